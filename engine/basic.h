@@ -1,0 +1,95 @@
+// Numbers, arrays and runtime errors as the lesson programs use them.
+#pragma once
+
+#include <array>
+#include <cmath>
+#include <concepts>
+#include <source_location>
+#include <string>
+
+namespace lesson {
+
+// Every program number is single precision: loops that step by 0.1 must count
+// as the lessons count them.
+using Num = float;
+
+// Error codes shown by the error handler.
+enum ErrorCode : int {
+    kIllegalFunctionCall = 5,
+    kOverflow = 6,
+    kSubscriptOutOfRange = 9,
+    kDivisionByZero = 11,
+};
+
+// Any runtime error: the program continues in the error handler. place is the
+// source line of the failing statement.
+struct RuntimeError {
+    int place = 0;
+    int code = 0;
+};
+
+[[noreturn]] inline void raiseError(int code,
+                                    std::source_location where = std::source_location::current()) {
+    throw RuntimeError{static_cast<int>(where.line()), code};
+}
+
+// Array subscripts may be program numbers; they round to the nearest whole number.
+template <class I>
+long subscript(I i) {
+    if constexpr (std::floating_point<I>) {
+        if (!std::isfinite(i)) return -1;
+        return std::lround(i);
+    } else {
+        return static_cast<long>(i);
+    }
+}
+
+// An array with subscripts 0..High, bounds-checked: an index out of range is a
+// runtime error, never undefined behaviour.
+template <class T, int High>
+class Arr {
+public:
+    template <class I>
+    T& operator()(I i, std::source_location where = std::source_location::current()) {
+        return v_[check(subscript(i), where)];
+    }
+    template <class I>
+    const T& operator()(I i, std::source_location where = std::source_location::current()) const {
+        return v_[check(subscript(i), where)];
+    }
+    static constexpr int high() { return High; }
+    void clear() { v_.fill(T{}); }
+
+private:
+    static std::size_t check(long i, std::source_location where) {
+        if (i < 0 || i > High) raiseError(kSubscriptOutOfRange, where);
+        return static_cast<std::size_t>(i);
+    }
+    std::array<T, High + 1> v_{};
+};
+
+// Two subscripts, 0..High1 and 0..High2.
+template <class T, int High1, int High2>
+class Arr2 {
+public:
+    template <class I, class J>
+    T& operator()(I i, J j, std::source_location where = std::source_location::current()) {
+        long a = subscript(i), b = subscript(j);
+        if (a < 0 || a > High1 || b < 0 || b > High2) raiseError(kSubscriptOutOfRange, where);
+        return v_[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)];
+    }
+    void clear() {
+        for (auto& row : v_) row.fill(T{});
+    }
+
+private:
+    std::array<std::array<T, High2 + 1>, High1 + 1> v_{};
+};
+
+// INT: the greatest whole number not above v.
+inline Num Int(Num v) { return std::floor(v); }
+
+// Truth values of the lessons: -1 true, 0 false.
+inline Num truth(bool b) { return b ? -1.0f : 0.0f; }
+
+}  // namespace lesson

@@ -1,0 +1,196 @@
+// The shapes every chapter of the four programs is written in: the main menu,
+// a chapter's goal screen and sub-menu, topic screens laid out with one text
+// cursor, step reveals, and loops of random exercises.
+//
+// A program derives from Lesson. A chapter is a member function whose
+// sub-menu is a loop; a topic is a member function that returns to that loop;
+// returning from ProgramMainMenu ends the program.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <initializer_list>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine.h"
+
+namespace lesson {
+
+// A program's main menu: its item texts, in order from item 1, and where its
+// exit item (the last one) stands.
+struct MainMenuLayout {
+    std::span<const std::string_view> items;  // items 1 .. exit; the last is the exit
+    Num exitX = 44;
+    Num exitY = 0;
+    Num exitColour = 13;
+};
+
+// What a main-menu pick leads to.
+struct MenuPick {
+    enum Kind { Redraw, Item, Exit } kind = Redraw;
+    int item = 0;  // 1 .. exit-1 when kind is Item
+};
+
+class Lesson : public Engine {
+public:
+    using Engine::Engine;
+
+    // Every screen text a topic or menu hands to the renderer or to a prompt
+    // is reported here when set, so that tests can check the mark-up of a
+    // whole program.
+    std::vector<std::string>* screenTextLog = nullptr;
+
+    // ---- Main menu ------------------------------------------------------------
+    // Draws the menu, reads the pupil's number and says where it leads. Exit
+    // and range tests look at the typed value; the item is the number the
+    // typed text begins with, made whole. An entry whose leading number names
+    // no item, or that has no defined value, redraws the menu.
+    MenuPick MainMenuChoice(const MainMenuLayout& menu);
+
+    // ---- Chapter ----------------------------------------------------------------
+    // "<めあて>" and the goal lines. With its own clear the lines stand at x 44,
+    // on the screen the main menu cleared at x 76.
+    void ChapterGoalScreen(bool ownClear, std::initializer_list<std::string_view> goalLines);
+
+    // One pass of a sub-menu: draws the choice line, reads a number and erases
+    // the band until the value lies within 1..items; returns the chosen item.
+    int ChapterSubMenu(std::string_view itemLine, int items);
+
+    // ---- Topic screen -------------------------------------------------------------
+    // Clears the box (0,0)-(width,height) in colour 15.
+    void ClearBox(Num width, Num height);
+    // Paints the box (x1,y1)-(x2,y2) in colour 15.
+    void EraseBox(Num x1, Num y1, Num x2, Num y2);
+    // The clear of a topic and its layout origin (margin, row 30).
+    void TopicScreen(Num clearWidth, Num clearHeight, Num margin);
+    void PenWidth(int width);
+
+    // ---- Text cursor ----------------------------------------------------------------
+    // Draws maths text at (x, y) in a colour and moves the cursor behind it.
+    void Put(Num x, Num y, Num colour, std::string_view text);
+    // A new row: margin + indent, the row step below the current row.
+    void NewRow(Num step, Num colour, std::string_view text, Num indent = 0);
+    // The same row, right after the last text (plus a gap).
+    void Next(Num colour, std::string_view text, Num gap = 0);
+    // A label beside a figure: drawn at (x, y), the cursor stays.
+    void Label(Num x, Num y, Num colour, std::string_view text);
+    // Bold table lettering at (x, y); the cursor stays.
+    void TableText(Num x, Num y, Num colour, std::string_view text);
+
+    // A table cell at (x, y); the cursor moves to the next cell's left edge.
+    struct CellStyle {
+        Num width = 44;
+        Num height = 50;
+        Num border = 0;
+        Num fill = 15;
+        Num colour = 0;
+    };
+    void Cell(Num x, Num y, const CellStyle& style, std::string_view text);
+
+    // A text handed to an engine routine (a graph or arc label, a choice line).
+    std::string ScreenText(std::string_view text);
+
+    // ---- Figures ------------------------------------------------------------------
+    // A coordinate plane with its top-left corner at (left, top), the ranges
+    // in values, grid step in units, grid and number switches, and the values
+    // per grid step (set here, not left to whatever the last figure left).
+    void PlaneAt(Num left, Num top, Num xFrom, Num xTo, Num yFrom, Num yTo, Num step, Num grid,
+                 Num numbers = 0, Num xPerStep = 1, Num yPerStep = 1);
+    // A graph on the plane over the x range in XJ1..YJ1, with the values per
+    // step in t0000 and GGX; its label shifted by (labelDx, labelDy).
+    void GraphOf(Num kind, Num a, Num b, Num colour, std::string_view label, Num labelDx = 0,
+                 Num labelDy = 0);
+    // A dot at the value point (x, y), unlabelled.
+    void PointAt(Num x, Num y, Num radius, Num colour, Num xPerStep = 1, Num yPerStep = 1);
+    // A frame of graph paper without lines: origin at its bottom-left corner.
+    void GridFrame(Num left, Num top, Num columns, Num rows, Num step);
+    // A dotted half-ellipse over the segment (x1,y1)-(x2,y2) with its label.
+    void ArcOver(Num x1, Num y1, Num x2, Num y2, Num height, Num side, Num stepDegrees,
+                 Num dotColour, Num labelColour, std::string_view label, Num labelDown = 0);
+
+    // ---- Steps ------------------------------------------------------------------
+    // Waits for any key; what follows is drawn on the same screen.
+    void StepReveal();
+
+    // ---- Random exercises -------------------------------------------------------------
+    // Runs makeProblem (draw, test, texts, clear, problem and solution) and
+    // AskNextStep until the pupil types a value of 1.
+    template <class F>
+    void RandomExerciseLoop(F&& makeProblem) {
+        AINP = 3;
+        while (AINP != 1) {
+            makeProblem();
+            AskNextStep();
+            AINP = DefinedOrZero(AINP);
+        }
+    }
+    // A whole number from floor(r*count + from): from .. from+count-1.
+    Num RandomWhole(Num count, Num from = 1);
+    // Sign selectors: floor(r*2+1), negating on 2; floor(r*2), negating on 0.
+    Num RandomSign12(Num& magnitude);
+    Num RandomSign01(Num& magnitude);
+    // True when value repeats the kept one (the caller draws again);
+    // otherwise value becomes the kept one.
+    static bool RepeatsKept(Num value, Num& kept);
+
+    // Text forms of a drawn number whose bare text is text.
+    static std::string CoefficientForm(Num value, std::string_view text);  // 1: "", -1: "-"
+    static std::string LaterTermForm(Num value, std::string_view text);    // "+3", "-3"
+    static std::string SubstitutedForm(Num value, std::string_view text);  // "(-2)", "3"
+
+    // The bare text of a number: STR$ without its blanks.
+    std::string NumberText(Num value);
+
+    // A typed value that is not a number (a "/" followed by 0) counts as 0.
+    static Num DefinedOrZero(Num v);
+
+private:
+    void Draw(Num x, Num y, Num colour, std::string_view text);
+};
+
+// One item of a program's main menu: its text and the chapter it opens;
+// spare items, chapters not built yet and the exit item open nothing.
+template <class Program>
+struct MenuEntry {
+    std::string_view text;
+    void (Program::*open)() = nullptr;
+};
+
+// The main-menu loop of a program: the last entry is the exit item. Returns
+// when the pupil picks the exit; a pick that opens nothing redraws the menu.
+template <class Program, std::size_t N>
+void RunMainMenu(Program& program, const std::array<MenuEntry<Program>, N>& entries, Num exitX,
+                 Num exitY, Num exitColour) {
+    std::array<std::string_view, N> texts;
+    for (std::size_t k = 0; k < N; ++k) texts[k] = entries[k].text;
+    const MainMenuLayout layout{texts, exitX, exitY, exitColour};
+    for (;;) {
+        const MenuPick pick = program.MainMenuChoice(layout);
+        if (pick.kind == MenuPick::Exit) return;
+        if (pick.kind == MenuPick::Item) {
+            if (auto open = entries[pick.item - 1].open) (program.*open)();
+        }
+    }
+}
+
+// A chapter's sub-menu loop: items 1..N open the topics, item N+1 ("終了")
+// returns to the main menu.
+template <class Program, std::size_t N>
+void RunSubMenu(Program& program, std::string_view itemLine,
+                const std::array<void (Program::*)(), N>& topics) {
+    for (;;) {
+        const int item = program.ChapterSubMenu(itemLine, static_cast<int>(N) + 1);
+        if (item > static_cast<int>(N)) return;
+        (program.*topics[item - 1])();
+    }
+}
+
+// The first fault in a screen text's mark-up, or "" when it has none: a root
+// opened with "!" or "#" not closed by "ﾝ", a text ending with "^", a "ﾀ"
+// without its partner.
+std::string MarkupFault(std::string_view text);
+
+}  // namespace lesson

@@ -1,0 +1,131 @@
+// The shared lesson engine. Routines take no arguments and return nothing:
+// a caller sets the shared variables of EngineState, calls the routine and
+// reads the variables it leaves behind.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "runtime/runtime.h"
+#include "state.h"
+
+namespace lesson {
+
+class Engine : public EngineState {
+public:
+    Engine(rt::Runtime& runtime, std::string title);
+    virtual ~Engine() = default;
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+
+    // Start-up, then the program's main menu until the pupil leaves or closes
+    // the window; a runtime error ends in the error handler. Returns the
+    // process exit status: 0, or 3 after the error handler.
+    int Run();
+
+    // Seed the random numbers with this instead of the clock sum (replays and tests).
+    void OverrideSeed(int seed) { seedOverride_ = seed; }
+
+    // The runtime (not R(): R is one of the shared arrays).
+    rt::Runtime& Rt() { return rt_; }
+
+    // ---- Start-up and error handler ----------------------------------------
+    void StartUp();
+    void ErrorHandler(const RuntimeError& e);
+    void ReseedRandom();
+
+    // ---- Maths-text renderer ------------------------------------------------
+    void DrawGlyphRun();
+    void DrawMathText();
+    void DrawStackedFraction();
+    void MeasureMathText();
+
+    // ---- Prompt shorthand ---------------------------------------------------
+    void ToFullWidthChar();
+    void DrawTextChars();
+    void DrawPromptText();
+
+    // ---- Cells and table text -----------------------------------------------
+    void DrawMathCell();
+    void DrawMathCellRaised();
+    void DrawMathCellTwoLines();
+    void DrawTableText();
+    void MeasureTableText();
+    void DrawTableCell();
+    void DrawTableCellTwoLines();
+
+    // ---- Fractions, text clean-up, number and sign utilities ----------------
+    void FormatFraction();
+    void FormatFractionSum();
+    void GcdLcm();
+    void RemoveSpaces();
+    void StripMarkup();
+    void SimplifySquareRoot();
+    void FlipLeadingSign();
+    void StripLeadingPlus();
+    void StripLeadingMinus();
+    void BracketNegative();
+    void ListDivisors();
+
+    // ---- Status line (subsystem 2) ------------------------------------------
+    void AskMenuNumber();
+    void ClearMenuPrompt();
+    void AskChoice();
+    void ClearPromptBand();
+    void AskNextStep();
+    void ReadNumber();
+    void EditNumberEntry();
+    void ParseAnswer();
+    void WaitForKey();
+    void ShowMessageWaitKey();
+    void ClearWorkArea();
+    void ClearEntryBand();
+    void NumbersToText();
+    void DecodeCommandKey();
+    void FlushKeys();
+
+    // ---- Figures and coordinate plane (subsystem 2) -------------------------
+    // Segment and angle marks.
+    void GetDirectionAngle();
+    void DrawArcOverSegment();
+    void DrawDivisionTicks();
+    void DrawEqualLengthTicks();
+    void GetRayAngles();
+    void DrawRightAngleMark();
+    void DrawAngleLabel();
+    void DrawAngleArcs();
+    void FormatAngleDegrees();
+    // Coordinate plane.
+    void DrawAxes();
+    void LabelAxisScales();
+    void PlotPoint();
+    void DrawGraph();
+    void TraceCurve();
+    void DrawVerticalLine();
+    // Figures.
+    void DrawGrid();
+    void DrawPolygon();
+    void LabelVerticesByLetter();
+    void LabelVerticesByName();
+    void IntersectLines();
+    void MarkPerpendicularFoot();
+    void DrawBrace();
+    void DrawEliminationColumns();
+    void DrawArrow();
+    void DrawIncreaseArrows();
+    void LabelRun();
+    void LabelRise();
+    void FindLineBoundPoint();
+    void FactorWithPrimes();
+    void TurnArrowHead();
+
+protected:
+    // The running program's main menu; returning from it ends the program.
+    virtual void ProgramMainMenu() = 0;
+
+private:
+    rt::Runtime& rt_;
+    std::optional<int> seedOverride_;
+};
+
+}  // namespace lesson

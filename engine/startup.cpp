@@ -1,0 +1,67 @@
+#include <exception>
+
+#include "engine.h"
+#include "runtime/text.h"
+
+namespace lesson {
+
+Engine::Engine(rt::Runtime& runtime, std::string title) : rt_(runtime) { II1_s = std::move(title); }
+
+int Engine::Run() {
+    bool failed = false;
+    try {
+        try {
+            StartUp();
+            ProgramMainMenu();
+            rt_.programEnded();
+            return 0;
+        } catch (const RuntimeError& e) {
+            failed = true;
+            ErrorHandler(e);
+        } catch (const std::exception&) {
+            // Anything the language itself raises ends where every error ends.
+            failed = true;
+            ErrorHandler(RuntimeError{0, kIllegalFunctionCall});
+        }
+    } catch (const rt::WindowClosed&) {
+    }
+    return failed ? 3 : 0;
+}
+
+void Engine::StartUp() {
+    rt_.setFontName("ｺﾞｼｯｸ");
+    rt_.setFontSize(16);
+    rt_.setDrawWidth(3);
+    // The seed is hour + minute + second, each read from the clock afresh.
+    ReseedRandom();
+    if (seedOverride_) {
+        ENZAN = static_cast<Num>(*seedOverride_);
+        rt_.randomize(*seedOverride_);
+    }
+    YMOTO = 4;
+    Y5 = 1056;
+    Y6 = 648;
+    XI3 = 23;
+}
+
+void Engine::ReseedRandom() {
+    ENZAN = rt::val(rt_.time().substr(0, 2)) + rt::val(rt_.time().substr(3, 2)) + rt::val(rt_.time().substr(6, 2));
+    rt_.randomize(static_cast<int>(ENZAN));
+}
+
+void Engine::ErrorHandler(const RuntimeError& e) {
+    rt_.setHidden(false);
+    rt_.errorEntered(e.place, e.code);
+    rt_.cls();
+    ENZAN = static_cast<Num>(e.place);
+    A_s = rt::str(ENZAN);
+    Num B_1 = static_cast<Num>(e.code);
+    LT_s = rt::str(B_1);
+    // Face, size and style stay as they were when the error happened.
+    rt_.symbol(A_s + "," + LT_s + "エラーが発生しました。マウスで×をクリックして下さい。", 288, 432, 1, 1, 13);
+    // Keys change nothing here; only closing the window ends the program.
+    rt::WaitScope wait(rt_);
+    for (;;) rt_.inkey();
+}
+
+}  // namespace lesson

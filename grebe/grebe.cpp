@@ -1,0 +1,7 @@
+#include "grebe/grebe.h"
+
+namespace lesson {
+
+std::unique_ptr<Engine> makeGrebe(rt::Runtime&) { return nullptr; }
+
+}  // namespace lesson

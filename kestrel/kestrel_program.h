@@ -1,0 +1,53 @@
+// The Kestrel program: its main menu and its chapters. Each chapter is a
+// member function running its sub-menu loop; each topic a member function
+// that returns to that loop.
+#pragma once
+
+#include <array>
+
+#include "engine/chapter.h"
+
+namespace lesson {
+
+class Kestrel : public Lesson {
+public:
+    explicit Kestrel(rt::Runtime& runtime);
+
+    // The main menu's items: the chapters, the spare item 8 and the exit.
+    // Chapters 3 to 7 are not built yet and redraw the menu as item 8 does.
+    static const std::array<MenuEntry<Kestrel>, 9>& MenuEntries();
+
+    void LinearFunctionsMainMenu();
+
+    // ---- Chapter 1: review of proportion --------------------------------------
+    void FunctionReviewChapter();
+    void FunctionReviewGoalScreen();
+    void ProportionTablesTopic();
+    void ProportionGraphsTopic();
+    void DrawGraphChoices();
+
+    // ---- Chapter 2: linear functions ------------------------------------------
+    void LinearFunctionChapter();
+    void LinearFunctionGoalScreen();
+    void BoilingWaterQuestion();
+    void BoilingWaterEquation();
+    void BoilingWaterAnswers();
+    void LinearFunctionDefinition();
+    void WaterDepthExample();
+    void SetupDepthFigure();
+    void DrawDepthScale();
+    void IncenseExample();
+    void SetupIncenseFigure();
+    void PetrolAnswer();
+    void SquareRectangleExercise();
+
+protected:
+    void ProgramMainMenu() override { LinearFunctionsMainMenu(); }
+
+private:
+    // The heating plane of the boiling-water topics: axes, scales in minutes
+    // and degrees, and the unit labels.
+    void DrawHeatingPlane();
+};
+
+}  // namespace lesson

@@ -1,0 +1,348 @@
+#include "runtime/canvas.h"
+
+#include <cairo-ft.h>
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+#include "runtime/palette.h"
+#include "runtime/text.h"
+
+namespace rt {
+namespace {
+
+constexpr double kTwoPi = 6.283185307179586;
+
+char32_t codepoint(std::string_view ch) {
+    auto c = static_cast<unsigned char>(ch.empty() ? 0 : ch[0]);
+    if (c < 0x80 || ch.size() < 2) return c;
+    int n = (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : 4;
+    char32_t cp = c & (0x7F >> n);
+    for (int i = 1; i < n && i < static_cast<int>(ch.size()); ++i) cp = (cp << 6) | (ch[i] & 0x3F);
+    return cp;
+}
+
+enum class Family { Gothic, Serif, Extra };
+
+Family familyOf(std::string_view face) {
+    if (face == "Times New Roman") return Family::Serif;
+    if (face == "MT Extra") return Family::Extra;
+    // "ｺﾞｼｯｸ", "ゴシック" and anything unknown.
+    return Family::Gothic;
+}
+
+}  // namespace
+
+// One loaded face with the four style variants the lessons use.
+struct FaceSet {
+    FT_Face regular = nullptr;
+    FT_Face bold = nullptr;    // nullptr: emboldened from regular
+    FT_Face italic = nullptr;  // nullptr: slanted from regular
+    FT_Face boldItalic = nullptr;
+    // Cairo faces per style: 0 regular, 1 bold, 2 italic, 3 bold italic.
+    cairo_font_face_t* cairo[4] = {nullptr, nullptr, nullptr, nullptr};
+    FT_Face ft[4] = {nullptr, nullptr, nullptr, nullptr};
+    // Where the baseline lies inside a glyph cell, as a fraction of its height.
+    double baseline = 0.88;
+    // How wide a glyph is drawn against its em. The lessons magnify the serif
+    // letters 10 or 12 times across from size 8 and advance them by only 27 to
+    // 32 units: at full width neighbouring letters would run into each other.
+    double widthScale = 1.0;
+};
+
+class Fonts {
+public:
+    Fonts() {
+        if (FT_Init_FreeType(&lib_) != 0) throw std::runtime_error("FreeType did not start");
+        FcInit();
+        // The Gothic face's metrics fit its 1 em cell. The lessons place the
+        // serif letters' cell well above the line top, so their baseline lies
+        // below the cell to meet the Gothic digits' baseline.
+        load(gothic_, "IPAGothic", 0.86, 1.0);
+        load(serif_, "Liberation Serif", 1.12, 0.64);
+        // The script l stands in an ordinary Gothic-sized cell.
+        load(extra_, "Liberation Serif", 0.86, 1.0);
+    }
+    ~Fonts() {
+        for (FaceSet* f : {&gothic_, &serif_, &extra_}) {
+            for (auto*& c : f->cairo)
+                if (c) cairo_font_face_destroy(c);
+            for (FT_Face face : {f->regular, f->bold, f->italic, f->boldItalic})
+                if (face) FT_Done_Face(face);
+        }
+        FT_Done_FreeType(lib_);
+    }
+
+    struct Glyph {
+        cairo_font_face_t* face;
+        unsigned long index;
+        double advance;     // in ems
+        double baseline;    // fraction of the cell height
+        double widthScale;  // across, against the em
+    };
+
+    Glyph glyph(Family family, bool bold, bool italic, char32_t cp) {
+        // The lessons use this face for its script small l.
+        if (family == Family::Extra && cp == U'l') cp = U'\u2113';
+        int style = (bold ? 1 : 0) + (italic ? 2 : 0);
+        std::uint64_t key = (static_cast<std::uint64_t>(family) << 40) | (static_cast<std::uint64_t>(style) << 32) | cp;
+        if (auto it = cache_.find(key); it != cache_.end()) return it->second;
+        FaceSet* set = family == Family::Serif ? &serif_ : family == Family::Extra ? &extra_ : &gothic_;
+        unsigned long index = FT_Get_Char_Index(set->ft[style], cp);
+        if (index == 0 && set != &gothic_) {
+            // Japanese and anything else the face lacks come from the Gothic face.
+            set = &gothic_;
+            index = FT_Get_Char_Index(set->ft[style], cp);
+        }
+        double advance = 0.5;
+        if (FT_Load_Glyph(set->ft[style], index, FT_LOAD_NO_SCALE) == 0)
+            advance = static_cast<double>(set->ft[style]->glyph->advance.x) / set->ft[style]->units_per_EM;
+        Glyph g{set->cairo[style], index, advance * set->widthScale, set->baseline, set->widthScale};
+        cache_.emplace(key, g);
+        return g;
+    }
+
+private:
+    FT_Face open(const char* pattern) {
+        FcPattern* pat = FcNameParse(reinterpret_cast<const FcChar8*>(pattern));
+        FcConfigSubstitute(nullptr, pat, FcMatchPattern);
+        FcDefaultSubstitute(pat);
+        FcResult result;
+        FcPattern* match = FcFontMatch(nullptr, pat, &result);
+        FcPatternDestroy(pat);
+        if (!match) throw std::runtime_error(std::string("no font for ") + pattern);
+        FcChar8* file = nullptr;
+        int index = 0;
+        FcPatternGetString(match, FC_FILE, 0, &file);
+        FcPatternGetInteger(match, FC_INDEX, 0, &index);
+        FT_Face face = nullptr;
+        FT_Error err = FT_New_Face(lib_, reinterpret_cast<const char*>(file), index, &face);
+        FcPatternDestroy(match);
+        if (err != 0) throw std::runtime_error(std::string("cannot open font for ") + pattern);
+        return face;
+    }
+
+    void load(FaceSet& set, const std::string& family, double baseline, double widthScale) {
+        set.baseline = baseline;
+        set.widthScale = widthScale;
+        set.regular = open(family.c_str());
+        auto styled = [&](const char* style, bool wantBold, bool wantItalic) -> FT_Face {
+            FT_Face f = open((family + ":" + style).c_str());
+            bool isBold = (f->style_flags & FT_STYLE_FLAG_BOLD) != 0;
+            bool isItalic = (f->style_flags & FT_STYLE_FLAG_ITALIC) != 0;
+            bool sameFamily = f->family_name && set.regular->family_name &&
+                              std::string(f->family_name) == set.regular->family_name;
+            if (sameFamily && isBold == wantBold && isItalic == wantItalic) return f;
+            FT_Done_Face(f);
+            return nullptr;
+        };
+        set.bold = styled("bold", true, false);
+        set.italic = styled("italic", false, true);
+        set.boldItalic = styled("bold:italic", true, true);
+        FT_Face real[4] = {set.regular, set.bold, set.italic, set.boldItalic};
+        for (int s = 0; s < 4; ++s) {
+            FT_Face f = real[s] ? real[s] : set.regular;
+            set.ft[s] = f;
+            set.cairo[s] = cairo_ft_font_face_create_for_ft_face(f, 0);
+            unsigned synth = 0;
+            if ((s & 1) && !real[s]) synth |= CAIRO_FT_SYNTHESIZE_BOLD;
+            if ((s & 2) && !real[s]) synth |= CAIRO_FT_SYNTHESIZE_OBLIQUE;
+            if (synth) cairo_ft_font_face_set_synthesize(set.cairo[s], synth);
+        }
+    }
+
+    FT_Library lib_ = nullptr;
+    FaceSet gothic_, serif_, extra_;
+    std::unordered_map<std::uint64_t, Glyph> cache_;
+};
+
+Canvas::Canvas(int scale) : scale_(std::max(1, scale)), fonts_(std::make_unique<Fonts>()) {
+    surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, pixelWidth(), pixelHeight());
+    cr_ = cairo_create(surface_);
+    cairo_scale(cr_, scale_, scale_);
+    cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
+    cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+    cairo_font_options_t* opts = cairo_font_options_create();
+    cairo_font_options_set_antialias(opts, CAIRO_ANTIALIAS_NONE);
+    cairo_font_options_set_hint_style(opts, CAIRO_HINT_STYLE_NONE);
+    cairo_font_options_set_hint_metrics(opts, CAIRO_HINT_METRICS_OFF);
+    cairo_set_font_options(cr_, opts);
+    cairo_font_options_destroy(opts);
+    clear();
+}
+
+Canvas::~Canvas() {
+    cairo_destroy(cr_);
+    cairo_surface_destroy(surface_);
+}
+
+void Canvas::setColour(int c) {
+    const Rgb& rgb = paletteColour(c);
+    cairo_set_source_rgb(cr_, rgb.r / 255.0, rgb.g / 255.0, rgb.b / 255.0);
+}
+
+void Canvas::clear() {
+    setColour(15);
+    cairo_paint(cr_);
+    ++generation_;
+}
+
+void Canvas::line(float x1, float y1, float x2, float y2, int colour, int kind, int fill, int width) {
+    cairo_set_line_width(cr_, std::max(1, width));
+    if (kind == 0) {
+        setColour(colour);
+        cairo_move_to(cr_, x1, y1);
+        cairo_line_to(cr_, x2, y2);
+        cairo_stroke(cr_);
+    } else {
+        double x = std::min(x1, x2), y = std::min(y1, y2);
+        double w = std::fabs(x2 - x1), h = std::fabs(y2 - y1);
+        if (kind == 2) {
+            setColour(fill < 0 ? colour : fill);
+            cairo_rectangle(cr_, x, y, w, h);
+            cairo_fill(cr_);
+        }
+        // Square corners: a box is a box, even with a thick pen.
+        cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
+        setColour(colour);
+        cairo_rectangle(cr_, x, y, w, h);
+        cairo_stroke(cr_);
+        cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+    }
+    ++generation_;
+}
+
+void Canvas::circle(float x, float y, float r, int colour, float start, float end, bool filled, int fillColour,
+                    int width) {
+    double w = std::max(1, width);
+    r = std::fabs(r);
+    bool whole = start == 0 && end == 0;
+    if (whole && r < w) {
+        // A dot: at least the pen's width across, and cheap, since a graph is
+        // thousands of them.
+        setColour(colour);
+        cairo_new_path(cr_);
+        cairo_arc(cr_, x, y, r + w / 2, 0, kTwoPi);
+        cairo_fill(cr_);
+        ++generation_;
+        return;
+    }
+    cairo_set_line_width(cr_, w);
+    double a0 = whole ? 0 : kTwoPi * start, a1 = whole ? kTwoPi : kTwoPi * end;
+    if (filled) {
+        setColour(fillColour < 0 ? colour : fillColour);
+        cairo_new_path(cr_);
+        if (!whole) cairo_move_to(cr_, x, y);
+        cairo_arc(cr_, x, y, r, a0, a1);
+        cairo_close_path(cr_);
+        cairo_fill(cr_);
+    }
+    setColour(colour);
+    cairo_new_path(cr_);
+    if (filled && !whole) {
+        cairo_move_to(cr_, x, y);
+        cairo_arc(cr_, x, y, r, a0, a1);
+        cairo_close_path(cr_);
+    } else {
+        cairo_arc(cr_, x, y, r, a0, a1);
+    }
+    cairo_stroke(cr_);
+    ++generation_;
+}
+
+void Canvas::symbol(std::string_view text, float x, float y, int h, int v, int colour, const FontState& font) {
+    Family family = familyOf(font.face);
+    double size = font.size;
+    double cellH = size * v;
+    double pen = x;
+    setColour(colour);
+    cairo_glyph_t g;
+    cairo_font_face_t* current = nullptr;
+    double currentWidth = 0;
+    for (const std::string& ch : chars(text)) {
+        double cellW = (isSingleByte(ch) ? size / 2 : size) * h;
+        Fonts::Glyph glyph = fonts_->glyph(family, font.bold, font.italic, codepoint(ch));
+        if (glyph.index != 0) {
+            if (glyph.face != current || glyph.widthScale != currentWidth) {
+                cairo_set_font_face(cr_, glyph.face);
+                cairo_matrix_t m;
+                cairo_matrix_init_scale(&m, size * h * glyph.widthScale, cellH);
+                cairo_set_font_matrix(cr_, &m);
+                current = glyph.face;
+                currentWidth = glyph.widthScale;
+            }
+            g.index = glyph.index;
+            // Full-width faces fill their cells; narrowed letters start at the pen.
+            g.x = glyph.widthScale == 1.0 ? pen + (cellW - glyph.advance * size * h) / 2 : pen;
+            g.y = y + glyph.baseline * cellH;
+            cairo_show_glyphs(cr_, &g, 1);
+        }
+        pen += cellW;
+    }
+    ++generation_;
+}
+
+void Canvas::connect(int colour, std::span<const Point> points, int width) {
+    if (points.empty()) return;
+    cairo_set_line_width(cr_, std::max(1, width));
+    setColour(colour);
+    cairo_move_to(cr_, points[0].x, points[0].y);
+    for (std::size_t i = 1; i < points.size(); ++i) cairo_line_to(cr_, points[i].x, points[i].y);
+    if (points.size() == 1) cairo_line_to(cr_, points[0].x, points[0].y);
+    cairo_stroke(cr_);
+    ++generation_;
+}
+
+const std::uint8_t* Canvas::pixels() {
+    cairo_surface_flush(surface_);
+    return cairo_image_surface_get_data(surface_);
+}
+
+int Canvas::stride() const { return cairo_image_surface_get_stride(surface_); }
+
+std::vector<std::uint32_t> Canvas::view() {
+    const std::uint8_t* data = pixels();
+    int st = stride();
+    int k = scale_;
+    std::vector<std::uint32_t> out(static_cast<std::size_t>(kViewWidth) * kViewHeight);
+    int area = k * k;
+    for (int y = 0; y < kViewHeight; ++y) {
+        for (int x = 0; x < kViewWidth; ++x) {
+            unsigned r = 0, g = 0, b = 0;
+            for (int dy = 0; dy < k; ++dy) {
+                auto* row = reinterpret_cast<const std::uint32_t*>(data + static_cast<std::size_t>(y * k + dy) * st);
+                for (int dx = 0; dx < k; ++dx) {
+                    std::uint32_t p = row[x * k + dx];
+                    r += (p >> 16) & 0xFF;
+                    g += (p >> 8) & 0xFF;
+                    b += p & 0xFF;
+                }
+            }
+            out[static_cast<std::size_t>(y) * kViewWidth + x] =
+                ((r / area) << 16) | ((g / area) << 8) | (b / area);
+        }
+    }
+    return out;
+}
+
+bool Canvas::writePng(const std::string& path) {
+    std::vector<std::uint32_t> px = view();
+    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kViewWidth, kViewHeight);
+    cairo_surface_flush(s);
+    std::uint8_t* dst = cairo_image_surface_get_data(s);
+    int st = cairo_image_surface_get_stride(s);
+    for (int y = 0; y < kViewHeight; ++y)
+        std::copy_n(px.data() + static_cast<std::size_t>(y) * kViewWidth, kViewWidth,
+                    reinterpret_cast<std::uint32_t*>(dst + static_cast<std::size_t>(y) * st));
+    cairo_surface_mark_dirty(s);
+    bool ok = cairo_surface_write_to_png(s, path.c_str()) == CAIRO_STATUS_SUCCESS;
+    cairo_surface_destroy(s);
+    return ok;
+}
+
+}  // namespace rt

@@ -1,0 +1,57 @@
+// The part of a runtime shared by the window and the headless runner: font and
+// pen state, drawing onto a Canvas, the operation trace and random numbers.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <random>
+
+#include "runtime/canvas.h"
+#include "runtime/runtime.h"
+
+namespace rt {
+
+class CanvasRuntime : public Runtime {
+public:
+    explicit CanvasRuntime(int scale) : canvas_(scale) {}
+
+    void setFontName(std::string_view face) override { font_.face = std::string(face); }
+    void setFontSize(int size) override { font_.size = size; }
+    void setFontBold(bool on) override { font_.bold = on; }
+    void setFontItalic(bool on) override { font_.italic = on; }
+    void setDrawWidth(int width) override { width_ = width; }
+    int drawWidth() const override { return width_; }
+
+    void line(float x1, float y1, float x2, float y2, int colour, int kind, int fill) override;
+    void circle(float x, float y, float r, int colour, float start, float end, bool filled,
+                int fillColour) override;
+    void symbol(std::string_view text, float x, float y, int h, int v, int colour) override;
+    void connect(int colour, std::span<const Point> points) override;
+    void cls() override;
+
+    void randomize(int seed) override { rng_.seed(static_cast<std::uint32_t>(seed)); }
+    float rnd() override;
+
+    // Every operation from now on is written to out, one line each.
+    void setTrace(std::ostream* out) { trace_ = out; }
+    std::ostream* trace() { return trace_; }
+
+    Canvas& canvas() { return canvas_; }
+    const FontState& font() const { return font_; }
+
+protected:
+    // Called after every drawing operation; a window checks for a close there.
+    virtual void drew() {}
+
+private:
+    Canvas canvas_;
+    FontState font_;
+    int width_ = 1;
+    std::mt19937 rng_{0};
+    std::ostream* trace_ = nullptr;
+};
+
+// Numbers in a trace: shortest form, integers without a point.
+std::string traceNumber(float v);
+
+}  // namespace rt

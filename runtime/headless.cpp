@@ -1,0 +1,78 @@
+#include "runtime/headless.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <ostream>
+
+namespace rt {
+
+HeadlessRuntime::HeadlessRuntime(Options options)
+    : CanvasRuntime(options.scale),
+      keys_(options.keys.begin(), options.keys.end()),
+      clock_(std::move(options.clock)),
+      pngDir_(std::move(options.pngDir)) {
+    if (!pngDir_.empty()) std::filesystem::create_directories(pngDir_);
+}
+
+std::vector<std::string> HeadlessRuntime::splitKeys(std::string_view script) {
+    std::vector<std::string> out;
+    std::size_t i = 0;
+    while (i < script.size()) {
+        while (i < script.size() && (script[i] == ' ' || script[i] == '\n' || script[i] == '\t' || script[i] == '\r'))
+            ++i;
+        std::size_t j = i;
+        while (j < script.size() && script[j] != ' ' && script[j] != '\n' && script[j] != '\t' && script[j] != '\r')
+            ++j;
+        if (j > i) out.emplace_back(script.substr(i, j - i));
+        i = j;
+    }
+    return out;
+}
+
+std::string HeadlessRuntime::keyOf(const std::string& token) {
+    if (token == "Enter") return "\r";
+    if (token == "Backspace") return "\b";
+    if (token == "Delete") return "\x0c";
+    if (token == "Space") return " ";
+    if (token == "Close") return "";
+    return token;
+}
+
+std::string HeadlessRuntime::inkey() {
+    // Keys are handed out only while the program waits for the pupil, so a
+    // loop that empties the key buffer cannot swallow the script.
+    if (!waiting_) return "";
+    if (keys_.empty() || keys_.front() == "Close") throw WindowClosed{};
+    std::string token = keys_.front();
+    keys_.pop_front();
+    if (trace()) *trace() << "key " << token << '\n';
+    return keyOf(token);
+}
+
+void HeadlessRuntime::beginWait() {
+    waiting_ = true;
+    ++waits_;
+    snapshot();
+}
+
+void HeadlessRuntime::programEnded() {
+    if (trace()) *trace() << "end\n";
+}
+
+void HeadlessRuntime::errorEntered(int place, int code) {
+    if (trace()) *trace() << "error " << place << ' ' << code << '\n';
+}
+
+void HeadlessRuntime::finish() {
+    snapshot();
+    if (trace()) trace()->flush();
+}
+
+void HeadlessRuntime::snapshot() {
+    if (pngDir_.empty()) return;
+    char name[32];
+    std::snprintf(name, sizeof name, "%04d.png", ++pictures_);
+    canvas().writePng((std::filesystem::path(pngDir_) / name).string());
+}
+
+}  // namespace rt

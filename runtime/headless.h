@@ -1,0 +1,55 @@
+// A runtime without a window, for tests and the replay tool: keys come from a
+// script, the clock is fixed, and the screen can be saved at every wait.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "runtime/canvas_runtime.h"
+
+namespace rt {
+
+class HeadlessRuntime : public CanvasRuntime {
+public:
+    struct Options {
+        std::vector<std::string> keys;  // tokens: a character, Enter, Backspace, Delete, Space, Close
+        std::string clock = "00:00:00";
+        std::string pngDir;             // empty: no pictures
+        int scale = 2;
+    };
+
+    explicit HeadlessRuntime(Options options);
+
+    // Splits a blank-separated key script into tokens.
+    static std::vector<std::string> splitKeys(std::string_view script);
+    // The key a token stands for, or "" for Close and unknown names.
+    static std::string keyOf(const std::string& token);
+
+    std::string inkey() override;
+    std::string time() override { return clock_; }
+    double seconds() override { return seconds_ += 0.01; }
+    void beginWait() override;
+    void endWait() override { waiting_ = false; }
+    void programEnded() override;
+    void errorEntered(int place, int code) override;
+
+    // Saves the final picture; call once when the program has stopped.
+    void finish();
+
+    int waits() const { return waits_; }
+    bool keysLeft() const { return !keys_.empty(); }
+
+private:
+    void snapshot();
+
+    std::deque<std::string> keys_;
+    std::string clock_;
+    std::string pngDir_;
+    bool waiting_ = false;
+    int waits_ = 0;
+    int pictures_ = 0;
+    double seconds_ = 0;
+};
+
+}  // namespace rt

@@ -1,0 +1,100 @@
+// The drawing, keyboard, clock and random-number services every program is
+// written against. Positions are logical units (x right, y down, origin at the
+// top-left corner); colours are palette numbers 0 to 15.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace rt {
+
+struct Point {
+    float x = 0;
+    float y = 0;
+};
+
+// Thrown out of any runtime call once the pupil has closed the window (or a
+// headless key script has run out): the program ends at once from any wait
+// or drawing loop.
+struct WindowClosed {};
+
+class Runtime {
+public:
+    virtual ~Runtime() = default;
+
+    // Font state applies to every later symbol() call.
+    virtual void setFontName(std::string_view face) = 0;
+    virtual void setFontSize(int size) = 0;
+    virtual void setFontBold(bool on) = 0;
+    virtual void setFontItalic(bool on) = 0;
+
+    // Pen width in units for lines, polylines and circles.
+    virtual void setDrawWidth(int width) = 0;
+    virtual int drawWidth() const = 0;
+
+    // kind 0: a line; 1: a box outline; 2: a box filled with fill (or with
+    // colour when fill < 0) and outlined with colour. Both corners absolute.
+    virtual void line(float x1, float y1, float x2, float y2, int colour, int kind = 0,
+                      int fill = -1) = 0;
+
+    // start and end are fractions of a turn: f is the direction 2*pi*(1-f)
+    // counted counter-clockwise on the screen from the right, and the arc runs
+    // from start to end through growing fractions (clockwise on the screen).
+    // 0 and 0 is the whole circle; a filled arc is a sector. fillColour < 0
+    // fills with colour.
+    virtual void circle(float x, float y, float r, int colour, float start = 0, float end = 0,
+                        bool filled = false, int fillColour = -1) = 0;
+
+    // text at its cell's top-left corner (x, y), magnified h across and v down.
+    virtual void symbol(std::string_view text, float x, float y, int h, int v, int colour) = 0;
+
+    virtual void connect(int colour, std::span<const Point> points) = 0;
+
+    virtual void cls() = 0;
+
+    // The waiting key as a one-character text, or "" when none waits.
+    virtual std::string inkey() = 0;
+
+    // "HH:MM:SS"
+    virtual std::string time() = 0;
+    // Seconds since an arbitrary start, for blinking; monotonic.
+    virtual double seconds() = 0;
+
+    virtual void randomize(int seed) = 0;
+    // Uniform in [0, 1).
+    virtual float rnd() = 0;
+
+    // The program starts / stops waiting for the pupil (a key or a typed
+    // number). A window uses this to sleep; the headless runtime hands out
+    // scripted keys only inside a wait and snapshots the screen as it begins.
+    virtual void beginWait() {}
+    virtual void endWait() {}
+
+    // While hidden, drawing operations draw and record nothing; font and pen
+    // state still change. Text measuring draws this way.
+    void setHidden(bool hidden) { hidden_ = hidden; }
+    bool hidden() const { return hidden_; }
+
+    // The program ended by its own exit.
+    virtual void programEnded() {}
+    // The error handler was entered, with the failing place and error code.
+    virtual void errorEntered(int /*place*/, int /*code*/) {}
+
+private:
+    bool hidden_ = false;
+};
+
+// Brackets one wait for the pupil.
+class WaitScope {
+public:
+    explicit WaitScope(Runtime& r) : r_(r) { r_.beginWait(); }
+    ~WaitScope() { r_.endWait(); }
+    WaitScope(const WaitScope&) = delete;
+    WaitScope& operator=(const WaitScope&) = delete;
+
+private:
+    Runtime& r_;
+};
+
+}  // namespace rt

@@ -1,0 +1,15 @@
+// The programs' one window: the canvas shown scaled to fit, keys from the
+// keyboard, the real clock.
+#pragma once
+
+#include <functional>
+
+#include "runtime/runtime.h"
+
+namespace rt {
+
+// Opens a maximised window titled title, runs program in it and returns its
+// exit status. Closing the window ends the program at once.
+int runInWindow(const char* title, const std::function<int(Runtime&)>& program);
+
+}  // namespace rt

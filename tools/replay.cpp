@@ -1,0 +1,147 @@
+// Runs a program, or one text, headless: keys from a script, a fixed seed and
+// clock, a picture of the screen at every wait and a trace of every drawing
+// operation. Tests and reviewers rely on this interface.
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/engine.h"
+#include "grebe/grebe.h"
+#include "kestrel/kestrel.h"
+#include "plover/plover.h"
+#include "runtime/headless.h"
+#include "tern/tern.h"
+
+namespace {
+
+const char* kUsage =
+    "usage: replay PROGRAM [--seed N] [--clock HH:MM:SS] [--keys \"TOKENS\"] [--keys-file FILE]\n"
+    "                      [--png DIR] [--trace FILE]\n"
+    "       replay --text \"MATHS TEXT\" [--at X,Y] [--colour C] [--png DIR] [--trace FILE]\n"
+    "       replay --prompt \"TEXT\" [--at X,Y] [--png DIR] [--trace FILE]\n"
+    "PROGRAM is kestrel, plover, tern or grebe. Keys are blank-separated tokens: a single\n"
+    "character, Enter, Backspace, Delete, Space or Close.\n";
+
+// Draws one text on a cleared screen, then ends.
+class OneText : public lesson::Engine {
+public:
+    OneText(rt::Runtime& r, std::string text, bool prompt, float x, float y, int colour)
+        : Engine(r, "replay"), text_(std::move(text)), prompt_(prompt), x_(x), y_(y), colour_(colour) {}
+
+protected:
+    void ProgramMainMenu() override {
+        Rt().cls();
+        KKAI_s = text_;
+        DSM1 = x_;
+        DSM2 = y_;
+        YMOTO = static_cast<float>(colour_);
+        if (prompt_)
+            DrawPromptText();
+        else
+            DrawMathText();
+    }
+
+private:
+    std::string text_;
+    bool prompt_;
+    float x_, y_;
+    int colour_;
+};
+
+std::unique_ptr<lesson::Engine> makeProgram(const std::string& name, rt::Runtime& r) {
+    if (name == "kestrel") return lesson::makeKestrel(r);
+    if (name == "plover") return lesson::makePlover(r);
+    if (name == "tern") return lesson::makeTern(r);
+    if (name == "grebe") return lesson::makeGrebe(r);
+    return nullptr;
+}
+
+[[noreturn]] void usage(const std::string& problem) {
+    std::cerr << "replay: " << problem << "\n" << kUsage;
+    std::exit(2);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    std::string program, text, keys, pngDir, tracePath, clock = "00:00:00";
+    bool haveText = false, prompt = false, haveSeed = false;
+    int seed = 0, colour = 0;
+    float atX = 100, atY = 100;
+
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&]() -> const std::string& {
+            if (i + 1 >= args.size()) usage(a + " needs a value");
+            return args[++i];
+        };
+        if (a == "--seed") {
+            seed = std::atoi(value().c_str());
+            haveSeed = true;
+        } else if (a == "--clock") {
+            clock = value();
+            if (clock.size() != 8 || clock[2] != ':' || clock[5] != ':') usage("--clock takes HH:MM:SS");
+        } else if (a == "--keys") {
+            keys += " " + value();
+        } else if (a == "--keys-file") {
+            std::ifstream in(value());
+            if (!in) usage("cannot read the keys file");
+            std::stringstream ss;
+            ss << in.rdbuf();
+            keys += " " + ss.str();
+        } else if (a == "--png") {
+            pngDir = value();
+        } else if (a == "--trace") {
+            tracePath = value();
+        } else if (a == "--text" || a == "--prompt") {
+            text = value();
+            haveText = true;
+            prompt = a == "--prompt";
+        } else if (a == "--at") {
+            if (std::sscanf(value().c_str(), "%f,%f", &atX, &atY) != 2) usage("--at takes X,Y");
+        } else if (a == "--colour") {
+            colour = std::atoi(value().c_str());
+        } else if (a == "-h" || a == "--help") {
+            std::cout << kUsage;
+            return 0;
+        } else if (!a.empty() && a[0] != '-' && program.empty()) {
+            program = a;
+        } else {
+            usage("unknown argument " + a);
+        }
+    }
+    if (haveText == !program.empty()) usage("name a program or give --text/--prompt");
+
+    rt::HeadlessRuntime::Options options;
+    options.keys = rt::HeadlessRuntime::splitKeys(keys);
+    options.clock = clock;
+    options.pngDir = pngDir;
+    rt::HeadlessRuntime runtime(options);
+    std::ofstream trace;
+    if (!tracePath.empty()) {
+        trace.open(tracePath);
+        if (!trace) usage("cannot write the trace file");
+        runtime.setTrace(&trace);
+    }
+
+    std::unique_ptr<lesson::Engine> engine;
+    if (haveText) {
+        engine = std::make_unique<OneText>(runtime, text, prompt, atX, atY, colour);
+    } else {
+        engine = makeProgram(program, runtime);
+        if (!engine) {
+            std::cerr << "replay: " << program << " is not built yet or unknown\n";
+            return 2;
+        }
+    }
+    if (haveSeed) engine->OverrideSeed(seed);
+    int status = engine->Run();
+    runtime.finish();
+    return status;
+}
