@@ -160,7 +160,13 @@ private:
     std::unordered_map<std::uint64_t, Glyph> cache_;
 };
 
-Canvas::Canvas(int scale) : scale_(std::max(1, scale)), fonts_(std::make_unique<Fonts>()) {
+// Faces are loaded once per process: a test run makes many canvases.
+Fonts& sharedFonts() {
+    static Fonts fonts;
+    return fonts;
+}
+
+Canvas::Canvas(int scale) : scale_(std::max(1, scale)), fonts_(&sharedFonts()) {
     surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, pixelWidth(), pixelHeight());
     cr_ = cairo_create(surface_);
     cairo_scale(cr_, scale_, scale_);

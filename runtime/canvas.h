@@ -69,7 +69,7 @@ private:
     int scale_;
     cairo_surface_t* surface_;
     cairo_t* cr_;
-    std::unique_ptr<Fonts> fonts_;
+    Fonts* fonts_;
     std::uint64_t generation_ = 0;
 };
 

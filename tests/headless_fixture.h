@@ -32,6 +32,7 @@ public:
         rt::HeadlessRuntime::Options o;
         o.keys = std::move(keys);
         o.clock = std::move(clock);
+        o.scale = 1;  // pictures are not looked at here; small canvases keep tests quick
         runtime = std::make_unique<rt::HeadlessRuntime>(o);
         runtime->setTrace(&trace);
         engine = std::make_unique<ScriptEngine>(*runtime, [this](ScriptEngine& e) {

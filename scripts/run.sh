@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Sets up and builds what is missing, then starts one program (Kestrel unless
+# another is named): scripts/run.sh [kestrel|plover|tern|grebe]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+program="$(echo "${1:-kestrel}" | tr '[:upper:]' '[:lower:]')"
+case "$program" in
+  kestrel|plover|tern|grebe) ;;
+  *) echo "usage: scripts/run.sh [kestrel|plover|tern|grebe]" >&2; exit 2 ;;
+esac
+scripts/setup.sh
+exec "build/bin/$program"

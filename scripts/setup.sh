@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs whatever Debian packages are missing, then configures and builds
+# everything into build/. Safe to run again: it only does what is not done.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+  g++ cmake make pkg-config
+  libsdl2-dev libcairo2-dev libfontconfig-dev libfreetype-dev
+  fonts-ipafont-gothic fonts-liberation2
+  libgtest-dev libbenchmark-dev
+  xvfb xdotool x11-utils imagemagick
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build -j "$(nproc)"
