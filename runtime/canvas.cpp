@@ -167,7 +167,7 @@ Fonts& sharedFonts() {
 }
 
 Canvas::Canvas(int scale) : scale_(std::max(1, scale)), fonts_(&sharedFonts()) {
-    surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, pixelWidth(), pixelHeight());
+    surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, pixelWidth(), pixelHeight());
     cr_ = cairo_create(surface_);
     cairo_scale(cr_, scale_, scale_);
     cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);

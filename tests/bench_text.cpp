@@ -18,8 +18,10 @@ const char* kLines[] = {
 
 void BM_ScreenfulOfMathsText(benchmark::State& state) {
     Headless h;
-    h.start();
-    h.runtime->setTrace(nullptr);
+    // Drawn at the window's smallest scale, not the tests' quick one.
+    h.runtime = std::make_unique<rt::HeadlessRuntime>(rt::HeadlessRuntime::Options{{}, "00:00:00", "", 2});
+    h.engine = std::make_unique<lesson::testing::ScriptEngine>(*h.runtime, [](lesson::testing::ScriptEngine&) {});
+    h.engine->Run();
     lesson::Engine& e = h.e();
     for (auto _ : state) {
         // Fourteen lines, as many as a topic screen holds.
