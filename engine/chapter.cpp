@@ -16,7 +16,7 @@ constexpr Num kScreenHeight = 1800;
 Num Lesson::DefinedOrZero(Num v) { return std::isfinite(v) ? v : 0; }
 
 std::string Lesson::ScreenText(std::string_view text) {
-    if (screenTextLog) screenTextLog->emplace_back(text);
+    if (screenTextLog) screenTextLog->push_back({std::string(text)});
     return std::string(text);
 }
 
@@ -88,7 +88,8 @@ void Lesson::PenWidth(int width) { Rt().setDrawWidth(width); }
 // ---- Text cursor ----------------------------------------------------------------
 
 void Lesson::Draw(Num x, Num y, Num colour, std::string_view text) {
-    KKAI_s = ScreenText(text);
+    if (screenTextLog) screenTextLog->push_back({std::string(text), x, y, colour});
+    KKAI_s = text;
     DSM1 = x;
     DSM2 = y;
     YMOTO = colour;
@@ -110,7 +111,8 @@ void Lesson::Next(Num colour, std::string_view text, Num gap) { Put(YI1 + gap, B
 void Lesson::Label(Num x, Num y, Num colour, std::string_view text) { Draw(x, y, colour, text); }
 
 void Lesson::TableText(Num x, Num y, Num colour, std::string_view text) {
-    KKAI_s = ScreenText(text);
+    if (screenTextLog) screenTextLog->push_back({std::string(text), x, y, colour});
+    KKAI_s = text;
     DSM1 = x;
     DSM2 = y;
     YMOTO = colour;
@@ -118,7 +120,8 @@ void Lesson::TableText(Num x, Num y, Num colour, std::string_view text) {
 }
 
 void Lesson::Cell(Num x, Num y, const CellStyle& style, std::string_view text) {
-    A_s = ScreenText(text);
+    if (screenTextLog) screenTextLog->push_back({std::string(text), x, y, style.colour});
+    A_s = text;
     DSM1 = x;
     DSM2 = y;
     TANI = style.width;

@@ -34,14 +34,22 @@ struct MenuPick {
     int item = 0;  // 1 .. exit-1 when kind is Item
 };
 
+// A screen text as a topic or menu handed it on: drawn at (x, y) in a colour,
+// or, with x, y and colour at -1, given to an engine routine to draw.
+struct ScreenTextRecord {
+    std::string text;
+    Num x = -1;
+    Num y = -1;
+    Num colour = -1;
+};
+
 class Lesson : public Engine {
 public:
     using Engine::Engine;
 
-    // Every screen text a topic or menu hands to the renderer or to a prompt
-    // is reported here when set, so that tests can check the mark-up of a
-    // whole program.
-    std::vector<std::string>* screenTextLog = nullptr;
+    // When set, every screen text is recorded here, so that tests can check
+    // the mark-up and the places of a whole program's texts.
+    std::vector<ScreenTextRecord>* screenTextLog = nullptr;
 
     // ---- Main menu ------------------------------------------------------------
     // Draws the menu, reads the pupil's number and says where it leads. Exit

@@ -15,10 +15,10 @@ void Kestrel::FunctionReviewChapter() {
 void Kestrel::FunctionReviewGoalScreen() { ChapterGoalScreen(false, {"比例、反比例の復習をしよう。"}); }
 
 void Kestrel::ProportionTablesTopic() {
-    TopicScreen(1760, 1800, 44);
     // The cell borders take the pen width in force; fix the one a pupil sees
     // on the way in from the menu, whatever ran before.
     PenWidth(3);
+    TopicScreen(1760, 1800, 44);
     const CellStyle cell{44, 50, 0, 15, 3};
 
     Put(44, 30, 7, "課1 ");
@@ -97,10 +97,10 @@ void Kestrel::ProportionTablesTopic() {
 }
 
 void Kestrel::ProportionGraphsTopic() {
-    TopicScreen(1760, 1800, 44);
     // The graphs' dots take the pen width in force; fix the one a pupil sees
     // on the way in from the menu, whatever ran before.
     PenWidth(3);
+    TopicScreen(1760, 1800, 44);
     Put(44, 30, 7, "課2 ");
     Next(0, "①y=2x ②y=ﾀ6/xﾀ ");
     DrawGraphChoices();

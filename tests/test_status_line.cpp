@@ -29,7 +29,7 @@ TEST(StatusLine, MenuNumberLayoutAndResult) {
     Engine& e = h.e();
     e.AskMenuNumber();
     EXPECT_EQ(placed(h, "番"), "816 648 0");
-    EXPECT_EQ(placed(h, "入"), "1008 648 0");
+    EXPECT_EQ(placed(h, "入", 1), "1008 648 0");  // the first is the prompt's
     EXPECT_EQ(placed(h, "１"), "1056 648 5");
     EXPECT_EQ(placed(h, "２"), "1072 648 5");
     const auto lines = h.lines();
@@ -146,7 +146,7 @@ TEST(StatusLine, ChoiceLineStaysAndBandClears) {
     Headless h({"2", "Enter"});
     h.start();
     Engine& e = h.e();
-    e.KKAI_s = " ①表式　②終了";
+    e.KKAI_s = "①表式　②終了";
     e.AskChoice();
     EXPECT_EQ(placed(h, "①"), "16 666 0");
     EXPECT_EQ(e.AINP, 2);
@@ -166,7 +166,7 @@ TEST(StatusLine, NextStepBoxAndPen) {
     const auto lines = h.lines();
     EXPECT_EQ(lines.front(), "line 96 639 400 675 13 2 12 2");
     EXPECT_EQ(placed(h, "次"), "128 648 9");
-    EXPECT_EQ(placed(h, "１"), "256 648 9");  // the prompt's own full-width one
+    EXPECT_EQ(placed(h, "１"), "240 648 9");  // the prompt's own full-width one
     EXPECT_EQ(placed(h, "１", 1), "1056 648 5");
     ASSERT_GE(lines.size(), 3u);
     EXPECT_EQ(lines[lines.size() - 2], "line 1008 639 1168 666 15 2 15 2");
