@@ -30,8 +30,8 @@
 //   B_intercept   B as the intercept left by FindLineBoundPoint
 //   B2_row        B2 (not the array B2()) as the row of the lower equation
 //                 left by DrawEliminationColumns
+//                 -- the same variable as the chapters' text row (TextCursor)
 //   B2            the array B2(): saved layout origins of random topics (rows)
-//   B2_row        B2, the scalar: top y of the current text row
 #pragma once
 
 #include <string>

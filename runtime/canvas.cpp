@@ -229,12 +229,11 @@ void Canvas::circle(float x, float y, float r, int colour, float start, float en
     r = std::fabs(r);
     bool whole = start == 0 && end == 0;
     if (whole && r < w) {
-        // A dot: at least the pen's width across, and cheap, since a graph is
-        // thousands of them.
-        setColour(colour);
-        cairo_new_path(cr_);
-        cairo_arc(cr_, x, y, r + w / 2, 0, kTwoPi);
-        cairo_fill(cr_);
+        // A dot: at least the pen's width across. A graph is thousands of
+        // them, so each is a cached run list rather than a path to fill.
+        const long qx = std::lround(x * scale_ * 4), qy = std::lround(y * scale_ * 4);
+        fill(disc((r + w / 2) * scale_, static_cast<int>(qx & 3), static_cast<int>(qy & 3)), qx >> 2, qy >> 2,
+             colour);
         ++generation_;
         return;
     }
@@ -261,36 +260,148 @@ void Canvas::circle(float x, float y, float r, int colour, float start, float en
     ++generation_;
 }
 
-void Canvas::symbol(std::string_view text, float x, float y, int h, int v, int colour, const FontState& font) {
-    Family family = familyOf(font.face);
-    double size = font.size;
-    double cellH = size * v;
-    double pen = x;
-    setColour(colour);
-    cairo_glyph_t g;
-    cairo_font_face_t* current = nullptr;
-    double currentWidth = 0;
-    for (const std::string& ch : chars(text)) {
-        double cellW = (isSingleByte(ch) ? size / 2 : size) * h;
-        Fonts::Glyph glyph = fonts_->glyph(family, font.bold, font.italic, codepoint(ch));
-        if (glyph.index != 0) {
-            if (glyph.face != current || glyph.widthScale != currentWidth) {
-                cairo_set_font_face(cr_, glyph.face);
-                cairo_matrix_t m;
-                cairo_matrix_init_scale(&m, size * h * glyph.widthScale, cellH);
-                cairo_set_font_matrix(cr_, &m);
-                current = glyph.face;
-                currentWidth = glyph.widthScale;
+namespace {
+
+// A glyph is rasterised once into runs of set pixels (PixelSpan). Filling runs is far cheaper than compositing a glyph mask,
+// and the lessons draw the same few glyphs over and over.
+cairo_font_options_t* crispOptions() {
+    static cairo_font_options_t* opts = [] {
+        cairo_font_options_t* o = cairo_font_options_create();
+        cairo_font_options_set_antialias(o, CAIRO_ANTIALIAS_NONE);
+        cairo_font_options_set_hint_style(o, CAIRO_HINT_STYLE_NONE);
+        cairo_font_options_set_hint_metrics(o, CAIRO_HINT_METRICS_OFF);
+        return o;
+    }();
+    return opts;
+}
+
+std::vector<PixelSpan> rasterise(cairo_font_face_t* face, unsigned long index, double sx, double sy, double fx,
+                            double fy) {
+    cairo_surface_t* probe = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
+    cairo_t* pc = cairo_create(probe);
+    cairo_set_font_face(pc, face);
+    cairo_matrix_t m;
+    cairo_matrix_init_scale(&m, sx, sy);
+    cairo_set_font_matrix(pc, &m);
+    cairo_set_font_options(pc, crispOptions());
+    cairo_glyph_t g{index, 0, 0};
+    cairo_text_extents_t ext;
+    cairo_glyph_extents(pc, &g, 1, &ext);
+    cairo_destroy(pc);
+    cairo_surface_destroy(probe);
+
+    const int pad = 2;
+    const int left = static_cast<int>(std::floor(ext.x_bearing)) - pad;
+    const int top = static_cast<int>(std::floor(ext.y_bearing)) - pad;
+    const int w = static_cast<int>(std::ceil(ext.width)) + 2 * pad + 2;
+    const int h = static_cast<int>(std::ceil(ext.height)) + 2 * pad + 2;
+    std::vector<PixelSpan> spans;
+    if (ext.width <= 0 || ext.height <= 0) return spans;
+
+    cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, w, h);
+    cairo_t* mc = cairo_create(mask);
+    cairo_set_antialias(mc, CAIRO_ANTIALIAS_NONE);
+    cairo_set_font_face(mc, face);
+    cairo_set_font_matrix(mc, &m);
+    cairo_set_font_options(mc, crispOptions());
+    g.x = -left + fx;
+    g.y = -top + fy;
+    cairo_show_glyphs(mc, &g, 1);
+    cairo_destroy(mc);
+    cairo_surface_flush(mask);
+    const std::uint8_t* data = cairo_image_surface_get_data(mask);
+    const int stride = cairo_image_surface_get_stride(mask);
+    for (int row = 0; row < h; ++row) {
+        const std::uint8_t* line = data + static_cast<std::size_t>(row) * stride;
+        for (int col = 0; col < w;) {
+            if (line[col] < 128) {
+                ++col;
+                continue;
             }
-            g.index = glyph.index;
+            int run = col;
+            while (run < w && line[run] >= 128) ++run;
+            spans.push_back({static_cast<std::int16_t>(row + top), static_cast<std::int16_t>(col + left),
+                             static_cast<std::int16_t>(run - col)});
+            col = run;
+        }
+    }
+    cairo_surface_destroy(mask);
+    return spans;
+}
+
+}  // namespace
+
+const std::vector<PixelSpan>& Canvas::stamp(void* face, unsigned long index, double sx, double sy, int fx, int fy) {
+    StampKey key{face, index, static_cast<long>(std::lround(sx * 64)), static_cast<long>(std::lround(sy * 64)),
+                 fx, fy};
+    auto it = stamps_.find(key);
+    if (it == stamps_.end())
+        it = stamps_.emplace(key, rasterise(static_cast<cairo_font_face_t*>(face), index, sx, sy, fx / 4.0, fy / 4.0))
+                 .first;
+    return it->second;
+}
+
+void Canvas::symbol(std::string_view text, float x, float y, int h, int v, int colour, const FontState& font) {
+    const Family family = familyOf(font.face);
+    const double size = font.size;
+    const double cellH = size * v;
+    double pen = x;
+    for (const std::string& ch : chars(text)) {
+        const double cellW = (isSingleByte(ch) ? size / 2 : size) * h;
+        const Fonts::Glyph glyph = fonts_->glyph(family, font.bold, font.italic, codepoint(ch));
+        if (glyph.index != 0) {
             // Full-width faces fill their cells; narrowed letters start at the pen.
-            g.x = glyph.widthScale == 1.0 ? pen + (cellW - glyph.advance * size * h) / 2 : pen;
-            g.y = y + glyph.baseline * cellH;
-            cairo_show_glyphs(cr_, &g, 1);
+            const double gx = glyph.widthScale == 1.0 ? pen + (cellW - glyph.advance * size * h) / 2 : pen;
+            const double gy = y + glyph.baseline * cellH;
+            // The origin to a quarter pixel, so the cache stays small.
+            const long qx = std::lround(gx * scale_ * 4), qy = std::lround(gy * scale_ * 4);
+            const long ox = qx >> 2, oy = qy >> 2;
+            const auto& spans = stamp(glyph.face, glyph.index, size * h * glyph.widthScale * scale_,
+                                      cellH * scale_, static_cast<int>(qx & 3), static_cast<int>(qy & 3));
+            fill(spans, ox, oy, colour);
         }
         pen += cellW;
     }
     ++generation_;
+}
+
+const std::vector<PixelSpan>& Canvas::disc(double radius, int fx, int fy) {
+    StampKey key{nullptr, 0, std::lround(radius * 64), 0, fx, fy};
+    auto it = stamps_.find(key);
+    if (it != stamps_.end()) return it->second;
+    // Pixels whose centres lie inside the circle, as the unantialiased fill
+    // of the same circle would set them.
+    std::vector<PixelSpan> spans;
+    const double cx = fx / 4.0, cy = fy / 4.0;
+    const int reach = static_cast<int>(std::ceil(radius)) + 1;
+    for (int dy = -reach; dy <= reach; ++dy) {
+        const double yc = dy + 0.5 - cy;
+        if (std::fabs(yc) > radius) continue;
+        const double half = std::sqrt(radius * radius - yc * yc);
+        const long from = static_cast<long>(std::ceil(cx - half - 0.5));
+        const long to = static_cast<long>(std::floor(cx + half - 0.5));
+        if (to >= from)
+            spans.push_back({static_cast<std::int16_t>(dy), static_cast<std::int16_t>(from),
+                             static_cast<std::int16_t>(to - from + 1)});
+    }
+    return stamps_.emplace(key, std::move(spans)).first->second;
+}
+
+void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int colour) {
+    const Rgb& rgb = paletteColour(colour);
+    const std::uint32_t pixel = 0xFF000000u | (rgb.r << 16) | (rgb.g << 8) | rgb.b;
+    cairo_surface_flush(surface_);
+    std::uint8_t* data = cairo_image_surface_get_data(surface_);
+    const long st = stride(), pw = pixelWidth(), ph = pixelHeight();
+    for (const PixelSpan& sp : spans) {
+        const long row = oy + sp.dy;
+        if (row < 0 || row >= ph) continue;
+        const long from = std::max(ox + sp.dx, 0L), to = std::min(ox + sp.dx + sp.len, pw);
+        if (from >= to) continue;
+        auto* line = reinterpret_cast<std::uint32_t*>(data + row * st);
+        std::fill(line + from, line + to, pixel);
+    }
+    cairo_surface_mark_dirty(surface_);
 }
 
 void Canvas::connect(int colour, std::span<const Point> points, int width) {

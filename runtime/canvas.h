@@ -27,6 +27,11 @@ struct FontState {
 
 class Fonts;
 
+// A run of set pixels of a rasterised shape, relative to its origin pixel.
+struct PixelSpan {
+    std::int16_t dy, dx, len;
+};
+
 class Canvas {
 public:
     // The logical surface; the programs draw within x 0..1342, y 0..720 and
@@ -65,12 +70,34 @@ public:
     std::uint64_t generation() const { return generation_; }
 
 private:
+    struct StampKey {
+        void* face;
+        unsigned long index;
+        long sx, sy;  // glyph scale in 1/64 pixel
+        int fx, fy;   // origin's quarter-pixel phase
+        bool operator==(const StampKey&) const = default;
+    };
+    struct StampHash {
+        std::size_t operator()(const StampKey& k) const {
+            std::size_t h = std::hash<void*>()(k.face);
+            for (long v : {static_cast<long>(k.index), k.sx, k.sy, static_cast<long>(k.fx * 4 + k.fy)})
+                h = h * 1000003u ^ std::hash<long>()(v);
+            return h;
+        }
+    };
+    const std::vector<PixelSpan>& stamp(void* face, unsigned long index, double sx, double sy, int fx, int fy);
+
+    const std::vector<PixelSpan>& disc(double radius, int fx, int fy);
+    // Sets the spans' pixels, placed at the origin pixel (ox, oy), to colour.
+    void fill(const std::vector<PixelSpan>& spans, long ox, long oy, int colour);
+
     void setColour(int c);
     int scale_;
     cairo_surface_t* surface_;
     cairo_t* cr_;
     Fonts* fonts_;
     std::uint64_t generation_ = 0;
+    std::unordered_map<StampKey, std::vector<PixelSpan>, StampHash> stamps_;
 };
 
 }  // namespace rt

@@ -171,11 +171,35 @@ TEST(BoilingWaterQuestion, PointsOneAKeyOnTheLine) {
     }
     EXPECT_EQ(pointsSeen, 6);
     EXPECT_EQ(lastKeys, 14u);
+    EXPECT_EQ(run.place("沸くまでの時間がわかれば比べられる。"), "40 375 3");
+    EXPECT_EQ(run.place("時間を知るために、水の温度の上がり方を調べよう。"), "40 475 7");
+    EXPECT_TRUE(hasLine(lines, "line 400 255 760 310 3 2 15 5"));  // gas costs, last row, right cell
+    EXPECT_TRUE(hasLine(lines, "line 418 240 532 290 3 2 13 5"));  // heating, last row, last cell
     EXPECT_EQ(run.place("1分間におよそ8.0℃ずつ上がっている。"), "38 290 3");
     EXPECT_EQ(run.place("点をとった図の特徴は？"), "38 440 7");
     EXPECT_EQ(run.place("熱し始めてからの時間"), "38 590 3");
     EXPECT_EQ(run.place("分"), "1200 580 0");
     EXPECT_EQ(run.place("℃"), "830 20 0");
+}
+
+TEST(BoilingWaterEquation, GraphOnEntryAndAnswersOnTheirOwnKeys) {
+    KestrelRun entry("", &Kestrel::BoilingWaterEquation);
+    EXPECT_EQ(entry.count("x分後の水の温度をy℃として、"), 1);
+    EXPECT_EQ(entry.count("1分間に8℃上がるからx分間では、"), 0);
+    const auto lines = entry.lines();
+    // The line y=8x+20 from (880,480) up to (1080,80), drawn before any text.
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
+                            [](const std::string& l) { return l.rfind("circle 880 480 1 3 ", 0) == 0; }));
+    EXPECT_FALSE(std::any_of(lines.begin(), lines.end(),
+                             [](const std::string& l) { return l.rfind("circle", 0) == 0 && l.find(" 6 3 ") != std::string::npos; }));
+
+    KestrelRun run(steps(14), &Kestrel::BoilingWaterEquation);
+    EXPECT_EQ(run.place("yはxの関数といえますか？"), "38 290 7");
+    EXPECT_EQ(run.drawn("いえる")[0].y, 290);
+    EXPECT_EQ(run.place("y=8x+20　だから"), "38 450 0");
+    EXPECT_EQ(run.place("x=7.5"), "38 600 3");
+    EXPECT_EQ(run.drawn("教科書P60 問1をしなさい。")[0].y, 600);
+    EXPECT_EQ(run.drawn("教科書P60 問1をしなさい。")[0].colour, 7);
 }
 
 // ---- Step reveals: chapter 2, topic 4 --------------------------------------------------
