@@ -10,13 +10,13 @@
 //
 //   member        what it holds
 //   ------------  --------------------------------------------------------
-//   (filled in by each section below)
 //   AINP          the typed number (status line)
 //   AINP_labelDy  AINP as the label's y offset of PlotPoint and DrawGraph
 //   DS2_s         DS2$, the characters typed at the status line
 //   TANI_2        TANI as the command-key number (TANI itself: the cell
 //                 width, also the brace height and the dot step of a
 //                 half-ellipse)
+//   X, R1B        numerator and denominator of the fraction routines
 //   X_yTop        X as the y range's upper end of the coordinate plane
 //   X_3           X as the table-text switch of an angle or segment label
 //   Y_kind        Y as the graph kind of DrawGraph
@@ -30,7 +30,7 @@
 //   B_intercept   B as the intercept left by FindLineBoundPoint
 //   B2_row        B2 (not the array B2()) as the row of the lower equation
 //                 left by DrawEliminationColumns
-//                 -- the same variable as the chapters' text row (TextCursor)
+//                 and the chapters' text row: one variable
 //   B2            the array B2(): saved layout origins of random topics (rows)
 #pragma once
 
@@ -102,7 +102,7 @@ struct EngineState {
     Num X = 0;            // numerator of the fraction routines (reduced on return)
     Num R1B = 0;          // denominator of the fraction routines (reduced on return)
     Num DB = 0;           // case: 0 zero denominator, 1 whole, 2 reduced or signed, 3 unchanged
-    Num DB1 = 1;          // sign of the value: -1 or 1
+    Num DB1 = 0;          // sign of the value: -1 or 1
     std::string F_s;      // reduced value with an explicit sign
     std::string U_s;      // the given fraction = the reduced value
     std::string DB_s;     // the same with explicit signs

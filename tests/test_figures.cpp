@@ -126,7 +126,9 @@ TEST_F(Fig, SlopeTriangle) {
             EXPECT_EQ(texts[0][1] + " " + texts[0][2], c.runAt);
             EXPECT_EQ(texts[0][5], "7");
         }
-        if (c.riseAt.empty() && c.runAt.empty()) EXPECT_TRUE(h.lines("text").empty());
+        if (c.riseAt.empty() && c.runAt.empty()) {
+            EXPECT_TRUE(h.lines("text").empty());
+        }
         if (!c.riseAt.empty()) {
             // The rise is written last; its corner is where its row starts.
             EXPECT_EQ(std::to_string(static_cast<int>(e().GY3)) + " " +
@@ -536,7 +538,9 @@ TEST_F(Fig, ArcOverSegmentOddInputsStayFinite) {
         e().IB8_s.clear();
         e().DrawArcOverSegment();
         EXPECT_EQ(h.text().find("nan"), std::string::npos);
-        if (c.step <= 0) EXPECT_EQ(h.lines("circle").size(), 1u);
+        if (c.step <= 0) {
+            EXPECT_EQ(h.lines("circle").size(), 1u);
+        }
     }
 }
 
