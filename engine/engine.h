@@ -67,7 +67,7 @@ public:
     void BracketNegative();
     void ListDivisors();
 
-    // ---- Status line (subsystem 2) ------------------------------------------
+    // ---- Status line ---------------------------------------------------------
     void AskMenuNumber();
     void ClearMenuPrompt();
     void AskChoice();
@@ -84,7 +84,7 @@ public:
     void DecodeCommandKey();
     void FlushKeys();
 
-    // ---- Figures and coordinate plane (subsystem 2) -------------------------
+    // ---- Figures and coordinate plane -------------------------------------
     // Segment and angle marks.
     void GetDirectionAngle();
     void DrawArcOverSegment();

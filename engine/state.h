@@ -119,7 +119,7 @@ struct EngineState {
     std::string R1A_s, TBSIYAKY_s, AA_A_s, R1B_s;     // square root: its texts
     Num AAAX = 0, XW = 0, TXM = 0, RABM = 0;          // divisors: number, count, pairs
 
-    // ---- Status line (subsystem 2) ------------------------------------------
+    // ---- Status line ---------------------------------------------------------
     std::string DS2_s;    // the characters typed at the status line, as the keys gave them
     Num AINP = 0;         // the typed number (an empty or a "/0" entry gives 0)
     std::string MIGI_s;   // the last key taken from the key poll; "" when none waited
@@ -127,7 +127,7 @@ struct EngineState {
     Num GX2 = 0;          // y of the next typed character
     Num ZX0 = 0;          // 1 when MIGI_s is one of the ten command keys, else 0
     Num TANI_2 = 0;       // number of the command key, 1 to 10; kept when none matched
-    // ---- Figures and coordinate plane (subsystem 2) -------------------------
+    // ---- Figures and coordinate plane -------------------------------------
     // Coordinate plane. A value v of x lies at TATE + NAKA*v/t0000, a value w
     // of y at t0001 - NAKA*w/GGX.
     Num A41 = 0;          // left edge of the plane or frame
