@@ -9,7 +9,7 @@ packages=(
   libsdl2-dev libcairo2-dev libfontconfig-dev libfreetype-dev
   fonts-ipafont-gothic fonts-liberation2
   libgtest-dev libbenchmark-dev
-  xvfb xdotool x11-utils imagemagick
+  xvfb xdotool imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do
