@@ -6,8 +6,10 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <deque>
+#include <stdexcept>
 #include <string>
 
 #include "runtime/canvas_runtime.h"
