@@ -128,19 +128,8 @@ void Engine::DrawTableText() {
 }
 
 void Engine::MeasureTableText() {
-    const Num savedX = DSM1, savedY = DSM2;
     const std::string label = A_s;
-    rt::Runtime& r = Rt();
-    const bool wasHidden = r.hidden();
-    r.setHidden(true);
-    DSM1 = 0;
-    DSM2 = 1800;
-    KKAI_s = label;
-    DrawTableText();
-    r.setHidden(wasHidden);
-    BAI = DSM1;
-    DSM1 = savedX;
-    DSM2 = savedY;
+    MeasureHidden(&Engine::DrawTableText);
     // As the drawing left them: the label back in KKAI$, its last character in A$.
     KKAI_s = label;
 }

@@ -124,6 +124,10 @@ protected:
     virtual void ProgramMainMenu() = 0;
 
 private:
+    // Draws A$ with draw out of sight at (0, 1800) and leaves its width in
+    // BAI; the pen is handed back as it was.
+    void MeasureHidden(void (Engine::*draw)());
+
     rt::Runtime& rt_;
     std::optional<int> seedOverride_;
 };

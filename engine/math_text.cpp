@@ -274,22 +274,26 @@ void Engine::DrawStackedFraction() {
     DSM2 = y;
 }
 
-void Engine::MeasureMathText() {
-    // Each call keeps its own copy of what it must hand back: a fraction's
-    // parts are measured by calls nested inside this one.
+void Engine::MeasureHidden(void (Engine::*draw)()) {
+    // Each call keeps its own copy of the pen: a fraction's parts are
+    // measured by calls nested inside this one.
     const Num savedX = DSM1, savedY = DSM2;
-    const std::string savedText = A_s;
     rt::Runtime& r = Rt();
     const bool wasHidden = r.hidden();
     r.setHidden(true);
     DSM1 = 0;
     DSM2 = 1800;
     KKAI_s = A_s;
-    DrawMathText();
+    (this->*draw)();
     r.setHidden(wasHidden);
     BAI = DSM1;
     DSM1 = savedX;
     DSM2 = savedY;
+}
+
+void Engine::MeasureMathText() {
+    const std::string savedText = A_s;
+    MeasureHidden(&Engine::DrawMathText);
     A_s = savedText;
 }
 
