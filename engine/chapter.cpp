@@ -34,6 +34,13 @@ MenuPick Lesson::MainMenuChoice(const MainMenuLayout& menu) {
     }
     Label(menu.exitX, menu.exitY, menu.exitColour, menu.items[exitItem - 1]);
 
+    if (menu.promptFirst) {
+        KKAI_s = "番号を入力して下さい。";
+        DSM1 = Y5 - 240;
+        DSM2 = Y6;
+        YMOTO = 0;
+        DrawPromptText();
+    }
     AskMenuNumber();
     ClearMenuPrompt();
 

@@ -26,6 +26,9 @@ struct MainMenuLayout {
     Num exitX = 44;
     Num exitY = 0;
     Num exitColour = 13;
+    // Plover, Tern and Grebe show the prompt with DrawPromptText before
+    // AskMenuNumber draws it again; Kestrel's menu does not.
+    bool promptFirst = false;
 };
 
 // What a main-menu pick leads to.
@@ -171,10 +174,10 @@ struct MenuEntry {
 // when the pupil picks the exit; a pick that opens nothing redraws the menu.
 template <class Program, std::size_t N>
 void RunMainMenu(Program& program, const std::array<MenuEntry<Program>, N>& entries, Num exitX,
-                 Num exitY, Num exitColour) {
+                 Num exitY, Num exitColour, bool promptFirst = false) {
     std::array<std::string_view, N> texts;
     for (std::size_t k = 0; k < N; ++k) texts[k] = entries[k].text;
-    const MainMenuLayout layout{texts, exitX, exitY, exitColour};
+    const MainMenuLayout layout{texts, exitX, exitY, exitColour, promptFirst};
     for (;;) {
         const MenuPick pick = program.MainMenuChoice(layout);
         if (pick.kind == MenuPick::Exit) return;

@@ -41,6 +41,16 @@ public:
     void PetrolAnswer();
     void SquareRectangleExercise();
 
+    // ---- Chapter 3: the rate of change ----------------------------------------
+
+    // ---- Chapter 4: graph and intercept ---------------------------------------
+
+    // ---- Chapter 5: slope and drawing graphs ----------------------------------
+
+    // ---- Chapter 6: table, equation and graph ---------------------------------
+
+    // ---- Chapter 7: domain and range ------------------------------------------
+
 protected:
     void ProgramMainMenu() override { LinearFunctionsMainMenu(); }
 
