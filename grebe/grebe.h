@@ -6,7 +6,7 @@
 
 namespace lesson {
 
-inline constexpr bool kGrebeBuilt = false;
+inline constexpr bool kGrebeBuilt = true;
 
 // The program, ready to run; nullptr while it is not built.
 std::unique_ptr<Engine> makeGrebe(rt::Runtime& runtime);

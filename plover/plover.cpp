@@ -1,7 +1,27 @@
 #include "plover/plover.h"
 
+#include "plover/plover_program.h"
+
 namespace lesson {
 
-std::unique_ptr<Engine> makePlover(rt::Runtime&) { return nullptr; }
+Plover::Plover(rt::Runtime& runtime) : Lesson(runtime, "Plover") {}
+
+const std::array<MenuEntry<Plover>, 8>& Plover::MenuEntries() {
+    static const std::array<MenuEntry<Plover>, 8> entries{{
+        {"1　飲み物はいつまで冷たく保てる", nullptr},
+        {"2　1次関数とみて", nullptr},
+        {"3　グラフの利用", nullptr},
+        {"4　図形の問題", nullptr},
+        {"5　P92 章の問題A", nullptr},
+        {"6　P93 章の問題B", nullptr},
+        {"7　", nullptr},
+        {"8　終了", nullptr},
+    }};
+    return entries;
+}
+
+void Plover::ApplicationsMainMenu() { RunMainMenu(*this, MenuEntries(), 44, 540, 15, true); }
+
+std::unique_ptr<Engine> makePlover(rt::Runtime& runtime) { return std::make_unique<Plover>(runtime); }
 
 }  // namespace lesson

@@ -6,7 +6,7 @@
 
 namespace lesson {
 
-inline constexpr bool kPloverBuilt = false;
+inline constexpr bool kPloverBuilt = true;
 
 // The program, ready to run; nullptr while it is not built.
 std::unique_ptr<Engine> makePlover(rt::Runtime& runtime);

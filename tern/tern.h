@@ -6,7 +6,7 @@
 
 namespace lesson {
 
-inline constexpr bool kTernBuilt = false;
+inline constexpr bool kTernBuilt = true;
 
 // The program, ready to run; nullptr while it is not built.
 std::unique_ptr<Engine> makeTern(rt::Runtime& runtime);
