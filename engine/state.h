@@ -227,6 +227,13 @@ struct EngineState {
     // columns above, which also write it.
     Num YI1 = 0;          // x where the last drawn text ended
     Num A = 0;            // the sub-menu's choice, copied from AINP
+
+    // ---- Grebe ----------------------------------------------------------------
+    // The last problem of Grebe's random examples, kept for the whole run so
+    // the next one differs (0 at start, never reset; apart from A21).
+    Num ZENKAI = 0;
+
+    // ---- Members added by chapters: one block per program or chapter -----------
 };
 
 }  // namespace lesson
