@@ -13,8 +13,8 @@ const std::array<MenuEntry<Kestrel>, 9>& Kestrel::MenuEntries() {
         {"3　変化の割合", nullptr},
         {"4　グラフ、切片", nullptr},
         {"5　傾き、グラフのかきかた", nullptr},
-        {"6　表、式、グラフの関係", nullptr},
-        {"7　変域", nullptr},
+        {"6　表、式、グラフの関係", &Kestrel::TableEquationGraphChapter},
+        {"7　変域", &Kestrel::DomainRangeChapter},
         {"8　", nullptr},
         {"9　終了", nullptr},
     }};

@@ -48,8 +48,34 @@ public:
     // ---- Chapter 5: slope and drawing graphs ----------------------------------
 
     // ---- Chapter 6: table, equation and graph ---------------------------------
+    void TableEquationGraphChapter();
+    void TableEquationGraphGoal();
+    void TableEquationGraphMenu();
+    void ThreeFormsCoefficients();
+    void IncreasingFunctionTopic();
+    void DecreasingFunctionTopic();
+    struct IncreaseDecreaseCase;
+    void IncreaseDecreaseScreen(const IncreaseDecreaseCase& c);
+    void ParameterGraphExplorer();
+    // Reads slopes (slopeTyped) or intercepts and adds each line to the plane
+    // until the pupil types 1 at the next-step prompt.
+    void TypedValueGraphLoop(std::string_view prompt, bool slopeTyped, Num colour);
+    // An arrow with one head of 16 at (x2, y2); twice = 2 draws it again.
+    void ArrowTo(Num x1, Num y1, Num x2, Num y2, Num colour, Num twice = 0);
 
     // ---- Chapter 7: domain and range ------------------------------------------
+    void DomainRangeChapter();
+    void DomainRangeGoal();
+    void DomainRangeMenu();
+    void DomainRangeExample();
+    void DomainRangePractice();
+    // One practice problem: its numbers drawn into T() and F(); its texts and
+    // problem screen; its worked solution (nine key steps).
+    void DrawDomainRangeProblem();
+    void DomainRangeProblemScreen();
+    void DomainRangeSolution();
+    // The practice's last accepted slope, kept for the whole run.
+    Num ZY1 = 0;
 
 protected:
     void ProgramMainMenu() override { LinearFunctionsMainMenu(); }
