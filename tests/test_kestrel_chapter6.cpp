@@ -316,8 +316,8 @@ TEST_P(TypedSlope, DrawsTheLineInsideThePlane) {
     const auto dots = graphDots(run, 3);
     ASSERT_FALSE(dots.empty()) << c.typed;
     for (const Dot& d : dots) {
-        ASSERT_GE(d.x, 680);
-        ASSERT_LE(d.x, 1180);
+        ASSERT_GE(d.x, 680 - 0.01);
+        ASSERT_LE(d.x, 1180 + 0.01);
         ASSERT_GE(d.y, 50);
         ASSERT_LE(d.y, 550);
         const double x = (d.x - 930) / 25.0;
