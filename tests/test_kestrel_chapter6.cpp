@@ -8,20 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "kestrel_fixture.h"
+#include "kestrel_chapter_checks.h"
 
 namespace lesson::testing {
 namespace {
 
-const std::string kHeading = "＜Kestrel　メニュー＞";
 const std::string kGoal = "1次関数の表、式、グラフの関係をまとめよう。";
 const std::string kChoiceLine = "①式表グラフ　②増加　③減少　④問７　⑤終了";
-
-std::string typed(const std::string& entry) {
-    std::string keys;
-    for (char c : entry) keys += std::string(1, c) + " ";
-    return keys + "Enter ";
-}
 
 // ---- Frame ----------------------------------------------------------------------------
 
@@ -40,7 +33,7 @@ TEST_P(Chapter6Choice, EachEntryLeadsToItsTarget) {
     for (int topic = 1; topic <= 4; ++topic) {
         EXPECT_EQ(run.count(firstTexts[topic - 1]), c.leads == topic ? 1 : 0) << c.typed << " topic " << topic;
     }
-    EXPECT_EQ(run.count(kHeading), c.leads == 5 ? 2 : 1) << c.typed;
+    EXPECT_EQ(run.count(kMenuHeading), c.leads == 5 ? 2 : 1) << c.typed;
     EXPECT_EQ(run.count(kChoiceLine), c.leads == 0 ? 2 : 1) << c.typed;
     EXPECT_EQ(run.count(kGoal), 1) << c.typed;
 }
@@ -59,7 +52,7 @@ TEST(Chapter6Frame, GoalOnceAndTheChoiceLineUnderEachFinishedTopic) {
     EXPECT_EQ(run.place(kGoal), "76 305 0");
     EXPECT_EQ(run.count(kGoal), 2);  // entered twice from the main menu
     EXPECT_EQ(run.count(kChoiceLine), 4);
-    EXPECT_EQ(run.count(kHeading), 2);
+    EXPECT_EQ(run.count(kMenuHeading), 2);
     // Nothing is cleared between a topic's last key and the choice line.
     const std::string t = run.trace.str();
     const auto lastKey = t.find("key 3");
@@ -110,12 +103,7 @@ TEST_P(Chapter6Topic, SameScreenWhateverRanBefore) {
         k.IROIRO = -1;
         k.Rt().setDrawWidth(15);
     });
-    auto drawing = [](const KestrelRun& run) {
-        auto lines = run.lines();
-        std::erase_if(lines, [](const std::string& l) { return l.rfind("line 0 0 1320 1300 15 2 15 ", 0) == 0; });
-        return lines;
-    };
-    EXPECT_EQ(drawing(fresh), drawing(afterOthers)) << c.name;
+    EXPECT_EQ(drawingWithoutClear(fresh), drawingWithoutClear(afterOthers)) << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -135,15 +123,19 @@ TEST(ThreeFormsCoefficients, EveryElementAtItsPlace) {
     EXPECT_TRUE(hasLine(lines, "line 0 0 1320 1300 15 2 15 3"));
     EXPECT_EQ(run.place("問　1次関数y=ax+b の"), "38 30 0");
     EXPECT_EQ(run.drawn("a,b")[0].colour, 3);
-    EXPECT_EQ(run.place("(1) y=2x+3"), "38 90 0");
-    EXPECT_EQ(run.place("(2)"), "38 270 0");
-    EXPECT_EQ(run.place("(3)"), "799 40 0");
-    EXPECT_EQ(run.place("(0,"), "799 175 0");
+    expectPlaces(run, {
+        {"(1) y=2x+3", "38 90 0"},
+        {"(2)", "38 270 0"},
+        {"(3)", "799 40 0"},
+        {"(0,", "799 175 0"},
+    });
     // Table: rows at 270 and 320, cells 60 wide from 116.
-    EXPECT_EQ(run.place("x"), "116 270 0");
-    EXPECT_EQ(run.place("-2"), "236 270 0");
-    EXPECT_EQ(run.place("…"), "176 270 0");
-    EXPECT_EQ(run.place("7"), "476 320 0");
+    expectPlaces(run, {
+        {"x", "116 270 0"},
+        {"-2", "236 270 0"},
+        {"…", "176 270 0"},
+        {"7", "476 320 0"},
+    });
     EXPECT_EQ(run.drawn("…").back().x, 536);
     // Plane (874,40)-(1054,340), origin (934,280), no grid; the sketch of
     // slope 1.5 and the point (0,3).
@@ -398,11 +390,13 @@ TEST(ParameterGraphExplorer, TitlesStepsAndOnePlaneForAllGraphs) {
     EXPECT_EQ(run.drawn("y=ax+b で、")[0].colour, 3);
     EXPECT_EQ(run.place("(1)"), "40 80 0");
     EXPECT_EQ(run.drawn("b=2")[0].colour, 3);
-    EXPECT_EQ(run.place("aの値を変化させたグラフでの気づき"), "40 130 3");
-    EXPECT_EQ(run.place("①つねに点(0,2)を通る。"), "40 200 0");
-    EXPECT_EQ(run.place("②a>0…aを大きくするとy軸に近づく。"), "40 250 0");
-    EXPECT_EQ(run.place("③a<0…aを小さくするとy軸に近づく。"), "40 300 0");
-    EXPECT_EQ(run.place("(2)"), "40 420 0");
+    expectPlaces(run, {
+        {"aの値を変化させたグラフでの気づき", "40 130 3"},
+        {"①つねに点(0,2)を通る。", "40 200 0"},
+        {"②a>0…aを大きくするとy軸に近づく。", "40 250 0"},
+        {"③a<0…aを小さくするとy軸に近づく。", "40 300 0"},
+        {"(2)", "40 420 0"},
+    });
     EXPECT_EQ(run.drawn("a=2")[0].colour, 3);
     // Two slopes (2, -1) and two intercepts (4, -4), one clear only.
     EXPECT_EQ(run.count("aの値を入力して下さい。(整数か小数)"), 2);

@@ -11,20 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "kestrel_fixture.h"
+#include "kestrel_chapter_checks.h"
 
 namespace lesson::testing {
 namespace {
 
-const std::string kHeading = "＜Kestrel　メニュー＞";
 const std::string kGoal = "xの変域からyの変域を求めよう。";
 const std::string kChoiceLine = "①例　②練習　③終了";
-
-std::string typed(const std::string& entry) {
-    std::string keys;
-    for (char c : entry) keys += std::string(1, c) + " ";
-    return keys + "Enter ";
-}
 
 // ---- Frame and the spare item ---------------------------------------------------------------
 
@@ -40,7 +33,7 @@ TEST_P(Chapter7Choice, EachEntryLeadsToItsTarget) {
     KestrelRun run("7 Enter " + typed(c.typed));
     EXPECT_EQ(run.count("問　1次関数 y=5x+20 について、"), c.leads == 1 ? 1 : 0) << c.typed;
     EXPECT_EQ(run.count("練習　"), c.leads == 2 ? 1 : 0) << c.typed;
-    EXPECT_EQ(run.count(kHeading), c.leads == 3 ? 2 : 1) << c.typed;
+    EXPECT_EQ(run.count(kMenuHeading), c.leads == 3 ? 2 : 1) << c.typed;
     EXPECT_EQ(run.count(kChoiceLine), c.leads == 0 ? 2 : 1) << c.typed;
     EXPECT_EQ(run.count(kGoal), 1) << c.typed;
 }
@@ -58,7 +51,7 @@ TEST(Chapter7Frame, GoalOnceChoiceLineAfterEachTopic) {
     EXPECT_EQ(run.place(kGoal), "76 305 0");
     EXPECT_EQ(run.count(kGoal), 2);
     EXPECT_EQ(run.count(kChoiceLine), 4);
-    EXPECT_EQ(run.count(kHeading), 2);
+    EXPECT_EQ(run.count(kMenuHeading), 2);
 }
 
 // Item 8 shows only "8　" and brings the menu back at once: no key wait, no
@@ -66,7 +59,7 @@ TEST(Chapter7Frame, GoalOnceChoiceLineAfterEachTopic) {
 TEST(SpareItem, BringsTheMenuBackAtOnce) {
     KestrelRun run("8 Enter");
     EXPECT_EQ(run.place("8　"), "44 540 15");
-    EXPECT_EQ(run.count(kHeading), 2);
+    EXPECT_EQ(run.count(kMenuHeading), 2);
     EXPECT_EQ(run.waits(), 2);  // the two menu numbers
     const std::string t = run.trace.str();
     const auto pick = t.find("key Enter");
@@ -87,9 +80,11 @@ TEST(DomainRangeExample, FourteenStepsAtTheirPlaces) {
     EXPECT_EQ(shortOfOne.count("45≦y≦70"), 0);
 
     const auto lines = run.lines();
-    EXPECT_EQ(run.place("問　1次関数 y=5x+20 について、"), "38 30 0");
-    EXPECT_EQ(run.place("xの変域が 5≦x≦10 のとき、"), "38 80 0");
-    EXPECT_EQ(run.place("yの変域を求めなさい。"), "38 130 0");
+    expectPlaces(run, {
+        {"問　1次関数 y=5x+20 について、", "38 30 0"},
+        {"xの変域が 5≦x≦10 のとき、", "38 80 0"},
+        {"yの変域を求めなさい。", "38 130 0"},
+    });
     // Plane (722,30)-(1142,646), origin (778,590), grid, numbers 5 a step on y.
     EXPECT_TRUE(hasLine(lines, "line 778 30 778 646 0 0 -1 4"));
     EXPECT_TRUE(hasLine(lines, "line 722 590 1142 590 0 0 -1 4"));
@@ -119,11 +114,6 @@ TEST(DomainRangeExample, FourteenStepsAtTheirPlaces) {
 }
 
 TEST(DomainRangeExample, SameScreenWhateverRanBefore) {
-    auto drawing = [](const KestrelRun& run) {
-        auto lines = run.lines();
-        std::erase_if(lines, [](const std::string& l) { return l.rfind("line 0 0 1320 1300 15 2 15 ", 0) == 0; });
-        return lines;
-    };
     KestrelRun fresh(steps(14), &Kestrel::DomainRangeExample);
     KestrelRun afterOthers(steps(14), &Kestrel::DomainRangeExample, [](Kestrel& k) {
         k.t0000 = 3;
@@ -134,7 +124,7 @@ TEST(DomainRangeExample, SameScreenWhateverRanBefore) {
         k.IROIRO = -1;
         k.Rt().setDrawWidth(2);
     });
-    EXPECT_EQ(drawing(fresh), drawing(afterOthers));
+    EXPECT_EQ(drawingWithoutClear(fresh), drawingWithoutClear(afterOthers));
 }
 
 // ---- Practice: the generator ------------------------------------------------------------------
