@@ -209,7 +209,6 @@ TEST(ThreeFormsCoefficients, ArcsComeWithTheSixthKey) {
         EXPECT_TRUE(lowest) << x;
     }
     // Their labels go to the arc routine, in colour 5 under the arcs.
-    EXPECT_EQ(countLines(lines, "line 266 370 326 370 0 0 -1 5"), 0);
     int labels = 0;
     for (const auto& f : textLines(lines, "2"))
         if (std::stof(f[2]) >= 390 && std::stof(f[2]) < 450 && f[5] == "5") ++labels;
@@ -339,7 +338,6 @@ TEST(TypedSlope, LargestSlopesDrawOnlyDotsInside) {
             ASSERT_LE(d.y, 550) << entry;
             EXPECT_NEAR(d.x, 930, 1) << entry;
         }
-        EXPECT_EQ(run.count("次のステップは１を入力。"), 0);  // prompt shorthand is not logged
     }
     // The slope 100: a short run of dots across the y axis, about 10 apart.
     KestrelRun steep(typed("100") + "1 Enter", &Kestrel::ParameterGraphExplorer);
