@@ -44,6 +44,29 @@ public:
     // ---- Chapter 3: the rate of change ----------------------------------------
 
     // ---- Chapter 4: graph and intercept ---------------------------------------
+    void GraphInterceptChapter();
+    void GraphInterceptGoal();
+    void GraphInterceptMenu();
+    void QuadrantPointDrill();
+    void PickQuadrantPoint();
+    void DrawQuadrantPlane();
+    void DensePointsDemo();
+    void PointsOnLineAnswer();
+    void TranslationTopic();
+    void TranslationDownAnswer();
+    void DrawShiftTable(Num shift, Num valueWidth, std::string_view shiftedHead);
+    void FillShiftPairs(int fromX, int toX, Num shift);
+    void DrawShiftPair(int i);
+    void MovedProportionTopic();
+    void DrawShiftArrow(Num b, Num headSide);
+    void InterceptTopic();
+    void InterceptAnswer();
+    // A labelled dot at the value point (x, y), its label shifted by (dx, dy).
+    void LabelledPointAt(Num x, Num y, Num radius, Num colour, std::string_view label, Num dx, Num dy);
+    // The quadrant of the drill's last point, kept for the whole run so the
+    // next point lies elsewhere (0 at start, never reset).
+    Num AAAY = 0;
+
 
     // ---- Chapter 5: slope and drawing graphs ----------------------------------
 
