@@ -26,19 +26,6 @@ void Kestrel::GraphInterceptMenu() {
     RunSubMenu(*this, "①復習　②Q課題　③問1　④移動　⑤問2　⑥説明　⑦切片　⑧問3　⑨終了", topics);
 }
 
-void Kestrel::LabelledPointAt(Num x, Num y, Num radius, Num colour, std::string_view label, Num dx, Num dy) {
-    KAKUDAI = x;
-    SENTAKU = y;
-    GY0 = radius;
-    TKAI2 = colour;
-    IB8_s = ScreenText(label);
-    JYOU = dx;
-    AINP_labelDy = dy;
-    t0000 = 1;
-    GGX = 1;
-    PlotPoint();
-}
-
 // ---- Coordinates drill ----------------------------------------------------------
 
 void Kestrel::QuadrantPointDrill() {
@@ -57,9 +44,9 @@ void Kestrel::QuadrantPointDrill() {
             Num sx, sy;
             std::string_view label;
         } mirrors[] = {{1, 1, "A"}, {-1, 1, "B"}, {-1, -1, "C"}, {1, -1, "D"}};
-        for (const auto& m : mirrors) LabelledPointAt(m.sx * T(1), m.sy * F(1), 12, 3, m.label, 8, -20);
+        for (const auto& m : mirrors) PointAt(m.sx * T(1), m.sy * F(1), 12, 3, m.label, 8, -20);
         StepReveal();
-        LabelledPointAt(GY5(1), t0014(1), 15, 5, "", 8, -20);
+        PointAt(GY5(1), t0014(1), 15, 5, "", 8, -20);
     });
     RandomExerciseLoop([&] {
         PickQuadrantPoint();
@@ -68,7 +55,7 @@ void Kestrel::QuadrantPointDrill() {
         B2_row = 30;
         Put(B1 - 44, B2_row, 0, "次の点の座標をいいなさい。");
         DrawQuadrantPlane();
-        LabelledPointAt(GY5(1), t0014(1), 15, 3, "", 22, 0);
+        PointAt(GY5(1), t0014(1), 15, 3, "", 22, 0);
         StepReveal();
         Put(B1, B2_row + 80, 5, BB2_s);
     });
@@ -194,33 +181,30 @@ void Kestrel::PointsOnLineAnswer() {
     Put(76, 30, 3, "教科書P65　問1の解答");
     PlaneAt(874, 60, -8, 8, -10, 18, 20, 14);
     GraphOf(3, 2, 3, 3, "y=2x+3", -189, -40);
-    NewRow(50, 3, "A", -38);
-    Next(0, "x=3.5をy=2x+3 に代入すると");
-
-    StepReveal();
-    NewRow(50, 0, "y=");
-    StepReveal();
-    Next(0, "2*3.5+3=");
-    StepReveal();
-    Next(0, "7+3=");
-    Next(3, "10 ");
-    StepReveal();
-    Next(5, "A(3.5,10)");
-    LabelledPointAt(3.5f, 10, 8, 5, "A", 0, -10);
-
-    StepReveal();
-    NewRow(90, 3, "B", -38);
-    Next(0, "x=-5をy=2x+3 に代入すると");
-    StepReveal();
-    NewRow(50, 0, "y=");
-    StepReveal();
-    Next(0, "2*(-5)+3=");
-    StepReveal();
-    Next(0, "-10+3=");
-    Next(3, "-7 ");
-    StepReveal();
-    Next(5, "B(-5,-7)");
-    LabelledPointAt(-5, -7, 8, 5, "B", 0, -10);
+    // Each point: x substituted, y worked out a key at a time, then the point.
+    static constexpr struct {
+        Num rowStep;
+        std::string_view name, question, product, sum, value, point;
+        Num x, y;
+    } substitutions[] = {
+        {50, "A", "x=3.5をy=2x+3 に代入すると", "2*3.5+3=", "7+3=", "10 ", "A(3.5,10)", 3.5f, 10},
+        {90, "B", "x=-5をy=2x+3 に代入すると", "2*(-5)+3=", "-10+3=", "-7 ", "B(-5,-7)", -5, -7},
+    };
+    for (const auto& s : substitutions) {
+        if (&s != substitutions) StepReveal();
+        NewRow(s.rowStep, 3, s.name, -38);
+        Next(0, s.question);
+        StepReveal();
+        NewRow(50, 0, "y=");
+        StepReveal();
+        Next(0, s.product);
+        StepReveal();
+        Next(0, s.sum);
+        Next(3, s.value);
+        StepReveal();
+        Next(5, s.point);
+        PointAt(s.x, s.y, 8, 5, s.name, 0, -10);
+    }
 }
 
 // ---- y=2x moved up and down ------------------------------------------------------------

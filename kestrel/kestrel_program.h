@@ -61,8 +61,6 @@ public:
     void DrawShiftArrow(Num b, Num headSide);
     void InterceptTopic();
     void InterceptAnswer();
-    // A labelled dot at the value point (x, y), its label shifted by (dx, dy).
-    void LabelledPointAt(Num x, Num y, Num radius, Num colour, std::string_view label, Num dx, Num dy);
     // The quadrant of the drill's last point, kept for the whole run so the
     // next point lies elsewhere (0 at start, never reset).
     Num AAAY = 0;
