@@ -69,7 +69,8 @@ void Kestrel::PickQuadrantPoint() {
     F(1) = b;
     F(2) = -b;
     NumbersToText();
-    // A quadrant just shown is not shown again: the repeat becomes quadrant 1.
+    // A repeat of the last quadrant becomes quadrant 1, so only quadrant 1
+    // can come twice in a row.
     Num q = RandomWhole(4);
     if (RepeatsKept(q, AAAY)) q = 1;
 

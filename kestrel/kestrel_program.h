@@ -14,7 +14,7 @@ public:
     explicit Kestrel(rt::Runtime& runtime);
 
     // The main menu's items: the chapters, the spare item 8 and the exit.
-    // Chapters 3 to 7 are not built yet and redraw the menu as item 8 does.
+    // A chapter not built yet redraws the menu as item 8 does.
     static const std::array<MenuEntry<Kestrel>, 9>& MenuEntries();
 
     void LinearFunctionsMainMenu();
