@@ -14,7 +14,7 @@ public:
     explicit Kestrel(rt::Runtime& runtime);
 
     // The main menu's items: the chapters, the spare item 8 and the exit.
-    // Chapters 3 to 7 are not built yet and redraw the menu as item 8 does.
+    // A chapter not built yet redraws the menu as item 8 does.
     static const std::array<MenuEntry<Kestrel>, 9>& MenuEntries();
 
     void LinearFunctionsMainMenu();
@@ -44,6 +44,28 @@ public:
     // ---- Chapter 3: the rate of change ----------------------------------------
 
     // ---- Chapter 4: graph and intercept ---------------------------------------
+    void GraphInterceptChapter();
+    void GraphInterceptGoal();
+    void GraphInterceptMenu();
+    void QuadrantPointDrill();
+    void PickQuadrantPoint();
+    void DrawQuadrantPlane();
+    void DensePointsDemo();
+    void PointsOnLineAnswer();
+    void TranslationTopic();
+    void TranslationDownAnswer();
+    void DrawShiftTable(Num shift, Num valueWidth, std::string_view shiftedHead);
+    void FillShiftPairs(int fromX, int toX, Num shift);
+    void DrawShiftPair(int i);
+    void FramedExplanation(Num width, Num height, std::string_view heading);
+    void MovedProportionTopic();
+    void DrawShiftArrow(Num b, Num headSide);
+    void InterceptTopic();
+    void InterceptAnswer();
+    // The quadrant of the drill's last point, kept for the whole run so the
+    // next point lies elsewhere (0 at start, never reset).
+    Num AAAY = 0;
+
 
     // ---- Chapter 5: slope and drawing graphs ----------------------------------
 
