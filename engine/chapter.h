@@ -116,6 +116,10 @@ public:
                  Num labelDy = 0);
     // A dot at the value point (x, y), unlabelled.
     void PointAt(Num x, Num y, Num radius, Num colour, Num xPerStep = 1, Num yPerStep = 1);
+    // The same, one value per grid step, with its label's corner shifted by
+    // (labelDx, labelDy) from 20 left of and 40 above the dot.
+    void LabelledPointAt(Num x, Num y, Num radius, Num colour, std::string_view label, Num labelDx,
+                         Num labelDy);
     // A frame of graph paper without lines: origin at its bottom-left corner.
     void GridFrame(Num left, Num top, Num columns, Num rows, Num step);
     // A dotted half-ellipse over the segment (x1,y1)-(x2,y2) with its label.
@@ -160,6 +164,7 @@ public:
 
 private:
     void Draw(Num x, Num y, Num colour, std::string_view text);
+    void Plot(Num x, Num y, Num radius, Num colour, std::string_view label, Num labelDx, Num labelDy);
 };
 
 // One item of a program's main menu: its text and the chapter it opens;

@@ -32,22 +32,12 @@ void Kestrel::SlopeCorners(Num x1, Num y1, Num x2, Num y2) {
     HIDARI = y2;
 }
 
-void Kestrel::RunArrow() {
-    P2 = ZY;
-    BB = AA1;
-    XI0 = GY3;
-    SITA = AA1;
-    IROIRO = 1;
-    NO = 5;
-    P = 16;
-    DrawArrow();
-}
-
-void Kestrel::RiseArrow() {
-    P2 = GY3;
-    BB = AA1;
-    XI0 = GY3;
-    SITA = HIDARI;
+// A slope arrow in colour 5, its head at (headX, headY).
+void Kestrel::SlopeArrow(Num tailX, Num tailY, Num headX, Num headY) {
+    P2 = tailX;
+    BB = tailY;
+    XI0 = headX;
+    SITA = headY;
     IROIRO = 1;
     NO = 5;
     P = 16;
@@ -57,20 +47,6 @@ void Kestrel::RiseArrow() {
 void Kestrel::RunNumber(std::string_view text, Num dy) { Label((ZY + GY3) / 2 - 14, AA1 + dy, 5, text); }
 
 void Kestrel::RiseNumber(std::string_view text) { Label(GY3, (AA1 + HIDARI) / 2 - 16, 5, text); }
-
-void Kestrel::LabelledPointAt(Num x, Num y, Num radius, Num colour, std::string_view label, Num labelDx,
-                              Num labelDy) {
-    KAKUDAI = x;
-    SENTAKU = y;
-    GY0 = radius;
-    TKAI2 = colour;
-    t0000 = 1;
-    GGX = 1;
-    IB8_s = ScreenText(label);
-    JYOU = labelDx;
-    AINP_labelDy = labelDy;
-    PlotPoint();
-}
 
 // Unit slope triangles between the six points held in GY5() and t0014();
 // flags "yn" write their runs, "ny" their rises.
@@ -147,8 +123,8 @@ void Kestrel::SlopeOnGraphTopic() {
         StepReveal();
         // Drawn at the pen width the staircase left.
         SlopeCorners(GY5(1), t0014(1), GY5(s.lastPoint), t0014(s.lastPoint));
-        RunArrow();
-        RiseArrow();
+        SlopeArrow(ZY, AA1, GY3, AA1);
+        SlopeArrow(GY3, AA1, GY3, HIDARI);
         RunNumber(s.runText, s.runDy);
         StepReveal();
         NewRow(50, 0, s.product);
@@ -215,8 +191,8 @@ void Kestrel::SlopeInterceptTopic() {
         Label(TATE - 135, t0001 - (s.b + 0.5f) * NAKA, 5, "(0,b)");
         SlopeCorners(TATE + 0.5f * NAKA, t0001 - (0.5f * s.a + s.b) * NAKA, TATE + 2.5f * NAKA,
                      t0001 - (2.5f * s.a + s.b) * NAKA);
-        RunArrow();
-        RiseArrow();
+        SlopeArrow(ZY, AA1, GY3, AA1);
+        SlopeArrow(GY3, AA1, GY3, HIDARI);
         RunNumber("1", s.runDy);
         RiseNumber("a");
     }
@@ -338,11 +314,11 @@ void Kestrel::DrawGraphFromSlope(const SlopeDrawing& d) {
         Next(3, d.runLine);
     }
     SlopeCorners(TATE, t0001 - d.b * NAKA, TATE + d.run * NAKA, t0001 - (d.b + d.rise) * NAKA);
-    RunArrow();
+    SlopeArrow(ZY, AA1, GY3, AA1);
     RunNumber(d.runText, d.runDy);
     StepReveal();
     NewRow(d.riseRowStep, 0, d.riseLine, 38);
-    RiseArrow();
+    SlopeArrow(GY3, AA1, GY3, HIDARI);
     RiseNumber(d.riseText);
     StepReveal();
     NewRow(50, 3, d.secondPoint, 38);
@@ -374,15 +350,18 @@ void Kestrel::GraphFromSlopeProblem5() {
 
 // Two lines drawn the way the chapter teaches: the intercept, the point one
 // step of the slope away, the line; first the rising one, then the falling.
-void Kestrel::TwoGraphsByPoints(std::string_view heading, std::string_view line1, std::string_view line2,
+// The intercepts are in T(3) and T(4), their texts made.
+void Kestrel::TwoGraphsByPoints(std::string_view heading, std::string_view slope1, std::string_view slope2,
                                 Num run1, Num rise1, Num run2, Num rise2) {
+    A1_s(13) = LaterTermForm(T(3), A1_s(3));
+    A1_s(14) = LaterTermForm(T(4), A1_s(4));
     ClearBox(1760, 1800);
     B1 = 88;
     B2_row = 30;
     Put(B1 - 44, B2_row, 0, heading);
     PlaneAt(680, 50, -10, 10, -10, 10, 25, 1);
-    NewRow(80, 3, line1);
-    NewRow(80, 3, line2);
+    NewRow(80, 3, "① y=" + std::string(slope1) + "x" + A1_s(13));
+    NewRow(80, 3, "② y=" + std::string(slope2) + "x" + A1_s(14));
 
     struct Line {
         Num run, rise, b, dotColour;
@@ -399,6 +378,13 @@ void Kestrel::TwoGraphsByPoints(std::string_view heading, std::string_view line1
     }
 }
 
+void Kestrel::DrawNonZeroIntercepts() {
+    T(3) = RandomWhole(5);
+    RandomSign01(T(3));
+    T(4) = RandomWhole(5);
+    RandomSign01(T(4));
+}
+
 void Kestrel::IntegerSlopePractice() {
     // The dots and lines take the pen width in force; fix the one a pupil
     // sees on the way in from the menu, whatever ran before.
@@ -412,20 +398,14 @@ void Kestrel::IntegerSlopePractice() {
 void Kestrel::DrawIntegerSlopes() {
     T(1) = RandomWhole(5);
     T(2) = -RandomWhole(5);
-    T(3) = RandomWhole(5);
-    RandomSign01(T(3));
-    T(4) = RandomWhole(5);
-    RandomSign01(T(4));
+    DrawNonZeroIntercepts();
 }
 
 void Kestrel::IntegerSlopeProblem() {
     NumbersToText();
     A1_s(1) = CoefficientForm(T(1), A1_s(1));
     A1_s(2) = CoefficientForm(T(2), A1_s(2));
-    A1_s(13) = LaterTermForm(T(3), A1_s(3));
-    A1_s(14) = LaterTermForm(T(4), A1_s(4));
-    TwoGraphsByPoints("Q1 次の1次関数のグラフをかきなさい。", "① y=" + A1_s(1) + "x" + A1_s(13),
-                      "② y=" + A1_s(2) + "x" + A1_s(14), 1, T(1), 1, T(2));
+    TwoGraphsByPoints("Q1 次の1次関数のグラフをかきなさい。", A1_s(1), A1_s(2), 1, T(1), 1, T(2));
 }
 
 void Kestrel::FractionSlopePractice() {
@@ -445,10 +425,7 @@ void Kestrel::DrawFractionSlopes() {
     F(1) = RandomWhole(T(1) - 1);
     T(2) = RandomWhole(4, 2);
     F(2) = -RandomWhole(T(2) - 1);
-    T(3) = RandomWhole(5);
-    RandomSign01(T(3));
-    T(4) = RandomWhole(5);
-    RandomSign01(T(4));
+    DrawNonZeroIntercepts();
 }
 
 void Kestrel::FractionSlopeProblem() {
@@ -461,10 +438,7 @@ void Kestrel::FractionSlopeProblem() {
         F(k) = X;
     }
     NumbersToText();
-    A1_s(13) = LaterTermForm(T(3), A1_s(3));
-    A1_s(14) = LaterTermForm(T(4), A1_s(4));
-    TwoGraphsByPoints("Q2 次の1次関数のグラフをかきなさい。", "① y=" + X_s(1) + "x" + A1_s(13),
-                      "② y=" + X_s(2) + "x" + A1_s(14), T(1), F(1), T(2), F(2));
+    TwoGraphsByPoints("Q2 次の1次関数のグラフをかきなさい。", X_s(1), X_s(2), T(1), F(1), T(2), F(2));
 }
 
 // ---- Topic 8: answers of textbook problem 6 ----------------------------------------------

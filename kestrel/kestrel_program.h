@@ -69,15 +69,13 @@ public:
     struct SlopeDrawing;
     void DrawGraphFromSlope(const SlopeDrawing& d);
     void SlopeStaircase(std::string_view flags);
-    void TwoGraphsByPoints(std::string_view heading, std::string_view line1, std::string_view line2,
+    void DrawNonZeroIntercepts();
+    void TwoGraphsByPoints(std::string_view heading, std::string_view slope1, std::string_view slope2,
                            Num run1, Num rise1, Num run2, Num rise2);
     void SlopeCorners(Num x1, Num y1, Num x2, Num y2);
-    void RunArrow();
-    void RiseArrow();
+    void SlopeArrow(Num tailX, Num tailY, Num headX, Num headY);
     void RunNumber(std::string_view text, Num dy);
     void RiseNumber(std::string_view text);
-    void LabelledPointAt(Num x, Num y, Num radius, Num colour, std::string_view label, Num labelDx,
-                         Num labelDy);
 
     // ---- Chapter 6: table, equation and graph ---------------------------------
 

@@ -4,7 +4,9 @@
 // numbers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <numeric>
 #include <set>
@@ -147,86 +149,50 @@ void expectLines(const std::vector<Circle>& screen, const Equation& l1, const Eq
     EXPECT_GT(on2, 100) << what;
 }
 
-// ---- Integer-slope practice ------------------------------------------------------------
+// ---- Drawing practice ---------------------------------------------------------------------
 
-TEST(IntegerSlopePractice, EveryProblemOverManySeeds) {
-    std::set<int> slopes, intercepts;
-    int problems = 0;
+// What the practice problems of a run of seeds showed.
+struct PracticeSeen {
+    std::set<std::pair<int, int>> slopes;  // numerator, denominator
+    std::set<int> intercepts;
+};
+
+// Runs the practice topic over seeds 1..12, ten problems each, and checks
+// every problem: the two equations, the intercepts, the two dots of each
+// line (the intercept, then the denominator right and the numerator up or
+// down) and the lines through them. slopesFit checks the slopes' ranges.
+PracticeSeen checkPractice(KestrelUnderTest::Entry topic, const std::string& heading,
+                           const std::function<void(const Equation&, const Equation&, const std::string&)>& slopesFit) {
+    PracticeSeen seen;
     for (int seed = 1; seed <= 12; ++seed) {
         const int n = 10;
-        KestrelRun run(repeat("a a a a a a 2 Enter", n - 1) + "a a a a a a 1 Enter", &Kestrel::IntegerSlopePractice,
-                       reseed(seed));
-        ASSERT_TRUE(run.ended()) << seed;
+        KestrelRun run(repeat("a a a a a a 2 Enter", n - 1) + "a a a a a a 1 Enter", topic, reseed(seed));
+        EXPECT_TRUE(run.ended()) << seed;
         const auto screens = problemScreens(run);
-        const auto texts = problemTexts(run, "Q1 次の1次関数のグラフをかきなさい。");
-        ASSERT_EQ(screens.size(), static_cast<std::size_t>(n));
-        ASSERT_EQ(texts.size(), static_cast<std::size_t>(n));
-        for (int p = 0; p < n; ++p) {
+        const auto texts = problemTexts(run, heading);
+        EXPECT_EQ(screens.size(), static_cast<std::size_t>(n));
+        EXPECT_EQ(texts.size(), static_cast<std::size_t>(n));
+        for (std::size_t p = 0; p < std::min(screens.size(), texts.size()); ++p) {
             const std::string what = "seed " + std::to_string(seed) + " problem " + std::to_string(p);
-            ASSERT_GE(texts[p].size(), 3u) << what;
+            if (texts[p].size() < 3) {
+                ADD_FAILURE() << what;
+                continue;
+            }
             EXPECT_EQ(texts[p][1].y, 110) << what;
             EXPECT_EQ(texts[p][2].y, 190) << what;
             const Equation e1 = parseEquation(texts[p][1].text, "① y=");
             const Equation e2 = parseEquation(texts[p][2].text, "② y=");
-            ASSERT_TRUE(e1.ok && e2.ok) << what << ": " << texts[p][1].text << " " << texts[p][2].text;
-            EXPECT_EQ(e1.den, 1) << what;
-            EXPECT_EQ(e2.den, 1) << what;
-            EXPECT_TRUE(e1.num >= 1 && e1.num <= 5) << what;
-            EXPECT_TRUE(e2.num >= -5 && e2.num <= -1) << what;
+            if (!e1.ok || !e2.ok) {
+                ADD_FAILURE() << what << ": " << texts[p][1].text << " " << texts[p][2].text;
+                continue;
+            }
+            slopesFit(e1, e2, what);
             for (int b : {e1.b, e2.b}) EXPECT_TRUE(b != 0 && std::abs(b) <= 5) << what;
-            slopes.insert(e1.num);
-            slopes.insert(e2.num);
-            intercepts.insert(e1.b);
-            intercepts.insert(e2.b);
+            seen.slopes.insert({e1.num, e1.den});
+            seen.slopes.insert({e2.num, e2.den});
+            seen.intercepts.insert(e1.b);
+            seen.intercepts.insert(e2.b);
 
-            const auto d7 = dots(screens[p], 10, 7), d5 = dots(screens[p], 10, 5);
-            EXPECT_EQ(d7.size(), 2u) << what;
-            EXPECT_EQ(d5.size(), 2u) << what;
-            EXPECT_TRUE(hasDot(d7, 0, e1.b)) << what;
-            EXPECT_TRUE(hasDot(d7, 1, e1.num + e1.b)) << what;
-            EXPECT_TRUE(hasDot(d5, 0, e2.b)) << what;
-            EXPECT_TRUE(hasDot(d5, 1, e2.num + e2.b)) << what;
-            expectLines(screens[p], e1, e2, what);
-            ++problems;
-        }
-    }
-    EXPECT_EQ(problems, 120);
-    EXPECT_EQ(slopes.size(), 10u);
-    EXPECT_EQ(intercepts.size(), 10u);
-}
-
-// ---- Fraction-slope practice -------------------------------------------------------------
-
-TEST(FractionSlopePractice, EveryProblemOverManySeeds) {
-    std::set<std::pair<int, int>> slopes;
-    std::set<int> intercepts;
-    for (int seed = 1; seed <= 12; ++seed) {
-        const int n = 10;
-        KestrelRun run(repeat("a a a a a a 2 Enter", n - 1) + "a a a a a a 1 Enter", &Kestrel::FractionSlopePractice,
-                       reseed(seed));
-        ASSERT_TRUE(run.ended()) << seed;
-        const auto screens = problemScreens(run);
-        const auto texts = problemTexts(run, "Q2 次の1次関数のグラフをかきなさい。");
-        ASSERT_EQ(screens.size(), static_cast<std::size_t>(n));
-        ASSERT_EQ(texts.size(), static_cast<std::size_t>(n));
-        for (int p = 0; p < n; ++p) {
-            const std::string what = "seed " + std::to_string(seed) + " problem " + std::to_string(p);
-            ASSERT_GE(texts[p].size(), 3u) << what;
-            const Equation e1 = parseEquation(texts[p][1].text, "① y=");
-            const Equation e2 = parseEquation(texts[p][2].text, "② y=");
-            ASSERT_TRUE(e1.ok && e2.ok) << what << ": " << texts[p][1].text << " " << texts[p][2].text;
-            EXPECT_TRUE(e1.num >= 1 && e1.num < e1.den && e1.den <= 5) << what;
-            EXPECT_TRUE(-e2.num >= 1 && -e2.num < e2.den && e2.den <= 5) << what;
-            EXPECT_EQ(std::gcd(e1.num, e1.den), 1) << what;
-            EXPECT_EQ(std::gcd(-e2.num, e2.den), 1) << what;
-            EXPECT_EQ(e2.slopeText.rfind("-ﾀ", 0), 0u) << what;
-            for (int b : {e1.b, e2.b}) EXPECT_TRUE(b != 0 && std::abs(b) <= 5) << what;
-            slopes.insert({e1.num, e1.den});
-            slopes.insert({e2.num, e2.den});
-            intercepts.insert(e1.b);
-            intercepts.insert(e2.b);
-
-            // The step point: the denominator right, the numerator up or down.
             const auto d7 = dots(screens[p], 10, 7), d5 = dots(screens[p], 10, 5);
             EXPECT_EQ(d7.size(), 2u) << what;
             EXPECT_EQ(d5.size(), 2u) << what;
@@ -236,11 +202,38 @@ TEST(FractionSlopePractice, EveryProblemOverManySeeds) {
             EXPECT_TRUE(hasDot(d5, e2.den, e2.b + e2.num)) << what;
             expectLines(screens[p], e1, e2, what);
         }
-        // The assignment below the last problem's equations.
-        EXPECT_EQ(run.place("教科書P69 問6 をしなさい。"), "88 280 0");
+        if (topic == &Kestrel::FractionSlopePractice) {
+            // The assignment below the last problem's equations.
+            EXPECT_EQ(run.place("教科書P69 問6 をしなさい。"), "88 280 0");
+        }
     }
-    EXPECT_EQ(slopes.size(), 18u);  // 9 proper fractions in lowest terms, each sign
-    EXPECT_EQ(intercepts.size(), 10u);
+    return seen;
+}
+
+TEST(IntegerSlopePractice, EveryProblemOverManySeeds) {
+    const PracticeSeen seen = checkPractice(&Kestrel::IntegerSlopePractice, "Q1 次の1次関数のグラフをかきなさい。",
+                                            [](const Equation& e1, const Equation& e2, const std::string& what) {
+                                                EXPECT_EQ(e1.den, 1) << what;
+                                                EXPECT_EQ(e2.den, 1) << what;
+                                                EXPECT_TRUE(e1.num >= 1 && e1.num <= 5) << what;
+                                                EXPECT_TRUE(e2.num >= -5 && e2.num <= -1) << what;
+                                            });
+    EXPECT_EQ(seen.slopes.size(), 10u);
+    EXPECT_EQ(seen.intercepts.size(), 10u);
+}
+
+TEST(FractionSlopePractice, EveryProblemOverManySeeds) {
+    const PracticeSeen seen = checkPractice(
+        &Kestrel::FractionSlopePractice, "Q2 次の1次関数のグラフをかきなさい。",
+        [](const Equation& e1, const Equation& e2, const std::string& what) {
+            EXPECT_TRUE(e1.num >= 1 && e1.num < e1.den && e1.den <= 5) << what;
+            EXPECT_TRUE(-e2.num >= 1 && -e2.num < e2.den && e2.den <= 5) << what;
+            EXPECT_EQ(std::gcd(e1.num, e1.den), 1) << what;
+            EXPECT_EQ(std::gcd(-e2.num, e2.den), 1) << what;
+            EXPECT_EQ(e2.slopeText.rfind("-ﾀ", 0), 0u) << what;
+        });
+    EXPECT_EQ(seen.slopes.size(), 18u);  // 9 proper fractions in lowest terms, each sign
+    EXPECT_EQ(seen.intercepts.size(), 10u);
 }
 
 // ---- Slope-and-intercept drill ---------------------------------------------------------------
