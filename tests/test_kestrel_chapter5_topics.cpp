@@ -87,6 +87,15 @@ bool dotAt(const std::vector<std::string>& lines, float x, float y, int radius, 
     });
 }
 
+// A glyph drawn with its corner near (x, y): where a graph or point label starts.
+bool glyphNear(const std::vector<std::string>& lines, float x, float y, const std::string& glyph) {
+    return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) {
+        const auto f = fields(l);
+        return f.size() >= 11 && f[0] == "text" && f.back() == glyph && std::abs(std::stof(f[1]) - x) < 1 &&
+               std::abs(std::stof(f[2]) - y) < 1;
+    });
+}
+
 // The extreme pixels of a graph's one-unit dots of a colour: left end, right end.
 struct Ends {
     float x1 = 1e9f, y1 = 0, x2 = -1e9f, y2 = 0;
@@ -171,6 +180,14 @@ TEST(SlopeOnGraph, LinesClippedToThePlane) {
     EXPECT_NEAR(graphEnds(screen3, 0).y2, 540 - 7 * 40, 1);
     EXPECT_NEAR(graphEnds(screen3, 3).x2, 918 + 4.5f * 40, 1);
     EXPECT_NEAR(graphEnds(screen3, 7).x2, 918 + 3 * 40, 1);
+    // Labels moved from the last dot: y=2x+3 108 left and 50 up from the
+    // top edge, y=-2x+5 135 left at the bottom edge, the family's first two
+    // 54 left and down, the third right at its end.
+    EXPECT_TRUE(glyphNear(screen1, 1098 - 108, 100 - 50, "y"));
+    EXPECT_TRUE(glyphNear(screen2, 1078 - 135, 540, "y"));
+    EXPECT_TRUE(glyphNear(screen3, 1118 - 54, 260 + 75, "y"));
+    EXPECT_TRUE(glyphNear(screen3, 1098 - 54, 100 + 120, "y"));
+    EXPECT_TRUE(glyphNear(screen3, 1038, 100, "y"));
 }
 
 // ---- Topic 2: the rule and the two lines -----------------------------------------------
@@ -266,6 +283,7 @@ TEST(GraphFromSlopeExample, PointsArrowsAndLine) {
     EXPECT_NEAR(e.x2, 1047, 1);
     EXPECT_NEAR(e.y2, 600, 1);
     for (const char* label : {"(0,3)", "(1,1)", "y=-2x+3"}) EXPECT_EQ(run.count(label), 1) << label;
+    EXPECT_TRUE(glyphNear(lines, 1047 - 54, 600, "y"));
 }
 
 TEST(GraphFromSlopeExample, LabelsLeftOfTheirDots) {
@@ -304,6 +322,9 @@ TEST(GraphFromSlopeProblem5, PointsArrowsAndLine) {
     EXPECT_NEAR(e.y1, 420, 1);
     EXPECT_NEAR(e.x2, 1202, 1);
     EXPECT_NEAR(e.y2, 180, 1);
+    // (2,2) starts at its dot's x; the line's label 108 left of and 70 above its end.
+    EXPECT_TRUE(glyphNear(lines, 1042, 240, "("));
+    EXPECT_TRUE(glyphNear(lines, 1202 - 108, 180 - 70, "y"));
     // The run arrow comes one key after the slope's line.
     KestrelRun six(steps(5), &Kestrel::GraphFromSlopeProblem5);
     EXPECT_EQ(six.count("②傾きがﾀ1/2ﾀだから、"), 1);
@@ -335,6 +356,10 @@ TEST(GraphDrawingAnswers, FourLinesAndTheirPointsAtOnce) {
     EXPECT_NEAR(graphEnds(lines, 7).x2, 822, 1);
     EXPECT_NEAR(graphEnds(lines, 7).y2, 340 + 5 * 40, 1);
     for (const char* label : {"(1)", "(2)", "(3)", "(4)"}) EXPECT_EQ(run.count(label), 1) << label;
+    EXPECT_TRUE(glyphNear(lines, 722 - 54, 100 - 50, "("));
+    EXPECT_TRUE(glyphNear(lines, 782 - 27, 100 - 50, "("));
+    EXPECT_TRUE(glyphNear(lines, 742, 580, "("));
+    EXPECT_TRUE(glyphNear(lines, 822 - 54, 540 - 50, "("));
 }
 
 }  // namespace
