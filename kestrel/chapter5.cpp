@@ -21,7 +21,7 @@ void Kestrel::SlopeDrawingGoalScreen() {
     ChapterGoalScreen(false, {"①　1次関数のグラフの傾きぐあいを調べよう。", "②　1次関数のグラフをかこう。"});
 }
 
-// ---- Figure pieces ----------------------------------------------------------------
+// ---- Figure helpers ---------------------------------------------------------------
 
 // The slope triangle's corners in pixels: (ZY, AA1) where the run starts,
 // (GY3, HIDARI) where the rise ends; the right angle is at (GY3, AA1).

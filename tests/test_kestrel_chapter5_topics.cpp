@@ -157,8 +157,8 @@ TEST(SlopeOnGraph, StaircasesAndLargeTriangles) {
 TEST(SlopeOnGraph, LinesClippedToThePlane) {
     KestrelRun run(steps(18), &Kestrel::SlopeOnGraphTopic);
     const auto lines = run.lines();
-    // y=2x+3 from x = -2.5 to 3.5; y=-2x+5 from x = -0.5 to 5 (both colour 0,
-    // one screen each, so only the first screen's part is looked at).
+    // y=2x+3 from x = -2.5 to 3.5; y=-2x+5 from x = -0.5 to 5: both in
+    // colour 0, so each screen is looked at alone.
     std::vector<std::string> screen1, screen2, screen3;
     int screen = 0;
     for (const auto& l : lines) {
