@@ -12,7 +12,7 @@ const std::array<MenuEntry<Kestrel>, 9>& Kestrel::MenuEntries() {
         {"2　1次関数", &Kestrel::LinearFunctionChapter},
         {"3　変化の割合", nullptr},
         {"4　グラフ、切片", &Kestrel::GraphInterceptChapter},
-        {"5　傾き、グラフのかきかた", nullptr},
+        {"5　傾き、グラフのかきかた", &Kestrel::SlopeDrawingChapter},
         {"6　表、式、グラフの関係", &Kestrel::TableEquationGraphChapter},
         {"7　変域", &Kestrel::DomainRangeChapter},
         {"8　", nullptr},

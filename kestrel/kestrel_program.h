@@ -68,6 +68,36 @@ public:
 
 
     // ---- Chapter 5: slope and drawing graphs ----------------------------------
+    void SlopeDrawingChapter();
+    void SlopeDrawingGoalScreen();
+    void SlopeOnGraphTopic();
+    void SlopeInterceptTopic();
+    void SlopeInterceptDrill();
+    void SlopeInterceptAnswers();
+    void GraphFromSlopeExample();
+    void GraphFromSlopeProblem5();
+    void IntegerSlopePractice();
+    void FractionSlopePractice();
+    void GraphDrawingAnswers();
+    // The random topics draw into T() and F(); a problem is shown from what
+    // they hold, so tests can hand a problem chosen numbers.
+    void DrawSlopeInterceptNumbers();
+    void SlopeInterceptProblem();
+    void DrawIntegerSlopes();
+    void IntegerSlopeProblem();
+    void DrawFractionSlopes();
+    void FractionSlopeProblem();
+    // Figures of the chapter.
+    struct SlopeDrawing;
+    void DrawGraphFromSlope(const SlopeDrawing& d);
+    void SlopeStaircase(std::string_view flags);
+    void DrawNonZeroIntercepts();
+    void TwoGraphsByPoints(std::string_view heading, std::string_view slope1, std::string_view slope2,
+                           Num run1, Num rise1, Num run2, Num rise2);
+    void SlopeCorners(Num x1, Num y1, Num x2, Num y2);
+    void SlopeArrow(Num tailX, Num tailY, Num headX, Num headY);
+    void RunNumber(std::string_view text, Num dy);
+    void RiseNumber(std::string_view text);
 
     // ---- Chapter 6: table, equation and graph ---------------------------------
     void TableEquationGraphChapter();
