@@ -184,6 +184,20 @@ void Lesson::PointAt(Num x, Num y, Num radius, Num colour, Num xPerStep, Num yPe
     PlotPoint();
 }
 
+void Lesson::LabelledPointAt(Num x, Num y, Num radius, Num colour, std::string_view label, Num labelDx,
+                             Num labelDy) {
+    KAKUDAI = x;
+    SENTAKU = y;
+    GY0 = radius;
+    TKAI2 = colour;
+    t0000 = 1;
+    GGX = 1;
+    IB8_s = ScreenText(label);
+    JYOU = labelDx;
+    AINP_labelDy = labelDy;
+    PlotPoint();
+}
+
 void Lesson::GridFrame(Num left, Num top, Num columns, Num rows, Num step) {
     A41 = left;
     I_top = top;
