@@ -48,9 +48,8 @@ void Grebe::ArrowBetweenPoints(int from, int to) {
 // ---- Worked example --------------------------------------------------------------
 
 void Grebe::EquationFromGraphExample() {
-    ClearBox(1320, 1300);
+    TopicScreen(1320, 1300, 76);
     PenWidth(5);
-    B1 = 76;
     Put(40, 30, 3, "図の直線は、1次関数 y=ax+b のグラフです。");
     Put(40, 80, 3, "式を求めなさい。");
     PlaneAt(722, 100, -5, 5, -3, 7, 40, 14);
@@ -194,9 +193,7 @@ void Grebe::ReadGraphExercise(const GraphLine& line, const GraphReading& reading
 // ---- Textbook answers ---------------------------------------------------------------
 
 void Grebe::EquationFromGraphAnswers() {
-    ClearBox(1320, 1300);
-    B1 = 38;
-    B2_row = 30;
+    TopicScreen(1320, 1300, 38);
     PenWidth(5);
     Put(38, 30, 3, "教科書P71 問1　解答");
     PlaneAt(380, 100, -5, 5, -5, 5, 40, 14);

@@ -137,9 +137,7 @@ void Grebe::InterceptAndPointExercise(const PointProblem& p) {
 // ---- Summary -----------------------------------------------------------------------
 
 void Grebe::LineEquationSummary() {
-    ClearBox(1320, 1300);
-    B1 = 38;
-    B2_row = 30;
+    TopicScreen(1320, 1300, 38);
     PenWidth(5);
     Put(38, 30, 3, "1次関数の式を求める");
     Next(0, " ⇒ ");
@@ -172,9 +170,7 @@ void Grebe::LineEquationSummary() {
 // ---- Textbook answers ---------------------------------------------------------------
 
 void Grebe::SlopeAndPointAnswers() {
-    ClearBox(1320, 1300);
-    B1 = 114;
-    B2_row = 30;
+    TopicScreen(1320, 1300, 114);
     Put(114, 30, 0, "問2　解答");
     NewRow(50, 3, "(1)", -76);
     Next(3, "求める式をy=-3x+b");
@@ -225,9 +221,7 @@ void Grebe::SlopeAndPointAnswers() {
 }
 
 void Grebe::InterceptPointAnswer() {
-    ClearBox(1320, 1300);
-    B1 = 114;
-    B2_row = 30;
+    TopicScreen(1320, 1300, 114);
     Put(114, 30, 0, "問3　解答");
     StepReveal();
     NewRow(50, 3, "求める式をy=ax+5");

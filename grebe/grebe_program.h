@@ -51,9 +51,7 @@ public:
     // solution) until the pupil types 1 at the next-step prompt.
     template <class F>
     void ExampleLoop(F&& pass) {
-        ClearBox(1320, 1300);
-        B1 = 40;
-        B2_row = 30;
+        TopicScreen(1320, 1300, 40);
         PenWidth(5);
         LT2(1) = B1;
         B2(1) = B2_row;
