@@ -420,6 +420,7 @@ TEST(GrebeShownAnswers, PracticeOneAndTwo) {
     });
     EXPECT_EQ(run.status, 0);
     EXPECT_FALSE(run.runtime->keysLeft());
+    for (const auto& r : run.texts) EXPECT_EQ(r.text.find("-0"), std::string::npos) << r.text;
 }
 
 TEST(GrebeShownAnswers, ExamplesFromAPoint) {
@@ -452,6 +453,7 @@ TEST(GrebeShownAnswers, ExamplesFromAPoint) {
     });
     EXPECT_EQ(run.status, 0);
     EXPECT_FALSE(run.runtime->keysLeft());
+    for (const auto& r : run.texts) EXPECT_EQ(r.text.find("-0"), std::string::npos) << r.text;
 }
 
 // ---- The loops -------------------------------------------------------------------------
