@@ -1,5 +1,5 @@
-// Grebe run headless: from start-up with a key script, or a piece of Grebe
-// (a topic, or a topic's exercise on chosen numbers) in place of the menu.
+// Grebe run headless: from start-up with a key script, or with a topic (or a
+// topic's exercise on chosen numbers) in place of its main menu.
 #pragma once
 
 #include <algorithm>
