@@ -77,16 +77,7 @@ void Plover::CoolBagPoint(int k) {
     PointAt(static_cast<Num>(20 + 10 * (k - 1)), kTemperatureValues[k - 1], 6, 3, 10, 0.5f);
 }
 
-void Plover::CoolBagLine() {
-    // DrawAxes left the ranges as grid counts; the graph reads values.
-    XJ1 = 0;
-    YJ1 = 140;
-    B4 = 0;
-    X_yTop = 11;
-    t0000 = 10;
-    GGX = 0.5f;
-    GraphOf(3, 0.06f, 4, 3, "");
-}
+void Plover::CoolBagLine() { LineOnPlane(140, 11, 10, 0.5f, 0.06f, 4, 3); }
 
 void Plover::CoolBagReadingAcross() {
     t0000 = 10;

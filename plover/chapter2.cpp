@@ -92,11 +92,7 @@ void Plover::AltitudeAnswer() {
     Put(38, 30, 0, "点は、ほぼ1つの直線上に並んでいるから、");
     Next(3, "yをxの1次関数とみなして、");
     StepReveal();
-    XJ1 = 0;
-    YJ1 = 4;
-    t0000 = 0.1f;
-    GGX = 1;
-    GraphOf(3, -6, 23.7f, 3, "");
+    LineOnPlane(4, 25, 0.1f, 1, -6, 23.7f, 3);
     NewRow(50, 0, "グラフから");
     StepReveal();
     NewRow(50, 0, "x=2.8のときの");

@@ -159,13 +159,7 @@ void Plover::FerryChartExercise() {
     GGX = 1;
     LabelAxisScales();
     PlaneUnits(GY1 - 1.5f * NAGASA, t0001 + 4, "分", TATE - 50, ZX + 16, "km");
-    XJ1 = 0;
-    YJ1 = 30;
-    B4 = 0;
-    X_yTop = 12;
-    t0000 = 5;
-    GGX = 1;
-    GraphOf(3, 0.2f, 0, 0, "");
+    LineOnPlane(30, 12, 5, 1, 0.2f, 0, 0);
     // The points the lines below join, turned into screen positions.
     for (int i = 1; i <= 5; ++i) {
         GY5(i) = kJourney[i - 1][0];

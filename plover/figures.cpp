@@ -17,6 +17,18 @@ void Plover::ReadingArrow(Num x1, Num y1, Num x2, Num y2) {
     DrawArrow();
 }
 
+void Plover::LineOnPlane(Num xTo, Num yTo, Num xPerStep, Num yPerStep, Num slope, Num intercept,
+                         Num colour) {
+    // DrawAxes left the ranges as grid counts; the graph reads values.
+    XJ1 = 0;
+    YJ1 = xTo;
+    B4 = 0;
+    X_yTop = yTo;
+    t0000 = xPerStep;
+    GGX = yPerStep;
+    GraphOf(3, slope, intercept, colour, "");
+}
+
 void Plover::BigDot(Num x, Num y, Num colour) { Rt().circle(x, y, 8, static_cast<int>(colour), 0, 0, true, -1); }
 
 void Plover::ScaledLabel(Num x, Num y, std::string_view text) {

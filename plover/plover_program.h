@@ -85,6 +85,9 @@ private:
     // ---- Shared by the chapters ---------------------------------------------
     // A single-headed arrow from (x1,y1) to (x2,y2), head at the far end.
     void ReadingArrow(Num x1, Num y1, Num x2, Num y2);
+    // The unlabelled line y = slope*x + intercept over x 0..xTo of the plane
+    // last drawn, whose ranges start at 0.
+    void LineOnPlane(Num xTo, Num yTo, Num xPerStep, Num yPerStep, Num slope, Num intercept, Num colour);
     // A filled dot of radius 8, drawn as PlotPoint draws its dots.
     void BigDot(Num x, Num y, Num colour);
     // A label drawn as scaled text in font size NAGASA, twice as wide.
