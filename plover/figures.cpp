@@ -1,4 +1,4 @@
-// Figure pieces several Plover chapters draw: reading arrows, marking dots and
+// Figures several Plover chapters draw: reading arrows, marking dots, lines and
 // the scaled unit labels of a plane.
 #include "plover/plover_program.h"
 
