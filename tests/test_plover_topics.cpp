@@ -76,13 +76,17 @@ TEST_P(PloverTopic, RunsToItsEndOnItsKeys) {
     EXPECT_FALSE(shortOfOne.ended()) << c.name;
 }
 
-// Whatever an earlier screen left in the pen, the values per grid step, the
-// label shifts, the cell width and the arc settings, the topic draws the same.
+// Whatever an earlier screen left in the pen and font, the values per grid
+// step, the label shifts, the cell width and the arc settings, the topic
+// draws the same.
 TEST_P(PloverTopic, SameScreenWhateverRanBefore) {
     const TopicCase& c = GetParam();
     PloverRun fresh(stepKeys(c.keys), c.topic);
     PloverRun afterOthers(stepKeys(c.keys), c.topic, [](Plover& p) {
         p.Rt().setDrawWidth(8);
+        p.Rt().setFontName("Times New Roman");
+        p.Rt().setFontSize(40);
+        p.Rt().setFontBold(true);
         p.t0000 = 4;
         p.GGX = 0.5f;
         p.JYOU = 99;
