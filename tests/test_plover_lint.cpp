@@ -2,11 +2,7 @@
 // every topic to its end: the mark-up of each must be whole.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <set>
-#include <sstream>
 #include <string>
 
 #include "plover_fixture.h"
@@ -16,11 +12,11 @@ namespace {
 
 // Chapters 1 to 3, every topic stepped to its end, back to the menu, exit.
 std::string everyTopic() {
-    return "1 Enter 1 Enter" + stepKeys(4) + " 2 Enter" + stepKeys(17) + " 3 Enter" + stepKeys(13) + " 4 Enter" +
-           stepKeys(13) + " 5 Enter" + stepKeys(15) + " 6 Enter" + stepKeys(6) + " 7 Enter" + stepKeys(7) +
+    return "1 Enter 1 Enter" + steps(4) + " 2 Enter" + steps(17) + " 3 Enter" + steps(13) + " 4 Enter" +
+           steps(13) + " 5 Enter" + steps(15) + " 6 Enter" + steps(6) + " 7 Enter" + steps(7) +
            " 8 Enter" +  //
-           " 2 Enter 1 Enter" + stepKeys(2) + " 2 Enter" + stepKeys(8) + " 3 Enter" +  //
-           " 3 Enter 1 Enter" + stepKeys(18) + " 2 Enter" + stepKeys(15) + " 3 Enter 8 Enter";
+           " 2 Enter 1 Enter" + steps(2) + " 2 Enter" + steps(8) + " 3 Enter" +  //
+           " 3 Enter 1 Enter" + steps(18) + " 2 Enter" + steps(15) + " 3 Enter 8 Enter";
 }
 
 TEST(PloverScreenTexts, EveryTextHasWholeMarkup) {
@@ -43,19 +39,10 @@ TEST(PloverScreenTexts, EveryTextHasWholeMarkup) {
 // The same path through the replay tool: it runs to the program's own end
 // without entering the error handler.
 TEST(PloverReplay, EveryTopicToTheExit) {
-    const auto dir = std::filesystem::temp_directory_path() / "plover_replay_every_topic";
-    std::filesystem::create_directories(dir);
-    const auto trace = dir / "trace.txt";
-    const std::string command = std::string(REPLAY_PATH) + " plover --seed 1 --keys \"" + everyTopic() +
-                                "\" --trace " + trace.string();
-    ASSERT_EQ(std::system(command.c_str()), 0);
-    std::ifstream in(trace);
-    std::stringstream all;
-    all << in.rdbuf();
-    const std::string t = all.str();
+    const std::string t = replayTrace("plover", everyTopic());
+    ASSERT_FALSE(t.empty());
     EXPECT_NE(t.find("\nend\n"), std::string::npos);
     EXPECT_EQ(t.find("\nerror "), std::string::npos);
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

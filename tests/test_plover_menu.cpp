@@ -157,7 +157,7 @@ TEST(PloverChapterFrames, NonWholeChoicesOpenTheirWholePart) {
 }
 
 TEST(PloverChapterFrames, ReturningFromATopicKeepsItsScreenAndSkipsTheGoal) {
-    PloverRun run(typed("1") + typed("1") + stepKeys(4));
+    PloverRun run(typed("1") + typed("1") + steps(4));
     EXPECT_EQ(run.count(kLines[0]), 2);
     EXPECT_EQ(run.count(kGoals[0]), 1);
     const std::string t = run.trace.str();

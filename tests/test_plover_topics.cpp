@@ -15,22 +15,9 @@
 namespace lesson::testing {
 namespace {
 
-// The first trace line where two runs differ, or "" when they are the same.
-// A topic's clear is left out: the pen width of its invisible border is the
-// one an earlier screen left.
-std::string firstDifference(const PloverRun& a, const PloverRun& b) {
-    auto drawing = [](std::vector<std::string> lines) {
-        std::erase_if(lines, [](const std::string& l) { return l.rfind("line 0 0 1600 1800 15 2 15 ", 0) == 0; });
-        return lines;
-    };
-    const auto la = drawing(a.lines()), lb = drawing(b.lines());
-    for (std::size_t i = 0; i < std::max(la.size(), lb.size()); ++i) {
-        const std::string x = i < la.size() ? la[i] : "(none)";
-        const std::string y = i < lb.size() ? lb[i] : "(none)";
-        if (x != y) return "line " + std::to_string(i + 1) + ": " + x + " | " + y;
-    }
-    return "";
-}
+// A topic's clear, whose invisible border takes the pen width an earlier
+// screen left.
+constexpr std::string_view kTopicClear = "line 0 0 1600 1800 15 2 15 ";
 
 float num(const std::string& s) { return std::stof(s); }
 
@@ -68,11 +55,11 @@ class PloverTopic : public ::testing::TestWithParam<TopicCase> {};
 // Exactly its number of keys takes a topic to its end, and no key less.
 TEST_P(PloverTopic, RunsToItsEndOnItsKeys) {
     const TopicCase& c = GetParam();
-    PloverRun full(stepKeys(c.keys), c.topic);
+    PloverRun full(steps(c.keys), c.topic);
     EXPECT_TRUE(full.ended()) << c.name;
     EXPECT_EQ(full.status, 0) << c.name;
     EXPECT_EQ(full.waits(), c.keys) << c.name;
-    PloverRun shortOfOne(stepKeys(c.keys - 1), c.topic);
+    PloverRun shortOfOne(steps(c.keys - 1), c.topic);
     EXPECT_FALSE(shortOfOne.ended()) << c.name;
 }
 
@@ -81,8 +68,8 @@ TEST_P(PloverTopic, RunsToItsEndOnItsKeys) {
 // draws the same.
 TEST_P(PloverTopic, SameScreenWhateverRanBefore) {
     const TopicCase& c = GetParam();
-    PloverRun fresh(stepKeys(c.keys), c.topic);
-    PloverRun afterOthers(stepKeys(c.keys), c.topic, [](Plover& p) {
+    PloverRun fresh(steps(c.keys), c.topic);
+    PloverRun afterOthers(steps(c.keys), c.topic, [](Plover& p) {
         p.Rt().setDrawWidth(8);
         p.Rt().setFontName("Times New Roman");
         p.Rt().setFontSize(40);
@@ -101,7 +88,7 @@ TEST_P(PloverTopic, SameScreenWhateverRanBefore) {
             p.t0014(i) = -777;
         }
     });
-    EXPECT_EQ(firstDifference(fresh, afterOthers), "") << c.name;
+    EXPECT_EQ(firstDifference(fresh, afterOthers, kTopicClear), "") << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -122,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
 // ---- A table with arcs and an answer cell: the table method ------------------------------
 
 TEST(CoolBagTableMethod, TableArcsAndAnswerCell) {
-    PloverRun run(stepKeys(17), &Plover::CoolBagTableMethod);
+    PloverRun run(steps(17), &Plover::CoolBagTableMethod);
     const auto lines = run.lines();
     EXPECT_TRUE(hasLine(lines, "line 76 90 228 140 3 2 15 5"));    // "時間(分)"
     EXPECT_TRUE(hasLine(lines, "line 76 140 228 190 3 2 13 5"));   // "温度(℃)"
@@ -165,15 +152,15 @@ TEST(CoolBagTableMethod, TableArcsAndAnswerCell) {
 }
 
 TEST(CoolBagTableMethod, TwoKeysAfterTheQuestionBeforeTheFirstArc) {
-    EXPECT_EQ(dots(PloverRun(stepKeys(2), &Plover::CoolBagTableMethod), 0.5f, 3).size(), 0u);
-    EXPECT_EQ(dots(PloverRun(stepKeys(3), &Plover::CoolBagTableMethod), 0.5f, 3).size(), 17u);
-    EXPECT_EQ(dots(PloverRun(stepKeys(6), &Plover::CoolBagTableMethod), 0.5f, 3).size(), 4u * 17u);
+    EXPECT_EQ(dots(PloverRun(steps(2), &Plover::CoolBagTableMethod), 0.5f, 3).size(), 0u);
+    EXPECT_EQ(dots(PloverRun(steps(3), &Plover::CoolBagTableMethod), 0.5f, 3).size(), 17u);
+    EXPECT_EQ(dots(PloverRun(steps(6), &Plover::CoolBagTableMethod), 0.5f, 3).size(), 4u * 17u);
 }
 
 // The hint is the method's screen up to its fourth arc, without numbers.
 TEST(CoolBagTableHint, MethodScreenUpToTheFourthArcUnlabelled) {
-    PloverRun hint(stepKeys(6), &Plover::CoolBagTableHint);
-    PloverRun method(stepKeys(6), &Plover::CoolBagTableMethod);
+    PloverRun hint(steps(6), &Plover::CoolBagTableHint);
+    PloverRun method(steps(6), &Plover::CoolBagTableMethod);
     EXPECT_EQ(dots(hint, 0.5f, 3), dots(method, 0.5f, 3));
     EXPECT_EQ(hint.count("0.6"), 0);
     EXPECT_EQ(method.count("0.6"), 2);
@@ -183,7 +170,7 @@ TEST(CoolBagTableHint, MethodScreenUpToTheFourthArcUnlabelled) {
 // ---- A plane with points, a clipped line and arrows: the graph method ---------------------
 
 TEST(CoolBagGraphMethod, PointsClippedLineAndReadingArrows) {
-    PloverRun run(stepKeys(13), &Plover::CoolBagGraphMethod);
+    PloverRun run(steps(13), &Plover::CoolBagGraphMethod);
     const auto lines = run.lines();
     EXPECT_TRUE(hasLine(lines, "line 874 60 874 610 0 0 -1 4"));    // y axis
     EXPECT_TRUE(hasLine(lines, "line 874 610 1224 610 0 0 -1 4"));  // x axis
@@ -215,17 +202,17 @@ TEST(CoolBagGraphMethod, PointsClippedLineAndReadingArrows) {
 }
 
 TEST(CoolBagGraphMethod, TwoKeysAfterTheFifthPoint) {
-    PloverRun six(stepKeys(6), &Plover::CoolBagGraphMethod);
+    PloverRun six(steps(6), &Plover::CoolBagGraphMethod);
     EXPECT_TRUE(hasDotNear(six, 6, 3, 1024, 230, 0.01f));
-    EXPECT_EQ(PloverRun(stepKeys(7), &Plover::CoolBagGraphMethod).count("ほぼ1つの直線上に並んでいる。"), 0);
-    EXPECT_EQ(PloverRun(stepKeys(8), &Plover::CoolBagGraphMethod).place("ほぼ1つの直線上に並んでいる。"),
+    EXPECT_EQ(PloverRun(steps(7), &Plover::CoolBagGraphMethod).count("ほぼ1つの直線上に並んでいる。"), 0);
+    EXPECT_EQ(PloverRun(steps(8), &Plover::CoolBagGraphMethod).place("ほぼ1つの直線上に並んでいる。"),
               "271 200 3");
 }
 
 // The summary's plane, points and line are the graph method's.
 TEST(CoolBagSummary, SamePlaneAndLineAsTheGraphMethod) {
-    PloverRun summary(stepKeys(15), &Plover::CoolBagSummary);
-    PloverRun method(stepKeys(13), &Plover::CoolBagGraphMethod);
+    PloverRun summary(steps(15), &Plover::CoolBagSummary);
+    PloverRun method(steps(13), &Plover::CoolBagGraphMethod);
     EXPECT_EQ(dots(summary, 1, 3), dots(method, 1, 3));
     EXPECT_EQ(dots(summary, 6, 3), dots(method, 6, 3));
     EXPECT_EQ(summary.place("①"), "40 190 0");
@@ -237,7 +224,7 @@ TEST(CoolBagSummary, SamePlaneAndLineAsTheGraphMethod) {
 // ---- The timetable chart with runs and crossings -----------------------------------------
 
 TEST(FerryChartQuestion, ChartRunsAndCrossings) {
-    PloverRun run(stepKeys(18), &Plover::FerryChartQuestion);
+    PloverRun run(steps(18), &Plover::FerryChartQuestion);
     const auto lines = run.lines();
     for (int k = 0; k <= 30; ++k) {
         std::ostringstream want;
@@ -280,9 +267,9 @@ TEST(FerryChartQuestion, ChartRunsAndCrossings) {
     EXPECT_EQ(run.place("教科書P87 問1　をしなさい。"), "44 570 3");
 
     // Each crossing dot comes with its text.
-    PloverRun before(stepKeys(15), &Plover::FerryChartQuestion);
+    PloverRun before(steps(15), &Plover::FerryChartQuestion);
     EXPECT_TRUE(dots(before, 8, 5).empty());
-    PloverRun withFirst(stepKeys(16), &Plover::FerryChartQuestion);
+    PloverRun withFirst(steps(16), &Plover::FerryChartQuestion);
     EXPECT_EQ(dots(withFirst, 8, 5).size(), 1u);
     EXPECT_EQ(withFirst.count("1回目…13時30分ごろ"), 1);
 }
@@ -328,7 +315,7 @@ TEST(DrawFerryChartGrid, LeavesThePlaneStateForPlotPoint) {
 // ---- Two-line header cells: the altitude question ---------------------------------------
 
 TEST(AltitudeQuestion, TwoLineHeadersStationRowsAndEmptyPlane) {
-    PloverRun run(stepKeys(2), &Plover::AltitudeQuestion);
+    PloverRun run(steps(2), &Plover::AltitudeQuestion);
     const auto lines = run.lines();
     for (const char* box : {"40 190 154 290", "154 190 268 290", "268 190 382 290"})
         EXPECT_TRUE(hasLine(lines, "line " + std::string(box) + " 3 2 13 5")) << box;
@@ -357,7 +344,7 @@ TEST(AltitudeQuestion, TwoLineHeadersStationRowsAndEmptyPlane) {
 }
 
 TEST(AltitudeAnswer, StationsLineAndReading) {
-    PloverRun run(stepKeys(8), &Plover::AltitudeAnswer);
+    PloverRun run(steps(8), &Plover::AltitudeAnswer);
     const float centres[6][2] = {{472, 158}, {496, 172}, {528, 190}, {590, 226}, {616, 242}, {1174, 578}};
     for (const auto& c : centres) EXPECT_TRUE(hasDotNear(run, 6, 3, c[0], c[1], 0.05f)) << c[0];
     const auto line = dots(run, 1, 3);
@@ -377,7 +364,7 @@ TEST(AltitudeAnswer, StationsLineAndReading) {
 // ---- Question 1 of the ferry chapter ------------------------------------------------------
 
 TEST(FerryChartExercise, JourneyLinesInPenEight) {
-    PloverRun run(stepKeys(15), &Plover::FerryChartExercise);
+    PloverRun run(steps(15), &Plover::FerryChartExercise);
     const auto lines = run.lines();
     EXPECT_TRUE(hasLine(lines, "line 886 290 966 290 3 0 -1 8"));
     EXPECT_TRUE(hasLine(lines, "line 966 290 1126 50 3 0 -1 8"));
