@@ -167,6 +167,34 @@ TEST(CoolBagTableHint, MethodScreenUpToTheFourthArcUnlabelled) {
     EXPECT_EQ(hint.count("?"), 1);
 }
 
+// The question's table stops at 60 minutes; the equation method's shows the
+// sought column and its four increases before the first key.
+TEST(CoolBagTables, ColumnsAndArcsOnEntry) {
+    PloverRun question(steps(4), &Plover::CoolBagQuestion);
+    EXPECT_EQ(question.count("?"), 0);
+    EXPECT_EQ(question.count("10.0"), 0);
+    EXPECT_EQ(question.place("60"), "648 250 0");
+    PloverRun equation("", &Plover::CoolBagEquationMethod);
+    EXPECT_EQ(equation.place("x(分)"), "76 90 0");
+    EXPECT_EQ(equation.place("y(℃)"), "76 140 0");
+    EXPECT_EQ(equation.count("?"), 1);
+    EXPECT_EQ(dots(equation, 0.5f, 3).size(), 4u * 17u);
+    EXPECT_EQ(equation.count("2.4"), 0);
+}
+
+// Picked again, the table method starts over with the "?" cell.
+TEST(CoolBagTableMethod, PickedAgainStartsOver) {
+    PloverRun run(typed("1") + typed("2") + steps(17) + " " + typed("2"));
+    const auto texts = run.texts;
+    int lastHundred = -1, lastQuestion = -1;
+    for (int i = 0; i < static_cast<int>(texts.size()); ++i) {
+        if (texts[i].text == "100") lastHundred = i;
+        if (texts[i].text == "?") lastQuestion = i;
+    }
+    EXPECT_EQ(run.count("?"), 2);
+    EXPECT_GT(lastQuestion, lastHundred);
+}
+
 // ---- A plane with points, a clipped line and arrows: the graph method ---------------------
 
 TEST(CoolBagGraphMethod, PointsClippedLineAndReadingArrows) {
