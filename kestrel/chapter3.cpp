@@ -412,6 +412,7 @@ void Kestrel::RateExample(RateDraw drawn) {
     StepReveal();
     if (x1 < 0) Next(0, TITLE_s(2) + "+" + TITLE_s(3) + "=");
     Next(3, A1_s(5));
+    Label(GY5(13) + 20, t0014(11) - 20, 5, A1_s(5));
     StepReveal();
     NewRow(50, 0, "yの増加量は、");
     StepReveal();
@@ -419,7 +420,7 @@ void Kestrel::RateExample(RateDraw drawn) {
     StepReveal();
     if (T(3) < 0) Next(0, A1_s(4) + "+" + A1_s(9) + "=");
     Next(3, A1_s(6));
-    IncreaseLabels(20, A1_s(5), 20, A1_s(6));
+    Label(GY5(13) + 20, t0014(12) + 25, 5, A1_s(6));
 
     StepReveal();
     NewRow(90, 3, "ﾀyの増加量/xの増加量ﾀ=", 40);
