@@ -45,12 +45,19 @@ inline int glyphsAt(const std::vector<Glyph>& all, const std::string& text, int 
     return n;
 }
 
-// The text records from each "例 1次関数 " on: one entry per worked example.
+// The text records of each worked example, from "例 1次関数 " to its rate.
 inline std::vector<std::vector<ScreenTextRecord>> examples(const KestrelRun& run) {
     std::vector<std::vector<ScreenTextRecord>> out;
+    int left = -1;  // records still to take after the ratio's label
     for (const auto& r : run.texts) {
-        if (r.text == "例 1次関数 ") out.emplace_back();
-        if (!out.empty()) out.back().push_back(r);
+        if (r.text == "例 1次関数 ") {
+            out.emplace_back();
+            left = -1;
+        }
+        if (out.empty() || left == 0) continue;
+        out.back().push_back(r);
+        if (left > 0) --left;
+        if (r.text == "ﾀyの増加量/xの増加量ﾀ=") left = 2;
     }
     return out;
 }
