@@ -199,16 +199,7 @@ void Kestrel::RateExercise1() {
     Next(3, "-20");
     ValueIntoCell(3, "-20");
     StepReveal();
-    NewRow(50, 0, "だから、", 38);
-    Next(3, " 変化の割合は");
-    StepReveal();
-    NewRow(70, 0, " ﾀ-20-(-14)/6-4ﾀ");
-    StepReveal();
-    Next(0, "=ﾀ-20+14/6-4ﾀ");
-    StepReveal();
-    NewRow(70, 0, "=ﾀ-6/2ﾀ=");
-    Next(5, "-3");
-    IncreaseLabels(30, "2", 15, "-6");
+    Exercise1Rate(" ﾀ-20-(-14)/6-4ﾀ", "=ﾀ-20+14/6-4ﾀ", "=ﾀ-6/2ﾀ=", "2", "-6");
 
     StepReveal();
     B1 = 646;
@@ -229,63 +220,65 @@ void Kestrel::RateExercise1() {
     StepReveal();
     Next(3, "4");
     ValueIntoCell(3, "4");
+    Exercise1Rate(" ﾀ4-16/-2-(-6)ﾀ", "=ﾀ-12/-2+6ﾀ", "=ﾀ-12/4ﾀ=", "4", "-12");
+}
+
+// The rate of change of one half: the fraction of the differences, then
+// resolved, then reduced to its value with the increases at the arrows.
+void Kestrel::Exercise1Rate(std::string_view differences, std::string_view resolved, std::string_view reduced,
+                            std::string_view xIncrease, std::string_view yIncrease) {
     NewRow(50, 0, "だから、", 38);
     Next(3, " 変化の割合は");
     StepReveal();
-    NewRow(70, 0, " ﾀ4-16/-2-(-6)ﾀ");
+    NewRow(70, 0, differences);
     StepReveal();
-    Next(0, "=ﾀ-12/-2+6ﾀ");
+    Next(0, resolved);
     StepReveal();
-    NewRow(70, 0, "=ﾀ-12/4ﾀ=");
+    NewRow(70, 0, reduced);
     Next(5, "-3");
-    IncreaseLabels(30, "4", 15, "-12");
+    IncreaseLabels(30, xIncrease, 15, yIncrease);
 }
 
 void Kestrel::InverseRateTopic() {
     TopicScreen(1320, 1300, 38);
     PenWidth(3);
+    // Each half: y=24/x at both ends of its interval, then the rate.
     struct Half {
         Num margin;
-        std::string_view heading, part, interval;
-        std::string_view from, to, rowFrom, valueFrom, yFrom, rowTo, valueTo, yTo;
-        std::string_view difference, evaluated, rate, xIncrease, yIncrease;
+        std::string_view part, interval, from, to, yFrom, yTo;
+        std::string_view differences, evaluated, rate, xIncrease, yIncrease;
     };
     static constexpr Half halves[] = {
-        {38, "問4 y=ﾀ24/xﾀ", "(1)", "xが2から6まで", "2", "6", "x=2のとき y=", "ﾀ24/2ﾀ=", "12", "x=6のとき y=",
-         "ﾀ24/6ﾀ=", "4", "=ﾀ4-12/6-2ﾀ", "=ﾀ-8/4ﾀ=", "-2", "4", "-8"},
-        {646, "", "(2)", "xが4から8まで", "4", "8", "x=4のとき y=", "ﾀ24/4ﾀ=", "6", "x=8のとき y=", "ﾀ24/8ﾀ=",
-         "3", "=ﾀ3-6/8-4ﾀ", "=ﾀ-3/4ﾀ=", "-ﾀ3/4ﾀ", "4", "-3"},
+        {38, "(1)", "xが2から6まで", "2", "6", "12", "4", "=ﾀ4-12/6-2ﾀ", "=ﾀ-8/4ﾀ=", "-2", "4", "-8"},
+        {646, "(2)", "xが4から8まで", "4", "8", "6", "3", "=ﾀ3-6/8-4ﾀ", "=ﾀ-3/4ﾀ=", "-ﾀ3/4ﾀ", "4", "-3"},
     };
+    Put(38, 30, 7, "問4 y=ﾀ24/xﾀ");
     for (const Half& h : halves) {
-        if (h.margin != halves[0].margin) StepReveal();
-        B1 = h.margin;
-        B2_row = 30;
-        if (!h.heading.empty()) {
-            Put(B1, 30, 7, h.heading);
+        if (&h == &halves[0]) {
             Next(3, h.part);
         } else {
-            Put(B1, 30, 3, h.part);
+            StepReveal();
+            Put(h.margin, 30, 3, h.part);
         }
+        B1 = h.margin;
         Next(0, h.interval);
         NewRow(70, 3, "<解答>");
         AnswerTable(B2_row + 30, h.from, h.to, 3);
-        StepReveal();
-        NewRow(70, 0, h.rowFrom);
-        StepReveal();
-        Next(0, h.valueFrom);
-        Next(3, h.yFrom);
-        ValueIntoCell(1, h.yFrom);
-        StepReveal();
-        NewRow(80, 0, h.rowTo);
-        StepReveal();
-        Next(0, h.valueTo);
-        Next(3, h.yTo);
-        ValueIntoCell(3, h.yTo);
+        for (int end = 0; end < 2; ++end) {
+            const std::string x(end == 0 ? h.from : h.to);
+            const std::string_view y = end == 0 ? h.yFrom : h.yTo;
+            StepReveal();
+            NewRow(end == 0 ? 70 : 80, 0, "x=" + x + "のとき y=");
+            StepReveal();
+            Next(0, "ﾀ24/" + x + "ﾀ=");
+            Next(3, y);
+            ValueIntoCell(end == 0 ? 1 : 3, y);
+        }
         StepReveal();
         NewRow(60, 0, "だから、", 38);
         NewRow(50, 3, " 変化の割合");
         StepReveal();
-        NewRow(70, 0, h.difference);
+        NewRow(70, 0, h.differences);
         StepReveal();
         Next(0, h.evaluated);
         StepReveal();
@@ -299,50 +292,50 @@ void Kestrel::InverseRateTopic() {
 // ---- Worked examples on random intervals ----------------------------------------------
 
 void Kestrel::RateOfChangeTopic() {
-    ClearBox(1320, 1300);
-    AA2 = 40;
-    HENK1 = 30;
-    PenWidth(5);
-    B1 = 40;
-    B2_row = 30;
-    KASANARIY = 1;
-    RateExampleLoop();
-    StepReveal();
+    RateExamplesThenKey(1);
     Next(5, "変化の割合=ﾀyの増加量/xの増加量ﾀ　(一定)", 40);
     StepReveal();
     Put(480, 600, 7, "教科書P64 問1　をしなさい。");
 }
 
 void Kestrel::VaryCoefficientsTopic() {
+    RateExamplesThenKey(0);
+    Next(5, "変化の割合は、xの係数に等しい。", 40);
+}
+
+// The worked examples in a mode (1: y=2x+3, 0: random a and b) from a clear
+// screen, and one more key after the last.
+void Kestrel::RateExamplesThenKey(Num mode) {
     ClearBox(1320, 1300);
     AA2 = 40;
     HENK1 = 30;
     PenWidth(5);
     B1 = 40;
     B2_row = 30;
-    KASANARIY = 0;
+    KASANARIY = mode;
     RateExampleLoop();
     StepReveal();
-    Next(5, "変化の割合は、xの係数に等しい。", 40);
 }
 
 void Kestrel::RateExampleLoop() {
-    RandomExerciseLoop([this] {
-        if (rateDrawSeam) {
-            RateExample(rateDrawSeam());
-            return;
-        }
-        RateDraw d{};
-        d.a = RandomWhole(5);
-        XW = RandomSign12(d.a);
-        d.b = RandomWhole(5);
-        XW = RandomSign12(d.b);
-        d.x1 = RandomWhole(5);
-        XW = RandomSign12(d.x1);
-        d.x2 = RandomWhole(6, 0);
-        XW = RandomSign12(d.x2);
-        RateExample(d);
-    });
+    RandomExerciseLoop([this] { RateExample(rateDrawSeam ? rateDrawSeam() : DrawRateExample()); });
+}
+
+// In this order in every mode: the fixed mode replaces a and b afterwards.
+Kestrel::RateDraw Kestrel::DrawRateExample() {
+    RateDraw d{};
+    d.a = SignedDraw(5, 1);
+    d.b = SignedDraw(5, 1);
+    d.x1 = SignedDraw(5, 1);
+    d.x2 = SignedDraw(6, 0);
+    return d;
+}
+
+// A whole number from..from+count-1, then its sign draw.
+Num Kestrel::SignedDraw(Num count, Num from) {
+    Num v = RandomWhole(count, from);
+    XW = RandomSign12(v);
+    return v;
 }
 
 // One worked example from the numbers as drawn.
@@ -448,17 +441,7 @@ void Kestrel::RateEqualsSlopeTopic() {
     HENK1 = B2_row + 110;
 
     RandomExerciseLoop([this] {
-        if (ratePracticeSeam) {
-            RatePracticeProblem(ratePracticeSeam());
-            return;
-        }
-        RatePracticeDraw d{};
-        d.a = RandomWhole(5);
-        XW = RandomSign12(d.a);
-        d.b = RandomWhole(5);
-        XW = RandomSign12(d.b);
-        d.xIncrease = RandomWhole(15);
-        RatePracticeProblem(d);
+        RatePracticeProblem(ratePracticeSeam ? ratePracticeSeam() : DrawRatePractice());
     });
 
     StepReveal();
@@ -498,6 +481,14 @@ void Kestrel::RateEqualsSlopeTopic() {
     NewRow(50, 5, " 1分間に水の温度が5℃ずつ");
     NewRow(50, 5, " 上がること");
     NewRow(70, 3, "教科書P64 問4　をしなさい。");
+}
+
+Kestrel::RatePracticeDraw Kestrel::DrawRatePractice() {
+    RatePracticeDraw d{};
+    d.a = SignedDraw(5, 1);
+    d.b = SignedDraw(5, 1);
+    d.xIncrease = RandomWhole(15);
+    return d;
 }
 
 // One practice problem: the rate of change is a, and the increase of y is a

@@ -74,6 +74,10 @@ public:
     Num HENK1 = 0;      // its first row
 
     // Pieces of the chapter's screens.
+    void RateExamplesThenKey(Num mode);
+    Num SignedDraw(Num count, Num from);
+    RateDraw DrawRateExample();
+    RatePracticeDraw DrawRatePractice();
     void RateExample(RateDraw drawn);
     void RatePracticeProblem(RatePracticeDraw drawn);
     void StepByOneTable(Num textRow);
@@ -82,6 +86,8 @@ public:
     void StepTableArcs(int step, int arcs, Num dotDegrees, std::string_view xLabel, std::string_view yLabel);
     void AnswerTable(Num xRowTop, std::string_view from, std::string_view to, Num yRowColour);
     void ValueIntoCell(int column, std::string_view value);
+    void Exercise1Rate(std::string_view differences, std::string_view resolved, std::string_view reduced,
+                       std::string_view xIncrease, std::string_view yIncrease);
     void IncreaseLabels(Num xDx, std::string_view xIncrease, Num yDx, std::string_view yIncrease);
 
 

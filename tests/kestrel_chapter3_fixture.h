@@ -2,7 +2,10 @@
 // and the screen texts of one worked example.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cmath>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -60,6 +63,15 @@ inline std::vector<std::vector<ScreenTextRecord>> examples(const KestrelRun& run
         if (r.text == "ﾀyの増加量/xの増加量ﾀ=") left = 2;
     }
     return out;
+}
+
+// Where each text is drawn first: "x y colour".
+struct Place {
+    const char* text;
+    const char* where;
+};
+inline void expectPlaces(const KestrelRun& run, std::initializer_list<Place> places) {
+    for (const Place& p : places) EXPECT_EQ(run.place(p.text), p.where) << p.text;
 }
 
 // The keys of one worked example: its 16 steps, then the next-step entry.

@@ -128,11 +128,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(StepByOneTopic, TablesAndValuesOneAKey) {
     KestrelRun run(steps(25), &Kestrel::StepByOneTopic);
     const auto lines = run.lines();
-    EXPECT_EQ(run.place("P62 xの値が増加するとき、yの値の変化は？"), "38 30 7");
-    EXPECT_EQ(run.place("y=2x+3 では"), "38 80 3");
-    EXPECT_EQ(run.place("xの値が1ずつ増加するとき、yの値はどうなりますか。"), "38 270 0");
-    EXPECT_EQ(run.place("y=2x では"), "38 370 3");
-    EXPECT_EQ(run.place("xの増加量がいろいろな場合を調べてみよう。"), "38 600 0");
+    expectPlaces(run, {{"P62 xの値が増加するとき、yの値の変化は？", "38 30 7"},
+                       {"y=2x+3 では", "38 80 3"},
+                       {"xの値が1ずつ増加するとき、yの値はどうなりますか。", "38 270 0"},
+                       {"y=2x では", "38 370 3"},
+                       {"xの増加量がいろいろな場合を調べてみよう。", "38 600 0"}});
     const auto answers = run.drawn("2ずつ増加する。");
     ASSERT_EQ(answers.size(), 2u);
     EXPECT_EQ(answers[0].y, 320);
@@ -174,15 +174,15 @@ TEST(StepByOneTopic, TablesAndValuesOneAKey) {
 
 TEST(StepByTwoThreeTopic, ArcsAndLabelsAtTheirPlaces) {
     KestrelRun run(steps(21), &Kestrel::StepByTwoThreeTopic);
-    EXPECT_EQ(run.place("y=2x+3 で"), "38 30 3");
-    EXPECT_EQ(run.place("xの値が増加するとき、yの値の変化は？"), "266 30 7");
-    EXPECT_EQ(run.place("①xの値が2ずつ"), "785 130 0");
-    EXPECT_EQ(run.place("②xの値が3ずつ"), "785 330 0");
+    expectPlaces(run, {{"y=2x+3 で", "38 30 3"},
+                       {"xの値が増加するとき、yの値の変化は？", "266 30 7"},
+                       {"①xの値が2ずつ", "785 130 0"},
+                       {"②xの値が3ずつ", "785 330 0"}});
     EXPECT_EQ(run.drawn("　増加するとき")[1].y, 380);
-    EXPECT_EQ(run.place("4ずつ増加する。"), "785 230 5");
-    EXPECT_EQ(run.place("6ずつ増加する。"), "785 430 5");
-    EXPECT_EQ(run.place("ﾀyの増加量/xの増加量ﾀは？"), "78 520 3");
-    EXPECT_EQ(run.place("どちらも2"), "350 520 5");
+    expectPlaces(run, {{"4ずつ増加する。", "785 230 5"},
+                       {"6ずつ増加する。", "785 430 5"},
+                       {"ﾀyの増加量/xの増加量ﾀは？", "78 520 3"},
+                       {"どちらも2", "350 520 5"}});
     // Both tables hold y from -5 to 11 between "…" columns.
     for (const char* y : {"-5", "11"}) EXPECT_EQ(run.count(y), 2) << y;
     EXPECT_EQ(run.count("…"), 8);
@@ -247,16 +247,16 @@ TEST(RateExercise1, BothHalvesAtTheirPlaces) {
     EXPECT_EQ(run.drawn("<解答>")[1].y, 100);
     EXPECT_TRUE(hasLine(lines, "line 190 180 280 230 3 2 15 5"));
     EXPECT_TRUE(hasLine(lines, "line 1068 150 1158 200 3 2 15 5"));
-    EXPECT_EQ(run.place("x=4のとき y=-3*4-2="), "38 300 0");
-    EXPECT_EQ(run.place("x=6のとき y=-3*6-2="), "38 350 0");
-    EXPECT_EQ(run.place(" ﾀ-20-(-14)/6-4ﾀ"), "38 470 0");
-    EXPECT_EQ(run.place("=ﾀ-6/2ﾀ="), "38 540 0");
-    EXPECT_EQ(run.place("x=-6のとき"), "646 210 0");
-    EXPECT_EQ(run.place("y=-3*(-6)-2="), "686 260 0");
-    EXPECT_EQ(run.place("x=-2のとき "), "646 310 0");
-    EXPECT_EQ(run.place("y=-3*(-2)-2="), "686 360 0");
-    EXPECT_EQ(run.place(" ﾀ4-16/-2-(-6)ﾀ"), "646 480 0");
-    EXPECT_EQ(run.place("=ﾀ-12/4ﾀ="), "646 550 0");
+    expectPlaces(run, {{"x=4のとき y=-3*4-2=", "38 300 0"},
+                       {"x=6のとき y=-3*6-2=", "38 350 0"},
+                       {" ﾀ-20-(-14)/6-4ﾀ", "38 470 0"},
+                       {"=ﾀ-6/2ﾀ=", "38 540 0"},
+                       {"x=-6のとき", "646 210 0"},
+                       {"y=-3*(-6)-2=", "686 260 0"},
+                       {"x=-2のとき ", "646 310 0"},
+                       {"y=-3*(-2)-2=", "686 360 0"},
+                       {" ﾀ4-16/-2-(-6)ﾀ", "646 480 0"},
+                       {"=ﾀ-12/4ﾀ=", "646 550 0"}});
     const auto since = run.drawn("だから、");
     ASSERT_EQ(since.size(), 2u);
     EXPECT_EQ(since[0].x, 76);
@@ -287,17 +287,17 @@ TEST(RateExercise1, BothHalvesAtTheirPlaces) {
 
 TEST(InverseRateTopic, BothHalvesAndTheClosingLine) {
     KestrelRun run(steps(18), &Kestrel::InverseRateTopic);
-    EXPECT_EQ(run.place("問4 y=ﾀ24/xﾀ"), "38 30 7");
-    EXPECT_EQ(run.place("x=2のとき y="), "38 250 0");
-    EXPECT_EQ(run.place("x=6のとき y="), "38 330 0");
-    EXPECT_EQ(run.place("=ﾀ4-12/6-2ﾀ"), "38 510 0");
-    EXPECT_EQ(run.place("(2)"), "646 30 3");
-    EXPECT_EQ(run.place("x=8のとき y="), "646 330 0");
+    expectPlaces(run, {{"問4 y=ﾀ24/xﾀ", "38 30 7"},
+                       {"x=2のとき y=", "38 250 0"},
+                       {"x=6のとき y=", "38 330 0"},
+                       {"=ﾀ4-12/6-2ﾀ", "38 510 0"},
+                       {"(2)", "646 30 3"},
+                       {"x=8のとき y=", "646 330 0"}});
     EXPECT_EQ(run.drawn(" 変化の割合")[1].x, 646);
     EXPECT_EQ(run.drawn(" 変化の割合")[1].y, 440);
-    EXPECT_EQ(run.place("-ﾀ3/4ﾀ"), "902 510 5");
-    EXPECT_EQ(run.place("-8"), "385 205 5");
-    EXPECT_EQ(run.place("-3"), "993 205 5");
+    expectPlaces(run, {{"-ﾀ3/4ﾀ", "902 510 5"},
+                       {"-8", "385 205 5"},
+                       {"-3", "993 205 5"}});
     EXPECT_EQ(run.drawn("12")[1].x, 280);
     EXPECT_EQ(run.drawn("12")[1].y, 180);
     EXPECT_EQ(run.drawn("3")[1].x, 1068);
@@ -311,14 +311,14 @@ TEST(RateEqualsSlopeTopic, FramedExplanationAndTextbookColumn) {
     EXPECT_EQ(run.place("<１次関数の変化の割合>"), "76 30 3");
     EXPECT_EQ(run.place("変化の割合=ﾀyの増加量/xの増加量ﾀ=a"), "76 200 5");
     EXPECT_TRUE(hasLine(run.lines(), "line 0 310 1320 1610 15 2 15 5"));
-    EXPECT_EQ(run.place("yの増加量=a*(xの増加量)"), "40 510 3");
-    EXPECT_EQ(run.place("教科書P64 問2 をしなさい。"), "646 30 3");
-    EXPECT_EQ(run.place("(2)変化の割合…"), "646 180 0");
+    expectPlaces(run, {{"yの増加量=a*(xの増加量)", "40 510 3"},
+                       {"教科書P64 問2 をしなさい。", "646 30 3"},
+                       {"(2)変化の割合…", "646 180 0"}});
     EXPECT_EQ(run.drawn("yの増加量=")[2].x, 722);
     EXPECT_EQ(run.drawn("yの増加量=")[2].y, 330);
-    EXPECT_EQ(run.place("教科書P64 問3 をしなさい。"), "646 420 3");
-    EXPECT_EQ(run.place(" 上がること"), "646 520 5");
-    EXPECT_EQ(run.place("教科書P64 問4　をしなさい。"), "646 590 3");
+    expectPlaces(run, {{"教科書P64 問3 をしなさい。", "646 420 3"},
+                       {" 上がること", "646 520 5"},
+                       {"教科書P64 問4　をしなさい。", "646 590 3"}});
 }
 
 // ---- Screen texts ------------------------------------------------------------------------------
