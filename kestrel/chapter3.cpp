@@ -245,7 +245,7 @@ void Kestrel::InverseRateTopic() {
     // Each half: y=24/x at both ends of its interval, then the rate.
     struct Half {
         Num margin;
-        std::string_view part, interval, from, to, yFrom, yTo;
+        std::string_view label, interval, from, to, yFrom, yTo;
         std::string_view differences, evaluated, rate, xIncrease, yIncrease;
     };
     static constexpr Half halves[] = {
@@ -255,10 +255,10 @@ void Kestrel::InverseRateTopic() {
     Put(38, 30, 7, "問4 y=ﾀ24/xﾀ");
     for (const Half& h : halves) {
         if (&h == &halves[0]) {
-            Next(3, h.part);
+            Next(3, h.label);
         } else {
             StepReveal();
-            Put(h.margin, 30, 3, h.part);
+            Put(h.margin, 30, 3, h.label);
         }
         B1 = h.margin;
         Next(0, h.interval);
@@ -462,11 +462,11 @@ void Kestrel::RateEqualsSlopeTopic() {
     StepReveal();
     Next(0, "3*4=");
     Next(5, "12");
-    struct Part {
+    struct Question {
         std::string_view heading, rate, product, increase;
     };
-    static constexpr Part parts[] = {{"(2)変化の割合…", "-2", "-2*4=", "-8"}, {"(3)変化の割合…", "2", "2*4=", "8"}};
-    for (const Part& p : parts) {
+    static constexpr Question questions[] = {{"(2)変化の割合…", "-2", "-2*4=", "-8"}, {"(3)変化の割合…", "2", "2*4=", "8"}};
+    for (const Question& p : questions) {
         StepReveal();
         NewRow(50, 0, p.heading);
         StepReveal();

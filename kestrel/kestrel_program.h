@@ -73,7 +73,7 @@ public:
     Num AA2 = 0;        // left margin of a worked example or a practice problem
     Num HENK1 = 0;      // its first row
 
-    // Pieces of the chapter's screens.
+    // Building blocks of the chapter's screens.
     void RateExamplesThenKey(Num mode);
     Num SignedDraw(Num count, Num from);
     RateDraw DrawRateExample();

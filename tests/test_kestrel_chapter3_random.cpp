@@ -102,8 +102,8 @@ INSTANTIATE_TEST_SUITE_P(
                      "1-4=", "", "-3", "ﾀ-3/3ﾀ=", "-1"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// The Part's worked example at its places; the cursor is left after the
-// rate, where the conclusion continues.
+// y=2x+3 from -2 to 3 at its places; the cursor is left after the rate,
+// where the conclusion continues.
 TEST(RateExampleLoop, PlacesColoursAndWhereItLeavesTheCursor) {
     KestrelRun run(exampleKeys("1") + steps(1), &Kestrel::VaryCoefficientsTopic, handing({2, 3, -2, 3}));
     const auto e = examples(run)[0];
@@ -177,7 +177,7 @@ TEST(RateExampleLoop, EveryOtherEntryMakesANewExample) {
 
 // ---- Many seeds against the draw rules ------------------------------------------------------
 
-// The examples a seed gives, drawn in the Part's order from a generator of
+// The examples a seed gives, drawn in the lesson's order from a generator of
 // its own, and their texts worked out in whole numbers.
 // The runtime's generator, seeded afresh for each run it checks.
 rt::Runtime& generator(int seed) {
