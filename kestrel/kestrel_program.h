@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <string_view>
 
 #include "engine/chapter.h"
 
@@ -14,7 +16,6 @@ public:
     explicit Kestrel(rt::Runtime& runtime);
 
     // The main menu's items: the chapters, the spare item 8 and the exit.
-    // A chapter not built yet redraws the menu as item 8 does.
     static const std::array<MenuEntry<Kestrel>, 9>& MenuEntries();
 
     void LinearFunctionsMainMenu();
@@ -42,6 +43,52 @@ public:
     void SquareRectangleExercise();
 
     // ---- Chapter 3: the rate of change ----------------------------------------
+    void RateOfChangeChapter();
+    void RateOfChangeGoalScreen();
+    void StepByOneTopic();
+    void StepByTwoThreeTopic();
+    void RateOfChangeTopic();
+    void RateExercise1();
+    void VaryCoefficientsTopic();
+    void RateEqualsSlopeTopic();
+    void InverseRateTopic();
+    // Worked examples of (y increase)/(x increase) until the pupil types 1;
+    // leaves the cursor just after the last example's rate.
+    void RateExampleLoop();
+
+    // The numbers of one worked example as drawn, signs included: a, b, x1, x2.
+    struct RateDraw {
+        Num a, b, x1, x2;
+    };
+    // One practice problem of the rate topic: a, b and the increase of x.
+    struct RatePracticeDraw {
+        Num a, b, xIncrease;
+    };
+    // When set, these hand the numbers in place of the random draws.
+    std::function<RateDraw()> rateDrawSeam;
+    std::function<RatePracticeDraw()> ratePracticeSeam;
+
+    Num KASANARIY = 0;  // 1: every worked example is y=2x+3; 0: random a and b
+    Num AA2 = 0;        // left margin of a worked example or a practice problem
+    Num HENK1 = 0;      // its first row
+
+    // Building blocks of the chapter's screens.
+    void RateExamplesThenKey(Num mode);
+    Num SignedDraw(Num count, Num from);
+    RateDraw DrawRateExample();
+    RatePracticeDraw DrawRatePractice();
+    void RateExample(RateDraw drawn);
+    void RatePracticeProblem(RatePracticeDraw drawn);
+    void StepByOneTable(Num textRow);
+    void RevealStepByOneValues(int b);
+    void StepTable(Num textRow);
+    void StepTableArcs(int step, int arcs, Num dotDegrees, std::string_view xLabel, std::string_view yLabel);
+    void AnswerTable(Num xRowTop, std::string_view from, std::string_view to, Num yRowColour);
+    void ValueIntoCell(int column, std::string_view value);
+    void Exercise1Rate(std::string_view differences, std::string_view resolved, std::string_view reduced,
+                       std::string_view xIncrease, std::string_view yIncrease);
+    void IncreaseLabels(Num xDx, std::string_view xIncrease, Num yDx, std::string_view yIncrease);
+
 
     // ---- Chapter 4: graph and intercept ---------------------------------------
     void GraphInterceptChapter();
