@@ -395,10 +395,14 @@ void Tern::DrawInterceptsGraphNumbers() {
     F(5) = F(1) / T(3);
 }
 
-void Tern::InterceptsGraphProblem() {
+void Tern::InterceptsGraphTexts() {
     NumbersToText();
     for (int i = 1; i <= 4; ++i) A1_s(10 + i) = CoefficientForm(T(i), A1_s(i));
     if (T(3) > 0) A1_s(13) = "+" + A1_s(13);
+}
+
+void Tern::InterceptsGraphProblem() {
+    InterceptsGraphTexts();
     const std::string equation = EquationText(A1_s(14), A1_s(13), TITLE_s(1));
 
     ClearBox(1600, 1800);

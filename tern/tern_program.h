@@ -34,12 +34,14 @@ public:
 
     // One problem of each random topic: the draw leaves the numbers in their
     // slots; the problem builds its texts from the slots and shows it, so a
-    // test can hand it chosen numbers.
+    // test can hand it chosen numbers. The intercepts topic keeps p, q, b, a
+    // and the slope in T(1..5), the sign s in F(0), c in F(1) and q in F(5).
     void DrawSlopeInterceptNumbers();
     void SlopeInterceptProblem();
     void DrawEquationGraphNumbers();
     void EquationGraphProblem();
     void DrawInterceptsGraphNumbers();
+    void InterceptsGraphTexts();
     void InterceptsGraphProblem();
 
     // The rewriting of ax+by=c to y=mx+n, with a = T(1), b = T(2), -a = T(3),
