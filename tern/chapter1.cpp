@@ -236,15 +236,19 @@ void Tern::SlopeInterceptRewriteSteps() {
 
 // ---- Topic 3: random rewriting to y=mx+n ---------------------------------------------------
 
-void Tern::RandomSlopeInterceptExample() {
+void Tern::RandomProblems(void (Tern::*draw)(), void (Tern::*problem)()) {
     ClearBox(1320, 1300);
     PenWidth(5);
     LT2(31) = 40;
     B2(31) = 30;
     RandomExerciseLoop([&] {
-        DrawSlopeInterceptNumbers();
-        SlopeInterceptProblem();
+        (this->*draw)();
+        (this->*problem)();
     });
+}
+
+void Tern::RandomSlopeInterceptExample() {
+    RandomProblems(&Tern::DrawSlopeInterceptNumbers, &Tern::SlopeInterceptProblem);
 }
 
 void Tern::DrawSlopeInterceptNumbers() {
@@ -278,14 +282,7 @@ void Tern::SlopeInterceptProblem() {
 // ---- Topic 4: random graph from the intercept and the slope ----------------------------------
 
 void Tern::RandomEquationGraphExample() {
-    ClearBox(1320, 1300);
-    PenWidth(5);
-    LT2(31) = 40;
-    B2(31) = 30;
-    RandomExerciseLoop([&] {
-        DrawEquationGraphNumbers();
-        EquationGraphProblem();
-    });
+    RandomProblems(&Tern::DrawEquationGraphNumbers, &Tern::EquationGraphProblem);
     StepReveal();
     Put(40, 570, 7, "教科書P77 問2 をやってみよう。");
 }
@@ -369,14 +366,7 @@ void Tern::RewriteAndGraphAnswers() {
 // ---- Topic 6: random graph from the two intercepts ----------------------------------------------
 
 void Tern::RandomInterceptsGraphExample() {
-    ClearBox(1320, 1300);
-    PenWidth(5);
-    LT2(31) = 40;
-    B2(31) = 30;
-    RandomExerciseLoop([&] {
-        DrawInterceptsGraphNumbers();
-        InterceptsGraphProblem();
-    });
+    RandomProblems(&Tern::DrawInterceptsGraphNumbers, &Tern::InterceptsGraphProblem);
     StepReveal();
     Put(40, 540, 7, "教科書P78 問3　をやってみよう。");
 }

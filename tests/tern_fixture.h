@@ -4,13 +4,10 @@
 
 #include <functional>
 #include <memory>
-#include <sstream>
 #include <string>
-#include <vector>
 
-#include "runtime/headless.h"
+#include "lesson_run.h"
 #include "tern/tern_program.h"
-#include "trace_lines.h"
 
 namespace lesson::testing {
 
@@ -29,45 +26,16 @@ protected:
     }
 };
 
-struct TernRun {
+struct TernRun : RecordedRun {
     // Runs Tern (or only entry) with the blank-separated key script; the run
     // stops at the program's end or when the keys run out.
     explicit TernRun(const std::string& keys, std::function<void(Tern&)> entry = nullptr, int seed = 1) {
-        rt::HeadlessRuntime::Options o;
-        o.keys = rt::HeadlessRuntime::splitKeys(keys);
-        runtime = std::make_unique<rt::HeadlessRuntime>(o);
-        runtime->setTrace(&trace);
+        startRuntime(keys);
         program = std::make_unique<TernUnderTest>(*runtime);
         program->entry = std::move(entry);
-        program->screenTextLog = &texts;
-        program->OverrideSeed(seed);
-        status = program->Run();
+        run(*program, seed);
     }
 
-    std::vector<std::string> lines() const {
-        std::vector<std::string> out;
-        std::istringstream in(trace.str());
-        for (std::string l; std::getline(in, l);) out.push_back(l);
-        return out;
-    }
-    bool ended() const { return hasLine(lines(), "end"); }
-    int waits() const { return runtime->waits(); }
-
-    std::vector<ScreenTextRecord> drawn(const std::string& text) const {
-        std::vector<ScreenTextRecord> out;
-        for (const auto& r : texts)
-            if (r.text == text) out.push_back(r);
-        return out;
-    }
-    int count(const std::string& text) const { return static_cast<int>(drawn(text).size()); }
-    // Where the text was drawn the first time: "x y colour", or "" when never.
-    std::string place(const std::string& text) const {
-        auto d = drawn(text);
-        if (d.empty()) return "";
-        std::ostringstream s;
-        s << d.front().x << ' ' << d.front().y << ' ' << d.front().colour;
-        return s.str();
-    }
     // The text drawn at (x, y), the last time; "" when none.
     std::string textAt(Num x, Num y) const {
         std::string found;
@@ -76,11 +44,7 @@ struct TernRun {
         return found;
     }
 
-    std::ostringstream trace;
-    std::vector<ScreenTextRecord> texts;
-    std::unique_ptr<rt::HeadlessRuntime> runtime;
     std::unique_ptr<TernUnderTest> program;
-    int status = 0;
 };
 
 // A topic as an entry.

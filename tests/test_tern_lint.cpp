@@ -3,11 +3,7 @@
 // each must be whole.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <set>
-#include <sstream>
 #include <string>
 
 #include "tern_fixture.h"
@@ -48,19 +44,10 @@ TEST(TernScreenTexts, EveryTextHasWholeMarkup) {
 // The same path through the replay tool: it runs to the program's own end
 // without entering the error handler.
 TEST(TernReplay, EveryTopicToTheExit) {
-    const auto dir = std::filesystem::temp_directory_path() / "tern_replay_every_topic";
-    std::filesystem::create_directories(dir);
-    const auto trace = dir / "trace.txt";
-    const std::string command = std::string(REPLAY_PATH) + " tern --seed 1 --keys \"" + everyTopic() +
-                                "\" --trace " + trace.string();
-    ASSERT_EQ(std::system(command.c_str()), 0);
-    std::ifstream in(trace);
-    std::stringstream all;
-    all << in.rdbuf();
-    const std::string t = all.str();
+    const std::string t = replayTrace("tern", everyTopic());
+    ASSERT_FALSE(t.empty());
     EXPECT_NE(t.find("\nend\n"), std::string::npos);
     EXPECT_EQ(t.find("\nerror "), std::string::npos);
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace
