@@ -45,6 +45,18 @@ void Tern::SlopeTriangle(Num x, Num y, Num run, Num rise) {
     }
 }
 
+void Tern::SubstitutionSteps(std::string_view substitute, std::string_view equation, std::string_view solved,
+                             std::string_view point) {
+    StepReveal();
+    NewRow(50, 0, substitute);
+    StepReveal();
+    NewRow(50, 0, equation);
+    StepReveal();
+    Next(0, solved, 50);
+    StepReveal();
+    NewRow(50, 3, point);
+}
+
 void Tern::LabelledPoint(Num x, Num y, Num radius, Num colour, std::string_view label, Num dx, Num dy) {
     KAKUDAI = x;
     SENTAKU = y;
@@ -141,39 +153,39 @@ void Tern::PointOnGraphCheck() {
     PlaneAt(760, 100, -5, 6, -5, 2, 40, 14);
     GraphOf(3, 0.5f, -2, 3, "x-2y=4", -216, 100);
 
-    StepReveal();
-    Put(outer, B2_row + 50, 7, "点A ");
-    Next(3, "x=-5,y=-3 を左辺に代入して");
-    StepReveal();
-    NewRow(50, 3, "左辺");
-    Next(0, "=-5-2*(-3)=");
-    StepReveal();
-    Next(0, "-5+6");
-    StepReveal();
-    NewRow(50, 0, "=1", 72);
-    StepReveal();
-    Next(3, "≠右辺");
-    StepReveal();
-    Next(0, " 方程式が成り立たないから");
-    NewRow(50, 5, " グラフ上の点ではない");
-    LabelledPoint(-5, -3, 10, 7, "A", 0, -30);
-
-    StepReveal();
-    Put(outer, B2_row + 50, 7, "点B ");
-    Next(3, "x=5.2,y=0.6 を左辺に代入して");
-    StepReveal();
-    NewRow(50, 3, "左辺");
-    Next(0, "=5.2-2*0.6=");
-    StepReveal();
-    Next(0, "5.2-1.2");
-    StepReveal();
-    NewRow(50, 0, "=4", 72);
-    StepReveal();
-    Next(3, "=右辺");
-    StepReveal();
-    Next(0, " 方程式が成り立つから");
-    Next(5, " グラフ上の点である");
-    LabelledPoint(5.2f, 0.6f, 10, 5, "B", 0, -30);
+    struct Check {
+        std::string_view heading, values, leftSide, worked, result, relation, reason, verdict;
+        Num x, y, colour;
+        std::string_view label;
+        bool verdictOnNewRow;
+    };
+    static constexpr Check checks[] = {
+        {"点A ", "x=-5,y=-3 を左辺に代入して", "=-5-2*(-3)=", "-5+6", "=1", "≠右辺", " 方程式が成り立たないから",
+         " グラフ上の点ではない", -5, -3, 7, "A", true},
+        {"点B ", "x=5.2,y=0.6 を左辺に代入して", "=5.2-2*0.6=", "5.2-1.2", "=4", "=右辺", " 方程式が成り立つから",
+         " グラフ上の点である", 5.2f, 0.6f, 5, "B", false},
+    };
+    for (const Check& c : checks) {
+        StepReveal();
+        Put(outer, B2_row + 50, 7, c.heading);
+        Next(3, c.values);
+        StepReveal();
+        NewRow(50, 3, "左辺");
+        Next(0, c.leftSide);
+        StepReveal();
+        Next(0, c.worked);
+        StepReveal();
+        NewRow(50, 0, c.result, 72);  // under the first "="
+        StepReveal();
+        Next(3, c.relation);
+        StepReveal();
+        Next(0, c.reason);
+        if (c.verdictOnNewRow)
+            NewRow(50, 5, c.verdict);
+        else
+            Next(5, c.verdict);
+        LabelledPoint(c.x, c.y, 10, c.colour, c.label, 0, -30);
+    }
 
     StepReveal();
     NewRow(90, 5, "方程式にx座標とy座標の値を代入して成り立つ → グラフ上の点");
@@ -402,32 +414,24 @@ void Tern::InterceptsGraphProblem() {
     t0014(1) = t0001 - NAKA * T(2);
     GY5(2) = TATE + NAKA * T(1);
     t0014(2) = t0001;
-    auto dot = [&](int k) { Rt().circle(GY5(k), t0014(k), 8, 5, 0, 0, true, -1); };
-
     Put(B1, B2(31), 3, "例2");
     Next(0, " 次の方程式のグラフを");
     Put(104, 80, 0, "2点を求めてかきなさい。");
     Put(120, 140, 3, equation);
-    StepReveal();
-    NewRow(50, 0, "x=0 を代入すると、");
-    StepReveal();
-    NewRow(50, 0, A1_s(3) + "y=" + TITLE_s(1));
-    StepReveal();
-    Next(0, "y=" + A1_s(2), 50);
-    StepReveal();
-    NewRow(50, 3, "点(0," + A1_s(2) + ")を通る。");
-    StepReveal();
-    dot(1);
-    StepReveal();
-    NewRow(50, 0, "y=0 を代入すると、");
-    StepReveal();
-    NewRow(50, 0, A1_s(14) + "x=" + TITLE_s(1));
-    StepReveal();
-    Next(0, "x=" + A1_s(1), 50);
-    StepReveal();
-    NewRow(50, 3, "点(" + A1_s(1) + ",0)を通る。");
-    StepReveal();
-    dot(2);
+    // x=0 gives the point on the y axis, y=0 the one on the x axis.
+    const struct {
+        std::string_view substitute;
+        std::string equation, solved, point;
+        int slot;
+    } halves[] = {
+        {"x=0 を代入すると、", A1_s(3) + "y=" + TITLE_s(1), "y=" + A1_s(2), "点(0," + A1_s(2) + ")を通る。", 1},
+        {"y=0 を代入すると、", A1_s(14) + "x=" + TITLE_s(1), "x=" + A1_s(1), "点(" + A1_s(1) + ",0)を通る。", 2},
+    };
+    for (const auto& half : halves) {
+        SubstitutionSteps(half.substitute, half.equation, half.solved, half.point);
+        StepReveal();
+        Rt().circle(GY5(half.slot), t0014(half.slot), 8, 5, 0, 0, true, -1);
+    }
     StepReveal();
     GraphOf(3, T(5), F(5), 3, "");
 }

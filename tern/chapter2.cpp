@@ -43,14 +43,7 @@ void Tern::AxisLineFromTwoPoints(const AxisLineExample& e) {
     PlaneAt(e.planeLeft, e.planeTop, e.xFrom, e.xTo, e.yFrom, e.yTo, 40, 14);
     Put(38, 30, 3, e.question);
     for (const AxisLineExample::Half& half : e.halves) {
-        StepReveal();
-        NewRow(50, 0, half.substitute);
-        StepReveal();
-        NewRow(50, 0, e.equation);
-        StepReveal();
-        Next(0, e.solved, 50);
-        StepReveal();
-        NewRow(50, 3, half.through);
+        SubstitutionSteps(half.substitute, e.equation, e.solved, half.through);
         StepReveal();
         PointAt(half.x, half.y, 8, 5);
     }

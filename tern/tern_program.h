@@ -63,6 +63,10 @@ public:
     // A slope triangle in colour 5 from the value point (x, y): an arrow run
     // steps right, then one rise steps up, each with its head at its end.
     void SlopeTriangle(Num x, Num y, Num run, Num rise);
+    // A point found by substitution, one line a key from a key wait: what is
+    // substituted, the equation it leaves, its solution 50 further on, the point.
+    void SubstitutionSteps(std::string_view substitute, std::string_view equation, std::string_view solved,
+                           std::string_view point);
     // A dot at the value point (x, y) with its label shifted by (dx, dy).
     void LabelledPoint(Num x, Num y, Num radius, Num colour, std::string_view label, Num dx, Num dy);
 

@@ -52,7 +52,17 @@ std::string equation(long a, long b, long c) {
     return coefficient(a, 1) + "x" + (b > 0 ? "+" : "") + coefficient(b, 1) + "y=" + whole(c);
 }
 
-// ---- Part: the rewriting's texts from (a, b, c) ------------------------------------------------
+// Hands Tern the equation ax+by=c in the rewriting's slots.
+void handEquation(Tern& t, Num a, Num b, Num c) {
+    t.T(1) = a;
+    t.T(2) = b;
+    t.T(3) = -a;
+    t.T(4) = t.T(3) / b;
+    t.F(1) = c;
+    t.F(2) = c / b;
+}
+
+// ---- The rewriting's texts from (a, b, c) ------------------------------------------------------
 
 struct RewriteCase {
     int a, b, c;
@@ -68,12 +78,7 @@ TEST_P(SlopeInterceptRewrite, SixLinesFromTheSlots) {
     const RewriteCase& c = GetParam();
     Offline o;
     Tern& t = o.tern;
-    t.T(1) = static_cast<Num>(c.a);
-    t.T(2) = static_cast<Num>(c.b);
-    t.T(3) = -t.T(1);
-    t.T(4) = t.T(3) / t.T(2);
-    t.F(1) = static_cast<Num>(c.c);
-    t.F(2) = t.F(1) / t.T(2);
+    handEquation(t, static_cast<Num>(c.a), static_cast<Num>(c.b), static_cast<Num>(c.c));
     t.SlopeInterceptTexts(c.interceptAsFraction);
     const auto lines = t.SlopeInterceptRewriteLines();
     for (int i = 0; i < 6; ++i) EXPECT_EQ(lines[i], c.lines[i]) << c.a << " " << c.b << " " << c.c << " line " << i + 1;
@@ -139,12 +144,7 @@ TEST(SlopeInterceptRewrite, RunAndRiseOfTheGraphTopic) {
     Tern& t = o.tern;
     for (const Case& c : {Case{4, 2, 3, 1, -2}, Case{2, 3, -2, 3, -2}, Case{3, -2, 1, 2, 3}, Case{3, -3, 2, 1, 1},
                           Case{4, 4, -1, 1, -1}, Case{6, -4, 5, 2, 3}}) {
-        t.T(1) = static_cast<Num>(c.a);
-        t.T(2) = static_cast<Num>(c.b);
-        t.T(3) = -t.T(1);
-        t.T(4) = t.T(3) / t.T(2);
-        t.F(2) = static_cast<Num>(c.n);
-        t.F(1) = t.F(2) * t.T(2);
+        handEquation(t, static_cast<Num>(c.a), static_cast<Num>(c.b), static_cast<Num>(c.n * c.b));
         t.SlopeInterceptTexts(false);
         EXPECT_EQ(t.F(5), c.run) << c.a << " " << c.b;
         EXPECT_EQ(t.F(6), c.rise) << c.a << " " << c.b;
@@ -165,109 +165,104 @@ struct Reference {
     long signed_(long magnitude) { return std::floor(runtime.rnd() * 2) == 0 ? -magnitude : magnitude; }
 };
 
-TEST(RandomSlopeIntercept, DrawsAndTextsOverManySeeds) {
+// Runs check(tern, reference, seed) for every problem of every seed, with
+// Tern's generator and the reference started on the same seed.
+template <class Check>
+void overManySeeds(Check&& check) {
     Offline o;
-    Tern& t = o.tern;
     Reference ref;
     for (int seed = 1; seed <= kSeeds; ++seed) {
         o.runtime.randomize(seed);
         ref.restart(seed);
         for (int k = 0; k < kProblemsPerSeed; ++k) {
-            t.DrawSlopeInterceptNumbers();
-            const long a = ref.upTo(9);
-            const long b = ref.signed_(ref.upTo(3, 2));
-            const long c = ref.signed_(ref.upTo(9));
-            ASSERT_EQ(t.T(1), a) << seed;
-            ASSERT_EQ(t.T(2), b) << seed;
-            ASSERT_EQ(t.F(1), c) << seed;
-            ASSERT_TRUE(a >= 1 && a <= 9 && std::labs(b) >= 2 && std::labs(b) <= 4 && c != 0 && std::labs(c) <= 9);
-
-            t.SlopeInterceptTexts(true);
-            ASSERT_EQ(Tern::EquationText(t.A1_s(11), t.A1_s(12), t.TITLE_s(1)), equation(a, b, c)) << seed;
-            ASSERT_EQ(t.A1_s(4), fraction(-a, b)) << seed;
-            ASSERT_EQ(t.TITLE_s(2), fraction(c, b)) << seed;
-            ASSERT_EQ(t.SlopeInterceptRewriteLines()[5],
-                      "y=" + coefficient(-a * (b < 0 ? -1 : 1), std::labs(b)) + "x" + signedTerm(fraction(c, b)))
-                << seed;
+            check(o.tern, ref, seed);
+            if (::testing::Test::HasFatalFailure()) return;
         }
     }
 }
 
-TEST(RandomEquationGraph, EveryShownProblemPassesTheRedrawTest) {
-    Offline o;
-    Tern& t = o.tern;
-    Reference ref;
-    int redrawn = 0;
-    for (int seed = 1; seed <= kSeeds; ++seed) {
-        o.runtime.randomize(seed);
-        ref.restart(seed);
-        for (int k = 0; k < kProblemsPerSeed; ++k) {
-            t.DrawEquationGraphNumbers();
-            long a, b, n, run, rise;
-            for (int attempt = 0;; ++attempt) {
-                a = ref.upTo(9);
-                b = ref.signed_(ref.upTo(3, 2));
-                n = ref.signed_(ref.upTo(6));
-                const long g = std::gcd(a, std::labs(b));
-                run = std::labs(b) / g;
-                rise = (b < 0 ? a : -a) / g;
-                if (std::labs(n + rise) <= 10) break;
-                ++redrawn;
-            }
-            ASSERT_EQ(t.T(1), a) << seed;
-            ASSERT_EQ(t.T(2), b) << seed;
-            ASSERT_EQ(t.F(2), n) << seed;
-            ASSERT_EQ(t.F(1), n * b) << seed;
-            ASSERT_EQ(t.F(5), run) << seed;
-            ASSERT_EQ(t.F(6), rise) << seed;
-            // The intercept is whole, never 0; the triangle's top is on the plane and on the line.
-            ASSERT_TRUE(n != 0 && std::labs(n) <= 6);
-            ASSERT_LE(std::labs(n + rise), 10);
-            ASSERT_EQ(rise * b, -a * run);
+TEST(RandomSlopeIntercept, DrawsAndTextsOverManySeeds) {
+    overManySeeds([](Tern& t, Reference& ref, int seed) {
+        t.DrawSlopeInterceptNumbers();
+        const long a = ref.upTo(9);
+        const long b = ref.signed_(ref.upTo(3, 2));
+        const long c = ref.signed_(ref.upTo(9));
+        ASSERT_EQ(t.T(1), a) << seed;
+        ASSERT_EQ(t.T(2), b) << seed;
+        ASSERT_EQ(t.F(1), c) << seed;
+        ASSERT_TRUE(a >= 1 && a <= 9 && std::labs(b) >= 2 && std::labs(b) <= 4 && c != 0 && std::labs(c) <= 9);
 
-            t.SlopeInterceptTexts(false);
-            ASSERT_EQ(Tern::EquationText(t.A1_s(11), t.A1_s(12), t.TITLE_s(1)), equation(a, b, n * b)) << seed;
-            ASSERT_EQ(t.SlopeInterceptRewriteLines()[5], "y=" + coefficient(rise, run) + "x" + signedTerm(whole(n)))
-                << seed;
+        t.SlopeInterceptTexts(true);
+        ASSERT_EQ(Tern::EquationText(t.A1_s(11), t.A1_s(12), t.TITLE_s(1)), equation(a, b, c)) << seed;
+        ASSERT_EQ(t.A1_s(4), fraction(-a, b)) << seed;
+        ASSERT_EQ(t.TITLE_s(2), fraction(c, b)) << seed;
+        ASSERT_EQ(t.SlopeInterceptRewriteLines()[5],
+                  "y=" + coefficient(-a * (b < 0 ? -1 : 1), std::labs(b)) + "x" + signedTerm(fraction(c, b)))
+            << seed;
+    });
+}
+
+TEST(RandomEquationGraph, EveryShownProblemPassesTheRedrawTest) {
+    int redrawn = 0;
+    overManySeeds([&redrawn](Tern& t, Reference& ref, int seed) {
+        t.DrawEquationGraphNumbers();
+        long a, b, n, run, rise;
+        for (;;) {
+            a = ref.upTo(9);
+            b = ref.signed_(ref.upTo(3, 2));
+            n = ref.signed_(ref.upTo(6));
+            const long g = std::gcd(a, std::labs(b));
+            run = std::labs(b) / g;
+            rise = (b < 0 ? a : -a) / g;
+            if (std::labs(n + rise) <= 10) break;
+            ++redrawn;
         }
-    }
+        ASSERT_EQ(t.T(1), a) << seed;
+        ASSERT_EQ(t.T(2), b) << seed;
+        ASSERT_EQ(t.F(2), n) << seed;
+        ASSERT_EQ(t.F(1), n * b) << seed;
+        ASSERT_EQ(t.F(5), run) << seed;
+        ASSERT_EQ(t.F(6), rise) << seed;
+        // The intercept is whole, never 0; the triangle's top is on the plane and on the line.
+        ASSERT_TRUE(n != 0 && std::labs(n) <= 6);
+        ASSERT_LE(std::labs(n + rise), 10);
+        ASSERT_EQ(rise * b, -a * run);
+
+        t.SlopeInterceptTexts(false);
+        ASSERT_EQ(Tern::EquationText(t.A1_s(11), t.A1_s(12), t.TITLE_s(1)), equation(a, b, n * b)) << seed;
+        ASSERT_EQ(t.SlopeInterceptRewriteLines()[5], "y=" + coefficient(rise, run) + "x" + signedTerm(whole(n)))
+            << seed;
+    });
     EXPECT_GT(redrawn, 0);  // the redraw path was taken
 }
 
 TEST(RandomInterceptsGraph, BothInterceptsWholeAndOnThePlane) {
-    Offline o;
-    Tern& t = o.tern;
-    Reference ref;
-    for (int seed = 1; seed <= kSeeds; ++seed) {
-        o.runtime.randomize(seed);
-        ref.restart(seed);
-        for (int k = 0; k < kProblemsPerSeed; ++k) {
-            t.DrawInterceptsGraphNumbers();
-            const long a = ref.upTo(9);
-            const long s = ref.signed_(1);
-            const long b = ref.signed_(ref.upTo(8, 2));
-            const long c = s * a * b;
-            ASSERT_EQ(t.T(4), a) << seed;
-            ASSERT_EQ(t.F(0), s) << seed;
-            ASSERT_EQ(t.T(3), b) << seed;
-            ASSERT_EQ(t.F(1), c) << seed;
-            const long p = c / a, q = c / b;
-            ASSERT_EQ(t.T(1), p) << seed;
-            ASSERT_EQ(t.T(2), q) << seed;
-            ASSERT_EQ(t.F(5), q) << seed;
-            // (p, 0) and (0, q) satisfy ax+by=c and lie on the plane's -10..10.
-            ASSERT_EQ(a * p, c);
-            ASSERT_EQ(b * q, c);
-            ASSERT_TRUE(std::labs(p) >= 2 && std::labs(p) <= 9 && q != 0 && std::labs(q) <= 9);
-            ASSERT_NEAR(t.T(5) * static_cast<Num>(p) + t.F(5), 0, 1e-5f);
+    overManySeeds([](Tern& t, Reference& ref, int seed) {
+        t.DrawInterceptsGraphNumbers();
+        const long a = ref.upTo(9);
+        const long s = ref.signed_(1);
+        const long b = ref.signed_(ref.upTo(8, 2));
+        const long c = s * a * b;
+        ASSERT_EQ(t.T(4), a) << seed;
+        ASSERT_EQ(t.F(0), s) << seed;
+        ASSERT_EQ(t.T(3), b) << seed;
+        ASSERT_EQ(t.F(1), c) << seed;
+        const long p = c / a, q = c / b;
+        ASSERT_EQ(t.T(1), p) << seed;
+        ASSERT_EQ(t.T(2), q) << seed;
+        ASSERT_EQ(t.F(5), q) << seed;
+        // (p, 0) and (0, q) satisfy ax+by=c and lie on the plane's -10..10.
+        ASSERT_EQ(a * p, c);
+        ASSERT_EQ(b * q, c);
+        ASSERT_TRUE(std::labs(p) >= 2 && std::labs(p) <= 9 && q != 0 && std::labs(q) <= 9);
+        ASSERT_NEAR(t.T(5) * static_cast<Num>(p) + t.F(5), 0, 1e-5f);
 
-            t.InterceptsGraphTexts();
-            ASSERT_EQ(Tern::EquationText(t.A1_s(14), t.A1_s(13), t.TITLE_s(1)), equation(a, b, c)) << seed;
-            ASSERT_EQ(t.A1_s(1), whole(p));
-            ASSERT_EQ(t.A1_s(2), whole(q));
-            ASSERT_EQ(t.A1_s(3), whole(b));
-        }
-    }
+        t.InterceptsGraphTexts();
+        ASSERT_EQ(Tern::EquationText(t.A1_s(14), t.A1_s(13), t.TITLE_s(1)), equation(a, b, c)) << seed;
+        ASSERT_EQ(t.A1_s(1), whole(p));
+        ASSERT_EQ(t.A1_s(2), whole(q));
+        ASSERT_EQ(t.A1_s(3), whole(b));
+    });
 }
 
 bool hasPrefix(const std::vector<std::string>& lines, const std::string& start) {
@@ -293,12 +288,7 @@ TEST(RandomSlopeIntercept, ChosenProblemsOnScreen) {
         TernRun run(keys(5), [c](Tern& t) {
             t.LT2(31) = 40;
             t.B2(31) = 30;
-            t.T(1) = static_cast<Num>(c.a);
-            t.T(2) = static_cast<Num>(c.b);
-            t.T(3) = -t.T(1);
-            t.T(4) = t.T(3) / t.T(2);
-            t.F(1) = static_cast<Num>(c.c);
-            t.F(2) = t.F(1) / t.T(2);
+            handEquation(t, static_cast<Num>(c.a), static_cast<Num>(c.b), static_cast<Num>(c.c));
             t.SlopeInterceptProblem();
         });
         EXPECT_EQ(run.place("例1-1"), "40 30 3");
@@ -326,12 +316,7 @@ TEST(RandomEquationGraph, ChosenProblemsTriangleOnScreen) {
         TernRun run(keys(5), [c](Tern& t) {
             t.LT2(31) = 40;
             t.B2(31) = 30;
-            t.T(1) = static_cast<Num>(c.a);
-            t.T(2) = static_cast<Num>(c.b);
-            t.T(3) = -t.T(1);
-            t.T(4) = t.T(3) / t.T(2);
-            t.F(2) = static_cast<Num>(c.n);
-            t.F(1) = t.F(2) * t.T(2);
+            handEquation(t, static_cast<Num>(c.a), static_cast<Num>(c.b), static_cast<Num>(c.n * c.b));
             t.EquationGraphProblem();
         });
         const auto lines = run.lines();
