@@ -250,6 +250,14 @@ TEST(AxisParallelSummary, FramedAtOnceWithPenEight) {
     EXPECT_EQ(run.program->Rt().drawWidth(), 8);
 }
 
+// An answer without a value at the next-step prompt ("5/0") is 0: another
+// problem, as any number but 1 gives.
+TEST(RandomTopics, AnswerWithoutValueMakesANewProblem) {
+    TernRun run(keys(5) + " " + typed("5/0") + keys(5) + " " + typed("1"), topic(&Tern::RandomSlopeInterceptExample));
+    EXPECT_TRUE(run.ended());
+    EXPECT_EQ(run.count("例1-1"), 2);
+}
+
 // A topic's clear reaches the screen's edges, so the pen it is drawn with
 // shows nothing: the trace without that field.
 struct WithoutClearPen : RecordedRun {
@@ -265,7 +273,8 @@ struct WithoutClearPen : RecordedRun {
 // Whatever an earlier screen left in the values per grid step, the label
 // shifts and the pen width, a topic's planes and graphs come out the same.
 TEST(TernTopics, SameScreenWhateverRanBefore) {
-    for (auto member : {&Tern::EquationGraphIntro, &Tern::RewriteAndGraphAnswers, &Tern::InterceptsGraphAnswers,
+    for (auto member : {&Tern::EquationGraphIntro, &Tern::RandomEquationGraphExample, &Tern::RewriteAndGraphAnswers,
+                        &Tern::RandomInterceptsGraphExample, &Tern::InterceptsGraphAnswers,
                         &Tern::HorizontalLineExample, &Tern::VerticalLineAnswers}) {
         TernRun fresh(keys(33), topic(member));
         TernRun afterOthers(keys(33), [member](Tern& t) {
