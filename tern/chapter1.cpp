@@ -82,7 +82,10 @@ void Tern::EquationGraphIntro() {
     PlaneAt(760, 100, -5, 5, -5, 5, 40, 14);
 
     const CellStyle xCell{68, 50, 0, 15, 0}, yCell{68, 80, 0, 15, 0}, valueCell{68, 80, 0, 15, 3};
-    for (int k = 0; k <= 9; ++k) Cell(40 + 68 * static_cast<Num>(k), 100, xCell, k == 0 ? "x" : NumberText(static_cast<Num>(k - 5)));
+    for (int k = 0; k <= 9; ++k) {
+        const Num left = 40 + 68 * static_cast<Num>(k);
+        Cell(left, 100, xCell, k == 0 ? "x" : NumberText(static_cast<Num>(k - 5)));
+    }
     for (int k = 0; k <= 9; ++k) Cell(40 + 68 * static_cast<Num>(k), 150, yCell, k == 0 ? "y" : "");
     StepReveal();
     StepReveal();

@@ -32,13 +32,13 @@ public:
     void RandomInterceptsGraphExample();
     void InterceptsGraphAnswers();
 
+    // The random topics' entry (their layout origin in LT2(31), B2(31)) and
+    // their loop of problems until the pupil types 1.
+    void RandomProblems(void (Tern::*draw)(), void (Tern::*problem)());
     // One problem of each random topic: the draw leaves the numbers in their
     // slots; the problem builds its texts from the slots and shows it, so a
     // test can hand it chosen numbers. The intercepts topic keeps p, q, b, a
     // and the slope in T(1..5), the sign s in F(0), c in F(1) and q in F(5).
-    // The random topics' entry (their layout origin in LT2(31), B2(31)) and
-    // their loop of problems until the pupil types 1.
-    void RandomProblems(void (Tern::*draw)(), void (Tern::*problem)());
     void DrawSlopeInterceptNumbers();
     void SlopeInterceptProblem();
     void DrawEquationGraphNumbers();
