@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 #include "engine/chapter.h"
 
@@ -24,6 +25,25 @@ public:
     // ---- Chapter 2: from one point and the slope or the intercept ------
 
     // ---- Chapter 3: from two points ------------------------------------
+    void EquationFromTwoPointsChapter();
+    void GrebeChapter3GoalScreen();
+    void RandomTwoPointSlopeExample();
+    void RandomTwoPointEquationExample();
+    // The line y = T(1)x + F(1) through (T(2), F(2)) and (T(3), F(3)), with
+    // run T(4) and rise F(4), for examples 3-1 and 3-2; ZENKAI keeps the
+    // slope from repeating. Virtual: tests hand the topics chosen numbers.
+    virtual void PickTwoPointProblem();
+    // Examples 3-1 and 3-2: the loop, a problem's texts, the clear from y 30
+    // and its screen.
+    void TwoPointExampleFrame(void (Grebe::*texts)(), void (Grebe::*screen)());
+    void TwoPointSlopeTexts();
+    void TwoPointSlopeScreen();
+    void TwoPointEquationTexts();
+    void TwoPointEquationScreen();
+    // The problem rows, the plane with the line and both labelled points,
+    // and "<解答>".
+    void TwoPointProblemFigure(std::string_view heading, std::string_view question);
+    void SlopeTriangle(std::string_view flags);
 
     // ---- Chapter 4: basic problems -------------------------------------
 

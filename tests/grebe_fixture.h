@@ -1,0 +1,140 @@
+// Grebe run headless: from start-up with a key script, one topic alone, or a
+// body of test code; its random topics may be handed chosen problems.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "grebe/grebe_program.h"
+#include "runtime/headless.h"
+#include "trace_lines.h"
+
+namespace lesson::testing {
+
+// A line y = a x + b and the x of its two points.
+struct ChosenLine {
+    Num a, b, x1, x2;
+};
+
+class GrebeUnderTest : public Grebe {
+public:
+    using Entry = void (Grebe::*)();
+    GrebeUnderTest(rt::Runtime& r, Entry entry) : Grebe(r), entry_(entry) {}
+    std::function<void(GrebeUnderTest&)> body;  // runs after start-up instead of the entry
+    std::deque<ChosenLine> chosen;              // handed to the random topics first, in order
+
+    void PickTwoPointProblem() override {
+        if (!Take()) return Grebe::PickTwoPointProblem();
+        T(4) = T(3) - T(2);
+        F(4) = F(3) - F(2);
+    }
+
+protected:
+    void ProgramMainMenu() override {
+        if (body)
+            body(*this);
+        else if (entry_)
+            (this->*entry_)();
+        else
+            Grebe::ProgramMainMenu();
+    }
+
+    // Puts the next chosen line in the generator's slots.
+    bool Take() {
+        if (chosen.empty()) return false;
+        const ChosenLine c = chosen.front();
+        chosen.pop_front();
+        T(1) = c.a;
+        F(1) = c.b;
+        T(2) = c.x1;
+        T(3) = c.x2;
+        F(2) = c.a * c.x1 + c.b;
+        F(3) = c.a * c.x2 + c.b;
+        return true;
+    }
+
+private:
+    Entry entry_;
+};
+
+struct GrebeRun {
+    // Runs Grebe (or only entry) with the blank-separated key script; the run
+    // stops at the program's end or when the keys run out.
+    explicit GrebeRun(const std::string& keys, GrebeUnderTest::Entry entry = nullptr,
+                      std::deque<ChosenLine> chosen = {}, std::function<void(GrebeUnderTest&)> body = nullptr,
+                      int seed = 1) {
+        rt::HeadlessRuntime::Options o;
+        o.keys = rt::HeadlessRuntime::splitKeys(keys);
+        o.scale = 1;
+        runtime = std::make_unique<rt::HeadlessRuntime>(o);
+        runtime->setTrace(&trace);
+        program = std::make_unique<GrebeUnderTest>(*runtime, entry);
+        program->chosen = std::move(chosen);
+        program->body = std::move(body);
+        program->screenTextLog = &texts;
+        program->OverrideSeed(seed);
+        status = program->Run();
+    }
+
+    std::vector<std::string> lines() const {
+        std::vector<std::string> out;
+        std::istringstream in(trace.str());
+        for (std::string l; std::getline(in, l);) out.push_back(l);
+        return out;
+    }
+    bool ended() const { return hasLine(lines(), "end"); }
+    int waits() const { return runtime->waits(); }
+
+    std::vector<ScreenTextRecord> drawn(const std::string& text) const {
+        std::vector<ScreenTextRecord> out;
+        for (const auto& r : texts)
+            if (r.text == text) out.push_back(r);
+        return out;
+    }
+    int count(const std::string& text) const { return static_cast<int>(drawn(text).size()); }
+    // Where the text was drawn the first time: "x y colour", or "" when never.
+    std::string place(const std::string& text) const {
+        auto d = drawn(text);
+        if (d.empty()) return "";
+        std::ostringstream s;
+        s << d.front().x << ' ' << d.front().y << ' ' << d.front().colour;
+        return s.str();
+    }
+    // The texts drawn at a place, in order ("x y colour text" each).
+    std::vector<std::string> placed() const {
+        std::vector<std::string> out;
+        for (const auto& r : texts) {
+            if (r.x < 0) continue;
+            std::ostringstream s;
+            s << r.x << ' ' << r.y << ' ' << r.colour << ' ' << r.text;
+            out.push_back(s.str());
+        }
+        return out;
+    }
+
+    std::ostringstream trace;
+    std::vector<ScreenTextRecord> texts;
+    std::unique_ptr<rt::HeadlessRuntime> runtime;
+    std::unique_ptr<GrebeUnderTest> program;
+    int status = 0;
+};
+
+// n step keys.
+inline std::string grebeSteps(int n) {
+    std::string s;
+    for (int i = 0; i < n; ++i) s += " a";
+    return s;
+}
+
+// The keys that type entry and Enter.
+inline std::string typedEntry(const std::string& entry) {
+    std::string keys;
+    for (char c : entry) keys += std::string(1, c) + " ";
+    return keys + "Enter ";
+}
+
+}  // namespace lesson::testing

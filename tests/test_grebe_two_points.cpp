@@ -1,0 +1,383 @@
+// Grebe chapter 3, examples 3-1 and 3-2: the chapter's frame, the two-point
+// generator against the rules it must keep, and the worked rows of chosen
+// problems.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "grebe_fixture.h"
+#include "headless_fixture.h"
+
+namespace lesson::testing {
+namespace {
+
+const std::string kHeading = "＜Grebe　メニュー＞";
+const std::string kChapter3Line = "①例３傾き　②傾きと式　③連立方程式　④まとめ　⑤問４　⑥終了";
+const std::string kChapter3Goal = "2点を通る直線の式を求めよう。";
+
+// ---- The generator -------------------------------------------------------------------
+
+// The Part's steps, drawing from a runtime of its own seeded alike.
+struct ModelProblem {
+    Num a, b, x1, x2, y1, y2;
+};
+ModelProblem ModelPick(rt::Runtime& r, Num& kept) {
+    for (;;) {
+        Num a = std::floor(r.rnd() * 5 + 1);
+        if (std::floor(r.rnd() * 2 + 1) == 2) a = -a;
+        if (a == kept) continue;
+        kept = a;
+        Num b = std::floor(r.rnd() * 3 + 1);
+        if (std::floor(r.rnd() * 2 + 1) == 2) b = -b;
+        const Num x1 = -std::floor(r.rnd() * 3 + 2);
+        const Num x2 = std::floor(r.rnd() * 5 + 2);
+        const Num y1 = a * x1 + b;
+        if (y1 > 10 || y1 < -10) continue;
+        const Num y2 = a * x2 + b;
+        if (y2 > 10 || y2 < -10) continue;
+        return {a, b, x1, x2, y1, y2};
+    }
+}
+
+TEST(GrebeTwoPointGenerator, DrawsAsThePartSaysOverManySeeds) {
+    std::set<Num> slopes;
+    std::set<Num> ys;
+    int repeatedSlopes = 0;
+    GrebeRun run("", nullptr, {}, [&](GrebeUnderTest& g) {
+        rt::HeadlessRuntime::Options o;
+        o.scale = 1;
+        rt::HeadlessRuntime model(o);
+        for (int seed = 0; seed < 400; ++seed) {
+            g.Rt().randomize(seed);
+            model.randomize(seed);
+            // Whatever an earlier topic kept: nothing, a slope, a chapter-1 value.
+            g.ZENKAI = static_cast<Num>(seed % 11 - 5);
+            Num kept = g.ZENKAI;
+            Num last = 0;
+            for (int k = 0; k < 6; ++k) {
+                g.PickTwoPointProblem();
+                const ModelProblem m = ModelPick(model, kept);
+                ASSERT_EQ(g.T(1), m.a) << seed;
+                ASSERT_EQ(g.F(1), m.b) << seed;
+                ASSERT_EQ(g.T(2), m.x1) << seed;
+                ASSERT_EQ(g.T(3), m.x2) << seed;
+                ASSERT_EQ(g.F(2), m.y1) << seed;
+                ASSERT_EQ(g.F(3), m.y2) << seed;
+                ASSERT_EQ(g.ZENKAI, kept) << seed;
+                // The accepted attempt kept its own slope.
+                EXPECT_EQ(g.ZENKAI, g.T(1));
+                EXPECT_TRUE(std::fabs(g.T(1)) >= 1 && std::fabs(g.T(1)) <= 4) << g.T(1);
+                EXPECT_TRUE(std::fabs(g.F(1)) >= 1 && std::fabs(g.F(1)) <= 3) << g.F(1);
+                EXPECT_TRUE(g.T(2) >= -4 && g.T(2) <= -2);
+                EXPECT_TRUE(g.T(3) >= 2 && g.T(3) <= 6);
+                for (Num y : {g.F(2), g.F(3)}) EXPECT_TRUE(y >= -10 && y <= 10) << y;
+                EXPECT_EQ(g.F(2), g.T(1) * g.T(2) + g.F(1));
+                EXPECT_EQ(g.F(3), g.T(1) * g.T(3) + g.F(1));
+                EXPECT_EQ(g.T(4), g.T(3) - g.T(2));
+                EXPECT_EQ(g.F(4), g.F(3) - g.F(2));
+                EXPECT_EQ(g.F(4), g.T(1) * g.T(4));
+                slopes.insert(g.T(1));
+                ys.insert(g.F(2));
+                ys.insert(g.F(3));
+                if (k > 0 && g.T(1) == last) ++repeatedSlopes;
+                last = g.T(1);
+            }
+        }
+    });
+    EXPECT_EQ(run.status, 0);
+    // Every slope from -4 to 4 but 0 occurs, and the bounds are inclusive.
+    EXPECT_EQ(slopes, (std::set<Num>{-4, -3, -2, -1, 1, 2, 3, 4}));
+    EXPECT_TRUE(ys.count(10) && ys.count(-10) && ys.count(0));
+    // A rejected attempt between two problems may let the slope come back.
+    EXPECT_GT(repeatedSlopes, 0);
+}
+
+// ---- The chapter frame --------------------------------------------------------------------
+
+TEST(GrebeChapter3Frame, GoalScreenAndChoiceLineWithoutAKey) {
+    GrebeRun run(typedEntry("3"));
+    EXPECT_EQ(run.place("<めあて>"), "44 240 3");
+    EXPECT_EQ(run.place(kChapter3Goal), "76 305 0");
+    EXPECT_EQ(run.count(kChapter3Line), 1);
+    EXPECT_EQ(run.waits(), 2);  // the menu and the choice line
+    EXPECT_TRUE(hasLine(run.lines(), "text 16 666 1 1 0 ゴシック 16 1 0 ①"));
+}
+
+struct SubMenuCase {
+    const char* keys;
+    int choiceLines;  // times the choice line is drawn
+    int menus;        // times the main menu is drawn
+};
+
+class GrebeChapter3SubMenuRange : public ::testing::TestWithParam<SubMenuCase> {};
+
+TEST_P(GrebeChapter3SubMenuRange, OutOfRangeRedrawsTheLineAndItem6Returns) {
+    const SubMenuCase& c = GetParam();
+    GrebeRun run(c.keys);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.count(kChapter3Line), c.choiceLines) << c.keys;
+    EXPECT_EQ(run.count(kHeading), c.menus) << c.keys;
+    EXPECT_EQ(run.count(kChapter3Goal), 1) << c.keys;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, GrebeChapter3SubMenuRange,
+    ::testing::Values(SubMenuCase{"3 Enter 0 Enter", 2, 1}, SubMenuCase{"3 Enter 7 Enter", 2, 1},
+                      SubMenuCase{"3 Enter - 1 Enter", 2, 1}, SubMenuCase{"3 Enter Enter 5 / 0 Enter", 3, 1},
+                      // Topics 3 to 5 are still to come.
+                      SubMenuCase{"3 Enter 3 Enter 4 Enter 5 Enter", 4, 1},
+                      SubMenuCase{"3 Enter 6 Enter", 1, 2}, SubMenuCase{"3 Enter 1 2 / 2 Enter", 1, 2}),
+    [](const auto& info) { return "Case" + std::to_string(info.index); });
+
+TEST(GrebeChapter3Frame, OutOfRangeLeavesTheScreenAsItWas) {
+    GrebeRun run("3 Enter 0 Enter");
+    const std::string t = run.trace.str();
+    const auto zero = t.find("key 0");
+    ASSERT_NE(zero, std::string::npos);
+    // After the entry only the band and the choice line are drawn.
+    EXPECT_EQ(t.find("line 0 0 ", zero), std::string::npos);
+    EXPECT_NE(t.find("line 0 657 992 720 15 2 15", zero), std::string::npos);
+}
+
+// A fraction typed at the choice line counts by its value: "3/2" is item 1.
+TEST(GrebeChapter3Frame, ValueBetweenItemsTakesItsWholePart) {
+    GrebeRun run("3 Enter 3 / 2 Enter", nullptr, {{2, 1, -3, 4}});
+    EXPECT_EQ(run.count("例3-1　"), 1);
+}
+
+// ---- Examples 3-1 and 3-2 as topics -------------------------------------------------------
+
+struct TopicKeys {
+    const char* name;
+    GrebeUnderTest::Entry topic;
+    int keys;
+};
+
+class GrebeTwoPointTopic : public ::testing::TestWithParam<TopicKeys> {};
+
+// Each problem takes its keys; a 1 leaves, anything else makes a new problem
+// on a screen cleared from y 30 down.
+TEST_P(GrebeTwoPointTopic, ProblemsRunOnTheirKeysUntilA1) {
+    const TopicKeys& c = GetParam();
+    const std::string problem = grebeSteps(c.keys);
+    GrebeRun three(problem + " 2 Enter" + problem + " Enter" + problem + " 1 Enter", c.topic);
+    EXPECT_TRUE(three.ended()) << c.name;
+    EXPECT_EQ(three.status, 0);
+    EXPECT_EQ(countLines(three.lines(), "line 0 0 1320 1300 15 2 15 5"), 0);  // pen 5 comes after
+    EXPECT_EQ(countLines(three.lines(), "line 0 0 1320 1300 15 2 15 3"), 1);
+    int clears = 0;
+    for (const auto& l : three.lines())
+        if (l.rfind("line 0 30 1600 1830 15 2 15 ", 0) == 0) ++clears;
+    EXPECT_EQ(clears, 3) << c.name;
+
+    GrebeRun shortOfOne(grebeSteps(c.keys - 1) + " 1 Enter", c.topic);
+    EXPECT_FALSE(shortOfOne.ended()) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, GrebeTwoPointTopic,
+                         ::testing::Values(TopicKeys{"Slope", &Grebe::RandomTwoPointSlopeExample, 4},
+                                           TopicKeys{"Equation", &Grebe::RandomTwoPointEquationExample, 8}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(GrebeTwoPointTopic, LeavingKeepsTheProblemUnderTheChoiceLine) {
+    GrebeRun run("3 Enter 2 Enter" + grebeSteps(8) + " 1 Enter", nullptr, {{2, 1, -3, 4}});
+    EXPECT_EQ(run.count(kChapter3Line), 2);
+    EXPECT_EQ(run.count(kChapter3Goal), 1);
+    const std::string t = run.trace.str();
+    const auto leave = t.rfind("key 1");
+    ASSERT_NE(leave, std::string::npos);
+    EXPECT_EQ(t.find("line 0 30 ", leave), std::string::npos);
+    EXPECT_EQ(t.find("line 0 0 ", leave), std::string::npos);
+}
+
+// ---- Rows of chosen problems ----------------------------------------------------------------
+
+// The rows drawn after "<解答>", as "y colour text".
+std::vector<std::string> AnswerRows(const GrebeRun& run) {
+    std::vector<std::string> out;
+    bool on = false;
+    for (const auto& r : run.texts) {
+        if (r.x < 0) continue;
+        if (r.text == "<解答>") {
+            on = true;
+            continue;
+        }
+        if (on) out.push_back(std::to_string(static_cast<int>(r.y)) + " " +
+                              std::to_string(static_cast<int>(r.colour)) + " " + r.text);
+    }
+    return out;
+}
+
+struct RowsCase {
+    const char* name;
+    ChosenLine line;
+    const char* point1;
+    const char* point2;
+    std::vector<std::string> slopeRows;     // example 3-1
+    std::vector<std::string> equationRows;  // example 3-2, from its third key
+};
+
+class GrebeTwoPointRows : public ::testing::TestWithParam<RowsCase> {};
+
+TEST_P(GrebeTwoPointRows, WorkedRowsReadAsThePartSays) {
+    const RowsCase& c = GetParam();
+    GrebeRun slope(grebeSteps(4) + " 1 Enter", &Grebe::RandomTwoPointSlopeExample, {c.line});
+    ASSERT_TRUE(slope.ended());
+    EXPECT_EQ(slope.place(c.point1).substr(slope.place(c.point1).size() - 1), "3");
+    EXPECT_EQ(slope.place(c.point2).substr(slope.place(c.point2).size() - 1), "5");
+    EXPECT_EQ(slope.place("例3-1　"), "40 30 7");
+    EXPECT_EQ(slope.place("を通るとき、この1次関数の傾きを求めなさい。"), "40 80 0");
+    EXPECT_EQ(slope.place("<解答>"), "40 130 3");
+    EXPECT_EQ(AnswerRows(slope), c.slopeRows) << c.name;
+
+    GrebeRun equation(grebeSteps(8) + " 1 Enter", &Grebe::RandomTwoPointEquationExample, {c.line});
+    ASSERT_TRUE(equation.ended());
+    EXPECT_EQ(equation.place("例3-2　"), "40 30 7");
+    EXPECT_EQ(equation.place("を通るとき、この1次関数を求めなさい。"), "40 80 0");
+    auto rows = AnswerRows(equation);
+    ASSERT_GE(rows.size(), 6u);
+    // The slope rows are those of example 3-1.
+    EXPECT_EQ(std::vector<std::string>(rows.begin(), rows.begin() + 5), c.slopeRows) << c.name;
+    EXPECT_EQ(std::vector<std::string>(rows.begin() + 5, rows.end()), c.equationRows) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PartExamples, GrebeTwoPointRows,
+    ::testing::Values(
+        RowsCase{"Rising",
+                 {2, 1, -3, 4},
+                 "(-3,-5)",
+                 "(4,9)",
+                 {"190 0 (-3,-5)と(4,9)を通るから、傾きは", "260 3 a=ﾀ9-(-5)/4-(-3)ﾀ", "260 0 =ﾀ9+5/4+3ﾀ",
+                  "260 0 =ﾀ14/7ﾀ", "260 5 =2"},
+                 {"330 0 求める1次関数の式を", "330 3 y=2x+b ", "330 0 とし、", "380 3 x=4,y=9を代入する",
+                  "380 0 と", "430 0 9=2*4+b", "430 0 =8+b", "480 0 b=9-8=1", "530 0 求める式は ",
+                  "530 5 y=2x+1"}},
+        RowsCase{"FallingSlopeMinus1",
+                 {-1, -2, -4, 6},
+                 "(-4,2)",
+                 "(6,-8)",
+                 {"190 0 (-4,2)と(6,-8)を通るから、傾きは", "260 3 a=ﾀ-8-2/6-(-4)ﾀ", "260 0 =ﾀ-8-2/6+4ﾀ",
+                  "260 0 =ﾀ-10/10ﾀ", "260 5 =-1"},
+                 {"330 0 求める1次関数の式を", "330 3 y=-x+b ", "330 0 とし、", "380 3 x=6,y=-8を代入する",
+                  "380 0 と", "430 0 -8=-1*6+b", "430 0 =-6+b", "480 0 b=-8+6=-2", "530 0 求める式は ",
+                  "530 5 y=-x-2"}},
+        RowsCase{"FallingSteep",
+                 {-3, 2, -2, 3},
+                 "(-2,8)",
+                 "(3,-7)",
+                 {"190 0 (-2,8)と(3,-7)を通るから、傾きは", "260 3 a=ﾀ-7-8/3-(-2)ﾀ", "260 0 =ﾀ-7-8/3+2ﾀ",
+                  "260 0 =ﾀ-15/5ﾀ", "260 5 =-3"},
+                 {"330 0 求める1次関数の式を", "330 3 y=-3x+b ", "330 0 とし、", "380 3 x=3,y=-7を代入する",
+                  "380 0 と", "430 0 -7=-3*3+b", "430 0 =-9+b", "480 0 b=-7+9=2", "530 0 求める式は ",
+                  "530 5 y=-3x+2"}},
+        // y1 = 0: the added zero keeps its sign, so the numerator is not "50".
+        RowsCase{"Y1Zero",
+                 {1, 2, -2, 3},
+                 "(-2,0)",
+                 "(3,5)",
+                 {"190 0 (-2,0)と(3,5)を通るから、傾きは", "260 3 a=ﾀ5-0/3-(-2)ﾀ", "260 0 =ﾀ5+0/3+2ﾀ",
+                  "260 0 =ﾀ5/5ﾀ", "260 5 =1"},
+                 {"330 0 求める1次関数の式を", "330 3 y=x+b ", "330 0 とし、", "380 3 x=3,y=5を代入する",
+                  "380 0 と", "430 0 5=1*3+b", "430 0 =3+b", "480 0 b=5-3=2", "530 0 求める式は ",
+                  "530 5 y=x+2"}},
+        RowsCase{"Y2ZeroNegativeIntercept",
+                 {1, -2, -2, 2},
+                 "(-2,-4)",
+                 "(2,0)",
+                 {"190 0 (-2,-4)と(2,0)を通るから、傾きは", "260 3 a=ﾀ0-(-4)/2-(-2)ﾀ", "260 0 =ﾀ0+4/2+2ﾀ",
+                  "260 0 =ﾀ4/4ﾀ", "260 5 =1"},
+                 {"330 0 求める1次関数の式を", "330 3 y=x+b ", "330 0 とし、", "380 3 x=2,y=0を代入する",
+                  "380 0 と", "430 0 0=1*2+b", "430 0 =2+b", "480 0 b=0-2=-2", "530 0 求める式は ",
+                  "530 5 y=x-2"}},
+        RowsCase{"SlopeOneSubstitutedAsOne",
+                 {1, 3, -3, 2},
+                 "(-3,0)",
+                 "(2,5)",
+                 {"190 0 (-3,0)と(2,5)を通るから、傾きは", "260 3 a=ﾀ5-0/2-(-3)ﾀ", "260 0 =ﾀ5+0/2+3ﾀ",
+                  "260 0 =ﾀ5/5ﾀ", "260 5 =1"},
+                 {"330 0 求める1次関数の式を", "330 3 y=x+b ", "330 0 とし、", "380 3 x=2,y=5を代入する",
+                  "380 0 と", "430 0 5=1*2+b", "430 0 =2+b", "480 0 b=5-2=3", "530 0 求める式は ",
+                  "530 5 y=x+3"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- The figure -------------------------------------------------------------------------------
+
+// The glyph lines of one text colour at (x, y).
+bool GlyphAt(const GrebeRun& run, Num x, Num y, int colour, const std::string& glyph) {
+    for (const auto& l : run.lines()) {
+        auto f = fields(l);
+        if (f.size() >= 11 && f[0] == "text" && std::stof(f[1]) == x && std::stof(f[2]) == y &&
+            f[5] == std::to_string(colour) && f.back() == glyph)
+            return true;
+    }
+    return false;
+}
+
+Num Width(const std::string& text) {
+    Headless h;
+    h.start();
+    h.e().A_s = text;
+    h.e().MeasureMathText();
+    return h.e().BAI;
+}
+
+struct FigureCase {
+    const char* name;
+    ChosenLine line;
+    Num label1Top;  // point 1's label top, from the point
+    const char* run;
+    const char* rise;
+    Num runTop;   // the run value's top, from the run arrow
+    Num digitDx;  // the rise's first digit from its start ("-" is a stroke)
+};
+
+class GrebeTwoPointFigure : public ::testing::TestWithParam<FigureCase> {};
+
+TEST_P(GrebeTwoPointFigure, PointsLabelsAndSlopeTriangle) {
+    const FigureCase& c = GetParam();
+    GrebeRun run(grebeSteps(4) + " 1 Enter", &Grebe::RandomTwoPointSlopeExample, {c.line});
+    const auto lines = run.lines();
+    const Num x1 = 1000 + 20 * c.line.x1, y1 = 400 - 20 * (c.line.a * c.line.x1 + c.line.b);
+    const Num x2 = 1000 + 20 * c.line.x2, y2 = 400 - 20 * (c.line.a * c.line.x2 + c.line.b);
+    auto n = [](Num v) { return std::to_string(static_cast<int>(v)); };
+    // The plane: axes only, origin (1000, 400).
+    EXPECT_TRUE(hasLine(lines, "line 800 400 1200 400 0 0 -1 4")) << c.name;
+    EXPECT_TRUE(hasLine(lines, "line 1000 200 1000 600 0 0 -1 4")) << c.name;
+    // The dots and their labels.
+    EXPECT_TRUE(hasLine(lines, "circle " + n(x1) + " " + n(y1) + " 8 3 0 0 1 -1 5")) << c.name;
+    EXPECT_TRUE(hasLine(lines, "circle " + n(x2) + " " + n(y2) + " 8 5 0 0 1 -1 5")) << c.name;
+    EXPECT_TRUE(GlyphAt(run, x1, y1 + c.label1Top, 3, "(")) << c.name;
+    const std::string label2 = "(" + n(c.line.x2) + "," + n(c.line.a * c.line.x2 + c.line.b) + ")";
+    EXPECT_TRUE(GlyphAt(run, x2 - 20 - Width(label2), y2 - 50, 5, "(")) << c.name;
+    // The triangle, drawn twice: run then rise, heads of 16 at their ends.
+    EXPECT_EQ(countLines(lines, "line " + n(x1) + " " + n(y1) + " " + n(x2) + " " + n(y1) + " 7 0 -1 4"), 2);
+    EXPECT_EQ(countLines(lines, "line " + n(x2) + " " + n(y1) + " " + n(x2) + " " + n(y2) + " 3 0 -1 4"), 2);
+    // Its values only the second time.
+    EXPECT_TRUE(GlyphAt(run, (x1 + x2) / 2 - 14, y1 + c.runTop, 7, std::string(1, c.run[0]))) << c.name;
+    const std::string rise = c.rise;
+    EXPECT_TRUE(GlyphAt(run, x2 + c.digitDx, (y1 + y2) / 2 - 16, 3, rise.substr(rise.size() - 2, 1))) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, GrebeTwoPointFigure,
+                         ::testing::Values(FigureCase{"Rising", {2, 1, -3, 4}, 10, "7", "14", -44, 0},
+                                           FigureCase{"Falling", {-3, 2, -2, 3}, -60, "5", "-15", 0, 27}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The plane's values per grid step are set, whatever an earlier figure left.
+TEST(GrebeTwoPointFigure, PlaneIgnoresAnEarlierStepValue) {
+    GrebeRun plain(grebeSteps(4) + " 1 Enter", &Grebe::RandomTwoPointSlopeExample, {{2, 1, -3, 4}});
+    GrebeRun afterOther(grebeSteps(4) + " 1 Enter", nullptr, {{2, 1, -3, 4}}, [](GrebeUnderTest& g) {
+        g.t0000 = 2;
+        g.GGX = 5;
+        g.RandomTwoPointSlopeExample();
+    });
+    EXPECT_EQ(plain.trace.str(), afterOther.trace.str());
+}
+
+}  // namespace
+}  // namespace lesson::testing
