@@ -11,7 +11,7 @@ const std::array<MenuEntry<Grebe>, 7>& Grebe::MenuEntries() {
         {"1　グラフから", nullptr},
         {"2　1点と傾き(切片)から", nullptr},
         {"3　2点から", &Grebe::EquationFromTwoPointsChapter},
-        {"4　P74 基本の問題", nullptr},
+        {"4　P74 基本の問題", &Grebe::BasicProblemsChapter},
         {"5　", nullptr},
         {"6　", nullptr},
         {"7　終了", nullptr},

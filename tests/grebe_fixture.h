@@ -32,6 +32,9 @@ public:
         T(4) = T(3) - T(2);
         F(4) = F(3) - F(2);
     }
+    void PickTwoPointsSystemProblem() override {
+        if (!Take()) Grebe::PickTwoPointsSystemProblem();
+    }
 
 protected:
     void ProgramMainMenu() override {
@@ -111,6 +114,18 @@ struct GrebeRun {
             if (r.x < 0) continue;
             std::ostringstream s;
             s << r.x << ' ' << r.y << ' ' << r.colour << ' ' << r.text;
+            out.push_back(s.str());
+        }
+        return out;
+    }
+
+    // The same without x: "y colour text".
+    std::vector<std::string> rows() const {
+        std::vector<std::string> out;
+        for (const auto& r : texts) {
+            if (r.x < 0) continue;
+            std::ostringstream s;
+            s << r.y << ' ' << r.colour << ' ' << r.text;
             out.push_back(s.str());
         }
         return out;

@@ -1,6 +1,6 @@
-// Grebe chapter 3, examples 3-1 and 3-2: the chapter's frame, the two-point
-// generator against the rules it must keep, and the worked rows of chosen
-// problems.
+// Grebe chapter 3: the chapter's frame, the generators of its random
+// examples against the rules they must keep, and the worked rows of chosen
+// problems of examples 3-1 and 3-2.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -21,31 +21,39 @@ const std::string kChapter3Goal = "2点を通る直線の式を求めよう。";
 
 // ---- The generator -------------------------------------------------------------------
 
-// The Part's steps, drawing from a runtime of its own seeded alike.
+// The Parts' steps, drawing from a runtime of its own seeded alike: the
+// slope, its sign, the intercept, its sign, x1, x2, then the bounds.
+struct ModelDraw {
+    Num slopes, slopeFrom, x1s, x1From, x1Sign, x2s, x2From, bound;
+};
+constexpr ModelDraw kTwoPoint{5, 1, 3, 2, -1, 5, 2, 10};  // examples 3-1 and 3-2
+constexpr ModelDraw kSystem{4, 2, 2, 1, 1, 3, 4, 9};      // example 3-3
+
 struct ModelProblem {
     Num a, b, x1, x2, y1, y2;
 };
-ModelProblem ModelPick(rt::Runtime& r, Num& kept) {
+ModelProblem ModelPick(rt::Runtime& r, const ModelDraw& d, Num& kept) {
     for (;;) {
-        Num a = std::floor(r.rnd() * 5 + 1);
+        Num a = std::floor(r.rnd() * d.slopes + d.slopeFrom);
         if (std::floor(r.rnd() * 2 + 1) == 2) a = -a;
         if (a == kept) continue;
         kept = a;
         Num b = std::floor(r.rnd() * 3 + 1);
         if (std::floor(r.rnd() * 2 + 1) == 2) b = -b;
-        const Num x1 = -std::floor(r.rnd() * 3 + 2);
-        const Num x2 = std::floor(r.rnd() * 5 + 2);
+        const Num x1 = d.x1Sign * std::floor(r.rnd() * d.x1s + d.x1From);
+        const Num x2 = std::floor(r.rnd() * d.x2s + d.x2From);
         const Num y1 = a * x1 + b;
-        if (y1 > 10 || y1 < -10) continue;
+        if (y1 > d.bound || y1 < -d.bound) continue;
         const Num y2 = a * x2 + b;
-        if (y2 > 10 || y2 < -10) continue;
+        if (y2 > d.bound || y2 < -d.bound) continue;
         return {a, b, x1, x2, y1, y2};
     }
 }
 
-TEST(GrebeTwoPointGenerator, DrawsAsThePartSaysOverManySeeds) {
-    std::set<Num> slopes;
-    std::set<Num> ys;
+// Both generators share the memory: runs mix them, starting from whatever an
+// earlier topic kept (nothing, a slope, a chapter-1 value).
+TEST(GrebeTwoPointGenerators, DrawAsThePartsSayOverManySeeds) {
+    std::map<bool, std::set<Num>> slopes, ys;
     int repeatedSlopes = 0;
     GrebeRun run("", nullptr, {}, [&](GrebeUnderTest& g) {
         rt::HeadlessRuntime::Options o;
@@ -54,13 +62,16 @@ TEST(GrebeTwoPointGenerator, DrawsAsThePartSaysOverManySeeds) {
         for (int seed = 0; seed < 400; ++seed) {
             g.Rt().randomize(seed);
             model.randomize(seed);
-            // Whatever an earlier topic kept: nothing, a slope, a chapter-1 value.
             g.ZENKAI = static_cast<Num>(seed % 11 - 5);
             Num kept = g.ZENKAI;
             Num last = 0;
             for (int k = 0; k < 6; ++k) {
-                g.PickTwoPointProblem();
-                const ModelProblem m = ModelPick(model, kept);
+                const bool system = (seed + k / 2) % 3 == 0;
+                if (system)
+                    g.PickTwoPointsSystemProblem();
+                else
+                    g.PickTwoPointProblem();
+                const ModelProblem m = ModelPick(model, system ? kSystem : kTwoPoint, kept);
                 ASSERT_EQ(g.T(1), m.a) << seed;
                 ASSERT_EQ(g.F(1), m.b) << seed;
                 ASSERT_EQ(g.T(2), m.x1) << seed;
@@ -70,28 +81,38 @@ TEST(GrebeTwoPointGenerator, DrawsAsThePartSaysOverManySeeds) {
                 ASSERT_EQ(g.ZENKAI, kept) << seed;
                 // The accepted attempt kept its own slope.
                 EXPECT_EQ(g.ZENKAI, g.T(1));
-                EXPECT_TRUE(std::fabs(g.T(1)) >= 1 && std::fabs(g.T(1)) <= 4) << g.T(1);
-                EXPECT_TRUE(std::fabs(g.F(1)) >= 1 && std::fabs(g.F(1)) <= 3) << g.F(1);
-                EXPECT_TRUE(g.T(2) >= -4 && g.T(2) <= -2);
-                EXPECT_TRUE(g.T(3) >= 2 && g.T(3) <= 6);
-                for (Num y : {g.F(2), g.F(3)}) EXPECT_TRUE(y >= -10 && y <= 10) << y;
-                EXPECT_EQ(g.F(2), g.T(1) * g.T(2) + g.F(1));
-                EXPECT_EQ(g.F(3), g.T(1) * g.T(3) + g.F(1));
-                EXPECT_EQ(g.T(4), g.T(3) - g.T(2));
-                EXPECT_EQ(g.F(4), g.F(3) - g.F(2));
-                EXPECT_EQ(g.F(4), g.T(1) * g.T(4));
-                slopes.insert(g.T(1));
-                ys.insert(g.F(2));
-                ys.insert(g.F(3));
-                if (k > 0 && g.T(1) == last) ++repeatedSlopes;
-                last = g.T(1);
+                const Num a = g.T(1), b = g.F(1), x1 = g.T(2), x2 = g.T(3), y1 = g.F(2), y2 = g.F(3);
+                EXPECT_EQ(y1, a * x1 + b);
+                EXPECT_EQ(y2, a * x2 + b);
+                EXPECT_TRUE(std::fabs(b) >= 1 && std::fabs(b) <= 3) << b;
+                if (system) {
+                    EXPECT_TRUE(std::fabs(a) == 2 || std::fabs(a) == 3) << a;
+                    EXPECT_TRUE(x1 == 1 || x1 == 2) << x1;
+                    EXPECT_TRUE(x2 >= 4 && x2 <= 6) << x2;
+                    for (Num y : {y1, y2}) EXPECT_TRUE(y >= -9 && y <= 9) << y;
+                    EXPECT_GT(y2 * a, 0);  // y2 has the sign of a, never 0
+                } else {
+                    EXPECT_TRUE(std::fabs(a) >= 1 && std::fabs(a) <= 4) << a;
+                    EXPECT_TRUE(x1 >= -4 && x1 <= -2) << x1;
+                    EXPECT_TRUE(x2 >= 2 && x2 <= 6) << x2;
+                    for (Num y : {y1, y2}) EXPECT_TRUE(y >= -10 && y <= 10) << y;
+                    EXPECT_EQ(g.T(4), x2 - x1);
+                    EXPECT_EQ(g.F(4), y2 - y1);
+                }
+                slopes[system].insert(a);
+                ys[system].insert(y1);
+                ys[system].insert(y2);
+                if (k > 0 && a == last) ++repeatedSlopes;
+                last = a;
             }
         }
     });
     EXPECT_EQ(run.status, 0);
-    // Every slope from -4 to 4 but 0 occurs, and the bounds are inclusive.
-    EXPECT_EQ(slopes, (std::set<Num>{-4, -3, -2, -1, 1, 2, 3, 4}));
-    EXPECT_TRUE(ys.count(10) && ys.count(-10) && ys.count(0));
+    // Every slope the bounds let through occurs; the bounds are inclusive.
+    EXPECT_EQ(slopes[false], (std::set<Num>{-4, -3, -2, -1, 1, 2, 3, 4}));
+    EXPECT_EQ(slopes[true], (std::set<Num>{-3, -2, 2, 3}));
+    EXPECT_TRUE(ys[false].count(10) && ys[false].count(-10) && ys[false].count(0));
+    EXPECT_TRUE(ys[true].count(9) && ys[true].count(-9) && ys[true].count(0));
     // A rejected attempt between two problems may let the slope come back.
     EXPECT_GT(repeatedSlopes, 0);
 }
@@ -128,8 +149,6 @@ INSTANTIATE_TEST_SUITE_P(
     Entries, GrebeChapter3SubMenuRange,
     ::testing::Values(SubMenuCase{"3 Enter 0 Enter", 2, 1}, SubMenuCase{"3 Enter 7 Enter", 2, 1},
                       SubMenuCase{"3 Enter - 1 Enter", 2, 1}, SubMenuCase{"3 Enter Enter 5 / 0 Enter", 3, 1},
-                      // Topics 3 to 5 are still to come.
-                      SubMenuCase{"3 Enter 3 Enter 4 Enter 5 Enter", 4, 1},
                       SubMenuCase{"3 Enter 6 Enter", 1, 2}, SubMenuCase{"3 Enter 1 2 / 2 Enter", 1, 2}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
