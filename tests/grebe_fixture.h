@@ -69,12 +69,13 @@ struct GrebeRun {
     // stops at the program's end or when the keys run out.
     explicit GrebeRun(const std::string& keys, GrebeUnderTest::Entry entry = nullptr,
                       std::deque<ChosenLine> chosen = {}, std::function<void(GrebeUnderTest&)> body = nullptr,
-                      int seed = 1) {
+                      int seed = 1, bool traced = true) {
         rt::HeadlessRuntime::Options o;
         o.keys = rt::HeadlessRuntime::splitKeys(keys);
         o.scale = 1;
         runtime = std::make_unique<rt::HeadlessRuntime>(o);
-        runtime->setTrace(&trace);
+        // Long runs of many problems need only the screen texts.
+        if (traced) runtime->setTrace(&trace);
         program = std::make_unique<GrebeUnderTest>(*runtime, entry);
         program->chosen = std::move(chosen);
         program->body = std::move(body);
