@@ -12,6 +12,10 @@ namespace lesson {
 
 void Grebe::EquationFromTwoPointsChapter() {
     GrebeChapter3GoalScreen();
+    GrebeChapter3SubMenu();
+}
+
+void Grebe::GrebeChapter3SubMenu() {
     static const std::array<void (Grebe::*)(), 5> topics{
         &Grebe::RandomTwoPointSlopeExample, &Grebe::RandomTwoPointEquationExample,
         &Grebe::RandomTwoPointsSystemExample, &Grebe::TwoPointsSummary,
@@ -59,6 +63,12 @@ std::string RightAligned(const std::string& text, int width) {
     return n >= width ? text : std::string(static_cast<std::size_t>(width - n), ' ') + text;
 }
 
+// -y1 added to y2: a zero term keeps its "+", or y2 and "0" would read as one
+// number ("50" for 5 + 0).
+std::string AddedTerm(Num value, const std::string& text) {
+    return value == 0 ? "+" + text : Lesson::LaterTermForm(value, text);
+}
+
 }  // namespace
 
 // ---- Examples 3-1 and 3-2: a line through two lattice points ------------------------
@@ -94,14 +104,6 @@ void Grebe::RandomTwoPointEquationExample() {
     TwoPointExampleFrame(&Grebe::PickTwoPointProblem, &Grebe::TwoPointEquationTexts,
                          &Grebe::TwoPointEquationScreen);
 }
-
-// -y1 added to y2: a zero term keeps its "+", or y2 and "0" would read as one
-// number ("50" for 5 + 0).
-namespace {
-std::string AddedTerm(Num value, const std::string& text) {
-    return value == 0 ? "+" + text : Lesson::LaterTermForm(value, text);
-}
-}  // namespace
 
 void Grebe::TwoPointProblemFigure(std::string_view heading, std::string_view question) {
     const std::string point1 = "(" + A1_s(2) + "," + TITLE_s(2) + ")";

@@ -27,6 +27,8 @@ public:
     // ---- Chapter 3: from two points ------------------------------------
     void EquationFromTwoPointsChapter();
     void GrebeChapter3GoalScreen();
+    // Returns when the pupil picks "⑥終了".
+    void GrebeChapter3SubMenu();
     void RandomTwoPointSlopeExample();
     void RandomTwoPointEquationExample();
     void RandomTwoPointsSystemExample();

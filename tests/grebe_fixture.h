@@ -5,13 +5,12 @@
 #include <deque>
 #include <functional>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "grebe/grebe_program.h"
 #include "runtime/headless.h"
-#include "trace_lines.h"
+#include "recorded_run.h"
 
 namespace lesson::testing {
 
@@ -64,7 +63,7 @@ private:
     Entry entry_;
 };
 
-struct GrebeRun {
+struct GrebeRun : RecordedRun {
     // Runs Grebe (or only entry) with the blank-separated key script; the run
     // stops at the program's end or when the keys run out.
     explicit GrebeRun(const std::string& keys, GrebeUnderTest::Entry entry = nullptr,
@@ -84,59 +83,7 @@ struct GrebeRun {
         status = program->Run();
     }
 
-    std::vector<std::string> lines() const {
-        std::vector<std::string> out;
-        std::istringstream in(trace.str());
-        for (std::string l; std::getline(in, l);) out.push_back(l);
-        return out;
-    }
-    bool ended() const { return hasLine(lines(), "end"); }
-    int waits() const { return runtime->waits(); }
-
-    std::vector<ScreenTextRecord> drawn(const std::string& text) const {
-        std::vector<ScreenTextRecord> out;
-        for (const auto& r : texts)
-            if (r.text == text) out.push_back(r);
-        return out;
-    }
-    int count(const std::string& text) const { return static_cast<int>(drawn(text).size()); }
-    // Where the text was drawn the first time: "x y colour", or "" when never.
-    std::string place(const std::string& text) const {
-        auto d = drawn(text);
-        if (d.empty()) return "";
-        std::ostringstream s;
-        s << d.front().x << ' ' << d.front().y << ' ' << d.front().colour;
-        return s.str();
-    }
-    // The texts drawn at a place, in order ("x y colour text" each).
-    std::vector<std::string> placed() const {
-        std::vector<std::string> out;
-        for (const auto& r : texts) {
-            if (r.x < 0) continue;
-            std::ostringstream s;
-            s << r.x << ' ' << r.y << ' ' << r.colour << ' ' << r.text;
-            out.push_back(s.str());
-        }
-        return out;
-    }
-
-    // The same without x: "y colour text".
-    std::vector<std::string> rows() const {
-        std::vector<std::string> out;
-        for (const auto& r : texts) {
-            if (r.x < 0) continue;
-            std::ostringstream s;
-            s << r.y << ' ' << r.colour << ' ' << r.text;
-            out.push_back(s.str());
-        }
-        return out;
-    }
-
-    std::ostringstream trace;
-    std::vector<ScreenTextRecord> texts;
-    std::unique_ptr<rt::HeadlessRuntime> runtime;
     std::unique_ptr<GrebeUnderTest> program;
-    int status = 0;
 };
 
 // n step keys.

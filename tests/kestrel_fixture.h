@@ -10,7 +10,7 @@
 
 #include "kestrel/kestrel_program.h"
 #include "runtime/headless.h"
-#include "trace_lines.h"
+#include "recorded_run.h"
 
 namespace lesson::testing {
 
@@ -34,7 +34,7 @@ private:
     Entry entry_;
 };
 
-struct KestrelRun {
+struct KestrelRun : RecordedRun {
     // Runs Kestrel (or only entry) with the blank-separated key script; the
     // run stops at the program's end or when the keys run out.
     explicit KestrelRun(const std::string& keys, KestrelUnderTest::Entry entry = nullptr,
@@ -50,37 +50,7 @@ struct KestrelRun {
         status = program->Run();
     }
 
-    std::vector<std::string> lines() const {
-        std::vector<std::string> out;
-        std::istringstream in(trace.str());
-        for (std::string l; std::getline(in, l);) out.push_back(l);
-        return out;
-    }
-    bool ended() const { return hasLine(lines(), "end"); }
-    int waits() const { return runtime->waits(); }
-
-    // The records of a text, in drawing order.
-    std::vector<ScreenTextRecord> drawn(const std::string& text) const {
-        std::vector<ScreenTextRecord> out;
-        for (const auto& r : texts)
-            if (r.text == text) out.push_back(r);
-        return out;
-    }
-    int count(const std::string& text) const { return static_cast<int>(drawn(text).size()); }
-    // Where the text was drawn the first time: "x y colour", or "" when never.
-    std::string place(const std::string& text) const {
-        auto d = drawn(text);
-        if (d.empty()) return "";
-        std::ostringstream s;
-        s << d.front().x << ' ' << d.front().y << ' ' << d.front().colour;
-        return s.str();
-    }
-
-    std::ostringstream trace;
-    std::vector<ScreenTextRecord> texts;
-    std::unique_ptr<rt::HeadlessRuntime> runtime;
     std::unique_ptr<KestrelUnderTest> program;
-    int status = 0;
 };
 
 // The first line where two traces differ, or "" when they are the same.

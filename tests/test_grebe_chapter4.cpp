@@ -91,11 +91,12 @@ TEST(GrebeBasicProblem, OneToThreeCellsAndRows) {
         EXPECT_TRUE(hasLine(lines, cell)) << cell;
     EXPECT_EQ(run.place("(1)"), "76 90 3");
     EXPECT_EQ(run.drawn("3L").at(0).colour, 5);
-    EXPECT_EQ(run.place("(11-2)/3="), "114 140 0");
-    EXPECT_EQ(run.place("(2)"), "76 200 3");
-    EXPECT_EQ(run.place("変化の割合…"), "76 260 3");
-    EXPECT_EQ(run.place("傾き…"), "76 320 3");
-    EXPECT_EQ(run.place("切片…"), "76 380 3");
+    EXPECT_EQ(misplaced(run, {{"(11-2)/3=", "114 140 0"},
+                              {"(2)", "76 200 3"},
+                              {"変化の割合…", "76 260 3"},
+                              {"傾き…", "76 320 3"},
+                              {"切片…", "76 380 3"}}),
+              std::vector<std::string>{});
     EXPECT_EQ(run.drawn("-3").at(0).colour, 5);
 }
 
@@ -176,16 +177,17 @@ TEST(GrebeBasicProblem, SixInTwoColumns) {
                               "420 0 x=-3,y=3とx=3,y=5を代入して", "470 0 3=-3a+b…①", "520 0 5= 3a+b…②",
                               "30 3 ①+②", "180 0 8=   2b", "230 3 b=4", "280 3 b=4 を①に代入して", "330 0 3=-3a+4",
                               "380 0 -3a=3-4=-1", "450 3   a=ﾀ1/3ﾀ", "520 5 答 y=ﾀ1/3ﾀx+4"}));
-    EXPECT_EQ(run.place("(1)"), "38 90 0");
-    EXPECT_EQ(run.place("x=1,y=-1を代入して"), "76 140 0");
-    EXPECT_EQ(run.place("(2)"), "38 370 0");
-    EXPECT_EQ(run.place("3=-3a+b…①"), "116 470 0");
-    EXPECT_EQ(run.place("5= 3a+b…②"), "116 520 0");
-    EXPECT_EQ(run.place("①+②"), "760 30 3");
-    EXPECT_EQ(run.place("8=   2b"), "814 180 0");
-    EXPECT_EQ(run.place("b=4"), "814 230 3");
-    EXPECT_EQ(run.place("b=4 を①に代入して"), "760 280 3");
-    EXPECT_EQ(run.place("答 y=ﾀ1/3ﾀx+4"), "760 520 5");
+    EXPECT_EQ(misplaced(run, {{"(1)", "38 90 0"},
+                              {"x=1,y=-1を代入して", "76 140 0"},
+                              {"(2)", "38 370 0"},
+                              {"3=-3a+b…①", "116 470 0"},
+                              {"5= 3a+b…②", "116 520 0"},
+                              {"①+②", "760 30 3"},
+                              {"8=   2b", "814 180 0"},
+                              {"b=4", "814 230 3"},
+                              {"b=4 を①に代入して", "760 280 3"},
+                              {"答 y=ﾀ1/3ﾀx+4", "760 520 5"}}),
+              std::vector<std::string>{});
     // The brace at (76, 470); the columns from (760, 80) with their rule at 180.
     EXPECT_TRUE(hasLine(lines, "poly 0 5 7 111 475 99 478 99 510.5 84 517.5 99 524.5 99 557 111 560"));
     EXPECT_FALSE(textLines(lines, ")").empty());

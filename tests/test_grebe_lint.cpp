@@ -3,11 +3,7 @@
 // runs the same path to the program's own end.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <set>
-#include <sstream>
 #include <string>
 
 #include "grebe_fixture.h"
@@ -40,19 +36,9 @@ TEST(GrebeScreenTexts, EveryTextHasWholeMarkup) {
 }
 
 TEST(GrebeReplay, EveryTopicToTheExit) {
-    const auto dir = std::filesystem::temp_directory_path() / "grebe_replay_every_topic";
-    std::filesystem::create_directories(dir);
-    const auto trace = dir / "trace.txt";
-    const std::string command =
-        std::string(REPLAY_PATH) + " grebe --seed 7 --keys \"" + everyTopic() + "\" --trace " + trace.string();
-    ASSERT_EQ(std::system(command.c_str()), 0);
-    std::ifstream in(trace);
-    std::stringstream all;
-    all << in.rdbuf();
-    const std::string t = all.str();
+    const std::string t = ReplayTrace("grebe", 7, everyTopic());
     EXPECT_NE(t.find("\nend\n"), std::string::npos);
     EXPECT_EQ(t.find("\nerror "), std::string::npos);
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

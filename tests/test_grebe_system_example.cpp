@@ -86,17 +86,19 @@ INSTANTIATE_TEST_SUITE_P(
 // The problem and the equations of the Part's example, at their places.
 TEST(GrebeSystemExample, ProblemAndEquationsStandWhereThePartSays) {
     GrebeRun run(kExample + " 1 Enter", &Grebe::RandomTwoPointsSystemExample, {{-2, 3, 1, 4}});
-    EXPECT_EQ(run.place("例3-3　"), "40 30 7");
-    EXPECT_EQ(run.drawn("(1,1)").at(0).colour, 3);
-    EXPECT_EQ(run.drawn("(4,-5)").at(0).colour, 3);
-    EXPECT_EQ(run.place("を通るとき、この1次関数を求めなさい。"), "40 80 0");
-    EXPECT_EQ(run.place("<解答>"), "40 130 3");
-    EXPECT_EQ(run.place("求める1次関数の式を"), "40 200 0");
-    EXPECT_EQ(run.drawn("y=ax+b").at(0).colour, 3);
-    EXPECT_EQ(run.place("(1,1)と(4,-5)を通るから、"), "40 260 0");
-    EXPECT_EQ(run.place("x=1,y=1とx=4,y=-5を代入して、"), "40 310 3");
-    EXPECT_EQ(run.place("1=a+b …①"), "80 360 0");
-    EXPECT_EQ(run.place("-5=4a+b …②"), "80 410 0");
+    EXPECT_EQ(misplaced(run, {{"例3-3　", "40 30 7"},
+                              {"を通るとき、この1次関数を求めなさい。", "40 80 0"},
+                              {"<解答>", "40 130 3"},
+                              {"求める1次関数の式を", "40 200 0"},
+                              {"(1,1)と(4,-5)を通るから、", "40 260 0"},
+                              {"x=1,y=1とx=4,y=-5を代入して、", "40 310 3"},
+                              {"1=a+b …①", "80 360 0"},
+                              {"-5=4a+b …②", "80 410 0"},
+                              {"a=-2 を①に代入して", "760 200 3"},
+                              {"答 y=-2x+3", "760 440 5"}}),
+              std::vector<std::string>{});
+    // Both points in colour 3, y=ax+b too.
+    for (const char* text : {"(1,1)", "(4,-5)", "y=ax+b"}) EXPECT_EQ(run.drawn(text).at(0).colour, 3) << text;
     const auto lines = run.lines();
     // The brace from y 365 to 450, its point at x 48.
     EXPECT_TRUE(hasLine(lines, "poly 0 5 7 75 365 63 368 63 400.5 48 407.5 63 414.5 63 447 75 450"));
@@ -117,8 +119,6 @@ TEST(GrebeSystemExample, ProblemAndEquationsStandWhereThePartSays) {
     EXPECT_EQ(run.place("+ +  -  -"), n(e) + " 435 3");
     EXPECT_EQ(run.place("  6=-3a"), n(e + 27) + " 510 0");
     EXPECT_EQ(run.place("  a=ﾀ6/-3ﾀ=-2"), n(e) + " 580 3");
-    EXPECT_EQ(run.place("a=-2 を①に代入して"), "760 200 3");
-    EXPECT_EQ(run.place("答 y=-2x+3"), "760 440 5");
 }
 
 TEST(GrebeSystemExample, KeysNewExamplesAndLeaving) {
@@ -160,36 +160,38 @@ TEST(GrebeExerciseAnswers, TwoScreensWithTheirAlternatives) {
     EXPECT_EQ(run.waits(), 3);
     const auto lines = run.lines();
     EXPECT_EQ(countLines(lines, "line 0 0 1320 1300 15 2 15 3"), 2);
-    EXPECT_EQ(run.place("問4(1)　解答"), "38 30 0");
-    EXPECT_EQ(run.place("傾きは"), "38 100 0");
-    EXPECT_EQ(run.place("答 y=-x+2"), "38 360 5");
+    // Left columns from x 38, the systems' equations at 78 right of the
+    // brace; right columns from 760, the column results at 814. The sign
+    // row of part (2) stands 25 above the lower equation and moves no row.
+    EXPECT_EQ(misplaced(run, {{"問4(1)　解答", "38 30 0"},
+                              {"傾きは", "38 100 0"},
+                              {"答 y=-x+2", "38 360 5"},
+                              {"(別解)", "38 420 3"},
+                              {"5=-3a+b…①", "78 520 0"},
+                              {"-1=3a+b…②", "78 570 0"},
+                              {"①+②", "760 30 3"},
+                              {" 4=   2b", "814 180 0"},
+                              {" b=2", "814 230 3"},
+                              {"b=2 を①に代入して", "760 280 3"},
+                              {"  a=-1", "760 430 3"},
+                              {"問4(2)　解答", "38 30 0"},
+                              {"答 y=-3x+3", "38 360 5"},
+                              {"-3=2a+b…①", "78 520 0"},
+                              {"-9=4a+b…②", "78 570 0"},
+                              {"①-②", "760 30 3"},
+                              {"+ + -  -", "760 105 3"},
+                              {" 6=-2a", "814 180 0"},
+                              {"a=-3", "814 230 3"},
+                              {"-3=2*(-3)+b=-6+b", "760 330 0"},
+                              {"b=-3+6=", "760 380 0"}}),
+              std::vector<std::string>{});
     EXPECT_EQ(run.drawn("答 y=-x+2").at(1).x, 760);
     EXPECT_EQ(run.drawn("答 y=-x+2").at(1).y, 480);
-    EXPECT_EQ(run.place("(別解)"), "38 420 3");
-    // Both equations of a system start at 78, right of the brace.
-    EXPECT_EQ(run.place("5=-3a+b…①"), "78 520 0");
-    EXPECT_EQ(run.place("-1=3a+b…②"), "78 570 0");
-    EXPECT_EQ(run.place("-3=2a+b…①"), "78 520 0");
-    EXPECT_EQ(run.place("-9=4a+b…②"), "78 570 0");
-    EXPECT_TRUE(hasLine(lines, "poly 0 5 7 73 525 61 528 61 560.5 46 567.5 61 574.5 61 607 73 610"));
-    // The right column: operation, columns, result and what follows.
-    EXPECT_EQ(run.place("①+②"), "760 30 3");
-    EXPECT_EQ(run.count(" 5=-3a+b"), 1);
+    EXPECT_EQ(run.count(" 5=-3a+b"), 1);  // handed to the column routine
     EXPECT_EQ(run.count("-1= 3a+b"), 1);
-    EXPECT_EQ(run.place(" 4=   2b"), "814 180 0");
-    EXPECT_EQ(run.place(" b=2"), "814 230 3");
-    EXPECT_EQ(run.place("b=2 を①に代入して"), "760 280 3");
-    EXPECT_EQ(run.place("  a=-1"), "760 430 3");
-    EXPECT_EQ(run.place("①-②"), "760 30 3");
-    // The sign row stands 25 above the lower equation and moves no row.
-    EXPECT_EQ(run.place("+ + -  -"), "760 105 3");
-    EXPECT_EQ(run.place(" 6=-2a"), "814 180 0");
-    EXPECT_EQ(run.place("a=-3"), "814 230 3");
-    EXPECT_EQ(run.place("-3=2*(-3)+b=-6+b"), "760 330 0");
-    EXPECT_EQ(run.place("b=-3+6="), "760 380 0");
+    EXPECT_TRUE(hasLine(lines, "poly 0 5 7 73 525 61 528 61 560.5 46 567.5 61 574.5 61 607 73 610"));
     EXPECT_EQ(run.drawn("3").back().y, 380);
     EXPECT_EQ(run.drawn("3").back().colour, 3);
-    EXPECT_EQ(run.place("答 y=-3x+3"), "38 360 5");
     EXPECT_EQ(run.drawn("答 y=-3x+3").at(1).y, 430);
 }
 

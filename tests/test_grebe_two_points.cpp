@@ -3,6 +3,7 @@
 // problems of examples 3-1 and 3-2.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <map>
 #include <set>
@@ -237,8 +238,17 @@ struct RowsCase {
     const char* point1;
     const char* point2;
     std::vector<std::string> slopeRows;     // example 3-1
-    std::vector<std::string> equationRows;  // example 3-2, from its third key
+    // Example 3-2 from its third key: y=ax+b with a, the point put in, its
+    // product, the intercept solved, the answer.
+    std::array<const char*, 6> equation;
 };
+
+// The rows of example 3-2 from its third key.
+std::vector<std::string> EquationRows(const std::array<const char*, 6>& e) {
+    const std::string s[6] = {e[0], e[1], e[2], e[3], e[4], e[5]};
+    return {"330 0 求める1次関数の式を", "330 3 " + s[0], "330 0 とし、", "380 3 " + s[1], "380 0 と", "430 0 " + s[2],
+            "430 0 " + s[3], "480 0 " + s[4], "530 0 求める式は ", "530 5 " + s[5]};
+}
 
 class GrebeTwoPointRows : public ::testing::TestWithParam<RowsCase> {};
 
@@ -248,9 +258,10 @@ TEST_P(GrebeTwoPointRows, WorkedRowsReadAsThePartSays) {
     ASSERT_TRUE(slope.ended());
     EXPECT_EQ(slope.place(c.point1).substr(slope.place(c.point1).size() - 1), "3");
     EXPECT_EQ(slope.place(c.point2).substr(slope.place(c.point2).size() - 1), "5");
-    EXPECT_EQ(slope.place("例3-1　"), "40 30 7");
-    EXPECT_EQ(slope.place("を通るとき、この1次関数の傾きを求めなさい。"), "40 80 0");
-    EXPECT_EQ(slope.place("<解答>"), "40 130 3");
+    EXPECT_EQ(misplaced(slope, {{"例3-1　", "40 30 7"},
+                                {"を通るとき、この1次関数の傾きを求めなさい。", "40 80 0"},
+                                {"<解答>", "40 130 3"}}),
+              std::vector<std::string>{});
     EXPECT_EQ(AnswerRows(slope), c.slopeRows) << c.name;
 
     GrebeRun equation(grebeSteps(8) + " 1 Enter", &Grebe::RandomTwoPointEquationExample, {c.line});
@@ -261,7 +272,7 @@ TEST_P(GrebeTwoPointRows, WorkedRowsReadAsThePartSays) {
     ASSERT_GE(rows.size(), 6u);
     // The slope rows are those of example 3-1.
     EXPECT_EQ(std::vector<std::string>(rows.begin(), rows.begin() + 5), c.slopeRows) << c.name;
-    EXPECT_EQ(std::vector<std::string>(rows.begin() + 5, rows.end()), c.equationRows) << c.name;
+    EXPECT_EQ(std::vector<std::string>(rows.begin() + 5, rows.end()), EquationRows(c.equation)) << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -273,27 +284,21 @@ INSTANTIATE_TEST_SUITE_P(
                  "(4,9)",
                  {"190 0 (-3,-5)と(4,9)を通るから、傾きは", "260 3 a=ﾀ9-(-5)/4-(-3)ﾀ", "260 0 =ﾀ9+5/4+3ﾀ",
                   "260 0 =ﾀ14/7ﾀ", "260 5 =2"},
-                 {"330 0 求める1次関数の式を", "330 3 y=2x+b ", "330 0 とし、", "380 3 x=4,y=9を代入する",
-                  "380 0 と", "430 0 9=2*4+b", "430 0 =8+b", "480 0 b=9-8=1", "530 0 求める式は ",
-                  "530 5 y=2x+1"}},
+                 {"y=2x+b ", "x=4,y=9を代入する", "9=2*4+b", "=8+b", "b=9-8=1", "y=2x+1"}},
         RowsCase{"FallingSlopeMinus1",
                  {-1, -2, -4, 6},
                  "(-4,2)",
                  "(6,-8)",
                  {"190 0 (-4,2)と(6,-8)を通るから、傾きは", "260 3 a=ﾀ-8-2/6-(-4)ﾀ", "260 0 =ﾀ-8-2/6+4ﾀ",
                   "260 0 =ﾀ-10/10ﾀ", "260 5 =-1"},
-                 {"330 0 求める1次関数の式を", "330 3 y=-x+b ", "330 0 とし、", "380 3 x=6,y=-8を代入する",
-                  "380 0 と", "430 0 -8=-1*6+b", "430 0 =-6+b", "480 0 b=-8+6=-2", "530 0 求める式は ",
-                  "530 5 y=-x-2"}},
+                 {"y=-x+b ", "x=6,y=-8を代入する", "-8=-1*6+b", "=-6+b", "b=-8+6=-2", "y=-x-2"}},
         RowsCase{"FallingSteep",
                  {-3, 2, -2, 3},
                  "(-2,8)",
                  "(3,-7)",
                  {"190 0 (-2,8)と(3,-7)を通るから、傾きは", "260 3 a=ﾀ-7-8/3-(-2)ﾀ", "260 0 =ﾀ-7-8/3+2ﾀ",
                   "260 0 =ﾀ-15/5ﾀ", "260 5 =-3"},
-                 {"330 0 求める1次関数の式を", "330 3 y=-3x+b ", "330 0 とし、", "380 3 x=3,y=-7を代入する",
-                  "380 0 と", "430 0 -7=-3*3+b", "430 0 =-9+b", "480 0 b=-7+9=2", "530 0 求める式は ",
-                  "530 5 y=-3x+2"}},
+                 {"y=-3x+b ", "x=3,y=-7を代入する", "-7=-3*3+b", "=-9+b", "b=-7+9=2", "y=-3x+2"}},
         // y1 = 0: the added zero keeps its sign, so the numerator is not "50".
         RowsCase{"Y1Zero",
                  {1, 2, -2, 3},
@@ -301,27 +306,21 @@ INSTANTIATE_TEST_SUITE_P(
                  "(3,5)",
                  {"190 0 (-2,0)と(3,5)を通るから、傾きは", "260 3 a=ﾀ5-0/3-(-2)ﾀ", "260 0 =ﾀ5+0/3+2ﾀ",
                   "260 0 =ﾀ5/5ﾀ", "260 5 =1"},
-                 {"330 0 求める1次関数の式を", "330 3 y=x+b ", "330 0 とし、", "380 3 x=3,y=5を代入する",
-                  "380 0 と", "430 0 5=1*3+b", "430 0 =3+b", "480 0 b=5-3=2", "530 0 求める式は ",
-                  "530 5 y=x+2"}},
+                 {"y=x+b ", "x=3,y=5を代入する", "5=1*3+b", "=3+b", "b=5-3=2", "y=x+2"}},
         RowsCase{"Y2ZeroNegativeIntercept",
                  {1, -2, -2, 2},
                  "(-2,-4)",
                  "(2,0)",
                  {"190 0 (-2,-4)と(2,0)を通るから、傾きは", "260 3 a=ﾀ0-(-4)/2-(-2)ﾀ", "260 0 =ﾀ0+4/2+2ﾀ",
                   "260 0 =ﾀ4/4ﾀ", "260 5 =1"},
-                 {"330 0 求める1次関数の式を", "330 3 y=x+b ", "330 0 とし、", "380 3 x=2,y=0を代入する",
-                  "380 0 と", "430 0 0=1*2+b", "430 0 =2+b", "480 0 b=0-2=-2", "530 0 求める式は ",
-                  "530 5 y=x-2"}},
+                 {"y=x+b ", "x=2,y=0を代入する", "0=1*2+b", "=2+b", "b=0-2=-2", "y=x-2"}},
         RowsCase{"SlopeOneSubstitutedAsOne",
                  {1, 3, -3, 2},
                  "(-3,0)",
                  "(2,5)",
                  {"190 0 (-3,0)と(2,5)を通るから、傾きは", "260 3 a=ﾀ5-0/2-(-3)ﾀ", "260 0 =ﾀ5+0/2+3ﾀ",
                   "260 0 =ﾀ5/5ﾀ", "260 5 =1"},
-                 {"330 0 求める1次関数の式を", "330 3 y=x+b ", "330 0 とし、", "380 3 x=2,y=5を代入する",
-                  "380 0 と", "430 0 5=1*2+b", "430 0 =2+b", "480 0 b=5-2=3", "530 0 求める式は ",
-                  "530 5 y=x+3"}}),
+                 {"y=x+b ", "x=2,y=5を代入する", "5=1*2+b", "=2+b", "b=5-2=3", "y=x+3"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- The figure -------------------------------------------------------------------------------
