@@ -51,7 +51,7 @@ TEST_P(GrebeSystemRows, ColumnsSignsAndSolution) {
 INSTANTIATE_TEST_SUITE_P(
     Examples, GrebeSystemRows,
     ::testing::Values(
-        // The Part's worked pass: x1 = 1 leaves the coefficient blank; y2 < 0.
+        // The textbook-style pass: x1 = 1 leaves the coefficient blank; y2 < 0.
         SystemCase{"WorkedPass",
                    {-2, 3, 1, 5},
                    {"360 7 ①-②", " 1=  a+b", "-7= 5a+b", "435 3 + +  -  -", "510 0   8=-4a", "580 3   a=ﾀ8/-4ﾀ=-2",
@@ -83,8 +83,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "380 3 =1", "440 5 答 y=-2x+1"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// The problem and the equations of the Part's example, at their places.
-TEST(GrebeSystemExample, ProblemAndEquationsStandWhereThePartSays) {
+// The problem and the equations of a = -2, b = 3 through x 1 and 4, at their places.
+TEST(GrebeSystemExample, ProblemAndEquationsStandInPlace) {
     GrebeRun run(kExample + " 1 Enter", &Grebe::RandomTwoPointsSystemExample, {{-2, 3, 1, 4}});
     EXPECT_EQ(misplaced(run, {{"例3-3　", "40 30 7"},
                               {"を通るとき、この1次関数を求めなさい。", "40 80 0"},

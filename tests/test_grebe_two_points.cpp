@@ -23,7 +23,7 @@ const std::string kChapter3Goal = "2点を通る直線の式を求めよう。";
 
 // ---- The generator -------------------------------------------------------------------
 
-// The Parts' steps, drawing from a runtime of its own seeded alike: the
+// The generators' rules, drawing from a runtime of its own seeded alike: the
 // slope, its sign, the intercept, its sign, x1, x2, then the bounds.
 struct ModelDraw {
     Num slopes, slopeFrom, x1s, x1From, x1Sign, x2s, x2From, bound;
@@ -54,7 +54,7 @@ ModelProblem ModelPick(rt::Runtime& r, const ModelDraw& d, Num& kept) {
 
 // Both generators share the memory: runs mix them, starting from whatever an
 // earlier topic kept (nothing, a slope, a chapter-1 value).
-TEST(GrebeTwoPointGenerators, DrawAsThePartsSayOverManySeeds) {
+TEST(GrebeTwoPointGenerators, KeepTheirRulesOverManySeeds) {
     std::map<bool, std::set<Num>> slopes, ys;
     int repeatedSlopes = 0;
     GrebeRun run("", nullptr, {}, [&](GrebeUnderTest& g) {
@@ -246,7 +246,7 @@ std::vector<std::string> EquationRows(const std::array<const char*, 6>& e) {
 
 class GrebeTwoPointRows : public ::testing::TestWithParam<RowsCase> {};
 
-TEST_P(GrebeTwoPointRows, WorkedRowsReadAsThePartSays) {
+TEST_P(GrebeTwoPointRows, WorkedRowsReadAsTaught) {
     const RowsCase& c = GetParam();
     GrebeRun slope(grebeSteps(4) + " 1 Enter", &Grebe::RandomTwoPointSlopeExample, {c.line});
     ASSERT_TRUE(slope.ended());
@@ -270,7 +270,7 @@ TEST_P(GrebeTwoPointRows, WorkedRowsReadAsThePartSays) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    PartExamples, GrebeTwoPointRows,
+    ChosenLines, GrebeTwoPointRows,
     ::testing::Values(
         RowsCase{"Rising",
                  {2, 1, -3, 4},
