@@ -14,7 +14,11 @@ const std::string kChapter2Goal = "傾きや切片がわかっているとき、
 const std::string kChapter1Line = "①P71Q　②練習１　③練習２　④問１　⑤終了";
 const std::string kChapter2Line = "①傾きと1点　②切片と1点　③まとめ　④問2　⑤問3　⑥終了";
 
-enum class Leads { Chapter1, Chapter2, Menu, End };
+const std::string kChapter3Goal = "2点を通る直線の式を求めよう。";
+const std::string kChapter3Line = "①例３傾き　②傾きと式　③連立方程式　④まとめ　⑤問４　⑥終了";
+const std::string kChapter4Line = "P74 基本の問題 ①1,2,3　②4　③5　④6　⑤終了";
+
+enum class Leads { Chapter1, Chapter2, Chapter3, Chapter4, Menu, End };
 
 struct Entry {
     const char* typed;
@@ -35,14 +39,16 @@ TEST_P(GrebeMenuDispatch, EachEntryLeadsToItsTarget) {
     EXPECT_EQ(run.count(kChapter1Line), e.leads == Leads::Chapter1 ? 1 : 0) << e.typed;
     EXPECT_EQ(run.count(kChapter2Goal), e.leads == Leads::Chapter2 ? 1 : 0) << e.typed;
     EXPECT_EQ(run.count(kChapter2Line), e.leads == Leads::Chapter2 ? 1 : 0) << e.typed;
+    EXPECT_EQ(run.count(kChapter3Goal), e.leads == Leads::Chapter3 ? 1 : 0) << e.typed;
+    EXPECT_EQ(run.count(kChapter3Line), e.leads == Leads::Chapter3 ? 1 : 0) << e.typed;
+    EXPECT_EQ(run.count(kChapter4Line), e.leads == Leads::Chapter4 ? 1 : 0) << e.typed;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     TypedEntries, GrebeMenuDispatch,
     ::testing::Values(Entry{"1", Leads::Chapter1}, Entry{"2", Leads::Chapter2}, Entry{"1.5", Leads::Chapter1},
                       Entry{"2/1", Leads::Chapter2}, Entry{"1/0.5", Leads::Chapter1},
-                      // Chapters 3 and 4 are not built yet; "3/2" is chapter 3's.
-                      Entry{"3", Leads::Menu}, Entry{"3/2", Leads::Menu}, Entry{"4", Leads::Menu},
+                      Entry{"3", Leads::Chapter3}, Entry{"3/2", Leads::Chapter3}, Entry{"4", Leads::Chapter4},
                       // The spare items, and values that pass the range test while
                       // the leading number names no item.
                       Entry{"5", Leads::Menu}, Entry{"6", Leads::Menu}, Entry{"12/2", Leads::Menu},
@@ -54,14 +60,16 @@ INSTANTIATE_TEST_SUITE_P(
                       // Only a value of exactly 7 ends the program.
                       Entry{"7", Leads::End}, Entry{"7.0", Leads::End}, Entry{"14/2", Leads::End}));
 
-TEST(GrebeMenu, EntriesAreTheSevenItemsWithChapters1And2Built) {
+TEST(GrebeMenu, EntriesAreTheSevenItemsWithEveryChapterBuilt) {
     const auto& entries = Grebe::MenuEntries();
     static const char* texts[] = {"1　グラフから", "2　1点と傾き(切片)から", "3　2点から", "4　P74 基本の問題",
                                   "5　", "6　", "7　終了"};
     for (int k = 0; k < 7; ++k) EXPECT_EQ(entries[k].text, texts[k]) << k + 1;
     EXPECT_EQ(entries[0].open, &Grebe::EquationFromGraphChapter);
     EXPECT_EQ(entries[1].open, &Grebe::EquationFromPointChapter);
-    for (int k = 2; k < 7; ++k) EXPECT_EQ(entries[k].open, nullptr) << k + 1;
+    EXPECT_EQ(entries[2].open, &Grebe::EquationFromTwoPointsChapter);
+    EXPECT_EQ(entries[3].open, &Grebe::BasicProblemsChapter);
+    for (int k = 4; k < 7; ++k) EXPECT_EQ(entries[k].open, nullptr) << k + 1;
 }
 
 TEST(GrebeMenu, ItemsHeadingAndPromptDrawnFirst) {
