@@ -184,6 +184,20 @@ void Lesson::PointAt(Num x, Num y, Num radius, Num colour, Num xPerStep, Num yPe
     PlotPoint();
 }
 
+void Lesson::LabelledPointAt(Num x, Num y, Num radius, Num colour, std::string_view label, Num labelDx,
+                             Num labelDy) {
+    KAKUDAI = x;
+    SENTAKU = y;
+    GY0 = radius;
+    TKAI2 = colour;
+    t0000 = 1;
+    GGX = 1;
+    IB8_s = ScreenText(label);
+    JYOU = labelDx;
+    AINP_labelDy = labelDy;
+    PlotPoint();
+}
+
 void Lesson::GridFrame(Num left, Num top, Num columns, Num rows, Num step) {
     A41 = left;
     I_top = top;
@@ -195,7 +209,8 @@ void Lesson::GridFrame(Num left, Num top, Num columns, Num rows, Num step) {
 }
 
 void Lesson::ArcOver(Num x1, Num y1, Num x2, Num y2, Num height, Num side, Num stepDegrees,
-                     Num dotColour, Num labelColour, std::string_view label, Num labelDown) {
+                     Num dotColour, Num labelColour, std::string_view label, Num labelDown,
+                     Num labelRight) {
     P2 = x1;
     BB = y1;
     ZY0 = x2;
@@ -206,7 +221,7 @@ void Lesson::ArcOver(Num x1, Num y1, Num x2, Num y2, Num height, Num side, Num s
     NO = dotColour;
     YMOTO = labelColour;
     IB8_s = ScreenText(label);
-    SIZE = 0;
+    SIZE = labelRight;
     CCC3 = labelDown;
     X_3 = 0;
     DrawArcOverSegment();
