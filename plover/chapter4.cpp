@@ -34,6 +34,10 @@ void Plover::LetteredPolygon(std::initializer_list<int> points) {
     NO = 0;
     YMOTO = 0;
     IB8_s = "A";
+    // The letters need no shift; an earlier label may have left one.
+    SIZE = 0;
+    CCC3 = 0;
+    X_3 = 0;
     DrawPolygon();
 }
 
