@@ -62,6 +62,14 @@ void Plover::DrawAreaUnitLabels() {
     Rt().symbol("2", TATE - 16, ZX + 6, 2, 2, 0);
 }
 
+void Plover::AreaGraphPiece(Num a, Num b, Num xFrom, Num xTo) {
+    XJ1 = xFrom;
+    YJ1 = xTo;
+    t0000 = 1;
+    GGX = 1;
+    GraphOf(3, a, b, 5, "");
+}
+
 // ---- Topic 1: the question and the animation -----------------------------------------
 
 void Plover::MovingPointQuestion() {
@@ -272,18 +280,12 @@ void Plover::MovingPointGraph() {
     PlaneAt(646, 100, 0, 12, 0, 7, 40, 14);
     DrawAreaUnitLabels();
 
-    struct Piece {
-        Num a, b, xFrom, xTo;
-    };
-    static constexpr Piece pieces[3] = {{2, 0, 0, 3}, {0, 6, 3, 7}, {-2, 20, 7, 10}};
-    for (const Piece& piece : pieces) {
-        StepReveal();
-        XJ1 = piece.xFrom;
-        YJ1 = piece.xTo;
-        t0000 = 1;
-        GGX = 1;
-        GraphOf(3, piece.a, piece.b, 5, "");
-    }
+    StepReveal();
+    AreaGraphPiece(2, 0, 0, 3);
+    StepReveal();
+    AreaGraphPiece(0, 6, 3, 7);
+    StepReveal();
+    AreaGraphPiece(-2, 20, 7, 10);
 }
 
 }  // namespace lesson

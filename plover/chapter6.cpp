@@ -167,17 +167,8 @@ void Plover::ExerciseB2Answers() {
     NewRow(50, 0, "y=-2x+14(4≦x≦7)");
     PlaneAt(646, 150, 0, 8, 0, 7, 40, 14);
     DrawAreaUnitLabels();
-    struct Piece {
-        Num a, b, xFrom, xTo;
-    };
-    static constexpr Piece pieces[2] = {{1.5f, 0, 0, 4}, {-2, 14, 4, 7}};
-    for (const Piece& piece : pieces) {
-        XJ1 = piece.xFrom;
-        YJ1 = piece.xTo;
-        t0000 = 1;
-        GGX = 1;
-        GraphOf(3, piece.a, piece.b, 5, "");
-    }
+    AreaGraphPiece(1.5f, 0, 0, 4);
+    AreaGraphPiece(-2, 14, 4, 7);
 }
 
 // ---- Exercise 3 ----------------------------------------------------------------------------

@@ -57,6 +57,8 @@ public:
     void LetteredPolygon(std::initializer_list<int> points);
     // The units cm and cm^2 at the ends of the axes of an area graph.
     void DrawAreaUnitLabels();
+    // One straight piece y = ax + b of an area graph, x from xFrom to xTo, in colour 5.
+    void AreaGraphPiece(Num a, Num b, Num xFrom, Num xTo);
 
     // ---- Chapter 5: exercises A ----------------------------------------
     void ExercisesAChapter();
