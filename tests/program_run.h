@@ -113,7 +113,8 @@ protected:
     // A runtime that takes the blank-separated key script, with canvases of
     // that scale, tracing here unless untraced (long runs of many problems
     // need only the screen texts).
-    void startRuntime(const std::string& keys, int scale, bool traced = true) {
+    void startRuntime(const std::string& keys, int scale = rt::HeadlessRuntime::Options{}.scale,
+                      bool traced = true) {
         rt::HeadlessRuntime::Options o;
         o.keys = rt::HeadlessRuntime::splitKeys(keys);
         o.scale = scale;

@@ -18,8 +18,7 @@ struct TernRun : RecordedRun {
     // Runs Tern (or only entry) with the blank-separated key script; the run
     // stops at the program's end or when the keys run out.
     explicit TernRun(const std::string& keys, std::function<void(Tern&)> entry = nullptr, int seed = 1) {
-        // The runtime's own canvases: Tern's tests were written on them.
-        startRuntime(keys, rt::HeadlessRuntime::Options{}.scale);
+        startRuntime(keys);  // the runtime's own canvases, which Tern's tests were written on
         program = std::make_unique<TernUnderTest>(*runtime, std::move(entry));
         run(*program, seed);
     }
