@@ -4,13 +4,13 @@
 
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "grebe/grebe_program.h"
-#include "runtime/headless.h"
-#include "recorded_run.h"
+#include "program_run.h"
 
 namespace lesson::testing {
 
@@ -19,10 +19,9 @@ struct ChosenLine {
     Num a, b, x1, x2;
 };
 
-class ChosenGrebe : public Grebe {
+class ChosenGrebe : public ProgramUnderTest<Grebe> {
 public:
-    using Entry = void (Grebe::*)();
-    ChosenGrebe(rt::Runtime& r, Entry entry) : Grebe(r), entry_(entry) {}
+    ChosenGrebe(rt::Runtime& r, Entry entry) : ProgramUnderTest<Grebe>(r, entry) {}
     std::function<void(ChosenGrebe&)> body;  // runs after start-up instead of the entry
     std::deque<ChosenLine> chosen;              // handed to the random topics first, in order
 
@@ -39,10 +38,8 @@ protected:
     void ProgramMainMenu() override {
         if (body)
             body(*this);
-        else if (entry_)
-            (this->*entry_)();
         else
-            Grebe::ProgramMainMenu();
+            ProgramUnderTest<Grebe>::ProgramMainMenu();
     }
 
     // Puts the next chosen line in the generator's slots.
@@ -58,9 +55,6 @@ protected:
         F(3) = c.a * c.x2 + c.b;
         return true;
     }
-
-private:
-    Entry entry_;
 };
 
 struct ChosenGrebeRun : RecordedRun {
@@ -69,35 +63,35 @@ struct ChosenGrebeRun : RecordedRun {
     explicit ChosenGrebeRun(const std::string& keys, ChosenGrebe::Entry entry = nullptr,
                       std::deque<ChosenLine> chosen = {}, std::function<void(ChosenGrebe&)> body = nullptr,
                       int seed = 1, bool traced = true) {
-        rt::HeadlessRuntime::Options o;
-        o.keys = rt::HeadlessRuntime::splitKeys(keys);
-        o.scale = 1;
-        runtime = std::make_unique<rt::HeadlessRuntime>(o);
-        // Long runs of many problems need only the screen texts.
-        if (traced) runtime->setTrace(&trace);
+        startRuntime(keys, 1, traced);
         program = std::make_unique<ChosenGrebe>(*runtime, entry);
         program->chosen = std::move(chosen);
         program->body = std::move(body);
-        program->screenTextLog = &texts;
-        program->OverrideSeed(seed);
-        status = program->Run();
+        run(*program, seed);
     }
 
     std::unique_ptr<ChosenGrebe> program;
 };
 
-// n step keys.
-inline std::string grebeSteps(int n) {
-    std::string s;
-    for (int i = 0; i < n; ++i) s += " a";
-    return s;
+// A text and where it should first be drawn ("x y colour").
+struct Placed {
+    const char* text;
+    const char* place;
+};
+
+// The texts of the table not drawn where it says, each with where it was
+// drawn instead ("" when nowhere); empty when all are in place.
+inline std::vector<std::string> misplaced(const RecordedRun& run, std::initializer_list<Placed> table) {
+    std::vector<std::string> out;
+    for (const Placed& p : table)
+        if (run.place(p.text) != p.place) out.push_back(std::string(p.text) + " at \"" + run.place(p.text) + "\"");
+    return out;
 }
 
+// n step keys.
+inline std::string grebeSteps(int n) { return steps(n); }
+
 // The keys that type entry and Enter.
-inline std::string typedEntry(const std::string& entry) {
-    std::string keys;
-    for (char c : entry) keys += std::string(1, c) + " ";
-    return keys + "Enter ";
-}
+inline std::string typedEntry(const std::string& entry) { return typed(entry); }
 
 }  // namespace lesson::testing

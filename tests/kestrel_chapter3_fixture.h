@@ -17,13 +17,6 @@ inline const std::string kChoiceLine =
     "①Q1ずつ　②Q2ずつ　③変化の割合　④問1　⑤a,b変化　⑥説明,問2問3　⑦問4　⑧終了";
 inline const std::string kGoal = "1次関数の値の変化について調べよう。";
 
-// The keys that type entry at the status line and end it with Enter.
-inline std::string typed(const std::string& entry) {
-    std::string keys;
-    for (char c : entry) keys += std::string(1, c) + " ";
-    return keys + "Enter";
-}
-
 // One drawn glyph of the trace.
 struct Glyph {
     float x, y;

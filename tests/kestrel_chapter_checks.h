@@ -1,5 +1,5 @@
-// Checks shared by the tests of Kestrel's later chapters: typed entries, the
-// places of many texts at once, and a screen's drawing without its clear.
+// Checks shared by the tests of Kestrel's later chapters: the places of many
+// texts at once, and a screen's drawing without its clear.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,13 +14,6 @@
 namespace lesson::testing {
 
 inline const std::string kMenuHeading = "＜Kestrel　メニュー＞";
-
-// The keys that type entry at the status line and press Enter.
-inline std::string typed(const std::string& entry) {
-    std::string keys;
-    for (char c : entry) keys += std::string(1, c) + " ";
-    return keys + "Enter ";
-}
 
 // Each text first drawn at its "x y colour".
 inline void expectPlaces(const KestrelRun& run,

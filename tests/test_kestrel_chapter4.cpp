@@ -22,12 +22,6 @@ const char* const kTopicMarks[] = {
     "教科書P66の問2　解答",      "y=ax のグラフを",           "<切片>",                "教科書P66の問3　解答",
 };
 
-std::string typed(const std::string& entry) {
-    std::string keys;
-    for (char c : entry) keys += std::string(1, c) + " ";
-    return keys + "Enter ";
-}
-
 // ---- The sub-menu -------------------------------------------------------------------
 
 TEST(KestrelChapter4, MainMenuItem4ShowsTheGoalAndTheChoiceLineWithoutAKey) {

@@ -26,12 +26,6 @@ const char* const kTopicFirstText[] = {
     "教科書P69 問6　解答",
 };
 
-std::string typed(const std::string& entry) {
-    std::string keys;
-    for (char c : entry) keys += std::string(1, c) + " ";
-    return keys + "Enter ";
-}
-
 TEST(KestrelChapter5Frame, MainMenuItem5ShowsTheGoalsAndTheChoiceLine) {
     for (const char* entry : {"5", "5/1", "5.5"}) {
         KestrelRun run(typed(entry));

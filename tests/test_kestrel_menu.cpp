@@ -15,12 +15,6 @@ const std::string kChapter3Goal = "1次関数の値の変化について調べ�
 const std::string kChapter1Line = " ①表式,変化の様子　②グラフ　③終了";
 const std::string kChapter2Line = "①58Qお湯　②60Q　③問1,2　④意味　⑤例１　⑥例2　⑦問３　⑧問4　⑨終了";
 
-std::string typed(const std::string& entry) {
-    std::string keys;
-    for (char c : entry) keys += std::string(1, c) + " ";
-    return keys + "Enter ";
-}
-
 enum class Leads { Chapter1, Chapter2, Chapter3, Menu, End };
 
 struct Entry {
