@@ -78,9 +78,10 @@ inline std::string firstDifference(const RecordedRun& a, const RecordedRun& b) {
 }
 
 // The trace of the replay tool run on a program with a key script; empty
-// when the tool failed.
-inline std::string replayTrace(const std::string& program, const std::string& keys) {
-    const auto dir = std::filesystem::temp_directory_path() / (program + "_replay_trace");
+// when the tool failed. Tests that run at once name their own folders.
+inline std::string replayTrace(const std::string& program, const std::string& keys,
+                               const std::string& folder = "replay_trace") {
+    const auto dir = std::filesystem::temp_directory_path() / (program + "_" + folder);
     std::filesystem::create_directories(dir);
     const auto trace = dir / "trace.txt";
     const std::string command =
