@@ -217,6 +217,17 @@ void Lesson::ArcOver(Num x1, Num y1, Num x2, Num y2, Num height, Num side, Num s
     DrawArcOverSegment();
 }
 
+void Lesson::ArrowTo(Num x1, Num y1, Num x2, Num y2, Num colour, Num headLength) {
+    P2 = x1;
+    BB = y1;
+    XI0 = x2;
+    SITA = y2;
+    IROIRO = 1;
+    NO = colour;
+    P = headLength;
+    DrawArrow();
+}
+
 void Lesson::BracedSystem(Num x, Num y, std::string_view first, std::string_view second, Num colour) {
     YMOTO = colour;
     DSM1 = x;

@@ -125,6 +125,8 @@ public:
     void ArcOver(Num x1, Num y1, Num x2, Num y2, Num height, Num side, Num stepDegrees,
                  Num dotColour, Num labelColour, std::string_view label, Num labelDown = 0);
 
+    // An arrow from (x1, y1) to (x2, y2) with its head at the second end.
+    void ArrowTo(Num x1, Num y1, Num x2, Num y2, Num colour, Num headLength = 16);
     // Two equations under a brace at (x, y): both 40 right of it, one row
     // (50) apart; the cursor ends after the second.
     void BracedSystem(Num x, Num y, std::string_view first, std::string_view second, Num colour = 0);

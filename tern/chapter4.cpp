@@ -110,16 +110,7 @@ void Tern::BasicProblemTwoLines() {
         HIDARI = t0014(r.from + 1);
         HENK3_s = "yy";
         DrawIncreaseArrows();
-        if (r.runAgain) {
-            P2 = ZY;
-            BB = AA1;
-            XI0 = GY3;
-            SITA = AA1;
-            IROIRO = 1;
-            NO = 5;
-            P = 16;
-            DrawArrow();
-        }
+        if (r.runAgain) ArrowTo(ZY, AA1, GY3, AA1, 5);
         StepReveal();
         Next(0, r.fraction);
         Next(3, r.slope);
