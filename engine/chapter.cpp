@@ -218,6 +218,41 @@ void Lesson::ArcOver(Num x1, Num y1, Num x2, Num y2, Num height, Num side, Num s
     DrawArcOverSegment();
 }
 
+void Lesson::ArrowTo(Num x1, Num y1, Num x2, Num y2, Num colour, Num headLength) {
+    P2 = x1;
+    BB = y1;
+    XI0 = x2;
+    SITA = y2;
+    IROIRO = 1;
+    NO = colour;
+    P = headLength;
+    DrawArrow();
+}
+
+void Lesson::BracedSystem(Num x, Num y, std::string_view first, std::string_view second, Num colour) {
+    YMOTO = colour;
+    DSM1 = x;
+    DSM2 = y;
+    TANI = 100;
+    DrawBrace();
+    YI1 = x + 40;
+    B2_row = y;
+    Label(YI1, B2_row, colour, first);
+    Put(YI1, B2_row + 50, colour, second);
+}
+
+void Lesson::ColumnsAt(Num x, Num y, std::string_view upper, std::string_view lower, std::string_view op) {
+    DSM1 = x;
+    DSM2 = y;
+    YY_s = ScreenText(upper);
+    T_s = ScreenText(lower);
+    FY_s = op;
+    Y_rowH = 50;
+    NO = 0;
+    YMOTO = 0;
+    DrawEliminationColumns();
+}
+
 // ---- Steps ----------------------------------------------------------------------
 
 void Lesson::StepReveal() { WaitForKey(); }

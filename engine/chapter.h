@@ -126,6 +126,15 @@ public:
                  Num dotColour, Num labelColour, std::string_view label, Num labelDown = 0,
                  Num labelRight = 0);
 
+    // An arrow from (x1, y1) to (x2, y2) with its head at the second end.
+    void ArrowTo(Num x1, Num y1, Num x2, Num y2, Num colour, Num headLength = 16);
+    // Two equations under a brace at (x, y): both 40 right of it, one row
+    // (50) apart; the cursor ends after the second.
+    void BracedSystem(Num x, Num y, std::string_view first, std::string_view second, Num colour = 0);
+    // Two equations in columns at (x, y), the lower one added or subtracted
+    // by op, with its rule; leaves the lower row in B2_row, the column in GX5.
+    void ColumnsAt(Num x, Num y, std::string_view upper, std::string_view lower, std::string_view op);
+
     // ---- Steps ------------------------------------------------------------------
     // Waits for any key; what follows is drawn on the same screen.
     void StepReveal();

@@ -246,31 +246,6 @@ void Grebe::TwoPointsSystemScreen() {
     TwoPointsSystemSolution();
 }
 
-void Grebe::BracedSystem(Num x, Num y, std::string_view first, std::string_view second) {
-    YMOTO = 0;
-    DSM1 = x;
-    DSM2 = y;
-    TANI = 100;
-    DrawBrace();
-    // Both equations start right of the brace, one above the other.
-    YI1 = x + 40;
-    B2_row = y;
-    Label(YI1, B2_row, 0, first);
-    Put(YI1, B2_row + 50, 0, second);
-}
-
-void Grebe::ColumnsAt(Num x, Num y, std::string_view upper, std::string_view lower, std::string_view op) {
-    DSM1 = x;
-    DSM2 = y;
-    YY_s = ScreenText(upper);
-    T_s = ScreenText(lower);
-    FY_s = op;
-    Y_rowH = 50;
-    NO = 0;
-    YMOTO = 0;
-    DrawEliminationColumns();
-}
-
 void Grebe::TwoPointsSystemEquations() {
     const std::string point1 = "(" + A1_s(2) + "," + TITLE_s(2) + ")";
     const std::string point2 = "(" + A1_s(3) + "," + TITLE_s(3) + ")";

@@ -120,10 +120,6 @@ public:
     void TwoPointsSystemSolution();
     struct ExerciseAnswer;
     void ExerciseAnswerScreen(const ExerciseAnswer& part);
-    // Also chapter 4's: two equations under a brace, and two equations added
-    // or subtracted in columns.
-    void BracedSystem(Num x, Num y, std::string_view first, std::string_view second);
-    void ColumnsAt(Num x, Num y, std::string_view upper, std::string_view lower, std::string_view op);
 
     // ---- Chapter 4: basic problems -------------------------------------
     void BasicProblemsChapter();

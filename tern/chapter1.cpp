@@ -251,11 +251,11 @@ void Tern::SlopeInterceptRewriteSteps() {
 
 // ---- Topic 3: random rewriting to y=mx+n ---------------------------------------------------
 
-void Tern::RandomProblems(void (Tern::*draw)(), void (Tern::*problem)()) {
-    ClearBox(1320, 1300);
+void Tern::RandomProblems(void (Tern::*draw)(), void (Tern::*problem)(), Num clearWidth, int originSlot) {
+    ClearBox(clearWidth, 1300);
     PenWidth(5);
-    LT2(31) = 40;
-    B2(31) = 30;
+    LT2(originSlot) = 40;
+    B2(originSlot) = 30;
     RandomExerciseLoop([&] {
         (this->*draw)();
         (this->*problem)();

@@ -10,8 +10,8 @@ const std::array<MenuEntry<Tern>, 6>& Tern::MenuEntries() {
     static const std::array<MenuEntry<Tern>, 6> entries{{
         {"1　2元1次方程式のグラフ", &Tern::LinearEquationGraphChapter},
         {"2　x=k,y=kのグラフ", &Tern::AxisParallelLinesChapter},
-        {"3　連立方程式とグラフ", nullptr},
-        {"4　P82 基本の問題", nullptr},
+        {"3　連立方程式とグラフ", &Tern::SimultaneousEquationsGraphChapter},
+        {"4　P82 基本の問題", &Tern::EquationGraphProblemsChapter},
         {"5　", nullptr},
         {"6　終了", nullptr},
     }};

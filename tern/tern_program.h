@@ -34,7 +34,10 @@ public:
 
     // The random topics' entry (their layout origin in LT2(31), B2(31)) and
     // their loop of problems until the pupil types 1.
-    void RandomProblems(void (Tern::*draw)(), void (Tern::*problem)());
+    // Chapter 3's topics clear their own width first and keep their origin
+    // in other slots.
+    void RandomProblems(void (Tern::*draw)(), void (Tern::*problem)(), Num clearWidth = 1320,
+                        int originSlot = 31);
     // One problem of each random topic: the draw leaves the numbers in their
     // slots; the problem builds its texts from the slots and shows it, so a
     // test can hand it chosen numbers. The intercepts topic keeps p, q, b, a
@@ -84,8 +87,49 @@ public:
     void AxisLineFromTwoPoints(const AxisLineExample& example);
 
     // ---- Chapter 3: systems as intersecting lines ----------------------
+    void SimultaneousEquationsGraphChapter();
+    void TernChapter3GoalScreen();
+    void TernChapter3SubMenu();
+    void IntersectionIntro();
+    void RandomSystemByGraphExample();
+    void SystemByGraphAnswer();
+    void RandomIntersectionExample();
+    void IntersectionFromFigureAnswer();
+    void AxisIntersectionAnswer();
+    void ParallelNoSolution();
+
+    // The system by graph: S in T(1), F(1), P in T(2), F(2), Q in T(3), F(3);
+    // a1, b1, a2, b2 in T(4..7), c1, c2 in F(4), F(5). The texts: the terms in
+    // A1$(24..27), the equation of line 2 in X$(1).
+    void DrawSystemByGraphNumbers();
+    void SystemByGraphTexts();
+    std::string SystemByGraphFirstEquation() const;
+    void SystemByGraphProblem();
+    // Two lines y=mx+k through S: S in T(1), F(1), the slopes in T(2), T(3),
+    // the intercepts in F(2), F(3); the layout origin in LT2(1), B2(1).
+    void DrawIntersectionNumbers();
+    void IntersectionBySubtraction();
+    // Its texts before the screen is cleared: the derived numbers, the terms
+    // (A1$(12..14), TITLE$(12..14)) and x substituted (A1$(11)).
+    void IntersectionTexts();
+    // The rows of its column layout, the sign row and the result row; the
+    // columns are built in place from the terms.
+    struct IntersectionColumns {
+        std::string upper, lower, signs, result;
+    };
+    IntersectionColumns IntersectionColumnTexts();
+    // "傾き", the slope, "切片", the intercept and the closing words on one
+    // row from (x, y), one piece a key when keyEach.
+    void ReadSlopeAndIntercept(Num x, Num y, std::string_view slope, std::string_view intercept, bool keyEach);
 
     // ---- Chapter 4: basic problems -------------------------------------
+    void EquationGraphProblemsChapter();
+    void TernChapter4SubMenu();
+    void BasicProblemGraphs();
+    void BasicProblemSystem();
+    void BasicProblemTwoLines();
+    // The clear, the heading cell and the problem's number cell.
+    void BasicProblemHeading(std::string_view number);
 
 protected:
     void ProgramMainMenu() override { EquationGraphsMainMenu(); }

@@ -13,8 +13,11 @@ const std::string kChapter1Goal = "2元1次方程式のグラフをかこう。"
 const std::string kChapter2Goal = "y=3 や x=2 のような2元1次方程式のグラフをかこう。";
 const std::string kChapter1Line = "①導入Q　②問１　③例1変形　④グラフ　⑤問２　⑥例2　⑦問3　⑧終了";
 const std::string kChapter2Line = "①例3　②問4　③例4　④問5　⑤まとめ　⑥終了";
+const std::string kChapter3Goal = "2つの2元1次方程式のグラフの交点の意味を考えよう。";
+const std::string kChapter3Line = "①P80Q　②グラフから例　③問１　④交点例　⑤問2　⑥問3　⑦問4　⑧終了";
+const std::string kChapter4Line = "P82 基本の問題 ①1　②2　③3　④終了";
 
-enum class Leads { Chapter1, Chapter2, Menu, End };
+enum class Leads { Chapter1, Chapter2, Chapter3, Chapter4, Menu, End };
 
 struct Entry {
     const char* typed;
@@ -33,16 +36,19 @@ TEST_P(TernMenuDispatch, EachEntryLeadsToItsTarget) {
     EXPECT_EQ(run.count(kHeading), e.leads == Leads::Menu ? 2 : 1) << e.typed;
     EXPECT_EQ(run.count(kChapter1Goal), e.leads == Leads::Chapter1 ? 1 : 0) << e.typed;
     EXPECT_EQ(run.count(kChapter2Goal), e.leads == Leads::Chapter2 ? 1 : 0) << e.typed;
+    EXPECT_EQ(run.count(kChapter3Goal), e.leads == Leads::Chapter3 ? 1 : 0) << e.typed;
+    // Chapter 4 has no goal screen: its choice line comes first.
+    EXPECT_EQ(run.count(kChapter4Line), e.leads == Leads::Chapter4 ? 1 : 0) << e.typed;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     TypedEntries, TernMenuDispatch,
     ::testing::Values(Entry{"1", Leads::Chapter1}, Entry{"2", Leads::Chapter2}, Entry{"1.5", Leads::Chapter1},
                       Entry{"2/1", Leads::Chapter2}, Entry{"2.9", Leads::Chapter2},
-                      // Chapters 3 and 4 are not built here yet: like the spare item 5
-                      // they come straight back. "3/2" and "4/3" are theirs, "5/2" the spare's.
-                      Entry{"3", Leads::Menu}, Entry{"4", Leads::Menu}, Entry{"3/2", Leads::Menu},
-                      Entry{"4/3", Leads::Menu}, Entry{"5", Leads::Menu}, Entry{"5/2", Leads::Menu},
+                      // "3/2" and "4/3" open chapters 3 and 4; the spare item 5 (and
+                      // "5/2") comes straight back.
+                      Entry{"3", Leads::Chapter3}, Entry{"4", Leads::Chapter4}, Entry{"3/2", Leads::Chapter3},
+                      Entry{"4/3", Leads::Chapter4}, Entry{"5", Leads::Menu}, Entry{"5/2", Leads::Menu},
                       // Out of range, or a leading number that names no item.
                       Entry{"", Leads::Menu}, Entry{"0", Leads::Menu}, Entry{"7", Leads::Menu},
                       Entry{"-3", Leads::Menu}, Entry{"-", Leads::Menu}, Entry{"9/2", Leads::Menu},
@@ -52,17 +58,19 @@ INSTANTIATE_TEST_SUITE_P(
                       Entry{"6", Leads::End}, Entry{"6.0", Leads::End}, Entry{"12/2", Leads::End}),
     [](const auto& info) { return "typed_" + std::to_string(info.index); });
 
-TEST(TernMenu, EntriesAreTheSixItemsWithChapters1And2Built) {
+TEST(TernMenu, EntriesAreTheSixItemsWithEveryChapterBuilt) {
     const auto& entries = Tern::MenuEntries();
     EXPECT_EQ(entries[0].text, "1　2元1次方程式のグラフ");
     EXPECT_EQ(entries[0].open, &Tern::LinearEquationGraphChapter);
     EXPECT_EQ(entries[1].text, "2　x=k,y=kのグラフ");
     EXPECT_EQ(entries[1].open, &Tern::AxisParallelLinesChapter);
     EXPECT_EQ(entries[2].text, "3　連立方程式とグラフ");
+    EXPECT_EQ(entries[2].open, &Tern::SimultaneousEquationsGraphChapter);
     EXPECT_EQ(entries[3].text, "4　P82 基本の問題");
+    EXPECT_EQ(entries[3].open, &Tern::EquationGraphProblemsChapter);
     EXPECT_EQ(entries[4].text, "5　");
     EXPECT_EQ(entries[5].text, "6　終了");
-    for (int k = 2; k < 6; ++k) EXPECT_EQ(entries[k].open, nullptr) << k + 1;
+    for (int k = 4; k < 6; ++k) EXPECT_EQ(entries[k].open, nullptr) << k + 1;
 }
 
 TEST(TernMenu, ItemsHeadingAndPromptFirst) {
@@ -86,6 +94,18 @@ TEST(TernChapterFrames, GoalScreens) {
     EXPECT_EQ(two.place("<めあて>"), "44 240 3");
     EXPECT_EQ(two.place(kChapter2Goal), "44 305 0");
     EXPECT_EQ(two.count(kChapter2Line), 1);
+
+    TernRun three(typed("3"));
+    EXPECT_EQ(three.place("<めあて>"), "44 240 3");
+    EXPECT_EQ(three.place(kChapter3Goal), "44 305 0");
+    EXPECT_EQ(three.count(kChapter3Line), 1);
+
+    // Chapter 4 shows only its choice line on the screen the menu cleared.
+    TernRun four(typed("4"));
+    EXPECT_EQ(four.count("<めあて>"), 0);
+    EXPECT_EQ(four.count(kChapter4Line), 1);
+    const std::string t = four.trace.str();
+    EXPECT_EQ(t.find("line 0 0 ", t.rfind("line 0 0 1760 1800 15 2 15") + 1), std::string::npos);
 }
 
 struct SubMenuCase {
@@ -93,6 +113,7 @@ struct SubMenuCase {
     const std::string* line;
     int choiceLines;  // times the choice line is drawn
     int menus;        // times the main menu is drawn
+    int goals = 1;    // times a goal screen is shown
 };
 
 class TernSubMenuRange : public ::testing::TestWithParam<SubMenuCase> {};
@@ -102,7 +123,7 @@ TEST_P(TernSubMenuRange, OutOfRangeRedrawsTheLineAndTheLastItemReturns) {
     TernRun run(c.keys);
     EXPECT_EQ(run.count(*c.line), c.choiceLines) << c.keys;
     EXPECT_EQ(run.count(kHeading), c.menus) << c.keys;
-    EXPECT_EQ(run.count("<めあて>"), 1) << c.keys;
+    EXPECT_EQ(run.count("<めあて>"), c.goals) << c.keys;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -115,13 +136,27 @@ INSTANTIATE_TEST_SUITE_P(
                       SubMenuCase{typed("2") + typed("0") + typed("7") + typed("-1"), &kChapter2Line, 4, 1},
                       SubMenuCase{typed("2") + typed("6"), &kChapter2Line, 1, 2},
                       SubMenuCase{typed("2") + typed("13/2"), &kChapter2Line, 2, 1},
-                      SubMenuCase{typed("2") + typed("6.0"), &kChapter2Line, 1, 2}),
+                      SubMenuCase{typed("2") + typed("6.0"), &kChapter2Line, 1, 2},
+                      SubMenuCase{typed("3") + typed("0") + typed("9") + typed("-1"), &kChapter3Line, 4, 1},
+                      SubMenuCase{typed("3") + typed("") + typed("5/0") + typed("17/2"), &kChapter3Line, 4, 1},
+                      SubMenuCase{typed("3") + typed("8"), &kChapter3Line, 1, 2},
+                      SubMenuCase{typed("3") + typed("16/2"), &kChapter3Line, 1, 2},
+                      SubMenuCase{typed("4") + typed("0") + typed("5") + typed("-1"), &kChapter4Line, 4, 1, 0},
+                      SubMenuCase{typed("4") + typed("") + typed("4.5") + typed("9/2"), &kChapter4Line, 4, 1, 0},
+                      SubMenuCase{typed("4") + typed("4"), &kChapter4Line, 1, 2, 0},
+                      SubMenuCase{typed("4") + typed("8/2"), &kChapter4Line, 1, 2, 0}),
     [](const auto& info) { return "case_" + std::to_string(info.index); });
 
-// A choice that is not whole opens the item it begins with: 5/2 is topic 2.
+// A choice that is not whole opens the item it begins with: 5/2 is topic 2,
+// 10/3 chapter 3's topic 3, 7/2 chapter 4's problem 3.
 TEST(TernChapterFrames, FractionalChoiceOpensTheWholeItem) {
     TernRun run(typed("2") + typed("5/2"));
     EXPECT_EQ(run.count("教科書P79 問4　解答"), 1);
+    TernRun three(typed("3") + typed("10/3"));
+    EXPECT_EQ(three.count("問1 解答"), 1);
+    TernRun four(typed("4") + typed("7/2"));
+    EXPECT_EQ(four.count("3"), 1);
+    EXPECT_EQ(four.place("3"), "40 90 13");
 }
 
 TEST(TernChapterFrames, ReturningFromATopicKeepsItsScreenAndSkipsTheGoal) {
@@ -141,6 +176,19 @@ TEST(TernChapterFrames, EnteringAgainShowsTheGoalAgain) {
     EXPECT_EQ(run.count(kChapter1Goal), 2);
     EXPECT_EQ(run.count(kChapter2Goal), 1);
     EXPECT_EQ(run.count(kHeading), 4);
+}
+
+// Chapter 3's topics come back to its choice line without its goal screen;
+// chapter 4's to its own; both last items lead back to the menu and its exit.
+TEST(TernChapterFrames, ChaptersThreeAndFourFromTheMenuToTheExit) {
+    TernRun run(typed("3") + typed("3") + keys(8) + " " + typed("8") + typed("4") + typed("2") + typed("4") +
+                typed("6"));
+    EXPECT_TRUE(run.ended());
+    EXPECT_EQ(run.count(kChapter3Goal), 1);
+    EXPECT_EQ(run.count(kChapter3Line), 2);
+    EXPECT_EQ(run.count(kChapter4Line), 2);
+    EXPECT_EQ(run.count(kHeading), 3);
+    EXPECT_EQ(run.count("答 x=3,y=-2"), 1);
 }
 
 }  // namespace

@@ -60,6 +60,19 @@ INSTANTIATE_TEST_SUITE_P(
                       fixedTopic("VerticalLineAnswers", &Tern::VerticalLineAnswers, 12)),
     [](const auto& info) { return std::string(info.param.name); });
 
+INSTANTIATE_TEST_SUITE_P(
+    Chapters3And4, TernTopic,
+    ::testing::Values(fixedTopic("IntersectionIntro", &Tern::IntersectionIntro, 20),
+                      randomTopic("RandomSystemByGraphExample", &Tern::RandomSystemByGraphExample, 3, 0),
+                      fixedTopic("SystemByGraphAnswer", &Tern::SystemByGraphAnswer, 8),
+                      randomTopic("RandomIntersectionExample", &Tern::RandomIntersectionExample, 10, 1),
+                      fixedTopic("IntersectionFromFigureAnswer", &Tern::IntersectionFromFigureAnswer, 13),
+                      fixedTopic("AxisIntersectionAnswer", &Tern::AxisIntersectionAnswer, 3),
+                      fixedTopic("ParallelNoSolution", &Tern::ParallelNoSolution, 13),
+                      fixedTopic("BasicProblemGraphs", &Tern::BasicProblemGraphs, 11),
+                      fixedTopic("BasicProblemTwoLines", &Tern::BasicProblemTwoLines, 19)),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // The circles drawn between the n-th key and the next one.
 struct Dot {
     float x, y, r;

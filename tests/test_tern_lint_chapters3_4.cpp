@@ -1,0 +1,47 @@
+// Every screen text of Tern's chapters 3 and 4, reached by running every
+// topic to its end (the random ones for several problems, over seeds): the
+// mark-up of each must be whole and no number reads "-0".
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "tern_fixture.h"
+
+namespace lesson::testing {
+namespace {
+
+std::string everyTopic() {
+    return "3 Enter 1 Enter" + keys(20) +                                                     //
+           " 2 Enter" + keys(3) + " 2 Enter" + keys(3) + " 0 Enter" + keys(3) + " 1 Enter" +  //
+           " 3 Enter" + keys(8) +                                                             //
+           " 4 Enter" + keys(10) + " 2 Enter" + keys(10) + " -1 Enter" + keys(10) + " 1 Enter" + keys(1) +
+           " 5 Enter" + keys(13) + " 6 Enter" + keys(3) + " 7 Enter" + keys(13) + " 8 Enter" +  //
+           " 4 Enter 1 Enter" + keys(11) + " 2 Enter 3 Enter" + keys(19) + " 4 Enter 6 Enter";
+}
+
+TEST(TernChapters3And4Texts, EveryTextHasWholeMarkupOverSeeds) {
+    std::set<std::string> distinct;
+    for (int seed = 1; seed <= 12; ++seed) {
+        TernRun run(everyTopic(), nullptr, seed);
+        ASSERT_TRUE(run.ended()) << seed;
+        for (const auto& r : run.texts) {
+            distinct.insert(r.text);
+            EXPECT_EQ(MarkupFault(r.text), "") << r.text;
+            EXPECT_EQ(r.text.find("-0"), std::string::npos) << r.text;
+        }
+    }
+    for (const char* first : {"連立方程式の", "例 連立方程式の解を、", "問1 解答", "例　", "問2 解答", "問3 解答",
+                              "問4 連立方程式", "P82 基本の問題", "答 x=3,y=-2", "答 (-ﾀ10/3ﾀ,ﾀ8/3ﾀ)"}) {
+        EXPECT_TRUE(distinct.count(first)) << first;
+    }
+}
+
+// The same path through the replay tool: it runs to the program's own end
+// without entering the error handler.
+TEST(TernReplay, ChaptersThreeAndFourToTheExit) {
+    EXPECT_EQ(replayFault("tern", everyTopic()), "");
+}
+
+}  // namespace
+}  // namespace lesson::testing
