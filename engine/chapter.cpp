@@ -172,15 +172,20 @@ void Lesson::GraphOf(Num kind, Num a, Num b, Num colour, std::string_view label,
 }
 
 void Lesson::PointAt(Num x, Num y, Num radius, Num colour, Num xPerStep, Num yPerStep) {
+    PointAt(x, y, radius, colour, "", 0, 0, xPerStep, yPerStep);
+}
+
+void Lesson::PointAt(Num x, Num y, Num radius, Num colour, std::string_view label, Num labelDx, Num labelDy,
+                     Num xPerStep, Num yPerStep) {
     KAKUDAI = x;
     SENTAKU = y;
     GY0 = radius;
     TKAI2 = colour;
     t0000 = xPerStep;
     GGX = yPerStep;
-    IB8_s.clear();
-    JYOU = 0;
-    AINP_labelDy = 0;
+    IB8_s = label.empty() ? std::string() : ScreenText(label);
+    JYOU = labelDx;
+    AINP_labelDy = labelDy;
     PlotPoint();
 }
 

@@ -116,6 +116,9 @@ public:
                  Num labelDy = 0);
     // A dot at the value point (x, y), unlabelled.
     void PointAt(Num x, Num y, Num radius, Num colour, Num xPerStep = 1, Num yPerStep = 1);
+    // The same dot with its label shifted by (labelDx, labelDy).
+    void PointAt(Num x, Num y, Num radius, Num colour, std::string_view label, Num labelDx, Num labelDy = 0,
+                 Num xPerStep = 1, Num yPerStep = 1);
     // A frame of graph paper without lines: origin at its bottom-left corner.
     void GridFrame(Num left, Num top, Num columns, Num rows, Num step);
     // A dotted half-ellipse over the segment (x1,y1)-(x2,y2) with its label.

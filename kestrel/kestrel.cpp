@@ -10,11 +10,11 @@ const std::array<MenuEntry<Kestrel>, 9>& Kestrel::MenuEntries() {
     static const std::array<MenuEntry<Kestrel>, 9> entries{{
         {"1　関数の振り返り", &Kestrel::FunctionReviewChapter},
         {"2　1次関数", &Kestrel::LinearFunctionChapter},
-        {"3　変化の割合", nullptr},
-        {"4　グラフ、切片", nullptr},
-        {"5　傾き、グラフのかきかた", nullptr},
-        {"6　表、式、グラフの関係", nullptr},
-        {"7　変域", nullptr},
+        {"3　変化の割合", &Kestrel::RateOfChangeChapter},
+        {"4　グラフ、切片", &Kestrel::GraphInterceptChapter},
+        {"5　傾き、グラフのかきかた", &Kestrel::SlopeDrawingChapter},
+        {"6　表、式、グラフの関係", &Kestrel::TableEquationGraphChapter},
+        {"7　変域", &Kestrel::DomainRangeChapter},
         {"8　", nullptr},
         {"9　終了", nullptr},
     }};

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <string_view>
 
 #include "engine/chapter.h"
 
@@ -14,7 +16,6 @@ public:
     explicit Kestrel(rt::Runtime& runtime);
 
     // The main menu's items: the chapters, the spare item 8 and the exit.
-    // Chapters 3 to 7 are not built yet and redraw the menu as item 8 does.
     static const std::array<MenuEntry<Kestrel>, 9>& MenuEntries();
 
     void LinearFunctionsMainMenu();
@@ -42,14 +43,138 @@ public:
     void SquareRectangleExercise();
 
     // ---- Chapter 3: the rate of change ----------------------------------------
+    void RateOfChangeChapter();
+    void RateOfChangeGoalScreen();
+    void StepByOneTopic();
+    void StepByTwoThreeTopic();
+    void RateOfChangeTopic();
+    void RateExercise1();
+    void VaryCoefficientsTopic();
+    void RateEqualsSlopeTopic();
+    void InverseRateTopic();
+    // Worked examples of (y increase)/(x increase) until the pupil types 1;
+    // leaves the cursor just after the last example's rate.
+    void RateExampleLoop();
+
+    // The numbers of one worked example as drawn, signs included: a, b, x1, x2.
+    struct RateDraw {
+        Num a, b, x1, x2;
+    };
+    // One practice problem of the rate topic: a, b and the increase of x.
+    struct RatePracticeDraw {
+        Num a, b, xIncrease;
+    };
+    // When set, these hand the numbers in place of the random draws.
+    std::function<RateDraw()> rateDrawSeam;
+    std::function<RatePracticeDraw()> ratePracticeSeam;
+
+    Num KASANARIY = 0;  // 1: every worked example is y=2x+3; 0: random a and b
+    Num AA2 = 0;        // left margin of a worked example or a practice problem
+    Num HENK1 = 0;      // its first row
+
+    // Building blocks of the chapter's screens.
+    void RateExamplesThenKey(Num mode);
+    Num SignedDraw(Num count, Num from);
+    RateDraw DrawRateExample();
+    RatePracticeDraw DrawRatePractice();
+    void RateExample(RateDraw drawn);
+    void RatePracticeProblem(RatePracticeDraw drawn);
+    void StepByOneTable(Num textRow);
+    void RevealStepByOneValues(int b);
+    void StepTable(Num textRow);
+    void StepTableArcs(int step, int arcs, Num dotDegrees, std::string_view xLabel, std::string_view yLabel);
+    void AnswerTable(Num xRowTop, std::string_view from, std::string_view to, Num yRowColour);
+    void ValueIntoCell(int column, std::string_view value);
+    void Exercise1Rate(std::string_view differences, std::string_view resolved, std::string_view reduced,
+                       std::string_view xIncrease, std::string_view yIncrease);
+    void IncreaseLabels(Num xDx, std::string_view xIncrease, Num yDx, std::string_view yIncrease);
+
 
     // ---- Chapter 4: graph and intercept ---------------------------------------
+    void GraphInterceptChapter();
+    void GraphInterceptGoal();
+    void GraphInterceptMenu();
+    void QuadrantPointDrill();
+    void PickQuadrantPoint();
+    void DrawQuadrantPlane();
+    void DensePointsDemo();
+    void PointsOnLineAnswer();
+    void TranslationTopic();
+    void TranslationDownAnswer();
+    void DrawShiftTable(Num shift, Num valueWidth, std::string_view shiftedHead);
+    void FillShiftPairs(int fromX, int toX, Num shift);
+    void DrawShiftPair(int i);
+    void FramedExplanation(Num width, Num height, std::string_view heading);
+    void MovedProportionTopic();
+    void DrawShiftArrow(Num b, Num headSide);
+    void InterceptTopic();
+    void InterceptAnswer();
+    // The quadrant of the drill's last point, kept for the whole run so the
+    // next point lies elsewhere (0 at start, never reset).
+    Num AAAY = 0;
+
 
     // ---- Chapter 5: slope and drawing graphs ----------------------------------
+    void SlopeDrawingChapter();
+    void SlopeDrawingGoalScreen();
+    void SlopeOnGraphTopic();
+    void SlopeInterceptTopic();
+    void SlopeInterceptDrill();
+    void SlopeInterceptAnswers();
+    void GraphFromSlopeExample();
+    void GraphFromSlopeProblem5();
+    void IntegerSlopePractice();
+    void FractionSlopePractice();
+    void GraphDrawingAnswers();
+    // The random topics draw into T() and F(); a problem is shown from what
+    // they hold, so tests can hand a problem chosen numbers.
+    void DrawSlopeInterceptNumbers();
+    void SlopeInterceptProblem();
+    void DrawIntegerSlopes();
+    void IntegerSlopeProblem();
+    void DrawFractionSlopes();
+    void FractionSlopeProblem();
+    // Figures of the chapter.
+    struct SlopeDrawing;
+    void DrawGraphFromSlope(const SlopeDrawing& d);
+    void SlopeStaircase(std::string_view flags);
+    void DrawNonZeroIntercepts();
+    void TwoGraphsByPoints(std::string_view heading, std::string_view slope1, std::string_view slope2,
+                           Num run1, Num rise1, Num run2, Num rise2);
+    void SlopeCorners(Num x1, Num y1, Num x2, Num y2);
+    void SlopeArrow(Num tailX, Num tailY, Num headX, Num headY);
+    void RunNumber(std::string_view text, Num dy);
+    void RiseNumber(std::string_view text);
 
     // ---- Chapter 6: table, equation and graph ---------------------------------
+    void TableEquationGraphChapter();
+    void TableEquationGraphGoal();
+    void TableEquationGraphMenu();
+    void ThreeFormsCoefficients();
+    void IncreasingFunctionTopic();
+    void DecreasingFunctionTopic();
+    struct IncreaseDecreaseCase;
+    void IncreaseDecreaseScreen(const IncreaseDecreaseCase& c);
+    void ParameterGraphExplorer();
+    // Reads slopes (slopeTyped) or intercepts and adds each line to the plane
+    // until the pupil types 1 at the next-step prompt.
+    void TypedValueGraphLoop(std::string_view prompt, bool slopeTyped, Num colour);
+    // An arrow with one head of 16 at (x2, y2); twice = 2 draws it again.
+    void ArrowTo(Num x1, Num y1, Num x2, Num y2, Num colour, Num twice = 0);
 
     // ---- Chapter 7: domain and range ------------------------------------------
+    void DomainRangeChapter();
+    void DomainRangeGoal();
+    void DomainRangeMenu();
+    void DomainRangeExample();
+    void DomainRangePractice();
+    // One practice problem: its numbers drawn into T() and F(); its texts and
+    // problem screen; its worked solution (nine key steps).
+    void DrawDomainRangeProblem();
+    void DomainRangeProblemScreen();
+    void DomainRangeSolution();
+    // The practice's last accepted slope, kept for the whole run.
+    Num ZY1 = 0;
 
 protected:
     void ProgramMainMenu() override { LinearFunctionsMainMenu(); }

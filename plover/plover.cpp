@@ -8,9 +8,9 @@ Plover::Plover(rt::Runtime& runtime) : Lesson(runtime, "Plover") {}
 
 const std::array<MenuEntry<Plover>, 8>& Plover::MenuEntries() {
     static const std::array<MenuEntry<Plover>, 8> entries{{
-        {"1　飲み物はいつまで冷たく保てる", nullptr},
-        {"2　1次関数とみて", nullptr},
-        {"3　グラフの利用", nullptr},
+        {"1　飲み物はいつまで冷たく保てる", &Plover::CoolBagChapter},
+        {"2　1次関数とみて", &Plover::AltitudeChapter},
+        {"3　グラフの利用", &Plover::FerryChartChapter},
         {"4　図形の問題", nullptr},
         {"5　P92 章の問題A", nullptr},
         {"6　P93 章の問題B", nullptr},

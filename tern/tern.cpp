@@ -8,8 +8,8 @@ Tern::Tern(rt::Runtime& runtime) : Lesson(runtime, "Tern") {}
 
 const std::array<MenuEntry<Tern>, 6>& Tern::MenuEntries() {
     static const std::array<MenuEntry<Tern>, 6> entries{{
-        {"1　2元1次方程式のグラフ", nullptr},
-        {"2　x=k,y=kのグラフ", nullptr},
+        {"1　2元1次方程式のグラフ", &Tern::LinearEquationGraphChapter},
+        {"2　x=k,y=kのグラフ", &Tern::AxisParallelLinesChapter},
         {"3　連立方程式とグラフ", nullptr},
         {"4　P82 基本の問題", nullptr},
         {"5　", nullptr},

@@ -2,12 +2,7 @@
 // running every topic to its end: the mark-up of each must be whole.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <set>
-#include <sstream>
 #include <string>
 
 #include "kestrel_fixture.h"
@@ -44,19 +39,10 @@ TEST(KestrelScreenTexts, EveryTextHasWholeMarkup) {
 // The same path through the replay tool: it runs to the program's own end
 // without entering the error handler.
 TEST(KestrelReplay, EveryTopicToTheExit) {
-    const auto dir = std::filesystem::temp_directory_path() / "kestrel_replay_every_topic";
-    std::filesystem::create_directories(dir);
-    const auto trace = dir / "trace.txt";
-    const std::string command = std::string(REPLAY_PATH) + " kestrel --seed 1 --keys \"" + everyTopic() +
-                                "\" --trace " + trace.string();
-    ASSERT_EQ(std::system(command.c_str()), 0);
-    std::ifstream in(trace);
-    std::stringstream all;
-    all << in.rdbuf();
-    const std::string t = all.str();
+    const std::string t = replayTrace("kestrel", everyTopic());
+    ASSERT_FALSE(t.empty());
     EXPECT_NE(t.find("\nend\n"), std::string::npos);
     EXPECT_EQ(t.find("\nerror "), std::string::npos);
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

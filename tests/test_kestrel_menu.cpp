@@ -11,6 +11,7 @@ namespace {
 const std::string kHeading = "＜Kestrel　メニュー＞";
 const std::string kChapter1Goal = "比例、反比例の復習をしよう。";
 const std::string kChapter2Goal = "1次関数の意味を知り、式に表そう。";
+const std::string kChapter3Goal = "1次関数の値の変化について調べよう。";
 const std::string kChapter1Line = " ①表式,変化の様子　②グラフ　③終了";
 const std::string kChapter2Line = "①58Qお湯　②60Q　③問1,2　④意味　⑤例１　⑥例2　⑦問３　⑧問4　⑨終了";
 
@@ -20,7 +21,7 @@ std::string typed(const std::string& entry) {
     return keys + "Enter ";
 }
 
-enum class Leads { Chapter1, Chapter2, Menu, End };
+enum class Leads { Chapter1, Chapter2, Chapter3, Menu, End };
 
 struct Entry {
     const char* typed;
@@ -39,15 +40,14 @@ TEST_P(KestrelMenuDispatch, EachEntryLeadsToItsTarget) {
     EXPECT_EQ(run.count(kHeading), e.leads == Leads::Menu ? 2 : 1) << e.typed;
     EXPECT_EQ(run.count(kChapter1Goal), e.leads == Leads::Chapter1 ? 1 : 0) << e.typed;
     EXPECT_EQ(run.count(kChapter2Goal), e.leads == Leads::Chapter2 ? 1 : 0) << e.typed;
+    EXPECT_EQ(run.count(kChapter3Goal), e.leads == Leads::Chapter3 ? 1 : 0) << e.typed;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     TypedEntries, KestrelMenuDispatch,
     ::testing::Values(Entry{"1", Leads::Chapter1}, Entry{"2", Leads::Chapter2}, Entry{"1.5", Leads::Chapter1},
                       Entry{"2/1", Leads::Chapter2},
-                      // Chapters 3 to 7 are not built yet; "3/2" is chapter 3's.
-                      Entry{"3", Leads::Menu}, Entry{"3/2", Leads::Menu}, Entry{"4", Leads::Menu},
-                      Entry{"5", Leads::Menu}, Entry{"6", Leads::Menu}, Entry{"7", Leads::Menu},
+                      Entry{"3", Leads::Chapter3}, Entry{"3/2", Leads::Chapter3},
                       // The spare item and bad numbers.
                       Entry{"8", Leads::Menu}, Entry{"", Leads::Menu}, Entry{"0", Leads::Menu},
                       Entry{"10", Leads::Menu}, Entry{"-3", Leads::Menu}, Entry{"-", Leads::Menu},
@@ -56,16 +56,23 @@ INSTANTIATE_TEST_SUITE_P(
                       // The exit.
                       Entry{"9", Leads::End}, Entry{"9.0", Leads::End}, Entry{"18/2", Leads::End}));
 
-TEST(KestrelMenu, EntriesAreTheNineItemsWithOnlyChapters1And2Built) {
+TEST(KestrelMenu, EntriesAreTheNineItemsWithEveryChapterBuilt) {
     const auto& entries = Kestrel::MenuEntries();
     EXPECT_EQ(entries[0].text, "1　関数の振り返り");
     EXPECT_EQ(entries[0].open, &Kestrel::FunctionReviewChapter);
     EXPECT_EQ(entries[1].text, "2　1次関数");
     EXPECT_EQ(entries[1].open, &Kestrel::LinearFunctionChapter);
+    EXPECT_EQ(entries[2].text, "3　変化の割合");
+    EXPECT_EQ(entries[2].open, &Kestrel::RateOfChangeChapter);
     EXPECT_EQ(entries[6].text, "7　変域");
     EXPECT_EQ(entries[7].text, "8　");
     EXPECT_EQ(entries[8].text, "9　終了");
-    for (int k = 2; k < 9; ++k) EXPECT_EQ(entries[k].open, nullptr) << k + 1;
+    EXPECT_EQ(entries[2].open, &Kestrel::RateOfChangeChapter);
+    EXPECT_EQ(entries[3].open, &Kestrel::GraphInterceptChapter);
+    EXPECT_EQ(entries[4].open, &Kestrel::SlopeDrawingChapter);
+    EXPECT_EQ(entries[5].open, &Kestrel::TableEquationGraphChapter);
+    EXPECT_EQ(entries[6].open, &Kestrel::DomainRangeChapter);
+    for (int k : {7, 8}) EXPECT_EQ(entries[k].open, nullptr) << k + 1;
 }
 
 TEST(KestrelMenu, ExitItemStandsRightOfItem1) {

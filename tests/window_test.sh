@@ -71,6 +71,9 @@ press() {
         case "$key" in
         Enter) key=Return ;;
         Space) key=space ;;
+        /) key=slash ;;
+        -) key=minus ;;
+        .) key=period ;;
         esac
         xdotool key "$key"
         sleep 0.15

@@ -1,0 +1,47 @@
+// Figures several Plover chapters draw: reading arrows, marking dots, lines and
+// the scaled unit labels of a plane.
+#include "plover/plover_program.h"
+
+namespace lesson {
+
+void Plover::ReadingArrow(Num x1, Num y1, Num x2, Num y2) {
+    P2 = x1;
+    BB = y1;
+    XI0 = x2;
+    SITA = y2;
+    // With the head at (XI0, SITA) the second pass draws that same head again.
+    IROIRO = 1;
+    UE = 2;
+    NO = 5;
+    P = 16;
+    DrawArrow();
+}
+
+void Plover::LineOnPlane(Num xTo, Num yTo, Num xPerStep, Num yPerStep, Num slope, Num intercept,
+                         Num colour) {
+    // DrawAxes left the ranges as grid counts; the graph reads values.
+    XJ1 = 0;
+    YJ1 = xTo;
+    B4 = 0;
+    X_yTop = yTo;
+    t0000 = xPerStep;
+    GGX = yPerStep;
+    GraphOf(3, slope, intercept, colour, "");
+}
+
+void Plover::BigDot(Num x, Num y, Num colour) { Rt().circle(x, y, 8, static_cast<int>(colour), 0, 0, true, -1); }
+
+void Plover::ScaledLabel(Num x, Num y, std::string_view text) {
+    if (screenTextLog) screenTextLog->push_back({std::string(text), x, y, 0});
+    Rt().symbol(text, x, y, 2, 1, 0);
+}
+
+void Plover::PlaneUnits(Num xUnitX, Num xUnitY, std::string_view xUnit, Num yUnitX, Num yUnitY,
+                        std::string_view yUnit) {
+    Rt().setFontSize(static_cast<int>(NAGASA));
+    ScaledLabel(xUnitX, xUnitY, xUnit);
+    ScaledLabel(yUnitX, yUnitY, yUnit);
+    Rt().setFontSize(16);
+}
+
+}  // namespace lesson

@@ -1,0 +1,171 @@
+// Chapter 2: the lines y=k and x=k, graphs of ax+by=c with a or b 0, each
+// parallel to an axis; two examples, their textbook answers and a summary.
+#include <string_view>
+
+#include "tern/tern_program.h"
+
+namespace lesson {
+
+void Tern::AxisParallelLinesChapter() {
+    AxisParallelLinesGoalScreen();
+    static const std::array<void (Tern::*)(), 5> topics{
+        &Tern::HorizontalLineExample, &Tern::HorizontalLineAnswers, &Tern::VerticalLineExample,
+        &Tern::VerticalLineAnswers,   &Tern::AxisParallelSummary,
+    };
+    RunSubMenu(*this, "①例3　②問4　③例4　④問5　⑤まとめ　⑥終了", topics);
+}
+
+void Tern::AxisParallelLinesGoalScreen() {
+    ChapterGoalScreen(true, {"y=3 や x=2 のような2元1次方程式のグラフをかこう。"});
+}
+
+// ---- Examples 3 and 4: a line from two points ---------------------------------------------------
+
+struct Tern::AxisLineExample {
+    // One of the two points: the substitution, its equation solved, the
+    // point found and where it lies.
+    struct Half {
+        std::string_view substitute, through;
+        Num x, y;
+    };
+    Num planeLeft, planeTop, xFrom, xTo, yFrom, yTo;
+    std::string_view question, equation, solved;
+    Half halves[2];
+    Num kind, a, b, rightSide;  // the graph: kind 3 y=ax+b, kind 4 ax+by=c
+    std::string_view label;
+    Num labelDx;
+    std::string_view conclusion, assignment;
+};
+
+void Tern::AxisLineFromTwoPoints(const AxisLineExample& e) {
+    TopicScreen(1600, 1800, 38);
+    PenWidth(5);
+    PlaneAt(e.planeLeft, e.planeTop, e.xFrom, e.xTo, e.yFrom, e.yTo, 40, 14);
+    Put(38, 30, 3, e.question);
+    for (const AxisLineExample::Half& half : e.halves) {
+        SubstitutionSteps(half.substitute, e.equation, e.solved, half.through);
+        StepReveal();
+        PointAt(half.x, half.y, 8, 5);
+    }
+    StepReveal();
+    R1B_rhs = e.rightSide;
+    GraphOf(e.kind, e.a, e.b, 3, e.label, e.labelDx);
+    StepReveal();
+    NewRow(70, 5, e.conclusion);
+    StepReveal();
+    Put(38, 540, 7, e.assignment);
+}
+
+void Tern::HorizontalLineExample() {
+    static constexpr AxisLineExample example{
+        760, 100, -4, 4, -2, 5,
+        "方程式 2y=6 のグラフを2点を求めてかきなさい。", "2y=6", "y=3",
+        {{"0x+2y=6 に　x=0 を代入すると、", "点(0,3)を通る。", 0, 3}, {"x=3 を代入すると、", "点(3,3)を通る。", 3, 3}},
+        3, 0, 3, 0, "2y=6", -135,
+        "点(0,3)を通り、x軸に平行な直線", "教科書P79 問4　をやってみよう。",
+    };
+    AxisLineFromTwoPoints(example);
+}
+
+void Tern::VerticalLineExample() {
+    static constexpr AxisLineExample example{
+        684, 100, -5, 5, -6, 6,
+        "方程式 3x=6 のグラフを2点を求めてかきなさい。", "3x=6", "x=2",
+        {{"3x+0y=6 に y=0 を代入すると、", "点(2,0)を通る。", 2, 0}, {"y=3 を代入すると、", "点(2,3)を通る。", 2, 3}},
+        4, 3, 0, 6, "3x=6", 6,
+        "点(2,0)を通り、y軸に平行な直線", "教科書P79 問5　をやってみよう。",
+    };
+    AxisLineFromTwoPoints(example);
+}
+
+// ---- Questions 4 and 5: answers ------------------------------------------------------------------
+
+void Tern::HorizontalLineAnswers() {
+    TopicScreen(1600, 1800, 114);
+    PenWidth(5);
+    PlaneAt(646, 100, -7, 7, -5, 5, 40, 14);
+    Put(114, 30, 3, "教科書P79 問4　解答");
+    NewRow(50, 0, "(1) y=-2", -76);
+    StepReveal();
+    NewRow(50, 3, "点(0,-2)を通り、");
+    StepReveal();
+    PointAt(0, -2, 8, 5);
+    StepReveal();
+    NewRow(50, 3, "x軸に平行な直線");
+    NewRow(50, 0, "をかけばよい");
+    StepReveal();
+    GraphOf(3, 0, -2, 3, "(1)", -135, -60);
+    StepReveal();
+    NewRow(50, 0, "(2)-3y+3=0", -76);
+    StepReveal();
+    NewRow(50, 0, "-3y=-3  y=1 だから");
+    NewRow(50, 3, "点(0,1)を通り、");
+    StepReveal();
+    PointAt(0, 1, 8, 5);
+    StepReveal();
+    NewRow(50, 3, "x軸に平行な直線");
+    NewRow(50, 0, "をかけばよい");
+    StepReveal();
+    GraphOf(3, 0, 1, 3, "(2)", -135, -80);
+}
+
+void Tern::VerticalLineAnswers() {
+    TopicScreen(1600, 1800, 114);
+    PenWidth(5);
+    PlaneAt(760, 50, -5, 5, -7, 7, 40, 14);
+    Put(114, 30, 3, "教科書P79 問5　解答");
+    StepReveal();
+    NewRow(50, 0, "(1)2x=-4", -76);
+    StepReveal();
+    NewRow(50, 0, "x=-2 だから");
+    StepReveal();
+    NewRow(50, 3, "点(-2,0)を通り、");
+    StepReveal();
+    PointAt(-2, 0, 8, 5);
+    StepReveal();
+    NewRow(50, 3, "y軸に平行な直線をかけばよい");
+    StepReveal();
+    R1B_rhs = -4;
+    GraphOf(4, 2, 0, 3, "(1)", 6);
+    StepReveal();
+    NewRow(80, 0, "(2)-x+4=0", -76);
+    StepReveal();
+    NewRow(50, 0, "x=4 だから");
+    StepReveal();
+    NewRow(50, 3, "点(4,0)を通り、");
+    StepReveal();
+    PointAt(4, 0, 8, 5);
+    StepReveal();
+    NewRow(50, 3, "y軸に平行な直線をかけばよい");
+    StepReveal();
+    R1B_rhs = -4;
+    GraphOf(4, -1, 0, 3, "(2)", 6);
+}
+
+// ---- Summary ----------------------------------------------------------------------------------------
+
+void Tern::AxisParallelSummary() {
+    TopicScreen(1760, 1800, 76);
+    PenWidth(8);
+    Rt().line(38, 16, 838, 376, 9, 1);
+    NewRow(30, 3, "<2元1次方程式のグラフ>");
+    NewRow(50, 0, "a,b,cを定数とすると、2元1次方程式は");
+    NewRow(50, 3, "ax+by=c");
+    Next(0, " と表すことができる。");
+    NewRow(50, 0, "① このグラフは");
+    Next(3, " 直線");
+    Next(0, " である。");
+    struct Case {
+        std::string_view number, condition, line;
+    };
+    static constexpr Case cases[] = {{"② ", "a=0", "x軸に平行な直線"}, {"③ ", "b=0", "y軸に平行な直線"}};
+    for (const Case& c : cases) {
+        NewRow(50, 0, c.number);
+        Next(3, c.condition);
+        Next(0, " の場合は、");
+        Next(3, c.line);
+        Next(0, " である。");
+    }
+}
+
+}  // namespace lesson

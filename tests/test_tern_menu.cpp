@@ -1,0 +1,147 @@
+// Tern's main menu and the frames of chapters 1 and 2, run from start-up.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tern_fixture.h"
+
+namespace lesson::testing {
+namespace {
+
+const std::string kHeading = "＜Tern　メニュー＞";
+const std::string kChapter1Goal = "2元1次方程式のグラフをかこう。";
+const std::string kChapter2Goal = "y=3 や x=2 のような2元1次方程式のグラフをかこう。";
+const std::string kChapter1Line = "①導入Q　②問１　③例1変形　④グラフ　⑤問２　⑥例2　⑦問3　⑧終了";
+const std::string kChapter2Line = "①例3　②問4　③例4　④問5　⑤まとめ　⑥終了";
+
+enum class Leads { Chapter1, Chapter2, Menu, End };
+
+struct Entry {
+    const char* typed;
+    Leads leads;
+};
+
+class TernMenuDispatch : public ::testing::TestWithParam<Entry> {};
+
+// After the entry the script runs out at the next wait: the chapter's
+// sub-menu, the menu drawn again, or nothing (the program ended).
+TEST_P(TernMenuDispatch, EachEntryLeadsToItsTarget) {
+    const Entry& e = GetParam();
+    TernRun run(typed(e.typed));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.ended(), e.leads == Leads::End) << e.typed;
+    EXPECT_EQ(run.count(kHeading), e.leads == Leads::Menu ? 2 : 1) << e.typed;
+    EXPECT_EQ(run.count(kChapter1Goal), e.leads == Leads::Chapter1 ? 1 : 0) << e.typed;
+    EXPECT_EQ(run.count(kChapter2Goal), e.leads == Leads::Chapter2 ? 1 : 0) << e.typed;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TypedEntries, TernMenuDispatch,
+    ::testing::Values(Entry{"1", Leads::Chapter1}, Entry{"2", Leads::Chapter2}, Entry{"1.5", Leads::Chapter1},
+                      Entry{"2/1", Leads::Chapter2}, Entry{"2.9", Leads::Chapter2},
+                      // Chapters 3 and 4 are not built here yet: like the spare item 5
+                      // they come straight back. "3/2" and "4/3" are theirs, "5/2" the spare's.
+                      Entry{"3", Leads::Menu}, Entry{"4", Leads::Menu}, Entry{"3/2", Leads::Menu},
+                      Entry{"4/3", Leads::Menu}, Entry{"5", Leads::Menu}, Entry{"5/2", Leads::Menu},
+                      // Out of range, or a leading number that names no item.
+                      Entry{"", Leads::Menu}, Entry{"0", Leads::Menu}, Entry{"7", Leads::Menu},
+                      Entry{"-3", Leads::Menu}, Entry{"-", Leads::Menu}, Entry{"9/2", Leads::Menu},
+                      Entry{"-3/-1", Leads::Menu}, Entry{"20/4", Leads::Menu}, Entry{"5/0", Leads::Menu},
+                      Entry{"0/0", Leads::Menu},
+                      // The exit.
+                      Entry{"6", Leads::End}, Entry{"6.0", Leads::End}, Entry{"12/2", Leads::End}),
+    [](const auto& info) { return "typed_" + std::to_string(info.index); });
+
+TEST(TernMenu, EntriesAreTheSixItemsWithChapters1And2Built) {
+    const auto& entries = Tern::MenuEntries();
+    EXPECT_EQ(entries[0].text, "1　2元1次方程式のグラフ");
+    EXPECT_EQ(entries[0].open, &Tern::LinearEquationGraphChapter);
+    EXPECT_EQ(entries[1].text, "2　x=k,y=kのグラフ");
+    EXPECT_EQ(entries[1].open, &Tern::AxisParallelLinesChapter);
+    EXPECT_EQ(entries[2].text, "3　連立方程式とグラフ");
+    EXPECT_EQ(entries[3].text, "4　P82 基本の問題");
+    EXPECT_EQ(entries[4].text, "5　");
+    EXPECT_EQ(entries[5].text, "6　終了");
+    for (int k = 2; k < 6; ++k) EXPECT_EQ(entries[k].open, nullptr) << k + 1;
+}
+
+TEST(TernMenu, ItemsHeadingAndPromptFirst) {
+    TernRun run("");
+    EXPECT_EQ(run.place(kHeading), "264 30 15");
+    EXPECT_EQ(run.place("1　2元1次方程式のグラフ"), "44 120 13");
+    EXPECT_EQ(run.place("2　x=k,y=kのグラフ"), "44 180 15");
+    EXPECT_EQ(run.place("5　"), "44 360 13");
+    EXPECT_EQ(run.place("6　終了"), "44 420 15");
+    // The prompt is drawn before the number entry draws it again.
+    EXPECT_EQ(countLines(run.lines(), "text 816 648 1 1 0 ゴシック 16 1 0 番"), 2);
+}
+
+TEST(TernChapterFrames, GoalScreens) {
+    TernRun one(typed("1"));
+    EXPECT_EQ(one.place("<めあて>"), "44 240 3");
+    EXPECT_EQ(one.place(kChapter1Goal), "44 305 0");
+    EXPECT_EQ(one.count(kChapter1Line), 1);
+
+    TernRun two(typed("2"));
+    EXPECT_EQ(two.place("<めあて>"), "44 240 3");
+    EXPECT_EQ(two.place(kChapter2Goal), "44 305 0");
+    EXPECT_EQ(two.count(kChapter2Line), 1);
+}
+
+struct SubMenuCase {
+    std::string keys;
+    const std::string* line;
+    int choiceLines;  // times the choice line is drawn
+    int menus;        // times the main menu is drawn
+};
+
+class TernSubMenuRange : public ::testing::TestWithParam<SubMenuCase> {};
+
+TEST_P(TernSubMenuRange, OutOfRangeRedrawsTheLineAndTheLastItemReturns) {
+    const SubMenuCase& c = GetParam();
+    TernRun run(c.keys);
+    EXPECT_EQ(run.count(*c.line), c.choiceLines) << c.keys;
+    EXPECT_EQ(run.count(kHeading), c.menus) << c.keys;
+    EXPECT_EQ(run.count("<めあて>"), 1) << c.keys;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Chapters, TernSubMenuRange,
+    ::testing::Values(SubMenuCase{typed("1") + typed("0") + typed("9") + typed("-1"), &kChapter1Line, 4, 1},
+                      SubMenuCase{typed("1") + typed("") + typed("5/0") + typed("0/0"), &kChapter1Line, 4, 1},
+                      SubMenuCase{typed("1") + typed("8"), &kChapter1Line, 1, 2},
+                      SubMenuCase{typed("1") + typed("8.5"), &kChapter1Line, 2, 1},
+                      SubMenuCase{typed("1") + typed("16/2"), &kChapter1Line, 1, 2},
+                      SubMenuCase{typed("2") + typed("0") + typed("7") + typed("-1"), &kChapter2Line, 4, 1},
+                      SubMenuCase{typed("2") + typed("6"), &kChapter2Line, 1, 2},
+                      SubMenuCase{typed("2") + typed("13/2"), &kChapter2Line, 2, 1},
+                      SubMenuCase{typed("2") + typed("6.0"), &kChapter2Line, 1, 2}),
+    [](const auto& info) { return "case_" + std::to_string(info.index); });
+
+// A choice that is not whole opens the item it begins with: 5/2 is topic 2.
+TEST(TernChapterFrames, FractionalChoiceOpensTheWholeItem) {
+    TernRun run(typed("2") + typed("5/2"));
+    EXPECT_EQ(run.count("教科書P79 問4　解答"), 1);
+}
+
+TEST(TernChapterFrames, ReturningFromATopicKeepsItsScreenAndSkipsTheGoal) {
+    TernRun run(typed("2") + typed("5"));
+    EXPECT_EQ(run.count(kChapter2Line), 2);
+    EXPECT_EQ(run.count(kChapter2Goal), 1);
+    // The summary's frame is drawn, and nothing is cleared after it.
+    const std::string t = run.trace.str();
+    const auto frame = t.find("line 38 16 838 376 9 1 -1 8");
+    ASSERT_NE(frame, std::string::npos);
+    EXPECT_EQ(t.find("line 0 0 ", frame), std::string::npos);
+}
+
+TEST(TernChapterFrames, EnteringAgainShowsTheGoalAgain) {
+    TernRun run(typed("1") + typed("8") + typed("1") + typed("8") + typed("2") + typed("6") + typed("6"));
+    EXPECT_TRUE(run.ended());
+    EXPECT_EQ(run.count(kChapter1Goal), 2);
+    EXPECT_EQ(run.count(kChapter2Goal), 1);
+    EXPECT_EQ(run.count(kHeading), 4);
+}
+
+}  // namespace
+}  // namespace lesson::testing
