@@ -200,7 +200,8 @@ void Lesson::GridFrame(Num left, Num top, Num columns, Num rows, Num step) {
 }
 
 void Lesson::ArcOver(Num x1, Num y1, Num x2, Num y2, Num height, Num side, Num stepDegrees,
-                     Num dotColour, Num labelColour, std::string_view label, Num labelDown) {
+                     Num dotColour, Num labelColour, std::string_view label, Num labelDown,
+                     Num labelRight) {
     P2 = x1;
     BB = y1;
     ZY0 = x2;
@@ -211,7 +212,7 @@ void Lesson::ArcOver(Num x1, Num y1, Num x2, Num y2, Num height, Num side, Num s
     NO = dotColour;
     YMOTO = labelColour;
     IB8_s = ScreenText(label);
-    SIZE = 0;
+    SIZE = labelRight;
     CCC3 = labelDown;
     X_3 = 0;
     DrawArcOverSegment();

@@ -123,7 +123,8 @@ public:
     void GridFrame(Num left, Num top, Num columns, Num rows, Num step);
     // A dotted half-ellipse over the segment (x1,y1)-(x2,y2) with its label.
     void ArcOver(Num x1, Num y1, Num x2, Num y2, Num height, Num side, Num stepDegrees,
-                 Num dotColour, Num labelColour, std::string_view label, Num labelDown = 0);
+                 Num dotColour, Num labelColour, std::string_view label, Num labelDown = 0,
+                 Num labelRight = 0);
 
     // ---- Steps ------------------------------------------------------------------
     // Waits for any key; what follows is drawn on the same screen.

@@ -11,9 +11,9 @@ const std::array<MenuEntry<Plover>, 8>& Plover::MenuEntries() {
         {"1　飲み物はいつまで冷たく保てる", &Plover::CoolBagChapter},
         {"2　1次関数とみて", &Plover::AltitudeChapter},
         {"3　グラフの利用", &Plover::FerryChartChapter},
-        {"4　図形の問題", nullptr},
-        {"5　P92 章の問題A", nullptr},
-        {"6　P93 章の問題B", nullptr},
+        {"4　図形の問題", &Plover::MovingPointChapter},
+        {"5　P92 章の問題A", &Plover::ExercisesAChapter},
+        {"6　P93 章の問題B", &Plover::ExercisesBChapter},
         {"7　", nullptr},
         {"8　終了", nullptr},
     }};

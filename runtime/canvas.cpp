@@ -451,6 +451,19 @@ void Canvas::connect(int colour, std::span<const Point> points, int width) {
     strokeDamaged();
 }
 
+void Canvas::connectFilled(int outline, int fill, std::span<const Point> points, int width) {
+    if (points.empty()) return;
+    cairo_move_to(cr_, points[0].x, points[0].y);
+    for (std::size_t i = 1; i < points.size(); ++i) cairo_line_to(cr_, points[i].x, points[i].y);
+    cairo_close_path(cr_);
+    setColour(fill);
+    cairo_fill_preserve(cr_);
+    cairo_set_line_width(cr_, std::max(1, width));
+    setColour(outline);
+    cairo_stroke(cr_);
+    ++generation_;
+}
+
 const std::uint8_t* Canvas::pixels() {
     cairo_surface_flush(surface_);
     return cairo_image_surface_get_data(surface_);

@@ -60,6 +60,7 @@ public:
                 int width);
     void symbol(std::string_view text, float x, float y, int h, int v, int colour, const FontState& font);
     void connect(int colour, std::span<const Point> points, int width);
+    void connectFilled(int outline, int fill, std::span<const Point> points, int width);
     void clear();
 
     // ARGB32 pixels at the internal scale.

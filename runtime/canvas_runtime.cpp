@@ -53,6 +53,17 @@ void CanvasRuntime::connect(int colour, std::span<const Point> points) {
     drew();
 }
 
+void CanvasRuntime::connectFilled(int outline, int fill, std::span<const Point> points) {
+    if (hidden()) return;
+    canvas_.connectFilled(outline, fill, points, width_);
+    if (trace_) {
+        *trace_ << "fpoly " << outline << ' ' << fill << ' ' << width_ << ' ' << points.size();
+        for (const Point& p : points) *trace_ << ' ' << traceNumber(p.x) << ' ' << traceNumber(p.y);
+        *trace_ << '\n';
+    }
+    drew();
+}
+
 void CanvasRuntime::cls() {
     canvas_.clear();
     if (trace_) *trace_ << "cls\n";

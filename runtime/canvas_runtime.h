@@ -27,6 +27,7 @@ public:
                 int fillColour) override;
     void symbol(std::string_view text, float x, float y, int h, int v, int colour) override;
     void connect(int colour, std::span<const Point> points) override;
+    void connectFilled(int outline, int fill, std::span<const Point> points) override;
     void cls() override;
 
     void randomize(int seed) override { rng_.seed(static_cast<std::uint32_t>(seed)); }

@@ -50,6 +50,9 @@ public:
     virtual void symbol(std::string_view text, float x, float y, int h, int v, int colour) = 0;
 
     virtual void connect(int colour, std::span<const Point> points) = 0;
+    // The closed polygon through points, filled with fill over whatever lay
+    // inside, then outlined in outline.
+    virtual void connectFilled(int outline, int fill, std::span<const Point> points) = 0;
 
     virtual void cls() = 0;
 

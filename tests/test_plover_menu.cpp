@@ -1,4 +1,4 @@
-// Plover's main menu and the frames of its chapters 1 to 3, run from start-up.
+// Plover's main menu and the frames of its chapters, run from start-up.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -14,6 +14,10 @@ const std::string kGoals[3] = {"保冷バックに入れた飲み物が、10℃�
                                "1次関数のグラフを利用して、問題を解決しよう。"};
 const std::string kLines[3] = {"①P83Q問題　②表　③グラフ　④式　⑤まとめ　⑥表ヒント　⑦グラフヒント　⑧終了",
                                "①Q問題　②解答　③終了", "①Q運行図　②問1　③終了"};
+// The choice lines of chapters 4 to 6 (only chapter 4 has a goal screen).
+const std::string kLaterLines[3] = {"①Q(1で次へ)　②式と変域　③グラフ　④終了",
+                                    "P92 章の問題A ①1,2　②3　③4　④5　⑤6　⑥終了",
+                                    "P93 章の問題B ①1　②2　③3　④終了"};
 
 // Where an entry leads: chapter 1 to 3, the menu drawn again, or the end.
 // A test name for a typed entry: "3/2" is "3_over_2", "-2" "minus2".
@@ -28,7 +32,7 @@ std::string entryName(const std::string& typed) {
     return name.empty() ? "empty" : name;
 }
 
-enum Leads { Chapter1 = 1, Chapter2, Chapter3, Menu, End };
+enum Leads { Chapter1 = 1, Chapter2, Chapter3, Chapter4, Chapter5, Chapter6, Menu, End };
 
 struct Entry {
     const char* typed;
@@ -49,6 +53,8 @@ TEST_P(PloverMenuDispatch, EachEntryLeadsToItsTarget) {
         EXPECT_EQ(run.count(kGoals[c - 1]), e.leads == c ? 1 : 0) << e.typed << " chapter " << c;
         EXPECT_EQ(run.count(kLines[c - 1]), e.leads == c ? 1 : 0) << e.typed << " chapter " << c;
     }
+    for (int c = 4; c <= 6; ++c)
+        EXPECT_EQ(run.count(kLaterLines[c - 4]), e.leads == c ? 1 : 0) << e.typed << " chapter " << c;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -57,9 +63,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Entry{"2/1", Chapter2},
                       // Passes the range test on its value 1.5 and opens the number it begins with.
                       Entry{"3/2", Chapter3},
-                      // Chapters 4 to 6 are not built yet; 7 is the spare item; "7/2" and
-                      // "7.5" are the spare item's.
-                      Entry{"4", Menu}, Entry{"5", Menu}, Entry{"6", Menu}, Entry{"7", Menu}, Entry{"7/2", Menu},
+                      Entry{"4", Chapter4}, Entry{"5", Chapter5}, Entry{"6", Chapter6},
+                      // 7 is the spare item; "7/2" and "7.5" are the spare item's.
+                      Entry{"7", Menu}, Entry{"7/2", Menu},
                       Entry{"7.5", Menu},
                       // Values within the range whose leading number names no item.
                       Entry{"9/2", Menu}, Entry{"-2/-1", Menu}, Entry{"20/4", Menu},
@@ -70,12 +76,15 @@ INSTANTIATE_TEST_SUITE_P(
                       Entry{"8", End}, Entry{"8.0", End}, Entry{"16/2", End}),
     [](const auto& info) { return entryName(info.param.typed); });
 
-TEST(PloverMenu, EntriesAreTheEightItemsWithChapters1To3Built) {
+TEST(PloverMenu, EntriesAreTheEightItemsWithEveryChapterBuilt) {
     const auto& entries = Plover::MenuEntries();
     EXPECT_EQ(entries[0].open, &Plover::CoolBagChapter);
     EXPECT_EQ(entries[1].open, &Plover::AltitudeChapter);
     EXPECT_EQ(entries[2].open, &Plover::FerryChartChapter);
-    for (int k = 3; k < 8; ++k) EXPECT_EQ(entries[k].open, nullptr) << k + 1;
+    EXPECT_EQ(entries[3].open, &Plover::MovingPointChapter);
+    EXPECT_EQ(entries[4].open, &Plover::ExercisesAChapter);
+    EXPECT_EQ(entries[5].open, &Plover::ExercisesBChapter);
+    for (int k = 6; k < 8; ++k) EXPECT_EQ(entries[k].open, nullptr) << k + 1;
 }
 
 TEST(PloverMenu, ItemsHeadingAndPromptFirst) {

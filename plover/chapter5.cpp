@@ -1,0 +1,270 @@
+// Chapter 5: worked answers of the textbook's chapter exercises A (page 92).
+#include <array>
+
+#include "plover/plover_program.h"
+
+namespace lesson {
+
+void Plover::ExercisesAChapter() {
+    static const std::array<void (Plover::*)(), 5> topics{
+        &Plover::ExerciseA1and2Answers, &Plover::ExerciseA3Answers, &Plover::ExerciseA4Answers,
+        &Plover::ExerciseA5Answers,     &Plover::ExerciseA6Answers,
+    };
+    RunSubMenu(*this, "P92 章の問題A ①1,2　②3　③4　④5　⑤6　⑥終了", topics);
+}
+
+// ---- Pieces the exercise answers share ----------------------------------------------------
+
+void Plover::ExerciseHeading(Num x, std::string_view page, Num numberWidth, std::string_view number) {
+    Cell(x, 30, {396, 44, 5, 4, 13}, page);
+    Cell(YI1 + 44, 30, {numberWidth, 44, 4, 3, 13}, number);
+}
+
+void Plover::BraceAt(Num x, Num y, Num height) {
+    DSM1 = x;
+    DSM2 = y;
+    TANI = height;
+    YMOTO = 0;
+    DrawBrace();
+}
+
+void Plover::EliminationAt(Num x, Num y, std::string_view upper, std::string_view lower) {
+    DSM1 = x;
+    DSM2 = y;
+    YY_s = ScreenText(upper);
+    T_s = ScreenText(lower);
+    FY_s = ScreenText("-");
+    Y_rowH = 50;
+    NO = 0;
+    YMOTO = 0;
+    DrawEliminationColumns();
+}
+
+// ---- Exercises 1 and 2 -------------------------------------------------------------------
+
+void Plover::ExerciseA1and2Answers() {
+    ClearBox(1760, 1800);
+    PenWidth(3);
+    B1 = 114;
+    B2_row = 30;
+    Cell(B1, B2_row, {396, 44, 5, 4, 13}, "P92 章の問題A");
+    Cell(B1 - 76, B2_row + 60, {38, 44, 4, 3, 13}, "1");
+    Put(B1 - 38, B2_row, 3, "(1)");
+    Next(0, "x=-3を代入して");
+    NewRow(50, 0, "y=-3*(-3)+5=9+5=");
+    Next(5, "14");
+    NewRow(50, 0, "x=2を代入して");
+    NewRow(50, 0, "y=-3*2+5=-6+5=");
+    Next(5, "-1");
+    NewRow(60, 3, "(2)", -38);
+    Next(0, "変化の割合が-3　だから");
+    NewRow(50, 0, "-3*5=");
+    Next(5, "-15");
+
+    StepReveal();
+    B1 = 760;
+    B2_row = 30;
+    Cell(B1 - 76, B2_row + 60, {38, 44, 4, 3, 13}, "2");
+    Next(3, "(1)");
+    Next(0, "傾き…");
+    Next(5, "3");
+    NewRow(60, 0, "切片…", 38);
+    Next(5, "1");
+    NewRow(60, 3, "(2)", -27);
+    Next(0, "傾き…");
+    Next(5, "-ﾀ1/2ﾀ");
+    NewRow(60, 0, "切片…", 38);
+    Next(5, "-3");
+}
+
+// ---- Exercise 3 ----------------------------------------------------------------------------
+
+void Plover::ExerciseA3Answers() {
+    TopicScreen(1760, 1800, 76);
+    PenWidth(5);
+    ExerciseHeading(B1, "P92 章の問題A", 44, "3");
+    Put(B1 - 76, 90, 3, "(1)");
+    Next(3, "変化の割合がﾀ2/5ﾀ");
+    Next(0, "だから");
+    NewRow(70, 3, "求める式をy=ﾀ2/5ﾀx+b");
+    Next(0, "とする。");
+    NewRow(60, 0, "x=5,y=3を代入して");
+    NewRow(60, 0, "3=ﾀ2/5ﾀ*5+b=2+b");
+    NewRow(60, 0, "b=3-2=1");
+    NewRow(60, 5, "答 y=ﾀ2/5ﾀx+1");
+    NewRow(60, 3, "(2)", -76);
+    Next(3, "求める式をy=ax+b");
+    Next(0, "とする。");
+    NewRow(50, 0, "x=2,y=3とx=-5,y=-11を代入して");
+    BraceAt(B1, B2_row + 50, 100);
+    Put(B1 + 40, B2_row + 50, 0, "3=2a+b…①");
+    Put(B1 + 40, B2_row + 50, 0, "-11=-5a+b…②");
+
+    B1 = 760;
+    B2_row = 30;
+    Put(B1, B2_row, 3, "①-②");
+    EliminationAt(B1, B2_row + 50, "  3=2a+b", "-11=-5a+b");
+    // The signs that change when ② is taken away, between the two rows.
+    Label(B1, B2_row - 25, 3, "+ +   +  -");
+    Put(GX5, B2_row + 50, 0, " 14=7a");
+    Put(GX5, B2_row + 50, 3, "  a=2");
+    NewRow(50, 3, "a=2 を①に代入して");
+    NewRow(50, 0, "3=2*2+b=4+b");
+    NewRow(50, 0, "b=3-4");
+    NewRow(50, 3, "b=-1");
+    NewRow(50, 5, "答 y=2x-1");
+
+    StepReveal();
+    TopicScreen(1760, 1800, 76);
+    PenWidth(5);
+    ExerciseHeading(B1, "P92 章の問題A", 44, "3");
+    Put(B1 - 76, 90, 3, "(3)");
+    Next(3, "傾きが-3");
+    Next(0, "だから");
+    NewRow(60, 3, "求める式をy=-3x+b");
+    Next(0, "とする。");
+    NewRow(60, 0, "x=-1,y=5を代入して");
+    NewRow(60, 0, "5=-3*(-1)+b=3+b");
+    NewRow(60, 0, "b=5-3=2");
+    NewRow(60, 5, "答 y=-3x+2");
+}
+
+// ---- Exercise 4 ----------------------------------------------------------------------------
+
+void Plover::ExerciseA4Answers() {
+    TopicScreen(1760, 1800, 76);
+    PenWidth(5);
+    ExerciseHeading(B1, "P92 章の問題A", 44, "4");
+    Put(B1 - 38, 90, 3, "(1)");
+    Next(0, "x-2y+4=0 ");
+    NewRow(70, 3, "y=ﾀ1/2ﾀx+2");
+    NewRow(70, 3, "(2)", -38);
+    NewRow(50, 3, "y=-3");
+    NewRow(70, 3, "(3)", -38);
+    Next(0, "4x-6=0 ");
+    NewRow(50, 3, "x=ﾀ3/2ﾀ");
+
+    PlaneAt(380, 100, -6, 6, -6, 6, 40, 14);
+    // Each line ax+by=c over the whole x range, labelled at its end.
+    struct Line {
+        Num a, b, c, colour;
+        std::string_view label;
+    };
+    static constexpr Line lines[3] = {
+        {1, -2, -4, 3, "(1)"},
+        {0, 1, -3, 5, "(2)"},
+        {4, 0, 6, 7, "(3)"},
+    };
+    for (const Line& line : lines) {
+        XJ1 = -6;
+        YJ1 = 6;
+        R1B_rhs = line.c;
+        GraphOf(4, line.a, line.b, line.colour, line.label, -27, -44);
+    }
+}
+
+// ---- Exercise 5 ----------------------------------------------------------------------------
+
+void Plover::ExerciseA5Answers() {
+    TopicScreen(1760, 1800, 76);
+    PenWidth(5);
+    ExerciseHeading(B1, "P92 章の問題A", 44, "5");
+    PlaneAt(874, 100, -4, 5, -4, 6, 40, 14);
+    GraphOf(3, -2, 4, 0, "①", -162, -400);
+    XJ1 = -4;
+    YJ1 = 5;
+    GraphOf(3, 1, -1, 0, "②", 0, 10);
+    Put(B1, 80, 0, "①の直線の式は");
+    NewRow(50, 0, "傾き");
+    Next(3, "-2, ");
+    Next(0, "切片");
+    Next(3, "4 ");
+    Next(0, "で、y=-2x+4");
+
+    StepReveal();
+    NewRow(50, 0, "②の直線の式は");
+    NewRow(50, 0, "傾き");
+    Next(3, "1, ");
+    Next(0, "切片");
+    Next(3, "-1 ");
+    Next(0, "で、y=x-1");
+
+    StepReveal();
+    NewRow(50, 0, "");
+    BraceAt(B1, B2_row, 100);
+    YI1 = B1 + 40;
+    t0014(1) = B2_row;
+    Put(YI1, B2_row, 0, "y=-2x+4…①");
+    Put(B1 + 40, B2_row + 50, 0, "y=x-1…②");
+
+    StepReveal();
+    NewRow(50, 3, "①-②");
+    EliminationAt(B1, B2_row + 50, "y=-2x+4", "y=  x-1");
+    Label(B1, B2_row - 25, 3, "+-  -  +");
+    Put(GX5, B2_row + 50, 0, "0=-3x+5");
+    NewRow(60, 0, "3x=5");
+    Next(3, " x=ﾀ5/3ﾀ", 20);
+
+    StepReveal();
+    B1 = 418;
+    B2_row = t0014(1);
+    NewRow(20, 3, "x=ﾀ5/3ﾀ を②に代入して");
+    NewRow(70, 0, "y=ﾀ5/3ﾀ-1=ﾀ5/3ﾀ-ﾀ3/3ﾀ=");
+    Next(3, "ﾀ2/3ﾀ");
+    NewRow(70, 5, "答 (ﾀ5/3ﾀ,ﾀ2/3ﾀ)");
+}
+
+// ---- Exercise 6 ----------------------------------------------------------------------------
+
+void Plover::ExerciseA6Answers() {
+    TopicScreen(1760, 1800, 76);
+    PenWidth(5);
+    ExerciseHeading(B1, "P92 章の問題A", 114, "6");
+    // Five minutes per grid step across, one kilometre up.
+    PlaneAt(760, 50, 0, 55, 0, 9, 40, 10, -1, 5, 1);
+    t0000 = 5;
+    GGX = 1;
+    LabelAxisScales();
+    Rt().setFontSize(static_cast<int>(NAGASA));
+    Rt().symbol("分", GY1 - 1.5f * NAGASA, t0001 + 32, 2, 1, 0);
+    Rt().symbol("km", TATE - 60, ZX - 16, 2, 1, 0);
+    Rt().setFontSize(16);
+    XJ1 = 0;
+    YJ1 = 25;
+    t0000 = 5;
+    GGX = 1;
+    GraphOf(3, 0.2f, 0, 0, "");
+
+    // Minutes and kilometres of the two movements' corners; point 4 is where
+    // they meet.
+    static constexpr Num points[5][2] = {{25, 5}, {55, 7}, {20, 0}, {40, 6}, {50, 9}};
+    for (int k = 1; k <= 5; ++k) {
+        GY5(k) = points[k - 1][0];
+        t0014(k) = points[k - 1][1];
+    }
+    for (int k = 1; k <= 5; ++k) {
+        PointAt(GY5(k), t0014(k), 0.01f, 0, 5, 1);
+        GY5(k) = HOUKOU;
+        t0014(k) = N2;
+    }
+    PenWidth(8);
+    Rt().line(GY5(1), t0014(1), GY5(2), t0014(2), 0);
+
+    StepReveal();
+    Put(B1 - 57, B2_row + 70, 3, "(1)");
+    Next(0, "25分で5km進んだから ");
+    Next(3, "分速ﾀ1/5ﾀkm");
+    NewRow(60, 0, "ﾀ1/5ﾀ*60=12");
+    Next(5, "  時速12km");
+
+    StepReveal();
+    Rt().line(GY5(3), t0014(3), GY5(5), t0014(5), 3);
+
+    StepReveal();
+    Put(B1 - 57, B2_row + 80, 3, "(2)");
+    Next(0, "グラフから ");
+    NewRow(60, 5, "10時40分");
+    NewRow(60, 5, "家から6kmの地点");
+}
+
+}  // namespace lesson
