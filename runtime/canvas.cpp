@@ -460,8 +460,7 @@ void Canvas::connectFilled(int outline, int fill, std::span<const Point> points,
     cairo_fill_preserve(cr_);
     cairo_set_line_width(cr_, std::max(1, width));
     setColour(outline);
-    cairo_stroke(cr_);
-    ++generation_;
+    strokeDamaged();
 }
 
 const std::uint8_t* Canvas::pixels() {
