@@ -81,7 +81,7 @@ void Engine::EditNumberEntry() {
     dot(true);
     double blinkStart = Rt().seconds();
 
-    rt::WaitScope wait(Rt());
+    rt::WaitScope wait(Rt(), true);
     for (;;) {
         const bool want = std::fmod(Rt().seconds() - blinkStart, kBlinkPeriod) < kBlinkPeriod / 2;
         if (want != shown) dot(want);

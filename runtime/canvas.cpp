@@ -195,7 +195,35 @@ void Canvas::setColour(int c) {
 void Canvas::clear() {
     setColour(15);
     cairo_paint(cr_);
-    ++generation_;
+    damagePixels(0, 0, pixelWidth(), pixelHeight());
+}
+
+void Canvas::damageUnits(double x0, double y0, double x1, double y1) {
+    // A pixel of margin: unantialiased edges may set the pixel the extent touches.
+    damagePixels(static_cast<long>(std::floor(x0 * scale_)) - 1, static_cast<long>(std::floor(y0 * scale_)) - 1,
+                 static_cast<long>(std::ceil(x1 * scale_)) + 1, static_cast<long>(std::ceil(y1 * scale_)) + 1);
+}
+
+void Canvas::damagePixels(long x0, long y0, long x1, long y1) {
+    x0 = std::max(x0, 0L);
+    y0 = std::max(y0, 0L);
+    x1 = std::min<long>(x1, pixelWidth());
+    y1 = std::min<long>(y1, pixelHeight());
+    if (x1 <= x0 || y1 <= y0) return;
+    if (damage_.empty()) {
+        damage_ = {static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1), static_cast<int>(y1)};
+        return;
+    }
+    damage_.x0 = std::min(damage_.x0, static_cast<int>(x0));
+    damage_.y0 = std::min(damage_.y0, static_cast<int>(y0));
+    damage_.x1 = std::max(damage_.x1, static_cast<int>(x1));
+    damage_.y1 = std::max(damage_.y1, static_cast<int>(y1));
+}
+
+PixelRect Canvas::takeDamage() {
+    PixelRect d = damage_;
+    damage_ = {};
+    return d;
 }
 
 void Canvas::line(float x1, float y1, float x2, float y2, int colour, int kind, int fill, int width) {
@@ -204,7 +232,7 @@ void Canvas::line(float x1, float y1, float x2, float y2, int colour, int kind, 
         setColour(colour);
         cairo_move_to(cr_, x1, y1);
         cairo_line_to(cr_, x2, y2);
-        cairo_stroke(cr_);
+        strokeDamaged();
     } else {
         double x = std::min(x1, x2), y = std::min(y1, y2);
         double w = std::fabs(x2 - x1), h = std::fabs(y2 - y1);
@@ -217,10 +245,16 @@ void Canvas::line(float x1, float y1, float x2, float y2, int colour, int kind, 
         cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
         setColour(colour);
         cairo_rectangle(cr_, x, y, w, h);
-        cairo_stroke(cr_);
+        strokeDamaged();
         cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
     }
-    ++generation_;
+}
+
+void Canvas::strokeDamaged() {
+    double x0, y0, x1, y1;
+    cairo_stroke_extents(cr_, &x0, &y0, &x1, &y1);
+    damageUnits(x0, y0, x1, y1);
+    cairo_stroke(cr_);
 }
 
 void Canvas::circle(float x, float y, float r, int colour, float start, float end, bool filled, int fillColour,
@@ -234,7 +268,6 @@ void Canvas::circle(float x, float y, float r, int colour, float start, float en
         const long qx = std::lround(x * scale_ * 4), qy = std::lround(y * scale_ * 4);
         fill(disc((r + w / 2) * scale_, static_cast<int>(qx & 3), static_cast<int>(qy & 3)), qx >> 2, qy >> 2,
              colour);
-        ++generation_;
         return;
     }
     cairo_set_line_width(cr_, w);
@@ -256,8 +289,7 @@ void Canvas::circle(float x, float y, float r, int colour, float start, float en
     } else {
         cairo_arc(cr_, x, y, r, a0, a1);
     }
-    cairo_stroke(cr_);
-    ++generation_;
+    strokeDamaged();
 }
 
 namespace {
@@ -362,7 +394,6 @@ void Canvas::symbol(std::string_view text, float x, float y, int h, int v, int c
         }
         pen += cellW;
     }
-    ++generation_;
 }
 
 const std::vector<PixelSpan>& Canvas::disc(double radius, int fx, int fy) {
@@ -393,6 +424,7 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
     cairo_surface_flush(surface_);
     std::uint8_t* data = cairo_image_surface_get_data(surface_);
     const long st = stride(), pw = pixelWidth(), ph = pixelHeight();
+    long bx0 = pw, by0 = ph, bx1 = 0, by1 = 0;
     for (const PixelSpan& sp : spans) {
         const long row = oy + sp.dy;
         if (row < 0 || row >= ph) continue;
@@ -400,8 +432,13 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
         if (from >= to) continue;
         auto* line = reinterpret_cast<std::uint32_t*>(data + row * st);
         std::fill(line + from, line + to, pixel);
+        bx0 = std::min(bx0, from);
+        bx1 = std::max(bx1, to);
+        by0 = std::min(by0, row);
+        by1 = std::max(by1, row + 1);
     }
     cairo_surface_mark_dirty(surface_);
+    damagePixels(bx0, by0, bx1, by1);
 }
 
 void Canvas::connect(int colour, std::span<const Point> points, int width) {
@@ -411,8 +448,7 @@ void Canvas::connect(int colour, std::span<const Point> points, int width) {
     cairo_move_to(cr_, points[0].x, points[0].y);
     for (std::size_t i = 1; i < points.size(); ++i) cairo_line_to(cr_, points[i].x, points[i].y);
     if (points.size() == 1) cairo_line_to(cr_, points[0].x, points[0].y);
-    cairo_stroke(cr_);
-    ++generation_;
+    strokeDamaged();
 }
 
 void Canvas::connectFilled(int outline, int fill, std::span<const Point> points, int width) {
@@ -424,8 +460,7 @@ void Canvas::connectFilled(int outline, int fill, std::span<const Point> points,
     cairo_fill_preserve(cr_);
     cairo_set_line_width(cr_, std::max(1, width));
     setColour(outline);
-    cairo_stroke(cr_);
-    ++generation_;
+    strokeDamaged();
 }
 
 const std::uint8_t* Canvas::pixels() {

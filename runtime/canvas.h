@@ -27,6 +27,12 @@ struct FontState {
 
 class Fonts;
 
+// A box of canvas pixels, [x0, x1) x [y0, y1).
+struct PixelRect {
+    int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    bool empty() const { return x1 <= x0 || y1 <= y0; }
+};
+
 // A run of set pixels of a rasterised shape, relative to its origin pixel.
 struct PixelSpan {
     std::int16_t dy, dx, len;
@@ -67,8 +73,9 @@ public:
     std::vector<std::uint32_t> view() ;
     bool writePng(const std::string& path);
 
-    // Bumped by every change, so a window knows when to show the picture again.
-    std::uint64_t generation() const { return generation_; }
+    // The pixels changed since the last call (empty when none), so a window
+    // shows only what changed.
+    PixelRect takeDamage();
 
 private:
     struct StampKey {
@@ -93,11 +100,16 @@ private:
     void fill(const std::vector<PixelSpan>& spans, long ox, long oy, int colour);
 
     void setColour(int c);
+    // Adds a box in logical units (a cairo extent) or in pixels to the damage.
+    void damageUnits(double x0, double y0, double x1, double y1);
+    void damagePixels(long x0, long y0, long x1, long y1);
+    // Strokes the current path and adds its extent to the damage.
+    void strokeDamaged();
     int scale_;
     cairo_surface_t* surface_;
     cairo_t* cr_;
     Fonts* fonts_;
-    std::uint64_t generation_ = 0;
+    PixelRect damage_;
     std::unordered_map<StampKey, std::vector<PixelSpan>, StampHash> stamps_;
 };
 

@@ -49,7 +49,7 @@ std::string HeadlessRuntime::inkey() {
     return keyOf(token);
 }
 
-void HeadlessRuntime::beginWait() {
+void HeadlessRuntime::beginWait(bool) {
     waiting_ = true;
     ++waits_;
     snapshot();

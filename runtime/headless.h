@@ -29,7 +29,7 @@ public:
     std::string inkey() override;
     std::string time() override { return clock_; }
     double seconds() override { return seconds_ += 0.01; }
-    void beginWait() override;
+    void beginWait(bool animated) override;
     void endWait() override { waiting_ = false; }
     void programEnded() override;
     void errorEntered(int place, int code) override;

@@ -69,9 +69,10 @@ public:
     virtual float rnd() = 0;
 
     // The program starts / stops waiting for the pupil (a key or a typed
-    // number). A window uses this to sleep; the headless runtime hands out
+    // number). A window uses this to sleep, waking now and then only when the
+    // wait animates (a blinking cursor); the headless runtime hands out
     // scripted keys only inside a wait and snapshots the screen as it begins.
-    virtual void beginWait() {}
+    virtual void beginWait(bool /*animated*/) {}
     virtual void endWait() {}
 
     // While hidden, drawing operations draw and record nothing; font and pen
@@ -91,7 +92,7 @@ private:
 // Brackets one wait for the pupil.
 class WaitScope {
 public:
-    explicit WaitScope(Runtime& r) : r_(r) { r_.beginWait(); }
+    explicit WaitScope(Runtime& r, bool animated = false) : r_(r) { r_.beginWait(animated); }
     ~WaitScope() { r_.endWait(); }
     WaitScope(const WaitScope&) = delete;
     WaitScope& operator=(const WaitScope&) = delete;

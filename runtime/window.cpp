@@ -11,50 +11,52 @@
 #include <deque>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "runtime/canvas_runtime.h"
 #include "runtime/palette.h"
+#include "runtime/view_scaler.h"
 
 namespace rt {
 namespace {
 
-// Render at a multiple of the logical size that matches the display, so text
-// stays crisp on large screens; 2 at least, for smooth edges.
-int scaleForDisplay() {
-    SDL_Rect bounds;
-    if (SDL_GetDisplayUsableBounds(0, &bounds) != 0) return 2;
-    double fit = std::min(bounds.w / double(Canvas::kViewWidth), bounds.h / double(Canvas::kViewHeight));
-    return std::clamp(static_cast<int>(std::ceil(fit * 2)), 2, 4);
+// The window: the view's aspect, as large as the display's usable area allows
+// (the view's own size when it fits), so a small screen shows the whole picture.
+SDL_Window* openWindow(const char* title) {
+    int w = Canvas::kViewWidth, h = Canvas::kViewHeight;
+    SDL_Rect usable;
+    if (SDL_GetDisplayUsableBounds(0, &usable) == 0 && usable.w > 0 && usable.h > 0) {
+        const double fit = std::min(usable.w / double(w), usable.h / double(h));
+        w = std::max(1, static_cast<int>(w * fit));
+        h = std::max(1, static_cast<int>(h * fit));
+    }
+    SDL_Window* window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h,
+                                          SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED);
+    if (!window) throw std::runtime_error(SDL_GetError());
+    return window;
+}
+
+int scaleForWindow(SDL_Window* window) {
+    int w = 0, h = 0;
+    SDL_GetWindowSize(window, &w, &h);
+    return ViewScaler::scaleFor(w, h);
 }
 
 class WindowRuntime : public CanvasRuntime {
 public:
-    WindowRuntime(const char* title, int scale) : CanvasRuntime(scale) {
-        window_ = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, Canvas::kViewWidth,
-                                   Canvas::kViewHeight, SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED);
-        if (!window_) throw std::runtime_error(SDL_GetError());
-        renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
-        if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-        if (!renderer_) throw std::runtime_error(SDL_GetError());
-        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                                     Canvas::kViewWidth * scale, Canvas::kViewHeight * scale);
-        if (!texture_) throw std::runtime_error(SDL_GetError());
+    explicit WindowRuntime(SDL_Window* window) : CanvasRuntime(scaleForWindow(window)), window_(window) {
         SDL_StartTextInput();
         start_ = std::chrono::steady_clock::now();
     }
-    ~WindowRuntime() override {
-        SDL_DestroyTexture(texture_);
-        SDL_DestroyRenderer(renderer_);
-        SDL_DestroyWindow(window_);
-    }
+    ~WindowRuntime() override { SDL_DestroyWindow(window_); }
 
     std::string inkey() override {
         pump(0);
         if (keys_.empty()) {
             present();
-            // Sleep on the event queue instead of spinning; short enough that
-            // a blinking cursor still blinks.
-            pump(waiting_ ? 100 : 0);
+            // Sleep on the event queue instead of spinning: until a key when
+            // nothing moves on screen, briefly enough for a cursor to blink.
+            pump(!waiting_ ? 0 : animated_ ? 100 : 5000);
         }
         if (keys_.empty()) return "";
         std::string k = keys_.front();
@@ -75,8 +77,9 @@ public:
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
     }
 
-    void beginWait() override {
+    void beginWait(bool animated) override {
         waiting_ = true;
+        animated_ = animated;
         present();
     }
     void endWait() override { waiting_ = false; }
@@ -108,7 +111,11 @@ private:
                 throw WindowClosed{};
             case SDL_WINDOWEVENT:
                 if (e.window.event == SDL_WINDOWEVENT_CLOSE) throw WindowClosed{};
-                shown_ = 0;  // resized or exposed: show again
+                // A new size or an uncovered window shows the whole frame once;
+                // focus, enter and leave change nothing on screen.
+                if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) surface_ = nullptr;
+                if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED || e.window.event == SDL_WINDOWEVENT_EXPOSED)
+                    wholeFrame_ = true;
                 break;
             case SDL_TEXTINPUT:
                 // One character per key: the first of what the key typed.
@@ -148,36 +155,68 @@ private:
         }
     }
 
+    // Shows what changed since the last present: the damaged canvas pixels,
+    // area-averaged onto the window surface; the whole frame after a resize
+    // or an expose.
     void present() {
-        Canvas& c = canvas();
         lastPresent_ = SDL_GetTicks();
-        if (shown_ == c.generation() && shown_ != 0) return;
-        shown_ = c.generation();
-        int k = c.scale();
+        Canvas& c = canvas();
+        const PixelRect damage = c.takeDamage();
+        if (!surface_) {
+            surface_ = SDL_GetWindowSurface(window_);
+            if (!surface_) {
+                // A video driver without a surface of its own (Wayland): let
+                // SDL back the surface with a texture.
+                SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "1");
+                surface_ = SDL_GetWindowSurface(window_);
+            }
+            if (!surface_) throw std::runtime_error(SDL_GetError());
+            scaler_.resize(surface_->w, surface_->h, c.scale());
+            wholeFrame_ = true;
+        }
+        WindowRect r = wholeFrame_ ? scaler_.picture() : scaler_.affected(damage);
+        if (r.empty()) return;
+        if (wholeFrame_) {
+            const Rgb& bg = paletteColour(15);
+            SDL_FillRect(surface_, nullptr, SDL_MapRGB(surface_->format, bg.r, bg.g, bg.b));
+        }
+        if (SDL_MUSTLOCK(surface_)) SDL_LockSurface(surface_);
         const std::uint8_t* px = c.pixels();
-        SDL_UpdateTexture(texture_, nullptr, px, c.stride());
-        int ww, wh;
-        SDL_GetRendererOutputSize(renderer_, &ww, &wh);
-        const Rgb& bg = paletteColour(15);
-        SDL_SetRenderDrawColor(renderer_, bg.r, bg.g, bg.b, 255);
-        SDL_RenderClear(renderer_);
-        double fit = std::min(ww / double(Canvas::kViewWidth), wh / double(Canvas::kViewHeight));
-        SDL_Rect dst;
-        dst.w = static_cast<int>(Canvas::kViewWidth * fit);
-        dst.h = static_cast<int>(Canvas::kViewHeight * fit);
-        dst.x = (ww - dst.w) / 2;
-        dst.y = (wh - dst.h) / 2;
-        SDL_Rect src{0, 0, Canvas::kViewWidth * k, Canvas::kViewHeight * k};
-        SDL_RenderCopy(renderer_, texture_, &src, &dst);
-        SDL_RenderPresent(renderer_);
+        auto* base = static_cast<std::uint8_t*>(surface_->pixels);
+        if (surface_->format->format == SDL_PIXELFORMAT_RGB888 || surface_->format->format == SDL_PIXELFORMAT_ARGB8888) {
+            auto* dst = reinterpret_cast<std::uint32_t*>(base + static_cast<std::ptrdiff_t>(r.y0) * surface_->pitch +
+                                                         r.x0 * 4);
+            scaler_.render(px, c.stride(), r, dst, surface_->pitch);
+        } else {
+            // Any other surface format: render, then convert.
+            const int w = r.x1 - r.x0, h = r.y1 - r.y0;
+            convert_.resize(static_cast<std::size_t>(w) * h);
+            scaler_.render(px, c.stride(), r, convert_.data(), w * 4);
+            SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_RGB888, convert_.data(), w * 4, surface_->format->format,
+                              base + static_cast<std::ptrdiff_t>(r.y0) * surface_->pitch +
+                                  r.x0 * surface_->format->BytesPerPixel,
+                              surface_->pitch);
+            convert_.clear();
+            convert_.shrink_to_fit();
+        }
+        if (SDL_MUSTLOCK(surface_)) SDL_UnlockSurface(surface_);
+        if (wholeFrame_) {
+            SDL_UpdateWindowSurface(window_);
+        } else {
+            const SDL_Rect shown{r.x0, r.y0, r.x1 - r.x0, r.y1 - r.y0};
+            SDL_UpdateWindowSurfaceRects(window_, &shown, 1);
+        }
+        wholeFrame_ = false;
     }
 
     SDL_Window* window_ = nullptr;
-    SDL_Renderer* renderer_ = nullptr;
-    SDL_Texture* texture_ = nullptr;
+    SDL_Surface* surface_ = nullptr;  // owned by the window; renewed after a resize
+    ViewScaler scaler_;
+    std::vector<std::uint32_t> convert_;
+    bool wholeFrame_ = true;
     std::deque<std::string> keys_;
     bool waiting_ = false;
-    std::uint64_t shown_ = 0;
+    bool animated_ = false;
     unsigned ops_ = 0;
     Uint32 lastCheck_ = 0;
     Uint32 lastPresent_ = 0;
@@ -191,11 +230,13 @@ int runInWindow(const char* title, const std::function<int(Runtime&)>& program) 
         std::fprintf(stderr, "%s: cannot open a window: %s\n", title, SDL_GetError());
         return 1;
     }
-    // Smooth scaling from the oversized canvas to the window.
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "best");
+    // The window surface in plain memory, updated a rectangle at a time: with
+    // no GPU (Xvfb, remote desktops, many school machines) a texture-backed
+    // surface would run a software GL pass over the whole window per present.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     int status = 0;
     try {
-        WindowRuntime runtime(title, scaleForDisplay());
+        WindowRuntime runtime(openWindow(title));
         status = program(runtime);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s: %s\n", title, e.what());

@@ -8,7 +8,7 @@
 
 namespace rt {
 
-// Opens a maximised window titled title, runs program in it and returns its
+// Opens a window titled title, fitted to the screen and maximised,, runs program in it and returns its
 // exit status. Closing the window ends the program at once.
 int runInWindow(const char* title, const std::function<int(Runtime&)>& program);
 
