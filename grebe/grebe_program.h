@@ -101,7 +101,7 @@ public:
     virtual void PickTwoPointProblem();
     // Example 3-3's line and points, in the same slots.
     virtual void PickTwoPointsSystemProblem();
-    // The loop of the chapter's random examples: the draw, the problem's
+    // ExampleLoop for the chapter's random examples: the draw, the problem's
     // texts, the clear from y 30 and the screen, until the pupil types 1.
     void TwoPointExampleFrame(void (Grebe::*pick)(), void (Grebe::*texts)(), void (Grebe::*screen)());
     void TwoPointSlopeTexts();
