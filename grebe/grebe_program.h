@@ -64,6 +64,17 @@ public:
     void StorePlanePoint(int k, Num u, Num v);
     // An arrow in colour 3 from point `from` to point `to`, its head at `to`.
     void ArrowBetweenPoints(int from, int to);
+    // A labelled line y = ax + b with its slope triangle: a dot on its
+    // intercept (points[0]), a run arrow to points[1] and a rise arrow on to
+    // points[2], in plane values.
+    struct ArrowedLine {
+        Num a, b;
+        std::string_view label;
+        Num labelDx, labelDy;
+        Num points[3][2];
+    };
+    // Draws the line and keeps its three points as points first..first+2.
+    void LineWithSlopeArrows(const ArrowedLine& line, int first);
 
     // ---- Chapter 2: from one point and the slope or the intercept ------
     void EquationFromPointChapter();
