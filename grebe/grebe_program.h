@@ -16,7 +16,6 @@ public:
     explicit Grebe(rt::Runtime& runtime);
 
     // The main menu's items: the chapters, the spare items and the exit.
-    // Chapters 3 and 4 are not built yet and redraw the menu as a spare item does.
     static const std::array<MenuEntry<Grebe>, 7>& MenuEntries();
 
     void EquationMainMenu();
