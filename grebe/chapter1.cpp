@@ -45,6 +45,14 @@ void Grebe::ArrowBetweenPoints(int from, int to) {
     DrawArrow();
 }
 
+void Grebe::LineWithSlopeArrows(const ArrowedLine& line, int first) {
+    GraphOf(3, line.a, line.b, 0, line.label, line.labelDx, line.labelDy);
+    for (int p = 0; p < 3; ++p) StorePlanePoint(first + p, line.points[p][0], line.points[p][1]);
+    Rt().circle(GY5(first), t0014(first), 8, 3, 0, 0, true, -1);
+    ArrowBetweenPoints(first, first + 1);
+    ArrowBetweenPoints(first + 1, first + 2);
+}
+
 // ---- Worked example --------------------------------------------------------------
 
 void Grebe::EquationFromGraphExample() {
@@ -198,28 +206,12 @@ void Grebe::EquationFromGraphAnswers() {
     Put(38, 30, 3, "教科書P71 問1　解答");
     PlaneAt(380, 100, -5, 5, -5, 5, 40, 14);
 
-    // Each line with its label, and its intercept, the point one run to the
-    // right and the point of the line there.
-    struct AnsweredLine {
-        Num a, b;
-        std::string_view label;
-        Num labelDx, labelDy;
-        Num points[3][2];
-    };
-    static constexpr AnsweredLine lines[] = {
+    static constexpr ArrowedLine lines[] = {
         {1, -4, "(1)", -27, -44, {{0, -4}, {1, -4}, {1, -3}}},
         {-2, 1, "(2)", -54, 0, {{0, 1}, {1, 1}, {1, -1}}},
         {1.5f, 2, "(3)", -54, -44, {{0, 2}, {2, 2}, {2, 5}}},
     };
-    int k = 1;
-    for (const AnsweredLine& line : lines) {
-        GraphOf(3, line.a, line.b, 0, line.label, line.labelDx, line.labelDy);
-        for (int p = 0; p < 3; ++p) StorePlanePoint(k + p, line.points[p][0], line.points[p][1]);
-        Rt().circle(GY5(k), t0014(k), 8, 3, 0, 0, true, -1);
-        ArrowBetweenPoints(k, k + 1);
-        ArrowBetweenPoints(k + 1, k + 2);
-        k += 3;
-    }
+    for (int k = 0; k < 3; ++k) LineWithSlopeArrows(lines[k], 1 + 3 * k);
 
     static constexpr std::string_view answers[][2] = {
         {"(1)", "y=x-4"},

@@ -80,18 +80,10 @@ void Grebe::PickTwoPointProblem() {
 }
 
 void Grebe::TwoPointExampleFrame(void (Grebe::*pick)(), void (Grebe::*texts)(), void (Grebe::*screen)()) {
-    ClearBox(1320, 1300);
-    B1 = 40;
-    B2_row = 30;
-    PenWidth(5);
-    LT2(1) = B1;
-    B2(1) = B2_row;
-    RandomExerciseLoop([&] {
+    ExampleLoop([&] {
         (this->*pick)();
         (this->*texts)();
-        EraseBox(0, B2(1), 1600, B2(1) + 1800);
-        B1 = LT2(1);
-        B2_row = B2(1);
+        RestartExampleScreen();
         (this->*screen)();
     });
 }
@@ -117,24 +109,14 @@ void Grebe::TwoPointProblemFigure(std::string_view heading, std::string_view que
 
     PlaneAt(800, 200, -10, 10, -10, 10, 20, 0);
     GraphOf(3, T(1), F(1), 0, "");
-    auto plot = [this](Num x, Num y, Num colour, const std::string& label, Num dx, Num dy) {
-        KAKUDAI = x;
-        SENTAKU = y;
-        GY0 = 8;
-        TKAI2 = colour;
-        IB8_s = ScreenText(label);
-        JYOU = dx;
-        AINP_labelDy = dy;
-        PlotPoint();
-    };
     // Point 1's label starts at the point, on the side away from the line.
-    plot(T(2), F(2), 3, point1, 20, T(1) < 0 ? -20 : 50);
+    PointAt(T(2), F(2), 8, 3, point1, 20, T(1) < 0 ? -20 : 50);
     ZY = HOUKOU;
     AA1 = N2;
     // Point 2's label ends 20 left of the point, above it.
     A_s = point2;
     MeasureMathText();
-    plot(T(3), F(3), 5, point2, -BAI, -10);
+    PointAt(T(3), F(3), 8, 5, point2, -BAI, -10);
     GY3 = HOUKOU;
     HIDARI = N2;
 

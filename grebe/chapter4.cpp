@@ -70,39 +70,11 @@ void Grebe::BasicProblemFourGraphs() {
 void Grebe::BasicProblemFiveGraphs() {
     GraphProblemOpening("5");
 
-    // Each line's point on the y axis, the end of its run and the end of its
-    // rise, in values of the plane; the triangle is drawn after its line.
-    struct Line {
-        Num a, b, labelDx, labelDy;
-        std::string_view label;
-        Num points[3][2];
+    static constexpr ArrowedLine lines[] = {
+        {2, 1, "(1)", -27, -44, {{0, 1}, {1, 1}, {1, 3}}},
+        {-2.0f / 3, -3, "(2)", -54, 0, {{0, -3}, {3, -3}, {3, -5}}},
     };
-    static constexpr Line lines[] = {
-        {2, 1, -27, -44, "(1)", {{0, 1}, {1, 1}, {1, 3}}},
-        {-2.0f / 3, -3, -54, 0, "(2)", {{0, -3}, {3, -3}, {3, -5}}},
-    };
-    int entry = 1;
-    for (const Line& line : lines) {
-        GraphOf(3, line.a, line.b, 0, line.label, line.labelDx, line.labelDy);
-        const int first = entry;
-        for (const auto& p : line.points) {
-            GY5(entry) = TATE + p[0] * NAKA;
-            t0014(entry) = t0001 - p[1] * NAKA;
-            ++entry;
-        }
-        Rt().circle(GY5(first), t0014(first), 8, 3, 0, 0, true, -1);
-        for (int k = first; k < first + 2; ++k) {
-            P2 = GY5(k);
-            BB = t0014(k);
-            XI0 = GY5(k + 1);
-            SITA = t0014(k + 1);
-            NO = 3;
-            P = 16;
-            IROIRO = 1;
-            UE = 2;
-            DrawArrow();
-        }
-    }
+    for (int k = 0; k < 2; ++k) LineWithSlopeArrows(lines[k], 1 + 3 * k);
 
     NewRow(70, 0, "(1)");
     Next(5, "y=2x+1");

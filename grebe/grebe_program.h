@@ -16,7 +16,6 @@ public:
     explicit Grebe(rt::Runtime& runtime);
 
     // The main menu's items: the chapters, the spare items and the exit.
-    // Chapters 3 and 4 are not built yet and redraw the menu as a spare item does.
     static const std::array<MenuEntry<Grebe>, 7>& MenuEntries();
 
     void EquationMainMenu();
@@ -64,6 +63,17 @@ public:
     void StorePlanePoint(int k, Num u, Num v);
     // An arrow in colour 3 from point `from` to point `to`, its head at `to`.
     void ArrowBetweenPoints(int from, int to);
+    // A labelled line y = ax + b with its slope triangle: a dot on its
+    // intercept (points[0]), a run arrow to points[1] and a rise arrow on to
+    // points[2], in plane values.
+    struct ArrowedLine {
+        Num a, b;
+        std::string_view label;
+        Num labelDx, labelDy;
+        Num points[3][2];
+    };
+    // Draws the line and keeps its three points as points first..first+2.
+    void LineWithSlopeArrows(const ArrowedLine& line, int first);
 
     // ---- Chapter 2: from one point and the slope or the intercept ------
     void EquationFromPointChapter();
@@ -101,7 +111,7 @@ public:
     virtual void PickTwoPointProblem();
     // Example 3-3's line and points, in the same slots.
     virtual void PickTwoPointsSystemProblem();
-    // The loop of the chapter's random examples: the draw, the problem's
+    // ExampleLoop for the chapter's random examples: the draw, the problem's
     // texts, the clear from y 30 and the screen, until the pupil types 1.
     void TwoPointExampleFrame(void (Grebe::*pick)(), void (Grebe::*texts)(), void (Grebe::*screen)());
     void TwoPointSlopeTexts();
