@@ -225,10 +225,7 @@ void Plover::ExerciseA6Answers() {
     t0000 = 5;
     GGX = 1;
     LabelAxisScales();
-    Rt().setFontSize(static_cast<int>(NAGASA));
-    Rt().symbol("分", GY1 - 1.5f * NAGASA, t0001 + 32, 2, 1, 0);
-    Rt().symbol("km", TATE - 60, ZX - 16, 2, 1, 0);
-    Rt().setFontSize(16);
+    PlaneUnits(GY1 - 1.5f * NAGASA, t0001 + 32, "分", TATE - 60, ZX - 16, "km");
     XJ1 = 0;
     YJ1 = 25;
     t0000 = 5;

@@ -31,9 +31,9 @@ void Plover::LineOnPlane(Num xTo, Num yTo, Num xPerStep, Num yPerStep, Num slope
 
 void Plover::BigDot(Num x, Num y, Num colour) { Rt().circle(x, y, 8, static_cast<int>(colour), 0, 0, true, -1); }
 
-void Plover::ScaledLabel(Num x, Num y, std::string_view text) {
+void Plover::ScaledLabel(Num x, Num y, std::string_view text, Num down) {
     if (screenTextLog) screenTextLog->push_back({std::string(text), x, y, 0});
-    Rt().symbol(text, x, y, 2, 1, 0);
+    Rt().symbol(text, x, y, 2, down, 0);
 }
 
 void Plover::PlaneUnits(Num xUnitX, Num xUnitY, std::string_view xUnit, Num yUnitX, Num yUnitY,

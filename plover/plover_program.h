@@ -143,8 +143,9 @@ private:
     void LineOnPlane(Num xTo, Num yTo, Num xPerStep, Num yPerStep, Num slope, Num intercept, Num colour);
     // A filled dot of radius 8, drawn as PlotPoint draws its dots.
     void BigDot(Num x, Num y, Num colour);
-    // A label drawn as scaled text in font size NAGASA, twice as wide.
-    void ScaledLabel(Num x, Num y, std::string_view text);
+    // A label drawn as scaled text in the font size in force, twice as wide
+    // and `down` times as high.
+    void ScaledLabel(Num x, Num y, std::string_view text, Num down = 1);
     // The units of a plane: font size NAGASA for both, then 16.
     void PlaneUnits(Num xUnitX, Num xUnitY, std::string_view xUnit, Num yUnitX, Num yUnitY,
                     std::string_view yUnit);
