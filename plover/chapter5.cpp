@@ -235,15 +235,7 @@ void Plover::ExerciseA6Answers() {
     // Minutes and kilometres of the two movements' corners; point 4 is where
     // they meet.
     static constexpr Num points[5][2] = {{25, 5}, {55, 7}, {20, 0}, {40, 6}, {50, 9}};
-    for (int k = 1; k <= 5; ++k) {
-        GY5(k) = points[k - 1][0];
-        t0014(k) = points[k - 1][1];
-    }
-    for (int k = 1; k <= 5; ++k) {
-        PointAt(GY5(k), t0014(k), 0.01f, 0, 5, 1);
-        GY5(k) = HOUKOU;
-        t0014(k) = N2;
-    }
+    PlotPointTable(points, 0.01f, 5, 1);
     PenWidth(8);
     Rt().line(GY5(1), t0014(1), GY5(2), t0014(2), 0);
 

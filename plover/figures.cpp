@@ -29,6 +29,18 @@ void Plover::LineOnPlane(Num xTo, Num yTo, Num xPerStep, Num yPerStep, Num slope
     GraphOf(3, slope, intercept, colour, "");
 }
 
+void Plover::PlotPointTable(std::span<const Num[2]> points, Num radius, Num xPerStep, Num yPerStep) {
+    for (std::size_t i = 1; i <= points.size(); ++i) {
+        GY5(i) = points[i - 1][0];
+        t0014(i) = points[i - 1][1];
+    }
+    for (std::size_t i = 1; i <= points.size(); ++i) {
+        PointAt(GY5(i), t0014(i), radius, 0, xPerStep, yPerStep);
+        GY5(i) = HOUKOU;
+        t0014(i) = N2;
+    }
+}
+
 void Plover::BigDot(Num x, Num y, Num colour) { Rt().circle(x, y, 8, static_cast<int>(colour), 0, 0, true, -1); }
 
 void Plover::ScaledLabel(Num x, Num y, std::string_view text, Num down) {

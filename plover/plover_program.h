@@ -5,6 +5,7 @@
 
 #include <array>
 #include <initializer_list>
+#include <span>
 #include <string_view>
 
 #include "engine/chapter.h"
@@ -141,6 +142,10 @@ private:
     // The unlabelled line y = slope*x + intercept over x 0..xTo of the plane
     // last drawn, whose ranges start at 0.
     void LineOnPlane(Num xTo, Num yTo, Num xPerStep, Num yPerStep, Num slope, Num intercept, Num colour);
+    // Puts the values (x, y) of the points in GY5()/t0014() from element 1,
+    // plots each unlabelled in colour 0 and keeps its screen position there
+    // in place of its values.
+    void PlotPointTable(std::span<const Num[2]> points, Num radius, Num xPerStep, Num yPerStep);
     // A filled dot of radius 8, drawn as PlotPoint draws its dots.
     void BigDot(Num x, Num y, Num colour);
     // A label drawn as scaled text in the font size in force, twice as wide
