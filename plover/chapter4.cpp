@@ -59,13 +59,7 @@ void Plover::DrawAreaUnitLabels() {
     ScaledLabel(TATE - 16, ZX + 6, "2", 2);
 }
 
-void Plover::AreaGraphPiece(Num a, Num b, Num xFrom, Num xTo) {
-    XJ1 = xFrom;
-    YJ1 = xTo;
-    t0000 = 1;
-    GGX = 1;
-    GraphOf(3, a, b, 5, "");
-}
+void Plover::AreaGraphPiece(Num a, Num b, Num xFrom, Num xTo) { LineOnPlane(xTo, 7, 1, 1, a, b, 5, xFrom); }
 
 // ---- Topic 1: the question and the animation -----------------------------------------
 

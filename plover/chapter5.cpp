@@ -226,11 +226,7 @@ void Plover::ExerciseA6Answers() {
     GGX = 1;
     LabelAxisScales();
     PlaneUnits(GY1 - 1.5f * NAGASA, t0001 + 32, "分", TATE - 60, ZX - 16, "km");
-    XJ1 = 0;
-    YJ1 = 25;
-    t0000 = 5;
-    GGX = 1;
-    GraphOf(3, 0.2f, 0, 0, "");
+    LineOnPlane(25, 9, 5, 1, 0.2f, 0, 0);
 
     // Minutes and kilometres of the two movements' corners; point 4 is where
     // they meet.

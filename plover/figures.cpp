@@ -18,9 +18,9 @@ void Plover::ReadingArrow(Num x1, Num y1, Num x2, Num y2) {
 }
 
 void Plover::LineOnPlane(Num xTo, Num yTo, Num xPerStep, Num yPerStep, Num slope, Num intercept,
-                         Num colour) {
+                         Num colour, Num xFrom) {
     // DrawAxes left the ranges as grid counts; the graph reads values.
-    XJ1 = 0;
+    XJ1 = xFrom;
     YJ1 = xTo;
     B4 = 0;
     X_yTop = yTo;

@@ -76,7 +76,8 @@ public:
     void LetteredPolygon(std::initializer_list<int> points);
     // The units cm and cm^2 at the ends of the axes of an area graph.
     void DrawAreaUnitLabels();
-    // One straight piece y = ax + b of an area graph, x from xFrom to xTo, in colour 5.
+    // One straight piece y = ax + b of an area graph (y 0 to 7, one unit a
+    // grid step), x from xFrom to xTo, in colour 5.
     void AreaGraphPiece(Num a, Num b, Num xFrom, Num xTo);
 
     // ---- Chapter 5: exercises A ----------------------------------------
@@ -139,9 +140,10 @@ private:
     // ---- Shared by the chapters ---------------------------------------------
     // A single-headed arrow from (x1,y1) to (x2,y2), head at the far end.
     void ReadingArrow(Num x1, Num y1, Num x2, Num y2);
-    // The unlabelled line y = slope*x + intercept over x 0..xTo of the plane
-    // last drawn, whose ranges start at 0.
-    void LineOnPlane(Num xTo, Num yTo, Num xPerStep, Num yPerStep, Num slope, Num intercept, Num colour);
+    // The unlabelled line y = slope*x + intercept over x xFrom..xTo of the
+    // plane last drawn, whose y range is 0..yTo.
+    void LineOnPlane(Num xTo, Num yTo, Num xPerStep, Num yPerStep, Num slope, Num intercept, Num colour,
+                     Num xFrom = 0);
     // Puts the values (x, y) of the points in GY5()/t0014() from element 1,
     // plots each unlabelled in colour 0 and keeps its screen position there
     // in place of its values.
