@@ -16,8 +16,8 @@ class Plover : public Lesson {
 public:
     explicit Plover(rt::Runtime& runtime);
 
-    // The main menu's items: the chapters, the spare items and the exit.
-    // A chapter not built yet redraws the menu as a spare item does.
+    // The main menu's items: the six chapters, the spare item (it redraws the
+    // menu) and the exit.
     static const std::array<MenuEntry<Plover>, 8>& MenuEntries();
 
     void ApplicationsMainMenu();
