@@ -91,15 +91,7 @@ void Plover::FerryChartQuestion() {
     I_top = 270;
     NAKA = 30;
     DrawFerryChartGrid();
-    for (int i = 1; i <= 14; ++i) {
-        GY5(i) = kTimetable[i - 1][0];
-        t0014(i) = kTimetable[i - 1][1];
-    }
-    for (int i = 1; i <= 14; ++i) {
-        PointAt(GY5(i), t0014(i), 1, 0, 10, 1);
-        GY5(i) = HOUKOU;
-        t0014(i) = N2;
-    }
+    PlotPointTable(kTimetable, 1, 10, 1);
     // Where the car ferry meets the two jetfoils that come the other way.
     for (int meeting = 1; meeting <= 2; ++meeting) {
         const int from = 3 + 2 * meeting;
@@ -161,15 +153,7 @@ void Plover::FerryChartExercise() {
     PlaneUnits(GY1 - 1.5f * NAGASA, t0001 + 4, "分", TATE - 50, ZX + 16, "km");
     LineOnPlane(30, 12, 5, 1, 0.2f, 0, 0);
     // The points the lines below join, turned into screen positions.
-    for (int i = 1; i <= 5; ++i) {
-        GY5(i) = kJourney[i - 1][0];
-        t0014(i) = kJourney[i - 1][1];
-    }
-    for (int i = 1; i <= 5; ++i) {
-        PointAt(GY5(i), t0014(i), 0.01f, 0, 5, 1);
-        GY5(i) = HOUKOU;
-        t0014(i) = N2;
-    }
+    PlotPointTable(kJourney, 0.01f, 5, 1);
     StepReveal();
 
     Put(B1 - 57, B2_row + 50, 3, "(1)");

@@ -55,20 +55,11 @@ void Plover::MarkPointP(int k, Num dx, Num dy) {
 
 void Plover::DrawAreaUnitLabels() {
     // Scaled strings, not maths text: the exponent is a second, smaller string.
-    Rt().setFontSize(static_cast<int>(NAGASA));
-    Rt().symbol("㎝", GY1 - 1.5f * NAGASA, t0001 + 4, 2, 1, 0);
-    Rt().symbol("㎝", TATE - 70, ZX + 16, 2, 1, 0);
-    Rt().setFontSize(16);
-    Rt().symbol("2", TATE - 16, ZX + 6, 2, 2, 0);
+    PlaneUnits(GY1 - 1.5f * NAGASA, t0001 + 4, "㎝", TATE - 70, ZX + 16, "㎝");
+    ScaledLabel(TATE - 16, ZX + 6, "2", 2);
 }
 
-void Plover::AreaGraphPiece(Num a, Num b, Num xFrom, Num xTo) {
-    XJ1 = xFrom;
-    YJ1 = xTo;
-    t0000 = 1;
-    GGX = 1;
-    GraphOf(3, a, b, 5, "");
-}
+void Plover::AreaGraphPiece(Num a, Num b, Num xFrom, Num xTo) { LineOnPlane(xTo, 7, 1, 1, a, b, 5, xFrom); }
 
 // ---- Topic 1: the question and the animation -----------------------------------------
 

@@ -225,28 +225,13 @@ void Plover::ExerciseA6Answers() {
     t0000 = 5;
     GGX = 1;
     LabelAxisScales();
-    Rt().setFontSize(static_cast<int>(NAGASA));
-    Rt().symbol("分", GY1 - 1.5f * NAGASA, t0001 + 32, 2, 1, 0);
-    Rt().symbol("km", TATE - 60, ZX - 16, 2, 1, 0);
-    Rt().setFontSize(16);
-    XJ1 = 0;
-    YJ1 = 25;
-    t0000 = 5;
-    GGX = 1;
-    GraphOf(3, 0.2f, 0, 0, "");
+    PlaneUnits(GY1 - 1.5f * NAGASA, t0001 + 32, "分", TATE - 60, ZX - 16, "km");
+    LineOnPlane(25, 9, 5, 1, 0.2f, 0, 0);
 
     // Minutes and kilometres of the two movements' corners; point 4 is where
     // they meet.
     static constexpr Num points[5][2] = {{25, 5}, {55, 7}, {20, 0}, {40, 6}, {50, 9}};
-    for (int k = 1; k <= 5; ++k) {
-        GY5(k) = points[k - 1][0];
-        t0014(k) = points[k - 1][1];
-    }
-    for (int k = 1; k <= 5; ++k) {
-        PointAt(GY5(k), t0014(k), 0.01f, 0, 5, 1);
-        GY5(k) = HOUKOU;
-        t0014(k) = N2;
-    }
+    PlotPointTable(points, 0.01f, 5, 1);
     PenWidth(8);
     Rt().line(GY5(1), t0014(1), GY5(2), t0014(2), 0);
 

@@ -117,8 +117,7 @@ void Plover::DrawExerciseB2Figure() {
     P = 0;
     LetteredPolygon({1, 2, 3});
     ShadePolygon({1, 4, 3});
-    Rt().circle(GY5(4), t0014(4), 6, 3, 0, 0, true, -1);
-    Label(GY5(4) - 10, t0014(4) + 4, 3, "P");
+    MarkPointP(4, -10, 4);
     Label(HI - 40, ZX, 3, "(1) PがAB上");
     ArcOver(GY5(1), t0014(1), GY5(2), t0014(2), 60, 1, 5, 7, 7, "4cm");
     ArcOver(GY5(2), t0014(2), GY5(3), t0014(3), 20, 1, 5, 7, 7, "3cm");

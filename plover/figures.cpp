@@ -18,9 +18,9 @@ void Plover::ReadingArrow(Num x1, Num y1, Num x2, Num y2) {
 }
 
 void Plover::LineOnPlane(Num xTo, Num yTo, Num xPerStep, Num yPerStep, Num slope, Num intercept,
-                         Num colour) {
+                         Num colour, Num xFrom) {
     // DrawAxes left the ranges as grid counts; the graph reads values.
-    XJ1 = 0;
+    XJ1 = xFrom;
     YJ1 = xTo;
     B4 = 0;
     X_yTop = yTo;
@@ -29,11 +29,23 @@ void Plover::LineOnPlane(Num xTo, Num yTo, Num xPerStep, Num yPerStep, Num slope
     GraphOf(3, slope, intercept, colour, "");
 }
 
+void Plover::PlotPointTable(std::span<const Num[2]> points, Num radius, Num xPerStep, Num yPerStep) {
+    for (std::size_t i = 1; i <= points.size(); ++i) {
+        GY5(i) = points[i - 1][0];
+        t0014(i) = points[i - 1][1];
+    }
+    for (std::size_t i = 1; i <= points.size(); ++i) {
+        PointAt(GY5(i), t0014(i), radius, 0, xPerStep, yPerStep);
+        GY5(i) = HOUKOU;
+        t0014(i) = N2;
+    }
+}
+
 void Plover::BigDot(Num x, Num y, Num colour) { Rt().circle(x, y, 8, static_cast<int>(colour), 0, 0, true, -1); }
 
-void Plover::ScaledLabel(Num x, Num y, std::string_view text) {
+void Plover::ScaledLabel(Num x, Num y, std::string_view text, Num down) {
     if (screenTextLog) screenTextLog->push_back({std::string(text), x, y, 0});
-    Rt().symbol(text, x, y, 2, 1, 0);
+    Rt().symbol(text, x, y, 2, down, 0);
 }
 
 void Plover::PlaneUnits(Num xUnitX, Num xUnitY, std::string_view xUnit, Num yUnitX, Num yUnitY,

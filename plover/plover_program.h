@@ -5,6 +5,7 @@
 
 #include <array>
 #include <initializer_list>
+#include <span>
 #include <string_view>
 
 #include "engine/chapter.h"
@@ -15,8 +16,8 @@ class Plover : public Lesson {
 public:
     explicit Plover(rt::Runtime& runtime);
 
-    // The main menu's items: the chapters, the spare items and the exit.
-    // A chapter not built yet redraws the menu as a spare item does.
+    // The main menu's items: the six chapters, the spare item (it redraws the
+    // menu) and the exit.
     static const std::array<MenuEntry<Plover>, 8>& MenuEntries();
 
     void ApplicationsMainMenu();
@@ -75,7 +76,8 @@ public:
     void LetteredPolygon(std::initializer_list<int> points);
     // The units cm and cm^2 at the ends of the axes of an area graph.
     void DrawAreaUnitLabels();
-    // One straight piece y = ax + b of an area graph, x from xFrom to xTo, in colour 5.
+    // One straight piece y = ax + b of an area graph (y 0 to 7, one unit a
+    // grid step), x from xFrom to xTo, in colour 5.
     void AreaGraphPiece(Num a, Num b, Num xFrom, Num xTo);
 
     // ---- Chapter 5: exercises A ----------------------------------------
@@ -138,13 +140,19 @@ private:
     // ---- Shared by the chapters ---------------------------------------------
     // A single-headed arrow from (x1,y1) to (x2,y2), head at the far end.
     void ReadingArrow(Num x1, Num y1, Num x2, Num y2);
-    // The unlabelled line y = slope*x + intercept over x 0..xTo of the plane
-    // last drawn, whose ranges start at 0.
-    void LineOnPlane(Num xTo, Num yTo, Num xPerStep, Num yPerStep, Num slope, Num intercept, Num colour);
+    // The unlabelled line y = slope*x + intercept over x xFrom..xTo of the
+    // plane last drawn, whose y range is 0..yTo.
+    void LineOnPlane(Num xTo, Num yTo, Num xPerStep, Num yPerStep, Num slope, Num intercept, Num colour,
+                     Num xFrom = 0);
+    // Puts the values (x, y) of the points in GY5()/t0014() from element 1,
+    // plots each unlabelled in colour 0 and keeps its screen position there
+    // in place of its values.
+    void PlotPointTable(std::span<const Num[2]> points, Num radius, Num xPerStep, Num yPerStep);
     // A filled dot of radius 8, drawn as PlotPoint draws its dots.
     void BigDot(Num x, Num y, Num colour);
-    // A label drawn as scaled text in font size NAGASA, twice as wide.
-    void ScaledLabel(Num x, Num y, std::string_view text);
+    // A label drawn as scaled text in the font size in force, twice as wide
+    // and `down` times as high.
+    void ScaledLabel(Num x, Num y, std::string_view text, Num down = 1);
     // The units of a plane: font size NAGASA for both, then 16.
     void PlaneUnits(Num xUnitX, Num xUnitY, std::string_view xUnit, Num yUnitX, Num yUnitY,
                     std::string_view yUnit);

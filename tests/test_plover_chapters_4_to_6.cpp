@@ -40,7 +40,9 @@ TEST_P(PloverChapters4To6SubMenuRange, EachEntryLeadsWhereItsValueSays) {
     const std::string opens = c.opens;
     EXPECT_EQ(run.count(line), opens.empty() ? 2 : 1) << c.chapter << ": " << c.typed;
     EXPECT_EQ(run.count(kHeading), opens == "menu" ? 2 : 1) << c.chapter << ": " << c.typed;
-    if (!opens.empty() && opens != "menu") EXPECT_EQ(run.count(opens), 1) << c.chapter << ": " << c.typed;
+    if (!opens.empty() && opens != "menu") {
+        EXPECT_EQ(run.count(opens), 1) << c.chapter << ": " << c.typed;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -31,6 +31,8 @@ TEST(ExerciseA6, DistanceTimePlaneInValuesWithUnitsAndThickSegments) {
     EXPECT_TRUE(glyphAt(lines, 730, 195, "5"));
     EXPECT_TRUE(hasLine(lines, "text 1155 442 2 1 0 ゴシック 30 0 0 分"));
     EXPECT_TRUE(hasLine(lines, "text 700 34 2 1 0 ゴシック 30 0 0 km"));
+    // The units are screen texts like every other plane's, seen by the lint.
+    EXPECT_EQ(run.place("km"), "700 34 0");
     // The first part ends at minute 25, 5 km; both segments at pen 8.
     EXPECT_FALSE(dotsIn(lines, "1", 0, 959.5f, 960.5f, 209.5f, 210.5f).empty());
     EXPECT_TRUE(dotsIn(lines, "1", 0, 961, 1300, 0, 720).empty());
@@ -82,6 +84,7 @@ TEST(ExerciseB2, FiguresArcsAndTheGraphWithItsUnits) {
     // Screen 2: units in scaled strings and the two pieces meeting at (4, 6).
     EXPECT_TRUE(hasLine(lines, "text 921 434 2 1 0 ゴシック 30 0 0 ㎝"));
     EXPECT_TRUE(hasLine(lines, "text 576 166 2 1 0 ゴシック 30 0 0 ㎝"));
+    EXPECT_EQ(run.place("㎝"), "921 434 0");
     EXPECT_TRUE(hasLine(lines, "text 630 156 2 2 0 ゴシック 16 0 0 2"));
     EXPECT_FALSE(dotsIn(lines, "1", 5, 805.5f, 806.5f, 189.5f, 190.5f).empty());
     EXPECT_TRUE(dotsIn(lines, "1", 5, 0, 1400, 0, 189).empty());
