@@ -218,12 +218,13 @@ void Lesson::ArcOver(Num x1, Num y1, Num x2, Num y2, Num height, Num side, Num s
     DrawArcOverSegment();
 }
 
-void Lesson::ArrowTo(Num x1, Num y1, Num x2, Num y2, Num colour, Num headLength) {
+void Lesson::ArrowTo(Num x1, Num y1, Num x2, Num y2, Num colour, Num headLength, Num twice) {
     P2 = x1;
     BB = y1;
     XI0 = x2;
     SITA = y2;
     IROIRO = 1;
+    UE = twice;
     NO = colour;
     P = headLength;
     DrawArrow();

@@ -126,8 +126,9 @@ public:
                  Num dotColour, Num labelColour, std::string_view label, Num labelDown = 0,
                  Num labelRight = 0);
 
-    // An arrow from (x1, y1) to (x2, y2) with its head at the second end.
-    void ArrowTo(Num x1, Num y1, Num x2, Num y2, Num colour, Num headLength = 16);
+    // An arrow from (x1, y1) to (x2, y2) with its head at the second end;
+    // twice = 2 draws it again with its ends exchanged (still one head).
+    void ArrowTo(Num x1, Num y1, Num x2, Num y2, Num colour, Num headLength = 16, Num twice = 0);
     // Two equations under a brace at (x, y): both 40 right of it, one row
     // (50) apart; the cursor ends after the second.
     void BracedSystem(Num x, Num y, std::string_view first, std::string_view second, Num colour = 0);

@@ -25,18 +25,6 @@ void Kestrel::TableEquationGraphMenu() {
     RunSubMenu(*this, "①式表グラフ　②増加　③減少　④問７　⑤終了", topics);
 }
 
-void Kestrel::ArrowTo(Num x1, Num y1, Num x2, Num y2, Num colour, Num twice) {
-    P2 = x1;
-    BB = y1;
-    XI0 = x2;
-    SITA = y2;
-    IROIRO = 1;
-    UE = twice;
-    NO = colour;
-    P = 16;
-    DrawArrow();
-}
-
 // ---- a and b in three forms ------------------------------------------------------
 
 void Kestrel::ThreeFormsCoefficients() {

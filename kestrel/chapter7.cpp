@@ -41,7 +41,7 @@ void Kestrel::DomainRangeExample() {
     // Points 1 to 6: the domain's ends on the x axis, the graph above them,
     // and their heights on the y axis.
     auto line = [&](int from, int to, Num colour) { Rt().line(GY5(from), t0014(from), GY5(to), t0014(to), static_cast<int>(colour)); };
-    auto arrow = [&](int from, int to) { ArrowTo(GY5(from), t0014(from), GY5(to), t0014(to), 5, 2); };
+    auto arrow = [&](int from, int to) { ArrowTo(GY5(from), t0014(from), GY5(to), t0014(to), 5, 16, 2); };
     StepReveal();
     PointAt(5, 0, 8, 5);
     GY5(1) = HOUKOU;

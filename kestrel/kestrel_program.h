@@ -159,8 +159,6 @@ public:
     // Reads slopes (slopeTyped) or intercepts and adds each line to the plane
     // until the pupil types 1 at the next-step prompt.
     void TypedValueGraphLoop(std::string_view prompt, bool slopeTyped, Num colour);
-    // An arrow with one head of 16 at (x2, y2); twice = 2 draws it again.
-    void ArrowTo(Num x1, Num y1, Num x2, Num y2, Num colour, Num twice = 0);
 
     // ---- Chapter 7: domain and range ------------------------------------------
     void DomainRangeChapter();
