@@ -141,6 +141,11 @@ void Lesson::Cell(Num x, Num y, const CellStyle& style, std::string_view text) {
     B2_row = DSM2;
 }
 
+void Lesson::PageHeading(Num x, Num y, std::string_view page, Num numberWidth, std::string_view number) {
+    Cell(x, y, {396, 44, 5, 4, 13}, page);
+    Cell(YI1 + 44, y, {numberWidth, 44, 4, 3, 13}, number);
+}
+
 // ---- Figures ------------------------------------------------------------------
 
 void Lesson::PlaneAt(Num left, Num top, Num xFrom, Num xTo, Num yFrom, Num yTo, Num step, Num grid,

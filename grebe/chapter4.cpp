@@ -52,8 +52,7 @@ void Grebe::BasicProblemsOneToThree() {
 void Grebe::ProblemHeadingCells(std::string_view number) {
     TopicScreen(1760, 1800, 76);
     PenWidth(5);
-    Cell(B1, B2_row, kPageCell, "P74 基本の問題");
-    Cell(YI1 + 44, B2_row, {44, 44, 4, 3, 13}, number);
+    PageHeading(B1, B2_row, "P74 基本の問題", 44, number);
 }
 
 void Grebe::GraphProblemOpening(std::string_view number) {

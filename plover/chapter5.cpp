@@ -13,33 +13,6 @@ void Plover::ExercisesAChapter() {
     RunSubMenu(*this, "P92 章の問題A ①1,2　②3　③4　④5　⑤6　⑥終了", topics);
 }
 
-// ---- Pieces the exercise answers share ----------------------------------------------------
-
-void Plover::ExerciseHeading(Num x, std::string_view page, Num numberWidth, std::string_view number) {
-    Cell(x, 30, {396, 44, 5, 4, 13}, page);
-    Cell(YI1 + 44, 30, {numberWidth, 44, 4, 3, 13}, number);
-}
-
-void Plover::BraceAt(Num x, Num y, Num height) {
-    DSM1 = x;
-    DSM2 = y;
-    TANI = height;
-    YMOTO = 0;
-    DrawBrace();
-}
-
-void Plover::EliminationAt(Num x, Num y, std::string_view upper, std::string_view lower) {
-    DSM1 = x;
-    DSM2 = y;
-    YY_s = ScreenText(upper);
-    T_s = ScreenText(lower);
-    FY_s = ScreenText("-");
-    Y_rowH = 50;
-    NO = 0;
-    YMOTO = 0;
-    DrawEliminationColumns();
-}
-
 // ---- Exercises 1 and 2 -------------------------------------------------------------------
 
 void Plover::ExerciseA1and2Answers() {
@@ -82,7 +55,7 @@ void Plover::ExerciseA1and2Answers() {
 void Plover::ExerciseA3Answers() {
     TopicScreen(1760, 1800, 76);
     PenWidth(5);
-    ExerciseHeading(B1, "P92 章の問題A", 44, "3");
+    PageHeading(B1, 30, "P92 章の問題A", 44, "3");
     Put(B1 - 76, 90, 3, "(1)");
     Next(3, "変化の割合がﾀ2/5ﾀ");
     Next(0, "だから");
@@ -96,14 +69,12 @@ void Plover::ExerciseA3Answers() {
     Next(3, "求める式をy=ax+b");
     Next(0, "とする。");
     NewRow(50, 0, "x=2,y=3とx=-5,y=-11を代入して");
-    BraceAt(B1, B2_row + 50, 100);
-    Put(B1 + 40, B2_row + 50, 0, "3=2a+b…①");
-    Put(B1 + 40, B2_row + 50, 0, "-11=-5a+b…②");
+    BracedSystem(B1, B2_row + 50, "3=2a+b…①", "-11=-5a+b…②");
 
     B1 = 760;
     B2_row = 30;
     Put(B1, B2_row, 3, "①-②");
-    EliminationAt(B1, B2_row + 50, "  3=2a+b", "-11=-5a+b");
+    ColumnsAt(B1, B2_row + 50, "  3=2a+b", "-11=-5a+b", "-");
     // The signs that change when ② is taken away, between the two rows.
     Label(B1, B2_row - 25, 3, "+ +   +  -");
     Put(GX5, B2_row + 50, 0, " 14=7a");
@@ -117,7 +88,7 @@ void Plover::ExerciseA3Answers() {
     StepReveal();
     TopicScreen(1760, 1800, 76);
     PenWidth(5);
-    ExerciseHeading(B1, "P92 章の問題A", 44, "3");
+    PageHeading(B1, 30, "P92 章の問題A", 44, "3");
     Put(B1 - 76, 90, 3, "(3)");
     Next(3, "傾きが-3");
     Next(0, "だから");
@@ -134,7 +105,7 @@ void Plover::ExerciseA3Answers() {
 void Plover::ExerciseA4Answers() {
     TopicScreen(1760, 1800, 76);
     PenWidth(5);
-    ExerciseHeading(B1, "P92 章の問題A", 44, "4");
+    PageHeading(B1, 30, "P92 章の問題A", 44, "4");
     Put(B1 - 38, 90, 3, "(1)");
     Next(0, "x-2y+4=0 ");
     NewRow(70, 3, "y=ﾀ1/2ﾀx+2");
@@ -168,7 +139,7 @@ void Plover::ExerciseA4Answers() {
 void Plover::ExerciseA5Answers() {
     TopicScreen(1760, 1800, 76);
     PenWidth(5);
-    ExerciseHeading(B1, "P92 章の問題A", 44, "5");
+    PageHeading(B1, 30, "P92 章の問題A", 44, "5");
     PlaneAt(874, 100, -4, 5, -4, 6, 40, 14);
     GraphOf(3, -2, 4, 0, "①", -162, -400);
     XJ1 = -4;
@@ -191,15 +162,12 @@ void Plover::ExerciseA5Answers() {
 
     StepReveal();
     NewRow(50, 0, "");
-    BraceAt(B1, B2_row, 100);
-    YI1 = B1 + 40;
     t0014(1) = B2_row;
-    Put(YI1, B2_row, 0, "y=-2x+4…①");
-    Put(B1 + 40, B2_row + 50, 0, "y=x-1…②");
+    BracedSystem(B1, B2_row, "y=-2x+4…①", "y=x-1…②");
 
     StepReveal();
     NewRow(50, 3, "①-②");
-    EliminationAt(B1, B2_row + 50, "y=-2x+4", "y=  x-1");
+    ColumnsAt(B1, B2_row + 50, "y=-2x+4", "y=  x-1", "-");
     Label(B1, B2_row - 25, 3, "+-  -  +");
     Put(GX5, B2_row + 50, 0, "0=-3x+5");
     NewRow(60, 0, "3x=5");
@@ -219,7 +187,7 @@ void Plover::ExerciseA5Answers() {
 void Plover::ExerciseA6Answers() {
     TopicScreen(1760, 1800, 76);
     PenWidth(5);
-    ExerciseHeading(B1, "P92 章の問題A", 114, "6");
+    PageHeading(B1, 30, "P92 章の問題A", 114, "6");
     // Five minutes per grid step across, one kilometre up.
     PlaneAt(760, 50, 0, 55, 0, 9, 40, 10, -1, 5, 1);
     t0000 = 5;

@@ -19,7 +19,7 @@ void Plover::ExercisesBChapter() {
 void Plover::ExerciseB1Answers() {
     TopicScreen(1760, 1800, 38);
     PenWidth(5);
-    ExerciseHeading(B1, "P93 章の問題B", 114, "1(1)");
+    PageHeading(B1, 30, "P93 章の問題B", 114, "1(1)");
     Put(B1, 90, 3, "y=x-6 とx軸上で交わる");
     Next(0, "から");
     NewRow(50, 0, "y=0 を代入して 0=x-6 x=6");
@@ -30,15 +30,13 @@ void Plover::ExerciseB1Answers() {
     Next(0, "とする。");
     NewRow(50, 0, "x=6,y=0とx=-2,y=2を代入して");
     StepReveal();
-    BraceAt(B1, B2_row + 50, 100);
-    Put(B1 + 40, B2_row + 50, 0, "0=6a+b…①");
-    Put(B1 + 40, B2_row + 50, 0, "2=-2a+b…②");
+    BracedSystem(B1, B2_row + 50, "0=6a+b…①", "2=-2a+b…②");
 
     StepReveal();
     B1 = 760;
     B2_row = 30;
     Put(B1, B2_row, 3, "①-②");
-    EliminationAt(B1, B2_row + 50, "0= 6a+b", "2=-2a+b");
+    ColumnsAt(B1, B2_row + 50, "0= 6a+b", "2=-2a+b", "-");
     Label(B1, B2_row - 25, 3, "+-  +  -");
     Put(GX5 - 27, B2_row + 50, 0, "-2=8a");
     Put(GX5, B2_row + 60, 3, "a=-ﾀ1/4ﾀ");
@@ -51,7 +49,7 @@ void Plover::ExerciseB1Answers() {
     StepReveal();
     TopicScreen(1760, 1800, 38);
     PenWidth(5);
-    ExerciseHeading(B1, "P93 章の問題B", 114, "1(2)");
+    PageHeading(B1, 30, "P93 章の問題B", 114, "1(2)");
     Put(B1, 90, 3, "y=3x-1 と平行");
     Next(0, "だから ");
     NewRow(50, 3, "求める式をy=3x+b…①");
@@ -134,7 +132,7 @@ void Plover::DrawExerciseB2Figure() {
 void Plover::ExerciseB2Answers() {
     TopicScreen(1760, 1800, 76);
     PenWidth(5);
-    ExerciseHeading(B1, "P93 章の問題B", 114, "2");
+    PageHeading(B1, 30, "P93 章の問題B", 114, "2");
     DrawExerciseB2Figure();
     auto arc = [&](int from, int to, Num side, Num step, Num colour, std::string_view label) {
         ArcOver(GY5(from), t0014(from), GY5(to), t0014(to), 20, side, step, colour, colour, label);
@@ -159,7 +157,7 @@ void Plover::ExerciseB2Answers() {
     StepReveal();
     TopicScreen(1760, 1800, 114);
     PenWidth(5);
-    ExerciseHeading(B1, "P93 章の問題B", 114, "2(3)");
+    PageHeading(B1, 30, "P93 章の問題B", 114, "2(3)");
     NewRow(70, 3, "① PがAB上", -76);
     NewRow(50, 0, "y=ﾀ3/2ﾀx(0≦x≦4)");
     NewRow(70, 3, "② PがBC上", -76);
@@ -233,7 +231,7 @@ void Plover::ExerciseB3Answers() {
     TopicScreen(1760, 1800, 76);
     const Num A1 = 40;  // the x of the question labels
     PenWidth(5);
-    ExerciseHeading(B1, "P93 章の問題B", 40, "3");
+    PageHeading(B1, 30, "P93 章の問題B", 40, "3");
     DrawExerciseB3Figure({1, 2, 3, 4, 5, 6, 8}, "P");
 
     StepReveal();
@@ -252,14 +250,12 @@ void Plover::ExerciseB3Answers() {
     Put(A1, B2_row + 60, 3, "(2)");
     Next(7, "Pの座標は");
     const Num pRow = B2_row;
-    BraceAt(B1, B2_row + 50, 100);
-    Put(B1 + 40, B2_row + 50, 0, "y=2x+4…①");
-    Put(B1 + 40, B2_row + 50, 0, "y=-x+10…②");
+    BracedSystem(B1, B2_row + 50, "y=2x+4…①", "y=-x+10…②");
     const Num cx = YI1 + 40;
     StepReveal();
     NewRow(50, 3, "①-②");
     StepReveal();
-    EliminationAt(B1, B2_row + 50, "y=2x+4", "y=-x+10");
+    ColumnsAt(B1, B2_row + 50, "y=2x+4", "y=-x+10", "-");
     StepReveal();
     Label(B1, B2_row - 25, 3, "+-  + -");
     StepReveal();
@@ -308,7 +304,7 @@ void Plover::ExerciseB3Answers() {
     StepReveal();
     TopicScreen(1760, 1800, A1);
     PenWidth(5);
-    ExerciseHeading(B1, "P93 章の問題B", 40, "3");
+    PageHeading(B1, 30, "P93 章の問題B", 40, "3");
     Put(YI1 + 30, 30, 3, "(3)");
     DrawExerciseB3Figure({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, "P(2,8)");
 
@@ -331,15 +327,13 @@ void Plover::ExerciseB3Answers() {
     NewRow(50, 0, "x=2,y=8とx=4,y=0を代入すると");
 
     StepReveal();
-    BraceAt(B1, B2_row + 50, 100);
-    Put(B1 + 40, B2_row + 50, 0, "8=2a+b…①");
-    Put(B1 + 40, B2_row + 50, 0, "0=4a+b…②");
+    BracedSystem(B1, B2_row + 50, "8=2a+b…①", "0=4a+b…②");
     const Num cx2 = YI1 + 40;
     const Num row2 = B2_row;
     StepReveal();
     NewRow(50, 3, "①-②");
     StepReveal();
-    EliminationAt(B1, B2_row + 50, "8=2a+b", "0=4a+b");
+    ColumnsAt(B1, B2_row + 50, "8=2a+b", "0=4a+b", "-");
     StepReveal();
     Label(B1, B2_row - 25, 3, "+- -  -");
     Put(GX5, B2_row + 50, 0, "8=-2a");

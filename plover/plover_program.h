@@ -87,13 +87,6 @@ public:
     void ExerciseA4Answers();
     void ExerciseA5Answers();
     void ExerciseA6Answers();
-    // The heading cells of an exercise: the page at (x, 30), the number cell
-    // 44 to its right.
-    void ExerciseHeading(Num x, std::string_view page, Num numberWidth, std::string_view number);
-    // A left brace of the given height at (x, y) in colour 0.
-    void BraceAt(Num x, Num y, Num height);
-    // Upper minus lower in columns at (x, y), rows 50 apart; leaves B2_row and GX5.
-    void EliminationAt(Num x, Num y, std::string_view upper, std::string_view lower);
 
     // ---- Chapter 6: exercises B ----------------------------------------
     void ExercisesBChapter();
