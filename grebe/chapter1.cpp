@@ -33,17 +33,7 @@ void Grebe::StorePlanePoint(int k, Num u, Num v) {
     t0014(k) = t0001 - NAKA * v;
 }
 
-void Grebe::ArrowBetweenPoints(int from, int to) {
-    P2 = GY5(from);
-    BB = t0014(from);
-    XI0 = GY5(to);
-    SITA = t0014(to);
-    NO = 3;
-    P = 16;
-    IROIRO = 1;
-    UE = 2;
-    DrawArrow();
-}
+void Grebe::ArrowBetweenPoints(int from, int to) { ArrowTo(GY5(from), t0014(from), GY5(to), t0014(to), 3, 16, 2); }
 
 void Grebe::LineWithSlopeArrows(const ArrowedLine& line, int first) {
     GraphOf(3, line.a, line.b, 0, line.label, line.labelDx, line.labelDy);

@@ -33,16 +33,7 @@ void Kestrel::SlopeCorners(Num x1, Num y1, Num x2, Num y2) {
 }
 
 // A slope arrow in colour 5, its head at (headX, headY).
-void Kestrel::SlopeArrow(Num tailX, Num tailY, Num headX, Num headY) {
-    P2 = tailX;
-    BB = tailY;
-    XI0 = headX;
-    SITA = headY;
-    IROIRO = 1;
-    NO = 5;
-    P = 16;
-    DrawArrow();
-}
+void Kestrel::SlopeArrow(Num tailX, Num tailY, Num headX, Num headY) { ArrowTo(tailX, tailY, headX, headY, 5); }
 
 void Kestrel::RunNumber(std::string_view text, Num dy) { Label((ZY + GY3) / 2 - 14, AA1 + dy, 5, text); }
 

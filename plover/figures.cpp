@@ -5,16 +5,8 @@
 namespace lesson {
 
 void Plover::ReadingArrow(Num x1, Num y1, Num x2, Num y2) {
-    P2 = x1;
-    BB = y1;
-    XI0 = x2;
-    SITA = y2;
-    // With the head at (XI0, SITA) the second pass draws that same head again.
-    IROIRO = 1;
-    UE = 2;
-    NO = 5;
-    P = 16;
-    DrawArrow();
+    // The second pass draws the head at (x2, y2) again.
+    ArrowTo(x1, y1, x2, y2, 5, 16, 2);
 }
 
 void Plover::LineOnPlane(Num xTo, Num yTo, Num xPerStep, Num yPerStep, Num slope, Num intercept,

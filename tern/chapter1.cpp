@@ -32,17 +32,7 @@ void Tern::SlopeTriangle(Num x, Num y, Num run, Num rise) {
     const Num left = TATE + NAKA * x, foot = t0001 - NAKA * y;
     const Num corner = left + NAKA * run, top = foot - NAKA * rise;
     const Num legs[2][4] = {{left, foot, corner, foot}, {corner, foot, corner, top}};
-    for (const auto& leg : legs) {
-        P2 = leg[0];
-        BB = leg[1];
-        XI0 = leg[2];
-        SITA = leg[3];
-        IROIRO = 1;
-        UE = 2;
-        NO = 5;
-        P = 16;
-        DrawArrow();
-    }
+    for (const auto& leg : legs) ArrowTo(leg[0], leg[1], leg[2], leg[3], 5, 16, 2);
 }
 
 void Tern::SubstitutionSteps(std::string_view substitute, std::string_view equation, std::string_view solved,
