@@ -97,6 +97,9 @@ public:
     void FormatAngleDegrees();
     // Coordinate plane.
     void DrawAxes();
+    // Where a plane drawn at (A41, I_top) with step NAKA, ranges already in
+    // steps, has its axes, edges and scale size; sets that font size.
+    void PlaceAxes();
     void LabelAxisScales();
     void PlotPoint();
     void DrawGraph();

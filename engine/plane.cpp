@@ -26,6 +26,17 @@ Num normalisedStep(Num v) {
 
 }  // namespace
 
+void Engine::PlaceAxes() {
+    TATE = A41 + NAKA * std::fabs(XJ1);
+    t0001 = I_top + NAKA * X_yTop;
+    HI = A41;
+    ZX = I_top;
+    GY1 = TATE + NAKA * YJ1;
+    GX3 = t0001 + NAKA * std::fabs(B4);
+    NAGASA = NAKA < 40 ? 26 : 30;
+    Rt().setFontSize(whole(NAGASA));
+}
+
 void Engine::DrawAxes() {
     BB1 = static_cast<Num>(Rt().drawWidth());
     const int pen = Rt().drawWidth();
@@ -39,14 +50,7 @@ void Engine::DrawAxes() {
         A41 = 640;
         I_top = 180;
     }
-    TATE = A41 + NAKA * std::fabs(XJ1);
-    t0001 = I_top + NAKA * X_yTop;
-    HI = A41;
-    ZX = I_top;
-    GY1 = TATE + NAKA * YJ1;
-    GX3 = t0001 + NAKA * std::fabs(B4);
-    NAGASA = NAKA < 40 ? 26 : 30;
-    Rt().setFontSize(whole(NAGASA));
+    PlaceAxes();
 
     if (NO != 0) {
         Rt().setDrawWidth(1);

@@ -1,6 +1,5 @@
 // Chapter 3: graphs of linear functions put to use: the timetable chart of the
 // ships between 新潟 and 両津, and a distance-time graph.
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -38,14 +37,7 @@ void Plover::DrawFerryChartGrid() {
     YJ1 = 300 / t0000;
     B4 = 0 / GGX;
     X_yTop = 8 / GGX;
-    TATE = A41 + NAKA * std::abs(XJ1);
-    t0001 = I_top + NAKA * X_yTop;
-    HI = A41;
-    ZX = I_top;
-    GY1 = TATE + NAKA * YJ1;
-    GX3 = t0001 + NAKA * std::abs(B4);
-    NAGASA = NAKA < 40 ? 26 : 30;
-    Rt().setFontSize(static_cast<int>(NAGASA));
+    PlaceAxes();
 
     Rt().setDrawWidth(1);
     for (int k = 0; k <= 30; ++k) {

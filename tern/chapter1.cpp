@@ -47,19 +47,6 @@ void Tern::SubstitutionSteps(std::string_view substitute, std::string_view equat
     NewRow(50, 3, point);
 }
 
-void Tern::LabelledPoint(Num x, Num y, Num radius, Num colour, std::string_view label, Num dx, Num dy) {
-    KAKUDAI = x;
-    SENTAKU = y;
-    GY0 = radius;
-    TKAI2 = colour;
-    t0000 = 1;
-    GGX = 1;
-    IB8_s = ScreenText(label);
-    JYOU = dx;
-    AINP_labelDy = dy;
-    PlotPoint();
-}
-
 // ---- Topic 1: the solutions of x-2y=4 fill a line ----------------------------------------
 
 void Tern::EquationGraphIntro() {
@@ -177,7 +164,7 @@ void Tern::PointOnGraphCheck() {
             NewRow(50, 5, c.verdict);
         else
             Next(5, c.verdict);
-        LabelledPoint(c.x, c.y, 10, c.colour, c.label, 0, -30);
+        PointAt(c.x, c.y, 10, c.colour, c.label, 0, -30);
     }
 
     StepReveal();

@@ -70,8 +70,6 @@ public:
     // substituted, the equation it leaves, its solution 50 further on, the point.
     void SubstitutionSteps(std::string_view substitute, std::string_view equation, std::string_view solved,
                            std::string_view point);
-    // A dot at the value point (x, y) with its label shifted by (dx, dy).
-    void LabelledPoint(Num x, Num y, Num radius, Num colour, std::string_view label, Num dx, Num dy);
 
     // ---- Chapter 2: x=k and y=k ----------------------------------------
     void AxisParallelLinesChapter();
