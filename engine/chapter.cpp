@@ -194,13 +194,13 @@ void Lesson::PointAt(Num x, Num y, Num radius, Num colour, std::string_view labe
     PlotPoint();
 }
 
-void Lesson::GridFrame(Num left, Num top, Num columns, Num rows, Num step) {
+void Lesson::GridFrame(Num left, Num top, Num columns, Num rows, Num step, Num colour) {
     A41 = left;
     I_top = top;
     ZX1 = columns;
     X8 = rows;
     NAKA = step;
-    NO = 15;
+    NO = colour;
     DrawGrid();
 }
 

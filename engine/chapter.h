@@ -123,7 +123,7 @@ public:
     void PointAt(Num x, Num y, Num radius, Num colour, std::string_view label, Num labelDx, Num labelDy = 0,
                  Num xPerStep = 1, Num yPerStep = 1);
     // A frame of graph paper without lines: origin at its bottom-left corner.
-    void GridFrame(Num left, Num top, Num columns, Num rows, Num step);
+    void GridFrame(Num left, Num top, Num columns, Num rows, Num step, Num colour = 15);
     // A dotted half-ellipse over the segment (x1,y1)-(x2,y2) with its label.
     void ArcOver(Num x1, Num y1, Num x2, Num y2, Num height, Num side, Num stepDegrees,
                  Num dotColour, Num labelColour, std::string_view label, Num labelDown = 0,

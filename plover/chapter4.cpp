@@ -156,13 +156,7 @@ void Plover::AnimateMovingPoint() {
 // ---- The three cases ------------------------------------------------------------------
 
 void Plover::DrawMovingPointCases() {
-    A41 = 152;
-    I_top = BX_cases + 110;
-    NAKA = 70;
-    ZX1 = 15;
-    X8 = 3;
-    NO = 3;
-    DrawGrid();
+    GridFrame(152, BX_cases + 110, 15, 3, 70, 3);
     EraseBox(0, BX_cases, 2000, BX_cases + 1800);
 
     // Figure 1 in centimetres from its B; figures 2 and 3 stand 5 and 10 cm
