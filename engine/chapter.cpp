@@ -141,9 +141,14 @@ void Lesson::Cell(Num x, Num y, const CellStyle& style, std::string_view text) {
     B2_row = DSM2;
 }
 
+const Lesson::CellStyle Lesson::kPageCell{396, 44, 5, 4, 13};
+const Lesson::CellStyle Lesson::kProblemCell{38, 44, 4, 3, 13};
+
 void Lesson::PageHeading(Num x, Num y, std::string_view page, Num numberWidth, std::string_view number) {
-    Cell(x, y, {396, 44, 5, 4, 13}, page);
-    Cell(YI1 + 44, y, {numberWidth, 44, 4, 3, 13}, number);
+    Cell(x, y, kPageCell, page);
+    CellStyle numberCell = kProblemCell;
+    numberCell.width = numberWidth;
+    Cell(YI1 + 44, y, numberCell, number);
 }
 
 // ---- Figures ------------------------------------------------------------------

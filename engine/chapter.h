@@ -100,6 +100,9 @@ public:
         Num colour = 0;
     };
     void Cell(Num x, Num y, const CellStyle& style, std::string_view text);
+    // A textbook page's heading cell, and a problem number's cell.
+    static const CellStyle kPageCell;
+    static const CellStyle kProblemCell;
     // A textbook page's heading cell at (x, y) and, numberWidth wide, the
     // problem-number cell 44 right of it on the same row.
     void PageHeading(Num x, Num y, std::string_view page, Num numberWidth, std::string_view number);

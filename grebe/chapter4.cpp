@@ -16,13 +16,6 @@ void Grebe::BasicProblemsChapter() {
     RunSubMenu(*this, "P74 基本の問題 ①1,2,3　②4　③5　④6　⑤終了", topics);
 }
 
-namespace {
-
-constexpr Lesson::CellStyle kPageCell{396, 44, 5, 4, 13};
-constexpr Lesson::CellStyle kProblemCell{38, 44, 4, 3, 13};
-
-}  // namespace
-
 void Grebe::BasicProblemsOneToThree() {
     TopicScreen(1760, 1800, 114);
     PenWidth(3);

@@ -20,8 +20,8 @@ void Plover::ExerciseA1and2Answers() {
     PenWidth(3);
     B1 = 114;
     B2_row = 30;
-    Cell(B1, B2_row, {396, 44, 5, 4, 13}, "P92 章の問題A");
-    Cell(B1 - 76, B2_row + 60, {38, 44, 4, 3, 13}, "1");
+    Cell(B1, B2_row, kPageCell, "P92 章の問題A");
+    Cell(B1 - 76, B2_row + 60, kProblemCell, "1");
     Put(B1 - 38, B2_row, 3, "(1)");
     Next(0, "x=-3を代入して");
     NewRow(50, 0, "y=-3*(-3)+5=9+5=");
@@ -37,7 +37,7 @@ void Plover::ExerciseA1and2Answers() {
     StepReveal();
     B1 = 760;
     B2_row = 30;
-    Cell(B1 - 76, B2_row + 60, {38, 44, 4, 3, 13}, "2");
+    Cell(B1 - 76, B2_row + 60, kProblemCell, "2");
     Next(3, "(1)");
     Next(0, "傾き…");
     Next(5, "3");

@@ -23,8 +23,8 @@ void Tern::BasicProblemHeading(std::string_view number) {
     B1 = numberLeft + 54;
     B2_row = 30;
     PenWidth(5);
-    Cell(B1, B2_row, {396, 44, 5, 4, 13}, "P82 基本の問題");
-    Cell(numberLeft, B2_row + 60, {38, 44, 4, 3, 13}, number);
+    Cell(B1, B2_row, kPageCell, "P82 基本の問題");
+    Cell(numberLeft, B2_row + 60, kProblemCell, number);
 }
 
 // ---- Problems 1 and 2 ---------------------------------------------------------------------------
