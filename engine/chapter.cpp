@@ -199,6 +199,11 @@ void Lesson::PointAt(Num x, Num y, Num radius, Num colour, std::string_view labe
     PlotPoint();
 }
 
+void Lesson::StorePlanePoint(int k, Num u, Num v) {
+    GY5(k) = TATE + NAKA * u;
+    t0014(k) = t0001 - NAKA * v;
+}
+
 void Lesson::GridFrame(Num left, Num top, Num columns, Num rows, Num step, Num colour) {
     A41 = left;
     I_top = top;

@@ -125,6 +125,8 @@ public:
     // The same dot with its label shifted by (labelDx, labelDy).
     void PointAt(Num x, Num y, Num radius, Num colour, std::string_view label, Num labelDx, Num labelDy = 0,
                  Num xPerStep = 1, Num yPerStep = 1);
+    // Point k of GY5() and t0014(): the plane point (u, v) in screen units.
+    void StorePlanePoint(int k, Num u, Num v);
     // A frame of graph paper without lines: origin at its bottom-left corner.
     void GridFrame(Num left, Num top, Num columns, Num rows, Num step, Num colour = 15);
     // A dotted half-ellipse over the segment (x1,y1)-(x2,y2) with its label.

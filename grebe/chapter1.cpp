@@ -28,11 +28,6 @@ void Grebe::RestartExampleScreen() {
     B2_row = B2(1);
 }
 
-void Grebe::StorePlanePoint(int k, Num u, Num v) {
-    GY5(k) = TATE + NAKA * u;
-    t0014(k) = t0001 - NAKA * v;
-}
-
 void Grebe::ArrowBetweenPoints(int from, int to) { ArrowTo(GY5(from), t0014(from), GY5(to), t0014(to), 3, 16, 2); }
 
 void Grebe::LineWithSlopeArrows(const ArrowedLine& line, int first) {

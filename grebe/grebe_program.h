@@ -59,8 +59,6 @@ public:
     // Wipes the last problem from row B2(1) down and puts the cursor back.
     void RestartExampleScreen();
 
-    // Point k of GY5() and t0014(): the plane point (u, v) in screen units.
-    void StorePlanePoint(int k, Num u, Num v);
     // An arrow in colour 3 from point `from` to point `to`, its head at `to`.
     void ArrowBetweenPoints(int from, int to);
     // A labelled line y = ax + b with its slope triangle: a dot on its

@@ -279,14 +279,7 @@ void Kestrel::SetupDepthFigure() {
     static constexpr Num points[8][2] = {
         {0, 0}, {10, 0}, {10, 20}, {0, 20}, {1, 0}, {1, 11}, {0, 3}, {0, 18},
     };
-    for (int k = 1; k <= 8; ++k) {
-        GY5(k) = points[k - 1][0];
-        t0014(k) = points[k - 1][1];
-    }
-    for (int k = 1; k <= 8; ++k) {
-        GY5(k) = TATE + NAKA * GY5(k);
-        t0014(k) = t0001 - NAKA * t0014(k);
-    }
+    for (int k = 1; k <= 8; ++k) StorePlanePoint(k, points[k - 1][0], points[k - 1][1]);
 
     PenWidth(3);
     Rt().line(GY5(1), t0014(1), GY5(1) + 10 * NAKA, t0014(1) - 3 * NAKA, 0, 2, 10);
@@ -375,14 +368,7 @@ void Kestrel::SetupIncenseFigure() {
         int entry;
         Num u, v;
     } points[] = {{1, 0, 0}, {3, 1, 16}, {4, 5, 16}, {5, 3, 16}, {6, 5, 7}};
-    for (const auto& p : points) {
-        GY5(p.entry) = p.u;
-        t0014(p.entry) = p.v;
-    }
-    for (const auto& p : points) {
-        GY5(p.entry) = TATE + NAKA * GY5(p.entry);
-        t0014(p.entry) = t0001 - NAKA * t0014(p.entry);
-    }
+    for (const auto& p : points) StorePlanePoint(p.entry, p.u, p.v);
 
     const Num foot = t0014(1);
     PenWidth(3);

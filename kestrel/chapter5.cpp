@@ -96,12 +96,8 @@ void Kestrel::SlopeOnGraphTopic() {
         PlaneAt(798, 100, s.xFrom, s.xTo, s.yFrom, s.yTo, 40, 14);
         GraphOf(3, s.a, s.b, 0, s.graphLabel, s.labelDx, s.labelDy);
         for (int i = 1; i <= 6; ++i) {
-            GY5(i) = s.firstX + static_cast<Num>(i - 1);
-            t0014(i) = s.a * GY5(i) + s.b;
-        }
-        for (int i = 1; i <= 6; ++i) {
-            GY5(i) = TATE + NAKA * GY5(i);
-            t0014(i) = t0001 - NAKA * t0014(i);
+            const Num x = s.firstX + static_cast<Num>(i - 1);
+            StorePlanePoint(i, x, s.a * x + s.b);
         }
         SlopeStaircase("yn");
 

@@ -177,10 +177,7 @@ void Kestrel::IncreaseDecreaseScreen(const IncreaseDecreaseCase& c) {
     NewRow(50, 0, "yの増減をいいなさい。");
 
     PlaneAt(792, 120, -4, 4, -6, 6, 30, 10, 1);
-    for (int k = 1; k <= 5; ++k) {
-        GY5(k) = TATE + NAKA * c.points[k - 1][0];
-        t0014(k) = t0001 - NAKA * c.points[k - 1][1];
-    }
+    for (int k = 1; k <= 5; ++k) StorePlanePoint(k, c.points[k - 1][0], c.points[k - 1][1]);
     GraphOf(3, c.a, 2, 3, "");
     Label(GY1, ZX, 0, c.graphLabel);
 

@@ -105,14 +105,7 @@ void Plover::DrawAnimationFirstState() {
 void Plover::AnimateMovingPoint() {
     // Corners in grid steps from B, x right and y up.
     static constexpr Num corners[4][2] = {{0, 6}, {0, 0}, {8, 0}, {8, 6}};
-    for (int k = 1; k <= 4; ++k) {
-        GY5(k) = corners[k - 1][0];
-        t0014(k) = corners[k - 1][1];
-    }
-    for (int k = 1; k <= 4; ++k) {
-        GY5(k) = TATE + NAKA * GY5(k);
-        t0014(k) = t0001 - NAKA * t0014(k);
-    }
+    for (int k = 1; k <= 4; ++k) StorePlanePoint(k, corners[k - 1][0], corners[k - 1][1]);
     DrawAnimationFirstState();
     StepReveal();
     EraseBox(HI - 100, ZX - 50, GY1 + 100, GX3 + 50);

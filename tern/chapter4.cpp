@@ -76,10 +76,7 @@ void Tern::BasicProblemTwoLines() {
     GraphOf(3, -2, -4, 0, "m", -40, 0);
     // Where l and m cross the axes.
     static constexpr Num crossings[4][2] = {{-6, 0}, {0, 6}, {-2, 0}, {0, -4}};
-    for (int k = 1; k <= 4; ++k) {
-        GY5(k) = TATE + NAKA * crossings[k - 1][0];
-        t0014(k) = t0001 - NAKA * crossings[k - 1][1];
-    }
+    for (int k = 1; k <= 4; ++k) StorePlanePoint(k, crossings[k - 1][0], crossings[k - 1][1]);
     Label(GY5(1), t0014(1), 0, "-6");
     Label(GY5(2), t0014(2), 0, "6");
     Label(GY5(3) - 54, t0014(3), 0, "-2");
