@@ -34,9 +34,7 @@ void Kestrel::QuadrantPointDrill() {
     PenWidth(3);
     RandomExerciseLoop([&] {
         PickQuadrantPoint();
-        ClearBox(1760, 1800);
-        B1 = 88;
-        B2_row = 30;
+        TopicScreen(1760, 1800, 88);
         Put(B1 - 44, B2_row, 0, "次の点はどれでしょう。");
         Put(B1, B2_row + 80, 3, BB2_s);
         DrawQuadrantPlane();
@@ -50,9 +48,7 @@ void Kestrel::QuadrantPointDrill() {
     });
     RandomExerciseLoop([&] {
         PickQuadrantPoint();
-        ClearBox(1760, 1800);
-        B1 = 88;
-        B2_row = 30;
+        TopicScreen(1760, 1800, 88);
         Put(B1 - 44, B2_row, 0, "次の点の座標をいいなさい。");
         DrawQuadrantPlane();
         PointAt(GY5(1), t0014(1), 15, 3, "", 22, 0);

@@ -342,9 +342,7 @@ void Kestrel::TwoGraphsByPoints(std::string_view heading, std::string_view slope
                                 Num run1, Num rise1, Num run2, Num rise2) {
     A1_s(13) = LaterTermForm(T(3), A1_s(3));
     A1_s(14) = LaterTermForm(T(4), A1_s(4));
-    ClearBox(1760, 1800);
-    B1 = 88;
-    B2_row = 30;
+    TopicScreen(1760, 1800, 88);
     Put(B1 - 44, B2_row, 0, heading);
     PlaneAt(680, 50, -10, 10, -10, 10, 25, 1);
     NewRow(80, 3, "① y=" + std::string(slope1) + "x" + A1_s(13));

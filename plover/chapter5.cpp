@@ -16,10 +16,8 @@ void Plover::ExercisesAChapter() {
 // ---- Exercises 1 and 2 -------------------------------------------------------------------
 
 void Plover::ExerciseA1and2Answers() {
-    ClearBox(1760, 1800);
+    TopicScreen(1760, 1800, 114);
     PenWidth(3);
-    B1 = 114;
-    B2_row = 30;
     Cell(B1, B2_row, kPageCell, "P92 章の問題A");
     Cell(B1 - 76, B2_row + 60, kProblemCell, "1");
     Put(B1 - 38, B2_row, 3, "(1)");

@@ -162,9 +162,7 @@ std::string Tern::SystemByGraphFirstEquation() const {
 
 void Tern::SystemByGraphProblem() {
     SystemByGraphTexts();
-    ClearBox(1760, 1800);
-    B1 = 88;
-    B2_row = 30;
+    TopicScreen(1760, 1800, 88);
     Put(B1 - 44, B2_row, 0, "例 連立方程式の解を、");
     NewRow(50, 0, "グラフを使って求めなさい。");
     BracedSystem(B1, B2_row + 50, SystemByGraphFirstEquation(), X_s(1), 3);

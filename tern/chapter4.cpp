@@ -19,9 +19,7 @@ void Tern::TernChapter4SubMenu() {
 
 void Tern::BasicProblemHeading(std::string_view number) {
     const Num numberLeft = 40;
-    ClearBox(1760, 1800);
-    B1 = numberLeft + 54;
-    B2_row = 30;
+    TopicScreen(1760, 1800, numberLeft + 54);
     PenWidth(5);
     Cell(B1, B2_row, kPageCell, "P82 基本の問題");
     Cell(numberLeft, B2_row + 60, kProblemCell, number);
