@@ -16,6 +16,8 @@ namespace rt {
 namespace {
 
 constexpr double kTwoPi = 6.283185307179586;
+// The font size at which formulas set their magnified italic letters.
+constexpr int kFormulaSize = 8;
 
 char32_t codepoint(std::string_view ch) {
     auto c = static_cast<unsigned char>(ch.empty() ? 0 : ch[0]);
@@ -48,6 +50,8 @@ struct FaceSet {
     FT_Face ft[4] = {nullptr, nullptr, nullptr, nullptr};
     // Where the baseline lies inside a glyph cell, as a fraction of its height.
     double baseline = 0.88;
+    // The same for the formula size (font size 8 and below), where it differs.
+    double formulaBaseline = 0.88;
     // How wide a glyph is drawn against its em. The lessons magnify the serif
     // letters 10 or 12 times across from size 8 and advance them by only 27 to
     // 32 units: at full width neighbouring letters would run into each other.
@@ -59,13 +63,16 @@ public:
     Fonts() {
         if (FT_Init_FreeType(&lib_) != 0) throw std::runtime_error("FreeType did not start");
         FcInit();
-        // The Gothic face's metrics fit its 1 em cell. The lessons place the
-        // serif letters' cell well above the line top, so their baseline lies
-        // below the cell to meet the Gothic digits' baseline.
-        load(gothic_, "IPAGothic", 0.86, 1.0);
-        load(serif_, "Liberation Serif", 1.12, 0.64);
+        // Every face sits in its cell as the Gothic face does (its metrics fit
+        // its 1 em cell), so a label lands where its position puts it. The
+        // exception: formulas set their italic letters at font size 8,
+        // magnified into a cell the lessons place well above the line top, so
+        // at that size the serif baseline lies below the cell to meet the
+        // Gothic digits' baseline.
+        load(gothic_, "IPAGothic", 0.86, 0.86, 1.0);
+        load(serif_, "Liberation Serif", 0.86, 1.12, 0.64);
         // The script l stands in an ordinary Gothic-sized cell.
-        load(extra_, "Liberation Serif", 0.86, 1.0);
+        load(extra_, "Liberation Serif", 0.86, 0.86, 1.0);
     }
     ~Fonts() {
         for (FaceSet* f : {&gothic_, &serif_, &extra_}) {
@@ -82,6 +89,7 @@ public:
         unsigned long index;
         double advance;     // in ems
         double baseline;    // fraction of the cell height
+        double formulaBaseline;  // the same at the formula size
         double widthScale;  // across, against the em
     };
 
@@ -101,7 +109,8 @@ public:
         double advance = 0.5;
         if (FT_Load_Glyph(set->ft[style], index, FT_LOAD_NO_SCALE) == 0)
             advance = static_cast<double>(set->ft[style]->glyph->advance.x) / set->ft[style]->units_per_EM;
-        Glyph g{set->cairo[style], index, advance * set->widthScale, set->baseline, set->widthScale};
+        Glyph g{set->cairo[style], index, advance * set->widthScale, set->baseline, set->formulaBaseline,
+                set->widthScale};
         cache_.emplace(key, g);
         return g;
     }
@@ -126,8 +135,10 @@ private:
         return face;
     }
 
-    void load(FaceSet& set, const std::string& family, double baseline, double widthScale) {
+    void load(FaceSet& set, const std::string& family, double baseline, double formulaBaseline,
+              double widthScale) {
         set.baseline = baseline;
+        set.formulaBaseline = formulaBaseline;
         set.widthScale = widthScale;
         set.regular = open(family.c_str());
         auto styled = [&](const char* style, bool wantBold, bool wantItalic) -> FT_Face {
@@ -380,11 +391,14 @@ void Canvas::symbol(std::string_view text, float x, float y, int h, int v, int c
     double pen = x;
     for (const std::string& ch : chars(text)) {
         const double cellW = (isSingleByte(ch) ? size / 2 : size) * h;
-        const Fonts::Glyph glyph = fonts_->glyph(family, font.bold, font.italic, codepoint(ch));
-        if (glyph.index != 0) {
+        const char32_t cp = codepoint(ch);
+        const Fonts::Glyph glyph = fonts_->glyph(family, font.bold, font.italic, cp);
+        if (glyph.index != 0 && cp == U'\u00D7') {
+            timesSign(glyph.face, glyph.index, glyph.advance, pen, y, cellW, cellH, size * std::min(h, v), colour);
+        } else if (glyph.index != 0) {
             // Full-width faces fill their cells; narrowed letters start at the pen.
             const double gx = glyph.widthScale == 1.0 ? pen + (cellW - glyph.advance * size * h) / 2 : pen;
-            const double gy = y + glyph.baseline * cellH;
+            const double gy = y + (size <= kFormulaSize ? glyph.formulaBaseline : glyph.baseline) * cellH;
             // The origin to a quarter pixel, so the cache stays small.
             const long qx = std::lround(gx * scale_ * 4), qy = std::lround(gy * scale_ * 4);
             const long ox = qx >> 2, oy = qy >> 2;
@@ -394,6 +408,24 @@ void Canvas::symbol(std::string_view text, float x, float y, int h, int v, int c
         }
         pen += cellW;
     }
+}
+
+// A multiplication sign: magnified alike across and down (a stretched one
+// reads as a capital X), centred across its cell and on the cell's middle,
+// where the digits' middle lies.
+void Canvas::timesSign(void* face, unsigned long index, double advance, double pen, double top, double cellW,
+                       double cellH, double em, int colour) {
+    const double gx = pen + (cellW - advance * em) / 2;
+    const long qx = std::lround(gx * scale_ * 4);
+    const auto& probe = stamp(face, index, em * scale_, em * scale_, static_cast<int>(qx & 3), 0);
+    if (probe.empty()) return;
+    int inkTop = probe.front().dy, inkBottom = probe.front().dy;
+    for (const PixelSpan& sp : probe) {
+        inkTop = std::min<int>(inkTop, sp.dy);
+        inkBottom = std::max<int>(inkBottom, sp.dy);
+    }
+    const long oy = std::lround((top + cellH / 2) * scale_ - (inkTop + inkBottom + 1) / 2.0);
+    fill(probe, qx >> 2, oy, colour);
 }
 
 const std::vector<PixelSpan>& Canvas::disc(double radius, int fx, int fy) {

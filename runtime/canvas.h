@@ -96,6 +96,9 @@ private:
     const std::vector<PixelSpan>& stamp(void* face, unsigned long index, double sx, double sy, int fx, int fy);
 
     const std::vector<PixelSpan>& disc(double radius, int fx, int fy);
+    // The glyph (face, index, advance in ems) of "×", drawn in its cell.
+    void timesSign(void* face, unsigned long index, double advance, double pen, double top, double cellW,
+                   double cellH, double em, int colour);
     // Sets the spans' pixels, placed at the origin pixel (ox, oy), to colour.
     void fill(const std::vector<PixelSpan>& spans, long ox, long oy, int colour);
 

@@ -23,7 +23,7 @@ inline constexpr std::array<Rgb, 16> kPalette{{
     {0x3B, 0x4C, 0x8F},  // 7  headings, axes, grid
     {0x80, 0x80, 0x80},  // 8  grey
     {0xFF, 0xF4, 0xA8},  // 9  text inside the prompt boxes
-    {0x10, 0x2C, 0x42},  // 10 the main-menu panel
+    {0x12, 0x42, 0x96},  // 10 the main-menu panel; water beside 11
     {0x9F, 0xE3, 0xF0},  // 11 light cyan fill
     {0x7A, 0x1E, 0x52},  // 12 fill of the next-step box
     {0xE8, 0x4C, 0xA0},  // 13 odd menu items, prompt-box borders, the error message
