@@ -397,13 +397,18 @@ void Canvas::symbol(std::string_view text, float x, float y, int h, int v, int c
             timesSign(glyph.face, glyph.index, glyph.advance, pen, y, cellW, cellH, size * std::min(h, v), colour);
         } else if (glyph.index != 0) {
             // Full-width faces fill their cells; narrowed letters start at the pen.
-            const double gx = glyph.widthScale == 1.0 ? pen + (cellW - glyph.advance * size * h) / 2 : pen;
+            // The script l is magnified alike across and down and starts at
+            // the pen: stretched across, it reads as a dash and an e.
+            const bool script = family == Family::Extra;
+            const double across = script ? cellH : size * h * glyph.widthScale;
+            const double gx =
+                glyph.widthScale == 1.0 && !script ? pen + (cellW - glyph.advance * size * h) / 2 : pen;
             const double gy = y + (size <= kFormulaSize ? glyph.formulaBaseline : glyph.baseline) * cellH;
             // The origin to a quarter pixel, so the cache stays small.
             const long qx = std::lround(gx * scale_ * 4), qy = std::lround(gy * scale_ * 4);
             const long ox = qx >> 2, oy = qy >> 2;
-            const auto& spans = stamp(glyph.face, glyph.index, size * h * glyph.widthScale * scale_,
-                                      cellH * scale_, static_cast<int>(qx & 3), static_cast<int>(qy & 3));
+            const auto& spans = stamp(glyph.face, glyph.index, across * scale_, cellH * scale_,
+                                      static_cast<int>(qx & 3), static_cast<int>(qy & 3));
             fill(spans, ox, oy, colour);
         }
         pen += cellW;

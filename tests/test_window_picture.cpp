@@ -152,3 +152,19 @@ TEST(GlyphPlacement, TheTimesSignIsASmallCentredCross) {
 }
 
 }  // namespace
+
+namespace {
+
+// The formulas' script l, magnified 6 across and 3 down, still stands upright:
+// taller than wide, within its 32-unit advance.
+TEST(GlyphPlacement, TheScriptLStandsUpright) {
+    Canvas c(2);
+    c.symbol("l", 100, 100, 6, 3, 0, rt::FontState{"MT Extra", 16, true, false});
+    const Ink ink = inkOf(c, 90, 80, 200, 170);
+    ASSERT_GE(ink.bottom, 0);
+    EXPECT_GT(ink.bottom - ink.top, 3 * (ink.right - ink.left) / 2);
+    EXPECT_GE(ink.left, 100);
+    EXPECT_LT(ink.right, 132);
+}
+
+}  // namespace
