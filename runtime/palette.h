@@ -1,6 +1,7 @@
 // The 16 colours of the lessons, in one place. Chosen for the roles the
 // lessons give them: 15 the background; 0, 3, 5 and 7 text and figures on it;
-// 9 text on the prompt-box fills 4 and 12; 15 and 13 on the menu panel 10.
+// 9 text on the prompt-box fills 4 and 12 (and dots on the page); 15 and 13 on
+// the menu panel 10, which is also water beside 11.
 #pragma once
 
 #include <array>
@@ -22,7 +23,7 @@ inline constexpr std::array<Rgb, 16> kPalette{{
     {0x8A, 0x5A, 0x00},  // 6  brown
     {0x3B, 0x4C, 0x8F},  // 7  headings, axes, grid
     {0x80, 0x80, 0x80},  // 8  grey
-    {0xFF, 0xF4, 0xA8},  // 9  text inside the prompt boxes
+    {0xF5, 0xB8, 0x00},  // 9  text inside the prompt boxes; dots on the white page
     {0x12, 0x42, 0x96},  // 10 the main-menu panel; water beside 11
     {0x9F, 0xE3, 0xF0},  // 11 light cyan fill
     {0x7A, 0x1E, 0x52},  // 12 fill of the next-step box
