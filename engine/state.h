@@ -32,6 +32,8 @@
 //                 left by DrawEliminationColumns
 //                 and the chapters' text row: one variable
 //   B2            the array B2(): saved layout origins of random topics (rows)
+//   BX_cases      BX as the top of Plover's moving-point case figures (BX
+//                 itself: a point of line 1 in IntersectLines)
 #pragma once
 
 #include <string>
@@ -228,12 +230,26 @@ struct EngineState {
     Num YI1 = 0;          // x where the last drawn text ended
     Num A = 0;            // the sub-menu's choice, copied from AINP
 
-    // ---- Grebe ----------------------------------------------------------------
+    // ---- Kestrel -----------------------------------------------------------------
+    // The rate of change (chapter 3).
+    Num KASANARIY = 0;  // 1: every worked example is y=2x+3; 0: random a and b
+    Num AA2 = 0;        // left margin of a worked example or a practice problem
+    Num HENK1 = 0;      // its first row
+    // The quadrant of the drill's last point (chapter 4) and the domain-and-range
+    // practice's last accepted slope (chapter 7), kept for the whole run so the
+    // next problem differs (0 at start, never reset).
+    Num AAAY = 0;
+    Num ZY1 = 0;
+
+    // ---- Plover -------------------------------------------------------------------
+    // The moving point (chapter 4).
+    Num BX_cases = 0;   // the top of the case figures' band
+    Num GY = 0;         // P's step from A along A-B-C-D, 0 to 20
+
+    // ---- Grebe --------------------------------------------------------------------
     // The last problem of Grebe's random examples, kept for the whole run so
     // the next one differs (0 at start, never reset; apart from A21).
     Num ZENKAI = 0;
-
-    // ---- Members added by chapters: one block per program or chapter -----------
 };
 
 }  // namespace lesson

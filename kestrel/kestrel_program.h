@@ -68,10 +68,6 @@ public:
     std::function<RateDraw()> rateDrawSeam;
     std::function<RatePracticeDraw()> ratePracticeSeam;
 
-    Num KASANARIY = 0;  // 1: every worked example is y=2x+3; 0: random a and b
-    Num AA2 = 0;        // left margin of a worked example or a practice problem
-    Num HENK1 = 0;      // its first row
-
     // Building blocks of the chapter's screens.
     void RateExamplesThenKey(Num mode);
     Num SignedDraw(Num count, Num from);
@@ -109,9 +105,6 @@ public:
     void DrawShiftArrow(Num b, Num headSide);
     void InterceptTopic();
     void InterceptAnswer();
-    // The quadrant of the drill's last point, kept for the whole run so the
-    // next point lies elsewhere (0 at start, never reset).
-    Num AAAY = 0;
 
 
     // ---- Chapter 5: slope and drawing graphs ----------------------------------
@@ -171,8 +164,6 @@ public:
     void DrawDomainRangeProblem();
     void DomainRangeProblemScreen();
     void DomainRangeSolution();
-    // The practice's last accepted slope, kept for the whole run.
-    Num ZY1 = 0;
 
 protected:
     void ProgramMainMenu() override { LinearFunctionsMainMenu(); }

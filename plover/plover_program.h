@@ -57,10 +57,6 @@ public:
     void DrawMovingPointCases();
     void MovingPointEquations();
     void MovingPointGraph();
-    // BX: the top of the case figures' band.
-    Num BX_cases = 0;
-    // GY: P's step from A along A-B-C-D, 0 to 20.
-    Num GY = 0;
     // The rectangle of the animation, lettered, with the triangle APD shaded
     // at pen 7 (points 1-5 of GY5()/t0014()).
     void DrawMovingRectangle();
