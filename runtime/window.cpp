@@ -170,7 +170,15 @@ private:
                 SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "1");
                 surface_ = SDL_GetWindowSurface(window_);
             }
-            if (!surface_) throw std::runtime_error(SDL_GetError());
+            if (!surface_) {
+                // Nothing to show on this time; the whole frame goes out once
+                // the surface can be had. A lesson never stops for a picture.
+                if (!surfaceFailureReported_) {
+                    std::fprintf(stderr, "window surface unavailable: %s\n", SDL_GetError());
+                    surfaceFailureReported_ = true;
+                }
+                return;
+            }
             scaler_.resize(surface_->w, surface_->h, c.scale());
             wholeFrame_ = true;
         }
@@ -200,13 +208,13 @@ private:
             convert_.shrink_to_fit();
         }
         if (SDL_MUSTLOCK(surface_)) SDL_UnlockSurface(surface_);
-        if (wholeFrame_) {
-            SDL_UpdateWindowSurface(window_);
-        } else {
-            const SDL_Rect shown{r.x0, r.y0, r.x1 - r.x0, r.y1 - r.y0};
-            SDL_UpdateWindowSurfaceRects(window_, &shown, 1);
-        }
-        wholeFrame_ = false;
+        const SDL_Rect shown{r.x0, r.y0, r.x1 - r.x0, r.y1 - r.y0};
+        const int updated =
+            wholeFrame_ ? SDL_UpdateWindowSurface(window_) : SDL_UpdateWindowSurfaceRects(window_, &shown, 1);
+        // A surface gone stale (the window changed size meanwhile) is renewed
+        // and shown whole at the next present.
+        if (updated != 0) surface_ = nullptr;
+        wholeFrame_ = updated != 0;
     }
 
     SDL_Window* window_ = nullptr;
@@ -214,6 +222,7 @@ private:
     ViewScaler scaler_;
     std::vector<std::uint32_t> convert_;
     bool wholeFrame_ = true;
+    bool surfaceFailureReported_ = false;
     std::deque<std::string> keys_;
     bool waiting_ = false;
     bool animated_ = false;

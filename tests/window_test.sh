@@ -33,6 +33,7 @@ trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*"
+    [ -s "$WORK/$PROG.log" ] && sed 's/^/  program: /' "$WORK/$PROG.log"
     exit 1
 }
 
