@@ -88,10 +88,4 @@ inline std::vector<std::string> misplaced(const RecordedRun& run, std::initializ
     return out;
 }
 
-// n step keys.
-inline std::string grebeSteps(int n) { return steps(n); }
-
-// The keys that type entry and Enter.
-inline std::string typedEntry(const std::string& entry) { return typed(entry); }
-
 }  // namespace lesson::testing

@@ -73,7 +73,4 @@ inline bool dotNear(const std::vector<std::string>& lines, float x, float y, int
     });
 }
 
-// n step keys.
-inline std::string keyPresses(int n) { return steps(n); }
-
 }  // namespace lesson::testing

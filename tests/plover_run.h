@@ -45,14 +45,4 @@ inline std::string firstDifference(const std::vector<std::string>& a, const std:
     return "";
 }
 
-// n step keys.
-inline std::string keyPresses(int n, const std::string& key = "a") {
-    std::string s;
-    for (int i = 0; i < n; ++i) s += " " + key;
-    return s;
-}
-
-// A typed entry at the status line, then Enter.
-inline std::string typedEntry(const std::string& entry) { return typed(entry); }
-
 }  // namespace lesson::testing

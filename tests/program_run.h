@@ -167,10 +167,10 @@ inline std::string firstDifference(const RecordedRun& a, const RecordedRun& b, s
     return firstDifferentLine(kept(a.lines()), kept(b.lines()));
 }
 
-// n step keys.
-inline std::string steps(int n) {
+// n presses of a step key ("a" unless given).
+inline std::string steps(int n, const std::string& key = "a") {
     std::string s;
-    for (int i = 0; i < n; ++i) s += " a";
+    for (int i = 0; i < n; ++i) s += " " + key;
     return s;
 }
 

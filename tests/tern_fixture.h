@@ -29,7 +29,4 @@ struct TernRun : RecordedRun {
 // A topic as an entry.
 inline std::function<void(Tern&)> topic(void (Tern::*member)()) { return member; }
 
-// n step keys.
-inline std::string keys(int n) { return steps(n); }
-
 }  // namespace lesson::testing

@@ -63,11 +63,11 @@ class GrebeBasicProblem : public ::testing::TestWithParam<TopicKeys> {};
 
 TEST_P(GrebeBasicProblem, RunsToItsEndOnItsKeys) {
     const TopicKeys& c = GetParam();
-    ChosenGrebeRun run(grebeSteps(c.keys), c.topic);
+    ChosenGrebeRun run(steps(c.keys), c.topic);
     EXPECT_TRUE(run.ended()) << c.name;
     EXPECT_EQ(run.waits(), c.keys) << c.name;
     // A second visit draws the same screen.
-    ChosenGrebeRun twice(grebeSteps(c.keys), nullptr, {}, [&](ChosenGrebe& g) {
+    ChosenGrebeRun twice(steps(c.keys), nullptr, {}, [&](ChosenGrebe& g) {
         (g.*c.topic)();
         g.screenTextLog = nullptr;
         (g.*c.topic)();
@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Topics, GrebeBasicProblem,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GrebeBasicProblem, OneToThreeCellsAndRows) {
-    ChosenGrebeRun run(grebeSteps(2), &Grebe::BasicProblemsOneToThree);
+    ChosenGrebeRun run(steps(2), &Grebe::BasicProblemsOneToThree);
     const auto lines = run.lines();
     EXPECT_TRUE(hasLine(lines, "line 0 0 1760 1800 15 2 15 3"));
     EXPECT_TRUE(hasLine(lines, "line 114 30 510 74 5 2 4 3"));

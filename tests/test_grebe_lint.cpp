@@ -13,11 +13,11 @@ namespace {
 // Chapters 1 and 2, every topic stepped to its end (the random ones for two
 // problems), back to the menu, exit.
 std::string everyTopic() {
-    const std::string twoGraphs = keyPresses(3) + " 2 Enter" + keyPresses(3) + " 1 Enter";
-    const std::string twoExamples = keyPresses(7) + " 2 Enter" + keyPresses(7) + " 1 Enter";
-    return "1 Enter 1 Enter" + keyPresses(10) + " 2 Enter" + twoGraphs + " 3 Enter" + twoGraphs + " a 4 Enter" +
-           " 5 Enter 2 Enter 1 Enter" + twoExamples + " 2 Enter" + twoExamples + " 3 Enter" + keyPresses(4) +
-           " 4 Enter" + keyPresses(13) + " 5 Enter" + keyPresses(5) + " 6 Enter 7 Enter";
+    const std::string twoGraphs = steps(3) + " 2 Enter" + steps(3) + " 1 Enter";
+    const std::string twoExamples = steps(7) + " 2 Enter" + steps(7) + " 1 Enter";
+    return "1 Enter 1 Enter" + steps(10) + " 2 Enter" + twoGraphs + " 3 Enter" + twoGraphs + " a 4 Enter" +
+           " 5 Enter 2 Enter 1 Enter" + twoExamples + " 2 Enter" + twoExamples + " 3 Enter" + steps(4) +
+           " 4 Enter" + steps(13) + " 5 Enter" + steps(5) + " 6 Enter 7 Enter";
 }
 
 TEST(GrebeScreenTexts, EveryTextHasWholeMarkup) {

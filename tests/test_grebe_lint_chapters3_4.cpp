@@ -14,11 +14,11 @@ namespace {
 // Chapters 3 and 4, every topic to its end (two problems of each random
 // example), back to the menu, exit.
 std::string everyTopic() {
-    return "3 Enter 1 Enter" + grebeSteps(4) + " 2 Enter" + grebeSteps(4) + " 1 Enter" +  //
-           " 2 Enter" + grebeSteps(8) + " 0 Enter" + grebeSteps(8) + " 1 Enter" +          //
-           " 3 Enter" + grebeSteps(11) + " Enter" + grebeSteps(11) + " 1 Enter" +          //
-           " 4 Enter" + grebeSteps(2) + " 5 Enter" + grebeSteps(3) + " 6 Enter" +          //
-           " 4 Enter 1 Enter" + grebeSteps(2) + " 2 Enter 3 Enter 4 Enter 5 Enter 7 Enter";
+    return "3 Enter 1 Enter" + steps(4) + " 2 Enter" + steps(4) + " 1 Enter" +  //
+           " 2 Enter" + steps(8) + " 0 Enter" + steps(8) + " 1 Enter" +          //
+           " 3 Enter" + steps(11) + " Enter" + steps(11) + " 1 Enter" +          //
+           " 4 Enter" + steps(2) + " 5 Enter" + steps(3) + " 6 Enter" +          //
+           " 4 Enter 1 Enter" + steps(2) + " 2 Enter 3 Enter 4 Enter 5 Enter 7 Enter";
 }
 
 TEST(GrebeChapters3And4ScreenTexts, EveryTextHasWholeMarkup) {

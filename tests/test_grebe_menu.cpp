@@ -136,7 +136,7 @@ TEST(GrebeChapterFrames, FractionalChoicePicksItsWholePart) {
 }
 
 TEST(GrebeChapterFrames, ReturningFromATopicKeepsItsScreenAndSkipsTheGoal) {
-    GrebeRun run("1 Enter 1 Enter" + keyPresses(10));
+    GrebeRun run("1 Enter 1 Enter" + steps(10));
     EXPECT_EQ(run.count(kChapter1Line), 2);
     EXPECT_EQ(run.count(kChapter1Goal), 1);
     const std::string t = run.trace.str();

@@ -95,7 +95,7 @@ class IntegerGraphTexts : public ::testing::TestWithParam<IntegerCase> {};
 
 TEST_P(IntegerGraphTexts, RowsPointsAndArrows) {
     const IntegerCase& c = GetParam();
-    GrebeRun run(keyPresses(3) + " 1 Enter", inFrame([&](Grebe& g) {
+    GrebeRun run(steps(3) + " 1 Enter", inFrame([&](Grebe& g) {
                      g.IntegerGraphExercise({static_cast<Num>(c.a), 1, static_cast<Num>(c.b)});
                  }));
     const std::string b = num(c.b);
@@ -142,7 +142,7 @@ class FractionGraphTexts : public ::testing::TestWithParam<FractionCase> {};
 
 TEST_P(FractionGraphTexts, RowsAndPoints) {
     const FractionCase& c = GetParam();
-    GrebeRun run(keyPresses(3) + " 1 Enter", inFrame([&](Grebe& g) {
+    GrebeRun run(steps(3) + " 1 Enter", inFrame([&](Grebe& g) {
                      g.FractionGraphExercise({static_cast<Num>(c.n), static_cast<Num>(c.d), static_cast<Num>(c.b)});
                  }));
     const std::string b = num(c.b);
@@ -184,7 +184,7 @@ Grebe::PointProblem problem(const PointCase& c) {
 
 TEST_P(SlopeAndPointTexts, RowsOfTheWorkedSolution) {
     const PointCase& c = GetParam();
-    GrebeRun run(keyPresses(7) + " 1 Enter", inFrame([&](Grebe& g) { g.SlopeAndPointExercise(problem(c)); }));
+    GrebeRun run(steps(7) + " 1 Enter", inFrame([&](Grebe& g) { g.SlopeAndPointExercise(problem(c)); }));
     for (const auto& [text, place] : c.places) EXPECT_EQ(run.place(text), place) << text;
     EXPECT_EQ(run.place("例2-1　"), "40 30 7");
     EXPECT_EQ(run.place("<解答>"), "40 130 3");
@@ -211,7 +211,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SlopeAndPointTexts, AnswersAndLabelSides) {
     // Right of the y axis the label ends 20 left of the dot; left of it the
     // label starts at the dot's centre.
-    GrebeRun right(keyPresses(7) + " 1 Enter", inFrame([](Grebe& g) { g.SlopeAndPointExercise({1, 3, 2, 5}); }));
+    GrebeRun right(steps(7) + " 1 Enter", inFrame([](Grebe& g) { g.SlopeAndPointExercise({1, 3, 2, 5}); }));
     EXPECT_EQ(right.drawn("y=x+3").back().colour, 5);
     EXPECT_EQ(right.drawn("y=x+3").back().y, 550);
     right.program->A_s = "(2,5)";
@@ -220,7 +220,7 @@ TEST(SlopeAndPointTexts, AnswersAndLabelSides) {
     EXPECT_EQ(std::stof(rightLabel[1]), 1040 - 20 - right.program->BAI);
     EXPECT_EQ(rightLabel[2], "260");
 
-    GrebeRun left(keyPresses(7) + " 1 Enter", inFrame([](Grebe& g) { g.SlopeAndPointExercise({2, 1, -3, -5}); }));
+    GrebeRun left(steps(7) + " 1 Enter", inFrame([](Grebe& g) { g.SlopeAndPointExercise({2, 1, -3, -5}); }));
     EXPECT_EQ(left.drawn("y=2x+1").back().colour, 5);
     const auto leftLabel = glyphIn(left.lines(), "(", 5);
     EXPECT_EQ(leftLabel[1], "940");
@@ -231,7 +231,7 @@ class InterceptAndPointTexts : public ::testing::TestWithParam<PointCase> {};
 
 TEST_P(InterceptAndPointTexts, RowsOfTheWorkedSolution) {
     const PointCase& c = GetParam();
-    GrebeRun run(keyPresses(7) + " 1 Enter", inFrame([&](Grebe& g) { g.InterceptAndPointExercise(problem(c)); }));
+    GrebeRun run(steps(7) + " 1 Enter", inFrame([&](Grebe& g) { g.InterceptAndPointExercise(problem(c)); }));
     for (const auto& [text, place] : c.places) EXPECT_EQ(run.place(text), place) << text;
     EXPECT_EQ(run.place("例2-2　"), "40 30 7");
     EXPECT_EQ(run.place("<解答>"), "40 130 3");
@@ -264,7 +264,7 @@ TEST(InterceptAndPointTexts, Answers) {
     static const std::tuple<Grebe::PointProblem, const char*> cases[] = {
         {{2, 3, 2, 7}, "y=2x+3"}, {{1, -2, 2, 0}, "y=x-2"}, {{-1, 2, 4, -2}, "y=-x+2"}, {{-3, -2, 2, -8}, "y=-3x-2"}};
     for (const auto& [p, answer] : cases) {
-        GrebeRun run(keyPresses(7) + " 1 Enter", inFrame([&p = p](Grebe& g) { g.InterceptAndPointExercise(p); }));
+        GrebeRun run(steps(7) + " 1 Enter", inFrame([&p = p](Grebe& g) { g.InterceptAndPointExercise(p); }));
         ASSERT_EQ(run.count(answer), 1) << answer;
         EXPECT_EQ(run.drawn(answer)[0].y, 580);
         EXPECT_EQ(run.drawn(answer)[0].colour, 5);
@@ -391,7 +391,7 @@ constexpr int kShownSeeds = 40;
 
 TEST(GrebeShownAnswers, PracticeOneAndTwo) {
     std::string keys;
-    for (int k = 0; k < kShownSeeds; ++k) keys += keyPresses(3) + " 1 Enter" + keyPresses(3) + " 1 Enter";
+    for (int k = 0; k < kShownSeeds; ++k) keys += steps(3) + " 1 Enter" + steps(3) + " 1 Enter";
     GrebeRun run(keys, [](Grebe& g) {
         for (int seed = 1; seed <= kShownSeeds; ++seed) {
             g.Rt().randomize(seed);
@@ -425,7 +425,7 @@ TEST(GrebeShownAnswers, PracticeOneAndTwo) {
 
 TEST(GrebeShownAnswers, ExamplesFromAPoint) {
     std::string keys;
-    for (int k = 0; k < kShownSeeds; ++k) keys += keyPresses(7) + " 1 Enter" + keyPresses(7) + " 1 Enter";
+    for (int k = 0; k < kShownSeeds; ++k) keys += steps(7) + " 1 Enter" + steps(7) + " 1 Enter";
     GrebeRun run(keys, [](Grebe& g) {
         for (int seed = 1; seed <= kShownSeeds; ++seed) {
             g.Rt().randomize(seed);
@@ -472,7 +472,7 @@ std::vector<std::string> graphPens(const GrebeRun& run) {
 }
 
 TEST(IntegerGraphPractice, OneOrAValueOfOneEndsAndOtherEntriesGoOn) {
-    GrebeRun run(keyPresses(3) + " Enter" + keyPresses(3) + " 5 / 0 Enter" + keyPresses(3) + " 2 / 2 Enter",
+    GrebeRun run(steps(3) + " Enter" + steps(3) + " 5 / 0 Enter" + steps(3) + " 2 / 2 Enter",
                  topic(&Grebe::IntegerGraphPractice));
     EXPECT_TRUE(run.ended());
     EXPECT_EQ(run.count("練習1 図の直線の式を求めなさい。"), 3);
@@ -487,10 +487,10 @@ TEST(IntegerGraphPractice, OneOrAValueOfOneEndsAndOtherEntriesGoOn) {
 }
 
 TEST(FractionGraphPractice, LeavingShowsTheAssignmentAfterOneMoreKey) {
-    GrebeRun waiting(keyPresses(3) + " 1 Enter", topic(&Grebe::FractionGraphPractice));
+    GrebeRun waiting(steps(3) + " 1 Enter", topic(&Grebe::FractionGraphPractice));
     EXPECT_FALSE(waiting.ended());
     EXPECT_EQ(waiting.count("教科書P71 問1 をしなさい。"), 0);
-    GrebeRun done(keyPresses(3) + " 2 Enter" + keyPresses(3) + " 1 Enter a", topic(&Grebe::FractionGraphPractice));
+    GrebeRun done(steps(3) + " 2 Enter" + steps(3) + " 1 Enter a", topic(&Grebe::FractionGraphPractice));
     EXPECT_TRUE(done.ended());
     EXPECT_EQ(done.count("練習2 図の直線の式を求めなさい。"), 2);
     EXPECT_EQ(done.place("教科書P71 問1 をしなさい。"), "40 450 0");
@@ -498,10 +498,10 @@ TEST(FractionGraphPractice, LeavingShowsTheAssignmentAfterOneMoreKey) {
 
 TEST(PointExamples, SevenKeysAnExampleThenTheNextStep) {
     for (auto t : {&Grebe::SlopeAndPointExample, &Grebe::InterceptAndPointExample}) {
-        GrebeRun run(keyPresses(7) + " 0 Enter" + keyPresses(7) + " 1 . 0 Enter", topic(t));
+        GrebeRun run(steps(7) + " 0 Enter" + steps(7) + " 1 . 0 Enter", topic(t));
         EXPECT_TRUE(run.ended());
         EXPECT_EQ(run.count("求める式は "), 2);
-        GrebeRun shortOfOne(keyPresses(6), topic(t));
+        GrebeRun shortOfOne(steps(6), topic(t));
         EXPECT_EQ(shortOfOne.count("求める式は "), 1);
         EXPECT_EQ(shortOfOne.texts.back().text, "求める式は ");
     }
@@ -516,8 +516,8 @@ TEST(GrebeExercises, SameScreenWhateverRanBefore) {
         g.ExampleLoop([&] { g.SlopeAndPointExercise({2, 1, -3, -5}); });
         g.ExampleLoop([&] { g.InterceptAndPointExercise({-3, -2, 2, -8}); });
     };
-    const std::string keys = keyPresses(3) + " 1 Enter" + keyPresses(3) + " 1 Enter" + keyPresses(7) + " 1 Enter" +
-                             keyPresses(7) + " 1 Enter";
+    const std::string keys = steps(3) + " 1 Enter" + steps(3) + " 1 Enter" + steps(7) + " 1 Enter" +
+                             steps(7) + " 1 Enter";
     GrebeRun fresh(keys, exercises);
     GrebeRun afterOthers(keys, [&](Grebe& g) {
         g.t0000 = 4;

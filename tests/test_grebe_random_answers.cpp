@@ -64,7 +64,7 @@ TEST_P(GrebeRandomAnswers, EveryProblemIsRightForItsPoints) {
     constexpr int kSeeds = 12, kProblems = 15;
     std::string keys;
     for (int s = 0; s < kSeeds; ++s) {
-        for (int k = 0; k < kProblems; ++k) keys += grebeSteps(c.keys) + (k + 1 < kProblems ? " 2 Enter" : " 1 Enter");
+        for (int k = 0; k < kProblems; ++k) keys += steps(c.keys) + (k + 1 < kProblems ? " 2 Enter" : " 1 Enter");
     }
     ChosenGrebeRun run(
         keys, nullptr, {},

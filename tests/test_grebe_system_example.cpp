@@ -14,7 +14,7 @@ namespace {
 const std::string kChapter3Line = "①例３傾き　②傾きと式　③連立方程式　④まとめ　⑤問４　⑥終了";
 
 // 4 keys to the equations, 7 through the elimination.
-const std::string kExample = grebeSteps(11);
+const std::string kExample = steps(11);
 
 // Every text from "①-②" on: "y colour text" where drawn at a place, the
 // bare text where handed to the column routine.
@@ -132,14 +132,14 @@ TEST(GrebeSystemExample, KeysNewExamplesAndLeaving) {
     EXPECT_EQ(t.find("line 0 0 1320 1300 15 2 15 3"), t.find("line 0 0 1320 1300 15 2 15"));
     EXPECT_EQ(t.find("line 0 30 ", t.rfind("key 1")), std::string::npos);
 
-    ChosenGrebeRun shortOfOne(grebeSteps(10) + " 1 Enter", &Grebe::RandomTwoPointsSystemExample, {{-2, 3, 1, 5}});
+    ChosenGrebeRun shortOfOne(steps(10) + " 1 Enter", &Grebe::RandomTwoPointsSystemExample, {{-2, 3, 1, 5}});
     EXPECT_FALSE(shortOfOne.ended());
 }
 
 // ---- Summary and question 4 ----------------------------------------------------------------
 
 TEST(GrebeTwoPointsSummary, FrameMethodsAndExerciseLine) {
-    ChosenGrebeRun run(grebeSteps(2), &Grebe::TwoPointsSummary);
+    ChosenGrebeRun run(steps(2), &Grebe::TwoPointsSummary);
     ASSERT_TRUE(run.ended());
     EXPECT_EQ(run.waits(), 2);
     EXPECT_EQ(run.rows(), (std::vector<std::string>{"80 3 <まとめ>", "155 5 2点を通る", "155 0 　→　",
@@ -155,7 +155,7 @@ TEST(GrebeTwoPointsSummary, FrameMethodsAndExerciseLine) {
 }
 
 TEST(GrebeExerciseAnswers, TwoScreensWithTheirAlternatives) {
-    ChosenGrebeRun run(grebeSteps(3), &Grebe::TwoPointsExerciseAnswers);
+    ChosenGrebeRun run(steps(3), &Grebe::TwoPointsExerciseAnswers);
     ASSERT_TRUE(run.ended());
     EXPECT_EQ(run.waits(), 3);
     const auto lines = run.lines();

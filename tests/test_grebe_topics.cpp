@@ -22,12 +22,12 @@ class GrebeFixedTopic : public ::testing::TestWithParam<TopicCase> {};
 // Exactly its number of keys takes a topic to its end, and no key less.
 TEST_P(GrebeFixedTopic, RunsToItsEndOnItsKeys) {
     const TopicCase& c = GetParam();
-    GrebeRun full(keyPresses(c.keys), topic(c.topic));
+    GrebeRun full(steps(c.keys), topic(c.topic));
     EXPECT_TRUE(full.ended()) << c.name;
     EXPECT_EQ(full.status, 0) << c.name;
     EXPECT_EQ(full.waits(), c.keys) << c.name;
     if (c.keys > 0) {
-        GrebeRun shortOfOne(keyPresses(c.keys - 1), topic(c.topic));
+        GrebeRun shortOfOne(steps(c.keys - 1), topic(c.topic));
         EXPECT_FALSE(shortOfOne.ended()) << c.name;
     }
 }
@@ -45,8 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
 // shifts and the pen width, the topics with a plane draw the same screens.
 TEST(GrebeFixedTopics, SameScreenWhateverRanBefore) {
     for (auto t : {&Grebe::EquationFromGraphExample, &Grebe::EquationFromGraphAnswers}) {
-        GrebeRun fresh(keyPresses(10), topic(t));
-        GrebeRun afterOthers(keyPresses(10), [t](Grebe& g) {
+        GrebeRun fresh(steps(10), topic(t));
+        GrebeRun afterOthers(steps(10), [t](Grebe& g) {
             g.t0000 = 4;
             g.GGX = 0.5f;
             g.JYOU = 99;
@@ -61,7 +61,7 @@ TEST(GrebeFixedTopics, SameScreenWhateverRanBefore) {
 // ---- The worked example: a plane with arrows ------------------------------------
 
 TEST(EquationFromGraphExample, PlaneLineArrowsAndLabels) {
-    GrebeRun run(keyPresses(10), topic(&Grebe::EquationFromGraphExample));
+    GrebeRun run(steps(10), topic(&Grebe::EquationFromGraphExample));
     const auto lines = run.lines();
     // The plane (722,100)-(1122,500), its origin at (922,380).
     EXPECT_TRUE(hasLine(lines, "line 922 100 922 500 0 0 -1 4"));
@@ -104,8 +104,8 @@ TEST(EquationFromGraphExample, GroupsComeOneKeyAtATime) {
                                    "上へ1進むから、", "a=ﾀ1/2ﾀ", "答 y=ﾀ1/2ﾀx+3",
                                    "傾きと切片をよみとれば、a,bがわかる。", "図のグラフを", "y=ﾀ1/2ﾀx+3"};
     for (int k = 0; k < 10; ++k) {
-        GrebeRun before(keyPresses(k), topic(&Grebe::EquationFromGraphExample));
-        GrebeRun after(keyPresses(k + 1), topic(&Grebe::EquationFromGraphExample));
+        GrebeRun before(steps(k), topic(&Grebe::EquationFromGraphExample));
+        GrebeRun after(steps(k + 1), topic(&Grebe::EquationFromGraphExample));
         EXPECT_EQ(before.count(firsts[k]), 0) << firsts[k];
         EXPECT_EQ(after.count(firsts[k]), 1) << firsts[k];
     }
@@ -152,7 +152,7 @@ TEST(EquationFromGraphAnswers, ThreeLinesDotsArrowsAndAnswers) {
 // ---- The summary --------------------------------------------------------------------
 
 TEST(LineEquationSummary, RulesRowsAndColours) {
-    GrebeRun run(keyPresses(4), topic(&Grebe::LineEquationSummary));
+    GrebeRun run(steps(4), topic(&Grebe::LineEquationSummary));
     EXPECT_EQ(run.place("1次関数の式を求める"), "38 30 3");
     EXPECT_EQ(run.drawn("a,b")[0].colour, 5);
     EXPECT_EQ(run.place("① "), "38 105 3");
@@ -169,7 +169,7 @@ TEST(LineEquationSummary, RulesRowsAndColours) {
     GrebeRun none("", topic(&Grebe::LineEquationSummary));
     EXPECT_EQ(none.count("を求める"), 1);
     EXPECT_EQ(none.count("① "), 0);
-    GrebeRun three(keyPresses(3), topic(&Grebe::LineEquationSummary));
+    GrebeRun three(steps(3), topic(&Grebe::LineEquationSummary));
     EXPECT_EQ(three.count("③ "), 1);
     EXPECT_EQ(three.count("教科書P72 問2,問3 をしなさい。"), 0);
 }
@@ -177,7 +177,7 @@ TEST(LineEquationSummary, RulesRowsAndColours) {
 // ---- Two-column worked answers --------------------------------------------------------
 
 TEST(SlopeAndPointAnswers, TwoColumnsAtTheirPlaces) {
-    GrebeRun run(keyPresses(13), topic(&Grebe::SlopeAndPointAnswers));
+    GrebeRun run(steps(13), topic(&Grebe::SlopeAndPointAnswers));
     static const char* places[][2] = {
         {"問2　解答", "114 30 0"},        {"(1)", "38 80 3"},
         {"点(1,2)を通るから、", "114 130 0"}, {"2=-3*1+b=-3+b", "114 230 0"},
@@ -199,10 +199,10 @@ TEST(SlopeAndPointAnswers, GroupsOfEightAndTwelve) {
     // Group 8 holds the answer of (2) and the heading line of (3); group 12
     // the heading line of (4) with its first two working lines.
     // Key k reveals group k + 1.
-    GrebeRun seven(keyPresses(6), topic(&Grebe::SlopeAndPointAnswers));
-    GrebeRun eight(keyPresses(7), topic(&Grebe::SlopeAndPointAnswers));
-    GrebeRun eleven(keyPresses(10), topic(&Grebe::SlopeAndPointAnswers));
-    GrebeRun twelve(keyPresses(11), topic(&Grebe::SlopeAndPointAnswers));
+    GrebeRun seven(steps(6), topic(&Grebe::SlopeAndPointAnswers));
+    GrebeRun eight(steps(7), topic(&Grebe::SlopeAndPointAnswers));
+    GrebeRun eleven(steps(10), topic(&Grebe::SlopeAndPointAnswers));
+    GrebeRun twelve(steps(11), topic(&Grebe::SlopeAndPointAnswers));
     EXPECT_EQ(eight.texts.size() - seven.texts.size(), 5u);
     EXPECT_EQ(seven.count("答 y=3x+1"), 0);
     EXPECT_EQ(eight.count("求める式をy=-x+b"), 1);
@@ -211,7 +211,7 @@ TEST(SlopeAndPointAnswers, GroupsOfEightAndTwelve) {
 }
 
 TEST(InterceptPointAnswer, LinesAndTheContinuedRow) {
-    GrebeRun run(keyPresses(5), topic(&Grebe::InterceptPointAnswer));
+    GrebeRun run(steps(5), topic(&Grebe::InterceptPointAnswer));
     static const char* places[][2] = {
         {"問3　解答", "114 30 0"},       {"求める式をy=ax+5", "114 80 3"}, {"点(2,1)を通るから、", "114 130 0"},
         {"x=2,y=1を代入して", "114 180 0"}, {"1=2a+5", "114 230 0"},         {"2a=1-5=-4", "114 280 0"},

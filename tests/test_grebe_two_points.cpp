@@ -122,7 +122,7 @@ TEST(GrebeTwoPointGenerators, KeepTheirRulesOverManySeeds) {
 // ---- The chapter frame --------------------------------------------------------------------
 
 TEST(GrebeChapter3Frame, GoalScreenAndChoiceLineWithoutAKey) {
-    ChosenGrebeRun run(typedEntry("3"));
+    ChosenGrebeRun run(typed("3"));
     EXPECT_EQ(run.place("<めあて>"), "44 240 3");
     EXPECT_EQ(run.place(kChapter3Goal), "76 305 0");
     EXPECT_EQ(run.count(kChapter3Line), 1);
@@ -184,7 +184,7 @@ class GrebeTwoPointTopic : public ::testing::TestWithParam<TopicKeys> {};
 // on a screen cleared from y 30 down.
 TEST_P(GrebeTwoPointTopic, ProblemsRunOnTheirKeysUntilA1) {
     const TopicKeys& c = GetParam();
-    const std::string problem = grebeSteps(c.keys);
+    const std::string problem = steps(c.keys);
     ChosenGrebeRun three(problem + " 2 Enter" + problem + " Enter" + problem + " 1 Enter", c.topic);
     EXPECT_TRUE(three.ended()) << c.name;
     EXPECT_EQ(three.status, 0);
@@ -196,7 +196,7 @@ TEST_P(GrebeTwoPointTopic, ProblemsRunOnTheirKeysUntilA1) {
     EXPECT_EQ(topicClears, 1) << c.name;
     EXPECT_EQ(problemClears, 3) << c.name;
 
-    ChosenGrebeRun shortOfOne(grebeSteps(c.keys - 1) + " 1 Enter", c.topic);
+    ChosenGrebeRun shortOfOne(steps(c.keys - 1) + " 1 Enter", c.topic);
     EXPECT_FALSE(shortOfOne.ended()) << c.name;
 }
 
@@ -206,7 +206,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, GrebeTwoPointTopic,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GrebeTwoPointTopic, LeavingKeepsTheProblemUnderTheChoiceLine) {
-    ChosenGrebeRun run("3 Enter 2 Enter" + grebeSteps(8) + " 1 Enter", nullptr, {{2, 1, -3, 4}});
+    ChosenGrebeRun run("3 Enter 2 Enter" + steps(8) + " 1 Enter", nullptr, {{2, 1, -3, 4}});
     EXPECT_EQ(run.count(kChapter3Line), 2);
     EXPECT_EQ(run.count(kChapter3Goal), 1);
     const std::string t = run.trace.str();
@@ -248,7 +248,7 @@ class GrebeTwoPointRows : public ::testing::TestWithParam<RowsCase> {};
 
 TEST_P(GrebeTwoPointRows, WorkedRowsReadAsTaught) {
     const RowsCase& c = GetParam();
-    ChosenGrebeRun slope(grebeSteps(4) + " 1 Enter", &Grebe::RandomTwoPointSlopeExample, {c.line});
+    ChosenGrebeRun slope(steps(4) + " 1 Enter", &Grebe::RandomTwoPointSlopeExample, {c.line});
     ASSERT_TRUE(slope.ended());
     EXPECT_EQ(slope.place(c.point1).substr(slope.place(c.point1).size() - 1), "3");
     EXPECT_EQ(slope.place(c.point2).substr(slope.place(c.point2).size() - 1), "5");
@@ -258,7 +258,7 @@ TEST_P(GrebeTwoPointRows, WorkedRowsReadAsTaught) {
               std::vector<std::string>{});
     EXPECT_EQ(AnswerRows(slope), c.slopeRows) << c.name;
 
-    ChosenGrebeRun equation(grebeSteps(8) + " 1 Enter", &Grebe::RandomTwoPointEquationExample, {c.line});
+    ChosenGrebeRun equation(steps(8) + " 1 Enter", &Grebe::RandomTwoPointEquationExample, {c.line});
     ASSERT_TRUE(equation.ended());
     EXPECT_EQ(equation.place("例3-2　"), "40 30 7");
     EXPECT_EQ(equation.place("を通るとき、この1次関数を求めなさい。"), "40 80 0");
@@ -352,7 +352,7 @@ class GrebeTwoPointFigure : public ::testing::TestWithParam<FigureCase> {};
 
 TEST_P(GrebeTwoPointFigure, PointsLabelsAndSlopeTriangle) {
     const FigureCase& c = GetParam();
-    ChosenGrebeRun run(grebeSteps(4) + " 1 Enter", &Grebe::RandomTwoPointSlopeExample, {c.line});
+    ChosenGrebeRun run(steps(4) + " 1 Enter", &Grebe::RandomTwoPointSlopeExample, {c.line});
     const auto lines = run.lines();
     const Num x1 = 1000 + 20 * c.line.x1, y1 = 400 - 20 * (c.line.a * c.line.x1 + c.line.b);
     const Num x2 = 1000 + 20 * c.line.x2, y2 = 400 - 20 * (c.line.a * c.line.x2 + c.line.b);
@@ -382,8 +382,8 @@ INSTANTIATE_TEST_SUITE_P(Lines, GrebeTwoPointFigure,
 
 // The plane's values per grid step are set, whatever an earlier figure left.
 TEST(GrebeTwoPointFigure, PlaneIgnoresAnEarlierStepValue) {
-    ChosenGrebeRun plain(grebeSteps(4) + " 1 Enter", &Grebe::RandomTwoPointSlopeExample, {{2, 1, -3, 4}});
-    ChosenGrebeRun afterOther(grebeSteps(4) + " 1 Enter", nullptr, {{2, 1, -3, 4}}, [](ChosenGrebe& g) {
+    ChosenGrebeRun plain(steps(4) + " 1 Enter", &Grebe::RandomTwoPointSlopeExample, {{2, 1, -3, 4}});
+    ChosenGrebeRun afterOther(steps(4) + " 1 Enter", nullptr, {{2, 1, -3, 4}}, [](ChosenGrebe& g) {
         g.t0000 = 2;
         g.GGX = 5;
         g.RandomTwoPointSlopeExample();

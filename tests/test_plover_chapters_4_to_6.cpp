@@ -32,7 +32,7 @@ class PloverChapters4To6SubMenuRange : public ::testing::TestWithParam<ChoiceCas
 
 TEST_P(PloverChapters4To6SubMenuRange, EachEntryLeadsWhereItsValueSays) {
     const ChoiceCase& c = GetParam();
-    PloverRun run(typedEntry(c.chapter) + typedEntry(c.typed));
+    PloverRun run(typed(c.chapter) + typed(c.typed));
     EXPECT_EQ(run.status, 0);
     const std::string line = std::string(c.chapter) == "4"   ? kChapter4Line
                              : std::string(c.chapter) == "5" ? kChapter5Line
@@ -65,18 +65,18 @@ INSTANTIATE_TEST_SUITE_P(
         ChoiceCase{"6", "2", "ycm^2"}, ChoiceCase{"6", "10/3", "3"}));
 
 TEST(PloverChapters4To6, OnlyChapter4HasAGoalScreen) {
-    PloverRun four(typedEntry("4"));
+    PloverRun four(typed("4"));
     EXPECT_EQ(four.place("<めあて>"), "44 240 3");
     EXPECT_EQ(four.place(kChapter4Goal), "76 305 0");
     for (const char* chapter : {"5", "6"}) {
-        PloverRun run(typedEntry(chapter));
+        PloverRun run(typed(chapter));
         EXPECT_EQ(run.count("<めあて>"), 0) << chapter;
         EXPECT_EQ(run.count(chapter == std::string("5") ? kChapter5Line : kChapter6Line), 1) << chapter;
     }
 }
 
 TEST(PloverChapters4To6, ATopicsScreenStaysUnderTheChoiceLineAndTheGoalIsNotRedrawn) {
-    PloverRun run(typedEntry("4") + typedEntry("3") + keyPresses(3));
+    PloverRun run(typed("4") + typed("3") + steps(3));
     EXPECT_EQ(run.count(kChapter4Line), 2);
     EXPECT_EQ(run.count(kChapter4Goal), 1);
     const std::string t = run.trace.str();
@@ -84,7 +84,7 @@ TEST(PloverChapters4To6, ATopicsScreenStaysUnderTheChoiceLineAndTheGoalIsNotRedr
     ASSERT_NE(lastKey, std::string::npos);
     EXPECT_EQ(t.find("line 0 0 ", lastKey), std::string::npos);
 
-    PloverRun again(typedEntry("4") + typedEntry("4") + typedEntry("4"));
+    PloverRun again(typed("4") + typed("4") + typed("4"));
     EXPECT_EQ(again.count(kChapter4Goal), 2);
 }
 
@@ -117,29 +117,29 @@ INSTANTIATE_TEST_SUITE_P(
     Chapters4To6, PloverChapters4To6TopicKeys,
     ::testing::Values(
         // Round the rectangle and a little more, then "1" and the four closing steps.
-        TopicCase{"MovingPointQuestion", &Plover::MovingPointQuestion, "a" + keyPresses(25) + " 1" + keyPresses(4)},
-        TopicCase{"MovingPointEquations", &Plover::MovingPointEquations, keyPresses(13)},
-        TopicCase{"MovingPointGraph", &Plover::MovingPointGraph, keyPresses(3)},
-        TopicCase{"ExerciseA1and2", &Plover::ExerciseA1and2Answers, keyPresses(1)},
-        TopicCase{"ExerciseA3", &Plover::ExerciseA3Answers, keyPresses(1)},
+        TopicCase{"MovingPointQuestion", &Plover::MovingPointQuestion, "a" + steps(25) + " 1" + steps(4)},
+        TopicCase{"MovingPointEquations", &Plover::MovingPointEquations, steps(13)},
+        TopicCase{"MovingPointGraph", &Plover::MovingPointGraph, steps(3)},
+        TopicCase{"ExerciseA1and2", &Plover::ExerciseA1and2Answers, steps(1)},
+        TopicCase{"ExerciseA3", &Plover::ExerciseA3Answers, steps(1)},
         TopicCase{"ExerciseA4", &Plover::ExerciseA4Answers, ""},
-        TopicCase{"ExerciseA5", &Plover::ExerciseA5Answers, keyPresses(4)},
-        TopicCase{"ExerciseA6", &Plover::ExerciseA6Answers, keyPresses(3)},
-        TopicCase{"ExerciseB1", &Plover::ExerciseB1Answers, keyPresses(10)},
-        TopicCase{"ExerciseB2", &Plover::ExerciseB2Answers, keyPresses(3)},
+        TopicCase{"ExerciseA5", &Plover::ExerciseA5Answers, steps(4)},
+        TopicCase{"ExerciseA6", &Plover::ExerciseA6Answers, steps(3)},
+        TopicCase{"ExerciseB1", &Plover::ExerciseB1Answers, steps(10)},
+        TopicCase{"ExerciseB2", &Plover::ExerciseB2Answers, steps(3)},
         // Every key steps, "1" and Enter included.
-        TopicCase{"ExerciseB3", &Plover::ExerciseB3Answers, keyPresses(14) + " 1 Enter" + keyPresses(14)}),
+        TopicCase{"ExerciseB3", &Plover::ExerciseB3Answers, steps(14) + " 1 Enter" + steps(14)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Chapters 4 to 6 from the main menu, every topic stepped to its end, then
 // the exit.
 std::string everyTopic() {
-    return typedEntry("4") + typedEntry("1") + "a" + keyPresses(21) + " 1" + keyPresses(4) + " " +
-           typedEntry("2") + keyPresses(13) + " " + typedEntry("3") + keyPresses(3) + " " + typedEntry("4") +
-           typedEntry("5") + typedEntry("1") + "a " + typedEntry("2") + "a " + typedEntry("3") + typedEntry("4") +
-           keyPresses(4) + " " + typedEntry("5") + keyPresses(3) + " " + typedEntry("6") + typedEntry("6") +
-           typedEntry("1") + keyPresses(10) + " " + typedEntry("2") + keyPresses(3) + " " + typedEntry("3") +
-           keyPresses(30) + " " + typedEntry("4") + typedEntry("8");
+    return typed("4") + typed("1") + "a" + steps(21) + " 1" + steps(4) + " " +
+           typed("2") + steps(13) + " " + typed("3") + steps(3) + " " + typed("4") +
+           typed("5") + typed("1") + "a " + typed("2") + "a " + typed("3") + typed("4") +
+           steps(4) + " " + typed("5") + steps(3) + " " + typed("6") + typed("6") +
+           typed("1") + steps(10) + " " + typed("2") + steps(3) + " " + typed("3") +
+           steps(30) + " " + typed("4") + typed("8");
 }
 
 TEST(PloverChapters4To6, EveryTextHasWholeMarkup) {

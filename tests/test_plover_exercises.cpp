@@ -22,7 +22,7 @@ long indexOf(const std::vector<std::string>& lines, const std::string& wanted) {
 // ---- Planes with graphs and unit labels ----------------------------------------------------
 
 TEST(ExerciseA6, DistanceTimePlaneInValuesWithUnitsAndThickSegments) {
-    PloverRun run(keyPresses(3), &Plover::ExerciseA6Answers);
+    PloverRun run(steps(3), &Plover::ExerciseA6Answers);
     EXPECT_TRUE(run.ended());
     const auto lines = run.lines();
     // Five minutes per grid step: the x axis reads 25 and 50, the y axis 5.
@@ -63,7 +63,7 @@ TEST(ExerciseA4, ThreeLinesOfWhichOneIsVertical) {
 }
 
 TEST(ExerciseB2, FiguresArcsAndTheGraphWithItsUnits) {
-    PloverRun run(keyPresses(3), &Plover::ExerciseB2Answers);
+    PloverRun run(steps(3), &Plover::ExerciseB2Answers);
     EXPECT_TRUE(run.ended());
     const auto lines = run.lines();
     EXPECT_TRUE(hasLine(lines, "fpoly 0 13 5 4 152 340 327 340 432 130 152 340"));
@@ -93,7 +93,7 @@ TEST(ExerciseB2, FiguresArcsAndTheGraphWithItsUnits) {
 // ---- Elimination layouts -----------------------------------------------------------------
 
 TEST(ExerciseB1, EliminationInColumnsWithTheSignRowBetween) {
-    PloverRun run(keyPresses(5), &Plover::ExerciseB1Answers);
+    PloverRun run(steps(5), &Plover::ExerciseB1Answers);
     const auto lines = run.lines();
     EXPECT_TRUE(glyphAt(lines, 814, 80, "0"));   // upper equation
     EXPECT_TRUE(glyphAt(lines, 814, 130, "2"));  // lower equation
@@ -123,7 +123,7 @@ TEST(ExerciseA3, EliminationColumnsOnTheRightOfTheSystem) {
 }
 
 TEST(ExerciseA5, SystemFromTheGraphAndItsSolution) {
-    PloverRun run(keyPresses(4), &Plover::ExerciseA5Answers);
+    PloverRun run(steps(4), &Plover::ExerciseA5Answers);
     EXPECT_TRUE(run.ended());
     EXPECT_EQ(run.place("y=-2x+4…①"), "116 280 0");
     EXPECT_EQ(run.place("y=x-1…②"), "116 330 0");
@@ -139,7 +139,7 @@ TEST(ExerciseA5, SystemFromTheGraphAndItsSolution) {
 }
 
 TEST(ExerciseB3, FigureShadedUnderTheAxisAndBothScreensWorked) {
-    PloverRun run(keyPresses(30), &Plover::ExerciseB3Answers);
+    PloverRun run(steps(30), &Plover::ExerciseB3Answers);
     EXPECT_TRUE(run.ended());
     EXPECT_EQ(run.waits(), 30);
     const auto lines = run.lines();

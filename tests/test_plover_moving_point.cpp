@@ -38,7 +38,7 @@ class MovingPointAnimation : public ::testing::TestWithParam<Frame> {};
 // The first key leaves the first state; each later key moves P one step.
 TEST_P(MovingPointAnimation, FrameShowsPAndItsLetterWhereTheStepPutsThem) {
     const Frame& fr = GetParam();
-    PloverRun run("a" + keyPresses(fr.moves), &Plover::MovingPointQuestion);
+    PloverRun run("a" + steps(fr.moves), &Plover::MovingPointQuestion);
     const auto dot = lastFields(run, "circle", isDotP);
     ASSERT_FALSE(dot.empty());
     EXPECT_EQ(std::stof(dot[1]), fr.px) << fr.moves;
@@ -107,7 +107,7 @@ TEST(MovingPointAnimation, OneInTheFirstFrameRestoresTheFirstState) {
 }
 
 TEST(MovingPointQuestion, ClosingTextsStandUnderTheThreeCases) {
-    PloverRun run("a 1" + keyPresses(4), &Plover::MovingPointQuestion);
+    PloverRun run("a 1" + steps(4), &Plover::MovingPointQuestion);
     EXPECT_TRUE(run.ended());
     EXPECT_EQ(run.place("△APDは増加する"), "152 550 5");
     EXPECT_EQ(run.place("△APDは一定"), "502 550 5");
@@ -119,7 +119,7 @@ TEST(MovingPointQuestion, ClosingTextsStandUnderTheThreeCases) {
 // ---- Case figures and equations ---------------------------------------------------------
 
 TEST(MovingPointEquations, CaseFiguresArcsAndEquations) {
-    PloverRun run(keyPresses(13), &Plover::MovingPointEquations);
+    PloverRun run(steps(13), &Plover::MovingPointEquations);
     EXPECT_TRUE(run.ended());
     EXPECT_EQ(run.waits(), 13);
     const auto lines = run.lines();
@@ -164,15 +164,15 @@ TEST(MovingPointEquations, CaseFiguresArcsAndEquations) {
 // Figure 1's corner letters stand where the usual way in puts them, whatever
 // letter distance an earlier screen left.
 TEST(MovingPointEquations, CornerLettersIgnoreTheDistanceLeftBehind) {
-    PloverRun usual(keyPresses(13), &Plover::MovingPointEquations);
-    PloverRun after(keyPresses(13), &Plover::MovingPointEquations, [](Plover& p) { p.P = 40; });
+    PloverRun usual(steps(13), &Plover::MovingPointEquations);
+    PloverRun after(steps(13), &Plover::MovingPointEquations, [](Plover& p) { p.P = 40; });
     EXPECT_EQ(firstDifference(usual.lines(), after.lines()), "");
 }
 
 // ---- Graph ---------------------------------------------------------------------------------
 
 TEST(MovingPointGraph, ThreePiecesAndUnitLabels) {
-    PloverRun run(keyPresses(3), &Plover::MovingPointGraph);
+    PloverRun run(steps(3), &Plover::MovingPointGraph);
     EXPECT_TRUE(run.ended());
     const auto lines = run.lines();
     EXPECT_TRUE(hasLine(lines, "text 1081 384 2 1 0 ゴシック 30 0 0 ㎝"));

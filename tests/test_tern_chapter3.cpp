@@ -176,7 +176,7 @@ void handSystem(Tern& t, const SystemCase& c) {
 
 TEST_P(SystemByGraphChosen, TextsAndThePointOnScreen) {
     const SystemCase& c = GetParam();
-    TernRun run(keys(3), [c](Tern& t) {
+    TernRun run(steps(3), [c](Tern& t) {
         handSystem(t, c);
         t.SystemByGraphProblem();
     });
@@ -281,7 +281,7 @@ class IntersectionChosen : public ::testing::TestWithParam<IntersectionCase> {};
 
 TEST_P(IntersectionChosen, RowsOfOnePass) {
     const IntersectionCase& c = GetParam();
-    TernRun run(keys(10), [c](Tern& t) {
+    TernRun run(steps(10), [c](Tern& t) {
         t.T(1) = c.x;
         t.F(1) = c.y;
         t.T(2) = c.m1;
@@ -348,10 +348,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The closing: one more key after the 1, the assignment, the sub-menu.
 TEST(RandomIntersection, LeavingShowsTheAssignment) {
-    TernRun run(typed("3") + typed("4") + keys(10) + " " + typed("1") + keys(1));
+    TernRun run(typed("3") + typed("4") + steps(10) + " " + typed("1") + steps(1));
     EXPECT_EQ(run.place("教科書P81 問2　をやってみよう。"), "38 600 7");
     EXPECT_EQ(run.count("①P80Q　②グラフから例　③問１　④交点例　⑤問2　⑥問3　⑦問4　⑧終了"), 2);
-    TernRun two(typed("3") + typed("2") + keys(3) + " " + typed("1"));
+    TernRun two(typed("3") + typed("2") + steps(3) + " " + typed("1"));
     EXPECT_EQ(two.place("教科書P81 問1　をやってみよう。"), "38 480 7");
 }
 
@@ -372,7 +372,7 @@ bool glyphNear(const std::vector<std::string>& lines, float x, float y, int colo
 }
 
 TEST(IntersectionIntro, PlaneTwoLinesThePointAndTheColumns) {
-    TernRun run(keys(20), topic(&Tern::IntersectionIntro));
+    TernRun run(steps(20), topic(&Tern::IntersectionIntro));
     ASSERT_TRUE(run.ended());
     const auto lines = run.lines();
     // The intersection (2,-1) on the plane with its origin at (960, 190), twice.
@@ -395,7 +395,7 @@ TEST(IntersectionIntro, PlaneTwoLinesThePointAndTheColumns) {
 }
 
 TEST(SystemByGraphAnswer, BraceAfterTheHeadingAndThePoint) {
-    TernRun run(keys(8), topic(&Tern::SystemByGraphAnswer));
+    TernRun run(steps(8), topic(&Tern::SystemByGraphAnswer));
     ASSERT_TRUE(run.ended());
     const Num h = 38 + 34 * 3 + 27 * 2;  // "問1 解答"
     EXPECT_EQ(run.place("2x+y=1…①"), whole(static_cast<long>(h + 40)) + " 30 0");
@@ -407,7 +407,7 @@ TEST(SystemByGraphAnswer, BraceAfterTheHeadingAndThePoint) {
 }
 
 TEST(IntersectionFromFigure, ColumnsAndTheSubstitutionBesideThem) {
-    TernRun run(keys(13), topic(&Tern::IntersectionFromFigureAnswer));
+    TernRun run(steps(13), topic(&Tern::IntersectionFromFigureAnswer));
     ASSERT_TRUE(run.ended());
     EXPECT_EQ(run.place("y=-3x+3…①"), "78 280 0");
     EXPECT_EQ(run.place("y= 2x-1…②"), "78 330 0");
@@ -421,7 +421,7 @@ TEST(IntersectionFromFigure, ColumnsAndTheSubstitutionBesideThem) {
 }
 
 TEST(AxisIntersection, PointAAndTheIntercept) {
-    TernRun run(keys(3), topic(&Tern::AxisIntersectionAnswer));
+    TernRun run(steps(3), topic(&Tern::AxisIntersectionAnswer));
     ASSERT_TRUE(run.ended());
     const auto lines = run.lines();
     EXPECT_TRUE(hasLine(lines, "circle 788 260 6 5 0 0 1 -1 5"));
@@ -432,7 +432,7 @@ TEST(AxisIntersection, PointAAndTheIntercept) {
 }
 
 TEST(ParallelNoSolution, TwoParallelLinesAndTheReasons) {
-    TernRun run(keys(13), topic(&Tern::ParallelNoSolution));
+    TernRun run(steps(13), topic(&Tern::ParallelNoSolution));
     ASSERT_TRUE(run.ended());
     EXPECT_EQ(run.place("x-2y=4…①"), "338 30 0");
     EXPECT_EQ(run.place("-3x+6y=6…②"), "338 80 0");

@@ -34,7 +34,7 @@ void expectHeading(const TernRun& run, const std::string& number) {
 }
 
 TEST(BasicProblemGraphs, FourEquationsRewrittenAndGraphed) {
-    TernRun run(keys(11), topic(&Tern::BasicProblemGraphs));
+    TernRun run(steps(11), topic(&Tern::BasicProblemGraphs));
     ASSERT_TRUE(run.ended());
     expectHeading(run, "1");
     struct Row {
@@ -76,7 +76,7 @@ TEST(BasicProblemSystem, BothLinesAndTheAnswerWithoutAKey) {
 }
 
 TEST(BasicProblemTwoLines, SlopeTrianglesCrossingsAndTheElimination) {
-    TernRun run(keys(19), topic(&Tern::BasicProblemTwoLines));
+    TernRun run(steps(19), topic(&Tern::BasicProblemTwoLines));
     ASSERT_TRUE(run.ended());
     expectHeading(run, "3");
     const auto lines = run.lines();

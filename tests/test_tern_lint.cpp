@@ -12,14 +12,14 @@ namespace lesson::testing {
 namespace {
 
 std::string everyTopic() {
-    return "1 Enter 1 Enter" + keys(33) + " 2 Enter" + keys(13) +                                 //
-           " 3 Enter" + keys(5) + " 2 Enter" + keys(5) + " 1 Enter" +                             //
-           " 4 Enter" + keys(6) + " 2 Enter" + keys(6) + " 1 Enter" + keys(1) +                   //
-           " 5 Enter" + keys(11) +                                                                //
-           " 6 Enter" + keys(11) + " 2 Enter" + keys(11) + " 1 Enter" + keys(1) +                 //
-           " 7 Enter" + keys(15) + " 8 Enter" +                                                   //
-           " 2 Enter 1 Enter" + keys(13) + " 2 Enter" + keys(9) + " 3 Enter" + keys(13) +         //
-           " 4 Enter" + keys(12) + " 5 Enter 6 Enter 6 Enter";
+    return "1 Enter 1 Enter" + steps(33) + " 2 Enter" + steps(13) +                                 //
+           " 3 Enter" + steps(5) + " 2 Enter" + steps(5) + " 1 Enter" +                             //
+           " 4 Enter" + steps(6) + " 2 Enter" + steps(6) + " 1 Enter" + steps(1) +                   //
+           " 5 Enter" + steps(11) +                                                                //
+           " 6 Enter" + steps(11) + " 2 Enter" + steps(11) + " 1 Enter" + steps(1) +                 //
+           " 7 Enter" + steps(15) + " 8 Enter" +                                                   //
+           " 2 Enter 1 Enter" + steps(13) + " 2 Enter" + steps(9) + " 3 Enter" + steps(13) +         //
+           " 4 Enter" + steps(12) + " 5 Enter 6 Enter 6 Enter";
 }
 
 TEST(TernScreenTexts, EveryTextHasWholeMarkup) {

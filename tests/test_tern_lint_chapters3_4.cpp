@@ -12,12 +12,12 @@ namespace lesson::testing {
 namespace {
 
 std::string everyTopic() {
-    return "3 Enter 1 Enter" + keys(20) +                                                     //
-           " 2 Enter" + keys(3) + " 2 Enter" + keys(3) + " 0 Enter" + keys(3) + " 1 Enter" +  //
-           " 3 Enter" + keys(8) +                                                             //
-           " 4 Enter" + keys(10) + " 2 Enter" + keys(10) + " -1 Enter" + keys(10) + " 1 Enter" + keys(1) +
-           " 5 Enter" + keys(13) + " 6 Enter" + keys(3) + " 7 Enter" + keys(13) + " 8 Enter" +  //
-           " 4 Enter 1 Enter" + keys(11) + " 2 Enter 3 Enter" + keys(19) + " 4 Enter 6 Enter";
+    return "3 Enter 1 Enter" + steps(20) +                                                     //
+           " 2 Enter" + steps(3) + " 2 Enter" + steps(3) + " 0 Enter" + steps(3) + " 1 Enter" +  //
+           " 3 Enter" + steps(8) +                                                             //
+           " 4 Enter" + steps(10) + " 2 Enter" + steps(10) + " -1 Enter" + steps(10) + " 1 Enter" + steps(1) +
+           " 5 Enter" + steps(13) + " 6 Enter" + steps(3) + " 7 Enter" + steps(13) + " 8 Enter" +  //
+           " 4 Enter 1 Enter" + steps(11) + " 2 Enter 3 Enter" + steps(19) + " 4 Enter 6 Enter";
 }
 
 TEST(TernChapters3And4Texts, EveryTextHasWholeMarkupOverSeeds) {

@@ -181,7 +181,7 @@ TEST(TernChapterFrames, EnteringAgainShowsTheGoalAgain) {
 // Chapter 3's topics come back to its choice line without its goal screen;
 // chapter 4's to its own; both last items lead back to the menu and its exit.
 TEST(TernChapterFrames, ChaptersThreeAndFourFromTheMenuToTheExit) {
-    TernRun run(typed("3") + typed("3") + keys(8) + " " + typed("8") + typed("4") + typed("2") + typed("4") +
+    TernRun run(typed("3") + typed("3") + steps(8) + " " + typed("8") + typed("4") + typed("2") + typed("4") +
                 typed("6"));
     EXPECT_TRUE(run.ended());
     EXPECT_EQ(run.count(kChapter3Goal), 1);

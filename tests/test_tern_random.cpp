@@ -285,7 +285,7 @@ TEST(RandomSlopeIntercept, ChosenProblemsOnScreen) {
     for (const Case& c : {Case{1, 3, 5, "x+3y=5", "x を移項して", "-ﾀ1/3ﾀ", "ﾀ5/3ﾀ", "y=-ﾀ1/3ﾀx+ﾀ5/3ﾀ"},
                           Case{3, -3, 6, "3x-3y=6", "3x を移項して", "1", "-2", "y=x-2"},
                           Case{2, -4, -6, "2x-4y=-6", "2x を移項して", "ﾀ1/2ﾀ", "ﾀ3/2ﾀ", "y=ﾀ1/2ﾀx+ﾀ3/2ﾀ"}}) {
-        TernRun run(keys(5), [c](Tern& t) {
+        TernRun run(steps(5), [c](Tern& t) {
             t.LT2(31) = 40;
             t.B2(31) = 30;
             handEquation(t, static_cast<Num>(c.a), static_cast<Num>(c.b), static_cast<Num>(c.c));
@@ -313,7 +313,7 @@ TEST(RandomEquationGraph, ChosenProblemsTriangleOnScreen) {
     };
     // 4x+2y=6: (0,3) to (1,1); 2x+3y=-6: (0,-2) to (3,-4); 3x-2y=2: (0,-1) to (2,2).
     for (const Case& c : {Case{4, 2, 3, {921, 325}}, Case{2, 3, -2, {971, 450}}, Case{3, -2, -1, {946, 300}}}) {
-        TernRun run(keys(5), [c](Tern& t) {
+        TernRun run(steps(5), [c](Tern& t) {
             t.LT2(31) = 40;
             t.B2(31) = 30;
             handEquation(t, static_cast<Num>(c.a), static_cast<Num>(c.b), static_cast<Num>(c.n * c.b));
@@ -341,7 +341,7 @@ TEST(RandomInterceptsGraph, ChosenProblemsOnScreen) {
          {Case{1, 1, 4, {"x+4y=4", "4y=4", "y=1", "点(0,1)を通る。", "x=4", "x=4", "点(4,0)を通る。"}, 4, 1},
           Case{2, 1, -3, {"2x-3y=-6", "-3y=-6", "y=2", "点(0,2)を通る。", "2x=-6", "x=-3", "点(-3,0)を通る。"}, -3, 2},
           Case{3, -1, 4, {"3x+4y=-12", "4y=-12", "y=-3", "点(0,-3)を通る。", "3x=-12", "x=-4", "点(-4,0)を通る。"}, -4, -3}}) {
-        TernRun run(keys(11), [c](Tern& t) {
+        TernRun run(steps(11), [c](Tern& t) {
             t.LT2(31) = 40;
             t.B2(31) = 30;
             t.T(4) = static_cast<Num>(c.a);

@@ -34,15 +34,15 @@ TEST_P(TernTopic, RunsToItsEndOnItsKeys) {
 }
 
 TopicCase fixedTopic(const char* name, void (Tern::*member)(), int stepKeys) {
-    return {name, member, keys(stepKeys), keys(stepKeys - 1)};
+    return {name, member, steps(stepKeys), steps(stepKeys - 1)};
 }
 
 // A random topic: its step keys per problem, the answer 1, and the closing keys.
 TopicCase randomTopic(const char* name, void (Tern::*member)(), int stepKeys, int closingKeys) {
-    const std::string problem = keys(stepKeys) + " 2 Enter";
-    const std::string last = keys(stepKeys) + " 1 Enter";
-    return {name, member, problem + problem + last + keys(closingKeys),
-            problem + problem + (closingKeys > 0 ? last + keys(closingKeys - 1) : keys(stepKeys) + " 2 Enter")};
+    const std::string problem = steps(stepKeys) + " 2 Enter";
+    const std::string last = steps(stepKeys) + " 1 Enter";
+    return {name, member, problem + problem + last + steps(closingKeys),
+            problem + problem + (closingKeys > 0 ? last + steps(closingKeys - 1) : steps(stepKeys) + " 2 Enter")};
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -115,7 +115,7 @@ bool glyphNear(const std::vector<std::string>& lines, const std::string& glyph, 
 // ---- A table and dot sets: the graph of x-2y=4 -----------------------------------------
 
 TEST(EquationGraphIntro, TableValuesThenPointsOneAKeyThenDenserSets) {
-    TernRun run(keys(33), topic(&Tern::EquationGraphIntro));
+    TernRun run(steps(33), topic(&Tern::EquationGraphIntro));
     const auto lines = run.lines();
     // The empty table: 68 wide, x row 50 high at y 100, y row 80 high at y 150.
     EXPECT_TRUE(hasLine(lines, "line 40 100 108 150 0 2 15 5"));
@@ -166,7 +166,7 @@ TEST(EquationGraphIntro, TableValuesThenPointsOneAKeyThenDenserSets) {
 // ---- Labelled points: question 1 --------------------------------------------------------------
 
 TEST(PointOnGraphCheck, EachPointWithItsVerdict) {
-    TernRun run(keys(13), topic(&Tern::PointOnGraphCheck));
+    TernRun run(steps(13), topic(&Tern::PointOnGraphCheck));
     const auto lines = run.lines();
     EXPECT_EQ(run.place("A(-5,-3) B(5.2,0.6)"), "128 30 3");
     EXPECT_EQ(run.place("は、"), "603 30 0");
@@ -193,7 +193,7 @@ TEST(PointOnGraphCheck, EachPointWithItsVerdict) {
 // ---- Slope triangles: question 2 -----------------------------------------------------------------
 
 TEST(RewriteAndGraphAnswers, TrianglesEndOnTheirLines) {
-    TernRun run(keys(11), topic(&Tern::RewriteAndGraphAnswers));
+    TernRun run(steps(11), topic(&Tern::RewriteAndGraphAnswers));
     const auto lines = run.lines();
     EXPECT_EQ(run.place("教科書P77 問2　解答"), "114 30 3");
     EXPECT_EQ(run.place("(2)x+2y=-4"), "38 210 0");
@@ -213,7 +213,7 @@ TEST(RewriteAndGraphAnswers, TrianglesEndOnTheirLines) {
 // ---- Vertical lines: question 5 ----------------------------------------------------------------
 
 TEST(VerticalLineAnswers, LinesSpanThePlaneWithLabelsAtTheTop) {
-    TernRun run(keys(12), topic(&Tern::VerticalLineAnswers));
+    TernRun run(steps(12), topic(&Tern::VerticalLineAnswers));
     const auto lines = run.lines();
     EXPECT_TRUE(hasLine(lines, "line 880 610 880 50 3 0 -1 5"));
     EXPECT_TRUE(hasLine(lines, "line 1120 610 1120 50 3 0 -1 5"));
@@ -226,7 +226,7 @@ TEST(VerticalLineAnswers, LinesSpanThePlaneWithLabelsAtTheTop) {
 }
 
 TEST(AxisLineExamples, TwinScreens) {
-    TernRun horizontal(keys(13), topic(&Tern::HorizontalLineExample));
+    TernRun horizontal(steps(13), topic(&Tern::HorizontalLineExample));
     EXPECT_EQ(horizontal.place("y=3"), "201 130 0");
     EXPECT_EQ(horizontal.drawn("y=3")[1].y, 280);
     EXPECT_EQ(horizontal.place("点(0,3)を通り、x軸に平行な直線"), "38 400 5");
@@ -237,7 +237,7 @@ TEST(AxisLineExamples, TwinScreens) {
     EXPECT_TRUE(dotIs(circlesAfterKey(h, 11).back(), 1080, 180, 1, 3));
     EXPECT_TRUE(glyphNear(h, "2", 945, 180, 3));
 
-    TernRun vertical(keys(13), topic(&Tern::VerticalLineExample));
+    TernRun vertical(steps(13), topic(&Tern::VerticalLineExample));
     EXPECT_EQ(vertical.place("3x+0y=6 に y=0 を代入すると、"), "38 80 0");
     EXPECT_EQ(vertical.place("点(2,3)を通る。"), "38 330 3");
     const auto v = vertical.lines();
@@ -266,7 +266,7 @@ TEST(AxisParallelSummary, FramedAtOnceWithPenEight) {
 // An answer without a value at the next-step prompt ("5/0") is 0: another
 // problem, as any number but 1 gives.
 TEST(RandomTopics, AnswerWithoutValueMakesANewProblem) {
-    TernRun run(keys(5) + " " + typed("5/0") + keys(5) + " " + typed("1"), topic(&Tern::RandomSlopeInterceptExample));
+    TernRun run(steps(5) + " " + typed("5/0") + steps(5) + " " + typed("1"), topic(&Tern::RandomSlopeInterceptExample));
     EXPECT_TRUE(run.ended());
     EXPECT_EQ(run.count("例1-1"), 2);
 }
@@ -289,8 +289,8 @@ TEST(TernTopics, SameScreenWhateverRanBefore) {
     for (auto member : {&Tern::EquationGraphIntro, &Tern::RandomEquationGraphExample, &Tern::RewriteAndGraphAnswers,
                         &Tern::RandomInterceptsGraphExample, &Tern::InterceptsGraphAnswers,
                         &Tern::HorizontalLineExample, &Tern::VerticalLineAnswers}) {
-        TernRun fresh(keys(33), topic(member));
-        TernRun afterOthers(keys(33), [member](Tern& t) {
+        TernRun fresh(steps(33), topic(member));
+        TernRun afterOthers(steps(33), [member](Tern& t) {
             t.t0000 = 4;
             t.GGX = 0.5f;
             t.JYOU = 99;
