@@ -7,18 +7,16 @@
 
 namespace lesson {
 
-void Grebe::EquationFromGraphChapter() {
-    EquationFromGraphGoalScreen();
-    static const std::array<void (Grebe::*)(), 4> topics{
+const Chapter<Grebe> Grebe::kEquationFromGraph{
+    .goal = {"グラフから直線の式を求めよう。"},
+    .choices = "①P71Q　②練習１　③練習２　④問１　⑤終了",
+    .topics = {
         &Grebe::EquationFromGraphExample,
         &Grebe::IntegerGraphPractice,
         &Grebe::FractionGraphPractice,
         &Grebe::EquationFromGraphAnswers,
-    };
-    RunSubMenu(*this, "①P71Q　②練習１　③練習２　④問１　⑤終了", topics);
-}
-
-void Grebe::EquationFromGraphGoalScreen() { ChapterGoalScreen(false, {"グラフから直線の式を求めよう。"}); }
+    },
+};
 
 // ---- Helpers of the random examples and the planes ------------------------------
 

@@ -7,18 +7,17 @@
 
 namespace lesson {
 
-void Grebe::EquationFromPointChapter() {
-    EquationFromPointGoalScreen();
-    static const std::array<void (Grebe::*)(), 5> topics{
-        &Grebe::SlopeAndPointExample, &Grebe::InterceptAndPointExample, &Grebe::LineEquationSummary,
-        &Grebe::SlopeAndPointAnswers, &Grebe::InterceptPointAnswer,
-    };
-    RunSubMenu(*this, "①傾きと1点　②切片と1点　③まとめ　④問2　⑤問3　⑥終了", topics);
-}
-
-void Grebe::EquationFromPointGoalScreen() {
-    ChapterGoalScreen(false, {"傾きや切片がわかっているとき、1次関数の式を求めよう。"});
-}
+const Chapter<Grebe> Grebe::kEquationFromPoint{
+    .goal = {"傾きや切片がわかっているとき、1次関数の式を求めよう。"},
+    .choices = "①傾きと1点　②切片と1点　③まとめ　④問2　⑤問3　⑥終了",
+    .topics = {
+        &Grebe::SlopeAndPointExample,
+        &Grebe::InterceptAndPointExample,
+        &Grebe::LineEquationSummary,
+        &Grebe::SlopeAndPointAnswers,
+        &Grebe::InterceptPointAnswer,
+    },
+};
 
 // ---- Random examples --------------------------------------------------------------
 

@@ -10,21 +10,17 @@
 
 namespace lesson {
 
-void Grebe::EquationFromTwoPointsChapter() {
-    GrebeChapter3GoalScreen();
-    GrebeChapter3SubMenu();
-}
-
-void Grebe::GrebeChapter3SubMenu() {
-    static const std::array<void (Grebe::*)(), 5> topics{
-        &Grebe::RandomTwoPointSlopeExample, &Grebe::RandomTwoPointEquationExample,
-        &Grebe::RandomTwoPointsSystemExample, &Grebe::TwoPointsSummary,
+const Chapter<Grebe> Grebe::kEquationFromTwoPoints{
+    .goal = {"2点を通る直線の式を求めよう。"},
+    .choices = "①例３傾き　②傾きと式　③連立方程式　④まとめ　⑤問４　⑥終了",
+    .topics = {
+        &Grebe::RandomTwoPointSlopeExample,
+        &Grebe::RandomTwoPointEquationExample,
+        &Grebe::RandomTwoPointsSystemExample,
+        &Grebe::TwoPointsSummary,
         &Grebe::TwoPointsExerciseAnswers,
-    };
-    RunSubMenu(*this, "①例３傾き　②傾きと式　③連立方程式　④まとめ　⑤問４　⑥終了", topics);
-}
-
-void Grebe::GrebeChapter3GoalScreen() { ChapterGoalScreen(false, {"2点を通る直線の式を求めよう。"}); }
+    },
+};
 
 namespace {
 

@@ -6,15 +6,15 @@
 
 namespace lesson {
 
-void Grebe::BasicProblemsChapter() {
-    static const std::array<void (Grebe::*)(), 4> topics{
+const Chapter<Grebe> Grebe::kBasicProblems{
+    .choices = "P74 基本の問題 ①1,2,3　②4　③5　④6　⑤終了",
+    .topics = {
         &Grebe::BasicProblemsOneToThree,
         &Grebe::BasicProblemFourGraphs,
         &Grebe::BasicProblemFiveGraphs,
         &Grebe::BasicProblemSixAnswers,
-    };
-    RunSubMenu(*this, "P74 基本の問題 ①1,2,3　②4　③5　④6　⑤終了", topics);
-}
+    },
+};
 
 void Grebe::BasicProblemsOneToThree() {
     TopicScreen(1760, 1800, 114);

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/chapter.h"
+#include "lesson/lesson.h"
 
 namespace lesson {
 
@@ -15,14 +15,14 @@ class Grebe : public Lesson {
 public:
     explicit Grebe(rt::Runtime& runtime);
 
-    // The main menu's items: the chapters, the spare items and the exit.
-    static const std::array<MenuEntry<Grebe>, 7>& MenuEntries();
-
-    void EquationMainMenu();
+    // The main menu and the chapters it opens.
+    static const MainMenu<Grebe> kMainMenu;
+    static const Chapter<Grebe> kEquationFromGraph;
+    static const Chapter<Grebe> kEquationFromPoint;
+    static const Chapter<Grebe> kEquationFromTwoPoints;
+    static const Chapter<Grebe> kBasicProblems;
 
     // ---- Chapter 1: the equation from a graph --------------------------
-    void EquationFromGraphChapter();
-    void EquationFromGraphGoalScreen();
     void EquationFromGraphExample();
     void IntegerGraphPractice();
     void FractionGraphPractice();
@@ -74,8 +74,6 @@ public:
     void LineWithSlopeArrows(const ArrowedLine& line, int first);
 
     // ---- Chapter 2: from one point and the slope or the intercept ------
-    void EquationFromPointChapter();
-    void EquationFromPointGoalScreen();
     void SlopeAndPointExample();
     void InterceptAndPointExample();
     void LineEquationSummary();
@@ -94,10 +92,7 @@ public:
     void InterceptAndPointExercise(const PointProblem& p);
 
     // ---- Chapter 3: from two points ------------------------------------
-    void EquationFromTwoPointsChapter();
-    void GrebeChapter3GoalScreen();
     // Returns when the pupil picks "⑥終了".
-    void GrebeChapter3SubMenu();
     void RandomTwoPointSlopeExample();
     void RandomTwoPointEquationExample();
     void RandomTwoPointsSystemExample();
@@ -130,7 +125,6 @@ public:
     void ExerciseAnswerScreen(const ExerciseAnswer& part);
 
     // ---- Chapter 4: basic problems -------------------------------------
-    void BasicProblemsChapter();
     void BasicProblemsOneToThree();
     void BasicProblemFourGraphs();
     void BasicProblemFiveGraphs();
@@ -141,7 +135,7 @@ public:
     void GraphProblemOpening(std::string_view number);
 
 protected:
-    void ProgramMainMenu() override { EquationMainMenu(); }
+    void ProgramMainMenu() override { RunMainMenu(*this, kMainMenu); }
 
 private:
     // Chapter 1: the screen of one practice exercise, T() and F() set.

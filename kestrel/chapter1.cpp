@@ -3,16 +3,14 @@
 
 namespace lesson {
 
-void Kestrel::FunctionReviewChapter() {
-    FunctionReviewGoalScreen();
-    static const std::array<void (Kestrel::*)(), 2> topics{
+const Chapter<Kestrel> Kestrel::kFunctionReview{
+    .goal = {"比例、反比例の復習をしよう。"},
+    .choices = " ①表式,変化の様子　②グラフ　③終了",
+    .topics = {
         &Kestrel::ProportionTablesTopic,
         &Kestrel::ProportionGraphsTopic,
-    };
-    RunSubMenu(*this, " ①表式,変化の様子　②グラフ　③終了", topics);
-}
-
-void Kestrel::FunctionReviewGoalScreen() { ChapterGoalScreen(false, {"比例、反比例の復習をしよう。"}); }
+    },
+};
 
 void Kestrel::ProportionTablesTopic() {
     // The cell borders take the pen width in force; fix the one a pupil sees

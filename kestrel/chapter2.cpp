@@ -6,18 +6,21 @@
 
 namespace lesson {
 
-void Kestrel::LinearFunctionChapter() {
-    LinearFunctionGoalScreen();
-    static const std::array<void (Kestrel::*)(), 8> topics{
-        &Kestrel::BoilingWaterQuestion,     &Kestrel::BoilingWaterEquation,
-        &Kestrel::BoilingWaterAnswers,      &Kestrel::LinearFunctionDefinition,
-        &Kestrel::WaterDepthExample,        &Kestrel::IncenseExample,
-        &Kestrel::PetrolAnswer,             &Kestrel::SquareRectangleExercise,
-    };
-    RunSubMenu(*this, "①58Qお湯　②60Q　③問1,2　④意味　⑤例１　⑥例2　⑦問３　⑧問4　⑨終了", topics);
-}
-
-void Kestrel::LinearFunctionGoalScreen() { ChapterGoalScreen(true, {"1次関数の意味を知り、式に表そう。"}); }
+const Chapter<Kestrel> Kestrel::kLinearFunction{
+    .goal = {"1次関数の意味を知り、式に表そう。"},
+    .goalClears = true,
+    .choices = "①58Qお湯　②60Q　③問1,2　④意味　⑤例１　⑥例2　⑦問３　⑧問4　⑨終了",
+    .topics = {
+        &Kestrel::BoilingWaterQuestion,
+        &Kestrel::BoilingWaterEquation,
+        &Kestrel::BoilingWaterAnswers,
+        &Kestrel::LinearFunctionDefinition,
+        &Kestrel::WaterDepthExample,
+        &Kestrel::IncenseExample,
+        &Kestrel::PetrolAnswer,
+        &Kestrel::SquareRectangleExercise,
+    },
+};
 
 // ---- Boiling water ----------------------------------------------------------------
 

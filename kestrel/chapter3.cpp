@@ -16,17 +16,20 @@ Num Unsigned0(Num v) { return v == 0 ? 0.0f : v; }
 
 }  // namespace
 
-void Kestrel::RateOfChangeChapter() {
-    RateOfChangeGoalScreen();
-    static const std::array<void (Kestrel::*)(), 7> topics{
-        &Kestrel::StepByOneTopic,        &Kestrel::StepByTwoThreeTopic, &Kestrel::RateOfChangeTopic,
-        &Kestrel::RateExercise1,         &Kestrel::VaryCoefficientsTopic, &Kestrel::RateEqualsSlopeTopic,
+const Chapter<Kestrel> Kestrel::kRateOfChange{
+    .goal = {"1次関数の値の変化について調べよう。"},
+    .goalClears = true,
+    .choices = "①Q1ずつ　②Q2ずつ　③変化の割合　④問1　⑤a,b変化　⑥説明,問2問3　⑦問4　⑧終了",
+    .topics = {
+        &Kestrel::StepByOneTopic,
+        &Kestrel::StepByTwoThreeTopic,
+        &Kestrel::RateOfChangeTopic,
+        &Kestrel::RateExercise1,
+        &Kestrel::VaryCoefficientsTopic,
+        &Kestrel::RateEqualsSlopeTopic,
         &Kestrel::InverseRateTopic,
-    };
-    RunSubMenu(*this, "①Q1ずつ　②Q2ずつ　③変化の割合　④問1　⑤a,b変化　⑥説明,問2問3　⑦問4　⑧終了", topics);
-}
-
-void Kestrel::RateOfChangeGoalScreen() { ChapterGoalScreen(true, {"1次関数の値の変化について調べよう。"}); }
+    },
+};
 
 // ---- Tables of increases ------------------------------------------------------------
 

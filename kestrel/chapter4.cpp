@@ -8,23 +8,20 @@
 
 namespace lesson {
 
-void Kestrel::GraphInterceptChapter() {
-    GraphInterceptGoal();
-    GraphInterceptMenu();
-}
-
-void Kestrel::GraphInterceptGoal() {
-    ChapterGoalScreen(false, {"①　1次関数のグラフをかき、特徴を調べよう。", "②　比例のグラフとの関係を調べよう。"});
-}
-
-void Kestrel::GraphInterceptMenu() {
-    static const std::array<void (Kestrel::*)(), 8> topics{
-        &Kestrel::QuadrantPointDrill,   &Kestrel::DensePointsDemo,       &Kestrel::PointsOnLineAnswer,
-        &Kestrel::TranslationTopic,     &Kestrel::TranslationDownAnswer, &Kestrel::MovedProportionTopic,
-        &Kestrel::InterceptTopic,       &Kestrel::InterceptAnswer,
-    };
-    RunSubMenu(*this, "①復習　②Q課題　③問1　④移動　⑤問2　⑥説明　⑦切片　⑧問3　⑨終了", topics);
-}
+const Chapter<Kestrel> Kestrel::kGraphIntercept{
+    .goal = {"①　1次関数のグラフをかき、特徴を調べよう。", "②　比例のグラフとの関係を調べよう。"},
+    .choices = "①復習　②Q課題　③問1　④移動　⑤問2　⑥説明　⑦切片　⑧問3　⑨終了",
+    .topics = {
+        &Kestrel::QuadrantPointDrill,
+        &Kestrel::DensePointsDemo,
+        &Kestrel::PointsOnLineAnswer,
+        &Kestrel::TranslationTopic,
+        &Kestrel::TranslationDownAnswer,
+        &Kestrel::MovedProportionTopic,
+        &Kestrel::InterceptTopic,
+        &Kestrel::InterceptAnswer,
+    },
+};
 
 // ---- Coordinates drill ----------------------------------------------------------
 

@@ -7,19 +7,20 @@
 
 namespace lesson {
 
-void Kestrel::SlopeDrawingChapter() {
-    SlopeDrawingGoalScreen();
-    static const std::array<void (Kestrel::*)(), 8> topics{
-        &Kestrel::SlopeOnGraphTopic,     &Kestrel::SlopeInterceptTopic,   &Kestrel::SlopeInterceptAnswers,
-        &Kestrel::GraphFromSlopeExample, &Kestrel::GraphFromSlopeProblem5, &Kestrel::IntegerSlopePractice,
-        &Kestrel::FractionSlopePractice, &Kestrel::GraphDrawingAnswers,
-    };
-    RunSubMenu(*this, "①傾き　②説明　③問4　④y=-2x+3のグラフ　⑤問５　⑥整数練習　⑦分数練習　⑧問６　⑨終了", topics);
-}
-
-void Kestrel::SlopeDrawingGoalScreen() {
-    ChapterGoalScreen(false, {"①　1次関数のグラフの傾きぐあいを調べよう。", "②　1次関数のグラフをかこう。"});
-}
+const Chapter<Kestrel> Kestrel::kSlopeDrawing{
+    .goal = {"①　1次関数のグラフの傾きぐあいを調べよう。", "②　1次関数のグラフをかこう。"},
+    .choices = "①傾き　②説明　③問4　④y=-2x+3のグラフ　⑤問５　⑥整数練習　⑦分数練習　⑧問６　⑨終了",
+    .topics = {
+        &Kestrel::SlopeOnGraphTopic,
+        &Kestrel::SlopeInterceptTopic,
+        &Kestrel::SlopeInterceptAnswers,
+        &Kestrel::GraphFromSlopeExample,
+        &Kestrel::GraphFromSlopeProblem5,
+        &Kestrel::IntegerSlopePractice,
+        &Kestrel::FractionSlopePractice,
+        &Kestrel::GraphDrawingAnswers,
+    },
+};
 
 // ---- Figure helpers ---------------------------------------------------------------
 

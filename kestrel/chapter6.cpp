@@ -6,24 +6,16 @@
 
 namespace lesson {
 
-void Kestrel::TableEquationGraphChapter() {
-    TableEquationGraphGoal();
-    TableEquationGraphMenu();
-}
-
-void Kestrel::TableEquationGraphGoal() {
-    ChapterGoalScreen(false, {"1次関数の表、式、グラフの関係をまとめよう。"});
-}
-
-void Kestrel::TableEquationGraphMenu() {
-    static const std::array<void (Kestrel::*)(), 4> topics{
+const Chapter<Kestrel> Kestrel::kTableEquationGraph{
+    .goal = {"1次関数の表、式、グラフの関係をまとめよう。"},
+    .choices = "①式表グラフ　②増加　③減少　④問７　⑤終了",
+    .topics = {
         &Kestrel::ThreeFormsCoefficients,
         &Kestrel::IncreasingFunctionTopic,
         &Kestrel::DecreasingFunctionTopic,
         &Kestrel::ParameterGraphExplorer,
-    };
-    RunSubMenu(*this, "①式表グラフ　②増加　③減少　④問７　⑤終了", topics);
-}
+    },
+};
 
 // ---- a and b in three forms ------------------------------------------------------
 

@@ -7,20 +7,14 @@
 
 namespace lesson {
 
-void Kestrel::DomainRangeChapter() {
-    DomainRangeGoal();
-    DomainRangeMenu();
-}
-
-void Kestrel::DomainRangeGoal() { ChapterGoalScreen(false, {"xの変域からyの変域を求めよう。"}); }
-
-void Kestrel::DomainRangeMenu() {
-    static const std::array<void (Kestrel::*)(), 2> topics{
+const Chapter<Kestrel> Kestrel::kDomainRange{
+    .goal = {"xの変域からyの変域を求めよう。"},
+    .choices = "①例　②練習　③終了",
+    .topics = {
         &Kestrel::DomainRangeExample,
         &Kestrel::DomainRangePractice,
-    };
-    RunSubMenu(*this, "①例　②練習　③終了", topics);
-}
+    },
+};
 
 // ---- Worked example ------------------------------------------------------------------
 

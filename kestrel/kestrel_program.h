@@ -7,7 +7,7 @@
 #include <functional>
 #include <string_view>
 
-#include "engine/chapter.h"
+#include "lesson/lesson.h"
 
 namespace lesson {
 
@@ -15,21 +15,22 @@ class Kestrel : public Lesson {
 public:
     explicit Kestrel(rt::Runtime& runtime);
 
-    // The main menu's items: the chapters, the spare item 8 and the exit.
-    static const std::array<MenuEntry<Kestrel>, 9>& MenuEntries();
-
-    void LinearFunctionsMainMenu();
+    // The main menu and the chapters it opens.
+    static const MainMenu<Kestrel> kMainMenu;
+    static const Chapter<Kestrel> kFunctionReview;
+    static const Chapter<Kestrel> kLinearFunction;
+    static const Chapter<Kestrel> kRateOfChange;
+    static const Chapter<Kestrel> kGraphIntercept;
+    static const Chapter<Kestrel> kSlopeDrawing;
+    static const Chapter<Kestrel> kTableEquationGraph;
+    static const Chapter<Kestrel> kDomainRange;
 
     // ---- Chapter 1: review of proportion --------------------------------------
-    void FunctionReviewChapter();
-    void FunctionReviewGoalScreen();
     void ProportionTablesTopic();
     void ProportionGraphsTopic();
     void DrawGraphChoices();
 
     // ---- Chapter 2: linear functions ------------------------------------------
-    void LinearFunctionChapter();
-    void LinearFunctionGoalScreen();
     void BoilingWaterQuestion();
     void BoilingWaterEquation();
     void BoilingWaterAnswers();
@@ -43,8 +44,6 @@ public:
     void SquareRectangleExercise();
 
     // ---- Chapter 3: the rate of change ----------------------------------------
-    void RateOfChangeChapter();
-    void RateOfChangeGoalScreen();
     void StepByOneTopic();
     void StepByTwoThreeTopic();
     void RateOfChangeTopic();
@@ -87,9 +86,6 @@ public:
 
 
     // ---- Chapter 4: graph and intercept ---------------------------------------
-    void GraphInterceptChapter();
-    void GraphInterceptGoal();
-    void GraphInterceptMenu();
     void QuadrantPointDrill();
     void PickQuadrantPoint();
     void DrawQuadrantPlane();
@@ -108,8 +104,6 @@ public:
 
 
     // ---- Chapter 5: slope and drawing graphs ----------------------------------
-    void SlopeDrawingChapter();
-    void SlopeDrawingGoalScreen();
     void SlopeOnGraphTopic();
     void SlopeInterceptTopic();
     void SlopeInterceptDrill();
@@ -140,9 +134,6 @@ public:
     void RiseNumber(std::string_view text);
 
     // ---- Chapter 6: table, equation and graph ---------------------------------
-    void TableEquationGraphChapter();
-    void TableEquationGraphGoal();
-    void TableEquationGraphMenu();
     void ThreeFormsCoefficients();
     void IncreasingFunctionTopic();
     void DecreasingFunctionTopic();
@@ -154,9 +145,6 @@ public:
     void TypedValueGraphLoop(std::string_view prompt, bool slopeTyped, Num colour);
 
     // ---- Chapter 7: domain and range ------------------------------------------
-    void DomainRangeChapter();
-    void DomainRangeGoal();
-    void DomainRangeMenu();
     void DomainRangeExample();
     void DomainRangePractice();
     // One practice problem: its numbers drawn into T() and F(); its texts and
@@ -166,7 +154,7 @@ public:
     void DomainRangeSolution();
 
 protected:
-    void ProgramMainMenu() override { LinearFunctionsMainMenu(); }
+    void ProgramMainMenu() override { RunMainMenu(*this, kMainMenu); }
 
 private:
     // The heating plane of the boiling-water topics: axes, scales in minutes

@@ -15,15 +15,20 @@ constexpr std::string_view kIncreases[5] = {"0.6", "0.7", "0.5", "0.6", "2.4"};
 
 }  // namespace
 
-void Plover::CoolBagChapter() {
-    ChapterGoalScreen(true, {"保冷バックに入れた飲み物が、10℃以下に保てる時間を考えよう。"});
-    static const std::array<void (Plover::*)(), 7> topics{
-        &Plover::CoolBagQuestion,  &Plover::CoolBagTableMethod, &Plover::CoolBagGraphMethod,
-        &Plover::CoolBagEquationMethod, &Plover::CoolBagSummary, &Plover::CoolBagTableHint,
+const Chapter<Plover> Plover::kCoolBag{
+    .goal = {"保冷バックに入れた飲み物が、10℃以下に保てる時間を考えよう。"},
+    .goalClears = true,
+    .choices = "①P83Q問題　②表　③グラフ　④式　⑤まとめ　⑥表ヒント　⑦グラフヒント　⑧終了",
+    .topics = {
+        &Plover::CoolBagQuestion,
+        &Plover::CoolBagTableMethod,
+        &Plover::CoolBagGraphMethod,
+        &Plover::CoolBagEquationMethod,
+        &Plover::CoolBagSummary,
+        &Plover::CoolBagTableHint,
         &Plover::CoolBagGraphHint,
-    };
-    RunSubMenu(*this, "①P83Q問題　②表　③グラフ　④式　⑤まとめ　⑥表ヒント　⑦グラフヒント　⑧終了", topics);
-}
+    },
+};
 
 // ---- The table, the plane and their marks ---------------------------------------
 

@@ -20,11 +20,15 @@ constexpr Station kStations[6] = {
 
 }  // namespace
 
-void Plover::AltitudeChapter() {
-    ChapterGoalScreen(true, {"1次関数とみて、問題を解決しよう。"});
-    static const std::array<void (Plover::*)(), 2> topics{&Plover::AltitudeQuestion, &Plover::AltitudeAnswer};
-    RunSubMenu(*this, "①Q問題　②解答　③終了", topics);
-}
+const Chapter<Plover> Plover::kAltitude{
+    .goal = {"1次関数とみて、問題を解決しよう。"},
+    .goalClears = true,
+    .choices = "①Q問題　②解答　③終了",
+    .topics = {
+        &Plover::AltitudeQuestion,
+        &Plover::AltitudeAnswer,
+    },
+};
 
 // Kilometres across, 0.1 a grid step, degrees up, 1 a grid step; numbered in
 // values, with the units at the right end of the x axis and by the y axis.

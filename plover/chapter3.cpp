@@ -21,12 +21,15 @@ constexpr Num kJourney[5][2] = {{30, 6}, {40, 6}, {60, 12}, {10, 0}, {35, 6}};
 
 }  // namespace
 
-void Plover::FerryChartChapter() {
-    ChapterGoalScreen(true, {"1次関数のグラフを利用して、問題を解決しよう。"});
-    static const std::array<void (Plover::*)(), 2> topics{&Plover::FerryChartQuestion,
-                                                          &Plover::FerryChartExercise};
-    RunSubMenu(*this, "①Q運行図　②問1　③終了", topics);
-}
+const Chapter<Plover> Plover::kFerryChart{
+    .goal = {"1次関数のグラフを利用して、問題を解決しよう。"},
+    .goalClears = true,
+    .choices = "①Q運行図　②問1　③終了",
+    .topics = {
+        &Plover::FerryChartQuestion,
+        &Plover::FerryChartExercise,
+    },
+};
 
 // ---- The chart ------------------------------------------------------------------------
 

@@ -8,17 +8,15 @@
 
 namespace lesson {
 
-void Plover::MovingPointChapter() {
-    MovingPointGoalScreen();
-    static const std::array<void (Plover::*)(), 3> topics{
+const Chapter<Plover> Plover::kMovingPoint{
+    .goal = {"図形の面積の変化について調べよう。"},
+    .choices = "①Q(1で次へ)　②式と変域　③グラフ　④終了",
+    .topics = {
         &Plover::MovingPointQuestion,
         &Plover::MovingPointEquations,
         &Plover::MovingPointGraph,
-    };
-    RunSubMenu(*this, "①Q(1で次へ)　②式と変域　③グラフ　④終了", topics);
-}
-
-void Plover::MovingPointGoalScreen() { ChapterGoalScreen(false, {"図形の面積の変化について調べよう。"}); }
+    },
+};
 
 // ---- Shared figure pieces -----------------------------------------------------------
 

@@ -5,13 +5,16 @@
 
 namespace lesson {
 
-void Plover::ExercisesAChapter() {
-    static const std::array<void (Plover::*)(), 5> topics{
-        &Plover::ExerciseA1and2Answers, &Plover::ExerciseA3Answers, &Plover::ExerciseA4Answers,
-        &Plover::ExerciseA5Answers,     &Plover::ExerciseA6Answers,
-    };
-    RunSubMenu(*this, "P92 章の問題A ①1,2　②3　③4　④5　⑤6　⑥終了", topics);
-}
+const Chapter<Plover> Plover::kExercisesA{
+    .choices = "P92 章の問題A ①1,2　②3　③4　④5　⑤6　⑥終了",
+    .topics = {
+        &Plover::ExerciseA1and2Answers,
+        &Plover::ExerciseA3Answers,
+        &Plover::ExerciseA4Answers,
+        &Plover::ExerciseA5Answers,
+        &Plover::ExerciseA6Answers,
+    },
+};
 
 // ---- Exercises 1 and 2 -------------------------------------------------------------------
 

@@ -5,14 +5,14 @@
 
 namespace lesson {
 
-void Plover::ExercisesBChapter() {
-    static const std::array<void (Plover::*)(), 3> topics{
+const Chapter<Plover> Plover::kExercisesB{
+    .choices = "P93 章の問題B ①1　②2　③3　④終了",
+    .topics = {
         &Plover::ExerciseB1Answers,
         &Plover::ExerciseB2Answers,
         &Plover::ExerciseB3Answers,
-    };
-    RunSubMenu(*this, "P93 章の問題B ①1　②2　③3　④終了", topics);
-}
+    },
+};
 
 // ---- Exercise 1 ----------------------------------------------------------------------------
 

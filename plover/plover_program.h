@@ -8,7 +8,7 @@
 #include <span>
 #include <string_view>
 
-#include "engine/chapter.h"
+#include "lesson/lesson.h"
 
 namespace lesson {
 
@@ -16,14 +16,16 @@ class Plover : public Lesson {
 public:
     explicit Plover(rt::Runtime& runtime);
 
-    // The main menu's items: the six chapters, the spare item (it redraws the
-    // menu) and the exit.
-    static const std::array<MenuEntry<Plover>, 8>& MenuEntries();
-
-    void ApplicationsMainMenu();
+    // The main menu and the chapters it opens.
+    static const MainMenu<Plover> kMainMenu;
+    static const Chapter<Plover> kCoolBag;
+    static const Chapter<Plover> kAltitude;
+    static const Chapter<Plover> kFerryChart;
+    static const Chapter<Plover> kMovingPoint;
+    static const Chapter<Plover> kExercisesA;
+    static const Chapter<Plover> kExercisesB;
 
     // ---- Chapter 1: the cool bag ---------------------------------------
-    void CoolBagChapter();
     void CoolBagQuestion();
     void CoolBagTableMethod();
     void CoolBagGraphMethod();
@@ -33,12 +35,10 @@ public:
     void CoolBagGraphHint();
 
     // ---- Chapter 2: altitude and temperature ---------------------------
-    void AltitudeChapter();
     void AltitudeQuestion();
     void AltitudeAnswer();
 
     // ---- Chapter 3: the ferry chart ------------------------------------
-    void FerryChartChapter();
     void FerryChartQuestion();
     void FerryChartExercise();
     // The empty timetable chart with its top-left corner at (A41, I_top) and
@@ -47,8 +47,6 @@ public:
     void DrawFerryChartGrid();
 
     // ---- Chapter 4: the moving point -----------------------------------
-    void MovingPointChapter();
-    void MovingPointGoalScreen();
     void MovingPointQuestion();
     // P moves one step along A-B-C-D per key until the pupil presses 1.
     void AnimateMovingPoint();
@@ -77,7 +75,6 @@ public:
     void AreaGraphPiece(Num a, Num b, Num xFrom, Num xTo);
 
     // ---- Chapter 5: exercises A ----------------------------------------
-    void ExercisesAChapter();
     void ExerciseA1and2Answers();
     void ExerciseA3Answers();
     void ExerciseA4Answers();
@@ -85,7 +82,6 @@ public:
     void ExerciseA6Answers();
 
     // ---- Chapter 6: exercises B ----------------------------------------
-    void ExercisesBChapter();
     void ExerciseB1Answers();
     void ExerciseB2Answers();
     void DrawExerciseB2Figure();
@@ -95,7 +91,7 @@ public:
     void DrawExerciseB3Figure(std::initializer_list<int> elements, std::string_view pLabel);
 
 protected:
-    void ProgramMainMenu() override { ApplicationsMainMenu(); }
+    void ProgramMainMenu() override { RunMainMenu(*this, kMainMenu); }
 
 private:
     // ---- Chapter 1 --------------------------------------------------------

@@ -8,18 +8,20 @@
 
 namespace lesson {
 
-void Tern::LinearEquationGraphChapter() {
-    LinearEquationGraphGoalScreen();
-    static const std::array<void (Tern::*)(), 7> topics{
-        &Tern::EquationGraphIntro,           &Tern::PointOnGraphCheck,
-        &Tern::RandomSlopeInterceptExample,  &Tern::RandomEquationGraphExample,
-        &Tern::RewriteAndGraphAnswers,       &Tern::RandomInterceptsGraphExample,
+const Chapter<Tern> Tern::kLinearEquationGraph{
+    .goal = {"2元1次方程式のグラフをかこう。"},
+    .goalClears = true,
+    .choices = "①導入Q　②問１　③例1変形　④グラフ　⑤問２　⑥例2　⑦問3　⑧終了",
+    .topics = {
+        &Tern::EquationGraphIntro,
+        &Tern::PointOnGraphCheck,
+        &Tern::RandomSlopeInterceptExample,
+        &Tern::RandomEquationGraphExample,
+        &Tern::RewriteAndGraphAnswers,
+        &Tern::RandomInterceptsGraphExample,
         &Tern::InterceptsGraphAnswers,
-    };
-    RunSubMenu(*this, "①導入Q　②問１　③例1変形　④グラフ　⑤問２　⑥例2　⑦問3　⑧終了", topics);
-}
-
-void Tern::LinearEquationGraphGoalScreen() { ChapterGoalScreen(true, {"2元1次方程式のグラフをかこう。"}); }
+    },
+};
 
 // ---- Shared figures and texts ---------------------------------------------------------
 

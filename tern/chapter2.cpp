@@ -6,18 +6,18 @@
 
 namespace lesson {
 
-void Tern::AxisParallelLinesChapter() {
-    AxisParallelLinesGoalScreen();
-    static const std::array<void (Tern::*)(), 5> topics{
-        &Tern::HorizontalLineExample, &Tern::HorizontalLineAnswers, &Tern::VerticalLineExample,
-        &Tern::VerticalLineAnswers,   &Tern::AxisParallelSummary,
-    };
-    RunSubMenu(*this, "①例3　②問4　③例4　④問5　⑤まとめ　⑥終了", topics);
-}
-
-void Tern::AxisParallelLinesGoalScreen() {
-    ChapterGoalScreen(true, {"y=3 や x=2 のような2元1次方程式のグラフをかこう。"});
-}
+const Chapter<Tern> Tern::kAxisParallelLines{
+    .goal = {"y=3 や x=2 のような2元1次方程式のグラフをかこう。"},
+    .goalClears = true,
+    .choices = "①例3　②問4　③例4　④問5　⑤まとめ　⑥終了",
+    .topics = {
+        &Tern::HorizontalLineExample,
+        &Tern::HorizontalLineAnswers,
+        &Tern::VerticalLineExample,
+        &Tern::VerticalLineAnswers,
+        &Tern::AxisParallelSummary,
+    },
+};
 
 // ---- Examples 3 and 4: a line from two points ---------------------------------------------------
 

@@ -27,23 +27,20 @@ std::string LaterCoefficientForm(Num value, std::string_view text) {
 
 }  // namespace
 
-void Tern::SimultaneousEquationsGraphChapter() {
-    TernChapter3GoalScreen();
-    TernChapter3SubMenu();
-}
-
-void Tern::TernChapter3SubMenu() {
-    static const std::array<void (Tern::*)(), 7> topics{
-        &Tern::IntersectionIntro,         &Tern::RandomSystemByGraphExample,   &Tern::SystemByGraphAnswer,
-        &Tern::RandomIntersectionExample, &Tern::IntersectionFromFigureAnswer, &Tern::AxisIntersectionAnswer,
+const Chapter<Tern> Tern::kSimultaneousEquationsGraph{
+    .goal = {"2つの2元1次方程式のグラフの交点の意味を考えよう。"},
+    .goalClears = true,
+    .choices = "①P80Q　②グラフから例　③問１　④交点例　⑤問2　⑥問3　⑦問4　⑧終了",
+    .topics = {
+        &Tern::IntersectionIntro,
+        &Tern::RandomSystemByGraphExample,
+        &Tern::SystemByGraphAnswer,
+        &Tern::RandomIntersectionExample,
+        &Tern::IntersectionFromFigureAnswer,
+        &Tern::AxisIntersectionAnswer,
         &Tern::ParallelNoSolution,
-    };
-    RunSubMenu(*this, "①P80Q　②グラフから例　③問１　④交点例　⑤問2　⑥問3　⑦問4　⑧終了", topics);
-}
-
-void Tern::TernChapter3GoalScreen() {
-    ChapterGoalScreen(true, {"2つの2元1次方程式のグラフの交点の意味を考えよう。"});
-}
+    },
+};
 
 void Tern::ReadSlopeAndIntercept(Num x, Num y, std::string_view slope, std::string_view intercept,
                                  bool keyEach) {

@@ -6,16 +6,14 @@
 
 namespace lesson {
 
-void Tern::EquationGraphProblemsChapter() { TernChapter4SubMenu(); }
-
-void Tern::TernChapter4SubMenu() {
-    static const std::array<void (Tern::*)(), 3> topics{
+const Chapter<Tern> Tern::kEquationGraphProblems{
+    .choices = "P82 基本の問題 ①1　②2　③3　④終了",
+    .topics = {
         &Tern::BasicProblemGraphs,
         &Tern::BasicProblemSystem,
         &Tern::BasicProblemTwoLines,
-    };
-    RunSubMenu(*this, "P82 基本の問題 ①1　②2　③3　④終了", topics);
-}
+    },
+};
 
 void Tern::BasicProblemHeading(std::string_view number) {
     const Num numberLeft = 40;

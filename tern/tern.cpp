@@ -1,25 +1,22 @@
-#include "tern/tern.h"
-
 #include "tern/tern_program.h"
 
 namespace lesson {
 
 Tern::Tern(rt::Runtime& runtime) : Lesson(runtime, "Tern") {}
 
-const std::array<MenuEntry<Tern>, 6>& Tern::MenuEntries() {
-    static const std::array<MenuEntry<Tern>, 6> entries{{
-        {"1　2元1次方程式のグラフ", &Tern::LinearEquationGraphChapter},
-        {"2　x=k,y=kのグラフ", &Tern::AxisParallelLinesChapter},
-        {"3　連立方程式とグラフ", &Tern::SimultaneousEquationsGraphChapter},
-        {"4　P82 基本の問題", &Tern::EquationGraphProblemsChapter},
-        {"5　", nullptr},
-        {"6　終了", nullptr},
-    }};
-    return entries;
-}
-
-void Tern::EquationGraphsMainMenu() { RunMainMenu(*this, MenuEntries(), 44, 420, 15, true); }
-
-std::unique_ptr<Engine> makeTern(rt::Runtime& runtime) { return std::make_unique<Tern>(runtime); }
+const MainMenu<Tern> Tern::kMainMenu{
+    .items = {
+        {"1　2元1次方程式のグラフ", &kLinearEquationGraph},
+        {"2　x=k,y=kのグラフ", &kAxisParallelLines},
+        {"3　連立方程式とグラフ", &kSimultaneousEquationsGraph},
+        {"4　P82 基本の問題", &kEquationGraphProblems},
+        {"5　"},
+        {"6　終了"},
+    },
+    .exitX = 44,
+    .exitY = 420,
+    .exitColour = ink::page,
+    .promptFirst = true,
+};
 
 }  // namespace lesson

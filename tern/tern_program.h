@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/chapter.h"
+#include "lesson/lesson.h"
 
 namespace lesson {
 
@@ -15,15 +15,14 @@ class Tern : public Lesson {
 public:
     explicit Tern(rt::Runtime& runtime);
 
-    // The main menu's items: the chapters, the spare items and the exit.
-    // A chapter not built yet redraws the menu as a spare item does.
-    static const std::array<MenuEntry<Tern>, 6>& MenuEntries();
-
-    void EquationGraphsMainMenu();
+    // The main menu and the chapters it opens.
+    static const MainMenu<Tern> kMainMenu;
+    static const Chapter<Tern> kLinearEquationGraph;
+    static const Chapter<Tern> kAxisParallelLines;
+    static const Chapter<Tern> kSimultaneousEquationsGraph;
+    static const Chapter<Tern> kEquationGraphProblems;
 
     // ---- Chapter 1: graphs of ax+by=c ----------------------------------
-    void LinearEquationGraphChapter();
-    void LinearEquationGraphGoalScreen();
     void EquationGraphIntro();
     void PointOnGraphCheck();
     void RandomSlopeInterceptExample();
@@ -72,8 +71,6 @@ public:
                            std::string_view point);
 
     // ---- Chapter 2: x=k and y=k ----------------------------------------
-    void AxisParallelLinesChapter();
-    void AxisParallelLinesGoalScreen();
     void HorizontalLineExample();
     void HorizontalLineAnswers();
     void VerticalLineExample();
@@ -85,9 +82,6 @@ public:
     void AxisLineFromTwoPoints(const AxisLineExample& example);
 
     // ---- Chapter 3: systems as intersecting lines ----------------------
-    void SimultaneousEquationsGraphChapter();
-    void TernChapter3GoalScreen();
-    void TernChapter3SubMenu();
     void IntersectionIntro();
     void RandomSystemByGraphExample();
     void SystemByGraphAnswer();
@@ -121,8 +115,6 @@ public:
     void ReadSlopeAndIntercept(Num x, Num y, std::string_view slope, std::string_view intercept, bool keyEach);
 
     // ---- Chapter 4: basic problems -------------------------------------
-    void EquationGraphProblemsChapter();
-    void TernChapter4SubMenu();
     void BasicProblemGraphs();
     void BasicProblemSystem();
     void BasicProblemTwoLines();
@@ -130,7 +122,7 @@ public:
     void BasicProblemHeading(std::string_view number);
 
 protected:
-    void ProgramMainMenu() override { EquationGraphsMainMenu(); }
+    void ProgramMainMenu() override { RunMainMenu(*this, kMainMenu); }
 };
 
 }  // namespace lesson

@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/chapter.h"
+#include "lesson/lesson.h"
 #include "runtime/headless.h"
 #include "trace_lines.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/chapter.h"
+#include "lesson/lesson.h"
 #include "runtime/headless.h"
 #include "trace_lines.h"
 

@@ -61,15 +61,15 @@ INSTANTIATE_TEST_SUITE_P(
                       Entry{"7", Leads::End}, Entry{"7.0", Leads::End}, Entry{"14/2", Leads::End}));
 
 TEST(GrebeMenu, EntriesAreTheSevenItemsWithEveryChapterBuilt) {
-    const auto& entries = Grebe::MenuEntries();
+    const auto& entries = Grebe::kMainMenu.items;
     static const char* texts[] = {"1　グラフから", "2　1点と傾き(切片)から", "3　2点から", "4　P74 基本の問題",
                                   "5　", "6　", "7　終了"};
     for (int k = 0; k < 7; ++k) EXPECT_EQ(entries[k].text, texts[k]) << k + 1;
-    EXPECT_EQ(entries[0].open, &Grebe::EquationFromGraphChapter);
-    EXPECT_EQ(entries[1].open, &Grebe::EquationFromPointChapter);
-    EXPECT_EQ(entries[2].open, &Grebe::EquationFromTwoPointsChapter);
-    EXPECT_EQ(entries[3].open, &Grebe::BasicProblemsChapter);
-    for (int k = 4; k < 7; ++k) EXPECT_EQ(entries[k].open, nullptr) << k + 1;
+    EXPECT_EQ(entries[0].chapter, &Grebe::kEquationFromGraph);
+    EXPECT_EQ(entries[1].chapter, &Grebe::kEquationFromPoint);
+    EXPECT_EQ(entries[2].chapter, &Grebe::kEquationFromTwoPoints);
+    EXPECT_EQ(entries[3].chapter, &Grebe::kBasicProblems);
+    for (int k = 4; k < 7; ++k) EXPECT_EQ(entries[k].chapter, nullptr) << k + 1;
 }
 
 TEST(GrebeMenu, ItemsHeadingAndPromptDrawnFirst) {
@@ -77,7 +77,7 @@ TEST(GrebeMenu, ItemsHeadingAndPromptDrawnFirst) {
     EXPECT_EQ(run.place(kHeading), "264 30 15");
     static const char* places[] = {"44 120 13", "44 180 15", "44 240 13", "44 300 15",
                                    "44 360 13", "44 420 15", "44 480 13"};
-    for (int k = 0; k < 7; ++k) EXPECT_EQ(run.place(std::string(Grebe::MenuEntries()[k].text)), places[k]);
+    for (int k = 0; k < 7; ++k) EXPECT_EQ(run.place(std::string(Grebe::kMainMenu.items[k].text)), places[k]);
     const auto lines = run.lines();
     EXPECT_TRUE(hasLine(lines, "line 22 10 1342 610 15 2 10 3"));
     // The prompt's first character: once before the entry is read, once by it.

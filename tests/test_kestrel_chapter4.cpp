@@ -31,7 +31,7 @@ TEST(KestrelChapter4, MainMenuItem4ShowsTheGoalAndTheChoiceLineWithoutAKey) {
     EXPECT_EQ(run.place("②　比例のグラフとの関係を調べよう。"), "76 370 0");
     EXPECT_EQ(run.count(kChoiceLine), 1);
     EXPECT_EQ(run.waits(), 2);  // the main menu's entry, then the choice line's
-    EXPECT_EQ(Kestrel::MenuEntries()[3].open, &Kestrel::GraphInterceptChapter);
+    EXPECT_EQ(Kestrel::kMainMenu.items[3].chapter, &Kestrel::kGraphIntercept);
 }
 
 struct Choice {

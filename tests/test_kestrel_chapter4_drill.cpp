@@ -114,7 +114,7 @@ TEST(QuadrantPointDrill, EveryProblemFollowsItsDrawsOverManySeeds) {
         std::ostringstream trace;
         runtime.setTrace(&trace);
         std::vector<ScreenTextRecord> texts;
-        KestrelUnderTest k(runtime, &Kestrel::GraphInterceptChapter);
+        KestrelUnderTest k(runtime, [](Kestrel& p) { RunChapter(p, Kestrel::kGraphIntercept); });
         k.screenTextLog = &texts;
         k.OverrideSeed(seed);
         ASSERT_EQ(k.Run(), 0);

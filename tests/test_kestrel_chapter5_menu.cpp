@@ -35,7 +35,7 @@ TEST(KestrelChapter5Frame, MainMenuItem5ShowsTheGoalsAndTheChoiceLine) {
         EXPECT_EQ(run.count(kChoiceLine), 1) << entry;
         EXPECT_EQ(run.count(kHeading), 1) << entry;
     }
-    EXPECT_EQ(Kestrel::MenuEntries()[4].open, &Kestrel::SlopeDrawingChapter);
+    EXPECT_EQ(Kestrel::kMainMenu.items[4].chapter, &Kestrel::kSlopeDrawing);
 }
 
 struct ChoiceCase {

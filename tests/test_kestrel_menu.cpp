@@ -51,22 +51,22 @@ INSTANTIATE_TEST_SUITE_P(
                       Entry{"9", Leads::End}, Entry{"9.0", Leads::End}, Entry{"18/2", Leads::End}));
 
 TEST(KestrelMenu, EntriesAreTheNineItemsWithEveryChapterBuilt) {
-    const auto& entries = Kestrel::MenuEntries();
+    const auto& entries = Kestrel::kMainMenu.items;
     EXPECT_EQ(entries[0].text, "1　関数の振り返り");
-    EXPECT_EQ(entries[0].open, &Kestrel::FunctionReviewChapter);
+    EXPECT_EQ(entries[0].chapter, &Kestrel::kFunctionReview);
     EXPECT_EQ(entries[1].text, "2　1次関数");
-    EXPECT_EQ(entries[1].open, &Kestrel::LinearFunctionChapter);
+    EXPECT_EQ(entries[1].chapter, &Kestrel::kLinearFunction);
     EXPECT_EQ(entries[2].text, "3　変化の割合");
-    EXPECT_EQ(entries[2].open, &Kestrel::RateOfChangeChapter);
+    EXPECT_EQ(entries[2].chapter, &Kestrel::kRateOfChange);
     EXPECT_EQ(entries[6].text, "7　変域");
     EXPECT_EQ(entries[7].text, "8　");
     EXPECT_EQ(entries[8].text, "9　終了");
-    EXPECT_EQ(entries[2].open, &Kestrel::RateOfChangeChapter);
-    EXPECT_EQ(entries[3].open, &Kestrel::GraphInterceptChapter);
-    EXPECT_EQ(entries[4].open, &Kestrel::SlopeDrawingChapter);
-    EXPECT_EQ(entries[5].open, &Kestrel::TableEquationGraphChapter);
-    EXPECT_EQ(entries[6].open, &Kestrel::DomainRangeChapter);
-    for (int k : {7, 8}) EXPECT_EQ(entries[k].open, nullptr) << k + 1;
+    EXPECT_EQ(entries[2].chapter, &Kestrel::kRateOfChange);
+    EXPECT_EQ(entries[3].chapter, &Kestrel::kGraphIntercept);
+    EXPECT_EQ(entries[4].chapter, &Kestrel::kSlopeDrawing);
+    EXPECT_EQ(entries[5].chapter, &Kestrel::kTableEquationGraph);
+    EXPECT_EQ(entries[6].chapter, &Kestrel::kDomainRange);
+    for (int k : {7, 8}) EXPECT_EQ(entries[k].chapter, nullptr) << k + 1;
 }
 
 TEST(KestrelMenu, ExitItemStandsRightOfItem1) {

@@ -77,14 +77,14 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return entryName(info.param.typed); });
 
 TEST(PloverMenu, EntriesAreTheEightItemsWithEveryChapterBuilt) {
-    const auto& entries = Plover::MenuEntries();
-    EXPECT_EQ(entries[0].open, &Plover::CoolBagChapter);
-    EXPECT_EQ(entries[1].open, &Plover::AltitudeChapter);
-    EXPECT_EQ(entries[2].open, &Plover::FerryChartChapter);
-    EXPECT_EQ(entries[3].open, &Plover::MovingPointChapter);
-    EXPECT_EQ(entries[4].open, &Plover::ExercisesAChapter);
-    EXPECT_EQ(entries[5].open, &Plover::ExercisesBChapter);
-    for (int k = 6; k < 8; ++k) EXPECT_EQ(entries[k].open, nullptr) << k + 1;
+    const auto& entries = Plover::kMainMenu.items;
+    EXPECT_EQ(entries[0].chapter, &Plover::kCoolBag);
+    EXPECT_EQ(entries[1].chapter, &Plover::kAltitude);
+    EXPECT_EQ(entries[2].chapter, &Plover::kFerryChart);
+    EXPECT_EQ(entries[3].chapter, &Plover::kMovingPoint);
+    EXPECT_EQ(entries[4].chapter, &Plover::kExercisesA);
+    EXPECT_EQ(entries[5].chapter, &Plover::kExercisesB);
+    for (int k = 6; k < 8; ++k) EXPECT_EQ(entries[k].chapter, nullptr) << k + 1;
 }
 
 TEST(PloverMenu, ItemsHeadingAndPromptFirst) {

@@ -59,18 +59,18 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return "typed_" + std::to_string(info.index); });
 
 TEST(TernMenu, EntriesAreTheSixItemsWithEveryChapterBuilt) {
-    const auto& entries = Tern::MenuEntries();
+    const auto& entries = Tern::kMainMenu.items;
     EXPECT_EQ(entries[0].text, "1　2元1次方程式のグラフ");
-    EXPECT_EQ(entries[0].open, &Tern::LinearEquationGraphChapter);
+    EXPECT_EQ(entries[0].chapter, &Tern::kLinearEquationGraph);
     EXPECT_EQ(entries[1].text, "2　x=k,y=kのグラフ");
-    EXPECT_EQ(entries[1].open, &Tern::AxisParallelLinesChapter);
+    EXPECT_EQ(entries[1].chapter, &Tern::kAxisParallelLines);
     EXPECT_EQ(entries[2].text, "3　連立方程式とグラフ");
-    EXPECT_EQ(entries[2].open, &Tern::SimultaneousEquationsGraphChapter);
+    EXPECT_EQ(entries[2].chapter, &Tern::kSimultaneousEquationsGraph);
     EXPECT_EQ(entries[3].text, "4　P82 基本の問題");
-    EXPECT_EQ(entries[3].open, &Tern::EquationGraphProblemsChapter);
+    EXPECT_EQ(entries[3].chapter, &Tern::kEquationGraphProblems);
     EXPECT_EQ(entries[4].text, "5　");
     EXPECT_EQ(entries[5].text, "6　終了");
-    for (int k = 4; k < 6; ++k) EXPECT_EQ(entries[k].open, nullptr) << k + 1;
+    for (int k = 4; k < 6; ++k) EXPECT_EQ(entries[k].chapter, nullptr) << k + 1;
 }
 
 TEST(TernMenu, ItemsHeadingAndPromptFirst) {

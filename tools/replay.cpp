@@ -11,11 +11,8 @@
 #include <vector>
 
 #include "engine/engine.h"
-#include "grebe/grebe.h"
-#include "kestrel/kestrel.h"
-#include "plover/plover.h"
+#include "programs/programs.h"
 #include "runtime/headless.h"
-#include "tern/tern.h"
 
 namespace {
 
@@ -52,14 +49,6 @@ private:
     float x_, y_;
     int colour_;
 };
-
-std::unique_ptr<lesson::Engine> makeProgram(const std::string& name, rt::Runtime& r) {
-    if (name == "kestrel") return lesson::makeKestrel(r);
-    if (name == "plover") return lesson::makePlover(r);
-    if (name == "tern") return lesson::makeTern(r);
-    if (name == "grebe") return lesson::makeGrebe(r);
-    return nullptr;
-}
 
 [[noreturn]] void usage(const std::string& problem) {
     std::cerr << "replay: " << problem << "\n" << kUsage;
@@ -134,11 +123,9 @@ int main(int argc, char** argv) {
     if (haveText) {
         engine = std::make_unique<OneText>(runtime, text, prompt, atX, atY, colour);
     } else {
-        engine = makeProgram(program, runtime);
-        if (!engine) {
-            std::cerr << "replay: " << program << " is not built yet or unknown\n";
-            return 2;
-        }
+        const lesson::ProgramInfo* info = lesson::FindProgram(program);
+        if (!info) usage("unknown program " + program);
+        engine = info->make(runtime);
     }
     if (haveSeed) engine->OverrideSeed(seed);
     int status = engine->Run();

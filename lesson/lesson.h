@@ -7,15 +7,22 @@
 // returning from ProgramMainMenu ends the program.
 #pragma once
 
+#include <any>
 #include <array>
 #include <cstddef>
+#include <deque>
 #include <initializer_list>
+#include <map>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <typeindex>
+#include <utility>
 #include <vector>
 
-#include "engine.h"
+#include "engine/engine.h"
+#include "lesson/values.h"
 
 namespace lesson {
 
@@ -46,9 +53,75 @@ struct ScreenTextRecord {
     Num colour = -1;
 };
 
+// A coordinate plane: its top-left corner, the ranges in values, the units
+// per grid step and the values per grid step.
+struct Plane {
+    Num left = 0, top = 0;
+    Num xFrom = 0, xTo = 0, yFrom = 0, yTo = 0;
+    Num step = 0;
+    Num gridColour = 0;  // 0: no grid lines
+    bool scaleNumbers = true;
+    Num xPerStep = 1, yPerStep = 1;
+};
+
+// A dot on the plane, its label shifted by (labelDx, labelDy) from where the
+// engine puts it.
+struct Dot {
+    Num radius = 0;
+    Num colour = ink::text;
+    std::string_view label = {};
+    Num labelDx = 0, labelDy = 0;
+    Num xPerStep = 1, yPerStep = 1;
+};
+
+// A dotted half-ellipse over the segment from-to, on the side given by side
+// (> 0: right of the direction), with its label shifted by (labelDx, labelDy).
+struct Arc {
+    Point from, to;
+    Num height = 20;
+    Num side = 1;
+    Num stepDegrees = 4;
+    Num dotColour = ink::emphasis;
+    Num labelColour = ink::text;
+    std::string_view label = {};
+    Num labelDx = 0, labelDy = 0;
+};
+
+// Problems a test hands in: a random topic takes the next one of its kind in
+// place of its draws (see Lesson::Problem).
+class ChosenProblems {
+public:
+    template <class P>
+    void Add(P problem) {
+        queues_[typeid(P)].emplace_back(std::move(problem));
+    }
+    template <class P>
+    std::optional<P> Take() {
+        auto it = queues_.find(typeid(P));
+        if (it == queues_.end() || it->second.empty()) return std::nullopt;
+        P problem = std::any_cast<P>(std::move(it->second.front()));
+        it->second.pop_front();
+        return problem;
+    }
+
+private:
+    std::map<std::type_index, std::deque<std::any>> queues_;
+};
+
 class Lesson : public Engine {
 public:
     using Engine::Engine;
+
+    // Problems handed in by a test, taken before any random draw.
+    ChosenProblems chosen;
+
+    // A problem of kind P: a handed-in one, else draw() (which makes the
+    // random draws in the lesson's order).
+    template <class P, class Draw>
+    P Problem(Draw&& draw) {
+        if (auto p = chosen.Take<P>()) return *p;
+        return draw();
+    }
 
     // When set, every screen text is recorded here, so that tests can check
     // the mark-up and the places of a whole program's texts.
@@ -64,7 +137,10 @@ public:
     // ---- Chapter ----------------------------------------------------------------
     // "<めあて>" and the goal lines. With its own clear the lines stand at x 44,
     // on the screen the main menu cleared at x 76.
-    void ChapterGoalScreen(bool ownClear, std::initializer_list<std::string_view> goalLines);
+    void ChapterGoalScreen(bool ownClear, std::span<const std::string_view> goalLines);
+    void ChapterGoalScreen(bool ownClear, std::initializer_list<std::string_view> goalLines) {
+        ChapterGoalScreen(ownClear, std::span<const std::string_view>(goalLines.begin(), goalLines.size()));
+    }
 
     // One pass of a sub-menu: draws the choice line, reads a number and erases
     // the band until the value lies within 1..items; returns the chosen item.
@@ -76,6 +152,7 @@ public:
     // Paints the box (x1,y1)-(x2,y2) in colour 15.
     void EraseBox(Num x1, Num y1, Num x2, Num y2);
     // The clear of a topic and its layout origin (margin, row 30).
+    void TopicScreen(WorkArea area, Num margin) { TopicScreen(area.width, area.height, margin); }
     void TopicScreen(Num clearWidth, Num clearHeight, Num margin);
     void PenWidth(int width);
 
@@ -111,6 +188,14 @@ public:
     std::string ScreenText(std::string_view text);
 
     // ---- Figures ------------------------------------------------------------------
+    void PlaneAt(const Plane& plane);
+    // The screen place of (x, y), counted in grid steps from the origin of the
+    // plane last drawn (the value point on a plane of one value a step).
+    Point OnPlane(Num x, Num y) const;
+    // A dot at the value point (x, y); returns where it was drawn.
+    Point PointAt(Num x, Num y, const Dot& dot);
+    void ArcOver(const Arc& arc);
+
     // A coordinate plane with its top-left corner at (left, top), the ranges
     // in values, grid step in units, grid and number switches, and the values
     // per grid step (set here, not left to whatever the last figure left).
@@ -121,10 +206,10 @@ public:
     void GraphOf(Num kind, Num a, Num b, Num colour, std::string_view label, Num labelDx = 0,
                  Num labelDy = 0);
     // A dot at the value point (x, y), unlabelled.
-    void PointAt(Num x, Num y, Num radius, Num colour, Num xPerStep = 1, Num yPerStep = 1);
+    Point PointAt(Num x, Num y, Num radius, Num colour, Num xPerStep = 1, Num yPerStep = 1);
     // The same dot with its label shifted by (labelDx, labelDy).
-    void PointAt(Num x, Num y, Num radius, Num colour, std::string_view label, Num labelDx, Num labelDy = 0,
-                 Num xPerStep = 1, Num yPerStep = 1);
+    Point PointAt(Num x, Num y, Num radius, Num colour, std::string_view label, Num labelDx, Num labelDy = 0,
+                  Num xPerStep = 1, Num yPerStep = 1);
     // Point k of GY5() and t0014(): the plane point (u, v) in screen units.
     void StorePlanePoint(int k, Num u, Num v);
     // A frame of graph paper without lines: origin at its bottom-left corner.
@@ -184,40 +269,60 @@ private:
     void Draw(Num x, Num y, Num colour, std::string_view text);
 };
 
-// One item of a program's main menu: its text and the chapter it opens;
-// spare items, chapters not built yet and the exit item open nothing.
+// A chapter: its goal screen (none when goal is empty), the choice line of
+// its sub-menu and its topics from item 1; the item after the last topic
+// returns to the main menu.
 template <class Program>
-struct MenuEntry {
-    std::string_view text;
-    void (Program::*open)() = nullptr;
+struct Chapter {
+    std::vector<std::string_view> goal;
+    bool goalClears = false;  // the goal screen clears the screen itself
+    std::string_view choices;
+    std::vector<void (Program::*)()> topics;
 };
 
-// The main-menu loop of a program: the last entry is the exit item. Returns
-// when the pupil picks the exit; a pick that opens nothing redraws the menu.
-template <class Program, std::size_t N>
-void RunMainMenu(Program& program, const std::array<MenuEntry<Program>, N>& entries, Num exitX,
-                 Num exitY, Num exitColour, bool promptFirst = false) {
-    std::array<std::string_view, N> texts;
-    for (std::size_t k = 0; k < N; ++k) texts[k] = entries[k].text;
-    const MainMenuLayout layout{texts, exitX, exitY, exitColour, promptFirst};
+// One item of a program's main menu: its text and the chapter it opens;
+// spare items and the exit item open nothing.
+template <class Program>
+struct MenuItem {
+    std::string_view text;
+    const Chapter<Program>* chapter = nullptr;
+};
+
+// A program's main menu: its items from item 1, the last being the exit, and
+// where the exit item stands.
+template <class Program>
+struct MainMenu {
+    std::vector<MenuItem<Program>> items;
+    Num exitX = 44;
+    Num exitY = 0;
+    Num exitColour = ink::accent;
+    bool promptFirst = false;  // see MainMenuLayout
+};
+
+// A chapter's sub-menu loop, after its goal screen.
+template <class Program>
+void RunChapter(Program& program, const Chapter<Program>& chapter) {
+    if (!chapter.goal.empty()) program.ChapterGoalScreen(chapter.goalClears, chapter.goal);
+    const int exitItem = static_cast<int>(chapter.topics.size()) + 1;
+    for (;;) {
+        const int item = program.ChapterSubMenu(chapter.choices, exitItem);
+        if (item >= exitItem) return;
+        (program.*chapter.topics[item - 1])();
+    }
+}
+
+// The main-menu loop of a program; returns when the pupil picks the exit.
+template <class Program>
+void RunMainMenu(Program& program, const MainMenu<Program>& menu) {
+    std::vector<std::string_view> texts;
+    for (const auto& item : menu.items) texts.push_back(item.text);
+    const MainMenuLayout layout{texts, menu.exitX, menu.exitY, menu.exitColour, menu.promptFirst};
     for (;;) {
         const MenuPick pick = program.MainMenuChoice(layout);
         if (pick.kind == MenuPick::Exit) return;
         if (pick.kind == MenuPick::Item) {
-            if (auto open = entries[pick.item - 1].open) (program.*open)();
+            if (const auto* chapter = menu.items[pick.item - 1].chapter) RunChapter(program, *chapter);
         }
-    }
-}
-
-// A chapter's sub-menu loop: items 1..N open the topics, item N+1 ("終了")
-// returns to the main menu.
-template <class Program, std::size_t N>
-void RunSubMenu(Program& program, std::string_view itemLine,
-                const std::array<void (Program::*)(), N>& topics) {
-    for (;;) {
-        const int item = program.ChapterSubMenu(itemLine, static_cast<int>(N) + 1);
-        if (item > static_cast<int>(N)) return;
-        (program.*topics[item - 1])();
     }
 }
 

@@ -1,4 +1,4 @@
-#include "chapter.h"
+#include "lesson/lesson.h"
 
 #include <cmath>
 
@@ -59,7 +59,7 @@ MenuPick Lesson::MainMenuChoice(const MainMenuLayout& menu) {
 
 // ---- Chapter ------------------------------------------------------------------
 
-void Lesson::ChapterGoalScreen(bool ownClear, std::initializer_list<std::string_view> goalLines) {
+void Lesson::ChapterGoalScreen(bool ownClear, std::span<const std::string_view> goalLines) {
     if (ownClear) ClearBox(kScreenWidth, kScreenHeight);
     B1 = 44;
     B2_row = 240;
@@ -181,12 +181,28 @@ void Lesson::GraphOf(Num kind, Num a, Num b, Num colour, std::string_view label,
     DrawGraph();
 }
 
-void Lesson::PointAt(Num x, Num y, Num radius, Num colour, Num xPerStep, Num yPerStep) {
-    PointAt(x, y, radius, colour, "", 0, 0, xPerStep, yPerStep);
+void Lesson::PlaneAt(const Plane& p) {
+    PlaneAt(p.left, p.top, p.xFrom, p.xTo, p.yFrom, p.yTo, p.step, p.gridColour, p.scaleNumbers ? 0 : -1,
+            p.xPerStep, p.yPerStep);
 }
 
-void Lesson::PointAt(Num x, Num y, Num radius, Num colour, std::string_view label, Num labelDx, Num labelDy,
-                     Num xPerStep, Num yPerStep) {
+Point Lesson::OnPlane(Num x, Num y) const { return {TATE + NAKA * x, t0001 - NAKA * y}; }
+
+Point Lesson::PointAt(Num x, Num y, const Dot& d) {
+    return PointAt(x, y, d.radius, d.colour, d.label, d.labelDx, d.labelDy, d.xPerStep, d.yPerStep);
+}
+
+void Lesson::ArcOver(const Arc& a) {
+    ArcOver(a.from.x, a.from.y, a.to.x, a.to.y, a.height, a.side, a.stepDegrees, a.dotColour, a.labelColour,
+            a.label, a.labelDy, a.labelDx);
+}
+
+Point Lesson::PointAt(Num x, Num y, Num radius, Num colour, Num xPerStep, Num yPerStep) {
+    return PointAt(x, y, radius, colour, "", 0, 0, xPerStep, yPerStep);
+}
+
+Point Lesson::PointAt(Num x, Num y, Num radius, Num colour, std::string_view label, Num labelDx, Num labelDy,
+                      Num xPerStep, Num yPerStep) {
     KAKUDAI = x;
     SENTAKU = y;
     GY0 = radius;
@@ -197,6 +213,7 @@ void Lesson::PointAt(Num x, Num y, Num radius, Num colour, std::string_view labe
     JYOU = labelDx;
     AINP_labelDy = labelDy;
     PlotPoint();
+    return {HOUKOU, N2};
 }
 
 void Lesson::StorePlanePoint(int k, Num u, Num v) {

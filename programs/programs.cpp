@@ -1,0 +1,37 @@
+#include "programs/programs.h"
+
+#include <array>
+
+#include "grebe/grebe_program.h"
+#include "kestrel/kestrel_program.h"
+#include "plover/plover_program.h"
+#include "tern/tern_program.h"
+
+namespace lesson {
+
+namespace {
+
+template <class Program>
+std::unique_ptr<Engine> make(rt::Runtime& runtime) {
+    return std::make_unique<Program>(runtime);
+}
+
+constexpr std::array<ProgramInfo, 4> kPrograms{{
+    {"kestrel", "Kestrel", &make<Kestrel>},
+    {"plover", "Plover", &make<Plover>},
+    {"tern", "Tern", &make<Tern>},
+    {"grebe", "Grebe", &make<Grebe>},
+}};
+
+}  // namespace
+
+std::span<const ProgramInfo> Programs() { return kPrograms; }
+
+const ProgramInfo* FindProgram(std::string_view name) {
+    for (const ProgramInfo& p : kPrograms) {
+        if (p.name == name) return &p;
+    }
+    return nullptr;
+}
+
+}  // namespace lesson

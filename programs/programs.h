@@ -1,0 +1,24 @@
+// The four programs, in one table that the window's main and the replay tool
+// both read: adding a program is adding its row.
+#pragma once
+
+#include <memory>
+#include <span>
+#include <string_view>
+
+#include "engine/engine.h"
+
+namespace lesson {
+
+struct ProgramInfo {
+    std::string_view name;   // the executable's name and replay's argument
+    std::string_view title;  // the window's title
+    std::unique_ptr<Engine> (*make)(rt::Runtime& runtime);
+};
+
+std::span<const ProgramInfo> Programs();
+
+// The program of that name, or nullptr.
+const ProgramInfo* FindProgram(std::string_view name);
+
+}  // namespace lesson
