@@ -10,6 +10,7 @@ packages=(
   fonts-ipafont-gothic fonts-liberation2
   libgtest-dev libbenchmark-dev
   xvfb xdotool imagemagick
+  desktop-file-utils appstream librsvg2-bin
 )
 missing=()
 for p in "${packages[@]}"; do
