@@ -429,11 +429,7 @@ void Kestrel::RateExample(RateDraw drawn) {
 // ---- The rate of change of y=ax+b, with practice -----------------------------------------
 
 void Kestrel::RateEqualsSlopeTopic() {
-    ClearBox(1760, 1800);
-    PenWidth(10);
-    Rt().line(38, 16, 38 + 570, 16 + 275, 9, 1);
-    B1 = 76;
-    Put(76, 30, 3, "<１次関数の変化の割合>");
+    FramedScreen(area::screen, 570, 275, "<１次関数の変化の割合>");
     NewRow(50, 0, "１次関数　y=ax+b　では、");
     NewRow(50, 3, "変化の割合は");
     Next(5, "一定で、aに等しい。");

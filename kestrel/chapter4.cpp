@@ -322,17 +322,8 @@ void Kestrel::DrawShiftArrow(Num b, Num headSide) {
     DrawArrow();
 }
 
-// The screen cleared, pen width 10, a frame from (38,16) in colour 9 and its
-// heading inside at (76,30).
-void Kestrel::FramedExplanation(Num width, Num height, std::string_view heading) {
-    TopicScreen(1320, 1300, 76);
-    PenWidth(10);
-    Rt().line(38, 16, 38 + width, 16 + height, 9, 1);
-    Put(76, 30, 3, heading);
-}
-
 void Kestrel::MovedProportionTopic() {
-    FramedExplanation(570, 275, "<比例のグラフとの関係>");
+    FramedScreen(area::text, 570, 275, "<比例のグラフとの関係>");
     NewRow(50, 0, "１次関数y=ax+b　のグラフは、");
     NewRow(50, 0, "y=ax のグラフを");
     NewRow(50, 5, "y軸の正の方向にbだけ平行移動");
@@ -356,7 +347,7 @@ void Kestrel::MovedProportionTopic() {
 // ---- The intercept ----------------------------------------------------------------------
 
 void Kestrel::InterceptTopic() {
-    FramedExplanation(722, 175, "<比例のグラフとの関係>");
+    FramedScreen(area::text, 722, 175, "<比例のグラフとの関係>");
     NewRow(50, 0, "y=ax+bのグラフは、y=axのグラフを");
     NewRow(50, 5, "y軸の正の方向にbだけ平行移動");
     Next(0, "させた");

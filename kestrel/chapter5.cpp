@@ -149,10 +149,7 @@ void Kestrel::SlopeOnGraphTopic() {
 // ---- Topic 2: slope and intercept, with a drill ---------------------------------------
 
 void Kestrel::SlopeInterceptTopic() {
-    TopicScreen(1320, 1300, 76);
-    PenWidth(10);
-    Rt().line(38, 16, 38 + 570, 16 + 175, 9, 1);
-    Put(76, 30, 3, "<1次関数のグラフ>");
+    FramedScreen(area::text, 570, 175, "<1次関数のグラフ>");
     NewRow(50, 0, "1次関数 y=ax+bのグラフは、");
     NewRow(50, 5, "傾きがa,切片がbの直線");
     Next(0, "である。");

@@ -96,7 +96,6 @@ public:
     void DrawShiftTable(Num shift, Num valueWidth, std::string_view shiftedHead);
     void FillShiftPairs(int fromX, int toX, Num shift);
     void DrawShiftPair(int i);
-    void FramedExplanation(Num width, Num height, std::string_view heading);
     void MovedProportionTopic();
     void DrawShiftArrow(Num b, Num headSide);
     void InterceptTopic();

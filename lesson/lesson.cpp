@@ -274,7 +274,8 @@ void Lesson::BracedSystem(Num x, Num y, std::string_view first, std::string_view
     Put(YI1, B2_row + 50, colour, second);
 }
 
-void Lesson::ColumnsAt(Num x, Num y, std::string_view upper, std::string_view lower, std::string_view op) {
+Lesson::Columns Lesson::ColumnsAt(Num x, Num y, std::string_view upper, std::string_view lower,
+                                  std::string_view op) {
     DSM1 = x;
     DSM2 = y;
     YY_s = ScreenText(upper);
@@ -284,6 +285,42 @@ void Lesson::ColumnsAt(Num x, Num y, std::string_view upper, std::string_view lo
     NO = 0;
     YMOTO = 0;
     DrawEliminationColumns();
+    return {x, B2_row, GX5};
+}
+
+void Lesson::ColumnSigns(const Columns& columns, std::string_view signs) {
+    Label(columns.left, columns.lowerRow - 25, ink::emphasis, signs);
+}
+
+// ---- Shared figures ----------------------------------------------------------------
+
+void Lesson::Frame(Point at, Num width, Num height, Num colour) {
+    Rt().line(at.x, at.y, at.x + width, at.y + height, static_cast<int>(colour), 1);
+}
+
+void Lesson::BigDot(Point at, Num colour) { Rt().circle(at.x, at.y, 8, static_cast<int>(colour), 0, 0, true, -1); }
+
+void Lesson::FramedScreen(WorkArea area, Num width, Num height, std::string_view heading) {
+    TopicScreen(area, 76);
+    PenWidth(10);
+    Frame({38, 16}, width, height, ink::onBox);
+    Put(76, 30, ink::emphasis, heading);
+}
+
+Lesson::SlopeCorners Lesson::SlopeTriangle(const SlopeSteps& s) {
+    const Point corner{s.to.x, s.from.y};
+    if (s.legsColour >= 0) {
+        ArrowTo(s.from.x, s.from.y, corner.x, corner.y, s.legsColour, 16, 2);
+        ArrowTo(corner.x, corner.y, s.to.x, s.to.y, s.legsColour, 16, 2);
+        return {s.from, corner, s.to};
+    }
+    ZY = s.from.x;
+    AA1 = s.from.y;
+    GY3 = s.to.x;
+    HIDARI = s.to.y;
+    HENK3_s = std::string(s.runLabel ? "y" : "n") + (s.riseLabel ? "y" : "n");
+    DrawIncreaseArrows();
+    return {{ZY, AA1}, {GY3, AA1}, {GY3, HIDARI}};
 }
 
 // ---- Steps ----------------------------------------------------------------------
@@ -291,6 +328,16 @@ void Lesson::ColumnsAt(Num x, Num y, std::string_view upper, std::string_view lo
 void Lesson::StepReveal() { WaitForKey(); }
 
 // ---- Random exercises -------------------------------------------------------------
+
+void Lesson::RestartProblem(Wipe wipe) {
+    const Point o = problemOrigin_;
+    if (wipe == Wipe::FromOriginRow)
+        EraseBox(0, o.y, area::wide.width, o.y + area::wide.height);
+    else
+        ClearBox(area::wide.width, area::wide.height);
+    B1 = o.x;
+    B2_row = o.y;
+}
 
 Num Lesson::RandomWhole(Num count, Num from) { return Int(Rt().rnd() * count + from); }
 

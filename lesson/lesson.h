@@ -219,6 +219,31 @@ public:
                  Num dotColour, Num labelColour, std::string_view label, Num labelDown = 0,
                  Num labelRight = 0);
 
+    // ---- Shared figures ----------------------------------------------------------------
+    // A rectangular frame with its top-left corner at `at`.
+    void Frame(Point at, Num width, Num height, Num colour);
+    // A filled dot of radius 8, drawn straight on the screen.
+    void BigDot(Point at, Num colour);
+    // A topic screen that opens with a framed explanation: the area cleared,
+    // pen width 10, a frame from (38,16) in colour 9 and its heading inside at
+    // (76,30), the margin at 76.
+    void FramedScreen(WorkArea area, Num width, Num height, std::string_view heading);
+
+    // A slope triangle: the run across from `from`, then the rise to `to`.
+    struct SlopeSteps {
+        Point from, to;
+        bool runLabel = false;   // the run's length written by it
+        bool riseLabel = false;  // the rise's length written by it
+        // >= 0: both legs as double-headed arrows in this colour, without
+        // labels; otherwise the run in colour 7 and the rise in colour 3.
+        Num legsColour = -1;
+    };
+    // Its corners as drawn, the run always left to right.
+    struct SlopeCorners {
+        Point start, corner, end;
+    };
+    SlopeCorners SlopeTriangle(const SlopeSteps& steps);
+
     // An arrow from (x1, y1) to (x2, y2) with its head at the second end;
     // twice = 2 draws it again with its ends exchanged (still one head).
     void ArrowTo(Num x1, Num y1, Num x2, Num y2, Num colour, Num headLength = 16, Num twice = 0);
@@ -226,8 +251,15 @@ public:
     // (50) apart; the cursor ends after the second.
     void BracedSystem(Num x, Num y, std::string_view first, std::string_view second, Num colour = 0);
     // Two equations in columns at (x, y), the lower one added or subtracted
-    // by op, with its rule; leaves the lower row in B2_row, the column in GX5.
-    void ColumnsAt(Num x, Num y, std::string_view upper, std::string_view lower, std::string_view op);
+    // by op, with its rule. The cursor row ends on the lower row.
+    struct Columns {
+        Num left = 0;      // where the rows start
+        Num lowerRow = 0;  // the lower row's top
+        Num column = 0;    // where the equations' column starts: results go under it
+    };
+    Columns ColumnsAt(Num x, Num y, std::string_view upper, std::string_view lower, std::string_view op);
+    // The signs the lower row's terms take when it is subtracted, between the rows.
+    void ColumnSigns(const Columns& columns, std::string_view signs);
 
     // ---- Steps ------------------------------------------------------------------
     // Waits for any key; what follows is drawn on the same screen.
@@ -245,6 +277,23 @@ public:
             AINP = DefinedOrZero(AINP);
         }
     }
+    // A screen of random problems: the area cleared once with its margin,
+    // pen width 5, and the layout origin (margin, row 30) kept as the place
+    // each problem starts; then makeProblem until the pupil types 1.
+    template <class F>
+    void RandomProblemScreen(WorkArea area, Num margin, F&& makeProblem) {
+        TopicScreen(area, margin);
+        PenWidth(5);
+        problemOrigin_ = {B1, B2_row};
+        RandomExerciseLoop(makeProblem);
+    }
+    // How a problem wipes the last one: from the origin's row down, or the
+    // whole wide area.
+    enum class Wipe { FromOriginRow, WholeArea };
+    // Wipes the last problem and puts the cursor at the origin.
+    void RestartProblem(Wipe wipe);
+    Point ProblemOrigin() const { return problemOrigin_; }
+
     // A whole number from floor(r*count + from): from .. from+count-1.
     Num RandomWhole(Num count, Num from = 1);
     // Sign selectors: floor(r*2+1), negating on 2; floor(r*2), negating on 0.
@@ -267,6 +316,8 @@ public:
 
 private:
     void Draw(Num x, Num y, Num colour, std::string_view text);
+
+    Point problemOrigin_;
 };
 
 // A chapter: its goal screen (none when goal is empty), the choice line of

@@ -46,6 +46,7 @@ namespace area {
 inline constexpr WorkArea text{1320, 1300};   // the text area up to the menu panel's right edge
 inline constexpr WorkArea wide{1600, 1800};
 inline constexpr WorkArea screen{1760, 1800}; // the whole screen, as the menu clears it
+inline constexpr WorkArea screenShort{1760, 1300};
 inline constexpr WorkArea beyond{1900, 1500};
 }  // namespace area
 
