@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs whatever Debian packages are missing, then configures and builds
 # everything into build/. Safe to run again: it only does what is not done.
+# WERROR=ON makes warnings errors (the test command's builds).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,6 +12,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   xvfb xdotool imagemagick
   desktop-file-utils appstream librsvg2-bin
+  clang-format
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -24,5 +26,5 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DWERROR="${WERROR:-OFF}" >/dev/null
 cmake --build build -j "$(nproc)"
