@@ -160,15 +160,18 @@ void Kestrel::SlopeInterceptTopic() {
     };
     static constexpr SideLine sides[] = {{114, 1.5f, 1, "", "a>0のとき", 0}, {494, -1.5f, 5, "y=ax+b", "a<0のとき", -50}};
     PenWidth(5);
+    Num planeBottom = 0;  // where each plane's caption goes
     for (const SideLine& s : sides) {
         if (&s != &sides[0]) {
             StepReveal();
-            Label(B1, GX3, ink::heading, "右上がりの直線");
+            Label(B1, planeBottom, ink::heading, "右上がりの直線");
         }
-        PlaneAt({.left = s.left, .top = B2_row + 150, .xFrom = -2, .xTo = 4, .yFrom = -2, .yTo = 6, .step = 40});
+        const Plane plane{.left = s.left, .top = B2_row + 150, .xFrom = -2, .xTo = 4, .yFrom = -2, .yTo = 6, .step = 40};
+        PlaneAt(plane);
+        planeBottom = OnPlane(0, plane.yFrom).y;
         GraphOf(3, s.a, s.b, 3, s.label, -135, 0);
         const Point origin = OnPlane(0, 0);
-        Label(origin.x - 135, ZX - 50, ink::emphasis, s.sign);
+        Label(origin.x - 135, plane.top - 50, ink::emphasis, s.sign);
         if (s.label.empty()) Label(origin.x, origin.y, ink::emphasis, "y=ax+b");
         PointAt(0, s.b, {.radius = 8, .colour = ink::answer});
         const Point interceptLabel = OnPlane(0, s.b + 0.5f);
@@ -180,7 +183,7 @@ void Kestrel::SlopeInterceptTopic() {
         RiseNumber(legs, "a");
     }
     StepReveal();
-    Label(HI, GX3, ink::heading, "右下がりの直線");
+    Label(sides[1].left, planeBottom, ink::heading, "右下がりの直線");
     StepReveal();
 
     PenWidth(5);

@@ -51,10 +51,12 @@ void Kestrel::ThreeFormsCoefficients() {
 
     // The sketch is drawn with slope 1.5 so that it fits the small plane; its
     // triangle is still labelled 1 and 2.
-    PlaneAt({.left = graphLeft, .top = equationAnswers - 100, .xFrom = -2, .xTo = 4, .yFrom = -2, .yTo = 8, .step = 30});
+    const Plane plane{.left = graphLeft, .top = equationAnswers - 100, .xFrom = -2, .xTo = 4, .yFrom = -2, .yTo = 8,
+                      .step = 30};
+    PlaneAt(plane);
     const Num a = 1.5f, b = 3;
     GraphOf(3, a, b, 3, "");
-    Label(OnPlane(0, 0).x - 135, ZX, ink::text, "(3)");
+    Label(OnPlane(0, 0).x - 135, plane.top, ink::text, "(3)");
     PointAt(0, 3, {.radius = 8, .colour = ink::text});
     const Point interceptText = OnPlane(0, 3.5f);
     Put(interceptText.x - 135, interceptText.y, ink::text, "(0,");
@@ -132,9 +134,9 @@ void Kestrel::IncreasingFunctionTopic() {
         "y=x+2",
         1,
         {{-3, -1}, {3, -1}, {3, 5}, {-3, 0}, {2, 5}},
-        3,
+        ink::emphasis,
         "増加する",
-        5,
+        ink::answer,
         "右上がりは増加",
         "a>0のとき、右上がりで増加",
         false,
@@ -148,9 +150,9 @@ void Kestrel::DecreasingFunctionTopic() {
         "y=-x+2",
         -1,
         {{-3, 5}, {3, 5}, {3, -1}, {-3, 3}, {2, -2}},
-        5,
+        ink::answer,
         "減少する",
-        3,
+        ink::emphasis,
         "右下がりは減少",
         "a<0のとき、右下がりで減少",
         true,
@@ -164,11 +166,13 @@ void Kestrel::IncreaseDecreaseScreen(const IncreaseDecreaseCase& c) {
     Put(B1 - 30, B2_row, ink::text, c.task);
     NewRow(50, ink::text, "yの増減をいいなさい。");
 
-    PlaneAt({.left = 792, .top = 120, .xFrom = -4, .xTo = 4, .yFrom = -6, .yTo = 6, .step = 30, .gridColour = 10});
+    const Plane plane{.left = 792, .top = 120, .xFrom = -4, .xTo = 4, .yFrom = -6, .yTo = 6, .step = 30, .gridColour = 10};
+    PlaneAt(plane);
     Point points[5];
     for (int k = 0; k < 5; ++k) points[k] = OnPlane(c.points[k][0], c.points[k][1]);
     GraphOf(3, c.a, 2, 3, "");
-    Label(GY1, ZX, ink::text, c.graphLabel);
+    // At the top right corner of the plane.
+    Label(OnPlane(plane.xTo, 0).x, plane.top, ink::text, c.graphLabel);
 
     auto arrow = [&](int tail, int head, Num colour) {
         ArrowTo(points[tail - 1].x, points[tail - 1].y, points[head - 1].x, points[head - 1].y, colour);
