@@ -140,10 +140,10 @@ void Kestrel::DomainRangeSolution(const DomainRangeProblem& pr) {
         std::string xText;
         Point mark;
     };
-    End ends[] = {{pr.p, pr.yp, NumberText(pr.p), {}}, {pr.q, pr.yq, NumberText(pr.q), {}}};
     StepReveal();
-    ends[0].mark = PointAt(pr.p, 0, {.radius = 1, .colour = ink::answer});
-    ends[1].mark = PointAt(pr.q, 0, {.radius = 1, .colour = ink::answer});
+    const Dot onAxis{.radius = 1, .colour = ink::answer};
+    const End ends[] = {{pr.p, pr.yp, NumberText(pr.p), PointAt(pr.p, 0, onAxis)},
+                        {pr.q, pr.yq, NumberText(pr.q), PointAt(pr.q, 0, onAxis)}};
     const Num axisY = ends[0].mark.y;
     PenWidth(8);
     Rt().line(ends[0].mark.x, axisY, ends[1].mark.x, axisY, 5);
@@ -174,6 +174,7 @@ void Kestrel::DomainRangeSolution(const DomainRangeProblem& pr) {
         Label(leftOf(yAxis, yText[k]), onGraph[k].y - 50, ink::emphasis, yText[k]);
     }
 
+    // The piece of the graph over the domain.
     StepReveal();
     XJ1 = pr.p;
     YJ1 = pr.q;
