@@ -166,7 +166,8 @@ void Kestrel::SlopeInterceptTopic() {
             StepReveal();
             Label(B1, planeBottom, ink::heading, "右上がりの直線");
         }
-        const Plane plane{.left = s.left, .top = B2_row + 150, .xFrom = -2, .xTo = 4, .yFrom = -2, .yTo = 6, .step = 40};
+        const Plane plane{
+            .left = s.left, .top = B2_row + 150, .xFrom = -2, .xTo = 4, .yFrom = -2, .yTo = 6, .step = 40};
         PlaneAt(plane);
         planeBottom = OnPlane(0, plane.yFrom).y;
         GraphOf(3, s.a, s.b, 3, s.label, -135, 0);

@@ -89,7 +89,8 @@ void Kestrel::ThreeFormsCoefficients() {
     Next(ink::emphasis, "xが1増加したときのyの増加量");
     // Arcs between the y values' cells, from x = -2 on.
     for (int k = 1; k <= 4; ++k) {
-        const Num from = firstValue + 30 + 60 * static_cast<Num>(k), to = firstValue + 30 + 60 * static_cast<Num>(k + 1);
+        const Num from = firstValue + 30 + 60 * static_cast<Num>(k);
+        const Num to = firstValue + 30 + 60 * static_cast<Num>(k + 1);
         ArcOver({.from = {from, belowTable}, .to = {to, belowTable}, .height = 20, .side = 1, .stepDegrees = 15,
                  .dotColour = 3, .labelColour = ink::answer, .label = "2"});
     }
@@ -166,7 +167,8 @@ void Kestrel::IncreaseDecreaseScreen(const IncreaseDecreaseCase& c) {
     Put(B1 - 30, B2_row, ink::text, c.task);
     NewRow(50, ink::text, "yの増減をいいなさい。");
 
-    const Plane plane{.left = 792, .top = 120, .xFrom = -4, .xTo = 4, .yFrom = -6, .yTo = 6, .step = 30, .gridColour = 10};
+    const Plane plane{
+        .left = 792, .top = 120, .xFrom = -4, .xTo = 4, .yFrom = -6, .yTo = 6, .step = 30, .gridColour = 10};
     PlaneAt(plane);
     Point points[5];
     for (int k = 0; k < 5; ++k) points[k] = OnPlane(c.points[k][0], c.points[k][1]);
