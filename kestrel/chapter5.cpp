@@ -24,33 +24,22 @@ const Chapter<Kestrel> Kestrel::kSlopeDrawing{
 
 // ---- Figure helpers ---------------------------------------------------------------
 
-// The slope triangle's corners in pixels: (ZY, AA1) where the run starts,
-// (GY3, HIDARI) where the rise ends; the right angle is at (GY3, AA1).
-void Kestrel::SlopeCorners(Num x1, Num y1, Num x2, Num y2) {
-    ZY = x1;
-    AA1 = y1;
-    GY3 = x2;
-    HIDARI = y2;
+// Kestrel's slope triangle is drawn leg by leg, often a key step apart, in
+// one colour with its numbers; the shared triangle draws both legs at once.
+void Kestrel::RunArrow(const SlopeLegs& legs) {
+    ArrowTo(legs.start.x, legs.start.y, legs.end.x, legs.start.y, legs.colour);
 }
 
-// A slope arrow in colour 5, its head at (headX, headY).
-void Kestrel::SlopeArrow(Num tailX, Num tailY, Num headX, Num headY) { ArrowTo(tailX, tailY, headX, headY, 5); }
+void Kestrel::RiseArrow(const SlopeLegs& legs) {
+    ArrowTo(legs.end.x, legs.start.y, legs.end.x, legs.end.y, legs.colour);
+}
 
-void Kestrel::RunNumber(std::string_view text, Num dy) { Label((ZY + GY3) / 2 - 14, AA1 + dy, 5, text); }
+void Kestrel::RunNumber(const SlopeLegs& legs, std::string_view text, Num dy) {
+    Label((legs.start.x + legs.end.x) / 2 - 14, legs.start.y + dy, legs.colour, text);
+}
 
-void Kestrel::RiseNumber(std::string_view text) { Label(GY3, (AA1 + HIDARI) / 2 - 16, 5, text); }
-
-// Unit slope triangles between the six points held in GY5() and t0014();
-// flags "yn" write their runs, "ny" their rises.
-void Kestrel::SlopeStaircase(std::string_view flags) {
-    for (int i = 1; i <= 5; ++i) {
-        ZY = GY5(i);
-        AA1 = t0014(i);
-        GY3 = GY5(i + 1);
-        HIDARI = t0014(i + 1);
-        HENK3_s = flags;
-        DrawIncreaseArrows();
-    }
+void Kestrel::RiseNumber(const SlopeLegs& legs, std::string_view text) {
+    Label(legs.end.x, (legs.start.y + legs.end.y) / 2 - 16, legs.colour, text);
 }
 
 // ---- Topic 1: slope on the graph ----------------------------------------------------
@@ -89,70 +78,78 @@ void Kestrel::SlopeOnGraphTopic() {
     for (const SlopeScreen& s : kSlopeScreens) {
         if (!first) StepReveal();
         first = false;
-        TopicScreen(1320, 1300, 76);
+        TopicScreen(area::text, 76);
         PenWidth(5);
-        Put(heading, 30, 7, "変化の割合は、グラフではどのようなことを表している？");
-        Put(heading, B2_row + 50, 0, s.question);
-        NewRow(50, 0, s.secondLine, s.secondIndent);
-        PlaneAt(798, 100, s.xFrom, s.xTo, s.yFrom, s.yTo, 40, 14);
+        Put(heading, 30, ink::heading, "変化の割合は、グラフではどのようなことを表している？");
+        Put(heading, B2_row + 50, ink::text, s.question);
+        NewRow(50, ink::text, s.secondLine, s.secondIndent);
+        PlaneAt({.left = 798, .top = 100, .xFrom = s.xFrom, .xTo = s.xTo, .yFrom = s.yFrom, .yTo = s.yTo,
+                 .step = 40, .gridColour = 14});
         GraphOf(3, s.a, s.b, 0, s.graphLabel, s.labelDx, s.labelDy);
-        for (int i = 1; i <= 6; ++i) {
-            const Num x = s.firstX + static_cast<Num>(i - 1);
-            StorePlanePoint(i, x, s.a * x + s.b);
+        // Six points of the line one step apart, with a unit triangle between
+        // each two; their runs are written first, their rises after a key.
+        Point stairs[6];
+        for (int i = 0; i < 6; ++i) {
+            const Num x = s.firstX + static_cast<Num>(i);
+            stairs[i] = OnPlane(x, s.a * x + s.b);
         }
-        SlopeStaircase("yn");
+        auto staircase = [&](bool runs) {
+            for (int i = 0; i < 5; ++i)
+                SlopeTriangle({.from = stairs[i], .to = stairs[i + 1], .runLabel = runs, .riseLabel = !runs});
+        };
+        staircase(true);
 
         StepReveal();
-        NewRow(70, 3, s.unitSteps);
-        SlopeStaircase("ny");
+        NewRow(70, ink::emphasis, s.unitSteps);
+        staircase(false);
         StepReveal();
-        Put(heading, B2_row + 70, 7, s.increaseQuestion);
-        NewRow(50, 7, "yの値はどれだけ増加する？");
+        Put(heading, B2_row + 70, ink::heading, s.increaseQuestion);
+        NewRow(50, ink::heading, "yの値はどれだけ増加する？");
         StepReveal();
         // Drawn at the pen width the staircase left.
-        SlopeCorners(GY5(1), t0014(1), GY5(s.lastPoint), t0014(s.lastPoint));
-        SlopeArrow(ZY, AA1, GY3, AA1);
-        SlopeArrow(GY3, AA1, GY3, HIDARI);
-        RunNumber(s.runText, s.runDy);
+        const SlopeLegs legs{stairs[0], stairs[s.lastPoint - 1], ink::answer};
+        RunArrow(legs);
+        RiseArrow(legs);
+        RunNumber(legs, s.runText, s.runDy);
         StepReveal();
-        NewRow(50, 0, s.product);
-        Next(3, s.increase);
-        RiseNumber(s.riseText);
+        NewRow(50, ink::text, s.product);
+        Next(ink::emphasis, s.increase);
+        RiseNumber(legs, s.riseText);
         StepReveal();
-        Put(heading, B2_row + 70, 7, s.moveQuestion);
+        Put(heading, B2_row + 70, ink::heading, s.moveQuestion);
         StepReveal();
-        NewRow(50, 3, s.move);
+        NewRow(50, ink::emphasis, s.move);
     }
 
     StepReveal();
-    TopicScreen(1320, 1300, 38);
+    TopicScreen(area::text, 38);
     PenWidth(5);
-    Put(38, 30, 0, "問　直線y=ax+bは、");
-    NewRow(50, 0, "aの値が変わるとどうなりますか。", 38);
-    PlaneAt(798, 100, -3, 5, -2, 11, 40, 14);
+    Put(38, 30, ink::text, "問　直線y=ax+bは、");
+    NewRow(50, ink::text, "aの値が変わるとどうなりますか。", 38);
+    PlaneAt({.left = 798, .top = 100, .xFrom = -3, .xTo = 5, .yFrom = -2, .yTo = 11, .step = 40, .gridColour = 14});
     GraphOf(3, 1, 2, 0, "y=x+2", -54, 75);
     GraphOf(3, 2, 2, 3, "y=2x+2", -54, 120);
     GraphOf(3, 3, 2, 7, "y=3x+2");
     StepReveal();
-    NewRow(50, 3, "y=ax+b のaの値が大きいほど、");
-    NewRow(50, 3, "直線の傾きぐあいが急になる。");
+    NewRow(50, ink::emphasis, "y=ax+b のaの値が大きいほど、");
+    NewRow(50, ink::emphasis, "直線の傾きぐあいが急になる。");
     StepReveal();
-    NewRow(50, 0, "aの値を、直線の");
-    Next(5, "傾き");
-    Next(0, "という。");
+    NewRow(50, ink::text, "aの値を、直線の");
+    Next(ink::answer, "傾き");
+    Next(ink::text, "という。");
     StepReveal();
-    NewRow(90, 5, "変化の割合=ﾀyの増加量/xの増加量ﾀ=a=傾き");
+    NewRow(90, ink::answer, "変化の割合=ﾀyの増加量/xの増加量ﾀ=a=傾き");
     StepReveal();
-    NewRow(90, 3, "傾きaは、xが1増加したときのyの増加量");
+    NewRow(90, ink::emphasis, "傾きaは、xが1増加したときのyの増加量");
 }
 
 // ---- Topic 2: slope and intercept, with a drill ---------------------------------------
 
 void Kestrel::SlopeInterceptTopic() {
     FramedScreen(area::text, 570, 175, "<1次関数のグラフ>");
-    NewRow(50, 0, "1次関数 y=ax+bのグラフは、");
-    NewRow(50, 5, "傾きがa,切片がbの直線");
-    Next(0, "である。");
+    NewRow(50, ink::text, "1次関数 y=ax+bのグラフは、");
+    NewRow(50, ink::answer, "傾きがa,切片がbの直線");
+    Next(ink::text, "である。");
 
     // A rising and a falling line, each with its intercept and a slope
     // triangle from x = 0.5 to 2.5; the run's "1" under or over its arrow.
@@ -163,65 +160,68 @@ void Kestrel::SlopeInterceptTopic() {
     };
     static constexpr SideLine sides[] = {{114, 1.5f, 1, "", "a>0のとき", 0}, {494, -1.5f, 5, "y=ax+b", "a<0のとき", -50}};
     PenWidth(5);
+    Num planeBottom = 0;  // where each plane's caption goes
     for (const SideLine& s : sides) {
         if (&s != &sides[0]) {
             StepReveal();
-            Label(B1, GX3, 7, "右上がりの直線");
+            Label(B1, planeBottom, ink::heading, "右上がりの直線");
         }
-        PlaneAt(s.left, B2_row + 150, -2, 4, -2, 6, 40, 0);
+        const Plane plane{
+            .left = s.left, .top = B2_row + 150, .xFrom = -2, .xTo = 4, .yFrom = -2, .yTo = 6, .step = 40};
+        PlaneAt(plane);
+        planeBottom = OnPlane(0, plane.yFrom).y;
         GraphOf(3, s.a, s.b, 3, s.label, -135, 0);
-        Label(TATE - 135, ZX - 50, 3, s.sign);
-        if (s.label.empty()) Label(TATE, t0001, 3, "y=ax+b");
-        PointAt(0, s.b, 8, 5);
-        Label(TATE - 135, t0001 - (s.b + 0.5f) * NAKA, 5, "(0,b)");
-        SlopeCorners(TATE + 0.5f * NAKA, t0001 - (0.5f * s.a + s.b) * NAKA, TATE + 2.5f * NAKA,
-                     t0001 - (2.5f * s.a + s.b) * NAKA);
-        SlopeArrow(ZY, AA1, GY3, AA1);
-        SlopeArrow(GY3, AA1, GY3, HIDARI);
-        RunNumber("1", s.runDy);
-        RiseNumber("a");
+        const Point origin = OnPlane(0, 0);
+        Label(origin.x - 135, plane.top - 50, ink::emphasis, s.sign);
+        if (s.label.empty()) Label(origin.x, origin.y, ink::emphasis, "y=ax+b");
+        PointAt(0, s.b, {.radius = 8, .colour = ink::answer});
+        const Point interceptLabel = OnPlane(0, s.b + 0.5f);
+        Label(interceptLabel.x - 135, interceptLabel.y, ink::answer, "(0,b)");
+        const SlopeLegs legs{OnPlane(0.5f, 0.5f * s.a + s.b), OnPlane(2.5f, 2.5f * s.a + s.b), ink::answer};
+        RunArrow(legs);
+        RiseArrow(legs);
+        RunNumber(legs, "1", s.runDy);
+        RiseNumber(legs, "a");
     }
     StepReveal();
-    Label(HI, GX3, 7, "右下がりの直線");
+    Label(sides[1].left, planeBottom, ink::heading, "右下がりの直線");
     StepReveal();
 
     PenWidth(5);
     SlopeInterceptDrill();
     StepReveal();
-    Put(720, B2_row + 90, 7, "教科書P68 問4 をしなさい。");
+    Put(720, B2_row + 90, ink::heading, "教科書P68 問4 をしなさい。");
 }
 
 void Kestrel::SlopeInterceptDrill() {
-    RandomExerciseLoop([&] {
-        DrawSlopeInterceptNumbers();
-        SlopeInterceptProblem();
+    RandomExerciseLoop([&] { SlopeInterceptProblem(DrawSlopeIntercept()); });
+}
+
+Kestrel::SlopeIntercept Kestrel::DrawSlopeIntercept() {
+    return Problem<SlopeIntercept>([this] {
+        Num a = RandomWhole(5);
+        RandomSign12(a);
+        Num b = RandomWhole(5);
+        RandomSign12(b);
+        return SlopeIntercept{.a = a, .b = b};
     });
 }
 
-void Kestrel::DrawSlopeInterceptNumbers() {
-    T(1) = RandomWhole(5);
-    RandomSign12(T(1));
-    T(2) = RandomWhole(5);
-    RandomSign12(T(2));
-}
-
-void Kestrel::SlopeInterceptProblem() {
-    NumbersToText();
-    A1_s(11) = CoefficientForm(T(1), A1_s(1));
-    A1_s(12) = LaterTermForm(T(2), A1_s(2));
-
+void Kestrel::SlopeInterceptProblem(const SlopeIntercept& problem) {
+    const std::string a = NumberText(problem.a), b = NumberText(problem.b);
     const Num left = 720;
     B1 = left + 36;
     B2_row = 30;
     EraseBox(left, 30, left + 600, 30 + 300);
-    Put(left, 30, 0, "問 1次関数 y=" + A1_s(11) + "x" + A1_s(12) + "　で");
-    NewRow(50, 0, "傾きと切片をいいなさい。");
+    Put(left, 30, ink::text,
+        "問 1次関数 y=" + CoefficientForm(problem.a, a) + "x" + LaterTermForm(problem.b, b) + "　で");
+    NewRow(50, ink::text, "傾きと切片をいいなさい。");
     StepReveal();
-    NewRow(50, 0, "傾き…");
-    Next(5, A1_s(1));
+    NewRow(50, ink::text, "傾き…");
+    Next(ink::answer, a);
     StepReveal();
-    NewRow(50, 0, "切片…");
-    Next(5, A1_s(2));
+    NewRow(50, ink::text, "切片…");
+    Next(ink::answer, b);
 }
 
 // ---- Topic 3: answers of textbook problem 4 ---------------------------------------------
@@ -230,8 +230,8 @@ void Kestrel::SlopeInterceptAnswers() {
     // No figure, but the fraction bar takes the pen width; fix the one a pupil
     // sees on the way in from the menu, whatever ran before.
     PenWidth(3);
-    TopicScreen(1900, 1500, 114);
-    Put(114, 30, 3, "教科書P68 問4の解答");
+    TopicScreen(area::beyond, 114);
+    Put(114, 30, ink::emphasis, "教科書P68 問4の解答");
 
     struct Answer {
         std::string_view function, slope, intercept;
@@ -249,12 +249,12 @@ void Kestrel::SlopeInterceptAnswers() {
             B1 = 760;
             B2_row = 30;
         }
-        NewRow(a.functionStep, 3, a.function, -76);
+        NewRow(a.functionStep, ink::emphasis, a.function, -76);
         StepReveal();
-        NewRow(a.answerStep, 0, "傾き…");
-        Next(5, a.slope);
-        NewRow(a.answerStep, 0, "切片…");
-        Next(5, a.intercept);
+        NewRow(a.answerStep, ink::text, "傾き…");
+        Next(ink::answer, a.slope);
+        NewRow(a.answerStep, ink::text, "切片…");
+        Next(ink::answer, a.intercept);
     }
 }
 
@@ -279,38 +279,40 @@ struct Kestrel::SlopeDrawing {
 };
 
 void Kestrel::DrawGraphFromSlope(const SlopeDrawing& d) {
-    TopicScreen(1320, 1300, 38);
+    TopicScreen(area::text, 38);
     PenWidth(5);
-    Put(38, 30, 0, d.question);
-    NewRow(d.rowBelowQuestion, 0, d.instruction, 38);
-    PlaneAt(722, 100, d.xFrom, d.xTo, d.yFrom, d.yTo, d.step, 14);
+    Put(38, 30, ink::text, d.question);
+    NewRow(d.rowBelowQuestion, ink::text, d.instruction, 38);
+    PlaneAt({.left = 722, .top = 100, .xFrom = d.xFrom, .xTo = d.xTo, .yFrom = d.yFrom, .yTo = d.yTo,
+             .step = d.step, .gridColour = 14});
     StepReveal();
-    NewRow(50, 5, "直線だから、2点がわかればかける。");
+    NewRow(50, ink::answer, "直線だから、2点がわかればかける。");
     StepReveal();
-    NewRow(80, 0, d.interceptLine);
+    NewRow(80, ink::text, d.interceptLine);
     StepReveal();
-    Next(3, d.interceptPoint);
+    Next(ink::emphasis, d.interceptPoint);
     StepReveal();
-    PointAt(0, d.b, 8, 3, d.interceptLabel, -135, 20);
+    PointAt(0, d.b, {.radius = 8, .colour = ink::emphasis, .label = d.interceptLabel, .labelDx = -135, .labelDy = 20});
     StepReveal();
-    NewRow(80, 0, d.slopeLine);
+    NewRow(80, ink::text, d.slopeLine);
     if (!d.runLine.empty()) {
         StepReveal();
-        Next(3, d.runLine);
+        Next(ink::emphasis, d.runLine);
     }
-    SlopeCorners(TATE, t0001 - d.b * NAKA, TATE + d.run * NAKA, t0001 - (d.b + d.rise) * NAKA);
-    SlopeArrow(ZY, AA1, GY3, AA1);
-    RunNumber(d.runText, d.runDy);
+    const SlopeLegs legs{OnPlane(0, d.b), OnPlane(d.run, d.b + d.rise), ink::answer};
+    RunArrow(legs);
+    RunNumber(legs, d.runText, d.runDy);
     StepReveal();
-    NewRow(d.riseRowStep, 0, d.riseLine, 38);
-    SlopeArrow(GY3, AA1, GY3, HIDARI);
-    RiseNumber(d.riseText);
+    NewRow(d.riseRowStep, ink::text, d.riseLine, 38);
+    RiseArrow(legs);
+    RiseNumber(legs, d.riseText);
     StepReveal();
-    NewRow(50, 3, d.secondPoint, 38);
+    NewRow(50, ink::emphasis, d.secondPoint, 38);
     StepReveal();
-    PointAt(d.run, d.b + d.rise, 8, 3, d.secondLabel, d.secondLabelDx, 20);
+    PointAt(d.run, d.b + d.rise,
+            {.radius = 8, .colour = ink::emphasis, .label = d.secondLabel, .labelDx = d.secondLabelDx, .labelDy = 20});
     StepReveal();
-    NewRow(80, 0, "③2点を通る直線をひく。");
+    NewRow(80, ink::text, "③2点を通る直線をひく。");
     StepReveal();
     GraphOf(3, d.a, d.b, 3, d.graphLabel, d.graphLabelDx, d.graphLabelDy);
 }
@@ -335,102 +337,101 @@ void Kestrel::GraphFromSlopeProblem5() {
 
 // Two lines drawn the way the chapter teaches: the intercept, the point one
 // step of the slope away, the line; first the rising one, then the falling.
-// The intercepts are in T(3) and T(4), their texts made.
-void Kestrel::TwoGraphsByPoints(std::string_view heading, std::string_view slope1, std::string_view slope2,
-                                Num run1, Num rise1, Num run2, Num rise2) {
-    A1_s(13) = LaterTermForm(T(3), A1_s(3));
-    A1_s(14) = LaterTermForm(T(4), A1_s(4));
-    TopicScreen(1760, 1800, 88);
-    Put(B1 - 44, B2_row, 0, heading);
-    PlaneAt(680, 50, -10, 10, -10, 10, 25, 1);
-    NewRow(80, 3, "① y=" + std::string(slope1) + "x" + A1_s(13));
-    NewRow(80, 3, "② y=" + std::string(slope2) + "x" + A1_s(14));
+void Kestrel::TwoGraphsByPoints(std::string_view heading, const LineByPoints& rising, const LineByPoints& falling) {
+    TopicScreen(area::screen, 88);
+    Put(B1 - 44, B2_row, ink::text, heading);
+    PlaneAt({.left = 680, .top = 50, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 25, .gridColour = 1});
+    NewRow(80, ink::emphasis, "① y=" + rising.slope + "x" + LaterTermForm(rising.b, NumberText(rising.b)));
+    NewRow(80, ink::emphasis, "② y=" + falling.slope + "x" + LaterTermForm(falling.b, NumberText(falling.b)));
 
     struct Line {
-        Num run, rise, b, dotColour;
+        const LineByPoints& line;
+        Num dotColour;
         std::string_view label;
     };
-    const Line lines[] = {{run1, rise1, T(3), 7, "①"}, {run2, rise2, T(4), 5, "②"}};
+    const Line lines[] = {{rising, 7, "①"}, {falling, 5, "②"}};
     for (const Line& l : lines) {
         StepReveal();
-        PointAt(0, l.b, 10, l.dotColour);
+        PointAt(0, l.line.b, {.radius = 10, .colour = l.dotColour});
         StepReveal();
-        PointAt(l.run, l.b + l.rise, 10, l.dotColour);
+        PointAt(l.line.run, l.line.b + l.line.rise, {.radius = 10, .colour = l.dotColour});
         StepReveal();
-        GraphOf(3, l.rise / l.run, l.b, 3, l.label);
+        GraphOf(3, l.line.rise / l.line.run, l.line.b, 3, l.label);
     }
 }
 
-void Kestrel::DrawNonZeroIntercepts() {
-    T(3) = RandomWhole(5);
-    RandomSign01(T(3));
-    T(4) = RandomWhole(5);
-    RandomSign01(T(4));
+// An intercept of -5 .. 5 but 0.
+Num Kestrel::DrawNonZeroIntercept() {
+    Num b = RandomWhole(5);
+    RandomSign01(b);
+    return b;
 }
 
 void Kestrel::IntegerSlopePractice() {
     // The dots and lines take the pen width in force; fix the one a pupil
     // sees on the way in from the menu, whatever ran before.
     PenWidth(3);
-    RandomExerciseLoop([&] {
-        DrawIntegerSlopes();
-        IntegerSlopeProblem();
+    RandomExerciseLoop([&] { IntegerSlopeProblem(DrawIntegerSlopes()); });
+}
+
+Kestrel::IntegerSlopes Kestrel::DrawIntegerSlopes() {
+    return Problem<IntegerSlopes>([this] {
+        const Num a1 = RandomWhole(5);
+        const Num a2 = -RandomWhole(5);
+        const Num b1 = DrawNonZeroIntercept();
+        const Num b2 = DrawNonZeroIntercept();
+        return IntegerSlopes{.a1 = a1, .a2 = a2, .b1 = b1, .b2 = b2};
     });
 }
 
-void Kestrel::DrawIntegerSlopes() {
-    T(1) = RandomWhole(5);
-    T(2) = -RandomWhole(5);
-    DrawNonZeroIntercepts();
-}
-
-void Kestrel::IntegerSlopeProblem() {
-    NumbersToText();
-    A1_s(1) = CoefficientForm(T(1), A1_s(1));
-    A1_s(2) = CoefficientForm(T(2), A1_s(2));
-    TwoGraphsByPoints("Q1 次の1次関数のグラフをかきなさい。", A1_s(1), A1_s(2), 1, T(1), 1, T(2));
+void Kestrel::IntegerSlopeProblem(const IntegerSlopes& problem) {
+    const LineByPoints rising{CoefficientForm(problem.a1, NumberText(problem.a1)), 1, problem.a1, problem.b1};
+    const LineByPoints falling{CoefficientForm(problem.a2, NumberText(problem.a2)), 1, problem.a2, problem.b2};
+    TwoGraphsByPoints("Q1 次の1次関数のグラフをかきなさい。", rising, falling);
 }
 
 void Kestrel::FractionSlopePractice() {
     // As in the integer practice: the pen width of the way in from the menu.
     PenWidth(3);
-    RandomExerciseLoop([&] {
-        DrawFractionSlopes();
-        FractionSlopeProblem();
-    });
-    Put(88, 280, 0, "教科書P69 問6 をしなさい。");
+    RandomExerciseLoop([&] { FractionSlopeProblem(DrawFractionSlopes()); });
+    Put(88, 280, ink::text, "教科書P69 問6 をしなさい。");
 }
 
 // Denominators 2 to 5 and numerators below them; the slopes are put in
 // lowest terms when the problem is shown.
-void Kestrel::DrawFractionSlopes() {
-    T(1) = RandomWhole(4, 2);
-    F(1) = RandomWhole(T(1) - 1);
-    T(2) = RandomWhole(4, 2);
-    F(2) = -RandomWhole(T(2) - 1);
-    DrawNonZeroIntercepts();
+Kestrel::FractionSlopes Kestrel::DrawFractionSlopes() {
+    return Problem<FractionSlopes>([this] {
+        const Num den1 = RandomWhole(4, 2);
+        const Num num1 = RandomWhole(den1 - 1);
+        const Num den2 = RandomWhole(4, 2);
+        const Num num2 = -RandomWhole(den2 - 1);
+        const Num b1 = DrawNonZeroIntercept();
+        const Num b2 = DrawNonZeroIntercept();
+        return FractionSlopes{.num1 = num1, .den1 = den1, .num2 = num2, .den2 = den2, .b1 = b1, .b2 = b2};
+    });
 }
 
-void Kestrel::FractionSlopeProblem() {
-    for (int k = 1; k <= 2; ++k) {
-        X = F(k);
-        R1B = T(k);
-        FormatFraction();
-        X_s(k) = T_s;
-        T(k) = R1B;
-        F(k) = X;
-    }
-    NumbersToText();
-    TwoGraphsByPoints("Q2 次の1次関数のグラフをかきなさい。", X_s(1), X_s(2), T(1), F(1), T(2), F(2));
+// The line of slope num/den: one step of it is the slope in lowest terms.
+Kestrel::LineByPoints Kestrel::FractionLine(Num num, Num den, Num b) {
+    X = num;
+    R1B = den;
+    FormatFraction();
+    return {T_s, R1B, X, b};
+}
+
+void Kestrel::FractionSlopeProblem(const FractionSlopes& problem) {
+    const LineByPoints rising = FractionLine(problem.num1, problem.den1, problem.b1);
+    const LineByPoints falling = FractionLine(problem.num2, problem.den2, problem.b2);
+    TwoGraphsByPoints("Q2 次の1次関数のグラフをかきなさい。", rising, falling);
 }
 
 // ---- Topic 8: answers of textbook problem 6 ----------------------------------------------
 
 void Kestrel::GraphDrawingAnswers() {
-    TopicScreen(1320, 1300, 38);
+    TopicScreen(area::text, 38);
     PenWidth(5);
-    Put(38, 30, 3, "教科書P69 問6　解答");
-    PlaneAt(342, 100, -6, 6, -6, 6, 40, 14);
+    Put(38, 30, ink::emphasis, "教科書P69 問6　解答");
+    PlaneAt({.left = 342, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .step = 40, .gridColour = 14});
 
     // Each pair of points takes the colour of the next answer's line.
     struct Answer {
@@ -447,8 +448,8 @@ void Kestrel::GraphDrawingAnswers() {
     };
     for (const Answer& a : answers) {
         GraphOf(3, a.a, a.b, a.colour, a.label, a.labelDx, a.labelDy);
-        PointAt(0, a.b, 8, a.pointColour);
-        PointAt(a.run, a.b + a.rise, 8, a.pointColour);
+        PointAt(0, a.b, {.radius = 8, .colour = a.pointColour});
+        PointAt(a.run, a.b + a.rise, {.radius = 8, .colour = a.pointColour});
     }
 }
 

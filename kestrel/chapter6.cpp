@@ -20,101 +20,100 @@ const Chapter<Kestrel> Kestrel::kTableEquationGraph{
 // ---- a and b in three forms ------------------------------------------------------
 
 void Kestrel::ThreeFormsCoefficients() {
-    TopicScreen(1320, 1300, 76);
+    TopicScreen(area::text, 76);
     PenWidth(5);
-    Put(B1 - 38, B2_row, 0, "問　1次関数y=ax+b の");
-    Next(3, "a,b");
-    Next(0, "をいいなさい。");
-    Put(B1 - 38, B2_row + 60, 0, "(1) y=2x+3");
+    Put(B1 - 38, B2_row, ink::text, "問　1次関数y=ax+b の");
+    Next(ink::emphasis, "a,b");
+    Next(ink::text, "をいいなさい。");
+    Put(B1 - 38, B2_row + 60, ink::text, "(1) y=2x+3");
 
-    GY5(1) = B1;
-    GY5(2) = 874;
-    t0014(1) = B2_row + 50;
-    t0014(2) = t0014(1) + 100 + 30;
-    t0014(3) = t0014(2) + 100 + 80;
-    t0014(4) = t0014(3) - 100;
-    Put(B1 - 38, t0014(2), 0, "(2)");
+    // The answers stand under the equation, under the table and under the graph.
+    const Num left = B1, graphLeft = 874;
+    const Num equationAnswers = B2_row + 50;
+    const Num tableTop = equationAnswers + 100 + 30;
+    const Num tableAnswers = tableTop + 100 + 80;
+    const Num graphAnswers = tableAnswers - 100;
+    Put(left - 38, tableTop, ink::text, "(2)");
 
-    GY5(11) = GY5(1) + 40;
-    GY5(12) = GY5(11) + 60;
-    GY5(13) = GY5(12) + 180 + 15;
-    t0014(11) = t0014(2);
-    t0014(12) = t0014(11) + 50;
-    t0014(13) = t0014(12) + 50;
-    for (int k = 1; k <= 5; ++k) GY5(13 + k) = GY5(12) + 30 + 60 * static_cast<Num>(k);
-
+    const Num tableLeft = left + 40;
+    const Num firstValue = tableLeft + 60;
+    const Num xZero = firstValue + 180 + 15;  // the cell of x = 0
+    const Num yRow = tableTop + 50, belowTable = yRow + 50;
     static constexpr std::string_view table[2][8] = {
         {"x", "…", "-2", "-1", "0", "1", "2", "…"},
         {"y", "…", "-1", "1", "3", "5", "7", "…"},
     };
     const CellStyle cell{60, 50, 0, 15, 0};
+    const Num rows[2] = {tableTop, yRow};
     for (int row = 0; row < 2; ++row) {
-        for (int k = 1; k <= 8; ++k) {
-            Cell(GY5(11) + 60 * static_cast<Num>(k - 1), t0014(11 + row), cell, table[row][k - 1]);
-        }
+        for (int k = 1; k <= 8; ++k) Cell(tableLeft + 60 * static_cast<Num>(k - 1), rows[row], cell, table[row][k - 1]);
     }
 
     // The sketch is drawn with slope 1.5 so that it fits the small plane; its
     // triangle is still labelled 1 and 2.
-    PlaneAt(GY5(2), t0014(1) - 100, -2, 4, -2, 8, 30, 0);
+    const Plane plane{.left = graphLeft, .top = equationAnswers - 100, .xFrom = -2, .xTo = 4, .yFrom = -2, .yTo = 8,
+                      .step = 30};
+    PlaneAt(plane);
     const Num a = 1.5f, b = 3;
     GraphOf(3, a, b, 3, "");
-    Label(TATE - 135, ZX, 0, "(3)");
-    PointAt(0, 3, 8, 0);
-    Put(TATE - 135, t0001 - 3.5f * NAKA, 0, "(0,");
-    GY5(7) = DSM1;
-    t0014(7) = DSM2;
-    Label(GY5(7), t0014(7), 0, "3)");
+    Label(OnPlane(0, 0).x - 135, plane.top, ink::text, "(3)");
+    PointAt(0, 3, {.radius = 8, .colour = ink::text});
+    const Point interceptText = OnPlane(0, 3.5f);
+    Put(interceptText.x - 135, interceptText.y, ink::text, "(0,");
+    const Point interceptThree{YI1, B2_row};  // the "3" of "(0,3)"
+    Label(interceptThree.x, interceptThree.y, ink::text, "3)");
 
-    ZY = TATE + 0.5f * NAKA;
-    AA1 = t0001 - (a * 0.5f + b) * NAKA;
-    GY3 = TATE + 2.5f * NAKA;
-    HIDARI = t0001 - (a * 2.5f + b) * NAKA;
-    ArrowTo(ZY, AA1, GY3, AA1, 0);
-    ArrowTo(GY3, AA1, GY3, HIDARI, 0);
-    Label((ZY + GY3) / 2 - 14, AA1, 0, "1");
-    const Num riseLabelY = (AA1 + HIDARI) / 2 - 16;
-    Label(GY3, riseLabelY, 0, "2");
+    const SlopeLegs legs{OnPlane(0.5f, a * 0.5f + b), OnPlane(2.5f, a * 2.5f + b), ink::text};
+    RunArrow(legs);
+    RiseArrow(legs);
+    RunNumber(legs, "1");
+    RiseNumber(legs, "2");
 
     // Under the equation.
     StepReveal();
-    Put(GY5(1), t0014(1), 0, "a=");
+    Put(left, equationAnswers, ink::text, "a=");
     StepReveal();
-    Next(5, "2 ");
-    Next(3, "変化の割合 ");
+    Next(ink::answer, "2 ");
+    Next(ink::emphasis, "変化の割合 ");
     StepReveal();
-    NewRow(50, 0, "b=");
+    NewRow(50, ink::text, "b=");
     StepReveal();
-    Next(5, "3 ");
-    Next(3, "x=0のときのyの値");
+    Next(ink::answer, "3 ");
+    Next(ink::emphasis, "x=0のときのyの値");
 
     // Under the table.
     StepReveal();
-    Put(GY5(1), t0014(3), 0, "a=");
+    Put(left, tableAnswers, ink::text, "a=");
     StepReveal();
-    Next(5, "2 ");
-    Next(3, "xが1増加したときのyの増加量");
-    for (int k = 14; k <= 17; ++k) ArcOver(GY5(k), t0014(13), GY5(k + 1), t0014(13), 20, 1, 15, 3, 5, "2");
+    Next(ink::answer, "2 ");
+    Next(ink::emphasis, "xが1増加したときのyの増加量");
+    // Arcs between the y values' cells, from x = -2 on.
+    for (int k = 1; k <= 4; ++k) {
+        const Num from = firstValue + 30 + 60 * static_cast<Num>(k);
+        const Num to = firstValue + 30 + 60 * static_cast<Num>(k + 1);
+        ArcOver({.from = {from, belowTable}, .to = {to, belowTable}, .height = 20, .side = 1, .stepDegrees = 15,
+                 .dotColour = 3, .labelColour = ink::answer, .label = "2"});
+    }
     StepReveal();
-    NewRow(50, 0, "b=");
+    NewRow(50, ink::text, "b=");
     StepReveal();
-    Next(5, "3 ");
-    Next(3, "x=0のときのyの値");
-    Label(GY5(13), t0014(12) + 2, 5, "3");
+    Next(ink::answer, "3 ");
+    Next(ink::emphasis, "x=0のときのyの値");
+    Label(xZero, yRow + 2, ink::answer, "3");
 
     // Under the graph.
     StepReveal();
-    Put(GY5(2), t0014(4), 0, "a=");
+    Put(graphLeft, graphAnswers, ink::text, "a=");
     StepReveal();
-    Next(5, "2 ");
-    Next(3, "傾き");
-    Label(GY3, riseLabelY, 5, "2");
+    Next(ink::answer, "2 ");
+    Next(ink::emphasis, "傾き");
+    RiseNumber({legs.start, legs.end, ink::answer}, "2");
     StepReveal();
-    Put(GY5(2), B2_row + 50, 0, "b=");
+    Put(graphLeft, B2_row + 50, ink::text, "b=");
     StepReveal();
-    Next(5, "3 ");
-    Next(3, "切片");
-    Label(GY5(7), t0014(7), 5, "3");
+    Next(ink::answer, "3 ");
+    Next(ink::emphasis, "切片");
+    Label(interceptThree.x, interceptThree.y, ink::answer, "3");
 }
 
 // ---- Increasing and decreasing --------------------------------------------------------
@@ -136,9 +135,9 @@ void Kestrel::IncreasingFunctionTopic() {
         "y=x+2",
         1,
         {{-3, -1}, {3, -1}, {3, 5}, {-3, 0}, {2, 5}},
-        3,
+        ink::emphasis,
         "増加する",
-        5,
+        ink::answer,
         "右上がりは増加",
         "a>0のとき、右上がりで増加",
         false,
@@ -152,9 +151,9 @@ void Kestrel::DecreasingFunctionTopic() {
         "y=-x+2",
         -1,
         {{-3, 5}, {3, 5}, {3, -1}, {-3, 3}, {2, -2}},
-        5,
+        ink::answer,
         "減少する",
-        3,
+        ink::emphasis,
         "右下がりは減少",
         "a<0のとき、右下がりで減少",
         true,
@@ -163,18 +162,22 @@ void Kestrel::DecreasingFunctionTopic() {
 }
 
 void Kestrel::IncreaseDecreaseScreen(const IncreaseDecreaseCase& c) {
-    TopicScreen(1320, 1300, 60);
+    TopicScreen(area::text, 60);
     PenWidth(5);
-    Put(B1 - 30, B2_row, 0, c.task);
-    NewRow(50, 0, "yの増減をいいなさい。");
+    Put(B1 - 30, B2_row, ink::text, c.task);
+    NewRow(50, ink::text, "yの増減をいいなさい。");
 
-    PlaneAt(792, 120, -4, 4, -6, 6, 30, 10, 1);
-    for (int k = 1; k <= 5; ++k) StorePlanePoint(k, c.points[k - 1][0], c.points[k - 1][1]);
+    const Plane plane{
+        .left = 792, .top = 120, .xFrom = -4, .xTo = 4, .yFrom = -6, .yTo = 6, .step = 30, .gridColour = 10};
+    PlaneAt(plane);
+    Point points[5];
+    for (int k = 0; k < 5; ++k) points[k] = OnPlane(c.points[k][0], c.points[k][1]);
     GraphOf(3, c.a, 2, 3, "");
-    Label(GY1, ZX, 0, c.graphLabel);
+    // At the top right corner of the plane.
+    Label(OnPlane(plane.xTo, 0).x, plane.top, ink::text, c.graphLabel);
 
     auto arrow = [&](int tail, int head, Num colour) {
-        ArrowTo(GY5(tail), t0014(tail), GY5(head), t0014(head), colour);
+        ArrowTo(points[tail - 1].x, points[tail - 1].y, points[head - 1].x, points[head - 1].y, colour);
     };
     StepReveal();
     PenWidth(6);
@@ -187,11 +190,11 @@ void Kestrel::IncreaseDecreaseScreen(const IncreaseDecreaseCase& c) {
     NewRow(70, c.ruleColour, c.rule);
     arrow(4, 5, 5);
     StepReveal();
-    NewRow(70, 5, c.generalRule);
+    NewRow(70, ink::answer, c.generalRule);
     PenWidth(3);
     if (c.assignment) {
         StepReveal();
-        Put(38, 550, 3, "教科書P65 問8 をしなさい。");
+        Put(38, 550, ink::emphasis, "教科書P65 問8 をしなさい。");
     }
 }
 
@@ -202,46 +205,47 @@ void Kestrel::IncreaseDecreaseScreen(const IncreaseDecreaseCase& c) {
 // drawing it, so even the largest slope the entry takes draws only dots inside.
 void Kestrel::TypedValueGraphLoop(std::string_view prompt, bool slopeTyped, Num colour) {
     RandomExerciseLoop([&] {
+        Num typed;
         do {
             KKAI_s = ScreenText(prompt);
             AskChoice();
             ClearPromptBand();
-            F(1) = DefinedOrZero(AINP);
-        } while (!slopeTyped && (F(1) < -10 || F(1) > 10));
+            typed = DefinedOrZero(AINP);
+        } while (!slopeTyped && (typed < -10 || typed > 10));
         if (slopeTyped)
-            GraphOf(3, F(1), 2, colour, "");
+            GraphOf(3, typed, 2, colour, "");
         else
-            GraphOf(3, 2, F(1), colour, "");
+            GraphOf(3, 2, typed, colour, "");
     });
 }
 
 void Kestrel::ParameterGraphExplorer() {
-    TopicScreen(1320, 1300, 40);
+    TopicScreen(area::text, 40);
     PenWidth(5);
-    Put(B1, B2_row, 0, "P70 問7 1次関数 ");
-    Next(3, "y=ax+b で、");
-    NewRow(50, 0, "(1)");
-    Next(3, "b=2");
-    Next(0, "として");
-    NewRow(50, 3, "aの値を変化させたグラフでの気づき");
-    PlaneAt(680, 50, -10, 10, -10, 10, 25, 1);
+    Put(B1, B2_row, ink::text, "P70 問7 1次関数 ");
+    Next(ink::emphasis, "y=ax+b で、");
+    NewRow(50, ink::text, "(1)");
+    Next(ink::emphasis, "b=2");
+    Next(ink::text, "として");
+    NewRow(50, ink::emphasis, "aの値を変化させたグラフでの気づき");
+    PlaneAt({.left = 680, .top = 50, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 25, .gridColour = 1});
 
     TypedValueGraphLoop("aの値を入力して下さい。(整数か小数)", true, 3);
 
     StepReveal();
-    Put(40, 200, 0, "①つねに点(0,2)を通る。");
+    Put(40, 200, ink::text, "①つねに点(0,2)を通る。");
     StepReveal();
-    Put(40, 250, 0, "②a>0…aを大きくするとy軸に近づく。");
+    Put(40, 250, ink::text, "②a>0…aを大きくするとy軸に近づく。");
     StepReveal();
-    Put(40, 300, 0, "③a<0…aを小さくするとy軸に近づく。");
+    Put(40, 300, ink::text, "③a<0…aを小さくするとy軸に近づく。");
     StepReveal();
-    Put(40, 420, 0, "(2)");
-    Next(3, "a=2");
-    Next(0, "として");
+    Put(40, 420, ink::text, "(2)");
+    Next(ink::emphasis, "a=2");
+    Next(ink::text, "として");
     TypedValueGraphLoop("bの値を入力して下さい。(整数か小数)", false, 7);
 
     StepReveal();
-    Put(40, 540, 0, "①グラフどうしはつねに平行。");
+    Put(40, 540, ink::text, "①グラフどうしはつねに平行。");
 }
 
 }  // namespace lesson

@@ -19,184 +19,177 @@ const Chapter<Kestrel> Kestrel::kDomainRange{
 // ---- Worked example ------------------------------------------------------------------
 
 void Kestrel::DomainRangeExample() {
-    TopicScreen(1320, 1300, 38);
+    TopicScreen(area::text, 38);
     PenWidth(5);
-    Put(B1, B2_row, 0, "問　1次関数 y=5x+20 について、");
-    NewRow(50, 0, "xの変域が 5≦x≦10 のとき、");
-    NewRow(50, 0, "yの変域を求めなさい。");
+    Put(B1, B2_row, ink::text, "問　1次関数 y=5x+20 について、");
+    NewRow(50, ink::text, "xの変域が 5≦x≦10 のとき、");
+    NewRow(50, ink::text, "yの変域を求めなさい。");
 
     // One grid step is 1 across and 5 up.
-    PlaneAt(722, 30, -2, 13, -2, 20, 28, 14, -1);
+    PlaneAt({.left = 722, .top = 30, .xFrom = -2, .xTo = 13, .yFrom = -2, .yTo = 20, .step = 28,
+             .gridColour = 14, .scaleNumbers = false});
     t0000 = 1;
     GGX = 5;
     LabelAxisScales();
     GraphOf(3, 5, 20, 0, "y=5x+20", -108, -70);
 
-    // Points 1 to 6: the domain's ends on the x axis, the graph above them,
-    // and their heights on the y axis.
-    auto line = [&](int from, int to, Num colour) { Rt().line(GY5(from), t0014(from), GY5(to), t0014(to), static_cast<int>(colour)); };
-    auto arrow = [&](int from, int to) { ArrowTo(GY5(from), t0014(from), GY5(to), t0014(to), 5, 16, 2); };
+    // The domain's ends on the x axis, the graph above them (y = 45 and 70,
+    // 9 and 14 steps up) and their heights on the y axis.
+    auto line = [&](Point from, Point to, Num colour) {
+        Rt().line(from.x, from.y, to.x, to.y, static_cast<int>(colour));
+    };
+    auto arrow = [&](Point from, Point to) { ArrowTo(from.x, from.y, to.x, to.y, 5, 16, 2); };
+    const Dot domainDot{.radius = 8, .colour = ink::answer};
     StepReveal();
-    PointAt(5, 0, 8, 5);
-    GY5(1) = HOUKOU;
-    t0014(1) = N2;
-    PointAt(10, 0, 8, 5);
-    GY5(2) = HOUKOU;
-    t0014(2) = N2;
-    GY5(3) = GY5(1);
-    t0014(3) = t0001 - 9 * NAKA;
-    GY5(4) = GY5(2);
-    t0014(4) = t0001 - 14 * NAKA;
-    GY5(5) = TATE;
-    t0014(5) = t0014(3);
-    GY5(6) = TATE;
-    t0014(6) = t0014(4);
-    line(1, 2, 5);
+    const Point low = PointAt(5, 0, domainDot);
+    const Point high = PointAt(10, 0, domainDot);
+    const Point lowHeight = OnPlane(0, 9), highHeight = OnPlane(0, 14);
+    const Point lowOnGraph{low.x, lowHeight.y}, highOnGraph{high.x, highHeight.y};
+    line(low, high, 5);
     StepReveal();
-    arrow(1, 3);
+    arrow(low, lowOnGraph);
     StepReveal();
-    arrow(2, 4);
+    arrow(high, highOnGraph);
     StepReveal();
     PenWidth(9);
-    line(3, 4, 3);
+    line(lowOnGraph, highOnGraph, 3);
     PenWidth(5);
     StepReveal();
-    arrow(3, 5);
-    PointAt(0, 9, 8, 5);
+    arrow(lowOnGraph, lowHeight);
+    PointAt(0, 9, domainDot);
     StepReveal();
-    arrow(4, 6);
-    PointAt(0, 14, 8, 5);
+    arrow(highOnGraph, highHeight);
+    PointAt(0, 14, domainDot);
     StepReveal();
-    line(5, 6, 5);
+    line(lowHeight, highHeight, 5);
 
     StepReveal();
-    NewRow(80, 3, "グラフから");
+    NewRow(80, ink::emphasis, "グラフから");
     StepReveal();
-    NewRow(50, 0, "x=5 のとき　");
+    NewRow(50, ink::text, "x=5 のとき　");
     StepReveal();
-    Next(3, "最小値 y=45");
+    Next(ink::emphasis, "最小値 y=45");
     StepReveal();
-    NewRow(50, 0, "x=10 のとき　");
+    NewRow(50, ink::text, "x=10 のとき　");
     StepReveal();
-    Next(3, "最大値 y=70");
+    Next(ink::emphasis, "最大値 y=70");
     StepReveal();
-    NewRow(50, 0, "したがって、yの変域は　");
+    NewRow(50, ink::text, "したがって、yの変域は　");
     StepReveal();
-    Next(5, "45≦y≦70");
+    Next(ink::answer, "45≦y≦70");
 }
 
 // ---- Random practice ---------------------------------------------------------------------
 
 void Kestrel::DomainRangePractice() {
-    TopicScreen(1320, 1300, 40);
-    PenWidth(5);
-    LT2(1) = B1;
-    B2(1) = B2_row;
-    RandomExerciseLoop([this] {
-        DrawDomainRangeProblem();
-        DomainRangeProblemScreen();
-        DomainRangeSolution();
+    RandomProblemScreen(area::text, 40, [this] {
+        const DomainRangeProblem problem = DrawDomainRangeProblem();
+        RestartProblem(Wipe::WholeArea);
+        DomainRangeProblemScreen(problem);
+        DomainRangeSolution(problem);
     });
 }
 
-// y = ax + b on p ≦ x ≦ q with both ends of the range within -10..10. Any
-// failed test draws the whole problem again, slope first; the slope differs
-// from the one last drawn (ZY1).
-void Kestrel::DrawDomainRangeProblem() {
-    for (;;) {
-        T(1) = RandomWhole(2);
-        RandomSign12(T(1));
-        if (RepeatsKept(T(1), ZY1)) continue;
-        F(1) = RandomWhole(3);
-        RandomSign12(F(1));
-        T(2) = RandomWhole(8);
-        RandomSign12(T(2));
-        T(3) = T(2) + RandomWhole(6, 3);
-        if (T(3) > 9) continue;
-        F(2) = T(1) * T(2) + F(1);
-        if (F(2) > 10 || F(2) < -10) continue;
-        F(3) = T(1) * T(3) + F(1);
-        if (F(3) > 10 || F(3) < -10) continue;
-        return;
-    }
+// Any failed test draws the whole problem again, slope first; the slope
+// differs from the one last drawn (ZY1).
+Kestrel::DomainRangeProblem Kestrel::DrawDomainRangeProblem() {
+    return Problem<DomainRangeProblem>([this] {
+        for (;;) {
+            Num a = RandomWhole(2);
+            RandomSign12(a);
+            if (RepeatsKept(a, ZY1)) continue;
+            Num b = RandomWhole(3);
+            RandomSign12(b);
+            Num p = RandomWhole(8);
+            RandomSign12(p);
+            const Num q = p + RandomWhole(6, 3);
+            if (q > 9) continue;
+            const Num yp = a * p + b;
+            if (yp > 10 || yp < -10) continue;
+            const Num yq = a * q + b;
+            if (yq > 10 || yq < -10) continue;
+            return DomainRangeProblem{.a = a, .b = b, .p = p, .q = q, .yp = yp, .yq = yq};
+        }
+    });
 }
 
-void Kestrel::DomainRangeProblemScreen() {
-    T(4) = T(1) * T(2);
-    T(5) = T(1) * T(3);
-    NumbersToText();
-    A1_s(11) = CoefficientForm(T(1), A1_s(1));
-    TITLE_s(11) = LaterTermForm(F(1), TITLE_s(1));
-    A1_s(12) = SubstitutedForm(T(2), A1_s(2));
-    A1_s(13) = SubstitutedForm(T(3), A1_s(3));
-
-    ClearBox(1600, 1800);
-    B1 = LT2(1);
-    B2_row = B2(1);
-    Put(B1, B2_row, 7, "練習　");
-    Next(0, "1次関数 ");
-    Next(3, "y=" + A1_s(11) + "x" + TITLE_s(11));
-    Next(0, "について、");
-    NewRow(50, 0, "xの変域が ");
-    Next(3, A1_s(2) + "≦x≦" + A1_s(3));
-    Next(0, " のとき、");
-    NewRow(50, 0, "yの変域を求めなさい。");
+void Kestrel::DomainRangeProblemScreen(const DomainRangeProblem& pr) {
+    const std::string equation = "y=" + CoefficientForm(pr.a, NumberText(pr.a)) + "x" +
+                                 LaterTermForm(pr.b, NumberText(pr.b));
+    Put(B1, B2_row, ink::heading, "練習　");
+    Next(ink::text, "1次関数 ");
+    Next(ink::emphasis, equation);
+    Next(ink::text, "について、");
+    NewRow(50, ink::text, "xの変域が ");
+    Next(ink::emphasis, NumberText(pr.p) + "≦x≦" + NumberText(pr.q));
+    Next(ink::text, " のとき、");
+    NewRow(50, ink::text, "yの変域を求めなさい。");
 }
 
-void Kestrel::DomainRangeSolution() {
-    PlaneAt(640, 50, -10, 10, -10, 10, 30, 0);
-    GraphOf(3, T(1), F(1), 0, "");
-    NewRow(50, 3, "<解答>");
+void Kestrel::DomainRangeSolution(const DomainRangeProblem& pr) {
+    PlaneAt({.left = 640, .top = 50, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 30});
+    GraphOf(3, pr.a, pr.b, 0, "");
+    NewRow(50, ink::emphasis, "<解答>");
 
     // A value's text stands left of its point, 30 a character.
     auto leftOf = [](Num x, const std::string& text) { return x - 30 * static_cast<Num>(rt::klen(text)); };
 
-    StepReveal();
-    PointAt(T(2), 0, 1, 5);
-    const Num markP = HOUKOU, axisY = N2;
-    PointAt(T(3), 0, 1, 5);
-    const Num markQ = HOUKOU;
-    PenWidth(8);
-    Rt().line(markP, axisY, markQ, axisY, 5);
-    PenWidth(5);
-    Label(leftOf(markP, A1_s(2)), axisY, 3, A1_s(2));
-    Label(markQ, axisY, 3, A1_s(3));
-
-    // Substitutes bound k (2: p, 3: q) into the equation and marks its point
-    // with guide lines to both axes; the point is kept in LT2(k+3), B2(k+3).
-    auto substitute = [&](int k, Num mark) {
-        StepReveal();
-        NewRow(50, 0, "x=" + A1_s(k) + " のとき　");
-        StepReveal();
-        NewRow(50, 3, "y=");
-        Next(0, A1_s(1) + "*" + A1_s(10 + k) + TITLE_s(11) + "=");
-        Next(0, A1_s(k + 2) + TITLE_s(11));
-        Next(3, "=" + TITLE_s(k));
-        PointAt(T(k), F(k), 8, 3);
-        LT2(k + 3) = HOUKOU;
-        B2(k + 3) = N2;
-        Rt().line(mark, axisY, LT2(k + 3), B2(k + 3), 7);
-        Rt().line(LT2(k + 3), B2(k + 3), TATE, B2(k + 3), 7);
-        Label(leftOf(TATE, TITLE_s(k)), B2(k + 3) - 50, 3, TITLE_s(k));
+    // The domain's ends: where x is marked on the axis, and its texts.
+    struct End {
+        Num x, y;
+        std::string xText;
+        Point mark;
     };
-    substitute(2, markP);
-    substitute(3, markQ);
-
     StepReveal();
-    XJ1 = T(2);
-    YJ1 = T(3);
-    GraphOf(3, T(1), F(1), 3, "");
+    const Dot onAxis{.radius = 1, .colour = ink::answer};
+    const End ends[] = {{pr.p, pr.yp, NumberText(pr.p), PointAt(pr.p, 0, onAxis)},
+                        {pr.q, pr.yq, NumberText(pr.q), PointAt(pr.q, 0, onAxis)}};
+    const Num axisY = ends[0].mark.y;
+    PenWidth(8);
+    Rt().line(ends[0].mark.x, axisY, ends[1].mark.x, axisY, 5);
+    PenWidth(5);
+    Label(leftOf(ends[0].mark.x, ends[0].xText), axisY, ink::emphasis, ends[0].xText);
+    Label(ends[1].mark.x, axisY, ink::emphasis, ends[1].xText);
+
+    // Each end substituted into the equation, its point marked with guide
+    // lines to both axes.
+    const std::string a = NumberText(pr.a);
+    const std::string term = LaterTermForm(pr.b, NumberText(pr.b));
+    const Num yAxis = OnPlane(0, 0).x;
+    Point onGraph[2];
+    std::string yText[2];
+    for (int k = 0; k < 2; ++k) {
+        const End& e = ends[k];
+        StepReveal();
+        NewRow(50, ink::text, "x=" + e.xText + " のとき　");
+        StepReveal();
+        NewRow(50, ink::emphasis, "y=");
+        Next(ink::text, a + "*" + SubstitutedForm(e.x, e.xText) + term + "=");
+        Next(ink::text, NumberText(pr.a * e.x) + term);
+        yText[k] = NumberText(e.y);
+        Next(ink::emphasis, "=" + yText[k]);
+        onGraph[k] = PointAt(e.x, e.y, {.radius = 8, .colour = ink::emphasis});
+        Rt().line(e.mark.x, axisY, onGraph[k].x, onGraph[k].y, 7);
+        Rt().line(onGraph[k].x, onGraph[k].y, yAxis, onGraph[k].y, 7);
+        Label(leftOf(yAxis, yText[k]), onGraph[k].y - 50, ink::emphasis, yText[k]);
+    }
+
+    // The piece of the graph over the domain.
+    StepReveal();
+    XJ1 = pr.p;
+    YJ1 = pr.q;
+    GraphOf(3, pr.a, pr.b, 3, "");
     StepReveal();
     PenWidth(8);
-    Rt().line(TATE, B2(6), TATE, B2(5), 5);
+    Rt().line(yAxis, onGraph[1].y, yAxis, onGraph[0].y, 5);
     PenWidth(5);
     StepReveal();
-    NewRow(50, 0, "グラフから、yの変域は　");
+    NewRow(50, ink::text, "グラフから、yの変域は　");
     StepReveal();
     // The range follows the sign of a: a rising line is lowest at p.
-    const std::string& low = T(1) > 0 ? TITLE_s(2) : TITLE_s(3);
-    const std::string& high = T(1) > 0 ? TITLE_s(3) : TITLE_s(2);
-    NewRow(50, 5, low + "≦y≦" + high);
+    const std::string& low = pr.a > 0 ? yText[0] : yText[1];
+    const std::string& high = pr.a > 0 ? yText[1] : yText[0];
+    NewRow(50, ink::answer, low + "≦y≦" + high);
 }
 
 }  // namespace lesson

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <string>
 #include <string_view>
 
 #include "lesson/lesson.h"
@@ -105,32 +106,54 @@ public:
     // ---- Chapter 5: slope and drawing graphs ----------------------------------
     void SlopeOnGraphTopic();
     void SlopeInterceptTopic();
-    void SlopeInterceptDrill();
     void SlopeInterceptAnswers();
     void GraphFromSlopeExample();
     void GraphFromSlopeProblem5();
     void IntegerSlopePractice();
     void FractionSlopePractice();
     void GraphDrawingAnswers();
-    // The random topics draw into T() and F(); a problem is shown from what
-    // they hold, so tests can hand a problem chosen numbers.
-    void DrawSlopeInterceptNumbers();
-    void SlopeInterceptProblem();
-    void DrawIntegerSlopes();
-    void IntegerSlopeProblem();
-    void DrawFractionSlopes();
-    void FractionSlopeProblem();
+    void SlopeInterceptDrill();
+    // The drill's problem: y = ax + b, a and b within -5..5 but 0.
+    struct SlopeIntercept {
+        Num a, b;
+    };
+    SlopeIntercept DrawSlopeIntercept();
+    void SlopeInterceptProblem(const SlopeIntercept& problem);
+    // The practice problems: a rising and a falling line, the intercepts
+    // within -5..5 but 0; integer slopes within 1..5 and -5..-1, or proper
+    // fractions of denominators 2..5.
+    struct IntegerSlopes {
+        Num a1, a2, b1, b2;
+    };
+    struct FractionSlopes {
+        Num num1, den1, num2, den2, b1, b2;
+    };
+    IntegerSlopes DrawIntegerSlopes();
+    FractionSlopes DrawFractionSlopes();
+    Num DrawNonZeroIntercept();
+    void IntegerSlopeProblem(const IntegerSlopes& problem);
+    void FractionSlopeProblem(const FractionSlopes& problem);
+    // A line drawn by its points: its slope as written, one step of it (run
+    // and rise) and its intercept.
+    struct LineByPoints {
+        std::string slope;
+        Num run, rise, b;
+    };
+    LineByPoints FractionLine(Num num, Num den, Num b);
+    void TwoGraphsByPoints(std::string_view heading, const LineByPoints& rising, const LineByPoints& falling);
     // Figures of the chapter.
     struct SlopeDrawing;
     void DrawGraphFromSlope(const SlopeDrawing& d);
-    void SlopeStaircase(std::string_view flags);
-    void DrawNonZeroIntercepts();
-    void TwoGraphsByPoints(std::string_view heading, std::string_view slope1, std::string_view slope2,
-                           Num run1, Num rise1, Num run2, Num rise2);
-    void SlopeCorners(Num x1, Num y1, Num x2, Num y2);
-    void SlopeArrow(Num tailX, Num tailY, Num headX, Num headY);
-    void RunNumber(std::string_view text, Num dy);
-    void RiseNumber(std::string_view text);
+    // A slope triangle drawn leg by leg in one colour: the run from start
+    // across, the rise to end.
+    struct SlopeLegs {
+        Point start, end;
+        Num colour;
+    };
+    void RunArrow(const SlopeLegs& legs);
+    void RiseArrow(const SlopeLegs& legs);
+    void RunNumber(const SlopeLegs& legs, std::string_view text, Num dy = 0);
+    void RiseNumber(const SlopeLegs& legs, std::string_view text);
 
     // ---- Chapter 6: table, equation and graph ---------------------------------
     void ThreeFormsCoefficients();
@@ -146,11 +169,14 @@ public:
     // ---- Chapter 7: domain and range ------------------------------------------
     void DomainRangeExample();
     void DomainRangePractice();
-    // One practice problem: its numbers drawn into T() and F(); its texts and
-    // problem screen; its worked solution (nine key steps).
-    void DrawDomainRangeProblem();
-    void DomainRangeProblemScreen();
-    void DomainRangeSolution();
+    // One practice problem: y = ax + b on p ≦ x ≦ q, y at both ends.
+    struct DomainRangeProblem {
+        Num a, b, p, q, yp, yq;
+    };
+    DomainRangeProblem DrawDomainRangeProblem();
+    // The problem at the cursor, and its worked solution (nine key steps).
+    void DomainRangeProblemScreen(const DomainRangeProblem& problem);
+    void DomainRangeSolution(const DomainRangeProblem& problem);
 
 protected:
     void ProgramMainMenu() override { RunMainMenu(*this, kMainMenu); }

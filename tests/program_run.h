@@ -131,13 +131,15 @@ protected:
 };
 
 // The program run with the key script (seed 1), from start-up or with only
-// entry; before runs after start-up, ahead of the entry.
+// entry (a member function or a body); before runs after start-up, ahead of
+// the entry.
 template <class Program>
 struct ProgramRun : RecordedRun {
     using UnderTest = ProgramUnderTest<Program>;
     using Entry = typename UnderTest::Entry;
 
-    explicit ProgramRun(const std::string& keys, Entry entry = nullptr, typename UnderTest::Body before = nullptr) {
+    explicit ProgramRun(const std::string& keys, typename UnderTest::Body entry = nullptr,
+                        typename UnderTest::Body before = nullptr) {
         startRuntime(keys, 1);  // the pictures are not looked at; small canvases keep tests quick
         program = std::make_unique<UnderTest>(*runtime, entry);
         program->before = std::move(before);

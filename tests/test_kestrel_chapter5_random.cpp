@@ -276,27 +276,30 @@ TEST(SlopeInterceptDrill, EveryProblemOverManySeeds) {
 
 // ---- Text rules through chosen numbers --------------------------------------------------------
 
+// A problem handed in, the topic that shows it and the keys to its end.
 struct TextCase {
     const char* name;
-    KestrelUnderTest::Entry problem;
-    Num t1, t2, t3, t4, f1, f2;
+    std::function<void(Kestrel&)> handIn;
+    KestrelUnderTest::Entry topic;
+    const char* keys;
     const char* first;   // the equation line, or the drill's question
     const char* second;  // the second equation, or the drill's slope answer
     const char* third;   // "" or the drill's intercept answer
 };
 
+template <class P>
+std::function<void(Kestrel&)> handIn(P problem) {
+    return [problem](Kestrel& k) { k.chosen.Add(problem); };
+}
+
+const char* const kPracticeKeys = "a a a a a a 1 Enter";
+const char* const kDrillKeys = "a a 1 Enter";
+
 class Chapter5Texts : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(Chapter5Texts, CoefficientTexts) {
     const TextCase& c = GetParam();
-    KestrelRun run("a a a a a a", c.problem, [&c](Kestrel& k) {
-        k.T(1) = c.t1;
-        k.T(2) = c.t2;
-        k.T(3) = c.t3;
-        k.T(4) = c.t4;
-        k.F(1) = c.f1;
-        k.F(2) = c.f2;
-    });
+    KestrelRun run(c.keys, c.topic, c.handIn);
     EXPECT_TRUE(run.ended()) << c.name;
     EXPECT_EQ(run.count(c.first), 1) << c.name;
     EXPECT_EQ(run.count(c.second), 1) << c.name;
@@ -305,33 +308,34 @@ TEST_P(Chapter5Texts, CoefficientTexts) {
     }
 }
 
+using Integer = Kestrel::IntegerSlopes;
+using Fraction = Kestrel::FractionSlopes;
+using Drill = Kestrel::SlopeIntercept;
+
 INSTANTIATE_TEST_SUITE_P(
     Chapter5, Chapter5Texts,
     ::testing::Values(
-        TextCase{"IntegerSlopeOneAndMinusOne", &Kestrel::IntegerSlopeProblem, 1, -1, 5, -5, 0, 0, "① y=x+5",
-                 "② y=-x-5", ""},
-        TextCase{"IntegerOtherSlopes", &Kestrel::IntegerSlopeProblem, 3, -4, -2, 1, 0, 0, "① y=3x-2", "② y=-4x+1", ""},
-        TextCase{"FractionsThatReduce", &Kestrel::FractionSlopeProblem, 4, 4, 3, -1, 2, -2, "① y=ﾀ1/2ﾀx+3",
-                 "② y=-ﾀ1/2ﾀx-1", ""},
-        TextCase{"FractionsAsDrawn", &Kestrel::FractionSlopeProblem, 3, 5, -4, 2, 2, -4, "① y=ﾀ2/3ﾀx-4",
-                 "② y=-ﾀ4/5ﾀx+2", ""},
-        TextCase{"DrillSlopeOne", &Kestrel::SlopeInterceptProblem, 1, 2, 0, 0, 0, 0, "問 1次関数 y=x+2　で", "1", "2"},
-        TextCase{"DrillSlopeMinusOne", &Kestrel::SlopeInterceptProblem, -1, -3, 0, 0, 0, 0, "問 1次関数 y=-x-3　で",
-                 "-1", "-3"},
-        TextCase{"DrillOtherSlope", &Kestrel::SlopeInterceptProblem, -4, 5, 0, 0, 0, 0, "問 1次関数 y=-4x+5　で",
-                 "-4", "5"}),
+        TextCase{"IntegerSlopeOneAndMinusOne", handIn(Integer{.a1 = 1, .a2 = -1, .b1 = 5, .b2 = -5}),
+                 &Kestrel::IntegerSlopePractice, kPracticeKeys, "① y=x+5", "② y=-x-5", ""},
+        TextCase{"IntegerOtherSlopes", handIn(Integer{.a1 = 3, .a2 = -4, .b1 = -2, .b2 = 1}),
+                 &Kestrel::IntegerSlopePractice, kPracticeKeys, "① y=3x-2", "② y=-4x+1", ""},
+        TextCase{"FractionsThatReduce",
+                 handIn(Fraction{.num1 = 2, .den1 = 4, .num2 = -2, .den2 = 4, .b1 = 3, .b2 = -1}),
+                 &Kestrel::FractionSlopePractice, kPracticeKeys, "① y=ﾀ1/2ﾀx+3", "② y=-ﾀ1/2ﾀx-1", ""},
+        TextCase{"FractionsAsDrawn", handIn(Fraction{.num1 = 2, .den1 = 3, .num2 = -4, .den2 = 5, .b1 = -4, .b2 = 2}),
+                 &Kestrel::FractionSlopePractice, kPracticeKeys, "① y=ﾀ2/3ﾀx-4", "② y=-ﾀ4/5ﾀx+2", ""},
+        TextCase{"DrillSlopeOne", handIn(Drill{.a = 1, .b = 2}), &Kestrel::SlopeInterceptDrill, kDrillKeys,
+                 "問 1次関数 y=x+2　で", "1", "2"},
+        TextCase{"DrillSlopeMinusOne", handIn(Drill{.a = -1, .b = -3}), &Kestrel::SlopeInterceptDrill, kDrillKeys,
+                 "問 1次関数 y=-x-3　で", "-1", "-3"},
+        TextCase{"DrillOtherSlope", handIn(Drill{.a = -4, .b = 5}), &Kestrel::SlopeInterceptDrill, kDrillKeys,
+                 "問 1次関数 y=-4x+5　で", "-4", "5"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A reduced slope steps by its reduced run and rise: 2/4 as 2 right, 1 up.
 TEST(FractionSlopePractice, ReducedSlopeStepsByItsLowestTerms) {
-    KestrelRun run("a a a a a a", &Kestrel::FractionSlopeProblem, [](Kestrel& k) {
-        k.T(1) = 4;
-        k.F(1) = 2;
-        k.T(2) = 4;
-        k.F(2) = -2;
-        k.T(3) = 3;
-        k.T(4) = -1;
-    });
+    KestrelRun run(kPracticeKeys, &Kestrel::FractionSlopePractice,
+                   handIn(Fraction{.num1 = 2, .den1 = 4, .num2 = -2, .den2 = 4, .b1 = 3, .b2 = -1}));
     const auto screens = problemScreens(run);
     ASSERT_EQ(screens.size(), 1u);
     EXPECT_TRUE(hasDot(dots(screens[0], 10, 7), 2, 4));

@@ -134,7 +134,9 @@ struct Problem {
     Num a, b, p, q, yp, yq, kept;
 };
 
-Problem problemOf(Kestrel& k) { return {k.T(1), k.F(1), k.T(2), k.T(3), k.F(2), k.F(3), k.ZY1}; }
+Problem problemOf(const Kestrel::DomainRangeProblem& d, const Kestrel& k) {
+    return {d.a, d.b, d.p, d.q, d.yp, d.yq, k.ZY1};
+}
 
 // The conditions every drawn problem meets.
 void expectValid(const Problem& pr, Num slopeBefore, const std::string& where) {
@@ -164,8 +166,7 @@ TEST(DomainRangeGenerator, EveryDrawMeetsTheConditionsOverManySeeds) {
         k.before = [&](Kestrel& kk) {
             Num previous = kk.ZY1;
             for (int n = 0; n < 30; ++n) {
-                kk.DrawDomainRangeProblem();
-                const Problem pr = problemOf(kk);
+                const Problem pr = problemOf(kk.DrawDomainRangeProblem(), kk);
                 expectValid(pr, previous, "seed " + std::to_string(seed) + " problem " + std::to_string(n));
                 sameSlopeInARow |= pr.a == previous;
                 previous = pr.a;
@@ -221,10 +222,11 @@ class DomainRangeScripted : public ::testing::TestWithParam<ScriptCase> {};
 TEST_P(DomainRangeScripted, RetriesAndTheSlopeMemory) {
     const ScriptCase& c = GetParam();
     ScriptedRandomRuntime runtime(c.script);
-    KestrelUnderTest k(runtime, &Kestrel::DrawDomainRangeProblem);
+    Kestrel::DomainRangeProblem drawn{};
+    KestrelUnderTest k(runtime, [&](Kestrel& kk) { drawn = kk.DrawDomainRangeProblem(); });
     k.before = [&](Kestrel& kk) { kk.ZY1 = c.kept; };
     k.Run();
-    const Problem pr = problemOf(k);
+    const Problem pr = problemOf(drawn, k);
     EXPECT_EQ(runtime.taken, static_cast<int>(c.script.size())) << c.name;
     EXPECT_EQ(pr.a, c.expected.a) << c.name;
     EXPECT_EQ(pr.b, c.expected.b) << c.name;
@@ -275,17 +277,12 @@ struct TextCase {
 class DomainRangeTexts : public ::testing::TestWithParam<TextCase> {};
 
 KestrelRun solved(const TextCase& c, int keys) {
-    return KestrelRun(steps(keys), &Kestrel::DomainRangeSolution, [c](Kestrel& k) {
-        k.T(1) = c.a;
-        k.F(1) = c.b;
-        k.T(2) = c.p;
-        k.T(3) = c.q;
-        k.F(2) = c.a * c.p + c.b;
-        k.F(3) = c.a * c.q + c.b;
-        k.LT2(1) = 40;
-        k.B2(1) = 30;
-        k.Rt().setDrawWidth(5);
-        k.DomainRangeProblemScreen();
+    const Kestrel::DomainRangeProblem problem{c.a, c.b, c.p, c.q, c.a * c.p + c.b, c.a * c.q + c.b};
+    return KestrelRun(steps(keys), [problem](Kestrel& k) {
+        k.TopicScreen(area::text, 40);
+        k.PenWidth(5);
+        k.DomainRangeProblemScreen(problem);
+        k.DomainRangeSolution(problem);
     });
 }
 
