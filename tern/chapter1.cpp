@@ -399,8 +399,10 @@ void Tern::InterceptsGraphAnswers() {
     TopicScreen(area::wide, 114);
     B2_row = 10;
     PenWidth(5);
-    PlaneAt({.left = 570, .top = 70, .xFrom = -7, .xTo = 7, .yFrom = -7, .yTo = 7, .step = 40, .gridColour = 14});
-    Put(HI, 10, ink::heading, "教科書P78 問3　解答");
+    const Plane plane{
+        .left = 570, .top = 70, .xFrom = -7, .xTo = 7, .yFrom = -7, .yTo = 7, .step = 40, .gridColour = 14};
+    PlaneAt(plane);
+    Put(plane.left, 10, ink::heading, "教科書P78 問3　解答");  // over the plane
 
     struct Question {
         std::string_view equation, atX0, atY0;

@@ -40,7 +40,8 @@ struct Tern::AxisLineExample {
 void Tern::AxisLineFromTwoPoints(const AxisLineExample& e) {
     TopicScreen(area::wide, 38);
     PenWidth(5);
-    PlaneAt({.left = e.planeLeft, .top = e.planeTop, .xFrom = e.xFrom, .xTo = e.xTo, .yFrom = e.yFrom, .yTo = e.yTo, .step = 40, .gridColour = 14});
+    PlaneAt({.left = e.planeLeft, .top = e.planeTop, .xFrom = e.xFrom, .xTo = e.xTo, .yFrom = e.yFrom,
+             .yTo = e.yTo, .step = 40, .gridColour = 14});
     Put(38, 30, ink::emphasis, e.question);
     for (const AxisLineExample::Half& half : e.halves) {
         SubstitutionSteps(half.substitute, e.equation, e.solved, half.through);
