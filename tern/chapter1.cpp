@@ -53,7 +53,9 @@ void Tern::EquationGraphIntro() {
     Next(ink::heading, "の解を求め、解を座標とする点をとろう。", 20);
     PlaneAt({.left = 760, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .step = 40, .gridColour = 14});
 
-    const CellStyle xCell{68, 50, 0, 15, 0}, yCell{68, 80, 0, 15, 0}, valueCell{68, 80, 0, 15, 3};
+    const CellStyle xCell{.width = 68, .height = 50, .fill = ink::page, .colour = ink::text};
+    const CellStyle yCell{.width = 68, .height = 80, .fill = ink::page, .colour = ink::text};
+    const CellStyle valueCell{.width = 68, .height = 80, .fill = ink::page, .colour = ink::emphasis};
     for (int k = 0; k <= 9; ++k) {
         const Num left = 40 + 68 * static_cast<Num>(k);
         Cell(left, 100, xCell, k == 0 ? "x" : NumberText(static_cast<Num>(k - 5)));

@@ -95,7 +95,7 @@ void Tern::BasicProblemTwoLines() {
     bool first = true;
     for (const Reading& r : readings) {
         StepReveal();
-        Put(first ? YI1 : B1, r.openingY, ink::text, r.opening);
+        Put(first ? YI1 : B1, r.openingY, ink::text, r.opening);  // line l reads on from the number cell
         first = false;
         StepReveal();
         const SlopeCorners legs = SlopeTriangle({.from = r.from, .to = r.to, .runLabel = true, .riseLabel = true});
