@@ -30,37 +30,32 @@ std::string Tern::EquationText(std::string_view xCoefficient, std::string_view y
     return std::string(xCoefficient) + "x" + std::string(yTerm) + "y=" + std::string(rightSide);
 }
 
-void Tern::SlopeTriangle(Num x, Num y, Num run, Num rise) {
-    const Num left = TATE + NAKA * x, foot = t0001 - NAKA * y;
-    const Num corner = left + NAKA * run, top = foot - NAKA * rise;
-    const Num legs[2][4] = {{left, foot, corner, foot}, {corner, foot, corner, top}};
-    for (const auto& leg : legs) ArrowTo(leg[0], leg[1], leg[2], leg[3], 5, 16, 2);
-}
-
 void Tern::SubstitutionSteps(std::string_view substitute, std::string_view equation, std::string_view solved,
                              std::string_view point) {
     StepReveal();
-    NewRow(50, 0, substitute);
+    NewRow(50, ink::text, substitute);
     StepReveal();
-    NewRow(50, 0, equation);
+    NewRow(50, ink::text, equation);
     StepReveal();
-    Next(0, solved, 50);
+    Next(ink::text, solved, 50);
     StepReveal();
-    NewRow(50, 3, point);
+    NewRow(50, ink::emphasis, point);
 }
 
 // ---- Topic 1: the solutions of x-2y=4 fill a line ----------------------------------------
 
 void Tern::EquationGraphIntro() {
     const Num outer = 40;  // the headline's and the lines ① and ②'s margin
-    TopicScreen(1600, 1800, 76);
+    TopicScreen(area::wide, 76);
     PenWidth(5);
-    Put(outer, 30, 7, "2元1次方程式");
-    Next(3, "x-2y=4", 20);
-    Next(7, "の解を求め、解を座標とする点をとろう。", 20);
-    PlaneAt(760, 100, -5, 5, -5, 5, 40, 14);
+    Put(outer, 30, ink::heading, "2元1次方程式");
+    Next(ink::emphasis, "x-2y=4", 20);
+    Next(ink::heading, "の解を求め、解を座標とする点をとろう。", 20);
+    PlaneAt({.left = 760, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .step = 40, .gridColour = 14});
 
-    const CellStyle xCell{68, 50, 0, 15, 0}, yCell{68, 80, 0, 15, 0}, valueCell{68, 80, 0, 15, 3};
+    const CellStyle xCell{.width = 68, .height = 50, .fill = ink::page, .colour = ink::text};
+    const CellStyle yCell{.width = 68, .height = 80, .fill = ink::page, .colour = ink::text};
+    const CellStyle valueCell{.width = 68, .height = 80, .fill = ink::page, .colour = ink::emphasis};
     for (int k = 0; k <= 9; ++k) {
         const Num left = 40 + 68 * static_cast<Num>(k);
         Cell(left, 100, xCell, k == 0 ? "x" : NumberText(static_cast<Num>(k - 5)));
@@ -77,63 +72,63 @@ void Tern::EquationGraphIntro() {
         StepReveal();
     }
     for (int x = -4; x <= 4; ++x) {
-        PointAt(static_cast<Num>(x), static_cast<Num>(x) / 2 - 2, 6, 3);
+        PointAt(static_cast<Num>(x), static_cast<Num>(x) / 2 - 2, {.radius = 6, .colour = ink::emphasis});
         StepReveal();
     }
     StepReveal();
-    Put(outer, B2_row + 100, 0, "①点をさらに多くとると、");
+    Put(outer, B2_row + 100, ink::text, "①点をさらに多くとると、");
     StepReveal();
     // Every half unit, then every fifth of a unit, counted so both ends are reached.
     for (int k = 0; k <= 20; ++k) {
         const Num x = -5 + 0.5f * static_cast<Num>(k);
-        PointAt(x, x / 2 - 2, 2, 3);
+        PointAt(x, x / 2 - 2, {.radius = 2, .colour = ink::emphasis});
     }
     StepReveal();
     for (int k = 0; k <= 50; ++k) {
         const Num x = -5 + 0.2f * static_cast<Num>(k);
-        PointAt(x, x / 2 - 2, 2, 3);
+        PointAt(x, x / 2 - 2, {.radius = 2, .colour = ink::emphasis});
     }
     StepReveal();
-    GraphOf(3, 0.5f, -2, 3, "");
-    Next(3, "直線になる。", 20);
+    GraphOf(3, 0.5f, -2, ink::emphasis, "");
+    Next(ink::emphasis, "直線になる。", 20);
     StepReveal();
-    Put(outer, B2_row + 70, 0, "②この直線の切片と傾きを求めよう。");
+    Put(outer, B2_row + 70, ink::text, "②この直線の切片と傾きを求めよう。");
     StepReveal();
-    NewRow(50, 0, "切片は ");
+    NewRow(50, ink::text, "切片は ");
     StepReveal();
-    Next(3, "-2 ");
-    PointAt(0, -2, 8, 5);
-    Label(TATE - 162, N2 - 40, 5, "(0,-2)");
+    Next(ink::emphasis, "-2 ");
+    const Point intercept = PointAt(0, -2, {.radius = 8, .colour = ink::answer});
+    Label(intercept.x - 162, intercept.y - 40, ink::answer, "(0,-2)");
     StepReveal();
-    Next(0, "傾きは ");
+    Next(ink::text, "傾きは ");
     StepReveal();
-    Next(3, "ﾀ1/2ﾀ");
-    SlopeTriangle(0, -2, 2, 1);
+    Next(ink::emphasis, "ﾀ1/2ﾀ");
+    SlopeTriangle({.from = intercept, .to = OnPlane(2, -1), .legsColour = ink::answer});
     StepReveal();
-    Put(B1 - 38, B2_row + 70, 0, "③x-2y=4 をyについて解こう。");
+    Put(B1 - 38, B2_row + 70, ink::text, "③x-2y=4 をyについて解こう。");
     StepReveal();
-    NewRow(60, 3, "y=ﾀ1/2ﾀx-2");
+    NewRow(60, ink::emphasis, "y=ﾀ1/2ﾀx-2");
     StepReveal();
-    NewRow(70, 0, "この直線を");
-    Next(5, "方程式 x-2y=4のグラフ");
-    Next(0, "という。");
+    NewRow(70, ink::text, "この直線を");
+    Next(ink::answer, "方程式 x-2y=4のグラフ");
+    Next(ink::text, "という。");
     StepReveal();
-    NewRow(50, 7, "教科書P77 問1　をやってみよう。");
+    NewRow(50, ink::heading, "教科書P77 問1　をやってみよう。");
 }
 
 // ---- Topic 2: question 1, points on the graph ----------------------------------------------
 
 void Tern::PointOnGraphCheck() {
     const Num outer = 40;  // the question's and the point headings' margin
-    TopicScreen(1600, 1800, 76);
+    TopicScreen(area::wide, 76);
     PenWidth(5);
-    Put(outer, 30, 0, "問1 ");
-    Next(3, "A(-5,-3) B(5.2,0.6)");
-    Next(0, "は、");
-    Next(3, "方程式 x-2y=4 ");
-    NewRow(50, 0, "のグラフ上の点ですか。");
-    PlaneAt(760, 100, -5, 6, -5, 2, 40, 14);
-    GraphOf(3, 0.5f, -2, 3, "x-2y=4", -216, 100);
+    Put(outer, 30, ink::text, "問1 ");
+    Next(ink::emphasis, "A(-5,-3) B(5.2,0.6)");
+    Next(ink::text, "は、");
+    Next(ink::emphasis, "方程式 x-2y=4 ");
+    NewRow(50, ink::text, "のグラフ上の点ですか。");
+    PlaneAt({.left = 760, .top = 100, .xFrom = -5, .xTo = 6, .yFrom = -5, .yTo = 2, .step = 40, .gridColour = 14});
+    GraphOf(3, 0.5f, -2, ink::emphasis, "x-2y=4", -216, 100);
 
     struct Check {
         std::string_view heading, values, leftSide, worked, result, relation, reason, verdict;
@@ -149,186 +144,167 @@ void Tern::PointOnGraphCheck() {
     };
     for (const Check& c : checks) {
         StepReveal();
-        Put(outer, B2_row + 50, 7, c.heading);
-        Next(3, c.values);
+        Put(outer, B2_row + 50, ink::heading, c.heading);
+        Next(ink::emphasis, c.values);
         StepReveal();
-        NewRow(50, 3, "左辺");
-        Next(0, c.leftSide);
+        NewRow(50, ink::emphasis, "左辺");
+        Next(ink::text, c.leftSide);
         StepReveal();
-        Next(0, c.worked);
+        Next(ink::text, c.worked);
         StepReveal();
-        NewRow(50, 0, c.result, 72);  // under the first "="
+        NewRow(50, ink::text, c.result, 72);  // under the first "="
         StepReveal();
-        Next(3, c.relation);
+        Next(ink::emphasis, c.relation);
         StepReveal();
-        Next(0, c.reason);
+        Next(ink::text, c.reason);
         if (c.verdictOnNewRow)
-            NewRow(50, 5, c.verdict);
+            NewRow(50, ink::answer, c.verdict);
         else
-            Next(5, c.verdict);
-        PointAt(c.x, c.y, 10, c.colour, c.label, 0, -30);
+            Next(ink::answer, c.verdict);
+        PointAt(c.x, c.y, {.radius = 10, .colour = c.colour, .label = c.label, .labelDy = -30});
     }
 
     StepReveal();
-    NewRow(90, 5, "方程式にx座標とy座標の値を代入して成り立つ → グラフ上の点");
-    NewRow(60, 5, "グラフ上の点 → 方程式にx座標とy座標の値を代入してよい");
+    NewRow(90, ink::answer, "方程式にx座標とy座標の値を代入して成り立つ → グラフ上の点");
+    NewRow(60, ink::answer, "グラフ上の点 → 方程式にx座標とy座標の値を代入してよい");
 }
 
 // ---- The rewriting of ax+by=c to y=mx+n --------------------------------------------------
 
-void Tern::SlopeInterceptTexts(bool interceptAsFraction) {
-    NumbersToText();
-    X = T(3);
-    R1B = T(2);
+Tern::Fraction Tern::Reduced(Num num, Num den) {
+    X = num;
+    R1B = den;
     FormatFraction();
-    A1_s(4) = T_s;
-    if (interceptAsFraction) {
-        X = F(1);
-        R1B = T(2);
-        FormatFraction();
-        TITLE_s(2) = T_s;
-    } else {
-        F(5) = R1B;
-        F(6) = X;
-    }
-    for (int i = 1; i <= 4; ++i) A1_s(10 + i) = CoefficientForm(T(i), A1_s(i));
-    if (T(2) > 0) A1_s(12) = "+" + A1_s(12);
-    TITLE_s(11) = LaterTermForm(F(1), TITLE_s(1));
-    TITLE_s(12) = LaterTermForm(F(2), TITLE_s(2));
+    return {T_s, X, R1B};
 }
 
-std::array<std::string, 6> Tern::SlopeInterceptRewriteLines() const {
-    const std::string& b = A1_s(2);
-    const std::string& movedX = A1_s(13);
-    return {
-        A1_s(11) + "x を移項して",
-        b + "y=" + movedX + "x" + TITLE_s(11),
-        "両辺を" + b + " でわって",
-        "ﾀ" + b + "y/" + b + "ﾀ=ﾀ" + movedX + "x" + TITLE_s(11) + "/" + b + "ﾀ",
-        "y=ﾀ" + movedX + "x/" + b + "ﾀ+ﾀ" + TITLE_s(1) + "/" + b + "ﾀ",
-        "y=" + A1_s(14) + "x" + TITLE_s(12),
+Tern::SlopeInterceptForm Tern::SlopeInterceptTexts(Num a, Num b, Num c, bool interceptAsFraction) {
+    const Num moved = -a, slope = moved / b, intercept = c / b;
+    const std::string bText = NumberText(b), cText = NumberText(c);
+    const std::string aForm = CoefficientForm(a, NumberText(a));
+    const std::string bTerm = (b > 0 ? "+" : "") + CoefficientForm(b, bText);
+    const std::string movedX = CoefficientForm(moved, NumberText(moved)) + "x";
+    const std::string plainIntercept = NumberText(intercept);
+
+    SlopeInterceptForm form;
+    const Fraction m = Reduced(moved, b);
+    form.slope = m.text;
+    form.run = m.den;
+    form.rise = m.num;
+    form.intercept = interceptAsFraction ? Reduced(c, b).text : plainIntercept;
+    form.equation = EquationText(aForm, bTerm, cText);
+    const std::string cTerm = LaterTermForm(c, cText);
+    form.lines = {
+        aForm + "x を移項して",
+        bText + "y=" + movedX + cTerm,
+        "両辺を" + bText + " でわって",
+        "ﾀ" + bText + "y/" + bText + "ﾀ=ﾀ" + movedX + cTerm + "/" + bText + "ﾀ",
+        "y=ﾀ" + movedX + "/" + bText + "ﾀ+ﾀ" + cText + "/" + bText + "ﾀ",
+        "y=" + CoefficientForm(slope, form.slope) + "x" + LaterTermForm(intercept, form.intercept),
     };
+    return form;
 }
 
-void Tern::SlopeInterceptRewriteSteps() {
+void Tern::SlopeInterceptRewriteSteps(const SlopeInterceptForm& form) {
     // Below the equation at (152, 90); the explanations indented 36.
-    const auto lines = SlopeInterceptRewriteLines();
+    const auto& lines = form.lines;
     B1 = 120;
     B2_row = 90;
     StepReveal();
-    NewRow(50, 7, lines[0], 36);
-    NewRow(50, 0, lines[1]);
+    NewRow(50, ink::heading, lines[0], 36);
+    NewRow(50, ink::text, lines[1]);
     StepReveal();
-    NewRow(60, 7, lines[2], 36);
-    NewRow(80, 0, lines[3]);
+    NewRow(60, ink::heading, lines[2], 36);
+    NewRow(80, ink::text, lines[3]);
     StepReveal();
-    NewRow(80, 0, lines[4]);
+    NewRow(80, ink::text, lines[4]);
     StepReveal();
-    NewRow(80, 3, lines[5]);
+    NewRow(80, ink::emphasis, lines[5]);
     StepReveal();
 }
 
 // ---- Topic 3: random rewriting to y=mx+n ---------------------------------------------------
 
-void Tern::RandomProblems(void (Tern::*draw)(), void (Tern::*problem)(), Num clearWidth, int originSlot) {
-    ClearBox(clearWidth, 1300);
-    PenWidth(5);
-    LT2(originSlot) = 40;
-    B2(originSlot) = 30;
-    RandomExerciseLoop([&] {
-        (this->*draw)();
-        (this->*problem)();
+void Tern::RandomSlopeInterceptExample() {
+    RandomProblemScreen(area::text, 40, [&] { SlopeReadingProblem(DrawSlopeReading()); });
+}
+
+Tern::SlopeReading Tern::DrawSlopeReading() {
+    return Problem<SlopeReading>([&] {
+        SlopeReading p;
+        p.a = RandomWhole(9);
+        p.b = RandomWhole(3, 2);
+        RandomSign01(p.b);
+        p.c = RandomWhole(9);
+        RandomSign01(p.c);
+        return p;
     });
 }
 
-void Tern::RandomSlopeInterceptExample() {
-    RandomProblems(&Tern::DrawSlopeInterceptNumbers, &Tern::SlopeInterceptProblem);
-}
+void Tern::SlopeReadingProblem(const SlopeReading& p) {
+    const SlopeInterceptForm form = SlopeInterceptTexts(p.a, p.b, p.c, true);
+    RestartProblem(Wipe::WholeArea);
+    Put(ProblemOrigin().x, ProblemOrigin().y, ink::emphasis, "例1-1");
+    Next(ink::text, " 次の方程式のグラフの傾きと切片をいいなさい。");
+    Put(152, 90, ink::emphasis, form.equation);
+    SlopeInterceptRewriteSteps(form);
 
-void Tern::DrawSlopeInterceptNumbers() {
-    T(1) = RandomWhole(9);
-    T(2) = RandomWhole(3, 2);
-    RandomSign01(T(2));
-    F(1) = RandomWhole(9);
-    RandomSign01(F(1));
-    T(3) = -T(1);
-    T(4) = T(3) / T(2);
-    F(2) = F(1) / T(2);
-}
-
-void Tern::SlopeInterceptProblem() {
-    SlopeInterceptTexts(true);
-    const std::string equation = EquationText(A1_s(11), A1_s(12), TITLE_s(1));
-    ClearBox(1600, 1800);
-    Put(LT2(31), B2(31), 3, "例1-1");
-    Next(0, " 次の方程式のグラフの傾きと切片をいいなさい。");
-    Put(152, 90, 3, equation);
-    SlopeInterceptRewriteSteps();
-
-    NewRow(80, 0, "傾き ");
-    Next(5, A1_s(4));
-    Next(0, "切片 ", 60);
-    Next(5, TITLE_s(2));
-    PlaneAt(646, 100, -10, 10, -10, 10, 25, 14);
-    GraphOf(3, T(4), F(2), 3, equation, -297);
+    NewRow(80, ink::text, "傾き ");
+    Next(ink::answer, form.slope);
+    Next(ink::text, "切片 ", 60);
+    Next(ink::answer, form.intercept);
+    PlaneAt({.left = 646, .top = 100, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 25, .gridColour = 14});
+    GraphOf(3, -p.a / p.b, p.c / p.b, ink::emphasis, form.equation, -297);
 }
 
 // ---- Topic 4: random graph from the intercept and the slope ----------------------------------
 
 void Tern::RandomEquationGraphExample() {
-    RandomProblems(&Tern::DrawEquationGraphNumbers, &Tern::EquationGraphProblem);
+    RandomProblemScreen(area::text, 40, [&] { InterceptGraphProblem(DrawInterceptGraph()); });
     StepReveal();
-    Put(40, 570, 7, "教科書P77 問2 をやってみよう。");
+    Put(40, 570, ink::heading, "教科書P77 問2 をやってみよう。");
 }
 
-void Tern::DrawEquationGraphNumbers() {
-    // Drawn again until the slope triangle's second point lies on the plane.
-    do {
-        T(1) = RandomWhole(9);
-        T(2) = RandomWhole(3, 2);
-        RandomSign01(T(2));
-        F(2) = RandomWhole(6);
-        RandomSign01(F(2));
-        F(1) = F(2) * T(2);
-        T(3) = -T(1);
-        T(4) = T(3) / T(2);
-        X = T(3);
-        R1B = T(2);
-        FormatFraction();
-        F(5) = R1B;
-        F(6) = X;
-    } while (F(2) + F(6) > 10 || F(2) + F(6) < -10);
+Tern::InterceptGraph Tern::DrawInterceptGraph() {
+    return Problem<InterceptGraph>([&] {
+        // Drawn again until the slope triangle's second point lies on the plane.
+        InterceptGraph p;
+        Num rise;
+        do {
+            p.a = RandomWhole(9);
+            p.b = RandomWhole(3, 2);
+            RandomSign01(p.b);
+            p.n = RandomWhole(6);
+            RandomSign01(p.n);
+            rise = Reduced(-p.a, p.b).num;
+        } while (p.n + rise > 10 || p.n + rise < -10);
+        return p;
+    });
 }
 
-void Tern::EquationGraphProblem() {
-    SlopeInterceptTexts(false);
-    const std::string equation = EquationText(A1_s(11), A1_s(12), TITLE_s(1));
-    ClearBox(1600, 1800);
-    Put(LT2(31), B2(31), 3, "例1");
-    Next(0, " 次の方程式のグラフをかきなさい。");
-    Put(152, 90, 3, equation);
-    PlaneAt(646, 100, -10, 10, -10, 10, 25, 14);
-    SlopeInterceptRewriteSteps();
+void Tern::InterceptGraphProblem(const InterceptGraph& p) {
+    const SlopeInterceptForm form = SlopeInterceptTexts(p.a, p.b, p.n * p.b, false);
+    RestartProblem(Wipe::WholeArea);
+    Put(ProblemOrigin().x, ProblemOrigin().y, ink::emphasis, "例1");
+    Next(ink::text, " 次の方程式のグラフをかきなさい。");
+    Put(152, 90, ink::emphasis, form.equation);
+    PlaneAt({.left = 646, .top = 100, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 25, .gridColour = 14});
+    SlopeInterceptRewriteSteps(form);
 
-    PointAt(0, F(2), 8, 9);
-    ZY = HOUKOU;
-    AA1 = N2;
-    PointAt(F(5), F(2) + F(6), 8, 9);
-    GY3 = HOUKOU;
-    HIDARI = N2;
-    HENK3_s = "nn";
-    DrawIncreaseArrows();
+    const Point intercept = PointAt(0, p.n, {.radius = 8, .colour = ink::onBox});
+    const Point apex = PointAt(form.run, p.n + form.rise, {.radius = 8, .colour = ink::onBox});
+    SlopeTriangle({.from = intercept, .to = apex});
     StepReveal();
-    GraphOf(3, T(4), F(2), 5, equation, -297);
+    GraphOf(3, -p.a / p.b, p.n, ink::answer, form.equation, -297);
 }
 
 // ---- Topic 5: question 2 answers ----------------------------------------------------------------
 
 void Tern::RewriteAndGraphAnswers() {
-    TopicScreen(1600, 1800, 114);
+    TopicScreen(area::wide, 114);
     PenWidth(5);
-    PlaneAt(646, 60, -6, 6, -5, 7, 40, 14);
-    Put(114, 30, 3, "教科書P77 問2　解答");
+    PlaneAt({.left = 646, .top = 60, .xFrom = -6, .xTo = 6, .yFrom = -5, .yTo = 7, .step = 40, .gridColour = 14});
+    Put(114, 30, ink::emphasis, "教科書P77 問2　解答");
 
     struct Question {
         std::string_view equation, answer;
@@ -345,14 +321,14 @@ void Tern::RewriteAndGraphAnswers() {
     };
     for (const Question& q : questions) {
         StepReveal();
-        Put(38, q.questionY, 0, q.equation);
+        Put(38, q.questionY, ink::text, q.equation);
         StepReveal();
-        Put(114, q.answerY, 3, q.answer);
+        Put(114, q.answerY, ink::emphasis, q.answer);
         if (q.triangleLater) StepReveal();
-        PointAt(0, q.intercept, 8, 5);
-        SlopeTriangle(0, q.intercept, q.run, q.rise);
+        const Point intercept = PointAt(0, q.intercept, {.radius = 8, .colour = ink::answer});
+        SlopeTriangle({.from = intercept, .to = OnPlane(q.run, q.intercept + q.rise), .legsColour = ink::answer});
         StepReveal();
-        GraphOf(3, q.slope, q.intercept, 3, q.label, q.labelDx, q.labelDy);
+        GraphOf(3, q.slope, q.intercept, ink::emphasis, q.label, q.labelDx, q.labelDy);
         if (q.extraWait) StepReveal();
     }
 }
@@ -360,72 +336,75 @@ void Tern::RewriteAndGraphAnswers() {
 // ---- Topic 6: random graph from the two intercepts ----------------------------------------------
 
 void Tern::RandomInterceptsGraphExample() {
-    RandomProblems(&Tern::DrawInterceptsGraphNumbers, &Tern::InterceptsGraphProblem);
+    RandomProblemScreen(area::text, 40, [&] { CrossingsGraphProblem(DrawCrossingsGraph()); });
     StepReveal();
-    Put(40, 540, 7, "教科書P78 問3　をやってみよう。");
+    Put(40, 540, ink::heading, "教科書P78 問3　をやってみよう。");
 }
 
-void Tern::DrawInterceptsGraphNumbers() {
-    // c is a multiple of a and of b, so both intercepts are whole.
-    T(4) = RandomWhole(9);
-    F(0) = 1;
-    RandomSign01(F(0));
-    T(3) = RandomWhole(8, 2);
-    RandomSign01(T(3));
-    F(1) = F(0) * T(3) * T(4);
-    T(1) = F(1) / T(4);
-    T(2) = F(1) / T(3);
-    T(5) = -T(4) / T(3);
-    F(5) = F(1) / T(3);
+Tern::CrossingsGraph Tern::DrawCrossingsGraph() {
+    return Problem<CrossingsGraph>([&] {
+        // c is a multiple of a and of b, so both crossings are whole.
+        CrossingsGraph p;
+        p.a = RandomWhole(9);
+        Num sign = 1;
+        RandomSign01(sign);
+        p.b = RandomWhole(8, 2);
+        RandomSign01(p.b);
+        p.c = sign * p.b * p.a;
+        return p;
+    });
 }
 
-void Tern::InterceptsGraphTexts() {
-    NumbersToText();
-    for (int i = 1; i <= 4; ++i) A1_s(10 + i) = CoefficientForm(T(i), A1_s(i));
-    if (T(3) > 0) A1_s(13) = "+" + A1_s(13);
+Tern::CrossingsTexts Tern::CrossingsGraphTexts(const CrossingsGraph& p) {
+    const std::string x = NumberText(p.c / p.a), y = NumberText(p.c / p.b);
+    const std::string aText = NumberText(p.a), bText = NumberText(p.b), cText = NumberText(p.c);
+    const std::string aForm = CoefficientForm(p.a, aText);
+    return {
+        .equation = EquationText(aForm, (p.b > 0 ? "+" : "") + CoefficientForm(p.b, bText), cText),
+        .onYAxis = {bText + "y=" + cText, "y=" + y, "点(0," + y + ")を通る。"},
+        .onXAxis = {aForm + "x=" + cText, "x=" + x, "点(" + x + ",0)を通る。"},
+    };
 }
 
-void Tern::InterceptsGraphProblem() {
-    InterceptsGraphTexts();
-    const std::string equation = EquationText(A1_s(14), A1_s(13), TITLE_s(1));
+void Tern::CrossingsGraphProblem(const CrossingsGraph& p) {
+    const CrossingsTexts texts = CrossingsGraphTexts(p);
+    const Num x = p.c / p.a, y = p.c / p.b;
 
-    ClearBox(1600, 1800);
-    B1 = LT2(31);
-    PlaneAt(646, 100, -10, 10, -10, 10, 25, 14);
-    GY5(1) = TATE;
-    t0014(1) = t0001 - NAKA * T(2);
-    GY5(2) = TATE + NAKA * T(1);
-    t0014(2) = t0001;
-    Put(B1, B2(31), 3, "例2");
-    Next(0, " 次の方程式のグラフを");
-    Put(104, 80, 0, "2点を求めてかきなさい。");
-    Put(120, 140, 3, equation);
+    RestartProblem(Wipe::WholeArea);
+    PlaneAt({.left = 646, .top = 100, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 25, .gridColour = 14});
+    const Point onYAxis = OnPlane(0, y), onXAxis = OnPlane(x, 0);
+    Put(ProblemOrigin().x, ProblemOrigin().y, ink::emphasis, "例2");
+    Next(ink::text, " 次の方程式のグラフを");
+    Put(104, 80, ink::text, "2点を求めてかきなさい。");
+    Put(120, 140, ink::emphasis, texts.equation);
     // x=0 gives the point on the y axis, y=0 the one on the x axis.
     const struct {
         std::string_view substitute;
-        std::string equation, solved, point;
-        int slot;
+        const CrossingsTexts::Half& texts;
+        Point at;
     } halves[] = {
-        {"x=0 を代入すると、", A1_s(3) + "y=" + TITLE_s(1), "y=" + A1_s(2), "点(0," + A1_s(2) + ")を通る。", 1},
-        {"y=0 を代入すると、", A1_s(14) + "x=" + TITLE_s(1), "x=" + A1_s(1), "点(" + A1_s(1) + ",0)を通る。", 2},
+        {"x=0 を代入すると、", texts.onYAxis, onYAxis},
+        {"y=0 を代入すると、", texts.onXAxis, onXAxis},
     };
     for (const auto& half : halves) {
-        SubstitutionSteps(half.substitute, half.equation, half.solved, half.point);
+        SubstitutionSteps(half.substitute, half.texts.equation, half.texts.solved, half.texts.point);
         StepReveal();
-        Rt().circle(GY5(half.slot), t0014(half.slot), 8, 5, 0, 0, true, -1);
+        BigDot(half.at, ink::answer);
     }
     StepReveal();
-    GraphOf(3, T(5), F(5), 3, "");
+    GraphOf(3, -p.a / p.b, y, ink::emphasis, "");
 }
 
 // ---- Topic 7: question 3 answers ---------------------------------------------------------------
 
 void Tern::InterceptsGraphAnswers() {
-    TopicScreen(1600, 1800, 114);
+    TopicScreen(area::wide, 114);
     B2_row = 10;
     PenWidth(5);
-    PlaneAt(570, 70, -7, 7, -7, 7, 40, 14);
-    Put(HI, 10, 7, "教科書P78 問3　解答");
+    const Plane plane{
+        .left = 570, .top = 70, .xFrom = -7, .xTo = 7, .yFrom = -7, .yTo = 7, .step = 40, .gridColour = 14};
+    PlaneAt(plane);
+    Put(plane.left, 10, ink::heading, "教科書P78 問3　解答");  // over the plane
 
     struct Question {
         std::string_view equation, atX0, atY0;
@@ -446,15 +425,15 @@ void Tern::InterceptsGraphAnswers() {
     };
     for (const Question& q : questions) {
         StepReveal();
-        Put(38, q.equationY, 3, q.equation);
+        Put(38, q.equationY, ink::emphasis, q.equation);
         if (q.substitutionsLater) StepReveal();
-        Put(114, q.firstSubY, 0, q.atX0);
-        NewRow(50, 0, q.atY0);
+        Put(114, q.firstSubY, ink::text, q.atX0);
+        NewRow(50, ink::text, q.atY0);
         StepReveal();
-        Rt().circle(TATE, t0001 - NAKA * q.yIntercept, 8, 5, 0, 0, true, -1);
-        Rt().circle(TATE + NAKA * q.xIntercept, t0001, 8, 5, 0, 0, true, -1);
+        BigDot(OnPlane(0, q.yIntercept), ink::answer);
+        BigDot(OnPlane(q.xIntercept, 0), ink::answer);
         StepReveal();
-        GraphOf(3, q.slope, q.yIntercept, 3, q.label, q.labelDx, q.labelDy);
+        GraphOf(3, q.slope, q.yIntercept, ink::emphasis, q.label, q.labelDx, q.labelDy);
         if (q.extraWait) StepReveal();
     }
 }

@@ -38,22 +38,23 @@ struct Tern::AxisLineExample {
 };
 
 void Tern::AxisLineFromTwoPoints(const AxisLineExample& e) {
-    TopicScreen(1600, 1800, 38);
+    TopicScreen(area::wide, 38);
     PenWidth(5);
-    PlaneAt(e.planeLeft, e.planeTop, e.xFrom, e.xTo, e.yFrom, e.yTo, 40, 14);
-    Put(38, 30, 3, e.question);
+    PlaneAt({.left = e.planeLeft, .top = e.planeTop, .xFrom = e.xFrom, .xTo = e.xTo, .yFrom = e.yFrom,
+             .yTo = e.yTo, .step = 40, .gridColour = 14});
+    Put(38, 30, ink::emphasis, e.question);
     for (const AxisLineExample::Half& half : e.halves) {
         SubstitutionSteps(half.substitute, e.equation, e.solved, half.through);
         StepReveal();
-        PointAt(half.x, half.y, 8, 5);
+        PointAt(half.x, half.y, {.radius = 8, .colour = ink::answer});
     }
     StepReveal();
     R1B_rhs = e.rightSide;
-    GraphOf(e.kind, e.a, e.b, 3, e.label, e.labelDx);
+    GraphOf(e.kind, e.a, e.b, ink::emphasis, e.label, e.labelDx);
     StepReveal();
-    NewRow(70, 5, e.conclusion);
+    NewRow(70, ink::answer, e.conclusion);
     StepReveal();
-    Put(38, 540, 7, e.assignment);
+    Put(38, 540, ink::heading, e.assignment);
 }
 
 void Tern::HorizontalLineExample() {
@@ -81,90 +82,90 @@ void Tern::VerticalLineExample() {
 // ---- Questions 4 and 5: answers ------------------------------------------------------------------
 
 void Tern::HorizontalLineAnswers() {
-    TopicScreen(1600, 1800, 114);
+    TopicScreen(area::wide, 114);
     PenWidth(5);
-    PlaneAt(646, 100, -7, 7, -5, 5, 40, 14);
-    Put(114, 30, 3, "教科書P79 問4　解答");
-    NewRow(50, 0, "(1) y=-2", -76);
+    PlaneAt({.left = 646, .top = 100, .xFrom = -7, .xTo = 7, .yFrom = -5, .yTo = 5, .step = 40, .gridColour = 14});
+    Put(114, 30, ink::emphasis, "教科書P79 問4　解答");
+    NewRow(50, ink::text, "(1) y=-2", -76);
     StepReveal();
-    NewRow(50, 3, "点(0,-2)を通り、");
+    NewRow(50, ink::emphasis, "点(0,-2)を通り、");
     StepReveal();
-    PointAt(0, -2, 8, 5);
+    PointAt(0, -2, {.radius = 8, .colour = ink::answer});
     StepReveal();
-    NewRow(50, 3, "x軸に平行な直線");
-    NewRow(50, 0, "をかけばよい");
+    NewRow(50, ink::emphasis, "x軸に平行な直線");
+    NewRow(50, ink::text, "をかけばよい");
     StepReveal();
-    GraphOf(3, 0, -2, 3, "(1)", -135, -60);
+    GraphOf(3, 0, -2, ink::emphasis, "(1)", -135, -60);
     StepReveal();
-    NewRow(50, 0, "(2)-3y+3=0", -76);
+    NewRow(50, ink::text, "(2)-3y+3=0", -76);
     StepReveal();
-    NewRow(50, 0, "-3y=-3  y=1 だから");
-    NewRow(50, 3, "点(0,1)を通り、");
+    NewRow(50, ink::text, "-3y=-3  y=1 だから");
+    NewRow(50, ink::emphasis, "点(0,1)を通り、");
     StepReveal();
-    PointAt(0, 1, 8, 5);
+    PointAt(0, 1, {.radius = 8, .colour = ink::answer});
     StepReveal();
-    NewRow(50, 3, "x軸に平行な直線");
-    NewRow(50, 0, "をかけばよい");
+    NewRow(50, ink::emphasis, "x軸に平行な直線");
+    NewRow(50, ink::text, "をかけばよい");
     StepReveal();
-    GraphOf(3, 0, 1, 3, "(2)", -135, -80);
+    GraphOf(3, 0, 1, ink::emphasis, "(2)", -135, -80);
 }
 
 void Tern::VerticalLineAnswers() {
-    TopicScreen(1600, 1800, 114);
+    TopicScreen(area::wide, 114);
     PenWidth(5);
-    PlaneAt(760, 50, -5, 5, -7, 7, 40, 14);
-    Put(114, 30, 3, "教科書P79 問5　解答");
+    PlaneAt({.left = 760, .top = 50, .xFrom = -5, .xTo = 5, .yFrom = -7, .yTo = 7, .step = 40, .gridColour = 14});
+    Put(114, 30, ink::emphasis, "教科書P79 問5　解答");
     StepReveal();
-    NewRow(50, 0, "(1)2x=-4", -76);
+    NewRow(50, ink::text, "(1)2x=-4", -76);
     StepReveal();
-    NewRow(50, 0, "x=-2 だから");
+    NewRow(50, ink::text, "x=-2 だから");
     StepReveal();
-    NewRow(50, 3, "点(-2,0)を通り、");
+    NewRow(50, ink::emphasis, "点(-2,0)を通り、");
     StepReveal();
-    PointAt(-2, 0, 8, 5);
+    PointAt(-2, 0, {.radius = 8, .colour = ink::answer});
     StepReveal();
-    NewRow(50, 3, "y軸に平行な直線をかけばよい");
-    StepReveal();
-    R1B_rhs = -4;
-    GraphOf(4, 2, 0, 3, "(1)", 6);
-    StepReveal();
-    NewRow(80, 0, "(2)-x+4=0", -76);
-    StepReveal();
-    NewRow(50, 0, "x=4 だから");
-    StepReveal();
-    NewRow(50, 3, "点(4,0)を通り、");
-    StepReveal();
-    PointAt(4, 0, 8, 5);
-    StepReveal();
-    NewRow(50, 3, "y軸に平行な直線をかけばよい");
+    NewRow(50, ink::emphasis, "y軸に平行な直線をかけばよい");
     StepReveal();
     R1B_rhs = -4;
-    GraphOf(4, -1, 0, 3, "(2)", 6);
+    GraphOf(4, 2, 0, ink::emphasis, "(1)", 6);
+    StepReveal();
+    NewRow(80, ink::text, "(2)-x+4=0", -76);
+    StepReveal();
+    NewRow(50, ink::text, "x=4 だから");
+    StepReveal();
+    NewRow(50, ink::emphasis, "点(4,0)を通り、");
+    StepReveal();
+    PointAt(4, 0, {.radius = 8, .colour = ink::answer});
+    StepReveal();
+    NewRow(50, ink::emphasis, "y軸に平行な直線をかけばよい");
+    StepReveal();
+    R1B_rhs = -4;
+    GraphOf(4, -1, 0, ink::emphasis, "(2)", 6);
 }
 
 // ---- Summary ----------------------------------------------------------------------------------------
 
 void Tern::AxisParallelSummary() {
-    TopicScreen(1760, 1800, 76);
+    TopicScreen(area::screen, 76);
     PenWidth(8);
-    Rt().line(38, 16, 838, 376, 9, 1);
-    NewRow(30, 3, "<2元1次方程式のグラフ>");
-    NewRow(50, 0, "a,b,cを定数とすると、2元1次方程式は");
-    NewRow(50, 3, "ax+by=c");
-    Next(0, " と表すことができる。");
-    NewRow(50, 0, "① このグラフは");
-    Next(3, " 直線");
-    Next(0, " である。");
+    Frame({38, 16}, 800, 360, ink::onBox);
+    NewRow(30, ink::emphasis, "<2元1次方程式のグラフ>");
+    NewRow(50, ink::text, "a,b,cを定数とすると、2元1次方程式は");
+    NewRow(50, ink::emphasis, "ax+by=c");
+    Next(ink::text, " と表すことができる。");
+    NewRow(50, ink::text, "① このグラフは");
+    Next(ink::emphasis, " 直線");
+    Next(ink::text, " である。");
     struct Case {
         std::string_view number, condition, line;
     };
     static constexpr Case cases[] = {{"② ", "a=0", "x軸に平行な直線"}, {"③ ", "b=0", "y軸に平行な直線"}};
     for (const Case& c : cases) {
-        NewRow(50, 0, c.number);
-        Next(3, c.condition);
-        Next(0, " の場合は、");
-        Next(3, c.line);
-        Next(0, " である。");
+        NewRow(50, ink::text, c.number);
+        Next(ink::emphasis, c.condition);
+        Next(ink::text, " の場合は、");
+        Next(ink::emphasis, c.line);
+        Next(ink::text, " である。");
     }
 }
 

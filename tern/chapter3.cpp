@@ -45,7 +45,8 @@ const Chapter<Tern> Tern::kSimultaneousEquationsGraph{
 void Tern::ReadSlopeAndIntercept(Num x, Num y, std::string_view slope, std::string_view intercept,
                                  bool keyEach) {
     const std::pair<Num, std::string_view> pieces[] = {
-        {0, "傾き"}, {3, slope}, {0, "切片"}, {3, intercept}, {0, "のグラフをかけばよい。"}};
+        {ink::text, "傾き"}, {ink::emphasis, slope}, {ink::text, "切片"}, {ink::emphasis, intercept},
+        {ink::text, "のグラフをかけばよい。"}};
     bool first = true;
     for (const auto& [colour, text] : pieces) {
         if (keyEach) StepReveal();
@@ -60,358 +61,359 @@ void Tern::ReadSlopeAndIntercept(Num x, Num y, std::string_view slope, std::stri
 // ---- Topic 1: the question of page 80 -----------------------------------------------------
 
 void Tern::IntersectionIntro() {
-    TopicScreen(1600, 1800, 40);
+    TopicScreen(area::wide, 40);
     PenWidth(5);
     BracedSystem(40, 30, "x-2y=4…①", "x +y=1…②");
     const Num heading = YI1 + 40;
-    Put(heading, 30, 3, "連立方程式の");
-    Put(heading, 80, 3, "解を調べよう。");
-    PlaneAt(760, 30, -5, 5, -4, 4, 40, 14);
+    Put(heading, 30, ink::emphasis, "連立方程式の");
+    Put(heading, 80, ink::emphasis, "解を調べよう。");
+    PlaneAt({.left = 760, .top = 30, .xFrom = -5, .xTo = 5, .yFrom = -4, .yTo = 4, .step = 40, .gridColour = 14});
     R1B_rhs = 4;
-    GraphOf(4, 1, -2, 0, "x-2y=4", -108, -60);
+    GraphOf(4, 1, -2, ink::text, "x-2y=4", -108, -60);
     StepReveal();
-    Put(40, 130, 7, "(1)方程式②のグラフをかこう。");
+    Put(40, 130, ink::heading, "(1)方程式②のグラフをかこう。");
     StepReveal();
-    Put(40, 180, 0, "x+y=1 y=-x+1 だから");
+    Put(40, 180, ink::text, "x+y=1 y=-x+1 だから");
     ReadSlopeAndIntercept(40, 230, "-1, ", "1 ", true);
     StepReveal();
     R1B_rhs = 1;
-    GraphOf(4, 1, 1, 0, "x+y=1", -108, 10);
+    GraphOf(4, 1, 1, ink::text, "x+y=1", -108, 10);
     StepReveal();
-    Put(40, 280, 3, "交点の座標は、");
-    PointAt(2, -1, 6, 5);
+    Put(40, 280, ink::emphasis, "交点の座標は、");
+    PointAt(2, -1, {.radius = 6, .colour = ink::answer});
     StepReveal();
-    Next(5, "(2,-1)");
-    PointAt(2, -1, 6, 5, "(2,-1)", 30, 30);
+    Next(ink::answer, "(2,-1)");
+    PointAt(2, -1, {.radius = 6, .colour = ink::answer, .label = "(2,-1)", .labelDx = 30, .labelDy = 30});
     StepReveal();
-    Put(40, 330, 7, "上の連立方程式を解いてみよう。");
+    Put(40, 330, ink::heading, "上の連立方程式を解いてみよう。");
     const Num secondColumnRow = B2_row;
     StepReveal();
-    NewRow(50, 3, "①-②");
+    NewRow(50, ink::emphasis, "①-②");
     StepReveal();
-    ColumnsAt(40, 430, "x-2y=4", "x+ y=1", "-");
+    const Columns columns = ColumnsAt(40, 430, "x-2y=4", "x+ y=1", "-");
     StepReveal();
-    Label(40, B2_row - 25, 3, "+- -  -");
+    ColumnSigns(columns, "+- -  -");
     StepReveal();
-    Put(GX5, B2_row + 50, 0, " -3y=3");
+    Put(columns.column, columns.lowerRow + 50, ink::text, " -3y=3");
     StepReveal();
-    Put(GX5, B2_row + 50, 0, "   y=-1");
+    Put(columns.column, B2_row + 50, ink::text, "   y=-1");
     B1 = 342;
     B2_row = secondColumnRow;
-    NewRow(50, 3, "y=-1 を②に代入して");
+    NewRow(50, ink::emphasis, "y=-1 を②に代入して");
     StepReveal();
-    NewRow(50, 0, "x-1=1");
+    NewRow(50, ink::text, "x-1=1");
     StepReveal();
-    NewRow(50, 0, "x=");
+    NewRow(50, ink::text, "x=");
     StepReveal();
-    Next(0, "1+1=2");
-    NewRow(50, 5, "答 x=2,y=-1");
+    Next(ink::text, "1+1=2");
+    NewRow(50, ink::answer, "答 x=2,y=-1");
     StepReveal();
     B1 = YI1 + 30;
     B2_row = 390;
-    NewRow(50, 5, "<連立方程式の解とグラフの交点>");
-    NewRow(50, 3, "x,yについての連立方程式の解は、");
-    NewRow(50, 3, "それぞれの方程式のグラフの");
-    NewRow(50, 3, "交点のx座標,y座標の組である。");
+    NewRow(50, ink::answer, "<連立方程式の解とグラフの交点>");
+    NewRow(50, ink::emphasis, "x,yについての連立方程式の解は、");
+    NewRow(50, ink::emphasis, "それぞれの方程式のグラフの");
+    NewRow(50, ink::emphasis, "交点のx座標,y座標の組である。");
 }
 
 // ---- Topic 2: a random system solved from its graph ---------------------------------------
 
 void Tern::RandomSystemByGraphExample() {
-    RandomProblems(&Tern::DrawSystemByGraphNumbers, &Tern::SystemByGraphProblem, 1760);
-    Put(38, 480, 7, "教科書P81 問1　をやってみよう。");
+    RandomProblemScreen(area::screenShort, 40, [&] { SystemByGraphProblem(DrawSystemByGraph()); });
+    Put(38, 480, ink::heading, "教科書P81 問1　をやってみよう。");
 }
 
-void Tern::DrawSystemByGraphNumbers() {
-    // Line 1 through S and P, line 2 through S and Q: drawn again while a
-    // coefficient the equations divide by is 0 or the two lines are one.
-    do {
-        T(1) = RandomWhole(7, 0);
-        RandomSign12(T(1));
-        F(1) = RandomWhole(7);
-        RandomSign12(F(1));
-        T(2) = RandomWhole(6, 2);
-        F(2) = RandomWhole(4, 5);
-        T(3) = RandomWhole(5, 4);
-        F(3) = -RandomWhole(5, 3);
-        T(4) = -(F(2) - F(1));
-        T(5) = T(2) - T(1);
-        F(4) = -T(1) * (F(2) - F(1)) + F(1) * (T(2) - T(1));
-        T(6) = -(F(3) - F(1));
-        T(7) = T(3) - T(1);
-        F(5) = -T(1) * (F(3) - F(1)) + F(1) * (T(3) - T(1));
-    } while (T(4) == 0 || T(5) == 0 || T(6) == 0 || T(4) * T(7) == T(6) * T(5));
+Tern::SystemByGraph Tern::SystemByGraph::Through(Num x, Num y, Num px, Num py, Num qx, Num qy) {
+    return {
+        .x = x, .y = y, .px = px, .py = py, .qx = qx, .qy = qy,
+        .a1 = -(py - y), .b1 = px - x, .c1 = -x * (py - y) + y * (px - x),
+        .a2 = -(qy - y), .b2 = qx - x, .c2 = -x * (qy - y) + y * (qx - x),
+    };
 }
 
-void Tern::SystemByGraphTexts() {
-    NumbersToText();
-    A1_s(24) = CoefficientForm(T(4), A1_s(4));
-    A1_s(25) = LaterCoefficientForm(T(5), A1_s(5));
-    A1_s(26) = CoefficientForm(T(6), A1_s(6));
-    A1_s(27) = LaterCoefficientForm(T(7), A1_s(7));
-    // b2 = 0: line 2 is the vertical line through S.
-    X_s(1) = (T(7) == 0 ? A1_s(26) + "x=" + TITLE_s(5) : EquationText(A1_s(26), A1_s(27), TITLE_s(5))) + "…②";
+Tern::SystemByGraph Tern::DrawSystemByGraph() {
+    return Problem<SystemByGraph>([&] {
+        // Drawn again while a coefficient the equations divide by is 0 or
+        // the two lines are one.
+        SystemByGraph p;
+        do {
+            Num x = RandomWhole(7, 0);
+            RandomSign12(x);
+            Num y = RandomWhole(7);
+            RandomSign12(y);
+            const Num px = RandomWhole(6, 2);
+            const Num py = RandomWhole(4, 5);
+            const Num qx = RandomWhole(5, 4);
+            const Num qy = -RandomWhole(5, 3);
+            p = SystemByGraph::Through(x, y, px, py, qx, qy);
+        } while (p.a1 == 0 || p.b1 == 0 || p.a2 == 0 || p.a1 * p.b2 == p.a2 * p.b1);
+        return p;
+    });
 }
 
-std::string Tern::SystemByGraphFirstEquation() const {
-    return EquationText(A1_s(24), A1_s(25), TITLE_s(4)) + "…①";
+Tern::SystemTexts Tern::SystemByGraphTexts(const SystemByGraph& p) {
+    const std::string a1 = CoefficientForm(p.a1, NumberText(p.a1));
+    const std::string b1 = LaterCoefficientForm(p.b1, NumberText(p.b1));
+    const std::string a2 = CoefficientForm(p.a2, NumberText(p.a2));
+    const std::string b2 = LaterCoefficientForm(p.b2, NumberText(p.b2));
+    const std::string c1 = NumberText(p.c1), c2 = NumberText(p.c2);
+    return {
+        .first = EquationText(a1, b1, c1) + "…①",
+        // b2 = 0: line 2 is the vertical line through S.
+        .second = (p.b2 == 0 ? a2 + "x=" + c2 : EquationText(a2, b2, c2)) + "…②",
+        .x = NumberText(p.x),
+        .y = NumberText(p.y),
+    };
 }
 
-void Tern::SystemByGraphProblem() {
-    SystemByGraphTexts();
-    TopicScreen(1760, 1800, 88);
-    Put(B1 - 44, B2_row, 0, "例 連立方程式の解を、");
-    NewRow(50, 0, "グラフを使って求めなさい。");
-    BracedSystem(B1, B2_row + 50, SystemByGraphFirstEquation(), X_s(1), 3);
-    PlaneAt(680, 50, -10, 10, -10, 10, 25, 1);
-    R1B_rhs = F(4);
-    GraphOf(4, T(4), T(5), 3, "①");
-    R1B_rhs = F(5);
-    GraphOf(4, T(6), T(7), 3, "②");
+void Tern::SystemByGraphProblem(const SystemByGraph& p) {
+    const SystemTexts texts = SystemByGraphTexts(p);
+    TopicScreen(area::screen, 88);
+    Put(B1 - 44, B2_row, ink::text, "例 連立方程式の解を、");
+    NewRow(50, ink::text, "グラフを使って求めなさい。");
+    BracedSystem(B1, B2_row + 50, texts.first, texts.second, ink::emphasis);
+    PlaneAt({.left = 680, .top = 50, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 25, .gridColour = 1});
+    R1B_rhs = p.c1;
+    GraphOf(4, p.a1, p.b1, ink::emphasis, "①");
+    R1B_rhs = p.c2;
+    GraphOf(4, p.a2, p.b2, ink::emphasis, "②");
     StepReveal();
-    NewRow(80, 3, "交点の座標は、");
-    PointAt(T(1), F(1), 8, 7);
+    NewRow(80, ink::emphasis, "交点の座標は、");
+    PointAt(p.x, p.y, {.radius = 8, .colour = ink::heading});
     StepReveal();
-    Next(3, "(" + A1_s(1) + "," + TITLE_s(1) + ")");
+    Next(ink::emphasis, "(" + texts.x + "," + texts.y + ")");
     StepReveal();
-    NewRow(70, 0, "だから、解は ");
-    Next(5, "x=" + A1_s(1) + ",y=" + TITLE_s(1));
+    NewRow(70, ink::text, "だから、解は ");
+    Next(ink::answer, "x=" + texts.x + ",y=" + texts.y);
 }
 
 // ---- Topic 3: question 1 ----------------------------------------------------------------------
 
 void Tern::SystemByGraphAnswer() {
-    TopicScreen(1320, 1300, 38);
+    TopicScreen(area::text, 38);
     PenWidth(5);
-    Put(38, 30, 3, "問1 解答");
+    Put(38, 30, ink::emphasis, "問1 解答");
     BracedSystem(YI1, 30, "2x+y=1…①", " x-y=-4…②");
-    PlaneAt(760, 100, -4, 5, -4, 6, 40, 14);
+    PlaneAt({.left = 760, .top = 100, .xFrom = -4, .xTo = 5, .yFrom = -4, .yTo = 6, .step = 40, .gridColour = 14});
     StepReveal();
-    Put(38, 130, 0, "2x+y=1 y=-2x+1 だから");
+    Put(38, 130, ink::text, "2x+y=1 y=-2x+1 だから");
     StepReveal();
     ReadSlopeAndIntercept(38, 180, "-2, ", "1 ", false);
     StepReveal();
     R1B_rhs = 1;
-    GraphOf(4, 2, 1, 0, "2x+y=1", -108, 10);
+    GraphOf(4, 2, 1, ink::text, "2x+y=1", -108, 10);
     StepReveal();
-    Put(38, 230, 0, "x-y=-4 y=x+4 だから");
+    Put(38, 230, ink::text, "x-y=-4 y=x+4 だから");
     StepReveal();
     ReadSlopeAndIntercept(38, 280, "1, ", "4 ", false);
     StepReveal();
     R1B_rhs = -4;
-    GraphOf(4, 1, -1, 0, "x-y=-4", 0, 10);
-    Put(38, 330, 3, "交点の座標は、");
+    GraphOf(4, 1, -1, ink::text, "x-y=-4", 0, 10);
+    Put(38, 330, ink::emphasis, "交点の座標は、");
     StepReveal();
-    Next(5, "(-1,3)");
-    PointAt(-1, 3, 6, 5, "(-1,3)", 30, 30);
-    Put(38, 400, 0, "したがって、連立方程式の解は");
+    Next(ink::answer, "(-1,3)");
+    PointAt(-1, 3, {.radius = 6, .colour = ink::answer, .label = "(-1,3)", .labelDx = 30, .labelDy = 30});
+    Put(38, 400, ink::text, "したがって、連立方程式の解は");
     StepReveal();
-    Put(38, 450, 5, "x=-1,y=3");
+    Put(38, 450, ink::answer, "x=-1,y=3");
 }
 
 // ---- Topic 4: a random intersection found by subtraction -------------------------------------
 
 void Tern::RandomIntersectionExample() {
-    B1 = 40;
-    B2_row = 30;
-    RandomProblems(&Tern::DrawIntersectionNumbers, &Tern::IntersectionBySubtraction, 1320, 1);
+    RandomProblemScreen(area::text, 40, [&] { IntersectionProblem(DrawIntersection()); });
     StepReveal();
-    Put(38, 600, 7, "教科書P81 問2　をやってみよう。");
+    Put(38, 600, ink::heading, "教科書P81 問2　をやってみよう。");
 }
 
-void Tern::DrawIntersectionNumbers() {
-    // Two different slopes through S, both intercepts on the plane.
-    for (;;) {
-        T(1) = RandomWhole(7, 0);
-        RandomSign12(T(1));
-        F(1) = RandomWhole(7);
-        RandomSign12(F(1));
-        T(2) = RandomWhole(4);
-        RandomSign12(T(2));
-        T(3) = RandomWhole(4);
-        RandomSign12(T(3));
-        if (T(2) == T(3)) continue;
-        F(2) = F(1) - T(2) * T(1);
-        F(3) = F(1) - T(3) * T(1);
-        if (F(2) <= 10 && F(2) >= -10 && F(3) <= 10 && F(3) >= -10) return;
-    }
+Tern::Intersection Tern::Intersection::Through(Num x, Num y, Num m1, Num m2) {
+    return {.x = x, .y = y, .m1 = m1, .m2 = m2, .k1 = y - m1 * x, .k2 = y - m2 * x};
 }
 
-void Tern::IntersectionTexts() {
-    T(4) = T(2) - T(3);
-    F(4) = F(2) - F(3);
-    F(5) = -F(4);
-    T(5) = T(2) * T(1);
-    NumbersToText();
-    for (int i = 2; i <= 4; ++i) {
-        A1_s(10 + i) = CoefficientForm(T(i), A1_s(i));
-        TITLE_s(10 + i) = F(i) == 0 ? "" : LaterTermForm(F(i), TITLE_s(i));
-    }
-    A1_s(11) = SubstitutedForm(T(1), A1_s(1));
+Tern::Intersection Tern::DrawIntersection() {
+    return Problem<Intersection>([&] {
+        // Two different slopes through S, both intercepts on the plane.
+        for (;;) {
+            Num x = RandomWhole(7, 0);
+            RandomSign12(x);
+            Num y = RandomWhole(7);
+            RandomSign12(y);
+            Num m1 = RandomWhole(4);
+            RandomSign12(m1);
+            Num m2 = RandomWhole(4);
+            RandomSign12(m2);
+            if (m1 == m2) continue;
+            const Intersection p = Intersection::Through(x, y, m1, m2);
+            if (p.k1 <= 10 && p.k1 >= -10 && p.k2 <= 10 && p.k2 >= -10) return p;
+        }
+    });
 }
 
-Tern::IntersectionColumns Tern::IntersectionColumnTexts() {
-    A1_s(12) = CoefficientColumn(A1_s(12));
-    A1_s(13) = CoefficientColumn(A1_s(13));
-    TITLE_s(22) = ConstantColumn(TITLE_s(12));
-    TITLE_s(13) = ConstantColumn(TITLE_s(13));
-    // The signs line 2's terms take when it is subtracted.
-    TITLE_s(33) = T(3) > 0 ? "-" : "+";
-    TITLE_s(34) = F(3) > 0 ? "-" : F(3) < 0 ? "+" : "";
-    A1_s(14) = CoefficientColumn(A1_s(14));
-    TITLE_s(14) = ConstantColumn(TITLE_s(14));
+Tern::IntersectionTexts Tern::IntersectionProblemTexts(const Intersection& p) {
+    const Num dm = p.m1 - p.m2, dk = p.k1 - p.k2;
+    const std::string x = NumberText(p.x), y = NumberText(p.y), m1 = NumberText(p.m1);
+    const std::string m2 = NumberText(p.m2), dmText = NumberText(dm), m1x = NumberText(p.m1 * p.x);
+    const std::string k1 = NumberText(p.k1), k2 = NumberText(p.k2), dkText = NumberText(dk);
+    const std::string solvedText = NumberText(-dk);
+    auto term = [](Num v, const std::string& text) { return v == 0 ? std::string() : LaterTermForm(v, text); };
+    const std::string m1Form = CoefficientForm(p.m1, m1), m2Form = CoefficientForm(p.m2, m2);
+    const std::string k1Term = term(p.k1, k1), k2Term = term(p.k2, k2);
+    const std::string dmColumn = CoefficientColumn(CoefficientForm(dm, dmText));
     return {
-        "y=" + A1_s(12) + "x" + TITLE_s(22),
-        "y=" + A1_s(13) + "x" + TITLE_s(13),
-        "+-  " + TITLE_s(33) + "   " + TITLE_s(34),
-        "0=" + A1_s(14) + "x" + TITLE_s(14),
+        .first = "y=" + m1Form + "x" + k1Term,
+        .second = "y=" + m2Form + "x" + k2Term,
+        .upper = "y=" + CoefficientColumn(m1Form) + "x" + ConstantColumn(k1Term),
+        .lower = "y=" + CoefficientColumn(m2Form) + "x" + ConstantColumn(k2Term),
+        .signs = std::string("+-  ") + (p.m2 > 0 ? "-" : "+") + "   " + (p.k2 > 0 ? "-" : p.k2 < 0 ? "+" : ""),
+        .result = "0=" + dmColumn + "x" + ConstantColumn(term(dk, dkText)),
+        .xRow = dmColumn + "x=" + solvedText,
+        .x = x,
+        .y = y,
+        .m1 = m1,
+        .m1x = m1x,
+        .substitutedX = SubstitutedForm(p.x, x),
+        .k1Term = k1Term,
     };
 }
 
-void Tern::IntersectionBySubtraction() {
-    IntersectionTexts();
-    const std::string first = "y=" + A1_s(12) + "x" + TITLE_s(12) + "…①";
-    const std::string second = "y=" + A1_s(13) + "x" + TITLE_s(13) + "…②";
-    const std::string firstConstant = TITLE_s(12);
-    EraseBox(0, B2(1), 1600, B2(1) + 1800);
-    B1 = LT2(1);
-    B2_row = B2(1);
-    PlaneAt(646, 100, -10, 10, -10, 10, 25, 0);
-    GraphOf(3, T(2), F(2), 3, "①");
-    GraphOf(3, T(3), F(3), 7, "②", 0, -50);
+void Tern::IntersectionProblem(const Intersection& p) {
+    const IntersectionTexts texts = IntersectionProblemTexts(p);
+    RestartProblem(Wipe::FromOriginRow);
+    PlaneAt({.left = 646, .top = 100, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 25});
+    GraphOf(3, p.m1, p.k1, ink::emphasis, "①");
+    GraphOf(3, p.m2, p.k2, ink::heading, "②", 0, -50);
 
-    Put(B1, B2_row, 7, "例　");
-    Next(0, "次の2直線の交点の座標を求めなさい。");
-    NewRow(50, 3, first);
-    Next(0, ",");
-    Next(3, second);
-    NewRow(50, 3, "<解答>");
+    Put(B1, B2_row, ink::heading, "例　");
+    Next(ink::text, "次の2直線の交点の座標を求めなさい。");
+    NewRow(50, ink::emphasis, texts.first + "…①");
+    Next(ink::text, ",");
+    Next(ink::emphasis, texts.second + "…②");
+    NewRow(50, ink::emphasis, "<解答>");
     StepReveal();
-    NewRow(50, 7, "①-②");
+    NewRow(50, ink::heading, "①-②");
     StepReveal();
-    const IntersectionColumns columns = IntersectionColumnTexts();
-    ColumnsAt(B1, B2_row + 50, columns.upper, columns.lower, "-");
-    Label(B1, B2_row - 25, 3, columns.signs);
+    const Columns columns = ColumnsAt(B1, B2_row + 50, texts.upper, texts.lower, "-");
+    ColumnSigns(columns, texts.signs);
     StepReveal();
-    Put(GX5, B2_row + 50, 0, columns.result);
+    Put(columns.column, columns.lowerRow + 50, ink::text, texts.result);
     StepReveal();
     // With a coefficient 1 this row already reads "  x=" and the value.
-    const bool solved = T(4) == 1;
-    NewRow(50, solved ? 3 : 0, A1_s(14) + "x=" + TITLE_s(5));
+    const bool solved = p.m1 - p.m2 == 1;
+    NewRow(50, solved ? ink::emphasis : ink::text, texts.xRow);
     StepReveal();
-    if (!solved) Next(3, "  x=" + A1_s(1), 30);
+    if (!solved) Next(ink::emphasis, "  x=" + texts.x, 30);
     StepReveal();
-    NewRow(50, 3, "x=" + A1_s(1) + " を①に代入して");
+    NewRow(50, ink::emphasis, "x=" + texts.x + " を①に代入して");
     StepReveal();
-    NewRow(50, 0, "y=" + A1_s(2) + "*" + A1_s(11) + firstConstant);
+    NewRow(50, ink::text, "y=" + texts.m1 + "*" + texts.substitutedX + texts.k1Term);
     StepReveal();
-    Put(B1 + 27, B2_row + 50, 0, "=" + A1_s(5) + firstConstant);
+    Put(B1 + 27, B2_row + 50, ink::text, "=" + texts.m1x + texts.k1Term);
     StepReveal();
-    Next(3, "=" + TITLE_s(1));
+    Next(ink::emphasis, "=" + texts.y);
     StepReveal();
-    Next(5, "答 (" + A1_s(1) + "," + TITLE_s(1) + ")", 60);
+    Next(ink::answer, "答 (" + texts.x + "," + texts.y + ")", 60);
 }
 
 // ---- Topics 5 and 6: questions 2 and 3 ---------------------------------------------------------
 
 void Tern::IntersectionFromFigureAnswer() {
-    TopicScreen(1320, 1300, 38);
+    TopicScreen(area::text, 38);
     PenWidth(5);
-    Put(38, 30, 3, "問2 解答");
-    PlaneAt(874, 100, -4, 5, -4, 6, 40, 14);
-    GraphOf(3, -3, 3, 0, "①", -162, -400);
-    GraphOf(3, 2, -1, 0, "②", 0, 10);
-    NewRow(50, 0, "①の直線の式は");
-    NewRow(50, 0, "切片");
+    Put(38, 30, ink::emphasis, "問2 解答");
+    PlaneAt({.left = 874, .top = 100, .xFrom = -4, .xTo = 5, .yFrom = -4, .yTo = 6, .step = 40, .gridColour = 14});
+    GraphOf(3, -3, 3, ink::text, "①", -162, -400);
+    GraphOf(3, 2, -1, ink::text, "②", 0, 10);
+    NewRow(50, ink::text, "①の直線の式は");
+    NewRow(50, ink::text, "切片");
     StepReveal();
-    Next(3, "3 ");
-    Next(0, "傾き");
+    Next(ink::emphasis, "3 ");
+    Next(ink::text, "傾き");
     StepReveal();
-    Next(3, "-3, ");
+    Next(ink::emphasis, "-3, ");
     StepReveal();
-    Next(0, "で、y=-3x+3");
-    NewRow(50, 0, "②の直線の式は");
+    Next(ink::text, "で、y=-3x+3");
+    NewRow(50, ink::text, "②の直線の式は");
     StepReveal();
-    NewRow(50, 0, "切片");
+    NewRow(50, ink::text, "切片");
     StepReveal();
-    Next(3, "-1, ");
-    Next(0, "傾き");
+    Next(ink::emphasis, "-1, ");
+    Next(ink::text, "傾き");
     StepReveal();
-    Next(3, "2 ");
+    Next(ink::emphasis, "2 ");
     StepReveal();
-    Next(0, "で、y=2x-1");
+    Next(ink::text, "で、y=2x-1");
     StepReveal();
-    t0014(1) = B2_row + 50;
-    BracedSystem(B1, t0014(1), "y=-3x+3…①", "y= 2x-1…②");
+    const Num systemRow = B2_row + 50;
+    BracedSystem(B1, systemRow, "y=-3x+3…①", "y= 2x-1…②");
     StepReveal();
-    NewRow(50, 3, "①-②");
+    NewRow(50, ink::emphasis, "①-②");
     StepReveal();
-    ColumnsAt(B1, B2_row + 50, "y=-3x+3", "y= 2x-1", "-");
-    Label(B1, B2_row - 25, 3, "+-  -  +");
-    Put(GX5, B2_row + 50, 0, "0=-5x+4");
-    NewRow(60, 0, "5x=4");
-    Next(3, " x=ﾀ4/5ﾀ", 20);
+    const Columns columns = ColumnsAt(B1, B2_row + 50, "y=-3x+3", "y= 2x-1", "-");
+    ColumnSigns(columns, "+-  -  +");
+    Put(columns.column, columns.lowerRow + 50, ink::text, "0=-5x+4");
+    NewRow(60, ink::text, "5x=4");
+    Next(ink::emphasis, " x=ﾀ4/5ﾀ", 20);
     StepReveal();
     B1 = 418;
-    Put(B1, t0014(1) + 20, 3, "x=ﾀ4/5ﾀ を②に代入して");
+    Put(B1, systemRow + 20, ink::emphasis, "x=ﾀ4/5ﾀ を②に代入して");
     StepReveal();
-    NewRow(70, 0, "y=2*ﾀ4/5ﾀ-1=ﾀ8/5ﾀ-ﾀ5/5ﾀ=");
-    Next(3, "ﾀ3/5ﾀ");
-    NewRow(70, 5, "答 (ﾀ4/5ﾀ,ﾀ3/5ﾀ)");
+    NewRow(70, ink::text, "y=2*ﾀ4/5ﾀ-1=ﾀ8/5ﾀ-ﾀ5/5ﾀ=");
+    Next(ink::emphasis, "ﾀ3/5ﾀ");
+    NewRow(70, ink::answer, "答 (ﾀ4/5ﾀ,ﾀ3/5ﾀ)");
     StepReveal();
-    Put(456, 570, 7, "教科書P81 問3　をやってみよう。");
+    Put(456, 570, ink::heading, "教科書P81 問3　をやってみよう。");
 }
 
 void Tern::AxisIntersectionAnswer() {
-    TopicScreen(1320, 1300, 38);
+    TopicScreen(area::text, 38);
     PenWidth(5);
-    Put(38, 30, 3, "問3 解答");
-    PlaneAt(608, 100, -3, 5, -5, 4, 40, 0, -1);
-    GraphOf(3, 2, -3, 0, "y=2x-3", -135, -50);
-    PointAt(1.5f, 0, 6, 5, "A", -20, -10);
-    PointAt(0, -3, 1, 0, "-3", 30, 30);
-    NewRow(50, 3, "点Aは、次の2つの直線の交点だから");
+    Put(38, 30, ink::emphasis, "問3 解答");
+    PlaneAt({.left = 608, .top = 100, .xFrom = -3, .xTo = 5, .yFrom = -5, .yTo = 4, .step = 40, .scaleNumbers = false});
+    GraphOf(3, 2, -3, ink::text, "y=2x-3", -135, -50);
+    PointAt(1.5f, 0, {.radius = 6, .colour = ink::answer, .label = "A", .labelDx = -20, .labelDy = -10});
+    PointAt(0, -3, {.radius = 1, .colour = ink::text, .label = "-3", .labelDx = 30, .labelDy = 30});
+    NewRow(50, ink::emphasis, "点Aは、次の2つの直線の交点だから");
     StepReveal();
     BracedSystem(B1, B2_row + 50, "y=2x-3…①", "y=0…②");
     StepReveal();
-    NewRow(50, 0, "②を①に代入して");
-    NewRow(50, 0, "0=2x-3");
-    NewRow(50, 0, "2x=3");
-    NewRow(70, 3, "x=ﾀ3/2ﾀ");
-    NewRow(70, 5, "答 (ﾀ3/2ﾀ,0)");
+    NewRow(50, ink::text, "②を①に代入して");
+    NewRow(50, ink::text, "0=2x-3");
+    NewRow(50, ink::text, "2x=3");
+    NewRow(70, ink::emphasis, "x=ﾀ3/2ﾀ");
+    NewRow(70, ink::answer, "答 (ﾀ3/2ﾀ,0)");
     StepReveal();
-    Put(456, 570, 7, "教科書P81 問4　をやってみよう。");
+    Put(456, 570, ink::heading, "教科書P81 問4　をやってみよう。");
 }
 
 // ---- Topic 7: question 4, parallel lines ------------------------------------------------------
 
 void Tern::ParallelNoSolution() {
-    TopicScreen(1600, 1800, 94);
+    TopicScreen(area::wide, 94);
     PenWidth(5);
-    Put(40, 30, 3, "問4 連立方程式");
+    Put(40, 30, ink::emphasis, "問4 連立方程式");
     BracedSystem(YI1, 30, "x-2y=4…①", "-3x+6y=6…②");
-    Put(B1, 130, 3, "の解が見つからない理由を考えよう。");
+    Put(B1, 130, ink::emphasis, "の解が見つからない理由を考えよう。");
     StepReveal();
-    PlaneAt(760, 30, -5, 5, -5, 5, 40, 14);
+    PlaneAt({.left = 760, .top = 30, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .step = 40, .gridColour = 14});
     R1B_rhs = 4;
-    GraphOf(4, 1, -2, 0, "x-2y=4", -108, -60);
+    GraphOf(4, 1, -2, ink::text, "x-2y=4", -108, -60);
     StepReveal();
-    Put(40, 180, 7, "(1)方程式②のグラフをかこう。");
+    Put(40, 180, ink::heading, "(1)方程式②のグラフをかこう。");
     StepReveal();
-    Put(B1, 250, 0, "6y=3x+6  ");
+    Put(B1, 250, ink::text, "6y=3x+6  ");
     StepReveal();
-    Next(0, "y=ﾀ1/2ﾀx+1 だから");
+    Next(ink::text, "y=ﾀ1/2ﾀx+1 だから");
     ReadSlopeAndIntercept(B1, 320, "ﾀ1/2ﾀ, ", "1 ", true);
     StepReveal();
     R1B_rhs = 6;
-    GraphOf(4, -3, 6, 3, "-3x+6y=6", -378, 10);
+    GraphOf(4, -3, 6, ink::emphasis, "-3x+6y=6", -378, 10);
     StepReveal();
-    Put(40, 380, 7, "(2)グラフから見つからない理由を説明しよう。");
+    Put(40, 380, ink::heading, "(2)グラフから見つからない理由を説明しよう。");
     StepReveal();
-    Put(B1, 440, 3, "2つのグラフは平行で交わらないから、");
-    NewRow(50, 3, "この連立方程式の解は見つからない。");
+    Put(B1, 440, ink::emphasis, "2つのグラフは平行で交わらないから、");
+    NewRow(50, ink::emphasis, "この連立方程式の解は見つからない。");
     StepReveal();
-    Put(456, 570, 7, "教科書P82 基本の問題　をやってみよう。");
+    Put(456, 570, ink::heading, "教科書P82 基本の問題　をやってみよう。");
 }
 
 }  // namespace lesson

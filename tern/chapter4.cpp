@@ -17,7 +17,7 @@ const Chapter<Tern> Tern::kEquationGraphProblems{
 
 void Tern::BasicProblemHeading(std::string_view number) {
     const Num numberLeft = 40;
-    TopicScreen(1760, 1800, numberLeft + 54);
+    TopicScreen(area::screen, numberLeft + 54);
     PenWidth(5);
     Cell(B1, B2_row, kPageCell, "P82 基本の問題");
     Cell(numberLeft, B2_row + 60, kProblemCell, number);
@@ -27,7 +27,7 @@ void Tern::BasicProblemHeading(std::string_view number) {
 
 void Tern::BasicProblemGraphs() {
     BasicProblemHeading("1");
-    PlaneAt(600, 100, -6, 6, -6, 6, 40, 14);
+    PlaneAt({.left = 600, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .step = 40, .gridColour = 14});
     struct Row {
         Num y;
         std::string_view label, equation, rewritten;
@@ -43,10 +43,10 @@ void Tern::BasicProblemGraphs() {
     for (const Row& r : rows) {
         if (!first) StepReveal();
         first = false;
-        Put(40, r.y, 3, r.label);
-        Next(0, r.equation);
+        Put(40, r.y, ink::emphasis, r.label);
+        Next(ink::text, r.equation);
         StepReveal();
-        Next(3, r.rewritten, 40);
+        Next(ink::emphasis, r.rewritten, 40);
         StepReveal();
         R1B_rhs = r.c;
         GraphOf(4, r.a, r.b, r.colour, r.label, r.labelDx, r.labelDy);
@@ -55,90 +55,86 @@ void Tern::BasicProblemGraphs() {
 
 void Tern::BasicProblemSystem() {
     BasicProblemHeading("2");
-    PlaneAt(532, 100, -6, 6, -6, 6, 40, 14);
+    PlaneAt({.left = 532, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .step = 40, .gridColour = 14});
     R1B_rhs = -3;
-    GraphOf(4, 1, 3, 3, "x+3y=-3", -108, 10);
+    GraphOf(4, 1, 3, ink::emphasis, "x+3y=-3", -108, 10);
     R1B_rhs = 12;
-    GraphOf(4, 2, -3, 3, "2x-3y=12", -108, -70);
-    NewRow(70, 5, "答 x=3,y=-2");
+    GraphOf(4, 2, -3, ink::emphasis, "2x-3y=12", -108, -70);
+    NewRow(70, ink::answer, "答 x=3,y=-2");
 }
 
 // ---- Problem 3: two lines from a figure ---------------------------------------------------------
 
 void Tern::BasicProblemTwoLines() {
     BasicProblemHeading("3");
-    PlaneAt(760, 100, -7, 3, -6, 7, 35, 0);
-    GraphOf(3, 1, 6, 0, "l", 0, -10);
-    GraphOf(3, -2, -4, 0, "m", -40, 0);
+    PlaneAt({.left = 760, .top = 100, .xFrom = -7, .xTo = 3, .yFrom = -6, .yTo = 7, .step = 35});
+    GraphOf(3, 1, 6, ink::text, "l", 0, -10);
+    GraphOf(3, -2, -4, ink::text, "m", -40, 0);
     // Where l and m cross the axes.
-    static constexpr Num crossings[4][2] = {{-6, 0}, {0, 6}, {-2, 0}, {0, -4}};
-    for (int k = 1; k <= 4; ++k) StorePlanePoint(k, crossings[k - 1][0], crossings[k - 1][1]);
-    Label(GY5(1), t0014(1), 0, "-6");
-    Label(GY5(2), t0014(2), 0, "6");
-    Label(GY5(3) - 54, t0014(3), 0, "-2");
-    Label(GY5(4), t0014(4) - 20, 0, "-4");
+    const Point lOnX = OnPlane(-6, 0), lOnY = OnPlane(0, 6), mOnX = OnPlane(-2, 0), mOnY = OnPlane(0, -4);
+    Label(lOnX.x, lOnX.y, ink::text, "-6");
+    Label(lOnY.x, lOnY.y, ink::text, "6");
+    Label(mOnX.x - 54, mOnX.y, ink::text, "-2");
+    Label(mOnY.x, mOnY.y - 20, ink::text, "-4");
 
     // Each line: its slope triangle from the x-axis crossing to the y-axis
     // crossing, then its slope, intercept and equation.
     struct Reading {
         std::string_view opening;
         Num openingY;
-        int from;
+        Point from, to;
         std::string_view fraction, slope, intercept;
         Num equationY;
         std::string_view equation;
         bool runAgain;
     };
-    static constexpr Reading readings[] = {
-        {" 直線lの式は、傾き", 90, 1, "ﾀ6/6ﾀ=", "1,", "6", 140, "y=x+6…①", false},
-        {"直線mの式は、傾き", 200, 3, "ﾀ-4/2ﾀ=", "-2,", "-4", 250, "y=-2x-4…②", true},
+    const Reading readings[] = {
+        {" 直線lの式は、傾き", 90, lOnX, lOnY, "ﾀ6/6ﾀ=", "1,", "6", 140, "y=x+6…①", false},
+        {"直線mの式は、傾き", 200, mOnX, mOnY, "ﾀ-4/2ﾀ=", "-2,", "-4", 250, "y=-2x-4…②", true},
     };
+    bool first = true;
     for (const Reading& r : readings) {
         StepReveal();
-        Put(r.from == 1 ? YI1 : B1, r.openingY, 0, r.opening);
+        Put(first ? YI1 : B1, r.openingY, ink::text, r.opening);  // line l reads on from the number cell
+        first = false;
         StepReveal();
-        ZY = GY5(r.from);
-        AA1 = t0014(r.from);
-        GY3 = GY5(r.from + 1);
-        HIDARI = t0014(r.from + 1);
-        HENK3_s = "yy";
-        DrawIncreaseArrows();
-        if (r.runAgain) ArrowTo(ZY, AA1, GY3, AA1, 5);
+        const SlopeCorners legs = SlopeTriangle({.from = r.from, .to = r.to, .runLabel = true, .riseLabel = true});
+        if (r.runAgain) ArrowTo(legs.start.x, legs.start.y, legs.corner.x, legs.corner.y, ink::answer);
         StepReveal();
-        Next(0, r.fraction);
-        Next(3, r.slope);
-        Next(0, "切片");
+        Next(ink::text, r.fraction);
+        Next(ink::emphasis, r.slope);
+        Next(ink::text, "切片");
         StepReveal();
-        Next(3, r.intercept);
+        Next(ink::emphasis, r.intercept);
         StepReveal();
-        Put(B1, r.equationY, 0, "だから、");
-        Next(3, r.equation);
+        Put(B1, r.equationY, ink::text, "だから、");
+        Next(ink::emphasis, r.equation);
     }
 
     StepReveal();
     BracedSystem(B1, B2_row + 50, "y=x+6…①", "y=-2x-4…②");
     StepReveal();
-    Put(B1, B2_row + 50, 3, "①-②");
-    t0014(1) = B2_row;
+    Put(B1, B2_row + 50, ink::emphasis, "①-②");
+    const Num subtractionRow = B2_row;
     StepReveal();
-    ColumnsAt(B1, B2_row + 50, "y=　 x+6", "y=-2x-4", "-");
+    const Columns columns = ColumnsAt(B1, B2_row + 50, "y=　 x+6", "y=-2x-4", "-");
     StepReveal();
-    Label(B1, B2_row - 25, 3, "+-  +  +");
+    ColumnSigns(columns, "+-  +  +");
     StepReveal();
-    Put(GX5, B2_row + 50, 0, "0= 3x+10");
-    Put(GX5, B2_row + 50, 0, "3x=-10");
+    Put(columns.column, columns.lowerRow + 50, ink::text, "0= 3x+10");
+    Put(columns.column, B2_row + 50, ink::text, "3x=-10");
     StepReveal();
     B1 = 418;
-    B2_row = t0014(1) - 60;
-    Put(B1, B2_row - 30, 7, "x=-ﾀ10/3ﾀ");
+    B2_row = subtractionRow - 60;
+    Put(B1, B2_row - 30, ink::heading, "x=-ﾀ10/3ﾀ");
     StepReveal();
-    NewRow(70, 3, "①に代入して");
-    NewRow(70, 0, "y=-ﾀ10/3ﾀ+6");
+    NewRow(70, ink::emphasis, "①に代入して");
+    NewRow(70, ink::text, "y=-ﾀ10/3ﾀ+6");
     StepReveal();
-    NewRow(70, 0, " =-ﾀ10/3ﾀ+ﾀ18/3ﾀ=");
-    Next(7, "ﾀ8/3ﾀ");
+    NewRow(70, ink::text, " =-ﾀ10/3ﾀ+ﾀ18/3ﾀ=");
+    Next(ink::heading, "ﾀ8/3ﾀ");
     StepReveal();
-    NewRow(70, 5, "答 (-ﾀ10/3ﾀ,ﾀ8/3ﾀ)");
+    NewRow(70, ink::answer, "答 (-ﾀ10/3ﾀ,ﾀ8/3ﾀ)");
 }
 
 }  // namespace lesson

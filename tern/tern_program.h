@@ -31,40 +31,62 @@ public:
     void RandomInterceptsGraphExample();
     void InterceptsGraphAnswers();
 
-    // The random topics' entry (their layout origin in LT2(31), B2(31)) and
-    // their loop of problems until the pupil types 1.
-    // Chapter 3's topics clear their own width first and keep their origin
-    // in other slots.
-    void RandomProblems(void (Tern::*draw)(), void (Tern::*problem)(), Num clearWidth = 1320,
-                        int originSlot = 31);
-    // One problem of each random topic: the draw leaves the numbers in their
-    // slots; the problem builds its texts from the slots and shows it, so a
-    // test can hand it chosen numbers. The intercepts topic keeps p, q, b, a
-    // and the slope in T(1..5), the sign s in F(0), c in F(1) and q in F(5).
-    void DrawSlopeInterceptNumbers();
-    void SlopeInterceptProblem();
-    void DrawEquationGraphNumbers();
-    void EquationGraphProblem();
-    void DrawInterceptsGraphNumbers();
-    void InterceptsGraphTexts();
-    void InterceptsGraphProblem();
+    // The random problems of chapter 1, each ax+by=c with whole a, b, c.
+    // Example 1-1: its slope and intercept read after the rewriting.
+    struct SlopeReading {
+        Num a = 0, b = 0, c = 0;
+    };
+    // Example 1: graphed from its intercept n and its slope; c = n*b.
+    struct InterceptGraph {
+        Num a = 0, b = 0, n = 0;
+    };
+    // Example 2: graphed through its two axis crossings; c a multiple of a
+    // and of b, so both are whole.
+    struct CrossingsGraph {
+        Num a = 0, b = 0, c = 0;
+    };
+    // Each drawn as the lesson draws it (or taken from chosen), then shown.
+    SlopeReading DrawSlopeReading();
+    void SlopeReadingProblem(const SlopeReading& problem);
+    InterceptGraph DrawInterceptGraph();
+    void InterceptGraphProblem(const InterceptGraph& problem);
+    CrossingsGraph DrawCrossingsGraph();
+    void CrossingsGraphProblem(const CrossingsGraph& problem);
 
-    // The rewriting of ax+by=c to y=mx+n, with a = T(1), b = T(2), -a = T(3),
-    // m = T(4), c = F(1), n = F(2). The texts: the intercept in TITLE$(2) as
-    // a reduced fraction of c/b, or as the plain number n when it is whole.
-    void SlopeInterceptTexts(bool interceptAsFraction);
-    // Its six lines, from the texts above.
-    std::array<std::string, 6> SlopeInterceptRewriteLines() const;
-    // The lines drawn one group a key, starting and ending with a key wait.
-    void SlopeInterceptRewriteSteps();
+    // The rewriting of ax+by=c to y=mx+n, as texts.
+    struct SlopeInterceptForm {
+        std::string equation;              // ax+by=c as the problem states it
+        std::array<std::string, 6> lines;  // the rewriting, line by line
+        std::string slope;                 // m, a reduced fraction
+        // n: a reduced fraction of c/b, or the plain number c/b when it is whole.
+        std::string intercept;
+        Num run = 0, rise = 0;  // the slope in lowest terms, the run positive
+    };
+    SlopeInterceptForm SlopeInterceptTexts(Num a, Num b, Num c, bool interceptAsFraction);
+    // Its lines drawn one group a key, starting and ending with a key wait.
+    void SlopeInterceptRewriteSteps(const SlopeInterceptForm& form);
+
+    // The texts of example 2: its equation and, for each crossing, the
+    // equation x=0 or y=0 leaves, its solution and the point.
+    struct CrossingsTexts {
+        std::string equation;
+        struct Half {
+            std::string equation, solved, point;
+        } onYAxis, onXAxis;
+    };
+    CrossingsTexts CrossingsGraphTexts(const CrossingsGraph& problem);
+
+    // num/den as a reduced fraction's text, with its reduced parts.
+    struct Fraction {
+        std::string text;
+        Num num = 0, den = 0;
+    };
+    Fraction Reduced(Num num, Num den);
 
     // An equation ax+by=c from its parts: the x coefficient as written ("",
     // "-", "3"), the y term with its sign ("+2", "-", "-4") and the right side.
     static std::string EquationText(std::string_view xCoefficient, std::string_view yTerm,
                                     std::string_view rightSide);
-    // A slope triangle in colour 5 from the value point (x, y): an arrow run
-    // steps right, then one rise steps up, each with its head at its end.
-    void SlopeTriangle(Num x, Num y, Num run, Num rise);
     // A point found by substitution, one line a key from a key wait: what is
     // substituted, the equation it leaves, its solution 50 further on, the point.
     void SubstitutionSteps(std::string_view substitute, std::string_view equation, std::string_view solved,
@@ -90,26 +112,41 @@ public:
     void AxisIntersectionAnswer();
     void ParallelNoSolution();
 
-    // The system by graph: S in T(1), F(1), P in T(2), F(2), Q in T(3), F(3);
-    // a1, b1, a2, b2 in T(4..7), c1, c2 in F(4), F(5). The texts: the terms in
-    // A1$(24..27), the equation of line 2 in X$(1).
-    void DrawSystemByGraphNumbers();
-    void SystemByGraphTexts();
-    std::string SystemByGraphFirstEquation() const;
-    void SystemByGraphProblem();
-    // Two lines y=mx+k through S: S in T(1), F(1), the slopes in T(2), T(3),
-    // the intercepts in F(2), F(3); the layout origin in LT2(1), B2(1).
-    void DrawIntersectionNumbers();
-    void IntersectionBySubtraction();
-    // Its texts before the screen is cleared: the derived numbers, the terms
-    // (A1$(12..14), TITLE$(12..14)) and x substituted (A1$(11)).
-    void IntersectionTexts();
-    // The rows of its column layout, the sign row and the result row; the
-    // columns are built in place from the terms.
-    struct IntersectionColumns {
-        std::string upper, lower, signs, result;
+    // Example (topic 2): line 1 through S and P, line 2 through S and Q,
+    // each a1x+b1y=c1 with whole coefficients.
+    struct SystemByGraph {
+        Num x = 0, y = 0, px = 0, py = 0, qx = 0, qy = 0;
+        Num a1 = 0, b1 = 0, c1 = 0, a2 = 0, b2 = 0, c2 = 0;
+        // The system of the lines through S=(x, y) and P and through S and Q.
+        static SystemByGraph Through(Num x, Num y, Num px, Num py, Num qx, Num qy);
     };
-    IntersectionColumns IntersectionColumnTexts();
+    SystemByGraph DrawSystemByGraph();
+    void SystemByGraphProblem(const SystemByGraph& problem);
+    struct SystemTexts {
+        std::string first, second;  // the equations with their marks ①, ②
+        std::string x, y;           // S's coordinates
+    };
+    SystemTexts SystemByGraphTexts(const SystemByGraph& problem);
+
+    // Example (topic 4): two lines y=mx+k through S=(x, y), their
+    // intercepts on the plane.
+    struct Intersection {
+        Num x = 0, y = 0, m1 = 0, m2 = 0, k1 = 0, k2 = 0;
+        static Intersection Through(Num x, Num y, Num m1, Num m2);
+    };
+    Intersection DrawIntersection();
+    void IntersectionProblem(const Intersection& problem);
+    // Its texts, made before the screen is cleared.
+    struct IntersectionTexts {
+        std::string first, second;  // y=mx+k of each line
+        // The column layout: its rows, the signs line 2's terms take when it
+        // is subtracted, and the result row.
+        std::string upper, lower, signs, result;
+        std::string xRow;  // (m1-m2)x=-(k1-k2), its coefficient as in the columns
+        std::string x, y, m1, m1x, substitutedX;
+        std::string k1Term;  // line 1's constant as a later term, "" when 0
+    };
+    IntersectionTexts IntersectionProblemTexts(const Intersection& problem);
     // "傾き", the slope, "切片", the intercept and the closing words on one
     // row from (x, y), one piece a key when keyEach.
     void ReadSlopeAndIntercept(Num x, Num y, std::string_view slope, std::string_view intercept, bool keyEach);

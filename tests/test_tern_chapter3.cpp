@@ -100,7 +100,7 @@ Equation readEquation(const std::string& text, const std::string& mark) {
 TEST(RandomSystemByGraph, DrawsAndEquationsOverManySeeds) {
     int vertical = 0, redrawn = 0, xZero = 0;
     overManySeeds([&](Tern& t, Reference& ref, int seed) {
-        t.DrawSystemByGraphNumbers();
+        const auto problem = t.DrawSystemByGraph();
         long x, y, px, py, qx, qy, a1, b1, a2, b2;
         for (;;) {
             x = ref.signed12(ref.upTo(7, 0));
@@ -115,31 +115,31 @@ TEST(RandomSystemByGraph, DrawsAndEquationsOverManySeeds) {
             ++redrawn;
         }
         const long c1 = a1 * x + b1 * y, c2 = a2 * x + b2 * y;
-        ASSERT_EQ(t.T(1), x) << seed;
-        ASSERT_EQ(t.F(1), y) << seed;
-        ASSERT_EQ(t.T(2), px) << seed;
-        ASSERT_EQ(t.F(2), py) << seed;
-        ASSERT_EQ(t.T(3), qx) << seed;
-        ASSERT_EQ(t.F(3), qy) << seed;
-        ASSERT_EQ(Equation({static_cast<long>(t.T(4)), static_cast<long>(t.T(5)), static_cast<long>(t.F(4))}),
-                  Equation({a1, b1, c1}))
-            << seed;
-        ASSERT_EQ(Equation({static_cast<long>(t.T(6)), static_cast<long>(t.T(7)), static_cast<long>(t.F(5))}),
-                  Equation({a2, b2, c2}))
-            << seed;
-        // Both lines pass through their second points; the ranges of the Part.
+        ASSERT_EQ(problem.x, x) << seed;
+        ASSERT_EQ(problem.y, y) << seed;
+        ASSERT_EQ(problem.px, px) << seed;
+        ASSERT_EQ(problem.py, py) << seed;
+        ASSERT_EQ(problem.qx, qx) << seed;
+        ASSERT_EQ(problem.qy, qy) << seed;
+        const Equation line1{static_cast<long>(problem.a1), static_cast<long>(problem.b1),
+                              static_cast<long>(problem.c1)};
+        ASSERT_EQ(line1, Equation({a1, b1, c1})) << seed;
+        const Equation line2{static_cast<long>(problem.a2), static_cast<long>(problem.b2),
+                              static_cast<long>(problem.c2)};
+        ASSERT_EQ(line2, Equation({a2, b2, c2})) << seed;
+        // Both lines pass through their second points; the ranges the draws allow.
         ASSERT_EQ(a1 * px + b1 * py, c1);
         ASSERT_EQ(a2 * qx + b2 * qy, c2);
         ASSERT_TRUE(std::labs(x) <= 6 && y != 0 && std::labs(y) <= 7);
         ASSERT_TRUE(a1 >= -15 && a1 <= 2 && b1 >= -4 && b1 <= 13 && std::labs(c1) <= 97);
         ASSERT_TRUE(a2 >= -4 && a2 <= 14 && b2 >= -2 && b2 <= 14 && c2 >= -92 && c2 <= 98);
 
-        t.SystemByGraphTexts();
-        ASSERT_EQ(readEquation(t.SystemByGraphFirstEquation(), "①"), Equation({a1, b1, c1})) << seed;
-        ASSERT_EQ(readEquation(t.X_s(1), "②"), Equation({a2, b2, c2})) << t.X_s(1);
-        ASSERT_EQ(t.X_s(1).find("y") == std::string::npos, b2 == 0) << t.X_s(1);
-        ASSERT_EQ(t.A1_s(1), whole(x)) << seed;  // never "-0"
-        ASSERT_EQ(t.TITLE_s(1), whole(y)) << seed;
+        const auto texts = t.SystemByGraphTexts(problem);
+        ASSERT_EQ(readEquation(texts.first, "①"), Equation({a1, b1, c1})) << seed;
+        ASSERT_EQ(readEquation(texts.second, "②"), Equation({a2, b2, c2})) << texts.second;
+        ASSERT_EQ(texts.second.find("y") == std::string::npos, b2 == 0) << texts.second;
+        ASSERT_EQ(texts.x, whole(x)) << seed;  // never "-0"
+        ASSERT_EQ(texts.y, whole(y)) << seed;
         vertical += b2 == 0;
         xZero += x == 0;
     });
@@ -158,27 +158,19 @@ struct SystemCase {
 
 class SystemByGraphChosen : public ::testing::TestWithParam<SystemCase> {};
 
-// The numbers as the draw leaves them, the derived ones by the Part's formulas.
-void handSystem(Tern& t, const SystemCase& c) {
-    t.T(1) = c.x;
-    t.F(1) = c.y;
-    t.T(2) = c.px;
-    t.F(2) = c.py;
-    t.T(3) = c.qx;
-    t.F(3) = c.qy;
-    t.T(4) = -(c.py - c.y);
-    t.T(5) = c.px - c.x;
-    t.F(4) = -c.x * (c.py - c.y) + c.y * (c.px - c.x);
-    t.T(6) = -(c.qy - c.y);
-    t.T(7) = c.qx - c.x;
-    t.F(5) = -c.x * (c.qy - c.y) + c.y * (c.qx - c.x);
+// The points as drawn, the coefficients of the lines through them: a
+// through S and P, b through S and Q.
+Tern::SystemByGraph handSystem(const SystemCase& c) {
+    return {.x = c.x, .y = c.y, .px = c.px, .py = c.py, .qx = c.qx, .qy = c.qy,
+            .a1 = -(c.py - c.y), .b1 = c.px - c.x, .c1 = -c.x * (c.py - c.y) + c.y * (c.px - c.x),
+            .a2 = -(c.qy - c.y), .b2 = c.qx - c.x, .c2 = -c.x * (c.qy - c.y) + c.y * (c.qx - c.x)};
 }
 
 TEST_P(SystemByGraphChosen, TextsAndThePointOnScreen) {
     const SystemCase& c = GetParam();
     TernRun run(steps(3), [c](Tern& t) {
-        handSystem(t, c);
-        t.SystemByGraphProblem();
+        t.chosen.Add(handSystem(c));
+        t.RandomSystemByGraphExample();
     });
     EXPECT_EQ(run.textAt(44, 30), "例 連立方程式の解を、");
     EXPECT_EQ(run.place(c.first), "128 130 3");
@@ -212,7 +204,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(RandomIntersection, DrawsTextsAndColumnsOverManySeeds) {
     int redrawn = 0, opposite = 0, xZero = 0, edge = 0;
     overManySeeds([&](Tern& t, Reference& ref, int seed) {
-        t.DrawIntersectionNumbers();
+        const auto problem = t.DrawIntersection();
         long x, y, m1, m2, k1, k2;
         for (;;) {
             x = ref.signed12(ref.upTo(7, 0));
@@ -224,24 +216,23 @@ TEST(RandomIntersection, DrawsTextsAndColumnsOverManySeeds) {
             if (m1 != m2 && std::labs(k1) <= 10 && std::labs(k2) <= 10) break;
             ++redrawn;
         }
-        ASSERT_EQ(t.T(1), x) << seed;
-        ASSERT_EQ(t.F(1), y) << seed;
-        ASSERT_EQ(t.T(2), m1) << seed;
-        ASSERT_EQ(t.T(3), m2) << seed;
-        ASSERT_EQ(t.F(2), k1) << seed;
-        ASSERT_EQ(t.F(3), k2) << seed;
+        ASSERT_EQ(problem.x, x) << seed;
+        ASSERT_EQ(problem.y, y) << seed;
+        ASSERT_EQ(problem.m1, m1) << seed;
+        ASSERT_EQ(problem.m2, m2) << seed;
+        ASSERT_EQ(problem.k1, k1) << seed;
+        ASSERT_EQ(problem.k2, k2) << seed;
         ASSERT_TRUE(m1 != 0 && m2 != 0 && std::labs(m1) <= 4 && std::labs(m2) <= 4 && y != 0);
         opposite += m1 == -m2;
         xZero += x == 0;
         edge += std::labs(k1) == 10 || std::labs(k2) == 10;
 
-        t.IntersectionTexts();
-        const std::string first = "y=" + t.A1_s(12) + "x" + t.TITLE_s(12);
-        const std::string second = "y=" + t.A1_s(13) + "x" + t.TITLE_s(13);
+        const auto columns = t.IntersectionProblemTexts(problem);
+        const std::string& first = columns.first;
+        const std::string& second = columns.second;
         ASSERT_EQ(readSlopeForm(first), Line({m1, k1})) << first;
         ASSERT_EQ(readSlopeForm(second), Line({m2, k2})) << second;
         ASSERT_EQ(first.find(' '), std::string::npos);
-        const auto columns = t.IntersectionColumnTexts();
         // The columns hold the same equations, each term two or three wide,
         // so the rows stand character over character.
         ASSERT_EQ(readSlopeForm(columns.upper), Line({m1, k1})) << columns.upper;
@@ -259,10 +250,10 @@ TEST(RandomIntersection, DrawsTextsAndColumnsOverManySeeds) {
         ASSERT_EQ(columns.signs, signs);
         // (m1-m2)x = -(k1-k2) at x; y and m1·x as the answer shows them.
         ASSERT_EQ((m1 - m2) * x, -(k1 - k2));
-        ASSERT_EQ(t.TITLE_s(5), whole((m1 - m2) * x)) << seed;
-        ASSERT_EQ(t.A1_s(5), whole(m1 * x)) << seed;
-        ASSERT_EQ(t.A1_s(1), whole(x)) << seed;
-        ASSERT_EQ(t.A1_s(11), x < 0 ? "(" + whole(x) + ")" : whole(x)) << seed;
+        ASSERT_EQ(columns.xRow.substr(columns.xRow.find("x=") + 2), whole((m1 - m2) * x)) << seed;
+        ASSERT_EQ(columns.m1x, whole(m1 * x)) << seed;
+        ASSERT_EQ(columns.x, whole(x)) << seed;
+        ASSERT_EQ(columns.substitutedX, x < 0 ? "(" + whole(x) + ")" : whole(x)) << seed;
         ASSERT_EQ(y, m1 * x + k1);
     });
     EXPECT_GT(redrawn, 0);
@@ -282,15 +273,8 @@ class IntersectionChosen : public ::testing::TestWithParam<IntersectionCase> {};
 TEST_P(IntersectionChosen, RowsOfOnePass) {
     const IntersectionCase& c = GetParam();
     TernRun run(steps(10), [c](Tern& t) {
-        t.T(1) = c.x;
-        t.F(1) = c.y;
-        t.T(2) = c.m1;
-        t.T(3) = c.m2;
-        t.F(2) = c.y - c.m1 * c.x;
-        t.F(3) = c.y - c.m2 * c.x;
-        t.LT2(1) = 40;
-        t.B2(1) = 30;
-        t.IntersectionBySubtraction();
+        t.chosen.Add(Tern::Intersection{c.x, c.y, c.m1, c.m2, c.y - c.m1 * c.x, c.y - c.m2 * c.x});
+        t.RandomIntersectionExample();
     });
     const auto& r = c.rows;
     EXPECT_EQ(run.place("例　"), "40 30 7");
@@ -308,7 +292,9 @@ TEST_P(IntersectionChosen, RowsOfOnePass) {
     EXPECT_EQ(run.textAt(94, 330), r[5]);
     EXPECT_EQ(run.place(r[6]), "40 380 " + std::to_string(c.xRowColour));
     EXPECT_EQ(run.count(r[7]), *r[7] ? 1 : 0);
-    if (*r[7]) EXPECT_EQ(run.drawn(r[7]).at(0).colour, 3);
+    if (*r[7]) {
+        EXPECT_EQ(run.drawn(r[7]).at(0).colour, 3);
+    }
     EXPECT_EQ(run.place(r[8]), "40 430 3");
     EXPECT_EQ(run.place(r[9]), "40 480 0");
     EXPECT_EQ(run.place(r[10]), "67 530 0");
@@ -320,7 +306,7 @@ TEST_P(IntersectionChosen, RowsOfOnePass) {
 INSTANTIATE_TEST_SUITE_P(
     Chosen, IntersectionChosen,
     ::testing::Values(
-        // x negative, in parentheses; T(4) = 1: the x row already reads "  x=".
+        // x negative, in parentheses; m1-m2 = 1: the x row already reads "  x=".
         IntersectionCase{-3, -1, 2, 1,
                          {"y=2x+5…①", "y=x+2…②", "y= 2x +5", "y=  x +2", "+-  -   -", "0=  x +3", "  x=-3", "",
                           "x=-3 を①に代入して", "y=2*(-3)+5", "=-6+5", "=-1", "答 (-3,-1)"},
@@ -335,7 +321,7 @@ INSTANTIATE_TEST_SUITE_P(
                          {"y=2x-10…①", "y=-3x…②", "y= 2x-10", "y=-3x", "+-  +   ", "0= 5x-10", " 5x=10", "  x=2",
                           "x=2 を①に代入して", "y=2*2-10", "=4-10", "=-6", "答 (2,-6)"},
                          0},
-        // T(4) = -1; line 1 without a constant, its slope 1 written "1" in the product.
+        // m1-m2 = -1; line 1 without a constant, its slope 1 written "1" in the product.
         IntersectionCase{3, 3, 1, 2,
                          {"y=x…①", "y=2x-3…②", "y=  x", "y= 2x -3", "+-  -   +", "0= -x +3", " -x=-3", "  x=3",
                           "x=3 を①に代入して", "y=1*3", "=3", "=3", "答 (3,3)"},

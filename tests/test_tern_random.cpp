@@ -52,16 +52,6 @@ std::string equation(long a, long b, long c) {
     return coefficient(a, 1) + "x" + (b > 0 ? "+" : "") + coefficient(b, 1) + "y=" + whole(c);
 }
 
-// Hands Tern the equation ax+by=c in the rewriting's slots.
-void handEquation(Tern& t, Num a, Num b, Num c) {
-    t.T(1) = a;
-    t.T(2) = b;
-    t.T(3) = -a;
-    t.T(4) = t.T(3) / b;
-    t.F(1) = c;
-    t.F(2) = c / b;
-}
-
 // ---- The rewriting's texts from (a, b, c) ------------------------------------------------------
 
 struct RewriteCase {
@@ -74,17 +64,16 @@ struct RewriteCase {
 
 class SlopeInterceptRewrite : public ::testing::TestWithParam<RewriteCase> {};
 
-TEST_P(SlopeInterceptRewrite, SixLinesFromTheSlots) {
+TEST_P(SlopeInterceptRewrite, SixLinesFromTheNumbers) {
     const RewriteCase& c = GetParam();
     Offline o;
-    Tern& t = o.tern;
-    handEquation(t, static_cast<Num>(c.a), static_cast<Num>(c.b), static_cast<Num>(c.c));
-    t.SlopeInterceptTexts(c.interceptAsFraction);
-    const auto lines = t.SlopeInterceptRewriteLines();
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(lines[i], c.lines[i]) << c.a << " " << c.b << " " << c.c << " line " << i + 1;
-    EXPECT_EQ(t.A1_s(4), c.slope);
-    EXPECT_EQ(t.TITLE_s(2), c.intercept);
-    EXPECT_EQ(Tern::EquationText(t.A1_s(11), t.A1_s(12), t.TITLE_s(1)), equation(c.a, c.b, c.c));
+    const auto form = o.tern.SlopeInterceptTexts(static_cast<Num>(c.a), static_cast<Num>(c.b),
+                                                 static_cast<Num>(c.c), c.interceptAsFraction);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(form.lines[i], c.lines[i]) << c.a << " " << c.b << " " << c.c << " line " << i + 1;
+    EXPECT_EQ(form.slope, c.slope);
+    EXPECT_EQ(form.intercept, c.intercept);
+    EXPECT_EQ(form.equation, equation(c.a, c.b, c.c));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -144,11 +133,11 @@ TEST(SlopeInterceptRewrite, RunAndRiseOfTheGraphTopic) {
     Tern& t = o.tern;
     for (const Case& c : {Case{4, 2, 3, 1, -2}, Case{2, 3, -2, 3, -2}, Case{3, -2, 1, 2, 3}, Case{3, -3, 2, 1, 1},
                           Case{4, 4, -1, 1, -1}, Case{6, -4, 5, 2, 3}}) {
-        handEquation(t, static_cast<Num>(c.a), static_cast<Num>(c.b), static_cast<Num>(c.n * c.b));
-        t.SlopeInterceptTexts(false);
-        EXPECT_EQ(t.F(5), c.run) << c.a << " " << c.b;
-        EXPECT_EQ(t.F(6), c.rise) << c.a << " " << c.b;
-        EXPECT_EQ(t.TITLE_s(2), whole(c.n));
+        const auto form =
+            t.SlopeInterceptTexts(static_cast<Num>(c.a), static_cast<Num>(c.b), static_cast<Num>(c.n * c.b), false);
+        EXPECT_EQ(form.run, c.run) << c.a << " " << c.b;
+        EXPECT_EQ(form.rise, c.rise) << c.a << " " << c.b;
+        EXPECT_EQ(form.intercept, whole(c.n));
     }
 }
 
@@ -183,20 +172,20 @@ void overManySeeds(Check&& check) {
 
 TEST(RandomSlopeIntercept, DrawsAndTextsOverManySeeds) {
     overManySeeds([](Tern& t, Reference& ref, int seed) {
-        t.DrawSlopeInterceptNumbers();
+        const auto problem = t.DrawSlopeReading();
         const long a = ref.upTo(9);
         const long b = ref.signed_(ref.upTo(3, 2));
         const long c = ref.signed_(ref.upTo(9));
-        ASSERT_EQ(t.T(1), a) << seed;
-        ASSERT_EQ(t.T(2), b) << seed;
-        ASSERT_EQ(t.F(1), c) << seed;
+        ASSERT_EQ(problem.a, a) << seed;
+        ASSERT_EQ(problem.b, b) << seed;
+        ASSERT_EQ(problem.c, c) << seed;
         ASSERT_TRUE(a >= 1 && a <= 9 && std::labs(b) >= 2 && std::labs(b) <= 4 && c != 0 && std::labs(c) <= 9);
 
-        t.SlopeInterceptTexts(true);
-        ASSERT_EQ(Tern::EquationText(t.A1_s(11), t.A1_s(12), t.TITLE_s(1)), equation(a, b, c)) << seed;
-        ASSERT_EQ(t.A1_s(4), fraction(-a, b)) << seed;
-        ASSERT_EQ(t.TITLE_s(2), fraction(c, b)) << seed;
-        ASSERT_EQ(t.SlopeInterceptRewriteLines()[5],
+        const auto form = t.SlopeInterceptTexts(problem.a, problem.b, problem.c, true);
+        ASSERT_EQ(form.equation, equation(a, b, c)) << seed;
+        ASSERT_EQ(form.slope, fraction(-a, b)) << seed;
+        ASSERT_EQ(form.intercept, fraction(c, b)) << seed;
+        ASSERT_EQ(form.lines[5],
                   "y=" + coefficient(-a * (b < 0 ? -1 : 1), std::labs(b)) + "x" + signedTerm(fraction(c, b)))
             << seed;
     });
@@ -205,7 +194,7 @@ TEST(RandomSlopeIntercept, DrawsAndTextsOverManySeeds) {
 TEST(RandomEquationGraph, EveryShownProblemPassesTheRedrawTest) {
     int redrawn = 0;
     overManySeeds([&redrawn](Tern& t, Reference& ref, int seed) {
-        t.DrawEquationGraphNumbers();
+        const auto problem = t.DrawInterceptGraph();
         long a, b, n, run, rise;
         for (;;) {
             a = ref.upTo(9);
@@ -217,20 +206,21 @@ TEST(RandomEquationGraph, EveryShownProblemPassesTheRedrawTest) {
             if (std::labs(n + rise) <= 10) break;
             ++redrawn;
         }
-        ASSERT_EQ(t.T(1), a) << seed;
-        ASSERT_EQ(t.T(2), b) << seed;
-        ASSERT_EQ(t.F(2), n) << seed;
-        ASSERT_EQ(t.F(1), n * b) << seed;
-        ASSERT_EQ(t.F(5), run) << seed;
-        ASSERT_EQ(t.F(6), rise) << seed;
+        ASSERT_EQ(problem.a, a) << seed;
+        ASSERT_EQ(problem.b, b) << seed;
+        ASSERT_EQ(problem.n, n) << seed;
+        const Num c = problem.n * problem.b;  // the right side the problem states
+        ASSERT_EQ(c, n * b) << seed;
+        const auto form = t.SlopeInterceptTexts(problem.a, problem.b, c, false);
+        ASSERT_EQ(form.run, run) << seed;
+        ASSERT_EQ(form.rise, rise) << seed;
         // The intercept is whole, never 0; the triangle's top is on the plane and on the line.
         ASSERT_TRUE(n != 0 && std::labs(n) <= 6);
         ASSERT_LE(std::labs(n + rise), 10);
         ASSERT_EQ(rise * b, -a * run);
 
-        t.SlopeInterceptTexts(false);
-        ASSERT_EQ(Tern::EquationText(t.A1_s(11), t.A1_s(12), t.TITLE_s(1)), equation(a, b, n * b)) << seed;
-        ASSERT_EQ(t.SlopeInterceptRewriteLines()[5], "y=" + coefficient(rise, run) + "x" + signedTerm(whole(n)))
+        ASSERT_EQ(form.equation, equation(a, b, n * b)) << seed;
+        ASSERT_EQ(form.lines[5], "y=" + coefficient(rise, run) + "x" + signedTerm(whole(n)))
             << seed;
     });
     EXPECT_GT(redrawn, 0);  // the redraw path was taken
@@ -238,30 +228,31 @@ TEST(RandomEquationGraph, EveryShownProblemPassesTheRedrawTest) {
 
 TEST(RandomInterceptsGraph, BothInterceptsWholeAndOnThePlane) {
     overManySeeds([](Tern& t, Reference& ref, int seed) {
-        t.DrawInterceptsGraphNumbers();
+        const auto problem = t.DrawCrossingsGraph();
         const long a = ref.upTo(9);
         const long s = ref.signed_(1);
         const long b = ref.signed_(ref.upTo(8, 2));
         const long c = s * a * b;
-        ASSERT_EQ(t.T(4), a) << seed;
-        ASSERT_EQ(t.F(0), s) << seed;
-        ASSERT_EQ(t.T(3), b) << seed;
-        ASSERT_EQ(t.F(1), c) << seed;
+        ASSERT_EQ(problem.a, a) << seed;
+        ASSERT_EQ(problem.c / (problem.a * problem.b), s) << seed;
+        ASSERT_EQ(problem.b, b) << seed;
+        ASSERT_EQ(problem.c, c) << seed;
         const long p = c / a, q = c / b;
-        ASSERT_EQ(t.T(1), p) << seed;
-        ASSERT_EQ(t.T(2), q) << seed;
-        ASSERT_EQ(t.F(5), q) << seed;
+        // What the problem shows and graphs: the crossings and the slope.
+        const Num x = problem.c / problem.a, y = problem.c / problem.b, slope = -problem.a / problem.b;
+        ASSERT_EQ(x, p) << seed;
+        ASSERT_EQ(y, q) << seed;
         // (p, 0) and (0, q) satisfy ax+by=c and lie on the plane's -10..10.
         ASSERT_EQ(a * p, c);
         ASSERT_EQ(b * q, c);
         ASSERT_TRUE(std::labs(p) >= 2 && std::labs(p) <= 9 && q != 0 && std::labs(q) <= 9);
-        ASSERT_NEAR(t.T(5) * static_cast<Num>(p) + t.F(5), 0, 1e-5f);
+        ASSERT_NEAR(slope * static_cast<Num>(p) + y, 0, 1e-5f);
 
-        t.InterceptsGraphTexts();
-        ASSERT_EQ(Tern::EquationText(t.A1_s(14), t.A1_s(13), t.TITLE_s(1)), equation(a, b, c)) << seed;
-        ASSERT_EQ(t.A1_s(1), whole(p));
-        ASSERT_EQ(t.A1_s(2), whole(q));
-        ASSERT_EQ(t.A1_s(3), whole(b));
+        const auto texts = t.CrossingsGraphTexts(problem);
+        ASSERT_EQ(texts.equation, equation(a, b, c)) << seed;
+        ASSERT_EQ(texts.onXAxis.solved, "x=" + whole(p));
+        ASSERT_EQ(texts.onYAxis.solved, "y=" + whole(q));
+        ASSERT_EQ(texts.onYAxis.equation, whole(b) + "y=" + whole(c));
     });
 }
 
@@ -286,10 +277,8 @@ TEST(RandomSlopeIntercept, ChosenProblemsOnScreen) {
                           Case{3, -3, 6, "3x-3y=6", "3x を移項して", "1", "-2", "y=x-2"},
                           Case{2, -4, -6, "2x-4y=-6", "2x を移項して", "ﾀ1/2ﾀ", "ﾀ3/2ﾀ", "y=ﾀ1/2ﾀx+ﾀ3/2ﾀ"}}) {
         TernRun run(steps(5), [c](Tern& t) {
-            t.LT2(31) = 40;
-            t.B2(31) = 30;
-            handEquation(t, static_cast<Num>(c.a), static_cast<Num>(c.b), static_cast<Num>(c.c));
-            t.SlopeInterceptProblem();
+            t.chosen.Add(Tern::SlopeReading{static_cast<Num>(c.a), static_cast<Num>(c.b), static_cast<Num>(c.c)});
+            t.RandomSlopeInterceptExample();
         });
         EXPECT_EQ(run.place("例1-1"), "40 30 3");
         EXPECT_EQ(run.place(c.equation), "152 90 3");
@@ -314,10 +303,8 @@ TEST(RandomEquationGraph, ChosenProblemsTriangleOnScreen) {
     // 4x+2y=6: (0,3) to (1,1); 2x+3y=-6: (0,-2) to (3,-4); 3x-2y=2: (0,-1) to (2,2).
     for (const Case& c : {Case{4, 2, 3, {921, 325}}, Case{2, 3, -2, {971, 450}}, Case{3, -2, -1, {946, 300}}}) {
         TernRun run(steps(5), [c](Tern& t) {
-            t.LT2(31) = 40;
-            t.B2(31) = 30;
-            handEquation(t, static_cast<Num>(c.a), static_cast<Num>(c.b), static_cast<Num>(c.n * c.b));
-            t.EquationGraphProblem();
+            t.chosen.Add(Tern::InterceptGraph{static_cast<Num>(c.a), static_cast<Num>(c.b), static_cast<Num>(c.n)});
+            t.RandomEquationGraphExample();
         });
         const auto lines = run.lines();
         const float top = 350 - 25 * static_cast<float>(c.n);
@@ -342,17 +329,9 @@ TEST(RandomInterceptsGraph, ChosenProblemsOnScreen) {
           Case{2, 1, -3, {"2x-3y=-6", "-3y=-6", "y=2", "点(0,2)を通る。", "2x=-6", "x=-3", "点(-3,0)を通る。"}, -3, 2},
           Case{3, -1, 4, {"3x+4y=-12", "4y=-12", "y=-3", "点(0,-3)を通る。", "3x=-12", "x=-4", "点(-4,0)を通る。"}, -4, -3}}) {
         TernRun run(steps(11), [c](Tern& t) {
-            t.LT2(31) = 40;
-            t.B2(31) = 30;
-            t.T(4) = static_cast<Num>(c.a);
-            t.F(0) = static_cast<Num>(c.s);
-            t.T(3) = static_cast<Num>(c.b);
-            t.F(1) = t.F(0) * t.T(3) * t.T(4);
-            t.T(1) = t.F(1) / t.T(4);
-            t.T(2) = t.F(1) / t.T(3);
-            t.T(5) = -t.T(4) / t.T(3);
-            t.F(5) = t.F(1) / t.T(3);
-            t.InterceptsGraphProblem();
+            t.chosen.Add(Tern::CrossingsGraph{static_cast<Num>(c.a), static_cast<Num>(c.b),
+                                              static_cast<Num>(c.s * c.b * c.a)});
+            t.RandomInterceptsGraphExample();
         });
         EXPECT_EQ(run.textAt(120, 140), c.texts[0]);
         EXPECT_EQ(run.textAt(40, 240), c.texts[1]);
