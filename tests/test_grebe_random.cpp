@@ -79,7 +79,7 @@ std::vector<std::string> glyphIn(const std::vector<std::string>& lines, const st
 
 // One exercise in the examples' frame, left with 1 at the next-step prompt.
 GrebeBody inFrame(std::function<void(Grebe&)> exercise) {
-    return [exercise](Grebe& g) { g.ExampleLoop([&] { exercise(g); }); };
+    return [exercise](Grebe& g) { g.RandomProblemScreen(area::text, 40, [&] { exercise(g); }); };
 }
 
 // ---- Practice one: chosen numbers -----------------------------------------------------
@@ -401,7 +401,7 @@ TEST(GrebeShownAnswers, PracticeOneAndTwo) {
             const int a = static_cast<int>(line.n), b = static_cast<int>(line.b);
             g.Rt().randomize(seed);
             std::size_t from = g.screenTextLog->size();
-            g.ExampleLoop([&] { g.IntegerGraphExercise(g.DrawIntegerGraphLine()); });
+            g.RandomProblemScreen(area::text, 40, [&] { g.IntegerGraphExercise(g.DrawIntegerGraphLine()); });
             EXPECT_EQ(textAt(*g.screenTextLog, from, 40, 330), "答　y=" + coefficient(a) + "x" + laterTerm(b));
             EXPECT_EQ(textAt(*g.screenTextLog, from, 40, 250), "傾きは、ﾀ" + num(a) + "/1ﾀ=" + num(a));
 
@@ -410,7 +410,7 @@ TEST(GrebeShownAnswers, PracticeOneAndTwo) {
             const int n = static_cast<int>(f.n), d = static_cast<int>(f.d), c = static_cast<int>(f.b);
             g.Rt().randomize(seed);
             from = g.screenTextLog->size();
-            g.ExampleLoop([&] { g.FractionGraphExercise(g.DrawFractionGraphLine()); });
+            g.RandomProblemScreen(area::text, 40, [&] { g.FractionGraphExercise(g.DrawFractionGraphLine()); });
             EXPECT_EQ(textAt(*g.screenTextLog, from, 40, 360), "答　y=" + fraction(n, d) + "x" + laterTerm(c));
             const std::string slope = n > 0 ? fraction(n, d) : "ﾀ" + num(n) + "/" + num(d) + "ﾀ=" + fraction(n, d);
             EXPECT_EQ(textAt(*g.screenTextLog, from, 40, 270), "傾きは、" + slope);
@@ -437,14 +437,14 @@ TEST(GrebeShownAnswers, ExamplesFromAPoint) {
 
             g.Rt().randomize(seed);
             std::size_t from = g.screenTextLog->size();
-            g.ExampleLoop([&] { g.SlopeAndPointExercise(g.DrawPointProblem()); });
+            g.RandomProblemScreen(area::text, 40, [&] { g.SlopeAndPointExercise(g.DrawPointProblem()); });
             EXPECT_EQ(textAt(*g.screenTextLog, from, 40, 80), "点");
             EXPECT_EQ(textAt(*g.screenTextLog, from, 40, 500), "b=" + num(y1) + laterTerm(-a * x1) + "=" + num(b));
             EXPECT_EQ(g.screenTextLog->back().text, answer);
 
             g.Rt().randomize(seed);
             from = g.screenTextLog->size();
-            g.ExampleLoop([&] { g.InterceptAndPointExercise(g.DrawPointProblem()); });
+            g.RandomProblemScreen(area::text, 40, [&] { g.InterceptAndPointExercise(g.DrawPointProblem()); });
             EXPECT_EQ(textAt(*g.screenTextLog, from, 40, 520),
                       "a=ﾀ" + num(y1 - b) + "/" + num(x1) + "ﾀ=" + num(a));
             EXPECT_EQ(textAt(*g.screenTextLog, from, 40, 400), num(y1) + "=" + num(x1) + "a" + laterTerm(b));
@@ -511,10 +511,10 @@ TEST(PointExamples, SevenKeysAnExampleThenTheNextStep) {
 // same screen.
 TEST(GrebeExercises, SameScreenWhateverRanBefore) {
     const GrebeBody exercises = [](Grebe& g) {
-        g.ExampleLoop([&] { g.IntegerGraphExercise({-2, 1, 3}); });
-        g.ExampleLoop([&] { g.FractionGraphExercise({3, 2, -1}); });
-        g.ExampleLoop([&] { g.SlopeAndPointExercise({2, 1, -3, -5}); });
-        g.ExampleLoop([&] { g.InterceptAndPointExercise({-3, -2, 2, -8}); });
+        g.RandomProblemScreen(area::text, 40, [&] { g.IntegerGraphExercise({-2, 1, 3}); });
+        g.RandomProblemScreen(area::text, 40, [&] { g.FractionGraphExercise({3, 2, -1}); });
+        g.RandomProblemScreen(area::text, 40, [&] { g.SlopeAndPointExercise({2, 1, -3, -5}); });
+        g.RandomProblemScreen(area::text, 40, [&] { g.InterceptAndPointExercise({-3, -2, 2, -8}); });
     };
     const std::string keys = steps(3) + " 1 Enter" + steps(3) + " 1 Enter" + steps(7) + " 1 Enter" +
                              steps(7) + " 1 Enter";
