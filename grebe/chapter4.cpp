@@ -7,6 +7,7 @@
 namespace lesson {
 
 const Chapter<Grebe> Grebe::kBasicProblems{
+    .goal = {},  // no goal screen
     .choices = "P74 基本の問題 ①1,2,3　②4　③5　④6　⑤終了",
     .topics = {
         &Grebe::BasicProblemsOneToThree,
@@ -55,8 +56,8 @@ void Grebe::GraphProblemOpening(std::string_view number) {
 
 void Grebe::BasicProblemFourGraphs() {
     GraphProblemOpening("4");
-    GraphOf(3, 3, -4, 3, "(1)", -27, -44);
-    GraphOf(3, 1.0f / 3, 2, 5, "(2)", -27, -44);
+    GraphOf(3, 3, -4, ink::emphasis, "(1)", -27, -44);
+    GraphOf(3, 1.0f / 3, 2, ink::answer, "(2)", -27, -44);
 }
 
 void Grebe::BasicProblemFiveGraphs() {

@@ -3,7 +3,6 @@
 // function that returns to that loop.
 #pragma once
 
-#include <array>
 #include <string>
 #include <string_view>
 
@@ -28,7 +27,8 @@ public:
     void FractionGraphPractice();
     void EquationFromGraphAnswers();
 
-    // The line y = (n/d)x + b of a practice exercise.
+    // The line y = (n/d)x + b of a practice exercise. Each Draw... function
+    // takes a problem handed in through `chosen` before drawing its own.
     struct GraphLine {
         Num n = 1;
         Num d = 1;
@@ -45,7 +45,8 @@ public:
     void FractionGraphExercise(const GraphLine& line);
 
     // A labelled line y = ax + b with its slope triangle: a dot on its
-    // intercept, run and rise as double-headed arrows, in plane values.
+    // intercept, run and rise as double-headed arrows, in plane values
+    // (chapters 1 and 4).
     struct ArrowedLine {
         Num a, b;
         std::string_view label;
