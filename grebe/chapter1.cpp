@@ -18,183 +18,152 @@ const Chapter<Grebe> Grebe::kEquationFromGraph{
     },
 };
 
-// ---- Helpers of the random examples and the planes ------------------------------
-
-void Grebe::RestartExampleScreen() {
-    EraseBox(0, B2(1), 1600, B2(1) + 1800);
-    B1 = LT2(1);
-    B2_row = B2(1);
-}
-
-void Grebe::ArrowBetweenPoints(int from, int to) { ArrowTo(GY5(from), t0014(from), GY5(to), t0014(to), 3, 16, 2); }
-
-void Grebe::LineWithSlopeArrows(const ArrowedLine& line, int first) {
-    GraphOf(3, line.a, line.b, 0, line.label, line.labelDx, line.labelDy);
-    for (int p = 0; p < 3; ++p) StorePlanePoint(first + p, line.points[p][0], line.points[p][1]);
-    Rt().circle(GY5(first), t0014(first), 8, 3, 0, 0, true, -1);
-    ArrowBetweenPoints(first, first + 1);
-    ArrowBetweenPoints(first + 1, first + 2);
-}
-
 // ---- Worked example --------------------------------------------------------------
 
 void Grebe::EquationFromGraphExample() {
-    TopicScreen(1320, 1300, 76);
+    TopicScreen(area::text, 76);
     PenWidth(5);
-    Put(40, 30, 3, "図の直線は、1次関数 y=ax+b のグラフです。");
-    Put(40, 80, 3, "式を求めなさい。");
-    PlaneAt(722, 100, -5, 5, -3, 7, 40, 14);
-    GraphOf(3, 0.5f, 3, 0, "");
-    // A = (0,3) where the line meets the y axis, B = (2,3), C = (2,4).
-    StorePlanePoint(1, 0, 3);
-    StorePlanePoint(2, 2, 3);
-    StorePlanePoint(3, 2, 4);
+    Put(40, 30, ink::emphasis, "図の直線は、1次関数 y=ax+b のグラフです。");
+    Put(40, 80, ink::emphasis, "式を求めなさい。");
+    PlaneAt({.left = 722, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -3, .yTo = 7, .step = 40, .gridColour = 14});
+    GraphOf(3, 0.5f, 3, ink::text, "");
+    // Where the line meets the y axis, 2 right of it, and 1 up from there.
+    const Point intercept = OnPlane(0, 3);
+    const Point right = OnPlane(2, 3);
+    const Point up = OnPlane(2, 4);
+    const auto legArrow = [this](Point from, Point to) { ArrowTo(from.x, from.y, to.x, to.y, ink::emphasis, 16, 2); };
 
     StepReveal();
-    Put(38, 130, 0, "① bは切片だから、");
-    Label(GY5(1) - 135, t0014(1) - 50, 3, "(0,3)");
+    Put(38, 130, ink::text, "① bは切片だから、");
+    Label(intercept.x - 135, intercept.y - 50, ink::emphasis, "(0,3)");
     StepReveal();
-    Next(3, "b=3");
+    Next(ink::emphasis, "b=3");
     StepReveal();
-    Put(38, 200, 0, "② aは傾きで、");
+    Put(38, 200, ink::text, "② aは傾きで、");
     StepReveal();
-    Put(76, 250, 0, "右へ2進むと、");
-    ArrowBetweenPoints(1, 2);
-    Label(GY5(1) + 27, t0014(1), 3, "2");
+    Put(76, 250, ink::text, "右へ2進むと、");
+    legArrow(intercept, right);
+    Label(intercept.x + 27, intercept.y, ink::emphasis, "2");
     StepReveal();
-    Next(0, "上へ1進むから、");
-    ArrowBetweenPoints(2, 3);
-    Label(GY5(2) + 6, t0014(3), 3, "1");
+    Next(ink::text, "上へ1進むから、");
+    legArrow(right, up);
+    Label(right.x + 6, up.y, ink::emphasis, "1");
     StepReveal();
-    Put(76, 320, 3, "a=ﾀ1/2ﾀ");
+    Put(76, 320, ink::emphasis, "a=ﾀ1/2ﾀ");
     StepReveal();
-    Next(5, "答 y=ﾀ1/2ﾀx+3", 80);
+    Next(ink::answer, "答 y=ﾀ1/2ﾀx+3", 80);
     StepReveal();
-    Put(38, 400, 3, "傾きと切片をよみとれば、a,bがわかる。");
+    Put(38, 400, ink::emphasis, "傾きと切片をよみとれば、a,bがわかる。");
     StepReveal();
-    Put(40, 480, 0, "図のグラフを");
-    Next(5, "直線 y=ﾀ1/2ﾀx+3", 20);
-    Next(0, "といい、", 20);
+    Put(40, 480, ink::text, "図のグラフを");
+    Next(ink::answer, "直線 y=ﾀ1/2ﾀx+3", 20);
+    Next(ink::text, "といい、", 20);
     StepReveal();
-    Put(40, 550, 5, "y=ﾀ1/2ﾀx+3");
-    Next(0, "をこの", 20);
-    Next(5, "直線の式");
-    Next(0, "という。");
+    Put(40, 550, ink::answer, "y=ﾀ1/2ﾀx+3");
+    Next(ink::text, "をこの", 20);
+    Next(ink::answer, "直線の式");
+    Next(ink::text, "という。");
 }
 
 // ---- Practice ----------------------------------------------------------------------
 
 Grebe::GraphLine Grebe::DrawIntegerGraphLine() {
-    GraphLine line;
-    do {
-        line.n = RandomWhole(3);
-        RandomSign12(line.n);
-        line.b = RandomWhole(3);
-        RandomSign12(line.b);
-    } while (RepeatsKept(line.b, ZENKAI));
-    return line;
+    return Problem<GraphLine>([&] {
+        GraphLine line;
+        do {
+            line.n = RandomWhole(3);
+            RandomSign12(line.n);
+            line.b = RandomWhole(3);
+            RandomSign12(line.b);
+        } while (RepeatsKept(line.b, ZENKAI));
+        return line;
+    });
 }
 
 Grebe::GraphLine Grebe::DrawFractionGraphLine() {
-    GraphLine line;
-    do {
-        line.n = RandomWhole(5);
-        line.d = RandomWhole(3, 2);
-        // Numerators sharing a factor with d move up to the next one prime to it.
-        if (line.d == 3) {
-            if (line.n == 3) line.n = 2;
-        } else if (line.n == 2 || line.n == 4) {
-            line.n += 1;
-        }
-        RandomSign12(line.n);
-        line.b = RandomWhole(3);
-        RandomSign12(line.b);
-    } while (std::fabs(line.n + line.b) > 6);
-    return line;
+    return Problem<GraphLine>([&] {
+        GraphLine line;
+        do {
+            line.n = RandomWhole(5);
+            line.d = RandomWhole(3, 2);
+            // Numerators sharing a factor with d move up to the next one prime to it.
+            if (line.d == 3) {
+                if (line.n == 3) line.n = 2;
+            } else if (line.n == 2 || line.n == 4) {
+                line.n += 1;
+            }
+            RandomSign12(line.n);
+            line.b = RandomWhole(3);
+            RandomSign12(line.b);
+        } while (std::fabs(line.n + line.b) > 6);
+        return line;
+    });
 }
 
 void Grebe::IntegerGraphPractice() {
-    ExampleLoop([this] { IntegerGraphExercise(DrawIntegerGraphLine()); });
+    RandomProblemScreen(area::text, 40, [this] { IntegerGraphExercise(DrawIntegerGraphLine()); });
 }
 
 void Grebe::FractionGraphPractice() {
-    ExampleLoop([this] { FractionGraphExercise(DrawFractionGraphLine()); });
+    RandomProblemScreen(area::text, 40, [this] { FractionGraphExercise(DrawFractionGraphLine()); });
     StepReveal();
-    NewRow(90, 0, "教科書P71 問1 をしなさい。");
+    NewRow(90, ink::text, "教科書P71 問1 をしなさい。");
 }
 
 void Grebe::IntegerGraphExercise(const GraphLine& line) {
-    T(1) = line.n;
-    T(2) = std::fabs(line.n);
-    F(1) = line.b;
-    F(2) = line.n + line.b;
-    NumbersToText();
-    ReadGraphExercise(line, {"練習1 図の直線の式を求めなさい。", "傾きは、ﾀ" + A1_s(1) + "/1ﾀ=" + A1_s(1),
-                             CoefficientForm(line.n, A1_s(1)), 250, 330});
+    const std::string slope = NumberText(line.n);
+    ReadGraphExercise(line, {"練習1 図の直線の式を求めなさい。", "傾きは、ﾀ" + slope + "/1ﾀ=" + slope,
+                             CoefficientForm(line.n, slope), 250, 330});
 }
 
 void Grebe::FractionGraphExercise(const GraphLine& line) {
-    T(1) = line.n;
-    T(2) = std::fabs(line.n);
-    T(3) = line.d;
-    F(1) = line.b;
-    F(2) = line.n + line.b;
-    NumbersToText();
-    X = line.n;
-    R1B = line.d;
-    FormatFraction();
-    SAIGO_s(1) = T_s;
-    SAIGO_s(2) = U_s;
-    ReadGraphExercise(line, {"練習2 図の直線の式を求めなさい。", "傾きは、" + SAIGO_s(2), SAIGO_s(1), 270, 360});
+    const FractionTexts slope = Fraction(line.n, line.d);
+    ReadGraphExercise(line, {"練習2 図の直線の式を求めなさい。", "傾きは、" + slope.withWorking, slope.reduced, 270, 360});
 }
 
 // The intercept from the dot on the y axis, the slope from d steps right and
-// n steps up or down; T(2) holds |n| and F(2) the y at x = d.
+// n steps up or down.
 void Grebe::ReadGraphExercise(const GraphLine& line, const GraphReading& reading) {
-    TITLE_s(11) = LaterTermForm(line.b, TITLE_s(1));
+    const std::string intercept = NumberText(line.b);
+    const std::string interceptPoint = "(0," + intercept + ")";
     const std::string rise = line.n > 0 ? "上へ" : "下へ";
     const std::string run = NumberText(line.d);
-    const std::string intercept = TITLE_s(1);
 
-    RestartExampleScreen();
-    Put(40, 30, 7, reading.heading);
-    PlaneAt(722, 50, -5, 5, -7, 7, 40, 14);
-    GraphOf(3, line.n / line.d, line.b, 0, "");
-
-    StepReveal();
-    Put(40, 100, 0, "点(0," + intercept + ")を通るから、");
-    Next(3, "切片は" + intercept);
-    PointAt(0, line.b, 8, 5, "(0," + intercept + ")", -162);
-    ZY = HOUKOU;
-    AA1 = N2;
-    GY3 = ZY + NAKA * line.d;
-    HIDARI = AA1 - NAKA * line.n;
+    RestartProblem(Wipe::FromOriginRow);
+    Put(40, 30, ink::heading, reading.heading);
+    PlaneAt({.left = 722, .top = 50, .xFrom = -5, .xTo = 5, .yFrom = -7, .yTo = 7, .step = 40, .gridColour = 14});
+    GraphOf(3, line.n / line.d, line.b, ink::text, "");
 
     StepReveal();
-    Put(40, 180, 0, "右へ" + run + "進むと、" + rise + NumberText(T(2)) + "進むから ");
-    Put(40, reading.slopeRow, 3, reading.slope);
-    PointAt(line.d, F(2), 8, 5);
-    HENK3_s = "nn";
-    DrawIncreaseArrows();
+    Put(40, 100, ink::text, "点" + interceptPoint + "を通るから、");
+    Next(ink::emphasis, "切片は" + intercept);
+    const Point start =
+        PointAt(0, line.b, {.radius = 8, .colour = ink::answer, .label = interceptPoint, .labelDx = -162});
 
     StepReveal();
-    Put(40, reading.answerRow, 5, "答　y=" + reading.coefficient + "x" + TITLE_s(11));
+    Put(40, 180, ink::text, "右へ" + run + "進むと、" + rise + NumberText(std::fabs(line.n)) + "進むから ");
+    Put(40, reading.slopeRow, ink::emphasis, reading.slope);
+    const Point end = PointAt(line.d, line.n + line.b, {.radius = 8, .colour = ink::answer});
+    SlopeTriangle({.from = start, .to = end});
+
+    StepReveal();
+    Put(40, reading.answerRow, ink::answer, "答　y=" + reading.coefficient + "x" + LaterTermForm(line.b, intercept));
 }
 
 // ---- Textbook answers ---------------------------------------------------------------
 
 void Grebe::EquationFromGraphAnswers() {
-    TopicScreen(1320, 1300, 38);
+    TopicScreen(area::text, 38);
     PenWidth(5);
-    Put(38, 30, 3, "教科書P71 問1　解答");
-    PlaneAt(380, 100, -5, 5, -5, 5, 40, 14);
+    Put(38, 30, ink::emphasis, "教科書P71 問1　解答");
+    PlaneAt({.left = 380, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .step = 40, .gridColour = 14});
 
     static constexpr ArrowedLine lines[] = {
-        {1, -4, "(1)", -27, -44, {{0, -4}, {1, -4}, {1, -3}}},
-        {-2, 1, "(2)", -54, 0, {{0, 1}, {1, 1}, {1, -1}}},
-        {1.5f, 2, "(3)", -54, -44, {{0, 2}, {2, 2}, {2, 5}}},
+        {1, -4, "(1)", -27, -44, 1, 1},
+        {-2, 1, "(2)", -54, 0, 1, -2},
+        {1.5f, 2, "(3)", -54, -44, 2, 3},
     };
-    for (int k = 0; k < 3; ++k) LineWithSlopeArrows(lines[k], 1 + 3 * k);
+    for (const ArrowedLine& line : lines) LineWithSlopeArrows(line);
 
     static constexpr std::string_view answers[][2] = {
         {"(1)", "y=x-4"},
@@ -202,8 +171,8 @@ void Grebe::EquationFromGraphAnswers() {
         {"(3)", "y=ﾀ3/2ﾀx+2"},
     };
     for (const auto& answer : answers) {
-        NewRow(70, 0, answer[0]);
-        Next(5, answer[1]);
+        NewRow(70, ink::text, answer[0]);
+        Next(ink::answer, answer[1]);
     }
 }
 

@@ -36,20 +36,21 @@ struct TwoPointDraw {
 // Draws until both points lie within the bound. The kept slope changes
 // before the bounds are tested, so a rejected slope is the one the next
 // attempt must avoid.
-void DrawTwoPointLine(Grebe& g, const TwoPointDraw& d) {
+Grebe::TwoPointLine DrawLineBetween(Grebe& g, const TwoPointDraw& d) {
+    Grebe::TwoPointLine line;
     for (;;) {
-        g.T(1) = g.RandomWhole(d.slopes, d.slopeFrom);
-        g.RandomSign12(g.T(1));
-        if (Lesson::RepeatsKept(g.T(1), g.ZENKAI)) continue;
-        g.F(1) = g.RandomWhole(3);
-        g.RandomSign12(g.F(1));
-        g.T(2) = d.x1Sign * g.RandomWhole(d.x1s, d.x1From);
-        g.T(3) = g.RandomWhole(d.x2s, d.x2From);
-        g.F(2) = g.T(1) * g.T(2) + g.F(1);
-        if (g.F(2) > d.bound || g.F(2) < -d.bound) continue;
-        g.F(3) = g.T(1) * g.T(3) + g.F(1);
-        if (g.F(3) > d.bound || g.F(3) < -d.bound) continue;
-        return;
+        line.a = g.RandomWhole(d.slopes, d.slopeFrom);
+        g.RandomSign12(line.a);
+        if (Lesson::RepeatsKept(line.a, g.ZENKAI)) continue;
+        line.b = g.RandomWhole(3);
+        g.RandomSign12(line.b);
+        line.x1 = d.x1Sign * g.RandomWhole(d.x1s, d.x1From);
+        line.x2 = g.RandomWhole(d.x2s, d.x2From);
+        line.y1 = line.a * line.x1 + line.b;
+        if (line.y1 > d.bound || line.y1 < -d.bound) continue;
+        line.y2 = line.a * line.x2 + line.b;
+        if (line.y2 > d.bound || line.y2 < -d.bound) continue;
+        return line;
     }
 }
 
@@ -69,242 +70,206 @@ std::string AddedTerm(Num value, const std::string& text) {
 
 // ---- Examples 3-1 and 3-2: a line through two lattice points ------------------------
 
-void Grebe::PickTwoPointProblem() {
-    DrawTwoPointLine(*this, {5, 1, 3, 2, -1, 5, 2, 10});
-    T(4) = T(3) - T(2);
-    F(4) = F(3) - F(2);
-}
-
-void Grebe::TwoPointExampleFrame(void (Grebe::*pick)(), void (Grebe::*texts)(), void (Grebe::*screen)()) {
-    ExampleLoop([&] {
-        (this->*pick)();
-        (this->*texts)();
-        RestartExampleScreen();
-        (this->*screen)();
-    });
+Grebe::TwoPointLine Grebe::DrawTwoPointLine() {
+    return Problem<TwoPointLine>([&] { return DrawLineBetween(*this, {5, 1, 3, 2, -1, 5, 2, 10}); });
 }
 
 void Grebe::RandomTwoPointSlopeExample() {
-    TwoPointExampleFrame(&Grebe::PickTwoPointProblem, &Grebe::TwoPointSlopeTexts, &Grebe::TwoPointSlopeScreen);
+    RandomProblemScreen(area::text, 40, [this] { TwoPointSlopeExercise(DrawTwoPointLine()); });
 }
 
 void Grebe::RandomTwoPointEquationExample() {
-    TwoPointExampleFrame(&Grebe::PickTwoPointProblem, &Grebe::TwoPointEquationTexts,
-                         &Grebe::TwoPointEquationScreen);
+    RandomProblemScreen(area::text, 40, [this] { TwoPointEquationExercise(DrawTwoPointLine()); });
 }
 
-void Grebe::TwoPointProblemFigure(std::string_view heading, std::string_view question) {
-    const std::string point1 = "(" + A1_s(2) + "," + TITLE_s(2) + ")";
-    const std::string point2 = "(" + A1_s(3) + "," + TITLE_s(3) + ")";
-    Put(40, 30, 7, heading);
-    Next(0, "yがxの1次関数で、そのグラフが2点");
-    Next(3, point1);
-    Next(0, ",");
-    Next(5, point2);
-    NewRow(50, 0, question);
+Grebe::TwoDots Grebe::TwoPointProblemFigure(const TwoPointLine& line, std::string_view heading,
+                                            std::string_view question) {
+    const std::string point1 = "(" + NumberText(line.x1) + "," + NumberText(line.y1) + ")";
+    const std::string point2 = "(" + NumberText(line.x2) + "," + NumberText(line.y2) + ")";
+    RestartProblem(Wipe::FromOriginRow);
+    Put(40, 30, ink::heading, heading);
+    Next(ink::text, "yがxの1次関数で、そのグラフが2点");
+    Next(ink::emphasis, point1);
+    Next(ink::text, ",");
+    Next(ink::answer, point2);
+    NewRow(50, ink::text, question);
 
-    PlaneAt(800, 200, -10, 10, -10, 10, 20, 0);
-    GraphOf(3, T(1), F(1), 0, "");
+    PlaneAt({.left = 800, .top = 200, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 20});
+    GraphOf(3, line.a, line.b, ink::text, "");
+    TwoDots dots;
     // Point 1's label starts at the point, on the side away from the line.
-    PointAt(T(2), F(2), 8, 3, point1, 20, T(1) < 0 ? -20 : 50);
-    ZY = HOUKOU;
-    AA1 = N2;
+    dots.first = PointAt(line.x1, line.y1,
+                         {.radius = 8, .colour = ink::emphasis, .label = point1, .labelDx = 20,
+                          .labelDy = line.a < 0 ? Num{-20} : Num{50}});
     // Point 2's label ends 20 left of the point, above it.
-    A_s = point2;
-    MeasureMathText();
-    PointAt(T(3), F(3), 8, 5, point2, -BAI, -10);
-    GY3 = HOUKOU;
-    HIDARI = N2;
+    const Num point2Width = MathTextWidth(point2);
+    dots.second = PointAt(line.x2, line.y2,
+                          {.radius = 8, .colour = ink::answer, .label = point2, .labelDx = -point2Width,
+                           .labelDy = -10});
 
-    NewRow(50, 3, "<解答>");
+    NewRow(50, ink::emphasis, "<解答>");
+    return dots;
 }
 
-void Grebe::SlopeTriangle(std::string_view flags) {
-    HENK3_s = flags;
-    DrawIncreaseArrows();
+void Grebe::TwoPointSlopeRows(const TwoPointLine& line, const TwoDots& dots, bool stepwise) {
+    const std::string x1 = NumberText(line.x1), y1 = NumberText(line.y1);
+    const std::string x2 = NumberText(line.x2), y2 = NumberText(line.y2);
+    const Num minusX1 = -line.x1, minusY1 = -line.y1;
+    const std::string difference = "ﾀ" + y2 + AddedTerm(minusY1, NumberText(minusY1)) + "/" + x2 +
+                                   LaterTermForm(minusX1, NumberText(minusX1)) + "ﾀ";
+    const std::string rise = NumberText(line.Rise()), run = NumberText(line.Run());
+
+    StepReveal();
+    SlopeTriangle({.from = dots.first, .to = dots.second});
+    if (stepwise) StepReveal();
+    NewRow(60, ink::text, "(" + x1 + "," + y1 + ")と(" + x2 + "," + y2 + ")を通るから、傾きは");
+    NewRow(70, ink::emphasis,
+           "a=ﾀ" + y2 + "-" + SubstitutedForm(line.y1, y1) + "/" + x2 + "-" + SubstitutedForm(line.x1, x1) + "ﾀ");
+    StepReveal();
+    Next(ink::text, "=" + difference);
+    if (stepwise) StepReveal();
+    SlopeTriangle({.from = dots.first, .to = dots.second, .runLabel = true, .riseLabel = true});
+    Next(ink::text, "=ﾀ" + rise + "/" + run + "ﾀ");
+    Next(ink::answer, "=" + NumberText(line.a));
 }
 
 // ---- Example 3-1: the slope ------------------------------------------------------------
 
-void Grebe::TwoPointSlopeTexts() {
-    F(22) = -F(2);
-    T(22) = -T(2);
-    NumbersToText();
-    TITLE_s(12) = SubstitutedForm(F(2), TITLE_s(2));
-    A1_s(12) = SubstitutedForm(T(2), A1_s(2));
-    TITLE_s(22) = AddedTerm(F(22), TITLE_s(22));
-    A1_s(22) = LaterTermForm(T(22), A1_s(22));
-}
-
-void Grebe::TwoPointSlopeScreen() {
-    TwoPointProblemFigure("例3-1　", "を通るとき、この1次関数の傾きを求めなさい。");
-    StepReveal();
-    SlopeTriangle("nn");
-    StepReveal();
-    NewRow(60, 0,
-           "(" + A1_s(2) + "," + TITLE_s(2) + ")と(" + A1_s(3) + "," + TITLE_s(3) + ")を通るから、傾きは");
-    NewRow(70, 3, "a=ﾀ" + TITLE_s(3) + "-" + TITLE_s(12) + "/" + A1_s(3) + "-" + A1_s(12) + "ﾀ");
-    StepReveal();
-    Next(0, "=ﾀ" + TITLE_s(3) + TITLE_s(22) + "/" + A1_s(3) + A1_s(22) + "ﾀ");
-    StepReveal();
-    SlopeTriangle("yy");
-    Next(0, "=ﾀ" + TITLE_s(4) + "/" + A1_s(4) + "ﾀ");
-    Next(5, "=" + A1_s(1));
+void Grebe::TwoPointSlopeExercise(const TwoPointLine& line) {
+    const TwoDots dots = TwoPointProblemFigure(line, "例3-1　", "を通るとき、この1次関数の傾きを求めなさい。");
+    TwoPointSlopeRows(line, dots, true);
 }
 
 // ---- Example 3-2: the equation -----------------------------------------------------------
 
-void Grebe::TwoPointEquationTexts() {
-    F(32) = -F(2);
-    T(32) = -T(2);
-    T(6) = T(1) * T(3);
-    T(7) = -T(6);
-    NumbersToText();
-    A1_s(7) = LaterTermForm(T(7), A1_s(7));
-    TITLE_s(11) = LaterTermForm(F(1), TITLE_s(1));
-    A1_s(11) = CoefficientForm(T(1), A1_s(1));
-    TITLE_s(12) = SubstitutedForm(F(2), TITLE_s(2));
-    A1_s(12) = SubstitutedForm(T(2), A1_s(2));
-    TITLE_s(32) = AddedTerm(F(32), TITLE_s(32));
-    A1_s(32) = LaterTermForm(T(32), A1_s(32));
-}
+void Grebe::TwoPointEquationExercise(const TwoPointLine& line) {
+    const std::string slope = NumberText(line.a), intercept = NumberText(line.b);
+    const std::string x2 = NumberText(line.x2), y2 = NumberText(line.y2);
+    const Num product = line.a * line.x2;
+    const Num minusProduct = -product;
+    const std::string coefficient = CoefficientForm(line.a, slope);
 
-void Grebe::TwoPointEquationScreen() {
-    TwoPointProblemFigure("例3-2　", "を通るとき、この1次関数を求めなさい。");
+    const TwoDots dots = TwoPointProblemFigure(line, "例3-2　", "を通るとき、この1次関数を求めなさい。");
+    TwoPointSlopeRows(line, dots, false);
     StepReveal();
-    SlopeTriangle("nn");
-    NewRow(60, 0,
-           "(" + A1_s(2) + "," + TITLE_s(2) + ")と(" + A1_s(3) + "," + TITLE_s(3) + ")を通るから、傾きは");
-    NewRow(70, 3, "a=ﾀ" + TITLE_s(3) + "-" + TITLE_s(12) + "/" + A1_s(3) + "-" + A1_s(12) + "ﾀ");
+    NewRow(70, ink::text, "求める1次関数の式を");
+    Next(ink::emphasis, "y=" + coefficient + "x+b ");
+    Next(ink::text, "とし、");
     StepReveal();
-    Next(0, "=ﾀ" + TITLE_s(3) + TITLE_s(32) + "/" + A1_s(3) + A1_s(32) + "ﾀ");
-    SlopeTriangle("yy");
-    Next(0, "=ﾀ" + TITLE_s(4) + "/" + A1_s(4) + "ﾀ");
-    Next(5, "=" + A1_s(1));
+    NewRow(50, ink::emphasis, "x=" + x2 + ",y=" + y2 + "を代入する");
+    Next(ink::text, "と");
     StepReveal();
-    NewRow(70, 0, "求める1次関数の式を");
-    Next(3, "y=" + A1_s(11) + "x+b ");
-    Next(0, "とし、");
+    NewRow(50, ink::text, y2 + "=" + slope + "*" + x2 + "+b");
     StepReveal();
-    NewRow(50, 3, "x=" + A1_s(3) + ",y=" + TITLE_s(3) + "を代入する");
-    Next(0, "と");
+    Next(ink::text, "=" + NumberText(product) + "+b");
     StepReveal();
-    NewRow(50, 0, TITLE_s(3) + "=" + A1_s(1) + "*" + A1_s(3) + "+b");
+    NewRow(50, ink::text, "b=" + y2 + LaterTermForm(minusProduct, NumberText(minusProduct)) + "=" + intercept);
+    NewRow(50, ink::text, "求める式は ");
     StepReveal();
-    Next(0, "=" + A1_s(6) + "+b");
-    StepReveal();
-    NewRow(50, 0, "b=" + TITLE_s(3) + A1_s(7) + "=" + TITLE_s(1));
-    NewRow(50, 0, "求める式は ");
-    StepReveal();
-    Next(5, "y=" + A1_s(11) + "x" + TITLE_s(11));
+    Next(ink::answer, "y=" + coefficient + "x" + LaterTermForm(line.b, intercept));
 }
 
 // ---- Example 3-3: by simultaneous equations ------------------------------------------
 
 void Grebe::RandomTwoPointsSystemExample() {
-    TwoPointExampleFrame(&Grebe::PickTwoPointsSystemProblem, &Grebe::TwoPointsSystemTexts,
-                         &Grebe::TwoPointsSystemScreen);
+    RandomProblemScreen(area::text, 40, [this] { TwoPointsSystemExercise(DrawSystemLine()); });
 }
 
-void Grebe::PickTwoPointsSystemProblem() { DrawTwoPointLine(*this, {4, 2, 2, 1, 1, 3, 4, 9}); }
-
-void Grebe::TwoPointsSystemTexts() {
-    T(4) = T(2) - T(3);
-    F(4) = F(2) - F(3);
-    T(5) = T(1) * T(2);
-    T(6) = -T(5);
-    NumbersToText();
-    A1_s(12) = T(2) == 1 ? "" : A1_s(2);
-    TITLE_s(11) = LaterTermForm(F(1), TITLE_s(1));
-    A1_s(6) = LaterTermForm(T(6), A1_s(6));
+Grebe::TwoPointLine Grebe::DrawSystemLine() {
+    return Problem<TwoPointLine>([&] { return DrawLineBetween(*this, {4, 2, 2, 1, 1, 3, 4, 9}); });
 }
 
-void Grebe::TwoPointsSystemScreen() {
-    TwoPointsSystemEquations();
-    TwoPointsSystemSolution();
-}
+// The problem and the two equations, up to the subtraction they lead to.
+void Grebe::TwoPointsSystemExercise(const TwoPointLine& line) {
+    const std::string x1 = NumberText(line.x1), y1 = NumberText(line.y1);
+    const std::string x2 = NumberText(line.x2), y2 = NumberText(line.y2);
+    const std::string point1 = "(" + x1 + "," + y1 + ")";
+    const std::string point2 = "(" + x2 + "," + y2 + ")";
+    const std::string x1Coefficient = line.x1 == 1 ? "" : x1;
 
-void Grebe::TwoPointsSystemEquations() {
-    const std::string point1 = "(" + A1_s(2) + "," + TITLE_s(2) + ")";
-    const std::string point2 = "(" + A1_s(3) + "," + TITLE_s(3) + ")";
-    Put(B1, B2_row, 7, "例3-3　");
-    Next(0, "yがxの1次関数で、そのグラフが2点");
-    Next(3, point1);
-    Next(0, ",");
-    Next(3, point2);
-    NewRow(50, 0, "を通るとき、この1次関数を求めなさい。");
-    NewRow(50, 3, "<解答>");
+    RestartProblem(Wipe::FromOriginRow);
+    const Point origin = ProblemOrigin();
+    Put(origin.x, origin.y, ink::heading, "例3-3　");
+    Next(ink::text, "yがxの1次関数で、そのグラフが2点");
+    Next(ink::emphasis, point1);
+    Next(ink::text, ",");
+    Next(ink::emphasis, point2);
+    NewRow(50, ink::text, "を通るとき、この1次関数を求めなさい。");
+    NewRow(50, ink::emphasis, "<解答>");
     StepReveal();
-    NewRow(70, 0, "求める1次関数の式を");
-    Next(3, "y=ax+b");
-    Next(0, "とすると、");
-    NewRow(60, 0, point1 + "と" + point2 + "を通るから、");
-    NewRow(50, 3, "x=" + A1_s(2) + ",y=" + TITLE_s(2) + "とx=" + A1_s(3) + ",y=" + TITLE_s(3) + "を代入して、");
+    NewRow(70, ink::text, "求める1次関数の式を");
+    Next(ink::emphasis, "y=ax+b");
+    Next(ink::text, "とすると、");
+    NewRow(60, ink::text, point1 + "と" + point2 + "を通るから、");
+    NewRow(50, ink::emphasis, "x=" + x1 + ",y=" + y1 + "とx=" + x2 + ",y=" + y2 + "を代入して、");
     StepReveal();
-    BracedSystem(B1, B2_row + 50, TITLE_s(2) + "=" + A1_s(12) + "a+b …①",
-                 TITLE_s(3) + "=" + A1_s(3) + "a+b …②");
+    BracedSystem(B1, B2_row + 50, y1 + "=" + x1Coefficient + "a+b …①", y2 + "=" + x2 + "a+b …②");
+    // The elimination stands right of the system, level with the row above it.
     B1 = YI1 + 40;
     B2_row -= 100;
     StepReveal();
-    NewRow(50, 7, "①-②");
+    NewRow(50, ink::heading, "①-②");
     StepReveal();
-    // Two characters a field, so that the columns' characters stand one
-    // above the other.
-    TITLE_s(12) = RightAligned(TITLE_s(2), 2);
-    TITLE_s(13) = RightAligned(TITLE_s(3), 2);
-    A1_s(3) = RightAligned(A1_s(3), 2);
+    TwoPointsSystemSolution(line);
 }
 
-void Grebe::TwoPointsSystemSolution() {
-    A1_s(12) = RightAligned(A1_s(12), 2);
-    ColumnsAt(B1, B2_row + 50, TITLE_s(12) + "=" + A1_s(12) + "a+b", TITLE_s(13) + "=" + A1_s(3) + "a+b", "-");
+void Grebe::TwoPointsSystemSolution(const TwoPointLine& line) {
+    const std::string slope = NumberText(line.a), intercept = NumberText(line.b);
+    const std::string x1 = NumberText(line.x1), y1 = NumberText(line.y1);
+    const std::string x2 = NumberText(line.x2), y2 = NumberText(line.y2);
+    // Point 1 minus point 2.
+    const Num dx = line.x1 - line.x2, dy = line.y1 - line.y2;
+    const Num product = line.a * line.x1;
+    const Num minusProduct = -product;
+
+    // Two characters a field, so that the columns' characters stand one
+    // above the other.
+    const std::string upper = RightAligned(y1, 2) + "=" + RightAligned(line.x1 == 1 ? "" : x1, 2) + "a+b";
+    const std::string lower = RightAligned(y2, 2) + "=" + RightAligned(x2, 2) + "a+b";
+    const Columns columns = ColumnsAt(B1, B2_row + 50, upper, lower, "-");
     // The signs the terms of the lower equation take when it is subtracted.
-    TITLE_s(33) = F(3) > 0 ? "-" : "+";
-    TITLE_s(34) = T(3) > 0 ? "-" : "+";
-    Label(B1, B2_row - 25, 3, "+ " + TITLE_s(33) + "  " + TITLE_s(34) + "  -");
+    const std::string ySign = line.y2 > 0 ? "-" : "+";
+    const std::string xSign = line.x2 > 0 ? "-" : "+";
+    ColumnSigns(columns, "+ " + ySign + "  " + xSign + "  -");
     StepReveal();
     // Three characters, one left of the equations: its "=" stands under theirs.
-    TITLE_s(4) = RightAligned(TITLE_s(4), 3);
-    Put(GX5 - 27, B2_row + 50, 0, TITLE_s(4) + "=" + A1_s(4) + "a");
+    Put(columns.column - 27, columns.lowerRow + 50, ink::text,
+        RightAligned(NumberText(dy), 3) + "=" + NumberText(dx) + "a");
     StepReveal();
-    X = F(4);
-    R1B = T(4);
-    FormatFraction();
-    SAIGO_s(2) = U_s;
-    NewRow(70, 3, "  a=" + SAIGO_s(2));
+    const std::string slopeWorking = Fraction(dy, dx).withWorking;
+    NewRow(70, ink::emphasis, "  a=" + slopeWorking);
     B1 = 760;
     B2_row = 150;
     StepReveal();
-    NewRow(50, 3, "a=" + A1_s(1) + " を①に代入して");
+    NewRow(50, ink::emphasis, "a=" + slope + " を①に代入して");
     StepReveal();
-    A1_s(31) = SubstitutedForm(T(1), A1_s(1));
-    NewRow(60, 0, TITLE_s(2) + "=" + A1_s(2) + "*" + A1_s(31) + "+b");
+    NewRow(60, ink::text, y1 + "=" + x1 + "*" + SubstitutedForm(line.a, slope) + "+b");
     StepReveal();
-    NewRow(60, 0, TITLE_s(2) + "=" + A1_s(5) + "+b");
+    NewRow(60, ink::text, y1 + "=" + NumberText(product) + "+b");
     StepReveal();
-    NewRow(60, 3, "b");
-    if (F(2) != 0) Next(0, "=" + TITLE_s(2) + A1_s(6));
-    Next(3, "=" + TITLE_s(1));
+    NewRow(60, ink::emphasis, "b");
+    if (line.y1 != 0) Next(ink::text, "=" + y1 + LaterTermForm(minusProduct, NumberText(minusProduct)));
+    Next(ink::emphasis, "=" + intercept);
     StepReveal();
-    NewRow(60, 5, "答 y=" + A1_s(1) + "x" + TITLE_s(11));
+    NewRow(60, ink::answer, "答 y=" + slope + "x" + LaterTermForm(line.b, intercept));
 }
 
 // ---- Summary and question 4 -----------------------------------------------------------------
 
 void Grebe::TwoPointsSummary() {
-    TopicScreen(1320, 1300, 114);
-    NewRow(50, 3, "<まとめ>");
+    TopicScreen(area::text, 114);
+    NewRow(50, ink::emphasis, "<まとめ>");
     // The frame's width stays in force after the topic.
     PenWidth(9);
-    Rt().line(B1 - 38, B2_row + 60, B1 - 38 + 798, B2_row + 60 + 150, 9, 1);
+    Frame({B1 - 38, B2_row + 60}, 798, 150, ink::onBox);
     static constexpr std::string_view methods[] = {"傾きを求め、y=△x+b", "y=ax+bに代入,連立方程式"};
     for (std::string_view method : methods) {
-        NewRow(75, 5, "2点を通る");
-        Next(0, "　→　");
-        Next(5, method);
+        NewRow(75, ink::answer, "2点を通る");
+        Next(ink::text, "　→　");
+        Next(ink::answer, method);
         StepReveal();
     }
-    Put(76, B2_row + 80, 0, "教科書P73 問4 をしなさい。");
+    Put(76, B2_row + 80, ink::text, "教科書P73 問4 をしなさい。");
 }
 
 struct Grebe::ExerciseAnswer {
@@ -338,11 +303,11 @@ void Grebe::TwoPointsExerciseAnswers() {
          "",
          " 4=   2b",
          " b=2",
-         {{{50, 3, "b=2 を①に代入して"},
-           {50, 0, "5=-3a+2"},
-           {50, 0, "-3a=5-2=3"},
-           {50, 3, "  a=-1"},
-           {50, 5, "答 y=-x+2"}}}},
+         {{{50, ink::emphasis, "b=2 を①に代入して"},
+           {50, ink::text, "5=-3a+2"},
+           {50, ink::text, "-3a=5-2=3"},
+           {50, ink::emphasis, "  a=-1"},
+           {50, ink::answer, "答 y=-x+2"}}}},
         {"問4(2)　解答",
          "ﾀ-9-(-3)/4-2ﾀ=ﾀ-9+3/2ﾀ=ﾀ-6/2ﾀ=",
          "-3",
@@ -361,11 +326,11 @@ void Grebe::TwoPointsExerciseAnswers() {
          "+ + -  -",
          " 6=-2a",
          "a=-3",
-         {{{50, 3, "a=-3 を①に代入して"},
-           {50, 0, "-3=2*(-3)+b=-6+b"},
-           {50, 0, "b=-3+6="},
-           {0, 3, "3"},
-           {50, 5, "答 y=-3x+3"}}}},
+         {{{50, ink::emphasis, "a=-3 を①に代入して"},
+           {50, ink::text, "-3=2*(-3)+b=-6+b"},
+           {50, ink::text, "b=-3+6="},
+           {0, ink::emphasis, "3"},
+           {50, ink::answer, "答 y=-3x+3"}}}},
     };
     ExerciseAnswerScreen(parts[0]);
     StepReveal();
@@ -373,30 +338,31 @@ void Grebe::TwoPointsExerciseAnswers() {
 }
 
 void Grebe::ExerciseAnswerScreen(const ExerciseAnswer& part) {
-    TopicScreen(1320, 1300, 38);
-    Put(B1, B2_row, 0, part.heading);
-    NewRow(70, 0, "傾きは");
-    Next(0, part.slopeChain);
-    Next(3, part.slope);
-    NewRow(60, 3, part.equation);
-    Next(0, "とする。");
-    NewRow(50, 0, part.substituted);
-    for (std::string_view line : part.working) NewRow(50, 0, line);
-    NewRow(50, 5, part.answer);
+    TopicScreen(area::text, 38);
+    Put(B1, B2_row, ink::text, part.heading);
+    NewRow(70, ink::text, "傾きは");
+    Next(ink::text, part.slopeChain);
+    Next(ink::emphasis, part.slope);
+    NewRow(60, ink::emphasis, part.equation);
+    Next(ink::text, "とする。");
+    NewRow(50, ink::text, part.substituted);
+    for (std::string_view line : part.working) NewRow(50, ink::text, line);
+    NewRow(50, ink::answer, part.answer);
     StepReveal();
 
-    NewRow(60, 3, "(別解)");
-    Next(3, "求める式をy=ax+b");
-    Next(0, "とする。");
-    NewRow(50, 0, part.bothPoints);
+    NewRow(60, ink::emphasis, "(別解)");
+    Next(ink::emphasis, "求める式をy=ax+b");
+    Next(ink::text, "とする。");
+    NewRow(50, ink::text, part.bothPoints);
     BracedSystem(B1, B2_row + 50, part.first, part.second);
     B1 = 760;
     B2_row = 30;
-    Put(B1, B2_row, 3, part.operation);
-    ColumnsAt(B1, B2_row + 50, part.upper, part.lower, part.op);
-    if (!part.signs.empty()) Label(B1, B2_row - 25, 3, part.signs);
-    Put(GX5, B2_row + 50, 0, part.result);
-    Put(GX5, B2_row + 50, 3, part.found);
+    Put(B1, B2_row, ink::emphasis, part.operation);
+    const Columns columns = ColumnsAt(B1, B2_row + 50, part.upper, part.lower, part.op);
+    if (!part.signs.empty()) ColumnSigns(columns, part.signs);
+    const Num resultRow = columns.lowerRow + 50;
+    Put(columns.column, resultRow, ink::text, part.result);
+    Put(columns.column, resultRow + 50, ink::emphasis, part.found);
     for (const auto& row : part.rest) {
         if (row.step == 0)
             Next(row.colour, row.text);

@@ -3,7 +3,6 @@
 // function that returns to that loop.
 #pragma once
 
-#include <array>
 #include <string>
 #include <string_view>
 
@@ -28,7 +27,8 @@ public:
     void FractionGraphPractice();
     void EquationFromGraphAnswers();
 
-    // The line y = (n/d)x + b of a practice exercise.
+    // The line y = (n/d)x + b of a practice exercise. Each Draw... function
+    // takes a problem handed in through `chosen` before drawing its own.
     struct GraphLine {
         Num n = 1;
         Num d = 1;
@@ -44,34 +44,16 @@ public:
     void IntegerGraphExercise(const GraphLine& line);
     void FractionGraphExercise(const GraphLine& line);
 
-    // Grebe's random examples (chapters 1 to 3) share one frame: the clear of
-    // (0,0)-(1320,1300), pen width 5, the origin (40,30) kept in LT2(1) and
-    // B2(1); then pass (draw, texts, RestartExampleScreen, problem and
-    // solution) until the pupil types 1 at the next-step prompt.
-    template <class F>
-    void ExampleLoop(F&& pass) {
-        TopicScreen(1320, 1300, 40);
-        PenWidth(5);
-        LT2(1) = B1;
-        B2(1) = B2_row;
-        RandomExerciseLoop(pass);
-    }
-    // Wipes the last problem from row B2(1) down and puts the cursor back.
-    void RestartExampleScreen();
-
-    // An arrow in colour 3 from point `from` to point `to`, its head at `to`.
-    void ArrowBetweenPoints(int from, int to);
     // A labelled line y = ax + b with its slope triangle: a dot on its
-    // intercept (points[0]), a run arrow to points[1] and a rise arrow on to
-    // points[2], in plane values.
+    // intercept, run and rise as double-headed arrows, in plane values
+    // (chapters 1 and 4).
     struct ArrowedLine {
         Num a, b;
         std::string_view label;
         Num labelDx, labelDy;
-        Num points[3][2];
+        Num run, rise;
     };
-    // Draws the line and keeps its three points as points first..first+2.
-    void LineWithSlopeArrows(const ArrowedLine& line, int first);
+    void LineWithSlopeArrows(const ArrowedLine& line);
 
     // ---- Chapter 2: from one point and the slope or the intercept ------
     void SlopeAndPointExample();
@@ -92,35 +74,30 @@ public:
     void InterceptAndPointExercise(const PointProblem& p);
 
     // ---- Chapter 3: from two points ------------------------------------
-    // Returns when the pupil picks "⑥終了".
     void RandomTwoPointSlopeExample();
     void RandomTwoPointEquationExample();
     void RandomTwoPointsSystemExample();
     void TwoPointsSummary();
     void TwoPointsExerciseAnswers();
-    // The line y = T(1)x + F(1) through (T(2), F(2)) and (T(3), F(3)), with
-    // run T(4) and rise F(4), for examples 3-1 and 3-2; ZENKAI keeps the
-    // slope from repeating. Virtual: tests hand the topics chosen numbers.
-    virtual void PickTwoPointProblem();
-    // Example 3-3's line and points, in the same slots.
-    virtual void PickTwoPointsSystemProblem();
-    // ExampleLoop for the chapter's random examples: the draw, the problem's
-    // texts, the clear from y 30 and the screen, until the pupil types 1.
-    void TwoPointExampleFrame(void (Grebe::*pick)(), void (Grebe::*texts)(), void (Grebe::*screen)());
-    void TwoPointSlopeTexts();
-    void TwoPointSlopeScreen();
-    void TwoPointEquationTexts();
-    void TwoPointEquationScreen();
-    // The problem rows, the plane with the line and both labelled points,
-    // and "<解答>".
-    void TwoPointProblemFigure(std::string_view heading, std::string_view question);
-    void SlopeTriangle(std::string_view flags);
-    // Example 3-3: its numbers' texts, the problem with the two equations,
-    // the elimination with the answer.
-    void TwoPointsSystemTexts();
-    void TwoPointsSystemScreen();
-    void TwoPointsSystemEquations();
-    void TwoPointsSystemSolution();
+
+    // A line y = ax + b through its points (x1, y1) and (x2, y2).
+    struct TwoPointLine {
+        Num a = 1;
+        Num b = 1;
+        Num x1 = -2, y1 = -1;
+        Num x2 = 2, y2 = 3;
+        // From point 1 to point 2.
+        Num Run() const { return x2 - x1; }
+        Num Rise() const { return y2 - y1; }
+    };
+    // Examples 3-1 and 3-2: x1 left of the y axis, x2 right of it; ZENKAI
+    // keeps the slope from repeating.
+    TwoPointLine DrawTwoPointLine();
+    // Example 3-3: both points right of the y axis.
+    TwoPointLine DrawSystemLine();
+    void TwoPointSlopeExercise(const TwoPointLine& line);
+    void TwoPointEquationExercise(const TwoPointLine& line);
+    void TwoPointsSystemExercise(const TwoPointLine& line);
     struct ExerciseAnswer;
     void ExerciseAnswerScreen(const ExerciseAnswer& part);
 
@@ -138,7 +115,7 @@ protected:
     void ProgramMainMenu() override { RunMainMenu(*this, kMainMenu); }
 
 private:
-    // Chapter 1: the screen of one practice exercise, T() and F() set.
+    // Chapter 1: the screen of one practice exercise.
     struct GraphReading {
         std::string_view heading;
         std::string slope;        // the slope row after "傾きは、"
@@ -148,11 +125,32 @@ private:
     };
     void ReadGraphExercise(const GraphLine& line, const GraphReading& reading);
 
-    // Chapter 2: the problem, the figure and the set-up of examples 2-1 and
-    // 2-2, T(), F() and their texts set.
-    void PointExampleOpening(std::string_view heading, std::string_view givenWhat,
+    // Chapter 2: the problem, the figure and the set-up of examples 2-1 and 2-2.
+    void PointExampleOpening(const PointProblem& p, std::string_view heading, std::string_view givenWhat,
                              const std::string& givenValue, Num pointColour, bool markIntercept,
                              const std::string& form);
+
+    // Chapter 3: where the two points' dots were drawn.
+    struct TwoDots {
+        Point first, second;
+    };
+    // The problem rows, the plane with the line and both labelled points,
+    // and "<解答>".
+    TwoDots TwoPointProblemFigure(const TwoPointLine& line, std::string_view heading, std::string_view question);
+    // The slope from the two points, with its triangle; stepwise, the
+    // triangle and the last fraction each wait for a key.
+    void TwoPointSlopeRows(const TwoPointLine& line, const TwoDots& dots, bool stepwise);
+    // Example 3-3's elimination, from the columns to the answer.
+    void TwoPointsSystemSolution(const TwoPointLine& line);
+
+    // The texts of the fraction n/d: reduced, and as given "=" reduced (or
+    // only one when they agree).
+    struct FractionTexts {
+        std::string reduced, withWorking;
+    };
+    FractionTexts Fraction(Num n, Num d);
+    // The width of a maths text as it would be drawn.
+    Num MathTextWidth(const std::string& text);
 };
 
 }  // namespace lesson

@@ -23,16 +23,6 @@ class ChosenGrebe : public ProgramUnderTest<Grebe> {
 public:
     ChosenGrebe(rt::Runtime& r, Entry entry) : ProgramUnderTest<Grebe>(r, entry) {}
     std::function<void(ChosenGrebe&)> body;  // runs after start-up instead of the entry
-    std::deque<ChosenLine> chosen;              // handed to the random topics first, in order
-
-    void PickTwoPointProblem() override {
-        if (!Take()) return Grebe::PickTwoPointProblem();
-        T(4) = T(3) - T(2);
-        F(4) = F(3) - F(2);
-    }
-    void PickTwoPointsSystemProblem() override {
-        if (!Take()) Grebe::PickTwoPointsSystemProblem();
-    }
 
 protected:
     void ProgramMainMenu() override {
@@ -40,20 +30,6 @@ protected:
             body(*this);
         else
             ProgramUnderTest<Grebe>::ProgramMainMenu();
-    }
-
-    // Puts the next chosen line in the generator's slots.
-    bool Take() {
-        if (chosen.empty()) return false;
-        const ChosenLine c = chosen.front();
-        chosen.pop_front();
-        T(1) = c.a;
-        F(1) = c.b;
-        T(2) = c.x1;
-        T(3) = c.x2;
-        F(2) = c.a * c.x1 + c.b;
-        F(3) = c.a * c.x2 + c.b;
-        return true;
     }
 };
 
@@ -65,7 +41,9 @@ struct ChosenGrebeRun : RecordedRun {
                       int seed = 1, bool traced = true) {
         startRuntime(keys, 1, traced);
         program = std::make_unique<ChosenGrebe>(*runtime, entry);
-        program->chosen = std::move(chosen);
+        // Handed to the random topics of chapter 3 first, in order.
+        for (const ChosenLine& c : chosen)
+            program->chosen.Add(Grebe::TwoPointLine{c.a, c.b, c.x1, c.a * c.x1 + c.b, c.x2, c.a * c.x2 + c.b});
         program->body = std::move(body);
         run(*program, seed);
     }

@@ -30,7 +30,9 @@ TEST_P(GrebeChapter4SubMenu, RangeAndDispatch) {
     EXPECT_EQ(run.count(kChapter4Line), c.choiceLines) << c.keys;
     EXPECT_EQ(run.count(kHeading), c.menus) << c.keys;
     EXPECT_EQ(run.count("<めあて>"), 0) << c.keys;
-    if (*c.shown) EXPECT_EQ(run.count(c.shown), 1) << c.keys;
+    if (*c.shown) {
+        EXPECT_EQ(run.count(c.shown), 1) << c.keys;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

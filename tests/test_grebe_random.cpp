@@ -77,9 +77,13 @@ std::vector<std::string> glyphIn(const std::vector<std::string>& lines, const st
     return {"(none)", "", "", "", "", "", "", "", "", "", ""};
 }
 
-// One exercise in the examples' frame, left with 1 at the next-step prompt.
-GrebeBody inFrame(std::function<void(Grebe&)> exercise) {
-    return [exercise](Grebe& g) { g.ExampleLoop([&] { exercise(g); }); };
+// The topic on a problem handed in, left with 1 at the next-step prompt.
+template <class P>
+GrebeBody chosenIn(void (Grebe::*topic)(), P problem) {
+    return [topic, problem](Grebe& g) {
+        g.chosen.Add(problem);
+        (g.*topic)();
+    };
 }
 
 // ---- Practice one: chosen numbers -----------------------------------------------------
@@ -95,9 +99,9 @@ class IntegerGraphTexts : public ::testing::TestWithParam<IntegerCase> {};
 
 TEST_P(IntegerGraphTexts, RowsPointsAndArrows) {
     const IntegerCase& c = GetParam();
-    GrebeRun run(steps(3) + " 1 Enter", inFrame([&](Grebe& g) {
-                     g.IntegerGraphExercise({static_cast<Num>(c.a), 1, static_cast<Num>(c.b)});
-                 }));
+    GrebeRun run(steps(3) + " 1 Enter",
+                 chosenIn(&Grebe::IntegerGraphPractice,
+                          Grebe::GraphLine{static_cast<Num>(c.a), 1, static_cast<Num>(c.b)}));
     const std::string b = num(c.b);
     EXPECT_EQ(run.place("練習1 図の直線の式を求めなさい。"), "40 30 7");
     EXPECT_EQ(run.place("点(0," + b + ")を通るから、"), "40 100 0");
@@ -142,9 +146,9 @@ class FractionGraphTexts : public ::testing::TestWithParam<FractionCase> {};
 
 TEST_P(FractionGraphTexts, RowsAndPoints) {
     const FractionCase& c = GetParam();
-    GrebeRun run(steps(3) + " 1 Enter", inFrame([&](Grebe& g) {
-                     g.FractionGraphExercise({static_cast<Num>(c.n), static_cast<Num>(c.d), static_cast<Num>(c.b)});
-                 }));
+    GrebeRun run(steps(3) + " 1 Enter",
+                 chosenIn(&Grebe::FractionGraphPractice,
+                          Grebe::GraphLine{static_cast<Num>(c.n), static_cast<Num>(c.d), static_cast<Num>(c.b)}));
     const std::string b = num(c.b);
     EXPECT_EQ(run.place("練習2 図の直線の式を求めなさい。"), "40 30 7");
     EXPECT_EQ(run.place("点(0," + b + ")を通るから、"), "40 100 0");
@@ -184,7 +188,7 @@ Grebe::PointProblem problem(const PointCase& c) {
 
 TEST_P(SlopeAndPointTexts, RowsOfTheWorkedSolution) {
     const PointCase& c = GetParam();
-    GrebeRun run(steps(7) + " 1 Enter", inFrame([&](Grebe& g) { g.SlopeAndPointExercise(problem(c)); }));
+    GrebeRun run(steps(7) + " 1 Enter", chosenIn(&Grebe::SlopeAndPointExample, problem(c)));
     for (const auto& [text, place] : c.places) EXPECT_EQ(run.place(text), place) << text;
     EXPECT_EQ(run.place("例2-1　"), "40 30 7");
     EXPECT_EQ(run.place("<解答>"), "40 130 3");
@@ -211,7 +215,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SlopeAndPointTexts, AnswersAndLabelSides) {
     // Right of the y axis the label ends 20 left of the dot; left of it the
     // label starts at the dot's centre.
-    GrebeRun right(steps(7) + " 1 Enter", inFrame([](Grebe& g) { g.SlopeAndPointExercise({1, 3, 2, 5}); }));
+    GrebeRun right(steps(7) + " 1 Enter", chosenIn(&Grebe::SlopeAndPointExample, Grebe::PointProblem{1, 3, 2, 5}));
     EXPECT_EQ(right.drawn("y=x+3").back().colour, 5);
     EXPECT_EQ(right.drawn("y=x+3").back().y, 550);
     right.program->A_s = "(2,5)";
@@ -220,7 +224,7 @@ TEST(SlopeAndPointTexts, AnswersAndLabelSides) {
     EXPECT_EQ(std::stof(rightLabel[1]), 1040 - 20 - right.program->BAI);
     EXPECT_EQ(rightLabel[2], "260");
 
-    GrebeRun left(steps(7) + " 1 Enter", inFrame([](Grebe& g) { g.SlopeAndPointExercise({2, 1, -3, -5}); }));
+    GrebeRun left(steps(7) + " 1 Enter", chosenIn(&Grebe::SlopeAndPointExample, Grebe::PointProblem{2, 1, -3, -5}));
     EXPECT_EQ(left.drawn("y=2x+1").back().colour, 5);
     const auto leftLabel = glyphIn(left.lines(), "(", 5);
     EXPECT_EQ(leftLabel[1], "940");
@@ -231,7 +235,7 @@ class InterceptAndPointTexts : public ::testing::TestWithParam<PointCase> {};
 
 TEST_P(InterceptAndPointTexts, RowsOfTheWorkedSolution) {
     const PointCase& c = GetParam();
-    GrebeRun run(steps(7) + " 1 Enter", inFrame([&](Grebe& g) { g.InterceptAndPointExercise(problem(c)); }));
+    GrebeRun run(steps(7) + " 1 Enter", chosenIn(&Grebe::InterceptAndPointExample, problem(c)));
     for (const auto& [text, place] : c.places) EXPECT_EQ(run.place(text), place) << text;
     EXPECT_EQ(run.place("例2-2　"), "40 30 7");
     EXPECT_EQ(run.place("<解答>"), "40 130 3");
@@ -264,7 +268,7 @@ TEST(InterceptAndPointTexts, Answers) {
     static const std::tuple<Grebe::PointProblem, const char*> cases[] = {
         {{2, 3, 2, 7}, "y=2x+3"}, {{1, -2, 2, 0}, "y=x-2"}, {{-1, 2, 4, -2}, "y=-x+2"}, {{-3, -2, 2, -8}, "y=-3x-2"}};
     for (const auto& [p, answer] : cases) {
-        GrebeRun run(steps(7) + " 1 Enter", inFrame([&p = p](Grebe& g) { g.InterceptAndPointExercise(p); }));
+        GrebeRun run(steps(7) + " 1 Enter", chosenIn(&Grebe::InterceptAndPointExample, p));
         ASSERT_EQ(run.count(answer), 1) << answer;
         EXPECT_EQ(run.drawn(answer)[0].y, 580);
         EXPECT_EQ(run.drawn(answer)[0].colour, 5);
@@ -401,7 +405,7 @@ TEST(GrebeShownAnswers, PracticeOneAndTwo) {
             const int a = static_cast<int>(line.n), b = static_cast<int>(line.b);
             g.Rt().randomize(seed);
             std::size_t from = g.screenTextLog->size();
-            g.ExampleLoop([&] { g.IntegerGraphExercise(g.DrawIntegerGraphLine()); });
+            g.RandomProblemScreen(area::text, 40, [&] { g.IntegerGraphExercise(g.DrawIntegerGraphLine()); });
             EXPECT_EQ(textAt(*g.screenTextLog, from, 40, 330), "答　y=" + coefficient(a) + "x" + laterTerm(b));
             EXPECT_EQ(textAt(*g.screenTextLog, from, 40, 250), "傾きは、ﾀ" + num(a) + "/1ﾀ=" + num(a));
 
@@ -410,7 +414,7 @@ TEST(GrebeShownAnswers, PracticeOneAndTwo) {
             const int n = static_cast<int>(f.n), d = static_cast<int>(f.d), c = static_cast<int>(f.b);
             g.Rt().randomize(seed);
             from = g.screenTextLog->size();
-            g.ExampleLoop([&] { g.FractionGraphExercise(g.DrawFractionGraphLine()); });
+            g.RandomProblemScreen(area::text, 40, [&] { g.FractionGraphExercise(g.DrawFractionGraphLine()); });
             EXPECT_EQ(textAt(*g.screenTextLog, from, 40, 360), "答　y=" + fraction(n, d) + "x" + laterTerm(c));
             const std::string slope = n > 0 ? fraction(n, d) : "ﾀ" + num(n) + "/" + num(d) + "ﾀ=" + fraction(n, d);
             EXPECT_EQ(textAt(*g.screenTextLog, from, 40, 270), "傾きは、" + slope);
@@ -437,14 +441,14 @@ TEST(GrebeShownAnswers, ExamplesFromAPoint) {
 
             g.Rt().randomize(seed);
             std::size_t from = g.screenTextLog->size();
-            g.ExampleLoop([&] { g.SlopeAndPointExercise(g.DrawPointProblem()); });
+            g.RandomProblemScreen(area::text, 40, [&] { g.SlopeAndPointExercise(g.DrawPointProblem()); });
             EXPECT_EQ(textAt(*g.screenTextLog, from, 40, 80), "点");
             EXPECT_EQ(textAt(*g.screenTextLog, from, 40, 500), "b=" + num(y1) + laterTerm(-a * x1) + "=" + num(b));
             EXPECT_EQ(g.screenTextLog->back().text, answer);
 
             g.Rt().randomize(seed);
             from = g.screenTextLog->size();
-            g.ExampleLoop([&] { g.InterceptAndPointExercise(g.DrawPointProblem()); });
+            g.RandomProblemScreen(area::text, 40, [&] { g.InterceptAndPointExercise(g.DrawPointProblem()); });
             EXPECT_EQ(textAt(*g.screenTextLog, from, 40, 520),
                       "a=ﾀ" + num(y1 - b) + "/" + num(x1) + "ﾀ=" + num(a));
             EXPECT_EQ(textAt(*g.screenTextLog, from, 40, 400), num(y1) + "=" + num(x1) + "a" + laterTerm(b));
@@ -511,10 +515,10 @@ TEST(PointExamples, SevenKeysAnExampleThenTheNextStep) {
 // same screen.
 TEST(GrebeExercises, SameScreenWhateverRanBefore) {
     const GrebeBody exercises = [](Grebe& g) {
-        g.ExampleLoop([&] { g.IntegerGraphExercise({-2, 1, 3}); });
-        g.ExampleLoop([&] { g.FractionGraphExercise({3, 2, -1}); });
-        g.ExampleLoop([&] { g.SlopeAndPointExercise({2, 1, -3, -5}); });
-        g.ExampleLoop([&] { g.InterceptAndPointExercise({-3, -2, 2, -8}); });
+        g.RandomProblemScreen(area::text, 40, [&] { g.IntegerGraphExercise({-2, 1, 3}); });
+        g.RandomProblemScreen(area::text, 40, [&] { g.FractionGraphExercise({3, 2, -1}); });
+        g.RandomProblemScreen(area::text, 40, [&] { g.SlopeAndPointExercise({2, 1, -3, -5}); });
+        g.RandomProblemScreen(area::text, 40, [&] { g.InterceptAndPointExercise({-3, -2, 2, -8}); });
     };
     const std::string keys = steps(3) + " 1 Enter" + steps(3) + " 1 Enter" + steps(7) + " 1 Enter" +
                              steps(7) + " 1 Enter";

@@ -69,21 +69,18 @@ TEST(GrebeTwoPointGenerators, KeepTheirRulesOverManySeeds) {
             Num last = 0;
             for (int k = 0; k < 6; ++k) {
                 const bool system = (seed + k / 2) % 3 == 0;
-                if (system)
-                    g.PickTwoPointsSystemProblem();
-                else
-                    g.PickTwoPointProblem();
+                const Grebe::TwoPointLine line = system ? g.DrawSystemLine() : g.DrawTwoPointLine();
                 const ModelProblem m = ModelPick(model, system ? kSystem : kTwoPoint, kept);
-                ASSERT_EQ(g.T(1), m.a) << seed;
-                ASSERT_EQ(g.F(1), m.b) << seed;
-                ASSERT_EQ(g.T(2), m.x1) << seed;
-                ASSERT_EQ(g.T(3), m.x2) << seed;
-                ASSERT_EQ(g.F(2), m.y1) << seed;
-                ASSERT_EQ(g.F(3), m.y2) << seed;
+                ASSERT_EQ(line.a, m.a) << seed;
+                ASSERT_EQ(line.b, m.b) << seed;
+                ASSERT_EQ(line.x1, m.x1) << seed;
+                ASSERT_EQ(line.x2, m.x2) << seed;
+                ASSERT_EQ(line.y1, m.y1) << seed;
+                ASSERT_EQ(line.y2, m.y2) << seed;
                 ASSERT_EQ(g.ZENKAI, kept) << seed;
                 // The accepted attempt kept its own slope.
-                EXPECT_EQ(g.ZENKAI, g.T(1));
-                const Num a = g.T(1), b = g.F(1), x1 = g.T(2), x2 = g.T(3), y1 = g.F(2), y2 = g.F(3);
+                EXPECT_EQ(g.ZENKAI, line.a);
+                const Num a = line.a, b = line.b, x1 = line.x1, x2 = line.x2, y1 = line.y1, y2 = line.y2;
                 EXPECT_EQ(y1, a * x1 + b);
                 EXPECT_EQ(y2, a * x2 + b);
                 EXPECT_TRUE(std::fabs(b) >= 1 && std::fabs(b) <= 3) << b;
@@ -98,8 +95,8 @@ TEST(GrebeTwoPointGenerators, KeepTheirRulesOverManySeeds) {
                     EXPECT_TRUE(x1 >= -4 && x1 <= -2) << x1;
                     EXPECT_TRUE(x2 >= 2 && x2 <= 6) << x2;
                     for (Num y : {y1, y2}) EXPECT_TRUE(y >= -10 && y <= 10) << y;
-                    EXPECT_EQ(g.T(4), x2 - x1);
-                    EXPECT_EQ(g.F(4), y2 - y1);
+                    EXPECT_EQ(line.Run(), x2 - x1);
+                    EXPECT_EQ(line.Rise(), y2 - y1);
                 }
                 slopes[system].insert(a);
                 ys[system].insert(y1);

@@ -1,0 +1,29 @@
+// Figures and texts more than one of Grebe's chapters draws.
+#include <string>
+
+#include "grebe/grebe_program.h"
+
+namespace lesson {
+
+void Grebe::LineWithSlopeArrows(const ArrowedLine& line) {
+    GraphOf(3, line.a, line.b, ink::text, line.label, line.labelDx, line.labelDy);
+    const Point intercept = OnPlane(0, line.b);
+    const Point end = OnPlane(line.run, line.b + line.rise);
+    BigDot(intercept, ink::emphasis);
+    SlopeTriangle({.from = intercept, .to = end, .legsColour = ink::emphasis});
+}
+
+Grebe::FractionTexts Grebe::Fraction(Num n, Num d) {
+    X = n;
+    R1B = d;
+    FormatFraction();
+    return {T_s, U_s};
+}
+
+Num Grebe::MathTextWidth(const std::string& text) {
+    A_s = text;
+    MeasureMathText();
+    return BAI;
+}
+
+}  // namespace lesson
