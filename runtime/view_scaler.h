@@ -46,9 +46,51 @@ private:
     };
     static std::vector<Taps> taps(int outCount, int inCount);
 
+    // The filter is separable: each canvas row a window row needs is first
+    // reduced across to one sum per window column (kept while later window
+    // rows still need it), then the rows' sums are weighted down and divided.
+    // Integer sums throughout, so the result is exactly the two-dimensional
+    // area average above.
+    void prepareFilter();
+    // The column sums of one canvas row for window columns [c0, c1)
+    // (picture-relative): per pair of columns a and b, 8 lanes, blue a,
+    // green a, blue b, green b, red a, unused, red b, unused.
+    void sumAcross(const std::uint8_t* row, int c0, int c1, std::uint32_t* out) const;
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+    void sumAcrossAvx2(const std::uint8_t* row, int c0, int c1, std::uint32_t* out) const;
+#endif
+    void renderPortable(const std::uint8_t* canvas, int canvasStride, const WindowRect& r, std::uint32_t* dst,
+                        int dstStride) const;
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+    void renderAvx2(const std::uint8_t* canvas, int canvasStride, const WindowRect& r, std::uint32_t* dst,
+                    int dstStride) const;
+#endif
+    // The column sums of a canvas row, from the render's slots: reduced once
+    // and kept while the next window rows need it.
+    template <bool Vector>
+    const std::uint32_t* sumsOf(const std::uint8_t* canvas, int canvasStride, int canvasRow, int c0, int c1) const;
+    void beginSums(int columns) const;
+
     int windowW_ = 0, windowH_ = 0, scale_ = 1;
     WindowRect picture_;
     std::vector<Taps> cols_, rows_;
+
+    // For the vector filter: per window column the first canvas pixel of its
+    // 4 * chunks_ loaded pixels and their weights as pairs of 16-bit lanes;
+    // 0 chunks when the taps are too wide (a tiny window) for it.
+    int chunks_ = 0;
+    std::vector<std::int32_t> colStart_;
+    std::vector<std::int16_t> colLanes_;
+    // Each column's whole weight and its reciprocal, twice over (and a spare
+    // column), so two neighbours' read as one 16-byte load.
+    std::vector<std::uint32_t> colTotal2_;
+    std::vector<float> colRecip2_;
+    std::size_t maxRowTaps_ = 1;
+
+    // Scratch of a render: the slots of column sums and the canvas row each holds.
+    mutable std::vector<std::uint32_t> sums_;
+    mutable std::vector<int> slotRow_;
+    mutable std::size_t slotStride_ = 0;
 };
 
 }  // namespace rt
