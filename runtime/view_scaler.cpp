@@ -94,8 +94,9 @@ void ViewScaler::prepareFilter() {
     chunks_ = 0;
 #endif
     const std::size_t n = chunks_ ? cols_.size() : 0;
-    colStart_.assign(n, 0);
-    colLanes_.assign(n * 16 * static_cast<std::size_t>(chunks_), 0);
+    // A spare column of no weight past the last.
+    colStart_.assign(n + 1, 0);
+    colLanes_.assign((n + 1) * 16 * static_cast<std::size_t>(chunks_), 0);
     colTotal2_.assign(2 * n + 2, 1);
     colRecip2_.assign(2 * n + 2, 1.0f);
     for (std::size_t o = 0; o < n; ++o) {
@@ -132,7 +133,7 @@ const std::uint32_t* ViewScaler::sumsOf(const std::uint8_t* canvas, int canvasSt
         const std::uint8_t* row = canvas + static_cast<std::ptrdiff_t>(canvasRow) * canvasStride;
 #ifdef VIEW_SCALER_AVX2
         if constexpr (Vector)
-            sumAcrossAvx2(row, c0, c1, out);
+            sumAcrossAvx2(row, canvasRow + 1 < lastRow_ ? canvasStride : 0, c0, c1, out);
         else
 #endif
             sumAcross(row, c0, c1, out);
@@ -226,12 +227,17 @@ AVX2_FMA __attribute__((always_inline)) inline __m256i columnSums(const std::uin
 }
 
 template <int Chunks>
-AVX2_FMA void sumRow(const std::uint8_t* row, const std::int32_t* start, const std::int16_t* lanes, int n,
-                     std::uint32_t* out) {
-    for (int i = 0; i < n; i += 2, out += 8) {
-        const int j = i + 1 < n ? i + 1 : i;
-        const __m256i a = columnSums<Chunks>(row + start[i], lanes + static_cast<std::ptrdiff_t>(i) * 16 * Chunks);
-        const __m256i b = columnSums<Chunks>(row + start[j], lanes + static_cast<std::ptrdiff_t>(j) * 16 * Chunks);
+AVX2_FMA void sumRow(const std::uint8_t* row, std::ptrdiff_t ahead, const std::int32_t* start,
+                     const std::int16_t* lanes, int n, std::uint32_t* out) {
+    // Whole pairs: with an odd count the last pair's second column is the
+    // next one, or the spare column past the picture's edge.
+    for (std::uint32_t* const end = out + static_cast<std::ptrdiff_t>(n + 1) / 2 * 8; out != end;
+         out += 8, start += 2, lanes += 32 * Chunks) {
+        // The canvas row read next, fetched meanwhile: reading is as fast as
+        // memory only when it overlaps the arithmetic.
+        _mm_prefetch(reinterpret_cast<const char*>(row + ahead + start[0]), _MM_HINT_T0);
+        const __m256i a = columnSums<Chunks>(row + start[0], lanes);
+        const __m256i b = columnSums<Chunks>(row + start[1], lanes + 16 * Chunks);
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), _mm256_hadd_epi32(a, b));
     }
 }
@@ -279,19 +285,22 @@ AVX2_FMA void finishRow(const std::uint32_t* const* sums, const std::uint16_t* w
 
 }  // namespace
 
-AVX2_FMA void ViewScaler::sumAcrossAvx2(const std::uint8_t* row, int c0, int c1, std::uint32_t* out) const {
+AVX2_FMA void ViewScaler::sumAcrossAvx2(const std::uint8_t* row, std::ptrdiff_t ahead, int c0, int c1,
+                                       std::uint32_t* out) const {
     const std::int32_t* start = colStart_.data() + c0;
     const std::int16_t* lanes = colLanes_.data() + static_cast<std::ptrdiff_t>(c0) * 16 * chunks_;
     if (chunks_ == 1)
-        sumRow<1>(row, start, lanes, c1 - c0, out);
+        sumRow<1>(row, ahead, start, lanes, c1 - c0, out);
     else
-        sumRow<2>(row, start, lanes, c1 - c0, out);
+        sumRow<2>(row, ahead, start, lanes, c1 - c0, out);
 }
 
 void ViewScaler::renderAvx2(const std::uint8_t* canvas, int canvasStride, const WindowRect& r, std::uint32_t* dst,
                             int dstStride) const {
     const int c0 = r.x0 - picture_.x0, c1 = r.x1 - picture_.x0, n = c1 - c0;
     beginSums(n);
+    const Taps& last = rows_[static_cast<std::size_t>(r.y1 - 1 - picture_.y0)];
+    lastRow_ = last.first + static_cast<int>(last.weights.size());
     const std::uint32_t* sums[16];
     const std::uint32_t* total2 = colTotal2_.data() + 2 * c0;
     const float* recip2 = colRecip2_.data() + 2 * c0;

@@ -57,7 +57,8 @@ private:
     // green a, blue b, green b, red a, unused, red b, unused.
     void sumAcross(const std::uint8_t* row, int c0, int c1, std::uint32_t* out) const;
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-    void sumAcrossAvx2(const std::uint8_t* row, int c0, int c1, std::uint32_t* out) const;
+    // ahead: the next row to read, from this one, fetched meanwhile.
+    void sumAcrossAvx2(const std::uint8_t* row, std::ptrdiff_t ahead, int c0, int c1, std::uint32_t* out) const;
 #endif
     void renderPortable(const std::uint8_t* canvas, int canvasStride, const WindowRect& r, std::uint32_t* dst,
                         int dstStride) const;
@@ -91,6 +92,7 @@ private:
     mutable std::vector<std::uint32_t> sums_;
     mutable std::vector<int> slotRow_;
     mutable std::size_t slotStride_ = 0;
+    mutable int lastRow_ = 0;  // one past the last canvas row the render reads
 };
 
 }  // namespace rt
