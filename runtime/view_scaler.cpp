@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <thread>
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #define VIEW_SCALER_AVX2 1
@@ -116,28 +118,29 @@ void ViewScaler::prepareFilter() {
     }
 }
 
-void ViewScaler::beginSums(int columns) const {
+void ViewScaler::beginSums(Scratch& s, int columns, int lastRow) const {
     // Whole pairs of columns, and a spare.
-    slotStride_ = (static_cast<std::size_t>(columns) / 2 + 2) * 8;
+    s.slotStride = (static_cast<std::size_t>(columns) / 2 + 2) * 8;
     const std::size_t slots = maxRowTaps_ + 1;
-    if (sums_.size() < slots * slotStride_) sums_.resize(slots * slotStride_);
-    slotRow_.assign(slots, -1);
+    if (s.sums.size() < slots * s.slotStride) s.sums.resize(slots * s.slotStride);
+    s.slotRow.assign(slots, -1);
+    s.lastRow = lastRow;
 }
 
 template <bool Vector>
-const std::uint32_t* ViewScaler::sumsOf(const std::uint8_t* canvas, int canvasStride, int canvasRow, int c0,
-                                        int c1) const {
-    const std::size_t slot = static_cast<std::size_t>(canvasRow) % slotRow_.size();
-    std::uint32_t* out = sums_.data() + slot * slotStride_;
-    if (slotRow_[slot] != canvasRow) {
+const std::uint32_t* ViewScaler::sumsOf(Scratch& s, const std::uint8_t* canvas, int canvasStride, int canvasRow,
+                                        int c0, int c1) const {
+    const std::size_t slot = static_cast<std::size_t>(canvasRow) % s.slotRow.size();
+    std::uint32_t* out = s.sums.data() + slot * s.slotStride;
+    if (s.slotRow[slot] != canvasRow) {
         const std::uint8_t* row = canvas + static_cast<std::ptrdiff_t>(canvasRow) * canvasStride;
 #ifdef VIEW_SCALER_AVX2
         if constexpr (Vector)
-            sumAcrossAvx2(row, canvasRow + 1 < lastRow_ ? canvasStride : 0, c0, c1, out);
+            sumAcrossAvx2(row, canvasRow + 1 < s.lastRow ? canvasStride : 0, c0, c1, out);
         else
 #endif
             sumAcross(row, c0, c1, out);
-        slotRow_[slot] = canvasRow;
+        s.slotRow[slot] = canvasRow;
     }
     return out;
 }
@@ -183,15 +186,15 @@ void ViewScaler::sumAcross(const std::uint8_t* row, int c0, int c1, std::uint32_
     }
 }
 
-void ViewScaler::renderPortable(const std::uint8_t* canvas, int canvasStride, const WindowRect& r,
+void ViewScaler::renderPortable(Scratch& s, const std::uint8_t* canvas, int canvasStride, const WindowRect& r,
                                 std::uint32_t* dst, int dstStride) const {
     const int c0 = r.x0 - picture_.x0, c1 = r.x1 - picture_.x0;
-    beginSums(c1 - c0);
+    beginSums(s, c1 - c0, 0);
     std::vector<const std::uint32_t*> sums(maxRowTaps_);
     for (int wy = r.y0; wy < r.y1; ++wy) {
         const Taps& ty = rows_[static_cast<std::size_t>(wy - picture_.y0)];
         for (std::size_t j = 0; j < ty.weights.size(); ++j)
-            sums[j] = sumsOf<false>(canvas, canvasStride, ty.first + static_cast<int>(j), c0, c1);
+            sums[j] = sumsOf<false>(s, canvas, canvasStride, ty.first + static_cast<int>(j), c0, c1);
         auto* out = reinterpret_cast<std::uint32_t*>(reinterpret_cast<std::uint8_t*>(dst) +
                                                      static_cast<std::ptrdiff_t>(wy - r.y0) * dstStride);
         for (int c = c0; c < c1; ++c)
@@ -295,12 +298,11 @@ AVX2_FMA void ViewScaler::sumAcrossAvx2(const std::uint8_t* row, std::ptrdiff_t 
         sumRow<2>(row, ahead, start, lanes, c1 - c0, out);
 }
 
-void ViewScaler::renderAvx2(const std::uint8_t* canvas, int canvasStride, const WindowRect& r, std::uint32_t* dst,
-                            int dstStride) const {
+void ViewScaler::renderAvx2(Scratch& s, const std::uint8_t* canvas, int canvasStride, const WindowRect& r,
+                            std::uint32_t* dst, int dstStride) const {
     const int c0 = r.x0 - picture_.x0, c1 = r.x1 - picture_.x0, n = c1 - c0;
-    beginSums(n);
     const Taps& last = rows_[static_cast<std::size_t>(r.y1 - 1 - picture_.y0)];
-    lastRow_ = last.first + static_cast<int>(last.weights.size());
+    beginSums(s, n, last.first + static_cast<int>(last.weights.size()));
     const std::uint32_t* sums[16];
     const std::uint32_t* total2 = colTotal2_.data() + 2 * c0;
     const float* recip2 = colRecip2_.data() + 2 * c0;
@@ -308,7 +310,7 @@ void ViewScaler::renderAvx2(const std::uint8_t* canvas, int canvasStride, const 
         const Taps& ty = rows_[static_cast<std::size_t>(wy - picture_.y0)];
         const std::size_t k = ty.weights.size();
         for (std::size_t j = 0; j < k; ++j)
-            sums[j] = sumsOf<true>(canvas, canvasStride, ty.first + static_cast<int>(j), c0, c1);
+            sums[j] = sumsOf<true>(s, canvas, canvasStride, ty.first + static_cast<int>(j), c0, c1);
         auto* out = reinterpret_cast<std::uint32_t*>(reinterpret_cast<std::uint8_t*>(dst) +
                                                      static_cast<std::ptrdiff_t>(wy - r.y0) * dstStride);
         const float ry = 1.0f / static_cast<float>(ty.total);
@@ -332,13 +334,29 @@ void ViewScaler::renderAvx2(const std::uint8_t* canvas, int canvasStride, const 
 void ViewScaler::render(const std::uint8_t* canvas, int canvasStride, const WindowRect& r, std::uint32_t* dst,
                         int dstStride) const {
     if (r.empty()) return;
+    const auto part = [&](Scratch& s, const WindowRect& rows) {
+        std::uint32_t* at = reinterpret_cast<std::uint32_t*>(reinterpret_cast<std::uint8_t*>(dst) +
+                                                             static_cast<std::ptrdiff_t>(rows.y0 - r.y0) * dstStride);
 #ifdef VIEW_SCALER_AVX2
-    if (chunks_) {
-        renderAvx2(canvas, canvasStride, r, dst, dstStride);
+        if (chunks_) {
+            renderAvx2(s, canvas, canvasStride, rows, at, dstStride);
+            return;
+        }
+#endif
+        renderPortable(s, canvas, canvasStride, rows, at, dstStride);
+    };
+    // A whole frame is arithmetic more than reading: on two cores, each
+    // filters half the rows (a small box is not worth a thread).
+    static const int cores = static_cast<int>(std::thread::hardware_concurrency());
+    if ((threads_ ? threads_ : cores) >= 2 && r.y1 - r.y0 >= 2 && std::int64_t(r.x1 - r.x0) * (r.y1 - r.y0) >= (1 << 18)) {
+        const WindowRect top{r.x0, r.y0, r.x1, r.y0 + (r.y1 - r.y0) / 2};
+        const WindowRect bottom{r.x0, top.y1, r.x1, r.y1};
+        std::thread helper(part, std::ref(scratch_[1]), bottom);
+        part(scratch_[0], top);
+        helper.join();
         return;
     }
-#endif
-    renderPortable(canvas, canvasStride, r, dst, dstStride);
+    part(scratch_[0], r);
 }
 
 }  // namespace rt

@@ -33,11 +33,23 @@ public:
     void render(const std::uint8_t* canvas, int canvasStride, const WindowRect& r, std::uint32_t* dst,
                 int dstStride) const;
 
+    // How many threads a large render shares (1 or 2): by default 2 when the
+    // machine has two cores.
+    void setThreads(int threads) { threads_ = threads; }
+
     // The supersampling scale for a window of this size: 2 at least for smooth
     // edges, more on a large window so text stays crisp.
     static int scaleFor(int windowWidth, int windowHeight);
 
 private:
+    // Scratch of a render (one per thread): the slots of column sums, the
+    // canvas row each holds, and one past the last canvas row it reads.
+    struct Scratch {
+        std::vector<std::uint32_t> sums;
+        std::vector<int> slotRow;
+        std::size_t slotStride = 0;
+        int lastRow = 0;
+    };
     // The canvas pixels one window column (or row) averages, with weights.
     struct Taps {
         int first = 0;
@@ -60,17 +72,18 @@ private:
     // ahead: the next row to read, from this one, fetched meanwhile.
     void sumAcrossAvx2(const std::uint8_t* row, std::ptrdiff_t ahead, int c0, int c1, std::uint32_t* out) const;
 #endif
-    void renderPortable(const std::uint8_t* canvas, int canvasStride, const WindowRect& r, std::uint32_t* dst,
-                        int dstStride) const;
+    void renderPortable(Scratch& s, const std::uint8_t* canvas, int canvasStride, const WindowRect& r,
+                        std::uint32_t* dst, int dstStride) const;
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-    void renderAvx2(const std::uint8_t* canvas, int canvasStride, const WindowRect& r, std::uint32_t* dst,
-                    int dstStride) const;
+    void renderAvx2(Scratch& s, const std::uint8_t* canvas, int canvasStride, const WindowRect& r,
+                    std::uint32_t* dst, int dstStride) const;
 #endif
     // The column sums of a canvas row, from the render's slots: reduced once
     // and kept while the next window rows need it.
     template <bool Vector>
-    const std::uint32_t* sumsOf(const std::uint8_t* canvas, int canvasStride, int canvasRow, int c0, int c1) const;
-    void beginSums(int columns) const;
+    const std::uint32_t* sumsOf(Scratch& s, const std::uint8_t* canvas, int canvasStride, int canvasRow, int c0,
+                                int c1) const;
+    void beginSums(Scratch& s, int columns, int lastRow) const;
 
     int windowW_ = 0, windowH_ = 0, scale_ = 1;
     WindowRect picture_;
@@ -88,11 +101,9 @@ private:
     std::vector<float> colRecip2_;
     std::size_t maxRowTaps_ = 1;
 
-    // Scratch of a render: the slots of column sums and the canvas row each holds.
-    mutable std::vector<std::uint32_t> sums_;
-    mutable std::vector<int> slotRow_;
-    mutable std::size_t slotStride_ = 0;
-    mutable int lastRow_ = 0;  // one past the last canvas row the render reads
+    // A large render is shared by two threads, each with its scratch.
+    mutable Scratch scratch_[2];
+    int threads_ = 0;
 };
 
 }  // namespace rt
