@@ -2,6 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <thread>
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define VIEW_SCALER_AVX2 1
+#include <immintrin.h>
+#endif
 
 namespace rt {
 
@@ -46,6 +53,7 @@ void ViewScaler::resize(int windowWidth, int windowHeight, int canvasScale) {
     picture_.y1 = picture_.y0 + h;
     cols_ = taps(w, Canvas::kViewWidth * scale_);
     rows_ = taps(h, Canvas::kViewHeight * scale_);
+    prepareFilter();
 }
 
 WindowRect ViewScaler::affected(const PixelRect& damage) const {
@@ -61,35 +69,294 @@ WindowRect ViewScaler::affected(const PixelRect& damage) const {
     return r;
 }
 
-void ViewScaler::render(const std::uint8_t* canvas, int canvasStride, const WindowRect& r, std::uint32_t* dst,
-                        int dstStride) const {
+
+void ViewScaler::prepareFilter() {
+    const int inW = Canvas::kViewWidth * scale_;
+    std::size_t maxColTaps = 1;
+    std::uint64_t maxColTotal = 1, maxRowTotal = 1;
+    maxRowTaps_ = 1;
+    for (const Taps& t : cols_) {
+        maxColTaps = std::max(maxColTaps, t.weights.size());
+        maxColTotal = std::max<std::uint64_t>(maxColTotal, t.total);
+    }
+    for (const Taps& t : rows_) {
+        maxRowTaps_ = std::max(maxRowTaps_, t.weights.size());
+        maxRowTotal = std::max<std::uint64_t>(maxRowTotal, t.total);
+    }
+
+    // The vector filter loads 4 or 8 canvas pixels a column and keeps every
+    // sum, and 256 times the whole weight, below 2^31; otherwise (a window of
+    // a few hundred pixels) the portable one serves.
+    chunks_ = maxColTaps <= 4 ? 1 : maxColTaps <= 8 ? 2 : 0;
+    if (inW < 4 * chunks_ || 256 * maxColTotal * maxRowTotal >= (std::uint64_t(1) << 31) || maxRowTaps_ > 16)
+        chunks_ = 0;
+#ifdef VIEW_SCALER_AVX2
+    if (!__builtin_cpu_supports("avx2") || !__builtin_cpu_supports("fma")) chunks_ = 0;
+#else
+    chunks_ = 0;
+#endif
+    const std::size_t n = chunks_ ? cols_.size() : 0;
+    // A spare column of no weight past the last.
+    colStart_.assign(n + 1, 0);
+    colLanes_.assign((n + 1) * 16 * static_cast<std::size_t>(chunks_), 0);
+    colTotal2_.assign(2 * n + 2, 1);
+    colRecip2_.assign(2 * n + 2, 1.0f);
+    for (std::size_t o = 0; o < n; ++o) {
+        const Taps& t = cols_[o];
+        // Loads stay inside the view's pixels, so near its right edge they start earlier.
+        const int start = std::clamp(t.first, 0, inW - 4 * chunks_);
+        colStart_[o] = start * 4;
+        std::int16_t* lanes = colLanes_.data() + o * 16 * static_cast<std::size_t>(chunks_);
+        for (std::size_t i = 0; i < t.weights.size(); ++i) {
+            // Loaded pixel k: in its chunk's lanes, once for each channel.
+            const int k = t.first - start + static_cast<int>(i);
+            for (int channel = 0; channel < 4; ++channel)
+                lanes[(k / 4) * 16 + channel * 4 + k % 4] = static_cast<std::int16_t>(t.weights[i]);
+        }
+        colTotal2_[2 * o] = colTotal2_[2 * o + 1] = t.total;
+        colRecip2_[2 * o] = colRecip2_[2 * o + 1] = 1.0f / static_cast<float>(t.total);
+    }
+}
+
+void ViewScaler::beginSums(Scratch& s, int columns, int lastRow) const {
+    // Whole pairs of columns, and a spare.
+    s.slotStride = (static_cast<std::size_t>(columns) / 2 + 2) * 8;
+    const std::size_t slots = maxRowTaps_ + 1;
+    if (s.sums.size() < slots * s.slotStride) s.sums.resize(slots * s.slotStride);
+    s.slotRow.assign(slots, -1);
+    s.lastRow = lastRow;
+}
+
+template <bool Vector>
+const std::uint32_t* ViewScaler::sumsOf(Scratch& s, const std::uint8_t* canvas, int canvasStride, int canvasRow,
+                                        int c0, int c1) const {
+    const std::size_t slot = static_cast<std::size_t>(canvasRow) % s.slotRow.size();
+    std::uint32_t* out = s.sums.data() + slot * s.slotStride;
+    if (s.slotRow[slot] != canvasRow) {
+        const std::uint8_t* row = canvas + static_cast<std::ptrdiff_t>(canvasRow) * canvasStride;
+#ifdef VIEW_SCALER_AVX2
+        if constexpr (Vector)
+            sumAcrossAvx2(row, canvasRow + 1 < s.lastRow ? canvasStride : 0, c0, c1, out);
+        else
+#endif
+            sumAcross(row, c0, c1, out);
+        s.slotRow[slot] = canvasRow;
+    }
+    return out;
+}
+
+namespace {
+
+// Where channel ch (blue 0, green 1, red 2) of column c lies in a row of sums.
+inline std::size_t lane(std::size_t c, int ch) {
+    return (c / 2) * 8 + static_cast<std::size_t>(ch / 2) * 4 + (c % 2) * 2 + static_cast<std::size_t>(ch % 2);
+}
+
+// The window pixel from its column's sums over the row taps, divided by the
+// whole weight exactly as the two-dimensional average does.
+std::uint32_t finishPixel(const std::uint32_t* const* sums, const std::uint16_t* weights, std::size_t taps,
+                          std::size_t column, std::uint64_t total) {
+    std::uint64_t b = 0, g = 0, r = 0;
+    for (std::size_t j = 0; j < taps; ++j) {
+        b += std::uint64_t(sums[j][lane(column, 0)]) * weights[j];
+        g += std::uint64_t(sums[j][lane(column, 1)]) * weights[j];
+        r += std::uint64_t(sums[j][lane(column, 2)]) * weights[j];
+    }
+    return static_cast<std::uint32_t>(((r / total) << 16) | ((g / total) << 8) | (b / total));
+}
+
+}  // namespace
+
+void ViewScaler::sumAcross(const std::uint8_t* row, int c0, int c1, std::uint32_t* out) const {
+    const auto* px = reinterpret_cast<const std::uint32_t*>(row);
+    for (int c = c0; c < c1; ++c) {
+        const Taps& t = cols_[static_cast<std::size_t>(c)];
+        std::uint32_t rr = 0, gg = 0, bb = 0;
+        for (std::size_t i = 0; i < t.weights.size(); ++i) {
+            const std::uint32_t p = px[t.first + static_cast<int>(i)];
+            const std::uint32_t w = t.weights[i];
+            rr += ((p >> 16) & 0xFF) * w;
+            gg += ((p >> 8) & 0xFF) * w;
+            bb += (p & 0xFF) * w;
+        }
+        const auto k = static_cast<std::size_t>(c - c0);
+        out[lane(k, 0)] = bb;
+        out[lane(k, 1)] = gg;
+        out[lane(k, 2)] = rr;
+    }
+}
+
+void ViewScaler::renderPortable(Scratch& s, const std::uint8_t* canvas, int canvasStride, const WindowRect& r,
+                                std::uint32_t* dst, int dstStride) const {
+    const int c0 = r.x0 - picture_.x0, c1 = r.x1 - picture_.x0;
+    beginSums(s, c1 - c0, 0);
+    std::vector<const std::uint32_t*> sums(maxRowTaps_);
     for (int wy = r.y0; wy < r.y1; ++wy) {
         const Taps& ty = rows_[static_cast<std::size_t>(wy - picture_.y0)];
+        for (std::size_t j = 0; j < ty.weights.size(); ++j)
+            sums[j] = sumsOf<false>(s, canvas, canvasStride, ty.first + static_cast<int>(j), c0, c1);
         auto* out = reinterpret_cast<std::uint32_t*>(reinterpret_cast<std::uint8_t*>(dst) +
                                                      static_cast<std::ptrdiff_t>(wy - r.y0) * dstStride);
-        for (int wx = r.x0; wx < r.x1; ++wx) {
-            const Taps& tx = cols_[static_cast<std::size_t>(wx - picture_.x0)];
-            std::uint64_t red = 0, green = 0, blue = 0;
-            for (std::size_t j = 0; j < ty.weights.size(); ++j) {
-                const auto* row = reinterpret_cast<const std::uint32_t*>(
-                    canvas + static_cast<std::ptrdiff_t>(ty.first + static_cast<int>(j)) * canvasStride);
-                std::uint32_t rr = 0, gg = 0, bb = 0;
-                for (std::size_t i = 0; i < tx.weights.size(); ++i) {
-                    const std::uint32_t p = row[tx.first + static_cast<int>(i)];
-                    const std::uint32_t w = tx.weights[i];
-                    rr += ((p >> 16) & 0xFF) * w;
-                    gg += ((p >> 8) & 0xFF) * w;
-                    bb += (p & 0xFF) * w;
-                }
-                const std::uint32_t wj = ty.weights[j];
-                red += std::uint64_t(rr) * wj;
-                green += std::uint64_t(gg) * wj;
-                blue += std::uint64_t(bb) * wj;
-            }
-            const std::uint64_t total = std::uint64_t(tx.total) * ty.total;
-            out[wx - r.x0] = static_cast<std::uint32_t>(((red / total) << 16) | ((green / total) << 8) | (blue / total));
-        }
+        for (int c = c0; c < c1; ++c)
+            out[c - c0] = finishPixel(sums.data(), ty.weights.data(), ty.weights.size(),
+                                      static_cast<std::size_t>(c - c0),
+                                      std::uint64_t(cols_[static_cast<std::size_t>(c)].total) * ty.total);
     }
+}
+
+#ifdef VIEW_SCALER_AVX2
+
+namespace {
+
+#define AVX2_FMA __attribute__((target("avx2,fma")))
+
+// The weighted sums of one window column's loaded canvas pixels: per 16-byte
+// chunk, each channel's four pixels side by side (blue, green in the low half;
+// red, unused in the high), multiplied by their weights and added in pairs.
+template <int Chunks>
+AVX2_FMA __attribute__((always_inline)) inline __m256i columnSums(const std::uint8_t* px, const std::int16_t* lanes) {
+    const __m256i split = _mm256_setr_epi8(0, -1, 4, -1, 8, -1, 12, -1, 1, -1, 5, -1, 9, -1, 13, -1,  //
+                                           2, -1, 6, -1, 10, -1, 14, -1, 3, -1, 7, -1, 11, -1, 15, -1);
+    __m256i sum = _mm256_madd_epi16(
+        _mm256_shuffle_epi8(_mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(px))), split),
+        _mm256_loadu_si256(reinterpret_cast<const __m256i*>(lanes)));
+    if constexpr (Chunks == 2)
+        sum = _mm256_add_epi32(
+            sum, _mm256_madd_epi16(_mm256_shuffle_epi8(_mm256_broadcastsi128_si256(_mm_loadu_si128(
+                                                           reinterpret_cast<const __m128i*>(px + 16))),
+                                                       split),
+                                   _mm256_loadu_si256(reinterpret_cast<const __m256i*>(lanes + 16))));
+    return sum;
+}
+
+template <int Chunks>
+AVX2_FMA void sumRow(const std::uint8_t* row, std::ptrdiff_t ahead, const std::int32_t* start,
+                     const std::int16_t* lanes, int n, std::uint32_t* out) {
+    // Whole pairs: with an odd count the last pair's second column is the
+    // next one, or the spare column past the picture's edge.
+    for (std::uint32_t* const end = out + static_cast<std::ptrdiff_t>(n + 1) / 2 * 8; out != end;
+         out += 8, start += 2, lanes += 32 * Chunks) {
+        // The canvas row read next, fetched meanwhile: reading is as fast as
+        // memory only when it overlaps the arithmetic.
+        _mm_prefetch(reinterpret_cast<const char*>(row + ahead + start[0]), _MM_HINT_T0);
+        const __m256i a = columnSums<Chunks>(row + start[0], lanes);
+        const __m256i b = columnSums<Chunks>(row + start[1], lanes + 16 * Chunks);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), _mm256_hadd_epi32(a, b));
+    }
+}
+
+// floor(S / T) for a pair of columns: a float quotient nudged up by less than
+// any quotient's distance to the next whole number, then one step back where
+// it overshot.
+AVX2_FMA __attribute__((always_inline)) inline __m256i divide(__m256i sums, const std::uint32_t* total2,
+                                                              const float* recip2, __m256i rowTotal,
+                                                              __m256 rowRecip) {
+    const __m256i total = _mm256_mullo_epi32(
+        _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(total2))), rowTotal);
+    const __m256 recip = _mm256_mul_ps(_mm256_broadcast_ps(reinterpret_cast<const __m128*>(recip2)), rowRecip);
+    const __m256i q = _mm256_cvttps_epi32(
+        _mm256_fmadd_ps(_mm256_cvtepi32_ps(sums), recip, _mm256_set1_ps(1.0f / 1024)));
+    return _mm256_add_epi32(q, _mm256_cmpgt_epi32(_mm256_mullo_epi32(q, total), sums));
+}
+
+template <int Taps>
+AVX2_FMA void finishRow(const std::uint32_t* const* sums, const std::uint16_t* weights, std::size_t taps,
+                        const std::uint32_t* total2, const float* recip2, std::uint32_t rowTotal, float rowRecip,
+                        int n, std::uint32_t* out) {
+    const std::size_t k = Taps > 0 ? static_cast<std::size_t>(Taps) : taps;
+    __m256i w[16];
+    for (std::size_t j = 0; j < k; ++j) w[j] = _mm256_set1_epi32(weights[j]);
+    const __m256i ty = _mm256_set1_epi32(static_cast<int>(rowTotal));
+    const __m256 ry = _mm256_set1_ps(rowRecip);
+    const __m128i rgb = _mm_set1_epi32(0x00FFFFFF);
+    for (int i = 0; i + 4 <= n; i += 4) {
+        __m256i s01 = _mm256_setzero_si256(), s23 = _mm256_setzero_si256();
+        for (std::size_t j = 0; j < k; ++j) {
+            const auto* p = reinterpret_cast<const __m256i*>(sums[j] + static_cast<std::ptrdiff_t>(i) * 4);
+            s01 = _mm256_add_epi32(s01, _mm256_mullo_epi32(_mm256_loadu_si256(p), w[j]));
+            s23 = _mm256_add_epi32(s23, _mm256_mullo_epi32(_mm256_loadu_si256(p + 1), w[j]));
+        }
+        const __m256i q01 = divide(s01, total2 + 2 * i, recip2 + 2 * i, ty, ry);
+        const __m256i q23 = divide(s23, total2 + 2 * i + 4, recip2 + 2 * i + 4, ty, ry);
+        // Blue and green of the four pixels in the low half, red in the high;
+        // as bytes, then each pixel's blue-green next to its red.
+        const __m256i bytes = _mm256_packus_epi16(_mm256_packus_epi32(q01, q23), _mm256_setzero_si256());
+        const __m128i px = _mm_unpacklo_epi16(_mm256_castsi256_si128(bytes), _mm256_extracti128_si256(bytes, 1));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_and_si128(px, rgb));
+    }
+}
+
+}  // namespace
+
+AVX2_FMA void ViewScaler::sumAcrossAvx2(const std::uint8_t* row, std::ptrdiff_t ahead, int c0, int c1,
+                                       std::uint32_t* out) const {
+    const std::int32_t* start = colStart_.data() + c0;
+    const std::int16_t* lanes = colLanes_.data() + static_cast<std::ptrdiff_t>(c0) * 16 * chunks_;
+    if (chunks_ == 1)
+        sumRow<1>(row, ahead, start, lanes, c1 - c0, out);
+    else
+        sumRow<2>(row, ahead, start, lanes, c1 - c0, out);
+}
+
+void ViewScaler::renderAvx2(Scratch& s, const std::uint8_t* canvas, int canvasStride, const WindowRect& r,
+                            std::uint32_t* dst, int dstStride) const {
+    const int c0 = r.x0 - picture_.x0, c1 = r.x1 - picture_.x0, n = c1 - c0;
+    const Taps& last = rows_[static_cast<std::size_t>(r.y1 - 1 - picture_.y0)];
+    beginSums(s, n, last.first + static_cast<int>(last.weights.size()));
+    const std::uint32_t* sums[16];
+    const std::uint32_t* total2 = colTotal2_.data() + 2 * c0;
+    const float* recip2 = colRecip2_.data() + 2 * c0;
+    for (int wy = r.y0; wy < r.y1; ++wy) {
+        const Taps& ty = rows_[static_cast<std::size_t>(wy - picture_.y0)];
+        const std::size_t k = ty.weights.size();
+        for (std::size_t j = 0; j < k; ++j)
+            sums[j] = sumsOf<true>(s, canvas, canvasStride, ty.first + static_cast<int>(j), c0, c1);
+        auto* out = reinterpret_cast<std::uint32_t*>(reinterpret_cast<std::uint8_t*>(dst) +
+                                                     static_cast<std::ptrdiff_t>(wy - r.y0) * dstStride);
+        const float ry = 1.0f / static_cast<float>(ty.total);
+        const std::uint16_t* w = ty.weights.data();
+        switch (k) {
+            case 1: finishRow<1>(sums, w, k, total2, recip2, ty.total, ry, n, out); break;
+            case 2: finishRow<2>(sums, w, k, total2, recip2, ty.total, ry, n, out); break;
+            case 3: finishRow<3>(sums, w, k, total2, recip2, ty.total, ry, n, out); break;
+            case 4: finishRow<4>(sums, w, k, total2, recip2, ty.total, ry, n, out); break;
+            default: finishRow<0>(sums, w, k, total2, recip2, ty.total, ry, n, out); break;
+        }
+        // The last few columns one at a time.
+        for (int c = n / 4 * 4; c < n; ++c)
+            out[c] = finishPixel(sums, w, k, static_cast<std::size_t>(c),
+                                 std::uint64_t(cols_[static_cast<std::size_t>(c0 + c)].total) * ty.total);
+    }
+}
+
+#endif
+
+void ViewScaler::render(const std::uint8_t* canvas, int canvasStride, const WindowRect& r, std::uint32_t* dst,
+                        int dstStride) const {
+    if (r.empty()) return;
+    const auto part = [&](Scratch& s, const WindowRect& rows) {
+        std::uint32_t* at = reinterpret_cast<std::uint32_t*>(reinterpret_cast<std::uint8_t*>(dst) +
+                                                             static_cast<std::ptrdiff_t>(rows.y0 - r.y0) * dstStride);
+#ifdef VIEW_SCALER_AVX2
+        if (chunks_) {
+            renderAvx2(s, canvas, canvasStride, rows, at, dstStride);
+            return;
+        }
+#endif
+        renderPortable(s, canvas, canvasStride, rows, at, dstStride);
+    };
+    // A whole frame is arithmetic more than reading: on two cores, each
+    // filters half the rows (a small box is not worth a thread).
+    static const int cores = static_cast<int>(std::thread::hardware_concurrency());
+    if ((threads_ ? threads_ : cores) >= 2 && r.y1 - r.y0 >= 2 && std::int64_t(r.x1 - r.x0) * (r.y1 - r.y0) >= (1 << 18)) {
+        const WindowRect top{r.x0, r.y0, r.x1, r.y0 + (r.y1 - r.y0) / 2};
+        const WindowRect bottom{r.x0, top.y1, r.x1, r.y1};
+        std::thread helper(part, std::ref(scratch_[1]), bottom);
+        part(scratch_[0], top);
+        helper.join();
+        return;
+    }
+    part(scratch_[0], r);
 }
 
 }  // namespace rt

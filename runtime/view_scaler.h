@@ -33,11 +33,23 @@ public:
     void render(const std::uint8_t* canvas, int canvasStride, const WindowRect& r, std::uint32_t* dst,
                 int dstStride) const;
 
+    // How many threads a large render shares (1 or 2): by default 2 when the
+    // machine has two cores.
+    void setThreads(int threads) { threads_ = threads; }
+
     // The supersampling scale for a window of this size: 2 at least for smooth
     // edges, more on a large window so text stays crisp.
     static int scaleFor(int windowWidth, int windowHeight);
 
 private:
+    // Scratch of a render (one per thread): the slots of column sums, the
+    // canvas row each holds, and one past the last canvas row it reads.
+    struct Scratch {
+        std::vector<std::uint32_t> sums;
+        std::vector<int> slotRow;
+        std::size_t slotStride = 0;
+        int lastRow = 0;
+    };
     // The canvas pixels one window column (or row) averages, with weights.
     struct Taps {
         int first = 0;
@@ -46,9 +58,52 @@ private:
     };
     static std::vector<Taps> taps(int outCount, int inCount);
 
+    // The filter is separable: each canvas row a window row needs is first
+    // reduced across to one sum per window column (kept while later window
+    // rows still need it), then the rows' sums are weighted down and divided.
+    // Integer sums throughout, so the result is exactly the two-dimensional
+    // area average above.
+    void prepareFilter();
+    // The column sums of one canvas row for window columns [c0, c1)
+    // (picture-relative): per pair of columns a and b, 8 lanes, blue a,
+    // green a, blue b, green b, red a, unused, red b, unused.
+    void sumAcross(const std::uint8_t* row, int c0, int c1, std::uint32_t* out) const;
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+    // ahead: the next row to read, from this one, fetched meanwhile.
+    void sumAcrossAvx2(const std::uint8_t* row, std::ptrdiff_t ahead, int c0, int c1, std::uint32_t* out) const;
+#endif
+    void renderPortable(Scratch& s, const std::uint8_t* canvas, int canvasStride, const WindowRect& r,
+                        std::uint32_t* dst, int dstStride) const;
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+    void renderAvx2(Scratch& s, const std::uint8_t* canvas, int canvasStride, const WindowRect& r,
+                    std::uint32_t* dst, int dstStride) const;
+#endif
+    // The column sums of a canvas row, from the render's slots: reduced once
+    // and kept while the next window rows need it.
+    template <bool Vector>
+    const std::uint32_t* sumsOf(Scratch& s, const std::uint8_t* canvas, int canvasStride, int canvasRow, int c0,
+                                int c1) const;
+    void beginSums(Scratch& s, int columns, int lastRow) const;
+
     int windowW_ = 0, windowH_ = 0, scale_ = 1;
     WindowRect picture_;
     std::vector<Taps> cols_, rows_;
+
+    // For the vector filter: per window column the first canvas pixel of its
+    // 4 * chunks_ loaded pixels and their weights as pairs of 16-bit lanes;
+    // 0 chunks when the taps are too wide (a tiny window) for it.
+    int chunks_ = 0;
+    std::vector<std::int32_t> colStart_;
+    std::vector<std::int16_t> colLanes_;
+    // Each column's whole weight and its reciprocal, twice over (and a spare
+    // column), so two neighbours' read as one 16-byte load.
+    std::vector<std::uint32_t> colTotal2_;
+    std::vector<float> colRecip2_;
+    std::size_t maxRowTaps_ = 1;
+
+    // A large render is shared by two threads, each with its scratch.
+    mutable Scratch scratch_[2];
+    int threads_ = 0;
 };
 
 }  // namespace rt

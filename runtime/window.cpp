@@ -185,8 +185,16 @@ private:
         WindowRect r = wholeFrame_ ? scaler_.picture() : scaler_.affected(damage);
         if (r.empty()) return;
         if (wholeFrame_) {
+            // Only the letterbox bars: the picture covers the rest.
             const Rgb& bg = paletteColour(15);
-            SDL_FillRect(surface_, nullptr, SDL_MapRGB(surface_->format, bg.r, bg.g, bg.b));
+            const Uint32 colour = SDL_MapRGB(surface_->format, bg.r, bg.g, bg.b);
+            const WindowRect p = scaler_.picture();
+            const SDL_Rect bars[] = {{0, 0, surface_->w, p.y0},
+                                     {0, p.y1, surface_->w, surface_->h - p.y1},
+                                     {0, p.y0, p.x0, p.y1 - p.y0},
+                                     {p.x1, p.y0, surface_->w - p.x1, p.y1 - p.y0}};
+            for (const SDL_Rect& bar : bars)
+                if (bar.w > 0 && bar.h > 0) SDL_FillRect(surface_, &bar, colour);
         }
         if (SDL_MUSTLOCK(surface_)) SDL_LockSurface(surface_);
         const std::uint8_t* px = c.pixels();

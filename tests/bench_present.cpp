@@ -1,25 +1,27 @@
-// What showing the picture in a window costs: the whole frame (after a resize
-// or an expose) against one blink of the entry cursor, which shows only the
-// pixels it changed. Both through the window's scaler, at the view's size and
-// at a full-HD window.
+// What showing the picture in a window costs, against the memory floor: the
+// whole frame (after a resize, an expose or a new screen) and one blink of the
+// entry cursor, which shows only the pixels it changed, both through the
+// window's scaler; the time to read once every canvas byte a whole frame
+// filters; and a new screen, drawn and shown whole. At the view's size, full
+// HD and 4K, each at the canvas scale its window uses.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
+#include "headless_fixture.h"
 #include "runtime/canvas.h"
 #include "runtime/view_scaler.h"
 
 namespace {
 
 struct Window {
-    rt::Canvas canvas;
+    rt::Canvas& canvas;
     rt::ViewScaler scaler;
     std::vector<std::uint32_t> surface;
-    Window(int w, int h) : canvas(rt::ViewScaler::scaleFor(w, h)), surface(static_cast<std::size_t>(w) * h) {
+    Window(rt::Canvas& c, int w, int h) : canvas(c), surface(static_cast<std::size_t>(w) * h) {
         scaler.resize(w, h, canvas.scale());
-        canvas.line(22, 10, 1342, 610, 15, 2, 10, 2);
-        canvas.takeDamage();
     }
     void show(const rt::PixelRect& r) {
         if (r.empty()) return;
@@ -28,17 +30,71 @@ struct Window {
     }
 };
 
+struct DrawnCanvas {
+    rt::Canvas canvas;
+    explicit DrawnCanvas(int scale) : canvas(scale) {
+        canvas.line(22, 10, 1342, 610, 15, 2, 10, 2);
+        canvas.takeDamage();
+    }
+};
+
+int width(const benchmark::State& s) { return static_cast<int>(s.range(0)); }
+int height(const benchmark::State& s) { return static_cast<int>(s.range(1)); }
+
+// The canvas bytes a whole-frame present reads: the view's rows, at the scale.
+std::int64_t viewBytes(const rt::Canvas& c) {
+    return std::int64_t(rt::Canvas::kViewWidth) * c.scale() * rt::Canvas::kViewHeight * c.scale() * 4;
+}
+
+void BM_ReadCanvas(benchmark::State& state) {
+    DrawnCanvas d(rt::ViewScaler::scaleFor(width(state), height(state)));
+    const std::uint8_t* px = d.canvas.pixels();
+    const int stride = d.canvas.stride();
+    const std::size_t rowBytes = std::size_t(rt::Canvas::kViewWidth) * d.canvas.scale() * 4;
+    const int rows = rt::Canvas::kViewHeight * d.canvas.scale();
+    for (auto _ : state) {
+        // Every byte once, 64 bits at a time, in as many independent lanes as
+        // the compiler's vectors take.
+        std::uint64_t acc[8] = {};
+        for (int y = 0; y < rows; ++y) {
+            const std::uint8_t* row = px + static_cast<std::ptrdiff_t>(y) * stride;
+            for (std::size_t i = 0; i + 64 <= rowBytes; i += 64)
+                for (int k = 0; k < 8; ++k) {
+                    std::uint64_t v;
+                    std::memcpy(&v, row + i + 8 * k, 8);
+                    acc[k] |= v;
+                }
+        }
+        benchmark::DoNotOptimize(acc);
+    }
+    state.SetBytesProcessed(state.iterations() * viewBytes(d.canvas));
+}
+
 void BM_PresentWholeFrame(benchmark::State& state) {
-    Window w(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    DrawnCanvas d(rt::ViewScaler::scaleFor(width(state), height(state)));
+    Window w(d.canvas, width(state), height(state));
     for (auto _ : state) {
         w.show(w.scaler.picture());
         benchmark::DoNotOptimize(w.surface.data());
     }
+    state.SetBytesProcessed(state.iterations() * viewBytes(d.canvas));
 }
-BENCHMARK(BM_PresentWholeFrame)->Args({1366, 768})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+
+// The same on one core.
+void BM_PresentWholeFrameOneCore(benchmark::State& state) {
+    DrawnCanvas d(rt::ViewScaler::scaleFor(width(state), height(state)));
+    Window w(d.canvas, width(state), height(state));
+    w.scaler.setThreads(1);
+    for (auto _ : state) {
+        w.show(w.scaler.picture());
+        benchmark::DoNotOptimize(w.surface.data());
+    }
+    state.SetBytesProcessed(state.iterations() * viewBytes(d.canvas));
+}
 
 void BM_PresentCursorBlink(benchmark::State& state) {
-    Window w(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    DrawnCanvas d(rt::ViewScaler::scaleFor(width(state), height(state)));
+    Window w(d.canvas, width(state), height(state));
     bool on = false;
     for (auto _ : state) {
         on = !on;
@@ -48,6 +104,49 @@ void BM_PresentCursorBlink(benchmark::State& state) {
         benchmark::DoNotOptimize(w.surface.data());
     }
 }
-BENCHMARK(BM_PresentCursorBlink)->Args({1366, 768})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+
+const char* kLines[] = {
+    "y=2x+3のグラフは、y=2xのグラフをy軸の正の方向に3だけ平行移動したものです。",
+    "y=ﾀ6/xﾀのとき、xの値が2倍、3倍…になると、yの値はﾀ1/2ﾀ倍、ﾀ1/3ﾀ倍…となる",
+    "変化の割合=ﾀyの増加量/xの増加量ﾀ=ﾀ-6/3ﾀ=-2",
+    "面積が24cm^2の長方形の縦の長さをxcm、横の長さをycmとする",
+    "#ﾀ2/3ﾀﾝ+!12ﾝ=2!3ﾝ+ﾀ!6ﾝ/3ﾀ",
+    "1次関数y=ax+bでは、変化の割合は一定で、aに等しい。",
+};
+
+// A key that brings a new screen: the canvas cleared, a screenful of maths
+// text drawn at the window's scale, and the whole frame shown.
+void BM_NewScreen(benchmark::State& state) {
+    using lesson::testing::ScriptEngine;
+    const int scale = rt::ViewScaler::scaleFor(width(state), height(state));
+    rt::HeadlessRuntime runtime(rt::HeadlessRuntime::Options{{}, "00:00:00", "", scale});
+    ScriptEngine engine(runtime, [](ScriptEngine&) {});
+    engine.Run();
+    Window w(runtime.canvas(), width(state), height(state));
+    for (auto _ : state) {
+        runtime.canvas().clear();
+        for (int row = 0; row < 14; ++row) {
+            engine.KKAI_s = kLines[row % 6];
+            engine.DSM1 = 16;
+            engine.DSM2 = 60 + row * 44;
+            engine.YMOTO = 0;
+            engine.DrawMathText();
+        }
+        runtime.canvas().takeDamage();
+        w.show(w.scaler.picture());
+        benchmark::DoNotOptimize(w.surface.data());
+    }
+}
+
+// Side by side at each size: the floor, the whole frame, the blink, a new
+// screen; in wall-clock time, as a whole frame may share two cores.
+void sizes(benchmark::internal::Benchmark* b) {
+    b->Args({1366, 768})->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMicrosecond)->UseRealTime();
+}
+BENCHMARK(BM_ReadCanvas)->Apply(sizes);
+BENCHMARK(BM_PresentWholeFrame)->Apply(sizes);
+BENCHMARK(BM_PresentWholeFrameOneCore)->Apply(sizes);
+BENCHMARK(BM_PresentCursorBlink)->Apply(sizes);
+BENCHMARK(BM_NewScreen)->Apply(sizes);
 
 }  // namespace
