@@ -32,46 +32,58 @@ const Chapter<Plover> Plover::kCoolBag{
 
 // ---- The table, the plane and their marks ---------------------------------------
 
-void Plover::CoolBagDataTable(Num left, Num top, int columns, std::string_view timeHead,
-                              std::string_view temperatureHead) {
-    GY5(11) = left;
-    GY5(12) = left + 152;
-    t0014(11) = top;
-    t0014(12) = top + 50;
-    t0014(13) = top + 100;
+namespace {
+
+// The table: a head column, then data columns, two rows.
+constexpr Num kHeadWidth = 152;
+constexpr Num kColumnWidth = 105;
+constexpr Num kRowHeight = 50;
+
+Num DataColumnLeft(Point table, int k) { return table.x + kHeadWidth + kColumnWidth * static_cast<Num>(k - 1); }
+
+}  // namespace
+
+Point Plover::CoolBagDataTable(Point at, int columns, std::string_view timeHead, std::string_view temperatureHead) {
     struct Row {
         std::string_view head;
         const std::string_view* cells;
         Num top, fill;
     };
-    const Row rows[2] = {{timeHead, kTimes, t0014(11), 15}, {temperatureHead, kTemperatures, t0014(12), 13}};
+    const Row rows[2] = {{timeHead, kTimes, at.y, ink::page}, {temperatureHead, kTemperatures, at.y + kRowHeight, ink::accent}};
     for (const Row& row : rows) {
-        Cell(GY5(11), row.top, {152, 50, 3, row.fill, 0}, row.head);
+        Cell(at.x, row.top, {kHeadWidth, kRowHeight, 3, row.fill, ink::text}, row.head);
         for (int k = 1; k <= columns; ++k) {
-            Cell(GY5(12) + 105 * static_cast<Num>(k - 1), row.top, {105, 50, 3, row.fill, 0}, row.cells[k - 1]);
+            Cell(DataColumnLeft(at, k), row.top, {kColumnWidth, kRowHeight, 3, row.fill, ink::text}, row.cells[k - 1]);
         }
     }
+    return at;
 }
 
-void Plover::CoolBagAnswerCell() {
+void Plover::CoolBagAnswerCell(Point table) {
     // Drawn over the "?" cell; the text cursor stays on the working row.
     const Num row = B2_row, after = YI1;
-    Cell(GY5(12) + 5 * 105, t0014(11), {105, 50, 3, 15, 5}, "100");
+    Cell(DataColumnLeft(table, 6), table.y, {kColumnWidth, kRowHeight, 3, ink::page, ink::answer}, "100");
     B2_row = row;
     YI1 = after;
 }
 
-void Plover::CoolBagArc(int k, std::string_view label, Num labelColour, Num labelDown) {
+void Plover::CoolBagArc(Point table, int k, std::string_view label, Num labelColour, Num labelDown) {
     // From the middle of data column k to that of column k+1, under the table.
-    GY5(1) = GY5(12) + 105 * static_cast<Num>(k - 1) + 52;
-    GY5(2) = GY5(1) + 105;
-    t0014(1) = t0014(13);
-    t0014(2) = t0014(13);
-    ArcOver(GY5(1), t0014(1), GY5(2), t0014(2), 20, 1, 11, 3, labelColour, label, labelDown);
+    const Point from{DataColumnLeft(table, k) + 52, table.y + 2 * kRowHeight};
+    const Point to{from.x + kColumnWidth, from.y};
+    ArcOver({.from = from, .to = to, .stepDegrees = 11, .labelColour = labelColour, .label = label, .labelDy = labelDown});
 }
 
 void Plover::CoolBagPlane() {
-    PlaneAt(874, 60, 0, 140, 0, 11, 25, 10, -1, 10, 0.5f);
+    PlaneAt({.left = 874,
+             .top = 60,
+             .xTo = 140,
+             .yTo = 11,
+             .step = 25,
+             .gridColour = 10,
+             .scaleNumbers = false,
+             .xPerStep = 10,
+             .yPerStep = 0.5f});
     t0000 = 10;
     GGX = 0.5f;
     LabelAxisScales();
@@ -79,30 +91,29 @@ void Plover::CoolBagPlane() {
 }
 
 void Plover::CoolBagPoint(int k) {
-    PointAt(static_cast<Num>(20 + 10 * (k - 1)), kTemperatureValues[k - 1], 6, 3, 10, 0.5f);
+    PointAt(static_cast<Num>(20 + 10 * (k - 1)), kTemperatureValues[k - 1],
+            {.radius = 6, .colour = ink::emphasis, .xPerStep = 10, .yPerStep = 0.5f});
 }
 
 void Plover::CoolBagLine() { LineOnPlane(140, 11, 10, 0.5f, 0.06f, 4, 3); }
 
+namespace {
+
+// 10℃ on the line, at 100 minutes: in grid steps of 10 minutes and 0.5℃.
+constexpr Num kReadingX = 10, kReadingY = 20;
+
+}  // namespace
+
 void Plover::CoolBagReadingAcross() {
-    t0000 = 10;
-    GGX = 0.5f;
-    GY5(1) = TATE;
-    t0014(1) = t0001 - NAKA * 10 / GGX;
-    GY5(2) = TATE + NAKA * 100 / t0000;
-    t0014(2) = t0014(1);
-    ReadingArrow(GY5(1), t0014(1), GY5(2), t0014(2));
-    BigDot(GY5(2), t0014(2), 5);
+    const Point onLine = OnPlane(kReadingX, kReadingY);
+    ReadingArrow(OnPlane(0, kReadingY), onLine);
+    BigDot(onLine, ink::answer);
 }
 
-void Plover::CoolBagReadingDown() {
-    GY5(3) = GY5(2);
-    t0014(3) = t0001;
-    ReadingArrow(GY5(2), t0014(2), GY5(3), t0014(3));
-}
+void Plover::CoolBagReadingDown() { ReadingArrow(OnPlane(kReadingX, kReadingY), OnPlane(kReadingX, 0)); }
 
 void Plover::CoolBagHeading(std::string_view method) {
-    TopicScreen(1600, 1800, 76);
+    TopicScreen(area::wide, 76);
     PenWidth(5);
     Put(76, 30, 3, "いつまで冷たく保てる？");
     Next(0, method, 40);
@@ -111,14 +122,14 @@ void Plover::CoolBagHeading(std::string_view method) {
 // ---- Topic 1: the question ----------------------------------------------------------
 
 void Plover::CoolBagQuestion() {
-    TopicScreen(1600, 1800, 76);
+    TopicScreen(area::wide, 76);
     PenWidth(5);
     Put(76, 30, 0, "飲み物を冷たいと感じる温度は、10℃以下といわれている。");
     Put(40, 80, 3, "Q 気温が30℃のとき、保冷バックに入れた飲み物は、");
     Put(76, 130, 3, "どのくらいの間10℃以下に保てるでしょうか？");
     StepReveal();
     NewRow(60, 0, "<気温が30℃のときの飲み物の温度変化>");
-    CoolBagDataTable(B1, B2_row + 60, 5);
+    CoolBagDataTable({B1, B2_row + 60}, 5);
     StepReveal();
     NewRow(60, 3, "Q どのようにして調べますか?", -36);
     StepReveal();
@@ -129,20 +140,21 @@ void Plover::CoolBagQuestion() {
 
 // ---- Topic 2: the table method, and its hint -------------------------------------------
 
-void Plover::CoolBagTableSteps(bool labelled) {
+Point Plover::CoolBagTableSteps(bool labelled) {
     CoolBagHeading("表で調べよう。");
-    CoolBagDataTable(B1, B2_row + 60, 6);
+    const Point table = CoolBagDataTable({B1, B2_row + 60}, 6);
     StepReveal();
     NewRow(120, 0, "①10分ごとの温度の変化は?", -36);
     StepReveal();
     for (int k = 1; k <= 4; ++k) {
         StepReveal();
-        CoolBagArc(k, labelled ? kIncreases[k - 1] : "");
+        CoolBagArc(table, k, labelled ? kIncreases[k - 1] : "");
     }
+    return table;
 }
 
 void Plover::CoolBagTableMethod() {
-    CoolBagTableSteps(true);
+    const Point table = CoolBagTableSteps(true);
     StepReveal();
     Next(3, " およそ0.6℃ずつ上がっている。");
     StepReveal();
@@ -157,7 +169,7 @@ void Plover::CoolBagTableMethod() {
     StepReveal();
     Next(0, "10-7.6=");
     Next(5, "2.4  ");
-    CoolBagArc(5, kIncreases[4], 7);
+    CoolBagArc(table, 5, kIncreases[4], ink::heading);
     StepReveal();
     NewRow(50, 7, "④10℃になるのは?", -36);
     StepReveal();
@@ -170,7 +182,7 @@ void Plover::CoolBagTableMethod() {
     StepReveal();
     Next(0, "60+40=");
     Next(5, "100(分)  ");
-    CoolBagAnswerCell();
+    CoolBagAnswerCell(table);
 }
 
 void Plover::CoolBagTableHint() { CoolBagTableSteps(false); }
@@ -179,10 +191,10 @@ void Plover::CoolBagTableHint() { CoolBagTableSteps(false); }
 
 void Plover::CoolBagGraphSteps() {
     CoolBagHeading("グラフで調べよう。");
-    CoolBagDataTable(B1, B2_row + 60, 5);
+    const Point table = CoolBagDataTable({B1, B2_row + 60}, 5);
     CoolBagPlane();
     StepReveal();
-    Put(40, t0014(12) + 60, 0, "①点をうつと ");
+    Put(40, table.y + kRowHeight + 60, 0, "①点をうつと ");
     StepReveal();
     for (int k = 1; k <= 5; ++k) {
         CoolBagPoint(k);
@@ -215,8 +227,8 @@ void Plover::CoolBagGraphHint() { CoolBagGraphSteps(); }
 
 void Plover::CoolBagEquationMethod() {
     CoolBagHeading("式で調べよう。");
-    CoolBagDataTable(B1, B2_row + 60, 6, "x(分)", "y(℃)");
-    for (int k = 1; k <= 4; ++k) CoolBagArc(k, kIncreases[k - 1]);
+    const Point table = CoolBagDataTable({B1, B2_row + 60}, 6, "x(分)", "y(℃)");
+    for (int k = 1; k <= 4; ++k) CoolBagArc(table, k, kIncreases[k - 1]);
     StepReveal();
     NewRow(120, 7, "①変化の割合は?　", -36);
     StepReveal();
@@ -251,14 +263,14 @@ void Plover::CoolBagEquationMethod() {
 // ---- Topic 5: the summary ----------------------------------------------------------------
 
 void Plover::CoolBagSummary() {
-    TopicScreen(1600, 1800, 76);
+    TopicScreen(area::wide, 76);
     PenWidth(5);
-    CoolBagDataTable(40, 30, 6);
+    const Point table = CoolBagDataTable({40, 30}, 6);
     StepReveal();
     Put(40, B2_row + 110, 0, "①");
     Next(3, "変化の割合は　");
     StepReveal();
-    for (int k = 1; k <= 5; ++k) CoolBagArc(k, kIncreases[k - 1], 0, -10);
+    for (int k = 1; k <= 5; ++k) CoolBagArc(table, k, kIncreases[k - 1], ink::text, -10);
     StepReveal();
     Next(0, "0.6/10=");
     Next(5, "0.06  ");
@@ -270,7 +282,7 @@ void Plover::CoolBagSummary() {
     NewRow(50, 3, "10℃になるのは ");
     Next(0, "60+40=");
     Next(5, "100(分)  ");
-    CoolBagAnswerCell();
+    CoolBagAnswerCell(table);
     StepReveal();
     CoolBagPlane();
     NewRow(60, 0, "②グラフでは、", -36);

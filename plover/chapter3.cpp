@@ -2,6 +2,7 @@
 // ships between 新潟 and 両津, and a distance-time graph.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "plover/plover_program.h"
 
@@ -44,12 +45,12 @@ void Plover::DrawFerryChartGrid() {
 
     Rt().setDrawWidth(1);
     for (int k = 0; k <= 30; ++k) {
-        const Num x = TATE + NAKA * static_cast<Num>(k) - 0.5f;
+        const Num x = OnPlane(static_cast<Num>(k), 0).x - 0.5f;
         Rt().line(x, ZX, x, t0001, 0);
     }
     Rt().setDrawWidth(3);
     for (int k = 0; k <= 30; k += 3) {
-        const Num x = TATE + NAKA * static_cast<Num>(k);
+        const Num x = OnPlane(static_cast<Num>(k), 0).x;
         Rt().line(x, ZX, x, t0001, 1);
     }
     // No right edge of its own: the 16時 line stands there.
@@ -60,14 +61,15 @@ void Plover::DrawFerryChartGrid() {
 
     for (int k = 0; k <= 30; k += 6) {
         const std::string minutes = NumberText(static_cast<Num>(10 * k));
-        ScaledLabel(TATE + NAKA * static_cast<Num>(k) - static_cast<Num>(minutes.size()) / 2 * NAGASA,
+        ScaledLabel(OnPlane(static_cast<Num>(k), 0).x - static_cast<Num>(minutes.size()) / 2 * NAGASA,
                     t0001 + 4, minutes);
     }
+    // An hour is six grid steps.
     for (int h = 1; h <= 6; ++h) {
-        A1_s(h) = std::to_string(10 + h) + "時";
-        ScaledLabel(TATE + 6 * NAKA * static_cast<Num>(h - 1) - 2 * NAGASA, t0001 + 30, A1_s(h));
+        const std::string hour = std::to_string(10 + h) + "時";
+        ScaledLabel(OnPlane(static_cast<Num>(6 * (h - 1)), 0).x - 2 * NAGASA, t0001 + 30, hour);
     }
-    ScaledLabel(TATE + 6 * NAKA * 5, t0001 - 30, "分");
+    ScaledLabel(OnPlane(30, 0).x, t0001 - 30, "分");
     ScaledLabel(TATE - 96, t0001 - 30, "新潟");
     ScaledLabel(TATE - 96, ZX, "両津");
     Rt().setFontSize(16);
@@ -77,7 +79,7 @@ void Plover::DrawFerryChartGrid() {
 // ---- Topic 1: the timetable chart -------------------------------------------------------
 
 void Plover::FerryChartQuestion() {
-    TopicScreen(1600, 1800, 38);
+    TopicScreen(area::wide, 38);
     PenWidth(5);
     Put(38, 30, 3, "P86 Q すれちがう回数は?");
     StepReveal();
@@ -86,40 +88,29 @@ void Plover::FerryChartQuestion() {
     I_top = 270;
     NAKA = 30;
     DrawFerryChartGrid();
-    PlotPointTable(kTimetable, 1, 10, 1);
+    const std::vector<Point> runs = PlotPoints(kTimetable, 1, 10, 1);
+    const Point ferryFrom = runs[0], ferryTo = runs[1];
     // Where the car ferry meets the two jetfoils that come the other way.
-    for (int meeting = 1; meeting <= 2; ++meeting) {
-        const int from = 3 + 2 * meeting;
-        TAKASA = GY5(1);
-        BX = t0014(1);
-        YA = GY5(2);
-        CX = t0014(2);
-        CCC0 = GY5(from);
-        HYOUJI = t0014(from);
-        CY = GY5(from + 1);
-        AAAX = t0014(from + 1);
-        IntersectLines();
-        GY5(20 + meeting) = AY1;
-        t0014(20 + meeting) = BY1;
-    }
+    const Point firstMeeting = Crossing(ferryFrom, ferryTo, runs[4], runs[5]);
+    const Point secondMeeting = Crossing(ferryFrom, ferryTo, runs[6], runs[7]);
     StepReveal();
 
     NewRow(50, 0, "①カーフェリー 12:40→15:10");
     StepReveal();
-    BigDot(GY5(1), t0014(1), 3);
+    BigDot(ferryFrom, ink::emphasis);
     StepReveal();
-    BigDot(GY5(2), t0014(2), 3);
+    BigDot(ferryTo, ink::emphasis);
     StepReveal();
-    Rt().line(GY5(1), t0014(1), GY5(2), t0014(2), 3);
+    Rt().line(ferryFrom.x, ferryFrom.y, ferryTo.x, ferryTo.y, 3);
     StepReveal();
     NewRow(50, 7, "　どんな進み方？");
     StepReveal();
     Next(5, "一定の速さで進むとみなす");
     StepReveal();
     NewRow(60, 3, "②ジェットフォイルの運航のようすをかこう");
-    for (int from = 3; from <= 13; from += 2) {
+    for (std::size_t from = 2; from < runs.size(); from += 2) {
         StepReveal();
-        Rt().line(GY5(from), t0014(from), GY5(from + 1), t0014(from + 1), 5);
+        Rt().line(runs[from].x, runs[from].y, runs[from + 1].x, runs[from + 1].y, 5);
     }
     StepReveal();
     B1 = 760;
@@ -127,10 +118,10 @@ void Plover::FerryChartQuestion() {
     Put(B1, B2_row, 0, "③すれちがうのは");
     StepReveal();
     Put(B1 + 30, B2_row + 50, 5, "1回目…13時30分ごろ");
-    BigDot(GY5(21), t0014(21), 5);
+    BigDot(firstMeeting, ink::answer);
     StepReveal();
     Put(B1 + 30, B2_row + 50, 5, "2回目…15時ごろ");
-    BigDot(GY5(22), t0014(22), 5);
+    BigDot(secondMeeting, ink::answer);
     StepReveal();
     Put(44, 570, 3, "教科書P87 問1　をしなさい。");
 }
@@ -138,17 +129,25 @@ void Plover::FerryChartQuestion() {
 // ---- Topic 2: question 1 ----------------------------------------------------------------
 
 void Plover::FerryChartExercise() {
-    TopicScreen(1600, 1800, 76);
+    TopicScreen(area::wide, 76);
     PenWidth(5);
     Put(76, 30, 7, "問1解答");
-    PlaneAt(646, 50, 0, 60, 0, 12, 40, 10, -1, 5, 1);
+    PlaneAt({.left = 646,
+             .top = 50,
+             .xTo = 60,
+             .yTo = 12,
+             .step = 40,
+             .gridColour = 10,
+             .scaleNumbers = false,
+             .xPerStep = 5,
+             .yPerStep = 1});
     t0000 = 5;
     GGX = 1;
     LabelAxisScales();
     PlaneUnits(GY1 - 1.5f * NAGASA, t0001 + 4, "分", TATE - 50, ZX + 16, "km");
     LineOnPlane(30, 12, 5, 1, 0.2f, 0, 0);
-    // The points the lines below join, turned into screen positions.
-    PlotPointTable(kJourney, 0.01f, 5, 1);
+    // The points the lines below join.
+    const std::vector<Point> journey = PlotPoints(kJourney, 0.01f, 5, 1);
     StepReveal();
 
     Put(B1 - 57, B2_row + 50, 3, "(1)");
@@ -162,9 +161,9 @@ void Plover::FerryChartExercise() {
     Next(5, "  時速12km");
     StepReveal();
     PenWidth(8);
-    Rt().line(GY5(1), t0014(1), GY5(2), t0014(2), 3);
+    Rt().line(journey[0].x, journey[0].y, journey[1].x, journey[1].y, 3);
     StepReveal();
-    Rt().line(GY5(2), t0014(2), GY5(3), t0014(3), 3);
+    Rt().line(journey[1].x, journey[1].y, journey[2].x, journey[2].y, 3);
     StepReveal();
     Put(B1 - 57, B2_row + 60, 3, "(3)");
     Next(0, "20分で6km進むから ");
@@ -179,11 +178,11 @@ void Plover::FerryChartExercise() {
     Put(B1 - 38, B2_row + 60, 7, "問2 をやろう");
     StepReveal();
     NewRow(50, 0, "グラフをかくと");
-    PointAt(35, 6, 10, 7, 5, 1);
+    PointAt(35, 6, {.radius = 10, .colour = ink::heading, .xPerStep = 5, .yPerStep = 1});
     StepReveal();
-    PointAt(60, 12, 10, 7, 5, 1);
+    PointAt(60, 12, {.radius = 10, .colour = ink::heading, .xPerStep = 5, .yPerStep = 1});
     StepReveal();
-    Rt().line(GY5(4), t0014(4), GY5(3), t0014(3), 5);
+    Rt().line(journey[3].x, journey[3].y, journey[2].x, journey[2].y, 5);
     StepReveal();
     NewRow(50, 0, "グラフから　");
     Next(5, "9時10分");

@@ -1,5 +1,6 @@
 // Chapter 5: worked answers of the textbook's chapter exercises A (page 92).
 #include <array>
+#include <vector>
 
 #include "plover/plover_program.h"
 
@@ -19,7 +20,7 @@ const Chapter<Plover> Plover::kExercisesA{
 // ---- Exercises 1 and 2 -------------------------------------------------------------------
 
 void Plover::ExerciseA1and2Answers() {
-    TopicScreen(1760, 1800, 114);
+    TopicScreen(area::screen, 114);
     PenWidth(3);
     Cell(B1, B2_row, kPageCell, "P92 章の問題A");
     Cell(B1 - 76, B2_row + 60, kProblemCell, "1");
@@ -54,7 +55,7 @@ void Plover::ExerciseA1and2Answers() {
 // ---- Exercise 3 ----------------------------------------------------------------------------
 
 void Plover::ExerciseA3Answers() {
-    TopicScreen(1760, 1800, 76);
+    TopicScreen(area::screen, 76);
     PenWidth(5);
     PageHeading(B1, 30, "P92 章の問題A", 44, "3");
     Put(B1 - 76, 90, 3, "(1)");
@@ -75,11 +76,10 @@ void Plover::ExerciseA3Answers() {
     B1 = 760;
     B2_row = 30;
     Put(B1, B2_row, 3, "①-②");
-    ColumnsAt(B1, B2_row + 50, "  3=2a+b", "-11=-5a+b", "-");
-    // The signs that change when ② is taken away, between the two rows.
-    Label(B1, B2_row - 25, 3, "+ +   +  -");
-    Put(GX5, B2_row + 50, 0, " 14=7a");
-    Put(GX5, B2_row + 50, 3, "  a=2");
+    const Columns columns = ColumnsAt(B1, B2_row + 50, "  3=2a+b", "-11=-5a+b", "-");
+    ColumnSigns(columns, "+ +   +  -");
+    Put(columns.column, B2_row + 50, 0, " 14=7a");
+    Put(columns.column, B2_row + 50, 3, "  a=2");
     NewRow(50, 3, "a=2 を①に代入して");
     NewRow(50, 0, "3=2*2+b=4+b");
     NewRow(50, 0, "b=3-4");
@@ -87,7 +87,7 @@ void Plover::ExerciseA3Answers() {
     NewRow(50, 5, "答 y=2x-1");
 
     StepReveal();
-    TopicScreen(1760, 1800, 76);
+    TopicScreen(area::screen, 76);
     PenWidth(5);
     PageHeading(B1, 30, "P92 章の問題A", 44, "3");
     Put(B1 - 76, 90, 3, "(3)");
@@ -104,7 +104,7 @@ void Plover::ExerciseA3Answers() {
 // ---- Exercise 4 ----------------------------------------------------------------------------
 
 void Plover::ExerciseA4Answers() {
-    TopicScreen(1760, 1800, 76);
+    TopicScreen(area::screen, 76);
     PenWidth(5);
     PageHeading(B1, 30, "P92 章の問題A", 44, "4");
     Put(B1 - 38, 90, 3, "(1)");
@@ -116,7 +116,7 @@ void Plover::ExerciseA4Answers() {
     Next(0, "4x-6=0 ");
     NewRow(50, 3, "x=ﾀ3/2ﾀ");
 
-    PlaneAt(380, 100, -6, 6, -6, 6, 40, 14);
+    PlaneAt({.left = 380, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .step = 40, .gridColour = 14});
     // Each line ax+by=c over the whole x range, labelled at its end.
     struct Line {
         Num a, b, c, colour;
@@ -138,10 +138,10 @@ void Plover::ExerciseA4Answers() {
 // ---- Exercise 5 ----------------------------------------------------------------------------
 
 void Plover::ExerciseA5Answers() {
-    TopicScreen(1760, 1800, 76);
+    TopicScreen(area::screen, 76);
     PenWidth(5);
     PageHeading(B1, 30, "P92 章の問題A", 44, "5");
-    PlaneAt(874, 100, -4, 5, -4, 6, 40, 14);
+    PlaneAt({.left = 874, .top = 100, .xFrom = -4, .xTo = 5, .yFrom = -4, .yTo = 6, .step = 40, .gridColour = 14});
     GraphOf(3, -2, 4, 0, "①", -162, -400);
     XJ1 = -4;
     YJ1 = 5;
@@ -163,20 +163,20 @@ void Plover::ExerciseA5Answers() {
 
     StepReveal();
     NewRow(50, 0, "");
-    t0014(1) = B2_row;
+    const Num systemRow = B2_row;
     BracedSystem(B1, B2_row, "y=-2x+4…①", "y=x-1…②");
 
     StepReveal();
     NewRow(50, 3, "①-②");
-    ColumnsAt(B1, B2_row + 50, "y=-2x+4", "y=  x-1", "-");
-    Label(B1, B2_row - 25, 3, "+-  -  +");
-    Put(GX5, B2_row + 50, 0, "0=-3x+5");
+    const Columns columns = ColumnsAt(B1, B2_row + 50, "y=-2x+4", "y=  x-1", "-");
+    ColumnSigns(columns, "+-  -  +");
+    Put(columns.column, B2_row + 50, 0, "0=-3x+5");
     NewRow(60, 0, "3x=5");
     Next(3, " x=ﾀ5/3ﾀ", 20);
 
     StepReveal();
     B1 = 418;
-    B2_row = t0014(1);
+    B2_row = systemRow;
     NewRow(20, 3, "x=ﾀ5/3ﾀ を②に代入して");
     NewRow(70, 0, "y=ﾀ5/3ﾀ-1=ﾀ5/3ﾀ-ﾀ3/3ﾀ=");
     Next(3, "ﾀ2/3ﾀ");
@@ -186,23 +186,31 @@ void Plover::ExerciseA5Answers() {
 // ---- Exercise 6 ----------------------------------------------------------------------------
 
 void Plover::ExerciseA6Answers() {
-    TopicScreen(1760, 1800, 76);
+    TopicScreen(area::screen, 76);
     PenWidth(5);
     PageHeading(B1, 30, "P92 章の問題A", 114, "6");
     // Five minutes per grid step across, one kilometre up.
-    PlaneAt(760, 50, 0, 55, 0, 9, 40, 10, -1, 5, 1);
+    PlaneAt({.left = 760,
+             .top = 50,
+             .xTo = 55,
+             .yTo = 9,
+             .step = 40,
+             .gridColour = 10,
+             .scaleNumbers = false,
+             .xPerStep = 5,
+             .yPerStep = 1});
     t0000 = 5;
     GGX = 1;
     LabelAxisScales();
     PlaneUnits(GY1 - 1.5f * NAGASA, t0001 + 32, "分", TATE - 60, ZX - 16, "km");
     LineOnPlane(25, 9, 5, 1, 0.2f, 0, 0);
 
-    // Minutes and kilometres of the two movements' corners; point 4 is where
-    // they meet.
+    // Minutes and kilometres of the two movements' corners; the fourth is
+    // where they meet.
     static constexpr Num points[5][2] = {{25, 5}, {55, 7}, {20, 0}, {40, 6}, {50, 9}};
-    PlotPointTable(points, 0.01f, 5, 1);
+    const std::vector<Point> corners = PlotPoints(points, 0.01f, 5, 1);
     PenWidth(8);
-    Rt().line(GY5(1), t0014(1), GY5(2), t0014(2), 0);
+    Rt().line(corners[0].x, corners[0].y, corners[1].x, corners[1].y, 0);
 
     StepReveal();
     Put(B1 - 57, B2_row + 70, 3, "(1)");
@@ -212,7 +220,7 @@ void Plover::ExerciseA6Answers() {
     Next(5, "  時速12km");
 
     StepReveal();
-    Rt().line(GY5(3), t0014(3), GY5(5), t0014(5), 3);
+    Rt().line(corners[2].x, corners[2].y, corners[4].x, corners[4].y, 3);
 
     StepReveal();
     Put(B1 - 57, B2_row + 80, 3, "(2)");

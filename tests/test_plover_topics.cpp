@@ -332,7 +332,13 @@ TEST(DrawFerryChartGrid, LeavesThePlaneStateForPlotPoint) {
         EXPECT_EQ(p.GX3, p.t0001);
         EXPECT_EQ(p.NAGASA, step < 40 ? 26 : 30);
         EXPECT_EQ(run.runtime->drawWidth(), 4);
-        for (int h = 1; h <= 6; ++h) EXPECT_EQ(p.A1_s(h), std::to_string(10 + h) + "時");
+        // The hours 11時 .. 16時, one every six grid steps from the origin.
+        for (int h = 1; h <= 6; ++h) {
+            const auto hour = run.drawn(std::to_string(10 + h) + "時");
+            ASSERT_EQ(hour.size(), 1u) << h;
+            EXPECT_EQ(hour[0].x, 114 + 6 * step * static_cast<float>(h - 1) - 2 * p.NAGASA) << h;
+            EXPECT_EQ(hour[0].y, 270 + 8 * step + 30) << h;
+        }
         // "300" centred under the right edge, moved left by one and a half sizes.
         const auto minutes = run.drawn("300");
         ASSERT_EQ(minutes.size(), 1u);
