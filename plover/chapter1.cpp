@@ -115,8 +115,8 @@ void Plover::CoolBagReadingDown() { ReadingArrow(OnPlane(kReadingX, kReadingY), 
 void Plover::CoolBagHeading(std::string_view method) {
     TopicScreen(area::wide, 76);
     PenWidth(5);
-    Put(76, 30, 3, "いつまで冷たく保てる？");
-    Next(0, method, 40);
+    Put(76, 30, ink::emphasis, "いつまで冷たく保てる？");
+    Next(ink::text, method, 40);
 }
 
 // ---- Topic 1: the question ----------------------------------------------------------
@@ -124,18 +124,18 @@ void Plover::CoolBagHeading(std::string_view method) {
 void Plover::CoolBagQuestion() {
     TopicScreen(area::wide, 76);
     PenWidth(5);
-    Put(76, 30, 0, "飲み物を冷たいと感じる温度は、10℃以下といわれている。");
-    Put(40, 80, 3, "Q 気温が30℃のとき、保冷バックに入れた飲み物は、");
-    Put(76, 130, 3, "どのくらいの間10℃以下に保てるでしょうか？");
+    Put(76, 30, ink::text, "飲み物を冷たいと感じる温度は、10℃以下といわれている。");
+    Put(40, 80, ink::emphasis, "Q 気温が30℃のとき、保冷バックに入れた飲み物は、");
+    Put(76, 130, ink::emphasis, "どのくらいの間10℃以下に保てるでしょうか？");
     StepReveal();
-    NewRow(60, 0, "<気温が30℃のときの飲み物の温度変化>");
+    NewRow(60, ink::text, "<気温が30℃のときの飲み物の温度変化>");
     CoolBagDataTable({B1, B2_row + 60}, 5);
     StepReveal();
-    NewRow(60, 3, "Q どのようにして調べますか?", -36);
+    NewRow(60, ink::emphasis, "Q どのようにして調べますか?", -36);
     StepReveal();
-    NewRow(50, 7, "① 表で、10分ごとの温度の変化から10℃になる時間を調べる。");
+    NewRow(50, ink::heading, "① 表で、10分ごとの温度の変化から10℃になる時間を調べる。");
     StepReveal();
-    NewRow(50, 7, "② 点をとって、グラフで10℃になる時間を調べる。");
+    NewRow(50, ink::heading, "② 点をとって、グラフで10℃になる時間を調べる。");
 }
 
 // ---- Topic 2: the table method, and its hint -------------------------------------------
@@ -144,7 +144,7 @@ Point Plover::CoolBagTableSteps(bool labelled) {
     CoolBagHeading("表で調べよう。");
     const Point table = CoolBagDataTable({B1, B2_row + 60}, 6);
     StepReveal();
-    NewRow(120, 0, "①10分ごとの温度の変化は?", -36);
+    NewRow(120, ink::text, "①10分ごとの温度の変化は?", -36);
     StepReveal();
     for (int k = 1; k <= 4; ++k) {
         StepReveal();
@@ -156,32 +156,32 @@ Point Plover::CoolBagTableSteps(bool labelled) {
 void Plover::CoolBagTableMethod() {
     const Point table = CoolBagTableSteps(true);
     StepReveal();
-    Next(3, " およそ0.6℃ずつ上がっている。");
+    Next(ink::emphasis, " およそ0.6℃ずつ上がっている。");
     StepReveal();
-    NewRow(50, 7, "変化の割合が一定と考えられる。");
+    NewRow(50, ink::heading, "変化の割合が一定と考えられる。");
     StepReveal();
-    NewRow(50, 3, "②変化の割合は?　", -36);
+    NewRow(50, ink::emphasis, "②変化の割合は?　", -36);
     StepReveal();
-    Next(0, "0.6/10=");
-    Next(5, "0.06  ");
+    Next(ink::text, "0.6/10=");
+    Next(ink::answer, "0.06  ");
     StepReveal();
-    NewRow(50, 0, "③7.6℃から10℃までの差は?　", -36);
+    NewRow(50, ink::text, "③7.6℃から10℃までの差は?　", -36);
     StepReveal();
-    Next(0, "10-7.6=");
-    Next(5, "2.4  ");
+    Next(ink::text, "10-7.6=");
+    Next(ink::answer, "2.4  ");
     CoolBagArc(table, 5, kIncreases[4], ink::heading);
     StepReveal();
-    NewRow(50, 7, "④10℃になるのは?", -36);
+    NewRow(50, ink::heading, "④10℃になるのは?", -36);
     StepReveal();
-    NewRow(50, 3, "2.4℃上がるのは ");
+    NewRow(50, ink::emphasis, "2.4℃上がるのは ");
     StepReveal();
-    Next(0, "2.4/0.06=");
-    Next(5, "40(分)  ");
+    Next(ink::text, "2.4/0.06=");
+    Next(ink::answer, "40(分)  ");
     StepReveal();
-    NewRow(50, 3, "10℃になるのは ");
+    NewRow(50, ink::emphasis, "10℃になるのは ");
     StepReveal();
-    Next(0, "60+40=");
-    Next(5, "100(分)  ");
+    Next(ink::text, "60+40=");
+    Next(ink::answer, "100(分)  ");
     CoolBagAnswerCell(table);
 }
 
@@ -194,7 +194,7 @@ void Plover::CoolBagGraphSteps() {
     const Point table = CoolBagDataTable({B1, B2_row + 60}, 5);
     CoolBagPlane();
     StepReveal();
-    Put(40, table.y + kRowHeight + 60, 0, "①点をうつと ");
+    Put(40, table.y + kRowHeight + 60, ink::text, "①点をうつと ");
     StepReveal();
     for (int k = 1; k <= 5; ++k) {
         CoolBagPoint(k);
@@ -205,20 +205,20 @@ void Plover::CoolBagGraphSteps() {
 void Plover::CoolBagGraphMethod() {
     CoolBagGraphSteps();
     StepReveal();
-    Next(3, "ほぼ1つの直線上に並んでいる。");
+    Next(ink::emphasis, "ほぼ1つの直線上に並んでいる。");
     StepReveal();
-    Put(38, B2_row + 60, 7, "②直線をひく。");
+    Put(38, B2_row + 60, ink::heading, "②直線をひく。");
     StepReveal();
     CoolBagLine();
     StepReveal();
-    Put(38, B2_row + 60, 3, "③y=10 のときの xの値を読む。");
+    Put(38, B2_row + 60, ink::emphasis, "③y=10 のときの xの値を読む。");
     StepReveal();
-    NewRow(50, 3, "y=10のとき ");
+    NewRow(50, ink::emphasis, "y=10のとき ");
     CoolBagReadingAcross();
     StepReveal();
     CoolBagReadingDown();
-    Next(5, "x=100");
-    Put(38, B2_row + 60, 5, "10℃になるのは100分後");
+    Next(ink::answer, "x=100");
+    Put(38, B2_row + 60, ink::answer, "10℃になるのは100分後");
 }
 
 void Plover::CoolBagGraphHint() { CoolBagGraphSteps(); }
@@ -230,34 +230,34 @@ void Plover::CoolBagEquationMethod() {
     const Point table = CoolBagDataTable({B1, B2_row + 60}, 6, "x(分)", "y(℃)");
     for (int k = 1; k <= 4; ++k) CoolBagArc(table, k, kIncreases[k - 1]);
     StepReveal();
-    NewRow(120, 7, "①変化の割合は?　", -36);
+    NewRow(120, ink::heading, "①変化の割合は?　", -36);
     StepReveal();
-    Next(0, "0.6/10=");
-    Next(5, "0.06  ");
+    Next(ink::text, "0.6/10=");
+    Next(ink::answer, "0.06  ");
     StepReveal();
-    NewRow(60, 7, "②式は?　", -36);
+    NewRow(60, ink::heading, "②式は?　", -36);
     StepReveal();
-    Next(3, "y=0.06x+b");
-    Next(0, "とする。");
+    Next(ink::emphasis, "y=0.06x+b");
+    Next(ink::text, "とする。");
     StepReveal();
-    NewRow(50, 3, "x=50,y=7.0 を代入して");
+    NewRow(50, ink::emphasis, "x=50,y=7.0 を代入して");
     StepReveal();
-    NewRow(50, 0, "7=0.06*50+b ");
+    NewRow(50, ink::text, "7=0.06*50+b ");
     StepReveal();
-    Next(0, "7=3+b ");
+    Next(ink::text, "7=3+b ");
     StepReveal();
-    Next(0, "b=7-3=4 ");
+    Next(ink::text, "b=7-3=4 ");
     StepReveal();
-    Next(3, "y=0.06x+4 ");
+    Next(ink::emphasis, "y=0.06x+4 ");
     StepReveal();
-    NewRow(50, 7, "③10℃になる時間は?　", -36);
+    NewRow(50, ink::heading, "③10℃になる時間は?　", -36);
     StepReveal();
-    Next(3, " y=10 を代入して");
+    Next(ink::emphasis, " y=10 を代入して");
     StepReveal();
-    NewRow(50, 0, "10=0.06x+4");
+    NewRow(50, ink::text, "10=0.06x+4");
     StepReveal();
-    NewRow(50, 0, "0.06x=10-4=6 ");
-    Next(5, "x=100");
+    NewRow(50, ink::text, "0.06x=10-4=6 ");
+    Next(ink::answer, "x=100");
 }
 
 // ---- Topic 5: the summary ----------------------------------------------------------------
@@ -267,48 +267,48 @@ void Plover::CoolBagSummary() {
     PenWidth(5);
     const Point table = CoolBagDataTable({40, 30}, 6);
     StepReveal();
-    Put(40, B2_row + 110, 0, "①");
-    Next(3, "変化の割合は　");
+    Put(40, B2_row + 110, ink::text, "①");
+    Next(ink::emphasis, "変化の割合は　");
     StepReveal();
     for (int k = 1; k <= 5; ++k) CoolBagArc(table, k, kIncreases[k - 1], ink::text, -10);
     StepReveal();
-    Next(0, "0.6/10=");
-    Next(5, "0.06  ");
+    Next(ink::text, "0.6/10=");
+    Next(ink::answer, "0.06  ");
     StepReveal();
-    NewRow(50, 3, "2.4℃上がるのは ");
-    Next(0, "2.4/0.06=");
-    Next(5, "40(分)  ");
+    NewRow(50, ink::emphasis, "2.4℃上がるのは ");
+    Next(ink::text, "2.4/0.06=");
+    Next(ink::answer, "40(分)  ");
     StepReveal();
-    NewRow(50, 3, "10℃になるのは ");
-    Next(0, "60+40=");
-    Next(5, "100(分)  ");
+    NewRow(50, ink::emphasis, "10℃になるのは ");
+    Next(ink::text, "60+40=");
+    Next(ink::answer, "100(分)  ");
     CoolBagAnswerCell(table);
     StepReveal();
     CoolBagPlane();
-    NewRow(60, 0, "②グラフでは、", -36);
+    NewRow(60, ink::text, "②グラフでは、", -36);
     StepReveal();
     for (int k = 1; k <= 5; ++k) CoolBagPoint(k);
     StepReveal();
-    Next(3, "直線になる。");
+    Next(ink::emphasis, "直線になる。");
     CoolBagLine();
     StepReveal();
-    NewRow(50, 3, "y=10のとき ");
+    NewRow(50, ink::emphasis, "y=10のとき ");
     CoolBagReadingAcross();
     StepReveal();
     CoolBagReadingDown();
-    Next(5, "x=100");
+    Next(ink::answer, "x=100");
     StepReveal();
-    NewRow(60, 0, "③直線の式は、", -36);
+    NewRow(60, ink::text, "③直線の式は、", -36);
     StepReveal();
-    Next(3, "y=0.06x+4");
+    Next(ink::emphasis, "y=0.06x+4");
     StepReveal();
-    NewRow(50, 3, "y=10を代入して ");
-    Next(0, "10=0.06x+4 ");
-    Next(5, "x=100");
+    NewRow(50, ink::emphasis, "y=10を代入して ");
+    Next(ink::text, "10=0.06x+4 ");
+    Next(ink::answer, "x=100");
     StepReveal();
-    NewRow(60, 7, "Q 何と何の間にどんな関係があるとみなしましたか?", -36);
+    NewRow(60, ink::heading, "Q 何と何の間にどんな関係があるとみなしましたか?", -36);
     StepReveal();
-    NewRow(50, 5, "温度は時間の1次関数とみなして考えた。");
+    NewRow(50, ink::answer, "温度は時間の1次関数とみなして考えた。");
 }
 
 }  // namespace lesson

@@ -51,11 +51,11 @@ void Plover::AltitudePlane(Num left, Num top, Num step) {
 void Plover::AltitudeQuestion() {
     TopicScreen(area::wide, 40);
     PenWidth(5);
-    Put(40, 30, 3, "Q ");
-    Next(0, "富士山に登るときに､七合目の山小屋に宿泊する計画を立てています。");
-    NewRow(50, 0, "山小屋の周辺の気温を知るには、どうしたらよいでしょうか。");
+    Put(40, 30, ink::emphasis, "Q ");
+    Next(ink::text, "富士山に登るときに､七合目の山小屋に宿泊する計画を立てています。");
+    NewRow(50, ink::text, "山小屋の周辺の気温を知るには、どうしたらよいでしょうか。");
     StepReveal();
-    NewRow(50, 3, "七合目の標高…2.8km");
+    NewRow(50, ink::emphasis, "七合目の標高…2.8km");
 
     struct Head {
         std::string_view upper, lower;
@@ -98,14 +98,14 @@ void Plover::AltitudeAnswer() {
         PointAt(s.x, s.y, {.radius = 6, .colour = ink::emphasis, .xPerStep = 0.1f, .yPerStep = 1});
     }
     StepReveal();
-    Put(38, 30, 0, "点は、ほぼ1つの直線上に並んでいるから、");
-    Next(3, "yをxの1次関数とみなして、");
+    Put(38, 30, ink::text, "点は、ほぼ1つの直線上に並んでいるから、");
+    Next(ink::emphasis, "yをxの1次関数とみなして、");
     StepReveal();
     LineOnPlane(4, 25, 0.1f, 1, -6, 23.7f, 3);
-    NewRow(50, 0, "グラフから");
+    NewRow(50, ink::text, "グラフから");
     StepReveal();
-    NewRow(50, 0, "x=2.8のときの");
-    NewRow(50, 0, "yの値を求める。");
+    NewRow(50, ink::text, "x=2.8のときの");
+    NewRow(50, ink::text, "yの値を求める。");
     StepReveal();
     // The reading at 2.8 km (28 grid steps of 0.1 km): up from the x axis to
     // the line, then across to 6.9℃.
@@ -115,14 +115,14 @@ void Plover::AltitudeAnswer() {
     StepReveal();
     ReadingArrow(onLine, OnPlane(0, 6.9f));
     StepReveal();
-    NewRow(50, 5, "およそ 7.0℃");
+    NewRow(50, ink::answer, "およそ 7.0℃");
     StepReveal();
-    NewRow(50, 3, "直線の式は、");
-    NewRow(50, 0, "y=-6x+23.7");
-    NewRow(50, 0, "x=2.8を代入して、");
-    NewRow(50, 0, "y=-6*2.8+23.7");
-    NewRow(50, 0, " =-16.8+23.7");
-    NewRow(50, 5, " =6.9");
+    NewRow(50, ink::emphasis, "直線の式は、");
+    NewRow(50, ink::text, "y=-6x+23.7");
+    NewRow(50, ink::text, "x=2.8を代入して、");
+    NewRow(50, ink::text, "y=-6*2.8+23.7");
+    NewRow(50, ink::text, " =-16.8+23.7");
+    NewRow(50, ink::answer, " =6.9");
 }
 
 }  // namespace lesson

@@ -81,7 +81,7 @@ void Plover::DrawFerryChartGrid() {
 void Plover::FerryChartQuestion() {
     TopicScreen(area::wide, 38);
     PenWidth(5);
-    Put(38, 30, 3, "P86 Q すれちがう回数は?");
+    Put(38, 30, ink::emphasis, "P86 Q すれちがう回数は?");
     StepReveal();
 
     A41 = 114;
@@ -95,7 +95,7 @@ void Plover::FerryChartQuestion() {
     const Point secondMeeting = Crossing(ferryFrom, ferryTo, runs[6], runs[7]);
     StepReveal();
 
-    NewRow(50, 0, "①カーフェリー 12:40→15:10");
+    NewRow(50, ink::text, "①カーフェリー 12:40→15:10");
     StepReveal();
     BigDot(ferryFrom, ink::emphasis);
     StepReveal();
@@ -103,11 +103,11 @@ void Plover::FerryChartQuestion() {
     StepReveal();
     Rt().line(ferryFrom.x, ferryFrom.y, ferryTo.x, ferryTo.y, 3);
     StepReveal();
-    NewRow(50, 7, "　どんな進み方？");
+    NewRow(50, ink::heading, "　どんな進み方？");
     StepReveal();
-    Next(5, "一定の速さで進むとみなす");
+    Next(ink::answer, "一定の速さで進むとみなす");
     StepReveal();
-    NewRow(60, 3, "②ジェットフォイルの運航のようすをかこう");
+    NewRow(60, ink::emphasis, "②ジェットフォイルの運航のようすをかこう");
     for (std::size_t from = 2; from < runs.size(); from += 2) {
         StepReveal();
         Rt().line(runs[from].x, runs[from].y, runs[from + 1].x, runs[from + 1].y, 5);
@@ -115,15 +115,15 @@ void Plover::FerryChartQuestion() {
     StepReveal();
     B1 = 760;
     B2_row = 30;
-    Put(B1, B2_row, 0, "③すれちがうのは");
+    Put(B1, B2_row, ink::text, "③すれちがうのは");
     StepReveal();
-    Put(B1 + 30, B2_row + 50, 5, "1回目…13時30分ごろ");
+    Put(B1 + 30, B2_row + 50, ink::answer, "1回目…13時30分ごろ");
     BigDot(firstMeeting, ink::answer);
     StepReveal();
-    Put(B1 + 30, B2_row + 50, 5, "2回目…15時ごろ");
+    Put(B1 + 30, B2_row + 50, ink::answer, "2回目…15時ごろ");
     BigDot(secondMeeting, ink::answer);
     StepReveal();
-    Put(44, 570, 3, "教科書P87 問1　をしなさい。");
+    Put(44, 570, ink::emphasis, "教科書P87 問1　をしなさい。");
 }
 
 // ---- Topic 2: question 1 ----------------------------------------------------------------
@@ -131,7 +131,7 @@ void Plover::FerryChartQuestion() {
 void Plover::FerryChartExercise() {
     TopicScreen(area::wide, 76);
     PenWidth(5);
-    Put(76, 30, 7, "問1解答");
+    Put(76, 30, ink::heading, "問1解答");
     PlaneAt({.left = 646,
              .top = 50,
              .xTo = 60,
@@ -150,42 +150,42 @@ void Plover::FerryChartExercise() {
     const std::vector<Point> journey = PlotPoints(kJourney, 0.01f, 5, 1);
     StepReveal();
 
-    Put(B1 - 57, B2_row + 50, 3, "(1)");
-    Next(0, "30分で6km進んだから ");
+    Put(B1 - 57, B2_row + 50, ink::emphasis, "(1)");
+    Next(ink::text, "30分で6km進んだから ");
     StepReveal();
-    NewRow(60, 0, "ﾀ6/30ﾀ=ﾀ1/5ﾀ");
+    NewRow(60, ink::text, "ﾀ6/30ﾀ=ﾀ1/5ﾀ");
     StepReveal();
-    Next(3, "分速ﾀ1/5ﾀkm", 80);
+    Next(ink::emphasis, "分速ﾀ1/5ﾀkm", 80);
     StepReveal();
-    NewRow(70, 0, "ﾀ1/5ﾀ*60=12");
-    Next(5, "  時速12km");
+    NewRow(70, ink::text, "ﾀ1/5ﾀ*60=12");
+    Next(ink::answer, "  時速12km");
     StepReveal();
     PenWidth(8);
     Rt().line(journey[0].x, journey[0].y, journey[1].x, journey[1].y, 3);
     StepReveal();
     Rt().line(journey[1].x, journey[1].y, journey[2].x, journey[2].y, 3);
     StepReveal();
-    Put(B1 - 57, B2_row + 60, 3, "(3)");
-    Next(0, "20分で6km進むから ");
+    Put(B1 - 57, B2_row + 60, ink::emphasis, "(3)");
+    Next(ink::text, "20分で6km進むから ");
     StepReveal();
-    NewRow(60, 0, "ﾀ6/20ﾀ=ﾀ3/10ﾀ");
+    NewRow(60, ink::text, "ﾀ6/20ﾀ=ﾀ3/10ﾀ");
     StepReveal();
-    Next(3, "分速ﾀ3/10ﾀkm", 80);
+    Next(ink::emphasis, "分速ﾀ3/10ﾀkm", 80);
     StepReveal();
-    NewRow(70, 0, "ﾀ3/10ﾀ*60=18");
-    Next(5, "  時速18km");
+    NewRow(70, ink::text, "ﾀ3/10ﾀ*60=18");
+    Next(ink::answer, "  時速18km");
     StepReveal();
-    Put(B1 - 38, B2_row + 60, 7, "問2 をやろう");
+    Put(B1 - 38, B2_row + 60, ink::heading, "問2 をやろう");
     StepReveal();
-    NewRow(50, 0, "グラフをかくと");
+    NewRow(50, ink::text, "グラフをかくと");
     PointAt(35, 6, {.radius = 10, .colour = ink::heading, .xPerStep = 5, .yPerStep = 1});
     StepReveal();
     PointAt(60, 12, {.radius = 10, .colour = ink::heading, .xPerStep = 5, .yPerStep = 1});
     StepReveal();
     Rt().line(journey[3].x, journey[3].y, journey[2].x, journey[2].y, 5);
     StepReveal();
-    NewRow(50, 0, "グラフから　");
-    Next(5, "9時10分");
+    NewRow(50, ink::text, "グラフから　");
+    Next(ink::answer, "9時10分");
 }
 
 }  // namespace lesson

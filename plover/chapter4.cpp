@@ -202,7 +202,7 @@ std::array<Plover::MovingFigure, 3> Plover::DrawMovingPointCases() {
 void Plover::MovingPointEquations() {
     TopicScreen(area::text, 76);
     PenWidth(5);
-    Put(76, 30, 7, "(1)～(3)の場合に、yをxの式で表し、xの変域も求めよう。");
+    Put(76, 30, ink::heading, "(1)～(3)の場合に、yをxの式で表し、xの変域も求めよう。");
     BX_cases = B2_row + 50;
     const auto [onAB, onBC, onCD] = DrawMovingPointCases();
     Label(onAB.a.x + 30, onAB.a.y + 30, ink::heading, "ycm^2");
@@ -212,20 +212,20 @@ void Plover::MovingPointEquations() {
     arc(onAB.a, onAB.p, ink::heading, "xcm");
 
     StepReveal();
-    Put(onAB.a.x, onAB.b.y + 50, 0, "y=ﾀ1/2ﾀ*4*x");
+    Put(onAB.a.x, onAB.b.y + 50, ink::text, "y=ﾀ1/2ﾀ*4*x");
     StepReveal();
-    Put(onAB.a.x, B2_row + 60, 5, "y=2x");
+    Put(onAB.a.x, B2_row + 60, ink::answer, "y=2x");
     StepReveal();
-    Next(3, "(0≦x≦3)");
+    Next(ink::emphasis, "(0≦x≦3)");
     StepReveal();
-    Put(onBC.a.x, onBC.b.y + 80, 0, "y=ﾀ1/2ﾀ*4*3");
+    Put(onBC.a.x, onBC.b.y + 80, ink::text, "y=ﾀ1/2ﾀ*4*3");
     StepReveal();
-    Put(onBC.a.x, B2_row + 60, 5, "y=6");
+    Put(onBC.a.x, B2_row + 60, ink::answer, "y=6");
     StepReveal();
     arc(onBC.a, onBC.b, ink::heading, "");
     arc(onBC.b, onBC.p, ink::heading, "xcm");
     StepReveal();
-    Next(3, "(3≦x≦7)");
+    Next(ink::emphasis, "(3≦x≦7)");
     StepReveal();
     arc(onCD.a, onCD.b, ink::heading, "");
     arc(onCD.b, onCD.c, ink::heading, "");
@@ -233,13 +233,13 @@ void Plover::MovingPointEquations() {
     StepReveal();
     arc(onCD.d, onCD.p, ink::answer, "(10-x)cm");
     StepReveal();
-    Put(onCD.a.x, onCD.b.y + 80, 0, "y=ﾀ1/2ﾀ*4*(10-x)");
+    Put(onCD.a.x, onCD.b.y + 80, ink::text, "y=ﾀ1/2ﾀ*4*(10-x)");
     StepReveal();
-    Put(onCD.a.x, B2_row + 60, 0, "y=2(10-x)");
+    Put(onCD.a.x, B2_row + 60, ink::text, "y=2(10-x)");
     StepReveal();
-    Put(onCD.a.x - 30, B2_row + 50, 5, "y=20-2x");
+    Put(onCD.a.x - 30, B2_row + 50, ink::answer, "y=20-2x");
     StepReveal();
-    Next(3, "(7≦x≦10)");
+    Next(ink::emphasis, "(7≦x≦10)");
 }
 
 // ---- Topic 3: the graph ------------------------------------------------------------------
@@ -247,13 +247,13 @@ void Plover::MovingPointEquations() {
 void Plover::MovingPointGraph() {
     TopicScreen(area::text, 114);
     PenWidth(5);
-    Put(114, 30, 7, "(1)～(3)の場合をグラフに表そう。");
-    NewRow(50, 3, "(1)PがAB上", -76);
-    NewRow(50, 0, "y=2x(0≦x≦3)");
-    NewRow(50, 3, "(2)PがBC上", -76);
-    NewRow(50, 0, "y=6(3≦x≦7)");
-    NewRow(50, 3, "(3)PがCD上", -76);
-    NewRow(50, 0, "y=20-2x(7≦x≦10)");
+    Put(114, 30, ink::heading, "(1)～(3)の場合をグラフに表そう。");
+    NewRow(50, ink::emphasis, "(1)PがAB上", -76);
+    NewRow(50, ink::text, "y=2x(0≦x≦3)");
+    NewRow(50, ink::emphasis, "(2)PがBC上", -76);
+    NewRow(50, ink::text, "y=6(3≦x≦7)");
+    NewRow(50, ink::emphasis, "(3)PがCD上", -76);
+    NewRow(50, ink::text, "y=20-2x(7≦x≦10)");
 
     PlaneAt({.left = 646, .top = 100, .xTo = 12, .yTo = 7, .step = 40, .gridColour = 14});
     DrawAreaUnitLabels();
