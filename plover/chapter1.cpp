@@ -13,47 +13,52 @@ constexpr std::string_view kTemperatures[6] = {"5.2", "5.8", "6.5", "7.0", "7.6"
 constexpr Num kTemperatureValues[5] = {5.2f, 5.8f, 6.5f, 7.0f, 7.6f};
 constexpr std::string_view kIncreases[5] = {"0.6", "0.7", "0.5", "0.6", "2.4"};
 
+// The table: a head column, then data columns, two rows.
+constexpr Num kHeadWidth = 152;
+constexpr Num kColumnWidth = 105;
+constexpr Num kRowHeight = 50;
+
+Num DataColumnLeft(Point table, int k) {
+    return table.x + kHeadWidth + kColumnWidth * static_cast<Num>(k - 1);
+}
+
+// 10℃ on the line, at 100 minutes: in grid steps of 10 minutes and 0.5℃.
+constexpr Num kReadingX = 10, kReadingY = 20;
+
 }  // namespace
 
 const Chapter<Plover> Plover::kCoolBag{
     .goal = {"保冷バックに入れた飲み物が、10℃以下に保てる時間を考えよう。"},
     .goalClears = true,
     .choices = "①P83Q問題　②表　③グラフ　④式　⑤まとめ　⑥表ヒント　⑦グラフヒント　⑧終了",
-    .topics = {
-        &Plover::CoolBagQuestion,
-        &Plover::CoolBagTableMethod,
-        &Plover::CoolBagGraphMethod,
-        &Plover::CoolBagEquationMethod,
-        &Plover::CoolBagSummary,
-        &Plover::CoolBagTableHint,
-        &Plover::CoolBagGraphHint,
-    },
+    .topics =
+        {
+            &Plover::CoolBagQuestion,
+            &Plover::CoolBagTableMethod,
+            &Plover::CoolBagGraphMethod,
+            &Plover::CoolBagEquationMethod,
+            &Plover::CoolBagSummary,
+            &Plover::CoolBagTableHint,
+            &Plover::CoolBagGraphHint,
+        },
 };
 
 // ---- The table, the plane and their marks ---------------------------------------
 
-namespace {
-
-// The table: a head column, then data columns, two rows.
-constexpr Num kHeadWidth = 152;
-constexpr Num kColumnWidth = 105;
-constexpr Num kRowHeight = 50;
-
-Num DataColumnLeft(Point table, int k) { return table.x + kHeadWidth + kColumnWidth * static_cast<Num>(k - 1); }
-
-}  // namespace
-
-Point Plover::CoolBagDataTable(Point at, int columns, std::string_view timeHead, std::string_view temperatureHead) {
+Point Plover::CoolBagDataTable(Point at, int columns, std::string_view timeHead,
+                               std::string_view temperatureHead) {
     struct Row {
         std::string_view head;
         const std::string_view* cells;
         Num top, fill;
     };
-    const Row rows[2] = {{timeHead, kTimes, at.y, ink::page}, {temperatureHead, kTemperatures, at.y + kRowHeight, ink::accent}};
+    const Row rows[2] = {{timeHead, kTimes, at.y, ink::page},
+                         {temperatureHead, kTemperatures, at.y + kRowHeight, ink::accent}};
     for (const Row& row : rows) {
         Cell(at.x, row.top, {kHeadWidth, kRowHeight, 3, row.fill, ink::text}, row.head);
         for (int k = 1; k <= columns; ++k) {
-            Cell(DataColumnLeft(at, k), row.top, {kColumnWidth, kRowHeight, 3, row.fill, ink::text}, row.cells[k - 1]);
+            Cell(DataColumnLeft(at, k), row.top, {kColumnWidth, kRowHeight, 3, row.fill, ink::text},
+                 row.cells[k - 1]);
         }
     }
     return at;
@@ -71,7 +76,12 @@ void Plover::CoolBagArc(Point table, int k, std::string_view label, Num labelCol
     // From the middle of data column k to that of column k+1, under the table.
     const Point from{DataColumnLeft(table, k) + 52, table.y + 2 * kRowHeight};
     const Point to{from.x + kColumnWidth, from.y};
-    ArcOver({.from = from, .to = to, .stepDegrees = 11, .labelColour = labelColour, .label = label, .labelDy = labelDown});
+    ArcOver({.from = from,
+             .to = to,
+             .stepDegrees = 11,
+             .labelColour = labelColour,
+             .label = label,
+             .labelDy = labelDown});
 }
 
 void Plover::CoolBagPlane() {
@@ -96,13 +106,6 @@ void Plover::CoolBagPoint(int k) {
 }
 
 void Plover::CoolBagLine() { LineOnPlane(140, 11, 10, 0.5f, 0.06f, 4, 3); }
-
-namespace {
-
-// 10℃ on the line, at 100 minutes: in grid steps of 10 minutes and 0.5℃.
-constexpr Num kReadingX = 10, kReadingY = 20;
-
-}  // namespace
 
 void Plover::CoolBagReadingAcross() {
     const Point onLine = OnPlane(kReadingX, kReadingY);

@@ -13,9 +13,9 @@ struct Station {
     Num x, y;
 };
 constexpr Station kStations[6] = {
-    {"甲府", "0.27", "22.1", 0.27f, 22.1f},  {"勝沼", "0.39", "21.4", 0.39f, 21.4f},
-    {"古関", "0.55", "20.5", 0.55f, 20.5f},  {"河口湖", "0.86", "18.7", 0.86f, 18.7f},
-    {"山中", "0.99", "17.9", 0.99f, 17.9f},  {"富士山", "3.78", "1.1", 3.78f, 1.1f},
+    {"甲府", "0.27", "22.1", 0.27f, 22.1f}, {"勝沼", "0.39", "21.4", 0.39f, 21.4f},
+    {"古関", "0.55", "20.5", 0.55f, 20.5f}, {"河口湖", "0.86", "18.7", 0.86f, 18.7f},
+    {"山中", "0.99", "17.9", 0.99f, 17.9f}, {"富士山", "3.78", "1.1", 3.78f, 1.1f},
 };
 
 }  // namespace
@@ -24,10 +24,11 @@ const Chapter<Plover> Plover::kAltitude{
     .goal = {"1次関数とみて、問題を解決しよう。"},
     .goalClears = true,
     .choices = "①Q問題　②解答　③終了",
-    .topics = {
-        &Plover::AltitudeQuestion,
-        &Plover::AltitudeAnswer,
-    },
+    .topics =
+        {
+            &Plover::AltitudeQuestion,
+            &Plover::AltitudeAnswer,
+        },
 };
 
 // Kilometres across, 0.1 a grid step, degrees up, 1 a grid step; numbered in

@@ -13,8 +13,8 @@ namespace {
 // Minutes after 11時 and position (0 新潟, 8 両津): the car ferry's run from
 // point 1 to 2, then the jetfoils' runs 3-4, 5-6 ... 13-14.
 constexpr Num kTimetable[14][2] = {
-    {100, 8}, {250, 0}, {30, 0}, {95, 8},   {110, 0}, {175, 8}, {235, 0},
-    {300, 8}, {15, 8},  {80, 0}, {140, 8},  {205, 0}, {205, 8}, {270, 0},
+    {100, 8}, {250, 0}, {30, 0}, {95, 8},  {110, 0}, {175, 8}, {235, 0},
+    {300, 8}, {15, 8},  {80, 0}, {140, 8}, {205, 0}, {205, 8}, {270, 0},
 };
 
 // Minutes and km of the journey of question 1 and of question 2.
@@ -26,10 +26,11 @@ const Chapter<Plover> Plover::kFerryChart{
     .goal = {"1次関数のグラフを利用して、問題を解決しよう。"},
     .goalClears = true,
     .choices = "①Q運行図　②問1　③終了",
-    .topics = {
-        &Plover::FerryChartQuestion,
-        &Plover::FerryChartExercise,
-    },
+    .topics =
+        {
+            &Plover::FerryChartQuestion,
+            &Plover::FerryChartExercise,
+        },
 };
 
 // ---- The chart ------------------------------------------------------------------------

@@ -11,11 +11,12 @@ namespace lesson {
 const Chapter<Plover> Plover::kMovingPoint{
     .goal = {"図形の面積の変化について調べよう。"},
     .choices = "①Q(1で次へ)　②式と変域　③グラフ　④終了",
-    .topics = {
-        &Plover::MovingPointQuestion,
-        &Plover::MovingPointEquations,
-        &Plover::MovingPointGraph,
-    },
+    .topics =
+        {
+            &Plover::MovingPointQuestion,
+            &Plover::MovingPointEquations,
+            &Plover::MovingPointGraph,
+        },
 };
 
 // ---- Shared figure pieces -----------------------------------------------------------
@@ -207,7 +208,12 @@ void Plover::MovingPointEquations() {
     const auto [onAB, onBC, onCD] = DrawMovingPointCases();
     Label(onAB.a.x + 30, onAB.a.y + 30, ink::heading, "ycm^2");
     auto arc = [&](Point from, Point to, Num colour, std::string_view label) {
-        ArcOver({.from = from, .to = to, .stepDegrees = 5, .dotColour = colour, .labelColour = colour, .label = label});
+        ArcOver({.from = from,
+                 .to = to,
+                 .stepDegrees = 5,
+                 .dotColour = colour,
+                 .labelColour = colour,
+                 .label = label});
     };
     arc(onAB.a, onAB.p, ink::heading, "xcm");
 

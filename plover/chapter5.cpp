@@ -8,13 +8,14 @@ namespace lesson {
 
 const Chapter<Plover> Plover::kExercisesA{
     .choices = "P92 章の問題A ①1,2　②3　③4　④5　⑤6　⑥終了",
-    .topics = {
-        &Plover::ExerciseA1and2Answers,
-        &Plover::ExerciseA3Answers,
-        &Plover::ExerciseA4Answers,
-        &Plover::ExerciseA5Answers,
-        &Plover::ExerciseA6Answers,
-    },
+    .topics =
+        {
+            &Plover::ExerciseA1and2Answers,
+            &Plover::ExerciseA3Answers,
+            &Plover::ExerciseA4Answers,
+            &Plover::ExerciseA5Answers,
+            &Plover::ExerciseA6Answers,
+        },
 };
 
 // ---- Exercises 1 and 2 -------------------------------------------------------------------
@@ -116,7 +117,14 @@ void Plover::ExerciseA4Answers() {
     Next(ink::text, "4x-6=0 ");
     NewRow(50, ink::emphasis, "x=ﾀ3/2ﾀ");
 
-    PlaneAt({.left = 380, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .step = 40, .gridColour = 14});
+    PlaneAt({.left = 380,
+             .top = 100,
+             .xFrom = -6,
+             .xTo = 6,
+             .yFrom = -6,
+             .yTo = 6,
+             .step = 40,
+             .gridColour = 14});
     // Each line ax+by=c over the whole x range, labelled at its end.
     struct Line {
         Num a, b, c, colour;
@@ -141,7 +149,14 @@ void Plover::ExerciseA5Answers() {
     TopicScreen(area::screen, 76);
     PenWidth(5);
     PageHeading(B1, 30, "P92 章の問題A", 44, "5");
-    PlaneAt({.left = 874, .top = 100, .xFrom = -4, .xTo = 5, .yFrom = -4, .yTo = 6, .step = 40, .gridColour = 14});
+    PlaneAt({.left = 874,
+             .top = 100,
+             .xFrom = -4,
+             .xTo = 5,
+             .yFrom = -4,
+             .yTo = 6,
+             .step = 40,
+             .gridColour = 14});
     GraphOf(3, -2, 4, 0, "①", -162, -400);
     XJ1 = -4;
     YJ1 = 5;

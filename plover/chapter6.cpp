@@ -7,11 +7,12 @@ namespace lesson {
 
 const Chapter<Plover> Plover::kExercisesB{
     .choices = "P93 章の問題B ①1　②2　③3　④終了",
-    .topics = {
-        &Plover::ExerciseB1Answers,
-        &Plover::ExerciseB2Answers,
-        &Plover::ExerciseB3Answers,
-    },
+    .topics =
+        {
+            &Plover::ExerciseB1Answers,
+            &Plover::ExerciseB2Answers,
+            &Plover::ExerciseB3Answers,
+        },
 };
 
 // ---- Exercise 1 ----------------------------------------------------------------------------
@@ -83,8 +84,10 @@ std::array<Plover::TriangleFigure, 2> Plover::DrawExerciseB2Figure() {
     GridFrame(152, 130, 15, 3, 70);
     // In centimetres, a grid step each: figure 1 with P on AB, figure 2 8 cm
     // further right with P 1 cm above its B.
-    const TriangleFigure onAB{.a = OnPlane(0, 0), .b = OnPlane(4, 0), .c = OnPlane(4, 3), .p = OnPlane(2.5f, 0)};
-    const TriangleFigure onBC{.a = OnPlane(8, 0), .b = OnPlane(12, 0), .c = OnPlane(12, 3), .p = OnPlane(12, 1)};
+    const TriangleFigure onAB{
+        .a = OnPlane(0, 0), .b = OnPlane(4, 0), .c = OnPlane(4, 3), .p = OnPlane(2.5f, 0)};
+    const TriangleFigure onBC{
+        .a = OnPlane(8, 0), .b = OnPlane(12, 0), .c = OnPlane(12, 3), .p = OnPlane(12, 1)};
 
     auto rightAngleAtB = [&](const TriangleFigure& f) {
         P2 = f.b.x;
@@ -182,7 +185,8 @@ void Plover::DrawExerciseB3Figure(std::initializer_list<B3Piece> pieces, std::st
     for (B3Piece piece : pieces) {
         switch (piece) {
             case B3Piece::Plane:
-                PlaneAt({.left = 760, .top = 100, .xFrom = -3, .xTo = 12, .yFrom = -1, .yTo = 12, .step = 30});
+                PlaneAt(
+                    {.left = 760, .top = 100, .xFrom = -3, .xTo = 12, .yFrom = -1, .yTo = 12, .step = 30});
                 break;
             case B3Piece::LineM:
                 XJ1 = -3;

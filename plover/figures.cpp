@@ -1,5 +1,5 @@
-// Figures several Plover chapters draw: reading arrows, marking dots, lines and
-// the scaled unit labels of a plane.
+// Figures several Plover chapters draw: reading arrows, plotted points and the
+// crossing of two lines, lines and the scaled unit labels of a plane.
 #include "plover/plover_program.h"
 
 namespace lesson {
@@ -9,8 +9,8 @@ void Plover::ReadingArrow(Point from, Point to) {
     ArrowTo(from.x, from.y, to.x, to.y, ink::answer, 16, 2);
 }
 
-void Plover::LineOnPlane(Num xTo, Num yTo, Num xPerStep, Num yPerStep, Num slope, Num intercept,
-                         Num colour, Num xFrom) {
+void Plover::LineOnPlane(Num xTo, Num yTo, Num xPerStep, Num yPerStep, Num slope, Num intercept, Num colour,
+                         Num xFrom) {
     // DrawAxes left the ranges as grid counts; the graph reads values.
     XJ1 = xFrom;
     YJ1 = xTo;
@@ -21,7 +21,8 @@ void Plover::LineOnPlane(Num xTo, Num yTo, Num xPerStep, Num yPerStep, Num slope
     GraphOf(3, slope, intercept, colour, "");
 }
 
-std::vector<Point> Plover::PlotPoints(std::span<const Num[2]> points, Num radius, Num xPerStep, Num yPerStep) {
+std::vector<Point> Plover::PlotPoints(std::span<const Num[2]> points, Num radius, Num xPerStep,
+                                      Num yPerStep) {
     std::vector<Point> drawn;
     for (const Num(&p)[2] : points) {
         drawn.push_back(PointAt(p[0], p[1], {.radius = radius, .xPerStep = xPerStep, .yPerStep = yPerStep}));

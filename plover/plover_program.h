@@ -103,7 +103,8 @@ public:
         Point a, b, p;
     };
     // The pieces in the order given; P is labelled pLabel.
-    void DrawExerciseB3Figure(std::initializer_list<B3Piece> pieces, std::string_view pLabel, B3Points& points);
+    void DrawExerciseB3Figure(std::initializer_list<B3Piece> pieces, std::string_view pLabel,
+                              B3Points& points);
 
 protected:
     void ProgramMainMenu() override { RunMainMenu(*this, kMainMenu); }
@@ -117,7 +118,8 @@ private:
     // "100" in place of the "?" cell, in the answer colour.
     void CoolBagAnswerCell(Point table);
     // The dotted arc under data columns k and k+1 of the table.
-    void CoolBagArc(Point table, int k, std::string_view label, Num labelColour = ink::text, Num labelDown = 0);
+    void CoolBagArc(Point table, int k, std::string_view label, Num labelColour = ink::text,
+                    Num labelDown = 0);
     // The plane of minutes against degrees, numbered and with its units.
     void CoolBagPlane();
     void CoolBagPoint(int k);
