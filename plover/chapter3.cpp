@@ -102,7 +102,7 @@ void Plover::FerryChartQuestion() {
     StepReveal();
     BigDot(ferryTo, ink::emphasis);
     StepReveal();
-    Rt().line(ferryFrom.x, ferryFrom.y, ferryTo.x, ferryTo.y, 3);
+    Segment(ferryFrom, ferryTo, ink::emphasis);
     StepReveal();
     NewRow(50, ink::heading, "　どんな進み方？");
     StepReveal();
@@ -111,7 +111,7 @@ void Plover::FerryChartQuestion() {
     NewRow(60, ink::emphasis, "②ジェットフォイルの運航のようすをかこう");
     for (std::size_t from = 2; from < runs.size(); from += 2) {
         StepReveal();
-        Rt().line(runs[from].x, runs[from].y, runs[from + 1].x, runs[from + 1].y, 5);
+        Segment(runs[from], runs[from + 1], ink::answer);
     }
     StepReveal();
     B1 = 760;
@@ -162,9 +162,9 @@ void Plover::FerryChartExercise() {
     Next(ink::answer, "  時速12km");
     StepReveal();
     PenWidth(8);
-    Rt().line(journey[0].x, journey[0].y, journey[1].x, journey[1].y, 3);
+    Segment(journey[0], journey[1], ink::emphasis);
     StepReveal();
-    Rt().line(journey[1].x, journey[1].y, journey[2].x, journey[2].y, 3);
+    Segment(journey[1], journey[2], ink::emphasis);
     StepReveal();
     Put(B1 - 57, B2_row + 60, ink::emphasis, "(3)");
     Next(ink::text, "20分で6km進むから ");
@@ -183,7 +183,7 @@ void Plover::FerryChartExercise() {
     StepReveal();
     PointAt(60, 12, {.radius = 10, .colour = ink::heading, .xPerStep = 5, .yPerStep = 1});
     StepReveal();
-    Rt().line(journey[3].x, journey[3].y, journey[2].x, journey[2].y, 5);
+    Segment(journey[3], journey[2], ink::answer);
     StepReveal();
     NewRow(50, ink::text, "グラフから　");
     Next(ink::answer, "9時10分");

@@ -225,7 +225,7 @@ void Plover::ExerciseA6Answers() {
     static constexpr Num points[5][2] = {{25, 5}, {55, 7}, {20, 0}, {40, 6}, {50, 9}};
     const std::vector<Point> corners = PlotPoints(points, 0.01f, 5, 1);
     PenWidth(8);
-    Rt().line(corners[0].x, corners[0].y, corners[1].x, corners[1].y, 0);
+    Segment(corners[0], corners[1], ink::text);
 
     StepReveal();
     Put(B1 - 57, B2_row + 70, ink::emphasis, "(1)");
@@ -235,7 +235,7 @@ void Plover::ExerciseA6Answers() {
     Next(ink::answer, "  時速12km");
 
     StepReveal();
-    Rt().line(corners[2].x, corners[2].y, corners[4].x, corners[4].y, 3);
+    Segment(corners[2], corners[4], ink::emphasis);
 
     StepReveal();
     Put(B1 - 57, B2_row + 80, ink::emphasis, "(2)");

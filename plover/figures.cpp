@@ -9,6 +9,10 @@ void Plover::ReadingArrow(Point from, Point to) {
     ArrowTo(from.x, from.y, to.x, to.y, ink::answer, 16, 2);
 }
 
+void Plover::Segment(Point from, Point to, Num colour) {
+    Rt().line(from.x, from.y, to.x, to.y, static_cast<int>(colour));
+}
+
 void Plover::LineOnPlane(Num xTo, Num yTo, Num xPerStep, Num yPerStep, Num slope, Num intercept, Num colour,
                          Num xFrom) {
     // DrawAxes left the ranges as grid counts; the graph reads values.

@@ -143,6 +143,8 @@ private:
     // ---- Shared by the chapters ---------------------------------------------
     // A single-headed arrow from `from` to `to`, head at the far end.
     void ReadingArrow(Point from, Point to);
+    // A straight line from `from` to `to` at the pen width in force.
+    void Segment(Point from, Point to, Num colour);
     // The unlabelled line y = slope*x + intercept over x xFrom..xTo of the
     // plane last drawn, whose y range is 0..yTo.
     void LineOnPlane(Num xTo, Num yTo, Num xPerStep, Num yPerStep, Num slope, Num intercept, Num colour,
