@@ -146,7 +146,7 @@ void Plover::FerryChartExercise() {
     GGX = 1;
     LabelAxisScales();
     PlaneUnits(GY1 - 1.5f * NAGASA, t0001 + 4, "分", TATE - 50, ZX + 16, "km");
-    LineOnPlane(30, 12, 5, 1, 0.2f, 0, 0);
+    LineOnPlane(30, 12, 5, 1, 0.2f, 0, ink::text);
     // The points the lines below join.
     const std::vector<Point> journey = PlotPoints(kJourney, 0.01f, 5, 1);
     StepReveal();

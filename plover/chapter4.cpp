@@ -58,7 +58,9 @@ void Plover::DrawAreaUnitLabels() {
     ScaledLabel(TATE - 16, ZX + 6, "2", 2);
 }
 
-void Plover::AreaGraphPiece(Num a, Num b, Num xFrom, Num xTo) { LineOnPlane(xTo, 7, 1, 1, a, b, 5, xFrom); }
+void Plover::AreaGraphPiece(Num a, Num b, Num xFrom, Num xTo) {
+    LineOnPlane(xTo, 7, 1, 1, a, b, ink::answer, xFrom);
+}
 
 // ---- Topic 1: the question and the animation -----------------------------------------
 

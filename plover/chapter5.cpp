@@ -131,9 +131,9 @@ void Plover::ExerciseA4Answers() {
         std::string_view label;
     };
     static constexpr Line lines[3] = {
-        {1, -2, -4, 3, "(1)"},
-        {0, 1, -3, 5, "(2)"},
-        {4, 0, 6, 7, "(3)"},
+        {1, -2, -4, ink::emphasis, "(1)"},
+        {0, 1, -3, ink::answer, "(2)"},
+        {4, 0, 6, ink::heading, "(3)"},
     };
     for (const Line& line : lines) {
         XJ1 = -6;
@@ -157,10 +157,10 @@ void Plover::ExerciseA5Answers() {
              .yTo = 6,
              .step = 40,
              .gridColour = 14});
-    GraphOf(3, -2, 4, 0, "①", -162, -400);
+    GraphOf(3, -2, 4, ink::text, "①", -162, -400);
     XJ1 = -4;
     YJ1 = 5;
-    GraphOf(3, 1, -1, 0, "②", 0, 10);
+    GraphOf(3, 1, -1, ink::text, "②", 0, 10);
     Put(B1, 80, ink::text, "①の直線の式は");
     NewRow(50, ink::text, "傾き");
     Next(ink::emphasis, "-2, ");
@@ -218,7 +218,7 @@ void Plover::ExerciseA6Answers() {
     GGX = 1;
     LabelAxisScales();
     PlaneUnits(GY1 - 1.5f * NAGASA, t0001 + 32, "分", TATE - 60, ZX - 16, "km");
-    LineOnPlane(25, 9, 5, 1, 0.2f, 0, 0);
+    LineOnPlane(25, 9, 5, 1, 0.2f, 0, ink::text);
 
     // Minutes and kilometres of the two movements' corners; the fourth is
     // where they meet.

@@ -191,13 +191,13 @@ void Plover::DrawExerciseB3Figure(std::initializer_list<B3Piece> pieces, std::st
             case B3Piece::LineM:
                 XJ1 = -3;
                 YJ1 = 12;
-                GraphOf(3, 2, 4, 0, "m", 0, -10);
+                GraphOf(3, 2, 4, ink::text, "m", 0, -10);
                 break;
             case B3Piece::LineN:
                 // The label goes to the plane's top-left corner, clear of m.
                 XJ1 = -3;
                 YJ1 = 12;
-                GraphOf(3, -1, 10, 0, "n", -14 * NAKA, -13 * NAKA);
+                GraphOf(3, -1, 10, ink::text, "n", -14 * NAKA, -13 * NAKA);
                 break;
             case B3Piece::DotA:
                 points.a = PointAt(-2, 0, {.radius = 6, .label = "A", .labelDx = -10, .labelDy = -10});
@@ -331,7 +331,7 @@ void Plover::ExerciseB3Answers() {
     StepReveal();
     XJ1 = -3;
     YJ1 = 12;
-    GraphOf(3, -4, 16, 3, "", 0, -10);
+    GraphOf(3, -4, 16, ink::emphasis, "", 0, -10);
     StepReveal();
     NewRow(50, ink::emphasis, "求める式をy=ax+b");
     Next(ink::text, "として、");
