@@ -45,8 +45,8 @@ const Chapter<Plover> Plover::kCoolBag{
 
 // ---- The table, the plane and their marks ---------------------------------------
 
-Point Plover::CoolBagDataTable(Point at, int columns, std::string_view timeHead,
-                               std::string_view temperatureHead) {
+void Plover::CoolBagDataTable(Point at, int columns, std::string_view timeHead,
+                              std::string_view temperatureHead) {
     struct Row {
         std::string_view head;
         const std::string_view* cells;
@@ -61,7 +61,6 @@ Point Plover::CoolBagDataTable(Point at, int columns, std::string_view timeHead,
                  row.cells[k - 1]);
         }
     }
-    return at;
 }
 
 void Plover::CoolBagAnswerCell(Point table) {
@@ -145,7 +144,8 @@ void Plover::CoolBagQuestion() {
 
 Point Plover::CoolBagTableSteps(bool labelled) {
     CoolBagHeading("表で調べよう。");
-    const Point table = CoolBagDataTable({B1, B2_row + 60}, 6);
+    const Point table{B1, B2_row + 60};
+    CoolBagDataTable(table, 6);
     StepReveal();
     NewRow(120, ink::text, "①10分ごとの温度の変化は?", -36);
     StepReveal();
@@ -194,7 +194,8 @@ void Plover::CoolBagTableHint() { CoolBagTableSteps(false); }
 
 void Plover::CoolBagGraphSteps() {
     CoolBagHeading("グラフで調べよう。");
-    const Point table = CoolBagDataTable({B1, B2_row + 60}, 5);
+    const Point table{B1, B2_row + 60};
+    CoolBagDataTable(table, 5);
     CoolBagPlane();
     StepReveal();
     Put(40, table.y + kRowHeight + 60, ink::text, "①点をうつと ");
@@ -230,7 +231,8 @@ void Plover::CoolBagGraphHint() { CoolBagGraphSteps(); }
 
 void Plover::CoolBagEquationMethod() {
     CoolBagHeading("式で調べよう。");
-    const Point table = CoolBagDataTable({B1, B2_row + 60}, 6, "x(分)", "y(℃)");
+    const Point table{B1, B2_row + 60};
+    CoolBagDataTable(table, 6, "x(分)", "y(℃)");
     for (int k = 1; k <= 4; ++k) CoolBagArc(table, k, kIncreases[k - 1]);
     StepReveal();
     NewRow(120, ink::heading, "①変化の割合は?　", -36);
@@ -268,7 +270,8 @@ void Plover::CoolBagEquationMethod() {
 void Plover::CoolBagSummary() {
     TopicScreen(area::wide, 76);
     PenWidth(5);
-    const Point table = CoolBagDataTable({40, 30}, 6);
+    const Point table{40, 30};
+    CoolBagDataTable(table, 6);
     StepReveal();
     Put(40, B2_row + 110, ink::text, "①");
     Next(ink::emphasis, "変化の割合は　");

@@ -112,9 +112,9 @@ protected:
 private:
     // ---- Chapter 1 --------------------------------------------------------
     // The measurement table with its top-left corner at `at`, with five or
-    // six data columns; returns that corner, which the marks below take.
-    Point CoolBagDataTable(Point at, int columns, std::string_view timeHead = "時間(分)",
-                           std::string_view temperatureHead = "温度(℃)");
+    // six data columns; the marks below take the same corner.
+    void CoolBagDataTable(Point at, int columns, std::string_view timeHead = "時間(分)",
+                          std::string_view temperatureHead = "温度(℃)");
     // "100" in place of the "?" cell, in the answer colour.
     void CoolBagAnswerCell(Point table);
     // The dotted arc under data columns k and k+1 of the table.
