@@ -13,9 +13,9 @@ struct Station {
     Num x, y;
 };
 constexpr Station kStations[6] = {
-    {"甲府", "0.27", "22.1", 0.27f, 22.1f},  {"勝沼", "0.39", "21.4", 0.39f, 21.4f},
-    {"古関", "0.55", "20.5", 0.55f, 20.5f},  {"河口湖", "0.86", "18.7", 0.86f, 18.7f},
-    {"山中", "0.99", "17.9", 0.99f, 17.9f},  {"富士山", "3.78", "1.1", 3.78f, 1.1f},
+    {"甲府", "0.27", "22.1", 0.27f, 22.1f}, {"勝沼", "0.39", "21.4", 0.39f, 21.4f},
+    {"古関", "0.55", "20.5", 0.55f, 20.5f}, {"河口湖", "0.86", "18.7", 0.86f, 18.7f},
+    {"山中", "0.99", "17.9", 0.99f, 17.9f}, {"富士山", "3.78", "1.1", 3.78f, 1.1f},
 };
 
 }  // namespace
@@ -24,16 +24,25 @@ const Chapter<Plover> Plover::kAltitude{
     .goal = {"1次関数とみて、問題を解決しよう。"},
     .goalClears = true,
     .choices = "①Q問題　②解答　③終了",
-    .topics = {
-        &Plover::AltitudeQuestion,
-        &Plover::AltitudeAnswer,
-    },
+    .topics =
+        {
+            &Plover::AltitudeQuestion,
+            &Plover::AltitudeAnswer,
+        },
 };
 
 // Kilometres across, 0.1 a grid step, degrees up, 1 a grid step; numbered in
 // values, with the units at the right end of the x axis and by the y axis.
 void Plover::AltitudePlane(Num left, Num top, Num step) {
-    PlaneAt(left, top, 0, 4.1f, 0, 25, step, 10, -1, 0.1f, 1);
+    PlaneAt({.left = left,
+             .top = top,
+             .xTo = 4.1f,
+             .yTo = 25,
+             .step = step,
+             .gridColour = 10,
+             .scaleNumbers = false,
+             .xPerStep = 0.1f,
+             .yPerStep = 1});
     t0000 = 0.1f;
     GGX = 1;
     LabelAxisScales();
@@ -41,89 +50,80 @@ void Plover::AltitudePlane(Num left, Num top, Num step) {
 }
 
 void Plover::AltitudeQuestion() {
-    TopicScreen(1600, 1800, 40);
+    TopicScreen(area::wide, 40);
     PenWidth(5);
-    Put(40, 30, 3, "Q ");
-    Next(0, "富士山に登るときに､七合目の山小屋に宿泊する計画を立てています。");
-    NewRow(50, 0, "山小屋の周辺の気温を知るには、どうしたらよいでしょうか。");
+    Put(40, 30, ink::emphasis, "Q ");
+    Next(ink::text, "富士山に登るときに､七合目の山小屋に宿泊する計画を立てています。");
+    NewRow(50, ink::text, "山小屋の周辺の気温を知るには、どうしたらよいでしょうか。");
     StepReveal();
-    NewRow(50, 3, "七合目の標高…2.8km");
+    NewRow(50, ink::emphasis, "七合目の標高…2.8km");
 
     struct Head {
         std::string_view upper, lower;
     };
     static constexpr Head heads[3] = {{"観測所", ""}, {"標高", "(km)"}, {"気温", "(℃)"}};
-    GY5(11) = B1;
-    GY5(12) = B1 + 114;
-    GY5(13) = B1 + 2 * 114;
-    t0014(11) = B2_row + 60;
-    t0014(12) = t0014(11) + 100;
-    for (int c = 1; c <= 3; ++c) {
-        YY_s = ScreenText(heads[c - 1].upper);
-        T_s = ScreenText(heads[c - 1].lower);
-        DSM1 = GY5(10 + c);
-        DSM2 = t0014(11);
-        TANI = 114;
+    constexpr Num kColumnWidth = 114;
+    const Num columns[3] = {B1, B1 + kColumnWidth, B1 + 2 * kColumnWidth};
+    const Num headTop = B2_row + 60;
+    const Num dataTop = headTop + 100;
+    for (int c = 0; c < 3; ++c) {
+        YY_s = ScreenText(heads[c].upper);
+        T_s = ScreenText(heads[c].lower);
+        DSM1 = columns[c];
+        DSM2 = headTop;
+        TANI = kColumnWidth;
         X8 = 100;
         NO = 3;
-        TKAI2 = 13;
-        YMOTO = 0;
+        TKAI2 = ink::accent;
+        YMOTO = ink::text;
         DrawMathCellTwoLines();
     }
-    for (int i = 1; i <= 6; ++i) {
-        const Station& s = kStations[i - 1];
-        const Num top = t0014(12) + 50 * static_cast<Num>(i - 1);
-        Cell(GY5(11), top, {114, 50, 3, 13, 0}, s.name);
-        Cell(GY5(12), top, {114, 50, 3, 15, 0}, s.altitude);
-        Cell(GY5(13), top, {114, 50, 3, 15, 0}, s.temperature);
+    for (int i = 0; i < 6; ++i) {
+        const Station& s = kStations[i];
+        const Num top = dataTop + 50 * static_cast<Num>(i);
+        Cell(columns[0], top, {kColumnWidth, 50, 3, ink::accent, ink::text}, s.name);
+        Cell(columns[1], top, {kColumnWidth, 50, 3, ink::page, ink::text}, s.altitude);
+        Cell(columns[2], top, {kColumnWidth, 50, 3, ink::page, ink::text}, s.temperature);
     }
     StepReveal();
-    AltitudePlane(GY5(13) + 114 + 100, t0014(11) - 30, 15);
+    AltitudePlane(columns[2] + kColumnWidth + 100, headTop - 30, 15);
 }
 
 void Plover::AltitudeAnswer() {
-    TopicScreen(1600, 1800, 38);
+    TopicScreen(area::wide, 38);
     YI1 = 38;
     PenWidth(5);
     AltitudePlane(418, 100, 20);
     StepReveal();
-    for (int i = 1; i <= 6; ++i) {
-        GY5(i) = kStations[i - 1].x;
-        t0014(i) = kStations[i - 1].y;
-        PointAt(GY5(i), t0014(i), 6, 3, 0.1f, 1);
+    for (const Station& s : kStations) {
+        PointAt(s.x, s.y, {.radius = 6, .colour = ink::emphasis, .xPerStep = 0.1f, .yPerStep = 1});
     }
     StepReveal();
-    Put(38, 30, 0, "点は、ほぼ1つの直線上に並んでいるから、");
-    Next(3, "yをxの1次関数とみなして、");
+    Put(38, 30, ink::text, "点は、ほぼ1つの直線上に並んでいるから、");
+    Next(ink::emphasis, "yをxの1次関数とみなして、");
     StepReveal();
-    LineOnPlane(4, 25, 0.1f, 1, -6, 23.7f, 3);
-    NewRow(50, 0, "グラフから");
+    LineOnPlane(4, 25, 0.1f, 1, -6, 23.7f, ink::emphasis);
+    NewRow(50, ink::text, "グラフから");
     StepReveal();
-    NewRow(50, 0, "x=2.8のときの");
-    NewRow(50, 0, "yの値を求める。");
+    NewRow(50, ink::text, "x=2.8のときの");
+    NewRow(50, ink::text, "yの値を求める。");
     StepReveal();
-    // The reading at 2.8 km: up from the x axis to the line, then across.
-    t0000 = 0.1f;
-    GGX = 1;
-    GY5(1) = TATE + NAKA * 2.8f / t0000;
-    t0014(1) = t0001;
-    GY5(2) = GY5(1);
-    t0014(2) = t0001 - NAKA * 6.9f / GGX;
-    GY5(3) = TATE;
-    t0014(3) = t0014(2);
-    ReadingArrow(GY5(1), t0014(1), GY5(2), t0014(2));
-    BigDot(GY5(2), t0014(2), 5);
+    // The reading at 2.8 km (28 grid steps of 0.1 km): up from the x axis to
+    // the line, then across to 6.9℃.
+    const Point onLine = OnPlane(28, 6.9f);
+    ReadingArrow(OnPlane(28, 0), onLine);
+    BigDot(onLine, ink::answer);
     StepReveal();
-    ReadingArrow(GY5(2), t0014(2), GY5(3), t0014(3));
+    ReadingArrow(onLine, OnPlane(0, 6.9f));
     StepReveal();
-    NewRow(50, 5, "およそ 7.0℃");
+    NewRow(50, ink::answer, "およそ 7.0℃");
     StepReveal();
-    NewRow(50, 3, "直線の式は、");
-    NewRow(50, 0, "y=-6x+23.7");
-    NewRow(50, 0, "x=2.8を代入して、");
-    NewRow(50, 0, "y=-6*2.8+23.7");
-    NewRow(50, 0, " =-16.8+23.7");
-    NewRow(50, 5, " =6.9");
+    NewRow(50, ink::emphasis, "直線の式は、");
+    NewRow(50, ink::text, "y=-6x+23.7");
+    NewRow(50, ink::text, "x=2.8を代入して、");
+    NewRow(50, ink::text, "y=-6*2.8+23.7");
+    NewRow(50, ink::text, " =-16.8+23.7");
+    NewRow(50, ink::answer, " =6.9");
 }
 
 }  // namespace lesson

@@ -1,5 +1,6 @@
 // Chapter 5: worked answers of the textbook's chapter exercises A (page 92).
 #include <array>
+#include <vector>
 
 #include "plover/plover_program.h"
 
@@ -7,125 +8,132 @@ namespace lesson {
 
 const Chapter<Plover> Plover::kExercisesA{
     .choices = "P92 章の問題A ①1,2　②3　③4　④5　⑤6　⑥終了",
-    .topics = {
-        &Plover::ExerciseA1and2Answers,
-        &Plover::ExerciseA3Answers,
-        &Plover::ExerciseA4Answers,
-        &Plover::ExerciseA5Answers,
-        &Plover::ExerciseA6Answers,
-    },
+    .topics =
+        {
+            &Plover::ExerciseA1and2Answers,
+            &Plover::ExerciseA3Answers,
+            &Plover::ExerciseA4Answers,
+            &Plover::ExerciseA5Answers,
+            &Plover::ExerciseA6Answers,
+        },
 };
 
 // ---- Exercises 1 and 2 -------------------------------------------------------------------
 
 void Plover::ExerciseA1and2Answers() {
-    TopicScreen(1760, 1800, 114);
+    TopicScreen(area::screen, 114);
     PenWidth(3);
     Cell(B1, B2_row, kPageCell, "P92 章の問題A");
     Cell(B1 - 76, B2_row + 60, kProblemCell, "1");
-    Put(B1 - 38, B2_row, 3, "(1)");
-    Next(0, "x=-3を代入して");
-    NewRow(50, 0, "y=-3*(-3)+5=9+5=");
-    Next(5, "14");
-    NewRow(50, 0, "x=2を代入して");
-    NewRow(50, 0, "y=-3*2+5=-6+5=");
-    Next(5, "-1");
-    NewRow(60, 3, "(2)", -38);
-    Next(0, "変化の割合が-3　だから");
-    NewRow(50, 0, "-3*5=");
-    Next(5, "-15");
+    Put(B1 - 38, B2_row, ink::emphasis, "(1)");
+    Next(ink::text, "x=-3を代入して");
+    NewRow(50, ink::text, "y=-3*(-3)+5=9+5=");
+    Next(ink::answer, "14");
+    NewRow(50, ink::text, "x=2を代入して");
+    NewRow(50, ink::text, "y=-3*2+5=-6+5=");
+    Next(ink::answer, "-1");
+    NewRow(60, ink::emphasis, "(2)", -38);
+    Next(ink::text, "変化の割合が-3　だから");
+    NewRow(50, ink::text, "-3*5=");
+    Next(ink::answer, "-15");
 
     StepReveal();
     B1 = 760;
     B2_row = 30;
     Cell(B1 - 76, B2_row + 60, kProblemCell, "2");
-    Next(3, "(1)");
-    Next(0, "傾き…");
-    Next(5, "3");
-    NewRow(60, 0, "切片…", 38);
-    Next(5, "1");
-    NewRow(60, 3, "(2)", -27);
-    Next(0, "傾き…");
-    Next(5, "-ﾀ1/2ﾀ");
-    NewRow(60, 0, "切片…", 38);
-    Next(5, "-3");
+    Next(ink::emphasis, "(1)");
+    Next(ink::text, "傾き…");
+    Next(ink::answer, "3");
+    NewRow(60, ink::text, "切片…", 38);
+    Next(ink::answer, "1");
+    NewRow(60, ink::emphasis, "(2)", -27);
+    Next(ink::text, "傾き…");
+    Next(ink::answer, "-ﾀ1/2ﾀ");
+    NewRow(60, ink::text, "切片…", 38);
+    Next(ink::answer, "-3");
 }
 
 // ---- Exercise 3 ----------------------------------------------------------------------------
 
 void Plover::ExerciseA3Answers() {
-    TopicScreen(1760, 1800, 76);
+    TopicScreen(area::screen, 76);
     PenWidth(5);
     PageHeading(B1, 30, "P92 章の問題A", 44, "3");
-    Put(B1 - 76, 90, 3, "(1)");
-    Next(3, "変化の割合がﾀ2/5ﾀ");
-    Next(0, "だから");
-    NewRow(70, 3, "求める式をy=ﾀ2/5ﾀx+b");
-    Next(0, "とする。");
-    NewRow(60, 0, "x=5,y=3を代入して");
-    NewRow(60, 0, "3=ﾀ2/5ﾀ*5+b=2+b");
-    NewRow(60, 0, "b=3-2=1");
-    NewRow(60, 5, "答 y=ﾀ2/5ﾀx+1");
-    NewRow(60, 3, "(2)", -76);
-    Next(3, "求める式をy=ax+b");
-    Next(0, "とする。");
-    NewRow(50, 0, "x=2,y=3とx=-5,y=-11を代入して");
+    Put(B1 - 76, 90, ink::emphasis, "(1)");
+    Next(ink::emphasis, "変化の割合がﾀ2/5ﾀ");
+    Next(ink::text, "だから");
+    NewRow(70, ink::emphasis, "求める式をy=ﾀ2/5ﾀx+b");
+    Next(ink::text, "とする。");
+    NewRow(60, ink::text, "x=5,y=3を代入して");
+    NewRow(60, ink::text, "3=ﾀ2/5ﾀ*5+b=2+b");
+    NewRow(60, ink::text, "b=3-2=1");
+    NewRow(60, ink::answer, "答 y=ﾀ2/5ﾀx+1");
+    NewRow(60, ink::emphasis, "(2)", -76);
+    Next(ink::emphasis, "求める式をy=ax+b");
+    Next(ink::text, "とする。");
+    NewRow(50, ink::text, "x=2,y=3とx=-5,y=-11を代入して");
     BracedSystem(B1, B2_row + 50, "3=2a+b…①", "-11=-5a+b…②");
 
     B1 = 760;
     B2_row = 30;
-    Put(B1, B2_row, 3, "①-②");
-    ColumnsAt(B1, B2_row + 50, "  3=2a+b", "-11=-5a+b", "-");
-    // The signs that change when ② is taken away, between the two rows.
-    Label(B1, B2_row - 25, 3, "+ +   +  -");
-    Put(GX5, B2_row + 50, 0, " 14=7a");
-    Put(GX5, B2_row + 50, 3, "  a=2");
-    NewRow(50, 3, "a=2 を①に代入して");
-    NewRow(50, 0, "3=2*2+b=4+b");
-    NewRow(50, 0, "b=3-4");
-    NewRow(50, 3, "b=-1");
-    NewRow(50, 5, "答 y=2x-1");
+    Put(B1, B2_row, ink::emphasis, "①-②");
+    const Columns columns = ColumnsAt(B1, B2_row + 50, "  3=2a+b", "-11=-5a+b", "-");
+    ColumnSigns(columns, "+ +   +  -");
+    Put(columns.column, B2_row + 50, ink::text, " 14=7a");
+    Put(columns.column, B2_row + 50, ink::emphasis, "  a=2");
+    NewRow(50, ink::emphasis, "a=2 を①に代入して");
+    NewRow(50, ink::text, "3=2*2+b=4+b");
+    NewRow(50, ink::text, "b=3-4");
+    NewRow(50, ink::emphasis, "b=-1");
+    NewRow(50, ink::answer, "答 y=2x-1");
 
     StepReveal();
-    TopicScreen(1760, 1800, 76);
+    TopicScreen(area::screen, 76);
     PenWidth(5);
     PageHeading(B1, 30, "P92 章の問題A", 44, "3");
-    Put(B1 - 76, 90, 3, "(3)");
-    Next(3, "傾きが-3");
-    Next(0, "だから");
-    NewRow(60, 3, "求める式をy=-3x+b");
-    Next(0, "とする。");
-    NewRow(60, 0, "x=-1,y=5を代入して");
-    NewRow(60, 0, "5=-3*(-1)+b=3+b");
-    NewRow(60, 0, "b=5-3=2");
-    NewRow(60, 5, "答 y=-3x+2");
+    Put(B1 - 76, 90, ink::emphasis, "(3)");
+    Next(ink::emphasis, "傾きが-3");
+    Next(ink::text, "だから");
+    NewRow(60, ink::emphasis, "求める式をy=-3x+b");
+    Next(ink::text, "とする。");
+    NewRow(60, ink::text, "x=-1,y=5を代入して");
+    NewRow(60, ink::text, "5=-3*(-1)+b=3+b");
+    NewRow(60, ink::text, "b=5-3=2");
+    NewRow(60, ink::answer, "答 y=-3x+2");
 }
 
 // ---- Exercise 4 ----------------------------------------------------------------------------
 
 void Plover::ExerciseA4Answers() {
-    TopicScreen(1760, 1800, 76);
+    TopicScreen(area::screen, 76);
     PenWidth(5);
     PageHeading(B1, 30, "P92 章の問題A", 44, "4");
-    Put(B1 - 38, 90, 3, "(1)");
-    Next(0, "x-2y+4=0 ");
-    NewRow(70, 3, "y=ﾀ1/2ﾀx+2");
-    NewRow(70, 3, "(2)", -38);
-    NewRow(50, 3, "y=-3");
-    NewRow(70, 3, "(3)", -38);
-    Next(0, "4x-6=0 ");
-    NewRow(50, 3, "x=ﾀ3/2ﾀ");
+    Put(B1 - 38, 90, ink::emphasis, "(1)");
+    Next(ink::text, "x-2y+4=0 ");
+    NewRow(70, ink::emphasis, "y=ﾀ1/2ﾀx+2");
+    NewRow(70, ink::emphasis, "(2)", -38);
+    NewRow(50, ink::emphasis, "y=-3");
+    NewRow(70, ink::emphasis, "(3)", -38);
+    Next(ink::text, "4x-6=0 ");
+    NewRow(50, ink::emphasis, "x=ﾀ3/2ﾀ");
 
-    PlaneAt(380, 100, -6, 6, -6, 6, 40, 14);
+    PlaneAt({.left = 380,
+             .top = 100,
+             .xFrom = -6,
+             .xTo = 6,
+             .yFrom = -6,
+             .yTo = 6,
+             .step = 40,
+             .gridColour = 14});
     // Each line ax+by=c over the whole x range, labelled at its end.
     struct Line {
         Num a, b, c, colour;
         std::string_view label;
     };
     static constexpr Line lines[3] = {
-        {1, -2, -4, 3, "(1)"},
-        {0, 1, -3, 5, "(2)"},
-        {4, 0, 6, 7, "(3)"},
+        {1, -2, -4, ink::emphasis, "(1)"},
+        {0, 1, -3, ink::answer, "(2)"},
+        {4, 0, 6, ink::heading, "(3)"},
     };
     for (const Line& line : lines) {
         XJ1 = -6;
@@ -138,87 +146,102 @@ void Plover::ExerciseA4Answers() {
 // ---- Exercise 5 ----------------------------------------------------------------------------
 
 void Plover::ExerciseA5Answers() {
-    TopicScreen(1760, 1800, 76);
+    TopicScreen(area::screen, 76);
     PenWidth(5);
     PageHeading(B1, 30, "P92 章の問題A", 44, "5");
-    PlaneAt(874, 100, -4, 5, -4, 6, 40, 14);
-    GraphOf(3, -2, 4, 0, "①", -162, -400);
+    PlaneAt({.left = 874,
+             .top = 100,
+             .xFrom = -4,
+             .xTo = 5,
+             .yFrom = -4,
+             .yTo = 6,
+             .step = 40,
+             .gridColour = 14});
+    GraphOf(3, -2, 4, ink::text, "①", -162, -400);
     XJ1 = -4;
     YJ1 = 5;
-    GraphOf(3, 1, -1, 0, "②", 0, 10);
-    Put(B1, 80, 0, "①の直線の式は");
-    NewRow(50, 0, "傾き");
-    Next(3, "-2, ");
-    Next(0, "切片");
-    Next(3, "4 ");
-    Next(0, "で、y=-2x+4");
+    GraphOf(3, 1, -1, ink::text, "②", 0, 10);
+    Put(B1, 80, ink::text, "①の直線の式は");
+    NewRow(50, ink::text, "傾き");
+    Next(ink::emphasis, "-2, ");
+    Next(ink::text, "切片");
+    Next(ink::emphasis, "4 ");
+    Next(ink::text, "で、y=-2x+4");
 
     StepReveal();
-    NewRow(50, 0, "②の直線の式は");
-    NewRow(50, 0, "傾き");
-    Next(3, "1, ");
-    Next(0, "切片");
-    Next(3, "-1 ");
-    Next(0, "で、y=x-1");
+    NewRow(50, ink::text, "②の直線の式は");
+    NewRow(50, ink::text, "傾き");
+    Next(ink::emphasis, "1, ");
+    Next(ink::text, "切片");
+    Next(ink::emphasis, "-1 ");
+    Next(ink::text, "で、y=x-1");
 
     StepReveal();
-    NewRow(50, 0, "");
-    t0014(1) = B2_row;
+    NewRow(50, ink::text, "");
+    const Num systemRow = B2_row;
     BracedSystem(B1, B2_row, "y=-2x+4…①", "y=x-1…②");
 
     StepReveal();
-    NewRow(50, 3, "①-②");
-    ColumnsAt(B1, B2_row + 50, "y=-2x+4", "y=  x-1", "-");
-    Label(B1, B2_row - 25, 3, "+-  -  +");
-    Put(GX5, B2_row + 50, 0, "0=-3x+5");
-    NewRow(60, 0, "3x=5");
-    Next(3, " x=ﾀ5/3ﾀ", 20);
+    NewRow(50, ink::emphasis, "①-②");
+    const Columns columns = ColumnsAt(B1, B2_row + 50, "y=-2x+4", "y=  x-1", "-");
+    ColumnSigns(columns, "+-  -  +");
+    Put(columns.column, B2_row + 50, ink::text, "0=-3x+5");
+    NewRow(60, ink::text, "3x=5");
+    Next(ink::emphasis, " x=ﾀ5/3ﾀ", 20);
 
     StepReveal();
     B1 = 418;
-    B2_row = t0014(1);
-    NewRow(20, 3, "x=ﾀ5/3ﾀ を②に代入して");
-    NewRow(70, 0, "y=ﾀ5/3ﾀ-1=ﾀ5/3ﾀ-ﾀ3/3ﾀ=");
-    Next(3, "ﾀ2/3ﾀ");
-    NewRow(70, 5, "答 (ﾀ5/3ﾀ,ﾀ2/3ﾀ)");
+    B2_row = systemRow;
+    NewRow(20, ink::emphasis, "x=ﾀ5/3ﾀ を②に代入して");
+    NewRow(70, ink::text, "y=ﾀ5/3ﾀ-1=ﾀ5/3ﾀ-ﾀ3/3ﾀ=");
+    Next(ink::emphasis, "ﾀ2/3ﾀ");
+    NewRow(70, ink::answer, "答 (ﾀ5/3ﾀ,ﾀ2/3ﾀ)");
 }
 
 // ---- Exercise 6 ----------------------------------------------------------------------------
 
 void Plover::ExerciseA6Answers() {
-    TopicScreen(1760, 1800, 76);
+    TopicScreen(area::screen, 76);
     PenWidth(5);
     PageHeading(B1, 30, "P92 章の問題A", 114, "6");
     // Five minutes per grid step across, one kilometre up.
-    PlaneAt(760, 50, 0, 55, 0, 9, 40, 10, -1, 5, 1);
+    PlaneAt({.left = 760,
+             .top = 50,
+             .xTo = 55,
+             .yTo = 9,
+             .step = 40,
+             .gridColour = 10,
+             .scaleNumbers = false,
+             .xPerStep = 5,
+             .yPerStep = 1});
     t0000 = 5;
     GGX = 1;
     LabelAxisScales();
     PlaneUnits(GY1 - 1.5f * NAGASA, t0001 + 32, "分", TATE - 60, ZX - 16, "km");
-    LineOnPlane(25, 9, 5, 1, 0.2f, 0, 0);
+    LineOnPlane(25, 9, 5, 1, 0.2f, 0, ink::text);
 
-    // Minutes and kilometres of the two movements' corners; point 4 is where
-    // they meet.
+    // Minutes and kilometres of the two movements' corners; the fourth is
+    // where they meet.
     static constexpr Num points[5][2] = {{25, 5}, {55, 7}, {20, 0}, {40, 6}, {50, 9}};
-    PlotPointTable(points, 0.01f, 5, 1);
+    const std::vector<Point> corners = PlotPoints(points, 0.01f, 5, 1);
     PenWidth(8);
-    Rt().line(GY5(1), t0014(1), GY5(2), t0014(2), 0);
+    Segment(corners[0], corners[1], ink::text);
 
     StepReveal();
-    Put(B1 - 57, B2_row + 70, 3, "(1)");
-    Next(0, "25分で5km進んだから ");
-    Next(3, "分速ﾀ1/5ﾀkm");
-    NewRow(60, 0, "ﾀ1/5ﾀ*60=12");
-    Next(5, "  時速12km");
+    Put(B1 - 57, B2_row + 70, ink::emphasis, "(1)");
+    Next(ink::text, "25分で5km進んだから ");
+    Next(ink::emphasis, "分速ﾀ1/5ﾀkm");
+    NewRow(60, ink::text, "ﾀ1/5ﾀ*60=12");
+    Next(ink::answer, "  時速12km");
 
     StepReveal();
-    Rt().line(GY5(3), t0014(3), GY5(5), t0014(5), 3);
+    Segment(corners[2], corners[4], ink::emphasis);
 
     StepReveal();
-    Put(B1 - 57, B2_row + 80, 3, "(2)");
-    Next(0, "グラフから ");
-    NewRow(60, 5, "10時40分");
-    NewRow(60, 5, "家から6kmの地点");
+    Put(B1 - 57, B2_row + 80, ink::emphasis, "(2)");
+    Next(ink::text, "グラフから ");
+    NewRow(60, ink::answer, "10時40分");
+    NewRow(60, ink::answer, "家から6kmの地点");
 }
 
 }  // namespace lesson

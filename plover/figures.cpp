@@ -1,16 +1,20 @@
-// Figures several Plover chapters draw: reading arrows, marking dots, lines and
-// the scaled unit labels of a plane.
+// Figures several Plover chapters draw: reading arrows, plotted points and the
+// crossing of two lines, lines and the scaled unit labels of a plane.
 #include "plover/plover_program.h"
 
 namespace lesson {
 
-void Plover::ReadingArrow(Num x1, Num y1, Num x2, Num y2) {
-    // The second pass draws the head at (x2, y2) again.
-    ArrowTo(x1, y1, x2, y2, 5, 16, 2);
+void Plover::ReadingArrow(Point from, Point to) {
+    // The second pass draws the head at `to` again.
+    ArrowTo(from.x, from.y, to.x, to.y, ink::answer, 16, 2);
 }
 
-void Plover::LineOnPlane(Num xTo, Num yTo, Num xPerStep, Num yPerStep, Num slope, Num intercept,
-                         Num colour, Num xFrom) {
+void Plover::Segment(Point from, Point to, Num colour) {
+    Rt().line(from.x, from.y, to.x, to.y, static_cast<int>(colour));
+}
+
+void Plover::LineOnPlane(Num xTo, Num yTo, Num xPerStep, Num yPerStep, Num slope, Num intercept, Num colour,
+                         Num xFrom) {
     // DrawAxes left the ranges as grid counts; the graph reads values.
     XJ1 = xFrom;
     YJ1 = xTo;
@@ -21,19 +25,27 @@ void Plover::LineOnPlane(Num xTo, Num yTo, Num xPerStep, Num yPerStep, Num slope
     GraphOf(3, slope, intercept, colour, "");
 }
 
-void Plover::PlotPointTable(std::span<const Num[2]> points, Num radius, Num xPerStep, Num yPerStep) {
-    for (std::size_t i = 1; i <= points.size(); ++i) {
-        GY5(i) = points[i - 1][0];
-        t0014(i) = points[i - 1][1];
+std::vector<Point> Plover::PlotPoints(std::span<const Num[2]> points, Num radius, Num xPerStep,
+                                      Num yPerStep) {
+    std::vector<Point> drawn;
+    for (const Num(&p)[2] : points) {
+        drawn.push_back(PointAt(p[0], p[1], {.radius = radius, .xPerStep = xPerStep, .yPerStep = yPerStep}));
     }
-    for (std::size_t i = 1; i <= points.size(); ++i) {
-        PointAt(GY5(i), t0014(i), radius, 0, xPerStep, yPerStep);
-        GY5(i) = HOUKOU;
-        t0014(i) = N2;
-    }
+    return drawn;
 }
 
-void Plover::BigDot(Num x, Num y, Num colour) { Rt().circle(x, y, 8, static_cast<int>(colour), 0, 0, true, -1); }
+Point Plover::Crossing(Point a1, Point a2, Point b1, Point b2) {
+    TAKASA = a1.x;
+    BX = a1.y;
+    YA = a2.x;
+    CX = a2.y;
+    CCC0 = b1.x;
+    HYOUJI = b1.y;
+    CY = b2.x;
+    AAAX = b2.y;
+    IntersectLines();
+    return {AY1, BY1};
+}
 
 void Plover::ScaledLabel(Num x, Num y, std::string_view text, Num down) {
     if (screenTextLog) screenTextLog->push_back({std::string(text), x, y, 0});

@@ -5,16 +5,17 @@ namespace lesson {
 Plover::Plover(rt::Runtime& runtime) : Lesson(runtime, "Plover") {}
 
 const MainMenu<Plover> Plover::kMainMenu{
-    .items = {
-        {"1　飲み物はいつまで冷たく保てる", &kCoolBag},
-        {"2　1次関数とみて", &kAltitude},
-        {"3　グラフの利用", &kFerryChart},
-        {"4　図形の問題", &kMovingPoint},
-        {"5　P92 章の問題A", &kExercisesA},
-        {"6　P93 章の問題B", &kExercisesB},
-        {"7　"},
-        {"8　終了"},
-    },
+    .items =
+        {
+            {"1　飲み物はいつまで冷たく保てる", &kCoolBag},
+            {"2　1次関数とみて", &kAltitude},
+            {"3　グラフの利用", &kFerryChart},
+            {"4　図形の問題", &kMovingPoint},
+            {"5　P92 章の問題A", &kExercisesA},
+            {"6　P93 章の問題B", &kExercisesB},
+            {"7　"},
+            {"8　終了"},
+        },
     .exitX = 44,
     .exitY = 540,
     .exitColour = ink::page,

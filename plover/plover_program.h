@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "lesson/lesson.h"
 
@@ -47,27 +48,29 @@ public:
     void DrawFerryChartGrid();
 
     // ---- Chapter 4: the moving point -----------------------------------
+    // A rectangle ABCD with P on its sides, as drawn on the screen.
+    struct MovingFigure {
+        Point a, b, c, d, p;
+    };
     void MovingPointQuestion();
     // P moves one step along A-B-C-D per key until the pupil presses 1.
     void AnimateMovingPoint();
-    // The three cases below the band top BX_cases; points 10(k-1)+1..+5 of
-    // figure k are its A, B, C, D and P.
-    void DrawMovingPointCases();
+    // The three cases below the band top BX_cases: P on AB, on BC, on CD.
+    std::array<MovingFigure, 3> DrawMovingPointCases();
     void MovingPointEquations();
     void MovingPointGraph();
     // The rectangle of the animation, lettered, with the triangle APD shaded
-    // at pen 7 (points 1-5 of GY5()/t0014()).
-    void DrawMovingRectangle();
+    // at pen 7.
+    void DrawMovingRectangle(const MovingFigure& figure);
     // The animation's first state: P 4 steps below A, the arc "xcm", "ycm^2".
-    void DrawAnimationFirstState();
-    // The dot P at point k in colour 3, its letter at P + (dx, dy).
-    void MarkPointP(int k, Num dx, Num dy);
-    // The closed polygon through points k of GY5()/t0014(), filled with 13
-    // and outlined in 0.
-    void ShadePolygon(std::initializer_list<int> points);
-    // DrawPolygon over points k of GY5()/t0014(), lettered from "A" at the
-    // letter distance P, pen 5, colour 0.
-    void LetteredPolygon(std::initializer_list<int> points);
+    void DrawAnimationFirstState(const MovingFigure& figure);
+    // The dot P in colour 3, its letter at P + (dx, dy).
+    void MarkPointP(Point p, Num dx, Num dy);
+    // The closed polygon through the corners, filled with 13 and outlined in 0.
+    void ShadePolygon(std::initializer_list<Point> corners);
+    // DrawPolygon over the corners, lettered from "A" at the letter distance
+    // P, pen 5, colour 0.
+    void LetteredPolygon(std::initializer_list<Point> corners);
     // The units cm and cm^2 at the ends of the axes of an area graph.
     void DrawAreaUnitLabels();
     // One straight piece y = ax + b of an area graph (y 0 to 7, one unit a
@@ -82,27 +85,41 @@ public:
     void ExerciseA6Answers();
 
     // ---- Chapter 6: exercises B ----------------------------------------
+    // A triangle ABC with P on its sides, as drawn on the screen.
+    struct TriangleFigure {
+        Point a, b, c, p;
+    };
     void ExerciseB1Answers();
     void ExerciseB2Answers();
-    void DrawExerciseB2Figure();
+    // P on AB, then P on BC.
+    std::array<TriangleFigure, 2> DrawExerciseB2Figure();
     void ExerciseB3Answers();
-    // The elements F1..F10 of exercise B3's figure, in the order given; P is
-    // labelled pLabel.
-    void DrawExerciseB3Figure(std::initializer_list<int> elements, std::string_view pLabel);
+    // The pieces of exercise B3's figure: the plane, the lines m and n, the
+    // dots A, B and P, the shaded triangle ABP, the values under A and B and
+    // the arc over AB.
+    enum class B3Piece { Plane, LineM, LineN, DotA, DotB, DotP, Shade, ValueA, ValueB, ArcAB };
+    // Where the dots A, B and P were drawn; a piece drawn later finds them here.
+    struct B3Points {
+        Point a, b, p;
+    };
+    // The pieces in the order given; P is labelled pLabel.
+    void DrawExerciseB3Figure(std::initializer_list<B3Piece> pieces, std::string_view pLabel,
+                              B3Points& points);
 
 protected:
     void ProgramMainMenu() override { RunMainMenu(*this, kMainMenu); }
 
 private:
     // ---- Chapter 1 --------------------------------------------------------
-    // The measurement table, left edge and top given, with five or six data
-    // columns; its geometry is kept in GY5(11..12) and t0014(11..13).
-    void CoolBagDataTable(Num left, Num top, int columns, std::string_view timeHead = "時間(分)",
+    // The measurement table with its top-left corner at `at`, with five or
+    // six data columns; the marks below take the same corner.
+    void CoolBagDataTable(Point at, int columns, std::string_view timeHead = "時間(分)",
                           std::string_view temperatureHead = "温度(℃)");
     // "100" in place of the "?" cell, in the answer colour.
-    void CoolBagAnswerCell();
-    // The dotted arc under data columns k and k+1 of the table last drawn.
-    void CoolBagArc(int k, std::string_view label, Num labelColour = 0, Num labelDown = 0);
+    void CoolBagAnswerCell(Point table);
+    // The dotted arc under data columns k and k+1 of the table.
+    void CoolBagArc(Point table, int k, std::string_view label, Num labelColour = ink::text,
+                    Num labelDown = 0);
     // The plane of minutes against degrees, numbered and with its units.
     void CoolBagPlane();
     void CoolBagPoint(int k);
@@ -111,8 +128,9 @@ private:
     // then the arrow down to the x axis.
     void CoolBagReadingAcross();
     void CoolBagReadingDown();
-    // The table method up to its fourth arc, the arcs labelled or not.
-    void CoolBagTableSteps(bool labelled);
+    // The table method up to its fourth arc, the arcs labelled or not;
+    // returns the table's corner.
+    Point CoolBagTableSteps(bool labelled);
     // The graph method up to the key after its fifth point.
     void CoolBagGraphSteps();
     void CoolBagHeading(std::string_view method);
@@ -123,18 +141,19 @@ private:
     void AltitudePlane(Num left, Num top, Num step);
 
     // ---- Shared by the chapters ---------------------------------------------
-    // A single-headed arrow from (x1,y1) to (x2,y2), head at the far end.
-    void ReadingArrow(Num x1, Num y1, Num x2, Num y2);
+    // A single-headed arrow from `from` to `to`, head at the far end.
+    void ReadingArrow(Point from, Point to);
+    // A straight line from `from` to `to` at the pen width in force.
+    void Segment(Point from, Point to, Num colour);
     // The unlabelled line y = slope*x + intercept over x xFrom..xTo of the
     // plane last drawn, whose y range is 0..yTo.
     void LineOnPlane(Num xTo, Num yTo, Num xPerStep, Num yPerStep, Num slope, Num intercept, Num colour,
                      Num xFrom = 0);
-    // Puts the values (x, y) of the points in GY5()/t0014() from element 1,
-    // plots each unlabelled in colour 0 and keeps its screen position there
-    // in place of its values.
-    void PlotPointTable(std::span<const Num[2]> points, Num radius, Num xPerStep, Num yPerStep);
-    // A filled dot of radius 8, drawn as PlotPoint draws its dots.
-    void BigDot(Num x, Num y, Num colour);
+    // Plots the value points (x, y) unlabelled in colour 0; returns where
+    // each was drawn, in the same order.
+    std::vector<Point> PlotPoints(std::span<const Num[2]> points, Num radius, Num xPerStep, Num yPerStep);
+    // Where the line through a1 and a2 crosses the line through b1 and b2.
+    Point Crossing(Point a1, Point a2, Point b1, Point b2);
     // A label drawn as scaled text in the font size in force, twice as wide
     // and `down` times as high.
     void ScaledLabel(Num x, Num y, std::string_view text, Num down = 1);

@@ -18,14 +18,14 @@ inline bool glyphAt(const std::vector<std::string>& lines, float x, float y, con
     return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) {
         const auto f = fields(l);
         return f.size() >= 11 && f[0] == "text" && std::abs(std::stof(f[1]) - x) < 0.1f &&
-               std::abs(std::stof(f[2]) - y) < 0.1f &&
-               f.back() == glyph;
+               std::abs(std::stof(f[2]) - y) < 0.1f && f.back() == glyph;
     });
 }
 
 // Dots of radius r in a colour whose centres lie in the box.
-inline std::vector<std::pair<float, float>> dotsIn(const std::vector<std::string>& lines, const std::string& r,
-                                            int colour, float x1, float x2, float y1, float y2) {
+inline std::vector<std::pair<float, float>> dotsIn(const std::vector<std::string>& lines,
+                                                   const std::string& r, int colour, float x1, float x2,
+                                                   float y1, float y2) {
     std::vector<std::pair<float, float>> out;
     for (const auto& l : lines) {
         const auto f = fields(l);

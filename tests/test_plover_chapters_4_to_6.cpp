@@ -49,20 +49,22 @@ INSTANTIATE_TEST_SUITE_P(
     Chapters4To6, PloverChapters4To6SubMenuRange,
     ::testing::Values(
         // Chapter 4: items 1 to 4.
-        ChoiceCase{"4", "0", ""}, ChoiceCase{"4", "5", ""}, ChoiceCase{"4", "-1", ""}, ChoiceCase{"4", "", ""},
-        ChoiceCase{"4", "5/0", ""}, ChoiceCase{"4", "4.5", ""}, ChoiceCase{"4", "4", "menu"},
+        ChoiceCase{"4", "0", ""}, ChoiceCase{"4", "5", ""}, ChoiceCase{"4", "-1", ""},
+        ChoiceCase{"4", "", ""}, ChoiceCase{"4", "5/0", ""}, ChoiceCase{"4", "4.5", ""},
+        ChoiceCase{"4", "4", "menu"},
         ChoiceCase{"4", "1", "長方形ABCDで、点PはAを出発して、辺B,Cを通ってDまで動きます。"},
         ChoiceCase{"4", "2.5", "(1)～(3)の場合に、yをxの式で表し、xの変域も求めよう。"},
         ChoiceCase{"4", "10/3", "(1)～(3)の場合をグラフに表そう。"},
         // Chapter 5: items 1 to 6.
-        ChoiceCase{"5", "0", ""}, ChoiceCase{"5", "7", ""}, ChoiceCase{"5", "-2", ""}, ChoiceCase{"5", "6.5", ""},
-        ChoiceCase{"5", "6", "menu"}, ChoiceCase{"5", "1", "x=-3を代入して"},
-        ChoiceCase{"5", "7/3", "変化の割合がﾀ2/5ﾀ"},
-        ChoiceCase{"5", "9/2", "①の直線の式は"}, ChoiceCase{"5", "5.9", "6"},
+        ChoiceCase{"5", "0", ""}, ChoiceCase{"5", "7", ""}, ChoiceCase{"5", "-2", ""},
+        ChoiceCase{"5", "6.5", ""}, ChoiceCase{"5", "6", "menu"}, ChoiceCase{"5", "1", "x=-3を代入して"},
+        ChoiceCase{"5", "7/3", "変化の割合がﾀ2/5ﾀ"}, ChoiceCase{"5", "9/2", "①の直線の式は"},
+        ChoiceCase{"5", "5.9", "6"},
         // Chapter 6: items 1 to 4.
-        ChoiceCase{"6", "0", ""}, ChoiceCase{"6", "5", ""}, ChoiceCase{"6", "9/2", ""}, ChoiceCase{"6", "0.5", ""},
-        ChoiceCase{"6", "", ""}, ChoiceCase{"6", "4", "menu"}, ChoiceCase{"6", "1", "y=x-6 とx軸上で交わる"},
-        ChoiceCase{"6", "2", "ycm^2"}, ChoiceCase{"6", "10/3", "3"}));
+        ChoiceCase{"6", "0", ""}, ChoiceCase{"6", "5", ""}, ChoiceCase{"6", "9/2", ""},
+        ChoiceCase{"6", "0.5", ""}, ChoiceCase{"6", "", ""}, ChoiceCase{"6", "4", "menu"},
+        ChoiceCase{"6", "1", "y=x-6 とx軸上で交わる"}, ChoiceCase{"6", "2", "ycm^2"},
+        ChoiceCase{"6", "10/3", "3"}));
 
 TEST(PloverChapters4To6, OnlyChapter4HasAGoalScreen) {
     PloverRun four(typed("4"));
@@ -134,12 +136,11 @@ INSTANTIATE_TEST_SUITE_P(
 // Chapters 4 to 6 from the main menu, every topic stepped to its end, then
 // the exit.
 std::string everyTopic() {
-    return typed("4") + typed("1") + "a" + steps(21) + " 1" + steps(4) + " " +
-           typed("2") + steps(13) + " " + typed("3") + steps(3) + " " + typed("4") +
-           typed("5") + typed("1") + "a " + typed("2") + "a " + typed("3") + typed("4") +
-           steps(4) + " " + typed("5") + steps(3) + " " + typed("6") + typed("6") +
-           typed("1") + steps(10) + " " + typed("2") + steps(3) + " " + typed("3") +
-           steps(30) + " " + typed("4") + typed("8");
+    return typed("4") + typed("1") + "a" + steps(21) + " 1" + steps(4) + " " + typed("2") + steps(13) + " " +
+           typed("3") + steps(3) + " " + typed("4") + typed("5") + typed("1") + "a " + typed("2") + "a " +
+           typed("3") + typed("4") + steps(4) + " " + typed("5") + steps(3) + " " + typed("6") + typed("6") +
+           typed("1") + steps(10) + " " + typed("2") + steps(3) + " " + typed("3") + steps(30) + " " +
+           typed("4") + typed("8");
 }
 
 TEST(PloverChapters4To6, EveryTextHasWholeMarkup) {

@@ -55,7 +55,7 @@ TEST(ExerciseA4, ThreeLinesOfWhichOneIsVertical) {
     EXPECT_TRUE(hasLine(lines, "line 680 580 680 100 7 0 -1 5"));
     EXPECT_TRUE(glyphAt(lines, 663, 56, "("));
     EXPECT_EQ(dotsIn(lines, "1", 5, 380, 860, 459.5f, 460.5f).size(),
-              dotsIn(lines, "1", 5, 0, 1400, 0, 720).size());  // y = -3 is flat
+              dotsIn(lines, "1", 5, 0, 1400, 0, 720).size());                     // y = -3 is flat
     EXPECT_FALSE(dotsIn(lines, "1", 3, 859.5f, 860.5f, 139.5f, 140.5f).empty());  // (6, 5)
     EXPECT_EQ(run.place("(2)"), "38 230 3");
     EXPECT_EQ(run.place("y=-3"), "76 280 3");
@@ -79,8 +79,9 @@ TEST(ExerciseB2, FiguresArcsAndTheGraphWithItsUnits) {
     // stop short of C.
     const auto pc = dotsIn(lines, "0.5", 5, 990, 1030, 120, 280);
     ASSERT_EQ(pc.size(), 23u);
-    EXPECT_GT(std::min_element(pc.begin(), pc.end(), [](auto a, auto b) { return a.second < b.second; })->second,
-              130.1f);
+    EXPECT_GT(
+        std::min_element(pc.begin(), pc.end(), [](auto a, auto b) { return a.second < b.second; })->second,
+        130.1f);
     // Screen 2: units in scaled strings and the two pieces meeting at (4, 6).
     EXPECT_TRUE(hasLine(lines, "text 921 434 2 1 0 ゴシック 30 0 0 ㎝"));
     EXPECT_TRUE(hasLine(lines, "text 576 166 2 1 0 ゴシック 30 0 0 ㎝"));
@@ -99,7 +100,8 @@ TEST(ExerciseB1, EliminationInColumnsWithTheSignRowBetween) {
     EXPECT_TRUE(glyphAt(lines, 814, 130, "2"));  // lower equation
     const bool rule = std::any_of(lines.begin(), lines.end(), [](const std::string& l) {
         const auto f = fields(l);
-        return f.size() == 9 && f[0] == "line" && f[1] == "787" && f[2] == "180" && f[4] == "180" && f[8] == "3";
+        return f.size() == 9 && f[0] == "line" && f[1] == "787" && f[2] == "180" && f[4] == "180" &&
+               f[8] == "3";
     });
     EXPECT_TRUE(rule);
     EXPECT_EQ(run.place("①-②"), "760 30 3");
@@ -148,7 +150,7 @@ TEST(ExerciseB3, FigureShadedUnderTheAxisAndBothScreensWorked) {
     const long fill = indexOf(lines, shade);
     ASSERT_GE(fill, 0);
     EXPECT_EQ(lines[fill + 1], "line 850 100 850 490 0 0 -1 3");
-    EXPECT_TRUE(glyphAt(lines, 760, 100, "n"));  // n's label at the plane's corner
+    EXPECT_TRUE(glyphAt(lines, 760, 100, "n"));                    // n's label at the plane's corner
     EXPECT_TRUE(hasLine(lines, "circle 970 460 6 3 0 0 1 -1 5"));  // Q
     // Line PQ only inside the plane's height, from (1,12) to (4.25,-1).
     const auto pq = dotsIn(lines, "1", 3, 760, 1210, 0, 720);

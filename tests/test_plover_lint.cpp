@@ -14,7 +14,7 @@ namespace {
 std::string everyTopic() {
     return "1 Enter 1 Enter" + steps(4) + " 2 Enter" + steps(17) + " 3 Enter" + steps(13) + " 4 Enter" +
            steps(13) + " 5 Enter" + steps(15) + " 6 Enter" + steps(6) + " 7 Enter" + steps(7) +
-           " 8 Enter" +  //
+           " 8 Enter" +                                                          //
            " 2 Enter 1 Enter" + steps(2) + " 2 Enter" + steps(8) + " 3 Enter" +  //
            " 3 Enter 1 Enter" + steps(18) + " 2 Enter" + steps(15) + " 3 Enter 8 Enter";
 }
@@ -38,9 +38,7 @@ TEST(PloverScreenTexts, EveryTextHasWholeMarkup) {
 
 // The same path through the replay tool: it runs to the program's own end
 // without entering the error handler.
-TEST(PloverReplay, EveryTopicToTheExit) {
-    EXPECT_EQ(replayFault("plover", everyTopic()), "");
-}
+TEST(PloverReplay, EveryTopicToTheExit) { EXPECT_EQ(replayFault("plover", everyTopic()), ""); }
 
 }  // namespace
 }  // namespace lesson::testing

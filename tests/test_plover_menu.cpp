@@ -24,10 +24,14 @@ const std::string kLaterLines[3] = {"①Q(1で次へ)　②式と変域　③グ
 std::string entryName(const std::string& typed) {
     std::string name;
     for (char c : typed) {
-        if (c == '/') name += "_over_";
-        else if (c == '.') name += "_point_";
-        else if (c == '-') name += "minus";
-        else name += c;
+        if (c == '/')
+            name += "_over_";
+        else if (c == '.')
+            name += "_point_";
+        else if (c == '-')
+            name += "minus";
+        else
+            name += c;
     }
     return name.empty() ? "empty" : name;
 }
@@ -59,19 +63,18 @@ TEST_P(PloverMenuDispatch, EachEntryLeadsToItsTarget) {
 
 INSTANTIATE_TEST_SUITE_P(
     TypedEntries, PloverMenuDispatch,
-    ::testing::Values(Entry{"1", Chapter1}, Entry{"2", Chapter2}, Entry{"3", Chapter3}, Entry{"1.5", Chapter1},
-                      Entry{"2/1", Chapter2},
+    ::testing::Values(Entry{"1", Chapter1}, Entry{"2", Chapter2}, Entry{"3", Chapter3},
+                      Entry{"1.5", Chapter1}, Entry{"2/1", Chapter2},
                       // Passes the range test on its value 1.5 and opens the number it begins with.
-                      Entry{"3/2", Chapter3},
-                      Entry{"4", Chapter4}, Entry{"5", Chapter5}, Entry{"6", Chapter6},
+                      Entry{"3/2", Chapter3}, Entry{"4", Chapter4}, Entry{"5", Chapter5},
+                      Entry{"6", Chapter6},
                       // 7 is the spare item; "7/2" and "7.5" are the spare item's.
-                      Entry{"7", Menu}, Entry{"7/2", Menu},
-                      Entry{"7.5", Menu},
+                      Entry{"7", Menu}, Entry{"7/2", Menu}, Entry{"7.5", Menu},
                       // Values within the range whose leading number names no item.
                       Entry{"9/2", Menu}, Entry{"-2/-1", Menu}, Entry{"20/4", Menu},
                       // Out of range, empty, and entries without a value.
-                      Entry{"", Menu}, Entry{"0", Menu}, Entry{"9", Menu}, Entry{"-3", Menu}, Entry{"-", Menu},
-                      Entry{"5/0", Menu}, Entry{"0/0", Menu},
+                      Entry{"", Menu}, Entry{"0", Menu}, Entry{"9", Menu}, Entry{"-3", Menu},
+                      Entry{"-", Menu}, Entry{"5/0", Menu}, Entry{"0/0", Menu},
                       // The exit.
                       Entry{"8", End}, Entry{"8.0", End}, Entry{"16/2", End}),
     [](const auto& info) { return entryName(info.param.typed); });
@@ -90,10 +93,17 @@ TEST(PloverMenu, EntriesAreTheEightItemsWithEveryChapterBuilt) {
 TEST(PloverMenu, ItemsHeadingAndPromptFirst) {
     PloverRun run("");
     EXPECT_EQ(run.place(kHeading), "264 30 15");
-    const char* items[8] = {"1　飲み物はいつまで冷たく保てる", "2　1次関数とみて", "3　グラフの利用",
-                            "4　図形の問題", "5　P92 章の問題A", "6　P93 章の問題B", "7　", "8　終了"};
+    const char* items[8] = {"1　飲み物はいつまで冷たく保てる",
+                            "2　1次関数とみて",
+                            "3　グラフの利用",
+                            "4　図形の問題",
+                            "5　P92 章の問題A",
+                            "6　P93 章の問題B",
+                            "7　",
+                            "8　終了"};
     for (int k = 1; k <= 8; ++k) {
-        EXPECT_EQ(run.place(items[k - 1]), "44 " + std::to_string(120 + 60 * (k - 1)) + (k % 2 ? " 13" : " 15"))
+        EXPECT_EQ(run.place(items[k - 1]),
+                  "44 " + std::to_string(120 + 60 * (k - 1)) + (k % 2 ? " 13" : " 15"))
             << items[k - 1];
     }
     // The prompt is drawn by the menu, then again by the number entry, at
@@ -155,7 +165,9 @@ INSTANTIATE_TEST_SUITE_P(
                       SubMenuCase{2, "3 . 5 Enter", 2, 1},
                       SubMenuCase{3, "4 Enter - 3 Enter 7 / 2 Enter", 4, 1}, SubMenuCase{3, "3 Enter", 1, 2},
                       SubMenuCase{3, "9 / 3 Enter", 1, 2}),
-    [](const auto& info) { return "Chapter" + std::to_string(info.param.chapter) + "Case" + std::to_string(info.index); });
+    [](const auto& info) {
+        return "Chapter" + std::to_string(info.param.chapter) + "Case" + std::to_string(info.index);
+    });
 
 // A choice that is not whole opens the item of its whole part.
 TEST(PloverChapterFrames, NonWholeChoicesOpenTheirWholePart) {

@@ -58,16 +58,18 @@ TEST_P(MovingPointAnimation, FrameShowsPAndItsLetterWhereTheStepPutsThem) {
     EXPECT_EQ(run.count("1で次へ:他のキーで動く"), fr.moves + 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Positions, MovingPointAnimation,
-    ::testing::Values(Frame{0, 200, 230, 155, 208}, Frame{1, 200, 275, 155, 253}, Frame{5, 200, 455, 155, 433},
-                      Frame{6, 200, 500, 155, 478}, Frame{7, 245, 500, 231, 518}, Frame{10, 380, 500, 366, 518},
-                      Frame{14, 560, 500, 546, 518}, Frame{15, 560, 455, 578, 433},
-                      Frame{19, 560, 275, 578, 253}, Frame{20, 560, 230, 578, 208},
-                      // After D, A again: the positions repeat every 21 keys.
-                      Frame{21, 200, 230, 155, 208}, Frame{22, 200, 275, 155, 253},
-                      Frame{35, 560, 500, 546, 518}, Frame{42, 200, 230, 155, 208}),
-    [](const auto& info) { return "after" + std::to_string(info.param.moves) + "keys"; });
+INSTANTIATE_TEST_SUITE_P(Positions, MovingPointAnimation,
+                         ::testing::Values(Frame{0, 200, 230, 155, 208}, Frame{1, 200, 275, 155, 253},
+                                           Frame{5, 200, 455, 155, 433}, Frame{6, 200, 500, 155, 478},
+                                           Frame{7, 245, 500, 231, 518}, Frame{10, 380, 500, 366, 518},
+                                           Frame{14, 560, 500, 546, 518}, Frame{15, 560, 455, 578, 433},
+                                           Frame{19, 560, 275, 578, 253}, Frame{20, 560, 230, 578, 208},
+                                           // After D, A again: the positions repeat every 21 keys.
+                                           Frame{21, 200, 230, 155, 208}, Frame{22, 200, 275, 155, 253},
+                                           Frame{35, 560, 500, 546, 518}, Frame{42, 200, 230, 155, 208}),
+                         [](const auto& info) {
+                             return "after" + std::to_string(info.param.moves) + "keys";
+                         });
 
 TEST(MovingPointAnimation, FirstStateShowsPFourStepsBelowAWithArcAndArea) {
     PloverRun run("", &Plover::MovingPointQuestion);
@@ -180,7 +182,9 @@ TEST(MovingPointGraph, ThreePiecesAndUnitLabels) {
     EXPECT_TRUE(hasLine(lines, "text 630 106 2 2 0 ゴシック 16 0 0 2"));
     EXPECT_EQ(run.place("(2)PがBC上"), "38 180 3");
     EXPECT_EQ(run.place("y=20-2x(7≦x≦10)"), "114 330 0");
-    auto dotNear = [&](float x, float y) { return !dotsIn(lines, "1", 5, x - 0.5f, x + 0.5f, y - 0.5f, y + 0.5f).empty(); };
+    auto dotNear = [&](float x, float y) {
+        return !dotsIn(lines, "1", 5, x - 0.5f, x + 0.5f, y - 0.5f, y + 0.5f).empty();
+    };
     for (auto [x, y] : {std::pair{646.f, 380.f}, {766.f, 140.f}, {926.f, 140.f}, {1046.f, 380.f}})
         EXPECT_TRUE(dotNear(x, y)) << x << ' ' << y;
     EXPECT_TRUE(dotsIn(lines, "1", 5, 1047, 1400, 0, 720).empty());  // nothing beyond x = 10

@@ -91,20 +91,20 @@ TEST_P(PloverTopic, SameScreenWhateverRanBefore) {
     EXPECT_EQ(firstDifference(fresh, afterOthers, kTopicClear), "") << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Chapters1To3, PloverTopic,
-    ::testing::Values(TopicCase{"CoolBagQuestion", &Plover::CoolBagQuestion, 4},
-                      TopicCase{"CoolBagTableMethod", &Plover::CoolBagTableMethod, 17},
-                      TopicCase{"CoolBagGraphMethod", &Plover::CoolBagGraphMethod, 13},
-                      TopicCase{"CoolBagEquationMethod", &Plover::CoolBagEquationMethod, 13},
-                      TopicCase{"CoolBagSummary", &Plover::CoolBagSummary, 15},
-                      TopicCase{"CoolBagTableHint", &Plover::CoolBagTableHint, 6},
-                      TopicCase{"CoolBagGraphHint", &Plover::CoolBagGraphHint, 7},
-                      TopicCase{"AltitudeQuestion", &Plover::AltitudeQuestion, 2},
-                      TopicCase{"AltitudeAnswer", &Plover::AltitudeAnswer, 8},
-                      TopicCase{"FerryChartQuestion", &Plover::FerryChartQuestion, 18},
-                      TopicCase{"FerryChartExercise", &Plover::FerryChartExercise, 15}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Chapters1To3, PloverTopic,
+                         ::testing::Values(TopicCase{"CoolBagQuestion", &Plover::CoolBagQuestion, 4},
+                                           TopicCase{"CoolBagTableMethod", &Plover::CoolBagTableMethod, 17},
+                                           TopicCase{"CoolBagGraphMethod", &Plover::CoolBagGraphMethod, 13},
+                                           TopicCase{"CoolBagEquationMethod", &Plover::CoolBagEquationMethod,
+                                                     13},
+                                           TopicCase{"CoolBagSummary", &Plover::CoolBagSummary, 15},
+                                           TopicCase{"CoolBagTableHint", &Plover::CoolBagTableHint, 6},
+                                           TopicCase{"CoolBagGraphHint", &Plover::CoolBagGraphHint, 7},
+                                           TopicCase{"AltitudeQuestion", &Plover::AltitudeQuestion, 2},
+                                           TopicCase{"AltitudeAnswer", &Plover::AltitudeAnswer, 8},
+                                           TopicCase{"FerryChartQuestion", &Plover::FerryChartQuestion, 18},
+                                           TopicCase{"FerryChartExercise", &Plover::FerryChartExercise, 15}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---- A table with arcs and an answer cell: the table method ------------------------------
 
@@ -280,8 +280,10 @@ TEST(FerryChartQuestion, ChartRunsAndCrossings) {
     EXPECT_TRUE(hasLine(lines, "circle 864 510 8 3 0 0 1 -1 4"));
 
     // The crossings with the two jetfoils coming the other way.
-    auto crossing = [](double ax, double ay, double bx, double by, double cx, double cy, double dx, double dy) {
-        const double t = ((cx - ax) * (dy - cy) - (cy - ay) * (dx - cx)) / ((bx - ax) * (dy - cy) - (by - ay) * (dx - cx));
+    auto crossing = [](double ax, double ay, double bx, double by, double cx, double cy, double dx,
+                       double dy) {
+        const double t =
+            ((cx - ax) * (dy - cy) - (cy - ay) * (dx - cx)) / ((bx - ax) * (dy - cy) - (by - ay) * (dx - cx));
         return std::pair<double, double>{ax + t * (bx - ax), ay + t * (by - ay)};
     };
     const auto first = crossing(414, 270, 864, 510, 444, 510, 639, 270);
@@ -332,7 +334,13 @@ TEST(DrawFerryChartGrid, LeavesThePlaneStateForPlotPoint) {
         EXPECT_EQ(p.GX3, p.t0001);
         EXPECT_EQ(p.NAGASA, step < 40 ? 26 : 30);
         EXPECT_EQ(run.runtime->drawWidth(), 4);
-        for (int h = 1; h <= 6; ++h) EXPECT_EQ(p.A1_s(h), std::to_string(10 + h) + "時");
+        // The hours 11時 .. 16時, one every six grid steps from the origin.
+        for (int h = 1; h <= 6; ++h) {
+            const auto hour = run.drawn(std::to_string(10 + h) + "時");
+            ASSERT_EQ(hour.size(), 1u) << h;
+            EXPECT_EQ(hour[0].x, 114 + 6 * step * static_cast<float>(h - 1) - 2 * p.NAGASA) << h;
+            EXPECT_EQ(hour[0].y, 270 + 8 * step + 30) << h;
+        }
         // "300" centred under the right edge, moved left by one and a half sizes.
         const auto minutes = run.drawn("300");
         ASSERT_EQ(minutes.size(), 1u);
