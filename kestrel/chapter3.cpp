@@ -60,26 +60,26 @@ void Kestrel::RevealStepByOneValues(int b) {
 }
 
 void Kestrel::StepByOneTopic() {
-    TopicScreen(1600, 1800, 38);
+    TopicScreen(area::wide, 38);
     PenWidth(5);
-    Put(38, 30, 7, "P62 xの値が増加するとき、yの値の変化は？");
-    NewRow(50, 3, "y=2x+3 では");
+    Put(38, 30, ink::heading, "P62 xの値が増加するとき、yの値の変化は？");
+    NewRow(50, ink::emphasis, "y=2x+3 では");
     StepByOneTable(B2_row);
     StepReveal();
     RevealStepByOneValues(3);
     StepReveal();
-    NewRow(80, 0, "xの値が1ずつ増加するとき、yの値はどうなりますか。");
+    NewRow(80, ink::text, "xの値が1ずつ増加するとき、yの値はどうなりますか。");
     StepReveal();
-    NewRow(50, 5, "2ずつ増加する。");
+    NewRow(50, ink::answer, "2ずつ増加する。");
     StepReveal();
-    NewRow(50, 3, "y=2x では");
+    NewRow(50, ink::emphasis, "y=2x では");
     StepByOneTable(B2_row);
     StepReveal();
     RevealStepByOneValues(0);
     StepReveal();
-    NewRow(60, 5, "2ずつ増加する。");
+    NewRow(60, ink::answer, "2ずつ増加する。");
     StepReveal();
-    NewRow(60, 0, "xの増加量がいろいろな場合を調べてみよう。");
+    NewRow(60, ink::text, "xの増加量がいろいろな場合を調べてみよう。");
 }
 
 // y=2x+3 for x from -4 to 4 between "…" columns; the x row 100 below the
@@ -123,33 +123,33 @@ void Kestrel::StepTableArcs(int step, int arcs, Num dotDegrees, std::string_view
 }
 
 void Kestrel::StepByTwoThreeTopic() {
-    TopicScreen(1600, 1800, 38);
+    TopicScreen(area::wide, 38);
     PenWidth(5);
-    Put(38, 30, 3, "y=2x+3 で");
-    Next(7, "xの値が増加するとき、yの値の変化は？");
+    Put(38, 30, ink::emphasis, "y=2x+3 で");
+    Next(ink::heading, "xの値が増加するとき、yの値の変化は？");
 
     StepTable(B2_row);
     const Num sideX = GY5(23) + 27;
-    Put(sideX, t0014(11), 0, "①xの値が2ずつ");
-    Put(sideX, B2_row + 50, 0, "　増加するとき");
+    Put(sideX, t0014(11), ink::text, "①xの値が2ずつ");
+    Put(sideX, B2_row + 50, ink::text, "　増加するとき");
     StepReveal();
     StepTableArcs(2, 4, 10, "2", "4");
     StepReveal();
-    Put(sideX, B2_row + 50, 5, "4ずつ増加する。");
+    Put(sideX, B2_row + 50, ink::answer, "4ずつ増加する。");
     StepReveal();
 
     StepTable(B2_row);
-    Put(sideX, t0014(11), 0, "②xの値が3ずつ");
-    Put(sideX, B2_row + 50, 0, "　増加するとき");
+    Put(sideX, t0014(11), ink::text, "②xの値が3ずつ");
+    Put(sideX, B2_row + 50, ink::text, "　増加するとき");
     StepReveal();
     StepTableArcs(3, 3, 7, "3", "6");
     StepReveal();
-    Put(sideX, B2_row + 50, 5, "6ずつ増加する。");
+    Put(sideX, B2_row + 50, ink::answer, "6ずつ増加する。");
 
     StepReveal();
-    NewRow(90, 3, "ﾀyの増加量/xの増加量ﾀは？", 40);
+    NewRow(90, ink::emphasis, "ﾀyの増加量/xの増加量ﾀは？", 40);
     StepReveal();
-    Next(5, "どちらも2", 20);
+    Next(ink::answer, "どちらも2", 20);
 }
 
 // ---- Worked answers with a value table ------------------------------------------------
@@ -179,27 +179,27 @@ void Kestrel::ValueIntoCell(int column, std::string_view value) {
 
 // The increases at the arrow column: x 20 above the x row, y 25 into the y row.
 void Kestrel::IncreaseLabels(Num xDx, std::string_view xIncrease, Num yDx, std::string_view yIncrease) {
-    Label(GY5(13) + xDx, t0014(11) - 20, 5, xIncrease);
-    Label(GY5(13) + yDx, t0014(12) + 25, 5, yIncrease);
+    Label(GY5(13) + xDx, t0014(11) - 20, ink::answer, xIncrease);
+    Label(GY5(13) + yDx, t0014(12) + 25, ink::answer, yIncrease);
 }
 
 void Kestrel::RateExercise1() {
-    TopicScreen(1320, 1300, 38);
+    TopicScreen(area::text, 38);
     PenWidth(5);
-    Put(38, 30, 3, "問1 y=-3x-2");
-    NewRow(50, 3, "(1)");
-    Next(0, "xが4から6まで");
-    NewRow(70, 3, "<解答>");
+    Put(38, 30, ink::emphasis, "問1 y=-3x-2");
+    NewRow(50, ink::emphasis, "(1)");
+    Next(ink::text, "xが4から6まで");
+    NewRow(70, ink::emphasis, "<解答>");
     AnswerTable(B2_row + 30, "4", "6", 3);
     StepReveal();
-    NewRow(70, 0, "x=4のとき y=-3*4-2=");
+    NewRow(70, ink::text, "x=4のとき y=-3*4-2=");
     StepReveal();
-    Next(3, "-14");
+    Next(ink::emphasis, "-14");
     ValueIntoCell(1, "-14");
     StepReveal();
-    NewRow(50, 0, "x=6のとき y=-3*6-2=");
+    NewRow(50, ink::text, "x=6のとき y=-3*6-2=");
     StepReveal();
-    Next(3, "-20");
+    Next(ink::emphasis, "-20");
     ValueIntoCell(3, "-20");
     StepReveal();
     Exercise1Rate(" ﾀ-20-(-14)/6-4ﾀ", "=ﾀ-20+14/6-4ﾀ", "=ﾀ-6/2ﾀ=", "2", "-6");
@@ -207,21 +207,21 @@ void Kestrel::RateExercise1() {
     StepReveal();
     B1 = 646;
     B2_row = 30;
-    Put(646, 30, 3, "(2)");
-    Next(0, "xが-6から-2まで");
-    NewRow(70, 3, "<解答>");
+    Put(646, 30, ink::emphasis, "(2)");
+    Next(ink::text, "xが-6から-2まで");
+    NewRow(70, ink::emphasis, "<解答>");
     AnswerTable(B2_row, "-6", "-2", 3);
     StepReveal();
-    NewRow(60, 0, "x=-6のとき");
-    NewRow(50, 0, "y=-3*(-6)-2=", 40);
+    NewRow(60, ink::text, "x=-6のとき");
+    NewRow(50, ink::text, "y=-3*(-6)-2=", 40);
     StepReveal();
-    Next(3, "16");
+    Next(ink::emphasis, "16");
     ValueIntoCell(1, "16");
     StepReveal();
-    NewRow(50, 0, "x=-2のとき ");
-    NewRow(50, 0, "y=-3*(-2)-2=", 40);
+    NewRow(50, ink::text, "x=-2のとき ");
+    NewRow(50, ink::text, "y=-3*(-2)-2=", 40);
     StepReveal();
-    Next(3, "4");
+    Next(ink::emphasis, "4");
     ValueIntoCell(3, "4");
     Exercise1Rate(" ﾀ4-16/-2-(-6)ﾀ", "=ﾀ-12/-2+6ﾀ", "=ﾀ-12/4ﾀ=", "4", "-12");
 }
@@ -230,20 +230,20 @@ void Kestrel::RateExercise1() {
 // resolved, then reduced to its value with the increases at the arrows.
 void Kestrel::Exercise1Rate(std::string_view differences, std::string_view resolved, std::string_view reduced,
                             std::string_view xIncrease, std::string_view yIncrease) {
-    NewRow(50, 0, "だから、", 38);
-    Next(3, " 変化の割合は");
+    NewRow(50, ink::text, "だから、", 38);
+    Next(ink::emphasis, " 変化の割合は");
     StepReveal();
-    NewRow(70, 0, differences);
+    NewRow(70, ink::text, differences);
     StepReveal();
-    Next(0, resolved);
+    Next(ink::text, resolved);
     StepReveal();
-    NewRow(70, 0, reduced);
-    Next(5, "-3");
+    NewRow(70, ink::text, reduced);
+    Next(ink::answer, "-3");
     IncreaseLabels(30, xIncrease, 15, yIncrease);
 }
 
 void Kestrel::InverseRateTopic() {
-    TopicScreen(1320, 1300, 38);
+    TopicScreen(area::text, 38);
     PenWidth(3);
     // Each half: y=24/x at both ends of its interval, then the rate.
     struct Half {
@@ -255,55 +255,55 @@ void Kestrel::InverseRateTopic() {
         {38, "(1)", "xが2から6まで", "2", "6", "12", "4", "=ﾀ4-12/6-2ﾀ", "=ﾀ-8/4ﾀ=", "-2", "4", "-8"},
         {646, "(2)", "xが4から8まで", "4", "8", "6", "3", "=ﾀ3-6/8-4ﾀ", "=ﾀ-3/4ﾀ=", "-ﾀ3/4ﾀ", "4", "-3"},
     };
-    Put(38, 30, 7, "問4 y=ﾀ24/xﾀ");
+    Put(38, 30, ink::heading, "問4 y=ﾀ24/xﾀ");
     for (const Half& h : halves) {
         if (&h == &halves[0]) {
-            Next(3, h.label);
+            Next(ink::emphasis, h.label);
         } else {
             StepReveal();
-            Put(h.margin, 30, 3, h.label);
+            Put(h.margin, 30, ink::emphasis, h.label);
         }
         B1 = h.margin;
-        Next(0, h.interval);
-        NewRow(70, 3, "<解答>");
+        Next(ink::text, h.interval);
+        NewRow(70, ink::emphasis, "<解答>");
         AnswerTable(B2_row + 30, h.from, h.to, 3);
         for (int end = 0; end < 2; ++end) {
             const std::string x(end == 0 ? h.from : h.to);
             const std::string_view y = end == 0 ? h.yFrom : h.yTo;
             StepReveal();
-            NewRow(end == 0 ? 70 : 80, 0, "x=" + x + "のとき y=");
+            NewRow(end == 0 ? 70 : 80, ink::text, "x=" + x + "のとき y=");
             StepReveal();
-            Next(0, "ﾀ24/" + x + "ﾀ=");
-            Next(3, y);
+            Next(ink::text, "ﾀ24/" + x + "ﾀ=");
+            Next(ink::emphasis, y);
             ValueIntoCell(end == 0 ? 1 : 3, y);
         }
         StepReveal();
-        NewRow(60, 0, "だから、", 38);
-        NewRow(50, 3, " 変化の割合");
+        NewRow(60, ink::text, "だから、", 38);
+        NewRow(50, ink::emphasis, " 変化の割合");
         StepReveal();
-        NewRow(70, 0, h.differences);
+        NewRow(70, ink::text, h.differences);
         StepReveal();
-        Next(0, h.evaluated);
+        Next(ink::text, h.evaluated);
         StepReveal();
-        Next(5, h.rate);
+        Next(ink::answer, h.rate);
         IncreaseLabels(30, h.xIncrease, 15, h.yIncrease);
     }
     StepReveal();
-    Put(120, B2_row + 60, 7, "反比例では、変化の割合が一定ではない。");
+    Put(120, B2_row + 60, ink::heading, "反比例では、変化の割合が一定ではない。");
 }
 
 // ---- Worked examples on random intervals ----------------------------------------------
 
 void Kestrel::RateOfChangeTopic() {
     RateExamplesThenKey(1);
-    Next(5, "変化の割合=ﾀyの増加量/xの増加量ﾀ　(一定)", 40);
+    Next(ink::answer, "変化の割合=ﾀyの増加量/xの増加量ﾀ　(一定)", 40);
     StepReveal();
-    Put(480, 600, 7, "教科書P64 問1　をしなさい。");
+    Put(480, 600, ink::heading, "教科書P64 問1　をしなさい。");
 }
 
 void Kestrel::VaryCoefficientsTopic() {
     RateExamplesThenKey(0);
-    Next(5, "変化の割合は、xの係数に等しい。", 40);
+    Next(ink::answer, "変化の割合は、xの係数に等しい。", 40);
 }
 
 // The worked examples in a mode (1: y=2x+3, 0: random a and b) from a clear
@@ -374,66 +374,66 @@ void Kestrel::RateExample(RateDraw drawn) {
     B2_row = HENK1;
     ClearBox(1320, 1300);
 
-    Put(B1, B2_row, 0, "例 1次関数 ");
-    Next(3, "y=" + A1_s(11) + "x" + A1_s(12));
-    Next(0, "で、xが");
-    Next(3, TITLE_s(1));
-    Next(0, "から");
-    Next(3, TITLE_s(2));
-    Next(0, "まで増加するとき");
-    NewRow(90, 3, "ﾀyの増加量/xの増加量ﾀ", 40);
-    Next(3, "を求めなさい。", 40);
+    Put(B1, B2_row, ink::text, "例 1次関数 ");
+    Next(ink::emphasis, "y=" + A1_s(11) + "x" + A1_s(12));
+    Next(ink::text, "で、xが");
+    Next(ink::emphasis, TITLE_s(1));
+    Next(ink::text, "から");
+    Next(ink::emphasis, TITLE_s(2));
+    Next(ink::text, "まで増加するとき");
+    NewRow(90, ink::emphasis, "ﾀyの増加量/xの増加量ﾀ", 40);
+    Next(ink::emphasis, "を求めなさい。", 40);
     AnswerTable(B2_row, TITLE_s(1), TITLE_s(2), 0);
 
     // y at each end by substitution, written into the table as it is found.
     for (int end = 1; end <= 2; ++end) {
         StepReveal();
-        NewRow(end == 1 ? 70 : 50, 0, "x=" + TITLE_s(end) + "のとき y=");
+        NewRow(end == 1 ? 70 : 50, ink::text, "x=" + TITLE_s(end) + "のとき y=");
         StepReveal();
-        Next(0, A1_s(1) + "*" + TITLE_s(10 + end) + A1_s(12) + "=");
+        Next(ink::text, A1_s(1) + "*" + TITLE_s(10 + end) + A1_s(12) + "=");
         StepReveal();
-        Next(0, A1_s(6 + end) + A1_s(12) + "=");
-        Next(3, A1_s(2 + end));
+        Next(ink::text, A1_s(6 + end) + A1_s(12) + "=");
+        Next(ink::emphasis, A1_s(2 + end));
         ValueIntoCell(end == 1 ? 1 : 3, A1_s(2 + end));
     }
     StepReveal();
-    NewRow(50, 0, "だから、", 114);
+    NewRow(50, ink::text, "だから、", 114);
 
     // Each increase: the later value minus the earlier, a negative earlier
     // value subtracted as its size added.
     StepReveal();
-    NewRow(50, 0, "xの増加量は、");
+    NewRow(50, ink::text, "xの増加量は、");
     StepReveal();
-    Next(0, TITLE_s(2) + "-" + TITLE_s(11) + "=");
+    Next(ink::text, TITLE_s(2) + "-" + TITLE_s(11) + "=");
     StepReveal();
-    if (x1 < 0) Next(0, TITLE_s(2) + "+" + TITLE_s(3) + "=");
-    Next(3, A1_s(5));
-    Label(GY5(13) + 20, t0014(11) - 20, 5, A1_s(5));
+    if (x1 < 0) Next(ink::text, TITLE_s(2) + "+" + TITLE_s(3) + "=");
+    Next(ink::emphasis, A1_s(5));
+    Label(GY5(13) + 20, t0014(11) - 20, ink::answer, A1_s(5));
     StepReveal();
-    NewRow(50, 0, "yの増加量は、");
+    NewRow(50, ink::text, "yの増加量は、");
     StepReveal();
-    Next(0, A1_s(4) + "-" + A1_s(13) + "=");
+    Next(ink::text, A1_s(4) + "-" + A1_s(13) + "=");
     StepReveal();
-    if (T(3) < 0) Next(0, A1_s(4) + "+" + A1_s(9) + "=");
-    Next(3, A1_s(6));
-    Label(GY5(13) + 20, t0014(12) + 25, 5, A1_s(6));
+    if (T(3) < 0) Next(ink::text, A1_s(4) + "+" + A1_s(9) + "=");
+    Next(ink::emphasis, A1_s(6));
+    Label(GY5(13) + 20, t0014(12) + 25, ink::answer, A1_s(6));
 
     StepReveal();
-    NewRow(90, 3, "ﾀyの増加量/xの増加量ﾀ=", 40);
+    NewRow(90, ink::emphasis, "ﾀyの増加量/xの増加量ﾀ=", 40);
     StepReveal();
-    Next(0, "ﾀ" + A1_s(6) + "/" + A1_s(5) + "ﾀ=");
+    Next(ink::text, "ﾀ" + A1_s(6) + "/" + A1_s(5) + "ﾀ=");
     StepReveal();
-    Next(5, A1_s(1));
+    Next(ink::answer, A1_s(1));
 }
 
 // ---- The rate of change of y=ax+b, with practice -----------------------------------------
 
 void Kestrel::RateEqualsSlopeTopic() {
     FramedScreen(area::screen, 570, 275, "<１次関数の変化の割合>");
-    NewRow(50, 0, "１次関数　y=ax+b　では、");
-    NewRow(50, 3, "変化の割合は");
-    Next(5, "一定で、aに等しい。");
-    NewRow(70, 5, "変化の割合=ﾀyの増加量/xの増加量ﾀ=a");
+    NewRow(50, ink::text, "１次関数　y=ax+b　では、");
+    NewRow(50, ink::emphasis, "変化の割合は");
+    Next(ink::answer, "一定で、aに等しい。");
+    NewRow(70, ink::answer, "変化の割合=ﾀyの増加量/xの増加量ﾀ=a");
     StepReveal();
     PenWidth(5);
     AA2 = 40;
@@ -444,42 +444,42 @@ void Kestrel::RateEqualsSlopeTopic() {
     });
 
     StepReveal();
-    NewRow(50, 3, "yの増加量=a*(xの増加量)");
-    NewRow(50, 0, "yの増加量=" + A1_s(1) + "*" + TITLE_s(1) + "=" + A1_s(3));
+    NewRow(50, ink::emphasis, "yの増加量=a*(xの増加量)");
+    NewRow(50, ink::text, "yの増加量=" + A1_s(1) + "*" + TITLE_s(1) + "=" + A1_s(3));
     StepReveal();
 
     // Textbook page 64, questions 2 and 3, in the right-hand column.
     B1 = 646;
     B2_row = 30;
-    Put(646, 30, 3, "教科書P64 問2 をしなさい。");
+    Put(646, 30, ink::emphasis, "教科書P64 問2 をしなさい。");
     StepReveal();
-    NewRow(50, 0, "(1)変化の割合…");
+    NewRow(50, ink::text, "(1)変化の割合…");
     StepReveal();
-    Next(5, "3");
+    Next(ink::answer, "3");
     StepReveal();
-    NewRow(50, 0, "yの増加量=", 76);
+    NewRow(50, ink::text, "yの増加量=", 76);
     StepReveal();
-    Next(0, "3*4=");
-    Next(5, "12");
+    Next(ink::text, "3*4=");
+    Next(ink::answer, "12");
     struct Question {
         std::string_view heading, rate, product, increase;
     };
     static constexpr Question questions[] = {{"(2)変化の割合…", "-2", "-2*4=", "-8"}, {"(3)変化の割合…", "2", "2*4=", "8"}};
     for (const Question& p : questions) {
         StepReveal();
-        NewRow(50, 0, p.heading);
+        NewRow(50, ink::text, p.heading);
         StepReveal();
-        Next(5, p.rate);
-        NewRow(50, 0, "yの増加量=", 76);
+        Next(ink::answer, p.rate);
+        NewRow(50, ink::text, "yの増加量=", 76);
         StepReveal();
-        Next(0, p.product);
-        Next(5, p.increase);
+        Next(ink::text, p.product);
+        Next(ink::answer, p.increase);
     }
-    NewRow(90, 3, "教科書P64 問3 をしなさい。");
+    NewRow(90, ink::emphasis, "教科書P64 問3 をしなさい。");
     StepReveal();
-    NewRow(50, 5, " 1分間に水の温度が5℃ずつ");
-    NewRow(50, 5, " 上がること");
-    NewRow(70, 3, "教科書P64 問4　をしなさい。");
+    NewRow(50, ink::answer, " 1分間に水の温度が5℃ずつ");
+    NewRow(50, ink::answer, " 上がること");
+    NewRow(70, ink::emphasis, "教科書P64 問4　をしなさい。");
 }
 
 Kestrel::RatePracticeDraw Kestrel::DrawRatePractice() {
@@ -504,15 +504,15 @@ void Kestrel::RatePracticeProblem(RatePracticeDraw drawn) {
     B1 = AA2;
     B2_row = HENK1;
     EraseBox(0, HENK1, 1320, HENK1 + 1300);
-    Put(B1, B2_row, 0, "問 1次関数 y=" + A1_s(11) + "x" + A1_s(12) + "　で");
-    NewRow(50, 0, "(1) 変化の割合をいいなさい。");
+    Put(B1, B2_row, ink::text, "問 1次関数 y=" + A1_s(11) + "x" + A1_s(12) + "　で");
+    NewRow(50, ink::text, "(1) 変化の割合をいいなさい。");
     StepReveal();
-    Next(5, A1_s(1));
+    Next(ink::answer, A1_s(1));
     StepReveal();
-    NewRow(50, 0, "(2) xの増加量が" + TITLE_s(1) + "のとき、");
-    NewRow(50, 0, "yの増加量を求めなさい。", 80);
+    NewRow(50, ink::text, "(2) xの増加量が" + TITLE_s(1) + "のとき、");
+    NewRow(50, ink::text, "yの増加量を求めなさい。", 80);
     StepReveal();
-    Next(5, A1_s(3));
+    Next(ink::answer, A1_s(3));
 }
 
 }  // namespace lesson

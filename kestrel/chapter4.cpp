@@ -31,9 +31,9 @@ void Kestrel::QuadrantPointDrill() {
     PenWidth(3);
     RandomExerciseLoop([&] {
         PickQuadrantPoint();
-        TopicScreen(1760, 1800, 88);
-        Put(B1 - 44, B2_row, 0, "次の点はどれでしょう。");
-        Put(B1, B2_row + 80, 3, BB2_s);
+        TopicScreen(area::screen, 88);
+        Put(B1 - 44, B2_row, ink::text, "次の点はどれでしょう。");
+        Put(B1, B2_row + 80, ink::emphasis, BB2_s);
         DrawQuadrantPlane();
         static constexpr struct {
             Num sx, sy;
@@ -45,12 +45,12 @@ void Kestrel::QuadrantPointDrill() {
     });
     RandomExerciseLoop([&] {
         PickQuadrantPoint();
-        TopicScreen(1760, 1800, 88);
-        Put(B1 - 44, B2_row, 0, "次の点の座標をいいなさい。");
+        TopicScreen(area::screen, 88);
+        Put(B1 - 44, B2_row, ink::text, "次の点の座標をいいなさい。");
         DrawQuadrantPlane();
         PointAt(GY5(1), t0014(1), 15, 3, "", 22, 0);
         StepReveal();
-        Put(B1, B2_row + 80, 5, BB2_s);
+        Put(B1, B2_row + 80, ink::answer, BB2_s);
     });
 }
 
@@ -84,9 +84,9 @@ void Kestrel::DensePointsDemo() {
     // The cell borders and dots take the pen width in force; fix the one a
     // pupil sees on the way in from the menu.
     PenWidth(3);
-    TopicScreen(1320, 1300, 38);
-    Put(38, 30, 0, "教科書P65のQを考えよう。");
-    NewRow(70, 3, "y=2x+3");
+    TopicScreen(area::text, 38);
+    Put(38, 30, ink::text, "教科書P65のQを考えよう。");
+    NewRow(70, ink::emphasis, "y=2x+3");
 
     // Whole x: -4 .. 3 in columns 2 .. 9.
     const CellStyle wholeFrame{60, 50, 0, 15, 0};
@@ -144,7 +144,7 @@ void Kestrel::DensePointsDemo() {
         PointAt(a1, 2 * a1 + 6, 8, 3);
         StepReveal();
     }
-    NewRow(60, 7, "もっと細かく点をとるとどうなるだろう。");
+    NewRow(60, ink::heading, "もっと細かく点をとるとどうなるだろう。");
 
     // Each set runs over x = -4 .. 3 with a finer step: 1/4, 1/8, 1/12, 1/20.
     static constexpr struct {
@@ -159,10 +159,10 @@ void Kestrel::DensePointsDemo() {
         }
     }
     StepReveal();
-    NewRow(60, 5, "グラフは直線になる。");
-    NewRow(50, 3, "y=2x+3 を満たす点(x,y)の集まり");
+    NewRow(60, ink::answer, "グラフは直線になる。");
+    NewRow(50, ink::emphasis, "y=2x+3 を満たす点(x,y)の集まり");
     StepReveal();
-    NewRow(120, 7, "教科書P65の問1 をしなさい。");
+    NewRow(120, ink::heading, "教科書P65の問1 をしなさい。");
 }
 
 // ---- Textbook problem 1 --------------------------------------------------------------
@@ -171,8 +171,8 @@ void Kestrel::PointsOnLineAnswer() {
     // The graph's dots take the pen width in force; fix the one a pupil sees
     // on the way in from the menu.
     PenWidth(3);
-    TopicScreen(1900, 1500, 76);
-    Put(76, 30, 3, "教科書P65　問1の解答");
+    TopicScreen(area::beyond, 76);
+    Put(76, 30, ink::emphasis, "教科書P65　問1の解答");
     PlaneAt(874, 60, -8, 8, -10, 18, 20, 14);
     GraphOf(3, 2, 3, 3, "y=2x+3", -189, -40);
     // Each point: x substituted, y worked out a key at a time, then the point.
@@ -186,17 +186,17 @@ void Kestrel::PointsOnLineAnswer() {
     };
     for (const auto& s : substitutions) {
         if (&s != substitutions) StepReveal();
-        NewRow(s.rowStep, 3, s.name, -38);
-        Next(0, s.question);
+        NewRow(s.rowStep, ink::emphasis, s.name, -38);
+        Next(ink::text, s.question);
         StepReveal();
-        NewRow(50, 0, "y=");
+        NewRow(50, ink::text, "y=");
         StepReveal();
-        Next(0, s.product);
+        Next(ink::text, s.product);
         StepReveal();
-        Next(0, s.sum);
-        Next(3, s.value);
+        Next(ink::text, s.sum);
+        Next(ink::emphasis, s.value);
         StepReveal();
-        Next(5, s.point);
+        Next(ink::answer, s.point);
         PointAt(s.x, s.y, 8, 5, s.name, 0, -10);
     }
 }
@@ -248,26 +248,26 @@ void Kestrel::DrawShiftPair(int i) {
 }
 
 void Kestrel::TranslationTopic() {
-    TopicScreen(1320, 1300, 38);
+    TopicScreen(area::text, 38);
     PenWidth(5);
-    Put(38, 30, 0, "y=2x+3 と y=2x の関係を調べよう");
+    Put(38, 30, ink::text, "y=2x+3 と y=2x の関係を調べよう");
     GY5(11) = B1;
     GY5(12) = GY5(11) + 110;
     t0014(11) = B2_row + 60;
     t0014(12) = t0014(11) + 50;
     t0014(13) = t0014(12) + 50;
     DrawShiftTable(3, 60, "2x+3");
-    NewRow(70, 3, "(1)");
-    Next(0, "2xの値と2x+3の値の関係は？");
+    NewRow(70, ink::emphasis, "(1)");
+    Next(ink::text, "2xの値と2x+3の値の関係は？");
 
     StepReveal();
-    Put(B1 + 114, B2_row + 50, 5, "xのどの値でも、2x+3の値が3大きい");
+    Put(B1 + 114, B2_row + 50, ink::answer, "xのどの値でも、2x+3の値が3大きい");
     PlaneAt(874, 60, -5, 5, -8, 9, 35, 14);
     GraphOf(3, 2, 3, 3, "y=2x+3", -189, -40);
     GraphOf(3, 2, 0, 7, "y=2x", -81, 150);
     FillShiftPairs(-4, 3, 3);
-    NewRow(70, 3, "(2)");
-    Next(0, "y=2xとy=2x+3のグラフの関係は？");
+    NewRow(70, ink::emphasis, "(2)");
+    Next(ink::text, "y=2xとy=2x+3のグラフの関係は？");
 
     for (int i = 1; i <= 8; ++i) {
         StepReveal();
@@ -275,17 +275,17 @@ void Kestrel::TranslationTopic() {
     }
     StepReveal();
     StepReveal();
-    Put(B1 + 114, B2_row + 50, 3, "y=2x+3のグラフはy=2xのグラフを");
-    Put(B1 + 114, B2_row + 50, 5, "上に３だけ移動させたもの");
+    Put(B1 + 114, B2_row + 50, ink::emphasis, "y=2x+3のグラフはy=2xのグラフを");
+    Put(B1 + 114, B2_row + 50, ink::answer, "上に３だけ移動させたもの");
     StepReveal();
-    NewRow(120, 7, "教科書P66の問2 をしなさい。");
+    NewRow(120, ink::heading, "教科書P66の問2 をしなさい。");
 }
 
 void Kestrel::TranslationDownAnswer() {
-    TopicScreen(1320, 1300, 38);
+    TopicScreen(area::text, 38);
     PenWidth(5);
-    Put(38, 30, 0, "教科書P66の問2　解答");
-    NewRow(50, 3, "(1)");
+    Put(38, 30, ink::text, "教科書P66の問2　解答");
+    NewRow(50, ink::emphasis, "(1)");
     GY5(11) = B1;
     GY5(12) = GY5(11) + 110;
     t0014(11) = B2_row + 90;
@@ -300,11 +300,11 @@ void Kestrel::TranslationDownAnswer() {
 
     StepReveal();
     FillShiftPairs(-2, 4, -3);
-    NewRow(70, 3, "(2)");
+    NewRow(70, ink::emphasis, "(2)");
     for (int i = 3; i <= 9; ++i) DrawShiftPair(i);
-    Put(B1 + 114, B2_row + 50, 3, "y=2x-3のグラフはy=2xのグラフを");
+    Put(B1 + 114, B2_row + 50, ink::emphasis, "y=2x-3のグラフはy=2xのグラフを");
     StepReveal();
-    Put(B1 + 114, B2_row + 50, 5, "下に3だけ移動させたもの");
+    Put(B1 + 114, B2_row + 50, ink::answer, "下に3だけ移動させたもの");
 }
 
 // ---- y=ax+b as y=ax moved --------------------------------------------------------------
@@ -324,23 +324,23 @@ void Kestrel::DrawShiftArrow(Num b, Num headSide) {
 
 void Kestrel::MovedProportionTopic() {
     FramedScreen(area::text, 570, 275, "<比例のグラフとの関係>");
-    NewRow(50, 0, "１次関数y=ax+b　のグラフは、");
-    NewRow(50, 0, "y=ax のグラフを");
-    NewRow(50, 5, "y軸の正の方向にbだけ平行移動");
-    NewRow(50, 0, "させた");
-    Next(3, "直線");
+    NewRow(50, ink::text, "１次関数y=ax+b　のグラフは、");
+    NewRow(50, ink::text, "y=ax のグラフを");
+    NewRow(50, ink::answer, "y軸の正の方向にbだけ平行移動");
+    NewRow(50, ink::text, "させた");
+    Next(ink::emphasis, "直線");
 
     PenWidth(4);
     PlaneAt(152, 320, -2, 2, -2, 8, 30, 0);
     GraphOf(3, 1.5f, 3, 3, "y=ax+b", -189, 0);
     GraphOf(3, 1.5f, 0, 7, "y=ax", -54, 100);
-    Label(TATE + 20, t0001 - 3 * NAKA, 5, "b");
+    Label(TATE + 20, t0001 - 3 * NAKA, ink::answer, "b");
     DrawShiftArrow(3, 1);
 
     PlaneAt(418, 320, -2, 2, -6, 4, 30, 0);
     GraphOf(3, 1.5f, -3, 3, "y=ax+b", -81, 100);
     GraphOf(3, 1.5f, 0, 7, "y=ax", -135, 0);
-    Label(TATE + 20, t0001 + NAKA, 5, "b");
+    Label(TATE + 20, t0001 + NAKA, ink::answer, "b");
     DrawShiftArrow(-3, 0);
 }
 
@@ -348,53 +348,53 @@ void Kestrel::MovedProportionTopic() {
 
 void Kestrel::InterceptTopic() {
     FramedScreen(area::text, 722, 175, "<比例のグラフとの関係>");
-    NewRow(50, 0, "y=ax+bのグラフは、y=axのグラフを");
-    NewRow(50, 5, "y軸の正の方向にbだけ平行移動");
-    Next(0, "させた");
-    Next(3, "直線");
+    NewRow(50, ink::text, "y=ax+bのグラフは、y=axのグラフを");
+    NewRow(50, ink::answer, "y軸の正の方向にbだけ平行移動");
+    Next(ink::text, "させた");
+    Next(ink::emphasis, "直線");
 
     B2_row += 90;
-    Rt().line(38, B2_row - 10, 38 + 608, B2_row - 10 + 225, 3, 1);
-    Put(76, B2_row, 5, "<切片>");
-    NewRow(50, 5, "b");
-    Next(0, "を１次関数のグラフの");
-    Next(5, "切片");
-    Next(0, "という。");
-    NewRow(50, 0, "①x=0のときのyの値");
-    NewRow(50, 0, "②y軸と交わる点(0,b)のy座標");
+    Frame({38, B2_row - 10}, 608, 225, ink::emphasis);
+    Put(76, B2_row, ink::answer, "<切片>");
+    NewRow(50, ink::answer, "b");
+    Next(ink::text, "を１次関数のグラフの");
+    Next(ink::answer, "切片");
+    Next(ink::text, "という。");
+    NewRow(50, ink::text, "①x=0のときのyの値");
+    NewRow(50, ink::text, "②y軸と交わる点(0,b)のy座標");
 
     PenWidth(5);
     PlaneAt(836, 60, -3, 2, -2, 8, 50, 0);
     GraphOf(3, 1.5f, 3, 3, "y=ax+b", -81, -80);
     PointAt(0, 3, 8, 5);
-    Label(TATE - 135, t0001 - 3.5f * NAKA, 5, "(0,b)");
+    Label(TATE - 135, t0001 - 3.5f * NAKA, ink::answer, "(0,b)");
 
     StepReveal();
-    NewRow(80, 0, "y=ax+b　のグラフは、y=ax のグラフに", -38);
-    NewRow(50, 5, "平行", -38);
-    Next(0, "で");
-    Next(5, "点(0,b)");
-    Next(0, "を通る");
-    Next(5, "直線");
+    NewRow(80, ink::text, "y=ax+b　のグラフは、y=ax のグラフに", -38);
+    NewRow(50, ink::answer, "平行", -38);
+    Next(ink::text, "で");
+    Next(ink::answer, "点(0,b)");
+    Next(ink::text, "を通る");
+    Next(ink::answer, "直線");
     GraphOf(3, 1.5f, 0, 0, "y=ax", -54, -50);
 
     StepReveal();
-    Put(B1 + 38, 570, 0, "教科書P66の問3 をしなさい。");
+    Put(B1 + 38, 570, ink::text, "教科書P66の問3 をしなさい。");
 }
 
 void Kestrel::InterceptAnswer() {
-    TopicScreen(1320, 1300, 570);
+    TopicScreen(area::text, 570);
     PenWidth(5);
-    Put(570, 30, 3, "教科書P66の問3　解答");
+    Put(570, 30, ink::emphasis, "教科書P66の問3　解答");
     PlaneAt(114, 100, -3, 5, -2, 11, 40, 14);
     GraphOf(3, 2, 4, 3, "y=2x+4", -81, 150);
     PointAt(0, 4, 8, 5);
-    NewRow(50, 0, "(1) y軸と交わる点の座標 ");
+    NewRow(50, ink::text, "(1) y軸と交わる点の座標 ");
     StepReveal();
-    Next(5, "(0,4)");
-    NewRow(50, 0, "(2) 切片 ");
+    Next(ink::answer, "(0,4)");
+    NewRow(50, ink::text, "(2) 切片 ");
     StepReveal();
-    Next(5, "4");
+    Next(ink::answer, "4");
 }
 
 }  // namespace lesson
