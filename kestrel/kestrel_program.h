@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <string>
 #include <string_view>
 
 #include "lesson/lesson.h"
@@ -87,17 +88,20 @@ public:
 
     // ---- Chapter 4: graph and intercept ---------------------------------------
     void QuadrantPointDrill();
-    void PickQuadrantPoint();
+    // One point of the drill; its mirror images are shown beside it.
+    struct QuadrantPoint {
+        Num x, y;
+    };
+    QuadrantPoint PickQuadrantPoint();
+    std::string CoordinatesText(const QuadrantPoint& point);
     void DrawQuadrantPlane();
     void DensePointsDemo();
     void PointsOnLineAnswer();
     void TranslationTopic();
     void TranslationDownAnswer();
-    void DrawShiftTable(Num shift, Num valueWidth, std::string_view shiftedHead);
-    void FillShiftPairs(int fromX, int toX, Num shift);
-    void DrawShiftPair(int i);
+    void DrawShiftTable(Point at, Num shift, Num valueWidth, std::string_view shiftedHead);
+    void DrawShiftPair(Num x, Num shift);
     void MovedProportionTopic();
-    void DrawShiftArrow(Num b, Num headSide);
     void InterceptTopic();
     void InterceptAnswer();
 
