@@ -35,13 +35,13 @@ void Kestrel::BoilingWaterQuestion() {
     };
     static constexpr GasRow gasCosts[] = {
         {13, "火力", "ガス代(1時間)"},
-        {15, "強火(2.97kW)", "約36円"},
+        {ink::page, "強火(2.97kW)", "約36円"},
         {11, "中火(1.68kW)", "約20円"},
-        {15, "弱火(0.38kW)", "約5円"},
+        {ink::page, "弱火(0.38kW)", "約5円"},
     };
     Num rowTop = B2_row + 60;
     for (const GasRow& row : gasCosts) {
-        const CellStyle cell{360, 55, 3, row.fill, 0};
+        const CellStyle cell{360, 55, 3, row.fill, ink::text};
         Cell(B1, rowTop, cell, row.flame);
         Cell(B1 + 360, rowTop, cell, row.cost);
         rowTop += 55;
@@ -62,16 +62,16 @@ void Kestrel::BoilingWaterQuestion() {
         std::string_view head, values[3];
     };
     static constexpr HeatRow heating[] = {
-        {15, "時間(分)", {"0", "1", "2"}},
+        {ink::page, "時間(分)", {"0", "1", "2"}},
         {13, "温度(℃)", {"20.0", "28.0", "36.0"}},
-        {15, "時間(分)", {"3", "4", "5"}},
+        {ink::page, "時間(分)", {"3", "4", "5"}},
         {13, "温度(℃)", {"44.1", "52.1", "60.0"}},
     };
     rowTop = B2_row + 60;
     for (const HeatRow& row : heating) {
-        Cell(B1, rowTop, {152, 50, 3, row.fill, 0}, row.head);
+        Cell(B1, rowTop, {152, 50, 3, row.fill, ink::text}, row.head);
         for (int k = 1; k <= 3; ++k) {
-            Cell(190 + 114 * static_cast<Num>(k - 1), rowTop, {114, 50, 3, row.fill, 0}, row.values[k - 1]);
+            Cell(190 + 114 * static_cast<Num>(k - 1), rowTop, {114, 50, 3, row.fill, ink::text}, row.values[k - 1]);
         }
         rowTop += 50;
     }
