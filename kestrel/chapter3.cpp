@@ -494,7 +494,8 @@ Kestrel::RatePracticeDraw Kestrel::DrawRatePractice() {
 void Kestrel::RatePracticeProblem(Point origin, RatePracticeDraw drawn) {
     const std::string rate = NumberText(drawn.a);
     const std::string yIncrease = NumberText(Unsigned0(drawn.a * drawn.xIncrease));
-    const std::string equation = "y=" + CoefficientForm(drawn.a, rate) + "x" + LaterTermForm(drawn.b, NumberText(drawn.b));
+    const std::string equation =
+        "y=" + CoefficientForm(drawn.a, rate) + "x" + LaterTermForm(drawn.b, NumberText(drawn.b));
 
     B1 = origin.x;
     B2_row = origin.y;

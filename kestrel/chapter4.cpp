@@ -102,7 +102,8 @@ void Kestrel::DensePointsDemo() {
     StepReveal();
     for (int k = 2; k <= 9; ++k) {
         StepReveal();
-        Cell(tableLeft + 60 * (k - 1), yRow, {60, 50, 0, ink::page, ink::emphasis}, NumberText(static_cast<Num>((k - 6) * 2 + 3)));
+        Cell(tableLeft + 60 * (k - 1), yRow, {60, 50, 0, ink::page, ink::emphasis},
+             NumberText(static_cast<Num>((k - 6) * 2 + 3)));
     }
     StepReveal();
 
