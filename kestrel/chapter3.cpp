@@ -35,81 +35,87 @@ const Chapter<Kestrel> Kestrel::kRateOfChange{
 
 // x from -4 to 4 between "…" columns, the y row empty; x row 60 below the
 // text row, y row 50 below it.
-void Kestrel::StepByOneTable(Num textRow) {
-    const CellStyle cell{60, 50, 3, 15, 0};
-    GY5(11) = B1;
-    GY5(12) = B1 + 60;
-    t0014(11) = textRow + 60;
-    t0014(12) = textRow + 110;
-    for (int row = 11; row <= 12; ++row) {
-        Cell(GY5(11), t0014(row), cell, row == 11 ? "x" : "y");
+Kestrel::ValueTable Kestrel::StepByOneTable(Num textRow) {
+    const CellStyle cell{60, 50, 3, ink::page, ink::text};
+    const ValueTable table{.left = B1, .cellWidth = 60, .xRow = textRow + 60, .yRow = textRow + 110};
+    for (const Num top : {table.xRow, table.yRow}) {
+        const bool xRow = top == table.xRow;
+        Cell(table.left, top, cell, xRow ? "x" : "y");
         for (int k = 0; k <= 10; ++k) {
             const bool end = k == 0 || k == 10;
-            Cell(YI1, t0014(row), cell, end ? "…" : row == 11 ? NumberText(static_cast<Num>(k - 5)) : "");
+            Cell(YI1, top, cell, end ? "…" : xRow ? NumberText(static_cast<Num>(k - 5)) : "");
         }
     }
+    return table;
 }
 
 // The y values of y=2x+b one per key, left to right.
-void Kestrel::RevealStepByOneValues(int b) {
+void Kestrel::RevealStepByOneValues(const ValueTable& table, int b) {
     for (int k = 1; k <= 9; ++k) {
         StepReveal();
-        Cell(GY5(12) + 60 * static_cast<Num>(k), t0014(12), {60, 50, 3, 15, 5},
+        Cell(table.Column(k + 1), table.yRow, {60, 50, 3, ink::page, ink::answer},
              NumberText(static_cast<Num>(2 * (k - 5) + b)));
     }
 }
 
 void Kestrel::StepByOneTopic() {
-    TopicScreen(1600, 1800, 38);
+    TopicScreen(area::wide, 38);
     PenWidth(5);
-    Put(38, 30, 7, "P62 xの値が増加するとき、yの値の変化は？");
-    NewRow(50, 3, "y=2x+3 では");
-    StepByOneTable(B2_row);
+    Put(38, 30, ink::heading, "P62 xの値が増加するとき、yの値の変化は？");
+    NewRow(50, ink::emphasis, "y=2x+3 では");
+    const ValueTable withThree = StepByOneTable(B2_row);
     StepReveal();
-    RevealStepByOneValues(3);
+    RevealStepByOneValues(withThree, 3);
     StepReveal();
-    NewRow(80, 0, "xの値が1ずつ増加するとき、yの値はどうなりますか。");
+    NewRow(80, ink::text, "xの値が1ずつ増加するとき、yの値はどうなりますか。");
     StepReveal();
-    NewRow(50, 5, "2ずつ増加する。");
+    NewRow(50, ink::answer, "2ずつ増加する。");
     StepReveal();
-    NewRow(50, 3, "y=2x では");
-    StepByOneTable(B2_row);
+    NewRow(50, ink::emphasis, "y=2x では");
+    const ValueTable proportional = StepByOneTable(B2_row);
     StepReveal();
-    RevealStepByOneValues(0);
+    RevealStepByOneValues(proportional, 0);
     StepReveal();
-    NewRow(60, 5, "2ずつ増加する。");
+    NewRow(60, ink::answer, "2ずつ増加する。");
     StepReveal();
-    NewRow(60, 0, "xの増加量がいろいろな場合を調べてみよう。");
+    NewRow(60, ink::text, "xの増加量がいろいろな場合を調べてみよう。");
 }
 
 // y=2x+3 for x from -4 to 4 between "…" columns; the x row 100 below the
-// text row, the y row 50 below it, the bottom edge 50 below that.
-void Kestrel::StepTable(Num textRow) {
-    for (int k = 0; k <= 12; ++k) GY5(11 + k) = B1 + 60 * static_cast<Num>(k);
-    t0014(11) = textRow + 100;
-    t0014(12) = textRow + 150;
-    t0014(13) = textRow + 200;
-    const CellStyle cell{60, 50, 3, 15, 0};
-    for (int row = 11; row <= 12; ++row) {
+// text row, the y row 50 below it.
+Kestrel::ValueTable Kestrel::StepTable(Num textRow) {
+    const ValueTable table{.left = B1, .cellWidth = 60, .xRow = textRow + 100, .yRow = textRow + 150};
+    const CellStyle cell{60, 50, 3, ink::page, ink::text};
+    for (const Num top : {table.xRow, table.yRow}) {
+        const bool xRow = top == table.xRow;
         for (int k = 0; k <= 11; ++k) {
             const int x = k - 6;
-            std::string text = row == 11 ? "x" : "y";
+            std::string text = xRow ? "x" : "y";
             if (k == 1 || k == 11) text = "…";
-            if (k >= 2 && k <= 10) text = NumberText(static_cast<Num>(row == 11 ? x : 2 * x + 3));
-            Cell(GY5(11 + k), t0014(row), cell, text);
+            if (k >= 2 && k <= 10) text = NumberText(static_cast<Num>(xRow ? x : 2 * x + 3));
+            Cell(table.Column(k), top, cell, text);
         }
     }
+    return table;
 }
 
 // Over every step of x a labelled arc above the x row with a bare arc under
 // the y row, one pair a key; then the y arcs again with their label.
-void Kestrel::StepTableArcs(int step, int arcs, Num dotDegrees, std::string_view xLabel,
+void Kestrel::StepTableArcs(const ValueTable& table, int step, int arcs, Num dotDegrees, std::string_view xLabel,
                             std::string_view yLabel) {
+    const Num bottom = table.yRow + 50;
     auto arc = [&](int k, bool xRow, std::string_view label) {
-        const int from = 13 + step * (k - 1), to = from + step;
-        const Num edge = xRow ? t0014(11) : t0014(13);
-        ArcOver(GY5(from) + 30, edge, GY5(to) + 30, edge, -20, xRow ? -1 : 1, dotDegrees, 7, 3, label,
-                xRow ? 20 : -20);
+        const int from = 2 + step * (k - 1), to = from + step;
+        const Num edge = xRow ? table.xRow : bottom;
+        ArcOver({.from = {table.Column(from) + 30, edge},
+                 .to = {table.Column(to) + 30, edge},
+                 .height = -20,
+                 .side = xRow ? -1.0f : 1.0f,
+                 .stepDegrees = dotDegrees,
+                 .dotColour = ink::heading,
+                 .labelColour = ink::emphasis,
+                 .label = label,
+                 .labelDy = xRow ? 20.0f : -20.0f});
     };
     for (int k = 1; k <= arcs; ++k) {
         StepReveal();
@@ -123,127 +129,128 @@ void Kestrel::StepTableArcs(int step, int arcs, Num dotDegrees, std::string_view
 }
 
 void Kestrel::StepByTwoThreeTopic() {
-    TopicScreen(1600, 1800, 38);
+    TopicScreen(area::wide, 38);
     PenWidth(5);
-    Put(38, 30, 3, "y=2x+3 で");
-    Next(7, "xの値が増加するとき、yの値の変化は？");
+    Put(38, 30, ink::emphasis, "y=2x+3 で");
+    Next(ink::heading, "xの値が増加するとき、yの値の変化は？");
 
-    StepTable(B2_row);
-    const Num sideX = GY5(23) + 27;
-    Put(sideX, t0014(11), 0, "①xの値が2ずつ");
-    Put(sideX, B2_row + 50, 0, "　増加するとき");
+    ValueTable table = StepTable(B2_row);
+    const Num sideX = table.Column(12) + 27;
+    Put(sideX, table.xRow, ink::text, "①xの値が2ずつ");
+    Put(sideX, B2_row + 50, ink::text, "　増加するとき");
     StepReveal();
-    StepTableArcs(2, 4, 10, "2", "4");
+    StepTableArcs(table, 2, 4, 10, "2", "4");
     StepReveal();
-    Put(sideX, B2_row + 50, 5, "4ずつ増加する。");
+    Put(sideX, B2_row + 50, ink::answer, "4ずつ増加する。");
     StepReveal();
 
-    StepTable(B2_row);
-    Put(sideX, t0014(11), 0, "②xの値が3ずつ");
-    Put(sideX, B2_row + 50, 0, "　増加するとき");
+    table = StepTable(B2_row);
+    Put(sideX, table.xRow, ink::text, "②xの値が3ずつ");
+    Put(sideX, B2_row + 50, ink::text, "　増加するとき");
     StepReveal();
-    StepTableArcs(3, 3, 7, "3", "6");
+    StepTableArcs(table, 3, 3, 7, "3", "6");
     StepReveal();
-    Put(sideX, B2_row + 50, 5, "6ずつ増加する。");
+    Put(sideX, B2_row + 50, ink::answer, "6ずつ増加する。");
 
     StepReveal();
-    NewRow(90, 3, "ﾀyの増加量/xの増加量ﾀは？", 40);
+    NewRow(90, ink::emphasis, "ﾀyの増加量/xの増加量ﾀは？", 40);
     StepReveal();
-    Next(5, "どちらも2", 20);
+    Next(ink::answer, "どちらも2", 20);
 }
 
 // ---- Worked answers with a value table ------------------------------------------------
 
 // Four cells a row, 90 wide, from 30 beyond the last text: x, from, →, to
 // over y, (empty), →, (empty). The cursor ends on the y row.
-void Kestrel::AnswerTable(Num xRowTop, std::string_view from, std::string_view to, Num yRowColour) {
-    GY5(11) = YI1 + 30;
-    for (int k = 1; k <= 3; ++k) GY5(11 + k) = GY5(11) + 90 * static_cast<Num>(k);
-    t0014(11) = xRowTop;
-    t0014(12) = xRowTop + 50;
+Kestrel::ValueTable Kestrel::AnswerTable(Num xRowTop, std::string_view from, std::string_view to,
+                                         Num yRowColour) {
+    const ValueTable table{.left = YI1 + 30, .cellWidth = 90, .xRow = xRowTop, .yRow = xRowTop + 50};
     const std::string_view rows[2][4] = {{"x", from, "→", to}, {"y", "", "→", ""}};
     for (int row = 0; row < 2; ++row) {
         for (int k = 0; k < 4; ++k) {
-            Cell(GY5(11 + k), t0014(11 + row), {90, 50, 3, 15, row == 0 ? 0 : yRowColour}, rows[row][k]);
+            Cell(table.Column(k), row == 0 ? table.xRow : table.yRow,
+                 {90, 50, 3, ink::page, row == 0 ? ink::text : yRowColour}, rows[row][k]);
         }
     }
+    return table;
 }
 
 // A y value written into its column of the y row; the cursor stays.
-void Kestrel::ValueIntoCell(int column, std::string_view value) {
+void Kestrel::ValueIntoCell(const ValueTable& table, int column, std::string_view value) {
     const Num x = YI1, row = B2_row;
-    Cell(GY5(11 + column), t0014(12), {90, 50, 3, 15, 3}, value);
+    Cell(table.Column(column), table.yRow, {90, 50, 3, ink::page, ink::emphasis}, value);
     YI1 = x;
     B2_row = row;
 }
 
 // The increases at the arrow column: x 20 above the x row, y 25 into the y row.
-void Kestrel::IncreaseLabels(Num xDx, std::string_view xIncrease, Num yDx, std::string_view yIncrease) {
-    Label(GY5(13) + xDx, t0014(11) - 20, 5, xIncrease);
-    Label(GY5(13) + yDx, t0014(12) + 25, 5, yIncrease);
+void Kestrel::IncreaseLabels(const ValueTable& table, Num xDx, std::string_view xIncrease, Num yDx,
+                             std::string_view yIncrease) {
+    Label(table.Column(2) + xDx, table.xRow - 20, ink::answer, xIncrease);
+    Label(table.Column(2) + yDx, table.yRow + 25, ink::answer, yIncrease);
 }
 
 void Kestrel::RateExercise1() {
-    TopicScreen(1320, 1300, 38);
+    TopicScreen(area::text, 38);
     PenWidth(5);
-    Put(38, 30, 3, "問1 y=-3x-2");
-    NewRow(50, 3, "(1)");
-    Next(0, "xが4から6まで");
-    NewRow(70, 3, "<解答>");
-    AnswerTable(B2_row + 30, "4", "6", 3);
+    Put(38, 30, ink::emphasis, "問1 y=-3x-2");
+    NewRow(50, ink::emphasis, "(1)");
+    Next(ink::text, "xが4から6まで");
+    NewRow(70, ink::emphasis, "<解答>");
+    ValueTable table = AnswerTable(B2_row + 30, "4", "6", ink::emphasis);
     StepReveal();
-    NewRow(70, 0, "x=4のとき y=-3*4-2=");
+    NewRow(70, ink::text, "x=4のとき y=-3*4-2=");
     StepReveal();
-    Next(3, "-14");
-    ValueIntoCell(1, "-14");
+    Next(ink::emphasis, "-14");
+    ValueIntoCell(table, 1, "-14");
     StepReveal();
-    NewRow(50, 0, "x=6のとき y=-3*6-2=");
+    NewRow(50, ink::text, "x=6のとき y=-3*6-2=");
     StepReveal();
-    Next(3, "-20");
-    ValueIntoCell(3, "-20");
+    Next(ink::emphasis, "-20");
+    ValueIntoCell(table, 3, "-20");
     StepReveal();
-    Exercise1Rate(" ﾀ-20-(-14)/6-4ﾀ", "=ﾀ-20+14/6-4ﾀ", "=ﾀ-6/2ﾀ=", "2", "-6");
+    Exercise1Rate(table, " ﾀ-20-(-14)/6-4ﾀ", "=ﾀ-20+14/6-4ﾀ", "=ﾀ-6/2ﾀ=", "2", "-6");
 
     StepReveal();
     B1 = 646;
     B2_row = 30;
-    Put(646, 30, 3, "(2)");
-    Next(0, "xが-6から-2まで");
-    NewRow(70, 3, "<解答>");
-    AnswerTable(B2_row, "-6", "-2", 3);
+    Put(646, 30, ink::emphasis, "(2)");
+    Next(ink::text, "xが-6から-2まで");
+    NewRow(70, ink::emphasis, "<解答>");
+    table = AnswerTable(B2_row, "-6", "-2", ink::emphasis);
     StepReveal();
-    NewRow(60, 0, "x=-6のとき");
-    NewRow(50, 0, "y=-3*(-6)-2=", 40);
+    NewRow(60, ink::text, "x=-6のとき");
+    NewRow(50, ink::text, "y=-3*(-6)-2=", 40);
     StepReveal();
-    Next(3, "16");
-    ValueIntoCell(1, "16");
+    Next(ink::emphasis, "16");
+    ValueIntoCell(table, 1, "16");
     StepReveal();
-    NewRow(50, 0, "x=-2のとき ");
-    NewRow(50, 0, "y=-3*(-2)-2=", 40);
+    NewRow(50, ink::text, "x=-2のとき ");
+    NewRow(50, ink::text, "y=-3*(-2)-2=", 40);
     StepReveal();
-    Next(3, "4");
-    ValueIntoCell(3, "4");
-    Exercise1Rate(" ﾀ4-16/-2-(-6)ﾀ", "=ﾀ-12/-2+6ﾀ", "=ﾀ-12/4ﾀ=", "4", "-12");
+    Next(ink::emphasis, "4");
+    ValueIntoCell(table, 3, "4");
+    Exercise1Rate(table, " ﾀ4-16/-2-(-6)ﾀ", "=ﾀ-12/-2+6ﾀ", "=ﾀ-12/4ﾀ=", "4", "-12");
 }
 
 // The rate of change of one half: the fraction of the differences, then
 // resolved, then reduced to its value with the increases at the arrows.
-void Kestrel::Exercise1Rate(std::string_view differences, std::string_view resolved, std::string_view reduced,
-                            std::string_view xIncrease, std::string_view yIncrease) {
-    NewRow(50, 0, "だから、", 38);
-    Next(3, " 変化の割合は");
+void Kestrel::Exercise1Rate(const ValueTable& table, std::string_view differences, std::string_view resolved,
+                            std::string_view reduced, std::string_view xIncrease, std::string_view yIncrease) {
+    NewRow(50, ink::text, "だから、", 38);
+    Next(ink::emphasis, " 変化の割合は");
     StepReveal();
-    NewRow(70, 0, differences);
+    NewRow(70, ink::text, differences);
     StepReveal();
-    Next(0, resolved);
+    Next(ink::text, resolved);
     StepReveal();
-    NewRow(70, 0, reduced);
-    Next(5, "-3");
-    IncreaseLabels(30, xIncrease, 15, yIncrease);
+    NewRow(70, ink::text, reduced);
+    Next(ink::answer, "-3");
+    IncreaseLabels(table, 30, xIncrease, 15, yIncrease);
 }
 
 void Kestrel::InverseRateTopic() {
-    TopicScreen(1320, 1300, 38);
+    TopicScreen(area::text, 38);
     PenWidth(3);
     // Each half: y=24/x at both ends of its interval, then the rate.
     struct Half {
@@ -255,73 +262,63 @@ void Kestrel::InverseRateTopic() {
         {38, "(1)", "xが2から6まで", "2", "6", "12", "4", "=ﾀ4-12/6-2ﾀ", "=ﾀ-8/4ﾀ=", "-2", "4", "-8"},
         {646, "(2)", "xが4から8まで", "4", "8", "6", "3", "=ﾀ3-6/8-4ﾀ", "=ﾀ-3/4ﾀ=", "-ﾀ3/4ﾀ", "4", "-3"},
     };
-    Put(38, 30, 7, "問4 y=ﾀ24/xﾀ");
+    Put(38, 30, ink::heading, "問4 y=ﾀ24/xﾀ");
     for (const Half& h : halves) {
         if (&h == &halves[0]) {
-            Next(3, h.label);
+            Next(ink::emphasis, h.label);
         } else {
             StepReveal();
-            Put(h.margin, 30, 3, h.label);
+            Put(h.margin, 30, ink::emphasis, h.label);
         }
         B1 = h.margin;
-        Next(0, h.interval);
-        NewRow(70, 3, "<解答>");
-        AnswerTable(B2_row + 30, h.from, h.to, 3);
+        Next(ink::text, h.interval);
+        NewRow(70, ink::emphasis, "<解答>");
+        const ValueTable table = AnswerTable(B2_row + 30, h.from, h.to, ink::emphasis);
         for (int end = 0; end < 2; ++end) {
             const std::string x(end == 0 ? h.from : h.to);
             const std::string_view y = end == 0 ? h.yFrom : h.yTo;
             StepReveal();
-            NewRow(end == 0 ? 70 : 80, 0, "x=" + x + "のとき y=");
+            NewRow(end == 0 ? 70 : 80, ink::text, "x=" + x + "のとき y=");
             StepReveal();
-            Next(0, "ﾀ24/" + x + "ﾀ=");
-            Next(3, y);
-            ValueIntoCell(end == 0 ? 1 : 3, y);
+            Next(ink::text, "ﾀ24/" + x + "ﾀ=");
+            Next(ink::emphasis, y);
+            ValueIntoCell(table, end == 0 ? 1 : 3, y);
         }
         StepReveal();
-        NewRow(60, 0, "だから、", 38);
-        NewRow(50, 3, " 変化の割合");
+        NewRow(60, ink::text, "だから、", 38);
+        NewRow(50, ink::emphasis, " 変化の割合");
         StepReveal();
-        NewRow(70, 0, h.differences);
+        NewRow(70, ink::text, h.differences);
         StepReveal();
-        Next(0, h.evaluated);
+        Next(ink::text, h.evaluated);
         StepReveal();
-        Next(5, h.rate);
-        IncreaseLabels(30, h.xIncrease, 15, h.yIncrease);
+        Next(ink::answer, h.rate);
+        IncreaseLabels(table, 30, h.xIncrease, 15, h.yIncrease);
     }
     StepReveal();
-    Put(120, B2_row + 60, 7, "反比例では、変化の割合が一定ではない。");
+    Put(120, B2_row + 60, ink::heading, "反比例では、変化の割合が一定ではない。");
 }
 
 // ---- Worked examples on random intervals ----------------------------------------------
 
 void Kestrel::RateOfChangeTopic() {
     RateExamplesThenKey(1);
-    Next(5, "変化の割合=ﾀyの増加量/xの増加量ﾀ　(一定)", 40);
+    Next(ink::answer, "変化の割合=ﾀyの増加量/xの増加量ﾀ　(一定)", 40);
     StepReveal();
-    Put(480, 600, 7, "教科書P64 問1　をしなさい。");
+    Put(480, 600, ink::heading, "教科書P64 問1　をしなさい。");
 }
 
 void Kestrel::VaryCoefficientsTopic() {
     RateExamplesThenKey(0);
-    Next(5, "変化の割合は、xの係数に等しい。", 40);
+    Next(ink::answer, "変化の割合は、xの係数に等しい。", 40);
 }
 
-// The worked examples in a mode (1: y=2x+3, 0: random a and b) from a clear
-// screen, and one more key after the last.
 void Kestrel::RateExamplesThenKey(Num mode) {
-    ClearBox(1320, 1300);
-    AA2 = 40;
-    HENK1 = 30;
-    PenWidth(5);
-    B1 = 40;
-    B2_row = 30;
     KASANARIY = mode;
-    RateExampleLoop();
+    RandomProblemScreen(area::text, 40, [this] {
+        RateExample(Problem<RateDraw>([this] { return DrawRateExample(); }));
+    });
     StepReveal();
-}
-
-void Kestrel::RateExampleLoop() {
-    RandomExerciseLoop([this] { RateExample(rateDrawSeam ? rateDrawSeam() : DrawRateExample()); });
 }
 
 // In this order in every mode: the fixed mode replaces a and b afterwards.
@@ -337,7 +334,7 @@ Kestrel::RateDraw Kestrel::DrawRateExample() {
 // A whole number from..from+count-1, then its sign draw.
 Num Kestrel::SignedDraw(Num count, Num from) {
     Num v = RandomWhole(count, from);
-    XW = RandomSign12(v);
+    RandomSign12(v);
     return v;
 }
 
@@ -350,136 +347,138 @@ void Kestrel::RateExample(RateDraw drawn) {
     }
     if (x2 == x1) x2 += 1;
     if (x2 < x1) std::swap(x1, x2);
+    const Num y1 = a * x1 + b, y2 = a * x2 + b;
+    const Num xIncrease = x2 - x1, yIncrease = y2 - y1;
 
-    T(1) = a;
-    T(2) = b;
-    F(1) = x1;
-    F(2) = x2;
-    T(3) = a * x1 + b;
-    T(4) = a * x2 + b;
-    T(5) = x2 - x1;
-    T(6) = T(4) - T(3);
-    F(3) = std::fabs(x1);
-    T(9) = std::fabs(T(3));
-    T(7) = Unsigned0(a * x1);
-    T(8) = Unsigned0(a * x2);
-    NumbersToText();
-    A1_s(11) = CoefficientForm(a, A1_s(1));
-    TITLE_s(11) = SubstitutedForm(x1, TITLE_s(1));
-    TITLE_s(12) = SubstitutedForm(x2, TITLE_s(2));
-    A1_s(12) = LaterTermForm(b, A1_s(2));
-    A1_s(13) = SubstitutedForm(T(3), A1_s(3));
+    const std::string rate = NumberText(a);
+    const std::string bTerm = LaterTermForm(b, NumberText(b));
+    const std::string from = NumberText(x1), to = NumberText(x2);
+    const std::string y1Text = NumberText(y1), y2Text = NumberText(y2);
+    const std::string xIncreaseText = NumberText(xIncrease), yIncreaseText = NumberText(yIncrease);
+    // Each end: x, x as substituted, a times x, and y.
+    const struct {
+        std::string x, substituted, product, y;
+    } ends[2] = {
+        {from, SubstitutedForm(x1, from), NumberText(Unsigned0(a * x1)), y1Text},
+        {to, SubstitutedForm(x2, to), NumberText(Unsigned0(a * x2)), y2Text},
+    };
 
-    B1 = AA2;
-    B2_row = HENK1;
-    ClearBox(1320, 1300);
+    const Point origin = ProblemOrigin();
+    B1 = origin.x;
+    B2_row = origin.y;
+    ClearBox(area::text);
 
-    Put(B1, B2_row, 0, "例 1次関数 ");
-    Next(3, "y=" + A1_s(11) + "x" + A1_s(12));
-    Next(0, "で、xが");
-    Next(3, TITLE_s(1));
-    Next(0, "から");
-    Next(3, TITLE_s(2));
-    Next(0, "まで増加するとき");
-    NewRow(90, 3, "ﾀyの増加量/xの増加量ﾀ", 40);
-    Next(3, "を求めなさい。", 40);
-    AnswerTable(B2_row, TITLE_s(1), TITLE_s(2), 0);
+    Put(B1, B2_row, ink::text, "例 1次関数 ");
+    Next(ink::emphasis, "y=" + CoefficientForm(a, rate) + "x" + bTerm);
+    Next(ink::text, "で、xが");
+    Next(ink::emphasis, from);
+    Next(ink::text, "から");
+    Next(ink::emphasis, to);
+    Next(ink::text, "まで増加するとき");
+    NewRow(90, ink::emphasis, "ﾀyの増加量/xの増加量ﾀ", 40);
+    Next(ink::emphasis, "を求めなさい。", 40);
+    const ValueTable table = AnswerTable(B2_row, from, to, ink::text);
 
     // y at each end by substitution, written into the table as it is found.
-    for (int end = 1; end <= 2; ++end) {
+    for (int end = 0; end < 2; ++end) {
+        const auto& e = ends[end];
         StepReveal();
-        NewRow(end == 1 ? 70 : 50, 0, "x=" + TITLE_s(end) + "のとき y=");
+        NewRow(end == 0 ? 70 : 50, ink::text, "x=" + e.x + "のとき y=");
         StepReveal();
-        Next(0, A1_s(1) + "*" + TITLE_s(10 + end) + A1_s(12) + "=");
+        Next(ink::text, rate + "*" + e.substituted + bTerm + "=");
         StepReveal();
-        Next(0, A1_s(6 + end) + A1_s(12) + "=");
-        Next(3, A1_s(2 + end));
-        ValueIntoCell(end == 1 ? 1 : 3, A1_s(2 + end));
+        Next(ink::text, e.product + bTerm + "=");
+        Next(ink::emphasis, e.y);
+        ValueIntoCell(table, end == 0 ? 1 : 3, e.y);
     }
     StepReveal();
-    NewRow(50, 0, "だから、", 114);
+    NewRow(50, ink::text, "だから、", 114);
 
     // Each increase: the later value minus the earlier, a negative earlier
     // value subtracted as its size added.
     StepReveal();
-    NewRow(50, 0, "xの増加量は、");
+    NewRow(50, ink::text, "xの増加量は、");
     StepReveal();
-    Next(0, TITLE_s(2) + "-" + TITLE_s(11) + "=");
+    Next(ink::text, to + "-" + SubstitutedForm(x1, from) + "=");
     StepReveal();
-    if (x1 < 0) Next(0, TITLE_s(2) + "+" + TITLE_s(3) + "=");
-    Next(3, A1_s(5));
-    Label(GY5(13) + 20, t0014(11) - 20, 5, A1_s(5));
+    if (x1 < 0) Next(ink::text, to + "+" + NumberText(std::fabs(x1)) + "=");
+    Next(ink::emphasis, xIncreaseText);
+    Label(table.Column(2) + 20, table.xRow - 20, ink::answer, xIncreaseText);
     StepReveal();
-    NewRow(50, 0, "yの増加量は、");
+    NewRow(50, ink::text, "yの増加量は、");
     StepReveal();
-    Next(0, A1_s(4) + "-" + A1_s(13) + "=");
+    Next(ink::text, y2Text + "-" + SubstitutedForm(y1, y1Text) + "=");
     StepReveal();
-    if (T(3) < 0) Next(0, A1_s(4) + "+" + A1_s(9) + "=");
-    Next(3, A1_s(6));
-    Label(GY5(13) + 20, t0014(12) + 25, 5, A1_s(6));
+    if (y1 < 0) Next(ink::text, y2Text + "+" + NumberText(std::fabs(y1)) + "=");
+    Next(ink::emphasis, yIncreaseText);
+    Label(table.Column(2) + 20, table.yRow + 25, ink::answer, yIncreaseText);
 
     StepReveal();
-    NewRow(90, 3, "ﾀyの増加量/xの増加量ﾀ=", 40);
+    NewRow(90, ink::emphasis, "ﾀyの増加量/xの増加量ﾀ=", 40);
     StepReveal();
-    Next(0, "ﾀ" + A1_s(6) + "/" + A1_s(5) + "ﾀ=");
+    Next(ink::text, "ﾀ" + yIncreaseText + "/" + xIncreaseText + "ﾀ=");
     StepReveal();
-    Next(5, A1_s(1));
+    Next(ink::answer, rate);
 }
 
 // ---- The rate of change of y=ax+b, with practice -----------------------------------------
 
 void Kestrel::RateEqualsSlopeTopic() {
     FramedScreen(area::screen, 570, 275, "<１次関数の変化の割合>");
-    NewRow(50, 0, "１次関数　y=ax+b　では、");
-    NewRow(50, 3, "変化の割合は");
-    Next(5, "一定で、aに等しい。");
-    NewRow(70, 5, "変化の割合=ﾀyの増加量/xの増加量ﾀ=a");
+    NewRow(50, ink::text, "１次関数　y=ax+b　では、");
+    NewRow(50, ink::emphasis, "変化の割合は");
+    Next(ink::answer, "一定で、aに等しい。");
+    NewRow(70, ink::answer, "変化の割合=ﾀyの増加量/xの増加量ﾀ=a");
     StepReveal();
     PenWidth(5);
-    AA2 = 40;
-    HENK1 = B2_row + 110;
+    const Point origin{40, B2_row + 110};
 
-    RandomExerciseLoop([this] {
-        RatePracticeProblem(ratePracticeSeam ? ratePracticeSeam() : DrawRatePractice());
+    RatePracticeDraw last{};
+    RandomExerciseLoop([&] {
+        last = Problem<RatePracticeDraw>([this] { return DrawRatePractice(); });
+        RatePracticeProblem(origin, last);
     });
 
+    // The rule on the last problem's numbers.
     StepReveal();
-    NewRow(50, 3, "yの増加量=a*(xの増加量)");
-    NewRow(50, 0, "yの増加量=" + A1_s(1) + "*" + TITLE_s(1) + "=" + A1_s(3));
+    NewRow(50, ink::emphasis, "yの増加量=a*(xの増加量)");
+    NewRow(50, ink::text,
+           "yの増加量=" + NumberText(last.a) + "*" + NumberText(last.xIncrease) + "=" +
+               NumberText(Unsigned0(last.a * last.xIncrease)));
     StepReveal();
 
     // Textbook page 64, questions 2 and 3, in the right-hand column.
     B1 = 646;
     B2_row = 30;
-    Put(646, 30, 3, "教科書P64 問2 をしなさい。");
+    Put(646, 30, ink::emphasis, "教科書P64 問2 をしなさい。");
     StepReveal();
-    NewRow(50, 0, "(1)変化の割合…");
+    NewRow(50, ink::text, "(1)変化の割合…");
     StepReveal();
-    Next(5, "3");
+    Next(ink::answer, "3");
     StepReveal();
-    NewRow(50, 0, "yの増加量=", 76);
+    NewRow(50, ink::text, "yの増加量=", 76);
     StepReveal();
-    Next(0, "3*4=");
-    Next(5, "12");
+    Next(ink::text, "3*4=");
+    Next(ink::answer, "12");
     struct Question {
         std::string_view heading, rate, product, increase;
     };
     static constexpr Question questions[] = {{"(2)変化の割合…", "-2", "-2*4=", "-8"}, {"(3)変化の割合…", "2", "2*4=", "8"}};
     for (const Question& p : questions) {
         StepReveal();
-        NewRow(50, 0, p.heading);
+        NewRow(50, ink::text, p.heading);
         StepReveal();
-        Next(5, p.rate);
-        NewRow(50, 0, "yの増加量=", 76);
+        Next(ink::answer, p.rate);
+        NewRow(50, ink::text, "yの増加量=", 76);
         StepReveal();
-        Next(0, p.product);
-        Next(5, p.increase);
+        Next(ink::text, p.product);
+        Next(ink::answer, p.increase);
     }
-    NewRow(90, 3, "教科書P64 問3 をしなさい。");
+    NewRow(90, ink::emphasis, "教科書P64 問3 をしなさい。");
     StepReveal();
-    NewRow(50, 5, " 1分間に水の温度が5℃ずつ");
-    NewRow(50, 5, " 上がること");
-    NewRow(70, 3, "教科書P64 問4　をしなさい。");
+    NewRow(50, ink::answer, " 1分間に水の温度が5℃ずつ");
+    NewRow(50, ink::answer, " 上がること");
+    NewRow(70, ink::emphasis, "教科書P64 問4　をしなさい。");
 }
 
 Kestrel::RatePracticeDraw Kestrel::DrawRatePractice() {
@@ -492,27 +491,24 @@ Kestrel::RatePracticeDraw Kestrel::DrawRatePractice() {
 
 // One practice problem: the rate of change is a, and the increase of y is a
 // times the increase of x.
-void Kestrel::RatePracticeProblem(RatePracticeDraw drawn) {
-    T(1) = drawn.a;
-    T(2) = drawn.b;
-    F(1) = drawn.xIncrease;
-    T(3) = Unsigned0(drawn.a * drawn.xIncrease);
-    NumbersToText();
-    A1_s(11) = CoefficientForm(T(1), A1_s(1));
-    A1_s(12) = LaterTermForm(T(2), A1_s(2));
+void Kestrel::RatePracticeProblem(Point origin, RatePracticeDraw drawn) {
+    const std::string rate = NumberText(drawn.a);
+    const std::string yIncrease = NumberText(Unsigned0(drawn.a * drawn.xIncrease));
+    const std::string equation =
+        "y=" + CoefficientForm(drawn.a, rate) + "x" + LaterTermForm(drawn.b, NumberText(drawn.b));
 
-    B1 = AA2;
-    B2_row = HENK1;
-    EraseBox(0, HENK1, 1320, HENK1 + 1300);
-    Put(B1, B2_row, 0, "問 1次関数 y=" + A1_s(11) + "x" + A1_s(12) + "　で");
-    NewRow(50, 0, "(1) 変化の割合をいいなさい。");
+    B1 = origin.x;
+    B2_row = origin.y;
+    EraseBox(0, origin.y, area::text.width, origin.y + area::text.height);
+    Put(B1, B2_row, ink::text, "問 1次関数 " + equation + "　で");
+    NewRow(50, ink::text, "(1) 変化の割合をいいなさい。");
     StepReveal();
-    Next(5, A1_s(1));
+    Next(ink::answer, rate);
     StepReveal();
-    NewRow(50, 0, "(2) xの増加量が" + TITLE_s(1) + "のとき、");
-    NewRow(50, 0, "yの増加量を求めなさい。", 80);
+    NewRow(50, ink::text, "(2) xの増加量が" + NumberText(drawn.xIncrease) + "のとき、");
+    NewRow(50, ink::text, "yの増加量を求めなさい。", 80);
     StepReveal();
-    Next(5, A1_s(3));
+    Next(ink::answer, yIncrease);
 }
 
 }  // namespace lesson

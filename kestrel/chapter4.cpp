@@ -1,6 +1,7 @@
 // Chapter 4: the graph of y=ax+b and its intercept: a coordinates drill,
 // tables whose points merge into a line, y=2x moved up and down, and the
 // intercept with the textbook's answers.
+#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -30,53 +31,54 @@ void Kestrel::QuadrantPointDrill() {
     // way in from the menu, whatever ran before.
     PenWidth(3);
     RandomExerciseLoop([&] {
-        PickQuadrantPoint();
-        TopicScreen(1760, 1800, 88);
-        Put(B1 - 44, B2_row, 0, "次の点はどれでしょう。");
-        Put(B1, B2_row + 80, 3, BB2_s);
+        const QuadrantPoint point = PickQuadrantPoint();
+        TopicScreen(area::screen, 88);
+        Put(B1 - 44, B2_row, ink::text, "次の点はどれでしょう。");
+        Put(B1, B2_row + 80, ink::emphasis, CoordinatesText(point));
         DrawQuadrantPlane();
+        // The point and its mirror images, one in each quadrant.
         static constexpr struct {
             Num sx, sy;
             std::string_view label;
         } mirrors[] = {{1, 1, "A"}, {-1, 1, "B"}, {-1, -1, "C"}, {1, -1, "D"}};
-        for (const auto& m : mirrors) PointAt(m.sx * T(1), m.sy * F(1), 12, 3, m.label, 8, -20);
+        for (const auto& m : mirrors) {
+            PointAt(m.sx * std::fabs(point.x), m.sy * std::fabs(point.y),
+                    {.radius = 12, .colour = ink::emphasis, .label = m.label, .labelDx = 8, .labelDy = -20});
+        }
         StepReveal();
-        PointAt(GY5(1), t0014(1), 15, 5, "", 8, -20);
+        PointAt(point.x, point.y, {.radius = 15, .colour = ink::answer, .labelDx = 8, .labelDy = -20});
     });
     RandomExerciseLoop([&] {
-        PickQuadrantPoint();
-        TopicScreen(1760, 1800, 88);
-        Put(B1 - 44, B2_row, 0, "次の点の座標をいいなさい。");
+        const QuadrantPoint point = PickQuadrantPoint();
+        TopicScreen(area::screen, 88);
+        Put(B1 - 44, B2_row, ink::text, "次の点の座標をいいなさい。");
         DrawQuadrantPlane();
-        PointAt(GY5(1), t0014(1), 15, 3, "", 22, 0);
+        PointAt(point.x, point.y, {.radius = 15, .colour = ink::emphasis, .labelDx = 22});
         StepReveal();
-        Put(B1, B2_row + 80, 5, BB2_s);
+        Put(B1, B2_row + 80, ink::answer, CoordinatesText(point));
     });
 }
 
-void Kestrel::PickQuadrantPoint() {
-    const Num xw = RandomWhole(5);
-    const Num b = RandomWhole(5);
-    T(1) = xw;
-    T(2) = -xw;
-    F(1) = b;
-    F(2) = -b;
-    NumbersToText();
-    // A repeat of the last quadrant becomes quadrant 1, so only quadrant 1
-    // can come twice in a row.
-    Num q = RandomWhole(4);
-    if (RepeatsKept(q, AAAY)) q = 1;
-
-    // The elements of T() and F() that make each quadrant's point.
-    static constexpr int signs[4][2] = {{1, 1}, {2, 1}, {2, 2}, {1, 2}};
-    const int xi = signs[static_cast<int>(q) - 1][0];
-    const int yi = signs[static_cast<int>(q) - 1][1];
-    GY5(1) = T(xi);
-    t0014(1) = F(yi);
-    BB2_s = "(" + A1_s(xi) + "," + TITLE_s(yi) + ")";
+Kestrel::QuadrantPoint Kestrel::PickQuadrantPoint() {
+    return Problem<QuadrantPoint>([&] {
+        const Num across = RandomWhole(5);
+        const Num up = RandomWhole(5);
+        // A repeat of the last quadrant becomes quadrant 1, so only quadrant 1
+        // can come twice in a row.
+        Num q = RandomWhole(4);
+        if (RepeatsKept(q, AAAY)) q = 1;
+        const bool right = q == 1 || q == 4, above = q == 1 || q == 2;
+        return QuadrantPoint{right ? across : -across, above ? up : -up};
+    });
 }
 
-void Kestrel::DrawQuadrantPlane() { PlaneAt(440, 100, -6, 6, -6, 6, 44, 1); }
+std::string Kestrel::CoordinatesText(const QuadrantPoint& point) {
+    return "(" + NumberText(point.x) + "," + NumberText(point.y) + ")";
+}
+
+void Kestrel::DrawQuadrantPlane() {
+    PlaneAt({.left = 440, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .step = 44, .gridColour = 1});
+}
 
 // ---- Ever denser points -------------------------------------------------------------
 
@@ -84,67 +86,72 @@ void Kestrel::DensePointsDemo() {
     // The cell borders and dots take the pen width in force; fix the one a
     // pupil sees on the way in from the menu.
     PenWidth(3);
-    TopicScreen(1320, 1300, 38);
-    Put(38, 30, 0, "教科書P65のQを考えよう。");
-    NewRow(70, 3, "y=2x+3");
+    TopicScreen(area::text, 38);
+    Put(38, 30, ink::text, "教科書P65のQを考えよう。");
+    NewRow(70, ink::emphasis, "y=2x+3");
 
     // Whole x: -4 .. 3 in columns 2 .. 9.
-    const CellStyle wholeFrame{60, 50, 0, 15, 0};
-    GY5(11) = B1;
-    t0014(11) = B2_row + 60;
-    t0014(12) = t0014(11) + 50;
-    Cell(GY5(11), t0014(11), wholeFrame, "x");
-    for (int k = 2; k <= 9; ++k) Cell(GY5(11) + 60 * (k - 1), t0014(11), wholeFrame, NumberText(k - 6));
-    Cell(GY5(11), t0014(12), wholeFrame, "y");
-    for (int k = 2; k <= 9; ++k) Cell(GY5(11) + 60 * (k - 1), t0014(12), wholeFrame, "");
+    const CellStyle wholeFrame{60, 50, 0, ink::page, ink::text};
+    const Num tableLeft = B1;
+    Num xRow = B2_row + 60;
+    Num yRow = xRow + 50;
+    Cell(tableLeft, xRow, wholeFrame, "x");
+    for (int k = 2; k <= 9; ++k) Cell(tableLeft + 60 * (k - 1), xRow, wholeFrame, NumberText(k - 6));
+    Cell(tableLeft, yRow, wholeFrame, "y");
+    for (int k = 2; k <= 9; ++k) Cell(tableLeft + 60 * (k - 1), yRow, wholeFrame, "");
     StepReveal();
     for (int k = 2; k <= 9; ++k) {
         StepReveal();
-        Cell(GY5(11) + 60 * (k - 1), t0014(12), {60, 50, 0, 15, 3}, NumberText(static_cast<Num>((k - 6) * 2 + 3)));
+        Cell(tableLeft + 60 * (k - 1), yRow, {60, 50, 0, ink::page, ink::emphasis},
+             NumberText(static_cast<Num>((k - 6) * 2 + 3)));
     }
     StepReveal();
 
     // One grid step is half a unit; the engine's numbers would count steps,
     // so the topic writes its own.
-    PlaneAt(792, 60, -10, 8, -10, 18, 20, 14, -1);
+    PlaneAt({.left = 792, .top = 60, .xFrom = -10, .xTo = 8, .yFrom = -10, .yTo = 18, .step = 20, .gridColour = 14,
+             .scaleNumbers = false});
     static constexpr struct {
         std::string_view text;
         Num right, up, down;  // from the origin: grid steps right and up, then units down
     } scale[] = {{"3", 5.5f, 0, 4}, {"-4", -9, 0, 4}, {"5", -1, 10.5f, 0}, {"-5", -2, -9.5f, 0}};
-    for (const auto& s : scale) Rt().symbol(s.text, TATE + s.right * NAKA, t0001 - s.up * NAKA + s.down, 3, 2, 0);
+    for (const auto& s : scale) {
+        const Point at = OnPlane(s.right, s.up);
+        Rt().symbol(s.text, at.x, at.y + s.down, 3, 2, 0);
+    }
     StepReveal();
     for (Num a1 = -8; a1 <= 6; a1 += 2) {
-        PointAt(a1, 2 * a1 + 6, 8, 3);
+        PointAt(a1, 2 * a1 + 6, {.radius = 8, .colour = ink::emphasis});
         StepReveal();
     }
     StepReveal();
 
     // Halfway x: -3.5 .. 2.5 in columns 2 .. 8; -0.5 and 0.5 with their 0.
-    const CellStyle halfFrame{90, 50, 0, 15, 0};
-    t0014(11) = B2_row + 50;
-    t0014(12) = t0014(11) + 50;
-    Cell(GY5(11), t0014(11), halfFrame, "x");
+    const CellStyle halfFrame{90, 50, 0, ink::page, ink::text};
+    xRow = B2_row + 50;
+    yRow = xRow + 50;
+    Cell(tableLeft, xRow, halfFrame, "x");
     for (int k = 2; k <= 8; ++k) {
         const Num x = static_cast<Num>(k) - 5.5f;
         std::string text = NumberText(x);
         if (k == 5) text = "-0.5";
         if (k == 6) text = "0" + text;
-        Cell(GY5(11) + 90 * (k - 1), t0014(11), halfFrame, text);
+        Cell(tableLeft + 90 * (k - 1), xRow, halfFrame, text);
     }
-    Cell(GY5(11), t0014(12), halfFrame, "y");
-    for (int k = 2; k <= 8; ++k) Cell(GY5(11) + 90 * (k - 1), t0014(12), halfFrame, "");
+    Cell(tableLeft, yRow, halfFrame, "y");
+    for (int k = 2; k <= 8; ++k) Cell(tableLeft + 90 * (k - 1), yRow, halfFrame, "");
     StepReveal();
     for (int k = 2; k <= 8; ++k) {
         StepReveal();
-        Cell(GY5(11) + 90 * (k - 1), t0014(12), {90, 50, 0, 15, 3},
+        Cell(tableLeft + 90 * (k - 1), yRow, {90, 50, 0, ink::page, ink::emphasis},
              NumberText((static_cast<Num>(k) - 5.5f) * 2 + 3));
     }
     StepReveal();
     for (Num a1 = -7; a1 <= 5; a1 += 2) {
-        PointAt(a1, 2 * a1 + 6, 8, 3);
+        PointAt(a1, 2 * a1 + 6, {.radius = 8, .colour = ink::emphasis});
         StepReveal();
     }
-    NewRow(60, 7, "もっと細かく点をとるとどうなるだろう。");
+    NewRow(60, ink::heading, "もっと細かく点をとるとどうなるだろう。");
 
     // Each set runs over x = -4 .. 3 with a finer step: 1/4, 1/8, 1/12, 1/20.
     static constexpr struct {
@@ -155,14 +162,14 @@ void Kestrel::DensePointsDemo() {
         StepReveal();
         for (int a1 = set.from; a1 <= set.to; ++a1) {
             const Num a = static_cast<Num>(a1);
-            PointAt(a / set.d, 2 * a / set.d + 6, 2, 3);
+            PointAt(a / set.d, 2 * a / set.d + 6, {.radius = 2, .colour = ink::emphasis});
         }
     }
     StepReveal();
-    NewRow(60, 5, "グラフは直線になる。");
-    NewRow(50, 3, "y=2x+3 を満たす点(x,y)の集まり");
+    NewRow(60, ink::answer, "グラフは直線になる。");
+    NewRow(50, ink::emphasis, "y=2x+3 を満たす点(x,y)の集まり");
     StepReveal();
-    NewRow(120, 7, "教科書P65の問1 をしなさい。");
+    NewRow(120, ink::heading, "教科書P65の問1 をしなさい。");
 }
 
 // ---- Textbook problem 1 --------------------------------------------------------------
@@ -171,9 +178,9 @@ void Kestrel::PointsOnLineAnswer() {
     // The graph's dots take the pen width in force; fix the one a pupil sees
     // on the way in from the menu.
     PenWidth(3);
-    TopicScreen(1900, 1500, 76);
-    Put(76, 30, 3, "教科書P65　問1の解答");
-    PlaneAt(874, 60, -8, 8, -10, 18, 20, 14);
+    TopicScreen(area::beyond, 76);
+    Put(76, 30, ink::emphasis, "教科書P65　問1の解答");
+    PlaneAt({.left = 874, .top = 60, .xFrom = -8, .xTo = 8, .yFrom = -10, .yTo = 18, .step = 20, .gridColour = 14});
     GraphOf(3, 2, 3, 3, "y=2x+3", -189, -40);
     // Each point: x substituted, y worked out a key at a time, then the point.
     static constexpr struct {
@@ -186,215 +193,181 @@ void Kestrel::PointsOnLineAnswer() {
     };
     for (const auto& s : substitutions) {
         if (&s != substitutions) StepReveal();
-        NewRow(s.rowStep, 3, s.name, -38);
-        Next(0, s.question);
+        NewRow(s.rowStep, ink::emphasis, s.name, -38);
+        Next(ink::text, s.question);
         StepReveal();
-        NewRow(50, 0, "y=");
+        NewRow(50, ink::text, "y=");
         StepReveal();
-        Next(0, s.product);
+        Next(ink::text, s.product);
         StepReveal();
-        Next(0, s.sum);
-        Next(3, s.value);
+        Next(ink::text, s.sum);
+        Next(ink::emphasis, s.value);
         StepReveal();
-        Next(5, s.point);
-        PointAt(s.x, s.y, 8, 5, s.name, 0, -10);
+        Next(ink::answer, s.point);
+        PointAt(s.x, s.y, {.radius = 8, .colour = ink::answer, .label = s.name, .labelDy = -10});
     }
 }
 
 // ---- y=2x moved up and down ------------------------------------------------------------
 
-// The table of x, 2x and 2x+shift for x = -4 .. 3 from GY5(11), GY5(12) and
-// the row tops t0014(11) .. t0014(13).
-void Kestrel::DrawShiftTable(Num shift, Num valueWidth, std::string_view shiftedHead) {
+// The table of x, 2x and 2x+shift for x = -4 .. 3, its top-left corner at
+// `at`: the heads 110 wide, then the values, rows 50 apart.
+void Kestrel::DrawShiftTable(Point at, Num shift, Num valueWidth, std::string_view shiftedHead) {
     struct Row {
         Num fill;
         std::string_view head;
         Num factor, add;
     };
-    const Row rows[] = {{15, "x", 1, 0}, {13, "2x", 2, 0}, {11, shiftedHead, 2, shift}};
+    const Row rows[] = {{ink::page, "x", 1, 0}, {13, "2x", 2, 0}, {11, shiftedHead, 2, shift}};
+    const Num valuesLeft = at.x + 110;
     for (int r = 0; r < 3; ++r) {
         const Row& row = rows[r];
-        const Num top = t0014(11 + r);
-        Cell(GY5(11), top, {110, 50, 3, row.fill, 0}, row.head);
+        const Num top = at.y + 50 * static_cast<Num>(r);
+        Cell(at.x, top, {110, 50, 3, row.fill, ink::text}, row.head);
         for (int x = -4; x <= 3; ++x) {
-            Cell(GY5(12) + valueWidth * static_cast<Num>(x + 4), top, {valueWidth, 50, 3, row.fill, 0},
+            Cell(valuesLeft + valueWidth * static_cast<Num>(x + 4), top, {valueWidth, 50, 3, row.fill, ink::text},
                  NumberText(row.factor * static_cast<Num>(x) + row.add));
         }
     }
 }
 
-// The point of y=2x and of y=2x+shift for each x, in values, at x + 5 and
-// x + 15 of T() and F().
-void Kestrel::FillShiftPairs(int fromX, int toX, Num shift) {
-    for (int x = fromX; x <= toX; ++x) {
-        const Num v = static_cast<Num>(x);
-        T(x + 5) = v;
-        T(x + 15) = 2 * v;
-        F(x + 5) = v;
-        F(x + 15) = 2 * v + shift;
-    }
-}
-
-// Pair i turned into pixels on the current plane: two dots and the bar
-// between them.
-void Kestrel::DrawShiftPair(int i) {
-    T(i) = TATE + NAKA * T(i);
-    T(i + 10) = t0001 - NAKA * T(i + 10);
-    F(i) = TATE + NAKA * F(i);
-    F(i + 10) = t0001 - NAKA * F(i + 10);
-    Rt().circle(T(i), T(i + 10), 6, 5, 0, 0, true, -1);
-    Rt().circle(F(i), F(i + 10), 6, 5, 0, 0, true, -1);
-    Rt().line(T(i), T(i + 10), F(i), F(i + 10), 5, 2, 5);
+// The points of y=2x and of y=2x+shift at x on the current plane: two dots
+// and the bar between them.
+void Kestrel::DrawShiftPair(Num x, Num shift) {
+    const Point onLine = OnPlane(x, 2 * x), moved = OnPlane(x, 2 * x + shift);
+    Rt().circle(onLine.x, onLine.y, 6, 5, 0, 0, true, -1);
+    Rt().circle(moved.x, moved.y, 6, 5, 0, 0, true, -1);
+    Rt().line(onLine.x, onLine.y, moved.x, moved.y, 5, 2, 5);
 }
 
 void Kestrel::TranslationTopic() {
-    TopicScreen(1320, 1300, 38);
+    TopicScreen(area::text, 38);
     PenWidth(5);
-    Put(38, 30, 0, "y=2x+3 と y=2x の関係を調べよう");
-    GY5(11) = B1;
-    GY5(12) = GY5(11) + 110;
-    t0014(11) = B2_row + 60;
-    t0014(12) = t0014(11) + 50;
-    t0014(13) = t0014(12) + 50;
-    DrawShiftTable(3, 60, "2x+3");
-    NewRow(70, 3, "(1)");
-    Next(0, "2xの値と2x+3の値の関係は？");
+    Put(38, 30, ink::text, "y=2x+3 と y=2x の関係を調べよう");
+    DrawShiftTable({B1, B2_row + 60}, 3, 60, "2x+3");
+    NewRow(70, ink::emphasis, "(1)");
+    Next(ink::text, "2xの値と2x+3の値の関係は？");
 
     StepReveal();
-    Put(B1 + 114, B2_row + 50, 5, "xのどの値でも、2x+3の値が3大きい");
-    PlaneAt(874, 60, -5, 5, -8, 9, 35, 14);
+    Put(B1 + 114, B2_row + 50, ink::answer, "xのどの値でも、2x+3の値が3大きい");
+    PlaneAt({.left = 874, .top = 60, .xFrom = -5, .xTo = 5, .yFrom = -8, .yTo = 9, .step = 35, .gridColour = 14});
     GraphOf(3, 2, 3, 3, "y=2x+3", -189, -40);
     GraphOf(3, 2, 0, 7, "y=2x", -81, 150);
-    FillShiftPairs(-4, 3, 3);
-    NewRow(70, 3, "(2)");
-    Next(0, "y=2xとy=2x+3のグラフの関係は？");
+    NewRow(70, ink::emphasis, "(2)");
+    Next(ink::text, "y=2xとy=2x+3のグラフの関係は？");
 
-    for (int i = 1; i <= 8; ++i) {
+    for (int x = -4; x <= 3; ++x) {
         StepReveal();
-        DrawShiftPair(i);
+        DrawShiftPair(static_cast<Num>(x), 3);
     }
     StepReveal();
     StepReveal();
-    Put(B1 + 114, B2_row + 50, 3, "y=2x+3のグラフはy=2xのグラフを");
-    Put(B1 + 114, B2_row + 50, 5, "上に３だけ移動させたもの");
+    Put(B1 + 114, B2_row + 50, ink::emphasis, "y=2x+3のグラフはy=2xのグラフを");
+    Put(B1 + 114, B2_row + 50, ink::answer, "上に３だけ移動させたもの");
     StepReveal();
-    NewRow(120, 7, "教科書P66の問2 をしなさい。");
+    NewRow(120, ink::heading, "教科書P66の問2 をしなさい。");
 }
 
 void Kestrel::TranslationDownAnswer() {
-    TopicScreen(1320, 1300, 38);
+    TopicScreen(area::text, 38);
     PenWidth(5);
-    Put(38, 30, 0, "教科書P66の問2　解答");
-    NewRow(50, 3, "(1)");
-    GY5(11) = B1;
-    GY5(12) = GY5(11) + 110;
-    t0014(11) = B2_row + 90;
-    t0014(12) = t0014(11) + 50;
-    t0014(13) = t0014(12) + 50;
-    DrawShiftTable(-3, 90, "2x-3");
+    Put(38, 30, ink::text, "教科書P66の問2　解答");
+    NewRow(50, ink::emphasis, "(1)");
+    DrawShiftTable({B1, B2_row + 90}, -3, 90, "2x-3");
 
     StepReveal();
-    PlaneAt(912, 60, -5, 5, -8, 9, 30, 14);
+    PlaneAt({.left = 912, .top = 60, .xFrom = -5, .xTo = 5, .yFrom = -8, .yTo = 9, .step = 30, .gridColour = 14});
     GraphOf(3, 2, -3, 3, "y=2x-3", -135, 240);
     GraphOf(3, 2, 0, 7, "y=2x", -162, 50);
 
     StepReveal();
-    FillShiftPairs(-2, 4, -3);
-    NewRow(70, 3, "(2)");
-    for (int i = 3; i <= 9; ++i) DrawShiftPair(i);
-    Put(B1 + 114, B2_row + 50, 3, "y=2x-3のグラフはy=2xのグラフを");
+    NewRow(70, ink::emphasis, "(2)");
+    for (int x = -2; x <= 4; ++x) DrawShiftPair(static_cast<Num>(x), -3);
+    Put(B1 + 114, B2_row + 50, ink::emphasis, "y=2x-3のグラフはy=2xのグラフを");
     StepReveal();
-    Put(B1 + 114, B2_row + 50, 5, "下に3だけ移動させたもの");
+    Put(B1 + 114, B2_row + 50, ink::answer, "下に3だけ移動させたもの");
 }
 
 // ---- y=ax+b as y=ax moved --------------------------------------------------------------
 
-// The arrow on the y axis from the origin to (0, b), its head at (0, b).
-void Kestrel::DrawShiftArrow(Num b, Num headSide) {
-    P2 = TATE;
-    BB = t0001;
-    XI0 = TATE;
-    SITA = t0001 - b * NAKA;
-    IROIRO = headSide;
-    UE = 0;
-    NO = 5;
-    P = 16;
-    DrawArrow();
-}
-
+// On each plane b beside the y axis and the arrow from the origin up or down to (0, b).
 void Kestrel::MovedProportionTopic() {
     FramedScreen(area::text, 570, 275, "<比例のグラフとの関係>");
-    NewRow(50, 0, "１次関数y=ax+b　のグラフは、");
-    NewRow(50, 0, "y=ax のグラフを");
-    NewRow(50, 5, "y軸の正の方向にbだけ平行移動");
-    NewRow(50, 0, "させた");
-    Next(3, "直線");
+    NewRow(50, ink::text, "１次関数y=ax+b　のグラフは、");
+    NewRow(50, ink::text, "y=ax のグラフを");
+    NewRow(50, ink::answer, "y軸の正の方向にbだけ平行移動");
+    NewRow(50, ink::text, "させた");
+    Next(ink::emphasis, "直線");
 
     PenWidth(4);
-    PlaneAt(152, 320, -2, 2, -2, 8, 30, 0);
+    PlaneAt({.left = 152, .top = 320, .xFrom = -2, .xTo = 2, .yFrom = -2, .yTo = 8, .step = 30});
     GraphOf(3, 1.5f, 3, 3, "y=ax+b", -189, 0);
     GraphOf(3, 1.5f, 0, 7, "y=ax", -54, 100);
-    Label(TATE + 20, t0001 - 3 * NAKA, 5, "b");
-    DrawShiftArrow(3, 1);
+    const Point up = OnPlane(0, 3);
+    Label(up.x + 20, up.y, ink::answer, "b");
+    const Point upFrom = OnPlane(0, 0);
+    ArrowTo(upFrom.x, upFrom.y, up.x, up.y, ink::answer);
 
-    PlaneAt(418, 320, -2, 2, -6, 4, 30, 0);
+    PlaneAt({.left = 418, .top = 320, .xFrom = -2, .xTo = 2, .yFrom = -6, .yTo = 4, .step = 30});
     GraphOf(3, 1.5f, -3, 3, "y=ax+b", -81, 100);
     GraphOf(3, 1.5f, 0, 7, "y=ax", -135, 0);
-    Label(TATE + 20, t0001 + NAKA, 5, "b");
-    DrawShiftArrow(-3, 0);
+    const Point label = OnPlane(0, -1), down = OnPlane(0, -3), downFrom = OnPlane(0, 0);
+    Label(label.x + 20, label.y, ink::answer, "b");
+    ArrowTo(downFrom.x, downFrom.y, down.x, down.y, ink::answer);
 }
 
 // ---- The intercept ----------------------------------------------------------------------
 
 void Kestrel::InterceptTopic() {
     FramedScreen(area::text, 722, 175, "<比例のグラフとの関係>");
-    NewRow(50, 0, "y=ax+bのグラフは、y=axのグラフを");
-    NewRow(50, 5, "y軸の正の方向にbだけ平行移動");
-    Next(0, "させた");
-    Next(3, "直線");
+    NewRow(50, ink::text, "y=ax+bのグラフは、y=axのグラフを");
+    NewRow(50, ink::answer, "y軸の正の方向にbだけ平行移動");
+    Next(ink::text, "させた");
+    Next(ink::emphasis, "直線");
 
     B2_row += 90;
-    Rt().line(38, B2_row - 10, 38 + 608, B2_row - 10 + 225, 3, 1);
-    Put(76, B2_row, 5, "<切片>");
-    NewRow(50, 5, "b");
-    Next(0, "を１次関数のグラフの");
-    Next(5, "切片");
-    Next(0, "という。");
-    NewRow(50, 0, "①x=0のときのyの値");
-    NewRow(50, 0, "②y軸と交わる点(0,b)のy座標");
+    Frame({38, B2_row - 10}, 608, 225, ink::emphasis);
+    Put(76, B2_row, ink::answer, "<切片>");
+    NewRow(50, ink::answer, "b");
+    Next(ink::text, "を１次関数のグラフの");
+    Next(ink::answer, "切片");
+    Next(ink::text, "という。");
+    NewRow(50, ink::text, "①x=0のときのyの値");
+    NewRow(50, ink::text, "②y軸と交わる点(0,b)のy座標");
 
     PenWidth(5);
-    PlaneAt(836, 60, -3, 2, -2, 8, 50, 0);
+    PlaneAt({.left = 836, .top = 60, .xFrom = -3, .xTo = 2, .yFrom = -2, .yTo = 8, .step = 50});
     GraphOf(3, 1.5f, 3, 3, "y=ax+b", -81, -80);
-    PointAt(0, 3, 8, 5);
-    Label(TATE - 135, t0001 - 3.5f * NAKA, 5, "(0,b)");
+    PointAt(0, 3, {.radius = 8, .colour = ink::answer});
+    const Point label = OnPlane(0, 3.5f);
+    Label(label.x - 135, label.y, ink::answer, "(0,b)");
 
     StepReveal();
-    NewRow(80, 0, "y=ax+b　のグラフは、y=ax のグラフに", -38);
-    NewRow(50, 5, "平行", -38);
-    Next(0, "で");
-    Next(5, "点(0,b)");
-    Next(0, "を通る");
-    Next(5, "直線");
+    NewRow(80, ink::text, "y=ax+b　のグラフは、y=ax のグラフに", -38);
+    NewRow(50, ink::answer, "平行", -38);
+    Next(ink::text, "で");
+    Next(ink::answer, "点(0,b)");
+    Next(ink::text, "を通る");
+    Next(ink::answer, "直線");
     GraphOf(3, 1.5f, 0, 0, "y=ax", -54, -50);
 
     StepReveal();
-    Put(B1 + 38, 570, 0, "教科書P66の問3 をしなさい。");
+    Put(B1 + 38, 570, ink::text, "教科書P66の問3 をしなさい。");
 }
 
 void Kestrel::InterceptAnswer() {
-    TopicScreen(1320, 1300, 570);
+    TopicScreen(area::text, 570);
     PenWidth(5);
-    Put(570, 30, 3, "教科書P66の問3　解答");
-    PlaneAt(114, 100, -3, 5, -2, 11, 40, 14);
+    Put(570, 30, ink::emphasis, "教科書P66の問3　解答");
+    PlaneAt({.left = 114, .top = 100, .xFrom = -3, .xTo = 5, .yFrom = -2, .yTo = 11, .step = 40, .gridColour = 14});
     GraphOf(3, 2, 4, 3, "y=2x+4", -81, 150);
-    PointAt(0, 4, 8, 5);
-    NewRow(50, 0, "(1) y軸と交わる点の座標 ");
+    PointAt(0, 4, {.radius = 8, .colour = ink::answer});
+    NewRow(50, ink::text, "(1) y軸と交わる点の座標 ");
     StepReveal();
-    Next(5, "(0,4)");
-    NewRow(50, 0, "(2) 切片 ");
+    Next(ink::answer, "(0,4)");
+    NewRow(50, ink::text, "(2) 切片 ");
     StepReveal();
-    Next(5, "4");
+    Next(ink::answer, "4");
 }
 
 }  // namespace lesson

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <array>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -52,11 +51,9 @@ public:
     void VaryCoefficientsTopic();
     void RateEqualsSlopeTopic();
     void InverseRateTopic();
-    // Worked examples of (y increase)/(x increase) until the pupil types 1;
-    // leaves the cursor just after the last example's rate.
-    void RateExampleLoop();
 
-    // The numbers of one worked example as drawn, signs included: a, b, x1, x2.
+    // One worked example as drawn, signs included: a, b and the interval's
+    // ends x1, x2 (put in order when it is shown).
     struct RateDraw {
         Num a, b, x1, x2;
     };
@@ -64,41 +61,52 @@ public:
     struct RatePracticeDraw {
         Num a, b, xIncrease;
     };
-    // When set, these hand the numbers in place of the random draws.
-    std::function<RateDraw()> rateDrawSeam;
-    std::function<RatePracticeDraw()> ratePracticeSeam;
 
     // Building blocks of the chapter's screens.
+    // Worked examples (mode 1: y=2x+3, 0: random a and b) from a clear screen
+    // until the pupil types 1, the cursor left just after the last rate; then
+    // one more key.
     void RateExamplesThenKey(Num mode);
     Num SignedDraw(Num count, Num from);
     RateDraw DrawRateExample();
     RatePracticeDraw DrawRatePractice();
     void RateExample(RateDraw drawn);
-    void RatePracticeProblem(RatePracticeDraw drawn);
-    void StepByOneTable(Num textRow);
-    void RevealStepByOneValues(int b);
-    void StepTable(Num textRow);
-    void StepTableArcs(int step, int arcs, Num dotDegrees, std::string_view xLabel, std::string_view yLabel);
-    void AnswerTable(Num xRowTop, std::string_view from, std::string_view to, Num yRowColour);
-    void ValueIntoCell(int column, std::string_view value);
-    void Exercise1Rate(std::string_view differences, std::string_view resolved, std::string_view reduced,
-                       std::string_view xIncrease, std::string_view yIncrease);
-    void IncreaseLabels(Num xDx, std::string_view xIncrease, Num yDx, std::string_view yIncrease);
-
+    void RatePracticeProblem(Point origin, RatePracticeDraw drawn);
+    // A table of x and y values: its head column's left edge, its cells'
+    // width and its rows' tops.
+    struct ValueTable {
+        Num left = 0, cellWidth = 0, xRow = 0, yRow = 0;
+        // The left edge of column k, the head column being 0.
+        Num Column(int k) const { return left + cellWidth * static_cast<Num>(k); }
+    };
+    ValueTable StepByOneTable(Num textRow);
+    void RevealStepByOneValues(const ValueTable& table, int b);
+    ValueTable StepTable(Num textRow);
+    void StepTableArcs(const ValueTable& table, int step, int arcs, Num dotDegrees, std::string_view xLabel,
+                       std::string_view yLabel);
+    ValueTable AnswerTable(Num xRowTop, std::string_view from, std::string_view to, Num yRowColour);
+    void ValueIntoCell(const ValueTable& table, int column, std::string_view value);
+    void Exercise1Rate(const ValueTable& table, std::string_view differences, std::string_view resolved,
+                       std::string_view reduced, std::string_view xIncrease, std::string_view yIncrease);
+    void IncreaseLabels(const ValueTable& table, Num xDx, std::string_view xIncrease, Num yDx,
+                        std::string_view yIncrease);
 
     // ---- Chapter 4: graph and intercept ---------------------------------------
     void QuadrantPointDrill();
-    void PickQuadrantPoint();
+    // One point of the drill; its mirror images are shown beside it.
+    struct QuadrantPoint {
+        Num x, y;
+    };
+    QuadrantPoint PickQuadrantPoint();
+    std::string CoordinatesText(const QuadrantPoint& point);
     void DrawQuadrantPlane();
     void DensePointsDemo();
     void PointsOnLineAnswer();
     void TranslationTopic();
     void TranslationDownAnswer();
-    void DrawShiftTable(Num shift, Num valueWidth, std::string_view shiftedHead);
-    void FillShiftPairs(int fromX, int toX, Num shift);
-    void DrawShiftPair(int i);
+    void DrawShiftTable(Point at, Num shift, Num valueWidth, std::string_view shiftedHead);
+    void DrawShiftPair(Num x, Num shift);
     void MovedProportionTopic();
-    void DrawShiftArrow(Num b, Num headSide);
     void InterceptTopic();
     void InterceptAnswer();
 

@@ -149,6 +149,7 @@ public:
     // ---- Topic screen -------------------------------------------------------------
     // Clears the box (0,0)-(width,height) in colour 15.
     void ClearBox(Num width, Num height);
+    void ClearBox(WorkArea area) { ClearBox(area.width, area.height); }
     // Paints the box (x1,y1)-(x2,y2) in colour 15.
     void EraseBox(Num x1, Num y1, Num x2, Num y2);
     // The clear of a topic and its layout origin (margin, row 30).

@@ -47,7 +47,7 @@ std::vector<std::string> textsOf(const std::vector<ScreenTextRecord>& records) {
 }
 
 std::function<void(Kestrel&)> handing(Kestrel::RateDraw drawn) {
-    return [drawn](Kestrel& k) { k.rateDrawSeam = [drawn] { return drawn; }; };
+    return [drawn](Kestrel& k) { k.chosen.Add(drawn); };
 }
 
 struct ExampleCase {
@@ -289,7 +289,7 @@ TEST_P(RatePractice, FromChosenNumbers) {
     const PracticeCase& c = GetParam();
     const auto drawn = c.drawn;
     KestrelRun run(practiceKeys(1), &Kestrel::RateEqualsSlopeTopic,
-                   [drawn](Kestrel& k) { k.ratePracticeSeam = [drawn] { return drawn; }; });
+                   [drawn](Kestrel& k) { k.chosen.Add(drawn); });
     ASSERT_TRUE(run.ended());
     const auto p = practiceOf(run, c.problem);
     ASSERT_EQ(p.size(), 6u) << c.problem;

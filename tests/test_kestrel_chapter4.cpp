@@ -319,9 +319,9 @@ TEST(TranslationTopic, TableThenOnePairAKeyThenAnEmptyWait) {
     EXPECT_EQ(run.place("y=2x+3のグラフはy=2xのグラフを"), "152 430 3");
     EXPECT_EQ(run.place("上に３だけ移動させたもの"), "152 480 5");
     EXPECT_EQ(run.place("教科書P66の問2 をしなさい。"), "38 600 7");
-    // The pairs hold pixels at the end.
-    EXPECT_EQ(run.program->T(1), 909);
-    EXPECT_EQ(run.program->F(18), 270 - 70 * 3);
+    // The pairs stand where the plane puts them: x = -4 at 909, y=2x+3 at x = 3 at 60.
+    EXPECT_EQ(run.program->OnPlane(-4, 0).x, 909);
+    EXPECT_EQ(run.program->OnPlane(3, 2 * 3 + 3).y, 270 - 70 * 3);
 }
 
 TEST(TranslationDownAnswer, PlaneOnTheFirstKeyAllPairsOnTheSecond) {

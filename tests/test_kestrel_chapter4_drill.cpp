@@ -52,13 +52,13 @@ TEST_P(QuadrantNoRepeat, ARepeatBecomesQuadrant1AndKeepsTheMemory) {
     Kestrel k(runtime);
     k.AAAY = static_cast<Num>(c.remembered);
     runtime.script = {drawFor(3, 5), drawFor(2, 5), drawFor(c.drawn, 4)};
-    k.PickQuadrantPoint();
+    const Kestrel::QuadrantPoint point = k.PickQuadrantPoint();
 
     static const char* const points[] = {"(3,2)", "(-3,2)", "(-3,-2)", "(3,-2)"};
     static const int signs[4][2] = {{1, 1}, {-1, 1}, {-1, -1}, {1, -1}};
-    EXPECT_EQ(k.BB2_s, points[c.shown - 1]);
-    EXPECT_EQ(k.GY5(1), 3 * signs[c.shown - 1][0]);
-    EXPECT_EQ(k.t0014(1), 2 * signs[c.shown - 1][1]);
+    EXPECT_EQ(k.CoordinatesText(point), points[c.shown - 1]);
+    EXPECT_EQ(point.x, 3 * signs[c.shown - 1][0]);
+    EXPECT_EQ(point.y, 2 * signs[c.shown - 1][1]);
     EXPECT_EQ(k.AAAY, c.kept);
 }
 
