@@ -75,6 +75,8 @@ public:
     void AskNextStep();
     void ReadNumber();
     void EditNumberEntry();
+    // key is a "." the typed number already holds: the entry refuses it.
+    bool SecondPoint(const std::string& key) const;
     void ParseAnswer();
     void WaitForKey();
     void ShowMessageWaitKey();

@@ -18,6 +18,9 @@ int Engine::Run() {
         } catch (const RuntimeError& e) {
             failed = true;
             ErrorHandler(e);
+        } catch (const rt::FatalError&) {
+            // No error screen can be drawn without fonts or pixels.
+            throw;
         } catch (const std::exception&) {
             // Anything the language itself raises ends where every error ends.
             failed = true;

@@ -91,7 +91,10 @@ void Engine::EditNumberEntry() {
 
         if (MIGI_s == "\b" || MIGI_s == "\x0c" || rt::klen(DS2_s) > 9) {
             // The whole entry goes; with ten characters even Enter only clears.
-            Rt().line(Y5, Y6 - 8, Y5 + 192, Y6 - 8 + 30, 15, 2, 15);
+            // A leading "." is drawn 4 units left of the entry: the box
+            // reaches it, or a stray dot would stay.
+            const Num left = DS2_s.starts_with('.') ? Y5 - 4 : Y5;
+            Rt().line(left, Y6 - 8, Y5 + 192, Y6 - 8 + 30, 15, 2, 15);
             DS2_s.clear();
             Q = Y5;
             GX2 = Y6;
@@ -104,7 +107,7 @@ void Engine::EditNumberEntry() {
             dot(false);
             return;
         }
-        if (MIGI_s >= "-" && MIGI_s <= "9") {
+        if (MIGI_s >= "-" && MIGI_s <= "9" && !SecondPoint(MIGI_s)) {
             dot(false);
             YMOTO = 5;
             A_s = MIGI_s;
@@ -117,6 +120,16 @@ void Engine::EditNumberEntry() {
             blinkStart = Rt().seconds();
         }
     }
+}
+
+bool Engine::SecondPoint(const std::string& key) const {
+    // A "." takes no cell, so a second one in a number would not show, yet
+    // the number would be read only up to it: "1..2" looks like 1.2 and reads
+    // as 1. Refused like any key the entry does not take. Each side of a "/"
+    // is a number of its own.
+    if (key != ".") return false;
+    const std::size_t part = DS2_s.rfind('/');
+    return DS2_s.find('.', part == std::string::npos ? 0 : part + 1) != std::string::npos;
 }
 
 void Engine::ParseAnswer() {

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "runtime/faces.h"
 #include "runtime/palette.h"
 #include "runtime/text.h"
 
@@ -37,7 +38,90 @@ Family familyOf(std::string_view face) {
     return Family::Gothic;
 }
 
+std::size_t charBytes(char lead) {
+    auto c = static_cast<unsigned char>(lead);
+    return c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : 4;
+}
+
+[[noreturn]] void missing(const FaceSource& src, const std::string& why) {
+    throw FatalError(std::string("the font \"") + src.family + "\" " + why +
+                     ": install the Debian package " + src.package);
+}
+
+// The file fontconfig gives for pattern; with want set, only if it is
+// that family (fontconfig answers every request with some face).
+FT_Face openFace(FT_Library lib, const std::string& pattern, const FaceSource* want = nullptr) {
+    FcPattern* pat = FcNameParse(reinterpret_cast<const FcChar8*>(pattern.c_str()));
+    if (!pat) throw FatalError("fontconfig cannot read the pattern " + pattern);
+    FcConfigSubstitute(nullptr, pat, FcMatchPattern);
+    FcDefaultSubstitute(pat);
+    FcResult result;
+    FcPattern* match = FcFontMatch(nullptr, pat, &result);
+    FcPatternDestroy(pat);
+    if (!match) {
+        if (want) missing(*want, "is missing (fontconfig finds no fonts at all)");
+        throw FatalError("fontconfig finds no font for " + pattern);
+    }
+    if (want) {
+        bool same = false;
+        FcChar8* family = nullptr;
+        std::string got;
+        for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &family) == FcResultMatch; ++i) {
+            if (i == 0) got = reinterpret_cast<const char*>(family);
+            if (FcStrCmpIgnoreCase(family, reinterpret_cast<const FcChar8*>(want->family)) == 0)
+                same = true;
+        }
+        if (!same) {
+            FcPatternDestroy(match);
+            missing(*want, "is missing (fontconfig offers \"" + got + "\" in its place)");
+        }
+    }
+    FcChar8* file = nullptr;
+    int index = 0;
+    FcPatternGetString(match, FC_FILE, 0, &file);
+    FcPatternGetInteger(match, FC_INDEX, 0, &index);
+    FT_Face face = nullptr;
+    const std::string path = file ? reinterpret_cast<const char*>(file) : "";
+    FT_Error err = file ? FT_New_Face(lib, path.c_str(), index, &face) : 1;
+    FcPatternDestroy(match);
+    if (err == FT_Err_Out_Of_Memory) throw FatalError("not enough memory to load the font for " + pattern);
+    if (err != 0) {
+        const std::string why = "cannot be opened from " + path + " (FreeType error " + std::to_string(err) + ")";
+        if (want) missing(*want, why);
+        throw FatalError("the font for " + pattern + " " + why);
+    }
+    return face;
+}
+
+// src's own face, which must have a glyph of its own for every character of
+// its sample: without them the lessons' text would silently be missing.
+FT_Face openFamily(FT_Library lib, const FaceSource& src) {
+    FT_Face face = openFace(lib, src.family, &src);
+    const std::string_view sample = src.sample;
+    for (std::size_t i = 0; i < sample.size();) {
+        const std::string_view ch = sample.substr(i, charBytes(sample[i]));
+        if (FT_Get_Char_Index(face, codepoint(ch)) == 0) {
+            FT_Done_Face(face);
+            missing(src, "cannot draw the lessons' text (it has no \"" + std::string(ch) + "\")");
+        }
+        i += ch.size();
+    }
+    return face;
+}
+
 }  // namespace
+
+void checkFace(const FaceSource& src) {
+    FT_Library lib = nullptr;
+    if (FT_Init_FreeType(&lib) != 0) throw FatalError("the font library FreeType did not start");
+    try {
+        FT_Done_Face(openFamily(lib, src));
+    } catch (...) {
+        FT_Done_FreeType(lib);
+        throw;
+    }
+    FT_Done_FreeType(lib);
+}
 
 // One loaded face with the four style variants the lessons use.
 struct FaceSet {
@@ -61,28 +145,25 @@ struct FaceSet {
 class Fonts {
 public:
     Fonts() {
-        if (FT_Init_FreeType(&lib_) != 0) throw std::runtime_error("FreeType did not start");
-        FcInit();
-        // Every face sits in its cell as the Gothic face does (its metrics fit
-        // its 1 em cell), so a label lands where its position puts it. The
-        // exception: formulas set their italic letters at font size 8,
-        // magnified into a cell the lessons place well above the line top, so
-        // at that size the serif baseline lies below the cell to meet the
-        // Gothic digits' baseline.
-        load(gothic_, "IPAGothic", 0.86, 0.86, 1.0);
-        load(serif_, "Liberation Serif", 0.86, 1.12, 0.64);
-        // The script l stands in an ordinary Gothic-sized cell.
-        load(extra_, "Liberation Serif", 0.86, 0.86, 1.0);
-    }
-    ~Fonts() {
-        for (FaceSet* f : {&gothic_, &serif_, &extra_}) {
-            for (auto*& c : f->cairo)
-                if (c) cairo_font_face_destroy(c);
-            for (FT_Face face : {f->regular, f->bold, f->italic, f->boldItalic})
-                if (face) FT_Done_Face(face);
+        try {
+            if (FT_Init_FreeType(&lib_) != 0) throw FatalError("the font library FreeType did not start");
+            FcInit();
+            // Every face sits in its cell as the Gothic face does (its metrics fit
+            // its 1 em cell), so a label lands where its position puts it. The
+            // exception: formulas set their italic letters at font size 8,
+            // magnified into a cell the lessons place well above the line top, so
+            // at that size the serif baseline lies below the cell to meet the
+            // Gothic digits' baseline.
+            load(gothic_, kGothicFace, 0.86, 0.86, 1.0);
+            load(serif_, kSerifFace, 0.86, 1.12, 0.64);
+            // The script l stands in an ordinary Gothic-sized cell.
+            load(extra_, kSerifFace, 0.86, 0.86, 1.0);
+        } catch (...) {
+            release();
+            throw;
         }
-        FT_Done_FreeType(lib_);
     }
+    ~Fonts() { release(); }
 
     struct Glyph {
         cairo_font_face_t* face;
@@ -116,33 +197,26 @@ public:
     }
 
 private:
-    FT_Face open(const char* pattern) {
-        FcPattern* pat = FcNameParse(reinterpret_cast<const FcChar8*>(pattern));
-        FcConfigSubstitute(nullptr, pat, FcMatchPattern);
-        FcDefaultSubstitute(pat);
-        FcResult result;
-        FcPattern* match = FcFontMatch(nullptr, pat, &result);
-        FcPatternDestroy(pat);
-        if (!match) throw std::runtime_error(std::string("no font for ") + pattern);
-        FcChar8* file = nullptr;
-        int index = 0;
-        FcPatternGetString(match, FC_FILE, 0, &file);
-        FcPatternGetInteger(match, FC_INDEX, 0, &index);
-        FT_Face face = nullptr;
-        FT_Error err = FT_New_Face(lib_, reinterpret_cast<const char*>(file), index, &face);
-        FcPatternDestroy(match);
-        if (err != 0) throw std::runtime_error(std::string("cannot open font for ") + pattern);
-        return face;
+    void release() {
+        for (FaceSet* f : {&gothic_, &serif_, &extra_}) {
+            for (auto*& c : f->cairo)
+                if (c) cairo_font_face_destroy(c);
+            for (FT_Face face : {f->regular, f->bold, f->italic, f->boldItalic})
+                if (face) FT_Done_Face(face);
+            *f = FaceSet{};
+        }
+        if (lib_) FT_Done_FreeType(lib_);
+        lib_ = nullptr;
     }
 
-    void load(FaceSet& set, const std::string& family, double baseline, double formulaBaseline,
-              double widthScale) {
+    void load(FaceSet& set, const FaceSource& src, double baseline, double formulaBaseline, double widthScale) {
         set.baseline = baseline;
         set.formulaBaseline = formulaBaseline;
         set.widthScale = widthScale;
-        set.regular = open(family.c_str());
+        set.regular = openFamily(lib_, src);
+        const std::string family = src.family;
         auto styled = [&](const char* style, bool wantBold, bool wantItalic) -> FT_Face {
-            FT_Face f = open((family + ":" + style).c_str());
+            FT_Face f = openFace(lib_, family + ":" + style);
             bool isBold = (f->style_flags & FT_STYLE_FLAG_BOLD) != 0;
             bool isItalic = (f->style_flags & FT_STYLE_FLAG_ITALIC) != 0;
             bool sameFamily = f->family_name && set.regular->family_name &&
@@ -177,9 +251,35 @@ Fonts& sharedFonts() {
     return fonts;
 }
 
+void loadFonts() { sharedFonts(); }
+
+namespace {
+
+// An image surface, or the end of the program with a message: drawing into a
+// surface Cairo could not allocate would write through a null pointer.
+cairo_surface_t* newSurface(cairo_format_t format, int w, int h, const char* what) {
+    cairo_surface_t* s = cairo_image_surface_create(format, w, h);
+    const cairo_status_t status = cairo_surface_status(s);
+    if (status == CAIRO_STATUS_SUCCESS) return s;
+    cairo_surface_destroy(s);
+    throw FatalError("cannot allocate " + std::string(what) + " (" + std::to_string(w) + "x" + std::to_string(h) +
+                     " pixels): " + cairo_status_to_string(status));
+}
+
+cairo_t* newContext(cairo_surface_t* s, const char* what) {
+    cairo_t* cr = cairo_create(s);
+    const cairo_status_t status = cairo_status(cr);
+    if (status == CAIRO_STATUS_SUCCESS) return cr;
+    cairo_destroy(cr);
+    cairo_surface_destroy(s);
+    throw FatalError("cannot draw on " + std::string(what) + ": " + cairo_status_to_string(status));
+}
+
+}  // namespace
+
 Canvas::Canvas(int scale) : scale_(std::max(1, scale)), fonts_(&sharedFonts()) {
-    surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, pixelWidth(), pixelHeight());
-    cr_ = cairo_create(surface_);
+    surface_ = newSurface(CAIRO_FORMAT_ARGB32, pixelWidth(), pixelHeight(), "the picture");
+    cr_ = newContext(surface_, "the picture");
     cairo_scale(cr_, scale_, scale_);
     cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
     cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
@@ -206,6 +306,7 @@ void Canvas::setColour(int c) {
 void Canvas::clear() {
     setColour(15);
     cairo_paint(cr_);
+    checkDrawing();
     damagePixels(0, 0, pixelWidth(), pixelHeight());
 }
 
@@ -251,6 +352,7 @@ void Canvas::line(float x1, float y1, float x2, float y2, int colour, int kind, 
             setColour(fill < 0 ? colour : fill);
             cairo_rectangle(cr_, x, y, w, h);
             cairo_fill(cr_);
+            checkDrawing();
         }
         // Square corners: a box is a box, even with a thick pen.
         cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
@@ -266,6 +368,14 @@ void Canvas::strokeDamaged() {
     cairo_stroke_extents(cr_, &x0, &y0, &x1, &y1);
     damageUnits(x0, y0, x1, y1);
     cairo_stroke(cr_);
+    checkDrawing();
+}
+
+void Canvas::checkDrawing() {
+    // Cairo stops drawing for good after a failed allocation: end with a
+    // message instead of a picture that silently no longer changes.
+    const cairo_status_t status = cairo_status(cr_);
+    if (status != CAIRO_STATUS_SUCCESS) throw FatalError(std::string("cannot draw: ") + cairo_status_to_string(status));
 }
 
 void Canvas::circle(float x, float y, float r, int colour, float start, float end, bool filled, int fillColour,
@@ -290,6 +400,7 @@ void Canvas::circle(float x, float y, float r, int colour, float start, float en
         cairo_arc(cr_, x, y, r, a0, a1);
         cairo_close_path(cr_);
         cairo_fill(cr_);
+        checkDrawing();
     }
     setColour(colour);
     cairo_new_path(cr_);
@@ -320,8 +431,8 @@ cairo_font_options_t* crispOptions() {
 
 std::vector<PixelSpan> rasterise(cairo_font_face_t* face, unsigned long index, double sx, double sy, double fx,
                             double fy) {
-    cairo_surface_t* probe = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
-    cairo_t* pc = cairo_create(probe);
+    cairo_surface_t* probe = newSurface(CAIRO_FORMAT_A8, 1, 1, "a glyph's probe");
+    cairo_t* pc = newContext(probe, "a glyph's probe");
     cairo_set_font_face(pc, face);
     cairo_matrix_t m;
     cairo_matrix_init_scale(&m, sx, sy);
@@ -341,8 +452,8 @@ std::vector<PixelSpan> rasterise(cairo_font_face_t* face, unsigned long index, d
     std::vector<PixelSpan> spans;
     if (ext.width <= 0 || ext.height <= 0) return spans;
 
-    cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, w, h);
-    cairo_t* mc = cairo_create(mask);
+    cairo_surface_t* mask = newSurface(CAIRO_FORMAT_A8, w, h, "a glyph's mask");
+    cairo_t* mc = newContext(mask, "a glyph's mask");
     cairo_set_antialias(mc, CAIRO_ANTIALIAS_NONE);
     cairo_set_font_face(mc, face);
     cairo_set_font_matrix(mc, &m);
@@ -534,7 +645,12 @@ std::vector<std::uint32_t> Canvas::view() {
 
 bool Canvas::writePng(const std::string& path) {
     std::vector<std::uint32_t> px = view();
+    // A picture that cannot be saved is reported, not drawn into.
     cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kViewWidth, kViewHeight);
+    if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(s);
+        return false;
+    }
     cairo_surface_flush(s);
     std::uint8_t* dst = cairo_image_surface_get_data(s);
     int st = cairo_image_surface_get_stride(s);

@@ -26,6 +26,16 @@ struct FontState {
 };
 
 class Fonts;
+struct FaceSource;
+
+// Throws FatalError, naming the face and its package, unless fontconfig gives
+// src's own family and that face draws src's sample.
+void checkFace(const FaceSource& src);
+
+// Loads the faces the lessons draw in, once per process; throws FatalError
+// naming a missing face and the package that provides it. A canvas loads them
+// too; a program calls this first so that it stops before it opens a window.
+void loadFonts();
 
 // A box of canvas pixels, [x0, x1) x [y0, y1).
 struct PixelRect {
@@ -48,6 +58,7 @@ public:
     static constexpr int kViewWidth = 1366;
     static constexpr int kViewHeight = 768;
 
+    // Throws FatalError when the faces or the pixels cannot be had.
     explicit Canvas(int scale);
     ~Canvas();
     Canvas(const Canvas&) = delete;
@@ -108,6 +119,8 @@ private:
     void damagePixels(long x0, long y0, long x1, long y1);
     // Strokes the current path and adds its extent to the damage.
     void strokeDamaged();
+    // Throws FatalError once the context has failed.
+    void checkDrawing();
     int scale_;
     cairo_surface_t* surface_;
     cairo_t* cr_;

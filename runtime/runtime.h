@@ -4,6 +4,7 @@
 #pragma once
 
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,13 @@ struct Point {
 // headless key script has run out): the program ends at once from any wait
 // or drawing loop.
 struct WindowClosed {};
+
+// The program cannot go on at all (a face it draws in is missing, no memory
+// for its picture): it ends with this message instead of showing a lesson,
+// never through the lesson's own error screen.
+struct FatalError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
 
 class Runtime {
 public:

@@ -1,14 +1,19 @@
 #include "runtime/window.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <deque>
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -36,6 +41,85 @@ SDL_Window* openWindow(const char* title) {
     return window;
 }
 
+// Pixels for an X window whose visual SDL has no format for, such as the
+// 8-bit TrueColor visual of an 8-bit screen: each 0x00RRGGBB pixel mapped to
+// the visual's masks and put with XPutImage.
+class XWindowOut {
+public:
+    ~XWindowOut() { detach(); }
+
+    bool attached() const { return gc_ != nullptr; }
+
+    bool attach(SDL_Window* window) {
+        if (attached()) return true;
+        SDL_SysWMinfo info;
+        SDL_VERSION(&info.version);
+        if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+        XWindowAttributes attr;
+        if (!XGetWindowAttributes(info.info.x11.display, info.info.x11.window, &attr)) return false;
+        // Only a visual whose pixel bits are the colour: TrueColor, or
+        // DirectColor, whose colormap SDL fills with linear ramps. A palette
+        // visual would need colours allocated first.
+        if (attr.visual->c_class != TrueColor && attr.visual->c_class != DirectColor) return false;
+        display_ = info.info.x11.display;
+        window_ = info.info.x11.window;
+        visual_ = attr.visual;
+        depth_ = attr.depth;
+        channel(red_, visual_->red_mask);
+        channel(green_, visual_->green_mask);
+        channel(blue_, visual_->blue_mask);
+        gc_ = XCreateGC(display_, window_, 0, nullptr);
+        return gc_ != nullptr;
+    }
+
+    void detach() {
+        if (gc_) XFreeGC(display_, gc_);
+        gc_ = nullptr;
+    }
+
+    bool put(const SDL_Surface* from, const SDL_Rect& r) {
+        XImage* img = XCreateImage(display_, visual_, depth_, ZPixmap, 0, nullptr, r.w, r.h, 32, 0);
+        if (!img) return false;
+        img->data = static_cast<char*>(std::malloc(static_cast<std::size_t>(img->bytes_per_line) * r.h));
+        if (!img->data) {
+            XDestroyImage(img);
+            return false;
+        }
+        for (int y = 0; y < r.h; ++y) {
+            const auto* row = reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(from->pixels) +
+                                                                     static_cast<std::ptrdiff_t>(r.y + y) * from->pitch) +
+                              r.x;
+            for (int x = 0; x < r.w; ++x) {
+                const std::uint32_t p = row[x];
+                XPutPixel(img, x, y, red_[(p >> 16) & 0xFF] | green_[(p >> 8) & 0xFF] | blue_[p & 0xFF]);
+            }
+        }
+        XPutImage(display_, window_, gc_, img, 0, 0, r.x, r.y, r.w, r.h);
+        XDestroyImage(img);  // frees the data too
+        XFlush(display_);
+        return true;
+    }
+
+private:
+    // The 8-bit channel levels as pixel bits under mask.
+    static void channel(unsigned long (&table)[256], unsigned long mask) {
+        int shift = 0, bits = 0;
+        while (mask && !((mask >> shift) & 1)) ++shift;
+        while ((mask >> (shift + bits)) & 1) ++bits;
+        for (unsigned v = 0; v < 256; ++v) {
+            const unsigned long level = bits >= 8 ? static_cast<unsigned long>(v) << (bits - 8) : v >> (8 - bits);
+            table[v] = (level << shift) & mask;
+        }
+    }
+
+    Display* display_ = nullptr;
+    Window window_ = 0;
+    Visual* visual_ = nullptr;
+    int depth_ = 0;
+    GC gc_ = nullptr;
+    unsigned long red_[256] = {}, green_[256] = {}, blue_[256] = {};
+};
+
 int scaleForWindow(SDL_Window* window) {
     int w = 0, h = 0;
     SDL_GetWindowSize(window, &w, &h);
@@ -48,7 +132,11 @@ public:
         SDL_StartTextInput();
         start_ = std::chrono::steady_clock::now();
     }
-    ~WindowRuntime() override { SDL_DestroyWindow(window_); }
+    ~WindowRuntime() override {
+        release();
+        x11_.detach();
+        SDL_DestroyWindow(window_);
+    }
 
     std::string inkey() override {
         pump(0);
@@ -113,7 +201,7 @@ private:
                 if (e.window.event == SDL_WINDOWEVENT_CLOSE) throw WindowClosed{};
                 // A new size or an uncovered window shows the whole frame once;
                 // focus, enter and leave change nothing on screen.
-                if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) surface_ = nullptr;
+                if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) release();
                 if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED || e.window.event == SDL_WINDOWEVENT_EXPOSED)
                     wholeFrame_ = true;
                 break;
@@ -162,73 +250,98 @@ private:
         lastPresent_ = SDL_GetTicks();
         Canvas& c = canvas();
         const PixelRect damage = c.takeDamage();
-        if (!surface_) {
-            surface_ = SDL_GetWindowSurface(window_);
-            if (!surface_) {
-                // A video driver without a surface of its own (Wayland): let
-                // SDL back the surface with a texture.
-                SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "1");
-                surface_ = SDL_GetWindowSurface(window_);
-            }
-            if (!surface_) {
-                // Nothing to show on this time; the whole frame goes out once
-                // the surface can be had. A lesson never stops for a picture.
-                if (!surfaceFailureReported_) {
-                    std::fprintf(stderr, "window surface unavailable: %s\n", SDL_GetError());
-                    surfaceFailureReported_ = true;
-                }
-                return;
-            }
-            scaler_.resize(surface_->w, surface_->h, c.scale());
-            wholeFrame_ = true;
-        }
+        if (!ready_ && !acquire()) return;
         WindowRect r = wholeFrame_ ? scaler_.picture() : scaler_.affected(damage);
         if (r.empty()) return;
+        // The scaler writes 32-bit XRGB: straight into a window surface of that
+        // format, otherwise into the shadow, converted on the way out.
+        SDL_Surface* out = shadow_ ? shadow_ : surface_;
         if (wholeFrame_) {
             // Only the letterbox bars: the picture covers the rest.
             const Rgb& bg = paletteColour(15);
-            const Uint32 colour = SDL_MapRGB(surface_->format, bg.r, bg.g, bg.b);
+            const Uint32 colour = SDL_MapRGB(out->format, bg.r, bg.g, bg.b);
             const WindowRect p = scaler_.picture();
-            const SDL_Rect bars[] = {{0, 0, surface_->w, p.y0},
-                                     {0, p.y1, surface_->w, surface_->h - p.y1},
+            const SDL_Rect bars[] = {{0, 0, out->w, p.y0},
+                                     {0, p.y1, out->w, out->h - p.y1},
                                      {0, p.y0, p.x0, p.y1 - p.y0},
-                                     {p.x1, p.y0, surface_->w - p.x1, p.y1 - p.y0}};
+                                     {p.x1, p.y0, out->w - p.x1, p.y1 - p.y0}};
             for (const SDL_Rect& bar : bars)
-                if (bar.w > 0 && bar.h > 0) SDL_FillRect(surface_, &bar, colour);
+                if (bar.w > 0 && bar.h > 0) SDL_FillRect(out, &bar, colour);
         }
-        if (SDL_MUSTLOCK(surface_)) SDL_LockSurface(surface_);
-        const std::uint8_t* px = c.pixels();
-        auto* base = static_cast<std::uint8_t*>(surface_->pixels);
-        if (surface_->format->format == SDL_PIXELFORMAT_RGB888 || surface_->format->format == SDL_PIXELFORMAT_ARGB8888) {
-            auto* dst = reinterpret_cast<std::uint32_t*>(base + static_cast<std::ptrdiff_t>(r.y0) * surface_->pitch +
-                                                         r.x0 * 4);
-            scaler_.render(px, c.stride(), r, dst, surface_->pitch);
+        if (SDL_MUSTLOCK(out)) SDL_LockSurface(out);
+        auto* dst = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(out->pixels) +
+                                                     static_cast<std::ptrdiff_t>(r.y0) * out->pitch + r.x0 * 4);
+        scaler_.render(c.pixels(), c.stride(), r, dst, out->pitch);
+        if (SDL_MUSTLOCK(out)) SDL_UnlockSurface(out);
+        SDL_Rect shown{r.x0, r.y0, r.x1 - r.x0, r.y1 - r.y0};
+        if (wholeFrame_) shown = SDL_Rect{0, 0, out->w, out->h};
+        int updated = 0;
+        if (x11_.attached()) {
+            updated = x11_.put(shadow_, shown) ? 0 : -1;
         } else {
-            // Any other surface format: render, then convert.
-            const int w = r.x1 - r.x0, h = r.y1 - r.y0;
-            convert_.resize(static_cast<std::size_t>(w) * h);
-            scaler_.render(px, c.stride(), r, convert_.data(), w * 4);
-            SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_RGB888, convert_.data(), w * 4, surface_->format->format,
-                              base + static_cast<std::ptrdiff_t>(r.y0) * surface_->pitch +
-                                  r.x0 * surface_->format->BytesPerPixel,
-                              surface_->pitch);
-            convert_.clear();
-            convert_.shrink_to_fit();
+            if (shadow_) {
+                SDL_Rect to = shown;
+                SDL_BlitSurface(shadow_, &shown, surface_, &to);
+            }
+            updated = wholeFrame_ ? SDL_UpdateWindowSurface(window_) : SDL_UpdateWindowSurfaceRects(window_, &shown, 1);
         }
-        if (SDL_MUSTLOCK(surface_)) SDL_UnlockSurface(surface_);
-        const SDL_Rect shown{r.x0, r.y0, r.x1 - r.x0, r.y1 - r.y0};
-        const int updated =
-            wholeFrame_ ? SDL_UpdateWindowSurface(window_) : SDL_UpdateWindowSurfaceRects(window_, &shown, 1);
         // A surface gone stale (the window changed size meanwhile) is renewed
         // and shown whole at the next present.
-        if (updated != 0) surface_ = nullptr;
+        if (updated != 0) release();
         wholeFrame_ = updated != 0;
+    }
+
+    // Finds where presents go: the window surface, with a 32-bit shadow when
+    // its format is another; or, where SDL has no pixel format for the
+    // window's visual (an 8-bit X screen), the X window itself.
+    bool acquire() {
+        surface_ = SDL_GetWindowSurface(window_);
+        if (!surface_) {
+            // A video driver without a surface of its own (Wayland): let
+            // SDL back the surface with a texture.
+            SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "1");
+            surface_ = SDL_GetWindowSurface(window_);
+        }
+        int w = 0, h = 0;
+        if (surface_) {
+            w = surface_->w;
+            h = surface_->h;
+        } else if (x11_.attach(window_)) {
+            SDL_GetWindowSize(window_, &w, &h);
+        } else {
+            // Nothing to show on this time; the whole frame goes out once
+            // the surface can be had. A lesson never stops for a picture.
+            if (!surfaceFailureReported_) {
+                std::fprintf(stderr, "window surface unavailable: %s\n", SDL_GetError());
+                surfaceFailureReported_ = true;
+            }
+            return false;
+        }
+        const bool direct = surface_ && (surface_->format->format == SDL_PIXELFORMAT_RGB888 ||
+                                         surface_->format->format == SDL_PIXELFORMAT_ARGB8888);
+        if (!direct) {
+            shadow_ = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_RGB888);
+            if (!shadow_) throw FatalError(std::string("cannot allocate the window's picture: ") + SDL_GetError());
+        }
+        scaler_.resize(w, h, canvas().scale());
+        wholeFrame_ = true;
+        ready_ = true;
+        return true;
+    }
+
+    void release() {
+        if (shadow_) SDL_FreeSurface(shadow_);
+        shadow_ = nullptr;
+        surface_ = nullptr;
+        ready_ = false;
     }
 
     SDL_Window* window_ = nullptr;
     SDL_Surface* surface_ = nullptr;  // owned by the window; renewed after a resize
+    SDL_Surface* shadow_ = nullptr;   // ours: XRGB8888 when the window takes another format
+    XWindowOut x11_;
+    bool ready_ = false;
     ViewScaler scaler_;
-    std::vector<std::uint32_t> convert_;
     bool wholeFrame_ = true;
     bool surfaceFailureReported_ = false;
     std::deque<std::string> keys_;
@@ -242,23 +355,70 @@ private:
 
 }  // namespace
 
+namespace {
+
+// Ends a program that cannot run: the reason on stderr and, where a desktop
+// can show one, in a message box (without a display that fails at once).
+int cannotRun(const char* title, const std::string& why) {
+    std::fprintf(stderr, "%s: %s\n", title, why.c_str());
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title, why.c_str(), nullptr);
+    return 1;
+}
+
+std::string noDisplay() {
+    const char* d = std::getenv("DISPLAY");
+    const std::string which =
+        d && *d ? std::string("cannot open display \"") + d + "\"" : std::string("DISPLAY is not set");
+    return "no display: set DISPLAY or run from a desktop session (" + which + ")";
+}
+
+// SDL falls back to drivers that show nothing; a lesson there would wait
+// invisibly for keys that never come. Only the user may ask for one.
+bool showsNothing(const char* driver) {
+    const char* asked = std::getenv("SDL_VIDEODRIVER");
+    if (asked && *asked) return false;
+    return driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
+}
+
+}  // namespace
+
 int runInWindow(const char* title, const std::function<int(Runtime&)>& program) {
+    // Before any window: a lesson without its faces would show its menus
+    // with every Japanese character missing.
+    try {
+        loadFonts();
+    } catch (const std::bad_alloc&) {
+        return cannotRun(title, "out of memory");
+    } catch (const std::exception& e) {
+        return cannotRun(title, e.what());
+    }
+    // On X, a TrueColor visual: its colours are fixed, where the DirectColor
+    // SDL prefers shows right only once its colormap is installed, which
+    // on an 8-bit screen without a window manager never happens.
+    setenv("SDL_VIDEO_X11_NODIRECTCOLOR", "1", 0);
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-        std::fprintf(stderr, "%s: cannot open a window: %s\n", title, SDL_GetError());
-        return 1;
+        const std::string why = noDisplay() + ": " + SDL_GetError();
+        return cannotRun(title, why);
+    }
+    if (showsNothing(SDL_GetCurrentVideoDriver())) {
+        SDL_Quit();
+        return cannotRun(title, noDisplay());
     }
     // The window surface in plain memory, updated a rectangle at a time: with
     // no GPU (Xvfb, remote desktops, many school machines) a texture-backed
     // surface would run a software GL pass over the whole window per present.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     int status = 0;
+    std::string failure;
     try {
         WindowRuntime runtime(openWindow(title));
         status = program(runtime);
+    } catch (const std::bad_alloc&) {
+        failure = "out of memory";
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s: %s\n", title, e.what());
-        status = 1;
+        failure = e.what();
     }
+    if (!failure.empty()) status = cannotRun(title, failure);
     SDL_Quit();
     return status;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "headless_fixture.h"
+#include "runtime/palette.h"
 #include "trace_lines.h"
 
 namespace {
@@ -74,6 +75,11 @@ TEST(StatusLine, EditingKeys) {
         {{"1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "Enter", "4", "Enter"}, "4"},
         {{"1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "5", "Enter"}, ""},
         {{"-", ".", "/", "9", "Enter"}, "-./9"},
+        // A second "." in one number is refused; each side of a "/" may have one.
+        {{"1", ".", ".", "2", "Enter"}, "1.2"},
+        {{".", ".", "5", "Enter"}, ".5"},
+        {{"1", ".", "5", "/", "2", ".", "5", ".", "Enter"}, "1.5/2.5"},
+        {{"1", ".", "Backspace", ".", "5", "Enter"}, ".5"},
     };
     for (const Case& c : cases) {
         Headless h(c.keys);
@@ -105,6 +111,49 @@ TEST(StatusLine, DecimalPointTakesNoCell) {
     EXPECT_EQ(placed(h, "５"), "1072 648 5");
     EXPECT_EQ(h.e().AINP, 1.5f);
     EXPECT_EQ(h.e().Q, 1088);
+}
+
+TEST(StatusLine, EntryReadsAsShown) {
+    // "1..2" once showed as 1.2 (a "." takes no cell) but read as 1.
+    Headless h({"1", ".", ".", "2", "Enter"});
+    h.start();
+    h.e().AskMenuNumber();
+    EXPECT_EQ(textLines(h.lines(), "．").size(), 1u);
+    EXPECT_EQ(h.e().AINP, 1.2f);
+}
+
+// After the entry is cleared, nothing typed is left in the band: only the
+// cursor dot, back at the start.
+TEST(StatusLine, ClearingLeavesNoStrayInk) {
+    const std::vector<std::vector<std::string>> cases = {
+        {".", "Backspace"},
+        {".", "Delete"},
+        {"-", ".", "Backspace"},
+        {".", "5", "Backspace"},
+        {"1", ".", "5", "Delete"},
+        {".", "1", "2", "3", "4", "5", "6", "7", "8", "9", "x"},  // ten characters, then any key
+    };
+    const rt::Rgb& ink = rt::paletteColour(5);
+    const std::uint32_t inkPixel = 0xFF000000u | (ink.r << 16) | (ink.g << 8) | ink.b;
+    for (const auto& keys : cases) {
+        std::vector<std::string> script = keys;
+        script.push_back("Close");  // ends the entry without its eraser
+        Headless h(script);
+        h.start();
+        EXPECT_THROW(h.e().AskMenuNumber(), rt::WindowClosed);
+        rt::Canvas& c = h.rt().canvas();
+        ASSERT_EQ(c.scale(), 1);
+        const std::uint8_t* px = c.pixels();
+        int stray = 0;
+        for (int y = 636; y < 676; ++y)
+            for (int x = 1040; x < 1260; ++x) {
+                const bool dot = x >= 1056 && x < 1073 && y >= 648 && y < 665;
+                const auto p = reinterpret_cast<const std::uint32_t*>(px + y * c.stride())[x];
+                if (!dot && p == inkPixel) ++stray;
+            }
+        EXPECT_EQ(stray, 0) << ::testing::PrintToString(keys);
+        EXPECT_EQ(h.e().DS2_s, "");
+    }
 }
 
 TEST(StatusLine, SlashShowsAsDivisionSign) {

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <new>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -55,10 +56,7 @@ private:
     std::exit(2);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
+int run(const std::vector<std::string>& args) {
     std::string program, text, keys, pngDir, tracePath, clock = "00:00:00";
     bool haveText = false, prompt = false, haveSeed = false;
     int seed = 0, colour = 0;
@@ -131,4 +129,20 @@ int main(int argc, char** argv) {
     int status = engine->Run();
     runtime.finish();
     return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // A missing face or no memory for the picture ends the run with a message
+    // and status 1, never an abort.
+    try {
+        return run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::bad_alloc&) {
+        std::cerr << "replay: out of memory\n";
+        return 1;
+    } catch (const std::exception& e) {
+        std::cerr << "replay: " << e.what() << "\n";
+        return 1;
+    }
 }
