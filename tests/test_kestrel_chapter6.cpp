@@ -314,7 +314,9 @@ TEST_P(TypedSlope, DrawsTheLineInsideThePlane) {
         // Relative to the slope: the traced x is single precision.
         EXPECT_NEAR(y, c.value * x + 2, 1e-3 + 1e-6 * std::fabs(c.value)) << c.typed;
     }
-    if (c.value == 0) EXPECT_EQ(dots.size(), 5001u) << "y=2 runs the whole width";
+    if (c.value == 0) {
+        EXPECT_EQ(dots.size(), 5001u) << "y=2 runs the whole width";
+    }
     // The line was drawn once the next-step question came.
     EXPECT_EQ(run.count("①つねに点(0,2)を通る。"), 0);
 }

@@ -71,7 +71,9 @@ TEST(BasicProblemSystem, BothLinesAndTheAnswerWithoutAKey) {
     // Nothing marks the crossing (892, 420): no dot bigger than a trace dot.
     for (const auto& l : lines) {
         const auto f = fields(l);
-        if (f.size() > 3 && f[0] == "circle") EXPECT_EQ(f[3], "1") << l;
+        if (f.size() > 3 && f[0] == "circle") {
+            EXPECT_EQ(f[3], "1") << l;
+        }
     }
 }
 
