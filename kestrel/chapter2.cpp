@@ -112,9 +112,7 @@ void Kestrel::DrawHeatingPlane() {
     // in steps and numbered in values.
     PlaneAt({.left = 880, .top = 60, .xFrom = 0, .xTo = 17, .yFrom = 0, .yTo = 26, .step = 20, .gridColour = 10,
              .scaleNumbers = false});
-    t0000 = 1;
-    GGX = 4;
-    LabelAxisScales();
+    ScaleNumbers(1, 4);
     const Point minutes = OnPlane(16, 0), degrees = OnPlane(0, 28);
     TableText(minutes.x, minutes.y, ink::text, "分");
     TableText(degrees.x - 50, degrees.y, ink::text, "℃");

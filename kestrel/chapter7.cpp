@@ -28,9 +28,7 @@ void Kestrel::DomainRangeExample() {
     // One grid step is 1 across and 5 up.
     PlaneAt({.left = 722, .top = 30, .xFrom = -2, .xTo = 13, .yFrom = -2, .yTo = 20, .step = 28,
              .gridColour = 14, .scaleNumbers = false});
-    t0000 = 1;
-    GGX = 5;
-    LabelAxisScales();
+    ScaleNumbers(1, 5);
     GraphOf(3, 5, 20, 0, "y=5x+20", -108, -70);
 
     // The domain's ends on the x axis, the graph above them (y = 45 and 70,

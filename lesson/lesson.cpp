@@ -153,22 +153,6 @@ void Lesson::PageHeading(Num x, Num y, std::string_view page, Num numberWidth, s
 
 // ---- Figures ------------------------------------------------------------------
 
-void Lesson::PlaneAt(Num left, Num top, Num xFrom, Num xTo, Num yFrom, Num yTo, Num step, Num grid,
-                     Num numbers, Num xPerStep, Num yPerStep) {
-    A41 = left;
-    I_top = top;
-    XJ1 = xFrom;
-    YJ1 = xTo;
-    B4 = yFrom;
-    X_yTop = yTo;
-    NAKA = step;
-    NO = grid;
-    N = numbers;
-    t0000 = xPerStep;
-    GGX = yPerStep;
-    DrawAxes();
-}
-
 void Lesson::GraphOf(Num kind, Num a, Num b, Num colour, std::string_view label, Num labelDx,
                      Num labelDy) {
     Y_kind = kind;
@@ -181,44 +165,44 @@ void Lesson::GraphOf(Num kind, Num a, Num b, Num colour, std::string_view label,
     DrawGraph();
 }
 
-void Lesson::PlaneAt(const Plane& p) {
-    PlaneAt(p.left, p.top, p.xFrom, p.xTo, p.yFrom, p.yTo, p.step, p.gridColour, p.scaleNumbers ? 0 : -1,
-            p.xPerStep, p.yPerStep);
+PlaneFrame Lesson::PlaneAt(const Plane& p) {
+    A41 = p.left;
+    I_top = p.top;
+    XJ1 = p.xFrom;
+    YJ1 = p.xTo;
+    B4 = p.yFrom;
+    X_yTop = p.yTo;
+    NAKA = p.step;
+    NO = p.gridColour;
+    N = p.scaleNumbers ? 0 : -1;
+    t0000 = p.xPerStep;
+    GGX = p.yPerStep;
+    DrawAxes();
+    return LastPlane();
+}
+
+PlaneFrame Lesson::LastPlane() const { return {{TATE, t0001}, HI, ZX, GY1, GX3, NAGASA}; }
+
+void Lesson::ScaleNumbers(Num xPerStep, Num yPerStep) {
+    t0000 = xPerStep;
+    GGX = yPerStep;
+    LabelAxisScales();
 }
 
 Point Lesson::OnPlane(Num x, Num y) const { return {TATE + NAKA * x, t0001 - NAKA * y}; }
 
 Point Lesson::PointAt(Num x, Num y, const Dot& d) {
-    return PointAt(x, y, d.radius, d.colour, d.label, d.labelDx, d.labelDy, d.xPerStep, d.yPerStep);
-}
-
-void Lesson::ArcOver(const Arc& a) {
-    ArcOver(a.from.x, a.from.y, a.to.x, a.to.y, a.height, a.side, a.stepDegrees, a.dotColour, a.labelColour,
-            a.label, a.labelDy, a.labelDx);
-}
-
-Point Lesson::PointAt(Num x, Num y, Num radius, Num colour, Num xPerStep, Num yPerStep) {
-    return PointAt(x, y, radius, colour, "", 0, 0, xPerStep, yPerStep);
-}
-
-Point Lesson::PointAt(Num x, Num y, Num radius, Num colour, std::string_view label, Num labelDx, Num labelDy,
-                      Num xPerStep, Num yPerStep) {
     KAKUDAI = x;
     SENTAKU = y;
-    GY0 = radius;
-    TKAI2 = colour;
-    t0000 = xPerStep;
-    GGX = yPerStep;
-    IB8_s = label.empty() ? std::string() : ScreenText(label);
-    JYOU = labelDx;
-    AINP_labelDy = labelDy;
+    GY0 = d.radius;
+    TKAI2 = d.colour;
+    t0000 = d.xPerStep;
+    GGX = d.yPerStep;
+    IB8_s = d.label.empty() ? std::string() : ScreenText(d.label);
+    JYOU = d.labelDx;
+    AINP_labelDy = d.labelDy;
     PlotPoint();
     return {HOUKOU, N2};
-}
-
-void Lesson::StorePlanePoint(int k, Num u, Num v) {
-    GY5(k) = TATE + NAKA * u;
-    t0014(k) = t0001 - NAKA * v;
 }
 
 void Lesson::GridFrame(Num left, Num top, Num columns, Num rows, Num step, Num colour) {
@@ -231,21 +215,19 @@ void Lesson::GridFrame(Num left, Num top, Num columns, Num rows, Num step, Num c
     DrawGrid();
 }
 
-void Lesson::ArcOver(Num x1, Num y1, Num x2, Num y2, Num height, Num side, Num stepDegrees,
-                     Num dotColour, Num labelColour, std::string_view label, Num labelDown,
-                     Num labelRight) {
-    P2 = x1;
-    BB = y1;
-    ZY0 = x2;
-    A21 = y2;
-    Y_3 = height;
-    XG = side;
-    TANI = stepDegrees;
-    NO = dotColour;
-    YMOTO = labelColour;
-    IB8_s = ScreenText(label);
-    SIZE = labelRight;
-    CCC3 = labelDown;
+void Lesson::ArcOver(const Arc& a) {
+    P2 = a.from.x;
+    BB = a.from.y;
+    ZY0 = a.to.x;
+    A21 = a.to.y;
+    Y_3 = a.height;
+    XG = a.side;
+    TANI = a.stepDegrees;
+    NO = a.dotColour;
+    YMOTO = a.labelColour;
+    IB8_s = ScreenText(a.label);
+    SIZE = a.labelDx;
+    CCC3 = a.labelDy;
     X_3 = 0;
     DrawArcOverSegment();
 }

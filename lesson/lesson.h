@@ -64,6 +64,14 @@ struct Plane {
     Num xPerStep = 1, yPerStep = 1;
 };
 
+// Where a drawn plane lies on the screen: its origin, its edges and the size
+// of its scale numbers.
+struct PlaneFrame {
+    Point origin;
+    Num left = 0, top = 0, right = 0, bottom = 0;
+    Num scaleSize = 0;
+};
+
 // A dot on the plane, its label shifted by (labelDx, labelDy) from where the
 // engine puts it.
 struct Dot {
@@ -189,36 +197,26 @@ public:
     std::string ScreenText(std::string_view text);
 
     // ---- Figures ------------------------------------------------------------------
-    void PlaneAt(const Plane& plane);
+    // A coordinate plane, its values per grid step set here (not left to
+    // whatever the last figure left); returns where it lies.
+    PlaneFrame PlaneAt(const Plane& plane);
+    // Where the plane or graph-paper frame last drawn (or placed) lies.
+    PlaneFrame LastPlane() const;
+    // Scale numbers in values along both axes of the plane last drawn, every
+    // fifth step, at these values per step.
+    void ScaleNumbers(Num xPerStep, Num yPerStep);
     // The screen place of (x, y), counted in grid steps from the origin of the
     // plane last drawn (the value point on a plane of one value a step).
     Point OnPlane(Num x, Num y) const;
     // A dot at the value point (x, y); returns where it was drawn.
     Point PointAt(Num x, Num y, const Dot& dot);
-    void ArcOver(const Arc& arc);
-
-    // A coordinate plane with its top-left corner at (left, top), the ranges
-    // in values, grid step in units, grid and number switches, and the values
-    // per grid step (set here, not left to whatever the last figure left).
-    void PlaneAt(Num left, Num top, Num xFrom, Num xTo, Num yFrom, Num yTo, Num step, Num grid,
-                 Num numbers = 0, Num xPerStep = 1, Num yPerStep = 1);
     // A graph on the plane over the x range in XJ1..YJ1, with the values per
     // step in t0000 and GGX; its label shifted by (labelDx, labelDy).
     void GraphOf(Num kind, Num a, Num b, Num colour, std::string_view label, Num labelDx = 0,
                  Num labelDy = 0);
-    // A dot at the value point (x, y), unlabelled.
-    Point PointAt(Num x, Num y, Num radius, Num colour, Num xPerStep = 1, Num yPerStep = 1);
-    // The same dot with its label shifted by (labelDx, labelDy).
-    Point PointAt(Num x, Num y, Num radius, Num colour, std::string_view label, Num labelDx, Num labelDy = 0,
-                  Num xPerStep = 1, Num yPerStep = 1);
-    // Point k of GY5() and t0014(): the plane point (u, v) in screen units.
-    void StorePlanePoint(int k, Num u, Num v);
+    void ArcOver(const Arc& arc);
     // A frame of graph paper without lines: origin at its bottom-left corner.
     void GridFrame(Num left, Num top, Num columns, Num rows, Num step, Num colour = 15);
-    // A dotted half-ellipse over the segment (x1,y1)-(x2,y2) with its label.
-    void ArcOver(Num x1, Num y1, Num x2, Num y2, Num height, Num side, Num stepDegrees,
-                 Num dotColour, Num labelColour, std::string_view label, Num labelDown = 0,
-                 Num labelRight = 0);
 
     // ---- Shared figures ----------------------------------------------------------------
     // A rectangular frame with its top-left corner at `at`.

@@ -93,10 +93,8 @@ void Plover::CoolBagPlane() {
              .scaleNumbers = false,
              .xPerStep = 10,
              .yPerStep = 0.5f});
-    t0000 = 10;
-    GGX = 0.5f;
-    LabelAxisScales();
-    PlaneUnits(GY1 - 1.5f * NAGASA, t0001, "分", TATE - 50, ZX, "℃");
+    ScaleNumbers(10, 0.5f);
+    PlaneUnits("分", 0, "℃", -50, 0);
 }
 
 void Plover::CoolBagPoint(int k) {

@@ -43,10 +43,8 @@ void Plover::AltitudePlane(Num left, Num top, Num step) {
              .scaleNumbers = false,
              .xPerStep = 0.1f,
              .yPerStep = 1});
-    t0000 = 0.1f;
-    GGX = 1;
-    LabelAxisScales();
-    PlaneUnits(GY1 - 1.5f * NAGASA, t0001 - 2 * NAGASA, "km", TATE - 50, ZX + 16, "℃");
+    ScaleNumbers(0.1f, 1);
+    PlaneUnits("km", -2 * LastPlane().scaleSize, "℃", -50, 16);
 }
 
 void Plover::AltitudeQuestion() {

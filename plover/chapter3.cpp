@@ -43,36 +43,37 @@ void Plover::DrawFerryChartGrid() {
     B4 = 0 / GGX;
     X_yTop = 8 / GGX;
     PlaceAxes();
+    const PlaneFrame plane = LastPlane();
 
     Rt().setDrawWidth(1);
     for (int k = 0; k <= 30; ++k) {
         const Num x = OnPlane(static_cast<Num>(k), 0).x - 0.5f;
-        Rt().line(x, ZX, x, t0001, 0);
+        Rt().line(x, plane.top, x, plane.origin.y, 0);
     }
     Rt().setDrawWidth(3);
     for (int k = 0; k <= 30; k += 3) {
         const Num x = OnPlane(static_cast<Num>(k), 0).x;
-        Rt().line(x, ZX, x, t0001, 1);
+        Rt().line(x, plane.top, x, plane.origin.y, 1);
     }
     // No right edge of its own: the 16時 line stands there.
     Rt().setDrawWidth(4);
-    Rt().line(TATE, ZX, TATE, t0001, 0);
-    Rt().line(HI, t0001, GY1, t0001, 0);
-    Rt().line(TATE, ZX, GY1, ZX, 0);
+    Rt().line(plane.origin.x, plane.top, plane.origin.x, plane.origin.y, 0);
+    Rt().line(plane.left, plane.origin.y, plane.right, plane.origin.y, 0);
+    Rt().line(plane.origin.x, plane.top, plane.right, plane.top, 0);
 
     for (int k = 0; k <= 30; k += 6) {
         const std::string minutes = NumberText(static_cast<Num>(10 * k));
-        ScaledLabel(OnPlane(static_cast<Num>(k), 0).x - static_cast<Num>(minutes.size()) / 2 * NAGASA,
-                    t0001 + 4, minutes);
+        ScaledLabel(OnPlane(static_cast<Num>(k), 0).x - static_cast<Num>(minutes.size()) / 2 * plane.scaleSize,
+                    plane.origin.y + 4, minutes);
     }
     // An hour is six grid steps.
     for (int h = 1; h <= 6; ++h) {
         const std::string hour = std::to_string(10 + h) + "時";
-        ScaledLabel(OnPlane(static_cast<Num>(6 * (h - 1)), 0).x - 2 * NAGASA, t0001 + 30, hour);
+        ScaledLabel(OnPlane(static_cast<Num>(6 * (h - 1)), 0).x - 2 * plane.scaleSize, plane.origin.y + 30, hour);
     }
-    ScaledLabel(OnPlane(30, 0).x, t0001 - 30, "分");
-    ScaledLabel(TATE - 96, t0001 - 30, "新潟");
-    ScaledLabel(TATE - 96, ZX, "両津");
+    ScaledLabel(OnPlane(30, 0).x, plane.origin.y - 30, "分");
+    ScaledLabel(plane.origin.x - 96, plane.origin.y - 30, "新潟");
+    ScaledLabel(plane.origin.x - 96, plane.top, "両津");
     Rt().setFontSize(16);
     YMOTO = 0;
 }
@@ -142,10 +143,8 @@ void Plover::FerryChartExercise() {
              .scaleNumbers = false,
              .xPerStep = 5,
              .yPerStep = 1});
-    t0000 = 5;
-    GGX = 1;
-    LabelAxisScales();
-    PlaneUnits(GY1 - 1.5f * NAGASA, t0001 + 4, "分", TATE - 50, ZX + 16, "km");
+    ScaleNumbers(5, 1);
+    PlaneUnits("分", 4, "km", -50, 16);
     LineOnPlane(30, 12, 5, 1, 0.2f, 0, ink::text);
     // The points the lines below join.
     const std::vector<Point> journey = PlotPoints(kJourney, 0.01f, 5, 1);

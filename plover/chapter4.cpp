@@ -54,8 +54,9 @@ void Plover::MarkPointP(Point p, Num dx, Num dy) {
 
 void Plover::DrawAreaUnitLabels() {
     // Scaled strings, not maths text: the exponent is a second, smaller string.
-    PlaneUnits(GY1 - 1.5f * NAGASA, t0001 + 4, "㎝", TATE - 70, ZX + 16, "㎝");
-    ScaledLabel(TATE - 16, ZX + 6, "2", 2);
+    PlaneUnits("㎝", 4, "㎝", -70, 16);
+    const PlaneFrame plane = LastPlane();
+    ScaledLabel(plane.origin.x - 16, plane.top + 6, "2", 2);
 }
 
 void Plover::AreaGraphPiece(Num a, Num b, Num xFrom, Num xTo) {
@@ -112,8 +113,11 @@ void Plover::AnimateMovingPoint() {
     const Point a = OnPlane(0, 6);
     MovingFigure f{.a = a, .b = OnPlane(0, 0), .c = OnPlane(8, 0), .d = OnPlane(8, 6), .p = a};
     DrawAnimationFirstState(f);
+    // The figure's box, with room for P's letter around it.
+    const PlaneFrame box = LastPlane();
+    auto eraseFigure = [&](Num below) { EraseBox(box.left - 100, box.top - 50, box.right + 100, box.bottom + below); };
     StepReveal();
-    EraseBox(HI - 100, ZX - 50, GY1 + 100, GX3 + 50);
+    eraseFigure(50);
 
     GY = 0;
     AINP = 5;
@@ -131,7 +135,7 @@ void Plover::AnimateMovingPoint() {
         if (MIGI_s == "1")
             AINP = 1;
         else
-            EraseBox(HI - 100, ZX - 50, GY1 + 100, GX3 + 100);
+            eraseFigure(100);
         GY = GY + 1;
         if (GY > 20) GY = 0;
         if (GY <= 6)
@@ -141,7 +145,7 @@ void Plover::AnimateMovingPoint() {
         else
             f.p = {f.c.x, f.d.y + NAKA * (20 - GY)};
     }
-    EraseBox(HI - 100, ZX - 50, GY1 + 100, GX3 + 50);
+    eraseFigure(50);
     DrawAnimationFirstState(f);
 }
 

@@ -214,10 +214,8 @@ void Plover::ExerciseA6Answers() {
              .scaleNumbers = false,
              .xPerStep = 5,
              .yPerStep = 1});
-    t0000 = 5;
-    GGX = 1;
-    LabelAxisScales();
-    PlaneUnits(GY1 - 1.5f * NAGASA, t0001 + 32, "分", TATE - 60, ZX - 16, "km");
+    ScaleNumbers(5, 1);
+    PlaneUnits("分", 32, "km", -60, -16);
     LineOnPlane(25, 9, 5, 1, 0.2f, 0, ink::text);
 
     // Minutes and kilometres of the two movements' corners; the fourth is

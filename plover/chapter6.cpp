@@ -108,7 +108,8 @@ std::array<Plover::TriangleFigure, 2> Plover::DrawExerciseB2Figure() {
     LetteredPolygon({onAB.a, onAB.b, onAB.c});
     ShadePolygon({onAB.a, onAB.p, onAB.c});
     MarkPointP(onAB.p, -10, 4);
-    Label(HI - 40, ZX, ink::emphasis, "(1) PがAB上");
+    const PlaneFrame grid = LastPlane();
+    Label(grid.left - 40, grid.top, ink::emphasis, "(1) PがAB上");
     ArcOver({.from = onAB.a,
              .to = onAB.b,
              .height = 60,
@@ -128,7 +129,7 @@ std::array<Plover::TriangleFigure, 2> Plover::DrawExerciseB2Figure() {
     LetteredPolygon({onBC.a, onBC.b, onBC.c});
     ShadePolygon({onBC.a, onBC.p, onBC.c});
     MarkPointP(onBC.p, 18, -22);
-    Label(onBC.a.x - 40, ZX, ink::emphasis, "(2) PがBC上");
+    Label(onBC.a.x - 40, grid.top, ink::emphasis, "(2) PがBC上");
     rightAngleAtB(onBC);
     return {onAB, onBC};
 }
@@ -212,7 +213,10 @@ void Plover::DrawExerciseB3Figure(std::initializer_list<B3Piece> pieces, std::st
                 // The y axis is drawn again so that it shows through the fill.
                 ShadePolygon({points.a, points.b, points.p});
                 PenWidth(3);
-                Rt().line(TATE, ZX, TATE, GX3, 0);
+                {
+                    const PlaneFrame plane = LastPlane();
+                    Rt().line(plane.origin.x, plane.top, plane.origin.x, plane.bottom, 0);
+                }
                 PenWidth(5);
                 break;
             case B3Piece::ValueA:

@@ -157,9 +157,10 @@ private:
     // A label drawn as scaled text in the font size in force, twice as wide
     // and `down` times as high.
     void ScaledLabel(Num x, Num y, std::string_view text, Num down = 1);
-    // The units of a plane: font size NAGASA for both, then 16.
-    void PlaneUnits(Num xUnitX, Num xUnitY, std::string_view xUnit, Num yUnitX, Num yUnitY,
-                    std::string_view yUnit);
+    // The units of the plane last drawn, at the size of its scale numbers: the
+    // x unit by the right end of the x axis, xUnitDy below it; the y unit by
+    // the top of the y axis, shifted by (yUnitDx, yUnitDy).
+    void PlaneUnits(std::string_view xUnit, Num xUnitDy, std::string_view yUnit, Num yUnitDx, Num yUnitDy);
 };
 
 }  // namespace lesson
