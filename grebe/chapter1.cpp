@@ -117,8 +117,8 @@ void Grebe::IntegerGraphExercise(const GraphLine& line) {
 }
 
 void Grebe::FractionGraphExercise(const GraphLine& line) {
-    const FractionTexts slope = Fraction(line.n, line.d);
-    ReadGraphExercise(line, {"練習2 図の直線の式を求めなさい。", "傾きは、" + slope.withWorking, slope.reduced, 270, 360});
+    const ReducedFraction slope = Reduced(line.n, line.d);
+    ReadGraphExercise(line, {"練習2 図の直線の式を求めなさい。", "傾きは、" + slope.working, slope.text, 270, 360});
 }
 
 // The intercept from the dot on the y axis, the slope from d steps right and

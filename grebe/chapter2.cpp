@@ -115,7 +115,7 @@ void Grebe::InterceptAndPointExercise(const PointProblem& p) {
     const Num ax1 = p.y1 + minusB;
     const std::string coefficient = CoefficientForm(p.a, slope);
     const std::string interceptTerm = LaterTermForm(p.b, intercept);
-    const std::string slopeWorking = Fraction(ax1, p.x1).withWorking;
+    const std::string slopeWorking = Reduced(ax1, p.x1).working;
 
     PointExampleOpening(p, "例2-2　", "切片", intercept, ink::emphasis, true, "y=ax" + interceptTerm + " …①　");
     StepReveal();

@@ -236,7 +236,7 @@ void Grebe::TwoPointsSystemSolution(const TwoPointLine& line) {
     Put(columns.column - 27, columns.lowerRow + 50, ink::text,
         RightAligned(NumberText(dy), 3) + "=" + NumberText(dx) + "a");
     StepReveal();
-    const std::string slopeWorking = Fraction(dy, dx).withWorking;
+    const std::string slopeWorking = Reduced(dy, dx).working;
     NewRow(70, ink::emphasis, "  a=" + slopeWorking);
     B1 = 760;
     B2_row = 150;

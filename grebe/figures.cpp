@@ -13,17 +13,4 @@ void Grebe::LineWithSlopeArrows(const ArrowedLine& line) {
     SlopeTriangle({.from = intercept, .to = end, .legsColour = ink::emphasis});
 }
 
-Grebe::FractionTexts Grebe::Fraction(Num n, Num d) {
-    X = n;
-    R1B = d;
-    FormatFraction();
-    return {T_s, U_s};
-}
-
-Num Grebe::MathTextWidth(const std::string& text) {
-    A_s = text;
-    MeasureMathText();
-    return BAI;
-}
-
 }  // namespace lesson

@@ -142,15 +142,6 @@ private:
     void TwoPointSlopeRows(const TwoPointLine& line, const TwoDots& dots, bool stepwise);
     // Example 3-3's elimination, from the columns to the answer.
     void TwoPointsSystemSolution(const TwoPointLine& line);
-
-    // The texts of the fraction n/d: reduced, and as given "=" reduced (or
-    // only one when they agree).
-    struct FractionTexts {
-        std::string reduced, withWorking;
-    };
-    FractionTexts Fraction(Num n, Num d);
-    // The width of a maths text as it would be drawn.
-    Num MathTextWidth(const std::string& text);
 };
 
 }  // namespace lesson

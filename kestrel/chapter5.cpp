@@ -24,24 +24,6 @@ const Chapter<Kestrel> Kestrel::kSlopeDrawing{
 
 // ---- Figure helpers ---------------------------------------------------------------
 
-// Kestrel's slope triangle is drawn leg by leg, often a key step apart, in
-// one colour with its numbers; the shared triangle draws both legs at once.
-void Kestrel::RunArrow(const SlopeLegs& legs) {
-    ArrowTo(legs.start.x, legs.start.y, legs.end.x, legs.start.y, legs.colour);
-}
-
-void Kestrel::RiseArrow(const SlopeLegs& legs) {
-    ArrowTo(legs.end.x, legs.start.y, legs.end.x, legs.end.y, legs.colour);
-}
-
-void Kestrel::RunNumber(const SlopeLegs& legs, std::string_view text, Num dy) {
-    Label((legs.start.x + legs.end.x) / 2 - 14, legs.start.y + dy, legs.colour, text);
-}
-
-void Kestrel::RiseNumber(const SlopeLegs& legs, std::string_view text) {
-    Label(legs.end.x, (legs.start.y + legs.end.y) / 2 - 16, legs.colour, text);
-}
-
 // ---- Topic 1: slope on the graph ----------------------------------------------------
 
 namespace {
@@ -107,14 +89,14 @@ void Kestrel::SlopeOnGraphTopic() {
         NewRow(50, ink::heading, "yの値はどれだけ増加する？");
         StepReveal();
         // Drawn at the pen width the staircase left.
-        const SlopeLegs legs{stairs[0], stairs[s.lastPoint - 1], ink::answer};
-        RunArrow(legs);
-        RiseArrow(legs);
-        RunNumber(legs, s.runText, s.runDy);
+        const SlopeSteps legs{.from = stairs[0], .to = stairs[s.lastPoint - 1], .legsColour = ink::answer};
+        RunLeg(legs);
+        RiseLeg(legs);
+        RunLabel(legs, s.runText, s.runDy);
         StepReveal();
         NewRow(50, ink::text, s.product);
         Next(ink::emphasis, s.increase);
-        RiseNumber(legs, s.riseText);
+        RiseLabel(legs, s.riseText);
         StepReveal();
         Put(heading, B2_row + 70, ink::heading, s.moveQuestion);
         StepReveal();
@@ -177,11 +159,11 @@ void Kestrel::SlopeInterceptTopic() {
         PointAt(0, s.b, {.radius = 8, .colour = ink::answer});
         const Point interceptLabel = OnPlane(0, s.b + 0.5f);
         Label(interceptLabel.x - 135, interceptLabel.y, ink::answer, "(0,b)");
-        const SlopeLegs legs{OnPlane(0.5f, 0.5f * s.a + s.b), OnPlane(2.5f, 2.5f * s.a + s.b), ink::answer};
-        RunArrow(legs);
-        RiseArrow(legs);
-        RunNumber(legs, "1", s.runDy);
-        RiseNumber(legs, "a");
+        const SlopeSteps legs{.from = OnPlane(0.5f, 0.5f * s.a + s.b), .to = OnPlane(2.5f, 2.5f * s.a + s.b), .legsColour = ink::answer};
+        RunLeg(legs);
+        RiseLeg(legs);
+        RunLabel(legs, "1", s.runDy);
+        RiseLabel(legs, "a");
     }
     StepReveal();
     Label(sides[1].left, planeBottom, ink::heading, "右下がりの直線");
@@ -299,13 +281,13 @@ void Kestrel::DrawGraphFromSlope(const SlopeDrawing& d) {
         StepReveal();
         Next(ink::emphasis, d.runLine);
     }
-    const SlopeLegs legs{OnPlane(0, d.b), OnPlane(d.run, d.b + d.rise), ink::answer};
-    RunArrow(legs);
-    RunNumber(legs, d.runText, d.runDy);
+    const SlopeSteps legs{.from = OnPlane(0, d.b), .to = OnPlane(d.run, d.b + d.rise), .legsColour = ink::answer};
+    RunLeg(legs);
+    RunLabel(legs, d.runText, d.runDy);
     StepReveal();
     NewRow(d.riseRowStep, ink::text, d.riseLine, 38);
-    RiseArrow(legs);
-    RiseNumber(legs, d.riseText);
+    RiseLeg(legs);
+    RiseLabel(legs, d.riseText);
     StepReveal();
     NewRow(50, ink::emphasis, d.secondPoint, 38);
     StepReveal();
@@ -413,10 +395,8 @@ Kestrel::FractionSlopes Kestrel::DrawFractionSlopes() {
 
 // The line of slope num/den: one step of it is the slope in lowest terms.
 Kestrel::LineByPoints Kestrel::FractionLine(Num num, Num den, Num b) {
-    X = num;
-    R1B = den;
-    FormatFraction();
-    return {T_s, R1B, X, b};
+    const ReducedFraction slope = Reduced(num, den);
+    return {slope.text, slope.den, slope.num, b};
 }
 
 void Kestrel::FractionSlopeProblem(const FractionSlopes& problem) {

@@ -63,11 +63,11 @@ void Kestrel::ThreeFormsCoefficients() {
     const Point interceptThree{YI1, B2_row};  // the "3" of "(0,3)"
     Label(interceptThree.x, interceptThree.y, ink::text, "3)");
 
-    const SlopeLegs legs{OnPlane(0.5f, a * 0.5f + b), OnPlane(2.5f, a * 2.5f + b), ink::text};
-    RunArrow(legs);
-    RiseArrow(legs);
-    RunNumber(legs, "1");
-    RiseNumber(legs, "2");
+    const SlopeSteps legs{.from = OnPlane(0.5f, a * 0.5f + b), .to = OnPlane(2.5f, a * 2.5f + b), .legsColour = ink::text};
+    RunLeg(legs);
+    RiseLeg(legs);
+    RunLabel(legs, "1");
+    RiseLabel(legs, "2");
 
     // Under the equation.
     StepReveal();
@@ -107,7 +107,7 @@ void Kestrel::ThreeFormsCoefficients() {
     StepReveal();
     Next(ink::answer, "2 ");
     Next(ink::emphasis, "傾き");
-    RiseNumber({legs.start, legs.end, ink::answer}, "2");
+    RiseLabel({.from = legs.from, .to = legs.to, .legsColour = ink::answer}, "2");
     StepReveal();
     Put(graphLeft, B2_row + 50, ink::text, "b=");
     StepReveal();

@@ -152,16 +152,6 @@ public:
     // Figures of the chapter.
     struct SlopeDrawing;
     void DrawGraphFromSlope(const SlopeDrawing& d);
-    // A slope triangle drawn leg by leg in one colour: the run from start
-    // across, the rise to end.
-    struct SlopeLegs {
-        Point start, end;
-        Num colour;
-    };
-    void RunArrow(const SlopeLegs& legs);
-    void RiseArrow(const SlopeLegs& legs);
-    void RunNumber(const SlopeLegs& legs, std::string_view text, Num dy = 0);
-    void RiseNumber(const SlopeLegs& legs, std::string_view text);
 
     // ---- Chapter 6: table, equation and graph ---------------------------------
     void ThreeFormsCoefficients();

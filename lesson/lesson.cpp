@@ -289,6 +289,18 @@ void Lesson::FramedScreen(WorkArea area, Num width, Num height, std::string_view
     Put(76, 30, ink::emphasis, heading);
 }
 
+void Lesson::RunLeg(const SlopeSteps& s) { ArrowTo(s.from.x, s.from.y, s.to.x, s.from.y, s.legsColour); }
+
+void Lesson::RiseLeg(const SlopeSteps& s) { ArrowTo(s.to.x, s.from.y, s.to.x, s.to.y, s.legsColour); }
+
+void Lesson::RunLabel(const SlopeSteps& s, std::string_view text, Num dy) {
+    Label((s.from.x + s.to.x) / 2 - 14, s.from.y + dy, s.legsColour, text);
+}
+
+void Lesson::RiseLabel(const SlopeSteps& s, std::string_view text) {
+    Label(s.to.x, (s.from.y + s.to.y) / 2 - 16, s.legsColour, text);
+}
+
 Lesson::SlopeCorners Lesson::SlopeTriangle(const SlopeSteps& s) {
     const Point corner{s.to.x, s.from.y};
     if (s.legsColour >= 0) {
@@ -353,6 +365,19 @@ std::string Lesson::LaterTermForm(Num value, std::string_view text) {
 
 std::string Lesson::SubstitutedForm(Num value, std::string_view text) {
     return value < 0 ? "(" + std::string(text) + ")" : std::string(text);
+}
+
+Lesson::ReducedFraction Lesson::Reduced(Num num, Num den) {
+    X = num;
+    R1B = den;
+    FormatFraction();
+    return {T_s, U_s, X, R1B};
+}
+
+Num Lesson::MathTextWidth(std::string_view text) {
+    A_s = text;
+    MeasureMathText();
+    return BAI;
 }
 
 std::string Lesson::NumberText(Num value) {

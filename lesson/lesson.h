@@ -242,6 +242,13 @@ public:
         Point start, corner, end;
     };
     SlopeCorners SlopeTriangle(const SlopeSteps& steps);
+    // The same triangle leg by leg, when the legs and their lengths come a
+    // key step apart: single-headed arrows and labels in legsColour, the
+    // labels where the whole triangle writes them (the run's dy below it).
+    void RunLeg(const SlopeSteps& steps);
+    void RiseLeg(const SlopeSteps& steps);
+    void RunLabel(const SlopeSteps& steps, std::string_view text, Num dy = 0);
+    void RiseLabel(const SlopeSteps& steps, std::string_view text);
 
     // An arrow from (x1, y1) to (x2, y2) with its head at the second end;
     // twice = 2 draws it again with its ends exchanged (still one head).
@@ -309,6 +316,16 @@ public:
 
     // The bare text of a number: STR$ without its blanks.
     std::string NumberText(Num value);
+
+    // num/den reduced: its text, the text "as given = reduced" (only one
+    // when they agree), and the reduced numerator and denominator.
+    struct ReducedFraction {
+        std::string text, working;
+        Num num = 0, den = 0;
+    };
+    ReducedFraction Reduced(Num num, Num den);
+    // The width of a maths text as it would be drawn.
+    Num MathTextWidth(std::string_view text);
 
     // A typed value that is not a number (a "/" followed by 0) counts as 0.
     static Num DefinedOrZero(Num v);

@@ -171,13 +171,6 @@ void Tern::PointOnGraphCheck() {
 
 // ---- The rewriting of ax+by=c to y=mx+n --------------------------------------------------
 
-Tern::Fraction Tern::Reduced(Num num, Num den) {
-    X = num;
-    R1B = den;
-    FormatFraction();
-    return {T_s, X, R1B};
-}
-
 Tern::SlopeInterceptForm Tern::SlopeInterceptTexts(Num a, Num b, Num c, bool interceptAsFraction) {
     const Num moved = -a, slope = moved / b, intercept = c / b;
     const std::string bText = NumberText(b), cText = NumberText(c);
@@ -187,7 +180,7 @@ Tern::SlopeInterceptForm Tern::SlopeInterceptTexts(Num a, Num b, Num c, bool int
     const std::string plainIntercept = NumberText(intercept);
 
     SlopeInterceptForm form;
-    const Fraction m = Reduced(moved, b);
+    const ReducedFraction m = Reduced(moved, b);
     form.slope = m.text;
     form.run = m.den;
     form.rise = m.num;

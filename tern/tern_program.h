@@ -76,13 +76,6 @@ public:
     };
     CrossingsTexts CrossingsGraphTexts(const CrossingsGraph& problem);
 
-    // num/den as a reduced fraction's text, with its reduced parts.
-    struct Fraction {
-        std::string text;
-        Num num = 0, den = 0;
-    };
-    Fraction Reduced(Num num, Num den);
-
     // An equation ax+by=c from its parts: the x coefficient as written ("",
     // "-", "3"), the y term with its sign ("+2", "-", "-4") and the right side.
     static std::string EquationText(std::string_view xCoefficient, std::string_view yTerm,
