@@ -44,7 +44,6 @@ void Engine::StartUp() {
     YMOTO = 4;
     Y5 = 1056;
     Y6 = 648;
-    XI3 = 23;
 }
 
 void Engine::ReseedRandom() {

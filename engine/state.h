@@ -31,7 +31,6 @@
 //   B2_row        B2 (not the array B2()) as the row of the lower equation
 //                 left by DrawEliminationColumns
 //                 and the chapters' text row: one variable
-//   B2            the array B2(): saved layout origins of random topics (rows)
 //   BX_cases      BX as the top of Plover's moving-point case figures (BX
 //                 itself: a point of line 1 in IntersectLines)
 #pragma once
@@ -49,33 +48,18 @@ struct EngineState {
     Num Y5 = 1056;        // x of the status-line entry field
     Num Y6 = 648;         // y of the status line
     std::string II1_s;    // the program's title
-    Num XI3 = 23;         // the bound of KAIX()
 
     Arr<std::string, 40> TITLE_s;
     Arr<Num, 40> F;
     Arr<std::string, 80> A1_s;
     Arr<Num, 80> T;
-    Arr<Num, 23> KAIX;
-    Arr<std::string, 6> R1I_s;
-    Arr2<std::string, 5, 2> TBBOYAKX_s;
-    Arr<std::string, 10> P1_s;
-    Arr<Num, 5> SFU;
-    Arr<Num, 5> KAIY;
     Arr2<Num, 10, 2> R1A;
     Arr<Num, 40> GY5;
     Arr<Num, 40> t0014;
     Arr<Num, 10> Y7;
-    Arr<Num, 10> CC;
-    Arr<Num, 10> YW;
     Arr<std::string, 20> X_s;
-    Arr<std::string, 20> Y_s;
     Arr<Num, 5> HH;
     Arr<Num, 5> R;
-    Arr<std::string, 10> SAIGO_s;
-    Arr<std::string, 10> KAKUDO_s;
-    Arr<std::string, 10> G_s;
-    Arr<Num, 40> LT2;
-    Arr<Num, 40> B2;
 
     // ---- Maths-text renderer ----------------------------------------------
     std::string KKAI_s;   // the text to draw; consumed
@@ -233,8 +217,6 @@ struct EngineState {
     // ---- Kestrel -----------------------------------------------------------------
     // The rate of change (chapter 3).
     Num KASANARIY = 0;  // 1: every worked example is y=2x+3; 0: random a and b
-    Num AA2 = 0;        // left margin of a worked example or a practice problem
-    Num HENK1 = 0;      // its first row
     // The quadrant of the drill's last point (chapter 4) and the domain-and-range
     // practice's last accepted slope (chapter 7), kept for the whole run so the
     // next problem differs (0 at start, never reset).

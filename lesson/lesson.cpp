@@ -6,13 +6,6 @@
 
 namespace lesson {
 
-namespace {
-
-constexpr Num kScreenWidth = 1760;
-constexpr Num kScreenHeight = 1800;
-
-}  // namespace
-
 Num Lesson::DefinedOrZero(Num v) { return std::isfinite(v) ? v : 0; }
 
 std::string Lesson::ScreenText(std::string_view text) {
@@ -26,11 +19,11 @@ MenuPick Lesson::MainMenuChoice(const MainMenuLayout& menu) {
     const int exitItem = static_cast<int>(menu.items.size());
 
     ClearWorkArea();
-    ClearBox(kScreenWidth, kScreenHeight);
+    ClearBox(area::screen);
     Rt().line(22, 10, 1342, 610, 15, 2, 10);
-    Label(264, 30, 15, "＜" + II1_s + "　メニュー＞");
+    Label(264, 30, ink::page, "＜" + II1_s + "　メニュー＞");
     for (int k = 1; k < exitItem; ++k) {
-        Label(44, static_cast<Num>(120 + 60 * (k - 1)), k % 2 == 1 ? 13 : 15, menu.items[k - 1]);
+        Label(44, static_cast<Num>(120 + 60 * (k - 1)), k % 2 == 1 ? ink::accent : ink::page, menu.items[k - 1]);
     }
     Label(menu.exitX, menu.exitY, menu.exitColour, menu.items[exitItem - 1]);
 
@@ -48,7 +41,7 @@ MenuPick Lesson::MainMenuChoice(const MainMenuLayout& menu) {
     if (value == exitItem) return {MenuPick::Exit, exitItem};
     if (value < 1 || value > exitItem) return {};
 
-    ClearBox(kScreenWidth, kScreenHeight);
+    ClearBox(area::screen);
     // The jump follows the number the typed text begins with ("3/2" opens 3).
     // When that number names no item ("20/4", "0.5/0.25") the menu is drawn
     // again rather than falling into whatever item comes first.
@@ -60,11 +53,11 @@ MenuPick Lesson::MainMenuChoice(const MainMenuLayout& menu) {
 // ---- Chapter ------------------------------------------------------------------
 
 void Lesson::ChapterGoalScreen(bool ownClear, std::span<const std::string_view> goalLines) {
-    if (ownClear) ClearBox(kScreenWidth, kScreenHeight);
+    if (ownClear) ClearBox(area::screen);
     B1 = 44;
     B2_row = 240;
-    Put(B1, B2_row, 3, "<めあて>");
-    for (std::string_view line : goalLines) NewRow(65, 0, line, ownClear ? 0 : 32);
+    Put(B1, B2_row, ink::emphasis, "<めあて>");
+    for (std::string_view line : goalLines) NewRow(65, ink::text, line, ownClear ? 0 : 32);
 }
 
 int Lesson::ChapterSubMenu(std::string_view itemLine, int items) {
