@@ -30,6 +30,15 @@ char32_t codepoint(std::string_view ch) {
 
 enum class Family { Gothic, Serif, Extra };
 
+// A face the lessons draw in and the Debian package that installs it.
+struct FaceSource {
+    const char* family;
+    const char* package;
+};
+// Behind "ゴシック": its half-width zero is a plain oval (IPA Gothic's is
+// slashed and reads as Ø), and its kana and kanji are IPA Gothic's own.
+constexpr FaceSource kGothicFace{"IPAexGothic", "fonts-ipaexfont-gothic"};
+
 Family familyOf(std::string_view face) {
     if (face == "Times New Roman") return Family::Serif;
     if (face == "MT Extra") return Family::Extra;
@@ -69,7 +78,7 @@ public:
         // magnified into a cell the lessons place well above the line top, so
         // at that size the serif baseline lies below the cell to meet the
         // Gothic digits' baseline.
-        load(gothic_, "IPAGothic", 0.86, 0.86, 1.0);
+        load(gothic_, kGothicFace.family, 0.86, 0.86, 1.0);
         load(serif_, "Liberation Serif", 0.86, 1.12, 0.64);
         // The script l stands in an ordinary Gothic-sized cell.
         load(extra_, "Liberation Serif", 0.86, 0.86, 1.0);
