@@ -129,6 +129,7 @@ protected:
 
     // True when (x, y) lies inside the box of a plane on the screen: a text
     // placed there gets a halo, so that the plane's lines leave it readable.
+    // Labels of points and graphs get one wherever they stand.
     bool InsidePlane(Num x, Num y) const;
     // An erase that covers a plane's whole box takes the plane off the screen.
     void ErasedBox(Num x1, Num y1, Num x2, Num y2);

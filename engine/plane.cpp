@@ -146,8 +146,10 @@ void Engine::LabelAxisScales() {
 }
 
 bool Engine::InsidePlane(Num x, Num y) const {
+    // A text's place is its top-left corner: one placed on the right or the
+    // bottom edge hangs outside the box.
     for (const Box& b : planes_)
-        if (b.left <= x && x <= b.right && b.top <= y && y <= b.bottom) return true;
+        if (b.left <= x && x < b.right && b.top <= y && y < b.bottom) return true;
     return false;
 }
 

@@ -121,6 +121,7 @@ TEST(LabelHalo, OnlyLabelsOnAPlaneGetAHalo) {
         t.PlaneAt(500, 100, -5, 5, -5, 5, 40, 14);
         t.Label(600, 200, 0, "inside");
         t.Label(100, 200, 0, "left");
+        t.Label(500, 500, 0, "under");  // at the bottom-left corner: hangs below the box
         t.TableText(650, 250, 0, "Q");
         t.PointAt(2, 3, 8, 3, "P", 10, 0);
         t.R1B_rhs = 4;
@@ -139,7 +140,7 @@ TEST(LabelHalo, OnlyLabelsOnAPlaneGetAHalo) {
         const char* text;
         bool haloed;
     };
-    for (const Case& k : {Case{"inside", true}, Case{"left", false}, Case{"P", true}, Case{"kept", true},
+    for (const Case& k : {Case{"inside", true}, Case{"left", false}, Case{"under", false}, Case{"P", true}, Case{"kept", true},
                           Case{"cleared", false}, Case{"gone", false}}) {
         // The maths text draws a word glyph by glyph: look for its first.
         const std::string first(1, k.text[0]);
