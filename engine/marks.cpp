@@ -1,11 +1,10 @@
 // Segment and angle marks: dotted half-ellipses over segments, ticks, right-
 // angle marks, angle arcs and the labels placed on a corner's bisector.
 #include <cmath>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include <optional>
 
 #include "engine.h"
 #include "figure_helpers.h"

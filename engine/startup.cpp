@@ -54,7 +54,6 @@ void Engine::ErrorHandler(const RuntimeError& e) {
     rt_.errorEntered(e.place, e.code);
     rt_.cls();
     planes_.clear();
-    planes_.clear();
     ENZAN = static_cast<Num>(e.place);
     A_s = rt::str(ENZAN);
     Num B_1 = static_cast<Num>(e.code);
