@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "runtime/runtime.h"
 #include "state.h"
@@ -128,7 +129,20 @@ protected:
     // The running program's main menu; returning from it ends the program.
     virtual void ProgramMainMenu() = 0;
 
+    // True when (x, y) lies inside the box of a plane on the screen: a text
+    // placed there gets a halo, so that the plane's lines leave it readable.
+    // Labels of points and graphs get one wherever they stand.
+    bool InsidePlane(Num x, Num y) const;
+    // An erase that covers a plane's whole box takes the plane off the screen.
+    void ErasedBox(Num x1, Num y1, Num x2, Num y2);
+
 private:
+    struct Box {
+        Num left, top, right, bottom;
+    };
+    // The planes drawn since their screen was last cleared.
+    std::vector<Box> planes_;
+
     // Draws A$ with draw out of sight at (0, 1800) and leaves its width in
     // BAI; the pen is handed back as it was.
     void MeasureHidden(void (Engine::*draw)());

@@ -1,6 +1,7 @@
 // Segment and angle marks: dotted half-ellipses over segments, ticks, right-
 // angle marks, angle arcs and the labels placed on a corner's bisector.
 #include <cmath>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -145,10 +146,14 @@ void Engine::DrawAngleLabel() {
     DSM1 = P2 + P * std::cos(ZY2) + BAI * (std::cos(ZY2) / 2 - 0.5f) + SIZE;
     DSM2 = BB - P * std::sin(ZY2) - 2 * h * (std::sin(ZY2) / 2 + 0.5f) + CCC3;
     KKAI_s = IB8_s;
-    if (X_3 == 1)
-        DrawTableText();
-    else
-        DrawMathText();
+    {
+        std::optional<rt::HaloScope> halo;
+        if (InsidePlane(DSM1, DSM2)) halo.emplace(Rt());
+        if (X_3 == 1)
+            DrawTableText();
+        else
+            DrawMathText();
+    }
     BAIY = 0;
     IB8_s.clear();
     SIZE = 0;

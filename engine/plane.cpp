@@ -51,6 +51,7 @@ void Engine::DrawAxes() {
         I_top = 180;
     }
     PlaceAxes();
+    planes_.push_back({HI, ZX, GY1, GX3});
 
     if (NO != 0) {
         Rt().setDrawWidth(1);
@@ -144,6 +145,24 @@ void Engine::LabelAxisScales() {
     YMOTO = 0;
 }
 
+bool Engine::InsidePlane(Num x, Num y) const {
+    // A text's place is its top-left corner: one placed on the right or the
+    // bottom edge hangs outside the box.
+    for (const Box& b : planes_)
+        if (b.left <= x && x < b.right && b.top <= y && y < b.bottom) return true;
+    return false;
+}
+
+void Engine::ErasedBox(Num x1, Num y1, Num x2, Num y2) {
+    const Num left = std::min(x1, x2), right = std::max(x1, x2);
+    const Num top = std::min(y1, y2), bottom = std::max(y1, y2);
+    std::erase_if(planes_, [&](const Box& b) {
+        return left <= b.left && b.right <= right && top <= b.top && b.bottom <= bottom;
+    });
+}
+
+// Labels of points and graphs stand on a halo; the plane's own scale numbers
+// and axis letters, clear of their lines, do not.
 void Engine::PlotPoint() {
     if (t0000 == 0) t0000 = 1;
     if (GGX == 0) GGX = 1;
@@ -154,7 +173,10 @@ void Engine::PlotPoint() {
     DSM1 = HOUKOU - 20 + JYOU;
     DSM2 = N2 - 40 + AINP_labelDy;
     KKAI_s = IB8_s;
-    DrawMathText();
+    {
+        rt::HaloScope halo(Rt());
+        DrawMathText();
+    }
     JYOU = 0;
     AINP_labelDy = 0;
     t0000 = 1;
@@ -195,6 +217,7 @@ void Engine::DrawGraph() {
         DSM1 = DSM1 + JYOU;
         DSM2 = DSM2 + AINP_labelDy;
         KKAI_s = IB8_s;
+        rt::HaloScope halo(Rt());
         DrawMathText();
     }
     JYOU = 0;

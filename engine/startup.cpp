@@ -55,6 +55,7 @@ void Engine::ErrorHandler(const RuntimeError& e) {
     rt_.setHidden(false);
     rt_.errorEntered(e.place, e.code);
     rt_.cls();
+    planes_.clear();
     ENZAN = static_cast<Num>(e.place);
     A_s = rt::str(ENZAN);
     Num B_1 = static_cast<Num>(e.code);

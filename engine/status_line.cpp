@@ -192,7 +192,10 @@ void Engine::ShowMessageWaitKey() {
     Rt().setDrawWidth(pen);
 }
 
-void Engine::ClearWorkArea() { Rt().line(0, 54, 1440, 900, 15, 2, 15); }
+void Engine::ClearWorkArea() {
+    Rt().line(0, 54, 1440, 900, 15, 2, 15);
+    ErasedBox(0, 54, 1440, 900);
+}
 
 void Engine::ClearEntryBand() {
     DSM1 = Y5 + 80;

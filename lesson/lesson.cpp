@@ -75,7 +75,10 @@ int Lesson::ChapterSubMenu(std::string_view itemLine, int items) {
 
 void Lesson::ClearBox(Num width, Num height) { EraseBox(0, 0, width, height); }
 
-void Lesson::EraseBox(Num x1, Num y1, Num x2, Num y2) { Rt().line(x1, y1, x2, y2, 15, 2, 15); }
+void Lesson::EraseBox(Num x1, Num y1, Num x2, Num y2) {
+    Rt().line(x1, y1, x2, y2, 15, 2, 15);
+    ErasedBox(x1, y1, x2, y2);
+}
 
 void Lesson::TopicScreen(Num clearWidth, Num clearHeight, Num margin) {
     ClearBox(clearWidth, clearHeight);
@@ -93,7 +96,12 @@ void Lesson::Draw(Num x, Num y, Num colour, std::string_view text) {
     DSM1 = x;
     DSM2 = y;
     YMOTO = colour;
-    DrawMathText();
+    if (InsidePlane(x, y)) {
+        rt::HaloScope halo(Rt());
+        DrawMathText();
+    } else {
+        DrawMathText();
+    }
 }
 
 void Lesson::Put(Num x, Num y, Num colour, std::string_view text) {
@@ -116,7 +124,12 @@ void Lesson::TableText(Num x, Num y, Num colour, std::string_view text) {
     DSM1 = x;
     DSM2 = y;
     YMOTO = colour;
-    DrawTableText();
+    if (InsidePlane(x, y)) {
+        rt::HaloScope halo(Rt());
+        DrawTableText();
+    } else {
+        DrawTableText();
+    }
 }
 
 void Lesson::Cell(Num x, Num y, const CellStyle& style, std::string_view text) {

@@ -275,27 +275,35 @@ cairo_t* newContext(cairo_surface_t* s, const char* what) {
     throw FatalError("cannot draw on " + std::string(what) + ": " + cairo_status_to_string(status));
 }
 
-}  // namespace
-
-Canvas::Canvas(int scale) : scale_(std::max(1, scale)), fonts_(&sharedFonts()) {
-    surface_ = newSurface(CAIRO_FORMAT_ARGB32, pixelWidth(), pixelHeight(), "the picture");
-    cr_ = newContext(surface_, "the picture");
-    cairo_scale(cr_, scale_, scale_);
-    cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
-    cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
-    cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+// A context that draws as the canvas does: in logical units, unantialiased.
+cairo_t* canvasContext(cairo_surface_t* surface, int scale, const char* what) {
+    cairo_t* cr = newContext(surface, what);
+    cairo_scale(cr, scale, scale);
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_font_options_t* opts = cairo_font_options_create();
     cairo_font_options_set_antialias(opts, CAIRO_ANTIALIAS_NONE);
     cairo_font_options_set_hint_style(opts, CAIRO_HINT_STYLE_NONE);
     cairo_font_options_set_hint_metrics(opts, CAIRO_HINT_METRICS_OFF);
-    cairo_set_font_options(cr_, opts);
+    cairo_set_font_options(cr, opts);
     cairo_font_options_destroy(opts);
+    return cr;
+}
+
+}  // namespace
+
+Canvas::Canvas(int scale) : scale_(std::max(1, scale)), fonts_(&sharedFonts()) {
+    surface_ = newSurface(CAIRO_FORMAT_ARGB32, pixelWidth(), pixelHeight(), "the picture");
+    cr_ = canvasContext(surface_, scale_, "the picture");
     clear();
 }
 
 Canvas::~Canvas() {
     cairo_destroy(cr_);
     cairo_surface_destroy(surface_);
+    if (maskCr_) cairo_destroy(maskCr_);
+    if (mask_) cairo_surface_destroy(mask_);
 }
 
 void Canvas::setColour(int c) {
@@ -304,6 +312,8 @@ void Canvas::setColour(int c) {
 }
 
 void Canvas::clear() {
+    // Whatever a halo held back would have been painted over.
+    heldBack_.clear();
     setColour(15);
     cairo_paint(cr_);
     checkDrawing();
@@ -322,14 +332,15 @@ void Canvas::damagePixels(long x0, long y0, long x1, long y1) {
     x1 = std::min<long>(x1, pixelWidth());
     y1 = std::min<long>(y1, pixelHeight());
     if (x1 <= x0 || y1 <= y0) return;
-    if (damage_.empty()) {
-        damage_ = {static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1), static_cast<int>(y1)};
+    PixelRect& d = intoMask_ ? maskBox_ : damage_;
+    if (d.empty()) {
+        d = {static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1), static_cast<int>(y1)};
         return;
     }
-    damage_.x0 = std::min(damage_.x0, static_cast<int>(x0));
-    damage_.y0 = std::min(damage_.y0, static_cast<int>(y0));
-    damage_.x1 = std::max(damage_.x1, static_cast<int>(x1));
-    damage_.y1 = std::max(damage_.y1, static_cast<int>(y1));
+    d.x0 = std::min(d.x0, static_cast<int>(x0));
+    d.y0 = std::min(d.y0, static_cast<int>(y0));
+    d.x1 = std::max(d.x1, static_cast<int>(x1));
+    d.y1 = std::max(d.y1, static_cast<int>(y1));
 }
 
 PixelRect Canvas::takeDamage() {
@@ -339,6 +350,10 @@ PixelRect Canvas::takeDamage() {
 }
 
 void Canvas::line(float x1, float y1, float x2, float y2, int colour, int kind, int fill, int width) {
+    if (haloDepth_ > 0) {
+        heldBack_.push_back([=, this] { line(x1, y1, x2, y2, colour, kind, fill, width); });
+        return;
+    }
     cairo_set_line_width(cr_, std::max(1, width));
     if (kind == 0) {
         setColour(colour);
@@ -380,6 +395,10 @@ void Canvas::checkDrawing() {
 
 void Canvas::circle(float x, float y, float r, int colour, float start, float end, bool filled, int fillColour,
                     int width) {
+    if (haloDepth_ > 0) {
+        heldBack_.push_back([=, this] { circle(x, y, r, colour, start, end, filled, fillColour, width); });
+        return;
+    }
     double w = std::max(1, width);
     r = std::fabs(r);
     bool whole = start == 0 && end == 0;
@@ -496,6 +515,10 @@ const std::vector<PixelSpan>& Canvas::stamp(void* face, unsigned long index, dou
 }
 
 void Canvas::symbol(std::string_view text, float x, float y, int h, int v, int colour, const FontState& font) {
+    if (haloDepth_ > 0) {
+        heldBack_.push_back([=, this, text = std::string(text), font = font] { symbol(text, x, y, h, v, colour, font); });
+        return;
+    }
     const Family family = familyOf(font.face);
     const double size = font.size;
     const double cellH = size * v;
@@ -567,6 +590,21 @@ const std::vector<PixelSpan>& Canvas::disc(double radius, int fx, int fy) {
 }
 
 void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int colour) {
+    if (intoMask_) {
+        cairo_surface_flush(mask_);
+        std::uint8_t* data = cairo_image_surface_get_data(mask_);
+        const long st = cairo_image_surface_get_stride(mask_), pw = pixelWidth(), ph = pixelHeight();
+        for (const PixelSpan& sp : spans) {
+            const long row = oy + sp.dy;
+            if (row < 0 || row >= ph) continue;
+            const long from = std::max(ox + sp.dx, 0L), to = std::min(ox + sp.dx + sp.len, pw);
+            if (from >= to) continue;
+            std::fill(data + row * st + from, data + row * st + to, std::uint8_t{255});
+            damagePixels(from, row, to, row + 1);
+        }
+        cairo_surface_mark_dirty(mask_);
+        return;
+    }
     const Rgb& rgb = paletteColour(colour);
     const std::uint32_t pixel = 0xFF000000u | (rgb.r << 16) | (rgb.g << 8) | rgb.b;
     cairo_surface_flush(surface_);
@@ -591,6 +629,12 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
 
 void Canvas::connect(int colour, std::span<const Point> points, int width) {
     if (points.empty()) return;
+    if (haloDepth_ > 0) {
+        heldBack_.push_back([=, this, pts = std::vector<Point>(points.begin(), points.end())] {
+            connect(colour, pts, width);
+        });
+        return;
+    }
     cairo_set_line_width(cr_, std::max(1, width));
     setColour(colour);
     cairo_move_to(cr_, points[0].x, points[0].y);
@@ -601,6 +645,12 @@ void Canvas::connect(int colour, std::span<const Point> points, int width) {
 
 void Canvas::connectFilled(int outline, int fill, std::span<const Point> points, int width) {
     if (points.empty()) return;
+    if (haloDepth_ > 0) {
+        heldBack_.push_back([=, this, pts = std::vector<Point>(points.begin(), points.end())] {
+            connectFilled(outline, fill, pts, width);
+        });
+        return;
+    }
     cairo_move_to(cr_, points[0].x, points[0].y);
     for (std::size_t i = 1; i < points.size(); ++i) cairo_line_to(cr_, points[i].x, points[i].y);
     cairo_close_path(cr_);
@@ -609,6 +659,68 @@ void Canvas::connectFilled(int outline, int fill, std::span<const Point> points,
     cairo_set_line_width(cr_, std::max(1, width));
     setColour(outline);
     strokeDamaged();
+}
+
+void Canvas::endHalo() {
+    if (haloDepth_ == 0 || --haloDepth_ > 0 || heldBack_.empty()) return;
+    const std::vector<std::function<void()>> ops = std::move(heldBack_);
+    heldBack_.clear();
+    paintHalo(ops);
+    for (const auto& op : ops) op();
+}
+
+void Canvas::paintHalo(const std::vector<std::function<void()>>& ops) {
+    if (!mask_) {
+        mask_ = newSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), "the halo mask");
+        maskCr_ = canvasContext(mask_, scale_, "the halo mask");
+    }
+    // The operations' own pixels, drawn by the same code into the mask.
+    cairo_surface_flush(mask_);
+    intoMask_ = true;
+    maskBox_ = {};
+    std::swap(cr_, maskCr_);
+    for (const auto& op : ops) op();
+    std::swap(cr_, maskCr_);
+    intoMask_ = false;
+    cairo_surface_flush(mask_);
+    if (maskBox_.empty()) return;
+
+    // Each run of the mask widened into a disc of the reach's radius.
+    const int reach = haloReach();
+    std::vector<int> across(2 * reach + 1);
+    for (int dy = -reach; dy <= reach; ++dy)
+        across[dy + reach] = std::min(reach, static_cast<int>(std::sqrt((reach + 0.5) * (reach + 0.5) - dy * dy)));
+    const Rgb& page = paletteColour(15);
+    const std::uint32_t pixel = 0xFF000000u | (page.r << 16) | (page.g << 8) | page.b;
+    std::uint8_t* mask = cairo_image_surface_get_data(mask_);
+    const long maskStride = cairo_image_surface_get_stride(mask_);
+    cairo_surface_flush(surface_);
+    std::uint8_t* data = cairo_image_surface_get_data(surface_);
+    const long st = stride(), pw = pixelWidth(), ph = pixelHeight();
+    for (long row = maskBox_.y0; row < maskBox_.y1; ++row) {
+        std::uint8_t* line = mask + row * maskStride;
+        for (long col = maskBox_.x0; col < maskBox_.x1;) {
+            if (line[col] < 128) {
+                ++col;
+                continue;
+            }
+            long end = col;
+            while (end < maskBox_.x1 && line[end] >= 128) ++end;
+            for (int dy = -reach; dy <= reach; ++dy) {
+                const long y = row + dy;
+                if (y < 0 || y >= ph) continue;
+                const long from = std::max(col - across[dy + reach], 0L);
+                const long to = std::min(end + across[dy + reach], pw);
+                auto* target = reinterpret_cast<std::uint32_t*>(data + y * st);
+                std::fill(target + from, target + to, pixel);
+            }
+            col = end;
+        }
+        std::fill(line + maskBox_.x0, line + maskBox_.x1, std::uint8_t{0});
+    }
+    cairo_surface_mark_dirty(mask_);
+    cairo_surface_mark_dirty(surface_);
+    damagePixels(maskBox_.x0 - reach, maskBox_.y0 - reach, maskBox_.x1 + reach, maskBox_.y1 + reach);
 }
 
 const std::uint8_t* Canvas::pixels() {

@@ -7,6 +7,7 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -74,6 +75,15 @@ public:
     void connectFilled(int outline, int fill, std::span<const Point> points, int width);
     void clear();
 
+    // Operations from beginHalo to the matching endHalo are held back; at the
+    // end each one's pixels, widened by the halo, are painted in the page
+    // colour, then the operations are drawn as usual.
+    void beginHalo() { ++haloDepth_; }
+    void endHalo();
+    // How far the halo reaches beyond a stroke, in canvas pixels: two units,
+    // the least that still shows a clear gap once the picture is smoothed.
+    int haloReach() const { return 2 * scale_; }
+
     // ARGB32 pixels at the internal scale.
     const std::uint8_t* pixels();
     int stride() const;
@@ -113,6 +123,10 @@ private:
     // Sets the spans' pixels, placed at the origin pixel (ox, oy), to colour.
     void fill(const std::vector<PixelSpan>& spans, long ox, long oy, int colour);
 
+    // Paints the pixels within haloReach() of the held-back operations' own
+    // pixels in the page colour.
+    void paintHalo(const std::vector<std::function<void()>>& ops);
+
     void setColour(int c);
     // Adds a box in logical units (a cairo extent) or in pixels to the damage.
     void damageUnits(double x0, double y0, double x1, double y1);
@@ -127,6 +141,15 @@ private:
     Fonts* fonts_;
     PixelRect damage_;
     std::unordered_map<StampKey, std::vector<PixelSpan>, StampHash> stamps_;
+
+    int haloDepth_ = 0;
+    std::vector<std::function<void()>> heldBack_;
+    // While the halo's shape is taken, operations draw opaque into this
+    // canvas-sized mask instead (made on first use); maskBox_ collects where.
+    bool intoMask_ = false;
+    cairo_surface_t* mask_ = nullptr;
+    cairo_t* maskCr_ = nullptr;
+    PixelRect maskBox_;
 };
 
 }  // namespace rt

@@ -29,6 +29,8 @@ public:
     void connect(int colour, std::span<const Point> points) override;
     void connectFilled(int outline, int fill, std::span<const Point> points) override;
     void cls() override;
+    void beginHalo() override;
+    void endHalo() override;
 
     void randomize(int seed) override { rng_.seed(static_cast<std::uint32_t>(seed)); }
     float rnd() override;
@@ -45,11 +47,17 @@ protected:
     virtual void drew() {}
 
 private:
+    // The trace to write an operation's line to, or nullptr; an operation
+    // inside a halo is preceded by the halo's opening record.
+    std::ostream* traceOp();
+
     Canvas canvas_;
     FontState font_;
     int width_ = 1;
     std::mt19937 rng_{0};
     std::ostream* trace_ = nullptr;
+    int haloDepth_ = 0;
+    bool haloTraced_ = false;  // "halo on" written for the open halo
 };
 
 // Numbers in a trace: shortest form, integers without a point.

@@ -12,9 +12,11 @@ struct FaceSource {
 };
 
 // Every Japanese text of the lessons is drawn in this face: kana, kanji,
-// full-width digits and signs, circled numbers.
+// full-width digits and signs, circled numbers. IPAex Gothic's half-width zero
+// is a plain oval (IPA Gothic's is slashed and reads as Ø), and its kana and
+// kanji are IPA Gothic's own.
 inline constexpr FaceSource kGothicFace{
-    "IPAGothic", "fonts-ipafont-gothic",
+    "IPAexGothic", "fonts-ipaexfont-gothic",
     "番号を入力して下さい。次のステップは１を入力。何かキーを押して下さい。"
     "グラフ表式変化様子終了０１２３４５６７８９－．÷×①②③④⑤"};
 // Formula letters, and the script l.

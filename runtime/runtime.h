@@ -88,6 +88,13 @@ public:
     void setHidden(bool hidden) { hidden_ = hidden; }
     bool hidden() const { return hidden_; }
 
+    // The drawing operations between these stand on a thin halo of the page
+    // colour around their strokes, laid before any of them is drawn, so that
+    // whatever was drawn earlier stops short of each stroke (a label on a
+    // plane stays readable across grid lines and graphs). Pairs may nest.
+    virtual void beginHalo() {}
+    virtual void endHalo() {}
+
     // The program ended by its own exit.
     virtual void programEnded() {}
     // The error handler was entered, with the failing place and error code.
@@ -104,6 +111,18 @@ public:
     ~WaitScope() { r_.endWait(); }
     WaitScope(const WaitScope&) = delete;
     WaitScope& operator=(const WaitScope&) = delete;
+
+private:
+    Runtime& r_;
+};
+
+// Brackets operations drawn with a halo.
+class HaloScope {
+public:
+    explicit HaloScope(Runtime& r) : r_(r) { r_.beginHalo(); }
+    ~HaloScope() { r_.endHalo(); }
+    HaloScope(const HaloScope&) = delete;
+    HaloScope& operator=(const HaloScope&) = delete;
 
 private:
     Runtime& r_;

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 packages=(
   g++ cmake make pkg-config
   libsdl2-dev libcairo2-dev libfontconfig-dev libfreetype-dev
-  fonts-ipafont-gothic fonts-liberation2
+  fonts-ipaexfont-gothic fonts-liberation2
   libgtest-dev libbenchmark-dev
   xvfb xdotool imagemagick
   desktop-file-utils appstream librsvg2-bin

@@ -1,0 +1,204 @@
+// Labels on a plane stand on a halo of the page colour: lines drawn before a
+// label stop short of its strokes, the label itself keeps its place and
+// colours, and the plane's own scale numbers and axis letters get none.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "runtime/canvas.h"
+#include "runtime/palette.h"
+#include "tern_fixture.h"
+
+namespace lesson::testing {
+namespace {
+
+std::uint32_t rgbOf(int colour) {
+    const rt::Rgb& c = rt::paletteColour(colour);
+    return (static_cast<std::uint32_t>(c.r) << 16) | (c.g << 8) | c.b;
+}
+
+// The colour of the canvas pixel at (px, py), as 0xRRGGBB.
+std::uint32_t pixelAt(rt::Canvas& c, int px, int py) {
+    const auto* row = reinterpret_cast<const std::uint32_t*>(c.pixels() + static_cast<std::size_t>(py) * c.stride());
+    return row[px] & 0xFFFFFF;
+}
+
+// How many canvas pixels of a colour lie in the box of logical units
+// [x0, x1) x [y0, y1).
+int pixelsOf(rt::Canvas& c, int colour, double x0, double y0, double x1, double y1) {
+    const int k = c.scale();
+    int n = 0;
+    for (int py = static_cast<int>(std::floor(y0 * k)); py < static_cast<int>(std::ceil(y1 * k)); ++py)
+        for (int px = static_cast<int>(std::floor(x0 * k)); px < static_cast<int>(std::ceil(x1 * k)); ++px)
+            n += pixelAt(c, px, py) == rgbOf(colour);
+    return n;
+}
+
+// The trace lines drawn inside a halo, and those outside one.
+struct Split {
+    std::vector<std::string> inside, outside;
+};
+Split splitByHalo(const std::vector<std::string>& lines) {
+    Split s;
+    bool on = false;
+    for (const auto& l : lines) {
+        if (l == "halo on") {
+            EXPECT_FALSE(on) << "halo opened twice";
+            on = true;
+        } else if (l == "halo off") {
+            EXPECT_TRUE(on) << "halo closed without opening";
+            on = false;
+        } else {
+            (on ? s.inside : s.outside).push_back(l);
+        }
+    }
+    EXPECT_FALSE(on) << "halo left open";
+    return s;
+}
+
+bool hasText(const std::vector<std::string>& lines, const std::string& text) {
+    return !textLines(lines, text).empty();
+}
+
+// Tern chapter 4 problem 2: the bold grid line x=5 (x 972, colour 1) runs
+// through the minus of "2x-3y=12"; a halo keeps it off the minus, so the
+// label does not read "2x+3y=12".
+TEST(LabelHalo, TheGridLineStopsShortOfTheMinusOf2xMinus3y) {
+    TernRun run("", topic(&Tern::BasicProblemSystem));
+    ASSERT_TRUE(run.ended());
+    const Split split = splitByHalo(run.lines());
+    // The minus: a 5-wide stroke of the label's colour across x 972.
+    std::vector<std::string> minus;
+    for (const auto& l : split.inside) {
+        const auto f = fields(l);
+        if (f[0] == "line" && f[5] == "3" && f[8] == "5" && f[2] == f[4] && std::stof(f[1]) < 972 &&
+            std::stof(f[3]) > 972)
+            minus = f;
+    }
+    ASSERT_FALSE(minus.empty()) << "no minus across x 972 inside a halo";
+    const float y = std::stof(minus[2]);
+    rt::Canvas& c = run.runtime->canvas();
+    // Across the grid line's 3-unit width, the minus and a unit and a half
+    // above and below it: no grid colour.
+    EXPECT_EQ(pixelsOf(c, 1, 970.5, y - 4, 973.5, y + 4), 0);
+    // The grid line itself is there, away from the label.
+    EXPECT_GT(pixelsOf(c, 1, 970.5, y + 60, 973.5, y + 70), 0);
+}
+
+// The same plane's scale number "5" under x=5 has no halo: the grid line
+// runs on through its cell up to the glyph's strokes.
+TEST(LabelHalo, AScaleNumberHasNoHalo) {
+    TernRun run("", topic(&Tern::BasicProblemSystem));
+    ASSERT_TRUE(run.ended());
+    const Split split = splitByHalo(run.lines());
+    // Plane at (532, 100), step 40, x -6..6, y -6..6: origin (772, 340).
+    const auto five = textLines(split.outside, "5");
+    ASSERT_FALSE(five.empty());
+    EXPECT_TRUE(textLines(split.inside, "5").empty());
+    EXPECT_TRUE(textLines(split.inside, "0").empty());
+    EXPECT_TRUE(textLines(split.inside, "x").size() == 2) << "the two labels' x, not the axis letter";
+    // In the scale number's cell (972 - 15 .. 972 + 15, 340 .. 370) the grid
+    // line's pixels meet the glyph's ink: none of them is page colour.
+    rt::Canvas& c = run.runtime->canvas();
+    const int k = c.scale();
+    int gridPixels = 0;
+    for (int py = 342 * k; py < 370 * k; ++py)
+        for (int px = static_cast<int>(970.5 * k); px < static_cast<int>(973.5 * k); ++px) {
+            EXPECT_NE(pixelAt(c, px, py), rgbOf(15)) << "page colour at " << px << "," << py;
+            gridPixels += pixelAt(c, px, py) == rgbOf(1);
+        }
+    EXPECT_GT(gridPixels, 0);
+}
+
+// Which texts stand on a halo: labels of points and graphs always; texts a
+// topic places inside a plane's box; nothing once a clear took the plane
+// away, nor the plane's own numbers and letters.
+TEST(LabelHalo, OnlyLabelsOnAPlaneGetAHalo) {
+    TernRun run("", [](Tern& t) {
+        t.PlaneAt({.left = 500, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .step = 40, .gridColour = 14});
+        t.Label(600, 200, 0, "inside");
+        t.Label(100, 200, 0, "left");
+        t.Label(500, 500, 0, "under");  // at the bottom-left corner: hangs below the box
+        t.TableText(650, 250, 0, "Q");
+        t.PointAt(2, 3, {.radius = 8, .colour = 3, .label = "P", .labelDx = 10});
+        t.R1B_rhs = 4;
+        t.GraphOf(4, 1, 1, 5, "W", 0, 0);
+        t.EraseBox(0, 0, 1760, 1800);
+        t.Label(600, 300, 0, "cleared");
+        t.PlaneAt({.left = 500, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .step = 40, .gridColour = 14});
+        t.EraseBox(0, 0, 300, 300);  // leaves the plane
+        t.Label(601, 301, 0, "kept");
+        t.ClearWorkArea();
+        t.Label(602, 302, 0, "gone");
+    });
+    ASSERT_TRUE(run.ended());
+    const Split split = splitByHalo(run.lines());
+    struct Case {
+        const char* text;
+        bool haloed;
+    };
+    for (const Case& k : {Case{"inside", true}, Case{"left", false}, Case{"under", false}, Case{"P", true}, Case{"kept", true},
+                          Case{"cleared", false}, Case{"gone", false}}) {
+        // The maths text draws a word glyph by glyph: look for its first.
+        const std::string first(1, k.text[0]);
+        EXPECT_EQ(hasText(split.inside, first) && !hasText(split.outside, first), k.haloed) << k.text;
+    }
+    // The table text and the graph's label.
+    EXPECT_TRUE(hasText(split.inside, "Q") && !hasText(split.outside, "Q"));
+    EXPECT_TRUE(hasText(split.inside, "W") && !hasText(split.outside, "W"));
+    // The plane's numbers and axis letters.
+    for (const char* own : {"5", "-5", "0", "y"}) EXPECT_FALSE(hasText(split.inside, own)) << own;
+}
+
+// The halo changes only page-colour pixels near the label: every pixel of
+// the label drawn without one is the same with one, and a line drawn later
+// crosses the label as before.
+TEST(LabelHalo, TheLabelKeepsItsPixelsAndOnlyThePageColourIsAdded) {
+    rt::Canvas plain(2), haloed(2);
+    for (rt::Canvas* c : {&plain, &haloed}) {
+        c->line(0, 120, 400, 120, 1, 0, -1, 3);
+        c->line(150, 50, 150, 200, 0, 0, -1, 1);
+        if (c == &haloed) c->beginHalo();
+        // Glyphs, a stroke and a dot, overlapping one another.
+        c->symbol("2x", 100, 90, 3, 3, 3, rt::FontState{"ゴシック", 16, true, false});
+        c->line(140, 120, 170, 120, 3, 0, -1, 5);
+        c->circle(175, 120, 4, 5, 0, 0, true, -1, 3);
+        c->symbol("y", 160, 90, 3, 3, 3, rt::FontState{"ゴシック", 16, true, false});
+        if (c == &haloed) c->endHalo();
+        c->line(120, 60, 120, 180, 0, 0, -1, 1);
+    }
+    const int reach = haloed.haloReach();
+    int added = 0;
+    for (int py = 0; py < 240 * 2; ++py)
+        for (int px = 0; px < 440 * 2; ++px) {
+            const std::uint32_t a = pixelAt(plain, px, py), b = pixelAt(haloed, px, py);
+            if (a == b) continue;
+            ASSERT_EQ(b, rgbOf(15)) << px << "," << py;
+            // Within the halo's reach of a pixel of the label.
+            bool near = false;
+            for (int dy = -reach; dy <= reach && !near; ++dy)
+                for (int dx = -reach; dx <= reach && !near; ++dx) {
+                    const std::uint32_t p = pixelAt(plain, px + dx, py + dy);
+                    near = p == rgbOf(3) || p == rgbOf(5);
+                }
+            ASSERT_TRUE(near) << px << "," << py;
+            ++added;
+        }
+    EXPECT_GT(added, 0);
+}
+
+// A clear drops whatever a halo held back: it would have been painted over.
+TEST(LabelHalo, AClearInsideAHaloLeavesAPlainPage) {
+    rt::Canvas c(1);
+    c.beginHalo();
+    c.line(10, 10, 100, 10, 0, 0, -1, 5);
+    c.clear();
+    c.endHalo();
+    EXPECT_EQ(pixelsOf(c, 0, 0, 0, 200, 40), 0);
+}
+
+}  // namespace
+}  // namespace lesson::testing
