@@ -125,7 +125,8 @@ void Kestrel::DomainRangeProblemScreen(const DomainRangeProblem& pr) {
 }
 
 void Kestrel::DomainRangeSolution(const DomainRangeProblem& pr) {
-    PlaneAt({.left = 640, .top = 50, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 30});
+    // A step of 29 keeps a point at y=-10 clear of the status band.
+    PlaneAt({.left = 640, .top = 50, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 29});
     GraphOf(3, pr.a, pr.b, 0, "");
     NewRow(50, ink::emphasis, "<解答>");
 

@@ -277,7 +277,21 @@ Lesson::Columns Lesson::ColumnsAt(Num x, Num y, std::string_view upper, std::str
 }
 
 void Lesson::ColumnSigns(const Columns& columns, std::string_view signs) {
-    Label(columns.left, columns.lowerRow - 25, ink::emphasis, signs);
+    if (screenTextLog) screenTextLog->push_back({std::string(signs), columns.left, columns.lowerRow - 25, ink::emphasis});
+    // Small strokes in the narrow gap between the rows, one character cell
+    // (27 units) each as a text would set them: signs of full size there
+    // touch both rows, so that a "-" under a "+" reads as "±".
+    constexpr Num kCell = 27, kHalf = 5, kGapMiddle = 4;
+    const Num y = columns.lowerRow - kGapMiddle;
+    const int pen = Rt().drawWidth();
+    Rt().setDrawWidth(3);
+    Num x = columns.left + kCell / 2;
+    for (char sign : signs) {
+        if (sign == '+' || sign == '-') Rt().line(x - kHalf, y, x + kHalf, y, static_cast<int>(ink::emphasis), 0, -1);
+        if (sign == '+') Rt().line(x, y - kHalf, x, y + kHalf, static_cast<int>(ink::emphasis), 0, -1);
+        x += kCell;
+    }
+    Rt().setDrawWidth(pen);
 }
 
 // ---- Shared figures ----------------------------------------------------------------
