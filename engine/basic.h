@@ -28,8 +28,7 @@ struct RuntimeError {
     int code = 0;
 };
 
-[[noreturn]] inline void raiseError(int code,
-                                    std::source_location where = std::source_location::current()) {
+[[noreturn]] inline void raiseError(int code, std::source_location where = std::source_location::current()) {
     throw RuntimeError{static_cast<int>(where.line()), code};
 }
 

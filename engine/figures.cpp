@@ -44,8 +44,7 @@ char32_t firstCodePoint(const std::string& s) {
     const unsigned char b = u(0);
     if (b < 0x80) return b;
     if ((b & 0xE0) == 0xC0 && s.size() >= 2) return ((b & 0x1F) << 6) | (u(1) & 0x3F);
-    if ((b & 0xF0) == 0xE0 && s.size() >= 3)
-        return ((b & 0x0F) << 12) | ((u(1) & 0x3F) << 6) | (u(2) & 0x3F);
+    if ((b & 0xF0) == 0xE0 && s.size() >= 3) return ((b & 0x0F) << 12) | ((u(1) & 0x3F) << 6) | (u(2) & 0x3F);
     if (s.size() >= 4)
         return ((b & 0x07) << 18) | ((u(1) & 0x3F) << 12) | ((u(2) & 0x3F) << 6) | (u(3) & 0x3F);
     return b;
@@ -132,9 +131,7 @@ void labelVertices(Engine& e, Label labelOf) {
 
 void Engine::LabelVerticesByLetter() {
     const char32_t first = firstCodePoint(IB8_s);
-    labelVertices(*this, [&](Num k) {
-        return codePointText(first + static_cast<char32_t>(whole(k)) - 1);
-    });
+    labelVertices(*this, [&](Num k) { return codePointText(first + static_cast<char32_t>(whole(k)) - 1); });
 }
 
 void Engine::LabelVerticesByName() {
@@ -207,8 +204,8 @@ void Engine::DrawBrace() {
     Rt().setDrawWidth(5);
     const Num x = DSM1, y = DSM2;
     const Num top = y + 5, bottom = y + TANI - 10, middle = (top + bottom) / 2;
-    const rt::Point pts[] = {{x + 35, top},          {x + 23, top + 3},     {x + 23, middle - 7},
-                             {x + 8, middle},        {x + 23, middle + 7},  {x + 23, bottom - 3},
+    const rt::Point pts[] = {{x + 35, top},   {x + 23, top + 3},    {x + 23, middle - 7},
+                             {x + 8, middle}, {x + 23, middle + 7}, {x + 23, bottom - 3},
                              {x + 35, bottom}};
     Rt().connect(whole(YMOTO), pts);
     Rt().setDrawWidth(pen);

@@ -178,9 +178,12 @@ void Engine::StripMarkup() {
     for (const char* mark : {"^", "ﾝ", "ﾀ", "="}) {
         while (int at = rt::kinstr(A_s, mark)) {
             const Num bytePos = static_cast<Num>(rt::binstr(A_s, mark));
-            if (std::string_view(mark) == "^") H_2 = bytePos;
-            else if (std::string_view(mark) == "ﾝ") ZX5 = bytePos;
-            else ZY5 = bytePos;
+            if (std::string_view(mark) == "^")
+                H_2 = bytePos;
+            else if (std::string_view(mark) == "ﾝ")
+                ZX5 = bytePos;
+            else
+                ZY5 = bytePos;
             A_s = rt::kleft(A_s, at - 1) + rt::kmid(A_s, at + 1);
         }
     }

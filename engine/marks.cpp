@@ -107,8 +107,8 @@ void Engine::DrawEqualLengthTicks() {
     const Num y22 = (BX + CX) / 2 + BAIY * aaax;
     const Num d = GX1;
     countedLoop(1, XX, 1, [&](Num) {
-        Rt().line(dy + GX1 * cy + P * aaax, y22 + GX1 * aaax - P * cy,
-                 dy + GX1 * cy - P * aaax, y22 + GX1 * aaax + P * cy, whole(NO));
+        Rt().line(dy + GX1 * cy + P * aaax, y22 + GX1 * aaax - P * cy, dy + GX1 * cy - P * aaax,
+                  y22 + GX1 * aaax + P * cy, whole(NO));
         GX1 += d;
     });
 }

@@ -36,8 +36,12 @@ void Engine::DrawGlyphRun() {
     r.setFontSize(16);
     r.setFontBold(true);
 
-    auto text = [&](std::string_view ch, Num px, Num py, int h, int v) { r.symbol(ch, px, py, h, v, colour); };
-    auto poly = [&](std::initializer_list<rt::Point> pts) { r.connect(colour, std::span(pts.begin(), pts.size())); };
+    auto text = [&](std::string_view ch, Num px, Num py, int h, int v) {
+        r.symbol(ch, px, py, h, v, colour);
+    };
+    auto poly = [&](std::initializer_list<rt::Point> pts) {
+        r.connect(colour, std::span(pts.begin(), pts.size()));
+    };
     auto stroke = [&](Num px, Num py, Num dx, Num dy) { r.line(px, py, px + dx, py + dy, colour, 0, -1); };
 
     for (const std::string& raw : rt::chars(A_s)) {
@@ -45,9 +49,18 @@ void Engine::DrawGlyphRun() {
         const std::string_view ch = LT_s;
 
         // Control characters and figure signs: no overbar step.
-        if (ch == "^") { X1 = 1; continue; }
-        if (ch == "\\") { TBSIYAKX = 1; continue; }
-        if (ch == "ﾝ") { SIZE1 = 0; continue; }
+        if (ch == "^") {
+            X1 = 1;
+            continue;
+        }
+        if (ch == "\\") {
+            TBSIYAKX = 1;
+            continue;
+        }
+        if (ch == "ﾝ") {
+            SIZE1 = 0;
+            continue;
+        }
         if (ch == "√") {
             r.setDrawWidth(3);
             if (small) {
@@ -201,7 +214,8 @@ void Engine::DrawMathText() {
         if (A_s == "#") {
             const Num x = DSM1, y = DSM2;
             r.setDrawWidth(3);
-            const rt::Point pts[] = {{x + 4, y + 36}, {x + 8, y + 24}, {x + 16, y + 60}, {x + 30, y - 14}, {x + 38, y - 14}};
+            const rt::Point pts[] = {
+                {x + 4, y + 36}, {x + 8, y + 24}, {x + 16, y + 60}, {x + 30, y - 14}, {x + 38, y - 14}};
             r.connect(static_cast<int>(YMOTO), pts);
             LT_s.clear();
             SIZE1 = 22;

@@ -73,8 +73,7 @@ void Engine::DrawAxes() {
             const Num x = TATE + NAKA * k;
             Rt().line(x, ZX, x, GX3, 1);
             const std::string text = numberText(k);
-            if (!text.empty())
-                Rt().symbol(text, x - NAGASA * rt::klen(text) / 2, t0001, 2, 1, 0);
+            if (!text.empty()) Rt().symbol(text, x - NAGASA * rt::klen(text) / 2, t0001, 2, 1, 0);
         });
         countedLoop(B4, X_yTop, 1, [&](Num k) {
             if (!multipleOf5(k)) return;
@@ -82,8 +81,7 @@ void Engine::DrawAxes() {
             const Num y = t0001 - NAKA * k;
             Rt().line(HI, y, GY1, y, 1);
             const std::string text = numberText(k);
-            if (!text.empty())
-                Rt().symbol(text, TATE - NAGASA * rt::klen(text), y - NAGASA / 2 - 4, 2, 1, 0);
+            if (!text.empty()) Rt().symbol(text, TATE - NAGASA * rt::klen(text), y - NAGASA / 2 - 4, 2, 1, 0);
         });
     }
 

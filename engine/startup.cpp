@@ -47,7 +47,8 @@ void Engine::StartUp() {
 }
 
 void Engine::ReseedRandom() {
-    ENZAN = rt::val(rt_.time().substr(0, 2)) + rt::val(rt_.time().substr(3, 2)) + rt::val(rt_.time().substr(6, 2));
+    ENZAN = rt::val(rt_.time().substr(0, 2)) + rt::val(rt_.time().substr(3, 2)) +
+            rt::val(rt_.time().substr(6, 2));
     rt_.randomize(static_cast<int>(ENZAN));
 }
 
@@ -61,7 +62,8 @@ void Engine::ErrorHandler(const RuntimeError& e) {
     Num B_1 = static_cast<Num>(e.code);
     LT_s = rt::str(B_1);
     // Face, size and style stay as they were when the error happened.
-    rt_.symbol(A_s + "," + LT_s + "エラーが発生しました。マウスで×をクリックして下さい。", 288, 432, 1, 1, 13);
+    rt_.symbol(A_s + "," + LT_s + "エラーが発生しました。マウスで×をクリックして下さい。", 288, 432, 1, 1,
+               13);
     // Keys change nothing here; only closing the window ends the program.
     rt::WaitScope wait(rt_);
     for (;;) rt_.inkey();

@@ -25,9 +25,7 @@ void Engine::AskMenuNumber() {
     ParseAnswer();
 }
 
-void Engine::ClearMenuPrompt() {
-    Rt().line(Y5 - 240, Y6 - 8, Y5 - 240 + 1056, Y6 - 8 + 50, 15, 2, 15);
-}
+void Engine::ClearMenuPrompt() { Rt().line(Y5 - 240, Y6 - 8, Y5 - 240 + 1056, Y6 - 8 + 50, 15, 2, 15); }
 
 void Engine::AskChoice() {
     YMOTO = 0;

@@ -10,12 +10,8 @@ namespace lesson {
 const Chapter<Grebe> Grebe::kEquationFromGraph{
     .goal = {"グラフから直線の式を求めよう。"},
     .choices = "①P71Q　②練習１　③練習２　④問１　⑤終了",
-    .topics = {
-        &Grebe::EquationFromGraphExample,
-        &Grebe::IntegerGraphPractice,
-        &Grebe::FractionGraphPractice,
-        &Grebe::EquationFromGraphAnswers,
-    },
+    .topics = {&Grebe::EquationFromGraphExample, &Grebe::IntegerGraphPractice, &Grebe::FractionGraphPractice,
+               &Grebe::EquationFromGraphAnswers},
 };
 
 // ---- Worked example --------------------------------------------------------------
@@ -25,13 +21,22 @@ void Grebe::EquationFromGraphExample() {
     PenWidth(5);
     Put(40, 30, ink::emphasis, "図の直線は、1次関数 y=ax+b のグラフです。");
     Put(40, 80, ink::emphasis, "式を求めなさい。");
-    PlaneAt({.left = 722, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -3, .yTo = 7, .step = 40, .gridColour = 14});
+    PlaneAt({.left = 722,
+             .top = 100,
+             .xFrom = -5,
+             .xTo = 5,
+             .yFrom = -3,
+             .yTo = 7,
+             .step = 40,
+             .gridColour = 14});
     GraphOf(3, 0.5f, 3, ink::text, "");
     // Where the line meets the y axis, 2 right of it, and 1 up from there.
     const Point intercept = OnPlane(0, 3);
     const Point right = OnPlane(2, 3);
     const Point up = OnPlane(2, 4);
-    const auto legArrow = [this](Point from, Point to) { ArrowTo(from.x, from.y, to.x, to.y, ink::emphasis, 16, 2); };
+    const auto legArrow = [this](Point from, Point to) {
+        ArrowTo(from.x, from.y, to.x, to.y, ink::emphasis, 16, 2);
+    };
 
     StepReveal();
     Put(38, 130, ink::text, "① bは切片だから、");
@@ -118,7 +123,8 @@ void Grebe::IntegerGraphExercise(const GraphLine& line) {
 
 void Grebe::FractionGraphExercise(const GraphLine& line) {
     const ReducedFraction slope = Reduced(line.n, line.d);
-    ReadGraphExercise(line, {"練習2 図の直線の式を求めなさい。", "傾きは、" + slope.working, slope.text, 270, 360});
+    ReadGraphExercise(line,
+                      {"練習2 図の直線の式を求めなさい。", "傾きは、" + slope.working, slope.text, 270, 360});
 }
 
 // The intercept from the dot on the y axis, the slope from d steps right and
@@ -131,7 +137,8 @@ void Grebe::ReadGraphExercise(const GraphLine& line, const GraphReading& reading
 
     RestartProblem(Wipe::FromOriginRow);
     Put(40, 30, ink::heading, reading.heading);
-    PlaneAt({.left = 722, .top = 50, .xFrom = -5, .xTo = 5, .yFrom = -7, .yTo = 7, .step = 40, .gridColour = 14});
+    PlaneAt(
+        {.left = 722, .top = 50, .xFrom = -5, .xTo = 5, .yFrom = -7, .yTo = 7, .step = 40, .gridColour = 14});
     GraphOf(3, line.n / line.d, line.b, ink::text, "");
 
     StepReveal();
@@ -147,7 +154,8 @@ void Grebe::ReadGraphExercise(const GraphLine& line, const GraphReading& reading
     SlopeTriangle({.from = start, .to = end});
 
     StepReveal();
-    Put(40, reading.answerRow, ink::answer, "答　y=" + reading.coefficient + "x" + LaterTermForm(line.b, intercept));
+    Put(40, reading.answerRow, ink::answer,
+        "答　y=" + reading.coefficient + "x" + LaterTermForm(line.b, intercept));
 }
 
 // ---- Textbook answers ---------------------------------------------------------------
@@ -156,7 +164,14 @@ void Grebe::EquationFromGraphAnswers() {
     TopicScreen(area::text, 38);
     PenWidth(5);
     Put(38, 30, ink::emphasis, "教科書P71 問1　解答");
-    PlaneAt({.left = 380, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .step = 40, .gridColour = 14});
+    PlaneAt({.left = 380,
+             .top = 100,
+             .xFrom = -5,
+             .xTo = 5,
+             .yFrom = -5,
+             .yTo = 5,
+             .step = 40,
+             .gridColour = 14});
 
     static constexpr ArrowedLine lines[] = {
         {1, -4, "(1)", -27, -44, 1, 1},

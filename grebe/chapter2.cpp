@@ -10,13 +10,8 @@ namespace lesson {
 const Chapter<Grebe> Grebe::kEquationFromPoint{
     .goal = {"傾きや切片がわかっているとき、1次関数の式を求めよう。"},
     .choices = "①傾きと1点　②切片と1点　③まとめ　④問2　⑤問3　⑥終了",
-    .topics = {
-        &Grebe::SlopeAndPointExample,
-        &Grebe::InterceptAndPointExample,
-        &Grebe::LineEquationSummary,
-        &Grebe::SlopeAndPointAnswers,
-        &Grebe::InterceptPointAnswer,
-    },
+    .topics = {&Grebe::SlopeAndPointExample, &Grebe::InterceptAndPointExample, &Grebe::LineEquationSummary,
+               &Grebe::SlopeAndPointAnswers, &Grebe::InterceptPointAnswer},
 };
 
 // ---- Random examples --------------------------------------------------------------
@@ -100,7 +95,8 @@ void Grebe::SlopeAndPointExercise(const PointProblem& p) {
     StepReveal();
     NewRow(50, ink::text, y1 + "=" + NumberText(product) + "+b");
     StepReveal();
-    NewRow(50, ink::text, "b=" + y1 + LaterTermForm(minusProduct, NumberText(minusProduct)) + "=" + intercept);
+    NewRow(50, ink::text,
+           "b=" + y1 + LaterTermForm(minusProduct, NumberText(minusProduct)) + "=" + intercept);
     NewRow(50, ink::text, "求める式は ");
     StepReveal();
     Next(ink::answer, "y=" + coefficient + "x" + interceptTerm);
@@ -117,7 +113,8 @@ void Grebe::InterceptAndPointExercise(const PointProblem& p) {
     const std::string interceptTerm = LaterTermForm(p.b, intercept);
     const std::string slopeWorking = Reduced(ax1, p.x1).working;
 
-    PointExampleOpening(p, "例2-2　", "切片", intercept, ink::emphasis, true, "y=ax" + interceptTerm + " …①　");
+    PointExampleOpening(p, "例2-2　", "切片", intercept, ink::emphasis, true,
+                        "y=ax" + interceptTerm + " …①　");
     StepReveal();
     NewRow(50, ink::text, y1 + "=" + x1 + "a" + interceptTerm);
     StepReveal();

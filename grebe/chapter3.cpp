@@ -13,13 +13,9 @@ namespace lesson {
 const Chapter<Grebe> Grebe::kEquationFromTwoPoints{
     .goal = {"2点を通る直線の式を求めよう。"},
     .choices = "①例３傾き　②傾きと式　③連立方程式　④まとめ　⑤問４　⑥終了",
-    .topics = {
-        &Grebe::RandomTwoPointSlopeExample,
-        &Grebe::RandomTwoPointEquationExample,
-        &Grebe::RandomTwoPointsSystemExample,
-        &Grebe::TwoPointsSummary,
-        &Grebe::TwoPointsExerciseAnswers,
-    },
+    .topics = {&Grebe::RandomTwoPointSlopeExample, &Grebe::RandomTwoPointEquationExample,
+               &Grebe::RandomTwoPointsSystemExample, &Grebe::TwoPointsSummary,
+               &Grebe::TwoPointsExerciseAnswers},
 };
 
 namespace {
@@ -99,13 +95,16 @@ Grebe::TwoDots Grebe::TwoPointProblemFigure(const TwoPointLine& line, std::strin
     TwoDots dots;
     // Point 1's label starts at the point, on the side away from the line.
     dots.first = PointAt(line.x1, line.y1,
-                         {.radius = 8, .colour = ink::emphasis, .label = point1, .labelDx = 20,
+                         {.radius = 8,
+                          .colour = ink::emphasis,
+                          .label = point1,
+                          .labelDx = 20,
                           .labelDy = line.a < 0 ? Num{-20} : Num{50}});
     // Point 2's label ends 20 left of the point, above it.
     const Num point2Width = MathTextWidth(point2);
-    dots.second = PointAt(line.x2, line.y2,
-                          {.radius = 8, .colour = ink::answer, .label = point2, .labelDx = -point2Width,
-                           .labelDy = -10});
+    dots.second = PointAt(
+        line.x2, line.y2,
+        {.radius = 8, .colour = ink::answer, .label = point2, .labelDx = -point2Width, .labelDy = -10});
 
     NewRow(50, ink::emphasis, "<解答>");
     return dots;
@@ -124,7 +123,8 @@ void Grebe::TwoPointSlopeRows(const TwoPointLine& line, const TwoDots& dots, boo
     if (stepwise) StepReveal();
     NewRow(60, ink::text, "(" + x1 + "," + y1 + ")と(" + x2 + "," + y2 + ")を通るから、傾きは");
     NewRow(70, ink::emphasis,
-           "a=ﾀ" + y2 + "-" + SubstitutedForm(line.y1, y1) + "/" + x2 + "-" + SubstitutedForm(line.x1, x1) + "ﾀ");
+           "a=ﾀ" + y2 + "-" + SubstitutedForm(line.y1, y1) + "/" + x2 + "-" + SubstitutedForm(line.x1, x1) +
+               "ﾀ");
     StepReveal();
     Next(ink::text, "=" + difference);
     if (stepwise) StepReveal();
@@ -136,7 +136,8 @@ void Grebe::TwoPointSlopeRows(const TwoPointLine& line, const TwoDots& dots, boo
 // ---- Example 3-1: the slope ------------------------------------------------------------
 
 void Grebe::TwoPointSlopeExercise(const TwoPointLine& line) {
-    const TwoDots dots = TwoPointProblemFigure(line, "例3-1　", "を通るとき、この1次関数の傾きを求めなさい。");
+    const TwoDots dots =
+        TwoPointProblemFigure(line, "例3-1　", "を通るとき、この1次関数の傾きを求めなさい。");
     TwoPointSlopeRows(line, dots, true);
 }
 
@@ -163,7 +164,8 @@ void Grebe::TwoPointEquationExercise(const TwoPointLine& line) {
     StepReveal();
     Next(ink::text, "=" + NumberText(product) + "+b");
     StepReveal();
-    NewRow(50, ink::text, "b=" + y2 + LaterTermForm(minusProduct, NumberText(minusProduct)) + "=" + intercept);
+    NewRow(50, ink::text,
+           "b=" + y2 + LaterTermForm(minusProduct, NumberText(minusProduct)) + "=" + intercept);
     NewRow(50, ink::text, "求める式は ");
     StepReveal();
     Next(ink::answer, "y=" + coefficient + "x" + LaterTermForm(line.b, intercept));

@@ -9,12 +9,8 @@ namespace lesson {
 const Chapter<Grebe> Grebe::kBasicProblems{
     .goal = {},  // no goal screen
     .choices = "P74 基本の問題 ①1,2,3　②4　③5　④6　⑤終了",
-    .topics = {
-        &Grebe::BasicProblemsOneToThree,
-        &Grebe::BasicProblemFourGraphs,
-        &Grebe::BasicProblemFiveGraphs,
-        &Grebe::BasicProblemSixAnswers,
-    },
+    .topics = {&Grebe::BasicProblemsOneToThree, &Grebe::BasicProblemFourGraphs,
+               &Grebe::BasicProblemFiveGraphs, &Grebe::BasicProblemSixAnswers},
 };
 
 void Grebe::BasicProblemsOneToThree() {
@@ -51,7 +47,14 @@ void Grebe::ProblemHeadingCells(std::string_view number) {
 
 void Grebe::GraphProblemOpening(std::string_view number) {
     ProblemHeadingCells(number);
-    PlaneAt({.left = 380, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .step = 40, .gridColour = 14});
+    PlaneAt({.left = 380,
+             .top = 100,
+             .xFrom = -6,
+             .xTo = 6,
+             .yFrom = -6,
+             .yTo = 6,
+             .step = 40,
+             .gridColour = 14});
 }
 
 void Grebe::BasicProblemFourGraphs() {

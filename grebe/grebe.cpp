@@ -5,6 +5,8 @@ namespace lesson {
 Grebe::Grebe(rt::Runtime& runtime) : Lesson(runtime, "Grebe") {}
 
 const MainMenu<Grebe> Grebe::kMainMenu{
+    // One item a line, from item 1; the last is the exit.
+    // clang-format off
     .items = {
         {"1　グラフから", &kEquationFromGraph},
         {"2　1点と傾き(切片)から", &kEquationFromPoint},
@@ -14,6 +16,7 @@ const MainMenu<Grebe> Grebe::kMainMenu{
         {"6　"},
         {"7　終了"},
     },
+    // clang-format on
     .exitX = 44,
     .exitY = 480,
     .exitColour = ink::accent,

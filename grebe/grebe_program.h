@@ -136,7 +136,8 @@ private:
     };
     // The problem rows, the plane with the line and both labelled points,
     // and "<解答>".
-    TwoDots TwoPointProblemFigure(const TwoPointLine& line, std::string_view heading, std::string_view question);
+    TwoDots TwoPointProblemFigure(const TwoPointLine& line, std::string_view heading,
+                                  std::string_view question);
     // The slope from the two points, with its triangle; stepwise, the
     // triangle and the last fraction each wait for a key.
     void TwoPointSlopeRows(const TwoPointLine& line, const TwoDots& dots, bool stepwise);

@@ -6,10 +6,7 @@ namespace lesson {
 const Chapter<Kestrel> Kestrel::kFunctionReview{
     .goal = {"比例、反比例の復習をしよう。"},
     .choices = " ①表式,変化の様子　②グラフ　③終了",
-    .topics = {
-        &Kestrel::ProportionTablesTopic,
-        &Kestrel::ProportionGraphsTopic,
-    },
+    .topics = {&Kestrel::ProportionTablesTopic, &Kestrel::ProportionGraphsTopic},
 };
 
 void Kestrel::ProportionTablesTopic() {

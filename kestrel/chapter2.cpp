@@ -10,16 +10,9 @@ const Chapter<Kestrel> Kestrel::kLinearFunction{
     .goal = {"1次関数の意味を知り、式に表そう。"},
     .goalClears = true,
     .choices = "①58Qお湯　②60Q　③問1,2　④意味　⑤例１　⑥例2　⑦問３　⑧問4　⑨終了",
-    .topics = {
-        &Kestrel::BoilingWaterQuestion,
-        &Kestrel::BoilingWaterEquation,
-        &Kestrel::BoilingWaterAnswers,
-        &Kestrel::LinearFunctionDefinition,
-        &Kestrel::WaterDepthExample,
-        &Kestrel::IncenseExample,
-        &Kestrel::PetrolAnswer,
-        &Kestrel::SquareRectangleExercise,
-    },
+    .topics = {&Kestrel::BoilingWaterQuestion, &Kestrel::BoilingWaterEquation, &Kestrel::BoilingWaterAnswers,
+               &Kestrel::LinearFunctionDefinition, &Kestrel::WaterDepthExample, &Kestrel::IncenseExample,
+               &Kestrel::PetrolAnswer, &Kestrel::SquareRectangleExercise},
 };
 
 // ---- Boiling water ----------------------------------------------------------------
@@ -71,7 +64,8 @@ void Kestrel::BoilingWaterQuestion() {
     for (const HeatRow& row : heating) {
         Cell(B1, rowTop, {152, 50, 3, row.fill, ink::text}, row.head);
         for (int k = 1; k <= 3; ++k) {
-            Cell(190 + 114 * static_cast<Num>(k - 1), rowTop, {114, 50, 3, row.fill, ink::text}, row.values[k - 1]);
+            Cell(190 + 114 * static_cast<Num>(k - 1), rowTop, {114, 50, 3, row.fill, ink::text},
+                 row.values[k - 1]);
         }
         rowTop += 50;
     }
@@ -110,7 +104,14 @@ void Kestrel::BoilingWaterQuestion() {
 void Kestrel::DrawHeatingPlane() {
     // One grid step is a minute across and 4 degrees up; the plane is laid out
     // in steps and numbered in values.
-    PlaneAt({.left = 880, .top = 60, .xFrom = 0, .xTo = 17, .yFrom = 0, .yTo = 26, .step = 20, .gridColour = 10,
+    PlaneAt({.left = 880,
+             .top = 60,
+             .xFrom = 0,
+             .xTo = 17,
+             .yFrom = 0,
+             .yTo = 26,
+             .step = 20,
+             .gridColour = 10,
              .scaleNumbers = false});
     ScaleNumbers(1, 4);
     const Point minutes = OnPlane(16, 0), degrees = OnPlane(0, 28);
@@ -267,7 +268,11 @@ void Kestrel::WaterDepthExample() {
     NewRow(50, ink::text, "最初の深さは、");
     StepReveal();
     Next(ink::emphasis, "3cm");
-    ArcOver({.from = rightStart, .to = rightBottom, .stepDegrees = 12, .labelColour = ink::accent, .label = "3㎝"});
+    ArcOver({.from = rightStart,
+             .to = rightBottom,
+             .stepDegrees = 12,
+             .labelColour = ink::accent,
+             .label = "3㎝"});
     StepReveal();
     NewRow(50, ink::text, "したがって、");
     Next(ink::answer, "y=");

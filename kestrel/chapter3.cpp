@@ -20,15 +20,9 @@ const Chapter<Kestrel> Kestrel::kRateOfChange{
     .goal = {"1次関数の値の変化について調べよう。"},
     .goalClears = true,
     .choices = "①Q1ずつ　②Q2ずつ　③変化の割合　④問1　⑤a,b変化　⑥説明,問2問3　⑦問4　⑧終了",
-    .topics = {
-        &Kestrel::StepByOneTopic,
-        &Kestrel::StepByTwoThreeTopic,
-        &Kestrel::RateOfChangeTopic,
-        &Kestrel::RateExercise1,
-        &Kestrel::VaryCoefficientsTopic,
-        &Kestrel::RateEqualsSlopeTopic,
-        &Kestrel::InverseRateTopic,
-    },
+    .topics = {&Kestrel::StepByOneTopic, &Kestrel::StepByTwoThreeTopic, &Kestrel::RateOfChangeTopic,
+               &Kestrel::RateExercise1, &Kestrel::VaryCoefficientsTopic, &Kestrel::RateEqualsSlopeTopic,
+               &Kestrel::InverseRateTopic},
 };
 
 // ---- Tables of increases ------------------------------------------------------------
@@ -101,8 +95,8 @@ Kestrel::ValueTable Kestrel::StepTable(Num textRow) {
 
 // Over every step of x a labelled arc above the x row with a bare arc under
 // the y row, one pair a key; then the y arcs again with their label.
-void Kestrel::StepTableArcs(const ValueTable& table, int step, int arcs, Num dotDegrees, std::string_view xLabel,
-                            std::string_view yLabel) {
+void Kestrel::StepTableArcs(const ValueTable& table, int step, int arcs, Num dotDegrees,
+                            std::string_view xLabel, std::string_view yLabel) {
     const Num bottom = table.yRow + 50;
     auto arc = [&](int k, bool xRow, std::string_view label) {
         const int from = 2 + step * (k - 1), to = from + step;
@@ -236,7 +230,8 @@ void Kestrel::RateExercise1() {
 // The rate of change of one half: the fraction of the differences, then
 // resolved, then reduced to its value with the increases at the arrows.
 void Kestrel::Exercise1Rate(const ValueTable& table, std::string_view differences, std::string_view resolved,
-                            std::string_view reduced, std::string_view xIncrease, std::string_view yIncrease) {
+                            std::string_view reduced, std::string_view xIncrease,
+                            std::string_view yIncrease) {
     NewRow(50, ink::text, "だから、", 38);
     Next(ink::emphasis, " 変化の割合は");
     StepReveal();
@@ -315,9 +310,8 @@ void Kestrel::VaryCoefficientsTopic() {
 
 void Kestrel::RateExamplesThenKey(Num mode) {
     KASANARIY = mode;
-    RandomProblemScreen(area::text, 40, [this] {
-        RateExample(Problem<RateDraw>([this] { return DrawRateExample(); }));
-    });
+    RandomProblemScreen(area::text, 40,
+                        [this] { RateExample(Problem<RateDraw>([this] { return DrawRateExample(); })); });
     StepReveal();
 }
 
@@ -463,7 +457,8 @@ void Kestrel::RateEqualsSlopeTopic() {
     struct Question {
         std::string_view heading, rate, product, increase;
     };
-    static constexpr Question questions[] = {{"(2)変化の割合…", "-2", "-2*4=", "-8"}, {"(3)変化の割合…", "2", "2*4=", "8"}};
+    static constexpr Question questions[] = {{"(2)変化の割合…", "-2", "-2*4=", "-8"},
+                                             {"(3)変化の割合…", "2", "2*4=", "8"}};
     for (const Question& p : questions) {
         StepReveal();
         NewRow(50, ink::text, p.heading);

@@ -12,16 +12,9 @@ namespace lesson {
 const Chapter<Kestrel> Kestrel::kGraphIntercept{
     .goal = {"①　1次関数のグラフをかき、特徴を調べよう。", "②　比例のグラフとの関係を調べよう。"},
     .choices = "①復習　②Q課題　③問1　④移動　⑤問2　⑥説明　⑦切片　⑧問3　⑨終了",
-    .topics = {
-        &Kestrel::QuadrantPointDrill,
-        &Kestrel::DensePointsDemo,
-        &Kestrel::PointsOnLineAnswer,
-        &Kestrel::TranslationTopic,
-        &Kestrel::TranslationDownAnswer,
-        &Kestrel::MovedProportionTopic,
-        &Kestrel::InterceptTopic,
-        &Kestrel::InterceptAnswer,
-    },
+    .topics = {&Kestrel::QuadrantPointDrill, &Kestrel::DensePointsDemo, &Kestrel::PointsOnLineAnswer,
+               &Kestrel::TranslationTopic, &Kestrel::TranslationDownAnswer, &Kestrel::MovedProportionTopic,
+               &Kestrel::InterceptTopic, &Kestrel::InterceptAnswer},
 };
 
 // ---- Coordinates drill ----------------------------------------------------------
@@ -77,7 +70,8 @@ std::string Kestrel::CoordinatesText(const QuadrantPoint& point) {
 }
 
 void Kestrel::DrawQuadrantPlane() {
-    PlaneAt({.left = 440, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .step = 44, .gridColour = 1});
+    PlaneAt(
+        {.left = 440, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .step = 44, .gridColour = 1});
 }
 
 // ---- Ever denser points -------------------------------------------------------------
@@ -109,7 +103,14 @@ void Kestrel::DensePointsDemo() {
 
     // One grid step is half a unit; the engine's numbers would count steps,
     // so the topic writes its own.
-    PlaneAt({.left = 792, .top = 60, .xFrom = -10, .xTo = 8, .yFrom = -10, .yTo = 18, .step = 20, .gridColour = 14,
+    PlaneAt({.left = 792,
+             .top = 60,
+             .xFrom = -10,
+             .xTo = 8,
+             .yFrom = -10,
+             .yTo = 18,
+             .step = 20,
+             .gridColour = 14,
              .scaleNumbers = false});
     static constexpr struct {
         std::string_view text;
@@ -180,7 +181,14 @@ void Kestrel::PointsOnLineAnswer() {
     PenWidth(3);
     TopicScreen(area::beyond, 76);
     Put(76, 30, ink::emphasis, "教科書P65　問1の解答");
-    PlaneAt({.left = 874, .top = 60, .xFrom = -8, .xTo = 8, .yFrom = -10, .yTo = 18, .step = 20, .gridColour = 14});
+    PlaneAt({.left = 874,
+             .top = 60,
+             .xFrom = -8,
+             .xTo = 8,
+             .yFrom = -10,
+             .yTo = 18,
+             .step = 20,
+             .gridColour = 14});
     GraphOf(3, 2, 3, 3, "y=2x+3", -189, -40);
     // Each point: x substituted, y worked out a key at a time, then the point.
     static constexpr struct {
@@ -225,7 +233,8 @@ void Kestrel::DrawShiftTable(Point at, Num shift, Num valueWidth, std::string_vi
         const Num top = at.y + 50 * static_cast<Num>(r);
         Cell(at.x, top, {110, 50, 3, row.fill, ink::text}, row.head);
         for (int x = -4; x <= 3; ++x) {
-            Cell(valuesLeft + valueWidth * static_cast<Num>(x + 4), top, {valueWidth, 50, 3, row.fill, ink::text},
+            Cell(valuesLeft + valueWidth * static_cast<Num>(x + 4), top,
+                 {valueWidth, 50, 3, row.fill, ink::text},
                  NumberText(row.factor * static_cast<Num>(x) + row.add));
         }
     }
@@ -250,7 +259,8 @@ void Kestrel::TranslationTopic() {
 
     StepReveal();
     Put(B1 + 114, B2_row + 50, ink::answer, "xのどの値でも、2x+3の値が3大きい");
-    PlaneAt({.left = 874, .top = 60, .xFrom = -5, .xTo = 5, .yFrom = -8, .yTo = 9, .step = 35, .gridColour = 14});
+    PlaneAt(
+        {.left = 874, .top = 60, .xFrom = -5, .xTo = 5, .yFrom = -8, .yTo = 9, .step = 35, .gridColour = 14});
     GraphOf(3, 2, 3, 3, "y=2x+3", -189, -40);
     GraphOf(3, 2, 0, 7, "y=2x", -81, 150);
     NewRow(70, ink::emphasis, "(2)");
@@ -276,7 +286,8 @@ void Kestrel::TranslationDownAnswer() {
     DrawShiftTable({B1, B2_row + 90}, -3, 90, "2x-3");
 
     StepReveal();
-    PlaneAt({.left = 912, .top = 60, .xFrom = -5, .xTo = 5, .yFrom = -8, .yTo = 9, .step = 30, .gridColour = 14});
+    PlaneAt(
+        {.left = 912, .top = 60, .xFrom = -5, .xTo = 5, .yFrom = -8, .yTo = 9, .step = 30, .gridColour = 14});
     GraphOf(3, 2, -3, 3, "y=2x-3", -135, 240);
     GraphOf(3, 2, 0, 7, "y=2x", -162, 50);
 
@@ -359,7 +370,14 @@ void Kestrel::InterceptAnswer() {
     TopicScreen(area::text, 570);
     PenWidth(5);
     Put(570, 30, ink::emphasis, "教科書P66の問3　解答");
-    PlaneAt({.left = 114, .top = 100, .xFrom = -3, .xTo = 5, .yFrom = -2, .yTo = 11, .step = 40, .gridColour = 14});
+    PlaneAt({.left = 114,
+             .top = 100,
+             .xFrom = -3,
+             .xTo = 5,
+             .yFrom = -2,
+             .yTo = 11,
+             .step = 40,
+             .gridColour = 14});
     GraphOf(3, 2, 4, 3, "y=2x+4", -81, 150);
     PointAt(0, 4, {.radius = 8, .colour = ink::answer});
     NewRow(50, ink::text, "(1) y軸と交わる点の座標 ");

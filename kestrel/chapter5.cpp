@@ -10,16 +10,10 @@ namespace lesson {
 const Chapter<Kestrel> Kestrel::kSlopeDrawing{
     .goal = {"①　1次関数のグラフの傾きぐあいを調べよう。", "②　1次関数のグラフをかこう。"},
     .choices = "①傾き　②説明　③問4　④y=-2x+3のグラフ　⑤問５　⑥整数練習　⑦分数練習　⑧問６　⑨終了",
-    .topics = {
-        &Kestrel::SlopeOnGraphTopic,
-        &Kestrel::SlopeInterceptTopic,
-        &Kestrel::SlopeInterceptAnswers,
-        &Kestrel::GraphFromSlopeExample,
-        &Kestrel::GraphFromSlopeProblem5,
-        &Kestrel::IntegerSlopePractice,
-        &Kestrel::FractionSlopePractice,
-        &Kestrel::GraphDrawingAnswers,
-    },
+    .topics = {&Kestrel::SlopeOnGraphTopic, &Kestrel::SlopeInterceptTopic, &Kestrel::SlopeInterceptAnswers,
+               &Kestrel::GraphFromSlopeExample, &Kestrel::GraphFromSlopeProblem5,
+               &Kestrel::IntegerSlopePractice, &Kestrel::FractionSlopePractice,
+               &Kestrel::GraphDrawingAnswers},
 };
 
 // ---- Figure helpers ---------------------------------------------------------------
@@ -44,12 +38,52 @@ struct SlopeScreen {
 };
 
 constexpr SlopeScreen kSlopeScreens[] = {
-    {"問　1次関数y=2x+3では、x軸方向を", "右へ1ずつ進むとy軸方向はどうなりますか。", 0, -4, 5, -2, 10, 2, 3,
-     "y=2x+3", -108, -50, -2, " 右へ１ずつ進むと　上へ2ずつ進む", "① xの値が3だけ増加すると、", 4, "3", 0,
-     "2*3=", "6 (だけ増加する。)", "6", "② 右へ3だけ進むとy軸方向はどうなる？", " 上へ6だけ進む"},
-    {"問　1次関数y=-2x+5では、x軸方向を", "右へ1ずつ進むとy軸方向はどうなりますか。", 38, -2, 6, -5, 6, -2, 5,
-     "y=-2x+5", -135, 0, 0, " 右へ１ずつ進むと　下へ2ずつ進む", "① xの値が4だけ増加すると、", 5, "4", -44,
-     "-2*4=", "-8 (だけ増加する。)", "-8", "② 右へ4だけ進むとy軸方向はどうなる？", " 下へ8だけ進む"},
+    {"問　1次関数y=2x+3では、x軸方向を",
+     "右へ1ずつ進むとy軸方向はどうなりますか。",
+     0,
+     -4,
+     5,
+     -2,
+     10,
+     2,
+     3,
+     "y=2x+3",
+     -108,
+     -50,
+     -2,
+     " 右へ１ずつ進むと　上へ2ずつ進む",
+     "① xの値が3だけ増加すると、",
+     4,
+     "3",
+     0,
+     "2*3=",
+     "6 (だけ増加する。)",
+     "6",
+     "② 右へ3だけ進むとy軸方向はどうなる？",
+     " 上へ6だけ進む"},
+    {"問　1次関数y=-2x+5では、x軸方向を",
+     "右へ1ずつ進むとy軸方向はどうなりますか。",
+     38,
+     -2,
+     6,
+     -5,
+     6,
+     -2,
+     5,
+     "y=-2x+5",
+     -135,
+     0,
+     0,
+     " 右へ１ずつ進むと　下へ2ずつ進む",
+     "① xの値が4だけ増加すると、",
+     5,
+     "4",
+     -44,
+     "-2*4=",
+     "-8 (だけ増加する。)",
+     "-8",
+     "② 右へ4だけ進むとy軸方向はどうなる？",
+     " 下へ8だけ進む"},
 };
 
 }  // namespace
@@ -65,8 +99,14 @@ void Kestrel::SlopeOnGraphTopic() {
         Put(heading, 30, ink::heading, "変化の割合は、グラフではどのようなことを表している？");
         Put(heading, B2_row + 50, ink::text, s.question);
         NewRow(50, ink::text, s.secondLine, s.secondIndent);
-        PlaneAt({.left = 798, .top = 100, .xFrom = s.xFrom, .xTo = s.xTo, .yFrom = s.yFrom, .yTo = s.yTo,
-                 .step = 40, .gridColour = 14});
+        PlaneAt({.left = 798,
+                 .top = 100,
+                 .xFrom = s.xFrom,
+                 .xTo = s.xTo,
+                 .yFrom = s.yFrom,
+                 .yTo = s.yTo,
+                 .step = 40,
+                 .gridColour = 14});
         GraphOf(3, s.a, s.b, 0, s.graphLabel, s.labelDx, s.labelDy);
         // Six points of the line one step apart, with a unit triangle between
         // each two; their runs are written first, their rises after a key.
@@ -108,7 +148,14 @@ void Kestrel::SlopeOnGraphTopic() {
     PenWidth(5);
     Put(38, 30, ink::text, "問　直線y=ax+bは、");
     NewRow(50, ink::text, "aの値が変わるとどうなりますか。", 38);
-    PlaneAt({.left = 798, .top = 100, .xFrom = -3, .xTo = 5, .yFrom = -2, .yTo = 11, .step = 40, .gridColour = 14});
+    PlaneAt({.left = 798,
+             .top = 100,
+             .xFrom = -3,
+             .xTo = 5,
+             .yFrom = -2,
+             .yTo = 11,
+             .step = 40,
+             .gridColour = 14});
     GraphOf(3, 1, 2, 0, "y=x+2", -54, 75);
     GraphOf(3, 2, 2, 3, "y=2x+2", -54, 120);
     GraphOf(3, 3, 2, 7, "y=3x+2");
@@ -140,7 +187,8 @@ void Kestrel::SlopeInterceptTopic() {
         std::string_view label, sign;
         Num runDy;
     };
-    static constexpr SideLine sides[] = {{114, 1.5f, 1, "", "a>0のとき", 0}, {494, -1.5f, 5, "y=ax+b", "a<0のとき", -50}};
+    static constexpr SideLine sides[] = {{114, 1.5f, 1, "", "a>0のとき", 0},
+                                         {494, -1.5f, 5, "y=ax+b", "a<0のとき", -50}};
     PenWidth(5);
     Num planeBottom = 0;  // where each plane's caption goes
     for (const SideLine& s : sides) {
@@ -159,7 +207,9 @@ void Kestrel::SlopeInterceptTopic() {
         PointAt(0, s.b, {.radius = 8, .colour = ink::answer});
         const Point interceptLabel = OnPlane(0, s.b + 0.5f);
         Label(interceptLabel.x - 135, interceptLabel.y, ink::answer, "(0,b)");
-        const SlopeSteps legs{.from = OnPlane(0.5f, 0.5f * s.a + s.b), .to = OnPlane(2.5f, 2.5f * s.a + s.b), .legsColour = ink::answer};
+        const SlopeSteps legs{.from = OnPlane(0.5f, 0.5f * s.a + s.b),
+                              .to = OnPlane(2.5f, 2.5f * s.a + s.b),
+                              .legsColour = ink::answer};
         RunLeg(legs);
         RiseLeg(legs);
         RunLabel(legs, "1", s.runDy);
@@ -265,8 +315,14 @@ void Kestrel::DrawGraphFromSlope(const SlopeDrawing& d) {
     PenWidth(5);
     Put(38, 30, ink::text, d.question);
     NewRow(d.rowBelowQuestion, ink::text, d.instruction, 38);
-    PlaneAt({.left = 722, .top = 100, .xFrom = d.xFrom, .xTo = d.xTo, .yFrom = d.yFrom, .yTo = d.yTo,
-             .step = d.step, .gridColour = 14});
+    PlaneAt({.left = 722,
+             .top = 100,
+             .xFrom = d.xFrom,
+             .xTo = d.xTo,
+             .yFrom = d.yFrom,
+             .yTo = d.yTo,
+             .step = d.step,
+             .gridColour = 14});
     StepReveal();
     NewRow(50, ink::answer, "直線だから、2点がわかればかける。");
     StepReveal();
@@ -274,14 +330,17 @@ void Kestrel::DrawGraphFromSlope(const SlopeDrawing& d) {
     StepReveal();
     Next(ink::emphasis, d.interceptPoint);
     StepReveal();
-    PointAt(0, d.b, {.radius = 8, .colour = ink::emphasis, .label = d.interceptLabel, .labelDx = -135, .labelDy = 20});
+    PointAt(
+        0, d.b,
+        {.radius = 8, .colour = ink::emphasis, .label = d.interceptLabel, .labelDx = -135, .labelDy = 20});
     StepReveal();
     NewRow(80, ink::text, d.slopeLine);
     if (!d.runLine.empty()) {
         StepReveal();
         Next(ink::emphasis, d.runLine);
     }
-    const SlopeSteps legs{.from = OnPlane(0, d.b), .to = OnPlane(d.run, d.b + d.rise), .legsColour = ink::answer};
+    const SlopeSteps legs{
+        .from = OnPlane(0, d.b), .to = OnPlane(d.run, d.b + d.rise), .legsColour = ink::answer};
     RunLeg(legs);
     RunLabel(legs, d.runText, d.runDy);
     StepReveal();
@@ -292,7 +351,11 @@ void Kestrel::DrawGraphFromSlope(const SlopeDrawing& d) {
     NewRow(50, ink::emphasis, d.secondPoint, 38);
     StepReveal();
     PointAt(d.run, d.b + d.rise,
-            {.radius = 8, .colour = ink::emphasis, .label = d.secondLabel, .labelDx = d.secondLabelDx, .labelDy = 20});
+            {.radius = 8,
+             .colour = ink::emphasis,
+             .label = d.secondLabel,
+             .labelDx = d.secondLabelDx,
+             .labelDy = 20});
     StepReveal();
     NewRow(80, ink::text, "③2点を通る直線をひく。");
     StepReveal();
@@ -300,18 +363,66 @@ void Kestrel::DrawGraphFromSlope(const SlopeDrawing& d) {
 }
 
 void Kestrel::GraphFromSlopeExample() {
-    static constexpr SlopeDrawing example{
-        "問　1次関数 y=-2x+3 のグラフを、", "傾きと切片を使ってかきなさい。", 50, -3, 5, -4, 6, 50, 3, 1, -2,
-        "①切片が3 だから、", "(0,3)に点をうつ", "(0,3)", "②傾きが-2だから、右へ1進むと、", "", "1", -50,
-        "下へ2進むから　", 50, "-2", "(1,1)に点をうつ", "(1,1)", -135, -2, "y=-2x+3", -54, 0};
+    static constexpr SlopeDrawing example{"問　1次関数 y=-2x+3 のグラフを、",
+                                          "傾きと切片を使ってかきなさい。",
+                                          50,
+                                          -3,
+                                          5,
+                                          -4,
+                                          6,
+                                          50,
+                                          3,
+                                          1,
+                                          -2,
+                                          "①切片が3 だから、",
+                                          "(0,3)に点をうつ",
+                                          "(0,3)",
+                                          "②傾きが-2だから、右へ1進むと、",
+                                          "",
+                                          "1",
+                                          -50,
+                                          "下へ2進むから　",
+                                          50,
+                                          "-2",
+                                          "(1,1)に点をうつ",
+                                          "(1,1)",
+                                          -135,
+                                          -2,
+                                          "y=-2x+3",
+                                          -54,
+                                          0};
     DrawGraphFromSlope(example);
 }
 
 void Kestrel::GraphFromSlopeProblem5() {
-    static constexpr SlopeDrawing problem5{
-        "問5　1次関数 y=ﾀ1/2ﾀx+1 のグラフを、", "傾きと切片を使ってかきなさい。", 60, -6, 6, -6, 6, 40, 1, 2, 1,
-        "①切片が1 だから、", "(0,1)に点をうつ", "(0,1)", "②傾きがﾀ1/2ﾀだから、", "右へ2進むと、", "2", 0,
-        "上へ1進むから　", 60, "1", "(2,2)に点をうつ", "(2,2)", 20, 0.5f, "y=ﾀ1/2ﾀx+1", -108, -70};
+    static constexpr SlopeDrawing problem5{"問5　1次関数 y=ﾀ1/2ﾀx+1 のグラフを、",
+                                           "傾きと切片を使ってかきなさい。",
+                                           60,
+                                           -6,
+                                           6,
+                                           -6,
+                                           6,
+                                           40,
+                                           1,
+                                           2,
+                                           1,
+                                           "①切片が1 だから、",
+                                           "(0,1)に点をうつ",
+                                           "(0,1)",
+                                           "②傾きがﾀ1/2ﾀだから、",
+                                           "右へ2進むと、",
+                                           "2",
+                                           0,
+                                           "上へ1進むから　",
+                                           60,
+                                           "1",
+                                           "(2,2)に点をうつ",
+                                           "(2,2)",
+                                           20,
+                                           0.5f,
+                                           "y=ﾀ1/2ﾀx+1",
+                                           -108,
+                                           -70};
     DrawGraphFromSlope(problem5);
 }
 
@@ -319,10 +430,18 @@ void Kestrel::GraphFromSlopeProblem5() {
 
 // Two lines drawn the way the chapter teaches: the intercept, the point one
 // step of the slope away, the line; first the rising one, then the falling.
-void Kestrel::TwoGraphsByPoints(std::string_view heading, const LineByPoints& rising, const LineByPoints& falling) {
+void Kestrel::TwoGraphsByPoints(std::string_view heading, const LineByPoints& rising,
+                                const LineByPoints& falling) {
     TopicScreen(area::screen, 88);
     Put(B1 - 44, B2_row, ink::text, heading);
-    PlaneAt({.left = 680, .top = 50, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 25, .gridColour = 1});
+    PlaneAt({.left = 680,
+             .top = 50,
+             .xFrom = -10,
+             .xTo = 10,
+             .yFrom = -10,
+             .yTo = 10,
+             .step = 25,
+             .gridColour = 1});
     NewRow(80, ink::emphasis, "① y=" + rising.slope + "x" + LaterTermForm(rising.b, NumberText(rising.b)));
     NewRow(80, ink::emphasis, "② y=" + falling.slope + "x" + LaterTermForm(falling.b, NumberText(falling.b)));
 
@@ -368,7 +487,8 @@ Kestrel::IntegerSlopes Kestrel::DrawIntegerSlopes() {
 
 void Kestrel::IntegerSlopeProblem(const IntegerSlopes& problem) {
     const LineByPoints rising{CoefficientForm(problem.a1, NumberText(problem.a1)), 1, problem.a1, problem.b1};
-    const LineByPoints falling{CoefficientForm(problem.a2, NumberText(problem.a2)), 1, problem.a2, problem.b2};
+    const LineByPoints falling{CoefficientForm(problem.a2, NumberText(problem.a2)), 1, problem.a2,
+                               problem.b2};
     TwoGraphsByPoints("Q1 次の1次関数のグラフをかきなさい。", rising, falling);
 }
 
@@ -411,7 +531,14 @@ void Kestrel::GraphDrawingAnswers() {
     TopicScreen(area::text, 38);
     PenWidth(5);
     Put(38, 30, ink::emphasis, "教科書P69 問6　解答");
-    PlaneAt({.left = 342, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .step = 40, .gridColour = 14});
+    PlaneAt({.left = 342,
+             .top = 100,
+             .xFrom = -6,
+             .xTo = 6,
+             .yFrom = -6,
+             .yTo = 6,
+             .step = 40,
+             .gridColour = 14});
 
     // Each pair of points takes the colour of the next answer's line.
     struct Answer {

@@ -9,12 +9,8 @@ namespace lesson {
 const Chapter<Kestrel> Kestrel::kTableEquationGraph{
     .goal = {"1次関数の表、式、グラフの関係をまとめよう。"},
     .choices = "①式表グラフ　②増加　③減少　④問７　⑤終了",
-    .topics = {
-        &Kestrel::ThreeFormsCoefficients,
-        &Kestrel::IncreasingFunctionTopic,
-        &Kestrel::DecreasingFunctionTopic,
-        &Kestrel::ParameterGraphExplorer,
-    },
+    .topics = {&Kestrel::ThreeFormsCoefficients, &Kestrel::IncreasingFunctionTopic,
+               &Kestrel::DecreasingFunctionTopic, &Kestrel::ParameterGraphExplorer},
 };
 
 // ---- a and b in three forms ------------------------------------------------------
@@ -46,12 +42,18 @@ void Kestrel::ThreeFormsCoefficients() {
     const CellStyle cell{60, 50, 0, 15, 0};
     const Num rows[2] = {tableTop, yRow};
     for (int row = 0; row < 2; ++row) {
-        for (int k = 1; k <= 8; ++k) Cell(tableLeft + 60 * static_cast<Num>(k - 1), rows[row], cell, table[row][k - 1]);
+        for (int k = 1; k <= 8; ++k)
+            Cell(tableLeft + 60 * static_cast<Num>(k - 1), rows[row], cell, table[row][k - 1]);
     }
 
     // The sketch is drawn with slope 1.5 so that it fits the small plane; its
     // triangle is still labelled 1 and 2.
-    const Plane plane{.left = graphLeft, .top = equationAnswers - 100, .xFrom = -2, .xTo = 4, .yFrom = -2, .yTo = 8,
+    const Plane plane{.left = graphLeft,
+                      .top = equationAnswers - 100,
+                      .xFrom = -2,
+                      .xTo = 4,
+                      .yFrom = -2,
+                      .yTo = 8,
                       .step = 30};
     PlaneAt(plane);
     const Num a = 1.5f, b = 3;
@@ -63,7 +65,8 @@ void Kestrel::ThreeFormsCoefficients() {
     const Point interceptThree{YI1, B2_row};  // the "3" of "(0,3)"
     Label(interceptThree.x, interceptThree.y, ink::text, "3)");
 
-    const SlopeSteps legs{.from = OnPlane(0.5f, a * 0.5f + b), .to = OnPlane(2.5f, a * 2.5f + b), .legsColour = ink::text};
+    const SlopeSteps legs{
+        .from = OnPlane(0.5f, a * 0.5f + b), .to = OnPlane(2.5f, a * 2.5f + b), .legsColour = ink::text};
     RunLeg(legs);
     RiseLeg(legs);
     RunLabel(legs, "1");
@@ -91,8 +94,14 @@ void Kestrel::ThreeFormsCoefficients() {
     for (int k = 1; k <= 4; ++k) {
         const Num from = firstValue + 30 + 60 * static_cast<Num>(k);
         const Num to = firstValue + 30 + 60 * static_cast<Num>(k + 1);
-        ArcOver({.from = {from, belowTable}, .to = {to, belowTable}, .height = 20, .side = 1, .stepDegrees = 15,
-                 .dotColour = 3, .labelColour = ink::answer, .label = "2"});
+        ArcOver({.from = {from, belowTable},
+                 .to = {to, belowTable},
+                 .height = 20,
+                 .side = 1,
+                 .stepDegrees = 15,
+                 .dotColour = 3,
+                 .labelColour = ink::answer,
+                 .label = "2"});
     }
     StepReveal();
     NewRow(50, ink::text, "b=");
@@ -228,7 +237,14 @@ void Kestrel::ParameterGraphExplorer() {
     Next(ink::emphasis, "b=2");
     Next(ink::text, "として");
     NewRow(50, ink::emphasis, "aの値を変化させたグラフでの気づき");
-    PlaneAt({.left = 680, .top = 50, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 25, .gridColour = 1});
+    PlaneAt({.left = 680,
+             .top = 50,
+             .xFrom = -10,
+             .xTo = 10,
+             .yFrom = -10,
+             .yTo = 10,
+             .step = 25,
+             .gridColour = 1});
 
     TypedValueGraphLoop("aの値を入力して下さい。(整数か小数)", true, 3);
 

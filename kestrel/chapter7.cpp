@@ -10,10 +10,7 @@ namespace lesson {
 const Chapter<Kestrel> Kestrel::kDomainRange{
     .goal = {"xの変域からyの変域を求めよう。"},
     .choices = "①例　②練習　③終了",
-    .topics = {
-        &Kestrel::DomainRangeExample,
-        &Kestrel::DomainRangePractice,
-    },
+    .topics = {&Kestrel::DomainRangeExample, &Kestrel::DomainRangePractice},
 };
 
 // ---- Worked example ------------------------------------------------------------------
@@ -26,8 +23,15 @@ void Kestrel::DomainRangeExample() {
     NewRow(50, ink::text, "yの変域を求めなさい。");
 
     // One grid step is 1 across and 5 up.
-    PlaneAt({.left = 722, .top = 30, .xFrom = -2, .xTo = 13, .yFrom = -2, .yTo = 20, .step = 28,
-             .gridColour = 14, .scaleNumbers = false});
+    PlaneAt({.left = 722,
+             .top = 30,
+             .xFrom = -2,
+             .xTo = 13,
+             .yFrom = -2,
+             .yTo = 20,
+             .step = 28,
+             .gridColour = 14,
+             .scaleNumbers = false});
     ScaleNumbers(1, 5);
     GraphOf(3, 5, 20, 0, "y=5x+20", -108, -70);
 
@@ -112,8 +116,8 @@ Kestrel::DomainRangeProblem Kestrel::DrawDomainRangeProblem() {
 }
 
 void Kestrel::DomainRangeProblemScreen(const DomainRangeProblem& pr) {
-    const std::string equation = "y=" + CoefficientForm(pr.a, NumberText(pr.a)) + "x" +
-                                 LaterTermForm(pr.b, NumberText(pr.b));
+    const std::string equation =
+        "y=" + CoefficientForm(pr.a, NumberText(pr.a)) + "x" + LaterTermForm(pr.b, NumberText(pr.b));
     Put(B1, B2_row, ink::heading, "練習　");
     Next(ink::text, "1次関数 ");
     Next(ink::emphasis, equation);

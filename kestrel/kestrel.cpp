@@ -5,6 +5,8 @@ namespace lesson {
 Kestrel::Kestrel(rt::Runtime& runtime) : Lesson(runtime, "Kestrel") {}
 
 const MainMenu<Kestrel> Kestrel::kMainMenu{
+    // One item a line, from item 1; the last is the exit.
+    // clang-format off
     .items = {
         {"1　関数の振り返り", &kFunctionReview},
         {"2　1次関数", &kLinearFunction},
@@ -16,6 +18,7 @@ const MainMenu<Kestrel> Kestrel::kMainMenu{
         {"8　"},
         {"9　終了"},
     },
+    // clang-format on
     .exitX = 704,
     .exitY = 120,
     .exitColour = ink::accent,

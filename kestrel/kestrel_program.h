@@ -110,7 +110,6 @@ public:
     void InterceptTopic();
     void InterceptAnswer();
 
-
     // ---- Chapter 5: slope and drawing graphs ----------------------------------
     void SlopeOnGraphTopic();
     void SlopeInterceptTopic();

@@ -23,7 +23,8 @@ MenuPick Lesson::MainMenuChoice(const MainMenuLayout& menu) {
     Rt().line(22, 10, 1342, 610, 15, 2, 10);
     Label(264, 30, ink::page, "＜" + II1_s + "　メニュー＞");
     for (int k = 1; k < exitItem; ++k) {
-        Label(44, static_cast<Num>(120 + 60 * (k - 1)), k % 2 == 1 ? ink::accent : ink::page, menu.items[k - 1]);
+        Label(44, static_cast<Num>(120 + 60 * (k - 1)), k % 2 == 1 ? ink::accent : ink::page,
+              menu.items[k - 1]);
     }
     Label(menu.exitX, menu.exitY, menu.exitColour, menu.items[exitItem - 1]);
 
@@ -159,8 +160,7 @@ void Lesson::PageHeading(Num x, Num y, std::string_view page, Num numberWidth, s
 
 // ---- Figures ------------------------------------------------------------------
 
-void Lesson::GraphOf(Num kind, Num a, Num b, Num colour, std::string_view label, Num labelDx,
-                     Num labelDy) {
+void Lesson::GraphOf(Num kind, Num a, Num b, Num colour, std::string_view label, Num labelDx, Num labelDy) {
     Y_kind = kind;
     AA_coef = a;
     AAA = b;
@@ -277,7 +277,8 @@ Lesson::Columns Lesson::ColumnsAt(Num x, Num y, std::string_view upper, std::str
 }
 
 void Lesson::ColumnSigns(const Columns& columns, std::string_view signs) {
-    if (screenTextLog) screenTextLog->push_back({std::string(signs), columns.left, columns.lowerRow - 25, ink::emphasis});
+    if (screenTextLog)
+        screenTextLog->push_back({std::string(signs), columns.left, columns.lowerRow - 25, ink::emphasis});
     // Small strokes in the narrow gap between the rows, one character cell
     // (27 units) each as a text would set them: signs of full size there
     // touch both rows, so that a "-" under a "+" reads as "±".
@@ -287,7 +288,8 @@ void Lesson::ColumnSigns(const Columns& columns, std::string_view signs) {
     Rt().setDrawWidth(3);
     Num x = columns.left + kCell / 2;
     for (char sign : signs) {
-        if (sign == '+' || sign == '-') Rt().line(x - kHalf, y, x + kHalf, y, static_cast<int>(ink::emphasis), 0, -1);
+        if (sign == '+' || sign == '-')
+            Rt().line(x - kHalf, y, x + kHalf, y, static_cast<int>(ink::emphasis), 0, -1);
         if (sign == '+') Rt().line(x, y - kHalf, x, y + kHalf, static_cast<int>(ink::emphasis), 0, -1);
         x += kCell;
     }
@@ -300,7 +302,9 @@ void Lesson::Frame(Point at, Num width, Num height, Num colour) {
     Rt().line(at.x, at.y, at.x + width, at.y + height, static_cast<int>(colour), 1);
 }
 
-void Lesson::BigDot(Point at, Num colour) { Rt().circle(at.x, at.y, 8, static_cast<int>(colour), 0, 0, true, -1); }
+void Lesson::BigDot(Point at, Num colour) {
+    Rt().circle(at.x, at.y, 8, static_cast<int>(colour), 0, 0, true, -1);
+}
 
 void Lesson::FramedScreen(WorkArea area, Num width, Num height, std::string_view heading) {
     TopicScreen(area, 76);

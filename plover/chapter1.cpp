@@ -31,16 +31,9 @@ const Chapter<Plover> Plover::kCoolBag{
     .goal = {"保冷バックに入れた飲み物が、10℃以下に保てる時間を考えよう。"},
     .goalClears = true,
     .choices = "①P83Q問題　②表　③グラフ　④式　⑤まとめ　⑥表ヒント　⑦グラフヒント　⑧終了",
-    .topics =
-        {
-            &Plover::CoolBagQuestion,
-            &Plover::CoolBagTableMethod,
-            &Plover::CoolBagGraphMethod,
-            &Plover::CoolBagEquationMethod,
-            &Plover::CoolBagSummary,
-            &Plover::CoolBagTableHint,
-            &Plover::CoolBagGraphHint,
-        },
+    .topics = {&Plover::CoolBagQuestion, &Plover::CoolBagTableMethod, &Plover::CoolBagGraphMethod,
+               &Plover::CoolBagEquationMethod, &Plover::CoolBagSummary, &Plover::CoolBagTableHint,
+               &Plover::CoolBagGraphHint},
 };
 
 // ---- The table, the plane and their marks ---------------------------------------

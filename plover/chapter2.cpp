@@ -24,11 +24,7 @@ const Chapter<Plover> Plover::kAltitude{
     .goal = {"1次関数とみて、問題を解決しよう。"},
     .goalClears = true,
     .choices = "①Q問題　②解答　③終了",
-    .topics =
-        {
-            &Plover::AltitudeQuestion,
-            &Plover::AltitudeAnswer,
-        },
+    .topics = {&Plover::AltitudeQuestion, &Plover::AltitudeAnswer},
 };
 
 // Kilometres across, 0.1 a grid step, degrees up, 1 a grid step; numbered in

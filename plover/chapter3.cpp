@@ -26,11 +26,7 @@ const Chapter<Plover> Plover::kFerryChart{
     .goal = {"1次関数のグラフを利用して、問題を解決しよう。"},
     .goalClears = true,
     .choices = "①Q運行図　②問1　③終了",
-    .topics =
-        {
-            &Plover::FerryChartQuestion,
-            &Plover::FerryChartExercise,
-        },
+    .topics = {&Plover::FerryChartQuestion, &Plover::FerryChartExercise},
 };
 
 // ---- The chart ------------------------------------------------------------------------
@@ -63,13 +59,15 @@ void Plover::DrawFerryChartGrid() {
 
     for (int k = 0; k <= 30; k += 6) {
         const std::string minutes = NumberText(static_cast<Num>(10 * k));
-        ScaledLabel(OnPlane(static_cast<Num>(k), 0).x - static_cast<Num>(minutes.size()) / 2 * plane.scaleSize,
-                    plane.origin.y + 4, minutes);
+        ScaledLabel(
+            OnPlane(static_cast<Num>(k), 0).x - static_cast<Num>(minutes.size()) / 2 * plane.scaleSize,
+            plane.origin.y + 4, minutes);
     }
     // An hour is six grid steps.
     for (int h = 1; h <= 6; ++h) {
         const std::string hour = std::to_string(10 + h) + "時";
-        ScaledLabel(OnPlane(static_cast<Num>(6 * (h - 1)), 0).x - 2 * plane.scaleSize, plane.origin.y + 30, hour);
+        ScaledLabel(OnPlane(static_cast<Num>(6 * (h - 1)), 0).x - 2 * plane.scaleSize, plane.origin.y + 30,
+                    hour);
     }
     ScaledLabel(OnPlane(30, 0).x, plane.origin.y - 30, "分");
     ScaledLabel(plane.origin.x - 96, plane.origin.y - 30, "新潟");

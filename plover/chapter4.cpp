@@ -11,12 +11,7 @@ namespace lesson {
 const Chapter<Plover> Plover::kMovingPoint{
     .goal = {"図形の面積の変化について調べよう。"},
     .choices = "①Q(1で次へ)　②式と変域　③グラフ　④終了",
-    .topics =
-        {
-            &Plover::MovingPointQuestion,
-            &Plover::MovingPointEquations,
-            &Plover::MovingPointGraph,
-        },
+    .topics = {&Plover::MovingPointQuestion, &Plover::MovingPointEquations, &Plover::MovingPointGraph},
 };
 
 // ---- Shared figure pieces -----------------------------------------------------------
@@ -115,7 +110,9 @@ void Plover::AnimateMovingPoint() {
     DrawAnimationFirstState(f);
     // The figure's box, with room for P's letter around it.
     const PlaneFrame box = LastPlane();
-    auto eraseFigure = [&](Num below) { EraseBox(box.left - 100, box.top - 50, box.right + 100, box.bottom + below); };
+    auto eraseFigure = [&](Num below) {
+        EraseBox(box.left - 100, box.top - 50, box.right + 100, box.bottom + below);
+    };
     StepReveal();
     eraseFigure(50);
 

@@ -8,14 +8,8 @@ namespace lesson {
 
 const Chapter<Plover> Plover::kExercisesA{
     .choices = "P92 章の問題A ①1,2　②3　③4　④5　⑤6　⑥終了",
-    .topics =
-        {
-            &Plover::ExerciseA1and2Answers,
-            &Plover::ExerciseA3Answers,
-            &Plover::ExerciseA4Answers,
-            &Plover::ExerciseA5Answers,
-            &Plover::ExerciseA6Answers,
-        },
+    .topics = {&Plover::ExerciseA1and2Answers, &Plover::ExerciseA3Answers, &Plover::ExerciseA4Answers,
+               &Plover::ExerciseA5Answers, &Plover::ExerciseA6Answers},
 };
 
 // ---- Exercises 1 and 2 -------------------------------------------------------------------

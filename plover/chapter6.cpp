@@ -7,12 +7,7 @@ namespace lesson {
 
 const Chapter<Plover> Plover::kExercisesB{
     .choices = "P93 章の問題B ①1　②2　③3　④終了",
-    .topics =
-        {
-            &Plover::ExerciseB1Answers,
-            &Plover::ExerciseB2Answers,
-            &Plover::ExerciseB3Answers,
-        },
+    .topics = {&Plover::ExerciseB1Answers, &Plover::ExerciseB2Answers, &Plover::ExerciseB3Answers},
 };
 
 // ---- Exercise 1 ----------------------------------------------------------------------------

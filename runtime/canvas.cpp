@@ -44,8 +44,8 @@ std::size_t charBytes(char lead) {
 }
 
 [[noreturn]] void missing(const FaceSource& src, const std::string& why) {
-    throw FatalError(std::string("the font \"") + src.family + "\" " + why +
-                     ": install the Debian package " + src.package);
+    throw FatalError(std::string("the font \"") + src.family + "\" " + why + ": install the Debian package " +
+                     src.package);
 }
 
 // The file fontconfig gives for pattern; with want set, only if it is
@@ -68,8 +68,7 @@ FT_Face openFace(FT_Library lib, const std::string& pattern, const FaceSource* w
         std::string got;
         for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &family) == FcResultMatch; ++i) {
             if (i == 0) got = reinterpret_cast<const char*>(family);
-            if (FcStrCmpIgnoreCase(family, reinterpret_cast<const FcChar8*>(want->family)) == 0)
-                same = true;
+            if (FcStrCmpIgnoreCase(family, reinterpret_cast<const FcChar8*>(want->family)) == 0) same = true;
         }
         if (!same) {
             FcPatternDestroy(match);
@@ -86,7 +85,8 @@ FT_Face openFace(FT_Library lib, const std::string& pattern, const FaceSource* w
     FcPatternDestroy(match);
     if (err == FT_Err_Out_Of_Memory) throw FatalError("not enough memory to load the font for " + pattern);
     if (err != 0) {
-        const std::string why = "cannot be opened from " + path + " (FreeType error " + std::to_string(err) + ")";
+        const std::string why =
+            "cannot be opened from " + path + " (FreeType error " + std::to_string(err) + ")";
         if (want) missing(*want, why);
         throw FatalError("the font for " + pattern + " " + why);
     }
@@ -168,17 +168,18 @@ public:
     struct Glyph {
         cairo_font_face_t* face;
         unsigned long index;
-        double advance;     // in ems
-        double baseline;    // fraction of the cell height
+        double advance;          // in ems
+        double baseline;         // fraction of the cell height
         double formulaBaseline;  // the same at the formula size
-        double widthScale;  // across, against the em
+        double widthScale;       // across, against the em
     };
 
     Glyph glyph(Family family, bool bold, bool italic, char32_t cp) {
         // The lessons use this face for its script small l.
         if (family == Family::Extra && cp == U'l') cp = U'\u2113';
         int style = (bold ? 1 : 0) + (italic ? 2 : 0);
-        std::uint64_t key = (static_cast<std::uint64_t>(family) << 40) | (static_cast<std::uint64_t>(style) << 32) | cp;
+        std::uint64_t key =
+            (static_cast<std::uint64_t>(family) << 40) | (static_cast<std::uint64_t>(style) << 32) | cp;
         if (auto it = cache_.find(key); it != cache_.end()) return it->second;
         FaceSet* set = family == Family::Serif ? &serif_ : family == Family::Extra ? &extra_ : &gothic_;
         unsigned long index = FT_Get_Char_Index(set->ft[style], cp);
@@ -190,8 +191,8 @@ public:
         double advance = 0.5;
         if (FT_Load_Glyph(set->ft[style], index, FT_LOAD_NO_SCALE) == 0)
             advance = static_cast<double>(set->ft[style]->glyph->advance.x) / set->ft[style]->units_per_EM;
-        Glyph g{set->cairo[style], index, advance * set->widthScale, set->baseline, set->formulaBaseline,
-                set->widthScale};
+        Glyph g{set->cairo[style],    index,          advance * set->widthScale, set->baseline,
+                set->formulaBaseline, set->widthScale};
         cache_.emplace(key, g);
         return g;
     }
@@ -209,7 +210,8 @@ private:
         lib_ = nullptr;
     }
 
-    void load(FaceSet& set, const FaceSource& src, double baseline, double formulaBaseline, double widthScale) {
+    void load(FaceSet& set, const FaceSource& src, double baseline, double formulaBaseline,
+              double widthScale) {
         set.baseline = baseline;
         set.formulaBaseline = formulaBaseline;
         set.widthScale = widthScale;
@@ -262,8 +264,8 @@ cairo_surface_t* newSurface(cairo_format_t format, int w, int h, const char* wha
     const cairo_status_t status = cairo_surface_status(s);
     if (status == CAIRO_STATUS_SUCCESS) return s;
     cairo_surface_destroy(s);
-    throw FatalError("cannot allocate " + std::string(what) + " (" + std::to_string(w) + "x" + std::to_string(h) +
-                     " pixels): " + cairo_status_to_string(status));
+    throw FatalError("cannot allocate " + std::string(what) + " (" + std::to_string(w) + "x" +
+                     std::to_string(h) + " pixels): " + cairo_status_to_string(status));
 }
 
 cairo_t* newContext(cairo_surface_t* s, const char* what) {
@@ -322,8 +324,9 @@ void Canvas::clear() {
 
 void Canvas::damageUnits(double x0, double y0, double x1, double y1) {
     // A pixel of margin: unantialiased edges may set the pixel the extent touches.
-    damagePixels(static_cast<long>(std::floor(x0 * scale_)) - 1, static_cast<long>(std::floor(y0 * scale_)) - 1,
-                 static_cast<long>(std::ceil(x1 * scale_)) + 1, static_cast<long>(std::ceil(y1 * scale_)) + 1);
+    damagePixels(
+        static_cast<long>(std::floor(x0 * scale_)) - 1, static_cast<long>(std::floor(y0 * scale_)) - 1,
+        static_cast<long>(std::ceil(x1 * scale_)) + 1, static_cast<long>(std::ceil(y1 * scale_)) + 1);
 }
 
 void Canvas::damagePixels(long x0, long y0, long x1, long y1) {
@@ -390,11 +393,12 @@ void Canvas::checkDrawing() {
     // Cairo stops drawing for good after a failed allocation: end with a
     // message instead of a picture that silently no longer changes.
     const cairo_status_t status = cairo_status(cr_);
-    if (status != CAIRO_STATUS_SUCCESS) throw FatalError(std::string("cannot draw: ") + cairo_status_to_string(status));
+    if (status != CAIRO_STATUS_SUCCESS)
+        throw FatalError(std::string("cannot draw: ") + cairo_status_to_string(status));
 }
 
-void Canvas::circle(float x, float y, float r, int colour, float start, float end, bool filled, int fillColour,
-                    int width) {
+void Canvas::circle(float x, float y, float r, int colour, float start, float end, bool filled,
+                    int fillColour, int width) {
     if (haloDepth_ > 0) {
         heldBack_.push_back([=, this] { circle(x, y, r, colour, start, end, filled, fillColour, width); });
         return;
@@ -435,8 +439,8 @@ void Canvas::circle(float x, float y, float r, int colour, float start, float en
 
 namespace {
 
-// A glyph is rasterised once into runs of set pixels (PixelSpan). Filling runs is far cheaper than compositing a glyph mask,
-// and the lessons draw the same few glyphs over and over.
+// A glyph is rasterised once into runs of set pixels (PixelSpan). Filling runs is far cheaper than
+// compositing a glyph mask, and the lessons draw the same few glyphs over and over.
 cairo_font_options_t* crispOptions() {
     static cairo_font_options_t* opts = [] {
         cairo_font_options_t* o = cairo_font_options_create();
@@ -448,8 +452,8 @@ cairo_font_options_t* crispOptions() {
     return opts;
 }
 
-std::vector<PixelSpan> rasterise(cairo_font_face_t* face, unsigned long index, double sx, double sy, double fx,
-                            double fy) {
+std::vector<PixelSpan> rasterise(cairo_font_face_t* face, unsigned long index, double sx, double sy,
+                                 double fx, double fy) {
     cairo_surface_t* probe = newSurface(CAIRO_FORMAT_A8, 1, 1, "a glyph's probe");
     cairo_t* pc = newContext(probe, "a glyph's probe");
     cairo_set_font_face(pc, face);
@@ -504,19 +508,25 @@ std::vector<PixelSpan> rasterise(cairo_font_face_t* face, unsigned long index, d
 
 }  // namespace
 
-const std::vector<PixelSpan>& Canvas::stamp(void* face, unsigned long index, double sx, double sy, int fx, int fy) {
-    StampKey key{face, index, static_cast<long>(std::lround(sx * 64)), static_cast<long>(std::lround(sy * 64)),
-                 fx, fy};
+const std::vector<PixelSpan>& Canvas::stamp(void* face, unsigned long index, double sx, double sy, int fx,
+                                            int fy) {
+    StampKey key{
+        face, index, static_cast<long>(std::lround(sx * 64)), static_cast<long>(std::lround(sy * 64)),
+        fx,   fy};
     auto it = stamps_.find(key);
     if (it == stamps_.end())
-        it = stamps_.emplace(key, rasterise(static_cast<cairo_font_face_t*>(face), index, sx, sy, fx / 4.0, fy / 4.0))
+        it = stamps_
+                 .emplace(key,
+                          rasterise(static_cast<cairo_font_face_t*>(face), index, sx, sy, fx / 4.0, fy / 4.0))
                  .first;
     return it->second;
 }
 
-void Canvas::symbol(std::string_view text, float x, float y, int h, int v, int colour, const FontState& font) {
+void Canvas::symbol(std::string_view text, float x, float y, int h, int v, int colour,
+                    const FontState& font) {
     if (haloDepth_ > 0) {
-        heldBack_.push_back([=, this, text = std::string(text), font = font] { symbol(text, x, y, h, v, colour, font); });
+        heldBack_.push_back(
+            [=, this, text = std::string(text), font = font] { symbol(text, x, y, h, v, colour, font); });
         return;
     }
     const Family family = familyOf(font.face);
@@ -528,7 +538,8 @@ void Canvas::symbol(std::string_view text, float x, float y, int h, int v, int c
         const char32_t cp = codepoint(ch);
         const Fonts::Glyph glyph = fonts_->glyph(family, font.bold, font.italic, cp);
         if (glyph.index != 0 && cp == U'\u00D7') {
-            timesSign(glyph.face, glyph.index, glyph.advance, pen, y, cellW, cellH, size * std::min(h, v), colour);
+            timesSign(glyph.face, glyph.index, glyph.advance, pen, y, cellW, cellH, size * std::min(h, v),
+                      colour);
         } else if (glyph.index != 0) {
             // Full-width faces fill their cells; narrowed letters start at the pen.
             // The script l is magnified alike across and down and starts at
@@ -689,7 +700,8 @@ void Canvas::paintHalo(const std::vector<std::function<void()>>& ops) {
     const int reach = haloReach();
     std::vector<int> across(2 * reach + 1);
     for (int dy = -reach; dy <= reach; ++dy)
-        across[dy + reach] = std::min(reach, static_cast<int>(std::sqrt((reach + 0.5) * (reach + 0.5) - dy * dy)));
+        across[dy + reach] =
+            std::min(reach, static_cast<int>(std::sqrt((reach + 0.5) * (reach + 0.5) - dy * dy)));
     const Rgb& page = paletteColour(15);
     const std::uint32_t pixel = 0xFF000000u | (page.r << 16) | (page.g << 8) | page.b;
     std::uint8_t* mask = cairo_image_surface_get_data(mask_);
@@ -740,7 +752,8 @@ std::vector<std::uint32_t> Canvas::view() {
         for (int x = 0; x < kViewWidth; ++x) {
             unsigned r = 0, g = 0, b = 0;
             for (int dy = 0; dy < k; ++dy) {
-                auto* row = reinterpret_cast<const std::uint32_t*>(data + static_cast<std::size_t>(y * k + dy) * st);
+                auto* row =
+                    reinterpret_cast<const std::uint32_t*>(data + static_cast<std::size_t>(y * k + dy) * st);
                 for (int dx = 0; dx < k; ++dx) {
                     std::uint32_t p = row[x * k + dx];
                     r += (p >> 16) & 0xFF;

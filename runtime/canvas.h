@@ -91,7 +91,7 @@ public:
     int pixelHeight() const { return kHeight * scale_; }
 
     // The shown area box-filtered to one pixel per unit, as 0x00RRGGBB.
-    std::vector<std::uint32_t> view() ;
+    std::vector<std::uint32_t> view();
     bool writePng(const std::string& path);
 
     // The pixels changed since the last call (empty when none), so a window
@@ -114,7 +114,8 @@ private:
             return h;
         }
     };
-    const std::vector<PixelSpan>& stamp(void* face, unsigned long index, double sx, double sy, int fx, int fy);
+    const std::vector<PixelSpan>& stamp(void* face, unsigned long index, double sx, double sy, int fx,
+                                        int fy);
 
     const std::vector<PixelSpan>& disc(double radius, int fx, int fy);
     // The glyph (face, index, advance in ems) of "×", drawn in its cell.

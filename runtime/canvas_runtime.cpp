@@ -17,7 +17,7 @@ void CanvasRuntime::line(float x1, float y1, float x2, float y2, int colour, int
     canvas_.line(x1, y1, x2, y2, colour, kind, fill, width_);
     if (auto* trace = traceOp())
         *trace << "line " << traceNumber(x1) << ' ' << traceNumber(y1) << ' ' << traceNumber(x2) << ' '
-                << traceNumber(y2) << ' ' << colour << ' ' << kind << ' ' << fill << ' ' << width_ << '\n';
+               << traceNumber(y2) << ' ' << colour << ' ' << kind << ' ' << fill << ' ' << width_ << '\n';
     drew();
 }
 
@@ -26,9 +26,9 @@ void CanvasRuntime::circle(float x, float y, float r, int colour, float start, f
     if (hidden()) return;
     canvas_.circle(x, y, r, colour, start, end, filled, fillColour, width_);
     if (auto* trace = traceOp())
-        *trace << "circle " << traceNumber(x) << ' ' << traceNumber(y) << ' ' << traceNumber(r) << ' ' << colour
-                << ' ' << traceNumber(start) << ' ' << traceNumber(end) << ' ' << (filled ? 1 : 0) << ' '
-                << fillColour << ' ' << width_ << '\n';
+        *trace << "circle " << traceNumber(x) << ' ' << traceNumber(y) << ' ' << traceNumber(r) << ' '
+               << colour << ' ' << traceNumber(start) << ' ' << traceNumber(end) << ' ' << (filled ? 1 : 0)
+               << ' ' << fillColour << ' ' << width_ << '\n';
     drew();
 }
 
@@ -36,9 +36,9 @@ void CanvasRuntime::symbol(std::string_view text, float x, float y, int h, int v
     if (hidden()) return;
     canvas_.symbol(text, x, y, h, v, colour, font_);
     if (auto* trace = traceOp())
-        *trace << "text " << traceNumber(x) << ' ' << traceNumber(y) << ' ' << h << ' ' << v << ' ' << colour << ' '
-                << font_.face << ' ' << font_.size << ' ' << (font_.bold ? 1 : 0) << ' ' << (font_.italic ? 1 : 0)
-                << ' ' << text << '\n';
+        *trace << "text " << traceNumber(x) << ' ' << traceNumber(y) << ' ' << h << ' ' << v << ' ' << colour
+               << ' ' << font_.face << ' ' << font_.size << ' ' << (font_.bold ? 1 : 0) << ' '
+               << (font_.italic ? 1 : 0) << ' ' << text << '\n';
     drew();
 }
 

@@ -18,10 +18,12 @@ std::vector<std::string> HeadlessRuntime::splitKeys(std::string_view script) {
     std::vector<std::string> out;
     std::size_t i = 0;
     while (i < script.size()) {
-        while (i < script.size() && (script[i] == ' ' || script[i] == '\n' || script[i] == '\t' || script[i] == '\r'))
+        while (i < script.size() &&
+               (script[i] == ' ' || script[i] == '\n' || script[i] == '\t' || script[i] == '\r'))
             ++i;
         std::size_t j = i;
-        while (j < script.size() && script[j] != ' ' && script[j] != '\n' && script[j] != '\t' && script[j] != '\r')
+        while (j < script.size() && script[j] != ' ' && script[j] != '\n' && script[j] != '\t' &&
+               script[j] != '\r')
             ++j;
         if (j > i) out.emplace_back(script.substr(i, j - i));
         i = j;

@@ -15,7 +15,7 @@ public:
     struct Options {
         std::vector<std::string> keys;  // tokens: a character, Enter, Backspace, Delete, Space, Close
         std::string clock = "00:00:00";
-        std::string pngDir;             // empty: no pictures
+        std::string pngDir;  // empty: no pictures
         int scale = 2;
     };
 

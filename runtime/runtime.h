@@ -43,8 +43,7 @@ public:
 
     // kind 0: a line; 1: a box outline; 2: a box filled with fill (or with
     // colour when fill < 0) and outlined with colour. Both corners absolute.
-    virtual void line(float x1, float y1, float x2, float y2, int colour, int kind = 0,
-                      int fill = -1) = 0;
+    virtual void line(float x1, float y1, float x2, float y2, int colour, int kind = 0, int fill = -1) = 0;
 
     // start and end are fractions of a turn: f is the direction 2*pi*(1-f)
     // counted counter-clockwise on the screen from the right, and the arc runs

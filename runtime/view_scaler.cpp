@@ -13,7 +13,8 @@
 namespace rt {
 
 int ViewScaler::scaleFor(int windowWidth, int windowHeight) {
-    const double fit = std::min(windowWidth / double(Canvas::kViewWidth), windowHeight / double(Canvas::kViewHeight));
+    const double fit =
+        std::min(windowWidth / double(Canvas::kViewWidth), windowHeight / double(Canvas::kViewHeight));
     return std::clamp(static_cast<int>(std::ceil(fit * 2 - 1e-9)), 2, 4);
 }
 
@@ -44,7 +45,8 @@ void ViewScaler::resize(int windowWidth, int windowHeight, int canvasScale) {
     windowW_ = std::max(windowWidth, 1);
     windowH_ = std::max(windowHeight, 1);
     scale_ = std::max(canvasScale, 1);
-    const double fit = std::min(windowW_ / double(Canvas::kViewWidth), windowH_ / double(Canvas::kViewHeight));
+    const double fit =
+        std::min(windowW_ / double(Canvas::kViewWidth), windowH_ / double(Canvas::kViewHeight));
     const int w = std::clamp(static_cast<int>(std::lround(Canvas::kViewWidth * fit)), 1, windowW_);
     const int h = std::clamp(static_cast<int>(std::lround(Canvas::kViewHeight * fit)), 1, windowH_);
     picture_.x0 = (windowW_ - w) / 2;
@@ -63,12 +65,13 @@ WindowRect ViewScaler::affected(const PixelRect& damage) const {
     WindowRect r;
     r.x0 = picture_.x0 + std::max(0, static_cast<int>(std::floor(damage.x0 * sx)) - 1);
     r.y0 = picture_.y0 + std::max(0, static_cast<int>(std::floor(damage.y0 * sy)) - 1);
-    r.x1 = picture_.x0 + std::min(static_cast<int>(cols_.size()), static_cast<int>(std::ceil(damage.x1 * sx)) + 1);
-    r.y1 = picture_.y0 + std::min(static_cast<int>(rows_.size()), static_cast<int>(std::ceil(damage.y1 * sy)) + 1);
+    r.x1 = picture_.x0 +
+           std::min(static_cast<int>(cols_.size()), static_cast<int>(std::ceil(damage.x1 * sx)) + 1);
+    r.y1 = picture_.y0 +
+           std::min(static_cast<int>(rows_.size()), static_cast<int>(std::ceil(damage.y1 * sy)) + 1);
     if (r.empty()) return {};
     return r;
 }
-
 
 void ViewScaler::prepareFilter() {
     const int inW = Canvas::kViewWidth * scale_;
@@ -128,8 +131,8 @@ void ViewScaler::beginSums(Scratch& s, int columns, int lastRow) const {
 }
 
 template <bool Vector>
-const std::uint32_t* ViewScaler::sumsOf(Scratch& s, const std::uint8_t* canvas, int canvasStride, int canvasRow,
-                                        int c0, int c1) const {
+const std::uint32_t* ViewScaler::sumsOf(Scratch& s, const std::uint8_t* canvas, int canvasStride,
+                                        int canvasRow, int c0, int c1) const {
     const std::size_t slot = static_cast<std::size_t>(canvasRow) % s.slotRow.size();
     std::uint32_t* out = s.sums.data() + slot * s.slotStride;
     if (s.slotRow[slot] != canvasRow) {
@@ -149,7 +152,8 @@ namespace {
 
 // Where channel ch (blue 0, green 1, red 2) of column c lies in a row of sums.
 inline std::size_t lane(std::size_t c, int ch) {
-    return (c / 2) * 8 + static_cast<std::size_t>(ch / 2) * 4 + (c % 2) * 2 + static_cast<std::size_t>(ch % 2);
+    return (c / 2) * 8 + static_cast<std::size_t>(ch / 2) * 4 + (c % 2) * 2 +
+           static_cast<std::size_t>(ch % 2);
 }
 
 // The window pixel from its column's sums over the row taps, divided by the
@@ -214,11 +218,13 @@ namespace {
 // chunk, each channel's four pixels side by side (blue, green in the low half;
 // red, unused in the high), multiplied by their weights and added in pairs.
 template <int Chunks>
-AVX2_FMA __attribute__((always_inline)) inline __m256i columnSums(const std::uint8_t* px, const std::int16_t* lanes) {
+AVX2_FMA __attribute__((always_inline)) inline __m256i columnSums(const std::uint8_t* px,
+                                                                  const std::int16_t* lanes) {
     const __m256i split = _mm256_setr_epi8(0, -1, 4, -1, 8, -1, 12, -1, 1, -1, 5, -1, 9, -1, 13, -1,  //
                                            2, -1, 6, -1, 10, -1, 14, -1, 3, -1, 7, -1, 11, -1, 15, -1);
     __m256i sum = _mm256_madd_epi16(
-        _mm256_shuffle_epi8(_mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(px))), split),
+        _mm256_shuffle_epi8(
+            _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(px))), split),
         _mm256_loadu_si256(reinterpret_cast<const __m256i*>(lanes)));
     if constexpr (Chunks == 2)
         sum = _mm256_add_epi32(
@@ -253,16 +259,17 @@ AVX2_FMA __attribute__((always_inline)) inline __m256i divide(__m256i sums, cons
                                                               __m256 rowRecip) {
     const __m256i total = _mm256_mullo_epi32(
         _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(total2))), rowTotal);
-    const __m256 recip = _mm256_mul_ps(_mm256_broadcast_ps(reinterpret_cast<const __m128*>(recip2)), rowRecip);
-    const __m256i q = _mm256_cvttps_epi32(
-        _mm256_fmadd_ps(_mm256_cvtepi32_ps(sums), recip, _mm256_set1_ps(1.0f / 1024)));
+    const __m256 recip =
+        _mm256_mul_ps(_mm256_broadcast_ps(reinterpret_cast<const __m128*>(recip2)), rowRecip);
+    const __m256i q =
+        _mm256_cvttps_epi32(_mm256_fmadd_ps(_mm256_cvtepi32_ps(sums), recip, _mm256_set1_ps(1.0f / 1024)));
     return _mm256_add_epi32(q, _mm256_cmpgt_epi32(_mm256_mullo_epi32(q, total), sums));
 }
 
 template <int Taps>
 AVX2_FMA void finishRow(const std::uint32_t* const* sums, const std::uint16_t* weights, std::size_t taps,
-                        const std::uint32_t* total2, const float* recip2, std::uint32_t rowTotal, float rowRecip,
-                        int n, std::uint32_t* out) {
+                        const std::uint32_t* total2, const float* recip2, std::uint32_t rowTotal,
+                        float rowRecip, int n, std::uint32_t* out) {
     const std::size_t k = Taps > 0 ? static_cast<std::size_t>(Taps) : taps;
     __m256i w[16];
     for (std::size_t j = 0; j < k; ++j) w[j] = _mm256_set1_epi32(weights[j]);
@@ -281,7 +288,8 @@ AVX2_FMA void finishRow(const std::uint32_t* const* sums, const std::uint16_t* w
         // Blue and green of the four pixels in the low half, red in the high;
         // as bytes, then each pixel's blue-green next to its red.
         const __m256i bytes = _mm256_packus_epi16(_mm256_packus_epi32(q01, q23), _mm256_setzero_si256());
-        const __m128i px = _mm_unpacklo_epi16(_mm256_castsi256_si128(bytes), _mm256_extracti128_si256(bytes, 1));
+        const __m128i px =
+            _mm_unpacklo_epi16(_mm256_castsi256_si128(bytes), _mm256_extracti128_si256(bytes, 1));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_and_si128(px, rgb));
     }
 }
@@ -289,7 +297,7 @@ AVX2_FMA void finishRow(const std::uint32_t* const* sums, const std::uint16_t* w
 }  // namespace
 
 AVX2_FMA void ViewScaler::sumAcrossAvx2(const std::uint8_t* row, std::ptrdiff_t ahead, int c0, int c1,
-                                       std::uint32_t* out) const {
+                                        std::uint32_t* out) const {
     const std::int32_t* start = colStart_.data() + c0;
     const std::int16_t* lanes = colLanes_.data() + static_cast<std::ptrdiff_t>(c0) * 16 * chunks_;
     if (chunks_ == 1)
@@ -316,11 +324,21 @@ void ViewScaler::renderAvx2(Scratch& s, const std::uint8_t* canvas, int canvasSt
         const float ry = 1.0f / static_cast<float>(ty.total);
         const std::uint16_t* w = ty.weights.data();
         switch (k) {
-            case 1: finishRow<1>(sums, w, k, total2, recip2, ty.total, ry, n, out); break;
-            case 2: finishRow<2>(sums, w, k, total2, recip2, ty.total, ry, n, out); break;
-            case 3: finishRow<3>(sums, w, k, total2, recip2, ty.total, ry, n, out); break;
-            case 4: finishRow<4>(sums, w, k, total2, recip2, ty.total, ry, n, out); break;
-            default: finishRow<0>(sums, w, k, total2, recip2, ty.total, ry, n, out); break;
+            case 1:
+                finishRow<1>(sums, w, k, total2, recip2, ty.total, ry, n, out);
+                break;
+            case 2:
+                finishRow<2>(sums, w, k, total2, recip2, ty.total, ry, n, out);
+                break;
+            case 3:
+                finishRow<3>(sums, w, k, total2, recip2, ty.total, ry, n, out);
+                break;
+            case 4:
+                finishRow<4>(sums, w, k, total2, recip2, ty.total, ry, n, out);
+                break;
+            default:
+                finishRow<0>(sums, w, k, total2, recip2, ty.total, ry, n, out);
+                break;
         }
         // The last few columns one at a time.
         for (int c = n / 4 * 4; c < n; ++c)
@@ -335,8 +353,8 @@ void ViewScaler::render(const std::uint8_t* canvas, int canvasStride, const Wind
                         int dstStride) const {
     if (r.empty()) return;
     const auto part = [&](Scratch& s, const WindowRect& rows) {
-        std::uint32_t* at = reinterpret_cast<std::uint32_t*>(reinterpret_cast<std::uint8_t*>(dst) +
-                                                             static_cast<std::ptrdiff_t>(rows.y0 - r.y0) * dstStride);
+        std::uint32_t* at = reinterpret_cast<std::uint32_t*>(
+            reinterpret_cast<std::uint8_t*>(dst) + static_cast<std::ptrdiff_t>(rows.y0 - r.y0) * dstStride);
 #ifdef VIEW_SCALER_AVX2
         if (chunks_) {
             renderAvx2(s, canvas, canvasStride, rows, at, dstStride);
@@ -348,7 +366,8 @@ void ViewScaler::render(const std::uint8_t* canvas, int canvasStride, const Wind
     // A whole frame is arithmetic more than reading: on two cores, each
     // filters half the rows (a small box is not worth a thread).
     static const int cores = static_cast<int>(std::thread::hardware_concurrency());
-    if ((threads_ ? threads_ : cores) >= 2 && r.y1 - r.y0 >= 2 && std::int64_t(r.x1 - r.x0) * (r.y1 - r.y0) >= (1 << 18)) {
+    if ((threads_ ? threads_ : cores) >= 2 && r.y1 - r.y0 >= 2 &&
+        std::int64_t(r.x1 - r.x0) * (r.y1 - r.y0) >= (1 << 18)) {
         const WindowRect top{r.x0, r.y0, r.x1, r.y0 + (r.y1 - r.y0) / 2};
         const WindowRect bottom{r.x0, top.y1, r.x1, r.y1};
         std::thread helper(part, std::ref(scratch_[1]), bottom);

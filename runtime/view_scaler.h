@@ -70,7 +70,8 @@ private:
     void sumAcross(const std::uint8_t* row, int c0, int c1, std::uint32_t* out) const;
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
     // ahead: the next row to read, from this one, fetched meanwhile.
-    void sumAcrossAvx2(const std::uint8_t* row, std::ptrdiff_t ahead, int c0, int c1, std::uint32_t* out) const;
+    void sumAcrossAvx2(const std::uint8_t* row, std::ptrdiff_t ahead, int c0, int c1,
+                       std::uint32_t* out) const;
 #endif
     void renderPortable(Scratch& s, const std::uint8_t* canvas, int canvasStride, const WindowRect& r,
                         std::uint32_t* dst, int dstStride) const;
@@ -81,8 +82,8 @@ private:
     // The column sums of a canvas row, from the render's slots: reduced once
     // and kept while the next window rows need it.
     template <bool Vector>
-    const std::uint32_t* sumsOf(Scratch& s, const std::uint8_t* canvas, int canvasStride, int canvasRow, int c0,
-                                int c1) const;
+    const std::uint32_t* sumsOf(Scratch& s, const std::uint8_t* canvas, int canvasStride, int canvasRow,
+                                int c0, int c1) const;
     void beginSums(Scratch& s, int columns, int lastRow) const;
 
     int windowW_ = 0, windowH_ = 0, scale_ = 1;

@@ -86,9 +86,10 @@ public:
             return false;
         }
         for (int y = 0; y < r.h; ++y) {
-            const auto* row = reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(from->pixels) +
-                                                                     static_cast<std::ptrdiff_t>(r.y + y) * from->pitch) +
-                              r.x;
+            const auto* row =
+                reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(from->pixels) +
+                                                       static_cast<std::ptrdiff_t>(r.y + y) * from->pitch) +
+                r.x;
             for (int x = 0; x < r.w; ++x) {
                 const std::uint32_t p = row[x];
                 XPutPixel(img, x, y, red_[(p >> 16) & 0xFF] | green_[(p >> 8) & 0xFF] | blue_[p & 0xFF]);
@@ -107,7 +108,8 @@ private:
         while (mask && !((mask >> shift) & 1)) ++shift;
         while ((mask >> (shift + bits)) & 1) ++bits;
         for (unsigned v = 0; v < 256; ++v) {
-            const unsigned long level = bits >= 8 ? static_cast<unsigned long>(v) << (bits - 8) : v >> (8 - bits);
+            const unsigned long level =
+                bits >= 8 ? static_cast<unsigned long>(v) << (bits - 8) : v >> (8 - bits);
             table[v] = (level << shift) & mask;
         }
     }
@@ -202,7 +204,8 @@ private:
                 // A new size or an uncovered window shows the whole frame once;
                 // focus, enter and leave change nothing on screen.
                 if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) release();
-                if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED || e.window.event == SDL_WINDOWEVENT_EXPOSED)
+                if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+                    e.window.event == SDL_WINDOWEVENT_EXPOSED)
                     wholeFrame_ = true;
                 break;
             case SDL_TEXTINPUT:
@@ -230,16 +233,26 @@ private:
     static std::string controlKey(SDL_Keycode k) {
         switch (k) {
             case SDLK_RETURN:
-            case SDLK_KP_ENTER: return "\r";
-            case SDLK_BACKSPACE: return "\b";
-            case SDLK_DELETE: return "\x0c";
-            case SDLK_ESCAPE: return "\x1b";
-            case SDLK_TAB: return "\t";
-            case SDLK_RIGHT: return "\x1c";
-            case SDLK_LEFT: return "\x1d";
-            case SDLK_UP: return "\x1e";
-            case SDLK_DOWN: return "\x1f";
-            default: return "";
+            case SDLK_KP_ENTER:
+                return "\r";
+            case SDLK_BACKSPACE:
+                return "\b";
+            case SDLK_DELETE:
+                return "\x0c";
+            case SDLK_ESCAPE:
+                return "\x1b";
+            case SDLK_TAB:
+                return "\t";
+            case SDLK_RIGHT:
+                return "\x1c";
+            case SDLK_LEFT:
+                return "\x1d";
+            case SDLK_UP:
+                return "\x1e";
+            case SDLK_DOWN:
+                return "\x1f";
+            default:
+                return "";
         }
     }
 
@@ -269,8 +282,9 @@ private:
                 if (bar.w > 0 && bar.h > 0) SDL_FillRect(out, &bar, colour);
         }
         if (SDL_MUSTLOCK(out)) SDL_LockSurface(out);
-        auto* dst = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(out->pixels) +
-                                                     static_cast<std::ptrdiff_t>(r.y0) * out->pitch + r.x0 * 4);
+        auto* dst =
+            reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(out->pixels) +
+                                             static_cast<std::ptrdiff_t>(r.y0) * out->pitch + r.x0 * 4);
         scaler_.render(c.pixels(), c.stride(), r, dst, out->pitch);
         if (SDL_MUSTLOCK(out)) SDL_UnlockSurface(out);
         SDL_Rect shown{r.x0, r.y0, r.x1 - r.x0, r.y1 - r.y0};
@@ -283,7 +297,8 @@ private:
                 SDL_Rect to = shown;
                 SDL_BlitSurface(shadow_, &shown, surface_, &to);
             }
-            updated = wholeFrame_ ? SDL_UpdateWindowSurface(window_) : SDL_UpdateWindowSurfaceRects(window_, &shown, 1);
+            updated = wholeFrame_ ? SDL_UpdateWindowSurface(window_)
+                                  : SDL_UpdateWindowSurfaceRects(window_, &shown, 1);
         }
         // A surface gone stale (the window changed size meanwhile) is renewed
         // and shown whole at the next present.
@@ -321,7 +336,8 @@ private:
                                          surface_->format->format == SDL_PIXELFORMAT_ARGB8888);
         if (!direct) {
             shadow_ = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_RGB888);
-            if (!shadow_) throw FatalError(std::string("cannot allocate the window's picture: ") + SDL_GetError());
+            if (!shadow_)
+                throw FatalError(std::string("cannot allocate the window's picture: ") + SDL_GetError());
         }
         scaler_.resize(w, h, canvas().scale());
         wholeFrame_ = true;

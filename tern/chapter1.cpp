@@ -12,15 +12,9 @@ const Chapter<Tern> Tern::kLinearEquationGraph{
     .goal = {"2元1次方程式のグラフをかこう。"},
     .goalClears = true,
     .choices = "①導入Q　②問１　③例1変形　④グラフ　⑤問２　⑥例2　⑦問3　⑧終了",
-    .topics = {
-        &Tern::EquationGraphIntro,
-        &Tern::PointOnGraphCheck,
-        &Tern::RandomSlopeInterceptExample,
-        &Tern::RandomEquationGraphExample,
-        &Tern::RewriteAndGraphAnswers,
-        &Tern::RandomInterceptsGraphExample,
-        &Tern::InterceptsGraphAnswers,
-    },
+    .topics = {&Tern::EquationGraphIntro, &Tern::PointOnGraphCheck, &Tern::RandomSlopeInterceptExample,
+               &Tern::RandomEquationGraphExample, &Tern::RewriteAndGraphAnswers,
+               &Tern::RandomInterceptsGraphExample, &Tern::InterceptsGraphAnswers},
 };
 
 // ---- Shared figures and texts ---------------------------------------------------------
@@ -51,7 +45,14 @@ void Tern::EquationGraphIntro() {
     Put(outer, 30, ink::heading, "2元1次方程式");
     Next(ink::emphasis, "x-2y=4", 20);
     Next(ink::heading, "の解を求め、解を座標とする点をとろう。", 20);
-    PlaneAt({.left = 760, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .step = 40, .gridColour = 14});
+    PlaneAt({.left = 760,
+             .top = 100,
+             .xFrom = -5,
+             .xTo = 5,
+             .yFrom = -5,
+             .yTo = 5,
+             .step = 40,
+             .gridColour = 14});
 
     const CellStyle xCell{.width = 68, .height = 50, .fill = ink::page, .colour = ink::text};
     const CellStyle yCell{.width = 68, .height = 80, .fill = ink::page, .colour = ink::text};
@@ -65,7 +66,7 @@ void Tern::EquationGraphIntro() {
     StepReveal();
 
     // y = x/2 - 2 under x = -4 .. 4
-    static constexpr std::string_view yValues[9] = {"-4",     "-ﾀ7/2ﾀ", "-3", "-ﾀ5/2ﾀ", "-2",
+    static constexpr std::string_view yValues[9] = {"-4",     "-ﾀ7/2ﾀ", "-3",     "-ﾀ5/2ﾀ", "-2",
                                                     "-ﾀ3/2ﾀ", "-1",     "-ﾀ1/2ﾀ", "0"};
     for (int i = 1; i <= 9; ++i) {
         Cell(108 + 68 * static_cast<Num>(i - 1), 150, valueCell, yValues[i - 1]);
@@ -127,7 +128,14 @@ void Tern::PointOnGraphCheck() {
     Next(ink::text, "は、");
     Next(ink::emphasis, "方程式 x-2y=4 ");
     NewRow(50, ink::text, "のグラフ上の点ですか。");
-    PlaneAt({.left = 760, .top = 100, .xFrom = -5, .xTo = 6, .yFrom = -5, .yTo = 2, .step = 40, .gridColour = 14});
+    PlaneAt({.left = 760,
+             .top = 100,
+             .xFrom = -5,
+             .xTo = 6,
+             .yFrom = -5,
+             .yTo = 2,
+             .step = 40,
+             .gridColour = 14});
     GraphOf(3, 0.5f, -2, ink::emphasis, "x-2y=4", -216, 100);
 
     struct Check {
@@ -137,10 +145,10 @@ void Tern::PointOnGraphCheck() {
         bool verdictOnNewRow;
     };
     static constexpr Check checks[] = {
-        {"点A ", "x=-5,y=-3 を左辺に代入して", "=-5-2*(-3)=", "-5+6", "=1", "≠右辺", " 方程式が成り立たないから",
-         " グラフ上の点ではない", -5, -3, 7, "A", true},
-        {"点B ", "x=5.2,y=0.6 を左辺に代入して", "=5.2-2*0.6=", "5.2-1.2", "=4", "=右辺", " 方程式が成り立つから",
-         " グラフ上の点である", 5.2f, 0.6f, 5, "B", false},
+        {"点A ", "x=-5,y=-3 を左辺に代入して", "=-5-2*(-3)=", "-5+6", "=1", "≠右辺",
+         " 方程式が成り立たないから", " グラフ上の点ではない", -5, -3, 7, "A", true},
+        {"点B ", "x=5.2,y=0.6 を左辺に代入して", "=5.2-2*0.6=", "5.2-1.2", "=4", "=右辺",
+         " 方程式が成り立つから", " グラフ上の点である", 5.2f, 0.6f, 5, "B", false},
     };
     for (const Check& c : checks) {
         StepReveal();
@@ -246,7 +254,14 @@ void Tern::SlopeReadingProblem(const SlopeReading& p) {
     Next(ink::answer, form.slope);
     Next(ink::text, "切片 ", 60);
     Next(ink::answer, form.intercept);
-    PlaneAt({.left = 646, .top = 100, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 25, .gridColour = 14});
+    PlaneAt({.left = 646,
+             .top = 100,
+             .xFrom = -10,
+             .xTo = 10,
+             .yFrom = -10,
+             .yTo = 10,
+             .step = 25,
+             .gridColour = 14});
     GraphOf(3, -p.a / p.b, p.c / p.b, ink::emphasis, form.equation, -297);
 }
 
@@ -281,7 +296,14 @@ void Tern::InterceptGraphProblem(const InterceptGraph& p) {
     Put(ProblemOrigin().x, ProblemOrigin().y, ink::emphasis, "例1");
     Next(ink::text, " 次の方程式のグラフをかきなさい。");
     Put(152, 90, ink::emphasis, form.equation);
-    PlaneAt({.left = 646, .top = 100, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 25, .gridColour = 14});
+    PlaneAt({.left = 646,
+             .top = 100,
+             .xFrom = -10,
+             .xTo = 10,
+             .yFrom = -10,
+             .yTo = 10,
+             .step = 25,
+             .gridColour = 14});
     SlopeInterceptRewriteSteps(form);
 
     const Point intercept = PointAt(0, p.n, {.radius = 8, .colour = ink::onBox});
@@ -296,7 +318,8 @@ void Tern::InterceptGraphProblem(const InterceptGraph& p) {
 void Tern::RewriteAndGraphAnswers() {
     TopicScreen(area::wide, 114);
     PenWidth(5);
-    PlaneAt({.left = 646, .top = 60, .xFrom = -6, .xTo = 6, .yFrom = -5, .yTo = 7, .step = 40, .gridColour = 14});
+    PlaneAt(
+        {.left = 646, .top = 60, .xFrom = -6, .xTo = 6, .yFrom = -5, .yTo = 7, .step = 40, .gridColour = 14});
     Put(114, 30, ink::emphasis, "教科書P77 問2　解答");
 
     struct Question {
@@ -319,7 +342,8 @@ void Tern::RewriteAndGraphAnswers() {
         Put(114, q.answerY, ink::emphasis, q.answer);
         if (q.triangleLater) StepReveal();
         const Point intercept = PointAt(0, q.intercept, {.radius = 8, .colour = ink::answer});
-        SlopeTriangle({.from = intercept, .to = OnPlane(q.run, q.intercept + q.rise), .legsColour = ink::answer});
+        SlopeTriangle(
+            {.from = intercept, .to = OnPlane(q.run, q.intercept + q.rise), .legsColour = ink::answer});
         StepReveal();
         GraphOf(3, q.slope, q.intercept, ink::emphasis, q.label, q.labelDx, q.labelDy);
         if (q.extraWait) StepReveal();
@@ -364,7 +388,14 @@ void Tern::CrossingsGraphProblem(const CrossingsGraph& p) {
     const Num x = p.c / p.a, y = p.c / p.b;
 
     RestartProblem(Wipe::WholeArea);
-    PlaneAt({.left = 646, .top = 100, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 25, .gridColour = 14});
+    PlaneAt({.left = 646,
+             .top = 100,
+             .xFrom = -10,
+             .xTo = 10,
+             .yFrom = -10,
+             .yTo = 10,
+             .step = 25,
+             .gridColour = 14});
     const Point onYAxis = OnPlane(0, y), onXAxis = OnPlane(x, 0);
     Put(ProblemOrigin().x, ProblemOrigin().y, ink::emphasis, "例2");
     Next(ink::text, " 次の方程式のグラフを");
@@ -413,8 +444,8 @@ void Tern::InterceptsGraphAnswers() {
          false, false},
         {"(3)2x-5y+10=0", "x=0 のとき y=2", "y=0 のとき x=-5", 320, 370, 2, -5, 0.4f, "(3)", -54, -50, true,
          true},
-        {"(4)ﾀx/4ﾀ+ﾀy/3ﾀ=1", "x=0 のとき y=3", "y=0 のとき x=4", 490, 550, 3, 4, -0.75f, "(4)", -54, -80, true,
-         false},
+        {"(4)ﾀx/4ﾀ+ﾀy/3ﾀ=1", "x=0 のとき y=3", "y=0 のとき x=4", 490, 550, 3, 4, -0.75f, "(4)", -54, -80,
+         true, false},
     };
     for (const Question& q : questions) {
         StepReveal();

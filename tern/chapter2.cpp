@@ -10,13 +10,8 @@ const Chapter<Tern> Tern::kAxisParallelLines{
     .goal = {"y=3 や x=2 のような2元1次方程式のグラフをかこう。"},
     .goalClears = true,
     .choices = "①例3　②問4　③例4　④問5　⑤まとめ　⑥終了",
-    .topics = {
-        &Tern::HorizontalLineExample,
-        &Tern::HorizontalLineAnswers,
-        &Tern::VerticalLineExample,
-        &Tern::VerticalLineAnswers,
-        &Tern::AxisParallelSummary,
-    },
+    .topics = {&Tern::HorizontalLineExample, &Tern::HorizontalLineAnswers, &Tern::VerticalLineExample,
+               &Tern::VerticalLineAnswers, &Tern::AxisParallelSummary},
 };
 
 // ---- Examples 3 and 4: a line from two points ---------------------------------------------------
@@ -40,8 +35,14 @@ struct Tern::AxisLineExample {
 void Tern::AxisLineFromTwoPoints(const AxisLineExample& e) {
     TopicScreen(area::wide, 38);
     PenWidth(5);
-    PlaneAt({.left = e.planeLeft, .top = e.planeTop, .xFrom = e.xFrom, .xTo = e.xTo, .yFrom = e.yFrom,
-             .yTo = e.yTo, .step = 40, .gridColour = 14});
+    PlaneAt({.left = e.planeLeft,
+             .top = e.planeTop,
+             .xFrom = e.xFrom,
+             .xTo = e.xTo,
+             .yFrom = e.yFrom,
+             .yTo = e.yTo,
+             .step = 40,
+             .gridColour = 14});
     Put(38, 30, ink::emphasis, e.question);
     for (const AxisLineExample::Half& half : e.halves) {
         SubstitutionSteps(half.substitute, e.equation, e.solved, half.through);
@@ -59,22 +60,50 @@ void Tern::AxisLineFromTwoPoints(const AxisLineExample& e) {
 
 void Tern::HorizontalLineExample() {
     static constexpr AxisLineExample example{
-        760, 100, -4, 4, -2, 5,
-        "方程式 2y=6 のグラフを2点を求めてかきなさい。", "2y=6", "y=3",
-        {{"0x+2y=6 に　x=0 を代入すると、", "点(0,3)を通る。", 0, 3}, {"x=3 を代入すると、", "点(3,3)を通る。", 3, 3}},
-        3, 0, 3, 0, "2y=6", -135,
-        "点(0,3)を通り、x軸に平行な直線", "教科書P79 問4　をやってみよう。",
+        760,
+        100,
+        -4,
+        4,
+        -2,
+        5,
+        "方程式 2y=6 のグラフを2点を求めてかきなさい。",
+        "2y=6",
+        "y=3",
+        {{"0x+2y=6 に　x=0 を代入すると、", "点(0,3)を通る。", 0, 3},
+         {"x=3 を代入すると、", "点(3,3)を通る。", 3, 3}},
+        3,
+        0,
+        3,
+        0,
+        "2y=6",
+        -135,
+        "点(0,3)を通り、x軸に平行な直線",
+        "教科書P79 問4　をやってみよう。",
     };
     AxisLineFromTwoPoints(example);
 }
 
 void Tern::VerticalLineExample() {
     static constexpr AxisLineExample example{
-        684, 100, -5, 5, -6, 6,
-        "方程式 3x=6 のグラフを2点を求めてかきなさい。", "3x=6", "x=2",
-        {{"3x+0y=6 に y=0 を代入すると、", "点(2,0)を通る。", 2, 0}, {"y=3 を代入すると、", "点(2,3)を通る。", 2, 3}},
-        4, 3, 0, 6, "3x=6", 6,
-        "点(2,0)を通り、y軸に平行な直線", "教科書P79 問5　をやってみよう。",
+        684,
+        100,
+        -5,
+        5,
+        -6,
+        6,
+        "方程式 3x=6 のグラフを2点を求めてかきなさい。",
+        "3x=6",
+        "x=2",
+        {{"3x+0y=6 に y=0 を代入すると、", "点(2,0)を通る。", 2, 0},
+         {"y=3 を代入すると、", "点(2,3)を通る。", 2, 3}},
+        4,
+        3,
+        0,
+        6,
+        "3x=6",
+        6,
+        "点(2,0)を通り、y軸に平行な直線",
+        "教科書P79 問5　をやってみよう。",
     };
     AxisLineFromTwoPoints(example);
 }
@@ -84,7 +113,14 @@ void Tern::VerticalLineExample() {
 void Tern::HorizontalLineAnswers() {
     TopicScreen(area::wide, 114);
     PenWidth(5);
-    PlaneAt({.left = 646, .top = 100, .xFrom = -7, .xTo = 7, .yFrom = -5, .yTo = 5, .step = 40, .gridColour = 14});
+    PlaneAt({.left = 646,
+             .top = 100,
+             .xFrom = -7,
+             .xTo = 7,
+             .yFrom = -5,
+             .yTo = 5,
+             .step = 40,
+             .gridColour = 14});
     Put(114, 30, ink::emphasis, "教科書P79 問4　解答");
     NewRow(50, ink::text, "(1) y=-2", -76);
     StepReveal();
@@ -113,7 +149,8 @@ void Tern::HorizontalLineAnswers() {
 void Tern::VerticalLineAnswers() {
     TopicScreen(area::wide, 114);
     PenWidth(5);
-    PlaneAt({.left = 760, .top = 50, .xFrom = -5, .xTo = 5, .yFrom = -7, .yTo = 7, .step = 40, .gridColour = 14});
+    PlaneAt(
+        {.left = 760, .top = 50, .xFrom = -5, .xTo = 5, .yFrom = -7, .yTo = 7, .step = 40, .gridColour = 14});
     Put(114, 30, ink::emphasis, "教科書P79 問5　解答");
     StepReveal();
     NewRow(50, ink::text, "(1)2x=-4", -76);

@@ -31,22 +31,18 @@ const Chapter<Tern> Tern::kSimultaneousEquationsGraph{
     .goal = {"2つの2元1次方程式のグラフの交点の意味を考えよう。"},
     .goalClears = true,
     .choices = "①P80Q　②グラフから例　③問１　④交点例　⑤問2　⑥問3　⑦問4　⑧終了",
-    .topics = {
-        &Tern::IntersectionIntro,
-        &Tern::RandomSystemByGraphExample,
-        &Tern::SystemByGraphAnswer,
-        &Tern::RandomIntersectionExample,
-        &Tern::IntersectionFromFigureAnswer,
-        &Tern::AxisIntersectionAnswer,
-        &Tern::ParallelNoSolution,
-    },
+    .topics = {&Tern::IntersectionIntro, &Tern::RandomSystemByGraphExample, &Tern::SystemByGraphAnswer,
+               &Tern::RandomIntersectionExample, &Tern::IntersectionFromFigureAnswer,
+               &Tern::AxisIntersectionAnswer, &Tern::ParallelNoSolution},
 };
 
 void Tern::ReadSlopeAndIntercept(Num x, Num y, std::string_view slope, std::string_view intercept,
                                  bool keyEach) {
-    const std::pair<Num, std::string_view> pieces[] = {
-        {ink::text, "傾き"}, {ink::emphasis, slope}, {ink::text, "切片"}, {ink::emphasis, intercept},
-        {ink::text, "のグラフをかけばよい。"}};
+    const std::pair<Num, std::string_view> pieces[] = {{ink::text, "傾き"},
+                                                       {ink::emphasis, slope},
+                                                       {ink::text, "切片"},
+                                                       {ink::emphasis, intercept},
+                                                       {ink::text, "のグラフをかけばよい。"}};
     bool first = true;
     for (const auto& [colour, text] : pieces) {
         if (keyEach) StepReveal();
@@ -67,7 +63,8 @@ void Tern::IntersectionIntro() {
     const Num heading = YI1 + 40;
     Put(heading, 30, ink::emphasis, "連立方程式の");
     Put(heading, 80, ink::emphasis, "解を調べよう。");
-    PlaneAt({.left = 760, .top = 30, .xFrom = -5, .xTo = 5, .yFrom = -4, .yTo = 4, .step = 40, .gridColour = 14});
+    PlaneAt(
+        {.left = 760, .top = 30, .xFrom = -5, .xTo = 5, .yFrom = -4, .yTo = 4, .step = 40, .gridColour = 14});
     R1B_rhs = 4;
     GraphOf(4, 1, -2, ink::text, "x-2y=4", -108, -60);
     StepReveal();
@@ -125,9 +122,18 @@ void Tern::RandomSystemByGraphExample() {
 
 Tern::SystemByGraph Tern::SystemByGraph::Through(Num x, Num y, Num px, Num py, Num qx, Num qy) {
     return {
-        .x = x, .y = y, .px = px, .py = py, .qx = qx, .qy = qy,
-        .a1 = -(py - y), .b1 = px - x, .c1 = -x * (py - y) + y * (px - x),
-        .a2 = -(qy - y), .b2 = qx - x, .c2 = -x * (qy - y) + y * (qx - x),
+        .x = x,
+        .y = y,
+        .px = px,
+        .py = py,
+        .qx = qx,
+        .qy = qy,
+        .a1 = -(py - y),
+        .b1 = px - x,
+        .c1 = -x * (py - y) + y * (px - x),
+        .a2 = -(qy - y),
+        .b2 = qx - x,
+        .c2 = -x * (qy - y) + y * (qx - x),
     };
 }
 
@@ -172,7 +178,14 @@ void Tern::SystemByGraphProblem(const SystemByGraph& p) {
     Put(B1 - 44, B2_row, ink::text, "例 連立方程式の解を、");
     NewRow(50, ink::text, "グラフを使って求めなさい。");
     BracedSystem(B1, B2_row + 50, texts.first, texts.second, ink::emphasis);
-    PlaneAt({.left = 680, .top = 50, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 25, .gridColour = 1});
+    PlaneAt({.left = 680,
+             .top = 50,
+             .xFrom = -10,
+             .xTo = 10,
+             .yFrom = -10,
+             .yTo = 10,
+             .step = 25,
+             .gridColour = 1});
     R1B_rhs = p.c1;
     GraphOf(4, p.a1, p.b1, ink::emphasis, "①");
     R1B_rhs = p.c2;
@@ -194,7 +207,14 @@ void Tern::SystemByGraphAnswer() {
     PenWidth(5);
     Put(38, 30, ink::emphasis, "問1 解答");
     BracedSystem(YI1, 30, "2x+y=1…①", " x-y=-4…②");
-    PlaneAt({.left = 760, .top = 100, .xFrom = -4, .xTo = 5, .yFrom = -4, .yTo = 6, .step = 40, .gridColour = 14});
+    PlaneAt({.left = 760,
+             .top = 100,
+             .xFrom = -4,
+             .xTo = 5,
+             .yFrom = -4,
+             .yTo = 6,
+             .step = 40,
+             .gridColour = 14});
     StepReveal();
     Put(38, 130, ink::text, "2x+y=1 y=-2x+1 だから");
     StepReveal();
@@ -255,7 +275,9 @@ Tern::IntersectionTexts Tern::IntersectionProblemTexts(const Intersection& p) {
     const std::string m2 = NumberText(p.m2), dmText = NumberText(dm), m1x = NumberText(p.m1 * p.x);
     const std::string k1 = NumberText(p.k1), k2 = NumberText(p.k2), dkText = NumberText(dk);
     const std::string solvedText = NumberText(-dk);
-    auto term = [](Num v, const std::string& text) { return v == 0 ? std::string() : LaterTermForm(v, text); };
+    auto term = [](Num v, const std::string& text) {
+        return v == 0 ? std::string() : LaterTermForm(v, text);
+    };
     const std::string m1Form = CoefficientForm(p.m1, m1), m2Form = CoefficientForm(p.m2, m2);
     const std::string k1Term = term(p.k1, k1), k2Term = term(p.k2, k2);
     const std::string dmColumn = CoefficientColumn(CoefficientForm(dm, dmText));
@@ -264,7 +286,10 @@ Tern::IntersectionTexts Tern::IntersectionProblemTexts(const Intersection& p) {
         .second = "y=" + m2Form + "x" + k2Term,
         .upper = "y=" + CoefficientColumn(m1Form) + "x" + ConstantColumn(k1Term),
         .lower = "y=" + CoefficientColumn(m2Form) + "x" + ConstantColumn(k2Term),
-        .signs = std::string("+-  ") + (p.m2 > 0 ? "-" : "+") + "   " + (p.k2 > 0 ? "-" : p.k2 < 0 ? "+" : ""),
+        .signs = std::string("+-  ") + (p.m2 > 0 ? "-" : "+") + "   " +
+                 (p.k2 > 0   ? "-"
+                  : p.k2 < 0 ? "+"
+                             : ""),
         .result = "0=" + dmColumn + "x" + ConstantColumn(term(dk, dkText)),
         .xRow = dmColumn + "x=" + solvedText,
         .x = x,
@@ -320,7 +345,14 @@ void Tern::IntersectionFromFigureAnswer() {
     TopicScreen(area::text, 38);
     PenWidth(5);
     Put(38, 30, ink::emphasis, "問2 解答");
-    PlaneAt({.left = 874, .top = 100, .xFrom = -4, .xTo = 5, .yFrom = -4, .yTo = 6, .step = 40, .gridColour = 14});
+    PlaneAt({.left = 874,
+             .top = 100,
+             .xFrom = -4,
+             .xTo = 5,
+             .yFrom = -4,
+             .yTo = 6,
+             .step = 40,
+             .gridColour = 14});
     GraphOf(3, -3, 3, ink::text, "①", -162, -400);
     GraphOf(3, 2, -1, ink::text, "②", 0, 10);
     NewRow(50, ink::text, "①の直線の式は");
@@ -368,7 +400,14 @@ void Tern::AxisIntersectionAnswer() {
     TopicScreen(area::text, 38);
     PenWidth(5);
     Put(38, 30, ink::emphasis, "問3 解答");
-    PlaneAt({.left = 608, .top = 100, .xFrom = -3, .xTo = 5, .yFrom = -5, .yTo = 4, .step = 40, .scaleNumbers = false});
+    PlaneAt({.left = 608,
+             .top = 100,
+             .xFrom = -3,
+             .xTo = 5,
+             .yFrom = -5,
+             .yTo = 4,
+             .step = 40,
+             .scaleNumbers = false});
     GraphOf(3, 2, -3, ink::text, "y=2x-3", -135, -50);
     PointAt(1.5f, 0, {.radius = 6, .colour = ink::answer, .label = "A", .labelDx = -20, .labelDy = -10});
     PointAt(0, -3, {.radius = 1, .colour = ink::text, .label = "-3", .labelDx = 30, .labelDy = 30});
@@ -394,7 +433,8 @@ void Tern::ParallelNoSolution() {
     BracedSystem(YI1, 30, "x-2y=4…①", "-3x+6y=6…②");
     Put(B1, 130, ink::emphasis, "の解が見つからない理由を考えよう。");
     StepReveal();
-    PlaneAt({.left = 760, .top = 30, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .step = 40, .gridColour = 14});
+    PlaneAt(
+        {.left = 760, .top = 30, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .step = 40, .gridColour = 14});
     R1B_rhs = 4;
     GraphOf(4, 1, -2, ink::text, "x-2y=4", -108, -60);
     StepReveal();

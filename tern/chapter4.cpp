@@ -8,11 +8,7 @@ namespace lesson {
 
 const Chapter<Tern> Tern::kEquationGraphProblems{
     .choices = "P82 基本の問題 ①1　②2　③3　④終了",
-    .topics = {
-        &Tern::BasicProblemGraphs,
-        &Tern::BasicProblemSystem,
-        &Tern::BasicProblemTwoLines,
-    },
+    .topics = {&Tern::BasicProblemGraphs, &Tern::BasicProblemSystem, &Tern::BasicProblemTwoLines},
 };
 
 void Tern::BasicProblemHeading(std::string_view number) {
@@ -27,7 +23,14 @@ void Tern::BasicProblemHeading(std::string_view number) {
 
 void Tern::BasicProblemGraphs() {
     BasicProblemHeading("1");
-    PlaneAt({.left = 600, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .step = 40, .gridColour = 14});
+    PlaneAt({.left = 600,
+             .top = 100,
+             .xFrom = -6,
+             .xTo = 6,
+             .yFrom = -6,
+             .yTo = 6,
+             .step = 40,
+             .gridColour = 14});
     struct Row {
         Num y;
         std::string_view label, equation, rewritten;
@@ -55,7 +58,14 @@ void Tern::BasicProblemGraphs() {
 
 void Tern::BasicProblemSystem() {
     BasicProblemHeading("2");
-    PlaneAt({.left = 532, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .step = 40, .gridColour = 14});
+    PlaneAt({.left = 532,
+             .top = 100,
+             .xFrom = -6,
+             .xTo = 6,
+             .yFrom = -6,
+             .yTo = 6,
+             .step = 40,
+             .gridColour = 14});
     R1B_rhs = -3;
     GraphOf(4, 1, 3, ink::emphasis, "x+3y=-3", -108, 10);
     R1B_rhs = 12;
@@ -98,7 +108,8 @@ void Tern::BasicProblemTwoLines() {
         Put(first ? YI1 : B1, r.openingY, ink::text, r.opening);  // line l reads on from the number cell
         first = false;
         StepReveal();
-        const SlopeCorners legs = SlopeTriangle({.from = r.from, .to = r.to, .runLabel = true, .riseLabel = true});
+        const SlopeCorners legs =
+            SlopeTriangle({.from = r.from, .to = r.to, .runLabel = true, .riseLabel = true});
         if (r.runAgain) ArrowTo(legs.start.x, legs.start.y, legs.corner.x, legs.corner.y, ink::answer);
         StepReveal();
         Next(ink::text, r.fraction);

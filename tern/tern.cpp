@@ -5,6 +5,8 @@ namespace lesson {
 Tern::Tern(rt::Runtime& runtime) : Lesson(runtime, "Tern") {}
 
 const MainMenu<Tern> Tern::kMainMenu{
+    // One item a line, from item 1; the last is the exit.
+    // clang-format off
     .items = {
         {"1　2元1次方程式のグラフ", &kLinearEquationGraph},
         {"2　x=k,y=kのグラフ", &kAxisParallelLines},
@@ -13,6 +15,7 @@ const MainMenu<Tern> Tern::kMainMenu{
         {"5　"},
         {"6　終了"},
     },
+    // clang-format on
     .exitX = 44,
     .exitY = 420,
     .exitColour = ink::page,

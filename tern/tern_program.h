@@ -142,7 +142,8 @@ public:
     IntersectionTexts IntersectionProblemTexts(const Intersection& problem);
     // "傾き", the slope, "切片", the intercept and the closing words on one
     // row from (x, y), one piece a key when keyEach.
-    void ReadSlopeAndIntercept(Num x, Num y, std::string_view slope, std::string_view intercept, bool keyEach);
+    void ReadSlopeAndIntercept(Num x, Num y, std::string_view slope, std::string_view intercept,
+                               bool keyEach);
 
     // ---- Chapter 4: basic problems -------------------------------------
     void BasicProblemGraphs();
