@@ -9,7 +9,7 @@
 
 #include "lesson/lesson.h"
 #include "runtime/headless.h"
-#include "trace_lines.h"
+#include "trace.h"
 
 namespace lesson::testing {
 namespace {
@@ -51,8 +51,8 @@ std::string typed(const std::string& entry) {
     return keys + "Enter";
 }
 
-constexpr std::string_view kItems[] = {"1　一", "2　二", "3　三", "4　四", "5　五",
-                                       "6　六", "7　七", "8　", "9　終了"};
+constexpr std::string_view kItems[] = {"1　一", "2　二", "3　三", "4　四",  "5　五",
+                                       "6　六", "7　七", "8　",   "9　終了"};
 
 struct MenuCase {
     const char* entry;
@@ -128,9 +128,8 @@ TEST(MainMenu, ValidPickClearsTheScreenBeforeTheChapter) {
 
 TEST(SubMenu, RedrawsTheChoiceLineUntilTheValueIsAnItem) {
     int item = 0;
-    LessonRun run("0 Enter Enter 4 Enter 5 / 0 Enter 3 Enter", [&](LessonUnderTest& l) {
-        item = l.ChapterSubMenu("①a　②b　③終了", 3);
-    });
+    LessonRun run("0 Enter Enter 4 Enter 5 / 0 Enter 3 Enter",
+                  [&](LessonUnderTest& l) { item = l.ChapterSubMenu("①a　②b　③終了", 3); });
     EXPECT_EQ(item, 3);
     int lines = 0;
     for (const auto& r : run.texts) lines += r.text == "①a　②b　③終了";

@@ -7,31 +7,20 @@
 #include <vector>
 
 #include "headless_fixture.h"
-#include "trace_lines.h"
+#include "runtime/canvas_runtime.h"
+#include "trace.h"
 
 namespace {
 
 using lesson::Engine;
-using lesson::testing::fields;
-using lesson::testing::Headless;
 using lesson::testing::hasLine;
-using lesson::testing::textLines;
+using lesson::testing::Headless;
+using lesson::testing::Segment;
 
 class Fig : public ::testing::Test {
 protected:
     void SetUp() override { h.start(); }
     Engine& e() { return h.e(); }
-    // The numbers of every line of one kind, fields after the kind.
-    std::vector<std::vector<float>> numbers(const std::string& kind) {
-        std::vector<std::vector<float>> out;
-        for (const auto& l : h.lines(kind)) {
-            auto f = fields(l);
-            std::vector<float> v;
-            for (std::size_t i = 1; i < f.size(); ++i) v.push_back(std::stof(f[i]));
-            out.push_back(v);
-        }
-        return out;
-    }
     void arrow(float tailX, float tailY, float headX, float headY, float iroiro = 1, float ue = 0) {
         e().P2 = tailX;
         e().BB = tailY;
@@ -48,15 +37,15 @@ protected:
 
 TEST_F(Fig, ArrowHeads) {
     arrow(100, 200, 200, 200);
-    EXPECT_EQ(h.lines(), (std::vector<std::string>{"line 100 200 200 200 3 0 -1 3",
-                                                   "line 184 208 200 200 3 0 -1 3",
-                                                   "line 184 192 200 200 3 0 -1 3"}));
+    EXPECT_EQ(h.lines(),
+              (std::vector<std::string>{"line 100 200 200 200 3 0 -1 3", "line 184 208 200 200 3 0 -1 3",
+                                        "line 184 192 200 200 3 0 -1 3"}));
     EXPECT_EQ(e().IROIRO, 0);
     h.clear();
     arrow(300, 400, 300, 250, 0);
-    EXPECT_EQ(h.lines(), (std::vector<std::string>{"line 300 400 300 250 3 0 -1 3",
-                                                   "line 308 266 300 250 3 0 -1 3",
-                                                   "line 292 266 300 250 3 0 -1 3"}));
+    EXPECT_EQ(h.lines(),
+              (std::vector<std::string>{"line 300 400 300 250 3 0 -1 3", "line 308 266 300 250 3 0 -1 3",
+                                        "line 292 266 300 250 3 0 -1 3"}));
 }
 
 TEST_F(Fig, ArrowFlags) {
@@ -120,20 +109,20 @@ TEST_F(Fig, SlopeTriangle) {
         const std::string y2 = std::to_string(static_cast<int>(e().HIDARI));
         EXPECT_EQ(lines[0], "line " + l + " " + y1 + " " + r + " " + y1 + " 7 0 -1 4");
         EXPECT_EQ(lines[3], "line " + r + " " + y1 + " " + r + " " + y2 + " 3 0 -1 4");
-        auto texts = textLines(h.lines(), c.run);
+        auto texts = h.records().glyphs({.text = c.run});
         if (!c.runAt.empty()) {
             ASSERT_FALSE(texts.empty()) << c.run;
-            EXPECT_EQ(texts[0][1] + " " + texts[0][2], c.runAt);
-            EXPECT_EQ(texts[0][5], "7");
+            EXPECT_EQ(rt::traceNumber(texts[0].x) + " " + rt::traceNumber(texts[0].y), c.runAt);
+            EXPECT_EQ(texts[0].colour, 7);
         }
         if (c.riseAt.empty() && c.runAt.empty()) {
             EXPECT_TRUE(h.lines("text").empty());
         }
         if (!c.riseAt.empty()) {
             // The rise is written last; its corner is where its row starts.
-            EXPECT_EQ(std::to_string(static_cast<int>(e().GY3)) + " " +
-                          std::to_string(static_cast<int>(e().DSM2)),
-                      c.riseAt);
+            EXPECT_EQ(
+                std::to_string(static_cast<int>(e().GY3)) + " " + std::to_string(static_cast<int>(e().DSM2)),
+                c.riseAt);
             EXPECT_EQ(e().YMOTO, 3);
         }
     }
@@ -182,20 +171,20 @@ TEST_F(Fig, EliminationColumns) {
         e().NO = 0;
         e().YMOTO = 0;
         e().DrawEliminationColumns();
-        std::vector<std::vector<float>> lines;
-        for (auto& l : numbers("line"))
-            if (l[0] == 67 && l[7] == 3) lines.push_back(l);
+        std::vector<Segment> lines;
+        for (const Segment& s : h.records().segments())
+            if (s.x1 == 67 && s.width == 3) lines.push_back(s);
         ASSERT_EQ(lines.size(), 1u);
-        EXPECT_EQ(lines[0][1], 80 + 2 * c.row);
-        EXPECT_NEAR(lines[0][2], 67 + w + 30, 0.01f);
-        EXPECT_EQ(lines[0][7], 3);  // the rule's pen
+        EXPECT_EQ(lines[0].y1, 80 + 2 * c.row);
+        EXPECT_NEAR(lines[0].x2, 67 + w + 30, 0.01f);
+        EXPECT_EQ(lines[0].width, 3);  // the rule's pen
         EXPECT_EQ(h.rt().drawWidth(), 5);
         EXPECT_EQ(e().B2_row, 80 + c.row);
         EXPECT_EQ(e().GX5, 94);
-        auto close = textLines(h.lines(), ")");
+        auto close = h.records().glyphs({.text = ")"});
         ASSERT_EQ(close.size(), 1u);
-        EXPECT_EQ(std::stof(close[0][2]), 80 + c.row + 6);
-        EXPECT_GT(std::stof(close[0][1]), 40);
+        EXPECT_EQ(close[0].y, 80 + c.row + 6);
+        EXPECT_GT(close[0].x, 40);
     }
 }
 
@@ -296,8 +285,8 @@ TEST_F(Fig, DirectionAngles) {
     struct Case {
         float x, y, degrees;
     } cases[] = {
-        {200, 100, 0},  {0, 100, 180},  {100, 0, 90},   {100, 200, 270}, {200, 0, 44.99996f},
-        {0, 0, 135},    {0, 200, 225},  {200, 200, 315}, {100, 100, 180},
+        {200, 100, 0}, {0, 100, 180}, {100, 0, 90},    {100, 200, 270}, {200, 0, 44.99996f},
+        {0, 0, 135},   {0, 200, 225}, {200, 200, 315}, {100, 100, 180},
     };
     for (const Case& c : cases) {
         e().P2 = 100;
@@ -334,10 +323,14 @@ TEST_F(Fig, RayAnglesAndRightAngleMark) {
     e().NO = 5;
     e().BAIY = 0;
     e().DrawRightAngleMark();
-    auto poly = numbers("poly");
+    auto poly = h.records().polygons();
     ASSERT_EQ(poly.size(), 1u);
+    ASSERT_EQ(poly[0].points.size(), 3u);
     const float want[] = {125, 100, 125, 75, 100, 75};
-    for (int i = 0; i < 6; ++i) EXPECT_NEAR(poly[0][3 + i], want[i], 1e-3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_NEAR(poly[0].points[i].x, want[2 * i], 1e-3);
+        EXPECT_NEAR(poly[0].points[i].y, want[2 * i + 1], 1e-3);
+    }
     EXPECT_EQ(e().BAIY, 0);
     EXPECT_EQ(e().P, 25);
 }
@@ -350,9 +343,9 @@ TEST_F(Fig, AngleLabelPlacementAndReset) {
         float p;
         bool up;
     } cases[] = {
-        {"A", 200, 120, 0, 0, false},   // bisector about straight right
+        {"A", 200, 120, 0, 0, false},  // bisector about straight right
         {"ﾀ1/2ﾀ", 200, 120, 0, 0, false},
-        {"B", 0, 100, 0, 10, true},     // bisector straight up
+        {"B", 0, 100, 0, 10, true},  // bisector straight up
     };
     for (const Case& c : cases) {
         e().A_s = c.label;
@@ -428,16 +421,16 @@ TEST_F(Fig, AngleDegreesAndArcs) {
         e().TKAI2 = 3;
         e().IB8_s.clear();
         e().DrawAngleArcs();
-        auto circles = numbers("circle");
+        auto circles = h.records().dots();
         if (c.sector) {
             ASSERT_EQ(circles.size(), 1u);
-            EXPECT_EQ(circles[0][2], 40);
-            EXPECT_EQ(circles[0][6], 1);  // filled
+            EXPECT_EQ(circles[0].r, 40);
+            EXPECT_TRUE(circles[0].filled);
         } else {
             ASSERT_EQ(static_cast<int>(circles.size()), c.arcs) << c.xx;
-            EXPECT_EQ(circles[0][2], 32);
-            EXPECT_FLOAT_EQ(circles[0][4], 0.75f);  // from the second ray
-            EXPECT_FLOAT_EQ(circles[0][5], 1);      // to the first
+            EXPECT_EQ(circles[0].r, 32);
+            EXPECT_FLOAT_EQ(circles[0].start, 0.75f);  // from the second ray
+            EXPECT_FLOAT_EQ(circles[0].end, 1);        // to the first
         }
     }
 }
@@ -448,10 +441,8 @@ TEST_F(Fig, ArcOverSegment) {
         int dots;
         float apexX, apexY;
     } cases[] = {
-        {100, 300, 300, 300, 20, 1, 10, 19, 200, 320},
-        {100, 300, 300, 300, 20, -1, 10, 19, 200, 280},
-        {100, 300, 300, 300, 1, -1, 4, 46, 200, 284},
-        {100, 300, 300, 300, -20, 0, 7, 26, 200, 280},
+        {100, 300, 300, 300, 20, 1, 10, 19, 200, 320}, {100, 300, 300, 300, 20, -1, 10, 19, 200, 280},
+        {100, 300, 300, 300, 1, -1, 4, 46, 200, 284},  {100, 300, 300, 300, -20, 0, 7, 26, 200, 280},
         {200, 400, 200, 200, 20, 1, 10, 19, 220, 300},
     };
     for (const Case& c : cases) {
@@ -466,7 +457,7 @@ TEST_F(Fig, ArcOverSegment) {
         e().NO = 7;
         e().IB8_s.clear();
         e().DrawArcOverSegment();
-        auto circles = numbers("circle");
+        auto circles = h.records().dots();
         EXPECT_EQ(static_cast<int>(circles.size()), c.dots);
         EXPECT_NEAR(e().P2, c.apexX, 1e-2);
         EXPECT_NEAR(e().BB, c.apexY, 1e-2);
@@ -474,7 +465,7 @@ TEST_F(Fig, ArcOverSegment) {
         EXPECT_EQ(e().A21, c.y1);
         EXPECT_EQ(e().FMAESU, c.x2);
         EXPECT_EQ(e().KAKKO1, c.y2);
-        for (const auto& d : circles) EXPECT_EQ(d[2], 0.5f);
+        for (const auto& d : circles) EXPECT_EQ(d.r, 0.5f);
     }
     // The dots run from start to end on the right side.
     h.clear();
@@ -486,9 +477,9 @@ TEST_F(Fig, ArcOverSegment) {
     e().XG = 1;
     e().TANI = 10;
     e().DrawArcOverSegment();
-    auto circles = numbers("circle");
-    EXPECT_NEAR(circles.front()[0], 100, 1e-2);
-    EXPECT_NEAR(circles.back()[0], 300, 1e-2);
+    auto circles = h.records().dots();
+    EXPECT_NEAR(circles.front().x, 100, 1e-2);
+    EXPECT_NEAR(circles.back().x, 300, 1e-2);
     EXPECT_EQ(e().Y_3, 20);
 }
 
@@ -555,9 +546,8 @@ TEST_F(Fig, Ticks) {
     e().XX = 2;
     e().NO = 0;
     e().DrawDivisionTicks();
-    EXPECT_EQ(h.lines(), (std::vector<std::string>{
-                             "line 56 5 66 0 0 0 -1 3", "line 56 -5 66 0 0 0 -1 3",
-                             "line 72 5 82 0 0 0 -1 3", "line 72 -5 82 0 0 0 -1 3"}));
+    EXPECT_EQ(h.lines(), (std::vector<std::string>{"line 56 5 66 0 0 0 -1 3", "line 56 -5 66 0 0 0 -1 3",
+                                                   "line 72 5 82 0 0 0 -1 3", "line 72 -5 82 0 0 0 -1 3"}));
     h.clear();
     e().GX1 = 8;
     e().BAIY = -12;
@@ -601,7 +591,8 @@ TEST_F(Fig, PolygonAndLetters) {
     const auto lines = h.lines("line");
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[3], "line 180 40 100 40 0 0 -1 5");
-    for (const char* letter : {"A", "B", "C", "D"}) EXPECT_EQ(textLines(h.lines(), letter).size(), 1u) << letter;
+    for (const char* letter : {"A", "B", "C", "D"})
+        EXPECT_EQ(h.records().glyphs({.text = letter}).size(), 1u) << letter;
     EXPECT_EQ(e().IB8_s, "");
     EXPECT_EQ(e().P, 0);
     EXPECT_EQ(e().P1, 12);
@@ -631,7 +622,7 @@ TEST_F(Fig, PolygonAndLetters) {
     e().IB8_s = "1";
     e().P = 0;
     e().DrawPolygon();
-    for (const char* name : {"P", "Q", "R"}) EXPECT_EQ(textLines(h.lines(), name).size(), 1u) << name;
+    for (const char* name : {"P", "Q", "R"}) EXPECT_EQ(h.records().glyphs({.text = name}).size(), 1u) << name;
     h.clear();
     e().IB8_s = "";
     e().P = 7;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "grebe_chosen_fixture.h"
+#include "grebe_fixture.h"
 
 namespace lesson::testing {
 namespace {
@@ -25,7 +25,7 @@ class GrebeChapter4SubMenu : public ::testing::TestWithParam<SubMenuCase> {};
 
 TEST_P(GrebeChapter4SubMenu, RangeAndDispatch) {
     const SubMenuCase& c = GetParam();
-    ChosenGrebeRun run(c.keys);
+    GrebeRun run(c.keys);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.count(kChapter4Line), c.choiceLines) << c.keys;
     EXPECT_EQ(run.count(kHeading), c.menus) << c.keys;
@@ -35,29 +35,27 @@ TEST_P(GrebeChapter4SubMenu, RangeAndDispatch) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Entries, GrebeChapter4SubMenu,
-    ::testing::Values(SubMenuCase{"4 Enter", 1, 1, ""}, SubMenuCase{"4 Enter 0 Enter", 2, 1, ""},
-                      SubMenuCase{"4 Enter 6 Enter", 2, 1, ""}, SubMenuCase{"4 Enter - 1 Enter", 2, 1, ""},
-                      SubMenuCase{"4 Enter Enter 5 / 0 Enter", 3, 1, ""},
-                      SubMenuCase{"4 Enter 5 Enter", 1, 2, ""},
-                      SubMenuCase{"4 Enter 1 Enter a a", 2, 1, "切片…"},
-                      SubMenuCase{"4 Enter 2 Enter", 2, 1, "P74 基本の問題"},
-                      SubMenuCase{"4 Enter 6 / 2 Enter", 2, 1, "y=-ﾀ2/3ﾀx-3"},
-                      SubMenuCase{"4 Enter 4 Enter", 2, 1, "答 y=2x-3"}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(Entries, GrebeChapter4SubMenu,
+                         ::testing::Values(SubMenuCase{"4 Enter", 1, 1, ""},
+                                           SubMenuCase{"4 Enter 0 Enter", 2, 1, ""},
+                                           SubMenuCase{"4 Enter 6 Enter", 2, 1, ""},
+                                           SubMenuCase{"4 Enter - 1 Enter", 2, 1, ""},
+                                           SubMenuCase{"4 Enter Enter 5 / 0 Enter", 3, 1, ""},
+                                           SubMenuCase{"4 Enter 5 Enter", 1, 2, ""},
+                                           SubMenuCase{"4 Enter 1 Enter a a", 2, 1, "切片…"},
+                                           SubMenuCase{"4 Enter 2 Enter", 2, 1, "P74 基本の問題"},
+                                           SubMenuCase{"4 Enter 6 / 2 Enter", 2, 1, "y=-ﾀ2/3ﾀx-3"},
+                                           SubMenuCase{"4 Enter 4 Enter", 2, 1, "答 y=2x-3"}),
+                         [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 // A graph label's "(" in a colour within a unit of (x, y).
-bool LabelNear(const std::vector<std::string>& lines, int colour, Num x, Num y) {
-    for (const auto& f : textLines(lines, "("))
-        if (f[5] == std::to_string(colour) && std::fabs(std::stof(f[1]) - x) < 1 && std::fabs(std::stof(f[2]) - y) < 1)
-            return true;
-    return false;
+bool LabelNear(const RecordedRun& run, int colour, Num x, Num y) {
+    return !run.records().glyphs({.text = "(", .colour = colour, .near = Near{x, y, 1, 1}}).empty();
 }
 
 struct TopicKeys {
     const char* name;
-    ChosenGrebe::Entry topic;
+    GrebeUnderTest::Entry topic;
     int keys;
 };
 
@@ -65,11 +63,11 @@ class GrebeBasicProblem : public ::testing::TestWithParam<TopicKeys> {};
 
 TEST_P(GrebeBasicProblem, RunsToItsEndOnItsKeys) {
     const TopicKeys& c = GetParam();
-    ChosenGrebeRun run(steps(c.keys), c.topic);
+    GrebeRun run(steps(c.keys), c.topic);
     EXPECT_TRUE(run.ended()) << c.name;
     EXPECT_EQ(run.waits(), c.keys) << c.name;
     // A second visit draws the same screen.
-    ChosenGrebeRun twice(steps(c.keys), nullptr, {}, [&](ChosenGrebe& g) {
+    GrebeRun twice(steps(c.keys), [&](Grebe& g) {
         (g.*c.topic)();
         g.screenTextLog = nullptr;
         (g.*c.topic)();
@@ -85,11 +83,12 @@ INSTANTIATE_TEST_SUITE_P(Topics, GrebeBasicProblem,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GrebeBasicProblem, OneToThreeCellsAndRows) {
-    ChosenGrebeRun run(steps(2), &Grebe::BasicProblemsOneToThree);
+    GrebeRun run(steps(2), &Grebe::BasicProblemsOneToThree);
     const auto lines = run.lines();
     EXPECT_TRUE(hasLine(lines, "line 0 0 1760 1800 15 2 15 3"));
     EXPECT_TRUE(hasLine(lines, "line 114 30 510 74 5 2 4 3"));
-    for (const char* cell : {"line 38 90 76 134 4 2 3 3", "line 38 260 76 304 4 2 3 3", "line 38 320 76 364 4 2 3 3"})
+    for (const char* cell :
+         {"line 38 90 76 134 4 2 3 3", "line 38 260 76 304 4 2 3 3", "line 38 320 76 364 4 2 3 3"})
         EXPECT_TRUE(hasLine(lines, cell)) << cell;
     EXPECT_EQ(run.place("(1)"), "76 90 3");
     EXPECT_EQ(run.drawn("3L").at(0).colour, 5);
@@ -104,7 +103,7 @@ TEST(GrebeBasicProblem, OneToThreeCellsAndRows) {
 
 // The plane of problems 4 and 5: origin (620, 340), a step of 40.
 TEST(GrebeBasicProblem, FourLinesAndLabels) {
-    ChosenGrebeRun run("", &Grebe::BasicProblemFourGraphs);
+    GrebeRun run("", &Grebe::BasicProblemFourGraphs);
     const auto lines = run.lines();
     EXPECT_TRUE(hasLine(lines, "line 76 30 472 74 5 2 4 5"));
     EXPECT_TRUE(hasLine(lines, "line 516 30 560 74 4 2 3 5"));
@@ -113,12 +112,12 @@ TEST(GrebeBasicProblem, FourLinesAndLabels) {
     // Labels at the lines' last dots, moved 27 left and 44 up: line (1)
     // leaves through the top edge at x 10/3, so its label stands above the
     // plane; line (2) ends at the right edge, (860, 180).
-    EXPECT_TRUE(LabelNear(lines, 3, 726, 56));
-    EXPECT_TRUE(LabelNear(lines, 5, 833, 136));
+    EXPECT_TRUE(LabelNear(run, 3, 726, 56));
+    EXPECT_TRUE(LabelNear(run, 5, 833, 136));
 }
 
 TEST(GrebeBasicProblem, FiveDotsAndOneHeadedArrows) {
-    ChosenGrebeRun run("", &Grebe::BasicProblemFiveGraphs);
+    GrebeRun run("", &Grebe::BasicProblemFiveGraphs);
     const auto lines = run.lines();
     EXPECT_TRUE(hasLine(lines, "circle 620 300 8 3 0 0 1 -1 5"));
     EXPECT_TRUE(hasLine(lines, "circle 620 460 8 3 0 0 1 -1 5"));
@@ -147,10 +146,10 @@ TEST(GrebeBasicProblem, FiveDotsAndOneHeadedArrows) {
         EXPECT_EQ(n, end.lines) << end.point;
     }
     // The line labels go to the graph routine; the answers stand left of the plane.
-    EXPECT_TRUE(LabelNear(lines, 0, 693, 56));
-    EXPECT_TRUE(LabelNear(lines, 0, 746, 580));
-    EXPECT_EQ(run.rows(), (std::vector<std::string>{"30 13 P74 基本の問題", "30 13 5", "100 0 (1)", "100 5 y=2x+1",
-                                                    "170 0 (2)", "170 5 y=-ﾀ2/3ﾀx-3"}));
+    EXPECT_TRUE(LabelNear(run, 0, 693, 56));
+    EXPECT_TRUE(LabelNear(run, 0, 746, 580));
+    EXPECT_EQ(run.rows(), (std::vector<std::string>{"30 13 P74 基本の問題", "30 13 5", "100 0 (1)",
+                                                    "100 5 y=2x+1", "170 0 (2)", "170 5 y=-ﾀ2/3ﾀx-3"}));
     EXPECT_EQ(run.drawn("(1)").back().x, 76);
     EXPECT_EQ(run.drawn("y=-ﾀ2/3ﾀx-3").at(0).y, 170);
 }
@@ -158,8 +157,8 @@ TEST(GrebeBasicProblem, FiveDotsAndOneHeadedArrows) {
 // The values per grid step are set, whatever an earlier figure left.
 TEST(GrebeBasicProblem, PlanesIgnoreAnEarlierStepValue) {
     for (auto topic : {&Grebe::BasicProblemFourGraphs, &Grebe::BasicProblemFiveGraphs}) {
-        ChosenGrebeRun plain("", topic);
-        ChosenGrebeRun afterOther("", nullptr, {}, [&](ChosenGrebe& g) {
+        GrebeRun plain("", topic);
+        GrebeRun afterOther("", [&](Grebe& g) {
             g.t0000 = 2;
             g.GGX = 0.5f;
             (g.*topic)();
@@ -169,16 +168,32 @@ TEST(GrebeBasicProblem, PlanesIgnoreAnEarlierStepValue) {
 }
 
 TEST(GrebeBasicProblem, SixInTwoColumns) {
-    ChosenGrebeRun run("", &Grebe::BasicProblemSixAnswers);
+    GrebeRun run("", &Grebe::BasicProblemSixAnswers);
     const auto lines = run.lines();
     EXPECT_TRUE(hasLine(lines, "line 516 30 560 74 4 2 3 5"));
-    EXPECT_EQ(run.rows(), (std::vector<std::string>{
-                              "30 13 P74 基本の問題", "30 13 6", "90 0 (1)", "90 3 求める式をy=2x+b", "90 0 とする。",
-                              "140 0 x=1,y=-1を代入して", "190 0 -1=2*1+b=2+b", "240 0 b=-1-2=-3", "290 5 答 y=2x-3",
-                              "370 0 (2)", "370 3 求める式をy=ax+b", "370 0 とする。",
-                              "420 0 x=-3,y=3とx=3,y=5を代入して", "470 0 3=-3a+b…①", "520 0 5= 3a+b…②",
-                              "30 3 ①+②", "180 0 8=   2b", "230 3 b=4", "280 3 b=4 を①に代入して", "330 0 3=-3a+4",
-                              "380 0 -3a=3-4=-1", "450 3   a=ﾀ1/3ﾀ", "520 5 答 y=ﾀ1/3ﾀx+4"}));
+    EXPECT_EQ(run.rows(), (std::vector<std::string>{"30 13 P74 基本の問題",
+                                                    "30 13 6",
+                                                    "90 0 (1)",
+                                                    "90 3 求める式をy=2x+b",
+                                                    "90 0 とする。",
+                                                    "140 0 x=1,y=-1を代入して",
+                                                    "190 0 -1=2*1+b=2+b",
+                                                    "240 0 b=-1-2=-3",
+                                                    "290 5 答 y=2x-3",
+                                                    "370 0 (2)",
+                                                    "370 3 求める式をy=ax+b",
+                                                    "370 0 とする。",
+                                                    "420 0 x=-3,y=3とx=3,y=5を代入して",
+                                                    "470 0 3=-3a+b…①",
+                                                    "520 0 5= 3a+b…②",
+                                                    "30 3 ①+②",
+                                                    "180 0 8=   2b",
+                                                    "230 3 b=4",
+                                                    "280 3 b=4 を①に代入して",
+                                                    "330 0 3=-3a+4",
+                                                    "380 0 -3a=3-4=-1",
+                                                    "450 3   a=ﾀ1/3ﾀ",
+                                                    "520 5 答 y=ﾀ1/3ﾀx+4"}));
     EXPECT_EQ(misplaced(run, {{"(1)", "38 90 0"},
                               {"x=1,y=-1を代入して", "76 140 0"},
                               {"(2)", "38 370 0"},
@@ -192,7 +207,7 @@ TEST(GrebeBasicProblem, SixInTwoColumns) {
               std::vector<std::string>{});
     // The brace at (76, 470); the columns from (760, 80) with their rule at 180.
     EXPECT_TRUE(hasLine(lines, "poly 0 5 7 111 475 99 478 99 510.5 84 517.5 99 524.5 99 557 111 560"));
-    EXPECT_FALSE(textLines(lines, ")").empty());
+    EXPECT_FALSE(run.records().glyphs({.text = ")"}).empty());
     bool rule = false;
     for (const auto& l : lines)
         if (l.rfind("line 787 180 ", 0) == 0 && l.find(" 0 0 -1 3") != std::string::npos) rule = true;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "grebe_chosen_fixture.h"
+#include "grebe_fixture.h"
 
 namespace lesson::testing {
 namespace {
@@ -37,7 +37,7 @@ struct Shown {
 };
 
 // The problems of a run, split at each heading.
-std::vector<Shown> Problems(const ChosenGrebeRun& run, const std::string& heading) {
+std::vector<Shown> Problems(const GrebeRun& run, const std::string& heading) {
     std::vector<Shown> out;
     for (std::size_t i = 0; i < run.texts.size(); ++i) {
         if (run.texts[i].text == heading) out.emplace_back();
@@ -52,7 +52,7 @@ std::vector<Shown> Problems(const ChosenGrebeRun& run, const std::string& headin
 
 struct TopicCase {
     const char* name;
-    ChosenGrebe::Entry topic;
+    GrebeUnderTest::Entry topic;
     const char* heading;
     int keys;
 };
@@ -64,22 +64,21 @@ TEST_P(GrebeRandomAnswers, EveryProblemIsRightForItsPoints) {
     constexpr int kSeeds = 12, kProblems = 15;
     std::string keys;
     for (int s = 0; s < kSeeds; ++s) {
-        for (int k = 0; k < kProblems; ++k) keys += steps(c.keys) + (k + 1 < kProblems ? " 2 Enter" : " 1 Enter");
+        for (int k = 0; k < kProblems; ++k)
+            keys += steps(c.keys) + (k + 1 < kProblems ? " 2 Enter" : " 1 Enter");
     }
-    ChosenGrebeRun run(
-        keys, nullptr, {},
-        [&](ChosenGrebe& g) {
-            for (int s = 0; s < kSeeds; ++s) {
-                g.Rt().randomize(100 + s);
-                (g.*c.topic)();
-            }
-        },
-        1, false);
+    GrebeRun run(RunOptions{.keys = keys, .traced = false}, [&](Grebe& g) {
+        for (int s = 0; s < kSeeds; ++s) {
+            g.Rt().randomize(100 + s);
+            (g.*c.topic)();
+        }
+    });
     ASSERT_EQ(run.status, 0);
     const auto problems = Problems(run, c.heading);
     ASSERT_EQ(problems.size(), static_cast<std::size_t>(kSeeds * kProblems));
     for (const Shown& p : problems) {
-        const std::string where = "(" + Text(p.x1) + "," + Text(p.y1) + ") (" + Text(p.x2) + "," + Text(p.y2) + ")";
+        const std::string where =
+            "(" + Text(p.x1) + "," + Text(p.y1) + ") (" + Text(p.x2) + "," + Text(p.y2) + ")";
         ASSERT_NE(p.x1, p.x2) << where;
         const Num a = (p.y2 - p.y1) / (p.x2 - p.x1);
         const Num b = p.y1 - a * p.x1;
@@ -87,7 +86,8 @@ TEST_P(GrebeRandomAnswers, EveryProblemIsRightForItsPoints) {
         EXPECT_NE(a, 0) << where;
         if (c.keys == 11) {
             // By subtraction: point 1 minus point 2.
-            EXPECT_TRUE(p.has("  a=ﾀ" + Text(p.y1 - p.y2) + "/" + Text(p.x1 - p.x2) + "ﾀ=" + Text(a), 3)) << where;
+            EXPECT_TRUE(p.has("  a=ﾀ" + Text(p.y1 - p.y2) + "/" + Text(p.x1 - p.x2) + "ﾀ=" + Text(a), 3))
+                << where;
             EXPECT_TRUE(p.has("答 y=" + Text(a) + "x" + Signed(b), 5)) << where;
             EXPECT_TRUE(p.has("=" + Text(b), 3)) << where;
         } else {
@@ -101,11 +101,12 @@ TEST_P(GrebeRandomAnswers, EveryProblemIsRightForItsPoints) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, GrebeRandomAnswers,
-                         ::testing::Values(TopicCase{"Slope", &Grebe::RandomTwoPointSlopeExample, "例3-1　", 4},
-                                           TopicCase{"Equation", &Grebe::RandomTwoPointEquationExample, "例3-2　", 8},
-                                           TopicCase{"System", &Grebe::RandomTwoPointsSystemExample, "例3-3　", 11}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Examples, GrebeRandomAnswers,
+    ::testing::Values(TopicCase{"Slope", &Grebe::RandomTwoPointSlopeExample, "例3-1　", 4},
+                      TopicCase{"Equation", &Grebe::RandomTwoPointEquationExample, "例3-2　", 8},
+                      TopicCase{"System", &Grebe::RandomTwoPointsSystemExample, "例3-3　", 11}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace lesson::testing

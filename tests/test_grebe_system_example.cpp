@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "grebe_chosen_fixture.h"
+#include "grebe_fixture.h"
 
 namespace lesson::testing {
 namespace {
@@ -18,7 +18,7 @@ const std::string kExample = steps(11);
 
 // Every text from "①-②" on: "y colour text" where drawn at a place, the
 // bare text where handed to the column routine.
-std::vector<std::string> SolutionRows(const ChosenGrebeRun& run) {
+std::vector<std::string> SolutionRows(const GrebeRun& run) {
     std::vector<std::string> out;
     bool on = false;
     for (const auto& r : run.texts) {
@@ -27,8 +27,8 @@ std::vector<std::string> SolutionRows(const ChosenGrebeRun& run) {
         if (r.x < 0)
             out.push_back(r.text);
         else
-            out.push_back(std::to_string(static_cast<int>(r.y)) + " " + std::to_string(static_cast<int>(r.colour)) +
-                          " " + r.text);
+            out.push_back(std::to_string(static_cast<int>(r.y)) + " " +
+                          std::to_string(static_cast<int>(r.colour)) + " " + r.text);
     }
     return out;
 }
@@ -43,7 +43,7 @@ class GrebeSystemRows : public ::testing::TestWithParam<SystemCase> {};
 
 TEST_P(GrebeSystemRows, ColumnsSignsAndSolution) {
     const SystemCase& c = GetParam();
-    ChosenGrebeRun run(kExample + " 1 Enter", &Grebe::RandomTwoPointsSystemExample, {c.line});
+    GrebeRun run(kExample + " 1 Enter", &Grebe::RandomTwoPointsSystemExample, chosenLines({c.line}));
     ASSERT_TRUE(run.ended()) << c.name;
     EXPECT_EQ(SolutionRows(run), c.rows) << c.name;
 }
@@ -54,38 +54,38 @@ INSTANTIATE_TEST_SUITE_P(
         // The textbook-style pass: x1 = 1 leaves the coefficient blank; y2 < 0.
         SystemCase{"WorkedPass",
                    {-2, 3, 1, 5},
-                   {"360 7 ①-②", " 1=  a+b", "-7= 5a+b", "435 3 + +  -  -", "510 0   8=-4a", "580 3   a=ﾀ8/-4ﾀ=-2",
-                    "200 3 a=-2 を①に代入して", "260 0 1=1*(-2)+b", "320 0 1=-2+b", "380 3 b", "380 0 =1+2",
-                    "380 3 =3", "440 5 答 y=-2x+3"}},
+                   {"360 7 ①-②", " 1=  a+b", "-7= 5a+b", "435 3 + +  -  -", "510 0   8=-4a",
+                    "580 3   a=ﾀ8/-4ﾀ=-2", "200 3 a=-2 を①に代入して", "260 0 1=1*(-2)+b", "320 0 1=-2+b",
+                    "380 3 b", "380 0 =1+2", "380 3 =3", "440 5 答 y=-2x+3"}},
         // y1 = 0: the b row has no middle term; y2 > 0.
         SystemCase{"Y1Zero",
                    {2, -2, 1, 4},
-                   {"360 7 ①-②", " 0=  a+b", " 6= 4a+b", "435 3 + -  -  -", "510 0  -6=-3a", "580 3   a=ﾀ-6/-3ﾀ=2",
-                    "200 3 a=2 を①に代入して", "260 0 0=1*2+b", "320 0 0=2+b", "380 3 b", "380 3 =-2",
-                    "440 5 答 y=2x-2"}},
+                   {"360 7 ①-②", " 0=  a+b", " 6= 4a+b", "435 3 + -  -  -", "510 0  -6=-3a",
+                    "580 3   a=ﾀ-6/-3ﾀ=2", "200 3 a=2 を①に代入して", "260 0 0=1*2+b", "320 0 0=2+b",
+                    "380 3 b", "380 3 =-2", "440 5 答 y=2x-2"}},
         // y1 - y2 of three characters.
         SystemCase{"ThreeCharacterDifference",
                    {2, -3, 1, 6},
-                   {"360 7 ①-②", "-1=  a+b", " 9= 6a+b", "435 3 + -  -  -", "510 0 -10=-5a", "580 3   a=ﾀ-10/-5ﾀ=2",
-                    "200 3 a=2 を①に代入して", "260 0 -1=1*2+b", "320 0 -1=2+b", "380 3 b", "380 0 =-1-2",
-                    "380 3 =-3", "440 5 答 y=2x-3"}},
+                   {"360 7 ①-②", "-1=  a+b", " 9= 6a+b", "435 3 + -  -  -", "510 0 -10=-5a",
+                    "580 3   a=ﾀ-10/-5ﾀ=2", "200 3 a=2 を①に代入して", "260 0 -1=1*2+b", "320 0 -1=2+b",
+                    "380 3 b", "380 0 =-1-2", "380 3 =-3", "440 5 答 y=2x-3"}},
         // x1 = 2 gives a coefficient; -a·x1 negative.
         SystemCase{"X1Two",
                    {3, -3, 2, 4},
-                   {"360 7 ①-②", " 3= 2a+b", " 9= 4a+b", "435 3 + -  -  -", "510 0  -6=-2a", "580 3   a=ﾀ-6/-2ﾀ=3",
-                    "200 3 a=3 を①に代入して", "260 0 3=2*3+b", "320 0 3=6+b", "380 3 b", "380 0 =3-6",
-                    "380 3 =-3", "440 5 答 y=3x-3"}},
+                   {"360 7 ①-②", " 3= 2a+b", " 9= 4a+b", "435 3 + -  -  -", "510 0  -6=-2a",
+                    "580 3   a=ﾀ-6/-2ﾀ=3", "200 3 a=3 を①に代入して", "260 0 3=2*3+b", "320 0 3=6+b",
+                    "380 3 b", "380 0 =3-6", "380 3 =-3", "440 5 答 y=3x-3"}},
         // y1 - y2 of one character; -a·x1 positive gets its "+".
         SystemCase{"OneCharacterDifference",
                    {-2, 1, 1, 4},
-                   {"360 7 ①-②", "-1=  a+b", "-7= 4a+b", "435 3 + +  -  -", "510 0   6=-3a", "580 3   a=ﾀ6/-3ﾀ=-2",
-                    "200 3 a=-2 を①に代入して", "260 0 -1=1*(-2)+b", "320 0 -1=-2+b", "380 3 b", "380 0 =-1+2",
-                    "380 3 =1", "440 5 答 y=-2x+1"}}),
+                   {"360 7 ①-②", "-1=  a+b", "-7= 4a+b", "435 3 + +  -  -", "510 0   6=-3a",
+                    "580 3   a=ﾀ6/-3ﾀ=-2", "200 3 a=-2 を①に代入して", "260 0 -1=1*(-2)+b", "320 0 -1=-2+b",
+                    "380 3 b", "380 0 =-1+2", "380 3 =1", "440 5 答 y=-2x+1"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The problem and the equations of a = -2, b = 3 through x 1 and 4, at their places.
 TEST(GrebeSystemExample, ProblemAndEquationsStandInPlace) {
-    ChosenGrebeRun run(kExample + " 1 Enter", &Grebe::RandomTwoPointsSystemExample, {{-2, 3, 1, 4}});
+    GrebeRun run(kExample + " 1 Enter", &Grebe::RandomTwoPointsSystemExample, chosenLines({{-2, 3, 1, 4}}));
     EXPECT_EQ(misplaced(run, {{"例3-3　", "40 30 7"},
                               {"を通るとき、この1次関数を求めなさい。", "40 80 0"},
                               {"<解答>", "40 130 3"},
@@ -111,7 +111,7 @@ TEST(GrebeSystemExample, ProblemAndEquationsStandInPlace) {
     EXPECT_GT(e, 80 + 40);
     auto n = [](Num v) { return std::to_string(static_cast<int>(v)); };
     // Upper and lower equations at e + 54, the operator at e, the rule below.
-    EXPECT_FALSE(textLines(lines, ")").empty());
+    EXPECT_FALSE(run.records().glyphs({.text = ")"}).empty());
     bool rule = false;
     for (const auto& l : lines)
         if (l.rfind("line " + n(e + 27) + " 510 ", 0) == 0) rule = true;
@@ -123,8 +123,8 @@ TEST(GrebeSystemExample, ProblemAndEquationsStandInPlace) {
 
 TEST(GrebeSystemExample, KeysNewExamplesAndLeaving) {
     // Eleven keys an example; only 1 leaves, the example staying on screen.
-    ChosenGrebeRun run("3 Enter 3 Enter" + kExample + " 0 Enter" + kExample + " 1 Enter", nullptr,
-                 {{-2, 3, 1, 5}, {2, -2, 1, 4}});
+    GrebeRun run("3 Enter 3 Enter" + kExample + " 0 Enter" + kExample + " 1 Enter", nullptr,
+                 chosenLines({{-2, 3, 1, 5}, {2, -2, 1, 4}}));
     EXPECT_EQ(run.count("例3-3　"), 2);
     EXPECT_EQ(run.count(kChapter3Line), 2);
     EXPECT_EQ(run.count("答 y=2x-2"), 1);
@@ -132,19 +132,20 @@ TEST(GrebeSystemExample, KeysNewExamplesAndLeaving) {
     EXPECT_EQ(t.find("line 0 0 1320 1300 15 2 15 3"), t.find("line 0 0 1320 1300 15 2 15"));
     EXPECT_EQ(t.find("line 0 30 ", t.rfind("key 1")), std::string::npos);
 
-    ChosenGrebeRun shortOfOne(steps(10) + " 1 Enter", &Grebe::RandomTwoPointsSystemExample, {{-2, 3, 1, 5}});
+    GrebeRun shortOfOne(steps(10) + " 1 Enter", &Grebe::RandomTwoPointsSystemExample,
+                        chosenLines({{-2, 3, 1, 5}}));
     EXPECT_FALSE(shortOfOne.ended());
 }
 
 // ---- Summary and question 4 ----------------------------------------------------------------
 
 TEST(GrebeTwoPointsSummary, FrameMethodsAndExerciseLine) {
-    ChosenGrebeRun run(steps(2), &Grebe::TwoPointsSummary);
+    GrebeRun run(steps(2), &Grebe::TwoPointsSummary);
     ASSERT_TRUE(run.ended());
     EXPECT_EQ(run.waits(), 2);
     EXPECT_EQ(run.rows(), (std::vector<std::string>{"80 3 <まとめ>", "155 5 2点を通る", "155 0 　→　",
-                                                    "155 5 傾きを求め、y=△x+b", "230 5 2点を通る", "230 0 　→　",
-                                                    "230 5 y=ax+bに代入,連立方程式",
+                                                    "155 5 傾きを求め、y=△x+b", "230 5 2点を通る",
+                                                    "230 0 　→　", "230 5 y=ax+bに代入,連立方程式",
                                                     "310 0 教科書P73 問4 をしなさい。"}));
     EXPECT_EQ(run.place("<まとめ>"), "114 80 3");
     EXPECT_EQ(run.drawn("2点を通る").at(1).x, 114);
@@ -155,7 +156,7 @@ TEST(GrebeTwoPointsSummary, FrameMethodsAndExerciseLine) {
 }
 
 TEST(GrebeExerciseAnswers, TwoScreensWithTheirAlternatives) {
-    ChosenGrebeRun run(steps(3), &Grebe::TwoPointsExerciseAnswers);
+    GrebeRun run(steps(3), &Grebe::TwoPointsExerciseAnswers);
     ASSERT_TRUE(run.ended());
     EXPECT_EQ(run.waits(), 3);
     const auto lines = run.lines();
@@ -163,26 +164,16 @@ TEST(GrebeExerciseAnswers, TwoScreensWithTheirAlternatives) {
     // Left columns from x 38, the systems' equations at 78 right of the
     // brace; right columns from 760, the column results at 814. The sign
     // row of part (2) stands 25 above the lower equation and moves no row.
-    EXPECT_EQ(misplaced(run, {{"問4(1)　解答", "38 30 0"},
-                              {"傾きは", "38 100 0"},
-                              {"答 y=-x+2", "38 360 5"},
-                              {"(別解)", "38 420 3"},
-                              {"5=-3a+b…①", "78 520 0"},
-                              {"-1=3a+b…②", "78 570 0"},
-                              {"①+②", "760 30 3"},
-                              {" 4=   2b", "814 180 0"},
-                              {" b=2", "814 230 3"},
-                              {"b=2 を①に代入して", "760 280 3"},
-                              {"  a=-1", "760 430 3"},
-                              {"問4(2)　解答", "38 30 0"},
-                              {"答 y=-3x+3", "38 360 5"},
-                              {"-3=2a+b…①", "78 520 0"},
-                              {"-9=4a+b…②", "78 570 0"},
-                              {"①-②", "760 30 3"},
-                              {"+ + -  -", "760 105 3"},
-                              {" 6=-2a", "814 180 0"},
-                              {"a=-3", "814 230 3"},
-                              {"-3=2*(-3)+b=-6+b", "760 330 0"},
+    EXPECT_EQ(misplaced(run, {{"問4(1)　解答", "38 30 0"}, {"傾きは", "38 100 0"},
+                              {"答 y=-x+2", "38 360 5"},   {"(別解)", "38 420 3"},
+                              {"5=-3a+b…①", "78 520 0"},   {"-1=3a+b…②", "78 570 0"},
+                              {"①+②", "760 30 3"},         {" 4=   2b", "814 180 0"},
+                              {" b=2", "814 230 3"},       {"b=2 を①に代入して", "760 280 3"},
+                              {"  a=-1", "760 430 3"},     {"問4(2)　解答", "38 30 0"},
+                              {"答 y=-3x+3", "38 360 5"},  {"-3=2a+b…①", "78 520 0"},
+                              {"-9=4a+b…②", "78 570 0"},   {"①-②", "760 30 3"},
+                              {"+ + -  -", "760 105 3"},   {" 6=-2a", "814 180 0"},
+                              {"a=-3", "814 230 3"},       {"-3=2*(-3)+b=-6+b", "760 330 0"},
                               {"b=-3+6=", "760 380 0"}}),
               std::vector<std::string>{});
     EXPECT_EQ(run.drawn("答 y=-x+2").at(1).x, 760);

@@ -54,7 +54,7 @@ TEST(GrebeFixedTopics, SameScreenWhateverRanBefore) {
             g.Rt().setDrawWidth(4);
             (g.*t)();
         });
-        EXPECT_EQ(firstDifference(fresh, afterOthers), "");
+        EXPECT_EQ(firstScreenDifference(fresh, afterOthers), "");
     }
 }
 
@@ -67,8 +67,8 @@ TEST(EquationFromGraphExample, PlaneLineArrowsAndLabels) {
     EXPECT_TRUE(hasLine(lines, "line 922 100 922 500 0 0 -1 4"));
     EXPECT_TRUE(hasLine(lines, "line 722 380 1122 380 0 0 -1 4"));
     // y = x/2 + 3 passes A (922,260) and (1122,160) in colour 0.
-    EXPECT_TRUE(dotNear(lines, 922, 260, 1, 0));
-    EXPECT_TRUE(dotNear(lines, 1122, 160, 1, 0));
+    EXPECT_FALSE(run.records().dots({.r = 1, .colour = 0, .near = Near{922, 260}}).empty());
+    EXPECT_FALSE(run.records().dots({.r = 1, .colour = 0, .near = Near{1122, 160}}).empty());
     // Each arrow drawn twice at pen width 5 in colour 3, its one head at its end.
     EXPECT_EQ(countLines(lines, "line 922 260 1002 260 3 0 -1 5"), 2);
     EXPECT_EQ(countLines(lines, "line 986 268 1002 260 3 0 -1 5"), 2);
@@ -77,32 +77,33 @@ TEST(EquationFromGraphExample, PlaneLineArrowsAndLabels) {
     EXPECT_EQ(countLines(lines, "line 1010 236 1002 220 3 0 -1 5"), 2);
     EXPECT_EQ(countLines(lines, "line 994 236 1002 220 3 0 -1 5"), 2);
     // Labels by the figure, not in the text column.
-    EXPECT_EQ(run.place("(0,3)"), "787 210 3");
-    EXPECT_EQ(run.place("2"), "949 260 3");
-    EXPECT_EQ(run.place("1"), "1008 220 3");
+    EXPECT_EQ(run.ownPlace("(0,3)"), "787 210 3");
+    EXPECT_EQ(run.ownPlace("2"), "949 260 3");
+    EXPECT_EQ(run.ownPlace("1"), "1008 220 3");
 
-    EXPECT_EQ(run.place("図の直線は、1次関数 y=ax+b のグラフです。"), "40 30 3");
-    EXPECT_EQ(run.place("式を求めなさい。"), "40 80 3");
-    EXPECT_EQ(run.place("① bは切片だから、"), "38 130 0");
+    EXPECT_EQ(run.ownPlace("図の直線は、1次関数 y=ax+b のグラフです。"), "40 30 3");
+    EXPECT_EQ(run.ownPlace("式を求めなさい。"), "40 80 3");
+    EXPECT_EQ(run.ownPlace("① bは切片だから、"), "38 130 0");
     EXPECT_EQ(run.drawn("b=3")[0].y, 130);
     EXPECT_GT(run.drawn("b=3")[0].x, 38);
-    EXPECT_EQ(run.place("② aは傾きで、"), "38 200 0");
-    EXPECT_EQ(run.place("右へ2進むと、"), "76 250 0");
+    EXPECT_EQ(run.ownPlace("② aは傾きで、"), "38 200 0");
+    EXPECT_EQ(run.ownPlace("右へ2進むと、"), "76 250 0");
     EXPECT_EQ(run.drawn("上へ1進むから、")[0].y, 250);
-    EXPECT_EQ(run.place("a=ﾀ1/2ﾀ"), "76 320 3");
+    EXPECT_EQ(run.ownPlace("a=ﾀ1/2ﾀ"), "76 320 3");
     EXPECT_EQ(run.drawn("答 y=ﾀ1/2ﾀx+3")[0].colour, 5);
-    EXPECT_EQ(run.place("傾きと切片をよみとれば、a,bがわかる。"), "38 400 3");
-    EXPECT_EQ(run.place("図のグラフを"), "40 480 0");
+    EXPECT_EQ(run.ownPlace("傾きと切片をよみとれば、a,bがわかる。"), "38 400 3");
+    EXPECT_EQ(run.ownPlace("図のグラフを"), "40 480 0");
     EXPECT_EQ(run.drawn("直線 y=ﾀ1/2ﾀx+3")[0].colour, 5);
-    EXPECT_EQ(run.place("y=ﾀ1/2ﾀx+3"), "40 550 5");
+    EXPECT_EQ(run.ownPlace("y=ﾀ1/2ﾀx+3"), "40 550 5");
     EXPECT_EQ(run.drawn("という。")[0].y, 550);
 }
 
 TEST(EquationFromGraphExample, GroupsComeOneKeyAtATime) {
     // The first text of each group, and the key that reveals it.
-    static const char* firsts[] = {"① bは切片だから、", "b=3", "② aは傾きで、", "右へ2進むと、",
-                                   "上へ1進むから、", "a=ﾀ1/2ﾀ", "答 y=ﾀ1/2ﾀx+3",
-                                   "傾きと切片をよみとれば、a,bがわかる。", "図のグラフを", "y=ﾀ1/2ﾀx+3"};
+    static const char* firsts[] = {
+        "① bは切片だから、", "b=3",       "② aは傾きで、", "右へ2進むと、",
+        "上へ1進むから、",   "a=ﾀ1/2ﾀ",   "答 y=ﾀ1/2ﾀx+3", "傾きと切片をよみとれば、a,bがわかる。",
+        "図のグラフを",      "y=ﾀ1/2ﾀx+3"};
     for (int k = 0; k < 10; ++k) {
         GrebeRun before(steps(k), topic(&Grebe::EquationFromGraphExample));
         GrebeRun after(steps(k + 1), topic(&Grebe::EquationFromGraphExample));
@@ -116,7 +117,7 @@ TEST(EquationFromGraphExample, GroupsComeOneKeyAtATime) {
 TEST(EquationFromGraphAnswers, ThreeLinesDotsArrowsAndAnswers) {
     GrebeRun run("", topic(&Grebe::EquationFromGraphAnswers));
     const auto lines = run.lines();
-    EXPECT_EQ(run.place("教科書P71 問1　解答"), "38 30 3");
+    EXPECT_EQ(run.ownPlace("教科書P71 問1　解答"), "38 30 3");
     // Intercept dots, then run and rise arrows over them.
     for (const char* dot : {"circle 580 460 8 3 0 0 1 -1 5", "circle 580 260 8 3 0 0 1 -1 5",
                             "circle 580 220 8 3 0 0 1 -1 5"}) {
@@ -130,22 +131,17 @@ TEST(EquationFromGraphAnswers, ThreeLinesDotsArrowsAndAnswers) {
     // The labels at the ends of the lines: (1) at the right edge, (2) on the
     // bottom edge, (3) above the plane.
     auto labelNear = [&](float x, float y) {
-        for (const auto& l : lines) {
-            const auto f = fields(l);
-            if (f.size() >= 11 && f[0] == "text" && f.back() == "(" && std::abs(std::stof(f[1]) - x) < 1.5f &&
-                std::abs(std::stof(f[2]) - y) < 1.5f)
-                return true;
-        }
-        return false;
+        return !run.records().glyphs({.text = "(", .near = Near{x, y, 1.5f, 1.5f}}).empty();
     };
     EXPECT_TRUE(labelNear(753, 216));
     EXPECT_TRUE(labelNear(646, 500));
     EXPECT_TRUE(labelNear(606, 56));
 
-    static const char* answers[][3] = {{"(1)", "y=x-4", "100"}, {"(2)", "y=-2x+1", "170"}, {"(3)", "y=ﾀ3/2ﾀx+2", "240"}};
+    static const char* answers[][3] = {
+        {"(1)", "y=x-4", "100"}, {"(2)", "y=-2x+1", "170"}, {"(3)", "y=ﾀ3/2ﾀx+2", "240"}};
     for (const auto& a : answers) {
-        EXPECT_EQ(run.place(a[0]), std::string("38 ") + a[2] + " 0");
-        EXPECT_EQ(run.place(a[1]), std::string("119 ") + a[2] + " 5");
+        EXPECT_EQ(run.ownPlace(a[0]), std::string("38 ") + a[2] + " 0");
+        EXPECT_EQ(run.ownPlace(a[1]), std::string("119 ") + a[2] + " 5");
     }
 }
 
@@ -153,18 +149,18 @@ TEST(EquationFromGraphAnswers, ThreeLinesDotsArrowsAndAnswers) {
 
 TEST(LineEquationSummary, RulesRowsAndColours) {
     GrebeRun run(steps(4), topic(&Grebe::LineEquationSummary));
-    EXPECT_EQ(run.place("1次関数の式を求める"), "38 30 3");
+    EXPECT_EQ(run.ownPlace("1次関数の式を求める"), "38 30 3");
     EXPECT_EQ(run.drawn("a,b")[0].colour, 5);
-    EXPECT_EQ(run.place("① "), "38 105 3");
-    EXPECT_EQ(run.place("平行のときは、△=平行な直線の傾き"), "92 155 3");
-    EXPECT_EQ(run.place("② "), "38 230 3");
-    EXPECT_EQ(run.place("座標のときは、△=交点のy座標"), "92 280 3");
-    EXPECT_EQ(run.place("③ "), "38 355 3");
+    EXPECT_EQ(run.ownPlace("① "), "38 105 3");
+    EXPECT_EQ(run.ownPlace("平行のときは、△=平行な直線の傾き"), "92 155 3");
+    EXPECT_EQ(run.ownPlace("② "), "38 230 3");
+    EXPECT_EQ(run.ownPlace("座標のときは、△=交点のy座標"), "92 280 3");
+    EXPECT_EQ(run.ownPlace("③ "), "38 355 3");
     EXPECT_EQ(run.drawn("x=2,y=3を代入")[0].colour, 5);
     EXPECT_EQ(run.drawn("x=2,y=3を代入")[0].y, 355);
     EXPECT_EQ(run.count("　とする"), 2);
     EXPECT_EQ(run.count("　→　"), 3);
-    EXPECT_EQ(run.place("教科書P72 問2,問3 をしなさい。"), "38 445 0");
+    EXPECT_EQ(run.ownPlace("教科書P72 問2,問3 をしなさい。"), "38 445 0");
 
     GrebeRun none("", topic(&Grebe::LineEquationSummary));
     EXPECT_EQ(none.count("を求める"), 1);
@@ -179,17 +175,25 @@ TEST(LineEquationSummary, RulesRowsAndColours) {
 TEST(SlopeAndPointAnswers, TwoColumnsAtTheirPlaces) {
     GrebeRun run(steps(13), topic(&Grebe::SlopeAndPointAnswers));
     static const char* places[][2] = {
-        {"問2　解答", "114 30 0"},        {"(1)", "38 80 3"},
-        {"点(1,2)を通るから、", "114 130 0"}, {"2=-3*1+b=-3+b", "114 230 0"},
-        {"答 y=-3x+5", "114 330 5"},      {"(2)", "38 400 3"},
-        {"4=3*1+b=3+b", "114 500 0"},      {"答 y=3x+1", "114 600 5"},
-        {"(3)", "684 80 3"},               {"x=-2,y=-3を代入して", "760 130 0"},
-        {"-3=-1*(-2)+b=2+b", "760 180 0"}, {"答 y=-x-5", "760 280 5"},
-        {"(4)", "684 330 3"},              {"点(2,0)を通るから、", "760 380 0"},
-        {"0=2*2+b=4+b", "760 480 0"},      {"b=-4", "760 530 0"},
+        {"問2　解答", "114 30 0"},
+        {"(1)", "38 80 3"},
+        {"点(1,2)を通るから、", "114 130 0"},
+        {"2=-3*1+b=-3+b", "114 230 0"},
+        {"答 y=-3x+5", "114 330 5"},
+        {"(2)", "38 400 3"},
+        {"4=3*1+b=3+b", "114 500 0"},
+        {"答 y=3x+1", "114 600 5"},
+        {"(3)", "684 80 3"},
+        {"x=-2,y=-3を代入して", "760 130 0"},
+        {"-3=-1*(-2)+b=2+b", "760 180 0"},
+        {"答 y=-x-5", "760 280 5"},
+        {"(4)", "684 330 3"},
+        {"点(2,0)を通るから、", "760 380 0"},
+        {"0=2*2+b=4+b", "760 480 0"},
+        {"b=-4", "760 530 0"},
         {"答 y=2x-4", "760 580 5"},
     };
-    for (const auto& p : places) EXPECT_EQ(run.place(p[0]), p[1]) << p[0];
+    for (const auto& p : places) EXPECT_EQ(run.ownPlace(p[0]), p[1]) << p[0];
     EXPECT_EQ(run.drawn("求める式をy=-x+b")[0].y, 80);
     EXPECT_EQ(run.drawn("求める式をy=-x+b")[0].colour, 3);
     EXPECT_EQ(run.count("とする。"), 4);
@@ -213,11 +217,16 @@ TEST(SlopeAndPointAnswers, GroupsOfEightAndTwelve) {
 TEST(InterceptPointAnswer, LinesAndTheContinuedRow) {
     GrebeRun run(steps(5), topic(&Grebe::InterceptPointAnswer));
     static const char* places[][2] = {
-        {"問3　解答", "114 30 0"},       {"求める式をy=ax+5", "114 80 3"}, {"点(2,1)を通るから、", "114 130 0"},
-        {"x=2,y=1を代入して", "114 180 0"}, {"1=2a+5", "114 230 0"},         {"2a=1-5=-4", "114 280 0"},
-        {"a=-2", "114 330 0"},             {"答 y=-2x+5", "114 380 5"},
+        {"問3　解答", "114 30 0"},
+        {"求める式をy=ax+5", "114 80 3"},
+        {"点(2,1)を通るから、", "114 130 0"},
+        {"x=2,y=1を代入して", "114 180 0"},
+        {"1=2a+5", "114 230 0"},
+        {"2a=1-5=-4", "114 280 0"},
+        {"a=-2", "114 330 0"},
+        {"答 y=-2x+5", "114 380 5"},
     };
-    for (const auto& p : places) EXPECT_EQ(run.place(p[0]), p[1]) << p[0];
+    for (const auto& p : places) EXPECT_EQ(run.ownPlace(p[0]), p[1]) << p[0];
     const auto then = run.drawn("とする。");
     ASSERT_EQ(then.size(), 1u);
     EXPECT_EQ(then[0].y, 80);

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "grebe_chosen_fixture.h"
+#include "grebe_fixture.h"
 #include "headless_fixture.h"
 
 namespace lesson::testing {
@@ -57,7 +57,7 @@ ModelProblem ModelPick(rt::Runtime& r, const ModelDraw& d, Num& kept) {
 TEST(GrebeTwoPointGenerators, KeepTheirRulesOverManySeeds) {
     std::map<bool, std::set<Num>> slopes, ys;
     int repeatedSlopes = 0;
-    ChosenGrebeRun run("", nullptr, {}, [&](ChosenGrebe& g) {
+    GrebeRun run("", [&](Grebe& g) {
         rt::HeadlessRuntime::Options o;
         o.scale = 1;
         rt::HeadlessRuntime model(o);
@@ -119,7 +119,7 @@ TEST(GrebeTwoPointGenerators, KeepTheirRulesOverManySeeds) {
 // ---- The chapter frame --------------------------------------------------------------------
 
 TEST(GrebeChapter3Frame, GoalScreenAndChoiceLineWithoutAKey) {
-    ChosenGrebeRun run(typed("3"));
+    GrebeRun run(typed("3"));
     EXPECT_EQ(run.place("<めあて>"), "44 240 3");
     EXPECT_EQ(run.place(kChapter3Goal), "76 305 0");
     EXPECT_EQ(run.count(kChapter3Line), 1);
@@ -137,7 +137,7 @@ class GrebeChapter3SubMenuRange : public ::testing::TestWithParam<SubMenuCase> {
 
 TEST_P(GrebeChapter3SubMenuRange, OutOfRangeRedrawsTheLineAndItem6Returns) {
     const SubMenuCase& c = GetParam();
-    ChosenGrebeRun run(c.keys);
+    GrebeRun run(c.keys);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.count(kChapter3Line), c.choiceLines) << c.keys;
     EXPECT_EQ(run.count(kHeading), c.menus) << c.keys;
@@ -152,7 +152,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(GrebeChapter3Frame, OutOfRangeLeavesTheScreenAsItWas) {
-    ChosenGrebeRun run("3 Enter 0 Enter");
+    GrebeRun run("3 Enter 0 Enter");
     const std::string t = run.trace.str();
     const auto zero = t.find("key 0");
     ASSERT_NE(zero, std::string::npos);
@@ -163,7 +163,7 @@ TEST(GrebeChapter3Frame, OutOfRangeLeavesTheScreenAsItWas) {
 
 // A fraction typed at the choice line counts by its value: "3/2" is item 1.
 TEST(GrebeChapter3Frame, ValueBetweenItemsTakesItsWholePart) {
-    ChosenGrebeRun run("3 Enter 3 / 2 Enter", nullptr, {{2, 1, -3, 4}});
+    GrebeRun run("3 Enter 3 / 2 Enter", nullptr, chosenLines({{2, 1, -3, 4}}));
     EXPECT_EQ(run.count("例3-1　"), 1);
 }
 
@@ -171,7 +171,7 @@ TEST(GrebeChapter3Frame, ValueBetweenItemsTakesItsWholePart) {
 
 struct TopicKeys {
     const char* name;
-    ChosenGrebe::Entry topic;
+    GrebeUnderTest::Entry topic;
     int keys;
 };
 
@@ -182,7 +182,7 @@ class GrebeTwoPointTopic : public ::testing::TestWithParam<TopicKeys> {};
 TEST_P(GrebeTwoPointTopic, ProblemsRunOnTheirKeysUntilA1) {
     const TopicKeys& c = GetParam();
     const std::string problem = steps(c.keys);
-    ChosenGrebeRun three(problem + " 2 Enter" + problem + " Enter" + problem + " 1 Enter", c.topic);
+    GrebeRun three(problem + " 2 Enter" + problem + " Enter" + problem + " 1 Enter", c.topic);
     EXPECT_TRUE(three.ended()) << c.name;
     EXPECT_EQ(three.status, 0);
     int topicClears = 0, problemClears = 0;
@@ -193,7 +193,7 @@ TEST_P(GrebeTwoPointTopic, ProblemsRunOnTheirKeysUntilA1) {
     EXPECT_EQ(topicClears, 1) << c.name;
     EXPECT_EQ(problemClears, 3) << c.name;
 
-    ChosenGrebeRun shortOfOne(steps(c.keys - 1) + " 1 Enter", c.topic);
+    GrebeRun shortOfOne(steps(c.keys - 1) + " 1 Enter", c.topic);
     EXPECT_FALSE(shortOfOne.ended()) << c.name;
 }
 
@@ -203,7 +203,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, GrebeTwoPointTopic,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GrebeTwoPointTopic, LeavingKeepsTheProblemUnderTheChoiceLine) {
-    ChosenGrebeRun run("3 Enter 2 Enter" + steps(8) + " 1 Enter", nullptr, {{2, 1, -3, 4}});
+    GrebeRun run("3 Enter 2 Enter" + steps(8) + " 1 Enter", nullptr, chosenLines({{2, 1, -3, 4}}));
     EXPECT_EQ(run.count(kChapter3Line), 2);
     EXPECT_EQ(run.count(kChapter3Goal), 1);
     const std::string t = run.trace.str();
@@ -216,7 +216,7 @@ TEST(GrebeTwoPointTopic, LeavingKeepsTheProblemUnderTheChoiceLine) {
 // ---- Rows of chosen problems ----------------------------------------------------------------
 
 // The rows drawn after "<解答>", as "y colour text".
-std::vector<std::string> AnswerRows(const ChosenGrebeRun& run) {
+std::vector<std::string> AnswerRows(const GrebeRun& run) {
     const auto rows = run.rows();
     const auto answer = std::find(rows.begin(), rows.end(), "130 3 <解答>");
     if (answer == rows.end()) return {};
@@ -228,7 +228,7 @@ struct RowsCase {
     ChosenLine line;
     const char* point1;
     const char* point2;
-    std::vector<std::string> slopeRows;     // example 3-1
+    std::vector<std::string> slopeRows;  // example 3-1
     // Example 3-2 from its third key: y=ax+b with a, the point put in, its
     // product, the intercept solved, the answer.
     std::array<const char*, 6> equation;
@@ -237,15 +237,23 @@ struct RowsCase {
 // The rows of example 3-2 from its third key.
 std::vector<std::string> EquationRows(const std::array<const char*, 6>& e) {
     const std::string s[6] = {e[0], e[1], e[2], e[3], e[4], e[5]};
-    return {"330 0 求める1次関数の式を", "330 3 " + s[0], "330 0 とし、", "380 3 " + s[1], "380 0 と", "430 0 " + s[2],
-            "430 0 " + s[3], "480 0 " + s[4], "530 0 求める式は ", "530 5 " + s[5]};
+    return {"330 0 求める1次関数の式を",
+            "330 3 " + s[0],
+            "330 0 とし、",
+            "380 3 " + s[1],
+            "380 0 と",
+            "430 0 " + s[2],
+            "430 0 " + s[3],
+            "480 0 " + s[4],
+            "530 0 求める式は ",
+            "530 5 " + s[5]};
 }
 
 class GrebeTwoPointRows : public ::testing::TestWithParam<RowsCase> {};
 
 TEST_P(GrebeTwoPointRows, WorkedRowsReadAsTaught) {
     const RowsCase& c = GetParam();
-    ChosenGrebeRun slope(steps(4) + " 1 Enter", &Grebe::RandomTwoPointSlopeExample, {c.line});
+    GrebeRun slope(steps(4) + " 1 Enter", &Grebe::RandomTwoPointSlopeExample, chosenLines({c.line}));
     ASSERT_TRUE(slope.ended());
     EXPECT_EQ(slope.place(c.point1).substr(slope.place(c.point1).size() - 1), "3");
     EXPECT_EQ(slope.place(c.point2).substr(slope.place(c.point2).size() - 1), "5");
@@ -255,7 +263,7 @@ TEST_P(GrebeTwoPointRows, WorkedRowsReadAsTaught) {
               std::vector<std::string>{});
     EXPECT_EQ(AnswerRows(slope), c.slopeRows) << c.name;
 
-    ChosenGrebeRun equation(steps(8) + " 1 Enter", &Grebe::RandomTwoPointEquationExample, {c.line});
+    GrebeRun equation(steps(8) + " 1 Enter", &Grebe::RandomTwoPointEquationExample, chosenLines({c.line}));
     ASSERT_TRUE(equation.ended());
     EXPECT_EQ(equation.place("例3-2　"), "40 30 7");
     EXPECT_EQ(equation.place("を通るとき、この1次関数を求めなさい。"), "40 80 0");
@@ -317,14 +325,8 @@ INSTANTIATE_TEST_SUITE_P(
 // ---- The figure -------------------------------------------------------------------------------
 
 // The glyph lines of one text colour at (x, y).
-bool GlyphAt(const ChosenGrebeRun& run, Num x, Num y, int colour, const std::string& glyph) {
-    for (const auto& l : run.lines()) {
-        auto f = fields(l);
-        if (f.size() >= 11 && f[0] == "text" && std::stof(f[1]) == x && std::stof(f[2]) == y &&
-            f[5] == std::to_string(colour) && f.back() == glyph)
-            return true;
-    }
-    return false;
+bool GlyphAt(const GrebeRun& run, Num x, Num y, int colour, const std::string& glyph) {
+    return !run.records().glyphs({.text = glyph, .colour = colour, .near = Near{x, y, 0, 0}}).empty();
 }
 
 Num Width(const std::string& text) {
@@ -349,7 +351,7 @@ class GrebeTwoPointFigure : public ::testing::TestWithParam<FigureCase> {};
 
 TEST_P(GrebeTwoPointFigure, PointsLabelsAndSlopeTriangle) {
     const FigureCase& c = GetParam();
-    ChosenGrebeRun run(steps(4) + " 1 Enter", &Grebe::RandomTwoPointSlopeExample, {c.line});
+    GrebeRun run(steps(4) + " 1 Enter", &Grebe::RandomTwoPointSlopeExample, chosenLines({c.line}));
     const auto lines = run.lines();
     const Num x1 = 1000 + 20 * c.line.x1, y1 = 400 - 20 * (c.line.a * c.line.x1 + c.line.b);
     const Num x2 = 1000 + 20 * c.line.x2, y2 = 400 - 20 * (c.line.a * c.line.x2 + c.line.b);
@@ -369,7 +371,8 @@ TEST_P(GrebeTwoPointFigure, PointsLabelsAndSlopeTriangle) {
     // Its values only the second time.
     EXPECT_TRUE(GlyphAt(run, (x1 + x2) / 2 - 14, y1 + c.runTop, 7, std::string(1, c.run[0]))) << c.name;
     const std::string rise = c.rise;
-    EXPECT_TRUE(GlyphAt(run, x2 + c.digitDx, (y1 + y2) / 2 - 16, 3, rise.substr(rise.size() - 2, 1))) << c.name;
+    EXPECT_TRUE(GlyphAt(run, x2 + c.digitDx, (y1 + y2) / 2 - 16, 3, rise.substr(rise.size() - 2, 1)))
+        << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, GrebeTwoPointFigure,
@@ -379,12 +382,15 @@ INSTANTIATE_TEST_SUITE_P(Lines, GrebeTwoPointFigure,
 
 // The plane's values per grid step are set, whatever an earlier figure left.
 TEST(GrebeTwoPointFigure, PlaneIgnoresAnEarlierStepValue) {
-    ChosenGrebeRun plain(steps(4) + " 1 Enter", &Grebe::RandomTwoPointSlopeExample, {{2, 1, -3, 4}});
-    ChosenGrebeRun afterOther(steps(4) + " 1 Enter", nullptr, {{2, 1, -3, 4}}, [](ChosenGrebe& g) {
-        g.t0000 = 2;
-        g.GGX = 5;
-        g.RandomTwoPointSlopeExample();
-    });
+    GrebeRun plain(steps(4) + " 1 Enter", &Grebe::RandomTwoPointSlopeExample, chosenLines({{2, 1, -3, 4}}));
+    GrebeRun afterOther(
+        steps(4) + " 1 Enter",
+        [](Grebe& g) {
+            g.t0000 = 2;
+            g.GGX = 5;
+            g.RandomTwoPointSlopeExample();
+        },
+        chosenLines({{2, 1, -3, 4}}));
     EXPECT_EQ(plain.trace.str(), afterOther.trace.str());
 }
 

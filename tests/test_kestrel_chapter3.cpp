@@ -59,16 +59,18 @@ TEST_P(KestrelChapter3Choice, LeadsToItsTopicOrAsksAgain) {
 INSTANTIATE_TEST_SUITE_P(
     TypedChoices, KestrelChapter3Choice,
     ::testing::Values(Choice{"1", "P62 xの値が増加するとき、yの値の変化は？"}, Choice{"2", "y=2x+3 で"},
-                      Choice{"3", "例 1次関数 ", 1}, Choice{"4", "問1 y=-3x-2"}, Choice{"5", "例 1次関数 ", 0},
-                      Choice{"6", "<１次関数の変化の割合>"}, Choice{"7", "問4 y=ﾀ24/xﾀ"},
-                      Choice{"8", "＜Kestrel　メニュー＞", -1, 2},
+                      Choice{"3", "例 1次関数 ", 1}, Choice{"4", "問1 y=-3x-2"},
+                      Choice{"5", "例 1次関数 ", 0}, Choice{"6", "<１次関数の変化の割合>"},
+                      Choice{"7", "問4 y=ﾀ24/xﾀ"}, Choice{"8", "＜Kestrel　メニュー＞", -1, 2},
                       // Values within 1..8 that are not whole select an item of the range.
-                      Choice{"2.5", "y=2x+3 で"}, Choice{"15/2", "問4 y=ﾀ24/xﾀ"}, Choice{"8/8", "P62 xの値が増加するとき、yの値の変化は？"},
+                      Choice{"2.5", "y=2x+3 で"}, Choice{"15/2", "問4 y=ﾀ24/xﾀ"},
+                      Choice{"8/8", "P62 xの値が増加するとき、yの値の変化は？"},
                       Choice{"7.9", "問4 y=ﾀ24/xﾀ"},
                       // Outside 1..8, empty, or without a value: the line again.
-                      Choice{"0", nullptr}, Choice{"9", nullptr}, Choice{"8.5", nullptr}, Choice{"0.5", nullptr},
-                      Choice{"-1", nullptr}, Choice{"", nullptr}, Choice{"-", nullptr}, Choice{"5/0", nullptr},
-                      Choice{"0/0", nullptr}, Choice{"/", nullptr}));
+                      Choice{"0", nullptr}, Choice{"9", nullptr}, Choice{"8.5", nullptr},
+                      Choice{"0.5", nullptr}, Choice{"-1", nullptr}, Choice{"", nullptr},
+                      Choice{"-", nullptr}, Choice{"5/0", nullptr}, Choice{"0/0", nullptr},
+                      Choice{"/", nullptr}));
 
 TEST(KestrelChapter3Frame, TopicScreenStaysUnderTheChoiceLineAndTheGoalIsNotShownAgain) {
     KestrelRun run(typed("3") + " " + typed("7") + steps(18) + " " + typed("9") + " " + typed("4"));
@@ -115,9 +117,11 @@ INSTANTIATE_TEST_SUITE_P(
     Chapter3, KestrelChapter3Topic,
     ::testing::Values(TopicCase{"StepByOne", &Kestrel::StepByOneTopic, steps(25)},
                       TopicCase{"StepByTwoThree", &Kestrel::StepByTwoThreeTopic, steps(21)},
-                      TopicCase{"RateOfChange", &Kestrel::RateOfChangeTopic, exampleKeys("2") + exampleKeys("1") + steps(2)},
+                      TopicCase{"RateOfChange", &Kestrel::RateOfChangeTopic,
+                                exampleKeys("2") + exampleKeys("1") + steps(2)},
                       TopicCase{"RateExercise1", &Kestrel::RateExercise1, steps(16)},
-                      TopicCase{"VaryCoefficients", &Kestrel::VaryCoefficientsTopic, exampleKeys("1") + steps(1)},
+                      TopicCase{"VaryCoefficients", &Kestrel::VaryCoefficientsTopic,
+                                exampleKeys("1") + steps(1)},
                       TopicCase{"RateEqualsSlope", &Kestrel::RateEqualsSlopeTopic,
                                 steps(4) + " " + typed("0") + steps(3) + " " + typed("1") + steps(13)},
                       TopicCase{"InverseRate", &Kestrel::InverseRateTopic, steps(18)}),
@@ -139,7 +143,8 @@ TEST(StepByOneTopic, TablesAndValuesOneAKey) {
     EXPECT_EQ(answers[1].y, 540);
     // Header cells, "…" at both ends of both rows, x = 0 in the sixth value column.
     for (int top : {140, 190, 430, 480}) {
-        EXPECT_TRUE(hasLine(lines, "line 38 " + std::to_string(top) + " 98 " + std::to_string(top + 50) + " 3 2 15 5"));
+        EXPECT_TRUE(hasLine(
+            lines, "line 38 " + std::to_string(top) + " 98 " + std::to_string(top + 50) + " 3 2 15 5"));
     }
     EXPECT_EQ(run.count("…"), 8);
     for (const auto& zero : run.drawn("0")) {
@@ -187,7 +192,7 @@ TEST(StepByTwoThreeTopic, ArcsAndLabelsAtTheirPlaces) {
     for (const char* y : {"-5", "11"}) EXPECT_EQ(run.count(y), 2) << y;
     EXPECT_EQ(run.count("…"), 8);
 
-    const auto g = glyphs(run);
+    const Trace g = run.records();
     struct Arc {
         const char* label;
         float y;
@@ -195,23 +200,16 @@ TEST(StepByTwoThreeTopic, ArcsAndLabelsAtTheirPlaces) {
     };
     for (const Arc& a : {Arc{"2", 86, {248, 368, 488, 608}}, Arc{"4", 230, {248, 368, 488, 608}},
                          Arc{"3", 286, {278, 458, 638}}, Arc{"6", 430, {278, 458, 638}}}) {
-        for (float m : a.middles) EXPECT_EQ(glyphsAt(g, a.label, 3, m - 13.5f, a.y), 1) << a.label << " " << m;
+        for (float m : a.middles)
+            EXPECT_EQ(glyphsAt(g, a.label, 3, m - 13.5f, a.y), 1) << a.label << " " << m;
     }
 
     // Dots: 19 an arc in the first table, reaching both ends; 26 in the second.
     const auto lines = run.lines();
-    int dots = 0;
-    for (const auto& l : lines)
-        if (l.rfind("circle ", 0) == 0 && fields(l)[3] == "0.5" && fields(l)[4] == "7") ++dots;
-    EXPECT_EQ(dots, 12 * 19 + 9 * 26);
+    const Trace trace(lines);
+    EXPECT_EQ(trace.dots({.r = 0.5f, .colour = 7}).size(), 12u * 19 + 9 * 26);
     auto dotNear = [&](float x, float y) {
-        for (const auto& l : lines) {
-            const auto f = fields(l);
-            if (f[0] == "circle" && f[3] == "0.5" && std::fabs(std::stof(f[1]) - x) < 0.01f &&
-                std::fabs(std::stof(f[2]) - y) < 0.01f)
-                return true;
-        }
-        return false;
+        return !trace.dots({.r = 0.5f, .near = Near{x, y, 0.01f, 0.01f}}).empty();
     };
     for (float x : {188.0f, 308.0f, 548.0f, 668.0f}) {
         EXPECT_TRUE(dotNear(x, 130)) << x;
@@ -229,7 +227,7 @@ TEST(StepByTwoThreeTopic, ArcsAndLabelsAtTheirPlaces) {
     // The y arcs get their labels only in the second pass.
     KestrelRun firstPass(steps(5), &Kestrel::StepByTwoThreeTopic);
     KestrelRun secondPass(steps(9), &Kestrel::StepByTwoThreeTopic);
-    const auto g1 = glyphs(firstPass), g2 = glyphs(secondPass);
+    const Trace g1 = firstPass.records(), g2 = secondPass.records();
     EXPECT_EQ(glyphsAt(g1, "2", 3, 594.5f, 86), 1);
     EXPECT_EQ(glyphsAt(g1, "4", 3, 594.5f, 230), 0);
     EXPECT_EQ(glyphsAt(g2, "4", 3, 594.5f, 230), 1);
@@ -295,9 +293,7 @@ TEST(InverseRateTopic, BothHalvesAndTheClosingLine) {
                        {"x=8のとき y=", "646 330 0"}});
     EXPECT_EQ(run.drawn(" 変化の割合")[1].x, 646);
     EXPECT_EQ(run.drawn(" 変化の割合")[1].y, 440);
-    expectPlaces(run, {{"-ﾀ3/4ﾀ", "902 510 5"},
-                       {"-8", "385 205 5"},
-                       {"-3", "993 205 5"}});
+    expectPlaces(run, {{"-ﾀ3/4ﾀ", "902 510 5"}, {"-8", "385 205 5"}, {"-3", "993 205 5"}});
     EXPECT_EQ(run.drawn("12")[1].x, 280);
     EXPECT_EQ(run.drawn("12")[1].y, 180);
     EXPECT_EQ(run.drawn("3")[1].x, 1068);
@@ -352,9 +348,9 @@ TEST(KestrelChapter3Texts, EveryTextHasWholeMarkupAndNoNegativeZero) {
         EXPECT_EQ(MarkupFault(r.text), "") << r.text;
         EXPECT_FALSE(showsNegativeZero(r.text)) << r.text;
     }
-    for (const char* first : {"P62 xの値が増加するとき、yの値の変化は？", "y=2x+3 で", "例 1次関数 ", "問1 y=-3x-2",
-                              "変化の割合は、xの係数に等しい。", "<１次関数の変化の割合>", "問4 y=ﾀ24/xﾀ",
-                              "教科書P64 問1　をしなさい。"}) {
+    for (const char* first : {"P62 xの値が増加するとき、yの値の変化は？", "y=2x+3 で", "例 1次関数 ",
+                              "問1 y=-3x-2", "変化の割合は、xの係数に等しい。", "<１次関数の変化の割合>",
+                              "問4 y=ﾀ24/xﾀ", "教科書P64 問1　をしなさい。"}) {
         EXPECT_TRUE(distinct.count(first)) << first;
     }
 }

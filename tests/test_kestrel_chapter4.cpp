@@ -18,8 +18,14 @@ const std::string kChoiceLine = "①復習　②Q課題　③問1　④移動　
 
 // A text only topic n (1 to 8) draws.
 const char* const kTopicMarks[] = {
-    "次の点はどれでしょう。",    "教科書P65のQを考えよう。", "教科書P65　問1の解答", "y=2x+3 と y=2x の関係を調べよう",
-    "教科書P66の問2　解答",      "y=ax のグラフを",           "<切片>",                "教科書P66の問3　解答",
+    "次の点はどれでしょう。",
+    "教科書P65のQを考えよう。",
+    "教科書P65　問1の解答",
+    "y=2x+3 と y=2x の関係を調べよう",
+    "教科書P66の問2　解答",
+    "y=ax のグラフを",
+    "<切片>",
+    "教科書P66の問3　解答",
 };
 
 // ---- The sub-menu -------------------------------------------------------------------
@@ -47,7 +53,8 @@ TEST_P(Chapter4SubMenu, EachEntryLeadsToItsTarget) {
     const Choice& c = GetParam();
     KestrelRun run(typed("4") + typed(c.typed));
     EXPECT_EQ(run.status, 0);
-    for (int t = 1; t <= 8; ++t) EXPECT_EQ(run.count(kTopicMarks[t - 1]), t == c.topic ? 1 : 0) << c.typed << " " << t;
+    for (int t = 1; t <= 8; ++t)
+        EXPECT_EQ(run.count(kTopicMarks[t - 1]), t == c.topic ? 1 : 0) << c.typed << " " << t;
     EXPECT_EQ(run.count(kHeading), c.topic == 9 ? 2 : 1) << c.typed;
     // Topic 6 has no key wait: its screen is under the choice line at once.
     EXPECT_EQ(run.count(kChoiceLine), c.topic == 0 || c.topic == 6 ? 2 : 1) << c.typed;
@@ -56,8 +63,8 @@ TEST_P(Chapter4SubMenu, EachEntryLeadsToItsTarget) {
 
 INSTANTIATE_TEST_SUITE_P(
     TypedEntries, Chapter4SubMenu,
-    ::testing::Values(Choice{"1", 1}, Choice{"2", 2}, Choice{"3", 3}, Choice{"4", 4}, Choice{"5", 5}, Choice{"6", 6},
-                      Choice{"7", 7}, Choice{"8", 8}, Choice{"9", 9},
+    ::testing::Values(Choice{"1", 1}, Choice{"2", 2}, Choice{"3", 3}, Choice{"4", 4}, Choice{"5", 5},
+                      Choice{"6", 6}, Choice{"7", 7}, Choice{"8", 8}, Choice{"9", 9},
                       // Out of range, empty and without a value: the line again.
                       Choice{"0", 0}, Choice{"10", 0}, Choice{"-3", 0}, Choice{"", 0}, Choice{"-", 0},
                       Choice{"5/0", 0}, Choice{"0/0", 0}, Choice{"/", 0}, Choice{"1/2", 0}, Choice{"9.5", 0},
@@ -74,7 +81,7 @@ TEST(KestrelChapter4, Item9ReturnsAndEnteringAgainShowsTheGoalAgain) {
 
 struct TopicKeys {
     int item;
-    const char* keys;  // from the topic's first screen back to the choice line
+    const char* keys;       // from the topic's first screen back to the choice line
     const char* shortKeys;  // one wait short of it
 };
 
@@ -97,19 +104,20 @@ TEST_P(Chapter4TopicKeys, ChoiceLineComesBackAfterTheTopicsKeys) {
     EXPECT_EQ(shortOfOne.count(kChoiceLine), 1) << c.item;
 }
 
-const std::string k42 = steps(42), k41 = steps(41), k9 = steps(9), k8 = steps(8), k12 = steps(12), k11 = steps(11),
-                  k3 = steps(3), k2 = steps(2), k1 = steps(1);
+const std::string k42 = steps(42), k41 = steps(41), k9 = steps(9), k8 = steps(8), k12 = steps(12),
+                  k11 = steps(11), k3 = steps(3), k2 = steps(2), k1 = steps(1);
 
 INSTANTIATE_TEST_SUITE_P(
     EveryTopic, Chapter4TopicKeys,
-    ::testing::Values(TopicKeys{1, "a 1 Enter a 1 Enter", "a 1 Enter a"}, TopicKeys{2, k42.c_str(), k41.c_str()},
-                      TopicKeys{3, k9.c_str(), k8.c_str()}, TopicKeys{4, k12.c_str(), k11.c_str()},
-                      TopicKeys{5, k3.c_str(), k2.c_str()}, TopicKeys{7, k2.c_str(), k1.c_str()},
-                      TopicKeys{8, k2.c_str(), k1.c_str()}));
+    ::testing::Values(TopicKeys{1, "a 1 Enter a 1 Enter", "a 1 Enter a"},
+                      TopicKeys{2, k42.c_str(), k41.c_str()}, TopicKeys{3, k9.c_str(), k8.c_str()},
+                      TopicKeys{4, k12.c_str(), k11.c_str()}, TopicKeys{5, k3.c_str(), k2.c_str()},
+                      TopicKeys{7, k2.c_str(), k1.c_str()}, TopicKeys{8, k2.c_str(), k1.c_str()}));
 
 // Only a value of 1 leaves a loop of the drill; "5/0" has none and counts as 0.
 TEST(QuadrantPointDrill, AnyOtherNumberMakesANewProblem) {
-    KestrelRun run(typed("4") + typed("1") + "a 2 Enter a 5 / 0 Enter a - 1 Enter a 1 Enter a 0 . 5 Enter a 1 Enter");
+    KestrelRun run(typed("4") + typed("1") +
+                   "a 2 Enter a 5 / 0 Enter a - 1 Enter a 1 Enter a 0 . 5 Enter a 1 Enter");
     EXPECT_EQ(run.count("次の点はどれでしょう。"), 4);
     EXPECT_EQ(run.count("次の点の座標をいいなさい。"), 2);
     EXPECT_EQ(run.count(kChoiceLine), 2);
@@ -144,7 +152,8 @@ TEST_P(Chapter4Resting, SameScreenWhateverRanBefore) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryTopic, Chapter4Resting,
-    ::testing::Values(Resting{"QuadrantPointDrill", &Kestrel::QuadrantPointDrill, "a 2 Enter a 1 Enter a 1 Enter"},
+    ::testing::Values(Resting{"QuadrantPointDrill", &Kestrel::QuadrantPointDrill,
+                              "a 2 Enter a 1 Enter a 1 Enter"},
                       Resting{"DensePointsDemo", &Kestrel::DensePointsDemo, k42.c_str()},
                       Resting{"PointsOnLineAnswer", &Kestrel::PointsOnLineAnswer, k9.c_str()},
                       Resting{"TranslationTopic", &Kestrel::TranslationTopic, k12.c_str(), true},
@@ -173,13 +182,8 @@ int valuesIn(const KestrelRun& run, Num rowTop) {
     return n;
 }
 
-int dotsOfRadius(const KestrelRun& run, const std::string& radiusColour) {
-    int n = 0;
-    for (const auto& l : run.lines()) {
-        const auto f = fields(l);
-        if (f.size() > 4 && f[0] == "circle" && f[3] + " " + f[4] == radiusColour) ++n;
-    }
-    return n;
+int dotsOf(const KestrelRun& run, float r, int colour) {
+    return static_cast<int>(run.records().dots({.r = r, .colour = colour}).size());
 }
 
 TEST(DensePointsDemo, TablesAndPointsFillOneKeyAtATime) {
@@ -193,7 +197,7 @@ TEST(DensePointsDemo, TablesAndPointsFillOneKeyAtATime) {
         KestrelRun run(steps(s.keys), &Kestrel::DensePointsDemo);
         EXPECT_EQ(valuesIn(run, 210), s.wholeValues) << s.keys;
         EXPECT_EQ(valuesIn(run, 310), s.halfValues) << s.keys;
-        EXPECT_EQ(dotsOfRadius(run, "8 3"), s.bigDots) << s.keys;
+        EXPECT_EQ(dotsOf(run, 8, 3), s.bigDots) << s.keys;
     }
 }
 
@@ -217,21 +221,18 @@ TEST(DensePointsDemo, CellsTextsAndScale) {
                           "text 972 210 3 2 0 ゴシック 16 0 0 5", "text 952 610 3 2 0 ゴシック 16 0 0 -5"}) {
         EXPECT_TRUE(hasLine(lines, s)) << s;
     }
-    int scaleTexts = 0;
-    for (const auto& l : lines) {
-        const auto f = fields(l);
-        if (f.size() >= 11 && f[0] == "text" && f[3] == "3" && f[4] == "2" && f[6] == "ゴシック" && f[8] == "0")
-            ++scaleTexts;
-    }
-    EXPECT_EQ(scaleTexts, 4);
+    const Trace trace(lines);
+    const auto glyphs = trace.glyphs();
+    EXPECT_EQ(
+        std::count_if(glyphs.begin(), glyphs.end(),
+                      [](const Glyph& g) { return g.h == 3 && g.v == 2 && g.face == "ゴシック" && !g.bold; }),
+        4);
     // Every fine point lies on y=2x+3 inside the plane.
     int fine = 0;
-    for (const auto& l : lines) {
-        const auto f = fields(l);
-        if (f.size() < 5 || f[0] != "circle" || f[3] != "2" || f[4] != "3") continue;
-        const float px = std::stof(f[1]), py = std::stof(f[2]);
-        EXPECT_NEAR(py, 300 - 2 * (px - 992), 0.01f) << l;
-        EXPECT_TRUE(px >= 832 - 0.01f && px <= 1112 + 0.01f && py >= 60 - 0.01f && py <= 620 + 0.01f) << l;
+    for (const Dot& d : trace.dots({.r = 2, .colour = 3})) {
+        EXPECT_NEAR(d.y, 300 - 2 * (d.x - 992), 0.01f) << d.x << ' ' << d.y;
+        EXPECT_TRUE(d.x >= 832 - 0.01f && d.x <= 1112 + 0.01f && d.y >= 60 - 0.01f && d.y <= 620 + 0.01f)
+            << d.x << ' ' << d.y;
         ++fine;
     }
     EXPECT_EQ(fine, 29 + 57 + 85 + 141);
@@ -258,13 +259,7 @@ TEST(PointsOnLineAnswer, SubstitutionsAndPointsOnTheLine) {
     EXPECT_TRUE(hasLine(lines, "circle 1104 220 8 5 0 0 1 -1 3"));
     EXPECT_TRUE(hasLine(lines, "circle 934 560 8 5 0 0 1 -1 3"));
     auto onLine = [&](float x, float y) {
-        for (const auto& l : lines) {
-            const auto f = fields(l);
-            if (f.size() > 4 && f[0] == "circle" && f[3] == "1" && f[4] == "3" &&
-                std::abs(std::stof(f[1]) - x) < 0.1f && std::abs(std::stof(f[2]) - y) < 0.3f)
-                return true;
-        }
-        return false;
+        return !Trace(lines).dots({.r = 1, .colour = 3, .near = Near{x, y, 0.1f, 0.3f}}).empty();
     };
     EXPECT_TRUE(onLine(1104, 220));
     EXPECT_TRUE(onLine(934, 560));
@@ -294,7 +289,8 @@ TEST(TranslationTopic, TableThenOnePairAKeyThenAnEmptyWait) {
     // Row 3 (2x+3) is row 2 (2x) plus 3, cell by cell.
     for (int x = -4; x <= 3; ++x) {
         const int left = 148 + 60 * (x + 4);
-        EXPECT_TRUE(hasLine(lines, "line " + std::to_string(left) + " 140 " + std::to_string(left + 60) + " 190 3 2 13 5"));
+        EXPECT_TRUE(hasLine(
+            lines, "line " + std::to_string(left) + " 140 " + std::to_string(left + 60) + " 190 3 2 13 5"));
     }
     EXPECT_EQ(run.place("2x+3"), "38 190 0");
     EXPECT_EQ(run.place("-5"), "148 190 0");
@@ -310,7 +306,8 @@ TEST(TranslationTopic, TableThenOnePairAKeyThenAnEmptyWait) {
         EXPECT_EQ(bars[i - 1].first, barLine(px, 375 - 70 * x, 270 - 70 * x)) << x;
         EXPECT_EQ(bars[i - 1].second, i + 1) << x;
         for (int y : {375 - 70 * x, 270 - 70 * x}) {
-            EXPECT_TRUE(hasLine(lines, "circle " + std::to_string(px) + " " + std::to_string(y) + " 6 5 0 0 1 -1 5"));
+            EXPECT_TRUE(
+                hasLine(lines, "circle " + std::to_string(px) + " " + std::to_string(y) + " 6 5 0 0 1 -1 5"));
         }
     }
     // The conclusion after the second key past the last pair.
@@ -345,14 +342,8 @@ TEST(TranslationDownAnswer, PlaneOnTheFirstKeyAllPairsOnTheSecond) {
 // ---- y=ax+b as y=ax moved, and the intercept --------------------------------------------------------
 
 // A glyph of a graph label drawn near (x, y) in a colour.
-bool glyphNear(const std::vector<std::string>& lines, const std::string& glyph, float x, float y, int colour) {
-    for (const auto& l : lines) {
-        const auto f = fields(l);
-        if (f.size() >= 11 && f[0] == "text" && f.back() == glyph && std::stoi(f[5]) == colour &&
-            std::abs(std::stof(f[1]) - x) < 1.5f && std::abs(std::stof(f[2]) - y) < 1.5f)
-            return true;
-    }
-    return false;
+bool glyphNear(const Trace& trace, const std::string& glyph, float x, float y, int colour) {
+    return !trace.glyphs({.text = glyph, .colour = colour, .near = Near{x, y, 1.5f, 1.5f}}).empty();
 }
 
 TEST(MovedProportionTopic, TwoPlanesWithArrowsToB) {
@@ -425,9 +416,10 @@ TEST(InterceptAnswer, AnswersOneAKey) {
 // Every topic stepped to its end through the sub-menu, then the exit: the
 // run ends by its own exit and every screen text has whole mark-up.
 TEST(KestrelChapter4, EveryTopicToTheExitWithWholeMarkup) {
-    const std::string keys = typed("4") + typed("1") + "a 1 Enter a 1 Enter " + typed("2") + k42 + " " + typed("3") +
-                             k9 + " " + typed("4") + k12 + " " + typed("5") + k3 + " " + typed("6") + typed("7") + k2 +
-                             " " + typed("8") + k2 + " " + typed("9") + typed("9");
+    const std::string keys = typed("4") + typed("1") + "a 1 Enter a 1 Enter " + typed("2") + k42 + " " +
+                             typed("3") + k9 + " " + typed("4") + k12 + " " + typed("5") + k3 + " " +
+                             typed("6") + typed("7") + k2 + " " + typed("8") + k2 + " " + typed("9") +
+                             typed("9");
     KestrelRun run(keys);
     ASSERT_TRUE(run.ended());
     EXPECT_EQ(run.status, 0);

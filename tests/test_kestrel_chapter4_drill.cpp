@@ -63,33 +63,27 @@ TEST_P(QuadrantNoRepeat, ARepeatBecomesQuadrant1AndKeepsTheMemory) {
 }
 
 INSTANTIATE_TEST_SUITE_P(RememberedAndDrawn, QuadrantNoRepeat,
-                         ::testing::Values(RepeatCase{0, 1, 1, 1}, RepeatCase{0, 3, 3, 3},  // first problem: any
+                         ::testing::Values(RepeatCase{0, 1, 1, 1},
+                                           RepeatCase{0, 3, 3, 3},  // first problem: any
                                            RepeatCase{3, 3, 1, 3},  // a repeat becomes 1, memory stays
                                            RepeatCase{3, 1, 1, 1},  // so 1 may follow 1
-                                           RepeatCase{1, 1, 1, 1}, RepeatCase{2, 2, 1, 2}, RepeatCase{4, 4, 1, 4},
-                                           RepeatCase{1, 2, 2, 2}, RepeatCase{2, 4, 4, 4}, RepeatCase{4, 3, 3, 3}));
+                                           RepeatCase{1, 1, 1, 1}, RepeatCase{2, 2, 1, 2},
+                                           RepeatCase{4, 4, 1, 4}, RepeatCase{1, 2, 2, 2},
+                                           RepeatCase{2, 4, 4, 4}, RepeatCase{4, 3, 3, 3}));
 
 // ---- Many seeds against the draws ----------------------------------------------------------
 
-struct Circle {
-    float x, y, r;
-    int colour;
-};
-
 // The dots of radius 12 or 15 drawn after each clear of the whole screen: one
 // list per problem.
-std::vector<std::vector<Circle>> dotsPerProblem(const std::string& trace) {
-    std::vector<std::vector<Circle>> out;
-    std::istringstream in(trace);
-    for (std::string l; std::getline(in, l);) {
-        if (l == "line 0 0 1760 1800 15 2 15 3") {
+std::vector<std::vector<Dot>> dotsPerProblem(const std::string& trace) {
+    std::vector<std::vector<Dot>> out;
+    for (const TraceRecord& r : Trace(trace).records()) {
+        if (r.line == "line 0 0 1760 1800 15 2 15 3") {
             out.emplace_back();
             continue;
         }
-        const auto f = fields(l);
-        if (out.empty() || f.size() < 5 || f[0] != "circle") continue;
-        const float r = std::stof(f[3]);
-        if (r == 12 || r == 15) out.back().push_back({std::stof(f[1]), std::stof(f[2]), r, std::stoi(f[4])});
+        if (out.empty() || r.kind != TraceRecord::Kind::dot) continue;
+        if (r.dot.r == 12 || r.dot.r == 15) out.back().push_back(r.dot);
     }
     return out;
 }

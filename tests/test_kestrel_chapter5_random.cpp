@@ -29,22 +29,12 @@ auto reseed(int seed) {
     return [seed](Kestrel& k) { k.Rt().randomize(seed); };
 }
 
-struct Circle {
-    float x, y;
-    int radius, colour;
-};
-
 // The dots of the trace, split at the whole-screen clear each problem starts with.
-std::vector<std::vector<Circle>> problemScreens(const KestrelRun& run) {
-    std::vector<std::vector<Circle>> out;
-    std::istringstream in(run.trace.str());
-    for (std::string l; std::getline(in, l);) {
-        if (l.rfind("line 0 0 1760 1800 15 2 15 ", 0) == 0) out.emplace_back();
-        if (out.empty() || l.rfind("circle ", 0) != 0) continue;
-        Circle c{};
-        std::istringstream f(l.substr(7));
-        f >> c.x >> c.y >> c.radius >> c.colour;
-        out.back().push_back(c);
+std::vector<std::vector<Dot>> problemScreens(const KestrelRun& run) {
+    std::vector<std::vector<Dot>> out;
+    for (const auto& r : run.records().records()) {
+        if (r.line.starts_with("line 0 0 1760 1800 15 2 15 ")) out.emplace_back();
+        if (!out.empty() && r.kind == TraceRecord::Kind::dot) out.back().push_back(r.dot);
     }
     return out;
 }
@@ -59,13 +49,10 @@ std::vector<std::vector<ScreenTextRecord>> problemTexts(const KestrelRun& run, c
     return out;
 }
 
-struct Dot {
-    float x, y;
-};
-std::vector<Dot> dots(const std::vector<Circle>& screen, int radius, int colour) {
+std::vector<Dot> dots(const std::vector<Dot>& screen, float radius, int colour) {
     std::vector<Dot> out;
-    for (const Circle& c : screen)
-        if (c.radius == radius && c.colour == colour) out.push_back({c.x, c.y});
+    for (const Dot& d : screen)
+        if (d.r == radius && d.colour == colour) out.push_back(d);
     return out;
 }
 
@@ -113,7 +100,8 @@ Equation parseEquation(const std::string& text, const std::string& prefix) {
         const std::string inner = s.substr(bar.size(), s.size() - 2 * bar.size());
         const auto slash = inner.find('/');
         if (slash == std::string::npos) return e;
-        if (!wholeNumber(inner.substr(0, slash), e.num) || !wholeNumber(inner.substr(slash + 1), e.den)) return e;
+        if (!wholeNumber(inner.substr(0, slash), e.num) || !wholeNumber(inner.substr(slash + 1), e.den))
+            return e;
         if (e.num <= 0 || e.den <= 0) return e;
         e.num *= sign;
     } else {
@@ -133,7 +121,7 @@ bool hasDot(const std::vector<Dot>& ds, float x, float y) {
 
 // Every one-unit dot of a graph lies on one of the two lines and inside the
 // plane, and each line has its dots.
-void expectLines(const std::vector<Circle>& screen, const Equation& l1, const Equation& l2,
+void expectLines(const std::vector<Dot>& screen, const Equation& l1, const Equation& l2,
                  const std::string& what) {
     int on1 = 0, on2 = 0;
     for (const Dot& d : dots(screen, 1, 3)) {
@@ -143,7 +131,8 @@ void expectLines(const std::vector<Circle>& screen, const Equation& l1, const Eq
         if (a) ++on1;
         if (b) ++on2;
         EXPECT_TRUE(a || b) << what << " stray dot " << d.x << "," << d.y;
-        EXPECT_TRUE(d.y >= 50 && d.y <= 550 && d.x > 679.5f && d.x < 1180.5f) << what << " " << d.x << "," << d.y;
+        EXPECT_TRUE(d.y >= 50 && d.y <= 550 && d.x > 679.5f && d.x < 1180.5f)
+            << what << " " << d.x << "," << d.y;
     }
     EXPECT_GT(on1, 100) << what;
     EXPECT_GT(on2, 100) << what;
@@ -161,8 +150,9 @@ struct PracticeSeen {
 // every problem: the two equations, the intercepts, the two dots of each
 // line (the intercept, then the denominator right and the numerator up or
 // down) and the lines through them. slopesFit checks the slopes' ranges.
-PracticeSeen checkPractice(KestrelUnderTest::Entry topic, const std::string& heading,
-                           const std::function<void(const Equation&, const Equation&, const std::string&)>& slopesFit) {
+PracticeSeen checkPractice(
+    KestrelUnderTest::Entry topic, const std::string& heading,
+    const std::function<void(const Equation&, const Equation&, const std::string&)>& slopesFit) {
     PracticeSeen seen;
     for (int seed = 1; seed <= 12; ++seed) {
         const int n = 10;
@@ -211,27 +201,28 @@ PracticeSeen checkPractice(KestrelUnderTest::Entry topic, const std::string& hea
 }
 
 TEST(IntegerSlopePractice, EveryProblemOverManySeeds) {
-    const PracticeSeen seen = checkPractice(&Kestrel::IntegerSlopePractice, "Q1 次の1次関数のグラフをかきなさい。",
-                                            [](const Equation& e1, const Equation& e2, const std::string& what) {
-                                                EXPECT_EQ(e1.den, 1) << what;
-                                                EXPECT_EQ(e2.den, 1) << what;
-                                                EXPECT_TRUE(e1.num >= 1 && e1.num <= 5) << what;
-                                                EXPECT_TRUE(e2.num >= -5 && e2.num <= -1) << what;
-                                            });
+    const PracticeSeen seen =
+        checkPractice(&Kestrel::IntegerSlopePractice, "Q1 次の1次関数のグラフをかきなさい。",
+                      [](const Equation& e1, const Equation& e2, const std::string& what) {
+                          EXPECT_EQ(e1.den, 1) << what;
+                          EXPECT_EQ(e2.den, 1) << what;
+                          EXPECT_TRUE(e1.num >= 1 && e1.num <= 5) << what;
+                          EXPECT_TRUE(e2.num >= -5 && e2.num <= -1) << what;
+                      });
     EXPECT_EQ(seen.slopes.size(), 10u);
     EXPECT_EQ(seen.intercepts.size(), 10u);
 }
 
 TEST(FractionSlopePractice, EveryProblemOverManySeeds) {
-    const PracticeSeen seen = checkPractice(
-        &Kestrel::FractionSlopePractice, "Q2 次の1次関数のグラフをかきなさい。",
-        [](const Equation& e1, const Equation& e2, const std::string& what) {
-            EXPECT_TRUE(e1.num >= 1 && e1.num < e1.den && e1.den <= 5) << what;
-            EXPECT_TRUE(-e2.num >= 1 && -e2.num < e2.den && e2.den <= 5) << what;
-            EXPECT_EQ(std::gcd(e1.num, e1.den), 1) << what;
-            EXPECT_EQ(std::gcd(-e2.num, e2.den), 1) << what;
-            EXPECT_EQ(e2.slopeText.rfind("-ﾀ", 0), 0u) << what;
-        });
+    const PracticeSeen seen =
+        checkPractice(&Kestrel::FractionSlopePractice, "Q2 次の1次関数のグラフをかきなさい。",
+                      [](const Equation& e1, const Equation& e2, const std::string& what) {
+                          EXPECT_TRUE(e1.num >= 1 && e1.num < e1.den && e1.den <= 5) << what;
+                          EXPECT_TRUE(-e2.num >= 1 && -e2.num < e2.den && e2.den <= 5) << what;
+                          EXPECT_EQ(std::gcd(e1.num, e1.den), 1) << what;
+                          EXPECT_EQ(std::gcd(-e2.num, e2.den), 1) << what;
+                          EXPECT_EQ(e2.slopeText.rfind("-ﾀ", 0), 0u) << what;
+                      });
     EXPECT_EQ(seen.slopes.size(), 18u);  // 9 proper fractions in lowest terms, each sign
     EXPECT_EQ(seen.intercepts.size(), 10u);
 }
@@ -242,8 +233,8 @@ TEST(SlopeInterceptDrill, EveryProblemOverManySeeds) {
     std::set<int> slopes, intercepts;
     for (int seed = 1; seed <= 12; ++seed) {
         const int n = 15;
-        KestrelRun run("a a a " + repeat("a a 2 Enter", n - 1) + "a a 1 Enter a", &Kestrel::SlopeInterceptTopic,
-                       reseed(seed));
+        KestrelRun run("a a a " + repeat("a a 2 Enter", n - 1) + "a a 1 Enter a",
+                       &Kestrel::SlopeInterceptTopic, reseed(seed));
         ASSERT_TRUE(run.ended()) << seed;
         const auto all = run.texts;
         int problems = 0;
@@ -322,12 +313,13 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"FractionsThatReduce",
                  handIn(Fraction{.num1 = 2, .den1 = 4, .num2 = -2, .den2 = 4, .b1 = 3, .b2 = -1}),
                  &Kestrel::FractionSlopePractice, kPracticeKeys, "① y=ﾀ1/2ﾀx+3", "② y=-ﾀ1/2ﾀx-1", ""},
-        TextCase{"FractionsAsDrawn", handIn(Fraction{.num1 = 2, .den1 = 3, .num2 = -4, .den2 = 5, .b1 = -4, .b2 = 2}),
+        TextCase{"FractionsAsDrawn",
+                 handIn(Fraction{.num1 = 2, .den1 = 3, .num2 = -4, .den2 = 5, .b1 = -4, .b2 = 2}),
                  &Kestrel::FractionSlopePractice, kPracticeKeys, "① y=ﾀ2/3ﾀx-4", "② y=-ﾀ4/5ﾀx+2", ""},
         TextCase{"DrillSlopeOne", handIn(Drill{.a = 1, .b = 2}), &Kestrel::SlopeInterceptDrill, kDrillKeys,
                  "問 1次関数 y=x+2　で", "1", "2"},
-        TextCase{"DrillSlopeMinusOne", handIn(Drill{.a = -1, .b = -3}), &Kestrel::SlopeInterceptDrill, kDrillKeys,
-                 "問 1次関数 y=-x-3　で", "-1", "-3"},
+        TextCase{"DrillSlopeMinusOne", handIn(Drill{.a = -1, .b = -3}), &Kestrel::SlopeInterceptDrill,
+                 kDrillKeys, "問 1次関数 y=-x-3　で", "-1", "-3"},
         TextCase{"DrillOtherSlope", handIn(Drill{.a = -4, .b = 5}), &Kestrel::SlopeInterceptDrill, kDrillKeys,
                  "問 1次関数 y=-4x+5　で", "-4", "5"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -42,7 +42,8 @@ TEST_P(KestrelChapter5Topic, RunsToItsEndOnItsKeys) {
     EXPECT_EQ(full.waits(), c.waits) << c.name;
     const std::string keys = c.keys;
     if (!keys.empty()) {
-        KestrelRun shortOfOne(keys.substr(0, keys.rfind(' ') == std::string::npos ? 0 : keys.rfind(' ')), c.topic);
+        KestrelRun shortOfOne(keys.substr(0, keys.rfind(' ') == std::string::npos ? 0 : keys.rfind(' ')),
+                              c.topic);
         EXPECT_FALSE(shortOfOne.ended()) << c.name;
     }
     for (const auto& r : full.texts) EXPECT_EQ(MarkupFault(r.text), "") << c.name << ": " << r.text;
@@ -79,33 +80,24 @@ INSTANTIATE_TEST_SUITE_P(Chapter5, KestrelChapter5Topic, ::testing::ValuesIn(kTo
                          [](const auto& info) { return std::string(info.param.name); });
 
 // A filled dot of the radius and colour near the pixel (x, y).
-bool dotAt(const std::vector<std::string>& lines, float x, float y, int radius, int colour) {
-    return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) {
-        const auto f = fields(l);
-        return f.size() > 4 && f[0] == "circle" && std::stoi(f[3]) == radius && std::stoi(f[4]) == colour &&
-               std::abs(std::stof(f[1]) - x) < 0.6f && std::abs(std::stof(f[2]) - y) < 0.6f;
-    });
+bool dotAt(const Trace& trace, float x, float y, int radius, int colour) {
+    return !trace.dots({.r = static_cast<float>(radius), .colour = colour, .near = Near{x, y, 0.6f, 0.6f}})
+                .empty();
 }
 
 // A glyph drawn with its corner near (x, y): where a graph or point label starts.
-bool glyphNear(const std::vector<std::string>& lines, float x, float y, const std::string& glyph) {
-    return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) {
-        const auto f = fields(l);
-        return f.size() >= 11 && f[0] == "text" && f.back() == glyph && std::abs(std::stof(f[1]) - x) < 1 &&
-               std::abs(std::stof(f[2]) - y) < 1;
-    });
+bool glyphNear(const Trace& trace, float x, float y, const std::string& glyph) {
+    return !trace.glyphs({.text = glyph, .near = Near{x, y, 1, 1}}).empty();
 }
 
 // The extreme pixels of a graph's one-unit dots of a colour: left end, right end.
 struct Ends {
     float x1 = 1e9f, y1 = 0, x2 = -1e9f, y2 = 0;
 };
-Ends graphEnds(const std::vector<std::string>& lines, int colour) {
+Ends graphEnds(const Trace& trace, int colour) {
     Ends e;
-    for (const auto& l : lines) {
-        const auto f = fields(l);
-        if (f.size() < 5 || f[0] != "circle" || f[3] != "1" || std::stoi(f[4]) != colour) continue;
-        const float x = std::stof(f[1]), y = std::stof(f[2]);
+    for (const Dot& d : trace.dots({.r = 1, .colour = colour})) {
+        const float x = d.x, y = d.y;
         if (x < e.x1) e = {x, y, e.x2, e.y2};
         if (x > e.x2) e = {e.x1, e.y1, x, y};
     }
@@ -289,13 +281,8 @@ TEST(GraphFromSlopeExample, PointsArrowsAndLine) {
 TEST(GraphFromSlopeExample, LabelsLeftOfTheirDots) {
     // A point label's corner is 20 left of and 40 above its dot, then shifted.
     KestrelRun run(steps(10), &Kestrel::GraphFromSlopeExample);
-    auto glyphStartsAt = [&](int x, int y) {
-        const auto lines = run.lines();
-        return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) {
-            const auto f = fields(l);
-            return f.size() >= 11 && f[0] == "text" && f[1] == std::to_string(x) && f[2] == std::to_string(y);
-        });
-    };
+    const Trace trace = run.records();
+    auto glyphStartsAt = [&](float x, float y) { return !trace.glyphs({.near = Near{x, y, 0, 0}}).empty(); };
     EXPECT_TRUE(glyphStartsAt(717, 230));  // (0,3)
     EXPECT_TRUE(glyphStartsAt(767, 330));  // (1,1)
 }

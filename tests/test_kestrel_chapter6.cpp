@@ -28,23 +28,25 @@ class Chapter6Choice : public ::testing::TestWithParam<ChoiceCase> {};
 TEST_P(Chapter6Choice, EachEntryLeadsToItsTarget) {
     const ChoiceCase& c = GetParam();
     KestrelRun run("6 Enter " + typed(c.typed));
-    static const char* const firstTexts[] = {"問　1次関数y=ax+b の", "課3 1次関数 y=x+2 で、xが増加するとき、",
+    static const char* const firstTexts[] = {"問　1次関数y=ax+b の",
+                                             "課3 1次関数 y=x+2 で、xが増加するとき、",
                                              "課4 1次関数 y=-x+2 で、xが増加するとき、", "P70 問7 1次関数 "};
     for (int topic = 1; topic <= 4; ++topic) {
-        EXPECT_EQ(run.count(firstTexts[topic - 1]), c.leads == topic ? 1 : 0) << c.typed << " topic " << topic;
+        EXPECT_EQ(run.count(firstTexts[topic - 1]), c.leads == topic ? 1 : 0)
+            << c.typed << " topic " << topic;
     }
     EXPECT_EQ(run.count(kMenuHeading), c.leads == 5 ? 2 : 1) << c.typed;
     EXPECT_EQ(run.count(kChoiceLine), c.leads == 0 ? 2 : 1) << c.typed;
     EXPECT_EQ(run.count(kGoal), 1) << c.typed;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    TypedEntries, Chapter6Choice,
-    ::testing::Values(ChoiceCase{"1", 1}, ChoiceCase{"2", 2}, ChoiceCase{"3", 3}, ChoiceCase{"4", 4},
-                      ChoiceCase{"5", 5}, ChoiceCase{"4.5", 4}, ChoiceCase{"9/2", 4}, ChoiceCase{"2.5", 2},
-                      ChoiceCase{"10/2", 5}, ChoiceCase{"0", 0}, ChoiceCase{"6", 0}, ChoiceCase{"-3", 0},
-                      ChoiceCase{"1/2", 0}, ChoiceCase{"", 0}, ChoiceCase{"5/0", 0}, ChoiceCase{"0/0", 0},
-                      ChoiceCase{"/", 0}, ChoiceCase{"-", 0}));
+INSTANTIATE_TEST_SUITE_P(TypedEntries, Chapter6Choice,
+                         ::testing::Values(ChoiceCase{"1", 1}, ChoiceCase{"2", 2}, ChoiceCase{"3", 3},
+                                           ChoiceCase{"4", 4}, ChoiceCase{"5", 5}, ChoiceCase{"4.5", 4},
+                                           ChoiceCase{"9/2", 4}, ChoiceCase{"2.5", 2}, ChoiceCase{"10/2", 5},
+                                           ChoiceCase{"0", 0}, ChoiceCase{"6", 0}, ChoiceCase{"-3", 0},
+                                           ChoiceCase{"1/2", 0}, ChoiceCase{"", 0}, ChoiceCase{"5/0", 0},
+                                           ChoiceCase{"0/0", 0}, ChoiceCase{"/", 0}, ChoiceCase{"-", 0}));
 
 TEST(Chapter6Frame, GoalOnceAndTheChoiceLineUnderEachFinishedTopic) {
     KestrelRun run("6 Enter 2 Enter" + steps(5) + " 3 Enter" + steps(6) + " 5 Enter 6 Enter");
@@ -101,12 +103,13 @@ TEST_P(Chapter6Topic, SameScreenWhateverRanBefore) {
         k.IROIRO = -1;
         k.Rt().setDrawWidth(15);
     });
-    EXPECT_EQ(drawingWithoutClear(fresh), drawingWithoutClear(afterOthers)) << c.name;
+    EXPECT_EQ(firstScreenDifference(fresh, afterOthers), "") << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Topics, Chapter6Topic,
-    ::testing::Values(TopicCase{"ThreeForms", &Kestrel::ThreeFormsCoefficients, " a a a a a a a a a a a a", 12},
+    ::testing::Values(TopicCase{"ThreeForms", &Kestrel::ThreeFormsCoefficients, " a a a a a a a a a a a a",
+                                12},
                       TopicCase{"Increasing", &Kestrel::IncreasingFunctionTopic, " a a a a a", 5},
                       TopicCase{"Decreasing", &Kestrel::DecreasingFunctionTopic, " a a a a a a", 6},
                       TopicCase{"ParameterGraphs", &Kestrel::ParameterGraphExplorer,
@@ -122,18 +125,18 @@ TEST(ThreeFormsCoefficients, EveryElementAtItsPlace) {
     EXPECT_EQ(run.place("問　1次関数y=ax+b の"), "38 30 0");
     EXPECT_EQ(run.drawn("a,b")[0].colour, 3);
     expectPlaces(run, {
-        {"(1) y=2x+3", "38 90 0"},
-        {"(2)", "38 270 0"},
-        {"(3)", "799 40 0"},
-        {"(0,", "799 175 0"},
-    });
+                          {"(1) y=2x+3", "38 90 0"},
+                          {"(2)", "38 270 0"},
+                          {"(3)", "799 40 0"},
+                          {"(0,", "799 175 0"},
+                      });
     // Table: rows at 270 and 320, cells 60 wide from 116.
     expectPlaces(run, {
-        {"x", "116 270 0"},
-        {"-2", "236 270 0"},
-        {"…", "176 270 0"},
-        {"7", "476 320 0"},
-    });
+                          {"x", "116 270 0"},
+                          {"-2", "236 270 0"},
+                          {"…", "176 270 0"},
+                          {"7", "476 320 0"},
+                      });
     EXPECT_EQ(run.drawn("…").back().x, 536);
     // Plane (874,40)-(1054,340), origin (934,280), no grid; the sketch of
     // slope 1.5 and the point (0,3).
@@ -163,7 +166,8 @@ TEST(ThreeFormsCoefficients, EveryElementAtItsPlace) {
     const auto as = run.drawn("a="), bs = run.drawn("b=");
     ASSERT_EQ(as.size(), 3u);
     ASSERT_EQ(bs.size(), 3u);
-    const Num aPlaces[3][2] = {{76, 140}, {76, 450}, {874, 350}}, bPlaces[3][2] = {{76, 190}, {76, 500}, {874, 400}};
+    const Num aPlaces[3][2] = {{76, 140}, {76, 450}, {874, 350}},
+              bPlaces[3][2] = {{76, 190}, {76, 500}, {874, 400}};
     for (int k = 0; k < 3; ++k) {
         EXPECT_EQ(as[k].x, aPlaces[k][0]);
         EXPECT_EQ(as[k].y, aPlaces[k][1]);
@@ -186,32 +190,21 @@ TEST(ThreeFormsCoefficients, EveryElementAtItsPlace) {
 }
 
 TEST(ThreeFormsCoefficients, ArcsComeWithTheSixthKey) {
-    auto arcDots = [](const KestrelRun& run) {
-        int n = 0;
-        for (const auto& l : run.lines()) {
-            const auto f = fields(l);
-            if (f.size() > 4 && f[0] == "circle" && f[3] == "0.5" && f[4] == "3") ++n;
-        }
-        return n;
-    };
+    auto arcDots = [](const KestrelRun& run) { return run.records().dots({.r = 0.5f, .colour = 3}).size(); };
     KestrelRun five(steps(5), &Kestrel::ThreeFormsCoefficients);
-    EXPECT_EQ(arcDots(five), 0);
+    EXPECT_EQ(arcDots(five), 0u);
     KestrelRun six(steps(6), &Kestrel::ThreeFormsCoefficients);
-    EXPECT_EQ(arcDots(six), 4 * 13);  // 180 to 360 degrees every 15
+    EXPECT_EQ(arcDots(six), 4u * 13);  // 180 to 360 degrees every 15
     const auto lines = six.lines();
     // Each arc is lowest, 20 below the table's edge, at a column border.
     for (float x : {296.0f, 356.0f, 416.0f, 476.0f}) {
-        const bool lowest = std::any_of(lines.begin(), lines.end(), [&](const std::string& l) {
-            const auto f = fields(l);
-            return f.size() > 4 && f[0] == "circle" && f[3] == "0.5" && std::fabs(std::stof(f[1]) - x) < 0.01f &&
-                   std::fabs(std::stof(f[2]) - 390) < 0.01f;
-        });
+        const bool lowest = !Trace(lines).dots({.r = 0.5f, .near = Near{x, 390, 0.01f, 0.01f}}).empty();
         EXPECT_TRUE(lowest) << x;
     }
     // Their labels go to the arc routine, in colour 5 under the arcs.
     int labels = 0;
-    for (const auto& f : textLines(lines, "2"))
-        if (std::stof(f[2]) >= 390 && std::stof(f[2]) < 450 && f[5] == "5") ++labels;
+    for (const Glyph& g : Trace(lines).glyphs({.text = "2", .colour = 5}))
+        if (g.y >= 390 && g.y < 450) ++labels;
     EXPECT_EQ(labels, 4);
 }
 
@@ -247,13 +240,24 @@ TEST_P(IncreaseDecrease, ScreenAndSteps) {
 
 INSTANTIATE_TEST_SUITE_P(
     Topics, IncreaseDecrease,
-    ::testing::Values(
-        SlopeSignCase{"Increasing", &Kestrel::IncreasingFunctionTopic, 5, "y=x+2",
-                      {"line 822 330 1002 330 7 0 -1 6", "line 1002 330 1002 150 7 0 -1 6", "line 822 300 972 150 5 0 -1 6"},
-                      "増加する", "右上がりは増加", "a>0のとき、右上がりで増加"},
-        SlopeSignCase{"Decreasing", &Kestrel::DecreasingFunctionTopic, 6, "y=-x+2",
-                      {"line 822 150 1002 150 7 0 -1 6", "line 1002 150 1002 330 7 0 -1 6", "line 822 210 972 360 5 0 -1 6"},
-                      "減少する", "右下がりは減少", "a<0のとき、右下がりで減少"}),
+    ::testing::Values(SlopeSignCase{"Increasing",
+                                    &Kestrel::IncreasingFunctionTopic,
+                                    5,
+                                    "y=x+2",
+                                    {"line 822 330 1002 330 7 0 -1 6", "line 1002 330 1002 150 7 0 -1 6",
+                                     "line 822 300 972 150 5 0 -1 6"},
+                                    "増加する",
+                                    "右上がりは増加",
+                                    "a>0のとき、右上がりで増加"},
+                      SlopeSignCase{"Decreasing",
+                                    &Kestrel::DecreasingFunctionTopic,
+                                    6,
+                                    "y=-x+2",
+                                    {"line 822 150 1002 150 7 0 -1 6", "line 1002 150 1002 330 7 0 -1 6",
+                                     "line 822 210 972 360 5 0 -1 6"},
+                                    "減少する",
+                                    "右下がりは減少",
+                                    "a<0のとき、右下がりで減少"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(IncreaseDecrease, ColoursAndTheAssignment) {
@@ -274,23 +278,14 @@ TEST(IncreaseDecrease, ColoursAndTheAssignment) {
 // ---- Typed slope and intercept ------------------------------------------------------------
 
 // The dots of one colour drawn with radius 1 on the plane of topic 4.
-struct Dot {
-    float x, y;
-};
 std::vector<Dot> graphDots(const KestrelRun& run, int colour) {
-    std::vector<Dot> out;
-    for (const auto& l : run.lines()) {
-        const auto f = fields(l);
-        if (f.size() > 4 && f[0] == "circle" && f[3] == "1" && std::stoi(f[4]) == colour)
-            out.push_back({std::stof(f[1]), std::stof(f[2])});
-    }
-    return out;
+    return run.records().dots({.r = 1, .colour = colour});
 }
 
 struct TypedCase {
     const char* typed;
-    double value;    // the slope or intercept drawn
-    int prompts;     // times the prompt is shown
+    double value;  // the slope or intercept drawn
+    int prompts;   // times the prompt is shown
 };
 
 class TypedSlope : public ::testing::TestWithParam<TypedCase> {};
@@ -321,12 +316,13 @@ TEST_P(TypedSlope, DrawsTheLineInsideThePlane) {
     EXPECT_EQ(run.count("①つねに点(0,2)を通る。"), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Entries, TypedSlope,
-    ::testing::Values(TypedCase{"2", 2, 1}, TypedCase{"-3", -3, 1}, TypedCase{"1/2", 0.5, 1},
-                      TypedCase{"0.25", 0.25, 1}, TypedCase{"-.5", -0.5, 1}, TypedCase{"", 0, 1},
-                      TypedCase{"5/0", 0, 1}, TypedCase{"0/0", 0, 1}, TypedCase{"/", 0, 1},
-                      TypedCase{"1", 1, 1}, TypedCase{"100", 100, 1}, TypedCase{"-7/3", -7.0 / 3, 1}));
+INSTANTIATE_TEST_SUITE_P(Entries, TypedSlope,
+                         ::testing::Values(TypedCase{"2", 2, 1}, TypedCase{"-3", -3, 1},
+                                           TypedCase{"1/2", 0.5, 1}, TypedCase{"0.25", 0.25, 1},
+                                           TypedCase{"-.5", -0.5, 1}, TypedCase{"", 0, 1},
+                                           TypedCase{"5/0", 0, 1}, TypedCase{"0/0", 0, 1},
+                                           TypedCase{"/", 0, 1}, TypedCase{"1", 1, 1},
+                                           TypedCase{"100", 100, 1}, TypedCase{"-7/3", -7.0 / 3, 1}));
 
 // The largest slopes the entry takes put most dots far outside any integer
 // range: those are left out, with no error.
@@ -355,9 +351,9 @@ class TypedIntercept : public ::testing::TestWithParam<TypedCase> {};
 // Intercepts outside -10..10 bring the same prompt back with no graph.
 TEST_P(TypedIntercept, DrawsOnlyInterceptsOnThePlane) {
     const TypedCase& c = GetParam();
-    KestrelRun run("1 Enter 1 Enter" + steps(4) + " " + typed(c.typed) + (c.prompts > 1 ? "3 Enter " : "") +
-                       "1 Enter a",
-                   &Kestrel::ParameterGraphExplorer);
+    KestrelRun run(
+        "1 Enter 1 Enter" + steps(4) + " " + typed(c.typed) + (c.prompts > 1 ? "3 Enter " : "") + "1 Enter a",
+        &Kestrel::ParameterGraphExplorer);
     EXPECT_TRUE(run.ended()) << c.typed;
     EXPECT_EQ(run.count("bの値を入力して下さい。(整数か小数)"), c.prompts) << c.typed;
     const auto dots = graphDots(run, 7);
@@ -373,12 +369,13 @@ TEST_P(TypedIntercept, DrawsOnlyInterceptsOnThePlane) {
 }
 
 // value: the intercept finally drawn; with two prompts the second entry is 3.
-INSTANTIATE_TEST_SUITE_P(
-    Entries, TypedIntercept,
-    ::testing::Values(TypedCase{"10", 10, 1}, TypedCase{"-10", -10, 1}, TypedCase{"0", 0, 1},
-                      TypedCase{"", 0, 1}, TypedCase{"5/0", 0, 1}, TypedCase{"/", 0, 1},
-                      TypedCase{"-2.5", -2.5, 1}, TypedCase{"20/2", 10, 1}, TypedCase{"11", 3, 2},
-                      TypedCase{"-10.5", 3, 2}, TypedCase{"21/2", 3, 2}, TypedCase{"999999999", 3, 2}));
+INSTANTIATE_TEST_SUITE_P(Entries, TypedIntercept,
+                         ::testing::Values(TypedCase{"10", 10, 1}, TypedCase{"-10", -10, 1},
+                                           TypedCase{"0", 0, 1}, TypedCase{"", 0, 1}, TypedCase{"5/0", 0, 1},
+                                           TypedCase{"/", 0, 1}, TypedCase{"-2.5", -2.5, 1},
+                                           TypedCase{"20/2", 10, 1}, TypedCase{"11", 3, 2},
+                                           TypedCase{"-10.5", 3, 2}, TypedCase{"21/2", 3, 2},
+                                           TypedCase{"999999999", 3, 2}));
 
 TEST(ParameterGraphExplorer, TitlesStepsAndOnePlaneForAllGraphs) {
     KestrelRun run("2 Enter 2 Enter -1 Enter 1 Enter" + steps(4) + " 4 Enter 0 Enter -4 Enter 1 Enter a",
@@ -389,12 +386,12 @@ TEST(ParameterGraphExplorer, TitlesStepsAndOnePlaneForAllGraphs) {
     EXPECT_EQ(run.place("(1)"), "40 80 0");
     EXPECT_EQ(run.drawn("b=2")[0].colour, 3);
     expectPlaces(run, {
-        {"aの値を変化させたグラフでの気づき", "40 130 3"},
-        {"①つねに点(0,2)を通る。", "40 200 0"},
-        {"②a>0…aを大きくするとy軸に近づく。", "40 250 0"},
-        {"③a<0…aを小さくするとy軸に近づく。", "40 300 0"},
-        {"(2)", "40 420 0"},
-    });
+                          {"aの値を変化させたグラフでの気づき", "40 130 3"},
+                          {"①つねに点(0,2)を通る。", "40 200 0"},
+                          {"②a>0…aを大きくするとy軸に近づく。", "40 250 0"},
+                          {"③a<0…aを小さくするとy軸に近づく。", "40 300 0"},
+                          {"(2)", "40 420 0"},
+                      });
     EXPECT_EQ(run.drawn("a=2")[0].colour, 3);
     // Two slopes (2, -1) and two intercepts (4, -4), one clear only.
     EXPECT_EQ(run.count("aの値を入力して下さい。(整数か小数)"), 2);
@@ -406,7 +403,8 @@ TEST(ParameterGraphExplorer, TitlesStepsAndOnePlaneForAllGraphs) {
     // Both intercept lines pass their y-axis point in colour 7.
     int onAxis = 0;
     for (const Dot& d : graphDots(run, 7))
-        if (std::fabs(d.x - 930) < 0.06 && (std::fabs(d.y - 200) < 0.2 || std::fabs(d.y - 400) < 0.2)) ++onAxis;
+        if (std::fabs(d.x - 930) < 0.06 && (std::fabs(d.y - 200) < 0.2 || std::fabs(d.y - 400) < 0.2))
+            ++onAxis;
     EXPECT_GE(onAxis, 2);
 }
 

@@ -96,11 +96,7 @@ TEST(ProportionGraphs, PlaneGraphsAndLabels) {
     EXPECT_TRUE(hasLine(lines, "line 748 280 1108 280 0 0 -1 4"));
     // y=2x (ウ) passes the origin in colour 7; y=x+1 (イ) through (0,1) in colour 0.
     auto dotNear = [&](float x, float y, int colour) {
-        return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) {
-            const auto f = fields(l);
-            return f.size() > 4 && f[0] == "circle" && std::stoi(f[4]) == colour &&
-                   std::abs(std::stof(f[1]) - x) < 0.2f && std::abs(std::stof(f[2]) - y) < 0.4f;
-        });
+        return !Trace(lines).dots({.colour = colour, .near = Near{x, y, 0.2f, 0.4f}}).empty();
     };
     EXPECT_TRUE(dotNear(928, 280, 7));
     EXPECT_TRUE(dotNear(928, 250, 0));
@@ -134,7 +130,8 @@ TEST(ProportionGraphs, SameScreenWhateverRanBefore) {
 
 TEST(ProportionTables, SameScreenWhateverPenWidthWasLeft) {
     KestrelRun fresh(steps(15), &Kestrel::ProportionTablesTopic);
-    KestrelRun afterOthers(steps(15), &Kestrel::ProportionTablesTopic, [](Kestrel& k) { k.Rt().setDrawWidth(5); });
+    KestrelRun afterOthers(steps(15), &Kestrel::ProportionTablesTopic,
+                           [](Kestrel& k) { k.Rt().setDrawWidth(5); });
     EXPECT_EQ(firstDifference(fresh, afterOthers), "");
 }
 
@@ -160,7 +157,8 @@ TEST(BoilingWaterQuestion, PointsOneAKeyOnTheLine) {
     for (const auto& l : lines) {
         if (l.rfind("key ", 0) == 0) ++keysBefore;
         for (int k = 0; k <= 5; ++k) {
-            const std::string want = "circle " + std::to_string(880 + 20 * k) + " " + std::to_string(480 - 40 * k) + " 6 3 ";
+            const std::string want =
+                "circle " + std::to_string(880 + 20 * k) + " " + std::to_string(480 - 40 * k) + " 6 3 ";
             if (l.rfind(want, 0) == 0) {
                 EXPECT_EQ(k, pointsSeen);
                 EXPECT_EQ(keysBefore, static_cast<std::size_t>(9 + k)) << "point of minute " << k;
@@ -190,8 +188,9 @@ TEST(BoilingWaterEquation, GraphOnEntryAndAnswersOnTheirOwnKeys) {
     // The line y=8x+20 from (880,480) up to (1080,80), drawn before any text.
     EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
                             [](const std::string& l) { return l.rfind("circle 880 480 1 3 ", 0) == 0; }));
-    EXPECT_FALSE(std::any_of(lines.begin(), lines.end(),
-                             [](const std::string& l) { return l.rfind("circle", 0) == 0 && l.find(" 6 3 ") != std::string::npos; }));
+    EXPECT_FALSE(std::any_of(lines.begin(), lines.end(), [](const std::string& l) {
+        return l.rfind("circle", 0) == 0 && l.find(" 6 3 ") != std::string::npos;
+    }));
 
     KestrelRun run(steps(14), &Kestrel::BoilingWaterEquation);
     EXPECT_EQ(run.place("yはxの関数といえますか？"), "38 290 7");

@@ -6,37 +6,28 @@
 #include <vector>
 
 #include "headless_fixture.h"
-#include "trace_lines.h"
+#include "runtime/canvas_runtime.h"
+#include "trace.h"
 
 namespace {
 
 using lesson::Engine;
-using lesson::testing::fields;
-using lesson::testing::Headless;
+using lesson::testing::Dot;
 using lesson::testing::hasLine;
-using lesson::testing::textLines;
+using lesson::testing::Headless;
 
-struct Dot {
-    float x, y;
-};
-
-std::vector<Dot> dots(const Headless& h) {
-    std::vector<Dot> out;
-    for (const auto& l : h.lines("circle")) {
-        auto f = fields(l);
-        out.push_back({std::stof(f[1]), std::stof(f[2])});
-    }
-    return out;
-}
+std::vector<Dot> dots(const Headless& h) { return h.records().dots(); }
 
 // "X Y SIZE" of the texts drawn as text, in order.
 std::vector<std::string> placedAll(const Headless& h, const std::string& text) {
     std::vector<std::string> out;
-    for (auto& f : textLines(h.lines(), text)) out.push_back(f[1] + " " + f[2] + " " + f[f.size() - 4]);
+    for (const auto& g : h.records().glyphs({.text = text}))
+        out.push_back(rt::traceNumber(g.x) + " " + rt::traceNumber(g.y) + " " + std::to_string(g.size));
     return out;
 }
 
-void plane(Engine& e, float a41, float top, float x0, float x1, float y0, float y1, float naka, float no = 10) {
+void plane(Engine& e, float a41, float top, float x0, float x1, float y0, float y1, float naka,
+           float no = 10) {
     e.A41 = a41;
     e.I_top = top;
     e.XJ1 = x0;
@@ -73,11 +64,12 @@ TEST(DrawAxes, BoilingWaterPlane) {
     EXPECT_EQ(placedAll(h, "5"), (std::vector<std::string>{"967 580 26", "854 463 26"}));
     EXPECT_EQ(placedAll(h, "15"), (std::vector<std::string>{"1154 580 26", "828 263 26"}));
     EXPECT_EQ(placedAll(h, "25"), std::vector<std::string>{"828 63 26"});
-    auto x = textLines(lines, "x");
+    auto x = h.records().glyphs({.text = "x"});
     ASSERT_EQ(x.size(), 1u);
-    EXPECT_NEAR(std::stof(x[0][1]), 1199.2f, 1e-3);
-    EXPECT_EQ(x[0][2], "541");
-    EXPECT_EQ(x[0][3] + x[0][4], "32");
+    EXPECT_NEAR(x[0].x, 1199.2f, 1e-3);
+    EXPECT_EQ(x[0].y, 541);
+    EXPECT_EQ(x[0].h, 3);
+    EXPECT_EQ(x[0].v, 2);
     EXPECT_EQ(placedAll(h, "0"), std::vector<std::string>{"854 580 26"});
     EXPECT_EQ(placedAll(h, "y"), std::vector<std::string>{"880 47 26"});
     EXPECT_EQ(h.rt().drawWidth(), 2);
@@ -167,11 +159,10 @@ TEST(LabelAxisScales, TruncatesAndSigns) {
         std::string digits;
         bool point;
     } cases[] = {
-        {0.25f, "12", true},     // 1.25 is written 1.2
-        {-0.5f, "-25", true},    // count -5: -2.5
-        {-0.01f, "0", false},    // -0.05 has no tenths: never "-0"
-        {-1, "-5", false},
-        {0.1f, "05", true},
+        {0.25f, "12", true},   // 1.25 is written 1.2
+        {-0.5f, "-25", true},  // count -5: -2.5
+        {-0.01f, "0", false},  // -0.05 has no tenths: never "-0"
+        {-1, "-5", false},    {0.1f, "05", true},
     };
     for (const Case& c : cases) {
         Headless h;
@@ -211,9 +202,11 @@ TEST(PlotPoint, PlacesDotAndLabel) {
     e.AINP = 5;  // the typed number is another variable
     e.PlotPoint();
     EXPECT_EQ(h.lines("circle"), std::vector<std::string>{"circle 944 160 6 3 0 0 1 -1 3"});
-    auto a = textLines(h.lines(), "A");
+    auto a = h.records().glyphs({.text = "A"});
     ASSERT_EQ(a.size(), 1u);
-    EXPECT_EQ(a[0][1] + " " + a[0][2] + " " + a[0][5], "932 100 3");
+    EXPECT_EQ(a[0].x, 932);
+    EXPECT_EQ(a[0].y, 100);
+    EXPECT_EQ(a[0].colour, 3);
     EXPECT_EQ(e.HOUKOU, 944);
     EXPECT_EQ(e.N2, 160);
     EXPECT_EQ(e.JYOU, 0);
@@ -282,10 +275,10 @@ TEST_F(GraphTest, StraightLineClipsAtTopAndBottomOnly) {
     }
     EXPECT_NEAR(d.front().x, 220 + 20 * -4.5f, 0.1f);  // y=-6 at x=-4.5
     EXPECT_NEAR(d.back().x, 220 + 20 * 1.5f, 0.1f);    // y=6 at x=1.5
-    auto label = textLines(h.lines(), "y");
+    auto label = h.records().glyphs({.text = "y"});
     ASSERT_FALSE(label.empty());
-    EXPECT_NEAR(std::stof(label[0][1]), d.back().x - 27, 0.01f);
-    EXPECT_NEAR(std::stof(label[0][2]), d.back().y + 4, 0.01f);
+    EXPECT_NEAR(label[0].x, d.back().x - 27, 0.01f);
+    EXPECT_NEAR(label[0].y, d.back().y + 4, 0.01f);
     EXPECT_EQ(e().JYOU, 0);
     EXPECT_EQ(e().AINP_labelDy, 0);
     EXPECT_EQ(e().AINP, 42);
@@ -326,7 +319,7 @@ TEST_F(GraphTest, VerticalLineKeepsThePenAndTheGrid) {
     e().GGX = 2;  // the y ends are grid counts already
     graph(4, 3, 0, 6, "x=2");
     EXPECT_EQ(h.lines("line"), std::vector<std::string>{"line 260 340 260 100 5 0 -1 5"});
-    EXPECT_FALSE(textLines(h.lines(), "x").empty());
+    EXPECT_FALSE(h.records().glyphs({.text = "x"}).empty());
     EXPECT_EQ(e().DSM2, 100);  // the label's top: 10 right of the line's top end
     EXPECT_GT(e().DSM1, 270);
     EXPECT_EQ(e().Y_kind, 4);

@@ -34,8 +34,8 @@ TEST(ExerciseA6, DistanceTimePlaneInValuesWithUnitsAndThickSegments) {
     // The units are screen texts like every other plane's, seen by the lint.
     EXPECT_EQ(run.place("km"), "700 34 0");
     // The first part ends at minute 25, 5 km; both segments at pen 8.
-    EXPECT_FALSE(dotsIn(lines, "1", 0, 959.5f, 960.5f, 209.5f, 210.5f).empty());
-    EXPECT_TRUE(dotsIn(lines, "1", 0, 961, 1300, 0, 720).empty());
+    EXPECT_FALSE(dotsIn(lines, 1, 0, 959.5f, 960.5f, 209.5f, 210.5f).empty());
+    EXPECT_TRUE(dotsIn(lines, 1, 0, 961, 1300, 0, 720).empty());
     EXPECT_TRUE(hasLine(lines, "line 960 210 1200 130 0 0 -1 8"));
     EXPECT_TRUE(hasLine(lines, "line 920 410 1160 50 3 0 -1 8"));
     EXPECT_EQ(run.place("(1)"), "19 100 3");
@@ -54,9 +54,9 @@ TEST(ExerciseA4, ThreeLinesOfWhichOneIsVertical) {
     // its label 10 right of the top moved by (-27, -44).
     EXPECT_TRUE(hasLine(lines, "line 680 580 680 100 7 0 -1 5"));
     EXPECT_TRUE(glyphAt(lines, 663, 56, "("));
-    EXPECT_EQ(dotsIn(lines, "1", 5, 380, 860, 459.5f, 460.5f).size(),
-              dotsIn(lines, "1", 5, 0, 1400, 0, 720).size());                     // y = -3 is flat
-    EXPECT_FALSE(dotsIn(lines, "1", 3, 859.5f, 860.5f, 139.5f, 140.5f).empty());  // (6, 5)
+    EXPECT_EQ(dotsIn(lines, 1, 5, 380, 860, 459.5f, 460.5f).size(),
+              dotsIn(lines, 1, 5, 0, 1400, 0, 720).size());                     // y = -3 is flat
+    EXPECT_FALSE(dotsIn(lines, 1, 3, 859.5f, 860.5f, 139.5f, 140.5f).empty());  // (6, 5)
     EXPECT_EQ(run.place("(2)"), "38 230 3");
     EXPECT_EQ(run.place("y=-3"), "76 280 3");
     EXPECT_EQ(run.place("x=ﾀ3/2ﾀ"), "76 400 3");
@@ -77,7 +77,7 @@ TEST(ExerciseB2, FiguresArcsAndTheGraphWithItsUnits) {
     EXPECT_EQ(run.place("y=14-2x"), "712 530 5");
     // The arc from C down to P, right of BC, every 8 degrees: 23 dots that
     // stop short of C.
-    const auto pc = dotsIn(lines, "0.5", 5, 990, 1030, 120, 280);
+    const auto pc = dotsIn(lines, 0.5f, 5, 990, 1030, 120, 280);
     ASSERT_EQ(pc.size(), 23u);
     EXPECT_GT(
         std::min_element(pc.begin(), pc.end(), [](auto a, auto b) { return a.second < b.second; })->second,
@@ -87,8 +87,8 @@ TEST(ExerciseB2, FiguresArcsAndTheGraphWithItsUnits) {
     EXPECT_TRUE(hasLine(lines, "text 576 166 2 1 0 ゴシック 30 0 0 ㎝"));
     EXPECT_EQ(run.place("㎝"), "921 434 0");
     EXPECT_TRUE(hasLine(lines, "text 630 156 2 2 0 ゴシック 16 0 0 2"));
-    EXPECT_FALSE(dotsIn(lines, "1", 5, 805.5f, 806.5f, 189.5f, 190.5f).empty());
-    EXPECT_TRUE(dotsIn(lines, "1", 5, 0, 1400, 0, 189).empty());
+    EXPECT_FALSE(dotsIn(lines, 1, 5, 805.5f, 806.5f, 189.5f, 190.5f).empty());
+    EXPECT_TRUE(dotsIn(lines, 1, 5, 0, 1400, 0, 189).empty());
 }
 
 // ---- Elimination layouts -----------------------------------------------------------------
@@ -98,12 +98,9 @@ TEST(ExerciseB1, EliminationInColumnsWithTheSignRowBetween) {
     const auto lines = run.lines();
     EXPECT_TRUE(glyphAt(lines, 814, 80, "0"));   // upper equation
     EXPECT_TRUE(glyphAt(lines, 814, 130, "2"));  // lower equation
-    const bool rule = std::any_of(lines.begin(), lines.end(), [](const std::string& l) {
-        const auto f = fields(l);
-        return f.size() == 9 && f[0] == "line" && f[1] == "787" && f[2] == "180" && f[4] == "180" &&
-               f[8] == "3";
-    });
-    EXPECT_TRUE(rule);
+    const auto rules = Trace(lines).segments({.from = Near{787, 180, 0, 0}});
+    EXPECT_TRUE(std::any_of(rules.begin(), rules.end(),
+                            [](const Segment& s) { return s.y2 == 180 && s.width == 3; }));
     EXPECT_EQ(run.place("①-②"), "760 30 3");
     EXPECT_EQ(run.place("+-  +  -"), "760 105 3");
     EXPECT_EQ(run.place("-2=8a"), "787 180 0");
@@ -136,8 +133,8 @@ TEST(ExerciseA5, SystemFromTheGraphAndItsSolution) {
     EXPECT_EQ(run.place("答 (ﾀ5/3ﾀ,ﾀ2/3ﾀ)"), "418 440 5");
     // Both lines pass the y axis at their intercepts 4 and -1.
     const auto lines = run.lines();
-    EXPECT_FALSE(dotsIn(lines, "1", 0, 1033.9f, 1034.1f, 179.5f, 180.5f).empty());
-    EXPECT_FALSE(dotsIn(lines, "1", 0, 1033.9f, 1034.1f, 379.5f, 380.5f).empty());
+    EXPECT_FALSE(dotsIn(lines, 1, 0, 1033.9f, 1034.1f, 179.5f, 180.5f).empty());
+    EXPECT_FALSE(dotsIn(lines, 1, 0, 1033.9f, 1034.1f, 379.5f, 380.5f).empty());
 }
 
 TEST(ExerciseB3, FigureShadedUnderTheAxisAndBothScreensWorked) {
@@ -153,7 +150,7 @@ TEST(ExerciseB3, FigureShadedUnderTheAxisAndBothScreensWorked) {
     EXPECT_TRUE(glyphAt(lines, 760, 100, "n"));                    // n's label at the plane's corner
     EXPECT_TRUE(hasLine(lines, "circle 970 460 6 3 0 0 1 -1 5"));  // Q
     // Line PQ only inside the plane's height, from (1,12) to (4.25,-1).
-    const auto pq = dotsIn(lines, "1", 3, 760, 1210, 0, 720);
+    const auto pq = dotsIn(lines, 1, 3, 760, 1210, 0, 720);
     ASSERT_FALSE(pq.empty());
     for (const auto& [x, y] : pq) {
         EXPECT_GE(y, 100);
@@ -207,7 +204,7 @@ TEST_P(ExerciseScreens, SameScreensWhateverAnEarlierScreenLeft) {
         p.CCC3 = 5;
     });
     ASSERT_TRUE(usual.ended()) << c.name;
-    EXPECT_EQ(firstDifference(usual.lines(), after.lines()), "") << c.name;
+    EXPECT_EQ(firstDifferentLine(usual.lines(), after.lines()), "") << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(

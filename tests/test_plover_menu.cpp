@@ -108,12 +108,12 @@ TEST(PloverMenu, ItemsHeadingAndPromptFirst) {
     }
     // The prompt is drawn by the menu, then again by the number entry, at
     // (816, 648) in colour 0: its first character twice before the first wait.
-    const auto prompt = textLines(run.lines(), "番");
+    const auto prompt = run.records().glyphs({.text = "番"});
     ASSERT_EQ(prompt.size(), 2u);
-    for (const auto& f : prompt) {
-        EXPECT_EQ(f[1], "816");
-        EXPECT_EQ(f[2], "648");
-        EXPECT_EQ(f[5], "0");
+    for (const Glyph& g : prompt) {
+        EXPECT_EQ(g.x, 816);
+        EXPECT_EQ(g.y, 648);
+        EXPECT_EQ(g.colour, 0);
     }
     // The work area is cleared before the whole screen.
     const auto lines = run.lines();

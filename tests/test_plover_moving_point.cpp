@@ -14,19 +14,8 @@
 namespace lesson::testing {
 namespace {
 
-// The last line of a kind whose fields pass the test.
-template <class Test>
-std::vector<std::string> lastFields(const PloverRun& run, const std::string& kind, Test test) {
-    std::vector<std::string> found;
-    for (const auto& l : run.lines()) {
-        auto f = fields(l);
-        if (!f.empty() && f[0] == kind && test(f)) found = f;
-    }
-    return found;
-}
-
-// The dot P: a filled circle of radius 6 in colour 3.
-bool isDotP(const std::vector<std::string>& f) { return f.size() > 4 && f[3] == "6" && f[4] == "3"; }
+// The dots P drawn: filled circles of radius 6 in colour 3.
+std::vector<Dot> dotsP(const PloverRun& run) { return run.records().dots({.r = 6, .colour = 3}); }
 
 struct Frame {
     int moves;  // keys pressed in the loop before this frame
@@ -39,10 +28,10 @@ class MovingPointAnimation : public ::testing::TestWithParam<Frame> {};
 TEST_P(MovingPointAnimation, FrameShowsPAndItsLetterWhereTheStepPutsThem) {
     const Frame& fr = GetParam();
     PloverRun run("a" + steps(fr.moves), &Plover::MovingPointQuestion);
-    const auto dot = lastFields(run, "circle", isDotP);
-    ASSERT_FALSE(dot.empty());
-    EXPECT_EQ(std::stof(dot[1]), fr.px) << fr.moves;
-    EXPECT_EQ(std::stof(dot[2]), fr.py) << fr.moves;
+    const auto dots = dotsP(run);
+    ASSERT_FALSE(dots.empty());
+    EXPECT_EQ(dots.back().x, fr.px) << fr.moves;
+    EXPECT_EQ(dots.back().y, fr.py) << fr.moves;
     const auto letters = run.drawn("P");
     ASSERT_FALSE(letters.empty());
     EXPECT_EQ(letters.back().x, fr.letterX) << fr.moves;
@@ -84,9 +73,10 @@ TEST(MovingPointAnimation, FirstStateShowsPFourStepsBelowAWithArcAndArea) {
 
 TEST(MovingPointAnimation, EveryKeyButTheDigit1MovesP) {
     PloverRun run("a Enter 2 b Space 0", &Plover::MovingPointQuestion);
-    const auto dot = lastFields(run, "circle", isDotP);
-    ASSERT_FALSE(dot.empty());
-    EXPECT_EQ(dot[1] + " " + dot[2], "200 455");
+    const auto dots = dotsP(run);
+    ASSERT_FALSE(dots.empty());
+    EXPECT_EQ(dots.back().x, 200);
+    EXPECT_EQ(dots.back().y, 455);
 }
 
 // "1" in the first frame: the figure returns to its first state at once, and
@@ -155,12 +145,12 @@ TEST(MovingPointEquations, CaseFiguresArcsAndEquations) {
 
     // Only the arc D to P of figure 3 (colour 5) lies inside the rectangle;
     // the "xcm" arc of figure 1 lies left of AB.
-    const auto all5 = dotsIn(lines, "0.5", 5, 0, 1400, 0, 720);
+    const auto all5 = dotsIn(lines, 0.5f, 5, 0, 1400, 0, 720);
     EXPECT_GT(all5.size(), 20u);
-    EXPECT_EQ(dotsIn(lines, "0.5", 5, 1111, 1132.01f, 189.99f, 330.01f).size(), all5.size());
-    const auto nearAB = dotsIn(lines, "0.5", 7, 100, 170, 189.99f, 330.01f);
+    EXPECT_EQ(dotsIn(lines, 0.5f, 5, 1111, 1132.01f, 189.99f, 330.01f).size(), all5.size());
+    const auto nearAB = dotsIn(lines, 0.5f, 7, 100, 170, 189.99f, 330.01f);
     EXPECT_GT(nearAB.size(), 20u);
-    EXPECT_EQ(dotsIn(lines, "0.5", 7, 100, 152.01f, 189.99f, 330.01f).size(), nearAB.size());
+    EXPECT_EQ(dotsIn(lines, 0.5f, 7, 100, 152.01f, 189.99f, 330.01f).size(), nearAB.size());
 }
 
 // Figure 1's corner letters stand where the usual way in puts them, whatever
@@ -168,7 +158,7 @@ TEST(MovingPointEquations, CaseFiguresArcsAndEquations) {
 TEST(MovingPointEquations, CornerLettersIgnoreTheDistanceLeftBehind) {
     PloverRun usual(steps(13), &Plover::MovingPointEquations);
     PloverRun after(steps(13), &Plover::MovingPointEquations, [](Plover& p) { p.P = 40; });
-    EXPECT_EQ(firstDifference(usual.lines(), after.lines()), "");
+    EXPECT_EQ(firstDifferentLine(usual.lines(), after.lines()), "");
 }
 
 // ---- Graph ---------------------------------------------------------------------------------
@@ -183,11 +173,11 @@ TEST(MovingPointGraph, ThreePiecesAndUnitLabels) {
     EXPECT_EQ(run.place("(2)PがBC上"), "38 180 3");
     EXPECT_EQ(run.place("y=20-2x(7≦x≦10)"), "114 330 0");
     auto dotNear = [&](float x, float y) {
-        return !dotsIn(lines, "1", 5, x - 0.5f, x + 0.5f, y - 0.5f, y + 0.5f).empty();
+        return !dotsIn(lines, 1, 5, x - 0.5f, x + 0.5f, y - 0.5f, y + 0.5f).empty();
     };
     for (auto [x, y] : {std::pair{646.f, 380.f}, {766.f, 140.f}, {926.f, 140.f}, {1046.f, 380.f}})
         EXPECT_TRUE(dotNear(x, y)) << x << ' ' << y;
-    EXPECT_TRUE(dotsIn(lines, "1", 5, 1047, 1400, 0, 720).empty());  // nothing beyond x = 10
+    EXPECT_TRUE(dotsIn(lines, 1, 5, 1047, 1400, 0, 720).empty());  // nothing beyond x = 10
 }
 
 }  // namespace

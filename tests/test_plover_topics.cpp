@@ -11,6 +11,7 @@
 #include <string>
 
 #include "plover_fixture.h"
+#include "runtime/canvas_runtime.h"
 
 namespace lesson::testing {
 namespace {
@@ -19,29 +20,20 @@ namespace {
 // screen left.
 constexpr std::string_view kTopicClear = "line 0 0 1600 1800 15 2 15 ";
 
-float num(const std::string& s) { return std::stof(s); }
-
 // Filled circles of a radius and colour: their centres.
 std::vector<std::pair<float, float>> dots(const PloverRun& run, float radius, int colour) {
     std::vector<std::pair<float, float>> out;
-    for (const auto& f : run.ops("circle"))
-        if (num(f[3]) == radius && std::stoi(f[4]) == colour) out.push_back({num(f[1]), num(f[2])});
+    for (const Dot& d : run.records().dots({.r = radius, .colour = colour})) out.push_back({d.x, d.y});
     return out;
 }
 
 bool hasDotNear(const PloverRun& run, float radius, int colour, float x, float y, float within) {
-    const auto d = dots(run, radius, colour);
-    return std::any_of(d.begin(), d.end(), [&](const auto& p) {
-        return std::abs(p.first - x) < within && std::abs(p.second - y) < within;
-    });
+    return !run.records().dots({.r = radius, .colour = colour, .near = Near{x, y, within, within}}).empty();
 }
 
 // Lines of a colour that end at (x, y): an arrow's shaft and head strokes.
 int linesEndingAt(const PloverRun& run, int colour, float x, float y) {
-    int n = 0;
-    for (const auto& f : run.ops("line"))
-        if (std::stoi(f[5]) == colour && num(f[3]) == x && num(f[4]) == y) ++n;
-    return n;
+    return static_cast<int>(run.records().segments({.colour = colour, .to = Near{x, y, 0, 0}}).size());
 }
 
 struct TopicCase {
@@ -137,10 +129,8 @@ TEST(CoolBagTableMethod, TableArcsAndAnswerCell) {
     }
     // The labels: four increases in colour 0, the last difference in colour 7,
     // each with its top at the arc's deepest point.
-    const auto twos = textLines(lines, "2");
-    EXPECT_TRUE(std::any_of(twos.begin(), twos.end(), [](const auto& f) {
-        return std::abs(num(f[1]) - 721.5f) < 0.01f && std::abs(num(f[2]) - 210) < 0.01f && f[5] == "7";
-    }));
+    EXPECT_FALSE(
+        Trace(lines).glyphs({.text = "2", .colour = 7, .near = Near{721.5f, 210, 0.01f, 0.01f}}).empty());
     for (const char* label : {"0.6", "0.7", "0.5", "2.4"}) EXPECT_GE(run.count(label), 1) << label;
 
     EXPECT_EQ(run.place("①10分ごとの温度の変化は?"), "40 260 0");
@@ -358,8 +348,8 @@ TEST(AltitudeQuestion, TwoLineHeadersStationRowsAndEmptyPlane) {
     // Each line centred across its cell; "観測所" alone stands 25 lower.
     auto inHeader = [&](const std::string& glyph) {
         std::vector<std::string> at;
-        for (const auto& f : textLines(lines, glyph))
-            if (num(f[2]) >= 190 && num(f[2]) < 290) at.push_back(f[1] + " " + f[2]);
+        for (const Glyph& g : Trace(lines).glyphs({.text = glyph}))
+            if (g.y >= 190 && g.y < 290) at.push_back(rt::traceNumber(g.x) + " " + rt::traceNumber(g.y));
         return at;
     };
     EXPECT_EQ(inHeader("観"), std::vector<std::string>{"46 218"});

@@ -6,22 +6,22 @@
 #include <vector>
 
 #include "headless_fixture.h"
+#include "runtime/canvas_runtime.h"
 #include "runtime/palette.h"
-#include "trace_lines.h"
+#include "trace.h"
 
 namespace {
 
 using lesson::Engine;
-using lesson::testing::Headless;
 using lesson::testing::hasLine;
-using lesson::testing::textLines;
+using lesson::testing::Headless;
 
 // Position and colour of the first drawing of text, as "X Y COLOUR".
 std::string placed(const Headless& h, const std::string& text, int nth = 0) {
-    auto found = textLines(h.lines(), text);
+    auto found = h.records().glyphs({.text = text});
     if (static_cast<int>(found.size()) <= nth) return "absent";
-    const auto& f = found[nth];
-    return f[1] + " " + f[2] + " " + f[5];
+    const auto& g = found[nth];
+    return rt::traceNumber(g.x) + " " + rt::traceNumber(g.y) + " " + std::to_string(g.colour);
 }
 
 TEST(StatusLine, MenuNumberLayoutAndResult) {
@@ -118,7 +118,7 @@ TEST(StatusLine, EntryReadsAsShown) {
     Headless h({"1", ".", ".", "2", "Enter"});
     h.start();
     h.e().AskMenuNumber();
-    EXPECT_EQ(textLines(h.lines(), "．").size(), 1u);
+    EXPECT_EQ(h.records().glyphs({.text = "．"}).size(), 1u);
     EXPECT_EQ(h.e().AINP, 1.2f);
 }
 
@@ -171,11 +171,21 @@ TEST(ParseAnswer, Values) {
         const char* typed;
         float value;
     } cases[] = {
-        {"", 0},       {"3", 3},        {"-2", -2},     {"1.5", 1.5f},  {"3/4", 0.75f},
+        {"", 0},
+        {"3", 3},
+        {"-2", -2},
+        {"1.5", 1.5f},
+        {"3/4", 0.75f},
         {"3/4/5", 0.75f},  // splits at the first "/": VAL("4/5") is 4
-        {"-3/-6", 0.5f}, {".5", 0.5f},  {"/4", 0},
+        {"-3/-6", 0.5f},
+        {".5", 0.5f},
+        {"/4", 0},
         // No value: a zero or missing right part reads as 0, never inf or NaN.
-        {"3/0", 0},    {"0/0", 0},      {"5/", 0},      {"/", 0},       {"-7/.0", 0},
+        {"3/0", 0},
+        {"0/0", 0},
+        {"5/", 0},
+        {"/", 0},
+        {"-7/.0", 0},
     };
     Headless h;
     h.start();
@@ -274,8 +284,8 @@ TEST(WorkArea, ClearsAndEntryBand) {
     h.start();
     h.e().ClearWorkArea();
     h.e().ClearEntryBand();
-    EXPECT_EQ(h.lines(), (std::vector<std::string>{"line 0 54 1440 900 15 2 15 3",
-                                                   "line 1136 576 2576 666 15 2 15 3"}));
+    EXPECT_EQ(h.lines(),
+              (std::vector<std::string>{"line 0 54 1440 900 15 2 15 3", "line 1136 576 2576 666 15 2 15 3"}));
     EXPECT_EQ(h.e().DSM1, 1136);
     EXPECT_EQ(h.e().DSM2, 576);
 }
@@ -315,8 +325,8 @@ TEST(ValueTexts, CommandKeys) {
         const char* key;
         float zx0, tani2;
     } cases[] = {
-        {"Q", 1, 1}, {"E", 1, 3}, {"@", 1, 6}, {"[", 1, 8}, {"]", 1, 9}, {"S", 1, 10},
-        {"q", 0, 77}, {"5", 0, 77}, {"", 0, 77}, {"\r", 0, 77},
+        {"Q", 1, 1},  {"E", 1, 3},  {"@", 1, 6},  {"[", 1, 8}, {"]", 1, 9},
+        {"S", 1, 10}, {"q", 0, 77}, {"5", 0, 77}, {"", 0, 77}, {"\r", 0, 77},
     };
     Headless h;
     h.start();

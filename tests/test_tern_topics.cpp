@@ -41,8 +41,9 @@ TopicCase fixedTopic(const char* name, void (Tern::*member)(), int stepKeys) {
 TopicCase randomTopic(const char* name, void (Tern::*member)(), int stepKeys, int closingKeys) {
     const std::string problem = steps(stepKeys) + " 2 Enter";
     const std::string last = steps(stepKeys) + " 1 Enter";
-    return {name, member, problem + problem + last + steps(closingKeys),
-            problem + problem + (closingKeys > 0 ? last + steps(closingKeys - 1) : steps(stepKeys) + " 2 Enter")};
+    return {
+        name, member, problem + problem + last + steps(closingKeys),
+        problem + problem + (closingKeys > 0 ? last + steps(closingKeys - 1) : steps(stepKeys) + " 2 Enter")};
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -74,19 +75,10 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // The circles drawn between the n-th key and the next one.
-struct Dot {
-    float x, y, r;
-    int colour;
-};
-std::vector<Dot> circlesAfterKey(const std::vector<std::string>& lines, int n) {
+std::vector<Dot> circlesAfterKey(const Trace& trace, int n) {
     std::vector<Dot> out;
-    int keysSeen = 0;
-    for (const auto& l : lines) {
-        if (l.rfind("key ", 0) == 0) ++keysSeen;
-        const auto f = fields(l);
-        if (keysSeen == n && f.size() > 4 && f[0] == "circle")
-            out.push_back({std::stof(f[1]), std::stof(f[2]), std::stof(f[3]), std::stoi(f[4])});
-    }
+    for (const auto& r : trace.records())
+        if (r.keys == n && r.kind == TraceRecord::Kind::dot) out.push_back(r.dot);
     return out;
 }
 
@@ -97,19 +89,15 @@ std::vector<Dot> circlesAfterKey(const std::vector<std::string>& lines, int n) {
 }
 
 // Exactly one dot after key n, at (x, y) with radius r in colour.
-::testing::AssertionResult onlyDot(const std::vector<std::string>& lines, int n, float x, float y, float r,
-                                   int colour) {
+::testing::AssertionResult onlyDot(const Trace& lines, int n, float x, float y, float r, int colour) {
     const auto dots = circlesAfterKey(lines, n);
     if (dots.size() != 1) return ::testing::AssertionFailure() << dots.size() << " dots after key " << n;
     return dotIs(dots[0], x, y, r, colour);
 }
 
 // A glyph drawn with its cell at about (x, y) in colour.
-bool glyphNear(const std::vector<std::string>& lines, const std::string& glyph, float x, float y, int colour) {
-    for (const auto& f : textLines(lines, glyph))
-        if (std::abs(std::stof(f[1]) - x) < 0.5f && std::abs(std::stof(f[2]) - y) < 0.5f && std::stoi(f[5]) == colour)
-            return true;
-    return false;
+bool glyphNear(const Trace& trace, const std::string& glyph, float x, float y, int colour) {
+    return !trace.glyphs({.text = glyph, .colour = colour, .near = Near{x, y, 0.5f, 0.5f}}).empty();
 }
 
 // ---- A table and dot sets: the graph of x-2y=4 -----------------------------------------
@@ -131,7 +119,8 @@ TEST(EquationGraphIntro, TableValuesThenPointsOneAKeyThenDenserSets) {
     EXPECT_TRUE(circlesAfterKey(lines, 0).empty());
     EXPECT_TRUE(circlesAfterKey(lines, 1).empty());
     for (int k = 0; k < 9; ++k) {
-        EXPECT_TRUE(onlyDot(lines, 11 + k, static_cast<float>(800 + 40 * k), static_cast<float>(460 - 20 * k), 6, 3))
+        EXPECT_TRUE(
+            onlyDot(lines, 11 + k, static_cast<float>(800 + 40 * k), static_cast<float>(460 - 20 * k), 6, 3))
             << k;
     }
     EXPECT_TRUE(circlesAfterKey(lines, 20).empty());
@@ -198,9 +187,9 @@ TEST(RewriteAndGraphAnswers, TrianglesEndOnTheirLines) {
     EXPECT_EQ(run.place("教科書P77 問2　解答"), "114 30 3");
     EXPECT_EQ(run.place("(2)x+2y=-4"), "38 210 0");
     EXPECT_EQ(run.place(" y=ﾀ3/2ﾀx+4"), "114 430 3");
-    for (const char* arrow : {"line 886 180 926 180 5 0 -1 5", "line 926 180 926 260 5 0 -1 5",
-                              "line 886 420 966 420 5 0 -1 5", "line 966 420 966 460 5 0 -1 5",
-                              "line 886 180 966 180 5 0 -1 5", "line 966 180 966 60 5 0 -1 5"}) {
+    for (const char* arrow :
+         {"line 886 180 926 180 5 0 -1 5", "line 926 180 926 260 5 0 -1 5", "line 886 420 966 420 5 0 -1 5",
+          "line 966 420 966 460 5 0 -1 5", "line 886 180 966 180 5 0 -1 5", "line 966 180 966 60 5 0 -1 5"}) {
         EXPECT_EQ(countLines(lines, arrow), 2) << arrow;
     }
     // Question (3) shows its answer one key before its triangle; the dot of
@@ -266,29 +255,22 @@ TEST(AxisParallelSummary, FramedAtOnceWithPenEight) {
 // An answer without a value at the next-step prompt ("5/0") is 0: another
 // problem, as any number but 1 gives.
 TEST(RandomTopics, AnswerWithoutValueMakesANewProblem) {
-    TernRun run(steps(5) + " " + typed("5/0") + steps(5) + " " + typed("1"), topic(&Tern::RandomSlopeInterceptExample));
+    TernRun run(steps(5) + " " + typed("5/0") + steps(5) + " " + typed("1"),
+                topic(&Tern::RandomSlopeInterceptExample));
     EXPECT_TRUE(run.ended());
     EXPECT_EQ(run.count("例1-1"), 2);
 }
 
 // A topic's clear reaches the screen's edges, so the pen it is drawn with
-// shows nothing: the trace without that field.
-struct WithoutClearPen : RecordedRun {
-    explicit WithoutClearPen(const TernRun& run) {
-        std::istringstream in(run.trace.str());
-        for (std::string l; std::getline(in, l);) {
-            if (l.rfind("line 0 0 ", 0) == 0) l = l.substr(0, l.rfind(' '));
-            trace << l << '\n';
-        }
-    }
-};
+// shows nothing.
 
 // Whatever an earlier screen left in the values per grid step, the label
 // shifts and the pen width, a topic's planes and graphs come out the same.
 TEST(TernTopics, SameScreenWhateverRanBefore) {
-    for (auto member : {&Tern::EquationGraphIntro, &Tern::RandomEquationGraphExample, &Tern::RewriteAndGraphAnswers,
-                        &Tern::RandomInterceptsGraphExample, &Tern::InterceptsGraphAnswers,
-                        &Tern::HorizontalLineExample, &Tern::VerticalLineAnswers}) {
+    for (auto member :
+         {&Tern::EquationGraphIntro, &Tern::RandomEquationGraphExample, &Tern::RewriteAndGraphAnswers,
+          &Tern::RandomInterceptsGraphExample, &Tern::InterceptsGraphAnswers, &Tern::HorizontalLineExample,
+          &Tern::VerticalLineAnswers}) {
         TernRun fresh(steps(33), topic(member));
         TernRun afterOthers(steps(33), [member](Tern& t) {
             t.t0000 = 4;
@@ -298,7 +280,7 @@ TEST(TernTopics, SameScreenWhateverRanBefore) {
             t.Rt().setDrawWidth(8);
             (t.*member)();
         });
-        EXPECT_EQ(firstDifference(WithoutClearPen(fresh), WithoutClearPen(afterOthers)), "");
+        EXPECT_EQ(firstScreenDifference(fresh, afterOthers), "");
     }
 }
 

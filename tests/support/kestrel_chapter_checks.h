@@ -21,12 +21,4 @@ inline void expectPlaces(const KestrelRun& run,
     for (const auto& [text, place] : places) EXPECT_EQ(run.place(text), place) << text;
 }
 
-// The trace without the topic's clear box, whose border (colour 15 on 15)
-// takes whatever pen it finds.
-inline std::vector<std::string> drawingWithoutClear(const KestrelRun& run) {
-    auto lines = run.lines();
-    std::erase_if(lines, [](const std::string& l) { return l.rfind("line 0 0 1320 1300 15 2 15 ", 0) == 0; });
-    return lines;
-}
-
 }  // namespace lesson::testing

@@ -1,9 +1,8 @@
 // A program run headless and recorded: from start-up with a key script, or
 // with a member function or a body of test code in place of its main menu.
 // The run keeps its trace and screen texts with the questions the program
-// tests ask of them. Each program's fixture names its own run (KestrelRun,
-// TernRun, GrebeRun ...); every fixture builds on this one header, so no two
-// define the same test helper.
+// tests ask of them. Every program's run is a ProgramRun (KestrelRun,
+// TernRun ... only name it), so no two fixtures define the same helper.
 #pragma once
 
 #include <unistd.h>
@@ -21,7 +20,7 @@
 
 #include "lesson/lesson.h"
 #include "runtime/headless.h"
-#include "trace_lines.h"
+#include "trace.h"
 
 namespace lesson::testing {
 
@@ -48,24 +47,22 @@ protected:
     }
 };
 
+// How a program is run: its key script (blank-separated), the seed of its
+// random topics, the scale of its canvases and whether its drawing is traced
+// (long runs of many problems need only the screen texts).
+struct RunOptions {
+    std::string keys;
+    int seed = 1;
+    int scale = 1;  // the pictures are not looked at; small canvases keep tests quick
+    bool traced = true;
+};
+
 // What a run leaves to check. A fixture's run starts the runtime, makes its
 // program on it, and runs it.
 struct RecordedRun {
-    std::vector<std::string> lines() const {
-        std::vector<std::string> out;
-        std::istringstream in(trace.str());
-        for (std::string l; std::getline(in, l);) out.push_back(l);
-        return out;
-    }
-    // The trace lines of one kind ("line", "circle", "text"), split in fields.
-    std::vector<std::vector<std::string>> ops(const std::string& kind) const {
-        std::vector<std::vector<std::string>> out;
-        for (const auto& l : lines()) {
-            auto f = fields(l);
-            if (!f.empty() && f[0] == kind) out.push_back(std::move(f));
-        }
-        return out;
-    }
+    std::vector<std::string> lines() const { return records().lines(); }
+    // The trace read into typed records.
+    Trace records() const { return Trace(trace.str()); }
     bool ended() const { return hasLine(lines(), "end"); }
     int waits() const { return runtime->waits(); }
 
@@ -84,6 +81,17 @@ struct RecordedRun {
         std::ostringstream s;
         s << d.front().x << ' ' << d.front().y << ' ' << d.front().colour;
         return s.str();
+    }
+    // Where the text was first drawn at a place of its own (not handed to an
+    // engine routine as a label): "x y colour", or "" when never.
+    std::string ownPlace(const std::string& text) const {
+        for (const auto& r : drawn(text)) {
+            if (r.colour < 0) continue;
+            std::ostringstream s;
+            s << r.x << ' ' << r.y << ' ' << r.colour;
+            return s.str();
+        }
+        return "";
     }
     // The text drawn at (x, y), the last time; "" when none.
     std::string textAt(Num x, Num y) const {
@@ -110,16 +118,12 @@ struct RecordedRun {
     int status = 0;
 
 protected:
-    // A runtime that takes the blank-separated key script, with canvases of
-    // that scale, tracing here unless untraced (long runs of many problems
-    // need only the screen texts).
-    void startRuntime(const std::string& keys, int scale = rt::HeadlessRuntime::Options{}.scale,
-                      bool traced = true) {
-        rt::HeadlessRuntime::Options o;
-        o.keys = rt::HeadlessRuntime::splitKeys(keys);
-        o.scale = scale;
-        runtime = std::make_unique<rt::HeadlessRuntime>(o);
-        if (traced) runtime->setTrace(&trace);
+    void startRuntime(const RunOptions& o) {
+        rt::HeadlessRuntime::Options ro;
+        ro.keys = rt::HeadlessRuntime::splitKeys(o.keys);
+        ro.scale = o.scale;
+        runtime = std::make_unique<rt::HeadlessRuntime>(ro);
+        if (o.traced) runtime->setTrace(&trace);
     }
     // Runs the program made on that runtime, recording its texts; the run
     // stops at the program's end or when the keys run out.
@@ -130,43 +134,53 @@ protected:
     }
 };
 
-// The program run with the key script (seed 1), from start-up or with only
-// entry (a member function or a body); before runs after start-up, ahead of
-// the entry.
+// Every program's recorded run: the program run on the options, from
+// start-up or with only entry (a member function or a body); before runs
+// after start-up, ahead of the entry (where a test hands in chosen problems).
 template <class Program>
 struct ProgramRun : RecordedRun {
     using UnderTest = ProgramUnderTest<Program>;
-    using Entry = typename UnderTest::Entry;
+    using Body = typename UnderTest::Body;
 
-    explicit ProgramRun(const std::string& keys, typename UnderTest::Body entry = nullptr,
-                        typename UnderTest::Body before = nullptr) {
-        startRuntime(keys, 1);  // the pictures are not looked at; small canvases keep tests quick
-        program = std::make_unique<UnderTest>(*runtime, entry);
+    explicit ProgramRun(const RunOptions& options, Body entry = nullptr, Body before = nullptr) {
+        startRuntime(options);
+        program = std::make_unique<UnderTest>(*runtime, std::move(entry));
         program->before = std::move(before);
-        run(*program, 1);
+        run(*program, options.seed);
     }
+    explicit ProgramRun(const std::string& keys, Body entry = nullptr, Body before = nullptr)
+        : ProgramRun(RunOptions{.keys = keys}, std::move(entry), std::move(before)) {}
 
     std::unique_ptr<UnderTest> program;
 };
 
-// The first place where two lists of lines differ, or "" when they are the same.
-inline std::string firstDifferentLine(const std::vector<std::string>& la, const std::vector<std::string>& lb) {
-    for (std::size_t i = 0; i < std::max(la.size(), lb.size()); ++i) {
-        const std::string x = i < la.size() ? la[i] : "(none)";
-        const std::string y = i < lb.size() ? lb[i] : "(none)";
-        if (x != y) return "line " + std::to_string(i + 1) + ": " + x + " | " + y;
-    }
-    return "";
-}
-
 // The first line where two traces differ, or "" when they are the same;
 // lines beginning with skipped (when given) are left out of both.
-inline std::string firstDifference(const RecordedRun& a, const RecordedRun& b, std::string_view skipped = {}) {
+inline std::string firstDifference(const RecordedRun& a, const RecordedRun& b,
+                                   std::string_view skipped = {}) {
     auto kept = [&](std::vector<std::string> lines) {
-        if (!skipped.empty()) std::erase_if(lines, [&](const std::string& l) { return l.starts_with(skipped); });
+        if (!skipped.empty())
+            std::erase_if(lines, [&](const std::string& l) { return l.starts_with(skipped); });
         return lines;
     };
     return firstDifferentLine(kept(a.lines()), kept(b.lines()));
+}
+
+// The trace as it shows on screen: a topic's clear (a box in the background
+// colour from the corner) looks the same whatever pen width it was drawn with.
+inline std::vector<std::string> onScreen(const RecordedRun& run) {
+    std::vector<std::string> out;
+    for (const auto& r : run.records().records()) {
+        const bool clear = r.kind == TraceRecord::Kind::segment && r.segment.x1 == 0 && r.segment.y1 == 0 &&
+                           r.segment.colour == 15 && r.segment.fill == 15;
+        out.push_back(clear ? r.line.substr(0, r.line.rfind(' ')) : r.line);
+    }
+    return out;
+}
+
+// The first line where two runs differ on screen, or "" when they do not.
+inline std::string firstScreenDifference(const RecordedRun& a, const RecordedRun& b) {
+    return firstDifferentLine(onScreen(a), onScreen(b));
 }
 
 // n presses of a step key ("a" unless given).

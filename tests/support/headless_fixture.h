@@ -10,6 +10,7 @@
 
 #include "engine/engine.h"
 #include "runtime/headless.h"
+#include "trace.h"
 
 namespace lesson::testing {
 
@@ -73,6 +74,8 @@ public:
         return out;
     }
     std::string text() const { return trace.str(); }
+    // The trace read into typed records.
+    Trace records() const { return Trace(trace.str()); }
 
     std::ostringstream trace;
     std::unique_ptr<rt::HeadlessRuntime> runtime;

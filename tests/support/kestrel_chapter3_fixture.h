@@ -17,28 +17,10 @@ inline const std::string kChoiceLine =
     "①Q1ずつ　②Q2ずつ　③変化の割合　④問1　⑤a,b変化　⑥説明,問2問3　⑦問4　⑧終了";
 inline const std::string kGoal = "1次関数の値の変化について調べよう。";
 
-// One drawn glyph of the trace.
-struct Glyph {
-    float x, y;
-    int colour;
-    std::string text;
-};
-
-inline std::vector<Glyph> glyphs(const KestrelRun& run) {
-    std::vector<Glyph> out;
-    for (const auto& l : run.lines()) {
-        const auto f = fields(l);
-        if (f.size() >= 11 && f[0] == "text") out.push_back({std::stof(f[1]), std::stof(f[2]), std::stoi(f[5]), f.back()});
-    }
-    return out;
-}
-
 // Glyphs of text (one character) in a colour within half a unit of (x, y).
-inline int glyphsAt(const std::vector<Glyph>& all, const std::string& text, int colour, float x, float y) {
-    int n = 0;
-    for (const Glyph& g : all)
-        if (g.text == text && g.colour == colour && std::fabs(g.x - x) < 0.5f && std::fabs(g.y - y) < 0.5f) ++n;
-    return n;
+inline int glyphsAt(const Trace& trace, const std::string& text, int colour, float x, float y) {
+    return static_cast<int>(
+        trace.glyphs({.text = text, .colour = colour, .near = Near{x, y, 0.5f, 0.5f}}).size());
 }
 
 // The text records of each worked example, from "例 1次関数 " to its rate.
