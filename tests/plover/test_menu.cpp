@@ -1,4 +1,5 @@
-// Plover's main menu and the frames of its chapters, run from start-up.
+// Plover's main menu and chapter frames, run from start-up; the dispatch and
+// sub-menu rules all programs share are in contract/test_programs.cpp.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -14,70 +15,6 @@ const std::string kGoals[3] = {"保冷バックに入れた飲み物が、10℃�
                                "1次関数のグラフを利用して、問題を解決しよう。"};
 const std::string kLines[3] = {"①P83Q問題　②表　③グラフ　④式　⑤まとめ　⑥表ヒント　⑦グラフヒント　⑧終了",
                                "①Q問題　②解答　③終了", "①Q運行図　②問1　③終了"};
-// The choice lines of chapters 4 to 6 (only chapter 4 has a goal screen).
-const std::string kLaterLines[3] = {"①Q(1で次へ)　②式と変域　③グラフ　④終了",
-                                    "P92 章の問題A ①1,2　②3　③4　④5　⑤6　⑥終了",
-                                    "P93 章の問題B ①1　②2　③3　④終了"};
-
-// Where an entry leads: chapter 1 to 3, the menu drawn again, or the end.
-// A test name for a typed entry: "3/2" is "3_over_2", "-2" "minus2".
-std::string entryName(const std::string& typed) {
-    std::string name;
-    for (char c : typed) {
-        if (c == '/')
-            name += "_over_";
-        else if (c == '.')
-            name += "_point_";
-        else if (c == '-')
-            name += "minus";
-        else
-            name += c;
-    }
-    return name.empty() ? "empty" : name;
-}
-
-enum Leads { Chapter1 = 1, Chapter2, Chapter3, Chapter4, Chapter5, Chapter6, Menu, End };
-
-struct Entry {
-    const char* typed;
-    Leads leads;
-};
-
-class PloverMenuDispatch : public ::testing::TestWithParam<Entry> {};
-
-// After the entry the script runs out at the next wait: the screen reached is
-// a chapter's sub-menu, the menu drawn again, or nothing (the program ended).
-TEST_P(PloverMenuDispatch, EachEntryLeadsToItsTarget) {
-    const Entry& e = GetParam();
-    PloverRun run(typed(e.typed));
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.ended(), e.leads == End) << e.typed;
-    EXPECT_EQ(run.count(kHeading), e.leads == Menu ? 2 : 1) << e.typed;
-    for (int c = 1; c <= 3; ++c) {
-        EXPECT_EQ(run.count(kGoals[c - 1]), e.leads == c ? 1 : 0) << e.typed << " chapter " << c;
-        EXPECT_EQ(run.count(kLines[c - 1]), e.leads == c ? 1 : 0) << e.typed << " chapter " << c;
-    }
-    for (int c = 4; c <= 6; ++c)
-        EXPECT_EQ(run.count(kLaterLines[c - 4]), e.leads == c ? 1 : 0) << e.typed << " chapter " << c;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    TypedEntries, PloverMenuDispatch,
-    ::testing::Values(Entry{"1", Chapter1}, Entry{"2", Chapter2}, Entry{"3", Chapter3},
-                      Entry{"1.5", Chapter1}, Entry{"2/1", Chapter2},
-                      // Passes the range test on its value 1.5 and opens the number it begins with.
-                      Entry{"3/2", Chapter3}, Entry{"4", Chapter4}, Entry{"5", Chapter5},
-                      Entry{"6", Chapter6},
-                      // 7 is the spare item; "7/2" and "7.5" are the spare item's.
-                      Entry{"7", Menu}, Entry{"7/2", Menu}, Entry{"7.5", Menu},
-                      // Values within the range whose leading number names no item.
-                      Entry{"9/2", Menu}, Entry{"-2/-1", Menu}, Entry{"20/4", Menu},
-                      // Out of range, empty, and entries without a value.
-                      Entry{"", Menu}, Entry{"0", Menu}, Entry{"9", Menu}, Entry{"-3", Menu},
-                      Entry{"-", Menu}, Entry{"5/0", Menu}, Entry{"0/0", Menu},
-                      // The exit.
-                      Entry{"8", End}, Entry{"8.0", End}, Entry{"16/2", End}),
-    [](const auto& info) { return entryName(info.param.typed); });
 
 TEST(PloverMenu, EntriesAreTheEightItemsWithEveryChapterBuilt) {
     const auto& entries = Plover::kMainMenu.items;
@@ -136,38 +73,6 @@ TEST(PloverChapterFrames, GoalScreens) {
         EXPECT_EQ(run.place(kGoals[c - 1]), "44 305 0") << c;
     }
 }
-
-struct SubMenuCase {
-    int chapter;
-    const char* choices;  // typed after the chapter's number
-    int choiceLines;      // times the choice line is drawn
-    int menus;            // times the main menu is drawn
-};
-
-class PloverSubMenuRange : public ::testing::TestWithParam<SubMenuCase> {};
-
-// A choice outside the items, or without a value, draws only the choice line
-// again; the last item leads back to the main menu.
-TEST_P(PloverSubMenuRange, OutOfRangeRedrawsTheLineAndTheLastItemReturns) {
-    const SubMenuCase& c = GetParam();
-    PloverRun run(typed(std::to_string(c.chapter)) + c.choices);
-    EXPECT_EQ(run.count(kLines[c.chapter - 1]), c.choiceLines) << c.choices;
-    EXPECT_EQ(run.count(kHeading), c.menus) << c.choices;
-    EXPECT_EQ(run.count(kGoals[c.chapter - 1]), 1) << c.choices;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Chapters, PloverSubMenuRange,
-    ::testing::Values(SubMenuCase{1, "0 Enter 9 Enter Enter 5 / 0 Enter - 1 Enter", 6, 1},
-                      SubMenuCase{1, "8 Enter", 1, 2}, SubMenuCase{1, "1 6 / 2 Enter", 1, 2},
-                      SubMenuCase{1, "8 . 5 Enter", 2, 1},
-                      SubMenuCase{2, "0 Enter 4 Enter 0 / 0 Enter", 4, 1}, SubMenuCase{2, "3 Enter", 1, 2},
-                      SubMenuCase{2, "3 . 5 Enter", 2, 1},
-                      SubMenuCase{3, "4 Enter - 3 Enter 7 / 2 Enter", 4, 1}, SubMenuCase{3, "3 Enter", 1, 2},
-                      SubMenuCase{3, "9 / 3 Enter", 1, 2}),
-    [](const auto& info) {
-        return "Chapter" + std::to_string(info.param.chapter) + "Case" + std::to_string(info.index);
-    });
 
 // A choice that is not whole opens the item of its whole part.
 TEST(PloverChapterFrames, NonWholeChoicesOpenTheirWholePart) {

@@ -60,6 +60,9 @@ struct RunOptions {
 // What a run leaves to check. A fixture's run starts the runtime, makes its
 // program on it, and runs it.
 struct RecordedRun {
+    // The contract suite holds every program's run through this base.
+    virtual ~RecordedRun() = default;
+
     std::vector<std::string> lines() const { return records().lines(); }
     // The trace read into typed records.
     Trace records() const { return Trace(trace.str()); }

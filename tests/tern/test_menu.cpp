@@ -1,4 +1,5 @@
-// Tern's main menu and the frames of chapters 1 and 2, run from start-up.
+// Tern's main menu and chapter frames, run from start-up; the dispatch and
+// sub-menu rules all programs share are in contract/test_programs.cpp.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -16,47 +17,6 @@ const std::string kChapter2Line = "①例3　②問4　③例4　④問5　⑤�
 const std::string kChapter3Goal = "2つの2元1次方程式のグラフの交点の意味を考えよう。";
 const std::string kChapter3Line = "①P80Q　②グラフから例　③問１　④交点例　⑤問2　⑥問3　⑦問4　⑧終了";
 const std::string kChapter4Line = "P82 基本の問題 ①1　②2　③3　④終了";
-
-enum class Leads { Chapter1, Chapter2, Chapter3, Chapter4, Menu, End };
-
-struct Entry {
-    const char* typed;
-    Leads leads;
-};
-
-class TernMenuDispatch : public ::testing::TestWithParam<Entry> {};
-
-// After the entry the script runs out at the next wait: the chapter's
-// sub-menu, the menu drawn again, or nothing (the program ended).
-TEST_P(TernMenuDispatch, EachEntryLeadsToItsTarget) {
-    const Entry& e = GetParam();
-    TernRun run(typed(e.typed));
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.ended(), e.leads == Leads::End) << e.typed;
-    EXPECT_EQ(run.count(kHeading), e.leads == Leads::Menu ? 2 : 1) << e.typed;
-    EXPECT_EQ(run.count(kChapter1Goal), e.leads == Leads::Chapter1 ? 1 : 0) << e.typed;
-    EXPECT_EQ(run.count(kChapter2Goal), e.leads == Leads::Chapter2 ? 1 : 0) << e.typed;
-    EXPECT_EQ(run.count(kChapter3Goal), e.leads == Leads::Chapter3 ? 1 : 0) << e.typed;
-    // Chapter 4 has no goal screen: its choice line comes first.
-    EXPECT_EQ(run.count(kChapter4Line), e.leads == Leads::Chapter4 ? 1 : 0) << e.typed;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    TypedEntries, TernMenuDispatch,
-    ::testing::Values(Entry{"1", Leads::Chapter1}, Entry{"2", Leads::Chapter2}, Entry{"1.5", Leads::Chapter1},
-                      Entry{"2/1", Leads::Chapter2}, Entry{"2.9", Leads::Chapter2},
-                      // "3/2" and "4/3" open chapters 3 and 4; the spare item 5 (and
-                      // "5/2") comes straight back.
-                      Entry{"3", Leads::Chapter3}, Entry{"4", Leads::Chapter4}, Entry{"3/2", Leads::Chapter3},
-                      Entry{"4/3", Leads::Chapter4}, Entry{"5", Leads::Menu}, Entry{"5/2", Leads::Menu},
-                      // Out of range, or a leading number that names no item.
-                      Entry{"", Leads::Menu}, Entry{"0", Leads::Menu}, Entry{"7", Leads::Menu},
-                      Entry{"-3", Leads::Menu}, Entry{"-", Leads::Menu}, Entry{"9/2", Leads::Menu},
-                      Entry{"-3/-1", Leads::Menu}, Entry{"20/4", Leads::Menu}, Entry{"5/0", Leads::Menu},
-                      Entry{"0/0", Leads::Menu},
-                      // The exit.
-                      Entry{"6", Leads::End}, Entry{"6.0", Leads::End}, Entry{"12/2", Leads::End}),
-    [](const auto& info) { return "typed_" + std::to_string(info.index); });
 
 TEST(TernMenu, EntriesAreTheSixItemsWithEveryChapterBuilt) {
     const auto& entries = Tern::kMainMenu.items;
@@ -107,45 +67,6 @@ TEST(TernChapterFrames, GoalScreens) {
     const std::string t = four.trace.str();
     EXPECT_EQ(t.find("line 0 0 ", t.rfind("line 0 0 1760 1800 15 2 15") + 1), std::string::npos);
 }
-
-struct SubMenuCase {
-    std::string keys;
-    const std::string* line;
-    int choiceLines;  // times the choice line is drawn
-    int menus;        // times the main menu is drawn
-    int goals = 1;    // times a goal screen is shown
-};
-
-class TernSubMenuRange : public ::testing::TestWithParam<SubMenuCase> {};
-
-TEST_P(TernSubMenuRange, OutOfRangeRedrawsTheLineAndTheLastItemReturns) {
-    const SubMenuCase& c = GetParam();
-    TernRun run(c.keys);
-    EXPECT_EQ(run.count(*c.line), c.choiceLines) << c.keys;
-    EXPECT_EQ(run.count(kHeading), c.menus) << c.keys;
-    EXPECT_EQ(run.count("<めあて>"), c.goals) << c.keys;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Chapters, TernSubMenuRange,
-    ::testing::Values(SubMenuCase{typed("1") + typed("0") + typed("9") + typed("-1"), &kChapter1Line, 4, 1},
-                      SubMenuCase{typed("1") + typed("") + typed("5/0") + typed("0/0"), &kChapter1Line, 4, 1},
-                      SubMenuCase{typed("1") + typed("8"), &kChapter1Line, 1, 2},
-                      SubMenuCase{typed("1") + typed("8.5"), &kChapter1Line, 2, 1},
-                      SubMenuCase{typed("1") + typed("16/2"), &kChapter1Line, 1, 2},
-                      SubMenuCase{typed("2") + typed("0") + typed("7") + typed("-1"), &kChapter2Line, 4, 1},
-                      SubMenuCase{typed("2") + typed("6"), &kChapter2Line, 1, 2},
-                      SubMenuCase{typed("2") + typed("13/2"), &kChapter2Line, 2, 1},
-                      SubMenuCase{typed("2") + typed("6.0"), &kChapter2Line, 1, 2},
-                      SubMenuCase{typed("3") + typed("0") + typed("9") + typed("-1"), &kChapter3Line, 4, 1},
-                      SubMenuCase{typed("3") + typed("") + typed("5/0") + typed("17/2"), &kChapter3Line, 4, 1},
-                      SubMenuCase{typed("3") + typed("8"), &kChapter3Line, 1, 2},
-                      SubMenuCase{typed("3") + typed("16/2"), &kChapter3Line, 1, 2},
-                      SubMenuCase{typed("4") + typed("0") + typed("5") + typed("-1"), &kChapter4Line, 4, 1, 0},
-                      SubMenuCase{typed("4") + typed("") + typed("4.5") + typed("9/2"), &kChapter4Line, 4, 1, 0},
-                      SubMenuCase{typed("4") + typed("4"), &kChapter4Line, 1, 2, 0},
-                      SubMenuCase{typed("4") + typed("8/2"), &kChapter4Line, 1, 2, 0}),
-    [](const auto& info) { return "case_" + std::to_string(info.index); });
 
 // A choice that is not whole opens the item it begins with: 5/2 is topic 2,
 // 10/3 chapter 3's topic 3, 7/2 chapter 4's problem 3.
