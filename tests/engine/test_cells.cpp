@@ -40,7 +40,8 @@ TEST(MathCell, PlacesPlainTextsAndFractionsByCellHeight) {
         e.A_s = c.text;
         e.DrawMathCell();
         auto l = cell.h.lines();
-        EXPECT_EQ(l.at(0), "line 100 200 190 " + std::to_string(200 + static_cast<int>(c.height)) + " 0 2 15 3");
+        EXPECT_EQ(l.at(0),
+                  "line 100 200 190 " + std::to_string(200 + static_cast<int>(c.height)) + " 0 2 15 3");
         bool found = false;
         for (auto& s : l) found = found || s == c.firstGlyph;
         EXPECT_TRUE(found) << c.text << " " << c.height << "\n" << cell.h.text();

@@ -70,8 +70,8 @@ TEST(FormatFraction, ZeroDenominatorLeavesNothingOfTheLastCall) {
 TEST(GcdLcm, SignsFollowTheRemainders) {
     struct Case {
         float x, r1b, gcd, lcm;
-    } cases[] = {{12, 18, 6, 36}, {18, 12, 6, 36}, {-4, 6, 2, -12}, {4, -6, -2, 12},
-                 {-4, -6, -2, -12}, {5, 0, 5, 0}, {0.5f, 2, 0.5f, 2}};
+    } cases[] = {{12, 18, 6, 36},   {18, 12, 6, 36}, {-4, 6, 2, -12},   {4, -6, -2, 12},
+                 {-4, -6, -2, -12}, {5, 0, 5, 0},    {0.5f, 2, 0.5f, 2}};
     Headless h;
     h.start();
     auto& e = h.e();
@@ -132,7 +132,8 @@ TEST(TextCleanUp, RemoveSpacesAndStripMarkup) {
     Headless h;
     h.start();
     auto& e = h.e();
-    const std::pair<const char*, const char*> spaces[] = {{"", ""}, {"   ", ""}, {" -3", "-3"}, {"1　2 3", "1　23"}};
+    const std::pair<const char*, const char*> spaces[] = {
+        {"", ""}, {"   ", ""}, {" -3", "-3"}, {"1　2 3", "1　23"}};
     for (auto [in, out] : spaces) {
         e.A_s = in;
         e.RemoveSpaces();
@@ -194,10 +195,10 @@ TEST(SignRoutines, Table) {
         void (lesson::Engine::*routine)();
         const char *in, *out;
     } cases[] = {
-        {&lesson::Engine::FlipLeadingSign, "-", "+"},     {&lesson::Engine::FlipLeadingSign, "+", "-"},
-        {&lesson::Engine::FlipLeadingSign, "3x", "-3x"},  {&lesson::Engine::FlipLeadingSign, "", ""},
-        {&lesson::Engine::StripLeadingPlus, "+", ""},     {&lesson::Engine::StripLeadingPlus, "-2", "-2"},
-        {&lesson::Engine::StripLeadingMinus, "+2", "2"},  {&lesson::Engine::StripLeadingMinus, "-2", "2"},
+        {&lesson::Engine::FlipLeadingSign, "-", "+"},         {&lesson::Engine::FlipLeadingSign, "+", "-"},
+        {&lesson::Engine::FlipLeadingSign, "3x", "-3x"},      {&lesson::Engine::FlipLeadingSign, "", ""},
+        {&lesson::Engine::StripLeadingPlus, "+", ""},         {&lesson::Engine::StripLeadingPlus, "-2", "-2"},
+        {&lesson::Engine::StripLeadingMinus, "+2", "2"},      {&lesson::Engine::StripLeadingMinus, "-2", "2"},
         {&lesson::Engine::BracketNegative, "2x-3", "(2x-3)"}, {&lesson::Engine::BracketNegative, "23", "23"},
     };
     for (const Case& c : cases) {

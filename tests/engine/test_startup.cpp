@@ -57,7 +57,8 @@ TEST(ErrorHandler, ShowsPlaceCodeAndMessageThenIgnoresKeys) {
     ASSERT_EQ(texts.size(), 1u);
     // Place and code come from the number-to-text conversion: a leading blank each.
     EXPECT_NE(texts[0].find("text 288 432 1 1 13 ｺﾞｼｯｸ 8 0 0  "), std::string::npos) << texts[0];
-    EXPECT_NE(texts[0].find(", 9エラーが発生しました。マウスで×をクリックして下さい。"), std::string::npos) << texts[0];
+    EXPECT_NE(texts[0].find(", 9エラーが発生しました。マウスで×をクリックして下さい。"), std::string::npos)
+        << texts[0];
     EXPECT_EQ(h.lines("cls").size(), 1u);
     // The keys were taken and did nothing; the end came when they ran out.
     EXPECT_EQ(h.lines("key").size(), 3u);

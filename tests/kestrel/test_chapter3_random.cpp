@@ -28,11 +28,36 @@ struct ExampleTexts {
 // The texts of an example in drawing order: problem, table, substitutions
 // (each y also into its cell), increases (each also at the arrow), ratio.
 std::vector<std::string> sequence(const ExampleTexts& e) {
-    std::vector<std::string> s = {"例 1次関数 ", e.equation, "で、xが", e.from, "から", e.to, "まで増加するとき",
-                                  "ﾀyの増加量/xの増加量ﾀ", "を求めなさい。", "x", e.from, "→", e.to, "y", "", "→", "",
-                                  "x=" + e.from + "のとき y=", e.firstSubstitution, e.firstProduct, e.y1, e.y1,
-                                  "x=" + e.to + "のとき y=", e.secondSubstitution, e.secondProduct, e.y2, e.y2,
-                                  "だから、", "xの増加量は、", e.xDifference};
+    std::vector<std::string> s = {"例 1次関数 ",
+                                  e.equation,
+                                  "で、xが",
+                                  e.from,
+                                  "から",
+                                  e.to,
+                                  "まで増加するとき",
+                                  "ﾀyの増加量/xの増加量ﾀ",
+                                  "を求めなさい。",
+                                  "x",
+                                  e.from,
+                                  "→",
+                                  e.to,
+                                  "y",
+                                  "",
+                                  "→",
+                                  "",
+                                  "x=" + e.from + "のとき y=",
+                                  e.firstSubstitution,
+                                  e.firstProduct,
+                                  e.y1,
+                                  e.y1,
+                                  "x=" + e.to + "のとき y=",
+                                  e.secondSubstitution,
+                                  e.secondProduct,
+                                  e.y2,
+                                  e.y2,
+                                  "だから、",
+                                  "xの増加量は、",
+                                  e.xDifference};
     if (!e.xRewrite.empty()) s.push_back(e.xRewrite);
     s.insert(s.end(), {e.xIncrease, e.xIncrease, "yの増加量は、", e.yDifference});
     if (!e.yRewrite.empty()) s.push_back(e.yRewrite);
@@ -69,37 +94,45 @@ TEST_P(RateExampleTexts, FromChosenNumbers) {
 
 INSTANTIATE_TEST_SUITE_P(
     DrawnNumbers, RateExampleTexts,
-    ::testing::Values(
-        ExampleCase{"WorkedExample", {2, 3, -2, 3},
-                    {"y=2x+3", "-2", "3", "2*(-2)+3=", "-4+3=", "-1", "2*3+3=", "6+3=", "9", "3-(-2)=", "3+2=", "5",
-                     "9-(-1)=", "9+1=", "10", "ﾀ10/5ﾀ=", "2"}},
-        ExampleCase{"EqualFourGoesOn", {1, -2, 4, 4},
-                    {"y=x-2", "4", "5", "1*4-2=", "4-2=", "2", "1*5-2=", "5-2=", "3", "5-4=", "", "1", "3-2=", "",
-                     "1", "ﾀ1/1ﾀ=", "1"}},
-        ExampleCase{"EqualFiveGivesSix", {-2, 5, 5, 5},
-                    {"y=-2x+5", "5", "6", "-2*5+5=", "-10+5=", "-5", "-2*6+5=", "-12+5=", "-7", "6-5=", "", "1",
-                     "-7-(-5)=", "-7+5=", "-2", "ﾀ-2/1ﾀ=", "-2"}},
-        // -1 and -1 give -1 to 0; a·0 with a < 0 is 0, not "-0".
-        ExampleCase{"EqualMinusOneGivesZero", {-3, 2, -1, -1},
-                    {"y=-3x+2", "-1", "0", "-3*(-1)+2=", "3+2=", "5", "-3*0+2=", "0+2=", "2", "0-(-1)=", "0+1=", "1",
-                     "2-5=", "", "-3", "ﾀ-3/1ﾀ=", "-3"}},
-        // Drawn below x1, the two change places: 3 and 0 give 0 to 3.
-        ExampleCase{"ExchangedStartsAtZero", {-1, -4, 3, 0},
-                    {"y=-x-4", "0", "3", "-1*0-4=", "0-4=", "-4", "-1*3-4=", "-3-4=", "-7", "3-0=", "", "3",
-                     "-7-(-4)=", "-7+4=", "-3", "ﾀ-3/3ﾀ=", "-1"}},
-        // A zero drawn with a minus sign is 0: no parentheses, no rewrite; y1 = 0 neither.
-        ExampleCase{"NegatedZeroAndZeroY", {1, 3, -3, -0.0f},
-                    {"y=x+3", "-3", "0", "1*(-3)+3=", "-3+3=", "0", "1*0+3=", "0+3=", "3", "0-(-3)=", "0+3=", "3",
-                     "3-0=", "", "3", "ﾀ3/3ﾀ=", "1"}},
-        ExampleCase{"WidestInterval", {-5, 1, -5, 5},
-                    {"y=-5x+1", "-5", "5", "-5*(-5)+1=", "25+1=", "26", "-5*5+1=", "-25+1=", "-24", "5-(-5)=", "5+5=",
-                     "10", "-24-26=", "", "-50", "ﾀ-50/10ﾀ=", "-5"}},
-        ExampleCase{"NegativeB", {2, -3, -2, 1},
-                    {"y=2x-3", "-2", "1", "2*(-2)-3=", "-4-3=", "-7", "2*1-3=", "2-3=", "-1", "1-(-2)=", "1+2=", "3",
-                     "-1-(-7)=", "-1+7=", "6", "ﾀ6/3ﾀ=", "2"}},
-        ExampleCase{"MinusOneCoefficient", {-1, 2, 1, -2},
-                    {"y=-x+2", "-2", "1", "-1*(-2)+2=", "2+2=", "4", "-1*1+2=", "-1+2=", "1", "1-(-2)=", "1+2=", "3",
-                     "1-4=", "", "-3", "ﾀ-3/3ﾀ=", "-1"}}),
+    ::testing::Values(ExampleCase{"WorkedExample",
+                                  {2, 3, -2, 3},
+                                  {"y=2x+3", "-2", "3", "2*(-2)+3=", "-4+3=", "-1", "2*3+3=", "6+3=", "9",
+                                   "3-(-2)=", "3+2=", "5", "9-(-1)=", "9+1=", "10", "ﾀ10/5ﾀ=", "2"}},
+                      ExampleCase{"EqualFourGoesOn",
+                                  {1, -2, 4, 4},
+                                  {"y=x-2", "4", "5", "1*4-2=", "4-2=", "2", "1*5-2=", "5-2=", "3",
+                                   "5-4=", "", "1", "3-2=", "", "1", "ﾀ1/1ﾀ=", "1"}},
+                      ExampleCase{"EqualFiveGivesSix",
+                                  {-2, 5, 5, 5},
+                                  {"y=-2x+5", "5", "6", "-2*5+5=", "-10+5=", "-5", "-2*6+5=", "-12+5=", "-7",
+                                   "6-5=", "", "1", "-7-(-5)=", "-7+5=", "-2", "ﾀ-2/1ﾀ=", "-2"}},
+                      // -1 and -1 give -1 to 0; a·0 with a < 0 is 0, not "-0".
+                      ExampleCase{"EqualMinusOneGivesZero",
+                                  {-3, 2, -1, -1},
+                                  {"y=-3x+2", "-1", "0", "-3*(-1)+2=", "3+2=", "5", "-3*0+2=", "0+2=", "2",
+                                   "0-(-1)=", "0+1=", "1", "2-5=", "", "-3", "ﾀ-3/1ﾀ=", "-3"}},
+                      // Drawn below x1, the two change places: 3 and 0 give 0 to 3.
+                      ExampleCase{"ExchangedStartsAtZero",
+                                  {-1, -4, 3, 0},
+                                  {"y=-x-4", "0", "3", "-1*0-4=", "0-4=", "-4", "-1*3-4=", "-3-4=", "-7",
+                                   "3-0=", "", "3", "-7-(-4)=", "-7+4=", "-3", "ﾀ-3/3ﾀ=", "-1"}},
+                      // A zero drawn with a minus sign is 0: no parentheses, no rewrite; y1 = 0 neither.
+                      ExampleCase{"NegatedZeroAndZeroY",
+                                  {1, 3, -3, -0.0f},
+                                  {"y=x+3", "-3", "0", "1*(-3)+3=", "-3+3=", "0", "1*0+3=", "0+3=", "3",
+                                   "0-(-3)=", "0+3=", "3", "3-0=", "", "3", "ﾀ3/3ﾀ=", "1"}},
+                      ExampleCase{"WidestInterval",
+                                  {-5, 1, -5, 5},
+                                  {"y=-5x+1", "-5", "5", "-5*(-5)+1=", "25+1=", "26", "-5*5+1=", "-25+1=",
+                                   "-24", "5-(-5)=", "5+5=", "10", "-24-26=", "", "-50", "ﾀ-50/10ﾀ=", "-5"}},
+                      ExampleCase{"NegativeB",
+                                  {2, -3, -2, 1},
+                                  {"y=2x-3", "-2", "1", "2*(-2)-3=", "-4-3=", "-7", "2*1-3=", "2-3=", "-1",
+                                   "1-(-2)=", "1+2=", "3", "-1-(-7)=", "-1+7=", "6", "ﾀ6/3ﾀ=", "2"}},
+                      ExampleCase{"MinusOneCoefficient",
+                                  {-1, 2, 1, -2},
+                                  {"y=-x+2", "-2", "1", "-1*(-2)+2=", "2+2=", "4", "-1*1+2=", "-1+2=", "1",
+                                   "1-(-2)=", "1+2=", "3", "1-4=", "", "-3", "ﾀ-3/3ﾀ=", "-1"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // y=2x+3 from -2 to 3 at its places; the cursor is left after the rate,
@@ -108,8 +141,8 @@ TEST(RateExampleLoop, PlacesColoursAndWhereItLeavesTheCursor) {
     KestrelRun run(exampleKeys("1") + steps(1), &Kestrel::VaryCoefficientsTopic, handing({2, 3, -2, 3}));
     const auto e = examples(run)[0];
     auto at = [&](std::size_t i) {
-        return std::to_string(static_cast<int>(e[i].x)) + " " + std::to_string(static_cast<int>(e[i].y)) + " " +
-               std::to_string(static_cast<int>(e[i].colour));
+        return std::to_string(static_cast<int>(e[i].x)) + " " + std::to_string(static_cast<int>(e[i].y)) +
+               " " + std::to_string(static_cast<int>(e[i].colour));
     };
     EXPECT_EQ(at(0), "40 30 0");
     EXPECT_EQ(e[1].colour, 3);  // the equation
@@ -122,8 +155,8 @@ TEST(RateExampleLoop, PlacesColoursAndWhereItLeavesTheCursor) {
     EXPECT_EQ(e[9].y, 120);
     EXPECT_EQ(e[13].y, 170);
     EXPECT_EQ(at(17), "40 240 0");
-    EXPECT_EQ(e[20].colour, 3);                     // y1 on its row
-    EXPECT_EQ(e[21].x, table + 90);                 // and in its cell
+    EXPECT_EQ(e[20].colour, 3);      // y1 on its row
+    EXPECT_EQ(e[21].x, table + 90);  // and in its cell
     EXPECT_EQ(e[21].y, 170);
     EXPECT_EQ(e[21].colour, 3);
     EXPECT_EQ(at(22), "40 290 0");
@@ -155,8 +188,8 @@ TEST(RateExampleLoop, PlacesColoursAndWhereItLeavesTheCursor) {
 TEST(RateExampleLoop, FixedModeReplacesTheDrawnCoefficients) {
     KestrelRun run(exampleKeys("1") + steps(2), &Kestrel::RateOfChangeTopic, handing({-4, -5, -2, 3}));
     ASSERT_TRUE(run.ended());
-    ExampleTexts fixed{"y=2x+3", "-2", "3", "2*(-2)+3=", "-4+3=", "-1", "2*3+3=", "6+3=", "9", "3-(-2)=", "3+2=", "5",
-                       "9-(-1)=", "9+1=", "10", "ﾀ10/5ﾀ=", "2"};
+    ExampleTexts fixed{"y=2x+3",  "-2",   "3", "2*(-2)+3=", "-4+3=", "-1", "2*3+3=",  "6+3=", "9",
+                       "3-(-2)=", "3+2=", "5", "9-(-1)=",   "9+1=",  "10", "ﾀ10/5ﾀ=", "2"};
     EXPECT_EQ(textsOf(examples(run)[0]), sequence(fixed));
     // The definition after one more key, on the rate's row; then the assignment.
     const auto rate = examples(run)[0].back();
@@ -293,8 +326,8 @@ TEST_P(RatePractice, FromChosenNumbers) {
     ASSERT_TRUE(run.ended());
     const auto p = practiceOf(run, c.problem);
     ASSERT_EQ(p.size(), 6u) << c.problem;
-    EXPECT_EQ(textsOf(p), (std::vector<std::string>{c.problem, "(1) 変化の割合をいいなさい。", c.rate, c.question,
-                                                    "yの増加量を求めなさい。", c.increase}));
+    EXPECT_EQ(textsOf(p), (std::vector<std::string>{c.problem, "(1) 変化の割合をいいなさい。", c.rate,
+                                                    c.question, "yの増加量を求めなさい。", c.increase}));
     EXPECT_EQ(p[0].x, 40);
     EXPECT_EQ(p[0].y, 310);
     EXPECT_EQ(p[1].y, 360);
@@ -307,20 +340,43 @@ TEST_P(RatePractice, FromChosenNumbers) {
     EXPECT_EQ(run.place(c.rule), "40 560 0");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    DrawnNumbers, RatePractice,
-    ::testing::Values(
-        PracticeCase{"MinusOne", {-1, 4, 6}, "問 1次関数 y=-x+4　で", "-1", "(2) xの増加量が6のとき、", "-6",
-                     "yの増加量=-1*6=-6"},
-        PracticeCase{"One", {1, -3, 7}, "問 1次関数 y=x-3　で", "1", "(2) xの増加量が7のとき、", "7",
-                     "yの増加量=1*7=7"},
-        PracticeCase{"Largest", {-5, 2, 15}, "問 1次関数 y=-5x+2　で", "-5", "(2) xの増加量が15のとき、", "-75",
-                     "yの増加量=-5*15=-75"},
-        PracticeCase{"NegativeB", {2, -3, 1}, "問 1次関数 y=2x-3　で", "2", "(2) xの増加量が1のとき、", "2",
-                     "yの増加量=2*1=2"},
-        PracticeCase{"NegativeA", {-3, -1, 5}, "問 1次関数 y=-3x-1　で", "-3", "(2) xの増加量が5のとき、", "-15",
-                     "yの増加量=-3*5=-15"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(DrawnNumbers, RatePractice,
+                         ::testing::Values(PracticeCase{"MinusOne",
+                                                        {-1, 4, 6},
+                                                        "問 1次関数 y=-x+4　で",
+                                                        "-1",
+                                                        "(2) xの増加量が6のとき、",
+                                                        "-6",
+                                                        "yの増加量=-1*6=-6"},
+                                           PracticeCase{"One",
+                                                        {1, -3, 7},
+                                                        "問 1次関数 y=x-3　で",
+                                                        "1",
+                                                        "(2) xの増加量が7のとき、",
+                                                        "7",
+                                                        "yの増加量=1*7=7"},
+                                           PracticeCase{"Largest",
+                                                        {-5, 2, 15},
+                                                        "問 1次関数 y=-5x+2　で",
+                                                        "-5",
+                                                        "(2) xの増加量が15のとき、",
+                                                        "-75",
+                                                        "yの増加量=-5*15=-75"},
+                                           PracticeCase{"NegativeB",
+                                                        {2, -3, 1},
+                                                        "問 1次関数 y=2x-3　で",
+                                                        "2",
+                                                        "(2) xの増加量が1のとき、",
+                                                        "2",
+                                                        "yの増加量=2*1=2"},
+                                           PracticeCase{"NegativeA",
+                                                        {-3, -1, 5},
+                                                        "問 1次関数 y=-3x-1　で",
+                                                        "-3",
+                                                        "(2) xの増加量が5のとき、",
+                                                        "-15",
+                                                        "yの増加量=-3*5=-15"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RatePractice, ManySeedsAgainstTheDrawRules) {
     constexpr int kProblems = 3;
@@ -337,8 +393,11 @@ TEST(RatePractice, ManySeedsAgainstTheDrawRules) {
             const int a = signed_(whole(5));
             const int b = signed_(whole(5));
             const int dx = whole(15);
-            wanted.push_back("問 1次関数 y=" + (a == 1 ? "" : a == -1 ? "-" : std::to_string(a)) + "x" +
-                             (b > 0 ? "+" : "") + std::to_string(b) + "　で");
+            wanted.push_back("問 1次関数 y=" +
+                             (a == 1    ? ""
+                              : a == -1 ? "-"
+                                        : std::to_string(a)) +
+                             "x" + (b > 0 ? "+" : "") + std::to_string(b) + "　で");
             wanted.push_back(std::to_string(a));
             wanted.push_back("(2) xの増加量が" + std::to_string(dx) + "のとき、");
             wanted.push_back(std::to_string(a * dx));

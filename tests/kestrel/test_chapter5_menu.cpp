@@ -10,7 +10,8 @@ namespace lesson::testing {
 namespace {
 
 const std::string kHeading = "＜Kestrel　メニュー＞";
-const std::string kChoiceLine = "①傾き　②説明　③問4　④y=-2x+3のグラフ　⑤問５　⑥整数練習　⑦分数練習　⑧問６　⑨終了";
+const std::string kChoiceLine =
+    "①傾き　②説明　③問4　④y=-2x+3のグラフ　⑤問５　⑥整数練習　⑦分数練習　⑧問６　⑨終了";
 const std::string kGoal1 = "①　1次関数のグラフの傾きぐあいを調べよう。";
 const std::string kGoal2 = "②　1次関数のグラフをかこう。";
 
@@ -58,21 +59,22 @@ TEST_P(KestrelChapter5Choice, EachEntryLeadsToItsTarget) {
     EXPECT_EQ(run.count(kHeading), c.leads == 9 ? 2 : 1) << c.typed;
     EXPECT_EQ(run.count(kGoal1), 1) << c.typed;
     for (int item = 1; item <= 8; ++item) {
-        EXPECT_EQ(run.count(kTopicFirstText[item - 1]), item == c.leads ? 1 : 0) << c.typed << " item " << item;
+        EXPECT_EQ(run.count(kTopicFirstText[item - 1]), item == c.leads ? 1 : 0)
+            << c.typed << " item " << item;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    TypedEntries, KestrelChapter5Choice,
-    ::testing::Values(ChoiceCase{"1", 1}, ChoiceCase{"2", 2}, ChoiceCase{"3", 3}, ChoiceCase{"4", 4},
-                      ChoiceCase{"5", 5}, ChoiceCase{"6", 6}, ChoiceCase{"7", 7}, ChoiceCase{"8", 8},
-                      ChoiceCase{"9", 9},
-                      // Not whole: the fraction is cut off.
-                      ChoiceCase{"3/2", 1}, ChoiceCase{"8.6", 8}, ChoiceCase{"18/2", 9},
-                      // Out of range, empty, and entries without a value.
-                      ChoiceCase{"0", 0}, ChoiceCase{"10", 0}, ChoiceCase{"-3", 0}, ChoiceCase{"9.5", 0},
-                      ChoiceCase{"0.5", 0}, ChoiceCase{"", 0}, ChoiceCase{"5/0", 0}, ChoiceCase{"0/0", 0},
-                      ChoiceCase{"/", 0}, ChoiceCase{"-", 0}));
+INSTANTIATE_TEST_SUITE_P(TypedEntries, KestrelChapter5Choice,
+                         ::testing::Values(ChoiceCase{"1", 1}, ChoiceCase{"2", 2}, ChoiceCase{"3", 3},
+                                           ChoiceCase{"4", 4}, ChoiceCase{"5", 5}, ChoiceCase{"6", 6},
+                                           ChoiceCase{"7", 7}, ChoiceCase{"8", 8}, ChoiceCase{"9", 9},
+                                           // Not whole: the fraction is cut off.
+                                           ChoiceCase{"3/2", 1}, ChoiceCase{"8.6", 8}, ChoiceCase{"18/2", 9},
+                                           // Out of range, empty, and entries without a value.
+                                           ChoiceCase{"0", 0}, ChoiceCase{"10", 0}, ChoiceCase{"-3", 0},
+                                           ChoiceCase{"9.5", 0}, ChoiceCase{"0.5", 0}, ChoiceCase{"", 0},
+                                           ChoiceCase{"5/0", 0}, ChoiceCase{"0/0", 0}, ChoiceCase{"/", 0},
+                                           ChoiceCase{"-", 0}));
 
 TEST(KestrelChapter5Frame, ReturningFromATopicKeepsItsScreenAndSkipsTheGoal) {
     KestrelRun run(typed("5") + typed("4") + steps(10));

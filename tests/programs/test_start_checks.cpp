@@ -60,7 +60,8 @@ TEST(FaceCheck, NamesTheMissingFaceAndItsPackage) {
         } catch (const rt::FatalError& e) {
             const std::string what = e.what();
             EXPECT_NE(what.find(c.expected), std::string::npos) << what;
-            EXPECT_NE(what.find(std::string("install the Debian package ") + c.face.package), std::string::npos)
+            EXPECT_NE(what.find(std::string("install the Debian package ") + c.face.package),
+                      std::string::npos)
                 << what;
         }
     }
@@ -92,8 +93,7 @@ protected:
 };
 
 TEST_F(WithoutJapaneseFont, EveryProgramStopsNamingThePackage) {
-    const std::string message =
-        std::string("\"") + rt::kGothicFace.family + "\" is missing";
+    const std::string message = std::string("\"") + rt::kGothicFace.family + "\" is missing";
     const std::string package = std::string("install the Debian package ") + rt::kGothicFace.package;
     for (const char* command : {"kestrel", "plover", "tern", "grebe", "replay kestrel --keys \"1 Enter\""}) {
         // Without a display too: the faces are checked before any window.

@@ -40,9 +40,9 @@ TEST(FilledPolygon, FillCoversWhatLayInsideAndTheOutlineLiesOnTop) {
     auto at = [&](int x, int y) { return view[static_cast<std::size_t>(y) * rt::Canvas::kViewWidth + x]; };
     EXPECT_EQ(at(140, 150), rgb(13));  // inside, over the green line
     EXPECT_EQ(at(140, 130), rgb(13));
-    EXPECT_EQ(at(100, 180), rgb(0));   // on the outline
+    EXPECT_EQ(at(100, 180), rgb(0));  // on the outline
     EXPECT_EQ(at(170, 100), rgb(0));
-    EXPECT_EQ(at(280, 150), rgb(2));   // outside: the line as it was
+    EXPECT_EQ(at(280, 150), rgb(2));  // outside: the line as it was
     EXPECT_EQ(at(230, 230), rgb(15));
 }
 

@@ -55,7 +55,9 @@ struct RandomCanvas {
     int scale, width, height;
     std::vector<std::uint32_t> px;
     RandomCanvas(int s, std::uint32_t seed)
-        : scale(s), width(Canvas::kViewWidth * s), height(Canvas::kViewHeight * s),
+        : scale(s),
+          width(Canvas::kViewWidth * s),
+          height(Canvas::kViewHeight * s),
           px(static_cast<std::size_t>(width) * height) {
         std::mt19937 rng(seed);
         // Noise, and runs of few colours as drawings have, alpha included.
@@ -84,8 +86,8 @@ std::uint32_t referencePixel(const RandomCanvas& c, const Taps& tx, const Taps& 
 
 // Renders r into a window-sized buffer filled with a marker and checks every
 // pixel: the reference inside r, the marker untouched outside it.
-void expectRectMatches(const RandomCanvas& c, const ViewScaler& s, const PixelRect& r, const std::vector<Taps>& cols,
-                       const std::vector<Taps>& rows) {
+void expectRectMatches(const RandomCanvas& c, const ViewScaler& s, const PixelRect& r,
+                       const std::vector<Taps>& cols, const std::vector<Taps>& rows) {
     const int w = s.windowWidth(), h = s.windowHeight();
     const std::uint32_t marker = 0xAB123456;
     std::vector<std::uint32_t> window(static_cast<std::size_t>(w) * h, marker);
@@ -96,13 +98,13 @@ void expectRectMatches(const RandomCanvas& c, const ViewScaler& s, const PixelRe
         for (int x = 0; x < w && mismatches < 5; ++x) {
             const std::uint32_t got = window[static_cast<std::size_t>(y) * w + x];
             const bool inside = x >= r.x0 && x < r.x1 && y >= r.y0 && y < r.y1;
-            const std::uint32_t want =
-                inside ? referencePixel(c, cols[static_cast<std::size_t>(x - p.x0)], rows[static_cast<std::size_t>(y - p.y0)])
-                       : marker;
+            const std::uint32_t want = inside ? referencePixel(c, cols[static_cast<std::size_t>(x - p.x0)],
+                                                               rows[static_cast<std::size_t>(y - p.y0)])
+                                              : marker;
             if (got != want) {
-                ADD_FAILURE() << w << "x" << h << " scale " << c.scale << " rect " << r.x0 << "," << r.y0 << "-"
-                              << r.x1 << "," << r.y1 << ": pixel " << x << "," << y << " is " << std::hex << got
-                              << ", the rule gives " << want;
+                ADD_FAILURE() << w << "x" << h << " scale " << c.scale << " rect " << r.x0 << "," << r.y0
+                              << "-" << r.x1 << "," << r.y1 << ": pixel " << x << "," << y << " is "
+                              << std::hex << got << ", the rule gives " << want;
                 ++mismatches;
             }
         }
@@ -125,13 +127,17 @@ void checkSize(const Size& size, bool wholeFrame, std::uint32_t seed) {
     std::mt19937 rng(seed + 1);
     const int pw = p.x1 - p.x0, ph = p.y1 - p.y0;
     for (int k = 0; k < 12; ++k) {
-        const int bw = std::min(pw, 1 + static_cast<int>(rng() % 13)), bh = std::min(ph, 1 + static_cast<int>(rng() % 9));
-        const int x0 = k % 3 == 0 ? p.x0 : k % 3 == 1 ? p.x1 - bw : p.x0 + static_cast<int>(rng() % (pw - bw + 1));
+        const int bw = std::min(pw, 1 + static_cast<int>(rng() % 13)),
+                  bh = std::min(ph, 1 + static_cast<int>(rng() % 9));
+        const int x0 = k % 3 == 0   ? p.x0
+                       : k % 3 == 1 ? p.x1 - bw
+                                    : p.x0 + static_cast<int>(rng() % (pw - bw + 1));
         const int y0 = k / 3 % 2 == 0 ? p.y0 : p.y1 - bh;
         expectRectMatches(c, s, {x0, y0, x0 + bw, y0 + bh}, cols, rows);
     }
-    for (const PixelRect& d : {PixelRect{0, 0, 7, 5}, PixelRect{c.width - 9, c.height - 3, c.width, c.height},
-                               PixelRect{c.width - 1, 0, c.width, c.height}, PixelRect{0, c.height - 11, c.width, c.height}}) {
+    for (const PixelRect& d :
+         {PixelRect{0, 0, 7, 5}, PixelRect{c.width - 9, c.height - 3, c.width, c.height},
+          PixelRect{c.width - 1, 0, c.width, c.height}, PixelRect{0, c.height - 11, c.width, c.height}}) {
         const PixelRect r = s.affected(d);
         ASSERT_FALSE(r.empty());
         expectRectMatches(c, s, r, cols, rows);

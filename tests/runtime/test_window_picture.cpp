@@ -75,7 +75,8 @@ TEST(ViewScaler, ShowingOnlyTheChangedPartGivesTheWholeFramesPicture) {
             if (step == 2) c.line(10, 20, 1300, 500, 3, 0, -1, 4);
             const PixelRect r = s.affected(c.takeDamage());
             ASSERT_FALSE(r.empty());
-            s.render(c.pixels(), c.stride(), r, window.data() + static_cast<std::size_t>(r.y0) * w + r.x0, w * 4);
+            s.render(c.pixels(), c.stride(), r, window.data() + static_cast<std::size_t>(r.y0) * w + r.x0,
+                     w * 4);
             EXPECT_EQ(window, shown(c, s)) << w << "x" << h << " step " << step;
         }
         EXPECT_TRUE(c.takeDamage().empty());

@@ -122,10 +122,10 @@ TEST(RandomSystemByGraph, DrawsAndEquationsOverManySeeds) {
         ASSERT_EQ(problem.qx, qx) << seed;
         ASSERT_EQ(problem.qy, qy) << seed;
         const Equation line1{static_cast<long>(problem.a1), static_cast<long>(problem.b1),
-                              static_cast<long>(problem.c1)};
+                             static_cast<long>(problem.c1)};
         ASSERT_EQ(line1, Equation({a1, b1, c1})) << seed;
         const Equation line2{static_cast<long>(problem.a2), static_cast<long>(problem.b2),
-                              static_cast<long>(problem.c2)};
+                             static_cast<long>(problem.c2)};
         ASSERT_EQ(line2, Equation({a2, b2, c2})) << seed;
         // Both lines pass through their second points; the ranges the draws allow.
         ASSERT_EQ(a1 * px + b1 * py, c1);
@@ -161,9 +161,18 @@ class SystemByGraphChosen : public ::testing::TestWithParam<SystemCase> {};
 // The points as drawn, the coefficients of the lines through them: a
 // through S and P, b through S and Q.
 Tern::SystemByGraph handSystem(const SystemCase& c) {
-    return {.x = c.x, .y = c.y, .px = c.px, .py = c.py, .qx = c.qx, .qy = c.qy,
-            .a1 = -(c.py - c.y), .b1 = c.px - c.x, .c1 = -c.x * (c.py - c.y) + c.y * (c.px - c.x),
-            .a2 = -(c.qy - c.y), .b2 = c.qx - c.x, .c2 = -c.x * (c.qy - c.y) + c.y * (c.qx - c.x)};
+    return {.x = c.x,
+            .y = c.y,
+            .px = c.px,
+            .py = c.py,
+            .qx = c.qx,
+            .qy = c.qy,
+            .a1 = -(c.py - c.y),
+            .b1 = c.px - c.x,
+            .c1 = -c.x * (c.py - c.y) + c.y * (c.px - c.x),
+            .a2 = -(c.qy - c.y),
+            .b2 = c.qx - c.x,
+            .c2 = -c.x * (c.qy - c.y) + c.y * (c.qx - c.x)};
 }
 
 TEST_P(SystemByGraphChosen, TextsAndThePointOnScreen) {
@@ -185,19 +194,19 @@ TEST_P(SystemByGraphChosen, TextsAndThePointOnScreen) {
     EXPECT_TRUE(hasPrefix(run.lines(), dot.str())) << dot.str();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Chosen, SystemByGraphChosen,
-    ::testing::Values(
-        // b2 = 0: line 2 is x = 4, written without y.
-        SystemCase{4, 2, 5, 6, 4, -5, "-4x+y=-14…①", "7x=28…②", "(4,2)", "x=4,y=2"},
-        // Coefficients -1 show as "-".
-        SystemCase{3, 4, 2, 5, 5, -3, "-x-y=-7…①", "7x+2y=29…②", "(3,4)", "x=3,y=4"},
-        // A common factor stays.
-        SystemCase{1, 1, 3, 5, 4, -3, "-4x+2y=-2…①", "4x+3y=7…②", "(1,1)", "x=1,y=1"},
-        // A right-hand side 0.
-        SystemCase{1, 1, 5, 5, 6, -4, "-4x+4y=0…①", "5x+5y=10…②", "(1,1)", "x=1,y=1"},
-        // x of S a negative zero: it reads 0.
-        SystemCase{-0.0f, -3, 2, 5, 4, -5, "-8x+2y=-6…①", "2x+4y=-12…②", "(0,-3)", "x=0,y=-3"}));
+INSTANTIATE_TEST_SUITE_P(Chosen, SystemByGraphChosen,
+                         ::testing::Values(
+                             // b2 = 0: line 2 is x = 4, written without y.
+                             SystemCase{4, 2, 5, 6, 4, -5, "-4x+y=-14…①", "7x=28…②", "(4,2)", "x=4,y=2"},
+                             // Coefficients -1 show as "-".
+                             SystemCase{3, 4, 2, 5, 5, -3, "-x-y=-7…①", "7x+2y=29…②", "(3,4)", "x=3,y=4"},
+                             // A common factor stays.
+                             SystemCase{1, 1, 3, 5, 4, -3, "-4x+2y=-2…①", "4x+3y=7…②", "(1,1)", "x=1,y=1"},
+                             // A right-hand side 0.
+                             SystemCase{1, 1, 5, 5, 6, -4, "-4x+4y=0…①", "5x+5y=10…②", "(1,1)", "x=1,y=1"},
+                             // x of S a negative zero: it reads 0.
+                             SystemCase{-0.0f, -3, 2, 5, 4, -5, "-8x+2y=-6…①", "2x+4y=-12…②", "(0,-3)",
+                                        "x=0,y=-3"}));
 
 // ---- The intersection found by subtraction -------------------------------------------------
 
@@ -246,7 +255,9 @@ TEST(RandomIntersection, DrawsTextsAndColumnsOverManySeeds) {
         // The sign row: "+" over the operator, "-" for y, then the reversed
         // signs of line 2's terms over their columns.
         const std::string signs = std::string("+-  ") + (m2 > 0 ? "-" : "+") + "   " +
-                                  (k2 > 0 ? "-" : k2 < 0 ? "+" : "");
+                                  (k2 > 0   ? "-"
+                                   : k2 < 0 ? "+"
+                                            : "");
         ASSERT_EQ(columns.signs, signs);
         // (m1-m2)x = -(k1-k2) at x; y and m1·x as the answer shows them.
         ASSERT_EQ((m1 - m2) * x, -(k1 - k2));
@@ -307,29 +318,44 @@ INSTANTIATE_TEST_SUITE_P(
     Chosen, IntersectionChosen,
     ::testing::Values(
         // x negative, in parentheses; m1-m2 = 1: the x row already reads "  x=".
-        IntersectionCase{-3, -1, 2, 1,
-                         {"y=2x+5…①", "y=x+2…②", "y= 2x +5", "y=  x +2", "+-  -   -", "0=  x +3", "  x=-3", "",
-                          "x=-3 を①に代入して", "y=2*(-3)+5", "=-6+5", "=-1", "答 (-3,-1)"},
+        IntersectionCase{-3,
+                         -1,
+                         2,
+                         1,
+                         {"y=2x+5…①", "y=x+2…②", "y= 2x +5", "y=  x +2", "+-  -   -", "0=  x +3", "  x=-3",
+                          "", "x=-3 を①に代入して", "y=2*(-3)+5", "=-6+5", "=-1", "答 (-3,-1)"},
                          3},
         // x = 0 (a negative zero from the negations): no constant in the result.
-        IntersectionCase{0, 4, -1, 1,
-                         {"y=-x+4…①", "y=x+4…②", "y= -x +4", "y=  x +4", "+-  -   -", "0=-2x", "-2x=0", "  x=0",
-                          "x=0 を①に代入して", "y=-1*0+4", "=0+4", "=4", "答 (0,4)"},
+        IntersectionCase{0,
+                         4,
+                         -1,
+                         1,
+                         {"y=-x+4…①", "y=x+4…②", "y= -x +4", "y=  x +4", "+-  -   -", "0=-2x", "-2x=0",
+                          "  x=0", "x=0 を①に代入して", "y=-1*0+4", "=0+4", "=4", "答 (0,4)"},
                          0},
         // A two-digit constant takes no blank; line 2 without a constant.
-        IntersectionCase{2, -6, 2, -3,
-                         {"y=2x-10…①", "y=-3x…②", "y= 2x-10", "y=-3x", "+-  +   ", "0= 5x-10", " 5x=10", "  x=2",
-                          "x=2 を①に代入して", "y=2*2-10", "=4-10", "=-6", "答 (2,-6)"},
+        IntersectionCase{2,
+                         -6,
+                         2,
+                         -3,
+                         {"y=2x-10…①", "y=-3x…②", "y= 2x-10", "y=-3x", "+-  +   ", "0= 5x-10", " 5x=10",
+                          "  x=2", "x=2 を①に代入して", "y=2*2-10", "=4-10", "=-6", "答 (2,-6)"},
                          0},
         // m1-m2 = -1; line 1 without a constant, its slope 1 written "1" in the product.
-        IntersectionCase{3, 3, 1, 2,
-                         {"y=x…①", "y=2x-3…②", "y=  x", "y= 2x -3", "+-  -   +", "0= -x +3", " -x=-3", "  x=3",
-                          "x=3 を①に代入して", "y=1*3", "=3", "=3", "答 (3,3)"},
+        IntersectionCase{3,
+                         3,
+                         1,
+                         2,
+                         {"y=x…①", "y=2x-3…②", "y=  x", "y= 2x -3", "+-  -   +", "0= -x +3", " -x=-3",
+                          "  x=3", "x=3 を①に代入して", "y=1*3", "=3", "=3", "答 (3,3)"},
                          0},
         // Slope -1 in line 2; a two-digit positive constant.
-        IntersectionCase{-2, 6, 2, -1,
-                         {"y=2x+10…①", "y=-x+4…②", "y= 2x+10", "y= -x +4", "+-  +   -", "0= 3x +6", " 3x=-6", "  x=-2",
-                          "x=-2 を①に代入して", "y=2*(-2)+10", "=-4+10", "=6", "答 (-2,6)"},
+        IntersectionCase{-2,
+                         6,
+                         2,
+                         -1,
+                         {"y=2x+10…①", "y=-x+4…②", "y= 2x+10", "y= -x +4", "+-  +   -", "0= 3x +6", " 3x=-6",
+                          "  x=-2", "x=-2 を①に代入して", "y=2*(-2)+10", "=-4+10", "=6", "答 (-2,6)"},
                          0}));
 
 // The closing: one more key after the 1, the assignment, the sub-menu.
@@ -344,7 +370,8 @@ TEST(RandomIntersection, LeavingShowsTheAssignment) {
 // ---- Fixed topics at the points their figures name ----------------------------------------
 
 // A glyph drawn near (x, y) in a colour.
-bool glyphNear(const std::vector<std::string>& lines, float x, float y, int colour, const std::string& glyph) {
+bool glyphNear(const std::vector<std::string>& lines, float x, float y, int colour,
+               const std::string& glyph) {
     for (const auto& l : lines) {
         if (l.rfind("text ", 0) != 0) continue;
         std::istringstream in(l.substr(5));
@@ -352,7 +379,8 @@ bool glyphNear(const std::vector<std::string>& lines, float x, float y, int colo
         int a, b, c;
         in >> lx >> ly >> a >> b >> c;
         const std::string last = l.substr(l.rfind(' ') + 1);
-        if (std::fabs(lx - x) <= 1.5f && std::fabs(ly - y) <= 1.5f && c == colour && last == glyph) return true;
+        if (std::fabs(lx - x) <= 1.5f && std::fabs(ly - y) <= 1.5f && c == colour && last == glyph)
+            return true;
     }
     return false;
 }

@@ -76,53 +76,93 @@ TEST_P(SlopeInterceptRewrite, SixLinesFromTheNumbers) {
     EXPECT_EQ(form.equation, equation(c.a, c.b, c.c));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Readings, SlopeInterceptRewrite,
-    ::testing::Values(
-        // The two worked readings.
-        RewriteCase{2, 3, 5, true,
-                    {"2x を移項して", "3y=-2x+5", "両辺を3 でわって", "ﾀ3y/3ﾀ=ﾀ-2x+5/3ﾀ", "y=ﾀ-2x/3ﾀ+ﾀ5/3ﾀ",
-                     "y=-ﾀ2/3ﾀx+ﾀ5/3ﾀ"},
-                    "-ﾀ2/3ﾀ", "ﾀ5/3ﾀ"},
-        RewriteCase{1, -2, -3, true,
-                    {"x を移項して", "-2y=-x-3", "両辺を-2 でわって", "ﾀ-2y/-2ﾀ=ﾀ-x-3/-2ﾀ", "y=ﾀ-x/-2ﾀ+ﾀ-3/-2ﾀ",
-                     "y=ﾀ1/2ﾀx+ﾀ3/2ﾀ"},
-                    "ﾀ1/2ﾀ", "ﾀ3/2ﾀ"},
-        // a = 1 with a positive b; slope 1 and slope -1; a whole slope.
-        RewriteCase{1, 3, 5, true,
-                    {"x を移項して", "3y=-x+5", "両辺を3 でわって", "ﾀ3y/3ﾀ=ﾀ-x+5/3ﾀ", "y=ﾀ-x/3ﾀ+ﾀ5/3ﾀ",
-                     "y=-ﾀ1/3ﾀx+ﾀ5/3ﾀ"},
-                    "-ﾀ1/3ﾀ", "ﾀ5/3ﾀ"},
-        RewriteCase{3, -3, 6, true,
-                    {"3x を移項して", "-3y=-3x+6", "両辺を-3 でわって", "ﾀ-3y/-3ﾀ=ﾀ-3x+6/-3ﾀ", "y=ﾀ-3x/-3ﾀ+ﾀ6/-3ﾀ",
-                     "y=x-2"},
-                    "1", "-2"},
-        RewriteCase{2, 2, -5, true,
-                    {"2x を移項して", "2y=-2x-5", "両辺を2 でわって", "ﾀ2y/2ﾀ=ﾀ-2x-5/2ﾀ", "y=ﾀ-2x/2ﾀ+ﾀ-5/2ﾀ",
-                     "y=-x-ﾀ5/2ﾀ"},
-                    "-1", "-ﾀ5/2ﾀ"},
-        RewriteCase{4, 2, 6, true,
-                    {"4x を移項して", "2y=-4x+6", "両辺を2 でわって", "ﾀ2y/2ﾀ=ﾀ-4x+6/2ﾀ", "y=ﾀ-4x/2ﾀ+ﾀ6/2ﾀ", "y=-2x+3"},
-                    "-2", "3"},
-        // Negative b and negative c: every sign kept until the last line.
-        RewriteCase{2, -4, -6, true,
-                    {"2x を移項して", "-4y=-2x-6", "両辺を-4 でわって", "ﾀ-4y/-4ﾀ=ﾀ-2x-6/-4ﾀ", "y=ﾀ-2x/-4ﾀ+ﾀ-6/-4ﾀ",
-                     "y=ﾀ1/2ﾀx+ﾀ3/2ﾀ"},
-                    "ﾀ1/2ﾀ", "ﾀ3/2ﾀ"},
-        RewriteCase{2, -3, -5, true,
-                    {"2x を移項して", "-3y=-2x-5", "両辺を-3 でわって", "ﾀ-3y/-3ﾀ=ﾀ-2x-5/-3ﾀ", "y=ﾀ-2x/-3ﾀ+ﾀ-5/-3ﾀ",
-                     "y=ﾀ2/3ﾀx+ﾀ5/3ﾀ"},
-                    "ﾀ2/3ﾀ", "ﾀ5/3ﾀ"},
-        // The graph topic keeps the whole intercept's plain text.
-        RewriteCase{2, 3, -6, false,
-                    {"2x を移項して", "3y=-2x-6", "両辺を3 でわって", "ﾀ3y/3ﾀ=ﾀ-2x-6/3ﾀ", "y=ﾀ-2x/3ﾀ+ﾀ-6/3ﾀ",
-                     "y=-ﾀ2/3ﾀx-2"},
-                    "-ﾀ2/3ﾀ", "-2"},
-        RewriteCase{9, -3, -12, false,
-                    {"9x を移項して", "-3y=-9x-12", "両辺を-3 でわって", "ﾀ-3y/-3ﾀ=ﾀ-9x-12/-3ﾀ", "y=ﾀ-9x/-3ﾀ+ﾀ-12/-3ﾀ",
-                     "y=3x+4"},
-                    "3", "4"}),
-    [](const auto& info) { return "case_" + std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(Readings, SlopeInterceptRewrite,
+                         ::testing::Values(
+                             // The two worked readings.
+                             RewriteCase{2,
+                                         3,
+                                         5,
+                                         true,
+                                         {"2x を移項して", "3y=-2x+5", "両辺を3 でわって", "ﾀ3y/3ﾀ=ﾀ-2x+5/3ﾀ",
+                                          "y=ﾀ-2x/3ﾀ+ﾀ5/3ﾀ", "y=-ﾀ2/3ﾀx+ﾀ5/3ﾀ"},
+                                         "-ﾀ2/3ﾀ",
+                                         "ﾀ5/3ﾀ"},
+                             RewriteCase{1,
+                                         -2,
+                                         -3,
+                                         true,
+                                         {"x を移項して", "-2y=-x-3", "両辺を-2 でわって",
+                                          "ﾀ-2y/-2ﾀ=ﾀ-x-3/-2ﾀ", "y=ﾀ-x/-2ﾀ+ﾀ-3/-2ﾀ", "y=ﾀ1/2ﾀx+ﾀ3/2ﾀ"},
+                                         "ﾀ1/2ﾀ",
+                                         "ﾀ3/2ﾀ"},
+                             // a = 1 with a positive b; slope 1 and slope -1; a whole slope.
+                             RewriteCase{1,
+                                         3,
+                                         5,
+                                         true,
+                                         {"x を移項して", "3y=-x+5", "両辺を3 でわって", "ﾀ3y/3ﾀ=ﾀ-x+5/3ﾀ",
+                                          "y=ﾀ-x/3ﾀ+ﾀ5/3ﾀ", "y=-ﾀ1/3ﾀx+ﾀ5/3ﾀ"},
+                                         "-ﾀ1/3ﾀ",
+                                         "ﾀ5/3ﾀ"},
+                             RewriteCase{3,
+                                         -3,
+                                         6,
+                                         true,
+                                         {"3x を移項して", "-3y=-3x+6", "両辺を-3 でわって",
+                                          "ﾀ-3y/-3ﾀ=ﾀ-3x+6/-3ﾀ", "y=ﾀ-3x/-3ﾀ+ﾀ6/-3ﾀ", "y=x-2"},
+                                         "1",
+                                         "-2"},
+                             RewriteCase{2,
+                                         2,
+                                         -5,
+                                         true,
+                                         {"2x を移項して", "2y=-2x-5", "両辺を2 でわって", "ﾀ2y/2ﾀ=ﾀ-2x-5/2ﾀ",
+                                          "y=ﾀ-2x/2ﾀ+ﾀ-5/2ﾀ", "y=-x-ﾀ5/2ﾀ"},
+                                         "-1",
+                                         "-ﾀ5/2ﾀ"},
+                             RewriteCase{4,
+                                         2,
+                                         6,
+                                         true,
+                                         {"4x を移項して", "2y=-4x+6", "両辺を2 でわって", "ﾀ2y/2ﾀ=ﾀ-4x+6/2ﾀ",
+                                          "y=ﾀ-4x/2ﾀ+ﾀ6/2ﾀ", "y=-2x+3"},
+                                         "-2",
+                                         "3"},
+                             // Negative b and negative c: every sign kept until the last line.
+                             RewriteCase{2,
+                                         -4,
+                                         -6,
+                                         true,
+                                         {"2x を移項して", "-4y=-2x-6", "両辺を-4 でわって",
+                                          "ﾀ-4y/-4ﾀ=ﾀ-2x-6/-4ﾀ", "y=ﾀ-2x/-4ﾀ+ﾀ-6/-4ﾀ", "y=ﾀ1/2ﾀx+ﾀ3/2ﾀ"},
+                                         "ﾀ1/2ﾀ",
+                                         "ﾀ3/2ﾀ"},
+                             RewriteCase{2,
+                                         -3,
+                                         -5,
+                                         true,
+                                         {"2x を移項して", "-3y=-2x-5", "両辺を-3 でわって",
+                                          "ﾀ-3y/-3ﾀ=ﾀ-2x-5/-3ﾀ", "y=ﾀ-2x/-3ﾀ+ﾀ-5/-3ﾀ", "y=ﾀ2/3ﾀx+ﾀ5/3ﾀ"},
+                                         "ﾀ2/3ﾀ",
+                                         "ﾀ5/3ﾀ"},
+                             // The graph topic keeps the whole intercept's plain text.
+                             RewriteCase{2,
+                                         3,
+                                         -6,
+                                         false,
+                                         {"2x を移項して", "3y=-2x-6", "両辺を3 でわって", "ﾀ3y/3ﾀ=ﾀ-2x-6/3ﾀ",
+                                          "y=ﾀ-2x/3ﾀ+ﾀ-6/3ﾀ", "y=-ﾀ2/3ﾀx-2"},
+                                         "-ﾀ2/3ﾀ",
+                                         "-2"},
+                             RewriteCase{9,
+                                         -3,
+                                         -12,
+                                         false,
+                                         {"9x を移項して", "-3y=-9x-12", "両辺を-3 でわって",
+                                          "ﾀ-3y/-3ﾀ=ﾀ-9x-12/-3ﾀ", "y=ﾀ-9x/-3ﾀ+ﾀ-12/-3ﾀ", "y=3x+4"},
+                                         "3",
+                                         "4"}),
+                         [](const auto& info) { return "case_" + std::to_string(info.index); });
 
 // The graph topic's run and rise: the slope in lowest terms, the run positive.
 TEST(SlopeInterceptRewrite, RunAndRiseOfTheGraphTopic) {
@@ -131,10 +171,10 @@ TEST(SlopeInterceptRewrite, RunAndRiseOfTheGraphTopic) {
     };
     Offline o;
     Tern& t = o.tern;
-    for (const Case& c : {Case{4, 2, 3, 1, -2}, Case{2, 3, -2, 3, -2}, Case{3, -2, 1, 2, 3}, Case{3, -3, 2, 1, 1},
-                          Case{4, 4, -1, 1, -1}, Case{6, -4, 5, 2, 3}}) {
-        const auto form =
-            t.SlopeInterceptTexts(static_cast<Num>(c.a), static_cast<Num>(c.b), static_cast<Num>(c.n * c.b), false);
+    for (const Case& c : {Case{4, 2, 3, 1, -2}, Case{2, 3, -2, 3, -2}, Case{3, -2, 1, 2, 3},
+                          Case{3, -3, 2, 1, 1}, Case{4, 4, -1, 1, -1}, Case{6, -4, 5, 2, 3}}) {
+        const auto form = t.SlopeInterceptTexts(static_cast<Num>(c.a), static_cast<Num>(c.b),
+                                                static_cast<Num>(c.n * c.b), false);
         EXPECT_EQ(form.run, c.run) << c.a << " " << c.b;
         EXPECT_EQ(form.rise, c.rise) << c.a << " " << c.b;
         EXPECT_EQ(form.intercept, whole(c.n));
@@ -179,7 +219,8 @@ TEST(RandomSlopeIntercept, DrawsAndTextsOverManySeeds) {
         ASSERT_EQ(problem.a, a) << seed;
         ASSERT_EQ(problem.b, b) << seed;
         ASSERT_EQ(problem.c, c) << seed;
-        ASSERT_TRUE(a >= 1 && a <= 9 && std::labs(b) >= 2 && std::labs(b) <= 4 && c != 0 && std::labs(c) <= 9);
+        ASSERT_TRUE(a >= 1 && a <= 9 && std::labs(b) >= 2 && std::labs(b) <= 4 && c != 0 &&
+                    std::labs(c) <= 9);
 
         const auto form = t.SlopeInterceptTexts(problem.a, problem.b, problem.c, true);
         ASSERT_EQ(form.equation, equation(a, b, c)) << seed;
@@ -220,8 +261,7 @@ TEST(RandomEquationGraph, EveryShownProblemPassesTheRedrawTest) {
         ASSERT_EQ(rise * b, -a * run);
 
         ASSERT_EQ(form.equation, equation(a, b, n * b)) << seed;
-        ASSERT_EQ(form.lines[5], "y=" + coefficient(rise, run) + "x" + signedTerm(whole(n)))
-            << seed;
+        ASSERT_EQ(form.lines[5], "y=" + coefficient(rise, run) + "x" + signedTerm(whole(n))) << seed;
     });
     EXPECT_GT(redrawn, 0);  // the redraw path was taken
 }
@@ -277,7 +317,8 @@ TEST(RandomSlopeIntercept, ChosenProblemsOnScreen) {
                           Case{3, -3, 6, "3x-3y=6", "3x を移項して", "1", "-2", "y=x-2"},
                           Case{2, -4, -6, "2x-4y=-6", "2x を移項して", "ﾀ1/2ﾀ", "ﾀ3/2ﾀ", "y=ﾀ1/2ﾀx+ﾀ3/2ﾀ"}}) {
         TernRun run(steps(5), [c](Tern& t) {
-            t.chosen.Add(Tern::SlopeReading{static_cast<Num>(c.a), static_cast<Num>(c.b), static_cast<Num>(c.c)});
+            t.chosen.Add(
+                Tern::SlopeReading{static_cast<Num>(c.a), static_cast<Num>(c.b), static_cast<Num>(c.c)});
             t.RandomSlopeInterceptExample();
         });
         EXPECT_EQ(run.place("例1-1"), "40 30 3");
@@ -301,19 +342,24 @@ TEST(RandomEquationGraph, ChosenProblemsTriangleOnScreen) {
         float second[2];  // the triangle's second point on screen
     };
     // 4x+2y=6: (0,3) to (1,1); 2x+3y=-6: (0,-2) to (3,-4); 3x-2y=2: (0,-1) to (2,2).
-    for (const Case& c : {Case{4, 2, 3, {921, 325}}, Case{2, 3, -2, {971, 450}}, Case{3, -2, -1, {946, 300}}}) {
+    for (const Case& c :
+         {Case{4, 2, 3, {921, 325}}, Case{2, 3, -2, {971, 450}}, Case{3, -2, -1, {946, 300}}}) {
         TernRun run(steps(5), [c](Tern& t) {
-            t.chosen.Add(Tern::InterceptGraph{static_cast<Num>(c.a), static_cast<Num>(c.b), static_cast<Num>(c.n)});
+            t.chosen.Add(
+                Tern::InterceptGraph{static_cast<Num>(c.a), static_cast<Num>(c.b), static_cast<Num>(c.n)});
             t.RandomEquationGraphExample();
         });
         const auto lines = run.lines();
         const float top = 350 - 25 * static_cast<float>(c.n);
         EXPECT_TRUE(hasPrefix(lines, "circle 896 " + whole(static_cast<long>(top)) + " 8 9 0 0 1 -1 "));
-        const std::string second = whole(static_cast<long>(c.second[0])) + " " + whole(static_cast<long>(c.second[1]));
+        const std::string second =
+            whole(static_cast<long>(c.second[0])) + " " + whole(static_cast<long>(c.second[1]));
         EXPECT_TRUE(hasPrefix(lines, "circle " + second + " 8 9 0 0 1 -1 ")) << second;
         // The run in colour 7 to the corner, the rise in colour 3 to the second point, pen 4.
-        const std::string corner = whole(static_cast<long>(c.second[0])) + " " + whole(static_cast<long>(top));
-        EXPECT_TRUE(hasLine(lines, "line 896 " + whole(static_cast<long>(top)) + " " + corner + " 7 0 -1 4")) << corner;
+        const std::string corner =
+            whole(static_cast<long>(c.second[0])) + " " + whole(static_cast<long>(top));
+        EXPECT_TRUE(hasLine(lines, "line 896 " + whole(static_cast<long>(top)) + " " + corner + " 7 0 -1 4"))
+            << corner;
         EXPECT_TRUE(hasLine(lines, "line " + corner + " " + second + " 3 0 -1 4")) << second;
     }
 }
@@ -326,8 +372,18 @@ TEST(RandomInterceptsGraph, ChosenProblemsOnScreen) {
     };
     for (const Case& c :
          {Case{1, 1, 4, {"x+4y=4", "4y=4", "y=1", "点(0,1)を通る。", "x=4", "x=4", "点(4,0)を通る。"}, 4, 1},
-          Case{2, 1, -3, {"2x-3y=-6", "-3y=-6", "y=2", "点(0,2)を通る。", "2x=-6", "x=-3", "点(-3,0)を通る。"}, -3, 2},
-          Case{3, -1, 4, {"3x+4y=-12", "4y=-12", "y=-3", "点(0,-3)を通る。", "3x=-12", "x=-4", "点(-4,0)を通る。"}, -4, -3}}) {
+          Case{2,
+               1,
+               -3,
+               {"2x-3y=-6", "-3y=-6", "y=2", "点(0,2)を通る。", "2x=-6", "x=-3", "点(-3,0)を通る。"},
+               -3,
+               2},
+          Case{3,
+               -1,
+               4,
+               {"3x+4y=-12", "4y=-12", "y=-3", "点(0,-3)を通る。", "3x=-12", "x=-4", "点(-4,0)を通る。"},
+               -4,
+               -3}}) {
         TernRun run(steps(11), [c](Tern& t) {
             t.chosen.Add(Tern::CrossingsGraph{static_cast<Num>(c.a), static_cast<Num>(c.b),
                                               static_cast<Num>(c.s * c.b * c.a)});
