@@ -141,7 +141,11 @@ void BM_NewScreen(benchmark::State& state) {
 // Side by side at each size: the floor, the whole frame, the blink, a new
 // screen; in wall-clock time, as a whole frame may share two cores.
 void sizes(benchmark::internal::Benchmark* b) {
-    b->Args({1366, 768})->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMicrosecond)->UseRealTime();
+    b->Args({1366, 768})
+        ->Args({1920, 1080})
+        ->Args({3840, 2160})
+        ->Unit(benchmark::kMicrosecond)
+        ->UseRealTime();
 }
 BENCHMARK(BM_ReadCanvas)->Apply(sizes);
 BENCHMARK(BM_PresentWholeFrame)->Apply(sizes);

@@ -20,7 +20,8 @@ void BM_ScreenfulOfMathsText(benchmark::State& state) {
     Headless h;
     // Drawn at the window's smallest scale, not the tests' quick one.
     h.runtime = std::make_unique<rt::HeadlessRuntime>(rt::HeadlessRuntime::Options{{}, "00:00:00", "", 2});
-    h.engine = std::make_unique<lesson::testing::ScriptEngine>(*h.runtime, [](lesson::testing::ScriptEngine&) {});
+    h.engine =
+        std::make_unique<lesson::testing::ScriptEngine>(*h.runtime, [](lesson::testing::ScriptEngine&) {});
     h.engine->Run();
     lesson::Engine& e = h.e();
     for (auto _ : state) {

@@ -1,0 +1,139 @@
+// Start-up, the error handler, and the replay tool's contract.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "headless_fixture.h"
+
+namespace {
+
+using lesson::testing::Headless;
+
+TEST(StartUp, SeedsFromTheClockAndSetsTheScreenValues) {
+    struct Case {
+        const char* clock;
+        float seed;
+    } cases[] = {{"00:00:00", 0}, {"23:59:59", 141}, {"12:34:56", 102}};
+    for (const Case& c : cases) {
+        Headless h({}, c.clock);
+        h.start();
+        auto& e = h.e();
+        EXPECT_EQ(e.ENZAN, c.seed) << c.clock;
+        EXPECT_EQ(e.YMOTO, 4);
+        EXPECT_EQ(e.Y5, 1056);
+        EXPECT_EQ(e.Y6, 648);
+        EXPECT_EQ(e.II1_s, "Test");
+        EXPECT_EQ(h.rt().font().face, "ｺﾞｼｯｸ");
+        EXPECT_EQ(h.rt().font().size, 16);
+        EXPECT_EQ(h.rt().drawWidth(), 3);
+    }
+}
+
+TEST(StartUp, SameSeedSameRandomNumbers) {
+    auto draw = [](const char* clock) {
+        Headless h({}, clock);
+        h.start();
+        return std::vector<float>{h.rt().rnd(), h.rt().rnd(), h.rt().rnd()};
+    };
+    EXPECT_EQ(draw("01:02:03"), draw("03:02:01"));
+    EXPECT_NE(draw("01:02:03"), draw("01:02:04"));
+    for (float v : draw("10:00:00")) {
+        EXPECT_GE(v, 0);
+        EXPECT_LT(v, 1);
+    }
+}
+
+TEST(ErrorHandler, ShowsPlaceCodeAndMessageThenIgnoresKeys) {
+    Headless h({"1", "Enter", "x"});
+    int status = h.run([](lesson::Engine& e) {
+        e.Rt().setFontSize(8);
+        e.T(81) = 1;  // past the end of T()
+    });
+    EXPECT_EQ(status, 3);
+    auto texts = h.lines("text");
+    ASSERT_EQ(texts.size(), 1u);
+    // Place and code come from the number-to-text conversion: a leading blank each.
+    EXPECT_NE(texts[0].find("text 288 432 1 1 13 ｺﾞｼｯｸ 8 0 0  "), std::string::npos) << texts[0];
+    EXPECT_NE(texts[0].find(", 9エラーが発生しました。マウスで×をクリックして下さい。"), std::string::npos)
+        << texts[0];
+    EXPECT_EQ(h.lines("cls").size(), 1u);
+    // The keys were taken and did nothing; the end came when they ran out.
+    EXPECT_EQ(h.lines("key").size(), 3u);
+    EXPECT_FALSE(h.rt().keysLeft());
+}
+
+TEST(ErrorHandler, ArrayIndexIsCheckedBothWays) {
+    for (float index : {-1.0f, 41.0f, 1e9f}) {
+        Headless h;
+        EXPECT_EQ(h.run([index](lesson::Engine& e) { e.F(index) = 0; }), 3) << index;
+    }
+    Headless ok;
+    EXPECT_EQ(ok.run([](lesson::Engine& e) { e.F(40) = 1, e.F(0.4f) = 2; }), 0);
+}
+
+// The replay executable, as tools and reviewers use it.
+struct Replay {
+    int status = -1;
+    std::string trace;
+    std::filesystem::path dir;
+
+    explicit Replay(const std::string& args) {
+        dir = std::filesystem::temp_directory_path() /
+              ("replay-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+               std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+        std::string cmd = std::string(REPLAY_PATH) + " " + args + " --trace " + (dir / "trace.txt").string() +
+                          " --png " + (dir / "png").string() + " >/dev/null 2>&1";
+        int raw = std::system(cmd.c_str());
+        status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        std::ifstream in(dir / "trace.txt");
+        std::stringstream ss;
+        ss << in.rdbuf();
+        trace = ss.str();
+    }
+    ~Replay() { std::filesystem::remove_all(dir); }
+    int pictures() const {
+        int n = 0;
+        if (std::filesystem::exists(dir / "png"))
+            for ([[maybe_unused]] auto& f : std::filesystem::directory_iterator(dir / "png")) ++n;
+        return n;
+    }
+};
+
+TEST(ReplayTool, DrawsOneMathsText) {
+    Replay r("--text 'y=2x+3' --at 10,20 --colour 3");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.trace,
+              "cls\n"
+              "text 10 20 3 3 3 ゴシック 16 1 0 y\n"
+              "text 41 20 3 3 3 ゴシック 14 1 0 =\n"
+              "text 69 20 3 3 3 ゴシック 16 1 0 2\n"
+              "text 100 -2 10 7 3 Times New Roman 8 1 1 x\n"
+              "line 127 42 146 42 3 0 -1 5\n"
+              "line 136 30 136 54 3 0 -1 5\n"
+              "text 150 20 3 3 3 ゴシック 16 1 0 3\n"
+              "end\n");
+    EXPECT_EQ(r.pictures(), 1);
+}
+
+TEST(ReplayTool, DrawsOnePrompt) {
+    Replay r("--prompt '12'");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.trace,
+              "cls\n"
+              "text 100 100 1 1 0 ｺﾞｼｯｸ 16 1 0 １\n"
+              "text 116 100 1 1 0 ｺﾞｼｯｸ 16 1 0 ２\n"
+              "end\n");
+}
+
+TEST(ReplayTool, RejectsBadArguments) {
+    EXPECT_EQ(Replay("").status, 2);
+    EXPECT_EQ(Replay("nosuchprogram").status, 2);
+    EXPECT_EQ(Replay("kestrel --clock 99").status, 2);
+}
+
+}  // namespace

@@ -1,0 +1,343 @@
+// Status-line prompts, number entry, key waits, value texts and command keys.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "headless_fixture.h"
+#include "runtime/canvas_runtime.h"
+#include "runtime/palette.h"
+#include "trace.h"
+
+namespace {
+
+using lesson::Engine;
+using lesson::testing::hasLine;
+using lesson::testing::Headless;
+
+// Position and colour of the first drawing of text, as "X Y COLOUR".
+std::string placed(const Headless& h, const std::string& text, int nth = 0) {
+    auto found = h.records().glyphs({.text = text});
+    if (static_cast<int>(found.size()) <= nth) return "absent";
+    const auto& g = found[nth];
+    return rt::traceNumber(g.x) + " " + rt::traceNumber(g.y) + " " + std::to_string(g.colour);
+}
+
+TEST(StatusLine, MenuNumberLayoutAndResult) {
+    Headless h({"1", "2", "Enter"});
+    h.start();
+    Engine& e = h.e();
+    e.AskMenuNumber();
+    EXPECT_EQ(placed(h, "番"), "816 648 0");
+    EXPECT_EQ(placed(h, "入", 1), "1008 648 0");  // the first is the prompt's
+    EXPECT_EQ(placed(h, "１"), "1056 648 5");
+    EXPECT_EQ(placed(h, "２"), "1072 648 5");
+    const auto lines = h.lines();
+    EXPECT_TRUE(hasLine(lines, "circle 1064 656 4 5 0 0 1 -1 3")) << h.text();
+    EXPECT_TRUE(hasLine(lines, "circle 1080 656 4 5 0 0 1 -1 3"));
+    // The label and the digits go; the prompt stays.
+    EXPECT_EQ(lines.back(), "line 1008 640 1248 670 15 2 15 3");
+    EXPECT_EQ(e.DS2_s, "12");
+    EXPECT_EQ(e.AINP, 12);
+    EXPECT_EQ(e.MIGI_s, "\r");
+    EXPECT_EQ(e.YMOTO, 5);
+    EXPECT_EQ(e.DSM2, 648);
+}
+
+TEST(StatusLine, EnterAloneGivesZero) {
+    Headless h({"Enter"});
+    h.start();
+    h.e().AINP = 7;
+    h.e().AskMenuNumber();
+    EXPECT_EQ(h.e().DS2_s, "");
+    EXPECT_EQ(h.e().AINP, 0);
+    EXPECT_EQ(h.e().YMOTO, 0);
+}
+
+TEST(StatusLine, ClearMenuPrompt) {
+    Headless h;
+    h.start();
+    h.e().ClearMenuPrompt();
+    EXPECT_EQ(h.lines(), std::vector<std::string>{"line 816 640 1872 690 15 2 15 3"});
+}
+
+TEST(StatusLine, EditingKeys) {
+    struct Case {
+        std::vector<std::string> keys;
+        std::string typed;
+    } cases[] = {
+        {{"3", "/", "4", "Enter"}, "3/4"},
+        {{"1", "2", "Backspace", "7", "Enter"}, "7"},
+        {{"1", "2", "Delete", "Enter"}, ""},
+        {{"a", "Space", "Q", "3", "Enter"}, "3"},
+        // Ten characters: the next key, Enter included, only clears.
+        {{"1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "Enter", "4", "Enter"}, "4"},
+        {{"1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "5", "Enter"}, ""},
+        {{"-", ".", "/", "9", "Enter"}, "-./9"},
+        // A second "." in one number is refused; each side of a "/" may have one.
+        {{"1", ".", ".", "2", "Enter"}, "1.2"},
+        {{".", ".", "5", "Enter"}, ".5"},
+        {{"1", ".", "5", "/", "2", ".", "5", ".", "Enter"}, "1.5/2.5"},
+        {{"1", ".", "Backspace", ".", "5", "Enter"}, ".5"},
+    };
+    for (const Case& c : cases) {
+        Headless h(c.keys);
+        h.start();
+        h.e().AskMenuNumber();
+        EXPECT_EQ(h.e().DS2_s, c.typed);
+        EXPECT_EQ(h.e().MIGI_s, "\r");
+    }
+}
+
+TEST(StatusLine, BackspaceClearsTheWholeEntryAndTheDotGoesHome) {
+    Headless h({"1", "2", "Backspace", "Enter"});
+    h.start();
+    h.e().AskMenuNumber();
+    const auto lines = h.lines();
+    std::size_t clear = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (lines[i] == "line 1056 640 1248 670 15 2 15 3") clear = i;
+    ASSERT_NE(clear, 0u);
+    EXPECT_EQ(lines[clear + 1], "circle 1064 656 4 5 0 0 1 -1 3");
+}
+
+TEST(StatusLine, DecimalPointTakesNoCell) {
+    Headless h({"1", ".", "5", "Enter"});
+    h.start();
+    h.e().AskMenuNumber();
+    EXPECT_EQ(placed(h, "１"), "1056 648 5");
+    EXPECT_EQ(placed(h, "．"), "1068 648 5");
+    EXPECT_EQ(placed(h, "５"), "1072 648 5");
+    EXPECT_EQ(h.e().AINP, 1.5f);
+    EXPECT_EQ(h.e().Q, 1088);
+}
+
+TEST(StatusLine, EntryReadsAsShown) {
+    // "1..2" once showed as 1.2 (a "." takes no cell) but read as 1.
+    Headless h({"1", ".", ".", "2", "Enter"});
+    h.start();
+    h.e().AskMenuNumber();
+    EXPECT_EQ(h.records().glyphs({.text = "．"}).size(), 1u);
+    EXPECT_EQ(h.e().AINP, 1.2f);
+}
+
+// After the entry is cleared, nothing typed is left in the band: only the
+// cursor dot, back at the start.
+TEST(StatusLine, ClearingLeavesNoStrayInk) {
+    const std::vector<std::vector<std::string>> cases = {
+        {".", "Backspace"},
+        {".", "Delete"},
+        {"-", ".", "Backspace"},
+        {".", "5", "Backspace"},
+        {"1", ".", "5", "Delete"},
+        {".", "1", "2", "3", "4", "5", "6", "7", "8", "9", "x"},  // ten characters, then any key
+    };
+    const rt::Rgb& ink = rt::paletteColour(5);
+    const std::uint32_t inkPixel = 0xFF000000u | (ink.r << 16) | (ink.g << 8) | ink.b;
+    for (const auto& keys : cases) {
+        std::vector<std::string> script = keys;
+        script.push_back("Close");  // ends the entry without its eraser
+        Headless h(script);
+        h.start();
+        EXPECT_THROW(h.e().AskMenuNumber(), rt::WindowClosed);
+        rt::Canvas& c = h.rt().canvas();
+        ASSERT_EQ(c.scale(), 1);
+        const std::uint8_t* px = c.pixels();
+        int stray = 0;
+        for (int y = 636; y < 676; ++y)
+            for (int x = 1040; x < 1260; ++x) {
+                const bool dot = x >= 1056 && x < 1073 && y >= 648 && y < 665;
+                const auto p = reinterpret_cast<const std::uint32_t*>(px + y * c.stride())[x];
+                if (!dot && p == inkPixel) ++stray;
+            }
+        EXPECT_EQ(stray, 0) << ::testing::PrintToString(keys);
+        EXPECT_EQ(h.e().DS2_s, "");
+    }
+}
+
+TEST(StatusLine, SlashShowsAsDivisionSign) {
+    Headless h({"3", "/", "4", "Enter"});
+    h.start();
+    h.e().AskMenuNumber();
+    EXPECT_EQ(placed(h, "３"), "1056 648 5");
+    EXPECT_EQ(placed(h, "÷"), "1072 648 5");
+    EXPECT_EQ(placed(h, "４"), "1088 648 5");
+    EXPECT_EQ(h.e().AINP, 0.75f);
+}
+
+TEST(ParseAnswer, Values) {
+    struct Case {
+        const char* typed;
+        float value;
+    } cases[] = {
+        {"", 0},
+        {"3", 3},
+        {"-2", -2},
+        {"1.5", 1.5f},
+        {"3/4", 0.75f},
+        {"3/4/5", 0.75f},  // splits at the first "/": VAL("4/5") is 4
+        {"-3/-6", 0.5f},
+        {".5", 0.5f},
+        {"/4", 0},
+        // No value: a zero or missing right part reads as 0, never inf or NaN.
+        {"3/0", 0},
+        {"0/0", 0},
+        {"5/", 0},
+        {"/", 0},
+        {"-7/.0", 0},
+    };
+    Headless h;
+    h.start();
+    for (const Case& c : cases) {
+        h.e().DS2_s = c.typed;
+        h.e().AINP = 99;
+        h.e().ParseAnswer();
+        EXPECT_EQ(h.e().AINP, c.value) << c.typed;
+        EXPECT_TRUE(std::isfinite(h.e().AINP)) << c.typed;
+    }
+    h.e().DS2_s = "0/-5";
+    h.e().ParseAnswer();
+    EXPECT_FALSE(std::signbit(h.e().AINP));
+}
+
+TEST(StatusLine, ChoiceLineStaysAndBandClears) {
+    Headless h({"2", "Enter"});
+    h.start();
+    Engine& e = h.e();
+    e.KKAI_s = "①表式　②終了";
+    e.AskChoice();
+    EXPECT_EQ(placed(h, "①"), "16 666 0");
+    EXPECT_EQ(e.AINP, 2);
+    EXPECT_EQ(e.KKAI_s, "");
+    for (const auto& l : h.lines()) EXPECT_NE(l.rfind("line 0 657", 0), 0u) << l;
+    h.clear();
+    e.ClearPromptBand();
+    EXPECT_EQ(h.lines(), std::vector<std::string>{"line 0 657 992 720 15 2 15 3"});
+}
+
+TEST(StatusLine, NextStepBoxAndPen) {
+    Headless h({"1", "Enter"});
+    h.start();
+    Engine& e = h.e();
+    h.rt().setDrawWidth(5);
+    e.AskNextStep();
+    const auto lines = h.lines();
+    EXPECT_EQ(lines.front(), "line 96 639 400 675 13 2 12 2");
+    EXPECT_EQ(placed(h, "次"), "128 648 9");
+    EXPECT_EQ(placed(h, "１"), "240 648 9");  // the prompt's own full-width one
+    EXPECT_EQ(placed(h, "１", 1), "1056 648 5");
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[lines.size() - 2], "line 1008 639 1168 666 15 2 15 2");
+    EXPECT_EQ(lines.back(), "line 96 639 400 675 15 2 15 2");
+    EXPECT_EQ(h.rt().drawWidth(), 5);
+    EXPECT_EQ(e.AINP, 1);
+    EXPECT_EQ(e.YMOTO, 5);
+}
+
+TEST(StatusLine, WaitForKeyPutsBackColourAndPen) {
+    Headless h({"x"});
+    h.start();
+    Engine& e = h.e();
+    e.YMOTO = 3;
+    h.rt().setDrawWidth(1);
+    e.WaitForKey();
+    const auto lines = h.lines();
+    EXPECT_EQ(lines.front(), "line 96 657 400 693 13 2 4 3");
+    EXPECT_EQ(placed(h, "何"), "128 666 9");
+    EXPECT_EQ(lines.back(), "line 0 657 400 693 15 2 15 3");
+    EXPECT_EQ(e.MIGI_s, "x");
+    EXPECT_EQ(e.YMOTO, 3);
+    EXPECT_EQ(h.rt().drawWidth(), 1);
+    EXPECT_EQ(e.DSM2, 666);
+}
+
+TEST(StatusLine, MessageWaitKey) {
+    Headless h({"1"});
+    h.start();
+    Engine& e = h.e();
+    e.YMOTO = 4;
+    e.KKAI_s = "１を押すと止まる";
+    e.ShowMessageWaitKey();
+    const auto lines = h.lines();
+    EXPECT_EQ(lines.front(), "line 16 657 496 693 13 2 4 3");
+    EXPECT_EQ(placed(h, "１"), "48 666 9");
+    EXPECT_EQ(lines.back(), "line 0 657 992 720 15 2 15 3");
+    EXPECT_EQ(e.MIGI_s, "1");
+    EXPECT_EQ(e.YMOTO, 4);
+    EXPECT_EQ(h.rt().drawWidth(), 3);
+}
+
+TEST(StatusLine, KeysAreTakenOnlyInsideWaits) {
+    Headless h({"1", "Enter"});
+    h.start();
+    h.e().FlushKeys();  // no wait: nothing is taken
+    EXPECT_EQ(h.e().MIGI_s, "");
+    EXPECT_TRUE(h.rt().keysLeft());
+    h.e().AskMenuNumber();
+    EXPECT_EQ(h.e().AINP, 1);
+    EXPECT_EQ(h.rt().waits(), 1);
+}
+
+TEST(WorkArea, ClearsAndEntryBand) {
+    Headless h;
+    h.start();
+    h.e().ClearWorkArea();
+    h.e().ClearEntryBand();
+    EXPECT_EQ(h.lines(),
+              (std::vector<std::string>{"line 0 54 1440 900 15 2 15 3", "line 1136 576 2576 666 15 2 15 3"}));
+    EXPECT_EQ(h.e().DSM1, 1136);
+    EXPECT_EQ(h.e().DSM2, 576);
+}
+
+TEST(ValueTexts, NumbersBecomeBareTexts) {
+    Headless h;
+    h.start();
+    Engine& e = h.e();
+    e.T(1) = 2;
+    e.T(2) = -3;
+    e.T(3) = 0;
+    e.T(4) = -0.0f;
+    e.T(5) = 0.5f;
+    e.T(80) = -1.25f;
+    e.F(1) = 12;
+    e.F(40) = -0.5f;
+    e.MIGI_s = "\r";
+    e.TANI_2 = 4;
+    e.NumbersToText();
+    EXPECT_EQ(e.A1_s(1), "2");
+    EXPECT_EQ(e.A1_s(2), "-3");
+    EXPECT_EQ(e.A1_s(3), "0");
+    EXPECT_EQ(e.A1_s(4), "0");
+    EXPECT_EQ(e.A1_s(5), ".5");
+    EXPECT_EQ(e.A1_s(6), "0");
+    EXPECT_EQ(e.A1_s(80), "-1.25");
+    EXPECT_EQ(e.TITLE_s(1), "12");
+    EXPECT_EQ(e.TITLE_s(40), "-.5");
+    EXPECT_EQ(e.A_s, "-.5");
+    EXPECT_EQ(e.ZX0, 0);
+    EXPECT_EQ(e.TANI_2, 4);
+    EXPECT_TRUE(h.lines().empty());
+}
+
+TEST(ValueTexts, CommandKeys) {
+    struct Case {
+        const char* key;
+        float zx0, tani2;
+    } cases[] = {
+        {"Q", 1, 1},  {"E", 1, 3},  {"@", 1, 6},  {"[", 1, 8}, {"]", 1, 9},
+        {"S", 1, 10}, {"q", 0, 77}, {"5", 0, 77}, {"", 0, 77}, {"\r", 0, 77},
+    };
+    Headless h;
+    h.start();
+    for (const Case& c : cases) {
+        h.e().MIGI_s = c.key;
+        h.e().TANI_2 = 77;
+        h.e().NumbersToText();
+        EXPECT_EQ(h.e().ZX0, c.zx0) << c.key;
+        EXPECT_EQ(h.e().TANI_2, c.tani2) << c.key;
+        EXPECT_EQ(h.e().MIGI_s, c.key);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,220 @@
+// Grebe chapter 4, the basic problems of page 74: its sub-menu, and each
+// screen at the places its rows and figures give.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "grebe_fixture.h"
+
+namespace lesson::testing {
+namespace {
+
+const std::string kHeading = "＜Grebe　メニュー＞";
+const std::string kChapter4Line = "P74 基本の問題 ①1,2,3　②4　③5　④6　⑤終了";
+
+struct SubMenuCase {
+    const char* keys;
+    int choiceLines;
+    int menus;
+    const char* shown;  // a text the chosen topic draws, or ""
+};
+
+class GrebeChapter4SubMenu : public ::testing::TestWithParam<SubMenuCase> {};
+
+TEST_P(GrebeChapter4SubMenu, RangeAndDispatch) {
+    const SubMenuCase& c = GetParam();
+    GrebeRun run(c.keys);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.count(kChapter4Line), c.choiceLines) << c.keys;
+    EXPECT_EQ(run.count(kHeading), c.menus) << c.keys;
+    EXPECT_EQ(run.count("<めあて>"), 0) << c.keys;
+    if (*c.shown) {
+        EXPECT_EQ(run.count(c.shown), 1) << c.keys;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, GrebeChapter4SubMenu,
+                         ::testing::Values(SubMenuCase{"4 Enter", 1, 1, ""},
+                                           SubMenuCase{"4 Enter 0 Enter", 2, 1, ""},
+                                           SubMenuCase{"4 Enter 6 Enter", 2, 1, ""},
+                                           SubMenuCase{"4 Enter - 1 Enter", 2, 1, ""},
+                                           SubMenuCase{"4 Enter Enter 5 / 0 Enter", 3, 1, ""},
+                                           SubMenuCase{"4 Enter 5 Enter", 1, 2, ""},
+                                           SubMenuCase{"4 Enter 1 Enter a a", 2, 1, "切片…"},
+                                           SubMenuCase{"4 Enter 2 Enter", 2, 1, "P74 基本の問題"},
+                                           SubMenuCase{"4 Enter 6 / 2 Enter", 2, 1, "y=-ﾀ2/3ﾀx-3"},
+                                           SubMenuCase{"4 Enter 4 Enter", 2, 1, "答 y=2x-3"}),
+                         [](const auto& info) { return "Case" + std::to_string(info.index); });
+
+// A graph label's "(" in a colour within a unit of (x, y).
+bool LabelNear(const RecordedRun& run, int colour, Num x, Num y) {
+    return !run.records().glyphs({.text = "(", .colour = colour, .near = Near{x, y, 1, 1}}).empty();
+}
+
+struct TopicKeys {
+    const char* name;
+    GrebeUnderTest::Entry topic;
+    int keys;
+};
+
+class GrebeBasicProblem : public ::testing::TestWithParam<TopicKeys> {};
+
+TEST_P(GrebeBasicProblem, RunsToItsEndOnItsKeys) {
+    const TopicKeys& c = GetParam();
+    GrebeRun run(steps(c.keys), c.topic);
+    EXPECT_TRUE(run.ended()) << c.name;
+    EXPECT_EQ(run.waits(), c.keys) << c.name;
+    // A second visit draws the same screen.
+    GrebeRun twice(steps(c.keys), [&](Grebe& g) {
+        (g.*c.topic)();
+        g.screenTextLog = nullptr;
+        (g.*c.topic)();
+    });
+    EXPECT_EQ(twice.texts.size(), run.texts.size()) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Topics, GrebeBasicProblem,
+                         ::testing::Values(TopicKeys{"OneToThree", &Grebe::BasicProblemsOneToThree, 2},
+                                           TopicKeys{"Four", &Grebe::BasicProblemFourGraphs, 0},
+                                           TopicKeys{"Five", &Grebe::BasicProblemFiveGraphs, 0},
+                                           TopicKeys{"Six", &Grebe::BasicProblemSixAnswers, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(GrebeBasicProblem, OneToThreeCellsAndRows) {
+    GrebeRun run(steps(2), &Grebe::BasicProblemsOneToThree);
+    const auto lines = run.lines();
+    EXPECT_TRUE(hasLine(lines, "line 0 0 1760 1800 15 2 15 3"));
+    EXPECT_TRUE(hasLine(lines, "line 114 30 510 74 5 2 4 3"));
+    for (const char* cell :
+         {"line 38 90 76 134 4 2 3 3", "line 38 260 76 304 4 2 3 3", "line 38 320 76 364 4 2 3 3"})
+        EXPECT_TRUE(hasLine(lines, cell)) << cell;
+    EXPECT_EQ(run.place("(1)"), "76 90 3");
+    EXPECT_EQ(run.drawn("3L").at(0).colour, 5);
+    EXPECT_EQ(misplaced(run, {{"(11-2)/3=", "114 140 0"},
+                              {"(2)", "76 200 3"},
+                              {"変化の割合…", "76 260 3"},
+                              {"傾き…", "76 320 3"},
+                              {"切片…", "76 380 3"}}),
+              std::vector<std::string>{});
+    EXPECT_EQ(run.drawn("-3").at(0).colour, 5);
+}
+
+// The plane of problems 4 and 5: origin (620, 340), a step of 40.
+TEST(GrebeBasicProblem, FourLinesAndLabels) {
+    GrebeRun run("", &Grebe::BasicProblemFourGraphs);
+    const auto lines = run.lines();
+    EXPECT_TRUE(hasLine(lines, "line 76 30 472 74 5 2 4 5"));
+    EXPECT_TRUE(hasLine(lines, "line 516 30 560 74 4 2 3 5"));
+    EXPECT_TRUE(hasLine(lines, "line 380 340 860 340 0 0 -1 4"));
+    EXPECT_TRUE(hasLine(lines, "line 620 100 620 580 0 0 -1 4"));
+    // Labels at the lines' last dots, moved 27 left and 44 up: line (1)
+    // leaves through the top edge at x 10/3, so its label stands above the
+    // plane; line (2) ends at the right edge, (860, 180).
+    EXPECT_TRUE(LabelNear(run, 3, 726, 56));
+    EXPECT_TRUE(LabelNear(run, 5, 833, 136));
+}
+
+TEST(GrebeBasicProblem, FiveDotsAndOneHeadedArrows) {
+    GrebeRun run("", &Grebe::BasicProblemFiveGraphs);
+    const auto lines = run.lines();
+    EXPECT_TRUE(hasLine(lines, "circle 620 300 8 3 0 0 1 -1 5"));
+    EXPECT_TRUE(hasLine(lines, "circle 620 460 8 3 0 0 1 -1 5"));
+    // Only the points on the y axis carry a dot.
+    int dots = 0;
+    for (const auto& l : lines)
+        if (l.rfind("circle ", 0) == 0 && l.find(" 8 3 0 0 1 -1 ") != std::string::npos) ++dots;
+    EXPECT_EQ(dots, 2);
+    // Each shaft twice (the second pass of the routine), with one head, at
+    // its second end: what ends at a point is the shafts and heads of the
+    // arrows that lead to it.
+    for (const char* shaft : {"620 300 660 300", "660 300 660 220", "620 460 740 460", "740 460 740 540"})
+        EXPECT_EQ(countLines(lines, "line " + std::string(shaft) + " 3 0 -1 5"), 2) << shaft;
+    struct End {
+        const char* point;
+        int lines;
+    };
+    for (const End& end : {End{"620 300", 0}, End{"660 300", 6}, End{"660 220", 6}, End{"620 460", 0},
+                           End{"740 460", 6}, End{"740 540", 6}}) {
+        int n = 0;
+        for (const auto& l : lines)
+            if (l.rfind("line ", 0) == 0 && l.size() > 20 &&
+                l.substr(l.size() - std::string(" 3 0 -1 5").size()) == " 3 0 -1 5" &&
+                l.find(" " + std::string(end.point) + " 3 0 -1 5") != std::string::npos)
+                ++n;
+        EXPECT_EQ(n, end.lines) << end.point;
+    }
+    // The line labels go to the graph routine; the answers stand left of the plane.
+    EXPECT_TRUE(LabelNear(run, 0, 693, 56));
+    EXPECT_TRUE(LabelNear(run, 0, 746, 580));
+    EXPECT_EQ(run.rows(), (std::vector<std::string>{"30 13 P74 基本の問題", "30 13 5", "100 0 (1)",
+                                                    "100 5 y=2x+1", "170 0 (2)", "170 5 y=-ﾀ2/3ﾀx-3"}));
+    EXPECT_EQ(run.drawn("(1)").back().x, 76);
+    EXPECT_EQ(run.drawn("y=-ﾀ2/3ﾀx-3").at(0).y, 170);
+}
+
+// The values per grid step are set, whatever an earlier figure left.
+TEST(GrebeBasicProblem, PlanesIgnoreAnEarlierStepValue) {
+    for (auto topic : {&Grebe::BasicProblemFourGraphs, &Grebe::BasicProblemFiveGraphs}) {
+        GrebeRun plain("", topic);
+        GrebeRun afterOther("", [&](Grebe& g) {
+            g.t0000 = 2;
+            g.GGX = 0.5f;
+            (g.*topic)();
+        });
+        EXPECT_EQ(plain.trace.str(), afterOther.trace.str());
+    }
+}
+
+TEST(GrebeBasicProblem, SixInTwoColumns) {
+    GrebeRun run("", &Grebe::BasicProblemSixAnswers);
+    const auto lines = run.lines();
+    EXPECT_TRUE(hasLine(lines, "line 516 30 560 74 4 2 3 5"));
+    EXPECT_EQ(run.rows(), (std::vector<std::string>{"30 13 P74 基本の問題",
+                                                    "30 13 6",
+                                                    "90 0 (1)",
+                                                    "90 3 求める式をy=2x+b",
+                                                    "90 0 とする。",
+                                                    "140 0 x=1,y=-1を代入して",
+                                                    "190 0 -1=2*1+b=2+b",
+                                                    "240 0 b=-1-2=-3",
+                                                    "290 5 答 y=2x-3",
+                                                    "370 0 (2)",
+                                                    "370 3 求める式をy=ax+b",
+                                                    "370 0 とする。",
+                                                    "420 0 x=-3,y=3とx=3,y=5を代入して",
+                                                    "470 0 3=-3a+b…①",
+                                                    "520 0 5= 3a+b…②",
+                                                    "30 3 ①+②",
+                                                    "180 0 8=   2b",
+                                                    "230 3 b=4",
+                                                    "280 3 b=4 を①に代入して",
+                                                    "330 0 3=-3a+4",
+                                                    "380 0 -3a=3-4=-1",
+                                                    "450 3   a=ﾀ1/3ﾀ",
+                                                    "520 5 答 y=ﾀ1/3ﾀx+4"}));
+    EXPECT_EQ(misplaced(run, {{"(1)", "38 90 0"},
+                              {"x=1,y=-1を代入して", "76 140 0"},
+                              {"(2)", "38 370 0"},
+                              {"3=-3a+b…①", "116 470 0"},
+                              {"5= 3a+b…②", "116 520 0"},
+                              {"①+②", "760 30 3"},
+                              {"8=   2b", "814 180 0"},
+                              {"b=4", "814 230 3"},
+                              {"b=4 を①に代入して", "760 280 3"},
+                              {"答 y=ﾀ1/3ﾀx+4", "760 520 5"}}),
+              std::vector<std::string>{});
+    // The brace at (76, 470); the columns from (760, 80) with their rule at 180.
+    EXPECT_TRUE(hasLine(lines, "poly 0 5 7 111 475 99 478 99 510.5 84 517.5 99 524.5 99 557 111 560"));
+    EXPECT_FALSE(run.records().glyphs({.text = ")"}).empty());
+    bool rule = false;
+    for (const auto& l : lines)
+        if (l.rfind("line 787 180 ", 0) == 0 && l.find(" 0 0 -1 3") != std::string::npos) rule = true;
+    EXPECT_TRUE(rule);
+    EXPECT_EQ(run.texts.at(16).text, "3=-3a+b");  // handed to the column routine
+    EXPECT_EQ(run.texts.at(17).text, "5= 3a+b");
+}
+
+}  // namespace
+}  // namespace lesson::testing

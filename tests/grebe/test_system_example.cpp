@@ -1,0 +1,190 @@
+// Grebe chapter 3, example 3-3 (a line from two points by simultaneous
+// equations), the summary and question 4: the columns, sign rows and b rows
+// of chosen examples, and the screens at the places their rows give.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "grebe_fixture.h"
+
+namespace lesson::testing {
+namespace {
+
+const std::string kChapter3Line = "①例３傾き　②傾きと式　③連立方程式　④まとめ　⑤問４　⑥終了";
+
+// 4 keys to the equations, 7 through the elimination.
+const std::string kExample = steps(11);
+
+// Every text from "①-②" on: "y colour text" where drawn at a place, the
+// bare text where handed to the column routine.
+std::vector<std::string> SolutionRows(const GrebeRun& run) {
+    std::vector<std::string> out;
+    bool on = false;
+    for (const auto& r : run.texts) {
+        if (r.text == "①-②") on = true;
+        if (!on) continue;
+        if (r.x < 0)
+            out.push_back(r.text);
+        else
+            out.push_back(std::to_string(static_cast<int>(r.y)) + " " +
+                          std::to_string(static_cast<int>(r.colour)) + " " + r.text);
+    }
+    return out;
+}
+
+struct SystemCase {
+    const char* name;
+    ChosenLine line;
+    std::vector<std::string> rows;
+};
+
+class GrebeSystemRows : public ::testing::TestWithParam<SystemCase> {};
+
+TEST_P(GrebeSystemRows, ColumnsSignsAndSolution) {
+    const SystemCase& c = GetParam();
+    GrebeRun run(kExample + " 1 Enter", &Grebe::RandomTwoPointsSystemExample, chosenLines({c.line}));
+    ASSERT_TRUE(run.ended()) << c.name;
+    EXPECT_EQ(SolutionRows(run), c.rows) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, GrebeSystemRows,
+    ::testing::Values(
+        // The textbook-style pass: x1 = 1 leaves the coefficient blank; y2 < 0.
+        SystemCase{"WorkedPass",
+                   {-2, 3, 1, 5},
+                   {"360 7 ①-②", " 1=  a+b", "-7= 5a+b", "435 3 + +  -  -", "510 0   8=-4a",
+                    "580 3   a=ﾀ8/-4ﾀ=-2", "200 3 a=-2 を①に代入して", "260 0 1=1*(-2)+b", "320 0 1=-2+b",
+                    "380 3 b", "380 0 =1+2", "380 3 =3", "440 5 答 y=-2x+3"}},
+        // y1 = 0: the b row has no middle term; y2 > 0.
+        SystemCase{"Y1Zero",
+                   {2, -2, 1, 4},
+                   {"360 7 ①-②", " 0=  a+b", " 6= 4a+b", "435 3 + -  -  -", "510 0  -6=-3a",
+                    "580 3   a=ﾀ-6/-3ﾀ=2", "200 3 a=2 を①に代入して", "260 0 0=1*2+b", "320 0 0=2+b",
+                    "380 3 b", "380 3 =-2", "440 5 答 y=2x-2"}},
+        // y1 - y2 of three characters.
+        SystemCase{"ThreeCharacterDifference",
+                   {2, -3, 1, 6},
+                   {"360 7 ①-②", "-1=  a+b", " 9= 6a+b", "435 3 + -  -  -", "510 0 -10=-5a",
+                    "580 3   a=ﾀ-10/-5ﾀ=2", "200 3 a=2 を①に代入して", "260 0 -1=1*2+b", "320 0 -1=2+b",
+                    "380 3 b", "380 0 =-1-2", "380 3 =-3", "440 5 答 y=2x-3"}},
+        // x1 = 2 gives a coefficient; -a·x1 negative.
+        SystemCase{"X1Two",
+                   {3, -3, 2, 4},
+                   {"360 7 ①-②", " 3= 2a+b", " 9= 4a+b", "435 3 + -  -  -", "510 0  -6=-2a",
+                    "580 3   a=ﾀ-6/-2ﾀ=3", "200 3 a=3 を①に代入して", "260 0 3=2*3+b", "320 0 3=6+b",
+                    "380 3 b", "380 0 =3-6", "380 3 =-3", "440 5 答 y=3x-3"}},
+        // y1 - y2 of one character; -a·x1 positive gets its "+".
+        SystemCase{"OneCharacterDifference",
+                   {-2, 1, 1, 4},
+                   {"360 7 ①-②", "-1=  a+b", "-7= 4a+b", "435 3 + +  -  -", "510 0   6=-3a",
+                    "580 3   a=ﾀ6/-3ﾀ=-2", "200 3 a=-2 を①に代入して", "260 0 -1=1*(-2)+b", "320 0 -1=-2+b",
+                    "380 3 b", "380 0 =-1+2", "380 3 =1", "440 5 答 y=-2x+1"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The problem and the equations of a = -2, b = 3 through x 1 and 4, at their places.
+TEST(GrebeSystemExample, ProblemAndEquationsStandInPlace) {
+    GrebeRun run(kExample + " 1 Enter", &Grebe::RandomTwoPointsSystemExample, chosenLines({{-2, 3, 1, 4}}));
+    EXPECT_EQ(misplaced(run, {{"例3-3　", "40 30 7"},
+                              {"を通るとき、この1次関数を求めなさい。", "40 80 0"},
+                              {"<解答>", "40 130 3"},
+                              {"求める1次関数の式を", "40 200 0"},
+                              {"(1,1)と(4,-5)を通るから、", "40 260 0"},
+                              {"x=1,y=1とx=4,y=-5を代入して、", "40 310 3"},
+                              {"1=a+b …①", "80 360 0"},
+                              {"-5=4a+b …②", "80 410 0"},
+                              {"a=-2 を①に代入して", "760 200 3"},
+                              {"答 y=-2x+3", "760 440 5"}}),
+              std::vector<std::string>{});
+    // Both points in colour 3, y=ax+b too.
+    for (const char* text : {"(1,1)", "(4,-5)", "y=ax+b"}) EXPECT_EQ(run.drawn(text).at(0).colour, 3) << text;
+    const auto lines = run.lines();
+    // The brace from y 365 to 450, its point at x 48.
+    EXPECT_TRUE(hasLine(lines, "poly 0 5 7 75 365 63 368 63 400.5 48 407.5 63 414.5 63 447 75 450"));
+
+    // The block 40 right of equation 2, on the row of equation 1.
+    const auto heading = run.drawn("①-②").at(0);
+    EXPECT_EQ(heading.y, 360);
+    EXPECT_EQ(heading.colour, 7);
+    const Num e = heading.x;
+    EXPECT_GT(e, 80 + 40);
+    auto n = [](Num v) { return std::to_string(static_cast<int>(v)); };
+    // Upper and lower equations at e + 54, the operator at e, the rule below.
+    EXPECT_FALSE(run.records().glyphs({.text = ")"}).empty());
+    bool rule = false;
+    for (const auto& l : lines)
+        if (l.rfind("line " + n(e + 27) + " 510 ", 0) == 0) rule = true;
+    EXPECT_TRUE(rule);
+    EXPECT_EQ(run.place("+ +  -  -"), n(e) + " 435 3");
+    EXPECT_EQ(run.place("  6=-3a"), n(e + 27) + " 510 0");
+    EXPECT_EQ(run.place("  a=ﾀ6/-3ﾀ=-2"), n(e) + " 580 3");
+}
+
+TEST(GrebeSystemExample, KeysNewExamplesAndLeaving) {
+    // Eleven keys an example; only 1 leaves, the example staying on screen.
+    GrebeRun run("3 Enter 3 Enter" + kExample + " 0 Enter" + kExample + " 1 Enter", nullptr,
+                 chosenLines({{-2, 3, 1, 5}, {2, -2, 1, 4}}));
+    EXPECT_EQ(run.count("例3-3　"), 2);
+    EXPECT_EQ(run.count(kChapter3Line), 2);
+    EXPECT_EQ(run.count("答 y=2x-2"), 1);
+    const std::string t = run.trace.str();
+    EXPECT_EQ(t.find("line 0 0 1320 1300 15 2 15 3"), t.find("line 0 0 1320 1300 15 2 15"));
+    EXPECT_EQ(t.find("line 0 30 ", t.rfind("key 1")), std::string::npos);
+
+    GrebeRun shortOfOne(steps(10) + " 1 Enter", &Grebe::RandomTwoPointsSystemExample,
+                        chosenLines({{-2, 3, 1, 5}}));
+    EXPECT_FALSE(shortOfOne.ended());
+}
+
+// ---- Summary and question 4 ----------------------------------------------------------------
+
+TEST(GrebeTwoPointsSummary, FrameMethodsAndExerciseLine) {
+    GrebeRun run(steps(2), &Grebe::TwoPointsSummary);
+    ASSERT_TRUE(run.ended());
+    EXPECT_EQ(run.waits(), 2);
+    EXPECT_EQ(run.rows(), (std::vector<std::string>{"80 3 <まとめ>", "155 5 2点を通る", "155 0 　→　",
+                                                    "155 5 傾きを求め、y=△x+b", "230 5 2点を通る",
+                                                    "230 0 　→　", "230 5 y=ax+bに代入,連立方程式",
+                                                    "310 0 教科書P73 問4 をしなさい。"}));
+    EXPECT_EQ(run.place("<まとめ>"), "114 80 3");
+    EXPECT_EQ(run.drawn("2点を通る").at(1).x, 114);
+    EXPECT_EQ(run.place("教科書P73 問4 をしなさい。"), "76 310 0");
+    const auto lines = run.lines();
+    EXPECT_TRUE(hasLine(lines, "line 0 0 1320 1300 15 2 15 3"));
+    EXPECT_TRUE(hasLine(lines, "line 76 140 874 290 9 1 -1 9"));
+}
+
+TEST(GrebeExerciseAnswers, TwoScreensWithTheirAlternatives) {
+    GrebeRun run(steps(3), &Grebe::TwoPointsExerciseAnswers);
+    ASSERT_TRUE(run.ended());
+    EXPECT_EQ(run.waits(), 3);
+    const auto lines = run.lines();
+    EXPECT_EQ(countLines(lines, "line 0 0 1320 1300 15 2 15 3"), 2);
+    // Left columns from x 38, the systems' equations at 78 right of the
+    // brace; right columns from 760, the column results at 814. The sign
+    // row of part (2) stands 25 above the lower equation and moves no row.
+    EXPECT_EQ(misplaced(run, {{"問4(1)　解答", "38 30 0"}, {"傾きは", "38 100 0"},
+                              {"答 y=-x+2", "38 360 5"},   {"(別解)", "38 420 3"},
+                              {"5=-3a+b…①", "78 520 0"},   {"-1=3a+b…②", "78 570 0"},
+                              {"①+②", "760 30 3"},         {" 4=   2b", "814 180 0"},
+                              {" b=2", "814 230 3"},       {"b=2 を①に代入して", "760 280 3"},
+                              {"  a=-1", "760 430 3"},     {"問4(2)　解答", "38 30 0"},
+                              {"答 y=-3x+3", "38 360 5"},  {"-3=2a+b…①", "78 520 0"},
+                              {"-9=4a+b…②", "78 570 0"},   {"①-②", "760 30 3"},
+                              {"+ + -  -", "760 105 3"},   {" 6=-2a", "814 180 0"},
+                              {"a=-3", "814 230 3"},       {"-3=2*(-3)+b=-6+b", "760 330 0"},
+                              {"b=-3+6=", "760 380 0"}}),
+              std::vector<std::string>{});
+    EXPECT_EQ(run.drawn("答 y=-x+2").at(1).x, 760);
+    EXPECT_EQ(run.drawn("答 y=-x+2").at(1).y, 480);
+    EXPECT_EQ(run.count(" 5=-3a+b"), 1);  // handed to the column routine
+    EXPECT_EQ(run.count("-1= 3a+b"), 1);
+    EXPECT_TRUE(hasLine(lines, "poly 0 5 7 73 525 61 528 61 560.5 46 567.5 61 574.5 61 607 73 610"));
+    EXPECT_EQ(run.drawn("3").back().y, 380);
+    EXPECT_EQ(run.drawn("3").back().colour, 3);
+    EXPECT_EQ(run.drawn("答 y=-3x+3").at(1).y, 430);
+}
+
+}  // namespace
+}  // namespace lesson::testing

@@ -1,0 +1,171 @@
+// Kestrel chapter 4's coordinates drill: the points it draws over many seeds
+// against the random numbers it took, and its no-repeat rule on chosen draws.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <deque>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "kestrel_fixture.h"
+
+namespace lesson::testing {
+namespace {
+
+// Hands out scripted draws first, then the seeded ones, and keeps them all.
+class RecordingRuntime : public rt::HeadlessRuntime {
+public:
+    using HeadlessRuntime::HeadlessRuntime;
+    float rnd() override {
+        float r;
+        if (!script.empty()) {
+            r = script.front();
+            script.pop_front();
+        } else {
+            r = HeadlessRuntime::rnd();
+        }
+        draws.push_back(r);
+        return r;
+    }
+    std::deque<float> script;
+    std::vector<float> draws;
+};
+
+// A draw that gives the whole number n from INT(r*count + 1).
+float drawFor(int n, int count) { return (static_cast<float>(n) - 0.5f) / static_cast<float>(count); }
+
+// ---- The no-repeat rule on chosen draws -----------------------------------------------
+
+struct RepeatCase {
+    int remembered;  // the quadrant kept from the last problem
+    int drawn;       // the quadrant drawn now
+    int shown;       // the quadrant of the point shown
+    int kept;        // the quadrant kept afterwards
+};
+
+class QuadrantNoRepeat : public ::testing::TestWithParam<RepeatCase> {};
+
+TEST_P(QuadrantNoRepeat, ARepeatBecomesQuadrant1AndKeepsTheMemory) {
+    const RepeatCase& c = GetParam();
+    RecordingRuntime runtime(rt::HeadlessRuntime::Options{});
+    Kestrel k(runtime);
+    k.AAAY = static_cast<Num>(c.remembered);
+    runtime.script = {drawFor(3, 5), drawFor(2, 5), drawFor(c.drawn, 4)};
+    const Kestrel::QuadrantPoint point = k.PickQuadrantPoint();
+
+    static const char* const points[] = {"(3,2)", "(-3,2)", "(-3,-2)", "(3,-2)"};
+    static const int signs[4][2] = {{1, 1}, {-1, 1}, {-1, -1}, {1, -1}};
+    EXPECT_EQ(k.CoordinatesText(point), points[c.shown - 1]);
+    EXPECT_EQ(point.x, 3 * signs[c.shown - 1][0]);
+    EXPECT_EQ(point.y, 2 * signs[c.shown - 1][1]);
+    EXPECT_EQ(k.AAAY, c.kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(RememberedAndDrawn, QuadrantNoRepeat,
+                         ::testing::Values(RepeatCase{0, 1, 1, 1},
+                                           RepeatCase{0, 3, 3, 3},  // first problem: any
+                                           RepeatCase{3, 3, 1, 3},  // a repeat becomes 1, memory stays
+                                           RepeatCase{3, 1, 1, 1},  // so 1 may follow 1
+                                           RepeatCase{1, 1, 1, 1}, RepeatCase{2, 2, 1, 2},
+                                           RepeatCase{4, 4, 1, 4}, RepeatCase{1, 2, 2, 2},
+                                           RepeatCase{2, 4, 4, 4}, RepeatCase{4, 3, 3, 3}));
+
+// ---- Many seeds against the draws ----------------------------------------------------------
+
+// The dots of radius 12 or 15 drawn after each clear of the whole screen: one
+// list per problem.
+std::vector<std::vector<Dot>> dotsPerProblem(const std::string& trace) {
+    std::vector<std::vector<Dot>> out;
+    for (const TraceRecord& r : Trace(trace).records()) {
+        if (r.line == "line 0 0 1760 1800 15 2 15 3") {
+            out.emplace_back();
+            continue;
+        }
+        if (out.empty() || r.kind != TraceRecord::Kind::dot) continue;
+        if (r.dot.r == 12 || r.dot.r == 15) out.back().push_back(r.dot);
+    }
+    return out;
+}
+
+std::string pointText(int x, int y) { return "(" + std::to_string(x) + "," + std::to_string(y) + ")"; }
+
+// Two visits to the drill through the chapter's sub-menu, four problems in
+// each loop of the first and one in each of the second: every point and its
+// text follow from the three draws of its problem and the remembered quadrant,
+// which carries across loops and visits.
+TEST(QuadrantPointDrill, EveryProblemFollowsItsDrawsOverManySeeds) {
+    std::string loop;
+    for (int p = 0; p < 3; ++p) loop += "a 2 Enter ";
+    loop += "a 1 Enter ";
+    const std::string keys = "1 Enter " + loop + loop + "1 Enter a 1 Enter a 1 Enter 9 Enter";
+    const int problems = 10;
+
+    for (int seed = 1; seed <= 60; ++seed) {
+        rt::HeadlessRuntime::Options o;
+        o.keys = rt::HeadlessRuntime::splitKeys(keys);
+        RecordingRuntime runtime(o);
+        std::ostringstream trace;
+        runtime.setTrace(&trace);
+        std::vector<ScreenTextRecord> texts;
+        KestrelUnderTest k(runtime, [](Kestrel& p) { RunChapter(p, Kestrel::kGraphIntercept); });
+        k.screenTextLog = &texts;
+        k.OverrideSeed(seed);
+        ASSERT_EQ(k.Run(), 0);
+        ASSERT_NE(trace.str().find("\nend\n"), std::string::npos) << seed;
+
+        ASSERT_EQ(runtime.draws.size(), 3u * problems) << seed;
+        const auto dots = dotsPerProblem(trace.str());
+        ASSERT_EQ(dots.size(), static_cast<std::size_t>(problems)) << seed;
+        std::vector<std::string> pointTexts;
+        for (const auto& r : texts)
+            if (r.x == 88 && r.y == 110) pointTexts.push_back(r.text);
+        ASSERT_EQ(pointTexts.size(), static_cast<std::size_t>(problems)) << seed;
+
+        int remembered = 0;
+        for (int p = 0; p < problems; ++p) {
+            const int xw = static_cast<int>(std::floor(runtime.draws[3 * p] * 5 + 1));
+            const int b = static_cast<int>(std::floor(runtime.draws[3 * p + 1] * 5 + 1));
+            int q = static_cast<int>(std::floor(runtime.draws[3 * p + 2] * 4 + 1));
+            if (q == remembered)
+                q = 1;
+            else
+                remembered = q;
+            ASSERT_TRUE(xw >= 1 && xw <= 5 && b >= 1 && b <= 5) << seed;
+            const int x = (q == 1 || q == 4) ? xw : -xw;
+            const int y = (q == 1 || q == 2) ? b : -b;
+            const std::string where = "seed " + std::to_string(seed) + " problem " + std::to_string(p);
+            EXPECT_EQ(pointTexts[p], pointText(x, y)) << where;
+
+            const bool whichPoint = p < 4 || p == 8;  // loop 1 of each visit
+            const auto& d = dots[p];
+            if (whichPoint) {
+                // A, B, C, D: the mirror images, in quadrants 1 to 4; then the
+                // chosen one marked over its own dot.
+                ASSERT_EQ(d.size(), 5u) << where;
+                const int sx[4] = {1, -1, -1, 1}, sy[4] = {1, 1, -1, -1};
+                for (int m = 0; m < 4; ++m) {
+                    EXPECT_EQ(d[m].x, 704 + 44 * sx[m] * xw) << where;
+                    EXPECT_EQ(d[m].y, 364 - 44 * sy[m] * b) << where;
+                    EXPECT_EQ(d[m].r, 12) << where;
+                    EXPECT_EQ(d[m].colour, 3) << where;
+                }
+                EXPECT_EQ(d[4].x, 704 + 44 * x) << where;
+                EXPECT_EQ(d[4].y, 364 - 44 * y) << where;
+                EXPECT_EQ(d[4].r, 15) << where;
+                EXPECT_EQ(d[4].colour, 5) << where;
+                EXPECT_EQ(d[4].x, d[q - 1].x) << where;
+                EXPECT_EQ(d[4].y, d[q - 1].y) << where;
+            } else {
+                ASSERT_EQ(d.size(), 1u) << where;
+                EXPECT_EQ(d[0].x, 704 + 44 * x) << where;
+                EXPECT_EQ(d[0].y, 364 - 44 * y) << where;
+                EXPECT_EQ(d[0].colour, 3) << where;
+            }
+        }
+        EXPECT_EQ(k.AAAY, remembered) << seed;
+    }
+}
+
+}  // namespace
+}  // namespace lesson::testing

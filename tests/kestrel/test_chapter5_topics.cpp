@@ -1,0 +1,353 @@
+// Chapter 5's fixed topics, each run alone: their key waits, the slope
+// triangles and lines at the places their screens give, and the same
+// screens whatever an earlier screen left behind.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <string>
+
+#include "kestrel_fixture.h"
+
+namespace lesson::testing {
+namespace {
+
+struct TopicCase {
+    const char* name;
+    KestrelUnderTest::Entry topic;
+    const char* keys;  // from entry to the end
+    int waits;
+};
+
+const TopicCase kTopics[] = {
+    {"SlopeOnGraph", &Kestrel::SlopeOnGraphTopic, "a a a a a a a a a a a a a a a a a a", 18},
+    {"SlopeIntercept", &Kestrel::SlopeInterceptTopic, "a a a a a 1 Enter a", 7},
+    {"SlopeInterceptAnswers", &Kestrel::SlopeInterceptAnswers, "a a a a", 4},
+    {"GraphFromSlopeExample", &Kestrel::GraphFromSlopeExample, "a a a a a a a a a a", 10},
+    {"GraphFromSlopeProblem5", &Kestrel::GraphFromSlopeProblem5, "a a a a a a a a a a a", 11},
+    {"IntegerSlopePractice", &Kestrel::IntegerSlopePractice, "a a a a a a 1 Enter", 7},
+    {"FractionSlopePractice", &Kestrel::FractionSlopePractice, "a a a a a a 1 Enter", 7},
+    {"GraphDrawingAnswers", &Kestrel::GraphDrawingAnswers, "", 0},
+};
+
+class KestrelChapter5Topic : public ::testing::TestWithParam<TopicCase> {};
+
+// Exactly its keys take a topic to its end, and one key less does not.
+TEST_P(KestrelChapter5Topic, RunsToItsEndOnItsKeys) {
+    const TopicCase& c = GetParam();
+    KestrelRun full(c.keys, c.topic);
+    EXPECT_TRUE(full.ended()) << c.name;
+    EXPECT_EQ(full.status, 0) << c.name;
+    EXPECT_EQ(full.waits(), c.waits) << c.name;
+    const std::string keys = c.keys;
+    if (!keys.empty()) {
+        KestrelRun shortOfOne(keys.substr(0, keys.rfind(' ') == std::string::npos ? 0 : keys.rfind(' ')),
+                              c.topic);
+        EXPECT_FALSE(shortOfOne.ended()) << c.name;
+    }
+    for (const auto& r : full.texts) EXPECT_EQ(MarkupFault(r.text), "") << c.name << ": " << r.text;
+}
+
+// Whatever an earlier screen left in the values per grid step, the label
+// offsets, the scale-number switch and the pen width, the topic draws the
+// same screens.
+TEST_P(KestrelChapter5Topic, SameScreensWhateverRanBefore) {
+    const TopicCase& c = GetParam();
+    KestrelRun fresh(c.keys, c.topic);
+    KestrelRun afterOthers(c.keys, c.topic, [](Kestrel& k) {
+        k.t0000 = 4;
+        k.GGX = 0.5f;
+        k.JYOU = 99;
+        k.AINP_labelDy = -99;
+        k.N = -1;
+        k.Rt().setDrawWidth(15);
+    });
+    // The clears are drawn before the topic sets its pen: their outline
+    // width, in the background colour, shows nothing.
+    auto drawing = [](const KestrelRun& run) {
+        std::vector<std::string> out;
+        for (const auto& l : run.lines())
+            if (l.rfind("line 0 0 ", 0) != 0) out.push_back(l);
+        return out;
+    };
+    const auto a = drawing(fresh), b = drawing(afterOthers);
+    ASSERT_EQ(a.size(), b.size()) << c.name;
+    for (std::size_t i = 0; i < a.size(); ++i) ASSERT_EQ(a[i], b[i]) << c.name << " line " << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(Chapter5, KestrelChapter5Topic, ::testing::ValuesIn(kTopics),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A filled dot of the radius and colour near the pixel (x, y).
+bool dotAt(const Trace& trace, float x, float y, int radius, int colour) {
+    return !trace.dots({.r = static_cast<float>(radius), .colour = colour, .near = Near{x, y, 0.6f, 0.6f}})
+                .empty();
+}
+
+// A glyph drawn with its corner near (x, y): where a graph or point label starts.
+bool glyphNear(const Trace& trace, float x, float y, const std::string& glyph) {
+    return !trace.glyphs({.text = glyph, .near = Near{x, y, 1, 1}}).empty();
+}
+
+// The extreme pixels of a graph's one-unit dots of a colour: left end, right end.
+struct Ends {
+    float x1 = 1e9f, y1 = 0, x2 = -1e9f, y2 = 0;
+};
+Ends graphEnds(const Trace& trace, int colour) {
+    Ends e;
+    for (const Dot& d : trace.dots({.r = 1, .colour = colour})) {
+        const float x = d.x, y = d.y;
+        if (x < e.x1) e = {x, y, e.x2, e.y2};
+        if (x > e.x2) e = {e.x1, e.y1, x, y};
+    }
+    return e;
+}
+
+// ---- Topic 1: slope on the graph ----------------------------------------------------
+
+TEST(SlopeOnGraph, StaircasesAndLargeTriangles) {
+    KestrelRun run(steps(18), &Kestrel::SlopeOnGraphTopic);
+    const auto lines = run.lines();
+    // Screen 1: unit steps drawn twice (run labels, then rise labels), pen 4.
+    EXPECT_EQ(countLines(lines, "line 878 540 918 540 7 0 -1 4"), 2);
+    EXPECT_EQ(countLines(lines, "line 1038 220 1078 220 7 0 -1 4"), 2);
+    EXPECT_EQ(countLines(lines, "line 1078 220 1078 140 3 0 -1 4"), 2);
+    // The large triangle in colour 5, at the pen width the staircase left.
+    EXPECT_TRUE(hasLine(lines, "line 878 540 998 540 5 0 -1 4"));
+    EXPECT_TRUE(hasLine(lines, "line 998 540 998 300 5 0 -1 4"));
+    EXPECT_EQ(run.place("3"), "924 540 5");
+    EXPECT_EQ(run.place("6"), "998 404 5");
+    // Screen 2: falling steps; the triangle hangs below its run arrow.
+    EXPECT_EQ(countLines(lines, "line 878 140 918 140 7 0 -1 4"), 2);
+    EXPECT_EQ(countLines(lines, "line 918 140 918 220 3 0 -1 4"), 2);
+    EXPECT_TRUE(hasLine(lines, "line 878 140 1038 140 5 0 -1 4"));
+    EXPECT_TRUE(hasLine(lines, "line 1038 140 1038 460 5 0 -1 4"));
+    EXPECT_EQ(run.place("4"), "944 96 5");
+    EXPECT_EQ(run.place("-8"), "1038 284 5");
+
+    EXPECT_EQ(run.place("問　1次関数y=2x+3では、x軸方向を"), "40 80 0");
+    EXPECT_EQ(run.drawn("右へ1ずつ進むとy軸方向はどうなりますか。")[0].x, 76);
+    EXPECT_EQ(run.drawn("右へ1ずつ進むとy軸方向はどうなりますか。")[1].x, 114);
+    EXPECT_EQ(run.place(" 右へ１ずつ進むと　上へ2ずつ進む"), "76 200 3");
+    EXPECT_EQ(run.place("① xの値が3だけ増加すると、"), "40 270 7");
+    EXPECT_EQ(run.place("2*3="), "76 370 0");
+    EXPECT_EQ(run.drawn("6 (だけ増加する。)")[0].y, 370);
+    EXPECT_EQ(run.place("② 右へ3だけ進むとy軸方向はどうなる？"), "40 440 7");
+    EXPECT_EQ(run.place(" 上へ6だけ進む"), "76 490 3");
+    EXPECT_EQ(run.place(" 下へ8だけ進む"), "76 490 3");
+
+    // Screen 3: the family of lines, the conclusion and the identity.
+    EXPECT_EQ(run.place("問　直線y=ax+bは、"), "38 30 0");
+    EXPECT_EQ(run.place("aの値が変わるとどうなりますか。"), "76 80 0");
+    EXPECT_EQ(run.place("直線の傾きぐあいが急になる。"), "38 180 3");
+    EXPECT_EQ(run.drawn("傾き")[0].colour, 5);
+    EXPECT_EQ(run.place("変化の割合=ﾀyの増加量/xの増加量ﾀ=a=傾き"), "38 320 5");
+    EXPECT_EQ(run.place("傾きaは、xが1増加したときのyの増加量"), "38 410 3");
+}
+
+TEST(SlopeOnGraph, LinesClippedToThePlane) {
+    KestrelRun run(steps(18), &Kestrel::SlopeOnGraphTopic);
+    const auto lines = run.lines();
+    // y=2x+3 from x = -2.5 to 3.5; y=-2x+5 from x = -0.5 to 5: both in
+    // colour 0, so each screen is looked at alone.
+    std::vector<std::string> screen1, screen2, screen3;
+    int screen = 0;
+    for (const auto& l : lines) {
+        if (l.rfind("line 0 0 1320 1300 15 2 15", 0) == 0) ++screen;
+        (screen == 1 ? screen1 : screen == 2 ? screen2 : screen3).push_back(l);
+    }
+    Ends a = graphEnds(screen1, 0);
+    EXPECT_NEAR(a.x1, 958 - 2.5f * 40, 1);
+    EXPECT_NEAR(a.y1, 580, 1);
+    EXPECT_NEAR(a.x2, 958 + 3.5f * 40, 1);
+    EXPECT_NEAR(a.y2, 100, 1);
+    Ends b = graphEnds(screen2, 0);
+    EXPECT_NEAR(b.x1, 878 - 0.5f * 40, 1);
+    EXPECT_NEAR(b.y1, 100, 1);
+    EXPECT_NEAR(b.x2, 1078, 1);
+    EXPECT_NEAR(b.y2, 540, 1);
+    // Screen 3: y=x+2 to the right edge, y=2x+2 and y=3x+2 to the top.
+    EXPECT_NEAR(graphEnds(screen3, 0).x2, 1118, 1);
+    EXPECT_NEAR(graphEnds(screen3, 0).y2, 540 - 7 * 40, 1);
+    EXPECT_NEAR(graphEnds(screen3, 3).x2, 918 + 4.5f * 40, 1);
+    EXPECT_NEAR(graphEnds(screen3, 7).x2, 918 + 3 * 40, 1);
+    // Labels moved from the last dot: y=2x+3 108 left and 50 up from the
+    // top edge, y=-2x+5 135 left at the bottom edge, the family's first two
+    // 54 left and down, the third right at its end.
+    EXPECT_TRUE(glyphNear(screen1, 1098 - 108, 100 - 50, "y"));
+    EXPECT_TRUE(glyphNear(screen2, 1078 - 135, 540, "y"));
+    EXPECT_TRUE(glyphNear(screen3, 1118 - 54, 260 + 75, "y"));
+    EXPECT_TRUE(glyphNear(screen3, 1098 - 54, 100 + 120, "y"));
+    EXPECT_TRUE(glyphNear(screen3, 1038, 100, "y"));
+}
+
+// ---- Topic 2: the rule and the two lines -----------------------------------------------
+
+TEST(SlopeIntercept, PlanesTrianglesAndLabels) {
+    KestrelRun run("a a a a a 1 Enter a", &Kestrel::SlopeInterceptTopic);
+    const auto lines = run.lines();
+    EXPECT_TRUE(hasLine(lines, "line 38 16 608 191 9 1 -1 10"));
+    EXPECT_EQ(run.place("傾きがa,切片がbの直線"), "76 130 5");
+    EXPECT_EQ(run.place("a>0のとき"), "59 230 3");
+    EXPECT_EQ(run.place("y=ax+b"), "194 520 3");
+    EXPECT_TRUE(dotAt(lines, 194, 480, 8, 5));
+    EXPECT_EQ(run.place("(0,b)"), "59 460 5");
+    EXPECT_TRUE(hasLine(lines, "line 214 450 294 450 5 0 -1 5"));
+    EXPECT_TRUE(hasLine(lines, "line 294 450 294 330 5 0 -1 5"));
+    EXPECT_EQ(run.place("1"), "240 450 5");
+    EXPECT_EQ(run.place("a"), "294 374 5");
+    EXPECT_EQ(run.place("右上がりの直線"), "76 600 7");
+    // The falling line: its run number over the arrow, the rise pointing down.
+    EXPECT_EQ(run.place("a<0のとき"), "439 230 3");
+    EXPECT_TRUE(dotAt(lines, 574, 320, 8, 5));
+    EXPECT_EQ(run.drawn("(0,b)")[1].x, 439);
+    EXPECT_EQ(run.drawn("(0,b)")[1].y, 300);
+    EXPECT_TRUE(hasLine(lines, "line 594 350 674 350 5 0 -1 5"));
+    EXPECT_TRUE(hasLine(lines, "line 674 350 674 470 5 0 -1 5"));
+    EXPECT_EQ(run.drawn("1")[1].x, 620);
+    EXPECT_EQ(run.drawn("1")[1].y, 300);
+    EXPECT_EQ(run.drawn("a")[1].x, 674);
+    EXPECT_EQ(run.drawn("a")[1].y, 394);
+    EXPECT_EQ(run.place("右下がりの直線"), "494 600 7");
+    // The drill area is cleared per problem; the assignment after one more key.
+    EXPECT_TRUE(hasLine(lines, "line 720 30 1320 330 15 2 15 5"));
+    EXPECT_EQ(run.place("傾きと切片をいいなさい。"), "756 80 0");
+    EXPECT_EQ(run.place("傾き…"), "756 130 0");
+    EXPECT_EQ(run.place("切片…"), "756 180 0");
+    EXPECT_EQ(run.place("教科書P68 問4 をしなさい。"), "720 270 7");
+    KestrelRun beforeLastKey("a a a a a 1 Enter", &Kestrel::SlopeInterceptTopic);
+    EXPECT_EQ(beforeLastKey.count("教科書P68 問4 をしなさい。"), 0);
+}
+
+// ---- Topic 3: answers of problem 4 ------------------------------------------------------
+
+TEST(SlopeInterceptAnswers, TwoColumns) {
+    KestrelRun run(steps(4), &Kestrel::SlopeInterceptAnswers);
+    EXPECT_EQ(run.place("教科書P68 問4の解答"), "114 30 3");
+    EXPECT_EQ(run.place("(1)y=-2x-1"), "38 80 3");
+    EXPECT_EQ(run.place("(2)y=x-2"), "38 250 3");
+    EXPECT_EQ(run.place("(3)y=-4x"), "684 30 3");
+    EXPECT_EQ(run.place("(4)y=ﾀ3/2ﾀx-6"), "684 200 3");
+    const auto slopes = run.drawn("傾き…");
+    const auto intercepts = run.drawn("切片…");
+    ASSERT_EQ(slopes.size(), 4u);
+    ASSERT_EQ(intercepts.size(), 4u);
+    const int slopeRows[4][2] = {{114, 130}, {114, 300}, {760, 80}, {760, 260}};
+    const int interceptRows[4][2] = {{114, 180}, {114, 350}, {760, 130}, {760, 320}};
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(slopes[k].x, slopeRows[k][0]) << k;
+        EXPECT_EQ(slopes[k].y, slopeRows[k][1]) << k;
+        EXPECT_EQ(intercepts[k].x, interceptRows[k][0]) << k;
+        EXPECT_EQ(intercepts[k].y, interceptRows[k][1]) << k;
+    }
+    EXPECT_EQ(run.drawn("0")[0].colour, 5);
+    EXPECT_EQ(run.drawn("ﾀ3/2ﾀ")[0].y, 260);
+    // Key 4 shows the answers of (4) and nothing more.
+    KestrelRun three(steps(3), &Kestrel::SlopeInterceptAnswers);
+    EXPECT_EQ(three.count("ﾀ3/2ﾀ"), 0);
+    EXPECT_EQ(three.count("(4)y=ﾀ3/2ﾀx-6"), 1);
+}
+
+// ---- Topics 4 and 5: a line from its intercept and slope --------------------------------
+
+TEST(GraphFromSlopeExample, PointsArrowsAndLine) {
+    KestrelRun run(steps(10), &Kestrel::GraphFromSlopeExample);
+    const auto lines = run.lines();
+    EXPECT_EQ(run.place("直線だから、2点がわかればかける。"), "38 130 5");
+    EXPECT_EQ(run.place("①切片が3 だから、"), "38 210 0");
+    EXPECT_EQ(run.drawn("(0,3)に点をうつ")[0].y, 210);
+    EXPECT_EQ(run.drawn("(0,3)に点をうつ")[0].colour, 3);
+    EXPECT_TRUE(dotAt(lines, 872, 250, 8, 3));
+    EXPECT_EQ(run.place("②傾きが-2だから、右へ1進むと、"), "38 290 0");
+    EXPECT_TRUE(hasLine(lines, "line 872 250 922 250 5 0 -1 5"));
+    EXPECT_EQ(run.place("1"), "883 200 5");
+    EXPECT_EQ(run.place("下へ2進むから　"), "76 340 0");
+    EXPECT_TRUE(hasLine(lines, "line 922 250 922 350 5 0 -1 5"));
+    EXPECT_EQ(run.place("-2"), "922 284 5");
+    EXPECT_EQ(run.place("(1,1)に点をうつ"), "76 390 3");
+    EXPECT_TRUE(dotAt(lines, 922, 350, 8, 3));
+    EXPECT_EQ(run.place("③2点を通る直線をひく。"), "38 470 0");
+    // The line from the top edge at x = -1.5 to the bottom edge at x = 3.5.
+    const Ends e = graphEnds(lines, 3);
+    EXPECT_NEAR(e.x1, 797, 1);
+    EXPECT_NEAR(e.y1, 100, 1);
+    EXPECT_NEAR(e.x2, 1047, 1);
+    EXPECT_NEAR(e.y2, 600, 1);
+    for (const char* label : {"(0,3)", "(1,1)", "y=-2x+3"}) EXPECT_EQ(run.count(label), 1) << label;
+    EXPECT_TRUE(glyphNear(lines, 1047 - 54, 600, "y"));
+}
+
+TEST(GraphFromSlopeExample, LabelsLeftOfTheirDots) {
+    // A point label's corner is 20 left of and 40 above its dot, then shifted.
+    KestrelRun run(steps(10), &Kestrel::GraphFromSlopeExample);
+    const Trace trace = run.records();
+    auto glyphStartsAt = [&](float x, float y) { return !trace.glyphs({.near = Near{x, y, 0, 0}}).empty(); };
+    EXPECT_TRUE(glyphStartsAt(717, 230));  // (0,3)
+    EXPECT_TRUE(glyphStartsAt(767, 330));  // (1,1)
+}
+
+TEST(GraphFromSlopeProblem5, PointsArrowsAndLine) {
+    KestrelRun run(steps(11), &Kestrel::GraphFromSlopeProblem5);
+    const auto lines = run.lines();
+    EXPECT_EQ(run.place("傾きと切片を使ってかきなさい。"), "76 90 0");
+    EXPECT_EQ(run.place("直線だから、2点がわかればかける。"), "38 140 5");
+    EXPECT_EQ(run.place("①切片が1 だから、"), "38 220 0");
+    EXPECT_TRUE(dotAt(lines, 962, 300, 8, 3));
+    EXPECT_EQ(run.place("②傾きがﾀ1/2ﾀだから、"), "38 300 0");
+    EXPECT_EQ(run.drawn("右へ2進むと、")[0].colour, 3);
+    EXPECT_TRUE(hasLine(lines, "line 962 300 1042 300 5 0 -1 5"));
+    EXPECT_EQ(run.place("2"), "988 300 5");
+    EXPECT_EQ(run.place("上へ1進むから　"), "76 360 0");
+    EXPECT_TRUE(hasLine(lines, "line 1042 300 1042 260 5 0 -1 5"));
+    EXPECT_EQ(run.place("1"), "1042 264 5");
+    EXPECT_EQ(run.place("(2,2)に点をうつ"), "76 410 3");
+    EXPECT_TRUE(dotAt(lines, 1042, 260, 8, 3));
+    EXPECT_EQ(run.place("③2点を通る直線をひく。"), "38 490 0");
+    const Ends e = graphEnds(lines, 3);
+    EXPECT_NEAR(e.x1, 722, 1);
+    EXPECT_NEAR(e.y1, 420, 1);
+    EXPECT_NEAR(e.x2, 1202, 1);
+    EXPECT_NEAR(e.y2, 180, 1);
+    // (2,2) starts at its dot's x; the line's label 108 left of and 70 above its end.
+    EXPECT_TRUE(glyphNear(lines, 1042, 240, "("));
+    EXPECT_TRUE(glyphNear(lines, 1202 - 108, 180 - 70, "y"));
+    // The run arrow comes one key after the slope's line.
+    KestrelRun six(steps(5), &Kestrel::GraphFromSlopeProblem5);
+    EXPECT_EQ(six.count("②傾きがﾀ1/2ﾀだから、"), 1);
+    EXPECT_FALSE(hasLine(six.lines(), "line 962 300 1042 300 5 0 -1 5"));
+}
+
+// ---- Topic 8: answers of problem 6 ---------------------------------------------------------
+
+TEST(GraphDrawingAnswers, FourLinesAndTheirPointsAtOnce) {
+    KestrelRun run("", &Kestrel::GraphDrawingAnswers);
+    const auto lines = run.lines();
+    EXPECT_TRUE(hasLine(lines, "line 0 0 1320 1300 15 2 15 3"));
+    EXPECT_EQ(run.place("教科書P69 問6　解答"), "38 30 3");
+    // Points in the colour of the next answer's line, (4)'s in (1)'s.
+    struct P {
+        float x, y;
+        int colour;
+    };
+    for (const P& p : {P{0, -1, 3}, P{1, 1, 3}, P{0, 1, 5}, P{1, 2, 5}, P{0, 2, 7}, P{1, 0, 7}, P{0, -3, 0},
+                       P{3, -4, 0}}) {
+        EXPECT_TRUE(dotAt(lines, 582 + 40 * p.x, 340 - 40 * p.y, 8, p.colour)) << p.x << "," << p.y;
+    }
+    // (1) to the top at x = 3.5, (2) at x = 5, (3) to the bottom at x = 4,
+    // (4) to the right edge at y = -5.
+    EXPECT_NEAR(graphEnds(lines, 0).x2, 582 + 3.5f * 40, 1);
+    EXPECT_NEAR(graphEnds(lines, 3).x2, 582 + 5 * 40, 1);
+    EXPECT_NEAR(graphEnds(lines, 5).x2, 582 + 4 * 40, 1);
+    EXPECT_NEAR(graphEnds(lines, 5).y2, 580, 1);
+    EXPECT_NEAR(graphEnds(lines, 7).x2, 822, 1);
+    EXPECT_NEAR(graphEnds(lines, 7).y2, 340 + 5 * 40, 1);
+    for (const char* label : {"(1)", "(2)", "(3)", "(4)"}) EXPECT_EQ(run.count(label), 1) << label;
+    EXPECT_TRUE(glyphNear(lines, 722 - 54, 100 - 50, "("));
+    EXPECT_TRUE(glyphNear(lines, 782 - 27, 100 - 50, "("));
+    EXPECT_TRUE(glyphNear(lines, 742, 580, "("));
+    EXPECT_TRUE(glyphNear(lines, 822 - 54, 540 - 50, "("));
+}
+
+}  // namespace
+}  // namespace lesson::testing

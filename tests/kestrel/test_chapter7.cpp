@@ -1,0 +1,428 @@
+// Kestrel chapter 7: its frame, the worked example y=5x+20, and the random
+// practice: its generator over many seeds and with scripted random numbers,
+// its texts and worked rows for chosen numbers, and every shown problem
+// checked against its own numbers.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <deque>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "kestrel_chapter_checks.h"
+
+namespace lesson::testing {
+namespace {
+
+const std::string kGoal = "xの変域からyの変域を求めよう。";
+const std::string kChoiceLine = "①例　②練習　③終了";
+
+// ---- Frame and the spare item ---------------------------------------------------------------
+
+struct ChoiceCase {
+    const char* typed;
+    int leads;  // 1 the example, 2 the practice, 3 the main menu, 0 the choice line again
+};
+
+class Chapter7Choice : public ::testing::TestWithParam<ChoiceCase> {};
+
+TEST_P(Chapter7Choice, EachEntryLeadsToItsTarget) {
+    const ChoiceCase& c = GetParam();
+    KestrelRun run("7 Enter " + typed(c.typed));
+    EXPECT_EQ(run.count("問　1次関数 y=5x+20 について、"), c.leads == 1 ? 1 : 0) << c.typed;
+    EXPECT_EQ(run.count("練習　"), c.leads == 2 ? 1 : 0) << c.typed;
+    EXPECT_EQ(run.count(kMenuHeading), c.leads == 3 ? 2 : 1) << c.typed;
+    EXPECT_EQ(run.count(kChoiceLine), c.leads == 0 ? 2 : 1) << c.typed;
+    EXPECT_EQ(run.count(kGoal), 1) << c.typed;
+}
+
+INSTANTIATE_TEST_SUITE_P(TypedEntries, Chapter7Choice,
+                         ::testing::Values(ChoiceCase{"1", 1}, ChoiceCase{"2", 2}, ChoiceCase{"3", 3},
+                                           ChoiceCase{"2.5", 2}, ChoiceCase{"5/2", 2}, ChoiceCase{"3.0", 3},
+                                           ChoiceCase{"0", 0}, ChoiceCase{"4", 0}, ChoiceCase{"-1", 0},
+                                           ChoiceCase{"1/2", 0}, ChoiceCase{"", 0}, ChoiceCase{"5/0", 0},
+                                           ChoiceCase{"0/0", 0}, ChoiceCase{"/", 0}));
+
+TEST(Chapter7Frame, GoalOnceChoiceLineAfterEachTopic) {
+    KestrelRun run("7 Enter 1 Enter" + steps(14) + " 2 Enter" + steps(9) + " 1 Enter 3 Enter 7 Enter");
+    EXPECT_EQ(run.place("<めあて>"), "44 240 3");
+    EXPECT_EQ(run.place(kGoal), "76 305 0");
+    EXPECT_EQ(run.count(kGoal), 2);
+    EXPECT_EQ(run.count(kChoiceLine), 4);
+    EXPECT_EQ(run.count(kMenuHeading), 2);
+}
+
+// Item 8 shows only "8　" and brings the menu back at once: no key wait, no
+// drawing of its own between the menu's clear and the menu drawn again.
+TEST(SpareItem, BringsTheMenuBackAtOnce) {
+    KestrelRun run("8 Enter");
+    EXPECT_EQ(run.place("8　"), "44 540 15");
+    EXPECT_EQ(run.count(kMenuHeading), 2);
+    EXPECT_EQ(run.waits(), 2);  // the two menu numbers
+    const std::string t = run.trace.str();
+    const auto pick = t.find("key Enter");
+    const auto clear = t.find("line 0 0 1760 1800 15 2 15", pick);
+    const auto again = t.find("line 0 54 1440 900", clear);
+    ASSERT_NE(again, std::string::npos);
+    EXPECT_EQ(t.substr(clear, again - clear).find("\ntext "), std::string::npos);
+}
+
+// ---- Worked example --------------------------------------------------------------------------
+
+TEST(DomainRangeExample, FourteenStepsAtTheirPlaces) {
+    KestrelRun run(steps(14), &Kestrel::DomainRangeExample);
+    EXPECT_TRUE(run.ended());
+    EXPECT_EQ(run.waits(), 14);
+    KestrelRun shortOfOne(steps(13), &Kestrel::DomainRangeExample);
+    EXPECT_FALSE(shortOfOne.ended());
+    EXPECT_EQ(shortOfOne.count("45≦y≦70"), 0);
+
+    const auto lines = run.lines();
+    expectPlaces(run, {
+                          {"問　1次関数 y=5x+20 について、", "38 30 0"},
+                          {"xの変域が 5≦x≦10 のとき、", "38 80 0"},
+                          {"yの変域を求めなさい。", "38 130 0"},
+                      });
+    // Plane (722,30)-(1142,646), origin (778,590), grid, numbers 5 a step on y.
+    EXPECT_TRUE(hasLine(lines, "line 778 30 778 646 0 0 -1 4"));
+    EXPECT_TRUE(hasLine(lines, "line 722 590 1142 590 0 0 -1 4"));
+    for (const char* scale : {"text 905 594 ", "text 1032 594 ", "text 726 437 ", "text 726 297 ",
+                              "text 726 157 ", "text 700 17 "}) {
+        EXPECT_NE(run.trace.str().find(std::string("\n") + scale), std::string::npos) << scale;
+    }
+    EXPECT_EQ(run.count("y=5x+20"), 1);
+    // Domain, range and the thick piece of the graph.
+    for (const char* dot :
+         {"circle 918 590 8 5 ", "circle 1058 590 8 5 ", "circle 778 338 8 5 ", "circle 778 198 8 5 "})
+        EXPECT_NE(run.trace.str().find(std::string("\n") + dot), std::string::npos) << dot;
+    EXPECT_TRUE(hasLine(lines, "line 918 590 1058 590 5 0 -1 5"));
+    EXPECT_TRUE(hasLine(lines, "line 918 338 1058 198 3 0 -1 9"));
+    EXPECT_TRUE(hasLine(lines, "line 778 338 778 198 5 0 -1 5"));
+    // Four arrows, each with one head (drawn twice over itself).
+    for (const char* shaft : {"line 918 590 918 338 5 0 -1 5", "line 1058 590 1058 198 5 0 -1 5",
+                              "line 918 338 778 338 5 0 -1 5", "line 1058 198 778 198 5 0 -1 5"})
+        EXPECT_EQ(countLines(lines, shaft), 2) << shaft;
+    EXPECT_EQ(run.place("グラフから"), "38 210 3");
+    EXPECT_EQ(run.place("x=5 のとき　"), "38 260 0");
+    EXPECT_EQ(run.drawn("最小値 y=45")[0].y, 260);
+    EXPECT_EQ(run.place("x=10 のとき　"), "38 310 0");
+    EXPECT_EQ(run.drawn("最大値 y=70")[0].colour, 3);
+    EXPECT_EQ(run.place("したがって、yの変域は　"), "38 360 0");
+    EXPECT_EQ(run.drawn("45≦y≦70")[0].colour, 5);
+    EXPECT_EQ(run.drawn("45≦y≦70")[0].y, 360);
+}
+
+TEST(DomainRangeExample, SameScreenWhateverRanBefore) {
+    KestrelRun fresh(steps(14), &Kestrel::DomainRangeExample);
+    KestrelRun afterOthers(steps(14), &Kestrel::DomainRangeExample, [](Kestrel& k) {
+        k.t0000 = 3;
+        k.GGX = 0.5f;
+        k.JYOU = 40;
+        k.AINP_labelDy = 40;
+        k.N = 1;
+        k.IROIRO = -1;
+        k.Rt().setDrawWidth(2);
+    });
+    EXPECT_EQ(firstScreenDifference(fresh, afterOthers), "");
+}
+
+// ---- Practice: the generator ------------------------------------------------------------------
+
+// A problem as the generator left it.
+struct Problem {
+    Num a, b, p, q, yp, yq, kept;
+};
+
+Problem problemOf(const Kestrel::DomainRangeProblem& d, const Kestrel& k) {
+    return {d.a, d.b, d.p, d.q, d.yp, d.yq, k.ZY1};
+}
+
+// The conditions every drawn problem meets.
+void expectValid(const Problem& pr, Num slopeBefore, const std::string& where) {
+    EXPECT_TRUE(pr.a == -2 || pr.a == -1 || pr.a == 1 || pr.a == 2) << where;
+    EXPECT_TRUE(pr.b != 0 && pr.b >= -3 && pr.b <= 3 && pr.b == std::floor(pr.b)) << where;
+    EXPECT_NE(pr.p, 0) << where;
+    EXPECT_GE(pr.q - pr.p, 3) << where;
+    EXPECT_LE(pr.q - pr.p, 8) << where;
+    EXPECT_GE(pr.p, -8) << where;
+    EXPECT_LE(pr.p, 6) << where;
+    EXPECT_LE(pr.q, 9) << where;
+    EXPECT_EQ(pr.yp, pr.a * pr.p + pr.b) << where;
+    EXPECT_EQ(pr.yq, pr.a * pr.q + pr.b) << where;
+    EXPECT_LE(std::fabs(pr.yp), 10) << where;
+    EXPECT_LE(std::fabs(pr.yq), 10) << where;
+    EXPECT_EQ(pr.kept, pr.a) << where;
+    (void)slopeBefore;
+}
+
+TEST(DomainRangeGenerator, EveryDrawMeetsTheConditionsOverManySeeds) {
+    std::set<Num> slopes, lows, highs;
+    bool qZero = false, yZero = false, sameSlopeInARow = false;
+    for (int seed = 1; seed <= 300; ++seed) {
+        rt::HeadlessRuntime runtime({});
+        KestrelUnderTest k(runtime, [](Kestrel&) {});
+        k.OverrideSeed(seed);
+        k.before = [&](Kestrel& kk) {
+            Num previous = kk.ZY1;
+            for (int n = 0; n < 30; ++n) {
+                const Problem pr = problemOf(kk.DrawDomainRangeProblem(), kk);
+                expectValid(pr, previous, "seed " + std::to_string(seed) + " problem " + std::to_string(n));
+                sameSlopeInARow |= pr.a == previous;
+                previous = pr.a;
+                slopes.insert(pr.a);
+                lows.insert(pr.p);
+                highs.insert(pr.q);
+                qZero |= pr.q == 0;
+                yZero |= pr.yp == 0 || pr.yq == 0;
+            }
+        };
+        k.Run();
+        if (::testing::Test::HasFailure()) return;
+    }
+    EXPECT_EQ(slopes, (std::set<Num>{-2, -1, 1, 2}));
+    EXPECT_EQ(*lows.begin(), -8);
+    EXPECT_EQ(*lows.rbegin(), 6);
+    EXPECT_EQ(*highs.begin(), -5);
+    EXPECT_EQ(*highs.rbegin(), 9);
+    EXPECT_TRUE(qZero);
+    EXPECT_TRUE(yZero);
+    // Only after a retry from the bounds' tests.
+    EXPECT_TRUE(sameSlopeInARow);
+}
+
+// Random numbers from a script; running out ends the program.
+class ScriptedRandomRuntime : public rt::HeadlessRuntime {
+public:
+    explicit ScriptedRandomRuntime(std::vector<float> script)
+        : HeadlessRuntime({}), script_(script.begin(), script.end()) {}
+    float rnd() override {
+        if (script_.empty()) throw rt::WindowClosed{};
+        ++taken;
+        const float r = script_.front();
+        script_.pop_front();
+        return r;
+    }
+    int taken = 0;
+
+private:
+    std::deque<float> script_;
+};
+
+struct ScriptCase {
+    const char* name;
+    Num kept;                   // ZY1 before the draw
+    std::vector<float> script;  // r for each draw, in the order taken
+    Problem expected;
+};
+
+class DomainRangeScripted : public ::testing::TestWithParam<ScriptCase> {};
+
+// r picks INT(r*n + k): 0 the smallest value, 0.99 the largest; for a sign
+// 0 keeps it and 0.5 negates.
+TEST_P(DomainRangeScripted, RetriesAndTheSlopeMemory) {
+    const ScriptCase& c = GetParam();
+    ScriptedRandomRuntime runtime(c.script);
+    Kestrel::DomainRangeProblem drawn{};
+    KestrelUnderTest k(runtime, [&](Kestrel& kk) { drawn = kk.DrawDomainRangeProblem(); });
+    k.before = [&](Kestrel& kk) { kk.ZY1 = c.kept; };
+    k.Run();
+    const Problem pr = problemOf(drawn, k);
+    EXPECT_EQ(runtime.taken, static_cast<int>(c.script.size())) << c.name;
+    EXPECT_EQ(pr.a, c.expected.a) << c.name;
+    EXPECT_EQ(pr.b, c.expected.b) << c.name;
+    EXPECT_EQ(pr.p, c.expected.p) << c.name;
+    EXPECT_EQ(pr.q, c.expected.q) << c.name;
+    EXPECT_EQ(pr.yp, c.expected.yp) << c.name;
+    EXPECT_EQ(pr.yq, c.expected.yq) << c.name;
+    EXPECT_EQ(pr.kept, c.expected.kept) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scripts, DomainRangeScripted,
+    ::testing::Values(
+        // Slope 1 again is drawn anew (two numbers); then 2, 3, p = 4, width 3:
+        // y = 11 fails; 2 is now kept, so slope 1 passes: 1x-1 on 1..4.
+        ScriptCase{"RepeatThenBoundsRetry",
+                   1,
+                   {0, 0, /**/ 0.5f, 0, 0.9f, 0, 0.4f, 0, 0, /**/ 0, 0, 0.3f, 0.6f, 0, 0, 0},
+                   {1, -1, 1, 4, 0, 3, 1}},
+        // The first draw of a run: nothing is kept yet.
+        ScriptCase{"FirstOfARun", 0, {0.5f, 0.5f, 0.5f, 0.5f, 0, 0.5f, 0}, {-2, -2, -1, 2, 0, -6, -2}},
+        // p = 7 fails for every width; p = 6 with width 3 reaches q = 9.
+        ScriptCase{"UpperBoundNine",
+                   2,
+                   {0, 0, 0, 0, 0.8f, 0, 0, /**/ 0, 0.5f, 0, 0, 0.7f, 0, 0},
+                   {-1, 1, 6, 9, -5, -8, -1}},
+        // q = 10 fails: p = 2, width 8.
+        ScriptCase{"UpperBoundTen",
+                   -1,
+                   {0, 0, 0, 0, 0.2f, 0, 0.99f, /**/ 0, 0.5f, 0, 0, 0, 0, 0.99f},
+                   {-1, 1, 1, 9, 0, -8, -1}},
+        // y = -11 fails; the repeated slope -2 is drawn again (two numbers).
+        ScriptCase{
+            "YOfMinusElevenFails",
+            1,
+            {0.5f, 0.5f, 0.9f, 0.5f, 0.4f, 0, 0, /**/ 0.5f, 0.5f, /**/ 0.5f, 0, 0.9f, 0.5f, 0.3f, 0.5f, 0},
+            {2, -3, -3, 0, -9, -3, 2}},
+        ScriptCase{
+            "YOfMinusTenPasses", 1, {0.5f, 0.5f, 0.4f, 0.5f, 0.2f, 0.5f, 0.5f}, {-2, -2, -2, 4, 2, -10, -2}},
+        ScriptCase{"YOfTenPasses", 2, {0, 0, 0, 0, 0.7f, 0, 0}, {1, 1, 6, 9, 7, 10, 1}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- Practice: texts and the worked solution for chosen numbers ----------------------------
+
+struct TextCase {
+    Num a, b, p, q;
+    const char* equation;
+    const char* domain;
+    const char* rowP;  // the substitution of p: three texts joined by '|'
+    const char* rowQ;
+    const char* range;
+};
+
+class DomainRangeTexts : public ::testing::TestWithParam<TextCase> {};
+
+KestrelRun solved(const TextCase& c, int keys) {
+    const Kestrel::DomainRangeProblem problem{c.a, c.b, c.p, c.q, c.a * c.p + c.b, c.a * c.q + c.b};
+    return KestrelRun(steps(keys), [problem](Kestrel& k) {
+        k.TopicScreen(area::text, 40);
+        k.PenWidth(5);
+        k.DomainRangeProblemScreen(problem);
+        k.DomainRangeSolution(problem);
+    });
+}
+
+std::vector<std::string> split(const std::string& s) {
+    std::vector<std::string> out;
+    std::size_t from = 0;
+    for (std::size_t bar; (bar = s.find('|', from)) != std::string::npos; from = bar + 1)
+        out.push_back(s.substr(from, bar - from));
+    out.push_back(s.substr(from));
+    return out;
+}
+
+TEST_P(DomainRangeTexts, ProblemRowsAndRange) {
+    const TextCase& c = GetParam();
+    KestrelRun run = solved(c, 9);
+    EXPECT_EQ(run.waits(), 9);
+    EXPECT_EQ(run.place("練習　"), "40 30 7");
+    EXPECT_EQ(run.drawn(c.equation).size(), 1u) << c.equation;
+    EXPECT_EQ(run.drawn(c.equation)[0].colour, 3);
+    EXPECT_EQ(run.drawn(c.equation)[0].y, 30);
+    EXPECT_EQ(run.drawn(c.domain)[0].colour, 3) << c.domain;
+    EXPECT_EQ(run.drawn(c.domain)[0].y, 80);
+    EXPECT_EQ(run.place("yの変域を求めなさい。"), "40 130 0");
+    EXPECT_EQ(run.place("<解答>"), "40 180 3");
+    int row = 0;
+    for (const char* substitution : {c.rowP, c.rowQ}) {
+        const Num y = row == 0 ? 280 : 380;
+        const auto parts = split(substitution);
+        ASSERT_EQ(parts.size(), 3u);
+        const int colours[3] = {0, 0, 3};
+        for (int k = 0; k < 3; ++k) {
+            bool found = false;
+            for (const auto& r : run.drawn(parts[k])) found |= r.y == y && r.colour == colours[k];
+            EXPECT_TRUE(found) << parts[k] << " at " << y;
+        }
+        ++row;
+    }
+    EXPECT_EQ(run.place(c.range), "40 480 5");
+    EXPECT_EQ(run.place("グラフから、yの変域は　"), "40 430 0");
+    // Never a negative zero.
+    for (const auto& r : run.texts) EXPECT_EQ(r.text.find("-0"), std::string::npos) << r.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DomainRangeTexts,
+    ::testing::Values(
+        TextCase{2, -3, -2, 4, "y=2x-3", "-2≦x≦4", "2*(-2)-3=|-4-3|=-7", "2*4-3=|8-3|=5", "-7≦y≦5"},
+        TextCase{-1, 2, -3, 3, "y=-x+2", "-3≦x≦3", "-1*(-3)+2=|3+2|=5", "-1*3+2=|-3+2|=-1", "-1≦y≦5"},
+        TextCase{1, -1, 1, 4, "y=x-1", "1≦x≦4", "1*1-1=|1-1|=0", "1*4-1=|4-1|=3", "0≦y≦3"},
+        TextCase{-2, 1, -3, 0, "y=-2x+1", "-3≦x≦0", "-2*(-3)+1=|6+1|=7", "-2*0+1=|0+1|=1", "1≦y≦7"},
+        TextCase{-1, -2, -8, -3, "y=-x-2", "-8≦x≦-3", "-1*(-8)-2=|8-2|=6", "-1*(-3)-2=|3-2|=1", "1≦y≦6"},
+        TextCase{-1, 2, -4, 2, "y=-x+2", "-4≦x≦2", "-1*(-4)+2=|4+2|=6", "-1*2+2=|-2+2|=0", "0≦y≦6"},
+        TextCase{2, 3, -6, -3, "y=2x+3", "-6≦x≦-3", "2*(-6)+3=|-12+3|=-9", "2*(-3)+3=|-6+3|=-3", "-9≦y≦-3"}));
+
+// ---- Practice: every shown problem against its own numbers -----------------------------------
+
+// The text of a whole number as the screen shows it.
+std::string numberText(int v) { return std::to_string(v); }
+std::string bracketed(int v) { return v < 0 ? "(" + numberText(v) + ")" : numberText(v); }
+
+TEST(DomainRangePractice, EveryShownProblemIsRightOverManySeeds) {
+    const int problems = 4;
+    std::string keys;
+    for (int n = 1; n < problems; ++n) keys += steps(9) + " 2 Enter";
+    keys += steps(9) + " 1 Enter";
+    for (int seed = 1; seed <= 60; ++seed) {
+        KestrelRun run(keys, &Kestrel::DomainRangePractice, [seed](Kestrel& k) { k.Rt().randomize(seed); });
+        ASSERT_TRUE(run.ended()) << seed;
+        int shown = 0;
+        const auto& t = run.texts;
+        for (std::size_t i = 0; i < t.size(); ++i) {
+            if (t[i].text != "練習　") continue;
+            ++shown;
+            const std::string where = "seed " + std::to_string(seed) + " problem " + std::to_string(shown);
+            // "練習　", "1次関数 ", the equation, "について、", "xの変域が ", the domain.
+            ASSERT_LT(i + 5, t.size());
+            const std::string eq = t[i + 2].text, domain = t[i + 5].text;
+            ASSERT_EQ(eq.rfind("y=", 0), 0u) << where;
+            const std::size_t x = eq.find('x');
+            const std::string coef = eq.substr(2, x - 2);
+            const int a = coef.empty() ? 1 : coef == "-" ? -1 : std::stoi(coef);
+            EXPECT_NE(coef, "1") << where;
+            EXPECT_NE(coef, "-1") << where;
+            const std::string term = eq.substr(x + 1);
+            ASSERT_TRUE(term[0] == '+' || term[0] == '-') << where << ": " << eq;
+            const int b = std::stoi(term);
+            const std::size_t le = domain.find("≦x≦");
+            ASSERT_NE(le, std::string::npos) << where;
+            const int p = std::stoi(domain.substr(0, le)),
+                      q = std::stoi(domain.substr(le + std::string("≦x≦").size()));
+            const int yp = a * p + b, yq = a * q + b;
+            EXPECT_TRUE(a == -2 || a == -1 || a == 1 || a == 2) << where;
+            EXPECT_TRUE(b != 0 && std::abs(b) <= 3) << where;
+            EXPECT_TRUE(p != 0 && q - p >= 3 && q - p <= 8 && q <= 9 && p >= -8) << where;
+            EXPECT_TRUE(std::abs(yp) <= 10 && std::abs(yq) <= 10) << where;
+
+            // The worked rows that follow, in order.
+            std::vector<std::string> rest;
+            for (std::size_t j = i + 1; j < t.size() && t[j].text != "練習　"; ++j) rest.push_back(t[j].text);
+            const std::string bTerm = (b > 0 ? "+" : "") + numberText(b);
+            const std::vector<std::string> wanted = {
+                "x=" + numberText(p) + " のとき　",
+                numberText(a) + "*" + bracketed(p) + bTerm + "=",
+                numberText(a * p) + bTerm,
+                "=" + numberText(yp),
+                "x=" + numberText(q) + " のとき　",
+                numberText(a) + "*" + bracketed(q) + bTerm + "=",
+                numberText(a * q) + bTerm,
+                "=" + numberText(yq),
+                a > 0 ? numberText(yp) + "≦y≦" + numberText(yq) : numberText(yq) + "≦y≦" + numberText(yp)};
+            std::size_t from = 0;
+            for (const std::string& w : wanted) {
+                auto it = std::find(rest.begin() + static_cast<long>(from), rest.end(), w);
+                EXPECT_NE(it, rest.end()) << where << ": " << w;
+                if (it != rest.end()) from = static_cast<std::size_t>(it - rest.begin()) + 1;
+            }
+            EXPECT_LE(std::min(yp, yq), std::max(yp, yq));
+        }
+        EXPECT_EQ(shown, problems) << seed;
+        if (::testing::Test::HasFailure()) return;
+    }
+}
+
+// Every text of chapters 6 and 7, every topic to its end: whole mark-up.
+TEST(KestrelChapters6And7, EveryTextHasWholeMarkup) {
+    KestrelRun run("6 Enter 1 Enter" + steps(12) + " 2 Enter" + steps(5) + " 3 Enter" + steps(6) +
+                   " 4 Enter 2 Enter 1 Enter" + steps(4) + " 3 Enter 1 Enter a 5 Enter 7 Enter 1 Enter" +
+                   steps(14) + " 2 Enter" + steps(9) + " 1 Enter 3 Enter 9 Enter");
+    ASSERT_TRUE(run.ended());
+    for (const auto& r : run.texts) EXPECT_EQ(MarkupFault(r.text), "") << r.text;
+    EXPECT_EQ(run.trace.str().find("\nerror "), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lesson::testing

@@ -1,0 +1,287 @@
+// Topics of Kestrel's chapters 1 and 2, each run alone: a table topic, a
+// plane with graphs, and step reveals, checked at the places their screens
+// give; every topic stepped to its end.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "kestrel_fixture.h"
+
+namespace lesson::testing {
+namespace {
+
+struct TopicCase {
+    const char* name;
+    KestrelUnderTest::Entry topic;
+    int keys;  // key presses from entry to the end
+};
+
+class KestrelTopic : public ::testing::TestWithParam<TopicCase> {};
+
+// Exactly its number of keys takes a topic to its end, and no key less.
+TEST_P(KestrelTopic, RunsToItsEndOnItsKeys) {
+    const TopicCase& c = GetParam();
+    KestrelRun full(steps(c.keys), c.topic);
+    EXPECT_TRUE(full.ended()) << c.name;
+    EXPECT_EQ(full.status, 0) << c.name;
+    EXPECT_EQ(full.waits(), c.keys) << c.name;
+    KestrelRun shortOfOne(steps(c.keys - 1), c.topic);
+    EXPECT_FALSE(shortOfOne.ended()) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Chapters1And2, KestrelTopic,
+    ::testing::Values(TopicCase{"ProportionTables", &Kestrel::ProportionTablesTopic, 15},
+                      TopicCase{"ProportionGraphs", &Kestrel::ProportionGraphsTopic, 6},
+                      TopicCase{"BoilingWaterQuestion", &Kestrel::BoilingWaterQuestion, 20},
+                      TopicCase{"BoilingWaterEquation", &Kestrel::BoilingWaterEquation, 14},
+                      TopicCase{"BoilingWaterAnswers", &Kestrel::BoilingWaterAnswers, 9},
+                      TopicCase{"LinearFunctionDefinition", &Kestrel::LinearFunctionDefinition, 3},
+                      TopicCase{"WaterDepthExample", &Kestrel::WaterDepthExample, 13},
+                      TopicCase{"IncenseExample", &Kestrel::IncenseExample, 27},
+                      TopicCase{"PetrolAnswer", &Kestrel::PetrolAnswer, 3},
+                      TopicCase{"SquareRectangleExercise", &Kestrel::SquareRectangleExercise, 10}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- Tables: chapter 1, topic 1 ---------------------------------------------------
+
+TEST(ProportionTables, TablesAndSteps) {
+    KestrelRun run(steps(15), &Kestrel::ProportionTablesTopic);
+    const auto lines = run.lines();
+    // Cells of 44 by 50, edged 0 and filled 15; the x row of y=2x from x 44.
+    EXPECT_TRUE(hasLine(lines, "line 44 150 88 200 0 2 15 3"));
+    EXPECT_TRUE(hasLine(lines, "line 308 200 352 250 0 2 15 3"));
+    // y=6/x has no value at x=0: its cell shows ×.
+    const auto times = run.drawn("*");
+    ASSERT_EQ(times.size(), 1u);
+    EXPECT_EQ(times[0].x, 132);
+    EXPECT_EQ(times[0].y, 370);
+    EXPECT_EQ(times[0].colour, 3);
+    // Numbers carry no blank.
+    EXPECT_EQ(run.count("0"), 3);
+    EXPECT_EQ(run.count("6"), 2);
+    EXPECT_EQ(run.count(" 0"), 0);
+
+    EXPECT_EQ(run.place("(1)関数の式は？ "), "396 30 0");
+    EXPECT_EQ(run.place("①y=ax にx=1,y=2を代入して"), "396 120 0");
+    EXPECT_EQ(run.place("　2=a*1"), "396 180 0");
+    EXPECT_EQ(run.place("②y=ﾀa/xﾀ にx=1,y=6を代入して"), "396 270 0");
+    EXPECT_EQ(run.place("　6=ﾀa/1ﾀ"), "396 380 0");
+    // The summary on the question's row, 44 beyond it; then the erase.
+    const auto summary = run.drawn("①");
+    ASSERT_FALSE(summary.empty());
+    EXPECT_EQ(summary[0].y, 30);
+    EXPECT_GT(summary[0].x, 396 + 44);
+    EXPECT_TRUE(hasLine(lines, "line 396 90 2156 1890 15 2 15 3"));
+    EXPECT_EQ(run.place("(2)xが1ずつ増加するとyは？"), "396 100 0");
+    EXPECT_EQ(summary[1].x, 440);
+    EXPECT_EQ(summary[1].y, 150);
+    EXPECT_EQ(run.drawn("2ずつ増加する ")[0].y, 150);
+    EXPECT_GT(run.drawn("2ずつ増加する ")[0].x, 440);
+    EXPECT_EQ(run.place("(3)xが２倍、３倍…となると、yは？"), "396 270 0");
+    EXPECT_EQ(run.drawn("②").back().x, 440);
+    EXPECT_EQ(run.drawn("②").back().y, 400);
+    EXPECT_EQ(run.drawn("ﾀ1/2ﾀ倍、ﾀ1/3ﾀ倍…となる")[0].colour, 3);
+}
+
+// ---- A plane with graphs: chapter 1, topic 2 -----------------------------------------
+
+TEST(ProportionGraphs, PlaneGraphsAndLabels) {
+    KestrelRun run(steps(6), &Kestrel::ProportionGraphsTopic);
+    const auto lines = run.lines();
+    // Axes of the plane (748,100)-(1108,460) with its origin at (928,280).
+    EXPECT_TRUE(hasLine(lines, "line 928 100 928 460 0 0 -1 4"));
+    EXPECT_TRUE(hasLine(lines, "line 748 280 1108 280 0 0 -1 4"));
+    // y=2x (ウ) passes the origin in colour 7; y=x+1 (イ) through (0,1) in colour 0.
+    auto dotNear = [&](float x, float y, int colour) {
+        return !Trace(lines).dots({.colour = colour, .near = Near{x, y, 0.2f, 0.4f}}).empty();
+    };
+    EXPECT_TRUE(dotNear(928, 280, 7));
+    EXPECT_TRUE(dotNear(928, 250, 0));
+    EXPECT_FALSE(dotNear(928, 280, 3));  // y=6/x never near x = 0
+    EXPECT_EQ(run.drawn("①y=2x ②y=ﾀ6/xﾀ ")[0].y, 30);
+    EXPECT_GT(run.drawn("①y=2x ②y=ﾀ6/xﾀ ")[0].x, 44);
+    EXPECT_EQ(run.drawn("(1)①,②の関数のグラフは？")[0].y, 110);
+    EXPECT_EQ(run.drawn("ウ ")[0].colour, 3);
+    EXPECT_EQ(run.drawn("ア").back().colour, 3);
+    EXPECT_EQ(run.place("a>0のとき右上がり"), "132 330 0");
+    EXPECT_EQ(run.place("a<0のとき右下がり"), "132 380 0");
+    EXPECT_EQ(run.drawn("②").back().x, 88);
+    EXPECT_EQ(run.drawn("②").back().y, 430);
+    // The graph labels reach the renderer through the graph routine.
+    for (const char* label : {"ア", "イ", "ウ", "y=-3x", "y=-ﾀ6/xﾀ"}) EXPECT_GE(run.count(label), 1) << label;
+}
+
+// Whatever an earlier screen left in the values per grid step, the label
+// shifts and the pen width, the plane and graphs come out the same.
+TEST(ProportionGraphs, SameScreenWhateverRanBefore) {
+    KestrelRun fresh(steps(6), &Kestrel::ProportionGraphsTopic);
+    KestrelRun afterOthers(steps(6), &Kestrel::ProportionGraphsTopic, [](Kestrel& k) {
+        k.t0000 = 4;
+        k.GGX = 0.5f;
+        k.JYOU = 99;
+        k.AINP_labelDy = -99;
+        k.Rt().setDrawWidth(15);
+    });
+    EXPECT_EQ(firstDifference(fresh, afterOthers), "");
+}
+
+TEST(ProportionTables, SameScreenWhateverPenWidthWasLeft) {
+    KestrelRun fresh(steps(15), &Kestrel::ProportionTablesTopic);
+    KestrelRun afterOthers(steps(15), &Kestrel::ProportionTablesTopic,
+                           [](Kestrel& k) { k.Rt().setDrawWidth(5); });
+    EXPECT_EQ(firstDifference(fresh, afterOthers), "");
+}
+
+TEST(BoilingWater, HeatingPlaneWhateverValuesPerStepWereLeft) {
+    for (auto topic : {&Kestrel::BoilingWaterQuestion, &Kestrel::BoilingWaterEquation}) {
+        KestrelRun fresh(steps(20), topic);
+        KestrelRun afterOthers(steps(20), topic, [](Kestrel& k) {
+            k.t0000 = 10;
+            k.GGX = 0.5f;
+        });
+        EXPECT_EQ(firstDifference(fresh, afterOthers), "");
+    }
+}
+
+// ---- Plotted data: chapter 2, topic 1 ----------------------------------------------
+
+TEST(BoilingWaterQuestion, PointsOneAKeyOnTheLine) {
+    KestrelRun run(steps(20), &Kestrel::BoilingWaterQuestion);
+    const auto lines = run.lines();
+    // Points (k, 8k+20): from (880,480) to (980,280), radius 6, colour 3.
+    int pointsSeen = 0;
+    std::size_t keysBefore = 0, lastKeys = 0;
+    for (const auto& l : lines) {
+        if (l.rfind("key ", 0) == 0) ++keysBefore;
+        for (int k = 0; k <= 5; ++k) {
+            const std::string want =
+                "circle " + std::to_string(880 + 20 * k) + " " + std::to_string(480 - 40 * k) + " 6 3 ";
+            if (l.rfind(want, 0) == 0) {
+                EXPECT_EQ(k, pointsSeen);
+                EXPECT_EQ(keysBefore, static_cast<std::size_t>(9 + k)) << "point of minute " << k;
+                lastKeys = keysBefore;
+                ++pointsSeen;
+            }
+        }
+    }
+    EXPECT_EQ(pointsSeen, 6);
+    EXPECT_EQ(lastKeys, 14u);
+    EXPECT_EQ(run.place("沸くまでの時間がわかれば比べられる。"), "40 375 3");
+    EXPECT_EQ(run.place("時間を知るために、水の温度の上がり方を調べよう。"), "40 475 7");
+    EXPECT_TRUE(hasLine(lines, "line 400 255 760 310 3 2 15 5"));  // gas costs, last row, right cell
+    EXPECT_TRUE(hasLine(lines, "line 418 240 532 290 3 2 13 5"));  // heating, last row, last cell
+    EXPECT_EQ(run.place("1分間におよそ8.0℃ずつ上がっている。"), "38 290 3");
+    EXPECT_EQ(run.place("点をとった図の特徴は？"), "38 440 7");
+    EXPECT_EQ(run.place("熱し始めてからの時間"), "38 590 3");
+    EXPECT_EQ(run.place("分"), "1200 580 0");
+    EXPECT_EQ(run.place("℃"), "830 20 0");
+}
+
+TEST(BoilingWaterEquation, GraphOnEntryAndAnswersOnTheirOwnKeys) {
+    KestrelRun entry("", &Kestrel::BoilingWaterEquation);
+    EXPECT_EQ(entry.count("x分後の水の温度をy℃として、"), 1);
+    EXPECT_EQ(entry.count("1分間に8℃上がるからx分間では、"), 0);
+    const auto lines = entry.lines();
+    // The line y=8x+20 from (880,480) up to (1080,80), drawn before any text.
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
+                            [](const std::string& l) { return l.rfind("circle 880 480 1 3 ", 0) == 0; }));
+    EXPECT_FALSE(std::any_of(lines.begin(), lines.end(), [](const std::string& l) {
+        return l.rfind("circle", 0) == 0 && l.find(" 6 3 ") != std::string::npos;
+    }));
+
+    KestrelRun run(steps(14), &Kestrel::BoilingWaterEquation);
+    EXPECT_EQ(run.place("yはxの関数といえますか？"), "38 290 7");
+    EXPECT_EQ(run.drawn("いえる")[0].y, 290);
+    EXPECT_EQ(run.place("y=8x+20　だから"), "38 450 0");
+    EXPECT_EQ(run.place("x=7.5"), "38 600 3");
+    EXPECT_EQ(run.drawn("教科書P60 問1をしなさい。")[0].y, 600);
+    EXPECT_EQ(run.drawn("教科書P60 問1をしなさい。")[0].colour, 7);
+}
+
+// ---- Step reveals: chapter 2, topic 4 --------------------------------------------------
+
+TEST(LinearFunctionDefinition, GroupsAppearOneKeyAtATime) {
+    KestrelRun run(steps(3), &Kestrel::LinearFunctionDefinition);
+    EXPECT_TRUE(hasLine(run.lines(), "line 38 16 570 291 5 1 -1 5"));
+    EXPECT_EQ(run.place("<１次関数の意味>"), "76 30 3");
+    EXPECT_EQ(run.place("yはxの１次関数"), "76 230 5");
+    EXPECT_EQ(run.place("ax"), "76 300 3");
+    EXPECT_EQ(run.place(" b"), "76 350 3");
+    EXPECT_EQ(run.place("課 次の関数で、１次関数はどれですか。"), "608 60 3");
+    EXPECT_EQ(run.place("③y=-2x+5 ④y=-2x"), "646 180 0");
+    EXPECT_EQ(run.place("答　①,③,④"), "646 230 5");
+
+    // The record order against the key presses: group n comes after key n.
+    KestrelRun none("", &Kestrel::LinearFunctionDefinition);
+    EXPECT_EQ(none.count("であるという。"), 1);
+    EXPECT_EQ(none.count("ax"), 0);
+    KestrelRun one(steps(1), &Kestrel::LinearFunctionDefinition);
+    EXPECT_EQ(one.count("…定数の部分"), 1);
+    EXPECT_EQ(one.count("①y=8x+20 ②y=-ﾀ6/xﾀ"), 0);
+    KestrelRun two(steps(2), &Kestrel::LinearFunctionDefinition);
+    EXPECT_EQ(two.count("③y=-2x+5 ④y=-2x"), 1);
+    EXPECT_EQ(two.count("答　①,③,④"), 0);
+}
+
+TEST(BoilingWaterAnswers, KeyOneRevealsFourTextsAndKeyTwoSix) {
+    KestrelRun zero("", &Kestrel::BoilingWaterAnswers);
+    KestrelRun one(steps(1), &Kestrel::BoilingWaterAnswers);
+    KestrelRun two(steps(2), &Kestrel::BoilingWaterAnswers);
+    EXPECT_EQ(one.texts.size() - zero.texts.size(), 4u);
+    EXPECT_EQ(two.texts.size() - one.texts.size(), 6u);
+    EXPECT_EQ(two.place("(1)60℃上がるのに 12分かかったから"), "38 80 0");
+    EXPECT_EQ(two.place("(2)1分間に5℃ずつ上がるからx分間では、"), "38 200 0");
+    EXPECT_EQ(two.place("したがって、"), "114 300 0");
+}
+
+// ---- Figures of chapter 2 -----------------------------------------------------------
+
+TEST(WaterDepthExample, WaterRisesFromTheThreeCentimetreLevel) {
+    KestrelRun run(steps(13), &Kestrel::WaterDepthExample);
+    const auto lines = run.lines();
+    EXPECT_TRUE(hasLine(lines, "line 968 560 1218 485 0 2 10 3"));  // the first water
+    for (int top : {435, 385, 335, 285, 110}) {
+        EXPECT_TRUE(hasLine(lines, "line 968 485 1218 " + std::to_string(top) + " 0 2 11 3")) << top;
+    }
+    // The ruler is drawn again over every new water level.
+    EXPECT_EQ(countLines(lines, "line 993 560 993 285 5 0 -1 5"), 6);
+    EXPECT_EQ(run.place("x分後"), "1043 135 0");
+    for (const char* label : {"y㎝", "2x㎝", "3㎝"}) EXPECT_EQ(run.count(label), 1) << label;
+    EXPECT_EQ(run.place("①1分間に2cm深くなるからx分間では、"), "38 330 0");
+    EXPECT_EQ(run.place("最初の深さは、"), "76 380 0");
+    EXPECT_EQ(run.drawn("1次関数である。")[0].y, 480);
+}
+
+TEST(IncenseExample, MinuteLabelsOneAtATime) {
+    KestrelRun run(steps(27), &Kestrel::IncenseExample);
+    for (int minute = 1; minute <= 16; ++minute) {
+        EXPECT_EQ(run.place(std::to_string(minute) + "分後"), "1043 85 0") << minute;
+    }
+    const auto lines = run.lines();
+    EXPECT_EQ(countLines(lines, "line 968 85 2108 145 15 2 15 15"), 16);
+    EXPECT_TRUE(hasLine(lines, "line 1093 160 1093 360 14 0 -1 15"));  // after 16 minutes
+    EXPECT_TRUE(hasLine(lines, "line 1093 160 1093 385 14 0 -1 15"));  // after x minutes
+    EXPECT_EQ(run.place("x分後"), "1043 85 0");
+    EXPECT_EQ(run.place("教科書P61 問3　をしなさい。"), "44 570 3");
+}
+
+TEST(SquareRectangleExercise, SecondColumnBesideTheFirst) {
+    KestrelRun run(steps(10), &Kestrel::SquareRectangleExercise);
+    EXPECT_EQ(run.place("比例の式y=ax は"), "38 480 3");
+    EXPECT_EQ(run.place("1次関数y=ax+b の特別な場合"), "38 530 3");
+    EXPECT_EQ(run.place("(2) "), "646 30 3");
+    EXPECT_EQ(run.place("y=ﾀ24/xﾀ"), "722 340 5");
+    EXPECT_EQ(run.place("1次関数ではない。"), "722 440 5");
+}
+
+TEST(PetrolAnswer, AssignmentLastAndLower) {
+    KestrelRun run(steps(3), &Kestrel::PetrolAnswer);
+    EXPECT_EQ(run.place("-0.1xL").substr(run.place("-0.1xL").find(' ') + 1), "80 3");
+    EXPECT_EQ(run.place("教科書P61 問4　をしなさい。"), "44 330 3");
+}
+
+}  // namespace
+}  // namespace lesson::testing

@@ -1,0 +1,223 @@
+// Plover chapters 5 and 6, the worked answers of the chapter exercises: planes
+// with graphs and unit labels, elimination layouts with their sign rows, the
+// exercise figures, and screens that do not depend on what ran before.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "plover_run.h"
+
+namespace lesson::testing {
+namespace {
+
+// The index of the first line equal to wanted, or -1.
+long indexOf(const std::vector<std::string>& lines, const std::string& wanted) {
+    const auto it = std::find(lines.begin(), lines.end(), wanted);
+    return it == lines.end() ? -1 : it - lines.begin();
+}
+
+// ---- Planes with graphs and unit labels ----------------------------------------------------
+
+TEST(ExerciseA6, DistanceTimePlaneInValuesWithUnitsAndThickSegments) {
+    PloverRun run(steps(3), &Plover::ExerciseA6Answers);
+    EXPECT_TRUE(run.ended());
+    const auto lines = run.lines();
+    // Five minutes per grid step: the x axis reads 25 and 50, the y axis 5.
+    EXPECT_TRUE(glyphAt(lines, 930, 414, "25"));
+    EXPECT_TRUE(glyphAt(lines, 1130, 414, "50"));
+    EXPECT_TRUE(glyphAt(lines, 730, 195, "5"));
+    EXPECT_TRUE(hasLine(lines, "text 1155 442 2 1 0 ゴシック 30 0 0 分"));
+    EXPECT_TRUE(hasLine(lines, "text 700 34 2 1 0 ゴシック 30 0 0 km"));
+    // The units are screen texts like every other plane's, seen by the lint.
+    EXPECT_EQ(run.place("km"), "700 34 0");
+    // The first part ends at minute 25, 5 km; both segments at pen 8.
+    EXPECT_FALSE(dotsIn(lines, 1, 0, 959.5f, 960.5f, 209.5f, 210.5f).empty());
+    EXPECT_TRUE(dotsIn(lines, 1, 0, 961, 1300, 0, 720).empty());
+    EXPECT_TRUE(hasLine(lines, "line 960 210 1200 130 0 0 -1 8"));
+    EXPECT_TRUE(hasLine(lines, "line 920 410 1160 50 3 0 -1 8"));
+    EXPECT_EQ(run.place("(1)"), "19 100 3");
+    EXPECT_EQ(run.drawn("  時速12km").at(0).y, 160);
+    EXPECT_EQ(run.place("(2)"), "19 240 3");
+    EXPECT_EQ(run.place("10時40分"), "76 300 5");
+    EXPECT_EQ(run.place("家から6kmの地点"), "76 360 5");
+}
+
+TEST(ExerciseA4, ThreeLinesOfWhichOneIsVertical) {
+    PloverRun run("", &Plover::ExerciseA4Answers);
+    EXPECT_TRUE(run.ended());
+    EXPECT_EQ(run.waits(), 0);
+    const auto lines = run.lines();
+    // x = 3/2 halfway between the grid lines 1 and 2, over the whole plane,
+    // its label 10 right of the top moved by (-27, -44).
+    EXPECT_TRUE(hasLine(lines, "line 680 580 680 100 7 0 -1 5"));
+    EXPECT_TRUE(glyphAt(lines, 663, 56, "("));
+    EXPECT_EQ(dotsIn(lines, 1, 5, 380, 860, 459.5f, 460.5f).size(),
+              dotsIn(lines, 1, 5, 0, 1400, 0, 720).size());                     // y = -3 is flat
+    EXPECT_FALSE(dotsIn(lines, 1, 3, 859.5f, 860.5f, 139.5f, 140.5f).empty());  // (6, 5)
+    EXPECT_EQ(run.place("(2)"), "38 230 3");
+    EXPECT_EQ(run.place("y=-3"), "76 280 3");
+    EXPECT_EQ(run.place("x=ﾀ3/2ﾀ"), "76 400 3");
+}
+
+TEST(ExerciseB2, FiguresArcsAndTheGraphWithItsUnits) {
+    PloverRun run(steps(3), &Plover::ExerciseB2Answers);
+    EXPECT_TRUE(run.ended());
+    const auto lines = run.lines();
+    EXPECT_TRUE(hasLine(lines, "fpoly 0 13 5 4 152 340 327 340 432 130 152 340"));
+    EXPECT_TRUE(hasLine(lines, "fpoly 0 13 5 4 712 340 992 270 992 130 712 340"));
+    EXPECT_EQ(run.place("(1) PがAB上"), "112 130 3");
+    EXPECT_EQ(run.place("(2) PがBC上"), "672 130 3");
+    EXPECT_EQ(run.place("ycm^2"), "219 280 3");
+    EXPECT_EQ(run.place("y=ﾀ1/2ﾀ*x*3"), "152 490 0");
+    EXPECT_EQ(run.place("y=ﾀ3/2ﾀx"), "152 570 5");
+    EXPECT_EQ(run.place("y=ﾀ1/2ﾀ*(7-x)*4"), "712 420 0");
+    EXPECT_EQ(run.place("y=14-2x"), "712 530 5");
+    // The arc from C down to P, right of BC, every 8 degrees: 23 dots that
+    // stop short of C.
+    const auto pc = dotsIn(lines, 0.5f, 5, 990, 1030, 120, 280);
+    ASSERT_EQ(pc.size(), 23u);
+    EXPECT_GT(
+        std::min_element(pc.begin(), pc.end(), [](auto a, auto b) { return a.second < b.second; })->second,
+        130.1f);
+    // Screen 2: units in scaled strings and the two pieces meeting at (4, 6).
+    EXPECT_TRUE(hasLine(lines, "text 921 434 2 1 0 ゴシック 30 0 0 ㎝"));
+    EXPECT_TRUE(hasLine(lines, "text 576 166 2 1 0 ゴシック 30 0 0 ㎝"));
+    EXPECT_EQ(run.place("㎝"), "921 434 0");
+    EXPECT_TRUE(hasLine(lines, "text 630 156 2 2 0 ゴシック 16 0 0 2"));
+    EXPECT_FALSE(dotsIn(lines, 1, 5, 805.5f, 806.5f, 189.5f, 190.5f).empty());
+    EXPECT_TRUE(dotsIn(lines, 1, 5, 0, 1400, 0, 189).empty());
+}
+
+// ---- Elimination layouts -----------------------------------------------------------------
+
+TEST(ExerciseB1, EliminationInColumnsWithTheSignRowBetween) {
+    PloverRun run(steps(5), &Plover::ExerciseB1Answers);
+    const auto lines = run.lines();
+    EXPECT_TRUE(glyphAt(lines, 814, 80, "0"));   // upper equation
+    EXPECT_TRUE(glyphAt(lines, 814, 130, "2"));  // lower equation
+    const auto rules = Trace(lines).segments({.from = Near{787, 180, 0, 0}});
+    EXPECT_TRUE(std::any_of(rules.begin(), rules.end(),
+                            [](const Segment& s) { return s.y2 == 180 && s.width == 3; }));
+    EXPECT_EQ(run.place("①-②"), "760 30 3");
+    EXPECT_EQ(run.place("+-  +  -"), "760 105 3");
+    EXPECT_EQ(run.place("-2=8a"), "787 180 0");
+    EXPECT_EQ(run.place("a=-ﾀ1/4ﾀ"), "814 240 3");
+    EXPECT_EQ(run.place("0=6a+b…①"), "78 340 0");
+    EXPECT_EQ(run.place("2=-2a+b…②"), "78 390 0");
+    EXPECT_EQ(run.place("答 y=-ﾀ1/4ﾀx+ﾀ3/2ﾀ"), "760 480 5");
+}
+
+TEST(ExerciseA3, EliminationColumnsOnTheRightOfTheSystem) {
+    PloverRun run("a", &Plover::ExerciseA3Answers);
+    EXPECT_TRUE(run.ended());
+    EXPECT_EQ(run.place("+ +   +  -"), "760 105 3");
+    EXPECT_EQ(run.place(" 14=7a"), "814 180 0");
+    EXPECT_EQ(run.place("  a=2"), "814 230 3");
+    EXPECT_EQ(run.place("答 y=2x-1"), "760 480 5");
+    EXPECT_EQ(run.place("-11=-5a+b…②"), "116 610 0");
+    EXPECT_EQ(run.place("答 y=-3x+2"), "76 390 5");
+}
+
+TEST(ExerciseA5, SystemFromTheGraphAndItsSolution) {
+    PloverRun run(steps(4), &Plover::ExerciseA5Answers);
+    EXPECT_TRUE(run.ended());
+    EXPECT_EQ(run.place("y=-2x+4…①"), "116 280 0");
+    EXPECT_EQ(run.place("y=x-1…②"), "116 330 0");
+    EXPECT_EQ(run.place("+-  -  +"), "76 455 3");
+    EXPECT_EQ(run.place("0=-3x+5"), "130 530 0");
+    EXPECT_EQ(run.place("3x=5"), "76 590 0");
+    EXPECT_EQ(run.place("x=ﾀ5/3ﾀ を②に代入して"), "418 300 3");
+    EXPECT_EQ(run.place("答 (ﾀ5/3ﾀ,ﾀ2/3ﾀ)"), "418 440 5");
+    // Both lines pass the y axis at their intercepts 4 and -1.
+    const auto lines = run.lines();
+    EXPECT_FALSE(dotsIn(lines, 1, 0, 1033.9f, 1034.1f, 179.5f, 180.5f).empty());
+    EXPECT_FALSE(dotsIn(lines, 1, 0, 1033.9f, 1034.1f, 379.5f, 380.5f).empty());
+}
+
+TEST(ExerciseB3, FigureShadedUnderTheAxisAndBothScreensWorked) {
+    PloverRun run(steps(30), &Plover::ExerciseB3Answers);
+    EXPECT_TRUE(run.ended());
+    EXPECT_EQ(run.waits(), 30);
+    const auto lines = run.lines();
+    // The triangle ABP filled over the axis, then the y axis drawn again.
+    const std::string shade = "fpoly 0 13 5 4 790 460 1150 460 910 220 790 460";
+    const long fill = indexOf(lines, shade);
+    ASSERT_GE(fill, 0);
+    EXPECT_EQ(lines[fill + 1], "line 850 100 850 490 0 0 -1 3");
+    EXPECT_TRUE(glyphAt(lines, 760, 100, "n"));                    // n's label at the plane's corner
+    EXPECT_TRUE(hasLine(lines, "circle 970 460 6 3 0 0 1 -1 5"));  // Q
+    // Line PQ only inside the plane's height, from (1,12) to (4.25,-1).
+    const auto pq = dotsIn(lines, 1, 3, 760, 1210, 0, 720);
+    ASSERT_FALSE(pq.empty());
+    for (const auto& [x, y] : pq) {
+        EXPECT_GE(y, 100);
+        EXPECT_LE(y, 490);
+    }
+    // Screen 1: the elimination and the second column from the "(2)" row.
+    EXPECT_EQ(run.place("+-  + -"), "76 475 3");
+    EXPECT_EQ(run.place("0=3x-6"), "130 550 0");
+    const auto cx = run.drawn("②に代入して").at(0).x;
+    EXPECT_EQ(run.drawn("y=-x+10…②").at(0).y, 350);
+    EXPECT_GT(cx, 116);
+    EXPECT_EQ(run.drawn("②に代入して").at(0).y, 300);
+    EXPECT_EQ(run.drawn("P(2,8)").at(0).x, cx);
+    EXPECT_EQ(run.drawn("P(2,8)").at(0).y, 250);
+    const auto tens = run.drawn("10");
+    EXPECT_TRUE(std::any_of(tens.begin(), tens.end(),
+                            [](const auto& r) { return r.x == 796 && r.y == 160 && r.colour == 3; }));
+    EXPECT_EQ(run.drawn("48(cm^2)").at(0).y, 570);
+    // Screen 2: the question label beside the cells, the elimination at 40.
+    EXPECT_EQ(run.place("(3)"), "550 30 3");
+    EXPECT_EQ(run.place("+- -  -"), "40 465 3");
+    EXPECT_EQ(run.place("8=-2a"), "94 540 0");
+    EXPECT_EQ(run.place("a=-4"), "94 590 3");
+    EXPECT_EQ(run.drawn("a=-4 を②に代入して").at(0).y, 340);
+    EXPECT_EQ(run.drawn("答 y=-4x+16").at(0).y, 540);
+    EXPECT_EQ(run.drawn("答 y=-4x+16").at(0).colour, 5);
+}
+
+// ---- Resting state --------------------------------------------------------------------------
+
+struct TopicKeys {
+    const char* name;
+    PloverUnderTest::Entry topic;
+    const char* keys;
+};
+
+class ExerciseScreens : public ::testing::TestWithParam<TopicKeys> {};
+
+// Values per grid step, the letter distance and the label offsets left by
+// an earlier screen change nothing on the way through a topic.
+TEST_P(ExerciseScreens, SameScreensWhateverAnEarlierScreenLeft) {
+    const TopicKeys& c = GetParam();
+    PloverRun usual(c.keys, c.topic);
+    PloverRun after(c.keys, c.topic, [](Plover& p) {
+        p.t0000 = 7;
+        p.GGX = 3;
+        p.P = 40;
+        p.JYOU = 9;
+        p.AINP_labelDy = -9;
+        p.SIZE = 5;
+        p.CCC3 = 5;
+    });
+    ASSERT_TRUE(usual.ended()) << c.name;
+    EXPECT_EQ(firstDifferentLine(usual.lines(), after.lines()), "") << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Planes, ExerciseScreens,
+    ::testing::Values(TopicKeys{"A4", &Plover::ExerciseA4Answers, ""},
+                      TopicKeys{"A5", &Plover::ExerciseA5Answers, "a a a a"},
+                      TopicKeys{"A6", &Plover::ExerciseA6Answers, "a a a"},
+                      TopicKeys{"B2", &Plover::ExerciseB2Answers, "a a a"},
+                      TopicKeys{"B3", &Plover::ExerciseB3Answers,
+                                "a a a a a a a a a a a a a a a a a a a a a a a a a a a a a a"},
+                      TopicKeys{"MovingPointQuestion", &Plover::MovingPointQuestion, "a a 1 a a a a"},
+                      TopicKeys{"MovingPointGraph", &Plover::MovingPointGraph, "a a a"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace lesson::testing

@@ -1,0 +1,101 @@
+// Plover's main menu and chapter frames, run from start-up; the dispatch and
+// sub-menu rules all programs share are in contract/test_programs.cpp.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "plover_fixture.h"
+
+namespace lesson::testing {
+namespace {
+
+const std::string kHeading = "＜Plover　メニュー＞";
+const std::string kGoals[3] = {"保冷バックに入れた飲み物が、10℃以下に保てる時間を考えよう。",
+                               "1次関数とみて、問題を解決しよう。",
+                               "1次関数のグラフを利用して、問題を解決しよう。"};
+const std::string kLines[3] = {"①P83Q問題　②表　③グラフ　④式　⑤まとめ　⑥表ヒント　⑦グラフヒント　⑧終了",
+                               "①Q問題　②解答　③終了", "①Q運行図　②問1　③終了"};
+
+TEST(PloverMenu, EntriesAreTheEightItemsWithEveryChapterBuilt) {
+    const auto& entries = Plover::kMainMenu.items;
+    EXPECT_EQ(entries[0].chapter, &Plover::kCoolBag);
+    EXPECT_EQ(entries[1].chapter, &Plover::kAltitude);
+    EXPECT_EQ(entries[2].chapter, &Plover::kFerryChart);
+    EXPECT_EQ(entries[3].chapter, &Plover::kMovingPoint);
+    EXPECT_EQ(entries[4].chapter, &Plover::kExercisesA);
+    EXPECT_EQ(entries[5].chapter, &Plover::kExercisesB);
+    for (int k = 6; k < 8; ++k) EXPECT_EQ(entries[k].chapter, nullptr) << k + 1;
+}
+
+TEST(PloverMenu, ItemsHeadingAndPromptFirst) {
+    PloverRun run("");
+    EXPECT_EQ(run.place(kHeading), "264 30 15");
+    const char* items[8] = {"1　飲み物はいつまで冷たく保てる",
+                            "2　1次関数とみて",
+                            "3　グラフの利用",
+                            "4　図形の問題",
+                            "5　P92 章の問題A",
+                            "6　P93 章の問題B",
+                            "7　",
+                            "8　終了"};
+    for (int k = 1; k <= 8; ++k) {
+        EXPECT_EQ(run.place(items[k - 1]),
+                  "44 " + std::to_string(120 + 60 * (k - 1)) + (k % 2 ? " 13" : " 15"))
+            << items[k - 1];
+    }
+    // The prompt is drawn by the menu, then again by the number entry, at
+    // (816, 648) in colour 0: its first character twice before the first wait.
+    const auto prompt = run.records().glyphs({.text = "番"});
+    ASSERT_EQ(prompt.size(), 2u);
+    for (const Glyph& g : prompt) {
+        EXPECT_EQ(g.x, 816);
+        EXPECT_EQ(g.y, 648);
+        EXPECT_EQ(g.colour, 0);
+    }
+    // The work area is cleared before the whole screen.
+    const auto lines = run.lines();
+    const auto workArea = std::find(lines.begin(), lines.end(), "line 0 54 1440 900 15 2 15 3");
+    const auto screen = std::find(lines.begin(), lines.end(), "line 0 0 1760 1800 15 2 15 3");
+    EXPECT_LT(workArea, screen);
+}
+
+TEST(PloverMenu, ExitLeavesTheMenuOnScreen) {
+    PloverRun run(typed("8"));
+    ASSERT_TRUE(run.ended());
+    const std::string t = run.trace.str();
+    EXPECT_EQ(t.find("line 0 0 1760 1800", t.rfind("key Enter")), std::string::npos);
+}
+
+TEST(PloverChapterFrames, GoalScreens) {
+    for (int c = 1; c <= 3; ++c) {
+        PloverRun run(typed(std::to_string(c)));
+        EXPECT_EQ(run.place("<めあて>"), "44 240 3") << c;
+        EXPECT_EQ(run.place(kGoals[c - 1]), "44 305 0") << c;
+    }
+}
+
+// A choice that is not whole opens the item of its whole part.
+TEST(PloverChapterFrames, NonWholeChoicesOpenTheirWholePart) {
+    EXPECT_EQ(PloverRun(typed("1") + typed("2.5")).count("表で調べよう。"), 1);
+    EXPECT_EQ(PloverRun(typed("2") + typed("5/2")).place("km"), "1199 548 0");
+    EXPECT_EQ(PloverRun(typed("3") + typed("5/2")).count("問1解答"), 1);
+    EXPECT_EQ(PloverRun(typed("3") + typed("1.9")).count("P86 Q すれちがう回数は?"), 1);
+}
+
+TEST(PloverChapterFrames, ReturningFromATopicKeepsItsScreenAndSkipsTheGoal) {
+    PloverRun run(typed("1") + typed("1") + steps(4));
+    EXPECT_EQ(run.count(kLines[0]), 2);
+    EXPECT_EQ(run.count(kGoals[0]), 1);
+    const std::string t = run.trace.str();
+    const auto lastKey = t.rfind("key a");
+    ASSERT_NE(lastKey, std::string::npos);
+    EXPECT_EQ(t.find("line 0 0 ", lastKey), std::string::npos);
+}
+
+TEST(PloverChapterFrames, EnteringAgainShowsTheGoalAgain) {
+    PloverRun run(typed("3") + typed("3") + typed("3"));
+    EXPECT_EQ(run.count(kGoals[2]), 2);
+}
+
+}  // namespace
+}  // namespace lesson::testing

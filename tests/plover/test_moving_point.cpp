@@ -1,0 +1,184 @@
+// Plover chapter 4, the point moving round rectangle ABCD: the animation's
+// positions, the case figures with their arcs and equations, and the graph.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "plover_run.h"
+
+namespace lesson::testing {
+namespace {
+
+// The dots P drawn: filled circles of radius 6 in colour 3.
+std::vector<Dot> dotsP(const PloverRun& run) { return run.records().dots({.r = 6, .colour = 3}); }
+
+struct Frame {
+    int moves;  // keys pressed in the loop before this frame
+    float px, py, letterX, letterY;
+};
+
+class MovingPointAnimation : public ::testing::TestWithParam<Frame> {};
+
+// The first key leaves the first state; each later key moves P one step.
+TEST_P(MovingPointAnimation, FrameShowsPAndItsLetterWhereTheStepPutsThem) {
+    const Frame& fr = GetParam();
+    PloverRun run("a" + steps(fr.moves), &Plover::MovingPointQuestion);
+    const auto dots = dotsP(run);
+    ASSERT_FALSE(dots.empty());
+    EXPECT_EQ(dots.back().x, fr.px) << fr.moves;
+    EXPECT_EQ(dots.back().y, fr.py) << fr.moves;
+    const auto letters = run.drawn("P");
+    ASSERT_FALSE(letters.empty());
+    EXPECT_EQ(letters.back().x, fr.letterX) << fr.moves;
+    EXPECT_EQ(letters.back().y, fr.letterY) << fr.moves;
+    // The triangle APD, outlined in 0 and filled with 13 at pen 7.
+    std::ostringstream triangle;
+    triangle << "fpoly 0 13 7 4 200 230 " << fr.px << ' ' << fr.py << " 560 230 200 230";
+    std::vector<std::string> polys;
+    for (const auto& l : run.lines())
+        if (l.starts_with("fpoly ")) polys.push_back(l);
+    ASSERT_FALSE(polys.empty());
+    EXPECT_EQ(polys.back(), triangle.str());
+    EXPECT_EQ(run.count("1で次へ:他のキーで動く"), fr.moves + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Positions, MovingPointAnimation,
+                         ::testing::Values(Frame{0, 200, 230, 155, 208}, Frame{1, 200, 275, 155, 253},
+                                           Frame{5, 200, 455, 155, 433}, Frame{6, 200, 500, 155, 478},
+                                           Frame{7, 245, 500, 231, 518}, Frame{10, 380, 500, 366, 518},
+                                           Frame{14, 560, 500, 546, 518}, Frame{15, 560, 455, 578, 433},
+                                           Frame{19, 560, 275, 578, 253}, Frame{20, 560, 230, 578, 208},
+                                           // After D, A again: the positions repeat every 21 keys.
+                                           Frame{21, 200, 230, 155, 208}, Frame{22, 200, 275, 155, 253},
+                                           Frame{35, 560, 500, 546, 518}, Frame{42, 200, 230, 155, 208}),
+                         [](const auto& info) {
+                             return "after" + std::to_string(info.param.moves) + "keys";
+                         });
+
+TEST(MovingPointAnimation, FirstStateShowsPFourStepsBelowAWithArcAndArea) {
+    PloverRun run("", &Plover::MovingPointQuestion);
+    EXPECT_TRUE(hasLine(run.lines(), "fpoly 0 13 7 4 200 230 200 410 560 230 200 230"));
+    EXPECT_EQ(run.place("P"), "165 388 3");
+    EXPECT_EQ(run.place("ycm^2"), "250 270 7");
+    EXPECT_EQ(run.count("xcm"), 1);
+    // The rectangle at pen 5, in grid steps of 45 from (200, 230).
+    EXPECT_TRUE(hasLine(run.lines(), "line 200 230 200 500 0 0 -1 5"));
+    EXPECT_TRUE(hasLine(run.lines(), "line 560 500 560 230 0 0 -1 5"));
+}
+
+TEST(MovingPointAnimation, EveryKeyButTheDigit1MovesP) {
+    PloverRun run("a Enter 2 b Space 0", &Plover::MovingPointQuestion);
+    const auto dots = dotsP(run);
+    ASSERT_FALSE(dots.empty());
+    EXPECT_EQ(dots.back().x, 200);
+    EXPECT_EQ(dots.back().y, 455);
+}
+
+// "1" in the first frame: the figure returns to its first state at once, and
+// the topic goes on to the case figures.
+TEST(MovingPointAnimation, OneInTheFirstFrameRestoresTheFirstState) {
+    PloverRun run("a 1", &Plover::MovingPointQuestion);
+    const auto letters = run.drawn("P");
+    ASSERT_EQ(letters.size(), 3u);  // first state, frame 0, first state again
+    EXPECT_EQ(letters.back().x, 165);
+    EXPECT_EQ(letters.back().y, 388);
+    EXPECT_EQ(run.count("xcm"), 2);
+    EXPECT_EQ(run.count("ycm^2"), 2);
+    const std::string t = run.trace.str();
+    const auto stop = t.find("key 1");
+    ASSERT_NE(stop, std::string::npos);
+    // Only the closing erase: the frame of the "1" is not erased on its own.
+    EXPECT_EQ(t.find("line 100 180 660 600 15 2 15", stop), std::string::npos);
+    EXPECT_NE(t.find("line 100 180 660 550 15 2 15", stop), std::string::npos);
+    EXPECT_EQ(run.waits(), 3);  // first state, frame 0, the wait before the cases
+}
+
+TEST(MovingPointQuestion, ClosingTextsStandUnderTheThreeCases) {
+    PloverRun run("a 1" + steps(4), &Plover::MovingPointQuestion);
+    EXPECT_TRUE(run.ended());
+    EXPECT_EQ(run.place("△APDは増加する"), "152 550 5");
+    EXPECT_EQ(run.place("△APDは一定"), "502 550 5");
+    EXPECT_EQ(run.place("△APDは減少する"), "852 550 5");
+    EXPECT_EQ(run.place("長方形ABCDで、点PはAを出発して、辺B,Cを通ってDまで動きます。"), "76 30 0");
+    EXPECT_EQ(run.place("△APDの面積の面積はどのように変化するでしょうか。"), "76 130 0");
+}
+
+// ---- Case figures and equations ---------------------------------------------------------
+
+TEST(MovingPointEquations, CaseFiguresArcsAndEquations) {
+    PloverRun run(steps(13), &Plover::MovingPointEquations);
+    EXPECT_TRUE(run.ended());
+    EXPECT_EQ(run.waits(), 13);
+    const auto lines = run.lines();
+    // The shaded triangles APD, outlined over their fill, at pen 5.
+    EXPECT_TRUE(hasLine(lines, "fpoly 0 13 5 4 152 190 152 330 432 190 152 190"));
+    EXPECT_TRUE(hasLine(lines, "fpoly 0 13 5 4 502 190 642 400 782 190 502 190"));
+    EXPECT_TRUE(hasLine(lines, "fpoly 0 13 5 4 852 190 1132 330 1132 190 852 190"));
+    EXPECT_TRUE(hasLine(lines, "circle 642 400 6 3 0 0 1 -1 5"));
+    EXPECT_EQ(run.place("(1)PがAB上"), "152 90 3");
+    EXPECT_EQ(run.place("(3)PがCD上"), "852 90 3");
+    EXPECT_EQ(run.place("ycm^2"), "182 220 7");
+    const auto letters = run.drawn("P");
+    ASSERT_EQ(letters.size(), 3u);
+    EXPECT_EQ(letters[0].x, 107);
+    EXPECT_EQ(letters[1].x, 628);
+    EXPECT_EQ(letters[1].y, 408);
+    EXPECT_EQ(letters[2].x, 1140);
+
+    EXPECT_EQ(run.place("y=ﾀ1/2ﾀ*4*x"), "152 450 0");
+    EXPECT_EQ(run.place("y=2x"), "152 510 5");
+    EXPECT_EQ(run.drawn("(0≦x≦3)").at(0).y, 510);
+    EXPECT_EQ(run.drawn("(0≦x≦3)").at(0).colour, 3);
+    EXPECT_EQ(run.place("y=ﾀ1/2ﾀ*4*3"), "502 480 0");
+    EXPECT_EQ(run.place("y=6"), "502 540 5");
+    EXPECT_EQ(run.drawn("(3≦x≦7)").at(0).y, 540);
+    EXPECT_EQ(run.place("y=ﾀ1/2ﾀ*4*(10-x)"), "852 480 0");
+    EXPECT_EQ(run.place("y=2(10-x)"), "852 540 0");
+    EXPECT_EQ(run.place("y=20-2x"), "822 590 5");
+    EXPECT_EQ(run.drawn("(7≦x≦10)").at(0).y, 590);
+    EXPECT_EQ(run.count("xcm"), 3);
+
+    // Only the arc D to P of figure 3 (colour 5) lies inside the rectangle;
+    // the "xcm" arc of figure 1 lies left of AB.
+    const auto all5 = dotsIn(lines, 0.5f, 5, 0, 1400, 0, 720);
+    EXPECT_GT(all5.size(), 20u);
+    EXPECT_EQ(dotsIn(lines, 0.5f, 5, 1111, 1132.01f, 189.99f, 330.01f).size(), all5.size());
+    const auto nearAB = dotsIn(lines, 0.5f, 7, 100, 170, 189.99f, 330.01f);
+    EXPECT_GT(nearAB.size(), 20u);
+    EXPECT_EQ(dotsIn(lines, 0.5f, 7, 100, 152.01f, 189.99f, 330.01f).size(), nearAB.size());
+}
+
+// Figure 1's corner letters stand where the usual way in puts them, whatever
+// letter distance an earlier screen left.
+TEST(MovingPointEquations, CornerLettersIgnoreTheDistanceLeftBehind) {
+    PloverRun usual(steps(13), &Plover::MovingPointEquations);
+    PloverRun after(steps(13), &Plover::MovingPointEquations, [](Plover& p) { p.P = 40; });
+    EXPECT_EQ(firstDifferentLine(usual.lines(), after.lines()), "");
+}
+
+// ---- Graph ---------------------------------------------------------------------------------
+
+TEST(MovingPointGraph, ThreePiecesAndUnitLabels) {
+    PloverRun run(steps(3), &Plover::MovingPointGraph);
+    EXPECT_TRUE(run.ended());
+    const auto lines = run.lines();
+    EXPECT_TRUE(hasLine(lines, "text 1081 384 2 1 0 ゴシック 30 0 0 ㎝"));
+    EXPECT_TRUE(hasLine(lines, "text 576 116 2 1 0 ゴシック 30 0 0 ㎝"));
+    EXPECT_TRUE(hasLine(lines, "text 630 106 2 2 0 ゴシック 16 0 0 2"));
+    EXPECT_EQ(run.place("(2)PがBC上"), "38 180 3");
+    EXPECT_EQ(run.place("y=20-2x(7≦x≦10)"), "114 330 0");
+    auto dotNear = [&](float x, float y) {
+        return !dotsIn(lines, 1, 5, x - 0.5f, x + 0.5f, y - 0.5f, y + 0.5f).empty();
+    };
+    for (auto [x, y] : {std::pair{646.f, 380.f}, {766.f, 140.f}, {926.f, 140.f}, {1046.f, 380.f}})
+        EXPECT_TRUE(dotNear(x, y)) << x << ' ' << y;
+    EXPECT_TRUE(dotsIn(lines, 1, 5, 1047, 1400, 0, 720).empty());  // nothing beyond x = 10
+}
+
+}  // namespace
+}  // namespace lesson::testing

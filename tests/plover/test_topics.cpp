@@ -1,0 +1,413 @@
+// Topics of Plover's chapters 1 to 3, each run alone: every topic stepped to
+// its end on its own number of keys, whatever an earlier screen left behind,
+// and one topic of each kind checked at the places its screen gives: a table
+// with arcs and an answer cell, a plane with points, a clipped line and
+// reading arrows, the timetable chart with runs and crossings, and two-line
+// header cells.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "plover_fixture.h"
+#include "runtime/canvas_runtime.h"
+
+namespace lesson::testing {
+namespace {
+
+// A topic's clear, whose invisible border takes the pen width an earlier
+// screen left.
+constexpr std::string_view kTopicClear = "line 0 0 1600 1800 15 2 15 ";
+
+// Filled circles of a radius and colour: their centres.
+std::vector<std::pair<float, float>> dots(const PloverRun& run, float radius, int colour) {
+    std::vector<std::pair<float, float>> out;
+    for (const Dot& d : run.records().dots({.r = radius, .colour = colour})) out.push_back({d.x, d.y});
+    return out;
+}
+
+bool hasDotNear(const PloverRun& run, float radius, int colour, float x, float y, float within) {
+    return !run.records().dots({.r = radius, .colour = colour, .near = Near{x, y, within, within}}).empty();
+}
+
+// Lines of a colour that end at (x, y): an arrow's shaft and head strokes.
+int linesEndingAt(const PloverRun& run, int colour, float x, float y) {
+    return static_cast<int>(run.records().segments({.colour = colour, .to = Near{x, y, 0, 0}}).size());
+}
+
+struct TopicCase {
+    const char* name;
+    PloverUnderTest::Entry topic;
+    int keys;  // key presses from entry to the end
+};
+
+class PloverTopic : public ::testing::TestWithParam<TopicCase> {};
+
+// Exactly its number of keys takes a topic to its end, and no key less.
+TEST_P(PloverTopic, RunsToItsEndOnItsKeys) {
+    const TopicCase& c = GetParam();
+    PloverRun full(steps(c.keys), c.topic);
+    EXPECT_TRUE(full.ended()) << c.name;
+    EXPECT_EQ(full.status, 0) << c.name;
+    EXPECT_EQ(full.waits(), c.keys) << c.name;
+    PloverRun shortOfOne(steps(c.keys - 1), c.topic);
+    EXPECT_FALSE(shortOfOne.ended()) << c.name;
+}
+
+// Whatever an earlier screen left in the pen and font, the values per grid
+// step, the label shifts, the cell width and the arc settings, the topic
+// draws the same.
+TEST_P(PloverTopic, SameScreenWhateverRanBefore) {
+    const TopicCase& c = GetParam();
+    PloverRun fresh(steps(c.keys), c.topic);
+    PloverRun afterOthers(steps(c.keys), c.topic, [](Plover& p) {
+        p.Rt().setDrawWidth(8);
+        p.Rt().setFontName("Times New Roman");
+        p.Rt().setFontSize(40);
+        p.Rt().setFontBold(true);
+        p.t0000 = 4;
+        p.GGX = 0.5f;
+        p.JYOU = 99;
+        p.AINP_labelDy = -99;
+        p.TANI = 5000;
+        p.Y_3 = 3;
+        p.SIZE = 40;
+        p.CCC3 = -40;
+        p.NAGASA = 30;
+        for (int i = 1; i <= 40; ++i) {
+            p.GY5(i) = 777;
+            p.t0014(i) = -777;
+        }
+    });
+    EXPECT_EQ(firstDifference(fresh, afterOthers, kTopicClear), "") << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Chapters1To3, PloverTopic,
+                         ::testing::Values(TopicCase{"CoolBagQuestion", &Plover::CoolBagQuestion, 4},
+                                           TopicCase{"CoolBagTableMethod", &Plover::CoolBagTableMethod, 17},
+                                           TopicCase{"CoolBagGraphMethod", &Plover::CoolBagGraphMethod, 13},
+                                           TopicCase{"CoolBagEquationMethod", &Plover::CoolBagEquationMethod,
+                                                     13},
+                                           TopicCase{"CoolBagSummary", &Plover::CoolBagSummary, 15},
+                                           TopicCase{"CoolBagTableHint", &Plover::CoolBagTableHint, 6},
+                                           TopicCase{"CoolBagGraphHint", &Plover::CoolBagGraphHint, 7},
+                                           TopicCase{"AltitudeQuestion", &Plover::AltitudeQuestion, 2},
+                                           TopicCase{"AltitudeAnswer", &Plover::AltitudeAnswer, 8},
+                                           TopicCase{"FerryChartQuestion", &Plover::FerryChartQuestion, 18},
+                                           TopicCase{"FerryChartExercise", &Plover::FerryChartExercise, 15}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// ---- A table with arcs and an answer cell: the table method ------------------------------
+
+TEST(CoolBagTableMethod, TableArcsAndAnswerCell) {
+    PloverRun run(steps(17), &Plover::CoolBagTableMethod);
+    const auto lines = run.lines();
+    EXPECT_TRUE(hasLine(lines, "line 76 90 228 140 3 2 15 5"));    // "時間(分)"
+    EXPECT_TRUE(hasLine(lines, "line 76 140 228 190 3 2 13 5"));   // "温度(℃)"
+    EXPECT_TRUE(hasLine(lines, "line 753 140 858 190 3 2 13 5"));  // "10.0"
+    // The "?" cell, then "100" over it in colour 5 on fill 15.
+    EXPECT_EQ(countLines(lines, "line 753 90 858 140 3 2 15 5"), 2);
+    EXPECT_EQ(run.place("?"), "753 90 0");
+    EXPECT_EQ(run.place("100"), "753 90 5");
+    EXPECT_EQ(run.place("10.0"), "753 140 0");
+
+    // Five arcs of dots hanging 20 below the table's bottom edge, each between
+    // the middles of two neighbouring data columns.
+    const auto arcDots = dots(run, 0.5f, 3);
+    ASSERT_EQ(arcDots.size(), 5u * 17u);
+    for (int k = 1; k <= 5; ++k) {
+        const float from = 280 + 105 * (k - 1), to = from + 105;
+        float deepest = 0;
+        for (std::size_t i = 17 * (k - 1); i < 17u * k; ++i) {
+            EXPECT_GE(arcDots[i].first, from - 0.01f) << k;
+            EXPECT_LE(arcDots[i].first, to + 0.01f) << k;
+            EXPECT_GE(arcDots[i].second, 190 - 0.01f) << k;
+            deepest = std::max(deepest, arcDots[i].second);
+        }
+        EXPECT_NEAR(deepest, 210, 0.1f) << k;
+    }
+    // The labels: four increases in colour 0, the last difference in colour 7,
+    // each with its top at the arc's deepest point.
+    EXPECT_FALSE(
+        Trace(lines).glyphs({.text = "2", .colour = 7, .near = Near{721.5f, 210, 0.01f, 0.01f}}).empty());
+    for (const char* label : {"0.6", "0.7", "0.5", "2.4"}) EXPECT_GE(run.count(label), 1) << label;
+
+    EXPECT_EQ(run.place("①10分ごとの温度の変化は?"), "40 260 0");
+    EXPECT_EQ(run.place(" およそ0.6℃ずつ上がっている。"), "495 260 3");
+    EXPECT_EQ(run.place("0.06  "), "514 360 5");
+    EXPECT_EQ(run.place("2.4  "), "732 410 5");
+    EXPECT_EQ(run.place("40(分)  "), "579 510 5");
+    EXPECT_EQ(run.place("100(分)  "), "528 560 5");
+}
+
+TEST(CoolBagTableMethod, TwoKeysAfterTheQuestionBeforeTheFirstArc) {
+    EXPECT_EQ(dots(PloverRun(steps(2), &Plover::CoolBagTableMethod), 0.5f, 3).size(), 0u);
+    EXPECT_EQ(dots(PloverRun(steps(3), &Plover::CoolBagTableMethod), 0.5f, 3).size(), 17u);
+    EXPECT_EQ(dots(PloverRun(steps(6), &Plover::CoolBagTableMethod), 0.5f, 3).size(), 4u * 17u);
+}
+
+// The hint is the method's screen up to its fourth arc, without numbers.
+TEST(CoolBagTableHint, MethodScreenUpToTheFourthArcUnlabelled) {
+    PloverRun hint(steps(6), &Plover::CoolBagTableHint);
+    PloverRun method(steps(6), &Plover::CoolBagTableMethod);
+    EXPECT_EQ(dots(hint, 0.5f, 3), dots(method, 0.5f, 3));
+    EXPECT_EQ(hint.count("0.6"), 0);
+    EXPECT_EQ(method.count("0.6"), 2);
+    EXPECT_EQ(hint.count("?"), 1);
+}
+
+// The question's table stops at 60 minutes; the equation method's shows the
+// sought column and its four increases before the first key.
+TEST(CoolBagTables, ColumnsAndArcsOnEntry) {
+    PloverRun question(steps(4), &Plover::CoolBagQuestion);
+    EXPECT_EQ(question.count("?"), 0);
+    EXPECT_EQ(question.count("10.0"), 0);
+    EXPECT_EQ(question.place("60"), "648 250 0");
+    PloverRun equation("", &Plover::CoolBagEquationMethod);
+    EXPECT_EQ(equation.place("x(分)"), "76 90 0");
+    EXPECT_EQ(equation.place("y(℃)"), "76 140 0");
+    EXPECT_EQ(equation.count("?"), 1);
+    EXPECT_EQ(dots(equation, 0.5f, 3).size(), 4u * 17u);
+    EXPECT_EQ(equation.count("2.4"), 0);
+}
+
+// Picked again, the table method starts over with the "?" cell.
+TEST(CoolBagTableMethod, PickedAgainStartsOver) {
+    PloverRun run(typed("1") + typed("2") + steps(17) + " " + typed("2"));
+    const auto texts = run.texts;
+    int lastHundred = -1, lastQuestion = -1;
+    for (int i = 0; i < static_cast<int>(texts.size()); ++i) {
+        if (texts[i].text == "100") lastHundred = i;
+        if (texts[i].text == "?") lastQuestion = i;
+    }
+    EXPECT_EQ(run.count("?"), 2);
+    EXPECT_GT(lastQuestion, lastHundred);
+}
+
+// ---- A plane with points, a clipped line and arrows: the graph method ---------------------
+
+TEST(CoolBagGraphMethod, PointsClippedLineAndReadingArrows) {
+    PloverRun run(steps(13), &Plover::CoolBagGraphMethod);
+    const auto lines = run.lines();
+    EXPECT_TRUE(hasLine(lines, "line 874 60 874 610 0 0 -1 4"));    // y axis
+    EXPECT_TRUE(hasLine(lines, "line 874 610 1224 610 0 0 -1 4"));  // x axis
+    EXPECT_EQ(run.place("分"), "1185 610 0");
+    EXPECT_EQ(run.place("℃"), "824 60 0");
+    const float centres[5][2] = {{924, 350}, {949, 320}, {974, 285}, {999, 260}, {1024, 230}};
+    for (const auto& c : centres) EXPECT_TRUE(hasDotNear(run, 6, 3, c[0], c[1], 0.01f)) << c[0];
+
+    // The line y=0.06x+4 from (874,410) up to the top edge, nothing above it.
+    const auto line = dots(run, 1, 3);
+    ASSERT_FALSE(line.empty());
+    EXPECT_NEAR(line.front().first, 874, 0.01f);
+    EXPECT_NEAR(line.front().second, 410, 0.01f);
+    for (const auto& d : line) EXPECT_GE(d.second, 60);
+    EXPECT_NEAR(line.back().first, 874 + 25 * (7.0f / 0.06f) / 10, 0.2f);
+    EXPECT_NEAR(line.back().second, 60, 0.2f);
+    // The third point lies off the line, the others on it.
+    EXPECT_FALSE(hasDotNear(run, 1, 3, 974, 285, 0.5f));
+    EXPECT_TRUE(hasDotNear(run, 1, 3, 999, 260, 0.5f));
+
+    // One head each: at the line for the arrow across, on the x axis for the
+    // one down; the dot of radius 8 on the point (100, 10).
+    EXPECT_GE(linesEndingAt(run, 5, 1124, 110), 3);
+    EXPECT_EQ(linesEndingAt(run, 5, 874, 110), 0);
+    EXPECT_GE(linesEndingAt(run, 5, 1124, 610), 3);
+    EXPECT_TRUE(hasLine(lines, "circle 1124 110 8 5 0 0 1 -1 5"));
+    EXPECT_EQ(run.place("x=100"), "318 370 5");
+    EXPECT_EQ(run.place("10℃になるのは100分後"), "38 430 5");
+}
+
+TEST(CoolBagGraphMethod, TwoKeysAfterTheFifthPoint) {
+    PloverRun six(steps(6), &Plover::CoolBagGraphMethod);
+    EXPECT_TRUE(hasDotNear(six, 6, 3, 1024, 230, 0.01f));
+    EXPECT_EQ(PloverRun(steps(7), &Plover::CoolBagGraphMethod).count("ほぼ1つの直線上に並んでいる。"), 0);
+    EXPECT_EQ(PloverRun(steps(8), &Plover::CoolBagGraphMethod).place("ほぼ1つの直線上に並んでいる。"),
+              "271 200 3");
+}
+
+// The summary's plane, points and line are the graph method's.
+TEST(CoolBagSummary, SamePlaneAndLineAsTheGraphMethod) {
+    PloverRun summary(steps(15), &Plover::CoolBagSummary);
+    PloverRun method(steps(13), &Plover::CoolBagGraphMethod);
+    EXPECT_EQ(dots(summary, 1, 3), dots(method, 1, 3));
+    EXPECT_EQ(dots(summary, 6, 3), dots(method, 6, 3));
+    EXPECT_EQ(summary.place("①"), "40 190 0");
+    EXPECT_EQ(summary.place("100"), "717 30 5");
+    EXPECT_EQ(summary.place("②グラフでは、"), "40 350 0");
+    EXPECT_EQ(summary.place("温度は時間の1次関数とみなして考えた。"), "76 620 5");
+}
+
+// ---- The timetable chart with runs and crossings -----------------------------------------
+
+TEST(FerryChartQuestion, ChartRunsAndCrossings) {
+    PloverRun run(steps(18), &Plover::FerryChartQuestion);
+    const auto lines = run.lines();
+    for (int k = 0; k <= 30; ++k) {
+        std::ostringstream want;
+        want << "line " << 113.5f + 30 * k << " 270 " << 113.5f + 30 * k << " 510 0 0 -1 1";
+        EXPECT_TRUE(hasLine(lines, want.str())) << k;
+    }
+    for (int j = 0; j <= 10; ++j) {
+        const std::string x = std::to_string(114 + 90 * j);
+        EXPECT_TRUE(hasLine(lines, "line " + x + " 270 " + x + " 510 1 0 -1 3")) << j;
+    }
+    EXPECT_TRUE(hasLine(lines, "line 114 270 114 510 0 0 -1 4"));
+    EXPECT_TRUE(hasLine(lines, "line 114 510 1014 510 0 0 -1 4"));
+    EXPECT_TRUE(hasLine(lines, "line 114 270 1014 270 0 0 -1 4"));
+    const char* labels[][2] = {{"0", "101 514 0"},   {"60", "268 514 0"},   {"300", "975 514 0"},
+                               {"11時", "62 540 0"}, {"16時", "962 540 0"}, {"分", "1014 480 0"},
+                               {"新潟", "18 480 0"}, {"両津", "18 270 0"}};
+    for (const auto& l : labels) EXPECT_EQ(run.place(l[0]), l[1]) << l[0];
+
+    // The runs, in the chart's pen width 4: the car ferry, then the jetfoils.
+    EXPECT_TRUE(hasLine(lines, "line 414 270 864 510 3 0 -1 4"));
+    const char* jetfoils[] = {"204 510 399 270", "444 510 639 270", "819 510 1014 270",
+                              "159 270 354 510", "534 270 729 510", "729 270 924 510"};
+    for (const char* j : jetfoils) EXPECT_TRUE(hasLine(lines, "line " + std::string(j) + " 5 0 -1 4")) << j;
+    EXPECT_TRUE(hasLine(lines, "circle 414 270 8 3 0 0 1 -1 4"));
+    EXPECT_TRUE(hasLine(lines, "circle 864 510 8 3 0 0 1 -1 4"));
+
+    // The crossings with the two jetfoils coming the other way.
+    auto crossing = [](double ax, double ay, double bx, double by, double cx, double cy, double dx,
+                       double dy) {
+        const double t =
+            ((cx - ax) * (dy - cy) - (cy - ay) * (dx - cx)) / ((bx - ax) * (dy - cy) - (by - ay) * (dx - cx));
+        return std::pair<double, double>{ax + t * (bx - ax), ay + t * (by - ay)};
+    };
+    const auto first = crossing(414, 270, 864, 510, 444, 510, 639, 270);
+    const auto second = crossing(414, 270, 864, 510, 819, 510, 1014, 270);
+    EXPECT_NEAR(first.first, 571.0, 0.1);
+    EXPECT_NEAR(second.first, 832.6, 0.1);
+    EXPECT_TRUE(hasDotNear(run, 8, 5, first.first, first.second, 0.05f));
+    EXPECT_TRUE(hasDotNear(run, 8, 5, second.first, second.second, 0.05f));
+    EXPECT_EQ(run.place("1回目…13時30分ごろ"), "790 80 5");
+    EXPECT_EQ(run.place("2回目…15時ごろ"), "790 130 5");
+    EXPECT_EQ(run.place("教科書P87 問1　をしなさい。"), "44 570 3");
+
+    // Each crossing dot comes with its text.
+    PloverRun before(steps(15), &Plover::FerryChartQuestion);
+    EXPECT_TRUE(dots(before, 8, 5).empty());
+    PloverRun withFirst(steps(16), &Plover::FerryChartQuestion);
+    EXPECT_EQ(dots(withFirst, 8, 5).size(), 1u);
+    EXPECT_EQ(withFirst.count("1回目…13時30分ごろ"), 1);
+}
+
+// The chart leaves the plane state of DrawAxes, whatever ranges it found.
+TEST(DrawFerryChartGrid, LeavesThePlaneStateForPlotPoint) {
+    for (const float step : {30.0f, 40.0f}) {
+        PloverRun run("", &Plover::DrawFerryChartGrid, [step](Plover& p) {
+            p.A41 = 114;
+            p.I_top = 270;
+            p.NAKA = step;
+            p.XJ1 = -7;
+            p.YJ1 = 99;
+            p.B4 = -3;
+            p.X_yTop = 2;
+            p.t0000 = 0.5f;
+            p.GGX = 4;
+            p.Rt().setDrawWidth(9);
+        });
+        const Plover& p = *run.program;
+        EXPECT_EQ(p.t0000, 10);
+        EXPECT_EQ(p.GGX, 1);
+        EXPECT_EQ(p.XJ1, 0);
+        EXPECT_EQ(p.YJ1, 30);
+        EXPECT_EQ(p.B4, 0);
+        EXPECT_EQ(p.X_yTop, 8);
+        EXPECT_EQ(p.TATE, 114);
+        EXPECT_EQ(p.t0001, 270 + 8 * step);
+        EXPECT_EQ(p.HI, 114);
+        EXPECT_EQ(p.ZX, 270);
+        EXPECT_EQ(p.GY1, 114 + 30 * step);
+        EXPECT_EQ(p.GX3, p.t0001);
+        EXPECT_EQ(p.NAGASA, step < 40 ? 26 : 30);
+        EXPECT_EQ(run.runtime->drawWidth(), 4);
+        // The hours 11時 .. 16時, one every six grid steps from the origin.
+        for (int h = 1; h <= 6; ++h) {
+            const auto hour = run.drawn(std::to_string(10 + h) + "時");
+            ASSERT_EQ(hour.size(), 1u) << h;
+            EXPECT_EQ(hour[0].x, 114 + 6 * step * static_cast<float>(h - 1) - 2 * p.NAGASA) << h;
+            EXPECT_EQ(hour[0].y, 270 + 8 * step + 30) << h;
+        }
+        // "300" centred under the right edge, moved left by one and a half sizes.
+        const auto minutes = run.drawn("300");
+        ASSERT_EQ(minutes.size(), 1u);
+        EXPECT_EQ(minutes[0].x, 114 + 30 * step - 1.5f * p.NAGASA);
+    }
+}
+
+// ---- Two-line header cells: the altitude question ---------------------------------------
+
+TEST(AltitudeQuestion, TwoLineHeadersStationRowsAndEmptyPlane) {
+    PloverRun run(steps(2), &Plover::AltitudeQuestion);
+    const auto lines = run.lines();
+    for (const char* box : {"40 190 154 290", "154 190 268 290", "268 190 382 290"})
+        EXPECT_TRUE(hasLine(lines, "line " + std::string(box) + " 3 2 13 5")) << box;
+    // Each line centred across its cell; "観測所" alone stands 25 lower.
+    auto inHeader = [&](const std::string& glyph) {
+        std::vector<std::string> at;
+        for (const Glyph& g : Trace(lines).glyphs({.text = glyph}))
+            if (g.y >= 190 && g.y < 290) at.push_back(rt::traceNumber(g.x) + " " + rt::traceNumber(g.y));
+        return at;
+    };
+    EXPECT_EQ(inHeader("観"), std::vector<std::string>{"46 218"});
+    EXPECT_EQ(inHeader("標"), std::vector<std::string>{"177 193"});
+    EXPECT_EQ(inHeader("気"), std::vector<std::string>{"291 193"});
+    EXPECT_EQ(inHeader("("), (std::vector<std::string>{"157 237", "281 237"}));
+
+    EXPECT_EQ(run.place("甲府"), "40 290 0");
+    EXPECT_EQ(run.place("1.1"), "268 540 0");
+    EXPECT_TRUE(hasLine(lines, "line 40 540 154 590 3 2 13 5"));
+    EXPECT_TRUE(hasLine(lines, "line 268 540 382 590 3 2 15 5"));
+    // The empty plane: 41 by 25 grid steps of 15 from (482,160).
+    EXPECT_TRUE(hasLine(lines, "line 482 535 1097 535 0 0 -1 4"));
+    EXPECT_TRUE(hasLine(lines, "line 482 160 482 535 0 0 -1 4"));
+    EXPECT_EQ(run.place("km"), "1058 483 0");
+    EXPECT_EQ(run.place("℃"), "432 176 0");
+    EXPECT_TRUE(dots(run, 6, 3).empty());
+}
+
+TEST(AltitudeAnswer, StationsLineAndReading) {
+    PloverRun run(steps(8), &Plover::AltitudeAnswer);
+    const float centres[6][2] = {{472, 158}, {496, 172}, {528, 190}, {590, 226}, {616, 242}, {1174, 578}};
+    for (const auto& c : centres) EXPECT_TRUE(hasDotNear(run, 6, 3, c[0], c[1], 0.05f)) << c[0];
+    const auto line = dots(run, 1, 3);
+    ASSERT_FALSE(line.empty());
+    EXPECT_NEAR(line.front().second, 126, 0.01f);
+    EXPECT_NEAR(line.back().first, 418 + 20 * 39.5f, 0.2f);
+    for (const auto& d : line) EXPECT_LE(d.second, 600);
+    EXPECT_GE(linesEndingAt(run, 5, 978, 462), 3);
+    EXPECT_GE(linesEndingAt(run, 5, 418, 462), 3);
+    EXPECT_EQ(linesEndingAt(run, 5, 978, 600), 0);
+    EXPECT_TRUE(hasLine(run.lines(), "circle 978 462 8 5 0 0 1 -1 5"));
+    EXPECT_EQ(run.place("yをxの1次関数とみなして、"), "711 30 3");
+    EXPECT_EQ(run.place("およそ 7.0℃"), "38 230 5");
+    EXPECT_EQ(run.place(" =6.9"), "38 530 5");
+}
+
+// ---- Question 1 of the ferry chapter ------------------------------------------------------
+
+TEST(FerryChartExercise, JourneyLinesInPenEight) {
+    PloverRun run(steps(15), &Plover::FerryChartExercise);
+    const auto lines = run.lines();
+    EXPECT_TRUE(hasLine(lines, "line 886 290 966 290 3 0 -1 8"));
+    EXPECT_TRUE(hasLine(lines, "line 966 290 1126 50 3 0 -1 8"));
+    EXPECT_TRUE(hasLine(lines, "line 726 530 1126 50 5 0 -1 8"));
+    EXPECT_EQ(dots(run, 0.01f, 0).size(), 5u);
+    EXPECT_TRUE(hasLine(lines, "circle 926 290 10 7 0 0 1 -1 8"));
+    EXPECT_TRUE(hasLine(lines, "circle 1126 50 10 7 0 0 1 -1 8"));
+    EXPECT_EQ(run.runtime->drawWidth(), 8);
+    EXPECT_EQ(run.place("分"), "1081 534 0");
+    EXPECT_EQ(run.place("km"), "596 66 0");
+    EXPECT_EQ(run.place("分速ﾀ1/5ﾀkm"), "284 140 3");
+    EXPECT_EQ(run.place("  時速12km"), "275 210 5");
+    EXPECT_EQ(run.place("分速ﾀ3/10ﾀkm"), "316 330 3");
+    EXPECT_EQ(run.place("  時速18km"), "307 400 5");
+    EXPECT_EQ(run.place("問2 をやろう"), "38 460 7");
+    EXPECT_EQ(run.place("9時10分"), "280 560 5");
+}
+
+}  // namespace
+}  // namespace lesson::testing

@@ -1,0 +1,289 @@
+// The headless trace read once into typed records, one finder for each kind.
+// Tests ask for what was drawn by name (a glyph's colour, a dot's radius),
+// never by a field's position in a trace line.
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace lesson::testing {
+
+// "text X Y H V COLOUR FACE SIZE BOLD ITALIC TEXT"
+struct Glyph {
+    float x = 0, y = 0;
+    int h = 0, v = 0, colour = 0;
+    std::string face;
+    int size = 0;
+    bool bold = false, italic = false;
+    std::string text;
+};
+
+// "line X1 Y1 X2 Y2 COLOUR KIND FILL WIDTH": a segment or a box.
+struct Segment {
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    int colour = 0, kind = 0, fill = 0, width = 0;
+};
+
+// "circle X Y R COLOUR START END FILLED FILLCOLOUR WIDTH": a dot, a circle or an arc.
+struct Dot {
+    float x = 0, y = 0, r = 0;
+    int colour = 0;
+    float start = 0, end = 0;
+    bool filled = false;
+    int fillColour = 0, width = 0;
+};
+
+// "poly COLOUR WIDTH N X Y ..." or "fpoly OUTLINE FILL WIDTH N X Y ...".
+struct Polygon {
+    bool filled = false;
+    int colour = 0, fillColour = -1, width = 0;
+    struct Vertex {
+        float x = 0, y = 0;
+    };
+    std::vector<Vertex> points;
+};
+
+// Where a finder looks: less than dx, dy from (x, y); a distance of 0 asks
+// for exactly x or y.
+struct Near {
+    float x = 0, y = 0, dx = 0.5f, dy = 0.5f;
+    bool holds(float px, float py) const { return within(px, x, dx) && within(py, y, dy); }
+    static bool within(float p, float q, float d) { return d == 0 ? p == q : std::fabs(p - q) < d; }
+};
+// A box, bounds included.
+struct Box {
+    float x1 = 0, x2 = 0, y1 = 0, y2 = 0;
+    bool holds(float px, float py) const { return px >= x1 && px <= x2 && py >= y1 && py <= y2; }
+};
+
+// What the glyph finder asks; an unset field matches anything.
+struct GlyphQuery {
+    std::optional<std::string> text;
+    std::optional<int> colour;
+    std::optional<Near> near;
+    std::optional<Box> in;
+};
+// What the dot finder asks; an unset field matches anything.
+struct DotQuery {
+    std::optional<float> r;
+    std::optional<int> colour;
+    std::optional<Near> near;
+    std::optional<Box> in;
+};
+// What the segment finder asks; an unset field matches anything.
+struct SegmentQuery {
+    std::optional<int> colour;
+    std::optional<Near> from;  // (x1, y1)
+    std::optional<Near> to;    // (x2, y2)
+};
+
+// One record of the trace in drawing order; keys counts the keys read before it.
+struct TraceRecord {
+    enum class Kind { glyph, segment, dot, polygon, key, cls, end, error, other };
+    Kind kind = Kind::other;
+    int keys = 0;
+    std::string line;  // the record as the runtime wrote it
+    Glyph glyph;
+    Segment segment;
+    Dot dot;
+    Polygon polygon;
+    std::string key;  // the key's name, or the error's "PLACE CODE"
+};
+
+class Trace {
+public:
+    explicit Trace(const std::string& text) {
+        std::istringstream in(text);
+        int keys = 0;
+        for (std::string l; std::getline(in, l);) {
+            records_.push_back(parse(l, keys));
+            if (records_.back().kind == TraceRecord::Kind::key) ++keys;
+        }
+    }
+
+    // The trace's lines, as a run's lines() gives them.
+    Trace(const std::vector<std::string>& lines) {  // NOLINT: read wherever a test holds the lines
+        int keys = 0;
+        for (const auto& l : lines) {
+            records_.push_back(parse(l, keys));
+            if (records_.back().kind == TraceRecord::Kind::key) ++keys;
+        }
+    }
+
+    const std::vector<TraceRecord>& records() const& { return records_; }
+    std::vector<TraceRecord> records() && { return std::move(records_); }
+    std::vector<std::string> lines() const {
+        std::vector<std::string> out;
+        for (const auto& r : records_) out.push_back(r.line);
+        return out;
+    }
+
+    std::vector<Glyph> glyphs(const GlyphQuery& q = {}) const {
+        std::vector<Glyph> out;
+        for (const auto& r : records_) {
+            if (r.kind != TraceRecord::Kind::glyph) continue;
+            const Glyph& g = r.glyph;
+            if ((q.text && g.text != *q.text) || (q.colour && g.colour != *q.colour) ||
+                (q.near && !q.near->holds(g.x, g.y)) || (q.in && !q.in->holds(g.x, g.y)))
+                continue;
+            out.push_back(g);
+        }
+        return out;
+    }
+    std::vector<Dot> dots(const DotQuery& q = {}) const {
+        std::vector<Dot> out;
+        for (const auto& r : records_) {
+            if (r.kind != TraceRecord::Kind::dot) continue;
+            const Dot& d = r.dot;
+            if ((q.r && d.r != *q.r) || (q.colour && d.colour != *q.colour) ||
+                (q.near && !q.near->holds(d.x, d.y)) || (q.in && !q.in->holds(d.x, d.y)))
+                continue;
+            out.push_back(d);
+        }
+        return out;
+    }
+    std::vector<Segment> segments(const SegmentQuery& q = {}) const {
+        std::vector<Segment> out;
+        for (const auto& r : records_) {
+            if (r.kind != TraceRecord::Kind::segment) continue;
+            const Segment& s = r.segment;
+            if ((q.colour && s.colour != *q.colour) || (q.from && !q.from->holds(s.x1, s.y1)) ||
+                (q.to && !q.to->holds(s.x2, s.y2)))
+                continue;
+            out.push_back(s);
+        }
+        return out;
+    }
+    std::vector<Polygon> polygons() const {
+        std::vector<Polygon> out;
+        for (const auto& r : records_)
+            if (r.kind == TraceRecord::Kind::polygon) out.push_back(r.polygon);
+        return out;
+    }
+    std::vector<std::string> keys() const {
+        std::vector<std::string> out;
+        for (const auto& r : records_)
+            if (r.kind == TraceRecord::Kind::key) out.push_back(r.key);
+        return out;
+    }
+    int count(TraceRecord::Kind kind) const {
+        int n = 0;
+        for (const auto& r : records_) n += r.kind == kind;
+        return n;
+    }
+
+private:
+    static TraceRecord parse(const std::string& l, int keys) {
+        TraceRecord r;
+        r.line = l;
+        r.keys = keys;
+        std::istringstream in(l);
+        std::string kind;
+        in >> kind;
+        using K = TraceRecord::Kind;
+        if (kind == "text") {
+            if (parseGlyph(l, r.glyph)) r.kind = K::glyph;
+        } else if (kind == "line") {
+            Segment& s = r.segment;
+            if (in >> s.x1 >> s.y1 >> s.x2 >> s.y2 >> s.colour >> s.kind >> s.fill >> s.width)
+                r.kind = K::segment;
+        } else if (kind == "circle") {
+            Dot& d = r.dot;
+            int filled = 0;
+            if (in >> d.x >> d.y >> d.r >> d.colour >> d.start >> d.end >> filled >> d.fillColour >>
+                d.width) {
+                d.filled = filled;
+                r.kind = K::dot;
+            }
+        } else if (kind == "poly" || kind == "fpoly") {
+            Polygon& p = r.polygon;
+            p.filled = kind == "fpoly";
+            std::size_t n = 0;
+            if (p.filled ? !(in >> p.colour >> p.fillColour >> p.width >> n)
+                         : !(in >> p.colour >> p.width >> n))
+                return r;
+            for (Polygon::Vertex v; p.points.size() < n && in >> v.x >> v.y;) p.points.push_back(v);
+            r.kind = K::polygon;
+        } else if (kind == "key") {
+            in >> r.key;
+            r.kind = K::key;
+        } else if (kind == "cls") {
+            r.kind = K::cls;
+        } else if (kind == "end") {
+            r.kind = K::end;
+        } else if (kind == "error") {
+            std::getline(in >> std::ws, r.key);
+            r.kind = K::error;
+        }
+        return r;
+    }
+
+    // The face ("MT Extra") and the text may hold blanks: the face ends
+    // before the first "SIZE BOLD ITALIC" run, the text is the rest.
+    static bool parseGlyph(const std::string& l, Glyph& g) {
+        std::vector<std::pair<std::size_t, std::size_t>> words;  // start, length
+        for (std::size_t i = 0; i < l.size();) {
+            const std::size_t start = l.find_first_not_of(' ', i);
+            if (start == std::string::npos) break;
+            const std::size_t end = std::min(l.find(' ', start), l.size());
+            words.emplace_back(start, end - start);
+            i = end;
+        }
+        auto word = [&](std::size_t k) { return l.substr(words[k].first, words[k].second); };
+        auto isInt = [&](std::size_t k) {
+            const std::string w = word(k);
+            return !w.empty() && w.find_first_not_of("-0123456789") == std::string::npos;
+        };
+        auto isFlag = [&](std::size_t k) { return word(k) == "0" || word(k) == "1"; };
+        if (words.size() < 10) return false;
+        std::size_t size = 7;  // the first word the size may be: the face has at least one
+        while (size + 3 < words.size() && !(isInt(size) && isFlag(size + 1) && isFlag(size + 2))) ++size;
+        if (size + 3 >= words.size()) return false;
+        g.x = std::stof(word(1));
+        g.y = std::stof(word(2));
+        g.h = std::stoi(word(3));
+        g.v = std::stoi(word(4));
+        g.colour = std::stoi(word(5));
+        g.face = l.substr(words[6].first, words[size - 1].first + words[size - 1].second - words[6].first);
+        g.size = std::stoi(word(size));
+        g.bold = word(size + 1) == "1";
+        g.italic = word(size + 2) == "1";
+        const std::size_t text = words[size + 2].first + words[size + 2].second + 1;
+        g.text = text < l.size() ? l.substr(text) : "";
+        return true;
+    }
+
+    std::vector<TraceRecord> records_;
+};
+
+// The first place where two lists of lines differ, or "" when they are the same.
+inline std::string firstDifferentLine(const std::vector<std::string>& la,
+                                      const std::vector<std::string>& lb) {
+    for (std::size_t i = 0; i < std::max(la.size(), lb.size()); ++i) {
+        const std::string x = i < la.size() ? la[i] : "(none)";
+        const std::string y = i < lb.size() ? lb[i] : "(none)";
+        if (x != y) return "line " + std::to_string(i + 1) + ": " + x + " | " + y;
+    }
+    return "";
+}
+
+inline bool hasLine(const std::vector<std::string>& lines, const std::string& wanted) {
+    for (const auto& l : lines)
+        if (l == wanted) return true;
+    return false;
+}
+
+inline int countLines(const std::vector<std::string>& lines, const std::string& wanted) {
+    int n = 0;
+    for (const auto& l : lines)
+        if (l == wanted) ++n;
+    return n;
+}
+
+}  // namespace lesson::testing

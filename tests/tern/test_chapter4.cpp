@@ -1,0 +1,112 @@
+// Tern chapter 4, the basic problems of page 82: each problem's figure and
+// texts at the places its screen gives (the heading cells, lines of both
+// kinds of equation, slope triangles drawn by the engine, the elimination).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tern_fixture.h"
+
+namespace lesson::testing {
+namespace {
+
+// A glyph drawn near (x, y) in a colour, and in a face when one is given.
+bool glyphNear(const Trace& trace, float x, float y, int colour, const std::string& glyph,
+               const std::string& face = "") {
+    for (const Glyph& g : trace.glyphs({.text = glyph, .colour = colour, .near = Near{x, y, 1.5f, 1.5f}}))
+        if (face.empty() || g.face == face) return true;
+    return false;
+}
+
+void expectHeading(const TernRun& run, const std::string& number) {
+    EXPECT_EQ(run.place("P82 基本の問題"), "94 30 13");
+    EXPECT_EQ(run.place(number), "40 90 13");
+    // The topic's clear, whatever pen it found.
+    EXPECT_NE(run.trace.str().find("line 0 0 1760 1800 15 2 15"), std::string::npos);
+}
+
+TEST(BasicProblemGraphs, FourEquationsRewrittenAndGraphed) {
+    TernRun run(steps(11), topic(&Tern::BasicProblemGraphs));
+    ASSERT_TRUE(run.ended());
+    expectHeading(run, "1");
+    struct Row {
+        const char* label;
+        const char* equation;
+        const char* rewritten;
+        Num y;
+    };
+    for (const Row& r :
+         {Row{"(1)", "x+3y=-3", "y=-ﾀ1/3ﾀx-1", 150}, Row{"(2)", "ﾀx/2ﾀ+ﾀy/3ﾀ=1", "y=-ﾀ3/2ﾀx+3", 220},
+          Row{"(3)", "3y+15=0", "y=-5", 290}, Row{"(4)", "4x-12=0", "x=3", 360}}) {
+        EXPECT_EQ(run.drawn(r.label).at(0).x, 40) << r.label;
+        EXPECT_EQ(run.drawn(r.label).at(0).y, r.y) << r.label;
+        EXPECT_EQ(run.drawn(r.equation).at(0).y, r.y) << r.equation;
+        EXPECT_EQ(run.drawn(r.rewritten).at(0).colour, 3) << r.rewritten;
+    }
+    const auto lines = run.lines();
+    // x=3 over the plane's full height in colour 5; y=-5 traced across it,
+    // its label 378 left of its right end (1080, 540) and 70 up.
+    EXPECT_TRUE(hasLine(lines, "line 960 580 960 100 5 0 -1 5"));
+    EXPECT_TRUE(glyphNear(lines, 970 - 108 + 27, 100, 5, "4"));
+    EXPECT_TRUE(glyphNear(lines, 1080 - 378 + 27, 540 - 70, 5, "3"));
+}
+
+TEST(BasicProblemSystem, BothLinesAndTheAnswerWithoutAKey) {
+    TernRun run("", topic(&Tern::BasicProblemSystem));
+    ASSERT_TRUE(run.ended());
+    EXPECT_EQ(run.waits(), 0);
+    expectHeading(run, "2");
+    EXPECT_EQ(run.place("答 x=3,y=-2"), "94 160 5");
+    // Both labels from the line's end at x = 6: (1012, 460) and (1012, 340).
+    const auto lines = run.lines();
+    EXPECT_TRUE(glyphNear(lines, 1012 - 108 + 54, 460 + 10, 3, "3"));
+    EXPECT_TRUE(glyphNear(lines, 1012 - 108, 340 - 70, 3, "2"));
+    // Nothing marks the crossing (892, 420): no dot bigger than a trace dot.
+    for (const Dot& d : Trace(lines).dots()) EXPECT_EQ(d.r, 1) << d.x << ' ' << d.y;
+}
+
+TEST(BasicProblemTwoLines, SlopeTrianglesCrossingsAndTheElimination) {
+    TernRun run(steps(19), topic(&Tern::BasicProblemTwoLines));
+    ASSERT_TRUE(run.ended());
+    expectHeading(run, "3");
+    const auto lines = run.lines();
+    // The numbers at the axis crossings.
+    EXPECT_EQ(run.place("-6"), "795 345 0");
+    EXPECT_EQ(run.place("6"), "1005 135 0");
+    EXPECT_EQ(run.place("-2"), "881 345 0");
+    EXPECT_EQ(run.place("-4"), "1005 465 0");
+    // Labels: the script l 10 above l's upper end, m 40 left of m's lower end.
+    EXPECT_TRUE(glyphNear(lines, 1040, 90, 0, "l", "MT Extra"));
+    EXPECT_TRUE(glyphNear(lines, 1000, 555, 0, "m"));
+    // l's triangle: run in 7 above the axis, rise in 3; m's: the rise down,
+    // its run value below the axis, its run arrow again in colour 5.
+    EXPECT_TRUE(hasLine(lines, "line 795 345 1005 345 7 0 -1 4"));
+    EXPECT_TRUE(hasLine(lines, "line 1005 345 1005 135 3 0 -1 4"));
+    EXPECT_TRUE(glyphNear(lines, 886, 301, 7, "6"));
+    EXPECT_TRUE(glyphNear(lines, 1005, 224, 3, "6"));
+    EXPECT_TRUE(hasLine(lines, "line 935 345 1005 345 7 0 -1 4"));
+    EXPECT_TRUE(hasLine(lines, "line 1005 345 1005 485 3 0 -1 4"));
+    EXPECT_TRUE(glyphNear(lines, 956, 345, 7, "2"));
+    EXPECT_TRUE(glyphNear(lines, 1005 + 27, 399, 3, "4"));
+    EXPECT_TRUE(hasLine(lines, "line 935 345 1005 345 5 0 -1 4"));
+    // The system, the columns with their rule, the sign row and the result.
+    EXPECT_EQ(run.drawn("y=-2x-4…②").at(0).colour, 3);
+    EXPECT_EQ(run.drawn("y=-2x-4…②").at(1).x, 134);
+    EXPECT_EQ(run.drawn("y=-2x-4…②").at(1).y, 350);
+    EXPECT_EQ(run.place("①-②"), "94 400 3");
+    EXPECT_TRUE(glyphNear(lines, 121, 506, 0, ")"));
+    EXPECT_TRUE(hasLine(lines, "line 121 550 352 550 0 0 -1 3"));
+    EXPECT_EQ(run.place("+-  +  +"), "94 475 3");
+    EXPECT_EQ(run.place("0= 3x+10"), "148 550 0");
+    EXPECT_EQ(run.place("3x=-10"), "148 600 0");
+    // The right-hand column beside the system.
+    EXPECT_EQ(run.place("x=-ﾀ10/3ﾀ"), "418 310 7");
+    EXPECT_EQ(run.place("①に代入して"), "418 380 3");
+    EXPECT_EQ(run.place("答 (-ﾀ10/3ﾀ,ﾀ8/3ﾀ)"), "418 590 5");
+}
+
+}  // namespace
+}  // namespace lesson::testing

@@ -1,0 +1,288 @@
+// Topics of Tern's chapters 1 and 2, each run alone: the keys each takes to
+// its end, and one topic of each kind checked at the places its screen
+// gives (a table with dot sets, labelled points, slope triangles, vertical
+// lines).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+#include <string>
+
+#include "tern_fixture.h"
+
+namespace lesson::testing {
+namespace {
+
+struct TopicCase {
+    const char* name;
+    void (Tern::*topic)();
+    std::string toEnd;       // the keys that take the topic to its end
+    std::string shortOfEnd;  // the same but one key short
+};
+
+class TernTopic : public ::testing::TestWithParam<TopicCase> {};
+
+TEST_P(TernTopic, RunsToItsEndOnItsKeys) {
+    const TopicCase& c = GetParam();
+    TernRun full(c.toEnd, topic(c.topic));
+    EXPECT_TRUE(full.ended()) << c.name;
+    EXPECT_EQ(full.status, 0) << c.name;
+    EXPECT_FALSE(full.runtime->keysLeft()) << c.name;
+    TernRun shortOfOne(c.shortOfEnd, topic(c.topic));
+    EXPECT_FALSE(shortOfOne.ended()) << c.name;
+}
+
+TopicCase fixedTopic(const char* name, void (Tern::*member)(), int stepKeys) {
+    return {name, member, steps(stepKeys), steps(stepKeys - 1)};
+}
+
+// A random topic: its step keys per problem, the answer 1, and the closing keys.
+TopicCase randomTopic(const char* name, void (Tern::*member)(), int stepKeys, int closingKeys) {
+    const std::string problem = steps(stepKeys) + " 2 Enter";
+    const std::string last = steps(stepKeys) + " 1 Enter";
+    return {
+        name, member, problem + problem + last + steps(closingKeys),
+        problem + problem + (closingKeys > 0 ? last + steps(closingKeys - 1) : steps(stepKeys) + " 2 Enter")};
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Chapters1And2, TernTopic,
+    ::testing::Values(fixedTopic("EquationGraphIntro", &Tern::EquationGraphIntro, 33),
+                      fixedTopic("PointOnGraphCheck", &Tern::PointOnGraphCheck, 13),
+                      randomTopic("RandomSlopeInterceptExample", &Tern::RandomSlopeInterceptExample, 5, 0),
+                      randomTopic("RandomEquationGraphExample", &Tern::RandomEquationGraphExample, 6, 1),
+                      fixedTopic("RewriteAndGraphAnswers", &Tern::RewriteAndGraphAnswers, 11),
+                      randomTopic("RandomInterceptsGraphExample", &Tern::RandomInterceptsGraphExample, 11, 1),
+                      fixedTopic("InterceptsGraphAnswers", &Tern::InterceptsGraphAnswers, 15),
+                      fixedTopic("HorizontalLineExample", &Tern::HorizontalLineExample, 13),
+                      fixedTopic("HorizontalLineAnswers", &Tern::HorizontalLineAnswers, 9),
+                      fixedTopic("VerticalLineExample", &Tern::VerticalLineExample, 13),
+                      fixedTopic("VerticalLineAnswers", &Tern::VerticalLineAnswers, 12)),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Chapters3And4, TernTopic,
+    ::testing::Values(fixedTopic("IntersectionIntro", &Tern::IntersectionIntro, 20),
+                      randomTopic("RandomSystemByGraphExample", &Tern::RandomSystemByGraphExample, 3, 0),
+                      fixedTopic("SystemByGraphAnswer", &Tern::SystemByGraphAnswer, 8),
+                      randomTopic("RandomIntersectionExample", &Tern::RandomIntersectionExample, 10, 1),
+                      fixedTopic("IntersectionFromFigureAnswer", &Tern::IntersectionFromFigureAnswer, 13),
+                      fixedTopic("AxisIntersectionAnswer", &Tern::AxisIntersectionAnswer, 3),
+                      fixedTopic("ParallelNoSolution", &Tern::ParallelNoSolution, 13),
+                      fixedTopic("BasicProblemGraphs", &Tern::BasicProblemGraphs, 11),
+                      fixedTopic("BasicProblemTwoLines", &Tern::BasicProblemTwoLines, 19)),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The circles drawn between the n-th key and the next one.
+std::vector<Dot> circlesAfterKey(const Trace& trace, int n) {
+    std::vector<Dot> out;
+    for (const auto& r : trace.records())
+        if (r.keys == n && r.kind == TraceRecord::Kind::dot) out.push_back(r.dot);
+    return out;
+}
+
+::testing::AssertionResult dotIs(const Dot& d, float x, float y, float r, int colour) {
+    if (std::abs(d.x - x) < 0.01f && std::abs(d.y - y) < 0.01f && d.r == r && d.colour == colour)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "dot " << d.x << " " << d.y << " " << d.r << " " << d.colour;
+}
+
+// Exactly one dot after key n, at (x, y) with radius r in colour.
+::testing::AssertionResult onlyDot(const Trace& lines, int n, float x, float y, float r, int colour) {
+    const auto dots = circlesAfterKey(lines, n);
+    if (dots.size() != 1) return ::testing::AssertionFailure() << dots.size() << " dots after key " << n;
+    return dotIs(dots[0], x, y, r, colour);
+}
+
+// A glyph drawn with its cell at about (x, y) in colour.
+bool glyphNear(const Trace& trace, const std::string& glyph, float x, float y, int colour) {
+    return !trace.glyphs({.text = glyph, .colour = colour, .near = Near{x, y, 0.5f, 0.5f}}).empty();
+}
+
+// ---- A table and dot sets: the graph of x-2y=4 -----------------------------------------
+
+TEST(EquationGraphIntro, TableValuesThenPointsOneAKeyThenDenserSets) {
+    TernRun run(steps(33), topic(&Tern::EquationGraphIntro));
+    const auto lines = run.lines();
+    // The empty table: 68 wide, x row 50 high at y 100, y row 80 high at y 150.
+    EXPECT_TRUE(hasLine(lines, "line 40 100 108 150 0 2 15 5"));
+    EXPECT_TRUE(hasLine(lines, "line 652 150 720 230 0 2 15 5"));
+    EXPECT_EQ(run.place("x"), "40 100 0");
+    EXPECT_EQ(run.place("-4"), "108 100 0");
+    EXPECT_EQ(run.drawn("-4")[1].colour, 3);  // the first y value, under x = -4
+    EXPECT_EQ(run.place("-ﾀ7/2ﾀ"), "176 150 3");
+    EXPECT_EQ(run.place("0").substr(0, 7), "380 100");
+    EXPECT_EQ(run.drawn("0").back().x, 652);  // y = 0 under x = 4
+
+    // Step 1 draws no point; the y values come one a key from the second key.
+    EXPECT_TRUE(circlesAfterKey(lines, 0).empty());
+    EXPECT_TRUE(circlesAfterKey(lines, 1).empty());
+    for (int k = 0; k < 9; ++k) {
+        EXPECT_TRUE(
+            onlyDot(lines, 11 + k, static_cast<float>(800 + 40 * k), static_cast<float>(460 - 20 * k), 6, 3))
+            << k;
+    }
+    EXPECT_TRUE(circlesAfterKey(lines, 20).empty());
+    EXPECT_TRUE(circlesAfterKey(lines, 21).empty());
+    const auto halves = circlesAfterKey(lines, 22);
+    const auto fifths = circlesAfterKey(lines, 23);
+    ASSERT_EQ(halves.size(), 21u);
+    ASSERT_EQ(fifths.size(), 51u);
+    EXPECT_TRUE(dotIs(halves.front(), 760, 480, 2, 3));
+    EXPECT_TRUE(dotIs(fifths.back(), 1160, 280, 2, 3));
+    // The line of 5001 dots comes after the next key, then the intercept's dot.
+    EXPECT_EQ(circlesAfterKey(lines, 24).size(), 5001u);
+    EXPECT_TRUE(onlyDot(lines, 27, 960, 380, 8, 5));
+
+    EXPECT_EQ(run.place("①点をさらに多くとると、"), "40 250 0");
+    EXPECT_EQ(run.place("直線になる。"), "468 250 3");
+    EXPECT_EQ(run.place("②この直線の切片と傾きを求めよう。"), "40 320 0");
+    EXPECT_EQ(run.place("-2 "), "205 370 3");
+    EXPECT_EQ(run.place("(0,-2)"), "798 340 5");
+    EXPECT_EQ(run.place("傾きは "), "286 370 0");
+    EXPECT_EQ(run.place("ﾀ1/2ﾀ"), "415 370 3");
+    EXPECT_EQ(run.place("③x-2y=4 をyについて解こう。"), "38 440 0");
+    EXPECT_EQ(run.place("y=ﾀ1/2ﾀx-2"), "76 500 3");
+    EXPECT_EQ(run.place("方程式 x-2y=4のグラフ"), "246 570 5");
+    EXPECT_EQ(run.place("という。"), "678 570 0");
+    EXPECT_EQ(run.place("教科書P77 問1　をやってみよう。"), "76 620 7");
+    // The slope triangle: two units right, one up, one head each.
+    EXPECT_EQ(countLines(lines, "line 960 380 1040 380 5 0 -1 5"), 2);
+    EXPECT_EQ(countLines(lines, "line 1040 380 1040 340 5 0 -1 5"), 2);
+}
+
+// ---- Labelled points: question 1 --------------------------------------------------------------
+
+TEST(PointOnGraphCheck, EachPointWithItsVerdict) {
+    TernRun run(steps(13), topic(&Tern::PointOnGraphCheck));
+    const auto lines = run.lines();
+    EXPECT_EQ(run.place("A(-5,-3) B(5.2,0.6)"), "128 30 3");
+    EXPECT_EQ(run.place("は、"), "603 30 0");
+    EXPECT_EQ(run.place("方程式 x-2y=4 "), "671 30 3");
+    EXPECT_EQ(run.place("-5+6"), "451 180 0");
+    EXPECT_EQ(run.place("=1"), "148 230 0");
+    EXPECT_EQ(run.place(" 方程式が成り立たないから"), "309 230 0");
+    EXPECT_EQ(run.place(" グラフ上の点ではない"), "76 280 5");
+    EXPECT_EQ(run.place("5.2-1.2"), "413 380 0");
+    EXPECT_EQ(run.place(" 方程式が成り立つから"), "307 430 0");
+    EXPECT_EQ(run.place(" グラフ上の点である"), "674 430 5");
+    EXPECT_EQ(run.place("方程式にx座標とy座標の値を代入して成り立つ → グラフ上の点"), "76 520 5");
+    EXPECT_EQ(run.place("グラフ上の点 → 方程式にx座標とy座標の値を代入してよい"), "76 580 5");
+    // The line ends at (1200,140) inside the plane; its label 216 left, 100 down.
+    EXPECT_TRUE(dotIs(circlesAfterKey(lines, 0).back(), 1200, 140, 1, 3));
+    EXPECT_TRUE(glyphNear(lines, "2", 984 + 54, 240, 3));
+    // A only with its verdict, off the line in colour 7; B with its verdict, in colour 5.
+    EXPECT_TRUE(onlyDot(lines, 6, 760, 300, 10, 7));
+    EXPECT_TRUE(onlyDot(lines, 12, 1168, 156, 10, 5));
+    EXPECT_TRUE(glyphNear(lines, "A", 740, 230, 7));
+    EXPECT_TRUE(glyphNear(lines, "B", 1148, 86, 5));
+}
+
+// ---- Slope triangles: question 2 -----------------------------------------------------------------
+
+TEST(RewriteAndGraphAnswers, TrianglesEndOnTheirLines) {
+    TernRun run(steps(11), topic(&Tern::RewriteAndGraphAnswers));
+    const auto lines = run.lines();
+    EXPECT_EQ(run.place("教科書P77 問2　解答"), "114 30 3");
+    EXPECT_EQ(run.place("(2)x+2y=-4"), "38 210 0");
+    EXPECT_EQ(run.place(" y=ﾀ3/2ﾀx+4"), "114 430 3");
+    for (const char* arrow :
+         {"line 886 180 926 180 5 0 -1 5", "line 926 180 926 260 5 0 -1 5", "line 886 420 966 420 5 0 -1 5",
+          "line 966 420 966 460 5 0 -1 5", "line 886 180 966 180 5 0 -1 5", "line 966 180 966 60 5 0 -1 5"}) {
+        EXPECT_EQ(countLines(lines, arrow), 2) << arrow;
+    }
+    // Question (3) shows its answer one key before its triangle; the dot of
+    // (3) is drawn again on that of (1).
+    EXPECT_EQ(circlesAfterKey(lines, 9).size(), 0u);
+    EXPECT_TRUE(onlyDot(lines, 10, 886, 180, 8, 5));
+    EXPECT_TRUE(onlyDot(lines, 2, 886, 180, 8, 5));
+}
+
+// ---- Vertical lines: question 5 ----------------------------------------------------------------
+
+TEST(VerticalLineAnswers, LinesSpanThePlaneWithLabelsAtTheTop) {
+    TernRun run(steps(12), topic(&Tern::VerticalLineAnswers));
+    const auto lines = run.lines();
+    EXPECT_TRUE(hasLine(lines, "line 880 610 880 50 3 0 -1 5"));
+    EXPECT_TRUE(hasLine(lines, "line 1120 610 1120 50 3 0 -1 5"));
+    EXPECT_TRUE(glyphNear(lines, "(", 896, 50, 3));
+    EXPECT_TRUE(glyphNear(lines, "(", 1136, 50, 3));
+    EXPECT_TRUE(onlyDot(lines, 4, 880, 330, 8, 5));
+    EXPECT_TRUE(onlyDot(lines, 10, 1120, 330, 8, 5));
+    EXPECT_EQ(run.place("(2)-x+4=0"), "38 310 0");
+    EXPECT_EQ(run.place("y軸に平行な直線をかけばよい"), "114 230 3");
+}
+
+TEST(AxisLineExamples, TwinScreens) {
+    TernRun horizontal(steps(13), topic(&Tern::HorizontalLineExample));
+    EXPECT_EQ(horizontal.place("y=3"), "201 130 0");
+    EXPECT_EQ(horizontal.drawn("y=3")[1].y, 280);
+    EXPECT_EQ(horizontal.place("点(0,3)を通り、x軸に平行な直線"), "38 400 5");
+    EXPECT_EQ(horizontal.place("教科書P79 問4　をやってみよう。"), "38 540 7");
+    const auto h = horizontal.lines();
+    EXPECT_TRUE(onlyDot(h, 5, 920, 180, 8, 5));
+    EXPECT_TRUE(onlyDot(h, 10, 1040, 180, 8, 5));
+    EXPECT_TRUE(dotIs(circlesAfterKey(h, 11).back(), 1080, 180, 1, 3));
+    EXPECT_TRUE(glyphNear(h, "2", 945, 180, 3));
+
+    TernRun vertical(steps(13), topic(&Tern::VerticalLineExample));
+    EXPECT_EQ(vertical.place("3x+0y=6 に y=0 を代入すると、"), "38 80 0");
+    EXPECT_EQ(vertical.place("点(2,3)を通る。"), "38 330 3");
+    const auto v = vertical.lines();
+    EXPECT_TRUE(hasLine(v, "line 964 580 964 100 3 0 -1 5"));
+    EXPECT_TRUE(onlyDot(v, 10, 964, 220, 8, 5));
+}
+
+TEST(AxisParallelSummary, FramedAtOnceWithPenEight) {
+    TernRun run("", topic(&Tern::AxisParallelSummary));
+    EXPECT_TRUE(run.ended());
+    EXPECT_TRUE(hasLine(run.lines(), "line 38 16 838 376 9 1 -1 8"));
+    EXPECT_EQ(run.place("<2元1次方程式のグラフ>"), "76 60 3");
+    EXPECT_EQ(run.place(" と表すことができる。"), "270 160 0");
+    EXPECT_EQ(run.place(" 直線"), "341 210 3");
+    EXPECT_EQ(run.place(" である。"), "436 210 0");
+    for (int row = 0; row < 2; ++row) {
+        const Num y = 260 + 50 * static_cast<Num>(row);
+        EXPECT_EQ(run.textAt(137, y), row == 0 ? "a=0" : "b=0");
+        EXPECT_EQ(run.textAt(223, y), " の場合は、");
+        EXPECT_EQ(run.textAt(420, y), row == 0 ? "x軸に平行な直線" : "y軸に平行な直線");
+        EXPECT_EQ(run.textAt(685, y), " である。");
+    }
+    EXPECT_EQ(run.program->Rt().drawWidth(), 8);
+}
+
+// An answer without a value at the next-step prompt ("5/0") is 0: another
+// problem, as any number but 1 gives.
+TEST(RandomTopics, AnswerWithoutValueMakesANewProblem) {
+    TernRun run(steps(5) + " " + typed("5/0") + steps(5) + " " + typed("1"),
+                topic(&Tern::RandomSlopeInterceptExample));
+    EXPECT_TRUE(run.ended());
+    EXPECT_EQ(run.count("例1-1"), 2);
+}
+
+// A topic's clear reaches the screen's edges, so the pen it is drawn with
+// shows nothing.
+
+// Whatever an earlier screen left in the values per grid step, the label
+// shifts and the pen width, a topic's planes and graphs come out the same.
+TEST(TernTopics, SameScreenWhateverRanBefore) {
+    for (auto member :
+         {&Tern::EquationGraphIntro, &Tern::RandomEquationGraphExample, &Tern::RewriteAndGraphAnswers,
+          &Tern::RandomInterceptsGraphExample, &Tern::InterceptsGraphAnswers, &Tern::HorizontalLineExample,
+          &Tern::VerticalLineAnswers}) {
+        TernRun fresh(steps(33), topic(member));
+        TernRun afterOthers(steps(33), [member](Tern& t) {
+            t.t0000 = 4;
+            t.GGX = 0.5f;
+            t.JYOU = 99;
+            t.AINP_labelDy = -99;
+            t.Rt().setDrawWidth(8);
+            (t.*member)();
+        });
+        EXPECT_EQ(firstScreenDifference(fresh, afterOthers), "");
+    }
+}
+
+}  // namespace
+}  // namespace lesson::testing
