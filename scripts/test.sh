@@ -4,13 +4,13 @@
 # the headless tests there. --quick skips the sanitizer pass.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+WERROR=ON scripts/setup.sh
 (cd build && ctest --output-on-failure -j "$(nproc)")
 
 [ "${1:-}" = "--quick" ] && exit 0
 
 echo "== The headless tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSANITIZE=ON >/dev/null
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSANITIZE=ON -DWERROR=ON >/dev/null
 cmake --build build-asan -j "$(nproc)"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"

@@ -179,7 +179,8 @@ TEST(GlyphPlacement, TheGothicZeroHasAnEmptyMiddle) {
         int size, h, v;
         bool bold;
     };
-    for (const Case& k : {Case{16, 3, 3, true}, Case{16, 2, 3, false}, Case{30, 2, 1, false}, Case{26, 2, 1, true}}) {
+    for (const Case& k :
+         {Case{16, 3, 3, true}, Case{16, 2, 3, false}, Case{30, 2, 1, false}, Case{26, 2, 1, true}}) {
         SCOPED_TRACE(testing::Message() << "size " << k.size << " magnified " << k.h << "x" << k.v);
         Canvas c(2);
         c.symbol("0", 100, 100, k.h, k.v, 0, rt::FontState{"ゴシック", k.size, k.bold, false});
@@ -187,7 +188,8 @@ TEST(GlyphPlacement, TheGothicZeroHasAnEmptyMiddle) {
         ASSERT_GE(ink.bottom, 0);
         // The middle third of the oval across and down: all page.
         const int w = ink.right - ink.left + 1, h = ink.bottom - ink.top + 1;
-        const Ink middle = inkOf(c, ink.left + w / 3, ink.top + h / 3, ink.right - w / 3 + 1, ink.bottom - h / 3 + 1);
+        const Ink middle =
+            inkOf(c, ink.left + w / 3, ink.top + h / 3, ink.right - w / 3 + 1, ink.bottom - h / 3 + 1);
         EXPECT_LT(middle.bottom, 0) << "ink at " << middle.left << "," << middle.top;
     }
 }

@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,7 +24,8 @@ std::uint32_t rgbOf(int colour) {
 
 // The colour of the canvas pixel at (px, py), as 0xRRGGBB.
 std::uint32_t pixelAt(rt::Canvas& c, int px, int py) {
-    const auto* row = reinterpret_cast<const std::uint32_t*>(c.pixels() + static_cast<std::size_t>(py) * c.stride());
+    const auto* row =
+        reinterpret_cast<const std::uint32_t*>(c.pixels() + static_cast<std::size_t>(py) * c.stride());
     return row[px] & 0xFFFFFF;
 }
 
@@ -37,12 +40,12 @@ int pixelsOf(rt::Canvas& c, int colour, double x0, double y0, double x1, double 
     return n;
 }
 
-// The trace lines drawn inside a halo, and those outside one.
+// What was drawn inside a halo, and what outside one.
 struct Split {
-    std::vector<std::string> inside, outside;
+    Trace inside, outside;
 };
 Split splitByHalo(const std::vector<std::string>& lines) {
-    Split s;
+    std::vector<std::string> inside, outside;
     bool on = false;
     for (const auto& l : lines) {
         if (l == "halo on") {
@@ -52,54 +55,51 @@ Split splitByHalo(const std::vector<std::string>& lines) {
             EXPECT_TRUE(on) << "halo closed without opening";
             on = false;
         } else {
-            (on ? s.inside : s.outside).push_back(l);
+            (on ? inside : outside).push_back(l);
         }
     }
     EXPECT_FALSE(on) << "halo left open";
-    return s;
+    return {Trace(inside), Trace(outside)};
 }
 
-bool hasText(const std::vector<std::string>& lines, const std::string& text) {
-    return !textLines(lines, text).empty();
+bool hasText(const Trace& t, const std::string& text) { return !t.glyphs({.text = text}).empty(); }
+
+// Pixel checks look at a canvas of twice the logical size, as the window's.
+TernRun pictured(std::function<void(Tern&)> entry) {
+    return TernRun(RunOptions{.scale = 2}, std::move(entry));
 }
 
 // Tern chapter 4 problem 2: the bold grid line x=5 (x 972, colour 1) runs
 // through the minus of "2x-3y=12"; a halo keeps it off the minus, so the
 // label does not read "2x+3y=12".
 TEST(LabelHalo, TheGridLineStopsShortOfTheMinusOf2xMinus3y) {
-    TernRun run("", topic(&Tern::BasicProblemSystem));
+    TernRun run = pictured(topic(&Tern::BasicProblemSystem));
     ASSERT_TRUE(run.ended());
     const Split split = splitByHalo(run.lines());
     // The minus: a 5-wide stroke of the label's colour across x 972.
-    std::vector<std::string> minus;
-    for (const auto& l : split.inside) {
-        const auto f = fields(l);
-        if (f[0] == "line" && f[5] == "3" && f[8] == "5" && f[2] == f[4] && std::stof(f[1]) < 972 &&
-            std::stof(f[3]) > 972)
-            minus = f;
-    }
-    ASSERT_FALSE(minus.empty()) << "no minus across x 972 inside a halo";
-    const float y = std::stof(minus[2]);
+    std::optional<float> y;
+    for (const Segment& l : split.inside.segments({.colour = 3}))
+        if (l.width == 5 && l.y1 == l.y2 && l.x1 < 972 && l.x2 > 972) y = l.y1;
+    ASSERT_TRUE(y) << "no minus across x 972 inside a halo";
     rt::Canvas& c = run.runtime->canvas();
     // Across the grid line's 3-unit width, the minus and a unit and a half
     // above and below it: no grid colour.
-    EXPECT_EQ(pixelsOf(c, 1, 970.5, y - 4, 973.5, y + 4), 0);
+    EXPECT_EQ(pixelsOf(c, 1, 970.5, *y - 4, 973.5, *y + 4), 0);
     // The grid line itself is there, away from the label.
-    EXPECT_GT(pixelsOf(c, 1, 970.5, y + 60, 973.5, y + 70), 0);
+    EXPECT_GT(pixelsOf(c, 1, 970.5, *y + 60, 973.5, *y + 70), 0);
 }
 
 // The same plane's scale number "5" under x=5 has no halo: the grid line
 // runs on through its cell up to the glyph's strokes.
 TEST(LabelHalo, AScaleNumberHasNoHalo) {
-    TernRun run("", topic(&Tern::BasicProblemSystem));
+    TernRun run = pictured(topic(&Tern::BasicProblemSystem));
     ASSERT_TRUE(run.ended());
     const Split split = splitByHalo(run.lines());
     // Plane at (532, 100), step 40, x -6..6, y -6..6: origin (772, 340).
-    const auto five = textLines(split.outside, "5");
-    ASSERT_FALSE(five.empty());
-    EXPECT_TRUE(textLines(split.inside, "5").empty());
-    EXPECT_TRUE(textLines(split.inside, "0").empty());
-    EXPECT_TRUE(textLines(split.inside, "x").size() == 2) << "the two labels' x, not the axis letter";
+    EXPECT_TRUE(hasText(split.outside, "5"));
+    EXPECT_FALSE(hasText(split.inside, "5"));
+    EXPECT_FALSE(hasText(split.inside, "0"));
+    EXPECT_EQ(split.inside.glyphs({.text = "x"}).size(), 2u) << "the two labels' x, not the axis letter";
     // In the scale number's cell (972 - 15 .. 972 + 15, 340 .. 370) the grid
     // line's pixels meet the glyph's ink: none of them is page colour.
     rt::Canvas& c = run.runtime->canvas();
@@ -117,8 +117,15 @@ TEST(LabelHalo, AScaleNumberHasNoHalo) {
 // topic places inside a plane's box; nothing once a clear took the plane
 // away, nor the plane's own numbers and letters.
 TEST(LabelHalo, OnlyLabelsOnAPlaneGetAHalo) {
-    TernRun run("", [](Tern& t) {
-        t.PlaneAt({.left = 500, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .step = 40, .gridColour = 14});
+    TernRun run = pictured([](Tern& t) {
+        t.PlaneAt({.left = 500,
+                   .top = 100,
+                   .xFrom = -5,
+                   .xTo = 5,
+                   .yFrom = -5,
+                   .yTo = 5,
+                   .step = 40,
+                   .gridColour = 14});
         t.Label(600, 200, 0, "inside");
         t.Label(100, 200, 0, "left");
         t.Label(500, 500, 0, "under");  // at the bottom-left corner: hangs below the box
@@ -128,7 +135,14 @@ TEST(LabelHalo, OnlyLabelsOnAPlaneGetAHalo) {
         t.GraphOf(4, 1, 1, 5, "W", 0, 0);
         t.EraseBox(0, 0, 1760, 1800);
         t.Label(600, 300, 0, "cleared");
-        t.PlaneAt({.left = 500, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .step = 40, .gridColour = 14});
+        t.PlaneAt({.left = 500,
+                   .top = 100,
+                   .xFrom = -5,
+                   .xTo = 5,
+                   .yFrom = -5,
+                   .yTo = 5,
+                   .step = 40,
+                   .gridColour = 14});
         t.EraseBox(0, 0, 300, 300);  // leaves the plane
         t.Label(601, 301, 0, "kept");
         t.ClearWorkArea();
@@ -140,8 +154,8 @@ TEST(LabelHalo, OnlyLabelsOnAPlaneGetAHalo) {
         const char* text;
         bool haloed;
     };
-    for (const Case& k : {Case{"inside", true}, Case{"left", false}, Case{"under", false}, Case{"P", true}, Case{"kept", true},
-                          Case{"cleared", false}, Case{"gone", false}}) {
+    for (const Case& k : {Case{"inside", true}, Case{"left", false}, Case{"under", false}, Case{"P", true},
+                          Case{"kept", true}, Case{"cleared", false}, Case{"gone", false}}) {
         // The maths text draws a word glyph by glyph: look for its first.
         const std::string first(1, k.text[0]);
         EXPECT_EQ(hasText(split.inside, first) && !hasText(split.outside, first), k.haloed) << k.text;
