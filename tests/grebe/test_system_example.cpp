@@ -3,6 +3,8 @@
 // of chosen examples, and the screens at the places their rows give.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -84,6 +86,39 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // The problem and the equations of a = -2, b = 3 through x 1 and 4, at their places.
+// The signs the lower row's terms take stand small in the gap between the
+// rows, touching neither: a "-" under the upper row's "+" read as "±", and a
+// "+" over the lower row's minus as "±9".
+TEST(GrebeSystemExample, SignMarksTouchNeitherRow) {
+    for (const ChosenLine& line :
+         {ChosenLine{2, 1, 1, 4}, ChosenLine{-2, 3, 1, 5}, ChosenLine{3, -3, 2, 4}}) {
+        GrebeRun run(kExample + " 1 Enter", &Grebe::RandomTwoPointsSystemExample, chosenLines({line}));
+        const Trace trace = run.records();
+        std::vector<Segment> marks;
+        for (const Segment& s : trace.segments({.colour = 3}))
+            if (s.width == 3 && std::hypot(s.x2 - s.x1, s.y2 - s.y1) <= 10) marks.push_back(s);
+        ASSERT_FALSE(marks.empty()) << line.a << " " << line.b;
+        float left = 1e9f, right = -1e9f, top = 1e9f, bottom = -1e9f;
+        for (const Segment& m : marks) {
+            left = std::min({left, m.x1, m.x2});
+            right = std::max({right, m.x1, m.x2});
+            top = std::min({top, m.y1, m.y2});
+            bottom = std::max({bottom, m.y1, m.y2});
+        }
+        top -= 1.5f;  // half the marks' pen
+        bottom += 1.5f;
+        // The rows' own signs near the marks: 5-unit black strokes.
+        for (const Segment& s : trace.segments({.colour = 0})) {
+            if (s.width != 5 || std::max(s.x1, s.x2) < left - 30 || std::min(s.x1, s.x2) > right + 30)
+                continue;
+            const float high = std::min(s.y1, s.y2) - 2.5f, low = std::max(s.y1, s.y2) + 2.5f;
+            if (low < top && low > top - 40) EXPECT_LT(low + 1, top) << "upper row";
+            if (high > bottom && high < bottom + 40) EXPECT_GT(high - 1, bottom) << "lower row";
+            EXPECT_FALSE(high <= bottom && low >= top) << "a row's stroke crosses the marks";
+        }
+    }
+}
+
 TEST(GrebeSystemExample, ProblemAndEquationsStandInPlace) {
     GrebeRun run(kExample + " 1 Enter", &Grebe::RandomTwoPointsSystemExample, chosenLines({{-2, 3, 1, 4}}));
     EXPECT_EQ(misplaced(run, {{"例3-3　", "40 30 7"},

@@ -351,6 +351,28 @@ INSTANTIATE_TEST_SUITE_P(
 std::string numberText(int v) { return std::to_string(v); }
 std::string bracketed(int v) { return v < 0 ? "(" + numberText(v) + ")" : numberText(v); }
 
+// A point at y=-10 stays above the status band (y 639 on), where the
+// next-step prompt and its entry field would cover and then wipe it.
+TEST(DomainRangeSolution, PointsAtMinusTenStayClearOfTheStatusBand) {
+    struct Case {
+        Num a, b, p, q;
+    };
+    for (const Case& c : {Case{-2, -2, 1, 4}, Case{-1, -3, 2, 7}, Case{2, -2, -4, -1}}) {
+        const Kestrel::DomainRangeProblem problem{c.a, c.b, c.p, c.q, c.a * c.p + c.b, c.a * c.q + c.b};
+        KestrelRun run(steps(9), [problem](Kestrel& k) {
+            k.TopicScreen(area::text, 40);
+            k.PenWidth(5);
+            k.DomainRangeProblemScreen(problem);
+            k.DomainRangeSolution(problem);
+        });
+        const Trace trace = run.records();
+        const auto points = trace.dots({.r = 8});
+        ASSERT_EQ(points.size(), 2u) << c.a << " " << c.b;
+        for (const Dot& d : points) EXPECT_LT(d.y + d.r, 639) << c.a << " " << c.b << " at " << d.x;
+        for (const Segment& s : trace.segments({.colour = 7})) EXPECT_LT(std::max(s.y1, s.y2), 639);
+    }
+}
+
 TEST(DomainRangePractice, EveryShownProblemIsRightOverManySeeds) {
     const int problems = 4;
     std::string keys;
