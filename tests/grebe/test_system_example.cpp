@@ -112,8 +112,12 @@ TEST(GrebeSystemExample, SignMarksTouchNeitherRow) {
             if (s.width != 5 || std::max(s.x1, s.x2) < left - 30 || std::min(s.x1, s.x2) > right + 30)
                 continue;
             const float high = std::min(s.y1, s.y2) - 2.5f, low = std::max(s.y1, s.y2) + 2.5f;
-            if (low < top && low > top - 40) EXPECT_LT(low + 1, top) << "upper row";
-            if (high > bottom && high < bottom + 40) EXPECT_GT(high - 1, bottom) << "lower row";
+            if (low < top && low > top - 40) {
+                EXPECT_LT(low + 1, top) << "upper row";
+            }
+            if (high > bottom && high < bottom + 40) {
+                EXPECT_GT(high - 1, bottom) << "lower row";
+            }
             EXPECT_FALSE(high <= bottom && low >= top) << "a row's stroke crosses the marks";
         }
     }
