@@ -91,7 +91,7 @@ void Lesson::PenWidth(int width) { Rt().setDrawWidth(width); }
 
 // ---- Text cursor ----------------------------------------------------------------
 
-void Lesson::Draw(Num x, Num y, Num colour, std::string_view text) {
+void Lesson::DrawWith(void (Engine::*routine)(), Num x, Num y, Num colour, std::string_view text) {
     if (screenTextLog) screenTextLog->push_back({std::string(text), x, y, colour});
     KKAI_s = text;
     DSM1 = x;
@@ -99,10 +99,14 @@ void Lesson::Draw(Num x, Num y, Num colour, std::string_view text) {
     YMOTO = colour;
     if (InsidePlane(x, y)) {
         rt::HaloScope halo(Rt());
-        DrawMathText();
+        (this->*routine)();
     } else {
-        DrawMathText();
+        (this->*routine)();
     }
+}
+
+void Lesson::Draw(Num x, Num y, Num colour, std::string_view text) {
+    DrawWith(&Engine::DrawMathText, x, y, colour, text);
 }
 
 void Lesson::Put(Num x, Num y, Num colour, std::string_view text) {
@@ -120,17 +124,7 @@ void Lesson::Next(Num colour, std::string_view text, Num gap) { Put(YI1 + gap, B
 void Lesson::Label(Num x, Num y, Num colour, std::string_view text) { Draw(x, y, colour, text); }
 
 void Lesson::TableText(Num x, Num y, Num colour, std::string_view text) {
-    if (screenTextLog) screenTextLog->push_back({std::string(text), x, y, colour});
-    KKAI_s = text;
-    DSM1 = x;
-    DSM2 = y;
-    YMOTO = colour;
-    if (InsidePlane(x, y)) {
-        rt::HaloScope halo(Rt());
-        DrawTableText();
-    } else {
-        DrawTableText();
-    }
+    DrawWith(&Engine::DrawTableText, x, y, colour, text);
 }
 
 void Lesson::Cell(Num x, Num y, const CellStyle& style, std::string_view text) {

@@ -332,6 +332,8 @@ public:
 
 private:
     void Draw(Num x, Num y, Num colour, std::string_view text);
+    // A text drawn by routine at (x, y), on a halo inside a plane's box.
+    void DrawWith(void (Engine::*routine)(), Num x, Num y, Num colour, std::string_view text);
 
     Point problemOrigin_;
 };
