@@ -8,6 +8,14 @@
 
 namespace lesson {
 
+namespace {
+
+// The plane of the random examples: -10..10 both ways, beside the working.
+constexpr Plane kRandomProblemPlane{
+    .left = 646, .top = 100, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 25, .gridColour = 14};
+
+}  // namespace
+
 const Chapter<Tern> Tern::kLinearEquationGraph{
     .goal = {"2元1次方程式のグラフをかこう。"},
     .goalClears = true,
@@ -254,14 +262,7 @@ void Tern::SlopeReadingProblem(const SlopeReading& p) {
     Next(ink::answer, form.slope);
     Next(ink::text, "切片 ", 60);
     Next(ink::answer, form.intercept);
-    PlaneAt({.left = 646,
-             .top = 100,
-             .xFrom = -10,
-             .xTo = 10,
-             .yFrom = -10,
-             .yTo = 10,
-             .step = 25,
-             .gridColour = 14});
+    PlaneAt(kRandomProblemPlane);
     GraphOf(3, -p.a / p.b, p.c / p.b, ink::emphasis, form.equation, -297);
 }
 
@@ -296,14 +297,7 @@ void Tern::InterceptGraphProblem(const InterceptGraph& p) {
     Put(ProblemOrigin().x, ProblemOrigin().y, ink::emphasis, "例1");
     Next(ink::text, " 次の方程式のグラフをかきなさい。");
     Put(152, 90, ink::emphasis, form.equation);
-    PlaneAt({.left = 646,
-             .top = 100,
-             .xFrom = -10,
-             .xTo = 10,
-             .yFrom = -10,
-             .yTo = 10,
-             .step = 25,
-             .gridColour = 14});
+    PlaneAt(kRandomProblemPlane);
     SlopeInterceptRewriteSteps(form);
 
     const Point intercept = PointAt(0, p.n, {.radius = 8, .colour = ink::onBox});
@@ -388,14 +382,7 @@ void Tern::CrossingsGraphProblem(const CrossingsGraph& p) {
     const Num x = p.c / p.a, y = p.c / p.b;
 
     RestartProblem(Wipe::WholeArea);
-    PlaneAt({.left = 646,
-             .top = 100,
-             .xFrom = -10,
-             .xTo = 10,
-             .yFrom = -10,
-             .yTo = 10,
-             .step = 25,
-             .gridColour = 14});
+    PlaneAt(kRandomProblemPlane);
     const Point onYAxis = OnPlane(0, y), onXAxis = OnPlane(x, 0);
     Put(ProblemOrigin().x, ProblemOrigin().y, ink::emphasis, "例2");
     Next(ink::text, " 次の方程式のグラフを");
