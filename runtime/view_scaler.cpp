@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <functional>
 #include <thread>
 
@@ -121,28 +122,21 @@ void ViewScaler::prepareFilter() {
     }
 }
 
-void ViewScaler::beginSums(Scratch& s, int columns, int lastRow) const {
+void ViewScaler::beginSums(Scratch& s, int columns, int tiles) const {
     // Whole pairs of columns, and a spare.
     s.slotStride = (static_cast<std::size_t>(columns) / 2 + 2) * 8;
     const std::size_t slots = maxRowTaps_ + 1;
     if (s.sums.size() < slots * s.slotStride) s.sums.resize(slots * s.slotStride);
-    s.slotRow.assign(slots, -1);
-    s.lastRow = lastRow;
+    s.tiles = tiles;
+    s.slotRow.assign(slots * static_cast<std::size_t>(tiles), -1);
 }
 
-template <bool Vector>
 const std::uint32_t* ViewScaler::sumsOf(Scratch& s, const std::uint8_t* canvas, int canvasStride,
                                         int canvasRow, int c0, int c1) const {
-    const std::size_t slot = static_cast<std::size_t>(canvasRow) % s.slotRow.size();
+    const std::size_t slot = static_cast<std::size_t>(canvasRow) % (maxRowTaps_ + 1);
     std::uint32_t* out = s.sums.data() + slot * s.slotStride;
     if (s.slotRow[slot] != canvasRow) {
-        const std::uint8_t* row = canvas + static_cast<std::ptrdiff_t>(canvasRow) * canvasStride;
-#ifdef VIEW_SCALER_AVX2
-        if constexpr (Vector)
-            sumAcrossAvx2(row, canvasRow + 1 < s.lastRow ? canvasStride : 0, c0, c1, out);
-        else
-#endif
-            sumAcross(row, c0, c1, out);
+        sumAcross(canvas + static_cast<std::ptrdiff_t>(canvasRow) * canvasStride, c0, c1, out);
         s.slotRow[slot] = canvasRow;
     }
     return out;
@@ -193,12 +187,12 @@ void ViewScaler::sumAcross(const std::uint8_t* row, int c0, int c1, std::uint32_
 void ViewScaler::renderPortable(Scratch& s, const std::uint8_t* canvas, int canvasStride, const WindowRect& r,
                                 std::uint32_t* dst, int dstStride) const {
     const int c0 = r.x0 - picture_.x0, c1 = r.x1 - picture_.x0;
-    beginSums(s, c1 - c0, 0);
+    beginSums(s, c1 - c0, 1);
     std::vector<const std::uint32_t*> sums(maxRowTaps_);
     for (int wy = r.y0; wy < r.y1; ++wy) {
         const Taps& ty = rows_[static_cast<std::size_t>(wy - picture_.y0)];
         for (std::size_t j = 0; j < ty.weights.size(); ++j)
-            sums[j] = sumsOf<false>(s, canvas, canvasStride, ty.first + static_cast<int>(j), c0, c1);
+            sums[j] = sumsOf(s, canvas, canvasStride, ty.first + static_cast<int>(j), c0, c1);
         auto* out = reinterpret_cast<std::uint32_t*>(reinterpret_cast<std::uint8_t*>(dst) +
                                                      static_cast<std::ptrdiff_t>(wy - r.y0) * dstStride);
         for (int c = c0; c < c1; ++c)
@@ -213,6 +207,9 @@ void ViewScaler::renderPortable(Scratch& s, const std::uint8_t* canvas, int canv
 namespace {
 
 #define AVX2_FMA __attribute__((target("avx2,fma")))
+
+// No colour: the pixels differ (a colour has no alpha bits).
+constexpr std::uint32_t kMixed = 0xFFFFFFFF;
 
 // The weighted sums of one window column's loaded canvas pixels: per 16-byte
 // chunk, each channel's four pixels side by side (blue, green in the low half;
@@ -236,15 +233,12 @@ AVX2_FMA __attribute__((always_inline)) inline __m256i columnSums(const std::uin
 }
 
 template <int Chunks>
-AVX2_FMA void sumRow(const std::uint8_t* row, std::ptrdiff_t ahead, const std::int32_t* start,
-                     const std::int16_t* lanes, int n, std::uint32_t* out) {
+AVX2_FMA void sumRow(const std::uint8_t* row, const std::int32_t* start, const std::int16_t* lanes, int n,
+                     std::uint32_t* out) {
     // Whole pairs: with an odd count the last pair's second column is the
     // next one, or the spare column past the picture's edge.
     for (std::uint32_t* const end = out + static_cast<std::ptrdiff_t>(n + 1) / 2 * 8; out != end;
          out += 8, start += 2, lanes += 32 * Chunks) {
-        // The canvas row read next, fetched meanwhile: reading is as fast as
-        // memory only when it overlaps the arithmetic.
-        _mm_prefetch(reinterpret_cast<const char*>(row + ahead + start[0]), _MM_HINT_T0);
         const __m256i a = columnSums<Chunks>(row + start[0], lanes);
         const __m256i b = columnSums<Chunks>(row + start[1], lanes + 16 * Chunks);
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), _mm256_hadd_epi32(a, b));
@@ -294,56 +288,166 @@ AVX2_FMA void finishRow(const std::uint32_t* const* sums, const std::uint16_t* w
     }
 }
 
+// Eight pixels' bits that differ from a colour's.
+AVX2_FMA __attribute__((always_inline)) inline __m256i differs(const std::uint8_t* px, __m256i colour) {
+    return _mm256_xor_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(px)), colour);
+}
+
+// The colour of the pixels [x0, x1) of canvas rows [row, row + rows) when
+// they all have one (alpha aside), or kMixed. Mostly pixels that differ do so
+// in the first eight, so a tile to be summed costs a glance.
+AVX2_FMA __attribute__((always_inline)) inline std::uint32_t colourOf(const std::uint8_t* row, int stride,
+                                                                      int rows, int x0, int x1) {
+    const std::uint8_t* first = row + std::ptrdiff_t(x0) * 4;
+    std::uint32_t c;
+    std::memcpy(&c, first, 4);
+    const int n = x1 - x0;
+    if (n < 8) {
+        for (int j = 0; j < rows; ++j, first += stride)
+            for (int x = 0; x < n; ++x) {
+                std::uint32_t p;
+                std::memcpy(&p, first + 4 * x, 4);
+                if ((p ^ c) & 0x00FFFFFF) return kMixed;
+            }
+        return c & 0x00FFFFFF;
+    }
+    const __m256i want = _mm256_set1_epi32(static_cast<int>(c)), rgb = _mm256_set1_epi32(0x00FFFFFF);
+    for (int j = 0; j < rows; ++j, first += stride)
+        if (!_mm256_testz_si256(differs(first, want), rgb)) return kMixed;
+    // Eight pixels at a time, the last eight overlapping the rest.
+    __m256i diff = _mm256_setzero_si256();
+    first = row + std::ptrdiff_t(x0) * 4;
+    for (int j = 0; j < rows; ++j, first += stride) {
+        diff = _mm256_or_si256(diff, differs(first + 4 * (n - 8), want));
+        for (int x = 8; x + 8 < n; x += 8) diff = _mm256_or_si256(diff, differs(first + 4 * x, want));
+    }
+    return _mm256_testz_si256(diff, rgb) ? c & 0x00FFFFFF : kMixed;
+}
+
+AVX2_FMA void fillTile(std::uint32_t* out, int n, std::uint32_t colour) {
+    const __m256i v = _mm256_set1_epi32(static_cast<int>(colour));
+    int x = 0;
+    for (; x + 8 <= n; x += 8) _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + x), v);
+    std::fill(out + x, out + n, colour);
+}
+
 }  // namespace
 
-AVX2_FMA void ViewScaler::sumAcrossAvx2(const std::uint8_t* row, std::ptrdiff_t ahead, int c0, int c1,
-                                        std::uint32_t* out) const {
+AVX2_FMA void ViewScaler::sumAcrossAvx2(const std::uint8_t* row, int c0, int c1, std::uint32_t* out) const {
     const std::int32_t* start = colStart_.data() + c0;
     const std::int16_t* lanes = colLanes_.data() + static_cast<std::ptrdiff_t>(c0) * 16 * chunks_;
     if (chunks_ == 1)
-        sumRow<1>(row, ahead, start, lanes, c1 - c0, out);
+        sumRow<1>(row, start, lanes, c1 - c0, out);
     else
-        sumRow<2>(row, ahead, start, lanes, c1 - c0, out);
+        sumRow<2>(row, start, lanes, c1 - c0, out);
 }
 
-void ViewScaler::renderAvx2(Scratch& s, const std::uint8_t* canvas, int canvasStride, const WindowRect& r,
-                            std::uint32_t* dst, int dstStride) const {
+void ViewScaler::sumTiles(Scratch& s, std::size_t slot, const std::uint8_t* canvas, int canvasStride,
+                          int canvasRow, int c0, int n, int t0, int t1) const {
+    int* held = s.slotRow.data() + slot * static_cast<std::size_t>(s.tiles);
+    const std::uint8_t* row = canvas + static_cast<std::ptrdiff_t>(canvasRow) * canvasStride;
+    std::uint32_t* out = s.sums.data() + slot * s.slotStride;
+    // Each run of tiles not yet summed for this row, in one pass.
+    for (int t = t0; t < t1;) {
+        if (held[t] == canvasRow) {
+            ++t;
+            continue;
+        }
+        int u = t;
+        while (u < t1 && held[u] != canvasRow) held[u++] = canvasRow;
+        const int a = t * kTile, b = std::min(n, u * kTile);
+        sumAcrossAvx2(row, c0 + a, c0 + b, out + static_cast<std::ptrdiff_t>(a) * 4);
+        t = u;
+    }
+}
+
+AVX2_FMA void ViewScaler::renderAvx2(Scratch& s, const std::uint8_t* canvas, int canvasStride,
+                                     const WindowRect& r, std::uint32_t* dst, int dstStride) const {
     const int c0 = r.x0 - picture_.x0, c1 = r.x1 - picture_.x0, n = c1 - c0;
-    const Taps& last = rows_[static_cast<std::size_t>(r.y1 - 1 - picture_.y0)];
-    beginSums(s, n, last.first + static_cast<int>(last.weights.size()));
+    const int tiles = (n + kTile - 1) / kTile;
+    beginSums(s, n, tiles);
+    const std::size_t slots = maxRowTaps_ + 1;
+    s.tileColour.resize(static_cast<std::size_t>(tiles));
+    // The canvas pixels under each tile's columns.
+    s.tileSpan.resize(2 * static_cast<std::size_t>(tiles));
+    for (int tile = 0; tile < tiles; ++tile) {
+        const Taps& right = cols_[static_cast<std::size_t>(c0 + std::min(n, (tile + 1) * kTile) - 1)];
+        s.tileSpan[2 * tile] = cols_[static_cast<std::size_t>(c0 + tile * kTile)].first;
+        s.tileSpan[2 * tile + 1] = right.first + static_cast<int>(right.weights.size());
+    }
     const std::uint32_t* sums[16];
-    const std::uint32_t* total2 = colTotal2_.data() + 2 * c0;
-    const float* recip2 = colRecip2_.data() + 2 * c0;
+    std::size_t slot[16];
     for (int wy = r.y0; wy < r.y1; ++wy) {
         const Taps& ty = rows_[static_cast<std::size_t>(wy - picture_.y0)];
         const std::size_t k = ty.weights.size();
-        for (std::size_t j = 0; j < k; ++j)
-            sums[j] = sumsOf<true>(s, canvas, canvasStride, ty.first + static_cast<int>(j), c0, c1);
+        for (std::size_t j = 0; j < k; ++j) slot[j] = (static_cast<std::size_t>(ty.first) + j) % slots;
+        // Most of a lesson's screen is one colour: the average of equal pixels
+        // is their colour, found by comparing rather than summing.
+        const std::uint8_t* top = canvas + static_cast<std::ptrdiff_t>(ty.first) * canvasStride;
+        // The canvas rows the next window row adds are fetched meanwhile:
+        // reading runs at memory speed only when it overlaps the work.
+        const std::uint8_t* ahead = top + static_cast<std::ptrdiff_t>(k) * canvasStride;
+        int aheadRows = 0;
+        if (wy + 1 < r.y1) {
+            const Taps& ny = rows_[static_cast<std::size_t>(wy + 1 - picture_.y0)];
+            aheadRows = ny.first + static_cast<int>(ny.weights.size()) - ty.first - static_cast<int>(k);
+        }
+        for (int tile = 0; tile < tiles; ++tile) {
+            const int x0 = s.tileSpan[2 * tile], x1 = s.tileSpan[2 * tile + 1];
+            for (int j = 0; j < aheadRows; ++j)
+                for (int x = x0 & ~15; x < x1; x += 16)
+                    _mm_prefetch(reinterpret_cast<const char*>(ahead + j * std::ptrdiff_t(canvasStride) +
+                                                               std::ptrdiff_t(x) * 4),
+                                 _MM_HINT_T0);
+            s.tileColour[static_cast<std::size_t>(tile)] =
+                colourOf(top, canvasStride, static_cast<int>(k), x0, x1);
+        }
         auto* out = reinterpret_cast<std::uint32_t*>(reinterpret_cast<std::uint8_t*>(dst) +
                                                      static_cast<std::ptrdiff_t>(wy - r.y0) * dstStride);
         const float ry = 1.0f / static_cast<float>(ty.total);
         const std::uint16_t* w = ty.weights.data();
-        switch (k) {
-            case 1:
-                finishRow<1>(sums, w, k, total2, recip2, ty.total, ry, n, out);
-                break;
-            case 2:
-                finishRow<2>(sums, w, k, total2, recip2, ty.total, ry, n, out);
-                break;
-            case 3:
-                finishRow<3>(sums, w, k, total2, recip2, ty.total, ry, n, out);
-                break;
-            case 4:
-                finishRow<4>(sums, w, k, total2, recip2, ty.total, ry, n, out);
-                break;
-            default:
-                finishRow<0>(sums, w, k, total2, recip2, ty.total, ry, n, out);
-                break;
+        for (int t = 0; t < tiles;) {
+            if (s.tileColour[static_cast<std::size_t>(t)] != kMixed) {
+                fillTile(out + t * kTile, std::min(n, (t + 1) * kTile) - t * kTile,
+                         s.tileColour[static_cast<std::size_t>(t)]);
+                ++t;
+                continue;
+            }
+            // A run of tiles to sum, in one pass per canvas row.
+            int u = t + 1;
+            while (u < tiles && s.tileColour[static_cast<std::size_t>(u)] == kMixed) ++u;
+            const int a = t * kTile, m = std::min(n, u * kTile) - a;
+            for (std::size_t j = 0; j < k; ++j) {
+                sumTiles(s, slot[j], canvas, canvasStride, ty.first + static_cast<int>(j), c0, n, t, u);
+                sums[j] = s.sums.data() + slot[j] * s.slotStride + static_cast<std::ptrdiff_t>(a) * 4;
+            }
+            const std::uint32_t* total2 = colTotal2_.data() + 2 * (c0 + a);
+            const float* recip2 = colRecip2_.data() + 2 * (c0 + a);
+            std::uint32_t* o = out + a;
+            switch (k) {
+                case 1:
+                    finishRow<1>(sums, w, k, total2, recip2, ty.total, ry, m, o);
+                    break;
+                case 2:
+                    finishRow<2>(sums, w, k, total2, recip2, ty.total, ry, m, o);
+                    break;
+                case 3:
+                    finishRow<3>(sums, w, k, total2, recip2, ty.total, ry, m, o);
+                    break;
+                case 4:
+                    finishRow<4>(sums, w, k, total2, recip2, ty.total, ry, m, o);
+                    break;
+                default:
+                    finishRow<0>(sums, w, k, total2, recip2, ty.total, ry, m, o);
+                    break;
+            }
+            // The last few columns one at a time.
+            for (int c = m / 4 * 4; c < m; ++c)
+                o[c] =
+                    finishPixel(sums, w, k, static_cast<std::size_t>(c),
+                                std::uint64_t(cols_[static_cast<std::size_t>(c0 + a + c)].total) * ty.total);
+            t = u;
         }
-        // The last few columns one at a time.
-        for (int c = n / 4 * 4; c < n; ++c)
-            out[c] = finishPixel(sums, w, k, static_cast<std::size_t>(c),
-                                 std::uint64_t(cols_[static_cast<std::size_t>(c0 + c)].total) * ty.total);
     }
 }
 

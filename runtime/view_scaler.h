@@ -42,13 +42,17 @@ public:
     static int scaleFor(int windowWidth, int windowHeight);
 
 private:
-    // Scratch of a render (one per thread): the slots of column sums, the
-    // canvas row each holds, and one past the last canvas row it reads.
+    // Scratch of a render (one per thread): the slots of column sums and the
+    // canvas row each holds (per tile of columns in the vector filter); per
+    // tile, the canvas pixels [x0, x1) under it and the colour of the window
+    // row being filtered there, if it has one.
     struct Scratch {
         std::vector<std::uint32_t> sums;
         std::vector<int> slotRow;
         std::size_t slotStride = 0;
-        int lastRow = 0;
+        int tiles = 1;
+        std::vector<int> tileSpan;
+        std::vector<std::uint32_t> tileColour;
     };
     // The canvas pixels one window column (or row) averages, with weights.
     struct Taps {
@@ -69,9 +73,7 @@ private:
     // green a, blue b, green b, red a, unused, red b, unused.
     void sumAcross(const std::uint8_t* row, int c0, int c1, std::uint32_t* out) const;
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-    // ahead: the next row to read, from this one, fetched meanwhile.
-    void sumAcrossAvx2(const std::uint8_t* row, std::ptrdiff_t ahead, int c0, int c1,
-                       std::uint32_t* out) const;
+    void sumAcrossAvx2(const std::uint8_t* row, int c0, int c1, std::uint32_t* out) const;
 #endif
     void renderPortable(Scratch& s, const std::uint8_t* canvas, int canvasStride, const WindowRect& r,
                         std::uint32_t* dst, int dstStride) const;
@@ -81,10 +83,21 @@ private:
 #endif
     // The column sums of a canvas row, from the render's slots: reduced once
     // and kept while the next window rows need it.
-    template <bool Vector>
     const std::uint32_t* sumsOf(Scratch& s, const std::uint8_t* canvas, int canvasStride, int canvasRow,
                                 int c0, int c1) const;
-    void beginSums(Scratch& s, int columns, int lastRow) const;
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+    // The column sums of a canvas row under tiles [t0, t1) into its slot,
+    // those not there yet, as the tiles are found to need them.
+    void sumTiles(Scratch& s, std::size_t slot, const std::uint8_t* canvas, int canvasStride, int canvasRow,
+                  int c0, int n, int t0, int t1) const;
+#endif
+    void beginSums(Scratch& s, int columns, int tiles) const;
+
+    // The vector filter takes the window's columns in tiles of this many: a
+    // tile whose canvas pixels are all one colour is that colour, found by
+    // comparing; the others are summed. Wide enough that comparing costs
+    // little where nothing is one colour.
+    static constexpr int kTile = 32;
 
     int windowW_ = 0, windowH_ = 0, scale_ = 1;
     WindowRect picture_;

@@ -1,7 +1,8 @@
 // What showing the picture in a window costs, against the memory floor: the
-// whole frame (after a resize, an expose or a new screen) and one blink of the
-// entry cursor, which shows only the pixels it changed, both through the
-// window's scaler; the time to read once every canvas byte a whole frame
+// whole frame of a lesson's screen (after a resize, an expose or a new screen)
+// and one blink of the entry cursor, which shows only the pixels it changed,
+// both through the window's scaler; the whole frame of a canvas of noise, the
+// filter's worst case; the time to read once every canvas byte a whole frame
 // filters; and a new screen, drawn and shown whole. At the view's size, full
 // HD and 4K, each at the canvas scale its window uses.
 #include <benchmark/benchmark.h>
@@ -30,16 +31,43 @@ struct Window {
     }
 };
 
-struct DrawnCanvas {
-    rt::Canvas canvas;
-    explicit DrawnCanvas(int scale) : canvas(scale) {
-        canvas.line(22, 10, 1342, 610, 15, 2, 10, 2);
-        canvas.takeDamage();
-    }
-};
-
 int width(const benchmark::State& s) { return static_cast<int>(s.range(0)); }
 int height(const benchmark::State& s) { return static_cast<int>(s.range(1)); }
+
+const char* kLines[] = {
+    "y=2x+3のグラフは、y=2xのグラフをy軸の正の方向に3だけ平行移動したものです。",
+    "y=ﾀ6/xﾀのとき、xの値が2倍、3倍…になると、yの値はﾀ1/2ﾀ倍、ﾀ1/3ﾀ倍…となる",
+    "変化の割合=ﾀyの増加量/xの増加量ﾀ=ﾀ-6/3ﾀ=-2",
+    "面積が24cm^2の長方形の縦の長さをxcm、横の長さをycmとする",
+    "#ﾀ2/3ﾀﾝ+!12ﾝ=2!3ﾝ+ﾀ!6ﾝ/3ﾀ",
+    "1次関数y=ax+bでは、変化の割合は一定で、aに等しい。",
+};
+
+// A lesson's screen at a window's canvas scale: a screenful of maths text.
+struct LessonScreen {
+    rt::HeadlessRuntime runtime;
+    lesson::testing::ScriptEngine engine;
+    explicit LessonScreen(int scale)
+        : runtime(rt::HeadlessRuntime::Options{{}, "00:00:00", "", scale}),
+          engine(runtime, [](lesson::testing::ScriptEngine&) {}) {
+        engine.Run();
+        draw();
+    }
+    explicit LessonScreen(const benchmark::State& state)
+        : LessonScreen(rt::ViewScaler::scaleFor(width(state), height(state))) {}
+    rt::Canvas& canvas() { return runtime.canvas(); }
+    void draw() {
+        canvas().clear();
+        for (int row = 0; row < 14; ++row) {
+            engine.KKAI_s = kLines[row % 6];
+            engine.DSM1 = 16;
+            engine.DSM2 = 60 + row * 44;
+            engine.YMOTO = 0;
+            engine.DrawMathText();
+        }
+        canvas().takeDamage();
+    }
+};
 
 // The canvas bytes a whole-frame present reads: the view's rows, at the scale.
 std::int64_t viewBytes(const rt::Canvas& c) {
@@ -47,11 +75,11 @@ std::int64_t viewBytes(const rt::Canvas& c) {
 }
 
 void BM_ReadCanvas(benchmark::State& state) {
-    DrawnCanvas d(rt::ViewScaler::scaleFor(width(state), height(state)));
-    const std::uint8_t* px = d.canvas.pixels();
-    const int stride = d.canvas.stride();
-    const std::size_t rowBytes = std::size_t(rt::Canvas::kViewWidth) * d.canvas.scale() * 4;
-    const int rows = rt::Canvas::kViewHeight * d.canvas.scale();
+    LessonScreen d(state);
+    const std::uint8_t* px = d.canvas().pixels();
+    const int stride = d.canvas().stride();
+    const std::size_t rowBytes = std::size_t(rt::Canvas::kViewWidth) * d.canvas().scale() * 4;
+    const int rows = rt::Canvas::kViewHeight * d.canvas().scale();
     for (auto _ : state) {
         // Every byte once, 64 bits at a time, in as many independent lanes as
         // the compiler's vectors take.
@@ -67,34 +95,59 @@ void BM_ReadCanvas(benchmark::State& state) {
         }
         benchmark::DoNotOptimize(acc);
     }
-    state.SetBytesProcessed(state.iterations() * viewBytes(d.canvas));
+    state.SetBytesProcessed(state.iterations() * viewBytes(d.canvas()));
 }
 
 void BM_PresentWholeFrame(benchmark::State& state) {
-    DrawnCanvas d(rt::ViewScaler::scaleFor(width(state), height(state)));
-    Window w(d.canvas, width(state), height(state));
+    LessonScreen d(state);
+    Window w(d.canvas(), width(state), height(state));
     for (auto _ : state) {
         w.show(w.scaler.picture());
         benchmark::DoNotOptimize(w.surface.data());
     }
-    state.SetBytesProcessed(state.iterations() * viewBytes(d.canvas));
+    state.SetBytesProcessed(state.iterations() * viewBytes(d.canvas()));
 }
 
 // The same on one core.
 void BM_PresentWholeFrameOneCore(benchmark::State& state) {
-    DrawnCanvas d(rt::ViewScaler::scaleFor(width(state), height(state)));
-    Window w(d.canvas, width(state), height(state));
+    LessonScreen d(state);
+    Window w(d.canvas(), width(state), height(state));
     w.scaler.setThreads(1);
     for (auto _ : state) {
         w.show(w.scaler.picture());
         benchmark::DoNotOptimize(w.surface.data());
     }
-    state.SetBytesProcessed(state.iterations() * viewBytes(d.canvas));
+    state.SetBytesProcessed(state.iterations() * viewBytes(d.canvas()));
+}
+
+// The worst case for the filter, on one core: no two neighbouring pixels
+// alike, so nothing is one colour.
+void BM_PresentWholeFrameNoise(benchmark::State& state) {
+    const int scale = rt::ViewScaler::scaleFor(width(state), height(state));
+    const int w = rt::Canvas::kViewWidth * scale, h = rt::Canvas::kViewHeight * scale;
+    std::vector<std::uint32_t> canvas(static_cast<std::size_t>(w) * h);
+    std::uint32_t x = 12345;
+    for (std::uint32_t& p : canvas) {
+        x ^= x << 13, x ^= x >> 17, x ^= x << 5;
+        p = x;
+    }
+    rt::ViewScaler scaler;
+    scaler.resize(width(state), height(state), scale);
+    scaler.setThreads(1);
+    std::vector<std::uint32_t> surface(static_cast<std::size_t>(width(state)) * height(state));
+    const rt::PixelRect r = scaler.picture();
+    for (auto _ : state) {
+        scaler.render(reinterpret_cast<const std::uint8_t*>(canvas.data()), w * 4, r,
+                      surface.data() + static_cast<std::size_t>(r.y0) * width(state) + r.x0,
+                      width(state) * 4);
+        benchmark::DoNotOptimize(surface.data());
+    }
+    state.SetBytesProcessed(state.iterations() * std::int64_t(w) * h * 4);
 }
 
 void BM_PresentCursorBlink(benchmark::State& state) {
-    DrawnCanvas d(rt::ViewScaler::scaleFor(width(state), height(state)));
-    Window w(d.canvas, width(state), height(state));
+    LessonScreen d(state);
+    Window w(d.canvas(), width(state), height(state));
     bool on = false;
     for (auto _ : state) {
         on = !on;
@@ -105,34 +158,13 @@ void BM_PresentCursorBlink(benchmark::State& state) {
     }
 }
 
-const char* kLines[] = {
-    "y=2x+3のグラフは、y=2xのグラフをy軸の正の方向に3だけ平行移動したものです。",
-    "y=ﾀ6/xﾀのとき、xの値が2倍、3倍…になると、yの値はﾀ1/2ﾀ倍、ﾀ1/3ﾀ倍…となる",
-    "変化の割合=ﾀyの増加量/xの増加量ﾀ=ﾀ-6/3ﾀ=-2",
-    "面積が24cm^2の長方形の縦の長さをxcm、横の長さをycmとする",
-    "#ﾀ2/3ﾀﾝ+!12ﾝ=2!3ﾝ+ﾀ!6ﾝ/3ﾀ",
-    "1次関数y=ax+bでは、変化の割合は一定で、aに等しい。",
-};
-
 // A key that brings a new screen: the canvas cleared, a screenful of maths
 // text drawn at the window's scale, and the whole frame shown.
 void BM_NewScreen(benchmark::State& state) {
-    using lesson::testing::ScriptEngine;
-    const int scale = rt::ViewScaler::scaleFor(width(state), height(state));
-    rt::HeadlessRuntime runtime(rt::HeadlessRuntime::Options{{}, "00:00:00", "", scale});
-    ScriptEngine engine(runtime, [](ScriptEngine&) {});
-    engine.Run();
-    Window w(runtime.canvas(), width(state), height(state));
+    LessonScreen d(state);
+    Window w(d.canvas(), width(state), height(state));
     for (auto _ : state) {
-        runtime.canvas().clear();
-        for (int row = 0; row < 14; ++row) {
-            engine.KKAI_s = kLines[row % 6];
-            engine.DSM1 = 16;
-            engine.DSM2 = 60 + row * 44;
-            engine.YMOTO = 0;
-            engine.DrawMathText();
-        }
-        runtime.canvas().takeDamage();
+        d.draw();
         w.show(w.scaler.picture());
         benchmark::DoNotOptimize(w.surface.data());
     }
@@ -150,6 +182,7 @@ void sizes(benchmark::internal::Benchmark* b) {
 BENCHMARK(BM_ReadCanvas)->Apply(sizes);
 BENCHMARK(BM_PresentWholeFrame)->Apply(sizes);
 BENCHMARK(BM_PresentWholeFrameOneCore)->Apply(sizes);
+BENCHMARK(BM_PresentWholeFrameNoise)->Apply(sizes);
 BENCHMARK(BM_PresentCursorBlink)->Apply(sizes);
 BENCHMARK(BM_NewScreen)->Apply(sizes);
 

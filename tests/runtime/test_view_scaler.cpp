@@ -52,17 +52,38 @@ std::vector<Taps> referenceTaps(int outCount, int inCount) {
 // A canvas of exactly the view's pixels at the scale, so that any read past
 // them is caught by the sanitizers.
 struct RandomCanvas {
+    // Noise with runs of few colours; or a drawing: flat colours, with lone
+    // pixels that differ anywhere (a filter that takes a run of one colour as
+    // its colour must see them), and noise in the unused alpha throughout.
+    enum class Content { Noise, Drawing };
     int scale, width, height;
     std::vector<std::uint32_t> px;
-    RandomCanvas(int s, std::uint32_t seed)
+    RandomCanvas(int s, std::uint32_t seed, Content content = Content::Noise)
         : scale(s),
           width(Canvas::kViewWidth * s),
           height(Canvas::kViewHeight * s),
           px(static_cast<std::size_t>(width) * height) {
         std::mt19937 rng(seed);
-        // Noise, and runs of few colours as drawings have, alpha included.
-        for (std::size_t i = 0; i < px.size(); ++i)
-            px[i] = (i / 97) % 3 == 0 ? rng() : (rng() % 4 == 0 ? 0xFF000000u : 0xFFFFFFFFu);
+        if (content == Content::Noise) {
+            for (std::size_t i = 0; i < px.size(); ++i)
+                px[i] = (i / 97) % 3 == 0 ? rng() : (rng() % 4 == 0 ? 0xFF000000u : 0xFFFFFFFFu);
+            return;
+        }
+        const auto at = [&](int x, int y) -> std::uint32_t& {
+            return px[static_cast<std::size_t>(y) * width + static_cast<std::size_t>(x)];
+        };
+        for (std::uint32_t& p : px) p = 0x00F0F0F0u;
+        for (int k = 0; k < 60; ++k) {
+            const int x0 = static_cast<int>(rng() % width), y0 = static_cast<int>(rng() % height);
+            const int x1 = std::min(width, x0 + 1 + static_cast<int>(rng() % 400));
+            const int y1 = std::min(height, y0 + 1 + static_cast<int>(rng() % 300));
+            const std::uint32_t colour = rng() & 0x00FFFFFFu;
+            for (int y = y0; y < y1; ++y)
+                for (int x = x0; x < x1; ++x) at(x, y) = colour;
+        }
+        for (int k = 0; k < 3000; ++k)
+            at(static_cast<int>(rng() % width), static_cast<int>(rng() % height)) ^= 1u << (rng() % 24);
+        for (std::uint32_t& p : px) p |= rng() << 24;
     }
     const std::uint8_t* bytes() const { return reinterpret_cast<const std::uint8_t*>(px.data()); }
     int stride() const { return width * 4; }
@@ -114,8 +135,9 @@ struct Size {
     int w, h, scale;
 };
 
-void checkSize(const Size& size, bool wholeFrame, std::uint32_t seed) {
-    const RandomCanvas c(size.scale, seed);
+void checkSize(const Size& size, bool wholeFrame, std::uint32_t seed,
+               RandomCanvas::Content content = RandomCanvas::Content::Noise) {
+    const RandomCanvas c(size.scale, seed, content);
     ViewScaler s;
     s.resize(size.w, size.h, size.scale);
     const PixelRect p = s.picture();
@@ -157,6 +179,12 @@ TEST(ViewScalerFilter, EqualsThePlainRuleAtFractionalRatios) {
 }
 
 TEST(ViewScalerFilter, EqualsThePlainRuleAt4K) { checkSize({3840, 2160, 4}, true, 4321); }
+
+TEST(ViewScalerFilter, EqualsThePlainRuleOnDrawings) {
+    for (const Size& s : {Size{1366, 768, 2}, Size{1920, 1080, 3}, Size{1000, 700, 2}, Size{2000, 768, 3}})
+        checkSize(s, true, static_cast<std::uint32_t>(s.w * 5 + s.scale), RandomCanvas::Content::Drawing);
+    checkSize({3840, 2160, 4}, true, 99, RandomCanvas::Content::Drawing);
+}
 
 TEST(ViewScalerFilter, EqualsThePlainRuleLetterboxed) {
     // Bars above and below, at the sides; a small screen; a window wider than
