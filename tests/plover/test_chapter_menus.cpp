@@ -10,7 +10,7 @@
 #include <sstream>
 #include <string>
 
-#include "plover_run.h"
+#include "plover_fixture.h"
 
 namespace lesson::testing {
 namespace {
