@@ -66,6 +66,7 @@ struct Box {
 struct GlyphQuery {
     std::optional<std::string> text;
     std::optional<int> colour;
+    std::optional<std::string> face;
     std::optional<Near> near;
     std::optional<Box> in;
 };
@@ -75,6 +76,7 @@ struct DotQuery {
     std::optional<int> colour;
     std::optional<Near> near;
     std::optional<Box> in;
+    std::optional<int> keys;  // drawn after exactly that many keys
 };
 // What the segment finder asks; an unset field matches anything.
 struct SegmentQuery {
@@ -130,7 +132,8 @@ public:
             if (r.kind != TraceRecord::Kind::glyph) continue;
             const Glyph& g = r.glyph;
             if ((q.text && g.text != *q.text) || (q.colour && g.colour != *q.colour) ||
-                (q.near && !q.near->holds(g.x, g.y)) || (q.in && !q.in->holds(g.x, g.y)))
+                (q.face && g.face != *q.face) || (q.near && !q.near->holds(g.x, g.y)) ||
+                (q.in && !q.in->holds(g.x, g.y)))
                 continue;
             out.push_back(g);
         }
@@ -142,7 +145,8 @@ public:
             if (r.kind != TraceRecord::Kind::dot) continue;
             const Dot& d = r.dot;
             if ((q.r && d.r != *q.r) || (q.colour && d.colour != *q.colour) ||
-                (q.near && !q.near->holds(d.x, d.y)) || (q.in && !q.in->holds(d.x, d.y)))
+                (q.near && !q.near->holds(d.x, d.y)) || (q.in && !q.in->holds(d.x, d.y)) ||
+                (q.keys && r.keys != *q.keys))
                 continue;
             out.push_back(d);
         }
