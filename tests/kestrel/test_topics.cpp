@@ -95,12 +95,11 @@ TEST(ProportionGraphs, PlaneGraphsAndLabels) {
     EXPECT_TRUE(hasLine(lines, "line 928 100 928 460 0 0 -1 4"));
     EXPECT_TRUE(hasLine(lines, "line 748 280 1108 280 0 0 -1 4"));
     // y=2x (ウ) passes the origin in colour 7; y=x+1 (イ) through (0,1) in colour 0.
-    auto dotNear = [&](float x, float y, int colour) {
-        return !Trace(lines).dots({.colour = colour, .near = Near{x, y, 0.2f, 0.4f}}).empty();
-    };
-    EXPECT_TRUE(dotNear(928, 280, 7));
-    EXPECT_TRUE(dotNear(928, 250, 0));
-    EXPECT_FALSE(dotNear(928, 280, 3));  // y=6/x never near x = 0
+    const Trace trace(lines);
+    EXPECT_FALSE(trace.dots({.colour = 7, .near = Near{928, 280, 0.2f, 0.4f}}).empty());
+    EXPECT_FALSE(trace.dots({.colour = 0, .near = Near{928, 250, 0.2f, 0.4f}}).empty());
+    EXPECT_TRUE(
+        trace.dots({.colour = 3, .near = Near{928, 280, 0.2f, 0.4f}}).empty());  // y=6/x never near x = 0
     EXPECT_EQ(run.drawn("①y=2x ②y=ﾀ6/xﾀ ")[0].y, 30);
     EXPECT_GT(run.drawn("①y=2x ②y=ﾀ6/xﾀ ")[0].x, 44);
     EXPECT_EQ(run.drawn("(1)①,②の関数のグラフは？")[0].y, 110);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -116,6 +117,21 @@ public:
             records_.push_back(parse(l, keys));
             if (records_.back().kind == TraceRecord::Kind::key) ++keys;
         }
+    }
+
+    // Records taken from another trace.
+    explicit Trace(std::vector<TraceRecord> records) : records_(std::move(records)) {}
+
+    // The trace cut before each record that starts a part (a screen's clear,
+    // say); what comes before the first such record belongs to no part.
+    template <class StartsPart>
+    std::vector<Trace> parts(StartsPart startsPart) const {
+        std::vector<std::vector<TraceRecord>> cut;
+        for (const auto& r : records_) {
+            if (startsPart(r)) cut.emplace_back();
+            if (!cut.empty()) cut.back().push_back(r);
+        }
+        return {std::make_move_iterator(cut.begin()), std::make_move_iterator(cut.end())};
     }
 
     const std::vector<TraceRecord>& records() const& { return records_; }
