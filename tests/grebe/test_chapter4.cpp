@@ -2,6 +2,8 @@
 // screen at the places its rows and figures give.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cmath>
 #include <string>
 #include <vector>
@@ -117,10 +119,11 @@ TEST(GrebeBasicProblem, FiveDotsAndOneHeadedArrows) {
     EXPECT_TRUE(hasLine(lines, "circle 620 300 8 3 0 0 1 -1 5"));
     EXPECT_TRUE(hasLine(lines, "circle 620 460 8 3 0 0 1 -1 5"));
     // Only the points on the y axis carry a dot.
-    int dots = 0;
-    for (const auto& l : lines)
-        if (l.rfind("circle ", 0) == 0 && l.find(" 8 3 0 0 1 -1 ") != std::string::npos) ++dots;
-    EXPECT_EQ(dots, 2);
+    const auto dots = Trace(lines).dots({.r = 8, .colour = 3});
+    EXPECT_EQ(std::count_if(
+                  dots.begin(), dots.end(),
+                  [](const Dot& d) { return d.start == 0 && d.end == 0 && d.filled && d.fillColour == -1; }),
+              2);
     // Each shaft twice (the second pass of the routine), with one head, at
     // its second end: what ends at a point is the shafts and heads of the
     // arrows that lead to it.
