@@ -1,12 +1,16 @@
 // What every program promises alike, checked over the four of them from one
 // table: the main menu's dispatch (its items, the range test, fractions such
 // as 3/2, entries without a value such as 5/0, the exit item), the sub-menus'
-// redraws, and the rules every screen text keeps on a tour of every topic.
+// dispatch and redraws, the way back from a topic, and the rules every screen
+// text keeps on a tour of every topic.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <set>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "grebe_fixture.h"
@@ -246,22 +250,25 @@ struct SubMenuCase {
     std::string line;  // the chapter's choice line
     int choiceLines;   // times the choice line is drawn
     int menus;         // times the main menu is drawn
-    std::string goal;  // a goal text counted as well, when given
-    int goals = 0;     // times it is drawn
+    // Texts counted as well (a goal, the first text of each topic), each with
+    // the times it is drawn.
+    std::vector<std::pair<std::string, int>> counted;
+    bool ends = false;  // the keys leave the program
 };
 
 class SubMenuRange : public ::testing::TestWithParam<SubMenuCase> {};
 
 // A choice outside the items, or without a value, draws only the choice line
-// again; the last item leads back to the main menu.
+// again; an item opens its topic (a fraction by its whole part); the last
+// item leads back to the main menu.
 TEST_P(SubMenuRange, OutOfRangeRedrawsTheLineAndTheLastItemReturns) {
     const SubMenuCase& c = GetParam();
     const AnyRun run = c.program->run({.keys = c.keys});
+    EXPECT_EQ(run->status, 0) << c.keys;
+    EXPECT_EQ(run->ended(), c.ends) << c.keys;
     EXPECT_EQ(run->count(c.line), c.choiceLines) << c.keys;
     EXPECT_EQ(run->count(c.program->heading), c.menus) << c.keys;
-    if (!c.goal.empty()) {
-        EXPECT_EQ(run->count(c.goal), c.goals) << c.keys;
-    }
+    for (const auto& [text, times] : c.counted) EXPECT_EQ(run->count(text), times) << c.keys << ": " << text;
 }
 
 const std::string kKestrelLine1 = " ①表式,変化の様子　②グラフ　③終了";
@@ -273,31 +280,70 @@ const std::string kGoal = "<めあて>";
 
 // Plover's chapter c with the choices typed after its number.
 SubMenuCase plover(int c, const char* choices, int choiceLines, int menus) {
-    return {&kPlover,
-            typed(std::to_string(c)) + choices,
-            kPlover.chapters[c - 1][1],
-            choiceLines,
-            menus,
-            kPlover.chapters[c - 1][0],
-            1};
+    return {&kPlover, typed(std::to_string(c)) + choices, kPlover.chapters[c - 1][1], choiceLines,
+            menus,    {{kPlover.chapters[c - 1][0], 1}}};
 }
+
+constexpr const char* kToMenu = "menu";
+// Plover's chapter c (4 to 6) with one entry typed at its choice line: opens
+// is a text only the chosen topic draws before its first wait, "" when the
+// choice line comes again, kToMenu for the main menu.
+SubMenuCase ploverExercise(int c, const char* entry, const char* opens) {
+    const std::string o = opens;
+    SubMenuCase out{&kPlover,
+                    typed(std::to_string(c)) + typed(entry),
+                    kPlover.chapters[c - 1][0],
+                    o.empty() ? 2 : 1,
+                    o == kToMenu ? 2 : 1,
+                    {}};
+    if (!o.empty() && o != kToMenu) out.counted.emplace_back(o, 1);
+    return out;
+}
+
 // Tern's case, with the times a goal screen is shown.
 SubMenuCase tern(const std::string& keys, const std::string& line, int choiceLines, int menus,
                  int goals = 1) {
-    return {&kTern, keys, line, choiceLines, menus, kGoal, goals};
+    return {&kTern, keys, line, choiceLines, menus, {{kGoal, goals}}};
+}
+
+const std::string kKestrelLine5 =
+    "①傾き　②説明　③問4　④y=-2x+3のグラフ　⑤問５　⑥整数練習　⑦分数練習　⑧問６　⑨終了";
+const std::string kKestrelGoal5 = "①　1次関数のグラフの傾きぐあいを調べよう。";
+// The first text of each topic of Kestrel's chapter 5, item 1 to 8.
+const char* const kKestrelFirsts5[] = {
+    "変化の割合は、グラフではどのようなことを表している？",
+    "<1次関数のグラフ>",
+    "教科書P68 問4の解答",
+    "問　1次関数 y=-2x+3 のグラフを、",
+    "問5　1次関数 y=ﾀ1/2ﾀx+1 のグラフを、",
+    "Q1 次の1次関数のグラフをかきなさい。",
+    "Q2 次の1次関数のグラフをかきなさい。",
+    "教科書P69 問6　解答",
+};
+// Kestrel's chapter 5 with one entry typed at its choice line. leads is the
+// item opened (1 to 8), 0 for the choice line again, 9 for the main menu; the
+// keys run out at a topic's first wait, or at the choice line again after
+// topic 8, which has none.
+SubMenuCase kestrel5(const char* entry, int leads) {
+    std::vector<std::pair<std::string, int>> counted{{kKestrelGoal5, 1}};
+    for (int item = 1; item <= 8; ++item)
+        counted.emplace_back(kKestrelFirsts5[item - 1], item == leads ? 1 : 0);
+    const bool choiceAgain = leads == 0 || leads == 8;
+    return {&kKestrel,           typed("5") + typed(entry), kKestrelLine5,
+            choiceAgain ? 2 : 1, leads == 9 ? 2 : 1,        counted};
 }
 
 std::vector<SubMenuCase> allSubMenuCases() {
     const std::string& ternLine4 = kTern.chapters[3][0];
     const std::string& grebeLine1 = kGrebe.chapters[0][1];
     const std::string& grebeLine2 = kGrebe.chapters[1][1];
-    return {
-        {&kKestrel, "1 Enter 4 Enter", kKestrelLine1, 2, 1, "", 0},
-        {&kKestrel, "1 Enter 0 Enter Enter 5 / 0 Enter", kKestrelLine1, 4, 1, "", 0},
-        {&kKestrel, "1 Enter 3 Enter", kKestrelLine1, 1, 2, "", 0},
-        {&kKestrel, "1 Enter 9 / 3 Enter", kKestrelLine1, 1, 2, "", 0},
-        {&kKestrel, "2 Enter 1 0 Enter", kKestrelLine2, 2, 1, "", 0},
-        {&kKestrel, "2 Enter 9 Enter", kKestrelLine2, 1, 2, "", 0},
+    std::vector<SubMenuCase> out{
+        {&kKestrel, "1 Enter 4 Enter", kKestrelLine1, 2, 1},
+        {&kKestrel, "1 Enter 0 Enter Enter 5 / 0 Enter", kKestrelLine1, 4, 1},
+        {&kKestrel, "1 Enter 3 Enter", kKestrelLine1, 1, 2},
+        {&kKestrel, "1 Enter 9 / 3 Enter", kKestrelLine1, 1, 2},
+        {&kKestrel, "2 Enter 1 0 Enter", kKestrelLine2, 2, 1},
+        {&kKestrel, "2 Enter 9 Enter", kKestrelLine2, 1, 2},
 
         plover(1, "0 Enter 9 Enter Enter 5 / 0 Enter - 1 Enter", 6, 1),
         plover(1, "8 Enter", 1, 2),
@@ -329,21 +375,133 @@ std::vector<SubMenuCase> allSubMenuCases() {
         tern(typed("4") + typed("4"), ternLine4, 1, 2, 0),
         tern(typed("4") + typed("8/2"), ternLine4, 1, 2, 0),
 
-        {&kGrebe, "1 Enter 6 Enter", grebeLine1, 2, 1, "", 0},
-        {&kGrebe, "1 Enter 0 Enter Enter 5 / 0 Enter 1 1 / 2 Enter", grebeLine1, 5, 1, "", 0},
-        {&kGrebe, "1 Enter 5 Enter", grebeLine1, 1, 2, "", 0},
-        {&kGrebe, "1 Enter 1 0 / 2 Enter", grebeLine1, 1, 2, "", 0},
-        {&kGrebe, "2 Enter 7 Enter", grebeLine2, 2, 1, "", 0},
-        {&kGrebe, "2 Enter 1 3 / 2 Enter - 1 Enter", grebeLine2, 3, 1, "", 0},
-        {&kGrebe, "2 Enter 6 Enter", grebeLine2, 1, 2, "", 0},
-        {&kGrebe, "2 Enter 1 2 / 2 Enter", grebeLine2, 1, 2, "", 0},
+        {&kGrebe, "1 Enter 6 Enter", grebeLine1, 2, 1},
+        {&kGrebe, "1 Enter 0 Enter Enter 5 / 0 Enter 1 1 / 2 Enter", grebeLine1, 5, 1},
+        {&kGrebe, "1 Enter 5 Enter", grebeLine1, 1, 2},
+        {&kGrebe, "1 Enter 1 0 / 2 Enter", grebeLine1, 1, 2},
+        {&kGrebe, "2 Enter 7 Enter", grebeLine2, 2, 1},
+        {&kGrebe, "2 Enter 1 3 / 2 Enter - 1 Enter", grebeLine2, 3, 1},
+        {&kGrebe, "2 Enter 6 Enter", grebeLine2, 1, 2},
+        {&kGrebe, "2 Enter 1 2 / 2 Enter", grebeLine2, 1, 2},
     };
+    // Plover's exercise chapters: items 1 to 4, 1 to 6 and 1 to 4.
+    for (const auto& [c, entry, opens] : std::initializer_list<std::tuple<int, const char*, const char*>>{
+             {4, "0", ""},
+             {4, "5", ""},
+             {4, "-1", ""},
+             {4, "", ""},
+             {4, "5/0", ""},
+             {4, "4.5", ""},
+             {4, "4", kToMenu},
+             {4, "1", "長方形ABCDで、点PはAを出発して、辺B,Cを通ってDまで動きます。"},
+             {4, "2.5", "(1)～(3)の場合に、yをxの式で表し、xの変域も求めよう。"},
+             {4, "10/3", "(1)～(3)の場合をグラフに表そう。"},
+             {5, "0", ""},
+             {5, "7", ""},
+             {5, "-2", ""},
+             {5, "6.5", ""},
+             {5, "6", kToMenu},
+             {5, "1", "x=-3を代入して"},
+             {5, "7/3", "変化の割合がﾀ2/5ﾀ"},
+             {5, "9/2", "①の直線の式は"},
+             {5, "5.9", "6"},
+             {6, "0", ""},
+             {6, "5", ""},
+             {6, "9/2", ""},
+             {6, "0.5", ""},
+             {6, "", ""},
+             {6, "4", kToMenu},
+             {6, "1", "y=x-6 とx軸上で交わる"},
+             {6, "2", "ycm^2"},
+             {6, "10/3", "3"}})
+        out.push_back(ploverExercise(c, entry, opens));
+    // Chapter 4's goal is drawn again when the chapter is entered again.
+    out.push_back({&kPlover,
+                   typed("4") + typed("4") + typed("4"),
+                   kPlover.chapters[3][0],
+                   2,
+                   2,
+                   {{"図形の面積の変化について調べよう。", 2}}});
+    // Kestrel's chapter 5: a fraction is cut to its whole part.
+    for (const auto& [entry, leads] : std::initializer_list<std::pair<const char*, int>>{
+             {"1", 1},
+             {"2", 2},
+             {"3", 3},
+             {"4", 4},
+             {"5", 5},
+             {"6", 6},
+             {"7", 7},
+             {"8", 8},
+             {"9", 9},
+             {"3/2", 1},
+             {"8.6", 8},
+             {"18/2", 9},
+             // Out of range, empty, and entries without a value.
+             {"0", 0},
+             {"10", 0},
+             {"-3", 0},
+             {"9.5", 0},
+             {"0.5", 0},
+             {"", 0},
+             {"5/0", 0},
+             {"0/0", 0},
+             {"/", 0},
+             {"-", 0}})
+        out.push_back(kestrel5(entry, leads));
+    // After topic 8, which has no key wait, item 9 returns to the main menu and its exit ends the program.
+    out.push_back(
+        {&kKestrel, typed("5") + typed("8") + typed("9") + typed("9"), kKestrelLine5, 2, 2, {}, true});
+    return out;
 }
 
 INSTANTIATE_TEST_SUITE_P(Chapters, SubMenuRange, ::testing::ValuesIn(allSubMenuCases()),
                          [](const auto& info) {
                              return std::string(info.param.program->name) + "_" + std::to_string(info.index);
                          });
+
+// ---- Back from a topic ------------------------------------------------------------------
+
+struct ReturnCase {
+    const Program* program;
+    const char* name;
+    std::string keys;  // a chapter, then a topic stepped to its end
+    std::string line;  // the chapter's choice line
+    std::string goal;
+};
+
+class BackFromATopic : public ::testing::TestWithParam<ReturnCase> {};
+
+// The choice line comes again over the topic's last screen: nothing is
+// cleared after the topic's last key, and the goal is not drawn again.
+TEST_P(BackFromATopic, KeepsItsScreenAndSkipsTheGoal) {
+    const ReturnCase& c = GetParam();
+    const AnyRun run = c.program->run({.keys = c.keys});
+    EXPECT_EQ(run->count(c.line), 2);
+    EXPECT_EQ(run->count(c.goal), 1);
+    const auto records = run->records().records();
+    auto r = records.rbegin();
+    while (r != records.rend() && !(r->kind == TraceRecord::Kind::key && r->key == "a")) ++r;
+    ASSERT_NE(r, records.rend()) << "no step key";
+    for (auto after = records.rbegin(); after != r; ++after) {
+        const bool clear =
+            after->kind == TraceRecord::Kind::segment && after->segment.x1 == 0 && after->segment.y1 == 0;
+        EXPECT_FALSE(clear) << after->line;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Chapters, BackFromATopic,
+    ::testing::Values(ReturnCase{&kKestrel, "kestrel_chapter1", "1 Enter 1 Enter" + steps(15),
+                                 " ①表式,変化の様子　②グラフ　③終了", kKestrel.chapters[0][0]},
+                      ReturnCase{&kKestrel, "kestrel_chapter5", typed("5") + typed("4") + steps(10),
+                                 kKestrelLine5, kKestrelGoal5},
+                      ReturnCase{&kPlover, "plover_chapter1", typed("1") + typed("1") + steps(4),
+                                 kPlover.chapters[0][1], kPlover.chapters[0][0]},
+                      ReturnCase{&kPlover, "plover_chapter4", typed("4") + typed("3") + steps(3),
+                                 kPlover.chapters[3][0], "図形の面積の変化について調べよう。"},
+                      ReturnCase{&kGrebe, "grebe_chapter1", "1 Enter 1 Enter" + steps(10),
+                                 kGrebe.chapters[0][1], kGrebe.chapters[0][0]}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Every screen text on a tour of every topic ------------------------------------------
 
@@ -356,6 +514,7 @@ struct Tour {
     std::size_t distinctOver;         // more distinct texts than this (0: not counted)
     int replaySeed = 1;
     bool noMinusZeroAtAll = false;  // not even "-0.5"
+    std::string replayDraws;        // a trace line the replay draws on the way, when given
 };
 
 // A number that reads "-0": "-0" not going on with a digit or a decimal point.
@@ -418,7 +577,11 @@ TEST_P(ScreenTexts, EveryGlyphOnTheSurfaceAndOnlyPromptsInTheStatusBand) {
 // without entering the error handler.
 TEST_P(ScreenTexts, ReplayRunsTheTourToTheExit) {
     const Tour& t = GetParam();
-    EXPECT_EQ(replayFault(t.program->name, t.keys, t.replaySeed), "");
+    const Trace trace(replayTrace(t.program->name, t.keys, t.replaySeed));
+    EXPECT_EQ(replayTraceFault(trace), "");
+    if (!t.replayDraws.empty()) {
+        EXPECT_TRUE(hasLine(trace.lines(), t.replayDraws)) << t.replayDraws;
+    }
 }
 
 std::vector<Tour> allTours() {
@@ -448,6 +611,21 @@ std::vector<Tour> allTours() {
           "式で調べよう。", "温度は時間の1次関数とみなして考えた。", "①点をうつと ", "観測所", " =6.9",
           "P86 Q すれちがう回数は?", "問1解答"},
          150},
+        // Chapters 4 to 6 from the main menu, every topic stepped to its end.
+        {&kPlover,
+         "chapters4to6",
+         typed("4") + typed("1") + "a" + steps(21) + " 1" + steps(4) + " " + typed("2") + steps(13) + " " +
+             typed("3") + steps(3) + " " + typed("4") + typed("5") + typed("1") + "a " + typed("2") + "a " +
+             typed("3") + typed("4") + steps(4) + " " + typed("5") + steps(3) + " " + typed("6") +
+             typed("6") + typed("1") + steps(10) + " " + typed("2") + steps(3) + " " + typed("3") +
+             steps(30) + " " + typed("4") + typed("8"),
+         1,
+         {"△APDは減少する", "(7≦x≦10)", "y=20-2x(7≦x≦10)", "-3", "答 y=-3x+2", "x=ﾀ3/2ﾀ", "答 (ﾀ5/3ﾀ,ﾀ2/3ﾀ)",
+          "家から6kmの地点", "答 y=3x-5", "(4≦x≦7)", "答 y=-4x+16"},
+         0,
+         1,
+         false,
+         "fpoly 0 13 5 4 790 460 1150 460 910 220 790 460"},
         {&kTern,
          "chapters1and2",
          "1 Enter 1 Enter" + steps(33) + " 2 Enter" + steps(13) +                               //

@@ -116,7 +116,7 @@ TEST_F(Fig, SlopeTriangle) {
             EXPECT_EQ(texts[0].colour, 7);
         }
         if (c.riseAt.empty() && c.runAt.empty()) {
-            EXPECT_TRUE(h.lines("text").empty());
+            EXPECT_TRUE(h.records().glyphs().empty());
         }
         if (!c.riseAt.empty()) {
             // The rise is written last; its corner is where its row starts.
@@ -271,9 +271,9 @@ TEST_F(Fig, GraphPaper) {
     e().NO = 3;
     e().DrawGrid();
     int heavy = 0, thin = 0;
-    for (const auto& l : h.lines("line")) {
-        if (l.ends_with(" 14 0 -1 3")) ++heavy;
-        if (l.ends_with(" 3 0 -1 1")) ++thin;
+    for (const Segment& l : h.records().segments()) {
+        if (l.colour == 14 && l.kind == 0 && l.fill == -1 && l.width == 3) ++heavy;
+        if (l.colour == 3 && l.kind == 0 && l.fill == -1 && l.width == 1) ++thin;
     }
     EXPECT_EQ(heavy, 4 + 1);
     EXPECT_EQ(thin, 12 + 3);
@@ -375,7 +375,7 @@ TEST_F(Fig, AngleLabelPlacementAndReset) {
             EXPECT_NEAR(x, 100 - w / 2 + 3, 0.01f);
             EXPECT_NEAR(y, 100 - c.p - 2 * hgt + 4, 0.01f);
         }
-        EXPECT_FALSE(h.lines("text").empty());
+        EXPECT_FALSE(h.records().glyphs().empty());
         EXPECT_NEAR(e().DSM2, y, 0.01f) << c.label;
         (void)x;
         EXPECT_EQ(e().BAIY, 0);
@@ -387,7 +387,7 @@ TEST_F(Fig, AngleLabelPlacementAndReset) {
     // With nothing set again, a second label draws nothing.
     h.clear();
     e().DrawAngleLabel();
-    EXPECT_TRUE(h.lines("text").empty());
+    EXPECT_TRUE(h.records().glyphs().empty());
 }
 
 TEST_F(Fig, AngleDegreesAndArcs) {
@@ -530,7 +530,7 @@ TEST_F(Fig, ArcOverSegmentOddInputsStayFinite) {
         e().DrawArcOverSegment();
         EXPECT_EQ(h.text().find("nan"), std::string::npos);
         if (c.step <= 0) {
-            EXPECT_EQ(h.lines("circle").size(), 1u);
+            EXPECT_EQ(h.records().dots().size(), 1u);
         }
     }
 }
@@ -627,7 +627,7 @@ TEST_F(Fig, PolygonAndLetters) {
     e().IB8_s = "";
     e().P = 7;
     e().DrawPolygon();
-    EXPECT_TRUE(h.lines("text").empty());
+    EXPECT_TRUE(h.records().glyphs().empty());
     EXPECT_EQ(e().P, 7);
 }
 

@@ -15,6 +15,7 @@ using lesson::Engine;
 using lesson::testing::Dot;
 using lesson::testing::hasLine;
 using lesson::testing::Headless;
+using lesson::testing::Segment;
 
 std::vector<Dot> dots(const Headless& h) { return h.records().dots(); }
 
@@ -97,8 +98,8 @@ TEST(DrawAxes, DefaultCornerAndScaledSteps) {
     for (const char* n : {"-10", "-5", "5", "10"}) EXPECT_EQ(placedAll(h, n).size(), 1u) << n;
     // Grid counts -10, -5, 0, 5, 10 are bold.
     int bold = 0;
-    for (const auto& l : h.lines("line"))
-        if (l.ends_with(" 1 0 -1 3")) ++bold;
+    for (const Segment& l : h.records().segments())
+        if (l.colour == 1 && l.kind == 0 && l.fill == -1 && l.width == 3) ++bold;
     EXPECT_EQ(bold, 5 + 1);  // the y range -3..3 holds only 0
 }
 
@@ -121,7 +122,7 @@ TEST(DrawAxes, SwitchesAndFontSize) {
         e.N = c.n;
         e.DrawAxes();
         EXPECT_EQ(placedAll(h, "5").size(), c.numbers ? 2u : 0u);
-        EXPECT_EQ(h.lines("line").size(), c.grid ? 13u * 2 + 3 * 2 + 2 : 2u);
+        EXPECT_EQ(h.records().segments().size(), c.grid ? 13u * 2 + 3 * 2 + 2 : 2u);
         ASSERT_EQ(placedAll(h, "0").size(), 1u);
         EXPECT_TRUE(placedAll(h, "0")[0].ends_with(std::to_string(c.size)));
         EXPECT_EQ(e.N, 0);
@@ -234,7 +235,7 @@ TEST(PlotPoint, ValuePerStepIsUsedOnce) {
     EXPECT_EQ(e.HOUKOU, 920);
     EXPECT_EQ(e.N2, 400);
     EXPECT_EQ(e.GGX, 1);
-    EXPECT_TRUE(h.lines("text").empty());
+    EXPECT_TRUE(h.records().glyphs().empty());
 }
 
 class GraphTest : public ::testing::Test {
@@ -349,15 +350,15 @@ TEST_F(GraphTest, NothingInsideDrawsNoLabel) {
     e().DSM1 = 11;
     e().DSM2 = 22;
     graph(3, 0, 100, 0, "m");
-    EXPECT_TRUE(h.lines("circle").empty());
-    EXPECT_TRUE(h.lines("text").empty());
+    EXPECT_TRUE(h.records().dots().empty());
+    EXPECT_TRUE(h.records().glyphs().empty());
     EXPECT_EQ(e().DSM1, 11);
     EXPECT_EQ(e().DSM2, 22);
     EXPECT_EQ(e().JYOU, 0);
     // 0x + 0y = c is no line.
     graph(4, 0, 0, 5, "n");
-    EXPECT_TRUE(h.lines("line").empty());
-    EXPECT_TRUE(h.lines("text").empty());
+    EXPECT_TRUE(h.records().segments().empty());
+    EXPECT_TRUE(h.records().glyphs().empty());
 }
 
 TEST(DrawGraph, BoilingWaterLine) {

@@ -7,10 +7,13 @@
 #include <sstream>
 
 #include "headless_fixture.h"
+#include "runtime/canvas_runtime.h"
 
 namespace {
 
+using lesson::testing::Glyph;
 using lesson::testing::Headless;
+using lesson::testing::TraceRecord;
 
 TEST(StartUp, SeedsFromTheClockAndSetsTheScreenValues) {
     struct Case {
@@ -53,15 +56,20 @@ TEST(ErrorHandler, ShowsPlaceCodeAndMessageThenIgnoresKeys) {
         e.T(81) = 1;  // past the end of T()
     });
     EXPECT_EQ(status, 3);
-    auto texts = h.lines("text");
+    const auto texts = h.records().glyphs();
     ASSERT_EQ(texts.size(), 1u);
+    const Glyph& g = texts[0];
+    EXPECT_EQ(rt::traceNumber(g.x) + " " + rt::traceNumber(g.y), "288 432");
+    EXPECT_TRUE(g.h == 1 && g.v == 1 && g.colour == 13 && g.face == "ｺﾞｼｯｸ" && g.size == 8 && !g.bold &&
+                !g.italic)
+        << g.text;
     // Place and code come from the number-to-text conversion: a leading blank each.
-    EXPECT_NE(texts[0].find("text 288 432 1 1 13 ｺﾞｼｯｸ 8 0 0  "), std::string::npos) << texts[0];
-    EXPECT_NE(texts[0].find(", 9エラーが発生しました。マウスで×をクリックして下さい。"), std::string::npos)
-        << texts[0];
-    EXPECT_EQ(h.lines("cls").size(), 1u);
+    EXPECT_TRUE(g.text.starts_with(" ")) << g.text;
+    EXPECT_NE(g.text.find(", 9エラーが発生しました。マウスで×をクリックして下さい。"), std::string::npos)
+        << g.text;
+    EXPECT_EQ(h.records().count(TraceRecord::Kind::cls), 1);
     // The keys were taken and did nothing; the end came when they ran out.
-    EXPECT_EQ(h.lines("key").size(), 3u);
+    EXPECT_EQ(h.records().keys().size(), 3u);
     EXPECT_FALSE(h.rt().keysLeft());
 }
 

@@ -2,6 +2,8 @@
 // screen at the places its rows and figures give.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cmath>
 #include <string>
 #include <vector>
@@ -47,11 +49,6 @@ INSTANTIATE_TEST_SUITE_P(Entries, GrebeChapter4SubMenu,
                                            SubMenuCase{"4 Enter 6 / 2 Enter", 2, 1, "y=-ﾀ2/3ﾀx-3"},
                                            SubMenuCase{"4 Enter 4 Enter", 2, 1, "答 y=2x-3"}),
                          [](const auto& info) { return "Case" + std::to_string(info.index); });
-
-// A graph label's "(" in a colour within a unit of (x, y).
-bool LabelNear(const RecordedRun& run, int colour, Num x, Num y) {
-    return !run.records().glyphs({.text = "(", .colour = colour, .near = Near{x, y, 1, 1}}).empty();
-}
 
 struct TopicKeys {
     const char* name;
@@ -112,8 +109,8 @@ TEST(GrebeBasicProblem, FourLinesAndLabels) {
     // Labels at the lines' last dots, moved 27 left and 44 up: line (1)
     // leaves through the top edge at x 10/3, so its label stands above the
     // plane; line (2) ends at the right edge, (860, 180).
-    EXPECT_TRUE(LabelNear(run, 3, 726, 56));
-    EXPECT_TRUE(LabelNear(run, 5, 833, 136));
+    EXPECT_FALSE(run.records().glyphs({.text = "(", .colour = 3, .near = Near{726, 56, 1, 1}}).empty());
+    EXPECT_FALSE(run.records().glyphs({.text = "(", .colour = 5, .near = Near{833, 136, 1, 1}}).empty());
 }
 
 TEST(GrebeBasicProblem, FiveDotsAndOneHeadedArrows) {
@@ -122,10 +119,11 @@ TEST(GrebeBasicProblem, FiveDotsAndOneHeadedArrows) {
     EXPECT_TRUE(hasLine(lines, "circle 620 300 8 3 0 0 1 -1 5"));
     EXPECT_TRUE(hasLine(lines, "circle 620 460 8 3 0 0 1 -1 5"));
     // Only the points on the y axis carry a dot.
-    int dots = 0;
-    for (const auto& l : lines)
-        if (l.rfind("circle ", 0) == 0 && l.find(" 8 3 0 0 1 -1 ") != std::string::npos) ++dots;
-    EXPECT_EQ(dots, 2);
+    const auto dots = Trace(lines).dots({.r = 8, .colour = 3});
+    EXPECT_EQ(std::count_if(
+                  dots.begin(), dots.end(),
+                  [](const Dot& d) { return d.start == 0 && d.end == 0 && d.filled && d.fillColour == -1; }),
+              2);
     // Each shaft twice (the second pass of the routine), with one head, at
     // its second end: what ends at a point is the shafts and heads of the
     // arrows that lead to it.
@@ -146,8 +144,8 @@ TEST(GrebeBasicProblem, FiveDotsAndOneHeadedArrows) {
         EXPECT_EQ(n, end.lines) << end.point;
     }
     // The line labels go to the graph routine; the answers stand left of the plane.
-    EXPECT_TRUE(LabelNear(run, 0, 693, 56));
-    EXPECT_TRUE(LabelNear(run, 0, 746, 580));
+    EXPECT_FALSE(run.records().glyphs({.text = "(", .colour = 0, .near = Near{693, 56, 1, 1}}).empty());
+    EXPECT_FALSE(run.records().glyphs({.text = "(", .colour = 0, .near = Near{746, 580, 1, 1}}).empty());
     EXPECT_EQ(run.rows(), (std::vector<std::string>{"30 13 P74 基本の問題", "30 13 5", "100 0 (1)",
                                                     "100 5 y=2x+1", "170 0 (2)", "170 5 y=-ﾀ2/3ﾀx-3"}));
     EXPECT_EQ(run.drawn("(1)").back().x, 76);

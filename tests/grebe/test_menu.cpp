@@ -12,7 +12,6 @@ namespace {
 const std::string kHeading = "＜Grebe　メニュー＞";
 const std::string kChapter1Goal = "グラフから直線の式を求めよう。";
 const std::string kChapter2Goal = "傾きや切片がわかっているとき、1次関数の式を求めよう。";
-const std::string kChapter1Line = "①P71Q　②練習１　③練習２　④問１　⑤終了";
 const std::string kChapter2Line = "①傾きと1点　②切片と1点　③まとめ　④問2　⑤問3　⑥終了";
 
 const std::string kChapter3Goal = "2点を通る直線の式を求めよう。";
@@ -67,16 +66,6 @@ TEST(GrebeChapterFrames, FractionalChoicePicksItsWholePart) {
     EXPECT_EQ(one.count("練習1 図の直線の式を求めなさい。"), 1);
     GrebeRun two("2 Enter 7 / 2 Enter");
     EXPECT_EQ(two.count("1次関数の式を求める"), 1);
-}
-
-TEST(GrebeChapterFrames, ReturningFromATopicKeepsItsScreenAndSkipsTheGoal) {
-    GrebeRun run("1 Enter 1 Enter" + steps(10));
-    EXPECT_EQ(run.count(kChapter1Line), 2);
-    EXPECT_EQ(run.count(kChapter1Goal), 1);
-    const std::string t = run.trace.str();
-    const auto lastKey = t.rfind("key a");
-    ASSERT_NE(lastKey, std::string::npos);
-    EXPECT_EQ(t.find("line 0 0 ", lastKey), std::string::npos);
 }
 
 TEST(GrebeChapterFrames, EnteringAgainShowsTheGoalAgain) {

@@ -70,17 +70,6 @@ std::string textAt(const std::vector<ScreenTextRecord>& log, std::size_t from, N
     return "(none)";
 }
 
-// The first glyph drawn in that colour; a glyph "(none)" when none was.
-Glyph glyphIn(const RecordedRun& run, const std::string& glyph, int colour) {
-    const auto found = run.records().glyphs({.text = glyph, .colour = colour});
-    return found.empty() ? Glyph{.text = "(none)"} : found.front();
-}
-
-// A dot of that radius and colour centred exactly at (x, y).
-bool dotAt(const RecordedRun& run, float x, float y, float r, int colour) {
-    return !run.records().dots({.r = r, .colour = colour, .near = Near{x, y, 0, 0}}).empty();
-}
-
 // The topic on a problem handed in, left with 1 at the next-step prompt.
 template <class P>
 GrebeBody chosenIn(void (Grebe::*topic)(), P problem) {
@@ -117,11 +106,13 @@ TEST_P(IntegerGraphTexts, RowsPointsAndArrows) {
 
     const auto lines = run.lines();
     const float dotY = 330 - 40.0f * c.b, riseY = 330 - 40.0f * (c.a + c.b);
-    EXPECT_TRUE(dotAt(run, 922, dotY, 8, 5));
-    EXPECT_TRUE(dotAt(run, 962, riseY, 8, 5));
+    EXPECT_FALSE(run.records().dots({.r = 8, .colour = 5, .near = Near{922, dotY, 0, 0}}).empty());
+    EXPECT_FALSE(run.records().dots({.r = 8, .colour = 5, .near = Near{962, riseY, 0, 0}}).empty());
     // The label 182 left of and 40 above the dot, left of the y axis.
-    EXPECT_EQ(glyphIn(run, "(", 5).x, 740);
-    EXPECT_EQ(glyphIn(run, "(", 5).y, static_cast<int>(dotY - 40));
+    const auto labels = run.records().glyphs({.text = "(", .colour = 5});
+    ASSERT_FALSE(labels.empty());
+    EXPECT_EQ(labels.front().x, 740);
+    EXPECT_EQ(labels.front().y, static_cast<int>(dotY - 40));
     // Run arrow in colour 7, rise arrow in colour 3, both at pen width 4.
     const auto y = [](float v) { return num(static_cast<int>(v)); };
     EXPECT_TRUE(hasLine(lines, "line 922 " + y(dotY) + " 962 " + y(dotY) + " 7 0 -1 4"));
@@ -162,10 +153,16 @@ TEST_P(FractionGraphTexts, RowsAndPoints) {
     EXPECT_EQ(run.ownPlace(c.slope), "40 270 3");
     EXPECT_EQ(run.ownPlace(c.answer), "40 360 5");
     const auto lines = run.lines();
-    EXPECT_TRUE(dotAt(run, 922, 330 - 40.0f * c.b, 8, 5));
-    EXPECT_TRUE(dotAt(run, 922 + 40.0f * c.d, 330 - 40.0f * (c.n + c.b), 8, 5));
-    EXPECT_EQ(glyphIn(run, "(", 5).x, 740);
-    EXPECT_EQ(glyphIn(run, "(", 5).y, 290 - 40 * c.b);
+    EXPECT_FALSE(
+        run.records().dots({.r = 8, .colour = 5, .near = Near{922, 330 - 40.0f * c.b, 0, 0}}).empty());
+    EXPECT_FALSE(
+        run.records()
+            .dots({.r = 8, .colour = 5, .near = Near{922 + 40.0f * c.d, 330 - 40.0f * (c.n + c.b), 0, 0}})
+            .empty());
+    const auto labels = run.records().glyphs({.text = "(", .colour = 5});
+    ASSERT_FALSE(labels.empty());
+    EXPECT_EQ(labels.front().x, 740);
+    EXPECT_EQ(labels.front().y, 290 - 40 * c.b);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -199,7 +196,9 @@ TEST_P(SlopeAndPointTexts, RowsOfTheWorkedSolution) {
     EXPECT_EQ(run.ownPlace("<解答>"), "40 130 3");
     EXPECT_EQ(run.ownPlace("求める式は "), "40 550 0");
     const int y1 = c.a * c.x1 + c.b;
-    EXPECT_TRUE(dotAt(run, 1000 + 20.0f * c.x1, 400 - 20.0f * y1, 8, 5));
+    EXPECT_FALSE(run.records()
+                     .dots({.r = 8, .colour = 5, .near = Near{1000 + 20.0f * c.x1, 400 - 20.0f * y1, 0, 0}})
+                     .empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -246,14 +245,18 @@ TEST(SlopeAndPointTexts, AnswersAndLabelSides) {
     EXPECT_EQ(right.drawn("y=x+3").back().y, 550);
     right.program->A_s = "(2,5)";
     right.program->MeasureMathText();
-    const auto rightLabel = glyphIn(right, "(", 5);
+    const auto rightLabels = right.records().glyphs({.text = "(", .colour = 5});
+    ASSERT_FALSE(rightLabels.empty());
+    const Glyph& rightLabel = rightLabels.front();
     EXPECT_EQ(rightLabel.x, 1040 - 20 - right.program->BAI);
     EXPECT_EQ(rightLabel.y, 260);
 
     GrebeRun left(steps(7) + " 1 Enter",
                   chosenIn(&Grebe::SlopeAndPointExample, Grebe::PointProblem{2, 1, -3, -5}));
     EXPECT_EQ(left.drawn("y=2x+1").back().colour, 5);
-    const auto leftLabel = glyphIn(left, "(", 5);
+    const auto leftLabels = left.records().glyphs({.text = "(", .colour = 5});
+    ASSERT_FALSE(leftLabels.empty());
+    const Glyph& leftLabel = leftLabels.front();
     EXPECT_EQ(leftLabel.x, 940);
     EXPECT_EQ(leftLabel.y, 460);
 }
@@ -269,10 +272,15 @@ TEST_P(InterceptAndPointTexts, RowsOfTheWorkedSolution) {
     EXPECT_EQ(run.ownPlace("求める式は "), "40 580 0");
     const int y1 = c.a * c.x1 + c.b;
     const auto lines = run.lines();
-    EXPECT_TRUE(dotAt(run, 1000 + 20.0f * c.x1, 400 - 20.0f * y1, 8, 3));
-    EXPECT_TRUE(dotAt(run, 1000, 400 - 20.0f * c.b, 8, 5));
+    EXPECT_FALSE(run.records()
+                     .dots({.r = 8, .colour = 3, .near = Near{1000 + 20.0f * c.x1, 400 - 20.0f * y1, 0, 0}})
+                     .empty());
+    EXPECT_FALSE(
+        run.records().dots({.r = 8, .colour = 5, .near = Near{1000, 400 - 20.0f * c.b, 0, 0}}).empty());
     // The intercept's label, the number b, just right of the y axis.
-    const auto label = glyphIn(run, num(std::abs(c.b)), 5);
+    const auto labels = run.records().glyphs({.text = num(std::abs(c.b)), .colour = 5});
+    ASSERT_FALSE(labels.empty());
+    const Glyph& label = labels.front();
     EXPECT_EQ(label.y, 360 - 20 * c.b);
     if (c.b > 0) {
         EXPECT_EQ(label.x, 1006);

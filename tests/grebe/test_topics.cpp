@@ -130,12 +130,9 @@ TEST(EquationFromGraphAnswers, ThreeLinesDotsArrowsAndAnswers) {
     }
     // The labels at the ends of the lines: (1) at the right edge, (2) on the
     // bottom edge, (3) above the plane.
-    auto labelNear = [&](float x, float y) {
-        return !run.records().glyphs({.text = "(", .near = Near{x, y, 1.5f, 1.5f}}).empty();
-    };
-    EXPECT_TRUE(labelNear(753, 216));
-    EXPECT_TRUE(labelNear(646, 500));
-    EXPECT_TRUE(labelNear(606, 56));
+    EXPECT_FALSE(run.records().glyphs({.text = "(", .near = Near{753, 216, 1.5f, 1.5f}}).empty());
+    EXPECT_FALSE(run.records().glyphs({.text = "(", .near = Near{646, 500, 1.5f, 1.5f}}).empty());
+    EXPECT_FALSE(run.records().glyphs({.text = "(", .near = Near{606, 56, 1.5f, 1.5f}}).empty());
 
     static const char* answers[][3] = {
         {"(1)", "y=x-4", "100"}, {"(2)", "y=-2x+1", "170"}, {"(3)", "y=ﾀ3/2ﾀx+2", "240"}};

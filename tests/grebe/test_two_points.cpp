@@ -324,11 +324,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- The figure -------------------------------------------------------------------------------
 
-// The glyph lines of one text colour at (x, y).
-bool GlyphAt(const GrebeRun& run, Num x, Num y, int colour, const std::string& glyph) {
-    return !run.records().glyphs({.text = glyph, .colour = colour, .near = Near{x, y, 0, 0}}).empty();
-}
-
 Num Width(const std::string& text) {
     Headless h;
     h.start();
@@ -362,16 +357,30 @@ TEST_P(GrebeTwoPointFigure, PointsLabelsAndSlopeTriangle) {
     // The dots and their labels.
     EXPECT_TRUE(hasLine(lines, "circle " + n(x1) + " " + n(y1) + " 8 3 0 0 1 -1 5")) << c.name;
     EXPECT_TRUE(hasLine(lines, "circle " + n(x2) + " " + n(y2) + " 8 5 0 0 1 -1 5")) << c.name;
-    EXPECT_TRUE(GlyphAt(run, x1, y1 + c.label1Top, 3, "(")) << c.name;
+    EXPECT_FALSE(
+        run.records().glyphs({.text = "(", .colour = 3, .near = Near{x1, y1 + c.label1Top, 0, 0}}).empty())
+        << c.name;
     const std::string label2 = "(" + n(c.line.x2) + "," + n(c.line.a * c.line.x2 + c.line.b) + ")";
-    EXPECT_TRUE(GlyphAt(run, x2 - 20 - Width(label2), y2 - 50, 5, "(")) << c.name;
+    EXPECT_FALSE(run.records()
+                     .glyphs({.text = "(", .colour = 5, .near = Near{x2 - 20 - Width(label2), y2 - 50, 0, 0}})
+                     .empty())
+        << c.name;
     // The triangle, drawn twice: run then rise, heads of 16 at their ends.
     EXPECT_EQ(countLines(lines, "line " + n(x1) + " " + n(y1) + " " + n(x2) + " " + n(y1) + " 7 0 -1 4"), 2);
     EXPECT_EQ(countLines(lines, "line " + n(x2) + " " + n(y1) + " " + n(x2) + " " + n(y2) + " 3 0 -1 4"), 2);
     // Its values only the second time.
-    EXPECT_TRUE(GlyphAt(run, (x1 + x2) / 2 - 14, y1 + c.runTop, 7, std::string(1, c.run[0]))) << c.name;
+    EXPECT_FALSE(run.records()
+                     .glyphs({.text = std::string(1, c.run[0]),
+                              .colour = 7,
+                              .near = Near{(x1 + x2) / 2 - 14, y1 + c.runTop, 0, 0}})
+                     .empty())
+        << c.name;
     const std::string rise = c.rise;
-    EXPECT_TRUE(GlyphAt(run, x2 + c.digitDx, (y1 + y2) / 2 - 16, 3, rise.substr(rise.size() - 2, 1)))
+    EXPECT_FALSE(run.records()
+                     .glyphs({.text = rise.substr(rise.size() - 2, 1),
+                              .colour = 3,
+                              .near = Near{x2 + c.digitDx, (y1 + y2) / 2 - 16, 0, 0}})
+                     .empty())
         << c.name;
 }
 

@@ -201,36 +201,35 @@ TEST(StepByTwoThreeTopic, ArcsAndLabelsAtTheirPlaces) {
     for (const Arc& a : {Arc{"2", 86, {248, 368, 488, 608}}, Arc{"4", 230, {248, 368, 488, 608}},
                          Arc{"3", 286, {278, 458, 638}}, Arc{"6", 430, {278, 458, 638}}}) {
         for (float m : a.middles)
-            EXPECT_EQ(glyphsAt(g, a.label, 3, m - 13.5f, a.y), 1) << a.label << " " << m;
+            EXPECT_EQ(
+                g.glyphs({.text = a.label, .colour = 3, .near = Near{m - 13.5f, a.y, 0.5f, 0.5f}}).size(), 1u)
+                << a.label << " " << m;
     }
 
     // Dots: 19 an arc in the first table, reaching both ends; 26 in the second.
     const auto lines = run.lines();
     const Trace trace(lines);
     EXPECT_EQ(trace.dots({.r = 0.5f, .colour = 7}).size(), 12u * 19 + 9 * 26);
-    auto dotNear = [&](float x, float y) {
-        return !trace.dots({.r = 0.5f, .near = Near{x, y, 0.01f, 0.01f}}).empty();
-    };
     for (float x : {188.0f, 308.0f, 548.0f, 668.0f}) {
-        EXPECT_TRUE(dotNear(x, 130)) << x;
-        EXPECT_TRUE(dotNear(x, 230)) << x;
+        EXPECT_FALSE(trace.dots({.r = 0.5f, .near = Near{x, 130, 0.01f, 0.01f}}).empty()) << x;
+        EXPECT_FALSE(trace.dots({.r = 0.5f, .near = Near{x, 230, 0.01f, 0.01f}}).empty()) << x;
     }
     // The third arc of the second table ends at the right "…" column's
     // centre; 7 degrees a dot stop short of the far end of each run.
-    EXPECT_TRUE(dotNear(728, 330));
-    EXPECT_TRUE(dotNear(548, 430));
-    EXPECT_TRUE(dotNear(368, 330));
-    EXPECT_FALSE(dotNear(188, 330));
-    EXPECT_TRUE(dotNear(188, 430));
-    EXPECT_FALSE(dotNear(728, 430));
+    EXPECT_FALSE(trace.dots({.r = 0.5f, .near = Near{728, 330, 0.01f, 0.01f}}).empty());
+    EXPECT_FALSE(trace.dots({.r = 0.5f, .near = Near{548, 430, 0.01f, 0.01f}}).empty());
+    EXPECT_FALSE(trace.dots({.r = 0.5f, .near = Near{368, 330, 0.01f, 0.01f}}).empty());
+    EXPECT_TRUE(trace.dots({.r = 0.5f, .near = Near{188, 330, 0.01f, 0.01f}}).empty());
+    EXPECT_FALSE(trace.dots({.r = 0.5f, .near = Near{188, 430, 0.01f, 0.01f}}).empty());
+    EXPECT_TRUE(trace.dots({.r = 0.5f, .near = Near{728, 430, 0.01f, 0.01f}}).empty());
 
     // The y arcs get their labels only in the second pass.
     KestrelRun firstPass(steps(5), &Kestrel::StepByTwoThreeTopic);
     KestrelRun secondPass(steps(9), &Kestrel::StepByTwoThreeTopic);
     const Trace g1 = firstPass.records(), g2 = secondPass.records();
-    EXPECT_EQ(glyphsAt(g1, "2", 3, 594.5f, 86), 1);
-    EXPECT_EQ(glyphsAt(g1, "4", 3, 594.5f, 230), 0);
-    EXPECT_EQ(glyphsAt(g2, "4", 3, 594.5f, 230), 1);
+    EXPECT_EQ(g1.glyphs({.text = "2", .colour = 3, .near = Near{594.5f, 86, 0.5f, 0.5f}}).size(), 1u);
+    EXPECT_EQ(g1.glyphs({.text = "4", .colour = 3, .near = Near{594.5f, 230, 0.5f, 0.5f}}).size(), 0u);
+    EXPECT_EQ(g2.glyphs({.text = "4", .colour = 3, .near = Near{594.5f, 230, 0.5f, 0.5f}}).size(), 1u);
 }
 
 // ---- Two-column worked answers ------------------------------------------------------------------

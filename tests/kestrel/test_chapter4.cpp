@@ -182,10 +182,6 @@ int valuesIn(const KestrelRun& run, Num rowTop) {
     return n;
 }
 
-int dotsOf(const KestrelRun& run, float r, int colour) {
-    return static_cast<int>(run.records().dots({.r = r, .colour = colour}).size());
-}
-
 TEST(DensePointsDemo, TablesAndPointsFillOneKeyAtATime) {
     struct Stage {
         int keys, wholeValues, halfValues, bigDots;
@@ -197,7 +193,8 @@ TEST(DensePointsDemo, TablesAndPointsFillOneKeyAtATime) {
         KestrelRun run(steps(s.keys), &Kestrel::DensePointsDemo);
         EXPECT_EQ(valuesIn(run, 210), s.wholeValues) << s.keys;
         EXPECT_EQ(valuesIn(run, 310), s.halfValues) << s.keys;
-        EXPECT_EQ(dotsOf(run, 8, 3), s.bigDots) << s.keys;
+        EXPECT_EQ(run.records().dots({.r = 8, .colour = 3}).size(), static_cast<std::size_t>(s.bigDots))
+            << s.keys;
     }
 }
 
@@ -341,15 +338,11 @@ TEST(TranslationDownAnswer, PlaneOnTheFirstKeyAllPairsOnTheSecond) {
 
 // ---- y=ax+b as y=ax moved, and the intercept --------------------------------------------------------
 
-// A glyph of a graph label drawn near (x, y) in a colour.
-bool glyphNear(const Trace& trace, const std::string& glyph, float x, float y, int colour) {
-    return !trace.glyphs({.text = glyph, .colour = colour, .near = Near{x, y, 1.5f, 1.5f}}).empty();
-}
-
 TEST(MovedProportionTopic, TwoPlanesWithArrowsToB) {
     KestrelRun run("", &Kestrel::MovedProportionTopic);
     EXPECT_TRUE(run.ended());
     const auto lines = run.lines();
+    const Trace trace(lines);
     EXPECT_TRUE(hasLine(lines, "line 38 16 608 291 9 1 -1 10"));
     EXPECT_EQ(run.place("させた"), "76 230 0");
     EXPECT_EQ(run.drawn("直線")[0].y, 230);
@@ -372,10 +365,10 @@ TEST(MovedProportionTopic, TwoPlanesWithArrowsToB) {
     EXPECT_EQ(b[1].y, 470);
     EXPECT_EQ(b[1].colour, 5);
     // The graph labels where the lines end, moved by their shifts.
-    EXPECT_TRUE(glyphNear(lines, "y", 83, 380, 3));
-    EXPECT_TRUE(glyphNear(lines, "y", 218, 570, 7));
-    EXPECT_TRUE(glyphNear(lines, "y", 457, 540, 3));
-    EXPECT_TRUE(glyphNear(lines, "y", 403, 350, 7));
+    EXPECT_FALSE(trace.glyphs({.text = "y", .colour = 3, .near = Near{83, 380, 1.5f, 1.5f}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "y", .colour = 7, .near = Near{218, 570, 1.5f, 1.5f}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "y", .colour = 3, .near = Near{457, 540, 1.5f, 1.5f}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "y", .colour = 7, .near = Near{403, 350, 1.5f, 1.5f}}).empty());
 }
 
 TEST(InterceptTopic, BoxesPlaneThenParallelLineThenAssignment) {
@@ -387,13 +380,15 @@ TEST(InterceptTopic, BoxesPlaneThenParallelLineThenAssignment) {
     EXPECT_EQ(entry.place("<切片>"), "76 220 5");
     EXPECT_EQ(entry.place("②y軸と交わる点(0,b)のy座標"), "76 370 0");
     EXPECT_EQ(entry.place("(0,b)"), "851 285 5");
-    EXPECT_TRUE(glyphNear(first, "y", 1005, 80, 3));
+    EXPECT_FALSE(
+        entry.records().glyphs({.text = "y", .colour = 3, .near = Near{1005, 80, 1.5f, 1.5f}}).empty());
     EXPECT_EQ(entry.count("平行"), 0);
 
     KestrelRun run(steps(2), &Kestrel::InterceptTopic);
     EXPECT_EQ(run.place("y=ax+b　のグラフは、y=ax のグラフに"), "38 450 0");
     EXPECT_EQ(run.place("平行"), "38 500 5");
-    EXPECT_TRUE(glyphNear(run.lines(), "y", 1032, 260, 0));
+    EXPECT_FALSE(
+        run.records().glyphs({.text = "y", .colour = 0, .near = Near{1032, 260, 1.5f, 1.5f}}).empty());
     EXPECT_EQ(run.place("教科書P66の問3 をしなさい。"), "114 570 0");
 }
 
@@ -408,7 +403,8 @@ TEST(InterceptAnswer, AnswersOneAKey) {
     EXPECT_EQ(run.place("(2) 切片 "), "570 130 0");
     EXPECT_EQ(run.drawn("4")[0].colour, 5);
     EXPECT_TRUE(hasLine(run.lines(), "circle 234 380 8 5 0 0 1 -1 5"));
-    EXPECT_TRUE(glyphNear(run.lines(), "y", 293, 250, 3));
+    EXPECT_FALSE(
+        run.records().glyphs({.text = "y", .colour = 3, .near = Near{293, 250, 1.5f, 1.5f}}).empty());
 }
 
 // ---- Every text -----------------------------------------------------------------------------------

@@ -73,19 +73,9 @@ INSTANTIATE_TEST_SUITE_P(RememberedAndDrawn, QuadrantNoRepeat,
 
 // ---- Many seeds against the draws ----------------------------------------------------------
 
-// The dots of radius 12 or 15 drawn after each clear of the whole screen: one
-// list per problem.
-std::vector<std::vector<Dot>> dotsPerProblem(const std::string& trace) {
-    std::vector<std::vector<Dot>> out;
-    for (const TraceRecord& r : Trace(trace).records()) {
-        if (r.line == "line 0 0 1760 1800 15 2 15 3") {
-            out.emplace_back();
-            continue;
-        }
-        if (out.empty() || r.kind != TraceRecord::Kind::dot) continue;
-        if (r.dot.r == 12 || r.dot.r == 15) out.back().push_back(r.dot);
-    }
-    return out;
+// The trace cut at the whole-screen clear each problem starts with.
+std::vector<Trace> problemScreens(const std::string& trace) {
+    return Trace(trace).parts([](const TraceRecord& r) { return r.line == "line 0 0 1760 1800 15 2 15 3"; });
 }
 
 std::string pointText(int x, int y) { return "(" + std::to_string(x) + "," + std::to_string(y) + ")"; }
@@ -115,8 +105,8 @@ TEST(QuadrantPointDrill, EveryProblemFollowsItsDrawsOverManySeeds) {
         ASSERT_NE(trace.str().find("\nend\n"), std::string::npos) << seed;
 
         ASSERT_EQ(runtime.draws.size(), 3u * problems) << seed;
-        const auto dots = dotsPerProblem(trace.str());
-        ASSERT_EQ(dots.size(), static_cast<std::size_t>(problems)) << seed;
+        const auto screens = problemScreens(trace.str());
+        ASSERT_EQ(screens.size(), static_cast<std::size_t>(problems)) << seed;
         std::vector<std::string> pointTexts;
         for (const auto& r : texts)
             if (r.x == 88 && r.y == 110) pointTexts.push_back(r.text);
@@ -138,7 +128,9 @@ TEST(QuadrantPointDrill, EveryProblemFollowsItsDrawsOverManySeeds) {
             EXPECT_EQ(pointTexts[p], pointText(x, y)) << where;
 
             const bool whichPoint = p < 4 || p == 8;  // loop 1 of each visit
-            const auto& d = dots[p];
+            // The points and their marks, not the plane's own dots.
+            auto d = screens[p].dots();
+            std::erase_if(d, [](const Dot& dot) { return dot.r != 12 && dot.r != 15; });
             if (whichPoint) {
                 // A, B, C, D: the mirror images, in quadrants 1 to 4; then the
                 // chosen one marked over its own dot.

@@ -29,14 +29,13 @@ auto reseed(int seed) {
     return [seed](Kestrel& k) { k.Rt().randomize(seed); };
 }
 
-// The dots of the trace, split at the whole-screen clear each problem starts with.
-std::vector<std::vector<Dot>> problemScreens(const KestrelRun& run) {
-    std::vector<std::vector<Dot>> out;
-    for (const auto& r : run.records().records()) {
-        if (r.line.starts_with("line 0 0 1760 1800 15 2 15 ")) out.emplace_back();
-        if (!out.empty() && r.kind == TraceRecord::Kind::dot) out.back().push_back(r.dot);
-    }
-    return out;
+// The trace cut at the whole-screen clear each problem starts with.
+std::vector<Trace> problemScreens(const KestrelRun& run) {
+    return run.records().parts([](const TraceRecord& r) {
+        const Segment& s = r.segment;
+        return r.kind == TraceRecord::Kind::segment && s.x1 == 0 && s.y1 == 0 && s.x2 == 1760 &&
+               s.y2 == 1800 && s.colour == 15 && s.kind == 2 && s.fill == 15;
+    });
 }
 
 // The records that follow each record of text.
@@ -46,13 +45,6 @@ std::vector<std::vector<ScreenTextRecord>> problemTexts(const KestrelRun& run, c
         if (r.text == first) out.emplace_back();
         if (!out.empty()) out.back().push_back(r);
     }
-    return out;
-}
-
-std::vector<Dot> dots(const std::vector<Dot>& screen, float radius, int colour) {
-    std::vector<Dot> out;
-    for (const Dot& d : screen)
-        if (d.r == radius && d.colour == colour) out.push_back(d);
     return out;
 }
 
@@ -113,18 +105,13 @@ Equation parseEquation(const std::string& text, const std::string& prefix) {
 }
 
 // On the practice plane a value (x, y) lies at (930 + 25x, 300 - 25y).
-bool hasDot(const std::vector<Dot>& ds, float x, float y) {
-    for (const Dot& d : ds)
-        if (std::abs(d.x - (930 + 25 * x)) < 0.6f && std::abs(d.y - (300 - 25 * y)) < 0.6f) return true;
-    return false;
-}
+Near onPracticePlane(float x, float y) { return Near{930 + 25 * x, 300 - 25 * y, 0.6f, 0.6f}; }
 
 // Every one-unit dot of a graph lies on one of the two lines and inside the
 // plane, and each line has its dots.
-void expectLines(const std::vector<Dot>& screen, const Equation& l1, const Equation& l2,
-                 const std::string& what) {
+void expectLines(const Trace& screen, const Equation& l1, const Equation& l2, const std::string& what) {
     int on1 = 0, on2 = 0;
-    for (const Dot& d : dots(screen, 1, 3)) {
+    for (const Dot& d : screen.dots({.r = 1, .colour = 3})) {
         const float x = (d.x - 930) / 25, y = (300 - d.y) / 25;
         const bool a = std::abs(y - (static_cast<float>(l1.num) / l1.den * x + l1.b)) < 0.05f;
         const bool b = std::abs(y - (static_cast<float>(l2.num) / l2.den * x + l2.b)) < 0.05f;
@@ -183,13 +170,22 @@ PracticeSeen checkPractice(
             seen.intercepts.insert(e1.b);
             seen.intercepts.insert(e2.b);
 
-            const auto d7 = dots(screens[p], 10, 7), d5 = dots(screens[p], 10, 5);
+            const auto d7 = screens[p].dots({.r = 10, .colour = 7}),
+                       d5 = screens[p].dots({.r = 10, .colour = 5});
             EXPECT_EQ(d7.size(), 2u) << what;
             EXPECT_EQ(d5.size(), 2u) << what;
-            EXPECT_TRUE(hasDot(d7, 0, e1.b)) << what;
-            EXPECT_TRUE(hasDot(d7, e1.den, e1.b + e1.num)) << what;
-            EXPECT_TRUE(hasDot(d5, 0, e2.b)) << what;
-            EXPECT_TRUE(hasDot(d5, e2.den, e2.b + e2.num)) << what;
+            EXPECT_FALSE(screens[p].dots({.r = 10, .colour = 7, .near = onPracticePlane(0, e1.b)}).empty())
+                << what;
+            EXPECT_FALSE(screens[p]
+                             .dots({.r = 10, .colour = 7, .near = onPracticePlane(e1.den, e1.b + e1.num)})
+                             .empty())
+                << what;
+            EXPECT_FALSE(screens[p].dots({.r = 10, .colour = 5, .near = onPracticePlane(0, e2.b)}).empty())
+                << what;
+            EXPECT_FALSE(screens[p]
+                             .dots({.r = 10, .colour = 5, .near = onPracticePlane(e2.den, e2.b + e2.num)})
+                             .empty())
+                << what;
             expectLines(screens[p], e1, e2, what);
         }
         if (topic == &Kestrel::FractionSlopePractice) {
@@ -330,8 +326,8 @@ TEST(FractionSlopePractice, ReducedSlopeStepsByItsLowestTerms) {
                    handIn(Fraction{.num1 = 2, .den1 = 4, .num2 = -2, .den2 = 4, .b1 = 3, .b2 = -1}));
     const auto screens = problemScreens(run);
     ASSERT_EQ(screens.size(), 1u);
-    EXPECT_TRUE(hasDot(dots(screens[0], 10, 7), 2, 4));
-    EXPECT_TRUE(hasDot(dots(screens[0], 10, 5), 2, -2));
+    EXPECT_FALSE(screens[0].dots({.r = 10, .colour = 7, .near = onPracticePlane(2, 4)}).empty());
+    EXPECT_FALSE(screens[0].dots({.r = 10, .colour = 5, .near = onPracticePlane(2, -2)}).empty());
 }
 
 // A next-step entry without a value counts as 0: a new problem, not the end.

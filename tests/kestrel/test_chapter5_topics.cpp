@@ -79,17 +79,6 @@ TEST_P(KestrelChapter5Topic, SameScreensWhateverRanBefore) {
 INSTANTIATE_TEST_SUITE_P(Chapter5, KestrelChapter5Topic, ::testing::ValuesIn(kTopics),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// A filled dot of the radius and colour near the pixel (x, y).
-bool dotAt(const Trace& trace, float x, float y, int radius, int colour) {
-    return !trace.dots({.r = static_cast<float>(radius), .colour = colour, .near = Near{x, y, 0.6f, 0.6f}})
-                .empty();
-}
-
-// A glyph drawn with its corner near (x, y): where a graph or point label starts.
-bool glyphNear(const Trace& trace, float x, float y, const std::string& glyph) {
-    return !trace.glyphs({.text = glyph, .near = Near{x, y, 1, 1}}).empty();
-}
-
 // The extreme pixels of a graph's one-unit dots of a colour: left end, right end.
 struct Ends {
     float x1 = 1e9f, y1 = 0, x2 = -1e9f, y2 = 0;
@@ -151,12 +140,13 @@ TEST(SlopeOnGraph, LinesClippedToThePlane) {
     const auto lines = run.lines();
     // y=2x+3 from x = -2.5 to 3.5; y=-2x+5 from x = -0.5 to 5: both in
     // colour 0, so each screen is looked at alone.
-    std::vector<std::string> screen1, screen2, screen3;
-    int screen = 0;
-    for (const auto& l : lines) {
-        if (l.rfind("line 0 0 1320 1300 15 2 15", 0) == 0) ++screen;
-        (screen == 1 ? screen1 : screen == 2 ? screen2 : screen3).push_back(l);
-    }
+    const auto screens = Trace(lines).parts([](const TraceRecord& r) {
+        const Segment& s = r.segment;
+        return r.kind == TraceRecord::Kind::segment && s.x1 == 0 && s.y1 == 0 && s.x2 == 1320 &&
+               s.y2 == 1300 && s.colour == 15 && s.kind == 2 && s.fill == 15;
+    });
+    ASSERT_EQ(screens.size(), 3u);
+    const Trace &screen1 = screens[0], &screen2 = screens[1], &screen3 = screens[2];
     Ends a = graphEnds(screen1, 0);
     EXPECT_NEAR(a.x1, 958 - 2.5f * 40, 1);
     EXPECT_NEAR(a.y1, 580, 1);
@@ -175,11 +165,11 @@ TEST(SlopeOnGraph, LinesClippedToThePlane) {
     // Labels moved from the last dot: y=2x+3 108 left and 50 up from the
     // top edge, y=-2x+5 135 left at the bottom edge, the family's first two
     // 54 left and down, the third right at its end.
-    EXPECT_TRUE(glyphNear(screen1, 1098 - 108, 100 - 50, "y"));
-    EXPECT_TRUE(glyphNear(screen2, 1078 - 135, 540, "y"));
-    EXPECT_TRUE(glyphNear(screen3, 1118 - 54, 260 + 75, "y"));
-    EXPECT_TRUE(glyphNear(screen3, 1098 - 54, 100 + 120, "y"));
-    EXPECT_TRUE(glyphNear(screen3, 1038, 100, "y"));
+    EXPECT_FALSE(screen1.glyphs({.text = "y", .near = Near{1098 - 108, 100 - 50, 1, 1}}).empty());
+    EXPECT_FALSE(screen2.glyphs({.text = "y", .near = Near{1078 - 135, 540, 1, 1}}).empty());
+    EXPECT_FALSE(screen3.glyphs({.text = "y", .near = Near{1118 - 54, 260 + 75, 1, 1}}).empty());
+    EXPECT_FALSE(screen3.glyphs({.text = "y", .near = Near{1098 - 54, 100 + 120, 1, 1}}).empty());
+    EXPECT_FALSE(screen3.glyphs({.text = "y", .near = Near{1038, 100, 1, 1}}).empty());
 }
 
 // ---- Topic 2: the rule and the two lines -----------------------------------------------
@@ -187,11 +177,12 @@ TEST(SlopeOnGraph, LinesClippedToThePlane) {
 TEST(SlopeIntercept, PlanesTrianglesAndLabels) {
     KestrelRun run("a a a a a 1 Enter a", &Kestrel::SlopeInterceptTopic);
     const auto lines = run.lines();
+    const Trace trace(lines);
     EXPECT_TRUE(hasLine(lines, "line 38 16 608 191 9 1 -1 10"));
     EXPECT_EQ(run.place("傾きがa,切片がbの直線"), "76 130 5");
     EXPECT_EQ(run.place("a>0のとき"), "59 230 3");
     EXPECT_EQ(run.place("y=ax+b"), "194 520 3");
-    EXPECT_TRUE(dotAt(lines, 194, 480, 8, 5));
+    EXPECT_FALSE(trace.dots({.r = 8, .colour = 5, .near = Near{194, 480, 0.6f, 0.6f}}).empty());
     EXPECT_EQ(run.place("(0,b)"), "59 460 5");
     EXPECT_TRUE(hasLine(lines, "line 214 450 294 450 5 0 -1 5"));
     EXPECT_TRUE(hasLine(lines, "line 294 450 294 330 5 0 -1 5"));
@@ -200,7 +191,7 @@ TEST(SlopeIntercept, PlanesTrianglesAndLabels) {
     EXPECT_EQ(run.place("右上がりの直線"), "76 600 7");
     // The falling line: its run number over the arrow, the rise pointing down.
     EXPECT_EQ(run.place("a<0のとき"), "439 230 3");
-    EXPECT_TRUE(dotAt(lines, 574, 320, 8, 5));
+    EXPECT_FALSE(trace.dots({.r = 8, .colour = 5, .near = Near{574, 320, 0.6f, 0.6f}}).empty());
     EXPECT_EQ(run.drawn("(0,b)")[1].x, 439);
     EXPECT_EQ(run.drawn("(0,b)")[1].y, 300);
     EXPECT_TRUE(hasLine(lines, "line 594 350 674 350 5 0 -1 5"));
@@ -254,11 +245,12 @@ TEST(SlopeInterceptAnswers, TwoColumns) {
 TEST(GraphFromSlopeExample, PointsArrowsAndLine) {
     KestrelRun run(steps(10), &Kestrel::GraphFromSlopeExample);
     const auto lines = run.lines();
+    const Trace trace(lines);
     EXPECT_EQ(run.place("直線だから、2点がわかればかける。"), "38 130 5");
     EXPECT_EQ(run.place("①切片が3 だから、"), "38 210 0");
     EXPECT_EQ(run.drawn("(0,3)に点をうつ")[0].y, 210);
     EXPECT_EQ(run.drawn("(0,3)に点をうつ")[0].colour, 3);
-    EXPECT_TRUE(dotAt(lines, 872, 250, 8, 3));
+    EXPECT_FALSE(trace.dots({.r = 8, .colour = 3, .near = Near{872, 250, 0.6f, 0.6f}}).empty());
     EXPECT_EQ(run.place("②傾きが-2だから、右へ1進むと、"), "38 290 0");
     EXPECT_TRUE(hasLine(lines, "line 872 250 922 250 5 0 -1 5"));
     EXPECT_EQ(run.place("1"), "883 200 5");
@@ -266,7 +258,7 @@ TEST(GraphFromSlopeExample, PointsArrowsAndLine) {
     EXPECT_TRUE(hasLine(lines, "line 922 250 922 350 5 0 -1 5"));
     EXPECT_EQ(run.place("-2"), "922 284 5");
     EXPECT_EQ(run.place("(1,1)に点をうつ"), "76 390 3");
-    EXPECT_TRUE(dotAt(lines, 922, 350, 8, 3));
+    EXPECT_FALSE(trace.dots({.r = 8, .colour = 3, .near = Near{922, 350, 0.6f, 0.6f}}).empty());
     EXPECT_EQ(run.place("③2点を通る直線をひく。"), "38 470 0");
     // The line from the top edge at x = -1.5 to the bottom edge at x = 3.5.
     const Ends e = graphEnds(lines, 3);
@@ -275,25 +267,25 @@ TEST(GraphFromSlopeExample, PointsArrowsAndLine) {
     EXPECT_NEAR(e.x2, 1047, 1);
     EXPECT_NEAR(e.y2, 600, 1);
     for (const char* label : {"(0,3)", "(1,1)", "y=-2x+3"}) EXPECT_EQ(run.count(label), 1) << label;
-    EXPECT_TRUE(glyphNear(lines, 1047 - 54, 600, "y"));
+    EXPECT_FALSE(trace.glyphs({.text = "y", .near = Near{1047 - 54, 600, 1, 1}}).empty());
 }
 
 TEST(GraphFromSlopeExample, LabelsLeftOfTheirDots) {
     // A point label's corner is 20 left of and 40 above its dot, then shifted.
     KestrelRun run(steps(10), &Kestrel::GraphFromSlopeExample);
     const Trace trace = run.records();
-    auto glyphStartsAt = [&](float x, float y) { return !trace.glyphs({.near = Near{x, y, 0, 0}}).empty(); };
-    EXPECT_TRUE(glyphStartsAt(717, 230));  // (0,3)
-    EXPECT_TRUE(glyphStartsAt(767, 330));  // (1,1)
+    EXPECT_FALSE(trace.glyphs({.near = Near{717, 230, 0, 0}}).empty());  // (0,3)
+    EXPECT_FALSE(trace.glyphs({.near = Near{767, 330, 0, 0}}).empty());  // (1,1)
 }
 
 TEST(GraphFromSlopeProblem5, PointsArrowsAndLine) {
     KestrelRun run(steps(11), &Kestrel::GraphFromSlopeProblem5);
     const auto lines = run.lines();
+    const Trace trace(lines);
     EXPECT_EQ(run.place("傾きと切片を使ってかきなさい。"), "76 90 0");
     EXPECT_EQ(run.place("直線だから、2点がわかればかける。"), "38 140 5");
     EXPECT_EQ(run.place("①切片が1 だから、"), "38 220 0");
-    EXPECT_TRUE(dotAt(lines, 962, 300, 8, 3));
+    EXPECT_FALSE(trace.dots({.r = 8, .colour = 3, .near = Near{962, 300, 0.6f, 0.6f}}).empty());
     EXPECT_EQ(run.place("②傾きがﾀ1/2ﾀだから、"), "38 300 0");
     EXPECT_EQ(run.drawn("右へ2進むと、")[0].colour, 3);
     EXPECT_TRUE(hasLine(lines, "line 962 300 1042 300 5 0 -1 5"));
@@ -302,7 +294,7 @@ TEST(GraphFromSlopeProblem5, PointsArrowsAndLine) {
     EXPECT_TRUE(hasLine(lines, "line 1042 300 1042 260 5 0 -1 5"));
     EXPECT_EQ(run.place("1"), "1042 264 5");
     EXPECT_EQ(run.place("(2,2)に点をうつ"), "76 410 3");
-    EXPECT_TRUE(dotAt(lines, 1042, 260, 8, 3));
+    EXPECT_FALSE(trace.dots({.r = 8, .colour = 3, .near = Near{1042, 260, 0.6f, 0.6f}}).empty());
     EXPECT_EQ(run.place("③2点を通る直線をひく。"), "38 490 0");
     const Ends e = graphEnds(lines, 3);
     EXPECT_NEAR(e.x1, 722, 1);
@@ -310,8 +302,8 @@ TEST(GraphFromSlopeProblem5, PointsArrowsAndLine) {
     EXPECT_NEAR(e.x2, 1202, 1);
     EXPECT_NEAR(e.y2, 180, 1);
     // (2,2) starts at its dot's x; the line's label 108 left of and 70 above its end.
-    EXPECT_TRUE(glyphNear(lines, 1042, 240, "("));
-    EXPECT_TRUE(glyphNear(lines, 1202 - 108, 180 - 70, "y"));
+    EXPECT_FALSE(trace.glyphs({.text = "(", .near = Near{1042, 240, 1, 1}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "y", .near = Near{1202 - 108, 180 - 70, 1, 1}}).empty());
     // The run arrow comes one key after the slope's line.
     KestrelRun six(steps(5), &Kestrel::GraphFromSlopeProblem5);
     EXPECT_EQ(six.count("②傾きがﾀ1/2ﾀだから、"), 1);
@@ -323,6 +315,7 @@ TEST(GraphFromSlopeProblem5, PointsArrowsAndLine) {
 TEST(GraphDrawingAnswers, FourLinesAndTheirPointsAtOnce) {
     KestrelRun run("", &Kestrel::GraphDrawingAnswers);
     const auto lines = run.lines();
+    const Trace trace(lines);
     EXPECT_TRUE(hasLine(lines, "line 0 0 1320 1300 15 2 15 3"));
     EXPECT_EQ(run.place("教科書P69 問6　解答"), "38 30 3");
     // Points in the colour of the next answer's line, (4)'s in (1)'s.
@@ -332,7 +325,10 @@ TEST(GraphDrawingAnswers, FourLinesAndTheirPointsAtOnce) {
     };
     for (const P& p : {P{0, -1, 3}, P{1, 1, 3}, P{0, 1, 5}, P{1, 2, 5}, P{0, 2, 7}, P{1, 0, 7}, P{0, -3, 0},
                        P{3, -4, 0}}) {
-        EXPECT_TRUE(dotAt(lines, 582 + 40 * p.x, 340 - 40 * p.y, 8, p.colour)) << p.x << "," << p.y;
+        EXPECT_FALSE(
+            trace.dots({.r = 8, .colour = p.colour, .near = Near{582 + 40 * p.x, 340 - 40 * p.y, 0.6f, 0.6f}})
+                .empty())
+            << p.x << "," << p.y;
     }
     // (1) to the top at x = 3.5, (2) at x = 5, (3) to the bottom at x = 4,
     // (4) to the right edge at y = -5.
@@ -343,10 +339,10 @@ TEST(GraphDrawingAnswers, FourLinesAndTheirPointsAtOnce) {
     EXPECT_NEAR(graphEnds(lines, 7).x2, 822, 1);
     EXPECT_NEAR(graphEnds(lines, 7).y2, 340 + 5 * 40, 1);
     for (const char* label : {"(1)", "(2)", "(3)", "(4)"}) EXPECT_EQ(run.count(label), 1) << label;
-    EXPECT_TRUE(glyphNear(lines, 722 - 54, 100 - 50, "("));
-    EXPECT_TRUE(glyphNear(lines, 782 - 27, 100 - 50, "("));
-    EXPECT_TRUE(glyphNear(lines, 742, 580, "("));
-    EXPECT_TRUE(glyphNear(lines, 822 - 54, 540 - 50, "("));
+    EXPECT_FALSE(trace.glyphs({.text = "(", .near = Near{722 - 54, 100 - 50, 1, 1}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "(", .near = Near{782 - 27, 100 - 50, 1, 1}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "(", .near = Near{742, 580, 1, 1}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "(", .near = Near{822 - 54, 540 - 50, 1, 1}}).empty());
 }
 
 }  // namespace

@@ -190,11 +190,10 @@ TEST(ThreeFormsCoefficients, EveryElementAtItsPlace) {
 }
 
 TEST(ThreeFormsCoefficients, ArcsComeWithTheSixthKey) {
-    auto arcDots = [](const KestrelRun& run) { return run.records().dots({.r = 0.5f, .colour = 3}).size(); };
     KestrelRun five(steps(5), &Kestrel::ThreeFormsCoefficients);
-    EXPECT_EQ(arcDots(five), 0u);
+    EXPECT_EQ(five.records().dots({.r = 0.5f, .colour = 3}).size(), 0u);
     KestrelRun six(steps(6), &Kestrel::ThreeFormsCoefficients);
-    EXPECT_EQ(arcDots(six), 4u * 13);  // 180 to 360 degrees every 15
+    EXPECT_EQ(six.records().dots({.r = 0.5f, .colour = 3}).size(), 4u * 13);  // 180 to 360 degrees every 15
     const auto lines = six.lines();
     // Each arc is lowest, 20 below the table's edge, at a column border.
     for (float x : {296.0f, 356.0f, 416.0f, 476.0f}) {
@@ -277,11 +276,6 @@ TEST(IncreaseDecrease, ColoursAndTheAssignment) {
 
 // ---- Typed slope and intercept ------------------------------------------------------------
 
-// The dots of one colour drawn with radius 1 on the plane of topic 4.
-std::vector<Dot> graphDots(const KestrelRun& run, int colour) {
-    return run.records().dots({.r = 1, .colour = colour});
-}
-
 struct TypedCase {
     const char* typed;
     double value;  // the slope or intercept drawn
@@ -297,7 +291,7 @@ TEST_P(TypedSlope, DrawsTheLineInsideThePlane) {
     KestrelRun run(typed(c.typed) + "1 Enter", &Kestrel::ParameterGraphExplorer);
     EXPECT_EQ(run.status, 0) << c.typed;
     EXPECT_EQ(run.count("aの値を入力して下さい。(整数か小数)"), c.prompts);
-    const auto dots = graphDots(run, 3);
+    const auto dots = run.records().dots({.r = 1, .colour = 3});
     ASSERT_FALSE(dots.empty()) << c.typed;
     for (const Dot& d : dots) {
         ASSERT_GE(d.x, 680 - 0.01);
@@ -331,7 +325,7 @@ TEST(TypedSlope, LargestSlopesDrawOnlyDotsInside) {
         KestrelRun run(typed(entry) + "1 Enter", &Kestrel::ParameterGraphExplorer);
         EXPECT_EQ(run.status, 0) << entry;
         EXPECT_EQ(run.trace.str().find("\nerror "), std::string::npos) << entry;
-        for (const Dot& d : graphDots(run, 3)) {
+        for (const Dot& d : run.records().dots({.r = 1, .colour = 3})) {
             ASSERT_GE(d.y, 50) << entry;
             ASSERT_LE(d.y, 550) << entry;
             EXPECT_NEAR(d.x, 930, 1) << entry;
@@ -339,7 +333,7 @@ TEST(TypedSlope, LargestSlopesDrawOnlyDotsInside) {
     }
     // The slope 100: a short run of dots across the y axis, about 10 apart.
     KestrelRun steep(typed("100") + "1 Enter", &Kestrel::ParameterGraphExplorer);
-    const auto dots = graphDots(steep, 3);
+    const auto dots = steep.records().dots({.r = 1, .colour = 3});
     ASSERT_GE(dots.size(), 40u);
     EXPECT_NEAR(dots.front().x, 930 - 0.12 * 25, 0.2);
     EXPECT_NEAR(dots.back().x, 930 + 0.08 * 25, 0.2);
@@ -356,7 +350,7 @@ TEST_P(TypedIntercept, DrawsOnlyInterceptsOnThePlane) {
         &Kestrel::ParameterGraphExplorer);
     EXPECT_TRUE(run.ended()) << c.typed;
     EXPECT_EQ(run.count("bの値を入力して下さい。(整数か小数)"), c.prompts) << c.typed;
-    const auto dots = graphDots(run, 7);
+    const auto dots = run.records().dots({.r = 1, .colour = 7});
     ASSERT_FALSE(dots.empty());
     for (const Dot& d : dots) {
         const double x = (d.x - 930) / 25.0;
@@ -402,7 +396,7 @@ TEST(ParameterGraphExplorer, TitlesStepsAndOnePlaneForAllGraphs) {
     EXPECT_TRUE(hasLine(lines, "line 680 300 1180 300 0 0 -1 4"));
     // Both intercept lines pass their y-axis point in colour 7.
     int onAxis = 0;
-    for (const Dot& d : graphDots(run, 7))
+    for (const Dot& d : run.records().dots({.r = 1, .colour = 7}))
         if (std::fabs(d.x - 930) < 0.06 && (std::fabs(d.y - 200) < 0.2 || std::fabs(d.y - 400) < 0.2))
             ++onAxis;
     EXPECT_GE(onAxis, 2);

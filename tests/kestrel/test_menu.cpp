@@ -54,17 +54,6 @@ TEST(KestrelChapterFrames, GoalScreens) {
     EXPECT_EQ(two.count(kChapter2Line), 1);
 }
 
-TEST(KestrelChapterFrames, ReturningFromATopicKeepsItsScreenAndSkipsTheGoal) {
-    KestrelRun run("1 Enter 1 Enter" + steps(15));
-    EXPECT_EQ(run.count(kChapter1Line), 2);
-    EXPECT_EQ(run.count(kChapter1Goal), 1);
-    // Nothing is cleared between the topic's last key and the choice line.
-    const std::string t = run.trace.str();
-    const auto lastKey = t.rfind("key a");
-    ASSERT_NE(lastKey, std::string::npos);
-    EXPECT_EQ(t.find("line 0 0 ", lastKey), std::string::npos);
-}
-
 TEST(KestrelChapterFrames, EnteringAgainShowsTheGoalAgain) {
     KestrelRun run("1 Enter 3 Enter 1 Enter");
     EXPECT_EQ(run.count(kChapter1Goal), 2);

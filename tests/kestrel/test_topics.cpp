@@ -95,12 +95,11 @@ TEST(ProportionGraphs, PlaneGraphsAndLabels) {
     EXPECT_TRUE(hasLine(lines, "line 928 100 928 460 0 0 -1 4"));
     EXPECT_TRUE(hasLine(lines, "line 748 280 1108 280 0 0 -1 4"));
     // y=2x (ウ) passes the origin in colour 7; y=x+1 (イ) through (0,1) in colour 0.
-    auto dotNear = [&](float x, float y, int colour) {
-        return !Trace(lines).dots({.colour = colour, .near = Near{x, y, 0.2f, 0.4f}}).empty();
-    };
-    EXPECT_TRUE(dotNear(928, 280, 7));
-    EXPECT_TRUE(dotNear(928, 250, 0));
-    EXPECT_FALSE(dotNear(928, 280, 3));  // y=6/x never near x = 0
+    const Trace trace(lines);
+    EXPECT_FALSE(trace.dots({.colour = 7, .near = Near{928, 280, 0.2f, 0.4f}}).empty());
+    EXPECT_FALSE(trace.dots({.colour = 0, .near = Near{928, 250, 0.2f, 0.4f}}).empty());
+    EXPECT_TRUE(
+        trace.dots({.colour = 3, .near = Near{928, 280, 0.2f, 0.4f}}).empty());  // y=6/x never near x = 0
     EXPECT_EQ(run.drawn("①y=2x ②y=ﾀ6/xﾀ ")[0].y, 30);
     EXPECT_GT(run.drawn("①y=2x ②y=ﾀ6/xﾀ ")[0].x, 44);
     EXPECT_EQ(run.drawn("(1)①,②の関数のグラフは？")[0].y, 110);
@@ -152,23 +151,20 @@ TEST(BoilingWaterQuestion, PointsOneAKeyOnTheLine) {
     KestrelRun run(steps(20), &Kestrel::BoilingWaterQuestion);
     const auto lines = run.lines();
     // Points (k, 8k+20): from (880,480) to (980,280), radius 6, colour 3.
-    int pointsSeen = 0;
-    std::size_t keysBefore = 0, lastKeys = 0;
-    for (const auto& l : lines) {
-        if (l.rfind("key ", 0) == 0) ++keysBefore;
+    int pointsSeen = 0, lastKeys = 0;
+    for (const TraceRecord& r : run.records().records()) {
+        if (r.kind != TraceRecord::Kind::dot || r.dot.r != 6 || r.dot.colour != 3) continue;
         for (int k = 0; k <= 5; ++k) {
-            const std::string want =
-                "circle " + std::to_string(880 + 20 * k) + " " + std::to_string(480 - 40 * k) + " 6 3 ";
-            if (l.rfind(want, 0) == 0) {
+            if (r.dot.x == 880 + 20 * k && r.dot.y == 480 - 40 * k) {
                 EXPECT_EQ(k, pointsSeen);
-                EXPECT_EQ(keysBefore, static_cast<std::size_t>(9 + k)) << "point of minute " << k;
-                lastKeys = keysBefore;
+                EXPECT_EQ(r.keys, 9 + k) << "point of minute " << k;
+                lastKeys = r.keys;
                 ++pointsSeen;
             }
         }
     }
     EXPECT_EQ(pointsSeen, 6);
-    EXPECT_EQ(lastKeys, 14u);
+    EXPECT_EQ(lastKeys, 14);
     EXPECT_EQ(run.place("沸くまでの時間がわかれば比べられる。"), "40 375 3");
     EXPECT_EQ(run.place("時間を知るために、水の温度の上がり方を調べよう。"), "40 475 7");
     EXPECT_TRUE(hasLine(lines, "line 400 255 760 310 3 2 15 5"));  // gas costs, last row, right cell
@@ -184,13 +180,11 @@ TEST(BoilingWaterEquation, GraphOnEntryAndAnswersOnTheirOwnKeys) {
     KestrelRun entry("", &Kestrel::BoilingWaterEquation);
     EXPECT_EQ(entry.count("x分後の水の温度をy℃として、"), 1);
     EXPECT_EQ(entry.count("1分間に8℃上がるからx分間では、"), 0);
-    const auto lines = entry.lines();
-    // The line y=8x+20 from (880,480) up to (1080,80), drawn before any text.
-    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
-                            [](const std::string& l) { return l.rfind("circle 880 480 1 3 ", 0) == 0; }));
-    EXPECT_FALSE(std::any_of(lines.begin(), lines.end(), [](const std::string& l) {
-        return l.rfind("circle", 0) == 0 && l.find(" 6 3 ") != std::string::npos;
-    }));
+    const Trace drawn = entry.records();
+    // The line y=8x+20 from (880,480) up to (1080,80), drawn before any text;
+    // no points yet.
+    EXPECT_FALSE(drawn.dots({.r = 1, .colour = 3, .near = Near{880, 480, 0, 0}}).empty());
+    EXPECT_TRUE(drawn.dots({.r = 6, .colour = 3}).empty());
 
     KestrelRun run(steps(14), &Kestrel::BoilingWaterEquation);
     EXPECT_EQ(run.place("yはxの関数といえますか？"), "38 290 7");

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "plover_run.h"
+#include "plover_fixture.h"
 
 namespace lesson::testing {
 namespace {
@@ -25,17 +25,18 @@ TEST(ExerciseA6, DistanceTimePlaneInValuesWithUnitsAndThickSegments) {
     PloverRun run(steps(3), &Plover::ExerciseA6Answers);
     EXPECT_TRUE(run.ended());
     const auto lines = run.lines();
+    const Trace trace(lines);
     // Five minutes per grid step: the x axis reads 25 and 50, the y axis 5.
-    EXPECT_TRUE(glyphAt(lines, 930, 414, "25"));
-    EXPECT_TRUE(glyphAt(lines, 1130, 414, "50"));
-    EXPECT_TRUE(glyphAt(lines, 730, 195, "5"));
+    EXPECT_FALSE(trace.glyphs({.text = "25", .near = Near{930, 414, 0.1f, 0.1f}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "50", .near = Near{1130, 414, 0.1f, 0.1f}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "5", .near = Near{730, 195, 0.1f, 0.1f}}).empty());
     EXPECT_TRUE(hasLine(lines, "text 1155 442 2 1 0 ゴシック 30 0 0 分"));
     EXPECT_TRUE(hasLine(lines, "text 700 34 2 1 0 ゴシック 30 0 0 km"));
     // The units are screen texts like every other plane's, seen by the lint.
     EXPECT_EQ(run.place("km"), "700 34 0");
     // The first part ends at minute 25, 5 km; both segments at pen 8.
-    EXPECT_FALSE(dotsIn(lines, 1, 0, 959.5f, 960.5f, 209.5f, 210.5f).empty());
-    EXPECT_TRUE(dotsIn(lines, 1, 0, 961, 1300, 0, 720).empty());
+    EXPECT_FALSE(trace.dots({.r = 1, .colour = 0, .in = Box{959.5f, 960.5f, 209.5f, 210.5f}}).empty());
+    EXPECT_TRUE(trace.dots({.r = 1, .colour = 0, .in = Box{961, 1300, 0, 720}}).empty());
     EXPECT_TRUE(hasLine(lines, "line 960 210 1200 130 0 0 -1 8"));
     EXPECT_TRUE(hasLine(lines, "line 920 410 1160 50 3 0 -1 8"));
     EXPECT_EQ(run.place("(1)"), "19 100 3");
@@ -50,13 +51,15 @@ TEST(ExerciseA4, ThreeLinesOfWhichOneIsVertical) {
     EXPECT_TRUE(run.ended());
     EXPECT_EQ(run.waits(), 0);
     const auto lines = run.lines();
+    const Trace trace(lines);
     // x = 3/2 halfway between the grid lines 1 and 2, over the whole plane,
     // its label 10 right of the top moved by (-27, -44).
     EXPECT_TRUE(hasLine(lines, "line 680 580 680 100 7 0 -1 5"));
-    EXPECT_TRUE(glyphAt(lines, 663, 56, "("));
-    EXPECT_EQ(dotsIn(lines, 1, 5, 380, 860, 459.5f, 460.5f).size(),
-              dotsIn(lines, 1, 5, 0, 1400, 0, 720).size());                     // y = -3 is flat
-    EXPECT_FALSE(dotsIn(lines, 1, 3, 859.5f, 860.5f, 139.5f, 140.5f).empty());  // (6, 5)
+    EXPECT_FALSE(trace.glyphs({.text = "(", .near = Near{663, 56, 0.1f, 0.1f}}).empty());
+    EXPECT_EQ(trace.dots({.r = 1, .colour = 5, .in = Box{380, 860, 459.5f, 460.5f}}).size(),
+              trace.dots({.r = 1, .colour = 5, .in = Box{0, 1400, 0, 720}}).size());  // y = -3 is flat
+    EXPECT_FALSE(
+        trace.dots({.r = 1, .colour = 3, .in = Box{859.5f, 860.5f, 139.5f, 140.5f}}).empty());  // (6, 5)
     EXPECT_EQ(run.place("(2)"), "38 230 3");
     EXPECT_EQ(run.place("y=-3"), "76 280 3");
     EXPECT_EQ(run.place("x=ﾀ3/2ﾀ"), "76 400 3");
@@ -66,6 +69,7 @@ TEST(ExerciseB2, FiguresArcsAndTheGraphWithItsUnits) {
     PloverRun run(steps(3), &Plover::ExerciseB2Answers);
     EXPECT_TRUE(run.ended());
     const auto lines = run.lines();
+    const Trace trace(lines);
     EXPECT_TRUE(hasLine(lines, "fpoly 0 13 5 4 152 340 327 340 432 130 152 340"));
     EXPECT_TRUE(hasLine(lines, "fpoly 0 13 5 4 712 340 992 270 992 130 712 340"));
     EXPECT_EQ(run.place("(1) PがAB上"), "112 130 3");
@@ -77,18 +81,17 @@ TEST(ExerciseB2, FiguresArcsAndTheGraphWithItsUnits) {
     EXPECT_EQ(run.place("y=14-2x"), "712 530 5");
     // The arc from C down to P, right of BC, every 8 degrees: 23 dots that
     // stop short of C.
-    const auto pc = dotsIn(lines, 0.5f, 5, 990, 1030, 120, 280);
+    const auto pc = trace.dots({.r = 0.5f, .colour = 5, .in = Box{990, 1030, 120, 280}});
     ASSERT_EQ(pc.size(), 23u);
-    EXPECT_GT(
-        std::min_element(pc.begin(), pc.end(), [](auto a, auto b) { return a.second < b.second; })->second,
-        130.1f);
+    EXPECT_GT(std::min_element(pc.begin(), pc.end(), [](const Dot& a, const Dot& b) { return a.y < b.y; })->y,
+              130.1f);
     // Screen 2: units in scaled strings and the two pieces meeting at (4, 6).
     EXPECT_TRUE(hasLine(lines, "text 921 434 2 1 0 ゴシック 30 0 0 ㎝"));
     EXPECT_TRUE(hasLine(lines, "text 576 166 2 1 0 ゴシック 30 0 0 ㎝"));
     EXPECT_EQ(run.place("㎝"), "921 434 0");
     EXPECT_TRUE(hasLine(lines, "text 630 156 2 2 0 ゴシック 16 0 0 2"));
-    EXPECT_FALSE(dotsIn(lines, 1, 5, 805.5f, 806.5f, 189.5f, 190.5f).empty());
-    EXPECT_TRUE(dotsIn(lines, 1, 5, 0, 1400, 0, 189).empty());
+    EXPECT_FALSE(trace.dots({.r = 1, .colour = 5, .in = Box{805.5f, 806.5f, 189.5f, 190.5f}}).empty());
+    EXPECT_TRUE(trace.dots({.r = 1, .colour = 5, .in = Box{0, 1400, 0, 189}}).empty());
 }
 
 // ---- Elimination layouts -----------------------------------------------------------------
@@ -96,9 +99,10 @@ TEST(ExerciseB2, FiguresArcsAndTheGraphWithItsUnits) {
 TEST(ExerciseB1, EliminationInColumnsWithTheSignRowBetween) {
     PloverRun run(steps(5), &Plover::ExerciseB1Answers);
     const auto lines = run.lines();
-    EXPECT_TRUE(glyphAt(lines, 814, 80, "0"));   // upper equation
-    EXPECT_TRUE(glyphAt(lines, 814, 130, "2"));  // lower equation
-    const auto rules = Trace(lines).segments({.from = Near{787, 180, 0, 0}});
+    const Trace trace(lines);
+    EXPECT_FALSE(trace.glyphs({.text = "0", .near = Near{814, 80, 0.1f, 0.1f}}).empty());   // upper equation
+    EXPECT_FALSE(trace.glyphs({.text = "2", .near = Near{814, 130, 0.1f, 0.1f}}).empty());  // lower equation
+    const auto rules = trace.segments({.from = Near{787, 180, 0, 0}});
     EXPECT_TRUE(std::any_of(rules.begin(), rules.end(),
                             [](const Segment& s) { return s.y2 == 180 && s.width == 3; }));
     EXPECT_EQ(run.place("①-②"), "760 30 3");
@@ -133,8 +137,9 @@ TEST(ExerciseA5, SystemFromTheGraphAndItsSolution) {
     EXPECT_EQ(run.place("答 (ﾀ5/3ﾀ,ﾀ2/3ﾀ)"), "418 440 5");
     // Both lines pass the y axis at their intercepts 4 and -1.
     const auto lines = run.lines();
-    EXPECT_FALSE(dotsIn(lines, 1, 0, 1033.9f, 1034.1f, 179.5f, 180.5f).empty());
-    EXPECT_FALSE(dotsIn(lines, 1, 0, 1033.9f, 1034.1f, 379.5f, 380.5f).empty());
+    const Trace trace(lines);
+    EXPECT_FALSE(trace.dots({.r = 1, .colour = 0, .in = Box{1033.9f, 1034.1f, 179.5f, 180.5f}}).empty());
+    EXPECT_FALSE(trace.dots({.r = 1, .colour = 0, .in = Box{1033.9f, 1034.1f, 379.5f, 380.5f}}).empty());
 }
 
 TEST(ExerciseB3, FigureShadedUnderTheAxisAndBothScreensWorked) {
@@ -142,19 +147,21 @@ TEST(ExerciseB3, FigureShadedUnderTheAxisAndBothScreensWorked) {
     EXPECT_TRUE(run.ended());
     EXPECT_EQ(run.waits(), 30);
     const auto lines = run.lines();
+    const Trace trace(lines);
     // The triangle ABP filled over the axis, then the y axis drawn again.
     const std::string shade = "fpoly 0 13 5 4 790 460 1150 460 910 220 790 460";
     const long fill = indexOf(lines, shade);
     ASSERT_GE(fill, 0);
     EXPECT_EQ(lines[fill + 1], "line 850 100 850 490 0 0 -1 3");
-    EXPECT_TRUE(glyphAt(lines, 760, 100, "n"));                    // n's label at the plane's corner
+    EXPECT_FALSE(trace.glyphs({.text = "n", .near = Near{760, 100, 0.1f, 0.1f}})
+                     .empty());                                    // n's label at the plane's corner
     EXPECT_TRUE(hasLine(lines, "circle 970 460 6 3 0 0 1 -1 5"));  // Q
     // Line PQ only inside the plane's height, from (1,12) to (4.25,-1).
-    const auto pq = dotsIn(lines, 1, 3, 760, 1210, 0, 720);
+    const auto pq = trace.dots({.r = 1, .colour = 3, .in = Box{760, 1210, 0, 720}});
     ASSERT_FALSE(pq.empty());
-    for (const auto& [x, y] : pq) {
-        EXPECT_GE(y, 100);
-        EXPECT_LE(y, 490);
+    for (const Dot& d : pq) {
+        EXPECT_GE(d.y, 100);
+        EXPECT_LE(d.y, 490);
     }
     // Screen 1: the elimination and the second column from the "(2)" row.
     EXPECT_EQ(run.place("+-  + -"), "76 475 3");

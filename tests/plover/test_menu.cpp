@@ -13,8 +13,6 @@ const std::string kHeading = "＜Plover　メニュー＞";
 const std::string kGoals[3] = {"保冷バックに入れた飲み物が、10℃以下に保てる時間を考えよう。",
                                "1次関数とみて、問題を解決しよう。",
                                "1次関数のグラフを利用して、問題を解決しよう。"};
-const std::string kLines[3] = {"①P83Q問題　②表　③グラフ　④式　⑤まとめ　⑥表ヒント　⑦グラフヒント　⑧終了",
-                               "①Q問題　②解答　③終了", "①Q運行図　②問1　③終了"};
 
 TEST(PloverMenu, EntriesAreTheEightItemsWithEveryChapterBuilt) {
     const auto& entries = Plover::kMainMenu.items;
@@ -80,16 +78,6 @@ TEST(PloverChapterFrames, NonWholeChoicesOpenTheirWholePart) {
     EXPECT_EQ(PloverRun(typed("2") + typed("5/2")).place("km"), "1199 548 0");
     EXPECT_EQ(PloverRun(typed("3") + typed("5/2")).count("問1解答"), 1);
     EXPECT_EQ(PloverRun(typed("3") + typed("1.9")).count("P86 Q すれちがう回数は?"), 1);
-}
-
-TEST(PloverChapterFrames, ReturningFromATopicKeepsItsScreenAndSkipsTheGoal) {
-    PloverRun run(typed("1") + typed("1") + steps(4));
-    EXPECT_EQ(run.count(kLines[0]), 2);
-    EXPECT_EQ(run.count(kGoals[0]), 1);
-    const std::string t = run.trace.str();
-    const auto lastKey = t.rfind("key a");
-    ASSERT_NE(lastKey, std::string::npos);
-    EXPECT_EQ(t.find("line 0 0 ", lastKey), std::string::npos);
 }
 
 TEST(PloverChapterFrames, EnteringAgainShowsTheGoalAgain) {

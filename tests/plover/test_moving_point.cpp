@@ -9,13 +9,10 @@
 #include <utility>
 #include <vector>
 
-#include "plover_run.h"
+#include "plover_fixture.h"
 
 namespace lesson::testing {
 namespace {
-
-// The dots P drawn: filled circles of radius 6 in colour 3.
-std::vector<Dot> dotsP(const PloverRun& run) { return run.records().dots({.r = 6, .colour = 3}); }
 
 struct Frame {
     int moves;  // keys pressed in the loop before this frame
@@ -28,7 +25,7 @@ class MovingPointAnimation : public ::testing::TestWithParam<Frame> {};
 TEST_P(MovingPointAnimation, FrameShowsPAndItsLetterWhereTheStepPutsThem) {
     const Frame& fr = GetParam();
     PloverRun run("a" + steps(fr.moves), &Plover::MovingPointQuestion);
-    const auto dots = dotsP(run);
+    const auto dots = run.records().dots({.r = 6, .colour = 3});  // P
     ASSERT_FALSE(dots.empty());
     EXPECT_EQ(dots.back().x, fr.px) << fr.moves;
     EXPECT_EQ(dots.back().y, fr.py) << fr.moves;
@@ -73,7 +70,7 @@ TEST(MovingPointAnimation, FirstStateShowsPFourStepsBelowAWithArcAndArea) {
 
 TEST(MovingPointAnimation, EveryKeyButTheDigit1MovesP) {
     PloverRun run("a Enter 2 b Space 0", &Plover::MovingPointQuestion);
-    const auto dots = dotsP(run);
+    const auto dots = run.records().dots({.r = 6, .colour = 3});  // P
     ASSERT_FALSE(dots.empty());
     EXPECT_EQ(dots.back().x, 200);
     EXPECT_EQ(dots.back().y, 455);
@@ -115,6 +112,7 @@ TEST(MovingPointEquations, CaseFiguresArcsAndEquations) {
     EXPECT_TRUE(run.ended());
     EXPECT_EQ(run.waits(), 13);
     const auto lines = run.lines();
+    const Trace trace(lines);
     // The shaded triangles APD, outlined over their fill, at pen 5.
     EXPECT_TRUE(hasLine(lines, "fpoly 0 13 5 4 152 190 152 330 432 190 152 190"));
     EXPECT_TRUE(hasLine(lines, "fpoly 0 13 5 4 502 190 642 400 782 190 502 190"));
@@ -145,12 +143,14 @@ TEST(MovingPointEquations, CaseFiguresArcsAndEquations) {
 
     // Only the arc D to P of figure 3 (colour 5) lies inside the rectangle;
     // the "xcm" arc of figure 1 lies left of AB.
-    const auto all5 = dotsIn(lines, 0.5f, 5, 0, 1400, 0, 720);
+    const auto all5 = trace.dots({.r = 0.5f, .colour = 5, .in = Box{0, 1400, 0, 720}});
     EXPECT_GT(all5.size(), 20u);
-    EXPECT_EQ(dotsIn(lines, 0.5f, 5, 1111, 1132.01f, 189.99f, 330.01f).size(), all5.size());
-    const auto nearAB = dotsIn(lines, 0.5f, 7, 100, 170, 189.99f, 330.01f);
+    EXPECT_EQ(trace.dots({.r = 0.5f, .colour = 5, .in = Box{1111, 1132.01f, 189.99f, 330.01f}}).size(),
+              all5.size());
+    const auto nearAB = trace.dots({.r = 0.5f, .colour = 7, .in = Box{100, 170, 189.99f, 330.01f}});
     EXPECT_GT(nearAB.size(), 20u);
-    EXPECT_EQ(dotsIn(lines, 0.5f, 7, 100, 152.01f, 189.99f, 330.01f).size(), nearAB.size());
+    EXPECT_EQ(trace.dots({.r = 0.5f, .colour = 7, .in = Box{100, 152.01f, 189.99f, 330.01f}}).size(),
+              nearAB.size());
 }
 
 // Figure 1's corner letters stand where the usual way in puts them, whatever
@@ -167,17 +167,18 @@ TEST(MovingPointGraph, ThreePiecesAndUnitLabels) {
     PloverRun run(steps(3), &Plover::MovingPointGraph);
     EXPECT_TRUE(run.ended());
     const auto lines = run.lines();
+    const Trace trace(lines);
     EXPECT_TRUE(hasLine(lines, "text 1081 384 2 1 0 ゴシック 30 0 0 ㎝"));
     EXPECT_TRUE(hasLine(lines, "text 576 116 2 1 0 ゴシック 30 0 0 ㎝"));
     EXPECT_TRUE(hasLine(lines, "text 630 106 2 2 0 ゴシック 16 0 0 2"));
     EXPECT_EQ(run.place("(2)PがBC上"), "38 180 3");
     EXPECT_EQ(run.place("y=20-2x(7≦x≦10)"), "114 330 0");
-    auto dotNear = [&](float x, float y) {
-        return !dotsIn(lines, 1, 5, x - 0.5f, x + 0.5f, y - 0.5f, y + 0.5f).empty();
-    };
     for (auto [x, y] : {std::pair{646.f, 380.f}, {766.f, 140.f}, {926.f, 140.f}, {1046.f, 380.f}})
-        EXPECT_TRUE(dotNear(x, y)) << x << ' ' << y;
-    EXPECT_TRUE(dotsIn(lines, 1, 5, 1047, 1400, 0, 720).empty());  // nothing beyond x = 10
+        EXPECT_FALSE(
+            trace.dots({.r = 1, .colour = 5, .in = Box{x - 0.5f, x + 0.5f, y - 0.5f, y + 0.5f}}).empty())
+            << x << ' ' << y;
+    // Nothing beyond x = 10.
+    EXPECT_TRUE(trace.dots({.r = 1, .colour = 5, .in = Box{1047, 1400, 0, 720}}).empty());
 }
 
 }  // namespace

@@ -20,20 +20,11 @@ namespace {
 // screen left.
 constexpr std::string_view kTopicClear = "line 0 0 1600 1800 15 2 15 ";
 
-// Filled circles of a radius and colour: their centres.
-std::vector<std::pair<float, float>> dots(const PloverRun& run, float radius, int colour) {
+// Where dots stand, whatever else they draw.
+std::vector<std::pair<float, float>> centres(const std::vector<Dot>& dots) {
     std::vector<std::pair<float, float>> out;
-    for (const Dot& d : run.records().dots({.r = radius, .colour = colour})) out.push_back({d.x, d.y});
+    for (const Dot& d : dots) out.emplace_back(d.x, d.y);
     return out;
-}
-
-bool hasDotNear(const PloverRun& run, float radius, int colour, float x, float y, float within) {
-    return !run.records().dots({.r = radius, .colour = colour, .near = Near{x, y, within, within}}).empty();
-}
-
-// Lines of a colour that end at (x, y): an arrow's shaft and head strokes.
-int linesEndingAt(const PloverRun& run, int colour, float x, float y) {
-    return static_cast<int>(run.records().segments({.colour = colour, .to = Near{x, y, 0, 0}}).size());
 }
 
 struct TopicCase {
@@ -114,16 +105,16 @@ TEST(CoolBagTableMethod, TableArcsAndAnswerCell) {
 
     // Five arcs of dots hanging 20 below the table's bottom edge, each between
     // the middles of two neighbouring data columns.
-    const auto arcDots = dots(run, 0.5f, 3);
+    const auto arcDots = run.records().dots({.r = 0.5f, .colour = 3});
     ASSERT_EQ(arcDots.size(), 5u * 17u);
     for (int k = 1; k <= 5; ++k) {
         const float from = 280 + 105 * (k - 1), to = from + 105;
         float deepest = 0;
         for (std::size_t i = 17 * (k - 1); i < 17u * k; ++i) {
-            EXPECT_GE(arcDots[i].first, from - 0.01f) << k;
-            EXPECT_LE(arcDots[i].first, to + 0.01f) << k;
-            EXPECT_GE(arcDots[i].second, 190 - 0.01f) << k;
-            deepest = std::max(deepest, arcDots[i].second);
+            EXPECT_GE(arcDots[i].x, from - 0.01f) << k;
+            EXPECT_LE(arcDots[i].x, to + 0.01f) << k;
+            EXPECT_GE(arcDots[i].y, 190 - 0.01f) << k;
+            deepest = std::max(deepest, arcDots[i].y);
         }
         EXPECT_NEAR(deepest, 210, 0.1f) << k;
     }
@@ -142,16 +133,22 @@ TEST(CoolBagTableMethod, TableArcsAndAnswerCell) {
 }
 
 TEST(CoolBagTableMethod, TwoKeysAfterTheQuestionBeforeTheFirstArc) {
-    EXPECT_EQ(dots(PloverRun(steps(2), &Plover::CoolBagTableMethod), 0.5f, 3).size(), 0u);
-    EXPECT_EQ(dots(PloverRun(steps(3), &Plover::CoolBagTableMethod), 0.5f, 3).size(), 17u);
-    EXPECT_EQ(dots(PloverRun(steps(6), &Plover::CoolBagTableMethod), 0.5f, 3).size(), 4u * 17u);
+    EXPECT_EQ(
+        PloverRun(steps(2), &Plover::CoolBagTableMethod).records().dots({.r = 0.5f, .colour = 3}).size(), 0u);
+    EXPECT_EQ(
+        PloverRun(steps(3), &Plover::CoolBagTableMethod).records().dots({.r = 0.5f, .colour = 3}).size(),
+        17u);
+    EXPECT_EQ(
+        PloverRun(steps(6), &Plover::CoolBagTableMethod).records().dots({.r = 0.5f, .colour = 3}).size(),
+        4u * 17u);
 }
 
 // The hint is the method's screen up to its fourth arc, without numbers.
 TEST(CoolBagTableHint, MethodScreenUpToTheFourthArcUnlabelled) {
     PloverRun hint(steps(6), &Plover::CoolBagTableHint);
     PloverRun method(steps(6), &Plover::CoolBagTableMethod);
-    EXPECT_EQ(dots(hint, 0.5f, 3), dots(method, 0.5f, 3));
+    EXPECT_EQ(centres(hint.records().dots({.r = 0.5f, .colour = 3})),
+              centres(method.records().dots({.r = 0.5f, .colour = 3})));
     EXPECT_EQ(hint.count("0.6"), 0);
     EXPECT_EQ(method.count("0.6"), 2);
     EXPECT_EQ(hint.count("?"), 1);
@@ -168,7 +165,7 @@ TEST(CoolBagTables, ColumnsAndArcsOnEntry) {
     EXPECT_EQ(equation.place("x(分)"), "76 90 0");
     EXPECT_EQ(equation.place("y(℃)"), "76 140 0");
     EXPECT_EQ(equation.count("?"), 1);
-    EXPECT_EQ(dots(equation, 0.5f, 3).size(), 4u * 17u);
+    EXPECT_EQ(equation.records().dots({.r = 0.5f, .colour = 3}).size(), 4u * 17u);
     EXPECT_EQ(equation.count("2.4"), 0);
 }
 
@@ -195,25 +192,28 @@ TEST(CoolBagGraphMethod, PointsClippedLineAndReadingArrows) {
     EXPECT_EQ(run.place("分"), "1185 610 0");
     EXPECT_EQ(run.place("℃"), "824 60 0");
     const float centres[5][2] = {{924, 350}, {949, 320}, {974, 285}, {999, 260}, {1024, 230}};
-    for (const auto& c : centres) EXPECT_TRUE(hasDotNear(run, 6, 3, c[0], c[1], 0.01f)) << c[0];
+    for (const auto& c : centres)
+        EXPECT_FALSE(
+            run.records().dots({.r = 6, .colour = 3, .near = Near{c[0], c[1], 0.01f, 0.01f}}).empty())
+            << c[0];
 
     // The line y=0.06x+4 from (874,410) up to the top edge, nothing above it.
-    const auto line = dots(run, 1, 3);
+    const auto line = run.records().dots({.r = 1, .colour = 3});
     ASSERT_FALSE(line.empty());
-    EXPECT_NEAR(line.front().first, 874, 0.01f);
-    EXPECT_NEAR(line.front().second, 410, 0.01f);
-    for (const auto& d : line) EXPECT_GE(d.second, 60);
-    EXPECT_NEAR(line.back().first, 874 + 25 * (7.0f / 0.06f) / 10, 0.2f);
-    EXPECT_NEAR(line.back().second, 60, 0.2f);
+    EXPECT_NEAR(line.front().x, 874, 0.01f);
+    EXPECT_NEAR(line.front().y, 410, 0.01f);
+    for (const Dot& d : line) EXPECT_GE(d.y, 60);
+    EXPECT_NEAR(line.back().x, 874 + 25 * (7.0f / 0.06f) / 10, 0.2f);
+    EXPECT_NEAR(line.back().y, 60, 0.2f);
     // The third point lies off the line, the others on it.
-    EXPECT_FALSE(hasDotNear(run, 1, 3, 974, 285, 0.5f));
-    EXPECT_TRUE(hasDotNear(run, 1, 3, 999, 260, 0.5f));
+    EXPECT_TRUE(run.records().dots({.r = 1, .colour = 3, .near = Near{974, 285, 0.5f, 0.5f}}).empty());
+    EXPECT_FALSE(run.records().dots({.r = 1, .colour = 3, .near = Near{999, 260, 0.5f, 0.5f}}).empty());
 
     // One head each: at the line for the arrow across, on the x axis for the
     // one down; the dot of radius 8 on the point (100, 10).
-    EXPECT_GE(linesEndingAt(run, 5, 1124, 110), 3);
-    EXPECT_EQ(linesEndingAt(run, 5, 874, 110), 0);
-    EXPECT_GE(linesEndingAt(run, 5, 1124, 610), 3);
+    EXPECT_GE(run.records().segments({.colour = 5, .to = Near{1124, 110, 0, 0}}).size(), 3u);
+    EXPECT_EQ(run.records().segments({.colour = 5, .to = Near{874, 110, 0, 0}}).size(), 0u);
+    EXPECT_GE(run.records().segments({.colour = 5, .to = Near{1124, 610, 0, 0}}).size(), 3u);
     EXPECT_TRUE(hasLine(lines, "circle 1124 110 8 5 0 0 1 -1 5"));
     EXPECT_EQ(run.place("x=100"), "318 370 5");
     EXPECT_EQ(run.place("10℃になるのは100分後"), "38 430 5");
@@ -221,7 +221,7 @@ TEST(CoolBagGraphMethod, PointsClippedLineAndReadingArrows) {
 
 TEST(CoolBagGraphMethod, TwoKeysAfterTheFifthPoint) {
     PloverRun six(steps(6), &Plover::CoolBagGraphMethod);
-    EXPECT_TRUE(hasDotNear(six, 6, 3, 1024, 230, 0.01f));
+    EXPECT_FALSE(six.records().dots({.r = 6, .colour = 3, .near = Near{1024, 230, 0.01f, 0.01f}}).empty());
     EXPECT_EQ(PloverRun(steps(7), &Plover::CoolBagGraphMethod).count("ほぼ1つの直線上に並んでいる。"), 0);
     EXPECT_EQ(PloverRun(steps(8), &Plover::CoolBagGraphMethod).place("ほぼ1つの直線上に並んでいる。"),
               "271 200 3");
@@ -231,8 +231,10 @@ TEST(CoolBagGraphMethod, TwoKeysAfterTheFifthPoint) {
 TEST(CoolBagSummary, SamePlaneAndLineAsTheGraphMethod) {
     PloverRun summary(steps(15), &Plover::CoolBagSummary);
     PloverRun method(steps(13), &Plover::CoolBagGraphMethod);
-    EXPECT_EQ(dots(summary, 1, 3), dots(method, 1, 3));
-    EXPECT_EQ(dots(summary, 6, 3), dots(method, 6, 3));
+    EXPECT_EQ(centres(summary.records().dots({.r = 1, .colour = 3})),
+              centres(method.records().dots({.r = 1, .colour = 3})));
+    EXPECT_EQ(centres(summary.records().dots({.r = 6, .colour = 3})),
+              centres(method.records().dots({.r = 6, .colour = 3})));
     EXPECT_EQ(summary.place("①"), "40 190 0");
     EXPECT_EQ(summary.place("100"), "717 30 5");
     EXPECT_EQ(summary.place("②グラフでは、"), "40 350 0");
@@ -280,17 +282,27 @@ TEST(FerryChartQuestion, ChartRunsAndCrossings) {
     const auto second = crossing(414, 270, 864, 510, 819, 510, 1014, 270);
     EXPECT_NEAR(first.first, 571.0, 0.1);
     EXPECT_NEAR(second.first, 832.6, 0.1);
-    EXPECT_TRUE(hasDotNear(run, 8, 5, first.first, first.second, 0.05f));
-    EXPECT_TRUE(hasDotNear(run, 8, 5, second.first, second.second, 0.05f));
+    EXPECT_FALSE(run.records()
+                     .dots({.r = 8,
+                            .colour = 5,
+                            .near = Near{static_cast<float>(first.first), static_cast<float>(first.second),
+                                         0.05f, 0.05f}})
+                     .empty());
+    EXPECT_FALSE(run.records()
+                     .dots({.r = 8,
+                            .colour = 5,
+                            .near = Near{static_cast<float>(second.first), static_cast<float>(second.second),
+                                         0.05f, 0.05f}})
+                     .empty());
     EXPECT_EQ(run.place("1回目…13時30分ごろ"), "790 80 5");
     EXPECT_EQ(run.place("2回目…15時ごろ"), "790 130 5");
     EXPECT_EQ(run.place("教科書P87 問1　をしなさい。"), "44 570 3");
 
     // Each crossing dot comes with its text.
     PloverRun before(steps(15), &Plover::FerryChartQuestion);
-    EXPECT_TRUE(dots(before, 8, 5).empty());
+    EXPECT_TRUE(before.records().dots({.r = 8, .colour = 5}).empty());
     PloverRun withFirst(steps(16), &Plover::FerryChartQuestion);
-    EXPECT_EQ(dots(withFirst, 8, 5).size(), 1u);
+    EXPECT_EQ(withFirst.records().dots({.r = 8, .colour = 5}).size(), 1u);
     EXPECT_EQ(withFirst.count("1回目…13時30分ごろ"), 1);
 }
 
@@ -366,21 +378,24 @@ TEST(AltitudeQuestion, TwoLineHeadersStationRowsAndEmptyPlane) {
     EXPECT_TRUE(hasLine(lines, "line 482 160 482 535 0 0 -1 4"));
     EXPECT_EQ(run.place("km"), "1058 483 0");
     EXPECT_EQ(run.place("℃"), "432 176 0");
-    EXPECT_TRUE(dots(run, 6, 3).empty());
+    EXPECT_TRUE(run.records().dots({.r = 6, .colour = 3}).empty());
 }
 
 TEST(AltitudeAnswer, StationsLineAndReading) {
     PloverRun run(steps(8), &Plover::AltitudeAnswer);
     const float centres[6][2] = {{472, 158}, {496, 172}, {528, 190}, {590, 226}, {616, 242}, {1174, 578}};
-    for (const auto& c : centres) EXPECT_TRUE(hasDotNear(run, 6, 3, c[0], c[1], 0.05f)) << c[0];
-    const auto line = dots(run, 1, 3);
+    for (const auto& c : centres)
+        EXPECT_FALSE(
+            run.records().dots({.r = 6, .colour = 3, .near = Near{c[0], c[1], 0.05f, 0.05f}}).empty())
+            << c[0];
+    const auto line = run.records().dots({.r = 1, .colour = 3});
     ASSERT_FALSE(line.empty());
-    EXPECT_NEAR(line.front().second, 126, 0.01f);
-    EXPECT_NEAR(line.back().first, 418 + 20 * 39.5f, 0.2f);
-    for (const auto& d : line) EXPECT_LE(d.second, 600);
-    EXPECT_GE(linesEndingAt(run, 5, 978, 462), 3);
-    EXPECT_GE(linesEndingAt(run, 5, 418, 462), 3);
-    EXPECT_EQ(linesEndingAt(run, 5, 978, 600), 0);
+    EXPECT_NEAR(line.front().y, 126, 0.01f);
+    EXPECT_NEAR(line.back().x, 418 + 20 * 39.5f, 0.2f);
+    for (const Dot& d : line) EXPECT_LE(d.y, 600);
+    EXPECT_GE(run.records().segments({.colour = 5, .to = Near{978, 462, 0, 0}}).size(), 3u);
+    EXPECT_GE(run.records().segments({.colour = 5, .to = Near{418, 462, 0, 0}}).size(), 3u);
+    EXPECT_EQ(run.records().segments({.colour = 5, .to = Near{978, 600, 0, 0}}).size(), 0u);
     EXPECT_TRUE(hasLine(run.lines(), "circle 978 462 8 5 0 0 1 -1 5"));
     EXPECT_EQ(run.place("yをxの1次関数とみなして、"), "711 30 3");
     EXPECT_EQ(run.place("およそ 7.0℃"), "38 230 5");
@@ -395,7 +410,7 @@ TEST(FerryChartExercise, JourneyLinesInPenEight) {
     EXPECT_TRUE(hasLine(lines, "line 886 290 966 290 3 0 -1 8"));
     EXPECT_TRUE(hasLine(lines, "line 966 290 1126 50 3 0 -1 8"));
     EXPECT_TRUE(hasLine(lines, "line 726 530 1126 50 5 0 -1 8"));
-    EXPECT_EQ(dots(run, 0.01f, 0).size(), 5u);
+    EXPECT_EQ(run.records().dots({.r = 0.01f, .colour = 0}).size(), 5u);
     EXPECT_TRUE(hasLine(lines, "circle 926 290 10 7 0 0 1 -1 8"));
     EXPECT_TRUE(hasLine(lines, "circle 1126 50 10 7 0 0 1 -1 8"));
     EXPECT_EQ(run.runtime->drawWidth(), 8);

@@ -17,12 +17,6 @@ inline const std::string kChoiceLine =
     "①Q1ずつ　②Q2ずつ　③変化の割合　④問1　⑤a,b変化　⑥説明,問2問3　⑦問4　⑧終了";
 inline const std::string kGoal = "1次関数の値の変化について調べよう。";
 
-// Glyphs of text (one character) in a colour within half a unit of (x, y).
-inline int glyphsAt(const Trace& trace, const std::string& text, int colour, float x, float y) {
-    return static_cast<int>(
-        trace.glyphs({.text = text, .colour = colour, .near = Near{x, y, 0.5f, 0.5f}}).size());
-}
-
 // The text records of each worked example, from "例 1次関数 " to its rate.
 inline std::vector<std::vector<ScreenTextRecord>> examples(const KestrelRun& run) {
     std::vector<std::vector<ScreenTextRecord>> out;

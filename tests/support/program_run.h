@@ -221,15 +221,20 @@ inline std::string replayTrace(const std::string& program, const std::string& ke
     return out;
 }
 
-// What keeps the replay tool from running program on keys to the program's
-// own end without entering the error handler, or "" when nothing does.
-inline std::string replayFault(const std::string& program, const std::string& keys, int seed = 1) {
-    const std::string t = replayTrace(program, keys, seed);
-    if (t.empty()) return "the replay tool failed";
-    if (const auto error = t.find("\nerror "); error != std::string::npos)
-        return t.substr(error + 1, t.find('\n', error + 1) - error - 1);
-    if (t.find("\nend\n") == std::string::npos) return "no end";
+// What keeps a replay tool's trace from reaching the program's own end
+// without entering the error handler, or "" when nothing does.
+inline std::string replayTraceFault(const Trace& t) {
+    if (t.records().empty()) return "the replay tool failed";
+    for (const auto& r : t.records())
+        if (r.kind == TraceRecord::Kind::error) return r.line;
+    if (t.count(TraceRecord::Kind::end) == 0) return "no end";
     return "";
+}
+
+// What keeps the replay tool from running program on keys to the program's
+// own end, or "" when nothing does.
+inline std::string replayFault(const std::string& program, const std::string& keys, int seed = 1) {
+    return replayTraceFault(Trace(replayTrace(program, keys, seed)));
 }
 
 }  // namespace lesson::testing

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -66,6 +67,7 @@ struct Box {
 struct GlyphQuery {
     std::optional<std::string> text;
     std::optional<int> colour;
+    std::optional<std::string> face;
     std::optional<Near> near;
     std::optional<Box> in;
 };
@@ -75,6 +77,7 @@ struct DotQuery {
     std::optional<int> colour;
     std::optional<Near> near;
     std::optional<Box> in;
+    std::optional<int> keys;  // drawn after exactly that many keys
 };
 // What the segment finder asks; an unset field matches anything.
 struct SegmentQuery {
@@ -116,6 +119,21 @@ public:
         }
     }
 
+    // Records taken from another trace.
+    explicit Trace(std::vector<TraceRecord> records) : records_(std::move(records)) {}
+
+    // The trace cut before each record that starts a part (a screen's clear,
+    // say); what comes before the first such record belongs to no part.
+    template <class StartsPart>
+    std::vector<Trace> parts(StartsPart startsPart) const {
+        std::vector<std::vector<TraceRecord>> cut;
+        for (const auto& r : records_) {
+            if (startsPart(r)) cut.emplace_back();
+            if (!cut.empty()) cut.back().push_back(r);
+        }
+        return {std::make_move_iterator(cut.begin()), std::make_move_iterator(cut.end())};
+    }
+
     const std::vector<TraceRecord>& records() const& { return records_; }
     std::vector<TraceRecord> records() && { return std::move(records_); }
     std::vector<std::string> lines() const {
@@ -130,7 +148,8 @@ public:
             if (r.kind != TraceRecord::Kind::glyph) continue;
             const Glyph& g = r.glyph;
             if ((q.text && g.text != *q.text) || (q.colour && g.colour != *q.colour) ||
-                (q.near && !q.near->holds(g.x, g.y)) || (q.in && !q.in->holds(g.x, g.y)))
+                (q.face && g.face != *q.face) || (q.near && !q.near->holds(g.x, g.y)) ||
+                (q.in && !q.in->holds(g.x, g.y)))
                 continue;
             out.push_back(g);
         }
@@ -142,7 +161,8 @@ public:
             if (r.kind != TraceRecord::Kind::dot) continue;
             const Dot& d = r.dot;
             if ((q.r && d.r != *q.r) || (q.colour && d.colour != *q.colour) ||
-                (q.near && !q.near->holds(d.x, d.y)) || (q.in && !q.in->holds(d.x, d.y)))
+                (q.near && !q.near->holds(d.x, d.y)) || (q.in && !q.in->holds(d.x, d.y)) ||
+                (q.keys && r.keys != *q.keys))
                 continue;
             out.push_back(d);
         }

@@ -369,36 +369,24 @@ TEST(RandomIntersection, LeavingShowsTheAssignment) {
 
 // ---- Fixed topics at the points their figures name ----------------------------------------
 
-// A glyph drawn near (x, y) in a colour.
-bool glyphNear(const std::vector<std::string>& lines, float x, float y, int colour,
-               const std::string& glyph) {
-    for (const auto& l : lines) {
-        if (l.rfind("text ", 0) != 0) continue;
-        std::istringstream in(l.substr(5));
-        float lx, ly;
-        int a, b, c;
-        in >> lx >> ly >> a >> b >> c;
-        const std::string last = l.substr(l.rfind(' ') + 1);
-        if (std::fabs(lx - x) <= 1.5f && std::fabs(ly - y) <= 1.5f && c == colour && last == glyph)
-            return true;
-    }
-    return false;
-}
-
 TEST(IntersectionIntro, PlaneTwoLinesThePointAndTheColumns) {
     TernRun run(steps(20), topic(&Tern::IntersectionIntro));
     ASSERT_TRUE(run.ended());
     const auto lines = run.lines();
+    const Trace trace(lines);
     // The intersection (2,-1) on the plane with its origin at (960, 190), twice.
     EXPECT_EQ(countLines(lines, "circle 1040 230 6 5 0 0 1 -1 5"), 2);
-    EXPECT_TRUE(glyphNear(lines, 1050, 220, 5, "("));
+    EXPECT_FALSE(
+        trace.glyphs({.text = "(", .colour = 5, .in = Box{1048.5f, 1051.5f, 218.5f, 221.5f}}).empty());
     // x-2y=4 ends at the right edge (5, 0.5): its label 108 left, 60 up
     // (its "2" two characters on); x+y=1 at the lower right corner (5,-4).
-    EXPECT_TRUE(glyphNear(lines, 1160 - 108 + 54, 170 - 60, 0, "2"));
-    EXPECT_TRUE(glyphNear(lines, 1160 - 108 + 54, 350 + 10, 0, "y"));
+    EXPECT_FALSE(
+        trace.glyphs({.text = "2", .colour = 0, .in = Box{1104.5f, 1107.5f, 108.5f, 111.5f}}).empty());
+    EXPECT_FALSE(
+        trace.glyphs({.text = "y", .colour = 0, .in = Box{1104.5f, 1107.5f, 358.5f, 361.5f}}).empty());
     // The columns: ")" after the operator at (40, 486), the lower row at 480,
     // the rule at 530 from 67, 30 longer than "x-2y=4".
-    EXPECT_TRUE(glyphNear(lines, 67, 486, 0, ")"));
+    EXPECT_FALSE(trace.glyphs({.text = ")", .colour = 0, .in = Box{65.5f, 68.5f, 484.5f, 487.5f}}).empty());
     EXPECT_TRUE(hasLine(lines, "line 67 530 264 530 0 0 -1 3"));
     EXPECT_EQ(run.place("+- -  -"), "40 455 3");
     EXPECT_EQ(run.place(" -3y=3"), "94 530 0");
@@ -415,7 +403,8 @@ TEST(SystemByGraphAnswer, BraceAfterTheHeadingAndThePoint) {
     EXPECT_EQ(run.place("2x+y=1…①"), whole(static_cast<long>(h + 40)) + " 30 0");
     EXPECT_EQ(run.place(" x-y=-4…②"), whole(static_cast<long>(h + 40)) + " 80 0");
     EXPECT_TRUE(hasLine(run.lines(), "circle 880 220 6 5 0 0 1 -1 5"));
-    EXPECT_TRUE(glyphNear(run.lines(), 890, 210, 5, "("));
+    EXPECT_FALSE(
+        run.records().glyphs({.text = "(", .colour = 5, .in = Box{888.5f, 891.5f, 208.5f, 211.5f}}).empty());
     EXPECT_EQ(run.place("したがって、連立方程式の解は"), "38 400 0");
     EXPECT_EQ(run.place("x=-1,y=3"), "38 450 5");
 }
@@ -431,15 +420,20 @@ TEST(IntersectionFromFigure, ColumnsAndTheSubstitutionBesideThem) {
     EXPECT_EQ(run.place("x=ﾀ4/5ﾀ を②に代入して"), "418 300 3");
     EXPECT_EQ(run.place("答 (ﾀ4/5ﾀ,ﾀ3/5ﾀ)"), "418 440 5");
     EXPECT_EQ(run.place("教科書P81 問3　をやってみよう。"), "456 570 7");
-    EXPECT_TRUE(glyphNear(run.lines(), 121, 486, 0, ")") || glyphNear(run.lines(), 65, 486, 0, ")"));
+    EXPECT_TRUE(
+        !run.records()
+             .glyphs({.text = ")", .colour = 0, .in = Box{119.5f, 122.5f, 484.5f, 487.5f}})
+             .empty() ||
+        !run.records().glyphs({.text = ")", .colour = 0, .in = Box{63.5f, 66.5f, 484.5f, 487.5f}}).empty());
 }
 
 TEST(AxisIntersection, PointAAndTheIntercept) {
     TernRun run(steps(3), topic(&Tern::AxisIntersectionAnswer));
     ASSERT_TRUE(run.ended());
     const auto lines = run.lines();
+    const Trace trace(lines);
     EXPECT_TRUE(hasLine(lines, "circle 788 260 6 5 0 0 1 -1 5"));
-    EXPECT_TRUE(glyphNear(lines, 748, 210, 5, "A"));
+    EXPECT_FALSE(trace.glyphs({.text = "A", .colour = 5, .in = Box{746.5f, 749.5f, 208.5f, 211.5f}}).empty());
     EXPECT_TRUE(hasLine(lines, "circle 728 380 1 0 0 0 1 -1 5"));
     EXPECT_EQ(run.place("y=0…②"), "78 180 0");
     EXPECT_EQ(run.place("答 (ﾀ3/2ﾀ,0)"), "38 470 5");
@@ -452,8 +446,11 @@ TEST(ParallelNoSolution, TwoParallelLinesAndTheReasons) {
     EXPECT_EQ(run.place("-3x+6y=6…②"), "338 80 0");
     EXPECT_EQ(run.place("ﾀ1/2ﾀ, "), "162 320 3");
     // Both lines run the whole width: their labels from (5, 0.5) and (5, 3.5).
-    EXPECT_TRUE(glyphNear(run.lines(), 1052 + 54, 150, 0, "2"));
-    EXPECT_TRUE(glyphNear(run.lines(), 782 + 27, 100, 3, "3"));
+    EXPECT_FALSE(run.records()
+                     .glyphs({.text = "2", .colour = 0, .in = Box{1104.5f, 1107.5f, 148.5f, 151.5f}})
+                     .empty());
+    EXPECT_FALSE(
+        run.records().glyphs({.text = "3", .colour = 3, .in = Box{807.5f, 810.5f, 98.5f, 101.5f}}).empty());
     EXPECT_EQ(run.place("教科書P82 基本の問題　をやってみよう。"), "456 570 7");
 }
 

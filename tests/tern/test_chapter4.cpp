@@ -13,14 +13,6 @@
 namespace lesson::testing {
 namespace {
 
-// A glyph drawn near (x, y) in a colour, and in a face when one is given.
-bool glyphNear(const Trace& trace, float x, float y, int colour, const std::string& glyph,
-               const std::string& face = "") {
-    for (const Glyph& g : trace.glyphs({.text = glyph, .colour = colour, .near = Near{x, y, 1.5f, 1.5f}}))
-        if (face.empty() || g.face == face) return true;
-    return false;
-}
-
 void expectHeading(const TernRun& run, const std::string& number) {
     EXPECT_EQ(run.place("P82 基本の問題"), "94 30 13");
     EXPECT_EQ(run.place(number), "40 90 13");
@@ -47,11 +39,14 @@ TEST(BasicProblemGraphs, FourEquationsRewrittenAndGraphed) {
         EXPECT_EQ(run.drawn(r.rewritten).at(0).colour, 3) << r.rewritten;
     }
     const auto lines = run.lines();
+    const Trace trace(lines);
     // x=3 over the plane's full height in colour 5; y=-5 traced across it,
     // its label 378 left of its right end (1080, 540) and 70 up.
     EXPECT_TRUE(hasLine(lines, "line 960 580 960 100 5 0 -1 5"));
-    EXPECT_TRUE(glyphNear(lines, 970 - 108 + 27, 100, 5, "4"));
-    EXPECT_TRUE(glyphNear(lines, 1080 - 378 + 27, 540 - 70, 5, "3"));
+    EXPECT_FALSE(
+        trace.glyphs({.text = "4", .colour = 5, .near = Near{970 - 108 + 27, 100, 1.5f, 1.5f}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "3", .colour = 5, .near = Near{1080 - 378 + 27, 540 - 70, 1.5f, 1.5f}})
+                     .empty());
 }
 
 TEST(BasicProblemSystem, BothLinesAndTheAnswerWithoutAKey) {
@@ -62,8 +57,11 @@ TEST(BasicProblemSystem, BothLinesAndTheAnswerWithoutAKey) {
     EXPECT_EQ(run.place("答 x=3,y=-2"), "94 160 5");
     // Both labels from the line's end at x = 6: (1012, 460) and (1012, 340).
     const auto lines = run.lines();
-    EXPECT_TRUE(glyphNear(lines, 1012 - 108 + 54, 460 + 10, 3, "3"));
-    EXPECT_TRUE(glyphNear(lines, 1012 - 108, 340 - 70, 3, "2"));
+    const Trace trace(lines);
+    EXPECT_FALSE(trace.glyphs({.text = "3", .colour = 3, .near = Near{1012 - 108 + 54, 460 + 10, 1.5f, 1.5f}})
+                     .empty());
+    EXPECT_FALSE(
+        trace.glyphs({.text = "2", .colour = 3, .near = Near{1012 - 108, 340 - 70, 1.5f, 1.5f}}).empty());
     // Nothing marks the crossing (892, 420): no dot bigger than a trace dot.
     for (const Dot& d : Trace(lines).dots()) EXPECT_EQ(d.r, 1) << d.x << ' ' << d.y;
 }
@@ -73,31 +71,34 @@ TEST(BasicProblemTwoLines, SlopeTrianglesCrossingsAndTheElimination) {
     ASSERT_TRUE(run.ended());
     expectHeading(run, "3");
     const auto lines = run.lines();
+    const Trace trace(lines);
     // The numbers at the axis crossings.
     EXPECT_EQ(run.place("-6"), "795 345 0");
     EXPECT_EQ(run.place("6"), "1005 135 0");
     EXPECT_EQ(run.place("-2"), "881 345 0");
     EXPECT_EQ(run.place("-4"), "1005 465 0");
     // Labels: the script l 10 above l's upper end, m 40 left of m's lower end.
-    EXPECT_TRUE(glyphNear(lines, 1040, 90, 0, "l", "MT Extra"));
-    EXPECT_TRUE(glyphNear(lines, 1000, 555, 0, "m"));
+    EXPECT_FALSE(
+        trace.glyphs({.text = "l", .colour = 0, .face = "MT Extra", .near = Near{1040, 90, 1.5f, 1.5f}})
+            .empty());
+    EXPECT_FALSE(trace.glyphs({.text = "m", .colour = 0, .near = Near{1000, 555, 1.5f, 1.5f}}).empty());
     // l's triangle: run in 7 above the axis, rise in 3; m's: the rise down,
     // its run value below the axis, its run arrow again in colour 5.
     EXPECT_TRUE(hasLine(lines, "line 795 345 1005 345 7 0 -1 4"));
     EXPECT_TRUE(hasLine(lines, "line 1005 345 1005 135 3 0 -1 4"));
-    EXPECT_TRUE(glyphNear(lines, 886, 301, 7, "6"));
-    EXPECT_TRUE(glyphNear(lines, 1005, 224, 3, "6"));
+    EXPECT_FALSE(trace.glyphs({.text = "6", .colour = 7, .near = Near{886, 301, 1.5f, 1.5f}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "6", .colour = 3, .near = Near{1005, 224, 1.5f, 1.5f}}).empty());
     EXPECT_TRUE(hasLine(lines, "line 935 345 1005 345 7 0 -1 4"));
     EXPECT_TRUE(hasLine(lines, "line 1005 345 1005 485 3 0 -1 4"));
-    EXPECT_TRUE(glyphNear(lines, 956, 345, 7, "2"));
-    EXPECT_TRUE(glyphNear(lines, 1005 + 27, 399, 3, "4"));
+    EXPECT_FALSE(trace.glyphs({.text = "2", .colour = 7, .near = Near{956, 345, 1.5f, 1.5f}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "4", .colour = 3, .near = Near{1005 + 27, 399, 1.5f, 1.5f}}).empty());
     EXPECT_TRUE(hasLine(lines, "line 935 345 1005 345 5 0 -1 4"));
     // The system, the columns with their rule, the sign row and the result.
     EXPECT_EQ(run.drawn("y=-2x-4…②").at(0).colour, 3);
     EXPECT_EQ(run.drawn("y=-2x-4…②").at(1).x, 134);
     EXPECT_EQ(run.drawn("y=-2x-4…②").at(1).y, 350);
     EXPECT_EQ(run.place("①-②"), "94 400 3");
-    EXPECT_TRUE(glyphNear(lines, 121, 506, 0, ")"));
+    EXPECT_FALSE(trace.glyphs({.text = ")", .colour = 0, .near = Near{121, 506, 1.5f, 1.5f}}).empty());
     EXPECT_TRUE(hasLine(lines, "line 121 550 352 550 0 0 -1 3"));
     EXPECT_EQ(run.place("+-  +  +"), "94 475 3");
     EXPECT_EQ(run.place("0= 3x+10"), "148 550 0");

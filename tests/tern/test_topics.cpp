@@ -74,30 +74,10 @@ INSTANTIATE_TEST_SUITE_P(
                       fixedTopic("BasicProblemTwoLines", &Tern::BasicProblemTwoLines, 19)),
     [](const auto& info) { return std::string(info.param.name); });
 
-// The circles drawn between the n-th key and the next one.
-std::vector<Dot> circlesAfterKey(const Trace& trace, int n) {
-    std::vector<Dot> out;
-    for (const auto& r : trace.records())
-        if (r.keys == n && r.kind == TraceRecord::Kind::dot) out.push_back(r.dot);
-    return out;
-}
-
 ::testing::AssertionResult dotIs(const Dot& d, float x, float y, float r, int colour) {
     if (std::abs(d.x - x) < 0.01f && std::abs(d.y - y) < 0.01f && d.r == r && d.colour == colour)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "dot " << d.x << " " << d.y << " " << d.r << " " << d.colour;
-}
-
-// Exactly one dot after key n, at (x, y) with radius r in colour.
-::testing::AssertionResult onlyDot(const Trace& lines, int n, float x, float y, float r, int colour) {
-    const auto dots = circlesAfterKey(lines, n);
-    if (dots.size() != 1) return ::testing::AssertionFailure() << dots.size() << " dots after key " << n;
-    return dotIs(dots[0], x, y, r, colour);
-}
-
-// A glyph drawn with its cell at about (x, y) in colour.
-bool glyphNear(const Trace& trace, const std::string& glyph, float x, float y, int colour) {
-    return !trace.glyphs({.text = glyph, .colour = colour, .near = Near{x, y, 0.5f, 0.5f}}).empty();
 }
 
 // ---- A table and dot sets: the graph of x-2y=4 -----------------------------------------
@@ -105,6 +85,7 @@ bool glyphNear(const Trace& trace, const std::string& glyph, float x, float y, i
 TEST(EquationGraphIntro, TableValuesThenPointsOneAKeyThenDenserSets) {
     TernRun run(steps(33), topic(&Tern::EquationGraphIntro));
     const auto lines = run.lines();
+    const Trace trace(lines);
     // The empty table: 68 wide, x row 50 high at y 100, y row 80 high at y 150.
     EXPECT_TRUE(hasLine(lines, "line 40 100 108 150 0 2 15 5"));
     EXPECT_TRUE(hasLine(lines, "line 652 150 720 230 0 2 15 5"));
@@ -116,24 +97,27 @@ TEST(EquationGraphIntro, TableValuesThenPointsOneAKeyThenDenserSets) {
     EXPECT_EQ(run.drawn("0").back().x, 652);  // y = 0 under x = 4
 
     // Step 1 draws no point; the y values come one a key from the second key.
-    EXPECT_TRUE(circlesAfterKey(lines, 0).empty());
-    EXPECT_TRUE(circlesAfterKey(lines, 1).empty());
+    EXPECT_TRUE(trace.dots({.keys = 0}).empty());
+    EXPECT_TRUE(trace.dots({.keys = 1}).empty());
     for (int k = 0; k < 9; ++k) {
-        EXPECT_TRUE(
-            onlyDot(lines, 11 + k, static_cast<float>(800 + 40 * k), static_cast<float>(460 - 20 * k), 6, 3))
+        const float x = static_cast<float>(800 + 40 * k), y = static_cast<float>(460 - 20 * k);
+        EXPECT_EQ(trace.dots({.keys = 11 + k}).size(), 1u) << k;
+        EXPECT_EQ(trace.dots({.r = 6, .colour = 3, .near = Near{x, y, 0.01f, 0.01f}, .keys = 11 + k}).size(),
+                  1u)
             << k;
     }
-    EXPECT_TRUE(circlesAfterKey(lines, 20).empty());
-    EXPECT_TRUE(circlesAfterKey(lines, 21).empty());
-    const auto halves = circlesAfterKey(lines, 22);
-    const auto fifths = circlesAfterKey(lines, 23);
+    EXPECT_TRUE(trace.dots({.keys = 20}).empty());
+    EXPECT_TRUE(trace.dots({.keys = 21}).empty());
+    const auto halves = trace.dots({.keys = 22});
+    const auto fifths = trace.dots({.keys = 23});
     ASSERT_EQ(halves.size(), 21u);
     ASSERT_EQ(fifths.size(), 51u);
     EXPECT_TRUE(dotIs(halves.front(), 760, 480, 2, 3));
     EXPECT_TRUE(dotIs(fifths.back(), 1160, 280, 2, 3));
     // The line of 5001 dots comes after the next key, then the intercept's dot.
-    EXPECT_EQ(circlesAfterKey(lines, 24).size(), 5001u);
-    EXPECT_TRUE(onlyDot(lines, 27, 960, 380, 8, 5));
+    EXPECT_EQ(trace.dots({.keys = 24}).size(), 5001u);
+    EXPECT_EQ(trace.dots({.keys = 27}).size(), 1u);
+    EXPECT_EQ(trace.dots({.r = 8, .colour = 5, .near = Near{960, 380, 0.01f, 0.01f}, .keys = 27}).size(), 1u);
 
     EXPECT_EQ(run.place("①点をさらに多くとると、"), "40 250 0");
     EXPECT_EQ(run.place("直線になる。"), "468 250 3");
@@ -157,6 +141,7 @@ TEST(EquationGraphIntro, TableValuesThenPointsOneAKeyThenDenserSets) {
 TEST(PointOnGraphCheck, EachPointWithItsVerdict) {
     TernRun run(steps(13), topic(&Tern::PointOnGraphCheck));
     const auto lines = run.lines();
+    const Trace trace(lines);
     EXPECT_EQ(run.place("A(-5,-3) B(5.2,0.6)"), "128 30 3");
     EXPECT_EQ(run.place("は、"), "603 30 0");
     EXPECT_EQ(run.place("方程式 x-2y=4 "), "671 30 3");
@@ -170,13 +155,16 @@ TEST(PointOnGraphCheck, EachPointWithItsVerdict) {
     EXPECT_EQ(run.place("方程式にx座標とy座標の値を代入して成り立つ → グラフ上の点"), "76 520 5");
     EXPECT_EQ(run.place("グラフ上の点 → 方程式にx座標とy座標の値を代入してよい"), "76 580 5");
     // The line ends at (1200,140) inside the plane; its label 216 left, 100 down.
-    EXPECT_TRUE(dotIs(circlesAfterKey(lines, 0).back(), 1200, 140, 1, 3));
-    EXPECT_TRUE(glyphNear(lines, "2", 984 + 54, 240, 3));
+    EXPECT_TRUE(dotIs(trace.dots({.keys = 0}).back(), 1200, 140, 1, 3));
+    EXPECT_FALSE(trace.glyphs({.text = "2", .colour = 3, .near = Near{984 + 54, 240, 0.5f, 0.5f}}).empty());
     // A only with its verdict, off the line in colour 7; B with its verdict, in colour 5.
-    EXPECT_TRUE(onlyDot(lines, 6, 760, 300, 10, 7));
-    EXPECT_TRUE(onlyDot(lines, 12, 1168, 156, 10, 5));
-    EXPECT_TRUE(glyphNear(lines, "A", 740, 230, 7));
-    EXPECT_TRUE(glyphNear(lines, "B", 1148, 86, 5));
+    EXPECT_EQ(trace.dots({.keys = 6}).size(), 1u);
+    EXPECT_EQ(trace.dots({.r = 10, .colour = 7, .near = Near{760, 300, 0.01f, 0.01f}, .keys = 6}).size(), 1u);
+    EXPECT_EQ(trace.dots({.keys = 12}).size(), 1u);
+    EXPECT_EQ(trace.dots({.r = 10, .colour = 5, .near = Near{1168, 156, 0.01f, 0.01f}, .keys = 12}).size(),
+              1u);
+    EXPECT_FALSE(trace.glyphs({.text = "A", .colour = 7, .near = Near{740, 230, 0.5f, 0.5f}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "B", .colour = 5, .near = Near{1148, 86, 0.5f, 0.5f}}).empty());
 }
 
 // ---- Slope triangles: question 2 -----------------------------------------------------------------
@@ -184,6 +172,7 @@ TEST(PointOnGraphCheck, EachPointWithItsVerdict) {
 TEST(RewriteAndGraphAnswers, TrianglesEndOnTheirLines) {
     TernRun run(steps(11), topic(&Tern::RewriteAndGraphAnswers));
     const auto lines = run.lines();
+    const Trace trace(lines);
     EXPECT_EQ(run.place("教科書P77 問2　解答"), "114 30 3");
     EXPECT_EQ(run.place("(2)x+2y=-4"), "38 210 0");
     EXPECT_EQ(run.place(" y=ﾀ3/2ﾀx+4"), "114 430 3");
@@ -194,9 +183,11 @@ TEST(RewriteAndGraphAnswers, TrianglesEndOnTheirLines) {
     }
     // Question (3) shows its answer one key before its triangle; the dot of
     // (3) is drawn again on that of (1).
-    EXPECT_EQ(circlesAfterKey(lines, 9).size(), 0u);
-    EXPECT_TRUE(onlyDot(lines, 10, 886, 180, 8, 5));
-    EXPECT_TRUE(onlyDot(lines, 2, 886, 180, 8, 5));
+    EXPECT_EQ(trace.dots({.keys = 9}).size(), 0u);
+    EXPECT_EQ(trace.dots({.keys = 10}).size(), 1u);
+    EXPECT_EQ(trace.dots({.r = 8, .colour = 5, .near = Near{886, 180, 0.01f, 0.01f}, .keys = 10}).size(), 1u);
+    EXPECT_EQ(trace.dots({.keys = 2}).size(), 1u);
+    EXPECT_EQ(trace.dots({.r = 8, .colour = 5, .near = Near{886, 180, 0.01f, 0.01f}, .keys = 2}).size(), 1u);
 }
 
 // ---- Vertical lines: question 5 ----------------------------------------------------------------
@@ -204,12 +195,16 @@ TEST(RewriteAndGraphAnswers, TrianglesEndOnTheirLines) {
 TEST(VerticalLineAnswers, LinesSpanThePlaneWithLabelsAtTheTop) {
     TernRun run(steps(12), topic(&Tern::VerticalLineAnswers));
     const auto lines = run.lines();
+    const Trace trace(lines);
     EXPECT_TRUE(hasLine(lines, "line 880 610 880 50 3 0 -1 5"));
     EXPECT_TRUE(hasLine(lines, "line 1120 610 1120 50 3 0 -1 5"));
-    EXPECT_TRUE(glyphNear(lines, "(", 896, 50, 3));
-    EXPECT_TRUE(glyphNear(lines, "(", 1136, 50, 3));
-    EXPECT_TRUE(onlyDot(lines, 4, 880, 330, 8, 5));
-    EXPECT_TRUE(onlyDot(lines, 10, 1120, 330, 8, 5));
+    EXPECT_FALSE(trace.glyphs({.text = "(", .colour = 3, .near = Near{896, 50, 0.5f, 0.5f}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "(", .colour = 3, .near = Near{1136, 50, 0.5f, 0.5f}}).empty());
+    EXPECT_EQ(trace.dots({.keys = 4}).size(), 1u);
+    EXPECT_EQ(trace.dots({.r = 8, .colour = 5, .near = Near{880, 330, 0.01f, 0.01f}, .keys = 4}).size(), 1u);
+    EXPECT_EQ(trace.dots({.keys = 10}).size(), 1u);
+    EXPECT_EQ(trace.dots({.r = 8, .colour = 5, .near = Near{1120, 330, 0.01f, 0.01f}, .keys = 10}).size(),
+              1u);
     EXPECT_EQ(run.place("(2)-x+4=0"), "38 310 0");
     EXPECT_EQ(run.place("y軸に平行な直線をかけばよい"), "114 230 3");
 }
@@ -220,18 +215,21 @@ TEST(AxisLineExamples, TwinScreens) {
     EXPECT_EQ(horizontal.drawn("y=3")[1].y, 280);
     EXPECT_EQ(horizontal.place("点(0,3)を通り、x軸に平行な直線"), "38 400 5");
     EXPECT_EQ(horizontal.place("教科書P79 問4　をやってみよう。"), "38 540 7");
-    const auto h = horizontal.lines();
-    EXPECT_TRUE(onlyDot(h, 5, 920, 180, 8, 5));
-    EXPECT_TRUE(onlyDot(h, 10, 1040, 180, 8, 5));
-    EXPECT_TRUE(dotIs(circlesAfterKey(h, 11).back(), 1080, 180, 1, 3));
-    EXPECT_TRUE(glyphNear(h, "2", 945, 180, 3));
+    const Trace h = horizontal.records();
+    EXPECT_EQ(h.dots({.keys = 5}).size(), 1u);
+    EXPECT_EQ(h.dots({.r = 8, .colour = 5, .near = Near{920, 180, 0.01f, 0.01f}, .keys = 5}).size(), 1u);
+    EXPECT_EQ(h.dots({.keys = 10}).size(), 1u);
+    EXPECT_EQ(h.dots({.r = 8, .colour = 5, .near = Near{1040, 180, 0.01f, 0.01f}, .keys = 10}).size(), 1u);
+    EXPECT_TRUE(dotIs(h.dots({.keys = 11}).back(), 1080, 180, 1, 3));
+    EXPECT_FALSE(h.glyphs({.text = "2", .colour = 3, .near = Near{945, 180, 0.5f, 0.5f}}).empty());
 
     TernRun vertical(steps(13), topic(&Tern::VerticalLineExample));
     EXPECT_EQ(vertical.place("3x+0y=6 に y=0 を代入すると、"), "38 80 0");
     EXPECT_EQ(vertical.place("点(2,3)を通る。"), "38 330 3");
-    const auto v = vertical.lines();
-    EXPECT_TRUE(hasLine(v, "line 964 580 964 100 3 0 -1 5"));
-    EXPECT_TRUE(onlyDot(v, 10, 964, 220, 8, 5));
+    const Trace v = vertical.records();
+    EXPECT_TRUE(hasLine(v.lines(), "line 964 580 964 100 3 0 -1 5"));
+    EXPECT_EQ(v.dots({.keys = 10}).size(), 1u);
+    EXPECT_EQ(v.dots({.r = 8, .colour = 5, .near = Near{964, 220, 0.01f, 0.01f}, .keys = 10}).size(), 1u);
 }
 
 TEST(AxisParallelSummary, FramedAtOnceWithPenEight) {
