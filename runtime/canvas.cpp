@@ -545,9 +545,18 @@ void Canvas::symbol(std::string_view text, float x, float y, int h, int v, int c
             // The script l is magnified alike across and down and starts at
             // the pen: stretched across, it reads as a dash and an e.
             const bool script = family == Family::Extra;
-            const double across = script ? cellH : size * h * glyph.widthScale;
-            const double gx =
-                glyph.widthScale == 1.0 && !script ? pen + (cellW - glyph.advance * size * h) / 2 : pen;
+            // The Gothic face's half-width letters are proportional, the lessons'
+            // layout fixed-pitch: one wider than its cell is narrowed to it, or
+            // neighbouring digits touch; a point or comma starts at the pen as in
+            // a fixed-pitch face, since a decimal point is given less than its
+            // cell and centred would sit under the next digit.
+            const bool halfWidth = family == Family::Gothic && isSingleByte(ch);
+            const double fit = halfWidth ? std::min(1.0, 0.5 / glyph.advance) : 1.0;
+            const bool atPen = halfWidth && (cp == U'.' || cp == U',');
+            const double across = script ? cellH : size * h * glyph.widthScale * fit;
+            const double gx = glyph.widthScale == 1.0 && !script && !atPen
+                                  ? pen + (cellW - glyph.advance * fit * size * h) / 2
+                                  : pen;
             const double gy = y + (size <= kFormulaSize ? glyph.formulaBaseline : glyph.baseline) * cellH;
             // The origin to a quarter pixel, so the cache stays small.
             const long qx = std::lround(gx * scale_ * 4), qy = std::lround(gy * scale_ * 4);

@@ -195,3 +195,37 @@ TEST(GlyphPlacement, TheGothicZeroHasAnEmptyMiddle) {
 }
 
 }  // namespace
+
+namespace {
+
+// Half-width digits and points as the maths text sets them: a decimal point
+// is given 11 of its 24 units, and must still stand clear between its digits
+// ("5.2", not "52"); neighbouring digits stand apart, large or small.
+TEST(GlyphPlacement, DecimalPointsAndDigitsStandApart) {
+    const rt::FontState gothic{"ゴシック", 16, true, false};
+    const auto inkOfSymbol = [&](const char* text, float x, float y, int h, int v) {
+        Canvas c(2);
+        c.symbol(text, x, y, h, v, 0, gothic);
+        return inkOf(c, static_cast<int>(x) - 20, static_cast<int>(y) - 10, static_cast<int>(x) + 60,
+                     static_cast<int>(y) + 60);
+    };
+    const Ink five = inkOfSymbol("5", 425, 30, 3, 3), point = inkOfSymbol(".", 449, 44, 3, 2),
+              two = inkOfSymbol("2", 460, 30, 3, 3);
+    ASSERT_GE(point.bottom, 0);
+    EXPECT_GT(point.left, five.right + 1);
+    EXPECT_LT(point.right, two.left - 1);
+    struct Pair {
+        int h, v, size;
+    };
+    for (const Pair& p : {Pair{3, 3, 16}, Pair{1, 1, 16}, Pair{2, 1, 30}}) {
+        SCOPED_TRACE(testing::Message() << "size " << p.size << " magnified " << p.h << "x" << p.v);
+        const rt::FontState font{"ゴシック", p.size, false, false};
+        Canvas left(2), right(2);
+        left.symbol("5", 100, 100, p.h, p.v, 0, font);
+        right.symbol("2", 100 + p.size * p.h / 2.0f, 100, p.h, p.v, 0, font);
+        const Ink a = inkOf(left, 80, 90, 220, 200), b = inkOf(right, 80, 90, 220, 200);
+        EXPECT_GT(b.left, a.right + 1);
+    }
+}
+
+}  // namespace
