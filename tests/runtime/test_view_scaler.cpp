@@ -188,9 +188,10 @@ TEST(ViewScalerFilter, EqualsThePlainRuleOnDrawings) {
 
 TEST(ViewScalerFilter, EqualsThePlainRuleLetterboxed) {
     // Bars above and below, at the sides; a small screen; a window wider than
-    // the canvas; and tiny windows whose pixels each cover many canvas pixels.
+    // the canvas, and one of exactly its pixels; and tiny windows whose pixels
+    // each cover many canvas pixels.
     for (const Size& s : {Size{800, 600, 2}, Size{2000, 768, 3}, Size{1366, 1000, 2}, Size{6000, 3000, 4},
-                          Size{300, 200, 2}, Size{97, 61, 4}})
+                          Size{5464, 3072, 4}, Size{300, 200, 2}, Size{97, 61, 4}})
         checkSize(s, s.w * s.h < 8'000'000, static_cast<std::uint32_t>(s.w * 7 + s.scale));
 }
 
