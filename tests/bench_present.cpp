@@ -14,6 +14,7 @@
 #include "headless_fixture.h"
 #include "runtime/canvas.h"
 #include "runtime/view_scaler.h"
+#include "screenful.h"
 
 namespace {
 
@@ -34,15 +35,6 @@ struct Window {
 int width(const benchmark::State& s) { return static_cast<int>(s.range(0)); }
 int height(const benchmark::State& s) { return static_cast<int>(s.range(1)); }
 
-const char* kLines[] = {
-    "y=2x+3のグラフは、y=2xのグラフをy軸の正の方向に3だけ平行移動したものです。",
-    "y=ﾀ6/xﾀのとき、xの値が2倍、3倍…になると、yの値はﾀ1/2ﾀ倍、ﾀ1/3ﾀ倍…となる",
-    "変化の割合=ﾀyの増加量/xの増加量ﾀ=ﾀ-6/3ﾀ=-2",
-    "面積が24cm^2の長方形の縦の長さをxcm、横の長さをycmとする",
-    "#ﾀ2/3ﾀﾝ+!12ﾝ=2!3ﾝ+ﾀ!6ﾝ/3ﾀ",
-    "1次関数y=ax+bでは、変化の割合は一定で、aに等しい。",
-};
-
 // A lesson's screen at a window's canvas scale: a screenful of maths text.
 struct LessonScreen {
     rt::HeadlessRuntime runtime;
@@ -58,13 +50,7 @@ struct LessonScreen {
     rt::Canvas& canvas() { return runtime.canvas(); }
     void draw() {
         canvas().clear();
-        for (int row = 0; row < 14; ++row) {
-            engine.KKAI_s = kLines[row % 6];
-            engine.DSM1 = 16;
-            engine.DSM2 = 60 + row * 44;
-            engine.YMOTO = 0;
-            engine.DrawMathText();
-        }
+        lesson::testing::DrawScreenfulOfMathsText(engine);
         canvas().takeDamage();
     }
 };

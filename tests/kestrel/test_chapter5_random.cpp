@@ -170,22 +170,12 @@ PracticeSeen checkPractice(
             seen.intercepts.insert(e1.b);
             seen.intercepts.insert(e2.b);
 
-            const auto d7 = screens[p].dots({.r = 10, .colour = 7}),
-                       d5 = screens[p].dots({.r = 10, .colour = 5});
-            EXPECT_EQ(d7.size(), 2u) << what;
-            EXPECT_EQ(d5.size(), 2u) << what;
-            EXPECT_FALSE(screens[p].dots({.r = 10, .colour = 7, .near = onPracticePlane(0, e1.b)}).empty())
-                << what;
-            EXPECT_FALSE(screens[p]
-                             .dots({.r = 10, .colour = 7, .near = onPracticePlane(e1.den, e1.b + e1.num)})
-                             .empty())
-                << what;
-            EXPECT_FALSE(screens[p].dots({.r = 10, .colour = 5, .near = onPracticePlane(0, e2.b)}).empty())
-                << what;
-            EXPECT_FALSE(screens[p]
-                             .dots({.r = 10, .colour = 5, .near = onPracticePlane(e2.den, e2.b + e2.num)})
-                             .empty())
-                << what;
+            // Each line's two points in its colour: on the y axis and one run on.
+            for (const auto& [colour, e] : {std::pair{7, e1}, std::pair{5, e2}}) {
+                EXPECT_EQ(screens[p].dots({.r = 10, .colour = colour}).size(), 2u) << what;
+                for (const Near& at : {onPracticePlane(0, e.b), onPracticePlane(e.den, e.b + e.num)})
+                    EXPECT_FALSE(screens[p].dots({.r = 10, .colour = colour, .near = at}).empty()) << what;
+            }
             expectLines(screens[p], e1, e2, what);
         }
         if (topic == &Kestrel::FractionSlopePractice) {

@@ -282,18 +282,13 @@ TEST(FerryChartQuestion, ChartRunsAndCrossings) {
     const auto second = crossing(414, 270, 864, 510, 819, 510, 1014, 270);
     EXPECT_NEAR(first.first, 571.0, 0.1);
     EXPECT_NEAR(second.first, 832.6, 0.1);
-    EXPECT_FALSE(run.records()
-                     .dots({.r = 8,
-                            .colour = 5,
-                            .near = Near{static_cast<float>(first.first), static_cast<float>(first.second),
-                                         0.05f, 0.05f}})
-                     .empty());
-    EXPECT_FALSE(run.records()
-                     .dots({.r = 8,
-                            .colour = 5,
-                            .near = Near{static_cast<float>(second.first), static_cast<float>(second.second),
-                                         0.05f, 0.05f}})
-                     .empty());
+    for (const auto& [x, y] : {first, second})
+        EXPECT_FALSE(run.records()
+                         .dots({.r = 8,
+                                .colour = 5,
+                                .near = Near{static_cast<float>(x), static_cast<float>(y), 0.05f, 0.05f}})
+                         .empty())
+            << x << "," << y;
     EXPECT_EQ(run.place("1回目…13時30分ごろ"), "790 80 5");
     EXPECT_EQ(run.place("2回目…15時ごろ"), "790 130 5");
     EXPECT_EQ(run.place("教科書P87 問1　をしなさい。"), "44 570 3");
