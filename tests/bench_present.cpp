@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "headless_fixture.h"
+#include "programs/programs.h"
 #include "runtime/canvas.h"
 #include "runtime/view_scaler.h"
 #include "screenful.h"
@@ -55,6 +56,19 @@ struct LessonScreen {
     }
 };
 
+// A topic's last screen as the pupil sees it: Tern's worked example of points
+// on a line, with its plane, its graph and twelve lines of working.
+struct TopicScreen {
+    rt::HeadlessRuntime runtime;
+    explicit TopicScreen(const benchmark::State& state)
+        : runtime(rt::HeadlessRuntime::Options{
+              rt::HeadlessRuntime::splitKeys("1 Enter 2 Enter a a a a a a a a a a a a a"), "00:00:00", "",
+              rt::ViewScaler::scaleFor(width(state), height(state))}) {
+        lesson::FindProgram("tern")->make(runtime)->Run();
+        runtime.canvas().takeDamage();
+    }
+};
+
 // The canvas bytes a whole-frame present reads: the view's rows, at the scale.
 std::int64_t viewBytes(const rt::Canvas& c) {
     return std::int64_t(rt::Canvas::kViewWidth) * c.scale() * rt::Canvas::kViewHeight * c.scale() * 4;
@@ -94,7 +108,19 @@ void BM_PresentWholeFrame(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * viewBytes(d.canvas()));
 }
 
-// The same on one core.
+// A topic's screen, on one core.
+void BM_PresentWholeFrameTopic(benchmark::State& state) {
+    TopicScreen d(state);
+    Window w(d.runtime.canvas(), width(state), height(state));
+    w.scaler.setThreads(1);
+    for (auto _ : state) {
+        w.show(w.scaler.picture());
+        benchmark::DoNotOptimize(w.surface.data());
+    }
+    state.SetBytesProcessed(state.iterations() * viewBytes(d.runtime.canvas()));
+}
+
+// The screenful of text on one core.
 void BM_PresentWholeFrameOneCore(benchmark::State& state) {
     LessonScreen d(state);
     Window w(d.canvas(), width(state), height(state));
@@ -168,6 +194,7 @@ void sizes(benchmark::internal::Benchmark* b) {
 BENCHMARK(BM_ReadCanvas)->Apply(sizes);
 BENCHMARK(BM_PresentWholeFrame)->Apply(sizes);
 BENCHMARK(BM_PresentWholeFrameOneCore)->Apply(sizes);
+BENCHMARK(BM_PresentWholeFrameTopic)->Apply(sizes);
 BENCHMARK(BM_PresentWholeFrameNoise)->Apply(sizes);
 BENCHMARK(BM_PresentCursorBlink)->Apply(sizes);
 BENCHMARK(BM_NewScreen)->Apply(sizes);
