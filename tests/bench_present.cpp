@@ -1,10 +1,10 @@
 // What showing the picture in a window costs, against the memory floor: the
-// whole frame of a lesson's screen (after a resize, an expose or a new screen)
-// and one blink of the entry cursor, which shows only the pixels it changed,
-// both through the window's scaler; the whole frame of a canvas of noise, the
-// filter's worst case; the time to read once every canvas byte a whole frame
-// filters; and a new screen, drawn and shown whole. At the view's size, full
-// HD and 4K, each at the canvas scale its window uses.
+// whole frame (after a resize, an expose or a new screen) of a topic's screen,
+// of a dense screenful of maths text and of noise, the filter's worst case;
+// one blink of the entry cursor, which shows only the pixels it changed; the
+// time to read once every canvas byte a whole frame filters; and a new screen,
+// drawn and shown whole. At the view's size, full HD and 4K, each at the
+// canvas scale its window uses.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
