@@ -46,6 +46,7 @@ struct Polygon {
     int colour = 0, fillColour = -1, width = 0;
     struct Vertex {
         float x = 0, y = 0;
+        bool operator==(const Vertex&) const = default;
     };
     std::vector<Vertex> points;
 };
@@ -57,6 +58,8 @@ struct Near {
     bool holds(float px, float py) const { return within(px, x, dx) && within(py, y, dy); }
     static bool within(float p, float q, float d) { return d == 0 ? p == q : std::fabs(p - q) < d; }
 };
+// Exactly at (x, y).
+constexpr Near At(float x, float y) { return Near{x, y, 0, 0}; }
 // A box, bounds included.
 struct Box {
     float x1 = 0, x2 = 0, y1 = 0, y2 = 0;
@@ -70,6 +73,8 @@ struct GlyphQuery {
     std::optional<std::string> face;
     std::optional<Near> near;
     std::optional<Box> in;
+    std::optional<int> h, v, size;
+    std::optional<bool> bold, italic;
 };
 // What the dot finder asks; an unset field matches anything.
 struct DotQuery {
@@ -78,12 +83,23 @@ struct DotQuery {
     std::optional<Near> near;
     std::optional<Box> in;
     std::optional<int> keys;  // drawn after exactly that many keys
+    std::optional<float> start, end;
+    std::optional<bool> filled;
+    std::optional<int> fillColour, width;
 };
 // What the segment finder asks; an unset field matches anything.
 struct SegmentQuery {
     std::optional<int> colour;
     std::optional<Near> from;  // (x1, y1)
     std::optional<Near> to;    // (x2, y2)
+    std::optional<int> kind, fill, width;
+};
+// What the polygon finder asks; an unset field matches anything, the points
+// match exactly and in order.
+struct PolygonQuery {
+    std::optional<bool> filled;
+    std::optional<int> colour, fillColour, width;
+    std::optional<std::vector<Polygon::Vertex>> points;
 };
 
 // One record of the trace in drawing order; keys counts the keys read before it.
@@ -149,7 +165,8 @@ public:
             const Glyph& g = r.glyph;
             if ((q.text && g.text != *q.text) || (q.colour && g.colour != *q.colour) ||
                 (q.face && g.face != *q.face) || (q.near && !q.near->holds(g.x, g.y)) ||
-                (q.in && !q.in->holds(g.x, g.y)))
+                (q.in && !q.in->holds(g.x, g.y)) || !same(q.h, g.h) || !same(q.v, g.v) ||
+                !same(q.size, g.size) || !same(q.bold, g.bold) || !same(q.italic, g.italic))
                 continue;
             out.push_back(g);
         }
@@ -162,7 +179,8 @@ public:
             const Dot& d = r.dot;
             if ((q.r && d.r != *q.r) || (q.colour && d.colour != *q.colour) ||
                 (q.near && !q.near->holds(d.x, d.y)) || (q.in && !q.in->holds(d.x, d.y)) ||
-                (q.keys && r.keys != *q.keys))
+                (q.keys && r.keys != *q.keys) || !same(q.start, d.start) || !same(q.end, d.end) ||
+                !same(q.filled, d.filled) || !same(q.fillColour, d.fillColour) || !same(q.width, d.width))
                 continue;
             out.push_back(d);
         }
@@ -174,16 +192,23 @@ public:
             if (r.kind != TraceRecord::Kind::segment) continue;
             const Segment& s = r.segment;
             if ((q.colour && s.colour != *q.colour) || (q.from && !q.from->holds(s.x1, s.y1)) ||
-                (q.to && !q.to->holds(s.x2, s.y2)))
+                (q.to && !q.to->holds(s.x2, s.y2)) || !same(q.kind, s.kind) || !same(q.fill, s.fill) ||
+                !same(q.width, s.width))
                 continue;
             out.push_back(s);
         }
         return out;
     }
-    std::vector<Polygon> polygons() const {
+    std::vector<Polygon> polygons(const PolygonQuery& q = {}) const {
         std::vector<Polygon> out;
-        for (const auto& r : records_)
-            if (r.kind == TraceRecord::Kind::polygon) out.push_back(r.polygon);
+        for (const auto& r : records_) {
+            if (r.kind != TraceRecord::Kind::polygon) continue;
+            const Polygon& p = r.polygon;
+            if (!same(q.filled, p.filled) || !same(q.colour, p.colour) || !same(q.fillColour, p.fillColour) ||
+                !same(q.width, p.width) || !same(q.points, p.points))
+                continue;
+            out.push_back(p);
+        }
         return out;
     }
     std::vector<std::string> keys() const {
@@ -199,6 +224,11 @@ public:
     }
 
 private:
+    template <class T>
+    static bool same(const std::optional<T>& wanted, const T& value) {
+        return !wanted || *wanted == value;
+    }
+
     static TraceRecord parse(const std::string& l, int keys) {
         TraceRecord r;
         r.line = l;
