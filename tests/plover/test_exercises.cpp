@@ -30,15 +30,43 @@ TEST(ExerciseA6, DistanceTimePlaneInValuesWithUnitsAndThickSegments) {
     EXPECT_FALSE(trace.glyphs({.text = "25", .near = Near{930, 414, 0.1f, 0.1f}}).empty());
     EXPECT_FALSE(trace.glyphs({.text = "50", .near = Near{1130, 414, 0.1f, 0.1f}}).empty());
     EXPECT_FALSE(trace.glyphs({.text = "5", .near = Near{730, 195, 0.1f, 0.1f}}).empty());
-    EXPECT_TRUE(hasLine(lines, "text 1155 442 2 1 0 ゴシック 30 0 0 分"));
-    EXPECT_TRUE(hasLine(lines, "text 700 34 2 1 0 ゴシック 30 0 0 km"));
+    EXPECT_FALSE(trace
+                     .glyphs({.text = "分",
+                              .colour = 0,
+                              .face = "ゴシック",
+                              .near = At(1155, 442),
+                              .h = 2,
+                              .v = 1,
+                              .size = 30,
+                              .bold = false,
+                              .italic = false})
+                     .empty());
+    EXPECT_FALSE(trace
+                     .glyphs({.text = "km",
+                              .colour = 0,
+                              .face = "ゴシック",
+                              .near = At(700, 34),
+                              .h = 2,
+                              .v = 1,
+                              .size = 30,
+                              .bold = false,
+                              .italic = false})
+                     .empty());
     // The units are screen texts like every other plane's, seen by the lint.
     EXPECT_EQ(run.place("km"), "700 34 0");
     // The first part ends at minute 25, 5 km; both segments at pen 8.
     EXPECT_FALSE(trace.dots({.r = 1, .colour = 0, .in = Box{959.5f, 960.5f, 209.5f, 210.5f}}).empty());
     EXPECT_TRUE(trace.dots({.r = 1, .colour = 0, .in = Box{961, 1300, 0, 720}}).empty());
-    EXPECT_TRUE(hasLine(lines, "line 960 210 1200 130 0 0 -1 8"));
-    EXPECT_TRUE(hasLine(lines, "line 920 410 1160 50 3 0 -1 8"));
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(960, 210), .to = At(1200, 130), .kind = 0, .fill = -1, .width = 8})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 3, .from = At(920, 410), .to = At(1160, 50), .kind = 0, .fill = -1, .width = 8})
+            .empty());
     EXPECT_EQ(run.place("(1)"), "19 100 3");
     EXPECT_EQ(run.drawn("  時速12km").at(0).y, 160);
     EXPECT_EQ(run.place("(2)"), "19 240 3");
@@ -54,7 +82,11 @@ TEST(ExerciseA4, ThreeLinesOfWhichOneIsVertical) {
     const Trace trace(lines);
     // x = 3/2 halfway between the grid lines 1 and 2, over the whole plane,
     // its label 10 right of the top moved by (-27, -44).
-    EXPECT_TRUE(hasLine(lines, "line 680 580 680 100 7 0 -1 5"));
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 7, .from = At(680, 580), .to = At(680, 100), .kind = 0, .fill = -1, .width = 5})
+            .empty());
     EXPECT_FALSE(trace.glyphs({.text = "(", .near = Near{663, 56, 0.1f, 0.1f}}).empty());
     EXPECT_EQ(trace.dots({.r = 1, .colour = 5, .in = Box{380, 860, 459.5f, 460.5f}}).size(),
               trace.dots({.r = 1, .colour = 5, .in = Box{0, 1400, 0, 720}}).size());  // y = -3 is flat
@@ -70,8 +102,20 @@ TEST(ExerciseB2, FiguresArcsAndTheGraphWithItsUnits) {
     EXPECT_TRUE(run.ended());
     const auto lines = run.lines();
     const Trace trace(lines);
-    EXPECT_TRUE(hasLine(lines, "fpoly 0 13 5 4 152 340 327 340 432 130 152 340"));
-    EXPECT_TRUE(hasLine(lines, "fpoly 0 13 5 4 712 340 992 270 992 130 712 340"));
+    EXPECT_FALSE(trace
+                     .polygons({.filled = true,
+                                .colour = 0,
+                                .fillColour = 13,
+                                .width = 5,
+                                .points = {{{152, 340}, {327, 340}, {432, 130}, {152, 340}}}})
+                     .empty());
+    EXPECT_FALSE(trace
+                     .polygons({.filled = true,
+                                .colour = 0,
+                                .fillColour = 13,
+                                .width = 5,
+                                .points = {{{712, 340}, {992, 270}, {992, 130}, {712, 340}}}})
+                     .empty());
     EXPECT_EQ(run.place("(1) PがAB上"), "112 130 3");
     EXPECT_EQ(run.place("(2) PがBC上"), "672 130 3");
     EXPECT_EQ(run.place("ycm^2"), "219 280 3");
@@ -86,10 +130,40 @@ TEST(ExerciseB2, FiguresArcsAndTheGraphWithItsUnits) {
     EXPECT_GT(std::min_element(pc.begin(), pc.end(), [](const Dot& a, const Dot& b) { return a.y < b.y; })->y,
               130.1f);
     // Screen 2: units in scaled strings and the two pieces meeting at (4, 6).
-    EXPECT_TRUE(hasLine(lines, "text 921 434 2 1 0 ゴシック 30 0 0 ㎝"));
-    EXPECT_TRUE(hasLine(lines, "text 576 166 2 1 0 ゴシック 30 0 0 ㎝"));
+    EXPECT_FALSE(trace
+                     .glyphs({.text = "㎝",
+                              .colour = 0,
+                              .face = "ゴシック",
+                              .near = At(921, 434),
+                              .h = 2,
+                              .v = 1,
+                              .size = 30,
+                              .bold = false,
+                              .italic = false})
+                     .empty());
+    EXPECT_FALSE(trace
+                     .glyphs({.text = "㎝",
+                              .colour = 0,
+                              .face = "ゴシック",
+                              .near = At(576, 166),
+                              .h = 2,
+                              .v = 1,
+                              .size = 30,
+                              .bold = false,
+                              .italic = false})
+                     .empty());
     EXPECT_EQ(run.place("㎝"), "921 434 0");
-    EXPECT_TRUE(hasLine(lines, "text 630 156 2 2 0 ゴシック 16 0 0 2"));
+    EXPECT_FALSE(trace
+                     .glyphs({.text = "2",
+                              .colour = 0,
+                              .face = "ゴシック",
+                              .near = At(630, 156),
+                              .h = 2,
+                              .v = 2,
+                              .size = 16,
+                              .bold = false,
+                              .italic = false})
+                     .empty());
     EXPECT_FALSE(trace.dots({.r = 1, .colour = 5, .in = Box{805.5f, 806.5f, 189.5f, 190.5f}}).empty());
     EXPECT_TRUE(trace.dots({.r = 1, .colour = 5, .in = Box{0, 1400, 0, 189}}).empty());
 }
@@ -154,8 +228,17 @@ TEST(ExerciseB3, FigureShadedUnderTheAxisAndBothScreensWorked) {
     ASSERT_GE(fill, 0);
     EXPECT_EQ(lines[fill + 1], "line 850 100 850 490 0 0 -1 3");
     EXPECT_FALSE(trace.glyphs({.text = "n", .near = Near{760, 100, 0.1f, 0.1f}})
-                     .empty());                                    // n's label at the plane's corner
-    EXPECT_TRUE(hasLine(lines, "circle 970 460 6 3 0 0 1 -1 5"));  // Q
+                     .empty());  // n's label at the plane's corner
+    EXPECT_FALSE(trace
+                     .dots({.r = 6,
+                            .colour = 3,
+                            .near = At(970, 460),
+                            .start = 0,
+                            .end = 0,
+                            .filled = true,
+                            .fillColour = -1,
+                            .width = 5})
+                     .empty());  // Q
     // Line PQ only inside the plane's height, from (1,12) to (4.25,-1).
     const auto pq = trace.dots({.r = 1, .colour = 3, .in = Box{760, 1210, 0, 720}});
     ASSERT_FALSE(pq.empty());

@@ -59,13 +59,27 @@ INSTANTIATE_TEST_SUITE_P(Positions, MovingPointAnimation,
 
 TEST(MovingPointAnimation, FirstStateShowsPFourStepsBelowAWithArcAndArea) {
     PloverRun run("", &Plover::MovingPointQuestion);
-    EXPECT_TRUE(hasLine(run.lines(), "fpoly 0 13 7 4 200 230 200 410 560 230 200 230"));
+    EXPECT_FALSE(run.records()
+                     .polygons({.filled = true,
+                                .colour = 0,
+                                .fillColour = 13,
+                                .width = 7,
+                                .points = {{{200, 230}, {200, 410}, {560, 230}, {200, 230}}}})
+                     .empty());
     EXPECT_EQ(run.place("P"), "165 388 3");
     EXPECT_EQ(run.place("ycm^2"), "250 270 7");
     EXPECT_EQ(run.count("xcm"), 1);
     // The rectangle at pen 5, in grid steps of 45 from (200, 230).
-    EXPECT_TRUE(hasLine(run.lines(), "line 200 230 200 500 0 0 -1 5"));
-    EXPECT_TRUE(hasLine(run.lines(), "line 560 500 560 230 0 0 -1 5"));
+    EXPECT_FALSE(
+        run.records()
+            .segments(
+                {.colour = 0, .from = At(200, 230), .to = At(200, 500), .kind = 0, .fill = -1, .width = 5})
+            .empty());
+    EXPECT_FALSE(
+        run.records()
+            .segments(
+                {.colour = 0, .from = At(560, 500), .to = At(560, 230), .kind = 0, .fill = -1, .width = 5})
+            .empty());
 }
 
 TEST(MovingPointAnimation, EveryKeyButTheDigit1MovesP) {
@@ -114,10 +128,37 @@ TEST(MovingPointEquations, CaseFiguresArcsAndEquations) {
     const auto lines = run.lines();
     const Trace trace(lines);
     // The shaded triangles APD, outlined over their fill, at pen 5.
-    EXPECT_TRUE(hasLine(lines, "fpoly 0 13 5 4 152 190 152 330 432 190 152 190"));
-    EXPECT_TRUE(hasLine(lines, "fpoly 0 13 5 4 502 190 642 400 782 190 502 190"));
-    EXPECT_TRUE(hasLine(lines, "fpoly 0 13 5 4 852 190 1132 330 1132 190 852 190"));
-    EXPECT_TRUE(hasLine(lines, "circle 642 400 6 3 0 0 1 -1 5"));
+    EXPECT_FALSE(trace
+                     .polygons({.filled = true,
+                                .colour = 0,
+                                .fillColour = 13,
+                                .width = 5,
+                                .points = {{{152, 190}, {152, 330}, {432, 190}, {152, 190}}}})
+                     .empty());
+    EXPECT_FALSE(trace
+                     .polygons({.filled = true,
+                                .colour = 0,
+                                .fillColour = 13,
+                                .width = 5,
+                                .points = {{{502, 190}, {642, 400}, {782, 190}, {502, 190}}}})
+                     .empty());
+    EXPECT_FALSE(trace
+                     .polygons({.filled = true,
+                                .colour = 0,
+                                .fillColour = 13,
+                                .width = 5,
+                                .points = {{{852, 190}, {1132, 330}, {1132, 190}, {852, 190}}}})
+                     .empty());
+    EXPECT_FALSE(trace
+                     .dots({.r = 6,
+                            .colour = 3,
+                            .near = At(642, 400),
+                            .start = 0,
+                            .end = 0,
+                            .filled = true,
+                            .fillColour = -1,
+                            .width = 5})
+                     .empty());
     EXPECT_EQ(run.place("(1)PがAB上"), "152 90 3");
     EXPECT_EQ(run.place("(3)PがCD上"), "852 90 3");
     EXPECT_EQ(run.place("ycm^2"), "182 220 7");
@@ -168,9 +209,39 @@ TEST(MovingPointGraph, ThreePiecesAndUnitLabels) {
     EXPECT_TRUE(run.ended());
     const auto lines = run.lines();
     const Trace trace(lines);
-    EXPECT_TRUE(hasLine(lines, "text 1081 384 2 1 0 ゴシック 30 0 0 ㎝"));
-    EXPECT_TRUE(hasLine(lines, "text 576 116 2 1 0 ゴシック 30 0 0 ㎝"));
-    EXPECT_TRUE(hasLine(lines, "text 630 106 2 2 0 ゴシック 16 0 0 2"));
+    EXPECT_FALSE(trace
+                     .glyphs({.text = "㎝",
+                              .colour = 0,
+                              .face = "ゴシック",
+                              .near = At(1081, 384),
+                              .h = 2,
+                              .v = 1,
+                              .size = 30,
+                              .bold = false,
+                              .italic = false})
+                     .empty());
+    EXPECT_FALSE(trace
+                     .glyphs({.text = "㎝",
+                              .colour = 0,
+                              .face = "ゴシック",
+                              .near = At(576, 116),
+                              .h = 2,
+                              .v = 1,
+                              .size = 30,
+                              .bold = false,
+                              .italic = false})
+                     .empty());
+    EXPECT_FALSE(trace
+                     .glyphs({.text = "2",
+                              .colour = 0,
+                              .face = "ゴシック",
+                              .near = At(630, 106),
+                              .h = 2,
+                              .v = 2,
+                              .size = 16,
+                              .bold = false,
+                              .italic = false})
+                     .empty());
     EXPECT_EQ(run.place("(2)PがBC上"), "38 180 3");
     EXPECT_EQ(run.place("y=20-2x(7≦x≦10)"), "114 330 0");
     for (auto [x, y] : {std::pair{646.f, 380.f}, {766.f, 140.f}, {926.f, 140.f}, {1046.f, 380.f}})

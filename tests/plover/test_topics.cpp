@@ -94,11 +94,29 @@ INSTANTIATE_TEST_SUITE_P(Chapters1To3, PloverTopic,
 TEST(CoolBagTableMethod, TableArcsAndAnswerCell) {
     PloverRun run(steps(17), &Plover::CoolBagTableMethod);
     const auto lines = run.lines();
-    EXPECT_TRUE(hasLine(lines, "line 76 90 228 140 3 2 15 5"));    // "時間(分)"
-    EXPECT_TRUE(hasLine(lines, "line 76 140 228 190 3 2 13 5"));   // "温度(℃)"
-    EXPECT_TRUE(hasLine(lines, "line 753 140 858 190 3 2 13 5"));  // "10.0"
+    const Trace trace(lines);
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 3, .from = At(76, 90), .to = At(228, 140), .kind = 2, .fill = 15, .width = 5})
+            .empty());  // "時間(分)"
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 3, .from = At(76, 140), .to = At(228, 190), .kind = 2, .fill = 13, .width = 5})
+            .empty());  // "温度(℃)"
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 3, .from = At(753, 140), .to = At(858, 190), .kind = 2, .fill = 13, .width = 5})
+            .empty());  // "10.0"
     // The "?" cell, then "100" over it in colour 5 on fill 15.
-    EXPECT_EQ(countLines(lines, "line 753 90 858 140 3 2 15 5"), 2);
+    EXPECT_EQ(
+        trace
+            .segments(
+                {.colour = 3, .from = At(753, 90), .to = At(858, 140), .kind = 2, .fill = 15, .width = 5})
+            .size(),
+        2u);
     EXPECT_EQ(run.place("?"), "753 90 0");
     EXPECT_EQ(run.place("100"), "753 90 5");
     EXPECT_EQ(run.place("10.0"), "753 140 0");
@@ -120,8 +138,7 @@ TEST(CoolBagTableMethod, TableArcsAndAnswerCell) {
     }
     // The labels: four increases in colour 0, the last difference in colour 7,
     // each with its top at the arc's deepest point.
-    EXPECT_FALSE(
-        Trace(lines).glyphs({.text = "2", .colour = 7, .near = Near{721.5f, 210, 0.01f, 0.01f}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "2", .colour = 7, .near = Near{721.5f, 210, 0.01f, 0.01f}}).empty());
     for (const char* label : {"0.6", "0.7", "0.5", "2.4"}) EXPECT_GE(run.count(label), 1) << label;
 
     EXPECT_EQ(run.place("①10分ごとの温度の変化は?"), "40 260 0");
@@ -187,8 +204,17 @@ TEST(CoolBagTableMethod, PickedAgainStartsOver) {
 TEST(CoolBagGraphMethod, PointsClippedLineAndReadingArrows) {
     PloverRun run(steps(13), &Plover::CoolBagGraphMethod);
     const auto lines = run.lines();
-    EXPECT_TRUE(hasLine(lines, "line 874 60 874 610 0 0 -1 4"));    // y axis
-    EXPECT_TRUE(hasLine(lines, "line 874 610 1224 610 0 0 -1 4"));  // x axis
+    const Trace trace(lines);
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(874, 60), .to = At(874, 610), .kind = 0, .fill = -1, .width = 4})
+            .empty());  // y axis
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(874, 610), .to = At(1224, 610), .kind = 0, .fill = -1, .width = 4})
+            .empty());  // x axis
     EXPECT_EQ(run.place("分"), "1185 610 0");
     EXPECT_EQ(run.place("℃"), "824 60 0");
     const float centres[5][2] = {{924, 350}, {949, 320}, {974, 285}, {999, 260}, {1024, 230}};
@@ -214,7 +240,16 @@ TEST(CoolBagGraphMethod, PointsClippedLineAndReadingArrows) {
     EXPECT_GE(run.records().segments({.colour = 5, .to = Near{1124, 110, 0, 0}}).size(), 3u);
     EXPECT_EQ(run.records().segments({.colour = 5, .to = Near{874, 110, 0, 0}}).size(), 0u);
     EXPECT_GE(run.records().segments({.colour = 5, .to = Near{1124, 610, 0, 0}}).size(), 3u);
-    EXPECT_TRUE(hasLine(lines, "circle 1124 110 8 5 0 0 1 -1 5"));
+    EXPECT_FALSE(trace
+                     .dots({.r = 8,
+                            .colour = 5,
+                            .near = At(1124, 110),
+                            .start = 0,
+                            .end = 0,
+                            .filled = true,
+                            .fillColour = -1,
+                            .width = 5})
+                     .empty());
     EXPECT_EQ(run.place("x=100"), "318 370 5");
     EXPECT_EQ(run.place("10℃になるのは100分後"), "38 430 5");
 }
@@ -246,30 +281,79 @@ TEST(CoolBagSummary, SamePlaneAndLineAsTheGraphMethod) {
 TEST(FerryChartQuestion, ChartRunsAndCrossings) {
     PloverRun run(steps(18), &Plover::FerryChartQuestion);
     const auto lines = run.lines();
+    const Trace trace(lines);
     for (int k = 0; k <= 30; ++k) {
-        std::ostringstream want;
-        want << "line " << 113.5f + 30 * k << " 270 " << 113.5f + 30 * k << " 510 0 0 -1 1";
-        EXPECT_TRUE(hasLine(lines, want.str())) << k;
+        const float x = 113.5f + 30 * k;
+        EXPECT_FALSE(
+            trace
+                .segments(
+                    {.colour = 0, .from = At(x, 270), .to = At(x, 510), .kind = 0, .fill = -1, .width = 1})
+                .empty())
+            << k;
     }
     for (int j = 0; j <= 10; ++j) {
-        const std::string x = std::to_string(114 + 90 * j);
-        EXPECT_TRUE(hasLine(lines, "line " + x + " 270 " + x + " 510 1 0 -1 3")) << j;
+        const float x = 114 + 90 * j;
+        EXPECT_FALSE(
+            trace
+                .segments(
+                    {.colour = 1, .from = At(x, 270), .to = At(x, 510), .kind = 0, .fill = -1, .width = 3})
+                .empty())
+            << j;
     }
-    EXPECT_TRUE(hasLine(lines, "line 114 270 114 510 0 0 -1 4"));
-    EXPECT_TRUE(hasLine(lines, "line 114 510 1014 510 0 0 -1 4"));
-    EXPECT_TRUE(hasLine(lines, "line 114 270 1014 270 0 0 -1 4"));
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(114, 270), .to = At(114, 510), .kind = 0, .fill = -1, .width = 4})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(114, 510), .to = At(1014, 510), .kind = 0, .fill = -1, .width = 4})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(114, 270), .to = At(1014, 270), .kind = 0, .fill = -1, .width = 4})
+            .empty());
     const char* labels[][2] = {{"0", "101 514 0"},   {"60", "268 514 0"},   {"300", "975 514 0"},
                                {"11時", "62 540 0"}, {"16時", "962 540 0"}, {"分", "1014 480 0"},
                                {"新潟", "18 480 0"}, {"両津", "18 270 0"}};
     for (const auto& l : labels) EXPECT_EQ(run.place(l[0]), l[1]) << l[0];
 
     // The runs, in the chart's pen width 4: the car ferry, then the jetfoils.
-    EXPECT_TRUE(hasLine(lines, "line 414 270 864 510 3 0 -1 4"));
-    const char* jetfoils[] = {"204 510 399 270", "444 510 639 270", "819 510 1014 270",
-                              "159 270 354 510", "534 270 729 510", "729 270 924 510"};
-    for (const char* j : jetfoils) EXPECT_TRUE(hasLine(lines, "line " + std::string(j) + " 5 0 -1 4")) << j;
-    EXPECT_TRUE(hasLine(lines, "circle 414 270 8 3 0 0 1 -1 4"));
-    EXPECT_TRUE(hasLine(lines, "circle 864 510 8 3 0 0 1 -1 4"));
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 3, .from = At(414, 270), .to = At(864, 510), .kind = 0, .fill = -1, .width = 4})
+            .empty());
+    const Near jetfoils[][2] = {{At(204, 510), At(399, 270)},  {At(444, 510), At(639, 270)},
+                                {At(819, 510), At(1014, 270)}, {At(159, 270), At(354, 510)},
+                                {At(534, 270), At(729, 510)},  {At(729, 270), At(924, 510)}};
+    for (const auto& j : jetfoils)
+        EXPECT_FALSE(
+            trace.segments({.colour = 5, .from = j[0], .to = j[1], .kind = 0, .fill = -1, .width = 4})
+                .empty())
+            << j[0].x << ' ' << j[0].y;
+    EXPECT_FALSE(trace
+                     .dots({.r = 8,
+                            .colour = 3,
+                            .near = At(414, 270),
+                            .start = 0,
+                            .end = 0,
+                            .filled = true,
+                            .fillColour = -1,
+                            .width = 4})
+                     .empty());
+    EXPECT_FALSE(trace
+                     .dots({.r = 8,
+                            .colour = 3,
+                            .near = At(864, 510),
+                            .start = 0,
+                            .end = 0,
+                            .filled = true,
+                            .fillColour = -1,
+                            .width = 4})
+                     .empty());
 
     // The crossings with the two jetfoils coming the other way.
     auto crossing = [](double ax, double ay, double bx, double by, double cx, double cy, double dx,
@@ -350,12 +434,21 @@ TEST(DrawFerryChartGrid, LeavesThePlaneStateForPlotPoint) {
 TEST(AltitudeQuestion, TwoLineHeadersStationRowsAndEmptyPlane) {
     PloverRun run(steps(2), &Plover::AltitudeQuestion);
     const auto lines = run.lines();
-    for (const char* box : {"40 190 154 290", "154 190 268 290", "268 190 382 290"})
-        EXPECT_TRUE(hasLine(lines, "line " + std::string(box) + " 3 2 13 5")) << box;
+    const Trace trace(lines);
+    for (const float x : {40, 154, 268})
+        EXPECT_FALSE(trace
+                         .segments({.colour = 3,
+                                    .from = At(x, 190),
+                                    .to = At(x + 114, 290),
+                                    .kind = 2,
+                                    .fill = 13,
+                                    .width = 5})
+                         .empty())
+            << x;
     // Each line centred across its cell; "観測所" alone stands 25 lower.
     auto inHeader = [&](const std::string& glyph) {
         std::vector<std::string> at;
-        for (const Glyph& g : Trace(lines).glyphs({.text = glyph}))
+        for (const Glyph& g : trace.glyphs({.text = glyph}))
             if (g.y >= 190 && g.y < 290) at.push_back(rt::traceNumber(g.x) + " " + rt::traceNumber(g.y));
         return at;
     };
@@ -366,11 +459,27 @@ TEST(AltitudeQuestion, TwoLineHeadersStationRowsAndEmptyPlane) {
 
     EXPECT_EQ(run.place("甲府"), "40 290 0");
     EXPECT_EQ(run.place("1.1"), "268 540 0");
-    EXPECT_TRUE(hasLine(lines, "line 40 540 154 590 3 2 13 5"));
-    EXPECT_TRUE(hasLine(lines, "line 268 540 382 590 3 2 15 5"));
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 3, .from = At(40, 540), .to = At(154, 590), .kind = 2, .fill = 13, .width = 5})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 3, .from = At(268, 540), .to = At(382, 590), .kind = 2, .fill = 15, .width = 5})
+            .empty());
     // The empty plane: 41 by 25 grid steps of 15 from (482,160).
-    EXPECT_TRUE(hasLine(lines, "line 482 535 1097 535 0 0 -1 4"));
-    EXPECT_TRUE(hasLine(lines, "line 482 160 482 535 0 0 -1 4"));
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(482, 535), .to = At(1097, 535), .kind = 0, .fill = -1, .width = 4})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(482, 160), .to = At(482, 535), .kind = 0, .fill = -1, .width = 4})
+            .empty());
     EXPECT_EQ(run.place("km"), "1058 483 0");
     EXPECT_EQ(run.place("℃"), "432 176 0");
     EXPECT_TRUE(run.records().dots({.r = 6, .colour = 3}).empty());
@@ -391,7 +500,16 @@ TEST(AltitudeAnswer, StationsLineAndReading) {
     EXPECT_GE(run.records().segments({.colour = 5, .to = Near{978, 462, 0, 0}}).size(), 3u);
     EXPECT_GE(run.records().segments({.colour = 5, .to = Near{418, 462, 0, 0}}).size(), 3u);
     EXPECT_EQ(run.records().segments({.colour = 5, .to = Near{978, 600, 0, 0}}).size(), 0u);
-    EXPECT_TRUE(hasLine(run.lines(), "circle 978 462 8 5 0 0 1 -1 5"));
+    EXPECT_FALSE(run.records()
+                     .dots({.r = 8,
+                            .colour = 5,
+                            .near = At(978, 462),
+                            .start = 0,
+                            .end = 0,
+                            .filled = true,
+                            .fillColour = -1,
+                            .width = 5})
+                     .empty());
     EXPECT_EQ(run.place("yをxの1次関数とみなして、"), "711 30 3");
     EXPECT_EQ(run.place("およそ 7.0℃"), "38 230 5");
     EXPECT_EQ(run.place(" =6.9"), "38 530 5");
@@ -402,12 +520,43 @@ TEST(AltitudeAnswer, StationsLineAndReading) {
 TEST(FerryChartExercise, JourneyLinesInPenEight) {
     PloverRun run(steps(15), &Plover::FerryChartExercise);
     const auto lines = run.lines();
-    EXPECT_TRUE(hasLine(lines, "line 886 290 966 290 3 0 -1 8"));
-    EXPECT_TRUE(hasLine(lines, "line 966 290 1126 50 3 0 -1 8"));
-    EXPECT_TRUE(hasLine(lines, "line 726 530 1126 50 5 0 -1 8"));
+    const Trace trace(lines);
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 3, .from = At(886, 290), .to = At(966, 290), .kind = 0, .fill = -1, .width = 8})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 3, .from = At(966, 290), .to = At(1126, 50), .kind = 0, .fill = -1, .width = 8})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 5, .from = At(726, 530), .to = At(1126, 50), .kind = 0, .fill = -1, .width = 8})
+            .empty());
     EXPECT_EQ(run.records().dots({.r = 0.01f, .colour = 0}).size(), 5u);
-    EXPECT_TRUE(hasLine(lines, "circle 926 290 10 7 0 0 1 -1 8"));
-    EXPECT_TRUE(hasLine(lines, "circle 1126 50 10 7 0 0 1 -1 8"));
+    EXPECT_FALSE(trace
+                     .dots({.r = 10,
+                            .colour = 7,
+                            .near = At(926, 290),
+                            .start = 0,
+                            .end = 0,
+                            .filled = true,
+                            .fillColour = -1,
+                            .width = 8})
+                     .empty());
+    EXPECT_FALSE(trace
+                     .dots({.r = 10,
+                            .colour = 7,
+                            .near = At(1126, 50),
+                            .start = 0,
+                            .end = 0,
+                            .filled = true,
+                            .fillColour = -1,
+                            .width = 8})
+                     .empty());
     EXPECT_EQ(run.runtime->drawWidth(), 8);
     EXPECT_EQ(run.place("分"), "1081 534 0");
     EXPECT_EQ(run.place("km"), "596 66 0");
