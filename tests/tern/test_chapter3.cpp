@@ -48,12 +48,6 @@ void overManySeeds(Check&& check) {
 
 std::string whole(long v) { return std::to_string(v); }
 
-bool hasPrefix(const std::vector<std::string>& lines, const std::string& start) {
-    for (const auto& l : lines)
-        if (l.rfind(start, 0) == 0) return true;
-    return false;
-}
-
 std::string withoutBlanks(std::string s) {
     std::erase(s, ' ');
     return s;
@@ -189,9 +183,9 @@ TEST_P(SystemByGraphChosen, TextsAndThePointOnScreen) {
     EXPECT_EQ(run.place("だから、解は "), "88 330 0");
     EXPECT_EQ(run.drawn(c.answer).at(0).colour, 5);
     // The dot at S on the plane whose origin is (930, 300), 25 a unit.
-    std::ostringstream dot;
-    dot << "circle " << 930 + 25 * c.x << " " << 300 - 25 * c.y << " 8 7 ";
-    EXPECT_TRUE(hasPrefix(run.lines(), dot.str())) << dot.str();
+    EXPECT_FALSE(
+        run.records().dots({.r = 8, .colour = 7, .near = At(930 + 25 * c.x, 300 - 25 * c.y)}).empty())
+        << c.x << ' ' << c.y;
 }
 
 INSTANTIATE_TEST_SUITE_P(Chosen, SystemByGraphChosen,
@@ -375,7 +369,17 @@ TEST(IntersectionIntro, PlaneTwoLinesThePointAndTheColumns) {
     const auto lines = run.lines();
     const Trace trace(lines);
     // The intersection (2,-1) on the plane with its origin at (960, 190), twice.
-    EXPECT_EQ(countLines(lines, "circle 1040 230 6 5 0 0 1 -1 5"), 2);
+    EXPECT_EQ(trace
+                  .dots({.r = 6,
+                         .colour = 5,
+                         .near = At(1040, 230),
+                         .start = 0,
+                         .end = 0,
+                         .filled = true,
+                         .fillColour = -1,
+                         .width = 5})
+                  .size(),
+              2u);
     EXPECT_FALSE(
         trace.glyphs({.text = "(", .colour = 5, .in = Box{1048.5f, 1051.5f, 218.5f, 221.5f}}).empty());
     // x-2y=4 ends at the right edge (5, 0.5): its label 108 left, 60 up
@@ -387,7 +391,11 @@ TEST(IntersectionIntro, PlaneTwoLinesThePointAndTheColumns) {
     // The columns: ")" after the operator at (40, 486), the lower row at 480,
     // the rule at 530 from 67, 30 longer than "x-2y=4".
     EXPECT_FALSE(trace.glyphs({.text = ")", .colour = 0, .in = Box{65.5f, 68.5f, 484.5f, 487.5f}}).empty());
-    EXPECT_TRUE(hasLine(lines, "line 67 530 264 530 0 0 -1 3"));
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(67, 530), .to = At(264, 530), .kind = 0, .fill = -1, .width = 3})
+            .empty());
     EXPECT_EQ(run.place("+- -  -"), "40 455 3");
     EXPECT_EQ(run.place(" -3y=3"), "94 530 0");
     EXPECT_EQ(run.place("   y=-1"), "94 580 0");
@@ -402,7 +410,16 @@ TEST(SystemByGraphAnswer, BraceAfterTheHeadingAndThePoint) {
     const Num h = 38 + 34 * 3 + 27 * 2;  // "問1 解答"
     EXPECT_EQ(run.place("2x+y=1…①"), whole(static_cast<long>(h + 40)) + " 30 0");
     EXPECT_EQ(run.place(" x-y=-4…②"), whole(static_cast<long>(h + 40)) + " 80 0");
-    EXPECT_TRUE(hasLine(run.lines(), "circle 880 220 6 5 0 0 1 -1 5"));
+    EXPECT_FALSE(run.records()
+                     .dots({.r = 6,
+                            .colour = 5,
+                            .near = At(880, 220),
+                            .start = 0,
+                            .end = 0,
+                            .filled = true,
+                            .fillColour = -1,
+                            .width = 5})
+                     .empty());
     EXPECT_FALSE(
         run.records().glyphs({.text = "(", .colour = 5, .in = Box{888.5f, 891.5f, 208.5f, 211.5f}}).empty());
     EXPECT_EQ(run.place("したがって、連立方程式の解は"), "38 400 0");
@@ -432,9 +449,27 @@ TEST(AxisIntersection, PointAAndTheIntercept) {
     ASSERT_TRUE(run.ended());
     const auto lines = run.lines();
     const Trace trace(lines);
-    EXPECT_TRUE(hasLine(lines, "circle 788 260 6 5 0 0 1 -1 5"));
+    EXPECT_FALSE(trace
+                     .dots({.r = 6,
+                            .colour = 5,
+                            .near = At(788, 260),
+                            .start = 0,
+                            .end = 0,
+                            .filled = true,
+                            .fillColour = -1,
+                            .width = 5})
+                     .empty());
     EXPECT_FALSE(trace.glyphs({.text = "A", .colour = 5, .in = Box{746.5f, 749.5f, 208.5f, 211.5f}}).empty());
-    EXPECT_TRUE(hasLine(lines, "circle 728 380 1 0 0 0 1 -1 5"));
+    EXPECT_FALSE(trace
+                     .dots({.r = 1,
+                            .colour = 0,
+                            .near = At(728, 380),
+                            .start = 0,
+                            .end = 0,
+                            .filled = true,
+                            .fillColour = -1,
+                            .width = 5})
+                     .empty());
     EXPECT_EQ(run.place("y=0…②"), "78 180 0");
     EXPECT_EQ(run.place("答 (ﾀ3/2ﾀ,0)"), "38 470 5");
 }

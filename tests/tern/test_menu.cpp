@@ -41,7 +41,18 @@ TEST(TernMenu, ItemsHeadingAndPromptFirst) {
     EXPECT_EQ(run.place("5　"), "44 360 13");
     EXPECT_EQ(run.place("6　終了"), "44 420 15");
     // The prompt is drawn before the number entry draws it again.
-    EXPECT_EQ(countLines(run.lines(), "text 816 648 1 1 0 ゴシック 16 1 0 番"), 2);
+    EXPECT_EQ(run.records()
+                  .glyphs({.text = "番",
+                           .colour = 0,
+                           .face = "ゴシック",
+                           .near = At(816, 648),
+                           .h = 1,
+                           .v = 1,
+                           .size = 16,
+                           .bold = true,
+                           .italic = false})
+                  .size(),
+              2u);
 }
 
 TEST(TernChapterFrames, GoalScreens) {

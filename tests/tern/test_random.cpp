@@ -296,12 +296,6 @@ TEST(RandomInterceptsGraph, BothInterceptsWholeAndOnThePlane) {
     });
 }
 
-bool hasPrefix(const std::vector<std::string>& lines, const std::string& start) {
-    for (const auto& l : lines)
-        if (l.rfind(start, 0) == 0) return true;
-    return false;
-}
-
 // ---- Chosen numbers handed to a problem: what the screen shows --------------------------------
 
 TEST(RandomSlopeIntercept, ChosenProblemsOnScreen) {
@@ -349,18 +343,30 @@ TEST(RandomEquationGraph, ChosenProblemsTriangleOnScreen) {
                 Tern::InterceptGraph{static_cast<Num>(c.a), static_cast<Num>(c.b), static_cast<Num>(c.n)});
             t.RandomEquationGraphExample();
         });
-        const auto lines = run.lines();
+        const auto trace = run.records();
         const float top = 350 - 25 * static_cast<float>(c.n);
-        EXPECT_TRUE(hasPrefix(lines, "circle 896 " + whole(static_cast<long>(top)) + " 8 9 0 0 1 -1 "));
-        const std::string second =
-            whole(static_cast<long>(c.second[0])) + " " + whole(static_cast<long>(c.second[1]));
-        EXPECT_TRUE(hasPrefix(lines, "circle " + second + " 8 9 0 0 1 -1 ")) << second;
+        // The dots' pen width is whatever the screen left.
+        const DotQuery dot = {.r = 8, .colour = 9, .start = 0, .end = 0, .filled = true, .fillColour = -1};
+        auto at = [dot](Near n) {
+            DotQuery q = dot;
+            q.near = n;
+            return q;
+        };
+        EXPECT_FALSE(trace.dots(at(At(896, top))).empty()) << top;
+        const Near second = At(c.second[0], c.second[1]);
+        EXPECT_FALSE(trace.dots(at(second)).empty()) << c.second[0] << ' ' << c.second[1];
         // The run in colour 7 to the corner, the rise in colour 3 to the second point, pen 4.
-        const std::string corner =
-            whole(static_cast<long>(c.second[0])) + " " + whole(static_cast<long>(top));
-        EXPECT_TRUE(hasLine(lines, "line 896 " + whole(static_cast<long>(top)) + " " + corner + " 7 0 -1 4"))
-            << corner;
-        EXPECT_TRUE(hasLine(lines, "line " + corner + " " + second + " 3 0 -1 4")) << second;
+        const Near corner = At(c.second[0], top);
+        EXPECT_FALSE(
+            trace
+                .segments(
+                    {.colour = 7, .from = At(896, top), .to = corner, .kind = 0, .fill = -1, .width = 4})
+                .empty())
+            << c.second[0];
+        EXPECT_FALSE(
+            trace.segments({.colour = 3, .from = corner, .to = second, .kind = 0, .fill = -1, .width = 4})
+                .empty())
+            << c.second[1];
     }
 }
 
@@ -399,9 +405,26 @@ TEST(RandomInterceptsGraph, ChosenProblemsOnScreen) {
         EXPECT_EQ(run.drawn(c.texts[2]).back().x, 40 + width(c.texts[1]) + 50);
         EXPECT_EQ(run.drawn(c.texts[5]).back().x, 40 + width(c.texts[4]) + 50);
         EXPECT_EQ(run.textAt(40, 440), c.texts[6]);
-        const auto lines = run.lines();
-        EXPECT_TRUE(hasPrefix(lines, "circle 896 " + whole(350 - 25 * c.q) + " 8 5 0 0 1 -1 "));
-        EXPECT_TRUE(hasPrefix(lines, "circle " + whole(896 + 25 * c.p) + " 350 8 5 0 0 1 -1 "));
+        // The dots' pen width is whatever the screen left.
+        const auto trace = run.records();
+        EXPECT_FALSE(trace
+                         .dots({.r = 8,
+                                .colour = 5,
+                                .near = At(896, static_cast<float>(350 - 25 * c.q)),
+                                .start = 0,
+                                .end = 0,
+                                .filled = true,
+                                .fillColour = -1})
+                         .empty());
+        EXPECT_FALSE(trace
+                         .dots({.r = 8,
+                                .colour = 5,
+                                .near = At(static_cast<float>(896 + 25 * c.p), 350),
+                                .start = 0,
+                                .end = 0,
+                                .filled = true,
+                                .fillColour = -1})
+                         .empty());
     }
 }
 

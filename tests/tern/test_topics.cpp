@@ -87,8 +87,16 @@ TEST(EquationGraphIntro, TableValuesThenPointsOneAKeyThenDenserSets) {
     const auto lines = run.lines();
     const Trace trace(lines);
     // The empty table: 68 wide, x row 50 high at y 100, y row 80 high at y 150.
-    EXPECT_TRUE(hasLine(lines, "line 40 100 108 150 0 2 15 5"));
-    EXPECT_TRUE(hasLine(lines, "line 652 150 720 230 0 2 15 5"));
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(40, 100), .to = At(108, 150), .kind = 2, .fill = 15, .width = 5})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(652, 150), .to = At(720, 230), .kind = 2, .fill = 15, .width = 5})
+            .empty());
     EXPECT_EQ(run.place("x"), "40 100 0");
     EXPECT_EQ(run.place("-4"), "108 100 0");
     EXPECT_EQ(run.drawn("-4")[1].colour, 3);  // the first y value, under x = -4
@@ -132,8 +140,18 @@ TEST(EquationGraphIntro, TableValuesThenPointsOneAKeyThenDenserSets) {
     EXPECT_EQ(run.place("という。"), "678 570 0");
     EXPECT_EQ(run.place("教科書P77 問1　をやってみよう。"), "76 620 7");
     // The slope triangle: two units right, one up, one head each.
-    EXPECT_EQ(countLines(lines, "line 960 380 1040 380 5 0 -1 5"), 2);
-    EXPECT_EQ(countLines(lines, "line 1040 380 1040 340 5 0 -1 5"), 2);
+    EXPECT_EQ(
+        trace
+            .segments(
+                {.colour = 5, .from = At(960, 380), .to = At(1040, 380), .kind = 0, .fill = -1, .width = 5})
+            .size(),
+        2u);
+    EXPECT_EQ(
+        trace
+            .segments(
+                {.colour = 5, .from = At(1040, 380), .to = At(1040, 340), .kind = 0, .fill = -1, .width = 5})
+            .size(),
+        2u);
 }
 
 // ---- Labelled points: question 1 --------------------------------------------------------------
@@ -176,10 +194,14 @@ TEST(RewriteAndGraphAnswers, TrianglesEndOnTheirLines) {
     EXPECT_EQ(run.place("教科書P77 問2　解答"), "114 30 3");
     EXPECT_EQ(run.place("(2)x+2y=-4"), "38 210 0");
     EXPECT_EQ(run.place(" y=ﾀ3/2ﾀx+4"), "114 430 3");
-    for (const char* arrow :
-         {"line 886 180 926 180 5 0 -1 5", "line 926 180 926 260 5 0 -1 5", "line 886 420 966 420 5 0 -1 5",
-          "line 966 420 966 460 5 0 -1 5", "line 886 180 966 180 5 0 -1 5", "line 966 180 966 60 5 0 -1 5"}) {
-        EXPECT_EQ(countLines(lines, arrow), 2) << arrow;
+    const Near arrows[][2] = {{At(886, 180), At(926, 180)}, {At(926, 180), At(926, 260)},
+                              {At(886, 420), At(966, 420)}, {At(966, 420), At(966, 460)},
+                              {At(886, 180), At(966, 180)}, {At(966, 180), At(966, 60)}};
+    for (const auto& a : arrows) {
+        EXPECT_EQ(
+            trace.segments({.colour = 5, .from = a[0], .to = a[1], .kind = 0, .fill = -1, .width = 5}).size(),
+            2u)
+            << a[0].x << ' ' << a[0].y << ' ' << a[1].x << ' ' << a[1].y;
     }
     // Question (3) shows its answer one key before its triangle; the dot of
     // (3) is drawn again on that of (1).
@@ -196,8 +218,16 @@ TEST(VerticalLineAnswers, LinesSpanThePlaneWithLabelsAtTheTop) {
     TernRun run(steps(12), topic(&Tern::VerticalLineAnswers));
     const auto lines = run.lines();
     const Trace trace(lines);
-    EXPECT_TRUE(hasLine(lines, "line 880 610 880 50 3 0 -1 5"));
-    EXPECT_TRUE(hasLine(lines, "line 1120 610 1120 50 3 0 -1 5"));
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 3, .from = At(880, 610), .to = At(880, 50), .kind = 0, .fill = -1, .width = 5})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 3, .from = At(1120, 610), .to = At(1120, 50), .kind = 0, .fill = -1, .width = 5})
+            .empty());
     EXPECT_FALSE(trace.glyphs({.text = "(", .colour = 3, .near = Near{896, 50, 0.5f, 0.5f}}).empty());
     EXPECT_FALSE(trace.glyphs({.text = "(", .colour = 3, .near = Near{1136, 50, 0.5f, 0.5f}}).empty());
     EXPECT_EQ(trace.dots({.keys = 4}).size(), 1u);
@@ -227,7 +257,9 @@ TEST(AxisLineExamples, TwinScreens) {
     EXPECT_EQ(vertical.place("3x+0y=6 に y=0 を代入すると、"), "38 80 0");
     EXPECT_EQ(vertical.place("点(2,3)を通る。"), "38 330 3");
     const Trace v = vertical.records();
-    EXPECT_TRUE(hasLine(v.lines(), "line 964 580 964 100 3 0 -1 5"));
+    EXPECT_FALSE(
+        v.segments({.colour = 3, .from = At(964, 580), .to = At(964, 100), .kind = 0, .fill = -1, .width = 5})
+            .empty());
     EXPECT_EQ(v.dots({.keys = 10}).size(), 1u);
     EXPECT_EQ(v.dots({.r = 8, .colour = 5, .near = Near{964, 220, 0.01f, 0.01f}, .keys = 10}).size(), 1u);
 }
@@ -235,7 +267,11 @@ TEST(AxisLineExamples, TwinScreens) {
 TEST(AxisParallelSummary, FramedAtOnceWithPenEight) {
     TernRun run("", topic(&Tern::AxisParallelSummary));
     EXPECT_TRUE(run.ended());
-    EXPECT_TRUE(hasLine(run.lines(), "line 38 16 838 376 9 1 -1 8"));
+    EXPECT_FALSE(
+        run.records()
+            .segments(
+                {.colour = 9, .from = At(38, 16), .to = At(838, 376), .kind = 1, .fill = -1, .width = 8})
+            .empty());
     EXPECT_EQ(run.place("<2元1次方程式のグラフ>"), "76 60 3");
     EXPECT_EQ(run.place(" と表すことができる。"), "270 160 0");
     EXPECT_EQ(run.place(" 直線"), "341 210 3");
