@@ -132,6 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(StepByOneTopic, TablesAndValuesOneAKey) {
     KestrelRun run(steps(25), &Kestrel::StepByOneTopic);
     const auto lines = run.lines();
+    const Trace trace(lines);
     expectPlaces(run, {{"P62 xの値が増加するとき、yの値の変化は？", "38 30 7"},
                        {"y=2x+3 では", "38 80 3"},
                        {"xの値が1ずつ増加するとき、yの値はどうなりますか。", "38 270 0"},
@@ -142,9 +143,16 @@ TEST(StepByOneTopic, TablesAndValuesOneAKey) {
     EXPECT_EQ(answers[0].y, 320);
     EXPECT_EQ(answers[1].y, 540);
     // Header cells, "…" at both ends of both rows, x = 0 in the sixth value column.
-    for (int top : {140, 190, 430, 480}) {
-        EXPECT_TRUE(hasLine(
-            lines, "line 38 " + std::to_string(top) + " 98 " + std::to_string(top + 50) + " 3 2 15 5"));
+    for (const float top : {140, 190, 430, 480}) {
+        EXPECT_FALSE(trace
+                         .segments({.colour = 3,
+                                    .from = At(38, top),
+                                    .to = At(98, top + 50),
+                                    .kind = 2,
+                                    .fill = 15,
+                                    .width = 5})
+                         .empty())
+            << top;
     }
     EXPECT_EQ(run.count("…"), 8);
     for (const auto& zero : run.drawn("0")) {
@@ -237,13 +245,22 @@ TEST(StepByTwoThreeTopic, ArcsAndLabelsAtTheirPlaces) {
 TEST(RateExercise1, BothHalvesAtTheirPlaces) {
     KestrelRun run(steps(16), &Kestrel::RateExercise1);
     const auto lines = run.lines();
+    const Trace trace(lines);
     EXPECT_EQ(run.place("問1 y=-3x-2"), "38 30 3");
     EXPECT_EQ(run.place("xが4から6まで"), "119 80 0");
     EXPECT_EQ(run.drawn("<解答>")[0].y, 150);
     EXPECT_EQ(run.drawn("<解答>")[1].x, 646);
     EXPECT_EQ(run.drawn("<解答>")[1].y, 100);
-    EXPECT_TRUE(hasLine(lines, "line 190 180 280 230 3 2 15 5"));
-    EXPECT_TRUE(hasLine(lines, "line 1068 150 1158 200 3 2 15 5"));
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 3, .from = At(190, 180), .to = At(280, 230), .kind = 2, .fill = 15, .width = 5})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 3, .from = At(1068, 150), .to = At(1158, 200), .kind = 2, .fill = 15, .width = 5})
+            .empty());
     expectPlaces(run, {{"x=4のとき y=-3*4-2=", "38 300 0"},
                        {"x=6のとき y=-3*6-2=", "38 350 0"},
                        {" ﾀ-20-(-14)/6-4ﾀ", "38 470 0"},
@@ -297,15 +314,27 @@ TEST(InverseRateTopic, BothHalvesAndTheClosingLine) {
     EXPECT_EQ(run.drawn("12")[1].y, 180);
     EXPECT_EQ(run.drawn("3")[1].x, 1068);
     EXPECT_EQ(run.place("反比例では、変化の割合が一定ではない。"), "120 570 7");
-    EXPECT_TRUE(hasLine(run.lines(), "line 798 130 888 180 3 2 15 3"));
+    EXPECT_FALSE(
+        run.records()
+            .segments(
+                {.colour = 3, .from = At(798, 130), .to = At(888, 180), .kind = 2, .fill = 15, .width = 3})
+            .empty());
 }
 
 TEST(RateEqualsSlopeTopic, FramedExplanationAndTextbookColumn) {
     KestrelRun run(steps(4) + " " + typed("1") + steps(13), &Kestrel::RateEqualsSlopeTopic);
-    EXPECT_TRUE(hasLine(run.lines(), "line 38 16 608 291 9 1 -1 10"));
+    EXPECT_FALSE(
+        run.records()
+            .segments(
+                {.colour = 9, .from = At(38, 16), .to = At(608, 291), .kind = 1, .fill = -1, .width = 10})
+            .empty());
     EXPECT_EQ(run.place("<１次関数の変化の割合>"), "76 30 3");
     EXPECT_EQ(run.place("変化の割合=ﾀyの増加量/xの増加量ﾀ=a"), "76 200 5");
-    EXPECT_TRUE(hasLine(run.lines(), "line 0 310 1320 1610 15 2 15 5"));
+    EXPECT_FALSE(
+        run.records()
+            .segments(
+                {.colour = 15, .from = At(0, 310), .to = At(1320, 1610), .kind = 2, .fill = 15, .width = 5})
+            .empty());
     expectPlaces(run, {{"yの増加量=a*(xの増加量)", "40 510 3"},
                        {"教科書P64 問2 をしなさい。", "646 30 3"},
                        {"(2)変化の割合…", "646 180 0"}});

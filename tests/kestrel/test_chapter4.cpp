@@ -166,10 +166,32 @@ INSTANTIATE_TEST_SUITE_P(
 // The drill and the first two worked topics draw with the start-up pen width.
 TEST(KestrelChapter4, TopicsWithoutAWidthOfTheirOwnDrawWithTheStartUpWidth) {
     KestrelRun dense(steps(11), &Kestrel::DensePointsDemo);
-    EXPECT_TRUE(hasLine(dense.lines(), "line 38 160 98 210 0 2 15 3"));
-    EXPECT_TRUE(hasLine(dense.lines(), "circle 832 620 8 3 0 0 1 -1 3"));
+    EXPECT_FALSE(
+        dense.records()
+            .segments(
+                {.colour = 0, .from = At(38, 160), .to = At(98, 210), .kind = 2, .fill = 15, .width = 3})
+            .empty());
+    EXPECT_FALSE(dense.records()
+                     .dots({.r = 8,
+                            .colour = 3,
+                            .near = At(832, 620),
+                            .start = 0,
+                            .end = 0,
+                            .filled = true,
+                            .fillColour = -1,
+                            .width = 3})
+                     .empty());
     KestrelRun answer(steps(4), &Kestrel::PointsOnLineAnswer);
-    EXPECT_TRUE(hasLine(answer.lines(), "circle 1104 220 8 5 0 0 1 -1 3"));
+    EXPECT_FALSE(answer.records()
+                     .dots({.r = 8,
+                            .colour = 5,
+                            .near = At(1104, 220),
+                            .start = 0,
+                            .end = 0,
+                            .filled = true,
+                            .fillColour = -1,
+                            .width = 3})
+                     .empty());
 }
 
 // ---- Ever denser points ----------------------------------------------------------------------
@@ -201,9 +223,20 @@ TEST(DensePointsDemo, TablesAndPointsFillOneKeyAtATime) {
 TEST(DensePointsDemo, CellsTextsAndScale) {
     KestrelRun run(steps(42), &Kestrel::DensePointsDemo);
     const auto lines = run.lines();
+    const Trace trace(lines);
     // A value is drawn over its empty cell with the same box.
-    EXPECT_EQ(countLines(lines, "line 98 210 158 260 0 2 15 3"), 2);
-    EXPECT_EQ(countLines(lines, "line 488 310 578 360 0 2 15 3"), 2);
+    EXPECT_EQ(
+        trace
+            .segments(
+                {.colour = 0, .from = At(98, 210), .to = At(158, 260), .kind = 2, .fill = 15, .width = 3})
+            .size(),
+        2u);
+    EXPECT_EQ(
+        trace
+            .segments(
+                {.colour = 0, .from = At(488, 310), .to = At(578, 360), .kind = 2, .fill = 15, .width = 3})
+            .size(),
+        2u);
     EXPECT_EQ(run.place("-4"), "98 160 0");
     EXPECT_EQ(run.place("9"), "518 210 3");
     // Halfway x with their 0 before the point, whatever the number text is.
@@ -214,11 +247,21 @@ TEST(DensePointsDemo, CellsTextsAndScale) {
     EXPECT_EQ(run.place("-3.5"), "128 260 0");
     EXPECT_EQ(run.place("8"), "668 310 3");
     // Only the topic's own four scale numbers, three across and two down.
-    for (const char* s : {"text 1102 424 3 2 0 ゴシック 16 0 0 3", "text 812 424 3 2 0 ゴシック 16 0 0 -4",
-                          "text 972 210 3 2 0 ゴシック 16 0 0 5", "text 952 610 3 2 0 ゴシック 16 0 0 -5"}) {
-        EXPECT_TRUE(hasLine(lines, s)) << s;
+    for (const auto& [text, at] : {std::pair{"3", At(1102, 424)}, std::pair{"-4", At(812, 424)},
+                                   std::pair{"5", At(972, 210)}, std::pair{"-5", At(952, 610)}}) {
+        EXPECT_FALSE(trace
+                         .glyphs({.text = text,
+                                  .colour = 0,
+                                  .face = "ゴシック",
+                                  .near = at,
+                                  .h = 3,
+                                  .v = 2,
+                                  .size = 16,
+                                  .bold = false,
+                                  .italic = false})
+                         .empty())
+            << text;
     }
-    const Trace trace(lines);
     const auto glyphs = trace.glyphs();
     EXPECT_EQ(
         std::count_if(glyphs.begin(), glyphs.end(),
@@ -251,12 +294,35 @@ TEST(PointsOnLineAnswer, SubstitutionsAndPointsOnTheLine) {
     EXPECT_EQ(run.drawn("-7 ")[0].colour, 3);
     EXPECT_EQ(run.drawn("B(-5,-7)")[0].colour, 5);
     const auto lines = run.lines();
-    EXPECT_TRUE(hasLine(lines, "line 0 0 1900 1500 15 2 15 3"));
+    const Trace trace(lines);
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 15, .from = At(0, 0), .to = At(1900, 1500), .kind = 2, .fill = 15, .width = 3})
+            .empty());
     // The line passes both dots.
-    EXPECT_TRUE(hasLine(lines, "circle 1104 220 8 5 0 0 1 -1 3"));
-    EXPECT_TRUE(hasLine(lines, "circle 934 560 8 5 0 0 1 -1 3"));
+    EXPECT_FALSE(trace
+                     .dots({.r = 8,
+                            .colour = 5,
+                            .near = At(1104, 220),
+                            .start = 0,
+                            .end = 0,
+                            .filled = true,
+                            .fillColour = -1,
+                            .width = 3})
+                     .empty());
+    EXPECT_FALSE(trace
+                     .dots({.r = 8,
+                            .colour = 5,
+                            .near = At(934, 560),
+                            .start = 0,
+                            .end = 0,
+                            .filled = true,
+                            .fillColour = -1,
+                            .width = 3})
+                     .empty());
     auto onLine = [&](float x, float y) {
-        return !Trace(lines).dots({.r = 1, .colour = 3, .near = Near{x, y, 0.1f, 0.3f}}).empty();
+        return !trace.dots({.r = 1, .colour = 3, .near = Near{x, y, 0.1f, 0.3f}}).empty();
     };
     EXPECT_TRUE(onLine(1104, 220));
     EXPECT_TRUE(onLine(934, 560));
@@ -282,12 +348,19 @@ std::string barLine(int x, int top, int bottom) {
 
 TEST(TranslationTopic, TableThenOnePairAKeyThenAnEmptyWait) {
     KestrelRun run(steps(12), &Kestrel::TranslationTopic);
-    const auto lines = run.lines();
+    const auto trace = run.records();
     // Row 3 (2x+3) is row 2 (2x) plus 3, cell by cell.
     for (int x = -4; x <= 3; ++x) {
-        const int left = 148 + 60 * (x + 4);
-        EXPECT_TRUE(hasLine(
-            lines, "line " + std::to_string(left) + " 140 " + std::to_string(left + 60) + " 190 3 2 13 5"));
+        const float left = 148 + 60 * (x + 4);
+        EXPECT_FALSE(trace
+                         .segments({.colour = 3,
+                                    .from = At(left, 140),
+                                    .to = At(left + 60, 190),
+                                    .kind = 2,
+                                    .fill = 13,
+                                    .width = 5})
+                         .empty())
+            << x;
     }
     EXPECT_EQ(run.place("2x+3"), "38 190 0");
     EXPECT_EQ(run.place("-5"), "148 190 0");
@@ -302,9 +375,18 @@ TEST(TranslationTopic, TableThenOnePairAKeyThenAnEmptyWait) {
         const int px = 1049 + 35 * x;
         EXPECT_EQ(bars[i - 1].first, barLine(px, 375 - 70 * x, 270 - 70 * x)) << x;
         EXPECT_EQ(bars[i - 1].second, i + 1) << x;
-        for (int y : {375 - 70 * x, 270 - 70 * x}) {
-            EXPECT_TRUE(
-                hasLine(lines, "circle " + std::to_string(px) + " " + std::to_string(y) + " 6 5 0 0 1 -1 5"));
+        for (const float y : {375 - 70 * x, 270 - 70 * x}) {
+            EXPECT_FALSE(trace
+                             .dots({.r = 6,
+                                    .colour = 5,
+                                    .near = At(px, y),
+                                    .start = 0,
+                                    .end = 0,
+                                    .filled = true,
+                                    .fillColour = -1,
+                                    .width = 5})
+                             .empty())
+                << x << ' ' << y;
         }
     }
     // The conclusion after the second key past the last pair.
@@ -324,7 +406,11 @@ TEST(TranslationDownAnswer, PlaneOnTheFirstKeyAllPairsOnTheSecond) {
     KestrelRun run(steps(3), &Kestrel::TranslationDownAnswer);
     EXPECT_EQ(run.place("(1)"), "38 80 3");
     EXPECT_EQ(run.place("-11"), "148 270 0");
-    EXPECT_TRUE(hasLine(run.lines(), "line 778 270 868 320 3 2 11 5"));
+    EXPECT_FALSE(
+        run.records()
+            .segments(
+                {.colour = 3, .from = At(778, 270), .to = At(868, 320), .kind = 2, .fill = 11, .width = 5})
+            .empty());
     const auto bars = barsWithKeys(run);
     ASSERT_EQ(bars.size(), 7u);
     for (int x = -2; x <= 4; ++x) {
@@ -343,20 +429,46 @@ TEST(MovedProportionTopic, TwoPlanesWithArrowsToB) {
     EXPECT_TRUE(run.ended());
     const auto lines = run.lines();
     const Trace trace(lines);
-    EXPECT_TRUE(hasLine(lines, "line 38 16 608 291 9 1 -1 10"));
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 9, .from = At(38, 16), .to = At(608, 291), .kind = 1, .fill = -1, .width = 10})
+            .empty());
     EXPECT_EQ(run.place("させた"), "76 230 0");
     EXPECT_EQ(run.drawn("直線")[0].y, 230);
     // The axes of the two planes, pen 4.
-    for (const char* axis : {"line 212 320 212 620 0 0 -1 4", "line 152 560 272 560 0 0 -1 4",
-                             "line 478 320 478 620 0 0 -1 4", "line 418 440 538 440 0 0 -1 4"}) {
-        EXPECT_TRUE(hasLine(lines, axis)) << axis;
+    const Near axes[][2] = {{At(212, 320), At(212, 620)},
+                            {At(152, 560), At(272, 560)},
+                            {At(478, 320), At(478, 620)},
+                            {At(418, 440), At(538, 440)}};
+    for (const auto& a : axes) {
+        EXPECT_FALSE(
+            trace.segments({.colour = 0, .from = a[0], .to = a[1], .kind = 0, .fill = -1, .width = 4})
+                .empty())
+            << a[0].x << ' ' << a[0].y << ' ' << a[1].x << ' ' << a[1].y;
     }
     // Up from the origin to (0,3) on the left, down to (0,-3) on the right,
     // each with its head at (0,b).
-    EXPECT_TRUE(hasLine(lines, "line 212 560 212 470 5 0 -1 4"));
-    EXPECT_TRUE(hasLine(lines, "line 220 486 212 470 5 0 -1 4"));
-    EXPECT_TRUE(hasLine(lines, "line 478 440 478 530 5 0 -1 4"));
-    EXPECT_TRUE(hasLine(lines, "line 470 514 478 530 5 0 -1 4"));
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 5, .from = At(212, 560), .to = At(212, 470), .kind = 0, .fill = -1, .width = 4})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 5, .from = At(220, 486), .to = At(212, 470), .kind = 0, .fill = -1, .width = 4})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 5, .from = At(478, 440), .to = At(478, 530), .kind = 0, .fill = -1, .width = 4})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 5, .from = At(470, 514), .to = At(478, 530), .kind = 0, .fill = -1, .width = 4})
+            .empty());
     const auto b = run.drawn("b");
     ASSERT_EQ(b.size(), 2u);
     EXPECT_EQ(b[0].x, 232);
@@ -374,9 +486,26 @@ TEST(MovedProportionTopic, TwoPlanesWithArrowsToB) {
 TEST(InterceptTopic, BoxesPlaneThenParallelLineThenAssignment) {
     KestrelRun entry("", &Kestrel::InterceptTopic);
     const auto first = entry.lines();
-    EXPECT_TRUE(hasLine(first, "line 38 16 760 191 9 1 -1 10"));
-    EXPECT_TRUE(hasLine(first, "line 38 210 646 435 3 1 -1 10"));
-    EXPECT_TRUE(hasLine(first, "circle 986 310 8 5 0 0 1 -1 5"));
+    EXPECT_FALSE(
+        Trace(first)
+            .segments(
+                {.colour = 9, .from = At(38, 16), .to = At(760, 191), .kind = 1, .fill = -1, .width = 10})
+            .empty());
+    EXPECT_FALSE(
+        Trace(first)
+            .segments(
+                {.colour = 3, .from = At(38, 210), .to = At(646, 435), .kind = 1, .fill = -1, .width = 10})
+            .empty());
+    EXPECT_FALSE(Trace(first)
+                     .dots({.r = 8,
+                            .colour = 5,
+                            .near = At(986, 310),
+                            .start = 0,
+                            .end = 0,
+                            .filled = true,
+                            .fillColour = -1,
+                            .width = 5})
+                     .empty());
     EXPECT_EQ(entry.place("<切片>"), "76 220 5");
     EXPECT_EQ(entry.place("②y軸と交わる点(0,b)のy座標"), "76 370 0");
     EXPECT_EQ(entry.place("(0,b)"), "851 285 5");
@@ -402,7 +531,16 @@ TEST(InterceptAnswer, AnswersOneAKey) {
     EXPECT_EQ(run.drawn("(0,4)")[0].y, 80);
     EXPECT_EQ(run.place("(2) 切片 "), "570 130 0");
     EXPECT_EQ(run.drawn("4")[0].colour, 5);
-    EXPECT_TRUE(hasLine(run.lines(), "circle 234 380 8 5 0 0 1 -1 5"));
+    EXPECT_FALSE(run.records()
+                     .dots({.r = 8,
+                            .colour = 5,
+                            .near = At(234, 380),
+                            .start = 0,
+                            .end = 0,
+                            .filled = true,
+                            .fillColour = -1,
+                            .width = 5})
+                     .empty());
     EXPECT_FALSE(
         run.records().glyphs({.text = "y", .colour = 3, .near = Near{293, 250, 1.5f, 1.5f}}).empty());
 }

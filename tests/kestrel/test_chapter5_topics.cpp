@@ -98,20 +98,62 @@ Ends graphEnds(const Trace& trace, int colour) {
 TEST(SlopeOnGraph, StaircasesAndLargeTriangles) {
     KestrelRun run(steps(18), &Kestrel::SlopeOnGraphTopic);
     const auto lines = run.lines();
+    const Trace trace(lines);
     // Screen 1: unit steps drawn twice (run labels, then rise labels), pen 4.
-    EXPECT_EQ(countLines(lines, "line 878 540 918 540 7 0 -1 4"), 2);
-    EXPECT_EQ(countLines(lines, "line 1038 220 1078 220 7 0 -1 4"), 2);
-    EXPECT_EQ(countLines(lines, "line 1078 220 1078 140 3 0 -1 4"), 2);
+    EXPECT_EQ(
+        trace
+            .segments(
+                {.colour = 7, .from = At(878, 540), .to = At(918, 540), .kind = 0, .fill = -1, .width = 4})
+            .size(),
+        2u);
+    EXPECT_EQ(
+        trace
+            .segments(
+                {.colour = 7, .from = At(1038, 220), .to = At(1078, 220), .kind = 0, .fill = -1, .width = 4})
+            .size(),
+        2u);
+    EXPECT_EQ(
+        trace
+            .segments(
+                {.colour = 3, .from = At(1078, 220), .to = At(1078, 140), .kind = 0, .fill = -1, .width = 4})
+            .size(),
+        2u);
     // The large triangle in colour 5, at the pen width the staircase left.
-    EXPECT_TRUE(hasLine(lines, "line 878 540 998 540 5 0 -1 4"));
-    EXPECT_TRUE(hasLine(lines, "line 998 540 998 300 5 0 -1 4"));
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 5, .from = At(878, 540), .to = At(998, 540), .kind = 0, .fill = -1, .width = 4})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 5, .from = At(998, 540), .to = At(998, 300), .kind = 0, .fill = -1, .width = 4})
+            .empty());
     EXPECT_EQ(run.place("3"), "924 540 5");
     EXPECT_EQ(run.place("6"), "998 404 5");
     // Screen 2: falling steps; the triangle hangs below its run arrow.
-    EXPECT_EQ(countLines(lines, "line 878 140 918 140 7 0 -1 4"), 2);
-    EXPECT_EQ(countLines(lines, "line 918 140 918 220 3 0 -1 4"), 2);
-    EXPECT_TRUE(hasLine(lines, "line 878 140 1038 140 5 0 -1 4"));
-    EXPECT_TRUE(hasLine(lines, "line 1038 140 1038 460 5 0 -1 4"));
+    EXPECT_EQ(
+        trace
+            .segments(
+                {.colour = 7, .from = At(878, 140), .to = At(918, 140), .kind = 0, .fill = -1, .width = 4})
+            .size(),
+        2u);
+    EXPECT_EQ(
+        trace
+            .segments(
+                {.colour = 3, .from = At(918, 140), .to = At(918, 220), .kind = 0, .fill = -1, .width = 4})
+            .size(),
+        2u);
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 5, .from = At(878, 140), .to = At(1038, 140), .kind = 0, .fill = -1, .width = 4})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 5, .from = At(1038, 140), .to = At(1038, 460), .kind = 0, .fill = -1, .width = 4})
+            .empty());
     EXPECT_EQ(run.place("4"), "944 96 5");
     EXPECT_EQ(run.place("-8"), "1038 284 5");
 
@@ -138,9 +180,10 @@ TEST(SlopeOnGraph, StaircasesAndLargeTriangles) {
 TEST(SlopeOnGraph, LinesClippedToThePlane) {
     KestrelRun run(steps(18), &Kestrel::SlopeOnGraphTopic);
     const auto lines = run.lines();
+    const Trace trace(lines);
     // y=2x+3 from x = -2.5 to 3.5; y=-2x+5 from x = -0.5 to 5: both in
     // colour 0, so each screen is looked at alone.
-    const auto screens = Trace(lines).parts([](const TraceRecord& r) {
+    const auto screens = trace.parts([](const TraceRecord& r) {
         const Segment& s = r.segment;
         return r.kind == TraceRecord::Kind::segment && s.x1 == 0 && s.y1 == 0 && s.x2 == 1320 &&
                s.y2 == 1300 && s.colour == 15 && s.kind == 2 && s.fill == 15;
@@ -178,14 +221,26 @@ TEST(SlopeIntercept, PlanesTrianglesAndLabels) {
     KestrelRun run("a a a a a 1 Enter a", &Kestrel::SlopeInterceptTopic);
     const auto lines = run.lines();
     const Trace trace(lines);
-    EXPECT_TRUE(hasLine(lines, "line 38 16 608 191 9 1 -1 10"));
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 9, .from = At(38, 16), .to = At(608, 191), .kind = 1, .fill = -1, .width = 10})
+            .empty());
     EXPECT_EQ(run.place("傾きがa,切片がbの直線"), "76 130 5");
     EXPECT_EQ(run.place("a>0のとき"), "59 230 3");
     EXPECT_EQ(run.place("y=ax+b"), "194 520 3");
     EXPECT_FALSE(trace.dots({.r = 8, .colour = 5, .near = Near{194, 480, 0.6f, 0.6f}}).empty());
     EXPECT_EQ(run.place("(0,b)"), "59 460 5");
-    EXPECT_TRUE(hasLine(lines, "line 214 450 294 450 5 0 -1 5"));
-    EXPECT_TRUE(hasLine(lines, "line 294 450 294 330 5 0 -1 5"));
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 5, .from = At(214, 450), .to = At(294, 450), .kind = 0, .fill = -1, .width = 5})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 5, .from = At(294, 450), .to = At(294, 330), .kind = 0, .fill = -1, .width = 5})
+            .empty());
     EXPECT_EQ(run.place("1"), "240 450 5");
     EXPECT_EQ(run.place("a"), "294 374 5");
     EXPECT_EQ(run.place("右上がりの直線"), "76 600 7");
@@ -194,15 +249,27 @@ TEST(SlopeIntercept, PlanesTrianglesAndLabels) {
     EXPECT_FALSE(trace.dots({.r = 8, .colour = 5, .near = Near{574, 320, 0.6f, 0.6f}}).empty());
     EXPECT_EQ(run.drawn("(0,b)")[1].x, 439);
     EXPECT_EQ(run.drawn("(0,b)")[1].y, 300);
-    EXPECT_TRUE(hasLine(lines, "line 594 350 674 350 5 0 -1 5"));
-    EXPECT_TRUE(hasLine(lines, "line 674 350 674 470 5 0 -1 5"));
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 5, .from = At(594, 350), .to = At(674, 350), .kind = 0, .fill = -1, .width = 5})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 5, .from = At(674, 350), .to = At(674, 470), .kind = 0, .fill = -1, .width = 5})
+            .empty());
     EXPECT_EQ(run.drawn("1")[1].x, 620);
     EXPECT_EQ(run.drawn("1")[1].y, 300);
     EXPECT_EQ(run.drawn("a")[1].x, 674);
     EXPECT_EQ(run.drawn("a")[1].y, 394);
     EXPECT_EQ(run.place("右下がりの直線"), "494 600 7");
     // The drill area is cleared per problem; the assignment after one more key.
-    EXPECT_TRUE(hasLine(lines, "line 720 30 1320 330 15 2 15 5"));
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 15, .from = At(720, 30), .to = At(1320, 330), .kind = 2, .fill = 15, .width = 5})
+            .empty());
     EXPECT_EQ(run.place("傾きと切片をいいなさい。"), "756 80 0");
     EXPECT_EQ(run.place("傾き…"), "756 130 0");
     EXPECT_EQ(run.place("切片…"), "756 180 0");
@@ -252,10 +319,18 @@ TEST(GraphFromSlopeExample, PointsArrowsAndLine) {
     EXPECT_EQ(run.drawn("(0,3)に点をうつ")[0].colour, 3);
     EXPECT_FALSE(trace.dots({.r = 8, .colour = 3, .near = Near{872, 250, 0.6f, 0.6f}}).empty());
     EXPECT_EQ(run.place("②傾きが-2だから、右へ1進むと、"), "38 290 0");
-    EXPECT_TRUE(hasLine(lines, "line 872 250 922 250 5 0 -1 5"));
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 5, .from = At(872, 250), .to = At(922, 250), .kind = 0, .fill = -1, .width = 5})
+            .empty());
     EXPECT_EQ(run.place("1"), "883 200 5");
     EXPECT_EQ(run.place("下へ2進むから　"), "76 340 0");
-    EXPECT_TRUE(hasLine(lines, "line 922 250 922 350 5 0 -1 5"));
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 5, .from = At(922, 250), .to = At(922, 350), .kind = 0, .fill = -1, .width = 5})
+            .empty());
     EXPECT_EQ(run.place("-2"), "922 284 5");
     EXPECT_EQ(run.place("(1,1)に点をうつ"), "76 390 3");
     EXPECT_FALSE(trace.dots({.r = 8, .colour = 3, .near = Near{922, 350, 0.6f, 0.6f}}).empty());
@@ -288,10 +363,18 @@ TEST(GraphFromSlopeProblem5, PointsArrowsAndLine) {
     EXPECT_FALSE(trace.dots({.r = 8, .colour = 3, .near = Near{962, 300, 0.6f, 0.6f}}).empty());
     EXPECT_EQ(run.place("②傾きがﾀ1/2ﾀだから、"), "38 300 0");
     EXPECT_EQ(run.drawn("右へ2進むと、")[0].colour, 3);
-    EXPECT_TRUE(hasLine(lines, "line 962 300 1042 300 5 0 -1 5"));
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 5, .from = At(962, 300), .to = At(1042, 300), .kind = 0, .fill = -1, .width = 5})
+            .empty());
     EXPECT_EQ(run.place("2"), "988 300 5");
     EXPECT_EQ(run.place("上へ1進むから　"), "76 360 0");
-    EXPECT_TRUE(hasLine(lines, "line 1042 300 1042 260 5 0 -1 5"));
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 5, .from = At(1042, 300), .to = At(1042, 260), .kind = 0, .fill = -1, .width = 5})
+            .empty());
     EXPECT_EQ(run.place("1"), "1042 264 5");
     EXPECT_EQ(run.place("(2,2)に点をうつ"), "76 410 3");
     EXPECT_FALSE(trace.dots({.r = 8, .colour = 3, .near = Near{1042, 260, 0.6f, 0.6f}}).empty());
@@ -307,7 +390,11 @@ TEST(GraphFromSlopeProblem5, PointsArrowsAndLine) {
     // The run arrow comes one key after the slope's line.
     KestrelRun six(steps(5), &Kestrel::GraphFromSlopeProblem5);
     EXPECT_EQ(six.count("②傾きがﾀ1/2ﾀだから、"), 1);
-    EXPECT_FALSE(hasLine(six.lines(), "line 962 300 1042 300 5 0 -1 5"));
+    EXPECT_TRUE(
+        six.records()
+            .segments(
+                {.colour = 5, .from = At(962, 300), .to = At(1042, 300), .kind = 0, .fill = -1, .width = 5})
+            .empty());
 }
 
 // ---- Topic 8: answers of problem 6 ---------------------------------------------------------
@@ -316,7 +403,11 @@ TEST(GraphDrawingAnswers, FourLinesAndTheirPointsAtOnce) {
     KestrelRun run("", &Kestrel::GraphDrawingAnswers);
     const auto lines = run.lines();
     const Trace trace(lines);
-    EXPECT_TRUE(hasLine(lines, "line 0 0 1320 1300 15 2 15 3"));
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 15, .from = At(0, 0), .to = At(1320, 1300), .kind = 2, .fill = 15, .width = 3})
+            .empty());
     EXPECT_EQ(run.place("教科書P69 問6　解答"), "38 30 3");
     // Points in the colour of the next answer's line, (4)'s in (1)'s.
     struct P {

@@ -121,7 +121,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ThreeFormsCoefficients, EveryElementAtItsPlace) {
     KestrelRun run(steps(12), &Kestrel::ThreeFormsCoefficients);
     const auto lines = run.lines();
-    EXPECT_TRUE(hasLine(lines, "line 0 0 1320 1300 15 2 15 3"));
+    const Trace trace(lines);
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 15, .from = At(0, 0), .to = At(1320, 1300), .kind = 2, .fill = 15, .width = 3})
+            .empty());
     EXPECT_EQ(run.place("問　1次関数y=ax+b の"), "38 30 0");
     EXPECT_EQ(run.drawn("a,b")[0].colour, 3);
     expectPlaces(run, {
@@ -140,12 +145,43 @@ TEST(ThreeFormsCoefficients, EveryElementAtItsPlace) {
     EXPECT_EQ(run.drawn("…").back().x, 536);
     // Plane (874,40)-(1054,340), origin (934,280), no grid; the sketch of
     // slope 1.5 and the point (0,3).
-    EXPECT_TRUE(hasLine(lines, "line 934 40 934 340 0 0 -1 4"));
-    EXPECT_TRUE(hasLine(lines, "line 874 280 1054 280 0 0 -1 4"));
-    EXPECT_TRUE(hasLine(lines, "circle 934 190 8 0 0 0 1 -1 5"));
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(934, 40), .to = At(934, 340), .kind = 0, .fill = -1, .width = 4})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(874, 280), .to = At(1054, 280), .kind = 0, .fill = -1, .width = 4})
+            .empty());
+    EXPECT_FALSE(trace
+                     .dots({.r = 8,
+                            .colour = 0,
+                            .near = At(934, 190),
+                            .start = 0,
+                            .end = 0,
+                            .filled = true,
+                            .fillColour = -1,
+                            .width = 5})
+                     .empty());
     // The triangle: run (949,167.5)-(1009,167.5), rise up to 77.5, pen 5.
-    EXPECT_TRUE(hasLine(lines, "line 949 167.5 1009 167.5 0 0 -1 5"));
-    EXPECT_TRUE(hasLine(lines, "line 1009 167.5 1009 77.5 0 0 -1 5"));
+    EXPECT_FALSE(trace
+                     .segments({.colour = 0,
+                                .from = At(949, 167.5f),
+                                .to = At(1009, 167.5f),
+                                .kind = 0,
+                                .fill = -1,
+                                .width = 5})
+                     .empty());
+    EXPECT_FALSE(trace
+                     .segments({.colour = 0,
+                                .from = At(1009, 167.5f),
+                                .to = At(1009, 77.5f),
+                                .kind = 0,
+                                .fill = -1,
+                                .width = 5})
+                     .empty());
     auto at = [&](const std::string& text, Num x) {
         std::vector<ScreenTextRecord> out;
         for (const auto& r : run.drawn(text))
@@ -195,14 +231,15 @@ TEST(ThreeFormsCoefficients, ArcsComeWithTheSixthKey) {
     KestrelRun six(steps(6), &Kestrel::ThreeFormsCoefficients);
     EXPECT_EQ(six.records().dots({.r = 0.5f, .colour = 3}).size(), 4u * 13);  // 180 to 360 degrees every 15
     const auto lines = six.lines();
+    const Trace trace(lines);
     // Each arc is lowest, 20 below the table's edge, at a column border.
     for (float x : {296.0f, 356.0f, 416.0f, 476.0f}) {
-        const bool lowest = !Trace(lines).dots({.r = 0.5f, .near = Near{x, 390, 0.01f, 0.01f}}).empty();
+        const bool lowest = !trace.dots({.r = 0.5f, .near = Near{x, 390, 0.01f, 0.01f}}).empty();
         EXPECT_TRUE(lowest) << x;
     }
     // Their labels go to the arc routine, in colour 5 under the arcs.
     int labels = 0;
-    for (const Glyph& g : Trace(lines).glyphs({.text = "2", .colour = 5}))
+    for (const Glyph& g : trace.glyphs({.text = "2", .colour = 5}))
         if (g.y >= 390 && g.y < 450) ++labels;
     EXPECT_EQ(labels, 4);
 }
@@ -214,7 +251,7 @@ struct SlopeSignCase {
     KestrelUnderTest::Entry topic;
     int keys;
     const char* label;
-    const char* arrows[3];
+    Near arrows[3][2];  // from, to: the run and rise in colour 7, the line in colour 5, pen 6
     const char* answer;
     const char* rule;
     const char* general;
@@ -226,38 +263,56 @@ TEST_P(IncreaseDecrease, ScreenAndSteps) {
     const SlopeSignCase& c = GetParam();
     KestrelRun run(steps(c.keys), c.topic);
     const auto lines = run.lines();
+    const Trace trace(lines);
     EXPECT_EQ(run.place("yの増減をいいなさい。"), "60 80 0");
     // Plane (792,120)-(1032,480), origin (912,300), grid on.
-    EXPECT_TRUE(hasLine(lines, "line 912 120 912 480 0 0 -1 4"));
-    EXPECT_TRUE(hasLine(lines, "line 792 300 1032 300 0 0 -1 4"));
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(912, 120), .to = At(912, 480), .kind = 0, .fill = -1, .width = 4})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(792, 300), .to = At(1032, 300), .kind = 0, .fill = -1, .width = 4})
+            .empty());
     EXPECT_EQ(run.place(c.label), "1032 120 0");
-    for (const char* arrow : c.arrows) EXPECT_TRUE(hasLine(lines, arrow)) << c.name << ": " << arrow;
+    for (int k = 0; k < 3; ++k) {
+        const auto& a = c.arrows[k];
+        EXPECT_FALSE(
+            trace
+                .segments(
+                    {.colour = k < 2 ? 7 : 5, .from = a[0], .to = a[1], .kind = 0, .fill = -1, .width = 6})
+                .empty())
+            << c.name << ": " << k;
+    }
     EXPECT_EQ(run.place(c.answer).substr(0, 7), "60 150 ");
     EXPECT_EQ(run.place(c.rule).substr(0, 7), "60 220 ");
     EXPECT_EQ(run.place(c.general), "60 290 5");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Topics, IncreaseDecrease,
-    ::testing::Values(SlopeSignCase{"Increasing",
-                                    &Kestrel::IncreasingFunctionTopic,
-                                    5,
-                                    "y=x+2",
-                                    {"line 822 330 1002 330 7 0 -1 6", "line 1002 330 1002 150 7 0 -1 6",
-                                     "line 822 300 972 150 5 0 -1 6"},
-                                    "増加する",
-                                    "右上がりは増加",
-                                    "a>0のとき、右上がりで増加"},
-                      SlopeSignCase{"Decreasing",
-                                    &Kestrel::DecreasingFunctionTopic,
-                                    6,
-                                    "y=-x+2",
-                                    {"line 822 150 1002 150 7 0 -1 6", "line 1002 150 1002 330 7 0 -1 6",
-                                     "line 822 210 972 360 5 0 -1 6"},
-                                    "減少する",
-                                    "右下がりは減少",
-                                    "a<0のとき、右下がりで減少"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Topics, IncreaseDecrease,
+                         ::testing::Values(SlopeSignCase{"Increasing",
+                                                         &Kestrel::IncreasingFunctionTopic,
+                                                         5,
+                                                         "y=x+2",
+                                                         {{At(822, 330), At(1002, 330)},
+                                                          {At(1002, 330), At(1002, 150)},
+                                                          {At(822, 300), At(972, 150)}},
+                                                         "増加する",
+                                                         "右上がりは増加",
+                                                         "a>0のとき、右上がりで増加"},
+                                           SlopeSignCase{"Decreasing",
+                                                         &Kestrel::DecreasingFunctionTopic,
+                                                         6,
+                                                         "y=-x+2",
+                                                         {{At(822, 150), At(1002, 150)},
+                                                          {At(1002, 150), At(1002, 330)},
+                                                          {At(822, 210), At(972, 360)}},
+                                                         "減少する",
+                                                         "右下がりは減少",
+                                                         "a<0のとき、右下がりで減少"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(IncreaseDecrease, ColoursAndTheAssignment) {
     KestrelRun up(steps(5), &Kestrel::IncreasingFunctionTopic);
@@ -390,10 +445,24 @@ TEST(ParameterGraphExplorer, TitlesStepsAndOnePlaneForAllGraphs) {
     // Two slopes (2, -1) and two intercepts (4, -4), one clear only.
     EXPECT_EQ(run.count("aの値を入力して下さい。(整数か小数)"), 2);
     EXPECT_EQ(run.count("bの値を入力して下さい。(整数か小数)"), 2);
-    EXPECT_EQ(countLines(run.lines(), "line 0 0 1320 1300 15 2 15 3"), 1);
+    EXPECT_EQ(
+        run.records()
+            .segments(
+                {.colour = 15, .from = At(0, 0), .to = At(1320, 1300), .kind = 2, .fill = 15, .width = 3})
+            .size(),
+        1u);
     const auto lines = run.lines();
-    EXPECT_TRUE(hasLine(lines, "line 930 50 930 550 0 0 -1 4"));
-    EXPECT_TRUE(hasLine(lines, "line 680 300 1180 300 0 0 -1 4"));
+    const Trace trace(lines);
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(930, 50), .to = At(930, 550), .kind = 0, .fill = -1, .width = 4})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(680, 300), .to = At(1180, 300), .kind = 0, .fill = -1, .width = 4})
+            .empty());
     // Both intercept lines pass their y-axis point in colour 7.
     int onAxis = 0;
     for (const Dot& d : run.records().dots({.r = 1, .colour = 7}))

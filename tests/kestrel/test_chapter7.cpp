@@ -80,14 +80,23 @@ TEST(DomainRangeExample, FourteenStepsAtTheirPlaces) {
     EXPECT_EQ(shortOfOne.count("45≦y≦70"), 0);
 
     const auto lines = run.lines();
+    const Trace trace(lines);
     expectPlaces(run, {
                           {"問　1次関数 y=5x+20 について、", "38 30 0"},
                           {"xの変域が 5≦x≦10 のとき、", "38 80 0"},
                           {"yの変域を求めなさい。", "38 130 0"},
                       });
     // Plane (722,30)-(1142,646), origin (778,590), grid, numbers 5 a step on y.
-    EXPECT_TRUE(hasLine(lines, "line 778 30 778 646 0 0 -1 4"));
-    EXPECT_TRUE(hasLine(lines, "line 722 590 1142 590 0 0 -1 4"));
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(778, 30), .to = At(778, 646), .kind = 0, .fill = -1, .width = 4})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(722, 590), .to = At(1142, 590), .kind = 0, .fill = -1, .width = 4})
+            .empty());
     for (const char* scale : {"text 905 594 ", "text 1032 594 ", "text 726 437 ", "text 726 297 ",
                               "text 726 157 ", "text 700 17 "}) {
         EXPECT_NE(run.trace.str().find(std::string("\n") + scale), std::string::npos) << scale;
@@ -97,13 +106,31 @@ TEST(DomainRangeExample, FourteenStepsAtTheirPlaces) {
     for (const char* dot :
          {"circle 918 590 8 5 ", "circle 1058 590 8 5 ", "circle 778 338 8 5 ", "circle 778 198 8 5 "})
         EXPECT_NE(run.trace.str().find(std::string("\n") + dot), std::string::npos) << dot;
-    EXPECT_TRUE(hasLine(lines, "line 918 590 1058 590 5 0 -1 5"));
-    EXPECT_TRUE(hasLine(lines, "line 918 338 1058 198 3 0 -1 9"));
-    EXPECT_TRUE(hasLine(lines, "line 778 338 778 198 5 0 -1 5"));
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 5, .from = At(918, 590), .to = At(1058, 590), .kind = 0, .fill = -1, .width = 5})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 3, .from = At(918, 338), .to = At(1058, 198), .kind = 0, .fill = -1, .width = 9})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 5, .from = At(778, 338), .to = At(778, 198), .kind = 0, .fill = -1, .width = 5})
+            .empty());
     // Four arrows, each with one head (drawn twice over itself).
-    for (const char* shaft : {"line 918 590 918 338 5 0 -1 5", "line 1058 590 1058 198 5 0 -1 5",
-                              "line 918 338 778 338 5 0 -1 5", "line 1058 198 778 198 5 0 -1 5"})
-        EXPECT_EQ(countLines(lines, shaft), 2) << shaft;
+    const Near shafts[][2] = {{At(918, 590), At(918, 338)},
+                              {At(1058, 590), At(1058, 198)},
+                              {At(918, 338), At(778, 338)},
+                              {At(1058, 198), At(778, 198)}};
+    for (const auto& a : shafts)
+        EXPECT_EQ(
+            trace.segments({.colour = 5, .from = a[0], .to = a[1], .kind = 0, .fill = -1, .width = 5}).size(),
+            2u)
+            << a[0].x << ' ' << a[0].y << ' ' << a[1].x << ' ' << a[1].y;
     EXPECT_EQ(run.place("グラフから"), "38 210 3");
     EXPECT_EQ(run.place("x=5 のとき　"), "38 260 0");
     EXPECT_EQ(run.drawn("最小値 y=45")[0].y, 260);

@@ -50,9 +50,18 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ProportionTables, TablesAndSteps) {
     KestrelRun run(steps(15), &Kestrel::ProportionTablesTopic);
     const auto lines = run.lines();
+    const Trace trace(lines);
     // Cells of 44 by 50, edged 0 and filled 15; the x row of y=2x from x 44.
-    EXPECT_TRUE(hasLine(lines, "line 44 150 88 200 0 2 15 3"));
-    EXPECT_TRUE(hasLine(lines, "line 308 200 352 250 0 2 15 3"));
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(44, 150), .to = At(88, 200), .kind = 2, .fill = 15, .width = 3})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(308, 200), .to = At(352, 250), .kind = 2, .fill = 15, .width = 3})
+            .empty());
     // y=6/x has no value at x=0: its cell shows ×.
     const auto times = run.drawn("*");
     ASSERT_EQ(times.size(), 1u);
@@ -74,7 +83,11 @@ TEST(ProportionTables, TablesAndSteps) {
     ASSERT_FALSE(summary.empty());
     EXPECT_EQ(summary[0].y, 30);
     EXPECT_GT(summary[0].x, 396 + 44);
-    EXPECT_TRUE(hasLine(lines, "line 396 90 2156 1890 15 2 15 3"));
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 15, .from = At(396, 90), .to = At(2156, 1890), .kind = 2, .fill = 15, .width = 3})
+            .empty());
     EXPECT_EQ(run.place("(2)xが1ずつ増加するとyは？"), "396 100 0");
     EXPECT_EQ(summary[1].x, 440);
     EXPECT_EQ(summary[1].y, 150);
@@ -91,11 +104,19 @@ TEST(ProportionTables, TablesAndSteps) {
 TEST(ProportionGraphs, PlaneGraphsAndLabels) {
     KestrelRun run(steps(6), &Kestrel::ProportionGraphsTopic);
     const auto lines = run.lines();
-    // Axes of the plane (748,100)-(1108,460) with its origin at (928,280).
-    EXPECT_TRUE(hasLine(lines, "line 928 100 928 460 0 0 -1 4"));
-    EXPECT_TRUE(hasLine(lines, "line 748 280 1108 280 0 0 -1 4"));
-    // y=2x (ウ) passes the origin in colour 7; y=x+1 (イ) through (0,1) in colour 0.
     const Trace trace(lines);
+    // Axes of the plane (748,100)-(1108,460) with its origin at (928,280).
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(928, 100), .to = At(928, 460), .kind = 0, .fill = -1, .width = 4})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(748, 280), .to = At(1108, 280), .kind = 0, .fill = -1, .width = 4})
+            .empty());
+    // y=2x (ウ) passes the origin in colour 7; y=x+1 (イ) through (0,1) in colour 0.
     EXPECT_FALSE(trace.dots({.colour = 7, .near = Near{928, 280, 0.2f, 0.4f}}).empty());
     EXPECT_FALSE(trace.dots({.colour = 0, .near = Near{928, 250, 0.2f, 0.4f}}).empty());
     EXPECT_TRUE(
@@ -150,6 +171,7 @@ TEST(BoilingWater, HeatingPlaneWhateverValuesPerStepWereLeft) {
 TEST(BoilingWaterQuestion, PointsOneAKeyOnTheLine) {
     KestrelRun run(steps(20), &Kestrel::BoilingWaterQuestion);
     const auto lines = run.lines();
+    const Trace trace(lines);
     // Points (k, 8k+20): from (880,480) to (980,280), radius 6, colour 3.
     int pointsSeen = 0, lastKeys = 0;
     for (const TraceRecord& r : run.records().records()) {
@@ -167,8 +189,16 @@ TEST(BoilingWaterQuestion, PointsOneAKeyOnTheLine) {
     EXPECT_EQ(lastKeys, 14);
     EXPECT_EQ(run.place("沸くまでの時間がわかれば比べられる。"), "40 375 3");
     EXPECT_EQ(run.place("時間を知るために、水の温度の上がり方を調べよう。"), "40 475 7");
-    EXPECT_TRUE(hasLine(lines, "line 400 255 760 310 3 2 15 5"));  // gas costs, last row, right cell
-    EXPECT_TRUE(hasLine(lines, "line 418 240 532 290 3 2 13 5"));  // heating, last row, last cell
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 3, .from = At(400, 255), .to = At(760, 310), .kind = 2, .fill = 15, .width = 5})
+            .empty());  // gas costs, last row, right cell
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 3, .from = At(418, 240), .to = At(532, 290), .kind = 2, .fill = 13, .width = 5})
+            .empty());  // heating, last row, last cell
     EXPECT_EQ(run.place("1分間におよそ8.0℃ずつ上がっている。"), "38 290 3");
     EXPECT_EQ(run.place("点をとった図の特徴は？"), "38 440 7");
     EXPECT_EQ(run.place("熱し始めてからの時間"), "38 590 3");
@@ -199,7 +229,11 @@ TEST(BoilingWaterEquation, GraphOnEntryAndAnswersOnTheirOwnKeys) {
 
 TEST(LinearFunctionDefinition, GroupsAppearOneKeyAtATime) {
     KestrelRun run(steps(3), &Kestrel::LinearFunctionDefinition);
-    EXPECT_TRUE(hasLine(run.lines(), "line 38 16 570 291 5 1 -1 5"));
+    EXPECT_FALSE(
+        run.records()
+            .segments(
+                {.colour = 5, .from = At(38, 16), .to = At(570, 291), .kind = 1, .fill = -1, .width = 5})
+            .empty());
     EXPECT_EQ(run.place("<１次関数の意味>"), "76 30 3");
     EXPECT_EQ(run.place("yはxの１次関数"), "76 230 5");
     EXPECT_EQ(run.place("ax"), "76 300 3");
@@ -236,12 +270,30 @@ TEST(BoilingWaterAnswers, KeyOneRevealsFourTextsAndKeyTwoSix) {
 TEST(WaterDepthExample, WaterRisesFromTheThreeCentimetreLevel) {
     KestrelRun run(steps(13), &Kestrel::WaterDepthExample);
     const auto lines = run.lines();
-    EXPECT_TRUE(hasLine(lines, "line 968 560 1218 485 0 2 10 3"));  // the first water
-    for (int top : {435, 385, 335, 285, 110}) {
-        EXPECT_TRUE(hasLine(lines, "line 968 485 1218 " + std::to_string(top) + " 0 2 11 3")) << top;
+    const Trace trace(lines);
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(968, 560), .to = At(1218, 485), .kind = 2, .fill = 10, .width = 3})
+            .empty());  // the first water
+    for (const float top : {435, 385, 335, 285, 110}) {
+        EXPECT_FALSE(trace
+                         .segments({.colour = 0,
+                                    .from = At(968, 485),
+                                    .to = At(1218, top),
+                                    .kind = 2,
+                                    .fill = 11,
+                                    .width = 3})
+                         .empty())
+            << top;
     }
     // The ruler is drawn again over every new water level.
-    EXPECT_EQ(countLines(lines, "line 993 560 993 285 5 0 -1 5"), 6);
+    EXPECT_EQ(
+        trace
+            .segments(
+                {.colour = 5, .from = At(993, 560), .to = At(993, 285), .kind = 0, .fill = -1, .width = 5})
+            .size(),
+        6u);
     EXPECT_EQ(run.place("x分後"), "1043 135 0");
     for (const char* label : {"y㎝", "2x㎝", "3㎝"}) EXPECT_EQ(run.count(label), 1) << label;
     EXPECT_EQ(run.place("①1分間に2cm深くなるからx分間では、"), "38 330 0");
@@ -255,9 +307,29 @@ TEST(IncenseExample, MinuteLabelsOneAtATime) {
         EXPECT_EQ(run.place(std::to_string(minute) + "分後"), "1043 85 0") << minute;
     }
     const auto lines = run.lines();
-    EXPECT_EQ(countLines(lines, "line 968 85 2108 145 15 2 15 15"), 16);
-    EXPECT_TRUE(hasLine(lines, "line 1093 160 1093 360 14 0 -1 15"));  // after 16 minutes
-    EXPECT_TRUE(hasLine(lines, "line 1093 160 1093 385 14 0 -1 15"));  // after x minutes
+    const Trace trace(lines);
+    EXPECT_EQ(
+        trace
+            .segments(
+                {.colour = 15, .from = At(968, 85), .to = At(2108, 145), .kind = 2, .fill = 15, .width = 15})
+            .size(),
+        16u);
+    EXPECT_FALSE(trace
+                     .segments({.colour = 14,
+                                .from = At(1093, 160),
+                                .to = At(1093, 360),
+                                .kind = 0,
+                                .fill = -1,
+                                .width = 15})
+                     .empty());  // after 16 minutes
+    EXPECT_FALSE(trace
+                     .segments({.colour = 14,
+                                .from = At(1093, 160),
+                                .to = At(1093, 385),
+                                .kind = 0,
+                                .fill = -1,
+                                .width = 15})
+                     .empty());  // after x minutes
     EXPECT_EQ(run.place("x分後"), "1043 85 0");
     EXPECT_EQ(run.place("教科書P61 問3　をしなさい。"), "44 570 3");
 }
