@@ -513,8 +513,8 @@ struct Tour {
     std::vector<std::string> firsts;  // a text of each topic: the tour reached them all
     std::size_t distinctOver;         // more distinct texts than this (0: not counted)
     int replaySeed = 1;
-    bool noMinusZeroAtAll = false;  // not even "-0.5"
-    std::string replayDraws;        // a trace line the replay draws on the way, when given
+    bool noMinusZeroAtAll = false;            // not even "-0.5"
+    std::optional<PolygonQuery> replayDraws;  // a polygon the replay draws on the way, when given
 };
 
 // A number that reads "-0": "-0" not going on with a digit or a decimal point.
@@ -579,8 +579,8 @@ TEST_P(ScreenTexts, ReplayRunsTheTourToTheExit) {
     const Tour& t = GetParam();
     const Trace trace(replayTrace(t.program->name, t.keys, t.replaySeed));
     EXPECT_EQ(replayTraceFault(trace), "");
-    if (!t.replayDraws.empty()) {
-        EXPECT_TRUE(hasLine(trace.lines(), t.replayDraws)) << t.replayDraws;
+    if (t.replayDraws) {
+        EXPECT_FALSE(trace.polygons(*t.replayDraws).empty()) << t.name;
     }
 }
 
@@ -625,7 +625,11 @@ std::vector<Tour> allTours() {
          0,
          1,
          false,
-         "fpoly 0 13 5 4 790 460 1150 460 910 220 790 460"},
+         PolygonQuery{.filled = true,
+                      .colour = 0,
+                      .fillColour = 13,
+                      .width = 5,
+                      .points = {{{790, 460}, {1150, 460}, {910, 220}, {790, 460}}}}},
         {&kTern,
          "chapters1and2",
          "1 Enter 1 Enter" + steps(33) + " 2 Enter" + steps(13) +                               //

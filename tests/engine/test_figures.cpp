@@ -13,7 +13,7 @@
 namespace {
 
 using lesson::Engine;
-using lesson::testing::hasLine;
+using lesson::testing::At;
 using lesson::testing::Headless;
 using lesson::testing::Segment;
 
@@ -51,16 +51,35 @@ TEST_F(Fig, ArrowHeads) {
 TEST_F(Fig, ArrowFlags) {
     // -1 puts the head at (P2, BB).
     arrow(100, 200, 200, 200, -1);
-    EXPECT_TRUE(hasLine(h.lines(), "line 116 192 100 200 3 0 -1 3"));
+    EXPECT_FALSE(
+        h.records()
+            .segments(
+                {.colour = 3, .from = At(116, 192), .to = At(100, 200), .kind = 0, .fill = -1, .width = 3})
+            .empty());
     h.clear();
     arrow(100, 200, 200, 200, -1, 2);  // heads at both ends
-    EXPECT_TRUE(hasLine(h.lines(), "line 116 192 100 200 3 0 -1 3"));
-    EXPECT_TRUE(hasLine(h.lines(), "line 184 208 200 200 3 0 -1 3"));
+    EXPECT_FALSE(
+        h.records()
+            .segments(
+                {.colour = 3, .from = At(116, 192), .to = At(100, 200), .kind = 0, .fill = -1, .width = 3})
+            .empty());
+    EXPECT_FALSE(
+        h.records()
+            .segments(
+                {.colour = 3, .from = At(184, 208), .to = At(200, 200), .kind = 0, .fill = -1, .width = 3})
+            .empty());
     EXPECT_EQ(e().UE, 0);
     h.clear();
     arrow(100, 200, 200, 200, 1, 2);  // the same single head twice
-    for (const auto& l : h.lines()) EXPECT_EQ(l.find("line 116"), std::string::npos) << l;
-    EXPECT_EQ(lesson::testing::countLines(h.lines(), "line 184 208 200 200 3 0 -1 3"), 2);
+    // No head at the tail: no segment starts at an x whose number begins "116".
+    for (const Segment& s : h.records().segments())
+        EXPECT_TRUE(std::floor(s.x1) != 116 && std::floor(s.x1 / 10) != 116) << s.x1;
+    EXPECT_EQ(
+        h.records()
+            .segments(
+                {.colour = 3, .from = At(184, 208), .to = At(200, 200), .kind = 0, .fill = -1, .width = 3})
+            .size(),
+        2u);
     EXPECT_EQ(e().UE, 0);
 }
 

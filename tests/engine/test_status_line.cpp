@@ -13,8 +13,9 @@
 namespace {
 
 using lesson::Engine;
-using lesson::testing::hasLine;
+using lesson::testing::At;
 using lesson::testing::Headless;
+using lesson::testing::Trace;
 
 // Position and colour of the first drawing of text, as "X Y COLOUR".
 std::string placed(const Headless& h, const std::string& text, int nth = 0) {
@@ -34,8 +35,28 @@ TEST(StatusLine, MenuNumberLayoutAndResult) {
     EXPECT_EQ(placed(h, "１"), "1056 648 5");
     EXPECT_EQ(placed(h, "２"), "1072 648 5");
     const auto lines = h.lines();
-    EXPECT_TRUE(hasLine(lines, "circle 1064 656 4 5 0 0 1 -1 3")) << h.text();
-    EXPECT_TRUE(hasLine(lines, "circle 1080 656 4 5 0 0 1 -1 3"));
+    const Trace trace(lines);
+    EXPECT_FALSE(trace
+                     .dots({.r = 4,
+                            .colour = 5,
+                            .near = At(1064, 656),
+                            .start = 0,
+                            .end = 0,
+                            .filled = true,
+                            .fillColour = -1,
+                            .width = 3})
+                     .empty())
+        << h.text();
+    EXPECT_FALSE(trace
+                     .dots({.r = 4,
+                            .colour = 5,
+                            .near = At(1080, 656),
+                            .start = 0,
+                            .end = 0,
+                            .filled = true,
+                            .fillColour = -1,
+                            .width = 3})
+                     .empty());
     // The label and the digits go; the prompt stays.
     EXPECT_EQ(lines.back(), "line 1008 640 1248 670 15 2 15 3");
     EXPECT_EQ(e.DS2_s, "12");

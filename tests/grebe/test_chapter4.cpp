@@ -82,11 +82,23 @@ INSTANTIATE_TEST_SUITE_P(Topics, GrebeBasicProblem,
 TEST(GrebeBasicProblem, OneToThreeCellsAndRows) {
     GrebeRun run(steps(2), &Grebe::BasicProblemsOneToThree);
     const auto lines = run.lines();
-    EXPECT_TRUE(hasLine(lines, "line 0 0 1760 1800 15 2 15 3"));
-    EXPECT_TRUE(hasLine(lines, "line 114 30 510 74 5 2 4 3"));
-    for (const char* cell :
-         {"line 38 90 76 134 4 2 3 3", "line 38 260 76 304 4 2 3 3", "line 38 320 76 364 4 2 3 3"})
-        EXPECT_TRUE(hasLine(lines, cell)) << cell;
+    const Trace trace(lines);
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 15, .from = At(0, 0), .to = At(1760, 1800), .kind = 2, .fill = 15, .width = 3})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments({.colour = 5, .from = At(114, 30), .to = At(510, 74), .kind = 2, .fill = 4, .width = 3})
+            .empty());
+    for (const float y : {90, 260, 320})
+        EXPECT_FALSE(
+            trace
+                .segments(
+                    {.colour = 4, .from = At(38, y), .to = At(76, y + 44), .kind = 2, .fill = 3, .width = 3})
+                .empty())
+            << y;
     EXPECT_EQ(run.place("(1)"), "76 90 3");
     EXPECT_EQ(run.drawn("3L").at(0).colour, 5);
     EXPECT_EQ(misplaced(run, {{"(11-2)/3=", "114 140 0"},
@@ -102,10 +114,24 @@ TEST(GrebeBasicProblem, OneToThreeCellsAndRows) {
 TEST(GrebeBasicProblem, FourLinesAndLabels) {
     GrebeRun run("", &Grebe::BasicProblemFourGraphs);
     const auto lines = run.lines();
-    EXPECT_TRUE(hasLine(lines, "line 76 30 472 74 5 2 4 5"));
-    EXPECT_TRUE(hasLine(lines, "line 516 30 560 74 4 2 3 5"));
-    EXPECT_TRUE(hasLine(lines, "line 380 340 860 340 0 0 -1 4"));
-    EXPECT_TRUE(hasLine(lines, "line 620 100 620 580 0 0 -1 4"));
+    const Trace trace(lines);
+    EXPECT_FALSE(
+        trace.segments({.colour = 5, .from = At(76, 30), .to = At(472, 74), .kind = 2, .fill = 4, .width = 5})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments({.colour = 4, .from = At(516, 30), .to = At(560, 74), .kind = 2, .fill = 3, .width = 5})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(380, 340), .to = At(860, 340), .kind = 0, .fill = -1, .width = 4})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(620, 100), .to = At(620, 580), .kind = 0, .fill = -1, .width = 4})
+            .empty());
     // Labels at the lines' last dots, moved 27 left and 44 up: line (1)
     // leaves through the top edge at x 10/3, so its label stands above the
     // plane; line (2) ends at the right edge, (860, 180).
@@ -116,10 +142,29 @@ TEST(GrebeBasicProblem, FourLinesAndLabels) {
 TEST(GrebeBasicProblem, FiveDotsAndOneHeadedArrows) {
     GrebeRun run("", &Grebe::BasicProblemFiveGraphs);
     const auto lines = run.lines();
-    EXPECT_TRUE(hasLine(lines, "circle 620 300 8 3 0 0 1 -1 5"));
-    EXPECT_TRUE(hasLine(lines, "circle 620 460 8 3 0 0 1 -1 5"));
+    const Trace trace(lines);
+    EXPECT_FALSE(trace
+                     .dots({.r = 8,
+                            .colour = 3,
+                            .near = At(620, 300),
+                            .start = 0,
+                            .end = 0,
+                            .filled = true,
+                            .fillColour = -1,
+                            .width = 5})
+                     .empty());
+    EXPECT_FALSE(trace
+                     .dots({.r = 8,
+                            .colour = 3,
+                            .near = At(620, 460),
+                            .start = 0,
+                            .end = 0,
+                            .filled = true,
+                            .fillColour = -1,
+                            .width = 5})
+                     .empty());
     // Only the points on the y axis carry a dot.
-    const auto dots = Trace(lines).dots({.r = 8, .colour = 3});
+    const auto dots = trace.dots({.r = 8, .colour = 3});
     EXPECT_EQ(std::count_if(
                   dots.begin(), dots.end(),
                   [](const Dot& d) { return d.start == 0 && d.end == 0 && d.filled && d.fillColour == -1; }),
@@ -127,8 +172,15 @@ TEST(GrebeBasicProblem, FiveDotsAndOneHeadedArrows) {
     // Each shaft twice (the second pass of the routine), with one head, at
     // its second end: what ends at a point is the shafts and heads of the
     // arrows that lead to it.
-    for (const char* shaft : {"620 300 660 300", "660 300 660 220", "620 460 740 460", "740 460 740 540"})
-        EXPECT_EQ(countLines(lines, "line " + std::string(shaft) + " 3 0 -1 5"), 2) << shaft;
+    const Near shafts[][2] = {{At(620, 300), At(660, 300)},
+                              {At(660, 300), At(660, 220)},
+                              {At(620, 460), At(740, 460)},
+                              {At(740, 460), At(740, 540)}};
+    for (const auto& a : shafts)
+        EXPECT_EQ(
+            trace.segments({.colour = 3, .from = a[0], .to = a[1], .kind = 0, .fill = -1, .width = 5}).size(),
+            2u)
+            << a[0].x << ' ' << a[0].y << ' ' << a[1].x << ' ' << a[1].y;
     struct End {
         const char* point;
         int lines;
@@ -168,7 +220,11 @@ TEST(GrebeBasicProblem, PlanesIgnoreAnEarlierStepValue) {
 TEST(GrebeBasicProblem, SixInTwoColumns) {
     GrebeRun run("", &Grebe::BasicProblemSixAnswers);
     const auto lines = run.lines();
-    EXPECT_TRUE(hasLine(lines, "line 516 30 560 74 4 2 3 5"));
+    const Trace trace(lines);
+    EXPECT_FALSE(
+        trace
+            .segments({.colour = 4, .from = At(516, 30), .to = At(560, 74), .kind = 2, .fill = 3, .width = 5})
+            .empty());
     EXPECT_EQ(run.rows(), (std::vector<std::string>{"30 13 P74 基本の問題",
                                                     "30 13 6",
                                                     "90 0 (1)",
@@ -204,7 +260,18 @@ TEST(GrebeBasicProblem, SixInTwoColumns) {
                               {"答 y=ﾀ1/3ﾀx+4", "760 520 5"}}),
               std::vector<std::string>{});
     // The brace at (76, 470); the columns from (760, 80) with their rule at 180.
-    EXPECT_TRUE(hasLine(lines, "poly 0 5 7 111 475 99 478 99 510.5 84 517.5 99 524.5 99 557 111 560"));
+    EXPECT_FALSE(trace
+                     .polygons({.filled = false,
+                                .colour = 0,
+                                .width = 5,
+                                .points = {{{111, 475},
+                                            {99, 478},
+                                            {99, 510.5f},
+                                            {84, 517.5f},
+                                            {99, 524.5f},
+                                            {99, 557},
+                                            {111, 560}}}})
+                     .empty());
     EXPECT_FALSE(run.records().glyphs({.text = ")"}).empty());
     bool rule = false;
     for (const auto& l : lines)

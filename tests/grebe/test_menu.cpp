@@ -39,9 +39,25 @@ TEST(GrebeMenu, ItemsHeadingAndPromptDrawnFirst) {
     for (int k = 0; k < 7; ++k)
         EXPECT_EQ(run.ownPlace(std::string(Grebe::kMainMenu.items[k].text)), places[k]);
     const auto lines = run.lines();
-    EXPECT_TRUE(hasLine(lines, "line 22 10 1342 610 15 2 10 3"));
+    const Trace trace(lines);
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 15, .from = At(22, 10), .to = At(1342, 610), .kind = 2, .fill = 10, .width = 3})
+            .empty());
     // The prompt's first character: once before the entry is read, once by it.
-    EXPECT_EQ(countLines(lines, "text 816 648 1 1 0 ゴシック 16 1 0 番"), 2);
+    EXPECT_EQ(trace
+                  .glyphs({.text = "番",
+                           .colour = 0,
+                           .face = "ゴシック",
+                           .near = At(816, 648),
+                           .h = 1,
+                           .v = 1,
+                           .size = 16,
+                           .bold = true,
+                           .italic = false})
+                  .size(),
+              2u);
 }
 
 TEST(GrebeChapterFrames, GoalScreensOnTheScreenTheMenuCleared) {

@@ -114,9 +114,24 @@ TEST_P(IntegerGraphTexts, RowsPointsAndArrows) {
     EXPECT_EQ(labels.front().x, 740);
     EXPECT_EQ(labels.front().y, static_cast<int>(dotY - 40));
     // Run arrow in colour 7, rise arrow in colour 3, both at pen width 4.
-    const auto y = [](float v) { return num(static_cast<int>(v)); };
-    EXPECT_TRUE(hasLine(lines, "line 922 " + y(dotY) + " 962 " + y(dotY) + " 7 0 -1 4"));
-    EXPECT_TRUE(hasLine(lines, "line 962 " + y(dotY) + " 962 " + y(riseY) + " 3 0 -1 4"));
+    const auto y = [](float v) { return static_cast<float>(static_cast<int>(v)); };
+    const Trace trace(lines);
+    EXPECT_FALSE(trace
+                     .segments({.colour = 7,
+                                .from = At(922, y(dotY)),
+                                .to = At(962, y(dotY)),
+                                .kind = 0,
+                                .fill = -1,
+                                .width = 4})
+                     .empty());
+    EXPECT_FALSE(trace
+                     .segments({.colour = 3,
+                                .from = At(962, y(dotY)),
+                                .to = At(962, y(riseY)),
+                                .kind = 0,
+                                .fill = -1,
+                                .width = 4})
+                     .empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -538,7 +553,13 @@ TEST(IntegerGraphPractice, OneOrAValueOfOneEndsAndOtherEntriesGoOn) {
     EXPECT_TRUE(run.ended());
     EXPECT_EQ(run.count("練習1 図の直線の式を求めなさい。"), 3);
     const auto lines = run.lines();
-    EXPECT_EQ(countLines(lines, "line 0 0 1320 1300 15 2 15 3"), 1);
+    const Trace trace(lines);
+    EXPECT_EQ(
+        trace
+            .segments(
+                {.colour = 15, .from = At(0, 0), .to = At(1320, 1300), .kind = 2, .fill = 15, .width = 3})
+            .size(),
+        1u);
     EXPECT_EQ(
         std::count_if(lines.begin(), lines.end(),
                       [](const std::string& l) { return l.rfind("line 0 30 1600 1830 15 2 15 ", 0) == 0; }),

@@ -139,8 +139,20 @@ TEST(GrebeSystemExample, ProblemAndEquationsStandInPlace) {
     // Both points in colour 3, y=ax+b too.
     for (const char* text : {"(1,1)", "(4,-5)", "y=ax+b"}) EXPECT_EQ(run.drawn(text).at(0).colour, 3) << text;
     const auto lines = run.lines();
+    const Trace trace(lines);
     // The brace from y 365 to 450, its point at x 48.
-    EXPECT_TRUE(hasLine(lines, "poly 0 5 7 75 365 63 368 63 400.5 48 407.5 63 414.5 63 447 75 450"));
+    EXPECT_FALSE(trace
+                     .polygons({.filled = false,
+                                .colour = 0,
+                                .width = 5,
+                                .points = {{{75, 365},
+                                            {63, 368},
+                                            {63, 400.5f},
+                                            {48, 407.5f},
+                                            {63, 414.5f},
+                                            {63, 447},
+                                            {75, 450}}}})
+                     .empty());
 
     // The block 40 right of equation 2, on the row of equation 1.
     const auto heading = run.drawn("①-②").at(0);
@@ -190,8 +202,17 @@ TEST(GrebeTwoPointsSummary, FrameMethodsAndExerciseLine) {
     EXPECT_EQ(run.drawn("2点を通る").at(1).x, 114);
     EXPECT_EQ(run.place("教科書P73 問4 をしなさい。"), "76 310 0");
     const auto lines = run.lines();
-    EXPECT_TRUE(hasLine(lines, "line 0 0 1320 1300 15 2 15 3"));
-    EXPECT_TRUE(hasLine(lines, "line 76 140 874 290 9 1 -1 9"));
+    const Trace trace(lines);
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 15, .from = At(0, 0), .to = At(1320, 1300), .kind = 2, .fill = 15, .width = 3})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 9, .from = At(76, 140), .to = At(874, 290), .kind = 1, .fill = -1, .width = 9})
+            .empty());
 }
 
 TEST(GrebeExerciseAnswers, TwoScreensWithTheirAlternatives) {
@@ -199,7 +220,13 @@ TEST(GrebeExerciseAnswers, TwoScreensWithTheirAlternatives) {
     ASSERT_TRUE(run.ended());
     EXPECT_EQ(run.waits(), 3);
     const auto lines = run.lines();
-    EXPECT_EQ(countLines(lines, "line 0 0 1320 1300 15 2 15 3"), 2);
+    const Trace trace(lines);
+    EXPECT_EQ(
+        trace
+            .segments(
+                {.colour = 15, .from = At(0, 0), .to = At(1320, 1300), .kind = 2, .fill = 15, .width = 3})
+            .size(),
+        2u);
     // Left columns from x 38, the systems' equations at 78 right of the
     // brace; right columns from 760, the column results at 814. The sign
     // row of part (2) stands 25 above the lower equation and moves no row.
@@ -219,7 +246,18 @@ TEST(GrebeExerciseAnswers, TwoScreensWithTheirAlternatives) {
     EXPECT_EQ(run.drawn("答 y=-x+2").at(1).y, 480);
     EXPECT_EQ(run.count(" 5=-3a+b"), 1);  // handed to the column routine
     EXPECT_EQ(run.count("-1= 3a+b"), 1);
-    EXPECT_TRUE(hasLine(lines, "poly 0 5 7 73 525 61 528 61 560.5 46 567.5 61 574.5 61 607 73 610"));
+    EXPECT_FALSE(trace
+                     .polygons({.filled = false,
+                                .colour = 0,
+                                .width = 5,
+                                .points = {{{73, 525},
+                                            {61, 528},
+                                            {61, 560.5f},
+                                            {46, 567.5f},
+                                            {61, 574.5f},
+                                            {61, 607},
+                                            {73, 610}}}})
+                     .empty());
     EXPECT_EQ(run.drawn("3").back().y, 380);
     EXPECT_EQ(run.drawn("3").back().colour, 3);
     EXPECT_EQ(run.drawn("答 y=-3x+3").at(1).y, 430);

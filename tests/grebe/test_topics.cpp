@@ -63,19 +63,58 @@ TEST(GrebeFixedTopics, SameScreenWhateverRanBefore) {
 TEST(EquationFromGraphExample, PlaneLineArrowsAndLabels) {
     GrebeRun run(steps(10), topic(&Grebe::EquationFromGraphExample));
     const auto lines = run.lines();
+    const Trace trace(lines);
     // The plane (722,100)-(1122,500), its origin at (922,380).
-    EXPECT_TRUE(hasLine(lines, "line 922 100 922 500 0 0 -1 4"));
-    EXPECT_TRUE(hasLine(lines, "line 722 380 1122 380 0 0 -1 4"));
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(922, 100), .to = At(922, 500), .kind = 0, .fill = -1, .width = 4})
+            .empty());
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(722, 380), .to = At(1122, 380), .kind = 0, .fill = -1, .width = 4})
+            .empty());
     // y = x/2 + 3 passes A (922,260) and (1122,160) in colour 0.
     EXPECT_FALSE(run.records().dots({.r = 1, .colour = 0, .near = Near{922, 260}}).empty());
     EXPECT_FALSE(run.records().dots({.r = 1, .colour = 0, .near = Near{1122, 160}}).empty());
     // Each arrow drawn twice at pen width 5 in colour 3, its one head at its end.
-    EXPECT_EQ(countLines(lines, "line 922 260 1002 260 3 0 -1 5"), 2);
-    EXPECT_EQ(countLines(lines, "line 986 268 1002 260 3 0 -1 5"), 2);
-    EXPECT_EQ(countLines(lines, "line 986 252 1002 260 3 0 -1 5"), 2);
-    EXPECT_EQ(countLines(lines, "line 1002 260 1002 220 3 0 -1 5"), 2);
-    EXPECT_EQ(countLines(lines, "line 1010 236 1002 220 3 0 -1 5"), 2);
-    EXPECT_EQ(countLines(lines, "line 994 236 1002 220 3 0 -1 5"), 2);
+    EXPECT_EQ(
+        trace
+            .segments(
+                {.colour = 3, .from = At(922, 260), .to = At(1002, 260), .kind = 0, .fill = -1, .width = 5})
+            .size(),
+        2u);
+    EXPECT_EQ(
+        trace
+            .segments(
+                {.colour = 3, .from = At(986, 268), .to = At(1002, 260), .kind = 0, .fill = -1, .width = 5})
+            .size(),
+        2u);
+    EXPECT_EQ(
+        trace
+            .segments(
+                {.colour = 3, .from = At(986, 252), .to = At(1002, 260), .kind = 0, .fill = -1, .width = 5})
+            .size(),
+        2u);
+    EXPECT_EQ(
+        trace
+            .segments(
+                {.colour = 3, .from = At(1002, 260), .to = At(1002, 220), .kind = 0, .fill = -1, .width = 5})
+            .size(),
+        2u);
+    EXPECT_EQ(
+        trace
+            .segments(
+                {.colour = 3, .from = At(1010, 236), .to = At(1002, 220), .kind = 0, .fill = -1, .width = 5})
+            .size(),
+        2u);
+    EXPECT_EQ(
+        trace
+            .segments(
+                {.colour = 3, .from = At(994, 236), .to = At(1002, 220), .kind = 0, .fill = -1, .width = 5})
+            .size(),
+        2u);
     // Labels by the figure, not in the text column.
     EXPECT_EQ(run.ownPlace("(0,3)"), "787 210 3");
     EXPECT_EQ(run.ownPlace("2"), "949 260 3");
@@ -117,16 +156,30 @@ TEST(EquationFromGraphExample, GroupsComeOneKeyAtATime) {
 TEST(EquationFromGraphAnswers, ThreeLinesDotsArrowsAndAnswers) {
     GrebeRun run("", topic(&Grebe::EquationFromGraphAnswers));
     const auto lines = run.lines();
+    const Trace trace(lines);
     EXPECT_EQ(run.ownPlace("教科書P71 問1　解答"), "38 30 3");
     // Intercept dots, then run and rise arrows over them.
-    for (const char* dot : {"circle 580 460 8 3 0 0 1 -1 5", "circle 580 260 8 3 0 0 1 -1 5",
-                            "circle 580 220 8 3 0 0 1 -1 5"}) {
-        EXPECT_TRUE(hasLine(lines, dot)) << dot;
+    for (const float y : {460, 260, 220}) {
+        EXPECT_FALSE(trace
+                         .dots({.r = 8,
+                                .colour = 3,
+                                .near = At(580, y),
+                                .start = 0,
+                                .end = 0,
+                                .filled = true,
+                                .fillColour = -1,
+                                .width = 5})
+                         .empty())
+            << y;
     }
-    for (const char* shaft : {"line 580 460 620 460 3 0 -1 5", "line 620 460 620 420 3 0 -1 5",
-                              "line 580 260 620 260 3 0 -1 5", "line 620 260 620 340 3 0 -1 5",
-                              "line 580 220 660 220 3 0 -1 5", "line 660 220 660 100 3 0 -1 5"}) {
-        EXPECT_EQ(countLines(lines, shaft), 2) << shaft;
+    const Near shafts[][2] = {{At(580, 460), At(620, 460)}, {At(620, 460), At(620, 420)},
+                              {At(580, 260), At(620, 260)}, {At(620, 260), At(620, 340)},
+                              {At(580, 220), At(660, 220)}, {At(660, 220), At(660, 100)}};
+    for (const auto& a : shafts) {
+        EXPECT_EQ(
+            trace.segments({.colour = 3, .from = a[0], .to = a[1], .kind = 0, .fill = -1, .width = 5}).size(),
+            2u)
+            << a[0].x << ' ' << a[0].y << ' ' << a[1].x << ' ' << a[1].y;
     }
     // The labels at the ends of the lines: (1) at the right edge, (2) on the
     // bottom edge, (3) above the plane.

@@ -124,7 +124,17 @@ TEST(GrebeChapter3Frame, GoalScreenAndChoiceLineWithoutAKey) {
     EXPECT_EQ(run.place(kChapter3Goal), "76 305 0");
     EXPECT_EQ(run.count(kChapter3Line), 1);
     EXPECT_EQ(run.waits(), 2);  // the menu and the choice line
-    EXPECT_TRUE(hasLine(run.lines(), "text 16 666 1 1 0 ゴシック 16 1 0 ①"));
+    EXPECT_FALSE(run.records()
+                     .glyphs({.text = "①",
+                              .colour = 0,
+                              .face = "ゴシック",
+                              .near = At(16, 666),
+                              .h = 1,
+                              .v = 1,
+                              .size = 16,
+                              .bold = true,
+                              .italic = false})
+                     .empty());
 }
 
 struct SubMenuCase {
@@ -348,15 +358,50 @@ TEST_P(GrebeTwoPointFigure, PointsLabelsAndSlopeTriangle) {
     const FigureCase& c = GetParam();
     GrebeRun run(steps(4) + " 1 Enter", &Grebe::RandomTwoPointSlopeExample, chosenLines({c.line}));
     const auto lines = run.lines();
+    const Trace trace(lines);
     const Num x1 = 1000 + 20 * c.line.x1, y1 = 400 - 20 * (c.line.a * c.line.x1 + c.line.b);
     const Num x2 = 1000 + 20 * c.line.x2, y2 = 400 - 20 * (c.line.a * c.line.x2 + c.line.b);
     auto n = [](Num v) { return std::to_string(static_cast<int>(v)); };
     // The plane: axes only, origin (1000, 400).
-    EXPECT_TRUE(hasLine(lines, "line 800 400 1200 400 0 0 -1 4")) << c.name;
-    EXPECT_TRUE(hasLine(lines, "line 1000 200 1000 600 0 0 -1 4")) << c.name;
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(800, 400), .to = At(1200, 400), .kind = 0, .fill = -1, .width = 4})
+            .empty())
+        << c.name;
+    EXPECT_FALSE(
+        trace
+            .segments(
+                {.colour = 0, .from = At(1000, 200), .to = At(1000, 600), .kind = 0, .fill = -1, .width = 4})
+            .empty())
+        << c.name;
     // The dots and their labels.
-    EXPECT_TRUE(hasLine(lines, "circle " + n(x1) + " " + n(y1) + " 8 3 0 0 1 -1 5")) << c.name;
-    EXPECT_TRUE(hasLine(lines, "circle " + n(x2) + " " + n(y2) + " 8 5 0 0 1 -1 5")) << c.name;
+    // Whole screen places, as the dots are drawn.
+    auto at = [](Num x, Num y) {
+        return At(static_cast<float>(static_cast<int>(x)), static_cast<float>(static_cast<int>(y)));
+    };
+    EXPECT_FALSE(trace
+                     .dots({.r = 8,
+                            .colour = 3,
+                            .near = at(x1, y1),
+                            .start = 0,
+                            .end = 0,
+                            .filled = true,
+                            .fillColour = -1,
+                            .width = 5})
+                     .empty())
+        << c.name;
+    EXPECT_FALSE(trace
+                     .dots({.r = 8,
+                            .colour = 5,
+                            .near = at(x2, y2),
+                            .start = 0,
+                            .end = 0,
+                            .filled = true,
+                            .fillColour = -1,
+                            .width = 5})
+                     .empty())
+        << c.name;
     EXPECT_FALSE(
         run.records().glyphs({.text = "(", .colour = 3, .near = Near{x1, y1 + c.label1Top, 0, 0}}).empty())
         << c.name;
@@ -366,8 +411,14 @@ TEST_P(GrebeTwoPointFigure, PointsLabelsAndSlopeTriangle) {
                      .empty())
         << c.name;
     // The triangle, drawn twice: run then rise, heads of 16 at their ends.
-    EXPECT_EQ(countLines(lines, "line " + n(x1) + " " + n(y1) + " " + n(x2) + " " + n(y1) + " 7 0 -1 4"), 2);
-    EXPECT_EQ(countLines(lines, "line " + n(x2) + " " + n(y1) + " " + n(x2) + " " + n(y2) + " 3 0 -1 4"), 2);
+    EXPECT_EQ(
+        trace.segments({.colour = 7, .from = at(x1, y1), .to = at(x2, y1), .kind = 0, .fill = -1, .width = 4})
+            .size(),
+        2u);
+    EXPECT_EQ(
+        trace.segments({.colour = 3, .from = at(x2, y1), .to = at(x2, y2), .kind = 0, .fill = -1, .width = 4})
+            .size(),
+        2u);
     // Its values only the second time.
     EXPECT_FALSE(run.records()
                      .glyphs({.text = std::string(1, c.run[0]),
