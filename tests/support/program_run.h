@@ -66,7 +66,7 @@ struct RecordedRun {
     std::vector<std::string> lines() const { return records().lines(); }
     // The trace read into typed records.
     Trace records() const { return Trace(trace.str()); }
-    bool ended() const { return hasLine(lines(), "end"); }
+    bool ended() const { return records().count(TraceRecord::Kind::end) > 0; }
     int waits() const { return runtime->waits(); }
 
     // The records of a text, in drawing order.

@@ -323,17 +323,4 @@ inline std::string firstDifferentLine(const std::vector<std::string>& la,
     return "";
 }
 
-inline bool hasLine(const std::vector<std::string>& lines, const std::string& wanted) {
-    for (const auto& l : lines)
-        if (l == wanted) return true;
-    return false;
-}
-
-inline int countLines(const std::vector<std::string>& lines, const std::string& wanted) {
-    int n = 0;
-    for (const auto& l : lines)
-        if (l == wanted) ++n;
-    return n;
-}
-
 }  // namespace lesson::testing
