@@ -2,6 +2,7 @@
 // fixed topics checked at the places their screens give.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 #include <string>
@@ -20,10 +21,17 @@ TEST(KestrelChapter3Frame, GoalScreenClearsAndTheChoiceLineFollowsWithoutAKey) {
     EXPECT_EQ(run.place("<めあて>"), "44 240 3");
     EXPECT_EQ(run.place(kGoal), "44 305 0");
     EXPECT_EQ(run.count(kChoiceLine), 1);
-    const std::string t = run.trace.str();
-    const auto goal = t.find("line 0 0 1760 1800 15 2 15", t.rfind("key Enter"));
-    EXPECT_NE(goal, std::string::npos);
-    EXPECT_EQ(t.find("line 96 657 400 693 13 2 4", goal), std::string::npos);  // no key wait
+    const auto trace = run.records();
+    const auto afterEnter = trace.after(trace.lastKey("Enter") + 1).records();
+    const auto goal = std::find_if(afterEnter.begin(), afterEnter.end(), [](const TraceRecord& r) {
+        const Segment& s = r.segment;
+        return r.kind == TraceRecord::Kind::segment && s.x1 == 0 && s.y1 == 0 && s.x2 == 1760 &&
+               s.y2 == 1800 && s.colour == 15 && s.kind == 2 && s.fill == 15;
+    });
+    ASSERT_NE(goal, afterEnter.end());
+    EXPECT_TRUE(Trace(std::vector<TraceRecord>(goal, afterEnter.end()))
+                    .segments({.colour = 13, .from = At(96, 657), .to = At(400, 693), .kind = 2, .fill = 4})
+                    .empty());  // no key wait
 }
 
 // Which screen a typed choice leads to: the first text of its topic, the
@@ -46,8 +54,8 @@ TEST_P(KestrelChapter3Choice, LeadsToItsTopicOrAsksAgain) {
         EXPECT_EQ(run.count(kChoiceLine), 2) << c.typed;
         EXPECT_EQ(run.count("＜Kestrel　メニュー＞"), 1) << c.typed;
         // Nothing above the choice line changes.
-        const std::string t = run.trace.str();
-        EXPECT_EQ(t.find("line 0 0 ", t.rfind("key Enter")), std::string::npos) << c.typed;
+        const auto trace = run.records();
+        EXPECT_TRUE(trace.after(trace.lastKey("Enter") + 1).segments({.from = At(0, 0)}).empty()) << c.typed;
         return;
     }
     EXPECT_EQ(run.count(c.firstText), c.times) << c.typed;
@@ -78,9 +86,11 @@ TEST(KestrelChapter3Frame, TopicScreenStaysUnderTheChoiceLineAndTheGoalIsNotShow
     EXPECT_EQ(run.count(kGoal), 1);
     EXPECT_EQ(run.count("問1 y=-3x-2"), 1);
     // Between the topic's last key and the next topic nothing is cleared.
-    const std::string t = run.trace.str();
-    const auto lastStep = t.rfind("key a");
-    EXPECT_EQ(t.substr(lastStep, t.find("key 4", lastStep) - lastStep).find("line 0 0 "), std::string::npos);
+    const auto trace = run.records();
+    const int lastStep = trace.lastKey("a");
+    const auto keys = trace.keys();
+    const int four = static_cast<int>(std::find(keys.begin() + lastStep, keys.end(), "4") - keys.begin());
+    EXPECT_TRUE(trace.after(lastStep + 1).before(four + 1).segments({.from = At(0, 0)}).empty());
 }
 
 TEST(KestrelChapter3Frame, LeavingAndComingBackShowsTheGoalAgain) {
@@ -291,8 +301,7 @@ TEST(RateExercise1, BothHalvesAtTheirPlaces) {
     EXPECT_EQ(run.drawn("4").back().y, 80);
 
     // Half (1) stays while half (2) is built beside it.
-    const std::string t = run.trace.str();
-    EXPECT_EQ(t.find("line 0 0 ", t.find("key a")), std::string::npos);
+    EXPECT_TRUE(trace.after(trace.firstKey("a") + 1).segments({.from = At(0, 0)}).empty());
     // Key 13 shows the second value with "だから、" and " 変化の割合は".
     KestrelRun twelve(steps(12), &Kestrel::RateExercise1), thirteen(steps(13), &Kestrel::RateExercise1);
     EXPECT_EQ(thirteen.texts.size() - twelve.texts.size(), 4u);

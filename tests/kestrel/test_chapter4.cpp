@@ -95,10 +95,10 @@ TEST_P(Chapter4TopicKeys, ChoiceLineComesBackAfterTheTopicsKeys) {
     KestrelRun full(start + c.keys);
     EXPECT_EQ(full.count(kChoiceLine), 2) << c.item;
     EXPECT_EQ(full.count(kGoal1), 1) << c.item;
-    const std::string t = full.trace.str();
-    const auto lastKey = t.rfind("\nkey ");
-    ASSERT_NE(lastKey, std::string::npos);
-    EXPECT_EQ(t.find("line 0 0 ", lastKey), std::string::npos) << c.item;
+    const auto trace = full.records();
+    const int keys = trace.count(TraceRecord::Kind::key);
+    ASSERT_GT(keys, 0);
+    EXPECT_TRUE(trace.after(keys).segments({.from = At(0, 0)}).empty()) << c.item;
 
     KestrelRun shortOfOne(start + c.shortKeys);
     EXPECT_EQ(shortOfOne.count(kChoiceLine), 1) << c.item;
@@ -330,20 +330,22 @@ TEST(PointsOnLineAnswer, SubstitutionsAndPointsOnTheLine) {
 
 // ---- y=2x moved -------------------------------------------------------------------------------------
 
-// The bar lines of the trace, each with the number of keys pressed before it.
-std::vector<std::pair<std::string, int>> barsWithKeys(const KestrelRun& run) {
-    std::vector<std::pair<std::string, int>> out;
-    int keys = 0;
-    for (const auto& l : run.lines()) {
-        if (l.rfind("key ", 0) == 0) ++keys;
-        if (l.rfind("line ", 0) == 0 && l.find(" 5 2 5 5") != std::string::npos) out.push_back({l, keys});
+// The bars of the trace (boxes in colour 5 on fill 5, pen 5), each with the
+// number of keys pressed before it.
+std::vector<std::pair<Segment, int>> barsWithKeys(const KestrelRun& run) {
+    std::vector<std::pair<Segment, int>> out;
+    for (const auto& r : run.records().records()) {
+        const Segment& s = r.segment;
+        if (r.kind == TraceRecord::Kind::segment && s.colour == 5 && s.kind == 2 && s.fill == 5 &&
+            s.width == 5)
+            out.push_back({s, r.keys});
     }
     return out;
 }
 
-std::string barLine(int x, int top, int bottom) {
-    return "line " + std::to_string(x) + " " + std::to_string(top) + " " + std::to_string(x) + " " +
-           std::to_string(bottom) + " 5 2 5 5";
+// A bar standing at x from top to bottom.
+bool isBar(const Segment& s, float x, float top, float bottom) {
+    return s.x1 == x && s.y1 == top && s.x2 == x && s.y2 == bottom;
 }
 
 TEST(TranslationTopic, TableThenOnePairAKeyThenAnEmptyWait) {
@@ -373,7 +375,7 @@ TEST(TranslationTopic, TableThenOnePairAKeyThenAnEmptyWait) {
     for (int i = 1; i <= 8; ++i) {
         const int x = i - 5;
         const int px = 1049 + 35 * x;
-        EXPECT_EQ(bars[i - 1].first, barLine(px, 375 - 70 * x, 270 - 70 * x)) << x;
+        EXPECT_TRUE(isBar(bars[i - 1].first, px, 375 - 70 * x, 270 - 70 * x)) << x;
         EXPECT_EQ(bars[i - 1].second, i + 1) << x;
         for (const float y : {375 - 70 * x, 270 - 70 * x}) {
             EXPECT_FALSE(trace
@@ -414,7 +416,7 @@ TEST(TranslationDownAnswer, PlaneOnTheFirstKeyAllPairsOnTheSecond) {
     const auto bars = barsWithKeys(run);
     ASSERT_EQ(bars.size(), 7u);
     for (int x = -2; x <= 4; ++x) {
-        EXPECT_EQ(bars[x + 2].first, barLine(1062 + 30 * x, 330 - 60 * x, 420 - 60 * x)) << x;
+        EXPECT_TRUE(isBar(bars[x + 2].first, 1062 + 30 * x, 330 - 60 * x, 420 - 60 * x)) << x;
         EXPECT_EQ(bars[x + 2].second, 2) << x;
     }
     EXPECT_EQ(run.place("(2)"), "38 340 3");

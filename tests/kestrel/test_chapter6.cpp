@@ -56,11 +56,11 @@ TEST(Chapter6Frame, GoalOnceAndTheChoiceLineUnderEachFinishedTopic) {
     EXPECT_EQ(run.count(kChoiceLine), 4);
     EXPECT_EQ(run.count(kMenuHeading), 2);
     // Nothing is cleared between topic 3's last key and the choice line.
-    const std::string t = run.trace.str();
-    const auto five = t.find("key 5");
-    const auto lastKey = t.rfind("key a", five);
-    ASSERT_NE(lastKey, std::string::npos);
-    EXPECT_EQ(t.substr(lastKey, five - lastKey).find("line 0 0 "), std::string::npos);
+    const auto trace = run.records();
+    const int five = trace.firstKey("5");
+    const int lastA = trace.before(five).lastKey("a");
+    ASSERT_GE(lastA, 0);
+    EXPECT_TRUE(trace.after(lastA + 1).before(five + 1).segments({.from = At(0, 0)}).empty());
 }
 
 // ---- Topic key waits and resting state ---------------------------------------------------
@@ -379,7 +379,7 @@ TEST(TypedSlope, LargestSlopesDrawOnlyDotsInside) {
     for (const char* entry : {"999999999", "-99999999", "99999/.01"}) {
         KestrelRun run(typed(entry) + "1 Enter", &Kestrel::ParameterGraphExplorer);
         EXPECT_EQ(run.status, 0) << entry;
-        EXPECT_EQ(run.trace.str().find("\nerror "), std::string::npos) << entry;
+        EXPECT_EQ(run.records().count(TraceRecord::Kind::error), 0) << entry;
         for (const Dot& d : run.records().dots({.r = 1, .colour = 3})) {
             ASSERT_GE(d.y, 50) << entry;
             ASSERT_LE(d.y, 550) << entry;

@@ -61,12 +61,23 @@ TEST(SpareItem, BringsTheMenuBackAtOnce) {
     EXPECT_EQ(run.place("8　"), "44 540 15");
     EXPECT_EQ(run.count(kMenuHeading), 2);
     EXPECT_EQ(run.waits(), 2);  // the two menu numbers
-    const std::string t = run.trace.str();
-    const auto pick = t.find("key Enter");
-    const auto clear = t.find("line 0 0 1760 1800 15 2 15", pick);
-    const auto again = t.find("line 0 54 1440 900", clear);
-    ASSERT_NE(again, std::string::npos);
-    EXPECT_EQ(t.substr(clear, again - clear).find("\ntext "), std::string::npos);
+    // From the clear after the pick to the menu's box drawn again, no text.
+    const auto records = run.records().after(run.records().firstKey("Enter") + 1).records();
+    const auto from = [](float x1, float y1, float x2, float y2) {
+        return [=](const TraceRecord& r) {
+            const Segment& s = r.segment;
+            return r.kind == TraceRecord::Kind::segment && s.x1 == x1 && s.y1 == y1 && s.x2 == x2 &&
+                   s.y2 == y2;
+        };
+    };
+    const auto clear = std::find_if(records.begin(), records.end(), [&](const TraceRecord& r) {
+        return from(0, 0, 1760, 1800)(r) && r.segment.colour == 15 && r.segment.kind == 2 &&
+               r.segment.fill == 15;
+    });
+    const auto again = std::find_if(clear, records.end(), from(0, 54, 1440, 900));
+    ASSERT_NE(again, records.end());
+    EXPECT_TRUE(
+        std::none_of(clear, again, [](const TraceRecord& r) { return r.kind == TraceRecord::Kind::glyph; }));
 }
 
 // ---- Worked example --------------------------------------------------------------------------
@@ -97,15 +108,14 @@ TEST(DomainRangeExample, FourteenStepsAtTheirPlaces) {
             .segments(
                 {.colour = 0, .from = At(722, 590), .to = At(1142, 590), .kind = 0, .fill = -1, .width = 4})
             .empty());
-    for (const char* scale : {"text 905 594 ", "text 1032 594 ", "text 726 437 ", "text 726 297 ",
-                              "text 726 157 ", "text 700 17 "}) {
-        EXPECT_NE(run.trace.str().find(std::string("\n") + scale), std::string::npos) << scale;
+    for (const Near at :
+         {At(905, 594), At(1032, 594), At(726, 437), At(726, 297), At(726, 157), At(700, 17)}) {
+        EXPECT_FALSE(trace.glyphs({.near = at}).empty()) << at.x << ' ' << at.y;
     }
     EXPECT_EQ(run.count("y=5x+20"), 1);
     // Domain, range and the thick piece of the graph.
-    for (const char* dot :
-         {"circle 918 590 8 5 ", "circle 1058 590 8 5 ", "circle 778 338 8 5 ", "circle 778 198 8 5 "})
-        EXPECT_NE(run.trace.str().find(std::string("\n") + dot), std::string::npos) << dot;
+    for (const Near at : {At(918, 590), At(1058, 590), At(778, 338), At(778, 198)})
+        EXPECT_FALSE(trace.dots({.r = 8, .colour = 5, .near = at}).empty()) << at.x << ' ' << at.y;
     EXPECT_FALSE(
         trace
             .segments(
@@ -470,7 +480,7 @@ TEST(KestrelChapters6And7, EveryTextHasWholeMarkup) {
                    steps(14) + " 2 Enter" + steps(9) + " 1 Enter 3 Enter 9 Enter");
     ASSERT_TRUE(run.ended());
     for (const auto& r : run.texts) EXPECT_EQ(MarkupFault(r.text), "") << r.text;
-    EXPECT_EQ(run.trace.str().find("\nerror "), std::string::npos);
+    EXPECT_EQ(run.records().count(TraceRecord::Kind::error), 0);
 }
 
 }  // namespace

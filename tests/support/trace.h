@@ -211,6 +211,26 @@ public:
         }
         return out;
     }
+    // The records drawn once at least n keys were read, and those drawn
+    // before the nth key was read.
+    Trace after(int n) const {
+        return where([n](const TraceRecord& r) { return r.keys >= n; });
+    }
+    Trace before(int n) const {
+        return where([n](const TraceRecord& r) { return r.keys < n; });
+    }
+    // How many keys were read before the first (last) key of that name; -1 when none.
+    int firstKey(const std::string& name) const {
+        const auto k = keys();
+        const auto at = std::find(k.begin(), k.end(), name);
+        return at == k.end() ? -1 : static_cast<int>(at - k.begin());
+    }
+    int lastKey(const std::string& name) const {
+        const auto k = keys();
+        const auto at = std::find(k.rbegin(), k.rend(), name);
+        return at == k.rend() ? -1 : static_cast<int>(k.rend() - at) - 1;
+    }
+
     std::vector<std::string> keys() const {
         std::vector<std::string> out;
         for (const auto& r : records_)
@@ -224,6 +244,13 @@ public:
     }
 
 private:
+    template <class Keep>
+    Trace where(Keep keep) const {
+        std::vector<TraceRecord> out;
+        std::copy_if(records_.begin(), records_.end(), std::back_inserter(out), keep);
+        return Trace(std::move(out));
+    }
+
     template <class T>
     static bool same(const std::optional<T>& wanted, const T& value) {
         return !wanted || *wanted == value;
