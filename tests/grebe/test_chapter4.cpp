@@ -182,18 +182,14 @@ TEST(GrebeBasicProblem, FiveDotsAndOneHeadedArrows) {
             2u)
             << a[0].x << ' ' << a[0].y << ' ' << a[1].x << ' ' << a[1].y;
     struct End {
-        const char* point;
+        Near point;
         int lines;
     };
-    for (const End& end : {End{"620 300", 0}, End{"660 300", 6}, End{"660 220", 6}, End{"620 460", 0},
-                           End{"740 460", 6}, End{"740 540", 6}}) {
-        int n = 0;
-        for (const auto& l : lines)
-            if (l.rfind("line ", 0) == 0 && l.size() > 20 &&
-                l.substr(l.size() - std::string(" 3 0 -1 5").size()) == " 3 0 -1 5" &&
-                l.find(" " + std::string(end.point) + " 3 0 -1 5") != std::string::npos)
-                ++n;
-        EXPECT_EQ(n, end.lines) << end.point;
+    for (const End& end : {End{At(620, 300), 0}, End{At(660, 300), 6}, End{At(660, 220), 6},
+                           End{At(620, 460), 0}, End{At(740, 460), 6}, End{At(740, 540), 6}}) {
+        EXPECT_EQ(trace.segments({.colour = 3, .to = end.point, .kind = 0, .fill = -1, .width = 5}).size(),
+                  static_cast<std::size_t>(end.lines))
+            << end.point.x << ' ' << end.point.y;
     }
     // The line labels go to the graph routine; the answers stand left of the plane.
     EXPECT_FALSE(run.records().glyphs({.text = "(", .colour = 0, .near = Near{693, 56, 1, 1}}).empty());
@@ -273,10 +269,8 @@ TEST(GrebeBasicProblem, SixInTwoColumns) {
                                             {111, 560}}}})
                      .empty());
     EXPECT_FALSE(run.records().glyphs({.text = ")"}).empty());
-    bool rule = false;
-    for (const auto& l : lines)
-        if (l.rfind("line 787 180 ", 0) == 0 && l.find(" 0 0 -1 3") != std::string::npos) rule = true;
-    EXPECT_TRUE(rule);
+    EXPECT_FALSE(
+        trace.segments({.colour = 0, .from = At(787, 180), .kind = 0, .fill = -1, .width = 3}).empty());
     EXPECT_EQ(run.texts.at(16).text, "3=-3a+b");  // handed to the column routine
     EXPECT_EQ(run.texts.at(17).text, "5= 3a+b");
 }

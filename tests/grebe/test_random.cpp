@@ -561,9 +561,8 @@ TEST(IntegerGraphPractice, OneOrAValueOfOneEndsAndOtherEntriesGoOn) {
             .size(),
         1u);
     EXPECT_EQ(
-        std::count_if(lines.begin(), lines.end(),
-                      [](const std::string& l) { return l.rfind("line 0 30 1600 1830 15 2 15 ", 0) == 0; }),
-        3);
+        trace.segments({.colour = 15, .from = At(0, 30), .to = At(1600, 1830), .kind = 2, .fill = 15}).size(),
+        3u);
     // The pen width is set once at entry; the slope arrows leave 4 for the
     // exercises after the first.
     EXPECT_EQ(graphPens(run), (std::vector<std::string>{"5", "4", "4"}));

@@ -163,10 +163,7 @@ TEST(GrebeSystemExample, ProblemAndEquationsStandInPlace) {
     auto n = [](Num v) { return std::to_string(static_cast<int>(v)); };
     // Upper and lower equations at e + 54, the operator at e, the rule below.
     EXPECT_FALSE(run.records().glyphs({.text = ")"}).empty());
-    bool rule = false;
-    for (const auto& l : lines)
-        if (l.rfind("line " + n(e + 27) + " 510 ", 0) == 0) rule = true;
-    EXPECT_TRUE(rule);
+    EXPECT_FALSE(trace.segments({.from = At(static_cast<float>(static_cast<int>(e + 27)), 510)}).empty());
     EXPECT_EQ(run.place("+ +  -  -"), n(e) + " 435 3");
     EXPECT_EQ(run.place("  6=-3a"), n(e + 27) + " 510 0");
     EXPECT_EQ(run.place("  a=ﾀ6/-3ﾀ=-2"), n(e) + " 580 3");
@@ -179,9 +176,13 @@ TEST(GrebeSystemExample, KeysNewExamplesAndLeaving) {
     EXPECT_EQ(run.count("例3-3　"), 2);
     EXPECT_EQ(run.count(kChapter3Line), 2);
     EXPECT_EQ(run.count("答 y=2x-2"), 1);
-    const std::string t = run.trace.str();
-    EXPECT_EQ(t.find("line 0 0 1320 1300 15 2 15 3"), t.find("line 0 0 1320 1300 15 2 15"));
-    EXPECT_EQ(t.find("line 0 30 ", t.rfind("key 1")), std::string::npos);
+    const auto trace = run.records();
+    // The first topic clear has pen 3.
+    const auto clears =
+        trace.segments({.colour = 15, .from = At(0, 0), .to = At(1320, 1300), .kind = 2, .fill = 15});
+    ASSERT_FALSE(clears.empty());
+    EXPECT_EQ(clears.front().width, 3);
+    EXPECT_TRUE(trace.after(trace.lastKey("1") + 1).segments({.from = At(0, 30)}).empty());
 
     GrebeRun shortOfOne(steps(10) + " 1 Enter", &Grebe::RandomTwoPointsSystemExample,
                         chosenLines({{-2, 3, 1, 5}}));

@@ -163,12 +163,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(GrebeChapter3Frame, OutOfRangeLeavesTheScreenAsItWas) {
     GrebeRun run("3 Enter 0 Enter");
-    const std::string t = run.trace.str();
-    const auto zero = t.find("key 0");
-    ASSERT_NE(zero, std::string::npos);
+    const auto trace = run.records();
+    const int zero = trace.firstKey("0");
+    ASSERT_GE(zero, 0);
     // After the entry only the band and the choice line are drawn.
-    EXPECT_EQ(t.find("line 0 0 ", zero), std::string::npos);
-    EXPECT_NE(t.find("line 0 657 992 720 15 2 15", zero), std::string::npos);
+    const Trace afterZero = trace.after(zero + 1);
+    EXPECT_TRUE(afterZero.segments({.from = At(0, 0)}).empty());
+    EXPECT_FALSE(
+        afterZero.segments({.colour = 15, .from = At(0, 657), .to = At(992, 720), .kind = 2, .fill = 15})
+            .empty());
 }
 
 // A fraction typed at the choice line counts by its value: "3/2" is item 1.
@@ -195,13 +198,15 @@ TEST_P(GrebeTwoPointTopic, ProblemsRunOnTheirKeysUntilA1) {
     GrebeRun three(problem + " 2 Enter" + problem + " Enter" + problem + " 1 Enter", c.topic);
     EXPECT_TRUE(three.ended()) << c.name;
     EXPECT_EQ(three.status, 0);
-    int topicClears = 0, problemClears = 0;
-    for (const auto& l : three.lines()) {
-        if (l.rfind("line 0 0 1320 1300 15 2 15 ", 0) == 0) ++topicClears;
-        if (l.rfind("line 0 30 1600 1830 15 2 15 ", 0) == 0) ++problemClears;
-    }
-    EXPECT_EQ(topicClears, 1) << c.name;
-    EXPECT_EQ(problemClears, 3) << c.name;
+    const auto trace = three.records();
+    EXPECT_EQ(
+        trace.segments({.colour = 15, .from = At(0, 0), .to = At(1320, 1300), .kind = 2, .fill = 15}).size(),
+        1u)
+        << c.name;
+    EXPECT_EQ(
+        trace.segments({.colour = 15, .from = At(0, 30), .to = At(1600, 1830), .kind = 2, .fill = 15}).size(),
+        3u)
+        << c.name;
 
     GrebeRun shortOfOne(steps(c.keys - 1) + " 1 Enter", c.topic);
     EXPECT_FALSE(shortOfOne.ended()) << c.name;
@@ -216,11 +221,11 @@ TEST(GrebeTwoPointTopic, LeavingKeepsTheProblemUnderTheChoiceLine) {
     GrebeRun run("3 Enter 2 Enter" + steps(8) + " 1 Enter", nullptr, chosenLines({{2, 1, -3, 4}}));
     EXPECT_EQ(run.count(kChapter3Line), 2);
     EXPECT_EQ(run.count(kChapter3Goal), 1);
-    const std::string t = run.trace.str();
-    const auto leave = t.rfind("key 1");
-    ASSERT_NE(leave, std::string::npos);
-    EXPECT_EQ(t.find("line 0 30 ", leave), std::string::npos);
-    EXPECT_EQ(t.find("line 0 0 ", leave), std::string::npos);
+    const auto trace = run.records();
+    const int leave = trace.lastKey("1");
+    ASSERT_GE(leave, 0);
+    EXPECT_TRUE(trace.after(leave + 1).segments({.from = At(0, 30)}).empty());
+    EXPECT_TRUE(trace.after(leave + 1).segments({.from = At(0, 0)}).empty());
 }
 
 // ---- Rows of chosen problems ----------------------------------------------------------------

@@ -62,22 +62,13 @@ TEST(SpareItem, BringsTheMenuBackAtOnce) {
     EXPECT_EQ(run.count(kMenuHeading), 2);
     EXPECT_EQ(run.waits(), 2);  // the two menu numbers
     // From the clear after the pick to the menu's box drawn again, no text.
-    const auto records = run.records().after(run.records().firstKey("Enter") + 1).records();
-    const auto from = [](float x1, float y1, float x2, float y2) {
-        return [=](const TraceRecord& r) {
-            const Segment& s = r.segment;
-            return r.kind == TraceRecord::Kind::segment && s.x1 == x1 && s.y1 == y1 && s.x2 == x2 &&
-                   s.y2 == y2;
-        };
-    };
-    const auto clear = std::find_if(records.begin(), records.end(), [&](const TraceRecord& r) {
-        return from(0, 0, 1760, 1800)(r) && r.segment.colour == 15 && r.segment.kind == 2 &&
-               r.segment.fill == 15;
-    });
-    const auto again = std::find_if(clear, records.end(), from(0, 54, 1440, 900));
-    ASSERT_NE(again, records.end());
-    EXPECT_TRUE(
-        std::none_of(clear, again, [](const TraceRecord& r) { return r.kind == TraceRecord::Kind::glyph; }));
+    const auto clear =
+        run.records()
+            .after(run.records().firstKey("Enter") + 1)
+            .fromFirst({.colour = 15, .from = At(0, 0), .to = At(1760, 1800), .kind = 2, .fill = 15});
+    const auto again = clear.fromFirst({.from = At(0, 54), .to = At(1440, 900)});
+    ASSERT_FALSE(again.records().empty());
+    EXPECT_EQ(clear.glyphs().size(), again.glyphs().size());
 }
 
 // ---- Worked example --------------------------------------------------------------------------

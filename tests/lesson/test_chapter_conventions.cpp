@@ -125,11 +125,10 @@ TEST(MainMenu, DrawsPanelHeadingItemsAndExit) {
 
 TEST(MainMenu, ValidPickClearsTheScreenBeforeTheChapter) {
     LessonRun run(typed("2"), [](LessonUnderTest& l) { l.MainMenuChoice({kItems, 704, 120, 13}); });
-    const std::string t = run.trace.str();
-    const auto lastClear = t.rfind("line 0 0 1760 1800 15 2 15");
-    const auto lastKey = t.rfind("key Enter");
-    ASSERT_NE(lastClear, std::string::npos);
-    EXPECT_GT(lastClear, lastKey);
+    const Trace trace(run.trace.str());
+    EXPECT_FALSE(trace.after(trace.lastKey("Enter") + 1)
+                     .segments({.colour = 15, .from = At(0, 0), .to = At(1760, 1800), .kind = 2, .fill = 15})
+                     .empty());
 }
 
 TEST(SubMenu, RedrawsTheChoiceLineUntilTheValueIsAnItem) {
@@ -163,7 +162,10 @@ TEST(GoalScreen, IndentDependsOnItsOwnClear) {
         EXPECT_EQ(run.texts[1].colour, 0);
         EXPECT_EQ(run.texts[2].x, x);
         EXPECT_EQ(run.texts[2].y, 370);
-        const bool cleared = run.trace.str().find("line 0 0 1760 1800 15 2 15") != std::string::npos;
+        const bool cleared =
+            !Trace(run.trace.str())
+                 .segments({.colour = 15, .from = At(0, 0), .to = At(1760, 1800), .kind = 2, .fill = 15})
+                 .empty();
         EXPECT_EQ(cleared, ownClear);
         EXPECT_EQ(run.runtime->waits(), 0);
     }
@@ -199,7 +201,7 @@ TEST_P(RandomLoop, EndsOnlyOnAValueOfOne) {
     int problems = 0;
     LessonRun run(GetParam().keys, [&](LessonUnderTest& l) { l.RandomExerciseLoop([&] { ++problems; }); });
     EXPECT_EQ(problems, GetParam().problems) << GetParam().keys;
-    EXPECT_TRUE(run.trace.str().find("end") != std::string::npos) << GetParam().keys;
+    EXPECT_GT(Trace(run.trace.str()).count(TraceRecord::Kind::end), 0) << GetParam().keys;
 }
 
 INSTANTIATE_TEST_SUITE_P(Entries, RandomLoop,

@@ -60,8 +60,9 @@ TEST(PloverMenu, ItemsHeadingAndPromptFirst) {
 TEST(PloverMenu, ExitLeavesTheMenuOnScreen) {
     PloverRun run(typed("8"));
     ASSERT_TRUE(run.ended());
-    const std::string t = run.trace.str();
-    EXPECT_EQ(t.find("line 0 0 1760 1800", t.rfind("key Enter")), std::string::npos);
+    const auto trace = run.records();
+    EXPECT_TRUE(
+        trace.after(trace.lastKey("Enter") + 1).segments({.from = At(0, 0), .to = At(1760, 1800)}).empty());
 }
 
 TEST(PloverChapterFrames, GoalScreens) {

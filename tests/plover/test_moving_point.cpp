@@ -100,12 +100,17 @@ TEST(MovingPointAnimation, OneInTheFirstFrameRestoresTheFirstState) {
     EXPECT_EQ(letters.back().y, 388);
     EXPECT_EQ(run.count("xcm"), 2);
     EXPECT_EQ(run.count("ycm^2"), 2);
-    const std::string t = run.trace.str();
-    const auto stop = t.find("key 1");
-    ASSERT_NE(stop, std::string::npos);
+    const auto trace = run.records();
+    const int stop = trace.firstKey("1");
+    ASSERT_GE(stop, 0);
     // Only the closing erase: the frame of the "1" is not erased on its own.
-    EXPECT_EQ(t.find("line 100 180 660 600 15 2 15", stop), std::string::npos);
-    EXPECT_NE(t.find("line 100 180 660 550 15 2 15", stop), std::string::npos);
+    const Trace afterStop = trace.after(stop + 1);
+    EXPECT_TRUE(
+        afterStop.segments({.colour = 15, .from = At(100, 180), .to = At(660, 600), .kind = 2, .fill = 15})
+            .empty());
+    EXPECT_FALSE(
+        afterStop.segments({.colour = 15, .from = At(100, 180), .to = At(660, 550), .kind = 2, .fill = 15})
+            .empty());
     EXPECT_EQ(run.waits(), 3);  // first state, frame 0, the wait before the cases
 }
 

@@ -93,6 +93,13 @@ struct SegmentQuery {
     std::optional<Near> from;  // (x1, y1)
     std::optional<Near> to;    // (x2, y2)
     std::optional<int> kind, fill, width;
+
+    bool holds(const Segment& s) const {
+        auto same = [](const auto& wanted, const auto& value) { return !wanted || *wanted == value; };
+        return same(colour, s.colour) && (!from || from->holds(s.x1, s.y1)) &&
+               (!to || to->holds(s.x2, s.y2)) && same(kind, s.kind) && same(fill, s.fill) &&
+               same(width, s.width);
+    }
 };
 // What the polygon finder asks; an unset field matches anything, the points
 // match exactly and in order.
@@ -188,15 +195,8 @@ public:
     }
     std::vector<Segment> segments(const SegmentQuery& q = {}) const {
         std::vector<Segment> out;
-        for (const auto& r : records_) {
-            if (r.kind != TraceRecord::Kind::segment) continue;
-            const Segment& s = r.segment;
-            if ((q.colour && s.colour != *q.colour) || (q.from && !q.from->holds(s.x1, s.y1)) ||
-                (q.to && !q.to->holds(s.x2, s.y2)) || !same(q.kind, s.kind) || !same(q.fill, s.fill) ||
-                !same(q.width, s.width))
-                continue;
-            out.push_back(s);
-        }
+        for (const auto& r : records_)
+            if (isSegment(r, q)) out.push_back(r.segment);
         return out;
     }
     std::vector<Polygon> polygons(const PolygonQuery& q = {}) const {
@@ -231,6 +231,19 @@ public:
         return at == k.rend() ? -1 : static_cast<int>(k.rend() - at) - 1;
     }
 
+    // The records from the first (last) segment the query holds on; none when no segment does.
+    Trace fromFirst(const SegmentQuery& q) const {
+        const auto at = std::find_if(records_.begin(), records_.end(),
+                                     [&q](const TraceRecord& r) { return isSegment(r, q); });
+        return Trace(std::vector<TraceRecord>(at, records_.end()));
+    }
+    Trace fromLast(const SegmentQuery& q) const {
+        const auto at = std::find_if(records_.rbegin(), records_.rend(),
+                                     [&q](const TraceRecord& r) { return isSegment(r, q); });
+        if (at == records_.rend()) return Trace(std::vector<TraceRecord>{});
+        return Trace(std::vector<TraceRecord>(std::prev(at.base()), records_.end()));
+    }
+
     std::vector<std::string> keys() const {
         std::vector<std::string> out;
         for (const auto& r : records_)
@@ -244,6 +257,10 @@ public:
     }
 
 private:
+    static bool isSegment(const TraceRecord& r, const SegmentQuery& q) {
+        return r.kind == TraceRecord::Kind::segment && q.holds(r.segment);
+    }
+
     template <class Keep>
     Trace where(Keep keep) const {
         std::vector<TraceRecord> out;

@@ -17,7 +17,9 @@ void expectHeading(const TernRun& run, const std::string& number) {
     EXPECT_EQ(run.place("P82 基本の問題"), "94 30 13");
     EXPECT_EQ(run.place(number), "40 90 13");
     // The topic's clear, whatever pen it found.
-    EXPECT_NE(run.trace.str().find("line 0 0 1760 1800 15 2 15"), std::string::npos);
+    EXPECT_FALSE(run.records()
+                     .segments({.colour = 15, .from = At(0, 0), .to = At(1760, 1800), .kind = 2, .fill = 15})
+                     .empty());
 }
 
 TEST(BasicProblemGraphs, FourEquationsRewrittenAndGraphed) {

@@ -75,8 +75,12 @@ TEST(TernChapterFrames, GoalScreens) {
     TernRun four(typed("4"));
     EXPECT_EQ(four.count("<めあて>"), 0);
     EXPECT_EQ(four.count(kChapter4Line), 1);
-    const std::string t = four.trace.str();
-    EXPECT_EQ(t.find("line 0 0 ", t.rfind("line 0 0 1760 1800 15 2 15") + 1), std::string::npos);
+    // After the last clear nothing else clears.
+    EXPECT_EQ(four.records()
+                  .fromLast({.colour = 15, .from = At(0, 0), .to = At(1760, 1800), .kind = 2, .fill = 15})
+                  .segments({.from = At(0, 0)})
+                  .size(),
+              1u);
 }
 
 // A choice that is not whole opens the item it begins with: 5/2 is topic 2,
@@ -96,10 +100,10 @@ TEST(TernChapterFrames, ReturningFromATopicKeepsItsScreenAndSkipsTheGoal) {
     EXPECT_EQ(run.count(kChapter2Line), 2);
     EXPECT_EQ(run.count(kChapter2Goal), 1);
     // The summary's frame is drawn, and nothing is cleared after it.
-    const std::string t = run.trace.str();
-    const auto frame = t.find("line 38 16 838 376 9 1 -1 8");
-    ASSERT_NE(frame, std::string::npos);
-    EXPECT_EQ(t.find("line 0 0 ", frame), std::string::npos);
+    const auto fromFrame = run.records().fromFirst(
+        {.colour = 9, .from = At(38, 16), .to = At(838, 376), .kind = 1, .fill = -1, .width = 8});
+    ASSERT_FALSE(fromFrame.records().empty());
+    EXPECT_TRUE(fromFrame.segments({.from = At(0, 0)}).empty());
 }
 
 TEST(TernChapterFrames, EnteringAgainShowsTheGoalAgain) {
