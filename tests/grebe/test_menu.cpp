@@ -69,10 +69,13 @@ TEST(GrebeChapterFrames, GoalScreensOnTheScreenTheMenuCleared) {
     EXPECT_EQ(two.ownPlace(kChapter2Goal), "76 305 0");
     // The menu's last clear is the whole screen; nothing is drawn between it
     // and the goal screen.
-    const auto lines = two.lines();
-    const auto clear = std::find(lines.rbegin(), lines.rend(), "line 0 0 1760 1800 15 2 15 3");
-    ASSERT_NE(clear, lines.rend());
-    EXPECT_EQ(Trace(*(clear - 1)).count(TraceRecord::Kind::glyph), 1);
+    const auto fromClear =
+        two.records()
+            .fromLast(
+                {.colour = 15, .from = At(0, 0), .to = At(1760, 1800), .kind = 2, .fill = 15, .width = 3})
+            .records();
+    ASSERT_GE(fromClear.size(), 2u);
+    EXPECT_EQ(fromClear[1].kind, TraceRecord::Kind::glyph);
 }
 
 // A fraction inside the range picks the item of its whole part: 5/2 is topic 2,

@@ -13,12 +13,6 @@
 namespace lesson::testing {
 namespace {
 
-// The index of the first line equal to wanted, or -1.
-long indexOf(const std::vector<std::string>& lines, const std::string& wanted) {
-    const auto it = std::find(lines.begin(), lines.end(), wanted);
-    return it == lines.end() ? -1 : it - lines.begin();
-}
-
 // ---- Planes with graphs and unit labels ----------------------------------------------------
 
 TEST(ExerciseA6, DistanceTimePlaneInValuesWithUnitsAndThickSegments) {
@@ -223,10 +217,22 @@ TEST(ExerciseB3, FigureShadedUnderTheAxisAndBothScreensWorked) {
     const auto lines = run.lines();
     const Trace trace(lines);
     // The triangle ABP filled over the axis, then the y axis drawn again.
-    const std::string shade = "fpoly 0 13 5 4 790 460 1150 460 910 220 790 460";
-    const long fill = indexOf(lines, shade);
-    ASSERT_GE(fill, 0);
-    EXPECT_EQ(lines[fill + 1], "line 850 100 850 490 0 0 -1 3");
+    const PolygonQuery shade{.filled = true,
+                             .colour = 0,
+                             .fillColour = 13,
+                             .width = 5,
+                             .points = {{{790, 460}, {1150, 460}, {910, 220}, {790, 460}}}};
+    const auto& records = trace.records();
+    const auto fill = std::find_if(records.begin(), records.end(), [&](const TraceRecord& r) {
+        return r.kind == TraceRecord::Kind::polygon && shade.holds(r.polygon);
+    });
+    ASSERT_NE(fill, records.end());
+    ASSERT_NE(fill + 1, records.end());
+    EXPECT_EQ((fill + 1)->kind, TraceRecord::Kind::segment);
+    EXPECT_TRUE(
+        (SegmentQuery{
+             .colour = 0, .from = At(850, 100), .to = At(850, 490), .kind = 0, .fill = -1, .width = 3})
+            .holds((fill + 1)->segment));
     EXPECT_FALSE(trace.glyphs({.text = "n", .near = Near{760, 100, 0.1f, 0.1f}})
                      .empty());  // n's label at the plane's corner
     EXPECT_FALSE(trace

@@ -51,10 +51,13 @@ TEST(PloverMenu, ItemsHeadingAndPromptFirst) {
         EXPECT_EQ(g.colour, 0);
     }
     // The work area is cleared before the whole screen.
-    const auto lines = run.lines();
-    const auto workArea = std::find(lines.begin(), lines.end(), "line 0 54 1440 900 15 2 15 3");
-    const auto screen = std::find(lines.begin(), lines.end(), "line 0 0 1760 1800 15 2 15 3");
-    EXPECT_LT(workArea, screen);
+    const auto trace = run.records();
+    const SegmentQuery screen{
+        .colour = 15, .from = At(0, 0), .to = At(1760, 1800), .kind = 2, .fill = 15, .width = 3};
+    const auto fromWorkArea = trace.fromFirst(
+        {.colour = 15, .from = At(0, 54), .to = At(1440, 900), .kind = 2, .fill = 15, .width = 3});
+    ASSERT_FALSE(fromWorkArea.records().empty());
+    EXPECT_EQ(fromWorkArea.segments(screen).size(), trace.segments(screen).size());
 }
 
 TEST(PloverMenu, ExitLeavesTheMenuOnScreen) {

@@ -34,13 +34,14 @@ TEST_P(MovingPointAnimation, FrameShowsPAndItsLetterWhereTheStepPutsThem) {
     EXPECT_EQ(letters.back().x, fr.letterX) << fr.moves;
     EXPECT_EQ(letters.back().y, fr.letterY) << fr.moves;
     // The triangle APD, outlined in 0 and filled with 13 at pen 7.
-    std::ostringstream triangle;
-    triangle << "fpoly 0 13 7 4 200 230 " << fr.px << ' ' << fr.py << " 560 230 200 230";
-    std::vector<std::string> polys;
-    for (const auto& l : run.lines())
-        if (l.starts_with("fpoly ")) polys.push_back(l);
+    const auto polys = run.records().polygons({.filled = true});
     ASSERT_FALSE(polys.empty());
-    EXPECT_EQ(polys.back(), triangle.str());
+    EXPECT_TRUE((PolygonQuery{.colour = 0,
+                              .fillColour = 13,
+                              .width = 7,
+                              .points = {{{200, 230}, {fr.px, fr.py}, {560, 230}, {200, 230}}}})
+                    .holds(polys.back()))
+        << fr.moves;
     EXPECT_EQ(run.count("1で次へ:他のキーで動く"), fr.moves + 1);
 }
 

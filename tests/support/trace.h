@@ -107,6 +107,12 @@ struct PolygonQuery {
     std::optional<bool> filled;
     std::optional<int> colour, fillColour, width;
     std::optional<std::vector<Polygon::Vertex>> points;
+
+    bool holds(const Polygon& p) const {
+        auto same = [](const auto& wanted, const auto& value) { return !wanted || *wanted == value; };
+        return same(filled, p.filled) && same(colour, p.colour) && same(fillColour, p.fillColour) &&
+               same(width, p.width) && same(points, p.points);
+    }
 };
 
 // One record of the trace in drawing order; keys counts the keys read before it.
@@ -203,11 +209,7 @@ public:
         std::vector<Polygon> out;
         for (const auto& r : records_) {
             if (r.kind != TraceRecord::Kind::polygon) continue;
-            const Polygon& p = r.polygon;
-            if (!same(q.filled, p.filled) || !same(q.colour, p.colour) || !same(q.fillColour, p.fillColour) ||
-                !same(q.width, p.width) || !same(q.points, p.points))
-                continue;
-            out.push_back(p);
+            if (q.holds(r.polygon)) out.push_back(r.polygon);
         }
         return out;
     }
