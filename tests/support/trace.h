@@ -51,6 +51,12 @@ struct Polygon {
     std::vector<Vertex> points;
 };
 
+// A query's field left unset matches any value.
+template <class T, class U>
+bool unsetOrEqual(const std::optional<T>& wanted, const U& value) {
+    return !wanted || *wanted == value;
+}
+
 // Where a finder looks: less than dx, dy from (x, y); a distance of 0 asks
 // for exactly x or y.
 struct Near {
@@ -95,10 +101,9 @@ struct SegmentQuery {
     std::optional<int> kind, fill, width;
 
     bool holds(const Segment& s) const {
-        auto same = [](const auto& wanted, const auto& value) { return !wanted || *wanted == value; };
-        return same(colour, s.colour) && (!from || from->holds(s.x1, s.y1)) &&
-               (!to || to->holds(s.x2, s.y2)) && same(kind, s.kind) && same(fill, s.fill) &&
-               same(width, s.width);
+        return unsetOrEqual(colour, s.colour) && (!from || from->holds(s.x1, s.y1)) &&
+               (!to || to->holds(s.x2, s.y2)) && unsetOrEqual(kind, s.kind) && unsetOrEqual(fill, s.fill) &&
+               unsetOrEqual(width, s.width);
     }
 };
 // What the polygon finder asks; an unset field matches anything, the points
@@ -109,9 +114,9 @@ struct PolygonQuery {
     std::optional<std::vector<Polygon::Vertex>> points;
 
     bool holds(const Polygon& p) const {
-        auto same = [](const auto& wanted, const auto& value) { return !wanted || *wanted == value; };
-        return same(filled, p.filled) && same(colour, p.colour) && same(fillColour, p.fillColour) &&
-               same(width, p.width) && same(points, p.points);
+        return unsetOrEqual(filled, p.filled) && unsetOrEqual(colour, p.colour) &&
+               unsetOrEqual(fillColour, p.fillColour) && unsetOrEqual(width, p.width) &&
+               unsetOrEqual(points, p.points);
     }
 };
 
@@ -178,8 +183,9 @@ public:
             const Glyph& g = r.glyph;
             if ((q.text && g.text != *q.text) || (q.colour && g.colour != *q.colour) ||
                 (q.face && g.face != *q.face) || (q.near && !q.near->holds(g.x, g.y)) ||
-                (q.in && !q.in->holds(g.x, g.y)) || !same(q.h, g.h) || !same(q.v, g.v) ||
-                !same(q.size, g.size) || !same(q.bold, g.bold) || !same(q.italic, g.italic))
+                (q.in && !q.in->holds(g.x, g.y)) || !unsetOrEqual(q.h, g.h) || !unsetOrEqual(q.v, g.v) ||
+                !unsetOrEqual(q.size, g.size) || !unsetOrEqual(q.bold, g.bold) ||
+                !unsetOrEqual(q.italic, g.italic))
                 continue;
             out.push_back(g);
         }
@@ -192,8 +198,9 @@ public:
             const Dot& d = r.dot;
             if ((q.r && d.r != *q.r) || (q.colour && d.colour != *q.colour) ||
                 (q.near && !q.near->holds(d.x, d.y)) || (q.in && !q.in->holds(d.x, d.y)) ||
-                (q.keys && r.keys != *q.keys) || !same(q.start, d.start) || !same(q.end, d.end) ||
-                !same(q.filled, d.filled) || !same(q.fillColour, d.fillColour) || !same(q.width, d.width))
+                (q.keys && r.keys != *q.keys) || !unsetOrEqual(q.start, d.start) ||
+                !unsetOrEqual(q.end, d.end) || !unsetOrEqual(q.filled, d.filled) ||
+                !unsetOrEqual(q.fillColour, d.fillColour) || !unsetOrEqual(q.width, d.width))
                 continue;
             out.push_back(d);
         }
@@ -207,10 +214,8 @@ public:
     }
     std::vector<Polygon> polygons(const PolygonQuery& q = {}) const {
         std::vector<Polygon> out;
-        for (const auto& r : records_) {
-            if (r.kind != TraceRecord::Kind::polygon) continue;
-            if (q.holds(r.polygon)) out.push_back(r.polygon);
-        }
+        for (const auto& r : records_)
+            if (r.kind == TraceRecord::Kind::polygon && q.holds(r.polygon)) out.push_back(r.polygon);
         return out;
     }
     // The records drawn once at least n keys were read, and those drawn
@@ -268,11 +273,6 @@ private:
         std::vector<TraceRecord> out;
         std::copy_if(records_.begin(), records_.end(), std::back_inserter(out), keep);
         return Trace(std::move(out));
-    }
-
-    template <class T>
-    static bool same(const std::optional<T>& wanted, const T& value) {
-        return !wanted || *wanted == value;
     }
 
     static TraceRecord parse(const std::string& l, int keys) {
