@@ -223,16 +223,13 @@ TEST(ExerciseB3, FigureShadedUnderTheAxisAndBothScreensWorked) {
                              .width = 5,
                              .points = {{{790, 460}, {1150, 460}, {910, 220}, {790, 460}}}};
     const auto& records = trace.records();
-    const auto fill = std::find_if(records.begin(), records.end(), [&](const TraceRecord& r) {
-        return r.kind == TraceRecord::Kind::polygon && shade.holds(r.polygon);
-    });
+    const auto fill = std::find_if(records.begin(), records.end(),
+                                   [&](const TraceRecord& r) { return isPolygon(r, shade); });
     ASSERT_NE(fill, records.end());
     ASSERT_NE(fill + 1, records.end());
-    EXPECT_EQ((fill + 1)->kind, TraceRecord::Kind::segment);
-    EXPECT_TRUE(
-        (SegmentQuery{
-             .colour = 0, .from = At(850, 100), .to = At(850, 490), .kind = 0, .fill = -1, .width = 3})
-            .holds((fill + 1)->segment));
+    EXPECT_TRUE(isSegment(
+        *(fill + 1),
+        {.colour = 0, .from = At(850, 100), .to = At(850, 490), .kind = 0, .fill = -1, .width = 3}));
     EXPECT_FALSE(trace.glyphs({.text = "n", .near = Near{760, 100, 0.1f, 0.1f}})
                      .empty());  // n's label at the plane's corner
     EXPECT_FALSE(trace

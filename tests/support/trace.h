@@ -133,6 +133,30 @@ struct TraceRecord {
     std::string key;  // the key's name, or the error's "PLACE CODE"
 };
 
+// Whether a record is a glyph (dot, segment, polygon) the query asks for.
+inline bool isGlyph(const TraceRecord& r, const GlyphQuery& q) {
+    const Glyph& g = r.glyph;
+    return r.kind == TraceRecord::Kind::glyph && unsetOrEqual(q.text, g.text) &&
+           unsetOrEqual(q.colour, g.colour) && unsetOrEqual(q.face, g.face) &&
+           (!q.near || q.near->holds(g.x, g.y)) && (!q.in || q.in->holds(g.x, g.y)) &&
+           unsetOrEqual(q.h, g.h) && unsetOrEqual(q.v, g.v) && unsetOrEqual(q.size, g.size) &&
+           unsetOrEqual(q.bold, g.bold) && unsetOrEqual(q.italic, g.italic);
+}
+inline bool isDot(const TraceRecord& r, const DotQuery& q) {
+    const Dot& d = r.dot;
+    return r.kind == TraceRecord::Kind::dot && unsetOrEqual(q.r, d.r) && unsetOrEqual(q.colour, d.colour) &&
+           (!q.near || q.near->holds(d.x, d.y)) && (!q.in || q.in->holds(d.x, d.y)) &&
+           unsetOrEqual(q.keys, r.keys) && unsetOrEqual(q.start, d.start) && unsetOrEqual(q.end, d.end) &&
+           unsetOrEqual(q.filled, d.filled) && unsetOrEqual(q.fillColour, d.fillColour) &&
+           unsetOrEqual(q.width, d.width);
+}
+inline bool isSegment(const TraceRecord& r, const SegmentQuery& q) {
+    return r.kind == TraceRecord::Kind::segment && q.holds(r.segment);
+}
+inline bool isPolygon(const TraceRecord& r, const PolygonQuery& q) {
+    return r.kind == TraceRecord::Kind::polygon && q.holds(r.polygon);
+}
+
 class Trace {
 public:
     explicit Trace(const std::string& text) {
@@ -178,32 +202,14 @@ public:
 
     std::vector<Glyph> glyphs(const GlyphQuery& q = {}) const {
         std::vector<Glyph> out;
-        for (const auto& r : records_) {
-            if (r.kind != TraceRecord::Kind::glyph) continue;
-            const Glyph& g = r.glyph;
-            if ((q.text && g.text != *q.text) || (q.colour && g.colour != *q.colour) ||
-                (q.face && g.face != *q.face) || (q.near && !q.near->holds(g.x, g.y)) ||
-                (q.in && !q.in->holds(g.x, g.y)) || !unsetOrEqual(q.h, g.h) || !unsetOrEqual(q.v, g.v) ||
-                !unsetOrEqual(q.size, g.size) || !unsetOrEqual(q.bold, g.bold) ||
-                !unsetOrEqual(q.italic, g.italic))
-                continue;
-            out.push_back(g);
-        }
+        for (const auto& r : records_)
+            if (isGlyph(r, q)) out.push_back(r.glyph);
         return out;
     }
     std::vector<Dot> dots(const DotQuery& q = {}) const {
         std::vector<Dot> out;
-        for (const auto& r : records_) {
-            if (r.kind != TraceRecord::Kind::dot) continue;
-            const Dot& d = r.dot;
-            if ((q.r && d.r != *q.r) || (q.colour && d.colour != *q.colour) ||
-                (q.near && !q.near->holds(d.x, d.y)) || (q.in && !q.in->holds(d.x, d.y)) ||
-                (q.keys && r.keys != *q.keys) || !unsetOrEqual(q.start, d.start) ||
-                !unsetOrEqual(q.end, d.end) || !unsetOrEqual(q.filled, d.filled) ||
-                !unsetOrEqual(q.fillColour, d.fillColour) || !unsetOrEqual(q.width, d.width))
-                continue;
-            out.push_back(d);
-        }
+        for (const auto& r : records_)
+            if (isDot(r, q)) out.push_back(r.dot);
         return out;
     }
     std::vector<Segment> segments(const SegmentQuery& q = {}) const {
@@ -215,7 +221,7 @@ public:
     std::vector<Polygon> polygons(const PolygonQuery& q = {}) const {
         std::vector<Polygon> out;
         for (const auto& r : records_)
-            if (r.kind == TraceRecord::Kind::polygon && q.holds(r.polygon)) out.push_back(r.polygon);
+            if (isPolygon(r, q)) out.push_back(r.polygon);
         return out;
     }
     // The records drawn once at least n keys were read, and those drawn
@@ -264,10 +270,6 @@ public:
     }
 
 private:
-    static bool isSegment(const TraceRecord& r, const SegmentQuery& q) {
-        return r.kind == TraceRecord::Kind::segment && q.holds(r.segment);
-    }
-
     template <class Keep>
     Trace where(Keep keep) const {
         std::vector<TraceRecord> out;
