@@ -5,7 +5,12 @@
 
 namespace {
 
+using lesson::testing::At;
+using lesson::testing::GlyphQuery;
 using lesson::testing::Headless;
+using lesson::testing::isGlyph;
+using lesson::testing::isSegment;
+using lesson::testing::Trace;
 
 struct Cell {
     Headless h;
@@ -25,13 +30,23 @@ TEST(MathCell, PlacesPlainTextsAndFractionsByCellHeight) {
     struct Case {
         const char* text;
         float height;
-        const char* firstGlyph;
-    } cases[] = {
-        {"12", 50, "text 118 203 3 3 0 ゴシック 16 1 0 1"},
-        {"ﾀ3/2ﾀ", 50, "text 129 190 4 2 0 ゴシック 16 1 0 3"},
-        {"12", 80, "text 118 218 3 3 0 ゴシック 16 1 0 1"},
-        {"ﾀ3/2ﾀ", 80, "text 129 205 4 2 0 ゴシック 16 1 0 3"},
-        {"12", 55, "text 118 205 3 3 0 ゴシック 16 1 0 1"},
+        GlyphQuery firstGlyph;
+    };
+    auto glyph = [](const char* text, float x, float y, int h, int v) {
+        return GlyphQuery{.text = text,
+                          .colour = 0,
+                          .face = "ゴシック",
+                          .near = At(x, y),
+                          .h = h,
+                          .v = v,
+                          .size = 16,
+                          .bold = true,
+                          .italic = false};
+    };
+    const Case cases[] = {
+        {"12", 50, glyph("1", 118, 203, 3, 3)}, {"ﾀ3/2ﾀ", 50, glyph("3", 129, 190, 4, 2)},
+        {"12", 80, glyph("1", 118, 218, 3, 3)}, {"ﾀ3/2ﾀ", 80, glyph("3", 129, 205, 4, 2)},
+        {"12", 55, glyph("1", 118, 205, 3, 3)},
     };
     for (const Case& c : cases) {
         Cell cell;
@@ -40,11 +55,16 @@ TEST(MathCell, PlacesPlainTextsAndFractionsByCellHeight) {
         e.A_s = c.text;
         e.DrawMathCell();
         auto l = cell.h.lines();
-        EXPECT_EQ(l.at(0),
-                  "line 100 200 190 " + std::to_string(200 + static_cast<int>(c.height)) + " 0 2 15 3");
-        bool found = false;
-        for (auto& s : l) found = found || s == c.firstGlyph;
-        EXPECT_TRUE(found) << c.text << " " << c.height << "\n" << cell.h.text();
+        const Trace trace(l);
+        EXPECT_TRUE(isSegment(trace.records().at(0), {.colour = 0,
+                                                      .from = At(100, 200),
+                                                      .to = At(190, 200 + static_cast<int>(c.height)),
+                                                      .kind = 2,
+                                                      .fill = 15,
+                                                      .width = 3}))
+            << l.at(0);
+        EXPECT_FALSE(trace.glyphs(c.firstGlyph).empty()) << c.text << " " << c.height << "\n"
+                                                         << cell.h.text();
         EXPECT_EQ(e.DSM1, 190);
         EXPECT_EQ(e.DSM2, 200);
         EXPECT_TRUE(e.KKAI_s.empty());
@@ -57,7 +77,16 @@ TEST(MathCell, WideAndEmptyTexts) {
     wide.h.e().X8 = 50;
     wide.h.e().A_s = "1234";
     wide.h.e().DrawMathCell();
-    EXPECT_EQ(wide.h.lines().at(1), "text 100 203 3 3 0 ゴシック 16 1 0 1");
+    EXPECT_TRUE(isGlyph(wide.h.records().records().at(1), {.text = "1",
+                                                           .colour = 0,
+                                                           .face = "ゴシック",
+                                                           .near = At(100, 203),
+                                                           .h = 3,
+                                                           .v = 3,
+                                                           .size = 16,
+                                                           .bold = true,
+                                                           .italic = false}))
+        << wide.h.lines().at(1);
     EXPECT_EQ(wide.h.e().DSM1, 120);
 
     Cell empty;
@@ -77,16 +106,25 @@ TEST(MathCell, TwoLines) {
     e.T_s = "(℃)";
     e.DrawMathCellTwoLines();
     auto l = two.h.lines();
-    EXPECT_EQ(l.at(1), "text 111 203 2 3 0 ゴシック 16 1 0 気");
+    EXPECT_TRUE(isGlyph(Trace(l).records().at(1), {.text = "気",
+                                                   .colour = 0,
+                                                   .face = "ゴシック",
+                                                   .near = At(111, 203),
+                                                   .h = 2,
+                                                   .v = 3,
+                                                   .size = 16,
+                                                   .bold = true,
+                                                   .italic = false}))
+        << l.at(1);
     // Lower line 47 below the top.
-    EXPECT_EQ(l.at(3).substr(0, 13), "text 101 247 ");
+    EXPECT_TRUE(isGlyph(Trace(l).records().at(3), {.near = At(101, 247)})) << l.at(3);
 
     Cell one;
     one.h.e().X8 = 100;
     one.h.e().YY_s = "観測所";
     one.h.e().T_s = "";
     one.h.e().DrawMathCellTwoLines();
-    EXPECT_EQ(one.h.lines().at(1).substr(0, 13), "text 100 228 ");
+    EXPECT_TRUE(isGlyph(one.h.records().records().at(1), {.near = At(100, 228)})) << one.h.lines().at(1);
     EXPECT_EQ(one.h.e().DSM1, 190);
 }
 
@@ -147,7 +185,16 @@ TEST(TableCell, LabelPlacement) {
     e.X8 = 50;
     e.A_s = "12";
     e.DrawTableCell();
-    EXPECT_EQ(cell.h.lines().at(1), "text 125 212 3 2 0 ｺﾞｼｯｸ 15 1 0 1");
+    EXPECT_TRUE(isGlyph(cell.h.records().records().at(1), {.text = "1",
+                                                           .colour = 0,
+                                                           .face = "ｺﾞｼｯｸ",
+                                                           .near = At(125, 212),
+                                                           .h = 3,
+                                                           .v = 2,
+                                                           .size = 15,
+                                                           .bold = true,
+                                                           .italic = false}))
+        << cell.h.lines().at(1);
 
     Cell two;
     two.h.e().X8 = 100;
@@ -155,8 +202,26 @@ TEST(TableCell, LabelPlacement) {
     two.h.e().T_s = "34";
     two.h.e().DrawTableCellTwoLines();
     auto l = two.h.lines();
-    EXPECT_EQ(l.at(1), "text 125 212 3 2 0 ｺﾞｼｯｸ 15 1 0 1");
-    EXPECT_EQ(l.at(3), "text 125 242 3 2 0 ｺﾞｼｯｸ 15 1 0 3");
+    EXPECT_TRUE(isGlyph(Trace(l).records().at(1), {.text = "1",
+                                                   .colour = 0,
+                                                   .face = "ｺﾞｼｯｸ",
+                                                   .near = At(125, 212),
+                                                   .h = 3,
+                                                   .v = 2,
+                                                   .size = 15,
+                                                   .bold = true,
+                                                   .italic = false}))
+        << l.at(1);
+    EXPECT_TRUE(isGlyph(Trace(l).records().at(3), {.text = "3",
+                                                   .colour = 0,
+                                                   .face = "ｺﾞｼｯｸ",
+                                                   .near = At(125, 242),
+                                                   .h = 3,
+                                                   .v = 2,
+                                                   .size = 15,
+                                                   .bold = true,
+                                                   .italic = false}))
+        << l.at(3);
 }
 
 }  // namespace

@@ -5,7 +5,12 @@
 
 namespace {
 
+using lesson::testing::At;
 using lesson::testing::Headless;
+using lesson::testing::isGlyph;
+using lesson::testing::isPolygon;
+using lesson::testing::isSegment;
+using lesson::testing::Trace;
 
 struct Drawn {
     Headless h;
@@ -25,6 +30,7 @@ struct Drawn {
         }
     }
     std::vector<std::string> lines() const { return h.lines(); }
+    lesson::testing::Trace records() const { return h.records(); }
 };
 
 TEST(MathText, LinearEquationAdvancesByItsGlyphs) {
@@ -58,9 +64,30 @@ TEST(MathText, StackedFractionCentresTheNarrowerPart) {
     Drawn wide("ﾀ12/3ﾀ");
     auto l = wide.lines();
     ASSERT_EQ(l.size(), 4u);
-    EXPECT_EQ(l[0], "line 100 125 164 125 0 0 -1 4");
-    EXPECT_EQ(l[1], "text 116 128 4 2 0 ゴシック 16 1 0 3");  // denominator moved right by half of 32
-    EXPECT_EQ(l[2], "text 100 90 4 2 0 ゴシック 16 1 0 1");
+    EXPECT_TRUE(
+        isSegment(Trace(l).records()[0],
+                  {.colour = 0, .from = At(100, 125), .to = At(164, 125), .kind = 0, .fill = -1, .width = 4}))
+        << l[0];
+    EXPECT_TRUE(isGlyph(Trace(l).records()[1], {.text = "3",
+                                                .colour = 0,
+                                                .face = "ゴシック",
+                                                .near = At(116, 128),
+                                                .h = 4,
+                                                .v = 2,
+                                                .size = 16,
+                                                .bold = true,
+                                                .italic = false}))
+        << l[1];  // denominator moved right by half of 32
+    EXPECT_TRUE(isGlyph(Trace(l).records()[2], {.text = "1",
+                                                .colour = 0,
+                                                .face = "ゴシック",
+                                                .near = At(100, 90),
+                                                .h = 4,
+                                                .v = 2,
+                                                .size = 16,
+                                                .bold = true,
+                                                .italic = false}))
+        << l[2];
 }
 
 TEST(MathText, DenominatorTopDependsOnRootsAndExponents) {
@@ -87,23 +114,86 @@ TEST(MathText, ExponentsAndRaisedGlyphs) {
     Drawn d("cm^2");
     auto l = d.lines();
     ASSERT_EQ(l.size(), 3u);
-    EXPECT_EQ(l[0], "text 104 78 10 7 0 Times New Roman 8 1 1 c");
-    EXPECT_EQ(l[1], "text 127 100 3 3 0 ゴシック 16 1 0 m");
-    EXPECT_EQ(l[2], "text 154 100 3 2 0 ゴシック 16 1 0 2");
+    EXPECT_TRUE(isGlyph(Trace(l).records()[0], {.text = "c",
+                                                .colour = 0,
+                                                .face = "Times New Roman",
+                                                .near = At(104, 78),
+                                                .h = 10,
+                                                .v = 7,
+                                                .size = 8,
+                                                .bold = true,
+                                                .italic = true}))
+        << l[0];
+    EXPECT_TRUE(isGlyph(Trace(l).records()[1], {.text = "m",
+                                                .colour = 0,
+                                                .face = "ゴシック",
+                                                .near = At(127, 100),
+                                                .h = 3,
+                                                .v = 3,
+                                                .size = 16,
+                                                .bold = true,
+                                                .italic = false}))
+        << l[1];
+    EXPECT_TRUE(isGlyph(Trace(l).records()[2], {.text = "2",
+                                                .colour = 0,
+                                                .face = "ゴシック",
+                                                .near = At(154, 100),
+                                                .h = 3,
+                                                .v = 2,
+                                                .size = 16,
+                                                .bold = true,
+                                                .italic = false}))
+        << l[2];
     EXPECT_EQ(d.h.e().DSM1, 100 + 27 + 27 + 24);
     EXPECT_EQ(d.h.e().X1, 0);
 
     Drawn small("^2", 100, 100, 1);
-    EXPECT_EQ(small.lines().at(0), "text 100 96 6 3 0 ゴシック 8 1 0 2");
+    EXPECT_TRUE(isGlyph(small.records().records().at(0), {.text = "2",
+                                                          .colour = 0,
+                                                          .face = "ゴシック",
+                                                          .near = At(100, 96),
+                                                          .h = 6,
+                                                          .v = 3,
+                                                          .size = 8,
+                                                          .bold = true,
+                                                          .italic = false}))
+        << small.lines().at(0);
 
     // "=" after "^" is drawn as usual and the flag waits for the next glyph.
     Drawn eq("^=2");
-    EXPECT_EQ(eq.lines().at(1), "text 132 100 3 2 0 ゴシック 16 1 0 2");
+    EXPECT_TRUE(isGlyph(eq.records().records().at(1), {.text = "2",
+                                                       .colour = 0,
+                                                       .face = "ゴシック",
+                                                       .near = At(132, 100),
+                                                       .h = 3,
+                                                       .v = 2,
+                                                       .size = 16,
+                                                       .bold = true,
+                                                       .italic = false}))
+        << eq.lines().at(1);
 
     // A pending "\" goes before a pending "^".
     Drawn both("\\^23");
-    EXPECT_EQ(both.lines().at(0), "text 100 90 6 3 0 ゴシック 8 1 0 2");
-    EXPECT_EQ(both.lines().at(1), "text 124 100 3 2 0 ゴシック 16 1 0 3");
+    EXPECT_TRUE(isGlyph(both.records().records().at(0), {.text = "2",
+                                                         .colour = 0,
+                                                         .face = "ゴシック",
+                                                         .near = At(100, 90),
+                                                         .h = 6,
+                                                         .v = 3,
+                                                         .size = 8,
+                                                         .bold = true,
+                                                         .italic = false}))
+        << both.lines().at(0);
+    EXPECT_TRUE(isGlyph(both.records().records().at(1), {.text = "3",
+                                                         .colour = 0,
+                                                         .face = "ゴシック",
+                                                         .near = At(124, 100),
+                                                         .h = 3,
+                                                         .v = 2,
+                                                         .size = 16,
+                                                         .bold = true,
+                                                         .italic = false}))
+        << both.lines().at(1);
 
     Drawn trailing("x^");
     EXPECT_EQ(trailing.h.e().X1, 1);
@@ -113,20 +203,64 @@ TEST(MathText, SmallModeAdvances) {
     Drawn d("2*3", 100, 100, 1);
     EXPECT_EQ(d.h.e().DSM1, 100 + 102);
     auto l = d.lines();
-    EXPECT_EQ(l.at(1), "text 132 100 3 3 0 ゴシック 11 1 0 ×");
+    EXPECT_TRUE(isGlyph(Trace(l).records().at(1), {.text = "×",
+                                                   .colour = 0,
+                                                   .face = "ゴシック",
+                                                   .near = At(132, 100),
+                                                   .h = 3,
+                                                   .v = 3,
+                                                   .size = 11,
+                                                   .bold = true,
+                                                   .italic = false}))
+        << l.at(1);
     Drawn n("2*3");
     EXPECT_EQ(n.h.e().DSM1, 100 + 81);
-    EXPECT_EQ(n.lines().at(1), "text 123 100 2 3 0 ゴシック 16 1 0 ×");
+    EXPECT_TRUE(isGlyph(n.records().records().at(1), {.text = "×",
+                                                      .colour = 0,
+                                                      .face = "ゴシック",
+                                                      .near = At(123, 100),
+                                                      .h = 2,
+                                                      .v = 3,
+                                                      .size = 16,
+                                                      .bold = true,
+                                                      .italic = false}))
+        << n.lines().at(1);
 }
 
 TEST(MathText, RootBarGrowsUntilClosed) {
     Drawn d("!2ﾝ3");
     auto l = d.lines();
     ASSERT_EQ(l.size(), 4u);
-    EXPECT_EQ(l[0], "poly 0 3 5 104 136 108 124 116 140 124 96 132 96");
-    EXPECT_EQ(l[1], "text 128 100 3 3 0 ゴシック 16 1 0 2");
-    EXPECT_EQ(l[2], "line 128 96 155 96 0 0 -1 3");
-    EXPECT_EQ(l[3], "text 155 100 3 3 0 ゴシック 16 1 0 3");
+    EXPECT_TRUE(isPolygon(Trace(l).records()[0],
+                          {.filled = false,
+                           .colour = 0,
+                           .width = 3,
+                           .points = {{{104, 136}, {108, 124}, {116, 140}, {124, 96}, {132, 96}}}}))
+        << l[0];
+    EXPECT_TRUE(isGlyph(Trace(l).records()[1], {.text = "2",
+                                                .colour = 0,
+                                                .face = "ゴシック",
+                                                .near = At(128, 100),
+                                                .h = 3,
+                                                .v = 3,
+                                                .size = 16,
+                                                .bold = true,
+                                                .italic = false}))
+        << l[1];
+    EXPECT_TRUE(
+        isSegment(Trace(l).records()[2],
+                  {.colour = 0, .from = At(128, 96), .to = At(155, 96), .kind = 0, .fill = -1, .width = 3}))
+        << l[2];
+    EXPECT_TRUE(isGlyph(Trace(l).records()[3], {.text = "3",
+                                                .colour = 0,
+                                                .face = "ゴシック",
+                                                .near = At(155, 100),
+                                                .h = 3,
+                                                .v = 3,
+                                                .size = 16,
+                                                .bold = true,
+                                                .italic = false}))
+        << l[3];
     EXPECT_EQ(d.h.e().DSM1, 182);
     EXPECT_EQ(d.h.e().SIZE1, 0);
     EXPECT_EQ(d.h.e().AY, 182);
@@ -134,15 +268,29 @@ TEST(MathText, RootBarGrowsUntilClosed) {
     Drawn open("!23");
     EXPECT_EQ(open.h.e().SIZE1, 1);
     EXPECT_EQ(open.h.e().AY, 128);
-    EXPECT_EQ(open.lines().back(), "line 128 96 182 96 0 0 -1 3");
+    EXPECT_TRUE(
+        isSegment(open.records().records().back(),
+                  {.colour = 0, .from = At(128, 96), .to = At(182, 96), .kind = 0, .fill = -1, .width = 3}))
+        << open.lines().back();
 }
 
 TEST(MathText, TallRootCoversAFraction) {
     Drawn d("#ﾀ1/2ﾀﾝ");
     auto l = d.lines();
-    EXPECT_EQ(l.at(0), "poly 0 3 5 104 136 108 124 116 160 130 86 138 86");
-    EXPECT_EQ(l.at(1), "line 132 125 164 125 0 0 -1 4");
-    EXPECT_EQ(l.at(2), "line 132 86 164 86 0 0 -1 3");
+    EXPECT_TRUE(isPolygon(Trace(l).records().at(0),
+                          {.filled = false,
+                           .colour = 0,
+                           .width = 3,
+                           .points = {{{104, 136}, {108, 124}, {116, 160}, {130, 86}, {138, 86}}}}))
+        << l.at(0);
+    EXPECT_TRUE(
+        isSegment(Trace(l).records().at(1),
+                  {.colour = 0, .from = At(132, 125), .to = At(164, 125), .kind = 0, .fill = -1, .width = 4}))
+        << l.at(1);
+    EXPECT_TRUE(
+        isSegment(Trace(l).records().at(2),
+                  {.colour = 0, .from = At(132, 86), .to = At(164, 86), .kind = 0, .fill = -1, .width = 3}))
+        << l.at(2);
     EXPECT_EQ(d.h.e().SIZE1, 0);
 }
 
@@ -150,7 +298,16 @@ TEST(MathText, UnclosedFractionMarkIsDropped) {
     Drawn d("ﾀ1/2");
     auto l = d.lines();
     ASSERT_EQ(l.size(), 3u);
-    EXPECT_EQ(l[1], "text 123 100 2 3 0 ゴシック 16 1 0 ÷");
+    EXPECT_TRUE(isGlyph(Trace(l).records()[1], {.text = "÷",
+                                                .colour = 0,
+                                                .face = "ゴシック",
+                                                .near = At(123, 100),
+                                                .h = 2,
+                                                .v = 3,
+                                                .size = 16,
+                                                .bold = true,
+                                                .italic = false}))
+        << l[1];
 }
 
 TEST(MathText, EmptyTextDrawsNothing) {

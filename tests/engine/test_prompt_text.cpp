@@ -5,7 +5,10 @@
 
 namespace {
 
+using lesson::testing::At;
 using lesson::testing::Headless;
+using lesson::testing::isGlyph;
+using lesson::testing::Trace;
 
 std::string glyphOf(const std::string& ch) {
     Headless h;
@@ -57,8 +60,26 @@ TEST(PromptText, ChoiceLineTakesOneCellPerCharacter) {
     e.DrawPromptText();
     EXPECT_EQ(e.DSM1, 320);
     auto l = h.lines();
-    EXPECT_EQ(l.at(0), "text 32 648 1 1 0 ｺﾞｼｯｸ 16 1 0 ①");
-    EXPECT_EQ(l.at(3), "text 80 648 1 1 0 ｺﾞｼｯｸ 16 1 0 ，");
+    EXPECT_TRUE(isGlyph(Trace(l).records().at(0), {.text = "①",
+                                                   .colour = 0,
+                                                   .face = "ｺﾞｼｯｸ",
+                                                   .near = At(32, 648),
+                                                   .h = 1,
+                                                   .v = 1,
+                                                   .size = 16,
+                                                   .bold = true,
+                                                   .italic = false}))
+        << l.at(0);
+    EXPECT_TRUE(isGlyph(Trace(l).records().at(3), {.text = "，",
+                                                   .colour = 0,
+                                                   .face = "ｺﾞｼｯｸ",
+                                                   .near = At(80, 648),
+                                                   .h = 1,
+                                                   .v = 1,
+                                                   .size = 16,
+                                                   .bold = true,
+                                                   .italic = false}))
+        << l.at(3);
     EXPECT_TRUE(e.KKAI_s.empty());
 }
 

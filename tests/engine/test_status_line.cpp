@@ -15,6 +15,8 @@ namespace {
 using lesson::Engine;
 using lesson::testing::At;
 using lesson::testing::Headless;
+using lesson::testing::isDot;
+using lesson::testing::isSegment;
 using lesson::testing::Trace;
 
 // Position and colour of the first drawing of text, as "X Y COLOUR".
@@ -58,7 +60,10 @@ TEST(StatusLine, MenuNumberLayoutAndResult) {
                             .width = 3})
                      .empty());
     // The label and the digits go; the prompt stays.
-    EXPECT_EQ(lines.back(), "line 1008 640 1248 670 15 2 15 3");
+    EXPECT_TRUE(isSegment(
+        Trace(lines).records().back(),
+        {.colour = 15, .from = At(1008, 640), .to = At(1248, 670), .kind = 2, .fill = 15, .width = 3}))
+        << lines.back();
     EXPECT_EQ(e.DS2_s, "12");
     EXPECT_EQ(e.AINP, 12);
     EXPECT_EQ(e.MIGI_s, "\r");
@@ -117,10 +122,25 @@ TEST(StatusLine, BackspaceClearsTheWholeEntryAndTheDotGoesHome) {
     h.e().AskMenuNumber();
     const auto lines = h.lines();
     std::size_t clear = 0;
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        if (lines[i] == "line 1056 640 1248 670 15 2 15 3") clear = i;
+    const auto records = Trace(lines).records();
+    for (std::size_t i = 0; i < records.size(); ++i)
+        if (isSegment(records[i], {.colour = 15,
+                                   .from = At(1056, 640),
+                                   .to = At(1248, 670),
+                                   .kind = 2,
+                                   .fill = 15,
+                                   .width = 3}))
+            clear = i;
     ASSERT_NE(clear, 0u);
-    EXPECT_EQ(lines[clear + 1], "circle 1064 656 4 5 0 0 1 -1 3");
+    EXPECT_TRUE(isDot(records[clear + 1], {.r = 4,
+                                           .colour = 5,
+                                           .near = At(1064, 656),
+                                           .start = 0,
+                                           .end = 0,
+                                           .filled = true,
+                                           .fillColour = -1,
+                                           .width = 3}))
+        << lines[clear + 1];
 }
 
 TEST(StatusLine, DecimalPointTakesNoCell) {
@@ -244,13 +264,22 @@ TEST(StatusLine, NextStepBoxAndPen) {
     h.rt().setDrawWidth(5);
     e.AskNextStep();
     const auto lines = h.lines();
-    EXPECT_EQ(lines.front(), "line 96 639 400 675 13 2 12 2");
+    EXPECT_TRUE(
+        isSegment(Trace(lines).records().front(),
+                  {.colour = 13, .from = At(96, 639), .to = At(400, 675), .kind = 2, .fill = 12, .width = 2}))
+        << lines.front();
     EXPECT_EQ(placed(h, "次"), "128 648 9");
     EXPECT_EQ(placed(h, "１"), "240 648 9");  // the prompt's own full-width one
     EXPECT_EQ(placed(h, "１", 1), "1056 648 5");
     ASSERT_GE(lines.size(), 3u);
-    EXPECT_EQ(lines[lines.size() - 2], "line 1008 639 1168 666 15 2 15 2");
-    EXPECT_EQ(lines.back(), "line 96 639 400 675 15 2 15 2");
+    EXPECT_TRUE(isSegment(
+        Trace(lines).records()[lines.size() - 2],
+        {.colour = 15, .from = At(1008, 639), .to = At(1168, 666), .kind = 2, .fill = 15, .width = 2}))
+        << lines[lines.size() - 2];
+    EXPECT_TRUE(
+        isSegment(Trace(lines).records().back(),
+                  {.colour = 15, .from = At(96, 639), .to = At(400, 675), .kind = 2, .fill = 15, .width = 2}))
+        << lines.back();
     EXPECT_EQ(h.rt().drawWidth(), 5);
     EXPECT_EQ(e.AINP, 1);
     EXPECT_EQ(e.YMOTO, 5);
@@ -264,9 +293,15 @@ TEST(StatusLine, WaitForKeyPutsBackColourAndPen) {
     h.rt().setDrawWidth(1);
     e.WaitForKey();
     const auto lines = h.lines();
-    EXPECT_EQ(lines.front(), "line 96 657 400 693 13 2 4 3");
+    EXPECT_TRUE(
+        isSegment(Trace(lines).records().front(),
+                  {.colour = 13, .from = At(96, 657), .to = At(400, 693), .kind = 2, .fill = 4, .width = 3}))
+        << lines.front();
     EXPECT_EQ(placed(h, "何"), "128 666 9");
-    EXPECT_EQ(lines.back(), "line 0 657 400 693 15 2 15 3");
+    EXPECT_TRUE(
+        isSegment(Trace(lines).records().back(),
+                  {.colour = 15, .from = At(0, 657), .to = At(400, 693), .kind = 2, .fill = 15, .width = 3}))
+        << lines.back();
     EXPECT_EQ(e.MIGI_s, "x");
     EXPECT_EQ(e.YMOTO, 3);
     EXPECT_EQ(h.rt().drawWidth(), 1);
@@ -281,9 +316,15 @@ TEST(StatusLine, MessageWaitKey) {
     e.KKAI_s = "１を押すと止まる";
     e.ShowMessageWaitKey();
     const auto lines = h.lines();
-    EXPECT_EQ(lines.front(), "line 16 657 496 693 13 2 4 3");
+    EXPECT_TRUE(
+        isSegment(Trace(lines).records().front(),
+                  {.colour = 13, .from = At(16, 657), .to = At(496, 693), .kind = 2, .fill = 4, .width = 3}))
+        << lines.front();
     EXPECT_EQ(placed(h, "１"), "48 666 9");
-    EXPECT_EQ(lines.back(), "line 0 657 992 720 15 2 15 3");
+    EXPECT_TRUE(
+        isSegment(Trace(lines).records().back(),
+                  {.colour = 15, .from = At(0, 657), .to = At(992, 720), .kind = 2, .fill = 15, .width = 3}))
+        << lines.back();
     EXPECT_EQ(e.MIGI_s, "1");
     EXPECT_EQ(e.YMOTO, 4);
     EXPECT_EQ(h.rt().drawWidth(), 3);
