@@ -18,7 +18,7 @@ namespace {
 
 // A topic's clear, whose invisible border takes the pen width an earlier
 // screen left.
-constexpr std::string_view kTopicClear = "line 0 0 1600 1800 15 2 15 ";
+const SegmentQuery kTopicClear{.colour = 15, .from = At(0, 0), .to = At(1600, 1800), .kind = 2, .fill = 15};
 
 // Where dots stand, whatever else they draw.
 std::vector<std::pair<float, float>> centres(const std::vector<Dot>& dots) {

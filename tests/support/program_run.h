@@ -13,6 +13,7 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -158,15 +159,16 @@ struct ProgramRun : RecordedRun {
 };
 
 // The first line where two traces differ, or "" when they are the same;
-// lines beginning with skipped (when given) are left out of both.
+// the segments skipped asks for (when given) are left out of both.
 inline std::string firstDifference(const RecordedRun& a, const RecordedRun& b,
-                                   std::string_view skipped = {}) {
-    auto kept = [&](std::vector<std::string> lines) {
-        if (!skipped.empty())
-            std::erase_if(lines, [&](const std::string& l) { return l.starts_with(skipped); });
+                                   const std::optional<SegmentQuery>& skipped = {}) {
+    auto kept = [&](const RecordedRun& run) {
+        std::vector<std::string> lines;
+        for (const auto& r : run.records().records())
+            if (!skipped || !isSegment(r, *skipped)) lines.push_back(r.line);
         return lines;
     };
-    return firstDifferentLine(kept(a.lines()), kept(b.lines()));
+    return firstDifferentLine(kept(a), kept(b));
 }
 
 // The trace as it shows on screen: a topic's clear (a box in the background
