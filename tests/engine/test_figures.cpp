@@ -17,6 +17,7 @@ using lesson::testing::At;
 using lesson::testing::Headless;
 using lesson::testing::isSegment;
 using lesson::testing::Segment;
+using lesson::testing::Stroke;
 using lesson::testing::Trace;
 
 class Fig : public ::testing::Test {
@@ -53,43 +54,34 @@ TEST_F(Fig, ArrowHeads) {
 TEST_F(Fig, ArrowFlags) {
     // -1 puts the head at (P2, BB).
     arrow(100, 200, 200, 200, -1);
-    EXPECT_FALSE(
-        h.records()
-            .segments(
-                {.colour = 3, .from = At(116, 192), .to = At(100, 200), .kind = 0, .fill = -1, .width = 3})
-            .empty());
+    EXPECT_FALSE(h.records()
+                     .segments(Stroke{.from = At(116, 192), .to = At(100, 200), .colour = 3, .width = 3})
+                     .empty());
     h.clear();
     arrow(100, 200, 200, 200, -1, 2);  // heads at both ends
-    EXPECT_FALSE(
-        h.records()
-            .segments(
-                {.colour = 3, .from = At(116, 192), .to = At(100, 200), .kind = 0, .fill = -1, .width = 3})
-            .empty());
-    EXPECT_FALSE(
-        h.records()
-            .segments(
-                {.colour = 3, .from = At(184, 208), .to = At(200, 200), .kind = 0, .fill = -1, .width = 3})
-            .empty());
+    EXPECT_FALSE(h.records()
+                     .segments(Stroke{.from = At(116, 192), .to = At(100, 200), .colour = 3, .width = 3})
+                     .empty());
+    EXPECT_FALSE(h.records()
+                     .segments(Stroke{.from = At(184, 208), .to = At(200, 200), .colour = 3, .width = 3})
+                     .empty());
     EXPECT_EQ(e().UE, 0);
     h.clear();
     arrow(100, 200, 200, 200, 1, 2);  // the same single head twice
     // No head at the tail: no segment starts at x 116, at any height.
     const auto tailHeads = h.records().segments({.from = lesson::testing::Near{116, 200, 0.5f, 1000}});
     EXPECT_TRUE(tailHeads.empty());
-    EXPECT_EQ(
-        h.records()
-            .segments(
-                {.colour = 3, .from = At(184, 208), .to = At(200, 200), .kind = 0, .fill = -1, .width = 3})
-            .size(),
-        2u);
+    EXPECT_EQ(h.records()
+                  .segments(Stroke{.from = At(184, 208), .to = At(200, 200), .colour = 3, .width = 3})
+                  .size(),
+              2u);
     EXPECT_EQ(e().UE, 0);
 }
 
 TEST_F(Fig, ArrowWithCoincidentEndsHasNoHead) {
     arrow(150, 150, 150, 150, 1, 2);
     for (const auto& r : h.records().records()) {
-        EXPECT_TRUE(isSegment(
-            r, {.colour = 3, .from = At(150, 150), .to = At(150, 150), .kind = 0, .fill = -1, .width = 3}))
+        EXPECT_TRUE(isSegment(r, Stroke{.from = At(150, 150), .to = At(150, 150), .colour = 3, .width = 3}))
             << r.line;
         EXPECT_EQ(r.line.find("nan"), std::string::npos);  // as written, not only as read
     }
@@ -130,11 +122,11 @@ TEST_F(Fig, SlopeTriangle) {
         auto whole = [](float v) { return static_cast<float>(static_cast<int>(v)); };
         const float l = whole(e().ZY), r = whole(e().GY3), y1 = whole(e().AA1), y2 = whole(e().HIDARI);
         const auto records = Trace(lines).records();
-        EXPECT_TRUE(isSegment(
-            records[0], {.colour = 7, .from = At(l, y1), .to = At(r, y1), .kind = 0, .fill = -1, .width = 4}))
+        EXPECT_TRUE(
+            isSegment(records[0], Stroke{.from = At(l, y1), .to = At(r, y1), .colour = 7, .width = 4}))
             << lines[0];
-        EXPECT_TRUE(isSegment(
-            records[3], {.colour = 3, .from = At(r, y1), .to = At(r, y2), .kind = 0, .fill = -1, .width = 4}))
+        EXPECT_TRUE(
+            isSegment(records[3], Stroke{.from = At(r, y1), .to = At(r, y2), .colour = 3, .width = 4}))
             << lines[3];
         auto texts = h.records().glyphs({.text = c.run});
         if (!c.runAt.empty()) {
@@ -617,9 +609,8 @@ TEST_F(Fig, PolygonAndLetters) {
     e().DrawPolygon();
     const auto lines = h.lines("line");
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_TRUE(
-        isSegment(Trace(lines).records()[3],
-                  {.colour = 0, .from = At(180, 40), .to = At(100, 40), .kind = 0, .fill = -1, .width = 5}))
+    EXPECT_TRUE(isSegment(Trace(lines).records()[3],
+                          Stroke{.from = At(180, 40), .to = At(100, 40), .colour = 0, .width = 5}))
         << lines[3];
     for (const char* letter : {"A", "B", "C", "D"})
         EXPECT_EQ(h.records().glyphs({.text = letter}).size(), 1u) << letter;

@@ -10,6 +10,7 @@ using lesson::testing::Headless;
 using lesson::testing::isGlyph;
 using lesson::testing::isPolygon;
 using lesson::testing::isSegment;
+using lesson::testing::Stroke;
 using lesson::testing::Trace;
 
 struct Drawn {
@@ -64,9 +65,8 @@ TEST(MathText, StackedFractionCentresTheNarrowerPart) {
     Drawn wide("ﾀ12/3ﾀ");
     auto l = wide.lines();
     ASSERT_EQ(l.size(), 4u);
-    EXPECT_TRUE(
-        isSegment(Trace(l).records()[0],
-                  {.colour = 0, .from = At(100, 125), .to = At(164, 125), .kind = 0, .fill = -1, .width = 4}))
+    EXPECT_TRUE(isSegment(Trace(l).records()[0],
+                          Stroke{.from = At(100, 125), .to = At(164, 125), .colour = 0, .width = 4}))
         << l[0];
     EXPECT_TRUE(isGlyph(Trace(l).records()[1], {.text = "3",
                                                 .colour = 0,
@@ -247,9 +247,8 @@ TEST(MathText, RootBarGrowsUntilClosed) {
                                                 .bold = true,
                                                 .italic = false}))
         << l[1];
-    EXPECT_TRUE(
-        isSegment(Trace(l).records()[2],
-                  {.colour = 0, .from = At(128, 96), .to = At(155, 96), .kind = 0, .fill = -1, .width = 3}))
+    EXPECT_TRUE(isSegment(Trace(l).records()[2],
+                          Stroke{.from = At(128, 96), .to = At(155, 96), .colour = 0, .width = 3}))
         << l[2];
     EXPECT_TRUE(isGlyph(Trace(l).records()[3], {.text = "3",
                                                 .colour = 0,
@@ -268,9 +267,8 @@ TEST(MathText, RootBarGrowsUntilClosed) {
     Drawn open("!23");
     EXPECT_EQ(open.h.e().SIZE1, 1);
     EXPECT_EQ(open.h.e().AY, 128);
-    EXPECT_TRUE(
-        isSegment(open.records().records().back(),
-                  {.colour = 0, .from = At(128, 96), .to = At(182, 96), .kind = 0, .fill = -1, .width = 3}))
+    EXPECT_TRUE(isSegment(open.records().records().back(),
+                          Stroke{.from = At(128, 96), .to = At(182, 96), .colour = 0, .width = 3}))
         << open.lines().back();
 }
 
@@ -283,13 +281,11 @@ TEST(MathText, TallRootCoversAFraction) {
                            .width = 3,
                            .points = {{{104, 136}, {108, 124}, {116, 160}, {130, 86}, {138, 86}}}}))
         << l.at(0);
-    EXPECT_TRUE(
-        isSegment(Trace(l).records().at(1),
-                  {.colour = 0, .from = At(132, 125), .to = At(164, 125), .kind = 0, .fill = -1, .width = 4}))
+    EXPECT_TRUE(isSegment(Trace(l).records().at(1),
+                          Stroke{.from = At(132, 125), .to = At(164, 125), .colour = 0, .width = 4}))
         << l.at(1);
-    EXPECT_TRUE(
-        isSegment(Trace(l).records().at(2),
-                  {.colour = 0, .from = At(132, 86), .to = At(164, 86), .kind = 0, .fill = -1, .width = 3}))
+    EXPECT_TRUE(isSegment(Trace(l).records().at(2),
+                          Stroke{.from = At(132, 86), .to = At(164, 86), .colour = 0, .width = 3}))
         << l.at(2);
     EXPECT_EQ(d.h.e().SIZE1, 0);
 }

@@ -16,6 +16,7 @@ using lesson::testing::At;
 using lesson::testing::Dot;
 using lesson::testing::Headless;
 using lesson::testing::Segment;
+using lesson::testing::Stroke;
 using lesson::testing::Trace;
 
 std::vector<Dot> dots(const Headless& h) { return h.records().dots(); }
@@ -57,50 +58,23 @@ TEST(DrawAxes, BoilingWaterPlane) {
     const auto lines = h.lines();
     const Trace trace(lines);
     // Thin lines half a unit off the grid, bold lines on it, axes last.
-    EXPECT_FALSE(trace
-                     .segments({.colour = 0,
-                                .from = At(879.5f, 60),
-                                .to = At(879.5f, 580),
-                                .kind = 0,
-                                .fill = -1,
-                                .width = 1})
-                     .empty());
-    EXPECT_FALSE(trace
-                     .segments({.colour = 0,
-                                .from = At(1219.5f, 60),
-                                .to = At(1219.5f, 580),
-                                .kind = 0,
-                                .fill = -1,
-                                .width = 1})
-                     .empty());
-    EXPECT_FALSE(trace
-                     .segments({.colour = 0,
-                                .from = At(880, 59.5f),
-                                .to = At(1220, 59.5f),
-                                .kind = 0,
-                                .fill = -1,
-                                .width = 1})
-                     .empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 1, .from = At(980, 60), .to = At(980, 580), .kind = 0, .fill = -1, .width = 3})
+        trace.segments(Stroke{.from = At(879.5f, 60), .to = At(879.5f, 580), .colour = 0, .width = 1})
             .empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 1, .from = At(880, 480), .to = At(1220, 480), .kind = 0, .fill = -1, .width = 3})
+        trace.segments(Stroke{.from = At(1219.5f, 60), .to = At(1219.5f, 580), .colour = 0, .width = 1})
             .empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(880, 60), .to = At(880, 580), .kind = 0, .fill = -1, .width = 4})
+        trace.segments(Stroke{.from = At(880, 59.5f), .to = At(1220, 59.5f), .colour = 0, .width = 1})
             .empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(880, 580), .to = At(1220, 580), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(980, 60), .to = At(980, 580), .colour = 1, .width = 3}).empty());
+    EXPECT_FALSE(
+        trace.segments(Stroke{.from = At(880, 480), .to = At(1220, 480), .colour = 1, .width = 3}).empty());
+    EXPECT_FALSE(
+        trace.segments(Stroke{.from = At(880, 60), .to = At(880, 580), .colour = 0, .width = 4}).empty());
+    EXPECT_FALSE(
+        trace.segments(Stroke{.from = At(880, 580), .to = At(1220, 580), .colour = 0, .width = 4}).empty());
     EXPECT_EQ(placedAll(h, "5"), (std::vector<std::string>{"967 580 26", "854 463 26"}));
     EXPECT_EQ(placedAll(h, "15"), (std::vector<std::string>{"1154 580 26", "828 263 26"}));
     EXPECT_EQ(placedAll(h, "25"), std::vector<std::string>{"828 63 26"});

@@ -14,6 +14,7 @@ namespace {
 
 using lesson::Engine;
 using lesson::testing::At;
+using lesson::testing::Disc;
 using lesson::testing::Headless;
 using lesson::testing::isDot;
 using lesson::testing::isSegment;
@@ -38,27 +39,8 @@ TEST(StatusLine, MenuNumberLayoutAndResult) {
     EXPECT_EQ(placed(h, "２"), "1072 648 5");
     const auto lines = h.lines();
     const Trace trace(lines);
-    EXPECT_FALSE(trace
-                     .dots({.r = 4,
-                            .colour = 5,
-                            .near = At(1064, 656),
-                            .start = 0,
-                            .end = 0,
-                            .filled = true,
-                            .fillColour = -1,
-                            .width = 3})
-                     .empty())
-        << h.text();
-    EXPECT_FALSE(trace
-                     .dots({.r = 4,
-                            .colour = 5,
-                            .near = At(1080, 656),
-                            .start = 0,
-                            .end = 0,
-                            .filled = true,
-                            .fillColour = -1,
-                            .width = 3})
-                     .empty());
+    EXPECT_FALSE(trace.dots(Disc{.at = At(1064, 656), .r = 4, .colour = 5, .width = 3}).empty()) << h.text();
+    EXPECT_FALSE(trace.dots(Disc{.at = At(1080, 656), .r = 4, .colour = 5, .width = 3}).empty());
     // The label and the digits go; the prompt stays.
     EXPECT_TRUE(isSegment(
         Trace(lines).records().back(),
@@ -132,14 +114,7 @@ TEST(StatusLine, BackspaceClearsTheWholeEntryAndTheDotGoesHome) {
                                    .width = 3}))
             clear = i;
     ASSERT_NE(clear, 0u);
-    EXPECT_TRUE(isDot(records[clear + 1], {.r = 4,
-                                           .colour = 5,
-                                           .near = At(1064, 656),
-                                           .start = 0,
-                                           .end = 0,
-                                           .filled = true,
-                                           .fillColour = -1,
-                                           .width = 3}))
+    EXPECT_TRUE(isDot(records[clear + 1], Disc{.at = At(1064, 656), .r = 4, .colour = 5, .width = 3}))
         << lines[clear + 1];
 }
 

@@ -123,15 +123,9 @@ TEST(GrebeBasicProblem, FourLinesAndLabels) {
             .segments({.colour = 4, .from = At(516, 30), .to = At(560, 74), .kind = 2, .fill = 3, .width = 5})
             .empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(380, 340), .to = At(860, 340), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(380, 340), .to = At(860, 340), .colour = 0, .width = 4}).empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(620, 100), .to = At(620, 580), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(620, 100), .to = At(620, 580), .colour = 0, .width = 4}).empty());
     // Labels at the lines' last dots, moved 27 left and 44 up: line (1)
     // leaves through the top edge at x 10/3, so its label stands above the
     // plane; line (2) ends at the right edge, (860, 180).
@@ -143,26 +137,8 @@ TEST(GrebeBasicProblem, FiveDotsAndOneHeadedArrows) {
     GrebeRun run("", &Grebe::BasicProblemFiveGraphs);
     const auto lines = run.lines();
     const Trace trace(lines);
-    EXPECT_FALSE(trace
-                     .dots({.r = 8,
-                            .colour = 3,
-                            .near = At(620, 300),
-                            .start = 0,
-                            .end = 0,
-                            .filled = true,
-                            .fillColour = -1,
-                            .width = 5})
-                     .empty());
-    EXPECT_FALSE(trace
-                     .dots({.r = 8,
-                            .colour = 3,
-                            .near = At(620, 460),
-                            .start = 0,
-                            .end = 0,
-                            .filled = true,
-                            .fillColour = -1,
-                            .width = 5})
-                     .empty());
+    EXPECT_FALSE(trace.dots(Disc{.at = At(620, 300), .r = 8, .colour = 3, .width = 5}).empty());
+    EXPECT_FALSE(trace.dots(Disc{.at = At(620, 460), .r = 8, .colour = 3, .width = 5}).empty());
     // Only the points on the y axis carry a dot.
     const auto dots = trace.dots({.r = 8, .colour = 3});
     EXPECT_EQ(std::count_if(
@@ -177,9 +153,7 @@ TEST(GrebeBasicProblem, FiveDotsAndOneHeadedArrows) {
                               {At(620, 460), At(740, 460)},
                               {At(740, 460), At(740, 540)}};
     for (const auto& a : shafts)
-        EXPECT_EQ(
-            trace.segments({.colour = 3, .from = a[0], .to = a[1], .kind = 0, .fill = -1, .width = 5}).size(),
-            2u)
+        EXPECT_EQ(trace.segments(Stroke{.from = a[0], .to = a[1], .colour = 3, .width = 5}).size(), 2u)
             << a[0].x << ' ' << a[0].y << ' ' << a[1].x << ' ' << a[1].y;
     struct End {
         Near point;

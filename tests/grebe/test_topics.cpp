@@ -66,54 +66,30 @@ TEST(EquationFromGraphExample, PlaneLineArrowsAndLabels) {
     const Trace trace(lines);
     // The plane (722,100)-(1122,500), its origin at (922,380).
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(922, 100), .to = At(922, 500), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(922, 100), .to = At(922, 500), .colour = 0, .width = 4}).empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(722, 380), .to = At(1122, 380), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(722, 380), .to = At(1122, 380), .colour = 0, .width = 4}).empty());
     // y = x/2 + 3 passes A (922,260) and (1122,160) in colour 0.
     EXPECT_FALSE(run.records().dots({.r = 1, .colour = 0, .near = Near{922, 260}}).empty());
     EXPECT_FALSE(run.records().dots({.r = 1, .colour = 0, .near = Near{1122, 160}}).empty());
     // Each arrow drawn twice at pen width 5 in colour 3, its one head at its end.
     EXPECT_EQ(
-        trace
-            .segments(
-                {.colour = 3, .from = At(922, 260), .to = At(1002, 260), .kind = 0, .fill = -1, .width = 5})
-            .size(),
+        trace.segments(Stroke{.from = At(922, 260), .to = At(1002, 260), .colour = 3, .width = 5}).size(),
         2u);
     EXPECT_EQ(
-        trace
-            .segments(
-                {.colour = 3, .from = At(986, 268), .to = At(1002, 260), .kind = 0, .fill = -1, .width = 5})
-            .size(),
+        trace.segments(Stroke{.from = At(986, 268), .to = At(1002, 260), .colour = 3, .width = 5}).size(),
         2u);
     EXPECT_EQ(
-        trace
-            .segments(
-                {.colour = 3, .from = At(986, 252), .to = At(1002, 260), .kind = 0, .fill = -1, .width = 5})
-            .size(),
+        trace.segments(Stroke{.from = At(986, 252), .to = At(1002, 260), .colour = 3, .width = 5}).size(),
         2u);
     EXPECT_EQ(
-        trace
-            .segments(
-                {.colour = 3, .from = At(1002, 260), .to = At(1002, 220), .kind = 0, .fill = -1, .width = 5})
-            .size(),
+        trace.segments(Stroke{.from = At(1002, 260), .to = At(1002, 220), .colour = 3, .width = 5}).size(),
         2u);
     EXPECT_EQ(
-        trace
-            .segments(
-                {.colour = 3, .from = At(1010, 236), .to = At(1002, 220), .kind = 0, .fill = -1, .width = 5})
-            .size(),
+        trace.segments(Stroke{.from = At(1010, 236), .to = At(1002, 220), .colour = 3, .width = 5}).size(),
         2u);
     EXPECT_EQ(
-        trace
-            .segments(
-                {.colour = 3, .from = At(994, 236), .to = At(1002, 220), .kind = 0, .fill = -1, .width = 5})
-            .size(),
+        trace.segments(Stroke{.from = At(994, 236), .to = At(1002, 220), .colour = 3, .width = 5}).size(),
         2u);
     // Labels by the figure, not in the text column.
     EXPECT_EQ(run.ownPlace("(0,3)"), "787 210 3");
@@ -160,25 +136,13 @@ TEST(EquationFromGraphAnswers, ThreeLinesDotsArrowsAndAnswers) {
     EXPECT_EQ(run.ownPlace("教科書P71 問1　解答"), "38 30 3");
     // Intercept dots, then run and rise arrows over them.
     for (const float y : {460, 260, 220}) {
-        EXPECT_FALSE(trace
-                         .dots({.r = 8,
-                                .colour = 3,
-                                .near = At(580, y),
-                                .start = 0,
-                                .end = 0,
-                                .filled = true,
-                                .fillColour = -1,
-                                .width = 5})
-                         .empty())
-            << y;
+        EXPECT_FALSE(trace.dots(Disc{.at = At(580, y), .r = 8, .colour = 3, .width = 5}).empty()) << y;
     }
     const Near shafts[][2] = {{At(580, 460), At(620, 460)}, {At(620, 460), At(620, 420)},
                               {At(580, 260), At(620, 260)}, {At(620, 260), At(620, 340)},
                               {At(580, 220), At(660, 220)}, {At(660, 220), At(660, 100)}};
     for (const auto& a : shafts) {
-        EXPECT_EQ(
-            trace.segments({.colour = 3, .from = a[0], .to = a[1], .kind = 0, .fill = -1, .width = 5}).size(),
-            2u)
+        EXPECT_EQ(trace.segments(Stroke{.from = a[0], .to = a[1], .colour = 3, .width = 5}).size(), 2u)
             << a[0].x << ' ' << a[0].y << ' ' << a[1].x << ' ' << a[1].y;
     }
     // The labels at the ends of the lines: (1) at the right edge, (2) on the

@@ -369,44 +369,18 @@ TEST_P(GrebeTwoPointFigure, PointsLabelsAndSlopeTriangle) {
     auto n = [](Num v) { return std::to_string(static_cast<int>(v)); };
     // The plane: axes only, origin (1000, 400).
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(800, 400), .to = At(1200, 400), .kind = 0, .fill = -1, .width = 4})
-            .empty())
+        trace.segments(Stroke{.from = At(800, 400), .to = At(1200, 400), .colour = 0, .width = 4}).empty())
         << c.name;
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(1000, 200), .to = At(1000, 600), .kind = 0, .fill = -1, .width = 4})
-            .empty())
+        trace.segments(Stroke{.from = At(1000, 200), .to = At(1000, 600), .colour = 0, .width = 4}).empty())
         << c.name;
     // The dots and their labels.
     // Whole screen places, as the dots are drawn.
     auto at = [](Num x, Num y) {
         return At(static_cast<float>(static_cast<int>(x)), static_cast<float>(static_cast<int>(y)));
     };
-    EXPECT_FALSE(trace
-                     .dots({.r = 8,
-                            .colour = 3,
-                            .near = at(x1, y1),
-                            .start = 0,
-                            .end = 0,
-                            .filled = true,
-                            .fillColour = -1,
-                            .width = 5})
-                     .empty())
-        << c.name;
-    EXPECT_FALSE(trace
-                     .dots({.r = 8,
-                            .colour = 5,
-                            .near = at(x2, y2),
-                            .start = 0,
-                            .end = 0,
-                            .filled = true,
-                            .fillColour = -1,
-                            .width = 5})
-                     .empty())
-        << c.name;
+    EXPECT_FALSE(trace.dots(Disc{.at = at(x1, y1), .r = 8, .colour = 3, .width = 5}).empty()) << c.name;
+    EXPECT_FALSE(trace.dots(Disc{.at = at(x2, y2), .r = 8, .colour = 5, .width = 5}).empty()) << c.name;
     EXPECT_FALSE(
         run.records().glyphs({.text = "(", .colour = 3, .near = Near{x1, y1 + c.label1Top, 0, 0}}).empty())
         << c.name;
@@ -416,14 +390,10 @@ TEST_P(GrebeTwoPointFigure, PointsLabelsAndSlopeTriangle) {
                      .empty())
         << c.name;
     // The triangle, drawn twice: run then rise, heads of 16 at their ends.
-    EXPECT_EQ(
-        trace.segments({.colour = 7, .from = at(x1, y1), .to = at(x2, y1), .kind = 0, .fill = -1, .width = 4})
-            .size(),
-        2u);
-    EXPECT_EQ(
-        trace.segments({.colour = 3, .from = at(x2, y1), .to = at(x2, y2), .kind = 0, .fill = -1, .width = 4})
-            .size(),
-        2u);
+    EXPECT_EQ(trace.segments(Stroke{.from = at(x1, y1), .to = at(x2, y1), .colour = 7, .width = 4}).size(),
+              2u);
+    EXPECT_EQ(trace.segments(Stroke{.from = at(x2, y1), .to = at(x2, y2), .colour = 3, .width = 4}).size(),
+              2u);
     // Its values only the second time.
     EXPECT_FALSE(run.records()
                      .glyphs({.text = std::string(1, c.run[0]),

@@ -171,27 +171,9 @@ TEST(KestrelChapter4, TopicsWithoutAWidthOfTheirOwnDrawWithTheStartUpWidth) {
             .segments(
                 {.colour = 0, .from = At(38, 160), .to = At(98, 210), .kind = 2, .fill = 15, .width = 3})
             .empty());
-    EXPECT_FALSE(dense.records()
-                     .dots({.r = 8,
-                            .colour = 3,
-                            .near = At(832, 620),
-                            .start = 0,
-                            .end = 0,
-                            .filled = true,
-                            .fillColour = -1,
-                            .width = 3})
-                     .empty());
+    EXPECT_FALSE(dense.records().dots(Disc{.at = At(832, 620), .r = 8, .colour = 3, .width = 3}).empty());
     KestrelRun answer(steps(4), &Kestrel::PointsOnLineAnswer);
-    EXPECT_FALSE(answer.records()
-                     .dots({.r = 8,
-                            .colour = 5,
-                            .near = At(1104, 220),
-                            .start = 0,
-                            .end = 0,
-                            .filled = true,
-                            .fillColour = -1,
-                            .width = 3})
-                     .empty());
+    EXPECT_FALSE(answer.records().dots(Disc{.at = At(1104, 220), .r = 8, .colour = 5, .width = 3}).empty());
 }
 
 // ---- Ever denser points ----------------------------------------------------------------------
@@ -301,26 +283,8 @@ TEST(PointsOnLineAnswer, SubstitutionsAndPointsOnTheLine) {
                 {.colour = 15, .from = At(0, 0), .to = At(1900, 1500), .kind = 2, .fill = 15, .width = 3})
             .empty());
     // The line passes both dots.
-    EXPECT_FALSE(trace
-                     .dots({.r = 8,
-                            .colour = 5,
-                            .near = At(1104, 220),
-                            .start = 0,
-                            .end = 0,
-                            .filled = true,
-                            .fillColour = -1,
-                            .width = 3})
-                     .empty());
-    EXPECT_FALSE(trace
-                     .dots({.r = 8,
-                            .colour = 5,
-                            .near = At(934, 560),
-                            .start = 0,
-                            .end = 0,
-                            .filled = true,
-                            .fillColour = -1,
-                            .width = 3})
-                     .empty());
+    EXPECT_FALSE(trace.dots(Disc{.at = At(1104, 220), .r = 8, .colour = 5, .width = 3}).empty());
+    EXPECT_FALSE(trace.dots(Disc{.at = At(934, 560), .r = 8, .colour = 5, .width = 3}).empty());
     auto onLine = [&](float x, float y) {
         return !trace.dots({.r = 1, .colour = 3, .near = Near{x, y, 0.1f, 0.3f}}).empty();
     };
@@ -378,16 +342,7 @@ TEST(TranslationTopic, TableThenOnePairAKeyThenAnEmptyWait) {
         EXPECT_TRUE(isBar(bars[i - 1].first, px, 375 - 70 * x, 270 - 70 * x)) << x;
         EXPECT_EQ(bars[i - 1].second, i + 1) << x;
         for (const float y : {375 - 70 * x, 270 - 70 * x}) {
-            EXPECT_FALSE(trace
-                             .dots({.r = 6,
-                                    .colour = 5,
-                                    .near = At(px, y),
-                                    .start = 0,
-                                    .end = 0,
-                                    .filled = true,
-                                    .fillColour = -1,
-                                    .width = 5})
-                             .empty())
+            EXPECT_FALSE(trace.dots(Disc{.at = At(px, y), .r = 6, .colour = 5, .width = 5}).empty())
                 << x << ' ' << y;
         }
     }
@@ -444,33 +399,19 @@ TEST(MovedProportionTopic, TwoPlanesWithArrowsToB) {
                             {At(478, 320), At(478, 620)},
                             {At(418, 440), At(538, 440)}};
     for (const auto& a : axes) {
-        EXPECT_FALSE(
-            trace.segments({.colour = 0, .from = a[0], .to = a[1], .kind = 0, .fill = -1, .width = 4})
-                .empty())
+        EXPECT_FALSE(trace.segments(Stroke{.from = a[0], .to = a[1], .colour = 0, .width = 4}).empty())
             << a[0].x << ' ' << a[0].y << ' ' << a[1].x << ' ' << a[1].y;
     }
     // Up from the origin to (0,3) on the left, down to (0,-3) on the right,
     // each with its head at (0,b).
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 5, .from = At(212, 560), .to = At(212, 470), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(212, 560), .to = At(212, 470), .colour = 5, .width = 4}).empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 5, .from = At(220, 486), .to = At(212, 470), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(220, 486), .to = At(212, 470), .colour = 5, .width = 4}).empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 5, .from = At(478, 440), .to = At(478, 530), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(478, 440), .to = At(478, 530), .colour = 5, .width = 4}).empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 5, .from = At(470, 514), .to = At(478, 530), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(470, 514), .to = At(478, 530), .colour = 5, .width = 4}).empty());
     const auto b = run.drawn("b");
     ASSERT_EQ(b.size(), 2u);
     EXPECT_EQ(b[0].x, 232);
@@ -498,16 +439,7 @@ TEST(InterceptTopic, BoxesPlaneThenParallelLineThenAssignment) {
             .segments(
                 {.colour = 3, .from = At(38, 210), .to = At(646, 435), .kind = 1, .fill = -1, .width = 10})
             .empty());
-    EXPECT_FALSE(Trace(first)
-                     .dots({.r = 8,
-                            .colour = 5,
-                            .near = At(986, 310),
-                            .start = 0,
-                            .end = 0,
-                            .filled = true,
-                            .fillColour = -1,
-                            .width = 5})
-                     .empty());
+    EXPECT_FALSE(Trace(first).dots(Disc{.at = At(986, 310), .r = 8, .colour = 5, .width = 5}).empty());
     EXPECT_EQ(entry.place("<切片>"), "76 220 5");
     EXPECT_EQ(entry.place("②y軸と交わる点(0,b)のy座標"), "76 370 0");
     EXPECT_EQ(entry.place("(0,b)"), "851 285 5");
@@ -533,16 +465,7 @@ TEST(InterceptAnswer, AnswersOneAKey) {
     EXPECT_EQ(run.drawn("(0,4)")[0].y, 80);
     EXPECT_EQ(run.place("(2) 切片 "), "570 130 0");
     EXPECT_EQ(run.drawn("4")[0].colour, 5);
-    EXPECT_FALSE(run.records()
-                     .dots({.r = 8,
-                            .colour = 5,
-                            .near = At(234, 380),
-                            .start = 0,
-                            .end = 0,
-                            .filled = true,
-                            .fillColour = -1,
-                            .width = 5})
-                     .empty());
+    EXPECT_FALSE(run.records().dots(Disc{.at = At(234, 380), .r = 8, .colour = 5, .width = 5}).empty());
     EXPECT_FALSE(
         run.records().glyphs({.text = "y", .colour = 3, .near = Near{293, 250, 1.5f, 1.5f}}).empty());
 }

@@ -102,59 +102,29 @@ TEST(SlopeOnGraph, StaircasesAndLargeTriangles) {
     const Trace trace(lines);
     // Screen 1: unit steps drawn twice (run labels, then rise labels), pen 4.
     EXPECT_EQ(
-        trace
-            .segments(
-                {.colour = 7, .from = At(878, 540), .to = At(918, 540), .kind = 0, .fill = -1, .width = 4})
-            .size(),
+        trace.segments(Stroke{.from = At(878, 540), .to = At(918, 540), .colour = 7, .width = 4}).size(), 2u);
+    EXPECT_EQ(
+        trace.segments(Stroke{.from = At(1038, 220), .to = At(1078, 220), .colour = 7, .width = 4}).size(),
         2u);
     EXPECT_EQ(
-        trace
-            .segments(
-                {.colour = 7, .from = At(1038, 220), .to = At(1078, 220), .kind = 0, .fill = -1, .width = 4})
-            .size(),
-        2u);
-    EXPECT_EQ(
-        trace
-            .segments(
-                {.colour = 3, .from = At(1078, 220), .to = At(1078, 140), .kind = 0, .fill = -1, .width = 4})
-            .size(),
+        trace.segments(Stroke{.from = At(1078, 220), .to = At(1078, 140), .colour = 3, .width = 4}).size(),
         2u);
     // The large triangle in colour 5, at the pen width the staircase left.
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 5, .from = At(878, 540), .to = At(998, 540), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(878, 540), .to = At(998, 540), .colour = 5, .width = 4}).empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 5, .from = At(998, 540), .to = At(998, 300), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(998, 540), .to = At(998, 300), .colour = 5, .width = 4}).empty());
     EXPECT_EQ(run.place("3"), "924 540 5");
     EXPECT_EQ(run.place("6"), "998 404 5");
     // Screen 2: falling steps; the triangle hangs below its run arrow.
     EXPECT_EQ(
-        trace
-            .segments(
-                {.colour = 7, .from = At(878, 140), .to = At(918, 140), .kind = 0, .fill = -1, .width = 4})
-            .size(),
-        2u);
+        trace.segments(Stroke{.from = At(878, 140), .to = At(918, 140), .colour = 7, .width = 4}).size(), 2u);
     EXPECT_EQ(
-        trace
-            .segments(
-                {.colour = 3, .from = At(918, 140), .to = At(918, 220), .kind = 0, .fill = -1, .width = 4})
-            .size(),
-        2u);
+        trace.segments(Stroke{.from = At(918, 140), .to = At(918, 220), .colour = 3, .width = 4}).size(), 2u);
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 5, .from = At(878, 140), .to = At(1038, 140), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(878, 140), .to = At(1038, 140), .colour = 5, .width = 4}).empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 5, .from = At(1038, 140), .to = At(1038, 460), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(1038, 140), .to = At(1038, 460), .colour = 5, .width = 4}).empty());
     EXPECT_EQ(run.place("4"), "944 96 5");
     EXPECT_EQ(run.place("-8"), "1038 284 5");
 
@@ -233,15 +203,9 @@ TEST(SlopeIntercept, PlanesTrianglesAndLabels) {
     EXPECT_FALSE(trace.dots({.r = 8, .colour = 5, .near = Near{194, 480, 0.6f, 0.6f}}).empty());
     EXPECT_EQ(run.place("(0,b)"), "59 460 5");
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 5, .from = At(214, 450), .to = At(294, 450), .kind = 0, .fill = -1, .width = 5})
-            .empty());
+        trace.segments(Stroke{.from = At(214, 450), .to = At(294, 450), .colour = 5, .width = 5}).empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 5, .from = At(294, 450), .to = At(294, 330), .kind = 0, .fill = -1, .width = 5})
-            .empty());
+        trace.segments(Stroke{.from = At(294, 450), .to = At(294, 330), .colour = 5, .width = 5}).empty());
     EXPECT_EQ(run.place("1"), "240 450 5");
     EXPECT_EQ(run.place("a"), "294 374 5");
     EXPECT_EQ(run.place("右上がりの直線"), "76 600 7");
@@ -251,15 +215,9 @@ TEST(SlopeIntercept, PlanesTrianglesAndLabels) {
     EXPECT_EQ(run.drawn("(0,b)")[1].x, 439);
     EXPECT_EQ(run.drawn("(0,b)")[1].y, 300);
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 5, .from = At(594, 350), .to = At(674, 350), .kind = 0, .fill = -1, .width = 5})
-            .empty());
+        trace.segments(Stroke{.from = At(594, 350), .to = At(674, 350), .colour = 5, .width = 5}).empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 5, .from = At(674, 350), .to = At(674, 470), .kind = 0, .fill = -1, .width = 5})
-            .empty());
+        trace.segments(Stroke{.from = At(674, 350), .to = At(674, 470), .colour = 5, .width = 5}).empty());
     EXPECT_EQ(run.drawn("1")[1].x, 620);
     EXPECT_EQ(run.drawn("1")[1].y, 300);
     EXPECT_EQ(run.drawn("a")[1].x, 674);
@@ -321,17 +279,11 @@ TEST(GraphFromSlopeExample, PointsArrowsAndLine) {
     EXPECT_FALSE(trace.dots({.r = 8, .colour = 3, .near = Near{872, 250, 0.6f, 0.6f}}).empty());
     EXPECT_EQ(run.place("②傾きが-2だから、右へ1進むと、"), "38 290 0");
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 5, .from = At(872, 250), .to = At(922, 250), .kind = 0, .fill = -1, .width = 5})
-            .empty());
+        trace.segments(Stroke{.from = At(872, 250), .to = At(922, 250), .colour = 5, .width = 5}).empty());
     EXPECT_EQ(run.place("1"), "883 200 5");
     EXPECT_EQ(run.place("下へ2進むから　"), "76 340 0");
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 5, .from = At(922, 250), .to = At(922, 350), .kind = 0, .fill = -1, .width = 5})
-            .empty());
+        trace.segments(Stroke{.from = At(922, 250), .to = At(922, 350), .colour = 5, .width = 5}).empty());
     EXPECT_EQ(run.place("-2"), "922 284 5");
     EXPECT_EQ(run.place("(1,1)に点をうつ"), "76 390 3");
     EXPECT_FALSE(trace.dots({.r = 8, .colour = 3, .near = Near{922, 350, 0.6f, 0.6f}}).empty());
@@ -365,17 +317,11 @@ TEST(GraphFromSlopeProblem5, PointsArrowsAndLine) {
     EXPECT_EQ(run.place("②傾きがﾀ1/2ﾀだから、"), "38 300 0");
     EXPECT_EQ(run.drawn("右へ2進むと、")[0].colour, 3);
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 5, .from = At(962, 300), .to = At(1042, 300), .kind = 0, .fill = -1, .width = 5})
-            .empty());
+        trace.segments(Stroke{.from = At(962, 300), .to = At(1042, 300), .colour = 5, .width = 5}).empty());
     EXPECT_EQ(run.place("2"), "988 300 5");
     EXPECT_EQ(run.place("上へ1進むから　"), "76 360 0");
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 5, .from = At(1042, 300), .to = At(1042, 260), .kind = 0, .fill = -1, .width = 5})
-            .empty());
+        trace.segments(Stroke{.from = At(1042, 300), .to = At(1042, 260), .colour = 5, .width = 5}).empty());
     EXPECT_EQ(run.place("1"), "1042 264 5");
     EXPECT_EQ(run.place("(2,2)に点をうつ"), "76 410 3");
     EXPECT_FALSE(trace.dots({.r = 8, .colour = 3, .near = Near{1042, 260, 0.6f, 0.6f}}).empty());
@@ -391,11 +337,9 @@ TEST(GraphFromSlopeProblem5, PointsArrowsAndLine) {
     // The run arrow comes one key after the slope's line.
     KestrelRun six(steps(5), &Kestrel::GraphFromSlopeProblem5);
     EXPECT_EQ(six.count("②傾きがﾀ1/2ﾀだから、"), 1);
-    EXPECT_TRUE(
-        six.records()
-            .segments(
-                {.colour = 5, .from = At(962, 300), .to = At(1042, 300), .kind = 0, .fill = -1, .width = 5})
-            .empty());
+    EXPECT_TRUE(six.records()
+                    .segments(Stroke{.from = At(962, 300), .to = At(1042, 300), .colour = 5, .width = 5})
+                    .empty());
 }
 
 // ---- Topic 8: answers of problem 6 ---------------------------------------------------------

@@ -146,42 +146,17 @@ TEST(ThreeFormsCoefficients, EveryElementAtItsPlace) {
     // Plane (874,40)-(1054,340), origin (934,280), no grid; the sketch of
     // slope 1.5 and the point (0,3).
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(934, 40), .to = At(934, 340), .kind = 0, .fill = -1, .width = 4})
+        trace.segments(Stroke{.from = At(934, 40), .to = At(934, 340), .colour = 0, .width = 4}).empty());
+    EXPECT_FALSE(
+        trace.segments(Stroke{.from = At(874, 280), .to = At(1054, 280), .colour = 0, .width = 4}).empty());
+    EXPECT_FALSE(trace.dots(Disc{.at = At(934, 190), .r = 8, .colour = 0, .width = 5}).empty());
+    // The triangle: run (949,167.5)-(1009,167.5), rise up to 77.5, pen 5.
+    EXPECT_FALSE(
+        trace.segments(Stroke{.from = At(949, 167.5f), .to = At(1009, 167.5f), .colour = 0, .width = 5})
             .empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(874, 280), .to = At(1054, 280), .kind = 0, .fill = -1, .width = 4})
+        trace.segments(Stroke{.from = At(1009, 167.5f), .to = At(1009, 77.5f), .colour = 0, .width = 5})
             .empty());
-    EXPECT_FALSE(trace
-                     .dots({.r = 8,
-                            .colour = 0,
-                            .near = At(934, 190),
-                            .start = 0,
-                            .end = 0,
-                            .filled = true,
-                            .fillColour = -1,
-                            .width = 5})
-                     .empty());
-    // The triangle: run (949,167.5)-(1009,167.5), rise up to 77.5, pen 5.
-    EXPECT_FALSE(trace
-                     .segments({.colour = 0,
-                                .from = At(949, 167.5f),
-                                .to = At(1009, 167.5f),
-                                .kind = 0,
-                                .fill = -1,
-                                .width = 5})
-                     .empty());
-    EXPECT_FALSE(trace
-                     .segments({.colour = 0,
-                                .from = At(1009, 167.5f),
-                                .to = At(1009, 77.5f),
-                                .kind = 0,
-                                .fill = -1,
-                                .width = 5})
-                     .empty());
     auto at = [&](const std::string& text, Num x) {
         std::vector<ScreenTextRecord> out;
         for (const auto& r : run.drawn(text))
@@ -267,23 +242,14 @@ TEST_P(IncreaseDecrease, ScreenAndSteps) {
     EXPECT_EQ(run.place("yの増減をいいなさい。"), "60 80 0");
     // Plane (792,120)-(1032,480), origin (912,300), grid on.
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(912, 120), .to = At(912, 480), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(912, 120), .to = At(912, 480), .colour = 0, .width = 4}).empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(792, 300), .to = At(1032, 300), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(792, 300), .to = At(1032, 300), .colour = 0, .width = 4}).empty());
     EXPECT_EQ(run.place(c.label), "1032 120 0");
     for (int k = 0; k < 3; ++k) {
         const auto& a = c.arrows[k];
         EXPECT_FALSE(
-            trace
-                .segments(
-                    {.colour = k < 2 ? 7 : 5, .from = a[0], .to = a[1], .kind = 0, .fill = -1, .width = 6})
-                .empty())
+            trace.segments(Stroke{.from = a[0], .to = a[1], .colour = k < 2 ? 7 : 5, .width = 6}).empty())
             << c.name << ": " << k;
     }
     EXPECT_EQ(run.place(c.answer).substr(0, 7), "60 150 ");
@@ -454,15 +420,9 @@ TEST(ParameterGraphExplorer, TitlesStepsAndOnePlaneForAllGraphs) {
     const auto lines = run.lines();
     const Trace trace(lines);
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(930, 50), .to = At(930, 550), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(930, 50), .to = At(930, 550), .colour = 0, .width = 4}).empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(680, 300), .to = At(1180, 300), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(680, 300), .to = At(1180, 300), .colour = 0, .width = 4}).empty());
     // Both intercept lines pass their y-axis point in colour 7.
     int onAxis = 0;
     for (const Dot& d : run.records().dots({.r = 1, .colour = 7}))

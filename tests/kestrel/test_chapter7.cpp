@@ -90,15 +90,9 @@ TEST(DomainRangeExample, FourteenStepsAtTheirPlaces) {
                       });
     // Plane (722,30)-(1142,646), origin (778,590), grid, numbers 5 a step on y.
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(778, 30), .to = At(778, 646), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(778, 30), .to = At(778, 646), .colour = 0, .width = 4}).empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(722, 590), .to = At(1142, 590), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(722, 590), .to = At(1142, 590), .colour = 0, .width = 4}).empty());
     for (const Near at :
          {At(905, 594), At(1032, 594), At(726, 437), At(726, 297), At(726, 157), At(700, 17)}) {
         EXPECT_FALSE(trace.glyphs({.near = at}).empty()) << at.x << ' ' << at.y;
@@ -108,29 +102,18 @@ TEST(DomainRangeExample, FourteenStepsAtTheirPlaces) {
     for (const Near at : {At(918, 590), At(1058, 590), At(778, 338), At(778, 198)})
         EXPECT_FALSE(trace.dots({.r = 8, .colour = 5, .near = at}).empty()) << at.x << ' ' << at.y;
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 5, .from = At(918, 590), .to = At(1058, 590), .kind = 0, .fill = -1, .width = 5})
-            .empty());
+        trace.segments(Stroke{.from = At(918, 590), .to = At(1058, 590), .colour = 5, .width = 5}).empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 3, .from = At(918, 338), .to = At(1058, 198), .kind = 0, .fill = -1, .width = 9})
-            .empty());
+        trace.segments(Stroke{.from = At(918, 338), .to = At(1058, 198), .colour = 3, .width = 9}).empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 5, .from = At(778, 338), .to = At(778, 198), .kind = 0, .fill = -1, .width = 5})
-            .empty());
+        trace.segments(Stroke{.from = At(778, 338), .to = At(778, 198), .colour = 5, .width = 5}).empty());
     // Four arrows, each with one head (drawn twice over itself).
     const Near shafts[][2] = {{At(918, 590), At(918, 338)},
                               {At(1058, 590), At(1058, 198)},
                               {At(918, 338), At(778, 338)},
                               {At(1058, 198), At(778, 198)}};
     for (const auto& a : shafts)
-        EXPECT_EQ(
-            trace.segments({.colour = 5, .from = a[0], .to = a[1], .kind = 0, .fill = -1, .width = 5}).size(),
-            2u)
+        EXPECT_EQ(trace.segments(Stroke{.from = a[0], .to = a[1], .colour = 5, .width = 5}).size(), 2u)
             << a[0].x << ' ' << a[0].y << ' ' << a[1].x << ' ' << a[1].y;
     EXPECT_EQ(run.place("グラフから"), "38 210 3");
     EXPECT_EQ(run.place("x=5 のとき　"), "38 260 0");

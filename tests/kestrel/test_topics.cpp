@@ -107,15 +107,9 @@ TEST(ProportionGraphs, PlaneGraphsAndLabels) {
     const Trace trace(lines);
     // Axes of the plane (748,100)-(1108,460) with its origin at (928,280).
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(928, 100), .to = At(928, 460), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(928, 100), .to = At(928, 460), .colour = 0, .width = 4}).empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(748, 280), .to = At(1108, 280), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(748, 280), .to = At(1108, 280), .colour = 0, .width = 4}).empty());
     // y=2x (ウ) passes the origin in colour 7; y=x+1 (イ) through (0,1) in colour 0.
     EXPECT_FALSE(trace.dots({.colour = 7, .near = Near{928, 280, 0.2f, 0.4f}}).empty());
     EXPECT_FALSE(trace.dots({.colour = 0, .near = Near{928, 250, 0.2f, 0.4f}}).empty());
@@ -289,11 +283,7 @@ TEST(WaterDepthExample, WaterRisesFromTheThreeCentimetreLevel) {
     }
     // The ruler is drawn again over every new water level.
     EXPECT_EQ(
-        trace
-            .segments(
-                {.colour = 5, .from = At(993, 560), .to = At(993, 285), .kind = 0, .fill = -1, .width = 5})
-            .size(),
-        6u);
+        trace.segments(Stroke{.from = At(993, 560), .to = At(993, 285), .colour = 5, .width = 5}).size(), 6u);
     EXPECT_EQ(run.place("x分後"), "1043 135 0");
     for (const char* label : {"y㎝", "2x㎝", "3㎝"}) EXPECT_EQ(run.count(label), 1) << label;
     EXPECT_EQ(run.place("①1分間に2cm深くなるからx分間では、"), "38 330 0");
@@ -314,21 +304,9 @@ TEST(IncenseExample, MinuteLabelsOneAtATime) {
                 {.colour = 15, .from = At(968, 85), .to = At(2108, 145), .kind = 2, .fill = 15, .width = 15})
             .size(),
         16u);
-    EXPECT_FALSE(trace
-                     .segments({.colour = 14,
-                                .from = At(1093, 160),
-                                .to = At(1093, 360),
-                                .kind = 0,
-                                .fill = -1,
-                                .width = 15})
+    EXPECT_FALSE(trace.segments(Stroke{.from = At(1093, 160), .to = At(1093, 360), .colour = 14, .width = 15})
                      .empty());  // after 16 minutes
-    EXPECT_FALSE(trace
-                     .segments({.colour = 14,
-                                .from = At(1093, 160),
-                                .to = At(1093, 385),
-                                .kind = 0,
-                                .fill = -1,
-                                .width = 15})
+    EXPECT_FALSE(trace.segments(Stroke{.from = At(1093, 160), .to = At(1093, 385), .colour = 14, .width = 15})
                      .empty());  // after x minutes
     EXPECT_EQ(run.place("x分後"), "1043 85 0");
     EXPECT_EQ(run.place("教科書P61 問3　をしなさい。"), "44 570 3");

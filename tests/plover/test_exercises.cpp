@@ -52,15 +52,9 @@ TEST(ExerciseA6, DistanceTimePlaneInValuesWithUnitsAndThickSegments) {
     EXPECT_FALSE(trace.dots({.r = 1, .colour = 0, .in = Box{959.5f, 960.5f, 209.5f, 210.5f}}).empty());
     EXPECT_TRUE(trace.dots({.r = 1, .colour = 0, .in = Box{961, 1300, 0, 720}}).empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(960, 210), .to = At(1200, 130), .kind = 0, .fill = -1, .width = 8})
-            .empty());
+        trace.segments(Stroke{.from = At(960, 210), .to = At(1200, 130), .colour = 0, .width = 8}).empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 3, .from = At(920, 410), .to = At(1160, 50), .kind = 0, .fill = -1, .width = 8})
-            .empty());
+        trace.segments(Stroke{.from = At(920, 410), .to = At(1160, 50), .colour = 3, .width = 8}).empty());
     EXPECT_EQ(run.place("(1)"), "19 100 3");
     EXPECT_EQ(run.drawn("  時速12km").at(0).y, 160);
     EXPECT_EQ(run.place("(2)"), "19 240 3");
@@ -77,10 +71,7 @@ TEST(ExerciseA4, ThreeLinesOfWhichOneIsVertical) {
     // x = 3/2 halfway between the grid lines 1 and 2, over the whole plane,
     // its label 10 right of the top moved by (-27, -44).
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 7, .from = At(680, 580), .to = At(680, 100), .kind = 0, .fill = -1, .width = 5})
-            .empty());
+        trace.segments(Stroke{.from = At(680, 580), .to = At(680, 100), .colour = 7, .width = 5}).empty());
     EXPECT_FALSE(trace.glyphs({.text = "(", .near = Near{663, 56, 0.1f, 0.1f}}).empty());
     EXPECT_EQ(trace.dots({.r = 1, .colour = 5, .in = Box{380, 860, 459.5f, 460.5f}}).size(),
               trace.dots({.r = 1, .colour = 5, .in = Box{0, 1400, 0, 720}}).size());  // y = -3 is flat
@@ -227,21 +218,11 @@ TEST(ExerciseB3, FigureShadedUnderTheAxisAndBothScreensWorked) {
                                    [&](const TraceRecord& r) { return isPolygon(r, shade); });
     ASSERT_NE(fill, records.end());
     ASSERT_NE(fill + 1, records.end());
-    EXPECT_TRUE(isSegment(
-        *(fill + 1),
-        {.colour = 0, .from = At(850, 100), .to = At(850, 490), .kind = 0, .fill = -1, .width = 3}));
+    EXPECT_TRUE(
+        isSegment(*(fill + 1), Stroke{.from = At(850, 100), .to = At(850, 490), .colour = 0, .width = 3}));
     EXPECT_FALSE(trace.glyphs({.text = "n", .near = Near{760, 100, 0.1f, 0.1f}})
                      .empty());  // n's label at the plane's corner
-    EXPECT_FALSE(trace
-                     .dots({.r = 6,
-                            .colour = 3,
-                            .near = At(970, 460),
-                            .start = 0,
-                            .end = 0,
-                            .filled = true,
-                            .fillColour = -1,
-                            .width = 5})
-                     .empty());  // Q
+    EXPECT_FALSE(trace.dots(Disc{.at = At(970, 460), .r = 6, .colour = 3, .width = 5}).empty());  // Q
     // Line PQ only inside the plane's height, from (1,12) to (4.25,-1).
     const auto pq = trace.dots({.r = 1, .colour = 3, .in = Box{760, 1210, 0, 720}});
     ASSERT_FALSE(pq.empty());

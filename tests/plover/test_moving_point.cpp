@@ -71,16 +71,12 @@ TEST(MovingPointAnimation, FirstStateShowsPFourStepsBelowAWithArcAndArea) {
     EXPECT_EQ(run.place("ycm^2"), "250 270 7");
     EXPECT_EQ(run.count("xcm"), 1);
     // The rectangle at pen 5, in grid steps of 45 from (200, 230).
-    EXPECT_FALSE(
-        run.records()
-            .segments(
-                {.colour = 0, .from = At(200, 230), .to = At(200, 500), .kind = 0, .fill = -1, .width = 5})
-            .empty());
-    EXPECT_FALSE(
-        run.records()
-            .segments(
-                {.colour = 0, .from = At(560, 500), .to = At(560, 230), .kind = 0, .fill = -1, .width = 5})
-            .empty());
+    EXPECT_FALSE(run.records()
+                     .segments(Stroke{.from = At(200, 230), .to = At(200, 500), .colour = 0, .width = 5})
+                     .empty());
+    EXPECT_FALSE(run.records()
+                     .segments(Stroke{.from = At(560, 500), .to = At(560, 230), .colour = 0, .width = 5})
+                     .empty());
 }
 
 TEST(MovingPointAnimation, EveryKeyButTheDigit1MovesP) {
@@ -155,16 +151,7 @@ TEST(MovingPointEquations, CaseFiguresArcsAndEquations) {
                                 .width = 5,
                                 .points = {{{852, 190}, {1132, 330}, {1132, 190}, {852, 190}}}})
                      .empty());
-    EXPECT_FALSE(trace
-                     .dots({.r = 6,
-                            .colour = 3,
-                            .near = At(642, 400),
-                            .start = 0,
-                            .end = 0,
-                            .filled = true,
-                            .fillColour = -1,
-                            .width = 5})
-                     .empty());
+    EXPECT_FALSE(trace.dots(Disc{.at = At(642, 400), .r = 6, .colour = 3, .width = 5}).empty());
     EXPECT_EQ(run.place("(1)PがAB上"), "152 90 3");
     EXPECT_EQ(run.place("(3)PがCD上"), "852 90 3");
     EXPECT_EQ(run.place("ycm^2"), "182 220 7");

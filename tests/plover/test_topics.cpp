@@ -205,16 +205,10 @@ TEST(CoolBagGraphMethod, PointsClippedLineAndReadingArrows) {
     PloverRun run(steps(13), &Plover::CoolBagGraphMethod);
     const auto lines = run.lines();
     const Trace trace(lines);
-    EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(874, 60), .to = At(874, 610), .kind = 0, .fill = -1, .width = 4})
-            .empty());  // y axis
-    EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(874, 610), .to = At(1224, 610), .kind = 0, .fill = -1, .width = 4})
-            .empty());  // x axis
+    EXPECT_FALSE(trace.segments(Stroke{.from = At(874, 60), .to = At(874, 610), .colour = 0, .width = 4})
+                     .empty());  // y axis
+    EXPECT_FALSE(trace.segments(Stroke{.from = At(874, 610), .to = At(1224, 610), .colour = 0, .width = 4})
+                     .empty());  // x axis
     EXPECT_EQ(run.place("分"), "1185 610 0");
     EXPECT_EQ(run.place("℃"), "824 60 0");
     const float centres[5][2] = {{924, 350}, {949, 320}, {974, 285}, {999, 260}, {1024, 230}};
@@ -240,16 +234,7 @@ TEST(CoolBagGraphMethod, PointsClippedLineAndReadingArrows) {
     EXPECT_GE(run.records().segments({.colour = 5, .to = Near{1124, 110, 0, 0}}).size(), 3u);
     EXPECT_EQ(run.records().segments({.colour = 5, .to = Near{874, 110, 0, 0}}).size(), 0u);
     EXPECT_GE(run.records().segments({.colour = 5, .to = Near{1124, 610, 0, 0}}).size(), 3u);
-    EXPECT_FALSE(trace
-                     .dots({.r = 8,
-                            .colour = 5,
-                            .near = At(1124, 110),
-                            .start = 0,
-                            .end = 0,
-                            .filled = true,
-                            .fillColour = -1,
-                            .width = 5})
-                     .empty());
+    EXPECT_FALSE(trace.dots(Disc{.at = At(1124, 110), .r = 8, .colour = 5, .width = 5}).empty());
     EXPECT_EQ(run.place("x=100"), "318 370 5");
     EXPECT_EQ(run.place("10℃になるのは100分後"), "38 430 5");
 }
@@ -285,36 +270,21 @@ TEST(FerryChartQuestion, ChartRunsAndCrossings) {
     for (int k = 0; k <= 30; ++k) {
         const float x = 113.5f + 30 * k;
         EXPECT_FALSE(
-            trace
-                .segments(
-                    {.colour = 0, .from = At(x, 270), .to = At(x, 510), .kind = 0, .fill = -1, .width = 1})
-                .empty())
+            trace.segments(Stroke{.from = At(x, 270), .to = At(x, 510), .colour = 0, .width = 1}).empty())
             << k;
     }
     for (int j = 0; j <= 10; ++j) {
         const float x = 114 + 90 * j;
         EXPECT_FALSE(
-            trace
-                .segments(
-                    {.colour = 1, .from = At(x, 270), .to = At(x, 510), .kind = 0, .fill = -1, .width = 3})
-                .empty())
+            trace.segments(Stroke{.from = At(x, 270), .to = At(x, 510), .colour = 1, .width = 3}).empty())
             << j;
     }
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(114, 270), .to = At(114, 510), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(114, 270), .to = At(114, 510), .colour = 0, .width = 4}).empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(114, 510), .to = At(1014, 510), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(114, 510), .to = At(1014, 510), .colour = 0, .width = 4}).empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(114, 270), .to = At(1014, 270), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(114, 270), .to = At(1014, 270), .colour = 0, .width = 4}).empty());
     const char* labels[][2] = {{"0", "101 514 0"},   {"60", "268 514 0"},   {"300", "975 514 0"},
                                {"11時", "62 540 0"}, {"16時", "962 540 0"}, {"分", "1014 480 0"},
                                {"新潟", "18 480 0"}, {"両津", "18 270 0"}};
@@ -322,38 +292,15 @@ TEST(FerryChartQuestion, ChartRunsAndCrossings) {
 
     // The runs, in the chart's pen width 4: the car ferry, then the jetfoils.
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 3, .from = At(414, 270), .to = At(864, 510), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(414, 270), .to = At(864, 510), .colour = 3, .width = 4}).empty());
     const Near jetfoils[][2] = {{At(204, 510), At(399, 270)},  {At(444, 510), At(639, 270)},
                                 {At(819, 510), At(1014, 270)}, {At(159, 270), At(354, 510)},
                                 {At(534, 270), At(729, 510)},  {At(729, 270), At(924, 510)}};
     for (const auto& j : jetfoils)
-        EXPECT_FALSE(
-            trace.segments({.colour = 5, .from = j[0], .to = j[1], .kind = 0, .fill = -1, .width = 4})
-                .empty())
+        EXPECT_FALSE(trace.segments(Stroke{.from = j[0], .to = j[1], .colour = 5, .width = 4}).empty())
             << j[0].x << ' ' << j[0].y;
-    EXPECT_FALSE(trace
-                     .dots({.r = 8,
-                            .colour = 3,
-                            .near = At(414, 270),
-                            .start = 0,
-                            .end = 0,
-                            .filled = true,
-                            .fillColour = -1,
-                            .width = 4})
-                     .empty());
-    EXPECT_FALSE(trace
-                     .dots({.r = 8,
-                            .colour = 3,
-                            .near = At(864, 510),
-                            .start = 0,
-                            .end = 0,
-                            .filled = true,
-                            .fillColour = -1,
-                            .width = 4})
-                     .empty());
+    EXPECT_FALSE(trace.dots(Disc{.at = At(414, 270), .r = 8, .colour = 3, .width = 4}).empty());
+    EXPECT_FALSE(trace.dots(Disc{.at = At(864, 510), .r = 8, .colour = 3, .width = 4}).empty());
 
     // The crossings with the two jetfoils coming the other way.
     auto crossing = [](double ax, double ay, double bx, double by, double cx, double cy, double dx,
@@ -471,15 +418,9 @@ TEST(AltitudeQuestion, TwoLineHeadersStationRowsAndEmptyPlane) {
             .empty());
     // The empty plane: 41 by 25 grid steps of 15 from (482,160).
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(482, 535), .to = At(1097, 535), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(482, 535), .to = At(1097, 535), .colour = 0, .width = 4}).empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(482, 160), .to = At(482, 535), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(482, 160), .to = At(482, 535), .colour = 0, .width = 4}).empty());
     EXPECT_EQ(run.place("km"), "1058 483 0");
     EXPECT_EQ(run.place("℃"), "432 176 0");
     EXPECT_TRUE(run.records().dots({.r = 6, .colour = 3}).empty());
@@ -500,16 +441,7 @@ TEST(AltitudeAnswer, StationsLineAndReading) {
     EXPECT_GE(run.records().segments({.colour = 5, .to = Near{978, 462, 0, 0}}).size(), 3u);
     EXPECT_GE(run.records().segments({.colour = 5, .to = Near{418, 462, 0, 0}}).size(), 3u);
     EXPECT_EQ(run.records().segments({.colour = 5, .to = Near{978, 600, 0, 0}}).size(), 0u);
-    EXPECT_FALSE(run.records()
-                     .dots({.r = 8,
-                            .colour = 5,
-                            .near = At(978, 462),
-                            .start = 0,
-                            .end = 0,
-                            .filled = true,
-                            .fillColour = -1,
-                            .width = 5})
-                     .empty());
+    EXPECT_FALSE(run.records().dots(Disc{.at = At(978, 462), .r = 8, .colour = 5, .width = 5}).empty());
     EXPECT_EQ(run.place("yをxの1次関数とみなして、"), "711 30 3");
     EXPECT_EQ(run.place("およそ 7.0℃"), "38 230 5");
     EXPECT_EQ(run.place(" =6.9"), "38 530 5");
@@ -522,41 +454,14 @@ TEST(FerryChartExercise, JourneyLinesInPenEight) {
     const auto lines = run.lines();
     const Trace trace(lines);
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 3, .from = At(886, 290), .to = At(966, 290), .kind = 0, .fill = -1, .width = 8})
-            .empty());
+        trace.segments(Stroke{.from = At(886, 290), .to = At(966, 290), .colour = 3, .width = 8}).empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 3, .from = At(966, 290), .to = At(1126, 50), .kind = 0, .fill = -1, .width = 8})
-            .empty());
+        trace.segments(Stroke{.from = At(966, 290), .to = At(1126, 50), .colour = 3, .width = 8}).empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 5, .from = At(726, 530), .to = At(1126, 50), .kind = 0, .fill = -1, .width = 8})
-            .empty());
+        trace.segments(Stroke{.from = At(726, 530), .to = At(1126, 50), .colour = 5, .width = 8}).empty());
     EXPECT_EQ(run.records().dots({.r = 0.01f, .colour = 0}).size(), 5u);
-    EXPECT_FALSE(trace
-                     .dots({.r = 10,
-                            .colour = 7,
-                            .near = At(926, 290),
-                            .start = 0,
-                            .end = 0,
-                            .filled = true,
-                            .fillColour = -1,
-                            .width = 8})
-                     .empty());
-    EXPECT_FALSE(trace
-                     .dots({.r = 10,
-                            .colour = 7,
-                            .near = At(1126, 50),
-                            .start = 0,
-                            .end = 0,
-                            .filled = true,
-                            .fillColour = -1,
-                            .width = 8})
-                     .empty());
+    EXPECT_FALSE(trace.dots(Disc{.at = At(926, 290), .r = 10, .colour = 7, .width = 8}).empty());
+    EXPECT_FALSE(trace.dots(Disc{.at = At(1126, 50), .r = 10, .colour = 7, .width = 8}).empty());
     EXPECT_EQ(run.runtime->drawWidth(), 8);
     EXPECT_EQ(run.place("分"), "1081 534 0");
     EXPECT_EQ(run.place("km"), "596 66 0");

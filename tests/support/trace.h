@@ -106,6 +106,30 @@ struct SegmentQuery {
                unsetOrEqual(width, s.width);
     }
 };
+// The two shapes most drawings are made of, asked for whole: a filled disc
+// (a point on a plane, a dot of a graph) and a plain stroke.
+struct Disc {
+    Near at;
+    float r = 0;
+    int colour = 0, width = 0;
+    operator DotQuery() const {  // NOLINT: a disc is asked for wherever a dot query is
+        return {.r = r,
+                .colour = colour,
+                .near = at,
+                .start = 0,
+                .end = 0,
+                .filled = true,
+                .fillColour = -1,
+                .width = width};
+    }
+};
+struct Stroke {
+    Near from, to;
+    int colour = 0, width = 0;
+    operator SegmentQuery() const {  // NOLINT: a stroke is asked for wherever a segment query is
+        return {.colour = colour, .from = from, .to = to, .kind = 0, .fill = -1, .width = width};
+    }
+};
 // What the polygon finder asks; an unset field matches anything, the points
 // match exactly and in order.
 struct PolygonQuery {

@@ -369,17 +369,7 @@ TEST(IntersectionIntro, PlaneTwoLinesThePointAndTheColumns) {
     const auto lines = run.lines();
     const Trace trace(lines);
     // The intersection (2,-1) on the plane with its origin at (960, 190), twice.
-    EXPECT_EQ(trace
-                  .dots({.r = 6,
-                         .colour = 5,
-                         .near = At(1040, 230),
-                         .start = 0,
-                         .end = 0,
-                         .filled = true,
-                         .fillColour = -1,
-                         .width = 5})
-                  .size(),
-              2u);
+    EXPECT_EQ(trace.dots(Disc{.at = At(1040, 230), .r = 6, .colour = 5, .width = 5}).size(), 2u);
     EXPECT_FALSE(
         trace.glyphs({.text = "(", .colour = 5, .in = Box{1048.5f, 1051.5f, 218.5f, 221.5f}}).empty());
     // x-2y=4 ends at the right edge (5, 0.5): its label 108 left, 60 up
@@ -392,10 +382,7 @@ TEST(IntersectionIntro, PlaneTwoLinesThePointAndTheColumns) {
     // the rule at 530 from 67, 30 longer than "x-2y=4".
     EXPECT_FALSE(trace.glyphs({.text = ")", .colour = 0, .in = Box{65.5f, 68.5f, 484.5f, 487.5f}}).empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(67, 530), .to = At(264, 530), .kind = 0, .fill = -1, .width = 3})
-            .empty());
+        trace.segments(Stroke{.from = At(67, 530), .to = At(264, 530), .colour = 0, .width = 3}).empty());
     EXPECT_EQ(run.place("+- -  -"), "40 455 3");
     EXPECT_EQ(run.place(" -3y=3"), "94 530 0");
     EXPECT_EQ(run.place("   y=-1"), "94 580 0");
@@ -410,16 +397,7 @@ TEST(SystemByGraphAnswer, BraceAfterTheHeadingAndThePoint) {
     const Num h = 38 + 34 * 3 + 27 * 2;  // "問1 解答"
     EXPECT_EQ(run.place("2x+y=1…①"), whole(static_cast<long>(h + 40)) + " 30 0");
     EXPECT_EQ(run.place(" x-y=-4…②"), whole(static_cast<long>(h + 40)) + " 80 0");
-    EXPECT_FALSE(run.records()
-                     .dots({.r = 6,
-                            .colour = 5,
-                            .near = At(880, 220),
-                            .start = 0,
-                            .end = 0,
-                            .filled = true,
-                            .fillColour = -1,
-                            .width = 5})
-                     .empty());
+    EXPECT_FALSE(run.records().dots(Disc{.at = At(880, 220), .r = 6, .colour = 5, .width = 5}).empty());
     EXPECT_FALSE(
         run.records().glyphs({.text = "(", .colour = 5, .in = Box{888.5f, 891.5f, 208.5f, 211.5f}}).empty());
     EXPECT_EQ(run.place("したがって、連立方程式の解は"), "38 400 0");
@@ -449,27 +427,9 @@ TEST(AxisIntersection, PointAAndTheIntercept) {
     ASSERT_TRUE(run.ended());
     const auto lines = run.lines();
     const Trace trace(lines);
-    EXPECT_FALSE(trace
-                     .dots({.r = 6,
-                            .colour = 5,
-                            .near = At(788, 260),
-                            .start = 0,
-                            .end = 0,
-                            .filled = true,
-                            .fillColour = -1,
-                            .width = 5})
-                     .empty());
+    EXPECT_FALSE(trace.dots(Disc{.at = At(788, 260), .r = 6, .colour = 5, .width = 5}).empty());
     EXPECT_FALSE(trace.glyphs({.text = "A", .colour = 5, .in = Box{746.5f, 749.5f, 208.5f, 211.5f}}).empty());
-    EXPECT_FALSE(trace
-                     .dots({.r = 1,
-                            .colour = 0,
-                            .near = At(728, 380),
-                            .start = 0,
-                            .end = 0,
-                            .filled = true,
-                            .fillColour = -1,
-                            .width = 5})
-                     .empty());
+    EXPECT_FALSE(trace.dots(Disc{.at = At(728, 380), .r = 1, .colour = 0, .width = 5}).empty());
     EXPECT_EQ(run.place("y=0…②"), "78 180 0");
     EXPECT_EQ(run.place("答 (ﾀ3/2ﾀ,0)"), "38 470 5");
 }

@@ -45,10 +45,7 @@ TEST(BasicProblemGraphs, FourEquationsRewrittenAndGraphed) {
     // x=3 over the plane's full height in colour 5; y=-5 traced across it,
     // its label 378 left of its right end (1080, 540) and 70 up.
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 5, .from = At(960, 580), .to = At(960, 100), .kind = 0, .fill = -1, .width = 5})
-            .empty());
+        trace.segments(Stroke{.from = At(960, 580), .to = At(960, 100), .colour = 5, .width = 5}).empty());
     EXPECT_FALSE(
         trace.glyphs({.text = "4", .colour = 5, .near = Near{970 - 108 + 27, 100, 1.5f, 1.5f}}).empty());
     EXPECT_FALSE(trace.glyphs({.text = "3", .colour = 5, .near = Near{1080 - 378 + 27, 540 - 70, 1.5f, 1.5f}})
@@ -91,34 +88,19 @@ TEST(BasicProblemTwoLines, SlopeTrianglesCrossingsAndTheElimination) {
     // l's triangle: run in 7 above the axis, rise in 3; m's: the rise down,
     // its run value below the axis, its run arrow again in colour 5.
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 7, .from = At(795, 345), .to = At(1005, 345), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(795, 345), .to = At(1005, 345), .colour = 7, .width = 4}).empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 3, .from = At(1005, 345), .to = At(1005, 135), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(1005, 345), .to = At(1005, 135), .colour = 3, .width = 4}).empty());
     EXPECT_FALSE(trace.glyphs({.text = "6", .colour = 7, .near = Near{886, 301, 1.5f, 1.5f}}).empty());
     EXPECT_FALSE(trace.glyphs({.text = "6", .colour = 3, .near = Near{1005, 224, 1.5f, 1.5f}}).empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 7, .from = At(935, 345), .to = At(1005, 345), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(935, 345), .to = At(1005, 345), .colour = 7, .width = 4}).empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 3, .from = At(1005, 345), .to = At(1005, 485), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(1005, 345), .to = At(1005, 485), .colour = 3, .width = 4}).empty());
     EXPECT_FALSE(trace.glyphs({.text = "2", .colour = 7, .near = Near{956, 345, 1.5f, 1.5f}}).empty());
     EXPECT_FALSE(trace.glyphs({.text = "4", .colour = 3, .near = Near{1005 + 27, 399, 1.5f, 1.5f}}).empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 5, .from = At(935, 345), .to = At(1005, 345), .kind = 0, .fill = -1, .width = 4})
-            .empty());
+        trace.segments(Stroke{.from = At(935, 345), .to = At(1005, 345), .colour = 5, .width = 4}).empty());
     // The system, the columns with their rule, the sign row and the result.
     EXPECT_EQ(run.drawn("y=-2x-4…②").at(0).colour, 3);
     EXPECT_EQ(run.drawn("y=-2x-4…②").at(1).x, 134);
@@ -126,10 +108,7 @@ TEST(BasicProblemTwoLines, SlopeTrianglesCrossingsAndTheElimination) {
     EXPECT_EQ(run.place("①-②"), "94 400 3");
     EXPECT_FALSE(trace.glyphs({.text = ")", .colour = 0, .near = Near{121, 506, 1.5f, 1.5f}}).empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(121, 550), .to = At(352, 550), .kind = 0, .fill = -1, .width = 3})
-            .empty());
+        trace.segments(Stroke{.from = At(121, 550), .to = At(352, 550), .colour = 0, .width = 3}).empty());
     EXPECT_EQ(run.place("+-  +  +"), "94 475 3");
     EXPECT_EQ(run.place("0= 3x+10"), "148 550 0");
     EXPECT_EQ(run.place("3x=-10"), "148 600 0");

@@ -358,14 +358,9 @@ TEST(RandomEquationGraph, ChosenProblemsTriangleOnScreen) {
         // The run in colour 7 to the corner, the rise in colour 3 to the second point, pen 4.
         const Near corner = At(c.second[0], top);
         EXPECT_FALSE(
-            trace
-                .segments(
-                    {.colour = 7, .from = At(896, top), .to = corner, .kind = 0, .fill = -1, .width = 4})
-                .empty())
+            trace.segments(Stroke{.from = At(896, top), .to = corner, .colour = 7, .width = 4}).empty())
             << c.second[0];
-        EXPECT_FALSE(
-            trace.segments({.colour = 3, .from = corner, .to = second, .kind = 0, .fill = -1, .width = 4})
-                .empty())
+        EXPECT_FALSE(trace.segments(Stroke{.from = corner, .to = second, .colour = 3, .width = 4}).empty())
             << c.second[1];
     }
 }

@@ -141,16 +141,10 @@ TEST(EquationGraphIntro, TableValuesThenPointsOneAKeyThenDenserSets) {
     EXPECT_EQ(run.place("教科書P77 問1　をやってみよう。"), "76 620 7");
     // The slope triangle: two units right, one up, one head each.
     EXPECT_EQ(
-        trace
-            .segments(
-                {.colour = 5, .from = At(960, 380), .to = At(1040, 380), .kind = 0, .fill = -1, .width = 5})
-            .size(),
+        trace.segments(Stroke{.from = At(960, 380), .to = At(1040, 380), .colour = 5, .width = 5}).size(),
         2u);
     EXPECT_EQ(
-        trace
-            .segments(
-                {.colour = 5, .from = At(1040, 380), .to = At(1040, 340), .kind = 0, .fill = -1, .width = 5})
-            .size(),
+        trace.segments(Stroke{.from = At(1040, 380), .to = At(1040, 340), .colour = 5, .width = 5}).size(),
         2u);
 }
 
@@ -198,9 +192,7 @@ TEST(RewriteAndGraphAnswers, TrianglesEndOnTheirLines) {
                               {At(886, 420), At(966, 420)}, {At(966, 420), At(966, 460)},
                               {At(886, 180), At(966, 180)}, {At(966, 180), At(966, 60)}};
     for (const auto& a : arrows) {
-        EXPECT_EQ(
-            trace.segments({.colour = 5, .from = a[0], .to = a[1], .kind = 0, .fill = -1, .width = 5}).size(),
-            2u)
+        EXPECT_EQ(trace.segments(Stroke{.from = a[0], .to = a[1], .colour = 5, .width = 5}).size(), 2u)
             << a[0].x << ' ' << a[0].y << ' ' << a[1].x << ' ' << a[1].y;
     }
     // Question (3) shows its answer one key before its triangle; the dot of
@@ -219,15 +211,9 @@ TEST(VerticalLineAnswers, LinesSpanThePlaneWithLabelsAtTheTop) {
     const auto lines = run.lines();
     const Trace trace(lines);
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 3, .from = At(880, 610), .to = At(880, 50), .kind = 0, .fill = -1, .width = 5})
-            .empty());
+        trace.segments(Stroke{.from = At(880, 610), .to = At(880, 50), .colour = 3, .width = 5}).empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 3, .from = At(1120, 610), .to = At(1120, 50), .kind = 0, .fill = -1, .width = 5})
-            .empty());
+        trace.segments(Stroke{.from = At(1120, 610), .to = At(1120, 50), .colour = 3, .width = 5}).empty());
     EXPECT_FALSE(trace.glyphs({.text = "(", .colour = 3, .near = Near{896, 50, 0.5f, 0.5f}}).empty());
     EXPECT_FALSE(trace.glyphs({.text = "(", .colour = 3, .near = Near{1136, 50, 0.5f, 0.5f}}).empty());
     EXPECT_EQ(trace.dots({.keys = 4}).size(), 1u);
@@ -258,8 +244,7 @@ TEST(AxisLineExamples, TwinScreens) {
     EXPECT_EQ(vertical.place("点(2,3)を通る。"), "38 330 3");
     const Trace v = vertical.records();
     EXPECT_FALSE(
-        v.segments({.colour = 3, .from = At(964, 580), .to = At(964, 100), .kind = 0, .fill = -1, .width = 5})
-            .empty());
+        v.segments(Stroke{.from = At(964, 580), .to = At(964, 100), .colour = 3, .width = 5}).empty());
     EXPECT_EQ(v.dots({.keys = 10}).size(), 1u);
     EXPECT_EQ(v.dots({.r = 8, .colour = 5, .near = Near{964, 220, 0.01f, 0.01f}, .keys = 10}).size(), 1u);
 }
