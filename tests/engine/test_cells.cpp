@@ -11,6 +11,7 @@ using lesson::testing::Headless;
 using lesson::testing::isGlyph;
 using lesson::testing::isSegment;
 using lesson::testing::Trace;
+using lesson::testing::Typeset;
 
 struct Cell {
     Headless h;
@@ -32,21 +33,12 @@ TEST(MathCell, PlacesPlainTextsAndFractionsByCellHeight) {
         float height;
         GlyphQuery firstGlyph;
     };
-    auto glyph = [](const char* text, float x, float y, int h, int v) {
-        return GlyphQuery{.text = text,
-                          .colour = 0,
-                          .face = "ゴシック",
-                          .near = At(x, y),
-                          .h = h,
-                          .v = v,
-                          .size = 16,
-                          .bold = true,
-                          .italic = false};
-    };
     const Case cases[] = {
-        {"12", 50, glyph("1", 118, 203, 3, 3)}, {"ﾀ3/2ﾀ", 50, glyph("3", 129, 190, 4, 2)},
-        {"12", 80, glyph("1", 118, 218, 3, 3)}, {"ﾀ3/2ﾀ", 80, glyph("3", 129, 205, 4, 2)},
-        {"12", 55, glyph("1", 118, 205, 3, 3)},
+        {"12", 50, Typeset{.text = "1", .at = At(118, 203)}},
+        {"ﾀ3/2ﾀ", 50, Typeset{.text = "3", .at = At(129, 190), .h = 4, .v = 2}},
+        {"12", 80, Typeset{.text = "1", .at = At(118, 218)}},
+        {"ﾀ3/2ﾀ", 80, Typeset{.text = "3", .at = At(129, 205), .h = 4, .v = 2}},
+        {"12", 55, Typeset{.text = "1", .at = At(118, 205)}},
     };
     for (const Case& c : cases) {
         Cell cell;
@@ -77,15 +69,7 @@ TEST(MathCell, WideAndEmptyTexts) {
     wide.h.e().X8 = 50;
     wide.h.e().A_s = "1234";
     wide.h.e().DrawMathCell();
-    EXPECT_TRUE(isGlyph(wide.h.records().records().at(1), {.text = "1",
-                                                           .colour = 0,
-                                                           .face = "ゴシック",
-                                                           .near = At(100, 203),
-                                                           .h = 3,
-                                                           .v = 3,
-                                                           .size = 16,
-                                                           .bold = true,
-                                                           .italic = false}))
+    EXPECT_TRUE(isGlyph(wide.h.records().records().at(1), Typeset{.text = "1", .at = At(100, 203)}))
         << wide.h.lines().at(1);
     EXPECT_EQ(wide.h.e().DSM1, 120);
 
@@ -106,15 +90,7 @@ TEST(MathCell, TwoLines) {
     e.T_s = "(℃)";
     e.DrawMathCellTwoLines();
     auto l = two.h.lines();
-    EXPECT_TRUE(isGlyph(Trace(l).records().at(1), {.text = "気",
-                                                   .colour = 0,
-                                                   .face = "ゴシック",
-                                                   .near = At(111, 203),
-                                                   .h = 2,
-                                                   .v = 3,
-                                                   .size = 16,
-                                                   .bold = true,
-                                                   .italic = false}))
+    EXPECT_TRUE(isGlyph(Trace(l).records().at(1), Typeset{.text = "気", .at = At(111, 203), .h = 2}))
         << l.at(1);
     // Lower line 47 below the top.
     EXPECT_TRUE(isGlyph(Trace(l).records().at(3), {.near = At(101, 247)})) << l.at(3);
@@ -185,15 +161,8 @@ TEST(TableCell, LabelPlacement) {
     e.X8 = 50;
     e.A_s = "12";
     e.DrawTableCell();
-    EXPECT_TRUE(isGlyph(cell.h.records().records().at(1), {.text = "1",
-                                                           .colour = 0,
-                                                           .face = "ｺﾞｼｯｸ",
-                                                           .near = At(125, 212),
-                                                           .h = 3,
-                                                           .v = 2,
-                                                           .size = 15,
-                                                           .bold = true,
-                                                           .italic = false}))
+    EXPECT_TRUE(isGlyph(cell.h.records().records().at(1),
+                        Typeset{.text = "1", .face = "ｺﾞｼｯｸ", .at = At(125, 212), .v = 2, .size = 15}))
         << cell.h.lines().at(1);
 
     Cell two;
@@ -202,25 +171,11 @@ TEST(TableCell, LabelPlacement) {
     two.h.e().T_s = "34";
     two.h.e().DrawTableCellTwoLines();
     auto l = two.h.lines();
-    EXPECT_TRUE(isGlyph(Trace(l).records().at(1), {.text = "1",
-                                                   .colour = 0,
-                                                   .face = "ｺﾞｼｯｸ",
-                                                   .near = At(125, 212),
-                                                   .h = 3,
-                                                   .v = 2,
-                                                   .size = 15,
-                                                   .bold = true,
-                                                   .italic = false}))
+    EXPECT_TRUE(isGlyph(Trace(l).records().at(1),
+                        Typeset{.text = "1", .face = "ｺﾞｼｯｸ", .at = At(125, 212), .v = 2, .size = 15}))
         << l.at(1);
-    EXPECT_TRUE(isGlyph(Trace(l).records().at(3), {.text = "3",
-                                                   .colour = 0,
-                                                   .face = "ｺﾞｼｯｸ",
-                                                   .near = At(125, 242),
-                                                   .h = 3,
-                                                   .v = 2,
-                                                   .size = 15,
-                                                   .bold = true,
-                                                   .italic = false}))
+    EXPECT_TRUE(isGlyph(Trace(l).records().at(3),
+                        Typeset{.text = "3", .face = "ｺﾞｼｯｸ", .at = At(125, 242), .v = 2, .size = 15}))
         << l.at(3);
 }
 

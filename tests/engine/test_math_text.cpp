@@ -12,6 +12,7 @@ using lesson::testing::isPolygon;
 using lesson::testing::isSegment;
 using lesson::testing::Stroke;
 using lesson::testing::Trace;
+using lesson::testing::Typeset;
 
 struct Drawn {
     Headless h;
@@ -68,25 +69,9 @@ TEST(MathText, StackedFractionCentresTheNarrowerPart) {
     EXPECT_TRUE(isSegment(Trace(l).records()[0],
                           Stroke{.from = At(100, 125), .to = At(164, 125), .colour = 0, .width = 4}))
         << l[0];
-    EXPECT_TRUE(isGlyph(Trace(l).records()[1], {.text = "3",
-                                                .colour = 0,
-                                                .face = "ゴシック",
-                                                .near = At(116, 128),
-                                                .h = 4,
-                                                .v = 2,
-                                                .size = 16,
-                                                .bold = true,
-                                                .italic = false}))
+    EXPECT_TRUE(isGlyph(Trace(l).records()[1], Typeset{.text = "3", .at = At(116, 128), .h = 4, .v = 2}))
         << l[1];  // denominator moved right by half of 32
-    EXPECT_TRUE(isGlyph(Trace(l).records()[2], {.text = "1",
-                                                .colour = 0,
-                                                .face = "ゴシック",
-                                                .near = At(100, 90),
-                                                .h = 4,
-                                                .v = 2,
-                                                .size = 16,
-                                                .bold = true,
-                                                .italic = false}))
+    EXPECT_TRUE(isGlyph(Trace(l).records()[2], Typeset{.text = "1", .at = At(100, 90), .h = 4, .v = 2}))
         << l[2];
 }
 
@@ -114,85 +99,35 @@ TEST(MathText, ExponentsAndRaisedGlyphs) {
     Drawn d("cm^2");
     auto l = d.lines();
     ASSERT_EQ(l.size(), 3u);
-    EXPECT_TRUE(isGlyph(Trace(l).records()[0], {.text = "c",
-                                                .colour = 0,
-                                                .face = "Times New Roman",
-                                                .near = At(104, 78),
-                                                .h = 10,
-                                                .v = 7,
-                                                .size = 8,
-                                                .bold = true,
-                                                .italic = true}))
+    EXPECT_TRUE(isGlyph(Trace(l).records()[0], Typeset{.text = "c",
+                                                       .face = "Times New Roman",
+                                                       .at = At(104, 78),
+                                                       .h = 10,
+                                                       .v = 7,
+                                                       .size = 8,
+                                                       .italic = true}))
         << l[0];
-    EXPECT_TRUE(isGlyph(Trace(l).records()[1], {.text = "m",
-                                                .colour = 0,
-                                                .face = "ゴシック",
-                                                .near = At(127, 100),
-                                                .h = 3,
-                                                .v = 3,
-                                                .size = 16,
-                                                .bold = true,
-                                                .italic = false}))
-        << l[1];
-    EXPECT_TRUE(isGlyph(Trace(l).records()[2], {.text = "2",
-                                                .colour = 0,
-                                                .face = "ゴシック",
-                                                .near = At(154, 100),
-                                                .h = 3,
-                                                .v = 2,
-                                                .size = 16,
-                                                .bold = true,
-                                                .italic = false}))
-        << l[2];
+    EXPECT_TRUE(isGlyph(Trace(l).records()[1], Typeset{.text = "m", .at = At(127, 100)})) << l[1];
+    EXPECT_TRUE(isGlyph(Trace(l).records()[2], Typeset{.text = "2", .at = At(154, 100), .v = 2})) << l[2];
     EXPECT_EQ(d.h.e().DSM1, 100 + 27 + 27 + 24);
     EXPECT_EQ(d.h.e().X1, 0);
 
     Drawn small("^2", 100, 100, 1);
-    EXPECT_TRUE(isGlyph(small.records().records().at(0), {.text = "2",
-                                                          .colour = 0,
-                                                          .face = "ゴシック",
-                                                          .near = At(100, 96),
-                                                          .h = 6,
-                                                          .v = 3,
-                                                          .size = 8,
-                                                          .bold = true,
-                                                          .italic = false}))
+    EXPECT_TRUE(
+        isGlyph(small.records().records().at(0), Typeset{.text = "2", .at = At(100, 96), .h = 6, .size = 8}))
         << small.lines().at(0);
 
     // "=" after "^" is drawn as usual and the flag waits for the next glyph.
     Drawn eq("^=2");
-    EXPECT_TRUE(isGlyph(eq.records().records().at(1), {.text = "2",
-                                                       .colour = 0,
-                                                       .face = "ゴシック",
-                                                       .near = At(132, 100),
-                                                       .h = 3,
-                                                       .v = 2,
-                                                       .size = 16,
-                                                       .bold = true,
-                                                       .italic = false}))
+    EXPECT_TRUE(isGlyph(eq.records().records().at(1), Typeset{.text = "2", .at = At(132, 100), .v = 2}))
         << eq.lines().at(1);
 
     // A pending "\" goes before a pending "^".
     Drawn both("\\^23");
-    EXPECT_TRUE(isGlyph(both.records().records().at(0), {.text = "2",
-                                                         .colour = 0,
-                                                         .face = "ゴシック",
-                                                         .near = At(100, 90),
-                                                         .h = 6,
-                                                         .v = 3,
-                                                         .size = 8,
-                                                         .bold = true,
-                                                         .italic = false}))
+    EXPECT_TRUE(
+        isGlyph(both.records().records().at(0), Typeset{.text = "2", .at = At(100, 90), .h = 6, .size = 8}))
         << both.lines().at(0);
-    EXPECT_TRUE(isGlyph(both.records().records().at(1), {.text = "3",
-                                                         .colour = 0,
-                                                         .face = "ゴシック",
-                                                         .near = At(124, 100),
-                                                         .h = 3,
-                                                         .v = 2,
-                                                         .size = 16,
-                                                         .bold = true,
-                                                         .italic = false}))
+    EXPECT_TRUE(isGlyph(both.records().records().at(1), Typeset{.text = "3", .at = At(124, 100), .v = 2}))
         << both.lines().at(1);
 
     Drawn trailing("x^");
@@ -203,27 +138,11 @@ TEST(MathText, SmallModeAdvances) {
     Drawn d("2*3", 100, 100, 1);
     EXPECT_EQ(d.h.e().DSM1, 100 + 102);
     auto l = d.lines();
-    EXPECT_TRUE(isGlyph(Trace(l).records().at(1), {.text = "×",
-                                                   .colour = 0,
-                                                   .face = "ゴシック",
-                                                   .near = At(132, 100),
-                                                   .h = 3,
-                                                   .v = 3,
-                                                   .size = 11,
-                                                   .bold = true,
-                                                   .italic = false}))
+    EXPECT_TRUE(isGlyph(Trace(l).records().at(1), Typeset{.text = "×", .at = At(132, 100), .size = 11}))
         << l.at(1);
     Drawn n("2*3");
     EXPECT_EQ(n.h.e().DSM1, 100 + 81);
-    EXPECT_TRUE(isGlyph(n.records().records().at(1), {.text = "×",
-                                                      .colour = 0,
-                                                      .face = "ゴシック",
-                                                      .near = At(123, 100),
-                                                      .h = 2,
-                                                      .v = 3,
-                                                      .size = 16,
-                                                      .bold = true,
-                                                      .italic = false}))
+    EXPECT_TRUE(isGlyph(n.records().records().at(1), Typeset{.text = "×", .at = At(123, 100), .h = 2}))
         << n.lines().at(1);
 }
 
@@ -237,29 +156,11 @@ TEST(MathText, RootBarGrowsUntilClosed) {
                            .width = 3,
                            .points = {{{104, 136}, {108, 124}, {116, 140}, {124, 96}, {132, 96}}}}))
         << l[0];
-    EXPECT_TRUE(isGlyph(Trace(l).records()[1], {.text = "2",
-                                                .colour = 0,
-                                                .face = "ゴシック",
-                                                .near = At(128, 100),
-                                                .h = 3,
-                                                .v = 3,
-                                                .size = 16,
-                                                .bold = true,
-                                                .italic = false}))
-        << l[1];
+    EXPECT_TRUE(isGlyph(Trace(l).records()[1], Typeset{.text = "2", .at = At(128, 100)})) << l[1];
     EXPECT_TRUE(isSegment(Trace(l).records()[2],
                           Stroke{.from = At(128, 96), .to = At(155, 96), .colour = 0, .width = 3}))
         << l[2];
-    EXPECT_TRUE(isGlyph(Trace(l).records()[3], {.text = "3",
-                                                .colour = 0,
-                                                .face = "ゴシック",
-                                                .near = At(155, 100),
-                                                .h = 3,
-                                                .v = 3,
-                                                .size = 16,
-                                                .bold = true,
-                                                .italic = false}))
-        << l[3];
+    EXPECT_TRUE(isGlyph(Trace(l).records()[3], Typeset{.text = "3", .at = At(155, 100)})) << l[3];
     EXPECT_EQ(d.h.e().DSM1, 182);
     EXPECT_EQ(d.h.e().SIZE1, 0);
     EXPECT_EQ(d.h.e().AY, 182);
@@ -294,16 +195,7 @@ TEST(MathText, UnclosedFractionMarkIsDropped) {
     Drawn d("ﾀ1/2");
     auto l = d.lines();
     ASSERT_EQ(l.size(), 3u);
-    EXPECT_TRUE(isGlyph(Trace(l).records()[1], {.text = "÷",
-                                                .colour = 0,
-                                                .face = "ゴシック",
-                                                .near = At(123, 100),
-                                                .h = 2,
-                                                .v = 3,
-                                                .size = 16,
-                                                .bold = true,
-                                                .italic = false}))
-        << l[1];
+    EXPECT_TRUE(isGlyph(Trace(l).records()[1], Typeset{.text = "÷", .at = At(123, 100), .h = 2})) << l[1];
 }
 
 TEST(MathText, EmptyTextDrawsNothing) {

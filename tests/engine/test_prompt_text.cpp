@@ -9,6 +9,7 @@ using lesson::testing::At;
 using lesson::testing::Headless;
 using lesson::testing::isGlyph;
 using lesson::testing::Trace;
+using lesson::testing::Typeset;
 
 std::string glyphOf(const std::string& ch) {
     Headless h;
@@ -60,25 +61,11 @@ TEST(PromptText, ChoiceLineTakesOneCellPerCharacter) {
     e.DrawPromptText();
     EXPECT_EQ(e.DSM1, 320);
     auto l = h.lines();
-    EXPECT_TRUE(isGlyph(Trace(l).records().at(0), {.text = "①",
-                                                   .colour = 0,
-                                                   .face = "ｺﾞｼｯｸ",
-                                                   .near = At(32, 648),
-                                                   .h = 1,
-                                                   .v = 1,
-                                                   .size = 16,
-                                                   .bold = true,
-                                                   .italic = false}))
+    EXPECT_TRUE(isGlyph(Trace(l).records().at(0),
+                        Typeset{.text = "①", .face = "ｺﾞｼｯｸ", .at = At(32, 648), .h = 1, .v = 1}))
         << l.at(0);
-    EXPECT_TRUE(isGlyph(Trace(l).records().at(3), {.text = "，",
-                                                   .colour = 0,
-                                                   .face = "ｺﾞｼｯｸ",
-                                                   .near = At(80, 648),
-                                                   .h = 1,
-                                                   .v = 1,
-                                                   .size = 16,
-                                                   .bold = true,
-                                                   .italic = false}))
+    EXPECT_TRUE(isGlyph(Trace(l).records().at(3),
+                        Typeset{.text = "，", .face = "ｺﾞｼｯｸ", .at = At(80, 648), .h = 1, .v = 1}))
         << l.at(3);
     EXPECT_TRUE(e.KKAI_s.empty());
 }

@@ -46,18 +46,7 @@ TEST(GrebeMenu, ItemsHeadingAndPromptDrawnFirst) {
                 {.colour = 15, .from = At(22, 10), .to = At(1342, 610), .kind = 2, .fill = 10, .width = 3})
             .empty());
     // The prompt's first character: once before the entry is read, once by it.
-    EXPECT_EQ(trace
-                  .glyphs({.text = "番",
-                           .colour = 0,
-                           .face = "ゴシック",
-                           .near = At(816, 648),
-                           .h = 1,
-                           .v = 1,
-                           .size = 16,
-                           .bold = true,
-                           .italic = false})
-                  .size(),
-              2u);
+    EXPECT_EQ(trace.glyphs(Typeset{.text = "番", .at = At(816, 648), .h = 1, .v = 1}).size(), 2u);
 }
 
 TEST(GrebeChapterFrames, GoalScreensOnTheScreenTheMenuCleared) {

@@ -124,17 +124,7 @@ TEST(GrebeChapter3Frame, GoalScreenAndChoiceLineWithoutAKey) {
     EXPECT_EQ(run.place(kChapter3Goal), "76 305 0");
     EXPECT_EQ(run.count(kChapter3Line), 1);
     EXPECT_EQ(run.waits(), 2);  // the menu and the choice line
-    EXPECT_FALSE(run.records()
-                     .glyphs({.text = "①",
-                              .colour = 0,
-                              .face = "ゴシック",
-                              .near = At(16, 666),
-                              .h = 1,
-                              .v = 1,
-                              .size = 16,
-                              .bold = true,
-                              .italic = false})
-                     .empty());
+    EXPECT_FALSE(run.records().glyphs(Typeset{.text = "①", .at = At(16, 666), .h = 1, .v = 1}).empty());
 }
 
 struct SubMenuCase {

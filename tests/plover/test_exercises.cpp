@@ -24,28 +24,12 @@ TEST(ExerciseA6, DistanceTimePlaneInValuesWithUnitsAndThickSegments) {
     EXPECT_FALSE(trace.glyphs({.text = "25", .near = Near{930, 414, 0.1f, 0.1f}}).empty());
     EXPECT_FALSE(trace.glyphs({.text = "50", .near = Near{1130, 414, 0.1f, 0.1f}}).empty());
     EXPECT_FALSE(trace.glyphs({.text = "5", .near = Near{730, 195, 0.1f, 0.1f}}).empty());
-    EXPECT_FALSE(trace
-                     .glyphs({.text = "分",
-                              .colour = 0,
-                              .face = "ゴシック",
-                              .near = At(1155, 442),
-                              .h = 2,
-                              .v = 1,
-                              .size = 30,
-                              .bold = false,
-                              .italic = false})
-                     .empty());
-    EXPECT_FALSE(trace
-                     .glyphs({.text = "km",
-                              .colour = 0,
-                              .face = "ゴシック",
-                              .near = At(700, 34),
-                              .h = 2,
-                              .v = 1,
-                              .size = 30,
-                              .bold = false,
-                              .italic = false})
-                     .empty());
+    EXPECT_FALSE(
+        trace.glyphs(Typeset{.text = "分", .at = At(1155, 442), .h = 2, .v = 1, .size = 30, .bold = false})
+            .empty());
+    EXPECT_FALSE(
+        trace.glyphs(Typeset{.text = "km", .at = At(700, 34), .h = 2, .v = 1, .size = 30, .bold = false})
+            .empty());
     // The units are screen texts like every other plane's, seen by the lint.
     EXPECT_EQ(run.place("km"), "700 34 0");
     // The first part ends at minute 25, 5 km; both segments at pen 8.
@@ -115,40 +99,15 @@ TEST(ExerciseB2, FiguresArcsAndTheGraphWithItsUnits) {
     EXPECT_GT(std::min_element(pc.begin(), pc.end(), [](const Dot& a, const Dot& b) { return a.y < b.y; })->y,
               130.1f);
     // Screen 2: units in scaled strings and the two pieces meeting at (4, 6).
-    EXPECT_FALSE(trace
-                     .glyphs({.text = "㎝",
-                              .colour = 0,
-                              .face = "ゴシック",
-                              .near = At(921, 434),
-                              .h = 2,
-                              .v = 1,
-                              .size = 30,
-                              .bold = false,
-                              .italic = false})
-                     .empty());
-    EXPECT_FALSE(trace
-                     .glyphs({.text = "㎝",
-                              .colour = 0,
-                              .face = "ゴシック",
-                              .near = At(576, 166),
-                              .h = 2,
-                              .v = 1,
-                              .size = 30,
-                              .bold = false,
-                              .italic = false})
-                     .empty());
+    EXPECT_FALSE(
+        trace.glyphs(Typeset{.text = "㎝", .at = At(921, 434), .h = 2, .v = 1, .size = 30, .bold = false})
+            .empty());
+    EXPECT_FALSE(
+        trace.glyphs(Typeset{.text = "㎝", .at = At(576, 166), .h = 2, .v = 1, .size = 30, .bold = false})
+            .empty());
     EXPECT_EQ(run.place("㎝"), "921 434 0");
-    EXPECT_FALSE(trace
-                     .glyphs({.text = "2",
-                              .colour = 0,
-                              .face = "ゴシック",
-                              .near = At(630, 156),
-                              .h = 2,
-                              .v = 2,
-                              .size = 16,
-                              .bold = false,
-                              .italic = false})
-                     .empty());
+    EXPECT_FALSE(
+        trace.glyphs(Typeset{.text = "2", .at = At(630, 156), .h = 2, .v = 2, .bold = false}).empty());
     EXPECT_FALSE(trace.dots({.r = 1, .colour = 5, .in = Box{805.5f, 806.5f, 189.5f, 190.5f}}).empty());
     EXPECT_TRUE(trace.dots({.r = 1, .colour = 5, .in = Box{0, 1400, 0, 189}}).empty());
 }

@@ -202,39 +202,14 @@ TEST(MovingPointGraph, ThreePiecesAndUnitLabels) {
     EXPECT_TRUE(run.ended());
     const auto lines = run.lines();
     const Trace trace(lines);
-    EXPECT_FALSE(trace
-                     .glyphs({.text = "㎝",
-                              .colour = 0,
-                              .face = "ゴシック",
-                              .near = At(1081, 384),
-                              .h = 2,
-                              .v = 1,
-                              .size = 30,
-                              .bold = false,
-                              .italic = false})
-                     .empty());
-    EXPECT_FALSE(trace
-                     .glyphs({.text = "㎝",
-                              .colour = 0,
-                              .face = "ゴシック",
-                              .near = At(576, 116),
-                              .h = 2,
-                              .v = 1,
-                              .size = 30,
-                              .bold = false,
-                              .italic = false})
-                     .empty());
-    EXPECT_FALSE(trace
-                     .glyphs({.text = "2",
-                              .colour = 0,
-                              .face = "ゴシック",
-                              .near = At(630, 106),
-                              .h = 2,
-                              .v = 2,
-                              .size = 16,
-                              .bold = false,
-                              .italic = false})
-                     .empty());
+    EXPECT_FALSE(
+        trace.glyphs(Typeset{.text = "㎝", .at = At(1081, 384), .h = 2, .v = 1, .size = 30, .bold = false})
+            .empty());
+    EXPECT_FALSE(
+        trace.glyphs(Typeset{.text = "㎝", .at = At(576, 116), .h = 2, .v = 1, .size = 30, .bold = false})
+            .empty());
+    EXPECT_FALSE(
+        trace.glyphs(Typeset{.text = "2", .at = At(630, 106), .h = 2, .v = 2, .bold = false}).empty());
     EXPECT_EQ(run.place("(2)PがBC上"), "38 180 3");
     EXPECT_EQ(run.place("y=20-2x(7≦x≦10)"), "114 330 0");
     for (auto [x, y] : {std::pair{646.f, 380.f}, {766.f, 140.f}, {926.f, 140.f}, {1046.f, 380.f}})

@@ -130,6 +130,27 @@ struct Stroke {
         return {.colour = colour, .from = from, .to = to, .kind = 0, .fill = -1, .width = width};
     }
 };
+// A glyph asked for whole, every field exact; the defaults are those of the
+// maths text's digits and signs (bold Gothic at 16, magnified 3 by 3, colour 0).
+struct Typeset {
+    std::string text;
+    int colour = 0;
+    std::string face = "ゴシック";
+    Near at;
+    int h = 3, v = 3, size = 16;
+    bool bold = true, italic = false;
+    operator GlyphQuery() const {  // NOLINT: asked for wherever a glyph query is
+        return {.text = text,
+                .colour = colour,
+                .face = face,
+                .near = at,
+                .h = h,
+                .v = v,
+                .size = size,
+                .bold = bold,
+                .italic = italic};
+    }
+};
 // What the polygon finder asks; an unset field matches anything, the points
 // match exactly and in order.
 struct PolygonQuery {

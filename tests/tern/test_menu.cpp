@@ -41,18 +41,7 @@ TEST(TernMenu, ItemsHeadingAndPromptFirst) {
     EXPECT_EQ(run.place("5　"), "44 360 13");
     EXPECT_EQ(run.place("6　終了"), "44 420 15");
     // The prompt is drawn before the number entry draws it again.
-    EXPECT_EQ(run.records()
-                  .glyphs({.text = "番",
-                           .colour = 0,
-                           .face = "ゴシック",
-                           .near = At(816, 648),
-                           .h = 1,
-                           .v = 1,
-                           .size = 16,
-                           .bold = true,
-                           .italic = false})
-                  .size(),
-              2u);
+    EXPECT_EQ(run.records().glyphs(Typeset{.text = "番", .at = At(816, 648), .h = 1, .v = 1}).size(), 2u);
 }
 
 TEST(TernChapterFrames, GoalScreens) {
