@@ -9,52 +9,10 @@
 BIN=${1:?usage: window_8bit_test.sh BIN_DIR PROGRAM}
 PROG=${2:?program name}
 TITLE=$(printf '%s' "$PROG" | sed 's/^./\U&/')
-for tool in Xvfb xdotool import compare; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "SKIP: $tool is not installed"
-        exit 77
-    fi
-done
-
-WORK=$(mktemp -d)
-XPID=
-KPID=
-cleanup() {
-    [ -n "$KPID" ] && kill "$KPID" 2>/dev/null
-    [ -n "$XPID" ] && kill "$XPID" 2>/dev/null
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*"
-    [ -s "$WORK/$PROG.log" ] && sed 's/^/  program: /' "$WORK/$PROG.log"
-    exit 1
-}
-
-DISP=120
-while [ -e "/tmp/.X11-unix/X$DISP" ] || [ -e "/tmp/.X$DISP-lock" ]; do DISP=$((DISP + 1)); done
-Xvfb ":$DISP" -screen 0 1366x768x8 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
-XPID=$!
-export DISPLAY=":$DISP"
-i=0
-until xdotool getmouselocation >/dev/null 2>&1; do
-    i=$((i + 1))
-    [ $i -gt 100 ] && fail "Xvfb did not start"
-    sleep 0.1
-done
-
-"$BIN/$PROG" >"$WORK/$PROG.log" 2>&1 &
-KPID=$!
-WID=
-i=0
-while [ -z "$WID" ]; do
-    kill -0 "$KPID" 2>/dev/null || fail "$PROG ended instead of opening its window"
-    WID=$(xdotool search --name "^$TITLE\$" 2>/dev/null | head -n 1)
-    i=$((i + 1))
-    [ $i -gt 100 ] && fail "no $TITLE window appeared"
-    sleep 0.1
-done
+. "$(dirname "$0")/xvfb.sh"
+need_tools Xvfb xdotool import compare
+start_xvfb 120 8
+start_program "$BIN/$PROG" "$TITLE"
 sleep 1.5
 
 # The window itself: the root of this screen has a palette visual, and its
