@@ -133,8 +133,10 @@ public:
     explicit WindowRuntime(SDL_Window* window) : CanvasRuntime(scaleForWindow(window)), window_(window) {
         SDL_StartTextInput();
         start_ = std::chrono::steady_clock::now();
+        if (const char* path = std::getenv("LESSON_KEY_LOG"); path && *path) keyLog_ = std::fopen(path, "a");
     }
     ~WindowRuntime() override {
+        if (keyLog_) std::fclose(keyLog_);
         release();
         x11_.detach();
         SDL_DestroyWindow(window_);
@@ -144,6 +146,7 @@ public:
         pump(0);
         if (keys_.empty()) {
             present();
+            logIdle();
             // Sleep on the event queue instead of spinning: until a key when
             // nothing moves on screen, briefly enough for a cursor to blink.
             pump(!waiting_ ? 0 : animated_ ? 100 : 5000);
@@ -151,6 +154,7 @@ public:
         if (keys_.empty()) return "";
         std::string k = keys_.front();
         keys_.pop_front();
+        ++keysTaken_;
         return k;
     }
 
@@ -186,6 +190,20 @@ protected:
     }
 
 private:
+    // With LESSON_KEY_LOG naming a file, a line "idle N" each time the
+    // program has taken N keys, shown their outcome and waits for more: what
+    // the real-window tests wait for instead of guessing with sleeps.
+    void logIdle() {
+        if (!keyLog_ || keysTaken_ == keysLogged_) return;
+        keysLogged_ = keysTaken_;
+        SDL_SysWMinfo info;
+        SDL_VERSION(&info.version);
+        if (SDL_GetWindowWMInfo(window_, &info) && info.subsystem == SDL_SYSWM_X11)
+            XSync(info.info.x11.display, False);  // the picture is on the server before the line
+        std::fprintf(keyLog_, "idle %lu\n", keysTaken_);
+        std::fflush(keyLog_);
+    }
+
     void pump(int timeoutMs) {
         SDL_Event e;
         bool got = timeoutMs > 0 ? SDL_WaitEventTimeout(&e, timeoutMs) != 0 : SDL_PollEvent(&e) != 0;
@@ -364,6 +382,9 @@ private:
     bool waiting_ = false;
     bool animated_ = false;
     unsigned ops_ = 0;
+    std::FILE* keyLog_ = nullptr;
+    unsigned long keysTaken_ = 0;
+    unsigned long keysLogged_ = ~0UL;  // so the first wait, at no key, is logged too
     Uint32 lastCheck_ = 0;
     Uint32 lastPresent_ = 0;
     std::chrono::steady_clock::time_point start_;

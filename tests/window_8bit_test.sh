@@ -13,7 +13,6 @@ TITLE=$(printf '%s' "$PROG" | sed 's/^./\U&/')
 need_tools Xvfb xdotool import compare
 start_xvfb 120 8
 start_program "$BIN/$PROG" "$TITLE"
-sleep 1.5
 
 # The window itself: the root of this screen has a palette visual, and its
 # picture would read the window's pixels through the wrong colours.

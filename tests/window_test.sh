@@ -19,23 +19,6 @@ need_tools Xvfb xdotool import compare
 # The screen has the size of the lesson's view, so the window shows it unscaled.
 start_xvfb 90 24
 start_program "$BIN/$PROG" "$TITLE"
-sleep 1.5
-
-# Replay's key tokens as xdotool key names.
-press() {
-    for key in "$@"; do
-        case "$key" in
-        Enter) key=Return ;;
-        Space) key=space ;;
-        /) key=slash ;;
-        -) key=minus ;;
-        .) key=period ;;
-        esac
-        xdotool key "$key"
-        sleep 0.15
-    done
-    sleep 0.4
-}
 
 # The main menu as the window shows it.
 import -window root "$WORK/window_menu.png" || fail "no screenshot"
@@ -66,7 +49,6 @@ same_screen "$WORK/window_menu.png" "$WORK/headless/0001.png" "main menu"
 if [ -n "$TOPIC_KEYS" ]; then
     # shellcheck disable=SC2086
     press $TOPIC_KEYS
-    sleep 0.5
     import -window root "$WORK/window_topic.png" || fail "no screenshot"
     "$BIN/replay" "$PROG" --keys "$TOPIC_KEYS" --png "$WORK/topic" >/dev/null 2>&1
     last=$(ls "$WORK/topic" | sort | tail -n 1)
@@ -75,15 +57,5 @@ if [ -n "$TOPIC_KEYS" ]; then
 fi
 # shellcheck disable=SC2086
 press $LEAVE_KEYS
-
-i=0
-while kill -0 "$KPID" 2>/dev/null; do
-    i=$((i + 1))
-    [ $i -gt 100 ] && fail "$PROG did not end after the exit item"
-    sleep 0.1
-done
-wait "$KPID"
-status=$?
-KPID=
-[ "$status" -eq 0 ] || fail "$PROG ended with status $status"
+wait_exit "after the exit item"
 echo "PASS"

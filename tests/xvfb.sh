@@ -2,6 +2,13 @@
 # (exit 77, skipped, when one is missing), a scratch folder, a virtual X
 # server and the window of a program started on it. PROG names the program
 # whose log fail() shows.
+#
+# Nothing here waits a fixed time for something to happen: each step waits
+# for what it needs (the server answering, the window mapped and focused, the
+# program idle after its keys, the program gone), polling under a watchdog
+# that only catches a hang. WATCHDOG (seconds) is far beyond what a loaded,
+# sanitized run takes.
+WATCHDOG=${WATCHDOG:-120}
 
 need_tools() {
     for tool in "$@"; do
@@ -25,6 +32,18 @@ fail() {
     exit 1
 }
 
+# until_true WHAT COMMAND...: runs COMMAND until it succeeds; fails naming
+# WHAT when the watchdog runs out first.
+until_true() {
+    what=$1
+    shift
+    deadline=$(($(date +%s) + WATCHDOG))
+    until "$@"; do
+        [ "$(date +%s)" -lt "$deadline" ] || fail "$what (nothing after ${WATCHDOG} s)"
+        sleep 0.05
+    done
+}
+
 # start_xvfb FIRST_DISPLAY DEPTH: a screen of the lesson's view size on the
 # first free display from FIRST_DISPLAY, as DISPLAY.
 start_xvfb() {
@@ -33,27 +52,65 @@ start_xvfb() {
     Xvfb ":$DISP" -screen 0 "1366x768x$2" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
     XPID=$!
     export DISPLAY=":$DISP"
-    i=0
-    until xdotool getmouselocation >/dev/null 2>&1; do
-        i=$((i + 1))
-        [ $i -gt 100 ] && fail "Xvfb did not start"
-        sleep 0.1
+    until_true "Xvfb did not start" xdotool getmouselocation
+}
+
+# The program's key log (LESSON_KEY_LOG): a line "idle N" each time it has
+# taken N keys, shown what they did, and waits for more.
+KEYS_SENT=0
+program_idle() {
+    grep -qx "idle $1" "$WORK/$PROG.keys" 2>/dev/null
+}
+program_gone() {
+    ! kill -0 "$KPID" 2>/dev/null
+}
+idle_or_gone() {
+    program_idle "$1" || program_gone
+}
+
+# start_program COMMAND TITLE: runs it (its output in $WORK/$PROG.log) as KPID,
+# waits for its window, WID, mapped and focused, and for its first screen.
+start_program() {
+    : >"$WORK/$PROG.keys"
+    LESSON_KEY_LOG="$WORK/$PROG.keys" "$1" >"$WORK/$PROG.log" 2>&1 &
+    KPID=$!
+    KEYS_SENT=0
+    WID=$(timeout "$WATCHDOG" xdotool search --sync --onlyvisible --name "^$2\$" 2>/dev/null | head -n 1)
+    program_gone && fail "$PROG ended instead of opening its window"
+    [ -n "$WID" ] || fail "no $2 window appeared"
+    timeout "$WATCHDOG" xdotool windowfocus --sync "$WID" || fail "the $2 window did not take the focus"
+    until_true "$PROG showed no first screen" idle_or_gone 0
+    program_gone && fail "$PROG ended at its first screen"
+}
+
+# Replay's key tokens as xdotool key names.
+xkey() {
+    case "$1" in
+    Enter) echo Return ;;
+    Space) echo space ;;
+    /) echo slash ;;
+    -) echo minus ;;
+    .) echo period ;;
+    *) echo "$1" ;;
+    esac
+}
+
+# press TOKEN...: types each key and waits until the program has taken it and
+# shown what it did (or has ended), so no key is sent ahead of the program.
+press() {
+    for key in "$@"; do
+        xdotool key "$(xkey "$key")"
+        KEYS_SENT=$((KEYS_SENT + 1))
+        until_true "$PROG did not take key $KEYS_SENT ($key)" idle_or_gone "$KEYS_SENT"
     done
 }
 
-# start_program COMMAND TITLE: runs it (its output in $WORK/$PROG.log) as KPID
-# and waits for its window, WID, focused.
-start_program() {
-    "$1" >"$WORK/$PROG.log" 2>&1 &
-    KPID=$!
-    WID=
-    i=0
-    while [ -z "$WID" ]; do
-        kill -0 "$KPID" 2>/dev/null || fail "$PROG ended instead of opening its window"
-        WID=$(xdotool search --name "^$2\$" 2>/dev/null | head -n 1)
-        i=$((i + 1))
-        [ $i -gt 100 ] && fail "no $2 window appeared"
-        sleep 0.1
-    done
-    xdotool windowfocus --sync "$WID" 2>/dev/null || xdotool windowfocus "$WID"
+# wait_exit WHAT: waits for the program to end and checks its status is 0.
+wait_exit() {
+    until_true "$PROG did not end $1" program_gone
+    wait "$KPID"
+    status=$?
+    KPID=
+    [ "$status" -eq 0 ] || fail "$PROG ended with status $status $1"
+    if grep -q "X Error" "$WORK/$PROG.log"; then fail "$PROG reported an X error $1"; fi
 }
