@@ -12,7 +12,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   xvfb xdotool imagemagick
   desktop-file-utils appstream librsvg2-bin
-  clang-format
+  clang-format python3
 )
 missing=()
 for p in "${packages[@]}"; do

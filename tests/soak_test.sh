@@ -1,0 +1,43 @@
+#!/bin/sh
+# The soak reports each kind of fault, with its seed and the keys that led
+# there, and passes a clean run: a stand-in for replay that misbehaves by seed.
+#
+# usage: soak_test.sh SOAK
+SOAK=${1:?usage: soak_test.sh SOAK}
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT
+fail() {
+    echo "FAIL: $*"
+    sed 's/^/  soak: /' "$WORK/out"
+    exit 1
+}
+
+# replay PROGRAM --seed N --keys-file F --trace T
+cat >"$WORK/replay" <<'STANDIN'
+#!/bin/sh
+seed=$3
+trace=$7
+printf 'key 1\nkey Enter\nkey Space\n' >"$trace"
+case $seed in
+1) exit 0 ;;
+2) echo 'error 5 at line 120' >>"$trace"; exit 3 ;;
+3) kill -SEGV $$ ;;
+4) echo 'engine/plane.cpp:10:5: runtime error: signed integer overflow' >&2; exit 0 ;;
+5) exec sleep 60 ;;
+esac
+STANDIN
+chmod +x "$WORK/replay"
+
+"$SOAK" --replay "$WORK/replay" --runs 1 --first-seed 1 --keys 50 kestrel >"$WORK/out"
+[ $? -eq 0 ] || fail "a clean run was reported"
+grep -q "1/1 runs" "$WORK/out" || fail "no summary of the clean run"
+
+"$SOAK" --replay "$WORK/replay" --runs 4 --first-seed 2 --keys 50 --timeout 2 kestrel >"$WORK/out"
+[ $? -eq 1 ] || fail "faults went unreported in the exit status"
+for expected in "seed 2: error 5 at line 120 after 3 keys" "seed 3: signal 11" \
+    "seed 4: sanitizer: engine/plane.cpp:10:5: runtime error" "seed 5: hung"; do
+    grep -qF "kestrel $expected" "$WORK/out" || fail "not reported: $expected"
+done
+grep -q "0/4 runs" "$WORK/out" || fail "the summary does not count the faults"
+grep -q "again: .*--first-seed 3 kestrel" "$WORK/out" || fail "no command to repeat a fault"
+echo "PASS"
