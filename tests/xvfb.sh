@@ -28,7 +28,10 @@ trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*"
-    [ -n "${PROG:-}" ] && [ -s "$WORK/$PROG.log" ] && sed 's/^/  program: /' "$WORK/$PROG.log"
+    if [ -n "${PROG:-}" ]; then
+        if [ -s "$WORK/$PROG.log" ]; then sed 's/^/  program: /' "$WORK/$PROG.log"; else echo "  (the program wrote nothing)"; fi
+        [ -s "$WORK/$PROG.keys" ] && echo "  its last key log line: $(tail -n 1 "$WORK/$PROG.keys")"
+    fi
     exit 1
 }
 
@@ -38,7 +41,7 @@ until_true() {
     what=$1
     shift
     deadline=$(($(date +%s) + WATCHDOG))
-    until "$@"; do
+    until "$@" >/dev/null 2>&1; do
         [ "$(date +%s)" -lt "$deadline" ] || fail "$what (nothing after ${WATCHDOG} s)"
         sleep 0.05
     done
