@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up and builds what is missing, then starts one program (Kestrel unless
 # another is named): scripts/run.sh [kestrel|plover|tern|grebe]
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs whatever Debian packages are missing, then configures and builds
 # everything into build/. Safe to run again: it only does what is not done.
 # WERROR=ON makes warnings errors (the test command's builds).

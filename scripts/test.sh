@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up and builds what is missing, runs every test, then builds again with
 # AddressSanitizer and UndefinedBehaviorSanitizer (into build-asan/) and runs
 # the headless tests there. --quick skips the sanitizer pass.

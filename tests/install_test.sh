@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a fresh prefix and checks what a desktop sees: the
 # exact tree, each entry's program and icon, the metainfo against its entry,
 # icons that render and differ; then starts each installed program, away from
