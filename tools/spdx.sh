@@ -18,13 +18,15 @@ cd "${1:-$(dirname "$0")/..}" || exit 1
 files=$(git ls-files 2>/dev/null) || { echo "SKIP: not a git checkout"; exit 77; }
 
 # The comment that carries the line in FILE, empty when FILE is not a source,
-# script or build file (documents, pictures, the licence itself).
+# script or build file (documents, pictures, the licence itself). Templates
+# whose own format has no comment take a # line, which configure_template()
+# in CMakeLists.txt leaves out of what it makes.
 comment_for() {
     case $1 in
     *.cpp | *.cc | *.h | *.hpp | *.h.in | *.cpp.in) echo '// %s' ;;
     *.xml | *.xml.in | *.svg | *.svg.in) echo '<!-- %s -->' ;;
     *.[1-8] | *.[1-8].in) echo '.\\" %s' ;;
-    CMakeLists.txt | */CMakeLists.txt | *.cmake | *.cmake.in | *.sh | *.py | *.desktop.in | *.supp | .clang-format | */.clang-format)
+    CMakeLists.txt | */CMakeLists.txt | *.cmake | *.sh | *.py | *.supp | .clang-format | */.clang-format | *.in)
         echo '# %s'
         ;;
     *) head -c 2 "$1" | grep -q '^#!' && echo '# %s' ;;
