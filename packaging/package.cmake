@@ -3,7 +3,8 @@
 # what `cmake --install` installs: the commands, their menu entries, icons,
 # metainfo and man pages, and the package's copyright and changelog.
 
-set(LESSON_PACKAGE_MAINTAINER "Linear-function tutorials developers <ichiji-tutorials@invalid>"
+# Whoever builds a package for others to install names themselves here.
+set(LESSON_PACKAGE_MAINTAINER "Linear-function tutorials developers <linearfunctions@users.noreply.github.com>"
     CACHE STRING "The Debian package's Maintainer, \"name <address>\"")
 # Every program exits at once without these fonts (runtime/faces.h names them
 # and their packages); the libraries' packages are computed from the programs.
