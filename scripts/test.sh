@@ -5,7 +5,7 @@
 # the headless tests there. --quick skips the sanitizer pass.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-WERROR=ON scripts/setup.sh
+WERROR=ON scripts/setup.sh --tests
 # A real window under Xvfb can lose an X event to a loaded machine: a test
 # that fails is run once more, and fails the run only if it fails again.
 (cd build && ctest --output-on-failure -j "$(nproc)" --repeat until-pass:2)
