@@ -21,6 +21,8 @@ COMMAND_PREFIX=${5:?command prefix}
 PREFIX_ID=${6:?desktop id prefix}
 FACES_H=${7:?runtime/faces.h}
 shift 7
+# The PROGRAM LEAVE_KEYS pairs, ended by a mark.
+set -- "$@" --
 
 . "$(dirname "$0")/xvfb.sh"
 need_tools dpkg-deb dpkg-shlibdeps file
@@ -29,7 +31,6 @@ skipped=
 echo "== cpack"
 "$CPACK" -G DEB -B "$WORK/cpack" --config "$BUILD/CPackConfig.cmake" >"$WORK/cpack.log" 2>&1 ||
     { cat "$WORK/cpack.log"; fail "cpack -G DEB failed"; }
-set -- "$@" --
 debs=$(find "$WORK/cpack" -maxdepth 1 -name '*.deb')
 [ "$(echo "$debs" | wc -w)" -eq 1 ] || fail "cpack made not one .deb but: $debs"
 DEB=$debs
