@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers, arrays and runtime errors as the lesson programs use them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Table cells and plain table labels.
 #include "engine.h"
 #include "runtime/text.h"

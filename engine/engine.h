@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared lesson engine. Routines take no arguments and return nothing:
 // a caller sets the shared variables of EngineState, calls the routine and
 // reads the variables it leaves behind.

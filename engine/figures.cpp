@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures: graph paper, polygons with vertex labels, two lines' intersection,
 // braces and elimination columns, arrows and slope triangles, and the spare
 // geometry and number routines.

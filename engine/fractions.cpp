@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fractions as maths text, text clean-up, and the number and sign utilities.
 #include <cmath>
 

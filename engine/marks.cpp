@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Segment and angle marks: dotted half-ellipses over segments, ticks, right-
 // angle marks, angle arcs and the labels placed on a corner's bisector.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The maths-text renderer: one line of text with stacked fractions, root
 // signs, exponents and symbol substitutions, drawn glyph by glyph with fixed
 // advances so that every screen lays out the same on every machine.

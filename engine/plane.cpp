@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coordinate plane: axes with grid and scale numbers, plotted points and
 // function graphs.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prompt shorthand: half-width prompt text and typed keys shown as full-width
 // glyphs on a fixed grid of 16-unit cells.
 #include "engine.h"

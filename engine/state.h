@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's shared variables: parameters, results and state that outlive a
 // call. Chapters set parameters here, call a routine, and read its results.
 //

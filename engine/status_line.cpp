@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Status line: menu, choice and next-step prompts, number entry, key waits,
 // the work-area clear, value texts and command keys.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 1: reading the equation y=ax+b of a line off its graph: a worked
 // example, practice with whole and with fractional slopes, textbook answers.
 #include <cmath>

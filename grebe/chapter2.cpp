@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 2: the equation of a line from one point and its slope or its
 // intercept: random worked examples, a summary, textbook answers.
 #include <cmath>

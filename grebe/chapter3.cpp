@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 3: the equation of a line from two of its points, by its slope
 // first (examples 3-1 and 3-2) or by simultaneous equations (example 3-3),
 // with the chapter's summary and the textbook's question 4.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 4: worked answers to the basic problems of the textbook's page 74.
 #include <array>
 #include <string_view>

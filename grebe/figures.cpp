@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures and texts more than one of Grebe's chapters draws.
 #include <string>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 1: a review of proportion (y=2x) and inverse proportion (y=6/x).
 #include "kestrel/kestrel_program.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 2: what a linear function is, taught on boiling water, a filling
 // container, a burning incense stick and textbook exercises.
 #include <string_view>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 3: the rate of change. Tables of increases, worked examples on
 // random intervals, textbook answers and a practice loop.
 #include <cmath>

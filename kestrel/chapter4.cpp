@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 4: the graph of y=ax+b and its intercept: a coordinates drill,
 // tables whose points merge into a line, y=2x moved up and down, and the
 // intercept with the textbook's answers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 5: the slope of a line and how to draw a line from its intercept
 // and slope, with random drills and drawing practice.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 6: one linear function as equation, table and graph; increasing and
 // decreasing functions; graphs of slopes and intercepts the pupil types.
 #include <string_view>

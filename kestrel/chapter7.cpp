@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 7: the range of y from a domain of x, worked on y=5x+20 and then as
 // random practice solved on the graph.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "kestrel/kestrel_program.h"
 
 namespace lesson {

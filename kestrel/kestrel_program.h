@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Kestrel program: its main menu and its chapters. Each chapter is a
 // member function running its sub-menu loop; each topic a member function
 // that returns to that loop.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shapes every chapter of the four programs is written in: the main menu,
 // a chapter's goal screen and sub-menu, topic screens laid out with one text
 // cursor, step reveals, and loops of random exercises.

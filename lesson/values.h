@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The values chapters are written in: screen points, colour roles and the
 // areas a topic clears.
 #pragma once

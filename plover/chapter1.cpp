@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 1: how long a drink in a cool bag stays at 10℃ or below, found from
 // five measurements by a table, a graph and an equation.
 #include <string_view>

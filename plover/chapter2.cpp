@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 2: measured data taken as a linear function: the air temperature at
 // six weather stations against their altitude, and a mountain hut's.
 #include <string_view>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 3: graphs of linear functions put to use: the timetable chart of the
 // ships between 新潟 and 両津, and a distance-time graph.
 #include <string>

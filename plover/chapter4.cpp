@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 4: a point P moving round rectangle ABCD, and the area of triangle
 // APD as it goes: a key-driven animation, the three cases, their equations
 // with domains, and the graph.

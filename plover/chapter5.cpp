@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 5: worked answers of the textbook's chapter exercises A (page 92).
 #include <array>
 #include <vector>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 6: worked answers of the textbook's chapter exercises B (page 93).
 #include <array>
 

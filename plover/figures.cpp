@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures several Plover chapters draw: reading arrows, plotted points and the
 // crossing of two lines, lines and the scaled unit labels of a plane.
 #include "plover/plover_program.h"

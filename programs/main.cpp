@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A program in its window; which one is fixed when the executable is built.
 #include <string>
 

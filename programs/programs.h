@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four programs, in one table that the window's main and the replay tool
 // both read: adding a program is adding its row.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing surface: logical units rendered without antialiasing at an
 // integer multiple of their size, so that over-painting in the background
 // colour erases without a fringe; smoothing happens only when the picture is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The part of a runtime shared by the window and the headless runner: font and
 // pen state, drawing onto a Canvas, the operation trace and random numbers.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The faces the lessons are drawn in and the Debian package that installs
 // each. A face is changed here and only here: loading and the start-up check
 // (which names the face and its package when it is missing) read this table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A runtime without a window, for tests and the replay tool: keys come from a
 // script, the clock is fixed, and the screen can be saved at every wait.
 #pragma once

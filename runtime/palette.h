@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 16 colours of the lessons, in one place. Chosen for the roles the
 // lessons give them: 15 the background; 0, 3, 5 and 7 text and figures on it;
 // 9 text on the prompt-box fills 4 and 12 (and dots on the page); 15 and 13 on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing, keyboard, clock and random-number services every program is
 // written against. Positions are logical units (x right, y down, origin at the
 // top-left corner); colours are palette numbers 0 to 15.

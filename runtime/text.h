@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text functions over UTF-8 strings in the two ways the lessons count:
 // by characters (code points) and by the bytes the characters would take in
 // the Japanese double-byte encoding (1 for ASCII and half-width katakana, 2 for

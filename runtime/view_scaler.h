@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows the canvas in a window of any size: the view area is fitted to the
 // window keeping its aspect (letterboxed in the background colour) and each
 // window pixel is the area average of the canvas pixels it covers, so the

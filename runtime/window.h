@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The programs' one window: the canvas shown scaled to fit, keys from the
 // keyboard, the real clock.
 #pragma once

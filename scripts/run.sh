@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up and builds what is missing, then starts one program (Kestrel unless
-# another is named): scripts/run.sh [kestrel|plover|tern|grebe]
+# another is named): scripts/run.sh [kestrel|plover|tern|grebe]. Installs and
+# builds nothing only the tests need (scripts/test.sh does).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program="$(echo "${1:-kestrel}" | tr '[:upper:]' '[:lower:]')"

@@ -1,19 +1,38 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs whatever Debian packages are missing, then configures and builds
-# everything into build/. Safe to run again: it only does what is not done.
+# into build/. Safe to run again: it only does what is not done.
+#   scripts/setup.sh          what building and running need; no tests built
+#   scripts/setup.sh --tests  and what the tests need; every test built
 # WERROR=ON makes warnings errors (the test command's builds).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(
+# Building and running the programs.
+run_packages=(
   g++ cmake make pkg-config
   libsdl2-dev libcairo2-dev libfontconfig-dev libfreetype-dev
   fonts-ipaexfont-gothic fonts-liberation2
+)
+# The tests on top: GoogleTest and Google Benchmark; Xvfb, xdotool and
+# ImageMagick for the real-window tests; the desktop-entry and metainfo
+# validators and rsvg-convert for the install test; groff for the man pages;
+# dpkg-dev (dpkg-shlibdeps) and file for cpack, and lintian, for the package
+# test; clang-format for the formatting check.
+test_packages=(
   libgtest-dev libbenchmark-dev
   xvfb xdotool imagemagick
   desktop-file-utils appstream librsvg2-bin
+  groff-base dpkg-dev file lintian
   clang-format python3
 )
+
+packages=("${run_packages[@]}")
+testing=OFF
+if [ "${1:-}" = "--tests" ]; then
+  packages+=("${test_packages[@]}")
+  testing=ON
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -26,5 +45,5 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DWERROR="${WERROR:-OFF}" >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DWERROR="${WERROR:-OFF}" -DBUILD_TESTING="$testing" >/dev/null
 cmake --build build -j "$(nproc)"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 1: the graph of ax+by=c. The solutions of x-2y=4 fill a line;
 // equations rewritten to y=mx+n and graphed from the intercept and slope or
 // from the two axis intercepts, with random examples and textbook answers.

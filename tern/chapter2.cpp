@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 2: the lines y=k and x=k, graphs of ax+by=c with a or b 0, each
 // parallel to an axis; two examples, their textbook answers and a summary.
 #include <string_view>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 3: a system of two equations in two unknowns and the intersection
 // of their graphs. Solved from the graphs and by subtracting one equation
 // from the other, with random systems, textbook answers and parallel lines.

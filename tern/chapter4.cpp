@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 4: the basic problems of page 82. Four equations graphed, a system
 // read from its graphs, and two lines read from a figure and intersected.
 #include <string_view>

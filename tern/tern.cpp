@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tern/tern_program.h"
 
 namespace lesson {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Tern program: equations in two unknowns as lines. Its main menu and its chapters; each
 // chapter is a member function running its sub-menu loop, each topic a member
 // function that returns to that loop.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long a coordinate plane with two traced graphs takes to draw headless.
 #include <benchmark/benchmark.h>
 

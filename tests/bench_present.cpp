@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What showing the picture in a window costs, against the memory floor: the
 // whole frame (after a resize, an expose or a new screen) of a topic's screen,
 // of a dense screenful of maths text and of noise, the filter's worst case;

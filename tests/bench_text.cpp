@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long a screenful of maths text takes to draw headless.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Asks a window to close as a window manager's close button does: a
 // WM_DELETE_WINDOW client message. usage: close_request WINDOW_ID
 #include <X11/Xlib.h>

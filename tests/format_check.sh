@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every C++ file git tracks obeys .clang-format. Skipped (77) without
 # clang-format or outside a git checkout.
 cd "$1" || exit 1

@@ -1,19 +1,24 @@
 #!/bin/sh
-# Installs the build into a fresh prefix and checks what a desktop sees: the
-# exact tree, each entry's program and icon, the metainfo against its entry,
-# icons that render and differ; then starts each installed program, away from
-# the source and build trees, and compares its main menu with the installed
-# replay's picture of it (window_test.sh with no topic keys).
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs the build into a fresh prefix and checks what a desktop and a
+# reader of man pages see: the exact tree, each entry's command and icon, the
+# metainfo against its entry, icons that render and differ; then starts each
+# installed program, away from the source and build trees, and compares its
+# main menu with replay's picture of it (window_test.sh with no topic keys).
 #
-# usage: install_test.sh CMAKE BUILD_DIR ID_PREFIX WINDOW_TEST [PROGRAM LEAVE_KEYS]...
-#   LEAVE_KEYS end PROGRAM from its main menu.
+# usage: install_test.sh CMAKE BUILD_DIR ID_PREFIX COMMAND_PREFIX PACKAGE REPLAY WINDOW_TEST [PROGRAM LEAVE_KEYS]...
+#   PROGRAM is installed as the command COMMAND_PREFIX PROGRAM; LEAVE_KEYS end
+#   it from its main menu. REPLAY is the build's (replay is not installed).
 # Exit 77 (skipped) when the tree is right but a tool for the rest is missing.
 
-CMAKE=${1:?usage: install_test.sh CMAKE BUILD_DIR ID_PREFIX WINDOW_TEST [PROGRAM LEAVE_KEYS]...}
+CMAKE=${1:?usage: install_test.sh CMAKE BUILD_DIR ID_PREFIX COMMAND_PREFIX PACKAGE REPLAY WINDOW_TEST [PROGRAM LEAVE_KEYS]...}
 BUILD=${2:?build directory}
 PREFIX_ID=${3:?desktop id prefix}
-WINDOW_TEST=${4:?window_test.sh}
-shift 4
+COMMAND_PREFIX=${4:?command prefix}
+PACKAGE=${5:?package name}
+REPLAY=${6:?replay}
+WINDOW_TEST=${7:?window_test.sh}
+shift 7
 
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
@@ -26,15 +31,16 @@ skipped=
 
 "$CMAKE" --install "$BUILD" --prefix "$P" >"$WORK/install.log" 2>&1 || { cat "$WORK/install.log"; fail "cmake --install failed"; }
 
-# The tree holds exactly these files: no libraries, headers or test programs.
-echo bin/replay >"$WORK/expected"
+# The tree holds exactly these files: no libraries, headers, test programs
+# or developer's tools.
+printf '%s\n' "share/doc/$PACKAGE/copyright" "share/doc/$PACKAGE/changelog.gz" >"$WORK/expected"
 programs=
 while [ $# -ge 2 ]; do
     programs="$programs $1"
     printf '%s %s\n' "$1" "$2" >>"$WORK/leave_keys"
     id=$PREFIX_ID.$1
-    printf '%s\n' "bin/$1" "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
-        "share/icons/hicolor/scalable/apps/$id.svg" >>"$WORK/expected"
+    printf '%s\n' "bin/$COMMAND_PREFIX$1" "share/man/man1/$COMMAND_PREFIX$1.1.gz" "share/applications/$id.desktop" \
+        "share/metainfo/$id.metainfo.xml" "share/icons/hicolor/scalable/apps/$id.svg" >>"$WORK/expected"
     shift 2
 done
 sort -o "$WORK/expected" "$WORK/expected"
@@ -47,12 +53,15 @@ for f in "$P"/bin/*; do
     if readelf -d "$f" 2>/dev/null | grep -q 'R.*PATH'; then fail "$f carries a run path"; fi
 done
 
-# Each entry starts its own program and shows its own icon.
+# Each entry starts its own command and shows its own icon; the metainfo
+# names that command.
 for prog in $programs; do
     desktop=$P/share/applications/$PREFIX_ID.$prog.desktop
     exec_=$(sed -n 's/^Exec=//p' "$desktop")
     icon=$(sed -n 's/^Icon=//p' "$desktop")
-    [ "$exec_" = "$prog" ] || fail "$desktop starts '$exec_', not $prog"
+    [ "$exec_" = "$COMMAND_PREFIX$prog" ] || fail "$desktop starts '$exec_', not $COMMAND_PREFIX$prog"
+    grep -q "<binary>$COMMAND_PREFIX$prog</binary>" "$P/share/metainfo/$PREFIX_ID.$prog.metainfo.xml" ||
+        fail "the $prog metainfo does not provide the command $COMMAND_PREFIX$prog"
     [ -f "$P/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "$desktop names icon '$icon', which is not installed"
 done
 
@@ -76,11 +85,15 @@ else
     skipped=1
 fi
 
-# The programs, run from an empty folder, as from a desktop's menu.
-mkdir "$WORK/elsewhere"
+# The programs, run from an empty folder, as from a desktop's menu. The
+# window test finds a program and replay side by side under their short
+# names.
+mkdir "$WORK/elsewhere" "$WORK/bin"
+ln -s "$REPLAY" "$WORK/bin/replay"
 while read -r prog keys; do
     echo "== $prog, installed"
-    (cd "$WORK/elsewhere" && sh "$WINDOW_TEST" "$P/bin" "$prog" "" "$keys") </dev/null
+    ln -s "$P/bin/$COMMAND_PREFIX$prog" "$WORK/bin/$prog"
+    (cd "$WORK/elsewhere" && sh "$WINDOW_TEST" "$WORK/bin" "$prog" "" "$keys") </dev/null
     case $? in
     0) ;;
     77) skipped=1 ;;

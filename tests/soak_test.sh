@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The soak reports each kind of fault, with its seed and the keys that led
 # there, and passes a clean run: a stand-in for replay that misbehaves by seed.
 #

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A program on an 8-bit X screen, whose visuals SDL has no pixel format for:
 # the main menu must show in the window, close to the headless picture (an
 # 8-bit TrueColor visual keeps 3 bits of red and green and 2 of blue).

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A close request (the window's close button) ends a program with status 0
 # and no X error: at the main menu, where the entry cursor blinks, and at a
 # step wait, where the window sleeps until an event.

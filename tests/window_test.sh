@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A program in a real window under a virtual X server: type the keys that
 # open a topic and step it to its end, compare the window with the headless
 # picture of the same screen, type the keys that leave the program, and check

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The set-up the real-window tests share, sourced by them: the tools checked
 # (exit 77, skipped, when one is missing), a scratch folder, a virtual X
 # server and the window of a program started on it. PROG names the program

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Headless runs of the programs through replay, shared by tools/soak and tools/trace-digest.
 
 The keys come from what the lessons themselves take: numbers typed at the status line and

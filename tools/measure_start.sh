@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # How long a program takes to end when there is no display (it says so and
 # exits 1): the median of several runs, per build folder given.
 #

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Idle CPU and peak memory of a program in a real window under Xvfb: at the
 # main menu (the entry cursor blinking) and, when keys are given, at the wait
 # those keys lead to.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a program, or one text, headless: keys from a script, a fixed seed and
 // clock, a picture of the screen at every wait and a trace of every drawing
 // operation. Tests and reviewers rely on this interface.

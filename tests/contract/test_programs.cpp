@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every program promises alike, checked over the four of them from one
 // table: the main menu's dispatch (its items, the range test, fractions such
 // as 3/2, entries without a value such as 5/0, the exit item), the sub-menus'

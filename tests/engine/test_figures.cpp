@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures: arrows, slope triangles, braces and columns, intersections, graph
 // paper, polygons, segment and angle marks, and the spare routines.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fraction texts, text clean-up, and the number and sign utilities.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The maths-text renderer, checked through the operations it hands the runtime.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coordinate plane: axes, scale numbers, points and graphs.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prompt shorthand: one 16-unit cell per character, shown full-width.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, the error handler, and the replay tool's contract.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Status-line prompts, number entry, key waits, value texts and command keys.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Grebe chapter 4, the basic problems of page 74: its sub-menu, and each
 // screen at the places its rows and figures give.
 #include <gtest/gtest.h>

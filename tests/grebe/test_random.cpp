@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The random topics of Grebe's chapters 1 and 2: the texts that chosen
 // numbers give, the draws against the rules written out here on the same
 // generator over many seeds, the shown answers against the drawn numbers,

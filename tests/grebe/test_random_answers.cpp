@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Grebe's random examples 3-1, 3-2 and 3-3 over many seeds: every problem
 // shown is checked against the slope and intercept worked out afresh from
 // the two points it shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Grebe chapter 3, example 3-3 (a line from two points by simultaneous
 // equations), the summary and question 4: the columns, sign rows and b rows
 // of chosen examples, and the screens at the places their rows give.

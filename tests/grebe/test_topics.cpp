@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed topics of Grebe's chapters 1 and 2, each run alone: the plane
 // with its arrows, the three answered lines, the summary and the two-column
 // worked answers, checked at the places their screens give.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Grebe chapter 3: the chapter's frame, the generators of its random
 // examples against the rules they must keep, and the worked rows of chosen
 // problems of examples 3-1 and 3-2.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kestrel's chapter 3: the frame from the main menu, its sub-menu, and the
 // fixed topics checked at the places their screens give.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kestrel's chapter 3, the random topics: the worked examples of the rate of
 // change and the practice of the rate topic, from chosen numbers and over
 // many seeds against the draw rules.

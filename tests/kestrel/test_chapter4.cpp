@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kestrel chapter 4, graph and intercept: where each sub-menu entry leads,
 // the keys each topic waits for, and the figures of its fixed topics at the
 // places their screens give.

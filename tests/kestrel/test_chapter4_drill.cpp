@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kestrel chapter 4's coordinates drill: the points it draws over many seeds
 // against the random numbers it took, and its no-repeat rule on chosen draws.
 #include <gtest/gtest.h>

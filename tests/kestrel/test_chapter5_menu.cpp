@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kestrel's chapter 5 run from start-up: the goal screen and a topic chosen
 // again; the sub-menu's typed entries and the way back from a topic are in
 // contract/test_programs.cpp.

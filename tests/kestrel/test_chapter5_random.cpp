@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 5's random topics: over many seeds every problem's numbers lie in
 // their ranges and its equation, answers, dots and lines agree, read back
 // from what was drawn; the coefficient texts through problems handed chosen

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 5's fixed topics, each run alone: their key waits, the slope
 // triangles and lines at the places their screens give, and the same
 // screens whatever an earlier screen left behind.

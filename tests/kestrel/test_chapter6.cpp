@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kestrel chapter 6: its frame from the main menu, a and b in three forms,
 // increasing and decreasing functions, and graphs of typed slopes and
 // intercepts, checked at the places their screens give.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kestrel chapter 7: its frame, the worked example y=5x+20, and the random
 // practice: its generator over many seeds and with scripted random numbers,
 // its texts and worked rows for chosen numbers, and every shown problem

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Topics of Kestrel's chapters 1 and 2, each run alone: a table topic, a
 // plane with graphs, and step reveals, checked at the places their screens
 // give; every topic stepped to its end.

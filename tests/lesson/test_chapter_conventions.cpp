@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared chapter shapes, on a small program of their own.
 #include <gtest/gtest.h>
 

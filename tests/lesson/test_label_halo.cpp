@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Labels on a plane stand on a halo of the page colour: lines drawn before a
 // label stop short of its strokes, the label itself keeps its place and
 // colours, and the plane's own scale numbers and axis letters get none.

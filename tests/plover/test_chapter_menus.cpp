@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plover chapters 4 to 6: the goal screen of chapter 4 only, and every topic
 // run to its end on its keys; their sub-menus' dispatch and the tour of their
 // texts are in contract/test_programs.cpp.

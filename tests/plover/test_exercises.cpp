@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plover chapters 5 and 6, the worked answers of the chapter exercises: planes
 // with graphs and unit labels, elimination layouts with their sign rows, the
 // exercise figures, and screens that do not depend on what ran before.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plover chapter 4, the point moving round rectangle ABCD: the animation's
 // positions, the case figures with their arcs and equations, and the graph.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Topics of Plover's chapters 1 to 3, each run alone: every topic stepped to
 // its end on its own number of keys, whatever an earlier screen left behind,
 // and one topic of each kind checked at the places its screen gives: a table

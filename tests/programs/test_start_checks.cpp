@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The programs start, or end at once with a message saying why: no display,
 // a face missing, no memory for the picture.
 #include <gtest/gtest.h>

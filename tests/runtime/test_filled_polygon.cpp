@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The runtime's filled polygon: the fill covers what lay inside, the outline
 // is drawn over it, and the trace names both colours.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's filter against a plain implementation of its rule, on random
 // canvases: each window pixel the area average of the canvas pixels it covers,
 // with weights in 1/256 of a pixel, floored. Whole and fractional ratios,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a window shows: the canvas scaled onto a window of any size, only the
 // changed part shown again; and glyphs that sit where their text puts them.
 #include <gtest/gtest.h>

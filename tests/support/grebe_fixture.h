@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Grebe run headless: from start-up with a key script, or with a topic (or a
 // topic's exercise on chosen problems) in place of its main menu.
 #pragma once

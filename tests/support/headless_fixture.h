@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A headless engine for tests: run a piece of engine code and read back what
 // it drew, one trace line per runtime operation.
 #pragma once

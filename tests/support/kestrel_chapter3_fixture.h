@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kestrel's chapter 3 run headless: key scripts, glyphs read from the trace,
 // and the screen texts of one worked example.
 #pragma once

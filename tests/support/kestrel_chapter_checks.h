@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks shared by the tests of Kestrel's later chapters: the places of many
 // texts at once, and a screen's drawing without its clear.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kestrel run headless: from start-up with a key script, or one topic alone.
 #pragma once
 

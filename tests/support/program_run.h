@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A program run headless and recorded: from start-up with a key script, or
 // with a member function or a body of test code in place of its main menu.
 // The run keeps its trace and screen texts with the questions the program

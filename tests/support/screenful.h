@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A screenful of maths text, fourteen lines as a topic screen holds them:
 // what the benchmarks of drawing and of showing a screen draw.
 #pragma once

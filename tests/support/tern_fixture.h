@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tern run headless: from start-up with a key script, or one entry alone
 // (a topic, or a problem handed chosen numbers).
 #pragma once

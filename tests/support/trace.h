@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless trace read once into typed records, one finder for each kind.
 // Tests ask for what was drawn by name (a glyph's colour, a dot's radius),
 // never by a field's position in a trace line.

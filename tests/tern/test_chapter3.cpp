@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tern chapter 3's two random topics: their draws over many seeds against an
 // independent computation from the same generator, and their texts from
 // chosen problems handed to one pass; with the points the fixed topics'

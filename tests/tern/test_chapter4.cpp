@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tern chapter 4, the basic problems of page 82: each problem's figure and
 // texts at the places its screen gives (the heading cells, lines of both
 // kinds of equation, slope triangles drawn by the engine, the elimination).

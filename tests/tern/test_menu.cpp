@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tern's main menu and chapter frames, run from start-up; the dispatch and
 // sub-menu rules all programs share are in contract/test_programs.cpp.
 #include <gtest/gtest.h>

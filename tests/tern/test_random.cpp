@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rewriting of ax+by=c to y=mx+n and Tern's three random topics: their
 // texts from chosen numbers, and their draws over many seeds checked against
 // an independent computation from the same generator.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Topics of Tern's chapters 1 and 2, each run alone: the keys each takes to
 // its end, and one topic of each kind checked at the places its screen
 // gives (a table with dot sets, labelled points, slope triangles, vertical
