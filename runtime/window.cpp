@@ -21,6 +21,7 @@
 #include "runtime/canvas_runtime.h"
 #include "runtime/palette.h"
 #include "runtime/view_scaler.h"
+#include "runtime/wayland_log.h"
 #include "runtime/window_icon.h"
 #include "runtime/window_keys.h"
 
@@ -429,6 +430,7 @@ int runInWindow(const char* title, const std::function<int(Runtime&)>& program,
     // SDL prefers shows right only once its colormap is installed, which
     // on an 8-bit screen without a window manager never happens.
     setenv("SDL_VIDEO_X11_NODIRECTCOLOR", "1", 0);
+    quietWaylandWithoutRuntimeDir();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         const std::string why = noDisplay() + ": " + SDL_GetError();
         return cannotRun(title, why);
