@@ -11,6 +11,7 @@ packages=(
   fonts-ipaexfont-gothic fonts-liberation2
   libgtest-dev libbenchmark-dev
   xvfb xdotool imagemagick
+  openbox x11-utils x11-xserver-utils ibus ibus-mozc
   desktop-file-utils appstream librsvg2-bin
   clang-format
 )
