@@ -232,7 +232,7 @@ private:
                     wholeFrame_ = true;
                 break;
             case SDL_KEYDOWN:
-                takeKey(e.key.keysym);
+                takeKey(e.key.keysym, e.key.repeat != 0);
                 break;
             default:
                 break;
@@ -240,11 +240,12 @@ private:
     }
 
     // F11 and Ctrl+Q are the window's; any other key press but a modifier
-    // alone goes to the lesson.
-    void takeKey(const SDL_Keysym& key) {
+    // alone goes to the lesson, repeated while held as typing repeats. F11
+    // held down switches once.
+    void takeKey(const SDL_Keysym& key, bool repeat) {
         switch (windowKey(key)) {
             case WindowKey::fullscreen:
-                toggleFullscreen();
+                if (!repeat) toggleFullscreen();
                 return;
             case WindowKey::quit:
                 throw WindowClosed{};
