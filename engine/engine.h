@@ -148,6 +148,12 @@ private:
     // BAI; the pen is handed back as it was.
     void MeasureHidden(void (Engine::*draw)());
 
+    // The next key into MIGI$, "" when none waits: every key the status line
+    // reads comes through here, full-width digits as their half-width forms.
+    void TakeKey();
+    // Waits for a key press, any key, and leaves it in MIGI$.
+    void WaitAnyKey();
+
     rt::Runtime& rt_;
     std::optional<int> seedOverride_;
 };

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine.h"
+#include "runtime/keys.h"
 #include "runtime/text.h"
 
 namespace lesson {
@@ -85,7 +86,7 @@ void Engine::EditNumberEntry() {
         const bool want = std::fmod(Rt().seconds() - blinkStart, kBlinkPeriod) < kBlinkPeriod / 2;
         if (want != shown) dot(want);
 
-        MIGI_s = Rt().inkey();
+        TakeKey();
         if (MIGI_s.empty()) continue;
 
         if (MIGI_s == "\b" || MIGI_s == "\x0c" || rt::klen(DS2_s) > 9) {
@@ -159,12 +160,7 @@ void Engine::WaitForKey() {
     DSM2 = 666;
     KKAI_s = "何かキーを押して下さい。";
     DrawPromptText();
-    {
-        rt::WaitScope wait(Rt());
-        do {
-            MIGI_s = Rt().inkey();
-        } while (MIGI_s.empty());
-    }
+    WaitAnyKey();
     Rt().line(0, 657, 400, 693, 15, 2, 15);
     YMOTO = henk2;
     Rt().setDrawWidth(pen);
@@ -180,12 +176,7 @@ void Engine::ShowMessageWaitKey() {
     DSM1 = 48;
     DSM2 = 666;
     DrawPromptText();
-    {
-        rt::WaitScope wait(Rt());
-        do {
-            MIGI_s = Rt().inkey();
-        } while (MIGI_s.empty());
-    }
+    WaitAnyKey();
     Rt().line(0, 657, 992, 720, 15, 2, 15);
     YMOTO = henk2;
     Rt().setDrawWidth(pen);
@@ -230,8 +221,17 @@ void Engine::DecodeCommandKey() {
 
 void Engine::FlushKeys() {
     do {
-        MIGI_s = Rt().inkey();
+        TakeKey();
     } while (!MIGI_s.empty());
+}
+
+void Engine::TakeKey() { MIGI_s = rt::halfWidthKey(Rt().inkey()); }
+
+void Engine::WaitAnyKey() {
+    rt::WaitScope wait(Rt());
+    do {
+        TakeKey();
+    } while (MIGI_s.empty());
 }
 
 }  // namespace lesson

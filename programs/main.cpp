@@ -1,12 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A program in its window; which one is fixed when the executable is built.
+#include <algorithm>
+#include <iostream>
+#include <span>
 #include <string>
 
+#include "programs/command_line.h"
+#include "programs/icon.h"
 #include "programs/programs.h"
 #include "runtime/window.h"
 
-int main() {
+int main(int argc, char** argv) {
     const lesson::ProgramInfo* program = lesson::FindProgram(LESSON_PROGRAM);
+    const std::string command = lesson::CommandName(argc > 0 ? argv[0] : nullptr, program->name);
+    const std::span<const char* const> args(argv + std::min(argc, 1), argv + argc);
+    if (const auto status = lesson::AnswerCommandLine(*program, command, args, std::cout, std::cerr))
+        return *status;
     const std::string title(program->title);
-    return rt::runInWindow(title.c_str(), [program](rt::Runtime& r) { return program->make(r)->Run(); });
+    return rt::runInWindow(
+        title.c_str(), [program](rt::Runtime& r) { return program->make(r)->Run(); }, lesson::kIconPng);
 }

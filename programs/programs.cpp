@@ -18,10 +18,10 @@ std::unique_ptr<Engine> make(rt::Runtime& runtime) {
 }
 
 constexpr std::array<ProgramInfo, 4> kPrograms{{
-    {"kestrel", "Kestrel", &make<Kestrel>},
-    {"plover", "Plover", &make<Plover>},
-    {"tern", "Tern", &make<Tern>},
-    {"grebe", "Grebe", &make<Grebe>},
+    {"kestrel", "Kestrel", "linear functions, the main course", &make<Kestrel>},
+    {"plover", "Plover", "linear functions put to use", &make<Plover>},
+    {"tern", "Tern", "equations in two unknowns as lines", &make<Tern>},
+    {"grebe", "Grebe", "finding a line's equation", &make<Grebe>},
 }};
 
 }  // namespace

@@ -12,8 +12,9 @@
 namespace lesson {
 
 struct ProgramInfo {
-    std::string_view name;   // the executable's name and replay's argument
-    std::string_view title;  // the window's title
+    std::string_view name;     // the executable's name and replay's argument
+    std::string_view title;    // the window's title
+    std::string_view subject;  // what it teaches, for --help
     std::unique_ptr<Engine> (*make)(rt::Runtime& runtime);
 };
 

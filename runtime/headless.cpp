@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <ostream>
 
+#include "runtime/keys.h"
+
 namespace rt {
 
 HeadlessRuntime::HeadlessRuntime(Options options)
@@ -33,11 +35,8 @@ std::vector<std::string> HeadlessRuntime::splitKeys(std::string_view script) {
 }
 
 std::string HeadlessRuntime::keyOf(const std::string& token) {
-    if (token == "Enter") return "\r";
-    if (token == "Backspace") return "\b";
-    if (token == "Delete") return "\x0c";
-    if (token == "Space") return " ";
     if (token == "Close") return "";
+    if (const auto text = namedKeyText(token)) return std::string(*text);
     return token;
 }
 

@@ -14,7 +14,7 @@ namespace rt {
 class HeadlessRuntime : public CanvasRuntime {
 public:
     struct Options {
-        std::vector<std::string> keys;  // tokens: a character, Enter, Backspace, Delete, Space, Close
+        std::vector<std::string> keys;  // tokens: a character, a key's name (keys.h), Close
         std::string clock = "00:00:00";
         std::string pngDir;  // empty: no pictures
         int scale = 2;
@@ -24,7 +24,8 @@ public:
 
     // Splits a blank-separated key script into tokens.
     static std::vector<std::string> splitKeys(std::string_view script);
-    // The key a token stands for, or "" for Close and unknown names.
+    // The key a token stands for: a named key's text, "" for Close, else the
+    // token itself.
     static std::string keyOf(const std::string& token);
 
     std::string inkey() override;

@@ -22,6 +22,9 @@
 #include "runtime/canvas_runtime.h"
 #include "runtime/palette.h"
 #include "runtime/view_scaler.h"
+#include "runtime/wayland_log.h"
+#include "runtime/window_icon.h"
+#include "runtime/window_keys.h"
 
 namespace rt {
 namespace {
@@ -132,7 +135,9 @@ int scaleForWindow(SDL_Window* window) {
 class WindowRuntime : public CanvasRuntime {
 public:
     explicit WindowRuntime(SDL_Window* window) : CanvasRuntime(scaleForWindow(window)), window_(window) {
-        SDL_StartTextInput();
+        // Keys are read one by one (window_keys.h); SDL's text input would
+        // hand them to an input method first.
+        SDL_StopTextInput();
         start_ = std::chrono::steady_clock::now();
         if (const char* path = std::getenv("LESSON_KEY_LOG"); path && *path) keyLog_ = std::fopen(path, "a");
     }
@@ -227,52 +232,43 @@ private:
                     e.window.event == SDL_WINDOWEVENT_EXPOSED)
                     wholeFrame_ = true;
                 break;
-            case SDL_TEXTINPUT:
-                // One character per key: the first of what the key typed.
-                if (e.text.text[0]) keys_.push_back(firstChar(e.text.text));
+            case SDL_KEYDOWN:
+                takeKey(e.key.keysym, e.key.repeat != 0);
                 break;
-            case SDL_KEYDOWN: {
-                std::string k = controlKey(e.key.keysym.sym);
-                if (!k.empty()) keys_.push_back(k);
-                break;
-            }
             default:
                 break;
         }
     }
 
-    static std::string firstChar(const char* s) {
-        auto c = static_cast<unsigned char>(s[0]);
-        int n = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : 4;
-        return std::string(s, strnlen(s, n));
+    // F11 and Ctrl+Q are the window's; any other key press but a modifier
+    // alone goes to the lesson, repeated while held as typing repeats. F11
+    // held down switches once.
+    void takeKey(const SDL_Keysym& key, bool repeat) {
+        switch (windowKey(key)) {
+            case WindowKey::fullscreen:
+                if (!repeat) toggleFullscreen();
+                return;
+            case WindowKey::quit:
+                throw WindowClosed{};
+            case WindowKey::none:
+                break;
+        }
+        if (std::string text = keyText(key); !text.empty()) keys_.push_back(std::move(text));
     }
 
-    // Keys that type no text but are still key presses, as the old keyboard
-    // codes gave them.
-    static std::string controlKey(SDL_Keycode k) {
-        switch (k) {
-            case SDLK_RETURN:
-            case SDLK_KP_ENTER:
-                return "\r";
-            case SDLK_BACKSPACE:
-                return "\b";
-            case SDLK_DELETE:
-                return "\x0c";
-            case SDLK_ESCAPE:
-                return "\x1b";
-            case SDLK_TAB:
-                return "\t";
-            case SDLK_RIGHT:
-                return "\x1c";
-            case SDLK_LEFT:
-                return "\x1d";
-            case SDLK_UP:
-                return "\x1e";
-            case SDLK_DOWN:
-                return "\x1f";
-            default:
-                return "";
+    // Fullscreen on the window's own screen at the desktop's resolution; the
+    // picture keeps its shape, letterboxed as in the window. Back in the
+    // window, a maximised window is maximised again (SDL restores the size
+    // it was opened at, which with a title bar overflows the screen).
+    void toggleFullscreen() {
+        const Uint32 flags = SDL_GetWindowFlags(window_);
+        const bool full = flags & SDL_WINDOW_FULLSCREEN;
+        if (!full) maximisedBeforeFullscreen_ = flags & SDL_WINDOW_MAXIMIZED;
+        if (SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+            std::fprintf(stderr, "cannot switch fullscreen: %s\n", SDL_GetError());
+            return;
         }
+        if (full && maximisedBeforeFullscreen_) SDL_MaximizeWindow(window_);
     }
 
     // Shows what changed since the last present: the damaged canvas pixels,
@@ -380,6 +376,7 @@ private:
     bool wholeFrame_ = true;
     bool surfaceFailureReported_ = false;
     std::deque<std::string> keys_;
+    bool maximisedBeforeFullscreen_ = false;
     bool waiting_ = false;
     bool animated_ = false;
     unsigned ops_ = 0;
@@ -420,7 +417,8 @@ bool showsNothing(const char* driver) {
 
 }  // namespace
 
-int runInWindow(const char* title, const std::function<int(Runtime&)>& program) {
+int runInWindow(const char* title, const std::function<int(Runtime&)>& program,
+                std::span<const std::uint8_t> iconPng) {
     // Before any window: a lesson without its faces would show its menus
     // with every Japanese character missing.
     try {
@@ -434,6 +432,7 @@ int runInWindow(const char* title, const std::function<int(Runtime&)>& program) 
     // SDL prefers shows right only once its colormap is installed, which
     // on an 8-bit screen without a window manager never happens.
     setenv("SDL_VIDEO_X11_NODIRECTCOLOR", "1", 0);
+    quietWaylandWithoutRuntimeDir();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         const std::string why = noDisplay() + ": " + SDL_GetError();
         return cannotRun(title, why);
@@ -449,7 +448,7 @@ int runInWindow(const char* title, const std::function<int(Runtime&)>& program) 
     int status = 0;
     std::string failure;
     try {
-        WindowRuntime runtime(openWindow(title));
+        WindowRuntime runtime(withIcon(openWindow(title), iconPng));
         status = program(runtime);
     } catch (const std::bad_alloc&) {
         failure = "out of memory";

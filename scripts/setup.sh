@@ -8,21 +8,24 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# Building and running the programs.
+# Building and running the programs; rsvg-convert renders each window's icon
+# when the programs are built.
 run_packages=(
   g++ cmake make pkg-config
   libsdl2-dev libcairo2-dev libfontconfig-dev libfreetype-dev
-  fonts-ipaexfont-gothic fonts-liberation2
+  fonts-ipaexfont-gothic fonts-liberation2 librsvg2-bin
 )
 # The tests on top: GoogleTest and Google Benchmark; Xvfb, xdotool and
-# ImageMagick for the real-window tests; the desktop-entry and metainfo
-# validators and rsvg-convert for the install test; groff for the man pages;
-# dpkg-dev (dpkg-shlibdeps) and file for cpack, and lintian, for the package
-# test; clang-format for the formatting check.
+# ImageMagick for the real-window tests, with xprop, xmodmap, a window
+# manager that answers fullscreen requests and a Japanese input method; the
+# desktop-entry and metainfo validators for the install test; groff for the
+# man pages; dpkg-dev (dpkg-shlibdeps) and file for cpack, and lintian, for
+# the package test; clang-format for the formatting check; python3 for the soak.
 test_packages=(
   libgtest-dev libbenchmark-dev
   xvfb xdotool imagemagick
-  desktop-file-utils appstream librsvg2-bin
+  openbox x11-utils x11-xserver-utils ibus ibus-mozc
+  desktop-file-utils appstream
   groff-base dpkg-dev file lintian
   clang-format python3
 )

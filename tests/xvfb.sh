@@ -20,8 +20,10 @@ need_tools() {
 WORK=$(mktemp -d)
 XPID=
 KPID=
+WMPID=
 cleanup() {
     [ -n "$KPID" ] && kill "$KPID" 2>/dev/null
+    [ -n "$WMPID" ] && kill "$WMPID" 2>/dev/null
     [ -n "$XPID" ] && kill "$XPID" 2>/dev/null
     rm -rf "$WORK"
 }
@@ -57,6 +59,17 @@ start_xvfb() {
     XPID=$!
     export DISPLAY=":$DISP"
     until_true "Xvfb did not start" xdotool getmouselocation
+}
+
+# start_wm: a window manager (openbox) on the server, for what only one
+# answers (fullscreen, maximised); waits until it has taken the screen.
+wm_running() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"
+}
+start_wm() {
+    openbox --sm-disable >"$WORK/wm.log" 2>&1 &
+    WMPID=$!
+    until_true "openbox did not start" wm_running
 }
 
 # The program's key log (LESSON_KEY_LOG): a line "idle N" each time it has
@@ -107,6 +120,23 @@ press() {
         KEYS_SENT=$((KEYS_SENT + 1))
         until_true "$PROG did not take key $KEYS_SENT ($key)" idle_or_gone "$KEYS_SENT"
     done
+}
+
+# same_screen SHOT HEADLESS WHAT: compares a screenshot with a headless
+# picture of the same screen, scaled to the screenshot's size when they
+# differ. The blinking entry cursor may differ, hence a tolerance.
+same_screen() {
+    shot=$1
+    headless=$2
+    what=$3
+    size=$(identify -format '%wx%h' "$shot")
+    convert "$headless" -resize "$size!" "$WORK/scaled.png"
+    convert "$shot" -alpha off "$WORK/shot_rgb.png"
+    diff=$(compare -metric RMSE "$WORK/shot_rgb.png" "$WORK/scaled.png" null: 2>&1 |
+        sed -n 's/.*(\([0-9.e+-]*\)).*/\1/p')
+    [ -n "$diff" ] || fail "compare gave no result for $what"
+    echo "$what: RMSE (0..1) $diff"
+    awk -v d="$diff" 'BEGIN { exit !(d < 0.015) }' || fail "the window's $what differs from the headless picture ($diff)"
 }
 
 # wait_exit WHAT: waits for the program to end and checks its status is 0.

@@ -14,7 +14,9 @@
 
 #include "engine/engine.h"
 #include "programs/programs.h"
+#include "programs/version.h"
 #include "runtime/headless.h"
+#include "runtime/keys.h"
 
 namespace {
 
@@ -23,8 +25,38 @@ const char* kUsage =
     "                      [--png DIR] [--trace FILE]\n"
     "       replay --text \"MATHS TEXT\" [--at X,Y] [--colour C] [--png DIR] [--trace FILE]\n"
     "       replay --prompt \"TEXT\" [--at X,Y] [--png DIR] [--trace FILE]\n"
-    "PROGRAM is kestrel, plover, tern or grebe. Keys are blank-separated tokens: a single\n"
-    "character, Enter, Backspace, Delete, Space or Close.\n";
+    "       replay --help | --version\n";
+
+const char* kShortUsage =
+    "usage: replay PROGRAM [OPTION]... | --text TEXT | --prompt TEXT (replay --help for more)";
+
+// The key names a script may use, from the one table the window shares,
+// in lines of at most 80 characters.
+std::string keyNames() {
+    std::string names = "Key names:", line = names;
+    for (const rt::NamedKey& k : rt::namedKeys()) {
+        const std::string next = " " + std::string(k.name) + ",";
+        if (line.size() + next.size() > 80) {
+            names += "\n";
+            line.clear();
+        }
+        names += next;
+        line += next;
+    }
+    names.back() = '.';
+    return names + "\n";
+}
+
+void help() {
+    std::cout << kUsage
+              << "\nRuns a lesson program, or draws one text, without a window: keys from a script,\n"
+                 "a fixed clock and seed, a picture of the screen each time the program waits\n"
+                 "for the pupil (--png) and a line per drawing operation (--trace).\n"
+                 "PROGRAM is kestrel, plover, tern or grebe. Keys are blank-separated tokens:\n"
+                 "a single character, one of the key names below, or Close (the window's close\n"
+                 "button). When they run out the program ends as if its window were closed.\n"
+              << keyNames();
+}
 
 // Draws one text on a cleared screen, then ends.
 class OneText : public lesson::Engine {
@@ -53,7 +85,7 @@ private:
 };
 
 [[noreturn]] void usage(const std::string& problem) {
-    std::cerr << "replay: " << problem << "\n" << kUsage;
+    std::cerr << "replay: " << problem << "; " << kShortUsage << "\n";
     std::exit(2);
 }
 
@@ -96,7 +128,10 @@ int run(const std::vector<std::string>& args) {
         } else if (a == "--colour") {
             colour = std::atoi(value().c_str());
         } else if (a == "-h" || a == "--help") {
-            std::cout << kUsage;
+            help();
+            return 0;
+        } else if (a == "--version") {
+            std::cout << "replay " << lesson::kVersion << "\n";
             return 0;
         } else if (!a.empty() && a[0] != '-' && program.empty()) {
             program = a;

@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command line, answered before any window opens: --help and --version
+// on stdout with status 0, anything else a one-line usage on stderr with
+// status 2; all without a display. And a program without a display says only
+// its own why, not the Wayland library's line on XDG_RUNTIME_DIR.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "programs/version.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Answer {
+    int status = -1;
+    std::string out, err;
+};
+
+// Runs command with DISPLAY unset (or set to display), stdout and stderr apart.
+Answer run(const std::string& command, const char* display = nullptr) {
+    const fs::path errFile =
+        fs::path(::testing::TempDir()) / ("command_line_err_" + std::to_string(::getpid()));
+    const std::string env = display ? std::string("env -u WAYLAND_DISPLAY DISPLAY=") + display + " "
+                                    : "env -u WAYLAND_DISPLAY -u DISPLAY ";
+    Answer a;
+    FILE* p = popen((env + "timeout 60 " + command + " 2>" + errFile.string()).c_str(), "r");
+    if (!p) return a;
+    char buf[4096];
+    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) a.out.append(buf, n);
+    const int raw = pclose(p);
+    a.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    std::ifstream in(errFile);
+    std::stringstream all;
+    all << in.rdbuf();
+    a.err = all.str();
+    fs::remove(errFile);
+    return a;
+}
+
+fs::path binDir() { return fs::path(REPLAY_PATH).parent_path(); }
+
+int lines(const std::string& s) { return static_cast<int>(std::count(s.begin(), s.end(), '\n')); }
+
+const char* const kCommands[] = {"kestrel", "plover", "tern", "grebe", "replay"};
+// What each help names: a lesson's keys, and the key script's names.
+const char* const kLessonKeys[] = {"0-9 - . /", "Enter", "any key", "F11", "fullscreen", "Ctrl+Q"};
+const char* const kReplayKeys[] = {"Enter", "PageDown", "Escape", "Close", nullptr, nullptr};
+
+TEST(CommandLine, HelpSaysWhatTheProgramIsAndItsKeys) {
+    for (const char* name : kCommands) {
+        // A display that does not exist: nothing tries to reach it.
+        for (const char* display : {static_cast<const char*>(nullptr), ":999"}) {
+            const Answer a = run((binDir() / name).string() + " --help", display);
+            EXPECT_EQ(a.status, 0) << name << ": " << a.err;
+            EXPECT_EQ(a.err, "") << name;
+            EXPECT_EQ(a.out.rfind(std::string("usage: ") + name + " ", 0), 0u) << name << ": " << a.out;
+            const bool lesson = std::string(name) != "replay";
+            for (const char* said : lesson ? kLessonKeys : kReplayKeys) {
+                if (!said) continue;
+                EXPECT_NE(a.out.find(said), std::string::npos) << name << " says nothing of " << said;
+            }
+        }
+    }
+    EXPECT_NE(run((binDir() / "tern").string() + " -h").out.find("Tern: equations in two unknowns"),
+              std::string::npos);
+}
+
+TEST(CommandLine, VersionIsTheProjectsOne) {
+    for (const char* name : kCommands) {
+        const Answer a = run((binDir() / name).string() + " --version");
+        EXPECT_EQ(a.status, 0) << name;
+        EXPECT_EQ(a.out, std::string(name) + " " + lesson::kVersion + "\n");
+        EXPECT_EQ(a.err, "") << name;
+    }
+}
+
+TEST(CommandLine, AnyOtherArgumentGetsAOneLineUsage) {
+    struct Case {
+        const char* name;
+        const char* args;
+    } cases[] = {
+        {"kestrel", "--bogus"},
+        {"plover", "extra"},
+        {"tern", "--help --version"},
+        {"grebe", "-v"},
+        {"kestrel", "--version x"},
+        {"kestrel", "--"},
+        {"replay", "--bogus"},
+        {"replay", "kestrel --seed"},
+        {"replay", ""},
+        {"replay", "nosuchprogram"},
+    };
+    for (const Case& c : cases) {
+        const Answer a = run((binDir() / c.name).string() + " " + c.args);
+        const std::string what = std::string(c.name) + " " + c.args;
+        EXPECT_EQ(a.status, 2) << what;
+        EXPECT_EQ(a.out, "") << what;
+        EXPECT_EQ(lines(a.err), 1) << what << ": " << a.err;
+        EXPECT_NE(a.err.find(std::string("usage: ") + c.name), std::string::npos) << what << ": " << a.err;
+    }
+}
+
+TEST(CommandLine, NamesTheCommandAsItWasStarted) {
+    // Installed under another name, the answers use that name.
+    const fs::path dir = fs::path(::testing::TempDir()) / ("renamed_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    fs::create_symlink(binDir() / "kestrel", dir / "ichiji-kestrel");
+    const Answer version = run((dir / "ichiji-kestrel").string() + " --version");
+    EXPECT_EQ(version.out, std::string("ichiji-kestrel ") + lesson::kVersion + "\n");
+    const Answer help = run((dir / "ichiji-kestrel").string() + " --help");
+    EXPECT_EQ(help.out.rfind("usage: ichiji-kestrel ", 0), 0u) << help.out;
+    const Answer wrong = run((dir / "ichiji-kestrel").string() + " --bogus");
+    EXPECT_NE(wrong.err.find("usage: ichiji-kestrel "), std::string::npos) << wrong.err;
+    fs::remove_all(dir);
+}
+
+TEST(CommandLine, WithoutADisplayOnlyTheProgramsOwnMessage) {
+    for (const char* runtimeDir : {"-u XDG_RUNTIME_DIR", "XDG_RUNTIME_DIR=relative"}) {
+        const Answer a =
+            run(std::string("env -u SDL_VIDEODRIVER ") + runtimeDir + " " + (binDir() / "kestrel").string());
+        EXPECT_EQ(a.status, 1) << runtimeDir;
+        EXPECT_EQ(a.err.find("XDG_RUNTIME_DIR"), std::string::npos) << runtimeDir << ": " << a.err;
+        EXPECT_NE(a.err.find("no display"), std::string::npos) << runtimeDir << ": " << a.err;
+    }
+}
+
+}  // namespace
