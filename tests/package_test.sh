@@ -97,16 +97,6 @@ if ! command -v Xvfb >/dev/null 2>&1 || ! command -v xdotool >/dev/null 2>&1; th
     exit 77
 fi
 start_xvfb 110 24
-# Replay's key tokens as xdotool key names.
-keys() {
-    for key in "$@"; do
-        case "$key" in
-        Enter) echo Return ;;
-        Space) echo space ;;
-        *) echo "$key" ;;
-        esac
-    done
-}
 while [ "$1" != -- ]; do
     prog=$1
     leave=$2
@@ -119,19 +109,9 @@ while [ "$1" != -- ]; do
     # The class a desktop matches the window to its menu entry by.
     class=$(sed -n 's/^StartupWMClass=//p' "$WORK/root/usr/share/applications/$PREFIX_ID.$prog.desktop")
     xdotool search --class "^$class\$" | grep -qx "$WID" || fail "the $title window's class is not '$class'"
-    # shellcheck disable=SC2046,SC2086
-    xdotool key $(keys $leave)
-    # Ends by itself; the watchdog only stops a hang.
-    i=0
-    while kill -0 "$KPID" 2>/dev/null; do
-        i=$((i + 1))
-        [ $i -gt 600 ] && fail "$command did not end after '$leave'"
-        sleep 0.1
-    done
-    wait "$KPID"
-    status=$?
-    KPID=
-    [ $status -eq 0 ] || fail "$command ended with status $status"
+    # shellcheck disable=SC2086
+    press $leave
+    wait_exit "after '$leave'"
 done
 
 [ -z "$skipped" ] || exit 77
