@@ -441,8 +441,8 @@ namespace {
 
 // How long a start-up failure's message box waits for its OK before the
 // program ends anyway: on a screen nobody watches (a kiosk, a CI run, a
-// remote session) it would wait for ever. LESSON_MESSAGE_BOX_SECONDS
-// shortens it for tests.
+// remote session) it would wait for ever. LESSON_MESSAGE_BOX_SECONDS sets
+// another delay for tests.
 constexpr int kMessageBoxSeconds = 60;
 
 int messageBoxSeconds() {
@@ -450,7 +450,7 @@ int messageBoxSeconds() {
     if (!s || !*s) return kMessageBoxSeconds;
     char* end = nullptr;
     const long n = std::strtol(s, &end, 10);
-    return *end == '\0' && n > 0 && n <= kMessageBoxSeconds ? static_cast<int>(n) : kMessageBoxSeconds;
+    return *end == '\0' && n > 0 && n <= 86400 ? static_cast<int>(n) : kMessageBoxSeconds;
 }
 
 // The signals that end a program while its message box shows; one the

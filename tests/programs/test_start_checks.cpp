@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -19,19 +18,16 @@ namespace fs = std::filesystem;
 struct Outcome {
     int status = -1;  // the exit status, or 128 + the signal
     std::string output;
-    double seconds = 0;
 };
 
 // Runs a shell command line, stdout and stderr together.
 Outcome runCommand(const std::string& command) {
     Outcome o;
-    const auto start = std::chrono::steady_clock::now();
     FILE* p = popen((command + " 2>&1").c_str(), "r");
     if (!p) return o;
     char buf[4096];
     for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) o.output.append(buf, n);
     const int raw = pclose(p);
-    o.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : WIFSIGNALED(raw) ? 128 + WTERMSIG(raw) : -1;
     return o;
 }
@@ -104,7 +100,7 @@ TEST_F(WithoutJapaneseFont, EveryProgramStopsNamingThePackage) {
     }
 }
 
-TEST(NoDisplay, EveryProgramEndsAtOnceNamingTheDisplay) {
+TEST(NoDisplay, EveryProgramEndsNamingTheDisplay) {
     struct Case {
         const char* program;
         const char* display;  // nullptr: unset
@@ -120,14 +116,19 @@ TEST(NoDisplay, EveryProgramEndsAtOnceNamingTheDisplay) {
     for (const Case& c : cases) {
         std::string env = "env -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER ";
         env += c.display ? std::string("DISPLAY='") + c.display + "' " : std::string("-u DISPLAY ");
-        // timeout: a program that runs on invisibly fails here instead of hanging the test.
-        const Outcome o = runCommand("timeout 10 " + env + binary(c.program));
+        // timeout: a watchdog; a program that runs on invisibly fails here
+        // (status 124) instead of hanging the test.
+        const Outcome o = runCommand("timeout 60 " + env + binary(c.program));
         const std::string what = std::string(c.program) + " DISPLAY=" + (c.display ? c.display : "(unset)");
         EXPECT_EQ(o.status, 1) << what << ": " << o.output;
         EXPECT_NE(o.output.find("no display: set DISPLAY or run from a desktop session"), std::string::npos)
             << what << ": " << o.output;
         EXPECT_NE(o.output.find(c.named), std::string::npos) << what << ": " << o.output;
-        EXPECT_LT(o.seconds, 1.0) << what;
+        // A display that is named but cannot be opened: SDL's reason follows.
+        if (c.display && *c.display) {
+            EXPECT_NE(o.output.find(std::string(c.named) + "): "), std::string::npos)
+                << what << ": " << o.output;
+        }
     }
 }
 
@@ -144,16 +145,24 @@ TEST(AddressSpaceLimit, ReplayEndsWithAMessageNotASignal) {
     GTEST_SKIP() << "AddressSanitizer reserves more address space than any limit leaves";
 #else
     if (runCommand("command -v prlimit").status != 0) GTEST_SKIP() << "prlimit is not installed";
-    // Limits around the size of the picture (20 MB at scale 2): what runs out
-    // first, fonts or the picture, depends on the libraries mapped.
-    bool pictureReported = false;
-    for (long mb : {32, 36, 40}) {
+    // Limits from just above what the libraries take to beyond the picture
+    // (20 MB at scale 2): what runs out first, a face or the picture, depends
+    // on the libraries mapped. Either is out of memory, never a missing font.
+    bool pictureReported = false, faceReported = false;
+    for (long mb = 16; mb <= 40; mb += 2) {
         const Outcome o = runCommand("prlimit --as=" + std::to_string(mb * 1000000) + " " + binary("replay") +
                                      " kestrel --keys \"1 Enter\"");
+        // Too little for the loader to map the libraries: nothing of ours ran.
+        if (o.output.find("error while loading shared libraries") != std::string::npos) continue;
         EXPECT_EQ(o.status, 1) << mb << " MB: " << o.output;
         EXPECT_EQ(o.output.rfind("replay: ", 0), 0u) << mb << " MB: " << o.output;
+        EXPECT_NE(o.output.find("out of memory"), std::string::npos) << mb << " MB: " << o.output;
+        EXPECT_EQ(o.output.find("install the Debian package"), std::string::npos)
+            << mb << " MB: " << o.output;
         if (o.output.find("cannot allocate the picture") != std::string::npos) pictureReported = true;
+        if (o.output.find("font") != std::string::npos) faceReported = true;
     }
+    EXPECT_TRUE(faceReported);
     EXPECT_TRUE(pictureReported);
 #endif
 }
