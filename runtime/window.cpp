@@ -489,9 +489,9 @@ void showMessageBox(const char* title, const std::string& why) {
             const auto left = deadline - std::chrono::steady_clock::now();
             if (left <= left.zero()) break;
             const auto s = std::chrono::duration_cast<std::chrono::seconds>(left);
-            const timespec wait{static_cast<time_t>(s.count()),
+            const timespec span{static_cast<time_t>(s.count()),
                                 static_cast<long>(std::chrono::nanoseconds(left - s).count())};
-            const int sig = sigtimedwait(&waited, nullptr, &wait);
+            const int sig = sigtimedwait(&waited, nullptr, &span);
             if (sig == -1 && errno == EINTR) continue;
             if (sig != SIGCHLD) break;  // an ending signal, or the time is up
             if (waitpid(child, nullptr, WNOHANG) == child) {
