@@ -28,12 +28,12 @@ end_at() {
     close) "$CLOSE" "$WID" || fail "could not send the close request" ;;
     exit-item) press 9 Enter ;;
     SIGTERM | SIGINT) kill -s "${2#SIG}" "$KPID" ;;
-    # Once Ctrl+Q ends a program: ctrl+q) xdotool key ctrl+q ;;
+    ctrl-q) xdotool key ctrl+q ;;
     esac
     wait_exit "after $2 at the $1 wait"
 }
 
-# WHERE:HOW
+# WHERE:HOW. Hook: menu:ctrl-q and step:ctrl-q join once Ctrl+Q ends a program.
 CASES="menu:close step:close menu:exit-item menu:SIGTERM step:SIGTERM menu:SIGINT step:SIGINT"
 
 round=1
