@@ -52,7 +52,10 @@ start_xvfb() {
     Xvfb ":$DISP" -screen 0 "1366x768x$2" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
     XPID=$!
     export DISPLAY=":$DISP"
-    until_true "Xvfb did not start" xdotool getmouselocation
+    until_true "Xvfb did not start" x_answers
+}
+x_answers() {
+    xdotool getmouselocation >/dev/null 2>&1
 }
 
 # The program's key log (LESSON_KEY_LOG): a line "idle N" each time it has
