@@ -6,7 +6,14 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -126,6 +133,43 @@ private:
     unsigned long red_[256] = {}, green_[256] = {}, blue_[256] = {};
 };
 
+// SDL answers each event that arrives while it waits with a wake-up message
+// to the window, sent over a second X connection. When the window is
+// destroyed before the server has handled one, the server answers BadWindow,
+// and Xlib's default handler would end a clean close with status 1. So an
+// error about our own window once it is closing is harmless; any other goes
+// to the handler in place before ours.
+std::atomic<unsigned long> closingWindow{0};
+XErrorHandler earlierXErrorHandler = nullptr;
+
+int onXError(Display* display, XErrorEvent* e) {
+    const unsigned long closing = closingWindow.load();
+    if (closing != 0 && e->resourceid == closing &&
+        (e->error_code == BadWindow || e->error_code == BadDrawable))
+        return 0;
+    return earlierXErrorHandler ? earlierXErrorHandler(display, e) : 0;
+}
+
+// Installed before SDL starts video (SDL's own handler passes errors on to
+// the one it found), removed after SDL has closed its connections.
+class HarmlessClosingWindowErrors {
+public:
+    HarmlessClosingWindowErrors() { earlierXErrorHandler = XSetErrorHandler(onXError); }
+    ~HarmlessClosingWindowErrors() {
+        XSetErrorHandler(earlierXErrorHandler);
+        closingWindow = 0;
+    }
+    HarmlessClosingWindowErrors(const HarmlessClosingWindowErrors&) = delete;
+    HarmlessClosingWindowErrors& operator=(const HarmlessClosingWindowErrors&) = delete;
+};
+
+void windowClosing(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWindowWMInfo(window, &info) && info.subsystem == SDL_SYSWM_X11)
+        closingWindow = info.info.x11.window;
+}
+
 int scaleForWindow(SDL_Window* window) {
     int w = 0, h = 0;
     SDL_GetWindowSize(window, &w, &h);
@@ -145,6 +189,7 @@ public:
         if (keyLog_) std::fclose(keyLog_);
         release();
         x11_.detach();
+        windowClosing(window_);
         SDL_DestroyWindow(window_);
     }
 
@@ -392,11 +437,83 @@ private:
 
 namespace {
 
+// How long a start-up failure's message box waits for its OK before the
+// program ends anyway: on a screen nobody watches (a kiosk, a CI run, a
+// remote session) it would wait for ever. LESSON_MESSAGE_BOX_SECONDS sets
+// another delay for tests.
+constexpr int kMessageBoxSeconds = 60;
+
+int messageBoxSeconds() {
+    const char* s = std::getenv("LESSON_MESSAGE_BOX_SECONDS");
+    if (!s || !*s) return kMessageBoxSeconds;
+    char* end = nullptr;
+    const long n = std::strtol(s, &end, 10);
+    return *end == '\0' && n > 0 && n <= 86400 ? static_cast<int>(n) : kMessageBoxSeconds;
+}
+
+// The signals that end a program while its message box shows; one the
+// program was started with ignored (SIGINT behind a shell's &) stays so.
+sigset_t endingSignals() {
+    sigset_t set;
+    sigemptyset(&set);
+    for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
+        struct sigaction now {};
+        if (sigaction(sig, nullptr, &now) == 0 && now.sa_handler != SIG_IGN) sigaddset(&set, sig);
+    }
+    return set;
+}
+
+// Shows the message box in a child process, so that the program stays free
+// to end it: after messageBoxSeconds() without an answer, or at once on
+// SIGTERM, SIGINT or SIGHUP. The child leads a process group of its own:
+// SDL shows the box from a further child, and the whole group goes.
+void showMessageBox(const char* title, const std::string& why) {
+    sigset_t waited = endingSignals(), previous;
+    sigaddset(&waited, SIGCHLD);
+    sigprocmask(SIG_BLOCK, &waited, &previous);
+    const pid_t child = fork();
+    if (child == 0) {
+        setpgid(0, 0);
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        sigprocmask(SIG_SETMASK, &previous, nullptr);
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title, why.c_str(), nullptr);
+        _exit(0);
+    }
+    if (child > 0) {
+        setpgid(child, child);
+        bool answered = false;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(messageBoxSeconds());
+        for (;;) {
+            const auto left = deadline - std::chrono::steady_clock::now();
+            if (left <= left.zero()) break;
+            const auto s = std::chrono::duration_cast<std::chrono::seconds>(left);
+            const timespec span{static_cast<time_t>(s.count()),
+                                static_cast<long>(std::chrono::nanoseconds(left - s).count())};
+            const int sig = sigtimedwait(&waited, nullptr, &span);
+            if (sig == -1 && errno == EINTR) continue;
+            if (sig != SIGCHLD) break;  // an ending signal, or the time is up
+            if (waitpid(child, nullptr, WNOHANG) == child) {
+                answered = true;
+                break;
+            }
+        }
+        if (!answered) {
+            kill(-child, SIGKILL);
+            while (waitpid(child, nullptr, 0) == -1 && errno == EINTR) {
+            }
+        }
+    }
+    // Without a child there is no box; the reason is on stderr all the same.
+    sigprocmask(SIG_SETMASK, &previous, nullptr);
+}
+
 // Ends a program that cannot run: the reason on stderr and, where a desktop
 // can show one, in a message box (without a display that fails at once).
+// SDL must be shut down by then: the box's process inherits no connection.
 int cannotRun(const char* title, const std::string& why) {
     std::fprintf(stderr, "%s: %s\n", title, why.c_str());
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title, why.c_str(), nullptr);
+    std::fflush(stderr);
+    showMessageBox(title, why);
     return 1;
 }
 
@@ -413,6 +530,37 @@ bool showsNothing(const char* driver) {
     const char* asked = std::getenv("SDL_VIDEODRIVER");
     if (asked && *asked) return false;
     return driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
+}
+
+// Starts SDL's video, or says why it cannot. With DISPLAY set and no driver
+// chosen by the user, the X11 driver and no other: SDL would otherwise take
+// a moment's failure to reach a busy X server for no display at all, and
+// fall back to a driver that shows nothing. A moment's failure is retried.
+std::string startVideo() {
+    const char* asked = std::getenv("SDL_VIDEODRIVER");
+    const char* display = std::getenv("DISPLAY");
+    const bool x11 = !(asked && *asked) && display && *display;
+    // SDL reads the choice from the environment only; it is set for the
+    // start alone.
+    if (x11) setenv("SDL_VIDEODRIVER", "x11", 1);
+    std::string why;
+    for (int pause : {50, 100, 200, 400, 800, 0}) {
+        if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0) break;
+        if (!x11 || pause == 0) {
+            why = noDisplay() + ": " + SDL_GetError();
+            SDL_Quit();
+            break;
+        }
+        SDL_Quit();
+        SDL_Delay(pause);
+    }
+    if (x11) unsetenv("SDL_VIDEODRIVER");
+    if (!why.empty()) return why;
+    if (showsNothing(SDL_GetCurrentVideoDriver())) {
+        SDL_Quit();
+        return noDisplay();
+    }
+    return "";
 }
 
 }  // namespace
@@ -433,31 +581,31 @@ int runInWindow(const char* title, const std::function<int(Runtime&)>& program,
     // on an 8-bit screen without a window manager never happens.
     setenv("SDL_VIDEO_X11_NODIRECTCOLOR", "1", 0);
     quietWaylandWithoutRuntimeDir();
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-        const std::string why = noDisplay() + ": " + SDL_GetError();
-        return cannotRun(title, why);
-    }
-    if (showsNothing(SDL_GetCurrentVideoDriver())) {
-        SDL_Quit();
-        return cannotRun(title, noDisplay());
-    }
-    // The window surface in plain memory, updated a rectangle at a time: with
-    // no GPU (Xvfb, remote desktops, many school machines) a texture-backed
-    // surface would run a software GL pass over the whole window per present.
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     int status = 0;
     std::string failure;
-    try {
-        WindowRuntime runtime(withIcon(openWindow(title), iconPng));
-        status = program(runtime);
-    } catch (const std::bad_alloc&) {
-        failure = "out of memory";
-    } catch (const std::exception& e) {
-        failure = e.what();
+    {
+        const HarmlessClosingWindowErrors xErrors;
+        failure = startVideo();
+        if (failure.empty()) {
+            // The window surface in plain memory, updated a rectangle at a
+            // time: with no GPU (Xvfb, remote desktops, many school machines) a
+            // texture-backed surface would run a software GL pass over the
+            // whole window per present.
+            SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+            try {
+                WindowRuntime runtime(withIcon(openWindow(title), iconPng));
+                status = program(runtime);
+            } catch (const std::bad_alloc&) {
+                failure = "out of memory";
+            } catch (const std::exception& e) {
+                failure = e.what();
+            }
+            // The connections close, and any error still on its way arrives,
+            // while the handler is ours.
+            SDL_Quit();
+        }
     }
-    if (!failure.empty()) status = cannotRun(title, failure);
-    SDL_Quit();
-    return status;
+    return failure.empty() ? status : cannotRun(title, failure);
 }
 
 }  // namespace rt

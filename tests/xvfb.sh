@@ -58,7 +58,10 @@ start_xvfb() {
     Xvfb ":$DISP" -screen 0 "1366x768x$2" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
     XPID=$!
     export DISPLAY=":$DISP"
-    until_true "Xvfb did not start" xdotool getmouselocation
+    until_true "Xvfb did not start" x_answers
+}
+x_answers() {
+    xdotool getmouselocation >/dev/null 2>&1
 }
 
 # start_wm: a window manager (openbox) on the server, for what only one
@@ -87,9 +90,10 @@ idle_or_gone() {
 
 # start_program COMMAND TITLE: runs it (its output in $WORK/$PROG.log) as KPID,
 # waits for its window, WID, mapped and focused, and for its first screen.
+# SIGINT as from a terminal or a desktop: behind a shell's & it is ignored.
 start_program() {
     : >"$WORK/$PROG.keys"
-    LESSON_KEY_LOG="$WORK/$PROG.keys" "$1" >"$WORK/$PROG.log" 2>&1 &
+    LESSON_KEY_LOG="$WORK/$PROG.keys" env --default-signal=INT "$1" >"$WORK/$PROG.log" 2>&1 &
     KPID=$!
     KEYS_SENT=0
     WID=$(timeout "$WATCHDOG" xdotool search --sync --onlyvisible --name "^$2\$" 2>/dev/null | head -n 1)
