@@ -18,27 +18,6 @@ using fig::whole;
 
 namespace {
 
-// The UTF-8 text of one code point.
-std::string codePointText(char32_t c) {
-    std::string s;
-    if (c < 0x80) {
-        s += static_cast<char>(c);
-    } else if (c < 0x800) {
-        s += static_cast<char>(0xC0 | (c >> 6));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        s += static_cast<char>(0xE0 | (c >> 12));
-        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        s += static_cast<char>(0xF0 | (c >> 18));
-        s += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return s;
-}
-
 char32_t firstCodePoint(const std::string& s) {
     if (s.empty()) return 0;
     const auto u = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
@@ -132,7 +111,8 @@ void labelVertices(Engine& e, Label labelOf) {
 
 void Engine::LabelVerticesByLetter() {
     const char32_t first = firstCodePoint(IB8_s);
-    labelVertices(*this, [&](Num k) { return codePointText(first + static_cast<char32_t>(whole(k)) - 1); });
+    labelVertices(*this,
+                  [&](Num k) { return rt::codePointText(first + static_cast<char32_t>(whole(k)) - 1); });
 }
 
 void Engine::LabelVerticesByName() {

@@ -26,6 +26,9 @@ int blen(std::string_view s);
 // Byte position of the first occurrence of what, or 0.
 int binstr(std::string_view s, std::string_view what, int from = 1);
 
+// The UTF-8 text of one code point.
+std::string codePointText(char32_t c);
+
 // True when the character takes one byte in the double-byte encoding.
 bool isSingleByte(std::string_view ch);
 

@@ -2,32 +2,13 @@
 #include "runtime/window_keys.h"
 
 #include "runtime/keys.h"
+#include "runtime/text.h"
 
 namespace rt {
 
 namespace {
 
 std::string named(std::string_view name) { return std::string(namedKeyText(name).value_or(key::kOther)); }
-
-std::string utf8(char32_t c) {
-    std::string s;
-    if (c < 0x80) {
-        s += static_cast<char>(c);
-    } else if (c < 0x800) {
-        s += static_cast<char>(0xC0 | (c >> 6));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        s += static_cast<char>(0xE0 | (c >> 12));
-        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        s += static_cast<char>(0xF0 | (c >> 18));
-        s += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return s;
-}
 
 // The keypad's digits and point with Num Lock off are the keys printed
 // beneath them.
@@ -139,7 +120,7 @@ std::string keyText(const SDL_Keysym& key) {
     if (letter && !(key.mod & KMOD_SHIFT) != !(key.mod & KMOD_CAPS))
         return std::string(1, static_cast<char>(k - 'a' + 'A'));
     if (!letter && (key.mod & KMOD_SHIFT)) return std::string(key::kOther);
-    return utf8(static_cast<char32_t>(k));
+    return codePointText(static_cast<char32_t>(k));
 }
 
 }  // namespace rt
