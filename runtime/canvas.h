@@ -44,6 +44,12 @@ struct PixelRect {
     bool empty() const { return x1 <= x0 || y1 <= y0; }
 };
 
+// A box in logical units, [x0, x1) x [y0, y1).
+struct UnitBox {
+    float x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    bool empty() const { return x1 <= x0 || y1 <= y0; }
+};
+
 // A run of set pixels of a rasterised shape, relative to its origin pixel.
 struct PixelSpan {
     std::int16_t dy, dx, len;
@@ -75,14 +81,23 @@ public:
     void connectFilled(int outline, int fill, std::span<const Point> points, int width);
     void clear();
 
-    // Operations from beginHalo to the matching endHalo are held back; at the
-    // end each one's pixels, widened by the halo, are painted in the page
-    // colour, then the operations are drawn as usual.
+    // Operations from beginHalo to the matching endHalo (a label) are held
+    // back; at the end the lines within the label's ground (the box of its
+    // ink widened by kGroundMargin) are painted over in the page colour, then
+    // the operations are drawn as usual. Only lines give way: texts, dots,
+    // arrow heads and filled shapes already there keep every pixel, and the
+    // label's own strokes are never cleared by a later ground.
     void beginHalo() { ++haloDepth_; }
     void endHalo();
-    // How far the halo reaches beyond a stroke, in canvas pixels: two units,
-    // the least that still shows a clear gap once the picture is smoothed.
-    int haloReach() const { return 2 * scale_; }
+    // How far a label's ground reaches beyond its ink, in logical units: the
+    // least that still shows a clear gap once the picture is smoothed.
+    static constexpr int kGroundMargin = 3;
+    // Whether the pixel (px, py) was last set by a line a ground clears.
+    bool isLinePixel(int px, int py);
+
+    // The box of the pixels symbol() would set, in logical units; empty
+    // when it sets none.
+    UnitBox textInk(std::string_view text, float x, float y, int h, int v, const FontState& font);
 
     // ARGB32 pixels at the internal scale.
     const std::uint8_t* pixels();
@@ -118,15 +133,22 @@ private:
                                         int fy);
 
     const std::vector<PixelSpan>& disc(double radius, int fx, int fy);
-    // The glyph (face, index, advance in ems) of "×", drawn in its cell.
-    void timesSign(void* face, unsigned long index, double advance, double pen, double top, double cellW,
-                   double cellH, double em, int colour);
+    // Hands put(spans, ox, oy) each glyph of text as symbol() places it.
+    template <class Put>
+    void placeGlyphs(std::string_view text, float x, float y, int h, int v, const FontState& font, Put put);
     // Sets the spans' pixels, placed at the origin pixel (ox, oy), to colour.
-    void fill(const std::vector<PixelSpan>& spans, long ox, long oy, int colour);
+    // A line stroke (a graph is drawn as a chain of pen dots) marks them as
+    // line pixels; anything else as kept.
+    void fill(const std::vector<PixelSpan>& spans, long ox, long oy, int colour, bool lineStroke = false);
 
-    // Paints the pixels within haloReach() of the held-back operations' own
-    // pixels in the page colour.
-    void paintHalo(const std::vector<std::function<void()>>& ops);
+    // What each pixel was last set by, kept beside the picture: line pixels
+    // are what a label's ground clears. pathOn builds the shape on a context.
+    template <class Path>
+    void markStroke(double width, bool lineStroke, Path pathOn);
+    template <class Path>
+    void markFill(Path pathOn);
+    // Clears the line pixels within the held-back operations' ground.
+    void layGround(const std::vector<std::function<void()>>& ops);
 
     void setColour(int c);
     // Adds a box in logical units (a cairo extent) or in pixels to the damage.
@@ -145,7 +167,12 @@ private:
 
     int haloDepth_ = 0;
     std::vector<std::function<void()>> heldBack_;
-    // While the halo's shape is taken, operations draw opaque into this
+    // The line layer: an A8 surface as large as the picture, 255 where a
+    // line set the pixel last. A label's own operations mark nothing as line.
+    cairo_surface_t* layer_ = nullptr;
+    cairo_t* layerCr_ = nullptr;
+    bool drawingLabel_ = false;
+    // While a label's extent is taken, operations draw opaque into this
     // canvas-sized mask instead (made on first use); maskBox_ collects where.
     bool intoMask_ = false;
     cairo_surface_t* mask_ = nullptr;

@@ -1,6 +1,6 @@
-// Labels on a plane stand on a halo of the page colour: lines drawn before a
-// label stop short of its strokes, the label itself keeps its place and
-// colours, and the plane's own scale numbers and axis letters get none.
+// Labels on a plane stand on a cleared ground: lines drawn before a label
+// stop short of its box, the label itself keeps its place and colours, and
+// nothing but lines gives way.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -169,41 +169,82 @@ TEST(LabelHalo, OnlyLabelsOnAPlaneGetAHalo) {
         EXPECT_TRUE(split.inside.glyphs({.text = own}).empty()) << own;
 }
 
-// The halo changes only page-colour pixels near the label: every pixel of
-// the label drawn without one is the same with one, and a line drawn later
-// crosses the label as before.
-TEST(LabelHalo, TheLabelKeepsItsPixelsAndOnlyThePageColourIsAdded) {
-    rt::Canvas plain(2), haloed(2);
-    for (rt::Canvas* c : {&plain, &haloed}) {
-        c->line(0, 120, 400, 120, 1, 0, -1, 3);
-        c->line(150, 50, 150, 200, 0, 0, -1, 1);
-        if (c == &haloed) c->beginHalo();
-        // Glyphs, a stroke and a dot, overlapping one another.
-        c->symbol("2x", 100, 90, 3, 3, 3, rt::FontState{"ゴシック", 16, true, false});
-        c->line(140, 120, 170, 120, 3, 0, -1, 5);
-        c->circle(175, 120, 4, 5, 0, 0, true, -1, 3);
-        c->symbol("y", 160, 90, 3, 3, 3, rt::FontState{"ゴシック", 16, true, false});
-        if (c == &haloed) c->endHalo();
-        c->line(120, 60, 120, 180, 0, 0, -1, 1);
+// A label's ground clears only lines, and all of them within its box: the
+// label's ink widened by the margin. A text, a point and an arrow head
+// drawn before it keep every pixel; a line drawn after it crosses as before.
+TEST(LabelHalo, TheGroundClearsOnlyTheLinesInTheLabelsBox) {
+    rt::Canvas under(2), plain(2), haloed(2), alone(2);
+    const rt::FontState digits{"ゴシック", 16, true, false};
+    const rt::Point head[] = {{96, 112}, {104, 112}, {100, 104}};
+    for (rt::Canvas* c : {&under, &plain, &haloed}) {
+        c->line(0, 120, 400, 120, 1, 0, -1, 3);        // a grid line through the label
+        c->line(150, 50, 150, 200, 8, 0, -1, 1);       // a line beside its minus
+        c->circle(60, 140, 1, 8, 0, 0, true, -1, 5);   // a pen dot of a graph
+        c->symbol("5", 176, 104, 3, 3, 2, digits);     // a scale number it meets
+        c->circle(100, 132, 8, 6, 0, 0, true, -1, 1);  // a point
+        c->connectFilled(6, 6, head, 1);               // an arrow head
     }
-    const int reach = haloed.haloReach();
-    int added = 0;
-    for (int py = 0; py < 240 * 2; ++py)
-        for (int px = 0; px < 440 * 2; ++px) {
-            const std::uint32_t a = pixelAt(plain, px, py), b = pixelAt(haloed, px, py);
+    for (rt::Canvas* c : {&plain, &haloed, &alone}) {
+        if (c == &haloed) c->beginHalo();
+        c->symbol("2x", 60, 90, 3, 3, 3, digits);
+        c->line(110, 120, 140, 120, 3, 0, -1, 5);
+        c->symbol("y", 160, 90, 3, 3, 3, digits);
+        if (c == &haloed) c->endHalo();
+    }
+    for (rt::Canvas* c : {&plain, &haloed}) c->line(120, 60, 120, 180, 8, 0, -1, 1);
+    // The label's box, in canvas pixels, widened by the margin.
+    const int k = haloed.scale(), m = rt::Canvas::kGroundMargin * k;
+    int x0 = 1 << 20, y0 = 1 << 20, x1 = -1, y1 = -1;
+    for (int py = 0; py < 240 * k; ++py)
+        for (int px = 0; px < 440 * k; ++px)
+            if (pixelAt(alone, px, py) != rgbOf(15)) {
+                x0 = std::min(x0, px - m), x1 = std::max(x1, px + m);
+                y0 = std::min(y0, py - m), y1 = std::max(y1, py + m);
+            }
+    ASSERT_GE(x1, 0);
+    int cleared = 0;
+    for (int py = 0; py < 240 * k; ++py)
+        for (int px = 0; px < 440 * k; ++px) {
+            const std::uint32_t was = pixelAt(under, px, py), a = pixelAt(plain, px, py),
+                                b = pixelAt(haloed, px, py);
+            const bool inBox = px >= x0 && px <= x1 && py >= y0 && py <= y1;
+            const bool laterLine = px >= 119 * k && px < 121 * k && py >= 60 * k && py <= 180 * k;
+            if (inBox && !laterLine) {
+                // No line's pixel is left in the box.
+                ASSERT_NE(b, rgbOf(1)) << px << "," << py;
+                ASSERT_NE(b, rgbOf(8)) << px << "," << py;
+            }
             if (a == b) continue;
+            // Changed: a line's pixel inside the box, now the page colour.
             ASSERT_EQ(b, rgbOf(15)) << px << "," << py;
-            // Within the halo's reach of a pixel of the label.
-            bool near = false;
-            for (int dy = -reach; dy <= reach && !near; ++dy)
-                for (int dx = -reach; dx <= reach && !near; ++dx) {
-                    const std::uint32_t p = pixelAt(plain, px + dx, py + dy);
-                    near = p == rgbOf(3) || p == rgbOf(5);
-                }
-            ASSERT_TRUE(near) << px << "," << py;
-            ++added;
+            ASSERT_TRUE(inBox) << px << "," << py;
+            ASSERT_TRUE(was == rgbOf(1) || was == rgbOf(8)) << px << "," << py;
+            ++cleared;
         }
-    EXPECT_GT(added, 0);
+    EXPECT_GT(cleared, 0);
+    // The marks drawn earlier keep all their pixels inside the box.
+    for (int colour : {2, 6})
+        EXPECT_EQ(pixelsOf(plain, colour, x0 / 2.0, y0 / 2.0, x1 / 2.0, y1 / 2.0),
+                  pixelsOf(haloed, colour, x0 / 2.0, y0 / 2.0, x1 / 2.0, y1 / 2.0))
+            << colour;
+    // The label keeps its own pixels: the lines it clears are the others'.
+    EXPECT_EQ(pixelsOf(plain, 3, 0, 0, 440, 240), pixelsOf(haloed, 3, 0, 0, 440, 240));
+}
+
+// A later label's ground leaves an earlier label's strokes, its minus among
+// them, as they are.
+TEST(LabelHalo, AGroundKeepsAnEarlierLabelsMinus) {
+    rt::Canvas c(2);
+    const rt::FontState digits{"ゴシック", 16, true, false};
+    c.beginHalo();
+    c.line(100, 120, 130, 120, 3, 0, -1, 5);
+    c.endHalo();
+    const int before = pixelsOf(c, 3, 90, 110, 140, 130);
+    c.beginHalo();
+    c.symbol("1", 132, 100, 3, 3, 5, digits);
+    c.endHalo();
+    EXPECT_EQ(pixelsOf(c, 3, 90, 110, 140, 130), before);
+    EXPECT_GT(before, 0);
 }
 
 // A clear drops whatever a halo held back: it would have been painted over.
