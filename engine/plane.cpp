@@ -172,7 +172,7 @@ void Engine::PlotPoint() {
     DSM2 = N2 - 40 + AINP_labelDy;
     KKAI_s = IB8_s;
     {
-        rt::HaloScope halo(Rt());
+        rt::HaloScope halo(Rt(), true);
         DrawMathText();
     }
     JYOU = 0;
@@ -215,7 +215,7 @@ void Engine::DrawGraph() {
         DSM1 = DSM1 + JYOU;
         DSM2 = DSM2 + AINP_labelDy;
         KKAI_s = IB8_s;
-        rt::HaloScope halo(Rt());
+        rt::HaloScope halo(Rt(), true);
         DrawMathText();
     }
     JYOU = 0;

@@ -91,14 +91,15 @@ void Lesson::PenWidth(int width) { Rt().setDrawWidth(width); }
 
 // ---- Text cursor ----------------------------------------------------------------
 
-void Lesson::DrawWith(void (Engine::*routine)(), Num x, Num y, Num colour, std::string_view text) {
+void Lesson::DrawWith(void (Engine::*routine)(), Num x, Num y, Num colour, std::string_view text,
+                      bool movable) {
     if (screenTextLog) screenTextLog->push_back({std::string(text), x, y, colour});
     KKAI_s = text;
     DSM1 = x;
     DSM2 = y;
     YMOTO = colour;
     if (InsidePlane(x, y)) {
-        rt::HaloScope halo(Rt());
+        rt::HaloScope halo(Rt(), movable);
         (this->*routine)();
     } else {
         (this->*routine)();
@@ -121,7 +122,9 @@ void Lesson::NewRow(Num step, Num colour, std::string_view text, Num indent) {
 
 void Lesson::Next(Num colour, std::string_view text, Num gap) { Put(YI1 + gap, B2_row, colour, text); }
 
-void Lesson::Label(Num x, Num y, Num colour, std::string_view text) { Draw(x, y, colour, text); }
+void Lesson::Label(Num x, Num y, Num colour, std::string_view text) {
+    DrawWith(&Engine::DrawMathText, x, y, colour, text, true);
+}
 
 void Lesson::TableText(Num x, Num y, Num colour, std::string_view text) {
     DrawWith(&Engine::DrawTableText, x, y, colour, text);

@@ -172,7 +172,9 @@ public:
     void NewRow(Num step, Num colour, std::string_view text, Num indent = 0);
     // The same row, right after the last text (plus a gap).
     void Next(Num colour, std::string_view text, Num gap = 0);
-    // A label beside a figure: drawn at (x, y), the cursor stays.
+    // A label beside a figure: drawn at (x, y), the cursor stays. Inside a
+    // plane it moves a little where it would meet a text, a point or another
+    // label.
     void Label(Num x, Num y, Num colour, std::string_view text);
     // Bold table lettering at (x, y); the cursor stays.
     void TableText(Num x, Num y, Num colour, std::string_view text);
@@ -332,8 +334,10 @@ public:
 
 private:
     void Draw(Num x, Num y, Num colour, std::string_view text);
-    // A text drawn by routine at (x, y), on a halo inside a plane's box.
-    void DrawWith(void (Engine::*routine)(), Num x, Num y, Num colour, std::string_view text);
+    // A text drawn by routine at (x, y), on a cleared ground inside a plane's
+    // box, moved off what it would meet when movable.
+    void DrawWith(void (Engine::*routine)(), Num x, Num y, Num colour, std::string_view text,
+                  bool movable = false);
 
     Point problemOrigin_;
 };

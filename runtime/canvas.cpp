@@ -326,17 +326,108 @@ void Canvas::clear() {
     checkDrawing();
     cairo_set_source_rgba(layerCr_, 0, 0, 0, 0);
     cairo_paint(layerCr_);
+    grounds_.clear();
+    marks_.clear();
+    ownDot_ = -1;
     damagePixels(0, 0, pixelWidth(), pixelHeight());
 }
 
 template <class Path>
-void Canvas::markStroke(double width, bool lineStroke, Path pathOn) {
+void Canvas::stroke(double width, bool lineStroke, Path pathOn) {
+    // A line drawn after a label stops at its ground, as one drawn before it.
+    const bool line = lineStroke && !drawingLabel_;
+    const bool clipped = line && !intoMask_ && !grounds_.empty();
+    if (clipped) {
+        cairo_save(cr_);
+        clipOutGrounds(cr_);
+    }
+    cairo_new_path(cr_);
+    pathOn(cr_);
+    strokeDamaged();
+    if (clipped) cairo_restore(cr_);
     if (intoMask_) return;
-    cairo_set_source_rgba(layerCr_, 0, 0, 0, lineStroke && !drawingLabel_ ? 1 : 0);
+    cairo_save(layerCr_);
+    if (clipped) clipOutGrounds(layerCr_);
+    cairo_set_source_rgba(layerCr_, 0, 0, 0, line ? 1 : 0);
     cairo_set_line_width(layerCr_, width);
     cairo_new_path(layerCr_);
     pathOn(layerCr_);
     cairo_stroke(layerCr_);
+    cairo_restore(layerCr_);
+}
+
+void Canvas::clipOutGrounds(cairo_t* c) {
+    cairo_rectangle_int_t all{0, 0, pixelWidth(), pixelHeight()};
+    cairo_region_t* open = cairo_region_create_rectangle(&all);
+    for (const PixelRect& g : grounds_) {
+        cairo_rectangle_int_t r{g.x0, g.y0, g.x1 - g.x0, g.y1 - g.y0};
+        cairo_region_subtract_rectangle(open, &r);
+    }
+    const double k = scale_;
+    cairo_new_path(c);
+    for (int i = 0, n = cairo_region_num_rectangles(open); i < n; ++i) {
+        cairo_rectangle_int_t r;
+        cairo_region_get_rectangle(open, i, &r);
+        cairo_rectangle(c, r.x / k, r.y / k, r.width / k, r.height / k);
+    }
+    cairo_region_destroy(open);
+    cairo_clip(c);
+}
+
+void Canvas::uncover(double x0, double y0, double x1, double y1) {
+    if (intoMask_ || drawingLabel_) return;
+    const double k = scale_;
+    auto covered = [&](double cx, double cy) { return cx >= x0 && cx <= x1 && cy >= y0 && cy <= y1; };
+    std::erase_if(grounds_, [&](const PixelRect& g) {
+        return covered((g.x0 + g.x1) / (2 * k), (g.y0 + g.y1) / (2 * k));
+    });
+    std::erase_if(
+        marks_, [&](const Mark& m) { return covered((m.box.x0 + m.box.x1) / 2, (m.box.y0 + m.box.y1) / 2); });
+    ownDot_ = -1;
+}
+
+void Canvas::addMark(const UnitBox& box, bool text, bool dot) {
+    if (intoMask_) return;
+    ownDot_ = -1;
+    if (drawingLabel_ || box.empty()) return;
+    marks_.push_back({box, text});
+    if (dot) ownDot_ = static_cast<int>(marks_.size()) - 1;
+}
+
+Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts) const {
+    // The check a label's box must pass: its ink with a margin a little
+    // short of its ground's.
+    const float m = kGroundMargin - 1;
+    auto free = [&](float dx, float dy) {
+        const UnitBox b{ink.x0 + dx - m, ink.y0 + dy - m, ink.x1 + dx + m, ink.y1 + dy + m};
+        if (b.x0 < 0 || b.y0 < 0 || b.x1 > kViewWidth || (b.y1 > kStatusTop && b.y0 < kStatusBottom))
+            return false;
+        for (std::size_t i = 0; i < marks_.size(); ++i) {
+            const UnitBox& o = marks_[i].box;
+            if (static_cast<int>(i) == ownDot_) continue;
+            auto same = [&](const UnitBox& p) {
+                return std::fabs(p.x0 - o.x0) < 1 && std::fabs(p.x1 - o.x1) < 1 &&
+                       std::fabs(p.y0 - o.y0) < 1 && std::fabs(p.y1 - o.y1) < 1;
+            };
+            if (marks_[i].text && std::any_of(parts.begin(), parts.end(), same)) continue;
+            if (b.x0 < o.x1 && o.x0 < b.x1 && b.y0 < o.y1 && o.y0 < b.y1) return false;
+        }
+        return true;
+    };
+    if (free(0, 0)) return {};
+    // The nearest free place on a grid of 4 units, within 80.
+    constexpr int kStep = 4, kReach = 20;
+    Offset best;
+    int bestDistance = -1;
+    for (int i = -kReach; i <= kReach; ++i)
+        for (int j = -kReach; j <= kReach; ++j) {
+            const int d = i * i + j * j;
+            if (d == 0 || (bestDistance >= 0 && d >= bestDistance)) continue;
+            if (!free(static_cast<float>(i * kStep), static_cast<float>(j * kStep))) continue;
+            best = {static_cast<float>(i * kStep), static_cast<float>(j * kStep)};
+            bestDistance = d;
+        }
+    return best;
 }
 
 template <class Path>
@@ -398,14 +489,24 @@ void Canvas::line(float x1, float y1, float x2, float y2, int colour, int kind, 
             cairo_move_to(c, x1, y1);
             cairo_line_to(c, x2, y2);
         };
+        if (!lineStroke) uncover(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2));
+        // A maths text's sign strokes (a minus, the bar of a plus) are text.
+        const float half = std::max(1, width) / 2.0f;
+        if (lineStroke && width >= 4 && (x1 == x2 || y1 == y2) && std::hypot(x2 - x1, y2 - y1) <= 24)
+            addMark({std::min(x1, x2) - half, std::min(y1, y2) - half, std::max(x1, x2) + half,
+                     std::max(y1, y2) + half},
+                    true);
+        else if (!intoMask_)
+            ownDot_ = -1;
         setColour(colour);
-        path(cr_);
-        strokeDamaged();
-        markStroke(std::max(1, width), lineStroke, path);
+        stroke(std::max(1, width), lineStroke, path);
     } else {
         double x = std::min(x1, x2), y = std::min(y1, y2);
         double w = std::fabs(x2 - x1), h = std::fabs(y2 - y1);
         auto path = [=](cairo_t* c) { cairo_rectangle(c, x, y, w, h); };
+        // A filled box covers what lies under it, a label among them.
+        if (kind == 2 || !lineStroke) uncover(x, y, x + w, y + h);
+        if (!intoMask_) ownDot_ = -1;
         if (kind == 2) {
             setColour(fill < 0 ? colour : fill);
             path(cr_);
@@ -417,9 +518,7 @@ void Canvas::line(float x1, float y1, float x2, float y2, int colour, int kind, 
         cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
         cairo_set_line_join(layerCr_, CAIRO_LINE_JOIN_MITER);
         setColour(colour);
-        path(cr_);
-        strokeDamaged();
-        markStroke(std::max(1, width), lineStroke, path);
+        stroke(std::max(1, width), lineStroke, path);
         cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
         cairo_set_line_join(layerCr_, CAIRO_LINE_JOIN_ROUND);
     }
@@ -450,6 +549,16 @@ void Canvas::circle(float x, float y, float r, int colour, float start, float en
     double w = std::max(1, width);
     r = std::fabs(r);
     bool whole = start == 0 && end == 0;
+    const float reach = r + static_cast<float>(w) / 2;
+    if (colour == 15 || (filled && (fillColour < 0 ? colour : fillColour) == 15)) {
+        if (!(whole && r <= 2)) uncover(x - reach, y - reach, x + reach, y + reach);
+    } else if (!(whole && r <= 2) && (filled || r <= 12)) {
+        // A point (a dot, a small ring) is a mark; a pen dot, a circle and
+        // an arc are lines.
+        addMark({x - reach, y - reach, x + reach, y + reach}, false, true);
+    } else if (!intoMask_) {
+        ownDot_ = -1;
+    }
     if (whole && r < w) {
         // A dot: at least the pen's width across. A graph is thousands of
         // them, so each is a cached run list rather than a path to fill; a
@@ -475,16 +584,9 @@ void Canvas::circle(float x, float y, float r, int colour, float start, float en
         markFill(sector);
     }
     setColour(colour);
-    cairo_new_path(cr_);
-    if (filled && !whole)
-        sector(cr_);
-    else
-        cairo_arc(cr_, x, y, r, a0, a1);
-    strokeDamaged();
     // A filled point and a small ring (an open end point) are marks; a large
     // circle or an arc is a line.
-    const bool lineStroke = !filled && r > 12 && colour != 15;
-    markStroke(w, lineStroke, [=](cairo_t* c) {
+    stroke(w, !filled && r > 12 && colour != 15, [=](cairo_t* c) {
         if (filled && !whole)
             sector(c);
         else
@@ -583,6 +685,13 @@ void Canvas::symbol(std::string_view text, float x, float y, int h, int v, int c
         heldBack_.push_back(
             [=, this, text = std::string(text), font = font] { symbol(text, x, y, h, v, colour, font); });
         return;
+    }
+    if (!intoMask_ && !drawingLabel_) {
+        const UnitBox ink = textInk(text, x, y, h, v, font);
+        if (colour == 15)
+            uncover(ink.x0, ink.y0, ink.x1, ink.y1);
+        else
+            addMark(ink, true);
     }
     placeGlyphs(text, x, y, h, v, font,
                 [&](const std::vector<PixelSpan>& spans, long ox, long oy) { fill(spans, ox, oy, colour); });
@@ -717,8 +826,20 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
         const long from = std::max(ox + sp.dx, 0L), to = std::min(ox + sp.dx + sp.len, pw);
         if (from >= to) continue;
         auto* line = reinterpret_cast<std::uint32_t*>(data + row * st);
-        std::fill(line + from, line + to, pixel);
-        std::fill(layer + row * layerSt + from, layer + row * layerSt + to, kind);
+        if (kind != 0 && !grounds_.empty()) {
+            // A line's pen dot leaves the labels' grounds alone.
+            for (long col = from; col < to; ++col) {
+                const bool onGround = std::any_of(grounds_.begin(), grounds_.end(), [&](const PixelRect& g) {
+                    return col >= g.x0 && col < g.x1 && row >= g.y0 && row < g.y1;
+                });
+                if (onGround) continue;
+                line[col] = pixel;
+                layer[row * layerSt + col] = kind;
+            }
+        } else {
+            std::fill(line + from, line + to, pixel);
+            std::fill(layer + row * layerSt + from, layer + row * layerSt + to, kind);
+        }
         bx0 = std::min(bx0, from);
         bx1 = std::max(bx1, to);
         by0 = std::min(by0, row);
@@ -737,6 +858,7 @@ void Canvas::connect(int colour, std::span<const Point> points, int width) {
         });
         return;
     }
+    if (!intoMask_) ownDot_ = -1;
     cairo_set_line_width(cr_, std::max(1, width));
     setColour(colour);
     auto path = [points](cairo_t* c) {
@@ -744,9 +866,15 @@ void Canvas::connect(int colour, std::span<const Point> points, int width) {
         for (std::size_t i = 1; i < points.size(); ++i) cairo_line_to(c, points[i].x, points[i].y);
         if (points.size() == 1) cairo_line_to(c, points[0].x, points[0].y);
     };
-    path(cr_);
-    strokeDamaged();
-    markStroke(std::max(1, width), colour != 15, path);
+    if (colour == 15) {
+        float x0 = points[0].x, x1 = x0, y0 = points[0].y, y1 = y0;
+        for (const Point& p : points) {
+            x0 = std::min(x0, p.x), x1 = std::max(x1, p.x);
+            y0 = std::min(y0, p.y), y1 = std::max(y1, p.y);
+        }
+        uncover(x0, y0, x1, y1);
+    }
+    stroke(std::max(1, width), colour != 15, path);
 }
 
 void Canvas::connectFilled(int outline, int fill, std::span<const Point> points, int width) {
@@ -762,22 +890,26 @@ void Canvas::connectFilled(int outline, int fill, std::span<const Point> points,
         for (std::size_t i = 1; i < points.size(); ++i) cairo_line_to(c, points[i].x, points[i].y);
         cairo_close_path(c);
     };
-    path(cr_);
-    setColour(fill);
-    cairo_fill_preserve(cr_);
-    cairo_set_line_width(cr_, std::max(1, width));
-    setColour(outline);
-    strokeDamaged();
-    // An arrow head is a mark; a larger shape's outline is a line.
     float x0 = points[0].x, x1 = x0, y0 = points[0].y, y1 = y0;
     for (const Point& p : points) {
-        x0 = std::min(x0, p.x);
-        x1 = std::max(x1, p.x);
-        y0 = std::min(y0, p.y);
-        y1 = std::max(y1, p.y);
+        x0 = std::min(x0, p.x), x1 = std::max(x1, p.x);
+        y0 = std::min(y0, p.y), y1 = std::max(y1, p.y);
     }
+    uncover(x0, y0, x1, y1);
+    if (x1 - x0 <= 30 && y1 - y0 <= 30) {
+        const float half = std::max(1, width) / 2.0f;
+        addMark({x0 - half, y0 - half, x1 + half, y1 + half}, false);
+    }
+    cairo_new_path(cr_);
+    path(cr_);
+    setColour(fill);
+    cairo_fill(cr_);
+    checkDrawing();
     markFill(path);
-    markStroke(std::max(1, width), outline != 15 && (x1 - x0 > 30 || y1 - y0 > 30), path);
+    cairo_set_line_width(cr_, std::max(1, width));
+    setColour(outline);
+    // An arrow head is a mark; a larger shape's outline is a line.
+    stroke(std::max(1, width), outline != 15 && (x1 - x0 > 30 || y1 - y0 > 30), path);
 }
 
 void Canvas::endHalo() {
@@ -822,6 +954,9 @@ void Canvas::layGround(const std::vector<std::function<void()>>& ops) {
     }
     cairo_surface_mark_dirty(mask_);
     if (x1 <= x0 || y1 <= y0) return;
+    const float k = static_cast<float>(scale_);
+    marks_.push_back({{x0 / k, y0 / k, x1 / k, y1 / k}, false});
+    ownDot_ = -1;
 
     const long reach = static_cast<long>(kGroundMargin) * scale_;
     const long pw = pixelWidth(), ph = pixelHeight();
@@ -848,6 +983,8 @@ void Canvas::layGround(const std::vector<std::function<void()>>& ops) {
     cairo_surface_mark_dirty(layer_);
     cairo_surface_mark_dirty(surface_);
     damagePixels(x0, y0, x1, y1);
+    grounds_.push_back(
+        {static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1), static_cast<int>(y1)});
 }
 
 const std::uint8_t* Canvas::pixels() {

@@ -50,6 +50,11 @@ struct UnitBox {
     bool empty() const { return x1 <= x0 || y1 <= y0; }
 };
 
+// How far a label is moved from where it was asked for, in logical units.
+struct Offset {
+    float dx = 0, dy = 0;
+};
+
 // A run of set pixels of a rasterised shape, relative to its origin pixel.
 struct PixelSpan {
     std::int16_t dy, dx, len;
@@ -84,9 +89,10 @@ public:
     // Operations from beginHalo to the matching endHalo (a label) are held
     // back; at the end the lines within the label's ground (the box of its
     // ink widened by kGroundMargin) are painted over in the page colour, then
-    // the operations are drawn as usual. Only lines give way: texts, dots,
-    // arrow heads and filled shapes already there keep every pixel, and the
-    // label's own strokes are never cleared by a later ground.
+    // the operations are drawn as usual; lines drawn later stop at the ground
+    // too, until a clear, an erase or a fill covers the label. Only lines give
+    // way: texts, dots, arrow heads and filled shapes keep every pixel, and a
+    // label's own strokes are never cleared by another's ground.
     void beginHalo() { ++haloDepth_; }
     void endHalo();
     // How far a label's ground reaches beyond its ink, in logical units: the
@@ -94,6 +100,15 @@ public:
     static constexpr int kGroundMargin = 3;
     // Whether the pixel (px, py) was last set by a line a ground clears.
     bool isLinePixel(int px, int py);
+    // Where a label whose ink has the box ink meets no text, point, arrow
+    // head or other label on the screen (the point drawn just before it, its
+    // own, aside) and stays on the page above the status band: no offset when
+    // it does as it is, else the nearest such place within reach, else none.
+    // A text already there whose box is one of parts' is the label's own,
+    // drawn again (in another colour, say).
+    Offset freePlace(const UnitBox& ink, std::span<const UnitBox> parts) const;
+    // The top and bottom of the band the status line and its prompts use.
+    static constexpr float kStatusTop = 644, kStatusBottom = 700;
 
     // The box of the pixels symbol() would set, in logical units; empty
     // when it sets none.
@@ -143,8 +158,14 @@ private:
 
     // What each pixel was last set by, kept beside the picture: line pixels
     // are what a label's ground clears. pathOn builds the shape on a context.
+    // Strokes the shape pathOn builds; a line stroke stays off the labels'
+    // grounds.
     template <class Path>
-    void markStroke(double width, bool lineStroke, Path pathOn);
+    void stroke(double width, bool lineStroke, Path pathOn);
+    void clipOutGrounds(cairo_t* c);
+    // Drops the grounds of the labels an erase or a fill over the box (in
+    // logical units) covers: lines may cross where they stood.
+    void uncover(double x0, double y0, double x1, double y1);
     template <class Path>
     void markFill(Path pathOn);
     // Clears the line pixels within the held-back operations' ground.
@@ -172,6 +193,17 @@ private:
     cairo_surface_t* layer_ = nullptr;
     cairo_t* layerCr_ = nullptr;
     bool drawingLabel_ = false;
+    // The grounds of the labels on the screen, in canvas pixels.
+    std::vector<PixelRect> grounds_;
+    // What a label must keep clear of: the boxes of texts, points, arrow
+    // heads and labels on the screen, in logical units.
+    struct Mark {
+        UnitBox box;
+        bool text = false;
+    };
+    std::vector<Mark> marks_;
+    int ownDot_ = -1;  // the mark of a point drawn by the last operation
+    void addMark(const UnitBox& box, bool text, bool dot = false);
     // While a label's extent is taken, operations draw opaque into this
     // canvas-sized mask instead (made on first use); maskBox_ collects where.
     bool intoMask_ = false;

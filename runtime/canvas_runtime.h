@@ -3,8 +3,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <ostream>
 #include <random>
+#include <vector>
 
 #include "runtime/canvas.h"
 #include "runtime/runtime.h"
@@ -29,7 +31,7 @@ public:
     void connect(int colour, std::span<const Point> points) override;
     void connectFilled(int outline, int fill, std::span<const Point> points) override;
     void cls() override;
-    void beginHalo() override;
+    void beginHalo(bool movable = false) override;
     void endHalo() override;
 
     void randomize(int seed) override { rng_.seed(static_cast<std::uint32_t>(seed)); }
@@ -50,6 +52,9 @@ private:
     // The trace to write an operation's line to, or nullptr; an operation
     // inside a halo is preceded by the halo's opening record.
     std::ostream* traceOp();
+    // Runs op at once, or holds it back with its box while a label is open.
+    template <class Op>
+    void perform(const UnitBox& box, Op op);
 
     Canvas canvas_;
     FontState font_;
@@ -57,7 +62,14 @@ private:
     std::mt19937 rng_{0};
     std::ostream* trace_ = nullptr;
     int haloDepth_ = 0;
-    bool haloTraced_ = false;  // "halo on" written for the open halo
+    bool movable_ = false;
+    // The open label's operations, drawn (and traced) where it is placed once
+    // it closes; each is handed the offset of that place.
+    struct Held {
+        UnitBox box;
+        std::function<void(float dx, float dy)> draw;
+    };
+    std::vector<Held> held_;
 };
 
 // Numbers in a trace: shortest form, integers without a point.

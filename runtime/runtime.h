@@ -87,11 +87,13 @@ public:
     void setHidden(bool hidden) { hidden_ = hidden; }
     bool hidden() const { return hidden_; }
 
-    // The drawing operations between these stand on a thin halo of the page
-    // colour around their strokes, laid before any of them is drawn, so that
-    // whatever was drawn earlier stops short of each stroke (a label on a
-    // plane stays readable across grid lines and graphs). Pairs may nest.
-    virtual void beginHalo() {}
+    // The drawing operations between these are one label: it stands on a
+    // ground cleared of lines (those drawn before it and after it), so that
+    // it stays readable across grid lines and graphs. A movable label that
+    // would meet a text, a point or another label already there is drawn at
+    // the nearest place where it meets none. Pairs may nest; the outermost
+    // decides whether the label may move.
+    virtual void beginHalo(bool /*movable*/ = false) {}
     virtual void endHalo() {}
 
     // The program ended by its own exit.
@@ -118,7 +120,7 @@ private:
 // Brackets operations drawn with a halo.
 class HaloScope {
 public:
-    explicit HaloScope(Runtime& r) : r_(r) { r_.beginHalo(); }
+    explicit HaloScope(Runtime& r, bool movable = false) : r_(r) { r_.beginHalo(movable); }
     ~HaloScope() { r_.endHalo(); }
     HaloScope(const HaloScope&) = delete;
     HaloScope& operator=(const HaloScope&) = delete;
