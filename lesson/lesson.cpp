@@ -194,6 +194,10 @@ void Lesson::ScaleNumbers(Num xPerStep, Num yPerStep) {
 
 Point Lesson::OnPlane(Num x, Num y) const { return {TATE + NAKA * x, t0001 - NAKA * y}; }
 
+void Lesson::KeepClear(Point at, Num radius) {
+    Rt().keepClear(at.x - radius, at.y - radius, at.x + radius, at.y + radius);
+}
+
 Point Lesson::PointAt(Num x, Num y, const Dot& d) {
     KAKUDAI = x;
     SENTAKU = y;

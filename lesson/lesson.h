@@ -210,6 +210,9 @@ public:
     // The screen place of (x, y), counted in grid steps from the origin of the
     // plane last drawn (the value point on a plane of one value a step).
     Point OnPlane(Num x, Num y) const;
+    // Where a point of that radius will stand, for the labels drawn before
+    // it to keep clear of.
+    void KeepClear(Point at, Num radius);
     // A dot at the value point (x, y); returns where it was drawn.
     Point PointAt(Num x, Num y, const Dot& dot);
     // A graph on the plane over the x range in XJ1..YJ1, with the values per

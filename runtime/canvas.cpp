@@ -390,14 +390,20 @@ void Canvas::addMark(const UnitBox& box, bool text, bool dot) {
     if (intoMask_) return;
     ownDot_ = -1;
     if (drawingLabel_ || box.empty()) return;
+    if (dot) {
+        const float cx = (box.x0 + box.x1) / 2, cy = (box.y0 + box.y1) / 2;
+        std::erase_if(marks_, [&](const Mark& m) {
+            return m.kept && cx >= m.box.x0 && cx <= m.box.x1 && cy >= m.box.y0 && cy <= m.box.y1;
+        });
+    }
     marks_.push_back({box, text});
     if (dot) ownDot_ = static_cast<int>(marks_.size()) - 1;
 }
 
 Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts) const {
-    // The check a label's box must pass: its ink with a margin a little
-    // short of its ground's.
-    const float m = kGroundMargin - 1;
+    // Its ink widened as far as its ground: what it meets there, a pupil
+    // reads as one with it.
+    const float m = kGroundMargin;
     auto free = [&](float dx, float dy) {
         const UnitBox b{ink.x0 + dx - m, ink.y0 + dy - m, ink.x1 + dx + m, ink.y1 + dy + m};
         if (b.x0 < 0 || b.y0 < 0 || b.x1 > kViewWidth || (b.y1 > kStatusTop && b.y0 < kStatusBottom))
@@ -492,7 +498,7 @@ void Canvas::line(float x1, float y1, float x2, float y2, int colour, int kind, 
         if (!lineStroke) uncover(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2));
         // A maths text's sign strokes (a minus, the bar of a plus) are text.
         const float half = std::max(1, width) / 2.0f;
-        if (lineStroke && width >= 4 && (x1 == x2 || y1 == y2) && std::hypot(x2 - x1, y2 - y1) <= 24)
+        if (lineStroke && width >= 4 && y1 == y2 && std::fabs(x2 - x1) <= 24)
             addMark({std::min(x1, x2) - half, std::min(y1, y2) - half, std::max(x1, x2) + half,
                      std::max(y1, y2) + half},
                     true);

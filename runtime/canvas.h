@@ -107,6 +107,8 @@ public:
     // A text already there whose box is one of parts' is the label's own,
     // drawn again (in another colour, say).
     Offset freePlace(const UnitBox& ink, std::span<const UnitBox> parts) const;
+    // A place labels keep clear of, as of a text or point drawn later.
+    void keepClear(const UnitBox& box) { marks_.push_back({box, false, true}); }
     // The top and bottom of the band the status line and its prompts use.
     static constexpr float kStatusTop = 644, kStatusBottom = 700;
 
@@ -200,6 +202,7 @@ private:
     struct Mark {
         UnitBox box;
         bool text = false;
+        bool kept = false;  // kept clear for a point to come, which takes its place
     };
     std::vector<Mark> marks_;
     int ownDot_ = -1;  // the mark of a point drawn by the last operation

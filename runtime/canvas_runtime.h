@@ -33,6 +33,7 @@ public:
     void cls() override;
     void beginHalo(bool movable = false) override;
     void endHalo() override;
+    void keepClear(float x0, float y0, float x1, float y1) override { canvas_.keepClear({x0, y0, x1, y1}); }
 
     void randomize(int seed) override { rng_.seed(static_cast<std::uint32_t>(seed)); }
     float rnd() override;

@@ -95,6 +95,9 @@ public:
     // decides whether the label may move.
     virtual void beginHalo(bool /*movable*/ = false) {}
     virtual void endHalo() {}
+    // A place movable labels keep clear of until it is cleared, as of a
+    // point drawn later; it draws nothing.
+    virtual void keepClear(float /*x0*/, float /*y0*/, float /*x1*/, float /*y1*/) {}
 
     // The program ended by its own exit.
     virtual void programEnded() {}

@@ -82,7 +82,7 @@ bool clip(float ax, float ay, float bx, float by, const Rect& r, float& t0, floa
 // arrow head, as a disc or a box), a text or a label.
 struct Item {
     enum class Kind { line, mark, text, scale, label } kind;
-    Rect box;  // texts and labels: their ink; marks: their extent
+    Rect box;                                        // texts and labels: their ink; marks: their extent
     float ax = 0, ay = 0, bx = 0, by = 0, half = 0;  // a line piece
     float cx = 0, cy = 0, radius = -1;               // a disc mark
     std::string text;
@@ -95,7 +95,8 @@ bool lineMeets(const Item& l, const Rect& r) {
 }
 bool markMeets(const Item& m, const Rect& r) {
     if (m.radius < 0) return m.box.meets(r);
-    const float dx = std::max({r.x0 - m.cx, 0.0f, m.cx - r.x1}), dy = std::max({r.y0 - m.cy, 0.0f, m.cy - r.y1});
+    const float dx = std::max({r.x0 - m.cx, 0.0f, m.cx - r.x1}),
+                dy = std::max({r.y0 - m.cy, 0.0f, m.cy - r.y1});
     return dx * dx + dy * dy < m.radius * m.radius;
 }
 
@@ -135,12 +136,23 @@ public:
         }
         ownDot_ = nullptr;
         switch (r.kind) {
-            case TraceRecord::Kind::cls: clear(); break;
-            case TraceRecord::Kind::glyph: addGlyph(r); break;
-            case TraceRecord::Kind::segment: addSegment(r); break;
-            case TraceRecord::Kind::dot: addDot(r); break;
-            case TraceRecord::Kind::polygon: addPolygon(r); break;
-            default: break;
+            case TraceRecord::Kind::cls:
+                clear();
+                break;
+            case TraceRecord::Kind::glyph:
+                addGlyph(r);
+                break;
+            case TraceRecord::Kind::segment:
+                addSegment(r);
+                break;
+            case TraceRecord::Kind::dot:
+                addDot(r);
+                break;
+            case TraceRecord::Kind::polygon:
+                addPolygon(r);
+                break;
+            default:
+                break;
         }
     }
 
@@ -195,14 +207,18 @@ public:
 private:
     static std::string describe(const Item& o) {
         switch (o.kind) {
-            case Item::Kind::label: return "the label \"" + o.text + "\"";
-            case Item::Kind::scale: return "the scale number \"" + o.text + "\"";
-            default: return "the text \"" + o.text + "\"";
+            case Item::Kind::label:
+                return "the label \"" + o.text + "\"";
+            case Item::Kind::scale:
+                return "the scale number \"" + o.text + "\"";
+            default:
+                return "the text \"" + o.text + "\"";
         }
     }
 
     void report(const Item& l, const std::string& other, const Rect& at = {}) {
-        const std::string what = (l.kind == Item::Kind::scale ? "scale number \"" : "label \"") + l.text + "\"";
+        const std::string what =
+            (l.kind == Item::Kind::scale ? "scale number \"" : "label \"") + l.text + "\"";
         const std::string key = what + "|" + other;
         if (!seen_.insert(key).second) return;
         findings_.push_back({what, other, l.waits, boxText(l.box) + " " + boxText(at)});
@@ -266,7 +282,10 @@ private:
         // The plane's scale numbers: Gothic digits at the axes' size, two across.
         const bool scale = g.h == 2 && g.v == 1 && (g.size == 26 || g.size == 30) &&
                            g.text.find_first_not_of("-0123456789") == std::string::npos;
-        Item t{.kind = scale ? Item::Kind::scale : Item::Kind::text, .box = box, .text = g.text, .waits = waits_};
+        Item t{.kind = scale ? Item::Kind::scale : Item::Kind::text,
+               .box = box,
+               .text = g.text,
+               .waits = waits_};
         if (scale) {
             // A scale number meets the dots and texts already there.
             for (const Item& o : items_)
@@ -291,7 +310,8 @@ private:
     void addSegment(const TraceRecord& r) {
         const Segment& s = r.segment;
         const float h = std::max(1, s.width) / 2.0f;
-        const Rect box{std::min(s.x1, s.x2), std::min(s.y1, s.y2), std::max(s.x1, s.x2), std::max(s.y1, s.y2)};
+        const Rect box{std::min(s.x1, s.x2), std::min(s.y1, s.y2), std::max(s.x1, s.x2),
+                       std::max(s.y1, s.y2)};
         if (s.kind == 2) {
             cover(box.grown(h));
             if (s.colour == 15) return;
@@ -306,9 +326,8 @@ private:
             addLine(box.x0, box.y1, box.x0, box.y0, s.width);
             return;
         }
-        // A maths text's sign strokes (a minus, the bar of a plus) are text.
-        const float len = std::hypot(s.x2 - s.x1, s.y2 - s.y1);
-        if (s.width >= 4 && len <= 24 && (s.x1 == s.x2 || s.y1 == s.y2)) {
+        // A maths text's minus, and the bar of its plus, are text.
+        if (s.width >= 4 && s.y1 == s.y2 && std::fabs(s.x2 - s.x1) <= 24) {
             against(Item{.kind = Item::Kind::text, .box = box.grown(h), .text = "-", .waits = waits_});
             return;
         }
@@ -337,7 +356,8 @@ private:
             return;
         }
         if (d.filled || d.r <= 12) {
-            against(Item{.kind = Item::Kind::mark, .box = box, .cx = d.x, .cy = d.y, .radius = rr, .waits = waits_});
+            against(Item{
+                .kind = Item::Kind::mark, .box = box, .cx = d.x, .cy = d.y, .radius = rr, .waits = waits_});
             ownDot_ = &items_.back();
             return;
         }
@@ -497,8 +517,9 @@ TEST_P(Legibility, EveryLabelStandsClear) {
                 if (accepted(w.program, f)) continue;
                 ++findings;
                 if (reported.insert(f.label + "|" + f.other).second)
-                    ADD_FAILURE() << w.program << " chapter " << w.chapter << " topic " << item << " seed " << seed
-                                  << " after " << f.waits << " keys: " << f.label << " meets " << f.other << " at " << f.where;
+                    ADD_FAILURE() << w.program << " chapter " << w.chapter << " topic " << item << " seed "
+                                  << seed << " after " << f.waits << " keys: " << f.label << " meets "
+                                  << f.other << " at " << f.where;
             }
         }
     }
@@ -520,7 +541,8 @@ std::vector<Walk> walks() {
 
 INSTANTIATE_TEST_SUITE_P(AllTopics, Legibility, ::testing::ValuesIn(walks()),
                          [](const ::testing::TestParamInfo<Walk>& i) {
-                             return std::string(i.param.program) + "_chapter" + std::to_string(i.param.chapter);
+                             return std::string(i.param.program) + "_chapter" +
+                                    std::to_string(i.param.chapter);
                          });
 
 }  // namespace
