@@ -292,7 +292,8 @@ TEST_F(GraphTest, StraightLineClipsAtTopAndBottomOnly) {
     auto label = h.records().glyphs({.text = "y"});
     ASSERT_FALSE(label.empty());
     EXPECT_NEAR(label[0].x, d.back().x - 27, 0.01f);
-    EXPECT_NEAR(label[0].y, d.back().y + 4, 0.01f);
+    // 12 lower than asked, off the y axis's letter.
+    EXPECT_NEAR(label[0].y, d.back().y + 4 + 12, 0.01f);
     EXPECT_EQ(e().JYOU, 0);
     EXPECT_EQ(e().AINP_labelDy, 0);
     EXPECT_EQ(e().AINP, 42);

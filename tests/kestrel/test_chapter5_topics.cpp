@@ -179,7 +179,8 @@ TEST(SlopeOnGraph, LinesClippedToThePlane) {
     // Labels moved from the last dot: y=2x+3 108 left and 50 up from the
     // top edge, y=-2x+5 135 left at the bottom edge, the family's first two
     // 54 left and down, the third right at its end.
-    EXPECT_FALSE(screen1.glyphs({.text = "y", .near = Near{1098 - 108, 100 - 50, 1, 1}}).empty());
+    EXPECT_FALSE(screen1.glyphs({.text = "y", .near = Near{1098 - 108 + 4, 100 - 50, 1, 1}}).empty())
+        << "4 right, off the y axis's letter";
     EXPECT_FALSE(screen2.glyphs({.text = "y", .near = Near{1078 - 135, 540, 1, 1}}).empty());
     EXPECT_FALSE(screen3.glyphs({.text = "y", .near = Near{1118 - 54, 260 + 75, 1, 1}}).empty());
     EXPECT_FALSE(screen3.glyphs({.text = "y", .near = Near{1098 - 54, 100 + 120, 1, 1}}).empty());
@@ -295,7 +296,8 @@ TEST(GraphFromSlopeExample, PointsArrowsAndLine) {
     EXPECT_NEAR(e.x2, 1047, 1);
     EXPECT_NEAR(e.y2, 600, 1);
     for (const char* label : {"(0,3)", "(1,1)", "y=-2x+3"}) EXPECT_EQ(run.count(label), 1) << label;
-    EXPECT_FALSE(trace.glyphs({.text = "y", .near = Near{1047 - 54, 600, 1, 1}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "y", .near = Near{1047 - 54, 600 - 12, 1, 1}}).empty())
+        << "12 up, above the status band";
 }
 
 TEST(GraphFromSlopeExample, LabelsLeftOfTheirDots) {
@@ -332,7 +334,8 @@ TEST(GraphFromSlopeProblem5, PointsArrowsAndLine) {
     EXPECT_NEAR(e.x2, 1202, 1);
     EXPECT_NEAR(e.y2, 180, 1);
     // (2,2) starts at its dot's x; the line's label 108 left of and 70 above its end.
-    EXPECT_FALSE(trace.glyphs({.text = "(", .near = Near{1042, 240, 1, 1}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "(", .near = Near{1042 + 12, 240, 1, 1}}).empty())
+        << "12 right, off the rise's 1";
     EXPECT_FALSE(trace.glyphs({.text = "y", .near = Near{1202 - 108, 180 - 70, 1, 1}}).empty());
     // The run arrow comes one key after the slope's line.
     KestrelRun six(steps(5), &Kestrel::GraphFromSlopeProblem5);
