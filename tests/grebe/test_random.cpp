@@ -141,7 +141,7 @@ INSTANTIATE_TEST_SUITE_P(
                       IntegerCase{-1, 3, "右へ1進むと、下へ1進むから ", "傾きは、ﾀ-1/1ﾀ=-1", "答　y=-x+3"},
                       // (0,-1)'s label would meet the scale numbers -10 and 10.
                       IntegerCase{-3, -1, "右へ1進むと、下へ3進むから ", "傾きは、ﾀ-3/1ﾀ=-3", "答　y=-3x-1",
-                                  28},
+                                  32},
                       IntegerCase{3, 3, "右へ1進むと、上へ3進むから ", "傾きは、ﾀ3/1ﾀ=3", "答　y=3x+3"},
                       IntegerCase{2, 1, "右へ1進むと、上へ2進むから ", "傾きは、ﾀ2/1ﾀ=2", "答　y=2x+1"}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
@@ -189,7 +189,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FractionCase{-3, 4, 2, "右へ4進むと、下へ3進むから ", "傾きは、ﾀ-3/4ﾀ=-ﾀ3/4ﾀ", "答　y=-ﾀ3/4ﾀx+2"},
         // (0,-1)'s label would meet the scale numbers -10 and 10.
-        FractionCase{2, 3, -1, "右へ3進むと、上へ2進むから ", "傾きは、ﾀ2/3ﾀ", "答　y=ﾀ2/3ﾀx-1", 28},
+        FractionCase{2, 3, -1, "右へ3進むと、上へ2進むから ", "傾きは、ﾀ2/3ﾀ", "答　y=ﾀ2/3ﾀx-1", 32},
         FractionCase{-5, 2, 3, "右へ2進むと、下へ5進むから ", "傾きは、ﾀ-5/2ﾀ=-ﾀ5/2ﾀ", "答　y=-ﾀ5/2ﾀx+3"},
         FractionCase{1, 4, -3, "右へ4進むと、上へ1進むから ", "傾きは、ﾀ1/4ﾀ", "答　y=ﾀ1/4ﾀx-3"}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });

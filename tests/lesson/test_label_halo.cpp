@@ -87,33 +87,31 @@ TEST(LabelHalo, TheGridLineStopsShortOfTheMinusOf2xMinus3y) {
     EXPECT_GT(pixelsOf(c, 1, 970.5, *y + 60, 973.5, *y + 70), 0);
 }
 
-// The same plane's scale number "5" under x=5 has no halo: the grid line
-// runs on through its cell up to the glyph's strokes.
-TEST(LabelHalo, AScaleNumberHasNoHalo) {
+// The same plane's scale number "5" under x=5 stands on a ground of its own,
+// 4 below the x axis: the grid line stops short of its box and runs on below.
+TEST(LabelHalo, AScaleNumberStandsOnItsOwnGround) {
     TernRun run = pictured(topic(&Tern::BasicProblemSystem));
     ASSERT_TRUE(run.ended());
     const Split split = splitByHalo(run.lines());
     // Plane at (532, 100), step 40, x -6..6, y -6..6: origin (772, 340).
-    EXPECT_FALSE(split.outside.glyphs({.text = "5"}).empty());
-    EXPECT_TRUE(split.inside.glyphs({.text = "5"}).empty());
-    EXPECT_TRUE(split.inside.glyphs({.text = "0"}).empty());
+    const auto five = split.inside.glyphs({.text = "5", .near = Near{972 - 15, 344, 0.5f, 0.5f}});
+    ASSERT_EQ(five.size(), 1u);
+    EXPECT_TRUE(split.outside.glyphs({.text = "5", .size = 30}).empty());
+    EXPECT_FALSE(split.inside.glyphs({.text = "0", .size = 30}).empty());
     EXPECT_EQ(split.inside.glyphs({.text = "x"}).size(), 2u) << "the two labels' x, not the axis letter";
-    // In the scale number's cell (972 - 15 .. 972 + 15, 340 .. 370) the grid
-    // line's pixels meet the glyph's ink: none of them is page colour.
     rt::Canvas& c = run.runtime->canvas();
-    const int k = c.scale();
-    int gridPixels = 0;
-    for (int py = 342 * k; py < 370 * k; ++py)
-        for (int px = static_cast<int>(970.5 * k); px < static_cast<int>(973.5 * k); ++px) {
-            EXPECT_NE(pixelAt(c, px, py), rgbOf(15)) << "page colour at " << px << "," << py;
-            gridPixels += pixelAt(c, px, py) == rgbOf(1);
-        }
-    EXPECT_GT(gridPixels, 0);
+    const Glyph& g = five.front();
+    const rt::UnitBox ink =
+        c.textInk(g.text, g.x, g.y, g.h, g.v, rt::FontState{g.face, g.size, g.bold, g.italic});
+    EXPECT_EQ(pixelsOf(c, 1, 970.5, ink.y0, 973.5, ink.y1), 0) << "the grid line through the 5";
+    EXPECT_GT(pixelsOf(c, 1, 970.5, ink.y1 + 10, 973.5, ink.y1 + 30), 0) << "the grid line below it";
+    // The x axis (4 wide at y 340) clear of the 5 by more than the margin.
+    EXPECT_GT(ink.y0, 342 + rt::Canvas::kGroundMargin);
 }
 
 // Which texts stand on a halo: labels of points and graphs always; texts a
 // topic places inside a plane's box; nothing once a clear took the plane
-// away, nor the plane's own numbers and letters.
+// away; the plane's scale numbers each on its own, its letters never.
 TEST(LabelHalo, OnlyLabelsOnAPlaneGetAHalo) {
     TernRun run = pictured([](Tern& t) {
         t.PlaneAt({.left = 500,
@@ -164,9 +162,9 @@ TEST(LabelHalo, OnlyLabelsOnAPlaneGetAHalo) {
     // The table text and the graph's label.
     EXPECT_TRUE(!split.inside.glyphs({.text = "Q"}).empty() && split.outside.glyphs({.text = "Q"}).empty());
     EXPECT_TRUE(!split.inside.glyphs({.text = "W"}).empty() && split.outside.glyphs({.text = "W"}).empty());
-    // The plane's numbers and axis letters.
-    for (const char* own : {"5", "-5", "0", "y"})
-        EXPECT_TRUE(split.inside.glyphs({.text = own}).empty()) << own;
+    // The plane's numbers stand on grounds of their own, its axis letters on none.
+    for (const char* own : {"5", "-5", "0"}) EXPECT_FALSE(split.inside.glyphs({.text = own}).empty()) << own;
+    for (const char* own : {"x", "y"}) EXPECT_FALSE(split.outside.glyphs({.text = own}).empty()) << own;
 }
 
 // A label's ground clears only lines, and all of them within its box: the

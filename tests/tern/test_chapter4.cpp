@@ -99,8 +99,8 @@ TEST(BasicProblemTwoLines, SlopeTrianglesCrossingsAndTheElimination) {
         trace.segments(Stroke{.from = At(935, 345), .to = At(1005, 345), .colour = 7, .width = 4}).empty());
     EXPECT_FALSE(
         trace.segments(Stroke{.from = At(1005, 345), .to = At(1005, 485), .colour = 3, .width = 4}).empty());
-    // 4 left, off the scale number 5.
-    EXPECT_FALSE(trace.glyphs({.text = "2", .colour = 7, .near = Near{952, 345, 1.5f, 1.5f}}).empty());
+    // The run's 2 8 left, off the scale number 5.
+    EXPECT_FALSE(trace.glyphs({.text = "2", .colour = 7, .near = Near{948, 345, 1.5f, 1.5f}}).empty());
     EXPECT_FALSE(trace.glyphs({.text = "4", .colour = 3, .near = Near{1005 + 27, 399, 1.5f, 1.5f}}).empty());
     EXPECT_FALSE(
         trace.segments(Stroke{.from = At(935, 345), .to = At(1005, 345), .colour = 5, .width = 4}).empty());
