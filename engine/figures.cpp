@@ -318,7 +318,7 @@ void Engine::LabelRun() {
     DSM2 = HIDARI < AA1 ? AA1 - 44 : AA1;
     KKAI_s = BB2_s;
     std::optional<rt::HaloScope> halo;
-    if (InsidePlane(DSM1, DSM2)) halo.emplace(Rt(), true);
+    if (InsidePlane(DSM1, DSM2)) halo.emplace(Rt(), rt::Placing::movable);
     DrawMathText();
 }
 
@@ -328,7 +328,7 @@ void Engine::LabelRise() {
     DSM2 = (AA1 + HIDARI) / 2 - 16;
     KKAI_s = R1B1_s;
     std::optional<rt::HaloScope> halo;
-    if (InsidePlane(DSM1, DSM2)) halo.emplace(Rt(), true);
+    if (InsidePlane(DSM1, DSM2)) halo.emplace(Rt(), rt::Placing::movable);
     DrawMathText();
 }
 

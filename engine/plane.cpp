@@ -131,7 +131,7 @@ void Engine::LabelAxisScales() {
             x = TATE - NAGASA * c - kScaleGap;
             y = t0001 - NAKA * k - NAGASA / 2;
         }
-        rt::HaloScope ground(Rt());
+        rt::HaloScope ground(Rt(), rt::Placing::yielding);
         Rt().symbol(digits, x, y, 2, 1, 0);
         if (tenth != 0) Rt().symbol(".", x + NAGASA * rt::klen(intText) - 6, y + 4, 2, 1, 0);
     };
@@ -164,7 +164,7 @@ void Engine::ErasedBox(Num x1, Num y1, Num x2, Num y2) {
 // A scale number stands on a ground of its own, clear of the axis it labels,
 // so that no grid line or graph runs through its sign or digits.
 void Engine::ScaleNumber(const std::string& text, Num x, Num y) {
-    rt::HaloScope ground(Rt());
+    rt::HaloScope ground(Rt(), rt::Placing::yielding);
     Rt().symbol(text, x, y, 2, 1, 0);
 }
 
@@ -181,7 +181,7 @@ void Engine::PlotPoint() {
     DSM2 = N2 - 40 + AINP_labelDy;
     KKAI_s = IB8_s;
     {
-        rt::HaloScope halo(Rt(), true);
+        rt::HaloScope halo(Rt(), rt::Placing::movable);
         DrawMathText();
     }
     JYOU = 0;
@@ -224,7 +224,7 @@ void Engine::DrawGraph() {
         DSM1 = DSM1 + JYOU;
         DSM2 = DSM2 + AINP_labelDy;
         KKAI_s = IB8_s;
-        rt::HaloScope halo(Rt(), true);
+        rt::HaloScope halo(Rt(), rt::Placing::movable);
         DrawMathText();
     }
     JYOU = 0;

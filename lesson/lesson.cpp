@@ -99,7 +99,7 @@ void Lesson::DrawWith(void (Engine::*routine)(), Num x, Num y, Num colour, std::
     DSM2 = y;
     YMOTO = colour;
     if (InsidePlane(x, y)) {
-        rt::HaloScope halo(Rt(), movable);
+        rt::HaloScope halo(Rt(), movable ? rt::Placing::movable : rt::Placing::fixed);
         (this->*routine)();
     } else {
         (this->*routine)();

@@ -400,7 +400,7 @@ void Canvas::addMark(const UnitBox& box, bool text, bool dot) {
     if (dot) ownDot_ = static_cast<int>(marks_.size()) - 1;
 }
 
-Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts) const {
+Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts, bool ownDotAside) const {
     // Its ink widened as far as its ground: what it meets there, a pupil
     // reads as one with it.
     const float m = kGroundMargin;
@@ -410,7 +410,7 @@ Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts) con
             return false;
         for (std::size_t i = 0; i < marks_.size(); ++i) {
             const UnitBox& o = marks_[i].box;
-            if (static_cast<int>(i) == ownDot_) continue;
+            if (ownDotAside && static_cast<int>(i) == ownDot_) continue;
             auto same = [&](const UnitBox& p) {
                 return std::fabs(p.x0 - o.x0) < 1 && std::fabs(p.x1 - o.x1) < 1 &&
                        std::fabs(p.y0 - o.y0) < 1 && std::fabs(p.y1 - o.y1) < 1;

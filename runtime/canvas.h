@@ -106,7 +106,7 @@ public:
     // it does as it is, else the nearest such place within reach, else none.
     // A text already there whose box is one of parts' is the label's own,
     // drawn again (in another colour, say).
-    Offset freePlace(const UnitBox& ink, std::span<const UnitBox> parts) const;
+    Offset freePlace(const UnitBox& ink, std::span<const UnitBox> parts, bool ownDotAside = true) const;
     // A place labels keep clear of, as of a text or point drawn later.
     void keepClear(const UnitBox& box) { marks_.push_back({box, false, true}); }
     // The top and bottom of the band the status line and its prompts use.

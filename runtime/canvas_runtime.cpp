@@ -18,7 +18,7 @@ void CanvasRuntime::perform(const UnitBox& box, Op op) {
     if (haloDepth_ > 0)
         held_.push_back({box, op});
     else
-        op(0, 0);
+        op(0, 0, -1);
 }
 
 namespace {
@@ -32,13 +32,22 @@ UnitBox around(float x0, float y0, float x1, float y1, float reach) {
 
 void CanvasRuntime::line(float x1, float y1, float x2, float y2, int colour, int kind, int fill) {
     if (hidden()) return;
+    if (haloDepth_ == 0 && (kind == 2 || colour == 15)) {
+        // An erase or a fill over a yielding label takes it off the screen.
+        const UnitBox cover = around(x1, y1, x2, y2, 0);
+        std::erase_if(yielding_, [&](const Yielding& y) {
+            const float cx = (y.ink.x0 + y.ink.x1) / 2 + y.at.dx, cy = (y.ink.y0 + y.ink.y1) / 2 + y.at.dy;
+            return cx >= cover.x0 && cx <= cover.x1 && cy >= cover.y0 && cy <= cover.y1;
+        });
+    }
     const int width = width_;
-    perform(around(x1, y1, x2, y2, std::max(1, width) / 2.0f), [=, this](float dx, float dy) {
-        canvas_.line(x1 + dx, y1 + dy, x2 + dx, y2 + dy, colour, kind, fill, width);
+    perform(around(x1, y1, x2, y2, std::max(1, width) / 2.0f), [=, this](float dx, float dy, int as) {
+        const int c = as < 0 ? colour : as;
+        canvas_.line(x1 + dx, y1 + dy, x2 + dx, y2 + dy, c, kind, fill, width);
         if (auto* trace = traceOp())
             *trace << "line " << traceNumber(x1 + dx) << ' ' << traceNumber(y1 + dy) << ' '
-                   << traceNumber(x2 + dx) << ' ' << traceNumber(y2 + dy) << ' ' << colour << ' ' << kind
-                   << ' ' << fill << ' ' << width << '\n';
+                   << traceNumber(x2 + dx) << ' ' << traceNumber(y2 + dy) << ' ' << c << ' ' << kind << ' '
+                   << fill << ' ' << width << '\n';
         drew();
     });
 }
@@ -48,26 +57,36 @@ void CanvasRuntime::circle(float x, float y, float r, int colour, float start, f
     if (hidden()) return;
     const int width = width_;
     const float reach = std::fabs(r) + std::max(1, width) / 2.0f;
-    perform(around(x, y, x, y, reach), [=, this](float dx, float dy) {
-        canvas_.circle(x + dx, y + dy, r, colour, start, end, filled, fillColour, width);
+    const bool whole = start == 0 && end == 0;
+    const bool point =
+        haloDepth_ == 0 && colour != 15 && !(whole && std::fabs(r) <= 2) && (filled || std::fabs(r) <= 12);
+    auto op = [=, this](float dx, float dy, int as) {
+        const int c = as < 0 ? colour : as;
+        canvas_.circle(x + dx, y + dy, r, c, start, end, filled, fillColour, width);
         if (auto* trace = traceOp())
             *trace << "circle " << traceNumber(x + dx) << ' ' << traceNumber(y + dy) << ' ' << traceNumber(r)
-                   << ' ' << colour << ' ' << traceNumber(start) << ' ' << traceNumber(end) << ' '
+                   << ' ' << c << ' ' << traceNumber(start) << ' ' << traceNumber(end) << ' '
                    << (filled ? 1 : 0) << ' ' << fillColour << ' ' << width << '\n';
         drew();
-    });
+    };
+    const UnitBox box = around(x, y, x, y, reach);
+    if (point && !yielding_.empty())
+        makeWayFor(box, [&] { op(0, 0, -1); });
+    else
+        perform(box, op);
 }
 
 void CanvasRuntime::symbol(std::string_view text, float x, float y, int h, int v, int colour) {
     if (hidden()) return;
     const FontState font = font_;
     const UnitBox box = haloDepth_ > 0 ? canvas_.textInk(text, x, y, h, v, font) : UnitBox{};
-    perform(box, [=, this, text = std::string(text)](float dx, float dy) {
-        canvas_.symbol(text, x + dx, y + dy, h, v, colour, font);
+    perform(box, [=, this, text = std::string(text)](float dx, float dy, int as) {
+        const int c = as < 0 ? colour : as;
+        canvas_.symbol(text, x + dx, y + dy, h, v, c, font);
         if (auto* trace = traceOp())
             *trace << "text " << traceNumber(x + dx) << ' ' << traceNumber(y + dy) << ' ' << h << ' ' << v
-                   << ' ' << colour << ' ' << font.face << ' ' << font.size << ' ' << (font.bold ? 1 : 0)
-                   << ' ' << (font.italic ? 1 : 0) << ' ' << text << '\n';
+                   << ' ' << c << ' ' << font.face << ' ' << font.size << ' ' << (font.bold ? 1 : 0) << ' '
+                   << (font.italic ? 1 : 0) << ' ' << text << '\n';
         drew();
     });
 }
@@ -97,11 +116,12 @@ void CanvasRuntime::connect(int colour, std::span<const Point> points) {
     if (hidden()) return;
     const int width = width_;
     perform(boxOf(points, width),
-            [=, this, points = std::vector<Point>(points.begin(), points.end())](float dx, float dy) {
+            [=, this, points = std::vector<Point>(points.begin(), points.end())](float dx, float dy, int as) {
                 const std::vector<Point> at = moved(points, dx, dy);
-                canvas_.connect(colour, at, width);
+                const int c = as < 0 ? colour : as;
+                canvas_.connect(c, at, width);
                 if (auto* trace = traceOp()) {
-                    *trace << "poly " << colour << ' ' << width << ' ' << at.size();
+                    *trace << "poly " << c << ' ' << width << ' ' << at.size();
                     for (const Point& p : at) *trace << ' ' << traceNumber(p.x) << ' ' << traceNumber(p.y);
                     *trace << '\n';
                 }
@@ -113,11 +133,12 @@ void CanvasRuntime::connectFilled(int outline, int fill, std::span<const Point> 
     if (hidden()) return;
     const int width = width_;
     perform(boxOf(points, width),
-            [=, this, points = std::vector<Point>(points.begin(), points.end())](float dx, float dy) {
+            [=, this, points = std::vector<Point>(points.begin(), points.end())](float dx, float dy, int as) {
                 const std::vector<Point> at = moved(points, dx, dy);
-                canvas_.connectFilled(outline, fill, at, width);
+                const int o = as < 0 ? outline : as, f = as < 0 ? fill : as;
+                canvas_.connectFilled(o, f, at, width);
                 if (auto* trace = traceOp()) {
-                    *trace << "fpoly " << outline << ' ' << fill << ' ' << width << ' ' << at.size();
+                    *trace << "fpoly " << o << ' ' << f << ' ' << width << ' ' << at.size();
                     for (const Point& p : at) *trace << ' ' << traceNumber(p.x) << ' ' << traceNumber(p.y);
                     *trace << '\n';
                 }
@@ -128,6 +149,7 @@ void CanvasRuntime::connectFilled(int outline, int fill, std::span<const Point> 
 void CanvasRuntime::cls() {
     // Whatever an open label held would have been painted over.
     held_.clear();
+    yielding_.clear();
     canvas_.clear();
     if (trace_) *trace_ << "cls\n";
     drew();
@@ -137,8 +159,8 @@ std::ostream* CanvasRuntime::traceOp() { return trace_; }
 
 // A label shows in the trace only around the operations it holds: "halo on"
 // before the first, "halo off" after the last.
-void CanvasRuntime::beginHalo(bool movable) {
-    if (haloDepth_++ == 0) movable_ = movable;
+void CanvasRuntime::beginHalo(Placing placing) {
+    if (haloDepth_++ == 0) placing_ = placing;
 }
 
 void CanvasRuntime::endHalo() {
@@ -154,12 +176,42 @@ void CanvasRuntime::endHalo() {
                           : UnitBox{std::min(ink.x0, op.box.x0), std::min(ink.y0, op.box.y0),
                                     std::max(ink.x1, op.box.x1), std::max(ink.y1, op.box.y1)};
     }
-    const Offset at = movable_ && !ink.empty() ? canvas_.freePlace(ink, parts) : Offset{};
+    const Offset at = placing_ == Placing::movable && !ink.empty() ? canvas_.freePlace(ink, parts) : Offset{};
+    drawLabel(ops, at);
+    if (placing_ == Placing::yielding && !ink.empty()) yielding_.push_back({ops, at, ink});
+}
+
+void CanvasRuntime::drawLabel(const std::vector<Held>& ops, Offset at) {
     if (trace_) *trace_ << "halo on\n";
     canvas_.beginHalo();
-    for (const Held& op : ops) op.draw(at.dx, at.dy);
+    for (const Held& op : ops) op.draw(at.dx, at.dy, -1);
     canvas_.endHalo();
     if (trace_) *trace_ << "halo off\n";
+}
+
+// A point drawn over a yielding label (a scale number under a point on the
+// axis): the label is erased, the point drawn, and the label drawn again at
+// the nearest place where it meets neither, so that both read.
+void CanvasRuntime::makeWayFor(const UnitBox& point, const std::function<void()>& drawPoint) {
+    const float m = Canvas::kGroundMargin;
+    std::vector<Yielding> moving;
+    std::erase_if(yielding_, [&](const Yielding& y) {
+        const UnitBox b{y.ink.x0 + y.at.dx - m, y.ink.y0 + y.at.dy - m, y.ink.x1 + y.at.dx + m,
+                        y.ink.y1 + y.at.dy + m};
+        if (!(b.x0 < point.x1 && point.x0 < b.x1 && b.y0 < point.y1 && point.y0 < b.y1)) return false;
+        moving.push_back(y);
+        return true;
+    });
+    for (const Yielding& y : moving)
+        for (const Held& op : y.ops) op.draw(y.at.dx, y.at.dy, 15);
+    drawPoint();
+    for (Yielding& y : moving) {
+        std::vector<UnitBox> parts;
+        for (const Held& op : y.ops) parts.push_back(op.box);
+        y.at = canvas_.freePlace(y.ink, parts, false);
+        drawLabel(y.ops, y.at);
+        yielding_.push_back(y);
+    }
 }
 
 float CanvasRuntime::rnd() {

@@ -31,7 +31,7 @@ public:
     void connect(int colour, std::span<const Point> points) override;
     void connectFilled(int outline, int fill, std::span<const Point> points) override;
     void cls() override;
-    void beginHalo(bool movable = false) override;
+    void beginHalo(Placing placing = Placing::fixed) override;
     void endHalo() override;
     void keepClear(float x0, float y0, float x1, float y1) override { canvas_.keepClear({x0, y0, x1, y1}); }
 
@@ -63,14 +63,26 @@ private:
     std::mt19937 rng_{0};
     std::ostream* trace_ = nullptr;
     int haloDepth_ = 0;
-    bool movable_ = false;
+    Placing placing_ = Placing::fixed;
     // The open label's operations, drawn (and traced) where it is placed once
-    // it closes; each is handed the offset of that place.
+    // it closes; each is handed the offset of that place, and a colour to
+    // draw in instead of its own (-1: its own).
     struct Held {
         UnitBox box;
-        std::function<void(float dx, float dy)> draw;
+        std::function<void(float dx, float dy, int as)> draw;
     };
     std::vector<Held> held_;
+    // The yielding labels on the screen, with where they stand.
+    struct Yielding {
+        std::vector<Held> ops;
+        Offset at;
+        UnitBox ink;  // where they were asked for
+    };
+    std::vector<Yielding> yielding_;
+    // Draws a label's operations at an offset, on its ground.
+    void drawLabel(const std::vector<Held>& ops, Offset at);
+    // Steps the yielding labels a point of that box would meet aside.
+    void makeWayFor(const UnitBox& point, const std::function<void()>& drawPoint);
 };
 
 // Numbers in a trace: shortest form, integers without a point.

@@ -27,6 +27,10 @@ struct FatalError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// Where a label goes: where it is asked to; to the nearest place where it
+// meets nothing already there; or where asked, stepping aside for a point.
+enum class Placing { fixed, movable, yielding };
+
 class Runtime {
 public:
     virtual ~Runtime() = default;
@@ -91,9 +95,10 @@ public:
     // ground cleared of lines (those drawn before it and after it), so that
     // it stays readable across grid lines and graphs. A movable label that
     // would meet a text, a point or another label already there is drawn at
-    // the nearest place where it meets none. Pairs may nest; the outermost
-    // decides whether the label may move.
-    virtual void beginHalo(bool /*movable*/ = false) {}
+    // the nearest place where it meets none; a yielding one (a scale number)
+    // steps aside so when a point is drawn over it later. Pairs may nest; the
+    // outermost decides how the label is placed.
+    virtual void beginHalo(Placing /*placing*/ = Placing::fixed) {}
     virtual void endHalo() {}
     // A place movable labels keep clear of until it is cleared, as of a
     // point drawn later; it draws nothing.
@@ -123,7 +128,7 @@ private:
 // Brackets operations drawn with a halo.
 class HaloScope {
 public:
-    explicit HaloScope(Runtime& r, bool movable = false) : r_(r) { r_.beginHalo(movable); }
+    explicit HaloScope(Runtime& r, Placing placing = Placing::fixed) : r_(r) { r_.beginHalo(placing); }
     ~HaloScope() { r_.endHalo(); }
     HaloScope(const HaloScope&) = delete;
     HaloScope& operator=(const HaloScope&) = delete;

@@ -127,7 +127,10 @@ class Screen {
 public:
     explicit Screen(bool lines) : lines_(lines) {}
 
-    void clear() { items_.clear(); }
+    void clear() {
+        items_.clear();
+        labels_.clear();
+    }
 
     void add(const TraceRecord& r, bool inHalo) {
         if (inHalo) {
@@ -160,7 +163,9 @@ public:
     void closeLabel() {
         Item l{.kind = Item::Kind::label};
         std::vector<std::pair<float, std::string>> parts;
+        bool scaleOnly = true;
         for (const auto& r : label_) {
+            scaleOnly = scaleOnly && r.kind == TraceRecord::Kind::glyph && isScaleNumber(r.glyph);
             if (r.kind == TraceRecord::Kind::glyph) {
                 const rt::UnitBox b = inkOf(r.glyph);
                 if (b.empty()) continue;
@@ -186,7 +191,15 @@ public:
         std::sort(parts.begin(), parts.end(), [](auto& a, auto& b) { return a.first < b.first; });
         for (const auto& p : parts) l.text += p.second;
         l.waits = waits_;
+        if (scaleOnly) l.kind = Item::Kind::scale;
         const Rect ground = l.box.grown(kMargin);
+        for (const Item& o : labels_) {
+            // The same label drawn again, or with more after it.
+            if (o.box.x0 >= l.box.x0 - 2 && o.box.x1 <= l.box.x1 + 2 && o.box.y0 >= l.box.y0 - 2 &&
+                o.box.y1 <= l.box.y1 + 2 && l.text.starts_with(o.text))
+                continue;
+            if (o.box.meets(ground)) report(l, describe(o), o.box);
+        }
         for (const Item& o : items_) {
             if (o.kind == Item::Kind::line) {
                 if (lines_ && lineMeets(o, ground)) report(l, "a line");
@@ -198,7 +211,7 @@ public:
             }
         }
         ownDot_ = nullptr;
-        items_.push_back(l);
+        labels_.push_back(l);
     }
 
     void keyRead() { ++waits_; }
@@ -226,8 +239,7 @@ private:
 
     // An item drawn after the labels: what it does to each it meets.
     void against(const Item& n) {
-        for (const Item& o : items_) {
-            if (o.kind != Item::Kind::label && o.kind != Item::Kind::scale) continue;
+        for (const Item& o : labels_) {
             const Rect ground = o.box.grown(o.kind == Item::Kind::label ? kMargin : 0);
             if (n.kind == Item::Kind::line) {
                 if (lines_ && o.kind == Item::Kind::label && lineMeets(n, ground)) report(o, "a line");
@@ -243,6 +255,9 @@ private:
     // Anything drawn in the page colour, and any filled box, covers what
     // lies under it.
     void cover(const Rect& r) {
+        std::erase_if(labels_, [&](const Item& o) {
+            return r.holds((o.box.x0 + o.box.x1) / 2, (o.box.y0 + o.box.y1) / 2);
+        });
         std::vector<Item> kept;
         for (Item& o : items_) {
             if (o.kind == Item::Kind::line) {
@@ -279,9 +294,7 @@ private:
             cover(box.grown(1));
             return;
         }
-        // The plane's scale numbers: Gothic digits at the axes' size, two across.
-        const bool scale = g.h == 2 && g.v == 1 && (g.size == 26 || g.size == 30) &&
-                           g.text.find_first_not_of("-0123456789") == std::string::npos;
+        const bool scale = isScaleNumber(g);
         Item t{.kind = scale ? Item::Kind::scale : Item::Kind::text,
                .box = box,
                .text = g.text,
@@ -290,8 +303,14 @@ private:
             // A scale number meets the dots and texts already there.
             for (const Item& o : items_)
                 if ((o.kind == Item::Kind::mark && markMeets(o, box)) ||
-                    ((o.kind == Item::Kind::text || o.kind == Item::Kind::scale) && o.box.meets(box)))
+                    (o.kind == Item::Kind::text && o.box.meets(box)))
                     report(t, o.kind == Item::Kind::mark ? "a dot or arrow head" : describe(o), o.box);
+            for (const Item& o : labels_)
+                if (o.box.meets(box)) report(t, describe(o), o.box);
+            against(t);
+            labels_.push_back(items_.back());
+            items_.pop_back();
+            return;
         }
         against(t);
     }
@@ -396,8 +415,15 @@ private:
         }
     }
 
+    // The plane's scale numbers: Gothic digits at the axes' size, two across.
+    static bool isScaleNumber(const Glyph& g) {
+        return g.h == 2 && g.v == 1 && (g.size == 26 || g.size == 30) &&
+               g.text.find_first_not_of("-.0123456789") == std::string::npos;
+    }
+
     bool lines_;
-    std::vector<Item> items_;
+    std::vector<Item> items_;       // lines, marks and texts
+    std::vector<Item> labels_;      // labels and scale numbers
     const Item* ownDot_ = nullptr;  // the dot drawn just before, a point's own
     std::vector<TraceRecord> label_;
     std::vector<Finding> findings_;
