@@ -122,8 +122,8 @@ void Lesson::NewRow(Num step, Num colour, std::string_view text, Num indent) {
 
 void Lesson::Next(Num colour, std::string_view text, Num gap) { Put(YI1 + gap, B2_row, colour, text); }
 
-void Lesson::Label(Num x, Num y, Num colour, std::string_view text) {
-    DrawWith(&Engine::DrawMathText, x, y, colour, text, true);
+void Lesson::Label(Num x, Num y, Num colour, std::string_view text, bool movable) {
+    DrawWith(&Engine::DrawMathText, x, y, colour, text, movable);
 }
 
 void Lesson::TableText(Num x, Num y, Num colour, std::string_view text) {
@@ -197,6 +197,8 @@ Point Lesson::OnPlane(Num x, Num y) const { return {TATE + NAKA * x, t0001 - NAK
 void Lesson::KeepClear(Point at, Num radius) {
     Rt().keepClear(at.x - radius, at.y - radius, at.x + radius, at.y + radius);
 }
+
+void Lesson::KeepClear(Point from, Point to) { Rt().keepClear(from.x, from.y, to.x, to.y); }
 
 Point Lesson::PointAt(Num x, Num y, const Dot& d) {
     KAKUDAI = x;

@@ -174,8 +174,8 @@ public:
     void Next(Num colour, std::string_view text, Num gap = 0);
     // A label beside a figure: drawn at (x, y), the cursor stays. Inside a
     // plane it moves a little where it would meet a text, a point or another
-    // label.
-    void Label(Num x, Num y, Num colour, std::string_view text);
+    // label, unless it must stay.
+    void Label(Num x, Num y, Num colour, std::string_view text, bool movable = true);
     // Bold table lettering at (x, y); the cursor stays.
     void TableText(Num x, Num y, Num colour, std::string_view text);
 
@@ -213,6 +213,8 @@ public:
     // Where a point of that radius will stand, for the labels drawn before
     // it to keep clear of.
     void KeepClear(Point at, Num radius);
+    // The box from one corner to the other, as of a text drawn later.
+    void KeepClear(Point from, Point to);
     // A dot at the value point (x, y); returns where it was drawn.
     Point PointAt(Num x, Num y, const Dot& dot);
     // A graph on the plane over the x range in XJ1..YJ1, with the values per

@@ -87,6 +87,7 @@ struct IntegerCase {
     const char* slope;   // the row at (40,250)
     const char* answer;  // the row at (40,330)
     int labelDown = 0;   // the point's label moved down off what it would meet
+    int labelRight = 0;  // and right
 };
 
 class IntegerGraphTexts : public ::testing::TestWithParam<IntegerCase> {};
@@ -112,7 +113,7 @@ TEST_P(IntegerGraphTexts, RowsPointsAndArrows) {
     // The label 182 left of and 40 above the dot, left of the y axis.
     const auto labels = run.records().glyphs({.text = "(", .colour = 5});
     ASSERT_FALSE(labels.empty());
-    EXPECT_EQ(labels.front().x, 740);
+    EXPECT_EQ(labels.front().x, 740 + c.labelRight);
     EXPECT_EQ(labels.front().y, static_cast<int>(dotY - 40) + c.labelDown);
     // Run arrow in colour 7, rise arrow in colour 3, both at pen width 4.
     const auto y = [](float v) { return static_cast<float>(static_cast<int>(v)); };
@@ -139,9 +140,10 @@ INSTANTIATE_TEST_SUITE_P(
     ChosenNumbers, IntegerGraphTexts,
     ::testing::Values(IntegerCase{1, -2, "右へ1進むと、上へ1進むから ", "傾きは、ﾀ1/1ﾀ=1", "答　y=x-2"},
                       IntegerCase{-1, 3, "右へ1進むと、下へ1進むから ", "傾きは、ﾀ-1/1ﾀ=-1", "答　y=-x+3"},
-                      // (0,-1)'s label would meet the scale numbers -10 and 10.
+                      // (0,-1)'s label would meet the scale numbers -10 and 10, and the
+                      // origin's 0 stepped aside for the point.
                       IntegerCase{-3, -1, "右へ1進むと、下へ3進むから ", "傾きは、ﾀ-3/1ﾀ=-3", "答　y=-3x-1",
-                                  32},
+                                  28, 8},
                       IntegerCase{3, 3, "右へ1進むと、上へ3進むから ", "傾きは、ﾀ3/1ﾀ=3", "答　y=3x+3"},
                       IntegerCase{2, 1, "右へ1進むと、上へ2進むから ", "傾きは、ﾀ2/1ﾀ=2", "答　y=2x+1"}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
@@ -154,6 +156,7 @@ struct FractionCase {
     const char* slope;   // at (40,270)
     const char* answer;  // at (40,360)
     int labelDown = 0;   // the point's label moved down off what it would meet
+    int labelRight = 0;  // and right
 };
 
 class FractionGraphTexts : public ::testing::TestWithParam<FractionCase> {};
@@ -180,7 +183,7 @@ TEST_P(FractionGraphTexts, RowsAndPoints) {
             .empty());
     const auto labels = run.records().glyphs({.text = "(", .colour = 5});
     ASSERT_FALSE(labels.empty());
-    EXPECT_EQ(labels.front().x, 740);
+    EXPECT_EQ(labels.front().x, 740 + c.labelRight);
     EXPECT_EQ(labels.front().y, 290 - 40 * c.b + c.labelDown);
 }
 
@@ -188,8 +191,9 @@ INSTANTIATE_TEST_SUITE_P(
     ChosenNumbers, FractionGraphTexts,
     ::testing::Values(
         FractionCase{-3, 4, 2, "右へ4進むと、下へ3進むから ", "傾きは、ﾀ-3/4ﾀ=-ﾀ3/4ﾀ", "答　y=-ﾀ3/4ﾀx+2"},
-        // (0,-1)'s label would meet the scale numbers -10 and 10.
-        FractionCase{2, 3, -1, "右へ3進むと、上へ2進むから ", "傾きは、ﾀ2/3ﾀ", "答　y=ﾀ2/3ﾀx-1", 32},
+        // (0,-1)'s label would meet the scale numbers -10 and 10, and the
+        // origin's 0 stepped aside for the point.
+        FractionCase{2, 3, -1, "右へ3進むと、上へ2進むから ", "傾きは、ﾀ2/3ﾀ", "答　y=ﾀ2/3ﾀx-1", 28, 8},
         FractionCase{-5, 2, 3, "右へ2進むと、下へ5進むから ", "傾きは、ﾀ-5/2ﾀ=-ﾀ5/2ﾀ", "答　y=-ﾀ5/2ﾀx+3"},
         FractionCase{1, 4, -3, "右へ4進むと、上へ1進むから ", "傾きは、ﾀ1/4ﾀ", "答　y=ﾀ1/4ﾀx-3"}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });

@@ -209,7 +209,7 @@ TEST(SlopeIntercept, PlanesTrianglesAndLabels) {
         trace.segments(Stroke{.from = At(294, 450), .to = At(294, 330), .colour = 5, .width = 5}).empty());
     EXPECT_EQ(run.place("1"), "240 450 5");
     EXPECT_EQ(run.place("a"), "294 374 5");
-    EXPECT_EQ(run.place("右上がりの直線"), "76 600 7");
+    EXPECT_EQ(run.place("右上がりの直線"), "76 592 7");
     // The falling line: its run number over the arrow, the rise pointing down.
     EXPECT_EQ(run.place("a<0のとき"), "439 230 3");
     EXPECT_FALSE(trace.dots({.r = 8, .colour = 5, .near = Near{574, 320, 0.6f, 0.6f}}).empty());
@@ -223,7 +223,7 @@ TEST(SlopeIntercept, PlanesTrianglesAndLabels) {
     EXPECT_EQ(run.drawn("1")[1].y, 300);
     EXPECT_EQ(run.drawn("a")[1].x, 674);
     EXPECT_EQ(run.drawn("a")[1].y, 394);
-    EXPECT_EQ(run.place("右下がりの直線"), "494 600 7");
+    EXPECT_EQ(run.place("右下がりの直線"), "494 592 7");
     // The drill area is cleared per problem; the assignment after one more key.
     EXPECT_FALSE(
         trace
