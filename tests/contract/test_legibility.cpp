@@ -501,7 +501,7 @@ int seedsToWalk() {
 #ifdef LEGIBILITY_SANITIZED
     return 2;
 #else
-    return 12;
+    return 8;
 #endif
 }
 
