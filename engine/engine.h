@@ -134,6 +134,9 @@ protected:
     // placed there gets a halo, so that the plane's lines leave it readable.
     // Labels of points and graphs get one wherever they stand.
     bool InsidePlane(Num x, Num y) const;
+    // How far the scale numbers stand from the axes, in units.
+    static constexpr Num kScaleGap = 4;
+    void ScaleNumber(const std::string& text, Num x, Num y);
     // An erase that covers a plane's whole box takes the plane off the screen.
     void ErasedBox(Num x1, Num y1, Num x2, Num y2);
 

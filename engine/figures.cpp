@@ -3,6 +3,7 @@
 // braces and elimination columns, arrows and slope triangles, and the spare
 // geometry and number routines.
 #include <cmath>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -290,11 +291,15 @@ void Engine::DrawIncreaseArrows() {
     if (rt::kmid(HENK3_s, 2, 1) == "y") LabelRise();
 }
 
+// On a plane the run and rise stand on a ground, clear of the arrows, points
+// and texts they would meet.
 void Engine::LabelRun() {
     YMOTO = 7;
     DSM1 = (ZY + GY3) / 2 - 14;
     DSM2 = HIDARI < AA1 ? AA1 - 44 : AA1;
     KKAI_s = BB2_s;
+    std::optional<rt::HaloScope> halo;
+    if (InsidePlane(DSM1, DSM2)) halo.emplace(Rt(), rt::Placing::movable);
     DrawMathText();
 }
 
@@ -303,6 +308,8 @@ void Engine::LabelRise() {
     DSM1 = GY3;
     DSM2 = (AA1 + HIDARI) / 2 - 16;
     KKAI_s = R1B1_s;
+    std::optional<rt::HaloScope> halo;
+    if (InsidePlane(DSM1, DSM2)) halo.emplace(Rt(), rt::Placing::movable);
     DrawMathText();
 }
 

@@ -74,7 +74,7 @@ void Engine::DrawAxes() {
             const Num x = TATE + NAKA * k;
             Rt().line(x, ZX, x, GX3, 1);
             const std::string text = numberText(k);
-            if (!text.empty()) Rt().symbol(text, x - NAGASA * rt::klen(text) / 2, t0001, 2, 1, 0);
+            if (!text.empty()) ScaleNumber(text, x - NAGASA * rt::klen(text) / 2, t0001 + kScaleGap);
         });
         countedLoop(B4, X_yTop, 1, [&](Num k) {
             if (!multipleOf5(k)) return;
@@ -82,7 +82,8 @@ void Engine::DrawAxes() {
             const Num y = t0001 - NAKA * k;
             Rt().line(HI, y, GY1, y, 1);
             const std::string text = numberText(k);
-            if (!text.empty()) Rt().symbol(text, TATE - NAGASA * rt::klen(text), y - NAGASA / 2 - 4, 2, 1, 0);
+            if (!text.empty())
+                ScaleNumber(text, TATE - NAGASA * rt::klen(text) - kScaleGap, y - NAGASA / 2 - 4);
         });
     }
 
@@ -98,7 +99,7 @@ void Engine::DrawAxes() {
     Rt().setFontName("ゴシック");
     Rt().setFontSize(whole(NAGASA));
     Rt().setFontItalic(false);
-    Rt().symbol("0", TATE - NAGASA, t0001, 2, 1, 0);
+    ScaleNumber("0", TATE - NAGASA - kScaleGap, t0001 + kScaleGap);
     Rt().symbol("y", TATE, ZX - NAGASA / 2, 2, 1, 0);
 
     Rt().setFontBold(false);
@@ -126,11 +127,12 @@ void Engine::LabelAxisScales() {
         Num x, y;
         if (onX) {
             x = TATE + NAKA * k - NAGASA * c / 2;
-            y = t0001 + 4;
+            y = t0001 + kScaleGap;
         } else {
-            x = TATE - NAGASA * c;
+            x = TATE - NAGASA * c - kScaleGap;
             y = t0001 - NAKA * k - NAGASA / 2;
         }
+        rt::HaloScope ground(Rt(), rt::Placing::yielding);
         Rt().symbol(digits, x, y, 2, 1, 0);
         if (tenth != 0) Rt().symbol(".", x + NAGASA * rt::klen(intText) - 6, y + 4, 2, 1, 0);
     };
@@ -160,8 +162,15 @@ void Engine::ErasedBox(Num x1, Num y1, Num x2, Num y2) {
     });
 }
 
-// Labels of points and graphs stand on a halo; the plane's own scale numbers
-// and axis letters, clear of their lines, do not.
+// A scale number stands on a ground of its own, clear of the axis it labels,
+// so that no grid line or graph runs through its sign or digits.
+void Engine::ScaleNumber(const std::string& text, Num x, Num y) {
+    rt::HaloScope ground(Rt(), rt::Placing::yielding);
+    Rt().symbol(text, x, y, 2, 1, 0);
+}
+
+// Labels of points and graphs stand on a ground and move off what they would
+// meet; the plane's axis letters do not.
 void Engine::PlotPoint() {
     if (t0000 == 0) t0000 = 1;
     if (GGX == 0) GGX = 1;
@@ -173,7 +182,7 @@ void Engine::PlotPoint() {
     DSM2 = N2 - 40 + AINP_labelDy;
     KKAI_s = IB8_s;
     {
-        rt::HaloScope halo(Rt());
+        rt::HaloScope halo(Rt(), rt::Placing::movable);
         DrawMathText();
     }
     JYOU = 0;
@@ -216,7 +225,7 @@ void Engine::DrawGraph() {
         DSM1 = DSM1 + JYOU;
         DSM2 = DSM2 + AINP_labelDy;
         KKAI_s = IB8_s;
-        rt::HaloScope halo(Rt());
+        rt::HaloScope halo(Rt(), rt::Placing::movable);
         DrawMathText();
     }
     JYOU = 0;

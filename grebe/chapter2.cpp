@@ -63,6 +63,7 @@ void Grebe::PointExampleOpening(const PointProblem& p, std::string_view heading,
     GraphOf(3, p.a, p.b, ink::text, "");
     // The label stands on the side of the dot towards the y axis.
     const Num labelDx = p.x1 > 0 ? -MathTextWidth(point) : 20;
+    if (markIntercept) KeepClear(OnPlane(0, p.b), 8 + 3);
     PointAt(p.x1, p.y1, {.radius = 8, .colour = pointColour, .label = point, .labelDx = labelDx});
     if (markIntercept) {
         const std::string intercept = NumberText(p.b);

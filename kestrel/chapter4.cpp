@@ -241,6 +241,14 @@ void Kestrel::DrawShiftTable(Point at, Num shift, Num valueWidth, std::string_vi
     }
 }
 
+// The graphs' labels keep clear of the shift pairs drawn after them.
+void Kestrel::KeepShiftPairsClear(Num from, Num to, Num shift) {
+    for (Num x = from; x <= to; ++x) {
+        KeepClear(OnPlane(x, 2 * x), 6 + 3);
+        KeepClear(OnPlane(x, 2 * x + shift), 6 + 3);
+    }
+}
+
 // The points of y=2x and of y=2x+shift at x on the current plane: two dots
 // and the bar between them.
 void Kestrel::DrawShiftPair(Num x, Num shift) {
@@ -262,6 +270,7 @@ void Kestrel::TranslationTopic() {
     Put(B1 + 114, B2_row + 50, ink::answer, "xのどの値でも、2x+3の値が3大きい");
     PlaneAt(
         {.left = 874, .top = 60, .xFrom = -5, .xTo = 5, .yFrom = -8, .yTo = 9, .step = 35, .gridColour = 14});
+    KeepShiftPairsClear(-4, 3, 3);
     GraphOf(3, 2, 3, 3, "y=2x+3", -189, -40);
     GraphOf(3, 2, 0, 7, "y=2x", -81, 150);
     NewRow(70, ink::emphasis, "(2)");
@@ -289,6 +298,7 @@ void Kestrel::TranslationDownAnswer() {
     StepReveal();
     PlaneAt(
         {.left = 912, .top = 60, .xFrom = -5, .xTo = 5, .yFrom = -8, .yTo = 9, .step = 30, .gridColour = 14});
+    KeepShiftPairsClear(-2, 4, -3);
     GraphOf(3, 2, -3, 3, "y=2x-3", -135, 240);
     GraphOf(3, 2, 0, 7, "y=2x", -162, 50);
 

@@ -191,16 +191,21 @@ void Kestrel::SlopeInterceptTopic() {
     static constexpr SideLine sides[] = {{114, 1.5f, 1, "", "a>0のとき", 0},
                                          {494, -1.5f, 5, "y=ax+b", "a<0のとき", -50}};
     PenWidth(5);
-    Num planeBottom = 0;  // where each plane's caption goes
+    // Each plane's caption stands just over its bottom edge, clear of the
+    // next-step box; the labels keep clear of it.
+    constexpr Num kCaptionRise = 8, kCaptionWidth = 240, kCaptionHeight = 44;
+    Num captionY = 0;
     for (const SideLine& s : sides) {
         if (&s != &sides[0]) {
             StepReveal();
-            Label(B1, planeBottom, ink::heading, "右上がりの直線");
+            Label(B1, captionY, ink::heading, "右上がりの直線", false);
         }
         const Plane plane{
             .left = s.left, .top = B2_row + 150, .xFrom = -2, .xTo = 4, .yFrom = -2, .yTo = 6, .step = 40};
         PlaneAt(plane);
-        planeBottom = OnPlane(0, plane.yFrom).y;
+        captionY = OnPlane(0, plane.yFrom).y - kCaptionRise;
+        const Num captionX = &s == &sides[0] ? B1 : s.left;
+        KeepClear({captionX, captionY}, {captionX + kCaptionWidth, captionY + kCaptionHeight});
         GraphOf(3, s.a, s.b, 3, s.label, -135, 0);
         const Point origin = OnPlane(0, 0);
         Label(origin.x - 135, plane.top - 50, ink::emphasis, s.sign);
@@ -217,7 +222,7 @@ void Kestrel::SlopeInterceptTopic() {
         RiseLabel(legs, "a");
     }
     StepReveal();
-    Label(sides[1].left, planeBottom, ink::heading, "右下がりの直線");
+    Label(sides[1].left, captionY, ink::heading, "右下がりの直線", false);
     StepReveal();
 
     PenWidth(5);
@@ -347,6 +352,8 @@ void Kestrel::DrawGraphFromSlope(const SlopeDrawing& d) {
     StepReveal();
     NewRow(d.riseRowStep, ink::text, d.riseLine, 38);
     RiseLeg(legs);
+    // The rise's value keeps clear of the point marked at the leg's end next.
+    KeepClear(legs.to, 8 + 3);
     RiseLabel(legs, d.riseText);
     StepReveal();
     NewRow(50, ink::emphasis, d.secondPoint, 38);

@@ -254,7 +254,8 @@ void Kestrel::ParameterGraphExplorer() {
     StepReveal();
     Put(40, 250, ink::text, "②a>0…aを大きくするとy軸に近づく。");
     StepReveal();
-    Put(40, 300, ink::text, "③a<0…aを小さくするとy軸に近づく。");
+    // Below the x axis's scale numbers, which the row would run into.
+    Put(40, 340, ink::text, "③a<0…aを小さくするとy軸に近づく。");
     StepReveal();
     Put(40, 420, ink::text, "(2)");
     Next(ink::emphasis, "a=2");

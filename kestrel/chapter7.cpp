@@ -145,6 +145,8 @@ void Kestrel::DomainRangeSolution(const DomainRangeProblem& pr) {
         Point mark;
     };
     StepReveal();
+    // The value labels keep clear of the points marked later.
+    for (const Num x : {pr.p, pr.q}) KeepClear(OnPlane(x, pr.a * x + pr.b), 8 + 3);
     const Dot onAxis{.radius = 1, .colour = ink::answer};
     const End ends[] = {{pr.p, pr.yp, NumberText(pr.p), PointAt(pr.p, 0, onAxis)},
                         {pr.q, pr.yq, NumberText(pr.q), PointAt(pr.q, 0, onAxis)}};

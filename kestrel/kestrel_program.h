@@ -107,6 +107,7 @@ public:
     void TranslationDownAnswer();
     void DrawShiftTable(Point at, Num shift, Num valueWidth, std::string_view shiftedHead);
     void DrawShiftPair(Num x, Num shift);
+    void KeepShiftPairsClear(Num from, Num to, Num shift);
     void MovedProportionTopic();
     void InterceptTopic();
     void InterceptAnswer();

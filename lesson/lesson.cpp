@@ -92,14 +92,15 @@ void Lesson::PenWidth(int width) { Rt().setDrawWidth(width); }
 
 // ---- Text cursor ----------------------------------------------------------------
 
-void Lesson::DrawWith(void (Engine::*routine)(), Num x, Num y, Num colour, std::string_view text) {
+void Lesson::DrawWith(void (Engine::*routine)(), Num x, Num y, Num colour, std::string_view text,
+                      bool movable) {
     if (screenTextLog) screenTextLog->push_back({std::string(text), x, y, colour});
     KKAI_s = text;
     DSM1 = x;
     DSM2 = y;
     YMOTO = colour;
     if (InsidePlane(x, y)) {
-        rt::HaloScope halo(Rt());
+        rt::HaloScope halo(Rt(), movable ? rt::Placing::movable : rt::Placing::fixed);
         (this->*routine)();
     } else {
         (this->*routine)();
@@ -122,7 +123,9 @@ void Lesson::NewRow(Num step, Num colour, std::string_view text, Num indent) {
 
 void Lesson::Next(Num colour, std::string_view text, Num gap) { Put(YI1 + gap, B2_row, colour, text); }
 
-void Lesson::Label(Num x, Num y, Num colour, std::string_view text) { Draw(x, y, colour, text); }
+void Lesson::Label(Num x, Num y, Num colour, std::string_view text, bool movable) {
+    DrawWith(&Engine::DrawMathText, x, y, colour, text, movable);
+}
 
 void Lesson::TableText(Num x, Num y, Num colour, std::string_view text) {
     DrawWith(&Engine::DrawTableText, x, y, colour, text);
@@ -191,6 +194,12 @@ void Lesson::ScaleNumbers(Num xPerStep, Num yPerStep) {
 }
 
 Point Lesson::OnPlane(Num x, Num y) const { return {TATE + NAKA * x, t0001 - NAKA * y}; }
+
+void Lesson::KeepClear(Point at, Num radius) {
+    Rt().keepClear(at.x - radius, at.y - radius, at.x + radius, at.y + radius);
+}
+
+void Lesson::KeepClear(Point from, Point to) { Rt().keepClear(from.x, from.y, to.x, to.y); }
 
 Point Lesson::PointAt(Num x, Num y, const Dot& d) {
     KAKUDAI = x;

@@ -173,8 +173,10 @@ public:
     void NewRow(Num step, Num colour, std::string_view text, Num indent = 0);
     // The same row, right after the last text (plus a gap).
     void Next(Num colour, std::string_view text, Num gap = 0);
-    // A label beside a figure: drawn at (x, y), the cursor stays.
-    void Label(Num x, Num y, Num colour, std::string_view text);
+    // A label beside a figure: drawn at (x, y), the cursor stays. Inside a
+    // plane it moves a little where it would meet a text, a point or another
+    // label, unless it must stay.
+    void Label(Num x, Num y, Num colour, std::string_view text, bool movable = true);
     // Bold table lettering at (x, y); the cursor stays.
     void TableText(Num x, Num y, Num colour, std::string_view text);
 
@@ -209,6 +211,11 @@ public:
     // The screen place of (x, y), counted in grid steps from the origin of the
     // plane last drawn (the value point on a plane of one value a step).
     Point OnPlane(Num x, Num y) const;
+    // Where a point of that radius will stand, for the labels drawn before
+    // it to keep clear of.
+    void KeepClear(Point at, Num radius);
+    // The box from one corner to the other, as of a text drawn later.
+    void KeepClear(Point from, Point to);
     // A dot at the value point (x, y); returns where it was drawn.
     Point PointAt(Num x, Num y, const Dot& dot);
     // A graph on the plane over the x range in XJ1..YJ1, with the values per
@@ -333,8 +340,10 @@ public:
 
 private:
     void Draw(Num x, Num y, Num colour, std::string_view text);
-    // A text drawn by routine at (x, y), on a halo inside a plane's box.
-    void DrawWith(void (Engine::*routine)(), Num x, Num y, Num colour, std::string_view text);
+    // A text drawn by routine at (x, y), on a cleared ground inside a plane's
+    // box, moved off what it would meet when movable.
+    void DrawWith(void (Engine::*routine)(), Num x, Num y, Num colour, std::string_view text,
+                  bool movable = false);
 
     Point problemOrigin_;
 };

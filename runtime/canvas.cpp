@@ -344,12 +344,17 @@ cairo_t* canvasContext(cairo_surface_t* surface, int scale, const char* what) {
 Canvas::Canvas(int scale) : scale_(std::max(1, scale)), fonts_(&sharedFonts()) {
     surface_ = newSurface(CAIRO_FORMAT_ARGB32, pixelWidth(), pixelHeight(), "the picture");
     cr_ = canvasContext(surface_, scale_, "the picture");
+    layer_ = newSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), "the line layer");
+    layerCr_ = canvasContext(layer_, scale_, "the line layer");
+    cairo_set_operator(layerCr_, CAIRO_OPERATOR_SOURCE);
     clear();
 }
 
 Canvas::~Canvas() {
     cairo_destroy(cr_);
     cairo_surface_destroy(surface_);
+    cairo_destroy(layerCr_);
+    cairo_surface_destroy(layer_);
     if (maskCr_) cairo_destroy(maskCr_);
     if (mask_) cairo_surface_destroy(mask_);
 }
@@ -365,7 +370,132 @@ void Canvas::clear() {
     setColour(15);
     cairo_paint(cr_);
     checkDrawing();
+    cairo_set_source_rgba(layerCr_, 0, 0, 0, 0);
+    cairo_paint(layerCr_);
+    grounds_.clear();
+    marks_.clear();
+    ownDot_ = -1;
     damagePixels(0, 0, pixelWidth(), pixelHeight());
+}
+
+template <class Path>
+void Canvas::stroke(double width, bool lineStroke, Path pathOn) {
+    // A line drawn after a label stops at its ground, as one drawn before it.
+    const bool line = lineStroke && !drawingLabel_;
+    const bool clipped = line && !intoMask_ && !grounds_.empty();
+    if (clipped) {
+        cairo_save(cr_);
+        clipOutGrounds(cr_);
+    }
+    cairo_new_path(cr_);
+    pathOn(cr_);
+    strokeDamaged();
+    if (clipped) cairo_restore(cr_);
+    if (intoMask_) return;
+    cairo_save(layerCr_);
+    if (clipped) clipOutGrounds(layerCr_);
+    cairo_set_source_rgba(layerCr_, 0, 0, 0, line ? 1 : 0);
+    cairo_set_line_width(layerCr_, width);
+    cairo_new_path(layerCr_);
+    pathOn(layerCr_);
+    cairo_stroke(layerCr_);
+    cairo_restore(layerCr_);
+}
+
+void Canvas::clipOutGrounds(cairo_t* c) {
+    cairo_rectangle_int_t all{0, 0, pixelWidth(), pixelHeight()};
+    cairo_region_t* open = cairo_region_create_rectangle(&all);
+    for (const PixelRect& g : grounds_) {
+        cairo_rectangle_int_t r{g.x0, g.y0, g.x1 - g.x0, g.y1 - g.y0};
+        cairo_region_subtract_rectangle(open, &r);
+    }
+    const double k = scale_;
+    cairo_new_path(c);
+    for (int i = 0, n = cairo_region_num_rectangles(open); i < n; ++i) {
+        cairo_rectangle_int_t r;
+        cairo_region_get_rectangle(open, i, &r);
+        cairo_rectangle(c, r.x / k, r.y / k, r.width / k, r.height / k);
+    }
+    cairo_region_destroy(open);
+    cairo_clip(c);
+}
+
+void Canvas::uncover(double x0, double y0, double x1, double y1) {
+    if (intoMask_ || drawingLabel_) return;
+    const double k = scale_;
+    auto covered = [&](double cx, double cy) { return cx >= x0 && cx <= x1 && cy >= y0 && cy <= y1; };
+    std::erase_if(grounds_, [&](const PixelRect& g) {
+        return covered((g.x0 + g.x1) / (2 * k), (g.y0 + g.y1) / (2 * k));
+    });
+    std::erase_if(
+        marks_, [&](const Mark& m) { return covered((m.box.x0 + m.box.x1) / 2, (m.box.y0 + m.box.y1) / 2); });
+    ownDot_ = -1;
+}
+
+void Canvas::addMark(const UnitBox& box, bool text, bool dot) {
+    if (intoMask_) return;
+    ownDot_ = -1;
+    if (drawingLabel_ || box.empty()) return;
+    if (dot) {
+        const float cx = (box.x0 + box.x1) / 2, cy = (box.y0 + box.y1) / 2;
+        std::erase_if(marks_, [&](const Mark& m) {
+            return m.kept && cx >= m.box.x0 && cx <= m.box.x1 && cy >= m.box.y0 && cy <= m.box.y1;
+        });
+    }
+    marks_.push_back({box, text});
+    if (dot) ownDot_ = static_cast<int>(marks_.size()) - 1;
+}
+
+Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts, bool ownDotAside) const {
+    // Its ink widened as far as its ground: what it meets there, a pupil
+    // reads as one with it.
+    const float m = kGroundMargin;
+    auto free = [&](float dx, float dy) {
+        const UnitBox b{ink.x0 + dx - m, ink.y0 + dy - m, ink.x1 + dx + m, ink.y1 + dy + m};
+        if (b.x0 < 0 || b.y0 < 0 || b.x1 > kViewWidth || (b.y1 > kStatusTop && b.y0 < kStatusBottom))
+            return false;
+        for (std::size_t i = 0; i < marks_.size(); ++i) {
+            const UnitBox& o = marks_[i].box;
+            if (ownDotAside && static_cast<int>(i) == ownDot_) continue;
+            auto same = [&](const UnitBox& p) {
+                return std::fabs(p.x0 - o.x0) < 1 && std::fabs(p.x1 - o.x1) < 1 &&
+                       std::fabs(p.y0 - o.y0) < 1 && std::fabs(p.y1 - o.y1) < 1;
+            };
+            if (marks_[i].text && std::any_of(parts.begin(), parts.end(), same)) continue;
+            if (b.x0 < o.x1 && o.x0 < b.x1 && b.y0 < o.y1 && o.y0 < b.y1) return false;
+        }
+        return true;
+    };
+    if (free(0, 0)) return {};
+    // The nearest free place on a grid of 4 units, within 80.
+    constexpr int kStep = 4, kReach = 20;
+    Offset best;
+    int bestDistance = -1;
+    for (int i = -kReach; i <= kReach; ++i)
+        for (int j = -kReach; j <= kReach; ++j) {
+            const int d = i * i + j * j;
+            if (d == 0 || (bestDistance >= 0 && d >= bestDistance)) continue;
+            if (!free(static_cast<float>(i * kStep), static_cast<float>(j * kStep))) continue;
+            best = {static_cast<float>(i * kStep), static_cast<float>(j * kStep)};
+            bestDistance = d;
+        }
+    return best;
+}
+
+template <class Path>
+void Canvas::markFill(Path pathOn) {
+    if (intoMask_) return;
+    cairo_set_source_rgba(layerCr_, 0, 0, 0, 0);
+    cairo_new_path(layerCr_);
+    pathOn(layerCr_);
+    cairo_fill(layerCr_);
+}
+
+bool Canvas::isLinePixel(int px, int py) {
+    if (px < 0 || py < 0 || px >= pixelWidth() || py >= pixelHeight()) return false;
+    cairo_surface_flush(layer_);
+    const std::uint8_t* data = cairo_image_surface_get_data(layer_);
+    return data[static_cast<std::size_t>(py) * cairo_image_surface_get_stride(layer_) + px] >= 128;
 }
 
 void Canvas::damageUnits(double x0, double y0, double x1, double y1) {
@@ -404,26 +534,45 @@ void Canvas::line(float x1, float y1, float x2, float y2, int colour, int kind, 
         return;
     }
     cairo_set_line_width(cr_, std::max(1, width));
+    // Anything in the page colour erases: what it leaves is no line.
+    const bool lineStroke = colour != 15;
     if (kind == 0) {
+        auto path = [=](cairo_t* c) {
+            cairo_move_to(c, x1, y1);
+            cairo_line_to(c, x2, y2);
+        };
+        if (!lineStroke) uncover(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2));
+        // A maths text's sign strokes (a minus, the bar of a plus) are text.
+        const float half = std::max(1, width) / 2.0f;
+        if (lineStroke && width >= 4 && y1 == y2 && std::fabs(x2 - x1) <= 24)
+            addMark({std::min(x1, x2) - half, std::min(y1, y2) - half, std::max(x1, x2) + half,
+                     std::max(y1, y2) + half},
+                    true);
+        else if (!intoMask_)
+            ownDot_ = -1;
         setColour(colour);
-        cairo_move_to(cr_, x1, y1);
-        cairo_line_to(cr_, x2, y2);
-        strokeDamaged();
+        stroke(std::max(1, width), lineStroke, path);
     } else {
         double x = std::min(x1, x2), y = std::min(y1, y2);
         double w = std::fabs(x2 - x1), h = std::fabs(y2 - y1);
+        auto path = [=](cairo_t* c) { cairo_rectangle(c, x, y, w, h); };
+        // A filled box covers what lies under it, a label among them.
+        if (kind == 2 || !lineStroke) uncover(x, y, x + w, y + h);
+        if (!intoMask_) ownDot_ = -1;
         if (kind == 2) {
             setColour(fill < 0 ? colour : fill);
-            cairo_rectangle(cr_, x, y, w, h);
+            path(cr_);
             cairo_fill(cr_);
             checkDrawing();
+            markFill(path);
         }
         // Square corners: a box is a box, even with a thick pen.
         cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
+        cairo_set_line_join(layerCr_, CAIRO_LINE_JOIN_MITER);
         setColour(colour);
-        cairo_rectangle(cr_, x, y, w, h);
-        strokeDamaged();
+        stroke(std::max(1, width), lineStroke, path);
         cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+        cairo_set_line_join(layerCr_, CAIRO_LINE_JOIN_ROUND);
     }
 }
 
@@ -452,35 +601,49 @@ void Canvas::circle(float x, float y, float r, int colour, float start, float en
     double w = std::max(1, width);
     r = std::fabs(r);
     bool whole = start == 0 && end == 0;
+    const float reach = r + static_cast<float>(w) / 2;
+    if (colour == 15 || (filled && (fillColour < 0 ? colour : fillColour) == 15)) {
+        if (!(whole && r <= 2)) uncover(x - reach, y - reach, x + reach, y + reach);
+    } else if (!(whole && r <= 2) && (filled || r <= 12)) {
+        // A point (a dot, a small ring) is a mark; a pen dot, a circle and
+        // an arc are lines.
+        addMark({x - reach, y - reach, x + reach, y + reach}, false, true);
+    } else if (!intoMask_) {
+        ownDot_ = -1;
+    }
     if (whole && r < w) {
         // A dot: at least the pen's width across. A graph is thousands of
-        // them, so each is a cached run list rather than a path to fill.
+        // them, so each is a cached run list rather than a path to fill; a
+        // dot of a pen's size is a piece of a line, a larger one a point.
         const long qx = std::lround(x * scale_ * 4), qy = std::lround(y * scale_ * 4);
         fill(disc((r + w / 2) * scale_, static_cast<int>(qx & 3), static_cast<int>(qy & 3)), qx >> 2, qy >> 2,
-             colour);
+             colour, r <= 2 && colour != 15);
         return;
     }
     cairo_set_line_width(cr_, w);
     double a0 = whole ? 0 : kTwoPi * start, a1 = whole ? kTwoPi : kTwoPi * end;
+    auto sector = [=](cairo_t* c) {
+        if (!whole) cairo_move_to(c, x, y);
+        cairo_arc(c, x, y, r, a0, a1);
+        cairo_close_path(c);
+    };
     if (filled) {
         setColour(fillColour < 0 ? colour : fillColour);
         cairo_new_path(cr_);
-        if (!whole) cairo_move_to(cr_, x, y);
-        cairo_arc(cr_, x, y, r, a0, a1);
-        cairo_close_path(cr_);
+        sector(cr_);
         cairo_fill(cr_);
         checkDrawing();
+        markFill(sector);
     }
     setColour(colour);
-    cairo_new_path(cr_);
-    if (filled && !whole) {
-        cairo_move_to(cr_, x, y);
-        cairo_arc(cr_, x, y, r, a0, a1);
-        cairo_close_path(cr_);
-    } else {
-        cairo_arc(cr_, x, y, r, a0, a1);
-    }
-    strokeDamaged();
+    // A filled point and a small ring (an open end point) are marks; a large
+    // circle or an arc is a line.
+    stroke(w, !filled && r > 12 && colour != 15, [=](cairo_t* c) {
+        if (filled && !whole)
+            sector(c);
+        else
+            cairo_arc(c, x, y, r, a0, a1);
+    });
 }
 
 namespace {
@@ -575,6 +738,38 @@ void Canvas::symbol(std::string_view text, float x, float y, int h, int v, int c
             [=, this, text = std::string(text), font = font] { symbol(text, x, y, h, v, colour, font); });
         return;
     }
+    if (!intoMask_ && !drawingLabel_) {
+        const UnitBox ink = textInk(text, x, y, h, v, font);
+        if (colour == 15)
+            uncover(ink.x0, ink.y0, ink.x1, ink.y1);
+        else
+            addMark(ink, true);
+    }
+    placeGlyphs(text, x, y, h, v, font,
+                [&](const std::vector<PixelSpan>& spans, long ox, long oy) { fill(spans, ox, oy, colour); });
+}
+
+UnitBox Canvas::textInk(std::string_view text, float x, float y, int h, int v, const FontState& font) {
+    long x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    bool any = false;
+    placeGlyphs(text, x, y, h, v, font, [&](const std::vector<PixelSpan>& spans, long ox, long oy) {
+        for (const PixelSpan& sp : spans) {
+            const long l = ox + sp.dx, r = l + sp.len, t = oy + sp.dy;
+            x0 = any ? std::min(x0, l) : l;
+            x1 = any ? std::max(x1, r) : r;
+            y0 = any ? std::min(y0, t) : t;
+            y1 = any ? std::max(y1, t + 1) : t + 1;
+            any = true;
+        }
+    });
+    if (!any) return {};
+    const float k = static_cast<float>(scale_);
+    return {x0 / k, y0 / k, x1 / k, y1 / k};
+}
+
+template <class Put>
+void Canvas::placeGlyphs(std::string_view text, float x, float y, int h, int v, const FontState& font,
+                         Put put) {
     const Family family = familyOf(font.face);
     const double size = font.size;
     const double cellH = size * v;
@@ -584,8 +779,23 @@ void Canvas::symbol(std::string_view text, float x, float y, int h, int v, int c
         const char32_t cp = codepoint(ch);
         const Fonts::Glyph glyph = fonts_->glyph(family, font.bold, font.italic, cp);
         if (glyph.index != 0 && cp == U'\u00D7') {
-            timesSign(glyph.face, glyph.index, glyph.advance, pen, y, cellW, cellH, size * std::min(h, v),
-                      colour);
+            // A multiplication sign: magnified alike across and down (a
+            // stretched one reads as a capital X), centred across its cell
+            // and on the cell's middle, where the digits' middle lies.
+            const double em = size * std::min(h, v);
+            const double gx = pen + (cellW - glyph.advance * em) / 2;
+            const long qx = std::lround(gx * scale_ * 4);
+            const auto& probe =
+                stamp(glyph.face, glyph.index, em * scale_, em * scale_, static_cast<int>(qx & 3), 0);
+            if (!probe.empty()) {
+                int inkTop = probe.front().dy, inkBottom = probe.front().dy;
+                for (const PixelSpan& sp : probe) {
+                    inkTop = std::min<int>(inkTop, sp.dy);
+                    inkBottom = std::max<int>(inkBottom, sp.dy);
+                }
+                const long oy = std::lround((y + cellH / 2) * scale_ - (inkTop + inkBottom + 1) / 2.0);
+                put(probe, qx >> 2, oy);
+            }
         } else if (glyph.index != 0) {
             // Full-width faces fill their cells; narrowed letters start at the pen.
             // The script l is magnified alike across and down and starts at
@@ -606,31 +816,12 @@ void Canvas::symbol(std::string_view text, float x, float y, int h, int v, int c
             const double gy = y + (size <= kFormulaSize ? glyph.formulaBaseline : glyph.baseline) * cellH;
             // The origin to a quarter pixel, so the cache stays small.
             const long qx = std::lround(gx * scale_ * 4), qy = std::lround(gy * scale_ * 4);
-            const long ox = qx >> 2, oy = qy >> 2;
-            const auto& spans = stamp(glyph.face, glyph.index, across * scale_, cellH * scale_,
-                                      static_cast<int>(qx & 3), static_cast<int>(qy & 3));
-            fill(spans, ox, oy, colour);
+            put(stamp(glyph.face, glyph.index, across * scale_, cellH * scale_, static_cast<int>(qx & 3),
+                      static_cast<int>(qy & 3)),
+                qx >> 2, qy >> 2);
         }
         pen += cellW;
     }
-}
-
-// A multiplication sign: magnified alike across and down (a stretched one
-// reads as a capital X), centred across its cell and on the cell's middle,
-// where the digits' middle lies.
-void Canvas::timesSign(void* face, unsigned long index, double advance, double pen, double top, double cellW,
-                       double cellH, double em, int colour) {
-    const double gx = pen + (cellW - advance * em) / 2;
-    const long qx = std::lround(gx * scale_ * 4);
-    const auto& probe = stamp(face, index, em * scale_, em * scale_, static_cast<int>(qx & 3), 0);
-    if (probe.empty()) return;
-    int inkTop = probe.front().dy, inkBottom = probe.front().dy;
-    for (const PixelSpan& sp : probe) {
-        inkTop = std::min<int>(inkTop, sp.dy);
-        inkBottom = std::max<int>(inkBottom, sp.dy);
-    }
-    const long oy = std::lround((top + cellH / 2) * scale_ - (inkTop + inkBottom + 1) / 2.0);
-    fill(probe, qx >> 2, oy, colour);
 }
 
 const std::vector<PixelSpan>& Canvas::disc(double radius, int fx, int fy) {
@@ -655,7 +846,7 @@ const std::vector<PixelSpan>& Canvas::disc(double radius, int fx, int fy) {
     return stamps_.emplace(key, std::move(spans)).first->second;
 }
 
-void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int colour) {
+void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int colour, bool lineStroke) {
     if (intoMask_) {
         cairo_surface_flush(mask_);
         std::uint8_t* data = cairo_image_surface_get_data(mask_);
@@ -673,9 +864,13 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
     }
     const Rgb& rgb = paletteColour(colour);
     const std::uint32_t pixel = 0xFF000000u | (rgb.r << 16) | (rgb.g << 8) | rgb.b;
+    const std::uint8_t kind = lineStroke && !drawingLabel_ ? 255 : 0;
     cairo_surface_flush(surface_);
+    cairo_surface_flush(layer_);
     std::uint8_t* data = cairo_image_surface_get_data(surface_);
-    const long st = stride(), pw = pixelWidth(), ph = pixelHeight();
+    std::uint8_t* layer = cairo_image_surface_get_data(layer_);
+    const long st = stride(), layerSt = cairo_image_surface_get_stride(layer_), pw = pixelWidth(),
+               ph = pixelHeight();
     long bx0 = pw, by0 = ph, bx1 = 0, by1 = 0;
     for (const PixelSpan& sp : spans) {
         const long row = oy + sp.dy;
@@ -683,13 +878,27 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
         const long from = std::max(ox + sp.dx, 0L), to = std::min(ox + sp.dx + sp.len, pw);
         if (from >= to) continue;
         auto* line = reinterpret_cast<std::uint32_t*>(data + row * st);
-        std::fill(line + from, line + to, pixel);
+        if (kind != 0 && !grounds_.empty()) {
+            // A line's pen dot leaves the labels' grounds alone.
+            for (long col = from; col < to; ++col) {
+                const bool onGround = std::any_of(grounds_.begin(), grounds_.end(), [&](const PixelRect& g) {
+                    return col >= g.x0 && col < g.x1 && row >= g.y0 && row < g.y1;
+                });
+                if (onGround) continue;
+                line[col] = pixel;
+                layer[row * layerSt + col] = kind;
+            }
+        } else {
+            std::fill(line + from, line + to, pixel);
+            std::fill(layer + row * layerSt + from, layer + row * layerSt + to, kind);
+        }
         bx0 = std::min(bx0, from);
         bx1 = std::max(bx1, to);
         by0 = std::min(by0, row);
         by1 = std::max(by1, row + 1);
     }
     cairo_surface_mark_dirty(surface_);
+    cairo_surface_mark_dirty(layer_);
     damagePixels(bx0, by0, bx1, by1);
 }
 
@@ -701,12 +910,23 @@ void Canvas::connect(int colour, std::span<const Point> points, int width) {
         });
         return;
     }
+    if (!intoMask_) ownDot_ = -1;
     cairo_set_line_width(cr_, std::max(1, width));
     setColour(colour);
-    cairo_move_to(cr_, points[0].x, points[0].y);
-    for (std::size_t i = 1; i < points.size(); ++i) cairo_line_to(cr_, points[i].x, points[i].y);
-    if (points.size() == 1) cairo_line_to(cr_, points[0].x, points[0].y);
-    strokeDamaged();
+    auto path = [points](cairo_t* c) {
+        cairo_move_to(c, points[0].x, points[0].y);
+        for (std::size_t i = 1; i < points.size(); ++i) cairo_line_to(c, points[i].x, points[i].y);
+        if (points.size() == 1) cairo_line_to(c, points[0].x, points[0].y);
+    };
+    if (colour == 15) {
+        float x0 = points[0].x, x1 = x0, y0 = points[0].y, y1 = y0;
+        for (const Point& p : points) {
+            x0 = std::min(x0, p.x), x1 = std::max(x1, p.x);
+            y0 = std::min(y0, p.y), y1 = std::max(y1, p.y);
+        }
+        uncover(x0, y0, x1, y1);
+    }
+    stroke(std::max(1, width), colour != 15, path);
 }
 
 void Canvas::connectFilled(int outline, int fill, std::span<const Point> points, int width) {
@@ -717,30 +937,50 @@ void Canvas::connectFilled(int outline, int fill, std::span<const Point> points,
         });
         return;
     }
-    cairo_move_to(cr_, points[0].x, points[0].y);
-    for (std::size_t i = 1; i < points.size(); ++i) cairo_line_to(cr_, points[i].x, points[i].y);
-    cairo_close_path(cr_);
+    auto path = [points](cairo_t* c) {
+        cairo_move_to(c, points[0].x, points[0].y);
+        for (std::size_t i = 1; i < points.size(); ++i) cairo_line_to(c, points[i].x, points[i].y);
+        cairo_close_path(c);
+    };
+    float x0 = points[0].x, x1 = x0, y0 = points[0].y, y1 = y0;
+    for (const Point& p : points) {
+        x0 = std::min(x0, p.x), x1 = std::max(x1, p.x);
+        y0 = std::min(y0, p.y), y1 = std::max(y1, p.y);
+    }
+    uncover(x0, y0, x1, y1);
+    if (x1 - x0 <= 30 && y1 - y0 <= 30) {
+        const float half = std::max(1, width) / 2.0f;
+        addMark({x0 - half, y0 - half, x1 + half, y1 + half}, false);
+    }
+    cairo_new_path(cr_);
+    path(cr_);
     setColour(fill);
-    cairo_fill_preserve(cr_);
+    cairo_fill(cr_);
+    checkDrawing();
+    markFill(path);
     cairo_set_line_width(cr_, std::max(1, width));
     setColour(outline);
-    strokeDamaged();
+    // An arrow head is a mark; a larger shape's outline is a line.
+    stroke(std::max(1, width), outline != 15 && (x1 - x0 > 30 || y1 - y0 > 30), path);
 }
 
 void Canvas::endHalo() {
     if (haloDepth_ == 0 || --haloDepth_ > 0 || heldBack_.empty()) return;
     const std::vector<std::function<void()>> ops = std::move(heldBack_);
     heldBack_.clear();
-    paintHalo(ops);
+    layGround(ops);
+    drawingLabel_ = true;
     for (const auto& op : ops) op();
+    drawingLabel_ = false;
 }
 
-void Canvas::paintHalo(const std::vector<std::function<void()>>& ops) {
+void Canvas::layGround(const std::vector<std::function<void()>>& ops) {
     if (!mask_) {
-        mask_ = newSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), "the halo mask");
-        maskCr_ = canvasContext(mask_, scale_, "the halo mask");
+        mask_ = newSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), "the label mask");
+        maskCr_ = canvasContext(mask_, scale_, "the label mask");
     }
-    // The operations' own pixels, drawn by the same code into the mask.
+    // The label's ink, drawn by the same code into the mask: its extent is
+    // the label's box.
     cairo_surface_flush(mask_);
     intoMask_ = true;
     maskBox_ = {};
@@ -750,44 +990,53 @@ void Canvas::paintHalo(const std::vector<std::function<void()>>& ops) {
     intoMask_ = false;
     cairo_surface_flush(mask_);
     if (maskBox_.empty()) return;
-
-    // Each run of the mask widened into a disc of the reach's radius.
-    const int reach = haloReach();
-    std::vector<int> across(2 * reach + 1);
-    for (int dy = -reach; dy <= reach; ++dy)
-        across[dy + reach] =
-            std::min(reach, static_cast<int>(std::sqrt((reach + 0.5) * (reach + 0.5) - dy * dy)));
-    const Rgb& page = paletteColour(15);
-    const std::uint32_t pixel = 0xFF000000u | (page.r << 16) | (page.g << 8) | page.b;
     std::uint8_t* mask = cairo_image_surface_get_data(mask_);
     const long maskStride = cairo_image_surface_get_stride(mask_);
-    cairo_surface_flush(surface_);
-    std::uint8_t* data = cairo_image_surface_get_data(surface_);
-    const long st = stride(), pw = pixelWidth(), ph = pixelHeight();
+    long x0 = maskBox_.x1, y0 = maskBox_.y1, x1 = maskBox_.x0, y1 = maskBox_.y0;
     for (long row = maskBox_.y0; row < maskBox_.y1; ++row) {
         std::uint8_t* line = mask + row * maskStride;
-        for (long col = maskBox_.x0; col < maskBox_.x1;) {
-            if (line[col] < 128) {
-                ++col;
-                continue;
-            }
-            long end = col;
-            while (end < maskBox_.x1 && line[end] >= 128) ++end;
-            for (int dy = -reach; dy <= reach; ++dy) {
-                const long y = row + dy;
-                if (y < 0 || y >= ph) continue;
-                const long from = std::max(col - across[dy + reach], 0L);
-                const long to = std::min(end + across[dy + reach], pw);
-                auto* target = reinterpret_cast<std::uint32_t*>(data + y * st);
-                std::fill(target + from, target + to, pixel);
-            }
-            col = end;
+        for (long col = maskBox_.x0; col < maskBox_.x1; ++col) {
+            if (line[col] < 128) continue;
+            x0 = std::min(x0, col);
+            x1 = std::max(x1, col + 1);
+            y0 = std::min(y0, row);
+            y1 = std::max(y1, row + 1);
         }
         std::fill(line + maskBox_.x0, line + maskBox_.x1, std::uint8_t{0});
     }
     cairo_surface_mark_dirty(mask_);
+    if (x1 <= x0 || y1 <= y0) return;
+    const float k = static_cast<float>(scale_);
+    marks_.push_back({{x0 / k, y0 / k, x1 / k, y1 / k}, false});
+    ownDot_ = -1;
+
+    const long reach = static_cast<long>(kGroundMargin) * scale_;
+    const long pw = pixelWidth(), ph = pixelHeight();
+    x0 = std::max(x0 - reach, 0L);
+    y0 = std::max(y0 - reach, 0L);
+    x1 = std::min(x1 + reach, pw);
+    y1 = std::min(y1 + reach, ph);
+    const Rgb& page = paletteColour(15);
+    const std::uint32_t pixel = 0xFF000000u | (page.r << 16) | (page.g << 8) | page.b;
+    cairo_surface_flush(surface_);
+    cairo_surface_flush(layer_);
+    std::uint8_t* data = cairo_image_surface_get_data(surface_);
+    std::uint8_t* layer = cairo_image_surface_get_data(layer_);
+    const long st = stride(), layerSt = cairo_image_surface_get_stride(layer_);
+    for (long row = y0; row < y1; ++row) {
+        auto* target = reinterpret_cast<std::uint32_t*>(data + row * st);
+        std::uint8_t* kinds = layer + row * layerSt;
+        for (long col = x0; col < x1; ++col) {
+            if (kinds[col] < 128) continue;
+            target[col] = pixel;
+            kinds[col] = 0;
+        }
+    }
+    cairo_surface_mark_dirty(layer_);
     cairo_surface_mark_dirty(surface_);
-    damagePixels(maskBox_.x0 - reach, maskBox_.y0 - reach, maskBox_.x1 + reach, maskBox_.y1 + reach);
+    damagePixels(x0, y0, x1, y1);
+    grounds_.push_back(
+        {static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1), static_cast<int>(y1)});
 }
 
 const std::uint8_t* Canvas::pixels() {

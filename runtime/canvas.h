@@ -45,6 +45,17 @@ struct PixelRect {
     bool empty() const { return x1 <= x0 || y1 <= y0; }
 };
 
+// A box in logical units, [x0, x1) x [y0, y1).
+struct UnitBox {
+    float x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    bool empty() const { return x1 <= x0 || y1 <= y0; }
+};
+
+// How far a label is moved from where it was asked for, in logical units.
+struct Offset {
+    float dx = 0, dy = 0;
+};
+
 // A run of set pixels of a rasterised shape, relative to its origin pixel.
 struct PixelSpan {
     std::int16_t dy, dx, len;
@@ -76,14 +87,35 @@ public:
     void connectFilled(int outline, int fill, std::span<const Point> points, int width);
     void clear();
 
-    // Operations from beginHalo to the matching endHalo are held back; at the
-    // end each one's pixels, widened by the halo, are painted in the page
-    // colour, then the operations are drawn as usual.
+    // Operations from beginHalo to the matching endHalo (a label) are held
+    // back; at the end the lines within the label's ground (the box of its
+    // ink widened by kGroundMargin) are painted over in the page colour, then
+    // the operations are drawn as usual; lines drawn later stop at the ground
+    // too, until a clear, an erase or a fill covers the label. Only lines give
+    // way: texts, dots, arrow heads and filled shapes keep every pixel, and a
+    // label's own strokes are never cleared by another's ground.
     void beginHalo() { ++haloDepth_; }
     void endHalo();
-    // How far the halo reaches beyond a stroke, in canvas pixels: two units,
-    // the least that still shows a clear gap once the picture is smoothed.
-    int haloReach() const { return 2 * scale_; }
+    // How far a label's ground reaches beyond its ink, in logical units: the
+    // least that still shows a clear gap once the picture is smoothed.
+    static constexpr int kGroundMargin = 3;
+    // Whether the pixel (px, py) was last set by a line a ground clears.
+    bool isLinePixel(int px, int py);
+    // Where a label whose ink has the box ink meets no text, point, arrow
+    // head or other label on the screen (the point drawn just before it, its
+    // own, aside) and stays on the page above the status band: no offset when
+    // it does as it is, else the nearest such place within reach, else none.
+    // A text already there whose box is one of parts' is the label's own,
+    // drawn again (in another colour, say).
+    Offset freePlace(const UnitBox& ink, std::span<const UnitBox> parts, bool ownDotAside = true) const;
+    // A place labels keep clear of, as of a text or point drawn later.
+    void keepClear(const UnitBox& box) { marks_.push_back({box, false, true}); }
+    // The top and bottom of the band the status line and its prompts use.
+    static constexpr float kStatusTop = 644, kStatusBottom = 700;
+
+    // The box of the pixels symbol() would set, in logical units; empty
+    // when it sets none.
+    UnitBox textInk(std::string_view text, float x, float y, int h, int v, const FontState& font);
 
     // ARGB32 pixels at the internal scale.
     const std::uint8_t* pixels();
@@ -119,15 +151,28 @@ private:
                                         int fy);
 
     const std::vector<PixelSpan>& disc(double radius, int fx, int fy);
-    // The glyph (face, index, advance in ems) of "×", drawn in its cell.
-    void timesSign(void* face, unsigned long index, double advance, double pen, double top, double cellW,
-                   double cellH, double em, int colour);
+    // Hands put(spans, ox, oy) each glyph of text as symbol() places it.
+    template <class Put>
+    void placeGlyphs(std::string_view text, float x, float y, int h, int v, const FontState& font, Put put);
     // Sets the spans' pixels, placed at the origin pixel (ox, oy), to colour.
-    void fill(const std::vector<PixelSpan>& spans, long ox, long oy, int colour);
+    // A line stroke (a graph is drawn as a chain of pen dots) marks them as
+    // line pixels; anything else as kept.
+    void fill(const std::vector<PixelSpan>& spans, long ox, long oy, int colour, bool lineStroke = false);
 
-    // Paints the pixels within haloReach() of the held-back operations' own
-    // pixels in the page colour.
-    void paintHalo(const std::vector<std::function<void()>>& ops);
+    // What each pixel was last set by, kept beside the picture: line pixels
+    // are what a label's ground clears. pathOn builds the shape on a context.
+    // Strokes the shape pathOn builds; a line stroke stays off the labels'
+    // grounds.
+    template <class Path>
+    void stroke(double width, bool lineStroke, Path pathOn);
+    void clipOutGrounds(cairo_t* c);
+    // Drops the grounds of the labels an erase or a fill over the box (in
+    // logical units) covers: lines may cross where they stood.
+    void uncover(double x0, double y0, double x1, double y1);
+    template <class Path>
+    void markFill(Path pathOn);
+    // Clears the line pixels within the held-back operations' ground.
+    void layGround(const std::vector<std::function<void()>>& ops);
 
     void setColour(int c);
     // Adds a box in logical units (a cairo extent) or in pixels to the damage.
@@ -146,7 +191,24 @@ private:
 
     int haloDepth_ = 0;
     std::vector<std::function<void()>> heldBack_;
-    // While the halo's shape is taken, operations draw opaque into this
+    // The line layer: an A8 surface as large as the picture, 255 where a
+    // line set the pixel last. A label's own operations mark nothing as line.
+    cairo_surface_t* layer_ = nullptr;
+    cairo_t* layerCr_ = nullptr;
+    bool drawingLabel_ = false;
+    // The grounds of the labels on the screen, in canvas pixels.
+    std::vector<PixelRect> grounds_;
+    // What a label must keep clear of: the boxes of texts, points, arrow
+    // heads and labels on the screen, in logical units.
+    struct Mark {
+        UnitBox box;
+        bool text = false;
+        bool kept = false;  // kept clear for a point to come, which takes its place
+    };
+    std::vector<Mark> marks_;
+    int ownDot_ = -1;  // the mark of a point drawn by the last operation
+    void addMark(const UnitBox& box, bool text, bool dot = false);
+    // While a label's extent is taken, operations draw opaque into this
     // canvas-sized mask instead (made on first use); maskBox_ collects where.
     bool intoMask_ = false;
     cairo_surface_t* mask_ = nullptr;

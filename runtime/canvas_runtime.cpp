@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/canvas_runtime.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -13,86 +14,205 @@ std::string traceNumber(float v) {
     return std::string(buf, res.ptr);
 }
 
+template <class Op>
+void CanvasRuntime::perform(const UnitBox& box, Op op) {
+    if (haloDepth_ > 0)
+        held_.push_back({box, op});
+    else
+        op(0, 0, -1);
+}
+
+namespace {
+
+UnitBox around(float x0, float y0, float x1, float y1, float reach) {
+    return {std::min(x0, x1) - reach, std::min(y0, y1) - reach, std::max(x0, x1) + reach,
+            std::max(y0, y1) + reach};
+}
+
+}  // namespace
+
 void CanvasRuntime::line(float x1, float y1, float x2, float y2, int colour, int kind, int fill) {
     if (hidden()) return;
-    canvas_.line(x1, y1, x2, y2, colour, kind, fill, width_);
-    if (auto* trace = traceOp())
-        *trace << "line " << traceNumber(x1) << ' ' << traceNumber(y1) << ' ' << traceNumber(x2) << ' '
-               << traceNumber(y2) << ' ' << colour << ' ' << kind << ' ' << fill << ' ' << width_ << '\n';
-    drew();
+    if (haloDepth_ == 0 && (kind == 2 || colour == 15)) {
+        // An erase or a fill over a yielding label takes it off the screen.
+        const UnitBox cover = around(x1, y1, x2, y2, 0);
+        std::erase_if(yielding_, [&](const Yielding& y) {
+            const float cx = (y.ink.x0 + y.ink.x1) / 2 + y.at.dx, cy = (y.ink.y0 + y.ink.y1) / 2 + y.at.dy;
+            return cx >= cover.x0 && cx <= cover.x1 && cy >= cover.y0 && cy <= cover.y1;
+        });
+    }
+    const int width = width_;
+    perform(around(x1, y1, x2, y2, std::max(1, width) / 2.0f), [=, this](float dx, float dy, int as) {
+        const int c = as < 0 ? colour : as;
+        canvas_.line(x1 + dx, y1 + dy, x2 + dx, y2 + dy, c, kind, fill, width);
+        if (auto* trace = traceOp())
+            *trace << "line " << traceNumber(x1 + dx) << ' ' << traceNumber(y1 + dy) << ' '
+                   << traceNumber(x2 + dx) << ' ' << traceNumber(y2 + dy) << ' ' << c << ' ' << kind << ' '
+                   << fill << ' ' << width << '\n';
+        drew();
+    });
 }
 
 void CanvasRuntime::circle(float x, float y, float r, int colour, float start, float end, bool filled,
                            int fillColour) {
     if (hidden()) return;
-    canvas_.circle(x, y, r, colour, start, end, filled, fillColour, width_);
-    if (auto* trace = traceOp())
-        *trace << "circle " << traceNumber(x) << ' ' << traceNumber(y) << ' ' << traceNumber(r) << ' '
-               << colour << ' ' << traceNumber(start) << ' ' << traceNumber(end) << ' ' << (filled ? 1 : 0)
-               << ' ' << fillColour << ' ' << width_ << '\n';
-    drew();
+    const int width = width_;
+    const float reach = std::fabs(r) + std::max(1, width) / 2.0f;
+    const bool whole = start == 0 && end == 0;
+    const bool point =
+        haloDepth_ == 0 && colour != 15 && !(whole && std::fabs(r) <= 2) && (filled || std::fabs(r) <= 12);
+    auto op = [=, this](float dx, float dy, int as) {
+        const int c = as < 0 ? colour : as;
+        canvas_.circle(x + dx, y + dy, r, c, start, end, filled, fillColour, width);
+        if (auto* trace = traceOp())
+            *trace << "circle " << traceNumber(x + dx) << ' ' << traceNumber(y + dy) << ' ' << traceNumber(r)
+                   << ' ' << c << ' ' << traceNumber(start) << ' ' << traceNumber(end) << ' '
+                   << (filled ? 1 : 0) << ' ' << fillColour << ' ' << width << '\n';
+        drew();
+    };
+    const UnitBox box = around(x, y, x, y, reach);
+    if (point && !yielding_.empty())
+        makeWayFor(box, [&] { op(0, 0, -1); });
+    else
+        perform(box, op);
 }
 
 void CanvasRuntime::symbol(std::string_view text, float x, float y, int h, int v, int colour) {
     if (hidden()) return;
-    canvas_.symbol(text, x, y, h, v, colour, font_);
-    if (auto* trace = traceOp())
-        *trace << "text " << traceNumber(x) << ' ' << traceNumber(y) << ' ' << h << ' ' << v << ' ' << colour
-               << ' ' << font_.face << ' ' << font_.size << ' ' << (font_.bold ? 1 : 0) << ' '
-               << (font_.italic ? 1 : 0) << ' ' << text << '\n';
-    drew();
+    const FontState font = font_;
+    const UnitBox box = haloDepth_ > 0 ? canvas_.textInk(text, x, y, h, v, font) : UnitBox{};
+    perform(box, [=, this, text = std::string(text)](float dx, float dy, int as) {
+        const int c = as < 0 ? colour : as;
+        canvas_.symbol(text, x + dx, y + dy, h, v, c, font);
+        if (auto* trace = traceOp())
+            *trace << "text " << traceNumber(x + dx) << ' ' << traceNumber(y + dy) << ' ' << h << ' ' << v
+                   << ' ' << c << ' ' << font.face << ' ' << font.size << ' ' << (font.bold ? 1 : 0) << ' '
+                   << (font.italic ? 1 : 0) << ' ' << text << '\n';
+        drew();
+    });
 }
+
+namespace {
+
+UnitBox boxOf(std::span<const Point> points, int width) {
+    if (points.empty()) return {};
+    UnitBox b{points[0].x, points[0].y, points[0].x, points[0].y};
+    for (const Point& p : points) {
+        b.x0 = std::min(b.x0, p.x), b.x1 = std::max(b.x1, p.x);
+        b.y0 = std::min(b.y0, p.y), b.y1 = std::max(b.y1, p.y);
+    }
+    const float reach = std::max(1, width) / 2.0f;
+    return {b.x0 - reach, b.y0 - reach, b.x1 + reach, b.y1 + reach};
+}
+
+std::vector<Point> moved(std::span<const Point> points, float dx, float dy) {
+    std::vector<Point> out;
+    for (const Point& p : points) out.push_back({p.x + dx, p.y + dy});
+    return out;
+}
+
+}  // namespace
 
 void CanvasRuntime::connect(int colour, std::span<const Point> points) {
     if (hidden()) return;
-    canvas_.connect(colour, points, width_);
-    if (auto* trace = traceOp()) {
-        *trace << "poly " << colour << ' ' << width_ << ' ' << points.size();
-        for (const Point& p : points) *trace << ' ' << traceNumber(p.x) << ' ' << traceNumber(p.y);
-        *trace << '\n';
-    }
-    drew();
+    const int width = width_;
+    perform(boxOf(points, width),
+            [=, this, points = std::vector<Point>(points.begin(), points.end())](float dx, float dy, int as) {
+                const std::vector<Point> at = moved(points, dx, dy);
+                const int c = as < 0 ? colour : as;
+                canvas_.connect(c, at, width);
+                if (auto* trace = traceOp()) {
+                    *trace << "poly " << c << ' ' << width << ' ' << at.size();
+                    for (const Point& p : at) *trace << ' ' << traceNumber(p.x) << ' ' << traceNumber(p.y);
+                    *trace << '\n';
+                }
+                drew();
+            });
 }
 
 void CanvasRuntime::connectFilled(int outline, int fill, std::span<const Point> points) {
     if (hidden()) return;
-    canvas_.connectFilled(outline, fill, points, width_);
-    if (auto* trace = traceOp()) {
-        *trace << "fpoly " << outline << ' ' << fill << ' ' << width_ << ' ' << points.size();
-        for (const Point& p : points) *trace << ' ' << traceNumber(p.x) << ' ' << traceNumber(p.y);
-        *trace << '\n';
-    }
-    drew();
+    const int width = width_;
+    perform(boxOf(points, width),
+            [=, this, points = std::vector<Point>(points.begin(), points.end())](float dx, float dy, int as) {
+                const std::vector<Point> at = moved(points, dx, dy);
+                const int o = as < 0 ? outline : as, f = as < 0 ? fill : as;
+                canvas_.connectFilled(o, f, at, width);
+                if (auto* trace = traceOp()) {
+                    *trace << "fpoly " << o << ' ' << f << ' ' << width << ' ' << at.size();
+                    for (const Point& p : at) *trace << ' ' << traceNumber(p.x) << ' ' << traceNumber(p.y);
+                    *trace << '\n';
+                }
+                drew();
+            });
 }
 
 void CanvasRuntime::cls() {
+    // Whatever an open label held would have been painted over.
+    held_.clear();
+    yielding_.clear();
     canvas_.clear();
     if (trace_) *trace_ << "cls\n";
     drew();
 }
 
-std::ostream* CanvasRuntime::traceOp() {
-    if (!trace_) return nullptr;
-    if (haloDepth_ > 0 && !haloTraced_) {
-        *trace_ << "halo on\n";
-        haloTraced_ = true;
-    }
-    return trace_;
-}
+std::ostream* CanvasRuntime::traceOp() { return trace_; }
 
-// A halo shows in the trace only around the operations it holds: "halo on"
+// A label shows in the trace only around the operations it holds: "halo on"
 // before the first, "halo off" after the last.
-void CanvasRuntime::beginHalo() {
-    ++haloDepth_;
-    canvas_.beginHalo();
+void CanvasRuntime::beginHalo(Placing placing) {
+    if (haloDepth_++ == 0) placing_ = placing;
 }
 
 void CanvasRuntime::endHalo() {
-    if (haloDepth_ == 0) return;
+    if (haloDepth_ == 0 || --haloDepth_ > 0 || held_.empty()) return;
+    const std::vector<Held> ops = std::move(held_);
+    held_.clear();
+    UnitBox ink;
+    std::vector<UnitBox> parts;
+    for (const Held& op : ops) {
+        if (op.box.empty()) continue;
+        parts.push_back(op.box);
+        ink = ink.empty() ? op.box
+                          : UnitBox{std::min(ink.x0, op.box.x0), std::min(ink.y0, op.box.y0),
+                                    std::max(ink.x1, op.box.x1), std::max(ink.y1, op.box.y1)};
+    }
+    const Offset at = placing_ == Placing::movable && !ink.empty() ? canvas_.freePlace(ink, parts) : Offset{};
+    drawLabel(ops, at);
+    if (placing_ == Placing::yielding && !ink.empty()) yielding_.push_back({ops, at, ink});
+}
+
+void CanvasRuntime::drawLabel(const std::vector<Held>& ops, Offset at) {
+    if (trace_) *trace_ << "halo on\n";
+    canvas_.beginHalo();
+    for (const Held& op : ops) op.draw(at.dx, at.dy, -1);
     canvas_.endHalo();
-    if (--haloDepth_ > 0) return;
-    if (haloTraced_ && trace_) *trace_ << "halo off\n";
-    haloTraced_ = false;
+    if (trace_) *trace_ << "halo off\n";
+}
+
+// A point drawn over a yielding label (a scale number under a point on the
+// axis): the label is erased, the point drawn, and the label drawn again at
+// the nearest place where it meets neither, so that both read.
+void CanvasRuntime::makeWayFor(const UnitBox& point, const std::function<void()>& drawPoint) {
+    const float m = Canvas::kGroundMargin;
+    std::vector<Yielding> moving;
+    std::erase_if(yielding_, [&](const Yielding& y) {
+        const UnitBox b{y.ink.x0 + y.at.dx - m, y.ink.y0 + y.at.dy - m, y.ink.x1 + y.at.dx + m,
+                        y.ink.y1 + y.at.dy + m};
+        if (!(b.x0 < point.x1 && point.x0 < b.x1 && b.y0 < point.y1 && point.y0 < b.y1)) return false;
+        moving.push_back(y);
+        return true;
+    });
+    for (const Yielding& y : moving)
+        for (const Held& op : y.ops) op.draw(y.at.dx, y.at.dy, 15);
+    drawPoint();
+    for (Yielding& y : moving) {
+        std::vector<UnitBox> parts;
+        for (const Held& op : y.ops) parts.push_back(op.box);
+        y.at = canvas_.freePlace(y.ink, parts, false);
+        drawLabel(y.ops, y.at);
+        yielding_.push_back(y);
+    }
 }
 
 float CanvasRuntime::rnd() {

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <ostream>
 #include <random>
+#include <vector>
 
 #include "runtime/canvas.h"
 #include "runtime/runtime.h"
@@ -30,8 +32,9 @@ public:
     void connect(int colour, std::span<const Point> points) override;
     void connectFilled(int outline, int fill, std::span<const Point> points) override;
     void cls() override;
-    void beginHalo() override;
+    void beginHalo(Placing placing = Placing::fixed) override;
     void endHalo() override;
+    void keepClear(float x0, float y0, float x1, float y1) override { canvas_.keepClear({x0, y0, x1, y1}); }
 
     void randomize(int seed) override { rng_.seed(static_cast<std::uint32_t>(seed)); }
     float rnd() override;
@@ -51,6 +54,9 @@ private:
     // The trace to write an operation's line to, or nullptr; an operation
     // inside a halo is preceded by the halo's opening record.
     std::ostream* traceOp();
+    // Runs op at once, or holds it back with its box while a label is open.
+    template <class Op>
+    void perform(const UnitBox& box, Op op);
 
     Canvas canvas_;
     FontState font_;
@@ -58,7 +64,26 @@ private:
     std::mt19937 rng_{0};
     std::ostream* trace_ = nullptr;
     int haloDepth_ = 0;
-    bool haloTraced_ = false;  // "halo on" written for the open halo
+    Placing placing_ = Placing::fixed;
+    // The open label's operations, drawn (and traced) where it is placed once
+    // it closes; each is handed the offset of that place, and a colour to
+    // draw in instead of its own (-1: its own).
+    struct Held {
+        UnitBox box;
+        std::function<void(float dx, float dy, int as)> draw;
+    };
+    std::vector<Held> held_;
+    // The yielding labels on the screen, with where they stand.
+    struct Yielding {
+        std::vector<Held> ops;
+        Offset at;
+        UnitBox ink;  // where they were asked for
+    };
+    std::vector<Yielding> yielding_;
+    // Draws a label's operations at an offset, on its ground.
+    void drawLabel(const std::vector<Held>& ops, Offset at);
+    // Steps the yielding labels a point of that box would meet aside.
+    void makeWayFor(const UnitBox& point, const std::function<void()>& drawPoint);
 };
 
 // Numbers in a trace: shortest form, integers without a point.

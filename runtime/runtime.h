@@ -28,6 +28,10 @@ struct FatalError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// Where a label goes: where it is asked to; to the nearest place where it
+// meets nothing already there; or where asked, stepping aside for a point.
+enum class Placing { fixed, movable, yielding };
+
 class Runtime {
 public:
     virtual ~Runtime() = default;
@@ -88,12 +92,18 @@ public:
     void setHidden(bool hidden) { hidden_ = hidden; }
     bool hidden() const { return hidden_; }
 
-    // The drawing operations between these stand on a thin halo of the page
-    // colour around their strokes, laid before any of them is drawn, so that
-    // whatever was drawn earlier stops short of each stroke (a label on a
-    // plane stays readable across grid lines and graphs). Pairs may nest.
-    virtual void beginHalo() {}
+    // The drawing operations between these are one label: it stands on a
+    // ground cleared of lines (those drawn before it and after it), so that
+    // it stays readable across grid lines and graphs. A movable label that
+    // would meet a text, a point or another label already there is drawn at
+    // the nearest place where it meets none; a yielding one (a scale number)
+    // steps aside so when a point is drawn over it later. Pairs may nest; the
+    // outermost decides how the label is placed.
+    virtual void beginHalo(Placing /*placing*/ = Placing::fixed) {}
     virtual void endHalo() {}
+    // A place movable labels keep clear of until it is cleared, as of a
+    // point drawn later; it draws nothing.
+    virtual void keepClear(float /*x0*/, float /*y0*/, float /*x1*/, float /*y1*/) {}
 
     // The program ended by its own exit.
     virtual void programEnded() {}
@@ -119,7 +129,7 @@ private:
 // Brackets operations drawn with a halo.
 class HaloScope {
 public:
-    explicit HaloScope(Runtime& r) : r_(r) { r_.beginHalo(); }
+    explicit HaloScope(Runtime& r, Placing placing = Placing::fixed) : r_(r) { r_.beginHalo(placing); }
     ~HaloScope() { r_.endHalo(); }
     HaloScope(const HaloScope&) = delete;
     HaloScope& operator=(const HaloScope&) = delete;

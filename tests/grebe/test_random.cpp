@@ -87,6 +87,8 @@ struct IntegerCase {
     const char* rise;    // the row at (40,180)
     const char* slope;   // the row at (40,250)
     const char* answer;  // the row at (40,330)
+    int labelDown = 0;   // the point's label moved down off what it would meet
+    int labelRight = 0;  // and right
 };
 
 class IntegerGraphTexts : public ::testing::TestWithParam<IntegerCase> {};
@@ -112,8 +114,8 @@ TEST_P(IntegerGraphTexts, RowsPointsAndArrows) {
     // The label 182 left of and 40 above the dot, left of the y axis.
     const auto labels = run.records().glyphs({.text = "(", .colour = 5});
     ASSERT_FALSE(labels.empty());
-    EXPECT_EQ(labels.front().x, 740);
-    EXPECT_EQ(labels.front().y, static_cast<int>(dotY - 40));
+    EXPECT_EQ(labels.front().x, 740 + c.labelRight);
+    EXPECT_EQ(labels.front().y, static_cast<int>(dotY - 40) + c.labelDown);
     // Run arrow in colour 7, rise arrow in colour 3, both at pen width 4.
     const auto y = [](float v) { return static_cast<float>(static_cast<int>(v)); };
     const Trace trace(lines);
@@ -139,7 +141,10 @@ INSTANTIATE_TEST_SUITE_P(
     ChosenNumbers, IntegerGraphTexts,
     ::testing::Values(IntegerCase{1, -2, "右へ1進むと、上へ1進むから ", "傾きは、ﾀ1/1ﾀ=1", "答　y=x-2"},
                       IntegerCase{-1, 3, "右へ1進むと、下へ1進むから ", "傾きは、ﾀ-1/1ﾀ=-1", "答　y=-x+3"},
-                      IntegerCase{-3, -1, "右へ1進むと、下へ3進むから ", "傾きは、ﾀ-3/1ﾀ=-3", "答　y=-3x-1"},
+                      // (0,-1)'s label would meet the scale numbers -10 and 10, and the
+                      // origin's 0 stepped aside for the point.
+                      IntegerCase{-3, -1, "右へ1進むと、下へ3進むから ", "傾きは、ﾀ-3/1ﾀ=-3", "答　y=-3x-1",
+                                  28, 8},
                       IntegerCase{3, 3, "右へ1進むと、上へ3進むから ", "傾きは、ﾀ3/1ﾀ=3", "答　y=3x+3"},
                       IntegerCase{2, 1, "右へ1進むと、上へ2進むから ", "傾きは、ﾀ2/1ﾀ=2", "答　y=2x+1"}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
@@ -151,6 +156,8 @@ struct FractionCase {
     const char* rise;
     const char* slope;   // at (40,270)
     const char* answer;  // at (40,360)
+    int labelDown = 0;   // the point's label moved down off what it would meet
+    int labelRight = 0;  // and right
 };
 
 class FractionGraphTexts : public ::testing::TestWithParam<FractionCase> {};
@@ -177,15 +184,17 @@ TEST_P(FractionGraphTexts, RowsAndPoints) {
             .empty());
     const auto labels = run.records().glyphs({.text = "(", .colour = 5});
     ASSERT_FALSE(labels.empty());
-    EXPECT_EQ(labels.front().x, 740);
-    EXPECT_EQ(labels.front().y, 290 - 40 * c.b);
+    EXPECT_EQ(labels.front().x, 740 + c.labelRight);
+    EXPECT_EQ(labels.front().y, 290 - 40 * c.b + c.labelDown);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     ChosenNumbers, FractionGraphTexts,
     ::testing::Values(
         FractionCase{-3, 4, 2, "右へ4進むと、下へ3進むから ", "傾きは、ﾀ-3/4ﾀ=-ﾀ3/4ﾀ", "答　y=-ﾀ3/4ﾀx+2"},
-        FractionCase{2, 3, -1, "右へ3進むと、上へ2進むから ", "傾きは、ﾀ2/3ﾀ", "答　y=ﾀ2/3ﾀx-1"},
+        // (0,-1)'s label would meet the scale numbers -10 and 10, and the
+        // origin's 0 stepped aside for the point.
+        FractionCase{2, 3, -1, "右へ3進むと、上へ2進むから ", "傾きは、ﾀ2/3ﾀ", "答　y=ﾀ2/3ﾀx-1", 28, 8},
         FractionCase{-5, 2, 3, "右へ2進むと、下へ5進むから ", "傾きは、ﾀ-5/2ﾀ=-ﾀ5/2ﾀ", "答　y=-ﾀ5/2ﾀx+3"},
         FractionCase{1, 4, -3, "右へ4進むと、上へ1進むから ", "傾きは、ﾀ1/4ﾀ", "答　y=ﾀ1/4ﾀx-3"}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
@@ -195,6 +204,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct PointCase {
     int a, b, x1;
     std::vector<std::pair<const char*, const char*>> places;  // text, "x y colour"
+    int labelDown = 0;  // the intercept's label moved down off what it would meet
 };
 
 class SlopeAndPointTexts : public ::testing::TestWithParam<PointCase> {};
@@ -297,7 +307,7 @@ TEST_P(InterceptAndPointTexts, RowsOfTheWorkedSolution) {
     const auto labels = run.records().glyphs({.text = num(std::abs(c.b)), .colour = 5});
     ASSERT_FALSE(labels.empty());
     const Glyph& label = labels.front();
-    EXPECT_EQ(label.y, 360 - 20 * c.b);
+    EXPECT_EQ(label.y, 360 - 20 * c.b + c.labelDown);
     if (c.b > 0) {
         EXPECT_EQ(label.x, 1006);
     }
@@ -314,7 +324,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {"2a=7-3=4", "40 450 0"},
                    {"a=ﾀ4/2ﾀ=2", "40 520 3"},
                    {"切片が3だから、求める一次関数の式を", "40 200 0"}}},
-        PointCase{1, -2, 2, {{"0=2a-2", "40 400 0"}, {"2a=2", "40 450 0"}, {"a=ﾀ2/2ﾀ=1", "40 520 3"}}},
+        // The intercept's label 12 down, off the point (2,0)'s label.
+        PointCase{1, -2, 2, {{"0=2a-2", "40 400 0"}, {"2a=2", "40 450 0"}, {"a=ﾀ2/2ﾀ=1", "40 520 3"}}, 12},
         PointCase{
             -1, 2, 4, {{"-2=4a+2", "40 400 0"}, {"4a=-2-2=-4", "40 450 0"}, {"a=ﾀ-4/4ﾀ=-1", "40 520 3"}}},
         PointCase{

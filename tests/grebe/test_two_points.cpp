@@ -342,6 +342,7 @@ struct FigureCase {
     const char* name;
     ChosenLine line;
     Num label1Top;  // point 1's label top, from the point
+    Num label2Top;  // point 2's
     const char* run;
     const char* rise;
     Num runTop;   // the run value's top, from the run arrow
@@ -376,9 +377,10 @@ TEST_P(GrebeTwoPointFigure, PointsLabelsAndSlopeTriangle) {
         run.records().glyphs({.text = "(", .colour = 3, .near = Near{x1, y1 + c.label1Top, 0, 0}}).empty())
         << c.name;
     const std::string label2 = "(" + n(c.line.x2) + "," + n(c.line.a * c.line.x2 + c.line.b) + ")";
-    EXPECT_FALSE(run.records()
-                     .glyphs({.text = "(", .colour = 5, .near = Near{x2 - 20 - Width(label2), y2 - 50, 0, 0}})
-                     .empty())
+    EXPECT_FALSE(
+        run.records()
+            .glyphs({.text = "(", .colour = 5, .near = Near{x2 - 20 - Width(label2), y2 + c.label2Top, 0, 0}})
+            .empty())
         << c.name;
     // The triangle, drawn twice: run then rise, heads of 16 at their ends.
     EXPECT_EQ(trace.segments(Stroke{.from = at(x1, y1), .to = at(x2, y1), .colour = 7, .width = 4}).size(),
@@ -402,8 +404,12 @@ TEST_P(GrebeTwoPointFigure, PointsLabelsAndSlopeTriangle) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, GrebeTwoPointFigure,
-                         ::testing::Values(FigureCase{"Rising", {2, 1, -3, 4}, 10, "7", "14", -44, 0},
-                                           FigureCase{"Falling", {-3, 2, -2, 3}, -60, "5", "-15", 0, 27}),
+                         // Rising: point 2's label 28 up, off the y axis's letter. Falling:
+                         // point 1's label 36 down, off the axis's letter and point 2; the
+                         // run 28 down, off that label.
+                         ::testing::Values(FigureCase{"Rising", {2, 1, -3, 4}, 10, -78, "7", "14", -44, 0},
+                                           FigureCase{
+                                               "Falling", {-3, 2, -2, 3}, -24, -50, "5", "-15", 28, 27}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The plane's values per grid step are set, whatever an earlier figure left.

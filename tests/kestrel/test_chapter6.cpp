@@ -405,7 +405,7 @@ TEST(ParameterGraphExplorer, TitlesStepsAndOnePlaneForAllGraphs) {
                           {"aの値を変化させたグラフでの気づき", "40 130 3"},
                           {"①つねに点(0,2)を通る。", "40 200 0"},
                           {"②a>0…aを大きくするとy軸に近づく。", "40 250 0"},
-                          {"③a<0…aを小さくするとy軸に近づく。", "40 300 0"},
+                          {"③a<0…aを小さくするとy軸に近づく。", "40 340 0"},
                           {"(2)", "40 420 0"},
                       });
     EXPECT_EQ(run.drawn("a=2")[0].colour, 3);

@@ -95,7 +95,7 @@ TEST(DomainRangeExample, FourteenStepsAtTheirPlaces) {
     EXPECT_FALSE(
         trace.segments(Stroke{.from = At(722, 590), .to = At(1142, 590), .colour = 0, .width = 4}).empty());
     for (const Near at :
-         {At(905, 594), At(1032, 594), At(726, 437), At(726, 297), At(726, 157), At(700, 17)}) {
+         {At(905, 594), At(1032, 594), At(722, 437), At(722, 297), At(722, 157), At(696, 17)}) {
         EXPECT_FALSE(trace.glyphs({.near = at}).empty()) << at.x << ' ' << at.y;
     }
     EXPECT_EQ(run.count("y=5x+20"), 1);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Labels on a plane stand on a halo of the page colour: lines drawn before a
-// label stop short of its strokes, the label itself keeps its place and
-// colours, and the plane's own scale numbers and axis letters get none.
+// Labels on a plane stand on a cleared ground: lines drawn before a label
+// stop short of its box, the label itself keeps its place and colours, and
+// nothing but lines gives way.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -88,33 +88,31 @@ TEST(LabelHalo, TheGridLineStopsShortOfTheMinusOf2xMinus3y) {
     EXPECT_GT(pixelsOf(c, 1, 970.5, *y + 60, 973.5, *y + 70), 0);
 }
 
-// The same plane's scale number "5" under x=5 has no halo: the grid line
-// runs on through its cell up to the glyph's strokes.
-TEST(LabelHalo, AScaleNumberHasNoHalo) {
+// The same plane's scale number "5" under x=5 stands on a ground of its own,
+// 4 below the x axis: the grid line stops short of its box and runs on below.
+TEST(LabelHalo, AScaleNumberStandsOnItsOwnGround) {
     TernRun run = pictured(topic(&Tern::BasicProblemSystem));
     ASSERT_TRUE(run.ended());
     const Split split = splitByHalo(run.lines());
     // Plane at (532, 100), step 40, x -6..6, y -6..6: origin (772, 340).
-    EXPECT_FALSE(split.outside.glyphs({.text = "5"}).empty());
-    EXPECT_TRUE(split.inside.glyphs({.text = "5"}).empty());
-    EXPECT_TRUE(split.inside.glyphs({.text = "0"}).empty());
+    const auto five = split.inside.glyphs({.text = "5", .near = Near{972 - 15, 344, 0.5f, 0.5f}});
+    ASSERT_EQ(five.size(), 1u);
+    EXPECT_TRUE(split.outside.glyphs({.text = "5", .size = 30}).empty());
+    EXPECT_FALSE(split.inside.glyphs({.text = "0", .size = 30}).empty());
     EXPECT_EQ(split.inside.glyphs({.text = "x"}).size(), 2u) << "the two labels' x, not the axis letter";
-    // In the scale number's cell (972 - 15 .. 972 + 15, 340 .. 370) the grid
-    // line's pixels meet the glyph's ink: none of them is page colour.
     rt::Canvas& c = run.runtime->canvas();
-    const int k = c.scale();
-    int gridPixels = 0;
-    for (int py = 342 * k; py < 370 * k; ++py)
-        for (int px = static_cast<int>(970.5 * k); px < static_cast<int>(973.5 * k); ++px) {
-            EXPECT_NE(pixelAt(c, px, py), rgbOf(15)) << "page colour at " << px << "," << py;
-            gridPixels += pixelAt(c, px, py) == rgbOf(1);
-        }
-    EXPECT_GT(gridPixels, 0);
+    const Glyph& g = five.front();
+    const rt::UnitBox ink =
+        c.textInk(g.text, g.x, g.y, g.h, g.v, rt::FontState{g.face, g.size, g.bold, g.italic});
+    EXPECT_EQ(pixelsOf(c, 1, 970.5, ink.y0, 973.5, ink.y1), 0) << "the grid line through the 5";
+    EXPECT_GT(pixelsOf(c, 1, 970.5, ink.y1 + 10, 973.5, ink.y1 + 30), 0) << "the grid line below it";
+    // The x axis (4 wide at y 340) clear of the 5 by more than the margin.
+    EXPECT_GT(ink.y0, 342 + rt::Canvas::kGroundMargin);
 }
 
 // Which texts stand on a halo: labels of points and graphs always; texts a
 // topic places inside a plane's box; nothing once a clear took the plane
-// away, nor the plane's own numbers and letters.
+// away; the plane's scale numbers each on its own, its letters never.
 TEST(LabelHalo, OnlyLabelsOnAPlaneGetAHalo) {
     TernRun run = pictured([](Tern& t) {
         t.PlaneAt({.left = 500,
@@ -165,46 +163,105 @@ TEST(LabelHalo, OnlyLabelsOnAPlaneGetAHalo) {
     // The table text and the graph's label.
     EXPECT_TRUE(!split.inside.glyphs({.text = "Q"}).empty() && split.outside.glyphs({.text = "Q"}).empty());
     EXPECT_TRUE(!split.inside.glyphs({.text = "W"}).empty() && split.outside.glyphs({.text = "W"}).empty());
-    // The plane's numbers and axis letters.
-    for (const char* own : {"5", "-5", "0", "y"})
-        EXPECT_TRUE(split.inside.glyphs({.text = own}).empty()) << own;
+    // The plane's numbers stand on grounds of their own, its axis letters on none.
+    for (const char* own : {"5", "-5", "0"}) EXPECT_FALSE(split.inside.glyphs({.text = own}).empty()) << own;
+    for (const char* own : {"x", "y"}) EXPECT_FALSE(split.outside.glyphs({.text = own}).empty()) << own;
 }
 
-// The halo changes only page-colour pixels near the label: every pixel of
-// the label drawn without one is the same with one, and a line drawn later
-// crosses the label as before.
-TEST(LabelHalo, TheLabelKeepsItsPixelsAndOnlyThePageColourIsAdded) {
-    rt::Canvas plain(2), haloed(2);
-    for (rt::Canvas* c : {&plain, &haloed}) {
-        c->line(0, 120, 400, 120, 1, 0, -1, 3);
-        c->line(150, 50, 150, 200, 0, 0, -1, 1);
-        if (c == &haloed) c->beginHalo();
-        // Glyphs, a stroke and a dot, overlapping one another.
-        c->symbol("2x", 100, 90, 3, 3, 3, rt::FontState{"ゴシック", 16, true, false});
-        c->line(140, 120, 170, 120, 3, 0, -1, 5);
-        c->circle(175, 120, 4, 5, 0, 0, true, -1, 3);
-        c->symbol("y", 160, 90, 3, 3, 3, rt::FontState{"ゴシック", 16, true, false});
-        if (c == &haloed) c->endHalo();
-        c->line(120, 60, 120, 180, 0, 0, -1, 1);
+// A label's ground clears only lines, and all of them within its box: the
+// label's ink widened by the margin. A text, a point and an arrow head
+// drawn before it keep every pixel; a line drawn after it stops at the box.
+TEST(LabelHalo, TheGroundClearsOnlyTheLinesInTheLabelsBox) {
+    rt::Canvas under(2), plain(2), haloed(2), alone(2);
+    const rt::FontState digits{"ゴシック", 16, true, false};
+    const rt::Point head[] = {{96, 112}, {104, 112}, {100, 104}};
+    for (rt::Canvas* c : {&under, &plain, &haloed}) {
+        c->line(0, 120, 400, 120, 1, 0, -1, 3);        // a grid line through the label
+        c->line(150, 50, 150, 200, 8, 0, -1, 1);       // a line beside its minus
+        c->circle(60, 140, 1, 8, 0, 0, true, -1, 5);   // a pen dot of a graph
+        c->symbol("5", 176, 104, 3, 3, 2, digits);     // a scale number it meets
+        c->circle(100, 132, 8, 6, 0, 0, true, -1, 1);  // a point
+        c->connectFilled(6, 6, head, 1);               // an arrow head
     }
-    const int reach = haloed.haloReach();
-    int added = 0;
-    for (int py = 0; py < 240 * 2; ++py)
-        for (int px = 0; px < 440 * 2; ++px) {
-            const std::uint32_t a = pixelAt(plain, px, py), b = pixelAt(haloed, px, py);
+    for (rt::Canvas* c : {&plain, &haloed, &alone}) {
+        if (c == &haloed) c->beginHalo();
+        c->symbol("2x", 60, 90, 3, 3, 3, digits);
+        c->line(110, 120, 140, 120, 3, 0, -1, 5);
+        c->symbol("y", 160, 90, 3, 3, 3, digits);
+        if (c == &haloed) c->endHalo();
+    }
+    for (rt::Canvas* c : {&plain, &haloed}) c->line(120, 60, 120, 180, 8, 0, -1, 1);
+    // The label's box, in canvas pixels, widened by the margin.
+    const int k = haloed.scale(), m = rt::Canvas::kGroundMargin * k;
+    int x0 = 1 << 20, y0 = 1 << 20, x1 = -1, y1 = -1;
+    for (int py = 0; py < 240 * k; ++py)
+        for (int px = 0; px < 440 * k; ++px)
+            if (pixelAt(alone, px, py) != rgbOf(15)) {
+                x0 = std::min(x0, px - m), x1 = std::max(x1, px + m);
+                y0 = std::min(y0, py - m), y1 = std::max(y1, py + m);
+            }
+    ASSERT_GE(x1, 0);
+    int cleared = 0;
+    for (int py = 0; py < 240 * k; ++py)
+        for (int px = 0; px < 440 * k; ++px) {
+            const std::uint32_t was = pixelAt(under, px, py), a = pixelAt(plain, px, py),
+                                b = pixelAt(haloed, px, py);
+            const bool inBox = px >= x0 && px <= x1 && py >= y0 && py <= y1;
+            if (inBox) {
+                // No line's pixel is left in the box.
+                ASSERT_NE(b, rgbOf(1)) << px << "," << py;
+                ASSERT_NE(b, rgbOf(8)) << px << "," << py;
+            }
             if (a == b) continue;
+            // The later line left off: what lies under it shows.
+            if (a == rgbOf(8) && inBox && b == pixelAt(alone, px, py)) continue;
+            // Changed: a line's pixel inside the box, now the page colour.
             ASSERT_EQ(b, rgbOf(15)) << px << "," << py;
-            // Within the halo's reach of a pixel of the label.
-            bool near = false;
-            for (int dy = -reach; dy <= reach && !near; ++dy)
-                for (int dx = -reach; dx <= reach && !near; ++dx) {
-                    const std::uint32_t p = pixelAt(plain, px + dx, py + dy);
-                    near = p == rgbOf(3) || p == rgbOf(5);
-                }
-            ASSERT_TRUE(near) << px << "," << py;
-            ++added;
+            ASSERT_TRUE(inBox) << px << "," << py;
+            ASSERT_TRUE(was == rgbOf(1) || was == rgbOf(8) || a == rgbOf(8)) << px << "," << py;
+            ++cleared;
         }
-    EXPECT_GT(added, 0);
+    EXPECT_GT(cleared, 0);
+    // The marks drawn earlier keep all their pixels inside the box.
+    for (int colour : {2, 6})
+        EXPECT_EQ(pixelsOf(plain, colour, x0 / 2.0, y0 / 2.0, x1 / 2.0, y1 / 2.0),
+                  pixelsOf(haloed, colour, x0 / 2.0, y0 / 2.0, x1 / 2.0, y1 / 2.0))
+            << colour;
+    // The later line runs on above and below the box.
+    EXPECT_GT(pixelsOf(haloed, 8, 119, 60, 121, y0 / 2.0 - 1), 0);
+    EXPECT_GT(pixelsOf(haloed, 8, 119, y1 / 2.0 + 1, 121, 180), 0);
+    // The label keeps all its pixels, the later line none of them..
+    EXPECT_EQ(pixelsOf(alone, 3, 0, 0, 440, 240), pixelsOf(haloed, 3, 0, 0, 440, 240));
+}
+
+// A later label's ground leaves an earlier label's strokes, its minus among
+// them, as they are.
+TEST(LabelHalo, AGroundKeepsAnEarlierLabelsMinus) {
+    rt::Canvas c(2);
+    const rt::FontState digits{"ゴシック", 16, true, false};
+    c.beginHalo();
+    c.line(100, 120, 130, 120, 3, 0, -1, 5);
+    c.endHalo();
+    const int before = pixelsOf(c, 3, 90, 110, 140, 130);
+    c.beginHalo();
+    c.symbol("1", 132, 100, 3, 3, 5, digits);
+    c.endHalo();
+    EXPECT_EQ(pixelsOf(c, 3, 90, 110, 140, 130), before);
+    EXPECT_GT(before, 0);
+}
+
+// Once a label is erased, a line may cross where it stood.
+TEST(LabelHalo, AnEraseTakesTheGroundAway) {
+    rt::Canvas c(2);
+    const rt::FontState digits{"ゴシック", 16, true, false};
+    c.beginHalo();
+    c.symbol("7", 100, 100, 3, 3, 3, digits);
+    c.endHalo();
+    c.line(90, 124, 150, 124, 1, 0, -1, 3);
+    EXPECT_EQ(pixelsOf(c, 1, 100, 122, 120, 126), 0) << "the label's ground";
+    c.line(80, 80, 160, 160, 15, 2, 15, 1);
+    c.line(90, 124, 150, 124, 1, 0, -1, 3);
+    EXPECT_GT(pixelsOf(c, 1, 100, 122, 120, 126), 0) << "erased";
 }
 
 // A clear drops whatever a halo held back: it would have been painted over.

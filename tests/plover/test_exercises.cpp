@@ -24,7 +24,7 @@ TEST(ExerciseA6, DistanceTimePlaneInValuesWithUnitsAndThickSegments) {
     // Five minutes per grid step: the x axis reads 25 and 50, the y axis 5.
     EXPECT_FALSE(trace.glyphs({.text = "25", .near = Near{930, 414, 0.1f, 0.1f}}).empty());
     EXPECT_FALSE(trace.glyphs({.text = "50", .near = Near{1130, 414, 0.1f, 0.1f}}).empty());
-    EXPECT_FALSE(trace.glyphs({.text = "5", .near = Near{730, 195, 0.1f, 0.1f}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "5", .near = Near{726, 195, 0.1f, 0.1f}}).empty());
     EXPECT_FALSE(
         trace.glyphs(Typeset{.text = "分", .at = At(1155, 442), .h = 2, .v = 1, .size = 30, .bold = false})
             .empty());

@@ -371,8 +371,9 @@ TEST(IntersectionIntro, PlaneTwoLinesThePointAndTheColumns) {
     const Trace trace(lines);
     // The intersection (2,-1) on the plane with its origin at (960, 190), twice.
     EXPECT_EQ(trace.dots(Disc{.at = At(1040, 230), .r = 6, .colour = 5, .width = 5}).size(), 2u);
+    // Its label 4 lower than asked, off the scale number 5.
     EXPECT_FALSE(
-        trace.glyphs({.text = "(", .colour = 5, .in = Box{1048.5f, 1051.5f, 218.5f, 221.5f}}).empty());
+        trace.glyphs({.text = "(", .colour = 5, .in = Box{1048.5f, 1051.5f, 222.5f, 225.5f}}).empty());
     // x-2y=4 ends at the right edge (5, 0.5): its label 108 left, 60 up
     // (its "2" two characters on); x+y=1 at the lower right corner (5,-4).
     EXPECT_FALSE(

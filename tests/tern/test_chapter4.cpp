@@ -48,7 +48,8 @@ TEST(BasicProblemGraphs, FourEquationsRewrittenAndGraphed) {
     EXPECT_FALSE(
         trace.segments(Stroke{.from = At(960, 580), .to = At(960, 100), .colour = 5, .width = 5}).empty());
     EXPECT_FALSE(
-        trace.glyphs({.text = "4", .colour = 5, .near = Near{970 - 108 + 27, 100, 1.5f, 1.5f}}).empty());
+        trace.glyphs({.text = "4", .colour = 5, .near = Near{970 - 108 + 27 + 4, 100, 1.5f, 1.5f}}).empty())
+        << "4 right, off the y axis's letter";
     EXPECT_FALSE(trace.glyphs({.text = "3", .colour = 5, .near = Near{1080 - 378 + 27, 540 - 70, 1.5f, 1.5f}})
                      .empty());
 }
@@ -65,7 +66,8 @@ TEST(BasicProblemSystem, BothLinesAndTheAnswerWithoutAKey) {
     EXPECT_FALSE(trace.glyphs({.text = "3", .colour = 3, .near = Near{1012 - 108 + 54, 460 + 10, 1.5f, 1.5f}})
                      .empty());
     EXPECT_FALSE(
-        trace.glyphs({.text = "2", .colour = 3, .near = Near{1012 - 108, 340 - 70, 1.5f, 1.5f}}).empty());
+        trace.glyphs({.text = "2", .colour = 3, .near = Near{1012 - 108, 340 - 70 - 12, 1.5f, 1.5f}}).empty())
+        << "12 up, off the x axis's letter";
     // Nothing marks the crossing (892, 420): no dot bigger than a trace dot.
     for (const Dot& d : trace.dots()) EXPECT_EQ(d.r, 1) << d.x << ' ' << d.y;
 }
@@ -98,7 +100,8 @@ TEST(BasicProblemTwoLines, SlopeTrianglesCrossingsAndTheElimination) {
         trace.segments(Stroke{.from = At(935, 345), .to = At(1005, 345), .colour = 7, .width = 4}).empty());
     EXPECT_FALSE(
         trace.segments(Stroke{.from = At(1005, 345), .to = At(1005, 485), .colour = 3, .width = 4}).empty());
-    EXPECT_FALSE(trace.glyphs({.text = "2", .colour = 7, .near = Near{956, 345, 1.5f, 1.5f}}).empty());
+    // The run's 2 8 left, off the scale number 5.
+    EXPECT_FALSE(trace.glyphs({.text = "2", .colour = 7, .near = Near{948, 345, 1.5f, 1.5f}}).empty());
     EXPECT_FALSE(trace.glyphs({.text = "4", .colour = 3, .near = Near{1005 + 27, 399, 1.5f, 1.5f}}).empty());
     EXPECT_FALSE(
         trace.segments(Stroke{.from = At(935, 345), .to = At(1005, 345), .colour = 5, .width = 4}).empty());

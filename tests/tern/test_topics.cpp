@@ -176,7 +176,8 @@ TEST(PointOnGraphCheck, EachPointWithItsVerdict) {
     EXPECT_EQ(trace.dots({.keys = 12}).size(), 1u);
     EXPECT_EQ(trace.dots({.r = 10, .colour = 5, .near = Near{1168, 156, 0.01f, 0.01f}, .keys = 12}).size(),
               1u);
-    EXPECT_FALSE(trace.glyphs({.text = "A", .colour = 7, .near = Near{740, 230, 0.5f, 0.5f}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "A", .colour = 7, .near = Near{744, 230, 0.5f, 0.5f}}).empty())
+        << "4 right, off the scale number";
     EXPECT_FALSE(trace.glyphs({.text = "B", .colour = 5, .near = Near{1148, 86, 0.5f, 0.5f}}).empty());
 }
 
@@ -215,7 +216,8 @@ TEST(VerticalLineAnswers, LinesSpanThePlaneWithLabelsAtTheTop) {
         trace.segments(Stroke{.from = At(880, 610), .to = At(880, 50), .colour = 3, .width = 5}).empty());
     EXPECT_FALSE(
         trace.segments(Stroke{.from = At(1120, 610), .to = At(1120, 50), .colour = 3, .width = 5}).empty());
-    EXPECT_FALSE(trace.glyphs({.text = "(", .colour = 3, .near = Near{896, 50, 0.5f, 0.5f}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "(", .colour = 3, .near = Near{896 - 12, 50, 0.5f, 0.5f}}).empty())
+        << "12 left, off the y axis's letter";
     EXPECT_FALSE(trace.glyphs({.text = "(", .colour = 3, .near = Near{1136, 50, 0.5f, 0.5f}}).empty());
     EXPECT_EQ(trace.dots({.keys = 4}).size(), 1u);
     EXPECT_EQ(trace.dots({.r = 8, .colour = 5, .near = Near{880, 330, 0.01f, 0.01f}, .keys = 4}).size(), 1u);
@@ -238,7 +240,8 @@ TEST(AxisLineExamples, TwinScreens) {
     EXPECT_EQ(h.dots({.keys = 10}).size(), 1u);
     EXPECT_EQ(h.dots({.r = 8, .colour = 5, .near = Near{1040, 180, 0.01f, 0.01f}, .keys = 10}).size(), 1u);
     EXPECT_TRUE(dotIs(h.dots({.keys = 11}).back(), 1080, 180, 1, 3));
-    EXPECT_FALSE(h.glyphs({.text = "2", .colour = 3, .near = Near{945, 180, 0.5f, 0.5f}}).empty());
+    EXPECT_FALSE(h.glyphs({.text = "2", .colour = 3, .near = Near{945, 180 + 12, 0.5f, 0.5f}}).empty())
+        << "12 down, off the point";
 
     TernRun vertical(steps(13), topic(&Tern::VerticalLineExample));
     EXPECT_EQ(vertical.place("3x+0y=6 に y=0 を代入すると、"), "38 80 0");
