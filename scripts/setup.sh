@@ -24,7 +24,7 @@ run_packages=(
 test_packages=(
   libgtest-dev libbenchmark-dev
   xvfb xdotool imagemagick
-  openbox x11-utils x11-xserver-utils ibus ibus-mozc
+  openbox x11-utils x11-xserver-utils ibus ibus-mozc dbus-daemon
   desktop-file-utils appstream
   groff-base dpkg-dev file lintian
   clang-format python3
