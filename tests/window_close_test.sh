@@ -17,23 +17,6 @@ PROG=kestrel
 need_tools Xvfb xdotool
 start_xvfb 70 24
 
-# end_at WHERE HOW: starts kestrel, types the keys to WHERE, ends it HOW and
-# waits for it to end.
-end_at() {
-    start_program "$BIN/kestrel" Kestrel
-    case $1 in
-    menu) ;;
-    step) press 1 Enter 1 Enter ;;
-    esac
-    case $2 in
-    close) "$CLOSE" "$WID" || fail "could not send the close request" ;;
-    exit-item) press 9 Enter ;;
-    SIGTERM | SIGINT) kill -s "${2#SIG}" "$KPID" ;;
-    ctrl-q) xdotool key ctrl+q ;;
-    esac
-    wait_exit "after $2 at the $1 wait"
-}
-
 # WHERE:HOW.
 CASES="menu:close step:close menu:exit-item menu:SIGTERM step:SIGTERM menu:SIGINT step:SIGINT menu:ctrl-q step:ctrl-q"
 

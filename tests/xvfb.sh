@@ -38,16 +38,23 @@ fail() {
     exit 1
 }
 
+# within SECONDS COMMAND...: runs COMMAND until it succeeds (status 0) or
+# SECONDS have passed (status 1).
+within() {
+    deadline=$(($(date +%s) + $1))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        [ "$(date +%s)" -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
+}
+
 # until_true WHAT COMMAND...: runs COMMAND until it succeeds; fails naming
 # WHAT when the watchdog runs out first.
 until_true() {
     what=$1
     shift
-    deadline=$(($(date +%s) + WATCHDOG))
-    until "$@" >/dev/null 2>&1; do
-        [ "$(date +%s)" -lt "$deadline" ] || fail "$what (nothing after ${WATCHDOG} s)"
-        sleep 0.05
-    done
+    within "$WATCHDOG" "$@" || fail "$what (nothing after ${WATCHDOG} s)"
 }
 
 # start_xvfb FIRST_DISPLAY DEPTH: a screen of the lesson's view size on the
@@ -79,11 +86,7 @@ start_wm() {
     for try in 1 2 3; do
         openbox --sm-disable >"$WORK/wm$try.log" 2>&1 &
         WMPID=$!
-        deadline=$(($(date +%s) + WATCHDOG / 3))
-        until wm_running_or_gone; do
-            [ "$(date +%s)" -lt "$deadline" ] || break
-            sleep 0.05
-        done
+        within $((WATCHDOG / 3)) wm_running_or_gone
         wm_running && return 0
         echo "openbox did not take the screen (try $try):"
         sed 's/^/  openbox: /' "$WORK/wm$try.log"
@@ -113,6 +116,7 @@ start_program() {
     : >"$WORK/$PROG.keys"
     LESSON_KEY_LOG="$WORK/$PROG.keys" env --default-signal=INT "$1" >"$WORK/$PROG.log" 2>&1 &
     KPID=$!
+    echo "$KPID" >"$WORK/$PROG.pid"  # for a caller that ran this in a subshell
     KEYS_SENT=0
     WID=$(timeout "$WATCHDOG" xdotool search --sync --onlyvisible --name "^$2\$" 2>/dev/null | head -n 1)
     program_gone && fail "$PROG ended instead of opening its window"
@@ -169,4 +173,22 @@ wait_exit() {
     KPID=
     [ "$status" -eq 0 ] || fail "$PROG ended with status $status $1"
     if grep -q "X Error" "$WORK/$PROG.log"; then fail "$PROG reported an X error $1"; fi
+}
+
+# end_at WHERE HOW: starts kestrel (BIN/kestrel), brings it to WHERE (menu,
+# or step: a topic's step wait), ends it HOW (close, with the CLOSE request
+# tool; exit-item; SIGTERM; SIGINT; ctrl-q) and waits for status 0.
+end_at() {
+    start_program "$BIN/kestrel" Kestrel
+    case $1 in
+    menu) ;;
+    step) press 1 Enter 1 Enter ;;
+    esac
+    case $2 in
+    close) "$CLOSE" "$WID" || fail "could not send the close request" ;;
+    exit-item) press 9 Enter ;;
+    SIGTERM | SIGINT) kill -s "${2#SIG}" "$KPID" ;;
+    ctrl-q) xdotool key ctrl+q ;;
+    esac
+    wait_exit "after $2 at the $1 wait"
 }

@@ -26,23 +26,14 @@ done
 trap 'for p in $BUSY; do kill "$p" 2>/dev/null; done; cleanup' EXIT
 
 # One cycle in a subshell, so a failure ends only the cycle; the program's
-# id goes to a file for the clean-up after a failure.
+# id is in $WORK/$PROG.pid for the clean-up after a failure.
 cycle() {
     (
-        start_program "$BIN/kestrel" Kestrel
-        echo "$KPID" >"$WORK/pid"
-        case $1 in
-        menu-close) "$CLOSE" "$WID" ;;
-        step-close) press 1 Enter 1 Enter && "$CLOSE" "$WID" ;;
-        menu-exit) press 9 Enter ;;
-        step-term) press 1 Enter 1 Enter && kill -TERM "$KPID" ;;
-        menu-int) kill -INT "$KPID" ;;
-        esac
-        wait_exit "($1)"
+        end_at "${1%%:*}" "${1#*:}"
     ) >"$WORK/cycle.out" 2>&1
 }
 
-KINDS="menu-close step-close menu-exit step-term menu-int"
+KINDS="menu:close step:close menu:exit-item step:SIGTERM menu:SIGINT"
 fails=0
 nowindow=0
 xerror=0
@@ -52,7 +43,7 @@ while [ "$i" -lt "$CYCLES" ]; do
     for kind in $KINDS; do
         [ "$i" -lt "$CYCLES" ] || break
         i=$((i + 1))
-        : >"$WORK/pid"
+        : >"$WORK/$PROG.pid"
         if ! cycle "$kind"; then
             fails=$((fails + 1))
             if grep -qi "X error" "$WORK/cycle.out"; then
@@ -64,7 +55,7 @@ while [ "$i" -lt "$CYCLES" ]; do
             fi
             echo "cycle $i ($kind) failed:"
             sed 's/^/  /' "$WORK/cycle.out"
-            pid=$(cat "$WORK/pid")
+            pid=$(cat "$WORK/$PROG.pid")
             [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null
         fi
     done
