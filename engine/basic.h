@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Numbers, arrays and runtime errors as the lesson programs use them.
+// Numbers, screen points, arrays and runtime errors as the lesson programs use them.
 #pragma once
 
 #include <array>
@@ -84,6 +84,15 @@ public:
 
 private:
     std::array<std::array<T, High2 + 1>, High1 + 1> v_{};
+};
+
+// A place on the screen in logical units: x right, y down.
+struct Point {
+    Num x = 0;
+    Num y = 0;
+
+    friend Point operator+(Point p, Point d) { return {p.x + d.x, p.y + d.y}; }
+    friend bool operator==(const Point&, const Point&) = default;
 };
 
 // INT: the greatest whole number not above v.

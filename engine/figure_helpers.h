@@ -6,12 +6,43 @@
 #include <string>
 
 #include "basic.h"
+#include "runtime/runtime.h"
 #include "runtime/text.h"
 
 namespace lesson::fig {
 
 // A palette number or pen width given as a program number.
 inline int whole(Num v) { return static_cast<int>(std::lround(v)); }
+
+// The pen width as the scope found it, put back when the scope ends, so that a
+// routine leaves the pen as its caller had it; the second form also sets a
+// width for the scope.
+class PenScope {
+public:
+    explicit PenScope(rt::Runtime& r) : r_(r), saved_(r.drawWidth()) {}
+    PenScope(rt::Runtime& r, int width) : PenScope(r) { r.setDrawWidth(width); }
+    ~PenScope() { r_.setDrawWidth(saved_); }
+    PenScope(const PenScope&) = delete;
+    PenScope& operator=(const PenScope&) = delete;
+    // The width the caller had.
+    int saved() const { return saved_; }
+
+private:
+    rt::Runtime& r_;
+    int saved_;
+};
+
+// One verb per shape over the runtime's line codes.
+inline void segment(rt::Runtime& r, Num x1, Num y1, Num x2, Num y2, int colour) {
+    r.line(x1, y1, x2, y2, colour);
+}
+inline void box(rt::Runtime& r, Num x1, Num y1, Num x2, Num y2, int colour) { r.line(x1, y1, x2, y2, colour, 1); }
+inline void filledBox(rt::Runtime& r, Num x1, Num y1, Num x2, Num y2, int outline, int fill) {
+    r.line(x1, y1, x2, y2, outline, 2, fill);
+}
+inline void filledBox(rt::Runtime& r, Num x1, Num y1, Num x2, Num y2, int colour) {
+    filledBox(r, x1, y1, x2, y2, colour, colour);
+}
 
 // A counted loop as the lessons run it: the first pass always runs; after
 // each pass the counter grows by the step and the loop goes on while the

@@ -1,20 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The values chapters are written in: screen points, colour roles and the
-// areas a topic clears.
+// The values chapters are written in: screen points (engine/basic.h),
+// colour roles and the areas a topic clears.
 #pragma once
 
 #include "engine/basic.h"
 
 namespace lesson {
-
-// A place on the screen in logical units: x right, y down.
-struct Point {
-    Num x = 0;
-    Num y = 0;
-
-    friend Point operator+(Point p, Point d) { return {p.x + d.x, p.y + d.y}; }
-    friend bool operator==(const Point&, const Point&) = default;
-};
 
 // The palette numbers by the role the lessons give them. Figures may still
 // use the other palette numbers as plain colours.

@@ -4,6 +4,7 @@
 The keys come from what the lessons themselves take: numbers typed at the status line and
 entered (chapter, item, a new problem or the way out), and any key at a step wait.
 """
+import collections
 import os
 import random
 import subprocess
@@ -90,9 +91,20 @@ def run(replay, program, seed, keys, timeout):
 
 def run_all(replay, jobs, timeout, runs):
     """runs: (key, program, seed, keys) tuples; yields (key, program, seed, keys, Outcome) in order."""
+    # A bounded window of runs in flight: traces are large, and holding every finished
+    # one until its turn to be yielded took gigabytes for a few hundred runs.
+    window = collections.deque()
+    pending = iter(runs)
     with ThreadPoolExecutor(max_workers=jobs) as pool:
-        futures = [(r, pool.submit(run, replay, r[1], r[2], r[3], timeout)) for r in runs]
-        for r, f in futures:
+        while True:
+            while len(window) < 2 * jobs:
+                r = next(pending, None)
+                if r is None:
+                    break
+                window.append((r, pool.submit(run, replay, r[1], r[2], r[3], timeout)))
+            if not window:
+                return
+            r, f = window.popleft()
             yield (*r, f.result())
 
 
