@@ -95,6 +95,20 @@ struct Point {
     friend bool operator==(const Point&, const Point&) = default;
 };
 
+// Where a drawn plane (or a frame of graph paper) lies on the screen: its
+// origin, its edges, the size of its scale numbers and its units per grid step.
+struct PlaneFrame {
+    Point origin;
+    Num left = 0, top = 0, right = 0, bottom = 0;
+    Num scaleSize = 0;
+    Num step = 0;
+
+    // The screen place of the value point (x, y) at these values per grid step.
+    Point ToScreen(Num x, Num y, Num xPerStep = 1, Num yPerStep = 1) const {
+        return {origin.x + step * x / xPerStep, origin.y - step * y / yPerStep};
+    }
+};
+
 // INT: the greatest whole number not above v.
 inline Num Int(Num v) { return std::floor(v); }
 

@@ -185,7 +185,7 @@ PlaneFrame Lesson::PlaneAt(const Plane& p) {
     return LastPlane();
 }
 
-PlaneFrame Lesson::LastPlane() const { return {{TATE, t0001}, HI, ZX, GY1, GX3, NAGASA}; }
+PlaneFrame Lesson::LastPlane() const { return {{TATE, t0001}, HI, ZX, GY1, GX3, NAGASA, NAKA}; }
 
 void Lesson::ScaleNumbers(Num xPerStep, Num yPerStep) {
     t0000 = xPerStep;

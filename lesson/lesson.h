@@ -65,14 +65,6 @@ struct Plane {
     Num xPerStep = 1, yPerStep = 1;
 };
 
-// Where a drawn plane lies on the screen: its origin, its edges and the size
-// of its scale numbers.
-struct PlaneFrame {
-    Point origin;
-    Num left = 0, top = 0, right = 0, bottom = 0;
-    Num scaleSize = 0;
-};
-
 // A dot on the plane, its label shifted by (labelDx, labelDy) from where the
 // engine puts it.
 struct Dot {
