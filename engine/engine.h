@@ -117,7 +117,25 @@ public:
     void IntersectLines();
     void MarkPerpendicularFoot();
     void DrawBrace();
-    void DrawEliminationColumns();
+    // Two equations in columns, the lower one under the upper, the operator
+    // (followed by ")") before the lower one and a rule under both.
+    struct EliminationColumns {
+        Point at;           // the left edge, and the top of the upper row
+        std::string upper;  // spelled with blanks so that its terms stand over the lower's
+        std::string lower;
+        std::string op;  // "-" or "+"
+        Num rowHeight = 50;
+        Num ruleColour = 0;
+        Num textColour = 0;
+        // Extra room between the rows: the lower row, the operator and the
+        // rule stand this much lower.
+        Num signRoom = 0;
+    };
+    struct ColumnsLayout {
+        Num lowerRow = 0;  // the lower row's top
+        Num column = 0;    // where both equations start
+    };
+    ColumnsLayout DrawEliminationColumns(const EliminationColumns& columns);
     void DrawArrow();
     void DrawIncreaseArrows();
     void LabelRun();

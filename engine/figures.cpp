@@ -193,36 +193,36 @@ void Engine::DrawBrace() {
     Rt().setDrawWidth(pen);
 }
 
-void Engine::DrawEliminationColumns() {
-    const int pen = Rt().drawWidth();
-    const Num x = DSM1, y = DSM2, r = Y_rowH;
-    A_s = YY_s;
+Engine::ColumnsLayout Engine::DrawEliminationColumns(const EliminationColumns& c) {
+    fig::PenScope pen(Rt());
+    const Num x = c.at.x, y = c.at.y, r = c.rowHeight;
+    YMOTO = c.textColour;
+    A_s = c.upper;
     MeasureMathText();
     Num w = BAI;
-    A_s = T_s;
+    A_s = c.lower;
     MeasureMathText();
     if (BAI > w) w = BAI;
 
     DSM1 = x + 54;
     DSM2 = y;
-    KKAI_s = YY_s;
+    KKAI_s = c.upper;
     DrawMathText();
+    const Num room = c.signRoom;
     DSM1 = x;
-    DSM2 = y + r + 6;
-    KKAI_s = FY_s;
+    DSM2 = y + r + room + 6;
+    KKAI_s = c.op;
     DrawMathText();
     KKAI_s.assign(1, ')');
     DrawMathText();
     DSM1 = x + 54;
-    DSM2 = y + r;
-    KKAI_s = T_s;
+    DSM2 = y + r + room;
+    KKAI_s = c.lower;
     DrawMathText();
 
     Rt().setDrawWidth(3);
-    Rt().line(x + 27, y + 2 * r, x + 27 + w + 30, y + 2 * r, whole(NO));
-    Rt().setDrawWidth(pen);
-    B2_row = y + r;
-    GX5 = x + 54;
+    Rt().line(x + 27, y + 2 * r + room, x + 27 + w + 30, y + 2 * r + room, whole(c.ruleColour));
+    return {.lowerRow = y + r + room, .column = x + 54};
 }
 
 void Engine::DrawArrow() {

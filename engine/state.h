@@ -21,7 +21,6 @@
 //   X_yTop        X as the y range's upper end of the coordinate plane
 //   X_3           X as the table-text switch of an angle or segment label
 //   Y_kind        Y as the graph kind of DrawGraph
-//   Y_rowH        Y as the row height of DrawEliminationColumns
 //   Y_3           Y as the height of a half-ellipse (DrawArcOverSegment,
 //                 TurnArrowHead)
 //   R1B_rhs       R1B as the right-hand side c of a kind-4 graph
@@ -29,9 +28,7 @@
 //   I_top         I as the top edge of a plane or a graph-paper frame
 //   B1_slope2     B1 as the slope of line 2 in IntersectLines
 //   B_intercept   B as the intercept left by FindLineBoundPoint
-//   B2_row        B2 (not the array B2()) as the row of the lower equation
-//                 left by DrawEliminationColumns
-//                 and the chapters' text row: one variable
+//   B2_row        B2 (not the array B2()) as the chapters' text row
 //   BX_cases      BX as the top of Plover's moving-point case figures (BX
 //                 itself: a point of line 1 in IntersectLines)
 #pragma once
@@ -197,23 +194,16 @@ struct EngineState {
     Num DS1 = 0, HENKA = 0;            // point of a line at a given x or y
     Num B_intercept = 0;               // its intercept (ENZAN the slope)
 
-    // Brace and elimination columns.
-    std::string FY_s;  // operator of the elimination
-    Num Y_rowH = 0;    // distance between the two rows
-    Num B2_row = 0;    // y of the lower row afterwards (the chapters' text row)
-    Num GX5 = 0;       // x of the equation column
-
     // Polygons and factors.
     Num t0006 = 0;     // number of vertices in R1A()
     Num TX = 0;        // the number to factor
     Num KASANARI = 0;  // number of distinct prime factors
     Num KAKUDO = 0;    // angle of a point on a half-ellipse, degrees
     // ---- Chapter conventions ------------------------------------------------
-    Num B1 = 0;  // left margin of the current text column
-    // B2_row, the top y of the current text row, is declared with the brace
-    // columns above, which also write it.
-    Num YI1 = 0;  // x where the last drawn text ended
-    Num A = 0;    // the sub-menu's choice, copied from AINP
+    Num B1 = 0;      // left margin of the current text column
+    Num B2_row = 0;  // the top y of the current text row
+    Num YI1 = 0;     // x where the last drawn text ended
+    Num A = 0;       // the sub-menu's choice, copied from AINP
 
     // ---- Kestrel -----------------------------------------------------------------
     // The rate of change (chapter 3).

@@ -229,7 +229,7 @@ void Grebe::TwoPointsSystemSolution(const TwoPointLine& line) {
     // above the other.
     const std::string upper = RightAligned(y1, 2) + "=" + RightAligned(line.x1 == 1 ? "" : x1, 2) + "a+b";
     const std::string lower = RightAligned(y2, 2) + "=" + RightAligned(x2, 2) + "a+b";
-    const Columns columns = ColumnsAt(B1, B2_row + 50, upper, lower, "-");
+    const Columns columns = ColumnsAt(B1, B2_row + 50, upper, lower, "-", true);
     // The signs the terms of the lower equation take when it is subtracted.
     const std::string ySign = line.y2 > 0 ? "-" : "+";
     const std::string xSign = line.x2 > 0 ? "-" : "+";
@@ -361,7 +361,7 @@ void Grebe::ExerciseAnswerScreen(const ExerciseAnswer& part) {
     B1 = 760;
     B2_row = 30;
     Put(B1, B2_row, ink::emphasis, part.operation);
-    const Columns columns = ColumnsAt(B1, B2_row + 50, part.upper, part.lower, part.op);
+    const Columns columns = ColumnsAt(B1, B2_row + 50, part.upper, part.lower, part.op, !part.signs.empty());
     if (!part.signs.empty()) ColumnSigns(columns, part.signs);
     const Num resultRow = columns.lowerRow + 50;
     Put(columns.column, resultRow, ink::text, part.result);

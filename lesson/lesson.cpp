@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "engine/figure_helpers.h"
 #include "runtime/text.h"
 
 namespace lesson {
@@ -266,38 +267,41 @@ void Lesson::BracedSystem(Num x, Num y, std::string_view first, std::string_view
     Put(YI1, B2_row + 50, colour, second);
 }
 
+namespace {
+// The rows' ink, below a row's top: digits and letters reach from 4 to 40.
+constexpr Num kInkTop = 4, kInkBottom = 40;
+// How much lower the lower row stands for sign marks: a mark 10 units high
+// then has 5 units clear above and below it.
+constexpr Num kSignRoom = 10;
+}  // namespace
+
 Lesson::Columns Lesson::ColumnsAt(Num x, Num y, std::string_view upper, std::string_view lower,
-                                  std::string_view op) {
-    DSM1 = x;
-    DSM2 = y;
-    YY_s = ScreenText(upper);
-    T_s = ScreenText(lower);
-    FY_s = op;
-    Y_rowH = 50;
-    NO = 0;
-    YMOTO = 0;
-    DrawEliminationColumns();
-    return {x, B2_row, GX5};
+                                  std::string_view op, bool signsToCome) {
+    const ColumnsLayout drawn = DrawEliminationColumns({.at = {x, y},
+                                                        .upper = ScreenText(upper),
+                                                        .lower = ScreenText(lower),
+                                                        .op = std::string(op),
+                                                        .signRoom = signsToCome ? kSignRoom : 0});
+    B2_row = drawn.lowerRow;
+    return {.left = x, .upperRow = y, .lowerRow = drawn.lowerRow, .column = drawn.column};
 }
 
 void Lesson::ColumnSigns(const Columns& columns, std::string_view signs) {
     if (screenTextLog)
         screenTextLog->push_back({std::string(signs), columns.left, columns.lowerRow - 25, ink::emphasis});
-    // Small strokes in the narrow gap between the rows, one character cell
-    // (27 units) each as a text would set them: signs of full size there
-    // touch both rows, so that a "-" under a "+" reads as "±".
-    constexpr Num kCell = 27, kHalf = 5, kGapMiddle = 4;
-    const Num y = columns.lowerRow - kGapMiddle;
-    const int pen = Rt().drawWidth();
-    Rt().setDrawWidth(3);
+    // Small strokes in the middle of the gap between the rows' ink, one
+    // character cell (27 units) each as a text would set them: signs of full
+    // size there touch both rows, so that a "-" under a "+" reads as "±".
+    constexpr Num kCell = 27, kHalf = 5;
+    const Num y = ((columns.upperRow + kInkBottom) + (columns.lowerRow + kInkTop)) / 2;
+    fig::PenScope pen(Rt(), 3);
     Num x = columns.left + kCell / 2;
     for (char sign : signs) {
         if (sign == '+' || sign == '-')
-            Rt().line(x - kHalf, y, x + kHalf, y, static_cast<int>(ink::emphasis), 0, -1);
-        if (sign == '+') Rt().line(x, y - kHalf, x, y + kHalf, static_cast<int>(ink::emphasis), 0, -1);
+            fig::segment(Rt(), x - kHalf, y, x + kHalf, y, static_cast<int>(ink::emphasis));
+        if (sign == '+') fig::segment(Rt(), x, y - kHalf, x, y + kHalf, static_cast<int>(ink::emphasis));
         x += kCell;
     }
-    Rt().setDrawWidth(pen);
 }
 
 // ---- Shared figures ----------------------------------------------------------------

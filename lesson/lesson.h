@@ -257,13 +257,17 @@ public:
     // (50) apart; the cursor ends after the second.
     void BracedSystem(Num x, Num y, std::string_view first, std::string_view second, Num colour = 0);
     // Two equations in columns at (x, y), the lower one added or subtracted
-    // by op, with its rule. The cursor row ends on the lower row.
+    // by op, with its rule. The cursor row ends on the lower row. When sign
+    // marks are to come between the rows (ColumnSigns), the lower row and
+    // all under it stand lower, so that the marks have clear space around them.
     struct Columns {
         Num left = 0;      // where the rows start
+        Num upperRow = 0;  // the upper row's top
         Num lowerRow = 0;  // the lower row's top
         Num column = 0;    // where the equations' column starts: results go under it
     };
-    Columns ColumnsAt(Num x, Num y, std::string_view upper, std::string_view lower, std::string_view op);
+    Columns ColumnsAt(Num x, Num y, std::string_view upper, std::string_view lower, std::string_view op,
+                      bool signsToCome = false);
     // The signs the lower row's terms take when it is subtracted, between the rows.
     void ColumnSigns(const Columns& columns, std::string_view signs);
 

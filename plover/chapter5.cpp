@@ -72,7 +72,7 @@ void Plover::ExerciseA3Answers() {
     B1 = 760;
     B2_row = 30;
     Put(B1, B2_row, ink::emphasis, "①-②");
-    const Columns columns = ColumnsAt(B1, B2_row + 50, "  3=2a+b", "-11=-5a+b", "-");
+    const Columns columns = ColumnsAt(B1, B2_row + 50, "  3=2a+b", "-11=-5a+b", "-", true);
     ColumnSigns(columns, "+ +   +  -");
     Put(columns.column, B2_row + 50, ink::text, " 14=7a");
     Put(columns.column, B2_row + 50, ink::emphasis, "  a=2");
@@ -178,7 +178,7 @@ void Plover::ExerciseA5Answers() {
 
     StepReveal();
     NewRow(50, ink::emphasis, "①-②");
-    const Columns columns = ColumnsAt(B1, B2_row + 50, "y=-2x+4", "y=  x-1", "-");
+    const Columns columns = ColumnsAt(B1, B2_row + 50, "y=-2x+4", "y=  x-1", "-", true);
     ColumnSigns(columns, "+-  -  +");
     Put(columns.column, B2_row + 50, ink::text, "0=-3x+5");
     NewRow(60, ink::text, "3x=5");

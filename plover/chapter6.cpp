@@ -33,7 +33,7 @@ void Plover::ExerciseB1Answers() {
     B1 = 760;
     B2_row = 30;
     Put(B1, B2_row, ink::emphasis, "①-②");
-    const Columns columns = ColumnsAt(B1, B2_row + 50, "0= 6a+b", "2=-2a+b", "-");
+    const Columns columns = ColumnsAt(B1, B2_row + 50, "0= 6a+b", "2=-2a+b", "-", true);
     ColumnSigns(columns, "+-  +  -");
     Put(columns.column - 27, B2_row + 50, ink::text, "-2=8a");
     Put(columns.column, B2_row + 60, ink::emphasis, "a=-ﾀ1/4ﾀ");
@@ -263,7 +263,7 @@ void Plover::ExerciseB3Answers() {
     StepReveal();
     NewRow(50, ink::emphasis, "①-②");
     StepReveal();
-    const Columns columns = ColumnsAt(B1, B2_row + 50, "y=2x+4", "y=-x+10", "-");
+    const Columns columns = ColumnsAt(B1, B2_row + 50, "y=2x+4", "y=-x+10", "-", true);
     StepReveal();
     ColumnSigns(columns, "+-  + -");
     StepReveal();
@@ -344,7 +344,7 @@ void Plover::ExerciseB3Answers() {
     StepReveal();
     NewRow(50, ink::emphasis, "①-②");
     StepReveal();
-    const Columns lastColumns = ColumnsAt(B1, B2_row + 50, "8=2a+b", "0=4a+b", "-");
+    const Columns lastColumns = ColumnsAt(B1, B2_row + 50, "8=2a+b", "0=4a+b", "-", true);
     StepReveal();
     ColumnSigns(lastColumns, "+- -  -");
     Put(lastColumns.column, B2_row + 50, ink::text, "8=-2a");

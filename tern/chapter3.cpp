@@ -88,7 +88,7 @@ void Tern::IntersectionIntro() {
     StepReveal();
     NewRow(50, ink::emphasis, "①-②");
     StepReveal();
-    const Columns columns = ColumnsAt(40, 430, "x-2y=4", "x+ y=1", "-");
+    const Columns columns = ColumnsAt(40, 430, "x-2y=4", "x+ y=1", "-", true);
     StepReveal();
     ColumnSigns(columns, "+- -  -");
     StepReveal();
@@ -318,7 +318,7 @@ void Tern::IntersectionProblem(const Intersection& p) {
     StepReveal();
     NewRow(50, ink::heading, "①-②");
     StepReveal();
-    const Columns columns = ColumnsAt(B1, B2_row + 50, texts.upper, texts.lower, "-");
+    const Columns columns = ColumnsAt(B1, B2_row + 50, texts.upper, texts.lower, "-", true);
     ColumnSigns(columns, texts.signs);
     StepReveal();
     Put(columns.column, columns.lowerRow + 50, ink::text, texts.result);
@@ -381,7 +381,7 @@ void Tern::IntersectionFromFigureAnswer() {
     StepReveal();
     NewRow(50, ink::emphasis, "①-②");
     StepReveal();
-    const Columns columns = ColumnsAt(B1, B2_row + 50, "y=-3x+3", "y= 2x-1", "-");
+    const Columns columns = ColumnsAt(B1, B2_row + 50, "y=-3x+3", "y= 2x-1", "-", true);
     ColumnSigns(columns, "+-  -  +");
     Put(columns.column, columns.lowerRow + 50, ink::text, "0=-5x+4");
     NewRow(60, ink::text, "5x=4");

@@ -129,7 +129,7 @@ void Tern::BasicProblemTwoLines() {
     Put(B1, B2_row + 50, ink::emphasis, "①-②");
     const Num subtractionRow = B2_row;
     StepReveal();
-    const Columns columns = ColumnsAt(B1, B2_row + 50, "y=　 x+6", "y=-2x-4", "-");
+    const Columns columns = ColumnsAt(B1, B2_row + 50, "y=　 x+6", "y=-2x-4", "-", true);
     StepReveal();
     ColumnSigns(columns, "+-  +  +");
     StepReveal();

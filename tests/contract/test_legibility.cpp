@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every topic screen of the four programs, and their random topics over many
 // seeds, read as a pupil reads them: no label (a text standing on a ground)
-// may meet another text or a dot, and no scale number a dot or another text.
+// may meet another text or a dot, no scale number a dot or another text, and
+// no sign mark between two rows of equations either row.
 // Lines before or after a label stop at its ground (the canvas sees to
 // that), so they do not count. What remains fails the test unless it is one
 // of the few accepted exceptions below, each with its reason.
@@ -346,12 +347,35 @@ private:
             addLine(box.x0, box.y1, box.x0, box.y0, s.width);
             return;
         }
+        if (isSignMark(s)) {
+            addSignMark(box.grown(h));
+            return;
+        }
         // A maths text's minus, and the bar of its plus, are text.
         if (s.width >= 4 && s.y1 == s.y2 && std::fabs(s.x2 - s.x1) <= 24) {
             against(Item{.kind = Item::Kind::text, .box = box.grown(h), .text = "-", .waits = waits_});
             return;
         }
         addLine(s.x1, s.y1, s.x2, s.y2, s.width);
+    }
+
+    // The subtraction columns' sign marks: strokes 10 long between two rows
+    // of equations. One touching a row's ink makes a "+" over a minus read
+    // as "±", so each stands clear of every text like a label.
+    static bool isSignMark(const Segment& s) {
+        return s.kind == 0 && s.colour == 3 && s.width == 3 &&
+               ((s.y1 == s.y2 && std::fabs(s.x2 - s.x1) == 10) ||
+                (s.x1 == s.x2 && std::fabs(s.y2 - s.y1) == 10));
+    }
+    void addSignMark(const Rect& box) {
+        const Item m{.kind = Item::Kind::label, .box = box, .text = "sign mark", .waits = waits_};
+        const Rect ground = box.grown(kMargin);
+        for (const Item& o : items_)
+            if ((o.kind == Item::Kind::text || o.kind == Item::Kind::scale) && o.box.meets(ground))
+                report(m, describe(o), o.box);
+        for (const Item& o : labels_)
+            if (o.text != m.text && o.box.meets(ground)) report(m, describe(o), o.box);
+        labels_.push_back(m);
     }
 
     void addDot(const TraceRecord& r) {

@@ -182,15 +182,8 @@ TEST_F(Fig, EliminationColumns) {
         w = std::max(w, e().BAI);
         h.clear();
         h.rt().setDrawWidth(5);
-        e().DSM1 = 40;
-        e().DSM2 = 80;
-        e().YY_s = c.upper;
-        e().T_s = c.lower;
-        e().FY_s = c.op;
-        e().Y_rowH = c.row;
-        e().NO = 0;
-        e().YMOTO = 0;
-        e().DrawEliminationColumns();
+        const auto drawn = e().DrawEliminationColumns(
+            {.at = {40, 80}, .upper = c.upper, .lower = c.lower, .op = c.op, .rowHeight = c.row});
         std::vector<Segment> lines;
         for (const Segment& s : h.records().segments())
             if (s.x1 == 67 && s.width == 3) lines.push_back(s);
@@ -199,8 +192,8 @@ TEST_F(Fig, EliminationColumns) {
         EXPECT_NEAR(lines[0].x2, 67 + w + 30, 0.01f);
         EXPECT_EQ(lines[0].width, 3);  // the rule's pen
         EXPECT_EQ(h.rt().drawWidth(), 5);
-        EXPECT_EQ(e().B2_row, 80 + c.row);
-        EXPECT_EQ(e().GX5, 94);
+        EXPECT_EQ(drawn.lowerRow, 80 + c.row);
+        EXPECT_EQ(drawn.column, 94);
         auto close = h.records().glyphs({.text = ")"});
         ASSERT_EQ(close.size(), 1u);
         EXPECT_EQ(close[0].y, 80 + c.row + 6);

@@ -57,32 +57,32 @@ INSTANTIATE_TEST_SUITE_P(
         // The textbook-style pass: x1 = 1 leaves the coefficient blank; y2 < 0.
         SystemCase{"WorkedPass",
                    {-2, 3, 1, 5},
-                   {"360 7 ①-②", " 1=  a+b", "-7= 5a+b", "435 3 + +  -  -", "510 0   8=-4a",
-                    "580 3   a=ﾀ8/-4ﾀ=-2", "200 3 a=-2 を①に代入して", "260 0 1=1*(-2)+b", "320 0 1=-2+b",
+                   {"360 7 ①-②", " 1=  a+b", "-7= 5a+b", "445 3 + +  -  -", "520 0   8=-4a",
+                    "590 3   a=ﾀ8/-4ﾀ=-2", "200 3 a=-2 を①に代入して", "260 0 1=1*(-2)+b", "320 0 1=-2+b",
                     "380 3 b", "380 0 =1+2", "380 3 =3", "440 5 答 y=-2x+3"}},
         // y1 = 0: the b row has no middle term; y2 > 0.
         SystemCase{"Y1Zero",
                    {2, -2, 1, 4},
-                   {"360 7 ①-②", " 0=  a+b", " 6= 4a+b", "435 3 + -  -  -", "510 0  -6=-3a",
-                    "580 3   a=ﾀ-6/-3ﾀ=2", "200 3 a=2 を①に代入して", "260 0 0=1*2+b", "320 0 0=2+b",
+                   {"360 7 ①-②", " 0=  a+b", " 6= 4a+b", "445 3 + -  -  -", "520 0  -6=-3a",
+                    "590 3   a=ﾀ-6/-3ﾀ=2", "200 3 a=2 を①に代入して", "260 0 0=1*2+b", "320 0 0=2+b",
                     "380 3 b", "380 3 =-2", "440 5 答 y=2x-2"}},
         // y1 - y2 of three characters.
         SystemCase{"ThreeCharacterDifference",
                    {2, -3, 1, 6},
-                   {"360 7 ①-②", "-1=  a+b", " 9= 6a+b", "435 3 + -  -  -", "510 0 -10=-5a",
-                    "580 3   a=ﾀ-10/-5ﾀ=2", "200 3 a=2 を①に代入して", "260 0 -1=1*2+b", "320 0 -1=2+b",
+                   {"360 7 ①-②", "-1=  a+b", " 9= 6a+b", "445 3 + -  -  -", "520 0 -10=-5a",
+                    "590 3   a=ﾀ-10/-5ﾀ=2", "200 3 a=2 を①に代入して", "260 0 -1=1*2+b", "320 0 -1=2+b",
                     "380 3 b", "380 0 =-1-2", "380 3 =-3", "440 5 答 y=2x-3"}},
         // x1 = 2 gives a coefficient; -a·x1 negative.
         SystemCase{"X1Two",
                    {3, -3, 2, 4},
-                   {"360 7 ①-②", " 3= 2a+b", " 9= 4a+b", "435 3 + -  -  -", "510 0  -6=-2a",
-                    "580 3   a=ﾀ-6/-2ﾀ=3", "200 3 a=3 を①に代入して", "260 0 3=2*3+b", "320 0 3=6+b",
+                   {"360 7 ①-②", " 3= 2a+b", " 9= 4a+b", "445 3 + -  -  -", "520 0  -6=-2a",
+                    "590 3   a=ﾀ-6/-2ﾀ=3", "200 3 a=3 を①に代入して", "260 0 3=2*3+b", "320 0 3=6+b",
                     "380 3 b", "380 0 =3-6", "380 3 =-3", "440 5 答 y=3x-3"}},
         // y1 - y2 of one character; -a·x1 positive gets its "+".
         SystemCase{"OneCharacterDifference",
                    {-2, 1, 1, 4},
-                   {"360 7 ①-②", "-1=  a+b", "-7= 4a+b", "435 3 + +  -  -", "510 0   6=-3a",
-                    "580 3   a=ﾀ6/-3ﾀ=-2", "200 3 a=-2 を①に代入して", "260 0 -1=1*(-2)+b", "320 0 -1=-2+b",
+                   {"360 7 ①-②", "-1=  a+b", "-7= 4a+b", "445 3 + +  -  -", "520 0   6=-3a",
+                    "590 3   a=ﾀ6/-3ﾀ=-2", "200 3 a=-2 を①に代入して", "260 0 -1=1*(-2)+b", "320 0 -1=-2+b",
                     "380 3 b", "380 0 =-1+2", "380 3 =1", "440 5 答 y=-2x+1"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -164,10 +164,11 @@ TEST(GrebeSystemExample, ProblemAndEquationsStandInPlace) {
     auto n = [](Num v) { return std::to_string(static_cast<int>(v)); };
     // Upper and lower equations at e + 54, the operator at e, the rule below.
     EXPECT_FALSE(run.records().glyphs({.text = ")"}).empty());
-    EXPECT_FALSE(trace.segments({.from = At(static_cast<float>(static_cast<int>(e + 27)), 510)}).empty());
-    EXPECT_EQ(run.place("+ +  -  -"), n(e) + " 435 3");
-    EXPECT_EQ(run.place("  6=-3a"), n(e + 27) + " 510 0");
-    EXPECT_EQ(run.place("  a=ﾀ6/-3ﾀ=-2"), n(e) + " 580 3");
+    // The lower row and all under it stand 10 lower, for the sign marks between the rows.
+    EXPECT_FALSE(trace.segments({.from = At(static_cast<float>(static_cast<int>(e + 27)), 520)}).empty());
+    EXPECT_EQ(run.place("+ +  -  -"), n(e) + " 445 3");
+    EXPECT_EQ(run.place("  6=-3a"), n(e + 27) + " 520 0");
+    EXPECT_EQ(run.place("  a=ﾀ6/-3ﾀ=-2"), n(e) + " 590 3");
 }
 
 TEST(GrebeSystemExample, KeysNewExamplesAndLeaving) {
@@ -231,7 +232,8 @@ TEST(GrebeExerciseAnswers, TwoScreensWithTheirAlternatives) {
         2u);
     // Left columns from x 38, the systems' equations at 78 right of the
     // brace; right columns from 760, the column results at 814. The sign
-    // row of part (2) stands 25 above the lower equation and moves no row.
+    // marks of part (2) stand between the rows, which moves the lower row and
+    // all under it 10 lower.
     EXPECT_EQ(misplaced(run, {{"問4(1)　解答", "38 30 0"}, {"傾きは", "38 100 0"},
                               {"答 y=-x+2", "38 360 5"},   {"(別解)", "38 420 3"},
                               {"5=-3a+b…①", "78 520 0"},   {"-1=3a+b…②", "78 570 0"},
@@ -240,9 +242,9 @@ TEST(GrebeExerciseAnswers, TwoScreensWithTheirAlternatives) {
                               {"  a=-1", "760 430 3"},     {"問4(2)　解答", "38 30 0"},
                               {"答 y=-3x+3", "38 360 5"},  {"-3=2a+b…①", "78 520 0"},
                               {"-9=4a+b…②", "78 570 0"},   {"①-②", "760 30 3"},
-                              {"+ + -  -", "760 105 3"},   {" 6=-2a", "814 180 0"},
-                              {"a=-3", "814 230 3"},       {"-3=2*(-3)+b=-6+b", "760 330 0"},
-                              {"b=-3+6=", "760 380 0"}}),
+                              {"+ + -  -", "760 115 3"},   {" 6=-2a", "814 190 0"},
+                              {"a=-3", "814 240 3"},       {"-3=2*(-3)+b=-6+b", "760 340 0"},
+                              {"b=-3+6=", "760 390 0"}}),
               std::vector<std::string>{});
     EXPECT_EQ(run.drawn("答 y=-x+2").at(1).x, 760);
     EXPECT_EQ(run.drawn("答 y=-x+2").at(1).y, 480);
@@ -260,9 +262,9 @@ TEST(GrebeExerciseAnswers, TwoScreensWithTheirAlternatives) {
                                             {61, 607},
                                             {73, 610}}}})
                      .empty());
-    EXPECT_EQ(run.drawn("3").back().y, 380);
+    EXPECT_EQ(run.drawn("3").back().y, 390);
     EXPECT_EQ(run.drawn("3").back().colour, 3);
-    EXPECT_EQ(run.drawn("答 y=-3x+3").at(1).y, 430);
+    EXPECT_EQ(run.drawn("答 y=-3x+3").at(1).y, 440);
 }
 
 }  // namespace

@@ -119,27 +119,28 @@ TEST(ExerciseB1, EliminationInColumnsWithTheSignRowBetween) {
     PloverRun run(steps(5), &Plover::ExerciseB1Answers);
     const auto lines = run.lines();
     const Trace trace(lines);
-    EXPECT_FALSE(trace.glyphs({.text = "0", .near = Near{814, 80, 0.1f, 0.1f}}).empty());   // upper equation
-    EXPECT_FALSE(trace.glyphs({.text = "2", .near = Near{814, 130, 0.1f, 0.1f}}).empty());  // lower equation
-    const auto rules = trace.segments({.from = Near{787, 180, 0, 0}});
+    EXPECT_FALSE(trace.glyphs({.text = "0", .near = Near{814, 80, 0.1f, 0.1f}}).empty());  // upper equation
+    // The lower row and all under it stand 10 lower, for the sign marks between the rows.
+    EXPECT_FALSE(trace.glyphs({.text = "2", .near = Near{814, 140, 0.1f, 0.1f}}).empty());  // lower equation
+    const auto rules = trace.segments({.from = Near{787, 190, 0, 0}});
     EXPECT_TRUE(std::any_of(rules.begin(), rules.end(),
-                            [](const Segment& s) { return s.y2 == 180 && s.width == 3; }));
+                            [](const Segment& s) { return s.y2 == 190 && s.width == 3; }));
     EXPECT_EQ(run.place("①-②"), "760 30 3");
-    EXPECT_EQ(run.place("+-  +  -"), "760 105 3");
-    EXPECT_EQ(run.place("-2=8a"), "787 180 0");
-    EXPECT_EQ(run.place("a=-ﾀ1/4ﾀ"), "814 240 3");
+    EXPECT_EQ(run.place("+-  +  -"), "760 115 3");
+    EXPECT_EQ(run.place("-2=8a"), "787 190 0");
+    EXPECT_EQ(run.place("a=-ﾀ1/4ﾀ"), "814 250 3");
     EXPECT_EQ(run.place("0=6a+b…①"), "78 340 0");
     EXPECT_EQ(run.place("2=-2a+b…②"), "78 390 0");
-    EXPECT_EQ(run.place("答 y=-ﾀ1/4ﾀx+ﾀ3/2ﾀ"), "760 480 5");
+    EXPECT_EQ(run.place("答 y=-ﾀ1/4ﾀx+ﾀ3/2ﾀ"), "760 490 5");
 }
 
 TEST(ExerciseA3, EliminationColumnsOnTheRightOfTheSystem) {
     PloverRun run("a", &Plover::ExerciseA3Answers);
     EXPECT_TRUE(run.ended());
-    EXPECT_EQ(run.place("+ +   +  -"), "760 105 3");
-    EXPECT_EQ(run.place(" 14=7a"), "814 180 0");
-    EXPECT_EQ(run.place("  a=2"), "814 230 3");
-    EXPECT_EQ(run.place("答 y=2x-1"), "760 480 5");
+    EXPECT_EQ(run.place("+ +   +  -"), "760 115 3");
+    EXPECT_EQ(run.place(" 14=7a"), "814 190 0");
+    EXPECT_EQ(run.place("  a=2"), "814 240 3");
+    EXPECT_EQ(run.place("答 y=2x-1"), "760 490 5");
     EXPECT_EQ(run.place("-11=-5a+b…②"), "116 610 0");
     EXPECT_EQ(run.place("答 y=-3x+2"), "76 390 5");
 }
@@ -149,9 +150,9 @@ TEST(ExerciseA5, SystemFromTheGraphAndItsSolution) {
     EXPECT_TRUE(run.ended());
     EXPECT_EQ(run.place("y=-2x+4…①"), "116 280 0");
     EXPECT_EQ(run.place("y=x-1…②"), "116 330 0");
-    EXPECT_EQ(run.place("+-  -  +"), "76 455 3");
-    EXPECT_EQ(run.place("0=-3x+5"), "130 530 0");
-    EXPECT_EQ(run.place("3x=5"), "76 590 0");
+    EXPECT_EQ(run.place("+-  -  +"), "76 465 3");
+    EXPECT_EQ(run.place("0=-3x+5"), "130 540 0");
+    EXPECT_EQ(run.place("3x=5"), "76 600 0");
     EXPECT_EQ(run.place("x=ﾀ5/3ﾀ を②に代入して"), "418 300 3");
     EXPECT_EQ(run.place("答 (ﾀ5/3ﾀ,ﾀ2/3ﾀ)"), "418 440 5");
     // Both lines pass the y axis at their intercepts 4 and -1.
@@ -191,8 +192,8 @@ TEST(ExerciseB3, FigureShadedUnderTheAxisAndBothScreensWorked) {
         EXPECT_LE(d.y, 490);
     }
     // Screen 1: the elimination and the second column from the "(2)" row.
-    EXPECT_EQ(run.place("+-  + -"), "76 475 3");
-    EXPECT_EQ(run.place("0=3x-6"), "130 550 0");
+    EXPECT_EQ(run.place("+-  + -"), "76 485 3");
+    EXPECT_EQ(run.place("0=3x-6"), "130 560 0");
     const auto cx = run.drawn("②に代入して").at(0).x;
     EXPECT_EQ(run.drawn("y=-x+10…②").at(0).y, 350);
     EXPECT_GT(cx, 116);
@@ -205,9 +206,9 @@ TEST(ExerciseB3, FigureShadedUnderTheAxisAndBothScreensWorked) {
     EXPECT_EQ(run.drawn("48(cm^2)").at(0).y, 570);
     // Screen 2: the question label beside the cells, the elimination at 40.
     EXPECT_EQ(run.place("(3)"), "550 30 3");
-    EXPECT_EQ(run.place("+- -  -"), "40 465 3");
-    EXPECT_EQ(run.place("8=-2a"), "94 540 0");
-    EXPECT_EQ(run.place("a=-4"), "94 590 3");
+    EXPECT_EQ(run.place("+- -  -"), "40 475 3");
+    EXPECT_EQ(run.place("8=-2a"), "94 550 0");
+    EXPECT_EQ(run.place("a=-4"), "94 600 3");
     EXPECT_EQ(run.drawn("a=-4 を②に代入して").at(0).y, 340);
     EXPECT_EQ(run.drawn("答 y=-4x+16").at(0).y, 540);
     EXPECT_EQ(run.drawn("答 y=-4x+16").at(0).colour, 5);

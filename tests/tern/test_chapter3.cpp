@@ -294,17 +294,18 @@ TEST_P(IntersectionChosen, RowsOfOnePass) {
     ASSERT_GE(handed.size(), 2u);
     EXPECT_EQ(handed[handed.size() - 2], r[2]);
     EXPECT_EQ(handed.back(), r[3]);
-    EXPECT_EQ(run.textAt(40, 255), r[4]);
-    EXPECT_EQ(run.textAt(94, 330), r[5]);
-    EXPECT_EQ(run.place(r[6]), "40 380 " + std::to_string(c.xRowColour));
+    // The lower row and all under it stand 10 lower, for the sign marks between the rows.
+    EXPECT_EQ(run.textAt(40, 265), r[4]);
+    EXPECT_EQ(run.textAt(94, 340), r[5]);
+    EXPECT_EQ(run.place(r[6]), "40 390 " + std::to_string(c.xRowColour));
     EXPECT_EQ(run.count(r[7]), *r[7] ? 1 : 0);
     if (*r[7]) {
         EXPECT_EQ(run.drawn(r[7]).at(0).colour, 3);
     }
-    EXPECT_EQ(run.place(r[8]), "40 430 3");
-    EXPECT_EQ(run.place(r[9]), "40 480 0");
-    EXPECT_EQ(run.place(r[10]), "67 530 0");
-    EXPECT_EQ(run.drawn(r[11]).at(0).y, 530);
+    EXPECT_EQ(run.place(r[8]), "40 440 3");
+    EXPECT_EQ(run.place(r[9]), "40 490 0");
+    EXPECT_EQ(run.place(r[10]), "67 540 0");
+    EXPECT_EQ(run.drawn(r[11]).at(0).y, 540);
     EXPECT_EQ(run.drawn(r[12]).at(0).colour, 5);
     for (const auto& t : run.texts) EXPECT_EQ(t.text.find("-0"), std::string::npos) << t.text;
 }
@@ -380,14 +381,15 @@ TEST(IntersectionIntro, PlaneTwoLinesThePointAndTheColumns) {
         trace.glyphs({.text = "2", .colour = 0, .in = Box{1104.5f, 1107.5f, 108.5f, 111.5f}}).empty());
     EXPECT_FALSE(
         trace.glyphs({.text = "y", .colour = 0, .in = Box{1104.5f, 1107.5f, 358.5f, 361.5f}}).empty());
-    // The columns: ")" after the operator at (40, 486), the lower row at 480,
-    // the rule at 530 from 67, 30 longer than "x-2y=4".
-    EXPECT_FALSE(trace.glyphs({.text = ")", .colour = 0, .in = Box{65.5f, 68.5f, 484.5f, 487.5f}}).empty());
+    // The columns: ")" after the operator at (40, 496), the lower row at 490
+    // (10 lower, for the sign marks between the rows), the rule at 540 from
+    // 67, 30 longer than "x-2y=4".
+    EXPECT_FALSE(trace.glyphs({.text = ")", .colour = 0, .in = Box{65.5f, 68.5f, 494.5f, 497.5f}}).empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(67, 530), .to = At(264, 530), .colour = 0, .width = 3}).empty());
-    EXPECT_EQ(run.place("+- -  -"), "40 455 3");
-    EXPECT_EQ(run.place(" -3y=3"), "94 530 0");
-    EXPECT_EQ(run.place("   y=-1"), "94 580 0");
+        trace.segments(Stroke{.from = At(67, 540), .to = At(264, 540), .colour = 0, .width = 3}).empty());
+    EXPECT_EQ(run.place("+- -  -"), "40 465 3");
+    EXPECT_EQ(run.place(" -3y=3"), "94 540 0");
+    EXPECT_EQ(run.place("   y=-1"), "94 590 0");
     EXPECT_EQ(run.place("y=-1 を②に代入して"), "342 380 3");
     EXPECT_EQ(run.place("答 x=2,y=-1"), "342 530 5");
     EXPECT_EQ(run.drawn("<連立方程式の解とグラフの交点>").at(0).y, 440);
@@ -411,17 +413,17 @@ TEST(IntersectionFromFigure, ColumnsAndTheSubstitutionBesideThem) {
     ASSERT_TRUE(run.ended());
     EXPECT_EQ(run.place("y=-3x+3…①"), "78 280 0");
     EXPECT_EQ(run.place("y= 2x-1…②"), "78 330 0");
-    EXPECT_EQ(run.place("+-  -  +"), "38 455 3");
-    EXPECT_EQ(run.place("0=-5x+4"), "92 530 0");
-    EXPECT_EQ(run.place("5x=4"), "38 590 0");
+    EXPECT_EQ(run.place("+-  -  +"), "38 465 3");
+    EXPECT_EQ(run.place("0=-5x+4"), "92 540 0");
+    EXPECT_EQ(run.place("5x=4"), "38 600 0");
     EXPECT_EQ(run.place("x=ﾀ4/5ﾀ を②に代入して"), "418 300 3");
     EXPECT_EQ(run.place("答 (ﾀ4/5ﾀ,ﾀ3/5ﾀ)"), "418 440 5");
     EXPECT_EQ(run.place("教科書P81 問3　をやってみよう。"), "456 570 7");
     EXPECT_TRUE(
         !run.records()
-             .glyphs({.text = ")", .colour = 0, .in = Box{119.5f, 122.5f, 484.5f, 487.5f}})
+             .glyphs({.text = ")", .colour = 0, .in = Box{119.5f, 122.5f, 494.5f, 497.5f}})
              .empty() ||
-        !run.records().glyphs({.text = ")", .colour = 0, .in = Box{63.5f, 66.5f, 484.5f, 487.5f}}).empty());
+        !run.records().glyphs({.text = ")", .colour = 0, .in = Box{63.5f, 66.5f, 494.5f, 497.5f}}).empty());
 }
 
 TEST(AxisIntersection, PointAAndTheIntercept) {

@@ -110,12 +110,13 @@ TEST(BasicProblemTwoLines, SlopeTrianglesCrossingsAndTheElimination) {
     EXPECT_EQ(run.drawn("y=-2x-4…②").at(1).x, 134);
     EXPECT_EQ(run.drawn("y=-2x-4…②").at(1).y, 350);
     EXPECT_EQ(run.place("①-②"), "94 400 3");
-    EXPECT_FALSE(trace.glyphs({.text = ")", .colour = 0, .near = Near{121, 506, 1.5f, 1.5f}}).empty());
+    // The lower row and all under it stand 10 lower, for the sign marks between the rows.
+    EXPECT_FALSE(trace.glyphs({.text = ")", .colour = 0, .near = Near{121, 516, 1.5f, 1.5f}}).empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(121, 550), .to = At(352, 550), .colour = 0, .width = 3}).empty());
-    EXPECT_EQ(run.place("+-  +  +"), "94 475 3");
-    EXPECT_EQ(run.place("0= 3x+10"), "148 550 0");
-    EXPECT_EQ(run.place("3x=-10"), "148 600 0");
+        trace.segments(Stroke{.from = At(121, 560), .to = At(352, 560), .colour = 0, .width = 3}).empty());
+    EXPECT_EQ(run.place("+-  +  +"), "94 485 3");
+    EXPECT_EQ(run.place("0= 3x+10"), "148 560 0");
+    EXPECT_EQ(run.place("3x=-10"), "148 610 0");
     // The right-hand column beside the system.
     EXPECT_EQ(run.place("x=-ﾀ10/3ﾀ"), "418 310 7");
     EXPECT_EQ(run.place("①に代入して"), "418 380 3");
