@@ -20,14 +20,15 @@ run_packages=(
 # manager that answers fullscreen requests and a Japanese input method; the
 # desktop-entry and metainfo validators for the install test; groff for the
 # man pages; dpkg-dev (dpkg-shlibdeps) and file for cpack, and lintian, for
-# the package test; clang-format for the formatting check; python3 for the soak.
+# the package test; clang-format for the formatting check; python3 for the soak;
+# gcovr for tools/coverage.sh.
 test_packages=(
   libgtest-dev libbenchmark-dev
   xvfb xdotool imagemagick
   openbox x11-utils x11-xserver-utils ibus ibus-mozc dbus-daemon
   desktop-file-utils appstream
   groff-base dpkg-dev file lintian
-  clang-format python3
+  clang-format python3 gcovr
 )
 
 packages=("${run_packages[@]}")
