@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "figures.h"
 #include "runtime/runtime.h"
 #include "state.h"
 
@@ -90,15 +91,19 @@ public:
 
     // ---- Figures and coordinate plane -------------------------------------
     // Segment and angle marks.
-    void GetDirectionAngle();
-    void DrawArcOverSegment();
-    void DrawDivisionTicks();
-    void DrawEqualLengthTicks();
-    void GetRayAngles();
-    void DrawRightAngleMark();
-    void DrawAngleLabel();
-    void DrawAngleArcs();
-    void FormatAngleDegrees();
+    static Direction GetDirectionAngle(Point from, Point to);
+    // Returns the top of the half-ellipse, where its label stands.
+    Point DrawArcOverSegment(const SegmentArc& arc);
+    void DrawDivisionTicks(const DivisionTicks& ticks);
+    void DrawEqualLengthTicks(const EqualLengthTicks& ticks);
+    static RayAngles GetRayAngles(const Corner& corner);
+    // Its sides size long.
+    void DrawRightAngleMark(const Corner& corner, Num size, Num colour);
+    // Returns where the label was drawn.
+    Point DrawAngleLabel(const AngleLabel& label);
+    void DrawAngleArcs(const AngleArcs& arcs);
+    // The corner's angle in degrees, to a tenth.
+    static std::string FormatAngleDegrees(const Corner& corner);
     // Coordinate plane.
     void DrawAxes();
     // Where a plane drawn at (A41, I_top) with step NAKA, ranges already in
@@ -110,13 +115,19 @@ public:
     void TraceCurve();
     void DrawVerticalLine();
     // Figures.
-    void DrawGrid();
-    void DrawPolygon();
-    void LabelVerticesByLetter();
-    void LabelVerticesByName();
-    void IntersectLines();
-    void MarkPerpendicularFoot();
-    void DrawBrace();
+    // Returns where the paper lies, its origin at the bottom-left corner.
+    PlaneFrame DrawGrid(const GridPaper& paper);
+    void DrawPolygon(const Polygon& polygon);
+    void LabelVerticesByLetter(const std::vector<Point>& corners, const std::string& firstLetter,
+                               Num distance, Num colour);
+    void LabelVerticesByName(const std::vector<Point>& corners, const std::vector<std::string>& names,
+                             Num distance, Num colour);
+    static LineCrossing IntersectLines(Point a1, Point a2, Point b1, Point b2);
+    // The foot of the perpendicular from `from` to the line through a1 and
+    // a2, marked with a dot; returns it.
+    Point MarkPerpendicularFoot(Point a1, Point a2, Point from);
+    // A brace height high with its top-left corner at `at`.
+    void DrawBrace(Point at, Num height, Num colour);
     // Two equations in columns, the lower one under the upper, the operator
     // (followed by ")") before the lower one and a rule under both.
     struct EliminationColumns {
@@ -136,13 +147,22 @@ public:
         Num column = 0;    // where both equations start
     };
     ColumnsLayout DrawEliminationColumns(const EliminationColumns& columns);
-    void DrawArrow();
-    void DrawIncreaseArrows();
-    void LabelRun();
-    void LabelRise();
-    void FindLineBoundPoint();
-    void FactorWithPrimes();
-    void TurnArrowHead();
+    void DrawArrow(const Arrow& arrow);
+    // A slope triangle from `from` to `to` (either way round) on a plane of
+    // step units a grid step: the run in colour 7 and the rise in colour 3 as
+    // arrows at pen 4 (left in force), their lengths written when asked.
+    IncreaseArrows DrawIncreaseArrows(Point from, Point to, Num step, bool runLabel, bool riseLabel);
+    // The run's and the rise's lengths beside a triangle from start (left)
+    // to end; each returns where it was drawn.
+    Point LabelRun(Point start, Point end, const std::string& text);
+    Point LabelRise(Point start, Point end, const std::string& text);
+    // The point of the line through a1 and a2 at x (when y < 0) or at y
+    // (when x < 0; both negative: at x).
+    static LineBoundPoint FindLineBoundPoint(Point a1, Point a2, Num x, Num y);
+    static PrimeFactors FactorWithPrimes(Num n);
+    // The point of the half-ellipse height high over the segment from-to, at
+    // degrees along it, turned onto the segment.
+    static Point TurnArrowHead(Point from, Point to, Num degrees, Num height);
 
 protected:
     // The running program's main menu; returning from it ends the program.

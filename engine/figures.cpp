@@ -33,55 +33,49 @@ char32_t firstCodePoint(const std::string& s) {
 
 }  // namespace
 
-void Engine::DrawGrid() {
-    const int pen = Rt().drawWidth();
-    HI = A41;
-    ZX = I_top;
-    GY1 = HI + NAKA * ZX1;
-    GX3 = ZX + NAKA * X8;
-    TATE = HI;
-    t0001 = GX3;
-    if (NO == 15) {
-        Rt().setDrawWidth(pen);
-        return;
-    }
-    TKAI2 = 14;
+PlaneFrame Engine::DrawGrid(const GridPaper& g) {
+    fig::PenScope pen(Rt());
+    const Num left = g.corner.x, top = g.corner.y;
+    const Num right = left + g.step * g.columns;
+    const Num bottom = top + g.step * g.rows;
+    const PlaneFrame frame{{left, bottom}, left, top, right, bottom, 0, g.step};
+    if (g.colour == 15) return frame;
+    constexpr int kHeavy = 14;
     auto style = [&](Num j) {
         if (std::fmod(j, 5.0f) == 0) {
             Rt().setDrawWidth(3);
-            return whole(TKAI2);
+            return kHeavy;
         }
         Rt().setDrawWidth(1);
-        return whole(NO);
+        return whole(g.colour);
     };
-    countedLoop(0, ZX1, 1, [&](Num j) {
+    countedLoop(0, g.columns, 1, [&](Num j) {
         const int c = style(j);
-        const Num x = HI + NAKA * j;
-        Rt().line(x, ZX, x, GX3, c);
+        const Num x = left + g.step * j;
+        fig::segment(Rt(), x, top, x, bottom, c);
     });
-    countedLoop(0, X8, 1, [&](Num j) {
+    countedLoop(0, g.rows, 1, [&](Num j) {
         const int c = style(j);
-        const Num y = GX3 - NAKA * j;
-        Rt().line(HI, y, GY1, y, c);
+        const Num y = bottom - g.step * j;
+        fig::segment(Rt(), left, y, right, y, c);
     });
-    Rt().setDrawWidth(pen);
+    return frame;
 }
 
-void Engine::DrawPolygon() {
-    const int pen = Rt().drawWidth();
-    const Num count = t0006;
-    countedLoop(1, count, 1, [&](Num k) {
-        const Num next = k == count ? 1 : k + 1;
-        Rt().setDrawWidth(whole(NAGASA));
-        Rt().line(R1A(k, 1), R1A(k, 2), R1A(next, 1), R1A(next, 2), whole(NO));
-    });
-    P1 = P;
-    if (IB8_s == "1")
-        LabelVerticesByName();
-    else if (!IB8_s.empty())
-        LabelVerticesByLetter();
-    IB8_s.clear();
-    Rt().setDrawWidth(pen);
+void Engine::DrawPolygon(const Polygon& polygon) {
+    if (polygon.corners.empty()) return;
+    fig::PenScope pen(Rt());
+    const auto& v = polygon.corners;
+    const std::size_t count = v.size();
+    for (std::size_t k = 0; k < count; ++k) {
+        const std::size_t next = k + 1 == count ? 0 : k + 1;
+        Rt().setDrawWidth(whole(polygon.width));
+        fig::segment(Rt(), v[k].x, v[k].y, v[next].x, v[next].y, whole(polygon.colour));
+    }
+    if (!polygon.names.empty())
+        LabelVerticesByName(v, polygon.names, polygon.letterDistance, polygon.letterColour);
+    else if (!polygon.firstLetter.empty())
+        LabelVerticesByLetter(v, polygon.firstLetter, polygon.letterDistance, polygon.letterColour);
 }
 
 namespace {
@@ -89,108 +83,100 @@ namespace {
 // Vertex k's label sits on the bisector of the turn from the ray to the
 // vertex after next round to the ray to the next vertex.
 template <class Label>
-void labelVertices(Engine& e, Label labelOf) {
-    const Num count = e.t0006;
-    countedLoop(1, count, 1, [&](Num k) {
-        Num k1 = k + 1, k2 = k + 2;
-        if (k1 > count) k1 -= count;
-        if (k2 > count) k2 -= count;
-        e.P2 = e.R1A(k, 1);
-        e.BB = e.R1A(k, 2);
-        e.ZY0 = e.R1A(k1, 1);
-        e.A21 = e.R1A(k1, 2);
-        e.FMAESU = e.R1A(k2, 1);
-        e.KAKKO1 = e.R1A(k2, 2);
-        e.BAIY = -1;
-        e.P = e.P1;
-        e.IB8_s = labelOf(k);
-        e.DrawAngleLabel();
-    });
+void labelVertices(Engine& e, const std::vector<Point>& v, Num distance, Num colour, Label labelOf) {
+    const std::size_t count = v.size();
+    for (std::size_t k = 0; k < count; ++k) {
+        e.DrawAngleLabel({.corner = {.vertex = v[k],
+                                     .first = v[(k + 1) % count],
+                                     .second = v[(k + 2) % count],
+                                     .exchanged = true},
+                          .text = labelOf(k),
+                          .distance = distance,
+                          .colour = colour});
+    }
 }
 
 }  // namespace
 
-void Engine::LabelVerticesByLetter() {
-    const char32_t first = firstCodePoint(IB8_s);
-    labelVertices(*this,
-                  [&](Num k) { return rt::codePointText(first + static_cast<char32_t>(whole(k)) - 1); });
+void Engine::LabelVerticesByLetter(const std::vector<Point>& corners, const std::string& firstLetter,
+                                   Num distance, Num colour) {
+    const char32_t first = firstCodePoint(firstLetter);
+    labelVertices(*this, corners, distance, colour,
+                  [&](std::size_t k) { return rt::codePointText(first + static_cast<char32_t>(k)); });
 }
 
-void Engine::LabelVerticesByName() {
-    labelVertices(*this, [&](Num k) { return X_s(k); });
+void Engine::LabelVerticesByName(const std::vector<Point>& corners, const std::vector<std::string>& names,
+                                 Num distance, Num colour) {
+    labelVertices(*this, corners, distance, colour,
+                  [&](std::size_t k) { return k < names.size() ? names[k] : std::string(); });
 }
 
-void Engine::IntersectLines() {
-    MEET = 0;
-    VERT1 = 0;
-    VERT2 = 0;
-    if (CX == BX) {
-        LT1 = 0;
-        GY2 = BX;
-    } else if (YA == TAKASA) {
-        LT1 = 1000;
-        VERT1 = -1;
-        AY1 = TAKASA;
+LineCrossing Engine::IntersectLines(Point a1, Point a2, Point b1, Point b2) {
+    LineCrossing c;
+    Num x = 0;
+    if (a2.y == a1.y) {
+        c.slope1 = 0;
+        c.intercept1 = a1.y;
+    } else if (a2.x == a1.x) {
+        c.slope1 = 1000;
+        c.vertical1 = true;
+        x = a1.x;
     } else {
-        LT1 = (CX - BX) / (YA - TAKASA);
-        GY2 = BX - LT1 * TAKASA;
+        c.slope1 = (a2.y - a1.y) / (a2.x - a1.x);
+        c.intercept1 = a1.y - c.slope1 * a1.x;
     }
-    if (HYOUJI == AAAX) {
-        B1_slope2 = 0;
-        TBSI = HYOUJI;
-    } else if (CCC0 == CY) {
-        B1_slope2 = 1000;
-        VERT2 = -1;
-        AY1 = CCC0;
+    if (b1.y == b2.y) {
+        c.slope2 = 0;
+        c.intercept2 = b1.y;
+    } else if (b1.x == b2.x) {
+        c.slope2 = 1000;
+        c.vertical2 = true;
+        x = b1.x;
     } else {
-        B1_slope2 = (AAAX - HYOUJI) / (CY - CCC0);
-        TBSI = HYOUJI - B1_slope2 * CCC0;
+        c.slope2 = (b2.y - b1.y) / (b2.x - b1.x);
+        c.intercept2 = b1.y - c.slope2 * b1.x;
     }
     // Parallel lines (two verticals included) have no single intersection;
     // the flags, not a slope of 1000, tell a vertical line.
-    if (VERT1 != 0 && VERT2 != 0) return;
-    if (VERT1 == 0 && VERT2 == 0 && LT1 == B1_slope2) return;
-    if (VERT1 != 0) {
-        BY1 = B1_slope2 * AY1 + TBSI;
-    } else if (VERT2 != 0) {
-        BY1 = LT1 * AY1 + GY2;
+    if (c.vertical1 && c.vertical2) return c;
+    if (!c.vertical1 && !c.vertical2 && c.slope1 == c.slope2) return c;
+    if (c.vertical1) {
+        c.at = Point{x, c.slope2 * x + *c.intercept2};
+    } else if (c.vertical2) {
+        c.at = Point{x, c.slope1 * x + *c.intercept1};
     } else {
-        const Num d = B1_slope2 - LT1;
-        AY1 = -(TBSI - GY2) / d;
-        BY1 = (-LT1 * (TBSI - GY2) + d * GY2) / d;
+        const Num gy2 = *c.intercept1, tbsi = *c.intercept2;
+        const Num d = c.slope2 - c.slope1;
+        c.at = Point{-(tbsi - gy2) / d, (-c.slope1 * (tbsi - gy2) + d * gy2) / d};
     }
-    MEET = -1;
+    return c;
 }
 
-void Engine::MarkPerpendicularFoot() {
-    if (YA == TAKASA) {
-        DY = TAKASA;
-        Y22 = HYOUJI;
-    } else if (CX == BX) {
-        DY = CCC0;
-        Y22 = BX;
+Point Engine::MarkPerpendicularFoot(Point a1, Point a2, Point from) {
+    Point foot;
+    if (a2.x == a1.x) {
+        foot = {a1.x, from.y};
+    } else if (a2.y == a1.y) {
+        foot = {from.x, a1.y};
     } else {
-        // Kept apart from the plane's ranges, which share these names.
-        const Num m = (CX - BX) / (YA - TAKASA);
-        const Num b = BX - m * TAKASA;
+        const Num m = (a2.y - a1.y) / (a2.x - a1.x);
+        const Num b = a1.y - m * a1.x;
         const Num m2 = -1 / m;
-        const Num b2 = HYOUJI - m2 * CCC0;
-        DY = -(b - b2) / (m - m2);
-        Y22 = (m * b2 - m2 * b) / (m - m2);
+        const Num b2 = from.y - m2 * from.x;
+        foot = {-(b - b2) / (m - m2), (m * b2 - m2 * b) / (m - m2)};
     }
-    Rt().circle(DY, Y22, 2, 15, 0, 0, true, -1);
+    Rt().circle(foot.x, foot.y, 2, 15, 0, 0, true, -1);
+    return foot;
 }
 
-void Engine::DrawBrace() {
-    const int pen = Rt().drawWidth();
-    Rt().setDrawWidth(5);
-    const Num x = DSM1, y = DSM2;
-    const Num top = y + 5, bottom = y + TANI - 10, middle = (top + bottom) / 2;
+void Engine::DrawBrace(Point at, Num height, Num colour) {
+    fig::PenScope pen(Rt(), 5);
+    const Num x = at.x, y = at.y;
+    const Num top = y + 5, bottom = y + height - 10, middle = (top + bottom) / 2;
     const rt::Point pts[] = {{x + 35, top},   {x + 23, top + 3},    {x + 23, middle - 7},
                              {x + 8, middle}, {x + 23, middle + 7}, {x + 23, bottom - 3},
                              {x + 35, bottom}};
-    Rt().connect(whole(YMOTO), pts);
-    Rt().setDrawWidth(pen);
+    Rt().connect(whole(colour), pts);
 }
 
 Engine::ColumnsLayout Engine::DrawEliminationColumns(const EliminationColumns& c) {
@@ -225,182 +211,144 @@ Engine::ColumnsLayout Engine::DrawEliminationColumns(const EliminationColumns& c
     return {.lowerRow = y + r + room, .column = x + 54};
 }
 
-void Engine::DrawArrow() {
+void Engine::DrawArrow(const Arrow& arrow) {
+    // The ends as the two passes exchange them: after each exchange (and a
+    // second one for a head at `from`) `tail` is the tail and `head` the head.
+    Point tail = arrow.to, head = arrow.from;
     auto pass = [&] {
-        std::swap(XI0, P2);
-        std::swap(SITA, BB);
-        if (IROIRO == -1) {
-            std::swap(XI0, P2);
-            std::swap(SITA, BB);
-        }
-        // Now (XI0, SITA) is the tail and (P2, BB) the head.
-        const int c = whole(NO);
-        Rt().line(XI0, SITA, P2, BB, c);
-        const Num dx = P2 - XI0, dy = BB - SITA;
+        std::swap(tail, head);
+        if (arrow.headAtFrom) std::swap(tail, head);
+        const int c = whole(arrow.colour);
+        fig::segment(Rt(), tail.x, tail.y, head.x, head.y, c);
+        const Num dx = head.x - tail.x, dy = head.y - tail.y;
         const Num len = std::sqrt(dx * dx + dy * dy);
         if (len == 0 || !std::isfinite(len)) return;  // no direction, no head
         const Num ux = dx / len, uy = dy / len;
-        const Num qx = P2 - P * ux, qy = BB - P * uy;
-        const Num half = P / 2;
-        Rt().line(qx - half * uy, qy + half * ux, P2, BB, c);
-        Rt().line(qx + half * uy, qy - half * ux, P2, BB, c);
+        const Num p = arrow.headLength;
+        const Num qx = head.x - p * ux, qy = head.y - p * uy;
+        const Num half = p / 2;
+        fig::segment(Rt(), qx - half * uy, qy + half * ux, head.x, head.y, c);
+        fig::segment(Rt(), qx + half * uy, qy - half * ux, head.x, head.y, c);
     };
     pass();
-    if (UE == 2) {
-        UE = 0;
-        std::swap(XI0, P2);
-        std::swap(SITA, BB);
+    if (arrow.twice) {
+        std::swap(tail, head);
         pass();
     }
-    IROIRO = 0;
 }
 
-void Engine::DrawIncreaseArrows() {
-    if (GY3 < ZY) {
-        std::swap(ZY, GY3);
-        std::swap(AA1, HIDARI);
-    }
+IncreaseArrows Engine::DrawIncreaseArrows(Point from, Point to, Num step, bool runLabel, bool riseLabel) {
+    if (to.x < from.x) std::swap(from, to);
     Rt().setDrawWidth(4);
-    P2 = ZY;
-    BB = AA1;
-    XI0 = GY3;
-    SITA = AA1;
-    IROIRO = 1;
-    NO = 7;
-    P = 16;
-    DrawArrow();
-    P2 = GY3;
-    BB = AA1;
-    XI0 = GY3;
-    SITA = HIDARI;
-    IROIRO = 1;
-    NO = 3;
-    P = 16;
-    DrawArrow();
+    const Point corner{to.x, from.y};
+    DrawArrow({.from = from, .to = corner, .colour = 7, .headLength = 16});
+    DrawArrow({.from = corner, .to = to, .colour = 3, .headLength = 16});
 
-    const Num run = NAKA != 0 ? (GY3 - ZY) / NAKA : 0;
-    const Num rise = NAKA != 0 ? (AA1 - HIDARI) / NAKA : 0;
-    BB2_s = bareNumber(run);
-    R1B1_s = bareNumber(rise);
-    if (R1B1_s.starts_with("."))
-        R1B1_s = "0" + R1B1_s;
-    else if (R1B1_s.starts_with("-."))
-        R1B1_s = "-0" + R1B1_s.substr(1);
+    IncreaseArrows legs{.start = from, .corner = corner, .end = to};
+    const Num run = step != 0 ? (to.x - from.x) / step : 0;
+    const Num rise = step != 0 ? (from.y - to.y) / step : 0;
+    legs.run = bareNumber(run);
+    legs.rise = bareNumber(rise);
+    if (legs.rise.starts_with("."))
+        legs.rise = "0" + legs.rise;
+    else if (legs.rise.starts_with("-."))
+        legs.rise = "-0" + legs.rise.substr(1);
 
-    if (rt::kleft(HENK3_s, 1) == "y") LabelRun();
-    if (rt::kmid(HENK3_s, 2, 1) == "y") LabelRise();
+    if (runLabel) legs.runAt = LabelRun(from, to, legs.run);
+    if (riseLabel) legs.riseAt = LabelRise(from, to, legs.rise);
+    return legs;
 }
 
 // On a plane the run and rise stand on a ground, clear of the arrows, points
 // and texts they would meet.
-void Engine::LabelRun() {
+Point Engine::LabelRun(Point start, Point end, const std::string& text) {
     YMOTO = 7;
-    DSM1 = (ZY + GY3) / 2 - 14;
-    DSM2 = HIDARI < AA1 ? AA1 - 44 : AA1;
-    KKAI_s = BB2_s;
+    DSM1 = (start.x + end.x) / 2 - 14;
+    DSM2 = end.y < start.y ? start.y - 44 : start.y;
+    const Point at{DSM1, DSM2};
+    KKAI_s = text;
     std::optional<rt::HaloScope> halo;
     if (InsidePlane(DSM1, DSM2)) halo.emplace(Rt(), rt::Placing::movable);
     DrawMathText();
+    return at;
 }
 
-void Engine::LabelRise() {
+Point Engine::LabelRise(Point start, Point end, const std::string& text) {
     YMOTO = 3;
-    DSM1 = GY3;
-    DSM2 = (AA1 + HIDARI) / 2 - 16;
-    KKAI_s = R1B1_s;
+    DSM1 = end.x;
+    DSM2 = (start.y + end.y) / 2 - 16;
+    const Point at{DSM1, DSM2};
+    KKAI_s = text;
     std::optional<rt::HaloScope> halo;
     if (InsidePlane(DSM1, DSM2)) halo.emplace(Rt(), rt::Placing::movable);
     DrawMathText();
+    return at;
 }
 
-void Engine::FindLineBoundPoint() {
-    const bool atY = CCC0 < 0;
-    const bool atX = HYOUJI < 0;
-    if (CX == BX) {
-        // Horizontal (or both points equal): every x lies on it at y = BX.
-        ENZAN = 0;
-        B_intercept = BX;
-        if (atX) {
-            DS1 = CCC0;
-            HENKA = BX;
-        } else if (atY) {
-            DS1 = TAKASA;
-            HENKA = BX;
-        }
-        return;
+LineBoundPoint Engine::FindLineBoundPoint(Point a1, Point a2, Num x, Num y) {
+    const bool atY = x < 0;
+    const bool atX = y < 0;
+    LineBoundPoint found;
+    if (a2.y == a1.y) {
+        // Horizontal (or both points equal): every x lies on it at y = a1.y.
+        found.slope = 0;
+        found.intercept = a1.y;
+        if (atX)
+            found.at = Point{x, a1.y};
+        else if (atY)
+            found.at = Point{a1.x, a1.y};
+        return found;
     }
-    if (YA == TAKASA) {
-        // Vertical: it has no slope; every y lies on it at x = TAKASA.
-        if (atX) {
-            DS1 = TAKASA;
-            HENKA = BX;
-        } else if (atY) {
-            DS1 = TAKASA;
-            HENKA = HYOUJI;
-        }
-        return;
+    if (a2.x == a1.x) {
+        // Vertical: it has no slope; every y lies on it at x = a1.x.
+        if (atX)
+            found.at = Point{a1.x, a1.y};
+        else if (atY)
+            found.at = Point{a1.x, y};
+        return found;
     }
-    ENZAN = (CX - BX) / (YA - TAKASA);
-    B_intercept = BX - ENZAN * TAKASA;
-    if (atY) {
-        DS1 = (HYOUJI - B_intercept) / ENZAN;
-        HENKA = HYOUJI;
-    }
-    if (atX) {
-        DS1 = CCC0;
-        HENKA = ENZAN * CCC0 + B_intercept;
-    }
+    const Num slope = (a2.y - a1.y) / (a2.x - a1.x);
+    const Num intercept = a1.y - slope * a1.x;
+    found.slope = slope;
+    found.intercept = intercept;
+    if (atY) found.at = Point{(y - intercept) / slope, y};
+    if (atX) found.at = Point{x, slope * x + intercept};
+    return found;
 }
 
-void Engine::FactorWithPrimes() {
-    for (int row = 1; row <= 10; ++row) {
-        R1A(row, 1) = 0;
-        R1A(row, 2) = 0;
-    }
-    static constexpr Num kPrimes[] = {2, 3, 5, 7, 11, 13, 17, 19, 23, 29};
-    for (int i = 0; i < 10; ++i) Y7(i + 1) = kPrimes[i];
-    TX = std::fabs(TX);
-    const Num kept = TX;
+PrimeFactors Engine::FactorWithPrimes(Num n) {
+    static constexpr Num kPrimes[] = {2, 3, 5, 7, 11, 13, 17, 19, 23};
+    PrimeFactors f;
+    Num tx = std::fabs(n);
     // 0 is divisible by every prime: it has no factors, and the loop would
     // not end.
-    if (TX == 0 || !std::isfinite(TX)) {
-        KASANARI = 0;
-        R1A(10, 1) = TX;
-        R1A(10, 2) = 1;
-        return;
+    if (tx == 0 || !std::isfinite(tx)) {
+        f.rest = tx;
+        return f;
     }
-    int k = 1;
-    for (int i = 1; i < 10;) {
-        const Num p = Y7(i);
-        const Num whole_tx = Int(TX);
-        if (whole_tx != 0 && std::fmod(whole_tx, p) == 0) {
-            R1A(k, 1) = p;
-            R1A(k, 2) = R1A(k, 2) + 1;
-            TX = TX / p;
-            continue;
+    for (const Num p : kPrimes) {
+        for (;;) {
+            const Num whole_tx = Int(tx);
+            if (whole_tx == 0 || std::fmod(whole_tx, p) != 0) break;
+            if (f.powers.empty() || f.powers.back().prime != p) f.powers.push_back({p, 0});
+            f.powers.back().exponent = f.powers.back().exponent + 1;
+            tx = tx / p;
         }
-        if (R1A(k, 1) != 0) ++k;
-        ++i;
     }
-    KASANARI = static_cast<Num>(k - 1);
-    R1A(10, 1) = TX;
-    R1A(10, 2) = 1;
-    TX = kept;
+    f.rest = tx;
+    return f;
 }
 
-void Engine::TurnArrowHead() {
-    const Num sx = P2, sy = BB;
-    const Num h = std::sqrt((ZY0 - sx) * (ZY0 - sx) + (A21 - sy) * (A21 - sy)) / 2;
-    GetDirectionAngle();
-    const Num alpha = NAGASA1;
-    const Num t = KAKUDO * AX / 180;
-    ZY0 = sx + h + h * std::cos(t);
-    A21 = sy - Y_3 * std::sin(t);
-    GetDirectionAngle();
-    const Num beta = NAGASA1;
-    const Num d = std::sqrt((ZY0 - sx) * (ZY0 - sx) + (A21 - sy) * (A21 - sy));
-    XI0 = sx + d * std::cos(alpha + beta);
-    SITA = sy - d * std::sin(alpha + beta);
+Point Engine::TurnArrowHead(Point from, Point to, Num degrees, Num height) {
+    const Num sx = from.x, sy = from.y;
+    const Num h = std::sqrt((to.x - sx) * (to.x - sx) + (to.y - sy) * (to.y - sy)) / 2;
+    const Num alpha = GetDirectionAngle(from, to).radians;
+    const Num t = degrees * fig::kPi / 180;
+    const Point onEllipse{sx + h + h * std::cos(t), sy - height * std::sin(t)};
+    const Num beta = GetDirectionAngle(from, onEllipse).radians;
+    const Num d =
+        std::sqrt((onEllipse.x - sx) * (onEllipse.x - sx) + (onEllipse.y - sy) * (onEllipse.y - sy));
+    return {sx + d * std::cos(alpha + beta), sy - d * std::sin(alpha + beta)};
 }
 
 }  // namespace lesson

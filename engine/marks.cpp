@@ -16,178 +16,186 @@ using fig::countedLoop;
 using fig::directionAngle;
 using fig::whole;
 
-void Engine::GetDirectionAngle() {
-    AX = fig::kPi;
-    NAGASA1 = directionAngle(ZY0 - P2, A21 - BB, AX);
-    t0004 = NAGASA1 * 180 / AX;
+Direction Engine::GetDirectionAngle(Point from, Point to) {
+    const Num ax = fig::kPi;
+    const Num radians = directionAngle(to.x - from.x, to.y - from.y, ax);
+    return {radians, radians * 180 / ax};
 }
 
-void Engine::DrawArcOverSegment() {
-    if (Y_3 > 0 && Y_3 < 16)
-        Y_3 = 16 * Y_3;
-    else if (Y_3 < 0)
-        Y_3 = std::fabs(Y_3);
+Point Engine::DrawArcOverSegment(const SegmentArc& arc) {
+    Num height = arc.height;
+    if (height > 0 && height < 16)
+        height = 16 * height;
+    else if (height < 0)
+        height = std::fabs(height);
 
-    const Num dr = P2, mudo = BB, zy11 = ZY0, han = A21;
-    const Num ccc0 = ZY0 - P2, hyouji = A21 - BB;
+    const Num ax = fig::kPi;
+    const Point start = arc.from;
+    const Num ccc0 = arc.to.x - start.x, hyouji = arc.to.y - start.y;
     const Num hh3 = std::sqrt(ccc0 * ccc0 + hyouji * hyouji) / 2;
-    FMAESU = P2 + hh3;
-    KAKKO1 = BB;
-    GetDirectionAngle();
-    const Num zx4 = NAGASA1;
-    const Num gy4 = XG > 0 ? 180 : 0;
-    const Num zx11 = XG > 0 ? 360 : 180;
+    // The middle of the segment laid flat along +x from the start.
+    const Point flatMiddle{start.x + hh3, start.y};
+    const Num zx4 = GetDirectionAngle(start, arc.to).radians;
+    const Num gy4 = arc.side > 0 ? 180 : 0;
+    const Num zx11 = arc.side > 0 ? 360 : 180;
 
     // A point of the half-ellipse laid flat along +x from the start, turned
     // about the start onto the segment.
-    Num xi0 = P2, sita = BB;
+    Num xi0 = start.x, sita = start.y;
     auto turnedPoint = [&](Num degrees) {
-        const Num t = degrees * AX / 180;
-        const Num hh5 = FMAESU + hh3 * std::cos(t);
-        // Y_3 stands in for (Y_3 / hh3) * hh3, which is 0/0 for coincident ends.
-        const Num iti = KAKKO1 - Y_3 * std::sin(t);
-        NAGASA1 = directionAngle(hh5 - P2, iti - BB, AX);
-        t0004 = NAGASA1 * 180 / AX;
-        const Num gy0 = std::sqrt((hh5 - P2) * (hh5 - P2) + (iti - BB) * (iti - BB));
-        xi0 = P2 + gy0 * std::cos(zx4 + NAGASA1);
-        sita = BB - gy0 * std::sin(zx4 + NAGASA1);
+        const Num t = degrees * ax / 180;
+        const Num hh5 = flatMiddle.x + hh3 * std::cos(t);
+        // height stands in for (height / hh3) * hh3, which is 0/0 for coincident ends.
+        const Num iti = flatMiddle.y - height * std::sin(t);
+        const Num turn = directionAngle(hh5 - start.x, iti - start.y, ax);
+        const Num gy0 = std::sqrt((hh5 - start.x) * (hh5 - start.x) + (iti - start.y) * (iti - start.y));
+        xi0 = start.x + gy0 * std::cos(zx4 + turn);
+        sita = start.y - gy0 * std::sin(zx4 + turn);
     };
 
     // A step of 0 or less draws one dot rather than looping for ever.
-    const Num step = TANI > 0 ? TANI : 0;
+    const Num step = arc.stepDegrees > 0 ? arc.stepDegrees : 0;
     countedLoop(gy4, zx11, step, [&](Num a1) {
         turnedPoint(a1);
-        Rt().circle(xi0, sita, 0.5f, whole(NO), 0, 0, true, -1);
+        Rt().circle(xi0, sita, 0.5f, whole(arc.dotColour), 0, 0, true, -1);
     });
     turnedPoint((gy4 + zx11) / 2);
 
-    FMAESU = zy11;
-    KAKKO1 = han;
-    ZY0 = dr;
-    A21 = mudo;
-    P2 = xi0;
-    BB = sita;
-    P = 0;
-    BAIY = XG;
-    DrawAngleLabel();
-    IB8_s.clear();
+    const Point top{xi0, sita};
+    DrawAngleLabel(
+        {.corner = {.vertex = top, .first = arc.from, .second = arc.to, .exchanged = arc.side == -1},
+         .text = arc.label,
+         .distance = 0,
+         .dx = arc.labelDx,
+         .dy = arc.labelDy,
+         .colour = arc.labelColour,
+         .tableText = arc.tableText});
+    return top;
 }
 
-void Engine::DrawDivisionTicks() {
-    const Num ccc0 = YA - TAKASA, hyouji = CX - BX;
+void Engine::DrawDivisionTicks(const DivisionTicks& t) {
+    const Num takasa = t.from.x, bx = t.from.y;
+    const Num ccc0 = t.to.x - takasa, hyouji = t.to.y - bx;
     const Num motoa = std::sqrt(ccc0 * ccc0 + hyouji * hyouji);
-    if (XX <= 0 || XX > 6) XX = 1;
+    const Num count = t.count <= 0 || t.count > 6 ? 1 : t.count;
+    const Num p = t.size;
     // Coincident ends give no direction, and a ratio summing to 0 no point.
-    if (motoa == 0 || ENZAN + B_1 == 0) return;
+    if (motoa == 0 || t.first + t.second == 0) return;
     const Num cy = ccc0 / motoa, aaax = hyouji / motoa;
-    Num y3 = TAKASA + ccc0 * ENZAN / (ENZAN + B_1);
-    Num y4 = BX + hyouji * ENZAN / (ENZAN + B_1);
-    const Num dy = y3 - P * cy, y22 = y4 - P * aaax;
-    Num y2 = dy - (P / 2) * aaax, bx1 = y22 + (P / 2) * cy;
-    Num ay1 = dy + (P / 2) * aaax, by1 = y22 - (P / 2) * cy;
-    countedLoop(1, XX, 1, [&](Num) {
+    Num y3 = takasa + ccc0 * t.first / (t.first + t.second);
+    Num y4 = bx + hyouji * t.first / (t.first + t.second);
+    const Num dy = y3 - p * cy, y22 = y4 - p * aaax;
+    Num y2 = dy - (p / 2) * aaax, bx1 = y22 + (p / 2) * cy;
+    Num ay1 = dy + (p / 2) * aaax, by1 = y22 - (p / 2) * cy;
+    countedLoop(1, count, 1, [&](Num) {
         y3 += 16 * cy;
         y2 += 16 * cy;
         ay1 += 16 * cy;
         y4 += 16 * aaax;
         bx1 += 16 * aaax;
         by1 += 16 * aaax;
-        Rt().line(y2, bx1, y3, y4, whole(NO));
-        Rt().line(ay1, by1, y3, y4, whole(NO));
+        fig::segment(Rt(), y2, bx1, y3, y4, whole(t.colour));
+        fig::segment(Rt(), ay1, by1, y3, y4, whole(t.colour));
     });
 }
 
-void Engine::DrawEqualLengthTicks() {
-    if (GX1 == 0 || GX1 > 30) GX1 = 8;
-    const Num ccc0 = YA - TAKASA, hyouji = CX - BX;
+void Engine::DrawEqualLengthTicks(const EqualLengthTicks& t) {
+    Num gap = t.gap == 0 || t.gap > 30 ? 8 : t.gap;
+    const Num ccc0 = t.to.x - t.from.x, hyouji = t.to.y - t.from.y;
     const Num motoa = std::sqrt(ccc0 * ccc0 + hyouji * hyouji);
-    if (XX < 0 || XX > 6) XX = 1;
+    const Num count = t.count < 0 || t.count > 6 ? 1 : t.count;
     if (motoa == 0) return;
     const Num cy = ccc0 / motoa, aaax = hyouji / motoa;
-    const Num dy = (TAKASA + YA) / 2 + BAIY * cy;
-    const Num y22 = (BX + CX) / 2 + BAIY * aaax;
-    const Num d = GX1;
-    countedLoop(1, XX, 1, [&](Num) {
-        Rt().line(dy + GX1 * cy + P * aaax, y22 + GX1 * aaax - P * cy, dy + GX1 * cy - P * aaax,
-                  y22 + GX1 * aaax + P * cy, whole(NO));
-        GX1 += d;
+    const Num dy = (t.from.x + t.to.x) / 2 + t.shift * cy;
+    const Num y22 = (t.from.y + t.to.y) / 2 + t.shift * aaax;
+    const Num d = gap;
+    const Num p = t.size;
+    countedLoop(1, count, 1, [&](Num) {
+        fig::segment(Rt(), dy + gap * cy + p * aaax, y22 + gap * aaax - p * cy, dy + gap * cy - p * aaax,
+                     y22 + gap * aaax + p * cy, whole(t.colour));
+        gap += d;
     });
 }
 
-void Engine::GetRayAngles() {
-    AX = fig::kPi;
-    const Num theta1 = directionAngle(ZY0 - P2, A21 - BB, AX);
-    XX1 = 1 - theta1 / (2 * AX);
-    YY1 = theta1;
-    NAGASA1 = directionAngle(FMAESU - P2, KAKKO1 - BB, AX);
-    AIDA1 = 1 - NAGASA1 / (2 * AX);
-    ZX2 = NAGASA1;
-    if (BAIY == -1) {
-        std::swap(XX1, AIDA1);
-        std::swap(YY1, ZX2);
+RayAngles Engine::GetRayAngles(const Corner& c) {
+    const Num ax = fig::kPi;
+    RayAngles a;
+    const Num theta1 = directionAngle(c.first.x - c.vertex.x, c.first.y - c.vertex.y, ax);
+    a.firstArc = 1 - theta1 / (2 * ax);
+    a.first = theta1;
+    const Num theta2 = directionAngle(c.second.x - c.vertex.x, c.second.y - c.vertex.y, ax);
+    a.secondArc = 1 - theta2 / (2 * ax);
+    a.second = theta2;
+    if (c.exchanged) {
+        std::swap(a.firstArc, a.secondArc);
+        std::swap(a.first, a.second);
     }
-    ZY2 = (YY1 + ZX2) / 2;
-    if (YY1 > ZX2) ZY2 = ZY2 + AX;
+    a.bisector = (a.first + a.second) / 2;
+    if (a.first > a.second) a.bisector = a.bisector + ax;
+    return a;
 }
 
-void Engine::DrawRightAngleMark() {
-    GetRayAngles();
-    const Num hh5 = P2 + P * std::cos(YY1), iti = BB - P * std::sin(YY1);
-    const Num zy3 = P2 + P * std::cos(ZX2), i2 = BB - P * std::sin(ZX2);
-    const Num zy4 = hh5 + P * std::cos(ZX2), kasanarix = iti - P * std::sin(ZX2);
+void Engine::DrawRightAngleMark(const Corner& c, Num size, Num colour) {
+    const RayAngles a = GetRayAngles(c);
+    const Num p = size;
+    const Num hh5 = c.vertex.x + p * std::cos(a.first), iti = c.vertex.y - p * std::sin(a.first);
+    const Num zy3 = c.vertex.x + p * std::cos(a.second), i2 = c.vertex.y - p * std::sin(a.second);
+    const Num zy4 = hh5 + p * std::cos(a.second), kasanarix = iti - p * std::sin(a.second);
     const rt::Point pts[] = {{hh5, iti}, {zy4, kasanarix}, {zy3, i2}};
-    Rt().connect(whole(NO), pts);
+    Rt().connect(whole(colour), pts);
 }
 
-void Engine::DrawAngleLabel() {
-    A_s = IB8_s;
+Point Engine::DrawAngleLabel(const AngleLabel& label) {
+    YMOTO = label.colour;
+    A_s = label.text;
     MeasureMathText();
-    GetRayAngles();
-    const Num h = IB8_s.find("ﾀ") != std::string::npos ? 40 : 22;
-    DSM1 = P2 + P * std::cos(ZY2) + BAI * (std::cos(ZY2) / 2 - 0.5f) + SIZE;
-    DSM2 = BB - P * std::sin(ZY2) - 2 * h * (std::sin(ZY2) / 2 + 0.5f) + CCC3;
-    KKAI_s = IB8_s;
-    {
-        std::optional<rt::HaloScope> halo;
-        if (InsidePlane(DSM1, DSM2)) halo.emplace(Rt());
-        if (X_3 == 1)
-            DrawTableText();
-        else
-            DrawMathText();
-    }
-    BAIY = 0;
-    IB8_s.clear();
-    SIZE = 0;
-    CCC3 = 0;
-    P = 0;
-    X_3 = 0;
+    const RayAngles a = GetRayAngles(label.corner);
+    const Num h = label.text.find("ﾀ") != std::string::npos ? 40 : 22;
+    const Point v = label.corner.vertex;
+    const Num p = label.distance;
+    const Point at{v.x + p * std::cos(a.bisector) + BAI * (std::cos(a.bisector) / 2 - 0.5f) + label.dx,
+                   v.y - p * std::sin(a.bisector) - 2 * h * (std::sin(a.bisector) / 2 + 0.5f) + label.dy};
+    DSM1 = at.x;
+    DSM2 = at.y;
+    KKAI_s = label.text;
+    std::optional<rt::HaloScope> halo;
+    if (InsidePlane(DSM1, DSM2)) halo.emplace(Rt());
+    if (label.tableText)
+        DrawTableText();
+    else
+        DrawMathText();
+    return at;
 }
 
-void Engine::DrawAngleArcs() {
-    GetRayAngles();
-    if (XX > 6) XX = 1;
-    if (XX > 0) {
-        Num p1 = P;
-        countedLoop(1, XX, 1, [&](Num) {
+void Engine::DrawAngleArcs(const AngleArcs& arcs) {
+    const RayAngles a = GetRayAngles(arcs.corner);
+    const Num count = arcs.count > 6 ? 1 : arcs.count;
+    if (count > 0) {
+        Num p1 = arcs.radius;
+        countedLoop(1, count, 1, [&](Num) {
             p1 -= 8;
-            Rt().circle(P2, BB, p1, whole(TKAI2), AIDA1, XX1, false, -1);
+            Rt().circle(arcs.corner.vertex.x, arcs.corner.vertex.y, p1, whole(arcs.fill), a.secondArc,
+                        a.firstArc, false, -1);
         });
     } else {
-        Rt().circle(P2, BB, P, whole(NO), AIDA1, XX1, true, whole(TKAI2));
+        Rt().circle(arcs.corner.vertex.x, arcs.corner.vertex.y, arcs.radius, whole(arcs.colour), a.secondArc,
+                    a.firstArc, true, whole(arcs.fill));
     }
-    DrawAngleLabel();
-    BAIY = 0;
-    IB8_s.clear();
+    AngleLabel label = arcs.label;
+    label.corner = arcs.corner;
+    label.distance = arcs.radius;
+    DrawAngleLabel(label);
 }
 
-void Engine::FormatAngleDegrees() {
-    GetRayAngles();
-    if (YY1 > ZX2) ZX2 = ZX2 + 2 * AX;
-    ZY2 = ZX2 - YY1;
-    t0004 = ZY2 * 180 / AX;
-    const Num tenths = static_cast<Num>(static_cast<short>(std::lround(t0004 * 10)));
-    HH2_s = fig::bareNumber(tenths / 10);
-    A_s = HH2_s;
+std::string Engine::FormatAngleDegrees(const Corner& c) {
+    const Num ax = fig::kPi;
+    const RayAngles a = GetRayAngles(c);
+    Num second = a.second;
+    if (a.first > second) second = second + 2 * ax;
+    const Num turn = second - a.first;
+    const Num degrees = turn * 180 / ax;
+    const Num tenths = static_cast<Num>(static_cast<short>(std::lround(degrees * 10)));
+    return fig::bareNumber(tenths / 10);
 }
 
 }  // namespace lesson

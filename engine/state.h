@@ -19,18 +19,12 @@
 //                 half-ellipse)
 //   X, R1B        numerator and denominator of the fraction routines
 //   X_yTop        X as the y range's upper end of the coordinate plane
-//   X_3           X as the table-text switch of an angle or segment label
 //   Y_kind        Y as the graph kind of DrawGraph
-//   Y_3           Y as the height of a half-ellipse (DrawArcOverSegment,
-//                 TurnArrowHead)
 //   R1B_rhs       R1B as the right-hand side c of a kind-4 graph
 //   AA_coef       AA as the first coefficient a of a graph
 //   I_top         I as the top edge of a plane or a graph-paper frame
-//   B1_slope2     B1 as the slope of line 2 in IntersectLines
-//   B_intercept   B as the intercept left by FindLineBoundPoint
 //   B2_row        B2 (not the array B2()) as the chapters' text row
-//   BX_cases      BX as the top of Plover's moving-point case figures (BX
-//                 itself: a point of line 1 in IntersectLines)
+//   BX_cases      BX as the top of Plover's moving-point case figures
 #pragma once
 
 #include <string>
@@ -51,11 +45,8 @@ struct EngineState {
     Arr<Num, 40> F;
     Arr<std::string, 80> A1_s;
     Arr<Num, 80> T;
-    Arr2<Num, 10, 2> R1A;
     Arr<Num, 40> GY5;
     Arr<Num, 40> t0014;
-    Arr<Num, 10> Y7;
-    Arr<std::string, 20> X_s;
     Arr<Num, 5> HH;
     Arr<Num, 5> R;
 
@@ -77,7 +68,7 @@ struct EngineState {
     // ---- Cells and table text ---------------------------------------------
     Num TANI = 0;      // cell width
     Num X8 = 0;        // cell height
-    Num NO = 0;        // outline colour of a cell's box (also a figure line colour)
+    Num NO = 0;        // outline colour of a cell's box; a plane's grid colour
     Num TKAI2 = 0;     // fill colour of a cell's box
     std::string YY_s;  // upper text of a two-line cell; the given fraction
     std::string T_s;   // lower text of a two-line cell; the reduced fraction
@@ -130,14 +121,13 @@ struct EngineState {
     Num ZX = 0;      // top edge
     Num GY1 = 0;     // right edge
     Num GX3 = 0;     // bottom edge
-    Num NAGASA = 0;  // scale-number font size; pen width of a polygon's sides
-    Num ZX1 = 0;     // graph paper: number of columns (X8 the rows)
+    Num NAGASA = 0;  // scale-number font size
 
     // Points and graphs.
     Num KAKUDAI = 0;       // point's x, value
     Num SENTAKU = 0;       // point's y, value
     Num GY0 = 0;           // dot radius
-    std::string IB8_s;     // label of a point, graph, angle or segment; polygon label mode
+    std::string IB8_s;     // label of a point or graph
     Num JYOU = 0;          // label shift right
     Num AINP_labelDy = 0;  // label shift down
     Num HOUKOU = 0;        // screen x of the last point
@@ -148,57 +138,6 @@ struct EngineState {
     Num R1B_rhs = 0;       // c; the x of a vertical line afterwards
     Num TRACE_HIT = 0;     // -1 when the last traced graph drew a dot inside the plane
 
-    // Segment and angle marks, arrows.
-    Num P2 = 0, BB = 0;          // first point, vertex, or an arrow's second end
-    Num ZY0 = 0, A21 = 0;        // second point, or a point on the first ray
-    Num FMAESU = 0, KAKKO1 = 0;  // a point on the second ray
-    Num XI0 = 0, SITA = 0;       // an arrow's first end; a point found
-    Num P = 0;                   // size: mark side, label distance, arrow head length
-    Num P1 = 0;                  // polygon label distance
-    Num BAIY = 0;                // -1: exchange the two rays; tick origin shift
-    Num SIZE = 0, CCC3 = 0;      // label shift right and down
-    Num X_3 = 0;                 // 1: label drawn as table text
-    Num Y_3 = 0;                 // height of a half-ellipse across its segment
-    Num XG = 0;                  // side of a half-ellipse: > 0 right of the direction
-    Num YY1 = 0, ZX2 = 0;        // direction angles of the two rays
-    Num XX1 = 0, AIDA1 = 0;      // their arc fractions
-    Num ZY2 = 0;                 // bisector direction
-    Num AX = 0;                  // 3.14159, the value of pi of the angle routines
-    Num NAGASA1 = 0;             // direction of a segment, radians
-    Num t0004 = 0;               // the same in degrees
-    Num XX = 0;                  // number of marks or arcs
-    Num GX1 = 0;                 // distance between two equal-length strokes
-    Num B_1 = 0;                 // second part of a division ratio (ENZAN the first)
-    std::string HH2_s;           // an angle in degrees, as text
-    Num IROIRO = 0;              // -1: arrow head at (P2, BB); else at (XI0, SITA)
-    Num UE = 0;                  // 2: draw the arrow a second time with its ends exchanged
-
-    // Slope triangle.
-    Num ZY = 0, AA1 = 0;      // first point
-    Num GY3 = 0, HIDARI = 0;  // second point
-    std::string HENK3_s;      // "y"/"n": write the run, write the rise
-    std::string BB2_s;        // the run, as text
-    std::string R1B1_s;       // the rise, as text
-
-    // Two lines: (TAKASA, BX)-(YA, CX) and (CCC0, HYOUJI)-(CY, AAAX).
-    Num TAKASA = 0, BX = 0, YA = 0, CX = 0;
-    Num CCC0 = 0, HYOUJI = 0, CY = 0;  // AAAX is shared with ListDivisors
-    Num LT1 = 0;                       // slope of line 1 (1000 when vertical)
-    Num GY2 = 0;                       // intercept of line 1
-    Num B1_slope2 = 0;                 // slope of line 2 (1000 when vertical)
-    Num TBSI = 0;                      // intercept of line 2
-    Num AY1 = 0, BY1 = 0;              // the intersection
-    Num VERT1 = 0, VERT2 = 0;          // -1 when line 1 / line 2 is vertical
-    Num MEET = 0;                      // -1 when AY1, BY1 hold this call's single intersection
-    Num DY = 0, Y22 = 0;               // foot of a perpendicular
-    Num DS1 = 0, HENKA = 0;            // point of a line at a given x or y
-    Num B_intercept = 0;               // its intercept (ENZAN the slope)
-
-    // Polygons and factors.
-    Num t0006 = 0;     // number of vertices in R1A()
-    Num TX = 0;        // the number to factor
-    Num KASANARI = 0;  // number of distinct prime factors
-    Num KAKUDO = 0;    // angle of a point on a half-ellipse, degrees
     // ---- Chapter conventions ------------------------------------------------
     Num B1 = 0;      // left margin of the current text column
     Num B2_row = 0;  // the top y of the current text row

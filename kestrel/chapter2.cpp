@@ -290,8 +290,6 @@ void Kestrel::WaterDepthExample() {
 // high, filled to 3.
 void Kestrel::SetupDepthFigure() {
     GridFrame(968, 60, 12, 20, 25);
-    NO = 0;
-    TKAI2 = 14;
 
     const Point bottomLeft = OnPlane(0, 0), bottomRight = OnPlane(10, 0);
     const Point topLeft = OnPlane(0, 20), topRight = OnPlane(10, 20), water = OnPlane(10, 3);
@@ -381,8 +379,6 @@ void Kestrel::IncenseExample() {
 // in centimetres from the plate's left end.
 void Kestrel::SetupIncenseFigure() {
     GridFrame(968, 60, 12, 20, 25);
-    NO = 0;
-    TKAI2 = 14;
 
     const Point plateLeft = OnPlane(0, 0), plateRight = OnPlane(8, -0.5f);
     PenWidth(3);

@@ -216,51 +216,40 @@ Point Lesson::PointAt(Num x, Num y, const Dot& d) {
     return {HOUKOU, N2};
 }
 
-void Lesson::GridFrame(Num left, Num top, Num columns, Num rows, Num step, Num colour) {
-    A41 = left;
-    I_top = top;
-    ZX1 = columns;
-    X8 = rows;
-    NAKA = step;
-    NO = colour;
-    DrawGrid();
+PlaneFrame Lesson::GridFrame(Num left, Num top, Num columns, Num rows, Num step, Num colour) {
+    const PlaneFrame paper =
+        DrawGrid({.corner = {left, top}, .columns = columns, .rows = rows, .step = step, .colour = colour});
+    // LastPlane and OnPlane find the paper as they find a plane.
+    HI = paper.left;
+    ZX = paper.top;
+    GY1 = paper.right;
+    GX3 = paper.bottom;
+    TATE = paper.origin.x;
+    t0001 = paper.origin.y;
+    NAKA = paper.step;
+    return paper;
 }
 
 void Lesson::ArcOver(const Arc& a) {
-    P2 = a.from.x;
-    BB = a.from.y;
-    ZY0 = a.to.x;
-    A21 = a.to.y;
-    Y_3 = a.height;
-    XG = a.side;
-    TANI = a.stepDegrees;
-    NO = a.dotColour;
-    YMOTO = a.labelColour;
-    IB8_s = ScreenText(a.label);
-    SIZE = a.labelDx;
-    CCC3 = a.labelDy;
-    X_3 = 0;
-    DrawArcOverSegment();
+    DrawArcOverSegment({.from = a.from,
+                        .to = a.to,
+                        .height = a.height,
+                        .side = a.side,
+                        .stepDegrees = a.stepDegrees,
+                        .dotColour = a.dotColour,
+                        .label = ScreenText(a.label),
+                        .labelColour = a.labelColour,
+                        .labelDx = a.labelDx,
+                        .labelDy = a.labelDy});
 }
 
 void Lesson::ArrowTo(Num x1, Num y1, Num x2, Num y2, Num colour, Num headLength, Num twice) {
-    P2 = x1;
-    BB = y1;
-    XI0 = x2;
-    SITA = y2;
-    IROIRO = 1;
-    UE = twice;
-    NO = colour;
-    P = headLength;
-    DrawArrow();
+    DrawArrow(
+        {.from = {x1, y1}, .to = {x2, y2}, .colour = colour, .headLength = headLength, .twice = twice == 2});
 }
 
 void Lesson::BracedSystem(Num x, Num y, std::string_view first, std::string_view second, Num colour) {
-    YMOTO = colour;
-    DSM1 = x;
-    DSM2 = y;
-    TANI = 100;
-    DrawBrace();
+    DrawBrace({x, y}, 100, colour);
     YI1 = x + 40;
     B2_row = y;
     Label(YI1, B2_row, colour, first);
@@ -307,11 +296,28 @@ void Lesson::ColumnSigns(const Columns& columns, std::string_view signs) {
 // ---- Shared figures ----------------------------------------------------------------
 
 void Lesson::Frame(Point at, Num width, Num height, Num colour) {
-    Rt().line(at.x, at.y, at.x + width, at.y + height, static_cast<int>(colour), 1);
+    fig::box(Rt(), at.x, at.y, at.x + width, at.y + height, static_cast<int>(colour));
 }
 
 void Lesson::BigDot(Point at, Num colour) {
     Rt().circle(at.x, at.y, 8, static_cast<int>(colour), 0, 0, true, -1);
+}
+
+std::optional<Point> Lesson::Crossing(Point a1, Point a2, Point b1, Point b2) {
+    return IntersectLines(a1, a2, b1, b2).at;
+}
+
+void Lesson::LetteredPolygon(std::initializer_list<Point> corners, Num letterDistance) {
+    DrawPolygon({.corners = corners,
+                 .width = 5,
+                 .colour = ink::text,
+                 .firstLetter = "A",
+                 .letterDistance = letterDistance,
+                 .letterColour = ink::text});
+}
+
+void Lesson::RightAngleMark(Point vertex, Point first, Point second, Num size, Num colour) {
+    DrawRightAngleMark({.vertex = vertex, .first = first, .second = second}, size, colour);
 }
 
 void Lesson::FramedScreen(WorkArea area, Num width, Num height, std::string_view heading) {
@@ -340,13 +346,8 @@ Lesson::SlopeCorners Lesson::SlopeTriangle(const SlopeSteps& s) {
         ArrowTo(corner.x, corner.y, s.to.x, s.to.y, s.legsColour, 16, 2);
         return {s.from, corner, s.to};
     }
-    ZY = s.from.x;
-    AA1 = s.from.y;
-    GY3 = s.to.x;
-    HIDARI = s.to.y;
-    HENK3_s = std::string(s.runLabel ? "y" : "n") + (s.riseLabel ? "y" : "n");
-    DrawIncreaseArrows();
-    return {{ZY, AA1}, {GY3, AA1}, {GY3, HIDARI}};
+    const IncreaseArrows legs = DrawIncreaseArrows(s.from, s.to, LastPlane().step, s.runLabel, s.riseLabel);
+    return {legs.start, legs.corner, legs.end};
 }
 
 // ---- Steps ----------------------------------------------------------------------

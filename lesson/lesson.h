@@ -215,14 +215,24 @@ public:
     void GraphOf(Num kind, Num a, Num b, Num colour, std::string_view label, Num labelDx = 0,
                  Num labelDy = 0);
     void ArcOver(const Arc& arc);
-    // A frame of graph paper without lines: origin at its bottom-left corner.
-    void GridFrame(Num left, Num top, Num columns, Num rows, Num step, Num colour = 15);
+    // A frame of graph paper, its lines in colour (15: none), origin at its
+    // bottom-left corner; returns where it lies.
+    PlaneFrame GridFrame(Num left, Num top, Num columns, Num rows, Num step, Num colour = 15);
 
     // ---- Shared figures ----------------------------------------------------------------
     // A rectangular frame with its top-left corner at `at`.
     void Frame(Point at, Num width, Num height, Num colour);
     // A filled dot of radius 8, drawn straight on the screen.
     void BigDot(Point at, Num colour);
+    // Where the line through a1 and a2 crosses the line through b1 and b2;
+    // none for parallel lines.
+    std::optional<Point> Crossing(Point a1, Point a2, Point b1, Point b2);
+    // The closed polygon through the corners at pen 5 in colour 0, lettered
+    // A, B, C, ... letterDistance out along each corner's bisector.
+    void LetteredPolygon(std::initializer_list<Point> corners, Num letterDistance = 0);
+    // The right-angle mark in a corner at vertex between the rays to first
+    // and second, its sides size long.
+    void RightAngleMark(Point vertex, Point first, Point second, Num size, Num colour);
     // A topic screen that opens with a framed explanation: the area cleared,
     // pen width 10, a frame from (38,16) in colour 9 and its heading inside at
     // (76,30), the margin at 76.

@@ -91,9 +91,10 @@ void Plover::FerryChartQuestion() {
     DrawFerryChartGrid();
     const std::vector<Point> runs = PlotPoints(kTimetable, 1, 10, 1);
     const Point ferryFrom = runs[0], ferryTo = runs[1];
-    // Where the car ferry meets the two jetfoils that come the other way.
-    const Point firstMeeting = Crossing(ferryFrom, ferryTo, runs[4], runs[5]);
-    const Point secondMeeting = Crossing(ferryFrom, ferryTo, runs[6], runs[7]);
+    // Where the car ferry meets the two jetfoils that come the other way
+    // (their runs cross the ferry's).
+    const Point firstMeeting = Crossing(ferryFrom, ferryTo, runs[4], runs[5]).value();
+    const Point secondMeeting = Crossing(ferryFrom, ferryTo, runs[6], runs[7]).value();
     StepReveal();
 
     NewRow(50, ink::text, "①カーフェリー 12:40→15:10");

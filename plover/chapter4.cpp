@@ -17,25 +17,6 @@ const Chapter<Plover> Plover::kMovingPoint{
 
 // ---- Shared figure pieces -----------------------------------------------------------
 
-void Plover::LetteredPolygon(std::initializer_list<Point> corners) {
-    int row = 1;
-    for (const Point& corner : corners) {
-        R1A(row, 1) = corner.x;
-        R1A(row, 2) = corner.y;
-        ++row;
-    }
-    t0006 = static_cast<Num>(corners.size());
-    NAGASA = 5;
-    NO = 0;
-    YMOTO = 0;
-    IB8_s = "A";
-    // The letters need no shift; an earlier label may have left one.
-    SIZE = 0;
-    CCC3 = 0;
-    X_3 = 0;
-    DrawPolygon();
-}
-
 void Plover::ShadePolygon(std::initializer_list<Point> corners) {
     std::vector<rt::Point> outline;
     for (const Point& corner : corners) outline.push_back({corner.x, corner.y});
@@ -88,8 +69,6 @@ void Plover::DrawMovingRectangle(const MovingFigure& f) {
 }
 
 void Plover::DrawAnimationFirstState(const MovingFigure& f) {
-    // The letters stand where they stand on the way in from the sub-menu.
-    P = 0;
     LetteredPolygon({f.a, f.b, f.c, f.d});
     PenWidth(7);
     const Point p{f.a.x, f.a.y + 4 * NAKA};
@@ -175,9 +154,6 @@ std::array<Plover::MovingFigure, 3> Plover::DrawMovingPointCases() {
         {-14, 8, "(2)PがBC上"},
         {8, -22, "(3)PがCD上"},
     };
-    // Figure 1's letters at the distance the other two get, whatever an
-    // earlier screen left.
-    P = 0;
     for (int f = 0; f < 3; ++f) {
         const MovingFigure& fig = figures[f];
         LetteredPolygon({fig.a, fig.b, fig.c, fig.d});

@@ -85,22 +85,8 @@ std::array<Plover::TriangleFigure, 2> Plover::DrawExerciseB2Figure() {
     const TriangleFigure onBC{
         .a = OnPlane(8, 0), .b = OnPlane(12, 0), .c = OnPlane(12, 3), .p = OnPlane(12, 1)};
 
-    auto rightAngleAtB = [&](const TriangleFigure& f) {
-        P2 = f.b.x;
-        BB = f.b.y;
-        ZY0 = f.c.x;
-        A21 = f.c.y;
-        FMAESU = f.a.x;
-        KAKKO1 = f.a.y;
-        P = 25;
-        NO = 5;
-        BAIY = -1;
-        DrawRightAngleMark();
-    };
+    auto rightAngleAtB = [&](const TriangleFigure& f) { RightAngleMark(f.b, f.a, f.c, 25, ink::answer); };
 
-    // Figure 1's letters at the distance the usual way in leaves, whatever an
-    // earlier screen left.
-    P = 0;
     LetteredPolygon({onAB.a, onAB.b, onAB.c});
     ShadePolygon({onAB.a, onAB.p, onAB.c});
     MarkPointP(onAB.p, -10, 4);
@@ -121,8 +107,7 @@ std::array<Plover::TriangleFigure, 2> Plover::DrawExerciseB2Figure() {
              .label = "3cm"});
     rightAngleAtB(onAB);
 
-    P = 4;
-    LetteredPolygon({onBC.a, onBC.b, onBC.c});
+    LetteredPolygon({onBC.a, onBC.b, onBC.c}, 4);
     ShadePolygon({onBC.a, onBC.p, onBC.c});
     MarkPointP(onBC.p, 18, -22);
     Label(onBC.a.x - 40, grid.top, ink::emphasis, "(2) PがBC上");

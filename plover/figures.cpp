@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Figures several Plover chapters draw: reading arrows, plotted points and the
-// crossing of two lines, lines and the scaled unit labels of a plane.
+// Figures several Plover chapters draw: reading arrows, plotted points, lines
+// and the scaled unit labels of a plane.
 #include "plover/plover_program.h"
 
 namespace lesson {
@@ -33,19 +33,6 @@ std::vector<Point> Plover::PlotPoints(std::span<const Num[2]> points, Num radius
         drawn.push_back(PointAt(p[0], p[1], {.radius = radius, .xPerStep = xPerStep, .yPerStep = yPerStep}));
     }
     return drawn;
-}
-
-Point Plover::Crossing(Point a1, Point a2, Point b1, Point b2) {
-    TAKASA = a1.x;
-    BX = a1.y;
-    YA = a2.x;
-    CX = a2.y;
-    CCC0 = b1.x;
-    HYOUJI = b1.y;
-    CY = b2.x;
-    AAAX = b2.y;
-    IntersectLines();
-    return {AY1, BY1};
 }
 
 void Plover::ScaledLabel(Num x, Num y, std::string_view text, Num down) {

@@ -69,9 +69,6 @@ public:
     void MarkPointP(Point p, Num dx, Num dy);
     // The closed polygon through the corners, filled with 13 and outlined in 0.
     void ShadePolygon(std::initializer_list<Point> corners);
-    // DrawPolygon over the corners, lettered from "A" at the letter distance
-    // P, pen 5, colour 0.
-    void LetteredPolygon(std::initializer_list<Point> corners);
     // The units cm and cm^2 at the ends of the axes of an area graph.
     void DrawAreaUnitLabels();
     // One straight piece y = ax + b of an area graph (y 0 to 7, one unit a
@@ -153,8 +150,6 @@ private:
     // Plots the value points (x, y) unlabelled in colour 0; returns where
     // each was drawn, in the same order.
     std::vector<Point> PlotPoints(std::span<const Num[2]> points, Num radius, Num xPerStep, Num yPerStep);
-    // Where the line through a1 and a2 crosses the line through b1 and b2.
-    Point Crossing(Point a1, Point a2, Point b1, Point b2);
     // A label drawn as scaled text in the font size in force, twice as wide
     // and `down` times as high.
     void ScaledLabel(Num x, Num y, std::string_view text, Num down = 1);

@@ -13,7 +13,9 @@
 
 namespace {
 
+using lesson::Corner;
 using lesson::Engine;
+using lesson::Point;
 using lesson::testing::At;
 using lesson::testing::Headless;
 using lesson::testing::isSegment;
@@ -25,16 +27,14 @@ class Fig : public ::testing::Test {
 protected:
     void SetUp() override { h.start(); }
     Engine& e() { return h.e(); }
-    void arrow(float tailX, float tailY, float headX, float headY, float iroiro = 1, float ue = 0) {
-        e().P2 = tailX;
-        e().BB = tailY;
-        e().XI0 = headX;
-        e().SITA = headY;
-        e().IROIRO = iroiro;
-        e().UE = ue;
-        e().NO = 3;
-        e().P = 16;
-        e().DrawArrow();
+    void arrow(float tailX, float tailY, float headX, float headY, bool headAtFrom = false,
+               bool twice = false) {
+        e().DrawArrow({.from = {tailX, tailY},
+                       .to = {headX, headY},
+                       .colour = 3,
+                       .headLength = 16,
+                       .headAtFrom = headAtFrom,
+                       .twice = twice});
     }
     Headless h;
 };
@@ -44,31 +44,29 @@ TEST_F(Fig, ArrowHeads) {
     EXPECT_EQ(h.lines(),
               (std::vector<std::string>{"line 100 200 200 200 3 0 -1 3", "line 184 208 200 200 3 0 -1 3",
                                         "line 184 192 200 200 3 0 -1 3"}));
-    EXPECT_EQ(e().IROIRO, 0);
     h.clear();
-    arrow(300, 400, 300, 250, 0);
+    arrow(300, 400, 300, 250);
     EXPECT_EQ(h.lines(),
               (std::vector<std::string>{"line 300 400 300 250 3 0 -1 3", "line 308 266 300 250 3 0 -1 3",
                                         "line 292 266 300 250 3 0 -1 3"}));
 }
 
 TEST_F(Fig, ArrowFlags) {
-    // -1 puts the head at (P2, BB).
-    arrow(100, 200, 200, 200, -1);
+    // The head at the first end.
+    arrow(100, 200, 200, 200, true);
     EXPECT_FALSE(h.records()
                      .segments(Stroke{.from = At(116, 192), .to = At(100, 200), .colour = 3, .width = 3})
                      .empty());
     h.clear();
-    arrow(100, 200, 200, 200, -1, 2);  // heads at both ends
+    arrow(100, 200, 200, 200, true, true);  // heads at both ends
     EXPECT_FALSE(h.records()
                      .segments(Stroke{.from = At(116, 192), .to = At(100, 200), .colour = 3, .width = 3})
                      .empty());
     EXPECT_FALSE(h.records()
                      .segments(Stroke{.from = At(184, 208), .to = At(200, 200), .colour = 3, .width = 3})
                      .empty());
-    EXPECT_EQ(e().UE, 0);
     h.clear();
-    arrow(100, 200, 200, 200, 1, 2);  // the same single head twice
+    arrow(100, 200, 200, 200, false, true);  // the same single head twice
     // No head at the tail: no segment starts at x 116, at any height.
     const auto tailHeads = h.records().segments({.from = lesson::testing::Near{116, 200, 0.5f, 1000}});
     EXPECT_TRUE(tailHeads.empty());
@@ -76,11 +74,10 @@ TEST_F(Fig, ArrowFlags) {
                   .segments(Stroke{.from = At(184, 208), .to = At(200, 200), .colour = 3, .width = 3})
                   .size(),
               2u);
-    EXPECT_EQ(e().UE, 0);
 }
 
 TEST_F(Fig, ArrowWithCoincidentEndsHasNoHead) {
-    arrow(150, 150, 150, 150, 1, 2);
+    arrow(150, 150, 150, 150, false, true);
     for (const auto& r : h.records().records()) {
         EXPECT_TRUE(isSegment(r, Stroke{.from = At(150, 150), .to = At(150, 150), .colour = 3, .width = 3}))
             << r.line;
@@ -105,23 +102,20 @@ TEST_F(Fig, SlopeTriangle) {
     for (const Case& c : cases) {
         h.clear();
         h.rt().setDrawWidth(2);
-        e().ZY = c.x1;
-        e().AA1 = c.y1;
-        e().GY3 = c.x2;
-        e().HIDARI = c.y2;
-        e().NAKA = 40;
-        e().HENK3_s = c.flags;
-        e().UE = 0;
-        e().DrawIncreaseArrows();
-        EXPECT_EQ(e().BB2_s, c.run);
-        EXPECT_EQ(e().R1B1_s, c.rise);
+        const std::string flags = c.flags;
+        const lesson::IncreaseArrows legs =
+            e().DrawIncreaseArrows({c.x1, c.y1}, {c.x2, c.y2}, 40, flags[0] == 'y', flags[1] == 'y');
+        EXPECT_EQ(legs.run, c.run);
+        EXPECT_EQ(legs.rise, c.rise);
         EXPECT_EQ(h.rt().drawWidth(), 4);
-        EXPECT_LE(e().ZY, e().GY3);
+        EXPECT_LE(legs.start.x, legs.end.x);
+        EXPECT_EQ(legs.corner, (Point{legs.end.x, legs.start.y}));
         const auto lines = h.lines("line");  // the arrows come first
         ASSERT_GE(lines.size(), 6u);
         // Whole places, as the arrows are drawn.
         auto whole = [](float v) { return static_cast<float>(static_cast<int>(v)); };
-        const float l = whole(e().ZY), r = whole(e().GY3), y1 = whole(e().AA1), y2 = whole(e().HIDARI);
+        const float l = whole(legs.start.x), r = whole(legs.end.x), y1 = whole(legs.start.y),
+                    y2 = whole(legs.end.y);
         const auto records = Trace(lines).records();
         EXPECT_TRUE(
             isSegment(records[0], Stroke{.from = At(l, y1), .to = At(r, y1), .colour = 7, .width = 4}))
@@ -138,11 +132,13 @@ TEST_F(Fig, SlopeTriangle) {
         if (c.riseAt.empty() && c.runAt.empty()) {
             EXPECT_TRUE(h.records().glyphs().empty());
         }
+        EXPECT_EQ(legs.runAt.has_value(), !c.runAt.empty());
+        EXPECT_EQ(legs.riseAt.has_value(), !c.riseAt.empty());
         if (!c.riseAt.empty()) {
             // The rise is written last; its corner is where its row starts.
-            EXPECT_EQ(
-                std::to_string(static_cast<int>(e().GY3)) + " " + std::to_string(static_cast<int>(e().DSM2)),
-                c.riseAt);
+            EXPECT_EQ(std::to_string(static_cast<int>(legs.riseAt->x)) + " " +
+                          std::to_string(static_cast<int>(legs.riseAt->y)),
+                      c.riseAt);
             EXPECT_EQ(e().YMOTO, 3);
         }
     }
@@ -152,9 +148,7 @@ TEST_F(Fig, Brace) {
     h.rt().setDrawWidth(2);
     e().DSM1 = 100;
     e().DSM2 = 100;
-    e().TANI = 100;
-    e().YMOTO = 0;
-    e().DrawBrace();
+    e().DrawBrace({100, 100}, 100, 0);
     EXPECT_EQ(h.lines(), std::vector<std::string>{
                              "poly 0 5 7 135 105 123 108 123 140.5 108 147.5 123 154.5 123 187 135 190"});
     EXPECT_EQ(h.rt().drawWidth(), 2);
@@ -219,25 +213,24 @@ TEST_F(Fig, IntersectLines) {
         {{2, 3, 2, 3}, {0, 0, 1, 1}, 0, 1, 3, 3, -1, 0, 0},
     };
     for (const Case& c : cases) {
-        e().TAKASA = c.l1[0];
-        e().BX = c.l1[1];
-        e().YA = c.l1[2];
-        e().CX = c.l1[3];
-        e().CCC0 = c.l2[0];
-        e().HYOUJI = c.l2[1];
-        e().CY = c.l2[2];
-        e().AAAX = c.l2[3];
-        e().AY1 = 99;
-        e().BY1 = 99;
-        e().IntersectLines();
-        EXPECT_EQ(e().LT1, c.lt1);
-        EXPECT_EQ(e().B1_slope2, c.b1);
-        EXPECT_NEAR(e().AY1, c.ay1, 1e-4);
-        EXPECT_NEAR(e().BY1, c.by1, 1e-3);
-        EXPECT_EQ(e().MEET, c.meet);
-        EXPECT_EQ(e().VERT1, c.vert1);
-        EXPECT_EQ(e().VERT2, c.vert2);
+        const lesson::LineCrossing x = Engine::IntersectLines({c.l1[0], c.l1[1]}, {c.l1[2], c.l1[3]},
+                                                              {c.l2[0], c.l2[1]}, {c.l2[2], c.l2[3]});
+        EXPECT_EQ(x.slope1, c.lt1);
+        EXPECT_EQ(x.slope2, c.b1);
+        EXPECT_EQ(x.at.has_value(), c.meet == -1);
+        if (x.at) {
+            EXPECT_NEAR(x.at->x, c.ay1, 1e-4);
+            EXPECT_NEAR(x.at->y, c.by1, 1e-3);
+        }
+        EXPECT_EQ(x.vertical1, c.vert1 == -1);
+        EXPECT_EQ(x.vertical2, c.vert2 == -1);
+        // A vertical line has no intercept.
+        EXPECT_EQ(x.intercept1.has_value(), !x.vertical1);
+        EXPECT_EQ(x.intercept2.has_value(), !x.vertical2);
     }
+    const lesson::LineCrossing first = Engine::IntersectLines({0, 0}, {2, 4}, {0, 3}, {3, 0});
+    EXPECT_EQ(first.intercept1, 0);
+    EXPECT_EQ(first.intercept2, 3);
     EXPECT_TRUE(h.lines().empty());
 }
 
@@ -246,43 +239,29 @@ TEST_F(Fig, PerpendicularFootLeavesThePlaneAlone) {
     e().YJ1 = 6;
     e().B4 = -4;
     e().X_yTop = 4;
-    e().TAKASA = 0;
-    e().BX = 0;
-    e().YA = 2;
-    e().CX = 2;
-    e().CCC0 = 0;
-    e().HYOUJI = 2;
-    e().MarkPerpendicularFoot();
+    EXPECT_EQ(e().MarkPerpendicularFoot({0, 0}, {2, 2}, {0, 2}), (Point{1, 1}));
     EXPECT_EQ(h.lines(), std::vector<std::string>{"circle 1 1 2 15 0 0 1 -1 3"});
+    // Vertical and horizontal lines.
+    EXPECT_EQ(e().MarkPerpendicularFoot({3, 0}, {3, 5}, {0, 2}), (Point{3, 2}));
+    EXPECT_EQ(e().MarkPerpendicularFoot({0, 4}, {5, 4}, {2, 0}), (Point{2, 4}));
     EXPECT_EQ(e().XJ1, -6);
     EXPECT_EQ(e().X_yTop, 4);
 }
 
 TEST_F(Fig, GraphPaper) {
     h.rt().setDrawWidth(2);
-    e().A41 = 968;
-    e().I_top = 60;
-    e().ZX1 = 12;
-    e().X8 = 20;
-    e().NAKA = 25;
-    e().NO = 15;
-    e().TKAI2 = 6;
-    e().DrawGrid();
+    const lesson::PlaneFrame paper =
+        e().DrawGrid({.corner = {968, 60}, .columns = 12, .rows = 20, .step = 25, .colour = 15});
     EXPECT_TRUE(h.lines().empty());
-    EXPECT_EQ(e().TATE, 968);
-    EXPECT_EQ(e().t0001, 560);
-    EXPECT_EQ(e().GY1, 1268);
-    EXPECT_EQ(e().GX3, 560);
-    EXPECT_EQ(e().ZX, 60);
-    EXPECT_EQ(e().TKAI2, 6);
+    EXPECT_EQ(paper.origin, (Point{968, 560}));
+    EXPECT_EQ(paper.left, 968);
+    EXPECT_EQ(paper.right, 1268);
+    EXPECT_EQ(paper.bottom, 560);
+    EXPECT_EQ(paper.top, 60);
+    EXPECT_EQ(paper.step, 25);
+    EXPECT_EQ(paper.ToScreen(2, 4), (Point{1018, 460}));
 
-    e().A41 = 152;
-    e().I_top = 130;
-    e().ZX1 = 15;
-    e().X8 = 3;
-    e().NAKA = 70;
-    e().NO = 3;
-    e().DrawGrid();
+    e().DrawGrid({.corner = {152, 130}, .columns = 15, .rows = 3, .step = 70, .colour = 3});
     int heavy = 0, thin = 0;
     for (const Segment& l : h.records().segments()) {
         if (l.colour == 14 && l.kind == 0 && l.fill == -1 && l.width == 3) ++heavy;
@@ -290,7 +269,6 @@ TEST_F(Fig, GraphPaper) {
     }
     EXPECT_EQ(heavy, 4 + 1);
     EXPECT_EQ(thin, 12 + 3);
-    EXPECT_EQ(e().TKAI2, 14);
     EXPECT_EQ(h.rt().drawWidth(), 2);
 }
 
@@ -302,40 +280,28 @@ TEST_F(Fig, DirectionAngles) {
         {0, 0, 135},   {0, 200, 225}, {200, 200, 315}, {100, 100, 180},
     };
     for (const Case& c : cases) {
-        e().P2 = 100;
-        e().BB = 100;
-        e().ZY0 = c.x;
-        e().A21 = c.y;
-        e().GetDirectionAngle();
-        EXPECT_NEAR(e().t0004, c.degrees, 2e-3) << c.x << "," << c.y;
-        EXPECT_EQ(e().ZY0, c.x);
+        const lesson::Direction d = Engine::GetDirectionAngle({100, 100}, {c.x, c.y});
+        EXPECT_NEAR(d.degrees, c.degrees, 2e-3) << c.x << "," << c.y;
+        EXPECT_NEAR(d.radians, c.degrees * 3.14159f / 180, 1e-4);
     }
 }
 
 TEST_F(Fig, RayAnglesAndRightAngleMark) {
-    e().P2 = 100;
-    e().BB = 100;
-    e().ZY0 = 200;
-    e().A21 = 100;
-    e().FMAESU = 100;
-    e().KAKKO1 = 0;
-    e().BAIY = 0;
-    e().GetRayAngles();
-    EXPECT_FLOAT_EQ(e().YY1, 0);
-    EXPECT_FLOAT_EQ(e().XX1, 1);
-    EXPECT_FLOAT_EQ(e().ZX2, 1.570795f);
-    EXPECT_FLOAT_EQ(e().AIDA1, 0.75f);
-    EXPECT_FLOAT_EQ(e().ZY2, 0.7853975f);
-    e().BAIY = -1;
-    e().GetRayAngles();
-    EXPECT_FLOAT_EQ(e().YY1, 1.570795f);
-    EXPECT_FLOAT_EQ(e().AIDA1, 1);
-    EXPECT_NEAR(e().ZY2, 3.926988f, 1e-5);
+    Corner corner{.vertex = {100, 100}, .first = {200, 100}, .second = {100, 0}};
+    lesson::RayAngles a = Engine::GetRayAngles(corner);
+    EXPECT_FLOAT_EQ(a.first, 0);
+    EXPECT_FLOAT_EQ(a.firstArc, 1);
+    EXPECT_FLOAT_EQ(a.second, 1.570795f);
+    EXPECT_FLOAT_EQ(a.secondArc, 0.75f);
+    EXPECT_FLOAT_EQ(a.bisector, 0.7853975f);
+    corner.exchanged = true;
+    a = Engine::GetRayAngles(corner);
+    EXPECT_FLOAT_EQ(a.first, 1.570795f);
+    EXPECT_FLOAT_EQ(a.secondArc, 1);
+    EXPECT_NEAR(a.bisector, 3.926988f, 1e-5);
 
-    e().P = 25;
-    e().NO = 5;
-    e().BAIY = 0;
-    e().DrawRightAngleMark();
+    corner.exchanged = false;
+    e().DrawRightAngleMark(corner, 25, 5);
     auto poly = h.records().polygons();
     ASSERT_EQ(poly.size(), 1u);
     ASSERT_EQ(poly[0].points.size(), 3u);
@@ -344,21 +310,21 @@ TEST_F(Fig, RayAnglesAndRightAngleMark) {
         EXPECT_NEAR(poly[0].points[i].x, want[2 * i], 1e-3);
         EXPECT_NEAR(poly[0].points[i].y, want[2 * i + 1], 1e-3);
     }
-    EXPECT_EQ(e().BAIY, 0);
-    EXPECT_EQ(e().P, 25);
+    EXPECT_EQ(poly[0].colour, 5);
 }
 
 TEST_F(Fig, AngleLabelPlacementAndReset) {
     struct Case {
         const char* label;
         float fx, fy;  // second ray point; the first is (200, 100)
-        float baiy;
+        bool exchanged;
         float p;
         bool up;
     } cases[] = {
-        {"A", 200, 120, 0, 0, false},  // bisector about straight right
-        {"ﾀ1/2ﾀ", 200, 120, 0, 0, false},
-        {"B", 0, 100, 0, 10, true},  // bisector straight up
+        {"A", 200, 120, false, 0, false},  // bisector about straight right
+        {"ﾀ1/2ﾀ", 200, 120, false, 0, false},
+        {"B", 0, 100, false, 10, true},  // bisector straight up
+        {"C", 0, 100, true, 10, false},  // exchanged: straight down
     };
     for (const Case& c : cases) {
         e().A_s = c.label;
@@ -366,22 +332,12 @@ TEST_F(Fig, AngleLabelPlacementAndReset) {
         const float w = e().BAI;
         const float hgt = std::string(c.label).find("ﾀ") != std::string::npos ? 40 : 22;
         h.clear();
-        e().P2 = 100;
-        e().BB = 100;
-        e().ZY0 = 200;
-        e().A21 = 100;
-        e().FMAESU = c.fx;
-        e().KAKKO1 = c.fy;
-        e().BAIY = c.baiy;
-        e().P = c.p;
-        e().SIZE = 3;
-        e().CCC3 = 4;
-        e().X_3 = 0;
-        e().IB8_s = c.label;
-        e().YMOTO = 0;
-        e().DrawAngleLabel();
+        const Corner corner{
+            .vertex = {100, 100}, .first = {200, 100}, .second = {c.fx, c.fy}, .exchanged = c.exchanged};
+        const Point at = e().DrawAngleLabel(
+            {.corner = corner, .text = c.label, .distance = c.p, .dx = 3, .dy = 4, .colour = 0});
         // The bisector's angle is known from GetRayAngles.
-        const float zy2 = e().ZY2;
+        const float zy2 = Engine::GetRayAngles(corner).bisector;
         const float x = 100 + c.p * std::cos(zy2) + w * (std::cos(zy2) / 2 - 0.5f) + 3;
         const float y = 100 - c.p * std::sin(zy2) - 2 * hgt * (std::sin(zy2) / 2 + 0.5f) + 4;
         if (c.up) {
@@ -389,36 +345,23 @@ TEST_F(Fig, AngleLabelPlacementAndReset) {
             EXPECT_NEAR(y, 100 - c.p - 2 * hgt + 4, 0.01f);
         }
         EXPECT_FALSE(h.records().glyphs().empty());
+        EXPECT_NEAR(at.y, y, 0.01f) << c.label;
+        EXPECT_NEAR(at.x, x, 0.01f) << c.label;
         EXPECT_NEAR(e().DSM2, y, 0.01f) << c.label;
-        (void)x;
-        EXPECT_EQ(e().BAIY, 0);
-        EXPECT_EQ(e().P, 0);
-        EXPECT_EQ(e().SIZE, 0);
-        EXPECT_EQ(e().CCC3, 0);
-        EXPECT_EQ(e().IB8_s, "");
     }
-    // With nothing set again, a second label draws nothing.
+    // An empty label draws nothing.
     h.clear();
-    e().DrawAngleLabel();
+    e().DrawAngleLabel({.corner = {.vertex = {100, 100}, .first = {200, 100}, .second = {0, 100}}});
     EXPECT_TRUE(h.records().glyphs().empty());
 }
 
 TEST_F(Fig, AngleDegreesAndArcs) {
     auto rays = [&](float x1, float y1, float x2, float y2) {
-        e().P2 = 100;
-        e().BB = 100;
-        e().ZY0 = x1;
-        e().A21 = y1;
-        e().FMAESU = x2;
-        e().KAKKO1 = y2;
-        e().BAIY = 0;
+        return Corner{.vertex = {100, 100}, .first = {x1, y1}, .second = {x2, y2}};
     };
-    rays(200, 100, 100, 0);
-    e().FormatAngleDegrees();
-    EXPECT_EQ(e().HH2_s, "90");
-    rays(100, 0, 200, 100);
-    e().FormatAngleDegrees();
-    EXPECT_EQ(e().HH2_s, "270");
+    EXPECT_EQ(Engine::FormatAngleDegrees(rays(200, 100, 100, 0)), "90");
+    EXPECT_EQ(Engine::FormatAngleDegrees(rays(100, 0, 200, 100)), "270");
+    EXPECT_EQ(Engine::FormatAngleDegrees(rays(200, 100, 200, 0)), "45");
 
     struct Case {
         float xx;
@@ -427,13 +370,8 @@ TEST_F(Fig, AngleDegreesAndArcs) {
     } cases[] = {{7, 1, false}, {2.5f, 2, false}, {0.5f, 1, false}, {0, 0, true}, {-1, 0, true}};
     for (const Case& c : cases) {
         h.clear();
-        rays(200, 100, 100, 0);
-        e().XX = c.xx;
-        e().P = 40;
-        e().NO = 5;
-        e().TKAI2 = 3;
-        e().IB8_s.clear();
-        e().DrawAngleArcs();
+        e().DrawAngleArcs(
+            {.corner = rays(200, 100, 100, 0), .count = c.xx, .radius = 40, .colour = 5, .fill = 3});
         auto circles = h.records().dots();
         if (c.sector) {
             ASSERT_EQ(circles.size(), 1u);
@@ -460,40 +398,28 @@ TEST_F(Fig, ArcOverSegment) {
     };
     for (const Case& c : cases) {
         h.clear();
-        e().P2 = c.x1;
-        e().BB = c.y1;
-        e().ZY0 = c.x2;
-        e().A21 = c.y2;
-        e().Y_3 = c.height;
-        e().XG = c.side;
-        e().TANI = c.step;
-        e().NO = 7;
-        e().IB8_s.clear();
-        e().DrawArcOverSegment();
+        const Point top = e().DrawArcOverSegment({.from = {c.x1, c.y1},
+                                                  .to = {c.x2, c.y2},
+                                                  .height = c.height,
+                                                  .side = c.side,
+                                                  .stepDegrees = c.step,
+                                                  .dotColour = 7});
         auto circles = h.records().dots();
         EXPECT_EQ(static_cast<int>(circles.size()), c.dots);
-        EXPECT_NEAR(e().P2, c.apexX, 1e-2);
-        EXPECT_NEAR(e().BB, c.apexY, 1e-2);
-        EXPECT_EQ(e().ZY0, c.x1);
-        EXPECT_EQ(e().A21, c.y1);
-        EXPECT_EQ(e().FMAESU, c.x2);
-        EXPECT_EQ(e().KAKKO1, c.y2);
-        for (const auto& d : circles) EXPECT_EQ(d.r, 0.5f);
+        EXPECT_NEAR(top.x, c.apexX, 1e-2);
+        EXPECT_NEAR(top.y, c.apexY, 1e-2);
+        for (const auto& d : circles) {
+            EXPECT_EQ(d.r, 0.5f);
+            EXPECT_EQ(d.colour, 7);
+        }
     }
     // The dots run from start to end on the right side.
     h.clear();
-    e().P2 = 100;
-    e().BB = 300;
-    e().ZY0 = 300;
-    e().A21 = 300;
-    e().Y_3 = 20;
-    e().XG = 1;
-    e().TANI = 10;
-    e().DrawArcOverSegment();
+    e().DrawArcOverSegment(
+        {.from = {100, 300}, .to = {300, 300}, .height = 20, .side = 1, .stepDegrees = 10});
     auto circles = h.records().dots();
     EXPECT_NEAR(circles.front().x, 100, 1e-2);
     EXPECT_NEAR(circles.back().x, 300, 1e-2);
-    EXPECT_EQ(e().Y_3, 20);
 }
 
 TEST_F(Fig, ArcOverSegmentLabel) {
@@ -506,23 +432,18 @@ TEST_F(Fig, ArcOverSegmentLabel) {
         e().A_s = c.label;
         e().MeasureMathText();
         const float w = e().BAI;
-        e().P2 = 100;
-        e().BB = 300;
-        e().ZY0 = 300;
-        e().A21 = 300;
-        e().Y_3 = 20;
-        e().XG = c.side;
-        e().TANI = 10;
-        e().IB8_s = c.label;
-        e().SIZE = 0;
-        e().CCC3 = 0;
-        e().YMOTO = 0;
-        // Measure where the label starts by drawing it ourselves: DrawMathText
-        // leaves DSM2 at the label's top.
-        e().DrawArcOverSegment();
+        h.clear();
+        e().DrawArcOverSegment({.from = {100, 300},
+                                .to = {300, 300},
+                                .height = 20,
+                                .side = c.side,
+                                .stepDegrees = 10,
+                                .label = c.label,
+                                .labelColour = 3});
+        // DrawMathText leaves DSM2 at the label's top and DSM1 at its end.
         EXPECT_NEAR(e().DSM2, c.y, 0.05f) << c.side << c.label;
         EXPECT_NEAR(e().DSM1, 200 - w / 2 + w, 0.05f);
-        EXPECT_EQ(e().IB8_s, "");
+        EXPECT_EQ(h.records().glyphs().front().colour, 3);
     }
 }
 
@@ -532,15 +453,8 @@ TEST_F(Fig, ArcOverSegmentOddInputsStayFinite) {
     } cases[] = {{100, 300, 10}, {300, 300, 0}, {300, 300, -5}};
     for (const Case& c : cases) {
         h.clear();
-        e().P2 = 100;
-        e().BB = 300;
-        e().ZY0 = c.x2;
-        e().A21 = c.y2;
-        e().Y_3 = 20;
-        e().XG = 1;
-        e().TANI = c.step;
-        e().IB8_s.clear();
-        e().DrawArcOverSegment();
+        e().DrawArcOverSegment(
+            {.from = {100, 300}, .to = {c.x2, c.y2}, .height = 20, .side = 1, .stepDegrees = c.step});
         EXPECT_EQ(h.text().find("nan"), std::string::npos);
         if (c.step <= 0) {
             EXPECT_EQ(h.records().dots().size(), 1u);
@@ -549,131 +463,124 @@ TEST_F(Fig, ArcOverSegmentOddInputsStayFinite) {
 }
 
 TEST_F(Fig, Ticks) {
-    e().TAKASA = 0;
-    e().BX = 0;
-    e().YA = 100;
-    e().CX = 0;
-    e().ENZAN = 1;
-    e().B_1 = 1;
-    e().P = 10;
-    e().XX = 2;
-    e().NO = 0;
-    e().DrawDivisionTicks();
+    lesson::DivisionTicks division{
+        .from = {0, 0}, .to = {100, 0}, .first = 1, .second = 1, .count = 2, .size = 10, .colour = 0};
+    e().DrawDivisionTicks(division);
     EXPECT_EQ(h.lines(), (std::vector<std::string>{"line 56 5 66 0 0 0 -1 3", "line 56 -5 66 0 0 0 -1 3",
                                                    "line 72 5 82 0 0 0 -1 3", "line 72 -5 82 0 0 0 -1 3"}));
     h.clear();
-    e().GX1 = 8;
-    e().BAIY = -12;
-    e().XX = 2;
-    e().P = 6;
-    e().DrawEqualLengthTicks();
+    lesson::EqualLengthTicks equal{
+        .from = {0, 0}, .to = {100, 0}, .count = 2, .gap = 8, .shift = -12, .size = 6, .colour = 0};
+    e().DrawEqualLengthTicks(equal);
     EXPECT_EQ(h.lines(), (std::vector<std::string>{"line 46 -6 46 6 0 0 -1 3", "line 54 -6 54 6 0 0 -1 3"}));
-    EXPECT_EQ(e().GX1, 24);
+    // A gap of 0 or over 30 counts as 8.
+    for (float gap : {0.0f, 31.0f}) {
+        h.clear();
+        equal.gap = gap;
+        e().DrawEqualLengthTicks(equal);
+        EXPECT_EQ(h.lines(),
+                  (std::vector<std::string>{"line 46 -6 46 6 0 0 -1 3", "line 54 -6 54 6 0 0 -1 3"}));
+    }
     struct Count {
         float xx;
         std::size_t marks;
     } counts[] = {{7, 1}, {-1, 1}, {0.5f, 1}, {2.9f, 2}};
     for (const Count& c : counts) {
         h.clear();
-        e().XX = c.xx;
-        e().DrawDivisionTicks();
+        division.count = c.xx;
+        e().DrawDivisionTicks(division);
         EXPECT_EQ(h.lines().size(), 2 * c.marks) << c.xx;
     }
     h.clear();
-    e().YA = 0;  // coincident ends: nothing, rather than NaN
-    e().DrawDivisionTicks();
-    e().DrawEqualLengthTicks();
+    division.to = {0, 0};  // coincident ends: nothing, rather than NaN
+    equal.to = {0, 0};
+    e().DrawDivisionTicks(division);
+    e().DrawEqualLengthTicks(equal);
+    division.to = {100, 0};  // a ratio summing to 0: no point to mark
+    division.second = -1;
+    e().DrawDivisionTicks(division);
     EXPECT_TRUE(h.lines().empty());
 }
 
 TEST_F(Fig, PolygonAndLetters) {
     // Rectangle ABCD in 10-unit cells, y up: A (0,6) B (0,0) C (8,0) D (8,6).
     const float v[4][2] = {{100, 40}, {100, 100}, {180, 100}, {180, 40}};
-    for (int k = 0; k < 4; ++k) {
-        e().R1A(k + 1, 1) = v[k][0];
-        e().R1A(k + 1, 2) = v[k][1];
-    }
+    const std::vector<Point> corners{{100, 40}, {100, 100}, {180, 100}, {180, 40}};
     h.rt().setDrawWidth(2);
-    e().t0006 = 4;
-    e().NAGASA = 5;
-    e().NO = 0;
-    e().IB8_s = "A";
-    e().P = 12;
-    e().YMOTO = 0;
-    e().DrawPolygon();
+    e().DrawPolygon({.corners = corners,
+                     .width = 5,
+                     .colour = 0,
+                     .firstLetter = "A",
+                     .letterDistance = 12,
+                     .letterColour = 0});
     const auto lines = h.lines("line");
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_TRUE(isSegment(Trace(lines).records()[3],
                           Stroke{.from = At(180, 40), .to = At(100, 40), .colour = 0, .width = 5}))
         << lines[3];
-    for (const char* letter : {"A", "B", "C", "D"})
-        EXPECT_EQ(h.records().glyphs({.text = letter}).size(), 1u) << letter;
-    EXPECT_EQ(e().IB8_s, "");
-    EXPECT_EQ(e().P, 0);
-    EXPECT_EQ(e().P1, 12);
+    const char* letters[] = {"A", "B", "C", "D"};
+    Point placed[4];
+    for (int k = 0; k < 4; ++k) {
+        const auto glyphs = h.records().glyphs({.text = letters[k]});
+        ASSERT_EQ(glyphs.size(), 1u) << letters[k];
+        placed[k] = {glyphs[0].x, glyphs[0].y};
+    }
     EXPECT_EQ(h.rt().drawWidth(), 2);
-    // The last label (D) lies on the bisector at 18.43 degrees.
-    EXPECT_NEAR(std::fmod(e().ZY2 * 180 / 3.14159f, 360.0f), 18.43f, 0.01f);
 
-    // Label directions of the other corners.
-    const float want[] = {116.57f, 198.43f, 296.57f};
-    for (int k = 1; k <= 3; ++k) {
-        e().P2 = v[k - 1][0];
-        e().BB = v[k - 1][1];
-        e().ZY0 = v[k % 4][0];
-        e().A21 = v[k % 4][1];
-        e().FMAESU = v[(k + 1) % 4][0];
-        e().KAKKO1 = v[(k + 1) % 4][1];
-        e().BAIY = -1;
-        e().GetRayAngles();
-        EXPECT_NEAR(std::fmod(e().ZY2 * 180 / 3.14159f, 360.0f), want[k - 1], 0.01f);
+    // Each letter lies on its corner's bisector (the turn from the ray to the
+    // vertex after next round to the ray to the next vertex), 12 out.
+    const float want[] = {116.57f, 198.43f, 296.57f, 18.43f};
+    for (int k = 1; k <= 4; ++k) {
+        const Corner corner{.vertex = {v[k - 1][0], v[k - 1][1]},
+                            .first = {v[k % 4][0], v[k % 4][1]},
+                            .second = {v[(k + 1) % 4][0], v[(k + 1) % 4][1]},
+                            .exchanged = true};
+        EXPECT_NEAR(std::fmod(Engine::GetRayAngles(corner).bisector * 180 / 3.14159f, 360.0f), want[k - 1],
+                    0.01f);
+        h.clear();
+        e().DrawAngleLabel({.corner = corner, .text = letters[k - 1], .distance = 12});
+        const auto glyphs = h.records().glyphs({.text = letters[k - 1]});
+        ASSERT_EQ(glyphs.size(), 1u);
+        EXPECT_EQ((Point{glyphs[0].x, glyphs[0].y}), placed[k - 1]) << letters[k - 1];
     }
 
     h.clear();
-    e().X_s(1) = "P";
-    e().X_s(2) = "Q";
-    e().X_s(3) = "R";
-    e().t0006 = 3;
-    e().IB8_s = "1";
-    e().P = 0;
-    e().DrawPolygon();
+    e().DrawPolygon({.corners = {corners[0], corners[1], corners[2]}, .names = {"P", "Q", "R"}});
     for (const char* name : {"P", "Q", "R"}) EXPECT_EQ(h.records().glyphs({.text = name}).size(), 1u) << name;
     h.clear();
-    e().IB8_s = "";
-    e().P = 7;
-    e().DrawPolygon();
+    e().DrawPolygon({.corners = {corners[0], corners[1], corners[2]}, .letterDistance = 7});
     EXPECT_TRUE(h.records().glyphs().empty());
-    EXPECT_EQ(e().P, 7);
+    EXPECT_EQ(h.lines("line").size(), 3u);
+    // No corners, nothing drawn.
+    h.clear();
+    e().DrawPolygon({});
+    EXPECT_TRUE(h.lines().empty());
 }
 
 TEST_F(Fig, FactorWithPrimes) {
-    e().TX = 360;
-    e().FactorWithPrimes();
-    EXPECT_EQ(e().KASANARI, 3);
-    EXPECT_EQ(e().R1A(1, 1), 2);
-    EXPECT_EQ(e().R1A(1, 2), 3);
-    EXPECT_EQ(e().R1A(2, 1), 3);
-    EXPECT_EQ(e().R1A(2, 2), 2);
-    EXPECT_EQ(e().R1A(3, 1), 5);
-    EXPECT_EQ(e().R1A(3, 2), 1);
-    EXPECT_EQ(e().R1A(4, 1), 0);
-    EXPECT_EQ(e().R1A(10, 1), 1);
-    EXPECT_EQ(e().R1A(10, 2), 1);
-    EXPECT_EQ(e().TX, 360);
-    EXPECT_EQ(e().Y7(10), 29);
+    auto powers = [](const lesson::PrimeFactors& f) {
+        std::string s;
+        for (const auto& p : f.powers)
+            s += std::to_string(static_cast<int>(p.prime)) + "^" +
+                 std::to_string(static_cast<int>(p.exponent)) + " ";
+        return s;
+    };
+    lesson::PrimeFactors f = Engine::FactorWithPrimes(360);
+    EXPECT_EQ(powers(f), "2^3 3^2 5^1 ");
+    EXPECT_EQ(f.rest, 1);
 
-    e().TX = -62;
-    e().FactorWithPrimes();
-    EXPECT_EQ(e().KASANARI, 1);
-    EXPECT_EQ(e().R1A(1, 1), 2);
-    EXPECT_EQ(e().R1A(10, 1), 31);
-    EXPECT_EQ(e().TX, 62);
+    f = Engine::FactorWithPrimes(-62);
+    EXPECT_EQ(powers(f), "2^1 ");
+    EXPECT_EQ(f.rest, 31);
 
-    e().TX = 0;  // ends, with no factors
-    e().FactorWithPrimes();
-    EXPECT_EQ(e().KASANARI, 0);
-    EXPECT_EQ(e().R1A(1, 1), 0);
-    EXPECT_EQ(e().R1A(10, 2), 1);
+    f = Engine::FactorWithPrimes(0);  // ends, with no factors
+    EXPECT_TRUE(f.powers.empty());
+    EXPECT_EQ(f.rest, 0);
+
+    // 29 is beyond the primes tried: it is left over.
+    f = Engine::FactorWithPrimes(2 * 23 * 29);
+    EXPECT_EQ(powers(f), "2^1 23^1 ");
+    EXPECT_EQ(f.rest, 29);
 }
 
 TEST_F(Fig, LineBoundPoint) {
@@ -686,18 +593,19 @@ TEST_F(Fig, LineBoundPoint) {
         {{4, 0, 4, 8}, -1, 6, 4, 6},     // vertical: at a y
         {{0, 3, 5, 3}, 2, -1, 2, 3},     // horizontal: at an x
     };
+    const lesson::LineBoundPoint sloped = Engine::FindLineBoundPoint({0, 1}, {2, 5}, 3, -1);
+    EXPECT_EQ(sloped.slope, 2);
+    EXPECT_EQ(sloped.intercept, 1);
+    // A vertical line has neither; with no negative coordinate there is no point.
+    const lesson::LineBoundPoint vertical = Engine::FindLineBoundPoint({4, 0}, {4, 8}, 1, 1);
+    EXPECT_FALSE(vertical.slope.has_value());
+    EXPECT_FALSE(vertical.at.has_value());
     for (const Case& c : cases) {
-        e().TAKASA = c.p[0];
-        e().BX = c.p[1];
-        e().YA = c.p[2];
-        e().CX = c.p[3];
-        e().CCC0 = c.atX;
-        e().HYOUJI = c.atY;
-        e().DS1 = 99;
-        e().HENKA = 99;
-        e().FindLineBoundPoint();
-        EXPECT_EQ(e().DS1, c.x);
-        EXPECT_EQ(e().HENKA, c.y);
+        const lesson::LineBoundPoint found =
+            Engine::FindLineBoundPoint({c.p[0], c.p[1]}, {c.p[2], c.p[3]}, c.atX, c.atY);
+        ASSERT_TRUE(found.at.has_value());
+        EXPECT_EQ(found.at->x, c.x);
+        EXPECT_EQ(found.at->y, c.y);
     }
 }
 
@@ -706,15 +614,9 @@ TEST_F(Fig, TurnArrowHead) {
         float degrees, x, y;
     } cases[] = {{0, 300, 100}, {180, 100, 100}, {90, 200, 70}};
     for (const Case& c : cases) {
-        e().P2 = 100;
-        e().BB = 100;
-        e().ZY0 = 300;
-        e().A21 = 100;
-        e().KAKUDO = c.degrees;
-        e().Y_3 = 30;
-        e().TurnArrowHead();
-        EXPECT_NEAR(e().XI0, c.x, 0.05f) << c.degrees;
-        EXPECT_NEAR(e().SITA, c.y, 0.05f) << c.degrees;
+        const Point p = Engine::TurnArrowHead({100, 100}, {300, 100}, c.degrees, 30);
+        EXPECT_NEAR(p.x, c.x, 0.05f) << c.degrees;
+        EXPECT_NEAR(p.y, c.y, 0.05f) << c.degrees;
     }
 }
 

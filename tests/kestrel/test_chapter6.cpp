@@ -100,8 +100,6 @@ TEST_P(Chapter6Topic, SameScreenWhateverRanBefore) {
         k.JYOU = 99;
         k.AINP_labelDy = -99;
         k.N = -1;
-        k.UE = 2;
-        k.IROIRO = -1;
         k.Rt().setDrawWidth(15);
     });
     EXPECT_EQ(firstScreenDifference(fresh, afterOthers), "") << c.name;

@@ -134,7 +134,6 @@ TEST(DomainRangeExample, SameScreenWhateverRanBefore) {
         k.JYOU = 40;
         k.AINP_labelDy = 40;
         k.N = 1;
-        k.IROIRO = -1;
         k.Rt().setDrawWidth(2);
     });
     EXPECT_EQ(firstScreenDifference(fresh, afterOthers), "");

@@ -232,11 +232,8 @@ TEST_P(ExerciseScreens, SameScreensWhateverAnEarlierScreenLeft) {
     PloverRun after(c.keys, c.topic, [](Plover& p) {
         p.t0000 = 7;
         p.GGX = 3;
-        p.P = 40;
         p.JYOU = 9;
         p.AINP_labelDy = -9;
-        p.SIZE = 5;
-        p.CCC3 = 5;
     });
     ASSERT_TRUE(usual.ended()) << c.name;
     EXPECT_EQ(firstDifferentLine(usual.lines(), after.lines()), "") << c.name;

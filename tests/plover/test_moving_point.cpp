@@ -189,10 +189,13 @@ TEST(MovingPointEquations, CaseFiguresArcsAndEquations) {
 }
 
 // Figure 1's corner letters stand where the usual way in puts them, whatever
-// letter distance an earlier screen left.
+// line and text colours an earlier screen left.
 TEST(MovingPointEquations, CornerLettersIgnoreTheDistanceLeftBehind) {
     PloverRun usual(steps(13), &Plover::MovingPointEquations);
-    PloverRun after(steps(13), &Plover::MovingPointEquations, [](Plover& p) { p.P = 40; });
+    PloverRun after(steps(13), &Plover::MovingPointEquations, [](Plover& p) {
+        p.NO = 9;
+        p.YMOTO = 9;
+    });
     EXPECT_EQ(firstDifferentLine(usual.lines(), after.lines()), "");
 }
 

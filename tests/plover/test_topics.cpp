@@ -63,9 +63,6 @@ TEST_P(PloverTopic, SameScreenWhateverRanBefore) {
         p.JYOU = 99;
         p.AINP_labelDy = -99;
         p.TANI = 5000;
-        p.Y_3 = 3;
-        p.SIZE = 40;
-        p.CCC3 = -40;
         p.NAGASA = 30;
         for (int i = 1; i <= 40; ++i) {
             p.GY5(i) = 777;
