@@ -5,7 +5,9 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "figures.h"
@@ -13,6 +15,13 @@
 #include "state.h"
 
 namespace lesson {
+
+// What the pupil typed at the status line: the characters as the keys gave
+// them, and the number they read as (an empty or a "/0" entry reads as 0).
+struct NumberEntry {
+    std::string text;
+    Num value = 0;
+};
 
 class Engine : public EngineState {
 public:
@@ -29,13 +38,19 @@ public:
     // Seed the random numbers with this instead of the clock sum (replays and tests).
     void OverrideSeed(int seed) { seedOverride_ = seed; }
 
-    // The runtime (not R(): R is one of the shared arrays).
+    // The runtime.
     rt::Runtime& Rt() { return rt_; }
+
+    // The program's title, as its main menu shows it.
+    const std::string& Title() const { return title_; }
+    // Where the status line's number entry stands.
+    const StatusEntry& Entry() const { return entry_; }
 
     // ---- Start-up and error handler ----------------------------------------
     void StartUp();
     void ErrorHandler(const RuntimeError& e);
-    void ReseedRandom();
+    // Seeds the random numbers with hour + minute + second; returns that seed.
+    Num ReseedRandom();
 
     // ---- Maths-text renderer ------------------------------------------------
     void DrawGlyphRun();
@@ -71,22 +86,28 @@ public:
     void ListDivisors();
 
     // ---- Status line ---------------------------------------------------------
-    void AskMenuNumber();
+    // The prompts that take a number return what was typed; the key waits,
+    // the key that ended them.
+    NumberEntry AskMenuNumber();
     void ClearMenuPrompt();
-    void AskChoice();
+    // line stays on the status line while the pupil types.
+    Num AskChoice(std::string_view line);
     void ClearPromptBand();
-    void AskNextStep();
-    void ReadNumber();
-    void EditNumberEntry();
+    Num AskNextStep();
+    NumberEntry ReadNumber();
+    // The typed characters, when Enter ends the entry.
+    std::string EditNumberEntry();
     // key is a "." the typed number already holds: the entry refuses it.
-    bool SecondPoint(const std::string& key) const;
-    void ParseAnswer();
-    void WaitForKey();
-    void ShowMessageWaitKey();
+    static bool SecondPoint(const std::string& typed, const std::string& key);
+    static Num ParseAnswer(const std::string& typed);
+    std::string WaitForKey();
+    std::string ShowMessageWaitKey(std::string_view message);
     void ClearWorkArea();
     void ClearEntryBand();
-    void NumbersToText();
-    void DecodeCommandKey();
+    // Each number as a text without blanks.
+    static std::vector<std::string> NumbersToText(std::span<const Num> numbers);
+    // The command key's number, 1 to 10, or 0 when key is none of them.
+    static int DecodeCommandKey(std::string_view key);
     void FlushKeys();
 
     // ---- Figures and coordinate plane -------------------------------------
@@ -189,12 +210,17 @@ private:
     // BAI; the pen is handed back as it was.
     void MeasureHidden(void (Engine::*draw)());
 
-    // The next key into MIGI$, "" when none waits: every key the status line
-    // reads comes through here, full-width digits as their half-width forms.
-    void TakeKey();
-    // Waits for a key press, any key, and leaves it in MIGI$.
-    void WaitAnyKey();
+    // The next key, "" when none waits: every key the status line reads
+    // comes through here, full-width digits as their half-width forms.
+    std::string TakeKey();
+    // Waits for a key press, any key, and returns it.
+    std::string WaitAnyKey();
 
+    // Given by the program; read by its main menu.
+    std::string title_;
+    // Set by StartUp; read by every prompt that takes a number and by the
+    // main menu's prompt.
+    StatusEntry entry_;
     rt::Runtime& rt_;
     std::optional<int> seedOverride_;
 };

@@ -6,7 +6,7 @@
 
 namespace lesson {
 
-Engine::Engine(rt::Runtime& runtime, std::string title) : rt_(runtime) { II1_s = std::move(title); }
+Engine::Engine(rt::Runtime& runtime, std::string title) : title_(std::move(title)), rt_(runtime) {}
 
 int Engine::Run() {
     bool failed = false;
@@ -38,19 +38,16 @@ void Engine::StartUp() {
     rt_.setDrawWidth(3);
     // The seed is hour + minute + second, each read from the clock afresh.
     ReseedRandom();
-    if (seedOverride_) {
-        ENZAN = static_cast<Num>(*seedOverride_);
-        rt_.randomize(*seedOverride_);
-    }
+    if (seedOverride_) rt_.randomize(*seedOverride_);
     YMOTO = 4;
-    Y5 = 1056;
-    Y6 = 648;
+    entry_ = {.x = 1056, .y = 648};
 }
 
-void Engine::ReseedRandom() {
-    ENZAN = rt::val(rt_.time().substr(0, 2)) + rt::val(rt_.time().substr(3, 2)) +
-            rt::val(rt_.time().substr(6, 2));
-    rt_.randomize(static_cast<int>(ENZAN));
+Num Engine::ReseedRandom() {
+    const Num seed = rt::val(rt_.time().substr(0, 2)) + rt::val(rt_.time().substr(3, 2)) +
+                     rt::val(rt_.time().substr(6, 2));
+    rt_.randomize(static_cast<int>(seed));
+    return seed;
 }
 
 void Engine::ErrorHandler(const RuntimeError& e) {
@@ -58,12 +55,10 @@ void Engine::ErrorHandler(const RuntimeError& e) {
     rt_.errorEntered(e.place, e.code);
     rt_.cls();
     planes_.clear();
-    ENZAN = static_cast<Num>(e.place);
-    A_s = rt::str(ENZAN);
-    Num B_1 = static_cast<Num>(e.code);
-    LT_s = rt::str(B_1);
+    const std::string place = rt::str(static_cast<Num>(e.place));
+    const std::string code = rt::str(static_cast<Num>(e.code));
     // Face, size and style stay as they were when the error happened.
-    rt_.symbol(A_s + "," + LT_s + "エラーが発生しました。マウスで×をクリックして下さい。", 288, 432, 1, 1,
+    rt_.symbol(place + "," + code + "エラーが発生しました。マウスで×をクリックして下さい。", 288, 432, 1, 1,
                13);
     // Keys change nothing here; only closing the window ends the program.
     rt::WaitScope wait(rt_);

@@ -11,12 +11,7 @@
 //
 //   member        what it holds
 //   ------------  --------------------------------------------------------
-//   AINP          the typed number (status line)
 //   AINP_labelDy  AINP as the label's y offset of PlotPoint and DrawGraph
-//   DS2_s         DS2$, the characters typed at the status line
-//   TANI_2        TANI as the command-key number (TANI itself: the cell
-//                 width, also the brace height and the dot step of a
-//                 half-ellipse)
 //   X, R1B        numerator and denominator of the fraction routines
 //   X_yTop        X as the y range's upper end of the coordinate plane
 //   Y_kind        Y as the graph kind of DrawGraph
@@ -33,22 +28,20 @@
 
 namespace lesson {
 
+// Where the status line's number entry stands: its typed characters begin at
+// x, and its prompts stand on the line whose top is y.
+struct StatusEntry {
+    Num x = 1056;
+    Num y = 648;
+};
+
 struct EngineState {
     // ---- Start-up ----------------------------------------------------------
-    Num ENZAN = 0;      // the random seed at start-up; scratch afterwards
-    Num YMOTO = 4;      // text colour
-    Num Y5 = 1056;      // x of the status-line entry field
-    Num Y6 = 648;       // y of the status line
-    std::string II1_s;  // the program's title
+    Num ENZAN = 0;  // scratch of the figure routines
+    Num YMOTO = 4;  // text colour
 
-    Arr<std::string, 40> TITLE_s;
-    Arr<Num, 40> F;
-    Arr<std::string, 80> A1_s;
-    Arr<Num, 80> T;
     Arr<Num, 40> GY5;
     Arr<Num, 40> t0014;
-    Arr<Num, 5> HH;
-    Arr<Num, 5> R;
 
     // ---- Maths-text renderer ----------------------------------------------
     std::string KKAI_s;  // the text to draw; consumed
@@ -95,13 +88,6 @@ struct EngineState {
     Num AAAX = 0, XW = 0, TXM = 0, RABM = 0;       // divisors: number, count, pairs
 
     // ---- Status line ---------------------------------------------------------
-    std::string DS2_s;   // the characters typed at the status line, as the keys gave them
-    Num AINP = 0;        // the typed number (an empty or a "/0" entry gives 0)
-    std::string MIGI_s;  // the last key taken from the key poll; "" when none waited
-    Num Q = 0;           // x of the next typed character
-    Num GX2 = 0;         // y of the next typed character
-    Num ZX0 = 0;         // 1 when MIGI_s is one of the ten command keys, else 0
-    Num TANI_2 = 0;      // number of the command key, 1 to 10; kept when none matched
     // ---- Figures and coordinate plane -------------------------------------
     // Coordinate plane. A value v of x lies at TATE + NAKA*v/t0000, a value w
     // of y at t0001 - NAKA*w/GGX.
@@ -142,7 +128,7 @@ struct EngineState {
     Num B1 = 0;      // left margin of the current text column
     Num B2_row = 0;  // the top y of the current text row
     Num YI1 = 0;     // x where the last drawn text ended
-    Num A = 0;       // the sub-menu's choice, copied from AINP
+    Num A = 0;       // the sub-menu's choice, as typed
 
     // ---- Kestrel -----------------------------------------------------------------
     // The rate of change (chapter 3).

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine.h"
+#include "figure_helpers.h"
 #include "runtime/keys.h"
 #include "runtime/text.h"
 
@@ -17,64 +18,62 @@ constexpr double kBlinkPeriod = 0.5;
 
 }  // namespace
 
-void Engine::AskMenuNumber() {
+NumberEntry Engine::AskMenuNumber() {
     YMOTO = 0;
-    DSM1 = Y5 - 240;
-    DSM2 = Y6;
+    DSM1 = entry_.x - 240;
+    DSM2 = entry_.y;
     KKAI_s = "番号を入力して下さい。";
     DrawPromptText();
-    ReadNumber();
-    ParseAnswer();
+    return ReadNumber();
 }
 
-void Engine::ClearMenuPrompt() { Rt().line(Y5 - 240, Y6 - 8, Y5 - 240 + 1056, Y6 - 8 + 50, 15, 2, 15); }
+void Engine::ClearMenuPrompt() {
+    fig::filledBox(Rt(), entry_.x - 240, entry_.y - 8, entry_.x - 240 + 1056, entry_.y - 8 + 50, 15);
+}
 
-void Engine::AskChoice() {
+Num Engine::AskChoice(std::string_view line) {
     YMOTO = 0;
     DSM1 = 16;
     DSM2 = 666;
+    KKAI_s = line;
     DrawPromptText();
-    ReadNumber();
-    ParseAnswer();
+    return ReadNumber().value;
 }
 
-void Engine::ClearPromptBand() { Rt().line(0, 657, 992, 720, 15, 2, 15); }
+void Engine::ClearPromptBand() { fig::filledBox(Rt(), 0, 657, 992, 720, 15); }
 
-void Engine::AskNextStep() {
-    BB1 = static_cast<Num>(Rt().drawWidth());
-    // DrawPromptText may draw maths text, which reuses BB1: keep our own copy.
-    const int pen = Rt().drawWidth();
-    Rt().setDrawWidth(2);
-    Rt().line(96, 639, 400, 675, 13, 2, 12);
+Num Engine::AskNextStep() {
+    const fig::PenScope pen(Rt(), 2);
+    fig::filledBox(Rt(), 96, 639, 400, 675, 13, 12);
     YMOTO = 9;
     DSM1 = 128;
     DSM2 = 648;
     KKAI_s = "次のステップは１を入力。";
     DrawPromptText();
-    ReadNumber();
-    ParseAnswer();
-    Rt().line(Y5 - 48, Y6 - 9, Y5 - 48 + 160, Y6 - 9 + 27, 15, 2, 15);
-    Rt().line(96, 639, 400, 675, 15, 2, 15);
-    Rt().setDrawWidth(pen);
+    const Num typed = ReadNumber().value;
+    fig::filledBox(Rt(), entry_.x - 48, entry_.y - 9, entry_.x - 48 + 160, entry_.y - 9 + 27, 15);
+    fig::filledBox(Rt(), 96, 639, 400, 675, 15);
+    return typed;
 }
 
-void Engine::ReadNumber() {
-    Q = Y5;
-    GX2 = Y6;
-    DS2_s.clear();
+NumberEntry Engine::ReadNumber() {
     YMOTO = 0;
-    DSM1 = Q - 48;
-    DSM2 = GX2;
+    DSM1 = entry_.x - 48;
+    DSM2 = entry_.y;
     KKAI_s = "入力";
     DrawPromptText();
-    EditNumberEntry();
-    Rt().line(Y5 - 48, Y6 - 8, Y5 - 48 + 240, Y6 - 8 + 30, 15, 2, 15);
+    NumberEntry typed{.text = EditNumberEntry()};
+    fig::filledBox(Rt(), entry_.x - 48, entry_.y - 8, entry_.x - 48 + 240, entry_.y - 8 + 30, 15);
+    typed.value = ParseAnswer(typed.text);
+    return typed;
 }
 
-void Engine::EditNumberEntry() {
+std::string Engine::EditNumberEntry() {
+    std::string typed;
+    Point next{entry_.x, entry_.y};  // where the next typed character goes
     bool shown = false;
     auto dot = [&](bool on) {
-        Rt().circle(Q + 8, GX2 + 8, 4, on ? 5 : 15, 0, 0, true, -1);
+        Rt().circle(next.x + 8, next.y + 8, 4, on ? 5 : 15, 0, 0, true, -1);
         shown = on;
     };
     // The dot is on screen before the wait begins, so a snapshot shows it.
@@ -86,152 +85,130 @@ void Engine::EditNumberEntry() {
         const bool want = std::fmod(Rt().seconds() - blinkStart, kBlinkPeriod) < kBlinkPeriod / 2;
         if (want != shown) dot(want);
 
-        TakeKey();
-        if (MIGI_s.empty()) continue;
+        const std::string key = TakeKey();
+        if (key.empty()) continue;
 
-        if (MIGI_s == "\b" || MIGI_s == "\x0c" || rt::klen(DS2_s) > 9) {
+        if (key == "\b" || key == "\x0c" || rt::klen(typed) > 9) {
             // The whole entry goes; with ten characters even Enter only clears.
             // A leading "." is drawn 4 units left of the entry: the box
             // reaches it, or a stray dot would stay.
-            const Num left = DS2_s.starts_with('.') ? Y5 - 4 : Y5;
-            Rt().line(left, Y6 - 8, Y5 + 192, Y6 - 8 + 30, 15, 2, 15);
-            DS2_s.clear();
-            Q = Y5;
-            GX2 = Y6;
-            MIGI_s.clear();
+            const Num left = typed.starts_with('.') ? entry_.x - 4 : entry_.x;
+            fig::filledBox(Rt(), left, entry_.y - 8, entry_.x + 192, entry_.y - 8 + 30, 15);
+            typed.clear();
+            next = {entry_.x, entry_.y};
             dot(true);
             blinkStart = Rt().seconds();
             continue;
         }
-        if (MIGI_s == "\r") {
+        if (key == "\r") {
             dot(false);
-            return;
+            return typed;
         }
-        if (MIGI_s >= "-" && MIGI_s <= "9" && !SecondPoint(MIGI_s)) {
+        if (key >= "-" && key <= "9" && !SecondPoint(typed, key)) {
             dot(false);
             YMOTO = 5;
-            A_s = MIGI_s;
-            DSM1 = Q;
-            DSM2 = GX2;
+            A_s = key;
+            DSM1 = next.x;
+            DSM2 = next.y;
             DrawTextChars();
-            Q = DS4;
-            DS2_s += MIGI_s;
+            next.x = DS4;
+            typed += key;
             dot(true);
             blinkStart = Rt().seconds();
         }
     }
 }
 
-bool Engine::SecondPoint(const std::string& key) const {
+bool Engine::SecondPoint(const std::string& typed, const std::string& key) {
     // A "." takes no cell, so a second one in a number would not show, yet
     // the number would be read only up to it: "1..2" looks like 1.2 and reads
     // as 1. Refused like any key the entry does not take. Each side of a "/"
     // is a number of its own.
     if (key != ".") return false;
-    const std::size_t part = DS2_s.rfind('/');
-    return DS2_s.find('.', part == std::string::npos ? 0 : part + 1) != std::string::npos;
+    const std::size_t part = typed.rfind('/');
+    return typed.find('.', part == std::string::npos ? 0 : part + 1) != std::string::npos;
 }
 
-void Engine::ParseAnswer() {
-    const int n1 = rt::klen(DS2_s);
-    const int sosu = rt::kinstr(DS2_s, "/");
-    if (sosu == 0) {
-        AINP = rt::val(DS2_s);
-        return;
-    }
-    A_s = rt::kleft(DS2_s, sosu - 1);
-    LT_s = rt::kright(DS2_s, n1 - sosu);
-    const Num den = rt::val(LT_s);
+Num Engine::ParseAnswer(const std::string& typed) {
+    const int n1 = rt::klen(typed);
+    const int sosu = rt::kinstr(typed, "/");
+    if (sosu == 0) return rt::val(typed);
+    const Num den = rt::val(rt::kright(typed, n1 - sosu));
     // "3/0", "5/" or a lone "/" has no value: it reads as 0, like an empty
     // entry, so menus redraw and exercise loops go on.
-    AINP = den == 0 ? 0 : rt::val(A_s) / den;
-    if (!std::isfinite(AINP)) AINP = 0;
-    if (AINP == 0) AINP = 0;  // "0/-5" gives 0, not -0
+    Num value = den == 0 ? 0 : rt::val(rt::kleft(typed, sosu - 1)) / den;
+    if (!std::isfinite(value)) value = 0;
+    if (value == 0) value = 0;  // "0/-5" gives 0, not -0
+    return value;
 }
 
-void Engine::WaitForKey() {
-    const Num henk2 = YMOTO;
-    BB1 = static_cast<Num>(Rt().drawWidth());
-    const int pen = Rt().drawWidth();
-    Rt().setDrawWidth(3);
-    Rt().line(96, 657, 400, 693, 13, 2, 4);
+std::string Engine::WaitForKey() {
+    const Num colour = YMOTO;
+    const fig::PenScope pen(Rt(), 3);
+    fig::filledBox(Rt(), 96, 657, 400, 693, 13, 4);
     YMOTO = 9;
     DSM1 = 128;
     DSM2 = 666;
     KKAI_s = "何かキーを押して下さい。";
     DrawPromptText();
-    WaitAnyKey();
-    Rt().line(0, 657, 400, 693, 15, 2, 15);
-    YMOTO = henk2;
-    Rt().setDrawWidth(pen);
+    std::string key = WaitAnyKey();
+    fig::filledBox(Rt(), 0, 657, 400, 693, 15);
+    YMOTO = colour;
+    return key;
 }
 
-void Engine::ShowMessageWaitKey() {
-    const Num henk2 = YMOTO;
-    BB1 = static_cast<Num>(Rt().drawWidth());
-    const int pen = Rt().drawWidth();
-    Rt().setDrawWidth(3);
-    Rt().line(16, 657, 16 + 480, 657 + 36, 13, 2, 4);
+std::string Engine::ShowMessageWaitKey(std::string_view message) {
+    const Num colour = YMOTO;
+    const fig::PenScope pen(Rt(), 3);
+    fig::filledBox(Rt(), 16, 657, 16 + 480, 657 + 36, 13, 4);
     YMOTO = 9;
     DSM1 = 48;
     DSM2 = 666;
+    KKAI_s = message;
     DrawPromptText();
-    WaitAnyKey();
-    Rt().line(0, 657, 992, 720, 15, 2, 15);
-    YMOTO = henk2;
-    Rt().setDrawWidth(pen);
+    std::string key = WaitAnyKey();
+    fig::filledBox(Rt(), 0, 657, 992, 720, 15);
+    YMOTO = colour;
+    return key;
 }
 
 void Engine::ClearWorkArea() {
-    Rt().line(0, 54, 1440, 900, 15, 2, 15);
+    fig::filledBox(Rt(), 0, 54, 1440, 900, 15);
     ErasedBox(0, 54, 1440, 900);
 }
 
 void Engine::ClearEntryBand() {
-    DSM1 = Y5 + 80;
-    DSM2 = Y6 - 72;
-    Rt().line(DSM1, DSM2, DSM1 + 1440, DSM2 + 90, 15, 2, 15);
+    const Num left = entry_.x + 80, top = entry_.y - 72;
+    fig::filledBox(Rt(), left, top, left + 1440, top + 90, 15);
 }
 
-void Engine::NumbersToText() {
-    for (int i = 1; i <= 80; ++i) {
-        A_s = rt::str(T(i));
-        RemoveSpaces();
-        A1_s(i) = A_s;
-    }
-    for (int i = 1; i <= 40; ++i) {
-        A_s = rt::str(F(i));
-        RemoveSpaces();
-        TITLE_s(i) = A_s;
-    }
-    DecodeCommandKey();
+std::vector<std::string> Engine::NumbersToText(std::span<const Num> numbers) {
+    std::vector<std::string> texts;
+    texts.reserve(numbers.size());
+    for (Num v : numbers) texts.push_back(fig::bareNumber(v));
+    return texts;
 }
 
-void Engine::DecodeCommandKey() {
+int Engine::DecodeCommandKey(std::string_view key) {
     static const char* const kKeys[] = {"Q", "W", "E", "R", "T", "@", "I", "[", "]", "S"};
-    for (int k = 0; k < 10; ++k) {
-        if (MIGI_s == kKeys[k]) {
-            ZX0 = 1;
-            TANI_2 = static_cast<Num>(k + 1);
-            return;
-        }
-    }
-    ZX0 = 0;
+    for (int k = 0; k < 10; ++k)
+        if (key == kKeys[k]) return k + 1;
+    return 0;
 }
 
 void Engine::FlushKeys() {
-    do {
-        TakeKey();
-    } while (!MIGI_s.empty());
+    while (!TakeKey().empty()) {
+    }
 }
 
-void Engine::TakeKey() { MIGI_s = rt::halfWidthKey(Rt().inkey()); }
+std::string Engine::TakeKey() { return rt::halfWidthKey(Rt().inkey()); }
 
-void Engine::WaitAnyKey() {
+std::string Engine::WaitAnyKey() {
     rt::WaitScope wait(Rt());
-    do {
-        TakeKey();
-    } while (MIGI_s.empty());
+    for (;;) {
+        std::string key = TakeKey();
+        if (!key.empty()) return key;
+    }
 }
 
 }  // namespace lesson

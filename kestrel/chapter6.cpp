@@ -217,10 +217,9 @@ void Kestrel::TypedValueGraphLoop(std::string_view prompt, bool slopeTyped, Num 
     RandomExerciseLoop([&] {
         Num typed;
         do {
-            KKAI_s = ScreenText(prompt);
-            AskChoice();
+            const Num choice = AskChoice(ScreenText(prompt));
             ClearPromptBand();
-            typed = DefinedOrZero(AINP);
+            typed = DefinedOrZero(choice);
         } while (!slopeTyped && (typed < -10 || typed > 10));
         if (slopeTyped)
             GraphOf(3, typed, 2, colour, "");

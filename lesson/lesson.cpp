@@ -23,7 +23,7 @@ MenuPick Lesson::MainMenuChoice(const MainMenuLayout& menu) {
     ClearWorkArea();
     ClearBox(area::screen);
     Rt().line(22, 10, 1342, 610, 15, 2, 10);
-    Label(264, 30, ink::page, "＜" + II1_s + "　メニュー＞");
+    Label(264, 30, ink::page, "＜" + Title() + "　メニュー＞");
     for (int k = 1; k < exitItem; ++k) {
         Label(44, static_cast<Num>(120 + 60 * (k - 1)), k % 2 == 1 ? ink::accent : ink::page,
               menu.items[k - 1]);
@@ -32,15 +32,15 @@ MenuPick Lesson::MainMenuChoice(const MainMenuLayout& menu) {
 
     if (menu.promptFirst) {
         KKAI_s = "番号を入力して下さい。";
-        DSM1 = Y5 - 240;
-        DSM2 = Y6;
+        DSM1 = Entry().x - 240;
+        DSM2 = Entry().y;
         YMOTO = 0;
         DrawPromptText();
     }
-    AskMenuNumber();
+    const NumberEntry typed = AskMenuNumber();
     ClearMenuPrompt();
 
-    const Num value = DefinedOrZero(AINP);
+    const Num value = DefinedOrZero(typed.value);
     if (value == exitItem) return {MenuPick::Exit, exitItem};
     if (value < 1 || value > exitItem) return {};
 
@@ -48,7 +48,7 @@ MenuPick Lesson::MainMenuChoice(const MainMenuLayout& menu) {
     // The jump follows the number the typed text begins with ("3/2" opens 3).
     // When that number names no item ("20/4", "0.5/0.25") the menu is drawn
     // again rather than falling into whatever item comes first.
-    const Num leading = Int(DefinedOrZero(rt::val(DS2_s)));
+    const Num leading = Int(DefinedOrZero(rt::val(typed.text)));
     if (leading < 1 || leading > exitItem - 1) return {};
     return {MenuPick::Item, static_cast<int>(leading)};
 }
@@ -65,9 +65,7 @@ void Lesson::ChapterGoalScreen(bool ownClear, std::span<const std::string_view> 
 
 int Lesson::ChapterSubMenu(std::string_view itemLine, int items) {
     for (;;) {
-        KKAI_s = ScreenText(itemLine);
-        AskChoice();
-        A = DefinedOrZero(AINP);
+        A = DefinedOrZero(AskChoice(ScreenText(itemLine)));
         ClearPromptBand();
         if (A < 1 || A > items) continue;
         return static_cast<int>(Int(A));

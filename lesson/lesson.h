@@ -290,11 +290,10 @@ public:
     // AskNextStep until the pupil types a value of 1.
     template <class F>
     void RandomExerciseLoop(F&& makeProblem) {
-        AINP = 3;
-        while (AINP != 1) {
+        Num typed = 3;
+        while (typed != 1) {
             makeProblem();
-            AskNextStep();
-            AINP = DefinedOrZero(AINP);
+            typed = DefinedOrZero(AskNextStep());
         }
     }
     // A screen of random problems: the area cleared once with its margin,

@@ -97,8 +97,8 @@ void Plover::AnimateMovingPoint() {
     eraseFigure(50);
 
     GY = 0;
-    AINP = 5;
-    while (AINP != 1) {
+    Num next = 5;
+    while (next != 1) {
         DrawMovingRectangle(f);
         // The letter stands outside the side P is on.
         if (GY <= 6)
@@ -107,10 +107,8 @@ void Plover::AnimateMovingPoint() {
             MarkPointP(f.p, -14, 18);
         else
             MarkPointP(f.p, 18, -22);
-        KKAI_s = ScreenText("1で次へ:他のキーで動く");
-        ShowMessageWaitKey();
-        if (MIGI_s == "1")
-            AINP = 1;
+        if (ShowMessageWaitKey(ScreenText("1で次へ:他のキーで動く")) == "1")
+            next = 1;
         else
             eraseFigure(100);
         GY = GY + 1;

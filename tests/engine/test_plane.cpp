@@ -214,7 +214,6 @@ TEST(PlotPoint, PlacesDotAndLabel) {
     e.IB8_s = "A";
     e.JYOU = 8;
     e.AINP_labelDy = -20;
-    e.AINP = 5;  // the typed number is another variable
     e.PlotPoint();
     EXPECT_EQ(h.lines("circle"), std::vector<std::string>{"circle 944 160 6 3 0 0 1 -1 3"});
     auto a = h.records().glyphs({.text = "A"});
@@ -226,7 +225,6 @@ TEST(PlotPoint, PlacesDotAndLabel) {
     EXPECT_EQ(e.N2, 160);
     EXPECT_EQ(e.JYOU, 0);
     EXPECT_EQ(e.AINP_labelDy, 0);
-    EXPECT_EQ(e.AINP, 5);
     EXPECT_EQ(e.t0000, 1);
     EXPECT_EQ(e.GGX, 1);
     EXPECT_EQ(e.YMOTO, 3);
@@ -279,7 +277,6 @@ TEST_F(GraphTest, StraightLineClipsAtTopAndBottomOnly) {
     e().YJ1 = 6;
     e().JYOU = -27;
     e().AINP_labelDy = 4;
-    e().AINP = 42;
     graph(3, 2, 3, 0, "y=2x+3");
     auto d = dots(h);
     ASSERT_FALSE(d.empty());
@@ -297,7 +294,6 @@ TEST_F(GraphTest, StraightLineClipsAtTopAndBottomOnly) {
     EXPECT_NEAR(label[0].y, d.back().y + 4 + 12, 0.01f);
     EXPECT_EQ(e().JYOU, 0);
     EXPECT_EQ(e().AINP_labelDy, 0);
-    EXPECT_EQ(e().AINP, 42);
     EXPECT_EQ(e().YMOTO, 5);
 }
 

@@ -33,7 +33,7 @@ TEST(StatusLine, MenuNumberLayoutAndResult) {
     Headless h({"1", "2", "Enter"});
     h.start();
     Engine& e = h.e();
-    e.AskMenuNumber();
+    const lesson::NumberEntry typed = e.AskMenuNumber();
     EXPECT_EQ(placed(h, "番"), "816 648 0");
     EXPECT_EQ(placed(h, "入", 1), "1008 648 0");  // the first is the prompt's
     EXPECT_EQ(placed(h, "１"), "1056 648 5");
@@ -47,9 +47,9 @@ TEST(StatusLine, MenuNumberLayoutAndResult) {
         Trace(lines).records().back(),
         {.colour = 15, .from = At(1008, 640), .to = At(1248, 670), .kind = 2, .fill = 15, .width = 3}))
         << lines.back();
-    EXPECT_EQ(e.DS2_s, "12");
-    EXPECT_EQ(e.AINP, 12);
-    EXPECT_EQ(e.MIGI_s, "\r");
+    EXPECT_EQ(typed.text, "12");
+    EXPECT_EQ(typed.value, 12);
+    EXPECT_FALSE(h.rt().keysLeft());  // Enter ended it
     EXPECT_EQ(e.YMOTO, 5);
     EXPECT_EQ(e.DSM2, 648);
 }
@@ -57,10 +57,9 @@ TEST(StatusLine, MenuNumberLayoutAndResult) {
 TEST(StatusLine, EnterAloneGivesZero) {
     Headless h({"Enter"});
     h.start();
-    h.e().AINP = 7;
-    h.e().AskMenuNumber();
-    EXPECT_EQ(h.e().DS2_s, "");
-    EXPECT_EQ(h.e().AINP, 0);
+    const lesson::NumberEntry typed = h.e().AskMenuNumber();
+    EXPECT_EQ(typed.text, "");
+    EXPECT_EQ(typed.value, 0);
     EXPECT_EQ(h.e().YMOTO, 0);
 }
 
@@ -93,9 +92,8 @@ TEST(StatusLine, EditingKeys) {
     for (const Case& c : cases) {
         Headless h(c.keys);
         h.start();
-        h.e().AskMenuNumber();
-        EXPECT_EQ(h.e().DS2_s, c.typed);
-        EXPECT_EQ(h.e().MIGI_s, "\r");
+        EXPECT_EQ(h.e().AskMenuNumber().text, c.typed);
+        EXPECT_FALSE(h.rt().keysLeft());  // Enter ended it
     }
 }
 
@@ -120,23 +118,21 @@ TEST(StatusLine, BackspaceClearsTheWholeEntryAndTheDotGoesHome) {
 }
 
 TEST(StatusLine, DecimalPointTakesNoCell) {
-    Headless h({"1", ".", "5", "Enter"});
+    Headless h({"1", ".", "5", "7", "Enter"});
     h.start();
-    h.e().AskMenuNumber();
+    EXPECT_EQ(h.e().AskMenuNumber().value, 1.57f);
     EXPECT_EQ(placed(h, "１"), "1056 648 5");
     EXPECT_EQ(placed(h, "．"), "1068 648 5");
     EXPECT_EQ(placed(h, "５"), "1072 648 5");
-    EXPECT_EQ(h.e().AINP, 1.5f);
-    EXPECT_EQ(h.e().Q, 1088);
+    EXPECT_EQ(placed(h, "７"), "1088 648 5");
 }
 
 TEST(StatusLine, EntryReadsAsShown) {
     // "1..2" once showed as 1.2 (a "." takes no cell) but read as 1.
     Headless h({"1", ".", ".", "2", "Enter"});
     h.start();
-    h.e().AskMenuNumber();
+    EXPECT_EQ(h.e().AskMenuNumber().value, 1.2f);
     EXPECT_EQ(h.records().glyphs({.text = "．"}).size(), 1u);
-    EXPECT_EQ(h.e().AINP, 1.2f);
 }
 
 // After the entry is cleared, nothing typed is left in the band: only the
@@ -169,18 +165,18 @@ TEST(StatusLine, ClearingLeavesNoStrayInk) {
                 if (!dot && p == inkPixel) ++stray;
             }
         EXPECT_EQ(stray, 0) << ::testing::PrintToString(keys);
-        EXPECT_EQ(h.e().DS2_s, "");
     }
 }
 
 TEST(StatusLine, SlashShowsAsDivisionSign) {
     Headless h({"3", "/", "4", "Enter"});
     h.start();
-    h.e().AskMenuNumber();
+    const lesson::NumberEntry typed = h.e().AskMenuNumber();
     EXPECT_EQ(placed(h, "３"), "1056 648 5");
     EXPECT_EQ(placed(h, "÷"), "1072 648 5");
     EXPECT_EQ(placed(h, "４"), "1088 648 5");
-    EXPECT_EQ(h.e().AINP, 0.75f);
+    EXPECT_EQ(typed.text, "3/4");
+    EXPECT_EQ(typed.value, 0.75f);
 }
 
 TEST(ParseAnswer, Values) {
@@ -204,28 +200,20 @@ TEST(ParseAnswer, Values) {
         {"/", 0},
         {"-7/.0", 0},
     };
-    Headless h;
-    h.start();
     for (const Case& c : cases) {
-        h.e().DS2_s = c.typed;
-        h.e().AINP = 99;
-        h.e().ParseAnswer();
-        EXPECT_EQ(h.e().AINP, c.value) << c.typed;
-        EXPECT_TRUE(std::isfinite(h.e().AINP)) << c.typed;
+        const float value = Engine::ParseAnswer(c.typed);
+        EXPECT_EQ(value, c.value) << c.typed;
+        EXPECT_TRUE(std::isfinite(value)) << c.typed;
     }
-    h.e().DS2_s = "0/-5";
-    h.e().ParseAnswer();
-    EXPECT_FALSE(std::signbit(h.e().AINP));
+    EXPECT_FALSE(std::signbit(Engine::ParseAnswer("0/-5")));
 }
 
 TEST(StatusLine, ChoiceLineStaysAndBandClears) {
     Headless h({"2", "Enter"});
     h.start();
     Engine& e = h.e();
-    e.KKAI_s = "①表式　②終了";
-    e.AskChoice();
+    EXPECT_EQ(e.AskChoice("①表式　②終了"), 2);
     EXPECT_EQ(placed(h, "①"), "16 666 0");
-    EXPECT_EQ(e.AINP, 2);
     EXPECT_EQ(e.KKAI_s, "");
     EXPECT_TRUE(h.records().segments({.from = At(0, 657)}).empty());
     h.clear();
@@ -238,7 +226,7 @@ TEST(StatusLine, NextStepBoxAndPen) {
     h.start();
     Engine& e = h.e();
     h.rt().setDrawWidth(5);
-    e.AskNextStep();
+    EXPECT_EQ(e.AskNextStep(), 1);
     const auto lines = h.lines();
     EXPECT_TRUE(
         isSegment(Trace(lines).records().front(),
@@ -257,7 +245,6 @@ TEST(StatusLine, NextStepBoxAndPen) {
                   {.colour = 15, .from = At(96, 639), .to = At(400, 675), .kind = 2, .fill = 15, .width = 2}))
         << lines.back();
     EXPECT_EQ(h.rt().drawWidth(), 5);
-    EXPECT_EQ(e.AINP, 1);
     EXPECT_EQ(e.YMOTO, 5);
 }
 
@@ -267,7 +254,7 @@ TEST(StatusLine, WaitForKeyPutsBackColourAndPen) {
     Engine& e = h.e();
     e.YMOTO = 3;
     h.rt().setDrawWidth(1);
-    e.WaitForKey();
+    EXPECT_EQ(e.WaitForKey(), "x");
     const auto lines = h.lines();
     EXPECT_TRUE(
         isSegment(Trace(lines).records().front(),
@@ -278,7 +265,6 @@ TEST(StatusLine, WaitForKeyPutsBackColourAndPen) {
         isSegment(Trace(lines).records().back(),
                   {.colour = 15, .from = At(0, 657), .to = At(400, 693), .kind = 2, .fill = 15, .width = 3}))
         << lines.back();
-    EXPECT_EQ(e.MIGI_s, "x");
     EXPECT_EQ(e.YMOTO, 3);
     EXPECT_EQ(h.rt().drawWidth(), 1);
     EXPECT_EQ(e.DSM2, 666);
@@ -289,8 +275,7 @@ TEST(StatusLine, MessageWaitKey) {
     h.start();
     Engine& e = h.e();
     e.YMOTO = 4;
-    e.KKAI_s = "１を押すと止まる";
-    e.ShowMessageWaitKey();
+    EXPECT_EQ(e.ShowMessageWaitKey("１を押すと止まる"), "1");
     const auto lines = h.lines();
     EXPECT_TRUE(
         isSegment(Trace(lines).records().front(),
@@ -301,7 +286,6 @@ TEST(StatusLine, MessageWaitKey) {
         isSegment(Trace(lines).records().back(),
                   {.colour = 15, .from = At(0, 657), .to = At(992, 720), .kind = 2, .fill = 15, .width = 3}))
         << lines.back();
-    EXPECT_EQ(e.MIGI_s, "1");
     EXPECT_EQ(e.YMOTO, 4);
     EXPECT_EQ(h.rt().drawWidth(), 3);
 }
@@ -310,10 +294,8 @@ TEST(StatusLine, KeysAreTakenOnlyInsideWaits) {
     Headless h({"1", "Enter"});
     h.start();
     h.e().FlushKeys();  // no wait: nothing is taken
-    EXPECT_EQ(h.e().MIGI_s, "");
     EXPECT_TRUE(h.rt().keysLeft());
-    h.e().AskMenuNumber();
-    EXPECT_EQ(h.e().AINP, 1);
+    EXPECT_EQ(h.e().AskMenuNumber().value, 1);
     EXPECT_EQ(h.rt().waits(), 1);
 }
 
@@ -324,58 +306,23 @@ TEST(WorkArea, ClearsAndEntryBand) {
     h.e().ClearEntryBand();
     EXPECT_EQ(h.lines(),
               (std::vector<std::string>{"line 0 54 1440 900 15 2 15 3", "line 1136 576 2576 666 15 2 15 3"}));
-    EXPECT_EQ(h.e().DSM1, 1136);
-    EXPECT_EQ(h.e().DSM2, 576);
 }
 
 TEST(ValueTexts, NumbersBecomeBareTexts) {
-    Headless h;
-    h.start();
-    Engine& e = h.e();
-    e.T(1) = 2;
-    e.T(2) = -3;
-    e.T(3) = 0;
-    e.T(4) = -0.0f;
-    e.T(5) = 0.5f;
-    e.T(80) = -1.25f;
-    e.F(1) = 12;
-    e.F(40) = -0.5f;
-    e.MIGI_s = "\r";
-    e.TANI_2 = 4;
-    e.NumbersToText();
-    EXPECT_EQ(e.A1_s(1), "2");
-    EXPECT_EQ(e.A1_s(2), "-3");
-    EXPECT_EQ(e.A1_s(3), "0");
-    EXPECT_EQ(e.A1_s(4), "0");
-    EXPECT_EQ(e.A1_s(5), ".5");
-    EXPECT_EQ(e.A1_s(6), "0");
-    EXPECT_EQ(e.A1_s(80), "-1.25");
-    EXPECT_EQ(e.TITLE_s(1), "12");
-    EXPECT_EQ(e.TITLE_s(40), "-.5");
-    EXPECT_EQ(e.A_s, "-.5");
-    EXPECT_EQ(e.ZX0, 0);
-    EXPECT_EQ(e.TANI_2, 4);
-    EXPECT_TRUE(h.lines().empty());
+    const float numbers[] = {2, -3, 0, -0.0f, 0.5f, -1.25f, 12, -0.5f};
+    EXPECT_EQ(Engine::NumbersToText(numbers),
+              (std::vector<std::string>{"2", "-3", "0", "0", ".5", "-1.25", "12", "-.5"}));
+    EXPECT_TRUE(Engine::NumbersToText({}).empty());
 }
 
 TEST(ValueTexts, CommandKeys) {
     struct Case {
         const char* key;
-        float zx0, tani2;
+        int number;
     } cases[] = {
-        {"Q", 1, 1},  {"E", 1, 3},  {"@", 1, 6},  {"[", 1, 8}, {"]", 1, 9},
-        {"S", 1, 10}, {"q", 0, 77}, {"5", 0, 77}, {"", 0, 77}, {"\r", 0, 77},
+        {"Q", 1}, {"E", 3}, {"@", 6}, {"[", 8}, {"]", 9}, {"S", 10}, {"q", 0}, {"5", 0}, {"", 0}, {"\r", 0},
     };
-    Headless h;
-    h.start();
-    for (const Case& c : cases) {
-        h.e().MIGI_s = c.key;
-        h.e().TANI_2 = 77;
-        h.e().NumbersToText();
-        EXPECT_EQ(h.e().ZX0, c.zx0) << c.key;
-        EXPECT_EQ(h.e().TANI_2, c.tani2) << c.key;
-        EXPECT_EQ(h.e().MIGI_s, c.key);
-    }
+    for (const Case& c : cases) EXPECT_EQ(Engine::DecodeCommandKey(c.key), c.number) << c.key;
 }
 
 }  // namespace
