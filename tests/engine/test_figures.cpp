@@ -249,10 +249,6 @@ TEST_F(Fig, IntersectLines) {
 }
 
 TEST_F(Fig, PerpendicularFootLeavesThePlaneAlone) {
-    e().XJ1 = -6;
-    e().YJ1 = 6;
-    e().B4 = -4;
-    e().X_yTop = 4;
     e().TAKASA = 0;
     e().BX = 0;
     e().YA = 2;
@@ -261,8 +257,6 @@ TEST_F(Fig, PerpendicularFootLeavesThePlaneAlone) {
     e().HYOUJI = 2;
     e().MarkPerpendicularFoot();
     EXPECT_EQ(h.lines(), std::vector<std::string>{"circle 1 1 2 15 0 0 1 -1 3"});
-    EXPECT_EQ(e().XJ1, -6);
-    EXPECT_EQ(e().X_yTop, 4);
 }
 
 TEST_F(Fig, GraphPaper) {

@@ -229,11 +229,8 @@ TEST_P(ExerciseScreens, SameScreensWhateverAnEarlierScreenLeft) {
     const TopicKeys& c = GetParam();
     PloverRun usual(c.keys, c.topic);
     PloverRun after(c.keys, c.topic, [](Plover& p) {
-        p.t0000 = 7;
-        p.GGX = 3;
+        p.PlaceOfPlane({.xTo = 10, .yTo = 10, .step = 20, .xPerStep = 7, .yPerStep = 3});
         p.P = 40;
-        p.JYOU = 9;
-        p.AINP_labelDy = -9;
         p.SIZE = 5;
         p.CCC3 = 5;
     });
