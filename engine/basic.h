@@ -7,6 +7,7 @@
 #include <concepts>
 #include <source_location>
 #include <string>
+#include <string_view>
 
 namespace lesson {
 
@@ -95,18 +96,69 @@ struct Point {
     friend bool operator==(const Point&, const Point&) = default;
 };
 
+// A coordinate plane to draw: its top-left corner ((0, 0) takes the usual
+// place), the ranges in values, the units per grid step and the values per
+// grid step (0 counts as 1, a negative value as its size).
+struct Plane {
+    Num left = 0, top = 0;
+    Num xFrom = 0, xTo = 0, yFrom = 0, yTo = 0;
+    Num step = 0;
+    Num gridColour = 0;  // 0: neither grid lines nor scale numbers
+    bool scaleNumbers = true;
+    Num xPerStep = 1, yPerStep = 1;
+};
+
+// A plane's ranges counted in grid steps.
+struct GridRange {
+    Num xFrom = 0, xTo = 0, yFrom = 0, yTo = 0;
+};
+
 // Where a drawn plane (or a frame of graph paper) lies on the screen: its
-// origin, its edges, the size of its scale numbers and its units per grid step.
+// origin, its edges, the size of its scale numbers and its units per grid
+// step; for a plane also its ranges in grid steps and the values per step it
+// was drawn with.
 struct PlaneFrame {
     Point origin;
     Num left = 0, top = 0, right = 0, bottom = 0;
     Num scaleSize = 0;
     Num step = 0;
+    GridRange steps = {};
+    Num xPerStep = 1, yPerStep = 1;
 
     // The screen place of the value point (x, y) at these values per grid step.
     Point ToScreen(Num x, Num y, Num xPerStep = 1, Num yPerStep = 1) const {
         return {origin.x + step * x / xPerStep, origin.y - step * y / yPerStep};
     }
+};
+
+// A dot on a plane at a value point, its label shifted by (labelDx, labelDy)
+// from where the engine puts it.
+struct Dot {
+    Num radius = 0;
+    Num colour = 0;
+    std::string_view label = {};
+    Num labelDx = 0, labelDy = 0;
+    Num xPerStep = 1, yPerStep = 1;
+};
+
+// The curves a graph can be: y = a/x, y = a*x^2, y = a*x + b, a*x + b*y = c.
+enum class Curve { Inverse = 1, Parabola = 2, Line = 3, General = 4 };
+
+// A graph, its label shifted by (labelDx, labelDy) from the end where the
+// engine puts it.
+struct Graph {
+    Curve kind = Curve::Line;
+    Num a = 0, b = 0, c = 0;
+    Num colour = 0;
+    std::string_view label = {};
+    Num labelDx = 0, labelDy = 0;
+};
+
+// Where a graph is traced, in values of x, and the values per grid step it
+// is drawn at (0 counts as 1).
+struct GraphSpan {
+    Num xFrom = 0, xTo = 0;
+    Num xPerStep = 1, yPerStep = 1;
 };
 
 // INT: the greatest whole number not above v.

@@ -126,15 +126,26 @@ public:
     // The corner's angle in degrees, to a tenth.
     static std::string FormatAngleDegrees(const Corner& corner);
     // Coordinate plane.
-    void DrawAxes();
-    // Where a plane drawn at (A41, I_top) with step NAKA, ranges already in
-    // steps, has its axes, edges and scale size; sets that font size.
-    void PlaceAxes();
-    void LabelAxisScales();
-    void PlotPoint();
-    void DrawGraph();
-    void TraceCurve();
-    void DrawVerticalLine();
+    // Draws the plane: grid, scale numbers every fifth step, axes and their
+    // letters; it becomes the last plane on the screen. Returns where it lies.
+    PlaneFrame DrawAxes(const Plane& plane);
+    // Where the plane would lie, without drawing it; sets the font size of
+    // its scale numbers.
+    PlaneFrame PlaceAxes(const Plane& plane);
+    // Scale numbers in values, every fifth grid step of the frame's ranges,
+    // at these values per step.
+    void LabelAxisScales(const PlaneFrame& plane, Num xPerStep, Num yPerStep);
+    // A dot at the value point (x, y) with its label; returns where it was drawn.
+    Point PlotPoint(const PlaneFrame& plane, Num x, Num y, const Dot& dot);
+    // The graph over the span with its label at the end last drawn inside the plane;
+    // returns that end (before the label's shift), none when nothing was
+    // drawn inside the plane.
+    std::optional<Point> DrawGraph(const PlaneFrame& plane, const Graph& graph, const GraphSpan& span);
+    // The dots of y = f(x) inside the plane's height; returns the last one.
+    std::optional<Point> TraceCurve(const PlaneFrame& plane, const Graph& graph, const GraphSpan& span);
+    // The line x = c (c in grid steps) over the plane's height; returns where
+    // its label goes.
+    Point DrawVerticalLine(const PlaneFrame& plane, Num c, Num colour);
     // Figures.
     // Returns where the paper lies, its origin at the bottom-left corner.
     PlaneFrame DrawGrid(const GridPaper& paper);
@@ -199,12 +210,28 @@ protected:
     // An erase that covers a plane's whole box takes the plane off the screen.
     void ErasedBox(Num x1, Num y1, Num x2, Num y2);
 
+    // The plane or graph-paper frame drawn last.
+    const PlaneFrame& LastFrame() const { return planes_.last; }
+    // Takes a frame drawn outside the plane routines as the last one.
+    void KeepFrame(const PlaneFrame& frame) { planes_.last = frame; }
+
 private:
-    struct Box {
-        Num left, top, right, bottom;
+    // The planes on the screen.
+    struct PlanesOnScreen {
+        struct Box {
+            Num left, top, right, bottom;
+        };
+        // Each drawn plane's box: DrawAxes adds it, ErasedBox takes it away
+        // when its screen is cleared; InsidePlane reads them.
+        std::vector<Box> boxes;
+        // The plane (or graph-paper frame) drawn last: DrawAxes and
+        // KeepFrame set it; the lesson's points, graphs and scale numbers
+        // are drawn on it.
+        PlaneFrame last;
+        // The screen was cleared: no plane stands on it any more.
+        void clear() { boxes.clear(); }
     };
-    // The planes drawn since their screen was last cleared.
-    std::vector<Box> planes_;
+    PlanesOnScreen planes_;
 
     // Draws A$ with draw out of sight at (0, 1800) and leaves its width in
     // BAI; the pen is handed back as it was.

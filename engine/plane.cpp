@@ -3,6 +3,7 @@
 // function graphs.
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "engine.h"
@@ -25,93 +26,102 @@ Num normalisedStep(Num v) {
     return std::fabs(v);
 }
 
+// A value per grid step of 0 counts as 1.
+Num perStep(Num v) { return v == 0 ? 1 : v; }
+
 }  // namespace
 
-void Engine::PlaceAxes() {
-    TATE = A41 + NAKA * std::fabs(XJ1);
-    t0001 = I_top + NAKA * X_yTop;
-    HI = A41;
-    ZX = I_top;
-    GY1 = TATE + NAKA * YJ1;
-    GX3 = t0001 + NAKA * std::fabs(B4);
-    NAGASA = NAKA < 40 ? 26 : 30;
-    Rt().setFontSize(whole(NAGASA));
+PlaneFrame Engine::PlaceAxes(const Plane& p) {
+    PlaneFrame f;
+    f.xPerStep = normalisedStep(p.xPerStep);
+    f.yPerStep = normalisedStep(p.yPerStep);
+    f.steps = {p.xFrom / f.xPerStep, p.xTo / f.xPerStep, p.yFrom / f.yPerStep, p.yTo / f.yPerStep};
+    Num left = p.left, top = p.top;
+    if (left == 0 && top == 0) {
+        left = 640;
+        top = 180;
+    }
+    f.step = p.step;
+    f.origin = {left + f.step * std::fabs(f.steps.xFrom), top + f.step * f.steps.yTo};
+    f.left = left;
+    f.top = top;
+    f.right = f.origin.x + f.step * f.steps.xTo;
+    f.bottom = f.origin.y + f.step * std::fabs(f.steps.yFrom);
+    f.scaleSize = f.step < 40 ? 26 : 30;
+    // Bridge for callers still in registers; goes in the final sweep.
+    NAGASA = f.scaleSize;
+    Rt().setFontSize(whole(f.scaleSize));
+    return f;
 }
 
-void Engine::DrawAxes() {
+PlaneFrame Engine::DrawAxes(const Plane& p) {
     BB1 = static_cast<Num>(Rt().drawWidth());
-    const int pen = Rt().drawWidth();
-    t0000 = normalisedStep(t0000);
-    GGX = normalisedStep(GGX);
-    XJ1 /= t0000;
-    YJ1 /= t0000;
-    B4 /= GGX;
-    X_yTop /= GGX;
-    if (A41 == 0 && I_top == 0) {
-        A41 = 640;
-        I_top = 180;
-    }
-    PlaceAxes();
-    planes_.push_back({HI, ZX, GY1, GX3});
+    fig::PenScope pen(Rt());
+    const PlaneFrame f = PlaceAxes(p);
+    planes_.last = f;
+    planes_.boxes.push_back({f.left, f.top, f.right, f.bottom});
+    const Num size = f.scaleSize;
+    const Point o = f.origin;
+    const GridRange& r = f.steps;
 
-    if (NO != 0) {
+    if (p.gridColour != 0) {
         Rt().setDrawWidth(1);
-        countedLoop(XJ1, YJ1, 1, [&](Num k) {
-            const Num x = TATE + NAKA * k - 0.5f;
-            Rt().line(x, ZX, x, GX3, 0);
+        countedLoop(r.xFrom, r.xTo, 1, [&](Num k) {
+            const Num x = o.x + f.step * k - 0.5f;
+            fig::segment(Rt(), x, f.top, x, f.bottom, 0);
         });
-        countedLoop(B4, X_yTop, 1, [&](Num k) {
-            const Num y = t0001 - NAKA * k - 0.5f;
-            Rt().line(HI, y, GY1, y, 0);
+        countedLoop(r.yFrom, r.yTo, 1, [&](Num k) {
+            const Num y = o.y - f.step * k - 0.5f;
+            fig::segment(Rt(), f.left, y, f.right, y, 0);
         });
         auto numberText = [&](Num k) -> std::string {
-            if (k == 0 || N == -1) return {};
+            if (k == 0 || !p.scaleNumbers) return {};
             return bareNumber(k);
         };
-        countedLoop(XJ1, YJ1, 1, [&](Num k) {
+        countedLoop(r.xFrom, r.xTo, 1, [&](Num k) {
             if (!multipleOf5(k)) return;
             Rt().setDrawWidth(3);
-            const Num x = TATE + NAKA * k;
-            Rt().line(x, ZX, x, GX3, 1);
+            const Num x = o.x + f.step * k;
+            fig::segment(Rt(), x, f.top, x, f.bottom, 1);
             const std::string text = numberText(k);
-            if (!text.empty()) ScaleNumber(text, x - NAGASA * rt::klen(text) / 2, t0001 + kScaleGap);
+            if (!text.empty()) ScaleNumber(text, x - size * rt::klen(text) / 2, o.y + kScaleGap);
         });
-        countedLoop(B4, X_yTop, 1, [&](Num k) {
+        countedLoop(r.yFrom, r.yTo, 1, [&](Num k) {
             if (!multipleOf5(k)) return;
             Rt().setDrawWidth(3);
-            const Num y = t0001 - NAKA * k;
-            Rt().line(HI, y, GY1, y, 1);
+            const Num y = o.y - f.step * k;
+            fig::segment(Rt(), f.left, y, f.right, y, 1);
             const std::string text = numberText(k);
-            if (!text.empty())
-                ScaleNumber(text, TATE - NAGASA * rt::klen(text) - kScaleGap, y - NAGASA / 2 - 4);
+            if (!text.empty()) ScaleNumber(text, o.x - size * rt::klen(text) - kScaleGap, y - size / 2 - 4);
         });
     }
 
     Rt().setDrawWidth(4);
-    Rt().line(TATE, ZX, TATE, GX3, 0);
-    Rt().line(HI, t0001, GY1, t0001, 0);
+    fig::segment(Rt(), o.x, f.top, o.x, f.bottom, 0);
+    fig::segment(Rt(), f.left, o.y, f.right, o.y, 0);
 
     Rt().setFontBold(true);
     Rt().setFontName("Times New Roman");
-    Rt().setFontSize(whole(0.8f * NAGASA));
+    Rt().setFontSize(whole(0.8f * size));
     Rt().setFontItalic(true);
-    Rt().symbol("x", GY1 - 0.8f * NAGASA, t0001 - 1.5f * NAGASA, 3, 2, 0);
+    Rt().symbol("x", f.right - 0.8f * size, o.y - 1.5f * size, 3, 2, 0);
     Rt().setFontName("ゴシック");
-    Rt().setFontSize(whole(NAGASA));
+    Rt().setFontSize(whole(size));
     Rt().setFontItalic(false);
-    ScaleNumber("0", TATE - NAGASA - kScaleGap, t0001 + kScaleGap);
-    Rt().symbol("y", TATE, ZX - NAGASA / 2, 2, 1, 0);
+    ScaleNumber("0", o.x - size - kScaleGap, o.y + kScaleGap);
+    Rt().symbol("y", o.x, f.top - size / 2, 2, 1, 0);
 
     Rt().setFontBold(false);
     Rt().setFontSize(16);
-    Rt().setDrawWidth(pen);
-    N = 0;
     YMOTO = 0;
     KKAI_s.clear();
+    return f;
 }
 
-void Engine::LabelAxisScales() {
-    Rt().setFontSize(whole(NAGASA));
+void Engine::LabelAxisScales(const PlaneFrame& plane, Num xPerStep, Num yPerStep) {
+    const Num size = plane.scaleSize;
+    const Point o = plane.origin;
+    Rt().setFontSize(whole(size));
     // The value with at most one decimal, truncated; the point is drawn on
     // its own between the whole part and the tenths digit.
     auto write = [&](Num v, bool onX, Num k) {
@@ -126,21 +136,22 @@ void Engine::LabelAxisScales() {
         const int c = rt::klen(digits);
         Num x, y;
         if (onX) {
-            x = TATE + NAKA * k - NAGASA * c / 2;
-            y = t0001 + kScaleGap;
+            x = o.x + plane.step * k - size * c / 2;
+            y = o.y + kScaleGap;
         } else {
-            x = TATE - NAGASA * c - kScaleGap;
-            y = t0001 - NAKA * k - NAGASA / 2;
+            x = o.x - size * c - kScaleGap;
+            y = o.y - plane.step * k - size / 2;
         }
         rt::HaloScope ground(Rt(), rt::Placing::yielding);
         Rt().symbol(digits, x, y, 2, 1, 0);
-        if (tenth != 0) Rt().symbol(".", x + NAGASA * rt::klen(intText) - 6, y + 4, 2, 1, 0);
+        if (tenth != 0) Rt().symbol(".", x + size * rt::klen(intText) - 6, y + 4, 2, 1, 0);
     };
-    countedLoop(XJ1, YJ1, 1, [&](Num k) {
-        if (k != 0 && std::fmod(k, 5.0f) == 0) write(k * t0000, true, k);
+    const GridRange& r = plane.steps;
+    countedLoop(r.xFrom, r.xTo, 1, [&](Num k) {
+        if (k != 0 && std::fmod(k, 5.0f) == 0) write(k * xPerStep, true, k);
     });
-    countedLoop(B4, X_yTop, 1, [&](Num k) {
-        if (k != 0 && std::fmod(k, 5.0f) == 0) write(k * GGX, false, k);
+    countedLoop(r.yFrom, r.yTo, 1, [&](Num k) {
+        if (k != 0 && std::fmod(k, 5.0f) == 0) write(k * yPerStep, false, k);
     });
     Rt().setFontSize(16);
     YMOTO = 0;
@@ -149,7 +160,7 @@ void Engine::LabelAxisScales() {
 bool Engine::InsidePlane(Num x, Num y) const {
     // A text's place is its top-left corner: one placed on the right or the
     // bottom edge hangs outside the box.
-    for (const Box& b : planes_)
+    for (const auto& b : planes_.boxes)
         if (b.left <= x && x < b.right && b.top <= y && y < b.bottom) return true;
     return false;
 }
@@ -157,7 +168,7 @@ bool Engine::InsidePlane(Num x, Num y) const {
 void Engine::ErasedBox(Num x1, Num y1, Num x2, Num y2) {
     const Num left = std::min(x1, x2), right = std::max(x1, x2);
     const Num top = std::min(y1, y2), bottom = std::max(y1, y2);
-    std::erase_if(planes_, [&](const Box& b) {
+    std::erase_if(planes_.boxes, [&](const auto& b) {
         return left <= b.left && b.right <= right && top <= b.top && b.bottom <= bottom;
     });
 }
@@ -171,110 +182,94 @@ void Engine::ScaleNumber(const std::string& text, Num x, Num y) {
 
 // Labels of points and graphs stand on a ground and move off what they would
 // meet; the plane's axis letters do not.
-void Engine::PlotPoint() {
-    if (t0000 == 0) t0000 = 1;
-    if (GGX == 0) GGX = 1;
-    HOUKOU = TATE + NAKA * KAKUDAI / t0000;
-    N2 = t0001 - NAKA * SENTAKU / GGX;
-    Rt().circle(HOUKOU, N2, GY0, whole(TKAI2), 0, 0, true, -1);
-    YMOTO = TKAI2;
-    DSM1 = HOUKOU - 20 + JYOU;
-    DSM2 = N2 - 40 + AINP_labelDy;
-    KKAI_s = IB8_s;
+Point Engine::PlotPoint(const PlaneFrame& plane, Num x, Num y, const Dot& dot) {
+    const Point at = plane.ToScreen(x, y, perStep(dot.xPerStep), perStep(dot.yPerStep));
+    Rt().circle(at.x, at.y, dot.radius, whole(dot.colour), 0, 0, true, -1);
+    YMOTO = dot.colour;
+    DSM1 = at.x - 20 + dot.labelDx;
+    DSM2 = at.y - 40 + dot.labelDy;
+    KKAI_s = dot.label;
     {
         rt::HaloScope halo(Rt(), rt::Placing::movable);
         DrawMathText();
     }
-    JYOU = 0;
-    AINP_labelDy = 0;
-    t0000 = 1;
-    GGX = 1;
+    return at;
 }
 
-void Engine::DrawGraph() {
+std::optional<Point> Engine::DrawGraph(const PlaneFrame& plane, const Graph& graph, const GraphSpan& span) {
     BB1 = static_cast<Num>(Rt().drawWidth());
     // The label's DrawMathText reuses BB1, so the caller's width is kept here.
-    const int pen = Rt().drawWidth();
-    if (t0000 == 0) t0000 = 1;
-    if (GGX == 0) GGX = 1;
+    fig::PenScope pen(Rt());
+    Graph g = graph;
+    const GraphSpan over{span.xFrom, span.xTo, perStep(span.xPerStep), perStep(span.yPerStep)};
 
-    bool labelled = false;
-    if (Y_kind == 4 && AAA == 0) {
+    std::optional<Point> end;
+    if (g.kind == Curve::General && g.b == 0) {
         // 0x + 0y = c is no line at all: nothing is drawn.
-        if (AA_coef != 0) {
-            R1B_rhs = R1B_rhs / AA_coef;
-            if (R1B_rhs == 0) R1B_rhs = 0;
-            DrawVerticalLine();
-            labelled = true;
+        if (g.a != 0) {
+            Num c = g.c / g.a;
+            if (c == 0) c = 0;
+            end = DrawVerticalLine(plane, c, g.colour);
         }
     } else {
-        if (Y_kind == 4) {
-            AA_coef = -AA_coef / AAA;
-            if (AA_coef == 0) AA_coef = 0;
-            AAA = R1B_rhs / AAA;
-            if (AAA == 0) AAA = 0;
-            Y_kind = 3;
+        if (g.kind == Curve::General) {
+            Num a = -g.a / g.b;
+            if (a == 0) a = 0;
+            Num b = g.c / g.b;
+            if (b == 0) b = 0;
+            g.a = a;
+            g.b = b;
+            g.kind = Curve::Line;
         }
-        TraceCurve();
         // A graph with no dot inside the plane has no end to label.
-        labelled = TRACE_HIT != 0;
+        end = TraceCurve(plane, g, over);
     }
 
-    if (labelled) {
-        YMOTO = TKAI2;
-        DSM1 = DSM1 + JYOU;
-        DSM2 = DSM2 + AINP_labelDy;
-        KKAI_s = IB8_s;
+    if (end) {
+        YMOTO = g.colour;
+        DSM1 = end->x + g.labelDx;
+        DSM2 = end->y + g.labelDy;
+        KKAI_s = g.label;
         rt::HaloScope halo(Rt(), rt::Placing::movable);
         DrawMathText();
     }
-    JYOU = 0;
-    AINP_labelDy = 0;
-    t0000 = 1;
-    GGX = 1;
-    Rt().setDrawWidth(pen);
+    return end;
 }
 
-void Engine::TraceCurve() {
+std::optional<Point> Engine::TraceCurve(const PlaneFrame& plane, const Graph& g, const GraphSpan& span) {
     constexpr int kSteps = 5000;
-    const int kind = whole(Y_kind);
-    const bool awayFromZero = kind == 1 || kind == 2;
-    const Num a = AA_coef, b = AAA;
+    const bool awayFromZero = g.kind == Curve::Inverse || g.kind == Curve::Parabola;
+    const Num a = g.a, b = g.b;
     auto f = [&](Num x) -> Num {
-        if (kind == 1) return a / x;
-        if (kind == 2) return a * x * x;
+        if (g.kind == Curve::Inverse) return a / x;
+        if (g.kind == Curve::Parabola) return a * x * x;
         return a * x + b;
     };
-    const Num step = (YJ1 - XJ1) / kSteps;
-    Num x = XJ1;
+    const Num step = (span.xTo - span.xFrom) / kSteps;
+    Num x = span.xFrom;
     if (awayFromZero && x == 0) x = 0.002f;
     Num y = f(x);
-    const int colour = whole(TKAI2);
-    TRACE_HIT = 0;
+    const int colour = whole(g.colour);
+    std::optional<Point> last;
     for (int i = 0; i <= kSteps; ++i) {
-        const Num sx = TATE + NAKA * x / t0000;
-        const Num sy = t0001 - NAKA * y / GGX;
-        if (ZX <= sy && sy <= GX3) {
-            Rt().circle(sx, sy, 1, colour, 0, 0, true, -1);
-            DSM1 = sx;
-            DSM2 = sy;
-            TRACE_HIT = -1;
+        const Point s = plane.ToScreen(x, y, span.xPerStep, span.yPerStep);
+        if (plane.top <= s.y && s.y <= plane.bottom) {
+            Rt().circle(s.x, s.y, 1, colour, 0, 0, true, -1);
+            last = s;
         }
         x += step;
         if (awayFromZero && x == 0) x += step;
         y = f(x);
     }
+    return last;
 }
 
-void Engine::DrawVerticalLine() {
-    const int pen = Rt().drawWidth();
-    Rt().setDrawWidth(5);
-    // B4 and X_yTop are grid counts already (DrawAxes divided them by GGX).
-    const Num x = TATE + NAKA * R1B_rhs;
-    Rt().line(x, t0001 - NAKA * B4, x, t0001 - NAKA * X_yTop, whole(TKAI2));
-    Rt().setDrawWidth(pen);
-    DSM1 = x + 10;
-    DSM2 = t0001 - NAKA * X_yTop;
+Point Engine::DrawVerticalLine(const PlaneFrame& plane, Num c, Num colour) {
+    fig::PenScope pen(Rt(), 5);
+    const Num x = plane.origin.x + plane.step * c;
+    const Num top = plane.origin.y - plane.step * plane.steps.yTo;
+    fig::segment(Rt(), x, plane.origin.y - plane.step * plane.steps.yFrom, x, top, whole(colour));
+    return {x + 10, top};
 }
 
 }  // namespace lesson

@@ -11,12 +11,7 @@
 //
 //   member        what it holds
 //   ------------  --------------------------------------------------------
-//   AINP_labelDy  AINP as the label's y offset of PlotPoint and DrawGraph
 //   X, R1B        numerator and denominator of the fraction routines
-//   X_yTop        X as the y range's upper end of the coordinate plane
-//   Y_kind        Y as the graph kind of DrawGraph
-//   R1B_rhs       R1B as the right-hand side c of a kind-4 graph
-//   AA_coef       AA as the first coefficient a of a graph
 //   I_top         I as the top edge of a plane or a graph-paper frame
 //   B2_row        B2 (not the array B2()) as the chapters' text row
 //   BX_cases      BX as the top of Plover's moving-point case figures
@@ -89,40 +84,12 @@ struct EngineState {
 
     // ---- Status line ---------------------------------------------------------
     // ---- Figures and coordinate plane -------------------------------------
-    // Coordinate plane. A value v of x lies at TATE + NAKA*v/t0000, a value w
-    // of y at t0001 - NAKA*w/GGX.
-    Num A41 = 0;     // left edge of the plane or frame
-    Num I_top = 0;   // top edge of the plane or frame
-    Num XJ1 = 0;     // x range, lower end (values in, grid counts out); graph's first x
-    Num YJ1 = 0;     // x range, upper end; graph's last x
-    Num B4 = 0;      // y range, lower end
-    Num X_yTop = 0;  // y range, upper end
-    Num NAKA = 0;    // units per grid step
-    Num t0000 = 0;   // value per grid step on x (0 counts as 1)
-    Num GGX = 0;     // value per grid step on y (0 counts as 1)
-    Num N = 0;       // -1: grid without scale numbers
-    Num TATE = 0;    // origin x
-    Num t0001 = 0;   // origin y
-    Num HI = 0;      // left edge of the plane
-    Num ZX = 0;      // top edge
-    Num GY1 = 0;     // right edge
-    Num GX3 = 0;     // bottom edge
-    Num NAGASA = 0;  // scale-number font size
+    // Where the plane last placed puts its scale numbers' size (PlaceAxes
+    // sets it); also the pen width of a polygon's sides.
+    Num NAGASA = 0;
 
-    // Points and graphs.
-    Num KAKUDAI = 0;       // point's x, value
-    Num SENTAKU = 0;       // point's y, value
-    Num GY0 = 0;           // dot radius
-    std::string IB8_s;     // label of a point or graph
-    Num JYOU = 0;          // label shift right
-    Num AINP_labelDy = 0;  // label shift down
-    Num HOUKOU = 0;        // screen x of the last point
-    Num N2 = 0;            // screen y of the last point
-    Num Y_kind = 0;        // graph kind: 1 a/x, 2 a*x^2, 3 a*x+b, 4 a*x+b*y=c
-    Num AA_coef = 0;       // a
-    Num AAA = 0;           // b
-    Num R1B_rhs = 0;       // c; the x of a vertical line afterwards
-    Num TRACE_HIT = 0;     // -1 when the last traced graph drew a dot inside the plane
+    // Labels.
+    std::string IB8_s;  // label of an angle or segment; polygon label mode
 
     // ---- Chapter conventions ------------------------------------------------
     Num B1 = 0;      // left margin of the current text column

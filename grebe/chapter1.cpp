@@ -30,7 +30,7 @@ void Grebe::EquationFromGraphExample() {
              .yTo = 7,
              .step = 40,
              .gridColour = 14});
-    GraphOf(3, 0.5f, 3, ink::text, "");
+    GraphOf({.a = 0.5f, .b = 3, .colour = ink::text});
     // Where the line meets the y axis, 2 right of it, and 1 up from there.
     const Point intercept = OnPlane(0, 3);
     const Point right = OnPlane(2, 3);
@@ -140,7 +140,7 @@ void Grebe::ReadGraphExercise(const GraphLine& line, const GraphReading& reading
     Put(40, 30, ink::heading, reading.heading);
     PlaneAt(
         {.left = 722, .top = 50, .xFrom = -5, .xTo = 5, .yFrom = -7, .yTo = 7, .step = 40, .gridColour = 14});
-    GraphOf(3, line.n / line.d, line.b, ink::text, "");
+    GraphOf({.a = line.n / line.d, .b = line.b, .colour = ink::text});
 
     StepReveal();
     Put(40, 100, ink::text, "点" + interceptPoint + "を通るから、");

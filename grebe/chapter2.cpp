@@ -60,7 +60,7 @@ void Grebe::PointExampleOpening(const PointProblem& p, std::string_view heading,
 
     StepReveal();
     PlaneAt({.left = 800, .top = 200, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 20});
-    GraphOf(3, p.a, p.b, ink::text, "");
+    GraphOf({.a = p.a, .b = p.b, .colour = ink::text});
     // The label stands on the side of the dot towards the y axis.
     const Num labelDx = p.x1 > 0 ? -MathTextWidth(point) : 20;
     if (markIntercept) KeepClear(OnPlane(0, p.b), 8 + 3);

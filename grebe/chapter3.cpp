@@ -92,7 +92,7 @@ Grebe::TwoDots Grebe::TwoPointProblemFigure(const TwoPointLine& line, std::strin
     NewRow(50, ink::text, question);
 
     PlaneAt({.left = 800, .top = 200, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 20});
-    GraphOf(3, line.a, line.b, ink::text, "");
+    GraphOf({.a = line.a, .b = line.b, .colour = ink::text});
     TwoDots dots;
     // Point 1's label starts at the point, on the side away from the line.
     dots.first = PointAt(line.x1, line.y1,

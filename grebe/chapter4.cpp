@@ -60,8 +60,8 @@ void Grebe::GraphProblemOpening(std::string_view number) {
 
 void Grebe::BasicProblemFourGraphs() {
     GraphProblemOpening("4");
-    GraphOf(3, 3, -4, ink::emphasis, "(1)", -27, -44);
-    GraphOf(3, 1.0f / 3, 2, ink::answer, "(2)", -27, -44);
+    GraphOf({.a = 3, .b = -4, .colour = ink::emphasis, .label = "(1)", .labelDx = -27, .labelDy = -44});
+    GraphOf({.a = 1.0f / 3, .b = 2, .colour = ink::answer, .label = "(2)", .labelDx = -27, .labelDy = -44});
 }
 
 void Grebe::BasicProblemFiveGraphs() {

@@ -7,7 +7,12 @@
 namespace lesson {
 
 void Grebe::LineWithSlopeArrows(const ArrowedLine& line) {
-    GraphOf(3, line.a, line.b, ink::text, line.label, line.labelDx, line.labelDy);
+    GraphOf({.a = line.a,
+             .b = line.b,
+             .colour = ink::text,
+             .label = line.label,
+             .labelDx = line.labelDx,
+             .labelDy = line.labelDy});
     const Point intercept = OnPlane(0, line.b);
     const Point end = OnPlane(line.run, line.b + line.rise);
     BigDot(intercept, ink::emphasis);

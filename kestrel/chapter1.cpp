@@ -116,19 +116,25 @@ void Kestrel::ProportionGraphsTopic() {
     NewRow(50, ink::text, "a>0のとき右上がり", 88);
     StepReveal();
     NewRow(50, ink::text, "a<0のとき右下がり", 88);
-    GraphOf(3, -3, 0, 7, "y=-3x", -88, 0);
+    GraphOf({.a = -3, .b = 0, .colour = 7, .label = "y=-3x", .labelDx = -88});
     NewRow(50, ink::text, "②", 44);
     StepReveal();
     Next(ink::emphasis, "双曲線 ");
     Next(ink::text, "a<0のときは図の位置");
-    GraphOf(1, -6, 0, 3, "y=-ﾀ6/xﾀ", -88, 30);
+    GraphOf({.kind = Curve::Inverse,
+             .a = -6,
+             .b = 0,
+             .colour = 3,
+             .label = "y=-ﾀ6/xﾀ",
+             .labelDx = -88,
+             .labelDy = 30});
 }
 
 void Kestrel::DrawGraphChoices() {
     PlaneAt({.left = 748, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .step = 30});
-    GraphOf(1, 6, 0, 3, "ア", 0, -40);
-    GraphOf(3, 1, 1, 0, "イ", 0, 0);
-    GraphOf(3, 2, 0, 7, "ウ", 0, -30);
+    GraphOf({.kind = Curve::Inverse, .a = 6, .b = 0, .colour = 3, .label = "ア", .labelDy = -40});
+    GraphOf({.a = 1, .b = 1, .colour = 0, .label = "イ"});
+    GraphOf({.a = 2, .b = 0, .colour = 7, .label = "ウ", .labelDy = -30});
 }
 
 }  // namespace lesson

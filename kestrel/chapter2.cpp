@@ -89,11 +89,7 @@ void Kestrel::BoilingWaterQuestion() {
     StepReveal();
     NewRow(50, ink::heading, "点をとった図の特徴は？");
     StepReveal();
-    XJ1 = 0;
-    YJ1 = 10;
-    t0000 = 1;
-    GGX = 4;
-    GraphOf(3, 8, 20, 3, "");
+    GraphOf({.a = 8, .b = 20, .colour = 3}, {.xFrom = 0, .xTo = 10, .yPerStep = 4});
     StepReveal();
     NewRow(50, ink::emphasis, "点が一直線上に並んでいる。");
     StepReveal();
@@ -125,11 +121,7 @@ void Kestrel::BoilingWaterEquation() {
     TopicScreen(area::wide, 38);
     PenWidth(5);
     DrawHeatingPlane();
-    XJ1 = 0;
-    YJ1 = 10;
-    t0000 = 1;
-    GGX = 4;
-    GraphOf(3, 8, 20, 3, "");
+    GraphOf({.a = 8, .b = 20, .colour = 3}, {.xFrom = 0, .xTo = 10, .yPerStep = 4});
 
     Put(38, 30, ink::heading, "x分後の水の温度をy℃として、");
     NewRow(50, ink::heading, "　yをxの式で表してみよう。");

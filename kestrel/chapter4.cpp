@@ -190,7 +190,7 @@ void Kestrel::PointsOnLineAnswer() {
              .yTo = 18,
              .step = 20,
              .gridColour = 14});
-    GraphOf(3, 2, 3, 3, "y=2x+3", -189, -40);
+    GraphOf({.a = 2, .b = 3, .colour = 3, .label = "y=2x+3", .labelDx = -189, .labelDy = -40});
     // Each point: x substituted, y worked out a key at a time, then the point.
     static constexpr struct {
         Num rowStep;
@@ -271,8 +271,8 @@ void Kestrel::TranslationTopic() {
     PlaneAt(
         {.left = 874, .top = 60, .xFrom = -5, .xTo = 5, .yFrom = -8, .yTo = 9, .step = 35, .gridColour = 14});
     KeepShiftPairsClear(-4, 3, 3);
-    GraphOf(3, 2, 3, 3, "y=2x+3", -189, -40);
-    GraphOf(3, 2, 0, 7, "y=2x", -81, 150);
+    GraphOf({.a = 2, .b = 3, .colour = 3, .label = "y=2x+3", .labelDx = -189, .labelDy = -40});
+    GraphOf({.a = 2, .b = 0, .colour = 7, .label = "y=2x", .labelDx = -81, .labelDy = 150});
     NewRow(70, ink::emphasis, "(2)");
     Next(ink::text, "y=2xとy=2x+3のグラフの関係は？");
 
@@ -299,8 +299,8 @@ void Kestrel::TranslationDownAnswer() {
     PlaneAt(
         {.left = 912, .top = 60, .xFrom = -5, .xTo = 5, .yFrom = -8, .yTo = 9, .step = 30, .gridColour = 14});
     KeepShiftPairsClear(-2, 4, -3);
-    GraphOf(3, 2, -3, 3, "y=2x-3", -135, 240);
-    GraphOf(3, 2, 0, 7, "y=2x", -162, 50);
+    GraphOf({.a = 2, .b = -3, .colour = 3, .label = "y=2x-3", .labelDx = -135, .labelDy = 240});
+    GraphOf({.a = 2, .b = 0, .colour = 7, .label = "y=2x", .labelDx = -162, .labelDy = 50});
 
     StepReveal();
     NewRow(70, ink::emphasis, "(2)");
@@ -323,16 +323,16 @@ void Kestrel::MovedProportionTopic() {
 
     PenWidth(4);
     PlaneAt({.left = 152, .top = 320, .xFrom = -2, .xTo = 2, .yFrom = -2, .yTo = 8, .step = 30});
-    GraphOf(3, 1.5f, 3, 3, "y=ax+b", -189, 0);
-    GraphOf(3, 1.5f, 0, 7, "y=ax", -54, 100);
+    GraphOf({.a = 1.5f, .b = 3, .colour = 3, .label = "y=ax+b", .labelDx = -189});
+    GraphOf({.a = 1.5f, .b = 0, .colour = 7, .label = "y=ax", .labelDx = -54, .labelDy = 100});
     const Point up = OnPlane(0, 3);
     Label(up.x + 20, up.y, ink::answer, "b");
     const Point upFrom = OnPlane(0, 0);
     ArrowTo(upFrom.x, upFrom.y, up.x, up.y, ink::answer);
 
     PlaneAt({.left = 418, .top = 320, .xFrom = -2, .xTo = 2, .yFrom = -6, .yTo = 4, .step = 30});
-    GraphOf(3, 1.5f, -3, 3, "y=ax+b", -81, 100);
-    GraphOf(3, 1.5f, 0, 7, "y=ax", -135, 0);
+    GraphOf({.a = 1.5f, .b = -3, .colour = 3, .label = "y=ax+b", .labelDx = -81, .labelDy = 100});
+    GraphOf({.a = 1.5f, .b = 0, .colour = 7, .label = "y=ax", .labelDx = -135});
     const Point label = OnPlane(0, -1), down = OnPlane(0, -3), downFrom = OnPlane(0, 0);
     Label(label.x + 20, label.y, ink::answer, "b");
     ArrowTo(downFrom.x, downFrom.y, down.x, down.y, ink::answer);
@@ -359,7 +359,7 @@ void Kestrel::InterceptTopic() {
 
     PenWidth(5);
     PlaneAt({.left = 836, .top = 60, .xFrom = -3, .xTo = 2, .yFrom = -2, .yTo = 8, .step = 50});
-    GraphOf(3, 1.5f, 3, 3, "y=ax+b", -81, -80);
+    GraphOf({.a = 1.5f, .b = 3, .colour = 3, .label = "y=ax+b", .labelDx = -81, .labelDy = -80});
     PointAt(0, 3, {.radius = 8, .colour = ink::answer});
     const Point label = OnPlane(0, 3.5f);
     Label(label.x - 135, label.y, ink::answer, "(0,b)");
@@ -371,7 +371,7 @@ void Kestrel::InterceptTopic() {
     Next(ink::answer, "点(0,b)");
     Next(ink::text, "を通る");
     Next(ink::answer, "直線");
-    GraphOf(3, 1.5f, 0, 0, "y=ax", -54, -50);
+    GraphOf({.a = 1.5f, .b = 0, .colour = 0, .label = "y=ax", .labelDx = -54, .labelDy = -50});
 
     StepReveal();
     Put(B1 + 38, 570, ink::text, "教科書P66の問3 をしなさい。");
@@ -389,7 +389,7 @@ void Kestrel::InterceptAnswer() {
              .yTo = 11,
              .step = 40,
              .gridColour = 14});
-    GraphOf(3, 2, 4, 3, "y=2x+4", -81, 150);
+    GraphOf({.a = 2, .b = 4, .colour = 3, .label = "y=2x+4", .labelDx = -81, .labelDy = 150});
     PointAt(0, 4, {.radius = 8, .colour = ink::answer});
     NewRow(50, ink::text, "(1) y軸と交わる点の座標 ");
     StepReveal();

@@ -108,7 +108,12 @@ void Kestrel::SlopeOnGraphTopic() {
                  .yTo = s.yTo,
                  .step = 40,
                  .gridColour = 14});
-        GraphOf(3, s.a, s.b, 0, s.graphLabel, s.labelDx, s.labelDy);
+        GraphOf({.a = s.a,
+                 .b = s.b,
+                 .colour = 0,
+                 .label = s.graphLabel,
+                 .labelDx = s.labelDx,
+                 .labelDy = s.labelDy});
         // Six points of the line one step apart, with a unit triangle between
         // each two; their runs are written first, their rises after a key.
         Point stairs[6];
@@ -157,9 +162,9 @@ void Kestrel::SlopeOnGraphTopic() {
              .yTo = 11,
              .step = 40,
              .gridColour = 14});
-    GraphOf(3, 1, 2, 0, "y=x+2", -54, 75);
-    GraphOf(3, 2, 2, 3, "y=2x+2", -54, 120);
-    GraphOf(3, 3, 2, 7, "y=3x+2");
+    GraphOf({.a = 1, .b = 2, .colour = 0, .label = "y=x+2", .labelDx = -54, .labelDy = 75});
+    GraphOf({.a = 2, .b = 2, .colour = 3, .label = "y=2x+2", .labelDx = -54, .labelDy = 120});
+    GraphOf({.a = 3, .b = 2, .colour = 7, .label = "y=3x+2"});
     StepReveal();
     NewRow(50, ink::emphasis, "y=ax+b のaの値が大きいほど、");
     NewRow(50, ink::emphasis, "直線の傾きぐあいが急になる。");
@@ -206,7 +211,7 @@ void Kestrel::SlopeInterceptTopic() {
         captionY = OnPlane(0, plane.yFrom).y - kCaptionRise;
         const Num captionX = &s == &sides[0] ? B1 : s.left;
         KeepClear({captionX, captionY}, {captionX + kCaptionWidth, captionY + kCaptionHeight});
-        GraphOf(3, s.a, s.b, 3, s.label, -135, 0);
+        GraphOf({.a = s.a, .b = s.b, .colour = 3, .label = s.label, .labelDx = -135});
         const Point origin = OnPlane(0, 0);
         Label(origin.x - 135, plane.top - 50, ink::emphasis, s.sign);
         if (s.label.empty()) Label(origin.x, origin.y, ink::emphasis, "y=ax+b");
@@ -367,7 +372,12 @@ void Kestrel::DrawGraphFromSlope(const SlopeDrawing& d) {
     StepReveal();
     NewRow(80, ink::text, "③2点を通る直線をひく。");
     StepReveal();
-    GraphOf(3, d.a, d.b, 3, d.graphLabel, d.graphLabelDx, d.graphLabelDy);
+    GraphOf({.a = d.a,
+             .b = d.b,
+             .colour = 3,
+             .label = d.graphLabel,
+             .labelDx = d.graphLabelDx,
+             .labelDy = d.graphLabelDy});
 }
 
 void Kestrel::GraphFromSlopeExample() {
@@ -465,7 +475,7 @@ void Kestrel::TwoGraphsByPoints(std::string_view heading, const LineByPoints& ri
         StepReveal();
         PointAt(l.line.run, l.line.b + l.line.rise, {.radius = 10, .colour = l.dotColour});
         StepReveal();
-        GraphOf(3, l.line.rise / l.line.run, l.line.b, 3, l.label);
+        GraphOf({.a = l.line.rise / l.line.run, .b = l.line.b, .colour = 3, .label = l.label});
     }
 }
 
@@ -562,7 +572,12 @@ void Kestrel::GraphDrawingAnswers() {
         {-1.0f / 3, -3, 7, "(4)", -54, -50, 3, -1, 0},
     };
     for (const Answer& a : answers) {
-        GraphOf(3, a.a, a.b, a.colour, a.label, a.labelDx, a.labelDy);
+        GraphOf({.a = a.a,
+                 .b = a.b,
+                 .colour = a.colour,
+                 .label = a.label,
+                 .labelDx = a.labelDx,
+                 .labelDy = a.labelDy});
         PointAt(0, a.b, {.radius = 8, .colour = a.pointColour});
         PointAt(a.run, a.b + a.rise, {.radius = 8, .colour = a.pointColour});
     }

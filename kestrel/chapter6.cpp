@@ -58,7 +58,7 @@ void Kestrel::ThreeFormsCoefficients() {
                       .step = 30};
     PlaneAt(plane);
     const Num a = 1.5f, b = 3;
-    GraphOf(3, a, b, 3, "");
+    GraphOf({.a = a, .b = b, .colour = 3});
     Label(OnPlane(0, 0).x - 135, plane.top, ink::text, "(3)");
     PointAt(0, 3, {.radius = 8, .colour = ink::text});
     const Point interceptText = OnPlane(0, 3.5f);
@@ -182,7 +182,7 @@ void Kestrel::IncreaseDecreaseScreen(const IncreaseDecreaseCase& c) {
     PlaneAt(plane);
     Point points[5];
     for (int k = 0; k < 5; ++k) points[k] = OnPlane(c.points[k][0], c.points[k][1]);
-    GraphOf(3, c.a, 2, 3, "");
+    GraphOf({.a = c.a, .b = 2, .colour = 3});
     // At the top right corner of the plane.
     Label(OnPlane(plane.xTo, 0).x, plane.top, ink::text, c.graphLabel);
 
@@ -222,9 +222,9 @@ void Kestrel::TypedValueGraphLoop(std::string_view prompt, bool slopeTyped, Num 
             typed = DefinedOrZero(choice);
         } while (!slopeTyped && (typed < -10 || typed > 10));
         if (slopeTyped)
-            GraphOf(3, typed, 2, colour, "");
+            GraphOf({.a = typed, .b = 2, .colour = colour});
         else
-            GraphOf(3, 2, typed, colour, "");
+            GraphOf({.a = 2, .b = typed, .colour = colour});
     });
 }
 

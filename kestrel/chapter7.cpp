@@ -34,7 +34,8 @@ void Kestrel::DomainRangeExample() {
              .gridColour = 14,
              .scaleNumbers = false});
     ScaleNumbers(1, 5);
-    GraphOf(3, 5, 20, 0, "y=5x+20", -108, -70);
+    GraphOf({.a = 5, .b = 20, .colour = 0, .label = "y=5x+20", .labelDx = -108, .labelDy = -70},
+            {.xFrom = -2, .xTo = 13, .yPerStep = 5});
 
     // The domain's ends on the x axis, the graph above them (y = 45 and 70,
     // 9 and 14 steps up) and their heights on the y axis.
@@ -132,7 +133,7 @@ void Kestrel::DomainRangeProblemScreen(const DomainRangeProblem& pr) {
 void Kestrel::DomainRangeSolution(const DomainRangeProblem& pr) {
     // A step of 29 keeps a point at y=-10 clear of the status band.
     PlaneAt({.left = 640, .top = 50, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 29});
-    GraphOf(3, pr.a, pr.b, 0, "");
+    GraphOf({.a = pr.a, .b = pr.b, .colour = 0});
     NewRow(50, ink::emphasis, "<解答>");
 
     // A value's text stands left of its point, 30 a character.
@@ -182,9 +183,7 @@ void Kestrel::DomainRangeSolution(const DomainRangeProblem& pr) {
 
     // The piece of the graph over the domain.
     StepReveal();
-    XJ1 = pr.p;
-    YJ1 = pr.q;
-    GraphOf(3, pr.a, pr.b, 3, "");
+    GraphOf({.a = pr.a, .b = pr.b, .colour = 3}, {.xFrom = pr.p, .xTo = pr.q});
     StepReveal();
     PenWidth(8);
     Rt().line(yAxis, onGraph[1].y, yAxis, onGraph[0].y, 5);

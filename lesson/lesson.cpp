@@ -157,42 +157,31 @@ void Lesson::PageHeading(Num x, Num y, std::string_view page, Num numberWidth, s
 
 // ---- Figures ------------------------------------------------------------------
 
-void Lesson::GraphOf(Num kind, Num a, Num b, Num colour, std::string_view label, Num labelDx, Num labelDy) {
-    Y_kind = kind;
-    AA_coef = a;
-    AAA = b;
-    TKAI2 = colour;
-    IB8_s = ScreenText(label);
-    JYOU = labelDx;
-    AINP_labelDy = labelDy;
-    DrawGraph();
+void Lesson::GraphOf(const Graph& graph) {
+    const PlaneFrame& plane = LastFrame();
+    GraphOf(graph, {plane.steps.xFrom, plane.steps.xTo, plane.xPerStep, plane.yPerStep});
 }
 
-PlaneFrame Lesson::PlaneAt(const Plane& p) {
-    A41 = p.left;
-    I_top = p.top;
-    XJ1 = p.xFrom;
-    YJ1 = p.xTo;
-    B4 = p.yFrom;
-    X_yTop = p.yTo;
-    NAKA = p.step;
-    NO = p.gridColour;
-    N = p.scaleNumbers ? 0 : -1;
-    t0000 = p.xPerStep;
-    GGX = p.yPerStep;
-    DrawAxes();
-    return LastPlane();
+void Lesson::GraphOf(const Graph& graph, const GraphSpan& span) {
+    Graph g = graph;
+    const std::string label = ScreenText(g.label);
+    g.label = label;
+    DrawGraph(LastFrame(), g, span);
 }
 
-PlaneFrame Lesson::LastPlane() const { return {{TATE, t0001}, HI, ZX, GY1, GX3, NAGASA, NAKA}; }
+PlaneFrame Lesson::PlaneAt(const Plane& p) { return DrawAxes(p); }
 
-void Lesson::ScaleNumbers(Num xPerStep, Num yPerStep) {
-    t0000 = xPerStep;
-    GGX = yPerStep;
-    LabelAxisScales();
+PlaneFrame Lesson::PlaceOfPlane(const Plane& p) {
+    const PlaneFrame frame = PlaceAxes(p);
+    KeepFrame(frame);
+    return frame;
 }
 
-Point Lesson::OnPlane(Num x, Num y) const { return {TATE + NAKA * x, t0001 - NAKA * y}; }
+PlaneFrame Lesson::LastPlane() const { return LastFrame(); }
+
+void Lesson::ScaleNumbers(Num xPerStep, Num yPerStep) { LabelAxisScales(LastFrame(), xPerStep, yPerStep); }
+
+Point Lesson::OnPlane(Num x, Num y) const { return LastFrame().ToScreen(x, y); }
 
 void Lesson::KeepClear(Point at, Num radius) {
     Rt().keepClear(at.x - radius, at.y - radius, at.x + radius, at.y + radius);
@@ -201,30 +190,20 @@ void Lesson::KeepClear(Point at, Num radius) {
 void Lesson::KeepClear(Point from, Point to) { Rt().keepClear(from.x, from.y, to.x, to.y); }
 
 Point Lesson::PointAt(Num x, Num y, const Dot& d) {
-    KAKUDAI = x;
-    SENTAKU = y;
-    GY0 = d.radius;
-    TKAI2 = d.colour;
-    t0000 = d.xPerStep;
-    GGX = d.yPerStep;
-    IB8_s = d.label.empty() ? std::string() : ScreenText(d.label);
-    JYOU = d.labelDx;
-    AINP_labelDy = d.labelDy;
-    PlotPoint();
-    return {HOUKOU, N2};
+    Dot dot = d;
+    const std::string label = d.label.empty() ? std::string() : ScreenText(d.label);
+    dot.label = label;
+    return PlotPoint(LastFrame(), x, y, dot);
 }
 
 PlaneFrame Lesson::GridFrame(Num left, Num top, Num columns, Num rows, Num step, Num colour) {
     const PlaneFrame paper =
         DrawGrid({.corner = {left, top}, .columns = columns, .rows = rows, .step = step, .colour = colour});
-    // LastPlane and OnPlane find the paper as they find a plane.
-    HI = paper.left;
-    ZX = paper.top;
-    GY1 = paper.right;
-    GX3 = paper.bottom;
-    TATE = paper.origin.x;
-    t0001 = paper.origin.y;
-    NAKA = paper.step;
+    // LastPlane and OnPlane find the paper as they find a plane; the scale
+    // size, ranges and values per step stay those of the plane last placed.
+    const PlaneFrame& last = LastFrame();
+    KeepFrame({paper.origin, paper.left, paper.top, paper.right, paper.bottom, last.scaleSize, paper.step,
+               last.steps, last.xPerStep, last.yPerStep});
     return paper;
 }
 

@@ -54,27 +54,6 @@ struct ScreenTextRecord {
     Num colour = -1;
 };
 
-// A coordinate plane: its top-left corner, the ranges in values, the units
-// per grid step and the values per grid step.
-struct Plane {
-    Num left = 0, top = 0;
-    Num xFrom = 0, xTo = 0, yFrom = 0, yTo = 0;
-    Num step = 0;
-    Num gridColour = 0;  // 0: no grid lines
-    bool scaleNumbers = true;
-    Num xPerStep = 1, yPerStep = 1;
-};
-
-// A dot on the plane, its label shifted by (labelDx, labelDy) from where the
-// engine puts it.
-struct Dot {
-    Num radius = 0;
-    Num colour = ink::text;
-    std::string_view label = {};
-    Num labelDx = 0, labelDy = 0;
-    Num xPerStep = 1, yPerStep = 1;
-};
-
 // A dotted half-ellipse over the segment from-to, on the side given by side
 // (> 0: right of the direction), with its label shifted by (labelDx, labelDy).
 struct Arc {
@@ -195,6 +174,9 @@ public:
     // A coordinate plane, its values per grid step set here (not left to
     // whatever the last figure left); returns where it lies.
     PlaneFrame PlaneAt(const Plane& plane);
+    // Where that plane would lie, taken as the plane on the screen for the
+    // points and graphs that follow, without drawing anything.
+    PlaneFrame PlaceOfPlane(const Plane& plane);
     // Where the plane or graph-paper frame last drawn (or placed) lies.
     PlaneFrame LastPlane() const;
     // Scale numbers in values along both axes of the plane last drawn, every
@@ -210,10 +192,11 @@ public:
     void KeepClear(Point from, Point to);
     // A dot at the value point (x, y); returns where it was drawn.
     Point PointAt(Num x, Num y, const Dot& dot);
-    // A graph on the plane over the x range in XJ1..YJ1, with the values per
-    // step in t0000 and GGX; its label shifted by (labelDx, labelDy).
-    void GraphOf(Num kind, Num a, Num b, Num colour, std::string_view label, Num labelDx = 0,
-                 Num labelDy = 0);
+    // A graph on the plane last drawn, over that plane's x range as counted
+    // in grid steps and at its values per step.
+    void GraphOf(const Graph& graph);
+    // The same over a span of its own.
+    void GraphOf(const Graph& graph, const GraphSpan& span);
     void ArcOver(const Arc& arc);
     // A frame of graph paper, its lines in colour (15: none), origin at its
     // bottom-left corner; returns where it lies.

@@ -96,7 +96,7 @@ void Plover::CoolBagPoint(int k) {
             {.radius = 6, .colour = ink::emphasis, .xPerStep = 10, .yPerStep = 0.5f});
 }
 
-void Plover::CoolBagLine() { LineOnPlane(140, 11, 10, 0.5f, 0.06f, 4, ink::emphasis); }
+void Plover::CoolBagLine() { LineOnPlane(140, 10, 0.5f, 0.06f, 4, ink::emphasis); }
 
 void Plover::CoolBagReadingAcross() {
     const Point onLine = OnPlane(kReadingX, kReadingY);

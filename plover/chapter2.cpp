@@ -97,7 +97,7 @@ void Plover::AltitudeAnswer() {
     Put(38, 30, ink::text, "点は、ほぼ1つの直線上に並んでいるから、");
     Next(ink::emphasis, "yをxの1次関数とみなして、");
     StepReveal();
-    LineOnPlane(4, 25, 0.1f, 1, -6, 23.7f, ink::emphasis);
+    LineOnPlane(4, 0.1f, 1, -6, 23.7f, ink::emphasis);
     NewRow(50, ink::text, "グラフから");
     StepReveal();
     NewRow(50, ink::text, "x=2.8のときの");

@@ -32,15 +32,16 @@ const Chapter<Plover> Plover::kFerryChart{
 
 // ---- The chart ------------------------------------------------------------------------
 
-void Plover::DrawFerryChartGrid() {
-    t0000 = 10;
-    GGX = 1;
-    XJ1 = 0;
-    YJ1 = 300 / t0000;
-    B4 = 0 / GGX;
-    X_yTop = 8 / GGX;
-    PlaceAxes();
-    const PlaneFrame plane = LastPlane();
+void Plover::DrawFerryChartGrid(Point corner, Num step) {
+    const PlaneFrame plane = PlaceOfPlane({.left = corner.x,
+                                           .top = corner.y,
+                                           .xFrom = 0,
+                                           .xTo = 300,
+                                           .yFrom = 0,
+                                           .yTo = 8,
+                                           .step = step,
+                                           .xPerStep = 10,
+                                           .yPerStep = 1});
 
     Rt().setDrawWidth(1);
     for (int k = 0; k <= 30; ++k) {
@@ -85,10 +86,7 @@ void Plover::FerryChartQuestion() {
     Put(38, 30, ink::emphasis, "P86 Q すれちがう回数は?");
     StepReveal();
 
-    A41 = 114;
-    I_top = 270;
-    NAKA = 30;
-    DrawFerryChartGrid();
+    DrawFerryChartGrid({114, 270}, 30);
     const std::vector<Point> runs = PlotPoints(kTimetable, 1, 10, 1);
     const Point ferryFrom = runs[0], ferryTo = runs[1];
     // Where the car ferry meets the two jetfoils that come the other way
@@ -145,7 +143,7 @@ void Plover::FerryChartExercise() {
              .yPerStep = 1});
     ScaleNumbers(5, 1);
     PlaneUnits("分", 4, "km", -50, 16);
-    LineOnPlane(30, 12, 5, 1, 0.2f, 0, ink::text);
+    LineOnPlane(30, 5, 1, 0.2f, 0, ink::text);
     // The points the lines below join.
     const std::vector<Point> journey = PlotPoints(kJourney, 0.01f, 5, 1);
     StepReveal();

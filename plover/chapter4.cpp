@@ -37,7 +37,7 @@ void Plover::DrawAreaUnitLabels() {
 }
 
 void Plover::AreaGraphPiece(Num a, Num b, Num xFrom, Num xTo) {
-    LineOnPlane(xTo, 7, 1, 1, a, b, ink::answer, xFrom);
+    LineOnPlane(xTo, 1, 1, a, b, ink::answer, xFrom);
 }
 
 // ---- Topic 1: the question and the animation -----------------------------------------
@@ -71,7 +71,7 @@ void Plover::DrawMovingRectangle(const MovingFigure& f) {
 void Plover::DrawAnimationFirstState(const MovingFigure& f) {
     LetteredPolygon({f.a, f.b, f.c, f.d});
     PenWidth(7);
-    const Point p{f.a.x, f.a.y + 4 * NAKA};
+    const Point p{f.a.x, f.a.y + 4 * LastPlane().step};
     ShadePolygon({f.a, p, f.d});
     MarkPointP(p, -35, -22);
     ArcOver({.from = f.a,
@@ -114,11 +114,11 @@ void Plover::AnimateMovingPoint() {
         GY = GY + 1;
         if (GY > 20) GY = 0;
         if (GY <= 6)
-            f.p = {f.a.x, f.a.y + NAKA * GY};
+            f.p = {f.a.x, f.a.y + LastPlane().step * GY};
         else if (GY <= 14)
-            f.p = {f.b.x + NAKA * (GY - 6), f.b.y};
+            f.p = {f.b.x + LastPlane().step * (GY - 6), f.b.y};
         else
-            f.p = {f.c.x, f.d.y + NAKA * (20 - GY)};
+            f.p = {f.c.x, f.d.y + LastPlane().step * (20 - GY)};
     }
     eraseFigure(50);
     DrawAnimationFirstState(f);

@@ -131,10 +131,14 @@ void Plover::ExerciseA4Answers() {
         {4, 0, 6, ink::heading, "(3)"},
     };
     for (const Line& line : lines) {
-        XJ1 = -6;
-        YJ1 = 6;
-        R1B_rhs = line.c;
-        GraphOf(4, line.a, line.b, line.colour, line.label, -27, -44);
+        GraphOf({.kind = Curve::General,
+                 .a = line.a,
+                 .b = line.b,
+                 .c = line.c,
+                 .colour = line.colour,
+                 .label = line.label,
+                 .labelDx = -27,
+                 .labelDy = -44});
     }
 }
 
@@ -152,10 +156,8 @@ void Plover::ExerciseA5Answers() {
              .yTo = 6,
              .step = 40,
              .gridColour = 14});
-    GraphOf(3, -2, 4, ink::text, "①", -162, -400);
-    XJ1 = -4;
-    YJ1 = 5;
-    GraphOf(3, 1, -1, ink::text, "②", 0, 10);
+    GraphOf({.a = -2, .b = 4, .colour = ink::text, .label = "①", .labelDx = -162, .labelDy = -400});
+    GraphOf({.a = 1, .b = -1, .colour = ink::text, .label = "②", .labelDy = 10});
     Put(B1, 80, ink::text, "①の直線の式は");
     NewRow(50, ink::text, "傾き");
     Next(ink::emphasis, "-2, ");
@@ -211,7 +213,7 @@ void Plover::ExerciseA6Answers() {
              .yPerStep = 1});
     ScaleNumbers(5, 1);
     PlaneUnits("分", 32, "km", -60, -16);
-    LineOnPlane(25, 9, 5, 1, 0.2f, 0, ink::text);
+    LineOnPlane(25, 5, 1, 0.2f, 0, ink::text);
 
     // Minutes and kilometres of the two movements' corners; the fourth is
     // where they meet.

@@ -171,15 +171,16 @@ void Plover::DrawExerciseB3Figure(std::initializer_list<B3Piece> pieces, std::st
                     {.left = 760, .top = 100, .xFrom = -3, .xTo = 12, .yFrom = -1, .yTo = 12, .step = 30});
                 break;
             case B3Piece::LineM:
-                XJ1 = -3;
-                YJ1 = 12;
-                GraphOf(3, 2, 4, ink::text, "m", 0, -10);
+                GraphOf({.a = 2, .b = 4, .colour = ink::text, .label = "m", .labelDy = -10});
                 break;
             case B3Piece::LineN:
                 // The label goes to the plane's top-left corner, clear of m.
-                XJ1 = -3;
-                YJ1 = 12;
-                GraphOf(3, -1, 10, ink::text, "n", -14 * NAKA, -13 * NAKA);
+                GraphOf({.a = -1,
+                         .b = 10,
+                         .colour = ink::text,
+                         .label = "n",
+                         .labelDx = -14 * LastPlane().step,
+                         .labelDy = -13 * LastPlane().step});
                 break;
             case B3Piece::DotA:
                 points.a = PointAt(-2, 0, {.radius = 6, .label = "A", .labelDx = -10, .labelDy = -10});
@@ -314,9 +315,7 @@ void Plover::ExerciseB3Answers() {
     Next(ink::emphasis, "Q(4,0)");
     Next(ink::text, "を通るとき だから");
     StepReveal();
-    XJ1 = -3;
-    YJ1 = 12;
-    GraphOf(3, -4, 16, ink::emphasis, "", 0, -10);
+    GraphOf({.a = -4, .b = 16, .colour = ink::emphasis, .labelDy = -10});
     StepReveal();
     NewRow(50, ink::emphasis, "求める式をy=ax+b");
     Next(ink::text, "として、");

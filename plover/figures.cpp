@@ -14,16 +14,10 @@ void Plover::Segment(Point from, Point to, Num colour) {
     Rt().line(from.x, from.y, to.x, to.y, static_cast<int>(colour));
 }
 
-void Plover::LineOnPlane(Num xTo, Num yTo, Num xPerStep, Num yPerStep, Num slope, Num intercept, Num colour,
+void Plover::LineOnPlane(Num xTo, Num xPerStep, Num yPerStep, Num slope, Num intercept, Num colour,
                          Num xFrom) {
-    // DrawAxes left the ranges as grid counts; the graph reads values.
-    XJ1 = xFrom;
-    YJ1 = xTo;
-    B4 = 0;
-    X_yTop = yTo;
-    t0000 = xPerStep;
-    GGX = yPerStep;
-    GraphOf(3, slope, intercept, colour, "");
+    GraphOf({.a = slope, .b = intercept, .colour = colour},
+            {.xFrom = xFrom, .xTo = xTo, .xPerStep = xPerStep, .yPerStep = yPerStep});
 }
 
 std::vector<Point> Plover::PlotPoints(std::span<const Num[2]> points, Num radius, Num xPerStep,

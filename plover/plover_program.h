@@ -43,10 +43,10 @@ public:
     // ---- Chapter 3: the ferry chart ------------------------------------
     void FerryChartQuestion();
     void FerryChartExercise();
-    // The empty timetable chart with its top-left corner at (A41, I_top) and
-    // NAKA units per grid step; leaves the plane state DrawAxes would, so
-    // PlotPoint places (minutes after 11時, position 0..8) on it.
-    void DrawFerryChartGrid();
+    // The empty timetable chart with its top-left corner at corner and step
+    // units per grid step, taken as the plane on the screen, so that points
+    // go on it at (minutes after 11時, position 0..8).
+    void DrawFerryChartGrid(Point corner, Num step);
 
     // ---- Chapter 4: the moving point -----------------------------------
     // A rectangle ABCD with P on its sides, as drawn on the screen.
@@ -144,8 +144,8 @@ private:
     // A straight line from `from` to `to` at the pen width in force.
     void Segment(Point from, Point to, Num colour);
     // The unlabelled line y = slope*x + intercept over x xFrom..xTo of the
-    // plane last drawn, whose y range is 0..yTo.
-    void LineOnPlane(Num xTo, Num yTo, Num xPerStep, Num yPerStep, Num slope, Num intercept, Num colour,
+    // plane last drawn.
+    void LineOnPlane(Num xTo, Num xPerStep, Num yPerStep, Num slope, Num intercept, Num colour,
                      Num xFrom = 0);
     // Plots the value points (x, y) unlabelled in colour 0; returns where
     // each was drawn, in the same order.

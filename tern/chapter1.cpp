@@ -99,7 +99,7 @@ void Tern::EquationGraphIntro() {
         PointAt(x, x / 2 - 2, {.radius = 2, .colour = ink::emphasis});
     }
     StepReveal();
-    GraphOf(3, 0.5f, -2, ink::emphasis, "");
+    GraphOf({.a = 0.5f, .b = -2, .colour = ink::emphasis});
     Next(ink::emphasis, "直線になる。", 20);
     StepReveal();
     Put(outer, B2_row + 70, ink::text, "②この直線の切片と傾きを求めよう。");
@@ -145,7 +145,8 @@ void Tern::PointOnGraphCheck() {
              .yTo = 2,
              .step = 40,
              .gridColour = 14});
-    GraphOf(3, 0.5f, -2, ink::emphasis, "x-2y=4", -216, 100);
+    GraphOf(
+        {.a = 0.5f, .b = -2, .colour = ink::emphasis, .label = "x-2y=4", .labelDx = -216, .labelDy = 100});
 
     struct Check {
         std::string_view heading, values, leftSide, worked, result, relation, reason, verdict;
@@ -264,7 +265,8 @@ void Tern::SlopeReadingProblem(const SlopeReading& p) {
     Next(ink::text, "切片 ", 60);
     Next(ink::answer, form.intercept);
     PlaneAt(kRandomProblemPlane);
-    GraphOf(3, -p.a / p.b, p.c / p.b, ink::emphasis, form.equation, -297);
+    GraphOf(
+        {.a = -p.a / p.b, .b = p.c / p.b, .colour = ink::emphasis, .label = form.equation, .labelDx = -297});
 }
 
 // ---- Topic 4: random graph from the intercept and the slope ----------------------------------
@@ -305,7 +307,7 @@ void Tern::InterceptGraphProblem(const InterceptGraph& p) {
     const Point apex = PointAt(form.run, p.n + form.rise, {.radius = 8, .colour = ink::onBox});
     SlopeTriangle({.from = intercept, .to = apex});
     StepReveal();
-    GraphOf(3, -p.a / p.b, p.n, ink::answer, form.equation, -297);
+    GraphOf({.a = -p.a / p.b, .b = p.n, .colour = ink::answer, .label = form.equation, .labelDx = -297});
 }
 
 // ---- Topic 5: question 2 answers ----------------------------------------------------------------
@@ -340,7 +342,12 @@ void Tern::RewriteAndGraphAnswers() {
         SlopeTriangle(
             {.from = intercept, .to = OnPlane(q.run, q.intercept + q.rise), .legsColour = ink::answer});
         StepReveal();
-        GraphOf(3, q.slope, q.intercept, ink::emphasis, q.label, q.labelDx, q.labelDy);
+        GraphOf({.a = q.slope,
+                 .b = q.intercept,
+                 .colour = ink::emphasis,
+                 .label = q.label,
+                 .labelDx = q.labelDx,
+                 .labelDy = q.labelDy});
         if (q.extraWait) StepReveal();
     }
 }
@@ -404,7 +411,7 @@ void Tern::CrossingsGraphProblem(const CrossingsGraph& p) {
         BigDot(half.at, ink::answer);
     }
     StepReveal();
-    GraphOf(3, -p.a / p.b, y, ink::emphasis, "");
+    GraphOf({.a = -p.a / p.b, .b = y, .colour = ink::emphasis});
 }
 
 // ---- Topic 7: question 3 answers ---------------------------------------------------------------
@@ -445,7 +452,12 @@ void Tern::InterceptsGraphAnswers() {
         BigDot(OnPlane(0, q.yIntercept), ink::answer);
         BigDot(OnPlane(q.xIntercept, 0), ink::answer);
         StepReveal();
-        GraphOf(3, q.slope, q.yIntercept, ink::emphasis, q.label, q.labelDx, q.labelDy);
+        GraphOf({.a = q.slope,
+                 .b = q.yIntercept,
+                 .colour = ink::emphasis,
+                 .label = q.label,
+                 .labelDx = q.labelDx,
+                 .labelDy = q.labelDy});
         if (q.extraWait) StepReveal();
     }
 }

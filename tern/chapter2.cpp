@@ -27,7 +27,8 @@ struct Tern::AxisLineExample {
     Num planeLeft, planeTop, xFrom, xTo, yFrom, yTo;
     std::string_view question, equation, solved;
     Half halves[2];
-    Num kind, a, b, rightSide;  // the graph: kind 3 y=ax+b, kind 4 ax+by=c
+    Curve kind;  // the graph: y=ax+b or ax+by=c
+    Num a, b, rightSide;
     std::string_view label;
     Num labelDx;
     std::string_view conclusion, assignment;
@@ -51,8 +52,13 @@ void Tern::AxisLineFromTwoPoints(const AxisLineExample& e) {
         PointAt(half.x, half.y, {.radius = 8, .colour = ink::answer});
     }
     StepReveal();
-    R1B_rhs = e.rightSide;
-    GraphOf(e.kind, e.a, e.b, ink::emphasis, e.label, e.labelDx);
+    GraphOf({.kind = e.kind,
+             .a = e.a,
+             .b = e.b,
+             .c = e.rightSide,
+             .colour = ink::emphasis,
+             .label = e.label,
+             .labelDx = e.labelDx});
     StepReveal();
     NewRow(70, ink::answer, e.conclusion);
     StepReveal();
@@ -72,7 +78,7 @@ void Tern::HorizontalLineExample() {
         "y=3",
         {{"0x+2y=6 に　x=0 を代入すると、", "点(0,3)を通る。", 0, 3},
          {"x=3 を代入すると、", "点(3,3)を通る。", 3, 3}},
-        3,
+        Curve::Line,
         0,
         3,
         0,
@@ -97,7 +103,7 @@ void Tern::VerticalLineExample() {
         "x=2",
         {{"3x+0y=6 に y=0 を代入すると、", "点(2,0)を通る。", 2, 0},
          {"y=3 を代入すると、", "点(2,3)を通る。", 2, 3}},
-        4,
+        Curve::General,
         3,
         0,
         6,
@@ -132,7 +138,7 @@ void Tern::HorizontalLineAnswers() {
     NewRow(50, ink::emphasis, "x軸に平行な直線");
     NewRow(50, ink::text, "をかけばよい");
     StepReveal();
-    GraphOf(3, 0, -2, ink::emphasis, "(1)", -135, -60);
+    GraphOf({.a = 0, .b = -2, .colour = ink::emphasis, .label = "(1)", .labelDx = -135, .labelDy = -60});
     StepReveal();
     NewRow(50, ink::text, "(2)-3y+3=0", -76);
     StepReveal();
@@ -144,7 +150,7 @@ void Tern::HorizontalLineAnswers() {
     NewRow(50, ink::emphasis, "x軸に平行な直線");
     NewRow(50, ink::text, "をかけばよい");
     StepReveal();
-    GraphOf(3, 0, 1, ink::emphasis, "(2)", -135, -80);
+    GraphOf({.a = 0, .b = 1, .colour = ink::emphasis, .label = "(2)", .labelDx = -135, .labelDy = -80});
 }
 
 void Tern::VerticalLineAnswers() {
@@ -164,8 +170,13 @@ void Tern::VerticalLineAnswers() {
     StepReveal();
     NewRow(50, ink::emphasis, "y軸に平行な直線をかけばよい");
     StepReveal();
-    R1B_rhs = -4;
-    GraphOf(4, 2, 0, ink::emphasis, "(1)", 6);
+    GraphOf({.kind = Curve::General,
+             .a = 2,
+             .b = 0,
+             .c = -4,
+             .colour = ink::emphasis,
+             .label = "(1)",
+             .labelDx = 6});
     StepReveal();
     NewRow(80, ink::text, "(2)-x+4=0", -76);
     StepReveal();
@@ -177,8 +188,13 @@ void Tern::VerticalLineAnswers() {
     StepReveal();
     NewRow(50, ink::emphasis, "y軸に平行な直線をかけばよい");
     StepReveal();
-    R1B_rhs = -4;
-    GraphOf(4, -1, 0, ink::emphasis, "(2)", 6);
+    GraphOf({.kind = Curve::General,
+             .a = -1,
+             .b = 0,
+             .c = -4,
+             .colour = ink::emphasis,
+             .label = "(2)",
+             .labelDx = 6});
 }
 
 // ---- Summary ----------------------------------------------------------------------------------------

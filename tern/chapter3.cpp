@@ -66,16 +66,28 @@ void Tern::IntersectionIntro() {
     Put(heading, 80, ink::emphasis, "解を調べよう。");
     PlaneAt(
         {.left = 760, .top = 30, .xFrom = -5, .xTo = 5, .yFrom = -4, .yTo = 4, .step = 40, .gridColour = 14});
-    R1B_rhs = 4;
-    GraphOf(4, 1, -2, ink::text, "x-2y=4", -108, -60);
+    GraphOf({.kind = Curve::General,
+             .a = 1,
+             .b = -2,
+             .c = 4,
+             .colour = ink::text,
+             .label = "x-2y=4",
+             .labelDx = -108,
+             .labelDy = -60});
     StepReveal();
     Put(40, 130, ink::heading, "(1)方程式②のグラフをかこう。");
     StepReveal();
     Put(40, 180, ink::text, "x+y=1 y=-x+1 だから");
     ReadSlopeAndIntercept(40, 230, "-1, ", "1 ", true);
     StepReveal();
-    R1B_rhs = 1;
-    GraphOf(4, 1, 1, ink::text, "x+y=1", -108, 10);
+    GraphOf({.kind = Curve::General,
+             .a = 1,
+             .b = 1,
+             .c = 1,
+             .colour = ink::text,
+             .label = "x+y=1",
+             .labelDx = -108,
+             .labelDy = 10});
     StepReveal();
     Put(40, 280, ink::emphasis, "交点の座標は、");
     PointAt(2, -1, {.radius = 6, .colour = ink::answer});
@@ -187,10 +199,8 @@ void Tern::SystemByGraphProblem(const SystemByGraph& p) {
              .yTo = 10,
              .step = 25,
              .gridColour = 1});
-    R1B_rhs = p.c1;
-    GraphOf(4, p.a1, p.b1, ink::emphasis, "①");
-    R1B_rhs = p.c2;
-    GraphOf(4, p.a2, p.b2, ink::emphasis, "②");
+    GraphOf({.kind = Curve::General, .a = p.a1, .b = p.b1, .c = p.c1, .colour = ink::emphasis, .label = "①"});
+    GraphOf({.kind = Curve::General, .a = p.a2, .b = p.b2, .c = p.c2, .colour = ink::emphasis, .label = "②"});
     StepReveal();
     NewRow(80, ink::emphasis, "交点の座標は、");
     PointAt(p.x, p.y, {.radius = 8, .colour = ink::heading});
@@ -221,15 +231,26 @@ void Tern::SystemByGraphAnswer() {
     StepReveal();
     ReadSlopeAndIntercept(38, 180, "-2, ", "1 ", false);
     StepReveal();
-    R1B_rhs = 1;
-    GraphOf(4, 2, 1, ink::text, "2x+y=1", -108, 10);
+    GraphOf({.kind = Curve::General,
+             .a = 2,
+             .b = 1,
+             .c = 1,
+             .colour = ink::text,
+             .label = "2x+y=1",
+             .labelDx = -108,
+             .labelDy = 10});
     StepReveal();
     Put(38, 230, ink::text, "x-y=-4 y=x+4 だから");
     StepReveal();
     ReadSlopeAndIntercept(38, 280, "1, ", "4 ", false);
     StepReveal();
-    R1B_rhs = -4;
-    GraphOf(4, 1, -1, ink::text, "x-y=-4", 0, 10);
+    GraphOf({.kind = Curve::General,
+             .a = 1,
+             .b = -1,
+             .c = -4,
+             .colour = ink::text,
+             .label = "x-y=-4",
+             .labelDy = 10});
     Put(38, 330, ink::emphasis, "交点の座標は、");
     StepReveal();
     Next(ink::answer, "(-1,3)");
@@ -306,8 +327,8 @@ void Tern::IntersectionProblem(const Intersection& p) {
     const IntersectionTexts texts = IntersectionProblemTexts(p);
     RestartProblem(Wipe::FromOriginRow);
     PlaneAt({.left = 646, .top = 100, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 25});
-    GraphOf(3, p.m1, p.k1, ink::emphasis, "①");
-    GraphOf(3, p.m2, p.k2, ink::heading, "②", 0, -50);
+    GraphOf({.a = p.m1, .b = p.k1, .colour = ink::emphasis, .label = "①"});
+    GraphOf({.a = p.m2, .b = p.k2, .colour = ink::heading, .label = "②", .labelDy = -50});
 
     Put(B1, B2_row, ink::heading, "例　");
     Next(ink::text, "次の2直線の交点の座標を求めなさい。");
@@ -354,8 +375,8 @@ void Tern::IntersectionFromFigureAnswer() {
              .yTo = 6,
              .step = 40,
              .gridColour = 14});
-    GraphOf(3, -3, 3, ink::text, "①", -162, -400);
-    GraphOf(3, 2, -1, ink::text, "②", 0, 10);
+    GraphOf({.a = -3, .b = 3, .colour = ink::text, .label = "①", .labelDx = -162, .labelDy = -400});
+    GraphOf({.a = 2, .b = -1, .colour = ink::text, .label = "②", .labelDy = 10});
     NewRow(50, ink::text, "①の直線の式は");
     NewRow(50, ink::text, "切片");
     StepReveal();
@@ -409,7 +430,7 @@ void Tern::AxisIntersectionAnswer() {
              .yTo = 4,
              .step = 40,
              .scaleNumbers = false});
-    GraphOf(3, 2, -3, ink::text, "y=2x-3", -135, -50);
+    GraphOf({.a = 2, .b = -3, .colour = ink::text, .label = "y=2x-3", .labelDx = -135, .labelDy = -50});
     PointAt(1.5f, 0, {.radius = 6, .colour = ink::answer, .label = "A", .labelDx = -20, .labelDy = -10});
     PointAt(0, -3, {.radius = 1, .colour = ink::text, .label = "-3", .labelDx = 30, .labelDy = 30});
     NewRow(50, ink::emphasis, "点Aは、次の2つの直線の交点だから");
@@ -436,8 +457,14 @@ void Tern::ParallelNoSolution() {
     StepReveal();
     PlaneAt(
         {.left = 760, .top = 30, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .step = 40, .gridColour = 14});
-    R1B_rhs = 4;
-    GraphOf(4, 1, -2, ink::text, "x-2y=4", -108, -60);
+    GraphOf({.kind = Curve::General,
+             .a = 1,
+             .b = -2,
+             .c = 4,
+             .colour = ink::text,
+             .label = "x-2y=4",
+             .labelDx = -108,
+             .labelDy = -60});
     StepReveal();
     Put(40, 180, ink::heading, "(1)方程式②のグラフをかこう。");
     StepReveal();
@@ -446,8 +473,14 @@ void Tern::ParallelNoSolution() {
     Next(ink::text, "y=ﾀ1/2ﾀx+1 だから");
     ReadSlopeAndIntercept(B1, 320, "ﾀ1/2ﾀ, ", "1 ", true);
     StepReveal();
-    R1B_rhs = 6;
-    GraphOf(4, -3, 6, ink::emphasis, "-3x+6y=6", -378, 10);
+    GraphOf({.kind = Curve::General,
+             .a = -3,
+             .b = 6,
+             .c = 6,
+             .colour = ink::emphasis,
+             .label = "-3x+6y=6",
+             .labelDx = -378,
+             .labelDy = 10});
     StepReveal();
     Put(40, 380, ink::heading, "(2)グラフから見つからない理由を説明しよう。");
     StepReveal();

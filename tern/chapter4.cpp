@@ -52,8 +52,14 @@ void Tern::BasicProblemGraphs() {
         StepReveal();
         Next(ink::emphasis, r.rewritten, 40);
         StepReveal();
-        R1B_rhs = r.c;
-        GraphOf(4, r.a, r.b, r.colour, r.label, r.labelDx, r.labelDy);
+        GraphOf({.kind = Curve::General,
+                 .a = r.a,
+                 .b = r.b,
+                 .c = r.c,
+                 .colour = r.colour,
+                 .label = r.label,
+                 .labelDx = r.labelDx,
+                 .labelDy = r.labelDy});
     }
 }
 
@@ -67,10 +73,22 @@ void Tern::BasicProblemSystem() {
              .yTo = 6,
              .step = 40,
              .gridColour = 14});
-    R1B_rhs = -3;
-    GraphOf(4, 1, 3, ink::emphasis, "x+3y=-3", -108, 10);
-    R1B_rhs = 12;
-    GraphOf(4, 2, -3, ink::emphasis, "2x-3y=12", -108, -70);
+    GraphOf({.kind = Curve::General,
+             .a = 1,
+             .b = 3,
+             .c = -3,
+             .colour = ink::emphasis,
+             .label = "x+3y=-3",
+             .labelDx = -108,
+             .labelDy = 10});
+    GraphOf({.kind = Curve::General,
+             .a = 2,
+             .b = -3,
+             .c = 12,
+             .colour = ink::emphasis,
+             .label = "2x-3y=12",
+             .labelDx = -108,
+             .labelDy = -70});
     NewRow(70, ink::answer, "答 x=3,y=-2");
 }
 
@@ -79,8 +97,8 @@ void Tern::BasicProblemSystem() {
 void Tern::BasicProblemTwoLines() {
     BasicProblemHeading("3");
     PlaneAt({.left = 760, .top = 100, .xFrom = -7, .xTo = 3, .yFrom = -6, .yTo = 7, .step = 35});
-    GraphOf(3, 1, 6, ink::text, "l", 0, -10);
-    GraphOf(3, -2, -4, ink::text, "m", -40, 0);
+    GraphOf({.a = 1, .b = 6, .colour = ink::text, .label = "l", .labelDy = -10});
+    GraphOf({.a = -2, .b = -4, .colour = ink::text, .label = "m", .labelDx = -40});
     // Where l and m cross the axes.
     const Point lOnX = OnPlane(-6, 0), lOnY = OnPlane(0, 6), mOnX = OnPlane(-2, 0), mOnY = OnPlane(0, -4);
     Label(lOnX.x, lOnX.y, ink::text, "-6");

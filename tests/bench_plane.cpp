@@ -14,25 +14,17 @@ void BM_PlaneWithTwoGraphs(benchmark::State& state) {
     h.runtime->setTrace(nullptr);
     lesson::Engine& e = h.e();
     for (auto _ : state) {
-        e.A41 = 380;
-        e.I_top = 100;
-        e.XJ1 = -6;
-        e.YJ1 = 6;
-        e.B4 = -6;
-        e.X_yTop = 6;
-        e.NAKA = 40;
-        e.NO = 14;
-        e.N = 0;
-        e.DrawAxes();
+        const lesson::PlaneFrame plane = e.DrawAxes({.left = 380,
+                                                     .top = 100,
+                                                     .xFrom = -6,
+                                                     .xTo = 6,
+                                                     .yFrom = -6,
+                                                     .yTo = 6,
+                                                     .step = 40,
+                                                     .gridColour = 14});
         // Two lines of 5001 dots each, wholly inside the plane.
-        for (float a : {0.5f, -0.75f}) {
-            e.Y_kind = 3;
-            e.AA_coef = a;
-            e.AAA = 1;
-            e.TKAI2 = 5;
-            e.IB8_s = "y=ax+b";
-            e.DrawGraph();
-        }
+        for (float a : {0.5f, -0.75f})
+            e.DrawGraph(plane, {.a = a, .b = 1, .colour = 5, .label = "y=ax+b"}, {.xFrom = -6, .xTo = 6});
     }
 }
 BENCHMARK(BM_PlaneWithTwoGraphs)->Unit(benchmark::kMillisecond);

@@ -235,17 +235,11 @@ TEST_F(Fig, IntersectLines) {
 }
 
 TEST_F(Fig, PerpendicularFootLeavesThePlaneAlone) {
-    e().XJ1 = -6;
-    e().YJ1 = 6;
-    e().B4 = -4;
-    e().X_yTop = 4;
     EXPECT_EQ(e().MarkPerpendicularFoot({0, 0}, {2, 2}, {0, 2}), (Point{1, 1}));
     EXPECT_EQ(h.lines(), std::vector<std::string>{"circle 1 1 2 15 0 0 1 -1 3"});
     // Vertical and horizontal lines.
     EXPECT_EQ(e().MarkPerpendicularFoot({3, 0}, {3, 5}, {0, 2}), (Point{3, 2}));
     EXPECT_EQ(e().MarkPerpendicularFoot({0, 4}, {5, 4}, {2, 0}), (Point{2, 4}));
-    EXPECT_EQ(e().XJ1, -6);
-    EXPECT_EQ(e().X_yTop, 4);
 }
 
 TEST_F(Fig, GraphPaper) {

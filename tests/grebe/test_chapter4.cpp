@@ -180,8 +180,7 @@ TEST(GrebeBasicProblem, PlanesIgnoreAnEarlierStepValue) {
     for (auto topic : {&Grebe::BasicProblemFourGraphs, &Grebe::BasicProblemFiveGraphs}) {
         GrebeRun plain("", topic);
         GrebeRun afterOther("", [&](Grebe& g) {
-            g.t0000 = 2;
-            g.GGX = 0.5f;
+            g.PlaceOfPlane({.xTo = 10, .yTo = 10, .step = 20, .xPerStep = 2, .yPerStep = 0.5f});
             (g.*topic)();
         });
         EXPECT_EQ(plain.trace.str(), afterOther.trace.str());

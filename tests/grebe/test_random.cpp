@@ -614,11 +614,7 @@ TEST(GrebeExercises, SameScreenWhateverRanBefore) {
         steps(3) + " 1 Enter" + steps(3) + " 1 Enter" + steps(7) + " 1 Enter" + steps(7) + " 1 Enter";
     GrebeRun fresh(keys, exercises);
     GrebeRun afterOthers(keys, [&](Grebe& g) {
-        g.t0000 = 4;
-        g.GGX = 0.5f;
-        g.JYOU = 99;
-        g.AINP_labelDy = -99;
-        g.XJ1 = 2;
+        g.PlaceOfPlane({.xFrom = 2, .xTo = 10, .yTo = 10, .step = 20, .xPerStep = 4, .yPerStep = 0.5f});
         g.Rt().setDrawWidth(4);
         exercises(g);
     });

@@ -48,10 +48,7 @@ TEST(GrebeFixedTopics, SameScreenWhateverRanBefore) {
     for (auto t : {&Grebe::EquationFromGraphExample, &Grebe::EquationFromGraphAnswers}) {
         GrebeRun fresh(steps(10), topic(t));
         GrebeRun afterOthers(steps(10), [t](Grebe& g) {
-            g.t0000 = 4;
-            g.GGX = 0.5f;
-            g.JYOU = 99;
-            g.AINP_labelDy = -99;
+            g.PlaceOfPlane({.xTo = 10, .yTo = 10, .step = 20, .xPerStep = 4, .yPerStep = 0.5f});
             g.Rt().setDrawWidth(4);
             (g.*t)();
         });

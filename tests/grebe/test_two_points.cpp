@@ -418,8 +418,7 @@ TEST(GrebeTwoPointFigure, PlaneIgnoresAnEarlierStepValue) {
     GrebeRun afterOther(
         steps(4) + " 1 Enter",
         [](Grebe& g) {
-            g.t0000 = 2;
-            g.GGX = 5;
+            g.PlaceOfPlane({.xTo = 10, .yTo = 10, .step = 20, .xPerStep = 2, .yPerStep = 5});
             g.RandomTwoPointSlopeExample();
         },
         chosenLines({{2, 1, -3, 4}}));

@@ -142,10 +142,7 @@ TEST_P(Chapter4Resting, SameScreenWhateverRanBefore) {
     KestrelRun fresh(c.keys, c.topic);
     KestrelRun afterOthers(c.keys, c.topic, [&c](Kestrel& k) {
         if (!c.ownWidth) k.Rt().setDrawWidth(15);
-        k.t0000 = 4;
-        k.GGX = 0.5f;
-        k.JYOU = 99;
-        k.AINP_labelDy = -99;
+        k.PlaceOfPlane({.xTo = 10, .yTo = 10, .step = 20, .xPerStep = 4, .yPerStep = 0.5f});
     });
     EXPECT_TRUE(fresh.ended()) << c.name;
     EXPECT_EQ(firstDifference(fresh, afterOthers), "") << c.name;

@@ -57,11 +57,7 @@ TEST_P(KestrelChapter5Topic, SameScreensWhateverRanBefore) {
     const TopicCase& c = GetParam();
     KestrelRun fresh(c.keys, c.topic);
     KestrelRun afterOthers(c.keys, c.topic, [](Kestrel& k) {
-        k.t0000 = 4;
-        k.GGX = 0.5f;
-        k.JYOU = 99;
-        k.AINP_labelDy = -99;
-        k.N = -1;
+        k.PlaceOfPlane({.xTo = 10, .yTo = 10, .step = 20, .xPerStep = 4, .yPerStep = 0.5f});
         k.Rt().setDrawWidth(15);
     });
     // The clears are drawn before the topic sets its pen: their outline

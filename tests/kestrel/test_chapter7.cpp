@@ -129,11 +129,7 @@ TEST(DomainRangeExample, FourteenStepsAtTheirPlaces) {
 TEST(DomainRangeExample, SameScreenWhateverRanBefore) {
     KestrelRun fresh(steps(14), &Kestrel::DomainRangeExample);
     KestrelRun afterOthers(steps(14), &Kestrel::DomainRangeExample, [](Kestrel& k) {
-        k.t0000 = 3;
-        k.GGX = 0.5f;
-        k.JYOU = 40;
-        k.AINP_labelDy = 40;
-        k.N = 1;
+        k.PlaceOfPlane({.xTo = 10, .yTo = 10, .step = 20, .xPerStep = 3, .yPerStep = 0.5f});
         k.Rt().setDrawWidth(2);
     });
     EXPECT_EQ(firstScreenDifference(fresh, afterOthers), "");

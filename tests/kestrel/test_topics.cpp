@@ -134,10 +134,7 @@ TEST(ProportionGraphs, PlaneGraphsAndLabels) {
 TEST(ProportionGraphs, SameScreenWhateverRanBefore) {
     KestrelRun fresh(steps(6), &Kestrel::ProportionGraphsTopic);
     KestrelRun afterOthers(steps(6), &Kestrel::ProportionGraphsTopic, [](Kestrel& k) {
-        k.t0000 = 4;
-        k.GGX = 0.5f;
-        k.JYOU = 99;
-        k.AINP_labelDy = -99;
+        k.PlaceOfPlane({.xTo = 10, .yTo = 10, .step = 20, .xPerStep = 4, .yPerStep = 0.5f});
         k.Rt().setDrawWidth(15);
     });
     EXPECT_EQ(firstDifference(fresh, afterOthers), "");
@@ -154,8 +151,7 @@ TEST(BoilingWater, HeatingPlaneWhateverValuesPerStepWereLeft) {
     for (auto topic : {&Kestrel::BoilingWaterQuestion, &Kestrel::BoilingWaterEquation}) {
         KestrelRun fresh(steps(20), topic);
         KestrelRun afterOthers(steps(20), topic, [](Kestrel& k) {
-            k.t0000 = 10;
-            k.GGX = 0.5f;
+            k.PlaceOfPlane({.xTo = 10, .yTo = 10, .step = 20, .xPerStep = 10, .yPerStep = 0.5f});
         });
         EXPECT_EQ(firstDifference(fresh, afterOthers), "");
     }

@@ -128,8 +128,7 @@ TEST(LabelHalo, OnlyLabelsOnAPlaneGetAHalo) {
         t.Label(500, 500, 0, "under");  // at the bottom-left corner: hangs below the box
         t.TableText(650, 250, 0, "Q");
         t.PointAt(2, 3, {.radius = 8, .colour = 3, .label = "P", .labelDx = 10});
-        t.R1B_rhs = 4;
-        t.GraphOf(4, 1, 1, 5, "W", 0, 0);
+        t.GraphOf({.kind = Curve::General, .a = 1, .b = 1, .c = 4, .colour = 5, .label = "W"});
         t.EraseBox(0, 0, 1760, 1800);
         t.Label(600, 300, 0, "cleared");
         t.PlaneAt({.left = 500,

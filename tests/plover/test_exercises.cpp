@@ -230,10 +230,7 @@ TEST_P(ExerciseScreens, SameScreensWhateverAnEarlierScreenLeft) {
     const TopicKeys& c = GetParam();
     PloverRun usual(c.keys, c.topic);
     PloverRun after(c.keys, c.topic, [](Plover& p) {
-        p.t0000 = 7;
-        p.GGX = 3;
-        p.JYOU = 9;
-        p.AINP_labelDy = -9;
+        p.PlaceOfPlane({.xTo = 10, .yTo = 10, .step = 20, .xPerStep = 7, .yPerStep = 3});
     });
     ASSERT_TRUE(usual.ended()) << c.name;
     EXPECT_EQ(firstDifferentLine(usual.lines(), after.lines()), "") << c.name;

@@ -58,10 +58,7 @@ TEST_P(PloverTopic, SameScreenWhateverRanBefore) {
         p.Rt().setFontName("Times New Roman");
         p.Rt().setFontSize(40);
         p.Rt().setFontBold(true);
-        p.t0000 = 4;
-        p.GGX = 0.5f;
-        p.JYOU = 99;
-        p.AINP_labelDy = -99;
+        p.PlaceOfPlane({.xTo = 10, .yTo = 10, .step = 20, .xPerStep = 4, .yPerStep = 0.5f});
         p.TANI = 5000;
         p.NAGASA = 30;
         for (int i = 1; i <= 40; ++i) {
@@ -330,47 +327,54 @@ TEST(FerryChartQuestion, ChartRunsAndCrossings) {
     EXPECT_EQ(withFirst.count("1回目…13時30分ごろ"), 1);
 }
 
-// The chart leaves the plane state of DrawAxes, whatever ranges it found.
+// The chart is the plane on the screen, whatever plane was placed before.
 TEST(DrawFerryChartGrid, LeavesThePlaneStateForPlotPoint) {
     for (const float step : {30.0f, 40.0f}) {
-        PloverRun run("", &Plover::DrawFerryChartGrid, [step](Plover& p) {
-            p.A41 = 114;
-            p.I_top = 270;
-            p.NAKA = step;
-            p.XJ1 = -7;
-            p.YJ1 = 99;
-            p.B4 = -3;
-            p.X_yTop = 2;
-            p.t0000 = 0.5f;
-            p.GGX = 4;
-            p.Rt().setDrawWidth(9);
-        });
+        PloverRun run(
+            "",
+            [step](Plover& p) {
+                p.DrawFerryChartGrid({114, 270}, step);
+            },
+            [](Plover& p) {
+                p.PlaceOfPlane({.left = 10,
+                                .top = 10,
+                                .xFrom = -7,
+                                .xTo = 99,
+                                .yFrom = -3,
+                                .yTo = 2,
+                                .step = 20,
+                                .xPerStep = 0.5f,
+                                .yPerStep = 4});
+                p.Rt().setDrawWidth(9);
+            });
         const Plover& p = *run.program;
-        EXPECT_EQ(p.t0000, 10);
-        EXPECT_EQ(p.GGX, 1);
-        EXPECT_EQ(p.XJ1, 0);
-        EXPECT_EQ(p.YJ1, 30);
-        EXPECT_EQ(p.B4, 0);
-        EXPECT_EQ(p.X_yTop, 8);
-        EXPECT_EQ(p.TATE, 114);
-        EXPECT_EQ(p.t0001, 270 + 8 * step);
-        EXPECT_EQ(p.HI, 114);
-        EXPECT_EQ(p.ZX, 270);
-        EXPECT_EQ(p.GY1, 114 + 30 * step);
-        EXPECT_EQ(p.GX3, p.t0001);
-        EXPECT_EQ(p.NAGASA, step < 40 ? 26 : 30);
+        const PlaneFrame f = p.LastPlane();
+        EXPECT_EQ(f.xPerStep, 10);
+        EXPECT_EQ(f.yPerStep, 1);
+        EXPECT_EQ(f.steps.xFrom, 0);
+        EXPECT_EQ(f.steps.xTo, 30);
+        EXPECT_EQ(f.steps.yFrom, 0);
+        EXPECT_EQ(f.steps.yTo, 8);
+        EXPECT_EQ(f.origin.x, 114);
+        EXPECT_EQ(f.origin.y, 270 + 8 * step);
+        EXPECT_EQ(f.left, 114);
+        EXPECT_EQ(f.top, 270);
+        EXPECT_EQ(f.right, 114 + 30 * step);
+        EXPECT_EQ(f.bottom, f.origin.y);
+        EXPECT_EQ(f.scaleSize, step < 40 ? 26 : 30);
+        EXPECT_EQ(f.step, step);
         EXPECT_EQ(run.runtime->drawWidth(), 4);
         // The hours 11時 .. 16時, one every six grid steps from the origin.
         for (int h = 1; h <= 6; ++h) {
             const auto hour = run.drawn(std::to_string(10 + h) + "時");
             ASSERT_EQ(hour.size(), 1u) << h;
-            EXPECT_EQ(hour[0].x, 114 + 6 * step * static_cast<float>(h - 1) - 2 * p.NAGASA) << h;
+            EXPECT_EQ(hour[0].x, 114 + 6 * step * static_cast<float>(h - 1) - 2 * f.scaleSize) << h;
             EXPECT_EQ(hour[0].y, 270 + 8 * step + 30) << h;
         }
         // "300" centred under the right edge, moved left by one and a half sizes.
         const auto minutes = run.drawn("300");
         ASSERT_EQ(minutes.size(), 1u);
-        EXPECT_EQ(minutes[0].x, 114 + 30 * step - 1.5f * p.NAGASA);
+        EXPECT_EQ(minutes[0].x, 114 + 30 * step - 1.5f * f.scaleSize);
     }
 }
 

@@ -296,10 +296,7 @@ TEST(TernTopics, SameScreenWhateverRanBefore) {
           &Tern::VerticalLineAnswers}) {
         TernRun fresh(steps(33), topic(member));
         TernRun afterOthers(steps(33), [member](Tern& t) {
-            t.t0000 = 4;
-            t.GGX = 0.5f;
-            t.JYOU = 99;
-            t.AINP_labelDy = -99;
+            t.PlaceOfPlane({.xTo = 10, .yTo = 10, .step = 20, .xPerStep = 4, .yPerStep = 0.5f});
             t.Rt().setDrawWidth(8);
             (t.*member)();
         });
