@@ -67,10 +67,6 @@ TEST_P(PloverTopic, SameScreenWhateverRanBefore) {
         p.SIZE = 40;
         p.CCC3 = -40;
         p.NAGASA = 30;
-        for (int i = 1; i <= 40; ++i) {
-            p.GY5(i) = 777;
-            p.t0014(i) = -777;
-        }
     });
     EXPECT_EQ(firstDifference(fresh, afterOthers, kTopicClear), "") << c.name;
 }
