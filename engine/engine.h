@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "figures.h"
+#include "fractions.h"
 #include "runtime/runtime.h"
 #include "state.h"
 
@@ -73,17 +74,9 @@ public:
     void DrawTableCellTwoLines();
 
     // ---- Fractions, text clean-up, number and sign utilities ----------------
-    void FormatFraction();
-    void FormatFractionSum();
-    void GcdLcm();
+    // The routines themselves are free functions (fractions.h).
+    // Bridge for callers still in registers; goes in the final sweep.
     void RemoveSpaces();
-    void StripMarkup();
-    void SimplifySquareRoot();
-    void FlipLeadingSign();
-    void StripLeadingPlus();
-    void StripLeadingMinus();
-    void BracketNegative();
-    void ListDivisors();
 
     // ---- Status line ---------------------------------------------------------
     // The prompts that take a number return what was typed; the key waits,

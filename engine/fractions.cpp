@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fractions as maths text, text clean-up, and the number and sign utilities.
+#include "fractions.h"
+
 #include <cmath>
 
 #include "engine.h"
@@ -19,9 +21,8 @@ std::string numberText(Num v) {
 
 }  // namespace
 
-void Engine::GcdLcm() {
-    if (X == 0 && R1B == 0) raiseError(kDivisionByZero);
-    Num a = X, b = R1B;
+GcdLcmResult GcdLcm(Num a, Num b) {
+    if (a == 0 && b == 0) raiseError(kDivisionByZero);
     const Num product = a * b;
     // Euclid on single-precision values; values that are not whole may never
     // leave a remainder of exactly 0, so give up after a generous bound.
@@ -30,228 +31,225 @@ void Engine::GcdLcm() {
         a = a - b * Int(a / b);
         std::swap(a, b);
     }
-    TKAI = a;
-    TBBOYAKY = product / TKAI;
+    return {.gcd = a, .lcm = product / a};
 }
 
-void Engine::FormatFraction() {
-    const Num givenDen = R1B, givenNum = X;
-    DB1 = X * R1B < 0 ? -1 : 1;
-    Num num, den;
-    if (R1B == 0) {
-        DB = 0;
-        num = X;
-        den = R1B;
-    } else if (R1B == 1) {
-        DB = 1;
-        num = X;
-        den = 1;
+FormattedFraction FormatFraction(Num givenNum, Num givenDen) {
+    FormattedFraction f;
+    f.sign = givenNum * givenDen < 0 ? -1 : 1;
+    if (givenDen == 0) {
+        f.kind = FractionCase::zeroDenominator;
+        f.num = givenNum;
+        f.den = givenDen;
+    } else if (givenDen == 1) {
+        f.kind = FractionCase::whole;
+        f.num = givenNum;
+        f.den = 1;
     } else {
-        X = std::fabs(X);
-        R1B = std::fabs(R1B);
-        GcdLcm();
-        num = DB1 * X / TKAI;
-        den = R1B / TKAI;
-        if (num == 0 || den == 1)
-            DB = 1;
-        else if (den == givenDen && DB1 == 1)
-            DB = 3;
+        const Num num = std::fabs(givenNum);
+        const Num den = std::fabs(givenDen);
+        const Num gcd = GcdLcm(num, den).gcd;
+        f.num = f.sign * num / gcd;
+        f.den = den / gcd;
+        if (f.num == 0 || f.den == 1)
+            f.kind = FractionCase::whole;
+        else if (f.den == givenDen && f.sign == 1)
+            f.kind = FractionCase::asGiven;
         else
-            DB = 2;
+            f.kind = FractionCase::reduced;
     }
-    X = num;
-    R1B = den;
 
     const std::string givenNumText = numberText(givenNum);
     const std::string givenDenText = numberText(givenDen);
-    const std::string d = numberText(R1B);
-    std::string n = numberText(X);
-    YY_s = "ﾀ" + givenNumText + "/" + givenDenText + "ﾀ";
+    const std::string d = numberText(f.den);
+    std::string n = numberText(f.num);
+    f.given = "ﾀ" + givenNumText + "/" + givenDenText + "ﾀ";
     if (!n.empty() && n[0] == '-') n.erase(0, 1);
-    XX_s = DB1 == 1 ? "+" : "";
+    f.plusSign = f.sign == 1 ? "+" : "";
 
-    const bool positive = DB1 == 1;
-    if (DB == 0) {
-        // No value to reduce to: every text shows the fraction as given, so
-        // nothing of an earlier call survives.
-        T_s = YY_s;
-        F_s = (positive ? "+" : "") + YY_s;
-    } else if (DB == 1) {
-        T_s = positive ? n : "-" + n;
-        F_s = positive ? "+" + n : T_s;
-    } else if (DB == 2) {
-        T_s = (positive ? "ﾀ" : "-ﾀ") + n + "/" + d + "ﾀ";
-        F_s = positive ? "+" + T_s : T_s;
-    } else {
-        T_s = "ﾀ" + givenNumText + "/" + givenDenText + "ﾀ";
-        F_s = "+" + T_s;
+    const bool positive = f.sign == 1;
+    switch (f.kind) {
+        case FractionCase::zeroDenominator:
+            f.text = f.given;
+            f.signedText = (positive ? "+" : "") + f.given;
+            break;
+        case FractionCase::whole:
+            f.text = positive ? n : "-" + n;
+            f.signedText = positive ? "+" + n : f.text;
+            break;
+        case FractionCase::reduced:
+            f.text = (positive ? "ﾀ" : "-ﾀ") + n + "/" + d + "ﾀ";
+            f.signedText = positive ? "+" + f.text : f.text;
+            break;
+        case FractionCase::asGiven:
+            f.text = "ﾀ" + givenNumText + "/" + givenDenText + "ﾀ";
+            f.signedText = "+" + f.text;
+            break;
     }
-    if (DB == 3 || DB == 0) {
-        U_s = T_s;
-        DB_s = F_s;
+    if (f.kind == FractionCase::asGiven || f.kind == FractionCase::zeroDenominator) {
+        f.working = f.text;
+        f.signedWorking = f.signedText;
     } else {
-        U_s = YY_s + "=" + T_s;
-        DB_s = XX_s + YY_s + "=" + F_s;
+        f.working = f.given + "=" + f.text;
+        f.signedWorking = f.plusSign + f.given + "=" + f.signedText;
     }
-    A_s = T_s;
-    StripMarkup();
-    DX_s = A_s;
-    A_s = F_s;
-    StripMarkup();
+    f.plainText = StripMarkup(f.text);
+    f.plainSigned = StripMarkup(f.signedText);
+    return f;
 }
 
-void Engine::FormatFractionSum() {
-    if (A31 == 0 || LB8 == 0) raiseError(kDivisionByZero);
-    if (A31 * DS_2 < 0) {
-        DS_2 = -std::fabs(DS_2);
-        A31 = std::fabs(A31);
+FractionSum FormatFractionSum(Num num1, Num den1, Num num2, Num den2) {
+    if (den1 == 0 || den2 == 0) raiseError(kDivisionByZero);
+    // A negative denominator hands its sign to the numerator (0 - keeps a 0
+    // numerator from becoming -0): the common denominator must be positive,
+    // or the numerators over it come out with the wrong signs.
+    if (den1 < 0) {
+        num1 = 0 - num1;
+        den1 = -den1;
     }
-    if (YAK1 * LB8 < 0) {
-        YAK1 = -std::fabs(YAK1);
-        LB8 = std::fabs(LB8);
+    if (den2 < 0) {
+        num2 = 0 - num2;
+        den2 = -den2;
     }
-    if (A31 == 1 && LB8 == 1) {
-        R1B = 1;
-        KJ2 = DS_2;
-        X2 = YAK1;
-    } else if (A31 == 1) {
-        R1B = LB8;
-        KJ2 = DS_2 * LB8;
-        X2 = YAK1;
-    } else if (LB8 == 1) {
-        R1B = A31;
-        KJ2 = DS_2;
-        X2 = YAK1 * A31;
+    FractionSum s;
+    if (den1 == 1 && den2 == 1) {
+        s.den = 1;
+        s.num1 = num1;
+        s.num2 = num2;
+    } else if (den1 == 1) {
+        s.den = den2;
+        s.num1 = num1 * den2;
+        s.num2 = num2;
+    } else if (den2 == 1) {
+        s.den = den1;
+        s.num1 = num1;
+        s.num2 = num2 * den1;
     } else {
-        R1B = std::fabs(LB8);
-        X = std::fabs(A31);
-        FormatFraction();
-        R1B = TBBOYAKY;
-        KJ2 = DS_2 * LB8 / TKAI;
-        X2 = YAK1 * A31 / TKAI;
+        const GcdLcmResult common = GcdLcm(std::fabs(den1), std::fabs(den2));
+        s.den = common.lcm;
+        s.num1 = num1 * den2 / common.gcd;
+        s.num2 = num2 * den1 / common.gcd;
     }
-    X4 = KJ2 + X2;
+    s.sum = s.num1 + s.num2;
 
-    std::string first = numberText(std::fabs(KJ2));
-    const std::string den = numberText(R1B);
-    std::string second = numberText(std::fabs(X2));
-    const std::string sum = numberText(std::fabs(X4));
+    std::string first = numberText(std::fabs(s.num1));
+    const std::string den = numberText(s.den);
+    std::string second = numberText(std::fabs(s.num2));
+    const std::string sum = numberText(std::fabs(s.sum));
     const std::string firstUnsigned = first, secondUnsigned = second;
 
-    if (DS_2 > 0) {
-        YY_s = "ﾀ" + first + "/" + den + "ﾀ";
-        RABM_s = "+" + YY_s;
+    // A numerator of 0 is written like a positive one: a fraction never reads -0.
+    if (num1 >= 0) {
+        s.first = "ﾀ" + first + "/" + den + "ﾀ";
+        s.firstSigned = "+" + s.first;
     } else {
-        YY_s = "-ﾀ" + first + "/" + den + "ﾀ";
-        RABM_s = YY_s;
+        s.first = "-ﾀ" + first + "/" + den + "ﾀ";
+        s.firstSigned = s.first;
     }
-    if (YAK1 > 0) {
-        T_s = "ﾀ" + second + "/" + den + "ﾀ";
-        F_s = "+" + T_s;
+    if (num2 >= 0) {
+        s.second = "ﾀ" + second + "/" + den + "ﾀ";
+        s.secondSigned = "+" + s.second;
     } else {
-        T_s = "-ﾀ" + second + "/" + den + "ﾀ";
-        F_s = T_s;
+        s.second = "-ﾀ" + second + "/" + den + "ﾀ";
+        s.secondSigned = s.second;
     }
-    if (DS_2 < 0) first = "-" + first;
-    second = (YAK1 < 0 ? "-" : "+") + second;
-    if (X4 > 0) {
-        V_s = "ﾀ" + sum + "/" + den + "ﾀ";
-        DBM2_s = "+" + V_s;
+    if (num1 < 0) first = "-" + first;
+    second = (num2 < 0 ? "-" : "+") + second;
+    if (s.sum >= 0) {
+        s.total = "ﾀ" + sum + "/" + den + "ﾀ";
+        s.totalSigned = "+" + s.total;
     } else {
-        V_s = "-ﾀ" + sum + "/" + den + "ﾀ";
-        DBM2_s = V_s;
+        s.total = "-ﾀ" + sum + "/" + den + "ﾀ";
+        s.totalSigned = s.total;
     }
-    U_s = "ﾀ" + first + second + "/" + den + "ﾀ";
-    // A first numerator of 0 is written without a sign, like a positive one.
-    E1_s = (DS_2 < 0 ? "-ﾀ" : "ﾀ") + firstUnsigned + "/" + den + "ﾀ" + F_s;
-    A4_s = "ﾀ" + firstUnsigned + "/" + den + "ﾀ";
-    A5_s = "ﾀ" + secondUnsigned + "/" + den + "ﾀ";
+    s.overOneBar = "ﾀ" + first + second + "/" + den + "ﾀ";
+    s.added = s.first + s.secondSigned;
+    s.firstUnsigned = "ﾀ" + firstUnsigned + "/" + den + "ﾀ";
+    s.secondUnsigned = "ﾀ" + secondUnsigned + "/" + den + "ﾀ";
+    return s;
 }
 
-void Engine::RemoveSpaces() {
-    R_s.clear();
-    for (char c : A_s)
-        if (c != ' ') R_s += c;
-    A_s = R_s;
+std::string RemoveSpaces(std::string_view text) {
+    std::string out;
+    for (char c : text)
+        if (c != ' ') out += c;
+    return out;
 }
 
-void Engine::StripMarkup() {
-    for (const char* mark : {"^", "ﾝ", "ﾀ", "="}) {
-        while (int at = rt::kinstr(A_s, mark)) {
-            const Num bytePos = static_cast<Num>(rt::binstr(A_s, mark));
-            if (std::string_view(mark) == "^")
-                H_2 = bytePos;
-            else if (std::string_view(mark) == "ﾝ")
-                ZX5 = bytePos;
-            else
-                ZY5 = bytePos;
-            A_s = rt::kleft(A_s, at - 1) + rt::kmid(A_s, at + 1);
-        }
-    }
+// Bridge for callers still in registers; goes in the final sweep.
+void Engine::RemoveSpaces() { A_s = lesson::RemoveSpaces(A_s); }
+
+std::string StripMarkup(std::string_view text) {
+    std::string out(text);
+    for (const char* mark : {"^", "ﾝ", "ﾀ", "="})
+        while (int at = rt::kinstr(out, mark)) out = rt::kleft(out, at - 1) + rt::kmid(out, at + 1);
+    return out;
 }
 
-void Engine::SimplifySquareRoot() {
+SquareRoot SimplifySquareRoot(Num radicand) {
     // Below 1 the search for square factors would never end.
-    if (!(TBSI1 >= 1) || !std::isfinite(TBSI1)) raiseError(kIllegalFunctionCall);
-    HH4 = 1;
-    ZY12 = TBSI1;
+    if (!(radicand >= 1) || !std::isfinite(radicand)) raiseError(kIllegalFunctionCall);
+    SquareRoot r;
+    r.factor = 1;
+    r.given = radicand;
+    r.radicand = radicand;
     for (long trial = 2; trial <= 200;) {
-        const long radicand = std::lround(TBSI1);
-        if (radicand % (trial * trial) != 0) {
+        const long whole = std::lround(r.radicand);
+        if (whole % (trial * trial) != 0) {
             ++trial;
             continue;
         }
-        HH4 *= static_cast<Num>(trial);
-        TBSI1 = TBSI1 / static_cast<Num>(trial * trial);
+        r.factor *= static_cast<Num>(trial);
+        r.radicand = r.radicand / static_cast<Num>(trial * trial);
         trial = 2;
     }
-    const std::string root = TBSI1 == 1 ? "" : "!" + numberText(TBSI1);
-    R1A_s = TBSI1 == 1 && HH4 == 1 ? "1" : HH4 == 1 ? "" : numberText(HH4);
-    TBSIYAKY_s = R1A_s + root + "ﾝ";
-    AA_A_s = TBSI1 == ZY12 ? "" : "!" + numberText(ZY12) + "ﾝ=";
-    R1B_s = root + "ﾝ";
+    const std::string root = r.radicand == 1 ? "" : "!" + numberText(r.radicand);
+    r.factorText = r.radicand == 1 && r.factor == 1 ? "1" : r.factor == 1 ? "" : numberText(r.factor);
+    r.text = r.factorText + root + "ﾝ";
+    r.working = r.radicand == r.given ? "" : "!" + numberText(r.given) + "ﾝ=";
+    r.rootText = root + "ﾝ";
+    return r;
 }
 
-void Engine::FlipLeadingSign() {
-    if (A_s.empty()) return;
-    if (A_s[0] == '-')
-        A_s = "+" + A_s.substr(1);
-    else if (A_s[0] == '+')
-        A_s = "-" + A_s.substr(1);
-    else
-        A_s = "-" + A_s;
+std::string FlipLeadingSign(std::string_view text) {
+    if (text.empty()) return {};
+    if (text[0] == '-') return "+" + std::string(text.substr(1));
+    if (text[0] == '+') return "-" + std::string(text.substr(1));
+    return "-" + std::string(text);
 }
 
-void Engine::StripLeadingPlus() {
-    if (!A_s.empty() && A_s[0] == '+') A_s.erase(0, 1);
+std::string StripLeadingPlus(std::string_view text) {
+    if (!text.empty() && text[0] == '+') text.remove_prefix(1);
+    return std::string(text);
 }
 
-void Engine::StripLeadingMinus() {
-    if (!A_s.empty() && (A_s[0] == '+' || A_s[0] == '-')) A_s.erase(0, 1);
+std::string StripLeadingMinus(std::string_view text) {
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) text.remove_prefix(1);
+    return std::string(text);
 }
 
-void Engine::BracketNegative() {
-    H_2 = static_cast<Num>(rt::binstr(A_s, "-"));
-    if (H_2 != 0) A_s = "(" + A_s + ")";
+std::string BracketNegative(std::string_view text) {
+    if (rt::binstr(text, "-") != 0) return "(" + std::string(text) + ")";
+    return std::string(text);
 }
 
-void Engine::ListDivisors() {
-    AAAX = std::fabs(AAAX);
+Divisors ListDivisors(Num n) {
+    n = std::fabs(n);
     // Past 2^24 a single-precision counter stops counting.
-    if (!(AAAX <= 16777216.0f)) raiseError(kOverflow);
-    XW = 0;
-    RABM = 1;
-    const Num bound = AAAX;
+    if (!(n <= 16777216.0f)) raiseError(kOverflow);
+    Divisors d;
+    Num count = 0;
+    const Num bound = n;
     for (Num a = 1;; a += 1) {
-        const Num q = AAAX / a;
+        const Num q = n / a;
         if (q - Int(q) == 0) {
-            XW += 1;
-            GY5(XW) = a;
-            t0014(XW) = q;
+            count += 1;
+            d.pairs.push_back({.divisor = a, .cofactor = q});
         }
         if (a + 1 > bound) break;
     }
-    TXM = std::nearbyint(XW / 2);
+    d.halfCount = std::nearbyint(count / 2);
+    return d;
 }
 
 }  // namespace lesson

@@ -11,7 +11,6 @@
 //
 //   member        what it holds
 //   ------------  --------------------------------------------------------
-//   X, R1B        numerator and denominator of the fraction routines
 //   I_top         I as the top edge of a plane or a graph-paper frame
 //   B2_row        B2 (not the array B2()) as the chapters' text row
 //   BX_cases      BX as the top of Plover's moving-point case figures
@@ -34,9 +33,6 @@ struct EngineState {
     // ---- Start-up ----------------------------------------------------------
     Num ENZAN = 0;  // scratch of the figure routines
     Num YMOTO = 4;  // text colour
-
-    Arr<Num, 40> GY5;
-    Arr<Num, 40> t0014;
 
     // ---- Maths-text renderer ----------------------------------------------
     std::string KKAI_s;  // the text to draw; consumed
@@ -62,25 +58,7 @@ struct EngineState {
     std::string T_s;   // lower text of a two-line cell; the reduced fraction
 
     // ---- Fractions, text clean-up, number and sign utilities ----------------
-    Num X = 0;                    // numerator of the fraction routines (reduced on return)
-    Num R1B = 0;                  // denominator of the fraction routines (reduced on return)
-    Num DB = 0;                   // case: 0 zero denominator, 1 whole, 2 reduced or signed, 3 unchanged
-    Num DB1 = 0;                  // sign of the value: -1 or 1
-    std::string F_s;              // reduced value with an explicit sign
-    std::string U_s;              // the given fraction = the reduced value
-    std::string DB_s;             // the same with explicit signs
-    std::string DX_s;             // the reduced value without mark-up
-    std::string XX_s;             // "+" for a value that is not negative, else ""
-    Num TKAI = 0;                 // greatest common divisor
-    Num TBBOYAKY = 0;             // least common multiple
-    Num KJ2 = 0, X2 = 0, X4 = 0;  // sum: numerators over the common denominator
-    Num DS_2 = 0, A31 = 0, YAK1 = 0, LB8 = 0;           // sum: the two fractions
-    std::string RABM_s, V_s, DBM2_s, E1_s, A4_s, A5_s;  // sum: its texts
-    std::string R_s;                                    // the text RemoveSpaces left
-    Num H_2 = 0, ZX5 = 0, ZY5 = 0;                      // where StripMarkup last cut a mark
-    Num TBSI1 = 0, HH4 = 0, ZY12 = 0;              // square root: radicand, factor taken out, given radicand
-    std::string R1A_s, TBSIYAKY_s, AA_A_s, R1B_s;  // square root: its texts
-    Num AAAX = 0, XW = 0, TXM = 0, RABM = 0;       // divisors: number, count, pairs
+    Num AAAX = 0;  // y of the second point of line 2 (IntersectLines)
 
     // ---- Status line ---------------------------------------------------------
     // ---- Figures and coordinate plane -------------------------------------

@@ -378,10 +378,8 @@ std::string Lesson::SubstitutedForm(Num value, std::string_view text) {
 }
 
 Lesson::ReducedFraction Lesson::Reduced(Num num, Num den) {
-    X = num;
-    R1B = den;
-    FormatFraction();
-    return {T_s, U_s, X, R1B};
+    const FormattedFraction f = FormatFraction(num, den);
+    return {f.text, f.working, f.num, f.den};
 }
 
 Num Lesson::MathTextWidth(std::string_view text) {
@@ -390,11 +388,7 @@ Num Lesson::MathTextWidth(std::string_view text) {
     return BAI;
 }
 
-std::string Lesson::NumberText(Num value) {
-    A_s = rt::str(value);
-    RemoveSpaces();
-    return A_s;
-}
+std::string Lesson::NumberText(Num value) { return lesson::RemoveSpaces(rt::str(value)); }
 
 // ---- Mark-up check ---------------------------------------------------------------
 

@@ -311,7 +311,7 @@ public:
     static std::string SubstitutedForm(Num value, std::string_view text);  // "(-2)", "3"
 
     // The bare text of a number: STR$ without its blanks.
-    std::string NumberText(Num value);
+    static std::string NumberText(Num value);
 
     // num/den reduced: its text, the text "as given = reduced" (only one
     // when they agree), and the reduced numerator and denominator.
@@ -319,7 +319,7 @@ public:
         std::string text, working;
         Num num = 0, den = 0;
     };
-    ReducedFraction Reduced(Num num, Num den);
+    static ReducedFraction Reduced(Num num, Num den);
     // The width of a maths text as it would be drawn.
     Num MathTextWidth(std::string_view text);
 

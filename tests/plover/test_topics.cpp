@@ -61,10 +61,6 @@ TEST_P(PloverTopic, SameScreenWhateverRanBefore) {
         p.PlaceOfPlane({.xTo = 10, .yTo = 10, .step = 20, .xPerStep = 4, .yPerStep = 0.5f});
         p.TANI = 5000;
         p.NAGASA = 30;
-        for (int i = 1; i <= 40; ++i) {
-            p.GY5(i) = 777;
-            p.t0014(i) = -777;
-        }
     });
     EXPECT_EQ(firstDifference(fresh, afterOthers, kTopicClear), "") << c.name;
 }
