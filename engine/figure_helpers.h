@@ -36,7 +36,9 @@ private:
 inline void segment(rt::Runtime& r, Num x1, Num y1, Num x2, Num y2, int colour) {
     r.line(x1, y1, x2, y2, colour);
 }
-inline void box(rt::Runtime& r, Num x1, Num y1, Num x2, Num y2, int colour) { r.line(x1, y1, x2, y2, colour, 1); }
+inline void box(rt::Runtime& r, Num x1, Num y1, Num x2, Num y2, int colour) {
+    r.line(x1, y1, x2, y2, colour, 1);
+}
 inline void filledBox(rt::Runtime& r, Num x1, Num y1, Num x2, Num y2, int outline, int fill) {
     r.line(x1, y1, x2, y2, outline, 2, fill);
 }
