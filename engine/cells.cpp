@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Table cells and plain table labels.
 #include "engine.h"
+#include "figure_helpers.h"
 #include "runtime/text.h"
 
 namespace lesson {
 namespace {
 
-// Centring offset of a text BAI wide in a cell TANI wide; a text wider than
-// its cell starts at the left edge.
+// Centring offset of a text in its cell; a text wider than its cell starts at
+// the left edge.
 Num centred(Num cellWidth, Num textWidth) {
     Num offset = (cellWidth - textWidth) / 2;
     return offset < 0 ? 0 : offset;
@@ -15,85 +16,57 @@ Num centred(Num cellWidth, Num textWidth) {
 
 }  // namespace
 
-void Engine::DrawMathCell() {
-    const Num x = DSM1, y = DSM2;
-    const std::string text = A_s;
-    const bool fraction = rt::kinstr(A_s, "ﾀ") != 0;
-    MeasureMathText();
-    const Num offset = centred(TANI, BAI);
+Point Engine::DrawMathCell(const TextCell& cell, std::string_view text) {
+    const Num x = cell.at.x, y = cell.at.y;
+    const bool fraction = rt::kinstr(text, "ﾀ") != 0;
+    const Num offset = centred(cell.width, MeasureMathText(text));
     // A plain line counts as 44 units high, one with a fraction as 50.
-    const Num top = y + Int((X8 - (fraction ? 50 : 44)) / 2);
-    Rt().line(x, y, x + TANI, y + X8, static_cast<int>(NO), 2, static_cast<int>(TKAI2));
-    DSM1 = x + offset;
-    DSM2 = top;
-    KKAI_s = text;
-    DrawMathText();
-    DSM1 = x + TANI;
-    DSM2 = y;
+    const Num top = y + Int((cell.height - (fraction ? 50 : 44)) / 2);
+    fig::filledBox(Rt(), x, y, x + cell.width, y + cell.height, static_cast<int>(cell.outline),
+                   static_cast<int>(cell.fill));
+    DrawMathText({text, {x + offset, top}, cell.colour});
+    return {x + cell.width, y};
 }
 
-void Engine::DrawMathCellRaised() {
-    const Num x = DSM1, y = DSM2;
-    const std::string text = A_s;
-    MeasureMathText();
-    const Num offset = centred(TANI, BAI);
-    const Num lift = Int((X8 - 44) / 2);
-    Rt().line(x, y - lift, x + TANI, y + X8 - lift, static_cast<int>(NO), 2, static_cast<int>(TKAI2));
-    DSM1 = x + offset;
-    DSM2 = y;
-    KKAI_s = text;
-    DrawMathText();
-    DSM1 = x + TANI;
-    DSM2 = y;
+Point Engine::DrawMathCellRaised(const TextCell& cell, std::string_view text) {
+    const Num x = cell.at.x, y = cell.at.y;
+    const Num offset = centred(cell.width, MeasureMathText(text));
+    const Num lift = Int((cell.height - 44) / 2);
+    fig::filledBox(Rt(), x, y - lift, x + cell.width, y + cell.height - lift, static_cast<int>(cell.outline),
+                   static_cast<int>(cell.fill));
+    DrawMathText({text, {x + offset, y}, cell.colour});
+    return {x + cell.width, y};
 }
 
-void Engine::DrawMathCellTwoLines() {
-    const Num x = DSM1, y = DSM2;
-    const std::string upper = YY_s, lower = T_s;
+Point Engine::DrawMathCellTwoLines(const TextCell& cell, std::string_view upper, std::string_view lower) {
+    const Num x = cell.at.x, y = cell.at.y, height = cell.height;
 
-    A_s = upper;
     bool fraction = rt::kinstr(upper, "ﾀ") != 0;
-    MeasureMathText();
-    Num offset = centred(TANI, BAI);
-    const Num top = y + Int((X8 / 2 - (fraction ? 50 : 44)) / 2);
-    Rt().line(x, y, x + TANI, y + X8, static_cast<int>(NO), 2, static_cast<int>(TKAI2));
+    Num offset = centred(cell.width, MeasureMathText(upper));
+    const Num top = y + Int((height / 2 - (fraction ? 50 : 44)) / 2);
+    fig::filledBox(Rt(), x, y, x + cell.width, y + height, static_cast<int>(cell.outline),
+                   static_cast<int>(cell.fill));
     // A cell without a second line has its one line lowered.
-    DSM1 = x + offset;
-    DSM2 = lower.empty() ? top + 25 : top;
-    KKAI_s = upper;
-    DrawMathText();
+    DrawMathText({upper, {x + offset, lower.empty() ? top + 25 : top}, cell.colour});
 
-    A_s = lower;
     fraction = rt::kinstr(lower, "ﾀ") != 0;
-    MeasureMathText();
-    offset = centred(TANI, BAI);
-    DSM1 = x + offset;
-    DSM2 = fraction ? y + 50 + Int((X8 / 2 - 50) / 2) : y + 44 + Int((X8 / 2 - 44) / 2);
-    KKAI_s = lower;
-    DrawMathText();
-    DSM1 = x + TANI;
-    DSM2 = y;
+    offset = centred(cell.width, MeasureMathText(lower));
+    const Num lowerTop = fraction ? y + 50 + Int((height / 2 - 50) / 2) : y + 44 + Int((height / 2 - 44) / 2);
+    DrawMathText({lower, {x + offset, lowerTop}, cell.colour});
+    return {x + cell.width, y};
 }
 
-void Engine::DrawTableText() {
+Point Engine::DrawTableText(const PenText& text) {
     rt::Runtime& r = Rt();
-    const int colour = static_cast<int>(YMOTO);
-    for (;;) {
-        Num x = DSM1;
-        const Num y = DSM2;
-        BB1 = static_cast<Num>(r.drawWidth());
-        if (KKAI_s.empty()) {
-            r.setFontBold(false);
-            r.setDrawWidth(static_cast<int>(BB1));
-            r.setFontSize(16);
-            return;
-        }
-        A_s = rt::kleft(KKAI_s, 1);
-        KKAI_s.erase(0, A_s.size());
-        LT_s = A_s;
+    const int colour = static_cast<int>(text.colour);
+    std::string rest(text.text);
+    Num x = text.at.x;
+    const Num y = text.at.y;
+    while (!rest.empty()) {
+        const std::string ch = rt::kleft(rest, 1);
+        rest.erase(0, ch.size());
         r.setFontBold(true);
         r.setFontSize(15);
-        const std::string& ch = LT_s;
         if (ch == "." || ch == ",") {
             r.symbol(ch, x, y, 3, 2, colour);
             x += 8;
@@ -123,56 +96,46 @@ void Engine::DrawTableText() {
             r.symbol(ch, x, y, 3, 2, colour);
             x += 20;
         }
-        DSM1 = x;
-        DSM2 = y;
     }
+    r.setFontBold(false);
+    r.setFontSize(16);
+    return {x, y};
 }
 
-void Engine::MeasureTableText() {
-    const std::string label = A_s;
-    MeasureHidden(&Engine::DrawTableText);
-    // As the drawing left them: the label back in KKAI$, its last character in A$.
-    KKAI_s = label;
+void Engine::DrawTableText() {
+    const std::string text = std::move(KKAI_s);
+    KKAI_s.clear();
+    const Point end = DrawTableText({text, {DSM1, DSM2}, YMOTO});
+    DSM1 = end.x;
+    DSM2 = end.y;
 }
 
-void Engine::DrawTableCell() {
-    const Num x = DSM1, y = DSM2;
-    const std::string label = A_s;
-    MeasureTableText();
-    const Num offset = centred(TANI, BAI);
+Num Engine::MeasureTableText(std::string_view text) {
+    return MeasureHidden([&](Point at) { return DrawTableText({text, at, 0}); });
+}
+
+Point Engine::DrawTableCell(const TextCell& cell, std::string_view text) {
+    const Num x = cell.at.x, y = cell.at.y;
+    const Num offset = centred(cell.width, MeasureTableText(text));
     // A label line counts as 26 units high.
-    const Num top = y + Int((X8 - 26) / 2);
-    Rt().line(x, y, x + TANI, y + X8, static_cast<int>(NO), 2, static_cast<int>(TKAI2));
-    DSM1 = x + offset;
-    DSM2 = top;
-    KKAI_s = label;
-    DrawTableText();
-    DSM1 = x + TANI;
-    DSM2 = y;
+    const Num top = y + Int((cell.height - 26) / 2);
+    fig::filledBox(Rt(), x, y, x + cell.width, y + cell.height, static_cast<int>(cell.outline),
+                   static_cast<int>(cell.fill));
+    DrawTableText({text, {x + offset, top}, cell.colour});
+    return {x + cell.width, y};
 }
 
-void Engine::DrawTableCellTwoLines() {
-    const Num x = DSM1, y = DSM2;
-    const std::string upper = YY_s, lower = T_s;
-    A_s = upper;
-    MeasureTableText();
-    Num offset = centred(TANI, BAI);
-    const Num top = y + Int((X8 / 2 - 26) / 2);
-    Rt().line(x, y, x + TANI, y + X8, static_cast<int>(NO), 2, static_cast<int>(TKAI2));
-    DSM1 = x + offset;
-    DSM2 = lower.empty() ? top + 15 : top;
-    KKAI_s = upper;
-    DrawTableText();
-    A_s = lower;
-    MeasureTableText();
-    offset = centred(TANI, BAI);
+Point Engine::DrawTableCellTwoLines(const TextCell& cell, std::string_view upper, std::string_view lower) {
+    const Num x = cell.at.x, y = cell.at.y;
+    Num offset = centred(cell.width, MeasureTableText(upper));
+    const Num top = y + Int((cell.height / 2 - 26) / 2);
+    fig::filledBox(Rt(), x, y, x + cell.width, y + cell.height, static_cast<int>(cell.outline),
+                   static_cast<int>(cell.fill));
+    DrawTableText({upper, {x + offset, lower.empty() ? top + 15 : top}, cell.colour});
+    offset = centred(cell.width, MeasureTableText(lower));
     // The lower label stands 30 below the upper label's unlowered top.
-    DSM1 = x + offset;
-    DSM2 = top + 30;
-    KKAI_s = lower;
-    DrawTableText();
-    DSM1 = x + TANI;
-    DSM2 = y;
+    DrawTableText({lower, {x + offset, top + 30}, cell.colour});
+    return {x + cell.width, y};
 }
 
 }  // namespace lesson

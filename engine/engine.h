@@ -4,6 +4,7 @@
 // reads the variables it leaves behind.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -14,6 +15,7 @@
 #include "fractions.h"
 #include "runtime/runtime.h"
 #include "state.h"
+#include "text.h"
 
 namespace lesson {
 
@@ -54,24 +56,43 @@ public:
     Num ReseedRandom();
 
     // ---- Maths-text renderer ------------------------------------------------
-    void DrawGlyphRun();
+    // Each draws its text with the pen at text.at and returns where the pen
+    // ended. small: the size of a stacked fraction's parts.
+    Point DrawGlyphRun(const PenText& run, bool small = false);
+    Point DrawMathText(const PenText& text);
+    // text is "numerator/denominator".
+    Point DrawStackedFraction(const PenText& fraction);
+    // The width text takes when drawn; nothing is drawn.
+    Num MeasureMathText(std::string_view text);
+    // What the last text left for the glyphs after it.
+    const GlyphMode& LeftGlyphMode() const { return glyphMode_; }
+    // Bridge for callers still in registers; goes in the final sweep.
     void DrawMathText();
-    void DrawStackedFraction();
+    // Bridge for callers still in registers; goes in the final sweep.
     void MeasureMathText();
 
     // ---- Prompt shorthand ---------------------------------------------------
-    void ToFullWidthChar();
+    // The full-width glyph a half-width prompt character stands for.
+    static std::string ToFullWidthChar(std::string_view ch);
+    Point DrawTextChars(const PenText& text);
+    Point DrawPromptText(const PenText& text);
+    // Bridge for callers still in registers; goes in the final sweep.
     void DrawTextChars();
+    // Bridge for callers still in registers; goes in the final sweep.
     void DrawPromptText();
 
     // ---- Cells and table text -----------------------------------------------
-    void DrawMathCell();
-    void DrawMathCellRaised();
-    void DrawMathCellTwoLines();
+    // A cell's text centred in its box; each returns the next cell's top-left
+    // corner.
+    Point DrawMathCell(const TextCell& cell, std::string_view text);
+    Point DrawMathCellRaised(const TextCell& cell, std::string_view text);
+    Point DrawMathCellTwoLines(const TextCell& cell, std::string_view upper, std::string_view lower);
+    Point DrawTableText(const PenText& text);
+    Num MeasureTableText(std::string_view text);
+    Point DrawTableCell(const TextCell& cell, std::string_view text);
+    Point DrawTableCellTwoLines(const TextCell& cell, std::string_view upper, std::string_view lower);
+    // Bridge for callers still in registers; goes in the final sweep.
     void DrawTableText();
-    void MeasureTableText();
-    void DrawTableCell();
-    void DrawTableCellTwoLines();
 
     // ---- Fractions, text clean-up, number and sign utilities ----------------
     // The routines themselves are free functions (fractions.h).
@@ -226,9 +247,12 @@ private:
     };
     PlanesOnScreen planes_;
 
-    // Draws A$ with draw out of sight at (0, 1800) and leaves its width in
-    // BAI; the pen is handed back as it was.
-    void MeasureHidden(void (Engine::*draw)());
+    // How far draw moves the pen from (0, 1800), drawing out of sight.
+    Num MeasureHidden(const std::function<Point(Point)>& draw);
+    Point DrawMathText(const PenText& text, bool small);
+    Num MeasureMathText(std::string_view text, bool small);
+    // Set and read by the maths and prompt text routines (see GlyphMode).
+    GlyphMode glyphMode_;
 
     // The next key, "" when none waits: every key the status line reads
     // comes through here, full-width digits as their half-width forms.

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "engine.h"
+#include "figure_helpers.h"
 #include "runtime/text.h"
 
 namespace lesson {
@@ -24,292 +25,353 @@ std::string_view substitute(std::string_view ch) {
     return ch;
 }
 
+// What a glyph form draws with: the runtime, the run's colour and size, and
+// the mode the run carries from glyph to glyph.
+struct GlyphPen {
+    rt::Runtime& r;
+    int colour;
+    bool small;
+    GlyphMode& mode;
+
+    void text(std::string_view ch, Num x, Num y, int h, int v) const { r.symbol(ch, x, y, h, v, colour); }
+    void poly(std::initializer_list<rt::Point> pts) const {
+        r.connect(colour, std::span(pts.begin(), pts.size()));
+    }
+    void stroke(Num x, Num y, Num dx, Num dy) const { r.line(x, y, x + dx, y + dy, colour, 0, -1); }
+};
+
+// One way of drawing a glyph: when it applies, and how; draw returns the
+// advance. The first form of kGlyphForms that applies draws the glyph.
+struct GlyphForm {
+    bool (*applies)(std::string_view ch, const GlyphPen& pen);
+    Num (*draw)(std::string_view ch, const GlyphPen& pen, Num x, Num y);
+};
+
+bool isOneOf(std::string_view ch, std::initializer_list<std::string_view> set) {
+    for (std::string_view s : set)
+        if (ch == s) return true;
+    return false;
+}
+
+const GlyphForm kGlyphForms[] = {
+    // A decimal point sits low and close.
+    {[](std::string_view ch, const GlyphPen&) { return ch == "."; },
+     [](std::string_view ch, const GlyphPen& p, Num x, Num y) -> Num {
+         p.text(ch, x - 3, y + 14, 3, 2);
+         return 8;
+     }},
+    {[](std::string_view ch, const GlyphPen&) { return ch == "'" || ch == "°"; },
+     [](std::string_view ch, const GlyphPen& p, Num x, Num y) -> Num {
+         p.text(ch, x, y, 3, 3);
+         return 12;
+     }},
+    {[](std::string_view ch, const GlyphPen&) { return ch == "="; },
+     [](std::string_view ch, const GlyphPen& p, Num x, Num y) -> Num {
+         p.r.setFontSize(14);
+         p.r.setFontBold(true);
+         p.text(ch, x + 4, y, 3, 3);
+         p.r.setFontSize(16);
+         return 32;
+     }},
+    // The small raised form after "\".
+    {[](std::string_view, const GlyphPen& p) { return p.mode.raised; },
+     [](std::string_view ch, const GlyphPen& p, Num x, Num y) -> Num {
+         p.r.setFontSize(8);
+         p.text(ch, x, y - 10, 6, 3);
+         p.mode.raised = false;
+         p.r.setFontSize(16);
+         return 24;
+     }},
+    // Exponents after "^".
+    {[](std::string_view, const GlyphPen& p) { return p.mode.exponent && p.small; },
+     [](std::string_view ch, const GlyphPen& p, Num x, Num y) -> Num {
+         p.r.setFontSize(8);
+         p.text(ch, x, y - 4, 6, 3);
+         p.mode.exponent = false;
+         p.r.setFontSize(16);
+         return 24;
+     }},
+    {[](std::string_view, const GlyphPen& p) { return p.mode.exponent; },
+     [](std::string_view ch, const GlyphPen& p, Num x, Num y) -> Num {
+         p.text(ch, x, y, 3, 2);
+         p.mode.exponent = false;
+         return 24;
+     }},
+    // The letters of formulas, in italic serif.
+    {[](std::string_view ch, const GlyphPen&) {
+         return isOneOf(ch, {"a", "x", "c"});
+     },
+     [](std::string_view ch, const GlyphPen& p, Num x, Num y) -> Num {
+         p.r.setFontName(kSerif);
+         p.r.setFontSize(8);
+         p.r.setFontItalic(true);
+         Num advance = 0;
+         if (p.small) {
+             p.text(ch, x + 4, y - 16, 12, 5);
+             advance = 32;
+         } else {
+             p.text(ch, x + 4, y - 22, 10, 7);
+             advance = 27;
+         }
+         p.r.setFontName(kGothic);
+         p.r.setFontSize(16);
+         p.r.setFontItalic(false);
+         return advance;
+     }},
+    {[](std::string_view ch, const GlyphPen&) { return ch == "l"; },
+     [](std::string_view ch, const GlyphPen& p, Num x, Num y) -> Num {
+         p.r.setFontName("MT Extra");
+         p.r.setFontSize(16);
+         p.r.setFontBold(true);
+         p.text(ch, x, y, 6, 3);
+         p.r.setFontName(kGothic);
+         p.r.setFontSize(16);
+         p.r.setFontBold(false);
+         return 32;
+     }},
+    // Plus and minus are drawn as strokes, so that they line up with the digits.
+    {[](std::string_view ch, const GlyphPen& p) { return (ch == "-" || ch == "+") && p.small; },
+     [](std::string_view ch, const GlyphPen& p, Num x, Num y) -> Num {
+         p.r.setDrawWidth(5);
+         p.stroke(x + 6, y + 14, 20, 0);
+         if (ch == "+") p.stroke(x + 16, y + 4, 0, 20);
+         p.r.setDrawWidth(3);
+         return 32;
+     }},
+    {[](std::string_view ch, const GlyphPen&) { return ch == "-"; },
+     [](std::string_view, const GlyphPen& p, Num x, Num y) -> Num {
+         p.r.setDrawWidth(5);
+         p.stroke(x + 4, y + 20, 19, 0);
+         p.r.setDrawWidth(3);
+         return 27;
+     }},
+    {[](std::string_view ch, const GlyphPen&) { return ch == "+"; },
+     [](std::string_view, const GlyphPen& p, Num x, Num y) -> Num {
+         p.r.setDrawWidth(5);
+         p.stroke(x + 4, y + 22, 19, 0);
+         p.stroke(x + 13, y + 10, 0, 24);
+         p.r.setDrawWidth(3);
+         return 27;
+     }},
+    {[](std::string_view ch, const GlyphPen& p) {
+         return isOneOf(ch, {"×", "÷", "±"}) && !p.small;
+     },
+     [](std::string_view ch, const GlyphPen& p, Num x, Num y) -> Num {
+         p.text(ch, x - 4, y, 2, 3);
+         return 27;
+     }},
+    {[](std::string_view ch, const GlyphPen&) { return ch == " "; },
+     [](std::string_view, const GlyphPen&, Num, Num) -> Num { return 27; }},
+    // Full-width characters, then everything else, by size.
+    {[](std::string_view ch, const GlyphPen& p) { return !rt::isSingleByte(ch) && p.small; },
+     [](std::string_view ch, const GlyphPen& p, Num x, Num y) -> Num {
+         p.r.setFontSize(11);
+         p.text(ch, x, y, 3, 3);
+         p.r.setFontSize(16);
+         return 38;
+     }},
+    {[](std::string_view ch, const GlyphPen&) { return !rt::isSingleByte(ch); },
+     [](std::string_view ch, const GlyphPen& p, Num x, Num y) -> Num {
+         p.text(ch, x, y, 2, 3);
+         return 34;
+     }},
+    {[](std::string_view, const GlyphPen& p) { return p.small; },
+     [](std::string_view ch, const GlyphPen& p, Num x, Num y) -> Num {
+         p.text(ch, x, y, 4, 2);
+         return 32;
+     }},
+    {[](std::string_view, const GlyphPen&) { return true; },
+     [](std::string_view ch, const GlyphPen& p, Num x, Num y) -> Num {
+         p.text(ch, x, y, 3, 3);
+         return 27;
+     }},
+};
+
+// A root sign opens a bar over what follows it; returns the advance.
+Num drawRootSign(const GlyphPen& p, Num x, Num y) {
+    p.r.setDrawWidth(3);
+    Num advance = 0;
+    if (p.small) {
+        p.poly({{x + 4, y + 24}, {x + 8, y + 13}, {x + 16, y + 29}, {x + 24, y - 6}, {x + 26, y - 6}});
+        advance = 26;
+        p.mode.rootBar = RootBar::Small;
+    } else {
+        p.poly({{x + 4, y + 36}, {x + 8, y + 24}, {x + 16, y + 40}, {x + 24, y - 4}, {x + 32, y - 4}});
+        advance = 28;
+        p.mode.rootBar = RootBar::Normal;
+    }
+    p.r.setDrawWidth(3);
+    return advance;
+}
+
+// The parallelogram sign; returns the advance.
+Num drawParallelogramSign(const GlyphPen& p, Num x, Num y) {
+    p.r.setDrawWidth(5);
+    p.poly({{x + 4, y + 40}, {x + 25, y + 40}, {x + 32, y + 8}, {x + 11, y + 8}, {x + 4, y + 40}});
+    p.r.setDrawWidth(3);
+    return 36;
+}
+
+// The open root's overbar grows with the text under it, up to x.
+void extendRootBar(const GlyphPen& p, Num x, Num y) {
+    const RootBar bar = p.mode.rootBar;
+    if (bar == RootBar::Normal || bar == RootBar::Small || (bar == RootBar::Tall && !p.small)) {
+        Num barY = bar == RootBar::Normal ? y - 4 : bar == RootBar::Small ? y - 6 : y - 14;
+        p.r.setDrawWidth(3);
+        p.r.line(p.mode.barFrom, barY, x, barY, p.colour, 0, -1);
+        p.r.setDrawWidth(3);
+    } else {
+        p.mode.barFrom = x;
+    }
+}
+
 }  // namespace
 
-void Engine::DrawGlyphRun() {
+Point Engine::DrawGlyphRun(const PenText& run, bool small) {
     rt::Runtime& r = Rt();
-    Num x = DSM1;
-    const Num y = DSM2;
-    BB1 = static_cast<Num>(r.drawWidth());
-    const bool small = RTASKAI1 == 1;
-    const int colour = static_cast<int>(YMOTO);
+    Num x = run.at.x;
+    const Num y = run.at.y;
+    fig::PenScope pen(r);
+    const GlyphPen p{r, static_cast<int>(run.colour), small, glyphMode_};
     r.setFontName(kGothic);
     r.setFontSize(16);
     r.setFontBold(true);
 
-    auto text = [&](std::string_view ch, Num px, Num py, int h, int v) {
-        r.symbol(ch, px, py, h, v, colour);
-    };
-    auto poly = [&](std::initializer_list<rt::Point> pts) {
-        r.connect(colour, std::span(pts.begin(), pts.size()));
-    };
-    auto stroke = [&](Num px, Num py, Num dx, Num dy) { r.line(px, py, px + dx, py + dy, colour, 0, -1); };
-
-    for (const std::string& raw : rt::chars(A_s)) {
-        LT_s = std::string(substitute(raw));
-        const std::string_view ch = LT_s;
+    for (const std::string& raw : rt::chars(run.text)) {
+        const std::string_view ch = substitute(raw);
 
         // Control characters and figure signs: no overbar step.
         if (ch == "^") {
-            X1 = 1;
+            glyphMode_.exponent = true;
             continue;
         }
         if (ch == "\\") {
-            TBSIYAKX = 1;
+            glyphMode_.raised = true;
             continue;
         }
         if (ch == "ﾝ") {
-            SIZE1 = 0;
+            glyphMode_.rootBar = RootBar::None;
             continue;
         }
-        if (ch == "√") {
-            r.setDrawWidth(3);
-            if (small) {
-                poly({{x + 4, y + 24}, {x + 8, y + 13}, {x + 16, y + 29}, {x + 24, y - 6}, {x + 26, y - 6}});
-                x += 26;
-                SIZE1 = 11;
-            } else {
-                poly({{x + 4, y + 36}, {x + 8, y + 24}, {x + 16, y + 40}, {x + 24, y - 4}, {x + 32, y - 4}});
-                x += 28;
-                SIZE1 = 1;
-            }
-            r.setDrawWidth(3);
-            AY = x;
-            continue;
-        }
-        if (ch == "&") {
-            r.setDrawWidth(5);
-            poly({{x + 4, y + 40}, {x + 25, y + 40}, {x + 32, y + 8}, {x + 11, y + 8}, {x + 4, y + 40}});
-            r.setDrawWidth(3);
-            x += 36;
-            AY = x;
+        if (ch == "√" || ch == "&") {
+            x += ch == "√" ? drawRootSign(p, x, y) : drawParallelogramSign(p, x, y);
+            glyphMode_.barFrom = x;
             continue;
         }
 
-        const bool doubleByte = !rt::isSingleByte(ch);
-        if (ch == ".") {
-            text(ch, x - 3, y + 14, 3, 2);
-            x += 8;
-        } else if (ch == "'" || ch == "°") {
-            text(ch, x, y, 3, 3);
-            x += 12;
-        } else if (ch == "=") {
-            r.setFontSize(14);
-            r.setFontBold(true);
-            text(ch, x + 4, y, 3, 3);
-            x += 32;
-            r.setFontSize(16);
-        } else if (TBSIYAKX == 1) {
-            r.setFontSize(8);
-            text(ch, x, y - 10, 6, 3);
-            x += 24;
-            TBSIYAKX = 0;
-            r.setFontSize(16);
-        } else if (X1 == 1 && small) {
-            r.setFontSize(8);
-            text(ch, x, y - 4, 6, 3);
-            x += 24;
-            X1 = 0;
-            r.setFontSize(16);
-        } else if (X1 == 1) {
-            text(ch, x, y, 3, 2);
-            x += 24;
-            X1 = 0;
-        } else if (ch == "a" || ch == "x" || ch == "c") {
-            r.setFontName(kSerif);
-            r.setFontSize(8);
-            r.setFontItalic(true);
-            if (small) {
-                text(ch, x + 4, y - 16, 12, 5);
-                x += 32;
-            } else {
-                text(ch, x + 4, y - 22, 10, 7);
-                x += 27;
+        for (const GlyphForm& form : kGlyphForms) {
+            if (form.applies(ch, p)) {
+                x += form.draw(ch, p, x, y);
+                break;
             }
-            r.setFontName(kGothic);
-            r.setFontSize(16);
-            r.setFontItalic(false);
-        } else if (ch == "l") {
-            r.setFontName("MT Extra");
-            r.setFontSize(16);
-            r.setFontBold(true);
-            text(ch, x, y, 6, 3);
-            x += 32;
-            r.setFontName(kGothic);
-            r.setFontSize(16);
-            r.setFontBold(false);
-        } else if ((ch == "-" || ch == "+") && small) {
-            r.setDrawWidth(5);
-            stroke(x + 6, y + 14, 20, 0);
-            if (ch == "+") stroke(x + 16, y + 4, 0, 20);
-            r.setDrawWidth(3);
-            x += 32;
-        } else if (ch == "-") {
-            r.setDrawWidth(5);
-            stroke(x + 4, y + 20, 19, 0);
-            r.setDrawWidth(3);
-            x += 27;
-        } else if (ch == "+") {
-            r.setDrawWidth(5);
-            stroke(x + 4, y + 22, 19, 0);
-            stroke(x + 13, y + 10, 0, 24);
-            r.setDrawWidth(3);
-            x += 27;
-        } else if ((ch == "×" || ch == "÷" || ch == "±") && !small) {
-            text(ch, x - 4, y, 2, 3);
-            x += 27;
-        } else if (ch == " ") {
-            x += 27;
-        } else if (doubleByte && small) {
-            r.setFontSize(11);
-            text(ch, x, y, 3, 3);
-            x += 38;
-            r.setFontSize(16);
-        } else if (doubleByte) {
-            text(ch, x, y, 2, 3);
-            x += 34;
-        } else if (small) {
-            text(ch, x, y, 4, 2);
-            x += 32;
-        } else {
-            text(ch, x, y, 3, 3);
-            x += 27;
         }
-
-        // The open root's overbar grows with the text under it.
-        if (SIZE1 == 1 || SIZE1 == 11 || (SIZE1 == 22 && !small)) {
-            Num barY = SIZE1 == 1 ? y - 4 : SIZE1 == 11 ? y - 6 : y - 14;
-            r.setDrawWidth(3);
-            r.line(AY, barY, x, barY, colour, 0, -1);
-            r.setDrawWidth(3);
-        } else {
-            AY = x;
-        }
+        extendRootBar(p, x, y);
     }
 
-    DSM1 = x;
-    DSM2 = y;
     r.setFontBold(false);
-    r.setDrawWidth(static_cast<int>(BB1));
+    return {x, y};
+}
+
+Point Engine::DrawMathText(const PenText& text) { return DrawMathText(text, false); }
+
+Point Engine::DrawMathText(const PenText& text, bool small) {
+    rt::Runtime& r = Rt();
+    std::string rest(text.text);
+    Point pen = text.at;
+    while (!rest.empty()) {
+        const std::string ch = rt::kleft(rest, 1);
+        rest.erase(0, ch.size());
+        if (ch == "ﾀ") {
+            int close = rt::kinstr(rest, "ﾀ");
+            if (close == 0) continue;  // an unclosed fraction mark is dropped
+            const std::string fraction = rt::kleft(rest, close - 1);
+            rest = rt::kmid(rest, close + 1);
+            pen = DrawStackedFraction({fraction, pen, text.colour});
+            continue;
+        }
+        if (ch == "#") {
+            const Num x = pen.x, y = pen.y;
+            {
+                fig::PenScope width(r, 3);
+                const rt::Point pts[] = {
+                    {x + 4, y + 36}, {x + 8, y + 24}, {x + 16, y + 60}, {x + 30, y - 14}, {x + 38, y - 14}};
+                r.connect(static_cast<int>(text.colour), pts);
+                glyphMode_.rootBar = RootBar::Tall;
+            }
+            pen.x = x + 32;
+            glyphMode_.barFrom = pen.x;
+            continue;
+        }
+        if (ch == "^") {
+            glyphMode_.exponent = true;
+            continue;
+        }
+        pen = DrawGlyphRun({ch, pen, text.colour}, small);
+    }
+    return pen;
 }
 
 void Engine::DrawMathText() {
-    rt::Runtime& r = Rt();
-    for (;;) {
-        BB1 = static_cast<Num>(r.drawWidth());
-        if (KKAI_s.empty()) {
-            r.setDrawWidth(static_cast<int>(BB1));
-            return;
-        }
-        A_s = rt::kleft(KKAI_s, 1);
-        KKAI_s.erase(0, A_s.size());
-        if (A_s == "ﾀ") {
-            int close = rt::kinstr(KKAI_s, "ﾀ");
-            if (close == 0) continue;  // an unclosed fraction mark is dropped
-            A_s = rt::kleft(KKAI_s, close - 1);
-            std::string rest = rt::kmid(KKAI_s, close + 1);
-            DrawStackedFraction();
-            KKAI_s = std::move(rest);
-            continue;
-        }
-        if (A_s == "#") {
-            const Num x = DSM1, y = DSM2;
-            r.setDrawWidth(3);
-            const rt::Point pts[] = {
-                {x + 4, y + 36}, {x + 8, y + 24}, {x + 16, y + 60}, {x + 30, y - 14}, {x + 38, y - 14}};
-            r.connect(static_cast<int>(YMOTO), pts);
-            LT_s.clear();
-            SIZE1 = 22;
-            r.setDrawWidth(static_cast<int>(BB1));
-            DSM1 = x + 32;
-            AY = DSM1;
-            continue;
-        }
-        if (A_s == "^") {
-            X1 = 1;
-            continue;
-        }
-        DrawGlyphRun();
-    }
+    const std::string text = std::move(KKAI_s);
+    KKAI_s.clear();
+    const Point end = DrawMathText({text, {DSM1, DSM2}, YMOTO});
+    DSM1 = end.x;
+    DSM2 = end.y;
 }
 
-void Engine::DrawStackedFraction() {
+Point Engine::DrawStackedFraction(const PenText& fraction) {
     rt::Runtime& r = Rt();
-    const Num x = DSM1, y = DSM2;
-    const std::string text = A_s;
+    const Num x = fraction.at.x, y = fraction.at.y;
+    const std::string_view text = fraction.text;
     const bool hasRoot = rt::kinstr(text, "!") != 0 || rt::kinstr(text, "√") != 0;
     const int slash = rt::kinstr(text, "/");
-    const std::string numerator = slash ? rt::kleft(text, slash - 1) : text;
+    const std::string numerator = slash ? rt::kleft(text, slash - 1) : std::string(text);
     const std::string denominator = slash ? rt::kmid(text, slash + 1) : std::string();
 
-    auto measure = [&](const std::string& part) {
-        DSM1 = x;
-        DSM2 = y;
-        A_s = part;
-        RTASKAI1 = 1;
-        MeasureMathText();
-        return BAI;
-    };
-    const Num numWidth = measure(numerator);
-    const Num denWidth = measure(denominator);
-    RTASKAI1 = 0;
+    const Num numWidth = MeasureMathText(numerator, true);
+    const Num denWidth = MeasureMathText(denominator, true);
 
     const Num width = numWidth >= denWidth ? numWidth : denWidth;
     const Num numOffset = (width - numWidth) / 2;
     const Num denOffset = (width - denWidth) / 2;
-    const int colour = static_cast<int>(YMOTO);
+    const int colour = static_cast<int>(fraction.colour);
 
-    r.setDrawWidth(4);
-    r.line(x, y + 25, x + width, y + 25, colour, 0, -1);
-    r.setDrawWidth(static_cast<int>(BB1));
-    if (SIZE1 == 22) {
+    {
+        fig::PenScope pen(r, 4);
+        r.line(x, y + 25, x + width, y + 25, colour, 0, -1);
+    }
+    if (glyphMode_.rootBar == RootBar::Tall) {
         // Under a tall root the fraction carries the root's overbar itself.
-        r.setDrawWidth(3);
+        fig::PenScope pen(r, 3);
         r.line(x, y - 14, x + width, y - 14, colour, 0, -1);
-        r.setDrawWidth(static_cast<int>(BB1));
     }
 
     const bool raised = rt::kinstr(denominator, "√") != 0 || rt::kinstr(denominator, "^") != 0;
     Num denTop = y + (raised ? 36 : 28) + (hasRoot ? 8 : 0);
 
-    DSM1 = x + denOffset;
-    DSM2 = denTop;
-    RTASKAI1 = 1;
-    A_s = denominator;
-    DrawGlyphRun();
-
-    DSM1 = x + numOffset;
-    DSM2 = y - 10;
-    RTASKAI1 = 1;
-    A_s = numerator;
-    DrawGlyphRun();
-
-    RTASKAI1 = 0;
-    DSM1 = x + width;
-    DSM2 = y;
+    DrawGlyphRun({denominator, {x + denOffset, denTop}, fraction.colour}, true);
+    DrawGlyphRun({numerator, {x + numOffset, y - 10}, fraction.colour}, true);
+    return {x + width, y};
 }
 
-void Engine::MeasureHidden(void (Engine::*draw)()) {
-    // Each call keeps its own copy of the pen: a fraction's parts are
-    // measured by calls nested inside this one.
-    const Num savedX = DSM1, savedY = DSM2;
+Num Engine::MeasureHidden(const std::function<Point(Point)>& draw) {
     rt::Runtime& r = Rt();
     const bool wasHidden = r.hidden();
     r.setHidden(true);
-    DSM1 = 0;
-    DSM2 = 1800;
-    KKAI_s = A_s;
-    (this->*draw)();
+    const Point end = draw({0, 1800});
     r.setHidden(wasHidden);
-    BAI = DSM1;
-    DSM1 = savedX;
-    DSM2 = savedY;
+    return end.x;
+}
+
+Num Engine::MeasureMathText(std::string_view text) { return MeasureMathText(text, false); }
+
+Num Engine::MeasureMathText(std::string_view text, bool small) {
+    return MeasureHidden([&](Point at) { return DrawMathText({text, at, 0}, small); });
 }
 
 void Engine::MeasureMathText() {
-    const std::string savedText = A_s;
-    MeasureHidden(&Engine::DrawMathText);
-    A_s = savedText;
+    BAI = MeasureMathText(A_s);
+    KKAI_s.clear();
 }
 
 }  // namespace lesson

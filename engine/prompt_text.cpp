@@ -18,53 +18,69 @@ const std::string kSymbolGlyphs =
 
 }  // namespace
 
-void Engine::ToFullWidthChar() {
+std::string Engine::ToFullWidthChar(std::string_view ch) {
     // The half-width tables hold single-byte characters only, so a character
     // position in them is also a byte position.
-    if (LT_s.empty()) return;  // nothing to show either way; the cell still advances
-    if (int at = rt::kinstr(kLetters, LT_s); at != 0) LT_s = rt::kmid(kLetterGlyphs, at, 1);
-    if (int at = rt::kinstr(kSymbols, LT_s); at != 0) LT_s = rt::kmid(kSymbolGlyphs, at, 1);
+    std::string glyph(ch);
+    if (glyph.empty()) return glyph;  // nothing to show either way; the cell still advances
+    if (int at = rt::kinstr(kLetters, glyph); at != 0) glyph = rt::kmid(kLetterGlyphs, at, 1);
+    if (int at = rt::kinstr(kSymbols, glyph); at != 0) glyph = rt::kmid(kSymbolGlyphs, at, 1);
+    return glyph;
 }
 
-void Engine::DrawTextChars() {
+Point Engine::DrawTextChars(const PenText& text) {
     rt::Runtime& r = Rt();
-    RemoveSpaces();
-    const std::vector<std::string> cs = rt::chars(A_s);
-    DS4 = DSM1;
+    std::string bare;
+    for (char c : text.text)
+        if (c != ' ') bare += c;
+    const std::vector<std::string> cs = rt::chars(bare);
+    Num x = text.at.x;
+    const Num y = text.at.y;
     r.setFontBold(true);
     // A counted loop runs its body once even for an empty text: that pass
     // draws nothing and still takes a cell.
     const int count = static_cast<int>(cs.size());
     for (int i = 1; i == 1 || i <= count; ++i) {
-        LT_s = i <= count ? cs[static_cast<std::size_t>(i - 1)] : std::string();
-        if (LT_s == "^") {
-            X1 = 1;
+        std::string ch = i <= count ? cs[static_cast<std::size_t>(i - 1)] : std::string();
+        if (ch == "^") {
+            glyphMode_.exponent = true;
             continue;
         }
-        if (X1 != 1)
-            ToFullWidthChar();
+        if (!glyphMode_.exponent)
+            ch = ToFullWidthChar(ch);
         else
-            X1 = 0;
+            glyphMode_.exponent = false;
         // A glyph left half-width sits 4 units higher than the full-width ones.
-        const Num raise = rt::blen(LT_s) == 1 ? 4 : 0;
-        if (LT_s == "．") DS4 -= 4;
-        if (!LT_s.empty()) r.symbol(LT_s, DS4, DSM2 - raise, 1, 1, static_cast<int>(YMOTO));
-        if (LT_s == "．") DS4 -= 12;
-        DS4 += 16;
+        const Num raise = rt::blen(ch) == 1 ? 4 : 0;
+        if (ch == "．") x -= 4;
+        if (!ch.empty()) r.symbol(ch, x, y - raise, 1, 1, static_cast<int>(text.colour));
+        if (ch == "．") x -= 12;
+        x += 16;
     }
+    return {x, y};
+}
+
+void Engine::DrawTextChars() { DS4 = DrawTextChars({A_s, {DSM1, DSM2}, YMOTO}).x; }
+
+Point Engine::DrawPromptText(const PenText& text) {
+    std::string rest(text.text);
+    Point pen = text.at;
+    while (!rest.empty()) {
+        const std::string ch = rt::kleft(rest, 1);
+        rest.erase(0, ch.size());
+        if (ch == "^") {
+            glyphMode_.exponent = true;
+            continue;
+        }
+        pen = DrawTextChars({ch, pen, text.colour});
+    }
+    return pen;
 }
 
 void Engine::DrawPromptText() {
-    while (!KKAI_s.empty()) {
-        A_s = rt::kleft(KKAI_s, 1);
-        KKAI_s.erase(0, A_s.size());
-        if (A_s == "^") {
-            X1 = 1;
-            continue;
-        }
-        DrawTextChars();
-        DSM1 = DS4;
-    }
+    const std::string text = std::move(KKAI_s);
+    KKAI_s.clear();
+    DSM1 = DrawPromptText({text, {DSM1, DSM2}, YMOTO}).x;
 }
 
 }  // namespace lesson

@@ -38,11 +38,6 @@ struct EngineState {
     std::string KKAI_s;  // the text to draw; consumed
     Num DSM1 = 0;        // pen x
     Num DSM2 = 0;        // pen y: top of the text line
-    Num RTASKAI1 = 0;    // 1: small size (the parts of a stacked fraction)
-    Num X1 = 0;          // exponent flag; also the prompt shorthand's escape flag
-    Num TBSIYAKX = 0;    // the next glyph takes the small raised form
-    Num SIZE1 = 0;       // open root bar: 0 none, 1 normal, 11 small, 22 tall
-    Num AY = 0;          // x where the open root bar continues
     Num BB1 = 0;         // the pen width a routine saved and puts back
     std::string A_s;     // general text parameter and result of the text routines
     std::string LT_s;    // the current character

@@ -30,13 +30,8 @@ MenuPick Lesson::MainMenuChoice(const MainMenuLayout& menu) {
     }
     Label(menu.exitX, menu.exitY, menu.exitColour, menu.items[exitItem - 1]);
 
-    if (menu.promptFirst) {
-        KKAI_s = "番号を入力して下さい。";
-        DSM1 = Entry().x - 240;
-        DSM2 = Entry().y;
-        YMOTO = 0;
-        DrawPromptText();
-    }
+    if (menu.promptFirst)
+        DrawPromptText({.text = "番号を入力して下さい。", .at = {Entry().x - 240, Entry().y}, .colour = 0});
     const NumberEntry typed = AskMenuNumber();
     ClearMenuPrompt();
 
@@ -91,29 +86,27 @@ void Lesson::PenWidth(int width) { Rt().setDrawWidth(width); }
 
 // ---- Text cursor ----------------------------------------------------------------
 
-void Lesson::DrawWith(void (Engine::*routine)(), Num x, Num y, Num colour, std::string_view text,
-                      bool movable) {
+Point Lesson::DrawWith(Point (Engine::*routine)(const PenText&), Num x, Num y, Num colour,
+                       std::string_view text, bool movable) {
     if (screenTextLog) screenTextLog->push_back({std::string(text), x, y, colour});
-    KKAI_s = text;
-    DSM1 = x;
-    DSM2 = y;
+    // The figure routines still draw in the colour of the last text.
     YMOTO = colour;
+    const PenText at{.text = text, .at = {x, y}, .colour = colour};
     if (InsidePlane(x, y)) {
         rt::HaloScope halo(Rt(), movable ? rt::Placing::movable : rt::Placing::fixed);
-        (this->*routine)();
-    } else {
-        (this->*routine)();
+        return (this->*routine)(at);
     }
+    return (this->*routine)(at);
 }
 
-void Lesson::Draw(Num x, Num y, Num colour, std::string_view text) {
-    DrawWith(&Engine::DrawMathText, x, y, colour, text);
+Point Lesson::Draw(Num x, Num y, Num colour, std::string_view text) {
+    return DrawWith(&Engine::DrawMathText, x, y, colour, text);
 }
 
 void Lesson::Put(Num x, Num y, Num colour, std::string_view text) {
-    Draw(x, y, colour, text);
-    YI1 = DSM1;
-    B2_row = DSM2;
+    const Point end = Draw(x, y, colour, text);
+    YI1 = end.x;
+    B2_row = end.y;
 }
 
 void Lesson::NewRow(Num step, Num colour, std::string_view text, Num indent) {
@@ -132,17 +125,19 @@ void Lesson::TableText(Num x, Num y, Num colour, std::string_view text) {
 
 void Lesson::Cell(Num x, Num y, const CellStyle& style, std::string_view text) {
     if (screenTextLog) screenTextLog->push_back({std::string(text), x, y, style.colour});
-    A_s = text;
-    DSM1 = x;
-    DSM2 = y;
-    TANI = style.width;
-    X8 = style.height;
+    // The figure routines still take these as their colours.
     NO = style.border;
     TKAI2 = style.fill;
     YMOTO = style.colour;
-    DrawMathCell();
-    YI1 = DSM1;
-    B2_row = DSM2;
+    const Point next = DrawMathCell({.at = {x, y},
+                                     .width = style.width,
+                                     .height = style.height,
+                                     .outline = style.border,
+                                     .fill = style.fill,
+                                     .colour = style.colour},
+                                    text);
+    YI1 = next.x;
+    B2_row = next.y;
 }
 
 const Lesson::CellStyle Lesson::kPageCell{396, 44, 5, 4, 13};
@@ -382,11 +377,7 @@ Lesson::ReducedFraction Lesson::Reduced(Num num, Num den) {
     return {f.text, f.working, f.num, f.den};
 }
 
-Num Lesson::MathTextWidth(std::string_view text) {
-    A_s = text;
-    MeasureMathText();
-    return BAI;
-}
+Num Lesson::MathTextWidth(std::string_view text) { return MeasureMathText(text); }
 
 std::string Lesson::NumberText(Num value) { return lesson::RemoveSpaces(rt::str(value)); }
 

@@ -327,11 +327,12 @@ public:
     static Num DefinedOrZero(Num v);
 
 private:
-    void Draw(Num x, Num y, Num colour, std::string_view text);
+    Point Draw(Num x, Num y, Num colour, std::string_view text);
     // A text drawn by routine at (x, y), on a cleared ground inside a plane's
-    // box, moved off what it would meet when movable.
-    void DrawWith(void (Engine::*routine)(), Num x, Num y, Num colour, std::string_view text,
-                  bool movable = false);
+    // box, moved off what it would meet when movable; returns where the pen
+    // ended.
+    Point DrawWith(Point (Engine::*routine)(const PenText&), Num x, Num y, Num colour, std::string_view text,
+                   bool movable = false);
 
     Point problemOrigin_;
 };

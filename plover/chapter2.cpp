@@ -62,16 +62,15 @@ void Plover::AltitudeQuestion() {
     const Num headTop = B2_row + 60;
     const Num dataTop = headTop + 100;
     for (int c = 0; c < 3; ++c) {
-        YY_s = ScreenText(heads[c].upper);
-        T_s = ScreenText(heads[c].lower);
-        DSM1 = columns[c];
-        DSM2 = headTop;
-        TANI = kColumnWidth;
-        X8 = 100;
-        NO = 3;
-        TKAI2 = ink::accent;
-        YMOTO = ink::text;
-        DrawMathCellTwoLines();
+        const std::string upper = ScreenText(heads[c].upper);
+        const std::string lower = ScreenText(heads[c].lower);
+        DrawMathCellTwoLines({.at = {columns[c], headTop},
+                              .width = kColumnWidth,
+                              .height = 100,
+                              .outline = 3,
+                              .fill = ink::accent,
+                              .colour = ink::text},
+                             upper, lower);
     }
     for (int i = 0; i < 6; ++i) {
         const Station& s = kStations[i];

@@ -67,14 +67,11 @@ public:
 protected:
     void ProgramMainMenu() override {
         Rt().cls();
-        KKAI_s = text_;
-        DSM1 = x_;
-        DSM2 = y_;
-        YMOTO = static_cast<float>(colour_);
+        const lesson::PenText text{.text = text_, .at = {x_, y_}, .colour = static_cast<float>(colour_)};
         if (prompt_)
-            DrawPromptText();
+            DrawPromptText(text);
         else
-            DrawMathText();
+            DrawMathText(text);
     }
 
 private:

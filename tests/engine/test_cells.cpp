@@ -14,18 +14,14 @@ using lesson::testing::isSegment;
 using lesson::testing::Trace;
 using lesson::testing::Typeset;
 
+// A cell at (100, 200), 90 wide, outlined in 0 and filled with 15.
+lesson::TextCell cellOf(float height, float width = 90) {
+    return {.at = {100, 200}, .width = width, .height = height, .outline = 0, .fill = 15, .colour = 0};
+}
+
 struct Cell {
     Headless h;
-    Cell() {
-        h.start();
-        auto& e = h.e();
-        e.DSM1 = 100;
-        e.DSM2 = 200;
-        e.TANI = 90;
-        e.NO = 0;
-        e.TKAI2 = 15;
-        e.YMOTO = 0;
-    }
+    Cell() { h.start(); }
 };
 
 TEST(MathCell, PlacesPlainTextsAndFractionsByCellHeight) {
@@ -43,10 +39,7 @@ TEST(MathCell, PlacesPlainTextsAndFractionsByCellHeight) {
     };
     for (const Case& c : cases) {
         Cell cell;
-        auto& e = cell.h.e();
-        e.X8 = c.height;
-        e.A_s = c.text;
-        e.DrawMathCell();
+        const lesson::Point next = cell.h.e().DrawMathCell(cellOf(c.height), c.text);
         auto l = cell.h.lines();
         const Trace trace(l);
         EXPECT_TRUE(isSegment(trace.records().at(0), {.colour = 0,
@@ -58,38 +51,36 @@ TEST(MathCell, PlacesPlainTextsAndFractionsByCellHeight) {
             << l.at(0);
         EXPECT_FALSE(trace.glyphs(c.firstGlyph).empty()) << c.text << " " << c.height << "\n"
                                                          << cell.h.text();
-        EXPECT_EQ(e.DSM1, 190);
-        EXPECT_EQ(e.DSM2, 200);
-        EXPECT_TRUE(e.KKAI_s.empty());
+        EXPECT_EQ(next, (lesson::Point{190, 200}));
     }
 }
 
 TEST(MathCell, WideAndEmptyTexts) {
     Cell wide;
-    wide.h.e().TANI = 20;
-    wide.h.e().X8 = 50;
-    wide.h.e().A_s = "1234";
-    wide.h.e().DrawMathCell();
+    EXPECT_EQ(wide.h.e().DrawMathCell(cellOf(50, 20), "1234").x, 120);
     EXPECT_TRUE(isGlyph(wide.h.records().records().at(1), Typeset{.text = "1", .at = At(100, 203)}))
         << wide.h.lines().at(1);
-    EXPECT_EQ(wide.h.e().DSM1, 120);
 
     Cell empty;
-    empty.h.e().X8 = 50;
-    empty.h.e().A_s = "";
-    empty.h.e().DrawMathCell();
+    EXPECT_EQ(empty.h.e().MeasureMathText(""), 0);
+    EXPECT_EQ(empty.h.e().DrawMathCell(cellOf(50), "").x, 190);
     EXPECT_EQ(empty.h.lines().size(), 1u);
-    EXPECT_EQ(empty.h.e().BAI, 0);
-    EXPECT_EQ(empty.h.e().DSM1, 190);
+}
+
+TEST(MathCell, RaisedCellLiftsItsBoxAroundTheText) {
+    Cell raised;
+    EXPECT_EQ(raised.h.e().DrawMathCellRaised(cellOf(80), "12"), (lesson::Point{190, 200}));
+    auto l = raised.h.lines();
+    EXPECT_TRUE(
+        isSegment(Trace(l).records().at(0),
+                  {.colour = 0, .from = At(100, 182), .to = At(190, 262), .kind = 2, .fill = 15, .width = 3}))
+        << l.at(0);
+    EXPECT_TRUE(isGlyph(Trace(l).records().at(1), Typeset{.text = "1", .at = At(118, 200)})) << l.at(1);
 }
 
 TEST(MathCell, TwoLines) {
     Cell two;
-    auto& e = two.h.e();
-    e.X8 = 100;
-    e.YY_s = "気温";
-    e.T_s = "(℃)";
-    e.DrawMathCellTwoLines();
+    two.h.e().DrawMathCellTwoLines(cellOf(100), "気温", "(℃)");
     auto l = two.h.lines();
     EXPECT_TRUE(isGlyph(Trace(l).records().at(1), Typeset{.text = "気", .at = At(111, 203), .h = 2}))
         << l.at(1);
@@ -97,12 +88,8 @@ TEST(MathCell, TwoLines) {
     EXPECT_TRUE(isGlyph(Trace(l).records().at(3), {.near = At(101, 247)})) << l.at(3);
 
     Cell one;
-    one.h.e().X8 = 100;
-    one.h.e().YY_s = "観測所";
-    one.h.e().T_s = "";
-    one.h.e().DrawMathCellTwoLines();
+    EXPECT_EQ(one.h.e().DrawMathCellTwoLines(cellOf(100), "観測所", "").x, 190);
     EXPECT_TRUE(isGlyph(one.h.records().records().at(1), {.near = At(100, 228)})) << one.h.lines().at(1);
-    EXPECT_EQ(one.h.e().DSM1, 190);
 }
 
 TEST(TableText, AdvancesByCharacterClass) {
@@ -114,12 +101,8 @@ TEST(TableText, AdvancesByCharacterClass) {
         Headless h;
         h.start();
         auto& e = h.e();
-        e.DSM1 = 10;
-        e.DSM2 = 20;
-        e.KKAI_s = c.label;
-        e.DrawTableText();
-        EXPECT_EQ(e.DSM1, 10 + c.advance) << c.label;
-        EXPECT_EQ(e.DSM2, 20);
+        const lesson::Point end = e.DrawTableText({.text = c.label, .at = {10, 20}, .colour = 0});
+        EXPECT_EQ(end, (lesson::Point{10 + c.advance, 20})) << c.label;
         EXPECT_FALSE(h.rt().font().bold);
         EXPECT_EQ(h.rt().font().size, 16);
     }
@@ -129,48 +112,30 @@ TEST(TableText, RaisedYAndItalicLetters) {
     Headless h;
     h.start();
     auto& e = h.e();
-    e.DSM1 = 0;
-    e.DSM2 = 100;
-    e.YMOTO = 7;
     h.rt().setFontName("ゴシック");
-    e.KKAI_s = "yx";
-    e.DrawTableText();
+    e.DrawTableText({.text = "yx", .at = {0, 100}, .colour = 7});
     EXPECT_EQ(h.lines(), (std::vector<std::string>{
                              "text 0 94 3 2 7 ゴシック 15 1 0 y",
                              "text 24 88 7 4 7 Times New Roman 8 1 1 x",
                          }));
 }
 
-TEST(TableText, MeasuringLeavesTheLabelToDraw) {
+TEST(TableText, MeasuringReturnsTheWidthAndDrawsNothing) {
     Headless h;
     h.start();
-    auto& e = h.e();
-    e.DSM1 = 5;
-    e.DSM2 = 6;
-    e.A_s = "12分";
-    e.MeasureTableText();
-    EXPECT_EQ(e.BAI, 70);
-    EXPECT_EQ(e.DSM1, 5);
-    EXPECT_EQ(e.KKAI_s, "12分");
-    EXPECT_EQ(e.A_s, "分");
+    EXPECT_EQ(h.e().MeasureTableText("12分"), 70);
     EXPECT_TRUE(h.lines().empty());
 }
 
 TEST(TableCell, LabelPlacement) {
     Cell cell;
-    auto& e = cell.h.e();
-    e.X8 = 50;
-    e.A_s = "12";
-    e.DrawTableCell();
+    EXPECT_EQ(cell.h.e().DrawTableCell(cellOf(50), "12"), (lesson::Point{190, 200}));
     EXPECT_TRUE(isGlyph(cell.h.records().records().at(1),
                         Typeset{.text = "1", .face = "ｺﾞｼｯｸ", .at = At(125, 212), .v = 2, .size = 15}))
         << cell.h.lines().at(1);
 
     Cell two;
-    two.h.e().X8 = 100;
-    two.h.e().YY_s = "12";
-    two.h.e().T_s = "34";
-    two.h.e().DrawTableCellTwoLines();
+    EXPECT_EQ(two.h.e().DrawTableCellTwoLines(cellOf(100), "12", "34"), (lesson::Point{190, 200}));
     auto l = two.h.lines();
     EXPECT_TRUE(isGlyph(Trace(l).records().at(1),
                         Typeset{.text = "1", .face = "ｺﾞｼｯｸ", .at = At(125, 212), .v = 2, .size = 15}))

@@ -17,29 +17,22 @@ using lesson::testing::Typeset;
 
 struct Drawn {
     Headless h;
-    explicit Drawn(const std::string& text, float x = 100, float y = 100, float small = 0) {
+    lesson::Point end;
+    explicit Drawn(const std::string& text, float x = 100, float y = 100, bool small = false) {
         h.start();
         auto& e = h.e();
-        e.KKAI_s = text;
-        e.DSM1 = x;
-        e.DSM2 = y;
-        e.YMOTO = 0;
-        e.RTASKAI1 = small;
-        if (small == 1) {
-            e.A_s = text;
-            e.DrawGlyphRun();
-        } else {
-            e.DrawMathText();
-        }
+        const lesson::PenText at{.text = text, .at = {x, y}, .colour = 0};
+        end = small ? e.DrawGlyphRun(at, true) : e.DrawMathText(at);
     }
+    const lesson::GlyphMode& mode() { return h.e().LeftGlyphMode(); }
     std::vector<std::string> lines() const { return h.lines(); }
     lesson::testing::Trace records() const { return h.records(); }
 };
 
 TEST(MathText, LinearEquationAdvancesByItsGlyphs) {
     Drawn d("y=2x+3");
-    EXPECT_EQ(d.h.e().DSM1, 100 + 167);
-    EXPECT_EQ(d.h.e().DSM2, 100);
+    EXPECT_EQ(d.end.x, 100 + 167);
+    EXPECT_EQ(d.end.y, 100);
     EXPECT_EQ(d.lines(), (std::vector<std::string>{
                              "text 100 100 3 3 0 ゴシック 16 1 0 y",
                              "text 131 100 3 3 0 ゴシック 14 1 0 =",
@@ -54,7 +47,7 @@ TEST(MathText, LinearEquationAdvancesByItsGlyphs) {
 TEST(MathText, StackedFractionCentresTheNarrowerPart) {
     Drawn d("y=ﾀ6/xﾀ");
     // y and = take 59; both parts are 32 wide, so the bar is 32 long.
-    EXPECT_EQ(d.h.e().DSM1, 100 + 59 + 32);
+    EXPECT_EQ(d.end.x, 100 + 59 + 32);
     EXPECT_EQ(d.lines(), (std::vector<std::string>{
                              "text 100 100 3 3 0 ゴシック 16 1 0 y",
                              "text 131 100 3 3 0 ゴシック 14 1 0 =",
@@ -62,7 +55,10 @@ TEST(MathText, StackedFractionCentresTheNarrowerPart) {
                              "text 163 112 12 5 0 Times New Roman 8 1 1 x",
                              "text 159 90 4 2 0 ゴシック 16 1 0 6",
                          }));
-    EXPECT_EQ(d.h.e().RTASKAI1, 0);
+    // What follows a fraction is drawn full size again.
+    Drawn after("ﾀ1/2ﾀ3");
+    EXPECT_TRUE(isGlyph(after.records().records().back(), Typeset{.text = "3", .at = At(132, 100)}))
+        << after.lines().back();
 
     Drawn wide("ﾀ12/3ﾀ");
     auto l = wide.lines();
@@ -110,10 +106,10 @@ TEST(MathText, ExponentsAndRaisedGlyphs) {
         << l[0];
     EXPECT_TRUE(isGlyph(Trace(l).records()[1], Typeset{.text = "m", .at = At(127, 100)})) << l[1];
     EXPECT_TRUE(isGlyph(Trace(l).records()[2], Typeset{.text = "2", .at = At(154, 100), .v = 2})) << l[2];
-    EXPECT_EQ(d.h.e().DSM1, 100 + 27 + 27 + 24);
-    EXPECT_EQ(d.h.e().X1, 0);
+    EXPECT_EQ(d.end.x, 100 + 27 + 27 + 24);
+    EXPECT_FALSE(d.mode().exponent);
 
-    Drawn small("^2", 100, 100, 1);
+    Drawn small("^2", 100, 100, true);
     EXPECT_TRUE(
         isGlyph(small.records().records().at(0), Typeset{.text = "2", .at = At(100, 96), .h = 6, .size = 8}))
         << small.lines().at(0);
@@ -132,17 +128,22 @@ TEST(MathText, ExponentsAndRaisedGlyphs) {
         << both.lines().at(1);
 
     Drawn trailing("x^");
-    EXPECT_EQ(trailing.h.e().X1, 1);
+    EXPECT_TRUE(trailing.mode().exponent);
+    // The pending exponent carries into the next text drawn.
+    trailing.h.clear();
+    trailing.h.e().DrawMathText({.text = "2", .at = {0, 0}, .colour = 0});
+    EXPECT_TRUE(isGlyph(trailing.records().records().at(0), Typeset{.text = "2", .at = At(0, 0), .v = 2}))
+        << trailing.lines().at(0);
 }
 
 TEST(MathText, SmallModeAdvances) {
-    Drawn d("2*3", 100, 100, 1);
-    EXPECT_EQ(d.h.e().DSM1, 100 + 102);
+    Drawn d("2*3", 100, 100, true);
+    EXPECT_EQ(d.end.x, 100 + 102);
     auto l = d.lines();
     EXPECT_TRUE(isGlyph(Trace(l).records().at(1), Typeset{.text = "×", .at = At(132, 100), .size = 11}))
         << l.at(1);
     Drawn n("2*3");
-    EXPECT_EQ(n.h.e().DSM1, 100 + 81);
+    EXPECT_EQ(n.end.x, 100 + 81);
     EXPECT_TRUE(isGlyph(n.records().records().at(1), Typeset{.text = "×", .at = At(123, 100), .h = 2}))
         << n.lines().at(1);
 }
@@ -162,13 +163,13 @@ TEST(MathText, RootBarGrowsUntilClosed) {
                           Stroke{.from = At(128, 96), .to = At(155, 96), .colour = 0, .width = 3}))
         << l[2];
     EXPECT_TRUE(isGlyph(Trace(l).records()[3], Typeset{.text = "3", .at = At(155, 100)})) << l[3];
-    EXPECT_EQ(d.h.e().DSM1, 182);
-    EXPECT_EQ(d.h.e().SIZE1, 0);
-    EXPECT_EQ(d.h.e().AY, 182);
+    EXPECT_EQ(d.end.x, 182);
+    EXPECT_EQ(d.mode().rootBar, lesson::RootBar::None);
+    EXPECT_EQ(d.mode().barFrom, 182);
 
     Drawn open("!23");
-    EXPECT_EQ(open.h.e().SIZE1, 1);
-    EXPECT_EQ(open.h.e().AY, 128);
+    EXPECT_EQ(open.mode().rootBar, lesson::RootBar::Normal);
+    EXPECT_EQ(open.mode().barFrom, 128);
     EXPECT_TRUE(isSegment(open.records().records().back(),
                           Stroke{.from = At(128, 96), .to = At(182, 96), .colour = 0, .width = 3}))
         << open.lines().back();
@@ -189,7 +190,7 @@ TEST(MathText, TallRootCoversAFraction) {
     EXPECT_TRUE(isSegment(Trace(l).records().at(2),
                           Stroke{.from = At(132, 86), .to = At(164, 86), .colour = 0, .width = 3}))
         << l.at(2);
-    EXPECT_EQ(d.h.e().SIZE1, 0);
+    EXPECT_EQ(d.mode().rootBar, lesson::RootBar::None);
 }
 
 TEST(MathText, UnclosedFractionMarkIsDropped) {
@@ -202,7 +203,7 @@ TEST(MathText, UnclosedFractionMarkIsDropped) {
 TEST(MathText, EmptyTextDrawsNothing) {
     Drawn d("");
     EXPECT_TRUE(d.lines().empty());
-    EXPECT_EQ(d.h.e().DSM1, 100);
+    EXPECT_EQ(d.end.x, 100);
 }
 
 TEST(MathText, LeavesFontAndPenAsPromised) {
@@ -215,24 +216,13 @@ TEST(MathText, LeavesFontAndPenAsPromised) {
     EXPECT_EQ(rt.drawWidth(), 3);  // the start-up width, as it was before the text
 }
 
-TEST(MathText, MeasuringHandsBackPenAndTextAndDrawsNothing) {
+TEST(MathText, MeasuringReturnsTheWidthAndDrawsNothing) {
     Headless h;
     h.start();
     auto& e = h.e();
-    e.DSM1 = 40;
-    e.DSM2 = 50;
-    e.A_s = "y=ﾀ6/xﾀ+ﾀ12/3ﾀ";
-    e.MeasureMathText();
-    EXPECT_EQ(e.BAI, 59 + 32 + 27 + 64);
-    EXPECT_EQ(e.DSM1, 40);
-    EXPECT_EQ(e.DSM2, 50);
-    EXPECT_EQ(e.A_s, "y=ﾀ6/xﾀ+ﾀ12/3ﾀ");
-    EXPECT_TRUE(e.KKAI_s.empty());
+    EXPECT_EQ(e.MeasureMathText("y=ﾀ6/xﾀ+ﾀ12/3ﾀ"), 59 + 32 + 27 + 64);
     EXPECT_TRUE(h.lines().empty());
-
-    e.A_s = "";
-    e.MeasureMathText();
-    EXPECT_EQ(e.BAI, 0);
+    EXPECT_EQ(e.MeasureMathText(""), 0);
 }
 
 }  // namespace

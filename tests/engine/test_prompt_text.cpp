@@ -12,13 +12,7 @@ using lesson::testing::isGlyph;
 using lesson::testing::Trace;
 using lesson::testing::Typeset;
 
-std::string glyphOf(const std::string& ch) {
-    Headless h;
-    h.start();
-    h.e().LT_s = ch;
-    h.e().ToFullWidthChar();
-    return h.e().LT_s;
-}
+std::string glyphOf(const std::string& ch) { return lesson::Engine::ToFullWidthChar(ch); }
 
 TEST(PromptText, ConvertsThroughTheSymbolTables) {
     const std::pair<const char*, const char*> cases[] = {
@@ -35,32 +29,23 @@ TEST(PromptText, TypedNumberCells) {
     Headless h;
     h.start();
     auto& e = h.e();
-    e.DSM1 = 1056;
-    e.DSM2 = 648;
-    e.YMOTO = 5;
-    for (const char* key : {"3", ".", "5"}) {
-        e.A_s = key;
-        e.DrawTextChars();
-        e.DSM1 = e.DS4;
-    }
+    lesson::Point pen{1056, 648};
+    for (const char* key : {"3", ".", "5"}) pen = e.DrawTextChars({.text = key, .at = pen, .colour = 5});
     EXPECT_EQ(h.lines(), (std::vector<std::string>{
                              "text 1056 648 1 1 5 ｺﾞｼｯｸ 16 1 0 ３",
                              "text 1068 648 1 1 5 ｺﾞｼｯｸ 16 1 0 ．",
                              "text 1072 648 1 1 5 ｺﾞｼｯｸ 16 1 0 ５",
                          }));
-    EXPECT_EQ(e.DS4, 1088);
+    EXPECT_EQ(pen, (lesson::Point{1088, 648}));
 }
 
 TEST(PromptText, ChoiceLineTakesOneCellPerCharacter) {
     Headless h;
     h.start();
     auto& e = h.e();
-    e.KKAI_s = " ①表式,変化の様子　②グラフ　③終了";
-    e.DSM1 = 16;
-    e.DSM2 = 648;
-    e.YMOTO = 0;
-    e.DrawPromptText();
-    EXPECT_EQ(e.DSM1, 320);
+    const lesson::Point end =
+        e.DrawPromptText({.text = " ①表式,変化の様子　②グラフ　③終了", .at = {16, 648}, .colour = 0});
+    EXPECT_EQ(end, (lesson::Point{320, 648}));
     auto l = h.lines();
     EXPECT_TRUE(isGlyph(Trace(l).records().at(0),
                         Typeset{.text = "①", .face = "ｺﾞｼｯｸ", .at = At(32, 648), .h = 1, .v = 1}))
@@ -68,48 +53,37 @@ TEST(PromptText, ChoiceLineTakesOneCellPerCharacter) {
     EXPECT_TRUE(isGlyph(Trace(l).records().at(3),
                         Typeset{.text = "，", .face = "ｺﾞｼｯｸ", .at = At(80, 648), .h = 1, .v = 1}))
         << l.at(3);
-    EXPECT_TRUE(e.KKAI_s.empty());
 }
 
 TEST(PromptText, EscapeAndHalfWidthGlyphs) {
     Headless h;
     h.start();
     auto& e = h.e();
-    e.KKAI_s = "^xz";
-    e.DSM1 = 0;
-    e.DSM2 = 100;
-    e.YMOTO = 0;
-    e.DrawPromptText();
+    e.DrawPromptText({.text = "^xz", .at = {0, 100}, .colour = 0});
     EXPECT_EQ(h.lines(), (std::vector<std::string>{
                              "text 0 96 1 1 0 ｺﾞｼｯｸ 16 1 0 x",
                              "text 16 96 1 1 0 ｺﾞｼｯｸ 16 1 0 z",
                          }));
-    EXPECT_EQ(e.X1, 0);
+    EXPECT_FALSE(e.LeftGlyphMode().exponent);
 
-    e.KKAI_s = "1^";
-    e.DrawPromptText();
-    EXPECT_EQ(e.X1, 1);
+    e.DrawPromptText({.text = "1^", .at = {0, 100}, .colour = 0});
+    EXPECT_TRUE(e.LeftGlyphMode().exponent);
 }
 
 TEST(PromptText, BlanksInsideOneRunVanish) {
     Headless h;
     h.start();
     auto& e = h.e();
-    e.DSM1 = 0;
-    e.DSM2 = 0;
-    e.A_s = "1 2";
-    e.DrawTextChars();
-    EXPECT_EQ(e.A_s, "12");
-    EXPECT_EQ(e.DS4, 32);
-    e.A_s = "";
-    e.DrawTextChars();
-    EXPECT_EQ(e.DS4, 16);  // an empty text still takes its one cell
+    EXPECT_EQ(e.DrawTextChars({.text = "1 2", .at = {0, 0}, .colour = 0}), (lesson::Point{32, 0}));
+    EXPECT_EQ(h.lines(), (std::vector<std::string>{
+                             "text 0 0 1 1 0 ｺﾞｼｯｸ 16 1 0 １",
+                             "text 16 0 1 1 0 ｺﾞｼｯｸ 16 1 0 ２",
+                         }));
+    // An empty text still takes its one cell.
+    EXPECT_EQ(e.DrawTextChars({.text = "", .at = {0, 0}, .colour = 0}).x, 16);
 
     h.clear();
-    e.KKAI_s = "";
-    e.DSM1 = 7;
-    e.DrawPromptText();
-    EXPECT_EQ(e.DSM1, 7);
+    EXPECT_EQ(e.DrawPromptText({.text = "", .at = {7, 0}, .colour = 0}).x, 7);
     EXPECT_TRUE(h.lines().empty());
 }
 

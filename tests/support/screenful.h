@@ -17,11 +17,7 @@ inline void DrawScreenfulOfMathsText(Engine& e) {
         "1次関数y=ax+bでは、変化の割合は一定で、aに等しい。",
     };
     for (int row = 0; row < 14; ++row) {
-        e.KKAI_s = kLines[row % 6];
-        e.DSM1 = 16;
-        e.DSM2 = 60 + row * 44;
-        e.YMOTO = 0;
-        e.DrawMathText();
+        e.DrawMathText({.text = kLines[row % 6], .at = {16, static_cast<Num>(60 + row * 44)}, .colour = 0});
     }
 }
 
