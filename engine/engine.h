@@ -66,20 +66,12 @@ public:
     Num MeasureMathText(std::string_view text);
     // What the last text left for the glyphs after it.
     const GlyphMode& LeftGlyphMode() const { return glyphMode_; }
-    // Bridge for callers still in registers; goes in the final sweep.
-    void DrawMathText();
-    // Bridge for callers still in registers; goes in the final sweep.
-    void MeasureMathText();
 
     // ---- Prompt shorthand ---------------------------------------------------
     // The full-width glyph a half-width prompt character stands for.
     static std::string ToFullWidthChar(std::string_view ch);
     Point DrawTextChars(const PenText& text);
     Point DrawPromptText(const PenText& text);
-    // Bridge for callers still in registers; goes in the final sweep.
-    void DrawTextChars();
-    // Bridge for callers still in registers; goes in the final sweep.
-    void DrawPromptText();
 
     // ---- Cells and table text -----------------------------------------------
     // A cell's text centred in its box; each returns the next cell's top-left
@@ -91,13 +83,9 @@ public:
     Num MeasureTableText(std::string_view text);
     Point DrawTableCell(const TextCell& cell, std::string_view text);
     Point DrawTableCellTwoLines(const TextCell& cell, std::string_view upper, std::string_view lower);
-    // Bridge for callers still in registers; goes in the final sweep.
-    void DrawTableText();
 
     // ---- Fractions, text clean-up, number and sign utilities ----------------
     // The routines themselves are free functions (fractions.h).
-    // Bridge for callers still in registers; goes in the final sweep.
-    void RemoveSpaces();
 
     // ---- Status line ---------------------------------------------------------
     // The prompts that take a number return what was typed; the key waits,
