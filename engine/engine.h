@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The shared lesson engine. Routines take no arguments and return nothing:
-// a caller sets the shared variables of EngineState, calls the routine and
-// reads the variables it leaves behind.
+// The shared lesson engine. Its routines take what they need as arguments and
+// return what they made (where a text ended, a plane's frame, the number
+// typed). What outlives a call is held in small named fields of the engine,
+// each saying who sets and who reads it: the planes on the screen, the status
+// line's entry, the glyph mode one text hands on to the next.
 #pragma once
 
 #include <functional>

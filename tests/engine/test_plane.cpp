@@ -156,7 +156,7 @@ TEST(LabelAxisScales, ValuesWithOneDecimal) {
     const PlaneFrame f = e.DrawAxes(p);
     h.clear();
     e.LabelAxisScales(f, 10, 0.5f);
-    // Origin (100, 540); NAGASA 26.
+    // Origin (100, 540); scale numbers 26 high.
     EXPECT_EQ(placedAll(h, "50"), std::vector<std::string>{"174 544 26"});
     EXPECT_EQ(placedAll(h, "100"), std::vector<std::string>{"261 544 26"});
     EXPECT_EQ(placedAll(h, "25"), std::vector<std::string>{"44 427 26"});
