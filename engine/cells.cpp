@@ -102,14 +102,6 @@ Point Engine::DrawTableText(const PenText& text) {
     return {x, y};
 }
 
-void Engine::DrawTableText() {
-    const std::string text = std::move(KKAI_s);
-    KKAI_s.clear();
-    const Point end = DrawTableText({text, {DSM1, DSM2}, YMOTO});
-    DSM1 = end.x;
-    DSM2 = end.y;
-}
-
 Num Engine::MeasureTableText(std::string_view text) {
     return MeasureHidden([&](Point at) { return DrawTableText({text, at, 0}); });
 }

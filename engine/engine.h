@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The shared lesson engine. Routines take no arguments and return nothing:
-// a caller sets the shared variables of EngineState, calls the routine and
-// reads the variables it leaves behind.
+// The shared lesson engine. Its routines take what they need as arguments and
+// return what they made (where a text ended, a plane's frame, the number
+// typed). What outlives a call is held in small named fields of the engine,
+// each saying who sets and who reads it: the planes on the screen, the status
+// line's entry, the glyph mode one text hands on to the next.
 #pragma once
 
 #include <functional>
@@ -66,20 +68,12 @@ public:
     Num MeasureMathText(std::string_view text);
     // What the last text left for the glyphs after it.
     const GlyphMode& LeftGlyphMode() const { return glyphMode_; }
-    // Bridge for callers still in registers; goes in the final sweep.
-    void DrawMathText();
-    // Bridge for callers still in registers; goes in the final sweep.
-    void MeasureMathText();
 
     // ---- Prompt shorthand ---------------------------------------------------
     // The full-width glyph a half-width prompt character stands for.
     static std::string ToFullWidthChar(std::string_view ch);
     Point DrawTextChars(const PenText& text);
     Point DrawPromptText(const PenText& text);
-    // Bridge for callers still in registers; goes in the final sweep.
-    void DrawTextChars();
-    // Bridge for callers still in registers; goes in the final sweep.
-    void DrawPromptText();
 
     // ---- Cells and table text -----------------------------------------------
     // A cell's text centred in its box; each returns the next cell's top-left
@@ -91,13 +85,9 @@ public:
     Num MeasureTableText(std::string_view text);
     Point DrawTableCell(const TextCell& cell, std::string_view text);
     Point DrawTableCellTwoLines(const TextCell& cell, std::string_view upper, std::string_view lower);
-    // Bridge for callers still in registers; goes in the final sweep.
-    void DrawTableText();
 
     // ---- Fractions, text clean-up, number and sign utilities ----------------
     // The routines themselves are free functions (fractions.h).
-    // Bridge for callers still in registers; goes in the final sweep.
-    void RemoveSpaces();
 
     // ---- Status line ---------------------------------------------------------
     // The prompts that take a number return what was typed; the key waits,

@@ -182,29 +182,15 @@ void Engine::DrawBrace(Point at, Num height, Num colour) {
 Engine::ColumnsLayout Engine::DrawEliminationColumns(const EliminationColumns& c) {
     fig::PenScope pen(Rt());
     const Num x = c.at.x, y = c.at.y, r = c.rowHeight;
-    YMOTO = c.textColour;
-    A_s = c.upper;
-    MeasureMathText();
-    Num w = BAI;
-    A_s = c.lower;
-    MeasureMathText();
-    if (BAI > w) w = BAI;
+    Num w = MeasureMathText(c.upper);
+    const Num lowerWidth = MeasureMathText(c.lower);
+    if (lowerWidth > w) w = lowerWidth;
 
-    DSM1 = x + 54;
-    DSM2 = y;
-    KKAI_s = c.upper;
-    DrawMathText();
+    DrawMathText({c.upper, {x + 54, y}, c.textColour});
     const Num room = c.signRoom;
-    DSM1 = x;
-    DSM2 = y + r + room + 6;
-    KKAI_s = c.op;
-    DrawMathText();
-    KKAI_s.assign(1, ')');
-    DrawMathText();
-    DSM1 = x + 54;
-    DSM2 = y + r + room;
-    KKAI_s = c.lower;
-    DrawMathText();
+    const Point afterOp = DrawMathText({c.op, {x, y + r + room + 6}, c.textColour});
+    DrawMathText({")", afterOp, c.textColour});
+    DrawMathText({c.lower, {x + 54, y + r + room}, c.textColour});
 
     Rt().setDrawWidth(3);
     Rt().line(x + 27, y + 2 * r + room, x + 27 + w + 30, y + 2 * r + room, whole(c.ruleColour));
@@ -262,26 +248,18 @@ IncreaseArrows Engine::DrawIncreaseArrows(Point from, Point to, Num step, bool r
 // On a plane the run and rise stand on a ground, clear of the arrows, points
 // and texts they would meet.
 Point Engine::LabelRun(Point start, Point end, const std::string& text) {
-    YMOTO = 7;
-    DSM1 = (start.x + end.x) / 2 - 14;
-    DSM2 = end.y < start.y ? start.y - 44 : start.y;
-    const Point at{DSM1, DSM2};
-    KKAI_s = text;
+    const Point at{(start.x + end.x) / 2 - 14, end.y < start.y ? start.y - 44 : start.y};
     std::optional<rt::HaloScope> halo;
-    if (InsidePlane(DSM1, DSM2)) halo.emplace(Rt(), rt::Placing::movable);
-    DrawMathText();
+    if (InsidePlane(at.x, at.y)) halo.emplace(Rt(), rt::Placing::movable);
+    DrawMathText({text, at, 7});
     return at;
 }
 
 Point Engine::LabelRise(Point start, Point end, const std::string& text) {
-    YMOTO = 3;
-    DSM1 = end.x;
-    DSM2 = (start.y + end.y) / 2 - 16;
-    const Point at{DSM1, DSM2};
-    KKAI_s = text;
+    const Point at{end.x, (start.y + end.y) / 2 - 16};
     std::optional<rt::HaloScope> halo;
-    if (InsidePlane(DSM1, DSM2)) halo.emplace(Rt(), rt::Placing::movable);
-    DrawMathText();
+    if (InsidePlane(at.x, at.y)) halo.emplace(Rt(), rt::Placing::movable);
+    DrawMathText({text, at, 3});
     return at;
 }
 

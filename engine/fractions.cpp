@@ -176,9 +176,6 @@ std::string RemoveSpaces(std::string_view text) {
     return out;
 }
 
-// Bridge for callers still in registers; goes in the final sweep.
-void Engine::RemoveSpaces() { A_s = lesson::RemoveSpaces(A_s); }
-
 std::string StripMarkup(std::string_view text) {
     std::string out(text);
     for (const char* mark : {"^", "ﾝ", "ﾀ", "="})

@@ -146,24 +146,20 @@ void Engine::DrawRightAngleMark(const Corner& c, Num size, Num colour) {
 }
 
 Point Engine::DrawAngleLabel(const AngleLabel& label) {
-    YMOTO = label.colour;
-    A_s = label.text;
-    MeasureMathText();
+    const Num width = MeasureMathText(label.text);
     const RayAngles a = GetRayAngles(label.corner);
     const Num h = label.text.find("ﾀ") != std::string::npos ? 40 : 22;
     const Point v = label.corner.vertex;
     const Num p = label.distance;
-    const Point at{v.x + p * std::cos(a.bisector) + BAI * (std::cos(a.bisector) / 2 - 0.5f) + label.dx,
+    const Point at{v.x + p * std::cos(a.bisector) + width * (std::cos(a.bisector) / 2 - 0.5f) + label.dx,
                    v.y - p * std::sin(a.bisector) - 2 * h * (std::sin(a.bisector) / 2 + 0.5f) + label.dy};
-    DSM1 = at.x;
-    DSM2 = at.y;
-    KKAI_s = label.text;
     std::optional<rt::HaloScope> halo;
-    if (InsidePlane(DSM1, DSM2)) halo.emplace(Rt());
+    if (InsidePlane(at.x, at.y)) halo.emplace(Rt());
+    const PenText text{label.text, at, label.colour};
     if (label.tableText)
-        DrawTableText();
+        DrawTableText(text);
     else
-        DrawMathText();
+        DrawMathText(text);
     return at;
 }
 

@@ -311,14 +311,6 @@ Point Engine::DrawMathText(const PenText& text, bool small) {
     return pen;
 }
 
-void Engine::DrawMathText() {
-    const std::string text = std::move(KKAI_s);
-    KKAI_s.clear();
-    const Point end = DrawMathText({text, {DSM1, DSM2}, YMOTO});
-    DSM1 = end.x;
-    DSM2 = end.y;
-}
-
 Point Engine::DrawStackedFraction(const PenText& fraction) {
     rt::Runtime& r = Rt();
     const Num x = fraction.at.x, y = fraction.at.y;
@@ -367,11 +359,6 @@ Num Engine::MeasureMathText(std::string_view text) { return MeasureMathText(text
 
 Num Engine::MeasureMathText(std::string_view text, bool small) {
     return MeasureHidden([&](Point at) { return DrawMathText({text, at, 0}, small); });
-}
-
-void Engine::MeasureMathText() {
-    BAI = MeasureMathText(A_s);
-    KKAI_s.clear();
 }
 
 }  // namespace lesson

@@ -48,14 +48,11 @@ PlaneFrame Engine::PlaceAxes(const Plane& p) {
     f.right = f.origin.x + f.step * f.steps.xTo;
     f.bottom = f.origin.y + f.step * std::fabs(f.steps.yFrom);
     f.scaleSize = f.step < 40 ? 26 : 30;
-    // Bridge for callers still in registers; goes in the final sweep.
-    NAGASA = f.scaleSize;
     Rt().setFontSize(whole(f.scaleSize));
     return f;
 }
 
 PlaneFrame Engine::DrawAxes(const Plane& p) {
-    BB1 = static_cast<Num>(Rt().drawWidth());
     fig::PenScope pen(Rt());
     const PlaneFrame f = PlaceAxes(p);
     planes_.last = f;
@@ -113,8 +110,6 @@ PlaneFrame Engine::DrawAxes(const Plane& p) {
 
     Rt().setFontBold(false);
     Rt().setFontSize(16);
-    YMOTO = 0;
-    KKAI_s.clear();
     return f;
 }
 
@@ -154,7 +149,6 @@ void Engine::LabelAxisScales(const PlaneFrame& plane, Num xPerStep, Num yPerStep
         if (k != 0 && std::fmod(k, 5.0f) == 0) write(k * yPerStep, false, k);
     });
     Rt().setFontSize(16);
-    YMOTO = 0;
 }
 
 bool Engine::InsidePlane(Num x, Num y) const {
@@ -185,20 +179,14 @@ void Engine::ScaleNumber(const std::string& text, Num x, Num y) {
 Point Engine::PlotPoint(const PlaneFrame& plane, Num x, Num y, const Dot& dot) {
     const Point at = plane.ToScreen(x, y, perStep(dot.xPerStep), perStep(dot.yPerStep));
     Rt().circle(at.x, at.y, dot.radius, whole(dot.colour), 0, 0, true, -1);
-    YMOTO = dot.colour;
-    DSM1 = at.x - 20 + dot.labelDx;
-    DSM2 = at.y - 40 + dot.labelDy;
-    KKAI_s = dot.label;
     {
         rt::HaloScope halo(Rt(), rt::Placing::movable);
-        DrawMathText();
+        DrawMathText({dot.label, {at.x - 20 + dot.labelDx, at.y - 40 + dot.labelDy}, dot.colour});
     }
     return at;
 }
 
 std::optional<Point> Engine::DrawGraph(const PlaneFrame& plane, const Graph& graph, const GraphSpan& span) {
-    BB1 = static_cast<Num>(Rt().drawWidth());
-    // The label's DrawMathText reuses BB1, so the caller's width is kept here.
     fig::PenScope pen(Rt());
     Graph g = graph;
     const GraphSpan over{span.xFrom, span.xTo, perStep(span.xPerStep), perStep(span.yPerStep)};
@@ -226,12 +214,8 @@ std::optional<Point> Engine::DrawGraph(const PlaneFrame& plane, const Graph& gra
     }
 
     if (end) {
-        YMOTO = g.colour;
-        DSM1 = end->x + g.labelDx;
-        DSM2 = end->y + g.labelDy;
-        KKAI_s = g.label;
         rt::HaloScope halo(Rt(), rt::Placing::movable);
-        DrawMathText();
+        DrawMathText({g.label, {end->x + g.labelDx, end->y + g.labelDy}, g.colour});
     }
     return end;
 }

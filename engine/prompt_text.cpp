@@ -60,8 +60,6 @@ Point Engine::DrawTextChars(const PenText& text) {
     return {x, y};
 }
 
-void Engine::DrawTextChars() { DS4 = DrawTextChars({A_s, {DSM1, DSM2}, YMOTO}).x; }
-
 Point Engine::DrawPromptText(const PenText& text) {
     std::string rest(text.text);
     Point pen = text.at;
@@ -75,12 +73,6 @@ Point Engine::DrawPromptText(const PenText& text) {
         pen = DrawTextChars({ch, pen, text.colour});
     }
     return pen;
-}
-
-void Engine::DrawPromptText() {
-    const std::string text = std::move(KKAI_s);
-    KKAI_s.clear();
-    DSM1 = DrawPromptText({text, {DSM1, DSM2}, YMOTO}).x;
 }
 
 }  // namespace lesson

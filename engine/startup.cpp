@@ -39,7 +39,6 @@ void Engine::StartUp() {
     // The seed is hour + minute + second, each read from the clock afresh.
     ReseedRandom();
     if (seedOverride_) rt_.randomize(*seedOverride_);
-    YMOTO = 4;
     entry_ = {.x = 1056, .y = 648};
 }
 

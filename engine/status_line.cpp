@@ -19,11 +19,7 @@ constexpr double kBlinkPeriod = 0.5;
 }  // namespace
 
 NumberEntry Engine::AskMenuNumber() {
-    YMOTO = 0;
-    DSM1 = entry_.x - 240;
-    DSM2 = entry_.y;
-    KKAI_s = "番号を入力して下さい。";
-    DrawPromptText();
+    DrawPromptText({"番号を入力して下さい。", {entry_.x - 240, entry_.y}, 0});
     return ReadNumber();
 }
 
@@ -32,11 +28,7 @@ void Engine::ClearMenuPrompt() {
 }
 
 Num Engine::AskChoice(std::string_view line) {
-    YMOTO = 0;
-    DSM1 = 16;
-    DSM2 = 666;
-    KKAI_s = line;
-    DrawPromptText();
+    DrawPromptText({line, {16, 666}, 0});
     return ReadNumber().value;
 }
 
@@ -45,11 +37,7 @@ void Engine::ClearPromptBand() { fig::filledBox(Rt(), 0, 657, 992, 720, 15); }
 Num Engine::AskNextStep() {
     const fig::PenScope pen(Rt(), 2);
     fig::filledBox(Rt(), 96, 639, 400, 675, 13, 12);
-    YMOTO = 9;
-    DSM1 = 128;
-    DSM2 = 648;
-    KKAI_s = "次のステップは１を入力。";
-    DrawPromptText();
+    DrawPromptText({"次のステップは１を入力。", {128, 648}, 9});
     const Num typed = ReadNumber().value;
     fig::filledBox(Rt(), entry_.x - 48, entry_.y - 9, entry_.x - 48 + 160, entry_.y - 9 + 27, 15);
     fig::filledBox(Rt(), 96, 639, 400, 675, 15);
@@ -57,11 +45,7 @@ Num Engine::AskNextStep() {
 }
 
 NumberEntry Engine::ReadNumber() {
-    YMOTO = 0;
-    DSM1 = entry_.x - 48;
-    DSM2 = entry_.y;
-    KKAI_s = "入力";
-    DrawPromptText();
+    DrawPromptText({"入力", {entry_.x - 48, entry_.y}, 0});
     NumberEntry typed{.text = EditNumberEntry()};
     fig::filledBox(Rt(), entry_.x - 48, entry_.y - 8, entry_.x - 48 + 240, entry_.y - 8 + 30, 15);
     typed.value = ParseAnswer(typed.text);
@@ -106,12 +90,7 @@ std::string Engine::EditNumberEntry() {
         }
         if (key >= "-" && key <= "9" && !SecondPoint(typed, key)) {
             dot(false);
-            YMOTO = 5;
-            A_s = key;
-            DSM1 = next.x;
-            DSM2 = next.y;
-            DrawTextChars();
-            next.x = DS4;
+            next.x = DrawTextChars({key, next, 5}).x;
             typed += key;
             dot(true);
             blinkStart = Rt().seconds();
@@ -143,32 +122,20 @@ Num Engine::ParseAnswer(const std::string& typed) {
 }
 
 std::string Engine::WaitForKey() {
-    const Num colour = YMOTO;
     const fig::PenScope pen(Rt(), 3);
     fig::filledBox(Rt(), 96, 657, 400, 693, 13, 4);
-    YMOTO = 9;
-    DSM1 = 128;
-    DSM2 = 666;
-    KKAI_s = "何かキーを押して下さい。";
-    DrawPromptText();
+    DrawPromptText({"何かキーを押して下さい。", {128, 666}, 9});
     std::string key = WaitAnyKey();
     fig::filledBox(Rt(), 0, 657, 400, 693, 15);
-    YMOTO = colour;
     return key;
 }
 
 std::string Engine::ShowMessageWaitKey(std::string_view message) {
-    const Num colour = YMOTO;
     const fig::PenScope pen(Rt(), 3);
     fig::filledBox(Rt(), 16, 657, 16 + 480, 657 + 36, 13, 4);
-    YMOTO = 9;
-    DSM1 = 48;
-    DSM2 = 666;
-    KKAI_s = message;
-    DrawPromptText();
+    DrawPromptText({message, {48, 666}, 9});
     std::string key = WaitAnyKey();
     fig::filledBox(Rt(), 0, 657, 992, 720, 15);
-    YMOTO = colour;
     return key;
 }
 

@@ -89,8 +89,6 @@ void Lesson::PenWidth(int width) { Rt().setDrawWidth(width); }
 Point Lesson::DrawWith(Point (Engine::*routine)(const PenText&), Num x, Num y, Num colour,
                        std::string_view text, bool movable) {
     if (screenTextLog) screenTextLog->push_back({std::string(text), x, y, colour});
-    // The figure routines still draw in the colour of the last text.
-    YMOTO = colour;
     const PenText at{.text = text, .at = {x, y}, .colour = colour};
     if (InsidePlane(x, y)) {
         rt::HaloScope halo(Rt(), movable ? rt::Placing::movable : rt::Placing::fixed);
@@ -125,10 +123,6 @@ void Lesson::TableText(Num x, Num y, Num colour, std::string_view text) {
 
 void Lesson::Cell(Num x, Num y, const CellStyle& style, std::string_view text) {
     if (screenTextLog) screenTextLog->push_back({std::string(text), x, y, style.colour});
-    // The figure routines still take these as their colours.
-    NO = style.border;
-    TKAI2 = style.fill;
-    YMOTO = style.colour;
     const Point next = DrawMathCell({.at = {x, y},
                                      .width = style.width,
                                      .height = style.height,

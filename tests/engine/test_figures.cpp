@@ -139,21 +139,17 @@ TEST_F(Fig, SlopeTriangle) {
             EXPECT_EQ(std::to_string(static_cast<int>(legs.riseAt->x)) + " " +
                           std::to_string(static_cast<int>(legs.riseAt->y)),
                       c.riseAt);
-            EXPECT_EQ(e().YMOTO, 3);
+            EXPECT_EQ(h.records().glyphs().back().colour, 3);
         }
     }
 }
 
 TEST_F(Fig, Brace) {
     h.rt().setDrawWidth(2);
-    e().DSM1 = 100;
-    e().DSM2 = 100;
     e().DrawBrace({100, 100}, 100, 0);
     EXPECT_EQ(h.lines(), std::vector<std::string>{
                              "poly 0 5 7 135 105 123 108 123 140.5 108 147.5 123 154.5 123 187 135 190"});
     EXPECT_EQ(h.rt().drawWidth(), 2);
-    EXPECT_EQ(e().DSM1, 100);
-    EXPECT_EQ(e().DSM2, 100);
 }
 
 TEST_F(Fig, EliminationColumns) {
@@ -168,12 +164,7 @@ TEST_F(Fig, EliminationColumns) {
         {"x+y=5", "x+y=5", "-", 70},
     };
     for (const Case& c : cases) {
-        e().A_s = c.upper;
-        e().MeasureMathText();
-        float w = e().BAI;
-        e().A_s = c.lower;
-        e().MeasureMathText();
-        w = std::max(w, e().BAI);
+        const float w = std::max(e().MeasureMathText(c.upper), e().MeasureMathText(c.lower));
         h.clear();
         h.rt().setDrawWidth(5);
         const auto drawn = e().DrawEliminationColumns(
@@ -321,9 +312,7 @@ TEST_F(Fig, AngleLabelPlacementAndReset) {
         {"C", 0, 100, true, 10, false},  // exchanged: straight down
     };
     for (const Case& c : cases) {
-        e().A_s = c.label;
-        e().MeasureMathText();
-        const float w = e().BAI;
+        const float w = e().MeasureMathText(c.label);
         const float hgt = std::string(c.label).find("ﾀ") != std::string::npos ? 40 : 22;
         h.clear();
         const Corner corner{
@@ -341,7 +330,6 @@ TEST_F(Fig, AngleLabelPlacementAndReset) {
         EXPECT_FALSE(h.records().glyphs().empty());
         EXPECT_NEAR(at.y, y, 0.01f) << c.label;
         EXPECT_NEAR(at.x, x, 0.01f) << c.label;
-        EXPECT_NEAR(e().DSM2, y, 0.01f) << c.label;
     }
     // An empty label draws nothing.
     h.clear();
@@ -423,9 +411,7 @@ TEST_F(Fig, ArcOverSegmentLabel) {
         float y;
     } cases[] = {{1, "16㎝", 320}, {-1, "16㎝", 236}, {-1, "ﾀ1/2ﾀ", 200}, {0, "16㎝", 280}};
     for (const Case& c : cases) {
-        e().A_s = c.label;
-        e().MeasureMathText();
-        const float w = e().BAI;
+        const float w = e().MeasureMathText(c.label);
         h.clear();
         e().DrawArcOverSegment({.from = {100, 300},
                                 .to = {300, 300},
@@ -434,10 +420,19 @@ TEST_F(Fig, ArcOverSegmentLabel) {
                                 .stepDegrees = 10,
                                 .label = c.label,
                                 .labelColour = 3});
-        // DrawMathText leaves DSM2 at the label's top and DSM1 at its end.
-        EXPECT_NEAR(e().DSM2, c.y, 0.05f) << c.side << c.label;
-        EXPECT_NEAR(e().DSM1, 200 - w / 2 + w, 0.05f);
         EXPECT_EQ(h.records().glyphs().front().colour, 3);
+        // The label stands centred over the arc's top, its line's top at c.y:
+        // its glyphs are those of the same text drawn with the pen there.
+        const auto drawn = h.records().glyphs();
+        h.clear();
+        e().DrawMathText({c.label, {200 - w / 2, c.y}, 3});
+        const auto expected = h.records().glyphs();
+        ASSERT_EQ(drawn.size(), expected.size()) << c.side << c.label;
+        for (std::size_t i = 0; i < drawn.size(); ++i) {
+            EXPECT_EQ(drawn[i].text, expected[i].text);
+            EXPECT_NEAR(drawn[i].x, expected[i].x, 0.05f) << c.side << c.label;
+            EXPECT_NEAR(drawn[i].y, expected[i].y, 0.05f) << c.side << c.label;
+        }
     }
 }
 

@@ -25,7 +25,6 @@ TEST(StartUp, SeedsFromTheClockAndSetsTheScreenValues) {
         Headless h({}, c.clock);
         h.start();
         auto& e = h.e();
-        EXPECT_EQ(e.YMOTO, 4);
         EXPECT_EQ(e.Entry().x, 1056);
         EXPECT_EQ(e.Entry().y, 648);
         EXPECT_EQ(e.Title(), "Test");

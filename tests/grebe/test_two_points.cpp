@@ -333,9 +333,7 @@ INSTANTIATE_TEST_SUITE_P(
 Num Width(const std::string& text) {
     Headless h;
     h.start();
-    h.e().A_s = text;
-    h.e().MeasureMathText();
-    return h.e().BAI;
+    return h.e().MeasureMathText(text);
 }
 
 struct FigureCase {

@@ -189,12 +189,12 @@ TEST(MovingPointEquations, CaseFiguresArcsAndEquations) {
 }
 
 // Figure 1's corner letters stand where the usual way in puts them, whatever
-// line and text colours an earlier screen left.
+// font an earlier screen left.
 TEST(MovingPointEquations, CornerLettersIgnoreTheDistanceLeftBehind) {
     PloverRun usual(steps(13), &Plover::MovingPointEquations);
     PloverRun after(steps(13), &Plover::MovingPointEquations, [](Plover& p) {
-        p.NO = 9;
-        p.YMOTO = 9;
+        p.Rt().setFontSize(40);
+        p.Rt().setFontBold(true);
     });
     EXPECT_EQ(firstDifferentLine(usual.lines(), after.lines()), "");
 }
