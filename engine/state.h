@@ -12,7 +12,6 @@
 //   member        what it holds
 //   ------------  --------------------------------------------------------
 //   I_top         I as the top edge of a plane or a graph-paper frame
-//   B2_row        B2 (not the array B2()) as the chapters' text row
 //   BX_cases      BX as the top of Plover's moving-point case figures
 #pragma once
 
@@ -65,10 +64,6 @@ struct EngineState {
     std::string IB8_s;  // label of an angle or segment; polygon label mode
 
     // ---- Chapter conventions ------------------------------------------------
-    Num B1 = 0;      // left margin of the current text column
-    Num B2_row = 0;  // the top y of the current text row
-    Num YI1 = 0;     // x where the last drawn text ended
-    Num A = 0;       // the sub-menu's choice, as typed
 
     // ---- Kestrel -----------------------------------------------------------------
     // The rate of change (chapter 3).

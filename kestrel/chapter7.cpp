@@ -19,7 +19,7 @@ const Chapter<Kestrel> Kestrel::kDomainRange{
 void Kestrel::DomainRangeExample() {
     TopicScreen(area::text, 38);
     PenWidth(5);
-    Put(B1, B2_row, ink::text, "問　1次関数 y=5x+20 について、");
+    Put(cursor.margin, cursor.row, ink::text, "問　1次関数 y=5x+20 について、");
     NewRow(50, ink::text, "xの変域が 5≦x≦10 のとき、");
     NewRow(50, ink::text, "yの変域を求めなさい。");
 
@@ -120,7 +120,7 @@ Kestrel::DomainRangeProblem Kestrel::DrawDomainRangeProblem() {
 void Kestrel::DomainRangeProblemScreen(const DomainRangeProblem& pr) {
     const std::string equation =
         "y=" + CoefficientForm(pr.a, NumberText(pr.a)) + "x" + LaterTermForm(pr.b, NumberText(pr.b));
-    Put(B1, B2_row, ink::heading, "練習　");
+    Put(cursor.margin, cursor.row, ink::heading, "練習　");
     Next(ink::text, "1次関数 ");
     Next(ink::emphasis, equation);
     Next(ink::text, "について、");

@@ -52,18 +52,18 @@ MenuPick Lesson::MainMenuChoice(const MainMenuLayout& menu) {
 
 void Lesson::ChapterGoalScreen(bool ownClear, std::span<const std::string_view> goalLines) {
     if (ownClear) ClearBox(area::screen);
-    B1 = 44;
-    B2_row = 240;
-    Put(B1, B2_row, ink::emphasis, "<めあて>");
+    cursor.margin = 44;
+    cursor.row = 240;
+    Put(cursor.margin, cursor.row, ink::emphasis, "<めあて>");
     for (std::string_view line : goalLines) NewRow(65, ink::text, line, ownClear ? 0 : 32);
 }
 
 int Lesson::ChapterSubMenu(std::string_view itemLine, int items) {
     for (;;) {
-        A = DefinedOrZero(AskChoice(ScreenText(itemLine)));
+        subMenuTyped = DefinedOrZero(AskChoice(ScreenText(itemLine)));
         ClearPromptBand();
-        if (A < 1 || A > items) continue;
-        return static_cast<int>(Int(A));
+        if (subMenuTyped < 1 || subMenuTyped > items) continue;
+        return static_cast<int>(Int(subMenuTyped));
     }
 }
 
@@ -78,8 +78,8 @@ void Lesson::EraseBox(Num x1, Num y1, Num x2, Num y2) {
 
 void Lesson::TopicScreen(Num clearWidth, Num clearHeight, Num margin) {
     ClearBox(clearWidth, clearHeight);
-    B1 = margin;
-    B2_row = 30;
+    cursor.margin = margin;
+    cursor.row = 30;
 }
 
 void Lesson::PenWidth(int width) { Rt().setDrawWidth(width); }
@@ -105,15 +105,17 @@ Point Lesson::Draw(Num x, Num y, Num colour, std::string_view text) {
 
 void Lesson::Put(Num x, Num y, Num colour, std::string_view text) {
     const Point end = Draw(x, y, colour, text);
-    YI1 = end.x;
-    B2_row = end.y;
+    cursor.end = end.x;
+    cursor.row = end.y;
 }
 
 void Lesson::NewRow(Num step, Num colour, std::string_view text, Num indent) {
-    Put(B1 + indent, B2_row + step, colour, text);
+    Put(cursor.margin + indent, cursor.row + step, colour, text);
 }
 
-void Lesson::Next(Num colour, std::string_view text, Num gap) { Put(YI1 + gap, B2_row, colour, text); }
+void Lesson::Next(Num colour, std::string_view text, Num gap) {
+    Put(cursor.end + gap, cursor.row, colour, text);
+}
 
 void Lesson::Label(Num x, Num y, Num colour, std::string_view text, bool movable) {
     DrawWith(&Engine::DrawMathText, x, y, colour, text, movable);
@@ -136,8 +138,8 @@ void Lesson::Cell(Num x, Num y, const CellStyle& style, std::string_view text) {
                                      .fill = style.fill,
                                      .colour = style.colour},
                                     text);
-    YI1 = next.x;
-    B2_row = next.y;
+    cursor.end = next.x;
+    cursor.row = next.y;
 }
 
 const Lesson::CellStyle Lesson::kPageCell{396, 44, 5, 4, 13};
@@ -147,7 +149,7 @@ void Lesson::PageHeading(Num x, Num y, std::string_view page, Num numberWidth, s
     Cell(x, y, kPageCell, page);
     CellStyle numberCell = kProblemCell;
     numberCell.width = numberWidth;
-    Cell(YI1 + 44, y, numberCell, number);
+    Cell(cursor.end + 44, y, numberCell, number);
 }
 
 // ---- Figures ------------------------------------------------------------------
@@ -222,10 +224,10 @@ void Lesson::ArrowTo(Num x1, Num y1, Num x2, Num y2, Num colour, Num headLength,
 
 void Lesson::BracedSystem(Num x, Num y, std::string_view first, std::string_view second, Num colour) {
     DrawBrace({x, y}, 100, colour);
-    YI1 = x + 40;
-    B2_row = y;
-    Label(YI1, B2_row, colour, first);
-    Put(YI1, B2_row + 50, colour, second);
+    cursor.end = x + 40;
+    cursor.row = y;
+    Label(cursor.end, cursor.row, colour, first);
+    Put(cursor.end, cursor.row + 50, colour, second);
 }
 
 namespace {
@@ -243,7 +245,7 @@ Lesson::Columns Lesson::ColumnsAt(Num x, Num y, std::string_view upper, std::str
                                                         .lower = ScreenText(lower),
                                                         .op = std::string(op),
                                                         .signRoom = signsToCome ? kSignRoom : 0});
-    B2_row = drawn.lowerRow;
+    cursor.row = drawn.lowerRow;
     return {.left = x, .upperRow = y, .lowerRow = drawn.lowerRow, .column = drawn.column};
 }
 
@@ -334,8 +336,8 @@ void Lesson::RestartProblem(Wipe wipe) {
         EraseBox(0, o.y, area::wide.width, o.y + area::wide.height);
     else
         ClearBox(area::wide.width, area::wide.height);
-    B1 = o.x;
-    B2_row = o.y;
+    cursor.margin = o.x;
+    cursor.row = o.y;
 }
 
 Num Lesson::RandomWhole(Num count, Num from) { return Int(Rt().rnd() * count + from); }

@@ -88,9 +88,25 @@ private:
     std::map<std::type_index, std::deque<std::any>> queues_;
 };
 
+// Where the chapters' text goes next. Chapters place it; Put, NewRow and the
+// other text-cursor methods below move it.
+struct TextCursor {
+    // Left edge of the current text column: set by a chapter (or a goal
+    // screen, a topic screen) at the start of a layout; read by NewRow.
+    Num margin = 0;
+    // Top y of the current text row: set by a chapter or by Put and NewRow;
+    // read by every text-cursor method and by chapters placing figures.
+    Num row = 0;
+    // x where the last drawn text ended: set by Put and the methods built on
+    // it; read by the next text on the same row and by chapters.
+    Num end = 0;
+};
+
 class Lesson : public Engine {
 public:
     using Engine::Engine;
+
+    TextCursor cursor;
 
     // Problems handed in by a test, taken before any random draw.
     ChosenProblems chosen;
@@ -125,6 +141,9 @@ public:
     // One pass of a sub-menu: draws the choice line, reads a number and erases
     // the band until the value lies within 1..items; returns the chosen item.
     int ChapterSubMenu(std::string_view itemLine, int items);
+    // The value last typed at a sub-menu, before it was made whole: set by
+    // ChapterSubMenu; read by tests of how a typed fraction picks an item.
+    Num subMenuTyped = 0;
 
     // ---- Topic screen -------------------------------------------------------------
     // Clears the box (0,0)-(width,height) in colour 15.
@@ -286,7 +305,7 @@ public:
     void RandomProblemScreen(WorkArea area, Num margin, F&& makeProblem) {
         TopicScreen(area, margin);
         PenWidth(5);
-        problemOrigin_ = {B1, B2_row};
+        problemOrigin_ = {cursor.margin, cursor.row};
         RandomExerciseLoop(makeProblem);
     }
     // How a problem wipes the last one: from the origin's row down, or the

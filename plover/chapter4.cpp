@@ -48,7 +48,7 @@ void Plover::MovingPointQuestion() {
     Put(76, 30, ink::text, "長方形ABCDで、点PはAを出発して、辺B,Cを通ってDまで動きます。");
     NewRow(50, ink::text, "点PがAからxcm動いたときの△APDの面積をycm^2とすると、");
     NewRow(50, ink::text, "△APDの面積の面積はどのように変化するでしょうか。");
-    BX_cases = B2_row + 50;
+    BX_cases = cursor.row + 50;
     GridFrame(200, 230, 8, 6, 45);
     AnimateMovingPoint();
 
@@ -182,7 +182,7 @@ void Plover::MovingPointEquations() {
     TopicScreen(area::text, 76);
     PenWidth(5);
     Put(76, 30, ink::heading, "(1)～(3)の場合に、yをxの式で表し、xの変域も求めよう。");
-    BX_cases = B2_row + 50;
+    BX_cases = cursor.row + 50;
     const auto [onAB, onBC, onCD] = DrawMovingPointCases();
     Label(onAB.a.x + 30, onAB.a.y + 30, ink::heading, "ycm^2");
     auto arc = [&](Point from, Point to, Num colour, std::string_view label) {
@@ -198,13 +198,13 @@ void Plover::MovingPointEquations() {
     StepReveal();
     Put(onAB.a.x, onAB.b.y + 50, ink::text, "y=ﾀ1/2ﾀ*4*x");
     StepReveal();
-    Put(onAB.a.x, B2_row + 60, ink::answer, "y=2x");
+    Put(onAB.a.x, cursor.row + 60, ink::answer, "y=2x");
     StepReveal();
     Next(ink::emphasis, "(0≦x≦3)");
     StepReveal();
     Put(onBC.a.x, onBC.b.y + 80, ink::text, "y=ﾀ1/2ﾀ*4*3");
     StepReveal();
-    Put(onBC.a.x, B2_row + 60, ink::answer, "y=6");
+    Put(onBC.a.x, cursor.row + 60, ink::answer, "y=6");
     StepReveal();
     arc(onBC.a, onBC.b, ink::heading, "");
     arc(onBC.b, onBC.p, ink::heading, "xcm");
@@ -219,9 +219,9 @@ void Plover::MovingPointEquations() {
     StepReveal();
     Put(onCD.a.x, onCD.b.y + 80, ink::text, "y=ﾀ1/2ﾀ*4*(10-x)");
     StepReveal();
-    Put(onCD.a.x, B2_row + 60, ink::text, "y=2(10-x)");
+    Put(onCD.a.x, cursor.row + 60, ink::text, "y=2(10-x)");
     StepReveal();
-    Put(onCD.a.x - 30, B2_row + 50, ink::answer, "y=20-2x");
+    Put(onCD.a.x - 30, cursor.row + 50, ink::answer, "y=20-2x");
     StepReveal();
     Next(ink::emphasis, "(7≦x≦10)");
 }
