@@ -12,7 +12,6 @@
 //   member        what it holds
 //   ------------  --------------------------------------------------------
 //   I_top         I as the top edge of a plane or a graph-paper frame
-//   BX_cases      BX as the top of Plover's moving-point case figures
 #pragma once
 
 #include <string>
@@ -62,27 +61,6 @@ struct EngineState {
 
     // Labels.
     std::string IB8_s;  // label of an angle or segment; polygon label mode
-
-    // ---- Chapter conventions ------------------------------------------------
-
-    // ---- Kestrel -----------------------------------------------------------------
-    // The rate of change (chapter 3).
-    Num KASANARIY = 0;  // 1: every worked example is y=2x+3; 0: random a and b
-    // The quadrant of the drill's last point (chapter 4) and the domain-and-range
-    // practice's last accepted slope (chapter 7), kept for the whole run so the
-    // next problem differs (0 at start, never reset).
-    Num AAAY = 0;
-    Num ZY1 = 0;
-
-    // ---- Plover -------------------------------------------------------------------
-    // The moving point (chapter 4).
-    Num BX_cases = 0;  // the top of the case figures' band
-    Num GY = 0;        // P's step from A along A-B-C-D, 0 to 20
-
-    // ---- Grebe --------------------------------------------------------------------
-    // The last problem of Grebe's random examples, kept for the whole run so
-    // the next one differs (0 at start, never reset; apart from A21).
-    Num ZENKAI = 0;
 };
 
 }  // namespace lesson

@@ -38,7 +38,7 @@ Grebe::TwoPointLine DrawLineBetween(Grebe& g, const TwoPointDraw& d) {
     for (;;) {
         line.a = g.RandomWhole(d.slopes, d.slopeFrom);
         g.RandomSign12(line.a);
-        if (Lesson::RepeatsKept(line.a, g.ZENKAI)) continue;
+        if (Lesson::RepeatsKept(line.a, g.lastExampleDraw)) continue;
         line.b = g.RandomWhole(3);
         g.RandomSign12(line.b);
         line.x1 = d.x1Sign * g.RandomWhole(d.x1s, d.x1From);

@@ -312,7 +312,7 @@ void Kestrel::VaryCoefficientsTopic() {
 }
 
 void Kestrel::RateExamplesThenKey(Num mode) {
-    KASANARIY = mode;
+    rateExampleFixed = mode;
     RandomProblemScreen(area::text, 40,
                         [this] { RateExample(Problem<RateDraw>([this] { return DrawRateExample(); })); });
     StepReveal();
@@ -338,7 +338,7 @@ Num Kestrel::SignedDraw(Num count, Num from) {
 // One worked example from the numbers as drawn.
 void Kestrel::RateExample(RateDraw drawn) {
     Num a = drawn.a, b = drawn.b, x1 = drawn.x1, x2 = Unsigned0(drawn.x2);
-    if (KASANARIY == 1) {
+    if (rateExampleFixed == 1) {
         a = 2;
         b = 3;
     }

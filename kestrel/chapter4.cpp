@@ -60,7 +60,7 @@ Kestrel::QuadrantPoint Kestrel::PickQuadrantPoint() {
         // A repeat of the last quadrant becomes quadrant 1, so only quadrant 1
         // can come twice in a row.
         Num q = RandomWhole(4);
-        if (RepeatsKept(q, AAAY)) q = 1;
+        if (RepeatsKept(q, lastDrillQuadrant)) q = 1;
         const bool right = q == 1 || q == 4, above = q == 1 || q == 2;
         return QuadrantPoint{right ? across : -across, above ? up : -up};
     });

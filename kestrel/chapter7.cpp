@@ -95,13 +95,13 @@ void Kestrel::DomainRangePractice() {
 }
 
 // Any failed test draws the whole problem again, slope first; the slope
-// differs from the one last drawn (ZY1).
+// differs from the one last drawn (lastRangeSlope).
 Kestrel::DomainRangeProblem Kestrel::DrawDomainRangeProblem() {
     return Problem<DomainRangeProblem>([this] {
         for (;;) {
             Num a = RandomWhole(2);
             RandomSign12(a);
-            if (RepeatsKept(a, ZY1)) continue;
+            if (RepeatsKept(a, lastRangeSlope)) continue;
             Num b = RandomWhole(3);
             RandomSign12(b);
             Num p = RandomWhole(8);
