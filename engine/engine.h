@@ -35,8 +35,9 @@ public:
 
     // Start-up, then the program's main menu until the pupil leaves or closes
     // the window; a runtime error ends in the error handler. Returns the
-    // process exit status: 0, or 3 after the error handler.
-    int Run();
+    // process exit status: 0, or 3 after the error handler. Returning from
+    // mainMenu ends the program.
+    int Run(const std::function<void()>& mainMenu);
 
     // Seed the random numbers with this instead of the clock sum (replays and tests).
     void OverrideSeed(int seed) { seedOverride_ = seed; }
@@ -209,10 +210,6 @@ public:
     // The point of the half-ellipse height high over the segment from-to, at
     // degrees along it, turned onto the segment.
     static Point TurnArrowHead(Point from, Point to, Num degrees, Num height);
-
-protected:
-    // The running program's main menu; returning from it ends the program.
-    virtual void ProgramMainMenu() = 0;
 
     // True when (x, y) lies inside the box of a plane on the screen: a text
     // placed there gets a halo, so that the plane's lines leave it readable.

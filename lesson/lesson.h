@@ -102,9 +102,27 @@ struct TextCursor {
     Num end = 0;
 };
 
-class Lesson : public Engine {
+// A program's lessons, drawn through the engine it owns. Chapters reach the
+// engine only through the methods below.
+class Lesson {
 public:
-    using Engine::Engine;
+    Lesson(rt::Runtime& runtime, std::string title) : engine_(runtime, std::move(title)) {}
+    virtual ~Lesson() = default;
+    Lesson(const Lesson&) = delete;
+    Lesson& operator=(const Lesson&) = delete;
+
+    // The engine's start-up, then the program's main menu; returns the
+    // process exit status.
+    int Run() {
+        return engine_.Run([this] { ProgramMainMenu(); });
+    }
+    // Seed the random numbers with this instead of the clock sum.
+    void OverrideSeed(int seed) { engine_.OverrideSeed(seed); }
+    // The runtime, for the few direct drawing calls.
+    rt::Runtime& Rt() { return engine_.Rt(); }
+    const std::string& Title() const { return engine_.Title(); }
+    // Where the status line's number entry stands.
+    const StatusEntry& Entry() const { return engine_.Entry(); }
 
     TextCursor cursor;
 
@@ -283,6 +301,18 @@ public:
     // The signs the lower row's terms take when it is subtracted, between the rows.
     void ColumnSigns(const Columns& columns, std::string_view signs);
 
+    // ---- Prompts and cells straight from the engine ------------------------------
+    // The choice line in the prompt band; returns the typed value.
+    Num AskChoice(std::string_view line) { return engine_.AskChoice(line); }
+    void ClearPromptBand() { engine_.ClearPromptBand(); }
+    // Clears the work area above the status line.
+    void ClearWorkArea() { engine_.ClearWorkArea(); }
+    // The message in the prompt band; returns the key that answered it.
+    std::string ShowMessageWaitKey(std::string_view message) { return engine_.ShowMessageWaitKey(message); }
+    Point DrawMathCellTwoLines(const TextCell& cell, std::string_view upper, std::string_view lower) {
+        return engine_.DrawMathCellTwoLines(cell, upper, lower);
+    }
+
     // ---- Steps ------------------------------------------------------------------
     // Waits for any key; what follows is drawn on the same screen.
     void StepReveal();
@@ -295,7 +325,7 @@ public:
         Num typed = 3;
         while (typed != 1) {
             makeProblem();
-            typed = DefinedOrZero(AskNextStep());
+            typed = DefinedOrZero(engine_.AskNextStep());
         }
     }
     // A screen of random problems: the area cleared once with its margin,
@@ -353,7 +383,12 @@ private:
     Point DrawWith(Point (Engine::*routine)(const PenText&), Num x, Num y, Num colour, std::string_view text,
                    bool movable = false);
 
+    Engine engine_;
     Point problemOrigin_;
+
+protected:
+    // The program's main menu; returning from it ends the program.
+    virtual void ProgramMainMenu() = 0;
 };
 
 // A chapter: its goal screen (none when goal is empty), the choice line of

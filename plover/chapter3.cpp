@@ -75,7 +75,6 @@ void Plover::DrawFerryChartGrid(Point corner, Num step) {
     ScaledLabel(plane.origin.x - 96, plane.origin.y - 30, "新潟");
     ScaledLabel(plane.origin.x - 96, plane.top, "両津");
     Rt().setFontSize(16);
-    YMOTO = 0;
 }
 
 // ---- Topic 1: the timetable chart -------------------------------------------------------

@@ -269,12 +269,11 @@ TEST(SlopeAndPointTexts, AnswersAndLabelSides) {
                    chosenIn(&Grebe::SlopeAndPointExample, Grebe::PointProblem{1, 3, 2, 5}));
     EXPECT_EQ(right.drawn("y=x+3").back().colour, 5);
     EXPECT_EQ(right.drawn("y=x+3").back().y, 550);
-    right.program->A_s = "(2,5)";
-    right.program->MeasureMathText();
+    const Num rightWidth = right.program->MathTextWidth("(2,5)");
     const auto rightLabels = right.records().glyphs({.text = "(", .colour = 5});
     ASSERT_FALSE(rightLabels.empty());
     const Glyph& rightLabel = rightLabels.front();
-    EXPECT_EQ(rightLabel.x, 1040 - 20 - right.program->BAI);
+    EXPECT_EQ(rightLabel.x, 1040 - 20 - rightWidth);
     EXPECT_EQ(rightLabel.y, 260);
 
     GrebeRun left(steps(7) + " 1 Enter",

@@ -59,8 +59,6 @@ TEST_P(PloverTopic, SameScreenWhateverRanBefore) {
         p.Rt().setFontSize(40);
         p.Rt().setFontBold(true);
         p.PlaceOfPlane({.xTo = 10, .yTo = 10, .step = 20, .xPerStep = 4, .yPerStep = 0.5f});
-        p.TANI = 5000;
-        p.NAGASA = 30;
     });
     EXPECT_EQ(firstDifference(fresh, afterOthers, kTopicClear), "") << c.name;
 }
