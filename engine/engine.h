@@ -16,7 +16,6 @@
 #include "figures.h"
 #include "fractions.h"
 #include "runtime/runtime.h"
-#include "state.h"
 #include "text.h"
 
 namespace lesson {
@@ -28,7 +27,14 @@ struct NumberEntry {
     Num value = 0;
 };
 
-class Engine : public EngineState {
+// Where the status line's number entry stands: its typed characters begin at
+// x, and its prompts stand on the line whose top is y.
+struct StatusEntry {
+    Num x = 1056;
+    Num y = 648;
+};
+
+class Engine {
 public:
     Engine(rt::Runtime& runtime, std::string title);
     virtual ~Engine() = default;
@@ -37,8 +43,9 @@ public:
 
     // Start-up, then the program's main menu until the pupil leaves or closes
     // the window; a runtime error ends in the error handler. Returns the
-    // process exit status: 0, or 3 after the error handler.
-    int Run();
+    // process exit status: 0, or 3 after the error handler. Returning from
+    // mainMenu ends the program.
+    int Run(const std::function<void()>& mainMenu);
 
     // Seed the random numbers with this instead of the clock sum (replays and tests).
     void OverrideSeed(int seed) { seedOverride_ = seed; }
@@ -199,10 +206,6 @@ public:
     // The point of the half-ellipse height high over the segment from-to, at
     // degrees along it, turned onto the segment.
     static Point TurnArrowHead(Point from, Point to, Num degrees, Num height);
-
-protected:
-    // The running program's main menu; returning from it ends the program.
-    virtual void ProgramMainMenu() = 0;
 
     // True when (x, y) lies inside the box of a plane on the screen: a text
     // placed there gets a halo, so that the plane's lines leave it readable.

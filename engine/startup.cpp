@@ -8,12 +8,12 @@ namespace lesson {
 
 Engine::Engine(rt::Runtime& runtime, std::string title) : title_(std::move(title)), rt_(runtime) {}
 
-int Engine::Run() {
+int Engine::Run(const std::function<void()>& mainMenu) {
     bool failed = false;
     try {
         try {
             StartUp();
-            ProgramMainMenu();
+            mainMenu();
             rt_.programEnded();
             return 0;
         } catch (const RuntimeError& e) {

@@ -81,7 +81,7 @@ Grebe::GraphLine Grebe::DrawIntegerGraphLine() {
             RandomSign12(line.n);
             line.b = RandomWhole(3);
             RandomSign12(line.b);
-        } while (RepeatsKept(line.b, ZENKAI));
+        } while (RepeatsKept(line.b, lastExampleDraw));
         return line;
     });
 }

@@ -191,8 +191,8 @@ void Grebe::SlopeAndPointAnswers() {
     NewRow(50, ink::text, "b=4-3=1");
     NewRow(50, ink::answer, "答 y=3x+1");
 
-    B1 = 760;
-    B2_row = 30;
+    cursor.margin = 760;
+    cursor.row = 30;
     NewRow(50, ink::emphasis, "(3)", -76);
     Next(ink::emphasis, "求める式をy=-x+b");
     Next(ink::text, "とする。");

@@ -38,7 +38,7 @@ Grebe::TwoPointLine DrawLineBetween(Grebe& g, const TwoPointDraw& d) {
     for (;;) {
         line.a = g.RandomWhole(d.slopes, d.slopeFrom);
         g.RandomSign12(line.a);
-        if (Lesson::RepeatsKept(line.a, g.ZENKAI)) continue;
+        if (Lesson::RepeatsKept(line.a, g.lastExampleDraw)) continue;
         line.b = g.RandomWhole(3);
         g.RandomSign12(line.b);
         line.x1 = d.x1Sign * g.RandomWhole(d.x1s, d.x1From);
@@ -206,10 +206,11 @@ void Grebe::TwoPointsSystemExercise(const TwoPointLine& line) {
     NewRow(60, ink::text, point1 + "と" + point2 + "を通るから、");
     NewRow(50, ink::emphasis, "x=" + x1 + ",y=" + y1 + "とx=" + x2 + ",y=" + y2 + "を代入して、");
     StepReveal();
-    BracedSystem(B1, B2_row + 50, y1 + "=" + x1Coefficient + "a+b …①", y2 + "=" + x2 + "a+b …②");
+    BracedSystem(cursor.margin, cursor.row + 50, y1 + "=" + x1Coefficient + "a+b …①",
+                 y2 + "=" + x2 + "a+b …②");
     // The elimination stands right of the system, level with the row above it.
-    B1 = YI1 + 40;
-    B2_row -= 100;
+    cursor.margin = cursor.end + 40;
+    cursor.row -= 100;
     StepReveal();
     NewRow(50, ink::heading, "①-②");
     StepReveal();
@@ -229,7 +230,7 @@ void Grebe::TwoPointsSystemSolution(const TwoPointLine& line) {
     // above the other.
     const std::string upper = RightAligned(y1, 2) + "=" + RightAligned(line.x1 == 1 ? "" : x1, 2) + "a+b";
     const std::string lower = RightAligned(y2, 2) + "=" + RightAligned(x2, 2) + "a+b";
-    const Columns columns = ColumnsAt(B1, B2_row + 50, upper, lower, "-", true);
+    const Columns columns = ColumnsAt(cursor.margin, cursor.row + 50, upper, lower, "-", true);
     // The signs the terms of the lower equation take when it is subtracted.
     const std::string ySign = line.y2 > 0 ? "-" : "+";
     const std::string xSign = line.x2 > 0 ? "-" : "+";
@@ -241,8 +242,8 @@ void Grebe::TwoPointsSystemSolution(const TwoPointLine& line) {
     StepReveal();
     const std::string slopeWorking = Reduced(dy, dx).working;
     NewRow(70, ink::emphasis, "  a=" + slopeWorking);
-    B1 = 760;
-    B2_row = 150;
+    cursor.margin = 760;
+    cursor.row = 150;
     StepReveal();
     NewRow(50, ink::emphasis, "a=" + slope + " を①に代入して");
     StepReveal();
@@ -264,7 +265,7 @@ void Grebe::TwoPointsSummary() {
     NewRow(50, ink::emphasis, "<まとめ>");
     // The frame's width stays in force after the topic.
     PenWidth(9);
-    Frame({B1 - 38, B2_row + 60}, 798, 150, ink::onBox);
+    Frame({cursor.margin - 38, cursor.row + 60}, 798, 150, ink::onBox);
     static constexpr std::string_view methods[] = {"傾きを求め、y=△x+b", "y=ax+bに代入,連立方程式"};
     for (std::string_view method : methods) {
         NewRow(75, ink::answer, "2点を通る");
@@ -272,7 +273,7 @@ void Grebe::TwoPointsSummary() {
         Next(ink::answer, method);
         StepReveal();
     }
-    Put(76, B2_row + 80, ink::text, "教科書P73 問4 をしなさい。");
+    Put(76, cursor.row + 80, ink::text, "教科書P73 問4 をしなさい。");
 }
 
 struct Grebe::ExerciseAnswer {
@@ -342,7 +343,7 @@ void Grebe::TwoPointsExerciseAnswers() {
 
 void Grebe::ExerciseAnswerScreen(const ExerciseAnswer& part) {
     TopicScreen(area::text, 38);
-    Put(B1, B2_row, ink::text, part.heading);
+    Put(cursor.margin, cursor.row, ink::text, part.heading);
     NewRow(70, ink::text, "傾きは");
     Next(ink::text, part.slopeChain);
     Next(ink::emphasis, part.slope);
@@ -357,11 +358,12 @@ void Grebe::ExerciseAnswerScreen(const ExerciseAnswer& part) {
     Next(ink::emphasis, "求める式をy=ax+b");
     Next(ink::text, "とする。");
     NewRow(50, ink::text, part.bothPoints);
-    BracedSystem(B1, B2_row + 50, part.first, part.second);
-    B1 = 760;
-    B2_row = 30;
-    Put(B1, B2_row, ink::emphasis, part.operation);
-    const Columns columns = ColumnsAt(B1, B2_row + 50, part.upper, part.lower, part.op, !part.signs.empty());
+    BracedSystem(cursor.margin, cursor.row + 50, part.first, part.second);
+    cursor.margin = 760;
+    cursor.row = 30;
+    Put(cursor.margin, cursor.row, ink::emphasis, part.operation);
+    const Columns columns =
+        ColumnsAt(cursor.margin, cursor.row + 50, part.upper, part.lower, part.op, !part.signs.empty());
     if (!part.signs.empty()) ColumnSigns(columns, part.signs);
     const Num resultRow = columns.lowerRow + 50;
     Put(columns.column, resultRow, ink::text, part.result);

@@ -17,9 +17,9 @@ const Chapter<Grebe> Grebe::kBasicProblems{
 void Grebe::BasicProblemsOneToThree() {
     TopicScreen(area::screen, 114);
     PenWidth(3);
-    Cell(B1, B2_row, kPageCell, "P74 基本の問題");
+    Cell(cursor.margin, cursor.row, kPageCell, "P74 基本の問題");
 
-    Cell(B1 - 76, B2_row + 60, kProblemCell, "1");
+    Cell(cursor.margin - 76, cursor.row + 60, kProblemCell, "1");
     Next(ink::emphasis, "(1)");
     Next(ink::answer, "3L");
     NewRow(50, ink::text, "(11-2)/3=");
@@ -28,12 +28,12 @@ void Grebe::BasicProblemsOneToThree() {
     Next(ink::answer, "y=3x+2");
     StepReveal();
 
-    Cell(B1 - 76, B2_row + 60, kProblemCell, "2");
+    Cell(cursor.margin - 76, cursor.row + 60, kProblemCell, "2");
     Next(ink::emphasis, "変化の割合…");
     Next(ink::answer, "4");
     StepReveal();
 
-    Cell(B1 - 76, B2_row + 60, kProblemCell, "3");
+    Cell(cursor.margin - 76, cursor.row + 60, kProblemCell, "3");
     Next(ink::emphasis, "傾き…");
     Next(ink::answer, "5");
     NewRow(60, ink::emphasis, "切片…", -38);
@@ -43,7 +43,7 @@ void Grebe::BasicProblemsOneToThree() {
 void Grebe::ProblemHeadingCells(std::string_view number) {
     TopicScreen(area::screen, 76);
     PenWidth(5);
-    PageHeading(B1, B2_row, "P74 基本の問題", 44, number);
+    PageHeading(cursor.margin, cursor.row, "P74 基本の問題", 44, number);
 }
 
 void Grebe::GraphProblemOpening(std::string_view number) {
@@ -92,12 +92,12 @@ void Grebe::BasicProblemSixAnswers() {
     Next(ink::emphasis, "求める式をy=ax+b");
     Next(ink::text, "とする。");
     NewRow(50, ink::text, "x=-3,y=3とx=3,y=5を代入して");
-    BracedSystem(B1, B2_row + 50, "3=-3a+b…①", "5= 3a+b…②");
+    BracedSystem(cursor.margin, cursor.row + 50, "3=-3a+b…①", "5= 3a+b…②");
 
-    B1 = 760;
-    B2_row = 30;
-    Put(B1, B2_row, ink::emphasis, "①+②");
-    const Columns columns = ColumnsAt(B1, B2_row + 50, "3=-3a+b", "5= 3a+b", "+");
+    cursor.margin = 760;
+    cursor.row = 30;
+    Put(cursor.margin, cursor.row, ink::emphasis, "①+②");
+    const Columns columns = ColumnsAt(cursor.margin, cursor.row + 50, "3=-3a+b", "5= 3a+b", "+");
     const Num resultRow = columns.lowerRow + 50;
     Put(columns.column, resultRow, ink::text, "8=   2b");
     Put(columns.column, resultRow + 50, ink::emphasis, "b=4");

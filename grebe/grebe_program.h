@@ -35,7 +35,7 @@ public:
         Num d = 1;
         Num b = 0;
     };
-    // Practice one: a whole slope (d = 1); the intercept never repeats ZENKAI.
+    // Practice one: a whole slope (d = 1); the intercept never repeats lastExampleDraw.
     GraphLine DrawIntegerGraphLine();
     // Practice two: a slope n/d in lowest terms, d 2 to 4; the point at x = d
     // stays within -6..6.
@@ -91,7 +91,7 @@ public:
         Num Run() const { return x2 - x1; }
         Num Rise() const { return y2 - y1; }
     };
-    // Examples 3-1 and 3-2: x1 left of the y axis, x2 right of it; ZENKAI
+    // Examples 3-1 and 3-2: x1 left of the y axis, x2 right of it; lastExampleDraw
     // keeps the slope from repeating.
     TwoPointLine DrawTwoPointLine();
     // Example 3-3: both points right of the y axis.
@@ -111,6 +111,10 @@ public:
     void ProblemHeadingCells(std::string_view number);
     // Problems 4 and 5: the clear, the cells and the plane.
     void GraphProblemOpening(std::string_view number);
+
+    // The last problem of the random examples: set and read by each example's
+    // draw so the next one differs (0 at start, never reset).
+    Num lastExampleDraw = 0;
 
 protected:
     void ProgramMainMenu() override { RunMainMenu(*this, kMainMenu); }

@@ -19,36 +19,36 @@ void Kestrel::ProportionTablesTopic() {
 
     Put(44, 30, ink::heading, "課1 ");
     NewRow(70, ink::text, "①比例");
-    B2_row += 50;
-    Cell(44, B2_row, cell, "x");
-    Cell(YI1, B2_row, cell, "…");
-    for (int x = 0; x <= 3; ++x) Cell(YI1, B2_row, cell, NumberText(static_cast<Num>(x)));
-    Cell(YI1, B2_row, cell, "…");
-    const Num tableRight = YI1;
-    B2_row += 50;
-    Cell(44, B2_row, cell, "y");
-    Cell(YI1, B2_row, cell, "…");
-    for (int x = 0; x <= 3; ++x) Cell(YI1, B2_row, cell, NumberText(static_cast<Num>(2 * x)));
-    Cell(YI1, B2_row, cell, "…");
+    cursor.row += 50;
+    Cell(44, cursor.row, cell, "x");
+    Cell(cursor.end, cursor.row, cell, "…");
+    for (int x = 0; x <= 3; ++x) Cell(cursor.end, cursor.row, cell, NumberText(static_cast<Num>(x)));
+    Cell(cursor.end, cursor.row, cell, "…");
+    const Num tableRight = cursor.end;
+    cursor.row += 50;
+    Cell(44, cursor.row, cell, "y");
+    Cell(cursor.end, cursor.row, cell, "…");
+    for (int x = 0; x <= 3; ++x) Cell(cursor.end, cursor.row, cell, NumberText(static_cast<Num>(2 * x)));
+    Cell(cursor.end, cursor.row, cell, "…");
 
     NewRow(70, ink::text, "②反比例");
-    B2_row += 50;
-    Cell(44, B2_row, cell, "x");
-    Cell(YI1, B2_row, cell, "…");
-    for (int x = 0; x <= 3; ++x) Cell(YI1, B2_row, cell, NumberText(static_cast<Num>(x)));
-    Cell(YI1, B2_row, cell, "…");
-    B2_row += 50;
-    Cell(44, B2_row, cell, "y");
-    Cell(YI1, B2_row, cell, "…");
-    Cell(YI1, B2_row, cell, "*");
-    for (int x = 1; x <= 3; ++x) Cell(YI1, B2_row, cell, NumberText(6 / static_cast<Num>(x)));
-    Cell(YI1, B2_row, cell, "…");
+    cursor.row += 50;
+    Cell(44, cursor.row, cell, "x");
+    Cell(cursor.end, cursor.row, cell, "…");
+    for (int x = 0; x <= 3; ++x) Cell(cursor.end, cursor.row, cell, NumberText(static_cast<Num>(x)));
+    Cell(cursor.end, cursor.row, cell, "…");
+    cursor.row += 50;
+    Cell(44, cursor.row, cell, "y");
+    Cell(cursor.end, cursor.row, cell, "…");
+    Cell(cursor.end, cursor.row, cell, "*");
+    for (int x = 1; x <= 3; ++x) Cell(cursor.end, cursor.row, cell, NumberText(6 / static_cast<Num>(x)));
+    Cell(cursor.end, cursor.row, cell, "…");
 
     // The right-hand column starts 44 beyond the first table.
-    B1 = tableRight + 44;
-    Put(B1, 30, ink::text, "(1)関数の式は？ ");
+    cursor.margin = tableRight + 44;
+    Put(cursor.margin, 30, ink::text, "(1)関数の式は？ ");
     const Num questionRow = 30;
-    const Num summaryX = YI1 + 44;
+    const Num summaryX = cursor.end + 44;
 
     StepReveal();
     NewRow(90, ink::text, "①y=ax にx=1,y=2を代入して");
@@ -74,7 +74,7 @@ void Kestrel::ProportionTablesTopic() {
     Next(ink::emphasis, "y=ﾀ6/xﾀ");
 
     StepReveal();
-    EraseBox(tableRight + 44, B2_row + 60, tableRight + 44 + 1760, B2_row + 60 + 1800);
+    EraseBox(tableRight + 44, cursor.row + 60, tableRight + 44 + 1760, cursor.row + 60 + 1800);
     NewRow(70, ink::text, "(2)xが1ずつ増加するとyは？");
     NewRow(50, ink::text, "①", 44);
     StepReveal();

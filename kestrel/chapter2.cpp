@@ -33,11 +33,11 @@ void Kestrel::BoilingWaterQuestion() {
         {11, "中火(1.68kW)", "約20円"},
         {ink::page, "弱火(0.38kW)", "約5円"},
     };
-    Num rowTop = B2_row + 60;
+    Num rowTop = cursor.row + 60;
     for (const GasRow& row : gasCosts) {
         const CellStyle cell{360, 55, 3, row.fill, ink::text};
-        Cell(B1, rowTop, cell, row.flame);
-        Cell(B1 + 360, rowTop, cell, row.cost);
+        Cell(cursor.margin, rowTop, cell, row.flame);
+        Cell(cursor.margin + 360, rowTop, cell, row.cost);
         rowTop += 55;
     }
 
@@ -61,9 +61,9 @@ void Kestrel::BoilingWaterQuestion() {
         {ink::page, "時間(分)", {"3", "4", "5"}},
         {13, "温度(℃)", {"44.1", "52.1", "60.0"}},
     };
-    rowTop = B2_row + 60;
+    rowTop = cursor.row + 60;
     for (const HeatRow& row : heating) {
-        Cell(B1, rowTop, {152, 50, 3, row.fill, ink::text}, row.head);
+        Cell(cursor.margin, rowTop, {152, 50, 3, row.fill, ink::text}, row.head);
         for (int k = 1; k <= 3; ++k) {
             Cell(190 + 114 * static_cast<Num>(k - 1), rowTop, {114, 50, 3, row.fill, ink::text},
                  row.values[k - 1]);
@@ -213,8 +213,8 @@ void Kestrel::LinearFunctionDefinition() {
     Next(ink::text, "…定数の部分");
 
     StepReveal();
-    B1 = 646;
-    B2_row = 30;
+    cursor.margin = 646;
+    cursor.row = 30;
     NewRow(30, ink::emphasis, "課 次の関数で、１次関数はどれですか。", -38);
     NewRow(60, ink::text, "①y=8x+20 ②y=-ﾀ6/xﾀ");
     NewRow(60, ink::text, "③y=-2x+5 ④y=-2x");
@@ -251,7 +251,7 @@ void Kestrel::WaterDepthExample() {
     const Point bottom = OnPlane(0, 0), afterX = OnPlane(0, 18);
     const Point rightBottom = OnPlane(10, 0), rightStart = OnPlane(10, 3), rightAfterX = OnPlane(10, 18);
     ArcOver({.from = afterX, .to = bottom, .label = "y㎝"});
-    B1 = 76;
+    cursor.margin = 76;
 
     StepReveal();
     NewRow(50, ink::text, "①1分間に2cm深くなるからx分間では、", -38);
@@ -342,7 +342,7 @@ void Kestrel::IncenseExample() {
     Label(label.x, label.y, ink::text, "x分後");
     PenWidth(5);
     ArcOver({.from = afterX, .to = foot, .side = -1, .label = "y㎝"});
-    B1 = 76;
+    cursor.margin = 76;
 
     StepReveal();
     NewRow(50, ink::text, "①1分間に0.5cm短くなるからx分間では、", -38);
@@ -364,7 +364,7 @@ void Kestrel::IncenseExample() {
     StepReveal();
     Next(ink::answer, "1次関数である。");
     StepReveal();
-    Put(44, B2_row + 90, ink::emphasis, "教科書P61 問3　をしなさい。");
+    Put(44, cursor.row + 90, ink::emphasis, "教科書P61 問3　をしなさい。");
 }
 
 // The base plate, the unlit stick at 1 cm and the centimetre scale at 3 cm,
@@ -410,7 +410,7 @@ void Kestrel::PetrolAnswer() {
 
 void Kestrel::SquareRectangleExercise() {
     TopicScreen(area::text, 114);
-    Put(B1 - 76, 30, ink::emphasis, "問4(1)");
+    Put(cursor.margin - 76, 30, ink::emphasis, "問4(1)");
     Next(ink::text, "1辺がxcmの正方形の");
     NewRow(50, ink::text, "周の長さをycmとするとき、");
     NewRow(50, ink::text, "①yをxの式で表しなさい。");
@@ -431,9 +431,9 @@ void Kestrel::SquareRectangleExercise() {
     NewRow(50, ink::emphasis, "1次関数y=ax+b の特別な場合", -76);
 
     StepReveal();
-    B1 = 722;
-    B2_row = 30;
-    Put(B1 - 76, 30, ink::emphasis, "(2) ");
+    cursor.margin = 722;
+    cursor.row = 30;
+    Put(cursor.margin - 76, 30, ink::emphasis, "(2) ");
     Next(ink::text, "面積が24cm^2の長方形の");
     NewRow(50, ink::text, "縦をxcm,横をycmとするとき、");
     NewRow(50, ink::text, "①yをxの式で表しなさい。");

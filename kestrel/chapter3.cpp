@@ -32,13 +32,14 @@ const Chapter<Kestrel> Kestrel::kRateOfChange{
 // text row, y row 50 below it.
 Kestrel::ValueTable Kestrel::StepByOneTable(Num textRow) {
     const CellStyle cell{60, 50, 3, ink::page, ink::text};
-    const ValueTable table{.left = B1, .cellWidth = 60, .xRow = textRow + 60, .yRow = textRow + 110};
+    const ValueTable table{
+        .left = cursor.margin, .cellWidth = 60, .xRow = textRow + 60, .yRow = textRow + 110};
     for (const Num top : {table.xRow, table.yRow}) {
         const bool xRow = top == table.xRow;
         Cell(table.left, top, cell, xRow ? "x" : "y");
         for (int k = 0; k <= 10; ++k) {
             const bool end = k == 0 || k == 10;
-            Cell(YI1, top, cell, end ? "…" : xRow ? NumberText(static_cast<Num>(k - 5)) : "");
+            Cell(cursor.end, top, cell, end ? "…" : xRow ? NumberText(static_cast<Num>(k - 5)) : "");
         }
     }
     return table;
@@ -58,7 +59,7 @@ void Kestrel::StepByOneTopic() {
     PenWidth(5);
     Put(38, 30, ink::heading, "P62 xの値が増加するとき、yの値の変化は？");
     NewRow(50, ink::emphasis, "y=2x+3 では");
-    const ValueTable withThree = StepByOneTable(B2_row);
+    const ValueTable withThree = StepByOneTable(cursor.row);
     StepReveal();
     RevealStepByOneValues(withThree, 3);
     StepReveal();
@@ -67,7 +68,7 @@ void Kestrel::StepByOneTopic() {
     NewRow(50, ink::answer, "2ずつ増加する。");
     StepReveal();
     NewRow(50, ink::emphasis, "y=2x では");
-    const ValueTable proportional = StepByOneTable(B2_row);
+    const ValueTable proportional = StepByOneTable(cursor.row);
     StepReveal();
     RevealStepByOneValues(proportional, 0);
     StepReveal();
@@ -79,7 +80,8 @@ void Kestrel::StepByOneTopic() {
 // y=2x+3 for x from -4 to 4 between "…" columns; the x row 100 below the
 // text row, the y row 50 below it.
 Kestrel::ValueTable Kestrel::StepTable(Num textRow) {
-    const ValueTable table{.left = B1, .cellWidth = 60, .xRow = textRow + 100, .yRow = textRow + 150};
+    const ValueTable table{
+        .left = cursor.margin, .cellWidth = 60, .xRow = textRow + 100, .yRow = textRow + 150};
     const CellStyle cell{60, 50, 3, ink::page, ink::text};
     for (const Num top : {table.xRow, table.yRow}) {
         const bool xRow = top == table.xRow;
@@ -129,23 +131,23 @@ void Kestrel::StepByTwoThreeTopic() {
     Put(38, 30, ink::emphasis, "y=2x+3 で");
     Next(ink::heading, "xの値が増加するとき、yの値の変化は？");
 
-    ValueTable table = StepTable(B2_row);
+    ValueTable table = StepTable(cursor.row);
     const Num sideX = table.Column(12) + 27;
     Put(sideX, table.xRow, ink::text, "①xの値が2ずつ");
-    Put(sideX, B2_row + 50, ink::text, "　増加するとき");
+    Put(sideX, cursor.row + 50, ink::text, "　増加するとき");
     StepReveal();
     StepTableArcs(table, 2, 4, 10, "2", "4");
     StepReveal();
-    Put(sideX, B2_row + 50, ink::answer, "4ずつ増加する。");
+    Put(sideX, cursor.row + 50, ink::answer, "4ずつ増加する。");
     StepReveal();
 
-    table = StepTable(B2_row);
+    table = StepTable(cursor.row);
     Put(sideX, table.xRow, ink::text, "②xの値が3ずつ");
-    Put(sideX, B2_row + 50, ink::text, "　増加するとき");
+    Put(sideX, cursor.row + 50, ink::text, "　増加するとき");
     StepReveal();
     StepTableArcs(table, 3, 3, 7, "3", "6");
     StepReveal();
-    Put(sideX, B2_row + 50, ink::answer, "6ずつ増加する。");
+    Put(sideX, cursor.row + 50, ink::answer, "6ずつ増加する。");
 
     StepReveal();
     NewRow(90, ink::emphasis, "ﾀyの増加量/xの増加量ﾀは？", 40);
@@ -159,7 +161,7 @@ void Kestrel::StepByTwoThreeTopic() {
 // over y, (empty), →, (empty). The cursor ends on the y row.
 Kestrel::ValueTable Kestrel::AnswerTable(Num xRowTop, std::string_view from, std::string_view to,
                                          Num yRowColour) {
-    const ValueTable table{.left = YI1 + 30, .cellWidth = 90, .xRow = xRowTop, .yRow = xRowTop + 50};
+    const ValueTable table{.left = cursor.end + 30, .cellWidth = 90, .xRow = xRowTop, .yRow = xRowTop + 50};
     const std::string_view rows[2][4] = {{"x", from, "→", to}, {"y", "", "→", ""}};
     for (int row = 0; row < 2; ++row) {
         for (int k = 0; k < 4; ++k) {
@@ -172,10 +174,10 @@ Kestrel::ValueTable Kestrel::AnswerTable(Num xRowTop, std::string_view from, std
 
 // A y value written into its column of the y row; the cursor stays.
 void Kestrel::ValueIntoCell(const ValueTable& table, int column, std::string_view value) {
-    const Num x = YI1, row = B2_row;
+    const Num x = cursor.end, row = cursor.row;
     Cell(table.Column(column), table.yRow, {90, 50, 3, ink::page, ink::emphasis}, value);
-    YI1 = x;
-    B2_row = row;
+    cursor.end = x;
+    cursor.row = row;
 }
 
 // The increases at the arrow column: x 20 above the x row, y 25 into the y row.
@@ -192,7 +194,7 @@ void Kestrel::RateExercise1() {
     NewRow(50, ink::emphasis, "(1)");
     Next(ink::text, "xが4から6まで");
     NewRow(70, ink::emphasis, "<解答>");
-    ValueTable table = AnswerTable(B2_row + 30, "4", "6", ink::emphasis);
+    ValueTable table = AnswerTable(cursor.row + 30, "4", "6", ink::emphasis);
     StepReveal();
     NewRow(70, ink::text, "x=4のとき y=-3*4-2=");
     StepReveal();
@@ -207,12 +209,12 @@ void Kestrel::RateExercise1() {
     Exercise1Rate(table, " ﾀ-20-(-14)/6-4ﾀ", "=ﾀ-20+14/6-4ﾀ", "=ﾀ-6/2ﾀ=", "2", "-6");
 
     StepReveal();
-    B1 = 646;
-    B2_row = 30;
+    cursor.margin = 646;
+    cursor.row = 30;
     Put(646, 30, ink::emphasis, "(2)");
     Next(ink::text, "xが-6から-2まで");
     NewRow(70, ink::emphasis, "<解答>");
-    table = AnswerTable(B2_row, "-6", "-2", ink::emphasis);
+    table = AnswerTable(cursor.row, "-6", "-2", ink::emphasis);
     StepReveal();
     NewRow(60, ink::text, "x=-6のとき");
     NewRow(50, ink::text, "y=-3*(-6)-2=", 40);
@@ -266,10 +268,10 @@ void Kestrel::InverseRateTopic() {
             StepReveal();
             Put(h.margin, 30, ink::emphasis, h.label);
         }
-        B1 = h.margin;
+        cursor.margin = h.margin;
         Next(ink::text, h.interval);
         NewRow(70, ink::emphasis, "<解答>");
-        const ValueTable table = AnswerTable(B2_row + 30, h.from, h.to, ink::emphasis);
+        const ValueTable table = AnswerTable(cursor.row + 30, h.from, h.to, ink::emphasis);
         for (int end = 0; end < 2; ++end) {
             const std::string x(end == 0 ? h.from : h.to);
             const std::string_view y = end == 0 ? h.yFrom : h.yTo;
@@ -292,7 +294,7 @@ void Kestrel::InverseRateTopic() {
         IncreaseLabels(table, 30, h.xIncrease, 15, h.yIncrease);
     }
     StepReveal();
-    Put(120, B2_row + 60, ink::heading, "反比例では、変化の割合が一定ではない。");
+    Put(120, cursor.row + 60, ink::heading, "反比例では、変化の割合が一定ではない。");
 }
 
 // ---- Worked examples on random intervals ----------------------------------------------
@@ -310,7 +312,7 @@ void Kestrel::VaryCoefficientsTopic() {
 }
 
 void Kestrel::RateExamplesThenKey(Num mode) {
-    KASANARIY = mode;
+    rateExampleFixed = mode;
     RandomProblemScreen(area::text, 40,
                         [this] { RateExample(Problem<RateDraw>([this] { return DrawRateExample(); })); });
     StepReveal();
@@ -336,7 +338,7 @@ Num Kestrel::SignedDraw(Num count, Num from) {
 // One worked example from the numbers as drawn.
 void Kestrel::RateExample(RateDraw drawn) {
     Num a = drawn.a, b = drawn.b, x1 = drawn.x1, x2 = Unsigned0(drawn.x2);
-    if (KASANARIY == 1) {
+    if (rateExampleFixed == 1) {
         a = 2;
         b = 3;
     }
@@ -359,11 +361,11 @@ void Kestrel::RateExample(RateDraw drawn) {
     };
 
     const Point origin = ProblemOrigin();
-    B1 = origin.x;
-    B2_row = origin.y;
+    cursor.margin = origin.x;
+    cursor.row = origin.y;
     ClearBox(area::text);
 
-    Put(B1, B2_row, ink::text, "例 1次関数 ");
+    Put(cursor.margin, cursor.row, ink::text, "例 1次関数 ");
     Next(ink::emphasis, "y=" + CoefficientForm(a, rate) + "x" + bTerm);
     Next(ink::text, "で、xが");
     Next(ink::emphasis, from);
@@ -372,7 +374,7 @@ void Kestrel::RateExample(RateDraw drawn) {
     Next(ink::text, "まで増加するとき");
     NewRow(90, ink::emphasis, "ﾀyの増加量/xの増加量ﾀ", 40);
     Next(ink::emphasis, "を求めなさい。", 40);
-    const ValueTable table = AnswerTable(B2_row, from, to, ink::text);
+    const ValueTable table = AnswerTable(cursor.row, from, to, ink::text);
 
     // y at each end by substitution, written into the table as it is found.
     for (int end = 0; end < 2; ++end) {
@@ -426,7 +428,7 @@ void Kestrel::RateEqualsSlopeTopic() {
     NewRow(70, ink::answer, "変化の割合=ﾀyの増加量/xの増加量ﾀ=a");
     StepReveal();
     PenWidth(5);
-    const Point origin{40, B2_row + 110};
+    const Point origin{40, cursor.row + 110};
 
     RatePracticeDraw last{};
     RandomExerciseLoop([&] {
@@ -443,8 +445,8 @@ void Kestrel::RateEqualsSlopeTopic() {
     StepReveal();
 
     // Textbook page 64, questions 2 and 3, in the right-hand column.
-    B1 = 646;
-    B2_row = 30;
+    cursor.margin = 646;
+    cursor.row = 30;
     Put(646, 30, ink::emphasis, "教科書P64 問2 をしなさい。");
     StepReveal();
     NewRow(50, ink::text, "(1)変化の割合…");
@@ -493,10 +495,10 @@ void Kestrel::RatePracticeProblem(Point origin, RatePracticeDraw drawn) {
     const std::string equation =
         "y=" + CoefficientForm(drawn.a, rate) + "x" + LaterTermForm(drawn.b, NumberText(drawn.b));
 
-    B1 = origin.x;
-    B2_row = origin.y;
+    cursor.margin = origin.x;
+    cursor.row = origin.y;
     EraseBox(0, origin.y, area::text.width, origin.y + area::text.height);
-    Put(B1, B2_row, ink::text, "問 1次関数 " + equation + "　で");
+    Put(cursor.margin, cursor.row, ink::text, "問 1次関数 " + equation + "　で");
     NewRow(50, ink::text, "(1) 変化の割合をいいなさい。");
     StepReveal();
     Next(ink::answer, rate);

@@ -27,8 +27,8 @@ void Kestrel::QuadrantPointDrill() {
     RandomExerciseLoop([&] {
         const QuadrantPoint point = PickQuadrantPoint();
         TopicScreen(area::screen, 88);
-        Put(B1 - 44, B2_row, ink::text, "次の点はどれでしょう。");
-        Put(B1, B2_row + 80, ink::emphasis, CoordinatesText(point));
+        Put(cursor.margin - 44, cursor.row, ink::text, "次の点はどれでしょう。");
+        Put(cursor.margin, cursor.row + 80, ink::emphasis, CoordinatesText(point));
         DrawQuadrantPlane();
         // The point and its mirror images, one in each quadrant.
         static constexpr struct {
@@ -45,11 +45,11 @@ void Kestrel::QuadrantPointDrill() {
     RandomExerciseLoop([&] {
         const QuadrantPoint point = PickQuadrantPoint();
         TopicScreen(area::screen, 88);
-        Put(B1 - 44, B2_row, ink::text, "次の点の座標をいいなさい。");
+        Put(cursor.margin - 44, cursor.row, ink::text, "次の点の座標をいいなさい。");
         DrawQuadrantPlane();
         PointAt(point.x, point.y, {.radius = 15, .colour = ink::emphasis, .labelDx = 22});
         StepReveal();
-        Put(B1, B2_row + 80, ink::answer, CoordinatesText(point));
+        Put(cursor.margin, cursor.row + 80, ink::answer, CoordinatesText(point));
     });
 }
 
@@ -60,7 +60,7 @@ Kestrel::QuadrantPoint Kestrel::PickQuadrantPoint() {
         // A repeat of the last quadrant becomes quadrant 1, so only quadrant 1
         // can come twice in a row.
         Num q = RandomWhole(4);
-        if (RepeatsKept(q, AAAY)) q = 1;
+        if (RepeatsKept(q, lastDrillQuadrant)) q = 1;
         const bool right = q == 1 || q == 4, above = q == 1 || q == 2;
         return QuadrantPoint{right ? across : -across, above ? up : -up};
     });
@@ -87,8 +87,8 @@ void Kestrel::DensePointsDemo() {
 
     // Whole x: -4 .. 3 in columns 2 .. 9.
     const CellStyle wholeFrame{60, 50, 0, ink::page, ink::text};
-    const Num tableLeft = B1;
-    Num xRow = B2_row + 60;
+    const Num tableLeft = cursor.margin;
+    Num xRow = cursor.row + 60;
     Num yRow = xRow + 50;
     Cell(tableLeft, xRow, wholeFrame, "x");
     for (int k = 2; k <= 9; ++k) Cell(tableLeft + 60 * (k - 1), xRow, wholeFrame, NumberText(k - 6));
@@ -130,7 +130,7 @@ void Kestrel::DensePointsDemo() {
 
     // Halfway x: -3.5 .. 2.5 in columns 2 .. 8; -0.5 and 0.5 with their 0.
     const CellStyle halfFrame{90, 50, 0, ink::page, ink::text};
-    xRow = B2_row + 50;
+    xRow = cursor.row + 50;
     yRow = xRow + 50;
     Cell(tableLeft, xRow, halfFrame, "x");
     for (int k = 2; k <= 8; ++k) {
@@ -262,12 +262,12 @@ void Kestrel::TranslationTopic() {
     TopicScreen(area::text, 38);
     PenWidth(5);
     Put(38, 30, ink::text, "y=2x+3 と y=2x の関係を調べよう");
-    DrawShiftTable({B1, B2_row + 60}, 3, 60, "2x+3");
+    DrawShiftTable({cursor.margin, cursor.row + 60}, 3, 60, "2x+3");
     NewRow(70, ink::emphasis, "(1)");
     Next(ink::text, "2xの値と2x+3の値の関係は？");
 
     StepReveal();
-    Put(B1 + 114, B2_row + 50, ink::answer, "xのどの値でも、2x+3の値が3大きい");
+    Put(cursor.margin + 114, cursor.row + 50, ink::answer, "xのどの値でも、2x+3の値が3大きい");
     PlaneAt(
         {.left = 874, .top = 60, .xFrom = -5, .xTo = 5, .yFrom = -8, .yTo = 9, .step = 35, .gridColour = 14});
     KeepShiftPairsClear(-4, 3, 3);
@@ -282,8 +282,8 @@ void Kestrel::TranslationTopic() {
     }
     StepReveal();
     StepReveal();
-    Put(B1 + 114, B2_row + 50, ink::emphasis, "y=2x+3のグラフはy=2xのグラフを");
-    Put(B1 + 114, B2_row + 50, ink::answer, "上に３だけ移動させたもの");
+    Put(cursor.margin + 114, cursor.row + 50, ink::emphasis, "y=2x+3のグラフはy=2xのグラフを");
+    Put(cursor.margin + 114, cursor.row + 50, ink::answer, "上に３だけ移動させたもの");
     StepReveal();
     NewRow(120, ink::heading, "教科書P66の問2 をしなさい。");
 }
@@ -293,7 +293,7 @@ void Kestrel::TranslationDownAnswer() {
     PenWidth(5);
     Put(38, 30, ink::text, "教科書P66の問2　解答");
     NewRow(50, ink::emphasis, "(1)");
-    DrawShiftTable({B1, B2_row + 90}, -3, 90, "2x-3");
+    DrawShiftTable({cursor.margin, cursor.row + 90}, -3, 90, "2x-3");
 
     StepReveal();
     PlaneAt(
@@ -305,9 +305,9 @@ void Kestrel::TranslationDownAnswer() {
     StepReveal();
     NewRow(70, ink::emphasis, "(2)");
     for (int x = -2; x <= 4; ++x) DrawShiftPair(static_cast<Num>(x), -3);
-    Put(B1 + 114, B2_row + 50, ink::emphasis, "y=2x-3のグラフはy=2xのグラフを");
+    Put(cursor.margin + 114, cursor.row + 50, ink::emphasis, "y=2x-3のグラフはy=2xのグラフを");
     StepReveal();
-    Put(B1 + 114, B2_row + 50, ink::answer, "下に3だけ移動させたもの");
+    Put(cursor.margin + 114, cursor.row + 50, ink::answer, "下に3だけ移動させたもの");
 }
 
 // ---- y=ax+b as y=ax moved --------------------------------------------------------------
@@ -347,9 +347,9 @@ void Kestrel::InterceptTopic() {
     Next(ink::text, "させた");
     Next(ink::emphasis, "直線");
 
-    B2_row += 90;
-    Frame({38, B2_row - 10}, 608, 225, ink::emphasis);
-    Put(76, B2_row, ink::answer, "<切片>");
+    cursor.row += 90;
+    Frame({38, cursor.row - 10}, 608, 225, ink::emphasis);
+    Put(76, cursor.row, ink::answer, "<切片>");
     NewRow(50, ink::answer, "b");
     Next(ink::text, "を１次関数のグラフの");
     Next(ink::answer, "切片");
@@ -374,7 +374,7 @@ void Kestrel::InterceptTopic() {
     GraphOf({.a = 1.5f, .b = 0, .colour = 0, .label = "y=ax", .labelDx = -54, .labelDy = -50});
 
     StepReveal();
-    Put(B1 + 38, 570, ink::text, "教科書P66の問3 をしなさい。");
+    Put(cursor.margin + 38, 570, ink::text, "教科書P66の問3 をしなさい。");
 }
 
 void Kestrel::InterceptAnswer() {

@@ -98,7 +98,7 @@ void Kestrel::SlopeOnGraphTopic() {
         TopicScreen(area::text, 76);
         PenWidth(5);
         Put(heading, 30, ink::heading, "変化の割合は、グラフではどのようなことを表している？");
-        Put(heading, B2_row + 50, ink::text, s.question);
+        Put(heading, cursor.row + 50, ink::text, s.question);
         NewRow(50, ink::text, s.secondLine, s.secondIndent);
         PlaneAt({.left = 798,
                  .top = 100,
@@ -131,7 +131,7 @@ void Kestrel::SlopeOnGraphTopic() {
         NewRow(70, ink::emphasis, s.unitSteps);
         staircase(false);
         StepReveal();
-        Put(heading, B2_row + 70, ink::heading, s.increaseQuestion);
+        Put(heading, cursor.row + 70, ink::heading, s.increaseQuestion);
         NewRow(50, ink::heading, "yの値はどれだけ増加する？");
         StepReveal();
         // Drawn at the pen width the staircase left.
@@ -144,7 +144,7 @@ void Kestrel::SlopeOnGraphTopic() {
         Next(ink::emphasis, s.increase);
         RiseLabel(legs, s.riseText);
         StepReveal();
-        Put(heading, B2_row + 70, ink::heading, s.moveQuestion);
+        Put(heading, cursor.row + 70, ink::heading, s.moveQuestion);
         StepReveal();
         NewRow(50, ink::emphasis, s.move);
     }
@@ -203,13 +203,18 @@ void Kestrel::SlopeInterceptTopic() {
     for (const SideLine& s : sides) {
         if (&s != &sides[0]) {
             StepReveal();
-            Label(B1, captionY, ink::heading, "右上がりの直線", false);
+            Label(cursor.margin, captionY, ink::heading, "右上がりの直線", false);
         }
-        const Plane plane{
-            .left = s.left, .top = B2_row + 150, .xFrom = -2, .xTo = 4, .yFrom = -2, .yTo = 6, .step = 40};
+        const Plane plane{.left = s.left,
+                          .top = cursor.row + 150,
+                          .xFrom = -2,
+                          .xTo = 4,
+                          .yFrom = -2,
+                          .yTo = 6,
+                          .step = 40};
         PlaneAt(plane);
         captionY = OnPlane(0, plane.yFrom).y - kCaptionRise;
-        const Num captionX = &s == &sides[0] ? B1 : s.left;
+        const Num captionX = &s == &sides[0] ? cursor.margin : s.left;
         KeepClear({captionX, captionY}, {captionX + kCaptionWidth, captionY + kCaptionHeight});
         GraphOf({.a = s.a, .b = s.b, .colour = 3, .label = s.label, .labelDx = -135});
         const Point origin = OnPlane(0, 0);
@@ -233,7 +238,7 @@ void Kestrel::SlopeInterceptTopic() {
     PenWidth(5);
     SlopeInterceptDrill();
     StepReveal();
-    Put(720, B2_row + 90, ink::heading, "教科書P68 問4 をしなさい。");
+    Put(720, cursor.row + 90, ink::heading, "教科書P68 問4 をしなさい。");
 }
 
 void Kestrel::SlopeInterceptDrill() {
@@ -253,8 +258,8 @@ Kestrel::SlopeIntercept Kestrel::DrawSlopeIntercept() {
 void Kestrel::SlopeInterceptProblem(const SlopeIntercept& problem) {
     const std::string a = NumberText(problem.a), b = NumberText(problem.b);
     const Num left = 720;
-    B1 = left + 36;
-    B2_row = 30;
+    cursor.margin = left + 36;
+    cursor.row = 30;
     EraseBox(left, 30, left + 600, 30 + 300);
     Put(left, 30, ink::text,
         "問 1次関数 y=" + CoefficientForm(problem.a, a) + "x" + LaterTermForm(problem.b, b) + "　で");
@@ -289,8 +294,8 @@ void Kestrel::SlopeInterceptAnswers() {
     for (const Answer& a : answers) {
         if (&a == &answers[2]) {
             // The right-hand column starts on the heading's row.
-            B1 = 760;
-            B2_row = 30;
+            cursor.margin = 760;
+            cursor.row = 30;
         }
         NewRow(a.functionStep, ink::emphasis, a.function, -76);
         StepReveal();
@@ -451,7 +456,7 @@ void Kestrel::GraphFromSlopeProblem5() {
 void Kestrel::TwoGraphsByPoints(std::string_view heading, const LineByPoints& rising,
                                 const LineByPoints& falling) {
     TopicScreen(area::screen, 88);
-    Put(B1 - 44, B2_row, ink::text, heading);
+    Put(cursor.margin - 44, cursor.row, ink::text, heading);
     PlaneAt({.left = 680,
              .top = 50,
              .xFrom = -10,

@@ -19,14 +19,14 @@ const Chapter<Kestrel> Kestrel::kTableEquationGraph{
 void Kestrel::ThreeFormsCoefficients() {
     TopicScreen(area::text, 76);
     PenWidth(5);
-    Put(B1 - 38, B2_row, ink::text, "問　1次関数y=ax+b の");
+    Put(cursor.margin - 38, cursor.row, ink::text, "問　1次関数y=ax+b の");
     Next(ink::emphasis, "a,b");
     Next(ink::text, "をいいなさい。");
-    Put(B1 - 38, B2_row + 60, ink::text, "(1) y=2x+3");
+    Put(cursor.margin - 38, cursor.row + 60, ink::text, "(1) y=2x+3");
 
     // The answers stand under the equation, under the table and under the graph.
-    const Num left = B1, graphLeft = 874;
-    const Num equationAnswers = B2_row + 50;
+    const Num left = cursor.margin, graphLeft = 874;
+    const Num equationAnswers = cursor.row + 50;
     const Num tableTop = equationAnswers + 100 + 30;
     const Num tableAnswers = tableTop + 100 + 80;
     const Num graphAnswers = tableAnswers - 100;
@@ -63,7 +63,7 @@ void Kestrel::ThreeFormsCoefficients() {
     PointAt(0, 3, {.radius = 8, .colour = ink::text});
     const Point interceptText = OnPlane(0, 3.5f);
     Put(interceptText.x - 135, interceptText.y, ink::text, "(0,");
-    const Point interceptThree{YI1, B2_row};  // the "3" of "(0,3)"
+    const Point interceptThree{cursor.end, cursor.row};  // the "3" of "(0,3)"
     Label(interceptThree.x, interceptThree.y, ink::text, "3)");
 
     const SlopeSteps legs{
@@ -119,7 +119,7 @@ void Kestrel::ThreeFormsCoefficients() {
     Next(ink::emphasis, "傾き");
     RiseLabel({.from = legs.from, .to = legs.to, .legsColour = ink::answer}, "2");
     StepReveal();
-    Put(graphLeft, B2_row + 50, ink::text, "b=");
+    Put(graphLeft, cursor.row + 50, ink::text, "b=");
     StepReveal();
     Next(ink::answer, "3 ");
     Next(ink::emphasis, "切片");
@@ -174,7 +174,7 @@ void Kestrel::DecreasingFunctionTopic() {
 void Kestrel::IncreaseDecreaseScreen(const IncreaseDecreaseCase& c) {
     TopicScreen(area::text, 60);
     PenWidth(5);
-    Put(B1 - 30, B2_row, ink::text, c.task);
+    Put(cursor.margin - 30, cursor.row, ink::text, c.task);
     NewRow(50, ink::text, "yの増減をいいなさい。");
 
     const Plane plane{
@@ -231,7 +231,7 @@ void Kestrel::TypedValueGraphLoop(std::string_view prompt, bool slopeTyped, Num 
 void Kestrel::ParameterGraphExplorer() {
     TopicScreen(area::text, 40);
     PenWidth(5);
-    Put(B1, B2_row, ink::text, "P70 問7 1次関数 ");
+    Put(cursor.margin, cursor.row, ink::text, "P70 問7 1次関数 ");
     Next(ink::emphasis, "y=ax+b で、");
     NewRow(50, ink::text, "(1)");
     Next(ink::emphasis, "b=2");

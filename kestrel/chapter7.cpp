@@ -19,7 +19,7 @@ const Chapter<Kestrel> Kestrel::kDomainRange{
 void Kestrel::DomainRangeExample() {
     TopicScreen(area::text, 38);
     PenWidth(5);
-    Put(B1, B2_row, ink::text, "問　1次関数 y=5x+20 について、");
+    Put(cursor.margin, cursor.row, ink::text, "問　1次関数 y=5x+20 について、");
     NewRow(50, ink::text, "xの変域が 5≦x≦10 のとき、");
     NewRow(50, ink::text, "yの変域を求めなさい。");
 
@@ -95,13 +95,13 @@ void Kestrel::DomainRangePractice() {
 }
 
 // Any failed test draws the whole problem again, slope first; the slope
-// differs from the one last drawn (ZY1).
+// differs from the one last drawn (lastRangeSlope).
 Kestrel::DomainRangeProblem Kestrel::DrawDomainRangeProblem() {
     return Problem<DomainRangeProblem>([this] {
         for (;;) {
             Num a = RandomWhole(2);
             RandomSign12(a);
-            if (RepeatsKept(a, ZY1)) continue;
+            if (RepeatsKept(a, lastRangeSlope)) continue;
             Num b = RandomWhole(3);
             RandomSign12(b);
             Num p = RandomWhole(8);
@@ -120,7 +120,7 @@ Kestrel::DomainRangeProblem Kestrel::DrawDomainRangeProblem() {
 void Kestrel::DomainRangeProblemScreen(const DomainRangeProblem& pr) {
     const std::string equation =
         "y=" + CoefficientForm(pr.a, NumberText(pr.a)) + "x" + LaterTermForm(pr.b, NumberText(pr.b));
-    Put(B1, B2_row, ink::heading, "練習　");
+    Put(cursor.margin, cursor.row, ink::heading, "練習　");
     Next(ink::text, "1次関数 ");
     Next(ink::emphasis, equation);
     Next(ink::text, "について、");

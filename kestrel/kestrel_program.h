@@ -177,6 +177,18 @@ public:
     void DomainRangeProblemScreen(const DomainRangeProblem& problem);
     void DomainRangeSolution(const DomainRangeProblem& problem);
 
+    // ---- Kept for the whole run ------------------------------------------------
+    // 1 when every worked example of the rate of change is y=2x+3, 0 for
+    // random a and b: set by the rate-of-change topics (chapter 3) from the
+    // pupil's choice; read by their example draw.
+    Num rateExampleFixed = 0;
+    // The quadrant of the drill's last point (chapter 4): set and read by the
+    // drill, so the next point lies elsewhere (0 at start, never reset).
+    Num lastDrillQuadrant = 0;
+    // The domain-and-range practice's last accepted slope (chapter 7): set and
+    // read by its problem draw, so the next differs (0 at start, never reset).
+    Num lastRangeSlope = 0;
+
 protected:
     void ProgramMainMenu() override { RunMainMenu(*this, kMainMenu); }
 

@@ -20,10 +20,10 @@ std::string Lesson::ScreenText(std::string_view text) {
 MenuPick Lesson::MainMenuChoice(const MainMenuLayout& menu) {
     const int exitItem = static_cast<int>(menu.items.size());
 
-    ClearWorkArea();
+    engine_.ClearWorkArea();
     ClearBox(area::screen);
-    Rt().line(22, 10, 1342, 610, 15, 2, 10);
-    Label(264, 30, ink::page, "＜" + Title() + "　メニュー＞");
+    engine_.Rt().line(22, 10, 1342, 610, 15, 2, 10);
+    Label(264, 30, ink::page, "＜" + engine_.Title() + "　メニュー＞");
     for (int k = 1; k < exitItem; ++k) {
         Label(44, static_cast<Num>(120 + 60 * (k - 1)), k % 2 == 1 ? ink::accent : ink::page,
               menu.items[k - 1]);
@@ -31,9 +31,11 @@ MenuPick Lesson::MainMenuChoice(const MainMenuLayout& menu) {
     Label(menu.exitX, menu.exitY, menu.exitColour, menu.items[exitItem - 1]);
 
     if (menu.promptFirst)
-        DrawPromptText({.text = "番号を入力して下さい。", .at = {Entry().x - 240, Entry().y}, .colour = 0});
-    const NumberEntry typed = AskMenuNumber();
-    ClearMenuPrompt();
+        engine_.DrawPromptText({.text = "番号を入力して下さい。",
+                                .at = {engine_.Entry().x - 240, engine_.Entry().y},
+                                .colour = 0});
+    const NumberEntry typed = engine_.AskMenuNumber();
+    engine_.ClearMenuPrompt();
 
     const Num value = DefinedOrZero(typed.value);
     if (value == exitItem) return {MenuPick::Exit, exitItem};
@@ -52,18 +54,18 @@ MenuPick Lesson::MainMenuChoice(const MainMenuLayout& menu) {
 
 void Lesson::ChapterGoalScreen(bool ownClear, std::span<const std::string_view> goalLines) {
     if (ownClear) ClearBox(area::screen);
-    B1 = 44;
-    B2_row = 240;
-    Put(B1, B2_row, ink::emphasis, "<めあて>");
+    cursor.margin = 44;
+    cursor.row = 240;
+    Put(cursor.margin, cursor.row, ink::emphasis, "<めあて>");
     for (std::string_view line : goalLines) NewRow(65, ink::text, line, ownClear ? 0 : 32);
 }
 
 int Lesson::ChapterSubMenu(std::string_view itemLine, int items) {
     for (;;) {
-        A = DefinedOrZero(AskChoice(ScreenText(itemLine)));
-        ClearPromptBand();
-        if (A < 1 || A > items) continue;
-        return static_cast<int>(Int(A));
+        subMenuTyped = DefinedOrZero(engine_.AskChoice(ScreenText(itemLine)));
+        engine_.ClearPromptBand();
+        if (subMenuTyped < 1 || subMenuTyped > items) continue;
+        return static_cast<int>(Int(subMenuTyped));
     }
 }
 
@@ -72,17 +74,17 @@ int Lesson::ChapterSubMenu(std::string_view itemLine, int items) {
 void Lesson::ClearBox(Num width, Num height) { EraseBox(0, 0, width, height); }
 
 void Lesson::EraseBox(Num x1, Num y1, Num x2, Num y2) {
-    Rt().line(x1, y1, x2, y2, 15, 2, 15);
-    ErasedBox(x1, y1, x2, y2);
+    engine_.Rt().line(x1, y1, x2, y2, 15, 2, 15);
+    engine_.ErasedBox(x1, y1, x2, y2);
 }
 
 void Lesson::TopicScreen(Num clearWidth, Num clearHeight, Num margin) {
     ClearBox(clearWidth, clearHeight);
-    B1 = margin;
-    B2_row = 30;
+    cursor.margin = margin;
+    cursor.row = 30;
 }
 
-void Lesson::PenWidth(int width) { Rt().setDrawWidth(width); }
+void Lesson::PenWidth(int width) { engine_.Rt().setDrawWidth(width); }
 
 // ---- Text cursor ----------------------------------------------------------------
 
@@ -90,11 +92,11 @@ Point Lesson::DrawWith(Point (Engine::*routine)(const PenText&), Num x, Num y, N
                        std::string_view text, bool movable) {
     if (screenTextLog) screenTextLog->push_back({std::string(text), x, y, colour});
     const PenText at{.text = text, .at = {x, y}, .colour = colour};
-    if (InsidePlane(x, y)) {
-        rt::HaloScope halo(Rt(), movable ? rt::Placing::movable : rt::Placing::fixed);
-        return (this->*routine)(at);
+    if (engine_.InsidePlane(x, y)) {
+        rt::HaloScope halo(engine_.Rt(), movable ? rt::Placing::movable : rt::Placing::fixed);
+        return (engine_.*routine)(at);
     }
-    return (this->*routine)(at);
+    return (engine_.*routine)(at);
 }
 
 Point Lesson::Draw(Num x, Num y, Num colour, std::string_view text) {
@@ -103,15 +105,17 @@ Point Lesson::Draw(Num x, Num y, Num colour, std::string_view text) {
 
 void Lesson::Put(Num x, Num y, Num colour, std::string_view text) {
     const Point end = Draw(x, y, colour, text);
-    YI1 = end.x;
-    B2_row = end.y;
+    cursor.end = end.x;
+    cursor.row = end.y;
 }
 
 void Lesson::NewRow(Num step, Num colour, std::string_view text, Num indent) {
-    Put(B1 + indent, B2_row + step, colour, text);
+    Put(cursor.margin + indent, cursor.row + step, colour, text);
 }
 
-void Lesson::Next(Num colour, std::string_view text, Num gap) { Put(YI1 + gap, B2_row, colour, text); }
+void Lesson::Next(Num colour, std::string_view text, Num gap) {
+    Put(cursor.end + gap, cursor.row, colour, text);
+}
 
 void Lesson::Label(Num x, Num y, Num colour, std::string_view text, bool movable) {
     DrawWith(&Engine::DrawMathText, x, y, colour, text, movable);
@@ -123,15 +127,15 @@ void Lesson::TableText(Num x, Num y, Num colour, std::string_view text) {
 
 void Lesson::Cell(Num x, Num y, const CellStyle& style, std::string_view text) {
     if (screenTextLog) screenTextLog->push_back({std::string(text), x, y, style.colour});
-    const Point next = DrawMathCell({.at = {x, y},
-                                     .width = style.width,
-                                     .height = style.height,
-                                     .outline = style.border,
-                                     .fill = style.fill,
-                                     .colour = style.colour},
-                                    text);
-    YI1 = next.x;
-    B2_row = next.y;
+    const Point next = engine_.DrawMathCell({.at = {x, y},
+                                             .width = style.width,
+                                             .height = style.height,
+                                             .outline = style.border,
+                                             .fill = style.fill,
+                                             .colour = style.colour},
+                                            text);
+    cursor.end = next.x;
+    cursor.row = next.y;
 }
 
 const Lesson::CellStyle Lesson::kPageCell{396, 44, 5, 4, 13};
@@ -141,13 +145,13 @@ void Lesson::PageHeading(Num x, Num y, std::string_view page, Num numberWidth, s
     Cell(x, y, kPageCell, page);
     CellStyle numberCell = kProblemCell;
     numberCell.width = numberWidth;
-    Cell(YI1 + 44, y, numberCell, number);
+    Cell(cursor.end + 44, y, numberCell, number);
 }
 
 // ---- Figures ------------------------------------------------------------------
 
 void Lesson::GraphOf(const Graph& graph) {
-    const PlaneFrame& plane = LastFrame();
+    const PlaneFrame& plane = engine_.LastFrame();
     GraphOf(graph, {plane.steps.xFrom, plane.steps.xTo, plane.xPerStep, plane.yPerStep});
 }
 
@@ -155,71 +159,73 @@ void Lesson::GraphOf(const Graph& graph, const GraphSpan& span) {
     Graph g = graph;
     const std::string label = ScreenText(g.label);
     g.label = label;
-    DrawGraph(LastFrame(), g, span);
+    engine_.DrawGraph(engine_.LastFrame(), g, span);
 }
 
-PlaneFrame Lesson::PlaneAt(const Plane& p) { return DrawAxes(p); }
+PlaneFrame Lesson::PlaneAt(const Plane& p) { return engine_.DrawAxes(p); }
 
 PlaneFrame Lesson::PlaceOfPlane(const Plane& p) {
-    const PlaneFrame frame = PlaceAxes(p);
-    KeepFrame(frame);
+    const PlaneFrame frame = engine_.PlaceAxes(p);
+    engine_.KeepFrame(frame);
     return frame;
 }
 
-PlaneFrame Lesson::LastPlane() const { return LastFrame(); }
+PlaneFrame Lesson::LastPlane() const { return engine_.LastFrame(); }
 
-void Lesson::ScaleNumbers(Num xPerStep, Num yPerStep) { LabelAxisScales(LastFrame(), xPerStep, yPerStep); }
-
-Point Lesson::OnPlane(Num x, Num y) const { return LastFrame().ToScreen(x, y); }
-
-void Lesson::KeepClear(Point at, Num radius) {
-    Rt().keepClear(at.x - radius, at.y - radius, at.x + radius, at.y + radius);
+void Lesson::ScaleNumbers(Num xPerStep, Num yPerStep) {
+    engine_.LabelAxisScales(engine_.LastFrame(), xPerStep, yPerStep);
 }
 
-void Lesson::KeepClear(Point from, Point to) { Rt().keepClear(from.x, from.y, to.x, to.y); }
+Point Lesson::OnPlane(Num x, Num y) const { return engine_.LastFrame().ToScreen(x, y); }
+
+void Lesson::KeepClear(Point at, Num radius) {
+    engine_.Rt().keepClear(at.x - radius, at.y - radius, at.x + radius, at.y + radius);
+}
+
+void Lesson::KeepClear(Point from, Point to) { engine_.Rt().keepClear(from.x, from.y, to.x, to.y); }
 
 Point Lesson::PointAt(Num x, Num y, const Dot& d) {
     Dot dot = d;
     const std::string label = d.label.empty() ? std::string() : ScreenText(d.label);
     dot.label = label;
-    return PlotPoint(LastFrame(), x, y, dot);
+    return engine_.PlotPoint(engine_.LastFrame(), x, y, dot);
 }
 
 PlaneFrame Lesson::GridFrame(Num left, Num top, Num columns, Num rows, Num step, Num colour) {
-    const PlaneFrame paper =
-        DrawGrid({.corner = {left, top}, .columns = columns, .rows = rows, .step = step, .colour = colour});
+    const PlaneFrame paper = engine_.DrawGrid(
+        {.corner = {left, top}, .columns = columns, .rows = rows, .step = step, .colour = colour});
     // LastPlane and OnPlane find the paper as they find a plane; the scale
     // size, ranges and values per step stay those of the plane last placed.
-    const PlaneFrame& last = LastFrame();
-    KeepFrame({paper.origin, paper.left, paper.top, paper.right, paper.bottom, last.scaleSize, paper.step,
-               last.steps, last.xPerStep, last.yPerStep});
+    const PlaneFrame& last = engine_.LastFrame();
+    engine_.KeepFrame({paper.origin, paper.left, paper.top, paper.right, paper.bottom, last.scaleSize,
+                       paper.step, last.steps, last.xPerStep, last.yPerStep});
     return paper;
 }
 
 void Lesson::ArcOver(const Arc& a) {
-    DrawArcOverSegment({.from = a.from,
-                        .to = a.to,
-                        .height = a.height,
-                        .side = a.side,
-                        .stepDegrees = a.stepDegrees,
-                        .dotColour = a.dotColour,
-                        .label = ScreenText(a.label),
-                        .labelColour = a.labelColour,
-                        .labelDx = a.labelDx,
-                        .labelDy = a.labelDy});
+    engine_.DrawArcOverSegment({.from = a.from,
+                                .to = a.to,
+                                .height = a.height,
+                                .side = a.side,
+                                .stepDegrees = a.stepDegrees,
+                                .dotColour = a.dotColour,
+                                .label = ScreenText(a.label),
+                                .labelColour = a.labelColour,
+                                .labelDx = a.labelDx,
+                                .labelDy = a.labelDy});
 }
 
 void Lesson::ArrowTo(Num x1, Num y1, Num x2, Num y2, Num colour, Num headLength, Num twice) {
-    DrawArrow(
+    engine_.DrawArrow(
         {.from = {x1, y1}, .to = {x2, y2}, .colour = colour, .headLength = headLength, .twice = twice == 2});
 }
 
 void Lesson::BracedSystem(Num x, Num y, std::string_view first, std::string_view second, Num colour) {
-    DrawBrace({x, y}, 100, colour);
-    YI1 = x + 40;
-    B2_row = y;
-    Label(YI1, B2_row, colour, first);
-    Put(YI1, B2_row + 50, colour, second);
+    engine_.DrawBrace({x, y}, 100, colour);
+    cursor.end = x + 40;
+    cursor.row = y;
+    Label(cursor.end, cursor.row, colour, first);
+    Put(cursor.end, cursor.row + 50, colour, second);
 }
 
 namespace {
@@ -232,12 +238,13 @@ constexpr Num kSignRoom = 10;
 
 Lesson::Columns Lesson::ColumnsAt(Num x, Num y, std::string_view upper, std::string_view lower,
                                   std::string_view op, bool signsToCome) {
-    const ColumnsLayout drawn = DrawEliminationColumns({.at = {x, y},
-                                                        .upper = ScreenText(upper),
-                                                        .lower = ScreenText(lower),
-                                                        .op = std::string(op),
-                                                        .signRoom = signsToCome ? kSignRoom : 0});
-    B2_row = drawn.lowerRow;
+    const Engine::ColumnsLayout drawn =
+        engine_.DrawEliminationColumns({.at = {x, y},
+                                        .upper = ScreenText(upper),
+                                        .lower = ScreenText(lower),
+                                        .op = std::string(op),
+                                        .signRoom = signsToCome ? kSignRoom : 0});
+    cursor.row = drawn.lowerRow;
     return {.left = x, .upperRow = y, .lowerRow = drawn.lowerRow, .column = drawn.column};
 }
 
@@ -249,12 +256,13 @@ void Lesson::ColumnSigns(const Columns& columns, std::string_view signs) {
     // size there touch both rows, so that a "-" under a "+" reads as "±".
     constexpr Num kCell = 27, kHalf = 5;
     const Num y = ((columns.upperRow + kInkBottom) + (columns.lowerRow + kInkTop)) / 2;
-    fig::PenScope pen(Rt(), 3);
+    fig::PenScope pen(engine_.Rt(), 3);
     Num x = columns.left + kCell / 2;
     for (char sign : signs) {
         if (sign == '+' || sign == '-')
-            fig::segment(Rt(), x - kHalf, y, x + kHalf, y, static_cast<int>(ink::emphasis));
-        if (sign == '+') fig::segment(Rt(), x, y - kHalf, x, y + kHalf, static_cast<int>(ink::emphasis));
+            fig::segment(engine_.Rt(), x - kHalf, y, x + kHalf, y, static_cast<int>(ink::emphasis));
+        if (sign == '+')
+            fig::segment(engine_.Rt(), x, y - kHalf, x, y + kHalf, static_cast<int>(ink::emphasis));
         x += kCell;
     }
 }
@@ -262,28 +270,28 @@ void Lesson::ColumnSigns(const Columns& columns, std::string_view signs) {
 // ---- Shared figures ----------------------------------------------------------------
 
 void Lesson::Frame(Point at, Num width, Num height, Num colour) {
-    fig::box(Rt(), at.x, at.y, at.x + width, at.y + height, static_cast<int>(colour));
+    fig::box(engine_.Rt(), at.x, at.y, at.x + width, at.y + height, static_cast<int>(colour));
 }
 
 void Lesson::BigDot(Point at, Num colour) {
-    Rt().circle(at.x, at.y, 8, static_cast<int>(colour), 0, 0, true, -1);
+    engine_.Rt().circle(at.x, at.y, 8, static_cast<int>(colour), 0, 0, true, -1);
 }
 
 std::optional<Point> Lesson::Crossing(Point a1, Point a2, Point b1, Point b2) {
-    return IntersectLines(a1, a2, b1, b2).at;
+    return engine_.IntersectLines(a1, a2, b1, b2).at;
 }
 
 void Lesson::LetteredPolygon(std::initializer_list<Point> corners, Num letterDistance) {
-    DrawPolygon({.corners = corners,
-                 .width = 5,
-                 .colour = ink::text,
-                 .firstLetter = "A",
-                 .letterDistance = letterDistance,
-                 .letterColour = ink::text});
+    engine_.DrawPolygon({.corners = corners,
+                         .width = 5,
+                         .colour = ink::text,
+                         .firstLetter = "A",
+                         .letterDistance = letterDistance,
+                         .letterColour = ink::text});
 }
 
 void Lesson::RightAngleMark(Point vertex, Point first, Point second, Num size, Num colour) {
-    DrawRightAngleMark({.vertex = vertex, .first = first, .second = second}, size, colour);
+    engine_.DrawRightAngleMark({.vertex = vertex, .first = first, .second = second}, size, colour);
 }
 
 void Lesson::FramedScreen(WorkArea area, Num width, Num height, std::string_view heading) {
@@ -312,13 +320,14 @@ Lesson::SlopeCorners Lesson::SlopeTriangle(const SlopeSteps& s) {
         ArrowTo(corner.x, corner.y, s.to.x, s.to.y, s.legsColour, 16, 2);
         return {s.from, corner, s.to};
     }
-    const IncreaseArrows legs = DrawIncreaseArrows(s.from, s.to, LastPlane().step, s.runLabel, s.riseLabel);
+    const IncreaseArrows legs =
+        engine_.DrawIncreaseArrows(s.from, s.to, LastPlane().step, s.runLabel, s.riseLabel);
     return {legs.start, legs.corner, legs.end};
 }
 
 // ---- Steps ----------------------------------------------------------------------
 
-void Lesson::StepReveal() { WaitForKey(); }
+void Lesson::StepReveal() { engine_.WaitForKey(); }
 
 // ---- Random exercises -------------------------------------------------------------
 
@@ -328,20 +337,20 @@ void Lesson::RestartProblem(Wipe wipe) {
         EraseBox(0, o.y, area::wide.width, o.y + area::wide.height);
     else
         ClearBox(area::wide.width, area::wide.height);
-    B1 = o.x;
-    B2_row = o.y;
+    cursor.margin = o.x;
+    cursor.row = o.y;
 }
 
-Num Lesson::RandomWhole(Num count, Num from) { return Int(Rt().rnd() * count + from); }
+Num Lesson::RandomWhole(Num count, Num from) { return Int(engine_.Rt().rnd() * count + from); }
 
 Num Lesson::RandomSign12(Num& magnitude) {
-    const Num selector = Int(Rt().rnd() * 2 + 1);
+    const Num selector = Int(engine_.Rt().rnd() * 2 + 1);
     if (selector == 2) magnitude = -magnitude;
     return selector;
 }
 
 Num Lesson::RandomSign01(Num& magnitude) {
-    const Num selector = Int(Rt().rnd() * 2);
+    const Num selector = Int(engine_.Rt().rnd() * 2);
     if (selector == 0) magnitude = -magnitude;
     return selector;
 }
@@ -371,7 +380,7 @@ Lesson::ReducedFraction Lesson::Reduced(Num num, Num den) {
     return {f.text, f.working, f.num, f.den};
 }
 
-Num Lesson::MathTextWidth(std::string_view text) { return MeasureMathText(text); }
+Num Lesson::MathTextWidth(std::string_view text) { return engine_.MeasureMathText(text); }
 
 std::string Lesson::NumberText(Num value) { return lesson::RemoveSpaces(rt::str(value)); }
 

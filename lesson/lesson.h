@@ -88,9 +88,43 @@ private:
     std::map<std::type_index, std::deque<std::any>> queues_;
 };
 
-class Lesson : public Engine {
+// Where the chapters' text goes next. Chapters place it; Put, NewRow and the
+// other text-cursor methods below move it.
+struct TextCursor {
+    // Left edge of the current text column: set by a chapter (or a goal
+    // screen, a topic screen) at the start of a layout; read by NewRow.
+    Num margin = 0;
+    // Top y of the current text row: set by a chapter or by Put and NewRow;
+    // read by every text-cursor method and by chapters placing figures.
+    Num row = 0;
+    // x where the last drawn text ended: set by Put and the methods built on
+    // it; read by the next text on the same row and by chapters.
+    Num end = 0;
+};
+
+// A program's lessons, drawn through the engine it owns. Chapters reach the
+// engine only through the methods below.
+class Lesson {
 public:
-    using Engine::Engine;
+    Lesson(rt::Runtime& runtime, std::string title) : engine_(runtime, std::move(title)) {}
+    virtual ~Lesson() = default;
+    Lesson(const Lesson&) = delete;
+    Lesson& operator=(const Lesson&) = delete;
+
+    // The engine's start-up, then the program's main menu; returns the
+    // process exit status.
+    int Run() {
+        return engine_.Run([this] { ProgramMainMenu(); });
+    }
+    // Seed the random numbers with this instead of the clock sum.
+    void OverrideSeed(int seed) { engine_.OverrideSeed(seed); }
+    // The runtime, for the few direct drawing calls.
+    rt::Runtime& Rt() { return engine_.Rt(); }
+    const std::string& Title() const { return engine_.Title(); }
+    // Where the status line's number entry stands.
+    const StatusEntry& Entry() const { return engine_.Entry(); }
+
+    TextCursor cursor;
 
     // Problems handed in by a test, taken before any random draw.
     ChosenProblems chosen;
@@ -125,6 +159,9 @@ public:
     // One pass of a sub-menu: draws the choice line, reads a number and erases
     // the band until the value lies within 1..items; returns the chosen item.
     int ChapterSubMenu(std::string_view itemLine, int items);
+    // The value last typed at a sub-menu, before it was made whole: set by
+    // ChapterSubMenu; read by tests of how a typed fraction picks an item.
+    Num subMenuTyped = 0;
 
     // ---- Topic screen -------------------------------------------------------------
     // Clears the box (0,0)-(width,height) in colour 15.
@@ -264,6 +301,18 @@ public:
     // The signs the lower row's terms take when it is subtracted, between the rows.
     void ColumnSigns(const Columns& columns, std::string_view signs);
 
+    // ---- Prompts and cells straight from the engine ------------------------------
+    // The choice line in the prompt band; returns the typed value.
+    Num AskChoice(std::string_view line) { return engine_.AskChoice(line); }
+    void ClearPromptBand() { engine_.ClearPromptBand(); }
+    // Clears the work area above the status line.
+    void ClearWorkArea() { engine_.ClearWorkArea(); }
+    // The message in the prompt band; returns the key that answered it.
+    std::string ShowMessageWaitKey(std::string_view message) { return engine_.ShowMessageWaitKey(message); }
+    Point DrawMathCellTwoLines(const TextCell& cell, std::string_view upper, std::string_view lower) {
+        return engine_.DrawMathCellTwoLines(cell, upper, lower);
+    }
+
     // ---- Steps ------------------------------------------------------------------
     // Waits for any key; what follows is drawn on the same screen.
     void StepReveal();
@@ -276,7 +325,7 @@ public:
         Num typed = 3;
         while (typed != 1) {
             makeProblem();
-            typed = DefinedOrZero(AskNextStep());
+            typed = DefinedOrZero(engine_.AskNextStep());
         }
     }
     // A screen of random problems: the area cleared once with its margin,
@@ -286,7 +335,7 @@ public:
     void RandomProblemScreen(WorkArea area, Num margin, F&& makeProblem) {
         TopicScreen(area, margin);
         PenWidth(5);
-        problemOrigin_ = {B1, B2_row};
+        problemOrigin_ = {cursor.margin, cursor.row};
         RandomExerciseLoop(makeProblem);
     }
     // How a problem wipes the last one: from the origin's row down, or the
@@ -334,7 +383,12 @@ private:
     Point DrawWith(Point (Engine::*routine)(const PenText&), Num x, Num y, Num colour, std::string_view text,
                    bool movable = false);
 
+    Engine engine_;
     Point problemOrigin_;
+
+protected:
+    // The program's main menu; returning from it ends the program.
+    virtual void ProgramMainMenu() = 0;
 };
 
 // A chapter: its goal screen (none when goal is empty), the choice line of

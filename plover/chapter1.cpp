@@ -59,10 +59,10 @@ void Plover::CoolBagDataTable(Point at, int columns, std::string_view timeHead,
 
 void Plover::CoolBagAnswerCell(Point table) {
     // Drawn over the "?" cell; the text cursor stays on the working row.
-    const Num row = B2_row, after = YI1;
+    const Num row = cursor.row, after = cursor.end;
     Cell(DataColumnLeft(table, 6), table.y, {kColumnWidth, kRowHeight, 3, ink::page, ink::answer}, "100");
-    B2_row = row;
-    YI1 = after;
+    cursor.row = row;
+    cursor.end = after;
 }
 
 void Plover::CoolBagArc(Point table, int k, std::string_view label, Num labelColour, Num labelDown) {
@@ -123,7 +123,7 @@ void Plover::CoolBagQuestion() {
     Put(76, 130, ink::emphasis, "どのくらいの間10℃以下に保てるでしょうか？");
     StepReveal();
     NewRow(60, ink::text, "<気温が30℃のときの飲み物の温度変化>");
-    CoolBagDataTable({B1, B2_row + 60}, 5);
+    CoolBagDataTable({cursor.margin, cursor.row + 60}, 5);
     StepReveal();
     NewRow(60, ink::emphasis, "Q どのようにして調べますか?", -36);
     StepReveal();
@@ -136,7 +136,7 @@ void Plover::CoolBagQuestion() {
 
 Point Plover::CoolBagTableSteps(bool labelled) {
     CoolBagHeading("表で調べよう。");
-    const Point table{B1, B2_row + 60};
+    const Point table{cursor.margin, cursor.row + 60};
     CoolBagDataTable(table, 6);
     StepReveal();
     NewRow(120, ink::text, "①10分ごとの温度の変化は?", -36);
@@ -186,7 +186,7 @@ void Plover::CoolBagTableHint() { CoolBagTableSteps(false); }
 
 void Plover::CoolBagGraphSteps() {
     CoolBagHeading("グラフで調べよう。");
-    const Point table{B1, B2_row + 60};
+    const Point table{cursor.margin, cursor.row + 60};
     CoolBagDataTable(table, 5);
     CoolBagPlane();
     StepReveal();
@@ -203,18 +203,18 @@ void Plover::CoolBagGraphMethod() {
     StepReveal();
     Next(ink::emphasis, "ほぼ1つの直線上に並んでいる。");
     StepReveal();
-    Put(38, B2_row + 60, ink::heading, "②直線をひく。");
+    Put(38, cursor.row + 60, ink::heading, "②直線をひく。");
     StepReveal();
     CoolBagLine();
     StepReveal();
-    Put(38, B2_row + 60, ink::emphasis, "③y=10 のときの xの値を読む。");
+    Put(38, cursor.row + 60, ink::emphasis, "③y=10 のときの xの値を読む。");
     StepReveal();
     NewRow(50, ink::emphasis, "y=10のとき ");
     CoolBagReadingAcross();
     StepReveal();
     CoolBagReadingDown();
     Next(ink::answer, "x=100");
-    Put(38, B2_row + 60, ink::answer, "10℃になるのは100分後");
+    Put(38, cursor.row + 60, ink::answer, "10℃になるのは100分後");
 }
 
 void Plover::CoolBagGraphHint() { CoolBagGraphSteps(); }
@@ -223,7 +223,7 @@ void Plover::CoolBagGraphHint() { CoolBagGraphSteps(); }
 
 void Plover::CoolBagEquationMethod() {
     CoolBagHeading("式で調べよう。");
-    const Point table{B1, B2_row + 60};
+    const Point table{cursor.margin, cursor.row + 60};
     CoolBagDataTable(table, 6, "x(分)", "y(℃)");
     for (int k = 1; k <= 4; ++k) CoolBagArc(table, k, kIncreases[k - 1]);
     StepReveal();
@@ -265,7 +265,7 @@ void Plover::CoolBagSummary() {
     const Point table{40, 30};
     CoolBagDataTable(table, 6);
     StepReveal();
-    Put(40, B2_row + 110, ink::text, "①");
+    Put(40, cursor.row + 110, ink::text, "①");
     Next(ink::emphasis, "変化の割合は　");
     StepReveal();
     for (int k = 1; k <= 5; ++k) CoolBagArc(table, k, kIncreases[k - 1], ink::text, -10);

@@ -58,8 +58,8 @@ void Plover::AltitudeQuestion() {
     };
     static constexpr Head heads[3] = {{"観測所", ""}, {"標高", "(km)"}, {"気温", "(℃)"}};
     constexpr Num kColumnWidth = 114;
-    const Num columns[3] = {B1, B1 + kColumnWidth, B1 + 2 * kColumnWidth};
-    const Num headTop = B2_row + 60;
+    const Num columns[3] = {cursor.margin, cursor.margin + kColumnWidth, cursor.margin + 2 * kColumnWidth};
+    const Num headTop = cursor.row + 60;
     const Num dataTop = headTop + 100;
     for (int c = 0; c < 3; ++c) {
         const std::string upper = ScreenText(heads[c].upper);
@@ -85,7 +85,7 @@ void Plover::AltitudeQuestion() {
 
 void Plover::AltitudeAnswer() {
     TopicScreen(area::wide, 38);
-    YI1 = 38;
+    cursor.end = 38;
     PenWidth(5);
     AltitudePlane(418, 100, 20);
     StepReveal();

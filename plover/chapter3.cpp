@@ -112,14 +112,14 @@ void Plover::FerryChartQuestion() {
         Segment(runs[from], runs[from + 1], ink::answer);
     }
     StepReveal();
-    B1 = 760;
-    B2_row = 30;
-    Put(B1, B2_row, ink::text, "③すれちがうのは");
+    cursor.margin = 760;
+    cursor.row = 30;
+    Put(cursor.margin, cursor.row, ink::text, "③すれちがうのは");
     StepReveal();
-    Put(B1 + 30, B2_row + 50, ink::answer, "1回目…13時30分ごろ");
+    Put(cursor.margin + 30, cursor.row + 50, ink::answer, "1回目…13時30分ごろ");
     BigDot(firstMeeting, ink::answer);
     StepReveal();
-    Put(B1 + 30, B2_row + 50, ink::answer, "2回目…15時ごろ");
+    Put(cursor.margin + 30, cursor.row + 50, ink::answer, "2回目…15時ごろ");
     BigDot(secondMeeting, ink::answer);
     StepReveal();
     Put(44, 570, ink::emphasis, "教科書P87 問1　をしなさい。");
@@ -147,7 +147,7 @@ void Plover::FerryChartExercise() {
     const std::vector<Point> journey = PlotPoints(kJourney, 0.01f, 5, 1);
     StepReveal();
 
-    Put(B1 - 57, B2_row + 50, ink::emphasis, "(1)");
+    Put(cursor.margin - 57, cursor.row + 50, ink::emphasis, "(1)");
     Next(ink::text, "30分で6km進んだから ");
     StepReveal();
     NewRow(60, ink::text, "ﾀ6/30ﾀ=ﾀ1/5ﾀ");
@@ -162,7 +162,7 @@ void Plover::FerryChartExercise() {
     StepReveal();
     Segment(journey[1], journey[2], ink::emphasis);
     StepReveal();
-    Put(B1 - 57, B2_row + 60, ink::emphasis, "(3)");
+    Put(cursor.margin - 57, cursor.row + 60, ink::emphasis, "(3)");
     Next(ink::text, "20分で6km進むから ");
     StepReveal();
     NewRow(60, ink::text, "ﾀ6/20ﾀ=ﾀ3/10ﾀ");
@@ -172,7 +172,7 @@ void Plover::FerryChartExercise() {
     NewRow(70, ink::text, "ﾀ3/10ﾀ*60=18");
     Next(ink::answer, "  時速18km");
     StepReveal();
-    Put(B1 - 38, B2_row + 60, ink::heading, "問2 をやろう");
+    Put(cursor.margin - 38, cursor.row + 60, ink::heading, "問2 をやろう");
     StepReveal();
     NewRow(50, ink::text, "グラフをかくと");
     PointAt(35, 6, {.radius = 10, .colour = ink::heading, .xPerStep = 5, .yPerStep = 1});

@@ -48,12 +48,12 @@ void Plover::MovingPointQuestion() {
     Put(76, 30, ink::text, "長方形ABCDで、点PはAを出発して、辺B,Cを通ってDまで動きます。");
     NewRow(50, ink::text, "点PがAからxcm動いたときの△APDの面積をycm^2とすると、");
     NewRow(50, ink::text, "△APDの面積の面積はどのように変化するでしょうか。");
-    BX_cases = B2_row + 50;
+    const Num bandTop = cursor.row + 50;
     GridFrame(200, 230, 8, 6, 45);
     AnimateMovingPoint();
 
     StepReveal();
-    const auto [onAB, onBC, onCD] = DrawMovingPointCases();
+    const auto [onAB, onBC, onCD] = DrawMovingPointCases(bandTop);
     StepReveal();
     Put(onAB.a.x, onAB.b.y + 50, ink::answer, "△APDは増加する");
     StepReveal();
@@ -96,14 +96,14 @@ void Plover::AnimateMovingPoint() {
     StepReveal();
     eraseFigure(50);
 
-    GY = 0;
+    Num pStep = 0;  // P's step from A along A-B-C-D, 0 to 20
     Num next = 5;
     while (next != 1) {
         DrawMovingRectangle(f);
         // The letter stands outside the side P is on.
-        if (GY <= 6)
+        if (pStep <= 6)
             MarkPointP(f.p, -45, -22);
-        else if (GY <= 14)
+        else if (pStep <= 14)
             MarkPointP(f.p, -14, 18);
         else
             MarkPointP(f.p, 18, -22);
@@ -111,14 +111,14 @@ void Plover::AnimateMovingPoint() {
             next = 1;
         else
             eraseFigure(100);
-        GY = GY + 1;
-        if (GY > 20) GY = 0;
-        if (GY <= 6)
-            f.p = {f.a.x, f.a.y + LastPlane().step * GY};
-        else if (GY <= 14)
-            f.p = {f.b.x + LastPlane().step * (GY - 6), f.b.y};
+        pStep = pStep + 1;
+        if (pStep > 20) pStep = 0;
+        if (pStep <= 6)
+            f.p = {f.a.x, f.a.y + LastPlane().step * pStep};
+        else if (pStep <= 14)
+            f.p = {f.b.x + LastPlane().step * (pStep - 6), f.b.y};
         else
-            f.p = {f.c.x, f.d.y + LastPlane().step * (20 - GY)};
+            f.p = {f.c.x, f.d.y + LastPlane().step * (20 - pStep)};
     }
     eraseFigure(50);
     DrawAnimationFirstState(f);
@@ -126,9 +126,9 @@ void Plover::AnimateMovingPoint() {
 
 // ---- The three cases ------------------------------------------------------------------
 
-std::array<Plover::MovingFigure, 3> Plover::DrawMovingPointCases() {
-    GridFrame(152, BX_cases + 110, 15, 3, 70, 3);
-    EraseBox(0, BX_cases, 2000, BX_cases + 1800);
+std::array<Plover::MovingFigure, 3> Plover::DrawMovingPointCases(Num bandTop) {
+    GridFrame(152, bandTop + 110, 15, 3, 70, 3);
+    EraseBox(0, bandTop, 2000, bandTop + 1800);
 
     // In centimetres, a grid step each: figures 2 and 3 stand 5 and 10 cm
     // right of figure 1, with P 1 cm above B, 2 cm right of B, 1 cm above C.
@@ -182,8 +182,8 @@ void Plover::MovingPointEquations() {
     TopicScreen(area::text, 76);
     PenWidth(5);
     Put(76, 30, ink::heading, "(1)～(3)の場合に、yをxの式で表し、xの変域も求めよう。");
-    BX_cases = B2_row + 50;
-    const auto [onAB, onBC, onCD] = DrawMovingPointCases();
+    const Num bandTop = cursor.row + 50;
+    const auto [onAB, onBC, onCD] = DrawMovingPointCases(bandTop);
     Label(onAB.a.x + 30, onAB.a.y + 30, ink::heading, "ycm^2");
     auto arc = [&](Point from, Point to, Num colour, std::string_view label) {
         ArcOver({.from = from,
@@ -198,13 +198,13 @@ void Plover::MovingPointEquations() {
     StepReveal();
     Put(onAB.a.x, onAB.b.y + 50, ink::text, "y=ﾀ1/2ﾀ*4*x");
     StepReveal();
-    Put(onAB.a.x, B2_row + 60, ink::answer, "y=2x");
+    Put(onAB.a.x, cursor.row + 60, ink::answer, "y=2x");
     StepReveal();
     Next(ink::emphasis, "(0≦x≦3)");
     StepReveal();
     Put(onBC.a.x, onBC.b.y + 80, ink::text, "y=ﾀ1/2ﾀ*4*3");
     StepReveal();
-    Put(onBC.a.x, B2_row + 60, ink::answer, "y=6");
+    Put(onBC.a.x, cursor.row + 60, ink::answer, "y=6");
     StepReveal();
     arc(onBC.a, onBC.b, ink::heading, "");
     arc(onBC.b, onBC.p, ink::heading, "xcm");
@@ -219,9 +219,9 @@ void Plover::MovingPointEquations() {
     StepReveal();
     Put(onCD.a.x, onCD.b.y + 80, ink::text, "y=ﾀ1/2ﾀ*4*(10-x)");
     StepReveal();
-    Put(onCD.a.x, B2_row + 60, ink::text, "y=2(10-x)");
+    Put(onCD.a.x, cursor.row + 60, ink::text, "y=2(10-x)");
     StepReveal();
-    Put(onCD.a.x - 30, B2_row + 50, ink::answer, "y=20-2x");
+    Put(onCD.a.x - 30, cursor.row + 50, ink::answer, "y=20-2x");
     StepReveal();
     Next(ink::emphasis, "(7≦x≦10)");
 }

@@ -18,9 +18,9 @@ const Chapter<Plover> Plover::kExercisesA{
 void Plover::ExerciseA1and2Answers() {
     TopicScreen(area::screen, 114);
     PenWidth(3);
-    Cell(B1, B2_row, kPageCell, "P92 章の問題A");
-    Cell(B1 - 76, B2_row + 60, kProblemCell, "1");
-    Put(B1 - 38, B2_row, ink::emphasis, "(1)");
+    Cell(cursor.margin, cursor.row, kPageCell, "P92 章の問題A");
+    Cell(cursor.margin - 76, cursor.row + 60, kProblemCell, "1");
+    Put(cursor.margin - 38, cursor.row, ink::emphasis, "(1)");
     Next(ink::text, "x=-3を代入して");
     NewRow(50, ink::text, "y=-3*(-3)+5=9+5=");
     Next(ink::answer, "14");
@@ -33,9 +33,9 @@ void Plover::ExerciseA1and2Answers() {
     Next(ink::answer, "-15");
 
     StepReveal();
-    B1 = 760;
-    B2_row = 30;
-    Cell(B1 - 76, B2_row + 60, kProblemCell, "2");
+    cursor.margin = 760;
+    cursor.row = 30;
+    Cell(cursor.margin - 76, cursor.row + 60, kProblemCell, "2");
     Next(ink::emphasis, "(1)");
     Next(ink::text, "傾き…");
     Next(ink::answer, "3");
@@ -53,8 +53,8 @@ void Plover::ExerciseA1and2Answers() {
 void Plover::ExerciseA3Answers() {
     TopicScreen(area::screen, 76);
     PenWidth(5);
-    PageHeading(B1, 30, "P92 章の問題A", 44, "3");
-    Put(B1 - 76, 90, ink::emphasis, "(1)");
+    PageHeading(cursor.margin, 30, "P92 章の問題A", 44, "3");
+    Put(cursor.margin - 76, 90, ink::emphasis, "(1)");
     Next(ink::emphasis, "変化の割合がﾀ2/5ﾀ");
     Next(ink::text, "だから");
     NewRow(70, ink::emphasis, "求める式をy=ﾀ2/5ﾀx+b");
@@ -67,15 +67,15 @@ void Plover::ExerciseA3Answers() {
     Next(ink::emphasis, "求める式をy=ax+b");
     Next(ink::text, "とする。");
     NewRow(50, ink::text, "x=2,y=3とx=-5,y=-11を代入して");
-    BracedSystem(B1, B2_row + 50, "3=2a+b…①", "-11=-5a+b…②");
+    BracedSystem(cursor.margin, cursor.row + 50, "3=2a+b…①", "-11=-5a+b…②");
 
-    B1 = 760;
-    B2_row = 30;
-    Put(B1, B2_row, ink::emphasis, "①-②");
-    const Columns columns = ColumnsAt(B1, B2_row + 50, "  3=2a+b", "-11=-5a+b", "-", true);
+    cursor.margin = 760;
+    cursor.row = 30;
+    Put(cursor.margin, cursor.row, ink::emphasis, "①-②");
+    const Columns columns = ColumnsAt(cursor.margin, cursor.row + 50, "  3=2a+b", "-11=-5a+b", "-", true);
     ColumnSigns(columns, "+ +   +  -");
-    Put(columns.column, B2_row + 50, ink::text, " 14=7a");
-    Put(columns.column, B2_row + 50, ink::emphasis, "  a=2");
+    Put(columns.column, cursor.row + 50, ink::text, " 14=7a");
+    Put(columns.column, cursor.row + 50, ink::emphasis, "  a=2");
     NewRow(50, ink::emphasis, "a=2 を①に代入して");
     NewRow(50, ink::text, "3=2*2+b=4+b");
     NewRow(50, ink::text, "b=3-4");
@@ -85,8 +85,8 @@ void Plover::ExerciseA3Answers() {
     StepReveal();
     TopicScreen(area::screen, 76);
     PenWidth(5);
-    PageHeading(B1, 30, "P92 章の問題A", 44, "3");
-    Put(B1 - 76, 90, ink::emphasis, "(3)");
+    PageHeading(cursor.margin, 30, "P92 章の問題A", 44, "3");
+    Put(cursor.margin - 76, 90, ink::emphasis, "(3)");
     Next(ink::emphasis, "傾きが-3");
     Next(ink::text, "だから");
     NewRow(60, ink::emphasis, "求める式をy=-3x+b");
@@ -102,8 +102,8 @@ void Plover::ExerciseA3Answers() {
 void Plover::ExerciseA4Answers() {
     TopicScreen(area::screen, 76);
     PenWidth(5);
-    PageHeading(B1, 30, "P92 章の問題A", 44, "4");
-    Put(B1 - 38, 90, ink::emphasis, "(1)");
+    PageHeading(cursor.margin, 30, "P92 章の問題A", 44, "4");
+    Put(cursor.margin - 38, 90, ink::emphasis, "(1)");
     Next(ink::text, "x-2y+4=0 ");
     NewRow(70, ink::emphasis, "y=ﾀ1/2ﾀx+2");
     NewRow(70, ink::emphasis, "(2)", -38);
@@ -147,7 +147,7 @@ void Plover::ExerciseA4Answers() {
 void Plover::ExerciseA5Answers() {
     TopicScreen(area::screen, 76);
     PenWidth(5);
-    PageHeading(B1, 30, "P92 章の問題A", 44, "5");
+    PageHeading(cursor.margin, 30, "P92 章の問題A", 44, "5");
     PlaneAt({.left = 874,
              .top = 100,
              .xFrom = -4,
@@ -158,7 +158,7 @@ void Plover::ExerciseA5Answers() {
              .gridColour = 14});
     GraphOf({.a = -2, .b = 4, .colour = ink::text, .label = "①", .labelDx = -162, .labelDy = -400});
     GraphOf({.a = 1, .b = -1, .colour = ink::text, .label = "②", .labelDy = 10});
-    Put(B1, 80, ink::text, "①の直線の式は");
+    Put(cursor.margin, 80, ink::text, "①の直線の式は");
     NewRow(50, ink::text, "傾き");
     Next(ink::emphasis, "-2, ");
     Next(ink::text, "切片");
@@ -175,20 +175,20 @@ void Plover::ExerciseA5Answers() {
 
     StepReveal();
     NewRow(50, ink::text, "");
-    const Num systemRow = B2_row;
-    BracedSystem(B1, B2_row, "y=-2x+4…①", "y=x-1…②");
+    const Num systemRow = cursor.row;
+    BracedSystem(cursor.margin, cursor.row, "y=-2x+4…①", "y=x-1…②");
 
     StepReveal();
     NewRow(50, ink::emphasis, "①-②");
-    const Columns columns = ColumnsAt(B1, B2_row + 50, "y=-2x+4", "y=  x-1", "-", true);
+    const Columns columns = ColumnsAt(cursor.margin, cursor.row + 50, "y=-2x+4", "y=  x-1", "-", true);
     ColumnSigns(columns, "+-  -  +");
-    Put(columns.column, B2_row + 50, ink::text, "0=-3x+5");
+    Put(columns.column, cursor.row + 50, ink::text, "0=-3x+5");
     NewRow(60, ink::text, "3x=5");
     Next(ink::emphasis, " x=ﾀ5/3ﾀ", 20);
 
     StepReveal();
-    B1 = 418;
-    B2_row = systemRow;
+    cursor.margin = 418;
+    cursor.row = systemRow;
     NewRow(20, ink::emphasis, "x=ﾀ5/3ﾀ を②に代入して");
     NewRow(70, ink::text, "y=ﾀ5/3ﾀ-1=ﾀ5/3ﾀ-ﾀ3/3ﾀ=");
     Next(ink::emphasis, "ﾀ2/3ﾀ");
@@ -200,7 +200,7 @@ void Plover::ExerciseA5Answers() {
 void Plover::ExerciseA6Answers() {
     TopicScreen(area::screen, 76);
     PenWidth(5);
-    PageHeading(B1, 30, "P92 章の問題A", 114, "6");
+    PageHeading(cursor.margin, 30, "P92 章の問題A", 114, "6");
     // Five minutes per grid step across, one kilometre up.
     PlaneAt({.left = 760,
              .top = 50,
@@ -223,7 +223,7 @@ void Plover::ExerciseA6Answers() {
     Segment(corners[0], corners[1], ink::text);
 
     StepReveal();
-    Put(B1 - 57, B2_row + 70, ink::emphasis, "(1)");
+    Put(cursor.margin - 57, cursor.row + 70, ink::emphasis, "(1)");
     Next(ink::text, "25分で5km進んだから ");
     Next(ink::emphasis, "分速ﾀ1/5ﾀkm");
     NewRow(60, ink::text, "ﾀ1/5ﾀ*60=12");
@@ -233,7 +233,7 @@ void Plover::ExerciseA6Answers() {
     Segment(corners[2], corners[4], ink::emphasis);
 
     StepReveal();
-    Put(B1 - 57, B2_row + 80, ink::emphasis, "(2)");
+    Put(cursor.margin - 57, cursor.row + 80, ink::emphasis, "(2)");
     Next(ink::text, "グラフから ");
     NewRow(60, ink::answer, "10時40分");
     NewRow(60, ink::answer, "家から6kmの地点");

@@ -16,8 +16,8 @@ const Chapter<Plover> Plover::kExercisesB{
 void Plover::ExerciseB1Answers() {
     TopicScreen(area::screen, 38);
     PenWidth(5);
-    PageHeading(B1, 30, "P93 章の問題B", 114, "1(1)");
-    Put(B1, 90, ink::emphasis, "y=x-6 とx軸上で交わる");
+    PageHeading(cursor.margin, 30, "P93 章の問題B", 114, "1(1)");
+    Put(cursor.margin, 90, ink::emphasis, "y=x-6 とx軸上で交わる");
     Next(ink::text, "から");
     NewRow(50, ink::text, "y=0 を代入して 0=x-6 x=6");
     StepReveal();
@@ -27,16 +27,16 @@ void Plover::ExerciseB1Answers() {
     Next(ink::text, "とする。");
     NewRow(50, ink::text, "x=6,y=0とx=-2,y=2を代入して");
     StepReveal();
-    BracedSystem(B1, B2_row + 50, "0=6a+b…①", "2=-2a+b…②");
+    BracedSystem(cursor.margin, cursor.row + 50, "0=6a+b…①", "2=-2a+b…②");
 
     StepReveal();
-    B1 = 760;
-    B2_row = 30;
-    Put(B1, B2_row, ink::emphasis, "①-②");
-    const Columns columns = ColumnsAt(B1, B2_row + 50, "0= 6a+b", "2=-2a+b", "-", true);
+    cursor.margin = 760;
+    cursor.row = 30;
+    Put(cursor.margin, cursor.row, ink::emphasis, "①-②");
+    const Columns columns = ColumnsAt(cursor.margin, cursor.row + 50, "0= 6a+b", "2=-2a+b", "-", true);
     ColumnSigns(columns, "+-  +  -");
-    Put(columns.column - 27, B2_row + 50, ink::text, "-2=8a");
-    Put(columns.column, B2_row + 60, ink::emphasis, "a=-ﾀ1/4ﾀ");
+    Put(columns.column - 27, cursor.row + 50, ink::text, "-2=8a");
+    Put(columns.column, cursor.row + 60, ink::emphasis, "a=-ﾀ1/4ﾀ");
     StepReveal();
     NewRow(60, ink::emphasis, "a=-ﾀ1/4ﾀ を①に代入して");
     NewRow(60, ink::text, "0=6*(-ﾀ1/4ﾀ)+b=-ﾀ3/2ﾀ+b");
@@ -46,8 +46,8 @@ void Plover::ExerciseB1Answers() {
     StepReveal();
     TopicScreen(area::screen, 38);
     PenWidth(5);
-    PageHeading(B1, 30, "P93 章の問題B", 114, "1(2)");
-    Put(B1, 90, ink::emphasis, "y=3x-1 と平行");
+    PageHeading(cursor.margin, 30, "P93 章の問題B", 114, "1(2)");
+    Put(cursor.margin, 90, ink::emphasis, "y=3x-1 と平行");
     Next(ink::text, "だから ");
     NewRow(50, ink::emphasis, "求める式をy=3x+b…①");
     Next(ink::text, "とする。");
@@ -62,8 +62,8 @@ void Plover::ExerciseB1Answers() {
     NewRow(50, ink::emphasis, "x=2");
 
     StepReveal();
-    B1 = 760;
-    B2_row = 30;
+    cursor.margin = 760;
+    cursor.row = 30;
     NewRow(50, ink::emphasis, "x=2 を②に代入して");
     NewRow(60, ink::text, "y=ﾀ1/2ﾀ*2=");
     Next(ink::text, "1");
@@ -118,7 +118,7 @@ std::array<Plover::TriangleFigure, 2> Plover::DrawExerciseB2Figure() {
 void Plover::ExerciseB2Answers() {
     TopicScreen(area::screen, 76);
     PenWidth(5);
-    PageHeading(B1, 30, "P93 章の問題B", 114, "2");
+    PageHeading(cursor.margin, 30, "P93 章の問題B", 114, "2");
     const auto [onAB, onBC] = DrawExerciseB2Figure();
     auto arc = [&](Point from, Point to, Num side, Num step, Num colour, std::string_view label) {
         ArcOver({.from = from,
@@ -134,7 +134,7 @@ void Plover::ExerciseB2Answers() {
 
     StepReveal();
     Put(onAB.a.x, onAB.b.y + 150, ink::text, "y=ﾀ1/2ﾀ*x*3");
-    Put(onAB.a.x, B2_row + 80, ink::answer, "y=ﾀ3/2ﾀx");
+    Put(onAB.a.x, cursor.row + 80, ink::answer, "y=ﾀ3/2ﾀx");
     Next(ink::emphasis, "(0≦x≦4)");
     arc(onBC.a, onBC.b, 1, 3, ink::heading, "");
     arc(onBC.b, onBC.p, 1, 10, ink::heading, "xcm");
@@ -142,14 +142,14 @@ void Plover::ExerciseB2Answers() {
 
     StepReveal();
     Put(onBC.a.x, onBC.b.y + 80, ink::text, "y=ﾀ1/2ﾀ*(7-x)*4");
-    Put(onBC.a.x, B2_row + 60, ink::text, "y=2(7-x)");
-    Put(onBC.a.x, B2_row + 50, ink::answer, "y=14-2x");
+    Put(onBC.a.x, cursor.row + 60, ink::text, "y=2(7-x)");
+    Put(onBC.a.x, cursor.row + 50, ink::answer, "y=14-2x");
     Next(ink::emphasis, "(4≦x≦7)");
 
     StepReveal();
     TopicScreen(area::screen, 114);
     PenWidth(5);
-    PageHeading(B1, 30, "P93 章の問題B", 114, "2(3)");
+    PageHeading(cursor.margin, 30, "P93 章の問題B", 114, "2(3)");
     NewRow(70, ink::emphasis, "① PがAB上", -76);
     NewRow(50, ink::text, "y=ﾀ3/2ﾀx(0≦x≦4)");
     NewRow(70, ink::emphasis, "② PがBC上", -76);
@@ -223,7 +223,7 @@ void Plover::ExerciseB3Answers() {
     TopicScreen(area::screen, 76);
     const Num questionX = 40;
     PenWidth(5);
-    PageHeading(B1, 30, "P93 章の問題B", 40, "3");
+    PageHeading(cursor.margin, 30, "P93 章の問題B", 40, "3");
     using enum B3Piece;
     B3Points points;
     DrawExerciseB3Figure({Plane, LineM, LineN, DotA, DotB, DotP, ValueA}, "P", points);
@@ -241,26 +241,26 @@ void Plover::ExerciseB3Answers() {
 
     StepReveal();
     DrawExerciseB3Figure({Shade}, "", points);
-    Put(questionX, B2_row + 60, ink::emphasis, "(2)");
+    Put(questionX, cursor.row + 60, ink::emphasis, "(2)");
     Next(ink::heading, "Pの座標は");
-    const Num pRow = B2_row;
-    BracedSystem(B1, B2_row + 50, "y=2x+4…①", "y=-x+10…②");
-    const Num cx = YI1 + 40;
+    const Num pRow = cursor.row;
+    BracedSystem(cursor.margin, cursor.row + 50, "y=2x+4…①", "y=-x+10…②");
+    const Num cx = cursor.end + 40;
     StepReveal();
     NewRow(50, ink::emphasis, "①-②");
     StepReveal();
-    const Columns columns = ColumnsAt(B1, B2_row + 50, "y=2x+4", "y=-x+10", "-", true);
+    const Columns columns = ColumnsAt(cursor.margin, cursor.row + 50, "y=2x+4", "y=-x+10", "-", true);
     StepReveal();
     ColumnSigns(columns, "+-  + -");
     StepReveal();
-    Put(columns.column, B2_row + 50, ink::text, "0=3x-6");
+    Put(columns.column, cursor.row + 50, ink::text, "0=3x-6");
     StepReveal();
     NewRow(50, ink::text, "3x=6");
     Next(ink::emphasis, " x=2");
 
     StepReveal();
-    B1 = cx;
-    B2_row = pRow;
+    cursor.margin = cx;
+    cursor.row = pRow;
     NewRow(50, ink::emphasis, "②に代入して");
     StepReveal();
     NewRow(50, ink::text, "y=-2+10=");
@@ -302,13 +302,13 @@ void Plover::ExerciseB3Answers() {
     StepReveal();
     TopicScreen(area::screen, questionX);
     PenWidth(5);
-    PageHeading(B1, 30, "P93 章の問題B", 40, "3");
-    Put(YI1 + 30, 30, ink::emphasis, "(3)");
+    PageHeading(cursor.margin, 30, "P93 章の問題B", 40, "3");
+    Put(cursor.end + 30, 30, ink::emphasis, "(3)");
     DrawExerciseB3Figure({Plane, LineM, LineN, DotA, DotB, DotP, Shade, ValueA, ValueB, ArcAB}, "P(2,8)",
                          points);
 
     StepReveal();
-    Put(B1, 90, ink::text, "△ABPが2等分されるのは、直線が点Pと");
+    Put(cursor.margin, 90, ink::text, "△ABPが2等分されるのは、直線が点Pと");
     NewRow(50, ink::text, "ABの中点");
     StepReveal();
     PointAt(4, 0, {.radius = 6, .colour = ink::emphasis, .label = "Q(4,0)", .labelDx = 40, .labelDy = 20});
@@ -322,21 +322,21 @@ void Plover::ExerciseB3Answers() {
     NewRow(50, ink::text, "x=2,y=8とx=4,y=0を代入すると");
 
     StepReveal();
-    BracedSystem(B1, B2_row + 50, "8=2a+b…①", "0=4a+b…②");
-    const Num cx2 = YI1 + 40;
-    const Num row2 = B2_row;
+    BracedSystem(cursor.margin, cursor.row + 50, "8=2a+b…①", "0=4a+b…②");
+    const Num cx2 = cursor.end + 40;
+    const Num row2 = cursor.row;
     StepReveal();
     NewRow(50, ink::emphasis, "①-②");
     StepReveal();
-    const Columns lastColumns = ColumnsAt(B1, B2_row + 50, "8=2a+b", "0=4a+b", "-", true);
+    const Columns lastColumns = ColumnsAt(cursor.margin, cursor.row + 50, "8=2a+b", "0=4a+b", "-", true);
     StepReveal();
     ColumnSigns(lastColumns, "+- -  -");
-    Put(lastColumns.column, B2_row + 50, ink::text, "8=-2a");
-    Put(lastColumns.column, B2_row + 50, ink::emphasis, "a=-4");
+    Put(lastColumns.column, cursor.row + 50, ink::text, "8=-2a");
+    Put(lastColumns.column, cursor.row + 50, ink::emphasis, "a=-4");
 
     StepReveal();
-    B1 = cx2;
-    B2_row = row2;
+    cursor.margin = cx2;
+    cursor.row = row2;
     NewRow(0, ink::emphasis, "a=-4 を②に代入して");
     StepReveal();
     NewRow(50, ink::text, "0=4*(-4)+b");

@@ -56,8 +56,8 @@ public:
     void MovingPointQuestion();
     // P moves one step along A-B-C-D per key until the pupil presses 1.
     void AnimateMovingPoint();
-    // The three cases below the band top BX_cases: P on AB, on BC, on CD.
-    std::array<MovingFigure, 3> DrawMovingPointCases();
+    // The three cases below the band top bandTop: P on AB, on BC, on CD.
+    std::array<MovingFigure, 3> DrawMovingPointCases(Num bandTop);
     void MovingPointEquations();
     void MovingPointGraph();
     // The rectangle of the animation, lettered, with the triangle APD shaded

@@ -13,7 +13,7 @@ namespace lesson {
 namespace {
 
 template <class Program>
-std::unique_ptr<Engine> make(rt::Runtime& runtime) {
+std::unique_ptr<Lesson> make(rt::Runtime& runtime) {
     return std::make_unique<Program>(runtime);
 }
 

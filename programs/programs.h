@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "engine/engine.h"
+#include "lesson/lesson.h"
 
 namespace lesson {
 
@@ -15,7 +15,7 @@ struct ProgramInfo {
     std::string_view name;     // the executable's name and replay's argument
     std::string_view title;    // the window's title
     std::string_view subject;  // what it teaches, for --help
-    std::unique_ptr<Engine> (*make)(rt::Runtime& runtime);
+    std::unique_ptr<Lesson> (*make)(rt::Runtime& runtime);
 };
 
 std::span<const ProgramInfo> Programs();

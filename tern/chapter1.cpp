@@ -86,7 +86,7 @@ void Tern::EquationGraphIntro() {
         StepReveal();
     }
     StepReveal();
-    Put(outer, B2_row + 100, ink::text, "①点をさらに多くとると、");
+    Put(outer, cursor.row + 100, ink::text, "①点をさらに多くとると、");
     StepReveal();
     // Every half unit, then every fifth of a unit, counted so both ends are reached.
     for (int k = 0; k <= 20; ++k) {
@@ -102,7 +102,7 @@ void Tern::EquationGraphIntro() {
     GraphOf({.a = 0.5f, .b = -2, .colour = ink::emphasis});
     Next(ink::emphasis, "直線になる。", 20);
     StepReveal();
-    Put(outer, B2_row + 70, ink::text, "②この直線の切片と傾きを求めよう。");
+    Put(outer, cursor.row + 70, ink::text, "②この直線の切片と傾きを求めよう。");
     StepReveal();
     NewRow(50, ink::text, "切片は ");
     StepReveal();
@@ -115,7 +115,7 @@ void Tern::EquationGraphIntro() {
     Next(ink::emphasis, "ﾀ1/2ﾀ");
     SlopeTriangle({.from = intercept, .to = OnPlane(2, -1), .legsColour = ink::answer});
     StepReveal();
-    Put(B1 - 38, B2_row + 70, ink::text, "③x-2y=4 をyについて解こう。");
+    Put(cursor.margin - 38, cursor.row + 70, ink::text, "③x-2y=4 をyについて解こう。");
     StepReveal();
     NewRow(60, ink::emphasis, "y=ﾀ1/2ﾀx-2");
     StepReveal();
@@ -162,7 +162,7 @@ void Tern::PointOnGraphCheck() {
     };
     for (const Check& c : checks) {
         StepReveal();
-        Put(outer, B2_row + 50, ink::heading, c.heading);
+        Put(outer, cursor.row + 50, ink::heading, c.heading);
         Next(ink::emphasis, c.values);
         StepReveal();
         NewRow(50, ink::emphasis, "左辺");
@@ -219,8 +219,8 @@ Tern::SlopeInterceptForm Tern::SlopeInterceptTexts(Num a, Num b, Num c, bool int
 void Tern::SlopeInterceptRewriteSteps(const SlopeInterceptForm& form) {
     // Below the equation at (152, 90); the explanations indented 36.
     const auto& lines = form.lines;
-    B1 = 120;
-    B2_row = 90;
+    cursor.margin = 120;
+    cursor.row = 90;
     StepReveal();
     NewRow(50, ink::heading, lines[0], 36);
     NewRow(50, ink::text, lines[1]);
@@ -418,7 +418,7 @@ void Tern::CrossingsGraphProblem(const CrossingsGraph& p) {
 
 void Tern::InterceptsGraphAnswers() {
     TopicScreen(area::wide, 114);
-    B2_row = 10;
+    cursor.row = 10;
     PenWidth(5);
     const Plane plane{
         .left = 570, .top = 70, .xFrom = -7, .xTo = 7, .yFrom = -7, .yTo = 7, .step = 40, .gridColour = 14};

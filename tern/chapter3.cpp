@@ -61,7 +61,7 @@ void Tern::IntersectionIntro() {
     TopicScreen(area::wide, 40);
     PenWidth(5);
     BracedSystem(40, 30, "x-2y=4…①", "x +y=1…②");
-    const Num heading = YI1 + 40;
+    const Num heading = cursor.end + 40;
     Put(heading, 30, ink::emphasis, "連立方程式の");
     Put(heading, 80, ink::emphasis, "解を調べよう。");
     PlaneAt(
@@ -96,7 +96,7 @@ void Tern::IntersectionIntro() {
     PointAt(2, -1, {.radius = 6, .colour = ink::answer, .label = "(2,-1)", .labelDx = 30, .labelDy = 30});
     StepReveal();
     Put(40, 330, ink::heading, "上の連立方程式を解いてみよう。");
-    const Num secondColumnRow = B2_row;
+    const Num secondColumnRow = cursor.row;
     StepReveal();
     NewRow(50, ink::emphasis, "①-②");
     StepReveal();
@@ -106,9 +106,9 @@ void Tern::IntersectionIntro() {
     StepReveal();
     Put(columns.column, columns.lowerRow + 50, ink::text, " -3y=3");
     StepReveal();
-    Put(columns.column, B2_row + 50, ink::text, "   y=-1");
-    B1 = 342;
-    B2_row = secondColumnRow;
+    Put(columns.column, cursor.row + 50, ink::text, "   y=-1");
+    cursor.margin = 342;
+    cursor.row = secondColumnRow;
     NewRow(50, ink::emphasis, "y=-1 を②に代入して");
     StepReveal();
     NewRow(50, ink::text, "x-1=1");
@@ -118,8 +118,8 @@ void Tern::IntersectionIntro() {
     Next(ink::text, "1+1=2");
     NewRow(50, ink::answer, "答 x=2,y=-1");
     StepReveal();
-    B1 = YI1 + 30;
-    B2_row = 390;
+    cursor.margin = cursor.end + 30;
+    cursor.row = 390;
     NewRow(50, ink::answer, "<連立方程式の解とグラフの交点>");
     NewRow(50, ink::emphasis, "x,yについての連立方程式の解は、");
     NewRow(50, ink::emphasis, "それぞれの方程式のグラフの");
@@ -188,9 +188,9 @@ Tern::SystemTexts Tern::SystemByGraphTexts(const SystemByGraph& p) {
 void Tern::SystemByGraphProblem(const SystemByGraph& p) {
     const SystemTexts texts = SystemByGraphTexts(p);
     TopicScreen(area::screen, 88);
-    Put(B1 - 44, B2_row, ink::text, "例 連立方程式の解を、");
+    Put(cursor.margin - 44, cursor.row, ink::text, "例 連立方程式の解を、");
     NewRow(50, ink::text, "グラフを使って求めなさい。");
-    BracedSystem(B1, B2_row + 50, texts.first, texts.second, ink::emphasis);
+    BracedSystem(cursor.margin, cursor.row + 50, texts.first, texts.second, ink::emphasis);
     PlaneAt({.left = 680,
              .top = 50,
              .xFrom = -10,
@@ -217,7 +217,7 @@ void Tern::SystemByGraphAnswer() {
     TopicScreen(area::text, 38);
     PenWidth(5);
     Put(38, 30, ink::emphasis, "問1 解答");
-    BracedSystem(YI1, 30, "2x+y=1…①", " x-y=-4…②");
+    BracedSystem(cursor.end, 30, "2x+y=1…①", " x-y=-4…②");
     PlaneAt({.left = 760,
              .top = 100,
              .xFrom = -4,
@@ -330,7 +330,7 @@ void Tern::IntersectionProblem(const Intersection& p) {
     GraphOf({.a = p.m1, .b = p.k1, .colour = ink::emphasis, .label = "①"});
     GraphOf({.a = p.m2, .b = p.k2, .colour = ink::heading, .label = "②", .labelDy = -50});
 
-    Put(B1, B2_row, ink::heading, "例　");
+    Put(cursor.margin, cursor.row, ink::heading, "例　");
     Next(ink::text, "次の2直線の交点の座標を求めなさい。");
     NewRow(50, ink::emphasis, texts.first + "…①");
     Next(ink::text, ",");
@@ -339,7 +339,7 @@ void Tern::IntersectionProblem(const Intersection& p) {
     StepReveal();
     NewRow(50, ink::heading, "①-②");
     StepReveal();
-    const Columns columns = ColumnsAt(B1, B2_row + 50, texts.upper, texts.lower, "-", true);
+    const Columns columns = ColumnsAt(cursor.margin, cursor.row + 50, texts.upper, texts.lower, "-", true);
     ColumnSigns(columns, texts.signs);
     StepReveal();
     Put(columns.column, columns.lowerRow + 50, ink::text, texts.result);
@@ -354,7 +354,7 @@ void Tern::IntersectionProblem(const Intersection& p) {
     StepReveal();
     NewRow(50, ink::text, "y=" + texts.m1 + "*" + texts.substitutedX + texts.k1Term);
     StepReveal();
-    Put(B1 + 27, B2_row + 50, ink::text, "=" + texts.m1x + texts.k1Term);
+    Put(cursor.margin + 27, cursor.row + 50, ink::text, "=" + texts.m1x + texts.k1Term);
     StepReveal();
     Next(ink::emphasis, "=" + texts.y);
     StepReveal();
@@ -397,19 +397,19 @@ void Tern::IntersectionFromFigureAnswer() {
     StepReveal();
     Next(ink::text, "で、y=2x-1");
     StepReveal();
-    const Num systemRow = B2_row + 50;
-    BracedSystem(B1, systemRow, "y=-3x+3…①", "y= 2x-1…②");
+    const Num systemRow = cursor.row + 50;
+    BracedSystem(cursor.margin, systemRow, "y=-3x+3…①", "y= 2x-1…②");
     StepReveal();
     NewRow(50, ink::emphasis, "①-②");
     StepReveal();
-    const Columns columns = ColumnsAt(B1, B2_row + 50, "y=-3x+3", "y= 2x-1", "-", true);
+    const Columns columns = ColumnsAt(cursor.margin, cursor.row + 50, "y=-3x+3", "y= 2x-1", "-", true);
     ColumnSigns(columns, "+-  -  +");
     Put(columns.column, columns.lowerRow + 50, ink::text, "0=-5x+4");
     NewRow(60, ink::text, "5x=4");
     Next(ink::emphasis, " x=ﾀ4/5ﾀ", 20);
     StepReveal();
-    B1 = 418;
-    Put(B1, systemRow + 20, ink::emphasis, "x=ﾀ4/5ﾀ を②に代入して");
+    cursor.margin = 418;
+    Put(cursor.margin, systemRow + 20, ink::emphasis, "x=ﾀ4/5ﾀ を②に代入して");
     StepReveal();
     NewRow(70, ink::text, "y=2*ﾀ4/5ﾀ-1=ﾀ8/5ﾀ-ﾀ5/5ﾀ=");
     Next(ink::emphasis, "ﾀ3/5ﾀ");
@@ -435,7 +435,7 @@ void Tern::AxisIntersectionAnswer() {
     PointAt(0, -3, {.radius = 1, .colour = ink::text, .label = "-3", .labelDx = 30, .labelDy = 30});
     NewRow(50, ink::emphasis, "点Aは、次の2つの直線の交点だから");
     StepReveal();
-    BracedSystem(B1, B2_row + 50, "y=2x-3…①", "y=0…②");
+    BracedSystem(cursor.margin, cursor.row + 50, "y=2x-3…①", "y=0…②");
     StepReveal();
     NewRow(50, ink::text, "②を①に代入して");
     NewRow(50, ink::text, "0=2x-3");
@@ -452,8 +452,8 @@ void Tern::ParallelNoSolution() {
     TopicScreen(area::wide, 94);
     PenWidth(5);
     Put(40, 30, ink::emphasis, "問4 連立方程式");
-    BracedSystem(YI1, 30, "x-2y=4…①", "-3x+6y=6…②");
-    Put(B1, 130, ink::emphasis, "の解が見つからない理由を考えよう。");
+    BracedSystem(cursor.end, 30, "x-2y=4…①", "-3x+6y=6…②");
+    Put(cursor.margin, 130, ink::emphasis, "の解が見つからない理由を考えよう。");
     StepReveal();
     PlaneAt(
         {.left = 760, .top = 30, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .step = 40, .gridColour = 14});
@@ -468,10 +468,10 @@ void Tern::ParallelNoSolution() {
     StepReveal();
     Put(40, 180, ink::heading, "(1)方程式②のグラフをかこう。");
     StepReveal();
-    Put(B1, 250, ink::text, "6y=3x+6  ");
+    Put(cursor.margin, 250, ink::text, "6y=3x+6  ");
     StepReveal();
     Next(ink::text, "y=ﾀ1/2ﾀx+1 だから");
-    ReadSlopeAndIntercept(B1, 320, "ﾀ1/2ﾀ, ", "1 ", true);
+    ReadSlopeAndIntercept(cursor.margin, 320, "ﾀ1/2ﾀ, ", "1 ", true);
     StepReveal();
     GraphOf({.kind = Curve::General,
              .a = -3,
@@ -484,7 +484,7 @@ void Tern::ParallelNoSolution() {
     StepReveal();
     Put(40, 380, ink::heading, "(2)グラフから見つからない理由を説明しよう。");
     StepReveal();
-    Put(B1, 440, ink::emphasis, "2つのグラフは平行で交わらないから、");
+    Put(cursor.margin, 440, ink::emphasis, "2つのグラフは平行で交わらないから、");
     NewRow(50, ink::emphasis, "この連立方程式の解は見つからない。");
     StepReveal();
     Put(456, 570, ink::heading, "教科書P82 基本の問題　をやってみよう。");

@@ -16,8 +16,8 @@ void Tern::BasicProblemHeading(std::string_view number) {
     const Num numberLeft = 40;
     TopicScreen(area::screen, numberLeft + 54);
     PenWidth(5);
-    Cell(B1, B2_row, kPageCell, "P82 基本の問題");
-    Cell(numberLeft, B2_row + 60, kProblemCell, number);
+    Cell(cursor.margin, cursor.row, kPageCell, "P82 基本の問題");
+    Cell(numberLeft, cursor.row + 60, kProblemCell, number);
 }
 
 // ---- Problems 1 and 2 ---------------------------------------------------------------------------
@@ -124,7 +124,8 @@ void Tern::BasicProblemTwoLines() {
     bool first = true;
     for (const Reading& r : readings) {
         StepReveal();
-        Put(first ? YI1 : B1, r.openingY, ink::text, r.opening);  // line l reads on from the number cell
+        Put(first ? cursor.end : cursor.margin, r.openingY, ink::text,
+            r.opening);  // line l reads on from the number cell
         first = false;
         StepReveal();
         const SlopeCorners legs =
@@ -137,26 +138,26 @@ void Tern::BasicProblemTwoLines() {
         StepReveal();
         Next(ink::emphasis, r.intercept);
         StepReveal();
-        Put(B1, r.equationY, ink::text, "だから、");
+        Put(cursor.margin, r.equationY, ink::text, "だから、");
         Next(ink::emphasis, r.equation);
     }
 
     StepReveal();
-    BracedSystem(B1, B2_row + 50, "y=x+6…①", "y=-2x-4…②");
+    BracedSystem(cursor.margin, cursor.row + 50, "y=x+6…①", "y=-2x-4…②");
     StepReveal();
-    Put(B1, B2_row + 50, ink::emphasis, "①-②");
-    const Num subtractionRow = B2_row;
+    Put(cursor.margin, cursor.row + 50, ink::emphasis, "①-②");
+    const Num subtractionRow = cursor.row;
     StepReveal();
-    const Columns columns = ColumnsAt(B1, B2_row + 50, "y=　 x+6", "y=-2x-4", "-", true);
+    const Columns columns = ColumnsAt(cursor.margin, cursor.row + 50, "y=　 x+6", "y=-2x-4", "-", true);
     StepReveal();
     ColumnSigns(columns, "+-  +  +");
     StepReveal();
     Put(columns.column, columns.lowerRow + 50, ink::text, "0= 3x+10");
-    Put(columns.column, B2_row + 50, ink::text, "3x=-10");
+    Put(columns.column, cursor.row + 50, ink::text, "3x=-10");
     StepReveal();
-    B1 = 418;
-    B2_row = subtractionRow - 60;
-    Put(B1, B2_row - 30, ink::heading, "x=-ﾀ10/3ﾀ");
+    cursor.margin = 418;
+    cursor.row = subtractionRow - 60;
+    Put(cursor.margin, cursor.row - 30, ink::heading, "x=-ﾀ10/3ﾀ");
     StepReveal();
     NewRow(70, ink::emphasis, "①に代入して");
     NewRow(70, ink::text, "y=-ﾀ10/3ﾀ+6");

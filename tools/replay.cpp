@@ -64,8 +64,12 @@ public:
     OneText(rt::Runtime& r, std::string text, bool prompt, float x, float y, int colour)
         : Engine(r, "replay"), text_(std::move(text)), prompt_(prompt), x_(x), y_(y), colour_(colour) {}
 
-protected:
-    void ProgramMainMenu() override {
+    int Run() {
+        return Engine::Run([this] { Draw(); });
+    }
+
+private:
+    void Draw() {
         Rt().cls();
         const lesson::PenText text{.text = text_, .at = {x_, y_}, .colour = static_cast<float>(colour_)};
         if (prompt_)
@@ -74,7 +78,6 @@ protected:
             DrawMathText(text);
     }
 
-private:
     std::string text_;
     bool prompt_;
     float x_, y_;
@@ -150,16 +153,18 @@ int run(const std::vector<std::string>& args) {
         runtime.setTrace(&trace);
     }
 
-    std::unique_ptr<lesson::Engine> engine;
+    int status = 0;
     if (haveText) {
-        engine = std::make_unique<OneText>(runtime, text, prompt, atX, atY, colour);
+        OneText one(runtime, text, prompt, atX, atY, colour);
+        if (haveSeed) one.OverrideSeed(seed);
+        status = one.Run();
     } else {
         const lesson::ProgramInfo* info = lesson::FindProgram(program);
         if (!info) usage("unknown program " + program);
-        engine = info->make(runtime);
+        const std::unique_ptr<lesson::Lesson> lessons = info->make(runtime);
+        if (haveSeed) lessons->OverrideSeed(seed);
+        status = lessons->Run();
     }
-    if (haveSeed) engine->OverrideSeed(seed);
-    int status = engine->Run();
     runtime.finish();
     return status;
 }

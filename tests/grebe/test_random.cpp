@@ -269,11 +269,11 @@ TEST(SlopeAndPointTexts, AnswersAndLabelSides) {
                    chosenIn(&Grebe::SlopeAndPointExample, Grebe::PointProblem{1, 3, 2, 5}));
     EXPECT_EQ(right.drawn("y=x+3").back().colour, 5);
     EXPECT_EQ(right.drawn("y=x+3").back().y, 550);
-    const Num labelWidth = right.program->MeasureMathText("(2,5)");
+    const Num rightWidth = right.program->MathTextWidth("(2,5)");
     const auto rightLabels = right.records().glyphs({.text = "(", .colour = 5});
     ASSERT_FALSE(rightLabels.empty());
     const Glyph& rightLabel = rightLabels.front();
-    EXPECT_EQ(rightLabel.x, 1040 - 20 - labelWidth);
+    EXPECT_EQ(rightLabel.x, 1040 - 20 - rightWidth);
     EXPECT_EQ(rightLabel.y, 260);
 
     GrebeRun left(steps(7) + " 1 Enter",
@@ -361,10 +361,10 @@ TEST(GrebeDraws, PracticeOneFollowsItsRulesOnTheSameStream) {
         bool slopeRepeated = false;
         for (int seed = 1; seed <= kSeeds; ++seed) {
             g.Rt().randomize(seed);
-            g.ZENKAI = 0;
+            g.lastExampleDraw = 0;
             std::vector<Grebe::GraphLine> drawn;
             for (int k = 0; k < kDrawsPerSeed; ++k) drawn.push_back(g.DrawIntegerGraphLine());
-            EXPECT_EQ(g.ZENKAI, drawn.back().b);
+            EXPECT_EQ(g.lastExampleDraw, drawn.back().b);
             g.Rt().randomize(seed);
             Draws ref{g.Rt()};
             Num kept = 0;
@@ -386,10 +386,10 @@ TEST(GrebeDraws, PracticeOneFollowsItsRulesOnTheSameStream) {
         // The memory is shared with chapter 3: a first intercept avoids what it left.
         for (int seed = 1; seed <= kSeeds; ++seed) {
             g.Rt().randomize(seed);
-            g.ZENKAI = 2;
+            g.lastExampleDraw = 2;
             const auto line = g.DrawIntegerGraphLine();
             EXPECT_NE(line.b, 2);
-            EXPECT_EQ(g.ZENKAI, line.b);
+            EXPECT_EQ(g.lastExampleDraw, line.b);
         }
     });
     EXPECT_EQ(run.status, 0);
@@ -477,7 +477,7 @@ TEST(GrebeShownAnswers, PracticeOneAndTwo) {
     GrebeRun run(keys, [](Grebe& g) {
         for (int seed = 1; seed <= kShownSeeds; ++seed) {
             g.Rt().randomize(seed);
-            Num kept = g.ZENKAI;
+            Num kept = g.lastExampleDraw;
             Draws ref{g.Rt()};
             const auto line = ref.integerLine(kept);
             const int a = static_cast<int>(line.n), b = static_cast<int>(line.b);

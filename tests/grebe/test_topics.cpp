@@ -243,7 +243,7 @@ TEST(InterceptPointAnswer, LinesAndTheContinuedRow) {
     ASSERT_EQ(then.size(), 1u);
     EXPECT_EQ(then[0].y, 80);
     // It starts where the equation ends: the equation's width from 114.
-    EXPECT_EQ(then[0].x, 114 + run.program->MeasureMathText("求める式をy=ax+5"));
+    EXPECT_EQ(then[0].x, 114 + run.program->MathTextWidth("求める式をy=ax+5"));
 }
 
 }  // namespace

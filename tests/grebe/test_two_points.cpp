@@ -65,8 +65,8 @@ TEST(GrebeTwoPointGenerators, KeepTheirRulesOverManySeeds) {
         for (int seed = 0; seed < 400; ++seed) {
             g.Rt().randomize(seed);
             model.randomize(seed);
-            g.ZENKAI = static_cast<Num>(seed % 11 - 5);
-            Num kept = g.ZENKAI;
+            g.lastExampleDraw = static_cast<Num>(seed % 11 - 5);
+            Num kept = g.lastExampleDraw;
             Num last = 0;
             for (int k = 0; k < 6; ++k) {
                 const bool system = (seed + k / 2) % 3 == 0;
@@ -78,9 +78,9 @@ TEST(GrebeTwoPointGenerators, KeepTheirRulesOverManySeeds) {
                 ASSERT_EQ(line.x2, m.x2) << seed;
                 ASSERT_EQ(line.y1, m.y1) << seed;
                 ASSERT_EQ(line.y2, m.y2) << seed;
-                ASSERT_EQ(g.ZENKAI, kept) << seed;
+                ASSERT_EQ(g.lastExampleDraw, kept) << seed;
                 // The accepted attempt kept its own slope.
-                EXPECT_EQ(g.ZENKAI, line.a);
+                EXPECT_EQ(g.lastExampleDraw, line.a);
                 const Num a = line.a, b = line.b, x1 = line.x1, x2 = line.x2, y1 = line.y1, y2 = line.y2;
                 EXPECT_EQ(y1, a * x1 + b);
                 EXPECT_EQ(y2, a * x2 + b);

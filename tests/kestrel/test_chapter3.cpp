@@ -36,7 +36,7 @@ TEST(KestrelChapter3Frame, GoalScreenClearsAndTheChoiceLineFollowsWithoutAKey) {
 struct Choice {
     const char* typed;
     const char* firstText;  // nullptr: the choice line is shown again
-    Num mode = -1;          // KASANARIY after the entry, where a topic sets it
+    Num mode = -1;          // rateExampleFixed after the entry, where a topic sets it
     int times = 1;          // times firstText is drawn in all
 };
 
@@ -57,7 +57,7 @@ TEST_P(KestrelChapter3Choice, LeadsToItsTopicOrAsksAgain) {
     }
     EXPECT_EQ(run.count(c.firstText), c.times) << c.typed;
     if (c.mode >= 0) {
-        EXPECT_EQ(run.program->KASANARIY, c.mode) << c.typed;
+        EXPECT_EQ(run.program->rateExampleFixed, c.mode) << c.typed;
     }
 }
 

@@ -51,7 +51,7 @@ TEST_P(QuadrantNoRepeat, ARepeatBecomesQuadrant1AndKeepsTheMemory) {
     const RepeatCase& c = GetParam();
     RecordingRuntime runtime(rt::HeadlessRuntime::Options{});
     Kestrel k(runtime);
-    k.AAAY = static_cast<Num>(c.remembered);
+    k.lastDrillQuadrant = static_cast<Num>(c.remembered);
     runtime.script = {drawFor(3, 5), drawFor(2, 5), drawFor(c.drawn, 4)};
     const Kestrel::QuadrantPoint point = k.PickQuadrantPoint();
 
@@ -60,7 +60,7 @@ TEST_P(QuadrantNoRepeat, ARepeatBecomesQuadrant1AndKeepsTheMemory) {
     EXPECT_EQ(k.CoordinatesText(point), points[c.shown - 1]);
     EXPECT_EQ(point.x, 3 * signs[c.shown - 1][0]);
     EXPECT_EQ(point.y, 2 * signs[c.shown - 1][1]);
-    EXPECT_EQ(k.AAAY, c.kept);
+    EXPECT_EQ(k.lastDrillQuadrant, c.kept);
 }
 
 INSTANTIATE_TEST_SUITE_P(RememberedAndDrawn, QuadrantNoRepeat,
@@ -160,7 +160,7 @@ TEST(QuadrantPointDrill, EveryProblemFollowsItsDrawsOverManySeeds) {
                 EXPECT_EQ(d[0].colour, 3) << where;
             }
         }
-        EXPECT_EQ(k.AAAY, remembered) << seed;
+        EXPECT_EQ(k.lastDrillQuadrant, remembered) << seed;
     }
 }
 

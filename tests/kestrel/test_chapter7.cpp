@@ -143,7 +143,7 @@ struct Problem {
 };
 
 Problem problemOf(const Kestrel::DomainRangeProblem& d, const Kestrel& k) {
-    return {d.a, d.b, d.p, d.q, d.yp, d.yq, k.ZY1};
+    return {d.a, d.b, d.p, d.q, d.yp, d.yq, k.lastRangeSlope};
 }
 
 // The conditions every drawn problem meets.
@@ -172,7 +172,7 @@ TEST(DomainRangeGenerator, EveryDrawMeetsTheConditionsOverManySeeds) {
         KestrelUnderTest k(runtime, [](Kestrel&) {});
         k.OverrideSeed(seed);
         k.before = [&](Kestrel& kk) {
-            Num previous = kk.ZY1;
+            Num previous = kk.lastRangeSlope;
             for (int n = 0; n < 30; ++n) {
                 const Problem pr = problemOf(kk.DrawDomainRangeProblem(), kk);
                 expectValid(pr, previous, "seed " + std::to_string(seed) + " problem " + std::to_string(n));
@@ -219,7 +219,7 @@ private:
 
 struct ScriptCase {
     const char* name;
-    Num kept;                   // ZY1 before the draw
+    Num kept;                   // lastRangeSlope before the draw
     std::vector<float> script;  // r for each draw, in the order taken
     Problem expected;
 };
@@ -233,7 +233,7 @@ TEST_P(DomainRangeScripted, RetriesAndTheSlopeMemory) {
     ScriptedRandomRuntime runtime(c.script);
     Kestrel::DomainRangeProblem drawn{};
     KestrelUnderTest k(runtime, [&](Kestrel& kk) { drawn = kk.DrawDomainRangeProblem(); });
-    k.before = [&](Kestrel& kk) { kk.ZY1 = c.kept; };
+    k.before = [&](Kestrel& kk) { kk.lastRangeSlope = c.kept; };
     k.Run();
     const Problem pr = problemOf(drawn, k);
     EXPECT_EQ(runtime.taken, static_cast<int>(c.script.size())) << c.name;

@@ -146,7 +146,7 @@ TEST(SubMenu, FractionWithinTheRangePicksAnItemWithinIt) {
     int item = 0;
     LessonRun run(typed("5/2"), [&](LessonUnderTest& l) { item = l.ChapterSubMenu("①a　②b　③終了", 3); });
     EXPECT_EQ(item, 2);
-    EXPECT_EQ(run.program->A, 2.5f);
+    EXPECT_EQ(run.program->subMenuTyped, 2.5f);
 }
 
 TEST(GoalScreen, IndentDependsOnItsOwnClear) {

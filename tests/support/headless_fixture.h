@@ -21,8 +21,9 @@ public:
     ScriptEngine(rt::Runtime& r, std::function<void(ScriptEngine&)> body)
         : Engine(r, "Test"), body_(std::move(body)) {}
 
-protected:
-    void ProgramMainMenu() override { body_(*this); }
+    int Run() {
+        return Engine::Run([this] { body_(*this); });
+    }
 
 private:
     std::function<void(ScriptEngine&)> body_;
