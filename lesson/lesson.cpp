@@ -127,13 +127,13 @@ void Lesson::TableText(Num x, Num y, Num colour, std::string_view text) {
 
 void Lesson::Cell(Num x, Num y, const CellStyle& style, std::string_view text) {
     if (screenTextLog) screenTextLog->push_back({std::string(text), x, y, style.colour});
-    const Point next = engine_.DrawMathCell({.at = {x, y},
-                                             .width = style.width,
-                                             .height = style.height,
-                                             .outline = style.border,
-                                             .fill = style.fill,
-                                             .colour = style.colour},
-                                            text);
+    const TextCell cell{.at = {x, y},
+                        .width = style.width,
+                        .height = style.height,
+                        .outline = style.border,
+                        .fill = style.fill,
+                        .colour = style.colour};
+    const Point next = engine_.DrawMathCell(cell, text);
     cursor.end = next.x;
     cursor.row = next.y;
 }
