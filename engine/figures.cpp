@@ -111,31 +111,30 @@ void Engine::LabelVerticesByName(const std::vector<Point>& corners, const std::v
                   [&](std::size_t k) { return k < names.size() ? names[k] : std::string(); });
 }
 
+namespace {
+
+// The slope and intercept of the line through p and q; a vertical line has
+// slope 1000 and no intercept.
+struct LineForm {
+    Num slope = 0;
+    std::optional<Num> intercept;
+    bool vertical = false;
+};
+LineForm lineThrough(Point p, Point q) {
+    if (q.y == p.y) return {0, p.y, false};
+    if (q.x == p.x) return {1000, std::nullopt, true};
+    const Num slope = (q.y - p.y) / (q.x - p.x);
+    return {slope, p.y - slope * p.x, false};
+}
+
+}  // namespace
+
 LineCrossing Engine::IntersectLines(Point a1, Point a2, Point b1, Point b2) {
     LineCrossing c;
-    Num x = 0;
-    if (a2.y == a1.y) {
-        c.slope1 = 0;
-        c.intercept1 = a1.y;
-    } else if (a2.x == a1.x) {
-        c.slope1 = 1000;
-        c.vertical1 = true;
-        x = a1.x;
-    } else {
-        c.slope1 = (a2.y - a1.y) / (a2.x - a1.x);
-        c.intercept1 = a1.y - c.slope1 * a1.x;
-    }
-    if (b1.y == b2.y) {
-        c.slope2 = 0;
-        c.intercept2 = b1.y;
-    } else if (b1.x == b2.x) {
-        c.slope2 = 1000;
-        c.vertical2 = true;
-        x = b1.x;
-    } else {
-        c.slope2 = (b2.y - b1.y) / (b2.x - b1.x);
-        c.intercept2 = b1.y - c.slope2 * b1.x;
-    }
+    const LineForm one = lineThrough(a1, a2), two = lineThrough(b1, b2);
+    c.slope1 = one.slope, c.intercept1 = one.intercept, c.vertical1 = one.vertical;
+    c.slope2 = two.slope, c.intercept2 = two.intercept, c.vertical2 = two.vertical;
+    const Num x = c.vertical2 ? b1.x : a1.x;  // the vertical line's x, when one is
     // Parallel lines (two verticals included) have no single intersection;
     // the flags, not a slope of 1000, tell a vertical line.
     if (c.vertical1 && c.vertical2) return c;
