@@ -129,23 +129,31 @@ void Kestrel::DensePointsDemo() {
     StepReveal();
 
     // Halfway x: -3.5 .. 2.5 in columns 2 .. 8; -0.5 and 0.5 with their 0.
-    const CellStyle halfFrame{90, 50, 0, ink::page, ink::text};
+    // "-3.5" is 89 units wide: in a 90-unit cell its minus would touch the
+    // rule and read as a tee. The "x" column is as narrow as the whole
+    // table's, so each value gets room within the same overall width.
+    const CellStyle halfHeading{60, 50, 0, ink::page, ink::text};
+    constexpr Num halfWidth = 95;
+    const CellStyle halfFrame{halfWidth, 50, 0, ink::page, ink::text};
+    auto halfColumn = [&](int k) {
+        return tableLeft + halfHeading.width + halfWidth * static_cast<Num>(k - 2);
+    };
     xRow = cursor.row + 50;
     yRow = xRow + 50;
-    Cell(tableLeft, xRow, halfFrame, "x");
+    Cell(tableLeft, xRow, halfHeading, "x");
     for (int k = 2; k <= 8; ++k) {
         const Num x = static_cast<Num>(k) - 5.5f;
         std::string text = NumberText(x);
         if (k == 5) text = "-0.5";
         if (k == 6) text = "0" + text;
-        Cell(tableLeft + 90 * (k - 1), xRow, halfFrame, text);
+        Cell(halfColumn(k), xRow, halfFrame, text);
     }
-    Cell(tableLeft, yRow, halfFrame, "y");
-    for (int k = 2; k <= 8; ++k) Cell(tableLeft + 90 * (k - 1), yRow, halfFrame, "");
+    Cell(tableLeft, yRow, halfHeading, "y");
+    for (int k = 2; k <= 8; ++k) Cell(halfColumn(k), yRow, halfFrame, "");
     StepReveal();
     for (int k = 2; k <= 8; ++k) {
         StepReveal();
-        Cell(tableLeft + 90 * (k - 1), yRow, {90, 50, 0, ink::page, ink::emphasis},
+        Cell(halfColumn(k), yRow, {halfWidth, 50, 0, ink::page, ink::emphasis},
              NumberText((static_cast<Num>(k) - 5.5f) * 2 + 3));
     }
     StepReveal();

@@ -214,17 +214,22 @@ TEST(DensePointsDemo, CellsTextsAndScale) {
     EXPECT_EQ(
         trace
             .segments(
-                {.colour = 0, .from = At(488, 310), .to = At(578, 360), .kind = 2, .fill = 15, .width = 3})
+                {.colour = 0, .from = At(478, 310), .to = At(573, 360), .kind = 2, .fill = 15, .width = 3})
             .size(),
         2u);
     EXPECT_EQ(run.place("-4"), "98 160 0");
     EXPECT_EQ(run.place("9"), "518 210 3");
     // Halfway x with their 0 before the point, whatever the number text is.
-    EXPECT_EQ(run.place("-0.5"), "398 260 0");
-    EXPECT_EQ(run.place("0.5"), "488 260 0");
+    // The half table's "x" column is 60 wide like the whole table's and its
+    // values 95, so that "-3.5" (89 wide) keeps its minus off the rule.
+    EXPECT_EQ(run.place("-0.5"), "383 260 0");
+    EXPECT_EQ(run.place("0.5"), "478 260 0");
     EXPECT_EQ(run.count("00.5"), 0);
     EXPECT_EQ(run.count(".5"), 0);
-    EXPECT_EQ(run.place("-3.5"), "128 260 0");
+    EXPECT_EQ(run.place("-3.5"), "98 260 0");
+    EXPECT_EQ(
+        trace.segments({.colour = 0, .from = At(38, 260), .to = At(98, 310), .kind = 2, .fill = 15}).size(),
+        1u);
     EXPECT_EQ(run.place("8"), "668 310 3");
     // Only the topic's own four scale numbers, three across and two down.
     for (const auto& [text, at] : {std::pair{"3", At(1102, 424)}, std::pair{"-4", At(812, 424)},
