@@ -42,6 +42,7 @@ struct AngleLabel {
     Num dx = 0, dy = 0;
     Num colour = 0;
     bool tableText = false;
+    bool onGround = false;  // cleared like a plane's label even off a plane: a line runs through it
 };
 
 // Arcs inside a corner: count concentric arcs (outermost radius - 8), or for
@@ -70,6 +71,7 @@ struct SegmentArc {
     Num labelColour = 0;
     Num labelDx = 0, labelDy = 0;
     bool tableText = false;
+    bool labelOnGround = false;
 };
 
 // Ticks across the segment from-to where it divides as first : second, count

@@ -69,7 +69,8 @@ Point Engine::DrawArcOverSegment(const SegmentArc& arc) {
          .dx = arc.labelDx,
          .dy = arc.labelDy,
          .colour = arc.labelColour,
-         .tableText = arc.tableText});
+         .tableText = arc.tableText,
+         .onGround = arc.labelOnGround});
     return top;
 }
 
@@ -154,7 +155,7 @@ Point Engine::DrawAngleLabel(const AngleLabel& label) {
     const Point at{v.x + p * std::cos(a.bisector) + width * (std::cos(a.bisector) / 2 - 0.5f) + label.dx,
                    v.y - p * std::sin(a.bisector) - 2 * h * (std::sin(a.bisector) / 2 + 0.5f) + label.dy};
     std::optional<rt::HaloScope> halo;
-    if (InsidePlane(at.x, at.y)) halo.emplace(Rt());
+    if (label.onGround || InsidePlane(at.x, at.y)) halo.emplace(Rt());
     const PenText text{label.text, at, label.colour};
     if (label.tableText)
         DrawTableText(text);

@@ -212,7 +212,8 @@ void Lesson::ArcOver(const Arc& a) {
                                 .label = ScreenText(a.label),
                                 .labelColour = a.labelColour,
                                 .labelDx = a.labelDx,
-                                .labelDy = a.labelDy});
+                                .labelDy = a.labelDy,
+                                .labelOnGround = a.labelOnGround});
 }
 
 void Lesson::ArrowTo(Num x1, Num y1, Num x2, Num y2, Num colour, Num headLength, Num twice) {

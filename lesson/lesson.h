@@ -65,6 +65,7 @@ struct Arc {
     Num labelColour = ink::text;
     std::string_view label = {};
     Num labelDx = 0, labelDy = 0;
+    bool labelOnGround = false;  // off a plane too, where a figure's line runs through the label
 };
 
 // Problems a test hands in: a random topic takes the next one of its kind in

@@ -215,7 +215,17 @@ void Plover::MovingPointEquations() {
     arc(onCD.b, onCD.c, ink::heading, "");
     arc(onCD.c, onCD.p, ink::heading, "xcm");
     StepReveal();
-    arc(onCD.d, onCD.p, ink::answer, "(10-x)cm");
+    // The label stands across the diagonal AP, which would run through its
+    // minus: it stands on a cleared ground, a little left so that the ground
+    // stops short of its own arc.
+    ArcOver({.from = onCD.d,
+             .to = onCD.p,
+             .stepDegrees = 5,
+             .dotColour = ink::answer,
+             .labelColour = ink::answer,
+             .label = "(10-x)cm",
+             .labelDx = -4,
+             .labelOnGround = true});
     StepReveal();
     Put(onCD.a.x, onCD.b.y + 80, ink::text, "y=ﾀ1/2ﾀ*4*(10-x)");
     StepReveal();

@@ -11,35 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "pixels.h"
 #include "runtime/canvas.h"
-#include "runtime/palette.h"
 #include "tern_fixture.h"
 
 namespace lesson::testing {
 namespace {
-
-std::uint32_t rgbOf(int colour) {
-    const rt::Rgb& c = rt::paletteColour(colour);
-    return (static_cast<std::uint32_t>(c.r) << 16) | (c.g << 8) | c.b;
-}
-
-// The colour of the canvas pixel at (px, py), as 0xRRGGBB.
-std::uint32_t pixelAt(rt::Canvas& c, int px, int py) {
-    const auto* row =
-        reinterpret_cast<const std::uint32_t*>(c.pixels() + static_cast<std::size_t>(py) * c.stride());
-    return row[px] & 0xFFFFFF;
-}
-
-// How many canvas pixels of a colour lie in the box of logical units
-// [x0, x1) x [y0, y1).
-int pixelsOf(rt::Canvas& c, int colour, double x0, double y0, double x1, double y1) {
-    const int k = c.scale();
-    int n = 0;
-    for (int py = static_cast<int>(std::floor(y0 * k)); py < static_cast<int>(std::ceil(y1 * k)); ++py)
-        for (int px = static_cast<int>(std::floor(x0 * k)); px < static_cast<int>(std::ceil(x1 * k)); ++px)
-            n += pixelAt(c, px, py) == rgbOf(colour);
-    return n;
-}
 
 // What was drawn inside a halo, and what outside one.
 struct Split {

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "pixels.h"
 #include "plover_fixture.h"
 
 namespace lesson::testing {
@@ -186,6 +187,35 @@ TEST(MovingPointEquations, CaseFiguresArcsAndEquations) {
     EXPECT_GT(nearAB.size(), 20u);
     EXPECT_EQ(trace.dots({.r = 0.5f, .colour = 7, .in = Box{100, 152.01f, 189.99f, 330.01f}}).size(),
               nearAB.size());
+}
+
+// "(10-x)cm" stands across figure 3's diagonal AP, from A (852,190) to
+// P (1132,330): the diagonal stops short of the label's minus, and the
+// label's ground leaves the shaded triangle and its own arc D to P whole.
+TEST(MovingPointEquations, TheDiagonalStopsShortOfTheMinusOfTenMinusX) {
+    PloverRun run(RunOptions{.keys = steps(13), .scale = 2}, &Plover::MovingPointEquations);
+    ASSERT_TRUE(run.ended());
+    const Trace trace(run.lines());
+    std::vector<Segment> minus;
+    for (const Segment& l : trace.segments({.colour = 5, .width = 5}))
+        if (l.x1 > 900 && l.x2 < 1100 && l.y1 > 230 && l.y1 < 290) minus.push_back(l);
+    ASSERT_EQ(minus.size(), 1u);
+    const Segment& m = minus.front();
+    ASSERT_EQ(m.y1, m.y2);
+    const float onDiagonal = 190 + ((m.x1 + m.x2) / 2 - 852) / 2;
+    ASSERT_NEAR(onDiagonal, m.y1, 4) << "the diagonal runs through the minus";
+    rt::Canvas& c = run.runtime->canvas();
+    EXPECT_EQ(pixelsOf(c, 0, m.x1 - 3, m.y1 - 6, m.x2 + 3, m.y1 + 6), 0);
+    EXPECT_GT(pixelsOf(c, 0, 860, 190 + 2, 880, 190 + 20), 0) << "the diagonal near A";
+    // Inside the triangle, 3 clear of its sides, where the arc runs beside
+    // the label: fill, arc and label, never the page.
+    const int k = c.scale();
+    int page = 0;
+    for (int py = 196 * k; py < 300 * k; ++py)
+        for (int px = 1090 * k; px < 1129 * k; ++px)
+            if (py < (190 + (static_cast<float>(px) / k - 852) / 2 - 4) * k)
+                page += pixelAt(c, px, py) == rgbOf(15);
+    EXPECT_EQ(page, 0);
 }
 
 // Figure 1's corner letters stand where the usual way in puts them, whatever
