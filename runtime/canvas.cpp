@@ -347,6 +347,9 @@ Canvas::Canvas(int scale) : scale_(std::max(1, scale)), fonts_(&sharedFonts()) {
     layer_ = newSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), "the line layer");
     layerCr_ = canvasContext(layer_, scale_, "the line layer");
     cairo_set_operator(layerCr_, CAIRO_OPERATOR_SOURCE);
+    beneath_ = newSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), "what lies under the lines");
+    beneathCr_ = canvasContext(beneath_, scale_, "what lies under the lines");
+    cairo_set_operator(beneathCr_, CAIRO_OPERATOR_SOURCE);
     clear();
 }
 
@@ -355,11 +358,14 @@ Canvas::~Canvas() {
     cairo_surface_destroy(surface_);
     cairo_destroy(layerCr_);
     cairo_surface_destroy(layer_);
+    cairo_destroy(beneathCr_);
+    cairo_surface_destroy(beneath_);
     if (maskCr_) cairo_destroy(maskCr_);
     if (mask_) cairo_surface_destroy(mask_);
 }
 
 void Canvas::setColour(int c) {
+    colour_ = c;
     const Rgb& rgb = paletteColour(c);
     cairo_set_source_rgb(cr_, rgb.r / 255.0, rgb.g / 255.0, rgb.b / 255.0);
 }
@@ -372,6 +378,8 @@ void Canvas::clear() {
     checkDrawing();
     cairo_set_source_rgba(layerCr_, 0, 0, 0, 0);
     cairo_paint(layerCr_);
+    setBeneath(15);
+    cairo_paint(beneathCr_);
     grounds_.clear();
     marks_.clear();
     ownDot_ = -1;
@@ -400,6 +408,18 @@ void Canvas::stroke(double width, bool lineStroke, Path pathOn) {
     pathOn(layerCr_);
     cairo_stroke(layerCr_);
     cairo_restore(layerCr_);
+    if (line) return;
+    setBeneath(colour_);
+    cairo_set_line_width(beneathCr_, width);
+    cairo_set_line_join(beneathCr_, cairo_get_line_join(cr_));
+    cairo_new_path(beneathCr_);
+    pathOn(beneathCr_);
+    cairo_stroke(beneathCr_);
+}
+
+void Canvas::setBeneath(int colour) {
+    // The colour's number as the alpha: exact, since nothing here is smoothed.
+    cairo_set_source_rgba(beneathCr_, 0, 0, 0, (static_cast<unsigned>(colour) & 15u) / 255.0);
 }
 
 void Canvas::clipOutGrounds(cairo_t* c) {
@@ -489,6 +509,10 @@ void Canvas::markFill(Path pathOn) {
     cairo_new_path(layerCr_);
     pathOn(layerCr_);
     cairo_fill(layerCr_);
+    setBeneath(colour_);
+    cairo_new_path(beneathCr_);
+    pathOn(beneathCr_);
+    cairo_fill(beneathCr_);
 }
 
 bool Canvas::isLinePixel(int px, int py) {
@@ -867,8 +891,11 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
     const std::uint8_t kind = lineStroke && !drawingLabel_ ? 255 : 0;
     cairo_surface_flush(surface_);
     cairo_surface_flush(layer_);
+    cairo_surface_flush(beneath_);
     std::uint8_t* data = cairo_image_surface_get_data(surface_);
     std::uint8_t* layer = cairo_image_surface_get_data(layer_);
+    std::uint8_t* beneath = cairo_image_surface_get_data(beneath_);
+    // The line layer and the layer under the lines are alike in size and format: one stride.
     const long st = stride(), layerSt = cairo_image_surface_get_stride(layer_), pw = pixelWidth(),
                ph = pixelHeight();
     long bx0 = pw, by0 = ph, bx1 = 0, by1 = 0;
@@ -891,6 +918,9 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
         } else {
             std::fill(line + from, line + to, pixel);
             std::fill(layer + row * layerSt + from, layer + row * layerSt + to, kind);
+            if (kind == 0)
+                std::fill(beneath + row * layerSt + from, beneath + row * layerSt + to,
+                          static_cast<std::uint8_t>(static_cast<unsigned>(colour) & 15u));
         }
         bx0 = std::min(bx0, from);
         bx1 = std::max(bx1, to);
@@ -899,6 +929,7 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
     }
     cairo_surface_mark_dirty(surface_);
     cairo_surface_mark_dirty(layer_);
+    cairo_surface_mark_dirty(beneath_);
     damagePixels(bx0, by0, bx1, by1);
 }
 
@@ -1016,19 +1047,20 @@ void Canvas::layGround(const std::vector<std::function<void()>>& ops) {
     y0 = std::max(y0 - reach, 0L);
     x1 = std::min(x1 + reach, pw);
     y1 = std::min(y1 + reach, ph);
-    const Rgb& page = paletteColour(15);
-    const std::uint32_t pixel = 0xFF000000u | (page.r << 16) | (page.g << 8) | page.b;
     cairo_surface_flush(surface_);
     cairo_surface_flush(layer_);
+    cairo_surface_flush(beneath_);
     std::uint8_t* data = cairo_image_surface_get_data(surface_);
     std::uint8_t* layer = cairo_image_surface_get_data(layer_);
+    const std::uint8_t* beneath = cairo_image_surface_get_data(beneath_);
     const long st = stride(), layerSt = cairo_image_surface_get_stride(layer_);
     for (long row = y0; row < y1; ++row) {
         auto* target = reinterpret_cast<std::uint32_t*>(data + row * st);
         std::uint8_t* kinds = layer + row * layerSt;
         for (long col = x0; col < x1; ++col) {
             if (kinds[col] < 128) continue;
-            target[col] = pixel;
+            const Rgb& under = paletteColour(beneath[row * layerSt + col]);
+            target[col] = 0xFF000000u | (under.r << 16) | (under.g << 8) | under.b;
             kinds[col] = 0;
         }
     }

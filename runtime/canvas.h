@@ -89,7 +89,7 @@ public:
 
     // Operations from beginHalo to the matching endHalo (a label) are held
     // back; at the end the lines within the label's ground (the box of its
-    // ink widened by kGroundMargin) are painted over in the page colour, then
+    // ink widened by kGroundMargin) give way to what lay under them, then
     // the operations are drawn as usual; lines drawn later stop at the ground
     // too, until a clear, an erase or a fill covers the label. Only lines give
     // way: texts, dots, arrow heads and filled shapes keep every pixel, and a
@@ -156,7 +156,7 @@ private:
     void placeGlyphs(std::string_view text, float x, float y, int h, int v, const FontState& font, Put put);
     // Sets the spans' pixels, placed at the origin pixel (ox, oy), to colour.
     // A line stroke (a graph is drawn as a chain of pen dots) marks them as
-    // line pixels; anything else as kept.
+    // line pixels; anything else as kept, and as what lies under later lines.
     void fill(const std::vector<PixelSpan>& spans, long ox, long oy, int colour, bool lineStroke = false);
 
     // What each pixel was last set by, kept beside the picture: line pixels
@@ -169,12 +169,15 @@ private:
     // Drops the grounds of the labels an erase or a fill over the box (in
     // logical units) covers: lines may cross where they stood.
     void uncover(double x0, double y0, double x1, double y1);
+    // A fill in the current colour: its pixels are no line any more, and
+    // what lies under the lines drawn over them later.
     template <class Path>
     void markFill(Path pathOn);
     // Clears the line pixels within the held-back operations' ground.
     void layGround(const std::vector<std::function<void()>>& ops);
 
     void setColour(int c);
+    int colour_ = 15;  // the colour setColour last set
     // Adds a box in logical units (a cairo extent) or in pixels to the damage.
     void damageUnits(double x0, double y0, double x1, double y1);
     void damagePixels(long x0, long y0, long x1, long y1);
@@ -195,6 +198,12 @@ private:
     // line set the pixel last. A label's own operations mark nothing as line.
     cairo_surface_t* layer_ = nullptr;
     cairo_t* layerCr_ = nullptr;
+    // Under the lines: an A8 surface holding, for each pixel, the colour that
+    // anything but a line set last (the page, a fill, a text, a point), which
+    // a ground shows where it clears a line.
+    cairo_surface_t* beneath_ = nullptr;
+    cairo_t* beneathCr_ = nullptr;
+    void setBeneath(int colour);
     bool drawingLabel_ = false;
     // The grounds of the labels on the screen, in canvas pixels.
     std::vector<PixelRect> grounds_;

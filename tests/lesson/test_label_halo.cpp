@@ -210,6 +210,34 @@ TEST(LabelHalo, TheGroundClearsOnlyTheLinesInTheLabelsBox) {
     EXPECT_EQ(pixelsOf(alone, 3, 0, 0, 440, 240), pixelsOf(haloed, 3, 0, 0, 440, 240));
 }
 
+// Where a ground clears a line drawn over a fill or a text, what lay under
+// the line shows again, not the page: a label on a shaded figure leaves no
+// white rim, and a text a line crossed is whole around the label.
+TEST(LabelHalo, TheGroundShowsWhatLayUnderTheLine) {
+    rt::Canvas crossed(2), plain(2);
+    const rt::FontState digits{"ゴシック", 16, true, false};
+    const rt::UnitBox ink = crossed.textInk("x=9", 100, 100, 3, 3, digits);
+    // A text a unit and a half right of the label's ink: inside its ground.
+    const float textX = ink.x1 + 1.5f - crossed.textInk("8", 0, 100, 3, 3, digits).x0;
+    for (rt::Canvas* c : {&crossed, &plain}) {
+        c->line(60, 60, 200, 180, 0, 2, 13, 1);  // a shaded box under the label
+        c->symbol("8", textX, 100, 3, 3, 2, digits);
+        if (c == &crossed) c->line(40, 120, 300, 120, 1, 0, -1, 3);
+        c->beginHalo();
+        c->symbol("x=9", 100, 100, 3, 3, 3, digits);
+        c->endHalo();
+    }
+    // Within the ground, across both the box and the text beside it.
+    const double m = rt::Canvas::kGroundMargin - 0.5;
+    const int k = crossed.scale();
+    int differ = 0;
+    for (int py = static_cast<int>((ink.y0 - m) * k); py < static_cast<int>((ink.y1 + m) * k); ++py)
+        for (int px = static_cast<int>((ink.x0 - m) * k); px < static_cast<int>((ink.x1 + m) * k); ++px)
+            differ += pixelAt(crossed, px, py) != pixelAt(plain, px, py);
+    EXPECT_EQ(differ, 0);
+    EXPECT_GT(pixelsOf(crossed, 1, 40, 118, 100, 122), 0) << "the line, away from the label";
+}
+
 // A later label's ground leaves an earlier label's strokes, its minus among
 // them, as they are.
 TEST(LabelHalo, AGroundKeepsAnEarlierLabelsMinus) {
