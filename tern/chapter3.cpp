@@ -26,6 +26,16 @@ std::string LaterCoefficientForm(Num value, std::string_view text) {
     return (value > 0 ? "+" : "") + Lesson::CoefficientForm(value, text);
 }
 
+// Equation ① of the intersection question and of 問4, x-2y=4, drawn alike by both.
+constexpr Graph kFirstEquation{.kind = Curve::General,
+                               .a = 1,
+                               .b = -2,
+                               .c = 4,
+                               .colour = ink::text,
+                               .label = "x-2y=4",
+                               .labelDx = -108,
+                               .labelDy = -60};
+
 }  // namespace
 
 const Chapter<Tern> Tern::kSimultaneousEquationsGraph{
@@ -66,14 +76,7 @@ void Tern::IntersectionIntro() {
     Put(heading, 80, ink::emphasis, "解を調べよう。");
     PlaneAt(
         {.left = 760, .top = 30, .xFrom = -5, .xTo = 5, .yFrom = -4, .yTo = 4, .step = 40, .gridColour = 14});
-    GraphOf({.kind = Curve::General,
-             .a = 1,
-             .b = -2,
-             .c = 4,
-             .colour = ink::text,
-             .label = "x-2y=4",
-             .labelDx = -108,
-             .labelDy = -60});
+    GraphOf(kFirstEquation);
     StepReveal();
     Put(40, 130, ink::heading, "(1)方程式②のグラフをかこう。");
     StepReveal();
@@ -457,14 +460,7 @@ void Tern::ParallelNoSolution() {
     StepReveal();
     PlaneAt(
         {.left = 760, .top = 30, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .step = 40, .gridColour = 14});
-    GraphOf({.kind = Curve::General,
-             .a = 1,
-             .b = -2,
-             .c = 4,
-             .colour = ink::text,
-             .label = "x-2y=4",
-             .labelDx = -108,
-             .labelDy = -60});
+    GraphOf(kFirstEquation);
     StepReveal();
     Put(40, 180, ink::heading, "(1)方程式②のグラフをかこう。");
     StepReveal();
