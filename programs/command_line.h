@@ -12,7 +12,8 @@
 
 namespace lesson {
 
-// The keys every program takes, as --help lists them.
+// The keys every program takes, as --help lists them (in English; --help
+// gives them in the user's language).
 extern const std::string_view kKeysHelp;
 
 // The name a command was started by (argv[0] without its folder), or fallback

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A program in its window; which one is fixed when the executable is built.
+// A program in its window; which one is fixed when the executable is built
+// (LESSON_PROGRAM_ROW names its row).
 #include <algorithm>
 #include <iostream>
 #include <span>
@@ -8,10 +9,12 @@
 #include "programs/command_line.h"
 #include "programs/icon.h"
 #include "programs/programs.h"
+#include "runtime/messages.h"
 #include "runtime/window.h"
 
 int main(int argc, char** argv) {
-    const lesson::ProgramInfo* program = lesson::FindProgram(LESSON_PROGRAM);
+    rt::chooseMessageLanguage();
+    const lesson::ProgramInfo* program = &lesson::LESSON_PROGRAM_ROW();
     const std::string command = lesson::CommandName(argc > 0 ? argv[0] : nullptr, program->name);
     const std::span<const char* const> args(argv + std::min(argc, 1), argv + argc);
     if (const auto status = lesson::AnswerCommandLine(*program, command, args, std::cout, std::cerr))

@@ -3,33 +3,16 @@
 
 #include <array>
 
-#include "grebe/grebe_program.h"
-#include "kestrel/kestrel_program.h"
-#include "plover/plover_program.h"
-#include "tern/tern_program.h"
-
 namespace lesson {
 
-namespace {
-
-template <class Program>
-std::unique_ptr<Lesson> make(rt::Runtime& runtime) {
-    return std::make_unique<Program>(runtime);
+std::span<const ProgramInfo> Programs() {
+    static const std::array<ProgramInfo, 4> table{KestrelProgram(), PloverProgram(), TernProgram(),
+                                                  GrebeProgram()};
+    return table;
 }
 
-constexpr std::array<ProgramInfo, 4> kPrograms{{
-    {"kestrel", "Kestrel", "linear functions, the main course", &make<Kestrel>},
-    {"plover", "Plover", "linear functions put to use", &make<Plover>},
-    {"tern", "Tern", "equations in two unknowns as lines", &make<Tern>},
-    {"grebe", "Grebe", "finding a line's equation", &make<Grebe>},
-}};
-
-}  // namespace
-
-std::span<const ProgramInfo> Programs() { return kPrograms; }
-
 const ProgramInfo* FindProgram(std::string_view name) {
-    for (const ProgramInfo& p : kPrograms) {
+    for (const ProgramInfo& p : Programs()) {
         if (p.name == name) return &p;
     }
     return nullptr;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The four programs, in one table that the window's main and the replay tool
-// both read: adding a program is adding its row.
+// The four programs: each row in a source of its own, which its executable
+// links alone (an installed command carries its own program only); the table
+// of all four is the replay tool's and the tests'. Adding a program is adding
+// its row and its place in the table.
 #pragma once
 
 #include <memory>
@@ -17,6 +19,12 @@ struct ProgramInfo {
     std::string_view subject;  // what it teaches, for --help
     std::unique_ptr<Lesson> (*make)(rt::Runtime& runtime);
 };
+
+// Each program's row.
+const ProgramInfo& KestrelProgram();
+const ProgramInfo& PloverProgram();
+const ProgramInfo& TernProgram();
+const ProgramInfo& GrebeProgram();
 
 std::span<const ProgramInfo> Programs();
 

@@ -54,9 +54,9 @@ std::size_t charBytes(char lead) {
     return c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : 4;
 }
 
-[[noreturn]] void missing(const FaceSource& src, const std::string& why) {
-    throw FatalError(std::string("the font \"") + src.family + "\" " + why + ": install the Debian package " +
-                     src.package);
+[[noreturn]] void missing(const FaceSource& src, const Message& why) {
+    throw FatalError(
+        say(N_("the font \"%1\" %2: install the Debian package %3"), {src.family, why, src.package}));
 }
 
 // Whether the file could not be mapped for want of memory: FreeType reads a
@@ -82,15 +82,15 @@ bool noMemoryToMap(const std::string& path) {
 // that family (fontconfig answers every request with some face).
 FT_Face openFace(FT_Library lib, const std::string& pattern, const FaceSource* want = nullptr) {
     FcPattern* pat = FcNameParse(reinterpret_cast<const FcChar8*>(pattern.c_str()));
-    if (!pat) throw FatalError("fontconfig cannot read the pattern " + pattern);
+    if (!pat) throw FatalError(say(N_("fontconfig cannot read the pattern %1"), {pattern}));
     FcConfigSubstitute(nullptr, pat, FcMatchPattern);
     FcDefaultSubstitute(pat);
     FcResult result;
     FcPattern* match = FcFontMatch(nullptr, pat, &result);
     FcPatternDestroy(pat);
     if (!match) {
-        if (want) missing(*want, "is missing (fontconfig finds no fonts at all)");
-        throw FatalError("fontconfig finds no font for " + pattern);
+        if (want) missing(*want, say(N_("is missing (fontconfig finds no fonts at all)")));
+        throw FatalError(say(N_("fontconfig finds no font for %1"), {pattern}));
     }
     if (want) {
         bool same = false;
@@ -102,7 +102,7 @@ FT_Face openFace(FT_Library lib, const std::string& pattern, const FaceSource* w
         }
         if (!same) {
             FcPatternDestroy(match);
-            missing(*want, "is missing (fontconfig offers \"" + got + "\" in its place)");
+            missing(*want, say(N_("is missing (fontconfig offers \"%1\" in its place)"), {got}));
         }
     }
     FcChar8* file = nullptr;
@@ -114,12 +114,12 @@ FT_Face openFace(FT_Library lib, const std::string& pattern, const FaceSource* w
     FT_Error err = file ? FT_New_Face(lib, path.c_str(), index, &face) : 1;
     FcPatternDestroy(match);
     if (err == FT_Err_Out_Of_Memory || (err != 0 && file && noMemoryToMap(path)))
-        throw FatalError("out of memory while opening the font file " + path);
+        throw FatalError(say(N_("out of memory while opening the font file %1"), {path}));
     if (err != 0) {
-        const std::string why =
-            "cannot be opened from " + path + " (FreeType error " + std::to_string(err) + ")";
+        const Message why =
+            say(N_("cannot be opened from %1 (FreeType error %2)"), {path, std::to_string(err)});
         if (want) missing(*want, why);
-        throw FatalError("the font for " + pattern + " " + why);
+        throw FatalError(say(N_("the font for %1 %2"), {pattern, why}));
     }
     return face;
 }
@@ -133,7 +133,7 @@ FT_Face openFamily(FT_Library lib, const FaceSource& src) {
         const std::string_view ch = sample.substr(i, charBytes(sample[i]));
         if (FT_Get_Char_Index(face, codepoint(ch)) == 0) {
             FT_Done_Face(face);
-            missing(src, "cannot draw the lessons' text (it has no \"" + std::string(ch) + "\")");
+            missing(src, say(N_("cannot draw the lessons' text (it has no \"%1\")"), {ch}));
         }
         i += ch.size();
     }
@@ -159,7 +159,7 @@ void startFontconfig() {
 void checkFace(const FaceSource& src) {
     startFontconfig();
     FT_Library lib = nullptr;
-    if (FT_Init_FreeType(&lib) != 0) throw FatalError("the font library FreeType did not start");
+    if (FT_Init_FreeType(&lib) != 0) throw FatalError(say(N_("the font library FreeType did not start")));
     try {
         FT_Done_Face(openFamily(lib, src));
     } catch (...) {
@@ -192,7 +192,8 @@ class Fonts {
 public:
     Fonts() {
         try {
-            if (FT_Init_FreeType(&lib_) != 0) throw FatalError("the font library FreeType did not start");
+            if (FT_Init_FreeType(&lib_) != 0)
+                throw FatalError(say(N_("the font library FreeType did not start")));
             startFontconfig();
             // Every face sits in its cell as the Gothic face does (its metrics fit
             // its 1 em cell), so a label lands where its position puts it. The
@@ -310,8 +311,8 @@ cairo_surface_t* newSurface(cairo_format_t format, int w, int h, const char* wha
     const cairo_status_t status = cairo_surface_status(s);
     if (status == CAIRO_STATUS_SUCCESS) return s;
     cairo_surface_destroy(s);
-    throw FatalError("cannot allocate " + std::string(what) + " (" + std::to_string(w) + "x" +
-                     std::to_string(h) + " pixels): " + cairo_status_to_string(status));
+    throw FatalError(say(N_("cannot allocate %1 (%2x%3 pixels): %4"),
+                         {say(what), std::to_string(w), std::to_string(h), cairo_status_to_string(status)}));
 }
 
 cairo_t* newContext(cairo_surface_t* s, const char* what) {
@@ -320,7 +321,7 @@ cairo_t* newContext(cairo_surface_t* s, const char* what) {
     if (status == CAIRO_STATUS_SUCCESS) return cr;
     cairo_destroy(cr);
     cairo_surface_destroy(s);
-    throw FatalError("cannot draw on " + std::string(what) + ": " + cairo_status_to_string(status));
+    throw FatalError(say(N_("cannot draw on %1: %2"), {say(what), cairo_status_to_string(status)}));
 }
 
 // A context that draws as the canvas does: in logical units, unantialiased.
@@ -342,13 +343,13 @@ cairo_t* canvasContext(cairo_surface_t* surface, int scale, const char* what) {
 }  // namespace
 
 Canvas::Canvas(int scale) : scale_(std::max(1, scale)), fonts_(&sharedFonts()) {
-    surface_ = newSurface(CAIRO_FORMAT_ARGB32, pixelWidth(), pixelHeight(), "the picture");
-    cr_ = canvasContext(surface_, scale_, "the picture");
-    layer_ = newSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), "the line layer");
-    layerCr_ = canvasContext(layer_, scale_, "the line layer");
+    surface_ = newSurface(CAIRO_FORMAT_ARGB32, pixelWidth(), pixelHeight(), N_("the picture"));
+    cr_ = canvasContext(surface_, scale_, N_("the picture"));
+    layer_ = newSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), N_("the line layer"));
+    layerCr_ = canvasContext(layer_, scale_, N_("the line layer"));
     cairo_set_operator(layerCr_, CAIRO_OPERATOR_SOURCE);
-    beneath_ = newSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), "what lies under the lines");
-    beneathCr_ = canvasContext(beneath_, scale_, "what lies under the lines");
+    beneath_ = newSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), N_("what lies under the lines"));
+    beneathCr_ = canvasContext(beneath_, scale_, N_("what lies under the lines"));
     cairo_set_operator(beneathCr_, CAIRO_OPERATOR_SOURCE);
     clear();
 }
@@ -613,7 +614,7 @@ void Canvas::checkDrawing() {
     // message instead of a picture that silently no longer changes.
     const cairo_status_t status = cairo_status(cr_);
     if (status != CAIRO_STATUS_SUCCESS)
-        throw FatalError(std::string("cannot draw: ") + cairo_status_to_string(status));
+        throw FatalError(say(N_("cannot draw: %1"), {cairo_status_to_string(status)}));
 }
 
 void Canvas::circle(float x, float y, float r, int colour, float start, float end, bool filled,
@@ -687,8 +688,8 @@ cairo_font_options_t* crispOptions() {
 
 std::vector<PixelSpan> rasterise(cairo_font_face_t* face, unsigned long index, double sx, double sy,
                                  double fx, double fy) {
-    cairo_surface_t* probe = newSurface(CAIRO_FORMAT_A8, 1, 1, "a glyph's probe");
-    cairo_t* pc = newContext(probe, "a glyph's probe");
+    cairo_surface_t* probe = newSurface(CAIRO_FORMAT_A8, 1, 1, N_("a glyph's probe"));
+    cairo_t* pc = newContext(probe, N_("a glyph's probe"));
     cairo_set_font_face(pc, face);
     cairo_matrix_t m;
     cairo_matrix_init_scale(&m, sx, sy);
@@ -708,8 +709,8 @@ std::vector<PixelSpan> rasterise(cairo_font_face_t* face, unsigned long index, d
     std::vector<PixelSpan> spans;
     if (ext.width <= 0 || ext.height <= 0) return spans;
 
-    cairo_surface_t* mask = newSurface(CAIRO_FORMAT_A8, w, h, "a glyph's mask");
-    cairo_t* mc = newContext(mask, "a glyph's mask");
+    cairo_surface_t* mask = newSurface(CAIRO_FORMAT_A8, w, h, N_("a glyph's mask"));
+    cairo_t* mc = newContext(mask, N_("a glyph's mask"));
     cairo_set_antialias(mc, CAIRO_ANTIALIAS_NONE);
     cairo_set_font_face(mc, face);
     cairo_set_font_matrix(mc, &m);
@@ -1007,8 +1008,8 @@ void Canvas::endHalo() {
 
 void Canvas::layGround(const std::vector<std::function<void()>>& ops) {
     if (!mask_) {
-        mask_ = newSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), "the label mask");
-        maskCr_ = canvasContext(mask_, scale_, "the label mask");
+        mask_ = newSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), N_("the label mask"));
+        maskCr_ = canvasContext(mask_, scale_, N_("the label mask"));
     }
     // The label's ink, drawn by the same code into the mask: its extent is
     // the label's box.

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/messages.h"
+
 namespace rt {
 
 struct Point {
@@ -24,8 +26,12 @@ struct WindowClosed {};
 // The program cannot go on at all (a face it draws in is missing, no memory
 // for its picture): it ends with this message instead of showing a lesson,
 // never through the lesson's own error screen.
+// what() is the English; local the same in the user's language.
 struct FatalError : std::runtime_error {
-    using std::runtime_error::runtime_error;
+    explicit FatalError(const Message& why) : std::runtime_error(why.english), local(why.local) {}
+    explicit FatalError(const std::string& english) : std::runtime_error(english), local(english) {}
+    Message message() const { return {what(), local}; }
+    std::string local;
 };
 
 // Where a label goes: where it is asked to; to the nearest place where it

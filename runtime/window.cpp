@@ -397,7 +397,7 @@ private:
         if (!direct) {
             shadow_ = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_RGB888);
             if (!shadow_)
-                throw FatalError(std::string("cannot allocate the window's picture: ") + SDL_GetError());
+                throw FatalError(say(N_("cannot allocate the window's picture: %1"), {SDL_GetError()}));
         }
         scaler_.resize(w, h, canvas().scale());
         wholeFrame_ = true;
@@ -510,18 +510,22 @@ void showMessageBox(const char* title, const std::string& why) {
 // Ends a program that cannot run: the reason on stderr and, where a desktop
 // can show one, in a message box (without a display that fails at once).
 // SDL must be shut down by then: the box's process inherits no connection.
-int cannotRun(const char* title, const std::string& why) {
-    std::fprintf(stderr, "%s: %s\n", title, why.c_str());
+// A translated reason goes on stderr in both languages (a helper who reads
+// no Japanese can still act on it), and in the box only when the Japanese
+// face is there to show it (faceUsable), above the English.
+int cannotRun(const char* title, const Message& why, bool faceUsable = true) {
+    if (why.translated()) std::fprintf(stderr, "%s: %s\n", title, why.local.c_str());
+    std::fprintf(stderr, "%s: %s\n", title, why.english.c_str());
     std::fflush(stderr);
-    showMessageBox(title, why);
+    showMessageBox(title, faceUsable && why.translated() ? why.local + "\n\n" + why.english : why.english);
     return 1;
 }
 
-std::string noDisplay() {
+Message noDisplay() {
     const char* d = std::getenv("DISPLAY");
-    const std::string which =
-        d && *d ? std::string("cannot open display \"") + d + "\"" : std::string("DISPLAY is not set");
-    return "no display: set DISPLAY or run from a desktop session (" + which + ")";
+    const Message which =
+        d && *d ? say(N_("cannot open display \"%1\""), {d}) : say(N_("DISPLAY is not set"));
+    return say(N_("no display: set DISPLAY or run from a desktop session (%1)"), {which});
 }
 
 // SDL falls back to drivers that show nothing; a lesson there would wait
@@ -536,18 +540,18 @@ bool showsNothing(const char* driver) {
 // chosen by the user, the X11 driver and no other: SDL would otherwise take
 // a moment's failure to reach a busy X server for no display at all, and
 // fall back to a driver that shows nothing. A moment's failure is retried.
-std::string startVideo() {
+Message startVideo() {
     const char* asked = std::getenv("SDL_VIDEODRIVER");
     const char* display = std::getenv("DISPLAY");
     const bool x11 = !(asked && *asked) && display && *display;
     // SDL reads the choice from the environment only; it is set for the
     // start alone.
     if (x11) setenv("SDL_VIDEODRIVER", "x11", 1);
-    std::string why;
+    Message why;
     for (int pause : {50, 100, 200, 400, 800, 0}) {
         if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0) break;
         if (!x11 || pause == 0) {
-            why = noDisplay() + ": " + SDL_GetError();
+            why = say(N_("%1: %2"), {noDisplay(), SDL_GetError()});
             SDL_Quit();
             break;
         }
@@ -555,12 +559,12 @@ std::string startVideo() {
         SDL_Delay(pause);
     }
     if (x11) unsetenv("SDL_VIDEODRIVER");
-    if (!why.empty()) return why;
+    if (!why.english.empty()) return why;
     if (showsNothing(SDL_GetCurrentVideoDriver())) {
         SDL_Quit();
         return noDisplay();
     }
-    return "";
+    return {};
 }
 
 }  // namespace
@@ -572,9 +576,11 @@ int runInWindow(const char* title, const std::function<int(Runtime&)>& program,
     try {
         loadFonts();
     } catch (const std::bad_alloc&) {
-        return cannotRun(title, "out of memory");
+        return cannotRun(title, say(N_("out of memory")), false);
+    } catch (const FatalError& e) {
+        return cannotRun(title, e.message(), false);
     } catch (const std::exception& e) {
-        return cannotRun(title, e.what());
+        return cannotRun(title, {e.what(), e.what()}, false);
     }
     // On X, a TrueColor visual: its colours are fixed, where the DirectColor
     // SDL prefers shows right only once its colormap is installed, which
@@ -582,11 +588,11 @@ int runInWindow(const char* title, const std::function<int(Runtime&)>& program,
     setenv("SDL_VIDEO_X11_NODIRECTCOLOR", "1", 0);
     quietWaylandWithoutRuntimeDir();
     int status = 0;
-    std::string failure;
+    Message failure;
     {
         const HarmlessClosingWindowErrors xErrors;
         failure = startVideo();
-        if (failure.empty()) {
+        if (failure.english.empty()) {
             // The window surface in plain memory, updated a rectangle at a
             // time: with no GPU (Xvfb, remote desktops, many school machines) a
             // texture-backed surface would run a software GL pass over the
@@ -596,16 +602,18 @@ int runInWindow(const char* title, const std::function<int(Runtime&)>& program,
                 WindowRuntime runtime(withIcon(openWindow(title), iconPng));
                 status = program(runtime);
             } catch (const std::bad_alloc&) {
-                failure = "out of memory";
+                failure = say(N_("out of memory"));
+            } catch (const FatalError& e) {
+                failure = e.message();
             } catch (const std::exception& e) {
-                failure = e.what();
+                failure = {e.what(), e.what()};
             }
             // The connections close, and any error still on its way arrives,
             // while the handler is ours.
             SDL_Quit();
         }
     }
-    return failure.empty() ? status : cannotRun(title, failure);
+    return failure.english.empty() ? status : cannotRun(title, failure);
 }
 
 }  // namespace rt

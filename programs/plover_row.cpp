@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "plover/plover_program.h"
+#include "programs/programs.h"
+#include "runtime/messages.h"
+
+namespace lesson {
+
+const ProgramInfo& PloverProgram() {
+    static constexpr ProgramInfo row{
+        "plover", "Plover", N_("linear functions put to use"),
+        [](rt::Runtime& runtime) -> std::unique_ptr<Lesson> { return std::make_unique<Plover>(runtime); }};
+    return row;
+}
+
+}  // namespace lesson
