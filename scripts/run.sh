@@ -10,5 +10,11 @@ case "$program" in
   kestrel|plover|tern|grebe) ;;
   *) echo "usage: scripts/run.sh [kestrel|plover|tern|grebe]" >&2; exit 2 ;;
 esac
-scripts/setup.sh
-exec "build/bin/$program"
+# The test command's build in build/ holds every program: right after it,
+# starting one builds nothing. Otherwise the programs are built apart, in
+# build-run/, without the tests and with warnings as warnings, so that
+# neither command rebuilds what the other built.
+dir=build-run
+grep -qs '^BUILD_TESTING:BOOL=ON$' build/CMakeCache.txt && dir=build
+scripts/setup.sh --dir "$dir" --target "$program"
+exec "$dir/bin/$program"
