@@ -33,13 +33,15 @@ skipped=
 
 # The tree holds exactly these files: no libraries, headers, test programs
 # or developer's tools.
-printf '%s\n' "share/doc/$PACKAGE/copyright" "share/doc/$PACKAGE/changelog.gz" >"$WORK/expected"
+printf '%s\n' "share/doc/$PACKAGE/copyright" "share/doc/$PACKAGE/changelog.gz" \
+    "share/locale/ja/LC_MESSAGES/$PACKAGE.mo" >"$WORK/expected"
 programs=
 while [ $# -ge 2 ]; do
     programs="$programs $1"
     printf '%s %s\n' "$1" "$2" >>"$WORK/leave_keys"
     id=$PREFIX_ID.$1
-    printf '%s\n' "bin/$COMMAND_PREFIX$1" "share/man/man1/$COMMAND_PREFIX$1.1.gz" "share/applications/$id.desktop" \
+    printf '%s\n' "bin/$COMMAND_PREFIX$1" "share/man/man1/$COMMAND_PREFIX$1.1.gz" \
+        "share/man/ja/man1/$COMMAND_PREFIX$1.1.gz" "share/applications/$id.desktop" \
         "share/metainfo/$id.metainfo.xml" "share/icons/hicolor/scalable/apps/$id.svg" >>"$WORK/expected"
     shift 2
 done
@@ -63,6 +65,9 @@ for prog in $programs; do
     grep -q "<binary>$COMMAND_PREFIX$prog</binary>" "$P/share/metainfo/$PREFIX_ID.$prog.metainfo.xml" ||
         fail "the $prog metainfo does not provide the command $COMMAND_PREFIX$prog"
     [ -f "$P/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "$desktop names icon '$icon', which is not installed"
+    # The installed command finds the installed catalogue.
+    env -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 LANGUAGE=ja "$P/bin/$COMMAND_PREFIX$prog" --help 2>&1 |
+        grep -q "^使い方: $COMMAND_PREFIX$prog " || fail "the installed $COMMAND_PREFIX$prog --help is not Japanese"
 done
 
 if command -v rsvg-convert >/dev/null 2>&1; then

@@ -15,4 +15,13 @@ if printf '%s\n' "$out" | grep -q "'url-homepage-missing' is not recognized"; th
     status=$?
 fi
 printf '%s\n' "$out"
+# A software centre finds each program by its keywords in either language
+# (Japanese has no word breaks: only listed words are found), and tells an
+# English reader that the lessons are in Japanese.
+for f in "$@"; do
+    for needed in '<keyword>数学</keyword>' '<keyword>mathematics</keyword>' '<keyword xml:lang="ja">数学</keyword>' \
+        '<lang>ja</lang>' '<p>The lessons are in Japanese.'; do
+        grep -qF -- "$needed" "$f" || { echo "FAIL: $f has no $needed"; status=1; }
+    done
+done
 exit $status

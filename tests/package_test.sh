@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the build (into a scratch folder, leaving
 # the build's own files alone) and checks it as a distribution would: the
-# control fields, the exact file list, lintian with no error, then each
+# control fields, the exact file list, lintian with no error and no
+# hardening tag, the messages in Japanese under a Japanese locale, then each
 # program extracted from it started under a virtual X server, its window
 # found by title and by the class its desktop entry names, and ended from
 # its main menu.
@@ -63,10 +64,12 @@ for p in libc6 libsdl2-2.0-0 libcairo2; do need_package "$p" "a library the prog
 
 # Exactly these files, under /usr, all root's.
 {
-    printf '%s\n' "usr/share/doc/$PACKAGE/copyright" "usr/share/doc/$PACKAGE/changelog.gz"
+    printf '%s\n' "usr/share/doc/$PACKAGE/copyright" "usr/share/doc/$PACKAGE/changelog.gz" \
+        "usr/share/locale/ja/LC_MESSAGES/$PACKAGE.mo"
     for prog in $(printf '%s\n' "$@" | sed -n '1~2p' | grep -vx -- --); do
         id=$PREFIX_ID.$prog
         printf '%s\n' "usr/bin/$COMMAND_PREFIX$prog" "usr/share/man/man1/$COMMAND_PREFIX$prog.1.gz" \
+            "usr/share/man/ja/man1/$COMMAND_PREFIX$prog.1.gz" \
             "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml" \
             "usr/share/icons/hicolor/scalable/apps/$id.svg"
     done
@@ -85,12 +88,18 @@ if command -v lintian >/dev/null 2>&1; then
     # Root is warned against, not refused; the package is only read.
     lintian --display-info --pedantic "$DEB" 2>&1 | grep -v 'running with root privileges' | tee "$WORK/lintian.log"
     grep -q '^E: ' "$WORK/lintian.log" && fail "lintian reports errors"
+    # The build is hardened as Debian's own: no hardening tag on any command.
+    grep -q ' hardening-' "$WORK/lintian.log" && fail "lintian finds a command not hardened"
 else
     echo "SKIP (lintian): lintian is not installed"
     skipped=1
 fi
 
 dpkg-deb --extract "$DEB" "$WORK/root"
+for prog in $(printf '%s\n' "$@" | sed -n '1~2p' | grep -vx -- --); do
+    env -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 LANGUAGE=ja "$WORK/root/usr/bin/$COMMAND_PREFIX$prog" --help 2>&1 |
+        grep -q "^使い方: $COMMAND_PREFIX$prog " || fail "$COMMAND_PREFIX$prog --help from the package is not Japanese"
+done
 
 if ! command -v Xvfb >/dev/null 2>&1 || ! command -v xdotool >/dev/null 2>&1; then
     echo "SKIP (programs): Xvfb or xdotool is not installed"
