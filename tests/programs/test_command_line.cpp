@@ -24,12 +24,15 @@ struct Answer {
     std::string out, err;
 };
 
-// Runs command with DISPLAY unset (or set to display), stdout and stderr apart.
+// Runs command with DISPLAY unset (or set to display), stdout and stderr apart;
+// in English whatever the tester's locale (messages_test.sh has the others).
 Answer run(const std::string& command, const char* display = nullptr) {
     const fs::path errFile =
         fs::path(::testing::TempDir()) / ("command_line_err_" + std::to_string(::getpid()));
-    const std::string env = display ? std::string("env -u WAYLAND_DISPLAY DISPLAY=") + display + " "
-                                    : "env -u WAYLAND_DISPLAY -u DISPLAY ";
+    const std::string english = "env -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG=C.UTF-8 ";
+    const std::string env =
+        english + (display ? std::string("env -u WAYLAND_DISPLAY DISPLAY=") + display + " "
+                           : "env -u WAYLAND_DISPLAY -u DISPLAY ");
     Answer a;
     FILE* p = popen((env + "timeout 60 " + command + " 2>" + errFile.string()).c_str(), "r");
     if (!p) return a;
