@@ -10,6 +10,14 @@
 #include "programs/programs.h"
 #include "runtime/window.h"
 
+namespace {
+
+// Before the libraries' own start-up code, the first code of the program's
+// that runs: the loader's work alone comes earlier.
+[[gnu::section(".preinit_array"), gnu::used]] void (*const holdSignalsFirst)() = rt::holdEndingSignals;
+
+}  // namespace
+
 int main(int argc, char** argv) {
     const lesson::ProgramInfo* program = lesson::FindProgram(LESSON_PROGRAM);
     const std::string command = lesson::CommandName(argc > 0 ? argv[0] : nullptr, program->name);

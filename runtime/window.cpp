@@ -437,6 +437,12 @@ private:
 
 namespace {
 
+// The ending signals holdEndingSignals() blocked (none the process had
+// blocked already), released once SDL handles them.
+sigset_t heldEndingSignals;
+
+void releaseEndingSignals() { sigprocmask(SIG_UNBLOCK, &heldEndingSignals, nullptr); }
+
 // How long a start-up failure's message box waits for its OK before the
 // program ends anyway: on a screen nobody watches (a kiosk, a CI run, a
 // remote session) it would wait for ever. LESSON_MESSAGE_BOX_SECONDS sets
@@ -471,11 +477,22 @@ void showMessageBox(const char* title, const std::string& why) {
     sigset_t waited = endingSignals(), previous;
     sigaddset(&waited, SIGCHLD);
     sigprocmask(SIG_BLOCK, &waited, &previous);
+    const pid_t program = getpid();
     const pid_t child = fork();
     if (child == 0) {
         setpgid(0, 0);
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-        sigprocmask(SIG_SETMASK, &previous, nullptr);
+        // SDL draws the box from a further child, which no death signal
+        // links to the program: when the program ends, however it ends
+        // (SIGKILL and SIGQUIT included), this process ends its whole group.
+        struct sigaction endGroup {};
+        endGroup.sa_handler = [](int) { kill(0, SIGKILL); };
+        sigemptyset(&endGroup.sa_mask);
+        sigaction(SIGTERM, &endGroup, nullptr);
+        sigset_t mask = previous;
+        sigdelset(&mask, SIGTERM);
+        sigprocmask(SIG_SETMASK, &mask, nullptr);
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (getppid() != program) _exit(0);  // the program ended before the link was made
         SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title, why.c_str(), nullptr);
         _exit(0);
     }
@@ -560,10 +577,24 @@ std::string startVideo() {
         SDL_Quit();
         return noDisplay();
     }
+    // SDL's handlers are in place (where the signals were not ignored): one
+    // held until now arrives as a quit.
+    releaseEndingSignals();
     return "";
 }
 
 }  // namespace
+
+void holdEndingSignals() {
+    sigset_t ending, blocked;
+    sigemptyset(&ending);
+    sigaddset(&ending, SIGTERM);
+    sigaddset(&ending, SIGINT);
+    sigprocmask(SIG_BLOCK, &ending, &blocked);
+    sigemptyset(&heldEndingSignals);
+    for (int sig : {SIGTERM, SIGINT})
+        if (!sigismember(&blocked, sig)) sigaddset(&heldEndingSignals, sig);
+}
 
 int runInWindow(const char* title, const std::function<int(Runtime&)>& program,
                 std::span<const std::uint8_t> iconPng) {
