@@ -2,17 +2,21 @@
 // Runs a program, or one text, headless: keys from a script, a fixed seed and
 // clock, a picture of the screen at every wait and a trace of every drawing
 // operation. Tests and reviewers rely on this interface.
+#include <charconv>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <memory>
 #include <new>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "engine/engine.h"
+#include "programs/command_line.h"
 #include "programs/programs.h"
 #include "programs/version.h"
 #include "runtime/headless.h"
@@ -89,7 +93,34 @@ private:
     std::exit(2);
 }
 
+// The whole of s as a whole number in [least, most], or nothing.
+std::optional<int> wholeNumber(const std::string& s, int least, int most) {
+    int n = 0;
+    const char* end = s.data() + s.size();
+    const auto [at, error] = std::from_chars(s.data(), end, n);
+    if (s.empty() || error != std::errc() || at != end || n < least || n > most) return std::nullopt;
+    return n;
+}
+
+// HH:MM:SS of a day, two digits each.
+bool isClock(const std::string& s) {
+    if (s.size() != 8 || s[2] != ':' || s[5] != ':') return false;
+    for (std::size_t i : {0, 1, 3, 4, 6, 7})
+        if (s[i] < '0' || s[i] > '9') return false;
+    return wholeNumber(s.substr(0, 2), 0, 23) && wholeNumber(s.substr(3, 2), 0, 59) &&
+           wholeNumber(s.substr(6, 2), 0, 59);
+}
+
 int run(const std::vector<std::string>& args) {
+    // --help and --version answer alone, as the programs' do.
+    if (args.size() == 1 && (args[0] == "-h" || args[0] == "--help")) {
+        help();
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::cout << "replay " << lesson::kVersion << "\n";
+        return 0;
+    }
     std::string program, text, keys, pngDir, tracePath, clock = "00:00:00";
     bool haveText = false, prompt = false, haveSeed = false;
     int seed = 0, colour = 0;
@@ -102,11 +133,14 @@ int run(const std::vector<std::string>& args) {
             return args[++i];
         };
         if (a == "--seed") {
-            seed = std::atoi(value().c_str());
+            const std::optional<int> n = wholeNumber(value(), INT_MIN, INT_MAX);
+            if (!n) usage("--seed takes a whole number, not " + lesson::QuotedArgument(args[i]));
+            seed = *n;
             haveSeed = true;
         } else if (a == "--clock") {
             clock = value();
-            if (clock.size() != 8 || clock[2] != ':' || clock[5] != ':') usage("--clock takes HH:MM:SS");
+            if (!isClock(clock))
+                usage("--clock takes a time of day HH:MM:SS, not " + lesson::QuotedArgument(clock));
         } else if (a == "--keys") {
             keys += " " + value();
         } else if (a == "--keys-file") {
@@ -124,19 +158,21 @@ int run(const std::vector<std::string>& args) {
             haveText = true;
             prompt = a == "--prompt";
         } else if (a == "--at") {
-            if (std::sscanf(value().c_str(), "%f,%f", &atX, &atY) != 2) usage("--at takes X,Y");
+            int used = 0;
+            const std::string& at = value();
+            if (std::sscanf(at.c_str(), "%f,%f%n", &atX, &atY, &used) != 2 ||
+                static_cast<std::size_t>(used) != at.size())
+                usage("--at takes X,Y, not " + lesson::QuotedArgument(at));
         } else if (a == "--colour") {
-            colour = std::atoi(value().c_str());
-        } else if (a == "-h" || a == "--help") {
-            help();
-            return 0;
-        } else if (a == "--version") {
-            std::cout << "replay " << lesson::kVersion << "\n";
-            return 0;
+            const std::optional<int> n = wholeNumber(value(), INT_MIN, INT_MAX);
+            if (!n) usage("--colour takes a whole number, not " + lesson::QuotedArgument(args[i]));
+            colour = *n;
+        } else if (a == "-h" || a == "--help" || a == "--version") {
+            usage(a + " takes no other argument");
         } else if (!a.empty() && a[0] != '-' && program.empty()) {
             program = a;
         } else {
-            usage("unknown argument " + a);
+            usage("unknown argument " + lesson::QuotedArgument(a));
         }
     }
     if (haveText == !program.empty()) usage("name a program or give --text/--prompt");
@@ -160,7 +196,7 @@ int run(const std::vector<std::string>& args) {
         status = one.Run();
     } else {
         const lesson::ProgramInfo* info = lesson::FindProgram(program);
-        if (!info) usage("unknown program " + program);
+        if (!info) usage("unknown program " + lesson::QuotedArgument(program));
         const std::unique_ptr<lesson::Lesson> lessons = info->make(runtime);
         if (haveSeed) lessons->OverrideSeed(seed);
         status = lessons->Run();
