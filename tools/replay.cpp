@@ -26,7 +26,7 @@ namespace {
 
 const char* kUsage =
     "usage: replay PROGRAM [--seed N] [--clock HH:MM:SS] [--keys \"TOKENS\"] [--keys-file FILE]\n"
-    "                      [--png DIR] [--trace FILE]\n"
+    "                      [--png DIR] [--trace FILE] [--topics FILE]\n"
     "       replay --text \"MATHS TEXT\" [--at X,Y] [--colour C] [--png DIR] [--trace FILE]\n"
     "       replay --prompt \"TEXT\" [--at X,Y] [--png DIR] [--trace FILE]\n"
     "       replay --help | --version\n";
@@ -59,6 +59,8 @@ void help() {
                  "PROGRAM is kestrel, plover, tern or grebe. Keys are blank-separated tokens:\n"
                  "a single character, one of the key names below, or Close (the window's close\n"
                  "button). When they run out the program ends as if its window were closed.\n"
+                 "--topics FILE writes a line \"chapter C N\" for each chapter the main menu\n"
+                 "offers (N topics) and \"topic C I\" as each topic begins.\n"
               << keyNames();
 }
 
@@ -121,7 +123,7 @@ int run(const std::vector<std::string>& args) {
         std::cout << "replay " << lesson::kVersion << "\n";
         return 0;
     }
-    std::string program, text, keys, pngDir, tracePath, clock = "00:00:00";
+    std::string program, text, keys, pngDir, tracePath, topicsPath, clock = "00:00:00";
     bool haveText = false, prompt = false, haveSeed = false;
     int seed = 0, colour = 0;
     float atX = 100, atY = 100;
@@ -153,6 +155,8 @@ int run(const std::vector<std::string>& args) {
             pngDir = value();
         } else if (a == "--trace") {
             tracePath = value();
+        } else if (a == "--topics") {
+            topicsPath = value();
         } else if (a == "--text" || a == "--prompt") {
             text = value();
             haveText = true;
@@ -181,6 +185,12 @@ int run(const std::vector<std::string>& args) {
     options.keys = rt::HeadlessRuntime::splitKeys(keys);
     options.clock = clock;
     options.pngDir = pngDir;
+    std::ofstream topics;
+    if (!topicsPath.empty()) {
+        topics.open(topicsPath);
+        if (!topics) usage("cannot write the topics file");
+        options.topics = &topics;
+    }
     rt::HeadlessRuntime runtime(options);
     std::ofstream trace;
     if (!tracePath.empty()) {
