@@ -14,7 +14,7 @@ namespace {
 
 // Before the libraries' own start-up code, the first code of the program's
 // that runs: the loader's work alone comes earlier.
-[[gnu::section(".preinit_array"), gnu::used]] void (*const holdSignalsFirst)() = rt::holdEndingSignals;
+[[gnu::section(".preinit_array"), gnu::used]] void (*const endOnSignalsFirst)() = rt::endOnSignalsAtStart;
 
 }  // namespace
 

@@ -150,12 +150,33 @@ int onXError(Display* display, XErrorEvent* e) {
     return earlierXErrorHandler ? earlierXErrorHandler(display, e) : 0;
 }
 
+// Xlib ends the process when its connection fails, with a line of its own;
+// one that failed for want of memory (Xlib's buffers under a memory limit)
+// ends as every other shortage does: the program's title, "out of memory",
+// status 1. Any other failure goes to the handler in place before ours.
+const char* ioErrorTitle = "";
+XIOErrorHandler earlierXIOErrorHandler = nullptr;
+
+int onXIOError(Display* display) {
+    if (errno == ENOMEM) {
+        std::fprintf(stderr, "%s: out of memory\n", ioErrorTitle);
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    return earlierXIOErrorHandler ? earlierXIOErrorHandler(display) : 0;
+}
+
 // Installed before SDL starts video (SDL's own handler passes errors on to
 // the one it found), removed after SDL has closed its connections.
 class HarmlessClosingWindowErrors {
 public:
-    HarmlessClosingWindowErrors() { earlierXErrorHandler = XSetErrorHandler(onXError); }
+    explicit HarmlessClosingWindowErrors(const char* title) {
+        earlierXErrorHandler = XSetErrorHandler(onXError);
+        ioErrorTitle = title;
+        earlierXIOErrorHandler = XSetIOErrorHandler(onXIOError);
+    }
     ~HarmlessClosingWindowErrors() {
+        XSetIOErrorHandler(earlierXIOErrorHandler);
         XSetErrorHandler(earlierXErrorHandler);
         closingWindow = 0;
     }
@@ -437,11 +458,54 @@ private:
 
 namespace {
 
-// The ending signals holdEndingSignals() blocked (none the process had
-// blocked already), released once SDL handles them.
-sigset_t heldEndingSignals;
+// SIGTERM and SIGINT while SDL does not handle them: the program has shown
+// nothing yet (or nothing more), so it simply ends, with the status a close
+// gives.
+extern "C" void endAtOnce(int) { _exit(0); }
 
-void releaseEndingSignals() { sigprocmask(SIG_UNBLOCK, &heldEndingSignals, nullptr); }
+// The ending signals whose handling is the program's: those not ignored at
+// its start (SIGINT behind a shell's &), set by endOnSignalsAtStart().
+sigset_t ownEndingSignals;
+
+// Sets the handling of the program's ending signals (endAtOnce, or the
+// default where SDL looks for it), blocked meanwhile so that none meets the
+// default on the way.
+class SignalsBlocked {
+public:
+    SignalsBlocked() { sigprocmask(SIG_BLOCK, &ownEndingSignals, &previous_); }
+    ~SignalsBlocked() { sigprocmask(SIG_SETMASK, &previous_, nullptr); }
+    SignalsBlocked(const SignalsBlocked&) = delete;
+    SignalsBlocked& operator=(const SignalsBlocked&) = delete;
+
+private:
+    sigset_t previous_;
+};
+
+void handleOwnEndingSignals(void (*handler)(int)) {
+    struct sigaction a {};
+    a.sa_handler = handler;
+    sigemptyset(&a.sa_mask);
+    for (int sig : {SIGTERM, SIGINT})
+        if (sigismember(&ownEndingSignals, sig)) sigaction(sig, &a, nullptr);
+}
+
+// SDL's events, with its handlers for the ending signals (SDL installs them
+// only over the default): a signal from then on is a quit.
+bool startEvents() {
+    const SignalsBlocked blocked;
+    handleOwnEndingSignals(SIG_DFL);
+    if (SDL_Init(SDL_INIT_EVENTS) == 0) return true;
+    handleOwnEndingSignals(endAtOnce);
+    return false;
+}
+
+// SDL_Quit, which puts the default back in place of its handlers: the
+// program's own ending again.
+void quitSdl() {
+    const SignalsBlocked blocked;
+    SDL_Quit();
+    handleOwnEndingSignals(endAtOnce);
+}
 
 // How long a start-up failure's message box waits for its OK before the
 // program ends anyway: on a screen nobody watches (a kiosk, a CI run, a
@@ -562,38 +626,34 @@ std::string startVideo() {
     if (x11) setenv("SDL_VIDEODRIVER", "x11", 1);
     std::string why;
     for (int pause : {50, 100, 200, 400, 800, 0}) {
-        if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0) break;
+        if (startEvents() && SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) break;
         if (!x11 || pause == 0) {
             why = noDisplay() + ": " + SDL_GetError();
-            SDL_Quit();
+            quitSdl();
             break;
         }
-        SDL_Quit();
+        quitSdl();
         SDL_Delay(pause);
     }
     if (x11) unsetenv("SDL_VIDEODRIVER");
     if (!why.empty()) return why;
     if (showsNothing(SDL_GetCurrentVideoDriver())) {
-        SDL_Quit();
+        quitSdl();
         return noDisplay();
     }
-    // SDL's handlers are in place (where the signals were not ignored): one
-    // held until now arrives as a quit.
-    releaseEndingSignals();
     return "";
 }
 
 }  // namespace
 
-void holdEndingSignals() {
-    sigset_t ending, blocked;
-    sigemptyset(&ending);
-    sigaddset(&ending, SIGTERM);
-    sigaddset(&ending, SIGINT);
-    sigprocmask(SIG_BLOCK, &ending, &blocked);
-    sigemptyset(&heldEndingSignals);
-    for (int sig : {SIGTERM, SIGINT})
-        if (!sigismember(&blocked, sig)) sigaddset(&heldEndingSignals, sig);
+void endOnSignalsAtStart() {
+    sigemptyset(&ownEndingSignals);
+    for (int sig : {SIGTERM, SIGINT}) {
+        struct sigaction now {};
+        if (sigaction(sig, nullptr, &now) == 0 && now.sa_handler != SIG_IGN)
+            sigaddset(&ownEndingSignals, sig);
+    }
+    handleOwnEndingSignals(endAtOnce);
 }
 
 int runInWindow(const char* title, const std::function<int(Runtime&)>& program,
@@ -615,7 +675,7 @@ int runInWindow(const char* title, const std::function<int(Runtime&)>& program,
     int status = 0;
     std::string failure;
     {
-        const HarmlessClosingWindowErrors xErrors;
+        const HarmlessClosingWindowErrors xErrors(title);
         failure = startVideo();
         if (failure.empty()) {
             // The window surface in plain memory, updated a rectangle at a
@@ -633,7 +693,7 @@ int runInWindow(const char* title, const std::function<int(Runtime&)>& program,
             }
             // The connections close, and any error still on its way arrives,
             // while the handler is ours.
-            SDL_Quit();
+            quitSdl();
         }
     }
     return failure.empty() ? status : cannotRun(title, failure);

@@ -21,13 +21,13 @@ start_xvfb 70 24
 # WHERE:HOW.
 CASES="menu:close step:close menu:exit-item menu:SIGTERM step:SIGTERM menu:SIGINT step:SIGINT menu:ctrl-q step:ctrl-q"
 
-# The program holds SIGTERM and SIGINT from its first code on (its signal
-# mask shows both blocked) until SDL takes them, which unblocks them.
-signals_held() {
-    mask=$(awk '/^SigBlk:/ { print $2 }' "/proc/$KPID/status" 2>/dev/null)
+# The program handles SIGTERM and SIGINT from its first code on (its signal
+# mask shows both caught), long before SDL takes them over.
+signals_caught() {
+    mask=$(awk '/^SigCgt:/ { print $2 }' "/proc/$KPID/status" 2>/dev/null)
     [ -n "$mask" ] && [ $((0x$mask & 0x4002)) -eq $((0x4002)) ]
 }
-held_or_gone() { signals_held || program_gone; }
+caught_or_gone() { signals_caught || program_gone; }
 
 # end_at_start HOW: SIGTERM or SIGINT as soon as the program runs its own
 # code, long before its window: status 0 all the same.
@@ -35,7 +35,7 @@ end_at_start() {
     : >"$WORK/$PROG.keys"
     env --default-signal=INT "$BIN/kestrel" >"$WORK/$PROG.log" 2>&1 &
     KPID=$!
-    until_true "$PROG never held its ending signals" held_or_gone
+    until_true "$PROG never caught its ending signals" caught_or_gone
     kill -s "${1#SIG}" "$KPID"
     wait_exit "after $1 at its start"
 }
