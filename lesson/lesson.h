@@ -422,14 +422,16 @@ struct MainMenu {
     bool promptFirst = false;  // see MainMenuLayout
 };
 
-// A chapter's sub-menu loop, after its goal screen.
+// A chapter's sub-menu loop, after its goal screen; number is its item of
+// the main menu.
 template <class Program>
-void RunChapter(Program& program, const Chapter<Program>& chapter) {
+void RunChapter(Program& program, const Chapter<Program>& chapter, int number) {
     if (!chapter.goal.empty()) program.ChapterGoalScreen(chapter.goalClears, chapter.goal);
     const int exitItem = static_cast<int>(chapter.topics.size()) + 1;
     for (;;) {
         const int item = program.ChapterSubMenu(chapter.choices, exitItem);
         if (item >= exitItem) return;
+        program.Rt().topicEntered(number, item);
         (program.*chapter.topics[item - 1])();
     }
 }
@@ -440,11 +442,15 @@ void RunMainMenu(Program& program, const MainMenu<Program>& menu) {
     std::vector<std::string_view> texts;
     for (const auto& item : menu.items) texts.push_back(item.text);
     const MainMenuLayout layout{texts, menu.exitX, menu.exitY, menu.exitColour, menu.promptFirst};
+    for (std::size_t i = 0; i < menu.items.size(); ++i)
+        if (const auto* chapter = menu.items[i].chapter)
+            program.Rt().chapterOffered(static_cast<int>(i) + 1, static_cast<int>(chapter->topics.size()));
     for (;;) {
         const MenuPick pick = program.MainMenuChoice(layout);
         if (pick.kind == MenuPick::Exit) return;
         if (pick.kind == MenuPick::Item) {
-            if (const auto* chapter = menu.items[pick.item - 1].chapter) RunChapter(program, *chapter);
+            if (const auto* chapter = menu.items[pick.item - 1].chapter)
+                RunChapter(program, *chapter, pick.item);
         }
     }
 }

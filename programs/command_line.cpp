@@ -17,6 +17,61 @@ const std::string_view kKeysHelp =
        "  F11          fullscreen on and off\n"
        "  Ctrl+Q       quit, as closing the window does\n");
 
+namespace {
+
+// The length of the valid UTF-8 sequence at the start of s, or 0.
+std::size_t utf8Length(std::string_view s) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+    const unsigned char lead = byte(0);
+    std::size_t n = 0;
+    char32_t c = 0, least = 0;
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        n = 2, c = lead & 0x1F, least = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        n = 3, c = lead & 0x0F, least = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        n = 4, c = lead & 0x07, least = 0x10000;
+    } else {
+        return 0;
+    }
+    if (s.size() < n) return 0;
+    for (std::size_t i = 1; i < n; ++i) {
+        if ((byte(i) & 0xC0) != 0x80) return 0;
+        c = (c << 6) | (byte(i) & 0x3F);
+    }
+    // No overlong form, surrogate or code point past U+10FFFF.
+    if (c < least || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) return 0;
+    return n;
+}
+
+}  // namespace
+
+std::string QuotedArgument(std::string_view arg) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string out = "\"";
+    std::size_t shown = 0;
+    while (!arg.empty() && shown < kShownArgumentChars) {
+        const std::size_t n = utf8Length(arg);
+        const auto first = static_cast<unsigned char>(arg[0]);
+        if (n == 0 || first < 0x20 || first == 0x7F) {
+            out += "\\x";
+            out += kHex[first >> 4];
+            out += kHex[first & 0xF];
+            arg.remove_prefix(1);
+        } else if (first == '\\') {
+            out += "\\\\";
+            arg.remove_prefix(1);
+        } else {
+            out += arg.substr(0, n);
+            arg.remove_prefix(n);
+        }
+        ++shown;
+    }
+    out += arg.empty() ? "\"" : "...\"";
+    return out;
+}
+
 std::string CommandName(const char* argv0, std::string_view fallback) {
     std::string_view name = argv0 ? argv0 : "";
     if (const auto slash = name.rfind('/'); slash != std::string_view::npos) name.remove_prefix(slash + 1);
@@ -54,7 +109,7 @@ std::optional<int> AnswerCommandLine(const ProgramInfo& program, std::string_vie
             break;
         }
     }
-    err << rt::say(N_("%1: unknown argument \"%2\"; %3"), {command, wrong, usage}).local << '\n';
+    err << rt::say(N_("%1: unknown argument %2; %3"), {command, QuotedArgument(wrong), usage}).local << '\n';
     return 2;
 }
 

@@ -20,6 +20,14 @@ extern const std::string_view kKeysHelp;
 // when it has none.
 std::string CommandName(const char* argv0, std::string_view fallback);
 
+// An argument as a usage line shows it: in double quotes, its first
+// kShownArgumentChars characters and "..." when it is longer, each byte that
+// is not part of valid UTF-8 (and each control character) as \xNN and a
+// backslash doubled, so that
+// the line stays one short line of valid text whatever was typed.
+inline constexpr std::size_t kShownArgumentChars = 40;
+std::string QuotedArgument(std::string_view arg);
+
 // No argument runs the lesson: nothing is returned. --help (-h) and
 // --version answer on out, status 0; anything else gets a one-line usage on
 // err, status 2. args are the arguments after the command's name.

@@ -12,6 +12,14 @@
 #include "runtime/messages.h"
 #include "runtime/window.h"
 
+namespace {
+
+// Before the libraries' own start-up code, the first code of the program's
+// that runs: the loader's work alone comes earlier.
+[[gnu::section(".preinit_array"), gnu::used]] void (*const endOnSignalsFirst)() = rt::endOnSignalsAtStart;
+
+}  // namespace
+
 int main(int argc, char** argv) {
     rt::chooseMessageLanguage();
     const lesson::ProgramInfo* program = &lesson::LESSON_PROGRAM_ROW();

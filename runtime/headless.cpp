@@ -13,7 +13,8 @@ HeadlessRuntime::HeadlessRuntime(Options options)
     : CanvasRuntime(options.scale),
       keys_(options.keys.begin(), options.keys.end()),
       clock_(std::move(options.clock)),
-      pngDir_(std::move(options.pngDir)) {
+      pngDir_(std::move(options.pngDir)),
+      topics_(options.topics) {
     if (!pngDir_.empty()) std::filesystem::create_directories(pngDir_);
 }
 
@@ -65,7 +66,16 @@ void HeadlessRuntime::errorEntered(int place, int code) {
     if (trace()) *trace() << "error " << place << ' ' << code << '\n';
 }
 
+void HeadlessRuntime::chapterOffered(int chapter, int topics) {
+    if (topics_) *topics_ << "chapter " << chapter << ' ' << topics << '\n';
+}
+
+void HeadlessRuntime::topicEntered(int chapter, int topic) {
+    if (topics_) *topics_ << "topic " << chapter << ' ' << topic << '\n';
+}
+
 void HeadlessRuntime::finish() {
+    if (topics_) topics_->flush();
     snapshot();
     if (trace()) trace()->flush();
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@ public:
         std::string clock = "00:00:00";
         std::string pngDir;  // empty: no pictures
         int scale = 2;
+        // Set by replay --topics: a line "chapter C N" for each chapter the
+        // main menu offers (N topics) and "topic C I" as each topic begins.
+        std::ostream* topics = nullptr;
     };
 
     explicit HeadlessRuntime(Options options);
@@ -35,6 +39,8 @@ public:
     void endWait() override { waiting_ = false; }
     void programEnded() override;
     void errorEntered(int place, int code) override;
+    void chapterOffered(int chapter, int topics) override;
+    void topicEntered(int chapter, int topic) override;
 
     // Saves the final picture; call once when the program has stopped.
     void finish();
@@ -48,6 +54,7 @@ private:
     std::deque<std::string> keys_;
     std::string clock_;
     std::string pngDir_;
+    std::ostream* topics_ = nullptr;
     bool waiting_ = false;
     int waits_ = 0;
     int pictures_ = 0;

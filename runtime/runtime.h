@@ -115,6 +115,11 @@ public:
     virtual void programEnded() {}
     // The error handler was entered, with the failing place and error code.
     virtual void errorEntered(int /*place*/, int /*code*/) {}
+    // The main menu offers chapter (its item number) with topics topics, once
+    // as the menu first shows; a topic of it begins (its sub-menu's item).
+    // What the soak counts the topics its runs reach by.
+    virtual void chapterOffered(int /*chapter*/, int /*topics*/) {}
+    virtual void topicEntered(int /*chapter*/, int /*topic*/) {}
 
 private:
     bool hidden_ = false;

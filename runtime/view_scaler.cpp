@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <new>
+#include <system_error>
 #include <thread>
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
@@ -189,7 +191,8 @@ void ViewScaler::renderPortable(Scratch& s, const std::uint8_t* canvas, int canv
                                 std::uint32_t* dst, int dstStride) const {
     const int c0 = r.x0 - picture_.x0, c1 = r.x1 - picture_.x0;
     beginSums(s, c1 - c0, 1);
-    std::vector<const std::uint32_t*> sums(maxRowTaps_);
+    s.rowSums.resize(maxRowTaps_);
+    const std::uint32_t** sums = s.rowSums.data();
     for (int wy = r.y0; wy < r.y1; ++wy) {
         const Taps& ty = rows_[static_cast<std::size_t>(wy - picture_.y0)];
         for (std::size_t j = 0; j < ty.weights.size(); ++j)
@@ -197,9 +200,9 @@ void ViewScaler::renderPortable(Scratch& s, const std::uint8_t* canvas, int canv
         auto* out = reinterpret_cast<std::uint32_t*>(reinterpret_cast<std::uint8_t*>(dst) +
                                                      static_cast<std::ptrdiff_t>(wy - r.y0) * dstStride);
         for (int c = c0; c < c1; ++c)
-            out[c - c0] = finishPixel(sums.data(), ty.weights.data(), ty.weights.size(),
-                                      static_cast<std::size_t>(c - c0),
-                                      std::uint64_t(cols_[static_cast<std::size_t>(c)].total) * ty.total);
+            out[c - c0] =
+                finishPixel(sums, ty.weights.data(), ty.weights.size(), static_cast<std::size_t>(c - c0),
+                            std::uint64_t(cols_[static_cast<std::size_t>(c)].total) * ty.total);
     }
 }
 
@@ -475,9 +478,35 @@ void ViewScaler::render(const std::uint8_t* canvas, int canvasStride, const Wind
         std::int64_t(r.x1 - r.x0) * (r.y1 - r.y0) >= (1 << 18)) {
         const WindowRect top{r.x0, r.y0, r.x1, r.y0 + (r.y1 - r.y0) / 2};
         const WindowRect bottom{r.x0, top.y1, r.x1, r.y1};
-        std::thread helper(part, std::ref(scratch_[1]), bottom);
-        part(scratch_[0], top);
+        // The helper only speeds a frame up: one that cannot start (no memory
+        // for its stack, the user's process limit) leaves the whole frame to
+        // this thread, and rows it could not filter (no memory for its
+        // scratch) are filtered here after it. Nothing it raises escapes it.
+        bool helperFinished = false;  // set by the helper, read after the join
+        std::thread helper;
+        try {
+            helper = std::thread([&part, &bottom, &helperFinished, this] {
+                try {
+                    part(scratch_[1], bottom);
+                    helperFinished = true;
+                } catch (...) {
+                }
+            });
+        } catch (const std::system_error&) {
+        } catch (const std::bad_alloc&) {
+        }
+        if (!helper.joinable()) {
+            part(scratch_[0], r);
+            return;
+        }
+        try {
+            part(scratch_[0], top);
+        } catch (...) {
+            helper.join();
+            throw;
+        }
         helper.join();
+        if (!helperFinished) part(scratch_[0], bottom);
         return;
     }
     part(scratch_[0], r);

@@ -31,6 +31,9 @@ public:
 
     // Writes the window pixels of r (inside picture()) as 0x00RRGGBB into dst,
     // whose rows are dstStride bytes apart and whose first pixel is r's top-left.
+    // Throws std::bad_alloc, on this thread only, when this thread cannot get
+    // the memory for filtering; a helper thread that cannot start or cannot
+    // get its memory leaves its rows to this one.
     void render(const std::uint8_t* canvas, int canvasStride, const WindowRect& r, std::uint32_t* dst,
                 int dstStride) const;
 
@@ -46,9 +49,12 @@ private:
     // Scratch of a render (one per thread): the slots of column sums and the
     // canvas row each holds (per tile of columns in the vector filter); per
     // tile, the canvas pixels [x0, x1) under it and the colour of the window
-    // row being filtered there, if it has one.
+    // row being filtered there, if it has one; the portable filter's sums of
+    // the rows a window row averages. Once grown it filters a frame of the
+    // same size without allocating.
     struct Scratch {
         std::vector<std::uint32_t> sums;
+        std::vector<const std::uint32_t*> rowSums;
         std::vector<int> slotRow;
         std::size_t slotStride = 0;
         int tiles = 1;

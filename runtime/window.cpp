@@ -150,12 +150,37 @@ int onXError(Display* display, XErrorEvent* e) {
     return earlierXErrorHandler ? earlierXErrorHandler(display, e) : 0;
 }
 
+// Xlib ends the process when its connection fails, with a line of its own;
+// one that failed for want of memory (Xlib's buffers under a memory limit)
+// ends as every other shortage does: the program's title, "out of memory"
+// (in the user's language too), status 1. The lines are made when the
+// handler is put in place, as nothing may be allocated once memory is out.
+// Any other failure goes to the handler in place before ours.
+std::string outOfMemoryLines;
+XIOErrorHandler earlierXIOErrorHandler = nullptr;
+
+int onXIOError(Display* display) {
+    if (errno == ENOMEM) {
+        std::fputs(outOfMemoryLines.c_str(), stderr);
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    return earlierXIOErrorHandler ? earlierXIOErrorHandler(display) : 0;
+}
+
 // Installed before SDL starts video (SDL's own handler passes errors on to
 // the one it found), removed after SDL has closed its connections.
 class HarmlessClosingWindowErrors {
 public:
-    HarmlessClosingWindowErrors() { earlierXErrorHandler = XSetErrorHandler(onXError); }
+    explicit HarmlessClosingWindowErrors(const char* title) {
+        earlierXErrorHandler = XSetErrorHandler(onXError);
+        const Message m = say(N_("out of memory"));
+        outOfMemoryLines = std::string(title) + ": " + m.english + "\n";
+        if (m.translated()) outOfMemoryLines.insert(0, std::string(title) + ": " + m.local + "\n");
+        earlierXIOErrorHandler = XSetIOErrorHandler(onXIOError);
+    }
     ~HarmlessClosingWindowErrors() {
+        XSetIOErrorHandler(earlierXIOErrorHandler);
         XSetErrorHandler(earlierXErrorHandler);
         closingWindow = 0;
     }
@@ -437,6 +462,55 @@ private:
 
 namespace {
 
+// SIGTERM and SIGINT while SDL does not handle them: the program has shown
+// nothing yet (or nothing more), so it simply ends, with the status a close
+// gives.
+extern "C" void endAtOnce(int) { _exit(0); }
+
+// The ending signals whose handling is the program's: those not ignored at
+// its start (SIGINT behind a shell's &), set by endOnSignalsAtStart().
+sigset_t ownEndingSignals;
+
+// Sets the handling of the program's ending signals (endAtOnce, or the
+// default where SDL looks for it), blocked meanwhile so that none meets the
+// default on the way.
+class SignalsBlocked {
+public:
+    SignalsBlocked() { sigprocmask(SIG_BLOCK, &ownEndingSignals, &previous_); }
+    ~SignalsBlocked() { sigprocmask(SIG_SETMASK, &previous_, nullptr); }
+    SignalsBlocked(const SignalsBlocked&) = delete;
+    SignalsBlocked& operator=(const SignalsBlocked&) = delete;
+
+private:
+    sigset_t previous_;
+};
+
+void handleOwnEndingSignals(void (*handler)(int)) {
+    struct sigaction a {};
+    a.sa_handler = handler;
+    sigemptyset(&a.sa_mask);
+    for (int sig : {SIGTERM, SIGINT})
+        if (sigismember(&ownEndingSignals, sig)) sigaction(sig, &a, nullptr);
+}
+
+// SDL's events, with its handlers for the ending signals (SDL installs them
+// only over the default): a signal from then on is a quit.
+bool startEvents() {
+    const SignalsBlocked blocked;
+    handleOwnEndingSignals(SIG_DFL);
+    if (SDL_Init(SDL_INIT_EVENTS) == 0) return true;
+    handleOwnEndingSignals(endAtOnce);
+    return false;
+}
+
+// SDL_Quit, which puts the default back in place of its handlers: the
+// program's own ending again.
+void quitSdl() {
+    const SignalsBlocked blocked;
+    SDL_Quit();
+    handleOwnEndingSignals(endAtOnce);
+}
+
 // How long a start-up failure's message box waits for its OK before the
 // program ends anyway: on a screen nobody watches (a kiosk, a CI run, a
 // remote session) it would wait for ever. LESSON_MESSAGE_BOX_SECONDS sets
@@ -471,11 +545,22 @@ void showMessageBox(const char* title, const std::string& why) {
     sigset_t waited = endingSignals(), previous;
     sigaddset(&waited, SIGCHLD);
     sigprocmask(SIG_BLOCK, &waited, &previous);
+    const pid_t program = getpid();
     const pid_t child = fork();
     if (child == 0) {
         setpgid(0, 0);
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-        sigprocmask(SIG_SETMASK, &previous, nullptr);
+        // SDL draws the box from a further child, which no death signal
+        // links to the program: when the program ends, however it ends
+        // (SIGKILL and SIGQUIT included), this process ends its whole group.
+        struct sigaction endGroup {};
+        endGroup.sa_handler = [](int) { kill(0, SIGKILL); };
+        sigemptyset(&endGroup.sa_mask);
+        sigaction(SIGTERM, &endGroup, nullptr);
+        sigset_t mask = previous;
+        sigdelset(&mask, SIGTERM);
+        sigprocmask(SIG_SETMASK, &mask, nullptr);
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (getppid() != program) _exit(0);  // the program ended before the link was made
         SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title, why.c_str(), nullptr);
         _exit(0);
     }
@@ -549,25 +634,35 @@ Message startVideo() {
     if (x11) setenv("SDL_VIDEODRIVER", "x11", 1);
     Message why;
     for (int pause : {50, 100, 200, 400, 800, 0}) {
-        if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0) break;
+        if (startEvents() && SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) break;
         if (!x11 || pause == 0) {
             why = say(N_("%1: %2"), {noDisplay(), SDL_GetError()});
-            SDL_Quit();
+            quitSdl();
             break;
         }
-        SDL_Quit();
+        quitSdl();
         SDL_Delay(pause);
     }
     if (x11) unsetenv("SDL_VIDEODRIVER");
     if (!why.english.empty()) return why;
     if (showsNothing(SDL_GetCurrentVideoDriver())) {
-        SDL_Quit();
+        quitSdl();
         return noDisplay();
     }
     return {};
 }
 
 }  // namespace
+
+void endOnSignalsAtStart() {
+    sigemptyset(&ownEndingSignals);
+    for (int sig : {SIGTERM, SIGINT}) {
+        struct sigaction now {};
+        if (sigaction(sig, nullptr, &now) == 0 && now.sa_handler != SIG_IGN)
+            sigaddset(&ownEndingSignals, sig);
+    }
+    handleOwnEndingSignals(endAtOnce);
+}
 
 int runInWindow(const char* title, const std::function<int(Runtime&)>& program,
                 std::span<const std::uint8_t> iconPng) {
@@ -590,7 +685,7 @@ int runInWindow(const char* title, const std::function<int(Runtime&)>& program,
     int status = 0;
     Message failure;
     {
-        const HarmlessClosingWindowErrors xErrors;
+        const HarmlessClosingWindowErrors xErrors(title);
         failure = startVideo();
         if (failure.english.empty()) {
             // The window surface in plain memory, updated a rectangle at a
@@ -610,7 +705,7 @@ int runInWindow(const char* title, const std::function<int(Runtime&)>& program,
             }
             // The connections close, and any error still on its way arrives,
             // while the handler is ours.
-            SDL_Quit();
+            quitSdl();
         }
     }
     return failure.english.empty() ? status : cannotRun(title, failure);

@@ -17,4 +17,10 @@ namespace rt {
 int runInWindow(const char* title, const std::function<int(Runtime&)>& program,
                 std::span<const std::uint8_t> iconPng = {});
 
+// SIGTERM and SIGINT end a program with status 0, as a close does: once
+// runInWindow has started SDL's events SDL turns them into a quit; before
+// (and after), from the process's first code on (a program calls this before
+// anything else), they end it at once. One ignored at the start stays so.
+void endOnSignalsAtStart();
+
 }  // namespace rt

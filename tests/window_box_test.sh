@@ -3,7 +3,9 @@
 # A program that cannot start on a working display (here: no usable font)
 # says why on stderr and in a message box, and ends with status 1 by itself:
 # the box closes after a while when nobody answers it, at once on SIGTERM or
-# SIGINT, or on its OK. Each time the box is gone with the program.
+# SIGINT, or on its OK. Each time the box is gone with the program; and when
+# the program itself is killed (SIGKILL, SIGQUIT) no process of its box
+# remains, nor the box.
 #
 # usage: window_box_test.sh BIN_DIR
 # Exit 77 (skipped) when Xvfb, xdotool or xwininfo is missing.
@@ -55,7 +57,32 @@ box_ends() {
     echo "the box ended: $1"
 }
 
+# box_killed SIGNAL: the program showing its box is killed; the box and every
+# process of it (the group the box's process leads) go too.
+box_killed() {
+    (
+        ulimit -c 0
+        FONTCONFIG_FILE="$WORK/fonts.conf" LESSON_MESSAGE_BOX_SECONDS=3600 exec env --default-signal=QUIT "$BIN/kestrel" \
+            >"$WORK/$PROG.log" 2>&1
+    ) &
+    KPID=$!
+    until_true "no message box appeared ($1)" box_shown
+    BOXPID=$(pgrep -P "$KPID" | head -n 1)
+    [ -n "$BOXPID" ] || fail "the box has no process of its own ($1)"
+    kill -s "${1#SIG}" "$KPID"
+    until_true "$PROG did not end ($1)" program_gone
+    wait "$KPID"
+    KPID=
+    until_true "a process of the box stayed after $PROG was killed ($1)" box_group_gone "$BOXPID"
+    until_true "the message box stayed after $PROG was killed ($1)" box_gone
+    echo "the box ended with $PROG: $1"
+}
+box_group_gone() { ! pgrep -g "$1" >/dev/null; }
+
 for how in "by itself" SIGTERM SIGINT OK; do
     box_ends "$how"
+done
+for sig in SIGKILL SIGQUIT; do
+    box_killed "$sig"
 done
 echo "PASS"

@@ -2,17 +2,21 @@
 // Runs a program, or one text, headless: keys from a script, a fixed seed and
 // clock, a picture of the screen at every wait and a trace of every drawing
 // operation. Tests and reviewers rely on this interface.
+#include <charconv>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <memory>
 #include <new>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "engine/engine.h"
+#include "programs/command_line.h"
 #include "programs/programs.h"
 #include "programs/version.h"
 #include "runtime/headless.h"
@@ -22,7 +26,7 @@ namespace {
 
 const char* kUsage =
     "usage: replay PROGRAM [--seed N] [--clock HH:MM:SS] [--keys \"TOKENS\"] [--keys-file FILE]\n"
-    "                      [--png DIR] [--trace FILE]\n"
+    "                      [--png DIR] [--trace FILE] [--topics FILE]\n"
     "       replay --text \"MATHS TEXT\" [--at X,Y] [--colour C] [--png DIR] [--trace FILE]\n"
     "       replay --prompt \"TEXT\" [--at X,Y] [--png DIR] [--trace FILE]\n"
     "       replay --help | --version\n";
@@ -55,6 +59,8 @@ void help() {
                  "PROGRAM is kestrel, plover, tern or grebe. Keys are blank-separated tokens:\n"
                  "a single character, one of the key names below, or Close (the window's close\n"
                  "button). When they run out the program ends as if its window were closed.\n"
+                 "--topics FILE writes a line \"chapter C N\" for each chapter the main menu\n"
+                 "offers (N topics) and \"topic C I\" as each topic begins.\n"
               << keyNames();
 }
 
@@ -89,8 +95,35 @@ private:
     std::exit(2);
 }
 
+// The whole of s as a whole number in [least, most], or nothing.
+std::optional<int> wholeNumber(const std::string& s, int least, int most) {
+    int n = 0;
+    const char* end = s.data() + s.size();
+    const auto [at, error] = std::from_chars(s.data(), end, n);
+    if (s.empty() || error != std::errc() || at != end || n < least || n > most) return std::nullopt;
+    return n;
+}
+
+// HH:MM:SS of a day, two digits each.
+bool isClock(const std::string& s) {
+    if (s.size() != 8 || s[2] != ':' || s[5] != ':') return false;
+    for (std::size_t i : {0, 1, 3, 4, 6, 7})
+        if (s[i] < '0' || s[i] > '9') return false;
+    return wholeNumber(s.substr(0, 2), 0, 23) && wholeNumber(s.substr(3, 2), 0, 59) &&
+           wholeNumber(s.substr(6, 2), 0, 59);
+}
+
 int run(const std::vector<std::string>& args) {
-    std::string program, text, keys, pngDir, tracePath, clock = "00:00:00";
+    // --help and --version answer alone, as the programs' do.
+    if (args.size() == 1 && (args[0] == "-h" || args[0] == "--help")) {
+        help();
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::cout << "replay " << lesson::kVersion << "\n";
+        return 0;
+    }
+    std::string program, text, keys, pngDir, tracePath, topicsPath, clock = "00:00:00";
     bool haveText = false, prompt = false, haveSeed = false;
     int seed = 0, colour = 0;
     float atX = 100, atY = 100;
@@ -102,11 +135,14 @@ int run(const std::vector<std::string>& args) {
             return args[++i];
         };
         if (a == "--seed") {
-            seed = std::atoi(value().c_str());
+            const std::optional<int> n = wholeNumber(value(), INT_MIN, INT_MAX);
+            if (!n) usage("--seed takes a whole number, not " + lesson::QuotedArgument(args[i]));
+            seed = *n;
             haveSeed = true;
         } else if (a == "--clock") {
             clock = value();
-            if (clock.size() != 8 || clock[2] != ':' || clock[5] != ':') usage("--clock takes HH:MM:SS");
+            if (!isClock(clock))
+                usage("--clock takes a time of day HH:MM:SS, not " + lesson::QuotedArgument(clock));
         } else if (a == "--keys") {
             keys += " " + value();
         } else if (a == "--keys-file") {
@@ -119,24 +155,28 @@ int run(const std::vector<std::string>& args) {
             pngDir = value();
         } else if (a == "--trace") {
             tracePath = value();
+        } else if (a == "--topics") {
+            topicsPath = value();
         } else if (a == "--text" || a == "--prompt") {
             text = value();
             haveText = true;
             prompt = a == "--prompt";
         } else if (a == "--at") {
-            if (std::sscanf(value().c_str(), "%f,%f", &atX, &atY) != 2) usage("--at takes X,Y");
+            int used = 0;
+            const std::string& at = value();
+            if (std::sscanf(at.c_str(), "%f,%f%n", &atX, &atY, &used) != 2 ||
+                static_cast<std::size_t>(used) != at.size())
+                usage("--at takes X,Y, not " + lesson::QuotedArgument(at));
         } else if (a == "--colour") {
-            colour = std::atoi(value().c_str());
-        } else if (a == "-h" || a == "--help") {
-            help();
-            return 0;
-        } else if (a == "--version") {
-            std::cout << "replay " << lesson::kVersion << "\n";
-            return 0;
+            const std::optional<int> n = wholeNumber(value(), INT_MIN, INT_MAX);
+            if (!n) usage("--colour takes a whole number, not " + lesson::QuotedArgument(args[i]));
+            colour = *n;
+        } else if (a == "-h" || a == "--help" || a == "--version") {
+            usage(a + " takes no other argument");
         } else if (!a.empty() && a[0] != '-' && program.empty()) {
             program = a;
         } else {
-            usage("unknown argument " + a);
+            usage("unknown argument " + lesson::QuotedArgument(a));
         }
     }
     if (haveText == !program.empty()) usage("name a program or give --text/--prompt");
@@ -145,6 +185,12 @@ int run(const std::vector<std::string>& args) {
     options.keys = rt::HeadlessRuntime::splitKeys(keys);
     options.clock = clock;
     options.pngDir = pngDir;
+    std::ofstream topics;
+    if (!topicsPath.empty()) {
+        topics.open(topicsPath);
+        if (!topics) usage("cannot write the topics file");
+        options.topics = &topics;
+    }
     rt::HeadlessRuntime runtime(options);
     std::ofstream trace;
     if (!tracePath.empty()) {
@@ -160,7 +206,7 @@ int run(const std::vector<std::string>& args) {
         status = one.Run();
     } else {
         const lesson::ProgramInfo* info = lesson::FindProgram(program);
-        if (!info) usage("unknown program " + program);
+        if (!info) usage("unknown program " + lesson::QuotedArgument(program));
         const std::unique_ptr<lesson::Lesson> lessons = info->make(runtime);
         if (haveSeed) lessons->OverrideSeed(seed);
         status = lessons->Run();

@@ -103,7 +103,7 @@ TEST(QuadrantPointDrill, EveryProblemFollowsItsDrawsOverManySeeds) {
         std::ostringstream trace;
         runtime.setTrace(&trace);
         std::vector<ScreenTextRecord> texts;
-        KestrelUnderTest k(runtime, [](Kestrel& p) { RunChapter(p, Kestrel::kGraphIntercept); });
+        KestrelUnderTest k(runtime, [](Kestrel& p) { RunChapter(p, Kestrel::kGraphIntercept, 4); });
         k.screenTextLog = &texts;
         k.OverrideSeed(seed);
         ASSERT_EQ(k.Run(), 0);

@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 
+#include "programs/command_line.h"
 #include "programs/version.h"
 
 namespace {
@@ -100,6 +101,18 @@ TEST(CommandLine, AnyOtherArgumentGetsAOneLineUsage) {
         {"replay", "kestrel --seed"},
         {"replay", ""},
         {"replay", "nosuchprogram"},
+        // What replay cannot read, and anything beside --help or --version.
+        {"replay", "--seed abc"},
+        {"replay", "kestrel --seed abc"},
+        {"replay", "kestrel --seed 7x"},
+        {"replay", "kestrel --seed 99999999999"},
+        {"replay", "kestrel --clock 99:99:99"},
+        {"replay", "kestrel --clock 1a:00:00"},
+        {"replay", "--text x --at 1,2,3"},
+        {"replay", "--text x --colour red"},
+        {"replay", "--version garbage"},
+        {"replay", "--help x"},
+        {"replay", "kestrel --help"},
     };
     for (const Case& c : cases) {
         const Answer a = run((binDir() / c.name).string() + " " + c.args);
@@ -108,6 +121,50 @@ TEST(CommandLine, AnyOtherArgumentGetsAOneLineUsage) {
         EXPECT_EQ(a.out, "") << what;
         EXPECT_EQ(lines(a.err), 1) << what << ": " << a.err;
         EXPECT_NE(a.err.find(std::string("usage: ") + c.name), std::string::npos) << what << ": " << a.err;
+    }
+}
+
+TEST(CommandLine, AnUnknownArgumentIsQuotedShortAndAsValidText) {
+    const std::string longest(lesson::kShownArgumentChars, 'a');
+    const auto kana = [](std::size_t n) {
+        std::string s;
+        for (std::size_t i = 0; i < n; ++i) s += "あ";
+        return s;
+    };
+    struct Case {
+        std::string arg, shown;
+    } cases[] = {
+        {"--bogus", "\"--bogus\""},
+        {"", "\"\""},
+        {"日本語", "\"日本語\""},
+        {longest, "\"" + longest + "\""},
+        {longest + "b", "\"" + longest + "...\""},
+        {std::string(120000, 'x'), "\"" + std::string(lesson::kShownArgumentChars, 'x') + "...\""},
+        // Forty characters of several bytes each, whole.
+        {kana(50), "\"" + kana(lesson::kShownArgumentChars) + "...\""},
+        // Bytes that are not UTF-8: a lone continuation, a cut sequence, an
+        // overlong form, a surrogate, past U+10FFFF; control characters; a backslash.
+        {"a\x80"
+         "b",
+         "\"a\\x80b\""},
+        {"\xe3\x81", "\"\\xe3\\x81\""},
+        {"\xc0\xaf", "\"\\xc0\\xaf\""},
+        {"\xed\xa0\x80", "\"\\xed\\xa0\\x80\""},
+        {"\xf4\x90\x80\x80", "\"\\xf4\\x90\\x80\\x80\""},
+        {"tab\there\n", "\"tab\\x09here\\x0a\""},
+        {"a\\b", "\"a\\\\b\""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(lesson::QuotedArgument(c.arg), c.shown) << c.arg.substr(0, 60);
+
+    // On the command line: one short line whatever the argument.
+    for (const char* name : {"kestrel", "replay"}) {
+        const Answer a =
+            run((binDir() / name).string() + " " + std::string(120000, 'x') + "$(printf '\\377')");
+        EXPECT_EQ(a.status, 2) << name;
+        EXPECT_EQ(lines(a.err), 1) << name;
+        EXPECT_LT(a.err.size(), 300u) << name << ": " << a.err.substr(0, 300);
+        EXPECT_NE(a.err.find(std::string(lesson::kShownArgumentChars, 'x') + "...\""), std::string::npos)
+            << name << ": " << a.err.substr(0, 300);
     }
 }
 
