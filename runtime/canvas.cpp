@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <stdexcept>
 
 #include "runtime/faces.h"
@@ -344,24 +345,23 @@ cairo_t* canvasContext(cairo_surface_t* surface, int scale, const char* what) {
 Canvas::Canvas(int scale) : scale_(std::max(1, scale)), fonts_(&sharedFonts()) {
     surface_ = newSurface(CAIRO_FORMAT_ARGB32, pixelWidth(), pixelHeight(), "the picture");
     cr_ = canvasContext(surface_, scale_, "the picture");
+    // New image surfaces are all 0: the layer starts without lines, and
+    // the pages of these three stay untouched until something is drawn there.
     layer_ = newSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), "the line layer");
-    layerCr_ = canvasContext(layer_, scale_, "the line layer");
-    cairo_set_operator(layerCr_, CAIRO_OPERATOR_SOURCE);
     beneath_ = newSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), "what lies under the lines");
-    beneathCr_ = canvasContext(beneath_, scale_, "what lies under the lines");
-    cairo_set_operator(beneathCr_, CAIRO_OPERATOR_SOURCE);
+    mask_ = newSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), "the label mask");
+    maskCr_ = canvasContext(mask_, scale_, "the label mask");
+    lineRows_.resize(static_cast<std::size_t>(pixelHeight()));
     clear();
 }
 
 Canvas::~Canvas() {
     cairo_destroy(cr_);
     cairo_surface_destroy(surface_);
-    cairo_destroy(layerCr_);
     cairo_surface_destroy(layer_);
-    cairo_destroy(beneathCr_);
     cairo_surface_destroy(beneath_);
-    if (maskCr_) cairo_destroy(maskCr_);
-    if (mask_) cairo_surface_destroy(mask_);
+    cairo_destroy(maskCr_);
+    cairo_surface_destroy(mask_);
 }
 
 void Canvas::setColour(int c) {
@@ -376,10 +376,16 @@ void Canvas::clear() {
     setColour(15);
     cairo_paint(cr_);
     checkDrawing();
-    cairo_set_source_rgba(layerCr_, 0, 0, 0, 0);
-    cairo_paint(layerCr_);
-    setBeneath(15);
-    cairo_paint(beneathCr_);
+    cairo_surface_flush(layer_);
+    std::uint8_t* layer = cairo_image_surface_get_data(layer_);
+    const long layerSt = cairo_image_surface_get_stride(layer_);
+    for (int row = lineTop_; row < lineBottom_; ++row) {
+        RowSpan& span = lineRows_[static_cast<std::size_t>(row)];
+        if (span.x1 > span.x0) std::fill(layer + row * layerSt + span.x0, layer + row * layerSt + span.x1, 0);
+        span = {};
+    }
+    lineTop_ = lineBottom_ = 0;
+    cairo_surface_mark_dirty(layer_);
     grounds_.clear();
     marks_.clear();
     ownDot_ = -1;
@@ -395,31 +401,134 @@ void Canvas::stroke(double width, bool lineStroke, Path pathOn) {
         cairo_save(cr_);
         clipOutGrounds(cr_);
     }
+    if (!intoMask_) {
+        // The layer first, while the picture still shows what lies under the line.
+        cairo_surface_flush(surface_);
+        cairo_surface_flush(layer_);
+        auto* data = cairo_image_surface_get_data(surface_);
+        std::uint8_t* layer = cairo_image_surface_get_data(layer_);
+        std::uint8_t* beneath = cairo_image_surface_get_data(beneath_);
+        const long st = stride(), layerSt = cairo_image_surface_get_stride(layer_);
+        if (line)
+            shapePixels(true, width, clipped, false, pathOn, [&](long row, long col) {
+                becomeLine(reinterpret_cast<std::uint32_t*>(data + row * st) + col,
+                           layer + row * layerSt + col, beneath + row * layerSt + col);
+                reachLines(row, col, col + 1);
+            });
+        else
+            shapePixels(true, width, false, true, pathOn,
+                        [&](long row, long col) { layer[row * layerSt + col] = 0; });
+        cairo_surface_mark_dirty(layer_);
+    }
     cairo_new_path(cr_);
     pathOn(cr_);
     strokeDamaged();
     if (clipped) cairo_restore(cr_);
-    if (intoMask_) return;
-    cairo_save(layerCr_);
-    if (clipped) clipOutGrounds(layerCr_);
-    cairo_set_source_rgba(layerCr_, 0, 0, 0, line ? 1 : 0);
-    cairo_set_line_width(layerCr_, width);
-    cairo_new_path(layerCr_);
-    pathOn(layerCr_);
-    cairo_stroke(layerCr_);
-    cairo_restore(layerCr_);
-    if (line) return;
-    setBeneath(colour_);
-    cairo_set_line_width(beneathCr_, width);
-    cairo_set_line_join(beneathCr_, cairo_get_line_join(cr_));
-    cairo_new_path(beneathCr_);
-    pathOn(beneathCr_);
-    cairo_stroke(beneathCr_);
 }
 
-void Canvas::setBeneath(int colour) {
-    // The colour's number as the alpha: exact, since nothing here is smoothed.
-    cairo_set_source_rgba(beneathCr_, 0, 0, 0, (static_cast<unsigned>(colour) & 15u) / 255.0);
+namespace {
+
+// The palette number of a picture pixel: every pixel is set to one of the
+// palette's colours.
+std::uint8_t paletteNumber(std::uint32_t pixel) {
+    const auto is = [pixel](const Rgb& c) {
+        return (pixel & 0xFFFFFFu) == ((static_cast<std::uint32_t>(c.r) << 16) | (c.g << 8) | c.b);
+    };
+    // The page first: most lines are drawn on it.
+    if (is(kPalette[15])) return 15;
+    for (std::uint8_t i = 0; i < 15; ++i)
+        if (is(kPalette[i])) return i;
+    return 15;
+}
+
+}  // namespace
+
+void Canvas::becomeLine(std::uint32_t* picture, std::uint8_t* layer, std::uint8_t* beneath) {
+    if (*layer >= 128) return;
+    *beneath = paletteNumber(*picture);
+    *layer = 255;
+}
+
+void Canvas::reachLines(long row, long x0, long x1) {
+    RowSpan& span = lineRows_[static_cast<std::size_t>(row)];
+    if (span.x1 <= span.x0) {
+        span = {static_cast<int>(x0), static_cast<int>(x1)};
+    } else {
+        span.x0 = std::min(span.x0, static_cast<int>(x0));
+        span.x1 = std::max(span.x1, static_cast<int>(x1));
+    }
+    if (lineBottom_ <= lineTop_) {
+        lineTop_ = static_cast<int>(row);
+        lineBottom_ = static_cast<int>(row) + 1;
+    } else {
+        lineTop_ = std::min(lineTop_, static_cast<int>(row));
+        lineBottom_ = std::max(lineBottom_, static_cast<int>(row) + 1);
+    }
+}
+
+bool Canvas::linesWithin(long x0, long y0, long x1, long y1) const {
+    for (long row = std::max<long>(y0, lineTop_), end = std::min<long>(y1, lineBottom_); row < end; ++row) {
+        const RowSpan& span = lineRows_[static_cast<std::size_t>(row)];
+        if (span.x0 < x1 && x0 < span.x1 && span.x0 < span.x1) return true;
+    }
+    return false;
+}
+
+template <class Path, class Visit>
+void Canvas::shapePixels(bool stroked, double width, bool clipped, bool nearLines, Path pathOn, Visit visit) {
+    if (nearLines && lineBottom_ <= lineTop_) return;
+    cairo_t* c = maskCr_;
+    cairo_save(c);
+    if (clipped) clipOutGrounds(c);
+    cairo_new_path(c);
+    pathOn(c);
+    double ux0, uy0, ux1, uy1;
+    if (stroked) {
+        cairo_set_line_width(c, width);
+        cairo_set_line_join(c, cairo_get_line_join(cr_));
+        cairo_stroke_extents(c, &ux0, &uy0, &ux1, &uy1);
+    } else {
+        cairo_fill_extents(c, &ux0, &uy0, &ux1, &uy1);
+    }
+    // A pixel of margin, as for the damage: an unantialiased edge may set the
+    // pixel the extent touches.
+    const long x0 = std::max(static_cast<long>(std::floor(ux0 * scale_)) - 1, 0L),
+               y0 = std::max(static_cast<long>(std::floor(uy0 * scale_)) - 1, 0L),
+               x1 = std::min<long>(static_cast<long>(std::ceil(ux1 * scale_)) + 1, pixelWidth()),
+               y1 = std::min<long>(static_cast<long>(std::ceil(uy1 * scale_)) + 1, pixelHeight());
+    if (x1 <= x0 || y1 <= y0 || (nearLines && !linesWithin(x0, y0, x1, y1))) {
+        cairo_new_path(c);
+        cairo_restore(c);
+        return;
+    }
+    cairo_set_source_rgba(c, 0, 0, 0, 1);
+    if (stroked)
+        cairo_stroke(c);
+    else
+        cairo_fill(c);
+    cairo_restore(c);
+    cairo_surface_flush(mask_);
+    std::uint8_t* mask = cairo_image_surface_get_data(mask_);
+    const long maskSt = cairo_image_surface_get_stride(mask_);
+    for (long row = y0; row < y1; ++row) {
+        std::uint8_t* m = mask + row * maskSt;
+        for (long col = x0; col < x1; ++col) {
+            // Most of a shape's box is empty: eight pixels at a time.
+            if (col + 8 <= x1 && (col & 7) == 0) {
+                std::uint64_t eight;
+                std::memcpy(&eight, m + col, 8);
+                if (eight == 0) {
+                    col += 7;
+                    continue;
+                }
+            }
+            if (m[col] == 0) continue;
+            const bool set = m[col] >= 128;
+            m[col] = 0;
+            if (set) visit(row, col);
+        }
+    }
+    cairo_surface_mark_dirty(mask_);
 }
 
 void Canvas::clipOutGrounds(cairo_t* c) {
@@ -505,14 +614,11 @@ Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts, boo
 template <class Path>
 void Canvas::markFill(Path pathOn) {
     if (intoMask_) return;
-    cairo_set_source_rgba(layerCr_, 0, 0, 0, 0);
-    cairo_new_path(layerCr_);
-    pathOn(layerCr_);
-    cairo_fill(layerCr_);
-    setBeneath(colour_);
-    cairo_new_path(beneathCr_);
-    pathOn(beneathCr_);
-    cairo_fill(beneathCr_);
+    cairo_surface_flush(layer_);
+    std::uint8_t* layer = cairo_image_surface_get_data(layer_);
+    const long layerSt = cairo_image_surface_get_stride(layer_);
+    shapePixels(false, 0, false, true, pathOn, [&](long row, long col) { layer[row * layerSt + col] = 0; });
+    cairo_surface_mark_dirty(layer_);
 }
 
 bool Canvas::isLinePixel(int px, int py) {
@@ -592,11 +698,9 @@ void Canvas::line(float x1, float y1, float x2, float y2, int colour, int kind, 
         }
         // Square corners: a box is a box, even with a thick pen.
         cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
-        cairo_set_line_join(layerCr_, CAIRO_LINE_JOIN_MITER);
         setColour(colour);
         stroke(std::max(1, width), lineStroke, path);
         cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
-        cairo_set_line_join(layerCr_, CAIRO_LINE_JOIN_ROUND);
     }
 }
 
@@ -888,10 +992,9 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
     }
     const Rgb& rgb = paletteColour(colour);
     const std::uint32_t pixel = 0xFF000000u | (rgb.r << 16) | (rgb.g << 8) | rgb.b;
-    const std::uint8_t kind = lineStroke && !drawingLabel_ ? 255 : 0;
+    const bool line = lineStroke && !drawingLabel_;
     cairo_surface_flush(surface_);
     cairo_surface_flush(layer_);
-    cairo_surface_flush(beneath_);
     std::uint8_t* data = cairo_image_surface_get_data(surface_);
     std::uint8_t* layer = cairo_image_surface_get_data(layer_);
     std::uint8_t* beneath = cairo_image_surface_get_data(beneath_);
@@ -904,23 +1007,24 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
         if (row < 0 || row >= ph) continue;
         const long from = std::max(ox + sp.dx, 0L), to = std::min(ox + sp.dx + sp.len, pw);
         if (from >= to) continue;
-        auto* line = reinterpret_cast<std::uint32_t*>(data + row * st);
-        if (kind != 0 && !grounds_.empty()) {
-            // A line's pen dot leaves the labels' grounds alone.
+        auto* target = reinterpret_cast<std::uint32_t*>(data + row * st);
+        std::uint8_t* kinds = layer + row * layerSt;
+        if (line) {
             for (long col = from; col < to; ++col) {
+                // A line's pen dot leaves the labels' grounds alone.
                 const bool onGround = std::any_of(grounds_.begin(), grounds_.end(), [&](const PixelRect& g) {
                     return col >= g.x0 && col < g.x1 && row >= g.y0 && row < g.y1;
                 });
                 if (onGround) continue;
-                line[col] = pixel;
-                layer[row * layerSt + col] = kind;
+                becomeLine(target + col, kinds + col, beneath + row * layerSt + col);
+                target[col] = pixel;
             }
+            reachLines(row, from, to);
         } else {
-            std::fill(line + from, line + to, pixel);
-            std::fill(layer + row * layerSt + from, layer + row * layerSt + to, kind);
-            if (kind == 0)
-                std::fill(beneath + row * layerSt + from, beneath + row * layerSt + to,
-                          static_cast<std::uint8_t>(static_cast<unsigned>(colour) & 15u));
+            std::fill(target + from, target + to, pixel);
+            const RowSpan& lines = lineRows_[static_cast<std::size_t>(row)];
+            if (lines.x0 < to && from < lines.x1)
+                std::fill(kinds + std::max<long>(from, lines.x0), kinds + std::min<long>(to, lines.x1), 0);
         }
         bx0 = std::min(bx0, from);
         bx1 = std::max(bx1, to);
@@ -929,7 +1033,6 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
     }
     cairo_surface_mark_dirty(surface_);
     cairo_surface_mark_dirty(layer_);
-    cairo_surface_mark_dirty(beneath_);
     damagePixels(bx0, by0, bx1, by1);
 }
 
@@ -1006,10 +1109,6 @@ void Canvas::endHalo() {
 }
 
 void Canvas::layGround(const std::vector<std::function<void()>>& ops) {
-    if (!mask_) {
-        mask_ = newSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), "the label mask");
-        maskCr_ = canvasContext(mask_, scale_, "the label mask");
-    }
     // The label's ink, drawn by the same code into the mask: its extent is
     // the label's box.
     cairo_surface_flush(mask_);
