@@ -348,6 +348,8 @@ Canvas::Canvas(int scale) : scale_(std::max(1, scale)), fonts_(&sharedFonts()) {
     // New image surfaces are all 0: the layer starts without lines, and
     // the pages of these three stay untouched until something is drawn there.
     layer_ = newSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), "the line layer");
+    layerCr_ = canvasContext(layer_, scale_, "the line layer");
+    cairo_set_operator(layerCr_, CAIRO_OPERATOR_SOURCE);
     beneath_ = newSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), "what lies under the lines");
     mask_ = newSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), "the label mask");
     maskCr_ = canvasContext(mask_, scale_, "the label mask");
@@ -358,6 +360,7 @@ Canvas::Canvas(int scale) : scale_(std::max(1, scale)), fonts_(&sharedFonts()) {
 Canvas::~Canvas() {
     cairo_destroy(cr_);
     cairo_surface_destroy(surface_);
+    cairo_destroy(layerCr_);
     cairo_surface_destroy(layer_);
     cairo_surface_destroy(beneath_);
     cairo_destroy(maskCr_);
@@ -376,7 +379,6 @@ void Canvas::clear() {
     setColour(15);
     cairo_paint(cr_);
     checkDrawing();
-    cairo_surface_flush(layer_);
     std::uint8_t* layer = cairo_image_surface_get_data(layer_);
     const long layerSt = cairo_image_surface_get_stride(layer_);
     for (int row = lineTop_; row < lineBottom_; ++row) {
@@ -385,7 +387,6 @@ void Canvas::clear() {
         span = {};
     }
     lineTop_ = lineBottom_ = 0;
-    cairo_surface_mark_dirty(layer_);
     grounds_.clear();
     marks_.clear();
     ownDot_ = -1;
@@ -404,21 +405,18 @@ void Canvas::stroke(double width, bool lineStroke, Path pathOn) {
     if (!intoMask_) {
         // The layer first, while the picture still shows what lies under the line.
         cairo_surface_flush(surface_);
-        cairo_surface_flush(layer_);
         auto* data = cairo_image_surface_get_data(surface_);
         std::uint8_t* layer = cairo_image_surface_get_data(layer_);
         std::uint8_t* beneath = cairo_image_surface_get_data(beneath_);
         const long st = stride(), layerSt = cairo_image_surface_get_stride(layer_);
         if (line)
-            shapePixels(true, width, clipped, false, pathOn, [&](long row, long col) {
-                becomeLine(reinterpret_cast<std::uint32_t*>(data + row * st) + col,
-                           layer + row * layerSt + col, beneath + row * layerSt + col);
-                reachLines(row, col, col + 1);
+            shapePixels(width, clipped, pathOn, [&](long row, long from, long to) {
+                auto* picture = reinterpret_cast<std::uint32_t*>(data + row * st);
+                for (long col = from; col < to; ++col)
+                    becomeLine(picture + col, layer + row * layerSt + col, beneath + row * layerSt + col);
+                reachLines(row, from, to);
             });
-        else
-            shapePixels(true, width, false, true, pathOn,
-                        [&](long row, long col) { layer[row * layerSt + col] = 0; });
-        cairo_surface_mark_dirty(layer_);
+        if (!line) offLines(true, width, pathOn);
     }
     cairo_new_path(cr_);
     pathOn(cr_);
@@ -466,69 +464,125 @@ void Canvas::reachLines(long row, long x0, long x1) {
     }
 }
 
-bool Canvas::linesWithin(long x0, long y0, long x1, long y1) const {
+PixelRect Canvas::linesWithin(long x0, long y0, long x1, long y1) const {
+    PixelRect lines{static_cast<int>(x1), static_cast<int>(y1), static_cast<int>(x0), static_cast<int>(y0)};
     for (long row = std::max<long>(y0, lineTop_), end = std::min<long>(y1, lineBottom_); row < end; ++row) {
         const RowSpan& span = lineRows_[static_cast<std::size_t>(row)];
-        if (span.x0 < x1 && x0 < span.x1 && span.x0 < span.x1) return true;
+        const int from = std::max(span.x0, static_cast<int>(x0)),
+                  to = std::min(span.x1, static_cast<int>(x1));
+        if (from >= to) continue;
+        lines.x0 = std::min(lines.x0, from);
+        lines.x1 = std::max(lines.x1, to);
+        lines.y0 = std::min(lines.y0, static_cast<int>(row));
+        lines.y1 = std::max(lines.y1, static_cast<int>(row) + 1);
     }
-    return false;
+    return lines;
 }
 
+namespace {
+
+// The box of pixels a shape built on c sets, stroked at width or filled: its
+// extent and a pixel of margin, as for the damage (an unantialiased edge may
+// set the pixel the extent touches), within the canvas.
+PixelRect shapeBox(cairo_t* c, bool stroked, double width, int scale, int w, int h) {
+    double x0, y0, x1, y1;
+    if (stroked) {
+        cairo_set_line_width(c, width);
+        cairo_stroke_extents(c, &x0, &y0, &x1, &y1);
+    } else {
+        cairo_fill_extents(c, &x0, &y0, &x1, &y1);
+    }
+    return {std::max(static_cast<int>(std::floor(x0 * scale)) - 1, 0),
+            std::max(static_cast<int>(std::floor(y0 * scale)) - 1, 0),
+            std::min(static_cast<int>(std::ceil(x1 * scale)) + 1, w),
+            std::min(static_cast<int>(std::ceil(y1 * scale)) + 1, h)};
+}
+
+// Where the bytes [at, end) stop being zero (end if they never do), and,
+// with set, where they stop being 128 or more: 32 at a time where they can.
+const std::uint8_t* skipRun(const std::uint8_t* at, const std::uint8_t* end, bool set) {
+    const std::uint64_t all = set ? ~std::uint64_t{0} : 0;
+    while (end - at >= 32) {
+        std::uint64_t w[4];
+        std::memcpy(w, at, 32);
+        if (((w[0] ^ all) | (w[1] ^ all) | (w[2] ^ all) | (w[3] ^ all)) != 0) break;
+        at += 32;
+    }
+    while (at < end && (set ? *at >= 128 : *at == 0)) ++at;
+    return at;
+}
+
+}  // namespace
+
 template <class Path, class Visit>
-void Canvas::shapePixels(bool stroked, double width, bool clipped, bool nearLines, Path pathOn, Visit visit) {
-    if (nearLines && lineBottom_ <= lineTop_) return;
+void Canvas::shapePixels(double width, bool clipped, Path pathOn, Visit visit) {
     cairo_t* c = maskCr_;
     cairo_save(c);
     if (clipped) clipOutGrounds(c);
     cairo_new_path(c);
     pathOn(c);
-    double ux0, uy0, ux1, uy1;
-    if (stroked) {
-        cairo_set_line_width(c, width);
-        cairo_set_line_join(c, cairo_get_line_join(cr_));
-        cairo_stroke_extents(c, &ux0, &uy0, &ux1, &uy1);
-    } else {
-        cairo_fill_extents(c, &ux0, &uy0, &ux1, &uy1);
-    }
-    // A pixel of margin, as for the damage: an unantialiased edge may set the
-    // pixel the extent touches.
-    const long x0 = std::max(static_cast<long>(std::floor(ux0 * scale_)) - 1, 0L),
-               y0 = std::max(static_cast<long>(std::floor(uy0 * scale_)) - 1, 0L),
-               x1 = std::min<long>(static_cast<long>(std::ceil(ux1 * scale_)) + 1, pixelWidth()),
-               y1 = std::min<long>(static_cast<long>(std::ceil(uy1 * scale_)) + 1, pixelHeight());
-    if (x1 <= x0 || y1 <= y0 || (nearLines && !linesWithin(x0, y0, x1, y1))) {
+    cairo_set_line_join(c, cairo_get_line_join(cr_));
+    const PixelRect box = shapeBox(c, true, width, scale_, pixelWidth(), pixelHeight());
+    if (box.empty()) {
         cairo_new_path(c);
         cairo_restore(c);
         return;
     }
     cairo_set_source_rgba(c, 0, 0, 0, 1);
-    if (stroked)
-        cairo_stroke(c);
-    else
-        cairo_fill(c);
+    cairo_stroke(c);
     cairo_restore(c);
     cairo_surface_flush(mask_);
     std::uint8_t* mask = cairo_image_surface_get_data(mask_);
     const long maskSt = cairo_image_surface_get_stride(mask_);
-    for (long row = y0; row < y1; ++row) {
+    for (long row = box.y0; row < box.y1; ++row) {
         std::uint8_t* m = mask + row * maskSt;
-        for (long col = x0; col < x1; ++col) {
-            // Most of a shape's box is empty: eight pixels at a time.
-            if (col + 8 <= x1 && (col & 7) == 0) {
-                std::uint64_t eight;
-                std::memcpy(&eight, m + col, 8);
-                if (eight == 0) {
-                    col += 7;
-                    continue;
-                }
-            }
-            if (m[col] == 0) continue;
-            const bool set = m[col] >= 128;
-            m[col] = 0;
-            if (set) visit(row, col);
+        const std::uint8_t* end = m + box.x1;
+        for (const std::uint8_t* at = m + box.x0; at < end;) {
+            at = skipRun(at, end, false);
+            if (at == end) break;
+            const std::uint8_t* to = skipRun(at, end, true);
+            if (to == at)
+                ++to;  // a stray value under 128: no pixel of the shape
+            else
+                visit(row, at - m, to - m);
+            std::fill(m + (at - m), m + (to - m), 0);
+            at = to;
         }
     }
     cairo_surface_mark_dirty(mask_);
+}
+
+template <class Path>
+void Canvas::offLines(bool stroked, double width, Path pathOn) {
+    if (lineBottom_ <= lineTop_) return;
+    // Elsewhere the layer is written directly: Cairo is told before it
+    // draws there and waited for after.
+    cairo_surface_mark_dirty(layer_);
+    cairo_t* c = layerCr_;
+    cairo_save(c);
+    cairo_new_path(c);
+    pathOn(c);
+    cairo_set_line_join(c, cairo_get_line_join(cr_));
+    PixelRect box = shapeBox(c, stroked, width, scale_, pixelWidth(), pixelHeight());
+    if (!box.empty()) box = linesWithin(box.x0, box.y0, box.x1, box.y1);
+    if (!box.empty()) {
+        // A clip on whole pixels leaves the pixels within it as they would be
+        // without it.
+        const double k = scale_;
+        cairo_new_path(c);
+        cairo_rectangle(c, box.x0 / k, box.y0 / k, (box.x1 - box.x0) / k, (box.y1 - box.y0) / k);
+        cairo_clip(c);
+        cairo_new_path(c);
+        pathOn(c);
+        cairo_set_source_rgba(c, 0, 0, 0, 0);
+        if (stroked)
+            cairo_stroke(c);
+        else
+            cairo_fill(c);
+    }
+    cairo_new_path(c);
+    cairo_restore(c);
+    cairo_surface_flush(layer_);
 }
 
 void Canvas::clipOutGrounds(cairo_t* c) {
@@ -613,12 +667,7 @@ Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts, boo
 
 template <class Path>
 void Canvas::markFill(Path pathOn) {
-    if (intoMask_) return;
-    cairo_surface_flush(layer_);
-    std::uint8_t* layer = cairo_image_surface_get_data(layer_);
-    const long layerSt = cairo_image_surface_get_stride(layer_);
-    shapePixels(false, 0, false, true, pathOn, [&](long row, long col) { layer[row * layerSt + col] = 0; });
-    cairo_surface_mark_dirty(layer_);
+    if (!intoMask_) offLines(false, 0, pathOn);
 }
 
 bool Canvas::isLinePixel(int px, int py) {
@@ -994,7 +1043,6 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
     const std::uint32_t pixel = 0xFF000000u | (rgb.r << 16) | (rgb.g << 8) | rgb.b;
     const bool line = lineStroke && !drawingLabel_;
     cairo_surface_flush(surface_);
-    cairo_surface_flush(layer_);
     std::uint8_t* data = cairo_image_surface_get_data(surface_);
     std::uint8_t* layer = cairo_image_surface_get_data(layer_);
     std::uint8_t* beneath = cairo_image_surface_get_data(beneath_);
@@ -1002,6 +1050,19 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
     const long st = stride(), layerSt = cairo_image_surface_get_stride(layer_), pw = pixelWidth(),
                ph = pixelHeight();
     long bx0 = pw, by0 = ph, bx1 = 0, by1 = 0;
+    // The grounds a line's pen dot meets: seldom any, and a graph is
+    // thousands of dots.
+    nearGrounds_.clear();
+    if (line && !grounds_.empty() && !spans.empty()) {
+        long x0 = spans.front().dx, x1 = x0, y0 = spans.front().dy, y1 = y0;
+        for (const PixelSpan& sp : spans) {
+            x0 = std::min<long>(x0, sp.dx), x1 = std::max<long>(x1, sp.dx + sp.len);
+            y0 = std::min<long>(y0, sp.dy), y1 = std::max<long>(y1, sp.dy + 1);
+        }
+        for (const PixelRect& g : grounds_)
+            if (g.x0 < ox + x1 && ox + x0 < g.x1 && g.y0 < oy + y1 && oy + y0 < g.y1)
+                nearGrounds_.push_back(g);
+    }
     for (const PixelSpan& sp : spans) {
         const long row = oy + sp.dy;
         if (row < 0 || row >= ph) continue;
@@ -1010,14 +1071,38 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
         auto* target = reinterpret_cast<std::uint32_t*>(data + row * st);
         std::uint8_t* kinds = layer + row * layerSt;
         if (line) {
-            for (long col = from; col < to; ++col) {
-                // A line's pen dot leaves the labels' grounds alone.
-                const bool onGround = std::any_of(grounds_.begin(), grounds_.end(), [&](const PixelRect& g) {
-                    return col >= g.x0 && col < g.x1 && row >= g.y0 && row < g.y1;
-                });
-                if (onGround) continue;
-                becomeLine(target + col, kinds + col, beneath + row * layerSt + col);
-                target[col] = pixel;
+            std::uint8_t* under = beneath + row * layerSt;
+            const bool crossesGround = std::any_of(
+                nearGrounds_.begin(), nearGrounds_.end(),
+                [&](const PixelRect& g) { return row >= g.y0 && row < g.y1 && from < g.x1 && g.x0 < to; });
+            if (!crossesGround) {
+                // Without a branch, so that it runs a vector at a time: the
+                // new pixels lie scattered along a dot's edge, and nearly all
+                // of them on the page; any other colour is looked up after.
+                constexpr std::uint8_t kLookUp = 0xFF;
+                std::uint8_t lookUp = 0;
+                for (long col = from; col < to; ++col) {
+                    const std::uint8_t page = (target[col] & 0xFFFFFFu) == 0xFFFFFFu ? 15 : kLookUp;
+                    const std::uint8_t now = kinds[col] >= 128 ? under[col] : page;
+                    under[col] = now;
+                    lookUp |= now == kLookUp;
+                }
+                if (lookUp)
+                    for (long col = from; col < to; ++col)
+                        if (under[col] == kLookUp) under[col] = paletteNumber(target[col]);
+                std::fill(kinds + from, kinds + to, std::uint8_t{255});
+                std::fill(target + from, target + to, pixel);
+            } else {
+                for (long col = from; col < to; ++col) {
+                    // A line's pen dot leaves the labels' grounds alone.
+                    const bool onGround =
+                        std::any_of(nearGrounds_.begin(), nearGrounds_.end(), [&](const PixelRect& g) {
+                            return col >= g.x0 && col < g.x1 && row >= g.y0 && row < g.y1;
+                        });
+                    if (onGround) continue;
+                    becomeLine(target + col, kinds + col, under + col);
+                    target[col] = pixel;
+                }
             }
             reachLines(row, from, to);
         } else {
@@ -1032,7 +1117,6 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
         by1 = std::max(by1, row + 1);
     }
     cairo_surface_mark_dirty(surface_);
-    cairo_surface_mark_dirty(layer_);
     damagePixels(bx0, by0, bx1, by1);
 }
 

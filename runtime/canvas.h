@@ -199,6 +199,7 @@ private:
     // It is 0 outside lineRows_, so that a clear, and an operation that is
     // no line, touch only where lines have been.
     cairo_surface_t* layer_ = nullptr;
+    cairo_t* layerCr_ = nullptr;  // draws 0 (no line), for offLines
     // Under the lines: for each line pixel, the colour (its palette number)
     // that the pixel had before the first line over it, which a ground shows
     // where it clears the line. Taken from the picture as the pixel becomes
@@ -213,20 +214,24 @@ private:
     std::vector<RowSpan> lineRows_;
     int lineTop_ = 0, lineBottom_ = 0;
     void reachLines(long row, long x0, long x1);
-    // Whether lines may have set a pixel of the box.
-    bool linesWithin(long x0, long y0, long x1, long y1) const;
+    // The box of the pixels of the box lines may have set; empty when none.
+    PixelRect linesWithin(long x0, long y0, long x1, long y1) const;
     // A line pixel from now on: what the picture holds there is what lies
     // under it, unless it is a line pixel already.
     void becomeLine(std::uint32_t* picture, std::uint8_t* layer, std::uint8_t* beneath);
-    // Draws the shape pathOn builds (stroked at width, or filled) into the
-    // mask, calls visit(row, col) for each pixel it sets and clears the mask
-    // again; with clipped, off the labels' grounds, as a line is drawn; with
-    // nearLines, only where lines may have been.
+    // Strokes the shape pathOn builds at width into the mask (with clipped,
+    // off the labels' grounds, as a line is drawn), calls visit(row, from,
+    // to) for each run of pixels it sets and clears the mask again.
     template <class Path, class Visit>
-    void shapePixels(bool stroked, double width, bool clipped, bool nearLines, Path pathOn, Visit visit);
+    void shapePixels(double width, bool clipped, Path pathOn, Visit visit);
+    // No line any more where the shape pathOn builds (stroked at width, or
+    // filled) sets pixels: drawn into the layer, where lines may be.
+    template <class Path>
+    void offLines(bool stroked, double width, Path pathOn);
     bool drawingLabel_ = false;
     // The grounds of the labels on the screen, in canvas pixels.
     std::vector<PixelRect> grounds_;
+    std::vector<PixelRect> nearGrounds_;  // fill()'s: those its shape meets
     // What a label must keep clear of: the boxes of texts, points, arrow
     // heads and labels on the screen, in logical units.
     struct Mark {
