@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <stdexcept>
 
 #include "runtime/faces.h"
@@ -345,12 +346,15 @@ cairo_t* canvasContext(cairo_surface_t* surface, int scale, const char* what) {
 Canvas::Canvas(int scale) : scale_(std::max(1, scale)), fonts_(&sharedFonts()) {
     surface_ = newSurface(CAIRO_FORMAT_ARGB32, pixelWidth(), pixelHeight(), N_("the picture"));
     cr_ = canvasContext(surface_, scale_, N_("the picture"));
+    // New image surfaces are all 0: the layer starts without lines, and
+    // the pages of these three stay untouched until something is drawn there.
     layer_ = newSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), N_("the line layer"));
     layerCr_ = canvasContext(layer_, scale_, N_("the line layer"));
     cairo_set_operator(layerCr_, CAIRO_OPERATOR_SOURCE);
     beneath_ = newSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), N_("what lies under the lines"));
-    beneathCr_ = canvasContext(beneath_, scale_, N_("what lies under the lines"));
-    cairo_set_operator(beneathCr_, CAIRO_OPERATOR_SOURCE);
+    mask_ = newSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), N_("the label mask"));
+    maskCr_ = canvasContext(mask_, scale_, N_("the label mask"));
+    lineRows_.resize(static_cast<std::size_t>(pixelHeight()));
     clear();
 }
 
@@ -359,10 +363,9 @@ Canvas::~Canvas() {
     cairo_surface_destroy(surface_);
     cairo_destroy(layerCr_);
     cairo_surface_destroy(layer_);
-    cairo_destroy(beneathCr_);
     cairo_surface_destroy(beneath_);
-    if (maskCr_) cairo_destroy(maskCr_);
-    if (mask_) cairo_surface_destroy(mask_);
+    cairo_destroy(maskCr_);
+    cairo_surface_destroy(mask_);
 }
 
 void Canvas::setColour(int c) {
@@ -377,10 +380,14 @@ void Canvas::clear() {
     setColour(15);
     cairo_paint(cr_);
     checkDrawing();
-    cairo_set_source_rgba(layerCr_, 0, 0, 0, 0);
-    cairo_paint(layerCr_);
-    setBeneath(15);
-    cairo_paint(beneathCr_);
+    std::uint8_t* layer = cairo_image_surface_get_data(layer_);
+    const long layerSt = cairo_image_surface_get_stride(layer_);
+    for (int row = lineTop_; row < lineBottom_; ++row) {
+        RowSpan& span = lineRows_[static_cast<std::size_t>(row)];
+        if (span.x1 > span.x0) std::fill(layer + row * layerSt + span.x0, layer + row * layerSt + span.x1, 0);
+        span = {};
+    }
+    lineTop_ = lineBottom_ = 0;
     grounds_.clear();
     marks_.clear();
     ownDot_ = -1;
@@ -396,31 +403,187 @@ void Canvas::stroke(double width, bool lineStroke, Path pathOn) {
         cairo_save(cr_);
         clipOutGrounds(cr_);
     }
+    if (!intoMask_) {
+        // The layer first, while the picture still shows what lies under the line.
+        cairo_surface_flush(surface_);
+        auto* data = cairo_image_surface_get_data(surface_);
+        std::uint8_t* layer = cairo_image_surface_get_data(layer_);
+        std::uint8_t* beneath = cairo_image_surface_get_data(beneath_);
+        const long st = stride(), layerSt = cairo_image_surface_get_stride(layer_);
+        if (line)
+            shapePixels(width, clipped, pathOn, [&](long row, long from, long to) {
+                auto* picture = reinterpret_cast<std::uint32_t*>(data + row * st);
+                for (long col = from; col < to; ++col)
+                    becomeLine(picture + col, layer + row * layerSt + col, beneath + row * layerSt + col);
+                reachLines(row, from, to);
+            });
+        if (!line) offLines(true, width, pathOn);
+    }
     cairo_new_path(cr_);
     pathOn(cr_);
     strokeDamaged();
     if (clipped) cairo_restore(cr_);
-    if (intoMask_) return;
-    cairo_save(layerCr_);
-    if (clipped) clipOutGrounds(layerCr_);
-    cairo_set_source_rgba(layerCr_, 0, 0, 0, line ? 1 : 0);
-    cairo_set_line_width(layerCr_, width);
-    cairo_new_path(layerCr_);
-    pathOn(layerCr_);
-    cairo_stroke(layerCr_);
-    cairo_restore(layerCr_);
-    if (line) return;
-    setBeneath(colour_);
-    cairo_set_line_width(beneathCr_, width);
-    cairo_set_line_join(beneathCr_, cairo_get_line_join(cr_));
-    cairo_new_path(beneathCr_);
-    pathOn(beneathCr_);
-    cairo_stroke(beneathCr_);
 }
 
-void Canvas::setBeneath(int colour) {
-    // The colour's number as the alpha: exact, since nothing here is smoothed.
-    cairo_set_source_rgba(beneathCr_, 0, 0, 0, (static_cast<unsigned>(colour) & 15u) / 255.0);
+namespace {
+
+// The palette number of a picture pixel: every pixel is set to one of the
+// palette's colours.
+std::uint8_t paletteNumber(std::uint32_t pixel) {
+    const auto is = [pixel](const Rgb& c) {
+        return (pixel & 0xFFFFFFu) == ((static_cast<std::uint32_t>(c.r) << 16) | (c.g << 8) | c.b);
+    };
+    // The page first: most lines are drawn on it.
+    if (is(kPalette[15])) return 15;
+    for (std::uint8_t i = 0; i < 15; ++i)
+        if (is(kPalette[i])) return i;
+    return 15;
+}
+
+}  // namespace
+
+void Canvas::becomeLine(std::uint32_t* picture, std::uint8_t* layer, std::uint8_t* beneath) {
+    if (*layer >= 128) return;
+    *beneath = paletteNumber(*picture);
+    *layer = 255;
+}
+
+void Canvas::reachLines(long row, long x0, long x1) {
+    RowSpan& span = lineRows_[static_cast<std::size_t>(row)];
+    if (span.x1 <= span.x0) {
+        span = {static_cast<int>(x0), static_cast<int>(x1)};
+    } else {
+        span.x0 = std::min(span.x0, static_cast<int>(x0));
+        span.x1 = std::max(span.x1, static_cast<int>(x1));
+    }
+    if (lineBottom_ <= lineTop_) {
+        lineTop_ = static_cast<int>(row);
+        lineBottom_ = static_cast<int>(row) + 1;
+    } else {
+        lineTop_ = std::min(lineTop_, static_cast<int>(row));
+        lineBottom_ = std::max(lineBottom_, static_cast<int>(row) + 1);
+    }
+}
+
+PixelRect Canvas::linesWithin(long x0, long y0, long x1, long y1) const {
+    PixelRect lines{static_cast<int>(x1), static_cast<int>(y1), static_cast<int>(x0), static_cast<int>(y0)};
+    for (long row = std::max<long>(y0, lineTop_), end = std::min<long>(y1, lineBottom_); row < end; ++row) {
+        const RowSpan& span = lineRows_[static_cast<std::size_t>(row)];
+        const int from = std::max(span.x0, static_cast<int>(x0)),
+                  to = std::min(span.x1, static_cast<int>(x1));
+        if (from >= to) continue;
+        lines.x0 = std::min(lines.x0, from);
+        lines.x1 = std::max(lines.x1, to);
+        lines.y0 = std::min(lines.y0, static_cast<int>(row));
+        lines.y1 = std::max(lines.y1, static_cast<int>(row) + 1);
+    }
+    return lines;
+}
+
+namespace {
+
+// The box of pixels a shape built on c sets, stroked at width or filled: its
+// extent and a pixel of margin, as for the damage (an unantialiased edge may
+// set the pixel the extent touches), within the canvas.
+PixelRect shapeBox(cairo_t* c, bool stroked, double width, int scale, int w, int h) {
+    double x0, y0, x1, y1;
+    if (stroked) {
+        cairo_set_line_width(c, width);
+        cairo_stroke_extents(c, &x0, &y0, &x1, &y1);
+    } else {
+        cairo_fill_extents(c, &x0, &y0, &x1, &y1);
+    }
+    return {std::max(static_cast<int>(std::floor(x0 * scale)) - 1, 0),
+            std::max(static_cast<int>(std::floor(y0 * scale)) - 1, 0),
+            std::min(static_cast<int>(std::ceil(x1 * scale)) + 1, w),
+            std::min(static_cast<int>(std::ceil(y1 * scale)) + 1, h)};
+}
+
+// Where the bytes [at, end) stop being zero (end if they never do), and,
+// with set, where they stop being 128 or more: 32 at a time where they can.
+const std::uint8_t* skipRun(const std::uint8_t* at, const std::uint8_t* end, bool set) {
+    const std::uint64_t all = set ? ~std::uint64_t{0} : 0;
+    while (end - at >= 32) {
+        std::uint64_t w[4];
+        std::memcpy(w, at, 32);
+        if (((w[0] ^ all) | (w[1] ^ all) | (w[2] ^ all) | (w[3] ^ all)) != 0) break;
+        at += 32;
+    }
+    while (at < end && (set ? *at >= 128 : *at == 0)) ++at;
+    return at;
+}
+
+}  // namespace
+
+template <class Path, class Visit>
+void Canvas::shapePixels(double width, bool clipped, Path pathOn, Visit visit) {
+    cairo_t* c = maskCr_;
+    cairo_save(c);
+    if (clipped) clipOutGrounds(c);
+    cairo_new_path(c);
+    pathOn(c);
+    cairo_set_line_join(c, cairo_get_line_join(cr_));
+    const PixelRect box = shapeBox(c, true, width, scale_, pixelWidth(), pixelHeight());
+    if (box.empty()) {
+        cairo_new_path(c);
+        cairo_restore(c);
+        return;
+    }
+    cairo_set_source_rgba(c, 0, 0, 0, 1);
+    cairo_stroke(c);
+    cairo_restore(c);
+    cairo_surface_flush(mask_);
+    std::uint8_t* mask = cairo_image_surface_get_data(mask_);
+    const long maskSt = cairo_image_surface_get_stride(mask_);
+    for (long row = box.y0; row < box.y1; ++row) {
+        std::uint8_t* m = mask + row * maskSt;
+        const std::uint8_t* end = m + box.x1;
+        for (const std::uint8_t* at = m + box.x0; at < end;) {
+            at = skipRun(at, end, false);
+            if (at == end) break;
+            const std::uint8_t* to = skipRun(at, end, true);
+            if (to == at)
+                ++to;  // a stray value under 128: no pixel of the shape
+            else
+                visit(row, at - m, to - m);
+            std::fill(m + (at - m), m + (to - m), 0);
+            at = to;
+        }
+    }
+    cairo_surface_mark_dirty(mask_);
+}
+
+template <class Path>
+void Canvas::offLines(bool stroked, double width, Path pathOn) {
+    if (lineBottom_ <= lineTop_) return;
+    // Elsewhere the layer is written directly: Cairo is told before it
+    // draws there and waited for after.
+    cairo_surface_mark_dirty(layer_);
+    cairo_t* c = layerCr_;
+    cairo_save(c);
+    cairo_new_path(c);
+    pathOn(c);
+    cairo_set_line_join(c, cairo_get_line_join(cr_));
+    PixelRect box = shapeBox(c, stroked, width, scale_, pixelWidth(), pixelHeight());
+    if (!box.empty()) box = linesWithin(box.x0, box.y0, box.x1, box.y1);
+    if (!box.empty()) {
+        // A clip on whole pixels leaves the pixels within it as they would be
+        // without it.
+        const double k = scale_;
+        cairo_new_path(c);
+        cairo_rectangle(c, box.x0 / k, box.y0 / k, (box.x1 - box.x0) / k, (box.y1 - box.y0) / k);
+        cairo_clip(c);
+        cairo_new_path(c);
+        pathOn(c);
+        cairo_set_source_rgba(c, 0, 0, 0, 0);
+        if (stroked)
+            cairo_stroke(c);
+        else
+            cairo_fill(c);
+    }
+    cairo_new_path(c);
+    cairo_restore(c);
+    cairo_surface_flush(layer_);
 }
 
 void Canvas::clipOutGrounds(cairo_t* c) {
@@ -505,15 +668,7 @@ Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts, boo
 
 template <class Path>
 void Canvas::markFill(Path pathOn) {
-    if (intoMask_) return;
-    cairo_set_source_rgba(layerCr_, 0, 0, 0, 0);
-    cairo_new_path(layerCr_);
-    pathOn(layerCr_);
-    cairo_fill(layerCr_);
-    setBeneath(colour_);
-    cairo_new_path(beneathCr_);
-    pathOn(beneathCr_);
-    cairo_fill(beneathCr_);
+    if (!intoMask_) offLines(false, 0, pathOn);
 }
 
 bool Canvas::isLinePixel(int px, int py) {
@@ -593,11 +748,9 @@ void Canvas::line(float x1, float y1, float x2, float y2, int colour, int kind, 
         }
         // Square corners: a box is a box, even with a thick pen.
         cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
-        cairo_set_line_join(layerCr_, CAIRO_LINE_JOIN_MITER);
         setColour(colour);
         stroke(std::max(1, width), lineStroke, path);
         cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
-        cairo_set_line_join(layerCr_, CAIRO_LINE_JOIN_ROUND);
     }
 }
 
@@ -889,10 +1042,8 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
     }
     const Rgb& rgb = paletteColour(colour);
     const std::uint32_t pixel = 0xFF000000u | (rgb.r << 16) | (rgb.g << 8) | rgb.b;
-    const std::uint8_t kind = lineStroke && !drawingLabel_ ? 255 : 0;
+    const bool line = lineStroke && !drawingLabel_;
     cairo_surface_flush(surface_);
-    cairo_surface_flush(layer_);
-    cairo_surface_flush(beneath_);
     std::uint8_t* data = cairo_image_surface_get_data(surface_);
     std::uint8_t* layer = cairo_image_surface_get_data(layer_);
     std::uint8_t* beneath = cairo_image_surface_get_data(beneath_);
@@ -900,28 +1051,66 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
     const long st = stride(), layerSt = cairo_image_surface_get_stride(layer_), pw = pixelWidth(),
                ph = pixelHeight();
     long bx0 = pw, by0 = ph, bx1 = 0, by1 = 0;
+    // The grounds a line's pen dot meets: seldom any, and a graph is
+    // thousands of dots.
+    nearGrounds_.clear();
+    if (line && !grounds_.empty() && !spans.empty()) {
+        long x0 = spans.front().dx, x1 = x0, y0 = spans.front().dy, y1 = y0;
+        for (const PixelSpan& sp : spans) {
+            x0 = std::min<long>(x0, sp.dx), x1 = std::max<long>(x1, sp.dx + sp.len);
+            y0 = std::min<long>(y0, sp.dy), y1 = std::max<long>(y1, sp.dy + 1);
+        }
+        for (const PixelRect& g : grounds_)
+            if (g.x0 < ox + x1 && ox + x0 < g.x1 && g.y0 < oy + y1 && oy + y0 < g.y1)
+                nearGrounds_.push_back(g);
+    }
     for (const PixelSpan& sp : spans) {
         const long row = oy + sp.dy;
         if (row < 0 || row >= ph) continue;
         const long from = std::max(ox + sp.dx, 0L), to = std::min(ox + sp.dx + sp.len, pw);
         if (from >= to) continue;
-        auto* line = reinterpret_cast<std::uint32_t*>(data + row * st);
-        if (kind != 0 && !grounds_.empty()) {
-            // A line's pen dot leaves the labels' grounds alone.
-            for (long col = from; col < to; ++col) {
-                const bool onGround = std::any_of(grounds_.begin(), grounds_.end(), [&](const PixelRect& g) {
-                    return col >= g.x0 && col < g.x1 && row >= g.y0 && row < g.y1;
-                });
-                if (onGround) continue;
-                line[col] = pixel;
-                layer[row * layerSt + col] = kind;
+        auto* target = reinterpret_cast<std::uint32_t*>(data + row * st);
+        std::uint8_t* kinds = layer + row * layerSt;
+        if (line) {
+            std::uint8_t* under = beneath + row * layerSt;
+            const bool crossesGround = std::any_of(
+                nearGrounds_.begin(), nearGrounds_.end(),
+                [&](const PixelRect& g) { return row >= g.y0 && row < g.y1 && from < g.x1 && g.x0 < to; });
+            if (!crossesGround) {
+                // Without a branch, so that it runs a vector at a time: the
+                // new pixels lie scattered along a dot's edge, and nearly all
+                // of them on the page; any other colour is looked up after.
+                constexpr std::uint8_t kLookUp = 0xFF;
+                std::uint8_t lookUp = 0;
+                for (long col = from; col < to; ++col) {
+                    const std::uint8_t page = (target[col] & 0xFFFFFFu) == 0xFFFFFFu ? 15 : kLookUp;
+                    const std::uint8_t now = kinds[col] >= 128 ? under[col] : page;
+                    under[col] = now;
+                    lookUp |= now == kLookUp;
+                }
+                if (lookUp)
+                    for (long col = from; col < to; ++col)
+                        if (under[col] == kLookUp) under[col] = paletteNumber(target[col]);
+                std::fill(kinds + from, kinds + to, std::uint8_t{255});
+                std::fill(target + from, target + to, pixel);
+            } else {
+                for (long col = from; col < to; ++col) {
+                    // A line's pen dot leaves the labels' grounds alone.
+                    const bool onGround =
+                        std::any_of(nearGrounds_.begin(), nearGrounds_.end(), [&](const PixelRect& g) {
+                            return col >= g.x0 && col < g.x1 && row >= g.y0 && row < g.y1;
+                        });
+                    if (onGround) continue;
+                    becomeLine(target + col, kinds + col, under + col);
+                    target[col] = pixel;
+                }
             }
+            reachLines(row, from, to);
         } else {
-            std::fill(line + from, line + to, pixel);
-            std::fill(layer + row * layerSt + from, layer + row * layerSt + to, kind);
-            if (kind == 0)
-                std::fill(beneath + row * layerSt + from, beneath + row * layerSt + to,
-                          static_cast<std::uint8_t>(static_cast<unsigned>(colour) & 15u));
+            std::fill(target + from, target + to, pixel);
+            const RowSpan& lines = lineRows_[static_cast<std::size_t>(row)];
+            if (lines.x0 < to && from < lines.x1)
+                std::fill(kinds + std::max<long>(from, lines.x0), kinds + std::min<long>(to, lines.x1), 0);
         }
         bx0 = std::min(bx0, from);
         bx1 = std::max(bx1, to);
@@ -929,8 +1118,6 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
         by1 = std::max(by1, row + 1);
     }
     cairo_surface_mark_dirty(surface_);
-    cairo_surface_mark_dirty(layer_);
-    cairo_surface_mark_dirty(beneath_);
     damagePixels(bx0, by0, bx1, by1);
 }
 
@@ -1007,10 +1194,6 @@ void Canvas::endHalo() {
 }
 
 void Canvas::layGround(const std::vector<std::function<void()>>& ops) {
-    if (!mask_) {
-        mask_ = newSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), N_("the label mask"));
-        maskCr_ = canvasContext(mask_, scale_, N_("the label mask"));
-    }
     // The label's ink, drawn by the same code into the mask: its extent is
     // the label's box.
     cairo_surface_flush(mask_);

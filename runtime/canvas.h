@@ -196,17 +196,42 @@ private:
     std::vector<std::function<void()>> heldBack_;
     // The line layer: an A8 surface as large as the picture, 255 where a
     // line set the pixel last. A label's own operations mark nothing as line.
+    // It is 0 outside lineRows_, so that a clear, and an operation that is
+    // no line, touch only where lines have been.
     cairo_surface_t* layer_ = nullptr;
-    cairo_t* layerCr_ = nullptr;
-    // Under the lines: an A8 surface holding, for each pixel, the colour that
-    // anything but a line set last (the page, a fill, a text, a point), which
-    // a ground shows where it clears a line.
+    cairo_t* layerCr_ = nullptr;  // draws 0 (no line), for offLines
+    // Under the lines: for each line pixel, the colour (its palette number)
+    // that the pixel had before the first line over it, which a ground shows
+    // where it clears the line. Taken from the picture as the pixel becomes
+    // a line pixel; meaningless where the layer is 0, so never cleared.
     cairo_surface_t* beneath_ = nullptr;
-    cairo_t* beneathCr_ = nullptr;
-    void setBeneath(int colour);
+    // Per pixel row, the columns [x0, x1) where the layer may be 255 (x0 >=
+    // x1: none); rows lineTop_ to lineBottom_ (exclusive) may have some.
+    // Set by what draws a line, emptied by clear().
+    struct RowSpan {
+        int x0 = 0, x1 = 0;
+    };
+    std::vector<RowSpan> lineRows_;
+    int lineTop_ = 0, lineBottom_ = 0;
+    void reachLines(long row, long x0, long x1);
+    // The box of the pixels of the box lines may have set; empty when none.
+    PixelRect linesWithin(long x0, long y0, long x1, long y1) const;
+    // A line pixel from now on: what the picture holds there is what lies
+    // under it, unless it is a line pixel already.
+    void becomeLine(std::uint32_t* picture, std::uint8_t* layer, std::uint8_t* beneath);
+    // Strokes the shape pathOn builds at width into the mask (with clipped,
+    // off the labels' grounds, as a line is drawn), calls visit(row, from,
+    // to) for each run of pixels it sets and clears the mask again.
+    template <class Path, class Visit>
+    void shapePixels(double width, bool clipped, Path pathOn, Visit visit);
+    // No line any more where the shape pathOn builds (stroked at width, or
+    // filled) sets pixels: drawn into the layer, where lines may be.
+    template <class Path>
+    void offLines(bool stroked, double width, Path pathOn);
     bool drawingLabel_ = false;
     // The grounds of the labels on the screen, in canvas pixels.
     std::vector<PixelRect> grounds_;
+    std::vector<PixelRect> nearGrounds_;  // fill()'s: those its shape meets
     // What a label must keep clear of: the boxes of texts, points, arrow
     // heads and labels on the screen, in logical units.
     struct Mark {
@@ -218,7 +243,8 @@ private:
     int ownDot_ = -1;  // the mark of a point drawn by the last operation
     void addMark(const UnitBox& box, bool text, bool dot = false);
     // While a label's extent is taken, operations draw opaque into this
-    // canvas-sized mask instead (made on first use); maskBox_ collects where.
+    // canvas-sized mask instead; maskBox_ collects where. shapePixels draws
+    // there too. All 0 between uses.
     bool intoMask_ = false;
     cairo_surface_t* mask_ = nullptr;
     cairo_t* maskCr_ = nullptr;

@@ -238,6 +238,71 @@ TEST(LabelHalo, TheGroundShowsWhatLayUnderTheLine) {
     EXPECT_GT(pixelsOf(crossed, 1, 40, 118, 100, 122), 0) << "the line, away from the label";
 }
 
+// Whatever the lines went through before a label (cleared, covered by a
+// fill, drawn twice, drawn as a graph's pen dots), its ground shows what the
+// same screen shows without them.
+TEST(LabelHalo, TheGroundShowsThePageAsItWouldBeWithoutTheLines) {
+    const rt::FontState digits{"ゴシック", 16, true, false};
+    auto shade = [](rt::Canvas& c) { c.line(60, 60, 200, 180, 0, 2, 13, 1); };
+    auto across = [](rt::Canvas& c, int colour) { c.line(40, 120, 300, 120, colour, 0, -1, 3); };
+    struct Case {
+        const char* what;
+        std::function<void(rt::Canvas&)> withLines, without;
+    };
+    const Case cases[] = {
+        {"a line the screen before",
+         [&](rt::Canvas& c) {
+             across(c, 1);
+             c.clear();
+             shade(c);
+         },
+         shade},
+        {"a line under a fill",
+         [&](rt::Canvas& c) {
+             across(c, 1);
+             shade(c);
+         },
+         shade},
+        {"a line under a text",
+         [&](rt::Canvas& c) {
+             across(c, 1);
+             c.symbol("8", 130, 100, 3, 3, 2, digits);
+         },
+         [&](rt::Canvas& c) { c.symbol("8", 130, 100, 3, 3, 2, digits); }},
+        {"two lines over a fill",
+         [&](rt::Canvas& c) {
+             shade(c);
+             across(c, 1);
+             across(c, 8);
+         },
+         shade},
+        {"a graph's pen dots over a fill",
+         [&](rt::Canvas& c) {
+             shade(c);
+             for (float x = 40; x < 300; x += 0.5f) c.circle(x, 120 + (x - 40) / 20, 1, 1, 0, 0, true, -1, 3);
+         },
+         shade},
+    };
+    for (const Case& t : cases) {
+        rt::Canvas crossed(2), plain(2);
+        t.withLines(crossed);
+        t.without(plain);
+        for (rt::Canvas* c : {&crossed, &plain}) {
+            c->beginHalo();
+            c->symbol("x=9", 100, 100, 3, 3, 3, digits);
+            c->endHalo();
+        }
+        const rt::UnitBox ink = plain.textInk("x=9", 100, 100, 3, 3, digits);
+        const double m = rt::Canvas::kGroundMargin - 0.5;
+        const int k = crossed.scale();
+        int differ = 0;
+        for (int py = static_cast<int>((ink.y0 - m) * k); py < static_cast<int>((ink.y1 + m) * k); ++py)
+            for (int px = static_cast<int>((ink.x0 - m) * k); px < static_cast<int>((ink.x1 + m) * k); ++px)
+                differ += pixelAt(crossed, px, py) != pixelAt(plain, px, py);
+        EXPECT_EQ(differ, 0) << t.what;
+    }
+}
+
 // A later label's ground leaves an earlier label's strokes, its minus among
 // them, as they are.
 TEST(LabelHalo, AGroundKeepsAnEarlierLabelsMinus) {
