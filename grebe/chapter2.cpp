@@ -70,7 +70,8 @@ void Grebe::PointExampleOpening(const PointProblem& p, std::string_view heading,
         // One step below the x axis the label's minus would lie on the axis: it
         // stands level with its dot instead.
         const Num labelDy = p.b == -1 ? 20 : 0;
-        PointAt(0, p.b, {.radius = 8, .colour = ink::answer, .label = intercept, .labelDx = 26, .labelDy = labelDy});
+        PointAt(0, p.b,
+                {.radius = 8, .colour = ink::answer, .label = intercept, .labelDx = 26, .labelDy = labelDy});
     }
 
     StepReveal();
