@@ -67,7 +67,11 @@ void Grebe::PointExampleOpening(const PointProblem& p, std::string_view heading,
     PointAt(p.x1, p.y1, {.radius = 8, .colour = pointColour, .label = point, .labelDx = labelDx});
     if (markIntercept) {
         const std::string intercept = NumberText(p.b);
-        PointAt(0, p.b, {.radius = 8, .colour = ink::answer, .label = intercept, .labelDx = 26});
+        // One step below the x axis the label's minus would lie on the axis: it
+        // stands level with its dot instead.
+        const Num labelDy = p.b == -1 ? 20 : 0;
+        PointAt(0, p.b,
+                {.radius = 8, .colour = ink::answer, .label = intercept, .labelDx = 26, .labelDy = labelDy});
     }
 
     StepReveal();

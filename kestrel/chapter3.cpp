@@ -15,6 +15,11 @@ namespace {
 // A negated 0 is the value 0: its text, parentheses and sign tests must agree.
 Num Unsigned0(Num v) { return v == 0 ? 0.0f : v; }
 
+// The y increase stands under its arrow's cell, clear of the bottom rule (in
+// the cell its minus lay on the rule), and the working starts below it.
+constexpr Num kIncreaseUnderTable = 51;
+constexpr Num kWorkingUnderTable = 96;
+
 }  // namespace
 
 const Chapter<Kestrel> Kestrel::kRateOfChange{
@@ -180,11 +185,11 @@ void Kestrel::ValueIntoCell(const ValueTable& table, int column, std::string_vie
     cursor.row = row;
 }
 
-// The increases at the arrow column: x 20 above the x row, y 25 into the y row.
+// The increases at the arrow column: x 20 above the x row, y under the y row.
 void Kestrel::IncreaseLabels(const ValueTable& table, Num xDx, std::string_view xIncrease, Num yDx,
                              std::string_view yIncrease) {
     Label(table.Column(2) + xDx, table.xRow - 20, ink::answer, xIncrease);
-    Label(table.Column(2) + yDx, table.yRow + 25, ink::answer, yIncrease);
+    Label(table.Column(2) + yDx, table.yRow + kIncreaseUnderTable, ink::answer, yIncrease);
 }
 
 void Kestrel::RateExercise1() {
@@ -196,7 +201,7 @@ void Kestrel::RateExercise1() {
     NewRow(70, ink::emphasis, "<解答>");
     ValueTable table = AnswerTable(cursor.row + 30, "4", "6", ink::emphasis);
     StepReveal();
-    NewRow(70, ink::text, "x=4のとき y=-3*4-2=");
+    NewRow(kWorkingUnderTable, ink::text, "x=4のとき y=-3*4-2=");
     StepReveal();
     Next(ink::emphasis, "-14");
     ValueIntoCell(table, 1, "-14");
@@ -276,7 +281,8 @@ void Kestrel::InverseRateTopic() {
             const std::string x(end == 0 ? h.from : h.to);
             const std::string_view y = end == 0 ? h.yFrom : h.yTo;
             StepReveal();
-            NewRow(end == 0 ? 70 : 80, ink::text, "x=" + x + "のとき y=");
+            // The rows below close up by what the first gives the y increase.
+            NewRow(end == 0 ? kWorkingUnderTable - 4 : 70, ink::text, "x=" + x + "のとき y=");
             StepReveal();
             Next(ink::text, "ﾀ24/" + x + "ﾀ=");
             Next(ink::emphasis, y);
@@ -286,7 +292,7 @@ void Kestrel::InverseRateTopic() {
         NewRow(60, ink::text, "だから、", 38);
         NewRow(50, ink::emphasis, " 変化の割合");
         StepReveal();
-        NewRow(70, ink::text, h.differences);
+        NewRow(58, ink::text, h.differences);
         StepReveal();
         Next(ink::text, h.evaluated);
         StepReveal();
@@ -380,7 +386,7 @@ void Kestrel::RateExample(RateDraw drawn) {
     for (int end = 0; end < 2; ++end) {
         const auto& e = ends[end];
         StepReveal();
-        NewRow(end == 0 ? 70 : 50, ink::text, "x=" + e.x + "のとき y=");
+        NewRow(end == 0 ? kWorkingUnderTable : 50, ink::text, "x=" + e.x + "のとき y=");
         StepReveal();
         Next(ink::text, rate + "*" + e.substituted + bTerm + "=");
         StepReveal();
@@ -408,10 +414,11 @@ void Kestrel::RateExample(RateDraw drawn) {
     StepReveal();
     if (y1 < 0) Next(ink::text, y2Text + "+" + NumberText(std::fabs(y1)) + "=");
     Next(ink::emphasis, yIncreaseText);
-    Label(table.Column(2) + 20, table.yRow + 25, ink::answer, yIncreaseText);
+    Label(table.Column(2) + 20, table.yRow + kIncreaseUnderTable, ink::answer, yIncreaseText);
 
+    // As high as before: the rows above moved down for the y increase.
     StepReveal();
-    NewRow(90, ink::emphasis, "ﾀyの増加量/xの増加量ﾀ=", 40);
+    NewRow(90 + 70 - kWorkingUnderTable, ink::emphasis, "ﾀyの増加量/xの増加量ﾀ=", 40);
     StepReveal();
     Next(ink::text, "ﾀ" + yIncreaseText + "/" + xIncreaseText + "ﾀ=");
     StepReveal();

@@ -1,12 +1,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 7: the range of y from a domain of x, worked on y=5x+20 and then as
 // random practice solved on the graph.
+#include <algorithm>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "kestrel/kestrel_program.h"
+#include "runtime/canvas.h"
 #include "runtime/text.h"
 
 namespace lesson {
+
+namespace {
+
+// The ink of a value's digits and signs, as a pupil reads it: x0 to x1
+// across, y0 to y1 down.
+struct ValueInk {
+    Num x0, y0, x1, y1;
+};
+
+// A value's width: its digits and minus advance 27 each.
+Num ValueWidth(const std::string& text) { return 27 * static_cast<Num>(rt::klen(text)); }
+
+// Digits and signs ink 4 to 41 below the top a text is drawn at.
+ValueInk InkAt(Num x, Num y, Num width) { return {x, y + 4, x + width, y + 41}; }
+
+// Two numbers read as one when they stand less than 10 apart side by side
+// (heights overlapping by more than a third) or less than 4 apart stacked.
+bool RunTogether(const ValueInk& a, const ValueInk& b) {
+    const Num overlap = std::min(a.y1, b.y1) - std::max(a.y0, b.y0);
+    const Num height = std::min(a.y1 - a.y0, b.y1 - b.y0);
+    const Num across = std::max(b.x0 - a.x1, a.x0 - b.x1);
+    const Num down = std::max(b.y0 - a.y1, a.y0 - b.y1);
+    return across < 10 && (overlap > height / 3 || down < 4);
+}
+
+}  // namespace
 
 const Chapter<Kestrel> Kestrel::kDomainRange{
     .goal = {"xの変域からyの変域を求めよう。"},
@@ -136,8 +166,76 @@ void Kestrel::DomainRangeSolution(const DomainRangeProblem& pr) {
     GraphOf({.a = pr.a, .b = pr.b, .colour = 0});
     NewRow(50, ink::emphasis, "<解答>");
 
-    // A value's text stands left of its point, 30 a character.
-    auto leftOf = [](Num x, const std::string& text) { return x - 30 * static_cast<Num>(rt::klen(text)); };
+    // The values' places: off the axes and their bars, clear of the origin's
+    // "0", the points and each other, beside what they name. Each takes the
+    // first of its places that keeps clear; the first is the lesson's own.
+    const PlaneFrame plane = LastPlane();
+    const Point origin = plane.origin;
+    const Num zeroSize = plane.scaleSize;
+    // The origin's "0" and the axis letter y over the axis.
+    std::vector<ValueInk> taken = {
+        {origin.x - zeroSize - 4, origin.y + 4, origin.x - 4, origin.y + 4 + zeroSize},
+        {origin.x - 2, plane.top - zeroSize, origin.x + zeroSize, plane.top + 6}};
+    const Point dots[] = {OnPlane(pr.p, pr.yp), OnPlane(pr.q, pr.yq)};
+    auto clear = [&](const ValueInk& v) {
+        constexpr Num kOffLine = 4 + 4;  // half a bar's width and 4 of page
+        constexpr Num kOffDot = 8 + 6;   // a point's radius, a ground's margin and 3 of page
+        if (v.y0 < 4 || v.y1 > rt::Canvas::kStatusTop - 4) return false;
+        if (v.y0 < origin.y + kOffLine && v.y1 > origin.y - kOffLine) return false;
+        if (v.x0 < origin.x + kOffLine && v.x1 > origin.x - kOffLine) return false;
+        for (const Point& d : dots)
+            if (v.x0 < d.x + kOffDot && v.x1 > d.x - kOffDot && v.y0 < d.y + kOffDot && v.y1 > d.y - kOffDot)
+                return false;
+        return std::none_of(taken.begin(), taken.end(), [&](const ValueInk& t) { return RunTogether(v, t); });
+    };
+    auto place = [&](const std::string& text, std::initializer_list<Point> places) {
+        const Num width = ValueWidth(text);
+        Point at = *places.begin();
+        for (const Point& p : places) {
+            if (clear(InkAt(p.x, p.y, width))) {
+                at = p;
+                break;
+            }
+        }
+        taken.push_back(InkAt(at.x, at.y, width));
+        return at;
+    };
+    // Under the axis beside its mark, the lower end to the left and the upper
+    // to the right; else clear of the "0", further down or on the other side.
+    auto xValuePlace = [&](Num markX, const std::string& text, bool leftFirst) {
+        const Num width = ValueWidth(text);
+        const bool onYAxis = markX == origin.x;
+        const Num left = onYAxis ? origin.x - 9 - width : markX - 4 - width;
+        const Num right = onYAxis ? origin.x + 9 : markX + 4;
+        const Num ownSide = leftFirst ? left : right, otherSide = leftFirst ? right : left;
+        const Num offZero = markX < origin.x ? std::min(left, origin.x - zeroSize - 4 - 11 - width) : left;
+        const Num under = origin.y + 5, lower = origin.y + 30, lowest = origin.y + 55;
+        return place(text, {{ownSide, under},
+                            {offZero, under},
+                            {offZero - 12, under},
+                            {offZero - 24, under},
+                            {ownSide + (leftFirst ? -14 : 14), under},
+                            {ownSide, lower},
+                            {otherSide, under},
+                            {otherSide + (leftFirst ? 14 : -14), under},
+                            {otherSide, lower},
+                            {markX - width / 2, lower},
+                            {ownSide, lowest},
+                            {otherSide, lowest},
+                            {markX - width / 2, lowest}});
+    };
+    // Left of the y axis over its guide line; else under it, or right of the axis.
+    auto yValuePlace = [&](Num guideY, const std::string& text) {
+        const Num left = origin.x - 9 - ValueWidth(text), right = origin.x + 9;
+        return place(text, {{left, guideY - 54},
+                            {left, guideY + 12},
+                            {right, guideY - 54},
+                            {right, guideY + 12},
+                            {left, guideY + 37},
+                            {right, guideY + 37},
+                            {left, guideY + 62},
+                            {right, guideY + 62}});
+    };
 
     // The domain's ends: where x is marked on the axis, and its texts.
     struct End {
@@ -155,8 +253,10 @@ void Kestrel::DomainRangeSolution(const DomainRangeProblem& pr) {
     PenWidth(8);
     Rt().line(ends[0].mark.x, axisY, ends[1].mark.x, axisY, 5);
     PenWidth(5);
-    Label(leftOf(ends[0].mark.x, ends[0].xText), axisY, ink::emphasis, ends[0].xText);
-    Label(ends[1].mark.x, axisY, ink::emphasis, ends[1].xText);
+    const Point lowEnd = xValuePlace(ends[0].mark.x, ends[0].xText, true);
+    const Point highEnd = xValuePlace(ends[1].mark.x, ends[1].xText, false);
+    Label(lowEnd.x, lowEnd.y, ink::emphasis, ends[0].xText);
+    Label(highEnd.x, highEnd.y, ink::emphasis, ends[1].xText);
 
     // Each end substituted into the equation, its point marked with guide
     // lines to both axes.
@@ -178,7 +278,8 @@ void Kestrel::DomainRangeSolution(const DomainRangeProblem& pr) {
         onGraph[k] = PointAt(e.x, e.y, {.radius = 8, .colour = ink::emphasis});
         Rt().line(e.mark.x, axisY, onGraph[k].x, onGraph[k].y, 7);
         Rt().line(onGraph[k].x, onGraph[k].y, yAxis, onGraph[k].y, 7);
-        Label(leftOf(yAxis, yText[k]), onGraph[k].y - 50, ink::emphasis, yText[k]);
+        const Point value = yValuePlace(onGraph[k].y, yText[k]);
+        Label(value.x, value.y, ink::emphasis, yText[k]);
     }
 
     // The piece of the graph over the domain.

@@ -265,7 +265,7 @@ void Plover::CoolBagSummary() {
     const Point table{40, 30};
     CoolBagDataTable(table, 6);
     StepReveal();
-    Put(40, cursor.row + 110, ink::text, "①");
+    Put(40, cursor.row + 107, ink::text, "①");
     Next(ink::emphasis, "変化の割合は　");
     StepReveal();
     for (int k = 1; k <= 5; ++k) CoolBagArc(table, k, kIncreases[k - 1], ink::text, -10);
@@ -283,7 +283,8 @@ void Plover::CoolBagSummary() {
     CoolBagAnswerCell(table);
     StepReveal();
     CoolBagPlane();
-    NewRow(60, ink::text, "②グラフでは、", -36);
+    // Sections 52 apart, not 60, from 107 under the table: the last row stays above the status band.
+    NewRow(52, ink::text, "②グラフでは、", -36);
     StepReveal();
     for (int k = 1; k <= 5; ++k) CoolBagPoint(k);
     StepReveal();
@@ -296,7 +297,7 @@ void Plover::CoolBagSummary() {
     CoolBagReadingDown();
     Next(ink::answer, "x=100");
     StepReveal();
-    NewRow(60, ink::text, "③直線の式は、", -36);
+    NewRow(52, ink::text, "③直線の式は、", -36);
     StepReveal();
     Next(ink::emphasis, "y=0.06x+4");
     StepReveal();
@@ -304,7 +305,7 @@ void Plover::CoolBagSummary() {
     Next(ink::text, "10=0.06x+4 ");
     Next(ink::answer, "x=100");
     StepReveal();
-    NewRow(60, ink::heading, "Q 何と何の間にどんな関係があるとみなしましたか?", -36);
+    NewRow(52, ink::heading, "Q 何と何の間にどんな関係があるとみなしましたか?", -36);
     StepReveal();
     NewRow(50, ink::answer, "温度は時間の1次関数とみなして考えた。");
 }

@@ -102,7 +102,8 @@ void Tern::EquationGraphIntro() {
     GraphOf({.a = 0.5f, .b = -2, .colour = ink::emphasis});
     Next(ink::emphasis, "直線になる。", 20);
     StepReveal();
-    Put(outer, cursor.row + 70, ink::text, "②この直線の切片と傾きを求めよう。");
+    // Sections ② and ③ start 16 and 10 closer: the last row stays above the status band.
+    Put(outer, cursor.row + 54, ink::text, "②この直線の切片と傾きを求めよう。");
     StepReveal();
     NewRow(50, ink::text, "切片は ");
     StepReveal();
@@ -115,7 +116,7 @@ void Tern::EquationGraphIntro() {
     Next(ink::emphasis, "ﾀ1/2ﾀ");
     SlopeTriangle({.from = intercept, .to = OnPlane(2, -1), .legsColour = ink::answer});
     StepReveal();
-    Put(cursor.margin - 38, cursor.row + 70, ink::text, "③x-2y=4 をyについて解こう。");
+    Put(cursor.margin - 38, cursor.row + 60, ink::text, "③x-2y=4 をyについて解こう。");
     StepReveal();
     NewRow(60, ink::emphasis, "y=ﾀ1/2ﾀx-2");
     StepReveal();

@@ -148,19 +148,20 @@ void Tern::BasicProblemTwoLines() {
     Put(cursor.margin, cursor.row + 50, ink::emphasis, "①-②");
     const Num subtractionRow = cursor.row;
     StepReveal();
-    const Columns columns = ColumnsAt(cursor.margin, cursor.row + 50, "y=　 x+6", "y=-2x-4", "-", true);
+    // The columns 46 below "①-②" and "3x=-10" 41 below "0=": it stays above the status band.
+    const Columns columns = ColumnsAt(cursor.margin, cursor.row + 46, "y=　 x+6", "y=-2x-4", "-", true);
     StepReveal();
     ColumnSigns(columns, "+-  +  +");
     StepReveal();
     Put(columns.column, columns.lowerRow + 50, ink::text, "0= 3x+10");
-    Put(columns.column, cursor.row + 50, ink::text, "3x=-10");
+    Put(columns.column, cursor.row + 41, ink::text, "3x=-10");
     StepReveal();
     cursor.margin = 418;
     cursor.row = subtractionRow - 60;
     Put(cursor.margin, cursor.row - 30, ink::heading, "x=-ﾀ10/3ﾀ");
     StepReveal();
     NewRow(70, ink::emphasis, "①に代入して");
-    NewRow(70, ink::text, "y=-ﾀ10/3ﾀ+6");
+    NewRow(62, ink::text, "y=-ﾀ10/3ﾀ+6");  // the answer's fractions stay above the status band
     StepReveal();
     NewRow(70, ink::text, " =-ﾀ10/3ﾀ+ﾀ18/3ﾀ=");
     Next(ink::heading, "ﾀ8/3ﾀ");

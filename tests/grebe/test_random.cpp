@@ -351,6 +351,30 @@ TEST(InterceptAndPointTexts, Answers) {
     }
 }
 
+// A negative intercept's label: its minus stands clear of the x axis (4 units
+// of page between their strokes) and level with or near its dot, right of it.
+TEST(InterceptAndPointTexts, TheInterceptsMinusStandsOffTheXAxis) {
+    constexpr float kAxisY = 400, kAxisHalfWidth = 2, kMinusHalfWidth = 2.5f;
+    for (const PointCase& c : {PointCase{2, -1, 2, {}}, PointCase{-3, -1, 2, {}}, PointCase{1, -2, 3, {}},
+                               PointCase{-2, -3, -3, {}}}) {
+        SCOPED_TRACE(::testing::Message() << "a=" << c.a << " b=" << c.b << " x1=" << c.x1);
+        GrebeRun run(steps(7) + " 1 Enter", chosenIn(&Grebe::InterceptAndPointExample, problem(c)));
+        const Trace trace = run.records();
+        const auto digits = trace.glyphs({.text = num(-c.b), .colour = 5});
+        ASSERT_FALSE(digits.empty());
+        const Glyph& digit = digits.front();
+        std::vector<Segment> minus;
+        for (const Segment& s : trace.segments({.colour = 5, .kind = 0, .width = 5}))
+            if (s.y1 == s.y2 && s.x2 <= digit.x && s.x2 >= digit.x - 8) minus.push_back(s);
+        ASSERT_EQ(minus.size(), 1u);
+        EXPECT_GE(std::fabs(minus[0].y1 - kAxisY) - kAxisHalfWidth - kMinusHalfWidth, 4);
+        const float dotY = kAxisY - 20.0f * static_cast<float>(c.b);
+        EXPECT_LE(std::fabs(minus[0].y1 - dotY), 20);
+        EXPECT_GT(minus[0].x1, 1000);
+        EXPECT_LT(minus[0].x1, 1000 + 40);
+    }
+}
+
 // ---- The draws over many seeds -------------------------------------------------------
 
 constexpr int kSeeds = 300;

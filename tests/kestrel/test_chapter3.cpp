@@ -268,10 +268,10 @@ TEST(RateExercise1, BothHalvesAtTheirPlaces) {
             .segments(
                 {.colour = 3, .from = At(1068, 150), .to = At(1158, 200), .kind = 2, .fill = 15, .width = 5})
             .empty());
-    expectPlaces(run, {{"x=4のとき y=-3*4-2=", "38 300 0"},
-                       {"x=6のとき y=-3*6-2=", "38 350 0"},
-                       {" ﾀ-20-(-14)/6-4ﾀ", "38 470 0"},
-                       {"=ﾀ-6/2ﾀ=", "38 540 0"},
+    expectPlaces(run, {{"x=4のとき y=-3*4-2=", "38 326 0"},
+                       {"x=6のとき y=-3*6-2=", "38 376 0"},
+                       {" ﾀ-20-(-14)/6-4ﾀ", "38 496 0"},
+                       {"=ﾀ-6/2ﾀ=", "38 566 0"},
                        {"x=-6のとき", "646 210 0"},
                        {"y=-3*(-6)-2=", "686 260 0"},
                        {"x=-2のとき ", "646 310 0"},
@@ -281,7 +281,7 @@ TEST(RateExercise1, BothHalvesAtTheirPlaces) {
     const auto since = run.drawn("だから、");
     ASSERT_EQ(since.size(), 2u);
     EXPECT_EQ(since[0].x, 76);
-    EXPECT_EQ(since[0].y, 400);
+    EXPECT_EQ(since[0].y, 426);
     EXPECT_EQ(since[1].x, 684);
     EXPECT_EQ(since[1].y, 410);
     // Values written into the y row in colour 3, the increases at the arrows.
@@ -290,8 +290,8 @@ TEST(RateExercise1, BothHalvesAtTheirPlaces) {
     EXPECT_EQ(run.drawn("-20")[1].x, 460);
     EXPECT_EQ(run.drawn("16")[1].x, 888);
     EXPECT_EQ(run.drawn("16")[1].colour, 3);
-    EXPECT_EQ(run.place("-6"), "385 255 5");
-    EXPECT_EQ(run.place("-12"), "993 175 5");
+    EXPECT_EQ(run.place("-6"), "385 281 5");
+    EXPECT_EQ(run.place("-12"), "993 201 5");
     EXPECT_EQ(run.drawn("2").back().x, 400);
     EXPECT_EQ(run.drawn("2").back().y, 160);
     EXPECT_EQ(run.drawn("4").back().x, 1008);
@@ -308,14 +308,14 @@ TEST(RateExercise1, BothHalvesAtTheirPlaces) {
 TEST(InverseRateTopic, BothHalvesAndTheClosingLine) {
     KestrelRun run(steps(18), &Kestrel::InverseRateTopic);
     expectPlaces(run, {{"問4 y=ﾀ24/xﾀ", "38 30 7"},
-                       {"x=2のとき y=", "38 250 0"},
-                       {"x=6のとき y=", "38 330 0"},
+                       {"x=2のとき y=", "38 272 0"},
+                       {"x=6のとき y=", "38 342 0"},
                        {"=ﾀ4-12/6-2ﾀ", "38 510 0"},
                        {"(2)", "646 30 3"},
-                       {"x=8のとき y=", "646 330 0"}});
+                       {"x=8のとき y=", "646 342 0"}});
     EXPECT_EQ(run.drawn(" 変化の割合")[1].x, 646);
-    EXPECT_EQ(run.drawn(" 変化の割合")[1].y, 440);
-    expectPlaces(run, {{"-ﾀ3/4ﾀ", "902 510 5"}, {"-8", "385 205 5"}, {"-3", "993 205 5"}});
+    EXPECT_EQ(run.drawn(" 変化の割合")[1].y, 452);
+    expectPlaces(run, {{"-ﾀ3/4ﾀ", "902 510 5"}, {"-8", "385 231 5"}, {"-3", "993 231 5"}});
     EXPECT_EQ(run.drawn("12")[1].x, 280);
     EXPECT_EQ(run.drawn("12")[1].y, 180);
     EXPECT_EQ(run.drawn("3")[1].x, 1068);

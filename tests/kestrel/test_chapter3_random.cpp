@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "kestrel_chapter3_fixture.h"
+#include "pixels.h"
 
 namespace lesson::testing {
 namespace {
@@ -138,6 +140,70 @@ INSTANTIATE_TEST_SUITE_P(
 
 // y=2x+3 from -2 to 3 at its places; the cursor is left after the rate,
 // where the conclusion continues.
+// A negative y increase stands under its arrow's cell: its minus 4 units of
+// page from the bottom rule (no rule ink around it), its digits clear of the
+// rule, and within the cell's width.
+struct IncreaseCase {
+    const char* name;
+    std::string keys;
+    void (Kestrel::*topic)();
+    std::function<void(Kestrel&)> before;
+    std::vector<std::string> increases;  // the digits of each negative y increase
+};
+
+TEST(YIncreaseUnderItsCell, MinusClearOfTheTableRules) {
+    const IncreaseCase cases[] = {
+        {"Exercise1", steps(16), &Kestrel::RateExercise1, nullptr, {"6", "12"}},
+        {"Inverse", steps(18), &Kestrel::InverseRateTopic, nullptr, {"8", "3"}},
+        {"WideFalling",
+         exampleKeys("1") + steps(1),
+         &Kestrel::VaryCoefficientsTopic,
+         handing({-5, 2, -5, 5}),
+         {"50"}},
+        {"Falling",
+         exampleKeys("1") + steps(1),
+         &Kestrel::VaryCoefficientsTopic,
+         handing({-3, -4, -4, -3}),
+         {"3"}},
+    };
+    for (const IncreaseCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        KestrelRun run(c.keys, c.topic, c.before);
+        const Trace trace = run.records();
+        const auto cells = trace.segments({.colour = 3, .kind = 2});
+        for (const std::string& digits : c.increases) {
+            // Its first digit: the one of the increase's colour in or just under a table row.
+            std::vector<Glyph> near;
+            for (const Glyph& g : trace.glyphs({.text = digits.substr(0, 1), .colour = 5}))
+                for (const Segment& s : cells)
+                    if (s.x1 <= g.x && g.x <= s.x2 && g.y >= s.y2 - 30 && g.y <= s.y2 + 10) {
+                        near.push_back(g);
+                        break;
+                    }
+            ASSERT_EQ(near.size(), 1u) << digits;
+            const Glyph& first = near[0];
+            std::vector<Segment> minus;
+            for (const Segment& s : trace.segments({.colour = 5, .kind = 0, .width = 5}))
+                if (s.y1 == s.y2 && s.x2 <= first.x && s.x2 >= first.x - 8 && s.y1 > first.y &&
+                    s.y1 < first.y + 41)
+                    minus.push_back(s);
+            ASSERT_EQ(minus.size(), 1u) << digits;
+            const Segment& m = minus[0];
+            // The cell under which it stands: the lowest table cell across its minus.
+            const Segment* cell = nullptr;
+            for (const Segment& s : cells)
+                if (s.x1 <= m.x1 && m.x2 <= s.x2 && (!cell || s.y2 > cell->y2)) cell = &s;
+            ASSERT_NE(cell, nullptr) << digits;
+            const float rule = cell->y2, half = static_cast<float>(cell->width) / 2;
+            EXPECT_GE(m.y1 - 2.5f - (rule + half), 4) << digits << ": minus against the bottom rule";
+            EXPECT_GE(first.y + 4, rule + half) << digits << ": digits through the bottom rule";
+            rt::Canvas& canvas = run.runtime->canvas();
+            EXPECT_EQ(pixelsOf(canvas, 3, m.x1 - 2.5f - 8, m.y1 - 2.5f - 4, m.x2 + 2.5f, m.y1 + 2.5f + 4), 0)
+                << digits << ": rule ink beside the minus";
+        }
+    }
+}
+
 TEST(RateExampleLoop, PlacesColoursAndWhereItLeavesTheCursor) {
     KestrelRun run(exampleKeys("1") + steps(1), &Kestrel::VaryCoefficientsTopic, handing({2, 3, -2, 3}));
     const auto e = examples(run)[0];
@@ -155,22 +221,22 @@ TEST(RateExampleLoop, PlacesColoursAndWhereItLeavesTheCursor) {
     EXPECT_EQ(e[9].x, table);
     EXPECT_EQ(e[9].y, 120);
     EXPECT_EQ(e[13].y, 170);
-    EXPECT_EQ(at(17), "40 240 0");
+    EXPECT_EQ(at(17), "40 266 0");
     EXPECT_EQ(e[20].colour, 3);      // y1 on its row
     EXPECT_EQ(e[21].x, table + 90);  // and in its cell
     EXPECT_EQ(e[21].y, 170);
     EXPECT_EQ(e[21].colour, 3);
-    EXPECT_EQ(at(22), "40 290 0");
+    EXPECT_EQ(at(22), "40 316 0");
     EXPECT_EQ(e[26].x, table + 270);
-    EXPECT_EQ(at(27), "154 340 0");
-    EXPECT_EQ(at(28), "40 390 0");
+    EXPECT_EQ(at(27), "154 366 0");
+    EXPECT_EQ(at(28), "40 416 0");
     EXPECT_EQ(e[31].colour, 3);
     EXPECT_EQ(e[32].x, table + 200);  // the x increase above the arrow
     EXPECT_EQ(e[32].y, 100);
     EXPECT_EQ(e[32].colour, 5);
-    EXPECT_EQ(at(33), "40 440 0");
+    EXPECT_EQ(at(33), "40 466 0");
     EXPECT_EQ(e[37].x, table + 200);
-    EXPECT_EQ(e[37].y, 195);
+    EXPECT_EQ(e[37].y, 221);
     EXPECT_EQ(at(38), "80 530 3");
     EXPECT_EQ(e[39].colour, 0);
     EXPECT_EQ(e[40].colour, 5);

@@ -443,6 +443,129 @@ TEST(DomainRangePractice, EveryShownProblemIsRightOverManySeeds) {
     }
 }
 
+// ---- Practice: the values on the plane read apart ---------------------------------------------
+
+// A value on the plane as the pupil reads it: its glyphs' ink, a minus included.
+struct ValueBox {
+    float x0, y0, x1, y1;
+    std::string text;
+};
+
+// The value labels of a solved problem (colour 3 on the plane), each the
+// run of its glyphs 27 apart with the minus just before them.
+std::vector<ValueBox> valueBoxes(const Trace& trace) {
+    std::vector<ValueBox> out;
+    for (const Glyph& g : trace.glyphs({.colour = 3, .in = Box{640, 1300, 0, 700}})) {
+        if (!out.empty() && out.back().text.size() < 3 && g.y + 4 == out.back().y0 &&
+            g.x == out.back().x1 + 1) {
+            out.back().x1 = g.x + 26;
+            out.back().text += g.text;
+            continue;
+        }
+        out.push_back({g.x, g.y + 4, g.x + 26, g.y + 41, g.text});
+    }
+    for (const Segment& m : trace.segments({.colour = 3, .kind = 0, .width = 5}))
+        for (ValueBox& v : out)
+            if (m.y1 == m.y2 && m.y1 == v.y0 + 16 && m.x2 + 4 == v.x0) {
+                v.x0 = m.x1 - 3;
+                v.text = "-" + v.text;
+            }
+    return out;
+}
+
+// Side by side (heights overlapping by more than a third) 10 apart; stacked, 4.
+bool readApart(const ValueBox& a, const ValueBox& b) {
+    const float overlap = std::min(a.y1, b.y1) - std::max(a.y0, b.y0);
+    const float height = std::min(a.y1 - a.y0, b.y1 - b.y0);
+    const float across = std::max(b.x0 - a.x1, a.x0 - b.x1);
+    const float down = std::max(b.y0 - a.y1, a.y0 - b.y1);
+    return across >= 10 || (overlap <= height / 3 && down >= 4);
+}
+
+// Each value keeps 10 (side by side) or 4 (stacked) from the origin's "0"
+// and the other values, 4 of page from the axes and their 8-wide bars, and
+// stays by what it names: an x value within a label's height under its mark,
+// a y value within 70 of its guide line.
+void expectValuesReadApart(const Kestrel::DomainRangeProblem& pr, const std::string& where) {
+    KestrelRun run(steps(9), [pr](Kestrel& k) {
+        k.TopicScreen(area::text, 40);
+        k.PenWidth(5);
+        k.DomainRangeProblemScreen(pr);
+        k.DomainRangeSolution(pr);
+    });
+    const Trace trace = run.records();
+    const auto values = valueBoxes(trace);
+    std::string all;
+    for (const ValueBox& v : values)
+        all += " " + v.text + "@" + std::to_string(static_cast<int>(v.x0)) + "," +
+               std::to_string(static_cast<int>(v.y0));
+    ASSERT_EQ(values.size(), 4u) << where << all;
+    constexpr float kOriginX = 930, kOriginY = 340, kStep = 29;
+    const ValueBox zero{kOriginX - 28, kOriginY + 8, kOriginX - 6, kOriginY + 26, "0"};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const ValueBox& v = values[i];
+        const std::string what =
+            where + " value " + v.text + " at " + std::to_string(static_cast<int>(v.x0)) + "," +
+            std::to_string(static_cast<int>(v.y0)) + " to " + std::to_string(static_cast<int>(v.x1)) + "," +
+            std::to_string(static_cast<int>(v.y1));
+        EXPECT_TRUE(readApart(v, zero)) << what << " beside the origin's 0";
+        for (std::size_t j = i + 1; j < values.size(); ++j)
+            EXPECT_TRUE(readApart(v, values[j])) << what << " beside " << values[j].text;
+        EXPECT_FALSE(v.y0 < kOriginY + 8 && v.y1 > kOriginY - 8) << what << " on the x axis";
+        EXPECT_FALSE(v.x0 < kOriginX + 8 && v.x1 > kOriginX - 8) << what << " on the y axis";
+        EXPECT_LT(v.y1, 640) << what << " in the status band";
+    }
+    const float marks[2] = {kOriginX + kStep * pr.p, kOriginX + kStep * pr.q};
+    const float guides[2] = {kOriginY - kStep * pr.yp, kOriginY - kStep * pr.yq};
+    for (int k = 0; k < 2; ++k) {
+        const ValueBox& x = values[static_cast<std::size_t>(k)];
+        EXPECT_LT(std::min(std::fabs(x.x0 - marks[k]), std::fabs(x.x1 - marks[k])), 40)
+            << where << " x " << x.text << " at " << x.x0 << "," << x.y0 << " mark " << marks[k];
+        EXPECT_LT(x.y0 - kOriginY, 100)
+            << where << " x " << x.text << " at " << x.x0 << "," << x.y0 << " mark " << marks[k];
+        const ValueBox& y = values[static_cast<std::size_t>(k) + 2];
+        EXPECT_LT(std::min(std::fabs(y.y0 - guides[k]), std::fabs(y.y1 - guides[k])), 70)
+            << where << " y " << y.text << " at " << y.y0 << " guide " << guides[k];
+    }
+}
+
+Kestrel::DomainRangeProblem rangeProblem(Num a, Num b, Num p, Num q) {
+    return {a, b, p, q, a * p + b, a * q + b};
+}
+
+// The crowded corners: ends at and beside the origin, values of -2 to 1.
+TEST(DomainRangeValues, ReadApartNearTheOrigin) {
+    struct Case {
+        Num a, b, p, q;
+    };
+    for (const Case& c : {Case{1, 1, -2, 1}, Case{1, -1, -1, 2}, Case{-1, -3, -8, -1}, Case{1, 1, -8, 0},
+                          Case{1, -2, -2, 1}, Case{-1, -3, -2, 1}, Case{1, 2, -6, -3}, Case{2, -3, -2, 4},
+                          Case{-2, 1, -3, 0}, Case{-1, 2, -3, 3}, Case{1, -1, 1, 4}, Case{-1, -2, -8, -3}}) {
+        expectValuesReadApart(
+            rangeProblem(c.a, c.b, c.p, c.q),
+            "a=" + numberText(static_cast<int>(c.a)) + " b=" + numberText(static_cast<int>(c.b)) +
+                " p=" + numberText(static_cast<int>(c.p)) + " q=" + numberText(static_cast<int>(c.q)));
+    }
+}
+
+// Every problem the first 60 seeds show first.
+TEST(DomainRangeValues, ReadApartOverManySeeds) {
+    std::set<std::vector<Num>> seen;
+    for (int seed = 1; seed <= 60; ++seed) {
+        Kestrel::DomainRangeProblem pr{};
+        KestrelRun run("", [&pr, seed](Kestrel& k) {
+            k.Rt().randomize(seed);
+            pr = k.DrawDomainRangeProblem();
+        });
+        if (!seen.insert({pr.a, pr.b, pr.p, pr.q}).second) continue;
+        expectValuesReadApart(
+            pr, "seed " + std::to_string(seed) + " a=" + numberText(static_cast<int>(pr.a)) +
+                    " b=" + numberText(static_cast<int>(pr.b)) + " p=" + numberText(static_cast<int>(pr.p)) +
+                    " q=" + numberText(static_cast<int>(pr.q)));
+    }
+    EXPECT_GT(seen.size(), 30u);
+}
+
 // Every text of chapters 6 and 7, every topic to its end: whole mark-up.
 TEST(KestrelChapters6And7, EveryTextHasWholeMarkup) {
     KestrelRun run("6 Enter 1 Enter" + steps(12) + " 2 Enter" + steps(5) + " 3 Enter" + steps(6) +

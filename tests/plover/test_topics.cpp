@@ -11,6 +11,7 @@
 #include <cmath>
 #include <string>
 
+#include "pixels.h"
 #include "plover_fixture.h"
 #include "runtime/canvas_runtime.h"
 
@@ -237,6 +238,13 @@ TEST(CoolBagGraphMethod, TwoKeysAfterTheFifthPoint) {
 }
 
 // The summary's plane, points and line are the graph method's.
+// The answer row ends 3 units or more above the status band.
+TEST(CoolBagSummary, TheLastRowStaysAboveTheStatusBand) {
+    PloverRun run(steps(40), &Plover::CoolBagSummary);
+    ASSERT_TRUE(run.ended());
+    EXPECT_EQ(inkAtStatusBand(run.runtime->canvas(), 3), 0);
+}
+
 TEST(CoolBagSummary, SamePlaneAndLineAsTheGraphMethod) {
     PloverRun summary(steps(15), &Plover::CoolBagSummary);
     PloverRun method(steps(13), &Plover::CoolBagGraphMethod);
@@ -244,10 +252,10 @@ TEST(CoolBagSummary, SamePlaneAndLineAsTheGraphMethod) {
               centres(method.records().dots({.r = 1, .colour = 3})));
     EXPECT_EQ(centres(summary.records().dots({.r = 6, .colour = 3})),
               centres(method.records().dots({.r = 6, .colour = 3})));
-    EXPECT_EQ(summary.place("①"), "40 190 0");
+    EXPECT_EQ(summary.place("①"), "40 187 0");
     EXPECT_EQ(summary.place("100"), "717 30 5");
-    EXPECT_EQ(summary.place("②グラフでは、"), "40 350 0");
-    EXPECT_EQ(summary.place("温度は時間の1次関数とみなして考えた。"), "76 620 5");
+    EXPECT_EQ(summary.place("②グラフでは、"), "40 339 0");
+    EXPECT_EQ(summary.place("温度は時間の1次関数とみなして考えた。"), "76 593 5");
 }
 
 // ---- The timetable chart with runs and crossings -----------------------------------------

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "pixels.h"
 #include "tern_fixture.h"
 
 namespace lesson::testing {
@@ -72,6 +73,13 @@ TEST(BasicProblemSystem, BothLinesAndTheAnswerWithoutAKey) {
     for (const Dot& d : trace.dots()) EXPECT_EQ(d.r, 1) << d.x << ' ' << d.y;
 }
 
+// "3x=-10" and the answer's fractions end 3 units or more above the status band.
+TEST(BasicProblemTwoLines, TheLastRowsStayAboveTheStatusBand) {
+    TernRun run(steps(40), &Tern::BasicProblemTwoLines);
+    ASSERT_TRUE(run.ended());
+    EXPECT_EQ(inkAtStatusBand(run.runtime->canvas(), 3), 0);
+}
+
 TEST(BasicProblemTwoLines, SlopeTrianglesCrossingsAndTheElimination) {
     TernRun run(steps(19), topic(&Tern::BasicProblemTwoLines));
     ASSERT_TRUE(run.ended());
@@ -111,16 +119,16 @@ TEST(BasicProblemTwoLines, SlopeTrianglesCrossingsAndTheElimination) {
     EXPECT_EQ(run.drawn("y=-2x-4…②").at(1).y, 350);
     EXPECT_EQ(run.place("①-②"), "94 400 3");
     // The lower row and all under it stand 10 lower, for the sign marks between the rows.
-    EXPECT_FALSE(trace.glyphs({.text = ")", .colour = 0, .near = Near{121, 516, 1.5f, 1.5f}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = ")", .colour = 0, .near = Near{121, 512, 1.5f, 1.5f}}).empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(121, 560), .to = At(352, 560), .colour = 0, .width = 3}).empty());
-    EXPECT_EQ(run.place("+-  +  +"), "94 485 3");
-    EXPECT_EQ(run.place("0= 3x+10"), "148 560 0");
-    EXPECT_EQ(run.place("3x=-10"), "148 610 0");
+        trace.segments(Stroke{.from = At(121, 556), .to = At(352, 556), .colour = 0, .width = 3}).empty());
+    EXPECT_EQ(run.place("+-  +  +"), "94 481 3");
+    EXPECT_EQ(run.place("0= 3x+10"), "148 556 0");
+    EXPECT_EQ(run.place("3x=-10"), "148 597 0");
     // The right-hand column beside the system.
     EXPECT_EQ(run.place("x=-ﾀ10/3ﾀ"), "418 310 7");
     EXPECT_EQ(run.place("①に代入して"), "418 380 3");
-    EXPECT_EQ(run.place("答 (-ﾀ10/3ﾀ,ﾀ8/3ﾀ)"), "418 590 5");
+    EXPECT_EQ(run.place("答 (-ﾀ10/3ﾀ,ﾀ8/3ﾀ)"), "418 582 5");
 }
 
 }  // namespace

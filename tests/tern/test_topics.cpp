@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "pixels.h"
 #include "tern_fixture.h"
 
 namespace lesson::testing {
@@ -83,6 +84,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- A table and dot sets: the graph of x-2y=4 -----------------------------------------
 
+// The closing assignment's row ends 3 units or more above the status band.
+TEST(EquationGraphIntro, TheLastRowStaysAboveTheStatusBand) {
+    TernRun run(steps(40), &Tern::EquationGraphIntro);
+    ASSERT_TRUE(run.ended());
+    EXPECT_EQ(inkAtStatusBand(run.runtime->canvas(), 3), 0);
+}
+
 TEST(EquationGraphIntro, TableValuesThenPointsOneAKeyThenDenserSets) {
     TernRun run(steps(33), topic(&Tern::EquationGraphIntro));
     const auto lines = run.lines();
@@ -130,16 +138,16 @@ TEST(EquationGraphIntro, TableValuesThenPointsOneAKeyThenDenserSets) {
 
     EXPECT_EQ(run.place("①点をさらに多くとると、"), "40 250 0");
     EXPECT_EQ(run.place("直線になる。"), "468 250 3");
-    EXPECT_EQ(run.place("②この直線の切片と傾きを求めよう。"), "40 320 0");
-    EXPECT_EQ(run.place("-2 "), "205 370 3");
+    EXPECT_EQ(run.place("②この直線の切片と傾きを求めよう。"), "40 304 0");
+    EXPECT_EQ(run.place("-2 "), "205 354 3");
     EXPECT_EQ(run.place("(0,-2)"), "798 340 5");
-    EXPECT_EQ(run.place("傾きは "), "286 370 0");
-    EXPECT_EQ(run.place("ﾀ1/2ﾀ"), "415 370 3");
-    EXPECT_EQ(run.place("③x-2y=4 をyについて解こう。"), "38 440 0");
-    EXPECT_EQ(run.place("y=ﾀ1/2ﾀx-2"), "76 500 3");
-    EXPECT_EQ(run.place("方程式 x-2y=4のグラフ"), "246 570 5");
-    EXPECT_EQ(run.place("という。"), "678 570 0");
-    EXPECT_EQ(run.place("教科書P77 問1　をやってみよう。"), "76 620 7");
+    EXPECT_EQ(run.place("傾きは "), "286 354 0");
+    EXPECT_EQ(run.place("ﾀ1/2ﾀ"), "415 354 3");
+    EXPECT_EQ(run.place("③x-2y=4 をyについて解こう。"), "38 414 0");
+    EXPECT_EQ(run.place("y=ﾀ1/2ﾀx-2"), "76 474 3");
+    EXPECT_EQ(run.place("方程式 x-2y=4のグラフ"), "246 544 5");
+    EXPECT_EQ(run.place("という。"), "678 544 0");
+    EXPECT_EQ(run.place("教科書P77 問1　をやってみよう。"), "76 594 7");
     // The slope triangle: two units right, one up, one head each.
     EXPECT_EQ(
         trace.segments(Stroke{.from = At(960, 380), .to = At(1040, 380), .colour = 5, .width = 5}).size(),
