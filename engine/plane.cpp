@@ -62,6 +62,7 @@ PlaneFrame Engine::DrawAxes(const Plane& p) {
     const GridRange& r = f.steps;
 
     if (p.gridColour != 0) {
+        rt::LineRoleScope grid(Rt(), rt::LineRole::givesWay);
         Rt().setDrawWidth(1);
         countedLoop(r.xFrom, r.xTo, 1, [&](Num k) {
             const Num x = o.x + f.step * k - 0.5f;
@@ -234,6 +235,7 @@ std::optional<Point> Engine::TraceCurve(const PlaneFrame& plane, const Graph& g,
     if (awayFromZero && x == 0) x = 0.002f;
     Num y = f(x);
     const int colour = whole(g.colour);
+    rt::LineRoleScope graph(Rt(), rt::LineRole::givesWay);
     std::optional<Point> last;
     for (int i = 0; i <= kSteps; ++i) {
         const Point s = plane.ToScreen(x, y, span.xPerStep, span.yPerStep);
@@ -250,6 +252,7 @@ std::optional<Point> Engine::TraceCurve(const PlaneFrame& plane, const Graph& g,
 
 Point Engine::DrawVerticalLine(const PlaneFrame& plane, Num c, Num colour) {
     fig::PenScope pen(Rt(), 5);
+    rt::LineRoleScope graph(Rt(), rt::LineRole::givesWay);
     const Num x = plane.origin.x + plane.step * c;
     const Num top = plane.origin.y - plane.step * plane.steps.yTo;
     fig::segment(Rt(), x, plane.origin.y - plane.step * plane.steps.yFrom, x, top, whole(colour));

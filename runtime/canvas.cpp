@@ -28,6 +28,11 @@ namespace rt {
 namespace {
 
 constexpr double kTwoPi = 6.283185307179586;
+
+// The line layer's values: what set a pixel last, and what a ground cleared.
+constexpr std::uint8_t kNoLine = 0, kMeaningLine = 96, kGivingWay = 255, kClearedMeaning = 32,
+                       kClearedGivingWay = 16;
+std::uint8_t lineValue(LineRole role) { return role == LineRole::givesWay ? kGivingWay : kMeaningLine; }
 // The font size at which formulas set their magnified italic letters.
 constexpr int kFormulaSize = 8;
 
@@ -387,7 +392,7 @@ void Canvas::clear() {
 }
 
 template <class Path>
-void Canvas::stroke(double width, bool lineStroke, Path pathOn) {
+void Canvas::stroke(double width, bool lineStroke, Path pathOn, LineRole role) {
     // A line drawn after a label stops at its ground, as one drawn before it.
     const bool line = lineStroke && !drawingLabel_;
     const bool clipped = line && !intoMask_ && !grounds_.empty();
@@ -402,7 +407,7 @@ void Canvas::stroke(double width, bool lineStroke, Path pathOn) {
     if (intoMask_) return;
     cairo_save(layerCr_);
     if (clipped) clipOutGrounds(layerCr_);
-    cairo_set_source_rgba(layerCr_, 0, 0, 0, line ? 1 : 0);
+    cairo_set_source_rgba(layerCr_, 0, 0, 0, line ? lineValue(role) / 255.0 : 0);
     cairo_set_line_width(layerCr_, width);
     cairo_new_path(layerCr_);
     pathOn(layerCr_);
@@ -515,11 +520,22 @@ void Canvas::markFill(Path pathOn) {
     cairo_fill(beneathCr_);
 }
 
-bool Canvas::isLinePixel(int px, int py) {
-    if (px < 0 || py < 0 || px >= pixelWidth() || py >= pixelHeight()) return false;
+Canvas::LineMark Canvas::lineAt(int px, int py) {
+    if (px < 0 || py < 0 || px >= pixelWidth() || py >= pixelHeight()) return LineMark::none;
     cairo_surface_flush(layer_);
     const std::uint8_t* data = cairo_image_surface_get_data(layer_);
-    return data[static_cast<std::size_t>(py) * cairo_image_surface_get_stride(layer_) + px] >= 128;
+    switch (data[static_cast<std::size_t>(py) * cairo_image_surface_get_stride(layer_) + px]) {
+        case kMeaningLine:
+            return LineMark::meaning;
+        case kGivingWay:
+            return LineMark::givesWay;
+        case kClearedMeaning:
+            return LineMark::clearedMeaning;
+        case kClearedGivingWay:
+            return LineMark::clearedGivesWay;
+        default:
+            return LineMark::none;
+    }
 }
 
 void Canvas::damageUnits(double x0, double y0, double x1, double y1) {
@@ -552,9 +568,10 @@ PixelRect Canvas::takeDamage() {
     return d;
 }
 
-void Canvas::line(float x1, float y1, float x2, float y2, int colour, int kind, int fill, int width) {
+void Canvas::line(float x1, float y1, float x2, float y2, int colour, int kind, int fill, int width,
+                  LineRole role) {
     if (haloDepth_ > 0) {
-        heldBack_.push_back([=, this] { line(x1, y1, x2, y2, colour, kind, fill, width); });
+        heldBack_.push_back([=, this] { line(x1, y1, x2, y2, colour, kind, fill, width, role); });
         return;
     }
     cairo_set_line_width(cr_, std::max(1, width));
@@ -575,7 +592,7 @@ void Canvas::line(float x1, float y1, float x2, float y2, int colour, int kind, 
         else if (!intoMask_)
             ownDot_ = -1;
         setColour(colour);
-        stroke(std::max(1, width), lineStroke, path);
+        stroke(std::max(1, width), lineStroke, path, role);
     } else {
         double x = std::min(x1, x2), y = std::min(y1, y2);
         double w = std::fabs(x2 - x1), h = std::fabs(y2 - y1);
@@ -594,7 +611,7 @@ void Canvas::line(float x1, float y1, float x2, float y2, int colour, int kind, 
         cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
         cairo_set_line_join(layerCr_, CAIRO_LINE_JOIN_MITER);
         setColour(colour);
-        stroke(std::max(1, width), lineStroke, path);
+        stroke(std::max(1, width), lineStroke, path, role);
         cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
         cairo_set_line_join(layerCr_, CAIRO_LINE_JOIN_ROUND);
     }
@@ -617,9 +634,10 @@ void Canvas::checkDrawing() {
 }
 
 void Canvas::circle(float x, float y, float r, int colour, float start, float end, bool filled,
-                    int fillColour, int width) {
+                    int fillColour, int width, LineRole role) {
     if (haloDepth_ > 0) {
-        heldBack_.push_back([=, this] { circle(x, y, r, colour, start, end, filled, fillColour, width); });
+        heldBack_.push_back(
+            [=, this] { circle(x, y, r, colour, start, end, filled, fillColour, width, role); });
         return;
     }
     double w = std::max(1, width);
@@ -641,7 +659,7 @@ void Canvas::circle(float x, float y, float r, int colour, float start, float en
         // dot of a pen's size is a piece of a line, a larger one a point.
         const long qx = std::lround(x * scale_ * 4), qy = std::lround(y * scale_ * 4);
         fill(disc((r + w / 2) * scale_, static_cast<int>(qx & 3), static_cast<int>(qy & 3)), qx >> 2, qy >> 2,
-             colour, r <= 2 && colour != 15);
+             colour, r <= 2 && colour != 15, role);
         return;
     }
     cairo_set_line_width(cr_, w);
@@ -662,12 +680,15 @@ void Canvas::circle(float x, float y, float r, int colour, float start, float en
     setColour(colour);
     // A filled point and a small ring (an open end point) are marks; a large
     // circle or an arc is a line.
-    stroke(w, !filled && r > 12 && colour != 15, [=](cairo_t* c) {
-        if (filled && !whole)
-            sector(c);
-        else
-            cairo_arc(c, x, y, r, a0, a1);
-    });
+    stroke(
+        w, !filled && r > 12 && colour != 15,
+        [=](cairo_t* c) {
+            if (filled && !whole)
+                sector(c);
+            else
+                cairo_arc(c, x, y, r, a0, a1);
+        },
+        role);
 }
 
 namespace {
@@ -870,7 +891,8 @@ const std::vector<PixelSpan>& Canvas::disc(double radius, int fx, int fy) {
     return stamps_.emplace(key, std::move(spans)).first->second;
 }
 
-void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int colour, bool lineStroke) {
+void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int colour, bool lineStroke,
+                  LineRole role) {
     if (intoMask_) {
         cairo_surface_flush(mask_);
         std::uint8_t* data = cairo_image_surface_get_data(mask_);
@@ -888,7 +910,7 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
     }
     const Rgb& rgb = paletteColour(colour);
     const std::uint32_t pixel = 0xFF000000u | (rgb.r << 16) | (rgb.g << 8) | rgb.b;
-    const std::uint8_t kind = lineStroke && !drawingLabel_ ? 255 : 0;
+    const std::uint8_t kind = lineStroke && !drawingLabel_ ? lineValue(role) : kNoLine;
     cairo_surface_flush(surface_);
     cairo_surface_flush(layer_);
     cairo_surface_flush(beneath_);
@@ -933,11 +955,11 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
     damagePixels(bx0, by0, bx1, by1);
 }
 
-void Canvas::connect(int colour, std::span<const Point> points, int width) {
+void Canvas::connect(int colour, std::span<const Point> points, int width, LineRole role) {
     if (points.empty()) return;
     if (haloDepth_ > 0) {
         heldBack_.push_back([=, this, pts = std::vector<Point>(points.begin(), points.end())] {
-            connect(colour, pts, width);
+            connect(colour, pts, width, role);
         });
         return;
     }
@@ -957,7 +979,7 @@ void Canvas::connect(int colour, std::span<const Point> points, int width) {
         }
         uncover(x0, y0, x1, y1);
     }
-    stroke(std::max(1, width), colour != 15, path);
+    stroke(std::max(1, width), colour != 15, path, role);
 }
 
 void Canvas::connectFilled(int outline, int fill, std::span<const Point> points, int width) {
@@ -1058,10 +1080,10 @@ void Canvas::layGround(const std::vector<std::function<void()>>& ops) {
         auto* target = reinterpret_cast<std::uint32_t*>(data + row * st);
         std::uint8_t* kinds = layer + row * layerSt;
         for (long col = x0; col < x1; ++col) {
-            if (kinds[col] < 128) continue;
+            if (kinds[col] != kGivingWay && kinds[col] != kMeaningLine) continue;
             const Rgb& under = paletteColour(beneath[row * layerSt + col]);
             target[col] = 0xFF000000u | (under.r << 16) | (under.g << 8) | under.b;
-            kinds[col] = 0;
+            kinds[col] = kinds[col] == kGivingWay ? kClearedGivingWay : kClearedMeaning;
         }
     }
     cairo_surface_mark_dirty(layer_);

@@ -13,7 +13,8 @@ HeadlessRuntime::HeadlessRuntime(Options options)
     : CanvasRuntime(options.scale),
       keys_(options.keys.begin(), options.keys.end()),
       clock_(std::move(options.clock)),
-      pngDir_(std::move(options.pngDir)) {
+      pngDir_(std::move(options.pngDir)),
+      atWait_(std::move(options.atWait)) {
     if (!pngDir_.empty()) std::filesystem::create_directories(pngDir_);
 }
 
@@ -54,6 +55,7 @@ std::string HeadlessRuntime::inkey() {
 void HeadlessRuntime::beginWait(bool) {
     waiting_ = true;
     ++waits_;
+    if (atWait_) atWait_(*this);
     snapshot();
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@ public:
         std::string clock = "00:00:00";
         std::string pngDir;  // empty: no pictures
         int scale = 2;
+        // Called as each wait begins, when the canvas holds the screen the
+        // pupil then sees and the trace all that drew it.
+        std::function<void(HeadlessRuntime&)> atWait;
     };
 
     explicit HeadlessRuntime(Options options);
@@ -48,6 +52,7 @@ private:
     std::deque<std::string> keys_;
     std::string clock_;
     std::string pngDir_;
+    std::function<void(HeadlessRuntime&)> atWait_;
     bool waiting_ = false;
     int waits_ = 0;
     int pictures_ = 0;
