@@ -106,7 +106,12 @@ PlaneFrame Engine::DrawAxes(const Plane& p) {
     Rt().setFontName("ゴシック");
     Rt().setFontSize(whole(size));
     Rt().setFontItalic(false);
-    ScaleNumber("0", o.x - size - kScaleGap, o.y + kScaleGap);
+    {
+        // The origin's "0" is the plane's reference: it stays where it is,
+        // a point drawn on it or not.
+        rt::HaloScope ground(Rt());
+        Rt().symbol("0", o.x - size - kScaleGap, o.y + kScaleGap, 2, 1, 0);
+    }
     Rt().symbol("y", o.x, f.top - size / 2, 2, 1, 0);
 
     Rt().setFontBold(false);

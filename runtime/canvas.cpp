@@ -393,9 +393,11 @@ void Canvas::clear() {
 
 template <class Path>
 void Canvas::stroke(double width, bool lineStroke, Path pathOn, LineRole role) {
-    // A line drawn after a label stops at its ground, as one drawn before it.
+    // A line that gives way, drawn after a label, stops at its ground as one
+    // drawn before it does; a line of meaning is what lies under such lines.
     const bool line = lineStroke && !drawingLabel_;
-    const bool clipped = line && !intoMask_ && !grounds_.empty();
+    const bool givesWay = line && role == LineRole::givesWay;
+    const bool clipped = givesWay && !intoMask_ && !grounds_.empty();
     if (clipped) {
         cairo_save(cr_);
         clipOutGrounds(cr_);
@@ -413,7 +415,7 @@ void Canvas::stroke(double width, bool lineStroke, Path pathOn, LineRole role) {
     pathOn(layerCr_);
     cairo_stroke(layerCr_);
     cairo_restore(layerCr_);
-    if (line) return;
+    if (givesWay) return;
     setBeneath(colour_);
     cairo_set_line_width(beneathCr_, width);
     cairo_set_line_join(beneathCr_, cairo_get_line_join(cr_));
@@ -927,7 +929,7 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
         const long from = std::max(ox + sp.dx, 0L), to = std::min(ox + sp.dx + sp.len, pw);
         if (from >= to) continue;
         auto* line = reinterpret_cast<std::uint32_t*>(data + row * st);
-        if (kind != 0 && !grounds_.empty()) {
+        if (kind == kGivingWay && !grounds_.empty()) {
             // A line's pen dot leaves the labels' grounds alone.
             for (long col = from; col < to; ++col) {
                 const bool onGround = std::any_of(grounds_.begin(), grounds_.end(), [&](const PixelRect& g) {
@@ -940,7 +942,7 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
         } else {
             std::fill(line + from, line + to, pixel);
             std::fill(layer + row * layerSt + from, layer + row * layerSt + to, kind);
-            if (kind == 0)
+            if (kind != kGivingWay)
                 std::fill(beneath + row * layerSt + from, beneath + row * layerSt + to,
                           static_cast<std::uint8_t>(static_cast<unsigned>(colour) & 15u));
         }
@@ -1080,10 +1082,10 @@ void Canvas::layGround(const std::vector<std::function<void()>>& ops) {
         auto* target = reinterpret_cast<std::uint32_t*>(data + row * st);
         std::uint8_t* kinds = layer + row * layerSt;
         for (long col = x0; col < x1; ++col) {
-            if (kinds[col] != kGivingWay && kinds[col] != kMeaningLine) continue;
+            if (kinds[col] != kGivingWay) continue;
             const Rgb& under = paletteColour(beneath[row * layerSt + col]);
             target[col] = 0xFF000000u | (under.r << 16) | (under.g << 8) | under.b;
-            kinds[col] = kinds[col] == kGivingWay ? kClearedGivingWay : kClearedMeaning;
+            kinds[col] = kClearedGivingWay;
         }
     }
     cairo_surface_mark_dirty(layer_);

@@ -364,19 +364,18 @@ private:
         const int y0 = static_cast<int>(std::floor(t.box.y0)) - g,
                   y1 = static_cast<int>(std::ceil(t.box.y1)) + g;
         using M = rt::Canvas::LineMark;
-        auto cleared = [&](int x, int y) {
-            const M m = lineAt(x, y);
-            return m == M::clearedGivesWay || m == M::clearedMeaning;
-        };
+        // A line of meaning is never cleared: only one that gives way leaves a sliver.
+        auto cleared = [&](int x, int y) { return lineAt(x, y) == M::clearedGivesWay; };
+        auto givesWay = [&](int x, int y) { return lineAt(x, y) == M::givesWay; };
         constexpr int kSliver = 3;
         // From (x, y) outward by (dx, dy): how many line pixels in a row.
         auto run = [&](int x, int y, int dx, int dy) {
             int n = 0;
-            while (n <= kSliver && isLine(x + n * dx, y + n * dy)) ++n;
+            while (n <= kSliver && givesWay(x + n * dx, y + n * dy)) ++n;
             return n;
         };
         auto edge = [&](int x, int y, int dx, int dy) {
-            if (!isLine(x, y) || !cleared(x - dx, y - dy)) return;
+            if (!givesWay(x, y) || !cleared(x - dx, y - dy)) return;
             const int n = run(x, y, dx, dy);
             if (n < kSliver) report({3, name(t), "a sliver of a line", static_cast<float>(n), t.box});
         };
