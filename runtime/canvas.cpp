@@ -22,6 +22,7 @@
 
 #include "runtime/faces.h"
 #include "runtime/palette.h"
+#include "runtime/reading_rules.h"
 #include "runtime/text.h"
 
 namespace rt {
@@ -32,6 +33,9 @@ constexpr double kTwoPi = 6.283185307179586;
 // The line layer's values: what set a pixel last, and what a ground cleared.
 constexpr std::uint8_t kNoLine = 0, kMeaningLine = 96, kGivingWay = 255, kClearedMeaning = 32,
                        kClearedGivingWay = 16;
+// How far beside a ground what is left of a line it cut across may reach
+// and still be cleared: more is the line going on.
+constexpr long kSliver = 6;
 std::uint8_t lineValue(LineRole role) { return role == LineRole::givesWay ? kGivingWay : kMeaningLine; }
 // The font size at which formulas set their magnified italic letters.
 constexpr int kFormulaSize = 8;
@@ -478,8 +482,10 @@ Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts, boo
     // reads as one with it.
     const float m = kGroundMargin;
     auto free = [&](float dx, float dy) {
-        const UnitBox b{ink.x0 + dx - m, ink.y0 + dy - m, ink.x1 + dx + m, ink.y1 + dy + m};
-        if (b.x0 < 0 || b.y0 < 0 || b.x1 > kViewWidth || (b.y1 > kStatusTop && b.y0 < kStatusBottom))
+        const UnitBox at{ink.x0 + dx, ink.y0 + dy, ink.x1 + dx, ink.y1 + dy};
+        const UnitBox b{at.x0 - m, at.y0 - m, at.x1 + m, at.y1 + m};
+        if (b.x0 < 0 || b.y0 < 0 || b.x1 > kViewWidth ||
+            (b.y1 > reading::kStatusTop - reading::kStacked && b.y0 < kStatusBottom))
             return false;
         for (std::size_t i = 0; i < marks_.size(); ++i) {
             const UnitBox& o = marks_[i].box;
@@ -489,9 +495,22 @@ Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts, boo
                        std::fabs(p.y0 - o.y0) < 1 && std::fabs(p.y1 - o.y1) < 1;
             };
             if (marks_[i].text && std::any_of(parts.begin(), parts.end(), same)) continue;
+            if (marks_[i].text) {
+                // Texts read apart: across on one line, less when stacked.
+                const float overlap = std::min(at.y1, o.y1) - std::max(at.y0, o.y0);
+                const float across = std::max(o.x0 - at.x1, at.x0 - o.x1);
+                if (overlap > reading::kSameLineOverlap * std::min(at.y1 - at.y0, o.y1 - o.y0)) {
+                    if (across < reading::kApart) return false;
+                } else if (across < 0 && std::max(o.y0 - at.y1, at.y0 - o.y1) < reading::kStacked) {
+                    return false;
+                }
+                continue;
+            }
             if (b.x0 < o.x1 && o.x0 < b.x1 && b.y0 < o.y1 && o.y0 < b.y1) return false;
         }
-        return true;
+        // A line of meaning is never cleared: the label stands off it.
+        constexpr float kOff = 2;
+        return !meaningWithin({at.x0 - kOff, at.y0 - kOff, at.x1 + kOff, at.y1 + kOff});
     };
     if (free(0, 0)) return {};
     // The nearest free place on a grid of 4 units, within 80.
@@ -507,6 +526,22 @@ Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts, boo
             bestDistance = d;
         }
     return best;
+}
+
+bool Canvas::meaningWithin(const UnitBox& box) const {
+    cairo_surface_flush(layer_);
+    const std::uint8_t* layer = cairo_image_surface_get_data(layer_);
+    const long st = cairo_image_surface_get_stride(layer_);
+    const long x0 = std::max(0L, static_cast<long>(std::floor(box.x0 * scale_))),
+               y0 = std::max(0L, static_cast<long>(std::floor(box.y0 * scale_))),
+               x1 = std::min<long>(pixelWidth(), static_cast<long>(std::ceil(box.x1 * scale_))),
+               y1 = std::min<long>(pixelHeight(), static_cast<long>(std::ceil(box.y1 * scale_)));
+    for (long row = y0; row < y1; ++row) {
+        const std::uint8_t* line = layer + row * st;
+        if (std::find(line + x0, line + std::max(x0, x1), kMeaningLine) != line + std::max(x0, x1))
+            return true;
+    }
+    return false;
 }
 
 template <class Path>
@@ -593,6 +628,8 @@ void Canvas::line(float x1, float y1, float x2, float y2, int colour, int kind, 
                     true);
         else if (!intoMask_)
             ownDot_ = -1;
+        if (intoMask_ && lineStroke && width >= 4 && y1 == y2 && std::fabs(x2 - x1) <= 24)
+            minusInk_.push_back({std::min(x1, x2) - half, y1 - half, std::max(x1, x2) + half, y1 + half});
         setColour(colour);
         stroke(std::max(1, width), lineStroke, path, role);
     } else {
@@ -784,6 +821,17 @@ void Canvas::symbol(std::string_view text, float x, float y, int h, int v, int c
         heldBack_.push_back(
             [=, this, text = std::string(text), font = font] { symbol(text, x, y, h, v, colour, font); });
         return;
+    }
+    if (intoMask_ && colour != 15) {
+        // A label's minuses: what its ground keeps clear around.
+        double pen = x;
+        for (const std::string& ch : chars(text)) {
+            if (ch == "-" || ch == "\u2212" || ch == "\uFF0D") {
+                const UnitBox m = textInk(ch, static_cast<float>(pen), y, h, v, font);
+                if (!m.empty()) minusInk_.push_back(m);
+            }
+            pen += (isSingleByte(ch) ? font.size / 2.0 : font.size) * h;
+        }
     }
     if (!intoMask_ && !drawingLabel_) {
         const UnitBox ink = textInk(text, x, y, h, v, font);
@@ -1039,6 +1087,7 @@ void Canvas::layGround(const std::vector<std::function<void()>>& ops) {
     cairo_surface_flush(mask_);
     intoMask_ = true;
     maskBox_ = {};
+    minusInk_.clear();
     std::swap(cr_, maskCr_);
     for (const auto& op : ops) op();
     std::swap(cr_, maskCr_);
@@ -1066,11 +1115,28 @@ void Canvas::layGround(const std::vector<std::function<void()>>& ops) {
     ownDot_ = -1;
 
     const long reach = static_cast<long>(kGroundMargin) * scale_;
+    clearGround({static_cast<int>(x0 - reach), static_cast<int>(y0 - reach), static_cast<int>(x1 + reach),
+                 static_cast<int>(y1 + reach)});
+    // A minus stands alone: the lines that give way go from around it, and
+    // from in line with it further to its left.
+    const float c = reading::kMinusClear, h = reading::kMinusLineHeight, left = reading::kMinusInLine;
+    for (const UnitBox& m : minusInk_) {
+        auto pixelsOf = [&](float bx0, float by0, float bx1, float by1) {
+            return PixelRect{
+                static_cast<int>(std::floor(bx0 * scale_)), static_cast<int>(std::floor(by0 * scale_)),
+                static_cast<int>(std::ceil(bx1 * scale_)), static_cast<int>(std::ceil(by1 * scale_))};
+        };
+        clearGround(pixelsOf(m.x0 - c, m.y0 - c, m.x1, m.y1 + c));
+        clearGround(pixelsOf(m.x0 - left, m.y0 - h, m.x0, m.y1 + h));
+    }
+    minusInk_.clear();
+}
+
+void Canvas::clearGround(PixelRect box) {
     const long pw = pixelWidth(), ph = pixelHeight();
-    x0 = std::max(x0 - reach, 0L);
-    y0 = std::max(y0 - reach, 0L);
-    x1 = std::min(x1 + reach, pw);
-    y1 = std::min(y1 + reach, ph);
+    long x0 = std::max<long>(box.x0, 0L), y0 = std::max<long>(box.y0, 0L);
+    long x1 = std::min<long>(box.x1, pw), y1 = std::min<long>(box.y1, ph);
+    if (x1 <= x0 || y1 <= y0) return;
     cairo_surface_flush(surface_);
     cairo_surface_flush(layer_);
     cairo_surface_flush(beneath_);
@@ -1088,9 +1154,37 @@ void Canvas::layGround(const std::vector<std::function<void()>>& ops) {
             kinds[col] = kClearedGivingWay;
         }
     }
+    // A line cut across its width beside the ground goes whole: the rest of
+    // its width, left standing, would read as a stroke of the label.
+    const long sliver = kSliver * scale_;
+    auto clearAt = [&](long col, long row) {
+        const Rgb& under = paletteColour(beneath[row * layerSt + col]);
+        reinterpret_cast<std::uint32_t*>(data + row * st)[col] =
+            0xFF000000u | (under.r << 16) | (under.g << 8) | under.b;
+        layer[row * layerSt + col] = kClearedGivingWay;
+    };
+    // From (col, row), the inner neighbour cleared, outward by (dc, dr).
+    auto rest = [&](long col, long row, long dc, long dr) {
+        if (layer[(row - dr) * layerSt + col - dc] != kClearedGivingWay) return;
+        long n = 0;
+        for (; n <= sliver; ++n) {
+            const long c = col + n * dc, r = row + n * dr;
+            if (c < 0 || r < 0 || c >= pw || r >= ph || layer[r * layerSt + c] != kGivingWay) break;
+        }
+        if (n == 0 || n > sliver) return;
+        for (long k = 0; k < n; ++k) clearAt(col + k * dc, row + k * dr);
+    };
+    for (long row = y0; row < y1; ++row) {
+        if (x1 < pw) rest(x1, row, 1, 0);
+        if (x0 > 0) rest(x0 - 1, row, -1, 0);
+    }
+    for (long col = x0; col < x1; ++col) {
+        if (y1 < ph) rest(col, y1, 0, 1);
+        if (y0 > 0) rest(col, y0 - 1, 0, -1);
+    }
     cairo_surface_mark_dirty(layer_);
     cairo_surface_mark_dirty(surface_);
-    damagePixels(x0, y0, x1, y1);
+    damagePixels(x0 - sliver, y0 - sliver, x1 + sliver, y1 + sliver);
     grounds_.push_back(
         {static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1), static_cast<int>(y1)});
 }

@@ -16,6 +16,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "runtime/reading_rules.h"
 #include "runtime/runtime.h"
 
 namespace rt {
@@ -116,7 +117,7 @@ public:
     // A place labels keep clear of, as of a text or point drawn later.
     void keepClear(const UnitBox& box) { marks_.push_back({box, false, true}); }
     // The top and bottom of the band the status line and its prompts use.
-    static constexpr float kStatusTop = 644, kStatusBottom = 700;
+    static constexpr float kStatusTop = reading::kStatusTop, kStatusBottom = reading::kStatusBottom;
 
     // The box of the pixels symbol() would set, in logical units; empty
     // when it sets none.
@@ -181,6 +182,14 @@ private:
     void markFill(Path pathOn);
     // Clears the line pixels within the held-back operations' ground.
     void layGround(const std::vector<std::function<void()>>& ops);
+    // Clears the lines that give way within the box (canvas pixels), and
+    // what is left of a line it cut across its width beside it; it becomes
+    // one of the grounds.
+    void clearGround(PixelRect box);
+    // The minuses of the label whose ground is being laid, as their ink.
+    std::vector<UnitBox> minusInk_;
+    // Whether a line of meaning lies within the box (logical units).
+    bool meaningWithin(const UnitBox& box) const;
 
     void setColour(int c);
     int colour_ = 15;  // the colour setColour last set
