@@ -102,7 +102,12 @@ PlaneFrame Engine::DrawAxes(const Plane& p) {
     Rt().setFontName("Times New Roman");
     Rt().setFontSize(whole(0.8f * size));
     Rt().setFontItalic(true);
-    Rt().symbol("x", f.right - 0.8f * size, o.y - 1.5f * size, 3, 2, 0);
+    // The axis letters stand on grounds of their own where the plane puts
+    // them: no grid line or graph runs through them.
+    {
+        rt::HaloScope ground(Rt());
+        Rt().symbol("x", f.right - 0.8f * size, o.y - 1.5f * size, 3, 2, 0);
+    }
     Rt().setFontName("ゴシック");
     Rt().setFontSize(whole(size));
     Rt().setFontItalic(false);
@@ -112,7 +117,10 @@ PlaneFrame Engine::DrawAxes(const Plane& p) {
         rt::HaloScope ground(Rt());
         Rt().symbol("0", o.x - size - kScaleGap, o.y + kScaleGap, 2, 1, 0);
     }
-    Rt().symbol("y", o.x, f.top - size / 2, 2, 1, 0);
+    {
+        rt::HaloScope ground(Rt());
+        Rt().symbol("y", o.x, f.top - size / 2, 2, 1, 0);
+    }
 
     Rt().setFontBold(false);
     Rt().setFontSize(16);

@@ -508,8 +508,9 @@ Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts, boo
             }
             if (b.x0 < o.x1 && o.x0 < b.x1 && b.y0 < o.y1 && o.y0 < b.y1) return false;
         }
-        // A line of meaning is never cleared: the label stands off it.
-        constexpr float kOff = 2;
+        // A line of meaning is never cleared: the label stands off it, as
+        // far as a minus keeps from any ink.
+        constexpr float kOff = reading::kMinusClear;
         return !meaningWithin({at.x0 - kOff, at.y0 - kOff, at.x1 + kOff, at.y1 + kOff});
     };
     if (free(0, 0)) return {};

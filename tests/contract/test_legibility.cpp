@@ -164,12 +164,14 @@ private:
             held_ = {};
             held_.kind = Text::Kind::label;
             scaleOnly_ = true;
+            axisLetter_ = false;
             return;
         }
         if (r.line == "halo off") {
             halo_ = false;
             if (!held_.box.empty()) {
                 if (scaleOnly_) held_.kind = Text::Kind::scale;
+                if (axisLetter_) held_.kind = Text::Kind::axisLetter;
                 placedText(held_);
             }
             return;
@@ -200,6 +202,7 @@ private:
         }
         if (halo_) {
             scaleOnly_ = scaleOnly_ && isScaleNumber(g);
+            axisLetter_ = held_.text.empty() && isAxisLetter(g);
             held_.box.add(box);
             held_.text += g.text;
             held_.colour = g.colour;
@@ -329,30 +332,39 @@ private:
         return std::hypot(dx, dy);
     }
 
-    // R2: a placed text's minus meets no ink of anything else; another
-    // text's minus meets no line.
+    // R2: a placed text's minus meets no ink of anything else; no text's
+    // minus has a line running in line with it on its left.
     void alone(const Text& t, const Rect& m) {
         const float c = rr::kMinusClear;
-        const Rect zone{m.x0 - c, m.y0 - c, m.x1, m.y1 + c};
-        const std::uint32_t page = pageOf(m.grown(12));
-        const bool anyInk = t.placed();
-        float nearest = 1e9f;
-        for (int y = static_cast<int>(std::floor(zone.y0)); y < static_cast<int>(std::ceil(zone.y1)); ++y)
-            for (int x = static_cast<int>(std::floor(zone.x0)); x < static_cast<int>(std::ceil(zone.x1));
-                 ++x) {
-                if (m.holds(x + 0.5f, y + 0.5f)) continue;
-                const bool own = t.box.holds(x + 0.5f, y + 0.5f);
-                if (isLine(x, y) || (anyInk && !own && pixel(x, y) != page))
-                    nearest = std::min(nearest, gap(m, x, y));
-            }
-        if (nearest < 1e9f) report({2, "the minus of " + name(t), "ink", nearest, m});
+        if (t.placed()) {
+            const Rect zone{m.x0 - c, m.y0 - c, m.x1, m.y1 + c};
+            const std::uint32_t page = pageOf(m.grown(12));
+            float nearest = c;
+            for (int y = static_cast<int>(std::floor(zone.y0)); y < static_cast<int>(std::ceil(zone.y1)); ++y)
+                for (int x = static_cast<int>(std::floor(zone.x0)); x < static_cast<int>(std::ceil(zone.x1));
+                     ++x) {
+                    if (m.holds(x + 0.5f, y + 0.5f)) continue;
+                    const bool own = t.box.holds(x + 0.5f, y + 0.5f);
+                    if (isLine(x, y) || (!own && pixel(x, y) != page))
+                        nearest = std::min(nearest, gap(m, x, y));
+                }
+            if (nearest < c) report({2, "the minus of " + name(t), "ink", nearest, m});
+        }
+        // In line: a line that runs along the minus's height towards it,
+        // not one that only crosses that height.
         const float cy0 = m.y0 - rr::kMinusLineHeight, cy1 = m.y1 + rr::kMinusLineHeight;
-        for (int y = static_cast<int>(std::floor(cy0)); y < static_cast<int>(std::ceil(cy1)); ++y)
-            for (int x = static_cast<int>(m.x0 - rr::kMinusInLine); x < static_cast<int>(m.x0 - c); ++x)
-                if (isLine(x, y)) {
+        const int from = static_cast<int>(std::floor(m.x0 - rr::kMinusInLine)), to = static_cast<int>(m.x0);
+        constexpr int kAlong = 6;
+        for (int y = static_cast<int>(std::floor(cy0)); y < static_cast<int>(std::ceil(cy1)); ++y) {
+            int run = 0;
+            for (int x = from; x < to; ++x) {
+                run = isLine(x, y) && !t.box.holds(x + 0.5f, y + 0.5f) ? run + 1 : 0;
+                if (run >= kAlong) {
                     report({2, "the minus of " + name(t), "a line in line", m.x0 - x - 1, m});
                     return;
                 }
+            }
+        }
     }
 
     // R3: along each edge of a placed text's ground, a line the ground
@@ -403,11 +415,12 @@ private:
         if (through) report({4, name(t), "a meaning line through it", 0, t.box});
     }
 
-    // R5: an axis letter or a unit crossed by a line.
+    // R5: an axis letter or a unit crossed by a grid line or a graph (its
+    // own axis may reach it).
     void crossed(const Text& t) {
         for (int y = static_cast<int>(t.box.y0); y < static_cast<int>(t.box.y1); ++y)
             for (int x = static_cast<int>(t.box.x0); x < static_cast<int>(t.box.x1); ++x)
-                if (isLine(x, y)) {
+                if (lineAt(x, y) == rt::Canvas::LineMark::givesWay) {
                     report({5, name(t), "a line across it", 0, t.box});
                     return;
                 }
@@ -432,7 +445,7 @@ private:
     std::size_t read_ = 0;
     int waits_ = 0;
     std::vector<Text> texts_;
-    bool halo_ = false, scaleOnly_ = true;
+    bool halo_ = false, scaleOnly_ = true, axisLetter_ = false;
     Text held_;
     std::optional<Rect> zeroErased_;
     rt::Canvas* canvas_ = nullptr;
