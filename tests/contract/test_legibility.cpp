@@ -952,15 +952,37 @@ struct Exception {
 };
 
 const Exception kAccepted[] = {
-    {"", 0, 0, 0, "", ""},
+    {"", 0, 0, -1, "", ""},
 };
 
 bool accepted(const std::string& program, int chapter, int topic, const Breach& b) {
     for (const Exception& e : kAccepted)
         if (program == e.program && (e.chapter == 0 || e.chapter == chapter) &&
-            (e.topic == 0 || e.topic == topic) && (e.rule == 0 || e.rule == b.rule) &&
+            (e.topic == 0 || e.topic == topic) && e.rule == b.rule &&
             b.subject.find(e.subject) != std::string::npos)
             return true;
+    return false;
+}
+
+// Groups of breaches not mended yet, each with what is left: they are
+// counted and reported (LEGIBILITY_REPORT=1) but fail the test only with
+// LEGIBILITY_STRICT=1. A line goes when its group is mended; those marked
+// "i40places" are the lessons' own places, mended on that branch.
+struct Open {
+    const char* program;
+    int chapter;
+    int rule;
+    const char* what;
+};
+
+const Open kOpen[] = {
+    {"", 0, -1, ""},
+};
+
+bool stillOpen(const std::string& program, int chapter, const Breach& b) {
+    if (std::getenv("LEGIBILITY_STRICT")) return false;
+    for (const Open& o : kOpen)
+        if (program == o.program && o.chapter == chapter && o.rule == b.rule) return true;
     return false;
 }
 
@@ -1000,7 +1022,7 @@ int seedsToWalk() {
 
 // Counts per rule over the whole walk, for the report.
 struct Counts {
-    std::array<int, 7> found{}, accepted{};
+    std::array<int, 7> found{}, accepted{}, open{};
 };
 Counts& counts() {
     static Counts c;
@@ -1012,10 +1034,10 @@ protected:
     static void TearDownTestSuite() {
         if (!std::getenv("LEGIBILITY_REPORT")) return;
         const Counts& c = counts();
-        std::cout << "legibility: breaches per rule (accepted among them)\n";
+        std::cout << "legibility: breaches per rule (accepted, still open among them)\n";
         for (int r = 0; r <= 6; ++r)
             std::cout << "  " << (r == 0 ? "boxes meeting" : "R" + std::to_string(r)) << ": " << c.found[r]
-                      << " (" << c.accepted[r] << ")\n";
+                      << " (" << c.accepted[r] << ", " << c.open[r] << ")\n";
     }
 };
 
@@ -1056,10 +1078,13 @@ TEST_P(Legibility, EveryScreenReads) {
         for (int seed = 1; seed <= (random ? seeds : 1); ++seed) {
             ++runs;
             for (const Breach& b : measured(w, {.keys = keys, .seed = seed})) {
-                const bool ok = accepted(w.program, w.chapter, item, b);
                 ++counts().found[b.rule];
-                if (ok) {
+                if (accepted(w.program, w.chapter, item, b)) {
                     ++counts().accepted[b.rule];
+                    continue;
+                }
+                if (stillOpen(w.program, w.chapter, b)) {
+                    ++counts().open[b.rule];
                     continue;
                 }
                 ++found;
