@@ -358,6 +358,17 @@ INSTANTIATE_TEST_SUITE_P(
 std::string numberText(int v) { return std::to_string(v); }
 std::string bracketed(int v) { return v < 0 ? "(" + numberText(v) + ")" : numberText(v); }
 
+// The practice's screen of one problem, solved to its end.
+Trace solvedScreen(const Kestrel::DomainRangeProblem& problem) {
+    KestrelRun run(steps(9), [problem](Kestrel& k) {
+        k.TopicScreen(area::text, 40);
+        k.PenWidth(5);
+        k.DomainRangeProblemScreen(problem);
+        k.DomainRangeSolution(problem);
+    });
+    return run.records();
+}
+
 // A point at y=-10 stays above the status band (y 639 on), where the
 // next-step prompt and its entry field would cover and then wipe it.
 TEST(DomainRangeSolution, PointsAtMinusTenStayClearOfTheStatusBand) {
@@ -366,13 +377,7 @@ TEST(DomainRangeSolution, PointsAtMinusTenStayClearOfTheStatusBand) {
     };
     for (const Case& c : {Case{-2, -2, 1, 4}, Case{-1, -3, 2, 7}, Case{2, -2, -4, -1}}) {
         const Kestrel::DomainRangeProblem problem{c.a, c.b, c.p, c.q, c.a * c.p + c.b, c.a * c.q + c.b};
-        KestrelRun run(steps(9), [problem](Kestrel& k) {
-            k.TopicScreen(area::text, 40);
-            k.PenWidth(5);
-            k.DomainRangeProblemScreen(problem);
-            k.DomainRangeSolution(problem);
-        });
-        const Trace trace = run.records();
+        const Trace trace = solvedScreen(problem);
         const auto points = trace.dots({.r = 8});
         ASSERT_EQ(points.size(), 2u) << c.a << " " << c.b;
         for (const Dot& d : points) EXPECT_LT(d.y + d.r, 639) << c.a << " " << c.b << " at " << d.x;
@@ -487,13 +492,7 @@ bool readApart(const ValueBox& a, const ValueBox& b) {
 // stays by what it names: an x value within a label's height under its mark,
 // a y value within 70 of its guide line.
 void expectValuesReadApart(const Kestrel::DomainRangeProblem& pr, const std::string& where) {
-    KestrelRun run(steps(9), [pr](Kestrel& k) {
-        k.TopicScreen(area::text, 40);
-        k.PenWidth(5);
-        k.DomainRangeProblemScreen(pr);
-        k.DomainRangeSolution(pr);
-    });
-    const Trace trace = run.records();
+    const Trace trace = solvedScreen(pr);
     const auto values = valueBoxes(trace);
     std::string all;
     for (const ValueBox& v : values)

@@ -40,6 +40,18 @@ Split splitByHalo(const std::vector<std::string>& lines) {
     return {Trace(inside), Trace(outside)};
 }
 
+// How many pixels within a label's ground (its ink widened by a little less
+// than the margin) differ between two canvases of one scale.
+int pixelsDifferingInGround(rt::Canvas& a, rt::Canvas& b, const rt::UnitBox& ink) {
+    const double m = rt::Canvas::kGroundMargin - 0.5;
+    const int k = a.scale();
+    int differ = 0;
+    for (int py = static_cast<int>((ink.y0 - m) * k); py < static_cast<int>((ink.y1 + m) * k); ++py)
+        for (int px = static_cast<int>((ink.x0 - m) * k); px < static_cast<int>((ink.x1 + m) * k); ++px)
+            differ += pixelAt(a, px, py) != pixelAt(b, px, py);
+    return differ;
+}
+
 // Pixel checks look at a canvas of twice the logical size, as the window's.
 TernRun pictured(std::function<void(Tern&)> entry) {
     return TernRun(RunOptions{.scale = 2}, std::move(entry));
@@ -228,13 +240,7 @@ TEST(LabelHalo, TheGroundShowsWhatLayUnderTheLine) {
         c->endHalo();
     }
     // Within the ground, across both the box and the text beside it.
-    const double m = rt::Canvas::kGroundMargin - 0.5;
-    const int k = crossed.scale();
-    int differ = 0;
-    for (int py = static_cast<int>((ink.y0 - m) * k); py < static_cast<int>((ink.y1 + m) * k); ++py)
-        for (int px = static_cast<int>((ink.x0 - m) * k); px < static_cast<int>((ink.x1 + m) * k); ++px)
-            differ += pixelAt(crossed, px, py) != pixelAt(plain, px, py);
-    EXPECT_EQ(differ, 0);
+    EXPECT_EQ(pixelsDifferingInGround(crossed, plain, ink), 0);
     EXPECT_GT(pixelsOf(crossed, 1, 40, 118, 100, 122), 0) << "the line, away from the label";
 }
 
@@ -293,13 +299,7 @@ TEST(LabelHalo, TheGroundShowsThePageAsItWouldBeWithoutTheLines) {
             c->endHalo();
         }
         const rt::UnitBox ink = plain.textInk("x=9", 100, 100, 3, 3, digits);
-        const double m = rt::Canvas::kGroundMargin - 0.5;
-        const int k = crossed.scale();
-        int differ = 0;
-        for (int py = static_cast<int>((ink.y0 - m) * k); py < static_cast<int>((ink.y1 + m) * k); ++py)
-            for (int px = static_cast<int>((ink.x0 - m) * k); px < static_cast<int>((ink.x1 + m) * k); ++px)
-                differ += pixelAt(crossed, px, py) != pixelAt(plain, px, py);
-        EXPECT_EQ(differ, 0) << t.what;
+        EXPECT_EQ(pixelsDifferingInGround(crossed, plain, ink), 0) << t.what;
     }
 }
 
