@@ -36,15 +36,20 @@ std::string fill(std::string_view text, std::initializer_list<MessageArg> args, 
     return out;
 }
 
-// The catalogues of an executable in PREFIX/bin: PREFIX/share/locale, when
-// that holds any.
+// The catalogues of an executable in PREFIX/bin or in the programs' folder
+// PREFIX/libexec/PACKAGE: PREFIX/share/locale, when that holds any.
 std::string localeDirBesideExecutable() {
     namespace fs = std::filesystem;
     std::error_code ec;
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
     if (ec || exe.empty()) return "";
-    const fs::path dir = exe.parent_path().parent_path() / "share" / "locale";
-    return fs::is_directory(dir, ec) ? dir.string() : "";
+    fs::path prefix = exe.parent_path();
+    for (int up = 0; up < 2; ++up) {
+        prefix = prefix.parent_path();
+        const fs::path dir = prefix / "share" / "locale";
+        if (fs::is_directory(dir, ec)) return dir.string();
+    }
+    return "";
 }
 
 }  // namespace

@@ -662,6 +662,13 @@ void endOnSignalsAtStart() {
             sigaddset(&ownEndingSignals, sig);
     }
     handleOwnEndingSignals(endAtOnce);
+    // The command that started the program holds the two blocked while the
+    // loader works: one sent meanwhile is taken now, by the handler.
+    sigset_t ending;
+    sigemptyset(&ending);
+    sigaddset(&ending, SIGTERM);
+    sigaddset(&ending, SIGINT);
+    sigprocmask(SIG_UNBLOCK, &ending, nullptr);
 }
 
 int runInWindow(const char* title, const std::function<int(Runtime&)>& program,

@@ -40,7 +40,7 @@ while [ $# -ge 2 ]; do
     programs="$programs $1"
     printf '%s %s\n' "$1" "$2" >>"$WORK/leave_keys"
     id=$PREFIX_ID.$1
-    printf '%s\n' "bin/$COMMAND_PREFIX$1" "share/man/man1/$COMMAND_PREFIX$1.1.gz" \
+    printf '%s\n' "bin/$COMMAND_PREFIX$1" "libexec/$PACKAGE/$COMMAND_PREFIX$1" "share/man/man1/$COMMAND_PREFIX$1.1.gz" \
         "share/man/ja/man1/$COMMAND_PREFIX$1.1.gz" "share/applications/$id.desktop" \
         "share/metainfo/$id.metainfo.xml" "share/icons/hicolor/scalable/apps/$id.svg" >>"$WORK/expected"
     shift 2
@@ -49,7 +49,7 @@ sort -o "$WORK/expected" "$WORK/expected"
 (cd "$P" && find . -type f -o -type l | sed 's|^\./||' | sort) >"$WORK/installed"
 diff "$WORK/expected" "$WORK/installed" >"$WORK/tree.diff" || { cat "$WORK/tree.diff"; fail "the installed tree differs (< missing, > unexpected)"; }
 
-for f in "$P"/bin/*; do
+for f in "$P"/bin/* "$P/libexec/$PACKAGE"/*; do
     [ -x "$f" ] || fail "$f is not executable"
     # A run path would tie the program to the build tree.
     if readelf -d "$f" 2>/dev/null | grep -q 'R.*PATH'; then fail "$f carries a run path"; fi

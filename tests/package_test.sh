@@ -68,7 +68,7 @@ for p in libc6 libsdl2-2.0-0 libcairo2; do need_package "$p" "a library the prog
         "usr/share/locale/ja/LC_MESSAGES/$PACKAGE.mo"
     for prog in $(printf '%s\n' "$@" | sed -n '1~2p' | grep -vx -- --); do
         id=$PREFIX_ID.$prog
-        printf '%s\n' "usr/bin/$COMMAND_PREFIX$prog" "usr/share/man/man1/$COMMAND_PREFIX$prog.1.gz" \
+        printf '%s\n' "usr/bin/$COMMAND_PREFIX$prog" "usr/libexec/$PACKAGE/$COMMAND_PREFIX$prog" "usr/share/man/man1/$COMMAND_PREFIX$prog.1.gz" \
             "usr/share/man/ja/man1/$COMMAND_PREFIX$prog.1.gz" \
             "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml" \
             "usr/share/icons/hicolor/scalable/apps/$id.svg"
@@ -80,7 +80,7 @@ diff "$WORK/expected" "$WORK/files" >"$WORK/files.diff" ||
     { cat "$WORK/files.diff"; fail "the package's files differ (< missing, > unexpected)"; }
 awk '$2 != "root/root" { print; bad = 1 } END { exit bad }' "$WORK/contents" || fail "files not owned by root"
 grep '^d' "$WORK/contents" | grep -v '^drwxr-xr-x ' && fail "directories not 0755"
-grep -v '^d' "$WORK/contents" | grep ' \./usr/bin/' | grep -v '^-rwxr-xr-x ' && fail "commands not 0755"
+grep -v '^d' "$WORK/contents" | grep ' \./usr/\(bin\|libexec\)/' | grep -v '^-rwxr-xr-x ' && fail "commands not 0755"
 grep -v '^d' "$WORK/contents" | grep ' \./usr/share/' | grep -v '^-rw-r--r-- ' && fail "data files not 0644"
 
 if command -v lintian >/dev/null 2>&1; then
