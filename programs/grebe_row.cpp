@@ -6,9 +6,7 @@
 namespace lesson {
 
 const ProgramInfo& GrebeProgram() {
-    static constexpr ProgramInfo row{
-        "grebe", "Grebe", N_("finding a line's equation"),
-        [](rt::Runtime& runtime) -> std::unique_ptr<Lesson> { return std::make_unique<Grebe>(runtime); }};
+    static constexpr ProgramInfo row{"grebe", "Grebe", N_("finding a line's equation"), &Make<Grebe>};
     return row;
 }
 

@@ -6,9 +6,8 @@
 namespace lesson {
 
 const ProgramInfo& KestrelProgram() {
-    static constexpr ProgramInfo row{
-        "kestrel", "Kestrel", N_("linear functions, the main course"),
-        [](rt::Runtime& runtime) -> std::unique_ptr<Lesson> { return std::make_unique<Kestrel>(runtime); }};
+    static constexpr ProgramInfo row{"kestrel", "Kestrel", N_("linear functions, the main course"),
+                                     &Make<Kestrel>};
     return row;
 }
 

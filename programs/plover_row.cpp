@@ -6,9 +6,7 @@
 namespace lesson {
 
 const ProgramInfo& PloverProgram() {
-    static constexpr ProgramInfo row{
-        "plover", "Plover", N_("linear functions put to use"),
-        [](rt::Runtime& runtime) -> std::unique_ptr<Lesson> { return std::make_unique<Plover>(runtime); }};
+    static constexpr ProgramInfo row{"plover", "Plover", N_("linear functions put to use"), &Make<Plover>};
     return row;
 }
 

@@ -20,6 +20,12 @@ struct ProgramInfo {
     std::unique_ptr<Lesson> (*make)(rt::Runtime& runtime);
 };
 
+// A row's make: the program P on the runtime.
+template <class P>
+std::unique_ptr<Lesson> Make(rt::Runtime& runtime) {
+    return std::make_unique<P>(runtime);
+}
+
 // Each program's row.
 const ProgramInfo& KestrelProgram();
 const ProgramInfo& PloverProgram();

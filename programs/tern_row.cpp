@@ -6,9 +6,7 @@
 namespace lesson {
 
 const ProgramInfo& TernProgram() {
-    static constexpr ProgramInfo row{
-        "tern", "Tern", N_("equations in two unknowns as lines"),
-        [](rt::Runtime& runtime) -> std::unique_ptr<Lesson> { return std::make_unique<Tern>(runtime); }};
+    static constexpr ProgramInfo row{"tern", "Tern", N_("equations in two unknowns as lines"), &Make<Tern>};
     return row;
 }
 
