@@ -14,6 +14,11 @@ void Plover::Segment(Point from, Point to, Num colour) {
     Rt().line(from.x, from.y, to.x, to.y, static_cast<int>(colour));
 }
 
+void Plover::GraphSegment(Point from, Point to, Num colour) {
+    rt::LineRoleScope graph(Rt(), rt::LineRole::givesWay);
+    Segment(from, to, colour);
+}
+
 void Plover::LineOnPlane(Num xTo, Num xPerStep, Num yPerStep, Num slope, Num intercept, Num colour,
                          Num xFrom) {
     GraphOf({.a = slope, .b = intercept, .colour = colour},

@@ -143,6 +143,8 @@ private:
     void ReadingArrow(Point from, Point to);
     // A straight line from `from` to `to` at the pen width in force.
     void Segment(Point from, Point to, Num colour);
+    // A piece of a graph: it gives way to a label's ground.
+    void GraphSegment(Point from, Point to, Num colour);
     // The unlabelled line y = slope*x + intercept over x xFrom..xTo of the
     // plane last drawn.
     void LineOnPlane(Num xTo, Num xPerStep, Num yPerStep, Num slope, Num intercept, Num colour,

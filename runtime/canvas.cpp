@@ -23,12 +23,22 @@
 
 #include "runtime/faces.h"
 #include "runtime/palette.h"
+#include "runtime/reading_rules.h"
 #include "runtime/text.h"
 
 namespace rt {
 namespace {
 
 constexpr double kTwoPi = 6.283185307179586;
+
+// The line layer's values: what set a pixel last, and what a ground cleared.
+// A line that gives way is 128 or more (a ground clears it, back to what lay
+// under it); one drawn over a line of meaning goes back to that line.
+constexpr std::uint8_t kNoLine = 0, kClearedGivingWay = 16, kClearedMeaning = 32, kMeaningLine = 96,
+                       kGivingWayOverMeaning = 200, kGivingWay = 255;
+// How far beside a ground what is left of a line it cut across may reach
+// and still be cleared: more is the line going on.
+constexpr long kSliver = 6;
 // The font size at which formulas set their magnified italic letters.
 constexpr int kFormulaSize = 8;
 
@@ -395,10 +405,11 @@ void Canvas::clear() {
 }
 
 template <class Path>
-void Canvas::stroke(double width, bool lineStroke, Path pathOn) {
-    // A line drawn after a label stops at its ground, as one drawn before it.
+void Canvas::stroke(double width, bool lineStroke, Path pathOn, LineRole role) {
+    // A line that gives way, drawn after a label, stops at its ground as one
+    // drawn before it does; a line of meaning is what lies under such lines.
     const bool line = lineStroke && !drawingLabel_;
-    const bool clipped = line && !intoMask_ && !grounds_.empty();
+    const bool clipped = line && role == LineRole::givesWay && !intoMask_ && !grounds_.empty();
     if (clipped) {
         cairo_save(cr_);
         clipOutGrounds(cr_);
@@ -414,7 +425,8 @@ void Canvas::stroke(double width, bool lineStroke, Path pathOn) {
             shapePixels(width, clipped, pathOn, [&](long row, long from, long to) {
                 auto* picture = reinterpret_cast<std::uint32_t*>(data + row * st);
                 for (long col = from; col < to; ++col)
-                    becomeLine(picture + col, layer + row * layerSt + col, beneath + row * layerSt + col);
+                    becomeLine(picture + col, layer + row * layerSt + col, beneath + row * layerSt + col,
+                               role);
                 reachLines(row, from, to);
             });
         if (!line) offLines(true, width, pathOn);
@@ -442,10 +454,14 @@ std::uint8_t paletteNumber(std::uint32_t pixel) {
 
 }  // namespace
 
-void Canvas::becomeLine(std::uint32_t* picture, std::uint8_t* layer, std::uint8_t* beneath) {
+void Canvas::becomeLine(std::uint32_t* picture, std::uint8_t* layer, std::uint8_t* beneath, LineRole role) {
+    if (role == LineRole::meaning) {
+        *layer = kMeaningLine;
+        return;
+    }
     if (*layer >= 128) return;
     *beneath = paletteNumber(*picture);
-    *layer = 255;
+    *layer = *layer == kMeaningLine ? kGivingWayOverMeaning : kGivingWay;
 }
 
 void Canvas::reachLines(long row, long x0, long x1) {
@@ -635,8 +651,10 @@ Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts, boo
     // reads as one with it.
     const float m = kGroundMargin;
     auto free = [&](float dx, float dy) {
-        const UnitBox b{ink.x0 + dx - m, ink.y0 + dy - m, ink.x1 + dx + m, ink.y1 + dy + m};
-        if (b.x0 < 0 || b.y0 < 0 || b.x1 > kViewWidth || (b.y1 > kStatusTop && b.y0 < kStatusBottom))
+        const UnitBox at{ink.x0 + dx, ink.y0 + dy, ink.x1 + dx, ink.y1 + dy};
+        const UnitBox b{at.x0 - m, at.y0 - m, at.x1 + m, at.y1 + m};
+        if (b.x0 < 0 || b.y0 < 0 || b.x1 > kViewWidth ||
+            (b.y1 > reading::kStatusTop - reading::kStacked && b.y0 < kStatusBottom))
             return false;
         for (std::size_t i = 0; i < marks_.size(); ++i) {
             const UnitBox& o = marks_[i].box;
@@ -646,9 +664,23 @@ Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts, boo
                        std::fabs(p.y0 - o.y0) < 1 && std::fabs(p.y1 - o.y1) < 1;
             };
             if (marks_[i].text && std::any_of(parts.begin(), parts.end(), same)) continue;
+            if (marks_[i].text) {
+                // Texts read apart: across on one line, less when stacked.
+                const float overlap = std::min(at.y1, o.y1) - std::max(at.y0, o.y0);
+                const float across = std::max(o.x0 - at.x1, at.x0 - o.x1);
+                if (overlap > reading::kSameLineOverlap * std::min(at.y1 - at.y0, o.y1 - o.y0)) {
+                    if (across < reading::kApart) return false;
+                } else if (across < 0 && std::max(o.y0 - at.y1, at.y0 - o.y1) < reading::kStacked) {
+                    return false;
+                }
+                continue;
+            }
             if (b.x0 < o.x1 && o.x0 < b.x1 && b.y0 < o.y1 && o.y0 < b.y1) return false;
         }
-        return true;
+        // A line of meaning is never cleared: the label stands off it, as
+        // far as a minus keeps from any ink.
+        constexpr float kOff = reading::kMinusClear;
+        return !meaningWithin({at.x0 - kOff, at.y0 - kOff, at.x1 + kOff, at.y1 + kOff});
     };
     if (free(0, 0)) return {};
     // The nearest free place on a grid of 4 units, within 80.
@@ -671,11 +703,40 @@ void Canvas::markFill(Path pathOn) {
     if (!intoMask_) offLines(false, 0, pathOn);
 }
 
-bool Canvas::isLinePixel(int px, int py) {
-    if (px < 0 || py < 0 || px >= pixelWidth() || py >= pixelHeight()) return false;
+bool Canvas::meaningWithin(const UnitBox& box) const {
+    const std::uint8_t* layer = cairo_image_surface_get_data(layer_);
+    const long st = cairo_image_surface_get_stride(layer_);
+    const long x0 = std::max(0L, static_cast<long>(std::floor(box.x0 * scale_))),
+               y0 = std::max<long>(lineTop_, static_cast<long>(std::floor(box.y0 * scale_))),
+               x1 = std::min<long>(pixelWidth(), static_cast<long>(std::ceil(box.x1 * scale_))),
+               y1 = std::min<long>(lineBottom_, static_cast<long>(std::ceil(box.y1 * scale_)));
+    for (long row = y0; row < y1; ++row) {
+        const RowSpan& span = lineRows_[static_cast<std::size_t>(row)];
+        const long from = std::max<long>(x0, span.x0), to = std::min<long>(x1, span.x1);
+        const std::uint8_t* line = layer + row * st;
+        for (long col = from; col < to; ++col)
+            if (line[col] == kMeaningLine || line[col] == kGivingWayOverMeaning) return true;
+    }
+    return false;
+}
+
+Canvas::LineMark Canvas::lineAt(int px, int py) {
+    if (px < 0 || py < 0 || px >= pixelWidth() || py >= pixelHeight()) return LineMark::none;
     cairo_surface_flush(layer_);
     const std::uint8_t* data = cairo_image_surface_get_data(layer_);
-    return data[static_cast<std::size_t>(py) * cairo_image_surface_get_stride(layer_) + px] >= 128;
+    switch (data[static_cast<std::size_t>(py) * cairo_image_surface_get_stride(layer_) + px]) {
+        case kMeaningLine:
+            return LineMark::meaning;
+        case kGivingWay:
+        case kGivingWayOverMeaning:
+            return LineMark::givesWay;
+        case kClearedMeaning:
+            return LineMark::clearedMeaning;
+        case kClearedGivingWay:
+            return LineMark::clearedGivesWay;
+        default:
+            return LineMark::none;
+    }
 }
 
 void Canvas::damageUnits(double x0, double y0, double x1, double y1) {
@@ -708,9 +769,10 @@ PixelRect Canvas::takeDamage() {
     return d;
 }
 
-void Canvas::line(float x1, float y1, float x2, float y2, int colour, int kind, int fill, int width) {
+void Canvas::line(float x1, float y1, float x2, float y2, int colour, int kind, int fill, int width,
+                  LineRole role) {
     if (haloDepth_ > 0) {
-        heldBack_.push_back([=, this] { line(x1, y1, x2, y2, colour, kind, fill, width); });
+        heldBack_.push_back([=, this] { line(x1, y1, x2, y2, colour, kind, fill, width, role); });
         return;
     }
     cairo_set_line_width(cr_, std::max(1, width));
@@ -730,8 +792,10 @@ void Canvas::line(float x1, float y1, float x2, float y2, int colour, int kind, 
                     true);
         else if (!intoMask_)
             ownDot_ = -1;
+        if (intoMask_ && lineStroke && width >= 4 && y1 == y2 && std::fabs(x2 - x1) <= 24)
+            minusInk_.push_back({std::min(x1, x2) - half, y1 - half, std::max(x1, x2) + half, y1 + half});
         setColour(colour);
-        stroke(std::max(1, width), lineStroke, path);
+        stroke(std::max(1, width), lineStroke, path, role);
     } else {
         double x = std::min(x1, x2), y = std::min(y1, y2);
         double w = std::fabs(x2 - x1), h = std::fabs(y2 - y1);
@@ -749,7 +813,7 @@ void Canvas::line(float x1, float y1, float x2, float y2, int colour, int kind, 
         // Square corners: a box is a box, even with a thick pen.
         cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
         setColour(colour);
-        stroke(std::max(1, width), lineStroke, path);
+        stroke(std::max(1, width), lineStroke, path, role);
         cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
     }
 }
@@ -771,9 +835,10 @@ void Canvas::checkDrawing() {
 }
 
 void Canvas::circle(float x, float y, float r, int colour, float start, float end, bool filled,
-                    int fillColour, int width) {
+                    int fillColour, int width, LineRole role) {
     if (haloDepth_ > 0) {
-        heldBack_.push_back([=, this] { circle(x, y, r, colour, start, end, filled, fillColour, width); });
+        heldBack_.push_back(
+            [=, this] { circle(x, y, r, colour, start, end, filled, fillColour, width, role); });
         return;
     }
     double w = std::max(1, width);
@@ -795,7 +860,7 @@ void Canvas::circle(float x, float y, float r, int colour, float start, float en
         // dot of a pen's size is a piece of a line, a larger one a point.
         const long qx = std::lround(x * scale_ * 4), qy = std::lround(y * scale_ * 4);
         fill(disc((r + w / 2) * scale_, static_cast<int>(qx & 3), static_cast<int>(qy & 3)), qx >> 2, qy >> 2,
-             colour, r <= 2 && colour != 15);
+             colour, r <= 2 && colour != 15, role);
         return;
     }
     cairo_set_line_width(cr_, w);
@@ -816,12 +881,15 @@ void Canvas::circle(float x, float y, float r, int colour, float start, float en
     setColour(colour);
     // A filled point and a small ring (an open end point) are marks; a large
     // circle or an arc is a line.
-    stroke(w, !filled && r > 12 && colour != 15, [=](cairo_t* c) {
-        if (filled && !whole)
-            sector(c);
-        else
-            cairo_arc(c, x, y, r, a0, a1);
-    });
+    stroke(
+        w, !filled && r > 12 && colour != 15,
+        [=](cairo_t* c) {
+            if (filled && !whole)
+                sector(c);
+            else
+                cairo_arc(c, x, y, r, a0, a1);
+        },
+        role);
 }
 
 namespace {
@@ -915,6 +983,17 @@ void Canvas::symbol(std::string_view text, float x, float y, int h, int v, int c
         heldBack_.push_back(
             [=, this, text = std::string(text), font = font] { symbol(text, x, y, h, v, colour, font); });
         return;
+    }
+    if (intoMask_ && colour != 15) {
+        // A label's minuses: what its ground keeps clear around.
+        double pen = x;
+        for (const std::string& ch : chars(text)) {
+            if (ch == "-" || ch == "\u2212" || ch == "\uFF0D") {
+                const UnitBox m = textInk(ch, static_cast<float>(pen), y, h, v, font);
+                if (!m.empty()) minusInk_.push_back(m);
+            }
+            pen += (isSingleByte(ch) ? font.size / 2.0 : font.size) * h;
+        }
     }
     if (!intoMask_ && !drawingLabel_) {
         const UnitBox ink = textInk(text, x, y, h, v, font);
@@ -1024,7 +1103,8 @@ const std::vector<PixelSpan>& Canvas::disc(double radius, int fx, int fy) {
     return stamps_.emplace(key, std::move(spans)).first->second;
 }
 
-void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int colour, bool lineStroke) {
+void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int colour, bool lineStroke,
+                  LineRole role) {
     if (intoMask_) {
         cairo_surface_flush(mask_);
         std::uint8_t* data = cairo_image_surface_get_data(mask_);
@@ -1043,6 +1123,7 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
     const Rgb& rgb = paletteColour(colour);
     const std::uint32_t pixel = 0xFF000000u | (rgb.r << 16) | (rgb.g << 8) | rgb.b;
     const bool line = lineStroke && !drawingLabel_;
+    const bool givesWay = line && role == LineRole::givesWay;
     cairo_surface_flush(surface_);
     std::uint8_t* data = cairo_image_surface_get_data(surface_);
     std::uint8_t* layer = cairo_image_surface_get_data(layer_);
@@ -1054,7 +1135,7 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
     // The grounds a line's pen dot meets: seldom any, and a graph is
     // thousands of dots.
     nearGrounds_.clear();
-    if (line && !grounds_.empty() && !spans.empty()) {
+    if (givesWay && !grounds_.empty() && !spans.empty()) {
         long x0 = spans.front().dx, x1 = x0, y0 = spans.front().dy, y1 = y0;
         for (const PixelSpan& sp : spans) {
             x0 = std::min<long>(x0, sp.dx), x1 = std::max<long>(x1, sp.dx + sp.len);
@@ -1071,7 +1152,12 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
         if (from >= to) continue;
         auto* target = reinterpret_cast<std::uint32_t*>(data + row * st);
         std::uint8_t* kinds = layer + row * layerSt;
-        if (line) {
+        if (line && !givesWay) {
+            // A line of meaning crosses the grounds: no label is cleared for it.
+            std::fill(kinds + from, kinds + to, kMeaningLine);
+            std::fill(target + from, target + to, pixel);
+            reachLines(row, from, to);
+        } else if (line) {
             std::uint8_t* under = beneath + row * layerSt;
             const bool crossesGround = std::any_of(
                 nearGrounds_.begin(), nearGrounds_.end(),
@@ -1084,14 +1170,17 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
                 std::uint8_t lookUp = 0;
                 for (long col = from; col < to; ++col) {
                     const std::uint8_t page = (target[col] & 0xFFFFFFu) == 0xFFFFFFu ? 15 : kLookUp;
-                    const std::uint8_t now = kinds[col] >= 128 ? under[col] : page;
+                    const bool wasLine = kinds[col] >= 128;
+                    const std::uint8_t now = wasLine ? under[col] : page;
                     under[col] = now;
                     lookUp |= now == kLookUp;
+                    kinds[col] = wasLine                      ? kinds[col]
+                                 : kinds[col] == kMeaningLine ? kGivingWayOverMeaning
+                                                              : kGivingWay;
                 }
                 if (lookUp)
                     for (long col = from; col < to; ++col)
                         if (under[col] == kLookUp) under[col] = paletteNumber(target[col]);
-                std::fill(kinds + from, kinds + to, std::uint8_t{255});
                 std::fill(target + from, target + to, pixel);
             } else {
                 for (long col = from; col < to; ++col) {
@@ -1101,7 +1190,7 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
                             return col >= g.x0 && col < g.x1 && row >= g.y0 && row < g.y1;
                         });
                     if (onGround) continue;
-                    becomeLine(target + col, kinds + col, under + col);
+                    becomeLine(target + col, kinds + col, under + col, role);
                     target[col] = pixel;
                 }
             }
@@ -1121,11 +1210,11 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
     damagePixels(bx0, by0, bx1, by1);
 }
 
-void Canvas::connect(int colour, std::span<const Point> points, int width) {
+void Canvas::connect(int colour, std::span<const Point> points, int width, LineRole role) {
     if (points.empty()) return;
     if (haloDepth_ > 0) {
         heldBack_.push_back([=, this, pts = std::vector<Point>(points.begin(), points.end())] {
-            connect(colour, pts, width);
+            connect(colour, pts, width, role);
         });
         return;
     }
@@ -1145,7 +1234,7 @@ void Canvas::connect(int colour, std::span<const Point> points, int width) {
         }
         uncover(x0, y0, x1, y1);
     }
-    stroke(std::max(1, width), colour != 15, path);
+    stroke(std::max(1, width), colour != 15, path, role);
 }
 
 void Canvas::connectFilled(int outline, int fill, std::span<const Point> points, int width) {
@@ -1199,6 +1288,7 @@ void Canvas::layGround(const std::vector<std::function<void()>>& ops) {
     cairo_surface_flush(mask_);
     intoMask_ = true;
     maskBox_ = {};
+    minusInk_.clear();
     std::swap(cr_, maskCr_);
     for (const auto& op : ops) op();
     std::swap(cr_, maskCr_);
@@ -1226,11 +1316,28 @@ void Canvas::layGround(const std::vector<std::function<void()>>& ops) {
     ownDot_ = -1;
 
     const long reach = static_cast<long>(kGroundMargin) * scale_;
+    clearGround({static_cast<int>(x0 - reach), static_cast<int>(y0 - reach), static_cast<int>(x1 + reach),
+                 static_cast<int>(y1 + reach)});
+    // A minus stands alone: the lines that give way go from around it, and
+    // from in line with it further to its left.
+    const float c = reading::kMinusClear, h = reading::kMinusLineHeight, left = reading::kMinusInLine;
+    for (const UnitBox& m : minusInk_) {
+        auto pixelsOf = [&](float bx0, float by0, float bx1, float by1) {
+            return PixelRect{
+                static_cast<int>(std::floor(bx0 * scale_)), static_cast<int>(std::floor(by0 * scale_)),
+                static_cast<int>(std::ceil(bx1 * scale_)), static_cast<int>(std::ceil(by1 * scale_))};
+        };
+        clearGround(pixelsOf(m.x0 - c, m.y0 - c, m.x1, m.y1 + c));
+        clearGround(pixelsOf(m.x0 - left, m.y0 - h, m.x0, m.y1 + h));
+    }
+    minusInk_.clear();
+}
+
+void Canvas::clearGround(PixelRect box) {
     const long pw = pixelWidth(), ph = pixelHeight();
-    x0 = std::max(x0 - reach, 0L);
-    y0 = std::max(y0 - reach, 0L);
-    x1 = std::min(x1 + reach, pw);
-    y1 = std::min(y1 + reach, ph);
+    const long x0 = std::max<long>(box.x0, 0L), y0 = std::max<long>(box.y0, 0L);
+    const long x1 = std::min<long>(box.x1, pw), y1 = std::min<long>(box.y1, ph);
+    if (x1 <= x0 || y1 <= y0) return;
     cairo_surface_flush(surface_);
     cairo_surface_flush(layer_);
     cairo_surface_flush(beneath_);
@@ -1245,12 +1352,41 @@ void Canvas::layGround(const std::vector<std::function<void()>>& ops) {
             if (kinds[col] < 128) continue;
             const Rgb& under = paletteColour(beneath[row * layerSt + col]);
             target[col] = 0xFF000000u | (under.r << 16) | (under.g << 8) | under.b;
-            kinds[col] = 0;
+            kinds[col] = kinds[col] == kGivingWayOverMeaning ? kMeaningLine : kClearedGivingWay;
         }
+    }
+    // A line cut across its width beside the ground goes whole: the rest of
+    // its width, left standing, would read as a stroke of the label.
+    const long sliver = kSliver * scale_;
+    auto clearAt = [&](long col, long row) {
+        std::uint8_t& kind = layer[row * layerSt + col];
+        const Rgb& under = paletteColour(beneath[row * layerSt + col]);
+        reinterpret_cast<std::uint32_t*>(data + row * st)[col] =
+            0xFF000000u | (under.r << 16) | (under.g << 8) | under.b;
+        kind = kind == kGivingWayOverMeaning ? kMeaningLine : kClearedGivingWay;
+    };
+    // From (col, row), the inner neighbour cleared, outward by (dc, dr).
+    auto rest = [&](long col, long row, long dc, long dr) {
+        if (layer[(row - dr) * layerSt + col - dc] != kClearedGivingWay) return;
+        long n = 0;
+        for (; n <= sliver; ++n) {
+            const long cc = col + n * dc, r = row + n * dr;
+            if (cc < 0 || r < 0 || cc >= pw || r >= ph || layer[r * layerSt + cc] < 128) break;
+        }
+        if (n == 0 || n > sliver) return;
+        for (long k = 0; k < n; ++k) clearAt(col + k * dc, row + k * dr);
+    };
+    for (long row = y0; row < y1; ++row) {
+        if (x1 < pw) rest(x1, row, 1, 0);
+        if (x0 > 0) rest(x0 - 1, row, -1, 0);
+    }
+    for (long col = x0; col < x1; ++col) {
+        if (y1 < ph) rest(col, y1, 0, 1);
+        if (y0 > 0) rest(col, y0 - 1, 0, -1);
     }
     cairo_surface_mark_dirty(layer_);
     cairo_surface_mark_dirty(surface_);
-    damagePixels(x0, y0, x1, y1);
+    damagePixels(x0 - sliver, y0 - sliver, x1 + sliver, y1 + sliver);
     grounds_.push_back(
         {static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1), static_cast<int>(y1)});
 }
