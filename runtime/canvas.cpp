@@ -421,6 +421,7 @@ void Canvas::stroke(double width, bool lineStroke, Path pathOn, LineRole role) {
         std::uint8_t* layer = cairo_image_surface_get_data(layer_);
         std::uint8_t* beneath = cairo_image_surface_get_data(beneath_);
         const long st = stride(), layerSt = cairo_image_surface_get_stride(layer_);
+        PixelRect drawn{static_cast<int>(pixelWidth()), static_cast<int>(pixelHeight()), 0, 0};
         if (line)
             shapePixels(width, clipped, pathOn, [&](long row, long from, long to) {
                 auto* picture = reinterpret_cast<std::uint32_t*>(data + row * st);
@@ -428,8 +429,34 @@ void Canvas::stroke(double width, bool lineStroke, Path pathOn, LineRole role) {
                     becomeLine(picture + col, layer + row * layerSt + col, beneath + row * layerSt + col,
                                role);
                 reachLines(row, from, to);
+                drawn = {std::min(drawn.x0, static_cast<int>(from)),
+                         std::min(drawn.y0, static_cast<int>(row)), std::max(drawn.x1, static_cast<int>(to)),
+                         std::max(drawn.y1, static_cast<int>(row) + 1)};
             });
         if (!line) offLines(true, width, pathOn);
+        if (clipped)
+            // Where the grounds stopped it, the line is as if cleared: what
+            // is left beside them is measured as a cleared line's rest.
+            shapePixels(width, false, pathOn, [&](long row, long from, long to) {
+                for (const PixelRect& g : grounds_) {
+                    if (row < g.y0 || row >= g.y1) continue;
+                    const long a = std::max<long>(from, g.x0), b = std::min<long>(to, g.x1);
+                    for (long col = a; col < b; ++col)
+                        if (layer[row * layerSt + col] == kNoLine)
+                            layer[row * layerSt + col] = kClearedGivingWay;
+                    if (a < b) reachLines(row, a, b);
+                }
+            });
+        // A line drawn beside a ground (one of meaning across what a ground
+        // left of a line that gives way, or one that gives way, stopped by
+        // it) can leave a sliver of a line that gives way: that goes too.
+        if ((clipped || (line && role == LineRole::meaning)) && !drawn.empty()) {
+            const int near = static_cast<int>(kSliver) * scale_;
+            for (const PixelRect& g : grounds_)
+                if (g.x0 - near < drawn.x1 && drawn.x0 < g.x1 + near && g.y0 - near < drawn.y1 &&
+                    drawn.y0 < g.y1 + near)
+                    trimSlivers(g);
+        }
     }
     cairo_new_path(cr_);
     pathOn(cr_);
@@ -1189,7 +1216,10 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
                         std::any_of(nearGrounds_.begin(), nearGrounds_.end(), [&](const PixelRect& g) {
                             return col >= g.x0 && col < g.x1 && row >= g.y0 && row < g.y1;
                         });
-                    if (onGround) continue;
+                    if (onGround) {
+                        if (kinds[col] == kNoLine) kinds[col] = kClearedGivingWay;
+                        continue;
+                    }
                     becomeLine(target + col, kinds + col, under + col, role);
                     target[col] = pixel;
                 }
@@ -1208,6 +1238,8 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
     }
     cairo_surface_mark_dirty(surface_);
     damagePixels(bx0, by0, bx1, by1);
+    // A pen dot the grounds cut leaves no sliver beside them.
+    for (const PixelRect& g : nearGrounds_) trimSlivers(g);
 }
 
 void Canvas::connect(int colour, std::span<const Point> points, int width, LineRole role) {
@@ -1355,6 +1387,23 @@ void Canvas::clearGround(PixelRect box) {
             kinds[col] = kinds[col] == kGivingWayOverMeaning ? kMeaningLine : kClearedGivingWay;
         }
     }
+    trimSlivers({static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1), static_cast<int>(y1)});
+    cairo_surface_mark_dirty(layer_);
+    cairo_surface_mark_dirty(surface_);
+    damagePixels(x0, y0, x1, y1);
+    grounds_.push_back(
+        {static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1), static_cast<int>(y1)});
+}
+
+void Canvas::trimSlivers(const PixelRect& ground) {
+    const long pw = pixelWidth(), ph = pixelHeight();
+    const long x0 = ground.x0, y0 = ground.y0, x1 = ground.x1, y1 = ground.y1;
+    cairo_surface_flush(surface_);
+    cairo_surface_flush(layer_);
+    std::uint8_t* data = cairo_image_surface_get_data(surface_);
+    std::uint8_t* layer = cairo_image_surface_get_data(layer_);
+    const std::uint8_t* beneath = cairo_image_surface_get_data(beneath_);
+    const long st = stride(), layerSt = cairo_image_surface_get_stride(layer_);
     // A line cut across its width beside the ground goes whole: the rest of
     // its width, left standing, would read as a stroke of the label.
     const long sliver = kSliver * scale_;
@@ -1387,8 +1436,6 @@ void Canvas::clearGround(PixelRect box) {
     cairo_surface_mark_dirty(layer_);
     cairo_surface_mark_dirty(surface_);
     damagePixels(x0 - sliver, y0 - sliver, x1 + sliver, y1 + sliver);
-    grounds_.push_back(
-        {static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1), static_cast<int>(y1)});
 }
 
 const std::uint8_t* Canvas::pixels() {

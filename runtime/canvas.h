@@ -186,6 +186,10 @@ private:
     // what is left of a line it cut across its width beside it; it becomes
     // one of the grounds.
     void clearGround(PixelRect box);
+    // Clears what is left of a line that gives way, cut across its width,
+    // beside the ground (canvas pixels): a sliver would read as a stroke of
+    // the label.
+    void trimSlivers(const PixelRect& ground);
     // The minuses of the label whose ground is being laid, as their ink.
     std::vector<UnitBox> minusInk_;
     // Whether a line of meaning lies within the box (logical units).
