@@ -381,16 +381,32 @@ private:
         auto cleared = [&](int x, int y) { return lineAt(x, y) == M::clearedGivesWay; };
         auto givesWay = [&](int x, int y) { return lineAt(x, y) == M::givesWay; };
         constexpr int kSliver = 3;
-        // From (x, y) outward by (dx, dy): how many line pixels in a row.
-        auto run = [&](int x, int y, int dx, int dy) {
-            int n = 0;
-            while (n <= kSliver && givesWay(x + n * dx, y + n * dy)) ++n;
-            return n;
-        };
+        // The piece of line beside the edge at (x, y), outward by (dx, dy):
+        // a sliver when it lies wholly within kSliver of the edge. A line
+        // that goes on beyond that (a slanting graph leaving the ground, a
+        // line crossing at a corner) is a line, not its rest.
         auto edge = [&](int x, int y, int dx, int dy) {
             if (!givesWay(x, y) || !cleared(x - dx, y - dy)) return;
-            const int n = run(x, y, dx, dy);
-            if (n < kSliver) report({3, name(t), "a sliver of a line", static_cast<float>(n), t.box});
+            const int ex = dx != 0 ? x : 0, ey = dy != 0 ? y : 0;
+            auto depth = [&](int px, int py) { return dx != 0 ? (px - ex) * dx : (py - ey) * dy; };
+            auto lateral = [&](int px, int py) {
+                const int along = dx != 0 ? py : px, lo = dx != 0 ? y0 : x0, hi = dx != 0 ? y1 : x1;
+                return along < lo - kSliver || along >= hi + kSliver;
+            };
+            std::set<std::pair<int, int>> seen{{x, y}};
+            std::vector<std::pair<int, int>> todo{{x, y}};
+            int deepest = 0;
+            while (!todo.empty() && seen.size() < 4000) {
+                const auto [px, py] = todo.back();
+                todo.pop_back();
+                deepest = std::max(deepest, depth(px, py) + 1);
+                if (deepest >= kSliver || lateral(px, py)) return;
+                for (int ny = py - 1; ny <= py + 1; ++ny)
+                    for (int nx = px - 1; nx <= px + 1; ++nx)
+                        if (depth(nx, ny) >= 0 && givesWay(nx, ny) && seen.insert({nx, ny}).second)
+                            todo.push_back({nx, ny});
+            }
+            report({3, name(t), "a sliver of a line", static_cast<float>(deepest), t.box});
         };
         for (int y = y0; y < y1; ++y) {
             edge(x1, y, 1, 0);
