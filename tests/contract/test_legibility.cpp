@@ -286,8 +286,8 @@ private:
             }
             if (t.kind == Text::Kind::axisLetter || t.kind == Text::Kind::unit) crossed(t);
             if (t.kind == Text::Kind::label) highlight(t);
-            band(t);
         }
+        band();
     }
 
     // R1.
@@ -453,10 +453,26 @@ private:
         }
     }
 
-    // R6.
-    void band(const Text& t) {
-        if (t.box.y0 >= rr::kStatusTop - 1 || t.box.y1 <= rr::kStatusTop - rr::kStacked) return;
-        report({6, name(t), "the status band", rr::kStatusTop - t.box.y1, t.box});
+    // R6: the texts that reach into the band or near it, as one row: a
+    // pupil reads a line of text, not its glyphs. What stands mostly in the
+    // band is the status line's own, or a prompt the band shows.
+    void band() {
+        Rect row;
+        std::vector<const Text*> in;
+        for (const Text& t : texts_) {
+            if (t.box.y0 >= rr::kStatusTop - 1 || t.box.y1 <= rr::kStatusTop - rr::kStacked) continue;
+            if ((t.box.y0 + t.box.y1) / 2 >= rr::kStatusTop) continue;
+            in.push_back(&t);
+            row.add(t.box);
+        }
+        if (in.empty()) return;
+        std::sort(in.begin(), in.end(), [](const Text* a, const Text* b) { return a->box.x0 < b->box.x0; });
+        std::string text;
+        for (const Text* t : in) text += t->text;
+        Text line = *in.front();
+        line.text = text;
+        line.box = row;
+        report({6, name(line), "the status band", rr::kStatusTop - row.y1, row});
     }
 
     std::size_t read_ = 0;
