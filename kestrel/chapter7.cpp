@@ -184,8 +184,8 @@ void Kestrel::DomainRangeSolution(const DomainRangeProblem& pr) {
         constexpr Num kHalfPen = 2.5f;
         guides.push_back({d.x - kHalfPen, std::min(origin.y, d.y) - kHalfPen, d.x + kHalfPen,
                           std::max(origin.y, d.y) + kHalfPen});
-        guides.push_back({std::min(origin.x, d.x) - kHalfPen, d.y - kHalfPen, std::max(origin.x, d.x) + kHalfPen,
-                          d.y + kHalfPen});
+        guides.push_back({std::min(origin.x, d.x) - kHalfPen, d.y - kHalfPen,
+                          std::max(origin.x, d.x) + kHalfPen, d.y + kHalfPen});
     }
     auto clear = [&](const ValueInk& v, bool minus) {
         constexpr Num kOffLine = 4 + 4;  // half a bar's width and 4 of page

@@ -519,11 +519,10 @@ void expectValuesReadApart(const Kestrel::DomainRangeProblem& pr, const std::str
     // The guide lines, a 5-wide pen, drawn after the x values: none runs
     // through a value, and a minus keeps 4 of page from one on its left.
     for (int k = 0; k < 2; ++k) {
-        const ValueBox lines[] = {
-            {marks[k] - 2.5f, std::min(kOriginY, guides[k]) - 2.5f, marks[k] + 2.5f,
-             std::max(kOriginY, guides[k]) + 2.5f, "guide down"},
-            {std::min(kOriginX, marks[k]) - 2.5f, guides[k] - 2.5f, std::max(kOriginX, marks[k]) + 2.5f,
-             guides[k] + 2.5f, "guide across"}};
+        const ValueBox lines[] = {{marks[k] - 2.5f, std::min(kOriginY, guides[k]) - 2.5f, marks[k] + 2.5f,
+                                   std::max(kOriginY, guides[k]) + 2.5f, "guide down"},
+                                  {std::min(kOriginX, marks[k]) - 2.5f, guides[k] - 2.5f,
+                                   std::max(kOriginX, marks[k]) + 2.5f, guides[k] + 2.5f, "guide across"}};
         for (const ValueBox& g : lines)
             for (const ValueBox& v : values) {
                 const bool level = v.y0 < g.y1 && v.y1 > g.y0;
