@@ -179,7 +179,7 @@ void Kestrel::DensePointsDemo() {
     NewRow(60, ink::answer, "グラフは直線になる。");
     NewRow(50, ink::emphasis, "y=2x+3 を満たす点(x,y)の集まり");
     StepReveal();
-    NewRow(120, ink::heading, "教科書P65の問1 をしなさい。");
+    NewRow(115, ink::heading, "教科書P65の問1 をしなさい。");  // clear of the status band
 }
 
 // ---- Textbook problem 1 --------------------------------------------------------------
@@ -293,7 +293,7 @@ void Kestrel::TranslationTopic() {
     Put(cursor.margin + 114, cursor.row + 50, ink::emphasis, "y=2x+3のグラフはy=2xのグラフを");
     Put(cursor.margin + 114, cursor.row + 50, ink::answer, "上に３だけ移動させたもの");
     StepReveal();
-    NewRow(120, ink::heading, "教科書P66の問2 をしなさい。");
+    NewRow(115, ink::heading, "教科書P66の問2 をしなさい。");  // clear of the status band
 }
 
 void Kestrel::TranslationDownAnswer() {
