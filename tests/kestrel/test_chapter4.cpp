@@ -264,7 +264,7 @@ TEST(DensePointsDemo, CellsTextsAndScale) {
     EXPECT_EQ(run.place("もっと細かく点をとるとどうなるだろう。"), "38 370 7");
     EXPECT_EQ(run.place("グラフは直線になる。"), "38 430 5");
     EXPECT_EQ(run.place("y=2x+3 を満たす点(x,y)の集まり"), "38 480 3");
-    EXPECT_EQ(run.place("教科書P65の問1 をしなさい。"), "38 600 7");
+    EXPECT_EQ(run.place("教科書P65の問1 をしなさい。"), "38 595 7");  // clear of the status band
 }
 
 // ---- Textbook problem 1 ---------------------------------------------------------------------------
@@ -354,7 +354,7 @@ TEST(TranslationTopic, TableThenOnePairAKeyThenAnEmptyWait) {
     EXPECT_EQ(nine.count("y=2x+3のグラフはy=2xのグラフを"), 0);
     EXPECT_EQ(run.place("y=2x+3のグラフはy=2xのグラフを"), "152 430 3");
     EXPECT_EQ(run.place("上に３だけ移動させたもの"), "152 480 5");
-    EXPECT_EQ(run.place("教科書P66の問2 をしなさい。"), "38 600 7");
+    EXPECT_EQ(run.place("教科書P66の問2 をしなさい。"), "38 595 7");  // clear of the status band
     // The pairs stand where the plane puts them: x = -4 at 909, y=2x+3 at x = 3 at 60.
     EXPECT_EQ(run.program->OnPlane(-4, 0).x, 909);
     EXPECT_EQ(run.program->OnPlane(3, 2 * 3 + 3).y, 270 - 70 * 3);
