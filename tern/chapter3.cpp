@@ -378,7 +378,8 @@ void Tern::IntersectionFromFigureAnswer() {
              .yTo = 6,
              .step = 40,
              .gridColour = 14});
-    GraphOf({.a = -3, .b = 3, .colour = ink::text, .label = "①", .labelDx = -162, .labelDy = -400});
+    // 6 left of the line's end, off the scale number 5.
+    GraphOf({.a = -3, .b = 3, .colour = ink::text, .label = "①", .labelDx = -168, .labelDy = -400});
     GraphOf({.a = 2, .b = -1, .colour = ink::text, .label = "②", .labelDy = 10});
     NewRow(50, ink::text, "①の直線の式は");
     NewRow(50, ink::text, "切片");
@@ -403,12 +404,14 @@ void Tern::IntersectionFromFigureAnswer() {
     const Num systemRow = cursor.row + 50;
     BracedSystem(cursor.margin, systemRow, "y=-3x+3…①", "y= 2x-1…②");
     StepReveal();
-    NewRow(50, ink::emphasis, "①-②");
+    // "①-②" 11 and "5x=4" 5 closer than the rows' spacing: the fraction of
+    // the last row stays clear of the status band.
+    NewRow(39, ink::emphasis, "①-②");
     StepReveal();
     const Columns columns = ColumnsAt(cursor.margin, cursor.row + 50, "y=-3x+3", "y= 2x-1", "-", true);
     ColumnSigns(columns, "+-  -  +");
     Put(columns.column, columns.lowerRow + 50, ink::text, "0=-5x+4");
-    NewRow(60, ink::text, "5x=4");
+    NewRow(55, ink::text, "5x=4");
     Next(ink::emphasis, " x=ﾀ4/5ﾀ", 20);
     StepReveal();
     cursor.margin = 418;

@@ -413,17 +413,18 @@ TEST(IntersectionFromFigure, ColumnsAndTheSubstitutionBesideThem) {
     ASSERT_TRUE(run.ended());
     EXPECT_EQ(run.place("y=-3x+3…①"), "78 280 0");
     EXPECT_EQ(run.place("y= 2x-1…②"), "78 330 0");
-    EXPECT_EQ(run.place("+-  -  +"), "38 465 3");
-    EXPECT_EQ(run.place("0=-5x+4"), "92 540 0");
-    EXPECT_EQ(run.place("5x=4"), "38 600 0");
+    // From "①-②" on 11 higher, "5x=4" 5 more: its fraction ends above the status band.
+    EXPECT_EQ(run.place("+-  -  +"), "38 454 3");
+    EXPECT_EQ(run.place("0=-5x+4"), "92 529 0");
+    EXPECT_EQ(run.place("5x=4"), "38 584 0");
     EXPECT_EQ(run.place("x=ﾀ4/5ﾀ を②に代入して"), "418 300 3");
     EXPECT_EQ(run.place("答 (ﾀ4/5ﾀ,ﾀ3/5ﾀ)"), "418 440 5");
     EXPECT_EQ(run.place("教科書P81 問3　をやってみよう。"), "456 570 7");
     EXPECT_TRUE(
         !run.records()
-             .glyphs({.text = ")", .colour = 0, .in = Box{119.5f, 122.5f, 494.5f, 497.5f}})
+             .glyphs({.text = ")", .colour = 0, .in = Box{119.5f, 122.5f, 483.5f, 486.5f}})
              .empty() ||
-        !run.records().glyphs({.text = ")", .colour = 0, .in = Box{63.5f, 66.5f, 494.5f, 497.5f}}).empty());
+        !run.records().glyphs({.text = ")", .colour = 0, .in = Box{63.5f, 66.5f, 483.5f, 486.5f}}).empty());
 }
 
 TEST(AxisIntersection, PointAAndTheIntercept) {
