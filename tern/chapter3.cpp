@@ -268,7 +268,7 @@ void Tern::SystemByGraphAnswer() {
 void Tern::RandomIntersectionExample() {
     RandomProblemScreen(area::text, 40, [&] { IntersectionProblem(DrawIntersection()); });
     StepReveal();
-    Put(38, 600, ink::heading, "教科書P81 問2　をやってみよう。");
+    Put(38, 595, ink::heading, "教科書P81 問2　をやってみよう。");  // clear of the status band
 }
 
 Tern::Intersection Tern::Intersection::Through(Num x, Num y, Num m1, Num m2) {

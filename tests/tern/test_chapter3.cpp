@@ -357,7 +357,7 @@ INSTANTIATE_TEST_SUITE_P(
 // The closing: one more key after the 1, the assignment, the sub-menu.
 TEST(RandomIntersection, LeavingShowsTheAssignment) {
     TernRun run(typed("3") + typed("4") + steps(10) + " " + typed("1") + steps(1));
-    EXPECT_EQ(run.place("教科書P81 問2　をやってみよう。"), "38 600 7");
+    EXPECT_EQ(run.place("教科書P81 問2　をやってみよう。"), "38 595 7");
     EXPECT_EQ(run.count("①P80Q　②グラフから例　③問１　④交点例　⑤問2　⑥問3　⑦問4　⑧終了"), 2);
     TernRun two(typed("3") + typed("2") + steps(3) + " " + typed("1"));
     EXPECT_EQ(two.place("教科書P81 問1　をやってみよう。"), "38 480 7");
