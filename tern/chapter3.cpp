@@ -436,7 +436,8 @@ void Tern::AxisIntersectionAnswer() {
              .yTo = 4,
              .step = 40,
              .scaleNumbers = false});
-    GraphOf({.a = 2, .b = -3, .colour = ink::text, .label = "y=2x-3", .labelDx = -135, .labelDy = -50});
+    // 2 above the plane's edge: 4 clear of the y axis's letter below it.
+    GraphOf({.a = 2, .b = -3, .colour = ink::text, .label = "y=2x-3", .labelDx = -135, .labelDy = -52});
     PointAt(1.5f, 0, {.radius = 6, .colour = ink::answer, .label = "A", .labelDx = -20, .labelDy = -10});
     PointAt(0, -3, {.radius = 1, .colour = ink::text, .label = "-3", .labelDx = 30, .labelDy = 30});
     NewRow(50, ink::emphasis, "点Aは、次の2つの直線の交点だから");
