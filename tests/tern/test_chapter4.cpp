@@ -49,8 +49,8 @@ TEST(BasicProblemGraphs, FourEquationsRewrittenAndGraphed) {
     EXPECT_FALSE(
         trace.segments(Stroke{.from = At(960, 580), .to = At(960, 100), .colour = 5, .width = 5}).empty());
     EXPECT_FALSE(
-        trace.glyphs({.text = "4", .colour = 5, .near = Near{970 - 108 + 27 + 4, 100, 1.5f, 1.5f}}).empty())
-        << "4 right, off the y axis's letter";
+        trace.glyphs({.text = "4", .colour = 5, .near = Near{970 - 100 + 27, 100, 1.5f, 1.5f}}).empty())
+        << "10 clear of the y axis's letter";
     EXPECT_FALSE(trace.glyphs({.text = "3", .colour = 5, .near = Near{1080 - 378 + 27, 540 - 70, 1.5f, 1.5f}})
                      .empty());
 }
