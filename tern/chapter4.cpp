@@ -102,9 +102,9 @@ void Tern::BasicProblemTwoLines() {
     // Where l and m cross the axes.
     const Point lOnX = OnPlane(-6, 0), lOnY = OnPlane(0, 6), mOnX = OnPlane(-2, 0), mOnY = OnPlane(0, -4);
     Label(lOnX.x, lOnX.y, ink::text, "-6");
-    Label(lOnY.x, lOnY.y, ink::text, "6");
+    Label(lOnY.x + 6, lOnY.y, ink::text, "6");  // clear of the rise arrow's head
     Label(mOnX.x - 54, mOnX.y, ink::text, "-2");
-    Label(mOnY.x, mOnY.y - 20, ink::text, "-4");
+    Label(mOnY.x + 8, mOnY.y - 20, ink::text, "-4");  // its minus clear of the rise arrow's head
 
     // Each line: its slope triangle from the x-axis crossing to the y-axis
     // crossing, then its slope, intercept and equation.
