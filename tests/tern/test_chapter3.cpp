@@ -402,8 +402,9 @@ TEST(SystemByGraphAnswer, BraceAfterTheHeadingAndThePoint) {
     EXPECT_EQ(run.place("2x+y=1…①"), whole(static_cast<long>(h + 40)) + " 30 0");
     EXPECT_EQ(run.place(" x-y=-4…②"), whole(static_cast<long>(h + 40)) + " 80 0");
     EXPECT_FALSE(run.records().dots(Disc{.at = At(880, 220), .r = 6, .colour = 5, .width = 5}).empty());
+    // The point's label just right of the y axis (920) it would cross, at the height asked.
     EXPECT_FALSE(
-        run.records().glyphs({.text = "(", .colour = 5, .in = Box{888.5f, 891.5f, 208.5f, 211.5f}}).empty());
+        run.records().glyphs({.text = "(", .colour = 5, .in = Box{917.5f, 923.5f, 208.5f, 211.5f}}).empty());
     EXPECT_EQ(run.place("したがって、連立方程式の解は"), "38 400 0");
     EXPECT_EQ(run.place("x=-1,y=3"), "38 450 5");
 }
@@ -449,8 +450,9 @@ TEST(ParallelNoSolution, TwoParallelLinesAndTheReasons) {
     EXPECT_FALSE(run.records()
                      .glyphs({.text = "2", .colour = 0, .in = Box{1104.5f, 1107.5f, 148.5f, 151.5f}})
                      .empty());
+    // Line 2's label left of the y axis it would cross, at the height asked.
     EXPECT_FALSE(
-        run.records().glyphs({.text = "3", .colour = 3, .in = Box{807.5f, 810.5f, 98.5f, 101.5f}}).empty());
+        run.records().glyphs({.text = "3", .colour = 3, .in = Box{759.5f, 762.5f, 98.5f, 101.5f}}).empty());
     EXPECT_EQ(run.place("教科書P82 基本の問題　をやってみよう。"), "456 570 7");
 }
 

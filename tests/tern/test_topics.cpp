@@ -184,8 +184,8 @@ TEST(PointOnGraphCheck, EachPointWithItsVerdict) {
     EXPECT_EQ(trace.dots({.keys = 12}).size(), 1u);
     EXPECT_EQ(trace.dots({.r = 10, .colour = 5, .near = Near{1168, 156, 0.01f, 0.01f}, .keys = 12}).size(),
               1u);
-    EXPECT_FALSE(trace.glyphs({.text = "A", .colour = 7, .near = Near{744, 230, 0.5f, 0.5f}}).empty())
-        << "4 right, off the scale number";
+    EXPECT_FALSE(trace.glyphs({.text = "A", .colour = 7, .near = Near{752, 230, 0.5f, 0.5f}}).empty())
+        << "12 right, off the scale number";
     EXPECT_FALSE(trace.glyphs({.text = "B", .colour = 5, .near = Near{1148, 86, 0.5f, 0.5f}}).empty());
 }
 
