@@ -509,8 +509,8 @@ void Tern::InterceptsGraphAnswers() {
          false, false},
         {"(3)2x-5y+10=0", "x=0 のとき y=2", "y=0 のとき x=-5", 320, 370, 2, -5, 0.4f, "(3)", -54, -50, true,
          true},
-        // 15 higher than the others' spacing: its last row stays clear of the status band.
-        {"(4)ﾀx/4ﾀ+ﾀy/3ﾀ=1", "x=0 のとき y=3", "y=0 のとき x=4", 475, 535, 3, 4, -0.75f, "(4)", -54, -80,
+        // 10 higher and its rows 5 closer: its last row stays clear of the status band.
+        {"(4)ﾀx/4ﾀ+ﾀy/3ﾀ=1", "x=0 のとき y=3", "y=0 のとき x=4", 480, 535, 3, 4, -0.75f, "(4)", -54, -80,
          true, false},
     };
     for (const Question& q : questions) {
