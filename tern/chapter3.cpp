@@ -378,8 +378,7 @@ void Tern::IntersectionFromFigureAnswer() {
              .yTo = 6,
              .step = 40,
              .gridColour = 14});
-    // 6 left of the line's end, off the scale number 5.
-    GraphOf({.a = -3, .b = 3, .colour = ink::text, .label = "①", .labelDx = -168, .labelDy = -400});
+    GraphOf({.a = -3, .b = 3, .colour = ink::text, .label = "①", .labelDx = -162, .labelDy = -400});
     GraphOf({.a = 2, .b = -1, .colour = ink::text, .label = "②", .labelDy = 10});
     NewRow(50, ink::text, "①の直線の式は");
     NewRow(50, ink::text, "切片");
