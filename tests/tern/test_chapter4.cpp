@@ -49,7 +49,7 @@ TEST(BasicProblemGraphs, FourEquationsRewrittenAndGraphed) {
     EXPECT_FALSE(
         trace.segments(Stroke{.from = At(960, 580), .to = At(960, 100), .colour = 5, .width = 5}).empty());
     EXPECT_FALSE(
-        trace.glyphs({.text = "4", .colour = 5, .near = Near{970 - 100 + 27, 100, 1.5f, 1.5f}}).empty())
+        trace.glyphs({.text = "4", .colour = 5, .near = Near{970 - 96 + 27, 100, 1.5f, 1.5f}}).empty())
         << "10 clear of the y axis's letter";
     EXPECT_FALSE(trace.glyphs({.text = "3", .colour = 5, .near = Near{1080 - 378 + 27, 540 - 70, 1.5f, 1.5f}})
                      .empty());
@@ -88,9 +88,9 @@ TEST(BasicProblemTwoLines, SlopeTrianglesCrossingsAndTheElimination) {
     const Trace trace(lines);
     // The numbers at the axis crossings.
     EXPECT_EQ(run.place("-6"), "795 345 0");
-    EXPECT_EQ(run.place("6"), "1011 135 0");
+    EXPECT_EQ(run.place("6"), "1015 135 0");
     EXPECT_EQ(run.place("-2"), "881 345 0");
-    EXPECT_EQ(run.place("-4"), "1013 465 0");
+    EXPECT_EQ(run.place("-4"), "1017 465 0");
     // Labels: the script l 10 above l's upper end, m 40 left of m's lower end.
     EXPECT_FALSE(
         trace.glyphs({.text = "l", .colour = 0, .face = "MT Extra", .near = Near{1040, 90, 1.5f, 1.5f}})
