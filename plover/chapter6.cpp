@@ -272,6 +272,9 @@ void Plover::ExerciseB3Answers() {
     StepReveal();
     Label(cx, pRow, ink::heading, "P(2,8)");
     StepReveal();
+    // The letter P goes, so that P(2,8) takes its place rather than standing
+    // off it: only the letter's ground lies there, lines m and n pass left.
+    EraseBox(points.p.x + 28, points.p.y - 34, points.p.x + 54, points.p.y + 8);
     DrawExerciseB3Figure({DotP}, "P(2,8)", points);
 
     StepReveal();
