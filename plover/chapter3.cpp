@@ -144,7 +144,9 @@ void Plover::FerryChartExercise() {
              .xPerStep = 5,
              .yPerStep = 1});
     ScaleNumbers(5, 1);
-    PlaneUnits("分", 4, "km", -50, 16);
+    // "km" wholly left of the y axis and its letter; "分" a scale number's
+    // width of page from "50".
+    PlaneUnits("分", 4, "km", -64, 16, 3);
     LineOnPlane(30, 5, 1, 0.2f, 0, ink::text);
     // The points the lines below join.
     const std::vector<Point> journey = PlotPoints(kJourney, 0.01f, 5, 1);
