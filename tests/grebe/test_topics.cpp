@@ -144,10 +144,10 @@ TEST(EquationFromGraphAnswers, ThreeLinesDotsArrowsAndAnswers) {
             << a[0].x << ' ' << a[0].y << ' ' << a[1].x << ' ' << a[1].y;
     }
     // The labels at the ends of the lines: (1) at the right edge, (2) on the
-    // bottom edge, (3) above the plane.
+    // bottom edge, (3) above the plane right of its rise arrow.
     EXPECT_FALSE(run.records().glyphs({.text = "(", .near = Near{753, 216, 1.5f, 1.5f}}).empty());
     EXPECT_FALSE(run.records().glyphs({.text = "(", .near = Near{646, 500, 1.5f, 1.5f}}).empty());
-    EXPECT_FALSE(run.records().glyphs({.text = "(", .near = Near{606, 56, 1.5f, 1.5f}}).empty());
+    EXPECT_FALSE(run.records().glyphs({.text = "(", .near = Near{674, 56, 1.5f, 1.5f}}).empty());
 
     static const char* answers[][3] = {
         {"(1)", "y=x-4", "100"}, {"(2)", "y=-2x+1", "170"}, {"(3)", "y=ﾀ3/2ﾀx+2", "240"}};
