@@ -244,7 +244,7 @@ void Grebe::TwoPointsSystemSolution(const TwoPointLine& line) {
         RightAligned(NumberText(dy), 3) + "=" + NumberText(dx) + "a");
     StepReveal();
     const std::string slopeWorking = Reduced(dy, dx).working;
-    NewRow(70, ink::emphasis, "  a=" + slopeWorking);
+    NewRow(64, ink::emphasis, "  a=" + slopeWorking);
     cursor.margin = 760;
     cursor.row = 150;
     StepReveal();
