@@ -184,7 +184,8 @@ void Grebe::SlopeAndPointAnswers() {
     NewRow(50, ink::text, "b=2+3=5");
     NewRow(50, ink::answer, "答 y=-3x+5");
     StepReveal();
-    NewRow(70, ink::emphasis, "(2)", -76);
+    // 60, not 70: the last row then ends above the status band.
+    NewRow(60, ink::emphasis, "(2)", -76);
     Next(ink::emphasis, "求める式をy=3x+b");
     Next(ink::text, "とする。");
     StepReveal();
