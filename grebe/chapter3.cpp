@@ -94,7 +94,10 @@ Grebe::TwoDots Grebe::TwoPointProblemFigure(const TwoPointLine& line, std::strin
     PlaneAt({.left = 800, .top = 200, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 20});
     GraphOf({.a = line.a, .b = line.b, .colour = ink::text});
     TwoDots dots;
-    const LabelShift shift1 = AwayFromYAxis(line.x1, line.a, point1);
+    LabelShift shift1 = AwayFromYAxis(line.x1, line.a, point1);
+    // On the plane's top edge nothing of the line lies above point 1, and below
+    // it the label would meet the row of working beside the plane.
+    if (line.y1 == 10) shift1.dy = -24;
     dots.first = PointAt(line.x1, line.y1,
                          {.radius = 8,
                           .colour = ink::emphasis,
