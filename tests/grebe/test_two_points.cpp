@@ -420,6 +420,33 @@ INSTANTIATE_TEST_SUITE_P(Lines, GrebeTwoPointFigure,
                                                "Falling", {-3, 2, -2, 3}, -10, -26, "5", "-15", 0, 27, -40}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The widest labels, their points on the plane's top and bottom edges: each
+// whole on the side of its dot away from the y axis, clear of the axis by
+// what keeps a minus clear of a line, and point 1's a row above the row of
+// working beside the plane.
+TEST(GrebeTwoPointFigure, WidestLabelsClearTheYAxisAndTheRows) {
+    constexpr Num kAxis = 1000, kAxisHalf = 2, kClear = 4;
+    constexpr Num kRowOfWorking = 190, kRow = 50;
+    const Box plane{600, 1366, 100, 640};
+    for (const ChosenLine& line : {ChosenLine{-2, 2, -4, 6}, ChosenLine{3, 2, -4, 2}}) {
+        GrebeRun run(steps(4) + " 1 Enter", &Grebe::RandomTwoPointSlopeExample, chosenLines({line}));
+        auto n = [](Num v) { return std::to_string(static_cast<int>(v)); };
+        const Num y1 = line.a * line.x1 + line.b;
+        const std::string label1 = "(" + n(line.x1) + "," + n(y1) + ")";
+        const auto first = run.records().glyphs({.text = "(", .colour = 3, .in = plane});
+        const auto second = run.records().glyphs({.text = "(", .colour = 5, .in = plane});
+        ASSERT_FALSE(first.empty()) << label1;
+        ASSERT_FALSE(second.empty()) << label1;
+        EXPECT_LE(first.front().x + Width(label1), kAxis - kAxisHalf - kClear) << label1;
+        EXPECT_LT(first.front().x + Width(label1), 1000 + 20 * line.x1) << label1;
+        EXPECT_GE(second.front().x, kAxis + kAxisHalf + kClear) << label1;
+        EXPECT_GT(second.front().x, 1000 + 20 * line.x2) << label1;
+        if (y1 == 10) {
+            EXPECT_LE(first.front().y, kRowOfWorking - kRow) << label1;
+        }
+    }
+}
+
 // The plane's values per grid step are set, whatever an earlier figure left.
 TEST(GrebeTwoPointFigure, PlaneIgnoresAnEarlierStepValue) {
     GrebeRun plain(steps(4) + " 1 Enter", &Grebe::RandomTwoPointSlopeExample, chosenLines({{2, 1, -3, 4}}));
