@@ -1066,14 +1066,13 @@ UnitBox Canvas::textInk(std::string_view text, float x, float y, int h, int v, c
     long x0 = 0, y0 = 0, x1 = 0, y1 = 0;
     bool any = false;
     placeGlyphs(text, x, y, h, v, font, [&](const std::vector<PixelSpan>& spans, long ox, long oy) {
-        for (const PixelSpan& sp : spans) {
-            const long l = ox + sp.dx, r = l + sp.len, t = oy + sp.dy;
-            x0 = any ? std::min(x0, l) : l;
-            x1 = any ? std::max(x1, r) : r;
-            y0 = any ? std::min(y0, t) : t;
-            y1 = any ? std::max(y1, t + 1) : t + 1;
-            any = true;
-        }
+        if (spans.empty()) return;
+        const SpanBox& box = boxOf(spans);
+        x0 = any ? std::min(x0, ox + box.x0) : ox + box.x0;
+        x1 = any ? std::max(x1, ox + box.x1) : ox + box.x1;
+        y0 = any ? std::min(y0, oy + box.y0) : oy + box.y0;
+        y1 = any ? std::max(y1, oy + box.y1) : oy + box.y1;
+        any = true;
     });
     if (!any) return {};
     const float k = static_cast<float>(scale_);
@@ -1159,6 +1158,19 @@ const std::vector<PixelSpan>& Canvas::disc(double radius, int fx, int fy) {
     return stamps_.emplace(key, std::move(spans)).first->second;
 }
 
+const Canvas::SpanBox& Canvas::boxOf(const std::vector<PixelSpan>& spans) {
+    SpanBox& box = spanBoxes_[(reinterpret_cast<std::uintptr_t>(&spans) / sizeof(spans)) % spanBoxes_.size()];
+    if (box.spans != &spans) {
+        long x0 = spans.front().dx, x1 = x0 + spans.front().len, y0 = spans.front().dy, y1 = y0 + 1;
+        for (const PixelSpan& sp : spans) {
+            x0 = std::min<long>(x0, sp.dx), x1 = std::max<long>(x1, sp.dx + sp.len);
+            y0 = std::min<long>(y0, sp.dy), y1 = std::max<long>(y1, sp.dy + 1);
+        }
+        box = {&spans, x0, y0, x1, y1};
+    }
+    return box;
+}
+
 void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int colour, bool lineStroke,
                   LineRole role) {
     // The same fill again, nothing else drawn between (a graph's dots where
@@ -1199,17 +1211,7 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
     // they are. A ground there that a dot does not reach changes nothing.
     std::span<const PixelRect> near;
     if (givesWay && !grounds_.empty() && !spans.empty()) {
-        // The box of the spans, kept for the few a graph's dots take turns with.
-        SpanBox& box =
-            spanBoxes_[(reinterpret_cast<std::uintptr_t>(&spans) / sizeof(spans)) % spanBoxes_.size()];
-        if (box.spans != &spans) {
-            long bx0 = spans.front().dx, bx1 = bx0, by0 = spans.front().dy, by1 = by0;
-            for (const PixelSpan& sp : spans) {
-                bx0 = std::min<long>(bx0, sp.dx), bx1 = std::max<long>(bx1, sp.dx + sp.len);
-                by0 = std::min<long>(by0, sp.dy), by1 = std::max<long>(by1, sp.dy + 1);
-            }
-            box = {&spans, bx0, by0, bx1, by1};
-        }
+        const SpanBox& box = boxOf(spans);
         const long x0 = box.x0 + ox, x1 = box.x1 + ox, y0 = box.y0 + oy, y1 = box.y1 + oy;
         NearRegion& r = nearRegion_;
         if (!r.valid || x0 < r.x0 || y0 < r.y0 || x1 > r.x1 || y1 > r.y1) {

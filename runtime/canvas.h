@@ -267,13 +267,15 @@ private:
         long x0 = 0, y0 = 0, x1 = 0, y1 = 0;
     };
     NearRegion nearRegion_;
-    // fill()'s: the box of some span lists (relative to their origin), by
-    // where the list lies. The lists live as long as the canvas, unchanged.
+    // The box of a span list's pixels (relative to its origin), kept for
+    // some lists by where the list lies: they live as long as the canvas,
+    // unchanged. spans must not be empty.
     struct SpanBox {
         const std::vector<PixelSpan>* spans = nullptr;
         long x0 = 0, y0 = 0, x1 = 0, y1 = 0;
     };
     std::array<SpanBox, 64> spanBoxes_{};
+    const SpanBox& boxOf(const std::vector<PixelSpan>& spans);
     // What a label must keep clear of: the boxes of texts, points, arrow
     // heads and labels on the screen, in logical units.
     struct Mark {
