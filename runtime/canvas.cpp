@@ -16,6 +16,7 @@
 #endif
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -326,6 +327,41 @@ cairo_surface_t* newSurface(cairo_format_t format, int w, int h, const char* wha
                          {say(what), std::to_string(w), std::to_string(h), cairo_status_to_string(status)}));
 }
 
+// A surface as large as the canvas, in memory the kernel may give as huge
+// pages: a vertical line touches a page of each layer for every row or two
+// it crosses, and in a virtual machine each first touch of a small page is
+// dear. Where that memory cannot be had, as newSurface does.
+cairo_surface_t* newCanvasSurface(cairo_format_t format, int w, int h, const char* what) {
+    const int stride = cairo_format_stride_for_width(format, w);
+    if (stride <= 0 || w <= 0 || h <= 0) return newSurface(format, w, h, what);
+    struct Mapping {
+        void* at;
+        std::size_t bytes;
+    };
+    const std::size_t bytes = static_cast<std::size_t>(stride) * static_cast<std::size_t>(h);
+    void* at = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (at == MAP_FAILED) return newSurface(format, w, h, what);
+#ifdef MADV_HUGEPAGE
+    madvise(at, bytes, MADV_HUGEPAGE);
+#endif
+    cairo_surface_t* s =
+        cairo_image_surface_create_for_data(static_cast<unsigned char*>(at), format, w, h, stride);
+    static const cairo_user_data_key_t kMapping{};
+    auto* mapping = new Mapping{at, bytes};
+    const auto unmap = [](void* data) {
+        auto* m = static_cast<Mapping*>(data);
+        munmap(m->at, m->bytes);
+        delete m;
+    };
+    if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS ||
+        cairo_surface_set_user_data(s, &kMapping, mapping, unmap) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(s);
+        unmap(mapping);
+        return newSurface(format, w, h, what);
+    }
+    return s;
+}
+
 cairo_t* newContext(cairo_surface_t* s, const char* what) {
     cairo_t* cr = cairo_create(s);
     const cairo_status_t status = cairo_status(cr);
@@ -354,15 +390,16 @@ cairo_t* canvasContext(cairo_surface_t* surface, int scale, const char* what) {
 }  // namespace
 
 Canvas::Canvas(int scale) : scale_(std::max(1, scale)), fonts_(&sharedFonts()) {
-    surface_ = newSurface(CAIRO_FORMAT_ARGB32, pixelWidth(), pixelHeight(), N_("the picture"));
+    surface_ = newCanvasSurface(CAIRO_FORMAT_ARGB32, pixelWidth(), pixelHeight(), N_("the picture"));
     cr_ = canvasContext(surface_, scale_, N_("the picture"));
     // New image surfaces are all 0: the layer starts without lines, and
     // the pages of these three stay untouched until something is drawn there.
-    layer_ = newSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), N_("the line layer"));
+    layer_ = newCanvasSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), N_("the line layer"));
     layerCr_ = canvasContext(layer_, scale_, N_("the line layer"));
     cairo_set_operator(layerCr_, CAIRO_OPERATOR_SOURCE);
-    beneath_ = newSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), N_("what lies under the lines"));
-    mask_ = newSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), N_("the label mask"));
+    beneath_ =
+        newCanvasSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), N_("what lies under the lines"));
+    mask_ = newCanvasSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), N_("the label mask"));
     maskCr_ = canvasContext(mask_, scale_, N_("the label mask"));
     lineRows_.resize(static_cast<std::size_t>(pixelHeight()));
     clear();
@@ -385,6 +422,7 @@ void Canvas::setColour(int c) {
 }
 
 void Canvas::clear() {
+    lastFill_ = {};
     // Whatever a halo held back would have been painted over.
     heldBack_.clear();
     setColour(15);
@@ -399,6 +437,7 @@ void Canvas::clear() {
     }
     lineTop_ = lineBottom_ = 0;
     grounds_.clear();
+    nearRegion_.valid = false;
     marks_.clear();
     ownDot_ = -1;
     damagePixels(0, 0, pixelWidth(), pixelHeight());
@@ -424,10 +463,14 @@ void Canvas::stroke(double width, bool lineStroke, Path pathOn, LineRole role) {
         PixelRect drawn{static_cast<int>(pixelWidth()), static_cast<int>(pixelHeight()), 0, 0};
         if (line)
             shapePixels(width, clipped, pathOn, [&](long row, long from, long to) {
-                auto* picture = reinterpret_cast<std::uint32_t*>(data + row * st);
-                for (long col = from; col < to; ++col)
-                    becomeLine(picture + col, layer + row * layerSt + col, beneath + row * layerSt + col,
-                               role);
+                if (role == LineRole::meaning) {
+                    std::fill(layer + row * layerSt + from, layer + row * layerSt + to, kMeaningLine);
+                } else {
+                    auto* picture = reinterpret_cast<std::uint32_t*>(data + row * st);
+                    for (long col = from; col < to; ++col)
+                        becomeLine(picture + col, layer + row * layerSt + col, beneath + row * layerSt + col,
+                                   role);
+                }
                 reachLines(row, from, to);
                 drawn = {std::min(drawn.x0, static_cast<int>(from)),
                          std::min(drawn.y0, static_cast<int>(row)), std::max(drawn.x1, static_cast<int>(to)),
@@ -544,6 +587,42 @@ PixelRect shapeBox(cairo_t* c, bool stroked, double width, int scale, int w, int
 
 // Where the bytes [at, end) stop being zero (end if they never do), and,
 // with set, where they stop being 128 or more: 32 at a time where they can.
+// The first and one past the last of the line layer's bytes [from, to)
+// under 128 (no line that gives way yet); an empty range when none is.
+std::pair<long, long> notLinesYet(const std::uint8_t* kinds, long from, long to) {
+    long first = to, last = from;
+    if constexpr (std::endian::native == std::endian::little) {
+        // Eight at a time: a byte's top bit is clear where it is under 128.
+        constexpr std::uint64_t kTops = 0x8080808080808080u;
+        auto word = [&](long at, std::uint64_t keep) {
+            std::uint64_t w;
+            std::memcpy(&w, kinds + at, 8);
+            const std::uint64_t under = ~w & kTops & keep;
+            if (under == 0) return;
+            first = std::min(first, at + std::countr_zero(under) / 8);
+            last = at + (63 - std::countl_zero(under)) / 8 + 1;
+        };
+        long at = from;
+        for (; at + 8 <= to; at += 8) word(at, ~std::uint64_t{0});
+        // The rest as the last eight bytes of the run, those already seen left out.
+        if (at < to && to - from >= 8)
+            word(to - 8, ~std::uint64_t{0} << (8 * (8 - (to - at))));
+        else
+            for (; at < to; ++at)
+                if (kinds[at] < 128) {
+                    first = std::min(first, at);
+                    last = at + 1;
+                }
+    } else {
+        for (long at = from; at < to; ++at)
+            if (kinds[at] < 128) {
+                first = std::min(first, at);
+                last = at + 1;
+            }
+    }
+    return first < last ? std::pair{first, last} : std::pair{from, from};
+}
+
 const std::uint8_t* skipRun(const std::uint8_t* at, const std::uint8_t* end, bool set) {
     const std::uint64_t all = set ? ~std::uint64_t{0} : 0;
     while (end - at >= 32) {
@@ -648,9 +727,11 @@ void Canvas::clipOutGrounds(cairo_t* c) {
 }
 
 void Canvas::uncover(double x0, double y0, double x1, double y1) {
+    lastFill_ = {};
     if (intoMask_ || drawingLabel_) return;
     const double k = scale_;
     auto covered = [&](double cx, double cy) { return cx >= x0 && cx <= x1 && cy >= y0 && cy <= y1; };
+    nearRegion_.valid = false;
     std::erase_if(grounds_, [&](const PixelRect& g) {
         return covered((g.x0 + g.x1) / (2 * k), (g.y0 + g.y1) / (2 * k));
     });
@@ -711,21 +792,27 @@ Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts, boo
         constexpr float kOff = reading::kMinusClear;
         return !meaningWithin({at.x0 - kOff, at.y0 - kOff, at.x1 + kOff, at.y1 + kOff});
     };
-    // The nearest free place on a grid of 4 units, within 80.
+    // The nearest free place on a grid of 4 units, within 80: the first
+    // free one in order of distance, and of across then down among equals.
     constexpr int kStep = 4, kReach = 20;
+    struct Step {
+        int i, j;
+    };
+    static const std::vector<Step> order = [] {
+        std::vector<Step> steps;
+        for (int i = -kReach; i <= kReach; ++i)
+            for (int j = -kReach; j <= kReach; ++j)
+                if (i != 0 || j != 0) steps.push_back({i, j});
+        std::stable_sort(steps.begin(), steps.end(), [](const Step& a, const Step& b) {
+            return a.i * a.i + a.j * a.j < b.i * b.i + b.j * b.j;
+        });
+        return steps;
+    }();
     for (const bool apart : {true, false}) {
         if (free(0, 0, apart)) return {};
-        Offset best;
-        int bestDistance = -1;
-        for (int i = -kReach; i <= kReach; ++i)
-            for (int j = -kReach; j <= kReach; ++j) {
-                const int d = i * i + j * j;
-                if (d == 0 || (bestDistance >= 0 && d >= bestDistance)) continue;
-                if (!free(static_cast<float>(i * kStep), static_cast<float>(j * kStep), apart)) continue;
-                best = {static_cast<float>(i * kStep), static_cast<float>(j * kStep)};
-                bestDistance = d;
-            }
-        if (bestDistance >= 0) return best;
+        for (const Step& s : order)
+            if (free(static_cast<float>(s.i * kStep), static_cast<float>(s.j * kStep), apart))
+                return {static_cast<float>(s.i * kStep), static_cast<float>(s.j * kStep)};
     }
     return {};
 }
@@ -796,6 +883,7 @@ void Canvas::damagePixels(long x0, long y0, long x1, long y1) {
 }
 
 PixelRect Canvas::takeDamage() {
+    lastFill_ = {};
     PixelRect d = damage_;
     damage_ = {};
     return d;
@@ -807,6 +895,7 @@ void Canvas::line(float x1, float y1, float x2, float y2, int colour, int kind, 
         heldBack_.push_back([=, this] { line(x1, y1, x2, y2, colour, kind, fill, width, role); });
         return;
     }
+    lastFill_ = {};
     cairo_set_line_width(cr_, std::max(1, width));
     // Anything in the page colour erases: what it leaves is no line.
     const bool lineStroke = colour != 15;
@@ -895,6 +984,7 @@ void Canvas::circle(float x, float y, float r, int colour, float start, float en
              colour, r <= 2 && colour != 15, role);
         return;
     }
+    lastFill_ = {};
     cairo_set_line_width(cr_, w);
     double a0 = whole ? 0 : kTwoPi * start, a1 = whole ? kTwoPi : kTwoPi * end;
     auto sector = [=](cairo_t* c) {
@@ -1016,6 +1106,7 @@ void Canvas::symbol(std::string_view text, float x, float y, int h, int v, int c
             [=, this, text = std::string(text), font = font] { symbol(text, x, y, h, v, colour, font); });
         return;
     }
+    lastFill_ = {};
     if (intoMask_ && colour != 15) {
         // A label's minuses: what its ground keeps clear around.
         double pen = x;
@@ -1042,14 +1133,13 @@ UnitBox Canvas::textInk(std::string_view text, float x, float y, int h, int v, c
     long x0 = 0, y0 = 0, x1 = 0, y1 = 0;
     bool any = false;
     placeGlyphs(text, x, y, h, v, font, [&](const std::vector<PixelSpan>& spans, long ox, long oy) {
-        for (const PixelSpan& sp : spans) {
-            const long l = ox + sp.dx, r = l + sp.len, t = oy + sp.dy;
-            x0 = any ? std::min(x0, l) : l;
-            x1 = any ? std::max(x1, r) : r;
-            y0 = any ? std::min(y0, t) : t;
-            y1 = any ? std::max(y1, t + 1) : t + 1;
-            any = true;
-        }
+        if (spans.empty()) return;
+        const SpanBox& box = boxOf(spans);
+        x0 = any ? std::min(x0, ox + box.x0) : ox + box.x0;
+        x1 = any ? std::max(x1, ox + box.x1) : ox + box.x1;
+        y0 = any ? std::min(y0, oy + box.y0) : oy + box.y0;
+        y1 = any ? std::max(y1, oy + box.y1) : oy + box.y1;
+        any = true;
     });
     if (!any) return {};
     const float k = static_cast<float>(scale_);
@@ -1135,8 +1225,26 @@ const std::vector<PixelSpan>& Canvas::disc(double radius, int fx, int fy) {
     return stamps_.emplace(key, std::move(spans)).first->second;
 }
 
+const Canvas::SpanBox& Canvas::boxOf(const std::vector<PixelSpan>& spans) {
+    SpanBox& box = spanBoxes_[(reinterpret_cast<std::uintptr_t>(&spans) / sizeof(spans)) % spanBoxes_.size()];
+    if (box.spans != &spans) {
+        long x0 = spans.front().dx, x1 = x0 + spans.front().len, y0 = spans.front().dy, y1 = y0 + 1;
+        for (const PixelSpan& sp : spans) {
+            x0 = std::min<long>(x0, sp.dx), x1 = std::max<long>(x1, sp.dx + sp.len);
+            y0 = std::min<long>(y0, sp.dy), y1 = std::max<long>(y1, sp.dy + 1);
+        }
+        box = {&spans, x0, y0, x1, y1};
+    }
+    return box;
+}
+
 void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int colour, bool lineStroke,
                   LineRole role) {
+    // The same fill again, nothing else drawn between (a graph's dots where
+    // it moves less than a quarter pixel), sets nothing new.
+    const LastFill now{&spans, ox, oy, colour, lineStroke, role, intoMask_, drawingLabel_};
+    if (lastFill_ == now) return;
+    lastFill_ = now;
     if (intoMask_) {
         cairo_surface_flush(mask_);
         std::uint8_t* data = cairo_image_surface_get_data(mask_);
@@ -1164,18 +1272,23 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
     const long st = stride(), layerSt = cairo_image_surface_get_stride(layer_), pw = pixelWidth(),
                ph = pixelHeight();
     long bx0 = pw, by0 = ph, bx1 = 0, by1 = 0;
-    // The grounds a line's pen dot meets: seldom any, and a graph is
-    // thousands of dots.
-    nearGrounds_.clear();
+    // The grounds a line's pen dot may meet: seldom any, and a graph is
+    // thousands of dots, so the grounds near a region around a dot are kept
+    // for the next dots while they stay within it and the grounds stay as
+    // they are. A ground there that a dot does not reach changes nothing.
+    std::span<const PixelRect> near;
     if (givesWay && !grounds_.empty() && !spans.empty()) {
-        long x0 = spans.front().dx, x1 = x0, y0 = spans.front().dy, y1 = y0;
-        for (const PixelSpan& sp : spans) {
-            x0 = std::min<long>(x0, sp.dx), x1 = std::max<long>(x1, sp.dx + sp.len);
-            y0 = std::min<long>(y0, sp.dy), y1 = std::max<long>(y1, sp.dy + 1);
+        const SpanBox& box = boxOf(spans);
+        const long x0 = box.x0 + ox, x1 = box.x1 + ox, y0 = box.y0 + oy, y1 = box.y1 + oy;
+        NearRegion& r = nearRegion_;
+        if (!r.valid || x0 < r.x0 || y0 < r.y0 || x1 > r.x1 || y1 > r.y1) {
+            constexpr long kAround = 64;
+            r = {true, x0 - kAround, y0 - kAround, x1 + kAround, y1 + kAround};
+            nearGrounds_.clear();
+            for (const PixelRect& g : grounds_)
+                if (g.x0 < r.x1 && r.x0 < g.x1 && g.y0 < r.y1 && r.y0 < g.y1) nearGrounds_.push_back(g);
         }
-        for (const PixelRect& g : grounds_)
-            if (g.x0 < ox + x1 && ox + x0 < g.x1 && g.y0 < oy + y1 && oy + y0 < g.y1)
-                nearGrounds_.push_back(g);
+        near = nearGrounds_;
     }
     for (const PixelSpan& sp : spans) {
         const long row = oy + sp.dy;
@@ -1191,16 +1304,22 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
             reachLines(row, from, to);
         } else if (line) {
             std::uint8_t* under = beneath + row * layerSt;
-            const bool crossesGround = std::any_of(
-                nearGrounds_.begin(), nearGrounds_.end(),
-                [&](const PixelRect& g) { return row >= g.y0 && row < g.y1 && from < g.x1 && g.x0 < to; });
+            const bool crossesGround = std::any_of(near.begin(), near.end(), [&](const PixelRect& g) {
+                return row >= g.y0 && row < g.y1 && from < g.x1 && g.x0 < to;
+            });
+            bool fresh = crossesGround;
             if (!crossesGround) {
+                // A graph's next dot lies nearly all over the line drawn so
+                // far, whose pixels change only in the picture: the new ones
+                // lie between the first and the last that are no line yet.
+                const auto [first, last] = notLinesYet(kinds, from, to);
+                fresh = first < last;
                 // Without a branch, so that it runs a vector at a time: the
                 // new pixels lie scattered along a dot's edge, and nearly all
                 // of them on the page; any other colour is looked up after.
                 constexpr std::uint8_t kLookUp = 0xFF;
                 std::uint8_t lookUp = 0;
-                for (long col = from; col < to; ++col) {
+                for (long col = first; col < last; ++col) {
                     const std::uint8_t page = (target[col] & 0xFFFFFFu) == 0xFFFFFFu ? 15 : kLookUp;
                     const bool wasLine = kinds[col] >= 128;
                     const std::uint8_t now = wasLine ? under[col] : page;
@@ -1211,16 +1330,15 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
                                                               : kGivingWay;
                 }
                 if (lookUp)
-                    for (long col = from; col < to; ++col)
+                    for (long col = first; col < last; ++col)
                         if (under[col] == kLookUp) under[col] = paletteNumber(target[col]);
                 std::fill(target + from, target + to, pixel);
             } else {
                 for (long col = from; col < to; ++col) {
                     // A line's pen dot leaves the labels' grounds alone.
-                    const bool onGround =
-                        std::any_of(nearGrounds_.begin(), nearGrounds_.end(), [&](const PixelRect& g) {
-                            return col >= g.x0 && col < g.x1 && row >= g.y0 && row < g.y1;
-                        });
+                    const bool onGround = std::any_of(near.begin(), near.end(), [&](const PixelRect& g) {
+                        return col >= g.x0 && col < g.x1 && row >= g.y0 && row < g.y1;
+                    });
                     if (onGround) {
                         if (kinds[col] == kNoLine) kinds[col] = kClearedGivingWay;
                         continue;
@@ -1229,7 +1347,8 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
                     target[col] = pixel;
                 }
             }
-            reachLines(row, from, to);
+            // Pixels that are lines already lie within the rows' reach.
+            if (fresh) reachLines(row, from, to);
         } else {
             std::fill(target + from, target + to, pixel);
             const RowSpan& lines = lineRows_[static_cast<std::size_t>(row)];
@@ -1255,6 +1374,7 @@ void Canvas::connect(int colour, std::span<const Point> points, int width, LineR
         });
         return;
     }
+    lastFill_ = {};
     if (!intoMask_) ownDot_ = -1;
     cairo_set_line_width(cr_, std::max(1, width));
     setColour(colour);
@@ -1282,6 +1402,7 @@ void Canvas::connectFilled(int outline, int fill, std::span<const Point> points,
         });
         return;
     }
+    lastFill_ = {};
     auto path = [points](cairo_t* c) {
         cairo_move_to(c, points[0].x, points[0].y);
         for (std::size_t i = 1; i < points.size(); ++i) cairo_line_to(c, points[i].x, points[i].y);
@@ -1311,6 +1432,7 @@ void Canvas::connectFilled(int outline, int fill, std::span<const Point> points,
 
 void Canvas::endHalo() {
     if (haloDepth_ == 0 || --haloDepth_ > 0 || heldBack_.empty()) return;
+    lastFill_ = {};
     const std::vector<std::function<void()>> ops = std::move(heldBack_);
     heldBack_.clear();
     layGround(ops);
@@ -1372,6 +1494,7 @@ void Canvas::layGround(const std::vector<std::function<void()>>& ops) {
 }
 
 void Canvas::clearGround(PixelRect box) {
+    lastFill_ = {};
     const long pw = pixelWidth(), ph = pixelHeight();
     const long x0 = std::max<long>(box.x0, 0L), y0 = std::max<long>(box.y0, 0L);
     const long x1 = std::min<long>(box.x1, pw), y1 = std::min<long>(box.y1, ph);
@@ -1397,6 +1520,7 @@ void Canvas::clearGround(PixelRect box) {
     cairo_surface_mark_dirty(layer_);
     cairo_surface_mark_dirty(surface_);
     damagePixels(x0, y0, x1, y1);
+    nearRegion_.valid = false;
     grounds_.push_back(
         {static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1), static_cast<int>(y1)});
 }

@@ -7,6 +7,7 @@
 
 #include <cairo.h>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -165,6 +166,19 @@ private:
     // line pixels; anything else as kept, and as what lies under later lines.
     void fill(const std::vector<PixelSpan>& spans, long ox, long oy, int colour, bool lineStroke = false,
               LineRole role = LineRole::meaning);
+    // The last fill, while nothing else has drawn since (set by fill, emptied
+    // by every other operation that changes the picture, its layers, the
+    // grounds or the damage): the same fill again changes nothing.
+    struct LastFill {
+        const std::vector<PixelSpan>* spans = nullptr;
+        long ox = 0, oy = 0;
+        int colour = 0;
+        bool lineStroke = false;
+        LineRole role = LineRole::meaning;
+        bool intoMask = false, drawingLabel = false;
+        bool operator==(const LastFill&) const = default;
+    };
+    LastFill lastFill_;
 
     // What each pixel was last set by, kept beside the picture: line pixels
     // are what a label's ground clears. pathOn builds the shape on a context.
@@ -250,7 +264,22 @@ private:
     bool drawingLabel_ = false;
     // The grounds of the labels on the screen, in canvas pixels.
     std::vector<PixelRect> grounds_;
-    std::vector<PixelRect> nearGrounds_;  // fill()'s: those its shape meets
+    // fill()'s: the grounds that meet the region (canvas pixels), while valid.
+    std::vector<PixelRect> nearGrounds_;
+    struct NearRegion {
+        bool valid = false;
+        long x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    };
+    NearRegion nearRegion_;
+    // The box of a span list's pixels (relative to its origin), kept for
+    // some lists by where the list lies: they live as long as the canvas,
+    // unchanged. spans must not be empty.
+    struct SpanBox {
+        const std::vector<PixelSpan>* spans = nullptr;
+        long x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    };
+    std::array<SpanBox, 64> spanBoxes_{};
+    const SpanBox& boxOf(const std::vector<PixelSpan>& spans);
     // What a label must keep clear of: the boxes of texts, points, arrow
     // heads and labels on the screen, in logical units.
     struct Mark {
