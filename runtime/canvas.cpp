@@ -327,41 +327,6 @@ cairo_surface_t* newSurface(cairo_format_t format, int w, int h, const char* wha
                          {say(what), std::to_string(w), std::to_string(h), cairo_status_to_string(status)}));
 }
 
-// A surface as large as the canvas, in memory the kernel may give as huge
-// pages: a vertical line touches a page of each layer for every row or two
-// it crosses, and in a virtual machine each first touch of a small page is
-// dear. Where that memory cannot be had, as newSurface does.
-cairo_surface_t* newCanvasSurface(cairo_format_t format, int w, int h, const char* what) {
-    const int stride = cairo_format_stride_for_width(format, w);
-    if (stride <= 0 || w <= 0 || h <= 0) return newSurface(format, w, h, what);
-    struct Mapping {
-        void* at;
-        std::size_t bytes;
-    };
-    const std::size_t bytes = static_cast<std::size_t>(stride) * static_cast<std::size_t>(h);
-    void* at = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (at == MAP_FAILED) return newSurface(format, w, h, what);
-#ifdef MADV_HUGEPAGE
-    madvise(at, bytes, MADV_HUGEPAGE);
-#endif
-    cairo_surface_t* s =
-        cairo_image_surface_create_for_data(static_cast<unsigned char*>(at), format, w, h, stride);
-    static const cairo_user_data_key_t kMapping{};
-    auto* mapping = new Mapping{at, bytes};
-    const auto unmap = [](void* data) {
-        auto* m = static_cast<Mapping*>(data);
-        munmap(m->at, m->bytes);
-        delete m;
-    };
-    if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS ||
-        cairo_surface_set_user_data(s, &kMapping, mapping, unmap) != CAIRO_STATUS_SUCCESS) {
-        cairo_surface_destroy(s);
-        unmap(mapping);
-        return newSurface(format, w, h, what);
-    }
-    return s;
-}
-
 cairo_t* newContext(cairo_surface_t* s, const char* what) {
     cairo_t* cr = cairo_create(s);
     const cairo_status_t status = cairo_status(cr);
@@ -390,16 +355,15 @@ cairo_t* canvasContext(cairo_surface_t* surface, int scale, const char* what) {
 }  // namespace
 
 Canvas::Canvas(int scale) : scale_(std::max(1, scale)), fonts_(&sharedFonts()) {
-    surface_ = newCanvasSurface(CAIRO_FORMAT_ARGB32, pixelWidth(), pixelHeight(), N_("the picture"));
+    surface_ = newSurface(CAIRO_FORMAT_ARGB32, pixelWidth(), pixelHeight(), N_("the picture"));
     cr_ = canvasContext(surface_, scale_, N_("the picture"));
     // New image surfaces are all 0: the layer starts without lines, and
     // the pages of these three stay untouched until something is drawn there.
-    layer_ = newCanvasSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), N_("the line layer"));
+    layer_ = newSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), N_("the line layer"));
     layerCr_ = canvasContext(layer_, scale_, N_("the line layer"));
     cairo_set_operator(layerCr_, CAIRO_OPERATOR_SOURCE);
-    beneath_ =
-        newCanvasSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), N_("what lies under the lines"));
-    mask_ = newCanvasSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), N_("the label mask"));
+    beneath_ = newSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), N_("what lies under the lines"));
+    mask_ = newSurface(CAIRO_FORMAT_A8, pixelWidth(), pixelHeight(), N_("the label mask"));
     maskCr_ = canvasContext(mask_, scale_, N_("the label mask"));
     lineRows_.resize(static_cast<std::size_t>(pixelHeight()));
     clear();
