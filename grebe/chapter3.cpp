@@ -98,20 +98,14 @@ Grebe::TwoDots Grebe::TwoPointProblemFigure(const TwoPointLine& line, std::strin
     // On the plane's top edge nothing of the line lies above point 1, and below
     // it the label would meet the row of working beside the plane.
     if (line.y1 == 10) shift1.dy = -24;
-    dots.first = PointAt(line.x1, line.y1,
-                         {.radius = 8,
-                          .colour = ink::emphasis,
-                          .label = point1,
-                          .labelDx = shift1.dx,
-                          .labelDy = shift1.dy});
+    dots.first = PointAt(
+        line.x1, line.y1,
+        {.radius = 8, .colour = ink::emphasis, .label = point1, .labelDx = shift1.dx, .labelDy = shift1.dy});
     // Point 2's label stands level with its dot, between the line and the rise's value.
     const LabelShift shift2{AwayFromYAxis(line.x2, line.a, point2).dx, 14};
-    dots.second = PointAt(line.x2, line.y2,
-                          {.radius = 8,
-                           .colour = ink::answer,
-                           .label = point2,
-                           .labelDx = shift2.dx,
-                           .labelDy = shift2.dy});
+    dots.second = PointAt(
+        line.x2, line.y2,
+        {.radius = 8, .colour = ink::answer, .label = point2, .labelDx = shift2.dx, .labelDy = shift2.dy});
 
     NewRow(50, ink::emphasis, "<解答>");
     return dots;

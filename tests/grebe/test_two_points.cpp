@@ -379,15 +379,17 @@ TEST_P(GrebeTwoPointFigure, PointsLabelsAndSlopeTriangle) {
     // 20 left of it, point 2's starts 20 right of it (a step of the label
     // off what it would meet aside).
     const std::string label1 = "(" + n(c.line.x1) + "," + n(c.line.a * c.line.x1 + c.line.b) + ")";
-    EXPECT_FALSE(run.records()
-                     .glyphs({.text = "(",
-                              .colour = 3,
-                              .near = Near{x1 - 20 - Width(label1), y1 + c.label1Top, kStepAside, kStepAside}})
-                     .empty())
+    EXPECT_FALSE(
+        run.records()
+            .glyphs({.text = "(",
+                     .colour = 3,
+                     .near = Near{x1 - 20 - Width(label1), y1 + c.label1Top, kStepAside, kStepAside}})
+            .empty())
         << c.name;
     EXPECT_FALSE(
         run.records()
-            .glyphs({.text = "(", .colour = 5, .near = Near{x2 + 20, y2 + c.label2Top, kStepAside, kStepAside}})
+            .glyphs(
+                {.text = "(", .colour = 5, .near = Near{x2 + 20, y2 + c.label2Top, kStepAside, kStepAside}})
             .empty())
         << c.name;
     // The triangle, drawn twice: run then rise, heads of 16 at their ends.
@@ -403,22 +405,23 @@ TEST_P(GrebeTwoPointFigure, PointsLabelsAndSlopeTriangle) {
                      .empty())
         << c.name;
     const std::string rise = c.rise;
-    EXPECT_FALSE(run.records()
-                     .glyphs({.text = rise.substr(rise.size() - 2, 1),
-                              .colour = 3,
-                              .near = Near{x2 + c.digitDx, (y1 + y2) / 2 + c.riseTop, kStepAside, kStepAside}})
-                     .empty())
+    EXPECT_FALSE(
+        run.records()
+            .glyphs({.text = rise.substr(rise.size() - 2, 1),
+                     .colour = 3,
+                     .near = Near{x2 + c.digitDx, (y1 + y2) / 2 + c.riseTop, kStepAside, kStepAside}})
+            .empty())
         << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, GrebeTwoPointFigure,
-                         // Rising: point 1's label level with its dot, point 2's level too.
-                         // Falling: point 1's label below its dot's row, the rise 24 up,
-                         // off the x axis.
-                         ::testing::Values(FigureCase{"Rising", {2, 1, -3, 4}, -40, -26, "7", "14", -44, 0, -16},
-                                           FigureCase{
-                                               "Falling", {-3, 2, -2, 3}, -10, -26, "5", "-15", 0, 27, -40}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Lines, GrebeTwoPointFigure,
+    // Rising: point 1's label level with its dot, point 2's level too.
+    // Falling: point 1's label below its dot's row, the rise 24 up,
+    // off the x axis.
+    ::testing::Values(FigureCase{"Rising", {2, 1, -3, 4}, -40, -26, "7", "14", -44, 0, -16},
+                      FigureCase{"Falling", {-3, 2, -2, 3}, -10, -26, "5", "-15", 0, 27, -40}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The widest labels, their points on the plane's top and bottom edges: each
 // whole on the side of its dot away from the y axis, clear of the axis by
