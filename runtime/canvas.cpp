@@ -722,9 +722,7 @@ Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts, boo
     // Its ink widened as far as its ground: what it meets there, a pupil
     // reads as one with it.
     const float m = kGroundMargin;
-    // apart: texts keep the reading distances; else only their grounds
-    // apart, where no place within reach keeps those.
-    auto free = [&](float dx, float dy, bool apart) {
+    auto free = [&](float dx, float dy) {
         const UnitBox at{ink.x0 + dx, ink.y0 + dy, ink.x1 + dx, ink.y1 + dy};
         const UnitBox b{at.x0 - m, at.y0 - m, at.x1 + m, at.y1 + m};
         if (b.x0 < 0 || b.y0 < 0 || b.x1 > kViewWidth ||
@@ -738,7 +736,7 @@ Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts, boo
                        std::fabs(p.y0 - o.y0) < 1 && std::fabs(p.y1 - o.y1) < 1;
             };
             if (marks_[i].text && std::any_of(parts.begin(), parts.end(), same)) continue;
-            if (marks_[i].text && apart) {
+            if (marks_[i].text) {
                 // Texts read apart: across on one line, less when stacked.
                 const float overlap = std::min(at.y1, o.y1) - std::max(at.y0, o.y0);
                 const float across = std::max(o.x0 - at.x1, at.x0 - o.x1);
@@ -756,6 +754,7 @@ Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts, boo
         constexpr float kOff = reading::kMinusClear;
         return !meaningWithin({at.x0 - kOff, at.y0 - kOff, at.x1 + kOff, at.y1 + kOff});
     };
+    if (free(0, 0)) return {};
     // The nearest free place on a grid of 4 units, within 80: the first
     // free one in order of distance, and of across then down among equals.
     constexpr int kStep = 4, kReach = 20;
@@ -772,12 +771,9 @@ Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts, boo
         });
         return steps;
     }();
-    for (const bool apart : {true, false}) {
-        if (free(0, 0, apart)) return {};
-        for (const Step& s : order)
-            if (free(static_cast<float>(s.i * kStep), static_cast<float>(s.j * kStep), apart))
-                return {static_cast<float>(s.i * kStep), static_cast<float>(s.j * kStep)};
-    }
+    for (const Step& s : order)
+        if (free(static_cast<float>(s.i * kStep), static_cast<float>(s.j * kStep)))
+            return {static_cast<float>(s.i * kStep), static_cast<float>(s.j * kStep)};
     return {};
 }
 
@@ -1435,8 +1431,7 @@ void Canvas::layGround(const std::vector<std::function<void()>>& ops) {
     cairo_surface_mark_dirty(mask_);
     if (x1 <= x0 || y1 <= y0) return;
     const float k = static_cast<float>(scale_);
-    // A label is a text to what is placed after it: numbers read apart.
-    marks_.push_back({{x0 / k, y0 / k, x1 / k, y1 / k}, true});
+    marks_.push_back({{x0 / k, y0 / k, x1 / k, y1 / k}, false});
     ownDot_ = -1;
 
     const long reach = static_cast<long>(kGroundMargin) * scale_;
