@@ -422,11 +422,13 @@ TEST(MovedProportionTopic, TwoPlanesWithArrowsToB) {
     EXPECT_EQ(b[1].x, 498);
     EXPECT_EQ(b[1].y, 470);
     EXPECT_EQ(b[1].colour, 5);
-    // The graph labels where the lines end, moved by their shifts.
-    EXPECT_FALSE(trace.glyphs({.text = "y", .colour = 3, .near = Near{83, 380, 1.5f, 1.5f}}).empty());
+    // The graph labels where the lines end, moved by their shifts; those
+    // that would cross a y axis stand wholly beside it instead: y=ax+b left
+    // of the left plane's axis, y=ax left and y=ax+b right of the right one's.
+    EXPECT_FALSE(trace.glyphs({.text = "y", .colour = 3, .near = Near{39, 380, 1.5f, 1.5f}}).empty());
     EXPECT_FALSE(trace.glyphs({.text = "y", .colour = 7, .near = Near{218, 570, 1.5f, 1.5f}}).empty());
-    EXPECT_FALSE(trace.glyphs({.text = "y", .colour = 3, .near = Near{457, 540, 1.5f, 1.5f}}).empty());
-    EXPECT_FALSE(trace.glyphs({.text = "y", .colour = 7, .near = Near{403, 350, 1.5f, 1.5f}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "y", .colour = 3, .near = Near{485, 540, 1.5f, 1.5f}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "y", .colour = 7, .near = Near{355, 350, 1.5f, 1.5f}}).empty());
 }
 
 TEST(InterceptTopic, BoxesPlaneThenParallelLineThenAssignment) {
