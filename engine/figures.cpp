@@ -41,6 +41,7 @@ PlaneFrame Engine::DrawGrid(const GridPaper& g) {
     const PlaneFrame frame{{left, bottom}, left, top, right, bottom, 0, g.step};
     if (g.colour == 15) return frame;
     constexpr int kHeavy = 14;
+    rt::LineRoleScope grid(Rt(), rt::LineRole::givesWay);
     auto style = [&](Num j) {
         if (std::fmod(j, 5.0f) == 0) {
             Rt().setDrawWidth(3);

@@ -62,6 +62,7 @@ PlaneFrame Engine::DrawAxes(const Plane& p) {
     const GridRange& r = f.steps;
 
     if (p.gridColour != 0) {
+        rt::LineRoleScope grid(Rt(), rt::LineRole::givesWay);
         Rt().setDrawWidth(1);
         countedLoop(r.xFrom, r.xTo, 1, [&](Num k) {
             const Num x = o.x + f.step * k - 0.5f;
@@ -101,12 +102,25 @@ PlaneFrame Engine::DrawAxes(const Plane& p) {
     Rt().setFontName("Times New Roman");
     Rt().setFontSize(whole(0.8f * size));
     Rt().setFontItalic(true);
-    Rt().symbol("x", f.right - 0.8f * size, o.y - 1.5f * size, 3, 2, 0);
+    // The axis letters stand on grounds of their own where the plane puts
+    // them: no grid line or graph runs through them.
+    {
+        rt::HaloScope ground(Rt());
+        Rt().symbol("x", f.right - 0.8f * size, o.y - 1.5f * size, 3, 2, 0);
+    }
     Rt().setFontName("ゴシック");
     Rt().setFontSize(whole(size));
     Rt().setFontItalic(false);
-    ScaleNumber("0", o.x - size - kScaleGap, o.y + kScaleGap);
-    Rt().symbol("y", o.x, f.top - size / 2, 2, 1, 0);
+    {
+        // The origin's "0" is the plane's reference: it stays where it is,
+        // a point drawn on it or not.
+        rt::HaloScope ground(Rt());
+        Rt().symbol("0", o.x - size - kScaleGap, o.y + kScaleGap, 2, 1, 0);
+    }
+    {
+        rt::HaloScope ground(Rt());
+        Rt().symbol("y", o.x, f.top - size / 2, 2, 1, 0);
+    }
 
     Rt().setFontBold(false);
     Rt().setFontSize(16);
@@ -234,6 +248,7 @@ std::optional<Point> Engine::TraceCurve(const PlaneFrame& plane, const Graph& g,
     if (awayFromZero && x == 0) x = 0.002f;
     Num y = f(x);
     const int colour = whole(g.colour);
+    rt::LineRoleScope graph(Rt(), rt::LineRole::givesWay);
     std::optional<Point> last;
     for (int i = 0; i <= kSteps; ++i) {
         const Point s = plane.ToScreen(x, y, span.xPerStep, span.yPerStep);
@@ -250,6 +265,7 @@ std::optional<Point> Engine::TraceCurve(const PlaneFrame& plane, const Graph& g,
 
 Point Engine::DrawVerticalLine(const PlaneFrame& plane, Num c, Num colour) {
     fig::PenScope pen(Rt(), 5);
+    rt::LineRoleScope graph(Rt(), rt::LineRole::givesWay);
     const Num x = plane.origin.x + plane.step * c;
     const Num top = plane.origin.y - plane.step * plane.steps.yTo;
     fig::segment(Rt(), x, plane.origin.y - plane.step * plane.steps.yFrom, x, top, whole(colour));

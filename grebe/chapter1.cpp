@@ -177,7 +177,8 @@ void Grebe::EquationFromGraphAnswers() {
     static constexpr ArrowedLine lines[] = {
         {1, -4, "(1)", -27, -44, 1, 1},
         {-2, 1, "(2)", -54, 0, 1, -2},
-        {1.5f, 2, "(3)", -54, -44, 2, 3},
+        // Right of its end, clear of the rise arrow that ends there and of the y axis's letter.
+        {1.5f, 2, "(3)", 14, -44, 2, 3},
     };
     for (const ArrowedLine& line : lines) LineWithSlopeArrows(line);
 

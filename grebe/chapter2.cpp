@@ -61,17 +61,17 @@ void Grebe::PointExampleOpening(const PointProblem& p, std::string_view heading,
     StepReveal();
     PlaneAt({.left = 800, .top = 200, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 20});
     GraphOf({.a = p.a, .b = p.b, .colour = ink::text});
-    // The label stands on the side of the dot towards the y axis.
-    const Num labelDx = p.x1 > 0 ? -MathTextWidth(point) : 20;
+    const LabelShift shift = AwayFromYAxis(p.x1, p.a, point);
     if (markIntercept) KeepClear(OnPlane(0, p.b), 8 + 3);
-    PointAt(p.x1, p.y1, {.radius = 8, .colour = pointColour, .label = point, .labelDx = labelDx});
+    PointAt(p.x1, p.y1,
+            {.radius = 8, .colour = pointColour, .label = point, .labelDx = shift.dx, .labelDy = shift.dy});
     if (markIntercept) {
         const std::string intercept = NumberText(p.b);
         // One step below the x axis the label's minus would lie on the axis: it
         // stands level with its dot instead.
         const Num labelDy = p.b == -1 ? 20 : 0;
         PointAt(0, p.b,
-                {.radius = 8, .colour = ink::answer, .label = intercept, .labelDx = 26, .labelDy = labelDy});
+                {.radius = 8, .colour = ink::answer, .label = intercept, .labelDx = 36, .labelDy = labelDy});
     }
 
     StepReveal();
@@ -184,7 +184,8 @@ void Grebe::SlopeAndPointAnswers() {
     NewRow(50, ink::text, "b=2+3=5");
     NewRow(50, ink::answer, "答 y=-3x+5");
     StepReveal();
-    NewRow(70, ink::emphasis, "(2)", -76);
+    // 60, not 70: the last row then ends above the status band.
+    NewRow(60, ink::emphasis, "(2)", -76);
     Next(ink::emphasis, "求める式をy=3x+b");
     Next(ink::text, "とする。");
     StepReveal();

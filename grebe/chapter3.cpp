@@ -94,18 +94,18 @@ Grebe::TwoDots Grebe::TwoPointProblemFigure(const TwoPointLine& line, std::strin
     PlaneAt({.left = 800, .top = 200, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 20});
     GraphOf({.a = line.a, .b = line.b, .colour = ink::text});
     TwoDots dots;
-    // Point 1's label starts at the point, on the side away from the line.
-    dots.first = PointAt(line.x1, line.y1,
-                         {.radius = 8,
-                          .colour = ink::emphasis,
-                          .label = point1,
-                          .labelDx = 20,
-                          .labelDy = line.a < 0 ? Num{-20} : Num{50}});
-    // Point 2's label ends 20 left of the point, above it.
-    const Num point2Width = MathTextWidth(point2);
+    LabelShift shift1 = AwayFromYAxis(line.x1, line.a, point1);
+    // On the plane's top edge nothing of the line lies above point 1, and below
+    // it the label would meet the row of working beside the plane.
+    if (line.y1 == 10) shift1.dy = -24;
+    dots.first = PointAt(
+        line.x1, line.y1,
+        {.radius = 8, .colour = ink::emphasis, .label = point1, .labelDx = shift1.dx, .labelDy = shift1.dy});
+    // Point 2's label stands level with its dot, between the line and the rise's value.
+    const LabelShift shift2{AwayFromYAxis(line.x2, line.a, point2).dx, 14};
     dots.second = PointAt(
         line.x2, line.y2,
-        {.radius = 8, .colour = ink::answer, .label = point2, .labelDx = -point2Width, .labelDy = -10});
+        {.radius = 8, .colour = ink::answer, .label = point2, .labelDx = shift2.dx, .labelDy = shift2.dy});
 
     NewRow(50, ink::emphasis, "<解答>");
     return dots;
@@ -241,7 +241,7 @@ void Grebe::TwoPointsSystemSolution(const TwoPointLine& line) {
         RightAligned(NumberText(dy), 3) + "=" + NumberText(dx) + "a");
     StepReveal();
     const std::string slopeWorking = Reduced(dy, dx).working;
-    NewRow(70, ink::emphasis, "  a=" + slopeWorking);
+    NewRow(64, ink::emphasis, "  a=" + slopeWorking);
     cursor.margin = 760;
     cursor.row = 150;
     StepReveal();

@@ -19,4 +19,12 @@ void Grebe::LineWithSlopeArrows(const ArrowedLine& line) {
     SlopeTriangle({.from = intercept, .to = end, .legsColour = ink::emphasis});
 }
 
+Grebe::LabelShift Grebe::AwayFromYAxis(Num x, Num slope, const std::string& label) {
+    const bool right = x > 0;
+    // The dot's place shifted: the label's corner is 20 left of and 40 above it.
+    const Num dx = right ? Num{40} : -MathTextWidth(label);
+    const bool lineRisesThatSide = right ? slope > 0 : slope < 0;
+    return {dx, lineRisesThatSide ? Num{30} : Num{0}};
+}
+
 }  // namespace lesson

@@ -56,6 +56,14 @@ public:
     };
     void LineWithSlopeArrows(const ArrowedLine& line);
 
+    // A dot's label beside it on the side away from the y axis (one this
+    // wide would reach across the axis on the other side), above the dot's
+    // row where the line through it falls away on that side, else below.
+    struct LabelShift {
+        Num dx, dy;
+    };
+    LabelShift AwayFromYAxis(Num x, Num slope, const std::string& label);
+
     // ---- Chapter 2: from one point and the slope or the intercept ------
     void SlopeAndPointExample();
     void InterceptAndPointExample();

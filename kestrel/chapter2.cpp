@@ -153,10 +153,12 @@ void Kestrel::BoilingWaterEquation() {
     NewRow(50, ink::emphasis, "8x+20=80");
     StepReveal();
     NewRow(50, ink::text, "8x=80-20=60");
-    NewRow(50, ink::emphasis, "x=7.5");
+    // The last row stands 5 up, clear of the status band; the exercise's
+    // text ends 10 short of the origin's "0" above it.
+    NewRow(45, ink::emphasis, "x=7.5");
     Next(ink::answer, "7.5分後", 80);
     StepReveal();
-    Next(ink::heading, "教科書P60 問1をしなさい。", 80);
+    Next(ink::heading, "教科書P60 問1をしなさい。", 20);
 }
 
 void Kestrel::BoilingWaterAnswers() {

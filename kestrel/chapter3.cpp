@@ -79,7 +79,8 @@ void Kestrel::StepByOneTopic() {
     StepReveal();
     NewRow(60, ink::answer, "2ずつ増加する。");
     StepReveal();
-    NewRow(60, ink::text, "xの増加量がいろいろな場合を調べてみよう。");
+    // 6 up, clear of the status band.
+    NewRow(54, ink::text, "xの増加量がいろいろな場合を調べてみよう。");
 }
 
 // y=2x+3 for x from -4 to 4 between "…" columns; the x row 100 below the
@@ -309,7 +310,7 @@ void Kestrel::RateOfChangeTopic() {
     RateExamplesThenKey(1);
     Next(ink::answer, "変化の割合=ﾀyの増加量/xの増加量ﾀ　(一定)", 40);
     StepReveal();
-    Put(480, 600, ink::heading, "教科書P64 問1　をしなさい。");
+    Put(480, 595, ink::heading, "教科書P64 問1　をしなさい。");  // clear of the status band
 }
 
 void Kestrel::VaryCoefficientsTopic() {

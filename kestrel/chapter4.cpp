@@ -35,9 +35,20 @@ void Kestrel::QuadrantPointDrill() {
             Num sx, sy;
             std::string_view label;
         } mirrors[] = {{1, 1, "A"}, {-1, 1, "B"}, {-1, -1, "C"}, {1, -1, "D"}};
+        // Each letter away from the x axis, over a point above it and under
+        // one below (over it on the bottom row, off the plane's edge), but on
+        // the other side where that would meet the y axis's "5" or "-5"
+        // (x = -1 and y = 4, 5, -4 or -5).
+        const Num across = std::fabs(point.x), up = std::fabs(point.y);
         for (const auto& m : mirrors) {
-            PointAt(m.sx * std::fabs(point.x), m.sy * std::fabs(point.y),
-                    {.radius = 12, .colour = ink::emphasis, .label = m.label, .labelDx = 8, .labelDy = -20});
+            const bool besideFive = m.sx < 0 && across == 1 && up >= 4;
+            const bool under = (m.sy < 0 && up < 5) != besideFive;
+            PointAt(m.sx * across, m.sy * up,
+                    {.radius = 12,
+                     .colour = ink::emphasis,
+                     .label = m.label,
+                     .labelDx = 8,
+                     .labelDy = under ? 60.0f : -20.0f});
         }
         StepReveal();
         PointAt(point.x, point.y, {.radius = 15, .colour = ink::answer, .labelDx = 8, .labelDy = -20});
@@ -179,7 +190,7 @@ void Kestrel::DensePointsDemo() {
     NewRow(60, ink::answer, "グラフは直線になる。");
     NewRow(50, ink::emphasis, "y=2x+3 を満たす点(x,y)の集まり");
     StepReveal();
-    NewRow(120, ink::heading, "教科書P65の問1 をしなさい。");
+    NewRow(115, ink::heading, "教科書P65の問1 をしなさい。");  // clear of the status band
 }
 
 // ---- Textbook problem 1 --------------------------------------------------------------
@@ -293,7 +304,7 @@ void Kestrel::TranslationTopic() {
     Put(cursor.margin + 114, cursor.row + 50, ink::emphasis, "y=2x+3のグラフはy=2xのグラフを");
     Put(cursor.margin + 114, cursor.row + 50, ink::answer, "上に３だけ移動させたもの");
     StepReveal();
-    NewRow(120, ink::heading, "教科書P66の問2 をしなさい。");
+    NewRow(115, ink::heading, "教科書P66の問2 をしなさい。");  // clear of the status band
 }
 
 void Kestrel::TranslationDownAnswer() {

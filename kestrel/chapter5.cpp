@@ -441,7 +441,7 @@ void Kestrel::GraphFromSlopeProblem5() {
                                            "1",
                                            "(2,2)に点をうつ",
                                            "(2,2)",
-                                           20,
+                                           51,
                                            0.5f,
                                            "y=ﾀ1/2ﾀx+1",
                                            -108,

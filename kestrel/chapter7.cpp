@@ -177,22 +177,40 @@ void Kestrel::DomainRangeSolution(const DomainRangeProblem& pr) {
         {origin.x - zeroSize - 4, origin.y + 4, origin.x - 4, origin.y + 4 + zeroSize},
         {origin.x - 2, plane.top - zeroSize, origin.x + zeroSize, plane.top + 6}};
     const Point dots[] = {OnPlane(pr.p, pr.yp), OnPlane(pr.q, pr.yq)};
-    auto clear = [&](const ValueInk& v) {
+    // The guide lines drawn later from each point to both axes, a pen's
+    // width across: no value may stand on one, nor a minus just right of one.
+    std::vector<ValueInk> guides;
+    for (const Point& d : dots) {
+        constexpr Num kHalfPen = 2.5f;
+        guides.push_back({d.x - kHalfPen, std::min(origin.y, d.y) - kHalfPen, d.x + kHalfPen,
+                          std::max(origin.y, d.y) + kHalfPen});
+        guides.push_back({std::min(origin.x, d.x) - kHalfPen, d.y - kHalfPen,
+                          std::max(origin.x, d.x) + kHalfPen, d.y + kHalfPen});
+    }
+    auto clear = [&](const ValueInk& v, bool minus) {
         constexpr Num kOffLine = 4 + 4;  // half a bar's width and 4 of page
         constexpr Num kOffDot = 8 + 6;   // a point's radius, a ground's margin and 3 of page
+        constexpr Num kOffGuide = 1;
+        constexpr Num kMinusOffGuide = 4 + 1;  // a minus stands 4 of page clear on its left
         if (v.y0 < 4 || v.y1 > rt::Canvas::kStatusTop - 4) return false;
         if (v.y0 < origin.y + kOffLine && v.y1 > origin.y - kOffLine) return false;
         if (v.x0 < origin.x + kOffLine && v.x1 > origin.x - kOffLine) return false;
         for (const Point& d : dots)
             if (v.x0 < d.x + kOffDot && v.x1 > d.x - kOffDot && v.y0 < d.y + kOffDot && v.y1 > d.y - kOffDot)
                 return false;
+        for (const ValueInk& g : guides) {
+            const Num right = g.x1 + (minus ? kMinusOffGuide : kOffGuide);
+            if (v.x0 < right && v.x1 > g.x0 - kOffGuide && v.y0 < g.y1 + kOffGuide && v.y1 > g.y0 - kOffGuide)
+                return false;
+        }
         return std::none_of(taken.begin(), taken.end(), [&](const ValueInk& t) { return RunTogether(v, t); });
     };
     auto place = [&](const std::string& text, std::initializer_list<Point> places) {
         const Num width = ValueWidth(text);
+        const bool minus = text.starts_with("-");
         Point at = *places.begin();
         for (const Point& p : places) {
-            if (clear(InkAt(p.x, p.y, width))) {
+            if (clear(InkAt(p.x, p.y, width), minus)) {
                 at = p;
                 break;
             }
@@ -276,8 +294,9 @@ void Kestrel::DomainRangeSolution(const DomainRangeProblem& pr) {
         yText[k] = NumberText(e.y);
         Next(ink::emphasis, "=" + yText[k]);
         onGraph[k] = PointAt(e.x, e.y, {.radius = 8, .colour = ink::emphasis});
-        Rt().line(e.mark.x, axisY, onGraph[k].x, onGraph[k].y, 7);
-        Rt().line(onGraph[k].x, onGraph[k].y, yAxis, onGraph[k].y, 7);
+        // A point on an axis needs no guide line to it.
+        if (onGraph[k].y != axisY) Rt().line(e.mark.x, axisY, onGraph[k].x, onGraph[k].y, 7);
+        if (onGraph[k].x != yAxis) Rt().line(onGraph[k].x, onGraph[k].y, yAxis, onGraph[k].y, 7);
         const Point value = yValuePlace(onGraph[k].y, yText[k]);
         Label(value.x, value.y, ink::emphasis, yText[k]);
     }

@@ -30,7 +30,9 @@ const Chapter<Plover> Plover::kAltitude{
 
 // Kilometres across, 0.1 a grid step, degrees up, 1 a grid step; numbered in
 // values, with the units at the right end of the x axis and by the y axis.
-void Plover::AltitudePlane(Num left, Num top, Num step) {
+// The axis runs a little past its last number, so "km" stands just beyond
+// the grid's right edge, where no grid line crosses it.
+void Plover::AltitudePlane(Num left, Num top, Num step, Num yUnitDx) {
     PlaneAt({.left = left,
              .top = top,
              .xTo = 4.1f,
@@ -41,7 +43,8 @@ void Plover::AltitudePlane(Num left, Num top, Num step) {
              .xPerStep = 0.1f,
              .yPerStep = 1});
     ScaleNumbers(0.1f, 1);
-    PlaneUnits("km", -2 * LastPlane().scaleSize, "℃", -50, 16);
+    const Num size = LastPlane().scaleSize;
+    PlaneUnits("km", -2 * size, "℃", yUnitDx, 16, 1.5f * size + 4);
 }
 
 void Plover::AltitudeQuestion() {
@@ -87,7 +90,9 @@ void Plover::AltitudeAnswer() {
     TopicScreen(area::wide, 38);
     cursor.end = 38;
     PenWidth(5);
-    AltitudePlane(418, 100, 20);
+    // The fitted line starts on the y axis beside "℃": the unit stands a
+    // little further left, clear of the line's end.
+    AltitudePlane(418, 100, 20, -55);
     StepReveal();
     for (const Station& s : kStations) {
         PointAt(s.x, s.y, {.radius = 6, .colour = ink::emphasis, .xPerStep = 0.1f, .yPerStep = 1});

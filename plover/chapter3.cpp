@@ -43,15 +43,18 @@ void Plover::DrawFerryChartGrid(Point corner, Num step) {
                                            .xPerStep = 10,
                                            .yPerStep = 1});
 
-    Rt().setDrawWidth(1);
-    for (int k = 0; k <= 30; ++k) {
-        const Num x = OnPlane(static_cast<Num>(k), 0).x - 0.5f;
-        Rt().line(x, plane.top, x, plane.origin.y, 0);
-    }
-    Rt().setDrawWidth(3);
-    for (int k = 0; k <= 30; k += 3) {
-        const Num x = OnPlane(static_cast<Num>(k), 0).x;
-        Rt().line(x, plane.top, x, plane.origin.y, 1);
+    {
+        rt::LineRoleScope grid(Rt(), rt::LineRole::givesWay);
+        Rt().setDrawWidth(1);
+        for (int k = 0; k <= 30; ++k) {
+            const Num x = OnPlane(static_cast<Num>(k), 0).x - 0.5f;
+            Rt().line(x, plane.top, x, plane.origin.y, 0);
+        }
+        Rt().setDrawWidth(3);
+        for (int k = 0; k <= 30; k += 3) {
+            const Num x = OnPlane(static_cast<Num>(k), 0).x;
+            Rt().line(x, plane.top, x, plane.origin.y, 1);
+        }
     }
     // No right edge of its own: the 16時 line stands there.
     Rt().setDrawWidth(4);
@@ -100,7 +103,7 @@ void Plover::FerryChartQuestion() {
     StepReveal();
     BigDot(ferryTo, ink::emphasis);
     StepReveal();
-    Segment(ferryFrom, ferryTo, ink::emphasis);
+    GraphSegment(ferryFrom, ferryTo, ink::emphasis);
     StepReveal();
     NewRow(50, ink::heading, "　どんな進み方？");
     StepReveal();
@@ -109,7 +112,7 @@ void Plover::FerryChartQuestion() {
     NewRow(60, ink::emphasis, "②ジェットフォイルの運航のようすをかこう");
     for (std::size_t from = 2; from < runs.size(); from += 2) {
         StepReveal();
-        Segment(runs[from], runs[from + 1], ink::answer);
+        GraphSegment(runs[from], runs[from + 1], ink::answer);
     }
     StepReveal();
     cursor.margin = 760;
@@ -141,7 +144,9 @@ void Plover::FerryChartExercise() {
              .xPerStep = 5,
              .yPerStep = 1});
     ScaleNumbers(5, 1);
-    PlaneUnits("分", 4, "km", -50, 16);
+    // "km" wholly left of the y axis and its letter; "分" a scale number's
+    // width of page from "50".
+    PlaneUnits("分", 4, "km", -64, 16, 3);
     LineOnPlane(30, 5, 1, 0.2f, 0, ink::text);
     // The points the lines below join.
     const std::vector<Point> journey = PlotPoints(kJourney, 0.01f, 5, 1);
@@ -158,9 +163,9 @@ void Plover::FerryChartExercise() {
     Next(ink::answer, "  時速12km");
     StepReveal();
     PenWidth(8);
-    Segment(journey[0], journey[1], ink::emphasis);
+    GraphSegment(journey[0], journey[1], ink::emphasis);
     StepReveal();
-    Segment(journey[1], journey[2], ink::emphasis);
+    GraphSegment(journey[1], journey[2], ink::emphasis);
     StepReveal();
     Put(cursor.margin - 57, cursor.row + 60, ink::emphasis, "(3)");
     Next(ink::text, "20分で6km進むから ");
@@ -179,7 +184,7 @@ void Plover::FerryChartExercise() {
     StepReveal();
     PointAt(60, 12, {.radius = 10, .colour = ink::heading, .xPerStep = 5, .yPerStep = 1});
     StepReveal();
-    Segment(journey[3], journey[2], ink::answer);
+    GraphSegment(journey[3], journey[2], ink::answer);
     StepReveal();
     NewRow(50, ink::text, "グラフから　");
     Next(ink::answer, "9時10分");

@@ -30,10 +30,11 @@ void Plover::MarkPointP(Point p, Num dx, Num dy) {
 }
 
 void Plover::DrawAreaUnitLabels() {
-    // Scaled strings, not maths text: the exponent is a second, smaller string.
-    PlaneUnits("㎝", 4, "㎝", -70, 16);
+    // Scaled strings, not maths text: the exponent is a second, smaller
+    // string. Both stand clear of the y axis and its letter.
+    PlaneUnits("㎝", 4, "㎝", -78, 16);
     const PlaneFrame plane = LastPlane();
-    ScaledLabel(plane.origin.x - 16, plane.top + 6, "2", 2);
+    ScaledLabel(plane.origin.x - 24, plane.top + 6, "2", 2);
 }
 
 void Plover::AreaGraphPiece(Num a, Num b, Num xFrom, Num xTo) {
@@ -215,16 +216,17 @@ void Plover::MovingPointEquations() {
     arc(onCD.b, onCD.c, ink::heading, "");
     arc(onCD.c, onCD.p, ink::heading, "xcm");
     StepReveal();
-    // The label stands across the diagonal AP, which would run through its
-    // minus: it stands on a cleared ground, a little left so that the ground
-    // stops short of its own arc.
+    // At the arc's apex the label would stand across the diagonal AP, and
+    // the triangle APD is too narrow beside the arc to hold it: it stands
+    // below the diagonal, its right end beside the foot of its arc at P.
     ArcOver({.from = onCD.d,
              .to = onCD.p,
              .stepDegrees = 5,
              .dotColour = ink::answer,
              .labelColour = ink::answer,
              .label = "(10-x)cm",
-             .labelDx = -4,
+             .labelDx = -35,
+             .labelDy = 70,
              .labelOnGround = true});
     StepReveal();
     Put(onCD.a.x, onCD.b.y + 80, ink::text, "y=ﾀ1/2ﾀ*4*(10-x)");

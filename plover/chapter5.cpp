@@ -59,11 +59,13 @@ void Plover::ExerciseA3Answers() {
     Next(ink::text, "だから");
     NewRow(70, ink::emphasis, "求める式をy=ﾀ2/5ﾀx+b");
     Next(ink::text, "とする。");
-    NewRow(60, ink::text, "x=5,y=3を代入して");
-    NewRow(60, ink::text, "3=ﾀ2/5ﾀ*5+b=2+b");
-    NewRow(60, ink::text, "b=3-2=1");
-    NewRow(60, ink::answer, "答 y=ﾀ2/5ﾀx+1");
-    NewRow(60, ink::emphasis, "(2)", -76);
+    // Rows 56 apart, not 60: the system of item (2) then ends above the
+    // status band.
+    NewRow(56, ink::text, "x=5,y=3を代入して");
+    NewRow(56, ink::text, "3=ﾀ2/5ﾀ*5+b=2+b");
+    NewRow(56, ink::text, "b=3-2=1");
+    NewRow(56, ink::answer, "答 y=ﾀ2/5ﾀx+1");
+    NewRow(56, ink::emphasis, "(2)", -76);
     Next(ink::emphasis, "求める式をy=ax+b");
     Next(ink::text, "とする。");
     NewRow(50, ink::text, "x=2,y=3とx=-5,y=-11を代入して");
@@ -180,10 +182,12 @@ void Plover::ExerciseA5Answers() {
 
     StepReveal();
     NewRow(50, ink::emphasis, "①-②");
-    const Columns columns = ColumnsAt(cursor.margin, cursor.row + 50, "y=-2x+4", "y=  x-1", "-", true);
+    // The columns 42 below "①-②" and "3x=5" 52 below their result, not 50
+    // and 60: the fraction of x's value then ends above the status band.
+    const Columns columns = ColumnsAt(cursor.margin, cursor.row + 42, "y=-2x+4", "y=  x-1", "-", true);
     ColumnSigns(columns, "+-  -  +");
     Put(columns.column, cursor.row + 50, ink::text, "0=-3x+5");
-    NewRow(60, ink::text, "3x=5");
+    NewRow(52, ink::text, "3x=5");
     Next(ink::emphasis, " x=ﾀ5/3ﾀ", 20);
 
     StepReveal();
@@ -212,7 +216,9 @@ void Plover::ExerciseA6Answers() {
              .xPerStep = 5,
              .yPerStep = 1});
     ScaleNumbers(5, 1);
-    PlaneUnits("分", 32, "km", -60, -16);
+    // "分" under "50" with page between them; "km" clear of the y axis and
+    // its letter.
+    PlaneUnits("分", 34, "km", -70, -16);
     LineOnPlane(25, 5, 1, 0.2f, 0, ink::text);
 
     // Minutes and kilometres of the two movements' corners; the fourth is

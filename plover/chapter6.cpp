@@ -185,11 +185,13 @@ void Plover::DrawExerciseB3Figure(std::initializer_list<B3Piece> pieces, std::st
             case B3Piece::DotA:
                 points.a = PointAt(-2, 0, {.radius = 6, .label = "A", .labelDx = -10, .labelDy = -10});
                 break;
+            // The shaded triangle's outline, drawn after them, runs along n
+            // to B and from P: their letters stand off it.
             case B3Piece::DotB:
-                points.b = PointAt(10, 0, {.radius = 6, .label = "B", .labelDx = 10, .labelDy = -10});
+                points.b = PointAt(10, 0, {.radius = 6, .label = "B", .labelDx = 16, .labelDy = -15});
                 break;
             case B3Piece::DotP:
-                points.p = PointAt(2, 8, {.radius = 6, .label = pLabel, .labelDx = 40, .labelDy = 20});
+                points.p = PointAt(2, 8, {.radius = 6, .label = pLabel, .labelDx = 46, .labelDy = 4});
                 break;
             case B3Piece::Shade:
                 // The y axis is drawn again so that it shows through the fill.
@@ -241,7 +243,9 @@ void Plover::ExerciseB3Answers() {
 
     StepReveal();
     DrawExerciseB3Figure({Shade}, "", points);
-    Put(questionX, cursor.row + 60, ink::emphasis, "(2)");
+    // Item (2) 50 below item (1) and its last row 46 below the columns'
+    // result: its rows then end above the status band.
+    Put(questionX, cursor.row + 50, ink::emphasis, "(2)");
     Next(ink::heading, "Pの座標は");
     const Num pRow = cursor.row;
     BracedSystem(cursor.margin, cursor.row + 50, "y=2x+4…①", "y=-x+10…②");
@@ -255,7 +259,7 @@ void Plover::ExerciseB3Answers() {
     StepReveal();
     Put(columns.column, cursor.row + 50, ink::text, "0=3x-6");
     StepReveal();
-    NewRow(50, ink::text, "3x=6");
+    NewRow(46, ink::text, "3x=6");
     Next(ink::emphasis, " x=2");
 
     StepReveal();
@@ -268,6 +272,9 @@ void Plover::ExerciseB3Answers() {
     StepReveal();
     Label(cx, pRow, ink::heading, "P(2,8)");
     StepReveal();
+    // The letter P goes, so that P(2,8) takes its place rather than standing
+    // off it: only the letter's ground lies there, lines m and n pass left.
+    EraseBox(points.p.x + 28, points.p.y - 34, points.p.x + 54, points.p.y + 8);
     DrawExerciseB3Figure({DotP}, "P(2,8)", points);
 
     StepReveal();
@@ -280,7 +287,8 @@ void Plover::ExerciseB3Answers() {
              .stepDegrees = 5,
              .dotColour = ink::heading,
              .labelColour = ink::heading,
-             .label = "8cm"});
+             .label = "8cm",
+             .labelDx = 8});  // clear of its own dotted height
     NewRow(50, ink::text, "△ABPの高さは");
     Next(ink::emphasis, "8cm");
     StepReveal();
@@ -332,7 +340,8 @@ void Plover::ExerciseB3Answers() {
     StepReveal();
     ColumnSigns(lastColumns, "+- -  -");
     Put(lastColumns.column, cursor.row + 50, ink::text, "8=-2a");
-    Put(lastColumns.column, cursor.row + 50, ink::emphasis, "a=-4");
+    // 46 below, not 50: the row ends above the status band.
+    Put(lastColumns.column, cursor.row + 46, ink::emphasis, "a=-4");
 
     StepReveal();
     cursor.margin = cx2;

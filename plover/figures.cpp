@@ -14,6 +14,11 @@ void Plover::Segment(Point from, Point to, Num colour) {
     Rt().line(from.x, from.y, to.x, to.y, static_cast<int>(colour));
 }
 
+void Plover::GraphSegment(Point from, Point to, Num colour) {
+    rt::LineRoleScope graph(Rt(), rt::LineRole::givesWay);
+    Segment(from, to, colour);
+}
+
 void Plover::LineOnPlane(Num xTo, Num xPerStep, Num yPerStep, Num slope, Num intercept, Num colour,
                          Num xFrom) {
     GraphOf({.a = slope, .b = intercept, .colour = colour},
@@ -34,11 +39,11 @@ void Plover::ScaledLabel(Num x, Num y, std::string_view text, Num down) {
     Rt().symbol(text, x, y, 2, down, 0);
 }
 
-void Plover::PlaneUnits(std::string_view xUnit, Num xUnitDy, std::string_view yUnit, Num yUnitDx,
-                        Num yUnitDy) {
+void Plover::PlaneUnits(std::string_view xUnit, Num xUnitDy, std::string_view yUnit, Num yUnitDx, Num yUnitDy,
+                        Num xUnitDx) {
     const PlaneFrame plane = LastPlane();
     Rt().setFontSize(static_cast<int>(plane.scaleSize));
-    ScaledLabel(plane.right - 1.5f * plane.scaleSize, plane.origin.y + xUnitDy, xUnit);
+    ScaledLabel(plane.right - 1.5f * plane.scaleSize + xUnitDx, plane.origin.y + xUnitDy, xUnit);
     ScaledLabel(plane.origin.x + yUnitDx, plane.top + yUnitDy, yUnit);
     Rt().setFontSize(16);
 }

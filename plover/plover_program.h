@@ -135,14 +135,16 @@ private:
 
     // ---- Chapter 2 --------------------------------------------------------
     // The plane of altitude against temperature at (left, top), step units a
-    // grid step, numbered and with its units.
-    void AltitudePlane(Num left, Num top, Num step);
+    // grid step, numbered and with its units, "℃" yUnitDx right of the y axis.
+    void AltitudePlane(Num left, Num top, Num step, Num yUnitDx = -50);
 
     // ---- Shared by the chapters ---------------------------------------------
     // A single-headed arrow from `from` to `to`, head at the far end.
     void ReadingArrow(Point from, Point to);
     // A straight line from `from` to `to` at the pen width in force.
     void Segment(Point from, Point to, Num colour);
+    // A piece of a graph: it gives way to a label's ground.
+    void GraphSegment(Point from, Point to, Num colour);
     // The unlabelled line y = slope*x + intercept over x xFrom..xTo of the
     // plane last drawn.
     void LineOnPlane(Num xTo, Num xPerStep, Num yPerStep, Num slope, Num intercept, Num colour,
@@ -154,9 +156,11 @@ private:
     // and `down` times as high.
     void ScaledLabel(Num x, Num y, std::string_view text, Num down = 1);
     // The units of the plane last drawn, at the size of its scale numbers: the
-    // x unit by the right end of the x axis, xUnitDy below it; the y unit by
-    // the top of the y axis, shifted by (yUnitDx, yUnitDy).
-    void PlaneUnits(std::string_view xUnit, Num xUnitDy, std::string_view yUnit, Num yUnitDx, Num yUnitDy);
+    // x unit by the right end of the x axis, xUnitDy below it and xUnitDx
+    // right of its usual place; the y unit by the top of the y axis, shifted
+    // by (yUnitDx, yUnitDy).
+    void PlaneUnits(std::string_view xUnit, Num xUnitDy, std::string_view yUnit, Num yUnitDx, Num yUnitDy,
+                    Num xUnitDx = 0);
 };
 
 }  // namespace lesson

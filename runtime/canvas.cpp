@@ -16,6 +16,7 @@
 #endif
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -23,12 +24,22 @@
 
 #include "runtime/faces.h"
 #include "runtime/palette.h"
+#include "runtime/reading_rules.h"
 #include "runtime/text.h"
 
 namespace rt {
 namespace {
 
 constexpr double kTwoPi = 6.283185307179586;
+
+// The line layer's values: what set a pixel last, and what a ground cleared.
+// A line that gives way is 128 or more (a ground clears it, back to what lay
+// under it); one drawn over a line of meaning goes back to that line.
+constexpr std::uint8_t kNoLine = 0, kClearedGivingWay = 16, kClearedMeaning = 32, kMeaningLine = 96,
+                       kGivingWayOverMeaning = 200, kGivingWay = 255;
+// How far beside a ground what is left of a line it cut across may reach
+// and still be cleared: more is the line going on.
+constexpr long kSliver = 6;
 // The font size at which formulas set their magnified italic letters.
 constexpr int kFormulaSize = 8;
 
@@ -375,6 +386,7 @@ void Canvas::setColour(int c) {
 }
 
 void Canvas::clear() {
+    lastFill_ = {};
     // Whatever a halo held back would have been painted over.
     heldBack_.clear();
     setColour(15);
@@ -389,16 +401,18 @@ void Canvas::clear() {
     }
     lineTop_ = lineBottom_ = 0;
     grounds_.clear();
+    nearRegion_.valid = false;
     marks_.clear();
     ownDot_ = -1;
     damagePixels(0, 0, pixelWidth(), pixelHeight());
 }
 
 template <class Path>
-void Canvas::stroke(double width, bool lineStroke, Path pathOn) {
-    // A line drawn after a label stops at its ground, as one drawn before it.
+void Canvas::stroke(double width, bool lineStroke, Path pathOn, LineRole role) {
+    // A line that gives way, drawn after a label, stops at its ground as one
+    // drawn before it does; a line of meaning is what lies under such lines.
     const bool line = lineStroke && !drawingLabel_;
-    const bool clipped = line && !intoMask_ && !grounds_.empty();
+    const bool clipped = line && role == LineRole::givesWay && !intoMask_ && !grounds_.empty();
     if (clipped) {
         cairo_save(cr_);
         clipOutGrounds(cr_);
@@ -410,14 +424,46 @@ void Canvas::stroke(double width, bool lineStroke, Path pathOn) {
         std::uint8_t* layer = cairo_image_surface_get_data(layer_);
         std::uint8_t* beneath = cairo_image_surface_get_data(beneath_);
         const long st = stride(), layerSt = cairo_image_surface_get_stride(layer_);
+        PixelRect drawn{static_cast<int>(pixelWidth()), static_cast<int>(pixelHeight()), 0, 0};
         if (line)
             shapePixels(width, clipped, pathOn, [&](long row, long from, long to) {
-                auto* picture = reinterpret_cast<std::uint32_t*>(data + row * st);
-                for (long col = from; col < to; ++col)
-                    becomeLine(picture + col, layer + row * layerSt + col, beneath + row * layerSt + col);
+                if (role == LineRole::meaning) {
+                    std::fill(layer + row * layerSt + from, layer + row * layerSt + to, kMeaningLine);
+                } else {
+                    auto* picture = reinterpret_cast<std::uint32_t*>(data + row * st);
+                    for (long col = from; col < to; ++col)
+                        becomeLine(picture + col, layer + row * layerSt + col, beneath + row * layerSt + col,
+                                   role);
+                }
                 reachLines(row, from, to);
+                drawn = {std::min(drawn.x0, static_cast<int>(from)),
+                         std::min(drawn.y0, static_cast<int>(row)), std::max(drawn.x1, static_cast<int>(to)),
+                         std::max(drawn.y1, static_cast<int>(row) + 1)};
             });
         if (!line) offLines(true, width, pathOn);
+        if (clipped)
+            // Where the grounds stopped it, the line is as if cleared: what
+            // is left beside them is measured as a cleared line's rest.
+            shapePixels(width, false, pathOn, [&](long row, long from, long to) {
+                for (const PixelRect& g : grounds_) {
+                    if (row < g.y0 || row >= g.y1) continue;
+                    const long a = std::max<long>(from, g.x0), b = std::min<long>(to, g.x1);
+                    for (long col = a; col < b; ++col)
+                        if (layer[row * layerSt + col] == kNoLine)
+                            layer[row * layerSt + col] = kClearedGivingWay;
+                    if (a < b) reachLines(row, a, b);
+                }
+            });
+        // A line drawn beside a ground (one of meaning across what a ground
+        // left of a line that gives way, or one that gives way, stopped by
+        // it) can leave a sliver of a line that gives way: that goes too.
+        if ((clipped || (line && role == LineRole::meaning)) && !drawn.empty()) {
+            const int near = static_cast<int>(kSliver) * scale_;
+            for (const PixelRect& g : grounds_)
+                if (g.x0 - near < drawn.x1 && drawn.x0 < g.x1 + near && g.y0 - near < drawn.y1 &&
+                    drawn.y0 < g.y1 + near)
+                    trimSlivers(g);
+        }
     }
     cairo_new_path(cr_);
     pathOn(cr_);
@@ -442,10 +488,14 @@ std::uint8_t paletteNumber(std::uint32_t pixel) {
 
 }  // namespace
 
-void Canvas::becomeLine(std::uint32_t* picture, std::uint8_t* layer, std::uint8_t* beneath) {
+void Canvas::becomeLine(std::uint32_t* picture, std::uint8_t* layer, std::uint8_t* beneath, LineRole role) {
+    if (role == LineRole::meaning) {
+        *layer = kMeaningLine;
+        return;
+    }
     if (*layer >= 128) return;
     *beneath = paletteNumber(*picture);
-    *layer = 255;
+    *layer = *layer == kMeaningLine ? kGivingWayOverMeaning : kGivingWay;
 }
 
 void Canvas::reachLines(long row, long x0, long x1) {
@@ -501,6 +551,42 @@ PixelRect shapeBox(cairo_t* c, bool stroked, double width, int scale, int w, int
 
 // Where the bytes [at, end) stop being zero (end if they never do), and,
 // with set, where they stop being 128 or more: 32 at a time where they can.
+// The first and one past the last of the line layer's bytes [from, to)
+// under 128 (no line that gives way yet); an empty range when none is.
+std::pair<long, long> notLinesYet(const std::uint8_t* kinds, long from, long to) {
+    long first = to, last = from;
+    if constexpr (std::endian::native == std::endian::little) {
+        // Eight at a time: a byte's top bit is clear where it is under 128.
+        constexpr std::uint64_t kTops = 0x8080808080808080u;
+        auto word = [&](long at, std::uint64_t keep) {
+            std::uint64_t w;
+            std::memcpy(&w, kinds + at, 8);
+            const std::uint64_t under = ~w & kTops & keep;
+            if (under == 0) return;
+            first = std::min(first, at + std::countr_zero(under) / 8);
+            last = at + (63 - std::countl_zero(under)) / 8 + 1;
+        };
+        long at = from;
+        for (; at + 8 <= to; at += 8) word(at, ~std::uint64_t{0});
+        // The rest as the last eight bytes of the run, those already seen left out.
+        if (at < to && to - from >= 8)
+            word(to - 8, ~std::uint64_t{0} << (8 * (8 - (to - at))));
+        else
+            for (; at < to; ++at)
+                if (kinds[at] < 128) {
+                    first = std::min(first, at);
+                    last = at + 1;
+                }
+    } else {
+        for (long at = from; at < to; ++at)
+            if (kinds[at] < 128) {
+                first = std::min(first, at);
+                last = at + 1;
+            }
+    }
+    return first < last ? std::pair{first, last} : std::pair{from, from};
+}
+
 const std::uint8_t* skipRun(const std::uint8_t* at, const std::uint8_t* end, bool set) {
     const std::uint64_t all = set ? ~std::uint64_t{0} : 0;
     while (end - at >= 32) {
@@ -605,9 +691,11 @@ void Canvas::clipOutGrounds(cairo_t* c) {
 }
 
 void Canvas::uncover(double x0, double y0, double x1, double y1) {
+    lastFill_ = {};
     if (intoMask_ || drawingLabel_) return;
     const double k = scale_;
     auto covered = [&](double cx, double cy) { return cx >= x0 && cx <= x1 && cy >= y0 && cy <= y1; };
+    nearRegion_.valid = false;
     std::erase_if(grounds_, [&](const PixelRect& g) {
         return covered((g.x0 + g.x1) / (2 * k), (g.y0 + g.y1) / (2 * k));
     });
@@ -635,8 +723,10 @@ Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts, boo
     // reads as one with it.
     const float m = kGroundMargin;
     auto free = [&](float dx, float dy) {
-        const UnitBox b{ink.x0 + dx - m, ink.y0 + dy - m, ink.x1 + dx + m, ink.y1 + dy + m};
-        if (b.x0 < 0 || b.y0 < 0 || b.x1 > kViewWidth || (b.y1 > kStatusTop && b.y0 < kStatusBottom))
+        const UnitBox at{ink.x0 + dx, ink.y0 + dy, ink.x1 + dx, ink.y1 + dy};
+        const UnitBox b{at.x0 - m, at.y0 - m, at.x1 + m, at.y1 + m};
+        if (b.x0 < 0 || b.y0 < 0 || b.x1 > kViewWidth ||
+            (b.y1 > reading::kStatusTop - reading::kStacked && b.y0 < kStatusBottom))
             return false;
         for (std::size_t i = 0; i < marks_.size(); ++i) {
             const UnitBox& o = marks_[i].box;
@@ -646,24 +736,45 @@ Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts, boo
                        std::fabs(p.y0 - o.y0) < 1 && std::fabs(p.y1 - o.y1) < 1;
             };
             if (marks_[i].text && std::any_of(parts.begin(), parts.end(), same)) continue;
+            if (marks_[i].text) {
+                // Texts read apart: across on one line, less when stacked.
+                const float overlap = std::min(at.y1, o.y1) - std::max(at.y0, o.y0);
+                const float across = std::max(o.x0 - at.x1, at.x0 - o.x1);
+                if (overlap > reading::kSameLineOverlap * std::min(at.y1 - at.y0, o.y1 - o.y0)) {
+                    if (across < reading::kApart) return false;
+                } else if (across < 0 && std::max(o.y0 - at.y1, at.y0 - o.y1) < reading::kStacked) {
+                    return false;
+                }
+                continue;
+            }
             if (b.x0 < o.x1 && o.x0 < b.x1 && b.y0 < o.y1 && o.y0 < b.y1) return false;
         }
-        return true;
+        // A line of meaning is never cleared: the label stands off it, as
+        // far as a minus keeps from any ink.
+        constexpr float kOff = reading::kMinusClear;
+        return !meaningWithin({at.x0 - kOff, at.y0 - kOff, at.x1 + kOff, at.y1 + kOff});
     };
     if (free(0, 0)) return {};
-    // The nearest free place on a grid of 4 units, within 80.
+    // The nearest free place on a grid of 4 units, within 80: the first
+    // free one in order of distance, and of across then down among equals.
     constexpr int kStep = 4, kReach = 20;
-    Offset best;
-    int bestDistance = -1;
-    for (int i = -kReach; i <= kReach; ++i)
-        for (int j = -kReach; j <= kReach; ++j) {
-            const int d = i * i + j * j;
-            if (d == 0 || (bestDistance >= 0 && d >= bestDistance)) continue;
-            if (!free(static_cast<float>(i * kStep), static_cast<float>(j * kStep))) continue;
-            best = {static_cast<float>(i * kStep), static_cast<float>(j * kStep)};
-            bestDistance = d;
-        }
-    return best;
+    struct Step {
+        int i, j;
+    };
+    static const std::vector<Step> order = [] {
+        std::vector<Step> steps;
+        for (int i = -kReach; i <= kReach; ++i)
+            for (int j = -kReach; j <= kReach; ++j)
+                if (i != 0 || j != 0) steps.push_back({i, j});
+        std::stable_sort(steps.begin(), steps.end(), [](const Step& a, const Step& b) {
+            return a.i * a.i + a.j * a.j < b.i * b.i + b.j * b.j;
+        });
+        return steps;
+    }();
+    for (const Step& s : order)
+        if (free(static_cast<float>(s.i * kStep), static_cast<float>(s.j * kStep)))
+            return {static_cast<float>(s.i * kStep), static_cast<float>(s.j * kStep)};
+    return {};
 }
 
 template <class Path>
@@ -671,11 +782,40 @@ void Canvas::markFill(Path pathOn) {
     if (!intoMask_) offLines(false, 0, pathOn);
 }
 
-bool Canvas::isLinePixel(int px, int py) {
-    if (px < 0 || py < 0 || px >= pixelWidth() || py >= pixelHeight()) return false;
+bool Canvas::meaningWithin(const UnitBox& box) const {
+    const std::uint8_t* layer = cairo_image_surface_get_data(layer_);
+    const long st = cairo_image_surface_get_stride(layer_);
+    const long x0 = std::max(0L, static_cast<long>(std::floor(box.x0 * scale_))),
+               y0 = std::max<long>(lineTop_, static_cast<long>(std::floor(box.y0 * scale_))),
+               x1 = std::min<long>(pixelWidth(), static_cast<long>(std::ceil(box.x1 * scale_))),
+               y1 = std::min<long>(lineBottom_, static_cast<long>(std::ceil(box.y1 * scale_)));
+    for (long row = y0; row < y1; ++row) {
+        const RowSpan& span = lineRows_[static_cast<std::size_t>(row)];
+        const long from = std::max<long>(x0, span.x0), to = std::min<long>(x1, span.x1);
+        const std::uint8_t* line = layer + row * st;
+        for (long col = from; col < to; ++col)
+            if (line[col] == kMeaningLine || line[col] == kGivingWayOverMeaning) return true;
+    }
+    return false;
+}
+
+Canvas::LineMark Canvas::lineAt(int px, int py) {
+    if (px < 0 || py < 0 || px >= pixelWidth() || py >= pixelHeight()) return LineMark::none;
     cairo_surface_flush(layer_);
     const std::uint8_t* data = cairo_image_surface_get_data(layer_);
-    return data[static_cast<std::size_t>(py) * cairo_image_surface_get_stride(layer_) + px] >= 128;
+    switch (data[static_cast<std::size_t>(py) * cairo_image_surface_get_stride(layer_) + px]) {
+        case kMeaningLine:
+            return LineMark::meaning;
+        case kGivingWay:
+        case kGivingWayOverMeaning:
+            return LineMark::givesWay;
+        case kClearedMeaning:
+            return LineMark::clearedMeaning;
+        case kClearedGivingWay:
+            return LineMark::clearedGivesWay;
+        default:
+            return LineMark::none;
+    }
 }
 
 void Canvas::damageUnits(double x0, double y0, double x1, double y1) {
@@ -703,16 +843,19 @@ void Canvas::damagePixels(long x0, long y0, long x1, long y1) {
 }
 
 PixelRect Canvas::takeDamage() {
+    lastFill_ = {};
     PixelRect d = damage_;
     damage_ = {};
     return d;
 }
 
-void Canvas::line(float x1, float y1, float x2, float y2, int colour, int kind, int fill, int width) {
+void Canvas::line(float x1, float y1, float x2, float y2, int colour, int kind, int fill, int width,
+                  LineRole role) {
     if (haloDepth_ > 0) {
-        heldBack_.push_back([=, this] { line(x1, y1, x2, y2, colour, kind, fill, width); });
+        heldBack_.push_back([=, this] { line(x1, y1, x2, y2, colour, kind, fill, width, role); });
         return;
     }
+    lastFill_ = {};
     cairo_set_line_width(cr_, std::max(1, width));
     // Anything in the page colour erases: what it leaves is no line.
     const bool lineStroke = colour != 15;
@@ -730,8 +873,10 @@ void Canvas::line(float x1, float y1, float x2, float y2, int colour, int kind, 
                     true);
         else if (!intoMask_)
             ownDot_ = -1;
+        if (intoMask_ && lineStroke && width >= 4 && y1 == y2 && std::fabs(x2 - x1) <= 24)
+            minusInk_.push_back({std::min(x1, x2) - half, y1 - half, std::max(x1, x2) + half, y1 + half});
         setColour(colour);
-        stroke(std::max(1, width), lineStroke, path);
+        stroke(std::max(1, width), lineStroke, path, role);
     } else {
         double x = std::min(x1, x2), y = std::min(y1, y2);
         double w = std::fabs(x2 - x1), h = std::fabs(y2 - y1);
@@ -749,7 +894,7 @@ void Canvas::line(float x1, float y1, float x2, float y2, int colour, int kind, 
         // Square corners: a box is a box, even with a thick pen.
         cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
         setColour(colour);
-        stroke(std::max(1, width), lineStroke, path);
+        stroke(std::max(1, width), lineStroke, path, role);
         cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
     }
 }
@@ -771,9 +916,10 @@ void Canvas::checkDrawing() {
 }
 
 void Canvas::circle(float x, float y, float r, int colour, float start, float end, bool filled,
-                    int fillColour, int width) {
+                    int fillColour, int width, LineRole role) {
     if (haloDepth_ > 0) {
-        heldBack_.push_back([=, this] { circle(x, y, r, colour, start, end, filled, fillColour, width); });
+        heldBack_.push_back(
+            [=, this] { circle(x, y, r, colour, start, end, filled, fillColour, width, role); });
         return;
     }
     double w = std::max(1, width);
@@ -795,9 +941,10 @@ void Canvas::circle(float x, float y, float r, int colour, float start, float en
         // dot of a pen's size is a piece of a line, a larger one a point.
         const long qx = std::lround(x * scale_ * 4), qy = std::lround(y * scale_ * 4);
         fill(disc((r + w / 2) * scale_, static_cast<int>(qx & 3), static_cast<int>(qy & 3)), qx >> 2, qy >> 2,
-             colour, r <= 2 && colour != 15);
+             colour, r <= 2 && colour != 15, role);
         return;
     }
+    lastFill_ = {};
     cairo_set_line_width(cr_, w);
     double a0 = whole ? 0 : kTwoPi * start, a1 = whole ? kTwoPi : kTwoPi * end;
     auto sector = [=](cairo_t* c) {
@@ -816,12 +963,15 @@ void Canvas::circle(float x, float y, float r, int colour, float start, float en
     setColour(colour);
     // A filled point and a small ring (an open end point) are marks; a large
     // circle or an arc is a line.
-    stroke(w, !filled && r > 12 && colour != 15, [=](cairo_t* c) {
-        if (filled && !whole)
-            sector(c);
-        else
-            cairo_arc(c, x, y, r, a0, a1);
-    });
+    stroke(
+        w, !filled && r > 12 && colour != 15,
+        [=](cairo_t* c) {
+            if (filled && !whole)
+                sector(c);
+            else
+                cairo_arc(c, x, y, r, a0, a1);
+        },
+        role);
 }
 
 namespace {
@@ -916,6 +1066,18 @@ void Canvas::symbol(std::string_view text, float x, float y, int h, int v, int c
             [=, this, text = std::string(text), font = font] { symbol(text, x, y, h, v, colour, font); });
         return;
     }
+    lastFill_ = {};
+    if (intoMask_ && colour != 15) {
+        // A label's minuses: what its ground keeps clear around.
+        double pen = x;
+        for (const std::string& ch : chars(text)) {
+            if (ch == "-" || ch == "\u2212" || ch == "\uFF0D") {
+                const UnitBox m = textInk(ch, static_cast<float>(pen), y, h, v, font);
+                if (!m.empty()) minusInk_.push_back(m);
+            }
+            pen += (isSingleByte(ch) ? font.size / 2.0 : font.size) * h;
+        }
+    }
     if (!intoMask_ && !drawingLabel_) {
         const UnitBox ink = textInk(text, x, y, h, v, font);
         if (colour == 15)
@@ -931,14 +1093,13 @@ UnitBox Canvas::textInk(std::string_view text, float x, float y, int h, int v, c
     long x0 = 0, y0 = 0, x1 = 0, y1 = 0;
     bool any = false;
     placeGlyphs(text, x, y, h, v, font, [&](const std::vector<PixelSpan>& spans, long ox, long oy) {
-        for (const PixelSpan& sp : spans) {
-            const long l = ox + sp.dx, r = l + sp.len, t = oy + sp.dy;
-            x0 = any ? std::min(x0, l) : l;
-            x1 = any ? std::max(x1, r) : r;
-            y0 = any ? std::min(y0, t) : t;
-            y1 = any ? std::max(y1, t + 1) : t + 1;
-            any = true;
-        }
+        if (spans.empty()) return;
+        const SpanBox& box = boxOf(spans);
+        x0 = any ? std::min(x0, ox + box.x0) : ox + box.x0;
+        x1 = any ? std::max(x1, ox + box.x1) : ox + box.x1;
+        y0 = any ? std::min(y0, oy + box.y0) : oy + box.y0;
+        y1 = any ? std::max(y1, oy + box.y1) : oy + box.y1;
+        any = true;
     });
     if (!any) return {};
     const float k = static_cast<float>(scale_);
@@ -1024,7 +1185,26 @@ const std::vector<PixelSpan>& Canvas::disc(double radius, int fx, int fy) {
     return stamps_.emplace(key, std::move(spans)).first->second;
 }
 
-void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int colour, bool lineStroke) {
+const Canvas::SpanBox& Canvas::boxOf(const std::vector<PixelSpan>& spans) {
+    SpanBox& box = spanBoxes_[(reinterpret_cast<std::uintptr_t>(&spans) / sizeof(spans)) % spanBoxes_.size()];
+    if (box.spans != &spans) {
+        long x0 = spans.front().dx, x1 = x0 + spans.front().len, y0 = spans.front().dy, y1 = y0 + 1;
+        for (const PixelSpan& sp : spans) {
+            x0 = std::min<long>(x0, sp.dx), x1 = std::max<long>(x1, sp.dx + sp.len);
+            y0 = std::min<long>(y0, sp.dy), y1 = std::max<long>(y1, sp.dy + 1);
+        }
+        box = {&spans, x0, y0, x1, y1};
+    }
+    return box;
+}
+
+void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int colour, bool lineStroke,
+                  LineRole role) {
+    // The same fill again, nothing else drawn between (a graph's dots where
+    // it moves less than a quarter pixel), sets nothing new.
+    const LastFill now{&spans, ox, oy, colour, lineStroke, role, intoMask_, drawingLabel_};
+    if (lastFill_ == now) return;
+    lastFill_ = now;
     if (intoMask_) {
         cairo_surface_flush(mask_);
         std::uint8_t* data = cairo_image_surface_get_data(mask_);
@@ -1043,6 +1223,7 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
     const Rgb& rgb = paletteColour(colour);
     const std::uint32_t pixel = 0xFF000000u | (rgb.r << 16) | (rgb.g << 8) | rgb.b;
     const bool line = lineStroke && !drawingLabel_;
+    const bool givesWay = line && role == LineRole::givesWay;
     cairo_surface_flush(surface_);
     std::uint8_t* data = cairo_image_surface_get_data(surface_);
     std::uint8_t* layer = cairo_image_surface_get_data(layer_);
@@ -1051,18 +1232,23 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
     const long st = stride(), layerSt = cairo_image_surface_get_stride(layer_), pw = pixelWidth(),
                ph = pixelHeight();
     long bx0 = pw, by0 = ph, bx1 = 0, by1 = 0;
-    // The grounds a line's pen dot meets: seldom any, and a graph is
-    // thousands of dots.
-    nearGrounds_.clear();
-    if (line && !grounds_.empty() && !spans.empty()) {
-        long x0 = spans.front().dx, x1 = x0, y0 = spans.front().dy, y1 = y0;
-        for (const PixelSpan& sp : spans) {
-            x0 = std::min<long>(x0, sp.dx), x1 = std::max<long>(x1, sp.dx + sp.len);
-            y0 = std::min<long>(y0, sp.dy), y1 = std::max<long>(y1, sp.dy + 1);
+    // The grounds a line's pen dot may meet: seldom any, and a graph is
+    // thousands of dots, so the grounds near a region around a dot are kept
+    // for the next dots while they stay within it and the grounds stay as
+    // they are. A ground there that a dot does not reach changes nothing.
+    std::span<const PixelRect> near;
+    if (givesWay && !grounds_.empty() && !spans.empty()) {
+        const SpanBox& box = boxOf(spans);
+        const long x0 = box.x0 + ox, x1 = box.x1 + ox, y0 = box.y0 + oy, y1 = box.y1 + oy;
+        NearRegion& r = nearRegion_;
+        if (!r.valid || x0 < r.x0 || y0 < r.y0 || x1 > r.x1 || y1 > r.y1) {
+            constexpr long kAround = 64;
+            r = {true, x0 - kAround, y0 - kAround, x1 + kAround, y1 + kAround};
+            nearGrounds_.clear();
+            for (const PixelRect& g : grounds_)
+                if (g.x0 < r.x1 && r.x0 < g.x1 && g.y0 < r.y1 && r.y0 < g.y1) nearGrounds_.push_back(g);
         }
-        for (const PixelRect& g : grounds_)
-            if (g.x0 < ox + x1 && ox + x0 < g.x1 && g.y0 < oy + y1 && oy + y0 < g.y1)
-                nearGrounds_.push_back(g);
+        near = nearGrounds_;
     }
     for (const PixelSpan& sp : spans) {
         const long row = oy + sp.dy;
@@ -1071,41 +1257,58 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
         if (from >= to) continue;
         auto* target = reinterpret_cast<std::uint32_t*>(data + row * st);
         std::uint8_t* kinds = layer + row * layerSt;
-        if (line) {
+        if (line && !givesWay) {
+            // A line of meaning crosses the grounds: no label is cleared for it.
+            std::fill(kinds + from, kinds + to, kMeaningLine);
+            std::fill(target + from, target + to, pixel);
+            reachLines(row, from, to);
+        } else if (line) {
             std::uint8_t* under = beneath + row * layerSt;
-            const bool crossesGround = std::any_of(
-                nearGrounds_.begin(), nearGrounds_.end(),
-                [&](const PixelRect& g) { return row >= g.y0 && row < g.y1 && from < g.x1 && g.x0 < to; });
+            const bool crossesGround = std::any_of(near.begin(), near.end(), [&](const PixelRect& g) {
+                return row >= g.y0 && row < g.y1 && from < g.x1 && g.x0 < to;
+            });
+            bool fresh = crossesGround;
             if (!crossesGround) {
+                // A graph's next dot lies nearly all over the line drawn so
+                // far, whose pixels change only in the picture: the new ones
+                // lie between the first and the last that are no line yet.
+                const auto [first, last] = notLinesYet(kinds, from, to);
+                fresh = first < last;
                 // Without a branch, so that it runs a vector at a time: the
                 // new pixels lie scattered along a dot's edge, and nearly all
                 // of them on the page; any other colour is looked up after.
                 constexpr std::uint8_t kLookUp = 0xFF;
                 std::uint8_t lookUp = 0;
-                for (long col = from; col < to; ++col) {
+                for (long col = first; col < last; ++col) {
                     const std::uint8_t page = (target[col] & 0xFFFFFFu) == 0xFFFFFFu ? 15 : kLookUp;
-                    const std::uint8_t now = kinds[col] >= 128 ? under[col] : page;
+                    const bool wasLine = kinds[col] >= 128;
+                    const std::uint8_t now = wasLine ? under[col] : page;
                     under[col] = now;
                     lookUp |= now == kLookUp;
+                    kinds[col] = wasLine                      ? kinds[col]
+                                 : kinds[col] == kMeaningLine ? kGivingWayOverMeaning
+                                                              : kGivingWay;
                 }
                 if (lookUp)
-                    for (long col = from; col < to; ++col)
+                    for (long col = first; col < last; ++col)
                         if (under[col] == kLookUp) under[col] = paletteNumber(target[col]);
-                std::fill(kinds + from, kinds + to, std::uint8_t{255});
                 std::fill(target + from, target + to, pixel);
             } else {
                 for (long col = from; col < to; ++col) {
                     // A line's pen dot leaves the labels' grounds alone.
-                    const bool onGround =
-                        std::any_of(nearGrounds_.begin(), nearGrounds_.end(), [&](const PixelRect& g) {
-                            return col >= g.x0 && col < g.x1 && row >= g.y0 && row < g.y1;
-                        });
-                    if (onGround) continue;
-                    becomeLine(target + col, kinds + col, under + col);
+                    const bool onGround = std::any_of(near.begin(), near.end(), [&](const PixelRect& g) {
+                        return col >= g.x0 && col < g.x1 && row >= g.y0 && row < g.y1;
+                    });
+                    if (onGround) {
+                        if (kinds[col] == kNoLine) kinds[col] = kClearedGivingWay;
+                        continue;
+                    }
+                    becomeLine(target + col, kinds + col, under + col, role);
                     target[col] = pixel;
                 }
             }
-            reachLines(row, from, to);
+            // Pixels that are lines already lie within the rows' reach.
+            if (fresh) reachLines(row, from, to);
         } else {
             std::fill(target + from, target + to, pixel);
             const RowSpan& lines = lineRows_[static_cast<std::size_t>(row)];
@@ -1119,16 +1322,19 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
     }
     cairo_surface_mark_dirty(surface_);
     damagePixels(bx0, by0, bx1, by1);
+    // A pen dot the grounds cut leaves no sliver beside them.
+    for (const PixelRect& g : nearGrounds_) trimSlivers(g);
 }
 
-void Canvas::connect(int colour, std::span<const Point> points, int width) {
+void Canvas::connect(int colour, std::span<const Point> points, int width, LineRole role) {
     if (points.empty()) return;
     if (haloDepth_ > 0) {
         heldBack_.push_back([=, this, pts = std::vector<Point>(points.begin(), points.end())] {
-            connect(colour, pts, width);
+            connect(colour, pts, width, role);
         });
         return;
     }
+    lastFill_ = {};
     if (!intoMask_) ownDot_ = -1;
     cairo_set_line_width(cr_, std::max(1, width));
     setColour(colour);
@@ -1145,7 +1351,7 @@ void Canvas::connect(int colour, std::span<const Point> points, int width) {
         }
         uncover(x0, y0, x1, y1);
     }
-    stroke(std::max(1, width), colour != 15, path);
+    stroke(std::max(1, width), colour != 15, path, role);
 }
 
 void Canvas::connectFilled(int outline, int fill, std::span<const Point> points, int width) {
@@ -1156,6 +1362,7 @@ void Canvas::connectFilled(int outline, int fill, std::span<const Point> points,
         });
         return;
     }
+    lastFill_ = {};
     auto path = [points](cairo_t* c) {
         cairo_move_to(c, points[0].x, points[0].y);
         for (std::size_t i = 1; i < points.size(); ++i) cairo_line_to(c, points[i].x, points[i].y);
@@ -1185,6 +1392,7 @@ void Canvas::connectFilled(int outline, int fill, std::span<const Point> points,
 
 void Canvas::endHalo() {
     if (haloDepth_ == 0 || --haloDepth_ > 0 || heldBack_.empty()) return;
+    lastFill_ = {};
     const std::vector<std::function<void()>> ops = std::move(heldBack_);
     heldBack_.clear();
     layGround(ops);
@@ -1199,6 +1407,7 @@ void Canvas::layGround(const std::vector<std::function<void()>>& ops) {
     cairo_surface_flush(mask_);
     intoMask_ = true;
     maskBox_ = {};
+    minusInk_.clear();
     std::swap(cr_, maskCr_);
     for (const auto& op : ops) op();
     std::swap(cr_, maskCr_);
@@ -1226,11 +1435,29 @@ void Canvas::layGround(const std::vector<std::function<void()>>& ops) {
     ownDot_ = -1;
 
     const long reach = static_cast<long>(kGroundMargin) * scale_;
+    clearGround({static_cast<int>(x0 - reach), static_cast<int>(y0 - reach), static_cast<int>(x1 + reach),
+                 static_cast<int>(y1 + reach)});
+    // A minus stands alone: the lines that give way go from around it, and
+    // from in line with it further to its left.
+    const float c = reading::kMinusClear, h = reading::kMinusLineHeight, left = reading::kMinusInLine;
+    for (const UnitBox& m : minusInk_) {
+        auto pixelsOf = [&](float bx0, float by0, float bx1, float by1) {
+            return PixelRect{
+                static_cast<int>(std::floor(bx0 * scale_)), static_cast<int>(std::floor(by0 * scale_)),
+                static_cast<int>(std::ceil(bx1 * scale_)), static_cast<int>(std::ceil(by1 * scale_))};
+        };
+        clearGround(pixelsOf(m.x0 - c, m.y0 - c, m.x1, m.y1 + c));
+        clearGround(pixelsOf(m.x0 - left, m.y0 - h, m.x0, m.y1 + h));
+    }
+    minusInk_.clear();
+}
+
+void Canvas::clearGround(PixelRect box) {
+    lastFill_ = {};
     const long pw = pixelWidth(), ph = pixelHeight();
-    x0 = std::max(x0 - reach, 0L);
-    y0 = std::max(y0 - reach, 0L);
-    x1 = std::min(x1 + reach, pw);
-    y1 = std::min(y1 + reach, ph);
+    const long x0 = std::max<long>(box.x0, 0L), y0 = std::max<long>(box.y0, 0L);
+    const long x1 = std::min<long>(box.x1, pw), y1 = std::min<long>(box.y1, ph);
+    if (x1 <= x0 || y1 <= y0) return;
     cairo_surface_flush(surface_);
     cairo_surface_flush(layer_);
     cairo_surface_flush(beneath_);
@@ -1245,14 +1472,59 @@ void Canvas::layGround(const std::vector<std::function<void()>>& ops) {
             if (kinds[col] < 128) continue;
             const Rgb& under = paletteColour(beneath[row * layerSt + col]);
             target[col] = 0xFF000000u | (under.r << 16) | (under.g << 8) | under.b;
-            kinds[col] = 0;
+            kinds[col] = kinds[col] == kGivingWayOverMeaning ? kMeaningLine : kClearedGivingWay;
         }
     }
+    trimSlivers({static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1), static_cast<int>(y1)});
     cairo_surface_mark_dirty(layer_);
     cairo_surface_mark_dirty(surface_);
     damagePixels(x0, y0, x1, y1);
+    nearRegion_.valid = false;
     grounds_.push_back(
         {static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1), static_cast<int>(y1)});
+}
+
+void Canvas::trimSlivers(const PixelRect& ground) {
+    const long pw = pixelWidth(), ph = pixelHeight();
+    const long x0 = ground.x0, y0 = ground.y0, x1 = ground.x1, y1 = ground.y1;
+    cairo_surface_flush(surface_);
+    cairo_surface_flush(layer_);
+    std::uint8_t* data = cairo_image_surface_get_data(surface_);
+    std::uint8_t* layer = cairo_image_surface_get_data(layer_);
+    const std::uint8_t* beneath = cairo_image_surface_get_data(beneath_);
+    const long st = stride(), layerSt = cairo_image_surface_get_stride(layer_);
+    // A line cut across its width beside the ground goes whole: the rest of
+    // its width, left standing, would read as a stroke of the label.
+    const long sliver = kSliver * scale_;
+    auto clearAt = [&](long col, long row) {
+        std::uint8_t& kind = layer[row * layerSt + col];
+        const Rgb& under = paletteColour(beneath[row * layerSt + col]);
+        reinterpret_cast<std::uint32_t*>(data + row * st)[col] =
+            0xFF000000u | (under.r << 16) | (under.g << 8) | under.b;
+        kind = kind == kGivingWayOverMeaning ? kMeaningLine : kClearedGivingWay;
+    };
+    // From (col, row), the inner neighbour cleared, outward by (dc, dr).
+    auto rest = [&](long col, long row, long dc, long dr) {
+        if (layer[(row - dr) * layerSt + col - dc] != kClearedGivingWay) return;
+        long n = 0;
+        for (; n <= sliver; ++n) {
+            const long cc = col + n * dc, r = row + n * dr;
+            if (cc < 0 || r < 0 || cc >= pw || r >= ph || layer[r * layerSt + cc] < 128) break;
+        }
+        if (n == 0 || n > sliver) return;
+        for (long k = 0; k < n; ++k) clearAt(col + k * dc, row + k * dr);
+    };
+    for (long row = y0; row < y1; ++row) {
+        if (x1 < pw) rest(x1, row, 1, 0);
+        if (x0 > 0) rest(x0 - 1, row, -1, 0);
+    }
+    for (long col = x0; col < x1; ++col) {
+        if (y1 < ph) rest(col, y1, 0, 1);
+        if (y0 > 0) rest(col, y0 - 1, 0, -1);
+    }
+    cairo_surface_mark_dirty(layer_);
+    cairo_surface_mark_dirty(surface_);
+    damagePixels(x0 - sliver, y0 - sliver, x1 + sliver, y1 + sliver);
 }
 
 const std::uint8_t* Canvas::pixels() {

@@ -7,6 +7,7 @@
 
 #include <cairo.h>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -16,6 +17,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "runtime/reading_rules.h"
 #include "runtime/runtime.h"
 
 namespace rt {
@@ -79,11 +81,14 @@ public:
 
     int scale() const { return scale_; }
 
-    void line(float x1, float y1, float x2, float y2, int colour, int kind, int fill, int width);
+    // role says whether a line stroke (a line, a polyline, a pen dot, a
+    // large circle or an arc) may give way to a label's ground.
+    void line(float x1, float y1, float x2, float y2, int colour, int kind, int fill, int width,
+              LineRole role = LineRole::meaning);
     void circle(float x, float y, float r, int colour, float start, float end, bool filled, int fillColour,
-                int width);
+                int width, LineRole role = LineRole::meaning);
     void symbol(std::string_view text, float x, float y, int h, int v, int colour, const FontState& font);
-    void connect(int colour, std::span<const Point> points, int width);
+    void connect(int colour, std::span<const Point> points, int width, LineRole role = LineRole::meaning);
     void connectFilled(int outline, int fill, std::span<const Point> points, int width);
     void clear();
 
@@ -99,8 +104,10 @@ public:
     // How far a label's ground reaches beyond its ink, in logical units: the
     // least that still shows a clear gap once the picture is smoothed.
     static constexpr int kGroundMargin = 3;
-    // Whether the pixel (px, py) was last set by a line a ground clears.
-    bool isLinePixel(int px, int py);
+    // What set the pixel (px, py) last, as the line layer keeps it: no line,
+    // a line of either role, or a line a ground cleared there.
+    enum class LineMark { none, meaning, givesWay, clearedMeaning, clearedGivesWay };
+    LineMark lineAt(int px, int py);
     // Where a label whose ink has the box ink meets no text, point, arrow
     // head or other label on the screen (the point drawn just before it, its
     // own, aside) and stays on the page above the status band: no offset when
@@ -111,7 +118,7 @@ public:
     // A place labels keep clear of, as of a text or point drawn later.
     void keepClear(const UnitBox& box) { marks_.push_back({box, false, true}); }
     // The top and bottom of the band the status line and its prompts use.
-    static constexpr float kStatusTop = 644, kStatusBottom = 700;
+    static constexpr float kStatusTop = reading::kStatusTop, kStatusBottom = reading::kStatusBottom;
 
     // The box of the pixels symbol() would set, in logical units; empty
     // when it sets none.
@@ -157,14 +164,28 @@ private:
     // Sets the spans' pixels, placed at the origin pixel (ox, oy), to colour.
     // A line stroke (a graph is drawn as a chain of pen dots) marks them as
     // line pixels; anything else as kept, and as what lies under later lines.
-    void fill(const std::vector<PixelSpan>& spans, long ox, long oy, int colour, bool lineStroke = false);
+    void fill(const std::vector<PixelSpan>& spans, long ox, long oy, int colour, bool lineStroke = false,
+              LineRole role = LineRole::meaning);
+    // The last fill, while nothing else has drawn since (set by fill, emptied
+    // by every other operation that changes the picture, its layers, the
+    // grounds or the damage): the same fill again changes nothing.
+    struct LastFill {
+        const std::vector<PixelSpan>* spans = nullptr;
+        long ox = 0, oy = 0;
+        int colour = 0;
+        bool lineStroke = false;
+        LineRole role = LineRole::meaning;
+        bool intoMask = false, drawingLabel = false;
+        bool operator==(const LastFill&) const = default;
+    };
+    LastFill lastFill_;
 
     // What each pixel was last set by, kept beside the picture: line pixels
     // are what a label's ground clears. pathOn builds the shape on a context.
     // Strokes the shape pathOn builds; a line stroke stays off the labels'
     // grounds.
     template <class Path>
-    void stroke(double width, bool lineStroke, Path pathOn);
+    void stroke(double width, bool lineStroke, Path pathOn, LineRole role = LineRole::meaning);
     void clipOutGrounds(cairo_t* c);
     // Drops the grounds of the labels an erase or a fill over the box (in
     // logical units) covers: lines may cross where they stood.
@@ -175,6 +196,18 @@ private:
     void markFill(Path pathOn);
     // Clears the line pixels within the held-back operations' ground.
     void layGround(const std::vector<std::function<void()>>& ops);
+    // Clears the lines that give way within the box (canvas pixels), and
+    // what is left of a line it cut across its width beside it; it becomes
+    // one of the grounds.
+    void clearGround(PixelRect box);
+    // Clears what is left of a line that gives way, cut across its width,
+    // beside the ground (canvas pixels): a sliver would read as a stroke of
+    // the label.
+    void trimSlivers(const PixelRect& ground);
+    // The minuses of the label whose ground is being laid, as their ink.
+    std::vector<UnitBox> minusInk_;
+    // Whether a line of meaning lies within the box (logical units).
+    bool meaningWithin(const UnitBox& box) const;
 
     void setColour(int c);
     int colour_ = 15;  // the colour setColour last set
@@ -218,7 +251,7 @@ private:
     PixelRect linesWithin(long x0, long y0, long x1, long y1) const;
     // A line pixel from now on: what the picture holds there is what lies
     // under it, unless it is a line pixel already.
-    void becomeLine(std::uint32_t* picture, std::uint8_t* layer, std::uint8_t* beneath);
+    void becomeLine(std::uint32_t* picture, std::uint8_t* layer, std::uint8_t* beneath, LineRole role);
     // Strokes the shape pathOn builds at width into the mask (with clipped,
     // off the labels' grounds, as a line is drawn), calls visit(row, from,
     // to) for each run of pixels it sets and clears the mask again.
@@ -231,7 +264,22 @@ private:
     bool drawingLabel_ = false;
     // The grounds of the labels on the screen, in canvas pixels.
     std::vector<PixelRect> grounds_;
-    std::vector<PixelRect> nearGrounds_;  // fill()'s: those its shape meets
+    // fill()'s: the grounds that meet the region (canvas pixels), while valid.
+    std::vector<PixelRect> nearGrounds_;
+    struct NearRegion {
+        bool valid = false;
+        long x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    };
+    NearRegion nearRegion_;
+    // The box of a span list's pixels (relative to its origin), kept for
+    // some lists by where the list lies: they live as long as the canvas,
+    // unchanged. spans must not be empty.
+    struct SpanBox {
+        const std::vector<PixelSpan>* spans = nullptr;
+        long x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    };
+    std::array<SpanBox, 64> spanBoxes_{};
+    const SpanBox& boxOf(const std::vector<PixelSpan>& spans);
     // What a label must keep clear of: the boxes of texts, points, arrow
     // heads and labels on the screen, in logical units.
     struct Mark {

@@ -42,9 +42,10 @@ void CanvasRuntime::line(float x1, float y1, float x2, float y2, int colour, int
         });
     }
     const int width = width_;
+    const LineRole role = lineRole();
     perform(around(x1, y1, x2, y2, std::max(1, width) / 2.0f), [=, this](float dx, float dy, int as) {
         const int c = as < 0 ? colour : as;
-        canvas_.line(x1 + dx, y1 + dy, x2 + dx, y2 + dy, c, kind, fill, width);
+        canvas_.line(x1 + dx, y1 + dy, x2 + dx, y2 + dy, c, kind, fill, width, role);
         if (auto* trace = traceOp())
             *trace << "line " << traceNumber(x1 + dx) << ' ' << traceNumber(y1 + dy) << ' '
                    << traceNumber(x2 + dx) << ' ' << traceNumber(y2 + dy) << ' ' << c << ' ' << kind << ' '
@@ -57,13 +58,14 @@ void CanvasRuntime::circle(float x, float y, float r, int colour, float start, f
                            int fillColour) {
     if (hidden()) return;
     const int width = width_;
+    const LineRole role = lineRole();
     const float reach = std::fabs(r) + std::max(1, width) / 2.0f;
     const bool whole = start == 0 && end == 0;
     const bool point =
         haloDepth_ == 0 && colour != 15 && !(whole && std::fabs(r) <= 2) && (filled || std::fabs(r) <= 12);
     auto op = [=, this](float dx, float dy, int as) {
         const int c = as < 0 ? colour : as;
-        canvas_.circle(x + dx, y + dy, r, c, start, end, filled, fillColour, width);
+        canvas_.circle(x + dx, y + dy, r, c, start, end, filled, fillColour, width, role);
         if (auto* trace = traceOp())
             *trace << "circle " << traceNumber(x + dx) << ' ' << traceNumber(y + dy) << ' ' << traceNumber(r)
                    << ' ' << c << ' ' << traceNumber(start) << ' ' << traceNumber(end) << ' '
@@ -116,11 +118,12 @@ std::vector<Point> moved(std::span<const Point> points, float dx, float dy) {
 void CanvasRuntime::connect(int colour, std::span<const Point> points) {
     if (hidden()) return;
     const int width = width_;
+    const LineRole role = lineRole();
     perform(boxOf(points, width),
             [=, this, points = std::vector<Point>(points.begin(), points.end())](float dx, float dy, int as) {
                 const std::vector<Point> at = moved(points, dx, dy);
                 const int c = as < 0 ? colour : as;
-                canvas_.connect(c, at, width);
+                canvas_.connect(c, at, width, role);
                 if (auto* trace = traceOp()) {
                     *trace << "poly " << c << ' ' << width << ' ' << at.size();
                     for (const Point& p : at) *trace << ' ' << traceNumber(p.x) << ' ' << traceNumber(p.y);

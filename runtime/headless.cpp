@@ -14,7 +14,8 @@ HeadlessRuntime::HeadlessRuntime(Options options)
       keys_(options.keys.begin(), options.keys.end()),
       clock_(std::move(options.clock)),
       pngDir_(std::move(options.pngDir)),
-      topics_(options.topics) {
+      topics_(options.topics),
+      atWait_(std::move(options.atWait)) {
     if (!pngDir_.empty()) std::filesystem::create_directories(pngDir_);
 }
 
@@ -55,6 +56,7 @@ std::string HeadlessRuntime::inkey() {
 void HeadlessRuntime::beginWait(bool) {
     waiting_ = true;
     ++waits_;
+    if (atWait_) atWait_(*this);
     snapshot();
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -22,6 +23,9 @@ public:
         // Set by replay --topics: a line "chapter C N" for each chapter the
         // main menu offers (N topics) and "topic C I" as each topic begins.
         std::ostream* topics = nullptr;
+        // Called as each wait begins, when the canvas holds the screen the
+        // pupil then sees and the trace all that drew it.
+        std::function<void(HeadlessRuntime&)> atWait;
     };
 
     explicit HeadlessRuntime(Options options);
@@ -55,6 +59,7 @@ private:
     std::string clock_;
     std::string pngDir_;
     std::ostream* topics_ = nullptr;
+    std::function<void(HeadlessRuntime&)> atWait_;
     bool waiting_ = false;
     int waits_ = 0;
     int pictures_ = 0;

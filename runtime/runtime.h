@@ -38,6 +38,12 @@ struct FatalError : std::runtime_error {
 // meets nothing already there; or where asked, stepping aside for a point.
 enum class Placing { fixed, movable, yielding };
 
+// What a line means to the pupil. A grid line or a graph's line may give way
+// to a label's ground; any other line (an axis, an arrow, a bar, an arc, an
+// outline, a table's rule) says something and is never cleared: a label
+// moves off it instead.
+enum class LineRole { meaning, givesWay };
+
 class Runtime {
 public:
     virtual ~Runtime() = default;
@@ -98,6 +104,11 @@ public:
     void setHidden(bool hidden) { hidden_ = hidden; }
     bool hidden() const { return hidden_; }
 
+    // The role of the lines, polylines and pen dots drawn from now on (pen
+    // state, as the width is); meaning unless a LineRoleScope says otherwise.
+    void setLineRole(LineRole role) { lineRole_ = role; }
+    LineRole lineRole() const { return lineRole_; }
+
     // The drawing operations between these are one label: it stands on a
     // ground cleared of lines (those drawn before it and after it), so that
     // it stays readable across grid lines and graphs. A movable label that
@@ -123,6 +134,21 @@ public:
 
 private:
     bool hidden_ = false;
+    LineRole lineRole_ = LineRole::meaning;
+};
+
+// Brackets lines drawn in one role (a plane's grid, a graph), restoring the
+// role before it.
+class LineRoleScope {
+public:
+    LineRoleScope(Runtime& r, LineRole role) : r_(r), was_(r.lineRole()) { r_.setLineRole(role); }
+    ~LineRoleScope() { r_.setLineRole(was_); }
+    LineRoleScope(const LineRoleScope&) = delete;
+    LineRoleScope& operator=(const LineRoleScope&) = delete;
+
+private:
+    Runtime& r_;
+    LineRole was_;
 };
 
 // Brackets one wait for the pupil.

@@ -2,6 +2,8 @@
 // Chapter 1: the graph of ax+by=c. The solutions of x-2y=4 fill a line;
 // equations rewritten to y=mx+n and graphed from the intercept and slope or
 // from the two axis intercepts, with random examples and textbook answers.
+#include <algorithm>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +16,57 @@ namespace {
 // The plane of the random examples: -10..10 both ways, beside the working.
 constexpr Plane kRandomProblemPlane{
     .left = 646, .top = 100, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 25, .gridColour = 14};
+
+// A screen rectangle: what a label covers, or what it must keep clear of.
+struct Extent {
+    Num left, top, right, bottom;
+};
+
+// Where the equation of a random line y = m*x + n on that plane stands, as
+// the offset from the line's end that the graph's label takes: in a band
+// under the plane's top edge or over its bottom edge, left or right of the
+// y axis, so that it keeps clear of the axes, their letters and scale
+// numbers and of the status band. Of those the line does not run through
+// (nor the figure kept clear of, a slope triangle), the one nearest the line.
+Point EquationLabelOffset(const PlaneFrame& plane, Num m, Num n, Num width, const Extent* keepClear) {
+    const Num top = plane.steps.yTo, bottom = plane.steps.yFrom, right = plane.steps.xTo;
+    // The line's end as the graph is traced, left to right: where it leaves the plane.
+    Num endX = right;
+    if (m * right + n > top) endX = (top - n) / m;
+    if (m * right + n < bottom) endX = (bottom - n) / m;
+    const Point end = plane.ToScreen(endX, m * endX + n);
+
+    // The text's ink stands 4 below its pen and ends 50 below it; 10 across
+    // from the y axis's letter and scale numbers, 4 under the top scale
+    // number, 4 over the bottom one.
+    const Num axis = plane.origin.x;
+    const Num nearTop = plane.top + 14, nearBottom = plane.bottom - 70;
+    const Point places[] = {
+        {axis + 39, nearTop},
+        {axis - 11 - width, nearTop},
+        {axis + 39, nearBottom},
+        {axis - 11 - width, nearBottom},
+    };
+    const Num margin = 6;
+    auto screenY = [&](Num sx) { return plane.origin.y - plane.step * (m * (sx - axis) / plane.step + n); };
+    std::optional<Point> best;
+    Num bestGap = 0;
+    for (const Point& p : places) {
+        const Extent ink{p.x, p.y + 4, p.x + width, p.y + 50};
+        if (keepClear && ink.left - margin < keepClear->right && keepClear->left < ink.right + margin &&
+            ink.top - margin < keepClear->bottom && keepClear->top < ink.bottom + margin)
+            continue;
+        // The line over the label's width, where it is drawn.
+        const Num x0 = std::max(ink.left - margin, plane.left),
+                  x1 = std::min(ink.right + margin, plane.right);
+        const Num y0 = std::min(screenY(x0), screenY(x1)), y1 = std::max(screenY(x0), screenY(x1));
+        const Num gap = std::max(ink.top - y1, y0 - ink.bottom);
+        if (gap < margin) continue;
+        if (!best || gap < bestGap) best = p, bestGap = gap;
+    }
+    if (!best) return {-297, 0};  // beside the end, where the lesson first put it
+    return {best->x - end.x, best->y - end.y};
+}
 
 }  // namespace
 
@@ -265,9 +318,15 @@ void Tern::SlopeReadingProblem(const SlopeReading& p) {
     Next(ink::answer, form.slope);
     Next(ink::text, "切片 ", 60);
     Next(ink::answer, form.intercept);
-    PlaneAt(kRandomProblemPlane);
-    GraphOf(
-        {.a = -p.a / p.b, .b = p.c / p.b, .colour = ink::emphasis, .label = form.equation, .labelDx = -297});
+    const PlaneFrame plane = PlaneAt(kRandomProblemPlane);
+    const Num m = -p.a / p.b, n = p.c / p.b;
+    const Point offset = EquationLabelOffset(plane, m, n, MathTextWidth(form.equation), nullptr);
+    GraphOf({.a = m,
+             .b = n,
+             .colour = ink::emphasis,
+             .label = form.equation,
+             .labelDx = offset.x,
+             .labelDy = offset.y});
 }
 
 // ---- Topic 4: random graph from the intercept and the slope ----------------------------------
@@ -308,7 +367,17 @@ void Tern::InterceptGraphProblem(const InterceptGraph& p) {
     const Point apex = PointAt(form.run, p.n + form.rise, {.radius = 8, .colour = ink::onBox});
     SlopeTriangle({.from = intercept, .to = apex});
     StepReveal();
-    GraphOf({.a = -p.a / p.b, .b = p.n, .colour = ink::answer, .label = form.equation, .labelDx = -297});
+    // Clear of the triangle, its dots and arrow heads.
+    const Extent triangle{std::min(intercept.x, apex.x) - 14, std::min(intercept.y, apex.y) - 14,
+                          std::max(intercept.x, apex.x) + 14, std::max(intercept.y, apex.y) + 14};
+    const Num m = -p.a / p.b;
+    const Point offset = EquationLabelOffset(LastPlane(), m, p.n, MathTextWidth(form.equation), &triangle);
+    GraphOf({.a = m,
+             .b = p.n,
+             .colour = ink::answer,
+             .label = form.equation,
+             .labelDx = offset.x,
+             .labelDy = offset.y});
 }
 
 // ---- Topic 5: question 2 answers ----------------------------------------------------------------
@@ -440,7 +509,8 @@ void Tern::InterceptsGraphAnswers() {
          false, false},
         {"(3)2x-5y+10=0", "x=0 のとき y=2", "y=0 のとき x=-5", 320, 370, 2, -5, 0.4f, "(3)", -54, -50, true,
          true},
-        {"(4)ﾀx/4ﾀ+ﾀy/3ﾀ=1", "x=0 のとき y=3", "y=0 のとき x=4", 490, 550, 3, 4, -0.75f, "(4)", -54, -80,
+        // 10 higher and its rows 5 closer: its last row stays clear of the status band.
+        {"(4)ﾀx/4ﾀ+ﾀy/3ﾀ=1", "x=0 のとき y=3", "y=0 のとき x=4", 480, 535, 3, 4, -0.75f, "(4)", -54, -80,
          true, false},
     };
     for (const Question& q : questions) {

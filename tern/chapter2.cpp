@@ -170,13 +170,16 @@ void Tern::VerticalLineAnswers() {
     StepReveal();
     NewRow(50, ink::emphasis, "y軸に平行な直線をかけばよい");
     StepReveal();
+    // Between the line and the y axis, lower than the axis's letter and over
+    // the scale number 5: no room beside the letter.
     GraphOf({.kind = Curve::General,
              .a = 2,
              .b = 0,
              .c = -4,
              .colour = ink::emphasis,
              .label = "(1)",
-             .labelDx = 6});
+             .labelDx = -10,
+             .labelDy = 8});
     StepReveal();
     NewRow(80, ink::text, "(2)-x+4=0", -76);
     StepReveal();

@@ -268,7 +268,7 @@ void Tern::SystemByGraphAnswer() {
 void Tern::RandomIntersectionExample() {
     RandomProblemScreen(area::text, 40, [&] { IntersectionProblem(DrawIntersection()); });
     StepReveal();
-    Put(38, 600, ink::heading, "教科書P81 問2　をやってみよう。");
+    Put(38, 595, ink::heading, "教科書P81 問2　をやってみよう。");  // clear of the status band
 }
 
 Tern::Intersection Tern::Intersection::Through(Num x, Num y, Num m1, Num m2) {
@@ -403,12 +403,14 @@ void Tern::IntersectionFromFigureAnswer() {
     const Num systemRow = cursor.row + 50;
     BracedSystem(cursor.margin, systemRow, "y=-3x+3…①", "y= 2x-1…②");
     StepReveal();
-    NewRow(50, ink::emphasis, "①-②");
+    // "①-②" 11 and "5x=4" 5 closer than the rows' spacing: the fraction of
+    // the last row stays clear of the status band.
+    NewRow(39, ink::emphasis, "①-②");
     StepReveal();
     const Columns columns = ColumnsAt(cursor.margin, cursor.row + 50, "y=-3x+3", "y= 2x-1", "-", true);
     ColumnSigns(columns, "+-  -  +");
     Put(columns.column, columns.lowerRow + 50, ink::text, "0=-5x+4");
-    NewRow(60, ink::text, "5x=4");
+    NewRow(55, ink::text, "5x=4");
     Next(ink::emphasis, " x=ﾀ4/5ﾀ", 20);
     StepReveal();
     cursor.margin = 418;
@@ -433,7 +435,8 @@ void Tern::AxisIntersectionAnswer() {
              .yTo = 4,
              .step = 40,
              .scaleNumbers = false});
-    GraphOf({.a = 2, .b = -3, .colour = ink::text, .label = "y=2x-3", .labelDx = -135, .labelDy = -50});
+    // 2 above the plane's edge: 4 clear of the y axis's letter below it.
+    GraphOf({.a = 2, .b = -3, .colour = ink::text, .label = "y=2x-3", .labelDx = -135, .labelDy = -52});
     PointAt(1.5f, 0, {.radius = 6, .colour = ink::answer, .label = "A", .labelDx = -20, .labelDy = -10});
     PointAt(0, -3, {.radius = 1, .colour = ink::text, .label = "-3", .labelDx = 30, .labelDy = 30});
     NewRow(50, ink::emphasis, "点Aは、次の2つの直線の交点だから");

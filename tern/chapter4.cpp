@@ -41,7 +41,7 @@ void Tern::BasicProblemGraphs() {
         {150, "(1)", "x+3y=-3", "y=-ﾀ1/3ﾀx-1", 1, 3, -3, 3, -108, -70},
         {220, "(2)", "ﾀx/2ﾀ+ﾀy/3ﾀ=1", "y=-ﾀ3/2ﾀx+3", 3, 2, 6, 7, 0, -70},
         {290, "(3)", "3y+15=0", "y=-5", 0, 1, -5, 5, -378, -70},
-        {360, "(4)", "4x-12=0", "x=3", 1, 0, 3, 5, -108, 0},
+        {360, "(4)", "4x-12=0", "x=3", 1, 0, 3, 5, -96, 0},  // 10 clear of the y axis's letter
     };
     bool first = true;
     for (const Row& r : rows) {
@@ -102,9 +102,9 @@ void Tern::BasicProblemTwoLines() {
     // Where l and m cross the axes.
     const Point lOnX = OnPlane(-6, 0), lOnY = OnPlane(0, 6), mOnX = OnPlane(-2, 0), mOnY = OnPlane(0, -4);
     Label(lOnX.x, lOnX.y, ink::text, "-6");
-    Label(lOnY.x, lOnY.y, ink::text, "6");
+    Label(lOnY.x + 10, lOnY.y, ink::text, "6");  // clear of the rise arrow's head
     Label(mOnX.x - 54, mOnX.y, ink::text, "-2");
-    Label(mOnY.x, mOnY.y - 20, ink::text, "-4");
+    Label(mOnY.x + 12, mOnY.y - 20, ink::text, "-4");  // its minus clear of the rise arrow's head
 
     // Each line: its slope triangle from the x-axis crossing to the y-axis
     // crossing, then its slope, intercept and equation.

@@ -141,10 +141,10 @@ INSTANTIATE_TEST_SUITE_P(
     ChosenNumbers, IntegerGraphTexts,
     ::testing::Values(IntegerCase{1, -2, "右へ1進むと、上へ1進むから ", "傾きは、ﾀ1/1ﾀ=1", "答　y=x-2"},
                       IntegerCase{-1, 3, "右へ1進むと、下へ1進むから ", "傾きは、ﾀ-1/1ﾀ=-1", "答　y=-x+3"},
-                      // (0,-1)'s label would meet the scale numbers -10 and 10, and the
-                      // origin's 0 stepped aside for the point.
+                      // (0,-1)'s label would meet the scale numbers -10 and 10 and the
+                      // origin's 0: it stands below them.
                       IntegerCase{-3, -1, "右へ1進むと、下へ3進むから ", "傾きは、ﾀ-3/1ﾀ=-3", "答　y=-3x-1",
-                                  28, 8},
+                                  32, 0},
                       IntegerCase{3, 3, "右へ1進むと、上へ3進むから ", "傾きは、ﾀ3/1ﾀ=3", "答　y=3x+3"},
                       IntegerCase{2, 1, "右へ1進むと、上へ2進むから ", "傾きは、ﾀ2/1ﾀ=2", "答　y=2x+1"}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
@@ -192,9 +192,9 @@ INSTANTIATE_TEST_SUITE_P(
     ChosenNumbers, FractionGraphTexts,
     ::testing::Values(
         FractionCase{-3, 4, 2, "右へ4進むと、下へ3進むから ", "傾きは、ﾀ-3/4ﾀ=-ﾀ3/4ﾀ", "答　y=-ﾀ3/4ﾀx+2"},
-        // (0,-1)'s label would meet the scale numbers -10 and 10, and the
-        // origin's 0 stepped aside for the point.
-        FractionCase{2, 3, -1, "右へ3進むと、上へ2進むから ", "傾きは、ﾀ2/3ﾀ", "答　y=ﾀ2/3ﾀx-1", 28, 8},
+        // (0,-1)'s label would meet the scale numbers -10 and 10 and the
+        // origin's 0: it stands below them.
+        FractionCase{2, 3, -1, "右へ3進むと、上へ2進むから ", "傾きは、ﾀ2/3ﾀ", "答　y=ﾀ2/3ﾀx-1", 32, 0},
         FractionCase{-5, 2, 3, "右へ2進むと、下へ5進むから ", "傾きは、ﾀ-5/2ﾀ=-ﾀ5/2ﾀ", "答　y=-ﾀ5/2ﾀx+3"},
         FractionCase{1, 4, -3, "右へ4進むと、上へ1進むから ", "傾きは、ﾀ1/4ﾀ", "答　y=ﾀ1/4ﾀx-3"}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
@@ -263,26 +263,27 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(SlopeAndPointTexts, AnswersAndLabelSides) {
-    // Right of the y axis the label ends 20 left of the dot; left of it the
-    // label starts at the dot's centre.
+    // The label stands on the side of the dot away from the y axis: right of
+    // the axis it starts 20 right of the dot, below its row where the line
+    // rises that way; left of the axis it ends 20 left of the dot, level.
     GrebeRun right(steps(7) + " 1 Enter",
                    chosenIn(&Grebe::SlopeAndPointExample, Grebe::PointProblem{1, 3, 2, 5}));
     EXPECT_EQ(right.drawn("y=x+3").back().colour, 5);
     EXPECT_EQ(right.drawn("y=x+3").back().y, 550);
-    const Num rightWidth = right.program->MathTextWidth("(2,5)");
     const auto rightLabels = right.records().glyphs({.text = "(", .colour = 5});
     ASSERT_FALSE(rightLabels.empty());
     const Glyph& rightLabel = rightLabels.front();
-    EXPECT_EQ(rightLabel.x, 1040 - 20 - rightWidth);
-    EXPECT_EQ(rightLabel.y, 260);
+    EXPECT_EQ(rightLabel.x, 1040 + 20);
+    EXPECT_EQ(rightLabel.y, 290);
 
     GrebeRun left(steps(7) + " 1 Enter",
                   chosenIn(&Grebe::SlopeAndPointExample, Grebe::PointProblem{2, 1, -3, -5}));
     EXPECT_EQ(left.drawn("y=2x+1").back().colour, 5);
+    const Num leftWidth = left.program->MathTextWidth("(-3,-5)");
     const auto leftLabels = left.records().glyphs({.text = "(", .colour = 5});
     ASSERT_FALSE(leftLabels.empty());
     const Glyph& leftLabel = leftLabels.front();
-    EXPECT_EQ(leftLabel.x, 940);
+    EXPECT_EQ(leftLabel.x, 940 - 20 - leftWidth);
     EXPECT_EQ(leftLabel.y, 460);
 }
 
@@ -302,13 +303,14 @@ TEST_P(InterceptAndPointTexts, RowsOfTheWorkedSolution) {
                      .empty());
     EXPECT_FALSE(
         run.records().dots({.r = 8, .colour = 5, .near = Near{1000, 400 - 20.0f * c.b, 0, 0}}).empty());
-    // The intercept's label, the number b, just right of the y axis.
+    // The intercept's label, the number b, right of the y axis, far enough
+    // that a minus keeps clear of the dot.
     const auto labels = run.records().glyphs({.text = num(std::abs(c.b)), .colour = 5});
     ASSERT_FALSE(labels.empty());
     const Glyph& label = labels.front();
     EXPECT_EQ(label.y, 360 - 20 * c.b + c.labelDown);
     if (c.b > 0) {
-        EXPECT_EQ(label.x, 1006);
+        EXPECT_EQ(label.x, 1016);
     }
 }
 
@@ -329,13 +331,15 @@ INSTANTIATE_TEST_SUITE_P(
             -1, 2, 4, {{"-2=4a+2", "40 400 0"}, {"4a=-2-2=-4", "40 450 0"}, {"a=ﾀ-4/4ﾀ=-1", "40 520 3"}}},
         PointCase{
             2, 1, -3, {{"-5=-3a+1", "40 400 0"}, {"-3a=-5-1=-6", "40 450 0"}, {"a=ﾀ-6/-3ﾀ=2", "40 520 3"}}},
+        // The intercept's label 4 down, its minus off the ink above it.
         PointCase{-3,
                   -2,
                   2,
                   {{"y=ax-2 …①　", "40 250 3"},
                    {"-8=2a-2", "40 400 0"},
                    {"2a=-8+2=-6", "40 450 0"},
-                   {"a=ﾀ-6/2ﾀ=-3", "40 520 3"}}}),
+                   {"a=ﾀ-6/2ﾀ=-3", "40 520 3"}},
+                  4}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(InterceptAndPointTexts, Answers) {

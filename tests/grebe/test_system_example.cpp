@@ -58,31 +58,31 @@ INSTANTIATE_TEST_SUITE_P(
         SystemCase{"WorkedPass",
                    {-2, 3, 1, 5},
                    {"360 7 ①-②", " 1=  a+b", "-7= 5a+b", "445 3 + +  -  -", "520 0   8=-4a",
-                    "590 3   a=ﾀ8/-4ﾀ=-2", "200 3 a=-2 を①に代入して", "260 0 1=1*(-2)+b", "320 0 1=-2+b",
+                    "584 3   a=ﾀ8/-4ﾀ=-2", "200 3 a=-2 を①に代入して", "260 0 1=1*(-2)+b", "320 0 1=-2+b",
                     "380 3 b", "380 0 =1+2", "380 3 =3", "440 5 答 y=-2x+3"}},
         // y1 = 0: the b row has no middle term; y2 > 0.
         SystemCase{"Y1Zero",
                    {2, -2, 1, 4},
                    {"360 7 ①-②", " 0=  a+b", " 6= 4a+b", "445 3 + -  -  -", "520 0  -6=-3a",
-                    "590 3   a=ﾀ-6/-3ﾀ=2", "200 3 a=2 を①に代入して", "260 0 0=1*2+b", "320 0 0=2+b",
+                    "584 3   a=ﾀ-6/-3ﾀ=2", "200 3 a=2 を①に代入して", "260 0 0=1*2+b", "320 0 0=2+b",
                     "380 3 b", "380 3 =-2", "440 5 答 y=2x-2"}},
         // y1 - y2 of three characters.
         SystemCase{"ThreeCharacterDifference",
                    {2, -3, 1, 6},
                    {"360 7 ①-②", "-1=  a+b", " 9= 6a+b", "445 3 + -  -  -", "520 0 -10=-5a",
-                    "590 3   a=ﾀ-10/-5ﾀ=2", "200 3 a=2 を①に代入して", "260 0 -1=1*2+b", "320 0 -1=2+b",
+                    "584 3   a=ﾀ-10/-5ﾀ=2", "200 3 a=2 を①に代入して", "260 0 -1=1*2+b", "320 0 -1=2+b",
                     "380 3 b", "380 0 =-1-2", "380 3 =-3", "440 5 答 y=2x-3"}},
         // x1 = 2 gives a coefficient; -a·x1 negative.
         SystemCase{"X1Two",
                    {3, -3, 2, 4},
                    {"360 7 ①-②", " 3= 2a+b", " 9= 4a+b", "445 3 + -  -  -", "520 0  -6=-2a",
-                    "590 3   a=ﾀ-6/-2ﾀ=3", "200 3 a=3 を①に代入して", "260 0 3=2*3+b", "320 0 3=6+b",
+                    "584 3   a=ﾀ-6/-2ﾀ=3", "200 3 a=3 を①に代入して", "260 0 3=2*3+b", "320 0 3=6+b",
                     "380 3 b", "380 0 =3-6", "380 3 =-3", "440 5 答 y=3x-3"}},
         // y1 - y2 of one character; -a·x1 positive gets its "+".
         SystemCase{"OneCharacterDifference",
                    {-2, 1, 1, 4},
                    {"360 7 ①-②", "-1=  a+b", "-7= 4a+b", "445 3 + +  -  -", "520 0   6=-3a",
-                    "590 3   a=ﾀ6/-3ﾀ=-2", "200 3 a=-2 を①に代入して", "260 0 -1=1*(-2)+b", "320 0 -1=-2+b",
+                    "584 3   a=ﾀ6/-3ﾀ=-2", "200 3 a=-2 を①に代入して", "260 0 -1=1*(-2)+b", "320 0 -1=-2+b",
                     "380 3 b", "380 0 =-1+2", "380 3 =1", "440 5 答 y=-2x+1"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -168,7 +168,7 @@ TEST(GrebeSystemExample, ProblemAndEquationsStandInPlace) {
     EXPECT_FALSE(trace.segments({.from = At(static_cast<float>(static_cast<int>(e + 27)), 520)}).empty());
     EXPECT_EQ(run.place("+ +  -  -"), n(e) + " 445 3");
     EXPECT_EQ(run.place("  6=-3a"), n(e + 27) + " 520 0");
-    EXPECT_EQ(run.place("  a=ﾀ6/-3ﾀ=-2"), n(e) + " 590 3");
+    EXPECT_EQ(run.place("  a=ﾀ6/-3ﾀ=-2"), n(e) + " 584 3");
 }
 
 TEST(GrebeSystemExample, KeysNewExamplesAndLeaving) {

@@ -144,10 +144,10 @@ TEST(EquationFromGraphAnswers, ThreeLinesDotsArrowsAndAnswers) {
             << a[0].x << ' ' << a[0].y << ' ' << a[1].x << ' ' << a[1].y;
     }
     // The labels at the ends of the lines: (1) at the right edge, (2) on the
-    // bottom edge, (3) above the plane.
+    // bottom edge, (3) above the plane right of its rise arrow.
     EXPECT_FALSE(run.records().glyphs({.text = "(", .near = Near{753, 216, 1.5f, 1.5f}}).empty());
     EXPECT_FALSE(run.records().glyphs({.text = "(", .near = Near{646, 500, 1.5f, 1.5f}}).empty());
-    EXPECT_FALSE(run.records().glyphs({.text = "(", .near = Near{606, 56, 1.5f, 1.5f}}).empty());
+    EXPECT_FALSE(run.records().glyphs({.text = "(", .near = Near{674, 56, 1.5f, 1.5f}}).empty());
 
     static const char* answers[][3] = {
         {"(1)", "y=x-4", "100"}, {"(2)", "y=-2x+1", "170"}, {"(3)", "y=ﾀ3/2ﾀx+2", "240"}};
@@ -192,9 +192,9 @@ TEST(SlopeAndPointAnswers, TwoColumnsAtTheirPlaces) {
         {"点(1,2)を通るから、", "114 130 0"},
         {"2=-3*1+b=-3+b", "114 230 0"},
         {"答 y=-3x+5", "114 330 5"},
-        {"(2)", "38 400 3"},
-        {"4=3*1+b=3+b", "114 500 0"},
-        {"答 y=3x+1", "114 600 5"},
+        {"(2)", "38 390 3"},
+        {"4=3*1+b=3+b", "114 490 0"},
+        {"答 y=3x+1", "114 590 5"},
         {"(3)", "684 80 3"},
         {"x=-2,y=-3を代入して", "760 130 0"},
         {"-3=-1*(-2)+b=2+b", "760 180 0"},

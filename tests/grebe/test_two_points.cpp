@@ -345,9 +345,13 @@ struct FigureCase {
     const char* rise;
     Num runTop;   // the run value's top, from the run arrow
     Num digitDx;  // the rise's first digit from its start ("-" is a stroke)
+    Num riseTop;  // the rise value's top, from the rise arrow's middle
 };
 
 class GrebeTwoPointFigure : public ::testing::TestWithParam<FigureCase> {};
+
+// How far a label may step off what it would meet and still stand by what it names.
+constexpr Num kStepAside = 12;
 
 TEST_P(GrebeTwoPointFigure, PointsLabelsAndSlopeTriangle) {
     const FigureCase& c = GetParam();
@@ -371,13 +375,21 @@ TEST_P(GrebeTwoPointFigure, PointsLabelsAndSlopeTriangle) {
     };
     EXPECT_FALSE(trace.dots(Disc{.at = at(x1, y1), .r = 8, .colour = 3, .width = 5}).empty()) << c.name;
     EXPECT_FALSE(trace.dots(Disc{.at = at(x2, y2), .r = 8, .colour = 5, .width = 5}).empty()) << c.name;
-    EXPECT_FALSE(
-        run.records().glyphs({.text = "(", .colour = 3, .near = Near{x1, y1 + c.label1Top, 0, 0}}).empty())
-        << c.name;
-    const std::string label2 = "(" + n(c.line.x2) + "," + n(c.line.a * c.line.x2 + c.line.b) + ")";
+    // Each label on the side of its dot away from the y axis: point 1's ends
+    // 20 left of it, point 2's starts 20 right of it (a step of the label
+    // off what it would meet aside).
+    const std::string label1 = "(" + n(c.line.x1) + "," + n(c.line.a * c.line.x1 + c.line.b) + ")";
     EXPECT_FALSE(
         run.records()
-            .glyphs({.text = "(", .colour = 5, .near = Near{x2 - 20 - Width(label2), y2 + c.label2Top, 0, 0}})
+            .glyphs({.text = "(",
+                     .colour = 3,
+                     .near = Near{x1 - 20 - Width(label1), y1 + c.label1Top, kStepAside, kStepAside}})
+            .empty())
+        << c.name;
+    EXPECT_FALSE(
+        run.records()
+            .glyphs(
+                {.text = "(", .colour = 5, .near = Near{x2 + 20, y2 + c.label2Top, kStepAside, kStepAside}})
             .empty())
         << c.name;
     // The triangle, drawn twice: run then rise, heads of 16 at their ends.
@@ -389,26 +401,54 @@ TEST_P(GrebeTwoPointFigure, PointsLabelsAndSlopeTriangle) {
     EXPECT_FALSE(run.records()
                      .glyphs({.text = std::string(1, c.run[0]),
                               .colour = 7,
-                              .near = Near{(x1 + x2) / 2 - 14, y1 + c.runTop, 0, 0}})
+                              .near = Near{(x1 + x2) / 2 - 14, y1 + c.runTop, kStepAside, kStepAside}})
                      .empty())
         << c.name;
     const std::string rise = c.rise;
-    EXPECT_FALSE(run.records()
-                     .glyphs({.text = rise.substr(rise.size() - 2, 1),
-                              .colour = 3,
-                              .near = Near{x2 + c.digitDx, (y1 + y2) / 2 - 16, 0, 0}})
-                     .empty())
+    EXPECT_FALSE(
+        run.records()
+            .glyphs({.text = rise.substr(rise.size() - 2, 1),
+                     .colour = 3,
+                     .near = Near{x2 + c.digitDx, (y1 + y2) / 2 + c.riseTop, kStepAside, kStepAside}})
+            .empty())
         << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, GrebeTwoPointFigure,
-                         // Rising: point 2's label 28 up, off the y axis's letter. Falling:
-                         // point 1's label 36 down, off the axis's letter and point 2; the
-                         // run 28 down, off that label.
-                         ::testing::Values(FigureCase{"Rising", {2, 1, -3, 4}, 10, -78, "7", "14", -44, 0},
-                                           FigureCase{
-                                               "Falling", {-3, 2, -2, 3}, -24, -50, "5", "-15", 28, 27}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Lines, GrebeTwoPointFigure,
+    // Rising: point 1's label level with its dot, point 2's level too.
+    // Falling: point 1's label below its dot's row, the rise 24 up,
+    // off the x axis.
+    ::testing::Values(FigureCase{"Rising", {2, 1, -3, 4}, -40, -26, "7", "14", -44, 0, -16},
+                      FigureCase{"Falling", {-3, 2, -2, 3}, -10, -26, "5", "-15", 0, 27, -40}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The widest labels, their points on the plane's top and bottom edges: each
+// whole on the side of its dot away from the y axis, clear of the axis by
+// what keeps a minus clear of a line, and point 1's a row above the row of
+// working beside the plane.
+TEST(GrebeTwoPointFigure, WidestLabelsClearTheYAxisAndTheRows) {
+    constexpr Num kAxis = 1000, kAxisHalf = 2, kClear = 4;
+    constexpr Num kRowOfWorking = 190, kRow = 50;
+    const Box plane{600, 1366, 100, 640};
+    for (const ChosenLine& line : {ChosenLine{-2, 2, -4, 6}, ChosenLine{3, 2, -4, 2}}) {
+        GrebeRun run(steps(4) + " 1 Enter", &Grebe::RandomTwoPointSlopeExample, chosenLines({line}));
+        auto n = [](Num v) { return std::to_string(static_cast<int>(v)); };
+        const Num y1 = line.a * line.x1 + line.b;
+        const std::string label1 = "(" + n(line.x1) + "," + n(y1) + ")";
+        const auto first = run.records().glyphs({.text = "(", .colour = 3, .in = plane});
+        const auto second = run.records().glyphs({.text = "(", .colour = 5, .in = plane});
+        ASSERT_FALSE(first.empty()) << label1;
+        ASSERT_FALSE(second.empty()) << label1;
+        EXPECT_LE(first.front().x + Width(label1), kAxis - kAxisHalf - kClear) << label1;
+        EXPECT_LT(first.front().x + Width(label1), 1000 + 20 * line.x1) << label1;
+        EXPECT_GE(second.front().x, kAxis + kAxisHalf + kClear) << label1;
+        EXPECT_GT(second.front().x, 1000 + 20 * line.x2) << label1;
+        if (y1 == 10) {
+            EXPECT_LE(first.front().y, kRowOfWorking - kRow) << label1;
+        }
+    }
+}
 
 // The plane's values per grid step are set, whatever an earlier figure left.
 TEST(GrebeTwoPointFigure, PlaneIgnoresAnEarlierStepValue) {

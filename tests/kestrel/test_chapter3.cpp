@@ -144,7 +144,7 @@ TEST(StepByOneTopic, TablesAndValuesOneAKey) {
                        {"y=2x+3 では", "38 80 3"},
                        {"xの値が1ずつ増加するとき、yの値はどうなりますか。", "38 270 0"},
                        {"y=2x では", "38 370 3"},
-                       {"xの増加量がいろいろな場合を調べてみよう。", "38 600 0"}});
+                       {"xの増加量がいろいろな場合を調べてみよう。", "38 594 0"}});
     const auto answers = run.drawn("2ずつ増加する。");
     ASSERT_EQ(answers.size(), 2u);
     EXPECT_EQ(answers[0].y, 320);

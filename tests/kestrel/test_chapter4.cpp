@@ -264,7 +264,7 @@ TEST(DensePointsDemo, CellsTextsAndScale) {
     EXPECT_EQ(run.place("もっと細かく点をとるとどうなるだろう。"), "38 370 7");
     EXPECT_EQ(run.place("グラフは直線になる。"), "38 430 5");
     EXPECT_EQ(run.place("y=2x+3 を満たす点(x,y)の集まり"), "38 480 3");
-    EXPECT_EQ(run.place("教科書P65の問1 をしなさい。"), "38 600 7");
+    EXPECT_EQ(run.place("教科書P65の問1 をしなさい。"), "38 595 7");  // clear of the status band
 }
 
 // ---- Textbook problem 1 ---------------------------------------------------------------------------
@@ -354,7 +354,7 @@ TEST(TranslationTopic, TableThenOnePairAKeyThenAnEmptyWait) {
     EXPECT_EQ(nine.count("y=2x+3のグラフはy=2xのグラフを"), 0);
     EXPECT_EQ(run.place("y=2x+3のグラフはy=2xのグラフを"), "152 430 3");
     EXPECT_EQ(run.place("上に３だけ移動させたもの"), "152 480 5");
-    EXPECT_EQ(run.place("教科書P66の問2 をしなさい。"), "38 600 7");
+    EXPECT_EQ(run.place("教科書P66の問2 をしなさい。"), "38 595 7");  // clear of the status band
     // The pairs stand where the plane puts them: x = -4 at 909, y=2x+3 at x = 3 at 60.
     EXPECT_EQ(run.program->OnPlane(-4, 0).x, 909);
     EXPECT_EQ(run.program->OnPlane(3, 2 * 3 + 3).y, 270 - 70 * 3);
@@ -422,11 +422,13 @@ TEST(MovedProportionTopic, TwoPlanesWithArrowsToB) {
     EXPECT_EQ(b[1].x, 498);
     EXPECT_EQ(b[1].y, 470);
     EXPECT_EQ(b[1].colour, 5);
-    // The graph labels where the lines end, moved by their shifts.
-    EXPECT_FALSE(trace.glyphs({.text = "y", .colour = 3, .near = Near{83, 380, 1.5f, 1.5f}}).empty());
+    // The graph labels where the lines end, moved by their shifts; those
+    // that would cross a y axis stand wholly beside it instead: y=ax+b left
+    // of the left plane's axis, y=ax left and y=ax+b right of the right one's.
+    EXPECT_FALSE(trace.glyphs({.text = "y", .colour = 3, .near = Near{39, 380, 1.5f, 1.5f}}).empty());
     EXPECT_FALSE(trace.glyphs({.text = "y", .colour = 7, .near = Near{218, 570, 1.5f, 1.5f}}).empty());
-    EXPECT_FALSE(trace.glyphs({.text = "y", .colour = 3, .near = Near{457, 540, 1.5f, 1.5f}}).empty());
-    EXPECT_FALSE(trace.glyphs({.text = "y", .colour = 7, .near = Near{403, 350, 1.5f, 1.5f}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "y", .colour = 3, .near = Near{485, 540, 1.5f, 1.5f}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "y", .colour = 7, .near = Near{355, 350, 1.5f, 1.5f}}).empty());
 }
 
 TEST(InterceptTopic, BoxesPlaneThenParallelLineThenAssignment) {

@@ -164,5 +164,55 @@ TEST(QuadrantPointDrill, EveryProblemFollowsItsDrawsOverManySeeds) {
     }
 }
 
+// ---- The letters of the mirrored points read apart ----------------------------------------
+
+// Every point the drill can draw, in quadrant 1 so that A to D are its
+// mirrors: each letter (its glyph's ink about 4 to 41 under its top, 24
+// across) keeps off every dot, off the x axis, and 10 across or 4 stacked
+// from the y axis's "5" and "-5".
+TEST(QuadrantPointDrill, LettersKeepOffTheAxisTheDotsAndTheFives) {
+    struct Box {
+        float x0, y0, x1, y1;
+    };
+    auto meets = [](const Box& a, const Box& b, float across, float stacked) {
+        const float overlap = std::min(a.y1, b.y1) - std::max(a.y0, b.y0);
+        const float apart = std::max(b.x0 - a.x1, a.x0 - b.x1);
+        const float down = std::max(b.y0 - a.y1, a.y0 - b.y1);
+        return overlap > 0 ? apart < across : apart < 0 && down < stacked;
+    };
+    for (int xw = 1; xw <= 5; ++xw)
+        for (int b = 1; b <= 5; ++b) {
+            rt::HeadlessRuntime::Options o;
+            o.keys = rt::HeadlessRuntime::splitKeys("1 Enter a");
+            RecordingRuntime runtime(o);
+            std::ostringstream trace;
+            runtime.setTrace(&trace);
+            runtime.script = {drawFor(xw, 5), drawFor(b, 5), drawFor(1, 4)};
+            KestrelUnderTest k(runtime, [](Kestrel& p) { RunChapter(p, Kestrel::kGraphIntercept, 4); });
+            ASSERT_EQ(k.Run(), 0);
+            const Trace t(trace.str());
+            const std::string where = "point (" + std::to_string(xw) + "," + std::to_string(b) + ")";
+            std::vector<Box> dots, fives;
+            for (const Dot& d : t.dots())
+                if (d.r == 12 || d.r == 15) dots.push_back({d.x - d.r, d.y - d.r, d.x + d.r, d.y + d.r});
+            for (const Glyph& g : t.glyphs({.h = 2, .v = 1}))
+                if (g.text == "5" || g.text == "-5") fives.push_back({g.x, g.y, g.x + 30, g.y + 22});
+            int letters = 0;
+            for (const char* name : {"A", "B", "C", "D"})
+                for (const Glyph& g : t.glyphs({.text = name, .colour = 3})) {
+                    ++letters;
+                    const Box ink{g.x, g.y + 4, g.x + 24, g.y + 41};
+                    for (const Box& d : dots)
+                        EXPECT_FALSE(meets(ink, d, 0, 0)) << where << " " << name << " on a dot";
+                    EXPECT_FALSE(ink.y0 < 364 + 4 && ink.y1 > 364 - 4)
+                        << where << " " << name << " on the x axis";
+                    for (const Box& f : fives)
+                        EXPECT_FALSE(meets(ink, f, 10, 4)) << where << " " << name << " by a 5";
+                }
+            EXPECT_EQ(letters, 4) << where;
+            EXPECT_FALSE(fives.empty()) << where;
+        }
+}
+
 }  // namespace
 }  // namespace lesson::testing

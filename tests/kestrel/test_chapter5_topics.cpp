@@ -293,16 +293,17 @@ TEST(GraphFromSlopeExample, PointsArrowsAndLine) {
     EXPECT_NEAR(e.x2, 1047, 1);
     EXPECT_NEAR(e.y2, 600, 1);
     for (const char* label : {"(0,3)", "(1,1)", "y=-2x+3"}) EXPECT_EQ(run.count(label), 1) << label;
-    EXPECT_FALSE(trace.glyphs({.text = "y", .near = Near{1047 - 54, 600 - 12, 1, 1}}).empty())
-        << "12 up, above the status band";
+    EXPECT_FALSE(trace.glyphs({.text = "y", .near = Near{1047 - 54, 600 - 16, 1, 1}}).empty())
+        << "16 up, clear of the status band";
 }
 
 TEST(GraphFromSlopeExample, LabelsLeftOfTheirDots) {
-    // A point label's corner is 20 left of and 40 above its dot, then shifted.
+    // A point label's corner is 20 left of and 40 above its dot, then shifted;
+    // (1,1) steps left off the line through its dot.
     KestrelRun run(steps(10), &Kestrel::GraphFromSlopeExample);
     const Trace trace = run.records();
     EXPECT_FALSE(trace.glyphs({.near = Near{717, 230, 0, 0}}).empty());  // (0,3)
-    EXPECT_FALSE(trace.glyphs({.near = Near{767, 330, 0, 0}}).empty());  // (1,1)
+    EXPECT_FALSE(trace.glyphs({.near = Near{739, 330, 0, 0}}).empty());  // (1,1)
 }
 
 TEST(GraphFromSlopeProblem5, PointsArrowsAndLine) {
@@ -330,9 +331,9 @@ TEST(GraphFromSlopeProblem5, PointsArrowsAndLine) {
     EXPECT_NEAR(e.y1, 420, 1);
     EXPECT_NEAR(e.x2, 1202, 1);
     EXPECT_NEAR(e.y2, 180, 1);
-    // (2,2) starts at its dot's x; the line's label 108 left of and 70 above its end.
-    EXPECT_FALSE(trace.glyphs({.text = "(", .near = Near{1042 + 12, 240, 1, 1}}).empty())
-        << "12 right, off the rise's 1";
+    // (2,2) right of its dot and of the rise's 1; the line's label 108 left of and 70 above its end.
+    EXPECT_FALSE(trace.glyphs({.text = "(", .near = Near{1042 + 31, 240, 1, 1}}).empty())
+        << "31 right, 10 of page clear of the rise's 1";
     EXPECT_FALSE(trace.glyphs({.text = "y", .near = Near{1202 - 108, 180 - 70, 1, 1}}).empty());
     // The run arrow comes one key after the slope's line.
     KestrelRun six(steps(5), &Kestrel::GraphFromSlopeProblem5);

@@ -516,6 +516,27 @@ void expectValuesReadApart(const Kestrel::DomainRangeProblem& pr, const std::str
     }
     const float marks[2] = {kOriginX + kStep * pr.p, kOriginX + kStep * pr.q};
     const float guides[2] = {kOriginY - kStep * pr.yp, kOriginY - kStep * pr.yq};
+    // The guide lines, a 5-wide pen, drawn after the x values: none runs
+    // through a value, and a minus keeps 4 of page from one on its left.
+    for (int k = 0; k < 2; ++k) {
+        const ValueBox lines[] = {{marks[k] - 2.5f, std::min(kOriginY, guides[k]) - 2.5f, marks[k] + 2.5f,
+                                   std::max(kOriginY, guides[k]) + 2.5f, "guide down"},
+                                  {std::min(kOriginX, marks[k]) - 2.5f, guides[k] - 2.5f,
+                                   std::max(kOriginX, marks[k]) + 2.5f, guides[k] + 2.5f, "guide across"}};
+        for (const ValueBox& g : lines)
+            for (const ValueBox& v : values) {
+                const bool level = v.y0 < g.y1 && v.y1 > g.y0;
+                const std::string what = where + " value " + v.text + " at " + std::to_string(v.x0) + "," +
+                                         std::to_string(v.y0) + ", " + g.text + " of " + std::to_string(k);
+                EXPECT_FALSE(level && v.x0 < g.x1 && v.x1 > g.x0) << what << " runs through it";
+                if (v.text.starts_with("-")) {
+                    EXPECT_FALSE(level && g.x1 <= v.x0 && v.x0 - g.x1 < 4) << what << " beside its minus";
+                }
+            }
+    }
+    // A point on an axis has no guide line to it: no stub of one under the dot.
+    for (const Segment& s : trace.segments({.colour = 7}))
+        EXPECT_FALSE(s.x1 == s.x2 && s.y1 == s.y2) << where << " a guide line of no length at " << s.x1;
     for (int k = 0; k < 2; ++k) {
         const ValueBox& x = values[static_cast<std::size_t>(k)];
         EXPECT_LT(std::min(std::fabs(x.x0 - marks[k]), std::fabs(x.x1 - marks[k])), 40)
@@ -539,7 +560,10 @@ TEST(DomainRangeValues, ReadApartNearTheOrigin) {
     };
     for (const Case& c : {Case{1, 1, -2, 1}, Case{1, -1, -1, 2}, Case{-1, -3, -8, -1}, Case{1, 1, -8, 0},
                           Case{1, -2, -2, 1}, Case{-1, -3, -2, 1}, Case{1, 2, -6, -3}, Case{2, -3, -2, 4},
-                          Case{-2, 1, -3, 0}, Case{-1, 2, -3, 3}, Case{1, -1, 1, 4}, Case{-1, -2, -8, -3}}) {
+                          Case{-2, 1, -3, 0}, Case{-1, 2, -3, 3}, Case{1, -1, 1, 4}, Case{-1, -2, -8, -3},
+                          // a guide line passing an x value's place; a minus right of its mark; a point
+                          // on the x axis
+                          Case{-1, 3, 4, 8}, Case{1, -2, -8, -5}, Case{1, 1, -1, 2}}) {
         expectValuesReadApart(
             rangeProblem(c.a, c.b, c.p, c.q),
             "a=" + numberText(static_cast<int>(c.a)) + " b=" + numberText(static_cast<int>(c.b)) +

@@ -211,8 +211,14 @@ TEST(BoilingWaterEquation, GraphOnEntryAndAnswersOnTheirOwnKeys) {
     EXPECT_EQ(run.place("yはxの関数といえますか？"), "38 290 7");
     EXPECT_EQ(run.drawn("いえる")[0].y, 290);
     EXPECT_EQ(run.place("y=8x+20　だから"), "38 450 0");
-    EXPECT_EQ(run.place("x=7.5"), "38 600 3");
-    EXPECT_EQ(run.drawn("教科書P60 問1をしなさい。")[0].y, 600);
+    // The last row clear of the status band, the exercise 10 short of the
+    // origin's "0" (ink from 852) above its end.
+    EXPECT_EQ(run.place("x=7.5"), "38 595 3");
+    EXPECT_EQ(run.drawn("教科書P60 問1をしなさい。")[0].y, 595);
+    // Its full stop inks the first 12 of its cell.
+    const auto stops = run.records().glyphs({.text = "。", .colour = 7});
+    ASSERT_FALSE(stops.empty());
+    EXPECT_LE(stops.back().x + 12, 852 - 10);
     EXPECT_EQ(run.drawn("教科書P60 問1をしなさい。")[0].colour, 7);
 }
 

@@ -73,8 +73,13 @@ TEST(LabelHalo, TheGridLineStopsShortOfTheMinusOf2xMinus3y) {
     // Across the grid line's 3-unit width, the minus and a unit and a half
     // above and below it: no grid colour.
     EXPECT_EQ(pixelsOf(c, 1, 970.5, *y - 4, 973.5, *y + 4), 0);
-    // The grid line itself is there, away from the label.
-    EXPECT_GT(pixelsOf(c, 1, 970.5, *y + 60, 973.5, *y + 70), 0);
+    // The grid line itself is there, away from the label: below its ground
+    // (and the axis letter's) and above the x axis, 62 below the minus.
+    EXPECT_GT(pixelsOf(c, 1, 970.5, *y + 40, 973.5, *y + 55), 0);
+    // The x axis, a line of meaning, runs on where the grid line crosses it.
+    const int k = c.scale();
+    EXPECT_EQ(c.lineAt(972 * k, 340 * k), rt::Canvas::LineMark::meaning);
+    EXPECT_GT(pixelsOf(c, 0, 960, 339, 984, 341), 0) << "the x axis";
 }
 
 // The same plane's scale number "5" under x=5 stands on a ground of its own,
@@ -88,7 +93,9 @@ TEST(LabelHalo, AScaleNumberStandsOnItsOwnGround) {
     ASSERT_EQ(five.size(), 1u);
     EXPECT_TRUE(split.outside.glyphs({.text = "5", .size = 30}).empty());
     EXPECT_FALSE(split.inside.glyphs({.text = "0", .size = 30}).empty());
-    EXPECT_EQ(split.inside.glyphs({.text = "x"}).size(), 2u) << "the two labels' x, not the axis letter";
+    // The two labels' x and the axis letter, which stands on a ground of its own.
+    EXPECT_EQ(split.inside.glyphs({.text = "x"}).size(), 3u);
+    EXPECT_TRUE(split.outside.glyphs({.text = "x", .size = 24}).empty()) << "the axis letter";
     rt::Canvas& c = run.runtime->canvas();
     const Glyph& g = five.front();
     const rt::UnitBox ink =
@@ -101,7 +108,7 @@ TEST(LabelHalo, AScaleNumberStandsOnItsOwnGround) {
 
 // Which texts stand on a halo: labels of points and graphs always; texts a
 // topic places inside a plane's box; nothing once a clear took the plane
-// away; the plane's scale numbers each on its own, its letters never.
+// away; the plane's scale numbers and its axis letters each on its own.
 TEST(LabelHalo, OnlyLabelsOnAPlaneGetAHalo) {
     TernRun run = pictured([](Tern& t) {
         t.PlaneAt({.left = 500,
@@ -151,34 +158,38 @@ TEST(LabelHalo, OnlyLabelsOnAPlaneGetAHalo) {
     // The table text and the graph's label.
     EXPECT_TRUE(!split.inside.glyphs({.text = "Q"}).empty() && split.outside.glyphs({.text = "Q"}).empty());
     EXPECT_TRUE(!split.inside.glyphs({.text = "W"}).empty() && split.outside.glyphs({.text = "W"}).empty());
-    // The plane's numbers stand on grounds of their own, its axis letters on none.
-    for (const char* own : {"5", "-5", "0"}) EXPECT_FALSE(split.inside.glyphs({.text = own}).empty()) << own;
-    for (const char* own : {"x", "y"}) EXPECT_FALSE(split.outside.glyphs({.text = own}).empty()) << own;
+    // The plane's numbers and its axis letters stand on grounds of their own.
+    for (const char* own : {"5", "-5", "0", "x", "y"}) {
+        EXPECT_FALSE(split.inside.glyphs({.text = own}).empty()) << own;
+        EXPECT_TRUE(split.outside.glyphs({.text = own}).empty()) << own;
+    }
 }
 
-// A label's ground clears only lines, and all of them within its box: the
-// label's ink widened by the margin. A text, a point and an arrow head
-// drawn before it keep every pixel; a line drawn after it stops at the box.
+// A label's ground clears only lines that give way, and all of them within
+// its box: the label's ink widened by the margin. A line of meaning, a text,
+// a point and an arrow head drawn before it keep every pixel; a line that
+// gives way drawn after it stops at the box.
 TEST(LabelHalo, TheGroundClearsOnlyTheLinesInTheLabelsBox) {
-    rt::Canvas under(2), plain(2), haloed(2), alone(2);
+    rt::Canvas under(2), plain(2), haloed(2), alone(2), settled(2);
     const rt::FontState digits{"ゴシック", 16, true, false};
     const rt::Point head[] = {{96, 112}, {104, 112}, {100, 104}};
-    for (rt::Canvas* c : {&under, &plain, &haloed}) {
-        c->line(0, 120, 400, 120, 1, 0, -1, 3);        // a grid line through the label
-        c->line(150, 50, 150, 200, 8, 0, -1, 1);       // a line beside its minus
-        c->circle(60, 140, 1, 8, 0, 0, true, -1, 5);   // a pen dot of a graph
+    for (rt::Canvas* c : {&under, &plain, &haloed, &settled}) {
+        c->line(0, 120, 400, 120, 1, 0, -1, 3, rt::LineRole::givesWay);       // a grid line through the label
+        c->line(150, 50, 150, 200, 8, 0, -1, 1, rt::LineRole::givesWay);      // a grid line beside its minus
+        c->circle(60, 140, 1, 8, 0, 0, true, -1, 5, rt::LineRole::givesWay);  // a pen dot of a graph
+        c->line(0, 100, 400, 100, 4, 0, -1, 1);        // an axis through the label: a line of meaning
         c->symbol("5", 176, 104, 3, 3, 2, digits);     // a scale number it meets
         c->circle(100, 132, 8, 6, 0, 0, true, -1, 1);  // a point
         c->connectFilled(6, 6, head, 1);               // an arrow head
     }
-    for (rt::Canvas* c : {&plain, &haloed, &alone}) {
-        if (c == &haloed) c->beginHalo();
+    for (rt::Canvas* c : {&plain, &haloed, &alone, &settled}) {
+        const bool halo = c == &haloed || c == &settled;
+        if (halo) c->beginHalo();
         c->symbol("2x", 60, 90, 3, 3, 3, digits);
         c->line(110, 120, 140, 120, 3, 0, -1, 5);
         c->symbol("y", 160, 90, 3, 3, 3, digits);
-        if (c == &haloed) c->endHalo();
+        if (halo) c->endHalo();
     }
-    for (rt::Canvas* c : {&plain, &haloed}) c->line(120, 60, 120, 180, 8, 0, -1, 1);
     // The label's box, in canvas pixels, widened by the margin.
     const int k = haloed.scale(), m = rt::Canvas::kGroundMargin * k;
     int x0 = 1 << 20, y0 = 1 << 20, x1 = -1, y1 = -1;
@@ -189,6 +200,10 @@ TEST(LabelHalo, TheGroundClearsOnlyTheLinesInTheLabelsBox) {
                 y0 = std::min(y0, py - m), y1 = std::max(y1, py + m);
             }
     ASSERT_GE(x1, 0);
+    // The axis in the box, the label over it, before the later line.
+    const int axis = pixelsOf(plain, 4, x0 / 2.0, y0 / 2.0, x1 / 2.0, y1 / 2.0);
+    EXPECT_GT(axis, 0);
+    for (rt::Canvas* c : {&plain, &haloed}) c->line(120, 60, 120, 180, 8, 0, -1, 1, rt::LineRole::givesWay);
     int cleared = 0;
     for (int py = 0; py < 240 * k; ++py)
         for (int px = 0; px < 440 * k; ++px) {
@@ -201,20 +216,31 @@ TEST(LabelHalo, TheGroundClearsOnlyTheLinesInTheLabelsBox) {
                 ASSERT_NE(b, rgbOf(8)) << px << "," << py;
             }
             if (a == b) continue;
-            // The later line left off: what lies under it shows.
-            if (a == rgbOf(8) && inBox && b == pixelAt(alone, px, py)) continue;
+            // The later line left off: what lies under it (the label, the
+            // axis, the page) shows as it was before the line.
+            if (a == rgbOf(8) && inBox && b == pixelAt(settled, px, py)) continue;
             // Changed: a line's pixel inside the box, now the page colour.
+            // A line that gives way is cleared across its whole width: a
+            // stroke reaching into the box goes out to its edge, no further
+            // than its widest (5) from the box.
             ASSERT_EQ(b, rgbOf(15)) << px << "," << py;
-            ASSERT_TRUE(inBox) << px << "," << py;
+            const int w = 5 * k;
+            ASSERT_TRUE(px >= x0 - w && px <= x1 + w && py >= y0 - w && py <= y1 + w) << px << "," << py;
             ASSERT_TRUE(was == rgbOf(1) || was == rgbOf(8) || a == rgbOf(8)) << px << "," << py;
             ++cleared;
         }
     EXPECT_GT(cleared, 0);
+    // The pen dot the box reaches into is gone whole: no sliver of it left.
+    EXPECT_GT(pixelsOf(plain, 8, 56, 136, 64, 144), 0);
+    EXPECT_EQ(pixelsOf(haloed, 8, 56, 136, 64, 144), 0) << "a sliver of the pen dot";
     // The marks drawn earlier keep all their pixels inside the box.
     for (int colour : {2, 6})
         EXPECT_EQ(pixelsOf(plain, colour, x0 / 2.0, y0 / 2.0, x1 / 2.0, y1 / 2.0),
                   pixelsOf(haloed, colour, x0 / 2.0, y0 / 2.0, x1 / 2.0, y1 / 2.0))
             << colour;
+    // The axis, a line of meaning, keeps every pixel the label leaves it,
+    // the later line stopping short of it too.
+    EXPECT_EQ(pixelsOf(haloed, 4, x0 / 2.0, y0 / 2.0, x1 / 2.0, y1 / 2.0), axis);
     // The later line runs on above and below the box.
     EXPECT_GT(pixelsOf(haloed, 8, 119, 60, 121, y0 / 2.0 - 1), 0);
     EXPECT_GT(pixelsOf(haloed, 8, 119, y1 / 2.0 + 1, 121, 180), 0);
@@ -234,7 +260,7 @@ TEST(LabelHalo, TheGroundShowsWhatLayUnderTheLine) {
     for (rt::Canvas* c : {&crossed, &plain}) {
         c->line(60, 60, 200, 180, 0, 2, 13, 1);  // a shaded box under the label
         c->symbol("8", textX, 100, 3, 3, 2, digits);
-        if (c == &crossed) c->line(40, 120, 300, 120, 1, 0, -1, 3);
+        if (c == &crossed) c->line(40, 120, 300, 120, 1, 0, -1, 3, rt::LineRole::givesWay);
         c->beginHalo();
         c->symbol("x=9", 100, 100, 3, 3, 3, digits);
         c->endHalo();
@@ -242,15 +268,26 @@ TEST(LabelHalo, TheGroundShowsWhatLayUnderTheLine) {
     // Within the ground, across both the box and the text beside it.
     EXPECT_EQ(pixelsDifferingInGround(crossed, plain, ink), 0);
     EXPECT_GT(pixelsOf(crossed, 1, 40, 118, 100, 122), 0) << "the line, away from the label";
+    // A line of meaning across the same place is never cleared.
+    rt::Canvas axis(2);
+    axis.line(40, 120, 300, 120, 1, 0, -1, 3);
+    axis.beginHalo();
+    axis.symbol("x=9", 100, 100, 3, 3, 3, digits);
+    axis.endHalo();
+    const int k = axis.scale();
+    EXPECT_GT(pixelsOf(axis, 1, ink.x0 - 2, 118, ink.x1 + 2, 122), 0);
+    EXPECT_EQ(axis.lineAt(static_cast<int>(ink.x1 + 2) * k, 120 * k), rt::Canvas::LineMark::meaning);
 }
 
-// Whatever the lines went through before a label (cleared, covered by a
+// Whatever the lines that give way went through before a label (cleared, covered by a
 // fill, drawn twice, drawn as a graph's pen dots), its ground shows what the
 // same screen shows without them.
 TEST(LabelHalo, TheGroundShowsThePageAsItWouldBeWithoutTheLines) {
     const rt::FontState digits{"ゴシック", 16, true, false};
     auto shade = [](rt::Canvas& c) { c.line(60, 60, 200, 180, 0, 2, 13, 1); };
-    auto across = [](rt::Canvas& c, int colour) { c.line(40, 120, 300, 120, colour, 0, -1, 3); };
+    auto across = [](rt::Canvas& c, int colour) {
+        c.line(40, 120, 300, 120, colour, 0, -1, 3, rt::LineRole::givesWay);
+    };
     struct Case {
         const char* what;
         std::function<void(rt::Canvas&)> withLines, without;
@@ -285,7 +322,8 @@ TEST(LabelHalo, TheGroundShowsThePageAsItWouldBeWithoutTheLines) {
         {"a graph's pen dots over a fill",
          [&](rt::Canvas& c) {
              shade(c);
-             for (float x = 40; x < 300; x += 0.5f) c.circle(x, 120 + (x - 40) / 20, 1, 1, 0, 0, true, -1, 3);
+             for (float x = 40; x < 300; x += 0.5f)
+                 c.circle(x, 120 + (x - 40) / 20, 1, 1, 0, 0, true, -1, 3, rt::LineRole::givesWay);
          },
          shade},
     };
@@ -319,17 +357,20 @@ TEST(LabelHalo, AGroundKeepsAnEarlierLabelsMinus) {
     EXPECT_GT(before, 0);
 }
 
-// Once a label is erased, a line may cross where it stood.
+// A grid line stops at a label's ground until the label is erased.
 TEST(LabelHalo, AnEraseTakesTheGroundAway) {
     rt::Canvas c(2);
     const rt::FontState digits{"ゴシック", 16, true, false};
     c.beginHalo();
     c.symbol("7", 100, 100, 3, 3, 3, digits);
     c.endHalo();
-    c.line(90, 124, 150, 124, 1, 0, -1, 3);
+    c.line(90, 124, 150, 124, 1, 0, -1, 3, rt::LineRole::givesWay);
     EXPECT_EQ(pixelsOf(c, 1, 100, 122, 120, 126), 0) << "the label's ground";
+    // A line of meaning crosses the ground as it is.
+    c.line(90, 124, 150, 124, 4, 0, -1, 3);
+    EXPECT_GT(pixelsOf(c, 4, 100, 122, 120, 126), 0) << "a line of meaning";
     c.line(80, 80, 160, 160, 15, 2, 15, 1);
-    c.line(90, 124, 150, 124, 1, 0, -1, 3);
+    c.line(90, 124, 150, 124, 1, 0, -1, 3, rt::LineRole::givesWay);
     EXPECT_GT(pixelsOf(c, 1, 100, 122, 120, 126), 0) << "erased";
 }
 

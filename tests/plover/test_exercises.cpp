@@ -26,13 +26,13 @@ TEST(ExerciseA6, DistanceTimePlaneInValuesWithUnitsAndThickSegments) {
     EXPECT_FALSE(trace.glyphs({.text = "50", .near = Near{1130, 414, 0.1f, 0.1f}}).empty());
     EXPECT_FALSE(trace.glyphs({.text = "5", .near = Near{726, 195, 0.1f, 0.1f}}).empty());
     EXPECT_FALSE(
-        trace.glyphs(Typeset{.text = "分", .at = At(1155, 442), .h = 2, .v = 1, .size = 30, .bold = false})
+        trace.glyphs(Typeset{.text = "分", .at = At(1155, 444), .h = 2, .v = 1, .size = 30, .bold = false})
             .empty());
     EXPECT_FALSE(
-        trace.glyphs(Typeset{.text = "km", .at = At(700, 34), .h = 2, .v = 1, .size = 30, .bold = false})
+        trace.glyphs(Typeset{.text = "km", .at = At(690, 34), .h = 2, .v = 1, .size = 30, .bold = false})
             .empty());
     // The units are screen texts like every other plane's, seen by the lint.
-    EXPECT_EQ(run.place("km"), "700 34 0");
+    EXPECT_EQ(run.place("km"), "690 34 0");
     // The first part ends at minute 25, 5 km; both segments at pen 8.
     EXPECT_FALSE(trace.dots({.r = 1, .colour = 0, .in = Box{959.5f, 960.5f, 209.5f, 210.5f}}).empty());
     EXPECT_TRUE(trace.dots({.r = 1, .colour = 0, .in = Box{961, 1300, 0, 720}}).empty());
@@ -104,11 +104,11 @@ TEST(ExerciseB2, FiguresArcsAndTheGraphWithItsUnits) {
         trace.glyphs(Typeset{.text = "㎝", .at = At(921, 434), .h = 2, .v = 1, .size = 30, .bold = false})
             .empty());
     EXPECT_FALSE(
-        trace.glyphs(Typeset{.text = "㎝", .at = At(576, 166), .h = 2, .v = 1, .size = 30, .bold = false})
+        trace.glyphs(Typeset{.text = "㎝", .at = At(568, 166), .h = 2, .v = 1, .size = 30, .bold = false})
             .empty());
     EXPECT_EQ(run.place("㎝"), "921 434 0");
     EXPECT_FALSE(
-        trace.glyphs(Typeset{.text = "2", .at = At(630, 156), .h = 2, .v = 2, .bold = false}).empty());
+        trace.glyphs(Typeset{.text = "2", .at = At(622, 156), .h = 2, .v = 2, .bold = false}).empty());
     EXPECT_FALSE(trace.dots({.r = 1, .colour = 5, .in = Box{805.5f, 806.5f, 189.5f, 190.5f}}).empty());
     EXPECT_TRUE(trace.dots({.r = 1, .colour = 5, .in = Box{0, 1400, 0, 189}}).empty());
 }
@@ -141,7 +141,7 @@ TEST(ExerciseA3, EliminationColumnsOnTheRightOfTheSystem) {
     EXPECT_EQ(run.place(" 14=7a"), "814 190 0");
     EXPECT_EQ(run.place("  a=2"), "814 240 3");
     EXPECT_EQ(run.place("答 y=2x-1"), "760 490 5");
-    EXPECT_EQ(run.place("-11=-5a+b…②"), "116 610 0");
+    EXPECT_EQ(run.place("-11=-5a+b…②"), "116 590 0");
     EXPECT_EQ(run.place("答 y=-3x+2"), "76 390 5");
 }
 
@@ -150,9 +150,9 @@ TEST(ExerciseA5, SystemFromTheGraphAndItsSolution) {
     EXPECT_TRUE(run.ended());
     EXPECT_EQ(run.place("y=-2x+4…①"), "116 280 0");
     EXPECT_EQ(run.place("y=x-1…②"), "116 330 0");
-    EXPECT_EQ(run.place("+-  -  +"), "76 465 3");
-    EXPECT_EQ(run.place("0=-3x+5"), "130 540 0");
-    EXPECT_EQ(run.place("3x=5"), "76 600 0");
+    EXPECT_EQ(run.place("+-  -  +"), "76 457 3");
+    EXPECT_EQ(run.place("0=-3x+5"), "130 532 0");
+    EXPECT_EQ(run.place("3x=5"), "76 584 0");
     EXPECT_EQ(run.place("x=ﾀ5/3ﾀ を②に代入して"), "418 300 3");
     EXPECT_EQ(run.place("答 (ﾀ5/3ﾀ,ﾀ2/3ﾀ)"), "418 440 5");
     // Both lines pass the y axis at their intercepts 4 and -1.
@@ -192,23 +192,23 @@ TEST(ExerciseB3, FigureShadedUnderTheAxisAndBothScreensWorked) {
         EXPECT_LE(d.y, 490);
     }
     // Screen 1: the elimination and the second column from the "(2)" row.
-    EXPECT_EQ(run.place("+-  + -"), "76 485 3");
-    EXPECT_EQ(run.place("0=3x-6"), "130 560 0");
+    EXPECT_EQ(run.place("+-  + -"), "76 475 3");
+    EXPECT_EQ(run.place("0=3x-6"), "130 550 0");
     const auto cx = run.drawn("②に代入して").at(0).x;
-    EXPECT_EQ(run.drawn("y=-x+10…②").at(0).y, 350);
+    EXPECT_EQ(run.drawn("y=-x+10…②").at(0).y, 340);
     EXPECT_GT(cx, 116);
-    EXPECT_EQ(run.drawn("②に代入して").at(0).y, 300);
+    EXPECT_EQ(run.drawn("②に代入して").at(0).y, 290);
     EXPECT_EQ(run.drawn("P(2,8)").at(0).x, cx);
-    EXPECT_EQ(run.drawn("P(2,8)").at(0).y, 250);
+    EXPECT_EQ(run.drawn("P(2,8)").at(0).y, 240);
     const auto tens = run.drawn("10");
     EXPECT_TRUE(std::any_of(tens.begin(), tens.end(),
                             [](const auto& r) { return r.x == 796 && r.y == 160 && r.colour == 3; }));
-    EXPECT_EQ(run.drawn("48(cm^2)").at(0).y, 570);
+    EXPECT_EQ(run.drawn("48(cm^2)").at(0).y, 560);
     // Screen 2: the question label beside the cells, the elimination at 40.
     EXPECT_EQ(run.place("(3)"), "550 30 3");
     EXPECT_EQ(run.place("+- -  -"), "40 475 3");
     EXPECT_EQ(run.place("8=-2a"), "94 550 0");
-    EXPECT_EQ(run.place("a=-4"), "94 600 3");
+    EXPECT_EQ(run.place("a=-4"), "94 596 3");
     EXPECT_EQ(run.drawn("a=-4 を②に代入して").at(0).y, 340);
     EXPECT_EQ(run.drawn("答 y=-4x+16").at(0).y, 540);
     EXPECT_EQ(run.drawn("答 y=-4x+16").at(0).colour, 5);

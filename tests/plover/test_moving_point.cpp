@@ -189,33 +189,40 @@ TEST(MovingPointEquations, CaseFiguresArcsAndEquations) {
               nearAB.size());
 }
 
-// "(10-x)cm" stands across figure 3's diagonal AP, from A (852,190) to
-// P (1132,330): the diagonal stops short of the label's minus, and the
-// label's ground leaves the shaded triangle and its own arc D to P whole.
-TEST(MovingPointEquations, TheDiagonalStopsShortOfTheMinusOfTenMinusX) {
+// "(10-x)cm" names DP of figure 3, A (852,190), C (1132,400), P (1132,330):
+// it stands inside the rectangle left of DP, below the diagonal AP, which
+// stays whole; no line runs within 4 units of the label, its minus included.
+TEST(MovingPointEquations, TenMinusXStandsClearOfTheDiagonal) {
     PloverRun run(RunOptions{.keys = steps(13), .scale = 2}, &Plover::MovingPointEquations);
     ASSERT_TRUE(run.ended());
     const Trace trace(run.lines());
-    std::vector<Segment> minus;
-    for (const Segment& l : trace.segments({.colour = 5, .width = 5}))
-        if (l.x1 > 900 && l.x2 < 1100 && l.y1 > 230 && l.y1 < 290) minus.push_back(l);
-    ASSERT_EQ(minus.size(), 1u);
-    const Segment& m = minus.front();
-    ASSERT_EQ(m.y1, m.y2);
-    const float onDiagonal = 190 + ((m.x1 + m.x2) / 2 - 852) / 2;
-    ASSERT_NEAR(onDiagonal, m.y1, 4) << "the diagonal runs through the minus";
     rt::Canvas& c = run.runtime->canvas();
-    EXPECT_EQ(pixelsOf(c, 0, m.x1 - 3, m.y1 - 6, m.x2 + 3, m.y1 + 6), 0);
-    EXPECT_GT(pixelsOf(c, 0, 860, 190 + 2, 880, 190 + 20), 0) << "the diagonal near A";
-    // Inside the triangle, 3 clear of its sides, where the arc runs beside
-    // the label: fill, arc and label, never the page.
+    rt::UnitBox label;
+    for (const Glyph& g : trace.glyphs({.colour = 5, .in = Box{852, 1132, 190, 400}})) {
+        const rt::UnitBox b =
+            c.textInk(g.text, g.x, g.y, g.h, g.v, rt::FontState{g.face, g.size, g.bold, g.italic});
+        if (b.empty()) continue;
+        label = label.empty() ? b
+                              : rt::UnitBox{std::min(label.x0, b.x0), std::min(label.y0, b.y0),
+                                            std::max(label.x1, b.x1), std::max(label.y1, b.y1)};
+    }
+    ASSERT_FALSE(label.empty());
+    auto diagonalAt = [](float x) { return 190 + (x - 852) / 2; };
+    EXPECT_GT(label.x0, 852);
+    EXPECT_LT(label.x1, 1132);
+    EXPECT_GT(label.y0, diagonalAt(label.x1) + 4) << "below the diagonal";
+    EXPECT_LT(label.y1, 400 - 4);
+    EXPECT_GT(label.x1, 1132 - 60) << "beside DP";
     const int k = c.scale();
-    int page = 0;
-    for (int py = 196 * k; py < 300 * k; ++py)
-        for (int px = 1090 * k; px < 1129 * k; ++px)
-            if (py < (190 + (static_cast<float>(px) / k - 852) / 2 - 4) * k)
-                page += pixelAt(c, px, py) == rgbOf(15);
-    EXPECT_EQ(page, 0);
+    int lines = 0;
+    for (int py = static_cast<int>((label.y0 - 4) * k); py < static_cast<int>((label.y1 + 4) * k); ++py)
+        for (int px = static_cast<int>((label.x0 - 4) * k); px < static_cast<int>((label.x1 + 4) * k); ++px)
+            lines += c.lineAt(px, py) == rt::Canvas::LineMark::meaning;
+    EXPECT_EQ(lines, 0) << label.x0 << " " << label.y0 << " " << label.x1 << " " << label.y1;
+    for (float x = 870; x < 1120; x += 25)
+        EXPECT_EQ(c.lineAt(static_cast<int>(x * k), static_cast<int>(diagonalAt(x) * k)),
+                  rt::Canvas::LineMark::meaning)
+            << "the diagonal at " << x;
 }
 
 // Figure 1's corner letters stand where the usual way in puts them, whatever
@@ -240,10 +247,10 @@ TEST(MovingPointGraph, ThreePiecesAndUnitLabels) {
         trace.glyphs(Typeset{.text = "㎝", .at = At(1081, 384), .h = 2, .v = 1, .size = 30, .bold = false})
             .empty());
     EXPECT_FALSE(
-        trace.glyphs(Typeset{.text = "㎝", .at = At(576, 116), .h = 2, .v = 1, .size = 30, .bold = false})
+        trace.glyphs(Typeset{.text = "㎝", .at = At(568, 116), .h = 2, .v = 1, .size = 30, .bold = false})
             .empty());
     EXPECT_FALSE(
-        trace.glyphs(Typeset{.text = "2", .at = At(630, 106), .h = 2, .v = 2, .bold = false}).empty());
+        trace.glyphs(Typeset{.text = "2", .at = At(622, 106), .h = 2, .v = 2, .bold = false}).empty());
     EXPECT_EQ(run.place("(2)PがBC上"), "38 180 3");
     EXPECT_EQ(run.place("y=20-2x(7≦x≦10)"), "114 330 0");
     for (auto [x, y] : {std::pair{646.f, 380.f}, {766.f, 140.f}, {926.f, 140.f}, {1046.f, 380.f}})

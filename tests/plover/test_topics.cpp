@@ -253,7 +253,7 @@ TEST(CoolBagSummary, SamePlaneAndLineAsTheGraphMethod) {
     EXPECT_EQ(centres(summary.records().dots({.r = 6, .colour = 3})),
               centres(method.records().dots({.r = 6, .colour = 3})));
     EXPECT_EQ(summary.place("①"), "40 187 0");
-    EXPECT_EQ(summary.place("100"), "717 30 5");
+    EXPECT_EQ(summary.place("100"), "711 30 5");
     EXPECT_EQ(summary.place("②グラフでは、"), "40 339 0");
     EXPECT_EQ(summary.place("温度は時間の1次関数とみなして考えた。"), "76 593 5");
 }
@@ -425,7 +425,7 @@ TEST(AltitudeQuestion, TwoLineHeadersStationRowsAndEmptyPlane) {
         trace.segments(Stroke{.from = At(482, 535), .to = At(1097, 535), .colour = 0, .width = 4}).empty());
     EXPECT_FALSE(
         trace.segments(Stroke{.from = At(482, 160), .to = At(482, 535), .colour = 0, .width = 4}).empty());
-    EXPECT_EQ(run.place("km"), "1058 483 0");
+    EXPECT_EQ(run.place("km"), "1101 483 0");
     EXPECT_EQ(run.place("℃"), "432 176 0");
     EXPECT_TRUE(run.records().dots({.r = 6, .colour = 3}).empty());
 }
@@ -467,8 +467,8 @@ TEST(FerryChartExercise, JourneyLinesInPenEight) {
     EXPECT_FALSE(trace.dots(Disc{.at = At(926, 290), .r = 10, .colour = 7, .width = 8}).empty());
     EXPECT_FALSE(trace.dots(Disc{.at = At(1126, 50), .r = 10, .colour = 7, .width = 8}).empty());
     EXPECT_EQ(run.runtime->drawWidth(), 8);
-    EXPECT_EQ(run.place("分"), "1081 534 0");
-    EXPECT_EQ(run.place("km"), "596 66 0");
+    EXPECT_EQ(run.place("分"), "1084 534 0");
+    EXPECT_EQ(run.place("km"), "582 66 0");
     EXPECT_EQ(run.place("分速ﾀ1/5ﾀkm"), "284 140 3");
     EXPECT_EQ(run.place("  時速12km"), "275 210 5");
     EXPECT_EQ(run.place("分速ﾀ3/10ﾀkm"), "316 330 3");

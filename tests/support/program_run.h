@@ -57,6 +57,8 @@ struct RunOptions {
     int seed = 1;
     int scale = 1;  // the pictures are not looked at; small canvases keep tests quick
     bool traced = true;
+    // Called as each wait begins, with the screen as drawn so far.
+    std::function<void(rt::HeadlessRuntime&)> atWait;
 };
 
 // What a run leaves to check. A fixture's run starts the runtime, makes its
@@ -127,6 +129,7 @@ protected:
         rt::HeadlessRuntime::Options ro;
         ro.keys = rt::HeadlessRuntime::splitKeys(o.keys);
         ro.scale = o.scale;
+        ro.atWait = o.atWait;
         runtime = std::make_unique<rt::HeadlessRuntime>(ro);
         if (o.traced) runtime->setTrace(&trace);
     }

@@ -357,7 +357,7 @@ INSTANTIATE_TEST_SUITE_P(
 // The closing: one more key after the 1, the assignment, the sub-menu.
 TEST(RandomIntersection, LeavingShowsTheAssignment) {
     TernRun run(typed("3") + typed("4") + steps(10) + " " + typed("1") + steps(1));
-    EXPECT_EQ(run.place("教科書P81 問2　をやってみよう。"), "38 600 7");
+    EXPECT_EQ(run.place("教科書P81 問2　をやってみよう。"), "38 595 7");
     EXPECT_EQ(run.count("①P80Q　②グラフから例　③問１　④交点例　⑤問2　⑥問3　⑦問4　⑧終了"), 2);
     TernRun two(typed("3") + typed("2") + steps(3) + " " + typed("1"));
     EXPECT_EQ(two.place("教科書P81 問1　をやってみよう。"), "38 480 7");
@@ -402,8 +402,9 @@ TEST(SystemByGraphAnswer, BraceAfterTheHeadingAndThePoint) {
     EXPECT_EQ(run.place("2x+y=1…①"), whole(static_cast<long>(h + 40)) + " 30 0");
     EXPECT_EQ(run.place(" x-y=-4…②"), whole(static_cast<long>(h + 40)) + " 80 0");
     EXPECT_FALSE(run.records().dots(Disc{.at = At(880, 220), .r = 6, .colour = 5, .width = 5}).empty());
+    // The point's label just right of the y axis (920) it would cross, at the height asked.
     EXPECT_FALSE(
-        run.records().glyphs({.text = "(", .colour = 5, .in = Box{888.5f, 891.5f, 208.5f, 211.5f}}).empty());
+        run.records().glyphs({.text = "(", .colour = 5, .in = Box{917.5f, 923.5f, 208.5f, 211.5f}}).empty());
     EXPECT_EQ(run.place("したがって、連立方程式の解は"), "38 400 0");
     EXPECT_EQ(run.place("x=-1,y=3"), "38 450 5");
 }
@@ -413,17 +414,18 @@ TEST(IntersectionFromFigure, ColumnsAndTheSubstitutionBesideThem) {
     ASSERT_TRUE(run.ended());
     EXPECT_EQ(run.place("y=-3x+3…①"), "78 280 0");
     EXPECT_EQ(run.place("y= 2x-1…②"), "78 330 0");
-    EXPECT_EQ(run.place("+-  -  +"), "38 465 3");
-    EXPECT_EQ(run.place("0=-5x+4"), "92 540 0");
-    EXPECT_EQ(run.place("5x=4"), "38 600 0");
+    // From "①-②" on 11 higher, "5x=4" 5 more: its fraction ends above the status band.
+    EXPECT_EQ(run.place("+-  -  +"), "38 454 3");
+    EXPECT_EQ(run.place("0=-5x+4"), "92 529 0");
+    EXPECT_EQ(run.place("5x=4"), "38 584 0");
     EXPECT_EQ(run.place("x=ﾀ4/5ﾀ を②に代入して"), "418 300 3");
     EXPECT_EQ(run.place("答 (ﾀ4/5ﾀ,ﾀ3/5ﾀ)"), "418 440 5");
     EXPECT_EQ(run.place("教科書P81 問3　をやってみよう。"), "456 570 7");
     EXPECT_TRUE(
         !run.records()
-             .glyphs({.text = ")", .colour = 0, .in = Box{119.5f, 122.5f, 494.5f, 497.5f}})
+             .glyphs({.text = ")", .colour = 0, .in = Box{119.5f, 122.5f, 483.5f, 486.5f}})
              .empty() ||
-        !run.records().glyphs({.text = ")", .colour = 0, .in = Box{63.5f, 66.5f, 494.5f, 497.5f}}).empty());
+        !run.records().glyphs({.text = ")", .colour = 0, .in = Box{63.5f, 66.5f, 483.5f, 486.5f}}).empty());
 }
 
 TEST(AxisIntersection, PointAAndTheIntercept) {
@@ -448,8 +450,9 @@ TEST(ParallelNoSolution, TwoParallelLinesAndTheReasons) {
     EXPECT_FALSE(run.records()
                      .glyphs({.text = "2", .colour = 0, .in = Box{1104.5f, 1107.5f, 148.5f, 151.5f}})
                      .empty());
+    // Line 2's label left of the y axis it would cross, at the height asked.
     EXPECT_FALSE(
-        run.records().glyphs({.text = "3", .colour = 3, .in = Box{807.5f, 810.5f, 98.5f, 101.5f}}).empty());
+        run.records().glyphs({.text = "3", .colour = 3, .in = Box{759.5f, 762.5f, 98.5f, 101.5f}}).empty());
     EXPECT_EQ(run.place("教科書P82 基本の問題　をやってみよう。"), "456 570 7");
 }
 

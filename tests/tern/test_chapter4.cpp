@@ -49,8 +49,8 @@ TEST(BasicProblemGraphs, FourEquationsRewrittenAndGraphed) {
     EXPECT_FALSE(
         trace.segments(Stroke{.from = At(960, 580), .to = At(960, 100), .colour = 5, .width = 5}).empty());
     EXPECT_FALSE(
-        trace.glyphs({.text = "4", .colour = 5, .near = Near{970 - 108 + 27 + 4, 100, 1.5f, 1.5f}}).empty())
-        << "4 right, off the y axis's letter";
+        trace.glyphs({.text = "4", .colour = 5, .near = Near{970 - 96 + 27, 100, 1.5f, 1.5f}}).empty())
+        << "10 clear of the y axis's letter";
     EXPECT_FALSE(trace.glyphs({.text = "3", .colour = 5, .near = Near{1080 - 378 + 27, 540 - 70, 1.5f, 1.5f}})
                      .empty());
 }
@@ -88,29 +88,29 @@ TEST(BasicProblemTwoLines, SlopeTrianglesCrossingsAndTheElimination) {
     const Trace trace(lines);
     // The numbers at the axis crossings.
     EXPECT_EQ(run.place("-6"), "795 345 0");
-    EXPECT_EQ(run.place("6"), "1005 135 0");
+    EXPECT_EQ(run.place("6"), "1015 135 0");
     EXPECT_EQ(run.place("-2"), "881 345 0");
-    EXPECT_EQ(run.place("-4"), "1005 465 0");
+    EXPECT_EQ(run.place("-4"), "1017 465 0");
     // Labels: the script l 10 above l's upper end, m 40 left of m's lower end.
     EXPECT_FALSE(
         trace.glyphs({.text = "l", .colour = 0, .face = "MT Extra", .near = Near{1040, 90, 1.5f, 1.5f}})
             .empty());
     EXPECT_FALSE(trace.glyphs({.text = "m", .colour = 0, .near = Near{1000, 555, 1.5f, 1.5f}}).empty());
     // l's triangle: run in 7 above the axis, rise in 3; m's: the rise down,
-    // its run value below the axis, its run arrow again in colour 5.
+    // its run value below the axis, its run arrow again in colour 5. The
+    // values stand 4 off their arrows.
     EXPECT_FALSE(
         trace.segments(Stroke{.from = At(795, 345), .to = At(1005, 345), .colour = 7, .width = 4}).empty());
     EXPECT_FALSE(
         trace.segments(Stroke{.from = At(1005, 345), .to = At(1005, 135), .colour = 3, .width = 4}).empty());
-    EXPECT_FALSE(trace.glyphs({.text = "6", .colour = 7, .near = Near{886, 301, 1.5f, 1.5f}}).empty());
-    EXPECT_FALSE(trace.glyphs({.text = "6", .colour = 3, .near = Near{1005, 224, 1.5f, 1.5f}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "6", .colour = 7, .near = Near{886, 297, 1.5f, 1.5f}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "6", .colour = 3, .near = Near{1009, 224, 1.5f, 1.5f}}).empty());
     EXPECT_FALSE(
         trace.segments(Stroke{.from = At(935, 345), .to = At(1005, 345), .colour = 7, .width = 4}).empty());
     EXPECT_FALSE(
         trace.segments(Stroke{.from = At(1005, 345), .to = At(1005, 485), .colour = 3, .width = 4}).empty());
-    // The run's 2 8 left, off the scale number 5.
-    EXPECT_FALSE(trace.glyphs({.text = "2", .colour = 7, .near = Near{948, 345, 1.5f, 1.5f}}).empty());
-    EXPECT_FALSE(trace.glyphs({.text = "4", .colour = 3, .near = Near{1005 + 27, 399, 1.5f, 1.5f}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "2", .colour = 7, .near = Near{948, 349, 1.5f, 1.5f}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "4", .colour = 3, .near = Near{1005 + 35, 399, 1.5f, 1.5f}}).empty());
     EXPECT_FALSE(
         trace.segments(Stroke{.from = At(935, 345), .to = At(1005, 345), .colour = 5, .width = 4}).empty());
     // The system, the columns with their rule, the sign row and the result.

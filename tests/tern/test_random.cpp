@@ -4,10 +4,13 @@
 // an independent computation from the same generator.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <numeric>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "tern_fixture.h"
 
@@ -421,6 +424,102 @@ TEST(RandomInterceptsGraph, ChosenProblemsOnScreen) {
                                 .filled = true,
                                 .fillColour = -1})
                          .empty());
+    }
+}
+
+// ---- The line's equation on the plane: the reading rules ------------------------------------
+
+// The ink of the last text a run drew on a ground in the colour: each
+// character's pen place, its ink 4 to 50 under the row and at most 27 across
+// (an italic x is drawn higher, in a face of its own: the row is the others').
+struct InkBox {
+    float left = 0, top = 0, right = 0, bottom = 0;
+};
+std::optional<InkBox> lastLabel(const Trace& trace, int colour) {
+    std::optional<InkBox> last;
+    std::optional<InkBox> held;
+    bool onGround = false, ofColour = true;
+    for (const TraceRecord& r : trace.records()) {
+        if (r.line == "halo on") {
+            onGround = true, ofColour = true, held.reset();
+        } else if (r.line == "halo off") {
+            if (held && ofColour) last = held;
+            onGround = false;
+        } else if (onGround && r.kind == TraceRecord::Kind::glyph) {
+            const Glyph& g = r.glyph;
+            ofColour = ofColour && g.colour == colour;
+            const bool row = g.face != "Times New Roman";
+            if (!held) held = InkBox{g.x, 1e9f, g.x + 27, -1e9f};
+            held->left = std::min(held->left, g.x), held->right = std::max(held->right, g.x + 27);
+            if (row)
+                held->top = std::min(held->top, g.y + 4), held->bottom = std::max(held->bottom, g.y + 50);
+        }
+    }
+    return last;
+}
+
+// On the random topics' plane (origin (896, 350), 25 a unit, -10 to 10 both
+// ways) the line y = m*x + n's label keeps the rules: 10 across from the y
+// axis, its letter (896..923) and scale numbers, 4 under the top scale
+// number (ink to 105), 4 over the bottom one (from 585), clear of the status
+// band (644), and the line does not run through it.
+void expectEquationLabelReads(const InkBox& b, float m, float n, const std::string& what) {
+    EXPECT_LE(b.bottom, 640) << what;
+    EXPECT_TRUE(b.right <= 896 - 10 || b.left >= 923 + 10) << what << " " << b.left << ".." << b.right;
+    EXPECT_GE(b.top, 105 + 4) << what;
+    EXPECT_LE(b.bottom, 585 - 4) << what;
+    auto screenY = [&](float x) { return 350 - 25 * (m * (x - 896) / 25 + n); };
+    const float x0 = std::max(b.left, 646.0f), x1 = std::min(b.right, 1146.0f);
+    const float y0 = std::min(screenY(x0), screenY(x1)), y1 = std::max(screenY(x0), screenY(x1));
+    EXPECT_TRUE(y1 < b.top || y0 > b.bottom) << what << " the line from " << y0 << " to " << y1;
+}
+
+// The lines that put their label beside the y axis, into the status band or
+// across the top scale number: falling to the bottom edge near the axis,
+// rising steeply to the top edge, shallow near a band.
+TEST(RandomSlopeIntercept, TheEquationReadsBesideItsLine) {
+    struct Case {
+        int a, b, c;
+    };
+    for (const Case& c : {Case{4, 4, -9}, Case{3, -2, 4}, Case{2, -2, -7}, Case{1, 4, 9}, Case{9, 2, -9},
+                          Case{1, -4, -9}, Case{9, -2, 9}}) {
+        const auto a = static_cast<float>(c.a), b = static_cast<float>(c.b), k = static_cast<float>(c.c);
+        TernRun run(steps(5), [&](Tern& t) {
+            t.chosen.Add(Tern::SlopeReading{a, b, k});
+            t.RandomSlopeInterceptExample();
+        });
+        const auto label = lastLabel(run.records(), 3);
+        const std::string what = equation(c.a, c.b, c.c);
+        ASSERT_TRUE(label) << what;
+        expectEquationLabelReads(*label, -a / b, k / b, what);
+    }
+}
+
+// As above, and clear of the slope triangle's dots at (0, n) and its apex.
+TEST(RandomEquationGraph, TheEquationReadsBesideItsLineAndTriangle) {
+    struct Case {
+        int a, b, n;
+    };
+    for (const Case& c : {Case{8, -2, 2}, Case{7, 4, 4}, Case{2, 3, 5}, Case{9, -3, -6}, Case{9, 2, -1},
+                          Case{1, -4, 6}, Case{4, 4, -4}}) {
+        const auto a = static_cast<float>(c.a), b = static_cast<float>(c.b), n = static_cast<float>(c.n);
+        TernRun run(steps(6), [&](Tern& t) {
+            t.chosen.Add(Tern::InterceptGraph{a, b, n});
+            t.RandomEquationGraphExample();
+        });
+        const auto label = lastLabel(run.records(), 5);
+        const std::string what = equation(c.a, c.b, c.b * c.n);
+        ASSERT_TRUE(label) << what;
+        expectEquationLabelReads(*label, -a / b, n, what);
+        // The triangle's dots, radius 8, 6 clear.
+        const long g = std::gcd(std::labs(static_cast<long>(c.a)), std::labs(static_cast<long>(c.b)));
+        const float run1 = std::fabs(b) / static_cast<float>(g), rise = -a / b * run1;
+        for (const auto& [x, y] : {std::pair{0.0f, n}, std::pair{run1, n + rise}}) {
+            const float sx = 896 + 25 * x, sy = 350 - 25 * y;
+            EXPECT_TRUE(sx + 14 <= label->left || sx - 14 >= label->right || sy + 14 <= label->top ||
+                        sy - 14 >= label->bottom)
+                << what << " the dot at " << sx << "," << sy;
+        }
     }
 }
 

@@ -184,8 +184,8 @@ TEST(PointOnGraphCheck, EachPointWithItsVerdict) {
     EXPECT_EQ(trace.dots({.keys = 12}).size(), 1u);
     EXPECT_EQ(trace.dots({.r = 10, .colour = 5, .near = Near{1168, 156, 0.01f, 0.01f}, .keys = 12}).size(),
               1u);
-    EXPECT_FALSE(trace.glyphs({.text = "A", .colour = 7, .near = Near{744, 230, 0.5f, 0.5f}}).empty())
-        << "4 right, off the scale number";
+    EXPECT_FALSE(trace.glyphs({.text = "A", .colour = 7, .near = Near{752, 230, 0.5f, 0.5f}}).empty())
+        << "12 right, off the scale number";
     EXPECT_FALSE(trace.glyphs({.text = "B", .colour = 5, .near = Near{1148, 86, 0.5f, 0.5f}}).empty());
 }
 
@@ -224,8 +224,8 @@ TEST(VerticalLineAnswers, LinesSpanThePlaneWithLabelsAtTheTop) {
         trace.segments(Stroke{.from = At(880, 610), .to = At(880, 50), .colour = 3, .width = 5}).empty());
     EXPECT_FALSE(
         trace.segments(Stroke{.from = At(1120, 610), .to = At(1120, 50), .colour = 3, .width = 5}).empty());
-    EXPECT_FALSE(trace.glyphs({.text = "(", .colour = 3, .near = Near{896 - 12, 50, 0.5f, 0.5f}}).empty())
-        << "12 left, off the y axis's letter";
+    EXPECT_FALSE(trace.glyphs({.text = "(", .colour = 3, .near = Near{880, 58, 0.5f, 0.5f}}).empty())
+        << "between the line and the y axis, lower than the axis's letter";
     EXPECT_FALSE(trace.glyphs({.text = "(", .colour = 3, .near = Near{1136, 50, 0.5f, 0.5f}}).empty());
     EXPECT_EQ(trace.dots({.keys = 4}).size(), 1u);
     EXPECT_EQ(trace.dots({.r = 8, .colour = 5, .near = Near{880, 330, 0.01f, 0.01f}, .keys = 4}).size(), 1u);
