@@ -60,6 +60,7 @@ struct Rect {
     float x0 = 0, y0 = 0, x1 = 0, y1 = 0;
     bool empty() const { return x1 <= x0 || y1 <= y0; }
     Rect grown(float m) const { return {x0 - m, y0 - m, x1 + m, y1 + m}; }
+    bool meets(const Rect& o) const { return x0 < o.x1 && o.x0 < x1 && y0 < o.y1 && o.y0 < y1; }
     bool holds(float x, float y) const { return x >= x0 && x <= x1 && y >= y0 && y <= y1; }
     float w() const { return x1 - x0; }
     float h() const { return y1 - y0; }
@@ -495,23 +496,6 @@ namespace boxes {
 
 // ---- Geometry ------------------------------------------------------------------------
 
-struct Rect {
-    float x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-    bool empty() const { return x1 <= x0 || y1 <= y0; }
-    Rect grown(float m) const { return {x0 - m, y0 - m, x1 + m, y1 + m}; }
-    bool meets(const Rect& o) const { return x0 < o.x1 && o.x0 < x1 && y0 < o.y1 && o.y0 < y1; }
-    bool holds(float x, float y) const { return x >= x0 && x <= x1 && y >= y0 && y <= y1; }
-    void add(const Rect& o) {
-        if (o.empty()) return;
-        if (empty()) {
-            *this = o;
-            return;
-        }
-        x0 = std::min(x0, o.x0), y0 = std::min(y0, o.y0);
-        x1 = std::max(x1, o.x1), y1 = std::max(y1, o.y1);
-    }
-};
-
 // The part of the segment a..b inside r, as parameters [t0, t1]; false when none.
 bool clip(float ax, float ay, float bx, float by, const Rect& r, float& t0, float& t1) {
     t0 = 0, t1 = 1;
@@ -565,12 +549,6 @@ struct Finding {
     int waits = 0;
     std::string where;  // the label's box and the other's
 };
-
-std::string boxText(const Rect& r) {
-    std::ostringstream s;
-    s << "(" << r.x0 << "," << r.y0 << ")-(" << r.x1 << "," << r.y1 << ")";
-    return s.str();
-}
 
 // The ink boxes of glyphs, from the canvas's own placing.
 rt::UnitBox inkOf(const Glyph& g) {
