@@ -138,6 +138,7 @@ struct Breach {
     float distance = 0;
     Rect at;
     int waits = 0;
+    Rect otherAt{};  // where the other text stands, for R1
     std::string key() const { return std::to_string(rule) + "|" + subject + "|" + other; }
 };
 
@@ -298,10 +299,10 @@ private:
             const float overlap = std::min(s.box.y1, o.box.y1) - std::max(s.box.y0, o.box.y0);
             const float across = std::max(o.box.x0 - s.box.x1, s.box.x0 - o.box.x1);
             if (overlap > rr::kSameLineOverlap * std::min(s.box.h(), o.box.h())) {
-                if (across < rr::kApart) report({1, name(s), name(o), across, o.box});
+                if (across < rr::kApart) report({1, name(s), name(o), across, s.box, 0, o.box});
             } else if (across < 0) {
                 const float down = std::max(o.box.y0 - s.box.y1, s.box.y0 - o.box.y1);
-                if (down < rr::kStacked) report({1, name(s), name(o), down, o.box});
+                if (down < rr::kStacked) report({1, name(s), name(o), down, s.box, 0, o.box});
             }
         }
     }
@@ -1139,7 +1140,8 @@ TEST_P(Legibility, EveryScreenReads) {
                 if (reported.insert(std::to_string(item) + b.key()).second)
                     ADD_FAILURE() << w.program << " chapter " << w.chapter << " topic " << item << " seed "
                                   << seed << " after " << b.waits << " waits: R" << b.rule << " " << b.subject
-                                  << " / " << b.other << ", " << b.distance << " units, at " << boxText(b.at);
+                                  << " / " << b.other << ", " << b.distance << " units, at " << boxText(b.at)
+                                  << (b.otherAt.empty() ? "" : ", the other at " + boxText(b.otherAt));
             }
         }
     }
