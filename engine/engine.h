@@ -214,6 +214,7 @@ public:
     // How far the scale numbers stand from the axes, in units.
     static constexpr Num kScaleGap = 4;
     void ScaleNumber(const std::string& text, Num x, Num y);
+    static Num YScaleLeft(const PlaneFrame& f, Num top, int chars);
     // An erase that covers a plane's whole box takes the plane off the screen.
     void ErasedBox(Num x1, Num y1, Num x2, Num y2);
 

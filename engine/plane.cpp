@@ -8,6 +8,7 @@
 
 #include "engine.h"
 #include "figure_helpers.h"
+#include "runtime/reading_rules.h"
 #include "runtime/text.h"
 
 namespace lesson {
@@ -90,7 +91,10 @@ PlaneFrame Engine::DrawAxes(const Plane& p) {
             const Num y = o.y - f.step * k;
             fig::segment(Rt(), f.left, y, f.right, y, 1);
             const std::string text = numberText(k);
-            if (!text.empty()) ScaleNumber(text, o.x - size * rt::klen(text) - kScaleGap, y - size / 2 - 4);
+            if (!text.empty()) {
+                const Num top = y - size / 2 - 4;
+                ScaleNumber(text, YScaleLeft(f, top, rt::klen(text)), top);
+            }
         });
     }
 
@@ -148,8 +152,8 @@ void Engine::LabelAxisScales(const PlaneFrame& plane, Num xPerStep, Num yPerStep
             x = o.x + plane.step * k - size * c / 2;
             y = o.y + kScaleGap;
         } else {
-            x = o.x - size * c - kScaleGap;
             y = o.y - plane.step * k - size / 2;
+            x = YScaleLeft(plane, y, c);
         }
         rt::HaloScope ground(Rt(), rt::Placing::yielding);
         Rt().symbol(digits, x, y, 2, 1, 0);
@@ -179,6 +183,18 @@ void Engine::ErasedBox(Num x1, Num y1, Num x2, Num y2) {
     std::erase_if(planes_.boxes, [&](const auto& b) {
         return left <= b.left && b.right <= right && top <= b.top && b.bottom <= bottom;
     });
+}
+
+// Where a y scale number of `chars` cells whose cell starts at `top` begins:
+// just left of the axis, or, on the line of the axis letter "y" (which
+// stands just right of the axis at the top), far enough left that the two
+// do not read as one ("5y").
+Num Engine::YScaleLeft(const PlaneFrame& f, Num top, int chars) {
+    const Num size = f.scaleSize;
+    const Num letterTop = f.top - size / 2;
+    const Num overlap = std::min(top, letterTop) + size - std::max(top, letterTop);
+    const Num gap = overlap > size * rt::reading::kSameLineOverlap ? rt::reading::kApart : kScaleGap;
+    return f.origin.x - size * static_cast<Num>(chars) - gap;
 }
 
 // A scale number stands on a ground of its own, clear of the axis it labels,

@@ -112,8 +112,9 @@ void Kestrel::DrawHeatingPlane() {
              .scaleNumbers = false});
     ScaleNumbers(1, 4);
     const Point minutes = OnPlane(16, 0), degrees = OnPlane(0, 28);
-    // The unit a little right of the last scale number, apart from it.
-    TableText(minutes.x + 6, minutes.y, ink::text, "分");
+    // The axis's unit right of the last scale number, as far from it as
+    // numbers keep apart: it names the axis, not that number.
+    TableText(minutes.x + 14, minutes.y, ink::text, "分");
     TableText(degrees.x - 50, degrees.y, ink::text, "℃");
 }
 

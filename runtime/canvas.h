@@ -112,9 +112,12 @@ public:
     // head or other label on the screen (the point drawn just before it, its
     // own, aside) and stays on the page above the status band: no offset when
     // it does as it is, else the nearest such place within reach, else none.
-    // A text already there whose box is one of parts' is the label's own,
-    // drawn again (in another colour, say).
+    // A lesson's text already there whose box is one of parts' is the label's
+    // own, drawn again (in another colour, say); another label is never, even
+    // of the same extent ("①" and "②").
     Offset freePlace(const UnitBox& ink, std::span<const UnitBox> parts, bool ownDotAside = true) const;
+    // Whether a label or text with this ink box (to a unit) is on the screen.
+    bool textStands(const UnitBox& ink) const;
     // A place labels keep clear of, as of a text or point drawn later.
     void keepClear(const UnitBox& box) { marks_.push_back({box, false, true}); }
     // The top and bottom of the band the status line and its prompts use.
@@ -285,7 +288,8 @@ private:
     struct Mark {
         UnitBox box;
         bool text = false;
-        bool kept = false;  // kept clear for a point to come, which takes its place
+        bool kept = false;   // kept clear for a point to come, which takes its place
+        bool label = false;  // a label's, which is known again by its text, not its box
     };
     std::vector<Mark> marks_;
     int ownDot_ = -1;  // the mark of a point drawn by the last operation

@@ -15,9 +15,9 @@ std::string traceNumber(float v) {
 }
 
 template <class Op>
-void CanvasRuntime::perform(const UnitBox& box, Op op) {
+void CanvasRuntime::perform(const UnitBox& box, Op op, std::string text) {
     if (haloDepth_ > 0)
-        held_.push_back({box, op});
+        held_.push_back({box, op, std::move(text)});
     else
         op(0, 0, -1);
 }
@@ -83,15 +83,18 @@ void CanvasRuntime::symbol(std::string_view text, float x, float y, int h, int v
     if (hidden()) return;
     const FontState font = font_;
     const UnitBox box = haloDepth_ > 0 ? canvas_.textInk(text, x, y, h, v, font) : UnitBox{};
-    perform(box, [=, this, text = std::string(text)](float dx, float dy, int as) {
-        const int c = as < 0 ? colour : as;
-        canvas_.symbol(text, x + dx, y + dy, h, v, c, font);
-        if (auto* trace = traceOp())
-            *trace << "text " << traceNumber(x + dx) << ' ' << traceNumber(y + dy) << ' ' << h << ' ' << v
-                   << ' ' << c << ' ' << font.face << ' ' << font.size << ' ' << (font.bold ? 1 : 0) << ' '
-                   << (font.italic ? 1 : 0) << ' ' << text << '\n';
-        drew();
-    });
+    perform(
+        box,
+        [=, this, text = std::string(text)](float dx, float dy, int as) {
+            const int c = as < 0 ? colour : as;
+            canvas_.symbol(text, x + dx, y + dy, h, v, c, font);
+            if (auto* trace = traceOp())
+                *trace << "text " << traceNumber(x + dx) << ' ' << traceNumber(y + dy) << ' ' << h << ' ' << v
+                       << ' ' << c << ' ' << font.face << ' ' << font.size << ' ' << (font.bold ? 1 : 0)
+                       << ' ' << (font.italic ? 1 : 0) << ' ' << text << '\n';
+            drew();
+        },
+        std::string(text));
 }
 
 namespace {
@@ -154,6 +157,7 @@ void CanvasRuntime::cls() {
     // Whatever an open label held would have been painted over.
     held_.clear();
     yielding_.clear();
+    placed_.clear();
     canvas_.clear();
     if (trace_) *trace_ << "cls\n";
     drew();
@@ -180,7 +184,29 @@ void CanvasRuntime::endHalo() {
                           : UnitBox{std::min(ink.x0, op.box.x0), std::min(ink.y0, op.box.y0),
                                     std::max(ink.x1, op.box.x1), std::max(ink.y1, op.box.y1)};
     }
-    const Offset at = placing_ == Placing::movable && !ink.empty() ? canvas_.freePlace(ink, parts) : Offset{};
+    Offset at{};
+    if (placing_ == Placing::movable && !ink.empty()) {
+        auto same = [&](const Placed& p) {
+            return std::equal(
+                p.ops.begin(), p.ops.end(), ops.begin(), ops.end(), [](const Held& a, const Held& b) {
+                    return a.text == b.text && std::fabs(a.box.x0 - b.box.x0) < 0.5f &&
+                           std::fabs(a.box.y0 - b.box.y0) < 0.5f && std::fabs(a.box.x1 - b.box.x1) < 0.5f &&
+                           std::fabs(a.box.y1 - b.box.y1) < 0.5f;
+                });
+        };
+        // Only while the first still stands: once gone, its place is taken afresh.
+        const auto again = std::find_if(placed_.begin(), placed_.end(), same);
+        const bool stands =
+            again != placed_.end() && canvas_.textStands({ink.x0 + again->at.dx, ink.y0 + again->at.dy,
+                                                          ink.x1 + again->at.dx, ink.y1 + again->at.dy});
+        if (stands) {
+            at = again->at;
+        } else {
+            if (again != placed_.end()) placed_.erase(again);
+            at = canvas_.freePlace(ink, parts);
+            placed_.push_back({ops, at});
+        }
+    }
     drawLabel(ops, at);
     if (placing_ == Placing::yielding && !ink.empty()) yielding_.push_back({ops, at, ink});
 }

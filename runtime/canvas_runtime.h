@@ -56,7 +56,7 @@ private:
     std::ostream* traceOp();
     // Runs op at once, or holds it back with its box while a label is open.
     template <class Op>
-    void perform(const UnitBox& box, Op op);
+    void perform(const UnitBox& box, Op op, std::string text = {});
 
     Canvas canvas_;
     FontState font_;
@@ -71,6 +71,7 @@ private:
     struct Held {
         UnitBox box;
         std::function<void(float dx, float dy, int as)> draw;
+        std::string text;  // what a text operation writes, to know the label again
     };
     std::vector<Held> held_;
     // The yielding labels on the screen, with where they stand.
@@ -80,6 +81,14 @@ private:
         UnitBox ink;  // where they were asked for
     };
     std::vector<Yielding> yielding_;
+    // The movable labels on the screen, by the boxes they were asked for, with
+    // where they were placed: the same text asked for there again (a
+    // highlight redrawing it in another colour) stands on it, not beside it.
+    struct Placed {
+        std::vector<Held> ops;
+        Offset at;
+    };
+    std::vector<Placed> placed_;
     // Draws a label's operations at an offset, on its ground.
     void drawLabel(const std::vector<Held>& ops, Offset at);
     // Steps the yielding labels a point of that box would meet aside.

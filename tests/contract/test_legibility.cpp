@@ -138,7 +138,8 @@ struct Breach {
     float distance = 0;
     Rect at;
     int waits = 0;
-    Rect otherAt{};  // where the other text stands, for R1
+    Rect otherAt{};     // where the other text stands, for R1
+    std::string where;  // the boxes that meet, for rule 0
     std::string key() const { return std::to_string(rule) + "|" + subject + "|" + other; }
 };
 
@@ -940,6 +941,12 @@ const Exception kAccepted[] = {
     {"*", "scale number \"0\"", "a dot or arrow head",
      "the origin's \"0\" is the plane's reference and stays where the plane puts it; a point at the origin "
      "touches its corner and both still read"},
+    {"*", "label \"x\"", "a dot or arrow head",
+     "the axis letter is the plane's reference and stays at the end of its axis; a point the problem puts "
+     "there (Tern's B(5.2, 0.6) beside the x axis's end) touches the letter's corner, and both still read"},
+    {"*", "label \"y\"", "a dot or arrow head",
+     "the axis letter is the plane's reference and stays at the top of its axis; a point the problem puts "
+     "on the y axis at the plane's top edge touches the letter's foot, and both still read"},
 };
 
 bool accepted(const std::string& program, const Finding& f) {
@@ -987,43 +994,27 @@ struct Open {
 };
 
 const Open kOpen[] = {
-    {"kestrel", 2, 1, "scale number \"15\" / unit \"分\""},
     {"kestrel", 4, 0, "label \"y=2x\" / meets a dot or arrow head"},
-    {"kestrel", 4, 1, "scale number \"5\" / axis letter \"y\""},
     {"kestrel", 4, 2, "the minus of text \"-4\" / a line in line"},
     {"kestrel", 4, 3, "label \"y=2x3\" / a sliver of a line"},
     {"kestrel", 4, 4, "label \"y=2x\" / a meaning line through it"},
     {"kestrel", 5, 0, "label \"y\" / meets a dot or arrow head"},
-    {"kestrel", 5, 1, "scale number \"10\" / axis letter \"y\"; label \"2\" / label \"3\""},
     {"kestrel", 5, 3, "scale number \"5\" / a sliver of a line"},
     {"kestrel", 5, 4,
      "label \"右下がりの直線\" / a meaning line through it; label \"2\" / a meaning line through it"},
-    {"kestrel", 6, 0, "label \"3\" / meets the text \"0\""},
-    {"kestrel", 6, 1, "label \"2\" / label \"2\"; scale number \"10\" / axis letter \"y\""},
     {"kestrel", 6, 4, "scale number \"5\" / a meaning line through it"},
-    {"kestrel", 6, 5, "label \"2\" / the label \"2\" it redraws, moved"},
-    {"kestrel", 7, 1, "scale number \"100\" / axis letter \"y\""},
     {"kestrel", 7, 3, "label \"-1\" / a sliver of a line"},
     {"kestrel", 7, 4, "scale number \"0\" / a meaning line through it"},
-    {"plover", 2, 1, "scale number \"25\" / axis letter \"y\""},
     {"plover", 5, 2, "the minus of text \"-\" / a line in line"},
     {"plover", 6, 2, "the minus of text \"-\" / a line in line"},
     {"plover", 6, 4, "scale number \"0\" / a meaning line through it"},
-    {"tern", 1, 0, "label \"x\" / meets a dot or arrow head; label \"y\" / meets a dot or arrow head"},
-    {"tern", 1, 1, "scale number \"5\" / axis letter \"y\"; scale number \"10\" / axis letter \"y\""},
     {"tern", 1, 2, "the minus of text \"-\" / a line in line"},
-    {"tern", 2, 1, "scale number \"5\" / axis letter \"y\""},
-    {"tern", 3, 1, "scale number \"10\" / axis letter \"y\"; scale number \"10\" / label \"①\""},
     {"tern", 3, 2, "the minus of text \"-\" / a line in line"},
     {"tern", 3, 3, "scale number \"5\" / a sliver of a line; label \"②\" / a sliver of a line"},
-    {"tern", 4, 1, "scale number \"0\" / label \"2\"; label \"2\" / scale number \"0\""},
     {"tern", 4, 2, "the minus of text \"-\" / a line in line"},
     {"tern", 4, 4, "scale number \"0\" / a meaning line through it"},
-    {"grebe", 1, 1, "scale number \"5\" / axis letter \"y\""},
-    {"grebe", 2, 1, "label \"(2,2)\" / axis letter \"x\"; label \"(2,1)\" / axis letter \"x\""},
     {"grebe", 2, 2, "the minus of label \"-3\" / ink"},
     {"grebe", 2, 3, "scale number \"0\" / a sliver of a line; label \"-2\" / a sliver of a line"},
-    {"grebe", 3, 1, "label \"(2,1)\" / axis letter \"x\"; scale number \"0\" / label \"6\""},
     {"grebe", 3, 3, "scale number \"0\" / a sliver of a line"},
     {"grebe", 3, 4, "scale number \"0\" / a meaning line through it"},
 };
@@ -1100,7 +1091,8 @@ std::vector<Breach> measured(const Walk& w, RunOptions o) {
     const auto run = w.run(o);
     std::vector<Breach> out = reader.breaches();
     for (const boxes::Finding& f : boxes::illegible(run->records(), false))
-        if (!boxes::accepted(w.program, f)) out.push_back({0, f.label, "meets " + f.other, 0, {}, f.waits});
+        if (!boxes::accepted(w.program, f))
+            out.push_back({0, f.label, "meets " + f.other, 0, {}, f.waits, {}, f.where});
     return out;
 }
 
@@ -1141,7 +1133,8 @@ TEST_P(Legibility, EveryScreenReads) {
                     ADD_FAILURE() << w.program << " chapter " << w.chapter << " topic " << item << " seed "
                                   << seed << " after " << b.waits << " waits: R" << b.rule << " " << b.subject
                                   << " / " << b.other << ", " << b.distance << " units, at " << boxText(b.at)
-                                  << (b.otherAt.empty() ? "" : ", the other at " + boxText(b.otherAt));
+                                  << (b.otherAt.empty() ? "" : ", the other at " + boxText(b.otherAt))
+                                  << (b.where.empty() ? "" : ", boxes " + b.where);
             }
         }
     }
