@@ -718,11 +718,9 @@ void Canvas::addMark(const UnitBox& box, bool text, bool dot) {
     if (dot) ownDot_ = static_cast<int>(marks_.size()) - 1;
 }
 
-bool Canvas::textStands(const UnitBox& ink) const {
-    return std::any_of(marks_.begin(), marks_.end(), [&](const Mark& m) {
-        return m.text && std::fabs(m.box.x0 - ink.x0) <= 1 && std::fabs(m.box.y0 - ink.y0) <= 1 &&
-               std::fabs(m.box.x1 - ink.x1) <= 1 && std::fabs(m.box.y1 - ink.y1) <= 1;
-    });
+bool Canvas::labelStands(int label) const {
+    return label > 0 &&
+           std::any_of(marks_.begin(), marks_.end(), [&](const Mark& m) { return m.label == label; });
 }
 
 Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts, bool ownDotAside) const {
@@ -742,7 +740,8 @@ Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts, boo
                 return std::fabs(p.x0 - o.x0) < 1 && std::fabs(p.x1 - o.x1) < 1 &&
                        std::fabs(p.y0 - o.y0) < 1 && std::fabs(p.y1 - o.y1) < 1;
             };
-            if (marks_[i].text && !marks_[i].label && std::any_of(parts.begin(), parts.end(), same)) continue;
+            if (marks_[i].text && marks_[i].label == 0 && std::any_of(parts.begin(), parts.end(), same))
+                continue;
             if (marks_[i].text) {
                 // Texts read apart: across on one line, less when stacked.
                 const float overlap = std::min(at.y1, o.y1) - std::max(at.y0, o.y0);
@@ -1439,7 +1438,7 @@ void Canvas::layGround(const std::vector<std::function<void()>>& ops) {
     if (x1 <= x0 || y1 <= y0) return;
     const float k = static_cast<float>(scale_);
     // A label is a text to the labels placed after it: they read apart from it.
-    marks_.push_back({{x0 / k, y0 / k, x1 / k, y1 / k}, true, false, true});
+    marks_.push_back({{x0 / k, y0 / k, x1 / k, y1 / k}, true, false, ++labels_});
     ownDot_ = -1;
 
     const long reach = static_cast<long>(kGroundMargin) * scale_;

@@ -116,8 +116,9 @@ public:
     // own, drawn again (in another colour, say); another label is never, even
     // of the same extent ("①" and "②").
     Offset freePlace(const UnitBox& ink, std::span<const UnitBox> parts, bool ownDotAside = true) const;
-    // Whether a label or text with this ink box (to a unit) is on the screen.
-    bool textStands(const UnitBox& ink) const;
+    // The number of the label laid last, and whether a label still stands.
+    int lastLabel() const { return labels_; }
+    bool labelStands(int label) const;
     // A place labels keep clear of, as of a text or point drawn later.
     void keepClear(const UnitBox& box) { marks_.push_back({box, false, true}); }
     // The top and bottom of the band the status line and its prompts use.
@@ -288,9 +289,10 @@ private:
     struct Mark {
         UnitBox box;
         bool text = false;
-        bool kept = false;   // kept clear for a point to come, which takes its place
-        bool label = false;  // a label's, which is known again by its text, not its box
+        bool kept = false;  // kept clear for a point to come, which takes its place
+        int label = 0;      // a label's number (from 1), which knows it again, not its box
     };
+    int labels_ = 0;  // labels laid since the canvas was made
     std::vector<Mark> marks_;
     int ownDot_ = -1;  // the mark of a point drawn by the last operation
     void addMark(const UnitBox& box, bool text, bool dot = false);

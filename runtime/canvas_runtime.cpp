@@ -196,15 +196,14 @@ void CanvasRuntime::endHalo() {
         };
         // Only while the first still stands: once gone, its place is taken afresh.
         const auto again = std::find_if(placed_.begin(), placed_.end(), same);
-        const bool stands =
-            again != placed_.end() && canvas_.textStands({ink.x0 + again->at.dx, ink.y0 + again->at.dy,
-                                                          ink.x1 + again->at.dx, ink.y1 + again->at.dy});
-        if (stands) {
+        if (again != placed_.end() && canvas_.labelStands(again->label)) {
             at = again->at;
         } else {
             if (again != placed_.end()) placed_.erase(again);
             at = canvas_.freePlace(ink, parts);
-            placed_.push_back({ops, at});
+            drawLabel(ops, at);
+            placed_.push_back({ops, at, canvas_.lastLabel()});
+            return;
         }
     }
     drawLabel(ops, at);

@@ -87,6 +87,7 @@ private:
     struct Placed {
         std::vector<Held> ops;
         Offset at;
+        int label = 0;  // the canvas's number for it
     };
     std::vector<Placed> placed_;
     // Draws a label's operations at an offset, on its ground.

@@ -998,7 +998,6 @@ const Open kOpen[] = {
     {"kestrel", 4, 2, "the minus of text \"-4\" / a line in line"},
     {"kestrel", 4, 3, "label \"y=2x3\" / a sliver of a line"},
     {"kestrel", 4, 4, "label \"y=2x\" / a meaning line through it"},
-    {"kestrel", 5, 0, "label \"y\" / meets a dot or arrow head"},
     {"kestrel", 5, 3, "scale number \"5\" / a sliver of a line"},
     {"kestrel", 5, 4,
      "label \"右下がりの直線\" / a meaning line through it; label \"2\" / a meaning line through it"},
