@@ -325,8 +325,9 @@ INSTANTIATE_TEST_SUITE_P(
                    {"2a=7-3=4", "40 450 0"},
                    {"a=ﾀ4/2ﾀ=2", "40 520 3"},
                    {"切片が3だから、求める一次関数の式を", "40 200 0"}}},
-        // The intercept's label 12 down, off the point (2,0)'s label.
-        PointCase{1, -2, 2, {{"0=2a-2", "40 400 0"}, {"2a=2", "40 450 0"}, {"a=ﾀ2/2ﾀ=1", "40 520 3"}}, 12},
+        // The intercept's label 36 down, off the point (2,0)'s label and its
+        // minus clear of its own dot.
+        PointCase{1, -2, 2, {{"0=2a-2", "40 400 0"}, {"2a=2", "40 450 0"}, {"a=ﾀ2/2ﾀ=1", "40 520 3"}}, 36},
         PointCase{
             -1, 2, 4, {{"-2=4a+2", "40 400 0"}, {"4a=-2-2=-4", "40 450 0"}, {"a=ﾀ-4/4ﾀ=-1", "40 520 3"}}},
         PointCase{
