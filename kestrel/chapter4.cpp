@@ -124,10 +124,12 @@ void Kestrel::DensePointsDemo() {
              .step = 20,
              .gridColour = 14,
              .scaleNumbers = false});
+    // "-4" stands lower than "3": at the same height its minus would lie
+    // along the first grid line under the axis and read as part of it.
     static constexpr struct {
         std::string_view text;
         Num right, up, down;  // from the origin: grid steps right and up, then units down
-    } scale[] = {{"3", 5.5f, 0, 4}, {"-4", -9, 0, 4}, {"5", -1, 10.5f, 0}, {"-5", -2, -9.5f, 0}};
+    } scale[] = {{"3", 5.5f, 0, 4}, {"-4", -9, 0, 8}, {"5", -1, 10.5f, 0}, {"-5", -2, -9.5f, 0}};
     for (const auto& s : scale) {
         const Point at = OnPlane(s.right, s.up);
         Rt().symbol(s.text, at.x, at.y + s.down, 3, 2, 0);

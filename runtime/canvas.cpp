@@ -727,6 +727,28 @@ Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts, boo
     // Its ink widened as far as its ground: what it meets there, a pupil
     // reads as one with it.
     const float m = kGroundMargin;
+    // The label may touch its own dot, but its minus stands alone: a sign
+    // stroke among its parts (not a plus's bar) keeps clear of the dot to
+    // its left, above and below, the dot's partly covered edge pixels too.
+    auto minusNearDot = [&](const UnitBox& dot, float dx, float dy) {
+        const float cx = (dot.x0 + dot.x1) / 2, cy = (dot.y0 + dot.y1) / 2;
+        const float reach = (dot.x1 - dot.x0) / 2 + 1.5f, c = reading::kMinusClear;
+        auto upright = [](const UnitBox& p) { return p.x1 - p.x0 <= 6 && p.y1 - p.y0 > p.x1 - p.x0; };
+        for (const UnitBox& p : parts) {
+            const float w = p.x1 - p.x0, h = p.y1 - p.y0;
+            if (h > 6 || w < 3 * h) continue;
+            const float mx = (p.x0 + p.x1) / 2, my = (p.y0 + p.y1) / 2;
+            if (std::any_of(parts.begin(), parts.end(), [&](const UnitBox& q) {
+                    return upright(q) && q.x0 < mx && mx < q.x1 && q.y0 < my && my < q.y1;
+                }))
+                continue;
+            const UnitBox zone{p.x0 + dx - c, p.y0 + dy - c, p.x1 + dx, p.y1 + dy + c};
+            const float ox = std::max({zone.x0 - cx, 0.0f, cx - zone.x1}),
+                        oy = std::max({zone.y0 - cy, 0.0f, cy - zone.y1});
+            if (std::hypot(ox, oy) < reach) return true;
+        }
+        return false;
+    };
     auto free = [&](float dx, float dy) {
         const UnitBox at{ink.x0 + dx, ink.y0 + dy, ink.x1 + dx, ink.y1 + dy};
         const UnitBox b{at.x0 - m, at.y0 - m, at.x1 + m, at.y1 + m};
@@ -735,7 +757,10 @@ Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts, boo
             return false;
         for (std::size_t i = 0; i < marks_.size(); ++i) {
             const UnitBox& o = marks_[i].box;
-            if (ownDotAside && static_cast<int>(i) == ownDot_) continue;
+            if (ownDotAside && static_cast<int>(i) == ownDot_) {
+                if (minusNearDot(o, dx, dy)) return false;
+                continue;
+            }
             auto same = [&](const UnitBox& p) {
                 return std::fabs(p.x0 - o.x0) < 1 && std::fabs(p.x1 - o.x1) < 1 &&
                        std::fabs(p.y0 - o.y0) < 1 && std::fabs(p.y1 - o.y1) < 1;

@@ -110,8 +110,9 @@ public:
     LineMark lineAt(int px, int py);
     // Where a label whose ink has the box ink meets no text, point, arrow
     // head or other label on the screen (the point drawn just before it, its
-    // own, aside) and stays on the page above the status band: no offset when
-    // it does as it is, else the nearest such place within reach, else none.
+    // own, aside, though not from its minus) and stays on the page above the
+    // status band: no offset when it does as it is, else the nearest such
+    // place within reach, else none.
     // A lesson's text already there whose box is one of parts' is the label's
     // own, drawn again (in another colour, say); another label is never, even
     // of the same extent ("①" and "②").

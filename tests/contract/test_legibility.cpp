@@ -183,6 +183,8 @@ private:
         switch (r.kind) {
             case TraceRecord::Kind::cls:
                 texts_.clear();
+                bars_.clear();
+                lastBar_.reset();
                 zeroErased_.reset();
                 break;
             case TraceRecord::Kind::glyph:
@@ -204,6 +206,12 @@ private:
             cover(box.grown(1));
             return;
         }
+        // A fraction's denominator, set just under the bar drawn before it:
+        // that bar is the fraction's.
+        if (lastBar_ && g.h == 4 && g.v == 2 && g.x >= lastBar_->x0 && g.x <= lastBar_->x1 &&
+            g.y - lastBar_->y0 >= 0 && g.y - lastBar_->y0 <= 24)
+            bars_.push_back(*lastBar_);
+        lastBar_.reset();
         if (halo_) {
             scaleOnly_ = scaleOnly_ && isScaleNumber(g);
             axisLetter_ = held_.text.empty() && isAxisLetter(g);
@@ -232,6 +240,12 @@ private:
             cover(box);
             return;
         }
+        if (s.kind == 0 && s.width == 4 && s.y1 == s.y2 && std::fabs(s.x2 - s.x1) > 24) lastBar_ = box;
+        // The upright of a plus, drawn just after its bar: that bar is no minus.
+        if (s.kind == 0 && s.width >= 3 && s.x1 == s.x2 && std::fabs(s.y2 - s.y1) <= 24) {
+            plusOver(box);
+            return;
+        }
         // A maths text's minus is drawn as a stroke.
         const bool minus = s.kind == 0 && s.width >= 3 && s.y1 == s.y2 && std::fabs(s.x2 - s.x1) <= 24;
         if (!minus) return;
@@ -243,6 +257,20 @@ private:
             return;
         }
         texts_.push_back({Text::Kind::text, box, "-", s.colour, {box}});
+    }
+
+    void plusOver(const Rect& upright) {
+        auto crosses = [&](const Rect& m) { return upright.holds((m.x0 + m.x1) / 2, (m.y0 + m.y1) / 2); };
+        if (halo_) {
+            if (!held_.minuses.empty() && crosses(held_.minuses.back())) held_.minuses.pop_back();
+            return;
+        }
+        if (texts_.empty()) return;
+        Text& t = texts_.back();
+        if (t.text != "-" || t.minuses.size() != 1 || !crosses(t.minuses.front())) return;
+        t.text = "+";
+        t.minuses.clear();
+        t.box.add(upright);
     }
 
     void placedText(Text t) {
@@ -261,6 +289,7 @@ private:
         std::erase_if(texts_, [&](const Text& t) {
             return r.holds((t.box.x0 + t.box.x1) / 2, (t.box.y0 + t.box.y1) / 2);
         });
+        std::erase_if(bars_, [&](const Rect& b) { return r.holds((b.x0 + b.x1) / 2, (b.y0 + b.y1) / 2); });
     }
 
     static std::string name(const Text& t) {
@@ -355,14 +384,21 @@ private:
             if (nearest < c) report({2, "the minus of " + name(t), "ink", nearest, m});
         }
         // In line: a line that runs along the minus's height towards it,
-        // not one that only crosses that height.
+        // not one that only crosses that height, nor the bar of the fraction
+        // the minus follows: set under the minus's ink, it reads as the
+        // fraction's, the minus as the sign after it.
+        auto fractionBar = [&](int x, int y) {
+            return std::any_of(bars_.begin(), bars_.end(), [&](const Rect& b) {
+                return b.y0 >= m.y1 && b.grown(1).holds(x + 0.5f, y + 0.5f);
+            });
+        };
         const float cy0 = m.y0 - rr::kMinusLineHeight, cy1 = m.y1 + rr::kMinusLineHeight;
         const int from = static_cast<int>(std::floor(m.x0 - rr::kMinusInLine)), to = static_cast<int>(m.x0);
         constexpr int kAlong = 6;
         for (int y = static_cast<int>(std::floor(cy0)); y < static_cast<int>(std::ceil(cy1)); ++y) {
             int run = 0;
             for (int x = from; x < to; ++x) {
-                run = isLine(x, y) && !t.box.holds(x + 0.5f, y + 0.5f) ? run + 1 : 0;
+                run = isLine(x, y) && !t.box.holds(x + 0.5f, y + 0.5f) && !fractionBar(x, y) ? run + 1 : 0;
                 if (run >= kAlong) {
                     report({2, "the minus of " + name(t), "a line in line", m.x0 - x - 1, m});
                     return;
@@ -481,6 +517,8 @@ private:
     std::size_t read_ = 0;
     int waits_ = 0;
     std::vector<Text> texts_;
+    std::vector<Rect> bars_;  // fractions' bars
+    std::optional<Rect> lastBar_;
     bool halo_ = false, scaleOnly_ = true, axisLetter_ = false;
     Text held_;
     std::optional<Rect> zeroErased_;
@@ -995,7 +1033,6 @@ struct Open {
 
 const Open kOpen[] = {
     {"kestrel", 4, 0, "label \"y=2x\" / meets a dot or arrow head"},
-    {"kestrel", 4, 2, "the minus of text \"-4\" / a line in line"},
     {"kestrel", 4, 3, "label \"y=2x3\" / a sliver of a line"},
     {"kestrel", 4, 4, "label \"y=2x\" / a meaning line through it"},
     {"kestrel", 5, 3, "scale number \"5\" / a sliver of a line"},
@@ -1004,15 +1041,9 @@ const Open kOpen[] = {
     {"kestrel", 6, 4, "scale number \"5\" / a meaning line through it"},
     {"kestrel", 7, 3, "label \"-1\" / a sliver of a line"},
     {"kestrel", 7, 4, "scale number \"0\" / a meaning line through it"},
-    {"plover", 5, 2, "the minus of text \"-\" / a line in line"},
-    {"plover", 6, 2, "the minus of text \"-\" / a line in line"},
     {"plover", 6, 4, "scale number \"0\" / a meaning line through it"},
-    {"tern", 1, 2, "the minus of text \"-\" / a line in line"},
-    {"tern", 3, 2, "the minus of text \"-\" / a line in line"},
     {"tern", 3, 3, "scale number \"5\" / a sliver of a line; label \"②\" / a sliver of a line"},
-    {"tern", 4, 2, "the minus of text \"-\" / a line in line"},
     {"tern", 4, 4, "scale number \"0\" / a meaning line through it"},
-    {"grebe", 2, 2, "the minus of label \"-3\" / ink"},
     {"grebe", 2, 3, "scale number \"0\" / a sliver of a line; label \"-2\" / a sliver of a line"},
     {"grebe", 3, 3, "scale number \"0\" / a sliver of a line"},
     {"grebe", 3, 4, "scale number \"0\" / a meaning line through it"},

@@ -231,8 +231,9 @@ TEST(DensePointsDemo, CellsTextsAndScale) {
         trace.segments({.colour = 0, .from = At(38, 260), .to = At(98, 310), .kind = 2, .fill = 15}).size(),
         1u);
     EXPECT_EQ(run.place("8"), "668 310 3");
-    // Only the topic's own four scale numbers, three across and two down.
-    for (const auto& [text, at] : {std::pair{"3", At(1102, 424)}, std::pair{"-4", At(812, 424)},
+    // Only the topic's own four scale numbers, three across and two down;
+    // "-4" lower than "3", its minus off the grid line under the axis.
+    for (const auto& [text, at] : {std::pair{"3", At(1102, 424)}, std::pair{"-4", At(812, 428)},
                                    std::pair{"5", At(972, 210)}, std::pair{"-5", At(952, 610)}}) {
         EXPECT_FALSE(trace
                          .glyphs({.text = text,
