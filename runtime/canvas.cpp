@@ -670,6 +670,13 @@ void Canvas::offLines(bool stroked, double width, Path pathOn) {
     cairo_new_path(c);
     cairo_restore(c);
     cairo_surface_flush(layer_);
+    // What it covered may cut a line beside a ground off from the rest of it.
+    if (!box.empty()) {
+        const int near = static_cast<int>(kSliver) * scale_;
+        for (const PixelRect& g : grounds_)
+            if (g.x0 - near < box.x1 && box.x0 < g.x1 + near && g.y0 - near < box.y1 && box.y0 < g.y1 + near)
+                trimSlivers(g);
+    }
 }
 
 void Canvas::clipOutGrounds(cairo_t* c) {
@@ -1554,6 +1561,49 @@ void Canvas::trimSlivers(const PixelRect& ground) {
         if (y1 < ph) rest(col, y1, 0, 1);
         if (y0 > 0) rest(col, y0 - 1, 0, -1);
     }
+    // A piece that the ground, a neighbouring ground or what was drawn over
+    // the line has cut off from it (a slanting line's corner, a stub between
+    // the ground and a point) reads as a fleck of the label: it goes whole
+    // when it lies within sliver of the ground, touching what was cleared.
+    const long bx0 = std::max(0L, x0 - sliver), by0 = std::max(0L, y0 - sliver),
+               bx1 = std::min(pw, x1 + sliver), by1 = std::min(ph, y1 + sliver);
+    auto isLine = [&](long col, long row) { return layer[row * layerSt + col] >= 128; };
+    auto touchesCleared = [&](long col, long row) {
+        for (long r = std::max(0L, row - 1); r <= std::min(ph - 1, row + 1); ++r)
+            for (long c = std::max(0L, col - 1); c <= std::min(pw - 1, col + 1); ++c)
+                if (layer[r * layerSt + c] == kClearedGivingWay) return true;
+        return false;
+    };
+    std::vector<std::pair<long, long>> piece, todo;
+    std::vector<std::uint8_t> seen(static_cast<std::size_t>((bx1 - bx0) * (by1 - by0)));
+    auto seenAt = [&](long col, long row) -> std::uint8_t& {
+        return seen[static_cast<std::size_t>((row - by0) * (bx1 - bx0) + col - bx0)];
+    };
+    for (long row = by0; row < by1; ++row)
+        for (long col = bx0; col < bx1; ++col) {
+            if (col >= x0 && col < x1 && row >= y0 && row < y1) col = x1;
+            if (col >= bx1 || !isLine(col, row) || seenAt(col, row) || !touchesCleared(col, row)) continue;
+            piece.clear();
+            todo = {{col, row}};
+            seenAt(col, row) = 1;
+            bool goesOn = false;
+            while (!todo.empty()) {
+                const auto [c, r] = todo.back();
+                todo.pop_back();
+                piece.push_back({c, r});
+                for (long nr = r - 1; nr <= r + 1; ++nr)
+                    for (long nc = c - 1; nc <= c + 1; ++nc) {
+                        if (nc < 0 || nr < 0 || nc >= pw || nr >= ph || !isLine(nc, nr)) continue;
+                        if (nc < bx0 || nr < by0 || nc >= bx1 || nr >= by1) {
+                            goesOn = true;
+                            continue;
+                        }
+                        if (!seenAt(nc, nr)) seenAt(nc, nr) = 1, todo.push_back({nc, nr});
+                    }
+            }
+            if (!goesOn)
+                for (const auto& [c, r] : piece) clearAt(c, r);
+        }
     cairo_surface_mark_dirty(layer_);
     cairo_surface_mark_dirty(surface_);
     damagePixels(x0 - sliver, y0 - sliver, x1 + sliver, y1 + sliver);

@@ -1033,19 +1033,13 @@ struct Open {
 
 const Open kOpen[] = {
     {"kestrel", 4, 0, "label \"y=2x\" / meets a dot or arrow head"},
-    {"kestrel", 4, 3, "label \"y=2x3\" / a sliver of a line"},
     {"kestrel", 4, 4, "label \"y=2x\" / a meaning line through it"},
-    {"kestrel", 5, 3, "scale number \"5\" / a sliver of a line"},
     {"kestrel", 5, 4,
      "label \"右下がりの直線\" / a meaning line through it; label \"2\" / a meaning line through it"},
     {"kestrel", 6, 4, "scale number \"5\" / a meaning line through it"},
-    {"kestrel", 7, 3, "label \"-1\" / a sliver of a line"},
     {"kestrel", 7, 4, "scale number \"0\" / a meaning line through it"},
     {"plover", 6, 4, "scale number \"0\" / a meaning line through it"},
-    {"tern", 3, 3, "scale number \"5\" / a sliver of a line; label \"②\" / a sliver of a line"},
     {"tern", 4, 4, "scale number \"0\" / a meaning line through it"},
-    {"grebe", 2, 3, "scale number \"0\" / a sliver of a line; label \"-2\" / a sliver of a line"},
-    {"grebe", 3, 3, "scale number \"0\" / a sliver of a line"},
     {"grebe", 3, 4, "scale number \"0\" / a meaning line through it"},
 };
 
