@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "kestrel/kestrel_program.h"
+#include "runtime/reading_rules.h"
 
 namespace lesson {
 
@@ -199,7 +200,7 @@ void Kestrel::SlopeInterceptTopic() {
     // Each plane's caption stands just over its bottom edge, clear of the
     // next-step box; the labels keep clear of it.
     constexpr Num kCaptionRise = 8, kCaptionWidth = 240, kCaptionHeight = 44;
-    Num captionY = 0;
+    Num captionY = 0, rightCaptionX = 0;
     for (const SideLine& s : sides) {
         if (&s != &sides[0]) {
             StepReveal();
@@ -214,7 +215,9 @@ void Kestrel::SlopeInterceptTopic() {
                           .step = 40};
         PlaneAt(plane);
         captionY = OnPlane(0, plane.yFrom).y - kCaptionRise;
-        const Num captionX = &s == &sides[0] ? cursor.margin : s.left;
+        // The right plane's caption right of its y axis, whose foot would run into it.
+        const Num captionX = &s == &sides[0] ? cursor.margin : OnPlane(0, 0).x + rt::reading::kApart;
+        rightCaptionX = captionX;
         KeepClear({captionX, captionY}, {captionX + kCaptionWidth, captionY + kCaptionHeight});
         GraphOf({.a = s.a, .b = s.b, .colour = 3, .label = s.label, .labelDx = -135});
         const Point origin = OnPlane(0, 0);
@@ -232,7 +235,7 @@ void Kestrel::SlopeInterceptTopic() {
         RiseLabel(legs, "a");
     }
     StepReveal();
-    Label(sides[1].left, captionY, ink::heading, "右下がりの直線", false);
+    Label(rightCaptionX, captionY, ink::heading, "右下がりの直線", false);
     StepReveal();
 
     PenWidth(5);

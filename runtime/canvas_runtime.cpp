@@ -43,7 +43,7 @@ void CanvasRuntime::line(float x1, float y1, float x2, float y2, int colour, int
     }
     const int width = width_;
     const LineRole role = lineRole();
-    perform(around(x1, y1, x2, y2, std::max(1, width) / 2.0f), [=, this](float dx, float dy, int as) {
+    auto op = [=, this](float dx, float dy, int as) {
         const int c = as < 0 ? colour : as;
         canvas_.line(x1 + dx, y1 + dy, x2 + dx, y2 + dy, c, kind, fill, width, role);
         if (auto* trace = traceOp())
@@ -51,7 +51,12 @@ void CanvasRuntime::line(float x1, float y1, float x2, float y2, int colour, int
                    << traceNumber(x2 + dx) << ' ' << traceNumber(y2 + dy) << ' ' << c << ' ' << kind << ' '
                    << fill << ' ' << width << '\n';
         drew();
-    });
+    };
+    const float half = std::max(1, width) / 2.0f;
+    if (haloDepth_ == 0 && kind == 0 && colour != 15 && role == LineRole::meaning && !placed_.empty())
+        makeWayForLine(x1, y1, x2, y2, half, [&] { op(0, 0, -1); });
+    else
+        perform(around(x1, y1, x2, y2, half), op);
 }
 
 void CanvasRuntime::circle(float x, float y, float r, int colour, float start, float end, bool filled,
@@ -202,7 +207,7 @@ void CanvasRuntime::endHalo() {
             if (again != placed_.end()) placed_.erase(again);
             at = canvas_.freePlace(ink, parts);
             drawLabel(ops, at);
-            placed_.push_back({ops, at, canvas_.lastLabel()});
+            placed_.push_back({ops, at, canvas_.lastLabel(), ink});
             return;
         }
     }
@@ -240,6 +245,55 @@ void CanvasRuntime::makeWayFor(const UnitBox& point, const std::function<void()>
         y.at = canvas_.freePlace(y.ink, parts, false);
         drawLabel(y.ops, y.at);
         yielding_.push_back(y);
+    }
+}
+
+namespace {
+
+// Whether the segment a..b, half wide, passes through the box.
+bool through(float ax, float ay, float bx, float by, float half, const UnitBox& box) {
+    const float x0 = box.x0 - half, y0 = box.y0 - half, x1 = box.x1 + half, y1 = box.y1 + half;
+    float t0 = 0, t1 = 1;
+    const float dx = bx - ax, dy = by - ay;
+    const float p[4] = {-dx, dx, -dy, dy}, q[4] = {ax - x0, x1 - ax, ay - y0, y1 - ay};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] <= 0) return false;
+            continue;
+        }
+        const float t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 >= t1) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+// A line of meaning drawn later through a movable label (a slope arrow over
+// a point's label): the label is erased, the line drawn, and the label drawn
+// again at the nearest place it meets neither, as a label drawn after the
+// line would stand.
+void CanvasRuntime::makeWayForLine(float x1, float y1, float x2, float y2, float half,
+                                   const std::function<void()>& drawLine) {
+    std::vector<Placed*> moving;
+    for (Placed& p : placed_) {
+        const UnitBox at{p.ink.x0 + p.at.dx, p.ink.y0 + p.at.dy, p.ink.x1 + p.at.dx, p.ink.y1 + p.at.dy};
+        if (through(x1, y1, x2, y2, half, at) && canvas_.labelStands(p.label)) moving.push_back(&p);
+    }
+    for (const Placed* p : moving)
+        for (const Held& op : p->ops) op.draw(p->at.dx, p->at.dy, 15);
+    drawLine();
+    for (Placed* p : moving) {
+        std::vector<UnitBox> parts;
+        for (const Held& op : p->ops)
+            if (!op.box.empty()) parts.push_back(op.box);
+        p->at = canvas_.freePlace(p->ink, parts, false);
+        drawLabel(p->ops, p->at);
+        p->label = canvas_.lastLabel();
     }
 }
 

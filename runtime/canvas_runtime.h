@@ -88,12 +88,16 @@ private:
         std::vector<Held> ops;
         Offset at;
         int label = 0;  // the canvas's number for it
+        UnitBox ink;    // where it was asked for
     };
     std::vector<Placed> placed_;
     // Draws a label's operations at an offset, on its ground.
     void drawLabel(const std::vector<Held>& ops, Offset at);
     // Steps the yielding labels a point of that box would meet aside.
     void makeWayFor(const UnitBox& point, const std::function<void()>& drawPoint);
+    // Steps the movable labels a line of meaning drawn through them aside.
+    void makeWayForLine(float x1, float y1, float x2, float y2, float half,
+                        const std::function<void()>& drawLine);
 };
 
 // Numbers in a trace: shortest form, integers without a point.

@@ -1034,13 +1034,13 @@ struct Open {
 const Open kOpen[] = {
     {"kestrel", 4, 0, "label \"y=2x\" / meets a dot or arrow head"},
     {"kestrel", 4, 4, "label \"y=2x\" / a meaning line through it"},
-    {"kestrel", 5, 4,
-     "label \"右下がりの直線\" / a meaning line through it; label \"2\" / a meaning line through it"},
+    {"kestrel", 5, 4, "label \"-2\" / a meaning line through it"},
     {"kestrel", 6, 4, "scale number \"5\" / a meaning line through it"},
     {"kestrel", 7, 4, "scale number \"0\" / a meaning line through it"},
     {"plover", 6, 4, "scale number \"0\" / a meaning line through it"},
     {"tern", 4, 4, "scale number \"0\" / a meaning line through it"},
-    {"grebe", 3, 4, "scale number \"0\" / a meaning line through it"},
+    {"grebe", 3, 4,
+     "scale number \"0\" / a meaning line through it; label \"(2,1)\" / a meaning line through it"},
 };
 
 bool stillOpen(const std::string& program, int chapter, const Breach& b) {

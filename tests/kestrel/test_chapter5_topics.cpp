@@ -220,7 +220,7 @@ TEST(SlopeIntercept, PlanesTrianglesAndLabels) {
     EXPECT_EQ(run.drawn("1")[1].y, 300);
     EXPECT_EQ(run.drawn("a")[1].x, 674);
     EXPECT_EQ(run.drawn("a")[1].y, 394);
-    EXPECT_EQ(run.place("右下がりの直線"), "494 592 7");
+    EXPECT_EQ(run.place("右下がりの直線"), "584 592 7");
     // The drill area is cleared per problem; the assignment after one more key.
     EXPECT_FALSE(
         trace
