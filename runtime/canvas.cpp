@@ -1360,8 +1360,12 @@ void Canvas::fill(const std::vector<PixelSpan>& spans, long ox, long oy, int col
     }
     cairo_surface_mark_dirty(surface_);
     damagePixels(bx0, by0, bx1, by1);
-    // A pen dot the grounds cut leaves no sliver beside them.
-    for (const PixelRect& g : nearGrounds_) trimSlivers(g);
+    // A pen dot the grounds cut leaves no sliver beside them; one that ends
+    // farther off than a sliver reaches cannot leave one.
+    const long reach = kSliver * scale_;
+    for (const PixelRect& g : nearGrounds_)
+        if (g.x0 - reach < bx1 && bx0 < g.x1 + reach && g.y0 - reach < by1 && by0 < g.y1 + reach)
+            trimSlivers(g);
 }
 
 void Canvas::connect(int colour, std::span<const Point> points, int width, LineRole role) {
