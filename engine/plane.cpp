@@ -117,8 +117,9 @@ PlaneFrame Engine::DrawAxes(const Plane& p) {
     Rt().setFontItalic(false);
     {
         // The origin's "0" is the plane's reference: it stays where it is,
-        // a point drawn on it or not.
-        rt::HaloScope ground(Rt());
+        // a point drawn on it or not, unless a line of meaning is drawn
+        // through it.
+        rt::HaloScope ground(Rt(), rt::Placing::reference);
         Rt().symbol("0", o.x - size - kScaleGap, o.y + kScaleGap, 2, 1, 0);
     }
     {

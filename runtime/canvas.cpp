@@ -730,7 +730,8 @@ bool Canvas::labelStands(int label) const {
            std::any_of(marks_.begin(), marks_.end(), [&](const Mark& m) { return m.label == label; });
 }
 
-Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts, bool ownDotAside) const {
+Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts, bool ownDotAside,
+                         float within) const {
     // Its ink widened as far as its ground: what it meets there, a pupil
     // reads as one with it.
     const float m = kGroundMargin;
@@ -793,9 +794,9 @@ Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts, boo
         return !meaningWithin({at.x0 - kOff, at.y0 - kOff, at.x1 + kOff, at.y1 + kOff});
     };
     if (free(0, 0)) return {};
-    // The nearest free place on a grid of 4 units, within 80: the first
+    // The nearest free place on a grid of 4 units, within 120: the first
     // free one in order of distance, and of across then down among equals.
-    constexpr int kStep = 4, kReach = 20;
+    constexpr int kStep = 4, kReach = 30;
     struct Step {
         int i, j;
     };
@@ -809,9 +810,13 @@ Offset Canvas::freePlace(const UnitBox& ink, std::span<const UnitBox> parts, boo
         });
         return steps;
     }();
-    for (const Step& s : order)
+    const float farthest = within / kStep;
+    for (const Step& s : order) {
+        // In order of distance: the first beyond reach ends the search.
+        if (static_cast<float>(s.i * s.i + s.j * s.j) > farthest * farthest) break;
         if (free(static_cast<float>(s.i * kStep), static_cast<float>(s.j * kStep)))
             return {static_cast<float>(s.i * kStep), static_cast<float>(s.j * kStep)};
+    }
     return {};
 }
 

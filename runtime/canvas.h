@@ -112,11 +112,14 @@ public:
     // head or other label on the screen (the point drawn just before it, its
     // own, aside, though not from its minus) and stays on the page above the
     // status band: no offset when it does as it is, else the nearest such
-    // place within reach, else none.
+    // place within reach (on a grid of 4 units, 120 across and down, or
+    // nearer than within), else none.
     // A lesson's text already there whose box is one of parts' is the label's
     // own, drawn again (in another colour, say); another label is never, even
     // of the same extent ("①" and "②").
-    Offset freePlace(const UnitBox& ink, std::span<const UnitBox> parts, bool ownDotAside = true) const;
+    static constexpr float kAnyReach = 1e9f;
+    Offset freePlace(const UnitBox& ink, std::span<const UnitBox> parts, bool ownDotAside = true,
+                     float within = kAnyReach) const;
     // The number of the label laid last, and whether a label still stands.
     int lastLabel() const { return labels_; }
     bool labelStands(int label) const;

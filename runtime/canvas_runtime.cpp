@@ -53,7 +53,8 @@ void CanvasRuntime::line(float x1, float y1, float x2, float y2, int colour, int
         drew();
     };
     const float half = std::max(1, width) / 2.0f;
-    if (haloDepth_ == 0 && kind == 0 && colour != 15 && role == LineRole::meaning && !placed_.empty())
+    if (haloDepth_ == 0 && kind == 0 && colour != 15 && role == LineRole::meaning &&
+        (!placed_.empty() || !yielding_.empty()))
         makeWayForLine(x1, y1, x2, y2, half, [&] { op(0, 0, -1); });
     else
         perform(around(x1, y1, x2, y2, half), op);
@@ -80,6 +81,10 @@ void CanvasRuntime::circle(float x, float y, float r, int colour, float start, f
     const UnitBox box = around(x, y, x, y, reach);
     if (point && !yielding_.empty())
         makeWayFor(box, [&] { op(0, 0, -1); });
+    else if (haloDepth_ == 0 && colour != 15 && whole && std::fabs(r) <= 2 && role == LineRole::meaning &&
+             (!placed_.empty() || !yielding_.empty()))
+        // A pen dot of a dotted line of meaning (a dimension arc).
+        makeWayForLine(x, y, x, y, reach, [&] { op(0, 0, -1); });
     else
         perform(box, op);
 }
@@ -190,6 +195,10 @@ void CanvasRuntime::endHalo() {
                                     std::max(ink.x1, op.box.x1), std::max(ink.y1, op.box.y1)};
     }
     Offset at{};
+    // A topic that never clears the screen would otherwise keep every label
+    // an erase took away.
+    if (placing_ == Placing::movable || placing_ == Placing::reference)
+        std::erase_if(placed_, [&](const Placed& p) { return !canvas_.labelStands(p.label); });
     if (placing_ == Placing::movable && !ink.empty()) {
         auto same = [&](const Placed& p) {
             return std::equal(
@@ -201,10 +210,9 @@ void CanvasRuntime::endHalo() {
         };
         // Only while the first still stands: once gone, its place is taken afresh.
         const auto again = std::find_if(placed_.begin(), placed_.end(), same);
-        if (again != placed_.end() && canvas_.labelStands(again->label)) {
+        if (again != placed_.end()) {
             at = again->at;
         } else {
-            if (again != placed_.end()) placed_.erase(again);
             at = canvas_.freePlace(ink, parts);
             drawLabel(ops, at);
             placed_.push_back({ops, at, canvas_.lastLabel(), ink});
@@ -213,6 +221,8 @@ void CanvasRuntime::endHalo() {
     }
     drawLabel(ops, at);
     if (placing_ == Placing::yielding && !ink.empty()) yielding_.push_back({ops, at, ink});
+    if (placing_ == Placing::reference && !ink.empty())
+        placed_.push_back({ops, at, canvas_.lastLabel(), ink, reading::kReferenceReach});
 }
 
 void CanvasRuntime::drawLabel(const std::vector<Held>& ops, Offset at) {
@@ -273,27 +283,46 @@ bool through(float ax, float ay, float bx, float by, float half, const UnitBox& 
 
 }  // namespace
 
-// A line of meaning drawn later through a movable label (a slope arrow over
-// a point's label): the label is erased, the line drawn, and the label drawn
-// again at the nearest place it meets neither, as a label drawn after the
-// line would stand.
+// A line of meaning drawn later through a label that may move (a slope
+// arrow over a point's label, an arrow along a scale number's grid line):
+// the label is erased, the line drawn, and the label drawn again at the
+// nearest place it meets neither, as a label drawn after the line would
+// stand.
 void CanvasRuntime::makeWayForLine(float x1, float y1, float x2, float y2, float half,
                                    const std::function<void()>& drawLine) {
+    auto crossed = [&](const UnitBox& ink, Offset at) {
+        return through(x1, y1, x2, y2, half,
+                       {ink.x0 + at.dx, ink.y0 + at.dy, ink.x1 + at.dx, ink.y1 + at.dy});
+    };
     std::vector<Placed*> moving;
-    for (Placed& p : placed_) {
-        const UnitBox at{p.ink.x0 + p.at.dx, p.ink.y0 + p.at.dy, p.ink.x1 + p.at.dx, p.ink.y1 + p.at.dy};
-        if (through(x1, y1, x2, y2, half, at) && canvas_.labelStands(p.label)) moving.push_back(&p);
-    }
+    for (Placed& p : placed_)
+        if (crossed(p.ink, p.at) && canvas_.labelStands(p.label)) moving.push_back(&p);
+    std::vector<Yielding> yielding;
+    std::erase_if(yielding_, [&](const Yielding& y) {
+        if (!crossed(y.ink, y.at)) return false;
+        yielding.push_back(y);
+        return true;
+    });
     for (const Placed* p : moving)
         for (const Held& op : p->ops) op.draw(p->at.dx, p->at.dy, 15);
+    for (const Yielding& y : yielding)
+        for (const Held& op : y.ops) op.draw(y.at.dx, y.at.dy, 15);
     drawLine();
-    for (Placed* p : moving) {
+    auto partsOf = [](const std::vector<Held>& ops) {
         std::vector<UnitBox> parts;
-        for (const Held& op : p->ops)
+        for (const Held& op : ops)
             if (!op.box.empty()) parts.push_back(op.box);
-        p->at = canvas_.freePlace(p->ink, parts, false);
+        return parts;
+    };
+    for (Placed* p : moving) {
+        p->at = canvas_.freePlace(p->ink, partsOf(p->ops), false, p->reach);
         drawLabel(p->ops, p->at);
         p->label = canvas_.lastLabel();
+    }
+    for (Yielding& y : yielding) {
+        y.at = canvas_.freePlace(y.ink, partsOf(y.ops), false);
+        drawLabel(y.ops, y.at);
+        yielding_.push_back(y);
     }
 }
 

@@ -81,14 +81,16 @@ private:
         UnitBox ink;  // where they were asked for
     };
     std::vector<Yielding> yielding_;
-    // The movable labels on the screen, by the boxes they were asked for, with
-    // where they were placed: the same text asked for there again (a
-    // highlight redrawing it in another colour) stands on it, not beside it.
+    // The movable and reference labels on the screen, by the boxes they were
+    // asked for, with where they were placed: the same text asked for there
+    // again (a highlight redrawing it in another colour) stands on it, not
+    // beside it.
     struct Placed {
         std::vector<Held> ops;
         Offset at;
-        int label = 0;  // the canvas's number for it
-        UnitBox ink;    // where it was asked for
+        int label = 0;                    // the canvas's number for it
+        UnitBox ink;                      // where it was asked for
+        float reach = Canvas::kAnyReach;  // how far it may step aside
     };
     std::vector<Placed> placed_;
     // Draws a label's operations at an offset, on its ground.

@@ -19,6 +19,10 @@ constexpr float kMinusClear = 4;
 // ... and no line within this much of its height for kMinusInLine to its left.
 constexpr float kMinusLineHeight = 2;
 constexpr float kMinusInLine = 8;
+// References stay put: a reference a line of meaning is drawn through later
+// (the origin's "0" under a slope arrow) steps aside no farther than this,
+// so it still stands by what it names.
+constexpr float kReferenceReach = 40;
 // The status line's band: no lesson text reaches into it, nor comes nearer
 // than kStacked above it.
 constexpr float kStatusTop = 644, kStatusBottom = 700;

@@ -35,8 +35,10 @@ struct FatalError : std::runtime_error {
 };
 
 // Where a label goes: where it is asked to; to the nearest place where it
-// meets nothing already there; or where asked, stepping aside for a point.
-enum class Placing { fixed, movable, yielding };
+// meets nothing already there; where asked, stepping aside for a point; or
+// where asked, stepping a little aside, still by what it names, for a line
+// of meaning drawn through it later (the origin's "0" under a slope arrow).
+enum class Placing { fixed, movable, yielding, reference };
 
 // What a line means to the pupil. A grid line or a graph's line may give way
 // to a label's ground; any other line (an axis, an arrow, a bar, an arc, an

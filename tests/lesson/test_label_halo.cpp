@@ -8,11 +8,14 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "pixels.h"
 #include "runtime/canvas.h"
+#include "runtime/headless.h"
+#include "runtime/reading_rules.h"
 #include "tern_fixture.h"
 
 namespace lesson::testing {
@@ -382,6 +385,77 @@ TEST(LabelHalo, AClearInsideAHaloLeavesAPlainPage) {
     c.clear();
     c.endHalo();
     EXPECT_EQ(pixelsOf(c, 0, 0, 0, 200, 40), 0);
+}
+
+// Where a reference "0" stands after lines are drawn across its place: the
+// offset of its last drawing from where it was asked for, as the trace
+// writes it (x, y).
+std::pair<float, float> referenceAfter(rt::Placing placing, const std::function<void(rt::Runtime&)>& lines) {
+    rt::HeadlessRuntime r({.scale = 1});
+    std::ostringstream trace;
+    r.setTrace(&trace);
+    r.setFontName("ゴシック");
+    r.setFontSize(20);
+    r.setFontBold(true);
+    r.setDrawWidth(4);
+    r.line(100, 100, 300, 100, 0, 0, -1);  // the x axis
+    r.line(200, 20, 200, 180, 0, 0, -1);   // the y axis
+    {
+        rt::HaloScope ground(r, placing);
+        r.symbol("0", 176, 107, 2, 1, 0);
+    }
+    lines(r);
+    std::istringstream in(trace.str());
+    std::pair<float, float> at{-1, -1};
+    for (std::string l; std::getline(in, l);) {
+        std::istringstream f(l);
+        std::string op;
+        float x, y;
+        int h, v, colour;
+        if (f >> op >> x >> y >> h >> v >> colour && op == "text" && colour == 0) at = {x - 176, y - 107};
+    }
+    return at;
+}
+
+// The origin's "0" stays where the plane puts it, unless a line of meaning
+// (a slope arrow's run, a dotted dimension arc) is drawn through it: then
+// it steps a little aside, never far from the origin.
+TEST(ReferenceLabel, StepsALittleAsideOnlyForALineOfMeaning) {
+    auto run = [](rt::Runtime& r) { r.line(120, 118, 240, 118, 4, 0, -1); };
+    auto dotted = [](rt::Runtime& r) {
+        r.setDrawWidth(5);
+        for (float x = 120; x < 240; x += 10) r.circle(x, 118, 0.5f, 7, 0, 0, true, -1);
+    };
+    auto grid = [](rt::Runtime& r) {
+        rt::LineRoleScope role(r, rt::LineRole::givesWay);
+        r.line(120, 118, 240, 118, 1, 0, -1);
+    };
+    auto walled = [](rt::Runtime& r) {
+        for (float y = 70; y <= 170; y += 8) r.line(60, y, 340, y, 4, 0, -1);
+    };
+    const struct {
+        const char* what;
+        rt::Placing placing;
+        std::function<void(rt::Runtime&)> lines;
+        bool moves;
+    } cases[] = {
+        {"an arrow's run through it", rt::Placing::reference, run, true},
+        {"a dotted arc through it", rt::Placing::reference, dotted, true},
+        {"a grid line gives way to it", rt::Placing::reference, grid, false},
+        {"nothing across it", rt::Placing::reference, [](rt::Runtime&) {}, false},
+        {"a fixed label stays under an arrow", rt::Placing::fixed, run, false},
+        {"no free place within reach", rt::Placing::reference, walled, false},
+    };
+    for (const auto& c : cases) {
+        const auto [dx, dy] = referenceAfter(c.placing, c.lines);
+        const float d = std::hypot(dx, dy);
+        if (c.moves) {
+            EXPECT_GT(d, 0) << c.what;
+            EXPECT_LE(d, rt::reading::kReferenceReach) << c.what;
+        } else {
+            EXPECT_EQ(d, 0) << c.what;
+        }
+    }
 }
 
 }  // namespace

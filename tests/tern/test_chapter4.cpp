@@ -110,8 +110,10 @@ TEST(BasicProblemTwoLines, SlopeTrianglesCrossingsAndTheElimination) {
         trace.segments(Stroke{.from = At(935, 345), .to = At(1005, 345), .colour = 7, .width = 4}).empty());
     EXPECT_FALSE(
         trace.segments(Stroke{.from = At(1005, 345), .to = At(1005, 485), .colour = 3, .width = 4}).empty());
-    // m's run value as far from the origin's "0" as numbers keep apart.
-    EXPECT_FALSE(trace.glyphs({.text = "2", .colour = 7, .near = Near{940, 349, 1.5f, 1.5f}}).empty());
+    // The origin's "0" steps down off l's run arrow head; m's run value
+    // stands under the "-2" line, as far from "-2" and "0" as numbers keep apart.
+    EXPECT_FALSE(trace.glyphs({.text = "0", .colour = 0, .near = Near{971, 357, 1.5f, 1.5f}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "2", .colour = 7, .near = Near{944, 369, 1.5f, 1.5f}}).empty());
     EXPECT_FALSE(trace.glyphs({.text = "4", .colour = 3, .near = Near{1005 + 35, 399, 1.5f, 1.5f}}).empty());
     EXPECT_FALSE(
         trace.segments(Stroke{.from = At(935, 345), .to = At(1005, 345), .colour = 5, .width = 4}).empty());
