@@ -102,8 +102,8 @@ struct Point {
 struct Plane {
     Num left = 0, top = 0;
     Num xFrom = 0, xTo = 0, yFrom = 0, yTo = 0;
-    Num step = 0;
-    Num gridColour = 0;  // 0: neither grid lines nor scale numbers
+    Num step = 40;      // units per grid step
+    bool grid = false;  // grid lines, and the scale numbers every five steps
     bool scaleNumbers = true;
     Num xPerStep = 1, yPerStep = 1;
 };

@@ -145,9 +145,10 @@ LineCrossing Engine::IntersectLines(Point a1, Point a2, Point b1, Point b2) {
     } else if (c.vertical2) {
         c.at = Point{x, c.slope1 * x + *c.intercept1};
     } else {
-        const Num gy2 = *c.intercept1, tbsi = *c.intercept2;
+        const Num intercept1 = *c.intercept1, intercept2 = *c.intercept2;
         const Num d = c.slope2 - c.slope1;
-        c.at = Point{-(tbsi - gy2) / d, (-c.slope1 * (tbsi - gy2) + d * gy2) / d};
+        c.at = Point{-(intercept2 - intercept1) / d,
+                     (-c.slope1 * (intercept2 - intercept1) + d * intercept1) / d};
     }
     return c;
 }
@@ -210,9 +211,9 @@ void Engine::DrawArrow(const Arrow& arrow) {
         const Num len = std::sqrt(dx * dx + dy * dy);
         if (len == 0 || !std::isfinite(len)) return;  // no direction, no head
         const Num ux = dx / len, uy = dy / len;
-        const Num p = arrow.headLength;
-        const Num qx = head.x - p * ux, qy = head.y - p * uy;
-        const Num half = p / 2;
+        const Num headLength = arrow.headLength;
+        const Num qx = head.x - headLength * ux, qy = head.y - headLength * uy;
+        const Num half = headLength / 2;
         fig::segment(Rt(), qx - half * uy, qy + half * ux, head.x, head.y, c);
         fig::segment(Rt(), qx + half * uy, qy - half * ux, head.x, head.y, c);
     };
@@ -297,23 +298,23 @@ LineBoundPoint Engine::FindLineBoundPoint(Point a1, Point a2, Num x, Num y) {
 PrimeFactors Engine::FactorWithPrimes(Num n) {
     static constexpr Num kPrimes[] = {2, 3, 5, 7, 11, 13, 17, 19, 23};
     PrimeFactors f;
-    Num tx = std::fabs(n);
+    Num rest = std::fabs(n);
     // 0 is divisible by every prime: it has no factors, and the loop would
     // not end.
-    if (tx == 0 || !std::isfinite(tx)) {
-        f.rest = tx;
+    if (rest == 0 || !std::isfinite(rest)) {
+        f.rest = rest;
         return f;
     }
-    for (const Num p : kPrimes) {
+    for (const Num prime : kPrimes) {
         for (;;) {
-            const Num whole_tx = Int(tx);
-            if (whole_tx == 0 || std::fmod(whole_tx, p) != 0) break;
-            if (f.powers.empty() || f.powers.back().prime != p) f.powers.push_back({p, 0});
+            const Num wholeRest = Int(rest);
+            if (wholeRest == 0 || std::fmod(wholeRest, prime) != 0) break;
+            if (f.powers.empty() || f.powers.back().prime != prime) f.powers.push_back({prime, 0});
             f.powers.back().exponent = f.powers.back().exponent + 1;
-            tx = tx / p;
+            rest = rest / prime;
         }
     }
-    f.rest = tx;
+    f.rest = rest;
     return f;
 }
 

@@ -17,9 +17,9 @@ using fig::directionAngle;
 using fig::whole;
 
 Direction Engine::GetDirectionAngle(Point from, Point to) {
-    const Num ax = fig::kPi;
-    const Num radians = directionAngle(to.x - from.x, to.y - from.y, ax);
-    return {radians, radians * 180 / ax};
+    const Num pi = fig::kPi;
+    const Num radians = directionAngle(to.x - from.x, to.y - from.y, pi);
+    return {radians, radians * 180 / pi};
 }
 
 Point Engine::DrawArcOverSegment(const SegmentArc& arc) {
@@ -29,39 +29,40 @@ Point Engine::DrawArcOverSegment(const SegmentArc& arc) {
     else if (height < 0)
         height = std::fabs(height);
 
-    const Num ax = fig::kPi;
+    const Num pi = fig::kPi;
     const Point start = arc.from;
-    const Num ccc0 = arc.to.x - start.x, hyouji = arc.to.y - start.y;
-    const Num hh3 = std::sqrt(ccc0 * ccc0 + hyouji * hyouji) / 2;
+    const Num run = arc.to.x - start.x, rise = arc.to.y - start.y;
+    const Num halfLength = std::sqrt(run * run + rise * rise) / 2;
     // The middle of the segment laid flat along +x from the start.
-    const Point flatMiddle{start.x + hh3, start.y};
-    const Num zx4 = GetDirectionAngle(start, arc.to).radians;
-    const Num gy4 = arc.side > 0 ? 180 : 0;
-    const Num zx11 = arc.side > 0 ? 360 : 180;
+    const Point flatMiddle{start.x + halfLength, start.y};
+    const Num direction = GetDirectionAngle(start, arc.to).radians;
+    const Num fromDegrees = arc.side > 0 ? 180 : 0;
+    const Num toDegrees = arc.side > 0 ? 360 : 180;
 
     // A point of the half-ellipse laid flat along +x from the start, turned
     // about the start onto the segment.
-    Num xi0 = start.x, sita = start.y;
+    Num dotX = start.x, dotY = start.y;
     auto turnedPoint = [&](Num degrees) {
-        const Num t = degrees * ax / 180;
-        const Num hh5 = flatMiddle.x + hh3 * std::cos(t);
-        // height stands in for (height / hh3) * hh3, which is 0/0 for coincident ends.
-        const Num iti = flatMiddle.y - height * std::sin(t);
-        const Num turn = directionAngle(hh5 - start.x, iti - start.y, ax);
-        const Num gy0 = std::sqrt((hh5 - start.x) * (hh5 - start.x) + (iti - start.y) * (iti - start.y));
-        xi0 = start.x + gy0 * std::cos(zx4 + turn);
-        sita = start.y - gy0 * std::sin(zx4 + turn);
+        const Num t = degrees * pi / 180;
+        const Num flatX = flatMiddle.x + halfLength * std::cos(t);
+        // height stands in for (height / halfLength) * halfLength, which is 0/0 for coincident ends.
+        const Num flatY = flatMiddle.y - height * std::sin(t);
+        const Num turn = directionAngle(flatX - start.x, flatY - start.y, pi);
+        const Num reach =
+            std::sqrt((flatX - start.x) * (flatX - start.x) + (flatY - start.y) * (flatY - start.y));
+        dotX = start.x + reach * std::cos(direction + turn);
+        dotY = start.y - reach * std::sin(direction + turn);
     };
 
     // A step of 0 or less draws one dot rather than looping for ever.
     const Num step = arc.stepDegrees > 0 ? arc.stepDegrees : 0;
-    countedLoop(gy4, zx11, step, [&](Num a1) {
-        turnedPoint(a1);
-        Rt().circle(xi0, sita, 0.5f, whole(arc.dotColour), 0, 0, true, -1);
+    countedLoop(fromDegrees, toDegrees, step, [&](Num degrees) {
+        turnedPoint(degrees);
+        Rt().circle(dotX, dotY, 0.5f, whole(arc.dotColour), 0, 0, true, -1);
     });
-    turnedPoint((gy4 + zx11) / 2);
+    turnedPoint((fromDegrees + toDegrees) / 2);
 
-    const Point top{xi0, sita};
+    const Point top{dotX, dotY};
     DrawAngleLabel(
         {.corner = {.vertex = top, .first = arc.from, .second = arc.to, .exchanged = arc.side == -1},
          .text = arc.label,
@@ -75,74 +76,74 @@ Point Engine::DrawArcOverSegment(const SegmentArc& arc) {
 }
 
 void Engine::DrawDivisionTicks(const DivisionTicks& t) {
-    const Num takasa = t.from.x, bx = t.from.y;
-    const Num ccc0 = t.to.x - takasa, hyouji = t.to.y - bx;
-    const Num motoa = std::sqrt(ccc0 * ccc0 + hyouji * hyouji);
+    const Num fromX = t.from.x, fromY = t.from.y;
+    const Num run = t.to.x - fromX, rise = t.to.y - fromY;
+    const Num length = std::sqrt(run * run + rise * rise);
     const Num count = t.count <= 0 || t.count > 6 ? 1 : t.count;
-    const Num p = t.size;
+    const Num size = t.size;
     // Coincident ends give no direction, and a ratio summing to 0 no point.
-    if (motoa == 0 || t.first + t.second == 0) return;
-    const Num cy = ccc0 / motoa, aaax = hyouji / motoa;
-    Num y3 = takasa + ccc0 * t.first / (t.first + t.second);
-    Num y4 = bx + hyouji * t.first / (t.first + t.second);
-    const Num dy = y3 - p * cy, y22 = y4 - p * aaax;
-    Num y2 = dy - (p / 2) * aaax, bx1 = y22 + (p / 2) * cy;
-    Num ay1 = dy + (p / 2) * aaax, by1 = y22 - (p / 2) * cy;
+    if (length == 0 || t.first + t.second == 0) return;
+    const Num ux = run / length, uy = rise / length;
+    Num tipX = fromX + run * t.first / (t.first + t.second);
+    Num tipY = fromY + rise * t.first / (t.first + t.second);
+    const Num baseX = tipX - size * ux, baseY = tipY - size * uy;
+    Num leftX = baseX - (size / 2) * uy, leftY = baseY + (size / 2) * ux;
+    Num rightX = baseX + (size / 2) * uy, rightY = baseY - (size / 2) * ux;
     countedLoop(1, count, 1, [&](Num) {
-        y3 += 16 * cy;
-        y2 += 16 * cy;
-        ay1 += 16 * cy;
-        y4 += 16 * aaax;
-        bx1 += 16 * aaax;
-        by1 += 16 * aaax;
-        fig::segment(Rt(), y2, bx1, y3, y4, whole(t.colour));
-        fig::segment(Rt(), ay1, by1, y3, y4, whole(t.colour));
+        tipX += 16 * ux;
+        leftX += 16 * ux;
+        rightX += 16 * ux;
+        tipY += 16 * uy;
+        leftY += 16 * uy;
+        rightY += 16 * uy;
+        fig::segment(Rt(), leftX, leftY, tipX, tipY, whole(t.colour));
+        fig::segment(Rt(), rightX, rightY, tipX, tipY, whole(t.colour));
     });
 }
 
 void Engine::DrawEqualLengthTicks(const EqualLengthTicks& t) {
     Num gap = t.gap == 0 || t.gap > 30 ? 8 : t.gap;
-    const Num ccc0 = t.to.x - t.from.x, hyouji = t.to.y - t.from.y;
-    const Num motoa = std::sqrt(ccc0 * ccc0 + hyouji * hyouji);
+    const Num run = t.to.x - t.from.x, rise = t.to.y - t.from.y;
+    const Num length = std::sqrt(run * run + rise * rise);
     const Num count = t.count < 0 || t.count > 6 ? 1 : t.count;
-    if (motoa == 0) return;
-    const Num cy = ccc0 / motoa, aaax = hyouji / motoa;
-    const Num dy = (t.from.x + t.to.x) / 2 + t.shift * cy;
-    const Num y22 = (t.from.y + t.to.y) / 2 + t.shift * aaax;
-    const Num d = gap;
-    const Num p = t.size;
+    if (length == 0) return;
+    const Num ux = run / length, uy = rise / length;
+    const Num midX = (t.from.x + t.to.x) / 2 + t.shift * ux;
+    const Num midY = (t.from.y + t.to.y) / 2 + t.shift * uy;
+    const Num spacing = gap;
+    const Num size = t.size;
     countedLoop(1, count, 1, [&](Num) {
-        fig::segment(Rt(), dy + gap * cy + p * aaax, y22 + gap * aaax - p * cy, dy + gap * cy - p * aaax,
-                     y22 + gap * aaax + p * cy, whole(t.colour));
-        gap += d;
+        fig::segment(Rt(), midX + gap * ux + size * uy, midY + gap * uy - size * ux,
+                     midX + gap * ux - size * uy, midY + gap * uy + size * ux, whole(t.colour));
+        gap += spacing;
     });
 }
 
 RayAngles Engine::GetRayAngles(const Corner& c) {
-    const Num ax = fig::kPi;
+    const Num pi = fig::kPi;
     RayAngles a;
-    const Num theta1 = directionAngle(c.first.x - c.vertex.x, c.first.y - c.vertex.y, ax);
-    a.firstArc = 1 - theta1 / (2 * ax);
+    const Num theta1 = directionAngle(c.first.x - c.vertex.x, c.first.y - c.vertex.y, pi);
+    a.firstArc = 1 - theta1 / (2 * pi);
     a.first = theta1;
-    const Num theta2 = directionAngle(c.second.x - c.vertex.x, c.second.y - c.vertex.y, ax);
-    a.secondArc = 1 - theta2 / (2 * ax);
+    const Num theta2 = directionAngle(c.second.x - c.vertex.x, c.second.y - c.vertex.y, pi);
+    a.secondArc = 1 - theta2 / (2 * pi);
     a.second = theta2;
     if (c.exchanged) {
         std::swap(a.firstArc, a.secondArc);
         std::swap(a.first, a.second);
     }
     a.bisector = (a.first + a.second) / 2;
-    if (a.first > a.second) a.bisector = a.bisector + ax;
+    if (a.first > a.second) a.bisector = a.bisector + pi;
     return a;
 }
 
 void Engine::DrawRightAngleMark(const Corner& c, Num size, Num colour) {
     const RayAngles a = GetRayAngles(c);
-    const Num p = size;
-    const Num hh5 = c.vertex.x + p * std::cos(a.first), iti = c.vertex.y - p * std::sin(a.first);
-    const Num zy3 = c.vertex.x + p * std::cos(a.second), i2 = c.vertex.y - p * std::sin(a.second);
-    const Num zy4 = hh5 + p * std::cos(a.second), kasanarix = iti - p * std::sin(a.second);
-    const rt::Point pts[] = {{hh5, iti}, {zy4, kasanarix}, {zy3, i2}};
+    const Num firstX = c.vertex.x + size * std::cos(a.first), firstY = c.vertex.y - size * std::sin(a.first);
+    const Num secondX = c.vertex.x + size * std::cos(a.second),
+              secondY = c.vertex.y - size * std::sin(a.second);
+    const Num cornerX = firstX + size * std::cos(a.second), cornerY = firstY - size * std::sin(a.second);
+    const rt::Point pts[] = {{firstX, firstY}, {cornerX, cornerY}, {secondX, secondY}};
     Rt().connect(whole(colour), pts);
 }
 
@@ -151,9 +152,10 @@ Point Engine::DrawAngleLabel(const AngleLabel& label) {
     const RayAngles a = GetRayAngles(label.corner);
     const Num h = label.text.find("ﾀ") != std::string::npos ? 40 : 22;
     const Point v = label.corner.vertex;
-    const Num p = label.distance;
-    const Point at{v.x + p * std::cos(a.bisector) + width * (std::cos(a.bisector) / 2 - 0.5f) + label.dx,
-                   v.y - p * std::sin(a.bisector) - 2 * h * (std::sin(a.bisector) / 2 + 0.5f) + label.dy};
+    const Num distance = label.distance;
+    const Point at{
+        v.x + distance * std::cos(a.bisector) + width * (std::cos(a.bisector) / 2 - 0.5f) + label.dx,
+        v.y - distance * std::sin(a.bisector) - 2 * h * (std::sin(a.bisector) / 2 + 0.5f) + label.dy};
     std::optional<rt::HaloScope> halo;
     if (label.onGround || InsidePlane(at.x, at.y)) halo.emplace(Rt());
     const PenText text{label.text, at, label.colour};
@@ -168,10 +170,10 @@ void Engine::DrawAngleArcs(const AngleArcs& arcs) {
     const RayAngles a = GetRayAngles(arcs.corner);
     const Num count = arcs.count > 6 ? 1 : arcs.count;
     if (count > 0) {
-        Num p1 = arcs.radius;
+        Num radius = arcs.radius;
         countedLoop(1, count, 1, [&](Num) {
-            p1 -= 8;
-            Rt().circle(arcs.corner.vertex.x, arcs.corner.vertex.y, p1, whole(arcs.fill), a.secondArc,
+            radius -= 8;
+            Rt().circle(arcs.corner.vertex.x, arcs.corner.vertex.y, radius, whole(arcs.fill), a.secondArc,
                         a.firstArc, false, -1);
         });
     } else {
@@ -185,12 +187,12 @@ void Engine::DrawAngleArcs(const AngleArcs& arcs) {
 }
 
 std::string Engine::FormatAngleDegrees(const Corner& c) {
-    const Num ax = fig::kPi;
+    const Num pi = fig::kPi;
     const RayAngles a = GetRayAngles(c);
     Num second = a.second;
-    if (a.first > second) second = second + 2 * ax;
+    if (a.first > second) second = second + 2 * pi;
     const Num turn = second - a.first;
-    const Num degrees = turn * 180 / ax;
+    const Num degrees = turn * 180 / pi;
     const Num tenths = static_cast<Num>(static_cast<short>(std::lround(degrees * 10)));
     return fig::bareNumber(tenths / 10);
 }

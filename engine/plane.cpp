@@ -62,7 +62,7 @@ PlaneFrame Engine::DrawAxes(const Plane& p) {
     const Point o = f.origin;
     const GridRange& r = f.steps;
 
-    if (p.gridColour != 0) {
+    if (p.grid) {
         rt::LineRoleScope grid(Rt(), rt::LineRole::givesWay);
         Rt().setDrawWidth(1);
         countedLoop(r.xFrom, r.xTo, 1, [&](Num k) {

@@ -109,13 +109,13 @@ bool Engine::SecondPoint(const std::string& typed, const std::string& key) {
 }
 
 Num Engine::ParseAnswer(const std::string& typed) {
-    const int n1 = rt::klen(typed);
-    const int sosu = rt::kinstr(typed, "/");
-    if (sosu == 0) return rt::val(typed);
-    const Num den = rt::val(rt::kright(typed, n1 - sosu));
+    const int length = rt::klen(typed);
+    const int slash = rt::kinstr(typed, "/");
+    if (slash == 0) return rt::val(typed);
+    const Num den = rt::val(rt::kright(typed, length - slash));
     // "3/0", "5/" or a lone "/" has no value: it reads as 0, like an empty
     // entry, so menus redraw and exercise loops go on.
-    Num value = den == 0 ? 0 : rt::val(rt::kleft(typed, sosu - 1)) / den;
+    Num value = den == 0 ? 0 : rt::val(rt::kleft(typed, slash - 1)) / den;
     if (!std::isfinite(value)) value = 0;
     if (value == 0) value = 0;  // "0/-5" gives 0, not -0
     return value;

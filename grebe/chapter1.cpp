@@ -22,14 +22,7 @@ void Grebe::EquationFromGraphExample() {
     PenWidth(5);
     Put(40, 30, ink::emphasis, "図の直線は、1次関数 y=ax+b のグラフです。");
     Put(40, 80, ink::emphasis, "式を求めなさい。");
-    PlaneAt({.left = 722,
-             .top = 100,
-             .xFrom = -5,
-             .xTo = 5,
-             .yFrom = -3,
-             .yTo = 7,
-             .step = 40,
-             .gridColour = 14});
+    PlaneAt({.left = 722, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -3, .yTo = 7, .grid = true});
     GraphOf({.a = 0.5f, .b = 3, .colour = ink::text});
     // Where the line meets the y axis, 2 right of it, and 1 up from there.
     const Point intercept = OnPlane(0, 3);
@@ -138,8 +131,7 @@ void Grebe::ReadGraphExercise(const GraphLine& line, const GraphReading& reading
 
     RestartProblem(Wipe::FromOriginRow);
     Put(40, 30, ink::heading, reading.heading);
-    PlaneAt(
-        {.left = 722, .top = 50, .xFrom = -5, .xTo = 5, .yFrom = -7, .yTo = 7, .step = 40, .gridColour = 14});
+    PlaneAt({.left = 722, .top = 50, .xFrom = -5, .xTo = 5, .yFrom = -7, .yTo = 7, .grid = true});
     GraphOf({.a = line.n / line.d, .b = line.b, .colour = ink::text});
 
     StepReveal();
@@ -165,14 +157,7 @@ void Grebe::EquationFromGraphAnswers() {
     TopicScreen(area::text, 38);
     PenWidth(5);
     Put(38, 30, ink::emphasis, "教科書P71 問1　解答");
-    PlaneAt({.left = 380,
-             .top = 100,
-             .xFrom = -5,
-             .xTo = 5,
-             .yFrom = -5,
-             .yTo = 5,
-             .step = 40,
-             .gridColour = 14});
+    PlaneAt({.left = 380, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .grid = true});
 
     static constexpr ArrowedLine lines[] = {
         {1, -4, "(1)", -27, -44, 1, 1},

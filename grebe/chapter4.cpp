@@ -48,14 +48,7 @@ void Grebe::ProblemHeadingCells(std::string_view number) {
 
 void Grebe::GraphProblemOpening(std::string_view number) {
     ProblemHeadingCells(number);
-    PlaneAt({.left = 380,
-             .top = 100,
-             .xFrom = -6,
-             .xTo = 6,
-             .yFrom = -6,
-             .yTo = 6,
-             .step = 40,
-             .gridColour = 14});
+    PlaneAt({.left = 380, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .grid = true});
 }
 
 void Grebe::BasicProblemFourGraphs() {

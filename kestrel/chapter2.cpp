@@ -108,7 +108,7 @@ void Kestrel::DrawHeatingPlane() {
              .yFrom = 0,
              .yTo = 26,
              .step = 20,
-             .gridColour = 10,
+             .grid = true,
              .scaleNumbers = false});
     ScaleNumbers(1, 4);
     const Point minutes = OnPlane(16, 0), degrees = OnPlane(0, 28);

@@ -83,7 +83,7 @@ std::string Kestrel::CoordinatesText(const QuadrantPoint& point) {
 
 void Kestrel::DrawQuadrantPlane() {
     PlaneAt(
-        {.left = 440, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .step = 44, .gridColour = 1});
+        {.left = 440, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .step = 44, .grid = true});
 }
 
 // ---- Ever denser points -------------------------------------------------------------
@@ -122,7 +122,7 @@ void Kestrel::DensePointsDemo() {
              .yFrom = -10,
              .yTo = 18,
              .step = 20,
-             .gridColour = 14,
+             .grid = true,
              .scaleNumbers = false});
     // "-4" stands lower than "3": at the same height its minus would lie
     // along the first grid line under the axis and read as part of it.
@@ -203,14 +203,8 @@ void Kestrel::PointsOnLineAnswer() {
     PenWidth(3);
     TopicScreen(area::beyond, 76);
     Put(76, 30, ink::emphasis, "教科書P65　問1の解答");
-    PlaneAt({.left = 874,
-             .top = 60,
-             .xFrom = -8,
-             .xTo = 8,
-             .yFrom = -10,
-             .yTo = 18,
-             .step = 20,
-             .gridColour = 14});
+    PlaneAt(
+        {.left = 874, .top = 60, .xFrom = -8, .xTo = 8, .yFrom = -10, .yTo = 18, .step = 20, .grid = true});
     GraphOf({.a = 2, .b = 3, .colour = 3, .label = "y=2x+3", .labelDx = -189, .labelDy = -40});
     // Each point: x substituted, y worked out a key at a time, then the point.
     static constexpr struct {
@@ -289,8 +283,7 @@ void Kestrel::TranslationTopic() {
 
     StepReveal();
     Put(cursor.margin + 114, cursor.row + 50, ink::answer, "xのどの値でも、2x+3の値が3大きい");
-    PlaneAt(
-        {.left = 874, .top = 60, .xFrom = -5, .xTo = 5, .yFrom = -8, .yTo = 9, .step = 35, .gridColour = 14});
+    PlaneAt({.left = 874, .top = 60, .xFrom = -5, .xTo = 5, .yFrom = -8, .yTo = 9, .step = 35, .grid = true});
     KeepShiftPairsClear(-4, 3, 3);
     GraphOf({.a = 2, .b = 3, .colour = 3, .label = "y=2x+3", .labelDx = -189, .labelDy = -40});
     GraphOf({.a = 2, .b = 0, .colour = 7, .label = "y=2x", .labelDx = -81, .labelDy = 150});
@@ -317,8 +310,7 @@ void Kestrel::TranslationDownAnswer() {
     DrawShiftTable({cursor.margin, cursor.row + 90}, -3, 90, "2x-3");
 
     StepReveal();
-    PlaneAt(
-        {.left = 912, .top = 60, .xFrom = -5, .xTo = 5, .yFrom = -8, .yTo = 9, .step = 30, .gridColour = 14});
+    PlaneAt({.left = 912, .top = 60, .xFrom = -5, .xTo = 5, .yFrom = -8, .yTo = 9, .step = 30, .grid = true});
     KeepShiftPairsClear(-2, 4, -3);
     GraphOf({.a = 2, .b = -3, .colour = 3, .label = "y=2x-3", .labelDx = -135, .labelDy = 240});
     GraphOf({.a = 2, .b = 0, .colour = 7, .label = "y=2x", .labelDx = -162, .labelDy = 50});
@@ -402,14 +394,7 @@ void Kestrel::InterceptAnswer() {
     TopicScreen(area::text, 570);
     PenWidth(5);
     Put(570, 30, ink::emphasis, "教科書P66の問3　解答");
-    PlaneAt({.left = 114,
-             .top = 100,
-             .xFrom = -3,
-             .xTo = 5,
-             .yFrom = -2,
-             .yTo = 11,
-             .step = 40,
-             .gridColour = 14});
+    PlaneAt({.left = 114, .top = 100, .xFrom = -3, .xTo = 5, .yFrom = -2, .yTo = 11, .grid = true});
     GraphOf({.a = 2, .b = 4, .colour = 3, .label = "y=2x+4", .labelDx = -81, .labelDy = 150});
     PointAt(0, 4, {.radius = 8, .colour = ink::answer});
     NewRow(50, ink::text, "(1) y軸と交わる点の座標 ");

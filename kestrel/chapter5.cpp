@@ -107,8 +107,7 @@ void Kestrel::SlopeOnGraphTopic() {
                  .xTo = s.xTo,
                  .yFrom = s.yFrom,
                  .yTo = s.yTo,
-                 .step = 40,
-                 .gridColour = 14});
+                 .grid = true});
         GraphOf({.a = s.a,
                  .b = s.b,
                  .colour = 0,
@@ -155,14 +154,7 @@ void Kestrel::SlopeOnGraphTopic() {
     PenWidth(5);
     Put(38, 30, ink::text, "問　直線y=ax+bは、");
     NewRow(50, ink::text, "aの値が変わるとどうなりますか。", 38);
-    PlaneAt({.left = 798,
-             .top = 100,
-             .xFrom = -3,
-             .xTo = 5,
-             .yFrom = -2,
-             .yTo = 11,
-             .step = 40,
-             .gridColour = 14});
+    PlaneAt({.left = 798, .top = 100, .xFrom = -3, .xTo = 5, .yFrom = -2, .yTo = 11, .grid = true});
     GraphOf({.a = 1, .b = 2, .colour = 0, .label = "y=x+2", .labelDx = -54, .labelDy = 75});
     GraphOf({.a = 2, .b = 2, .colour = 3, .label = "y=2x+2", .labelDx = -54, .labelDy = 120});
     GraphOf({.a = 3, .b = 2, .colour = 7, .label = "y=3x+2"});
@@ -206,13 +198,8 @@ void Kestrel::SlopeInterceptTopic() {
             StepReveal();
             Label(cursor.margin, captionY, ink::heading, "右上がりの直線", false);
         }
-        const Plane plane{.left = s.left,
-                          .top = cursor.row + 150,
-                          .xFrom = -2,
-                          .xTo = 4,
-                          .yFrom = -2,
-                          .yTo = 6,
-                          .step = 40};
+        const Plane plane{
+            .left = s.left, .top = cursor.row + 150, .xFrom = -2, .xTo = 4, .yFrom = -2, .yTo = 6};
         PlaneAt(plane);
         captionY = OnPlane(0, plane.yFrom).y - kCaptionRise;
         // The right plane's caption right of its y axis, whose foot would run into it.
@@ -341,7 +328,7 @@ void Kestrel::DrawGraphFromSlope(const SlopeDrawing& d) {
              .yFrom = d.yFrom,
              .yTo = d.yTo,
              .step = d.step,
-             .gridColour = 14});
+             .grid = true});
     StepReveal();
     NewRow(50, ink::answer, "直線だから、2点がわかればかける。");
     StepReveal();
@@ -460,14 +447,8 @@ void Kestrel::TwoGraphsByPoints(std::string_view heading, const LineByPoints& ri
                                 const LineByPoints& falling) {
     TopicScreen(area::screen, 88);
     Put(cursor.margin - 44, cursor.row, ink::text, heading);
-    PlaneAt({.left = 680,
-             .top = 50,
-             .xFrom = -10,
-             .xTo = 10,
-             .yFrom = -10,
-             .yTo = 10,
-             .step = 25,
-             .gridColour = 1});
+    PlaneAt(
+        {.left = 680, .top = 50, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 25, .grid = true});
     NewRow(80, ink::emphasis, "① y=" + rising.slope + "x" + LaterTermForm(rising.b, NumberText(rising.b)));
     NewRow(80, ink::emphasis, "② y=" + falling.slope + "x" + LaterTermForm(falling.b, NumberText(falling.b)));
 
@@ -557,14 +538,7 @@ void Kestrel::GraphDrawingAnswers() {
     TopicScreen(area::text, 38);
     PenWidth(5);
     Put(38, 30, ink::emphasis, "教科書P69 問6　解答");
-    PlaneAt({.left = 342,
-             .top = 100,
-             .xFrom = -6,
-             .xTo = 6,
-             .yFrom = -6,
-             .yTo = 6,
-             .step = 40,
-             .gridColour = 14});
+    PlaneAt({.left = 342, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .grid = true});
 
     // Each pair of points takes the colour of the next answer's line.
     struct Answer {

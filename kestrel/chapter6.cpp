@@ -178,7 +178,7 @@ void Kestrel::IncreaseDecreaseScreen(const IncreaseDecreaseCase& c) {
     NewRow(50, ink::text, "yの増減をいいなさい。");
 
     const Plane plane{
-        .left = 792, .top = 120, .xFrom = -4, .xTo = 4, .yFrom = -6, .yTo = 6, .step = 30, .gridColour = 10};
+        .left = 792, .top = 120, .xFrom = -4, .xTo = 4, .yFrom = -6, .yTo = 6, .step = 30, .grid = true};
     PlaneAt(plane);
     Point points[5];
     for (int k = 0; k < 5; ++k) points[k] = OnPlane(c.points[k][0], c.points[k][1]);
@@ -237,14 +237,8 @@ void Kestrel::ParameterGraphExplorer() {
     Next(ink::emphasis, "b=2");
     Next(ink::text, "として");
     NewRow(50, ink::emphasis, "aの値を変化させたグラフでの気づき");
-    PlaneAt({.left = 680,
-             .top = 50,
-             .xFrom = -10,
-             .xTo = 10,
-             .yFrom = -10,
-             .yTo = 10,
-             .step = 25,
-             .gridColour = 1});
+    PlaneAt(
+        {.left = 680, .top = 50, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 25, .grid = true});
 
     TypedValueGraphLoop("aの値を入力して下さい。(整数か小数)", true, 3);
 

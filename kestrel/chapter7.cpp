@@ -61,7 +61,7 @@ void Kestrel::DomainRangeExample() {
              .yFrom = -2,
              .yTo = 20,
              .step = 28,
-             .gridColour = 14,
+             .grid = true,
              .scaleNumbers = false});
     ScaleNumbers(1, 5);
     GraphOf({.a = 5, .b = 20, .colour = 0, .label = "y=5x+20", .labelDx = -108, .labelDy = -70},

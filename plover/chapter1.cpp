@@ -83,7 +83,7 @@ void Plover::CoolBagPlane() {
              .xTo = 140,
              .yTo = 11,
              .step = 25,
-             .gridColour = 10,
+             .grid = true,
              .scaleNumbers = false,
              .xPerStep = 10,
              .yPerStep = 0.5f});

@@ -38,7 +38,7 @@ void Plover::AltitudePlane(Num left, Num top, Num step, Num yUnitDx) {
              .xTo = 4.1f,
              .yTo = 25,
              .step = step,
-             .gridColour = 10,
+             .grid = true,
              .scaleNumbers = false,
              .xPerStep = 0.1f,
              .yPerStep = 1});

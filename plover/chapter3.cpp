@@ -138,8 +138,7 @@ void Plover::FerryChartExercise() {
              .top = 50,
              .xTo = 60,
              .yTo = 12,
-             .step = 40,
-             .gridColour = 10,
+             .grid = true,
              .scaleNumbers = false,
              .xPerStep = 5,
              .yPerStep = 1});

@@ -251,7 +251,7 @@ void Plover::MovingPointGraph() {
     NewRow(50, ink::emphasis, "(3)PがCD上", -76);
     NewRow(50, ink::text, "y=20-2x(7≦x≦10)");
 
-    PlaneAt({.left = 646, .top = 100, .xTo = 12, .yTo = 7, .step = 40, .gridColour = 14});
+    PlaneAt({.left = 646, .top = 100, .xTo = 12, .yTo = 7, .grid = true});
     DrawAreaUnitLabels();
 
     StepReveal();

@@ -114,14 +114,7 @@ void Plover::ExerciseA4Answers() {
     Next(ink::text, "4x-6=0 ");
     NewRow(50, ink::emphasis, "x=ﾀ3/2ﾀ");
 
-    PlaneAt({.left = 380,
-             .top = 100,
-             .xFrom = -6,
-             .xTo = 6,
-             .yFrom = -6,
-             .yTo = 6,
-             .step = 40,
-             .gridColour = 14});
+    PlaneAt({.left = 380, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .grid = true});
     // Each line ax+by=c over the whole x range, labelled at its end.
     struct Line {
         Num a, b, c, colour;
@@ -150,14 +143,7 @@ void Plover::ExerciseA5Answers() {
     TopicScreen(area::screen, 76);
     PenWidth(5);
     PageHeading(cursor.margin, 30, "P92 章の問題A", 44, "5");
-    PlaneAt({.left = 874,
-             .top = 100,
-             .xFrom = -4,
-             .xTo = 5,
-             .yFrom = -4,
-             .yTo = 6,
-             .step = 40,
-             .gridColour = 14});
+    PlaneAt({.left = 874, .top = 100, .xFrom = -4, .xTo = 5, .yFrom = -4, .yTo = 6, .grid = true});
     GraphOf({.a = -2, .b = 4, .colour = ink::text, .label = "①", .labelDx = -162, .labelDy = -400});
     GraphOf({.a = 1, .b = -1, .colour = ink::text, .label = "②", .labelDy = 10});
     Put(cursor.margin, 80, ink::text, "①の直線の式は");
@@ -210,8 +196,7 @@ void Plover::ExerciseA6Answers() {
              .top = 50,
              .xTo = 55,
              .yTo = 9,
-             .step = 40,
-             .gridColour = 10,
+             .grid = true,
              .scaleNumbers = false,
              .xPerStep = 5,
              .yPerStep = 1});

@@ -154,7 +154,7 @@ void Plover::ExerciseB2Answers() {
     NewRow(50, ink::text, "y=ﾀ3/2ﾀx(0≦x≦4)");
     NewRow(70, ink::emphasis, "② PがBC上", -76);
     NewRow(50, ink::text, "y=-2x+14(4≦x≦7)");
-    PlaneAt({.left = 646, .top = 150, .xTo = 8, .yTo = 7, .step = 40, .gridColour = 14});
+    PlaneAt({.left = 646, .top = 150, .xTo = 8, .yTo = 7, .grid = true});
     DrawAreaUnitLabels();
     AreaGraphPiece(1.5f, 0, 0, 4);
     AreaGraphPiece(-2, 14, 4, 7);

@@ -15,7 +15,7 @@ namespace {
 
 // The plane of the random examples: -10..10 both ways, beside the working.
 constexpr Plane kRandomProblemPlane{
-    .left = 646, .top = 100, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 25, .gridColour = 14};
+    .left = 646, .top = 100, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 25, .grid = true};
 
 // A screen rectangle: what a label covers, or what it must keep clear of.
 struct Extent {
@@ -107,14 +107,7 @@ void Tern::EquationGraphIntro() {
     Put(outer, 30, ink::heading, "2元1次方程式");
     Next(ink::emphasis, "x-2y=4", 20);
     Next(ink::heading, "の解を求め、解を座標とする点をとろう。", 20);
-    PlaneAt({.left = 760,
-             .top = 100,
-             .xFrom = -5,
-             .xTo = 5,
-             .yFrom = -5,
-             .yTo = 5,
-             .step = 40,
-             .gridColour = 14});
+    PlaneAt({.left = 760, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .grid = true});
 
     const CellStyle xCell{.width = 68, .height = 50, .fill = ink::page, .colour = ink::text};
     const CellStyle yCell{.width = 68, .height = 80, .fill = ink::page, .colour = ink::text};
@@ -191,14 +184,7 @@ void Tern::PointOnGraphCheck() {
     Next(ink::text, "は、");
     Next(ink::emphasis, "方程式 x-2y=4 ");
     NewRow(50, ink::text, "のグラフ上の点ですか。");
-    PlaneAt({.left = 760,
-             .top = 100,
-             .xFrom = -5,
-             .xTo = 6,
-             .yFrom = -5,
-             .yTo = 2,
-             .step = 40,
-             .gridColour = 14});
+    PlaneAt({.left = 760, .top = 100, .xFrom = -5, .xTo = 6, .yFrom = -5, .yTo = 2, .grid = true});
     GraphOf(
         {.a = 0.5f, .b = -2, .colour = ink::emphasis, .label = "x-2y=4", .labelDx = -216, .labelDy = 100});
 
@@ -385,8 +371,7 @@ void Tern::InterceptGraphProblem(const InterceptGraph& p) {
 void Tern::RewriteAndGraphAnswers() {
     TopicScreen(area::wide, 114);
     PenWidth(5);
-    PlaneAt(
-        {.left = 646, .top = 60, .xFrom = -6, .xTo = 6, .yFrom = -5, .yTo = 7, .step = 40, .gridColour = 14});
+    PlaneAt({.left = 646, .top = 60, .xFrom = -6, .xTo = 6, .yFrom = -5, .yTo = 7, .grid = true});
     Put(114, 30, ink::emphasis, "教科書P77 問2　解答");
 
     struct Question {
@@ -490,8 +475,7 @@ void Tern::InterceptsGraphAnswers() {
     TopicScreen(area::wide, 114);
     cursor.row = 10;
     PenWidth(5);
-    const Plane plane{
-        .left = 570, .top = 70, .xFrom = -7, .xTo = 7, .yFrom = -7, .yTo = 7, .step = 40, .gridColour = 14};
+    const Plane plane{.left = 570, .top = 70, .xFrom = -7, .xTo = 7, .yFrom = -7, .yTo = 7, .grid = true};
     PlaneAt(plane);
     Put(plane.left, 10, ink::heading, "教科書P78 問3　解答");  // over the plane
 

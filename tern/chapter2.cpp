@@ -43,8 +43,7 @@ void Tern::AxisLineFromTwoPoints(const AxisLineExample& e) {
              .xTo = e.xTo,
              .yFrom = e.yFrom,
              .yTo = e.yTo,
-             .step = 40,
-             .gridColour = 14});
+             .grid = true});
     Put(38, 30, ink::emphasis, e.question);
     for (const AxisLineExample::Half& half : e.halves) {
         SubstitutionSteps(half.substitute, e.equation, e.solved, half.through);
@@ -120,14 +119,7 @@ void Tern::VerticalLineExample() {
 void Tern::HorizontalLineAnswers() {
     TopicScreen(area::wide, 114);
     PenWidth(5);
-    PlaneAt({.left = 646,
-             .top = 100,
-             .xFrom = -7,
-             .xTo = 7,
-             .yFrom = -5,
-             .yTo = 5,
-             .step = 40,
-             .gridColour = 14});
+    PlaneAt({.left = 646, .top = 100, .xFrom = -7, .xTo = 7, .yFrom = -5, .yTo = 5, .grid = true});
     Put(114, 30, ink::emphasis, "教科書P79 問4　解答");
     NewRow(50, ink::text, "(1) y=-2", -76);
     StepReveal();
@@ -156,8 +148,7 @@ void Tern::HorizontalLineAnswers() {
 void Tern::VerticalLineAnswers() {
     TopicScreen(area::wide, 114);
     PenWidth(5);
-    PlaneAt(
-        {.left = 760, .top = 50, .xFrom = -5, .xTo = 5, .yFrom = -7, .yTo = 7, .step = 40, .gridColour = 14});
+    PlaneAt({.left = 760, .top = 50, .xFrom = -5, .xTo = 5, .yFrom = -7, .yTo = 7, .grid = true});
     Put(114, 30, ink::emphasis, "教科書P79 問5　解答");
     StepReveal();
     NewRow(50, ink::text, "(1)2x=-4", -76);

@@ -74,8 +74,7 @@ void Tern::IntersectionIntro() {
     const Num heading = cursor.end + 40;
     Put(heading, 30, ink::emphasis, "連立方程式の");
     Put(heading, 80, ink::emphasis, "解を調べよう。");
-    PlaneAt(
-        {.left = 760, .top = 30, .xFrom = -5, .xTo = 5, .yFrom = -4, .yTo = 4, .step = 40, .gridColour = 14});
+    PlaneAt({.left = 760, .top = 30, .xFrom = -5, .xTo = 5, .yFrom = -4, .yTo = 4, .grid = true});
     GraphOf(kFirstEquation);
     StepReveal();
     Put(40, 130, ink::heading, "(1)方程式②のグラフをかこう。");
@@ -194,14 +193,8 @@ void Tern::SystemByGraphProblem(const SystemByGraph& p) {
     Put(cursor.margin - 44, cursor.row, ink::text, "例 連立方程式の解を、");
     NewRow(50, ink::text, "グラフを使って求めなさい。");
     BracedSystem(cursor.margin, cursor.row + 50, texts.first, texts.second, ink::emphasis);
-    PlaneAt({.left = 680,
-             .top = 50,
-             .xFrom = -10,
-             .xTo = 10,
-             .yFrom = -10,
-             .yTo = 10,
-             .step = 25,
-             .gridColour = 1});
+    PlaneAt(
+        {.left = 680, .top = 50, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 25, .grid = true});
     GraphOf({.kind = Curve::General, .a = p.a1, .b = p.b1, .c = p.c1, .colour = ink::emphasis, .label = "①"});
     GraphOf({.kind = Curve::General, .a = p.a2, .b = p.b2, .c = p.c2, .colour = ink::emphasis, .label = "②"});
     StepReveal();
@@ -221,14 +214,7 @@ void Tern::SystemByGraphAnswer() {
     PenWidth(5);
     Put(38, 30, ink::emphasis, "問1 解答");
     BracedSystem(cursor.end, 30, "2x+y=1…①", " x-y=-4…②");
-    PlaneAt({.left = 760,
-             .top = 100,
-             .xFrom = -4,
-             .xTo = 5,
-             .yFrom = -4,
-             .yTo = 6,
-             .step = 40,
-             .gridColour = 14});
+    PlaneAt({.left = 760, .top = 100, .xFrom = -4, .xTo = 5, .yFrom = -4, .yTo = 6, .grid = true});
     StepReveal();
     Put(38, 130, ink::text, "2x+y=1 y=-2x+1 だから");
     StepReveal();
@@ -370,14 +356,7 @@ void Tern::IntersectionFromFigureAnswer() {
     TopicScreen(area::text, 38);
     PenWidth(5);
     Put(38, 30, ink::emphasis, "問2 解答");
-    PlaneAt({.left = 874,
-             .top = 100,
-             .xFrom = -4,
-             .xTo = 5,
-             .yFrom = -4,
-             .yTo = 6,
-             .step = 40,
-             .gridColour = 14});
+    PlaneAt({.left = 874, .top = 100, .xFrom = -4, .xTo = 5, .yFrom = -4, .yTo = 6, .grid = true});
     GraphOf({.a = -3, .b = 3, .colour = ink::text, .label = "①", .labelDx = -162, .labelDy = -400});
     GraphOf({.a = 2, .b = -1, .colour = ink::text, .label = "②", .labelDy = 10});
     NewRow(50, ink::text, "①の直線の式は");
@@ -427,14 +406,7 @@ void Tern::AxisIntersectionAnswer() {
     TopicScreen(area::text, 38);
     PenWidth(5);
     Put(38, 30, ink::emphasis, "問3 解答");
-    PlaneAt({.left = 608,
-             .top = 100,
-             .xFrom = -3,
-             .xTo = 5,
-             .yFrom = -5,
-             .yTo = 4,
-             .step = 40,
-             .scaleNumbers = false});
+    PlaneAt({.left = 608, .top = 100, .xFrom = -3, .xTo = 5, .yFrom = -5, .yTo = 4, .scaleNumbers = false});
     // 2 above the plane's edge: 4 clear of the y axis's letter below it.
     GraphOf({.a = 2, .b = -3, .colour = ink::text, .label = "y=2x-3", .labelDx = -135, .labelDy = -52});
     PointAt(1.5f, 0, {.radius = 6, .colour = ink::answer, .label = "A", .labelDx = -20, .labelDy = -10});
@@ -461,8 +433,7 @@ void Tern::ParallelNoSolution() {
     BracedSystem(cursor.end, 30, "x-2y=4…①", "-3x+6y=6…②");
     Put(cursor.margin, 130, ink::emphasis, "の解が見つからない理由を考えよう。");
     StepReveal();
-    PlaneAt(
-        {.left = 760, .top = 30, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .step = 40, .gridColour = 14});
+    PlaneAt({.left = 760, .top = 30, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .grid = true});
     GraphOf(kFirstEquation);
     StepReveal();
     Put(40, 180, ink::heading, "(1)方程式②のグラフをかこう。");

@@ -24,14 +24,7 @@ void Tern::BasicProblemHeading(std::string_view number) {
 
 void Tern::BasicProblemGraphs() {
     BasicProblemHeading("1");
-    PlaneAt({.left = 600,
-             .top = 100,
-             .xFrom = -6,
-             .xTo = 6,
-             .yFrom = -6,
-             .yTo = 6,
-             .step = 40,
-             .gridColour = 14});
+    PlaneAt({.left = 600, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .grid = true});
     struct Row {
         Num y;
         std::string_view label, equation, rewritten;
@@ -65,14 +58,7 @@ void Tern::BasicProblemGraphs() {
 
 void Tern::BasicProblemSystem() {
     BasicProblemHeading("2");
-    PlaneAt({.left = 532,
-             .top = 100,
-             .xFrom = -6,
-             .xTo = 6,
-             .yFrom = -6,
-             .yTo = 6,
-             .step = 40,
-             .gridColour = 14});
+    PlaneAt({.left = 532, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .grid = true});
     GraphOf({.kind = Curve::General,
              .a = 1,
              .b = 3,

@@ -18,14 +18,8 @@ void BM_PlaneWithTwoGraphs(benchmark::State& state) {
         // A new screen each time, as a lesson draws it: the labels' grounds
         // and marks of the last would otherwise pile up without end.
         h.runtime->canvas().clear();
-        const lesson::PlaneFrame plane = e.DrawAxes({.left = 380,
-                                                     .top = 100,
-                                                     .xFrom = -6,
-                                                     .xTo = 6,
-                                                     .yFrom = -6,
-                                                     .yTo = 6,
-                                                     .step = 40,
-                                                     .gridColour = 14});
+        const lesson::PlaneFrame plane =
+            e.DrawAxes({.left = 380, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .grid = true});
         // Two lines of 5001 dots each, wholly inside the plane.
         for (float a : {0.5f, -0.75f})
             e.DrawGraph(plane, {.a = a, .b = 1, .colour = 5, .label = "y=ax+b"}, {.xFrom = -6, .xTo = 6});

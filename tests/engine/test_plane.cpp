@@ -35,15 +35,9 @@ std::vector<std::string> placedAll(const Headless& h, const std::string& text) {
 }
 
 lesson::Plane plane(float left, float top, float x0, float x1, float y0, float y1, float step,
-                    float grid = 10) {
-    return {.left = left,
-            .top = top,
-            .xFrom = x0,
-            .xTo = x1,
-            .yFrom = y0,
-            .yTo = y1,
-            .step = step,
-            .gridColour = grid};
+                    bool grid = true) {
+    return {
+        .left = left, .top = top, .xFrom = x0, .xTo = x1, .yFrom = y0, .yTo = y1, .step = step, .grid = grid};
 }
 
 TEST(DrawAxes, BoilingWaterPlane) {
@@ -119,24 +113,38 @@ TEST(DrawAxes, DefaultCornerAndScaledSteps) {
     EXPECT_EQ(bold, 5 + 1);  // the y range -3..3 holds only 0
 }
 
+// A plane that names only its ranges is one of 40 units a step, without a
+// grid: never a plane of no size.
+TEST(DrawAxes, ThePlanesTheChaptersRepeatAreTheDefault) {
+    Headless h;
+    h.start();
+    const PlaneFrame f =
+        h.e().DrawAxes({.left = 100, .top = 100, .xFrom = -2, .xTo = 3, .yFrom = -1, .yTo = 2});
+    EXPECT_EQ(f.step, 40);
+    EXPECT_EQ(f.right - f.left, 5 * 40);
+    EXPECT_EQ(f.bottom - f.top, 3 * 40);
+    EXPECT_EQ(f.scaleSize, 30);
+    EXPECT_EQ(h.records().segments().size(), 2u) << "the two axes, no grid";
+}
+
 TEST(DrawAxes, SwitchesAndFontSize) {
     struct Case {
-        float no;
+        bool gridOn;
         bool scaleNumbers;
         float naka;
         bool numbers;
         bool grid;
         int size;
     } cases[] = {
-        {0, true, 20, false, false, 26},
-        {10, false, 39, false, true, 26},
-        {14, true, 40, true, true, 30},
+        {false, true, 20, false, false, 26},
+        {true, false, 39, false, true, 26},
+        {true, true, 40, true, true, 30},
     };
     for (const Case& c : cases) {
         Headless h;
         h.start();
         Engine& e = h.e();
-        lesson::Plane p = plane(100, 100, -6, 6, -6, 6, c.naka, c.no);
+        lesson::Plane p = plane(100, 100, -6, 6, -6, 6, c.naka, c.gridOn);
         p.scaleNumbers = c.scaleNumbers;
         EXPECT_EQ(e.DrawAxes(p).scaleSize, c.size);
         EXPECT_EQ(placedAll(h, "5").size(), c.numbers ? 2u : 0u);
@@ -226,7 +234,7 @@ class GraphTest : public ::testing::Test {
 protected:
     void SetUp() override {
         h.start();
-        frame = e().DrawAxes(plane(100, 100, -6, 6, -6, 6, 20, 0));
+        frame = e().DrawAxes(plane(100, 100, -6, 6, -6, 6, 20, false));
         h.clear();
     }
     Engine& e() { return h.e(); }
@@ -331,7 +339,7 @@ TEST(DrawGraph, BoilingWaterLine) {
     Headless h;
     h.start();
     Engine& e = h.e();
-    const PlaneFrame f = e.DrawAxes(plane(880, 60, 0, 17, 0, 26, 20, 10));
+    const PlaneFrame f = e.DrawAxes(plane(880, 60, 0, 17, 0, 26, 20, true));
     h.clear();
     e.DrawGraph(f, {.a = 8, .b = 20}, {.xFrom = 0, .xTo = 10, .yPerStep = 4});
     auto d = dots(h);

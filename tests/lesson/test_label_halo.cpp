@@ -114,14 +114,7 @@ TEST(LabelHalo, AScaleNumberStandsOnItsOwnGround) {
 // away; the plane's scale numbers and its axis letters each on its own.
 TEST(LabelHalo, OnlyLabelsOnAPlaneGetAHalo) {
     TernRun run = pictured([](Tern& t) {
-        t.PlaneAt({.left = 500,
-                   .top = 100,
-                   .xFrom = -5,
-                   .xTo = 5,
-                   .yFrom = -5,
-                   .yTo = 5,
-                   .step = 40,
-                   .gridColour = 14});
+        t.PlaneAt({.left = 500, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .grid = true});
         t.Label(600, 200, 0, "inside");
         t.Label(100, 200, 0, "left");
         t.Label(500, 500, 0, "under");  // at the bottom-left corner: hangs below the box
@@ -130,14 +123,7 @@ TEST(LabelHalo, OnlyLabelsOnAPlaneGetAHalo) {
         t.GraphOf({.kind = Curve::General, .a = 1, .b = 1, .c = 4, .colour = 5, .label = "W"});
         t.EraseBox(0, 0, 1760, 1800);
         t.Label(600, 300, 0, "cleared");
-        t.PlaneAt({.left = 500,
-                   .top = 100,
-                   .xFrom = -5,
-                   .xTo = 5,
-                   .yFrom = -5,
-                   .yTo = 5,
-                   .step = 40,
-                   .gridColour = 14});
+        t.PlaneAt({.left = 500, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .grid = true});
         t.EraseBox(0, 0, 300, 300);  // leaves the plane
         t.Label(601, 301, 0, "kept");
         t.ClearWorkArea();
