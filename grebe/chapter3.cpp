@@ -68,7 +68,16 @@ std::string AddedTerm(Num value, const std::string& text) {
 // ---- Examples 3-1 and 3-2: a line through two lattice points ------------------------
 
 Grebe::TwoPointLine Grebe::DrawTwoPointLine() {
-    return Problem<TwoPointLine>([&] { return DrawLineBetween(*this, {5, 1, 3, 2, -1, 5, 2, 10}); });
+    return Problem<TwoPointLine>([&] {
+        return DrawLineBetween(*this, {.slopes = 5,
+                                       .slopeFrom = 1,
+                                       .x1s = 3,
+                                       .x1From = 2,
+                                       .x1Sign = -1,
+                                       .x2s = 5,
+                                       .x2From = 2,
+                                       .bound = 10});
+    });
 }
 
 void Grebe::RandomTwoPointSlopeExample() {
@@ -179,7 +188,16 @@ void Grebe::RandomTwoPointsSystemExample() {
 }
 
 Grebe::TwoPointLine Grebe::DrawSystemLine() {
-    return Problem<TwoPointLine>([&] { return DrawLineBetween(*this, {4, 2, 2, 1, 1, 3, 4, 9}); });
+    return Problem<TwoPointLine>([&] {
+        return DrawLineBetween(*this, {.slopes = 4,
+                                       .slopeFrom = 2,
+                                       .x1s = 2,
+                                       .x1From = 1,
+                                       .x1Sign = 1,
+                                       .x2s = 3,
+                                       .x2From = 4,
+                                       .bound = 9});
+    });
 }
 
 // The problem and the two equations, up to the subtraction they lead to.
