@@ -162,12 +162,34 @@ void Lesson::GraphOf(const Graph& graph, const GraphSpan& span) {
     engine_.DrawGraph(engine_.LastFrame(), g, span);
 }
 
-PlaneFrame Lesson::PlaneAt(const Plane& p) { return engine_.DrawAxes(p); }
+Lesson::PlaneView Lesson::PlaneAt(const Plane& p) { return ViewOf(engine_.DrawAxes(p)); }
 
-PlaneFrame Lesson::PlaceOfPlane(const Plane& p) {
+Lesson::PlaneView Lesson::PlaceOfPlane(const Plane& p) {
     const PlaneFrame frame = engine_.PlaceAxes(p);
     engine_.KeepFrame(frame);
-    return frame;
+    return ViewOf(frame);
+}
+
+Point Lesson::PlaneView::PointAt(Num x, Num y, const Dot& d) const {
+    Dot dot = d;
+    const std::string label = d.label.empty() ? std::string() : lesson_->ScreenText(d.label);
+    dot.label = label;
+    return lesson_->engine_.PlotPoint(frame, x, y, dot);
+}
+
+void Lesson::PlaneView::GraphOf(const Graph& graph) const {
+    GraphOf(graph, {frame.steps.xFrom, frame.steps.xTo, frame.xPerStep, frame.yPerStep});
+}
+
+void Lesson::PlaneView::GraphOf(const Graph& graph, const GraphSpan& span) const {
+    Graph g = graph;
+    const std::string label = lesson_->ScreenText(g.label);
+    g.label = label;
+    lesson_->engine_.DrawGraph(frame, g, span);
+}
+
+void Lesson::PlaneView::ScaleNumbers(Num xPerStep, Num yPerStep) const {
+    lesson_->engine_.LabelAxisScales(frame, xPerStep, yPerStep);
 }
 
 PlaneFrame Lesson::LastPlane() const { return engine_.LastFrame(); }
@@ -191,7 +213,7 @@ Point Lesson::PointAt(Num x, Num y, const Dot& d) {
     return engine_.PlotPoint(engine_.LastFrame(), x, y, dot);
 }
 
-PlaneFrame Lesson::GridFrame(Num left, Num top, Num columns, Num rows, Num step, Num colour) {
+Lesson::PlaneView Lesson::GridFrame(Num left, Num top, Num columns, Num rows, Num step, Num colour) {
     const PlaneFrame paper = engine_.DrawGrid(
         {.corner = {left, top}, .columns = columns, .rows = rows, .step = step, .colour = colour});
     // LastPlane and OnPlane find the paper as they find a plane; the scale
@@ -199,7 +221,7 @@ PlaneFrame Lesson::GridFrame(Num left, Num top, Num columns, Num rows, Num step,
     const PlaneFrame& last = engine_.LastFrame();
     engine_.KeepFrame({paper.origin, paper.left, paper.top, paper.right, paper.bottom, last.scaleSize,
                        paper.step, last.steps, last.xPerStep, last.yPerStep});
-    return paper;
+    return ViewOf(paper);
 }
 
 void Lesson::ArcOver(const Arc& a) {
@@ -274,8 +296,33 @@ void Lesson::Frame(Point at, Num width, Num height, Num colour) {
     fig::box(engine_.Rt(), at.x, at.y, at.x + width, at.y + height, static_cast<int>(colour));
 }
 
-void Lesson::BigDot(Point at, Num colour) {
-    engine_.Rt().circle(at.x, at.y, 8, static_cast<int>(colour), 0, 0, true, -1);
+void Lesson::BigDot(Point at, Num colour) { Disc(at, 8, colour); }
+
+void Lesson::Segment(Point from, Point to, Num colour) {
+    fig::segment(engine_.Rt(), from.x, from.y, to.x, to.y, fig::whole(colour));
+}
+
+void Lesson::FilledBox(Point from, Point to, Num outline, Num fill) {
+    fig::filledBox(engine_.Rt(), from.x, from.y, to.x, to.y, fig::whole(outline), fig::whole(fill));
+}
+
+void Lesson::Disc(Point at, Num radius, Num colour) {
+    engine_.Rt().circle(at.x, at.y, radius, fig::whole(colour), 0, 0, true, -1);
+}
+
+void Lesson::FilledPolygon(std::span<const Point> corners, Num outline, Num fill) {
+    std::vector<rt::Point> ring;
+    for (const Point& corner : corners) ring.push_back({corner.x, corner.y});
+    if (!ring.empty()) ring.push_back(ring.front());
+    engine_.Rt().connectFilled(fig::whole(outline), fig::whole(fill), ring);
+}
+
+void Lesson::ScaledText(Point at, std::string_view text, Num across, Num down, Num colour,
+                        const TextStyle& style) {
+    if (screenTextLog) screenTextLog->push_back({std::string(text), at.x, at.y, colour});
+    rt::StyleScope kept(engine_.Rt());
+    engine_.Rt().setTextStyle(style);
+    engine_.Rt().symbol(text, at.x, at.y, fig::whole(across), fig::whole(down), fig::whole(colour));
 }
 
 std::optional<Point> Lesson::Crossing(Point a1, Point a2, Point b1, Point b2) {

@@ -209,12 +209,40 @@ public:
     std::string ScreenText(std::string_view text);
 
     // ---- Figures ------------------------------------------------------------------
+    // A plane (or a frame of graph paper) on the screen, as drawing or placing
+    // it returned it: where it lies and the lesson that draws on it. Its
+    // verbs draw on this plane, whatever was drawn since.
+    class PlaneView {
+    public:
+        // Where the plane lies: set when it is drawn or placed; a chapter may
+        // read it, or change it for a plane of its own reckoning.
+        PlaneFrame frame;
+
+        // The screen place of (x, y), counted in grid steps from the origin
+        // (the value point on a plane of one value a step).
+        Point At(Num x, Num y) const { return frame.ToScreen(x, y); }
+        // A dot at the value point (x, y); returns where it was drawn.
+        Point PointAt(Num x, Num y, const Dot& dot) const;
+        // A graph over the plane's x range as counted in grid steps and at
+        // its values per step.
+        void GraphOf(const Graph& graph) const;
+        // The same over a span of its own.
+        void GraphOf(const Graph& graph, const GraphSpan& span) const;
+        // Scale numbers in values along both axes, every fifth step, at these
+        // values per step.
+        void ScaleNumbers(Num xPerStep, Num yPerStep) const;
+
+    private:
+        friend class Lesson;
+        PlaneView(Lesson& lesson, const PlaneFrame& f) : frame(f), lesson_(&lesson) {}
+        Lesson* lesson_;
+    };
     // A coordinate plane, its values per grid step set here (not left to
-    // whatever the last figure left); returns where it lies.
-    PlaneFrame PlaneAt(const Plane& plane);
-    // Where that plane would lie, taken as the plane on the screen for the
-    // points and graphs that follow, without drawing anything.
-    PlaneFrame PlaceOfPlane(const Plane& plane);
+    // whatever the last figure left).
+    PlaneView PlaneAt(const Plane& plane);
+    // Where that plane would lie, for the points and graphs of a plane a
+    // chapter draws itself, without drawing anything.
+    PlaneView PlaceOfPlane(const Plane& plane);
     // Where the plane or graph-paper frame last drawn (or placed) lies.
     PlaneFrame LastPlane() const;
     // Scale numbers in values along both axes of the plane last drawn, every
@@ -236,9 +264,29 @@ public:
     // The same over a span of its own.
     void GraphOf(const Graph& graph, const GraphSpan& span);
     void ArcOver(const Arc& arc);
-    // A frame of graph paper, its lines in colour (15: none), origin at its
-    // bottom-left corner; returns where it lies.
-    PlaneFrame GridFrame(Num left, Num top, Num columns, Num rows, Num step, Num colour = 15);
+    // A frame of graph paper, its lines in colour (15: none, only its place),
+    // origin at its bottom-left corner, a grid step a value; returns where it
+    // lies (no scale numbers, no range of its own).
+    PlaneView GridFrame(Num left, Num top, Num columns, Num rows, Num step, Num colour = 15);
+
+    // ---- Shapes -------------------------------------------------------------------------
+    // Each in the pen width in force; colours are palette numbers.
+    void Segment(Point from, Point to, Num colour);
+    // The box between two corners, filled and outlined.
+    void FilledBox(Point from, Point to, Num outline, Num fill);
+    // A filled dot.
+    void Disc(Point at, Num radius, Num colour);
+    // The closed polygon through the corners, filled over whatever lay inside.
+    void FilledPolygon(std::span<const Point> corners, Num outline, Num fill);
+    // Plain text (no maths mark-up) at its top-left corner, magnified across
+    // and down, in a style of its own; the style in force stays.
+    void ScaledText(Point at, std::string_view text, Num across, Num down, Num colour,
+                    const TextStyle& style);
+    // Lines drawn while the scope lives are grid lines or a graph's: they give
+    // way to a label's ground.
+    [[nodiscard]] rt::LineRoleScope GivingWay() {
+        return rt::LineRoleScope(engine_.Rt(), rt::LineRole::givesWay);
+    }
 
     // ---- Shared figures ----------------------------------------------------------------
     // A rectangular frame with its top-left corner at `at`.
@@ -378,6 +426,7 @@ public:
 
 private:
     Point Draw(Num x, Num y, Num colour, std::string_view text);
+    PlaneView ViewOf(const PlaneFrame& frame) { return PlaneView(*this, frame); }
     // A text drawn by routine at (x, y), on a cleared ground inside a plane's
     // box, moved off what it would meet when movable; returns where the pen
     // ended.

@@ -4,8 +4,12 @@
 #pragma once
 
 #include "engine/basic.h"
+#include "runtime/runtime.h"
 
 namespace lesson {
+
+// A text's face, size, weight and slant.
+using TextStyle = rt::TextStyle;
 
 // The palette numbers by the role the lessons give them. Figures may still
 // use the other palette numbers as plain colours.

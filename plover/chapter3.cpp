@@ -41,7 +41,8 @@ void Plover::DrawFerryChartGrid(Point corner, Num step) {
                                            .yTo = 8,
                                            .step = step,
                                            .xPerStep = 10,
-                                           .yPerStep = 1});
+                                           .yPerStep = 1})
+                                 .frame;
 
     {
         rt::LineRoleScope grid(Rt(), rt::LineRole::givesWay);

@@ -22,12 +22,7 @@
 
 namespace rt {
 
-struct FontState {
-    std::string face = "ｺﾞｼｯｸ";
-    int size = 16;
-    bool bold = false;
-    bool italic = false;
-};
+using FontState = TextStyle;
 
 class Fonts;
 struct FaceSource;

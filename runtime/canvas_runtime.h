@@ -22,6 +22,7 @@ public:
     void setFontSize(int size) override { font_.size = size; }
     void setFontBold(bool on) override { font_.bold = on; }
     void setFontItalic(bool on) override { font_.italic = on; }
+    TextStyle textStyle() const override { return font_; }
     void setDrawWidth(int width) override { width_ = width; }
     int drawWidth() const override { return width_; }
 

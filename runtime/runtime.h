@@ -18,6 +18,16 @@ struct Point {
     float y = 0;
 };
 
+// A text's face, size, weight and slant: the font every later symbol() call
+// draws in.
+struct TextStyle {
+    std::string face = "ｺﾞｼｯｸ";
+    int size = 16;
+    bool bold = false;
+    bool italic = false;
+    bool operator==(const TextStyle&) const = default;
+};
+
 // Thrown out of any runtime call once the pupil has closed the window (or a
 // headless key script has run out): the program ends at once from any wait
 // or drawing loop.
@@ -55,6 +65,13 @@ public:
     virtual void setFontSize(int size) = 0;
     virtual void setFontBold(bool on) = 0;
     virtual void setFontItalic(bool on) = 0;
+    virtual TextStyle textStyle() const = 0;
+    void setTextStyle(const TextStyle& style) {
+        setFontName(style.face);
+        setFontSize(style.size);
+        setFontBold(style.bold);
+        setFontItalic(style.italic);
+    }
 
     // Pen width in units for lines, polylines and circles.
     virtual void setDrawWidth(int width) = 0;
@@ -151,6 +168,28 @@ public:
 private:
     Runtime& r_;
     LineRole was_;
+};
+
+// The text style, pen width and line role as the scope found them, put back
+// when it ends, so that whatever a routine sets for its own drawing is not
+// left for the next one.
+class StyleScope {
+public:
+    explicit StyleScope(Runtime& r)
+        : r_(r), style_(r.textStyle()), width_(r.drawWidth()), role_(r.lineRole()) {}
+    ~StyleScope() {
+        r_.setTextStyle(style_);
+        r_.setDrawWidth(width_);
+        r_.setLineRole(role_);
+    }
+    StyleScope(const StyleScope&) = delete;
+    StyleScope& operator=(const StyleScope&) = delete;
+
+private:
+    Runtime& r_;
+    TextStyle style_;
+    int width_;
+    LineRole role_;
 };
 
 // Brackets one wait for the pupil.

@@ -304,7 +304,7 @@ void Tern::SlopeReadingProblem(const SlopeReading& p) {
     Next(ink::answer, form.slope);
     Next(ink::text, "切片 ", 60);
     Next(ink::answer, form.intercept);
-    const PlaneFrame plane = PlaneAt(kRandomProblemPlane);
+    const PlaneFrame plane = PlaneAt(kRandomProblemPlane).frame;
     const Num m = -p.a / p.b, n = p.c / p.b;
     const Point offset = EquationLabelOffset(plane, m, n, MathTextWidth(form.equation), nullptr);
     GraphOf({.a = m,
