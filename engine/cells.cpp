@@ -22,7 +22,7 @@ Point Engine::DrawMathCell(const TextCell& cell, std::string_view text) {
     const Num offset = centred(cell.width, MeasureMathText(text));
     // A plain line counts as 44 units high, one with a fraction as 50.
     const Num top = y + Int((cell.height - (fraction ? 50 : 44)) / 2);
-    fig::filledBox(Rt(), x, y, x + cell.width, y + cell.height, static_cast<int>(cell.outline),
+    Rt().filledBox(x, y, x + cell.width, y + cell.height, static_cast<int>(cell.outline),
                    static_cast<int>(cell.fill));
     DrawMathText({text, {x + offset, top}, cell.colour});
     return {x + cell.width, y};
@@ -32,7 +32,7 @@ Point Engine::DrawMathCellRaised(const TextCell& cell, std::string_view text) {
     const Num x = cell.at.x, y = cell.at.y;
     const Num offset = centred(cell.width, MeasureMathText(text));
     const Num lift = Int((cell.height - 44) / 2);
-    fig::filledBox(Rt(), x, y - lift, x + cell.width, y + cell.height - lift, static_cast<int>(cell.outline),
+    Rt().filledBox(x, y - lift, x + cell.width, y + cell.height - lift, static_cast<int>(cell.outline),
                    static_cast<int>(cell.fill));
     DrawMathText({text, {x + offset, y}, cell.colour});
     return {x + cell.width, y};
@@ -44,7 +44,7 @@ Point Engine::DrawMathCellTwoLines(const TextCell& cell, std::string_view upper,
     bool fraction = rt::kinstr(upper, "ﾀ") != 0;
     Num offset = centred(cell.width, MeasureMathText(upper));
     const Num top = y + Int((height / 2 - (fraction ? 50 : 44)) / 2);
-    fig::filledBox(Rt(), x, y, x + cell.width, y + height, static_cast<int>(cell.outline),
+    Rt().filledBox(x, y, x + cell.width, y + height, static_cast<int>(cell.outline),
                    static_cast<int>(cell.fill));
     // A cell without a second line has its one line lowered.
     DrawMathText({upper, {x + offset, lower.empty() ? top + 25 : top}, cell.colour});
@@ -58,6 +58,8 @@ Point Engine::DrawMathCellTwoLines(const TextCell& cell, std::string_view upper,
 
 Point Engine::DrawTableText(const PenText& text) {
     rt::Runtime& r = Rt();
+    rt::StyleScope style(r);
+    r.setTextStyle(fig::gothic(15, true));
     const int colour = static_cast<int>(text.colour);
     std::string rest(text.text);
     Num x = text.at.x;
@@ -97,8 +99,6 @@ Point Engine::DrawTableText(const PenText& text) {
             x += 20;
         }
     }
-    r.setFontBold(false);
-    r.setFontSize(16);
     return {x, y};
 }
 
@@ -111,7 +111,7 @@ Point Engine::DrawTableCell(const TextCell& cell, std::string_view text) {
     const Num offset = centred(cell.width, MeasureTableText(text));
     // A label line counts as 26 units high.
     const Num top = y + Int((cell.height - 26) / 2);
-    fig::filledBox(Rt(), x, y, x + cell.width, y + cell.height, static_cast<int>(cell.outline),
+    Rt().filledBox(x, y, x + cell.width, y + cell.height, static_cast<int>(cell.outline),
                    static_cast<int>(cell.fill));
     DrawTableText({text, {x + offset, top}, cell.colour});
     return {x + cell.width, y};
@@ -121,7 +121,7 @@ Point Engine::DrawTableCellTwoLines(const TextCell& cell, std::string_view upper
     const Num x = cell.at.x, y = cell.at.y;
     Num offset = centred(cell.width, MeasureTableText(upper));
     const Num top = y + Int((cell.height / 2 - 26) / 2);
-    fig::filledBox(Rt(), x, y, x + cell.width, y + cell.height, static_cast<int>(cell.outline),
+    Rt().filledBox(x, y, x + cell.width, y + cell.height, static_cast<int>(cell.outline),
                    static_cast<int>(cell.fill));
     DrawTableText({upper, {x + offset, lower.empty() ? top + 15 : top}, cell.colour});
     offset = centred(cell.width, MeasureTableText(lower));

@@ -14,37 +14,9 @@ namespace lesson::fig {
 // A palette number or pen width given as a program number.
 inline int whole(Num v) { return static_cast<int>(std::lround(v)); }
 
-// The pen width as the scope found it, put back when the scope ends, so that a
-// routine leaves the pen as its caller had it; the second form also sets a
-// width for the scope.
-class PenScope {
-public:
-    explicit PenScope(rt::Runtime& r) : r_(r), saved_(r.drawWidth()) {}
-    PenScope(rt::Runtime& r, int width) : PenScope(r) { r.setDrawWidth(width); }
-    ~PenScope() { r_.setDrawWidth(saved_); }
-    PenScope(const PenScope&) = delete;
-    PenScope& operator=(const PenScope&) = delete;
-    // The width the caller had.
-    int saved() const { return saved_; }
-
-private:
-    rt::Runtime& r_;
-    int saved_;
-};
-
-// One verb per shape over the runtime's line codes.
-inline void segment(rt::Runtime& r, Num x1, Num y1, Num x2, Num y2, int colour) {
-    r.line(x1, y1, x2, y2, colour);
-}
-inline void box(rt::Runtime& r, Num x1, Num y1, Num x2, Num y2, int colour) {
-    r.line(x1, y1, x2, y2, colour, 1);
-}
-inline void filledBox(rt::Runtime& r, Num x1, Num y1, Num x2, Num y2, int outline, int fill) {
-    r.line(x1, y1, x2, y2, outline, 2, fill);
-}
-inline void filledBox(rt::Runtime& r, Num x1, Num y1, Num x2, Num y2, int colour) {
-    filledBox(r, x1, y1, x2, y2, colour, colour);
-}
+// The style the routines write in unless they say otherwise: what the
+// start-up and every routine before it left in force.
+inline rt::TextStyle gothic(int size = 16, bool bold = false) { return {"ゴシック", size, bold, false}; }
 
 // A counted loop as the lessons run it: the first pass always runs; after
 // each pass the counter grows by the step and the loop goes on while the
@@ -72,11 +44,11 @@ inline std::string bareNumber(Num v) {
 }
 
 // Direction from a vertex to a point, radians counter-clockwise as seen on the
-// screen, 0 to the right; ax is the value of pi in use.
-inline Num directionAngle(Num dx, Num dy, Num ax) {
-    if (dy > 0) return 3 * ax / 2 + std::atan(dx / dy);
-    if (dy < 0) return ax / 2 + std::atan(dx / dy);
-    return dx > 0 ? 0 : ax;
+// screen, 0 to the right, with this value of pi.
+inline Num directionAngle(Num dx, Num dy, Num pi) {
+    if (dy > 0) return 3 * pi / 2 + std::atan(dx / dy);
+    if (dy < 0) return pi / 2 + std::atan(dx / dy);
+    return dx > 0 ? 0 : pi;
 }
 
 inline constexpr Num kPi = 3.14159f;

@@ -34,7 +34,7 @@ char32_t firstCodePoint(const std::string& s) {
 }  // namespace
 
 PlaneFrame Engine::DrawGrid(const GridPaper& g) {
-    fig::PenScope pen(Rt());
+    rt::StyleScope pen(Rt());
     const Num left = g.corner.x, top = g.corner.y;
     const Num right = left + g.step * g.columns;
     const Num bottom = top + g.step * g.rows;
@@ -53,25 +53,25 @@ PlaneFrame Engine::DrawGrid(const GridPaper& g) {
     countedLoop(0, g.columns, 1, [&](Num j) {
         const int c = style(j);
         const Num x = left + g.step * j;
-        fig::segment(Rt(), x, top, x, bottom, c);
+        Rt().segment(x, top, x, bottom, c);
     });
     countedLoop(0, g.rows, 1, [&](Num j) {
         const int c = style(j);
         const Num y = bottom - g.step * j;
-        fig::segment(Rt(), left, y, right, y, c);
+        Rt().segment(left, y, right, y, c);
     });
     return frame;
 }
 
 void Engine::DrawPolygon(const Polygon& polygon) {
     if (polygon.corners.empty()) return;
-    fig::PenScope pen(Rt());
+    rt::StyleScope pen(Rt());
     const auto& v = polygon.corners;
     const std::size_t count = v.size();
     for (std::size_t k = 0; k < count; ++k) {
         const std::size_t next = k + 1 == count ? 0 : k + 1;
         Rt().setDrawWidth(whole(polygon.width));
-        fig::segment(Rt(), v[k].x, v[k].y, v[next].x, v[next].y, whole(polygon.colour));
+        Rt().segment(v[k].x, v[k].y, v[next].x, v[next].y, whole(polygon.colour));
     }
     if (!polygon.names.empty())
         LabelVerticesByName(v, polygon.names, polygon.letterDistance, polygon.letterColour);
@@ -171,7 +171,7 @@ Point Engine::MarkPerpendicularFoot(Point a1, Point a2, Point from) {
 }
 
 void Engine::DrawBrace(Point at, Num height, Num colour) {
-    fig::PenScope pen(Rt(), 5);
+    rt::StyleScope pen(Rt(), 5);
     const Num x = at.x, y = at.y;
     const Num top = y + 5, bottom = y + height - 10, middle = (top + bottom) / 2;
     const rt::Point pts[] = {{x + 35, top},   {x + 23, top + 3},    {x + 23, middle - 7},
@@ -181,7 +181,7 @@ void Engine::DrawBrace(Point at, Num height, Num colour) {
 }
 
 Engine::ColumnsLayout Engine::DrawEliminationColumns(const EliminationColumns& c) {
-    fig::PenScope pen(Rt());
+    rt::StyleScope pen(Rt());
     const Num x = c.at.x, y = c.at.y, r = c.rowHeight;
     Num w = MeasureMathText(c.upper);
     const Num lowerWidth = MeasureMathText(c.lower);
@@ -194,7 +194,7 @@ Engine::ColumnsLayout Engine::DrawEliminationColumns(const EliminationColumns& c
     DrawMathText({c.lower, {x + 54, y + r + room}, c.textColour});
 
     Rt().setDrawWidth(3);
-    Rt().line(x + 27, y + 2 * r + room, x + 27 + w + 30, y + 2 * r + room, whole(c.ruleColour));
+    Rt().segment(x + 27, y + 2 * r + room, x + 27 + w + 30, y + 2 * r + room, whole(c.ruleColour));
     return {.lowerRow = y + r + room, .column = x + 54};
 }
 
@@ -206,7 +206,7 @@ void Engine::DrawArrow(const Arrow& arrow) {
         std::swap(tail, head);
         if (arrow.headAtFrom) std::swap(tail, head);
         const int c = whole(arrow.colour);
-        fig::segment(Rt(), tail.x, tail.y, head.x, head.y, c);
+        Rt().segment(tail.x, tail.y, head.x, head.y, c);
         const Num dx = head.x - tail.x, dy = head.y - tail.y;
         const Num len = std::sqrt(dx * dx + dy * dy);
         if (len == 0 || !std::isfinite(len)) return;  // no direction, no head
@@ -214,8 +214,8 @@ void Engine::DrawArrow(const Arrow& arrow) {
         const Num headLength = arrow.headLength;
         const Num qx = head.x - headLength * ux, qy = head.y - headLength * uy;
         const Num half = headLength / 2;
-        fig::segment(Rt(), qx - half * uy, qy + half * ux, head.x, head.y, c);
-        fig::segment(Rt(), qx + half * uy, qy - half * ux, head.x, head.y, c);
+        Rt().segment(qx - half * uy, qy + half * ux, head.x, head.y, c);
+        Rt().segment(qx + half * uy, qy - half * ux, head.x, head.y, c);
     };
     pass();
     if (arrow.twice) {
@@ -226,7 +226,7 @@ void Engine::DrawArrow(const Arrow& arrow) {
 
 IncreaseArrows Engine::DrawIncreaseArrows(Point from, Point to, Num step, bool runLabel, bool riseLabel) {
     if (to.x < from.x) std::swap(from, to);
-    Rt().setDrawWidth(4);
+    rt::StyleScope pen(Rt(), 4);
     const Point corner{to.x, from.y};
     DrawArrow({.from = from, .to = corner, .colour = 7, .headLength = 16});
     DrawArrow({.from = corner, .to = to, .colour = 3, .headLength = 16});

@@ -96,8 +96,8 @@ void Engine::DrawDivisionTicks(const DivisionTicks& t) {
         tipY += 16 * uy;
         leftY += 16 * uy;
         rightY += 16 * uy;
-        fig::segment(Rt(), leftX, leftY, tipX, tipY, whole(t.colour));
-        fig::segment(Rt(), rightX, rightY, tipX, tipY, whole(t.colour));
+        Rt().segment(leftX, leftY, tipX, tipY, whole(t.colour));
+        Rt().segment(rightX, rightY, tipX, tipY, whole(t.colour));
     });
 }
 
@@ -113,8 +113,8 @@ void Engine::DrawEqualLengthTicks(const EqualLengthTicks& t) {
     const Num spacing = gap;
     const Num size = t.size;
     countedLoop(1, count, 1, [&](Num) {
-        fig::segment(Rt(), midX + gap * ux + size * uy, midY + gap * uy - size * ux,
-                     midX + gap * ux - size * uy, midY + gap * uy + size * ux, whole(t.colour));
+        Rt().segment(midX + gap * ux + size * uy, midY + gap * uy - size * ux, midX + gap * ux - size * uy,
+                     midY + gap * uy + size * ux, whole(t.colour));
         gap += spacing;
     });
 }

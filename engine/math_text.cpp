@@ -37,7 +37,7 @@ struct GlyphPen {
     void poly(std::initializer_list<rt::Point> pts) const {
         r.connect(colour, std::span(pts.begin(), pts.size()));
     }
-    void stroke(Num x, Num y, Num dx, Num dy) const { r.line(x, y, x + dx, y + dy, colour, 0, -1); }
+    void stroke(Num x, Num y, Num dx, Num dy) const { r.segment(x, y, x + dx, y + dy, colour); }
 };
 
 // One way of drawing a glyph: when it applies, and how; draw returns the
@@ -218,7 +218,7 @@ void extendRootBar(const GlyphPen& p, Num x, Num y) {
     if (bar == RootBar::Normal || bar == RootBar::Small || (bar == RootBar::Tall && !p.small)) {
         Num barY = bar == RootBar::Normal ? y - 4 : bar == RootBar::Small ? y - 6 : y - 14;
         p.r.setDrawWidth(3);
-        p.r.line(p.mode.barFrom, barY, x, barY, p.colour, 0, -1);
+        p.r.segment(p.mode.barFrom, barY, x, barY, p.colour);
         p.r.setDrawWidth(3);
     } else {
         p.mode.barFrom = x;
@@ -231,11 +231,9 @@ Point Engine::DrawGlyphRun(const PenText& run, bool small) {
     rt::Runtime& r = Rt();
     Num x = run.at.x;
     const Num y = run.at.y;
-    fig::PenScope pen(r);
+    rt::StyleScope style(r);
     const GlyphPen p{r, static_cast<int>(run.colour), small, glyphMode_};
-    r.setFontName(kGothic);
-    r.setFontSize(16);
-    r.setFontBold(true);
+    r.setTextStyle({.face = std::string(kGothic), .size = 16, .bold = true});
 
     for (const std::string& raw : rt::chars(run.text)) {
         const std::string_view ch = substitute(raw);
@@ -267,8 +265,6 @@ Point Engine::DrawGlyphRun(const PenText& run, bool small) {
         }
         extendRootBar(p, x, y);
     }
-
-    r.setFontBold(false);
     return {x, y};
 }
 
@@ -292,7 +288,7 @@ Point Engine::DrawMathText(const PenText& text, bool small) {
         if (ch == "#") {
             const Num x = pen.x, y = pen.y;
             {
-                fig::PenScope width(r, 3);
+                rt::StyleScope width(r, 3);
                 const rt::Point pts[] = {
                     {x + 4, y + 36}, {x + 8, y + 24}, {x + 16, y + 60}, {x + 30, y - 14}, {x + 38, y - 14}};
                 r.connect(static_cast<int>(text.colour), pts);
@@ -329,13 +325,13 @@ Point Engine::DrawStackedFraction(const PenText& fraction) {
     const int colour = static_cast<int>(fraction.colour);
 
     {
-        fig::PenScope pen(r, 4);
-        r.line(x, y + 25, x + width, y + 25, colour, 0, -1);
+        rt::StyleScope pen(r, 4);
+        r.segment(x, y + 25, x + width, y + 25, colour);
     }
     if (glyphMode_.rootBar == RootBar::Tall) {
         // Under a tall root the fraction carries the root's overbar itself.
-        fig::PenScope pen(r, 3);
-        r.line(x, y - 14, x + width, y - 14, colour, 0, -1);
+        rt::StyleScope pen(r, 3);
+        r.segment(x, y - 14, x + width, y - 14, colour);
     }
 
     const bool raised = rt::kinstr(denominator, "√") != 0 || rt::kinstr(denominator, "^") != 0;

@@ -49,12 +49,11 @@ PlaneFrame Engine::PlaceAxes(const Plane& p) {
     f.right = f.origin.x + f.step * f.steps.xTo;
     f.bottom = f.origin.y + f.step * std::fabs(f.steps.yFrom);
     f.scaleSize = f.step < 40 ? 26 : 30;
-    Rt().setFontSize(whole(f.scaleSize));
     return f;
 }
 
 PlaneFrame Engine::DrawAxes(const Plane& p) {
-    fig::PenScope pen(Rt());
+    rt::StyleScope pen(Rt());
     const PlaneFrame f = PlaceAxes(p);
     planes_.last = f;
     planes_.boxes.push_back({f.left, f.top, f.right, f.bottom});
@@ -64,14 +63,15 @@ PlaneFrame Engine::DrawAxes(const Plane& p) {
 
     if (p.grid) {
         rt::LineRoleScope grid(Rt(), rt::LineRole::givesWay);
+        Rt().setTextStyle(fig::gothic(whole(size)));
         Rt().setDrawWidth(1);
         countedLoop(r.xFrom, r.xTo, 1, [&](Num k) {
             const Num x = o.x + f.step * k - 0.5f;
-            fig::segment(Rt(), x, f.top, x, f.bottom, 0);
+            Rt().segment(x, f.top, x, f.bottom, 0);
         });
         countedLoop(r.yFrom, r.yTo, 1, [&](Num k) {
             const Num y = o.y - f.step * k - 0.5f;
-            fig::segment(Rt(), f.left, y, f.right, y, 0);
+            Rt().segment(f.left, y, f.right, y, 0);
         });
         auto numberText = [&](Num k) -> std::string {
             if (k == 0 || !p.scaleNumbers) return {};
@@ -81,7 +81,7 @@ PlaneFrame Engine::DrawAxes(const Plane& p) {
             if (!multipleOf5(k)) return;
             Rt().setDrawWidth(3);
             const Num x = o.x + f.step * k;
-            fig::segment(Rt(), x, f.top, x, f.bottom, 1);
+            Rt().segment(x, f.top, x, f.bottom, 1);
             const std::string text = numberText(k);
             if (!text.empty()) ScaleNumber(text, x - size * rt::klen(text) / 2, o.y + kScaleGap);
         });
@@ -89,7 +89,7 @@ PlaneFrame Engine::DrawAxes(const Plane& p) {
             if (!multipleOf5(k)) return;
             Rt().setDrawWidth(3);
             const Num y = o.y - f.step * k;
-            fig::segment(Rt(), f.left, y, f.right, y, 1);
+            Rt().segment(f.left, y, f.right, y, 1);
             const std::string text = numberText(k);
             if (!text.empty()) {
                 const Num top = y - size / 2 - 4;
@@ -99,22 +99,17 @@ PlaneFrame Engine::DrawAxes(const Plane& p) {
     }
 
     Rt().setDrawWidth(4);
-    fig::segment(Rt(), o.x, f.top, o.x, f.bottom, 0);
-    fig::segment(Rt(), f.left, o.y, f.right, o.y, 0);
+    Rt().segment(o.x, f.top, o.x, f.bottom, 0);
+    Rt().segment(f.left, o.y, f.right, o.y, 0);
 
-    Rt().setFontBold(true);
-    Rt().setFontName("Times New Roman");
-    Rt().setFontSize(whole(0.8f * size));
-    Rt().setFontItalic(true);
+    Rt().setTextStyle({.face = "Times New Roman", .size = whole(0.8f * size), .bold = true, .italic = true});
     // The axis letters stand on grounds of their own where the plane puts
     // them: no grid line or graph runs through them.
     {
         rt::HaloScope ground(Rt());
         Rt().symbol("x", f.right - 0.8f * size, o.y - 1.5f * size, 3, 2, 0);
     }
-    Rt().setFontName("ゴシック");
-    Rt().setFontSize(whole(size));
-    Rt().setFontItalic(false);
+    Rt().setTextStyle(fig::gothic(whole(size), true));
     {
         // The origin's "0" is the plane's reference: it stays where it is,
         // a point drawn on it or not, unless a line of meaning is drawn
@@ -126,16 +121,14 @@ PlaneFrame Engine::DrawAxes(const Plane& p) {
         rt::HaloScope ground(Rt());
         Rt().symbol("y", o.x, f.top - size / 2, 2, 1, 0);
     }
-
-    Rt().setFontBold(false);
-    Rt().setFontSize(16);
     return f;
 }
 
 void Engine::LabelAxisScales(const PlaneFrame& plane, Num xPerStep, Num yPerStep) {
     const Num size = plane.scaleSize;
     const Point o = plane.origin;
-    Rt().setFontSize(whole(size));
+    rt::StyleScope style(Rt());
+    Rt().setTextStyle(fig::gothic(whole(size)));
     // The value with at most one decimal, truncated; the point is drawn on
     // its own between the whole part and the tenths digit.
     auto write = [&](Num v, bool onX, Num k) {
@@ -167,7 +160,6 @@ void Engine::LabelAxisScales(const PlaneFrame& plane, Num xPerStep, Num yPerStep
     countedLoop(r.yFrom, r.yTo, 1, [&](Num k) {
         if (k != 0 && std::fmod(k, 5.0f) == 0) write(k * yPerStep, false, k);
     });
-    Rt().setFontSize(16);
 }
 
 bool Engine::InsidePlane(Num x, Num y) const {
@@ -218,7 +210,7 @@ Point Engine::PlotPoint(const PlaneFrame& plane, Num x, Num y, const Dot& dot) {
 }
 
 std::optional<Point> Engine::DrawGraph(const PlaneFrame& plane, const Graph& graph, const GraphSpan& span) {
-    fig::PenScope pen(Rt());
+    rt::StyleScope pen(Rt());
     Graph g = graph;
     const GraphSpan over{span.xFrom, span.xTo, perStep(span.xPerStep), perStep(span.yPerStep)};
 
@@ -281,11 +273,11 @@ std::optional<Point> Engine::TraceCurve(const PlaneFrame& plane, const Graph& g,
 }
 
 Point Engine::DrawVerticalLine(const PlaneFrame& plane, Num c, Num colour) {
-    fig::PenScope pen(Rt(), 5);
+    rt::StyleScope pen(Rt(), 5);
     rt::LineRoleScope graph(Rt(), rt::LineRole::givesWay);
     const Num x = plane.origin.x + plane.step * c;
     const Num top = plane.origin.y - plane.step * plane.steps.yTo;
-    fig::segment(Rt(), x, plane.origin.y - plane.step * plane.steps.yFrom, x, top, whole(colour));
+    Rt().segment(x, plane.origin.y - plane.step * plane.steps.yFrom, x, top, whole(colour));
     return {x + 10, top};
 }
 

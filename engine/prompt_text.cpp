@@ -2,6 +2,7 @@
 // Prompt shorthand: half-width prompt text and typed keys shown as full-width
 // glyphs on a fixed grid of 16-unit cells.
 #include "engine.h"
+#include "figure_helpers.h"
 #include "runtime/text.h"
 
 namespace lesson {
@@ -36,7 +37,8 @@ Point Engine::DrawTextChars(const PenText& text) {
     const std::vector<std::string> cs = rt::chars(bare);
     Num x = text.at.x;
     const Num y = text.at.y;
-    r.setFontBold(true);
+    rt::StyleScope style(r);
+    r.setTextStyle(fig::gothic(16, true));
     // A counted loop runs its body once even for an empty text: that pass
     // draws nothing and still takes a cell.
     const int count = static_cast<int>(cs.size());

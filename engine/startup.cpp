@@ -2,6 +2,7 @@
 #include <exception>
 
 #include "engine.h"
+#include "figure_helpers.h"
 #include "runtime/text.h"
 
 namespace lesson {
@@ -33,8 +34,7 @@ int Engine::Run(const std::function<void()>& mainMenu) {
 }
 
 void Engine::StartUp() {
-    rt_.setFontName("ｺﾞｼｯｸ");
-    rt_.setFontSize(16);
+    rt_.setTextStyle(fig::gothic());
     rt_.setDrawWidth(3);
     // The seed is hour + minute + second, each read from the clock afresh.
     ReseedRandom();

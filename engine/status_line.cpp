@@ -24,7 +24,7 @@ NumberEntry Engine::AskMenuNumber() {
 }
 
 void Engine::ClearMenuPrompt() {
-    fig::filledBox(Rt(), entry_.x - 240, entry_.y - 8, entry_.x - 240 + 1056, entry_.y - 8 + 50, 15);
+    Rt().filledBox(entry_.x - 240, entry_.y - 8, entry_.x - 240 + 1056, entry_.y - 8 + 50, 15);
 }
 
 Num Engine::AskChoice(std::string_view line) {
@@ -32,22 +32,22 @@ Num Engine::AskChoice(std::string_view line) {
     return ReadNumber().value;
 }
 
-void Engine::ClearPromptBand() { fig::filledBox(Rt(), 0, 657, 992, 720, 15); }
+void Engine::ClearPromptBand() { Rt().filledBox(0, 657, 992, 720, 15); }
 
 Num Engine::AskNextStep() {
-    const fig::PenScope pen(Rt(), 2);
-    fig::filledBox(Rt(), 96, 639, 400, 675, 13, 12);
+    const rt::StyleScope pen(Rt(), 2);
+    Rt().filledBox(96, 639, 400, 675, 13, 12);
     DrawPromptText({"次のステップは１を入力。", {128, 648}, 9});
     const Num typed = ReadNumber().value;
-    fig::filledBox(Rt(), entry_.x - 48, entry_.y - 9, entry_.x - 48 + 160, entry_.y - 9 + 27, 15);
-    fig::filledBox(Rt(), 96, 639, 400, 675, 15);
+    Rt().filledBox(entry_.x - 48, entry_.y - 9, entry_.x - 48 + 160, entry_.y - 9 + 27, 15);
+    Rt().filledBox(96, 639, 400, 675, 15);
     return typed;
 }
 
 NumberEntry Engine::ReadNumber() {
     DrawPromptText({"入力", {entry_.x - 48, entry_.y}, 0});
     NumberEntry typed{.text = EditNumberEntry()};
-    fig::filledBox(Rt(), entry_.x - 48, entry_.y - 8, entry_.x - 48 + 240, entry_.y - 8 + 30, 15);
+    Rt().filledBox(entry_.x - 48, entry_.y - 8, entry_.x - 48 + 240, entry_.y - 8 + 30, 15);
     typed.value = ParseAnswer(typed.text);
     return typed;
 }
@@ -77,7 +77,7 @@ std::string Engine::EditNumberEntry() {
             // A leading "." is drawn 4 units left of the entry: the box
             // reaches it, or a stray dot would stay.
             const Num left = typed.starts_with('.') ? entry_.x - 4 : entry_.x;
-            fig::filledBox(Rt(), left, entry_.y - 8, entry_.x + 192, entry_.y - 8 + 30, 15);
+            Rt().filledBox(left, entry_.y - 8, entry_.x + 192, entry_.y - 8 + 30, 15);
             typed.clear();
             next = {entry_.x, entry_.y};
             dot(true);
@@ -122,31 +122,31 @@ Num Engine::ParseAnswer(const std::string& typed) {
 }
 
 std::string Engine::WaitForKey() {
-    const fig::PenScope pen(Rt(), 3);
-    fig::filledBox(Rt(), 96, 657, 400, 693, 13, 4);
+    const rt::StyleScope pen(Rt(), 3);
+    Rt().filledBox(96, 657, 400, 693, 13, 4);
     DrawPromptText({"何かキーを押して下さい。", {128, 666}, 9});
     std::string key = WaitAnyKey();
-    fig::filledBox(Rt(), 0, 657, 400, 693, 15);
+    Rt().filledBox(0, 657, 400, 693, 15);
     return key;
 }
 
 std::string Engine::ShowMessageWaitKey(std::string_view message) {
-    const fig::PenScope pen(Rt(), 3);
-    fig::filledBox(Rt(), 16, 657, 16 + 480, 657 + 36, 13, 4);
+    const rt::StyleScope pen(Rt(), 3);
+    Rt().filledBox(16, 657, 16 + 480, 657 + 36, 13, 4);
     DrawPromptText({message, {48, 666}, 9});
     std::string key = WaitAnyKey();
-    fig::filledBox(Rt(), 0, 657, 992, 720, 15);
+    Rt().filledBox(0, 657, 992, 720, 15);
     return key;
 }
 
 void Engine::ClearWorkArea() {
-    fig::filledBox(Rt(), 0, 54, 1440, 900, 15);
+    Rt().filledBox(0, 54, 1440, 900, 15);
     ErasedBox(0, 54, 1440, 900);
 }
 
 void Engine::ClearEntryBand() {
     const Num left = entry_.x + 80, top = entry_.y - 72;
-    fig::filledBox(Rt(), left, top, left + 1440, top + 90, 15);
+    Rt().filledBox(left, top, left + 1440, top + 90, 15);
 }
 
 std::vector<std::string> Engine::NumbersToText(std::span<const Num> numbers) {

@@ -22,7 +22,7 @@ MenuPick Lesson::MainMenuChoice(const MainMenuLayout& menu) {
 
     engine_.ClearWorkArea();
     ClearBox(area::screen);
-    engine_.Rt().line(22, 10, 1342, 610, 15, 2, 10);
+    engine_.Rt().filledBox(22, 10, 1342, 610, 15, 10);
     Label(264, 30, ink::page, "＜" + engine_.Title() + "　メニュー＞");
     for (int k = 1; k < exitItem; ++k) {
         Label(44, static_cast<Num>(120 + 60 * (k - 1)), k % 2 == 1 ? ink::accent : ink::page,
@@ -74,7 +74,7 @@ int Lesson::ChapterSubMenu(std::string_view itemLine, int items) {
 void Lesson::ClearBox(Num width, Num height) { EraseBox(0, 0, width, height); }
 
 void Lesson::EraseBox(Num x1, Num y1, Num x2, Num y2) {
-    engine_.Rt().line(x1, y1, x2, y2, 15, 2, 15);
+    engine_.Rt().filledBox(x1, y1, x2, y2, 15, 15);
     engine_.ErasedBox(x1, y1, x2, y2);
 }
 
@@ -279,13 +279,12 @@ void Lesson::ColumnSigns(const Columns& columns, std::string_view signs) {
     // size there touch both rows, so that a "-" under a "+" reads as "±".
     constexpr Num kCell = 27, kHalf = 5;
     const Num y = ((columns.upperRow + kInkBottom) + (columns.lowerRow + kInkTop)) / 2;
-    fig::PenScope pen(engine_.Rt(), 3);
+    rt::StyleScope pen(engine_.Rt(), 3);
     Num x = columns.left + kCell / 2;
     for (char sign : signs) {
         if (sign == '+' || sign == '-')
-            fig::segment(engine_.Rt(), x - kHalf, y, x + kHalf, y, static_cast<int>(ink::emphasis));
-        if (sign == '+')
-            fig::segment(engine_.Rt(), x, y - kHalf, x, y + kHalf, static_cast<int>(ink::emphasis));
+            engine_.Rt().segment(x - kHalf, y, x + kHalf, y, static_cast<int>(ink::emphasis));
+        if (sign == '+') engine_.Rt().segment(x, y - kHalf, x, y + kHalf, static_cast<int>(ink::emphasis));
         x += kCell;
     }
 }
@@ -293,17 +292,17 @@ void Lesson::ColumnSigns(const Columns& columns, std::string_view signs) {
 // ---- Shared figures ----------------------------------------------------------------
 
 void Lesson::Frame(Point at, Num width, Num height, Num colour) {
-    fig::box(engine_.Rt(), at.x, at.y, at.x + width, at.y + height, static_cast<int>(colour));
+    engine_.Rt().box(at.x, at.y, at.x + width, at.y + height, static_cast<int>(colour));
 }
 
 void Lesson::BigDot(Point at, Num colour) { Disc(at, 8, colour); }
 
 void Lesson::Segment(Point from, Point to, Num colour) {
-    fig::segment(engine_.Rt(), from.x, from.y, to.x, to.y, fig::whole(colour));
+    engine_.Rt().segment(from.x, from.y, to.x, to.y, fig::whole(colour));
 }
 
 void Lesson::FilledBox(Point from, Point to, Num outline, Num fill) {
-    fig::filledBox(engine_.Rt(), from.x, from.y, to.x, to.y, fig::whole(outline), fig::whole(fill));
+    engine_.Rt().filledBox(from.x, from.y, to.x, to.y, fig::whole(outline), fig::whole(fill));
 }
 
 void Lesson::Disc(Point at, Num radius, Num colour) {
@@ -362,14 +361,18 @@ void Lesson::RiseLabel(const SlopeSteps& s, std::string_view text) {
 }
 
 Lesson::SlopeCorners Lesson::SlopeTriangle(const SlopeSteps& s) {
+    return ViewOf(LastPlane()).SlopeTriangle(s);
+}
+
+Lesson::SlopeCorners Lesson::PlaneView::SlopeTriangle(const SlopeSteps& s) const {
     const Point corner{s.to.x, s.from.y};
     if (s.legsColour >= 0) {
-        ArrowTo(s.from.x, s.from.y, corner.x, corner.y, s.legsColour, 16, 2);
-        ArrowTo(corner.x, corner.y, s.to.x, s.to.y, s.legsColour, 16, 2);
+        lesson_->ArrowTo(s.from.x, s.from.y, corner.x, corner.y, s.legsColour, 16, 2);
+        lesson_->ArrowTo(corner.x, corner.y, s.to.x, s.to.y, s.legsColour, 16, 2);
         return {s.from, corner, s.to};
     }
     const IncreaseArrows legs =
-        engine_.DrawIncreaseArrows(s.from, s.to, LastPlane().step, s.runLabel, s.riseLabel);
+        lesson_->engine_.DrawIncreaseArrows(s.from, s.to, frame.step, s.runLabel, s.riseLabel);
     return {legs.start, legs.corner, legs.end};
 }
 

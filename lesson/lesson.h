@@ -119,8 +119,12 @@ public:
     }
     // Seed the random numbers with this instead of the clock sum.
     void OverrideSeed(int seed) { engine_.OverrideSeed(seed); }
-    // The runtime, for the few direct drawing calls.
+    // The runtime, for tests that leave a pen or font behind on purpose.
+    // Chapters draw through the verbs below.
     rt::Runtime& Rt() { return engine_.Rt(); }
+    // What the soak counts topics by: a chapter the main menu offers, a topic begun.
+    void ChapterOffered(int chapter, int topics) { engine_.Rt().chapterOffered(chapter, topics); }
+    void TopicEntered(int chapter, int topic) { engine_.Rt().topicEntered(chapter, topic); }
     const std::string& Title() const { return engine_.Title(); }
     // Where the status line's number entry stands.
     const StatusEntry& Entry() const { return engine_.Entry(); }
@@ -209,6 +213,19 @@ public:
     std::string ScreenText(std::string_view text);
 
     // ---- Figures ------------------------------------------------------------------
+    // A slope triangle: the run across from `from`, then the rise to `to`.
+    struct SlopeSteps {
+        Point from, to;
+        bool runLabel = false;   // the run's length written by it
+        bool riseLabel = false;  // the rise's length written by it
+        // >= 0: both legs as double-headed arrows in this colour, without
+        // labels; otherwise the run in colour 7 and the rise in colour 3.
+        Num legsColour = -1;
+    };
+    // Its corners as drawn, the run always left to right.
+    struct SlopeCorners {
+        Point start, corner, end;
+    };
     // A plane (or a frame of graph paper) on the screen, as drawing or placing
     // it returned it: where it lies and the lesson that draws on it. Its
     // verbs draw on this plane, whatever was drawn since.
@@ -231,6 +248,9 @@ public:
         // Scale numbers in values along both axes, every fifth step, at these
         // values per step.
         void ScaleNumbers(Num xPerStep, Num yPerStep) const;
+        // A slope triangle over the plane's grid: the legs' lengths are
+        // counted in its grid steps.
+        SlopeCorners SlopeTriangle(const SlopeSteps& steps) const;
 
     private:
         friend class Lesson;
@@ -307,19 +327,6 @@ public:
     // (76,30), the margin at 76.
     void FramedScreen(WorkArea area, Num width, Num height, std::string_view heading);
 
-    // A slope triangle: the run across from `from`, then the rise to `to`.
-    struct SlopeSteps {
-        Point from, to;
-        bool runLabel = false;   // the run's length written by it
-        bool riseLabel = false;  // the rise's length written by it
-        // >= 0: both legs as double-headed arrows in this colour, without
-        // labels; otherwise the run in colour 7 and the rise in colour 3.
-        Num legsColour = -1;
-    };
-    // Its corners as drawn, the run always left to right.
-    struct SlopeCorners {
-        Point start, corner, end;
-    };
     SlopeCorners SlopeTriangle(const SlopeSteps& steps);
     // The same triangle leg by leg, when the legs and their lengths come a
     // key step apart: single-headed arrows and labels in legsColour, the
@@ -480,7 +487,7 @@ void RunChapter(Program& program, const Chapter<Program>& chapter, int number) {
     for (;;) {
         const int item = program.ChapterSubMenu(chapter.choices, exitItem);
         if (item >= exitItem) return;
-        program.Rt().topicEntered(number, item);
+        program.TopicEntered(number, item);
         (program.*chapter.topics[item - 1])();
     }
 }
@@ -493,7 +500,7 @@ void RunMainMenu(Program& program, const MainMenu<Program>& menu) {
     const MainMenuLayout layout{texts, menu.exitX, menu.exitY, menu.exitColour, menu.promptFirst};
     for (std::size_t i = 0; i < menu.items.size(); ++i)
         if (const auto* chapter = menu.items[i].chapter)
-            program.Rt().chapterOffered(static_cast<int>(i) + 1, static_cast<int>(chapter->topics.size()));
+            program.ChapterOffered(static_cast<int>(i) + 1, static_cast<int>(chapter->topics.size()));
     for (;;) {
         const MenuPick pick = program.MainMenuChoice(layout);
         if (pick.kind == MenuPick::Exit) return;

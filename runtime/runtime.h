@@ -80,6 +80,15 @@ public:
     // kind 0: a line; 1: a box outline; 2: a box filled with fill (or with
     // colour when fill < 0) and outlined with colour. Both corners absolute.
     virtual void line(float x1, float y1, float x2, float y2, int colour, int kind = 0, int fill = -1) = 0;
+    // The same, one verb per shape.
+    void segment(float x1, float y1, float x2, float y2, int colour) { line(x1, y1, x2, y2, colour, 0, -1); }
+    void box(float x1, float y1, float x2, float y2, int colour) { line(x1, y1, x2, y2, colour, 1, -1); }
+    void filledBox(float x1, float y1, float x2, float y2, int outline, int fill) {
+        line(x1, y1, x2, y2, outline, 2, fill);
+    }
+    void filledBox(float x1, float y1, float x2, float y2, int colour) {
+        filledBox(x1, y1, x2, y2, colour, colour);
+    }
 
     // start and end are fractions of a turn: f is the direction 2*pi*(1-f)
     // counted counter-clockwise on the screen from the right, and the arc runs
@@ -177,6 +186,8 @@ class StyleScope {
 public:
     explicit StyleScope(Runtime& r)
         : r_(r), style_(r.textStyle()), width_(r.drawWidth()), role_(r.lineRole()) {}
+    // The same, drawing in this pen width until it ends.
+    StyleScope(Runtime& r, int width) : StyleScope(r) { r.setDrawWidth(width); }
     ~StyleScope() {
         r_.setTextStyle(style_);
         r_.setDrawWidth(width_);

@@ -131,17 +131,17 @@ TEST(TableCell, LabelPlacement) {
     Cell cell;
     EXPECT_EQ(cell.h.e().DrawTableCell(cellOf(50), "12"), (lesson::Point{190, 200}));
     EXPECT_TRUE(isGlyph(cell.h.records().records().at(1),
-                        Typeset{.text = "1", .face = "ｺﾞｼｯｸ", .at = At(125, 212), .v = 2, .size = 15}))
+                        Typeset{.text = "1", .face = "ゴシック", .at = At(125, 212), .v = 2, .size = 15}))
         << cell.h.lines().at(1);
 
     Cell two;
     EXPECT_EQ(two.h.e().DrawTableCellTwoLines(cellOf(100), "12", "34"), (lesson::Point{190, 200}));
     auto l = two.h.lines();
     EXPECT_TRUE(isGlyph(Trace(l).records().at(1),
-                        Typeset{.text = "1", .face = "ｺﾞｼｯｸ", .at = At(125, 212), .v = 2, .size = 15}))
+                        Typeset{.text = "1", .face = "ゴシック", .at = At(125, 212), .v = 2, .size = 15}))
         << l.at(1);
     EXPECT_TRUE(isGlyph(Trace(l).records().at(3),
-                        Typeset{.text = "3", .face = "ｺﾞｼｯｸ", .at = At(125, 242), .v = 2, .size = 15}))
+                        Typeset{.text = "3", .face = "ゴシック", .at = At(125, 242), .v = 2, .size = 15}))
         << l.at(3);
 }
 

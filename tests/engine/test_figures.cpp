@@ -107,7 +107,7 @@ TEST_F(Fig, SlopeTriangle) {
             e().DrawIncreaseArrows({c.x1, c.y1}, {c.x2, c.y2}, 40, flags[0] == 'y', flags[1] == 'y');
         EXPECT_EQ(legs.run, c.run);
         EXPECT_EQ(legs.rise, c.rise);
-        EXPECT_EQ(h.rt().drawWidth(), 4);
+        EXPECT_EQ(h.rt().drawWidth(), 2);  // the arrows draw in pen 4 and leave the caller's pen
         EXPECT_LE(legs.start.x, legs.end.x);
         EXPECT_EQ(legs.corner, (Point{legs.end.x, legs.start.y}));
         const auto lines = h.lines("line");  // the arrows come first

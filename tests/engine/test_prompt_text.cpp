@@ -32,9 +32,9 @@ TEST(PromptText, TypedNumberCells) {
     lesson::Point pen{1056, 648};
     for (const char* key : {"3", ".", "5"}) pen = e.DrawTextChars({.text = key, .at = pen, .colour = 5});
     EXPECT_EQ(h.lines(), (std::vector<std::string>{
-                             "text 1056 648 1 1 5 ｺﾞｼｯｸ 16 1 0 ３",
-                             "text 1068 648 1 1 5 ｺﾞｼｯｸ 16 1 0 ．",
-                             "text 1072 648 1 1 5 ｺﾞｼｯｸ 16 1 0 ５",
+                             "text 1056 648 1 1 5 ゴシック 16 1 0 ３",
+                             "text 1068 648 1 1 5 ゴシック 16 1 0 ．",
+                             "text 1072 648 1 1 5 ゴシック 16 1 0 ５",
                          }));
     EXPECT_EQ(pen, (lesson::Point{1088, 648}));
 }
@@ -48,10 +48,10 @@ TEST(PromptText, ChoiceLineTakesOneCellPerCharacter) {
     EXPECT_EQ(end, (lesson::Point{320, 648}));
     auto l = h.lines();
     EXPECT_TRUE(isGlyph(Trace(l).records().at(0),
-                        Typeset{.text = "①", .face = "ｺﾞｼｯｸ", .at = At(32, 648), .h = 1, .v = 1}))
+                        Typeset{.text = "①", .face = "ゴシック", .at = At(32, 648), .h = 1, .v = 1}))
         << l.at(0);
     EXPECT_TRUE(isGlyph(Trace(l).records().at(3),
-                        Typeset{.text = "，", .face = "ｺﾞｼｯｸ", .at = At(80, 648), .h = 1, .v = 1}))
+                        Typeset{.text = "，", .face = "ゴシック", .at = At(80, 648), .h = 1, .v = 1}))
         << l.at(3);
 }
 
@@ -61,8 +61,8 @@ TEST(PromptText, EscapeAndHalfWidthGlyphs) {
     auto& e = h.e();
     e.DrawPromptText({.text = "^xz", .at = {0, 100}, .colour = 0});
     EXPECT_EQ(h.lines(), (std::vector<std::string>{
-                             "text 0 96 1 1 0 ｺﾞｼｯｸ 16 1 0 x",
-                             "text 16 96 1 1 0 ｺﾞｼｯｸ 16 1 0 z",
+                             "text 0 96 1 1 0 ゴシック 16 1 0 x",
+                             "text 16 96 1 1 0 ゴシック 16 1 0 z",
                          }));
     EXPECT_FALSE(e.LeftGlyphMode().exponent);
 
@@ -76,8 +76,8 @@ TEST(PromptText, BlanksInsideOneRunVanish) {
     auto& e = h.e();
     EXPECT_EQ(e.DrawTextChars({.text = "1 2", .at = {0, 0}, .colour = 0}), (lesson::Point{32, 0}));
     EXPECT_EQ(h.lines(), (std::vector<std::string>{
-                             "text 0 0 1 1 0 ｺﾞｼｯｸ 16 1 0 １",
-                             "text 16 0 1 1 0 ｺﾞｼｯｸ 16 1 0 ２",
+                             "text 0 0 1 1 0 ゴシック 16 1 0 １",
+                             "text 16 0 1 1 0 ゴシック 16 1 0 ２",
                          }));
     // An empty text still takes its one cell.
     EXPECT_EQ(e.DrawTextChars({.text = "", .at = {0, 0}, .colour = 0}).x, 16);

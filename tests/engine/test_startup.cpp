@@ -28,7 +28,7 @@ TEST(StartUp, SeedsFromTheClockAndSetsTheScreenValues) {
         EXPECT_EQ(e.Entry().x, 1056);
         EXPECT_EQ(e.Entry().y, 648);
         EXPECT_EQ(e.Title(), "Test");
-        EXPECT_EQ(h.rt().font().face, "ｺﾞｼｯｸ");
+        EXPECT_EQ(h.rt().font().face, "ゴシック");
         EXPECT_EQ(h.rt().font().size, 16);
         EXPECT_EQ(h.rt().drawWidth(), 3);
         // The clock still reads the same: reseeding gives the start-up seed.
@@ -62,7 +62,7 @@ TEST(ErrorHandler, ShowsPlaceCodeAndMessageThenIgnoresKeys) {
     ASSERT_EQ(texts.size(), 1u);
     const Glyph& g = texts[0];
     EXPECT_EQ(rt::traceNumber(g.x) + " " + rt::traceNumber(g.y), "288 432");
-    EXPECT_TRUE(g.h == 1 && g.v == 1 && g.colour == 13 && g.face == "ｺﾞｼｯｸ" && g.size == 8 && !g.bold &&
+    EXPECT_TRUE(g.h == 1 && g.v == 1 && g.colour == 13 && g.face == "ゴシック" && g.size == 8 && !g.bold &&
                 !g.italic)
         << g.text;
     // Place and code come from the number-to-text conversion: a leading blank each.
@@ -144,8 +144,8 @@ TEST(ReplayTool, DrawsOnePrompt) {
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.trace,
               "cls\n"
-              "text 100 100 1 1 0 ｺﾞｼｯｸ 16 1 0 １\n"
-              "text 116 100 1 1 0 ｺﾞｼｯｸ 16 1 0 ２\n"
+              "text 100 100 1 1 0 ゴシック 16 1 0 １\n"
+              "text 116 100 1 1 0 ゴシック 16 1 0 ２\n"
               "end\n");
 }
 
