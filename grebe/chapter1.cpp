@@ -22,12 +22,13 @@ void Grebe::EquationFromGraphExample() {
     PenWidth(5);
     Put(40, 30, ink::emphasis, "図の直線は、1次関数 y=ax+b のグラフです。");
     Put(40, 80, ink::emphasis, "式を求めなさい。");
-    PlaneAt({.left = 722, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -3, .yTo = 7, .grid = true});
-    GraphOf({.a = 0.5f, .b = 3, .colour = ink::text});
+    const PlaneView plane =
+        PlaneAt({.left = 722, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -3, .yTo = 7, .grid = true});
+    plane.GraphOf({.a = 0.5f, .b = 3, .colour = ink::text});
     // Where the line meets the y axis, 2 right of it, and 1 up from there.
-    const Point intercept = OnPlane(0, 3);
-    const Point right = OnPlane(2, 3);
-    const Point up = OnPlane(2, 4);
+    const Point intercept = plane.At(0, 3);
+    const Point right = plane.At(2, 3);
+    const Point up = plane.At(2, 4);
     const auto legArrow = [this](Point from, Point to) {
         ArrowTo(from.x, from.y, to.x, to.y, ink::emphasis, 16, 2);
     };
@@ -131,19 +132,20 @@ void Grebe::ReadGraphExercise(const GraphLine& line, const GraphReading& reading
 
     RestartProblem(Wipe::FromOriginRow);
     Put(40, 30, ink::heading, reading.heading);
-    PlaneAt({.left = 722, .top = 50, .xFrom = -5, .xTo = 5, .yFrom = -7, .yTo = 7, .grid = true});
-    GraphOf({.a = line.n / line.d, .b = line.b, .colour = ink::text});
+    const PlaneView plane =
+        PlaneAt({.left = 722, .top = 50, .xFrom = -5, .xTo = 5, .yFrom = -7, .yTo = 7, .grid = true});
+    plane.GraphOf({.a = line.n / line.d, .b = line.b, .colour = ink::text});
 
     StepReveal();
     Put(40, 100, ink::text, "点" + interceptPoint + "を通るから、");
     Next(ink::emphasis, "切片は" + intercept);
-    const Point start =
-        PointAt(0, line.b, {.radius = 8, .colour = ink::answer, .label = interceptPoint, .labelDx = -162});
+    const Point start = plane.PointAt(
+        0, line.b, {.radius = 8, .colour = ink::answer, .label = interceptPoint, .labelDx = -162});
 
     StepReveal();
     Put(40, 180, ink::text, "右へ" + run + "進むと、" + rise + NumberText(std::fabs(line.n)) + "進むから ");
     Put(40, reading.slopeRow, ink::emphasis, reading.slope);
-    const Point end = PointAt(line.d, line.n + line.b, {.radius = 8, .colour = ink::answer});
+    const Point end = plane.PointAt(line.d, line.n + line.b, {.radius = 8, .colour = ink::answer});
     SlopeTriangle({.from = start, .to = end});
 
     StepReveal();
@@ -157,7 +159,8 @@ void Grebe::EquationFromGraphAnswers() {
     TopicScreen(area::text, 38);
     PenWidth(5);
     Put(38, 30, ink::emphasis, "教科書P71 問1　解答");
-    PlaneAt({.left = 380, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .grid = true});
+    const PlaneView plane =
+        PlaneAt({.left = 380, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .grid = true});
 
     static constexpr ArrowedLine lines[] = {
         {1, -4, "(1)", -27, -44, 1, 1},
@@ -165,7 +168,7 @@ void Grebe::EquationFromGraphAnswers() {
         // Right of its end, clear of the rise arrow that ends there and of the y axis's letter.
         {1.5f, 2, "(3)", 14, -44, 2, 3},
     };
-    for (const ArrowedLine& line : lines) LineWithSlopeArrows(line);
+    for (const ArrowedLine& line : lines) LineWithSlopeArrows(plane, line);
 
     static constexpr std::string_view answers[][2] = {
         {"(1)", "y=x-4"},

@@ -59,19 +59,22 @@ void Grebe::PointExampleOpening(const PointProblem& p, std::string_view heading,
     Next(ink::text, "を通るとき、この1次関数の式を求めなさい。");
 
     StepReveal();
-    PlaneAt({.left = 800, .top = 200, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 20});
-    GraphOf({.a = p.a, .b = p.b, .colour = ink::text});
+    const PlaneView plane =
+        PlaneAt({.left = 800, .top = 200, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 20});
+    plane.GraphOf({.a = p.a, .b = p.b, .colour = ink::text});
     const LabelShift shift = AwayFromYAxis(p.x1, p.a, point);
-    if (markIntercept) KeepClear(OnPlane(0, p.b), 8 + 3);
-    PointAt(p.x1, p.y1,
-            {.radius = 8, .colour = pointColour, .label = point, .labelDx = shift.dx, .labelDy = shift.dy});
+    if (markIntercept) KeepClear(plane.At(0, p.b), 8 + 3);
+    plane.PointAt(
+        p.x1, p.y1,
+        {.radius = 8, .colour = pointColour, .label = point, .labelDx = shift.dx, .labelDy = shift.dy});
     if (markIntercept) {
         const std::string intercept = NumberText(p.b);
         // One step below the x axis the label's minus would lie on the axis: it
         // stands level with its dot instead.
         const Num labelDy = p.b == -1 ? 20 : 0;
-        PointAt(0, p.b,
-                {.radius = 8, .colour = ink::answer, .label = intercept, .labelDx = 36, .labelDy = labelDy});
+        plane.PointAt(
+            0, p.b,
+            {.radius = 8, .colour = ink::answer, .label = intercept, .labelDx = 36, .labelDy = labelDy});
     }
 
     StepReveal();

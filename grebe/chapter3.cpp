@@ -100,19 +100,20 @@ Grebe::TwoDots Grebe::TwoPointProblemFigure(const TwoPointLine& line, std::strin
     Next(ink::answer, point2);
     NewRow(50, ink::text, question);
 
-    PlaneAt({.left = 800, .top = 200, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 20});
-    GraphOf({.a = line.a, .b = line.b, .colour = ink::text});
+    const PlaneView plane =
+        PlaneAt({.left = 800, .top = 200, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 20});
+    plane.GraphOf({.a = line.a, .b = line.b, .colour = ink::text});
     TwoDots dots;
     LabelShift shift1 = AwayFromYAxis(line.x1, line.a, point1);
     // On the plane's top edge nothing of the line lies above point 1, and below
     // it the label would meet the row of working beside the plane.
     if (line.y1 == 10) shift1.dy = -24;
-    dots.first = PointAt(
+    dots.first = plane.PointAt(
         line.x1, line.y1,
         {.radius = 8, .colour = ink::emphasis, .label = point1, .labelDx = shift1.dx, .labelDy = shift1.dy});
     // Point 2's label stands level with its dot, between the line and the rise's value.
     const LabelShift shift2{AwayFromYAxis(line.x2, line.a, point2).dx, 14};
-    dots.second = PointAt(
+    dots.second = plane.PointAt(
         line.x2, line.y2,
         {.radius = 8, .colour = ink::answer, .label = point2, .labelDx = shift2.dx, .labelDy = shift2.dy});
 

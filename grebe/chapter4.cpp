@@ -46,25 +46,26 @@ void Grebe::ProblemHeadingCells(std::string_view number) {
     PageHeading(cursor.margin, cursor.row, "P74 基本の問題", 44, number);
 }
 
-void Grebe::GraphProblemOpening(std::string_view number) {
+Lesson::PlaneView Grebe::GraphProblemOpening(std::string_view number) {
     ProblemHeadingCells(number);
-    PlaneAt({.left = 380, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .grid = true});
+    return PlaneAt({.left = 380, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .grid = true});
 }
 
 void Grebe::BasicProblemFourGraphs() {
-    GraphProblemOpening("4");
-    GraphOf({.a = 3, .b = -4, .colour = ink::emphasis, .label = "(1)", .labelDx = -27, .labelDy = -44});
-    GraphOf({.a = 1.0f / 3, .b = 2, .colour = ink::answer, .label = "(2)", .labelDx = -27, .labelDy = -44});
+    const PlaneView plane = GraphProblemOpening("4");
+    plane.GraphOf({.a = 3, .b = -4, .colour = ink::emphasis, .label = "(1)", .labelDx = -27, .labelDy = -44});
+    plane.GraphOf(
+        {.a = 1.0f / 3, .b = 2, .colour = ink::answer, .label = "(2)", .labelDx = -27, .labelDy = -44});
 }
 
 void Grebe::BasicProblemFiveGraphs() {
-    GraphProblemOpening("5");
+    const PlaneView plane = GraphProblemOpening("5");
 
     static constexpr ArrowedLine lines[] = {
         {2, 1, "(1)", -27, -44, 1, 2},
         {-2.0f / 3, -3, "(2)", -54, 0, 3, -2},
     };
-    for (const ArrowedLine& line : lines) LineWithSlopeArrows(line);
+    for (const ArrowedLine& line : lines) LineWithSlopeArrows(plane, line);
 
     NewRow(70, ink::text, "(1)");
     Next(ink::answer, "y=2x+1");

@@ -6,15 +6,15 @@
 
 namespace lesson {
 
-void Grebe::LineWithSlopeArrows(const ArrowedLine& line) {
-    GraphOf({.a = line.a,
-             .b = line.b,
-             .colour = ink::text,
-             .label = line.label,
-             .labelDx = line.labelDx,
-             .labelDy = line.labelDy});
-    const Point intercept = OnPlane(0, line.b);
-    const Point end = OnPlane(line.run, line.b + line.rise);
+void Grebe::LineWithSlopeArrows(const PlaneView& plane, const ArrowedLine& line) {
+    plane.GraphOf({.a = line.a,
+                   .b = line.b,
+                   .colour = ink::text,
+                   .label = line.label,
+                   .labelDx = line.labelDx,
+                   .labelDy = line.labelDy});
+    const Point intercept = plane.At(0, line.b);
+    const Point end = plane.At(line.run, line.b + line.rise);
     BigDot(intercept, ink::emphasis);
     SlopeTriangle({.from = intercept, .to = end, .legsColour = ink::emphasis});
 }

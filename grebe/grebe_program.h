@@ -45,8 +45,8 @@ public:
     void IntegerGraphExercise(const GraphLine& line);
     void FractionGraphExercise(const GraphLine& line);
 
-    // A labelled line y = ax + b with its slope triangle: a dot on its
-    // intercept, run and rise as double-headed arrows, in plane values
+    // A labelled line y = ax + b on the plane with its slope triangle: a dot
+    // on its intercept, run and rise as double-headed arrows, in plane values
     // (chapters 1 and 4).
     struct ArrowedLine {
         Num a, b;
@@ -54,7 +54,7 @@ public:
         Num labelDx, labelDy;
         Num run, rise;
     };
-    void LineWithSlopeArrows(const ArrowedLine& line);
+    void LineWithSlopeArrows(const PlaneView& plane, const ArrowedLine& line);
 
     // A dot's label beside it on the side away from the y axis (one this
     // wide would reach across the axis on the other side), above the dot's
@@ -117,8 +117,8 @@ public:
     void BasicProblemSixAnswers();
     // The page's heading cell and the problem's number cell 44 beyond it.
     void ProblemHeadingCells(std::string_view number);
-    // Problems 4 and 5: the clear, the cells and the plane.
-    void GraphProblemOpening(std::string_view number);
+    // Problems 4 and 5: the clear, the cells and the plane they draw on.
+    PlaneView GraphProblemOpening(std::string_view number);
 
     // The last problem of the random examples: set and read by each example's
     // draw so the next one differs (0 at start, never reset).

@@ -107,7 +107,8 @@ void Tern::EquationGraphIntro() {
     Put(outer, 30, ink::heading, "2元1次方程式");
     Next(ink::emphasis, "x-2y=4", 20);
     Next(ink::heading, "の解を求め、解を座標とする点をとろう。", 20);
-    PlaneAt({.left = 760, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .grid = true});
+    const PlaneView plane =
+        PlaneAt({.left = 760, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .grid = true});
 
     const CellStyle xCell{.width = 68, .height = 50, .fill = ink::page, .colour = ink::text};
     const CellStyle yCell{.width = 68, .height = 80, .fill = ink::page, .colour = ink::text};
@@ -128,7 +129,8 @@ void Tern::EquationGraphIntro() {
         StepReveal();
     }
     for (int x = -4; x <= 4; ++x) {
-        PointAt(static_cast<Num>(x), static_cast<Num>(x) / 2 - 2, {.radius = 6, .colour = ink::emphasis});
+        plane.PointAt(static_cast<Num>(x), static_cast<Num>(x) / 2 - 2,
+                      {.radius = 6, .colour = ink::emphasis});
         StepReveal();
     }
     StepReveal();
@@ -137,15 +139,15 @@ void Tern::EquationGraphIntro() {
     // Every half unit, then every fifth of a unit, counted so both ends are reached.
     for (int k = 0; k <= 20; ++k) {
         const Num x = -5 + 0.5f * static_cast<Num>(k);
-        PointAt(x, x / 2 - 2, {.radius = 2, .colour = ink::emphasis});
+        plane.PointAt(x, x / 2 - 2, {.radius = 2, .colour = ink::emphasis});
     }
     StepReveal();
     for (int k = 0; k <= 50; ++k) {
         const Num x = -5 + 0.2f * static_cast<Num>(k);
-        PointAt(x, x / 2 - 2, {.radius = 2, .colour = ink::emphasis});
+        plane.PointAt(x, x / 2 - 2, {.radius = 2, .colour = ink::emphasis});
     }
     StepReveal();
-    GraphOf({.a = 0.5f, .b = -2, .colour = ink::emphasis});
+    plane.GraphOf({.a = 0.5f, .b = -2, .colour = ink::emphasis});
     Next(ink::emphasis, "直線になる。", 20);
     StepReveal();
     // Sections ② and ③ start 16 and 10 closer: the last row stays above the status band.
@@ -154,13 +156,13 @@ void Tern::EquationGraphIntro() {
     NewRow(50, ink::text, "切片は ");
     StepReveal();
     Next(ink::emphasis, "-2 ");
-    const Point intercept = PointAt(0, -2, {.radius = 8, .colour = ink::answer});
+    const Point intercept = plane.PointAt(0, -2, {.radius = 8, .colour = ink::answer});
     Label(intercept.x - 162, intercept.y - 40, ink::answer, "(0,-2)");
     StepReveal();
     Next(ink::text, "傾きは ");
     StepReveal();
     Next(ink::emphasis, "ﾀ1/2ﾀ");
-    SlopeTriangle({.from = intercept, .to = OnPlane(2, -1), .legsColour = ink::answer});
+    SlopeTriangle({.from = intercept, .to = plane.At(2, -1), .legsColour = ink::answer});
     StepReveal();
     Put(cursor.margin - 38, cursor.row + 60, ink::text, "③x-2y=4 をyについて解こう。");
     StepReveal();
@@ -184,8 +186,9 @@ void Tern::PointOnGraphCheck() {
     Next(ink::text, "は、");
     Next(ink::emphasis, "方程式 x-2y=4 ");
     NewRow(50, ink::text, "のグラフ上の点ですか。");
-    PlaneAt({.left = 760, .top = 100, .xFrom = -5, .xTo = 6, .yFrom = -5, .yTo = 2, .grid = true});
-    GraphOf(
+    const PlaneView plane =
+        PlaneAt({.left = 760, .top = 100, .xFrom = -5, .xTo = 6, .yFrom = -5, .yTo = 2, .grid = true});
+    plane.GraphOf(
         {.a = 0.5f, .b = -2, .colour = ink::emphasis, .label = "x-2y=4", .labelDx = -216, .labelDy = 100});
 
     struct Check {
@@ -219,7 +222,7 @@ void Tern::PointOnGraphCheck() {
             NewRow(50, ink::answer, c.verdict);
         else
             Next(ink::answer, c.verdict);
-        PointAt(c.x, c.y, {.radius = 10, .colour = c.colour, .label = c.label, .labelDy = -30});
+        plane.PointAt(c.x, c.y, {.radius = 10, .colour = c.colour, .label = c.label, .labelDy = -30});
     }
 
     StepReveal();
@@ -304,15 +307,15 @@ void Tern::SlopeReadingProblem(const SlopeReading& p) {
     Next(ink::answer, form.slope);
     Next(ink::text, "切片 ", 60);
     Next(ink::answer, form.intercept);
-    const PlaneFrame plane = PlaneAt(kRandomProblemPlane).frame;
+    const PlaneView plane = PlaneAt(kRandomProblemPlane);
     const Num m = -p.a / p.b, n = p.c / p.b;
-    const Point offset = EquationLabelOffset(plane, m, n, MathTextWidth(form.equation), nullptr);
-    GraphOf({.a = m,
-             .b = n,
-             .colour = ink::emphasis,
-             .label = form.equation,
-             .labelDx = offset.x,
-             .labelDy = offset.y});
+    const Point offset = EquationLabelOffset(plane.frame, m, n, MathTextWidth(form.equation), nullptr);
+    plane.GraphOf({.a = m,
+                   .b = n,
+                   .colour = ink::emphasis,
+                   .label = form.equation,
+                   .labelDx = offset.x,
+                   .labelDy = offset.y});
 }
 
 // ---- Topic 4: random graph from the intercept and the slope ----------------------------------
@@ -346,24 +349,24 @@ void Tern::InterceptGraphProblem(const InterceptGraph& p) {
     Put(ProblemOrigin().x, ProblemOrigin().y, ink::emphasis, "例1");
     Next(ink::text, " 次の方程式のグラフをかきなさい。");
     Put(152, 90, ink::emphasis, form.equation);
-    PlaneAt(kRandomProblemPlane);
+    const PlaneView plane = PlaneAt(kRandomProblemPlane);
     SlopeInterceptRewriteSteps(form);
 
-    const Point intercept = PointAt(0, p.n, {.radius = 8, .colour = ink::onBox});
-    const Point apex = PointAt(form.run, p.n + form.rise, {.radius = 8, .colour = ink::onBox});
+    const Point intercept = plane.PointAt(0, p.n, {.radius = 8, .colour = ink::onBox});
+    const Point apex = plane.PointAt(form.run, p.n + form.rise, {.radius = 8, .colour = ink::onBox});
     SlopeTriangle({.from = intercept, .to = apex});
     StepReveal();
     // Clear of the triangle, its dots and arrow heads.
     const Extent triangle{std::min(intercept.x, apex.x) - 14, std::min(intercept.y, apex.y) - 14,
                           std::max(intercept.x, apex.x) + 14, std::max(intercept.y, apex.y) + 14};
     const Num m = -p.a / p.b;
-    const Point offset = EquationLabelOffset(LastPlane(), m, p.n, MathTextWidth(form.equation), &triangle);
-    GraphOf({.a = m,
-             .b = p.n,
-             .colour = ink::answer,
-             .label = form.equation,
-             .labelDx = offset.x,
-             .labelDy = offset.y});
+    const Point offset = EquationLabelOffset(plane.frame, m, p.n, MathTextWidth(form.equation), &triangle);
+    plane.GraphOf({.a = m,
+                   .b = p.n,
+                   .colour = ink::answer,
+                   .label = form.equation,
+                   .labelDx = offset.x,
+                   .labelDy = offset.y});
 }
 
 // ---- Topic 5: question 2 answers ----------------------------------------------------------------
@@ -371,7 +374,8 @@ void Tern::InterceptGraphProblem(const InterceptGraph& p) {
 void Tern::RewriteAndGraphAnswers() {
     TopicScreen(area::wide, 114);
     PenWidth(5);
-    PlaneAt({.left = 646, .top = 60, .xFrom = -6, .xTo = 6, .yFrom = -5, .yTo = 7, .grid = true});
+    const PlaneView plane =
+        PlaneAt({.left = 646, .top = 60, .xFrom = -6, .xTo = 6, .yFrom = -5, .yTo = 7, .grid = true});
     Put(114, 30, ink::emphasis, "教科書P77 問2　解答");
 
     struct Question {
@@ -393,16 +397,16 @@ void Tern::RewriteAndGraphAnswers() {
         StepReveal();
         Put(114, q.answerY, ink::emphasis, q.answer);
         if (q.triangleLater) StepReveal();
-        const Point intercept = PointAt(0, q.intercept, {.radius = 8, .colour = ink::answer});
+        const Point intercept = plane.PointAt(0, q.intercept, {.radius = 8, .colour = ink::answer});
         SlopeTriangle(
-            {.from = intercept, .to = OnPlane(q.run, q.intercept + q.rise), .legsColour = ink::answer});
+            {.from = intercept, .to = plane.At(q.run, q.intercept + q.rise), .legsColour = ink::answer});
         StepReveal();
-        GraphOf({.a = q.slope,
-                 .b = q.intercept,
-                 .colour = ink::emphasis,
-                 .label = q.label,
-                 .labelDx = q.labelDx,
-                 .labelDy = q.labelDy});
+        plane.GraphOf({.a = q.slope,
+                       .b = q.intercept,
+                       .colour = ink::emphasis,
+                       .label = q.label,
+                       .labelDx = q.labelDx,
+                       .labelDy = q.labelDy});
         if (q.extraWait) StepReveal();
     }
 }
@@ -445,8 +449,8 @@ void Tern::CrossingsGraphProblem(const CrossingsGraph& p) {
     const Num x = p.c / p.a, y = p.c / p.b;
 
     RestartProblem(Wipe::WholeArea);
-    PlaneAt(kRandomProblemPlane);
-    const Point onYAxis = OnPlane(0, y), onXAxis = OnPlane(x, 0);
+    const PlaneView plane = PlaneAt(kRandomProblemPlane);
+    const Point onYAxis = plane.At(0, y), onXAxis = plane.At(x, 0);
     Put(ProblemOrigin().x, ProblemOrigin().y, ink::emphasis, "例2");
     Next(ink::text, " 次の方程式のグラフを");
     Put(104, 80, ink::text, "2点を求めてかきなさい。");
@@ -466,7 +470,7 @@ void Tern::CrossingsGraphProblem(const CrossingsGraph& p) {
         BigDot(half.at, ink::answer);
     }
     StepReveal();
-    GraphOf({.a = -p.a / p.b, .b = y, .colour = ink::emphasis});
+    plane.GraphOf({.a = -p.a / p.b, .b = y, .colour = ink::emphasis});
 }
 
 // ---- Topic 7: question 3 answers ---------------------------------------------------------------
@@ -475,9 +479,9 @@ void Tern::InterceptsGraphAnswers() {
     TopicScreen(area::wide, 114);
     cursor.row = 10;
     PenWidth(5);
-    const Plane plane{.left = 570, .top = 70, .xFrom = -7, .xTo = 7, .yFrom = -7, .yTo = 7, .grid = true};
-    PlaneAt(plane);
-    Put(plane.left, 10, ink::heading, "教科書P78 問3　解答");  // over the plane
+    const Plane place{.left = 570, .top = 70, .xFrom = -7, .xTo = 7, .yFrom = -7, .yTo = 7, .grid = true};
+    const PlaneView plane = PlaneAt(place);
+    Put(place.left, 10, ink::heading, "教科書P78 問3　解答");  // over the plane
 
     struct Question {
         std::string_view equation, atX0, atY0;
@@ -504,15 +508,15 @@ void Tern::InterceptsGraphAnswers() {
         Put(114, q.firstSubY, ink::text, q.atX0);
         NewRow(50, ink::text, q.atY0);
         StepReveal();
-        BigDot(OnPlane(0, q.yIntercept), ink::answer);
-        BigDot(OnPlane(q.xIntercept, 0), ink::answer);
+        BigDot(plane.At(0, q.yIntercept), ink::answer);
+        BigDot(plane.At(q.xIntercept, 0), ink::answer);
         StepReveal();
-        GraphOf({.a = q.slope,
-                 .b = q.yIntercept,
-                 .colour = ink::emphasis,
-                 .label = q.label,
-                 .labelDx = q.labelDx,
-                 .labelDy = q.labelDy});
+        plane.GraphOf({.a = q.slope,
+                       .b = q.yIntercept,
+                       .colour = ink::emphasis,
+                       .label = q.label,
+                       .labelDx = q.labelDx,
+                       .labelDy = q.labelDy});
         if (q.extraWait) StepReveal();
     }
 }

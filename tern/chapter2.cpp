@@ -37,27 +37,27 @@ struct Tern::AxisLineExample {
 void Tern::AxisLineFromTwoPoints(const AxisLineExample& e) {
     TopicScreen(area::wide, 38);
     PenWidth(5);
-    PlaneAt({.left = e.planeLeft,
-             .top = e.planeTop,
-             .xFrom = e.xFrom,
-             .xTo = e.xTo,
-             .yFrom = e.yFrom,
-             .yTo = e.yTo,
-             .grid = true});
+    const PlaneView plane = PlaneAt({.left = e.planeLeft,
+                                     .top = e.planeTop,
+                                     .xFrom = e.xFrom,
+                                     .xTo = e.xTo,
+                                     .yFrom = e.yFrom,
+                                     .yTo = e.yTo,
+                                     .grid = true});
     Put(38, 30, ink::emphasis, e.question);
     for (const AxisLineExample::Half& half : e.halves) {
         SubstitutionSteps(half.substitute, e.equation, e.solved, half.through);
         StepReveal();
-        PointAt(half.x, half.y, {.radius = 8, .colour = ink::answer});
+        plane.PointAt(half.x, half.y, {.radius = 8, .colour = ink::answer});
     }
     StepReveal();
-    GraphOf({.kind = e.kind,
-             .a = e.a,
-             .b = e.b,
-             .c = e.rightSide,
-             .colour = ink::emphasis,
-             .label = e.label,
-             .labelDx = e.labelDx});
+    plane.GraphOf({.kind = e.kind,
+                   .a = e.a,
+                   .b = e.b,
+                   .c = e.rightSide,
+                   .colour = ink::emphasis,
+                   .label = e.label,
+                   .labelDx = e.labelDx});
     StepReveal();
     NewRow(70, ink::answer, e.conclusion);
     StepReveal();
@@ -119,36 +119,39 @@ void Tern::VerticalLineExample() {
 void Tern::HorizontalLineAnswers() {
     TopicScreen(area::wide, 114);
     PenWidth(5);
-    PlaneAt({.left = 646, .top = 100, .xFrom = -7, .xTo = 7, .yFrom = -5, .yTo = 5, .grid = true});
+    const PlaneView plane =
+        PlaneAt({.left = 646, .top = 100, .xFrom = -7, .xTo = 7, .yFrom = -5, .yTo = 5, .grid = true});
     Put(114, 30, ink::emphasis, "教科書P79 問4　解答");
     NewRow(50, ink::text, "(1) y=-2", -76);
     StepReveal();
     NewRow(50, ink::emphasis, "点(0,-2)を通り、");
     StepReveal();
-    PointAt(0, -2, {.radius = 8, .colour = ink::answer});
+    plane.PointAt(0, -2, {.radius = 8, .colour = ink::answer});
     StepReveal();
     NewRow(50, ink::emphasis, "x軸に平行な直線");
     NewRow(50, ink::text, "をかけばよい");
     StepReveal();
-    GraphOf({.a = 0, .b = -2, .colour = ink::emphasis, .label = "(1)", .labelDx = -135, .labelDy = -60});
+    plane.GraphOf(
+        {.a = 0, .b = -2, .colour = ink::emphasis, .label = "(1)", .labelDx = -135, .labelDy = -60});
     StepReveal();
     NewRow(50, ink::text, "(2)-3y+3=0", -76);
     StepReveal();
     NewRow(50, ink::text, "-3y=-3  y=1 だから");
     NewRow(50, ink::emphasis, "点(0,1)を通り、");
     StepReveal();
-    PointAt(0, 1, {.radius = 8, .colour = ink::answer});
+    plane.PointAt(0, 1, {.radius = 8, .colour = ink::answer});
     StepReveal();
     NewRow(50, ink::emphasis, "x軸に平行な直線");
     NewRow(50, ink::text, "をかけばよい");
     StepReveal();
-    GraphOf({.a = 0, .b = 1, .colour = ink::emphasis, .label = "(2)", .labelDx = -135, .labelDy = -80});
+    plane.GraphOf({.a = 0, .b = 1, .colour = ink::emphasis, .label = "(2)", .labelDx = -135, .labelDy = -80});
 }
 
 void Tern::VerticalLineAnswers() {
     TopicScreen(area::wide, 114);
     PenWidth(5);
-    PlaneAt({.left = 760, .top = 50, .xFrom = -5, .xTo = 5, .yFrom = -7, .yTo = 7, .grid = true});
+    const PlaneView plane =
+        PlaneAt({.left = 760, .top = 50, .xFrom = -5, .xTo = 5, .yFrom = -7, .yTo = 7, .grid = true});
     Put(114, 30, ink::emphasis, "教科書P79 問5　解答");
     StepReveal();
     NewRow(50, ink::text, "(1)2x=-4", -76);
@@ -157,20 +160,20 @@ void Tern::VerticalLineAnswers() {
     StepReveal();
     NewRow(50, ink::emphasis, "点(-2,0)を通り、");
     StepReveal();
-    PointAt(-2, 0, {.radius = 8, .colour = ink::answer});
+    plane.PointAt(-2, 0, {.radius = 8, .colour = ink::answer});
     StepReveal();
     NewRow(50, ink::emphasis, "y軸に平行な直線をかけばよい");
     StepReveal();
     // Between the line and the y axis, lower than the axis's letter and over
     // the scale number 5: no room beside the letter.
-    GraphOf({.kind = Curve::General,
-             .a = 2,
-             .b = 0,
-             .c = -4,
-             .colour = ink::emphasis,
-             .label = "(1)",
-             .labelDx = -10,
-             .labelDy = 8});
+    plane.GraphOf({.kind = Curve::General,
+                   .a = 2,
+                   .b = 0,
+                   .c = -4,
+                   .colour = ink::emphasis,
+                   .label = "(1)",
+                   .labelDx = -10,
+                   .labelDy = 8});
     StepReveal();
     NewRow(80, ink::text, "(2)-x+4=0", -76);
     StepReveal();
@@ -178,17 +181,17 @@ void Tern::VerticalLineAnswers() {
     StepReveal();
     NewRow(50, ink::emphasis, "点(4,0)を通り、");
     StepReveal();
-    PointAt(4, 0, {.radius = 8, .colour = ink::answer});
+    plane.PointAt(4, 0, {.radius = 8, .colour = ink::answer});
     StepReveal();
     NewRow(50, ink::emphasis, "y軸に平行な直線をかけばよい");
     StepReveal();
-    GraphOf({.kind = Curve::General,
-             .a = -1,
-             .b = 0,
-             .c = -4,
-             .colour = ink::emphasis,
-             .label = "(2)",
-             .labelDx = 6});
+    plane.GraphOf({.kind = Curve::General,
+                   .a = -1,
+                   .b = 0,
+                   .c = -4,
+                   .colour = ink::emphasis,
+                   .label = "(2)",
+                   .labelDx = 6});
 }
 
 // ---- Summary ----------------------------------------------------------------------------------------

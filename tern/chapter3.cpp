@@ -74,28 +74,30 @@ void Tern::IntersectionIntro() {
     const Num heading = cursor.end + 40;
     Put(heading, 30, ink::emphasis, "連立方程式の");
     Put(heading, 80, ink::emphasis, "解を調べよう。");
-    PlaneAt({.left = 760, .top = 30, .xFrom = -5, .xTo = 5, .yFrom = -4, .yTo = 4, .grid = true});
-    GraphOf(kFirstEquation);
+    const PlaneView plane =
+        PlaneAt({.left = 760, .top = 30, .xFrom = -5, .xTo = 5, .yFrom = -4, .yTo = 4, .grid = true});
+    plane.GraphOf(kFirstEquation);
     StepReveal();
     Put(40, 130, ink::heading, "(1)方程式②のグラフをかこう。");
     StepReveal();
     Put(40, 180, ink::text, "x+y=1 y=-x+1 だから");
     ReadSlopeAndIntercept(40, 230, "-1, ", "1 ", true);
     StepReveal();
-    GraphOf({.kind = Curve::General,
-             .a = 1,
-             .b = 1,
-             .c = 1,
-             .colour = ink::text,
-             .label = "x+y=1",
-             .labelDx = -108,
-             .labelDy = 10});
+    plane.GraphOf({.kind = Curve::General,
+                   .a = 1,
+                   .b = 1,
+                   .c = 1,
+                   .colour = ink::text,
+                   .label = "x+y=1",
+                   .labelDx = -108,
+                   .labelDy = 10});
     StepReveal();
     Put(40, 280, ink::emphasis, "交点の座標は、");
-    PointAt(2, -1, {.radius = 6, .colour = ink::answer});
+    plane.PointAt(2, -1, {.radius = 6, .colour = ink::answer});
     StepReveal();
     Next(ink::answer, "(2,-1)");
-    PointAt(2, -1, {.radius = 6, .colour = ink::answer, .label = "(2,-1)", .labelDx = 30, .labelDy = 30});
+    plane.PointAt(2, -1,
+                  {.radius = 6, .colour = ink::answer, .label = "(2,-1)", .labelDx = 30, .labelDy = 30});
     StepReveal();
     Put(40, 330, ink::heading, "上の連立方程式を解いてみよう。");
     const Num secondColumnRow = cursor.row;
@@ -193,13 +195,15 @@ void Tern::SystemByGraphProblem(const SystemByGraph& p) {
     Put(cursor.margin - 44, cursor.row, ink::text, "例 連立方程式の解を、");
     NewRow(50, ink::text, "グラフを使って求めなさい。");
     BracedSystem(cursor.margin, cursor.row + 50, texts.first, texts.second, ink::emphasis);
-    PlaneAt(
+    const PlaneView plane = PlaneAt(
         {.left = 680, .top = 50, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 25, .grid = true});
-    GraphOf({.kind = Curve::General, .a = p.a1, .b = p.b1, .c = p.c1, .colour = ink::emphasis, .label = "①"});
-    GraphOf({.kind = Curve::General, .a = p.a2, .b = p.b2, .c = p.c2, .colour = ink::emphasis, .label = "②"});
+    plane.GraphOf(
+        {.kind = Curve::General, .a = p.a1, .b = p.b1, .c = p.c1, .colour = ink::emphasis, .label = "①"});
+    plane.GraphOf(
+        {.kind = Curve::General, .a = p.a2, .b = p.b2, .c = p.c2, .colour = ink::emphasis, .label = "②"});
     StepReveal();
     NewRow(80, ink::emphasis, "交点の座標は、");
-    PointAt(p.x, p.y, {.radius = 8, .colour = ink::heading});
+    plane.PointAt(p.x, p.y, {.radius = 8, .colour = ink::heading});
     StepReveal();
     Next(ink::emphasis, "(" + texts.x + "," + texts.y + ")");
     StepReveal();
@@ -214,36 +218,38 @@ void Tern::SystemByGraphAnswer() {
     PenWidth(5);
     Put(38, 30, ink::emphasis, "問1 解答");
     BracedSystem(cursor.end, 30, "2x+y=1…①", " x-y=-4…②");
-    PlaneAt({.left = 760, .top = 100, .xFrom = -4, .xTo = 5, .yFrom = -4, .yTo = 6, .grid = true});
+    const PlaneView plane =
+        PlaneAt({.left = 760, .top = 100, .xFrom = -4, .xTo = 5, .yFrom = -4, .yTo = 6, .grid = true});
     StepReveal();
     Put(38, 130, ink::text, "2x+y=1 y=-2x+1 だから");
     StepReveal();
     ReadSlopeAndIntercept(38, 180, "-2, ", "1 ", false);
     StepReveal();
-    GraphOf({.kind = Curve::General,
-             .a = 2,
-             .b = 1,
-             .c = 1,
-             .colour = ink::text,
-             .label = "2x+y=1",
-             .labelDx = -108,
-             .labelDy = 10});
+    plane.GraphOf({.kind = Curve::General,
+                   .a = 2,
+                   .b = 1,
+                   .c = 1,
+                   .colour = ink::text,
+                   .label = "2x+y=1",
+                   .labelDx = -108,
+                   .labelDy = 10});
     StepReveal();
     Put(38, 230, ink::text, "x-y=-4 y=x+4 だから");
     StepReveal();
     ReadSlopeAndIntercept(38, 280, "1, ", "4 ", false);
     StepReveal();
-    GraphOf({.kind = Curve::General,
-             .a = 1,
-             .b = -1,
-             .c = -4,
-             .colour = ink::text,
-             .label = "x-y=-4",
-             .labelDy = 10});
+    plane.GraphOf({.kind = Curve::General,
+                   .a = 1,
+                   .b = -1,
+                   .c = -4,
+                   .colour = ink::text,
+                   .label = "x-y=-4",
+                   .labelDy = 10});
     Put(38, 330, ink::emphasis, "交点の座標は、");
     StepReveal();
     Next(ink::answer, "(-1,3)");
-    PointAt(-1, 3, {.radius = 6, .colour = ink::answer, .label = "(-1,3)", .labelDx = 30, .labelDy = 30});
+    plane.PointAt(-1, 3,
+                  {.radius = 6, .colour = ink::answer, .label = "(-1,3)", .labelDx = 30, .labelDy = 30});
     Put(38, 400, ink::text, "したがって、連立方程式の解は");
     StepReveal();
     Put(38, 450, ink::answer, "x=-1,y=3");
@@ -315,9 +321,10 @@ Tern::IntersectionTexts Tern::IntersectionProblemTexts(const Intersection& p) {
 void Tern::IntersectionProblem(const Intersection& p) {
     const IntersectionTexts texts = IntersectionProblemTexts(p);
     RestartProblem(Wipe::FromOriginRow);
-    PlaneAt({.left = 646, .top = 100, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 25});
-    GraphOf({.a = p.m1, .b = p.k1, .colour = ink::emphasis, .label = "①"});
-    GraphOf({.a = p.m2, .b = p.k2, .colour = ink::heading, .label = "②", .labelDy = -50});
+    const PlaneView plane =
+        PlaneAt({.left = 646, .top = 100, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 25});
+    plane.GraphOf({.a = p.m1, .b = p.k1, .colour = ink::emphasis, .label = "①"});
+    plane.GraphOf({.a = p.m2, .b = p.k2, .colour = ink::heading, .label = "②", .labelDy = -50});
 
     Put(cursor.margin, cursor.row, ink::heading, "例　");
     Next(ink::text, "次の2直線の交点の座標を求めなさい。");
@@ -356,9 +363,10 @@ void Tern::IntersectionFromFigureAnswer() {
     TopicScreen(area::text, 38);
     PenWidth(5);
     Put(38, 30, ink::emphasis, "問2 解答");
-    PlaneAt({.left = 874, .top = 100, .xFrom = -4, .xTo = 5, .yFrom = -4, .yTo = 6, .grid = true});
-    GraphOf({.a = -3, .b = 3, .colour = ink::text, .label = "①", .labelDx = -162, .labelDy = -400});
-    GraphOf({.a = 2, .b = -1, .colour = ink::text, .label = "②", .labelDy = 10});
+    const PlaneView plane =
+        PlaneAt({.left = 874, .top = 100, .xFrom = -4, .xTo = 5, .yFrom = -4, .yTo = 6, .grid = true});
+    plane.GraphOf({.a = -3, .b = 3, .colour = ink::text, .label = "①", .labelDx = -162, .labelDy = -400});
+    plane.GraphOf({.a = 2, .b = -1, .colour = ink::text, .label = "②", .labelDy = 10});
     NewRow(50, ink::text, "①の直線の式は");
     NewRow(50, ink::text, "切片");
     StepReveal();
@@ -406,11 +414,13 @@ void Tern::AxisIntersectionAnswer() {
     TopicScreen(area::text, 38);
     PenWidth(5);
     Put(38, 30, ink::emphasis, "問3 解答");
-    PlaneAt({.left = 608, .top = 100, .xFrom = -3, .xTo = 5, .yFrom = -5, .yTo = 4, .scaleNumbers = false});
+    const PlaneView plane = PlaneAt(
+        {.left = 608, .top = 100, .xFrom = -3, .xTo = 5, .yFrom = -5, .yTo = 4, .scaleNumbers = false});
     // 2 above the plane's edge: 4 clear of the y axis's letter below it.
-    GraphOf({.a = 2, .b = -3, .colour = ink::text, .label = "y=2x-3", .labelDx = -135, .labelDy = -52});
-    PointAt(1.5f, 0, {.radius = 6, .colour = ink::answer, .label = "A", .labelDx = -20, .labelDy = -10});
-    PointAt(0, -3, {.radius = 1, .colour = ink::text, .label = "-3", .labelDx = 30, .labelDy = 30});
+    plane.GraphOf({.a = 2, .b = -3, .colour = ink::text, .label = "y=2x-3", .labelDx = -135, .labelDy = -52});
+    plane.PointAt(1.5f, 0,
+                  {.radius = 6, .colour = ink::answer, .label = "A", .labelDx = -20, .labelDy = -10});
+    plane.PointAt(0, -3, {.radius = 1, .colour = ink::text, .label = "-3", .labelDx = 30, .labelDy = 30});
     NewRow(50, ink::emphasis, "点Aは、次の2つの直線の交点だから");
     StepReveal();
     BracedSystem(cursor.margin, cursor.row + 50, "y=2x-3…①", "y=0…②");
@@ -433,8 +443,9 @@ void Tern::ParallelNoSolution() {
     BracedSystem(cursor.end, 30, "x-2y=4…①", "-3x+6y=6…②");
     Put(cursor.margin, 130, ink::emphasis, "の解が見つからない理由を考えよう。");
     StepReveal();
-    PlaneAt({.left = 760, .top = 30, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .grid = true});
-    GraphOf(kFirstEquation);
+    const PlaneView plane =
+        PlaneAt({.left = 760, .top = 30, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .grid = true});
+    plane.GraphOf(kFirstEquation);
     StepReveal();
     Put(40, 180, ink::heading, "(1)方程式②のグラフをかこう。");
     StepReveal();
@@ -443,14 +454,14 @@ void Tern::ParallelNoSolution() {
     Next(ink::text, "y=ﾀ1/2ﾀx+1 だから");
     ReadSlopeAndIntercept(cursor.margin, 320, "ﾀ1/2ﾀ, ", "1 ", true);
     StepReveal();
-    GraphOf({.kind = Curve::General,
-             .a = -3,
-             .b = 6,
-             .c = 6,
-             .colour = ink::emphasis,
-             .label = "-3x+6y=6",
-             .labelDx = -378,
-             .labelDy = 10});
+    plane.GraphOf({.kind = Curve::General,
+                   .a = -3,
+                   .b = 6,
+                   .c = 6,
+                   .colour = ink::emphasis,
+                   .label = "-3x+6y=6",
+                   .labelDx = -378,
+                   .labelDy = 10});
     StepReveal();
     Put(40, 380, ink::heading, "(2)グラフから見つからない理由を説明しよう。");
     StepReveal();

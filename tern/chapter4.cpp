@@ -24,7 +24,8 @@ void Tern::BasicProblemHeading(std::string_view number) {
 
 void Tern::BasicProblemGraphs() {
     BasicProblemHeading("1");
-    PlaneAt({.left = 600, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .grid = true});
+    const PlaneView plane =
+        PlaneAt({.left = 600, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .grid = true});
     struct Row {
         Num y;
         std::string_view label, equation, rewritten;
@@ -45,36 +46,37 @@ void Tern::BasicProblemGraphs() {
         StepReveal();
         Next(ink::emphasis, r.rewritten, 40);
         StepReveal();
-        GraphOf({.kind = Curve::General,
-                 .a = r.a,
-                 .b = r.b,
-                 .c = r.c,
-                 .colour = r.colour,
-                 .label = r.label,
-                 .labelDx = r.labelDx,
-                 .labelDy = r.labelDy});
+        plane.GraphOf({.kind = Curve::General,
+                       .a = r.a,
+                       .b = r.b,
+                       .c = r.c,
+                       .colour = r.colour,
+                       .label = r.label,
+                       .labelDx = r.labelDx,
+                       .labelDy = r.labelDy});
     }
 }
 
 void Tern::BasicProblemSystem() {
     BasicProblemHeading("2");
-    PlaneAt({.left = 532, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .grid = true});
-    GraphOf({.kind = Curve::General,
-             .a = 1,
-             .b = 3,
-             .c = -3,
-             .colour = ink::emphasis,
-             .label = "x+3y=-3",
-             .labelDx = -108,
-             .labelDy = 10});
-    GraphOf({.kind = Curve::General,
-             .a = 2,
-             .b = -3,
-             .c = 12,
-             .colour = ink::emphasis,
-             .label = "2x-3y=12",
-             .labelDx = -108,
-             .labelDy = -70});
+    const PlaneView plane =
+        PlaneAt({.left = 532, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .grid = true});
+    plane.GraphOf({.kind = Curve::General,
+                   .a = 1,
+                   .b = 3,
+                   .c = -3,
+                   .colour = ink::emphasis,
+                   .label = "x+3y=-3",
+                   .labelDx = -108,
+                   .labelDy = 10});
+    plane.GraphOf({.kind = Curve::General,
+                   .a = 2,
+                   .b = -3,
+                   .c = 12,
+                   .colour = ink::emphasis,
+                   .label = "2x-3y=12",
+                   .labelDx = -108,
+                   .labelDy = -70});
     NewRow(70, ink::answer, "答 x=3,y=-2");
 }
 
@@ -82,11 +84,12 @@ void Tern::BasicProblemSystem() {
 
 void Tern::BasicProblemTwoLines() {
     BasicProblemHeading("3");
-    PlaneAt({.left = 760, .top = 100, .xFrom = -7, .xTo = 3, .yFrom = -6, .yTo = 7, .step = 35});
-    GraphOf({.a = 1, .b = 6, .colour = ink::text, .label = "l", .labelDy = -10});
-    GraphOf({.a = -2, .b = -4, .colour = ink::text, .label = "m", .labelDx = -40});
+    const PlaneView plane =
+        PlaneAt({.left = 760, .top = 100, .xFrom = -7, .xTo = 3, .yFrom = -6, .yTo = 7, .step = 35});
+    plane.GraphOf({.a = 1, .b = 6, .colour = ink::text, .label = "l", .labelDy = -10});
+    plane.GraphOf({.a = -2, .b = -4, .colour = ink::text, .label = "m", .labelDx = -40});
     // Where l and m cross the axes.
-    const Point lOnX = OnPlane(-6, 0), lOnY = OnPlane(0, 6), mOnX = OnPlane(-2, 0), mOnY = OnPlane(0, -4);
+    const Point lOnX = plane.At(-6, 0), lOnY = plane.At(0, 6), mOnX = plane.At(-2, 0), mOnY = plane.At(0, -4);
     Label(lOnX.x, lOnX.y, ink::text, "-6");
     Label(lOnY.x + 10, lOnY.y, ink::text, "6");  // clear of the rise arrow's head
     Label(mOnX.x - 54, mOnX.y, ink::text, "-2");
