@@ -146,7 +146,8 @@ void Grebe::ReadGraphExercise(const GraphLine& line, const GraphReading& reading
     Put(40, 180, ink::text, "右へ" + run + "進むと、" + rise + NumberText(std::fabs(line.n)) + "進むから ");
     Put(40, reading.slopeRow, ink::emphasis, reading.slope);
     const Point end = plane.PointAt(line.d, line.n + line.b, {.radius = 8, .colour = ink::answer});
-    SlopeTriangle({.from = start, .to = end});
+    plane.SlopeTriangle({.from = start, .to = end});
+    PenWidth(4);  // what follows draws in the triangle's pen
 
     StepReveal();
     Put(40, reading.answerRow, ink::answer,

@@ -103,7 +103,7 @@ Grebe::TwoDots Grebe::TwoPointProblemFigure(const TwoPointLine& line, std::strin
     const PlaneView plane =
         PlaneAt({.left = 800, .top = 200, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 20});
     plane.GraphOf({.a = line.a, .b = line.b, .colour = ink::text});
-    TwoDots dots;
+    TwoDots dots{.plane = plane};
     LabelShift shift1 = AwayFromYAxis(line.x1, line.a, point1);
     // On the plane's top edge nothing of the line lies above point 1, and below
     // it the label would meet the row of working beside the plane.
@@ -130,7 +130,8 @@ void Grebe::TwoPointSlopeRows(const TwoPointLine& line, const TwoDots& dots, boo
     const std::string rise = NumberText(line.Rise()), run = NumberText(line.Run());
 
     StepReveal();
-    SlopeTriangle({.from = dots.first, .to = dots.second});
+    dots.plane.SlopeTriangle({.from = dots.first, .to = dots.second});
+    PenWidth(4);  // what follows draws in the triangle's pen
     if (stepwise) StepReveal();
     NewRow(60, ink::text, "(" + x1 + "," + y1 + ")と(" + x2 + "," + y2 + ")を通るから、傾きは");
     NewRow(70, ink::emphasis,
@@ -139,7 +140,8 @@ void Grebe::TwoPointSlopeRows(const TwoPointLine& line, const TwoDots& dots, boo
     StepReveal();
     Next(ink::text, "=" + difference);
     if (stepwise) StepReveal();
-    SlopeTriangle({.from = dots.first, .to = dots.second, .runLabel = true, .riseLabel = true});
+    dots.plane.SlopeTriangle({.from = dots.first, .to = dots.second, .runLabel = true, .riseLabel = true});
+    PenWidth(4);  // what follows draws in the triangle's pen
     Next(ink::text, "=ﾀ" + rise + "/" + run + "ﾀ");
     Next(ink::answer, "=" + NumberText(line.a));
 }

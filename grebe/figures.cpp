@@ -16,7 +16,7 @@ void Grebe::LineWithSlopeArrows(const PlaneView& plane, const ArrowedLine& line)
     const Point intercept = plane.At(0, line.b);
     const Point end = plane.At(line.run, line.b + line.rise);
     BigDot(intercept, ink::emphasis);
-    SlopeTriangle({.from = intercept, .to = end, .legsColour = ink::emphasis});
+    plane.SlopeTriangle({.from = intercept, .to = end, .legsColour = ink::emphasis});
 }
 
 Grebe::LabelShift Grebe::AwayFromYAxis(Num x, Num slope, const std::string& label) {

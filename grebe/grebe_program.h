@@ -145,6 +145,7 @@ private:
 
     // Chapter 3: where the two points' dots were drawn.
     struct TwoDots {
+        PlaneView plane;  // the plane they stand on
         Point first, second;
     };
     // The problem rows, the plane with the line and both labelled points,

@@ -162,7 +162,7 @@ void Tern::EquationGraphIntro() {
     Next(ink::text, "傾きは ");
     StepReveal();
     Next(ink::emphasis, "ﾀ1/2ﾀ");
-    SlopeTriangle({.from = intercept, .to = plane.At(2, -1), .legsColour = ink::answer});
+    plane.SlopeTriangle({.from = intercept, .to = plane.At(2, -1), .legsColour = ink::answer});
     StepReveal();
     Put(cursor.margin - 38, cursor.row + 60, ink::text, "③x-2y=4 をyについて解こう。");
     StepReveal();
@@ -354,7 +354,8 @@ void Tern::InterceptGraphProblem(const InterceptGraph& p) {
 
     const Point intercept = plane.PointAt(0, p.n, {.radius = 8, .colour = ink::onBox});
     const Point apex = plane.PointAt(form.run, p.n + form.rise, {.radius = 8, .colour = ink::onBox});
-    SlopeTriangle({.from = intercept, .to = apex});
+    plane.SlopeTriangle({.from = intercept, .to = apex});
+    PenWidth(4);  // what follows draws in the triangle's pen
     StepReveal();
     // Clear of the triangle, its dots and arrow heads.
     const Extent triangle{std::min(intercept.x, apex.x) - 14, std::min(intercept.y, apex.y) - 14,
@@ -398,7 +399,7 @@ void Tern::RewriteAndGraphAnswers() {
         Put(114, q.answerY, ink::emphasis, q.answer);
         if (q.triangleLater) StepReveal();
         const Point intercept = plane.PointAt(0, q.intercept, {.radius = 8, .colour = ink::answer});
-        SlopeTriangle(
+        plane.SlopeTriangle(
             {.from = intercept, .to = plane.At(q.run, q.intercept + q.rise), .legsColour = ink::answer});
         StepReveal();
         plane.GraphOf({.a = q.slope,

@@ -118,7 +118,8 @@ void Tern::BasicProblemTwoLines() {
         first = false;
         StepReveal();
         const SlopeCorners legs =
-            SlopeTriangle({.from = r.from, .to = r.to, .runLabel = true, .riseLabel = true});
+            plane.SlopeTriangle({.from = r.from, .to = r.to, .runLabel = true, .riseLabel = true});
+        PenWidth(4);  // what follows draws in the triangle's pen
         if (r.runAgain) ArrowTo(legs.start.x, legs.start.y, legs.corner.x, legs.corner.y, ink::answer);
         StepReveal();
         Next(ink::text, r.fraction);
