@@ -114,13 +114,14 @@ TEST(LabelHalo, AScaleNumberStandsOnItsOwnGround) {
 // away; the plane's scale numbers and its axis letters each on its own.
 TEST(LabelHalo, OnlyLabelsOnAPlaneGetAHalo) {
     TernRun run = pictured([](Tern& t) {
-        t.PlaneAt({.left = 500, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .grid = true});
+        const auto plane =
+            t.PlaneAt({.left = 500, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .grid = true});
         t.Label(600, 200, 0, "inside");
         t.Label(100, 200, 0, "left");
         t.Label(500, 500, 0, "under");  // at the bottom-left corner: hangs below the box
         t.TableText(650, 250, 0, "Q");
-        t.PointAt(2, 3, {.radius = 8, .colour = 3, .label = "P", .labelDx = 10});
-        t.GraphOf({.kind = Curve::General, .a = 1, .b = 1, .c = 4, .colour = 5, .label = "W"});
+        plane.PointAt(2, 3, {.radius = 8, .colour = 3, .label = "P", .labelDx = 10});
+        plane.GraphOf({.kind = Curve::General, .a = 1, .b = 1, .c = 4, .colour = 5, .label = "W"});
         t.EraseBox(0, 0, 1760, 1800);
         t.Label(600, 300, 0, "cleared");
         t.PlaneAt({.left = 500, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .grid = true});
