@@ -19,17 +19,18 @@ void Plover::GraphSegment(Point from, Point to, Num colour) {
     Segment(from, to, colour);
 }
 
-void Plover::LineOnPlane(Num xTo, Num xPerStep, Num yPerStep, Num slope, Num intercept, Num colour,
-                         Num xFrom) {
-    GraphOf({.a = slope, .b = intercept, .colour = colour},
-            {.xFrom = xFrom, .xTo = xTo, .xPerStep = xPerStep, .yPerStep = yPerStep});
+void Plover::LineOnPlane(const PlaneView& plane, Num xTo, Num xPerStep, Num yPerStep, Num slope,
+                         Num intercept, Num colour, Num xFrom) {
+    plane.GraphOf({.a = slope, .b = intercept, .colour = colour},
+                  {.xFrom = xFrom, .xTo = xTo, .xPerStep = xPerStep, .yPerStep = yPerStep});
 }
 
-std::vector<Point> Plover::PlotPoints(std::span<const Num[2]> points, Num radius, Num xPerStep,
-                                      Num yPerStep) {
+std::vector<Point> Plover::PlotPoints(const PlaneView& plane, std::span<const Num[2]> points, Num radius,
+                                      Num xPerStep, Num yPerStep) {
     std::vector<Point> drawn;
     for (const Num(&p)[2] : points) {
-        drawn.push_back(PointAt(p[0], p[1], {.radius = radius, .xPerStep = xPerStep, .yPerStep = yPerStep}));
+        drawn.push_back(
+            plane.PointAt(p[0], p[1], {.radius = radius, .xPerStep = xPerStep, .yPerStep = yPerStep}));
     }
     return drawn;
 }
@@ -39,12 +40,12 @@ void Plover::ScaledLabel(Num x, Num y, std::string_view text, Num down) {
     Rt().symbol(text, x, y, 2, down, 0);
 }
 
-void Plover::PlaneUnits(std::string_view xUnit, Num xUnitDy, std::string_view yUnit, Num yUnitDx, Num yUnitDy,
-                        Num xUnitDx) {
-    const PlaneFrame plane = LastPlane();
-    Rt().setFontSize(static_cast<int>(plane.scaleSize));
-    ScaledLabel(plane.right - 1.5f * plane.scaleSize + xUnitDx, plane.origin.y + xUnitDy, xUnit);
-    ScaledLabel(plane.origin.x + yUnitDx, plane.top + yUnitDy, yUnit);
+void Plover::PlaneUnits(const PlaneView& plane, std::string_view xUnit, Num xUnitDy, std::string_view yUnit,
+                        Num yUnitDx, Num yUnitDy, Num xUnitDx) {
+    const PlaneFrame& f = plane.frame;
+    Rt().setFontSize(static_cast<int>(f.scaleSize));
+    ScaledLabel(f.right - 1.5f * f.scaleSize + xUnitDx, f.origin.y + xUnitDy, xUnit);
+    ScaledLabel(f.origin.x + yUnitDx, f.top + yUnitDy, yUnit);
     Rt().setFontSize(16);
 }
 
