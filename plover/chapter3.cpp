@@ -32,54 +32,58 @@ const Chapter<Plover> Plover::kFerryChart{
 
 // ---- The chart ------------------------------------------------------------------------
 
-Lesson::PlaneView Plover::DrawFerryChartGrid(Point corner, Num step) {
-    const PlaneView chart = PlaceOfPlane({.left = corner.x,
-                                          .top = corner.y,
-                                          .xFrom = 0,
-                                          .xTo = 300,
-                                          .yFrom = 0,
-                                          .yTo = 8,
-                                          .step = step,
-                                          .xPerStep = 10,
-                                          .yPerStep = 1});
+Lesson::PlaneView Plover::PlaceOfFerryChart(Point corner, Num step) {
+    return PlaceOfPlane({.left = corner.x,
+                         .top = corner.y,
+                         .xFrom = 0,
+                         .xTo = 300,
+                         .yFrom = 0,
+                         .yTo = 8,
+                         .step = step,
+                         .xPerStep = 10,
+                         .yPerStep = 1});
+}
+
+void Plover::DrawFerryChartGrid(const PlaneView& chart) {
     const PlaneFrame& plane = chart.frame;
 
     {
-        rt::LineRoleScope grid(Rt(), rt::LineRole::givesWay);
-        Rt().setDrawWidth(1);
+        const auto grid = GivingWay();
+        PenWidth(1);
         for (int k = 0; k <= 30; ++k) {
             const Num x = chart.At(static_cast<Num>(k), 0).x - 0.5f;
-            Rt().line(x, plane.top, x, plane.origin.y, 0);
+            Segment({x, plane.top}, {x, plane.origin.y}, 0);
         }
-        Rt().setDrawWidth(3);
+        PenWidth(3);
         for (int k = 0; k <= 30; k += 3) {
             const Num x = chart.At(static_cast<Num>(k), 0).x;
-            Rt().line(x, plane.top, x, plane.origin.y, 1);
+            Segment({x, plane.top}, {x, plane.origin.y}, 1);
         }
     }
     // No right edge of its own: the 16時 line stands there.
-    Rt().setDrawWidth(4);
-    Rt().line(plane.origin.x, plane.top, plane.origin.x, plane.origin.y, 0);
-    Rt().line(plane.left, plane.origin.y, plane.right, plane.origin.y, 0);
-    Rt().line(plane.origin.x, plane.top, plane.right, plane.top, 0);
+    PenWidth(4);
+    Segment({plane.origin.x, plane.top}, {plane.origin.x, plane.origin.y}, 0);
+    Segment({plane.left, plane.origin.y}, {plane.right, plane.origin.y}, 0);
+    Segment({plane.origin.x, plane.top}, {plane.right, plane.top}, 0);
+
+    // Bold, unlike a plane's units, as the chart has always been lettered.
+    const TextStyle style = LabelStyle(plane.scaleSize, true);
 
     for (int k = 0; k <= 30; k += 6) {
         const std::string minutes = NumberText(static_cast<Num>(10 * k));
         ScaledLabel(
             chart.At(static_cast<Num>(k), 0).x - static_cast<Num>(minutes.size()) / 2 * plane.scaleSize,
-            plane.origin.y + 4, minutes);
+            plane.origin.y + 4, minutes, style);
     }
     // An hour is six grid steps.
     for (int h = 1; h <= 6; ++h) {
         const std::string hour = std::to_string(10 + h) + "時";
         ScaledLabel(chart.At(static_cast<Num>(6 * (h - 1)), 0).x - 2 * plane.scaleSize, plane.origin.y + 30,
-                    hour);
+                    hour, style);
     }
-    ScaledLabel(chart.At(30, 0).x, plane.origin.y - 30, "分");
-    ScaledLabel(plane.origin.x - 96, plane.origin.y - 30, "新潟");
-    ScaledLabel(plane.origin.x - 96, plane.top, "両津");
-    Rt().setFontSize(16);
-    return chart;
+    ScaledLabel(chart.At(30, 0).x, plane.origin.y - 30, "分", style);
+    ScaledLabel(plane.origin.x - 96, plane.origin.y - 30, "新潟", style);
+    ScaledLabel(plane.origin.x - 96, plane.top, "両津", style);
 }
 
 // ---- Topic 1: the timetable chart -------------------------------------------------------
@@ -87,10 +91,14 @@ Lesson::PlaneView Plover::DrawFerryChartGrid(Point corner, Num step) {
 void Plover::FerryChartQuestion() {
     TopicScreen(area::wide, 38);
     PenWidth(5);
+    // Placed before the heading: placing sets the font size to the chart's
+    // scale size, and the heading's text puts it back before the key prompt
+    // is drawn in it.
+    const PlaneView chart = PlaceOfFerryChart({114, 270}, 30);
     Put(38, 30, ink::emphasis, "P86 Q すれちがう回数は?");
     StepReveal();
 
-    const PlaneView chart = DrawFerryChartGrid({114, 270}, 30);
+    DrawFerryChartGrid(chart);
     const std::vector<Point> runs = PlotPoints(chart, kTimetable, 1, 10, 1);
     const Point ferryFrom = runs[0], ferryTo = runs[1];
     // Where the car ferry meets the two jetfoils that come the other way

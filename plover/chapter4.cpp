@@ -3,7 +3,6 @@
 // APD as it goes: a key-driven animation, the three cases, their equations
 // with domains, and the graph.
 #include <array>
-#include <vector>
 
 #include "plover/plover_program.h"
 
@@ -18,14 +17,11 @@ const Chapter<Plover> Plover::kMovingPoint{
 // ---- Shared figure pieces -----------------------------------------------------------
 
 void Plover::ShadePolygon(std::initializer_list<Point> corners) {
-    std::vector<rt::Point> outline;
-    for (const Point& corner : corners) outline.push_back({corner.x, corner.y});
-    outline.push_back(outline.front());
-    Rt().connectFilled(0, 13, outline);
+    FilledPolygon({corners.begin(), corners.size()}, 0, 13);
 }
 
 void Plover::MarkPointP(Point p, Num dx, Num dy) {
-    Rt().circle(p.x, p.y, 6, ink::emphasis, 0, 0, true, -1);
+    Disc(p, 6, ink::emphasis);
     Label(p.x + dx, p.y + dy, ink::emphasis, "P");
 }
 
@@ -33,7 +29,7 @@ void Plover::DrawAreaUnitLabels(const PlaneView& plane) {
     // Scaled strings, not maths text: the exponent is a second, smaller
     // string. Both stand clear of the y axis and its letter.
     PlaneUnits(plane, "㎝", 4, "㎝", -78, 16);
-    ScaledLabel(plane.frame.origin.x - 24, plane.frame.top + 6, "2", 2);
+    ScaledLabel(plane.frame.origin.x - 24, plane.frame.top + 6, "2", LabelStyle(16), 2);
 }
 
 void Plover::AreaGraphPiece(const PlaneView& plane, Num a, Num b, Num xFrom, Num xTo) {

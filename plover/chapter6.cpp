@@ -199,7 +199,7 @@ void Plover::DrawExerciseB3Figure(const PlaneView& plane, std::initializer_list<
                 PenWidth(3);
                 {
                     const PlaneFrame& f = plane.frame;
-                    Rt().line(f.origin.x, f.top, f.origin.x, f.bottom, 0);
+                    Segment({f.origin.x, f.top}, {f.origin.x, f.bottom}, 0);
                 }
                 PenWidth(5);
                 break;

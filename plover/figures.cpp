@@ -10,12 +10,8 @@ void Plover::ReadingArrow(Point from, Point to) {
     ArrowTo(from.x, from.y, to.x, to.y, ink::answer, 16, 2);
 }
 
-void Plover::Segment(Point from, Point to, Num colour) {
-    Rt().line(from.x, from.y, to.x, to.y, static_cast<int>(colour));
-}
-
 void Plover::GraphSegment(Point from, Point to, Num colour) {
-    rt::LineRoleScope graph(Rt(), rt::LineRole::givesWay);
+    const auto graph = GivingWay();
     Segment(from, to, colour);
 }
 
@@ -35,18 +31,20 @@ std::vector<Point> Plover::PlotPoints(const PlaneView& plane, std::span<const Nu
     return drawn;
 }
 
-void Plover::ScaledLabel(Num x, Num y, std::string_view text, Num down) {
-    if (screenTextLog) screenTextLog->push_back({std::string(text), x, y, 0});
-    Rt().symbol(text, x, y, 2, down, 0);
+TextStyle Plover::LabelStyle(Num size, bool bold) {
+    return {.face = "ゴシック", .size = static_cast<int>(size), .bold = bold};
+}
+
+void Plover::ScaledLabel(Num x, Num y, std::string_view text, const TextStyle& style, Num down) {
+    ScaledText({x, y}, text, 2, down, ink::text, style);
 }
 
 void Plover::PlaneUnits(const PlaneView& plane, std::string_view xUnit, Num xUnitDy, std::string_view yUnit,
                         Num yUnitDx, Num yUnitDy, Num xUnitDx) {
     const PlaneFrame& f = plane.frame;
-    Rt().setFontSize(static_cast<int>(f.scaleSize));
-    ScaledLabel(f.right - 1.5f * f.scaleSize + xUnitDx, f.origin.y + xUnitDy, xUnit);
-    ScaledLabel(f.origin.x + yUnitDx, f.top + yUnitDy, yUnit);
-    Rt().setFontSize(16);
+    const TextStyle style = LabelStyle(f.scaleSize);
+    ScaledLabel(f.right - 1.5f * f.scaleSize + xUnitDx, f.origin.y + xUnitDy, xUnit, style);
+    ScaledLabel(f.origin.x + yUnitDx, f.top + yUnitDy, yUnit, style);
 }
 
 }  // namespace lesson

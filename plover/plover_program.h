@@ -43,10 +43,12 @@ public:
     // ---- Chapter 3: the ferry chart ------------------------------------
     void FerryChartQuestion();
     void FerryChartExercise();
-    // The empty timetable chart with its top-left corner at corner and step
-    // units per grid step; returns it as a plane, so that points go on it at
-    // (minutes after 11時, position 0..8).
-    PlaneView DrawFerryChartGrid(Point corner, Num step);
+    // Where the timetable chart with its top-left corner at corner and step
+    // units per grid step lies, as a plane, so that points go on it at
+    // (minutes after 11時, position 0..8); nothing is drawn.
+    PlaneView PlaceOfFerryChart(Point corner, Num step);
+    // The empty chart there.
+    void DrawFerryChartGrid(const PlaneView& chart);
 
     // ---- Chapter 4: the moving point -----------------------------------
     // A rectangle ABCD with P on its sides, as drawn on the screen.
@@ -145,8 +147,6 @@ private:
     // ---- Shared by the chapters ---------------------------------------------
     // A single-headed arrow from `from` to `to`, head at the far end.
     void ReadingArrow(Point from, Point to);
-    // A straight line from `from` to `to` at the pen width in force.
-    void Segment(Point from, Point to, Num colour);
     // A piece of a graph: it gives way to a label's ground.
     void GraphSegment(Point from, Point to, Num colour);
     // The unlabelled line y = slope*x + intercept over x xFrom..xTo of the
@@ -157,9 +157,12 @@ private:
     // returns where each was drawn, in the same order.
     std::vector<Point> PlotPoints(const PlaneView& plane, std::span<const Num[2]> points, Num radius,
                                   Num xPerStep, Num yPerStep);
-    // A label drawn as scaled text in the font size in force, twice as wide
-    // and `down` times as high.
-    void ScaledLabel(Num x, Num y, std::string_view text, Num down = 1);
+    // The style of the labels a plane's units and a chart's scale are drawn
+    // in, at this size.
+    static TextStyle LabelStyle(Num size, bool bold = false);
+    // A label drawn as scaled text in its style, twice as wide and `down`
+    // times as high.
+    void ScaledLabel(Num x, Num y, std::string_view text, const TextStyle& style, Num down = 1);
     // The units of the plane, at the size of its scale numbers: the
     // x unit by the right end of the x axis, xUnitDy below it and xUnitDx
     // right of its usual place; the y unit by the top of the y axis, shifted

@@ -329,14 +329,16 @@ TEST(FerryChartQuestion, ChartRunsAndCrossings) {
     EXPECT_EQ(withFirst.count("1回目…13時30分ごろ"), 1);
 }
 
-// The chart is the plane it returns, whatever plane was placed before.
-TEST(DrawFerryChartGrid, ReturnsThePlaneForPlotPoints) {
+// The chart is the plane its place gives, whatever plane was placed before.
+TEST(DrawFerryChartGrid, PlacedAsThePlaneForPlotPoints) {
     for (const float step : {30.0f, 40.0f}) {
         PlaneFrame f;
         PloverRun run(
             "",
             [step, &f](Plover& p) {
-                f = p.DrawFerryChartGrid({114, 270}, step).frame;
+                const Lesson::PlaneView chart = p.PlaceOfFerryChart({114, 270}, step);
+                p.DrawFerryChartGrid(chart);
+                f = chart.frame;
             },
             [](Plover& p) {
                 p.PlaceOfPlane({.left = 10,
