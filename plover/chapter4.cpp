@@ -123,7 +123,9 @@ void Plover::AnimateMovingPoint(const PlaneView& paper) {
 // ---- The three cases ------------------------------------------------------------------
 
 std::array<Plover::MovingFigure, 3> Plover::DrawMovingPointCases(Num bandTop) {
-    const PlaneView paper = GridFrame(152, bandTop + 110, 15, 3, 70, 3);
+    // The paper only gives the cases their places; none of its lines shows.
+    const PlaneView paper = GridFrame(152, bandTop + 110, 15, 3, 70);
+    // Whatever the band held before (the animation) goes.
     EraseBox(0, bandTop, 2000, bandTop + 1800);
 
     // In centimetres, a grid step each: figures 2 and 3 stand 5 and 10 cm
