@@ -77,34 +77,39 @@ void Plover::CoolBagArc(Point table, int k, std::string_view label, Num labelCol
              .labelDy = labelDown});
 }
 
-void Plover::CoolBagPlane() {
-    PlaneAt({.left = 874,
-             .top = 60,
-             .xTo = 140,
-             .yTo = 11,
-             .step = 25,
-             .grid = true,
-             .scaleNumbers = false,
-             .xPerStep = 10,
-             .yPerStep = 0.5f});
-    ScaleNumbers(10, 0.5f);
-    PlaneUnits("分", 0, "℃", -50, 0);
+Lesson::PlaneView Plover::CoolBagPlane() {
+    const PlaneView plane = PlaneAt({.left = 874,
+                                     .top = 60,
+                                     .xTo = 140,
+                                     .yTo = 11,
+                                     .step = 25,
+                                     .grid = true,
+                                     .scaleNumbers = false,
+                                     .xPerStep = 10,
+                                     .yPerStep = 0.5f});
+    plane.ScaleNumbers(10, 0.5f);
+    PlaneUnits(plane, "分", 0, "℃", -50, 0);
+    return plane;
 }
 
-void Plover::CoolBagPoint(int k) {
-    PointAt(static_cast<Num>(20 + 10 * (k - 1)), kTemperatureValues[k - 1],
-            {.radius = 6, .colour = ink::emphasis, .xPerStep = 10, .yPerStep = 0.5f});
+void Plover::CoolBagPoint(const PlaneView& plane, int k) {
+    plane.PointAt(static_cast<Num>(20 + 10 * (k - 1)), kTemperatureValues[k - 1],
+                  {.radius = 6, .colour = ink::emphasis, .xPerStep = 10, .yPerStep = 0.5f});
 }
 
-void Plover::CoolBagLine() { LineOnPlane(140, 10, 0.5f, 0.06f, 4, ink::emphasis); }
+void Plover::CoolBagLine(const PlaneView& plane) {
+    LineOnPlane(plane, 140, 10, 0.5f, 0.06f, 4, ink::emphasis);
+}
 
-void Plover::CoolBagReadingAcross() {
-    const Point onLine = OnPlane(kReadingX, kReadingY);
-    ReadingArrow(OnPlane(0, kReadingY), onLine);
+void Plover::CoolBagReadingAcross(const PlaneView& plane) {
+    const Point onLine = plane.At(kReadingX, kReadingY);
+    ReadingArrow(plane.At(0, kReadingY), onLine);
     BigDot(onLine, ink::answer);
 }
 
-void Plover::CoolBagReadingDown() { ReadingArrow(OnPlane(kReadingX, kReadingY), OnPlane(kReadingX, 0)); }
+void Plover::CoolBagReadingDown(const PlaneView& plane) {
+    ReadingArrow(plane.At(kReadingX, kReadingY), plane.At(kReadingX, 0));
+}
 
 void Plover::CoolBagHeading(std::string_view method) {
     TopicScreen(area::wide, 76);
@@ -184,35 +189,36 @@ void Plover::CoolBagTableHint() { CoolBagTableSteps(false); }
 
 // ---- Topic 3: the graph method, and its hint -------------------------------------------
 
-void Plover::CoolBagGraphSteps() {
+Lesson::PlaneView Plover::CoolBagGraphSteps() {
     CoolBagHeading("グラフで調べよう。");
     const Point table{cursor.margin, cursor.row + 60};
     CoolBagDataTable(table, 5);
-    CoolBagPlane();
+    const PlaneView plane = CoolBagPlane();
     StepReveal();
     Put(40, table.y + kRowHeight + 60, ink::text, "①点をうつと ");
     StepReveal();
     for (int k = 1; k <= 5; ++k) {
-        CoolBagPoint(k);
+        CoolBagPoint(plane, k);
         StepReveal();
     }
+    return plane;
 }
 
 void Plover::CoolBagGraphMethod() {
-    CoolBagGraphSteps();
+    const PlaneView plane = CoolBagGraphSteps();
     StepReveal();
     Next(ink::emphasis, "ほぼ1つの直線上に並んでいる。");
     StepReveal();
     Put(38, cursor.row + 60, ink::heading, "②直線をひく。");
     StepReveal();
-    CoolBagLine();
+    CoolBagLine(plane);
     StepReveal();
     Put(38, cursor.row + 60, ink::emphasis, "③y=10 のときの xの値を読む。");
     StepReveal();
     NewRow(50, ink::emphasis, "y=10のとき ");
-    CoolBagReadingAcross();
+    CoolBagReadingAcross(plane);
     StepReveal();
-    CoolBagReadingDown();
+    CoolBagReadingDown(plane);
     Next(ink::answer, "x=100");
     Put(38, cursor.row + 60, ink::answer, "10℃になるのは100分後");
 }
@@ -285,19 +291,19 @@ void Plover::CoolBagSummary() {
     Next(ink::answer, "100(分)  ");
     CoolBagAnswerCell(table);
     StepReveal();
-    CoolBagPlane();
+    const PlaneView plane = CoolBagPlane();
     // Sections 52 apart, not 60, from 107 under the table: the last row stays above the status band.
     NewRow(52, ink::text, "②グラフでは、", -36);
     StepReveal();
-    for (int k = 1; k <= 5; ++k) CoolBagPoint(k);
+    for (int k = 1; k <= 5; ++k) CoolBagPoint(plane, k);
     StepReveal();
     Next(ink::emphasis, "直線になる。");
-    CoolBagLine();
+    CoolBagLine(plane);
     StepReveal();
     NewRow(50, ink::emphasis, "y=10のとき ");
-    CoolBagReadingAcross();
+    CoolBagReadingAcross(plane);
     StepReveal();
-    CoolBagReadingDown();
+    CoolBagReadingDown(plane);
     Next(ink::answer, "x=100");
     StepReveal();
     NewRow(52, ink::text, "③直線の式は、", -36);

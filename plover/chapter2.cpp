@@ -32,19 +32,20 @@ const Chapter<Plover> Plover::kAltitude{
 // values, with the units at the right end of the x axis and by the y axis.
 // The axis runs a little past its last number, so "km" stands just beyond
 // the grid's right edge, where no grid line crosses it.
-void Plover::AltitudePlane(Num left, Num top, Num step, Num yUnitDx) {
-    PlaneAt({.left = left,
-             .top = top,
-             .xTo = 4.1f,
-             .yTo = 25,
-             .step = step,
-             .grid = true,
-             .scaleNumbers = false,
-             .xPerStep = 0.1f,
-             .yPerStep = 1});
-    ScaleNumbers(0.1f, 1);
-    const Num size = LastPlane().scaleSize;
-    PlaneUnits("km", -2 * size, "℃", yUnitDx, 16, 1.5f * size + 4);
+Lesson::PlaneView Plover::AltitudePlane(Num left, Num top, Num step, Num yUnitDx) {
+    const PlaneView plane = PlaneAt({.left = left,
+                                     .top = top,
+                                     .xTo = 4.1f,
+                                     .yTo = 25,
+                                     .step = step,
+                                     .grid = true,
+                                     .scaleNumbers = false,
+                                     .xPerStep = 0.1f,
+                                     .yPerStep = 1});
+    plane.ScaleNumbers(0.1f, 1);
+    const Num size = plane.frame.scaleSize;
+    PlaneUnits(plane, "km", -2 * size, "℃", yUnitDx, 16, 1.5f * size + 4);
+    return plane;
 }
 
 void Plover::AltitudeQuestion() {
@@ -92,16 +93,16 @@ void Plover::AltitudeAnswer() {
     PenWidth(5);
     // The fitted line starts on the y axis beside "℃": the unit stands a
     // little further left, clear of the line's end.
-    AltitudePlane(418, 100, 20, -55);
+    const PlaneView plane = AltitudePlane(418, 100, 20, -55);
     StepReveal();
     for (const Station& s : kStations) {
-        PointAt(s.x, s.y, {.radius = 6, .colour = ink::emphasis, .xPerStep = 0.1f, .yPerStep = 1});
+        plane.PointAt(s.x, s.y, {.radius = 6, .colour = ink::emphasis, .xPerStep = 0.1f, .yPerStep = 1});
     }
     StepReveal();
     Put(38, 30, ink::text, "点は、ほぼ1つの直線上に並んでいるから、");
     Next(ink::emphasis, "yをxの1次関数とみなして、");
     StepReveal();
-    LineOnPlane(4, 0.1f, 1, -6, 23.7f, ink::emphasis);
+    LineOnPlane(plane, 4, 0.1f, 1, -6, 23.7f, ink::emphasis);
     NewRow(50, ink::text, "グラフから");
     StepReveal();
     NewRow(50, ink::text, "x=2.8のときの");
@@ -109,11 +110,11 @@ void Plover::AltitudeAnswer() {
     StepReveal();
     // The reading at 2.8 km (28 grid steps of 0.1 km): up from the x axis to
     // the line, then across to 6.9℃.
-    const Point onLine = OnPlane(28, 6.9f);
-    ReadingArrow(OnPlane(28, 0), onLine);
+    const Point onLine = plane.At(28, 6.9f);
+    ReadingArrow(plane.At(28, 0), onLine);
     BigDot(onLine, ink::answer);
     StepReveal();
-    ReadingArrow(onLine, OnPlane(0, 6.9f));
+    ReadingArrow(onLine, plane.At(0, 6.9f));
     StepReveal();
     NewRow(50, ink::answer, "およそ 7.0℃");
     StepReveal();

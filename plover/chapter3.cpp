@@ -32,53 +32,58 @@ const Chapter<Plover> Plover::kFerryChart{
 
 // ---- The chart ------------------------------------------------------------------------
 
-void Plover::DrawFerryChartGrid(Point corner, Num step) {
-    const PlaneFrame plane = PlaceOfPlane({.left = corner.x,
-                                           .top = corner.y,
-                                           .xFrom = 0,
-                                           .xTo = 300,
-                                           .yFrom = 0,
-                                           .yTo = 8,
-                                           .step = step,
-                                           .xPerStep = 10,
-                                           .yPerStep = 1})
-                                 .frame;
+Lesson::PlaneView Plover::PlaceOfFerryChart(Point corner, Num step) {
+    return PlaceOfPlane({.left = corner.x,
+                         .top = corner.y,
+                         .xFrom = 0,
+                         .xTo = 300,
+                         .yFrom = 0,
+                         .yTo = 8,
+                         .step = step,
+                         .xPerStep = 10,
+                         .yPerStep = 1});
+}
+
+void Plover::DrawFerryChartGrid(const PlaneView& chart) {
+    const PlaneFrame& plane = chart.frame;
 
     {
-        rt::LineRoleScope grid(Rt(), rt::LineRole::givesWay);
-        Rt().setDrawWidth(1);
+        const auto grid = GivingWay();
+        PenWidth(1);
         for (int k = 0; k <= 30; ++k) {
-            const Num x = OnPlane(static_cast<Num>(k), 0).x - 0.5f;
-            Rt().line(x, plane.top, x, plane.origin.y, 0);
+            const Num x = chart.At(static_cast<Num>(k), 0).x - 0.5f;
+            Segment({x, plane.top}, {x, plane.origin.y}, 0);
         }
-        Rt().setDrawWidth(3);
+        PenWidth(3);
         for (int k = 0; k <= 30; k += 3) {
-            const Num x = OnPlane(static_cast<Num>(k), 0).x;
-            Rt().line(x, plane.top, x, plane.origin.y, 1);
+            const Num x = chart.At(static_cast<Num>(k), 0).x;
+            Segment({x, plane.top}, {x, plane.origin.y}, 1);
         }
     }
     // No right edge of its own: the 16時 line stands there.
-    Rt().setDrawWidth(4);
-    Rt().line(plane.origin.x, plane.top, plane.origin.x, plane.origin.y, 0);
-    Rt().line(plane.left, plane.origin.y, plane.right, plane.origin.y, 0);
-    Rt().line(plane.origin.x, plane.top, plane.right, plane.top, 0);
+    PenWidth(4);
+    Segment({plane.origin.x, plane.top}, {plane.origin.x, plane.origin.y}, 0);
+    Segment({plane.left, plane.origin.y}, {plane.right, plane.origin.y}, 0);
+    Segment({plane.origin.x, plane.top}, {plane.right, plane.top}, 0);
+
+    // Bold, unlike a plane's units, as the chart has always been lettered.
+    const TextStyle style = LabelStyle(plane.scaleSize, true);
 
     for (int k = 0; k <= 30; k += 6) {
         const std::string minutes = NumberText(static_cast<Num>(10 * k));
         ScaledLabel(
-            OnPlane(static_cast<Num>(k), 0).x - static_cast<Num>(minutes.size()) / 2 * plane.scaleSize,
-            plane.origin.y + 4, minutes);
+            chart.At(static_cast<Num>(k), 0).x - static_cast<Num>(minutes.size()) / 2 * plane.scaleSize,
+            plane.origin.y + 4, minutes, style);
     }
     // An hour is six grid steps.
     for (int h = 1; h <= 6; ++h) {
         const std::string hour = std::to_string(10 + h) + "時";
-        ScaledLabel(OnPlane(static_cast<Num>(6 * (h - 1)), 0).x - 2 * plane.scaleSize, plane.origin.y + 30,
-                    hour);
+        ScaledLabel(chart.At(static_cast<Num>(6 * (h - 1)), 0).x - 2 * plane.scaleSize, plane.origin.y + 30,
+                    hour, style);
     }
-    ScaledLabel(OnPlane(30, 0).x, plane.origin.y - 30, "分");
-    ScaledLabel(plane.origin.x - 96, plane.origin.y - 30, "新潟");
-    ScaledLabel(plane.origin.x - 96, plane.top, "両津");
-    Rt().setFontSize(16);
+    ScaledLabel(chart.At(30, 0).x, plane.origin.y - 30, "分", style);
+    ScaledLabel(plane.origin.x - 96, plane.origin.y - 30, "新潟", style);
+    ScaledLabel(plane.origin.x - 96, plane.top, "両津", style);
 }
 
 // ---- Topic 1: the timetable chart -------------------------------------------------------
@@ -86,11 +91,15 @@ void Plover::DrawFerryChartGrid(Point corner, Num step) {
 void Plover::FerryChartQuestion() {
     TopicScreen(area::wide, 38);
     PenWidth(5);
+    // Placed before the heading: placing sets the font size to the chart's
+    // scale size, and the heading's text puts it back before the key prompt
+    // is drawn in it.
+    const PlaneView chart = PlaceOfFerryChart({114, 270}, 30);
     Put(38, 30, ink::emphasis, "P86 Q すれちがう回数は?");
     StepReveal();
 
-    DrawFerryChartGrid({114, 270}, 30);
-    const std::vector<Point> runs = PlotPoints(kTimetable, 1, 10, 1);
+    DrawFerryChartGrid(chart);
+    const std::vector<Point> runs = PlotPoints(chart, kTimetable, 1, 10, 1);
     const Point ferryFrom = runs[0], ferryTo = runs[1];
     // Where the car ferry meets the two jetfoils that come the other way
     // (their runs cross the ferry's).
@@ -135,21 +144,21 @@ void Plover::FerryChartExercise() {
     TopicScreen(area::wide, 76);
     PenWidth(5);
     Put(76, 30, ink::heading, "問1解答");
-    PlaneAt({.left = 646,
-             .top = 50,
-             .xTo = 60,
-             .yTo = 12,
-             .grid = true,
-             .scaleNumbers = false,
-             .xPerStep = 5,
-             .yPerStep = 1});
-    ScaleNumbers(5, 1);
+    const PlaneView plane = PlaneAt({.left = 646,
+                                     .top = 50,
+                                     .xTo = 60,
+                                     .yTo = 12,
+                                     .grid = true,
+                                     .scaleNumbers = false,
+                                     .xPerStep = 5,
+                                     .yPerStep = 1});
+    plane.ScaleNumbers(5, 1);
     // "km" wholly left of the y axis and its letter; "分" a scale number's
     // width of page from "50".
-    PlaneUnits("分", 4, "km", -64, 16, 3);
-    LineOnPlane(30, 5, 1, 0.2f, 0, ink::text);
+    PlaneUnits(plane, "分", 4, "km", -64, 16, 3);
+    LineOnPlane(plane, 30, 5, 1, 0.2f, 0, ink::text);
     // The points the lines below join.
-    const std::vector<Point> journey = PlotPoints(kJourney, 0.01f, 5, 1);
+    const std::vector<Point> journey = PlotPoints(plane, kJourney, 0.01f, 5, 1);
     StepReveal();
 
     Put(cursor.margin - 57, cursor.row + 50, ink::emphasis, "(1)");
@@ -180,9 +189,9 @@ void Plover::FerryChartExercise() {
     Put(cursor.margin - 38, cursor.row + 60, ink::heading, "問2 をやろう");
     StepReveal();
     NewRow(50, ink::text, "グラフをかくと");
-    PointAt(35, 6, {.radius = 10, .colour = ink::heading, .xPerStep = 5, .yPerStep = 1});
+    plane.PointAt(35, 6, {.radius = 10, .colour = ink::heading, .xPerStep = 5, .yPerStep = 1});
     StepReveal();
-    PointAt(60, 12, {.radius = 10, .colour = ink::heading, .xPerStep = 5, .yPerStep = 1});
+    plane.PointAt(60, 12, {.radius = 10, .colour = ink::heading, .xPerStep = 5, .yPerStep = 1});
     StepReveal();
     GraphSegment(journey[3], journey[2], ink::answer);
     StepReveal();

@@ -3,7 +3,6 @@
 // APD as it goes: a key-driven animation, the three cases, their equations
 // with domains, and the graph.
 #include <array>
-#include <vector>
 
 #include "plover/plover_program.h"
 
@@ -18,27 +17,23 @@ const Chapter<Plover> Plover::kMovingPoint{
 // ---- Shared figure pieces -----------------------------------------------------------
 
 void Plover::ShadePolygon(std::initializer_list<Point> corners) {
-    std::vector<rt::Point> outline;
-    for (const Point& corner : corners) outline.push_back({corner.x, corner.y});
-    outline.push_back(outline.front());
-    Rt().connectFilled(0, 13, outline);
+    FilledPolygon({corners.begin(), corners.size()}, 0, 13);
 }
 
 void Plover::MarkPointP(Point p, Num dx, Num dy) {
-    Rt().circle(p.x, p.y, 6, ink::emphasis, 0, 0, true, -1);
+    Disc(p, 6, ink::emphasis);
     Label(p.x + dx, p.y + dy, ink::emphasis, "P");
 }
 
-void Plover::DrawAreaUnitLabels() {
+void Plover::DrawAreaUnitLabels(const PlaneView& plane) {
     // Scaled strings, not maths text: the exponent is a second, smaller
     // string. Both stand clear of the y axis and its letter.
-    PlaneUnits("㎝", 4, "㎝", -78, 16);
-    const PlaneFrame plane = LastPlane();
-    ScaledLabel(plane.origin.x - 24, plane.top + 6, "2", 2);
+    PlaneUnits(plane, "㎝", 4, "㎝", -78, 16);
+    ScaledLabel(plane.frame.origin.x - 24, plane.frame.top + 6, "2", LabelStyle(16), 2);
 }
 
-void Plover::AreaGraphPiece(Num a, Num b, Num xFrom, Num xTo) {
-    LineOnPlane(xTo, 1, 1, a, b, ink::answer, xFrom);
+void Plover::AreaGraphPiece(const PlaneView& plane, Num a, Num b, Num xFrom, Num xTo) {
+    LineOnPlane(plane, xTo, 1, 1, a, b, ink::answer, xFrom);
 }
 
 // ---- Topic 1: the question and the animation -----------------------------------------
@@ -50,8 +45,7 @@ void Plover::MovingPointQuestion() {
     NewRow(50, ink::text, "点PがAからxcm動いたときの△APDの面積をycm^2とすると、");
     NewRow(50, ink::text, "△APDの面積の面積はどのように変化するでしょうか。");
     const Num bandTop = cursor.row + 50;
-    GridFrame(200, 230, 8, 6, 45);
-    AnimateMovingPoint();
+    AnimateMovingPoint(GridFrame(200, 230, 8, 6, 45));
 
     StepReveal();
     const auto [onAB, onBC, onCD] = DrawMovingPointCases(bandTop);
@@ -69,10 +63,10 @@ void Plover::DrawMovingRectangle(const MovingFigure& f) {
     ShadePolygon({f.a, f.p, f.d});
 }
 
-void Plover::DrawAnimationFirstState(const MovingFigure& f) {
+void Plover::DrawAnimationFirstState(const PlaneView& paper, const MovingFigure& f) {
     LetteredPolygon({f.a, f.b, f.c, f.d});
     PenWidth(7);
-    const Point p{f.a.x, f.a.y + 4 * LastPlane().step};
+    const Point p{f.a.x, f.a.y + 4 * paper.frame.step};
     ShadePolygon({f.a, p, f.d});
     MarkPointP(p, -35, -22);
     ArcOver({.from = f.a,
@@ -84,13 +78,14 @@ void Plover::DrawAnimationFirstState(const MovingFigure& f) {
     Label(f.a.x + 50, f.a.y + 40, ink::heading, "ycm^2");
 }
 
-void Plover::AnimateMovingPoint() {
+void Plover::AnimateMovingPoint(const PlaneView& paper) {
     // Corners in grid steps from B, x right and y up; P starts at A.
-    const Point a = OnPlane(0, 6);
-    MovingFigure f{.a = a, .b = OnPlane(0, 0), .c = OnPlane(8, 0), .d = OnPlane(8, 6), .p = a};
-    DrawAnimationFirstState(f);
+    const Point a = paper.At(0, 6);
+    MovingFigure f{.a = a, .b = paper.At(0, 0), .c = paper.At(8, 0), .d = paper.At(8, 6), .p = a};
+    DrawAnimationFirstState(paper, f);
     // The figure's box, with room for P's letter around it.
-    const PlaneFrame box = LastPlane();
+    const PlaneFrame& box = paper.frame;
+    const Num step = box.step;
     auto eraseFigure = [&](Num below) {
         EraseBox(box.left - 100, box.top - 50, box.right + 100, box.bottom + below);
     };
@@ -115,20 +110,22 @@ void Plover::AnimateMovingPoint() {
         pStep = pStep + 1;
         if (pStep > 20) pStep = 0;
         if (pStep <= 6)
-            f.p = {f.a.x, f.a.y + LastPlane().step * pStep};
+            f.p = {f.a.x, f.a.y + step * pStep};
         else if (pStep <= 14)
-            f.p = {f.b.x + LastPlane().step * (pStep - 6), f.b.y};
+            f.p = {f.b.x + step * (pStep - 6), f.b.y};
         else
-            f.p = {f.c.x, f.d.y + LastPlane().step * (20 - pStep)};
+            f.p = {f.c.x, f.d.y + step * (20 - pStep)};
     }
     eraseFigure(50);
-    DrawAnimationFirstState(f);
+    DrawAnimationFirstState(paper, f);
 }
 
 // ---- The three cases ------------------------------------------------------------------
 
 std::array<Plover::MovingFigure, 3> Plover::DrawMovingPointCases(Num bandTop) {
-    GridFrame(152, bandTop + 110, 15, 3, 70, 3);
+    // The paper only gives the cases their places; none of its lines shows.
+    const PlaneView paper = GridFrame(152, bandTop + 110, 15, 3, 70);
+    // Whatever the band held before (the animation) goes.
     EraseBox(0, bandTop, 2000, bandTop + 1800);
 
     // In centimetres, a grid step each: figures 2 and 3 stand 5 and 10 cm
@@ -137,11 +134,11 @@ std::array<Plover::MovingFigure, 3> Plover::DrawMovingPointCases(Num bandTop) {
     const Point pAt[3] = {{0, 1}, {7, 0}, {14, 1}};
     for (int f = 0; f < 3; ++f) {
         const Num left = 5 * static_cast<Num>(f);
-        figures[f] = {.a = OnPlane(left, 3),
-                      .b = OnPlane(left, 0),
-                      .c = OnPlane(left + 4, 0),
-                      .d = OnPlane(left + 4, 3),
-                      .p = OnPlane(pAt[f].x, pAt[f].y)};
+        figures[f] = {.a = paper.At(left, 3),
+                      .b = paper.At(left, 0),
+                      .c = paper.At(left + 4, 0),
+                      .d = paper.At(left + 4, 3),
+                      .p = paper.At(pAt[f].x, pAt[f].y)};
     }
 
     struct Case {
@@ -251,15 +248,15 @@ void Plover::MovingPointGraph() {
     NewRow(50, ink::emphasis, "(3)PがCD上", -76);
     NewRow(50, ink::text, "y=20-2x(7≦x≦10)");
 
-    PlaneAt({.left = 646, .top = 100, .xTo = 12, .yTo = 7, .grid = true});
-    DrawAreaUnitLabels();
+    const PlaneView plane = PlaneAt({.left = 646, .top = 100, .xTo = 12, .yTo = 7, .grid = true});
+    DrawAreaUnitLabels(plane);
 
     StepReveal();
-    AreaGraphPiece(2, 0, 0, 3);
+    AreaGraphPiece(plane, 2, 0, 0, 3);
     StepReveal();
-    AreaGraphPiece(0, 6, 3, 7);
+    AreaGraphPiece(plane, 0, 6, 3, 7);
     StepReveal();
-    AreaGraphPiece(-2, 20, 7, 10);
+    AreaGraphPiece(plane, -2, 20, 7, 10);
 }
 
 }  // namespace lesson

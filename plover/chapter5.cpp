@@ -114,7 +114,8 @@ void Plover::ExerciseA4Answers() {
     Next(ink::text, "4x-6=0 ");
     NewRow(50, ink::emphasis, "x=ﾀ3/2ﾀ");
 
-    PlaneAt({.left = 380, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .grid = true});
+    const PlaneView plane =
+        PlaneAt({.left = 380, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .grid = true});
     // Each line ax+by=c over the whole x range, labelled at its end.
     struct Line {
         Num a, b, c, colour;
@@ -126,14 +127,14 @@ void Plover::ExerciseA4Answers() {
         {4, 0, 6, ink::heading, "(3)"},
     };
     for (const Line& line : lines) {
-        GraphOf({.kind = Curve::General,
-                 .a = line.a,
-                 .b = line.b,
-                 .c = line.c,
-                 .colour = line.colour,
-                 .label = line.label,
-                 .labelDx = -27,
-                 .labelDy = -44});
+        plane.GraphOf({.kind = Curve::General,
+                       .a = line.a,
+                       .b = line.b,
+                       .c = line.c,
+                       .colour = line.colour,
+                       .label = line.label,
+                       .labelDx = -27,
+                       .labelDy = -44});
     }
 }
 
@@ -143,9 +144,10 @@ void Plover::ExerciseA5Answers() {
     TopicScreen(area::screen, 76);
     PenWidth(5);
     PageHeading(cursor.margin, 30, "P92 章の問題A", 44, "5");
-    PlaneAt({.left = 874, .top = 100, .xFrom = -4, .xTo = 5, .yFrom = -4, .yTo = 6, .grid = true});
-    GraphOf({.a = -2, .b = 4, .colour = ink::text, .label = "①", .labelDx = -162, .labelDy = -400});
-    GraphOf({.a = 1, .b = -1, .colour = ink::text, .label = "②", .labelDy = 10});
+    const PlaneView plane =
+        PlaneAt({.left = 874, .top = 100, .xFrom = -4, .xTo = 5, .yFrom = -4, .yTo = 6, .grid = true});
+    plane.GraphOf({.a = -2, .b = 4, .colour = ink::text, .label = "①", .labelDx = -162, .labelDy = -400});
+    plane.GraphOf({.a = 1, .b = -1, .colour = ink::text, .label = "②", .labelDy = 10});
     Put(cursor.margin, 80, ink::text, "①の直線の式は");
     NewRow(50, ink::text, "傾き");
     Next(ink::emphasis, "-2, ");
@@ -192,24 +194,24 @@ void Plover::ExerciseA6Answers() {
     PenWidth(5);
     PageHeading(cursor.margin, 30, "P92 章の問題A", 114, "6");
     // Five minutes per grid step across, one kilometre up.
-    PlaneAt({.left = 760,
-             .top = 50,
-             .xTo = 55,
-             .yTo = 9,
-             .grid = true,
-             .scaleNumbers = false,
-             .xPerStep = 5,
-             .yPerStep = 1});
-    ScaleNumbers(5, 1);
+    const PlaneView plane = PlaneAt({.left = 760,
+                                     .top = 50,
+                                     .xTo = 55,
+                                     .yTo = 9,
+                                     .grid = true,
+                                     .scaleNumbers = false,
+                                     .xPerStep = 5,
+                                     .yPerStep = 1});
+    plane.ScaleNumbers(5, 1);
     // "分" under "50" with page between them; "km" clear of the y axis and
     // its letter.
-    PlaneUnits("分", 34, "km", -70, -16);
-    LineOnPlane(25, 5, 1, 0.2f, 0, ink::text);
+    PlaneUnits(plane, "分", 34, "km", -70, -16);
+    LineOnPlane(plane, 25, 5, 1, 0.2f, 0, ink::text);
 
     // Minutes and kilometres of the two movements' corners; the fourth is
     // where they meet.
     static constexpr Num points[5][2] = {{25, 5}, {55, 7}, {20, 0}, {40, 6}, {50, 9}};
-    const std::vector<Point> corners = PlotPoints(points, 0.01f, 5, 1);
+    const std::vector<Point> corners = PlotPoints(plane, points, 0.01f, 5, 1);
     PenWidth(8);
     Segment(corners[0], corners[1], ink::text);
 

@@ -77,20 +77,20 @@ void Plover::ExerciseB1Answers() {
 // ---- Exercise 2 ----------------------------------------------------------------------------
 
 std::array<Plover::TriangleFigure, 2> Plover::DrawExerciseB2Figure() {
-    GridFrame(152, 130, 15, 3, 70);
+    const PlaneView paper = GridFrame(152, 130, 15, 3, 70);
     // In centimetres, a grid step each: figure 1 with P on AB, figure 2 8 cm
     // further right with P 1 cm above its B.
     const TriangleFigure onAB{
-        .a = OnPlane(0, 0), .b = OnPlane(4, 0), .c = OnPlane(4, 3), .p = OnPlane(2.5f, 0)};
+        .a = paper.At(0, 0), .b = paper.At(4, 0), .c = paper.At(4, 3), .p = paper.At(2.5f, 0)};
     const TriangleFigure onBC{
-        .a = OnPlane(8, 0), .b = OnPlane(12, 0), .c = OnPlane(12, 3), .p = OnPlane(12, 1)};
+        .a = paper.At(8, 0), .b = paper.At(12, 0), .c = paper.At(12, 3), .p = paper.At(12, 1)};
 
     auto rightAngleAtB = [&](const TriangleFigure& f) { RightAngleMark(f.b, f.a, f.c, 25, ink::answer); };
 
     LetteredPolygon({onAB.a, onAB.b, onAB.c});
     ShadePolygon({onAB.a, onAB.p, onAB.c});
     MarkPointP(onAB.p, -10, 4);
-    const PlaneFrame grid = LastPlane();
+    const PlaneFrame& grid = paper.frame;
     Label(grid.left - 40, grid.top, ink::emphasis, "(1) PがAB上");
     ArcOver({.from = onAB.a,
              .to = onAB.b,
@@ -154,52 +154,52 @@ void Plover::ExerciseB2Answers() {
     NewRow(50, ink::text, "y=ﾀ3/2ﾀx(0≦x≦4)");
     NewRow(70, ink::emphasis, "② PがBC上", -76);
     NewRow(50, ink::text, "y=-2x+14(4≦x≦7)");
-    PlaneAt({.left = 646, .top = 150, .xTo = 8, .yTo = 7, .grid = true});
-    DrawAreaUnitLabels();
-    AreaGraphPiece(1.5f, 0, 0, 4);
-    AreaGraphPiece(-2, 14, 4, 7);
+    const PlaneView plane = PlaneAt({.left = 646, .top = 150, .xTo = 8, .yTo = 7, .grid = true});
+    DrawAreaUnitLabels(plane);
+    AreaGraphPiece(plane, 1.5f, 0, 0, 4);
+    AreaGraphPiece(plane, -2, 14, 4, 7);
 }
 
 // ---- Exercise 3 ----------------------------------------------------------------------------
 
-void Plover::DrawExerciseB3Figure(std::initializer_list<B3Piece> pieces, std::string_view pLabel,
-                                  B3Points& points) {
+Lesson::PlaneView Plover::DrawExerciseB3Plane() {
+    return PlaneAt({.left = 760, .top = 100, .xFrom = -3, .xTo = 12, .yFrom = -1, .yTo = 12, .step = 30});
+}
+
+void Plover::DrawExerciseB3Figure(const PlaneView& plane, std::initializer_list<B3Piece> pieces,
+                                  std::string_view pLabel, B3Points& points) {
     for (B3Piece piece : pieces) {
         switch (piece) {
-            case B3Piece::Plane:
-                PlaneAt(
-                    {.left = 760, .top = 100, .xFrom = -3, .xTo = 12, .yFrom = -1, .yTo = 12, .step = 30});
-                break;
             case B3Piece::LineM:
-                GraphOf({.a = 2, .b = 4, .colour = ink::text, .label = "m", .labelDy = -10});
+                plane.GraphOf({.a = 2, .b = 4, .colour = ink::text, .label = "m", .labelDy = -10});
                 break;
             case B3Piece::LineN:
                 // The label goes to the plane's top-left corner, clear of m.
-                GraphOf({.a = -1,
-                         .b = 10,
-                         .colour = ink::text,
-                         .label = "n",
-                         .labelDx = -14 * LastPlane().step,
-                         .labelDy = -13 * LastPlane().step});
+                plane.GraphOf({.a = -1,
+                               .b = 10,
+                               .colour = ink::text,
+                               .label = "n",
+                               .labelDx = -14 * plane.frame.step,
+                               .labelDy = -13 * plane.frame.step});
                 break;
             case B3Piece::DotA:
-                points.a = PointAt(-2, 0, {.radius = 6, .label = "A", .labelDx = -10, .labelDy = -10});
+                points.a = plane.PointAt(-2, 0, {.radius = 6, .label = "A", .labelDx = -10, .labelDy = -10});
                 break;
             // The shaded triangle's outline, drawn after them, runs along n
             // to B and from P: their letters stand off it.
             case B3Piece::DotB:
-                points.b = PointAt(10, 0, {.radius = 6, .label = "B", .labelDx = 16, .labelDy = -15});
+                points.b = plane.PointAt(10, 0, {.radius = 6, .label = "B", .labelDx = 16, .labelDy = -15});
                 break;
             case B3Piece::DotP:
-                points.p = PointAt(2, 8, {.radius = 6, .label = pLabel, .labelDx = 46, .labelDy = 4});
+                points.p = plane.PointAt(2, 8, {.radius = 6, .label = pLabel, .labelDx = 46, .labelDy = 4});
                 break;
             case B3Piece::Shade:
                 // The y axis is drawn again so that it shows through the fill.
                 ShadePolygon({points.a, points.b, points.p});
                 PenWidth(3);
                 {
-                    const PlaneFrame plane = LastPlane();
-                    Rt().line(plane.origin.x, plane.top, plane.origin.x, plane.bottom, 0);
+                    const PlaneFrame& f = plane.frame;
+                    Segment({f.origin.x, f.top}, {f.origin.x, f.bottom}, 0);
                 }
                 PenWidth(5);
                 break;
@@ -228,7 +228,8 @@ void Plover::ExerciseB3Answers() {
     PageHeading(cursor.margin, 30, "P93 章の問題B", 40, "3");
     using enum B3Piece;
     B3Points points;
-    DrawExerciseB3Figure({Plane, LineM, LineN, DotA, DotB, DotP, ValueA}, "P", points);
+    const PlaneView plane = DrawExerciseB3Plane();
+    DrawExerciseB3Figure(plane, {LineM, LineN, DotA, DotB, DotP, ValueA}, "P", points);
 
     StepReveal();
     Put(questionX, 90, ink::emphasis, "(1)");
@@ -242,7 +243,7 @@ void Plover::ExerciseB3Answers() {
     Next(ink::emphasis, "b=4 ");
 
     StepReveal();
-    DrawExerciseB3Figure({Shade}, "", points);
+    DrawExerciseB3Figure(plane, {Shade}, "", points);
     // Item (2) 50 below item (1) and its last row 46 below the columns'
     // result: its rows then end above the status band.
     Put(questionX, cursor.row + 50, ink::emphasis, "(2)");
@@ -275,11 +276,11 @@ void Plover::ExerciseB3Answers() {
     // The letter P goes, so that P(2,8) takes its place rather than standing
     // off it: only the letter's ground lies there, lines m and n pass left.
     EraseBox(points.p.x + 28, points.p.y - 34, points.p.x + 54, points.p.y + 8);
-    DrawExerciseB3Figure({DotP}, "P(2,8)", points);
+    DrawExerciseB3Figure(plane, {DotP}, "P(2,8)", points);
 
     StepReveal();
     // The height: from P down to the x axis.
-    const Point foot = PointAt(2, 0, {.radius = 1, .colour = ink::emphasis});
+    const Point foot = plane.PointAt(2, 0, {.radius = 1, .colour = ink::emphasis});
     ArcOver({.from = points.p,
              .to = foot,
              .height = 0,
@@ -294,11 +295,11 @@ void Plover::ExerciseB3Answers() {
     StepReveal();
     NewRow(50, ink::text, "Bのx座標は");
     Next(ink::emphasis, "10");
-    const Point tick = PointAt(0, 10, {.radius = 1});
+    const Point tick = plane.PointAt(0, 10, {.radius = 1});
     Label(tick.x - 54, tick.y, ink::emphasis, "10");
-    DrawExerciseB3Figure({ValueB}, "", points);
+    DrawExerciseB3Figure(plane, {ValueB}, "", points);
     StepReveal();
-    DrawExerciseB3Figure({ArcAB}, "", points);
+    DrawExerciseB3Figure(plane, {ArcAB}, "", points);
     NewRow(50, ink::text, "だから、底辺は");
     Next(ink::emphasis, "12cm");
     StepReveal();
@@ -312,18 +313,20 @@ void Plover::ExerciseB3Answers() {
     PenWidth(5);
     PageHeading(cursor.margin, 30, "P93 章の問題B", 40, "3");
     Put(cursor.end + 30, 30, ink::emphasis, "(3)");
-    DrawExerciseB3Figure({Plane, LineM, LineN, DotA, DotB, DotP, Shade, ValueA, ValueB, ArcAB}, "P(2,8)",
+    const PlaneView whole = DrawExerciseB3Plane();
+    DrawExerciseB3Figure(whole, {LineM, LineN, DotA, DotB, DotP, Shade, ValueA, ValueB, ArcAB}, "P(2,8)",
                          points);
 
     StepReveal();
     Put(cursor.margin, 90, ink::text, "△ABPが2等分されるのは、直線が点Pと");
     NewRow(50, ink::text, "ABの中点");
     StepReveal();
-    PointAt(4, 0, {.radius = 6, .colour = ink::emphasis, .label = "Q(4,0)", .labelDx = 40, .labelDy = 20});
+    whole.PointAt(4, 0,
+                  {.radius = 6, .colour = ink::emphasis, .label = "Q(4,0)", .labelDx = 40, .labelDy = 20});
     Next(ink::emphasis, "Q(4,0)");
     Next(ink::text, "を通るとき だから");
     StepReveal();
-    GraphOf({.a = -4, .b = 16, .colour = ink::emphasis, .labelDy = -10});
+    whole.GraphOf({.a = -4, .b = 16, .colour = ink::emphasis, .labelDy = -10});
     StepReveal();
     NewRow(50, ink::emphasis, "求める式をy=ax+b");
     Next(ink::text, "として、");

@@ -10,42 +10,41 @@ void Plover::ReadingArrow(Point from, Point to) {
     ArrowTo(from.x, from.y, to.x, to.y, ink::answer, 16, 2);
 }
 
-void Plover::Segment(Point from, Point to, Num colour) {
-    Rt().line(from.x, from.y, to.x, to.y, static_cast<int>(colour));
-}
-
 void Plover::GraphSegment(Point from, Point to, Num colour) {
-    rt::LineRoleScope graph(Rt(), rt::LineRole::givesWay);
+    const auto graph = GivingWay();
     Segment(from, to, colour);
 }
 
-void Plover::LineOnPlane(Num xTo, Num xPerStep, Num yPerStep, Num slope, Num intercept, Num colour,
-                         Num xFrom) {
-    GraphOf({.a = slope, .b = intercept, .colour = colour},
-            {.xFrom = xFrom, .xTo = xTo, .xPerStep = xPerStep, .yPerStep = yPerStep});
+void Plover::LineOnPlane(const PlaneView& plane, Num xTo, Num xPerStep, Num yPerStep, Num slope,
+                         Num intercept, Num colour, Num xFrom) {
+    plane.GraphOf({.a = slope, .b = intercept, .colour = colour},
+                  {.xFrom = xFrom, .xTo = xTo, .xPerStep = xPerStep, .yPerStep = yPerStep});
 }
 
-std::vector<Point> Plover::PlotPoints(std::span<const Num[2]> points, Num radius, Num xPerStep,
-                                      Num yPerStep) {
+std::vector<Point> Plover::PlotPoints(const PlaneView& plane, std::span<const Num[2]> points, Num radius,
+                                      Num xPerStep, Num yPerStep) {
     std::vector<Point> drawn;
     for (const Num(&p)[2] : points) {
-        drawn.push_back(PointAt(p[0], p[1], {.radius = radius, .xPerStep = xPerStep, .yPerStep = yPerStep}));
+        drawn.push_back(
+            plane.PointAt(p[0], p[1], {.radius = radius, .xPerStep = xPerStep, .yPerStep = yPerStep}));
     }
     return drawn;
 }
 
-void Plover::ScaledLabel(Num x, Num y, std::string_view text, Num down) {
-    if (screenTextLog) screenTextLog->push_back({std::string(text), x, y, 0});
-    Rt().symbol(text, x, y, 2, down, 0);
+TextStyle Plover::LabelStyle(Num size, bool bold) {
+    return {.face = "ゴシック", .size = static_cast<int>(size), .bold = bold};
 }
 
-void Plover::PlaneUnits(std::string_view xUnit, Num xUnitDy, std::string_view yUnit, Num yUnitDx, Num yUnitDy,
-                        Num xUnitDx) {
-    const PlaneFrame plane = LastPlane();
-    Rt().setFontSize(static_cast<int>(plane.scaleSize));
-    ScaledLabel(plane.right - 1.5f * plane.scaleSize + xUnitDx, plane.origin.y + xUnitDy, xUnit);
-    ScaledLabel(plane.origin.x + yUnitDx, plane.top + yUnitDy, yUnit);
-    Rt().setFontSize(16);
+void Plover::ScaledLabel(Num x, Num y, std::string_view text, const TextStyle& style, Num down) {
+    ScaledText({x, y}, text, 2, down, ink::text, style);
+}
+
+void Plover::PlaneUnits(const PlaneView& plane, std::string_view xUnit, Num xUnitDy, std::string_view yUnit,
+                        Num yUnitDx, Num yUnitDy, Num xUnitDx) {
+    const PlaneFrame& f = plane.frame;
+    const TextStyle style = LabelStyle(f.scaleSize);
+    ScaledLabel(f.right - 1.5f * f.scaleSize + xUnitDx, f.origin.y + xUnitDy, xUnit, style);
+    ScaledLabel(f.origin.x + yUnitDx, f.top + yUnitDy, yUnit, style);
 }
 
 }  // namespace lesson

@@ -43,10 +43,12 @@ public:
     // ---- Chapter 3: the ferry chart ------------------------------------
     void FerryChartQuestion();
     void FerryChartExercise();
-    // The empty timetable chart with its top-left corner at corner and step
-    // units per grid step, taken as the plane on the screen, so that points
-    // go on it at (minutes after 11時, position 0..8).
-    void DrawFerryChartGrid(Point corner, Num step);
+    // Where the timetable chart with its top-left corner at corner and step
+    // units per grid step lies, as a plane, so that points go on it at
+    // (minutes after 11時, position 0..8); nothing is drawn.
+    PlaneView PlaceOfFerryChart(Point corner, Num step);
+    // The empty chart there.
+    void DrawFerryChartGrid(const PlaneView& chart);
 
     // ---- Chapter 4: the moving point -----------------------------------
     // A rectangle ABCD with P on its sides, as drawn on the screen.
@@ -54,8 +56,9 @@ public:
         Point a, b, c, d, p;
     };
     void MovingPointQuestion();
-    // P moves one step along A-B-C-D per key until the pupil presses 1.
-    void AnimateMovingPoint();
+    // P moves one step along A-B-C-D per key until the pupil presses 1, the
+    // rectangle one grid step a centimetre on paper.
+    void AnimateMovingPoint(const PlaneView& paper);
     // The three cases below the band top bandTop: P on AB, on BC, on CD.
     std::array<MovingFigure, 3> DrawMovingPointCases(Num bandTop);
     void MovingPointEquations();
@@ -63,17 +66,18 @@ public:
     // The rectangle of the animation, lettered, with the triangle APD shaded
     // at pen 7.
     void DrawMovingRectangle(const MovingFigure& figure);
-    // The animation's first state: P 4 steps below A, the arc "xcm", "ycm^2".
-    void DrawAnimationFirstState(const MovingFigure& figure);
+    // The animation's first state: P 4 grid steps of paper below A, the arc
+    // "xcm", "ycm^2".
+    void DrawAnimationFirstState(const PlaneView& paper, const MovingFigure& figure);
     // The dot P in colour 3, its letter at P + (dx, dy).
     void MarkPointP(Point p, Num dx, Num dy);
     // The closed polygon through the corners, filled with 13 and outlined in 0.
     void ShadePolygon(std::initializer_list<Point> corners);
     // The units cm and cm^2 at the ends of the axes of an area graph.
-    void DrawAreaUnitLabels();
+    void DrawAreaUnitLabels(const PlaneView& plane);
     // One straight piece y = ax + b of an area graph (y 0 to 7, one unit a
     // grid step), x from xFrom to xTo, in colour 5.
-    void AreaGraphPiece(Num a, Num b, Num xFrom, Num xTo);
+    void AreaGraphPiece(const PlaneView& plane, Num a, Num b, Num xFrom, Num xTo);
 
     // ---- Chapter 5: exercises A ----------------------------------------
     void ExerciseA1and2Answers();
@@ -92,17 +96,19 @@ public:
     // P on AB, then P on BC.
     std::array<TriangleFigure, 2> DrawExerciseB2Figure();
     void ExerciseB3Answers();
-    // The pieces of exercise B3's figure: the plane, the lines m and n, the
-    // dots A, B and P, the shaded triangle ABP, the values under A and B and
-    // the arc over AB.
-    enum class B3Piece { Plane, LineM, LineN, DotA, DotB, DotP, Shade, ValueA, ValueB, ArcAB };
+    // The plane of exercise B3's figure.
+    PlaneView DrawExerciseB3Plane();
+    // The pieces of the figure on that plane: the lines m and n, the dots A,
+    // B and P, the shaded triangle ABP, the values under A and B and the arc
+    // over AB.
+    enum class B3Piece { LineM, LineN, DotA, DotB, DotP, Shade, ValueA, ValueB, ArcAB };
     // Where the dots A, B and P were drawn; a piece drawn later finds them here.
     struct B3Points {
         Point a, b, p;
     };
     // The pieces in the order given; P is labelled pLabel.
-    void DrawExerciseB3Figure(std::initializer_list<B3Piece> pieces, std::string_view pLabel,
-                              B3Points& points);
+    void DrawExerciseB3Figure(const PlaneView& plane, std::initializer_list<B3Piece> pieces,
+                              std::string_view pLabel, B3Points& points);
 
 protected:
     void ProgramMainMenu() override { RunMainMenu(*this, kMainMenu); }
@@ -119,48 +125,50 @@ private:
     void CoolBagArc(Point table, int k, std::string_view label, Num labelColour = ink::text,
                     Num labelDown = 0);
     // The plane of minutes against degrees, numbered and with its units.
-    void CoolBagPlane();
-    void CoolBagPoint(int k);
-    void CoolBagLine();
+    PlaneView CoolBagPlane();
+    void CoolBagPoint(const PlaneView& plane, int k);
+    void CoolBagLine(const PlaneView& plane);
     // The reading at 10℃: the arrow from the y axis to the line with its dot,
     // then the arrow down to the x axis.
-    void CoolBagReadingAcross();
-    void CoolBagReadingDown();
+    void CoolBagReadingAcross(const PlaneView& plane);
+    void CoolBagReadingDown(const PlaneView& plane);
     // The table method up to its fourth arc, the arcs labelled or not;
     // returns the table's corner.
     Point CoolBagTableSteps(bool labelled);
-    // The graph method up to the key after its fifth point.
-    void CoolBagGraphSteps();
+    // The graph method up to the key after its fifth point; returns its plane.
+    PlaneView CoolBagGraphSteps();
     void CoolBagHeading(std::string_view method);
 
     // ---- Chapter 2 --------------------------------------------------------
     // The plane of altitude against temperature at (left, top), step units a
     // grid step, numbered and with its units, "℃" yUnitDx right of the y axis.
-    void AltitudePlane(Num left, Num top, Num step, Num yUnitDx = -50);
+    PlaneView AltitudePlane(Num left, Num top, Num step, Num yUnitDx = -50);
 
     // ---- Shared by the chapters ---------------------------------------------
     // A single-headed arrow from `from` to `to`, head at the far end.
     void ReadingArrow(Point from, Point to);
-    // A straight line from `from` to `to` at the pen width in force.
-    void Segment(Point from, Point to, Num colour);
     // A piece of a graph: it gives way to a label's ground.
     void GraphSegment(Point from, Point to, Num colour);
     // The unlabelled line y = slope*x + intercept over x xFrom..xTo of the
-    // plane last drawn.
-    void LineOnPlane(Num xTo, Num xPerStep, Num yPerStep, Num slope, Num intercept, Num colour,
-                     Num xFrom = 0);
-    // Plots the value points (x, y) unlabelled in colour 0; returns where
-    // each was drawn, in the same order.
-    std::vector<Point> PlotPoints(std::span<const Num[2]> points, Num radius, Num xPerStep, Num yPerStep);
-    // A label drawn as scaled text in the font size in force, twice as wide
-    // and `down` times as high.
-    void ScaledLabel(Num x, Num y, std::string_view text, Num down = 1);
-    // The units of the plane last drawn, at the size of its scale numbers: the
+    // plane.
+    void LineOnPlane(const PlaneView& plane, Num xTo, Num xPerStep, Num yPerStep, Num slope, Num intercept,
+                     Num colour, Num xFrom = 0);
+    // Plots the value points (x, y) unlabelled in colour 0 on the plane;
+    // returns where each was drawn, in the same order.
+    std::vector<Point> PlotPoints(const PlaneView& plane, std::span<const Num[2]> points, Num radius,
+                                  Num xPerStep, Num yPerStep);
+    // The style of the labels a plane's units and a chart's scale are drawn
+    // in, at this size.
+    static TextStyle LabelStyle(Num size, bool bold = false);
+    // A label drawn as scaled text in its style, twice as wide and `down`
+    // times as high.
+    void ScaledLabel(Num x, Num y, std::string_view text, const TextStyle& style, Num down = 1);
+    // The units of the plane, at the size of its scale numbers: the
     // x unit by the right end of the x axis, xUnitDy below it and xUnitDx
     // right of its usual place; the y unit by the top of the y axis, shifted
     // by (yUnitDx, yUnitDy).
-    void PlaneUnits(std::string_view xUnit, Num xUnitDy, std::string_view yUnit, Num yUnitDx, Num yUnitDy,
-                    Num xUnitDx = 0);
+    void PlaneUnits(const PlaneView& plane, std::string_view xUnit, Num xUnitDy, std::string_view yUnit,
+                    Num yUnitDx, Num yUnitDy, Num xUnitDx = 0);
 };
 
 }  // namespace lesson

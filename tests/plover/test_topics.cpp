@@ -329,13 +329,16 @@ TEST(FerryChartQuestion, ChartRunsAndCrossings) {
     EXPECT_EQ(withFirst.count("1回目…13時30分ごろ"), 1);
 }
 
-// The chart is the plane on the screen, whatever plane was placed before.
-TEST(DrawFerryChartGrid, LeavesThePlaneStateForPlotPoint) {
+// The chart is the plane its place gives, whatever plane was placed before.
+TEST(DrawFerryChartGrid, PlacedAsThePlaneForPlotPoints) {
     for (const float step : {30.0f, 40.0f}) {
+        PlaneFrame f;
         PloverRun run(
             "",
-            [step](Plover& p) {
-                p.DrawFerryChartGrid({114, 270}, step);
+            [step, &f](Plover& p) {
+                const Lesson::PlaneView chart = p.PlaceOfFerryChart({114, 270}, step);
+                p.DrawFerryChartGrid(chart);
+                f = chart.frame;
             },
             [](Plover& p) {
                 p.PlaceOfPlane({.left = 10,
@@ -349,8 +352,6 @@ TEST(DrawFerryChartGrid, LeavesThePlaneStateForPlotPoint) {
                                 .yPerStep = 4});
                 p.Rt().setDrawWidth(9);
             });
-        const Plover& p = *run.program;
-        const PlaneFrame f = p.LastPlane();
         EXPECT_EQ(f.xPerStep, 10);
         EXPECT_EQ(f.yPerStep, 1);
         EXPECT_EQ(f.steps.xFrom, 0);
