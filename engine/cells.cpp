@@ -59,7 +59,7 @@ Point Engine::DrawMathCellTwoLines(const TextCell& cell, std::string_view upper,
 Point Engine::DrawTableText(const PenText& text) {
     rt::Runtime& r = Rt();
     rt::StyleScope style(r);
-    r.setTextStyle(fig::gothic(15, true));
+    r.setTextStyle(rt::gothic(15, true));
     const int colour = static_cast<int>(text.colour);
     std::string rest(text.text);
     Num x = text.at.x;

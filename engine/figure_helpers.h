@@ -14,10 +14,6 @@ namespace lesson::fig {
 // A palette number or pen width given as a program number.
 inline int whole(Num v) { return static_cast<int>(std::lround(v)); }
 
-// The style the routines write in unless they say otherwise: what the
-// start-up and every routine before it left in force.
-inline rt::TextStyle gothic(int size = 16, bool bold = false) { return {"ゴシック", size, bold, false}; }
-
 // A counted loop as the lessons run it: the first pass always runs; after
 // each pass the counter grows by the step and the loop goes on while the
 // counter has not passed the bound. Step and bound are taken once. A step of

@@ -63,7 +63,7 @@ PlaneFrame Engine::DrawAxes(const Plane& p) {
 
     if (p.grid) {
         rt::LineRoleScope grid(Rt(), rt::LineRole::givesWay);
-        Rt().setTextStyle(fig::gothic(whole(size)));
+        Rt().setTextStyle(rt::gothic(whole(size)));
         Rt().setDrawWidth(1);
         countedLoop(r.xFrom, r.xTo, 1, [&](Num k) {
             const Num x = o.x + f.step * k - 0.5f;
@@ -109,7 +109,7 @@ PlaneFrame Engine::DrawAxes(const Plane& p) {
         rt::HaloScope ground(Rt());
         Rt().symbol("x", f.right - 0.8f * size, o.y - 1.5f * size, 3, 2, 0);
     }
-    Rt().setTextStyle(fig::gothic(whole(size), true));
+    Rt().setTextStyle(rt::gothic(whole(size), true));
     {
         // The origin's "0" is the plane's reference: it stays where it is,
         // a point drawn on it or not, unless a line of meaning is drawn
@@ -128,7 +128,7 @@ void Engine::LabelAxisScales(const PlaneFrame& plane, Num xPerStep, Num yPerStep
     const Num size = plane.scaleSize;
     const Point o = plane.origin;
     rt::StyleScope style(Rt());
-    Rt().setTextStyle(fig::gothic(whole(size)));
+    Rt().setTextStyle(rt::gothic(whole(size)));
     // The value with at most one decimal, truncated; the point is drawn on
     // its own between the whole part and the tenths digit.
     auto write = [&](Num v, bool onX, Num k) {

@@ -38,7 +38,7 @@ Point Engine::DrawTextChars(const PenText& text) {
     Num x = text.at.x;
     const Num y = text.at.y;
     rt::StyleScope style(r);
-    r.setTextStyle(fig::gothic(16, true));
+    r.setTextStyle(rt::gothic(16, true));
     // A counted loop runs its body once even for an empty text: that pass
     // draws nothing and still takes a cell.
     const int count = static_cast<int>(cs.size());

@@ -34,7 +34,7 @@ int Engine::Run(const std::function<void()>& mainMenu) {
 }
 
 void Engine::StartUp() {
-    rt_.setTextStyle(fig::gothic());
+    rt_.setTextStyle(rt::gothic());
     rt_.setDrawWidth(3);
     // The seed is hour + minute + second, each read from the clock afresh.
     ReseedRandom();

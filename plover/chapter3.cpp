@@ -91,9 +91,6 @@ void Plover::DrawFerryChartGrid(const PlaneView& chart) {
 void Plover::FerryChartQuestion() {
     TopicScreen(area::wide, 38);
     PenWidth(5);
-    // Placed before the heading: placing sets the font size to the chart's
-    // scale size, and the heading's text puts it back before the key prompt
-    // is drawn in it.
     const PlaneView chart = PlaceOfFerryChart({114, 270}, 30);
     Put(38, 30, ink::emphasis, "P86 Q すれちがう回数は?");
     StepReveal();

@@ -32,7 +32,7 @@ std::vector<Point> Plover::PlotPoints(const PlaneView& plane, std::span<const Nu
 }
 
 TextStyle Plover::LabelStyle(Num size, bool bold) {
-    return {.face = "ゴシック", .size = static_cast<int>(size), .bold = bold};
+    return rt::gothic(static_cast<int>(size), bold);
 }
 
 void Plover::ScaledLabel(Num x, Num y, std::string_view text, const TextStyle& style, Num down) {

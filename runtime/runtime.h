@@ -165,6 +165,10 @@ private:
     LineRole lineRole_ = LineRole::meaning;
 };
 
+// The style the lessons write in unless they say otherwise, and the one the
+// start-up puts in force.
+inline TextStyle gothic(int size = 16, bool bold = false) { return {"ゴシック", size, bold, false}; }
+
 // Brackets lines drawn in one role (a plane's grid, a graph), restoring the
 // role before it.
 class LineRoleScope {
