@@ -233,7 +233,7 @@ Point Engine::DrawGlyphRun(const PenText& run, bool small) {
     const Num y = run.at.y;
     rt::StyleScope style(r);
     const GlyphPen p{r, static_cast<int>(run.colour), small, glyphMode_};
-    r.setTextStyle({.face = std::string(kGothic), .size = 16, .bold = true});
+    r.setTextStyle(rt::gothic(16, true));
 
     for (const std::string& raw : rt::chars(run.text)) {
         const std::string_view ch = substitute(raw);
