@@ -29,7 +29,7 @@ public:
     // ---- Chapter 1: review of proportion --------------------------------------
     void ProportionTablesTopic();
     void ProportionGraphsTopic();
-    void DrawGraphChoices();
+    PlaneView DrawGraphChoices();
 
     // ---- Chapter 2: linear functions ------------------------------------------
     void BoilingWaterQuestion();
@@ -37,10 +37,10 @@ public:
     void BoilingWaterAnswers();
     void LinearFunctionDefinition();
     void WaterDepthExample();
-    void SetupDepthFigure();
-    void DrawDepthScale();
+    PlaneView SetupDepthFigure();
+    void DrawDepthScale(const PlaneView& paper);
     void IncenseExample();
-    void SetupIncenseFigure();
+    PlaneView SetupIncenseFigure();
     void PetrolAnswer();
     void SquareRectangleExercise();
 
@@ -195,7 +195,7 @@ protected:
 private:
     // The heating plane of the boiling-water topics: axes, scales in minutes
     // and degrees, and the unit labels.
-    void DrawHeatingPlane();
+    PlaneView DrawHeatingPlane();
 };
 
 }  // namespace lesson
