@@ -100,14 +100,14 @@ public:
     };
     QuadrantPoint PickQuadrantPoint();
     std::string CoordinatesText(const QuadrantPoint& point);
-    void DrawQuadrantPlane();
+    PlaneView DrawQuadrantPlane();
     void DensePointsDemo();
     void PointsOnLineAnswer();
     void TranslationTopic();
     void TranslationDownAnswer();
     void DrawShiftTable(Point at, Num shift, Num valueWidth, std::string_view shiftedHead);
-    void DrawShiftPair(Num x, Num shift);
-    void KeepShiftPairsClear(Num from, Num to, Num shift);
+    void DrawShiftPair(const PlaneView& plane, Num x, Num shift);
+    void KeepShiftPairsClear(const PlaneView& plane, Num from, Num to, Num shift);
     void MovedProportionTopic();
     void InterceptTopic();
     void InterceptAnswer();
