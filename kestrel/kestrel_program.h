@@ -163,7 +163,7 @@ public:
     void ParameterGraphExplorer();
     // Reads slopes (slopeTyped) or intercepts and adds each line to the plane
     // until the pupil types 1 at the next-step prompt.
-    void TypedValueGraphLoop(std::string_view prompt, bool slopeTyped, Num colour);
+    void TypedValueGraphLoop(const PlaneView& plane, std::string_view prompt, bool slopeTyped, Num colour);
 
     // ---- Chapter 7: domain and range ------------------------------------------
     void DomainRangeExample();
