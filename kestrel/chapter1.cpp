@@ -99,7 +99,7 @@ void Kestrel::ProportionGraphsTopic() {
     TopicScreen(area::screen, 44);
     Put(44, 30, ink::heading, "課2 ");
     Next(ink::text, "①y=2x ②y=ﾀ6/xﾀ ");
-    DrawGraphChoices();
+    const PlaneView plane = DrawGraphChoices();
     NewRow(80, ink::text, "(1)①,②の関数のグラフは？");
     NewRow(50, ink::text, " ①", 44);
 
@@ -116,25 +116,27 @@ void Kestrel::ProportionGraphsTopic() {
     NewRow(50, ink::text, "a>0のとき右上がり", 88);
     StepReveal();
     NewRow(50, ink::text, "a<0のとき右下がり", 88);
-    GraphOf({.a = -3, .b = 0, .colour = 7, .label = "y=-3x", .labelDx = -88});
+    plane.GraphOf({.a = -3, .b = 0, .colour = 7, .label = "y=-3x", .labelDx = -88});
     NewRow(50, ink::text, "②", 44);
     StepReveal();
     Next(ink::emphasis, "双曲線 ");
     Next(ink::text, "a<0のときは図の位置");
-    GraphOf({.kind = Curve::Inverse,
-             .a = -6,
-             .b = 0,
-             .colour = 3,
-             .label = "y=-ﾀ6/xﾀ",
-             .labelDx = -88,
-             .labelDy = 30});
+    plane.GraphOf({.kind = Curve::Inverse,
+                   .a = -6,
+                   .b = 0,
+                   .colour = 3,
+                   .label = "y=-ﾀ6/xﾀ",
+                   .labelDx = -88,
+                   .labelDy = 30});
 }
 
-void Kestrel::DrawGraphChoices() {
-    PlaneAt({.left = 748, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .step = 30});
-    GraphOf({.kind = Curve::Inverse, .a = 6, .b = 0, .colour = 3, .label = "ア", .labelDy = -40});
-    GraphOf({.a = 1, .b = 1, .colour = 0, .label = "イ"});
-    GraphOf({.a = 2, .b = 0, .colour = 7, .label = "ウ", .labelDy = -30});
+Lesson::PlaneView Kestrel::DrawGraphChoices() {
+    const PlaneView plane =
+        PlaneAt({.left = 748, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .step = 30});
+    plane.GraphOf({.kind = Curve::Inverse, .a = 6, .b = 0, .colour = 3, .label = "ア", .labelDy = -40});
+    plane.GraphOf({.a = 1, .b = 1, .colour = 0, .label = "イ"});
+    plane.GraphOf({.a = 2, .b = 0, .colour = 7, .label = "ウ", .labelDy = -30});
+    return plane;
 }
 
 }  // namespace lesson

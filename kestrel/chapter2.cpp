@@ -79,17 +79,17 @@ void Kestrel::BoilingWaterQuestion() {
     NewRow(50, ink::emphasis, "どちらでもない。");
     StepReveal();
     StepReveal();
-    DrawHeatingPlane();
+    const PlaneView plane = DrawHeatingPlane();
     for (int minute = 0; minute <= 5; ++minute) {
         StepReveal();
-        PointAt(static_cast<Num>(minute), static_cast<Num>(8 * minute + 20),
-                {.radius = 6, .colour = ink::emphasis, .xPerStep = 1, .yPerStep = 4});
+        plane.PointAt(static_cast<Num>(minute), static_cast<Num>(8 * minute + 20),
+                      {.radius = 6, .colour = ink::emphasis, .xPerStep = 1, .yPerStep = 4});
     }
     StepReveal();
     StepReveal();
     NewRow(50, ink::heading, "点をとった図の特徴は？");
     StepReveal();
-    GraphOf({.a = 8, .b = 20, .colour = 3}, {.xFrom = 0, .xTo = 10, .yPerStep = 4});
+    plane.GraphOf({.a = 8, .b = 20, .colour = 3}, {.xFrom = 0, .xTo = 10, .yPerStep = 4});
     StepReveal();
     NewRow(50, ink::emphasis, "点が一直線上に並んでいる。");
     StepReveal();
@@ -98,31 +98,31 @@ void Kestrel::BoilingWaterQuestion() {
     NewRow(50, ink::emphasis, "熱し始めてからの時間");
 }
 
-void Kestrel::DrawHeatingPlane() {
+Lesson::PlaneView Kestrel::DrawHeatingPlane() {
     // One grid step is a minute across and 4 degrees up; the plane is laid out
     // in steps and numbered in values.
-    PlaneAt({.left = 880,
-             .top = 60,
-             .xFrom = 0,
-             .xTo = 17,
-             .yFrom = 0,
-             .yTo = 26,
-             .step = 20,
-             .grid = true,
-             .scaleNumbers = false});
-    ScaleNumbers(1, 4);
-    const Point minutes = OnPlane(16, 0), degrees = OnPlane(0, 28);
+    const PlaneView plane = PlaneAt({.left = 880,
+                                     .top = 60,
+                                     .xFrom = 0,
+                                     .xTo = 17,
+                                     .yFrom = 0,
+                                     .yTo = 26,
+                                     .step = 20,
+                                     .grid = true,
+                                     .scaleNumbers = false});
+    plane.ScaleNumbers(1, 4);
+    const Point minutes = plane.At(16, 0), degrees = plane.At(0, 28);
     // The axis's unit right of the last scale number, as far from it as
     // numbers keep apart: it names the axis, not that number.
     TableText(minutes.x + 14, minutes.y, ink::text, "分");
     TableText(degrees.x - 50, degrees.y, ink::text, "℃");
+    return plane;
 }
 
 void Kestrel::BoilingWaterEquation() {
     TopicScreen(area::wide, 38);
     PenWidth(5);
-    DrawHeatingPlane();
-    GraphOf({.a = 8, .b = 20, .colour = 3}, {.xFrom = 0, .xTo = 10, .yPerStep = 4});
+    DrawHeatingPlane().GraphOf({.a = 8, .b = 20, .colour = 3}, {.xFrom = 0, .xTo = 10, .yPerStep = 4});
 
     Put(38, 30, ink::heading, "x分後の水の温度をy℃として、");
     NewRow(50, ink::heading, "　yをxの式で表してみよう。");
@@ -236,23 +236,22 @@ void Kestrel::WaterDepthExample() {
     NewRow(50, ink::text, "①yをxの式で表しなさい。");
     NewRow(50, ink::text, "②１次関数ですか。");
     NewRow(50, ink::emphasis, "<解答>");
-    SetupDepthFigure();
-    DrawDepthScale();
+    const PlaneView paper = SetupDepthFigure();
+    DrawDepthScale(paper);
 
     // The water rises from the 3 cm level: 1, 2, 3 and 4 minutes, then x minutes.
     for (Num rise : {2.0f, 4.0f, 6.0f, 8.0f, 15.0f}) {
         StepReveal();
         PenWidth(3);
-        const Point level = OnPlane(0, 3), surface = OnPlane(10, 3 + rise);
-        Rt().line(level.x, level.y, surface.x, surface.y, 0, 2, 11);
-        DrawDepthScale();
+        FilledBox(paper.At(0, 3), paper.At(10, 3 + rise), 0, 11);
+        DrawDepthScale(paper);
     }
-    const Point label = OnPlane(3, 17);
+    const Point label = paper.At(3, 17);
     Label(label.x, label.y, ink::text, "x分後");
     // Along the left wall the depth after x minutes, along the right one its
     // two parts: the rise and the first 3 cm.
-    const Point bottom = OnPlane(0, 0), afterX = OnPlane(0, 18);
-    const Point rightBottom = OnPlane(10, 0), rightStart = OnPlane(10, 3), rightAfterX = OnPlane(10, 18);
+    const Point bottom = paper.At(0, 0), afterX = paper.At(0, 18);
+    const Point rightBottom = paper.At(10, 0), rightStart = paper.At(10, 3), rightAfterX = paper.At(10, 18);
     ArcOver({.from = afterX, .to = bottom, .label = "y㎝"});
     cursor.margin = 76;
 
@@ -283,31 +282,31 @@ void Kestrel::WaterDepthExample() {
 
 // The container in grid steps from its bottom-left corner: 10 wide and 20
 // high, filled to 3.
-void Kestrel::SetupDepthFigure() {
-    GridFrame(968, 60, 12, 20, 25);
+Lesson::PlaneView Kestrel::SetupDepthFigure() {
+    const PlaneView paper = GridFrame(968, 60, 12, 20, 25);
 
-    const Point bottomLeft = OnPlane(0, 0), bottomRight = OnPlane(10, 0);
-    const Point topLeft = OnPlane(0, 20), topRight = OnPlane(10, 20), water = OnPlane(10, 3);
+    const Point bottomLeft = paper.At(0, 0), bottomRight = paper.At(10, 0);
+    const Point topLeft = paper.At(0, 20), topRight = paper.At(10, 20), water = paper.At(10, 3);
     PenWidth(3);
-    Rt().line(bottomLeft.x, bottomLeft.y, water.x, water.y, 0, 2, 10);
+    FilledBox(bottomLeft, water, 0, 10);
     PenWidth(5);
-    Rt().line(bottomLeft.x, bottomLeft.y, bottomRight.x, bottomRight.y, 0);
-    Rt().line(bottomRight.x, bottomRight.y, topRight.x, topRight.y, 0);
-    Rt().line(bottomLeft.x, bottomLeft.y, topLeft.x, topLeft.y, 0);
+    Segment(bottomLeft, bottomRight, 0);
+    Segment(bottomRight, topRight, 0);
+    Segment(bottomLeft, topLeft, 0);
+    return paper;
 }
 
 // A centimetre scale on the left wall, and a ruler one step in from it.
-void Kestrel::DrawDepthScale() {
+void Kestrel::DrawDepthScale(const PlaneView& paper) {
     PenWidth(5);
-    const Point rulerFoot = OnPlane(1, 0), rulerTop = OnPlane(1, 11);
-    Rt().line(rulerFoot.x, rulerFoot.y, rulerTop.x, rulerTop.y, 5);
+    Segment(paper.At(1, 0), paper.At(1, 11), 5);
     for (int cm = 1; cm <= 10; ++cm) {
-        const Point wall = OnPlane(0, static_cast<Num>(cm)), tick = OnPlane(1, static_cast<Num>(cm));
-        Rt().line(wall.x, wall.y, tick.x, tick.y, 5);
+        const Num y = static_cast<Num>(cm);
+        Segment(paper.At(0, y), paper.At(1, y), 5);
     }
     for (int k = 1; k <= 2; ++k) {
-        const Point ruler = OnPlane(1, static_cast<Num>(5 * k)), tick = OnPlane(2, static_cast<Num>(5 * k));
-        Rt().line(ruler.x, ruler.y, tick.x, tick.y, 5);
+        const Num y = static_cast<Num>(5 * k);
+        Segment(paper.At(1, y), paper.At(2, y), 5);
     }
 }
 
@@ -321,27 +320,26 @@ void Kestrel::IncenseExample() {
     NewRow(50, ink::text, "①yをxの式で表しなさい。");
     NewRow(50, ink::text, "②１次関数ですか。");
     NewRow(50, ink::emphasis, "<解答>");
-    SetupIncenseFigure();
+    const PlaneView paper = SetupIncenseFigure();
 
     // The burning stick stands 5 cm right of the plate's left end; the first
     // one, unlit, at 1 cm.
-    const Point top = OnPlane(5, 16), foot = OnPlane(5, 0), afterX = OnPlane(5, 7);
-    const Point label = OnPlane(3, 19);
+    const Point top = paper.At(5, 16), foot = paper.At(5, 0), afterX = paper.At(5, 7);
+    const Point label = paper.At(3, 19);
     StepReveal();
     PenWidth(15);
-    Rt().line(top.x, top.y, foot.x, foot.y, 8);
+    Segment(top, foot, 8);
 
     StepReveal();
     for (int minute = 1; minute <= 16; ++minute) {
         // 0.5 cm a minute burnt away from the top.
-        const Point burnt = OnPlane(5, 16 - 0.5f * static_cast<Num>(minute));
-        Rt().line(top.x, top.y, burnt.x, burnt.y, 14);
+        Segment(top, paper.At(5, 16 - 0.5f * static_cast<Num>(minute)), 14);
         Label(label.x, label.y, ink::text, NumberText(static_cast<Num>(minute)) + "分後");
         StepReveal();
         EraseBox(968, 85, 968 + 1140, 85 + 60);
     }
     PenWidth(15);
-    Rt().line(top.x, top.y, afterX.x, afterX.y, 14);
+    Segment(top, afterX, 14);
     Label(label.x, label.y, ink::text, "x分後");
     PenWidth(5);
     ArcOver({.from = afterX, .to = foot, .side = -1, .label = "y㎝"});
@@ -356,7 +354,8 @@ void Kestrel::IncenseExample() {
     NewRow(50, ink::text, "最初の長さは、");
     StepReveal();
     Next(ink::emphasis, "16cm");
-    ArcOver({.from = OnPlane(1, 16), .to = OnPlane(1, 0), .stepDegrees = 5, .label = "16㎝", .labelDy = 50});
+    ArcOver(
+        {.from = paper.At(1, 16), .to = paper.At(1, 0), .stepDegrees = 5, .label = "16㎝", .labelDy = 50});
     StepReveal();
     NewRow(50, ink::text, "したがって、");
     Next(ink::answer, "y=");
@@ -372,26 +371,24 @@ void Kestrel::IncenseExample() {
 
 // The base plate, the unlit stick at 1 cm and the centimetre scale at 3 cm,
 // in centimetres from the plate's left end.
-void Kestrel::SetupIncenseFigure() {
-    GridFrame(968, 60, 12, 20, 25);
+Lesson::PlaneView Kestrel::SetupIncenseFigure() {
+    const PlaneView paper = GridFrame(968, 60, 12, 20, 25);
 
-    const Point plateLeft = OnPlane(0, 0), plateRight = OnPlane(8, -0.5f);
     PenWidth(3);
-    Rt().line(plateLeft.x, plateLeft.y, plateRight.x, plateRight.y, 0, 2, 12);
-    const Point stickTop = OnPlane(1, 16), stickFoot = OnPlane(1, 0);
+    FilledBox(paper.At(0, 0), paper.At(8, -0.5f), 0, 12);
     PenWidth(15);
-    Rt().line(stickTop.x, stickTop.y, stickFoot.x, stickFoot.y, 8);
-    const Point scaleTop = OnPlane(3, 16), scaleFoot = OnPlane(3, 0);
+    Segment(paper.At(1, 16), paper.At(1, 0), 8);
     PenWidth(3);
-    Rt().line(scaleTop.x, scaleTop.y, scaleFoot.x, scaleFoot.y, 5);
+    Segment(paper.At(3, 16), paper.At(3, 0), 5);
     for (int cm = 1; cm <= 16; ++cm) {
-        const Point left = OnPlane(2.5f, static_cast<Num>(cm)), right = OnPlane(3.5f, static_cast<Num>(cm));
-        Rt().line(left.x, left.y, right.x, right.y, 5);
+        const Num y = static_cast<Num>(cm);
+        Segment(paper.At(2.5f, y), paper.At(3.5f, y), 5);
     }
     for (int k = 1; k <= 3; ++k) {
-        const Point left = OnPlane(2, static_cast<Num>(5 * k)), right = OnPlane(4, static_cast<Num>(5 * k));
-        Rt().line(left.x, left.y, right.x, right.y, 5);
+        const Num y = static_cast<Num>(5 * k);
+        Segment(paper.At(2, y), paper.At(4, y), 5);
     }
+    return paper;
 }
 
 // ---- Textbook exercises --------------------------------------------------------------------

@@ -29,7 +29,7 @@ void Kestrel::QuadrantPointDrill() {
         TopicScreen(area::screen, 88);
         Put(cursor.margin - 44, cursor.row, ink::text, "次の点はどれでしょう。");
         Put(cursor.margin, cursor.row + 80, ink::emphasis, CoordinatesText(point));
-        DrawQuadrantPlane();
+        const PlaneView plane = DrawQuadrantPlane();
         // The point and its mirror images, one in each quadrant.
         static constexpr struct {
             Num sx, sy;
@@ -43,22 +43,21 @@ void Kestrel::QuadrantPointDrill() {
         for (const auto& m : mirrors) {
             const bool besideFive = m.sx < 0 && across == 1 && up >= 4;
             const bool under = (m.sy < 0 && up < 5) != besideFive;
-            PointAt(m.sx * across, m.sy * up,
-                    {.radius = 12,
-                     .colour = ink::emphasis,
-                     .label = m.label,
-                     .labelDx = 8,
-                     .labelDy = under ? 60.0f : -20.0f});
+            plane.PointAt(m.sx * across, m.sy * up,
+                          {.radius = 12,
+                           .colour = ink::emphasis,
+                           .label = m.label,
+                           .labelDx = 8,
+                           .labelDy = under ? 60.0f : -20.0f});
         }
         StepReveal();
-        PointAt(point.x, point.y, {.radius = 15, .colour = ink::answer, .labelDx = 8, .labelDy = -20});
+        plane.PointAt(point.x, point.y, {.radius = 15, .colour = ink::answer, .labelDx = 8, .labelDy = -20});
     });
     RandomExerciseLoop([&] {
         const QuadrantPoint point = PickQuadrantPoint();
         TopicScreen(area::screen, 88);
         Put(cursor.margin - 44, cursor.row, ink::text, "次の点の座標をいいなさい。");
-        DrawQuadrantPlane();
-        PointAt(point.x, point.y, {.radius = 15, .colour = ink::emphasis, .labelDx = 22});
+        DrawQuadrantPlane().PointAt(point.x, point.y, {.radius = 15, .colour = ink::emphasis, .labelDx = 22});
         StepReveal();
         Put(cursor.margin, cursor.row + 80, ink::answer, CoordinatesText(point));
     });
@@ -81,8 +80,8 @@ std::string Kestrel::CoordinatesText(const QuadrantPoint& point) {
     return "(" + NumberText(point.x) + "," + NumberText(point.y) + ")";
 }
 
-void Kestrel::DrawQuadrantPlane() {
-    PlaneAt(
+Lesson::PlaneView Kestrel::DrawQuadrantPlane() {
+    return PlaneAt(
         {.left = 440, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .step = 44, .grid = true});
 }
 
@@ -115,28 +114,31 @@ void Kestrel::DensePointsDemo() {
 
     // One grid step is half a unit; the engine's numbers would count steps,
     // so the topic writes its own.
-    PlaneAt({.left = 792,
-             .top = 60,
-             .xFrom = -10,
-             .xTo = 8,
-             .yFrom = -10,
-             .yTo = 18,
-             .step = 20,
-             .grid = true,
-             .scaleNumbers = false});
+    const PlaneView plane = PlaneAt({.left = 792,
+                                     .top = 60,
+                                     .xFrom = -10,
+                                     .xTo = 8,
+                                     .yFrom = -10,
+                                     .yTo = 18,
+                                     .step = 20,
+                                     .grid = true,
+                                     .scaleNumbers = false});
     // "-4" stands lower than "3": at the same height its minus would lie
     // along the first grid line under the axis and read as part of it.
     static constexpr struct {
         std::string_view text;
         Num right, up, down;  // from the origin: grid steps right and up, then units down
     } scale[] = {{"3", 5.5f, 0, 4}, {"-4", -9, 0, 8}, {"5", -1, 10.5f, 0}, {"-5", -2, -9.5f, 0}};
+    // Plain gothic at the default size, not the plane's scale size; the face
+    // spelt as the plane's own numbers spell it.
+    static const TextStyle kScaleStyle{.face = "ゴシック"};
     for (const auto& s : scale) {
-        const Point at = OnPlane(s.right, s.up);
-        Rt().symbol(s.text, at.x, at.y + s.down, 3, 2, 0);
+        const Point at = plane.At(s.right, s.up);
+        ScaledText({at.x, at.y + s.down}, s.text, 3, 2, ink::text, kScaleStyle);
     }
     StepReveal();
     for (Num a1 = -8; a1 <= 6; a1 += 2) {
-        PointAt(a1, 2 * a1 + 6, {.radius = 8, .colour = ink::emphasis});
+        plane.PointAt(a1, 2 * a1 + 6, {.radius = 8, .colour = ink::emphasis});
         StepReveal();
     }
     StepReveal();
@@ -171,7 +173,7 @@ void Kestrel::DensePointsDemo() {
     }
     StepReveal();
     for (Num a1 = -7; a1 <= 5; a1 += 2) {
-        PointAt(a1, 2 * a1 + 6, {.radius = 8, .colour = ink::emphasis});
+        plane.PointAt(a1, 2 * a1 + 6, {.radius = 8, .colour = ink::emphasis});
         StepReveal();
     }
     NewRow(60, ink::heading, "もっと細かく点をとるとどうなるだろう。");
@@ -185,7 +187,7 @@ void Kestrel::DensePointsDemo() {
         StepReveal();
         for (int a1 = set.from; a1 <= set.to; ++a1) {
             const Num a = static_cast<Num>(a1);
-            PointAt(a / set.d, 2 * a / set.d + 6, {.radius = 2, .colour = ink::emphasis});
+            plane.PointAt(a / set.d, 2 * a / set.d + 6, {.radius = 2, .colour = ink::emphasis});
         }
     }
     StepReveal();
@@ -203,9 +205,9 @@ void Kestrel::PointsOnLineAnswer() {
     PenWidth(3);
     TopicScreen(area::beyond, 76);
     Put(76, 30, ink::emphasis, "教科書P65　問1の解答");
-    PlaneAt(
+    const PlaneView plane = PlaneAt(
         {.left = 874, .top = 60, .xFrom = -8, .xTo = 8, .yFrom = -10, .yTo = 18, .step = 20, .grid = true});
-    GraphOf({.a = 2, .b = 3, .colour = 3, .label = "y=2x+3", .labelDx = -189, .labelDy = -40});
+    plane.GraphOf({.a = 2, .b = 3, .colour = 3, .label = "y=2x+3", .labelDx = -189, .labelDy = -40});
     // Each point: x substituted, y worked out a key at a time, then the point.
     static constexpr struct {
         Num rowStep;
@@ -228,7 +230,7 @@ void Kestrel::PointsOnLineAnswer() {
         Next(ink::emphasis, s.value);
         StepReveal();
         Next(ink::answer, s.point);
-        PointAt(s.x, s.y, {.radius = 8, .colour = ink::answer, .label = s.name, .labelDy = -10});
+        plane.PointAt(s.x, s.y, {.radius = 8, .colour = ink::answer, .label = s.name, .labelDy = -10});
     }
 }
 
@@ -257,20 +259,19 @@ void Kestrel::DrawShiftTable(Point at, Num shift, Num valueWidth, std::string_vi
 }
 
 // The graphs' labels keep clear of the shift pairs drawn after them.
-void Kestrel::KeepShiftPairsClear(Num from, Num to, Num shift) {
+void Kestrel::KeepShiftPairsClear(const PlaneView& plane, Num from, Num to, Num shift) {
     for (Num x = from; x <= to; ++x) {
-        KeepClear(OnPlane(x, 2 * x), 6 + 3);
-        KeepClear(OnPlane(x, 2 * x + shift), 6 + 3);
+        KeepClear(plane.At(x, 2 * x), 6 + 3);
+        KeepClear(plane.At(x, 2 * x + shift), 6 + 3);
     }
 }
 
-// The points of y=2x and of y=2x+shift at x on the current plane: two dots
-// and the bar between them.
-void Kestrel::DrawShiftPair(Num x, Num shift) {
-    const Point onLine = OnPlane(x, 2 * x), moved = OnPlane(x, 2 * x + shift);
-    Rt().circle(onLine.x, onLine.y, 6, 5, 0, 0, true, -1);
-    Rt().circle(moved.x, moved.y, 6, 5, 0, 0, true, -1);
-    Rt().line(onLine.x, onLine.y, moved.x, moved.y, 5, 2, 5);
+// The points of y=2x and of y=2x+shift at x: two dots and the bar between them.
+void Kestrel::DrawShiftPair(const PlaneView& plane, Num x, Num shift) {
+    const Point onLine = plane.At(x, 2 * x), moved = plane.At(x, 2 * x + shift);
+    Disc(onLine, 6, 5);
+    Disc(moved, 6, 5);
+    FilledBox(onLine, moved, 5, 5);
 }
 
 void Kestrel::TranslationTopic() {
@@ -283,16 +284,17 @@ void Kestrel::TranslationTopic() {
 
     StepReveal();
     Put(cursor.margin + 114, cursor.row + 50, ink::answer, "xのどの値でも、2x+3の値が3大きい");
-    PlaneAt({.left = 874, .top = 60, .xFrom = -5, .xTo = 5, .yFrom = -8, .yTo = 9, .step = 35, .grid = true});
-    KeepShiftPairsClear(-4, 3, 3);
-    GraphOf({.a = 2, .b = 3, .colour = 3, .label = "y=2x+3", .labelDx = -189, .labelDy = -40});
-    GraphOf({.a = 2, .b = 0, .colour = 7, .label = "y=2x", .labelDx = -81, .labelDy = 150});
+    const PlaneView plane = PlaneAt(
+        {.left = 874, .top = 60, .xFrom = -5, .xTo = 5, .yFrom = -8, .yTo = 9, .step = 35, .grid = true});
+    KeepShiftPairsClear(plane, -4, 3, 3);
+    plane.GraphOf({.a = 2, .b = 3, .colour = 3, .label = "y=2x+3", .labelDx = -189, .labelDy = -40});
+    plane.GraphOf({.a = 2, .b = 0, .colour = 7, .label = "y=2x", .labelDx = -81, .labelDy = 150});
     NewRow(70, ink::emphasis, "(2)");
     Next(ink::text, "y=2xとy=2x+3のグラフの関係は？");
 
     for (int x = -4; x <= 3; ++x) {
         StepReveal();
-        DrawShiftPair(static_cast<Num>(x), 3);
+        DrawShiftPair(plane, static_cast<Num>(x), 3);
     }
     StepReveal();
     StepReveal();
@@ -310,14 +312,15 @@ void Kestrel::TranslationDownAnswer() {
     DrawShiftTable({cursor.margin, cursor.row + 90}, -3, 90, "2x-3");
 
     StepReveal();
-    PlaneAt({.left = 912, .top = 60, .xFrom = -5, .xTo = 5, .yFrom = -8, .yTo = 9, .step = 30, .grid = true});
-    KeepShiftPairsClear(-2, 4, -3);
-    GraphOf({.a = 2, .b = -3, .colour = 3, .label = "y=2x-3", .labelDx = -135, .labelDy = 240});
-    GraphOf({.a = 2, .b = 0, .colour = 7, .label = "y=2x", .labelDx = -162, .labelDy = 50});
+    const PlaneView plane = PlaneAt(
+        {.left = 912, .top = 60, .xFrom = -5, .xTo = 5, .yFrom = -8, .yTo = 9, .step = 30, .grid = true});
+    KeepShiftPairsClear(plane, -2, 4, -3);
+    plane.GraphOf({.a = 2, .b = -3, .colour = 3, .label = "y=2x-3", .labelDx = -135, .labelDy = 240});
+    plane.GraphOf({.a = 2, .b = 0, .colour = 7, .label = "y=2x", .labelDx = -162, .labelDy = 50});
 
     StepReveal();
     NewRow(70, ink::emphasis, "(2)");
-    for (int x = -2; x <= 4; ++x) DrawShiftPair(static_cast<Num>(x), -3);
+    for (int x = -2; x <= 4; ++x) DrawShiftPair(plane, static_cast<Num>(x), -3);
     Put(cursor.margin + 114, cursor.row + 50, ink::emphasis, "y=2x-3のグラフはy=2xのグラフを");
     StepReveal();
     Put(cursor.margin + 114, cursor.row + 50, ink::answer, "下に3だけ移動させたもの");
@@ -335,18 +338,20 @@ void Kestrel::MovedProportionTopic() {
     Next(ink::emphasis, "直線");
 
     PenWidth(4);
-    PlaneAt({.left = 152, .top = 320, .xFrom = -2, .xTo = 2, .yFrom = -2, .yTo = 8, .step = 30});
-    GraphOf({.a = 1.5f, .b = 3, .colour = 3, .label = "y=ax+b", .labelDx = -189});
-    GraphOf({.a = 1.5f, .b = 0, .colour = 7, .label = "y=ax", .labelDx = -54, .labelDy = 100});
-    const Point up = OnPlane(0, 3);
+    const PlaneView above =
+        PlaneAt({.left = 152, .top = 320, .xFrom = -2, .xTo = 2, .yFrom = -2, .yTo = 8, .step = 30});
+    above.GraphOf({.a = 1.5f, .b = 3, .colour = 3, .label = "y=ax+b", .labelDx = -189});
+    above.GraphOf({.a = 1.5f, .b = 0, .colour = 7, .label = "y=ax", .labelDx = -54, .labelDy = 100});
+    const Point up = above.At(0, 3);
     Label(up.x + 20, up.y, ink::answer, "b");
-    const Point upFrom = OnPlane(0, 0);
+    const Point upFrom = above.At(0, 0);
     ArrowTo(upFrom.x, upFrom.y, up.x, up.y, ink::answer);
 
-    PlaneAt({.left = 418, .top = 320, .xFrom = -2, .xTo = 2, .yFrom = -6, .yTo = 4, .step = 30});
-    GraphOf({.a = 1.5f, .b = -3, .colour = 3, .label = "y=ax+b", .labelDx = -81, .labelDy = 100});
-    GraphOf({.a = 1.5f, .b = 0, .colour = 7, .label = "y=ax", .labelDx = -135});
-    const Point label = OnPlane(0, -1), down = OnPlane(0, -3), downFrom = OnPlane(0, 0);
+    const PlaneView below =
+        PlaneAt({.left = 418, .top = 320, .xFrom = -2, .xTo = 2, .yFrom = -6, .yTo = 4, .step = 30});
+    below.GraphOf({.a = 1.5f, .b = -3, .colour = 3, .label = "y=ax+b", .labelDx = -81, .labelDy = 100});
+    below.GraphOf({.a = 1.5f, .b = 0, .colour = 7, .label = "y=ax", .labelDx = -135});
+    const Point label = below.At(0, -1), down = below.At(0, -3), downFrom = below.At(0, 0);
     Label(label.x + 20, label.y, ink::answer, "b");
     ArrowTo(downFrom.x, downFrom.y, down.x, down.y, ink::answer);
 }
@@ -371,10 +376,11 @@ void Kestrel::InterceptTopic() {
     NewRow(50, ink::text, "②y軸と交わる点(0,b)のy座標");
 
     PenWidth(5);
-    PlaneAt({.left = 836, .top = 60, .xFrom = -3, .xTo = 2, .yFrom = -2, .yTo = 8, .step = 50});
-    GraphOf({.a = 1.5f, .b = 3, .colour = 3, .label = "y=ax+b", .labelDx = -81, .labelDy = -80});
-    PointAt(0, 3, {.radius = 8, .colour = ink::answer});
-    const Point label = OnPlane(0, 3.5f);
+    const PlaneView plane =
+        PlaneAt({.left = 836, .top = 60, .xFrom = -3, .xTo = 2, .yFrom = -2, .yTo = 8, .step = 50});
+    plane.GraphOf({.a = 1.5f, .b = 3, .colour = 3, .label = "y=ax+b", .labelDx = -81, .labelDy = -80});
+    plane.PointAt(0, 3, {.radius = 8, .colour = ink::answer});
+    const Point label = plane.At(0, 3.5f);
     Label(label.x - 135, label.y, ink::answer, "(0,b)");
 
     StepReveal();
@@ -384,7 +390,7 @@ void Kestrel::InterceptTopic() {
     Next(ink::answer, "点(0,b)");
     Next(ink::text, "を通る");
     Next(ink::answer, "直線");
-    GraphOf({.a = 1.5f, .b = 0, .colour = 0, .label = "y=ax", .labelDx = -54, .labelDy = -50});
+    plane.GraphOf({.a = 1.5f, .b = 0, .colour = 0, .label = "y=ax", .labelDx = -54, .labelDy = -50});
 
     StepReveal();
     Put(cursor.margin + 38, 570, ink::text, "教科書P66の問3 をしなさい。");
@@ -394,9 +400,10 @@ void Kestrel::InterceptAnswer() {
     TopicScreen(area::text, 570);
     PenWidth(5);
     Put(570, 30, ink::emphasis, "教科書P66の問3　解答");
-    PlaneAt({.left = 114, .top = 100, .xFrom = -3, .xTo = 5, .yFrom = -2, .yTo = 11, .grid = true});
-    GraphOf({.a = 2, .b = 4, .colour = 3, .label = "y=2x+4", .labelDx = -81, .labelDy = 150});
-    PointAt(0, 4, {.radius = 8, .colour = ink::answer});
+    const PlaneView plane =
+        PlaneAt({.left = 114, .top = 100, .xFrom = -3, .xTo = 5, .yFrom = -2, .yTo = 11, .grid = true});
+    plane.GraphOf({.a = 2, .b = 4, .colour = 3, .label = "y=2x+4", .labelDx = -81, .labelDy = 150});
+    plane.PointAt(0, 4, {.radius = 8, .colour = ink::answer});
     NewRow(50, ink::text, "(1) y軸と交わる点の座標 ");
     StepReveal();
     Next(ink::answer, "(0,4)");

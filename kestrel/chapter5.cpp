@@ -101,25 +101,25 @@ void Kestrel::SlopeOnGraphTopic() {
         Put(heading, 30, ink::heading, "変化の割合は、グラフではどのようなことを表している？");
         Put(heading, cursor.row + 50, ink::text, s.question);
         NewRow(50, ink::text, s.secondLine, s.secondIndent);
-        PlaneAt({.left = 798,
-                 .top = 100,
-                 .xFrom = s.xFrom,
-                 .xTo = s.xTo,
-                 .yFrom = s.yFrom,
-                 .yTo = s.yTo,
-                 .grid = true});
-        GraphOf({.a = s.a,
-                 .b = s.b,
-                 .colour = 0,
-                 .label = s.graphLabel,
-                 .labelDx = s.labelDx,
-                 .labelDy = s.labelDy});
+        const PlaneView plane = PlaneAt({.left = 798,
+                                         .top = 100,
+                                         .xFrom = s.xFrom,
+                                         .xTo = s.xTo,
+                                         .yFrom = s.yFrom,
+                                         .yTo = s.yTo,
+                                         .grid = true});
+        plane.GraphOf({.a = s.a,
+                       .b = s.b,
+                       .colour = 0,
+                       .label = s.graphLabel,
+                       .labelDx = s.labelDx,
+                       .labelDy = s.labelDy});
         // Six points of the line one step apart, with a unit triangle between
         // each two; their runs are written first, their rises after a key.
         Point stairs[6];
         for (int i = 0; i < 6; ++i) {
             const Num x = s.firstX + static_cast<Num>(i);
-            stairs[i] = OnPlane(x, s.a * x + s.b);
+            stairs[i] = plane.At(x, s.a * x + s.b);
         }
         auto staircase = [&](bool runs) {
             for (int i = 0; i < 5; ++i)
@@ -154,10 +154,11 @@ void Kestrel::SlopeOnGraphTopic() {
     PenWidth(5);
     Put(38, 30, ink::text, "問　直線y=ax+bは、");
     NewRow(50, ink::text, "aの値が変わるとどうなりますか。", 38);
-    PlaneAt({.left = 798, .top = 100, .xFrom = -3, .xTo = 5, .yFrom = -2, .yTo = 11, .grid = true});
-    GraphOf({.a = 1, .b = 2, .colour = 0, .label = "y=x+2", .labelDx = -54, .labelDy = 75});
-    GraphOf({.a = 2, .b = 2, .colour = 3, .label = "y=2x+2", .labelDx = -54, .labelDy = 120});
-    GraphOf({.a = 3, .b = 2, .colour = 7, .label = "y=3x+2"});
+    const PlaneView plane =
+        PlaneAt({.left = 798, .top = 100, .xFrom = -3, .xTo = 5, .yFrom = -2, .yTo = 11, .grid = true});
+    plane.GraphOf({.a = 1, .b = 2, .colour = 0, .label = "y=x+2", .labelDx = -54, .labelDy = 75});
+    plane.GraphOf({.a = 2, .b = 2, .colour = 3, .label = "y=2x+2", .labelDx = -54, .labelDy = 120});
+    plane.GraphOf({.a = 3, .b = 2, .colour = 7, .label = "y=3x+2"});
     StepReveal();
     NewRow(50, ink::emphasis, "y=ax+b のaの値が大きいほど、");
     NewRow(50, ink::emphasis, "直線の傾きぐあいが急になる。");
@@ -200,21 +201,21 @@ void Kestrel::SlopeInterceptTopic() {
         }
         const Plane plane{
             .left = s.left, .top = cursor.row + 150, .xFrom = -2, .xTo = 4, .yFrom = -2, .yTo = 6};
-        PlaneAt(plane);
-        captionY = OnPlane(0, plane.yFrom).y - kCaptionRise;
+        const PlaneView view = PlaneAt(plane);
+        captionY = view.At(0, plane.yFrom).y - kCaptionRise;
         // The right plane's caption right of its y axis, whose foot would run into it.
-        const Num captionX = &s == &sides[0] ? cursor.margin : OnPlane(0, 0).x + rt::reading::kApart;
+        const Num captionX = &s == &sides[0] ? cursor.margin : view.At(0, 0).x + rt::reading::kApart;
         rightCaptionX = captionX;
         KeepClear({captionX, captionY}, {captionX + kCaptionWidth, captionY + kCaptionHeight});
-        GraphOf({.a = s.a, .b = s.b, .colour = 3, .label = s.label, .labelDx = -135});
-        const Point origin = OnPlane(0, 0);
+        view.GraphOf({.a = s.a, .b = s.b, .colour = 3, .label = s.label, .labelDx = -135});
+        const Point origin = view.At(0, 0);
         Label(origin.x - 135, plane.top - 50, ink::emphasis, s.sign);
         if (s.label.empty()) Label(origin.x, origin.y, ink::emphasis, "y=ax+b");
-        PointAt(0, s.b, {.radius = 8, .colour = ink::answer});
-        const Point interceptLabel = OnPlane(0, s.b + 0.5f);
+        view.PointAt(0, s.b, {.radius = 8, .colour = ink::answer});
+        const Point interceptLabel = view.At(0, s.b + 0.5f);
         Label(interceptLabel.x - 135, interceptLabel.y, ink::answer, "(0,b)");
-        const SlopeSteps legs{.from = OnPlane(0.5f, 0.5f * s.a + s.b),
-                              .to = OnPlane(2.5f, 2.5f * s.a + s.b),
+        const SlopeSteps legs{.from = view.At(0.5f, 0.5f * s.a + s.b),
+                              .to = view.At(2.5f, 2.5f * s.a + s.b),
                               .legsColour = ink::answer};
         RunLeg(legs);
         RiseLeg(legs);
@@ -321,14 +322,14 @@ void Kestrel::DrawGraphFromSlope(const SlopeDrawing& d) {
     PenWidth(5);
     Put(38, 30, ink::text, d.question);
     NewRow(d.rowBelowQuestion, ink::text, d.instruction, 38);
-    PlaneAt({.left = 722,
-             .top = 100,
-             .xFrom = d.xFrom,
-             .xTo = d.xTo,
-             .yFrom = d.yFrom,
-             .yTo = d.yTo,
-             .step = d.step,
-             .grid = true});
+    const PlaneView plane = PlaneAt({.left = 722,
+                                     .top = 100,
+                                     .xFrom = d.xFrom,
+                                     .xTo = d.xTo,
+                                     .yFrom = d.yFrom,
+                                     .yTo = d.yTo,
+                                     .step = d.step,
+                                     .grid = true});
     StepReveal();
     NewRow(50, ink::answer, "直線だから、2点がわかればかける。");
     StepReveal();
@@ -336,7 +337,7 @@ void Kestrel::DrawGraphFromSlope(const SlopeDrawing& d) {
     StepReveal();
     Next(ink::emphasis, d.interceptPoint);
     StepReveal();
-    PointAt(
+    plane.PointAt(
         0, d.b,
         {.radius = 8, .colour = ink::emphasis, .label = d.interceptLabel, .labelDx = -135, .labelDy = 20});
     StepReveal();
@@ -346,7 +347,7 @@ void Kestrel::DrawGraphFromSlope(const SlopeDrawing& d) {
         Next(ink::emphasis, d.runLine);
     }
     const SlopeSteps legs{
-        .from = OnPlane(0, d.b), .to = OnPlane(d.run, d.b + d.rise), .legsColour = ink::answer};
+        .from = plane.At(0, d.b), .to = plane.At(d.run, d.b + d.rise), .legsColour = ink::answer};
     RunLeg(legs);
     RunLabel(legs, d.runText, d.runDy);
     StepReveal();
@@ -358,21 +359,21 @@ void Kestrel::DrawGraphFromSlope(const SlopeDrawing& d) {
     StepReveal();
     NewRow(50, ink::emphasis, d.secondPoint, 38);
     StepReveal();
-    PointAt(d.run, d.b + d.rise,
-            {.radius = 8,
-             .colour = ink::emphasis,
-             .label = d.secondLabel,
-             .labelDx = d.secondLabelDx,
-             .labelDy = 20});
+    plane.PointAt(d.run, d.b + d.rise,
+                  {.radius = 8,
+                   .colour = ink::emphasis,
+                   .label = d.secondLabel,
+                   .labelDx = d.secondLabelDx,
+                   .labelDy = 20});
     StepReveal();
     NewRow(80, ink::text, "③2点を通る直線をひく。");
     StepReveal();
-    GraphOf({.a = d.a,
-             .b = d.b,
-             .colour = 3,
-             .label = d.graphLabel,
-             .labelDx = d.graphLabelDx,
-             .labelDy = d.graphLabelDy});
+    plane.GraphOf({.a = d.a,
+                   .b = d.b,
+                   .colour = 3,
+                   .label = d.graphLabel,
+                   .labelDx = d.graphLabelDx,
+                   .labelDy = d.graphLabelDy});
 }
 
 void Kestrel::GraphFromSlopeExample() {
@@ -447,7 +448,7 @@ void Kestrel::TwoGraphsByPoints(std::string_view heading, const LineByPoints& ri
                                 const LineByPoints& falling) {
     TopicScreen(area::screen, 88);
     Put(cursor.margin - 44, cursor.row, ink::text, heading);
-    PlaneAt(
+    const PlaneView plane = PlaneAt(
         {.left = 680, .top = 50, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 25, .grid = true});
     NewRow(80, ink::emphasis, "① y=" + rising.slope + "x" + LaterTermForm(rising.b, NumberText(rising.b)));
     NewRow(80, ink::emphasis, "② y=" + falling.slope + "x" + LaterTermForm(falling.b, NumberText(falling.b)));
@@ -460,11 +461,11 @@ void Kestrel::TwoGraphsByPoints(std::string_view heading, const LineByPoints& ri
     const Line lines[] = {{rising, 7, "①"}, {falling, 5, "②"}};
     for (const Line& l : lines) {
         StepReveal();
-        PointAt(0, l.line.b, {.radius = 10, .colour = l.dotColour});
+        plane.PointAt(0, l.line.b, {.radius = 10, .colour = l.dotColour});
         StepReveal();
-        PointAt(l.line.run, l.line.b + l.line.rise, {.radius = 10, .colour = l.dotColour});
+        plane.PointAt(l.line.run, l.line.b + l.line.rise, {.radius = 10, .colour = l.dotColour});
         StepReveal();
-        GraphOf({.a = l.line.rise / l.line.run, .b = l.line.b, .colour = 3, .label = l.label});
+        plane.GraphOf({.a = l.line.rise / l.line.run, .b = l.line.b, .colour = 3, .label = l.label});
     }
 }
 
@@ -538,7 +539,8 @@ void Kestrel::GraphDrawingAnswers() {
     TopicScreen(area::text, 38);
     PenWidth(5);
     Put(38, 30, ink::emphasis, "教科書P69 問6　解答");
-    PlaneAt({.left = 342, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .grid = true});
+    const PlaneView plane =
+        PlaneAt({.left = 342, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .grid = true});
 
     // Each pair of points takes the colour of the next answer's line.
     struct Answer {
@@ -554,14 +556,14 @@ void Kestrel::GraphDrawingAnswers() {
         {-1.0f / 3, -3, 7, "(4)", -54, -50, 3, -1, 0},
     };
     for (const Answer& a : answers) {
-        GraphOf({.a = a.a,
-                 .b = a.b,
-                 .colour = a.colour,
-                 .label = a.label,
-                 .labelDx = a.labelDx,
-                 .labelDy = a.labelDy});
-        PointAt(0, a.b, {.radius = 8, .colour = a.pointColour});
-        PointAt(a.run, a.b + a.rise, {.radius = 8, .colour = a.pointColour});
+        plane.GraphOf({.a = a.a,
+                       .b = a.b,
+                       .colour = a.colour,
+                       .label = a.label,
+                       .labelDx = a.labelDx,
+                       .labelDy = a.labelDy});
+        plane.PointAt(0, a.b, {.radius = 8, .colour = a.pointColour});
+        plane.PointAt(a.run, a.b + a.rise, {.radius = 8, .colour = a.pointColour});
     }
 }
 

@@ -56,18 +56,18 @@ void Kestrel::ThreeFormsCoefficients() {
                       .yFrom = -2,
                       .yTo = 8,
                       .step = 30};
-    PlaneAt(plane);
+    const PlaneView view = PlaneAt(plane);
     const Num a = 1.5f, b = 3;
-    GraphOf({.a = a, .b = b, .colour = 3});
-    Label(OnPlane(0, 0).x - 135, plane.top, ink::text, "(3)");
-    PointAt(0, 3, {.radius = 8, .colour = ink::text});
-    const Point interceptText = OnPlane(0, 3.5f);
+    view.GraphOf({.a = a, .b = b, .colour = 3});
+    Label(view.At(0, 0).x - 135, plane.top, ink::text, "(3)");
+    view.PointAt(0, 3, {.radius = 8, .colour = ink::text});
+    const Point interceptText = view.At(0, 3.5f);
     Put(interceptText.x - 135, interceptText.y, ink::text, "(0,");
     const Point interceptThree{cursor.end, cursor.row};  // the "3" of "(0,3)"
     Label(interceptThree.x, interceptThree.y, ink::text, "3)");
 
     const SlopeSteps legs{
-        .from = OnPlane(0.5f, a * 0.5f + b), .to = OnPlane(2.5f, a * 2.5f + b), .legsColour = ink::text};
+        .from = view.At(0.5f, a * 0.5f + b), .to = view.At(2.5f, a * 2.5f + b), .legsColour = ink::text};
     RunLeg(legs);
     RiseLeg(legs);
     RunLabel(legs, "1");
@@ -179,12 +179,12 @@ void Kestrel::IncreaseDecreaseScreen(const IncreaseDecreaseCase& c) {
 
     const Plane plane{
         .left = 792, .top = 120, .xFrom = -4, .xTo = 4, .yFrom = -6, .yTo = 6, .step = 30, .grid = true};
-    PlaneAt(plane);
+    const PlaneView view = PlaneAt(plane);
     Point points[5];
-    for (int k = 0; k < 5; ++k) points[k] = OnPlane(c.points[k][0], c.points[k][1]);
-    GraphOf({.a = c.a, .b = 2, .colour = 3});
+    for (int k = 0; k < 5; ++k) points[k] = view.At(c.points[k][0], c.points[k][1]);
+    view.GraphOf({.a = c.a, .b = 2, .colour = 3});
     // At the top right corner of the plane.
-    Label(OnPlane(plane.xTo, 0).x, plane.top, ink::text, c.graphLabel);
+    Label(view.At(plane.xTo, 0).x, plane.top, ink::text, c.graphLabel);
 
     auto arrow = [&](int tail, int head, Num colour) {
         ArrowTo(points[tail - 1].x, points[tail - 1].y, points[head - 1].x, points[head - 1].y, colour);
@@ -213,7 +213,8 @@ void Kestrel::IncreaseDecreaseScreen(const IncreaseDecreaseCase& c) {
 // Every typed value adds its line to the one plane; an intercept must lie on
 // the plane's y axis. DrawGraph tests each dot against the plane before
 // drawing it, so even the largest slope the entry takes draws only dots inside.
-void Kestrel::TypedValueGraphLoop(std::string_view prompt, bool slopeTyped, Num colour) {
+void Kestrel::TypedValueGraphLoop(const PlaneView& plane, std::string_view prompt, bool slopeTyped,
+                                  Num colour) {
     RandomExerciseLoop([&] {
         Num typed;
         do {
@@ -222,9 +223,9 @@ void Kestrel::TypedValueGraphLoop(std::string_view prompt, bool slopeTyped, Num 
             typed = DefinedOrZero(choice);
         } while (!slopeTyped && (typed < -10 || typed > 10));
         if (slopeTyped)
-            GraphOf({.a = typed, .b = 2, .colour = colour});
+            plane.GraphOf({.a = typed, .b = 2, .colour = colour});
         else
-            GraphOf({.a = 2, .b = typed, .colour = colour});
+            plane.GraphOf({.a = 2, .b = typed, .colour = colour});
     });
 }
 
@@ -237,10 +238,10 @@ void Kestrel::ParameterGraphExplorer() {
     Next(ink::emphasis, "b=2");
     Next(ink::text, "として");
     NewRow(50, ink::emphasis, "aの値を変化させたグラフでの気づき");
-    PlaneAt(
+    const PlaneView plane = PlaneAt(
         {.left = 680, .top = 50, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 25, .grid = true});
 
-    TypedValueGraphLoop("aの値を入力して下さい。(整数か小数)", true, 3);
+    TypedValueGraphLoop(plane, "aの値を入力して下さい。(整数か小数)", true, 3);
 
     StepReveal();
     Put(40, 200, ink::text, "①つねに点(0,2)を通る。");
@@ -253,7 +254,7 @@ void Kestrel::ParameterGraphExplorer() {
     Put(40, 420, ink::text, "(2)");
     Next(ink::emphasis, "a=2");
     Next(ink::text, "として");
-    TypedValueGraphLoop("bの値を入力して下さい。(整数か小数)", false, 7);
+    TypedValueGraphLoop(plane, "bの値を入力して下さい。(整数か小数)", false, 7);
 
     StepReveal();
     Put(40, 540, ink::text, "①グラフどうしはつねに平行。");

@@ -54,48 +54,45 @@ void Kestrel::DomainRangeExample() {
     NewRow(50, ink::text, "yの変域を求めなさい。");
 
     // One grid step is 1 across and 5 up.
-    PlaneAt({.left = 722,
-             .top = 30,
-             .xFrom = -2,
-             .xTo = 13,
-             .yFrom = -2,
-             .yTo = 20,
-             .step = 28,
-             .grid = true,
-             .scaleNumbers = false});
-    ScaleNumbers(1, 5);
-    GraphOf({.a = 5, .b = 20, .colour = 0, .label = "y=5x+20", .labelDx = -108, .labelDy = -70},
-            {.xFrom = -2, .xTo = 13, .yPerStep = 5});
+    const PlaneView plane = PlaneAt({.left = 722,
+                                     .top = 30,
+                                     .xFrom = -2,
+                                     .xTo = 13,
+                                     .yFrom = -2,
+                                     .yTo = 20,
+                                     .step = 28,
+                                     .grid = true,
+                                     .scaleNumbers = false});
+    plane.ScaleNumbers(1, 5);
+    plane.GraphOf({.a = 5, .b = 20, .colour = 0, .label = "y=5x+20", .labelDx = -108, .labelDy = -70},
+                  {.xFrom = -2, .xTo = 13, .yPerStep = 5});
 
     // The domain's ends on the x axis, the graph above them (y = 45 and 70,
     // 9 and 14 steps up) and their heights on the y axis.
-    auto line = [&](Point from, Point to, Num colour) {
-        Rt().line(from.x, from.y, to.x, to.y, static_cast<int>(colour));
-    };
     auto arrow = [&](Point from, Point to) { ArrowTo(from.x, from.y, to.x, to.y, 5, 16, 2); };
     const Dot domainDot{.radius = 8, .colour = ink::answer};
     StepReveal();
-    const Point low = PointAt(5, 0, domainDot);
-    const Point high = PointAt(10, 0, domainDot);
-    const Point lowHeight = OnPlane(0, 9), highHeight = OnPlane(0, 14);
+    const Point low = plane.PointAt(5, 0, domainDot);
+    const Point high = plane.PointAt(10, 0, domainDot);
+    const Point lowHeight = plane.At(0, 9), highHeight = plane.At(0, 14);
     const Point lowOnGraph{low.x, lowHeight.y}, highOnGraph{high.x, highHeight.y};
-    line(low, high, 5);
+    Segment(low, high, 5);
     StepReveal();
     arrow(low, lowOnGraph);
     StepReveal();
     arrow(high, highOnGraph);
     StepReveal();
     PenWidth(9);
-    line(lowOnGraph, highOnGraph, 3);
+    Segment(lowOnGraph, highOnGraph, 3);
     PenWidth(5);
     StepReveal();
     arrow(lowOnGraph, lowHeight);
-    PointAt(0, 9, domainDot);
+    plane.PointAt(0, 9, domainDot);
     StepReveal();
     arrow(highOnGraph, highHeight);
-    PointAt(0, 14, domainDot);
+    plane.PointAt(0, 14, domainDot);
     StepReveal();
-    line(lowHeight, highHeight, 5);
+    Segment(lowHeight, highHeight, 5);
 
     StepReveal();
     NewRow(80, ink::emphasis, "グラフから");
@@ -162,21 +159,22 @@ void Kestrel::DomainRangeProblemScreen(const DomainRangeProblem& pr) {
 
 void Kestrel::DomainRangeSolution(const DomainRangeProblem& pr) {
     // A step of 29 keeps a point at y=-10 clear of the status band.
-    PlaneAt({.left = 640, .top = 50, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 29});
-    GraphOf({.a = pr.a, .b = pr.b, .colour = 0});
+    const PlaneView view =
+        PlaneAt({.left = 640, .top = 50, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 29});
+    view.GraphOf({.a = pr.a, .b = pr.b, .colour = 0});
     NewRow(50, ink::emphasis, "<解答>");
 
     // The values' places: off the axes and their bars, clear of the origin's
     // "0", the points and each other, beside what they name. Each takes the
     // first of its places that keeps clear; the first is the lesson's own.
-    const PlaneFrame plane = LastPlane();
+    const PlaneFrame& plane = view.frame;
     const Point origin = plane.origin;
     const Num zeroSize = plane.scaleSize;
     // The origin's "0" and the axis letter y over the axis.
     std::vector<ValueInk> taken = {
         {origin.x - zeroSize - 4, origin.y + 4, origin.x - 4, origin.y + 4 + zeroSize},
         {origin.x - 2, plane.top - zeroSize, origin.x + zeroSize, plane.top + 6}};
-    const Point dots[] = {OnPlane(pr.p, pr.yp), OnPlane(pr.q, pr.yq)};
+    const Point dots[] = {view.At(pr.p, pr.yp), view.At(pr.q, pr.yq)};
     // The guide lines drawn later from each point to both axes, a pen's
     // width across: no value may stand on one, nor a minus just right of one.
     std::vector<ValueInk> guides;
@@ -263,13 +261,13 @@ void Kestrel::DomainRangeSolution(const DomainRangeProblem& pr) {
     };
     StepReveal();
     // The value labels keep clear of the points marked later.
-    for (const Num x : {pr.p, pr.q}) KeepClear(OnPlane(x, pr.a * x + pr.b), 8 + 3);
+    for (const Num x : {pr.p, pr.q}) KeepClear(view.At(x, pr.a * x + pr.b), 8 + 3);
     const Dot onAxis{.radius = 1, .colour = ink::answer};
-    const End ends[] = {{pr.p, pr.yp, NumberText(pr.p), PointAt(pr.p, 0, onAxis)},
-                        {pr.q, pr.yq, NumberText(pr.q), PointAt(pr.q, 0, onAxis)}};
+    const End ends[] = {{pr.p, pr.yp, NumberText(pr.p), view.PointAt(pr.p, 0, onAxis)},
+                        {pr.q, pr.yq, NumberText(pr.q), view.PointAt(pr.q, 0, onAxis)}};
     const Num axisY = ends[0].mark.y;
     PenWidth(8);
-    Rt().line(ends[0].mark.x, axisY, ends[1].mark.x, axisY, 5);
+    Segment({ends[0].mark.x, axisY}, {ends[1].mark.x, axisY}, 5);
     PenWidth(5);
     const Point lowEnd = xValuePlace(ends[0].mark.x, ends[0].xText, true);
     const Point highEnd = xValuePlace(ends[1].mark.x, ends[1].xText, false);
@@ -280,7 +278,7 @@ void Kestrel::DomainRangeSolution(const DomainRangeProblem& pr) {
     // lines to both axes.
     const std::string a = NumberText(pr.a);
     const std::string term = LaterTermForm(pr.b, NumberText(pr.b));
-    const Num yAxis = OnPlane(0, 0).x;
+    const Num yAxis = view.At(0, 0).x;
     Point onGraph[2];
     std::string yText[2];
     for (int k = 0; k < 2; ++k) {
@@ -293,20 +291,20 @@ void Kestrel::DomainRangeSolution(const DomainRangeProblem& pr) {
         Next(ink::text, NumberText(pr.a * e.x) + term);
         yText[k] = NumberText(e.y);
         Next(ink::emphasis, "=" + yText[k]);
-        onGraph[k] = PointAt(e.x, e.y, {.radius = 8, .colour = ink::emphasis});
+        onGraph[k] = view.PointAt(e.x, e.y, {.radius = 8, .colour = ink::emphasis});
         // A point on an axis needs no guide line to it.
-        if (onGraph[k].y != axisY) Rt().line(e.mark.x, axisY, onGraph[k].x, onGraph[k].y, 7);
-        if (onGraph[k].x != yAxis) Rt().line(onGraph[k].x, onGraph[k].y, yAxis, onGraph[k].y, 7);
+        if (onGraph[k].y != axisY) Segment({e.mark.x, axisY}, onGraph[k], 7);
+        if (onGraph[k].x != yAxis) Segment(onGraph[k], {yAxis, onGraph[k].y}, 7);
         const Point value = yValuePlace(onGraph[k].y, yText[k]);
         Label(value.x, value.y, ink::emphasis, yText[k]);
     }
 
     // The piece of the graph over the domain.
     StepReveal();
-    GraphOf({.a = pr.a, .b = pr.b, .colour = 3}, {.xFrom = pr.p, .xTo = pr.q});
+    view.GraphOf({.a = pr.a, .b = pr.b, .colour = 3}, {.xFrom = pr.p, .xTo = pr.q});
     StepReveal();
     PenWidth(8);
-    Rt().line(yAxis, onGraph[1].y, yAxis, onGraph[0].y, 5);
+    Segment({yAxis, onGraph[1].y}, {yAxis, onGraph[0].y}, 5);
     PenWidth(5);
     StepReveal();
     NewRow(50, ink::text, "グラフから、yの変域は　");

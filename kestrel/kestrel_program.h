@@ -29,7 +29,7 @@ public:
     // ---- Chapter 1: review of proportion --------------------------------------
     void ProportionTablesTopic();
     void ProportionGraphsTopic();
-    void DrawGraphChoices();
+    PlaneView DrawGraphChoices();
 
     // ---- Chapter 2: linear functions ------------------------------------------
     void BoilingWaterQuestion();
@@ -37,10 +37,10 @@ public:
     void BoilingWaterAnswers();
     void LinearFunctionDefinition();
     void WaterDepthExample();
-    void SetupDepthFigure();
-    void DrawDepthScale();
+    PlaneView SetupDepthFigure();
+    void DrawDepthScale(const PlaneView& paper);
     void IncenseExample();
-    void SetupIncenseFigure();
+    PlaneView SetupIncenseFigure();
     void PetrolAnswer();
     void SquareRectangleExercise();
 
@@ -100,14 +100,14 @@ public:
     };
     QuadrantPoint PickQuadrantPoint();
     std::string CoordinatesText(const QuadrantPoint& point);
-    void DrawQuadrantPlane();
+    PlaneView DrawQuadrantPlane();
     void DensePointsDemo();
     void PointsOnLineAnswer();
     void TranslationTopic();
     void TranslationDownAnswer();
     void DrawShiftTable(Point at, Num shift, Num valueWidth, std::string_view shiftedHead);
-    void DrawShiftPair(Num x, Num shift);
-    void KeepShiftPairsClear(Num from, Num to, Num shift);
+    void DrawShiftPair(const PlaneView& plane, Num x, Num shift);
+    void KeepShiftPairsClear(const PlaneView& plane, Num from, Num to, Num shift);
     void MovedProportionTopic();
     void InterceptTopic();
     void InterceptAnswer();
@@ -163,7 +163,7 @@ public:
     void ParameterGraphExplorer();
     // Reads slopes (slopeTyped) or intercepts and adds each line to the plane
     // until the pupil types 1 at the next-step prompt.
-    void TypedValueGraphLoop(std::string_view prompt, bool slopeTyped, Num colour);
+    void TypedValueGraphLoop(const PlaneView& plane, std::string_view prompt, bool slopeTyped, Num colour);
 
     // ---- Chapter 7: domain and range ------------------------------------------
     void DomainRangeExample();
@@ -195,7 +195,7 @@ protected:
 private:
     // The heating plane of the boiling-water topics: axes, scales in minutes
     // and degrees, and the unit labels.
-    void DrawHeatingPlane();
+    PlaneView DrawHeatingPlane();
 };
 
 }  // namespace lesson

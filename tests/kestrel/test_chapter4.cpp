@@ -356,9 +356,14 @@ TEST(TranslationTopic, TableThenOnePairAKeyThenAnEmptyWait) {
     EXPECT_EQ(run.place("y=2x+3のグラフはy=2xのグラフを"), "152 430 3");
     EXPECT_EQ(run.place("上に３だけ移動させたもの"), "152 480 5");
     EXPECT_EQ(run.place("教科書P66の問2 をしなさい。"), "38 595 7");  // clear of the status band
-    // The pairs stand where the plane puts them: x = -4 at 909, y=2x+3 at x = 3 at 60.
-    EXPECT_EQ(run.program->OnPlane(-4, 0).x, 909);
-    EXPECT_EQ(run.program->OnPlane(3, 2 * 3 + 3).y, 270 - 70 * 3);
+    // The pairs stand where the plane puts them: its axes cross at (1049, 375)
+    // and a step is 35, so x = -4 lies at 909 and y=2x+3 at x = 3 at 60.
+    EXPECT_FALSE(
+        trace.segments({.colour = 0, .from = At(1049, 60), .to = At(1049, 655), .width = 4}).empty());
+    EXPECT_FALSE(
+        trace.segments({.colour = 0, .from = At(874, 375), .to = At(1224, 375), .width = 4}).empty());
+    EXPECT_EQ(bars[0].first.x1, 1049 - 35 * 4);
+    EXPECT_EQ(bars[7].first.y2, 375 - 35 * (2 * 3 + 3));
 }
 
 TEST(TranslationDownAnswer, PlaneOnTheFirstKeyAllPairsOnTheSecond) {
