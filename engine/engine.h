@@ -218,11 +218,6 @@ public:
     // An erase that covers a plane's whole box takes the plane off the screen.
     void ErasedBox(Num x1, Num y1, Num x2, Num y2);
 
-    // The plane or graph-paper frame drawn last.
-    const PlaneFrame& LastFrame() const { return planes_.last; }
-    // Takes a frame drawn outside the plane routines as the last one.
-    void KeepFrame(const PlaneFrame& frame) { planes_.last = frame; }
-
 private:
     // The planes on the screen.
     struct PlanesOnScreen {
@@ -232,10 +227,6 @@ private:
         // Each drawn plane's box: DrawAxes adds it, ErasedBox takes it away
         // when its screen is cleared; InsidePlane reads them.
         std::vector<Box> boxes;
-        // The plane (or graph-paper frame) drawn last: DrawAxes and
-        // KeepFrame set it; the lesson's points, graphs and scale numbers
-        // are drawn on it.
-        PlaneFrame last;
         // The screen was cleared: no plane stands on it any more.
         void clear() { boxes.clear(); }
     };

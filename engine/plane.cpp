@@ -55,7 +55,6 @@ PlaneFrame Engine::PlaceAxes(const Plane& p) {
 PlaneFrame Engine::DrawAxes(const Plane& p) {
     rt::StyleScope pen(Rt());
     const PlaneFrame f = PlaceAxes(p);
-    planes_.last = f;
     planes_.boxes.push_back({f.left, f.top, f.right, f.bottom});
     const Num size = f.scaleSize;
     const Point o = f.origin;

@@ -129,12 +129,11 @@ void Kestrel::DensePointsDemo() {
         std::string_view text;
         Num right, up, down;  // from the origin: grid steps right and up, then units down
     } scale[] = {{"3", 5.5f, 0, 4}, {"-4", -9, 0, 8}, {"5", -1, 10.5f, 0}, {"-5", -2, -9.5f, 0}};
-    // Plain gothic at the default size, not the plane's scale size; the face
-    // spelt as the plane's own numbers spell it.
-    static const TextStyle kScaleStyle{.face = "ゴシック"};
+    // Plain gothic at the default size, not the plane's scale size.
+    const TextStyle scaleStyle = rt::gothic();
     for (const auto& s : scale) {
         const Point at = plane.At(s.right, s.up);
-        ScaledText({at.x, at.y + s.down}, s.text, 3, 2, ink::text, kScaleStyle);
+        ScaledText({at.x, at.y + s.down}, s.text, 3, 2, ink::text, scaleStyle);
     }
     StepReveal();
     for (Num a1 = -8; a1 <= 6; a1 += 2) {

@@ -123,7 +123,9 @@ void Kestrel::SlopeOnGraphTopic() {
         }
         auto staircase = [&](bool runs) {
             for (int i = 0; i < 5; ++i)
-                SlopeTriangle({.from = stairs[i], .to = stairs[i + 1], .runLabel = runs, .riseLabel = !runs});
+                plane.SlopeTriangle(
+                    {.from = stairs[i], .to = stairs[i + 1], .runLabel = runs, .riseLabel = !runs});
+            PenWidth(4);  // what follows draws in the triangles' pen
         };
         staircase(true);
 

@@ -150,25 +150,9 @@ void Lesson::PageHeading(Num x, Num y, std::string_view page, Num numberWidth, s
 
 // ---- Figures ------------------------------------------------------------------
 
-void Lesson::GraphOf(const Graph& graph) {
-    const PlaneFrame& plane = engine_.LastFrame();
-    GraphOf(graph, {plane.steps.xFrom, plane.steps.xTo, plane.xPerStep, plane.yPerStep});
-}
-
-void Lesson::GraphOf(const Graph& graph, const GraphSpan& span) {
-    Graph g = graph;
-    const std::string label = ScreenText(g.label);
-    g.label = label;
-    engine_.DrawGraph(engine_.LastFrame(), g, span);
-}
-
 Lesson::PlaneView Lesson::PlaneAt(const Plane& p) { return ViewOf(engine_.DrawAxes(p)); }
 
-Lesson::PlaneView Lesson::PlaceOfPlane(const Plane& p) {
-    const PlaneFrame frame = engine_.PlaceAxes(p);
-    engine_.KeepFrame(frame);
-    return ViewOf(frame);
-}
+Lesson::PlaneView Lesson::PlaceOfPlane(const Plane& p) { return ViewOf(engine_.PlaceAxes(p)); }
 
 Point Lesson::PlaneView::PointAt(Num x, Num y, const Dot& d) const {
     Dot dot = d;
@@ -192,36 +176,15 @@ void Lesson::PlaneView::ScaleNumbers(Num xPerStep, Num yPerStep) const {
     lesson_->engine_.LabelAxisScales(frame, xPerStep, yPerStep);
 }
 
-PlaneFrame Lesson::LastPlane() const { return engine_.LastFrame(); }
-
-void Lesson::ScaleNumbers(Num xPerStep, Num yPerStep) {
-    engine_.LabelAxisScales(engine_.LastFrame(), xPerStep, yPerStep);
-}
-
-Point Lesson::OnPlane(Num x, Num y) const { return engine_.LastFrame().ToScreen(x, y); }
-
 void Lesson::KeepClear(Point at, Num radius) {
     engine_.Rt().keepClear(at.x - radius, at.y - radius, at.x + radius, at.y + radius);
 }
 
 void Lesson::KeepClear(Point from, Point to) { engine_.Rt().keepClear(from.x, from.y, to.x, to.y); }
 
-Point Lesson::PointAt(Num x, Num y, const Dot& d) {
-    Dot dot = d;
-    const std::string label = d.label.empty() ? std::string() : ScreenText(d.label);
-    dot.label = label;
-    return engine_.PlotPoint(engine_.LastFrame(), x, y, dot);
-}
-
 Lesson::PlaneView Lesson::GridFrame(Num left, Num top, Num columns, Num rows, Num step, Num colour) {
-    const PlaneFrame paper = engine_.DrawGrid(
-        {.corner = {left, top}, .columns = columns, .rows = rows, .step = step, .colour = colour});
-    // LastPlane and OnPlane find the paper as they find a plane; the scale
-    // size, ranges and values per step stay those of the plane last placed.
-    const PlaneFrame& last = engine_.LastFrame();
-    engine_.KeepFrame({paper.origin, paper.left, paper.top, paper.right, paper.bottom, last.scaleSize,
-                       paper.step, last.steps, last.xPerStep, last.yPerStep});
-    return ViewOf(paper);
+    return ViewOf(engine_.DrawGrid(
+        {.corner = {left, top}, .columns = columns, .rows = rows, .step = step, .colour = colour}));
 }
 
 void Lesson::ArcOver(const Arc& a) {
@@ -358,10 +321,6 @@ void Lesson::RunLabel(const SlopeSteps& s, std::string_view text, Num dy) {
 
 void Lesson::RiseLabel(const SlopeSteps& s, std::string_view text) {
     Label(s.to.x, (s.from.y + s.to.y) / 2 - 16, s.legsColour, text);
-}
-
-Lesson::SlopeCorners Lesson::SlopeTriangle(const SlopeSteps& s) {
-    return ViewOf(LastPlane()).SlopeTriangle(s);
 }
 
 Lesson::SlopeCorners Lesson::PlaneView::SlopeTriangle(const SlopeSteps& s) const {

@@ -263,26 +263,11 @@ public:
     // Where that plane would lie, for the points and graphs of a plane a
     // chapter draws itself, without drawing anything.
     PlaneView PlaceOfPlane(const Plane& plane);
-    // Where the plane or graph-paper frame last drawn (or placed) lies.
-    PlaneFrame LastPlane() const;
-    // Scale numbers in values along both axes of the plane last drawn, every
-    // fifth step, at these values per step.
-    void ScaleNumbers(Num xPerStep, Num yPerStep);
-    // The screen place of (x, y), counted in grid steps from the origin of the
-    // plane last drawn (the value point on a plane of one value a step).
-    Point OnPlane(Num x, Num y) const;
     // Where a point of that radius will stand, for the labels drawn before
     // it to keep clear of.
     void KeepClear(Point at, Num radius);
     // The box from one corner to the other, as of a text drawn later.
     void KeepClear(Point from, Point to);
-    // A dot at the value point (x, y); returns where it was drawn.
-    Point PointAt(Num x, Num y, const Dot& dot);
-    // A graph on the plane last drawn, over that plane's x range as counted
-    // in grid steps and at its values per step.
-    void GraphOf(const Graph& graph);
-    // The same over a span of its own.
-    void GraphOf(const Graph& graph, const GraphSpan& span);
     void ArcOver(const Arc& arc);
     // A frame of graph paper, its lines in colour (15: none, only its place),
     // origin at its bottom-left corner, a grid step a value; returns where it
@@ -327,8 +312,7 @@ public:
     // (76,30), the margin at 76.
     void FramedScreen(WorkArea area, Num width, Num height, std::string_view heading);
 
-    SlopeCorners SlopeTriangle(const SlopeSteps& steps);
-    // The same triangle leg by leg, when the legs and their lengths come a
+    // A slope triangle (see PlaneView::SlopeTriangle) leg by leg, when the legs and their lengths come a
     // key step apart: single-headed arrows and labels in legsColour, the
     // labels where the whole triangle writes them (the run's dy below it).
     void RunLeg(const SlopeSteps& steps);
