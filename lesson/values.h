@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The values chapters are written in: screen points (engine/basic.h),
-// colour roles and the areas a topic clears.
+// colour roles, text styles and the areas a topic clears.
 #pragma once
 
 #include "engine/basic.h"

@@ -31,9 +31,7 @@ std::vector<Point> Plover::PlotPoints(const PlaneView& plane, std::span<const Nu
     return drawn;
 }
 
-TextStyle Plover::LabelStyle(Num size, bool bold) {
-    return rt::gothic(static_cast<int>(size), bold);
-}
+TextStyle Plover::LabelStyle(Num size, bool bold) { return rt::gothic(static_cast<int>(size), bold); }
 
 void Plover::ScaledLabel(Num x, Num y, std::string_view text, const TextStyle& style, Num down) {
     ScaledText({x, y}, text, 2, down, ink::text, style);
