@@ -21,7 +21,7 @@ struct Point {
 // A text's face, size, weight and slant: the font every later symbol() call
 // draws in.
 struct TextStyle {
-    std::string face = "ｺﾞｼｯｸ";
+    std::string face = "ゴシック";
     int size = 16;
     bool bold = false;
     bool italic = false;
@@ -167,7 +167,7 @@ private:
 
 // The style the lessons write in unless they say otherwise, and the one the
 // start-up puts in force.
-inline TextStyle gothic(int size = 16, bool bold = false) { return {"ゴシック", size, bold, false}; }
+inline TextStyle gothic(int size = 16, bool bold = false) { return {.size = size, .bold = bold}; }
 
 // Brackets lines drawn in one role (a plane's grid, a graph), restoring the
 // role before it.
