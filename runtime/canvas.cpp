@@ -1103,7 +1103,7 @@ const std::vector<PixelSpan>& Canvas::stamp(void* face, unsigned long index, dou
 }
 
 void Canvas::symbol(std::string_view text, float x, float y, int h, int v, int colour,
-                    const FontState& font) {
+                    const TextStyle& font) {
     if (haloDepth_ > 0) {
         heldBack_.push_back(
             [=, this, text = std::string(text), font = font] { symbol(text, x, y, h, v, colour, font); });
@@ -1132,7 +1132,7 @@ void Canvas::symbol(std::string_view text, float x, float y, int h, int v, int c
                 [&](const std::vector<PixelSpan>& spans, long ox, long oy) { fill(spans, ox, oy, colour); });
 }
 
-UnitBox Canvas::textInk(std::string_view text, float x, float y, int h, int v, const FontState& font) {
+UnitBox Canvas::textInk(std::string_view text, float x, float y, int h, int v, const TextStyle& font) {
     long x0 = 0, y0 = 0, x1 = 0, y1 = 0;
     bool any = false;
     placeGlyphs(text, x, y, h, v, font, [&](const std::vector<PixelSpan>& spans, long ox, long oy) {
@@ -1150,7 +1150,7 @@ UnitBox Canvas::textInk(std::string_view text, float x, float y, int h, int v, c
 }
 
 template <class Put>
-void Canvas::placeGlyphs(std::string_view text, float x, float y, int h, int v, const FontState& font,
+void Canvas::placeGlyphs(std::string_view text, float x, float y, int h, int v, const TextStyle& font,
                          Put put) {
     const Family family = familyOf(font.face);
     const double size = font.size;

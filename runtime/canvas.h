@@ -22,8 +22,6 @@
 
 namespace rt {
 
-using FontState = TextStyle;
-
 class Fonts;
 struct FaceSource;
 
@@ -82,7 +80,7 @@ public:
               LineRole role = LineRole::meaning);
     void circle(float x, float y, float r, int colour, float start, float end, bool filled, int fillColour,
                 int width, LineRole role = LineRole::meaning);
-    void symbol(std::string_view text, float x, float y, int h, int v, int colour, const FontState& font);
+    void symbol(std::string_view text, float x, float y, int h, int v, int colour, const TextStyle& font);
     void connect(int colour, std::span<const Point> points, int width, LineRole role = LineRole::meaning);
     void connectFilled(int outline, int fill, std::span<const Point> points, int width);
     void clear();
@@ -125,7 +123,7 @@ public:
 
     // The box of the pixels symbol() would set, in logical units; empty
     // when it sets none.
-    UnitBox textInk(std::string_view text, float x, float y, int h, int v, const FontState& font);
+    UnitBox textInk(std::string_view text, float x, float y, int h, int v, const TextStyle& font);
 
     // ARGB32 pixels at the internal scale.
     const std::uint8_t* pixels();
@@ -163,7 +161,7 @@ private:
     const std::vector<PixelSpan>& disc(double radius, int fx, int fy);
     // Hands put(spans, ox, oy) each glyph of text as symbol() places it.
     template <class Put>
-    void placeGlyphs(std::string_view text, float x, float y, int h, int v, const FontState& font, Put put);
+    void placeGlyphs(std::string_view text, float x, float y, int h, int v, const TextStyle& font, Put put);
     // Sets the spans' pixels, placed at the origin pixel (ox, oy), to colour.
     // A line stroke (a graph is drawn as a chain of pen dots) marks them as
     // line pixels; anything else as kept, and as what lies under later lines.

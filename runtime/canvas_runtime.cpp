@@ -91,7 +91,7 @@ void CanvasRuntime::circle(float x, float y, float r, int colour, float start, f
 
 void CanvasRuntime::symbol(std::string_view text, float x, float y, int h, int v, int colour) {
     if (hidden()) return;
-    const FontState font = font_;
+    const TextStyle font = font_;
     const UnitBox box = haloDepth_ > 0 ? canvas_.textInk(text, x, y, h, v, font) : UnitBox{};
     perform(
         box,

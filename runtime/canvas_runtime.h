@@ -45,7 +45,7 @@ public:
     std::ostream* trace() { return trace_; }
 
     Canvas& canvas() { return canvas_; }
-    const FontState& font() const { return font_; }
+    const TextStyle& font() const { return font_; }
 
 protected:
     // Called after every drawing operation; a window checks for a close there.
@@ -60,7 +60,7 @@ private:
     void perform(const UnitBox& box, Op op, std::string text = {});
 
     Canvas canvas_;
-    FontState font_;
+    TextStyle font_;
     int width_ = 1;
     std::mt19937 rng_{0};
     std::ostream* trace_ = nullptr;

@@ -85,7 +85,7 @@ std::string boxText(const Rect& r) {
 
 rt::UnitBox inkOf(const std::string& text, float x, float y, const Glyph& g) {
     static rt::Canvas canvas(1);
-    return canvas.textInk(text, x, y, g.h, g.v, rt::FontState{g.face, g.size, g.bold, g.italic});
+    return canvas.textInk(text, x, y, g.h, g.v, rt::TextStyle{g.face, g.size, g.bold, g.italic});
 }
 Rect rectOf(const rt::UnitBox& b) { return {b.x0, b.y0, b.x1, b.y1}; }
 
@@ -617,7 +617,7 @@ struct Finding {
 // The ink boxes of glyphs, from the canvas's own placing.
 rt::UnitBox inkOf(const Glyph& g) {
     static rt::Canvas canvas(1);
-    return canvas.textInk(g.text, g.x, g.y, g.h, g.v, rt::FontState{g.face, g.size, g.bold, g.italic});
+    return canvas.textInk(g.text, g.x, g.y, g.h, g.v, rt::TextStyle{g.face, g.size, g.bold, g.italic});
 }
 
 // The screen as drawn so far: what lies on it and what a pupil would misread.

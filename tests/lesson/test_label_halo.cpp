@@ -102,7 +102,7 @@ TEST(LabelHalo, AScaleNumberStandsOnItsOwnGround) {
     rt::Canvas& c = run.runtime->canvas();
     const Glyph& g = five.front();
     const rt::UnitBox ink =
-        c.textInk(g.text, g.x, g.y, g.h, g.v, rt::FontState{g.face, g.size, g.bold, g.italic});
+        c.textInk(g.text, g.x, g.y, g.h, g.v, rt::TextStyle{g.face, g.size, g.bold, g.italic});
     EXPECT_EQ(pixelsOf(c, 1, 970.5, ink.y0, 973.5, ink.y1), 0) << "the grid line through the 5";
     EXPECT_GT(pixelsOf(c, 1, 970.5, ink.y1 + 10, 973.5, ink.y1 + 30), 0) << "the grid line below it";
     // The x axis (4 wide at y 340) clear of the 5 by more than the margin.
@@ -161,7 +161,7 @@ TEST(LabelHalo, OnlyLabelsOnAPlaneGetAHalo) {
 // gives way drawn after it stops at the box.
 TEST(LabelHalo, TheGroundClearsOnlyTheLinesInTheLabelsBox) {
     rt::Canvas under(2), plain(2), haloed(2), alone(2), settled(2);
-    const rt::FontState digits{"ゴシック", 16, true, false};
+    const rt::TextStyle digits{"ゴシック", 16, true, false};
     const rt::Point head[] = {{96, 112}, {104, 112}, {100, 104}};
     for (rt::Canvas* c : {&under, &plain, &haloed, &settled}) {
         c->line(0, 120, 400, 120, 1, 0, -1, 3, rt::LineRole::givesWay);       // a grid line through the label
@@ -243,7 +243,7 @@ TEST(LabelHalo, TheGroundClearsOnlyTheLinesInTheLabelsBox) {
 // white rim, and a text a line crossed is whole around the label.
 TEST(LabelHalo, TheGroundShowsWhatLayUnderTheLine) {
     rt::Canvas crossed(2), plain(2);
-    const rt::FontState digits{"ゴシック", 16, true, false};
+    const rt::TextStyle digits{"ゴシック", 16, true, false};
     const rt::UnitBox ink = crossed.textInk("x=9", 100, 100, 3, 3, digits);
     // A text a unit and a half right of the label's ink: inside its ground.
     const float textX = ink.x1 + 1.5f - crossed.textInk("8", 0, 100, 3, 3, digits).x0;
@@ -273,7 +273,7 @@ TEST(LabelHalo, TheGroundShowsWhatLayUnderTheLine) {
 // fill, drawn twice, drawn as a graph's pen dots), its ground shows what the
 // same screen shows without them.
 TEST(LabelHalo, TheGroundShowsThePageAsItWouldBeWithoutTheLines) {
-    const rt::FontState digits{"ゴシック", 16, true, false};
+    const rt::TextStyle digits{"ゴシック", 16, true, false};
     auto shade = [](rt::Canvas& c) { c.line(60, 60, 200, 180, 0, 2, 13, 1); };
     auto across = [](rt::Canvas& c, int colour) {
         c.line(40, 120, 300, 120, colour, 0, -1, 3, rt::LineRole::givesWay);
@@ -335,7 +335,7 @@ TEST(LabelHalo, TheGroundShowsThePageAsItWouldBeWithoutTheLines) {
 // them, as they are.
 TEST(LabelHalo, AGroundKeepsAnEarlierLabelsMinus) {
     rt::Canvas c(2);
-    const rt::FontState digits{"ゴシック", 16, true, false};
+    const rt::TextStyle digits{"ゴシック", 16, true, false};
     c.beginHalo();
     c.line(100, 120, 130, 120, 3, 0, -1, 5);
     c.endHalo();
@@ -350,7 +350,7 @@ TEST(LabelHalo, AGroundKeepsAnEarlierLabelsMinus) {
 // A grid line stops at a label's ground until the label is erased.
 TEST(LabelHalo, AnEraseTakesTheGroundAway) {
     rt::Canvas c(2);
-    const rt::FontState digits{"ゴシック", 16, true, false};
+    const rt::TextStyle digits{"ゴシック", 16, true, false};
     c.beginHalo();
     c.symbol("7", 100, 100, 3, 3, 3, digits);
     c.endHalo();

@@ -200,7 +200,7 @@ TEST(MovingPointEquations, TenMinusXStandsClearOfTheDiagonal) {
     rt::UnitBox label;
     for (const Glyph& g : trace.glyphs({.colour = 5, .in = Box{852, 1132, 190, 400}})) {
         const rt::UnitBox b =
-            c.textInk(g.text, g.x, g.y, g.h, g.v, rt::FontState{g.face, g.size, g.bold, g.italic});
+            c.textInk(g.text, g.x, g.y, g.h, g.v, rt::TextStyle{g.face, g.size, g.bold, g.italic});
         if (b.empty()) continue;
         label = label.empty() ? b
                               : rt::UnitBox{std::min(label.x0, b.x0), std::min(label.y0, b.y0),

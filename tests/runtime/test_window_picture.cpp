@@ -28,7 +28,7 @@ void drawSomething(Canvas& c) {
     c.line(22, 10, 1342, 610, 15, 2, 10, 2);
     c.line(100, 700, 900, 720, 0, 0, -1, 3);
     c.circle(1064, 656, 4, 5, 0, 0, true, -1, 3);
-    c.symbol("1次関数", 44, 120, 2, 3, 13, rt::FontState{});
+    c.symbol("1次関数", 44, 120, 2, 3, 13, rt::TextStyle{});
 }
 
 TEST(ViewScaler, AtTheViewsSizeTheWindowShowsExactlyTheSavedPicture) {
@@ -72,7 +72,7 @@ TEST(ViewScaler, ShowingOnlyTheChangedPartGivesTheWholeFramesPicture) {
         // A blink of the entry cursor, a text and a line: each shown alone.
         for (int step = 0; step < 3; ++step) {
             if (step == 0) c.circle(1064, 656, 4, 15, 0, 0, true, -1, 3);
-            if (step == 1) c.symbol("y=2x", 300, 300, 2, 3, 5, rt::FontState{});
+            if (step == 1) c.symbol("y=2x", 300, 300, 2, 3, 5, rt::TextStyle{});
             if (step == 2) c.line(10, 20, 1300, 500, 3, 0, -1, 4);
             const PixelRect r = s.affected(c.takeDamage());
             ASSERT_FALSE(r.empty());
@@ -120,7 +120,7 @@ Ink inkOf(Canvas& c, int x0, int y0, int x1, int y1) {
 // x axis at y 400, clear of the axis's 4-unit stroke.
 TEST(GlyphPlacement, TheAxisLabelStandsAboveItsAxis) {
     Canvas c(2);
-    rt::FontState serif{"Times New Roman", 21, true, true};
+    rt::TextStyle serif{"Times New Roman", 21, true, true};
     c.symbol("x", 600 - 0.8f * 26, 400 - 1.5f * 26, 3, 2, 0, serif);
     const Ink ink = inkOf(c, 560, 330, 640, 460);
     ASSERT_GE(ink.bottom, 0);
@@ -131,8 +131,8 @@ TEST(GlyphPlacement, TheAxisLabelStandsAboveItsAxis) {
 // A formula's italic x, magnified from size 8, still meets the digits' baseline.
 TEST(GlyphPlacement, FormulaLettersShareTheDigitsBaseline) {
     Canvas c(2);
-    c.symbol("2", 100, 100, 3, 3, 0, rt::FontState{});
-    c.symbol("x", 154, 78, 10, 7, 0, rt::FontState{"Times New Roman", 8, true, true});
+    c.symbol("2", 100, 100, 3, 3, 0, rt::TextStyle{});
+    c.symbol("x", 154, 78, 10, 7, 0, rt::TextStyle{"Times New Roman", 8, true, true});
     const Ink digit = inkOf(c, 95, 80, 150, 200);
     const Ink letter = inkOf(c, 150, 60, 220, 200);
     EXPECT_NEAR(letter.bottom, digit.bottom, 3);
@@ -142,8 +142,8 @@ TEST(GlyphPlacement, FormulaLettersShareTheDigitsBaseline) {
 // centred on their middle.
 TEST(GlyphPlacement, TheTimesSignIsASmallCentredCross) {
     Canvas withDigit(2), withSign(2);
-    withDigit.symbol("4", 100, 100, 3, 3, 0, rt::FontState{});
-    withSign.symbol("×", 100, 100, 2, 3, 0, rt::FontState{});
+    withDigit.symbol("4", 100, 100, 3, 3, 0, rt::TextStyle{});
+    withSign.symbol("×", 100, 100, 2, 3, 0, rt::TextStyle{});
     const Ink digit = inkOf(withDigit, 90, 90, 160, 170);
     const Ink times = inkOf(withSign, 90, 90, 160, 170);
     ASSERT_GE(times.bottom, 0);
@@ -161,7 +161,7 @@ namespace {
 // taller than wide, within its 32-unit advance.
 TEST(GlyphPlacement, TheScriptLStandsUpright) {
     Canvas c(2);
-    c.symbol("l", 100, 100, 6, 3, 0, rt::FontState{"MT Extra", 16, true, false});
+    c.symbol("l", 100, 100, 6, 3, 0, rt::TextStyle{"MT Extra", 16, true, false});
     const Ink ink = inkOf(c, 90, 80, 200, 170);
     ASSERT_GE(ink.bottom, 0);
     EXPECT_GT(ink.bottom - ink.top, 3 * (ink.right - ink.left) / 2);
@@ -184,7 +184,7 @@ TEST(GlyphPlacement, TheGothicZeroHasAnEmptyMiddle) {
          {Case{16, 3, 3, true}, Case{16, 2, 3, false}, Case{30, 2, 1, false}, Case{26, 2, 1, true}}) {
         SCOPED_TRACE(testing::Message() << "size " << k.size << " magnified " << k.h << "x" << k.v);
         Canvas c(2);
-        c.symbol("0", 100, 100, k.h, k.v, 0, rt::FontState{"ゴシック", k.size, k.bold, false});
+        c.symbol("0", 100, 100, k.h, k.v, 0, rt::TextStyle{"ゴシック", k.size, k.bold, false});
         const Ink ink = inkOf(c, 90, 90, 100 + k.size * k.h, 110 + k.size * k.v);
         ASSERT_GE(ink.bottom, 0);
         // The middle third of the oval across and down: all page.
@@ -203,7 +203,7 @@ namespace {
 // is given 11 of its 24 units, and must still stand clear between its digits
 // ("5.2", not "52"); neighbouring digits stand apart, large or small.
 TEST(GlyphPlacement, DecimalPointsAndDigitsStandApart) {
-    const rt::FontState gothic{"ゴシック", 16, true, false};
+    const rt::TextStyle gothic{"ゴシック", 16, true, false};
     const auto inkOfSymbol = [&](const char* text, float x, float y, int h, int v) {
         Canvas c(2);
         c.symbol(text, x, y, h, v, 0, gothic);
@@ -220,7 +220,7 @@ TEST(GlyphPlacement, DecimalPointsAndDigitsStandApart) {
     };
     for (const Pair& p : {Pair{3, 3, 16}, Pair{1, 1, 16}, Pair{2, 1, 30}}) {
         SCOPED_TRACE(testing::Message() << "size " << p.size << " magnified " << p.h << "x" << p.v);
-        const rt::FontState font{"ゴシック", p.size, false, false};
+        const rt::TextStyle font{"ゴシック", p.size, false, false};
         Canvas left(2), right(2);
         left.symbol("5", 100, 100, p.h, p.v, 0, font);
         right.symbol("2", 100 + p.size * p.h / 2.0f, 100, p.h, p.v, 0, font);
