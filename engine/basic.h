@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Numbers, screen points, arrays and runtime errors as the lesson programs use them.
+// Numbers, colours, screen points, arrays and runtime errors as the lesson programs use them.
 #pragma once
 
 #include <array>
@@ -9,11 +9,37 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/palette.h"
+
 namespace lesson {
 
 // Every program number is single precision: loops that step by 0.1 must count
 // as the lessons count them.
 using Num = float;
+
+// A palette entry.
+using Colour = rt::Colour;
+
+// The palette's entries by the role the lessons give them; an entry without
+// one keeps its hue's name.
+namespace ink {
+inline constexpr Colour text = Colour::black;  // body text, status-line prompts
+inline constexpr Colour blue = Colour::blue;
+inline constexpr Colour green = Colour::green;
+inline constexpr Colour emphasis = Colour::teal;   // formulas, highlighted words, the goal label
+inline constexpr Colour keyBox = Colour::navy;     // fill of the key-wait box
+inline constexpr Colour answer = Colour::magenta;  // answers, typed digits
+inline constexpr Colour brown = Colour::brown;
+inline constexpr Colour heading = Colour::slate;  // headings, axes, grid
+inline constexpr Colour grey = Colour::grey;
+inline constexpr Colour onBox = Colour::amber;      // text on the prompt boxes; dots on the page
+inline constexpr Colour panel = Colour::royalBlue;  // the main-menu panel; water
+inline constexpr Colour paleCyan = Colour::paleCyan;
+inline constexpr Colour nextBox = Colour::plum;  // fill of the next-step box
+inline constexpr Colour accent = Colour::pink;   // odd menu items, prompt-box borders
+inline constexpr Colour yellow = Colour::yellow;
+inline constexpr Colour page = Colour::white;  // the background
+}  // namespace ink
 
 // Error codes shown by the error handler.
 enum ErrorCode : int {
@@ -135,7 +161,7 @@ struct PlaneFrame {
 // from where the engine puts it.
 struct Dot {
     Num radius = 0;
-    Num colour = 0;
+    Colour colour = ink::text;
     std::string_view label = {};
     Num labelDx = 0, labelDy = 0;
     Num xPerStep = 1, yPerStep = 1;
@@ -149,7 +175,7 @@ enum class Curve { Inverse = 1, Parabola = 2, Line = 3, General = 4 };
 struct Graph {
     Curve kind = Curve::Line;
     Num a = 0, b = 0, c = 0;
-    Num colour = 0;
+    Colour colour = ink::text;
     std::string_view label = {};
     Num labelDx = 0, labelDy = 0;
 };

@@ -22,8 +22,7 @@ Point Engine::DrawMathCell(const TextCell& cell, std::string_view text) {
     const Num offset = centred(cell.width, MeasureMathText(text));
     // A plain line counts as 44 units high, one with a fraction as 50.
     const Num top = y + Int((cell.height - (fraction ? 50 : 44)) / 2);
-    Rt().filledBox(x, y, x + cell.width, y + cell.height, static_cast<int>(cell.outline),
-                   static_cast<int>(cell.fill));
+    Rt().filledBox(x, y, x + cell.width, y + cell.height, cell.outline, cell.fill);
     DrawMathText({text, {x + offset, top}, cell.colour});
     return {x + cell.width, y};
 }
@@ -32,8 +31,7 @@ Point Engine::DrawMathCellRaised(const TextCell& cell, std::string_view text) {
     const Num x = cell.at.x, y = cell.at.y;
     const Num offset = centred(cell.width, MeasureMathText(text));
     const Num lift = Int((cell.height - 44) / 2);
-    Rt().filledBox(x, y - lift, x + cell.width, y + cell.height - lift, static_cast<int>(cell.outline),
-                   static_cast<int>(cell.fill));
+    Rt().filledBox(x, y - lift, x + cell.width, y + cell.height - lift, cell.outline, cell.fill);
     DrawMathText({text, {x + offset, y}, cell.colour});
     return {x + cell.width, y};
 }
@@ -44,8 +42,7 @@ Point Engine::DrawMathCellTwoLines(const TextCell& cell, std::string_view upper,
     bool fraction = rt::kinstr(upper, "ﾀ") != 0;
     Num offset = centred(cell.width, MeasureMathText(upper));
     const Num top = y + Int((height / 2 - (fraction ? 50 : 44)) / 2);
-    Rt().filledBox(x, y, x + cell.width, y + height, static_cast<int>(cell.outline),
-                   static_cast<int>(cell.fill));
+    Rt().filledBox(x, y, x + cell.width, y + height, cell.outline, cell.fill);
     // A cell without a second line has its one line lowered.
     DrawMathText({upper, {x + offset, lower.empty() ? top + 25 : top}, cell.colour});
 
@@ -60,7 +57,7 @@ Point Engine::DrawTableText(const PenText& text) {
     rt::Runtime& r = Rt();
     rt::StyleScope style(r);
     r.setTextStyle(rt::gothic(15, true));
-    const int colour = static_cast<int>(text.colour);
+    const Colour colour = text.colour;
     std::string rest(text.text);
     Num x = text.at.x;
     const Num y = text.at.y;
@@ -103,7 +100,7 @@ Point Engine::DrawTableText(const PenText& text) {
 }
 
 Num Engine::MeasureTableText(std::string_view text) {
-    return MeasureHidden([&](Point at) { return DrawTableText({text, at, 0}); });
+    return MeasureHidden([&](Point at) { return DrawTableText({text, at, ink::text}); });
 }
 
 Point Engine::DrawTableCell(const TextCell& cell, std::string_view text) {
@@ -111,8 +108,7 @@ Point Engine::DrawTableCell(const TextCell& cell, std::string_view text) {
     const Num offset = centred(cell.width, MeasureTableText(text));
     // A label line counts as 26 units high.
     const Num top = y + Int((cell.height - 26) / 2);
-    Rt().filledBox(x, y, x + cell.width, y + cell.height, static_cast<int>(cell.outline),
-                   static_cast<int>(cell.fill));
+    Rt().filledBox(x, y, x + cell.width, y + cell.height, cell.outline, cell.fill);
     DrawTableText({text, {x + offset, top}, cell.colour});
     return {x + cell.width, y};
 }
@@ -121,8 +117,7 @@ Point Engine::DrawTableCellTwoLines(const TextCell& cell, std::string_view upper
     const Num x = cell.at.x, y = cell.at.y;
     Num offset = centred(cell.width, MeasureTableText(upper));
     const Num top = y + Int((cell.height / 2 - 26) / 2);
-    Rt().filledBox(x, y, x + cell.width, y + cell.height, static_cast<int>(cell.outline),
-                   static_cast<int>(cell.fill));
+    Rt().filledBox(x, y, x + cell.width, y + cell.height, cell.outline, cell.fill);
     DrawTableText({upper, {x + offset, lower.empty() ? top + 15 : top}, cell.colour});
     offset = centred(cell.width, MeasureTableText(lower));
     // The lower label stands 30 below the upper label's unlowered top.

@@ -130,7 +130,7 @@ public:
     void DrawEqualLengthTicks(const EqualLengthTicks& ticks);
     static RayAngles GetRayAngles(const Corner& corner);
     // Its sides size long.
-    void DrawRightAngleMark(const Corner& corner, Num size, Num colour);
+    void DrawRightAngleMark(const Corner& corner, Num size, Colour colour);
     // Returns where the label was drawn.
     Point DrawAngleLabel(const AngleLabel& label);
     void DrawAngleArcs(const AngleArcs& arcs);
@@ -156,21 +156,21 @@ public:
     std::optional<Point> TraceCurve(const PlaneFrame& plane, const Graph& graph, const GraphSpan& span);
     // The line x = c (c in grid steps) over the plane's height; returns where
     // its label goes.
-    Point DrawVerticalLine(const PlaneFrame& plane, Num c, Num colour);
+    Point DrawVerticalLine(const PlaneFrame& plane, Num c, Colour colour);
     // Figures.
     // Returns where the paper lies, its origin at the bottom-left corner.
     PlaneFrame DrawGrid(const GridPaper& paper);
     void DrawPolygon(const Polygon& polygon);
     void LabelVerticesByLetter(const std::vector<Point>& corners, const std::string& firstLetter,
-                               Num distance, Num colour);
+                               Num distance, Colour colour);
     void LabelVerticesByName(const std::vector<Point>& corners, const std::vector<std::string>& names,
-                             Num distance, Num colour);
+                             Num distance, Colour colour);
     static LineCrossing IntersectLines(Point a1, Point a2, Point b1, Point b2);
     // The foot of the perpendicular from `from` to the line through a1 and
     // a2, marked with a dot; returns it.
     Point MarkPerpendicularFoot(Point a1, Point a2, Point from);
     // A brace height high with its top-left corner at `at`.
-    void DrawBrace(Point at, Num height, Num colour);
+    void DrawBrace(Point at, Num height, Colour colour);
     // Two equations in columns, the lower one under the upper, the operator
     // (followed by ")") before the lower one and a rule under both.
     struct EliminationColumns {
@@ -179,8 +179,8 @@ public:
         std::string lower;
         std::string op;  // "-" or "+"
         Num rowHeight = 50;
-        Num ruleColour = 0;
-        Num textColour = 0;
+        Colour ruleColour = ink::text;
+        Colour textColour = ink::text;
         // Extra room between the rows: the lower row, the operator and the
         // rule stand this much lower.
         Num signRoom = 0;
@@ -192,8 +192,8 @@ public:
     ColumnsLayout DrawEliminationColumns(const EliminationColumns& columns);
     void DrawArrow(const Arrow& arrow);
     // A slope triangle from `from` to `to` (either way round) on a plane of
-    // step units a grid step: the run in colour 7 and the rise in colour 3 as
-    // arrows at pen 4 (left in force), their lengths written when asked.
+    // step units a grid step: the run in ink::heading and the rise in
+    // ink::emphasis as arrows at pen 4, their lengths written when asked.
     IncreaseArrows DrawIncreaseArrows(Point from, Point to, Num step, bool runLabel, bool riseLabel);
     // The run's and the rise's lengths beside a triangle from start (left)
     // to end; each returns where it was drawn.

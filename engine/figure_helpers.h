@@ -11,7 +11,7 @@
 
 namespace lesson::fig {
 
-// A palette number or pen width given as a program number.
+// A pen width or a text size given as a program number.
 inline int whole(Num v) { return static_cast<int>(std::lround(v)); }
 
 // A counted loop as the lessons run it: the first pass always runs; after

@@ -39,24 +39,24 @@ PlaneFrame Engine::DrawGrid(const GridPaper& g) {
     const Num right = left + g.step * g.columns;
     const Num bottom = top + g.step * g.rows;
     const PlaneFrame frame{{left, bottom}, left, top, right, bottom, 0, g.step};
-    if (g.colour == 15) return frame;
-    constexpr int kHeavy = 14;
+    if (g.colour == ink::page) return frame;
+    constexpr Colour kHeavy = ink::yellow;
     rt::LineRoleScope grid(Rt(), rt::LineRole::givesWay);
-    auto style = [&](Num j) {
+    auto style = [&](Num j) -> Colour {
         if (std::fmod(j, 5.0f) == 0) {
             Rt().setDrawWidth(3);
             return kHeavy;
         }
         Rt().setDrawWidth(1);
-        return whole(g.colour);
+        return g.colour;
     };
     countedLoop(0, g.columns, 1, [&](Num j) {
-        const int c = style(j);
+        const Colour c = style(j);
         const Num x = left + g.step * j;
         Rt().segment(x, top, x, bottom, c);
     });
     countedLoop(0, g.rows, 1, [&](Num j) {
-        const int c = style(j);
+        const Colour c = style(j);
         const Num y = bottom - g.step * j;
         Rt().segment(left, y, right, y, c);
     });
@@ -71,7 +71,7 @@ void Engine::DrawPolygon(const Polygon& polygon) {
     for (std::size_t k = 0; k < count; ++k) {
         const std::size_t next = k + 1 == count ? 0 : k + 1;
         Rt().setDrawWidth(whole(polygon.width));
-        Rt().segment(v[k].x, v[k].y, v[next].x, v[next].y, whole(polygon.colour));
+        Rt().segment(v[k].x, v[k].y, v[next].x, v[next].y, polygon.colour);
     }
     if (!polygon.names.empty())
         LabelVerticesByName(v, polygon.names, polygon.letterDistance, polygon.letterColour);
@@ -84,7 +84,7 @@ namespace {
 // Vertex k's label sits on the bisector of the turn from the ray to the
 // vertex after next round to the ray to the next vertex.
 template <class Label>
-void labelVertices(Engine& e, const std::vector<Point>& v, Num distance, Num colour, Label labelOf) {
+void labelVertices(Engine& e, const std::vector<Point>& v, Num distance, Colour colour, Label labelOf) {
     const std::size_t count = v.size();
     for (std::size_t k = 0; k < count; ++k) {
         e.DrawAngleLabel({.corner = {.vertex = v[k],
@@ -100,14 +100,14 @@ void labelVertices(Engine& e, const std::vector<Point>& v, Num distance, Num col
 }  // namespace
 
 void Engine::LabelVerticesByLetter(const std::vector<Point>& corners, const std::string& firstLetter,
-                                   Num distance, Num colour) {
+                                   Num distance, Colour colour) {
     const char32_t first = firstCodePoint(firstLetter);
     labelVertices(*this, corners, distance, colour,
                   [&](std::size_t k) { return rt::codePointText(first + static_cast<char32_t>(k)); });
 }
 
 void Engine::LabelVerticesByName(const std::vector<Point>& corners, const std::vector<std::string>& names,
-                                 Num distance, Num colour) {
+                                 Num distance, Colour colour) {
     labelVertices(*this, corners, distance, colour,
                   [&](std::size_t k) { return k < names.size() ? names[k] : std::string(); });
 }
@@ -166,18 +166,18 @@ Point Engine::MarkPerpendicularFoot(Point a1, Point a2, Point from) {
         const Num b2 = from.y - m2 * from.x;
         foot = {-(b - b2) / (m - m2), (m * b2 - m2 * b) / (m - m2)};
     }
-    Rt().circle(foot.x, foot.y, 2, 15, 0, 0, true, -1);
+    Rt().disc(foot.x, foot.y, 2, ink::page);
     return foot;
 }
 
-void Engine::DrawBrace(Point at, Num height, Num colour) {
+void Engine::DrawBrace(Point at, Num height, Colour colour) {
     rt::StyleScope pen(Rt(), 5);
     const Num x = at.x, y = at.y;
     const Num top = y + 5, bottom = y + height - 10, middle = (top + bottom) / 2;
     const rt::Point pts[] = {{x + 35, top},   {x + 23, top + 3},    {x + 23, middle - 7},
                              {x + 8, middle}, {x + 23, middle + 7}, {x + 23, bottom - 3},
                              {x + 35, bottom}};
-    Rt().connect(whole(colour), pts);
+    Rt().connect(colour, pts);
 }
 
 Engine::ColumnsLayout Engine::DrawEliminationColumns(const EliminationColumns& c) {
@@ -194,7 +194,7 @@ Engine::ColumnsLayout Engine::DrawEliminationColumns(const EliminationColumns& c
     DrawMathText({c.lower, {x + 54, y + r + room}, c.textColour});
 
     Rt().setDrawWidth(3);
-    Rt().segment(x + 27, y + 2 * r + room, x + 27 + w + 30, y + 2 * r + room, whole(c.ruleColour));
+    Rt().segment(x + 27, y + 2 * r + room, x + 27 + w + 30, y + 2 * r + room, c.ruleColour);
     return {.lowerRow = y + r + room, .column = x + 54};
 }
 
@@ -205,7 +205,7 @@ void Engine::DrawArrow(const Arrow& arrow) {
     auto pass = [&] {
         std::swap(tail, head);
         if (arrow.headAtFrom) std::swap(tail, head);
-        const int c = whole(arrow.colour);
+        const Colour c = arrow.colour;
         Rt().segment(tail.x, tail.y, head.x, head.y, c);
         const Num dx = head.x - tail.x, dy = head.y - tail.y;
         const Num len = std::sqrt(dx * dx + dy * dy);
@@ -228,8 +228,8 @@ IncreaseArrows Engine::DrawIncreaseArrows(Point from, Point to, Num step, bool r
     if (to.x < from.x) std::swap(from, to);
     rt::StyleScope pen(Rt(), 4);
     const Point corner{to.x, from.y};
-    DrawArrow({.from = from, .to = corner, .colour = 7, .headLength = 16});
-    DrawArrow({.from = corner, .to = to, .colour = 3, .headLength = 16});
+    DrawArrow({.from = from, .to = corner, .colour = ink::heading, .headLength = 16});
+    DrawArrow({.from = corner, .to = to, .colour = ink::emphasis, .headLength = 16});
 
     IncreaseArrows legs{.start = from, .corner = corner, .end = to};
     const Num run = step != 0 ? (to.x - from.x) / step : 0;
@@ -252,7 +252,7 @@ Point Engine::LabelRun(Point start, Point end, const std::string& text) {
     const Point at{(start.x + end.x) / 2 - 14, end.y < start.y ? start.y - 44 : start.y};
     std::optional<rt::HaloScope> halo;
     if (InsidePlane(at.x, at.y)) halo.emplace(Rt(), rt::Placing::movable);
-    DrawMathText({text, at, 7});
+    DrawMathText({text, at, ink::heading});
     return at;
 }
 
@@ -260,7 +260,7 @@ Point Engine::LabelRise(Point start, Point end, const std::string& text) {
     const Point at{end.x, (start.y + end.y) / 2 - 16};
     std::optional<rt::HaloScope> halo;
     if (InsidePlane(at.x, at.y)) halo.emplace(Rt(), rt::Placing::movable);
-    DrawMathText({text, at, 3});
+    DrawMathText({text, at, ink::emphasis});
     return at;
 }
 

@@ -40,7 +40,7 @@ struct AngleLabel {
     std::string text;
     Num distance = 0;
     Num dx = 0, dy = 0;
-    Num colour = 0;
+    Colour colour = ink::text;
     bool tableText = false;
     bool onGround = false;  // cleared like a plane's label even off a plane: a line runs through it
 };
@@ -52,8 +52,8 @@ struct AngleArcs {
     Corner corner;
     Num count = 0;
     Num radius = 0;
-    Num colour = 0;
-    Num fill = 0;
+    Colour colour = ink::text;
+    Colour fill = ink::text;
     AngleLabel label;  // its corner and distance are the arcs'
 };
 
@@ -66,9 +66,9 @@ struct SegmentArc {
     Num height = 0;
     Num side = 0;
     Num stepDegrees = 0;
-    Num dotColour = 0;
+    Colour dotColour = ink::text;
     std::string label;
-    Num labelColour = 0;
+    Colour labelColour = ink::text;
     Num labelDx = 0, labelDy = 0;
     bool tableText = false;
     bool labelOnGround = false;
@@ -81,7 +81,7 @@ struct DivisionTicks {
     Num first = 0, second = 0;
     Num count = 0;
     Num size = 0;
-    Num colour = 0;
+    Colour colour = ink::text;
 };
 
 // Strokes across the middle of the segment from-to marking equal lengths:
@@ -93,7 +93,7 @@ struct EqualLengthTicks {
     Num gap = 0;
     Num shift = 0;
     Num size = 0;
-    Num colour = 0;
+    Colour colour = ink::text;
 };
 
 // An arrow from `from` to `to`, its head headLength long at `to`, or at
@@ -101,7 +101,7 @@ struct EqualLengthTicks {
 // exchanged: the same single head again, or with headAtFrom a head at each end.
 struct Arrow {
     Point from, to;
-    Num colour = 0;
+    Colour colour = ink::text;
     Num headLength = 16;
     bool headAtFrom = false;
     bool twice = false;
@@ -122,20 +122,20 @@ struct IncreaseArrows {
 struct Polygon {
     std::vector<Point> corners;
     Num width = 0;
-    Num colour = 0;
+    Colour colour = ink::text;
     std::string firstLetter;
     std::vector<std::string> names;
     Num letterDistance = 0;
-    Num letterColour = 0;
+    Colour letterColour = ink::text;
 };
 
 // Graph paper with its top-left corner at `corner`: columns by rows grid
-// steps, its lines in colour (15: no lines), every fifth heavy.
+// steps, its lines in colour (ink::page: no lines), every fifth heavy.
 struct GridPaper {
     Point corner;
     Num columns = 0, rows = 0;
     Num step = 0;
-    Num colour = 15;
+    Colour colour = ink::page;
 };
 
 // Two lines, each through two points: their slopes (1000 when vertical) and

@@ -58,7 +58,7 @@ Point Engine::DrawArcOverSegment(const SegmentArc& arc) {
     const Num step = arc.stepDegrees > 0 ? arc.stepDegrees : 0;
     countedLoop(fromDegrees, toDegrees, step, [&](Num degrees) {
         turnedPoint(degrees);
-        Rt().circle(dotX, dotY, 0.5f, whole(arc.dotColour), 0, 0, true, -1);
+        Rt().disc(dotX, dotY, 0.5f, arc.dotColour);
     });
     turnedPoint((fromDegrees + toDegrees) / 2);
 
@@ -96,8 +96,8 @@ void Engine::DrawDivisionTicks(const DivisionTicks& t) {
         tipY += 16 * uy;
         leftY += 16 * uy;
         rightY += 16 * uy;
-        Rt().segment(leftX, leftY, tipX, tipY, whole(t.colour));
-        Rt().segment(rightX, rightY, tipX, tipY, whole(t.colour));
+        Rt().segment(leftX, leftY, tipX, tipY, t.colour);
+        Rt().segment(rightX, rightY, tipX, tipY, t.colour);
     });
 }
 
@@ -114,7 +114,7 @@ void Engine::DrawEqualLengthTicks(const EqualLengthTicks& t) {
     const Num size = t.size;
     countedLoop(1, count, 1, [&](Num) {
         Rt().segment(midX + gap * ux + size * uy, midY + gap * uy - size * ux, midX + gap * ux - size * uy,
-                     midY + gap * uy + size * ux, whole(t.colour));
+                     midY + gap * uy + size * ux, t.colour);
         gap += spacing;
     });
 }
@@ -137,14 +137,14 @@ RayAngles Engine::GetRayAngles(const Corner& c) {
     return a;
 }
 
-void Engine::DrawRightAngleMark(const Corner& c, Num size, Num colour) {
+void Engine::DrawRightAngleMark(const Corner& c, Num size, Colour colour) {
     const RayAngles a = GetRayAngles(c);
     const Num firstX = c.vertex.x + size * std::cos(a.first), firstY = c.vertex.y - size * std::sin(a.first);
     const Num secondX = c.vertex.x + size * std::cos(a.second),
               secondY = c.vertex.y - size * std::sin(a.second);
     const Num cornerX = firstX + size * std::cos(a.second), cornerY = firstY - size * std::sin(a.second);
     const rt::Point pts[] = {{firstX, firstY}, {cornerX, cornerY}, {secondX, secondY}};
-    Rt().connect(whole(colour), pts);
+    Rt().connect(colour, pts);
 }
 
 Point Engine::DrawAngleLabel(const AngleLabel& label) {
@@ -173,12 +173,12 @@ void Engine::DrawAngleArcs(const AngleArcs& arcs) {
         Num radius = arcs.radius;
         countedLoop(1, count, 1, [&](Num) {
             radius -= 8;
-            Rt().circle(arcs.corner.vertex.x, arcs.corner.vertex.y, radius, whole(arcs.fill), a.secondArc,
-                        a.firstArc, false, -1);
+            Rt().circle(arcs.corner.vertex.x, arcs.corner.vertex.y, radius, arcs.fill, a.secondArc,
+                        a.firstArc);
         });
     } else {
-        Rt().circle(arcs.corner.vertex.x, arcs.corner.vertex.y, arcs.radius, whole(arcs.colour), a.secondArc,
-                    a.firstArc, true, whole(arcs.fill));
+        Rt().sector(arcs.corner.vertex.x, arcs.corner.vertex.y, arcs.radius, arcs.colour, arcs.fill,
+                    a.secondArc, a.firstArc);
     }
     AngleLabel label = arcs.label;
     label.corner = arcs.corner;

@@ -29,7 +29,7 @@ std::string_view substitute(std::string_view ch) {
 // the mode the run carries from glyph to glyph.
 struct GlyphPen {
     rt::Runtime& r;
-    int colour;
+    Colour colour;
     bool small;
     GlyphMode& mode;
 
@@ -232,7 +232,7 @@ Point Engine::DrawGlyphRun(const PenText& run, bool small) {
     Num x = run.at.x;
     const Num y = run.at.y;
     rt::StyleScope style(r);
-    const GlyphPen p{r, static_cast<int>(run.colour), small, glyphMode_};
+    const GlyphPen p{r, run.colour, small, glyphMode_};
     r.setTextStyle(rt::gothic(16, true));
 
     for (const std::string& raw : rt::chars(run.text)) {
@@ -291,7 +291,7 @@ Point Engine::DrawMathText(const PenText& text, bool small) {
                 rt::StyleScope width(r, 3);
                 const rt::Point pts[] = {
                     {x + 4, y + 36}, {x + 8, y + 24}, {x + 16, y + 60}, {x + 30, y - 14}, {x + 38, y - 14}};
-                r.connect(static_cast<int>(text.colour), pts);
+                r.connect(text.colour, pts);
                 glyphMode_.rootBar = RootBar::Tall;
             }
             pen.x = x + 32;
@@ -322,7 +322,7 @@ Point Engine::DrawStackedFraction(const PenText& fraction) {
     const Num width = numWidth >= denWidth ? numWidth : denWidth;
     const Num numOffset = (width - numWidth) / 2;
     const Num denOffset = (width - denWidth) / 2;
-    const int colour = static_cast<int>(fraction.colour);
+    const Colour colour = fraction.colour;
 
     {
         rt::StyleScope pen(r, 4);
@@ -354,7 +354,7 @@ Num Engine::MeasureHidden(const std::function<Point(Point)>& draw) {
 Num Engine::MeasureMathText(std::string_view text) { return MeasureMathText(text, false); }
 
 Num Engine::MeasureMathText(std::string_view text, bool small) {
-    return MeasureHidden([&](Point at) { return DrawMathText({text, at, 0}, small); });
+    return MeasureHidden([&](Point at) { return DrawMathText({text, at, ink::text}, small); });
 }
 
 }  // namespace lesson

@@ -66,11 +66,11 @@ PlaneFrame Engine::DrawAxes(const Plane& p) {
         Rt().setDrawWidth(1);
         countedLoop(r.xFrom, r.xTo, 1, [&](Num k) {
             const Num x = o.x + f.step * k - 0.5f;
-            Rt().segment(x, f.top, x, f.bottom, 0);
+            Rt().segment(x, f.top, x, f.bottom, ink::text);
         });
         countedLoop(r.yFrom, r.yTo, 1, [&](Num k) {
             const Num y = o.y - f.step * k - 0.5f;
-            Rt().segment(f.left, y, f.right, y, 0);
+            Rt().segment(f.left, y, f.right, y, ink::text);
         });
         auto numberText = [&](Num k) -> std::string {
             if (k == 0 || !p.scaleNumbers) return {};
@@ -80,7 +80,7 @@ PlaneFrame Engine::DrawAxes(const Plane& p) {
             if (!multipleOf5(k)) return;
             Rt().setDrawWidth(3);
             const Num x = o.x + f.step * k;
-            Rt().segment(x, f.top, x, f.bottom, 1);
+            Rt().segment(x, f.top, x, f.bottom, ink::blue);
             const std::string text = numberText(k);
             if (!text.empty()) ScaleNumber(text, x - size * rt::klen(text) / 2, o.y + kScaleGap);
         });
@@ -88,7 +88,7 @@ PlaneFrame Engine::DrawAxes(const Plane& p) {
             if (!multipleOf5(k)) return;
             Rt().setDrawWidth(3);
             const Num y = o.y - f.step * k;
-            Rt().segment(f.left, y, f.right, y, 1);
+            Rt().segment(f.left, y, f.right, y, ink::blue);
             const std::string text = numberText(k);
             if (!text.empty()) {
                 const Num top = y - size / 2 - 4;
@@ -98,15 +98,15 @@ PlaneFrame Engine::DrawAxes(const Plane& p) {
     }
 
     Rt().setDrawWidth(4);
-    Rt().segment(o.x, f.top, o.x, f.bottom, 0);
-    Rt().segment(f.left, o.y, f.right, o.y, 0);
+    Rt().segment(o.x, f.top, o.x, f.bottom, ink::text);
+    Rt().segment(f.left, o.y, f.right, o.y, ink::text);
 
     Rt().setTextStyle({.face = "Times New Roman", .size = whole(0.8f * size), .bold = true, .italic = true});
     // The axis letters stand on grounds of their own where the plane puts
     // them: no grid line or graph runs through them.
     {
         rt::HaloScope ground(Rt());
-        Rt().symbol("x", f.right - 0.8f * size, o.y - 1.5f * size, 3, 2, 0);
+        Rt().symbol("x", f.right - 0.8f * size, o.y - 1.5f * size, 3, 2, ink::text);
     }
     Rt().setTextStyle(rt::gothic(whole(size), true));
     {
@@ -114,11 +114,11 @@ PlaneFrame Engine::DrawAxes(const Plane& p) {
         // a point drawn on it or not, unless a line of meaning is drawn
         // through it.
         rt::HaloScope ground(Rt(), rt::Placing::reference);
-        Rt().symbol("0", o.x - size - kScaleGap, o.y + kScaleGap, 2, 1, 0);
+        Rt().symbol("0", o.x - size - kScaleGap, o.y + kScaleGap, 2, 1, ink::text);
     }
     {
         rt::HaloScope ground(Rt());
-        Rt().symbol("y", o.x, f.top - size / 2, 2, 1, 0);
+        Rt().symbol("y", o.x, f.top - size / 2, 2, 1, ink::text);
     }
     return f;
 }
@@ -149,8 +149,8 @@ void Engine::LabelAxisScales(const PlaneFrame& plane, Num xPerStep, Num yPerStep
             x = YScaleLeft(plane, y, c);
         }
         rt::HaloScope ground(Rt(), rt::Placing::yielding);
-        Rt().symbol(digits, x, y, 2, 1, 0);
-        if (tenth != 0) Rt().symbol(".", x + size * rt::klen(intText) - 6, y + 4, 2, 1, 0);
+        Rt().symbol(digits, x, y, 2, 1, ink::text);
+        if (tenth != 0) Rt().symbol(".", x + size * rt::klen(intText) - 6, y + 4, 2, 1, ink::text);
     };
     const GridRange& r = plane.steps;
     countedLoop(r.xFrom, r.xTo, 1, [&](Num k) {
@@ -193,14 +193,14 @@ Num Engine::YScaleLeft(const PlaneFrame& f, Num top, int chars) {
 // so that no grid line or graph runs through its sign or digits.
 void Engine::ScaleNumber(const std::string& text, Num x, Num y) {
     rt::HaloScope ground(Rt(), rt::Placing::yielding);
-    Rt().symbol(text, x, y, 2, 1, 0);
+    Rt().symbol(text, x, y, 2, 1, ink::text);
 }
 
 // Labels of points and graphs stand on a ground and move off what they would
 // meet; the plane's axis letters do not.
 Point Engine::PlotPoint(const PlaneFrame& plane, Num x, Num y, const Dot& dot) {
     const Point at = plane.ToScreen(x, y, perStep(dot.xPerStep), perStep(dot.yPerStep));
-    Rt().circle(at.x, at.y, dot.radius, whole(dot.colour), 0, 0, true, -1);
+    Rt().disc(at.x, at.y, dot.radius, dot.colour);
     {
         rt::HaloScope halo(Rt(), rt::Placing::movable);
         DrawMathText({dot.label, {at.x - 20 + dot.labelDx, at.y - 40 + dot.labelDy}, dot.colour});
@@ -255,13 +255,13 @@ std::optional<Point> Engine::TraceCurve(const PlaneFrame& plane, const Graph& g,
     Num x = span.xFrom;
     if (awayFromZero && x == 0) x = 0.002f;
     Num y = f(x);
-    const int colour = whole(g.colour);
+    const Colour colour = g.colour;
     rt::LineRoleScope graph(Rt(), rt::LineRole::givesWay);
     std::optional<Point> last;
     for (int i = 0; i <= kSteps; ++i) {
         const Point s = plane.ToScreen(x, y, span.xPerStep, span.yPerStep);
         if (plane.top <= s.y && s.y <= plane.bottom) {
-            Rt().circle(s.x, s.y, 1, colour, 0, 0, true, -1);
+            Rt().disc(s.x, s.y, 1, colour);
             last = s;
         }
         x += step;
@@ -271,12 +271,12 @@ std::optional<Point> Engine::TraceCurve(const PlaneFrame& plane, const Graph& g,
     return last;
 }
 
-Point Engine::DrawVerticalLine(const PlaneFrame& plane, Num c, Num colour) {
+Point Engine::DrawVerticalLine(const PlaneFrame& plane, Num c, Colour colour) {
     rt::StyleScope pen(Rt(), 5);
     rt::LineRoleScope graph(Rt(), rt::LineRole::givesWay);
     const Num x = plane.origin.x + plane.step * c;
     const Num top = plane.origin.y - plane.step * plane.steps.yTo;
-    Rt().segment(x, plane.origin.y - plane.step * plane.steps.yFrom, x, top, whole(colour));
+    Rt().segment(x, plane.origin.y - plane.step * plane.steps.yFrom, x, top, colour);
     return {x + 10, top};
 }
 

@@ -55,7 +55,7 @@ Point Engine::DrawTextChars(const PenText& text) {
         // A glyph left half-width sits 4 units higher than the full-width ones.
         const Num raise = rt::blen(ch) == 1 ? 4 : 0;
         if (ch == "．") x -= 4;
-        if (!ch.empty()) r.symbol(ch, x, y - raise, 1, 1, static_cast<int>(text.colour));
+        if (!ch.empty()) r.symbol(ch, x, y - raise, 1, 1, text.colour);
         if (ch == "．") x -= 12;
         x += 16;
     }

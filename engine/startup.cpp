@@ -58,7 +58,7 @@ void Engine::ErrorHandler(const RuntimeError& e) {
     const std::string code = rt::str(static_cast<Num>(e.code));
     // Face, size and style stay as they were when the error happened.
     rt_.symbol(place + "," + code + "エラーが発生しました。マウスで×をクリックして下さい。", 288, 432, 1, 1,
-               13);
+               ink::accent);
     // Keys change nothing here; only closing the window ends the program.
     rt::WaitScope wait(rt_);
     for (;;) rt_.inkey();

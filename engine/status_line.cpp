@@ -19,35 +19,35 @@ constexpr double kBlinkPeriod = 0.5;
 }  // namespace
 
 NumberEntry Engine::AskMenuNumber() {
-    DrawPromptText({"番号を入力して下さい。", {entry_.x - 240, entry_.y}, 0});
+    DrawPromptText({"番号を入力して下さい。", {entry_.x - 240, entry_.y}, ink::text});
     return ReadNumber();
 }
 
 void Engine::ClearMenuPrompt() {
-    Rt().filledBox(entry_.x - 240, entry_.y - 8, entry_.x - 240 + 1056, entry_.y - 8 + 50, 15);
+    Rt().filledBox(entry_.x - 240, entry_.y - 8, entry_.x - 240 + 1056, entry_.y - 8 + 50, ink::page);
 }
 
 Num Engine::AskChoice(std::string_view line) {
-    DrawPromptText({line, {16, 666}, 0});
+    DrawPromptText({line, {16, 666}, ink::text});
     return ReadNumber().value;
 }
 
-void Engine::ClearPromptBand() { Rt().filledBox(0, 657, 992, 720, 15); }
+void Engine::ClearPromptBand() { Rt().filledBox(0, 657, 992, 720, ink::page); }
 
 Num Engine::AskNextStep() {
     const rt::StyleScope pen(Rt(), 2);
-    Rt().filledBox(96, 639, 400, 675, 13, 12);
-    DrawPromptText({"次のステップは１を入力。", {128, 648}, 9});
+    Rt().filledBox(96, 639, 400, 675, ink::accent, ink::nextBox);
+    DrawPromptText({"次のステップは１を入力。", {128, 648}, ink::onBox});
     const Num typed = ReadNumber().value;
-    Rt().filledBox(entry_.x - 48, entry_.y - 9, entry_.x - 48 + 160, entry_.y - 9 + 27, 15);
-    Rt().filledBox(96, 639, 400, 675, 15);
+    Rt().filledBox(entry_.x - 48, entry_.y - 9, entry_.x - 48 + 160, entry_.y - 9 + 27, ink::page);
+    Rt().filledBox(96, 639, 400, 675, ink::page);
     return typed;
 }
 
 NumberEntry Engine::ReadNumber() {
-    DrawPromptText({"入力", {entry_.x - 48, entry_.y}, 0});
+    DrawPromptText({"入力", {entry_.x - 48, entry_.y}, ink::text});
     NumberEntry typed{.text = EditNumberEntry()};
-    Rt().filledBox(entry_.x - 48, entry_.y - 8, entry_.x - 48 + 240, entry_.y - 8 + 30, 15);
+    Rt().filledBox(entry_.x - 48, entry_.y - 8, entry_.x - 48 + 240, entry_.y - 8 + 30, ink::page);
     typed.value = ParseAnswer(typed.text);
     return typed;
 }
@@ -57,7 +57,7 @@ std::string Engine::EditNumberEntry() {
     Point next{entry_.x, entry_.y};  // where the next typed character goes
     bool shown = false;
     auto dot = [&](bool on) {
-        Rt().circle(next.x + 8, next.y + 8, 4, on ? 5 : 15, 0, 0, true, -1);
+        Rt().disc(next.x + 8, next.y + 8, 4, on ? ink::answer : ink::page);
         shown = on;
     };
     // The dot is on screen before the wait begins, so a snapshot shows it.
@@ -77,7 +77,7 @@ std::string Engine::EditNumberEntry() {
             // A leading "." is drawn 4 units left of the entry: the box
             // reaches it, or a stray dot would stay.
             const Num left = typed.starts_with('.') ? entry_.x - 4 : entry_.x;
-            Rt().filledBox(left, entry_.y - 8, entry_.x + 192, entry_.y - 8 + 30, 15);
+            Rt().filledBox(left, entry_.y - 8, entry_.x + 192, entry_.y - 8 + 30, ink::page);
             typed.clear();
             next = {entry_.x, entry_.y};
             dot(true);
@@ -90,7 +90,7 @@ std::string Engine::EditNumberEntry() {
         }
         if (key >= "-" && key <= "9" && !SecondPoint(typed, key)) {
             dot(false);
-            next.x = DrawTextChars({key, next, 5}).x;
+            next.x = DrawTextChars({key, next, ink::answer}).x;
             typed += key;
             dot(true);
             blinkStart = Rt().seconds();
@@ -123,30 +123,30 @@ Num Engine::ParseAnswer(const std::string& typed) {
 
 std::string Engine::WaitForKey() {
     const rt::StyleScope pen(Rt(), 3);
-    Rt().filledBox(96, 657, 400, 693, 13, 4);
-    DrawPromptText({"何かキーを押して下さい。", {128, 666}, 9});
+    Rt().filledBox(96, 657, 400, 693, ink::accent, ink::keyBox);
+    DrawPromptText({"何かキーを押して下さい。", {128, 666}, ink::onBox});
     std::string key = WaitAnyKey();
-    Rt().filledBox(0, 657, 400, 693, 15);
+    Rt().filledBox(0, 657, 400, 693, ink::page);
     return key;
 }
 
 std::string Engine::ShowMessageWaitKey(std::string_view message) {
     const rt::StyleScope pen(Rt(), 3);
-    Rt().filledBox(16, 657, 16 + 480, 657 + 36, 13, 4);
-    DrawPromptText({message, {48, 666}, 9});
+    Rt().filledBox(16, 657, 16 + 480, 657 + 36, ink::accent, ink::keyBox);
+    DrawPromptText({message, {48, 666}, ink::onBox});
     std::string key = WaitAnyKey();
-    Rt().filledBox(0, 657, 992, 720, 15);
+    Rt().filledBox(0, 657, 992, 720, ink::page);
     return key;
 }
 
 void Engine::ClearWorkArea() {
-    Rt().filledBox(0, 54, 1440, 900, 15);
+    Rt().filledBox(0, 54, 1440, 900, ink::page);
     ErasedBox(0, 54, 1440, 900);
 }
 
 void Engine::ClearEntryBand() {
     const Num left = entry_.x + 80, top = entry_.y - 72;
-    Rt().filledBox(left, top, left + 1440, top + 90, 15);
+    Rt().filledBox(left, top, left + 1440, top + 90, ink::page);
 }
 
 std::vector<std::string> Engine::NumbersToText(std::span<const Num> numbers) {

@@ -13,7 +13,7 @@ namespace lesson {
 struct PenText {
     std::string_view text;
     Point at;
-    Num colour = 0;
+    Colour colour = ink::text;
 };
 
 // A table cell: its box from `at`, width by height, outlined and filled, and
@@ -22,9 +22,9 @@ struct TextCell {
     Point at;
     Num width = 0;
     Num height = 0;
-    Num outline = 0;
-    Num fill = 0;
-    Num colour = 0;
+    Colour outline = ink::text;
+    Colour fill = ink::text;
+    Colour colour = ink::text;
 };
 
 // The open root sign whose overbar grows with the glyphs after it: its size

@@ -44,7 +44,7 @@ void Grebe::InterceptAndPointExample() {
 // Steps 1 to 4 of both examples: the problem, the figure, the form of the
 // equation and the point to substitute.
 void Grebe::PointExampleOpening(const PointProblem& p, std::string_view heading, std::string_view givenWhat,
-                                const std::string& givenValue, Num pointColour, bool markIntercept,
+                                const std::string& givenValue, Colour pointColour, bool markIntercept,
                                 const std::string& form) {
     const std::string x1 = NumberText(p.x1);
     const std::string y1 = NumberText(p.y1);

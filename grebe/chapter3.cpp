@@ -300,7 +300,7 @@ void Grebe::TwoPointsSummary() {
 struct Grebe::ExerciseAnswer {
     struct Row {
         Num step;  // below the row before; 0: on its row
-        Num colour;
+        Colour colour;
         std::string_view text;
     };
     std::string_view heading, slopeChain, slope, equation, substituted, working[2], answer;

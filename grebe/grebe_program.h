@@ -140,7 +140,7 @@ private:
 
     // Chapter 2: the problem, the figure and the set-up of examples 2-1 and 2-2.
     void PointExampleOpening(const PointProblem& p, std::string_view heading, std::string_view givenWhat,
-                             const std::string& givenValue, Num pointColour, bool markIntercept,
+                             const std::string& givenValue, Colour pointColour, bool markIntercept,
                              const std::string& form);
 
     // Chapter 3: where the two points' dots were drawn.

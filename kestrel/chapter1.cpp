@@ -15,7 +15,7 @@ void Kestrel::ProportionTablesTopic() {
     // on the way in from the menu, whatever ran before.
     PenWidth(3);
     TopicScreen(area::screen, 44);
-    const CellStyle cell{44, 50, 0, ink::page, ink::emphasis};
+    const CellStyle cell{44, 50, ink::text, ink::page, ink::emphasis};
 
     Put(44, 30, ink::heading, "課1 ");
     NewRow(70, ink::text, "①比例");
@@ -116,7 +116,7 @@ void Kestrel::ProportionGraphsTopic() {
     NewRow(50, ink::text, "a>0のとき右上がり", 88);
     StepReveal();
     NewRow(50, ink::text, "a<0のとき右下がり", 88);
-    plane.GraphOf({.a = -3, .b = 0, .colour = 7, .label = "y=-3x", .labelDx = -88});
+    plane.GraphOf({.a = -3, .b = 0, .colour = ink::heading, .label = "y=-3x", .labelDx = -88});
     NewRow(50, ink::text, "②", 44);
     StepReveal();
     Next(ink::emphasis, "双曲線 ");
@@ -124,7 +124,7 @@ void Kestrel::ProportionGraphsTopic() {
     plane.GraphOf({.kind = Curve::Inverse,
                    .a = -6,
                    .b = 0,
-                   .colour = 3,
+                   .colour = ink::emphasis,
                    .label = "y=-ﾀ6/xﾀ",
                    .labelDx = -88,
                    .labelDy = 30});
@@ -133,9 +133,10 @@ void Kestrel::ProportionGraphsTopic() {
 Lesson::PlaneView Kestrel::DrawGraphChoices() {
     const PlaneView plane =
         PlaneAt({.left = 748, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .step = 30});
-    plane.GraphOf({.kind = Curve::Inverse, .a = 6, .b = 0, .colour = 3, .label = "ア", .labelDy = -40});
-    plane.GraphOf({.a = 1, .b = 1, .colour = 0, .label = "イ"});
-    plane.GraphOf({.a = 2, .b = 0, .colour = 7, .label = "ウ", .labelDy = -30});
+    plane.GraphOf(
+        {.kind = Curve::Inverse, .a = 6, .b = 0, .colour = ink::emphasis, .label = "ア", .labelDy = -40});
+    plane.GraphOf({.a = 1, .b = 1, .colour = ink::text, .label = "イ"});
+    plane.GraphOf({.a = 2, .b = 0, .colour = ink::heading, .label = "ウ", .labelDy = -30});
     return plane;
 }
 

@@ -24,18 +24,18 @@ void Kestrel::BoilingWaterQuestion() {
     Put(40, 30, ink::heading, "お湯を沸かすとき、中火と強火ではどちらが安い？");
 
     struct GasRow {
-        Num fill;
+        Colour fill;
         std::string_view flame, cost;
     };
     static constexpr GasRow gasCosts[] = {
-        {13, "火力", "ガス代(1時間)"},
+        {ink::accent, "火力", "ガス代(1時間)"},
         {ink::page, "強火(2.97kW)", "約36円"},
-        {11, "中火(1.68kW)", "約20円"},
+        {ink::paleCyan, "中火(1.68kW)", "約20円"},
         {ink::page, "弱火(0.38kW)", "約5円"},
     };
     Num rowTop = cursor.row + 60;
     for (const GasRow& row : gasCosts) {
-        const CellStyle cell{360, 55, 3, row.fill, ink::text};
+        const CellStyle cell{360, 55, ink::emphasis, row.fill, ink::text};
         Cell(cursor.margin, rowTop, cell, row.flame);
         Cell(cursor.margin + 360, rowTop, cell, row.cost);
         rowTop += 55;
@@ -52,20 +52,20 @@ void Kestrel::BoilingWaterQuestion() {
     Put(38, 30, ink::answer, "強火のときの温度の上がり方は？");
 
     struct HeatRow {
-        Num fill;
+        Colour fill;
         std::string_view head, values[3];
     };
     static constexpr HeatRow heating[] = {
         {ink::page, "時間(分)", {"0", "1", "2"}},
-        {13, "温度(℃)", {"20.0", "28.0", "36.0"}},
+        {ink::accent, "温度(℃)", {"20.0", "28.0", "36.0"}},
         {ink::page, "時間(分)", {"3", "4", "5"}},
-        {13, "温度(℃)", {"44.1", "52.1", "60.0"}},
+        {ink::accent, "温度(℃)", {"44.1", "52.1", "60.0"}},
     };
     rowTop = cursor.row + 60;
     for (const HeatRow& row : heating) {
-        Cell(cursor.margin, rowTop, {152, 50, 3, row.fill, ink::text}, row.head);
+        Cell(cursor.margin, rowTop, {152, 50, ink::emphasis, row.fill, ink::text}, row.head);
         for (int k = 1; k <= 3; ++k) {
-            Cell(190 + 114 * static_cast<Num>(k - 1), rowTop, {114, 50, 3, row.fill, ink::text},
+            Cell(190 + 114 * static_cast<Num>(k - 1), rowTop, {114, 50, ink::emphasis, row.fill, ink::text},
                  row.values[k - 1]);
         }
         rowTop += 50;
@@ -89,7 +89,7 @@ void Kestrel::BoilingWaterQuestion() {
     StepReveal();
     NewRow(50, ink::heading, "点をとった図の特徴は？");
     StepReveal();
-    plane.GraphOf({.a = 8, .b = 20, .colour = 3}, {.xFrom = 0, .xTo = 10, .yPerStep = 4});
+    plane.GraphOf({.a = 8, .b = 20, .colour = ink::emphasis}, {.xFrom = 0, .xTo = 10, .yPerStep = 4});
     StepReveal();
     NewRow(50, ink::emphasis, "点が一直線上に並んでいる。");
     StepReveal();
@@ -122,7 +122,8 @@ Lesson::PlaneView Kestrel::DrawHeatingPlane() {
 void Kestrel::BoilingWaterEquation() {
     TopicScreen(area::wide, 38);
     PenWidth(5);
-    DrawHeatingPlane().GraphOf({.a = 8, .b = 20, .colour = 3}, {.xFrom = 0, .xTo = 10, .yPerStep = 4});
+    DrawHeatingPlane().GraphOf({.a = 8, .b = 20, .colour = ink::emphasis},
+                               {.xFrom = 0, .xTo = 10, .yPerStep = 4});
 
     Put(38, 30, ink::heading, "x分後の水の温度をy℃として、");
     NewRow(50, ink::heading, "　yをxの式で表してみよう。");
@@ -243,7 +244,7 @@ void Kestrel::WaterDepthExample() {
     for (Num rise : {2.0f, 4.0f, 6.0f, 8.0f, 15.0f}) {
         StepReveal();
         PenWidth(3);
-        FilledBox(paper.At(0, 3), paper.At(10, 3 + rise), 0, 11);
+        FilledBox(paper.At(0, 3), paper.At(10, 3 + rise), ink::text, ink::paleCyan);
         DrawDepthScale(paper);
     }
     const Point label = paper.At(3, 17);
@@ -288,25 +289,25 @@ Lesson::PlaneView Kestrel::SetupDepthFigure() {
     const Point bottomLeft = paper.At(0, 0), bottomRight = paper.At(10, 0);
     const Point topLeft = paper.At(0, 20), topRight = paper.At(10, 20), water = paper.At(10, 3);
     PenWidth(3);
-    FilledBox(bottomLeft, water, 0, 10);
+    FilledBox(bottomLeft, water, ink::text, ink::panel);
     PenWidth(5);
-    Segment(bottomLeft, bottomRight, 0);
-    Segment(bottomRight, topRight, 0);
-    Segment(bottomLeft, topLeft, 0);
+    Segment(bottomLeft, bottomRight, ink::text);
+    Segment(bottomRight, topRight, ink::text);
+    Segment(bottomLeft, topLeft, ink::text);
     return paper;
 }
 
 // A centimetre scale on the left wall, and a ruler one step in from it.
 void Kestrel::DrawDepthScale(const PlaneView& paper) {
     PenWidth(5);
-    Segment(paper.At(1, 0), paper.At(1, 11), 5);
+    Segment(paper.At(1, 0), paper.At(1, 11), ink::answer);
     for (int cm = 1; cm <= 10; ++cm) {
         const Num y = static_cast<Num>(cm);
-        Segment(paper.At(0, y), paper.At(1, y), 5);
+        Segment(paper.At(0, y), paper.At(1, y), ink::answer);
     }
     for (int k = 1; k <= 2; ++k) {
         const Num y = static_cast<Num>(5 * k);
-        Segment(paper.At(1, y), paper.At(2, y), 5);
+        Segment(paper.At(1, y), paper.At(2, y), ink::answer);
     }
 }
 
@@ -328,18 +329,18 @@ void Kestrel::IncenseExample() {
     const Point label = paper.At(3, 19);
     StepReveal();
     PenWidth(15);
-    Segment(top, foot, 8);
+    Segment(top, foot, ink::grey);
 
     StepReveal();
     for (int minute = 1; minute <= 16; ++minute) {
         // 0.5 cm a minute burnt away from the top.
-        Segment(top, paper.At(5, 16 - 0.5f * static_cast<Num>(minute)), 14);
+        Segment(top, paper.At(5, 16 - 0.5f * static_cast<Num>(minute)), ink::yellow);
         Label(label.x, label.y, ink::text, NumberText(static_cast<Num>(minute)) + "分後");
         StepReveal();
         EraseBox(968, 85, 968 + 1140, 85 + 60);
     }
     PenWidth(15);
-    Segment(top, afterX, 14);
+    Segment(top, afterX, ink::yellow);
     Label(label.x, label.y, ink::text, "x分後");
     PenWidth(5);
     ArcOver({.from = afterX, .to = foot, .side = -1, .label = "y㎝"});
@@ -375,18 +376,18 @@ Lesson::PlaneView Kestrel::SetupIncenseFigure() {
     const PlaneView paper = GridFrame(968, 60, 12, 20, 25);
 
     PenWidth(3);
-    FilledBox(paper.At(0, 0), paper.At(8, -0.5f), 0, 12);
+    FilledBox(paper.At(0, 0), paper.At(8, -0.5f), ink::text, ink::nextBox);
     PenWidth(15);
-    Segment(paper.At(1, 16), paper.At(1, 0), 8);
+    Segment(paper.At(1, 16), paper.At(1, 0), ink::grey);
     PenWidth(3);
-    Segment(paper.At(3, 16), paper.At(3, 0), 5);
+    Segment(paper.At(3, 16), paper.At(3, 0), ink::answer);
     for (int cm = 1; cm <= 16; ++cm) {
         const Num y = static_cast<Num>(cm);
-        Segment(paper.At(2.5f, y), paper.At(3.5f, y), 5);
+        Segment(paper.At(2.5f, y), paper.At(3.5f, y), ink::answer);
     }
     for (int k = 1; k <= 3; ++k) {
         const Num y = static_cast<Num>(5 * k);
-        Segment(paper.At(2, y), paper.At(4, y), 5);
+        Segment(paper.At(2, y), paper.At(4, y), ink::answer);
     }
     return paper;
 }

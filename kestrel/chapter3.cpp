@@ -36,7 +36,7 @@ const Chapter<Kestrel> Kestrel::kRateOfChange{
 // x from -4 to 4 between "…" columns, the y row empty; x row 60 below the
 // text row, y row 50 below it.
 Kestrel::ValueTable Kestrel::StepByOneTable(Num textRow) {
-    const CellStyle cell{60, 50, 3, ink::page, ink::text};
+    const CellStyle cell{60, 50, ink::emphasis, ink::page, ink::text};
     const ValueTable table{
         .left = cursor.margin, .cellWidth = 60, .xRow = textRow + 60, .yRow = textRow + 110};
     for (const Num top : {table.xRow, table.yRow}) {
@@ -54,7 +54,7 @@ Kestrel::ValueTable Kestrel::StepByOneTable(Num textRow) {
 void Kestrel::RevealStepByOneValues(const ValueTable& table, int b) {
     for (int k = 1; k <= 9; ++k) {
         StepReveal();
-        Cell(table.Column(k + 1), table.yRow, {60, 50, 3, ink::page, ink::answer},
+        Cell(table.Column(k + 1), table.yRow, {60, 50, ink::emphasis, ink::page, ink::answer},
              NumberText(static_cast<Num>(2 * (k - 5) + b)));
     }
 }
@@ -88,7 +88,7 @@ void Kestrel::StepByOneTopic() {
 Kestrel::ValueTable Kestrel::StepTable(Num textRow) {
     const ValueTable table{
         .left = cursor.margin, .cellWidth = 60, .xRow = textRow + 100, .yRow = textRow + 150};
-    const CellStyle cell{60, 50, 3, ink::page, ink::text};
+    const CellStyle cell{60, 50, ink::emphasis, ink::page, ink::text};
     for (const Num top : {table.xRow, table.yRow}) {
         const bool xRow = top == table.xRow;
         for (int k = 0; k <= 11; ++k) {
@@ -166,13 +166,13 @@ void Kestrel::StepByTwoThreeTopic() {
 // Four cells a row, 90 wide, from 30 beyond the last text: x, from, →, to
 // over y, (empty), →, (empty). The cursor ends on the y row.
 Kestrel::ValueTable Kestrel::AnswerTable(Num xRowTop, std::string_view from, std::string_view to,
-                                         Num yRowColour) {
+                                         Colour yRowColour) {
     const ValueTable table{.left = cursor.end + 30, .cellWidth = 90, .xRow = xRowTop, .yRow = xRowTop + 50};
     const std::string_view rows[2][4] = {{"x", from, "→", to}, {"y", "", "→", ""}};
     for (int row = 0; row < 2; ++row) {
         for (int k = 0; k < 4; ++k) {
             Cell(table.Column(k), row == 0 ? table.xRow : table.yRow,
-                 {90, 50, 3, ink::page, row == 0 ? ink::text : yRowColour}, rows[row][k]);
+                 {90, 50, ink::emphasis, ink::page, row == 0 ? ink::text : yRowColour}, rows[row][k]);
         }
     }
     return table;
@@ -181,7 +181,7 @@ Kestrel::ValueTable Kestrel::AnswerTable(Num xRowTop, std::string_view from, std
 // A y value written into its column of the y row; the cursor stays.
 void Kestrel::ValueIntoCell(const ValueTable& table, int column, std::string_view value) {
     const Num x = cursor.end, row = cursor.row;
-    Cell(table.Column(column), table.yRow, {90, 50, 3, ink::page, ink::emphasis}, value);
+    Cell(table.Column(column), table.yRow, {90, 50, ink::emphasis, ink::page, ink::emphasis}, value);
     cursor.end = x;
     cursor.row = row;
 }

@@ -96,7 +96,7 @@ void Kestrel::DensePointsDemo() {
     NewRow(70, ink::emphasis, "y=2x+3");
 
     // Whole x: -4 .. 3 in columns 2 .. 9.
-    const CellStyle wholeFrame{60, 50, 0, ink::page, ink::text};
+    const CellStyle wholeFrame{60, 50, ink::text, ink::page, ink::text};
     const Num tableLeft = cursor.margin;
     Num xRow = cursor.row + 60;
     Num yRow = xRow + 50;
@@ -107,7 +107,7 @@ void Kestrel::DensePointsDemo() {
     StepReveal();
     for (int k = 2; k <= 9; ++k) {
         StepReveal();
-        Cell(tableLeft + 60 * (k - 1), yRow, {60, 50, 0, ink::page, ink::emphasis},
+        Cell(tableLeft + 60 * (k - 1), yRow, {60, 50, ink::text, ink::page, ink::emphasis},
              NumberText(static_cast<Num>((k - 6) * 2 + 3)));
     }
     StepReveal();
@@ -146,9 +146,9 @@ void Kestrel::DensePointsDemo() {
     // "-3.5" is 89 units wide: in a 90-unit cell its minus would touch the
     // rule and read as a tee. The "x" column is as narrow as the whole
     // table's, so each value gets room within the same overall width.
-    const CellStyle halfHeading{60, 50, 0, ink::page, ink::text};
+    const CellStyle halfHeading{60, 50, ink::text, ink::page, ink::text};
     constexpr Num halfWidth = 95;
-    const CellStyle halfFrame{halfWidth, 50, 0, ink::page, ink::text};
+    const CellStyle halfFrame{halfWidth, 50, ink::text, ink::page, ink::text};
     auto halfColumn = [&](int k) {
         return tableLeft + halfHeading.width + halfWidth * static_cast<Num>(k - 2);
     };
@@ -167,7 +167,7 @@ void Kestrel::DensePointsDemo() {
     StepReveal();
     for (int k = 2; k <= 8; ++k) {
         StepReveal();
-        Cell(halfColumn(k), yRow, {halfWidth, 50, 0, ink::page, ink::emphasis},
+        Cell(halfColumn(k), yRow, {halfWidth, 50, ink::text, ink::page, ink::emphasis},
              NumberText((static_cast<Num>(k) - 5.5f) * 2 + 3));
     }
     StepReveal();
@@ -206,7 +206,8 @@ void Kestrel::PointsOnLineAnswer() {
     Put(76, 30, ink::emphasis, "教科書P65　問1の解答");
     const PlaneView plane = PlaneAt(
         {.left = 874, .top = 60, .xFrom = -8, .xTo = 8, .yFrom = -10, .yTo = 18, .step = 20, .grid = true});
-    plane.GraphOf({.a = 2, .b = 3, .colour = 3, .label = "y=2x+3", .labelDx = -189, .labelDy = -40});
+    plane.GraphOf(
+        {.a = 2, .b = 3, .colour = ink::emphasis, .label = "y=2x+3", .labelDx = -189, .labelDy = -40});
     // Each point: x substituted, y worked out a key at a time, then the point.
     static constexpr struct {
         Num rowStep;
@@ -239,19 +240,20 @@ void Kestrel::PointsOnLineAnswer() {
 // `at`: the heads 110 wide, then the values, rows 50 apart.
 void Kestrel::DrawShiftTable(Point at, Num shift, Num valueWidth, std::string_view shiftedHead) {
     struct Row {
-        Num fill;
+        Colour fill;
         std::string_view head;
         Num factor, add;
     };
-    const Row rows[] = {{ink::page, "x", 1, 0}, {13, "2x", 2, 0}, {11, shiftedHead, 2, shift}};
+    const Row rows[] = {
+        {ink::page, "x", 1, 0}, {ink::accent, "2x", 2, 0}, {ink::paleCyan, shiftedHead, 2, shift}};
     const Num valuesLeft = at.x + 110;
     for (int r = 0; r < 3; ++r) {
         const Row& row = rows[r];
         const Num top = at.y + 50 * static_cast<Num>(r);
-        Cell(at.x, top, {110, 50, 3, row.fill, ink::text}, row.head);
+        Cell(at.x, top, {110, 50, ink::emphasis, row.fill, ink::text}, row.head);
         for (int x = -4; x <= 3; ++x) {
             Cell(valuesLeft + valueWidth * static_cast<Num>(x + 4), top,
-                 {valueWidth, 50, 3, row.fill, ink::text},
+                 {valueWidth, 50, ink::emphasis, row.fill, ink::text},
                  NumberText(row.factor * static_cast<Num>(x) + row.add));
         }
     }
@@ -268,9 +270,9 @@ void Kestrel::KeepShiftPairsClear(const PlaneView& plane, Num from, Num to, Num 
 // The points of y=2x and of y=2x+shift at x: two dots and the bar between them.
 void Kestrel::DrawShiftPair(const PlaneView& plane, Num x, Num shift) {
     const Point onLine = plane.At(x, 2 * x), moved = plane.At(x, 2 * x + shift);
-    Disc(onLine, 6, 5);
-    Disc(moved, 6, 5);
-    FilledBox(onLine, moved, 5, 5);
+    Disc(onLine, 6, ink::answer);
+    Disc(moved, 6, ink::answer);
+    FilledBox(onLine, moved, ink::answer, ink::answer);
 }
 
 void Kestrel::TranslationTopic() {
@@ -286,8 +288,9 @@ void Kestrel::TranslationTopic() {
     const PlaneView plane = PlaneAt(
         {.left = 874, .top = 60, .xFrom = -5, .xTo = 5, .yFrom = -8, .yTo = 9, .step = 35, .grid = true});
     KeepShiftPairsClear(plane, -4, 3, 3);
-    plane.GraphOf({.a = 2, .b = 3, .colour = 3, .label = "y=2x+3", .labelDx = -189, .labelDy = -40});
-    plane.GraphOf({.a = 2, .b = 0, .colour = 7, .label = "y=2x", .labelDx = -81, .labelDy = 150});
+    plane.GraphOf(
+        {.a = 2, .b = 3, .colour = ink::emphasis, .label = "y=2x+3", .labelDx = -189, .labelDy = -40});
+    plane.GraphOf({.a = 2, .b = 0, .colour = ink::heading, .label = "y=2x", .labelDx = -81, .labelDy = 150});
     NewRow(70, ink::emphasis, "(2)");
     Next(ink::text, "y=2xとy=2x+3のグラフの関係は？");
 
@@ -314,8 +317,9 @@ void Kestrel::TranslationDownAnswer() {
     const PlaneView plane = PlaneAt(
         {.left = 912, .top = 60, .xFrom = -5, .xTo = 5, .yFrom = -8, .yTo = 9, .step = 30, .grid = true});
     KeepShiftPairsClear(plane, -2, 4, -3);
-    plane.GraphOf({.a = 2, .b = -3, .colour = 3, .label = "y=2x-3", .labelDx = -135, .labelDy = 240});
-    plane.GraphOf({.a = 2, .b = 0, .colour = 7, .label = "y=2x", .labelDx = -162, .labelDy = 50});
+    plane.GraphOf(
+        {.a = 2, .b = -3, .colour = ink::emphasis, .label = "y=2x-3", .labelDx = -135, .labelDy = 240});
+    plane.GraphOf({.a = 2, .b = 0, .colour = ink::heading, .label = "y=2x", .labelDx = -162, .labelDy = 50});
 
     StepReveal();
     NewRow(70, ink::emphasis, "(2)");
@@ -339,8 +343,9 @@ void Kestrel::MovedProportionTopic() {
     PenWidth(4);
     const PlaneView above =
         PlaneAt({.left = 152, .top = 320, .xFrom = -2, .xTo = 2, .yFrom = -2, .yTo = 8, .step = 30});
-    above.GraphOf({.a = 1.5f, .b = 3, .colour = 3, .label = "y=ax+b", .labelDx = -189});
-    above.GraphOf({.a = 1.5f, .b = 0, .colour = 7, .label = "y=ax", .labelDx = -54, .labelDy = 100});
+    above.GraphOf({.a = 1.5f, .b = 3, .colour = ink::emphasis, .label = "y=ax+b", .labelDx = -189});
+    above.GraphOf(
+        {.a = 1.5f, .b = 0, .colour = ink::heading, .label = "y=ax", .labelDx = -54, .labelDy = 100});
     const Point up = above.At(0, 3);
     Label(up.x + 20, up.y, ink::answer, "b");
     const Point upFrom = above.At(0, 0);
@@ -348,8 +353,9 @@ void Kestrel::MovedProportionTopic() {
 
     const PlaneView below =
         PlaneAt({.left = 418, .top = 320, .xFrom = -2, .xTo = 2, .yFrom = -6, .yTo = 4, .step = 30});
-    below.GraphOf({.a = 1.5f, .b = -3, .colour = 3, .label = "y=ax+b", .labelDx = -81, .labelDy = 100});
-    below.GraphOf({.a = 1.5f, .b = 0, .colour = 7, .label = "y=ax", .labelDx = -135});
+    below.GraphOf(
+        {.a = 1.5f, .b = -3, .colour = ink::emphasis, .label = "y=ax+b", .labelDx = -81, .labelDy = 100});
+    below.GraphOf({.a = 1.5f, .b = 0, .colour = ink::heading, .label = "y=ax", .labelDx = -135});
     const Point label = below.At(0, -1), down = below.At(0, -3), downFrom = below.At(0, 0);
     Label(label.x + 20, label.y, ink::answer, "b");
     ArrowTo(downFrom.x, downFrom.y, down.x, down.y, ink::answer);
@@ -377,7 +383,8 @@ void Kestrel::InterceptTopic() {
     PenWidth(5);
     const PlaneView plane =
         PlaneAt({.left = 836, .top = 60, .xFrom = -3, .xTo = 2, .yFrom = -2, .yTo = 8, .step = 50});
-    plane.GraphOf({.a = 1.5f, .b = 3, .colour = 3, .label = "y=ax+b", .labelDx = -81, .labelDy = -80});
+    plane.GraphOf(
+        {.a = 1.5f, .b = 3, .colour = ink::emphasis, .label = "y=ax+b", .labelDx = -81, .labelDy = -80});
     plane.PointAt(0, 3, {.radius = 8, .colour = ink::answer});
     const Point label = plane.At(0, 3.5f);
     Label(label.x - 135, label.y, ink::answer, "(0,b)");
@@ -389,7 +396,7 @@ void Kestrel::InterceptTopic() {
     Next(ink::answer, "点(0,b)");
     Next(ink::text, "を通る");
     Next(ink::answer, "直線");
-    plane.GraphOf({.a = 1.5f, .b = 0, .colour = 0, .label = "y=ax", .labelDx = -54, .labelDy = -50});
+    plane.GraphOf({.a = 1.5f, .b = 0, .colour = ink::text, .label = "y=ax", .labelDx = -54, .labelDy = -50});
 
     StepReveal();
     Put(cursor.margin + 38, 570, ink::text, "教科書P66の問3 をしなさい。");
@@ -401,7 +408,8 @@ void Kestrel::InterceptAnswer() {
     Put(570, 30, ink::emphasis, "教科書P66の問3　解答");
     const PlaneView plane =
         PlaneAt({.left = 114, .top = 100, .xFrom = -3, .xTo = 5, .yFrom = -2, .yTo = 11, .grid = true});
-    plane.GraphOf({.a = 2, .b = 4, .colour = 3, .label = "y=2x+4", .labelDx = -81, .labelDy = 150});
+    plane.GraphOf(
+        {.a = 2, .b = 4, .colour = ink::emphasis, .label = "y=2x+4", .labelDx = -81, .labelDy = 150});
     plane.PointAt(0, 4, {.radius = 8, .colour = ink::answer});
     NewRow(50, ink::text, "(1) y軸と交わる点の座標 ");
     StepReveal();

@@ -110,7 +110,7 @@ void Kestrel::SlopeOnGraphTopic() {
                                          .grid = true});
         plane.GraphOf({.a = s.a,
                        .b = s.b,
-                       .colour = 0,
+                       .colour = ink::text,
                        .label = s.graphLabel,
                        .labelDx = s.labelDx,
                        .labelDy = s.labelDy});
@@ -158,9 +158,10 @@ void Kestrel::SlopeOnGraphTopic() {
     NewRow(50, ink::text, "aの値が変わるとどうなりますか。", 38);
     const PlaneView plane =
         PlaneAt({.left = 798, .top = 100, .xFrom = -3, .xTo = 5, .yFrom = -2, .yTo = 11, .grid = true});
-    plane.GraphOf({.a = 1, .b = 2, .colour = 0, .label = "y=x+2", .labelDx = -54, .labelDy = 75});
-    plane.GraphOf({.a = 2, .b = 2, .colour = 3, .label = "y=2x+2", .labelDx = -54, .labelDy = 120});
-    plane.GraphOf({.a = 3, .b = 2, .colour = 7, .label = "y=3x+2"});
+    plane.GraphOf({.a = 1, .b = 2, .colour = ink::text, .label = "y=x+2", .labelDx = -54, .labelDy = 75});
+    plane.GraphOf(
+        {.a = 2, .b = 2, .colour = ink::emphasis, .label = "y=2x+2", .labelDx = -54, .labelDy = 120});
+    plane.GraphOf({.a = 3, .b = 2, .colour = ink::heading, .label = "y=3x+2"});
     StepReveal();
     NewRow(50, ink::emphasis, "y=ax+b のaの値が大きいほど、");
     NewRow(50, ink::emphasis, "直線の傾きぐあいが急になる。");
@@ -209,7 +210,7 @@ void Kestrel::SlopeInterceptTopic() {
         const Num captionX = &s == &sides[0] ? cursor.margin : view.At(0, 0).x + rt::reading::kApart;
         rightCaptionX = captionX;
         KeepClear({captionX, captionY}, {captionX + kCaptionWidth, captionY + kCaptionHeight});
-        view.GraphOf({.a = s.a, .b = s.b, .colour = 3, .label = s.label, .labelDx = -135});
+        view.GraphOf({.a = s.a, .b = s.b, .colour = ink::emphasis, .label = s.label, .labelDx = -135});
         const Point origin = view.At(0, 0);
         Label(origin.x - 135, plane.top - 50, ink::emphasis, s.sign);
         if (s.label.empty()) Label(origin.x, origin.y, ink::emphasis, "y=ax+b");
@@ -372,7 +373,7 @@ void Kestrel::DrawGraphFromSlope(const SlopeDrawing& d) {
     StepReveal();
     plane.GraphOf({.a = d.a,
                    .b = d.b,
-                   .colour = 3,
+                   .colour = ink::emphasis,
                    .label = d.graphLabel,
                    .labelDx = d.graphLabelDx,
                    .labelDy = d.graphLabelDy});
@@ -457,17 +458,18 @@ void Kestrel::TwoGraphsByPoints(std::string_view heading, const LineByPoints& ri
 
     struct Line {
         const LineByPoints& line;
-        Num dotColour;
+        Colour dotColour;
         std::string_view label;
     };
-    const Line lines[] = {{rising, 7, "①"}, {falling, 5, "②"}};
+    const Line lines[] = {{rising, ink::heading, "①"}, {falling, ink::answer, "②"}};
     for (const Line& l : lines) {
         StepReveal();
         plane.PointAt(0, l.line.b, {.radius = 10, .colour = l.dotColour});
         StepReveal();
         plane.PointAt(l.line.run, l.line.b + l.line.rise, {.radius = 10, .colour = l.dotColour});
         StepReveal();
-        plane.GraphOf({.a = l.line.rise / l.line.run, .b = l.line.b, .colour = 3, .label = l.label});
+        plane.GraphOf(
+            {.a = l.line.rise / l.line.run, .b = l.line.b, .colour = ink::emphasis, .label = l.label});
     }
 }
 
@@ -546,16 +548,18 @@ void Kestrel::GraphDrawingAnswers() {
 
     // Each pair of points takes the colour of the next answer's line.
     struct Answer {
-        Num a, b, colour;
+        Num a, b;
+        Colour colour;
         std::string_view label;
         Num labelDx, labelDy;
-        Num run, rise, pointColour;
+        Num run, rise;
+        Colour pointColour;
     };
     static constexpr Answer answers[] = {
-        {2, -1, 0, "(1)", -54, -50, 1, 2, 3},
-        {1, 1, 3, "(2)", -27, -50, 1, 1, 5},
-        {-2, 2, 5, "(3)", 0, 0, 1, -2, 7},
-        {-1.0f / 3, -3, 7, "(4)", -54, -50, 3, -1, 0},
+        {2, -1, ink::text, "(1)", -54, -50, 1, 2, ink::emphasis},
+        {1, 1, ink::emphasis, "(2)", -27, -50, 1, 1, ink::answer},
+        {-2, 2, ink::answer, "(3)", 0, 0, 1, -2, ink::heading},
+        {-1.0f / 3, -3, ink::heading, "(4)", -54, -50, 3, -1, ink::text},
     };
     for (const Answer& a : answers) {
         plane.GraphOf({.a = a.a,

@@ -40,7 +40,7 @@ void Kestrel::ThreeFormsCoefficients() {
         {"x", "…", "-2", "-1", "0", "1", "2", "…"},
         {"y", "…", "-1", "1", "3", "5", "7", "…"},
     };
-    const CellStyle cell{60, 50, 0, 15, 0};
+    const CellStyle cell{60, 50, ink::text, ink::page, ink::text};
     const Num rows[2] = {tableTop, yRow};
     for (int row = 0; row < 2; ++row) {
         for (int k = 1; k <= 8; ++k)
@@ -58,7 +58,7 @@ void Kestrel::ThreeFormsCoefficients() {
                       .step = 30};
     const PlaneView view = PlaneAt(plane);
     const Num a = 1.5f, b = 3;
-    view.GraphOf({.a = a, .b = b, .colour = 3});
+    view.GraphOf({.a = a, .b = b, .colour = ink::emphasis});
     Label(view.At(0, 0).x - 135, plane.top, ink::text, "(3)");
     view.PointAt(0, 3, {.radius = 8, .colour = ink::text});
     const Point interceptText = view.At(0, 3.5f);
@@ -100,7 +100,7 @@ void Kestrel::ThreeFormsCoefficients() {
                  .height = 20,
                  .side = 1,
                  .stepDegrees = 15,
-                 .dotColour = 3,
+                 .dotColour = ink::emphasis,
                  .labelColour = ink::answer,
                  .label = "2"});
     }
@@ -132,9 +132,9 @@ struct Kestrel::IncreaseDecreaseCase {
     std::string_view task, graphLabel;
     Num a;
     Num points[5][2];  // arrow ends in values: 1 -> 2, 2 -> 3, 4 -> 5
-    Num answerColour;
+    Colour answerColour;
     std::string_view answer;
-    Num ruleColour;
+    Colour ruleColour;
     std::string_view rule, generalRule;
     bool assignment;  // the textbook assignment after one more key
 };
@@ -182,23 +182,23 @@ void Kestrel::IncreaseDecreaseScreen(const IncreaseDecreaseCase& c) {
     const PlaneView view = PlaneAt(plane);
     Point points[5];
     for (int k = 0; k < 5; ++k) points[k] = view.At(c.points[k][0], c.points[k][1]);
-    view.GraphOf({.a = c.a, .b = 2, .colour = 3});
+    view.GraphOf({.a = c.a, .b = 2, .colour = ink::emphasis});
     // At the top right corner of the plane.
     Label(view.At(plane.xTo, 0).x, plane.top, ink::text, c.graphLabel);
 
-    auto arrow = [&](int tail, int head, Num colour) {
+    auto arrow = [&](int tail, int head, Colour colour) {
         ArrowTo(points[tail - 1].x, points[tail - 1].y, points[head - 1].x, points[head - 1].y, colour);
     };
     StepReveal();
     PenWidth(6);
-    arrow(1, 2, 7);
+    arrow(1, 2, ink::heading);
     StepReveal();
-    arrow(2, 3, 7);
+    arrow(2, 3, ink::heading);
     StepReveal();
     NewRow(70, c.answerColour, c.answer);
     StepReveal();
     NewRow(70, c.ruleColour, c.rule);
-    arrow(4, 5, 5);
+    arrow(4, 5, ink::answer);
     StepReveal();
     NewRow(70, ink::answer, c.generalRule);
     PenWidth(3);
@@ -214,7 +214,7 @@ void Kestrel::IncreaseDecreaseScreen(const IncreaseDecreaseCase& c) {
 // the plane's y axis. DrawGraph tests each dot against the plane before
 // drawing it, so even the largest slope the entry takes draws only dots inside.
 void Kestrel::TypedValueGraphLoop(const PlaneView& plane, std::string_view prompt, bool slopeTyped,
-                                  Num colour) {
+                                  Colour colour) {
     RandomExerciseLoop([&] {
         Num typed;
         do {
@@ -241,7 +241,7 @@ void Kestrel::ParameterGraphExplorer() {
     const PlaneView plane = PlaneAt(
         {.left = 680, .top = 50, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 25, .grid = true});
 
-    TypedValueGraphLoop(plane, "aの値を入力して下さい。(整数か小数)", true, 3);
+    TypedValueGraphLoop(plane, "aの値を入力して下さい。(整数か小数)", true, ink::emphasis);
 
     StepReveal();
     Put(40, 200, ink::text, "①つねに点(0,2)を通る。");
@@ -254,7 +254,7 @@ void Kestrel::ParameterGraphExplorer() {
     Put(40, 420, ink::text, "(2)");
     Next(ink::emphasis, "a=2");
     Next(ink::text, "として");
-    TypedValueGraphLoop(plane, "bの値を入力して下さい。(整数か小数)", false, 7);
+    TypedValueGraphLoop(plane, "bの値を入力して下さい。(整数か小数)", false, ink::heading);
 
     StepReveal();
     Put(40, 540, ink::text, "①グラフどうしはつねに平行。");

@@ -64,26 +64,26 @@ void Kestrel::DomainRangeExample() {
                                      .grid = true,
                                      .scaleNumbers = false});
     plane.ScaleNumbers(1, 5);
-    plane.GraphOf({.a = 5, .b = 20, .colour = 0, .label = "y=5x+20", .labelDx = -108, .labelDy = -70},
+    plane.GraphOf({.a = 5, .b = 20, .colour = ink::text, .label = "y=5x+20", .labelDx = -108, .labelDy = -70},
                   {.xFrom = -2, .xTo = 13, .yPerStep = 5});
 
     // The domain's ends on the x axis, the graph above them (y = 45 and 70,
     // 9 and 14 steps up) and their heights on the y axis.
-    auto arrow = [&](Point from, Point to) { ArrowTo(from.x, from.y, to.x, to.y, 5, 16, 2); };
+    auto arrow = [&](Point from, Point to) { ArrowTo(from.x, from.y, to.x, to.y, ink::answer, 16, 2); };
     const Dot domainDot{.radius = 8, .colour = ink::answer};
     StepReveal();
     const Point low = plane.PointAt(5, 0, domainDot);
     const Point high = plane.PointAt(10, 0, domainDot);
     const Point lowHeight = plane.At(0, 9), highHeight = plane.At(0, 14);
     const Point lowOnGraph{low.x, lowHeight.y}, highOnGraph{high.x, highHeight.y};
-    Segment(low, high, 5);
+    Segment(low, high, ink::answer);
     StepReveal();
     arrow(low, lowOnGraph);
     StepReveal();
     arrow(high, highOnGraph);
     StepReveal();
     PenWidth(9);
-    Segment(lowOnGraph, highOnGraph, 3);
+    Segment(lowOnGraph, highOnGraph, ink::emphasis);
     PenWidth(5);
     StepReveal();
     arrow(lowOnGraph, lowHeight);
@@ -92,7 +92,7 @@ void Kestrel::DomainRangeExample() {
     arrow(highOnGraph, highHeight);
     plane.PointAt(0, 14, domainDot);
     StepReveal();
-    Segment(lowHeight, highHeight, 5);
+    Segment(lowHeight, highHeight, ink::answer);
 
     StepReveal();
     NewRow(80, ink::emphasis, "グラフから");
@@ -161,7 +161,7 @@ void Kestrel::DomainRangeSolution(const DomainRangeProblem& pr) {
     // A step of 29 keeps a point at y=-10 clear of the status band.
     const PlaneView view =
         PlaneAt({.left = 640, .top = 50, .xFrom = -10, .xTo = 10, .yFrom = -10, .yTo = 10, .step = 29});
-    view.GraphOf({.a = pr.a, .b = pr.b, .colour = 0});
+    view.GraphOf({.a = pr.a, .b = pr.b, .colour = ink::text});
     NewRow(50, ink::emphasis, "<解答>");
 
     // The values' places: off the axes and their bars, clear of the origin's
@@ -267,7 +267,7 @@ void Kestrel::DomainRangeSolution(const DomainRangeProblem& pr) {
                         {pr.q, pr.yq, NumberText(pr.q), view.PointAt(pr.q, 0, onAxis)}};
     const Num axisY = ends[0].mark.y;
     PenWidth(8);
-    Segment({ends[0].mark.x, axisY}, {ends[1].mark.x, axisY}, 5);
+    Segment({ends[0].mark.x, axisY}, {ends[1].mark.x, axisY}, ink::answer);
     PenWidth(5);
     const Point lowEnd = xValuePlace(ends[0].mark.x, ends[0].xText, true);
     const Point highEnd = xValuePlace(ends[1].mark.x, ends[1].xText, false);
@@ -293,18 +293,18 @@ void Kestrel::DomainRangeSolution(const DomainRangeProblem& pr) {
         Next(ink::emphasis, "=" + yText[k]);
         onGraph[k] = view.PointAt(e.x, e.y, {.radius = 8, .colour = ink::emphasis});
         // A point on an axis needs no guide line to it.
-        if (onGraph[k].y != axisY) Segment({e.mark.x, axisY}, onGraph[k], 7);
-        if (onGraph[k].x != yAxis) Segment(onGraph[k], {yAxis, onGraph[k].y}, 7);
+        if (onGraph[k].y != axisY) Segment({e.mark.x, axisY}, onGraph[k], ink::heading);
+        if (onGraph[k].x != yAxis) Segment(onGraph[k], {yAxis, onGraph[k].y}, ink::heading);
         const Point value = yValuePlace(onGraph[k].y, yText[k]);
         Label(value.x, value.y, ink::emphasis, yText[k]);
     }
 
     // The piece of the graph over the domain.
     StepReveal();
-    view.GraphOf({.a = pr.a, .b = pr.b, .colour = 3}, {.xFrom = pr.p, .xTo = pr.q});
+    view.GraphOf({.a = pr.a, .b = pr.b, .colour = ink::emphasis}, {.xFrom = pr.p, .xTo = pr.q});
     StepReveal();
     PenWidth(8);
-    Segment({yAxis, onGraph[1].y}, {yAxis, onGraph[0].y}, 5);
+    Segment({yAxis, onGraph[1].y}, {yAxis, onGraph[0].y}, ink::answer);
     PenWidth(5);
     StepReveal();
     NewRow(50, ink::text, "グラフから、yの変域は　");

@@ -85,7 +85,7 @@ public:
     ValueTable StepTable(Num textRow);
     void StepTableArcs(const ValueTable& table, int step, int arcs, Num dotDegrees, std::string_view xLabel,
                        std::string_view yLabel);
-    ValueTable AnswerTable(Num xRowTop, std::string_view from, std::string_view to, Num yRowColour);
+    ValueTable AnswerTable(Num xRowTop, std::string_view from, std::string_view to, Colour yRowColour);
     void ValueIntoCell(const ValueTable& table, int column, std::string_view value);
     void Exercise1Rate(const ValueTable& table, std::string_view differences, std::string_view resolved,
                        std::string_view reduced, std::string_view xIncrease, std::string_view yIncrease);
@@ -163,7 +163,7 @@ public:
     void ParameterGraphExplorer();
     // Reads slopes (slopeTyped) or intercepts and adds each line to the plane
     // until the pupil types 1 at the next-step prompt.
-    void TypedValueGraphLoop(const PlaneView& plane, std::string_view prompt, bool slopeTyped, Num colour);
+    void TypedValueGraphLoop(const PlaneView& plane, std::string_view prompt, bool slopeTyped, Colour colour);
 
     // ---- Chapter 7: domain and range ------------------------------------------
     void DomainRangeExample();

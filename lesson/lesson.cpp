@@ -22,7 +22,7 @@ MenuPick Lesson::MainMenuChoice(const MainMenuLayout& menu) {
 
     engine_.ClearWorkArea();
     ClearBox(area::screen);
-    engine_.Rt().filledBox(22, 10, 1342, 610, 15, 10);
+    engine_.Rt().filledBox(22, 10, 1342, 610, ink::page, ink::panel);
     Label(264, 30, ink::page, "＜" + engine_.Title() + "　メニュー＞");
     for (int k = 1; k < exitItem; ++k) {
         Label(44, static_cast<Num>(120 + 60 * (k - 1)), k % 2 == 1 ? ink::accent : ink::page,
@@ -33,7 +33,7 @@ MenuPick Lesson::MainMenuChoice(const MainMenuLayout& menu) {
     if (menu.promptFirst)
         engine_.DrawPromptText({.text = "番号を入力して下さい。",
                                 .at = {engine_.Entry().x - 240, engine_.Entry().y},
-                                .colour = 0});
+                                .colour = ink::text});
     const NumberEntry typed = engine_.AskMenuNumber();
     engine_.ClearMenuPrompt();
 
@@ -74,7 +74,7 @@ int Lesson::ChapterSubMenu(std::string_view itemLine, int items) {
 void Lesson::ClearBox(Num width, Num height) { EraseBox(0, 0, width, height); }
 
 void Lesson::EraseBox(Num x1, Num y1, Num x2, Num y2) {
-    engine_.Rt().filledBox(x1, y1, x2, y2, 15, 15);
+    engine_.Rt().filledBox(x1, y1, x2, y2, ink::page, ink::page);
     engine_.ErasedBox(x1, y1, x2, y2);
 }
 
@@ -88,7 +88,7 @@ void Lesson::PenWidth(int width) { engine_.Rt().setDrawWidth(width); }
 
 // ---- Text cursor ----------------------------------------------------------------
 
-Point Lesson::DrawWith(Point (Engine::*routine)(const PenText&), Num x, Num y, Num colour,
+Point Lesson::DrawWith(Point (Engine::*routine)(const PenText&), Num x, Num y, Colour colour,
                        std::string_view text, bool movable) {
     if (screenTextLog) screenTextLog->push_back({std::string(text), x, y, colour});
     const PenText at{.text = text, .at = {x, y}, .colour = colour};
@@ -99,29 +99,29 @@ Point Lesson::DrawWith(Point (Engine::*routine)(const PenText&), Num x, Num y, N
     return (engine_.*routine)(at);
 }
 
-Point Lesson::Draw(Num x, Num y, Num colour, std::string_view text) {
+Point Lesson::Draw(Num x, Num y, Colour colour, std::string_view text) {
     return DrawWith(&Engine::DrawMathText, x, y, colour, text);
 }
 
-void Lesson::Put(Num x, Num y, Num colour, std::string_view text) {
+void Lesson::Put(Num x, Num y, Colour colour, std::string_view text) {
     const Point end = Draw(x, y, colour, text);
     cursor.end = end.x;
     cursor.row = end.y;
 }
 
-void Lesson::NewRow(Num step, Num colour, std::string_view text, Num indent) {
+void Lesson::NewRow(Num step, Colour colour, std::string_view text, Num indent) {
     Put(cursor.margin + indent, cursor.row + step, colour, text);
 }
 
-void Lesson::Next(Num colour, std::string_view text, Num gap) {
+void Lesson::Next(Colour colour, std::string_view text, Num gap) {
     Put(cursor.end + gap, cursor.row, colour, text);
 }
 
-void Lesson::Label(Num x, Num y, Num colour, std::string_view text, bool movable) {
+void Lesson::Label(Num x, Num y, Colour colour, std::string_view text, bool movable) {
     DrawWith(&Engine::DrawMathText, x, y, colour, text, movable);
 }
 
-void Lesson::TableText(Num x, Num y, Num colour, std::string_view text) {
+void Lesson::TableText(Num x, Num y, Colour colour, std::string_view text) {
     DrawWith(&Engine::DrawTableText, x, y, colour, text);
 }
 
@@ -138,8 +138,8 @@ void Lesson::Cell(Num x, Num y, const CellStyle& style, std::string_view text) {
     cursor.row = next.y;
 }
 
-const Lesson::CellStyle Lesson::kPageCell{396, 44, 5, 4, 13};
-const Lesson::CellStyle Lesson::kProblemCell{38, 44, 4, 3, 13};
+const Lesson::CellStyle Lesson::kPageCell{396, 44, ink::answer, ink::keyBox, ink::accent};
+const Lesson::CellStyle Lesson::kProblemCell{38, 44, ink::keyBox, ink::emphasis, ink::accent};
 
 void Lesson::PageHeading(Num x, Num y, std::string_view page, Num numberWidth, std::string_view number) {
     Cell(x, y, kPageCell, page);
@@ -182,7 +182,7 @@ void Lesson::KeepClear(Point at, Num radius) {
 
 void Lesson::KeepClear(Point from, Point to) { engine_.Rt().keepClear(from.x, from.y, to.x, to.y); }
 
-Lesson::PlaneView Lesson::GridFrame(Num left, Num top, Num columns, Num rows, Num step, Num colour) {
+Lesson::PlaneView Lesson::GridFrame(Num left, Num top, Num columns, Num rows, Num step, Colour colour) {
     return ViewOf(engine_.DrawGrid(
         {.corner = {left, top}, .columns = columns, .rows = rows, .step = step, .colour = colour}));
 }
@@ -201,12 +201,12 @@ void Lesson::ArcOver(const Arc& a) {
                                 .labelOnGround = a.labelOnGround});
 }
 
-void Lesson::ArrowTo(Num x1, Num y1, Num x2, Num y2, Num colour, Num headLength, Num twice) {
+void Lesson::ArrowTo(Num x1, Num y1, Num x2, Num y2, Colour colour, Num headLength, Num twice) {
     engine_.DrawArrow(
         {.from = {x1, y1}, .to = {x2, y2}, .colour = colour, .headLength = headLength, .twice = twice == 2});
 }
 
-void Lesson::BracedSystem(Num x, Num y, std::string_view first, std::string_view second, Num colour) {
+void Lesson::BracedSystem(Num x, Num y, std::string_view first, std::string_view second, Colour colour) {
     engine_.DrawBrace({x, y}, 100, colour);
     cursor.end = x + 40;
     cursor.row = y;
@@ -245,46 +245,43 @@ void Lesson::ColumnSigns(const Columns& columns, std::string_view signs) {
     rt::StyleScope pen(engine_.Rt(), 3);
     Num x = columns.left + kCell / 2;
     for (char sign : signs) {
-        if (sign == '+' || sign == '-')
-            engine_.Rt().segment(x - kHalf, y, x + kHalf, y, static_cast<int>(ink::emphasis));
-        if (sign == '+') engine_.Rt().segment(x, y - kHalf, x, y + kHalf, static_cast<int>(ink::emphasis));
+        if (sign == '+' || sign == '-') engine_.Rt().segment(x - kHalf, y, x + kHalf, y, ink::emphasis);
+        if (sign == '+') engine_.Rt().segment(x, y - kHalf, x, y + kHalf, ink::emphasis);
         x += kCell;
     }
 }
 
 // ---- Shared figures ----------------------------------------------------------------
 
-void Lesson::Frame(Point at, Num width, Num height, Num colour) {
-    engine_.Rt().box(at.x, at.y, at.x + width, at.y + height, static_cast<int>(colour));
+void Lesson::Frame(Point at, Num width, Num height, Colour colour) {
+    engine_.Rt().box(at.x, at.y, at.x + width, at.y + height, colour);
 }
 
-void Lesson::BigDot(Point at, Num colour) { Disc(at, 8, colour); }
+void Lesson::BigDot(Point at, Colour colour) { Disc(at, 8, colour); }
 
-void Lesson::Segment(Point from, Point to, Num colour) {
-    engine_.Rt().segment(from.x, from.y, to.x, to.y, fig::whole(colour));
+void Lesson::Segment(Point from, Point to, Colour colour) {
+    engine_.Rt().segment(from.x, from.y, to.x, to.y, colour);
 }
 
-void Lesson::FilledBox(Point from, Point to, Num outline, Num fill) {
-    engine_.Rt().filledBox(from.x, from.y, to.x, to.y, fig::whole(outline), fig::whole(fill));
+void Lesson::FilledBox(Point from, Point to, Colour outline, Colour fill) {
+    engine_.Rt().filledBox(from.x, from.y, to.x, to.y, outline, fill);
 }
 
-void Lesson::Disc(Point at, Num radius, Num colour) {
-    engine_.Rt().circle(at.x, at.y, radius, fig::whole(colour), 0, 0, true, -1);
-}
+void Lesson::Disc(Point at, Num radius, Colour colour) { engine_.Rt().disc(at.x, at.y, radius, colour); }
 
-void Lesson::FilledPolygon(std::span<const Point> corners, Num outline, Num fill) {
+void Lesson::FilledPolygon(std::span<const Point> corners, Colour outline, Colour fill) {
     std::vector<rt::Point> ring;
     for (const Point& corner : corners) ring.push_back({corner.x, corner.y});
     if (!ring.empty()) ring.push_back(ring.front());
-    engine_.Rt().connectFilled(fig::whole(outline), fig::whole(fill), ring);
+    engine_.Rt().connectFilled(outline, fill, ring);
 }
 
-void Lesson::ScaledText(Point at, std::string_view text, Num across, Num down, Num colour,
+void Lesson::ScaledText(Point at, std::string_view text, Num across, Num down, Colour colour,
                         const TextStyle& style) {
     if (screenTextLog) screenTextLog->push_back({std::string(text), at.x, at.y, colour});
     rt::StyleScope kept(engine_.Rt());
     engine_.Rt().setTextStyle(style);
-    engine_.Rt().symbol(text, at.x, at.y, fig::whole(across), fig::whole(down), fig::whole(colour));
+    engine_.Rt().symbol(text, at.x, at.y, fig::whole(across), fig::whole(down), colour);
 }
 
 std::optional<Point> Lesson::Crossing(Point a1, Point a2, Point b1, Point b2) {
@@ -300,7 +297,7 @@ void Lesson::LetteredPolygon(std::initializer_list<Point> corners, Num letterDis
                          .letterColour = ink::text});
 }
 
-void Lesson::RightAngleMark(Point vertex, Point first, Point second, Num size, Num colour) {
+void Lesson::RightAngleMark(Point vertex, Point first, Point second, Num size, Colour colour) {
     engine_.DrawRightAngleMark({.vertex = vertex, .first = first, .second = second}, size, colour);
 }
 
@@ -311,23 +308,27 @@ void Lesson::FramedScreen(WorkArea area, Num width, Num height, std::string_view
     Put(76, 30, ink::emphasis, heading);
 }
 
-void Lesson::RunLeg(const SlopeSteps& s) { ArrowTo(s.from.x, s.from.y, s.to.x, s.from.y, s.legsColour); }
+void Lesson::RunLeg(const SlopeSteps& s) {
+    ArrowTo(s.from.x, s.from.y, s.to.x, s.from.y, s.legsColour.value_or(ink::heading));
+}
 
-void Lesson::RiseLeg(const SlopeSteps& s) { ArrowTo(s.to.x, s.from.y, s.to.x, s.to.y, s.legsColour); }
+void Lesson::RiseLeg(const SlopeSteps& s) {
+    ArrowTo(s.to.x, s.from.y, s.to.x, s.to.y, s.legsColour.value_or(ink::emphasis));
+}
 
 void Lesson::RunLabel(const SlopeSteps& s, std::string_view text, Num dy) {
-    Label((s.from.x + s.to.x) / 2 - 14, s.from.y + dy, s.legsColour, text);
+    Label((s.from.x + s.to.x) / 2 - 14, s.from.y + dy, s.legsColour.value_or(ink::heading), text);
 }
 
 void Lesson::RiseLabel(const SlopeSteps& s, std::string_view text) {
-    Label(s.to.x, (s.from.y + s.to.y) / 2 - 16, s.legsColour, text);
+    Label(s.to.x, (s.from.y + s.to.y) / 2 - 16, s.legsColour.value_or(ink::emphasis), text);
 }
 
 Lesson::SlopeCorners Lesson::PlaneView::SlopeTriangle(const SlopeSteps& s) const {
     const Point corner{s.to.x, s.from.y};
-    if (s.legsColour >= 0) {
-        lesson_->ArrowTo(s.from.x, s.from.y, corner.x, corner.y, s.legsColour, 16, 2);
-        lesson_->ArrowTo(corner.x, corner.y, s.to.x, s.to.y, s.legsColour, 16, 2);
+    if (s.legsColour) {
+        lesson_->ArrowTo(s.from.x, s.from.y, corner.x, corner.y, *s.legsColour, 16, 2);
+        lesson_->ArrowTo(corner.x, corner.y, s.to.x, s.to.y, *s.legsColour, 16, 2);
         return {s.from, corner, s.to};
     }
     const IncreaseArrows legs =

@@ -33,7 +33,7 @@ struct MainMenuLayout {
     std::span<const std::string_view> items;  // items 1 .. exit; the last is the exit
     Num exitX = 44;
     Num exitY = 0;
-    Num exitColour = 13;
+    Colour exitColour = ink::accent;
     // Plover, Tern and Grebe show the prompt with DrawPromptText before
     // AskMenuNumber draws it again; Kestrel's menu does not.
     bool promptFirst = false;
@@ -46,12 +46,12 @@ struct MenuPick {
 };
 
 // A screen text as a topic or menu handed it on: drawn at (x, y) in a colour,
-// or, with x, y and colour at -1, given to an engine routine to draw.
+// or, with x and y at -1 and no colour, given to an engine routine to draw.
 struct ScreenTextRecord {
     std::string text;
     Num x = -1;
     Num y = -1;
-    Num colour = -1;
+    std::optional<Colour> colour;
 };
 
 // A dotted half-ellipse over the segment from-to, on the side given by side
@@ -61,8 +61,8 @@ struct Arc {
     Num height = 20;
     Num side = 1;
     Num stepDegrees = 4;
-    Num dotColour = ink::emphasis;
-    Num labelColour = ink::text;
+    Colour dotColour = ink::emphasis;
+    Colour labelColour = ink::text;
     std::string_view label = {};
     Num labelDx = 0, labelDy = 0;
     bool labelOnGround = false;  // off a plane too, where a figure's line runs through the label
@@ -169,10 +169,10 @@ public:
     Num subMenuTyped = 0;
 
     // ---- Topic screen -------------------------------------------------------------
-    // Clears the box (0,0)-(width,height) in colour 15.
+    // Clears the box (0,0)-(width,height) in ink::page.
     void ClearBox(Num width, Num height);
     void ClearBox(WorkArea area) { ClearBox(area.width, area.height); }
-    // Paints the box (x1,y1)-(x2,y2) in colour 15.
+    // Paints the box (x1,y1)-(x2,y2) in ink::page.
     void EraseBox(Num x1, Num y1, Num x2, Num y2);
     // The clear of a topic and its layout origin (margin, row 30).
     void TopicScreen(WorkArea area, Num margin) { TopicScreen(area.width, area.height, margin); }
@@ -181,25 +181,25 @@ public:
 
     // ---- Text cursor ----------------------------------------------------------------
     // Draws maths text at (x, y) in a colour and moves the cursor behind it.
-    void Put(Num x, Num y, Num colour, std::string_view text);
+    void Put(Num x, Num y, Colour colour, std::string_view text);
     // A new row: margin + indent, the row step below the current row.
-    void NewRow(Num step, Num colour, std::string_view text, Num indent = 0);
+    void NewRow(Num step, Colour colour, std::string_view text, Num indent = 0);
     // The same row, right after the last text (plus a gap).
-    void Next(Num colour, std::string_view text, Num gap = 0);
+    void Next(Colour colour, std::string_view text, Num gap = 0);
     // A label beside a figure: drawn at (x, y), the cursor stays. Inside a
     // plane it moves a little where it would meet a text, a point or another
     // label, unless it must stay.
-    void Label(Num x, Num y, Num colour, std::string_view text, bool movable = true);
+    void Label(Num x, Num y, Colour colour, std::string_view text, bool movable = true);
     // Bold table lettering at (x, y); the cursor stays.
-    void TableText(Num x, Num y, Num colour, std::string_view text);
+    void TableText(Num x, Num y, Colour colour, std::string_view text);
 
     // A table cell at (x, y); the cursor moves to the next cell's left edge.
     struct CellStyle {
         Num width = 44;
         Num height = 50;
-        Num border = 0;
-        Num fill = 15;
-        Num colour = 0;
+        Colour border = ink::text;
+        Colour fill = ink::page;
+        Colour colour = ink::text;
     };
     void Cell(Num x, Num y, const CellStyle& style, std::string_view text);
     // A textbook page's heading cell, and a problem number's cell.
@@ -218,9 +218,10 @@ public:
         Point from, to;
         bool runLabel = false;   // the run's length written by it
         bool riseLabel = false;  // the rise's length written by it
-        // >= 0: both legs as double-headed arrows in this colour, without
-        // labels; otherwise the run in colour 7 and the rise in colour 3.
-        Num legsColour = -1;
+        // Given: both legs as double-headed arrows in this colour, without
+        // labels; otherwise the run in ink::heading and the rise in
+        // ink::emphasis.
+        std::optional<Colour> legsColour;
     };
     // Its corners as drawn, the run always left to right.
     struct SlopeCorners {
@@ -269,23 +270,23 @@ public:
     // The box from one corner to the other, as of a text drawn later.
     void KeepClear(Point from, Point to);
     void ArcOver(const Arc& arc);
-    // A frame of graph paper, its lines in colour (15: none, only its place),
+    // A frame of graph paper, its lines in colour (ink::page: none, only its place),
     // origin at its bottom-left corner, a grid step a value; returns where it
     // lies (no scale numbers, no range of its own).
-    PlaneView GridFrame(Num left, Num top, Num columns, Num rows, Num step, Num colour = 15);
+    PlaneView GridFrame(Num left, Num top, Num columns, Num rows, Num step, Colour colour = ink::page);
 
     // ---- Shapes -------------------------------------------------------------------------
-    // Each in the pen width in force; colours are palette numbers.
-    void Segment(Point from, Point to, Num colour);
+    // Each in the pen width in force.
+    void Segment(Point from, Point to, Colour colour);
     // The box between two corners, filled and outlined.
-    void FilledBox(Point from, Point to, Num outline, Num fill);
+    void FilledBox(Point from, Point to, Colour outline, Colour fill);
     // A filled dot.
-    void Disc(Point at, Num radius, Num colour);
+    void Disc(Point at, Num radius, Colour colour);
     // The closed polygon through the corners, filled over whatever lay inside.
-    void FilledPolygon(std::span<const Point> corners, Num outline, Num fill);
+    void FilledPolygon(std::span<const Point> corners, Colour outline, Colour fill);
     // Plain text (no maths mark-up) at its top-left corner, magnified across
     // and down, in a style of its own; the style in force stays.
-    void ScaledText(Point at, std::string_view text, Num across, Num down, Num colour,
+    void ScaledText(Point at, std::string_view text, Num across, Num down, Colour colour,
                     const TextStyle& style);
     // Lines drawn while the scope lives are grid lines or a graph's: they give
     // way to a label's ground.
@@ -295,26 +296,27 @@ public:
 
     // ---- Shared figures ----------------------------------------------------------------
     // A rectangular frame with its top-left corner at `at`.
-    void Frame(Point at, Num width, Num height, Num colour);
+    void Frame(Point at, Num width, Num height, Colour colour);
     // A filled dot of radius 8, drawn straight on the screen.
-    void BigDot(Point at, Num colour);
+    void BigDot(Point at, Colour colour);
     // Where the line through a1 and a2 crosses the line through b1 and b2;
     // none for parallel lines.
     std::optional<Point> Crossing(Point a1, Point a2, Point b1, Point b2);
-    // The closed polygon through the corners at pen 5 in colour 0, lettered
+    // The closed polygon through the corners at pen 5 in ink::text, lettered
     // A, B, C, ... letterDistance out along each corner's bisector.
     void LetteredPolygon(std::initializer_list<Point> corners, Num letterDistance = 0);
     // The right-angle mark in a corner at vertex between the rays to first
     // and second, its sides size long.
-    void RightAngleMark(Point vertex, Point first, Point second, Num size, Num colour);
+    void RightAngleMark(Point vertex, Point first, Point second, Num size, Colour colour);
     // A topic screen that opens with a framed explanation: the area cleared,
-    // pen width 10, a frame from (38,16) in colour 9 and its heading inside at
+    // pen width 10, a frame from (38,16) in ink::onBox and its heading inside at
     // (76,30), the margin at 76.
     void FramedScreen(WorkArea area, Num width, Num height, std::string_view heading);
 
     // A slope triangle (see PlaneView::SlopeTriangle) leg by leg, when the legs and their lengths come a
-    // key step apart: single-headed arrows and labels in legsColour, the
-    // labels where the whole triangle writes them (the run's dy below it).
+    // key step apart: single-headed arrows and labels in legsColour (or the
+    // whole triangle's colours), the labels where the whole triangle writes
+    // them (the run's dy below it).
     void RunLeg(const SlopeSteps& steps);
     void RiseLeg(const SlopeSteps& steps);
     void RunLabel(const SlopeSteps& steps, std::string_view text, Num dy = 0);
@@ -322,10 +324,11 @@ public:
 
     // An arrow from (x1, y1) to (x2, y2) with its head at the second end;
     // twice = 2 draws it again with its ends exchanged (still one head).
-    void ArrowTo(Num x1, Num y1, Num x2, Num y2, Num colour, Num headLength = 16, Num twice = 0);
+    void ArrowTo(Num x1, Num y1, Num x2, Num y2, Colour colour, Num headLength = 16, Num twice = 0);
     // Two equations under a brace at (x, y): both 40 right of it, one row
     // (50) apart; the cursor ends after the second.
-    void BracedSystem(Num x, Num y, std::string_view first, std::string_view second, Num colour = 0);
+    void BracedSystem(Num x, Num y, std::string_view first, std::string_view second,
+                      Colour colour = ink::text);
     // Two equations in columns at (x, y), the lower one added or subtracted
     // by op, with its rule. The cursor row ends on the lower row. When sign
     // marks are to come between the rows (ColumnSigns), the lower row and
@@ -416,13 +419,13 @@ public:
     static Num DefinedOrZero(Num v);
 
 private:
-    Point Draw(Num x, Num y, Num colour, std::string_view text);
+    Point Draw(Num x, Num y, Colour colour, std::string_view text);
     PlaneView ViewOf(const PlaneFrame& frame) { return PlaneView(*this, frame); }
     // A text drawn by routine at (x, y), on a cleared ground inside a plane's
     // box, moved off what it would meet when movable; returns where the pen
     // ended.
-    Point DrawWith(Point (Engine::*routine)(const PenText&), Num x, Num y, Num colour, std::string_view text,
-                   bool movable = false);
+    Point DrawWith(Point (Engine::*routine)(const PenText&), Num x, Num y, Colour colour,
+                   std::string_view text, bool movable = false);
 
     Engine engine_;
     Point problemOrigin_;
@@ -458,7 +461,7 @@ struct MainMenu {
     std::vector<MenuItem<Program>> items;
     Num exitX = 44;
     Num exitY = 0;
-    Num exitColour = ink::accent;
+    Colour exitColour = ink::accent;
     bool promptFirst = false;  // see MainMenuLayout
 };
 

@@ -44,15 +44,16 @@ void Plover::CoolBagDataTable(Point at, int columns, std::string_view timeHead,
     struct Row {
         std::string_view head;
         const std::string_view* cells;
-        Num top, fill;
+        Num top;
+        Colour fill;
     };
     const Row rows[2] = {{timeHead, kTimes, at.y, ink::page},
                          {temperatureHead, kTemperatures, at.y + kRowHeight, ink::accent}};
     for (const Row& row : rows) {
-        Cell(at.x, row.top, {kHeadWidth, kRowHeight, 3, row.fill, ink::text}, row.head);
+        Cell(at.x, row.top, {kHeadWidth, kRowHeight, ink::emphasis, row.fill, ink::text}, row.head);
         for (int k = 1; k <= columns; ++k) {
-            Cell(DataColumnLeft(at, k), row.top, {kColumnWidth, kRowHeight, 3, row.fill, ink::text},
-                 row.cells[k - 1]);
+            Cell(DataColumnLeft(at, k), row.top,
+                 {kColumnWidth, kRowHeight, ink::emphasis, row.fill, ink::text}, row.cells[k - 1]);
         }
     }
 }
@@ -60,12 +61,13 @@ void Plover::CoolBagDataTable(Point at, int columns, std::string_view timeHead,
 void Plover::CoolBagAnswerCell(Point table) {
     // Drawn over the "?" cell; the text cursor stays on the working row.
     const Num row = cursor.row, after = cursor.end;
-    Cell(DataColumnLeft(table, 6), table.y, {kColumnWidth, kRowHeight, 3, ink::page, ink::answer}, "100");
+    Cell(DataColumnLeft(table, 6), table.y, {kColumnWidth, kRowHeight, ink::emphasis, ink::page, ink::answer},
+         "100");
     cursor.row = row;
     cursor.end = after;
 }
 
-void Plover::CoolBagArc(Point table, int k, std::string_view label, Num labelColour, Num labelDown) {
+void Plover::CoolBagArc(Point table, int k, std::string_view label, Colour labelColour, Num labelDown) {
     // From the middle of data column k to that of column k+1, under the table.
     const Point from{DataColumnLeft(table, k) + 52, table.y + 2 * kRowHeight};
     const Point to{from.x + kColumnWidth, from.y};

@@ -71,7 +71,7 @@ void Plover::AltitudeQuestion() {
         DrawMathCellTwoLines({.at = {columns[c], headTop},
                               .width = kColumnWidth,
                               .height = 100,
-                              .outline = 3,
+                              .outline = ink::emphasis,
                               .fill = ink::accent,
                               .colour = ink::text},
                              upper, lower);
@@ -79,9 +79,9 @@ void Plover::AltitudeQuestion() {
     for (int i = 0; i < 6; ++i) {
         const Station& s = kStations[i];
         const Num top = dataTop + 50 * static_cast<Num>(i);
-        Cell(columns[0], top, {kColumnWidth, 50, 3, ink::accent, ink::text}, s.name);
-        Cell(columns[1], top, {kColumnWidth, 50, 3, ink::page, ink::text}, s.altitude);
-        Cell(columns[2], top, {kColumnWidth, 50, 3, ink::page, ink::text}, s.temperature);
+        Cell(columns[0], top, {kColumnWidth, 50, ink::emphasis, ink::accent, ink::text}, s.name);
+        Cell(columns[1], top, {kColumnWidth, 50, ink::emphasis, ink::page, ink::text}, s.altitude);
+        Cell(columns[2], top, {kColumnWidth, 50, ink::emphasis, ink::page, ink::text}, s.temperature);
     }
     StepReveal();
     AltitudePlane(columns[2] + kColumnWidth + 100, headTop - 30, 15);

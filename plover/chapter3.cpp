@@ -52,19 +52,19 @@ void Plover::DrawFerryChartGrid(const PlaneView& chart) {
         PenWidth(1);
         for (int k = 0; k <= 30; ++k) {
             const Num x = chart.At(static_cast<Num>(k), 0).x - 0.5f;
-            Segment({x, plane.top}, {x, plane.origin.y}, 0);
+            Segment({x, plane.top}, {x, plane.origin.y}, ink::text);
         }
         PenWidth(3);
         for (int k = 0; k <= 30; k += 3) {
             const Num x = chart.At(static_cast<Num>(k), 0).x;
-            Segment({x, plane.top}, {x, plane.origin.y}, 1);
+            Segment({x, plane.top}, {x, plane.origin.y}, ink::blue);
         }
     }
     // No right edge of its own: the 16時 line stands there.
     PenWidth(4);
-    Segment({plane.origin.x, plane.top}, {plane.origin.x, plane.origin.y}, 0);
-    Segment({plane.left, plane.origin.y}, {plane.right, plane.origin.y}, 0);
-    Segment({plane.origin.x, plane.top}, {plane.right, plane.top}, 0);
+    Segment({plane.origin.x, plane.top}, {plane.origin.x, plane.origin.y}, ink::text);
+    Segment({plane.left, plane.origin.y}, {plane.right, plane.origin.y}, ink::text);
+    Segment({plane.origin.x, plane.top}, {plane.right, plane.top}, ink::text);
 
     // Bold, unlike a plane's units, as the chart has always been lettered.
     const TextStyle style = LabelStyle(plane.scaleSize, true);

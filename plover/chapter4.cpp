@@ -17,7 +17,7 @@ const Chapter<Plover> Plover::kMovingPoint{
 // ---- Shared figure pieces -----------------------------------------------------------
 
 void Plover::ShadePolygon(std::initializer_list<Point> corners) {
-    FilledPolygon({corners.begin(), corners.size()}, 0, 13);
+    FilledPolygon({corners.begin(), corners.size()}, ink::text, ink::accent);
 }
 
 void Plover::MarkPointP(Point p, Num dx, Num dy) {
@@ -183,7 +183,7 @@ void Plover::MovingPointEquations() {
     const Num bandTop = cursor.row + 50;
     const auto [onAB, onBC, onCD] = DrawMovingPointCases(bandTop);
     Label(onAB.a.x + 30, onAB.a.y + 30, ink::heading, "ycm^2");
-    auto arc = [&](Point from, Point to, Num colour, std::string_view label) {
+    auto arc = [&](Point from, Point to, Colour colour, std::string_view label) {
         ArcOver({.from = from,
                  .to = to,
                  .stepDegrees = 5,

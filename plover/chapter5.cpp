@@ -118,7 +118,8 @@ void Plover::ExerciseA4Answers() {
         PlaneAt({.left = 380, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .grid = true});
     // Each line ax+by=c over the whole x range, labelled at its end.
     struct Line {
-        Num a, b, c, colour;
+        Num a, b, c;
+        Colour colour;
         std::string_view label;
     };
     static constexpr Line lines[3] = {

@@ -120,7 +120,7 @@ void Plover::ExerciseB2Answers() {
     PenWidth(5);
     PageHeading(cursor.margin, 30, "P93 章の問題B", 114, "2");
     const auto [onAB, onBC] = DrawExerciseB2Figure();
-    auto arc = [&](Point from, Point to, Num side, Num step, Num colour, std::string_view label) {
+    auto arc = [&](Point from, Point to, Num side, Num step, Colour colour, std::string_view label) {
         ArcOver({.from = from,
                  .to = to,
                  .side = side,
@@ -199,7 +199,7 @@ void Plover::DrawExerciseB3Figure(const PlaneView& plane, std::initializer_list<
                 PenWidth(3);
                 {
                     const PlaneFrame& f = plane.frame;
-                    Segment({f.origin.x, f.top}, {f.origin.x, f.bottom}, 0);
+                    Segment({f.origin.x, f.top}, {f.origin.x, f.bottom}, ink::text);
                 }
                 PenWidth(5);
                 break;

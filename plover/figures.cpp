@@ -10,13 +10,13 @@ void Plover::ReadingArrow(Point from, Point to) {
     ArrowTo(from.x, from.y, to.x, to.y, ink::answer, 16, 2);
 }
 
-void Plover::GraphSegment(Point from, Point to, Num colour) {
+void Plover::GraphSegment(Point from, Point to, Colour colour) {
     const auto graph = GivingWay();
     Segment(from, to, colour);
 }
 
 void Plover::LineOnPlane(const PlaneView& plane, Num xTo, Num xPerStep, Num yPerStep, Num slope,
-                         Num intercept, Num colour, Num xFrom) {
+                         Num intercept, Colour colour, Num xFrom) {
     plane.GraphOf({.a = slope, .b = intercept, .colour = colour},
                   {.xFrom = xFrom, .xTo = xTo, .xPerStep = xPerStep, .yPerStep = yPerStep});
 }

@@ -69,14 +69,14 @@ public:
     // The animation's first state: P 4 grid steps of paper below A, the arc
     // "xcm", "ycm^2".
     void DrawAnimationFirstState(const PlaneView& paper, const MovingFigure& figure);
-    // The dot P in colour 3, its letter at P + (dx, dy).
+    // The dot P in ink::emphasis, its letter at P + (dx, dy).
     void MarkPointP(Point p, Num dx, Num dy);
     // The closed polygon through the corners, filled with 13 and outlined in 0.
     void ShadePolygon(std::initializer_list<Point> corners);
     // The units cm and cm^2 at the ends of the axes of an area graph.
     void DrawAreaUnitLabels(const PlaneView& plane);
     // One straight piece y = ax + b of an area graph (y 0 to 7, one unit a
-    // grid step), x from xFrom to xTo, in colour 5.
+    // grid step), x from xFrom to xTo, in ink::answer.
     void AreaGraphPiece(const PlaneView& plane, Num a, Num b, Num xFrom, Num xTo);
 
     // ---- Chapter 5: exercises A ----------------------------------------
@@ -122,7 +122,7 @@ private:
     // "100" in place of the "?" cell, in the answer colour.
     void CoolBagAnswerCell(Point table);
     // The dotted arc under data columns k and k+1 of the table.
-    void CoolBagArc(Point table, int k, std::string_view label, Num labelColour = ink::text,
+    void CoolBagArc(Point table, int k, std::string_view label, Colour labelColour = ink::text,
                     Num labelDown = 0);
     // The plane of minutes against degrees, numbered and with its units.
     PlaneView CoolBagPlane();
@@ -148,12 +148,12 @@ private:
     // A single-headed arrow from `from` to `to`, head at the far end.
     void ReadingArrow(Point from, Point to);
     // A piece of a graph: it gives way to a label's ground.
-    void GraphSegment(Point from, Point to, Num colour);
+    void GraphSegment(Point from, Point to, Colour colour);
     // The unlabelled line y = slope*x + intercept over x xFrom..xTo of the
     // plane.
     void LineOnPlane(const PlaneView& plane, Num xTo, Num xPerStep, Num yPerStep, Num slope, Num intercept,
-                     Num colour, Num xFrom = 0);
-    // Plots the value points (x, y) unlabelled in colour 0 on the plane;
+                     Colour colour, Num xFrom = 0);
+    // Plots the value points (x, y) unlabelled in ink::text on the plane;
     // returns where each was drawn, in the same order.
     std::vector<Point> PlotPoints(const PlaneView& plane, std::span<const Num[2]> points, Num radius,
                                   Num xPerStep, Num yPerStep);

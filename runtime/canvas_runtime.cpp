@@ -24,6 +24,10 @@ void CanvasRuntime::perform(const UnitBox& box, Op op, std::string text) {
 
 namespace {
 
+// Drawing in the background colour erases: no line to step aside for, and
+// a label is erased by drawing it again in it.
+constexpr int kBackground = paletteIndex(Colour::white);
+
 UnitBox around(float x0, float y0, float x1, float y1, float reach) {
     return {std::min(x0, x1) - reach, std::min(y0, y1) - reach, std::max(x0, x1) + reach,
             std::max(y0, y1) + reach};
@@ -33,7 +37,7 @@ UnitBox around(float x0, float y0, float x1, float y1, float reach) {
 
 void CanvasRuntime::line(float x1, float y1, float x2, float y2, int colour, int kind, int fill) {
     if (hidden()) return;
-    if (haloDepth_ == 0 && (kind == 2 || colour == 15)) {
+    if (haloDepth_ == 0 && (kind == 2 || colour == kBackground)) {
         // An erase or a fill over a yielding label takes it off the screen.
         const UnitBox cover = around(x1, y1, x2, y2, 0);
         std::erase_if(yielding_, [&](const Yielding& y) {
@@ -53,22 +57,22 @@ void CanvasRuntime::line(float x1, float y1, float x2, float y2, int colour, int
         drew();
     };
     const float half = std::max(1, width) / 2.0f;
-    if (haloDepth_ == 0 && kind == 0 && colour != 15 && role == LineRole::meaning &&
+    if (haloDepth_ == 0 && kind == 0 && colour != kBackground && role == LineRole::meaning &&
         (!placed_.empty() || !yielding_.empty()))
         makeWayForLine(x1, y1, x2, y2, half, [&] { op(0, 0, -1); });
     else
         perform(around(x1, y1, x2, y2, half), op);
 }
 
-void CanvasRuntime::circle(float x, float y, float r, int colour, float start, float end, bool filled,
-                           int fillColour) {
+void CanvasRuntime::arc(float x, float y, float r, int colour, float start, float end, bool filled,
+                        int fillColour) {
     if (hidden()) return;
     const int width = width_;
     const LineRole role = lineRole();
     const float reach = std::fabs(r) + std::max(1, width) / 2.0f;
     const bool whole = start == 0 && end == 0;
-    const bool point =
-        haloDepth_ == 0 && colour != 15 && !(whole && std::fabs(r) <= 2) && (filled || std::fabs(r) <= 12);
+    const bool point = haloDepth_ == 0 && colour != kBackground && !(whole && std::fabs(r) <= 2) &&
+                       (filled || std::fabs(r) <= 12);
     auto op = [=, this](float dx, float dy, int as) {
         const int c = as < 0 ? colour : as;
         canvas_.circle(x + dx, y + dy, r, c, start, end, filled, fillColour, width, role);
@@ -81,22 +85,22 @@ void CanvasRuntime::circle(float x, float y, float r, int colour, float start, f
     const UnitBox box = around(x, y, x, y, reach);
     if (point && !yielding_.empty())
         makeWayFor(box, [&] { op(0, 0, -1); });
-    else if (haloDepth_ == 0 && colour != 15 && whole && std::fabs(r) <= 2 && role == LineRole::meaning &&
-             (!placed_.empty() || !yielding_.empty()))
+    else if (haloDepth_ == 0 && colour != kBackground && whole && std::fabs(r) <= 2 &&
+             role == LineRole::meaning && (!placed_.empty() || !yielding_.empty()))
         // A pen dot of a dotted line of meaning (a dimension arc).
         makeWayForLine(x, y, x, y, reach, [&] { op(0, 0, -1); });
     else
         perform(box, op);
 }
 
-void CanvasRuntime::symbol(std::string_view text, float x, float y, int h, int v, int colour) {
+void CanvasRuntime::symbol(std::string_view text, float x, float y, int h, int v, Colour colour) {
     if (hidden()) return;
     const TextStyle font = font_;
     const UnitBox box = haloDepth_ > 0 ? canvas_.textInk(text, x, y, h, v, font) : UnitBox{};
     perform(
         box,
         [=, this, text = std::string(text)](float dx, float dy, int as) {
-            const int c = as < 0 ? colour : as;
+            const int c = as < 0 ? paletteIndex(colour) : as;
             canvas_.symbol(text, x + dx, y + dy, h, v, c, font);
             if (auto* trace = traceOp())
                 *trace << "text " << traceNumber(x + dx) << ' ' << traceNumber(y + dy) << ' ' << h << ' ' << v
@@ -128,14 +132,14 @@ std::vector<Point> moved(std::span<const Point> points, float dx, float dy) {
 
 }  // namespace
 
-void CanvasRuntime::connect(int colour, std::span<const Point> points) {
+void CanvasRuntime::connect(Colour colour, std::span<const Point> points) {
     if (hidden()) return;
     const int width = width_;
     const LineRole role = lineRole();
     perform(boxOf(points, width),
             [=, this, points = std::vector<Point>(points.begin(), points.end())](float dx, float dy, int as) {
                 const std::vector<Point> at = moved(points, dx, dy);
-                const int c = as < 0 ? colour : as;
+                const int c = as < 0 ? paletteIndex(colour) : as;
                 canvas_.connect(c, at, width, role);
                 if (auto* trace = traceOp()) {
                     *trace << "poly " << c << ' ' << width << ' ' << at.size();
@@ -146,13 +150,13 @@ void CanvasRuntime::connect(int colour, std::span<const Point> points) {
             });
 }
 
-void CanvasRuntime::connectFilled(int outline, int fill, std::span<const Point> points) {
+void CanvasRuntime::connectFilled(Colour outline, Colour fill, std::span<const Point> points) {
     if (hidden()) return;
     const int width = width_;
     perform(boxOf(points, width),
             [=, this, points = std::vector<Point>(points.begin(), points.end())](float dx, float dy, int as) {
                 const std::vector<Point> at = moved(points, dx, dy);
-                const int o = as < 0 ? outline : as, f = as < 0 ? fill : as;
+                const int o = as < 0 ? paletteIndex(outline) : as, f = as < 0 ? paletteIndex(fill) : as;
                 canvas_.connectFilled(o, f, at, width);
                 if (auto* trace = traceOp()) {
                     *trace << "fpoly " << o << ' ' << f << ' ' << width << ' ' << at.size();
@@ -247,7 +251,7 @@ void CanvasRuntime::makeWayFor(const UnitBox& point, const std::function<void()>
         return true;
     });
     for (const Yielding& y : moving)
-        for (const Held& op : y.ops) op.draw(y.at.dx, y.at.dy, 15);
+        for (const Held& op : y.ops) op.draw(y.at.dx, y.at.dy, kBackground);
     drawPoint();
     for (Yielding& y : moving) {
         std::vector<UnitBox> parts;
@@ -304,9 +308,9 @@ void CanvasRuntime::makeWayForLine(float x1, float y1, float x2, float y2, float
         return true;
     });
     for (const Placed* p : moving)
-        for (const Held& op : p->ops) op.draw(p->at.dx, p->at.dy, 15);
+        for (const Held& op : p->ops) op.draw(p->at.dx, p->at.dy, kBackground);
     for (const Yielding& y : yielding)
-        for (const Held& op : y.ops) op.draw(y.at.dx, y.at.dy, 15);
+        for (const Held& op : y.ops) op.draw(y.at.dx, y.at.dy, kBackground);
     drawLine();
     auto partsOf = [](const std::vector<Held>& ops) {
         std::vector<UnitBox> parts;

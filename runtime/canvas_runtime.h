@@ -26,12 +26,28 @@ public:
     void setDrawWidth(int width) override { width_ = width; }
     int drawWidth() const override { return width_; }
 
-    void line(float x1, float y1, float x2, float y2, int colour, int kind, int fill) override;
-    void circle(float x, float y, float r, int colour, float start, float end, bool filled,
-                int fillColour) override;
-    void symbol(std::string_view text, float x, float y, int h, int v, int colour) override;
-    void connect(int colour, std::span<const Point> points) override;
-    void connectFilled(int outline, int fill, std::span<const Point> points) override;
+    void segment(float x1, float y1, float x2, float y2, Colour colour) override {
+        line(x1, y1, x2, y2, paletteIndex(colour), 0, -1);
+    }
+    void box(float x1, float y1, float x2, float y2, Colour colour) override {
+        line(x1, y1, x2, y2, paletteIndex(colour), 1, -1);
+    }
+    void filledBox(float x1, float y1, float x2, float y2, Colour outline, Colour fill) override {
+        line(x1, y1, x2, y2, paletteIndex(outline), 2, paletteIndex(fill));
+    }
+    using Runtime::filledBox;
+    void circle(float x, float y, float r, Colour colour, float start, float end) override {
+        arc(x, y, r, paletteIndex(colour), start, end, false, -1);
+    }
+    void disc(float x, float y, float r, Colour colour) override {
+        arc(x, y, r, paletteIndex(colour), 0, 0, true, -1);
+    }
+    void sector(float x, float y, float r, Colour outline, Colour fill, float start, float end) override {
+        arc(x, y, r, paletteIndex(outline), start, end, true, paletteIndex(fill));
+    }
+    void symbol(std::string_view text, float x, float y, int h, int v, Colour colour) override;
+    void connect(Colour colour, std::span<const Point> points) override;
+    void connectFilled(Colour outline, Colour fill, std::span<const Point> points) override;
     void cls() override;
     void beginHalo(Placing placing = Placing::fixed) override;
     void endHalo() override;
@@ -52,6 +68,10 @@ protected:
     virtual void drew() {}
 
 private:
+    // The shapes in the canvas's terms (palette numbers, a kind of line, a
+    // flag for a filled arc), as the trace records them.
+    void line(float x1, float y1, float x2, float y2, int colour, int kind, int fill);
+    void arc(float x, float y, float r, int colour, float start, float end, bool filled, int fillColour);
     // The trace to write an operation's line to, or nullptr; an operation
     // inside a halo is preceded by the halo's opening record.
     std::ostream* traceOp();

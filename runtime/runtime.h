@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing, keyboard, clock and random-number services every program is
 // written against. Positions are logical units (x right, y down, origin at the
-// top-left corner); colours are palette numbers 0 to 15.
+// top-left corner); colours are the palette's entries.
 #pragma once
 
 #include <span>
@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "runtime/messages.h"
+#include "runtime/palette.h"
 
 namespace rt {
 
@@ -77,34 +78,32 @@ public:
     virtual void setDrawWidth(int width) = 0;
     virtual int drawWidth() const = 0;
 
-    // kind 0: a line; 1: a box outline; 2: a box filled with fill (or with
-    // colour when fill < 0) and outlined with colour. Both corners absolute.
-    virtual void line(float x1, float y1, float x2, float y2, int colour, int kind = 0, int fill = -1) = 0;
-    // The same, one verb per shape.
-    void segment(float x1, float y1, float x2, float y2, int colour) { line(x1, y1, x2, y2, colour, 0, -1); }
-    void box(float x1, float y1, float x2, float y2, int colour) { line(x1, y1, x2, y2, colour, 1, -1); }
-    void filledBox(float x1, float y1, float x2, float y2, int outline, int fill) {
-        line(x1, y1, x2, y2, outline, 2, fill);
-    }
-    void filledBox(float x1, float y1, float x2, float y2, int colour) {
+    // Each shape in the pen width in force; box corners are absolute.
+    virtual void segment(float x1, float y1, float x2, float y2, Colour colour) = 0;
+    virtual void box(float x1, float y1, float x2, float y2, Colour colour) = 0;
+    // Filled with fill over whatever lay inside, then outlined in outline.
+    virtual void filledBox(float x1, float y1, float x2, float y2, Colour outline, Colour fill) = 0;
+    void filledBox(float x1, float y1, float x2, float y2, Colour colour) {
         filledBox(x1, y1, x2, y2, colour, colour);
     }
 
     // start and end are fractions of a turn: f is the direction 2*pi*(1-f)
     // counted counter-clockwise on the screen from the right, and the arc runs
     // from start to end through growing fractions (clockwise on the screen).
-    // 0 and 0 is the whole circle; a filled arc is a sector. fillColour < 0
-    // fills with colour.
-    virtual void circle(float x, float y, float r, int colour, float start = 0, float end = 0,
-                        bool filled = false, int fillColour = -1) = 0;
+    // 0 and 0 is the whole circle.
+    virtual void circle(float x, float y, float r, Colour colour, float start = 0, float end = 0) = 0;
+    // The whole circle filled in its colour: a point, a pen dot.
+    virtual void disc(float x, float y, float r, Colour colour) = 0;
+    // The arc's sector filled with fill, outlined in outline.
+    virtual void sector(float x, float y, float r, Colour outline, Colour fill, float start, float end) = 0;
 
     // text at its cell's top-left corner (x, y), magnified h across and v down.
-    virtual void symbol(std::string_view text, float x, float y, int h, int v, int colour) = 0;
+    virtual void symbol(std::string_view text, float x, float y, int h, int v, Colour colour) = 0;
 
-    virtual void connect(int colour, std::span<const Point> points) = 0;
+    virtual void connect(Colour colour, std::span<const Point> points) = 0;
     // The closed polygon through points, filled with fill over whatever lay
     // inside, then outlined in outline.
-    virtual void connectFilled(int outline, int fill, std::span<const Point> points) = 0;
+    virtual void connectFilled(Colour outline, Colour fill, std::span<const Point> points) = 0;
 
     virtual void cls() = 0;
 

@@ -193,15 +193,16 @@ void Tern::PointOnGraphCheck() {
 
     struct Check {
         std::string_view heading, values, leftSide, worked, result, relation, reason, verdict;
-        Num x, y, colour;
+        Num x, y;
+        Colour colour;
         std::string_view label;
         bool verdictOnNewRow;
     };
     static constexpr Check checks[] = {
         {"点A ", "x=-5,y=-3 を左辺に代入して", "=-5-2*(-3)=", "-5+6", "=1", "≠右辺",
-         " 方程式が成り立たないから", " グラフ上の点ではない", -5, -3, 7, "A", true},
+         " 方程式が成り立たないから", " グラフ上の点ではない", -5, -3, ink::heading, "A", true},
         {"点B ", "x=5.2,y=0.6 を左辺に代入して", "=5.2-2*0.6=", "5.2-1.2", "=4", "=右辺",
-         " 方程式が成り立つから", " グラフ上の点である", 5.2f, 0.6f, 5, "B", false},
+         " 方程式が成り立つから", " グラフ上の点である", 5.2f, 0.6f, ink::answer, "B", false},
     };
     for (const Check& c : checks) {
         StepReveal();

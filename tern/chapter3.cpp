@@ -49,11 +49,11 @@ const Chapter<Tern> Tern::kSimultaneousEquationsGraph{
 
 void Tern::ReadSlopeAndIntercept(Num x, Num y, std::string_view slope, std::string_view intercept,
                                  bool keyEach) {
-    const std::pair<Num, std::string_view> pieces[] = {{ink::text, "傾き"},
-                                                       {ink::emphasis, slope},
-                                                       {ink::text, "切片"},
-                                                       {ink::emphasis, intercept},
-                                                       {ink::text, "のグラフをかけばよい。"}};
+    const std::pair<Colour, std::string_view> pieces[] = {{ink::text, "傾き"},
+                                                          {ink::emphasis, slope},
+                                                          {ink::text, "切片"},
+                                                          {ink::emphasis, intercept},
+                                                          {ink::text, "のグラフをかけばよい。"}};
     bool first = true;
     for (const auto& [colour, text] : pieces) {
         if (keyEach) StepReveal();

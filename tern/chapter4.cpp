@@ -29,13 +29,15 @@ void Tern::BasicProblemGraphs() {
     struct Row {
         Num y;
         std::string_view label, equation, rewritten;
-        Num a, b, c, colour, labelDx, labelDy;
+        Num a, b, c;
+        Colour colour;
+        Num labelDx, labelDy;
     };
     static constexpr Row rows[] = {
-        {150, "(1)", "x+3y=-3", "y=-ﾀ1/3ﾀx-1", 1, 3, -3, 3, -108, -70},
-        {220, "(2)", "ﾀx/2ﾀ+ﾀy/3ﾀ=1", "y=-ﾀ3/2ﾀx+3", 3, 2, 6, 7, 0, -70},
-        {290, "(3)", "3y+15=0", "y=-5", 0, 1, -5, 5, -378, -70},
-        {360, "(4)", "4x-12=0", "x=3", 1, 0, 3, 5, -96, 0},  // 10 clear of the y axis's letter
+        {150, "(1)", "x+3y=-3", "y=-ﾀ1/3ﾀx-1", 1, 3, -3, ink::emphasis, -108, -70},
+        {220, "(2)", "ﾀx/2ﾀ+ﾀy/3ﾀ=1", "y=-ﾀ3/2ﾀx+3", 3, 2, 6, ink::heading, 0, -70},
+        {290, "(3)", "3y+15=0", "y=-5", 0, 1, -5, ink::answer, -378, -70},
+        {360, "(4)", "4x-12=0", "x=3", 1, 0, 3, ink::answer, -96, 0},  // 10 clear of the y axis's letter
     };
     bool first = true;
     for (const Row& r : rows) {

@@ -7,6 +7,7 @@
 
 namespace {
 
+namespace ink = lesson::ink;
 using lesson::testing::Headless;
 
 void BM_PlaneWithTwoGraphs(benchmark::State& state) {
@@ -22,7 +23,8 @@ void BM_PlaneWithTwoGraphs(benchmark::State& state) {
             e.DrawAxes({.left = 380, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .grid = true});
         // Two lines of 5001 dots each, wholly inside the plane.
         for (float a : {0.5f, -0.75f})
-            e.DrawGraph(plane, {.a = a, .b = 1, .colour = 5, .label = "y=ax+b"}, {.xFrom = -6, .xTo = 6});
+            e.DrawGraph(plane, {.a = a, .b = 1, .colour = ink::answer, .label = "y=ax+b"},
+                        {.xFrom = -6, .xTo = 6});
     }
 }
 BENCHMARK(BM_PlaneWithTwoGraphs)->Unit(benchmark::kMillisecond);

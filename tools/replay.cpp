@@ -67,7 +67,7 @@ void help() {
 // Draws one text on a cleared screen, then ends.
 class OneText : public lesson::Engine {
 public:
-    OneText(rt::Runtime& r, std::string text, bool prompt, float x, float y, int colour)
+    OneText(rt::Runtime& r, std::string text, bool prompt, float x, float y, rt::Colour colour)
         : Engine(r, "replay"), text_(std::move(text)), prompt_(prompt), x_(x), y_(y), colour_(colour) {}
 
     int Run() {
@@ -77,7 +77,7 @@ public:
 private:
     void Draw() {
         Rt().cls();
-        const lesson::PenText text{.text = text_, .at = {x_, y_}, .colour = static_cast<float>(colour_)};
+        const lesson::PenText text{.text = text_, .at = {x_, y_}, .colour = colour_};
         if (prompt_)
             DrawPromptText(text);
         else
@@ -87,7 +87,7 @@ private:
     std::string text_;
     bool prompt_;
     float x_, y_;
-    int colour_;
+    rt::Colour colour_;
 };
 
 [[noreturn]] void usage(const std::string& problem) {
@@ -125,7 +125,8 @@ int run(const std::vector<std::string>& args) {
     }
     std::string program, text, keys, pngDir, tracePath, topicsPath, clock = "00:00:00";
     bool haveText = false, prompt = false, haveSeed = false;
-    int seed = 0, colour = 0;
+    int seed = 0;
+    rt::Colour colour = rt::Colour::black;
     float atX = 100, atY = 100;
 
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -168,9 +169,10 @@ int run(const std::vector<std::string>& args) {
                 static_cast<std::size_t>(used) != at.size())
                 usage("--at takes X,Y, not " + lesson::QuotedArgument(at));
         } else if (a == "--colour") {
-            const std::optional<int> n = wholeNumber(value(), INT_MIN, INT_MAX);
-            if (!n) usage("--colour takes a whole number, not " + lesson::QuotedArgument(args[i]));
-            colour = *n;
+            const std::optional<int> n = wholeNumber(value(), 0, 15);
+            if (!n)
+                usage("--colour takes a palette number from 0 to 15, not " + lesson::QuotedArgument(args[i]));
+            colour = rt::paletteEntry(*n);
         } else if (a == "-h" || a == "--help" || a == "--version") {
             usage(a + " takes no other argument");
         } else if (!a.empty() && a[0] != '-' && program.empty()) {

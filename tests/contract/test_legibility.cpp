@@ -97,7 +97,7 @@ struct Text {
     enum class Kind { label, scale, axisLetter, unit, text } kind = Kind::text;
     Rect box;
     std::string text;
-    int colour = 0;
+    Colour colour = ink::text;
     std::vector<Rect> minuses;
     bool number() const { return text.find_first_of("0123456789") != std::string::npos; }
     bool placed() const { return kind == Kind::label || kind == Kind::scale; }
@@ -204,7 +204,7 @@ private:
     void addGlyph(const Glyph& g) {
         const Rect box = rectOf(inkOf(g.text, g.x, g.y, g));
         if (box.empty()) return;
-        if (g.colour == 15) {
+        if (g.colour == ink::page) {
             if (g.text == "0" && isScaleNumber(g)) zeroErased_ = box;
             erased(box.grown(1));
             return;
@@ -239,7 +239,7 @@ private:
         const float h = std::max(1, s.width) / 2.0f;
         const Rect box{std::min(s.x1, s.x2) - h, std::min(s.y1, s.y2) - h, std::max(s.x1, s.x2) + h,
                        std::max(s.y1, s.y2) + h};
-        if (s.colour == 15 || s.kind == 2) {
+        if (s.colour == ink::page || s.kind == 2) {
             erased(box);
             return;
         }
@@ -806,7 +806,7 @@ private:
         const rt::UnitBox b = inkOf(g);
         if (b.empty()) return;
         const Rect box{b.x0, b.y0, b.x1, b.y1};
-        if (g.colour == 15) {
+        if (g.colour == ink::page) {
             cover(box.grown(1));
             return;
         }
@@ -849,8 +849,8 @@ private:
                        std::max(s.y1, s.y2)};
         if (s.kind == 2) {
             cover(box.grown(h));
-            if (s.colour == 15) return;
-        } else if (s.colour == 15) {
+            if (s.colour == ink::page) return;
+        } else if (s.colour == ink::page) {
             cover(box.grown(h));
             return;
         }
@@ -877,7 +877,7 @@ private:
     // of equations. One touching a row's ink makes a "+" over a minus read
     // as "±", so each stands clear of every text like a label.
     static bool isSignMark(const Segment& s) {
-        return s.kind == 0 && s.colour == 3 && s.width == 3 &&
+        return s.kind == 0 && s.colour == ink::emphasis && s.width == 3 &&
                ((s.y1 == s.y2 && std::fabs(s.x2 - s.x1) == 10) ||
                 (s.x1 == s.x2 && std::fabs(s.y2 - s.y1) == 10));
     }
@@ -897,7 +897,7 @@ private:
         const float w = std::max(1, d.width), rr = d.r + w / 2;
         const Rect box{d.x - rr, d.y - rr, d.x + rr, d.y + rr};
         const bool whole = d.start == 0 && d.end == 0;
-        if (d.colour == 15 && (!d.filled || d.fillColour == 15 || d.fillColour < 0)) {
+        if (d.colour == ink::page && (!d.filled || d.fillColour == ink::page || !d.fillColour)) {
             cover(box);
             return;
         }
@@ -942,7 +942,7 @@ private:
             against(Item{.kind = Item::Kind::mark, .box = box.grown(p.width / 2.0f), .waits = waits_});
             return;
         }
-        if (p.colour == 15) {
+        if (p.colour == ink::page) {
             cover(box);
             return;
         }

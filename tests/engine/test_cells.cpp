@@ -6,6 +6,7 @@
 
 namespace {
 
+namespace ink = lesson::ink;
 using lesson::testing::At;
 using lesson::testing::GlyphQuery;
 using lesson::testing::Headless;
@@ -16,7 +17,12 @@ using lesson::testing::Typeset;
 
 // A cell at (100, 200), 90 wide, outlined in 0 and filled with 15.
 lesson::TextCell cellOf(float height, float width = 90) {
-    return {.at = {100, 200}, .width = width, .height = height, .outline = 0, .fill = 15, .colour = 0};
+    return {.at = {100, 200},
+            .width = width,
+            .height = height,
+            .outline = ink::text,
+            .fill = ink::page,
+            .colour = ink::text};
 }
 
 struct Cell {
@@ -42,11 +48,11 @@ TEST(MathCell, PlacesPlainTextsAndFractionsByCellHeight) {
         const lesson::Point next = cell.h.e().DrawMathCell(cellOf(c.height), c.text);
         auto l = cell.h.lines();
         const Trace trace(l);
-        EXPECT_TRUE(isSegment(trace.records().at(0), {.colour = 0,
+        EXPECT_TRUE(isSegment(trace.records().at(0), {.colour = ink::text,
                                                       .from = At(100, 200),
                                                       .to = At(190, 200 + static_cast<int>(c.height)),
                                                       .kind = 2,
-                                                      .fill = 15,
+                                                      .fill = ink::page,
                                                       .width = 3}))
             << l.at(0);
         EXPECT_FALSE(trace.glyphs(c.firstGlyph).empty()) << c.text << " " << c.height << "\n"
@@ -71,9 +77,12 @@ TEST(MathCell, RaisedCellLiftsItsBoxAroundTheText) {
     Cell raised;
     EXPECT_EQ(raised.h.e().DrawMathCellRaised(cellOf(80), "12"), (lesson::Point{190, 200}));
     auto l = raised.h.lines();
-    EXPECT_TRUE(
-        isSegment(Trace(l).records().at(0),
-                  {.colour = 0, .from = At(100, 182), .to = At(190, 262), .kind = 2, .fill = 15, .width = 3}))
+    EXPECT_TRUE(isSegment(Trace(l).records().at(0), {.colour = ink::text,
+                                                     .from = At(100, 182),
+                                                     .to = At(190, 262),
+                                                     .kind = 2,
+                                                     .fill = ink::page,
+                                                     .width = 3}))
         << l.at(0);
     EXPECT_TRUE(isGlyph(Trace(l).records().at(1), Typeset{.text = "1", .at = At(118, 200)})) << l.at(1);
 }
@@ -101,7 +110,7 @@ TEST(TableText, AdvancesByCharacterClass) {
         Headless h;
         h.start();
         auto& e = h.e();
-        const lesson::Point end = e.DrawTableText({.text = c.label, .at = {10, 20}, .colour = 0});
+        const lesson::Point end = e.DrawTableText({.text = c.label, .at = {10, 20}, .colour = ink::text});
         EXPECT_EQ(end, (lesson::Point{10 + c.advance, 20})) << c.label;
         EXPECT_FALSE(h.rt().font().bold);
         EXPECT_EQ(h.rt().font().size, 16);
@@ -113,7 +122,7 @@ TEST(TableText, RaisedYAndItalicLetters) {
     h.start();
     auto& e = h.e();
     h.rt().setFontName("ゴシック");
-    e.DrawTableText({.text = "yx", .at = {0, 100}, .colour = 7});
+    e.DrawTableText({.text = "yx", .at = {0, 100}, .colour = ink::heading});
     EXPECT_EQ(h.lines(), (std::vector<std::string>{
                              "text 0 94 3 2 7 ゴシック 15 1 0 y",
                              "text 24 88 7 4 7 Times New Roman 8 1 1 x",

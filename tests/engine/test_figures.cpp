@@ -13,6 +13,7 @@
 
 namespace {
 
+namespace ink = lesson::ink;
 using lesson::Corner;
 using lesson::Engine;
 using lesson::Point;
@@ -31,7 +32,7 @@ protected:
                bool twice = false) {
         e().DrawArrow({.from = {tailX, tailY},
                        .to = {headX, headY},
-                       .colour = 3,
+                       .colour = ink::emphasis,
                        .headLength = 16,
                        .headAtFrom = headAtFrom,
                        .twice = twice});
@@ -54,32 +55,37 @@ TEST_F(Fig, ArrowHeads) {
 TEST_F(Fig, ArrowFlags) {
     // The head at the first end.
     arrow(100, 200, 200, 200, true);
-    EXPECT_FALSE(h.records()
-                     .segments(Stroke{.from = At(116, 192), .to = At(100, 200), .colour = 3, .width = 3})
-                     .empty());
+    EXPECT_FALSE(
+        h.records()
+            .segments(Stroke{.from = At(116, 192), .to = At(100, 200), .colour = ink::emphasis, .width = 3})
+            .empty());
     h.clear();
     arrow(100, 200, 200, 200, true, true);  // heads at both ends
-    EXPECT_FALSE(h.records()
-                     .segments(Stroke{.from = At(116, 192), .to = At(100, 200), .colour = 3, .width = 3})
-                     .empty());
-    EXPECT_FALSE(h.records()
-                     .segments(Stroke{.from = At(184, 208), .to = At(200, 200), .colour = 3, .width = 3})
-                     .empty());
+    EXPECT_FALSE(
+        h.records()
+            .segments(Stroke{.from = At(116, 192), .to = At(100, 200), .colour = ink::emphasis, .width = 3})
+            .empty());
+    EXPECT_FALSE(
+        h.records()
+            .segments(Stroke{.from = At(184, 208), .to = At(200, 200), .colour = ink::emphasis, .width = 3})
+            .empty());
     h.clear();
     arrow(100, 200, 200, 200, false, true);  // the same single head twice
     // No head at the tail: no segment starts at x 116, at any height.
     const auto tailHeads = h.records().segments({.from = lesson::testing::Near{116, 200, 0.5f, 1000}});
     EXPECT_TRUE(tailHeads.empty());
-    EXPECT_EQ(h.records()
-                  .segments(Stroke{.from = At(184, 208), .to = At(200, 200), .colour = 3, .width = 3})
-                  .size(),
-              2u);
+    EXPECT_EQ(
+        h.records()
+            .segments(Stroke{.from = At(184, 208), .to = At(200, 200), .colour = ink::emphasis, .width = 3})
+            .size(),
+        2u);
 }
 
 TEST_F(Fig, ArrowWithCoincidentEndsHasNoHead) {
     arrow(150, 150, 150, 150, false, true);
     for (const auto& r : h.records().records()) {
-        EXPECT_TRUE(isSegment(r, Stroke{.from = At(150, 150), .to = At(150, 150), .colour = 3, .width = 3}))
+        EXPECT_TRUE(isSegment(
+            r, Stroke{.from = At(150, 150), .to = At(150, 150), .colour = ink::emphasis, .width = 3}))
             << r.line;
         EXPECT_EQ(r.line.find("nan"), std::string::npos);  // as written, not only as read
     }
@@ -117,17 +123,17 @@ TEST_F(Fig, SlopeTriangle) {
         const float l = whole(legs.start.x), r = whole(legs.end.x), y1 = whole(legs.start.y),
                     y2 = whole(legs.end.y);
         const auto records = Trace(lines).records();
-        EXPECT_TRUE(
-            isSegment(records[0], Stroke{.from = At(l, y1), .to = At(r, y1), .colour = 7, .width = 4}))
+        EXPECT_TRUE(isSegment(records[0],
+                              Stroke{.from = At(l, y1), .to = At(r, y1), .colour = ink::heading, .width = 4}))
             << lines[0];
-        EXPECT_TRUE(
-            isSegment(records[3], Stroke{.from = At(r, y1), .to = At(r, y2), .colour = 3, .width = 4}))
+        EXPECT_TRUE(isSegment(
+            records[3], Stroke{.from = At(r, y1), .to = At(r, y2), .colour = ink::emphasis, .width = 4}))
             << lines[3];
         auto texts = h.records().glyphs({.text = c.run});
         if (!c.runAt.empty()) {
             ASSERT_FALSE(texts.empty()) << c.run;
             EXPECT_EQ(rt::traceNumber(texts[0].x) + " " + rt::traceNumber(texts[0].y), c.runAt);
-            EXPECT_EQ(texts[0].colour, 7);
+            EXPECT_EQ(texts[0].colour, ink::heading);
         }
         if (c.riseAt.empty() && c.runAt.empty()) {
             EXPECT_TRUE(h.records().glyphs().empty());
@@ -139,14 +145,14 @@ TEST_F(Fig, SlopeTriangle) {
             EXPECT_EQ(std::to_string(static_cast<int>(legs.riseAt->x)) + " " +
                           std::to_string(static_cast<int>(legs.riseAt->y)),
                       c.riseAt);
-            EXPECT_EQ(h.records().glyphs().back().colour, 3);
+            EXPECT_EQ(h.records().glyphs().back().colour, ink::emphasis);
         }
     }
 }
 
 TEST_F(Fig, Brace) {
     h.rt().setDrawWidth(2);
-    e().DrawBrace({100, 100}, 100, 0);
+    e().DrawBrace({100, 100}, 100, ink::text);
     EXPECT_EQ(h.lines(), std::vector<std::string>{
                              "poly 0 5 7 135 105 123 108 123 140.5 108 147.5 123 154.5 123 187 135 190"});
     EXPECT_EQ(h.rt().drawWidth(), 2);
@@ -236,7 +242,7 @@ TEST_F(Fig, PerpendicularFootLeavesThePlaneAlone) {
 TEST_F(Fig, GraphPaper) {
     h.rt().setDrawWidth(2);
     const lesson::PlaneFrame paper =
-        e().DrawGrid({.corner = {968, 60}, .columns = 12, .rows = 20, .step = 25, .colour = 15});
+        e().DrawGrid({.corner = {968, 60}, .columns = 12, .rows = 20, .step = 25, .colour = ink::page});
     EXPECT_TRUE(h.lines().empty());
     EXPECT_EQ(paper.origin, (Point{968, 560}));
     EXPECT_EQ(paper.left, 968);
@@ -246,11 +252,11 @@ TEST_F(Fig, GraphPaper) {
     EXPECT_EQ(paper.step, 25);
     EXPECT_EQ(paper.ToScreen(2, 4), (Point{1018, 460}));
 
-    e().DrawGrid({.corner = {152, 130}, .columns = 15, .rows = 3, .step = 70, .colour = 3});
+    e().DrawGrid({.corner = {152, 130}, .columns = 15, .rows = 3, .step = 70, .colour = ink::emphasis});
     int heavy = 0, thin = 0;
     for (const Segment& l : h.records().segments()) {
-        if (l.colour == 14 && l.kind == 0 && l.fill == -1 && l.width == 3) ++heavy;
-        if (l.colour == 3 && l.kind == 0 && l.fill == -1 && l.width == 1) ++thin;
+        if (l.colour == ink::yellow && l.kind == 0 && !l.fill && l.width == 3) ++heavy;
+        if (l.colour == ink::emphasis && l.kind == 0 && !l.fill && l.width == 1) ++thin;
     }
     EXPECT_EQ(heavy, 4 + 1);
     EXPECT_EQ(thin, 12 + 3);
@@ -286,7 +292,7 @@ TEST_F(Fig, RayAnglesAndRightAngleMark) {
     EXPECT_NEAR(a.bisector, 3.926988f, 1e-5);
 
     corner.exchanged = false;
-    e().DrawRightAngleMark(corner, 25, 5);
+    e().DrawRightAngleMark(corner, 25, ink::answer);
     auto poly = h.records().polygons();
     ASSERT_EQ(poly.size(), 1u);
     ASSERT_EQ(poly[0].points.size(), 3u);
@@ -295,7 +301,7 @@ TEST_F(Fig, RayAnglesAndRightAngleMark) {
         EXPECT_NEAR(poly[0].points[i].x, want[2 * i], 1e-3);
         EXPECT_NEAR(poly[0].points[i].y, want[2 * i + 1], 1e-3);
     }
-    EXPECT_EQ(poly[0].colour, 5);
+    EXPECT_EQ(poly[0].colour, ink::answer);
 }
 
 TEST_F(Fig, AngleLabelPlacementAndReset) {
@@ -318,7 +324,7 @@ TEST_F(Fig, AngleLabelPlacementAndReset) {
         const Corner corner{
             .vertex = {100, 100}, .first = {200, 100}, .second = {c.fx, c.fy}, .exchanged = c.exchanged};
         const Point at = e().DrawAngleLabel(
-            {.corner = corner, .text = c.label, .distance = c.p, .dx = 3, .dy = 4, .colour = 0});
+            {.corner = corner, .text = c.label, .distance = c.p, .dx = 3, .dy = 4, .colour = ink::text});
         // The bisector's angle is known from GetRayAngles.
         const float zy2 = Engine::GetRayAngles(corner).bisector;
         const float x = 100 + c.p * std::cos(zy2) + w * (std::cos(zy2) / 2 - 0.5f) + 3;
@@ -352,8 +358,11 @@ TEST_F(Fig, AngleDegreesAndArcs) {
     } cases[] = {{7, 1, false}, {2.5f, 2, false}, {0.5f, 1, false}, {0, 0, true}, {-1, 0, true}};
     for (const Case& c : cases) {
         h.clear();
-        e().DrawAngleArcs(
-            {.corner = rays(200, 100, 100, 0), .count = c.xx, .radius = 40, .colour = 5, .fill = 3});
+        e().DrawAngleArcs({.corner = rays(200, 100, 100, 0),
+                           .count = c.xx,
+                           .radius = 40,
+                           .colour = ink::answer,
+                           .fill = ink::emphasis});
         auto circles = h.records().dots();
         if (c.sector) {
             ASSERT_EQ(circles.size(), 1u);
@@ -385,14 +394,14 @@ TEST_F(Fig, ArcOverSegment) {
                                                   .height = c.height,
                                                   .side = c.side,
                                                   .stepDegrees = c.step,
-                                                  .dotColour = 7});
+                                                  .dotColour = ink::heading});
         auto circles = h.records().dots();
         EXPECT_EQ(static_cast<int>(circles.size()), c.dots);
         EXPECT_NEAR(top.x, c.apexX, 1e-2);
         EXPECT_NEAR(top.y, c.apexY, 1e-2);
         for (const auto& d : circles) {
             EXPECT_EQ(d.r, 0.5f);
-            EXPECT_EQ(d.colour, 7);
+            EXPECT_EQ(d.colour, ink::heading);
         }
     }
     // The dots run from start to end on the right side.
@@ -419,13 +428,13 @@ TEST_F(Fig, ArcOverSegmentLabel) {
                                 .side = c.side,
                                 .stepDegrees = 10,
                                 .label = c.label,
-                                .labelColour = 3});
-        EXPECT_EQ(h.records().glyphs().front().colour, 3);
+                                .labelColour = ink::emphasis});
+        EXPECT_EQ(h.records().glyphs().front().colour, ink::emphasis);
         // The label stands centred over the arc's top, its line's top at c.y:
         // its glyphs are those of the same text drawn with the pen there.
         const auto drawn = h.records().glyphs();
         h.clear();
-        e().DrawMathText({c.label, {200 - w / 2, c.y}, 3});
+        e().DrawMathText({c.label, {200 - w / 2, c.y}, ink::emphasis});
         const auto expected = h.records().glyphs();
         ASSERT_EQ(drawn.size(), expected.size()) << c.side << c.label;
         for (std::size_t i = 0; i < drawn.size(); ++i) {
@@ -453,13 +462,13 @@ TEST_F(Fig, ArcOverSegmentOddInputsStayFinite) {
 
 TEST_F(Fig, Ticks) {
     lesson::DivisionTicks division{
-        .from = {0, 0}, .to = {100, 0}, .first = 1, .second = 1, .count = 2, .size = 10, .colour = 0};
+        .from = {0, 0}, .to = {100, 0}, .first = 1, .second = 1, .count = 2, .size = 10, .colour = ink::text};
     e().DrawDivisionTicks(division);
     EXPECT_EQ(h.lines(), (std::vector<std::string>{"line 56 5 66 0 0 0 -1 3", "line 56 -5 66 0 0 0 -1 3",
                                                    "line 72 5 82 0 0 0 -1 3", "line 72 -5 82 0 0 0 -1 3"}));
     h.clear();
     lesson::EqualLengthTicks equal{
-        .from = {0, 0}, .to = {100, 0}, .count = 2, .gap = 8, .shift = -12, .size = 6, .colour = 0};
+        .from = {0, 0}, .to = {100, 0}, .count = 2, .gap = 8, .shift = -12, .size = 6, .colour = ink::text};
     e().DrawEqualLengthTicks(equal);
     EXPECT_EQ(h.lines(), (std::vector<std::string>{"line 46 -6 46 6 0 0 -1 3", "line 54 -6 54 6 0 0 -1 3"}));
     // A gap of 0 or over 30 counts as 8.
@@ -498,14 +507,14 @@ TEST_F(Fig, PolygonAndLetters) {
     h.rt().setDrawWidth(2);
     e().DrawPolygon({.corners = corners,
                      .width = 5,
-                     .colour = 0,
+                     .colour = ink::text,
                      .firstLetter = "A",
                      .letterDistance = 12,
-                     .letterColour = 0});
+                     .letterColour = ink::text});
     const auto lines = h.lines("line");
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_TRUE(isSegment(Trace(lines).records()[3],
-                          Stroke{.from = At(180, 40), .to = At(100, 40), .colour = 0, .width = 5}))
+                          Stroke{.from = At(180, 40), .to = At(100, 40), .colour = ink::text, .width = 5}))
         << lines[3];
     const char* letters[] = {"A", "B", "C", "D"};
     Point placed[4];

@@ -6,6 +6,7 @@
 
 namespace {
 
+namespace ink = lesson::ink;
 using lesson::testing::At;
 using lesson::testing::Headless;
 using lesson::testing::isGlyph;
@@ -21,7 +22,7 @@ struct Drawn {
     explicit Drawn(const std::string& text, float x = 100, float y = 100, bool small = false) {
         h.start();
         auto& e = h.e();
-        const lesson::PenText at{.text = text, .at = {x, y}, .colour = 0};
+        const lesson::PenText at{.text = text, .at = {x, y}, .colour = ink::text};
         end = small ? e.DrawGlyphRun(at, true) : e.DrawMathText(at);
     }
     const lesson::GlyphMode& mode() { return h.e().LeftGlyphMode(); }
@@ -64,7 +65,7 @@ TEST(MathText, StackedFractionCentresTheNarrowerPart) {
     auto l = wide.lines();
     ASSERT_EQ(l.size(), 4u);
     EXPECT_TRUE(isSegment(Trace(l).records()[0],
-                          Stroke{.from = At(100, 125), .to = At(164, 125), .colour = 0, .width = 4}))
+                          Stroke{.from = At(100, 125), .to = At(164, 125), .colour = ink::text, .width = 4}))
         << l[0];
     EXPECT_TRUE(isGlyph(Trace(l).records()[1], Typeset{.text = "3", .at = At(116, 128), .h = 4, .v = 2}))
         << l[1];  // denominator moved right by half of 32
@@ -131,7 +132,7 @@ TEST(MathText, ExponentsAndRaisedGlyphs) {
     EXPECT_TRUE(trailing.mode().exponent);
     // The pending exponent carries into the next text drawn.
     trailing.h.clear();
-    trailing.h.e().DrawMathText({.text = "2", .at = {0, 0}, .colour = 0});
+    trailing.h.e().DrawMathText({.text = "2", .at = {0, 0}, .colour = ink::text});
     EXPECT_TRUE(isGlyph(trailing.records().records().at(0), Typeset{.text = "2", .at = At(0, 0), .v = 2}))
         << trailing.lines().at(0);
 }
@@ -154,13 +155,13 @@ TEST(MathText, RootBarGrowsUntilClosed) {
     ASSERT_EQ(l.size(), 4u);
     EXPECT_TRUE(isPolygon(Trace(l).records()[0],
                           {.filled = false,
-                           .colour = 0,
+                           .colour = ink::text,
                            .width = 3,
                            .points = {{{104, 136}, {108, 124}, {116, 140}, {124, 96}, {132, 96}}}}))
         << l[0];
     EXPECT_TRUE(isGlyph(Trace(l).records()[1], Typeset{.text = "2", .at = At(128, 100)})) << l[1];
     EXPECT_TRUE(isSegment(Trace(l).records()[2],
-                          Stroke{.from = At(128, 96), .to = At(155, 96), .colour = 0, .width = 3}))
+                          Stroke{.from = At(128, 96), .to = At(155, 96), .colour = ink::text, .width = 3}))
         << l[2];
     EXPECT_TRUE(isGlyph(Trace(l).records()[3], Typeset{.text = "3", .at = At(155, 100)})) << l[3];
     EXPECT_EQ(d.end.x, 182);
@@ -171,7 +172,7 @@ TEST(MathText, RootBarGrowsUntilClosed) {
     EXPECT_EQ(open.mode().rootBar, lesson::RootBar::Normal);
     EXPECT_EQ(open.mode().barFrom, 128);
     EXPECT_TRUE(isSegment(open.records().records().back(),
-                          Stroke{.from = At(128, 96), .to = At(182, 96), .colour = 0, .width = 3}))
+                          Stroke{.from = At(128, 96), .to = At(182, 96), .colour = ink::text, .width = 3}))
         << open.lines().back();
 }
 
@@ -180,15 +181,15 @@ TEST(MathText, TallRootCoversAFraction) {
     auto l = d.lines();
     EXPECT_TRUE(isPolygon(Trace(l).records().at(0),
                           {.filled = false,
-                           .colour = 0,
+                           .colour = ink::text,
                            .width = 3,
                            .points = {{{104, 136}, {108, 124}, {116, 160}, {130, 86}, {138, 86}}}}))
         << l.at(0);
     EXPECT_TRUE(isSegment(Trace(l).records().at(1),
-                          Stroke{.from = At(132, 125), .to = At(164, 125), .colour = 0, .width = 4}))
+                          Stroke{.from = At(132, 125), .to = At(164, 125), .colour = ink::text, .width = 4}))
         << l.at(1);
     EXPECT_TRUE(isSegment(Trace(l).records().at(2),
-                          Stroke{.from = At(132, 86), .to = At(164, 86), .colour = 0, .width = 3}))
+                          Stroke{.from = At(132, 86), .to = At(164, 86), .colour = ink::text, .width = 3}))
         << l.at(2);
     EXPECT_EQ(d.mode().rootBar, lesson::RootBar::None);
 }

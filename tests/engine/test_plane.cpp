@@ -13,6 +13,7 @@
 
 namespace {
 
+namespace ink = lesson::ink;
 using lesson::Curve;
 using lesson::Engine;
 using lesson::PlaneFrame;
@@ -57,22 +58,27 @@ TEST(DrawAxes, BoilingWaterPlane) {
     const Trace trace(lines);
     // Thin lines half a unit off the grid, bold lines on it, axes last.
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(879.5f, 60), .to = At(879.5f, 580), .colour = 0, .width = 1})
+        trace.segments(Stroke{.from = At(879.5f, 60), .to = At(879.5f, 580), .colour = ink::text, .width = 1})
+            .empty());
+    EXPECT_FALSE(trace
+                     .segments(Stroke{
+                         .from = At(1219.5f, 60), .to = At(1219.5f, 580), .colour = ink::text, .width = 1})
+                     .empty());
+    EXPECT_FALSE(
+        trace.segments(Stroke{.from = At(880, 59.5f), .to = At(1220, 59.5f), .colour = ink::text, .width = 1})
             .empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(1219.5f, 60), .to = At(1219.5f, 580), .colour = 0, .width = 1})
+        trace.segments(Stroke{.from = At(980, 60), .to = At(980, 580), .colour = ink::blue, .width = 3})
             .empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(880, 59.5f), .to = At(1220, 59.5f), .colour = 0, .width = 1})
+        trace.segments(Stroke{.from = At(880, 480), .to = At(1220, 480), .colour = ink::blue, .width = 3})
             .empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(980, 60), .to = At(980, 580), .colour = 1, .width = 3}).empty());
+        trace.segments(Stroke{.from = At(880, 60), .to = At(880, 580), .colour = ink::text, .width = 4})
+            .empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(880, 480), .to = At(1220, 480), .colour = 1, .width = 3}).empty());
-    EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(880, 60), .to = At(880, 580), .colour = 0, .width = 4}).empty());
-    EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(880, 580), .to = At(1220, 580), .colour = 0, .width = 4}).empty());
+        trace.segments(Stroke{.from = At(880, 580), .to = At(1220, 580), .colour = ink::text, .width = 4})
+            .empty());
     EXPECT_EQ(placedAll(h, "5"), (std::vector<std::string>{"967 584 26", "850 463 26"}));
     EXPECT_EQ(placedAll(h, "15"), (std::vector<std::string>{"1154 584 26", "824 263 26"}));
     // The top number, on the line of the axis letter "y", keeps as far from it as numbers keep apart.
@@ -109,7 +115,7 @@ TEST(DrawAxes, DefaultCornerAndScaledSteps) {
     // Grid counts -10, -5, 0, 5, 10 are bold.
     int bold = 0;
     for (const Segment& l : h.records().segments())
-        if (l.colour == 1 && l.kind == 0 && l.fill == -1 && l.width == 3) ++bold;
+        if (l.colour == ink::blue && l.kind == 0 && !l.fill && l.width == 3) ++bold;
     EXPECT_EQ(bold, 5 + 1);  // the y range -3..3 holds only 0
 }
 
@@ -208,15 +214,20 @@ TEST(PlotPoint, PlacesDotAndLabel) {
     h.start();
     Engine& e = h.e();
     const PlaneFrame plane{.origin = {874, 360}, .step = 20};
-    const Point at = e.PlotPoint(
-        plane, 3.5f, 10,
-        {.radius = 6, .colour = 3, .label = "A", .labelDx = 8, .labelDy = -20, .xPerStep = 0, .yPerStep = 0});
+    const Point at = e.PlotPoint(plane, 3.5f, 10,
+                                 {.radius = 6,
+                                  .colour = ink::emphasis,
+                                  .label = "A",
+                                  .labelDx = 8,
+                                  .labelDy = -20,
+                                  .xPerStep = 0,
+                                  .yPerStep = 0});
     EXPECT_EQ(h.lines("circle"), std::vector<std::string>{"circle 944 160 6 3 0 0 1 -1 3"});
     auto a = h.records().glyphs({.text = "A"});
     ASSERT_EQ(a.size(), 1u);
     EXPECT_EQ(a[0].x, 932);
     EXPECT_EQ(a[0].y, 100);
-    EXPECT_EQ(a[0].colour, 3);
+    EXPECT_EQ(a[0].colour, ink::emphasis);
     EXPECT_EQ(at, (Point{944, 160}));
 }
 
@@ -245,7 +256,7 @@ protected:
                               .a = a,
                               .b = b,
                               .c = c,
-                              .colour = 5,
+                              .colour = ink::answer,
                               .label = label,
                               .labelDx = labelDx,
                               .labelDy = labelDy},
@@ -276,7 +287,7 @@ TEST_F(GraphTest, StraightLineClipsAtTopAndBottomOnly) {
     // it may not clear; 12 lower, off the y axis's letter.
     EXPECT_NEAR(label[0].x, d.back().x - 27 + 4, 0.01f);
     EXPECT_NEAR(label[0].y, d.back().y + 4 + 12, 0.01f);
-    EXPECT_EQ(label[0].colour, 5);
+    EXPECT_EQ(label[0].colour, ink::answer);
 }
 
 TEST_F(GraphTest, EveryDotIsDrawnWhenInside) {

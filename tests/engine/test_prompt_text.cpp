@@ -6,6 +6,7 @@
 
 namespace {
 
+namespace ink = lesson::ink;
 using lesson::testing::At;
 using lesson::testing::Headless;
 using lesson::testing::isGlyph;
@@ -30,7 +31,8 @@ TEST(PromptText, TypedNumberCells) {
     h.start();
     auto& e = h.e();
     lesson::Point pen{1056, 648};
-    for (const char* key : {"3", ".", "5"}) pen = e.DrawTextChars({.text = key, .at = pen, .colour = 5});
+    for (const char* key : {"3", ".", "5"})
+        pen = e.DrawTextChars({.text = key, .at = pen, .colour = ink::answer});
     EXPECT_EQ(h.lines(), (std::vector<std::string>{
                              "text 1056 648 1 1 5 ゴシック 16 1 0 ３",
                              "text 1068 648 1 1 5 ゴシック 16 1 0 ．",
@@ -44,7 +46,7 @@ TEST(PromptText, ChoiceLineTakesOneCellPerCharacter) {
     h.start();
     auto& e = h.e();
     const lesson::Point end =
-        e.DrawPromptText({.text = " ①表式,変化の様子　②グラフ　③終了", .at = {16, 648}, .colour = 0});
+        e.DrawPromptText({.text = " ①表式,変化の様子　②グラフ　③終了", .at = {16, 648}, .colour = ink::text});
     EXPECT_EQ(end, (lesson::Point{320, 648}));
     auto l = h.lines();
     EXPECT_TRUE(isGlyph(Trace(l).records().at(0),
@@ -59,14 +61,14 @@ TEST(PromptText, EscapeAndHalfWidthGlyphs) {
     Headless h;
     h.start();
     auto& e = h.e();
-    e.DrawPromptText({.text = "^xz", .at = {0, 100}, .colour = 0});
+    e.DrawPromptText({.text = "^xz", .at = {0, 100}, .colour = ink::text});
     EXPECT_EQ(h.lines(), (std::vector<std::string>{
                              "text 0 96 1 1 0 ゴシック 16 1 0 x",
                              "text 16 96 1 1 0 ゴシック 16 1 0 z",
                          }));
     EXPECT_FALSE(e.LeftGlyphMode().exponent);
 
-    e.DrawPromptText({.text = "1^", .at = {0, 100}, .colour = 0});
+    e.DrawPromptText({.text = "1^", .at = {0, 100}, .colour = ink::text});
     EXPECT_TRUE(e.LeftGlyphMode().exponent);
 }
 
@@ -74,16 +76,16 @@ TEST(PromptText, BlanksInsideOneRunVanish) {
     Headless h;
     h.start();
     auto& e = h.e();
-    EXPECT_EQ(e.DrawTextChars({.text = "1 2", .at = {0, 0}, .colour = 0}), (lesson::Point{32, 0}));
+    EXPECT_EQ(e.DrawTextChars({.text = "1 2", .at = {0, 0}, .colour = ink::text}), (lesson::Point{32, 0}));
     EXPECT_EQ(h.lines(), (std::vector<std::string>{
                              "text 0 0 1 1 0 ゴシック 16 1 0 １",
                              "text 16 0 1 1 0 ゴシック 16 1 0 ２",
                          }));
     // An empty text still takes its one cell.
-    EXPECT_EQ(e.DrawTextChars({.text = "", .at = {0, 0}, .colour = 0}).x, 16);
+    EXPECT_EQ(e.DrawTextChars({.text = "", .at = {0, 0}, .colour = ink::text}).x, 16);
 
     h.clear();
-    EXPECT_EQ(e.DrawPromptText({.text = "", .at = {7, 0}, .colour = 0}).x, 7);
+    EXPECT_EQ(e.DrawPromptText({.text = "", .at = {7, 0}, .colour = ink::text}).x, 7);
     EXPECT_TRUE(h.lines().empty());
 }
 

@@ -12,6 +12,7 @@
 
 namespace {
 
+namespace ink = lesson::ink;
 using lesson::testing::Glyph;
 using lesson::testing::Headless;
 using lesson::testing::TraceRecord;
@@ -62,8 +63,8 @@ TEST(ErrorHandler, ShowsPlaceCodeAndMessageThenIgnoresKeys) {
     ASSERT_EQ(texts.size(), 1u);
     const Glyph& g = texts[0];
     EXPECT_EQ(rt::traceNumber(g.x) + " " + rt::traceNumber(g.y), "288 432");
-    EXPECT_TRUE(g.h == 1 && g.v == 1 && g.colour == 13 && g.face == "ゴシック" && g.size == 8 && !g.bold &&
-                !g.italic)
+    EXPECT_TRUE(g.h == 1 && g.v == 1 && g.colour == ink::accent && g.face == "ゴシック" && g.size == 8 &&
+                !g.bold && !g.italic)
         << g.text;
     // Place and code come from the number-to-text conversion: a leading blank each.
     EXPECT_TRUE(g.text.starts_with(" ")) << g.text;

@@ -13,6 +13,7 @@
 
 namespace {
 
+namespace ink = lesson::ink;
 using lesson::Engine;
 using lesson::testing::At;
 using lesson::testing::Disc;
@@ -26,7 +27,8 @@ std::string placed(const Headless& h, const std::string& text, int nth = 0) {
     auto found = h.records().glyphs({.text = text});
     if (static_cast<int>(found.size()) <= nth) return "absent";
     const auto& g = found[nth];
-    return rt::traceNumber(g.x) + " " + rt::traceNumber(g.y) + " " + std::to_string(g.colour);
+    return rt::traceNumber(g.x) + " " + rt::traceNumber(g.y) + " " +
+           std::to_string(rt::paletteIndex(g.colour));
 }
 
 TEST(StatusLine, MenuNumberLayoutAndResult) {
@@ -40,12 +42,16 @@ TEST(StatusLine, MenuNumberLayoutAndResult) {
     EXPECT_EQ(placed(h, "２"), "1072 648 5");
     const auto lines = h.lines();
     const Trace trace(lines);
-    EXPECT_FALSE(trace.dots(Disc{.at = At(1064, 656), .r = 4, .colour = 5, .width = 3}).empty()) << h.text();
-    EXPECT_FALSE(trace.dots(Disc{.at = At(1080, 656), .r = 4, .colour = 5, .width = 3}).empty());
+    EXPECT_FALSE(trace.dots(Disc{.at = At(1064, 656), .r = 4, .colour = ink::answer, .width = 3}).empty())
+        << h.text();
+    EXPECT_FALSE(trace.dots(Disc{.at = At(1080, 656), .r = 4, .colour = ink::answer, .width = 3}).empty());
     // The label and the digits go; the prompt stays.
-    EXPECT_TRUE(isSegment(
-        Trace(lines).records().back(),
-        {.colour = 15, .from = At(1008, 640), .to = At(1248, 670), .kind = 2, .fill = 15, .width = 3}))
+    EXPECT_TRUE(isSegment(Trace(lines).records().back(), {.colour = ink::page,
+                                                          .from = At(1008, 640),
+                                                          .to = At(1248, 670),
+                                                          .kind = 2,
+                                                          .fill = ink::page,
+                                                          .width = 3}))
         << lines.back();
     EXPECT_EQ(typed.text, "12");
     EXPECT_EQ(typed.value, 12);
@@ -102,15 +108,16 @@ TEST(StatusLine, BackspaceClearsTheWholeEntryAndTheDotGoesHome) {
     std::size_t clear = 0;
     const auto records = Trace(lines).records();
     for (std::size_t i = 0; i < records.size(); ++i)
-        if (isSegment(records[i], {.colour = 15,
+        if (isSegment(records[i], {.colour = ink::page,
                                    .from = At(1056, 640),
                                    .to = At(1248, 670),
                                    .kind = 2,
-                                   .fill = 15,
+                                   .fill = ink::page,
                                    .width = 3}))
             clear = i;
     ASSERT_NE(clear, 0u);
-    EXPECT_TRUE(isDot(records[clear + 1], Disc{.at = At(1064, 656), .r = 4, .colour = 5, .width = 3}))
+    EXPECT_TRUE(
+        isDot(records[clear + 1], Disc{.at = At(1064, 656), .r = 4, .colour = ink::answer, .width = 3}))
         << lines[clear + 1];
 }
 
@@ -224,21 +231,30 @@ TEST(StatusLine, NextStepBoxAndPen) {
     h.rt().setDrawWidth(5);
     EXPECT_EQ(e.AskNextStep(), 1);
     const auto lines = h.lines();
-    EXPECT_TRUE(
-        isSegment(Trace(lines).records().front(),
-                  {.colour = 13, .from = At(96, 639), .to = At(400, 675), .kind = 2, .fill = 12, .width = 2}))
+    EXPECT_TRUE(isSegment(Trace(lines).records().front(), {.colour = ink::accent,
+                                                           .from = At(96, 639),
+                                                           .to = At(400, 675),
+                                                           .kind = 2,
+                                                           .fill = ink::nextBox,
+                                                           .width = 2}))
         << lines.front();
     EXPECT_EQ(placed(h, "次"), "128 648 9");
     EXPECT_EQ(placed(h, "１"), "240 648 9");  // the prompt's own full-width one
     EXPECT_EQ(placed(h, "１", 1), "1056 648 5");
     ASSERT_GE(lines.size(), 3u);
-    EXPECT_TRUE(isSegment(
-        Trace(lines).records()[lines.size() - 2],
-        {.colour = 15, .from = At(1008, 639), .to = At(1168, 666), .kind = 2, .fill = 15, .width = 2}))
+    EXPECT_TRUE(isSegment(Trace(lines).records()[lines.size() - 2], {.colour = ink::page,
+                                                                     .from = At(1008, 639),
+                                                                     .to = At(1168, 666),
+                                                                     .kind = 2,
+                                                                     .fill = ink::page,
+                                                                     .width = 2}))
         << lines[lines.size() - 2];
-    EXPECT_TRUE(
-        isSegment(Trace(lines).records().back(),
-                  {.colour = 15, .from = At(96, 639), .to = At(400, 675), .kind = 2, .fill = 15, .width = 2}))
+    EXPECT_TRUE(isSegment(Trace(lines).records().back(), {.colour = ink::page,
+                                                          .from = At(96, 639),
+                                                          .to = At(400, 675),
+                                                          .kind = 2,
+                                                          .fill = ink::page,
+                                                          .width = 2}))
         << lines.back();
     EXPECT_EQ(h.rt().drawWidth(), 5);
 }
@@ -250,14 +266,20 @@ TEST(StatusLine, WaitForKeyPutsBackThePen) {
     h.rt().setDrawWidth(1);
     EXPECT_EQ(e.WaitForKey(), "x");
     const auto lines = h.lines();
-    EXPECT_TRUE(
-        isSegment(Trace(lines).records().front(),
-                  {.colour = 13, .from = At(96, 657), .to = At(400, 693), .kind = 2, .fill = 4, .width = 3}))
+    EXPECT_TRUE(isSegment(Trace(lines).records().front(), {.colour = ink::accent,
+                                                           .from = At(96, 657),
+                                                           .to = At(400, 693),
+                                                           .kind = 2,
+                                                           .fill = ink::keyBox,
+                                                           .width = 3}))
         << lines.front();
     EXPECT_EQ(placed(h, "何"), "128 666 9");
-    EXPECT_TRUE(
-        isSegment(Trace(lines).records().back(),
-                  {.colour = 15, .from = At(0, 657), .to = At(400, 693), .kind = 2, .fill = 15, .width = 3}))
+    EXPECT_TRUE(isSegment(Trace(lines).records().back(), {.colour = ink::page,
+                                                          .from = At(0, 657),
+                                                          .to = At(400, 693),
+                                                          .kind = 2,
+                                                          .fill = ink::page,
+                                                          .width = 3}))
         << lines.back();
     EXPECT_EQ(h.rt().drawWidth(), 1);
 }
@@ -268,14 +290,20 @@ TEST(StatusLine, MessageWaitKey) {
     Engine& e = h.e();
     EXPECT_EQ(e.ShowMessageWaitKey("１を押すと止まる"), "1");
     const auto lines = h.lines();
-    EXPECT_TRUE(
-        isSegment(Trace(lines).records().front(),
-                  {.colour = 13, .from = At(16, 657), .to = At(496, 693), .kind = 2, .fill = 4, .width = 3}))
+    EXPECT_TRUE(isSegment(Trace(lines).records().front(), {.colour = ink::accent,
+                                                           .from = At(16, 657),
+                                                           .to = At(496, 693),
+                                                           .kind = 2,
+                                                           .fill = ink::keyBox,
+                                                           .width = 3}))
         << lines.front();
     EXPECT_EQ(placed(h, "１"), "48 666 9");
-    EXPECT_TRUE(
-        isSegment(Trace(lines).records().back(),
-                  {.colour = 15, .from = At(0, 657), .to = At(992, 720), .kind = 2, .fill = 15, .width = 3}))
+    EXPECT_TRUE(isSegment(Trace(lines).records().back(), {.colour = ink::page,
+                                                          .from = At(0, 657),
+                                                          .to = At(992, 720),
+                                                          .kind = 2,
+                                                          .fill = ink::page,
+                                                          .width = 3}))
         << lines.back();
     EXPECT_EQ(h.rt().drawWidth(), 3);
 }

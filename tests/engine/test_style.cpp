@@ -10,6 +10,7 @@
 
 namespace {
 
+namespace ink = lesson::ink;
 using lesson::Engine;
 using lesson::testing::Headless;
 
@@ -24,15 +25,15 @@ const lesson::Plane kPlane{
 const Routine kRoutines[] = {
     {"maths text",
      [](Engine& e) {
-         e.DrawMathText({"y=ﾀ1/2ﾀx^2+√3ﾝ", {100, 100}, 0});
+         e.DrawMathText({"y=ﾀ1/2ﾀx^2+√3ﾝ", {100, 100}, ink::text});
      }},
     {"prompt text",
      [](Engine& e) {
-         e.DrawPromptText({"①例　②終了", {16, 666}, 0});
+         e.DrawPromptText({"①例　②終了", {16, 666}, ink::text});
      }},
     {"table text",
      [](Engine& e) {
-         e.DrawTableText({"x(a,c)y", {100, 100}, 0});
+         e.DrawTableText({"x(a,c)y", {100, 100}, ink::text});
      }},
     {"plane", [](Engine& e) { e.DrawAxes(kPlane); }},
     {"plane placed", [](Engine& e) { e.PlaceAxes(kPlane); }},
@@ -82,7 +83,7 @@ TEST(Style, EveryRoutineWritesTheSameWhateverWasLeft) {
 TEST(Style, ScaleNumbersInRegularWeight) {
     Headless h;
     h.start();
-    h.e().DrawPromptText({"①例", {16, 666}, 0});
+    h.e().DrawPromptText({"①例", {16, 666}, ink::text});
     h.clear();
     h.e().DrawAxes(kPlane);
     const auto five = h.records().glyphs({.text = "5"});

@@ -84,31 +84,41 @@ TEST(GrebeBasicProblem, OneToThreeCellsAndRows) {
     GrebeRun run(steps(2), &Grebe::BasicProblemsOneToThree);
     const auto lines = run.lines();
     const Trace trace(lines);
-    EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 15, .from = At(0, 0), .to = At(1760, 1800), .kind = 2, .fill = 15, .width = 3})
-            .empty());
-    EXPECT_FALSE(
-        trace
-            .segments({.colour = 5, .from = At(114, 30), .to = At(510, 74), .kind = 2, .fill = 4, .width = 3})
-            .empty());
+    EXPECT_FALSE(trace
+                     .segments({.colour = ink::page,
+                                .from = At(0, 0),
+                                .to = At(1760, 1800),
+                                .kind = 2,
+                                .fill = ink::page,
+                                .width = 3})
+                     .empty());
+    EXPECT_FALSE(trace
+                     .segments({.colour = ink::answer,
+                                .from = At(114, 30),
+                                .to = At(510, 74),
+                                .kind = 2,
+                                .fill = ink::keyBox,
+                                .width = 3})
+                     .empty());
     for (const float y : {90, 260, 320})
-        EXPECT_FALSE(
-            trace
-                .segments(
-                    {.colour = 4, .from = At(38, y), .to = At(76, y + 44), .kind = 2, .fill = 3, .width = 3})
-                .empty())
+        EXPECT_FALSE(trace
+                         .segments({.colour = ink::keyBox,
+                                    .from = At(38, y),
+                                    .to = At(76, y + 44),
+                                    .kind = 2,
+                                    .fill = ink::emphasis,
+                                    .width = 3})
+                         .empty())
             << y;
     EXPECT_EQ(run.place("(1)"), "76 90 3");
-    EXPECT_EQ(run.drawn("3L").at(0).colour, 5);
+    EXPECT_EQ(run.drawn("3L").at(0).colour, ink::answer);
     EXPECT_EQ(misplaced(run, {{"(11-2)/3=", "114 140 0"},
                               {"(2)", "76 200 3"},
                               {"変化の割合…", "76 260 3"},
                               {"傾き…", "76 320 3"},
                               {"切片…", "76 380 3"}}),
               std::vector<std::string>{});
-    EXPECT_EQ(run.drawn("-3").at(0).colour, 5);
+    EXPECT_EQ(run.drawn("-3").at(0).colour, ink::answer);
 }
 
 // The plane of problems 4 and 5: origin (620, 340), a step of 40.
@@ -116,36 +126,49 @@ TEST(GrebeBasicProblem, FourLinesAndLabels) {
     GrebeRun run("", &Grebe::BasicProblemFourGraphs);
     const auto lines = run.lines();
     const Trace trace(lines);
+    EXPECT_FALSE(trace
+                     .segments({.colour = ink::answer,
+                                .from = At(76, 30),
+                                .to = At(472, 74),
+                                .kind = 2,
+                                .fill = ink::keyBox,
+                                .width = 5})
+                     .empty());
+    EXPECT_FALSE(trace
+                     .segments({.colour = ink::keyBox,
+                                .from = At(516, 30),
+                                .to = At(560, 74),
+                                .kind = 2,
+                                .fill = ink::emphasis,
+                                .width = 5})
+                     .empty());
     EXPECT_FALSE(
-        trace.segments({.colour = 5, .from = At(76, 30), .to = At(472, 74), .kind = 2, .fill = 4, .width = 5})
+        trace.segments(Stroke{.from = At(380, 340), .to = At(860, 340), .colour = ink::text, .width = 4})
             .empty());
     EXPECT_FALSE(
-        trace
-            .segments({.colour = 4, .from = At(516, 30), .to = At(560, 74), .kind = 2, .fill = 3, .width = 5})
+        trace.segments(Stroke{.from = At(620, 100), .to = At(620, 580), .colour = ink::text, .width = 4})
             .empty());
-    EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(380, 340), .to = At(860, 340), .colour = 0, .width = 4}).empty());
-    EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(620, 100), .to = At(620, 580), .colour = 0, .width = 4}).empty());
     // Labels at the lines' last dots, moved 27 left and 44 up: line (1)
     // leaves through the top edge at x 10/3, so its label stands above the
     // plane; line (2) ends at the right edge, (860, 180).
-    EXPECT_FALSE(run.records().glyphs({.text = "(", .colour = 3, .near = Near{726, 56, 1, 1}}).empty());
-    EXPECT_FALSE(run.records().glyphs({.text = "(", .colour = 5, .near = Near{833, 136, 1, 1}}).empty());
+    EXPECT_FALSE(
+        run.records().glyphs({.text = "(", .colour = ink::emphasis, .near = Near{726, 56, 1, 1}}).empty());
+    EXPECT_FALSE(
+        run.records().glyphs({.text = "(", .colour = ink::answer, .near = Near{833, 136, 1, 1}}).empty());
 }
 
 TEST(GrebeBasicProblem, FiveDotsAndOneHeadedArrows) {
     GrebeRun run("", &Grebe::BasicProblemFiveGraphs);
     const auto lines = run.lines();
     const Trace trace(lines);
-    EXPECT_FALSE(trace.dots(Disc{.at = At(620, 300), .r = 8, .colour = 3, .width = 5}).empty());
-    EXPECT_FALSE(trace.dots(Disc{.at = At(620, 460), .r = 8, .colour = 3, .width = 5}).empty());
+    EXPECT_FALSE(trace.dots(Disc{.at = At(620, 300), .r = 8, .colour = ink::emphasis, .width = 5}).empty());
+    EXPECT_FALSE(trace.dots(Disc{.at = At(620, 460), .r = 8, .colour = ink::emphasis, .width = 5}).empty());
     // Only the points on the y axis carry a dot.
-    const auto dots = trace.dots({.r = 8, .colour = 3});
-    EXPECT_EQ(std::count_if(
-                  dots.begin(), dots.end(),
-                  [](const Dot& d) { return d.start == 0 && d.end == 0 && d.filled && d.fillColour == -1; }),
-              2);
+    const auto dots = trace.dots({.r = 8, .colour = ink::emphasis});
+    EXPECT_EQ(
+        std::count_if(dots.begin(), dots.end(),
+                      [](const Dot& d) { return d.start == 0 && d.end == 0 && d.filled && !d.fillColour; }),
+        2);
     // Each shaft twice (the second pass of the routine), with one head, at
     // its second end: what ends at a point is the shafts and heads of the
     // arrows that lead to it.
@@ -154,7 +177,8 @@ TEST(GrebeBasicProblem, FiveDotsAndOneHeadedArrows) {
                               {At(620, 460), At(740, 460)},
                               {At(740, 460), At(740, 540)}};
     for (const auto& a : shafts)
-        EXPECT_EQ(trace.segments(Stroke{.from = a[0], .to = a[1], .colour = 3, .width = 5}).size(), 2u)
+        EXPECT_EQ(
+            trace.segments(Stroke{.from = a[0], .to = a[1], .colour = ink::emphasis, .width = 5}).size(), 2u)
             << a[0].x << ' ' << a[0].y << ' ' << a[1].x << ' ' << a[1].y;
     struct End {
         Near point;
@@ -162,13 +186,15 @@ TEST(GrebeBasicProblem, FiveDotsAndOneHeadedArrows) {
     };
     for (const End& end : {End{At(620, 300), 0}, End{At(660, 300), 6}, End{At(660, 220), 6},
                            End{At(620, 460), 0}, End{At(740, 460), 6}, End{At(740, 540), 6}}) {
-        EXPECT_EQ(trace.segments({.colour = 3, .to = end.point, .kind = 0, .fill = -1, .width = 5}).size(),
+        EXPECT_EQ(trace.segments({.colour = ink::emphasis, .to = end.point, .kind = 0, .width = 5}).size(),
                   static_cast<std::size_t>(end.lines))
             << end.point.x << ' ' << end.point.y;
     }
     // The line labels go to the graph routine; the answers stand left of the plane.
-    EXPECT_FALSE(run.records().glyphs({.text = "(", .colour = 0, .near = Near{693, 56, 1, 1}}).empty());
-    EXPECT_FALSE(run.records().glyphs({.text = "(", .colour = 0, .near = Near{746, 580, 1, 1}}).empty());
+    EXPECT_FALSE(
+        run.records().glyphs({.text = "(", .colour = ink::text, .near = Near{693, 56, 1, 1}}).empty());
+    EXPECT_FALSE(
+        run.records().glyphs({.text = "(", .colour = ink::text, .near = Near{746, 580, 1, 1}}).empty());
     EXPECT_EQ(run.rows(), (std::vector<std::string>{"30 13 P74 基本の問題", "30 13 5", "100 0 (1)",
                                                     "100 5 y=2x+1", "170 0 (2)", "170 5 y=-ﾀ2/3ﾀx-3"}));
     EXPECT_EQ(run.drawn("(1)").back().x, 76);
@@ -191,10 +217,14 @@ TEST(GrebeBasicProblem, SixInTwoColumns) {
     GrebeRun run("", &Grebe::BasicProblemSixAnswers);
     const auto lines = run.lines();
     const Trace trace(lines);
-    EXPECT_FALSE(
-        trace
-            .segments({.colour = 4, .from = At(516, 30), .to = At(560, 74), .kind = 2, .fill = 3, .width = 5})
-            .empty());
+    EXPECT_FALSE(trace
+                     .segments({.colour = ink::keyBox,
+                                .from = At(516, 30),
+                                .to = At(560, 74),
+                                .kind = 2,
+                                .fill = ink::emphasis,
+                                .width = 5})
+                     .empty());
     EXPECT_EQ(run.rows(), (std::vector<std::string>{"30 13 P74 基本の問題",
                                                     "30 13 6",
                                                     "90 0 (1)",
@@ -232,7 +262,7 @@ TEST(GrebeBasicProblem, SixInTwoColumns) {
     // The brace at (76, 470); the columns from (760, 80) with their rule at 180.
     EXPECT_FALSE(trace
                      .polygons({.filled = false,
-                                .colour = 0,
+                                .colour = ink::text,
                                 .width = 5,
                                 .points = {{{111, 475},
                                             {99, 478},
@@ -243,8 +273,7 @@ TEST(GrebeBasicProblem, SixInTwoColumns) {
                                             {111, 560}}}})
                      .empty());
     EXPECT_FALSE(run.records().glyphs({.text = ")"}).empty());
-    EXPECT_FALSE(
-        trace.segments({.colour = 0, .from = At(787, 180), .kind = 0, .fill = -1, .width = 3}).empty());
+    EXPECT_FALSE(trace.segments({.colour = ink::text, .from = At(787, 180), .kind = 0, .width = 3}).empty());
     EXPECT_EQ(run.texts.at(16).text, "3=-3a+b");  // handed to the column routine
     EXPECT_EQ(run.texts.at(17).text, "5= 3a+b");
 }

@@ -41,11 +41,14 @@ TEST(GrebeMenu, ItemsHeadingAndPromptDrawnFirst) {
         EXPECT_EQ(run.ownPlace(std::string(Grebe::kMainMenu.items[k].text)), places[k]);
     const auto lines = run.lines();
     const Trace trace(lines);
-    EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 15, .from = At(22, 10), .to = At(1342, 610), .kind = 2, .fill = 10, .width = 3})
-            .empty());
+    EXPECT_FALSE(trace
+                     .segments({.colour = ink::page,
+                                .from = At(22, 10),
+                                .to = At(1342, 610),
+                                .kind = 2,
+                                .fill = ink::panel,
+                                .width = 3})
+                     .empty());
     // The prompt's first character: once before the entry is read, once by it.
     EXPECT_EQ(trace.glyphs(Typeset{.text = "番", .at = At(816, 648), .h = 1, .v = 1}).size(), 2u);
 }
@@ -59,11 +62,14 @@ TEST(GrebeChapterFrames, GoalScreensOnTheScreenTheMenuCleared) {
     EXPECT_EQ(two.ownPlace(kChapter2Goal), "76 305 0");
     // The menu's last clear is the whole screen; nothing is drawn between it
     // and the goal screen.
-    const auto fromClear =
-        two.records()
-            .fromLast(
-                {.colour = 15, .from = At(0, 0), .to = At(1760, 1800), .kind = 2, .fill = 15, .width = 3})
-            .records();
+    const auto fromClear = two.records()
+                               .fromLast({.colour = ink::page,
+                                          .from = At(0, 0),
+                                          .to = At(1760, 1800),
+                                          .kind = 2,
+                                          .fill = ink::page,
+                                          .width = 3})
+                               .records();
     ASSERT_GE(fromClear.size(), 2u);
     EXPECT_EQ(fromClear[1].kind, TraceRecord::Kind::glyph);
 }

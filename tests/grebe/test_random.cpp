@@ -101,7 +101,7 @@ TEST_P(IntegerGraphTexts, RowsPointsAndArrows) {
     const std::string b = num(c.b);
     EXPECT_EQ(run.ownPlace("練習1 図の直線の式を求めなさい。"), "40 30 7");
     EXPECT_EQ(run.ownPlace("点(0," + b + ")を通るから、"), "40 100 0");
-    EXPECT_EQ(run.drawn("切片は" + b)[0].colour, 3);
+    EXPECT_EQ(run.drawn("切片は" + b)[0].colour, ink::emphasis);
     EXPECT_EQ(run.ownPlace(c.rise), "40 180 0");
     EXPECT_EQ(run.ownPlace(c.slope), "40 250 3");
     EXPECT_EQ(run.ownPlace(c.answer), "40 330 5");
@@ -109,10 +109,10 @@ TEST_P(IntegerGraphTexts, RowsPointsAndArrows) {
 
     const auto lines = run.lines();
     const float dotY = 330 - 40.0f * c.b, riseY = 330 - 40.0f * (c.a + c.b);
-    EXPECT_FALSE(run.records().dots({.r = 8, .colour = 5, .near = Near{922, dotY, 0, 0}}).empty());
-    EXPECT_FALSE(run.records().dots({.r = 8, .colour = 5, .near = Near{962, riseY, 0, 0}}).empty());
+    EXPECT_FALSE(run.records().dots({.r = 8, .colour = ink::answer, .near = Near{922, dotY, 0, 0}}).empty());
+    EXPECT_FALSE(run.records().dots({.r = 8, .colour = ink::answer, .near = Near{962, riseY, 0, 0}}).empty());
     // The label 182 left of and 40 above the dot, left of the y axis.
-    const auto labels = run.records().glyphs({.text = "(", .colour = 5});
+    const auto labels = run.records().glyphs({.text = "(", .colour = ink::answer});
     ASSERT_FALSE(labels.empty());
     EXPECT_EQ(labels.front().x, 740 + c.labelRight);
     EXPECT_EQ(labels.front().y, static_cast<int>(dotY - 40) + c.labelDown);
@@ -120,19 +120,17 @@ TEST_P(IntegerGraphTexts, RowsPointsAndArrows) {
     const auto y = [](float v) { return static_cast<float>(static_cast<int>(v)); };
     const Trace trace(lines);
     EXPECT_FALSE(trace
-                     .segments({.colour = 7,
+                     .segments({.colour = ink::heading,
                                 .from = At(922, y(dotY)),
                                 .to = At(962, y(dotY)),
                                 .kind = 0,
-                                .fill = -1,
                                 .width = 4})
                      .empty());
     EXPECT_FALSE(trace
-                     .segments({.colour = 3,
+                     .segments({.colour = ink::emphasis,
                                 .from = At(962, y(dotY)),
                                 .to = At(962, y(riseY)),
                                 .kind = 0,
-                                .fill = -1,
                                 .width = 4})
                      .empty());
 }
@@ -171,18 +169,20 @@ TEST_P(FractionGraphTexts, RowsAndPoints) {
     const std::string b = num(c.b);
     EXPECT_EQ(run.ownPlace("練習2 図の直線の式を求めなさい。"), "40 30 7");
     EXPECT_EQ(run.ownPlace("点(0," + b + ")を通るから、"), "40 100 0");
-    EXPECT_EQ(run.drawn("切片は" + b)[0].colour, 3);
+    EXPECT_EQ(run.drawn("切片は" + b)[0].colour, ink::emphasis);
     EXPECT_EQ(run.ownPlace(c.rise), "40 180 0");
     EXPECT_EQ(run.ownPlace(c.slope), "40 270 3");
     EXPECT_EQ(run.ownPlace(c.answer), "40 360 5");
     const auto lines = run.lines();
-    EXPECT_FALSE(
-        run.records().dots({.r = 8, .colour = 5, .near = Near{922, 330 - 40.0f * c.b, 0, 0}}).empty());
-    EXPECT_FALSE(
-        run.records()
-            .dots({.r = 8, .colour = 5, .near = Near{922 + 40.0f * c.d, 330 - 40.0f * (c.n + c.b), 0, 0}})
-            .empty());
-    const auto labels = run.records().glyphs({.text = "(", .colour = 5});
+    EXPECT_FALSE(run.records()
+                     .dots({.r = 8, .colour = ink::answer, .near = Near{922, 330 - 40.0f * c.b, 0, 0}})
+                     .empty());
+    EXPECT_FALSE(run.records()
+                     .dots({.r = 8,
+                            .colour = ink::answer,
+                            .near = Near{922 + 40.0f * c.d, 330 - 40.0f * (c.n + c.b), 0, 0}})
+                     .empty());
+    const auto labels = run.records().glyphs({.text = "(", .colour = ink::answer});
     ASSERT_FALSE(labels.empty());
     EXPECT_EQ(labels.front().x, 740 + c.labelRight);
     EXPECT_EQ(labels.front().y, 290 - 40 * c.b + c.labelDown);
@@ -222,9 +222,10 @@ TEST_P(SlopeAndPointTexts, RowsOfTheWorkedSolution) {
     EXPECT_EQ(run.ownPlace("<解答>"), "40 130 3");
     EXPECT_EQ(run.ownPlace("求める式は "), "40 550 0");
     const int y1 = c.a * c.x1 + c.b;
-    EXPECT_FALSE(run.records()
-                     .dots({.r = 8, .colour = 5, .near = Near{1000 + 20.0f * c.x1, 400 - 20.0f * y1, 0, 0}})
-                     .empty());
+    EXPECT_FALSE(
+        run.records()
+            .dots({.r = 8, .colour = ink::answer, .near = Near{1000 + 20.0f * c.x1, 400 - 20.0f * y1, 0, 0}})
+            .empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -268,9 +269,9 @@ TEST(SlopeAndPointTexts, AnswersAndLabelSides) {
     // rises that way; left of the axis it ends 20 left of the dot, level.
     GrebeRun right(steps(7) + " 1 Enter",
                    chosenIn(&Grebe::SlopeAndPointExample, Grebe::PointProblem{1, 3, 2, 5}));
-    EXPECT_EQ(right.drawn("y=x+3").back().colour, 5);
+    EXPECT_EQ(right.drawn("y=x+3").back().colour, ink::answer);
     EXPECT_EQ(right.drawn("y=x+3").back().y, 550);
-    const auto rightLabels = right.records().glyphs({.text = "(", .colour = 5});
+    const auto rightLabels = right.records().glyphs({.text = "(", .colour = ink::answer});
     ASSERT_FALSE(rightLabels.empty());
     const Glyph& rightLabel = rightLabels.front();
     EXPECT_EQ(rightLabel.x, 1040 + 20);
@@ -278,9 +279,9 @@ TEST(SlopeAndPointTexts, AnswersAndLabelSides) {
 
     GrebeRun left(steps(7) + " 1 Enter",
                   chosenIn(&Grebe::SlopeAndPointExample, Grebe::PointProblem{2, 1, -3, -5}));
-    EXPECT_EQ(left.drawn("y=2x+1").back().colour, 5);
+    EXPECT_EQ(left.drawn("y=2x+1").back().colour, ink::answer);
     const Num leftWidth = left.program->MathTextWidth("(-3,-5)");
-    const auto leftLabels = left.records().glyphs({.text = "(", .colour = 5});
+    const auto leftLabels = left.records().glyphs({.text = "(", .colour = ink::answer});
     ASSERT_FALSE(leftLabels.empty());
     const Glyph& leftLabel = leftLabels.front();
     EXPECT_EQ(leftLabel.x, 940 - 20 - leftWidth);
@@ -298,14 +299,17 @@ TEST_P(InterceptAndPointTexts, RowsOfTheWorkedSolution) {
     EXPECT_EQ(run.ownPlace("求める式は "), "40 580 0");
     const int y1 = c.a * c.x1 + c.b;
     const auto lines = run.lines();
-    EXPECT_FALSE(run.records()
-                     .dots({.r = 8, .colour = 3, .near = Near{1000 + 20.0f * c.x1, 400 - 20.0f * y1, 0, 0}})
-                     .empty());
     EXPECT_FALSE(
-        run.records().dots({.r = 8, .colour = 5, .near = Near{1000, 400 - 20.0f * c.b, 0, 0}}).empty());
+        run.records()
+            .dots(
+                {.r = 8, .colour = ink::emphasis, .near = Near{1000 + 20.0f * c.x1, 400 - 20.0f * y1, 0, 0}})
+            .empty());
+    EXPECT_FALSE(run.records()
+                     .dots({.r = 8, .colour = ink::answer, .near = Near{1000, 400 - 20.0f * c.b, 0, 0}})
+                     .empty());
     // The intercept's label, the number b, right of the y axis, far enough
     // that a minus keeps clear of the dot.
-    const auto labels = run.records().glyphs({.text = num(std::abs(c.b)), .colour = 5});
+    const auto labels = run.records().glyphs({.text = num(std::abs(c.b)), .colour = ink::answer});
     ASSERT_FALSE(labels.empty());
     const Glyph& label = labels.front();
     EXPECT_EQ(label.y, 360 - 20 * c.b + c.labelDown);
@@ -352,7 +356,7 @@ TEST(InterceptAndPointTexts, Answers) {
         GrebeRun run(steps(7) + " 1 Enter", chosenIn(&Grebe::InterceptAndPointExample, p));
         ASSERT_EQ(run.count(answer), 1) << answer;
         EXPECT_EQ(run.drawn(answer)[0].y, 580);
-        EXPECT_EQ(run.drawn(answer)[0].colour, 5);
+        EXPECT_EQ(run.drawn(answer)[0].colour, ink::answer);
     }
 }
 
@@ -365,11 +369,11 @@ TEST(InterceptAndPointTexts, TheInterceptsMinusStandsOffTheXAxis) {
         SCOPED_TRACE(::testing::Message() << "a=" << c.a << " b=" << c.b << " x1=" << c.x1);
         GrebeRun run(steps(7) + " 1 Enter", chosenIn(&Grebe::InterceptAndPointExample, problem(c)));
         const Trace trace = run.records();
-        const auto digits = trace.glyphs({.text = num(-c.b), .colour = 5});
+        const auto digits = trace.glyphs({.text = num(-c.b), .colour = ink::answer});
         ASSERT_FALSE(digits.empty());
         const Glyph& digit = digits.front();
         std::vector<Segment> minus;
-        for (const Segment& s : trace.segments({.colour = 5, .kind = 0, .width = 5}))
+        for (const Segment& s : trace.segments({.colour = ink::answer, .kind = 0, .width = 5}))
             if (s.y1 == s.y2 && s.x2 <= digit.x && s.x2 >= digit.x - 8) minus.push_back(s);
         ASSERT_EQ(minus.size(), 1u);
         EXPECT_GE(std::fabs(minus[0].y1 - kAxisY) - kAxisHalfWidth - kMinusHalfWidth, 4);
@@ -580,7 +584,7 @@ std::vector<std::string> graphPens(const GrebeRun& run) {
     std::vector<std::string> pens;
     bool inGraph = false;
     for (const auto& r : run.records().records()) {
-        const bool graphDot = r.kind == TraceRecord::Kind::dot && r.dot.r == 1 && r.dot.colour == 0;
+        const bool graphDot = r.kind == TraceRecord::Kind::dot && r.dot.r == 1 && r.dot.colour == ink::text;
         if (graphDot && !inGraph) pens.push_back(std::to_string(r.dot.width));
         inGraph = graphDot;
     }
@@ -594,14 +598,20 @@ TEST(IntegerGraphPractice, OneOrAValueOfOneEndsAndOtherEntriesGoOn) {
     EXPECT_EQ(run.count("練習1 図の直線の式を求めなさい。"), 3);
     const auto lines = run.lines();
     const Trace trace(lines);
+    EXPECT_EQ(trace
+                  .segments({.colour = ink::page,
+                             .from = At(0, 0),
+                             .to = At(1320, 1300),
+                             .kind = 2,
+                             .fill = ink::page,
+                             .width = 3})
+                  .size(),
+              1u);
     EXPECT_EQ(
         trace
             .segments(
-                {.colour = 15, .from = At(0, 0), .to = At(1320, 1300), .kind = 2, .fill = 15, .width = 3})
+                {.colour = ink::page, .from = At(0, 30), .to = At(1600, 1830), .kind = 2, .fill = ink::page})
             .size(),
-        1u);
-    EXPECT_EQ(
-        trace.segments({.colour = 15, .from = At(0, 30), .to = At(1600, 1830), .kind = 2, .fill = 15}).size(),
         3u);
     // The pen width is set once at entry; the slope arrows leave 4 for the
     // exercises after the first.

@@ -30,7 +30,7 @@ bool ParsePoint(const std::string& s, Num& x, Num& y) {
 struct Shown {
     Num x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     std::vector<ScreenTextRecord> texts;  // the problem's texts, from its heading on
-    bool has(const std::string& text, Num colour) const {
+    bool has(const std::string& text, Colour colour) const {
         for (const auto& r : texts)
             if (r.text == text && r.colour == colour) return true;
         return false;
@@ -87,17 +87,18 @@ TEST_P(GrebeRandomAnswers, EveryProblemIsRightForItsPoints) {
         EXPECT_NE(a, 0) << where;
         if (c.keys == 11) {
             // By subtraction: point 1 minus point 2.
-            EXPECT_TRUE(p.has("  a=ﾀ" + Text(p.y1 - p.y2) + "/" + Text(p.x1 - p.x2) + "ﾀ=" + Text(a), 3))
+            EXPECT_TRUE(
+                p.has("  a=ﾀ" + Text(p.y1 - p.y2) + "/" + Text(p.x1 - p.x2) + "ﾀ=" + Text(a), ink::emphasis))
                 << where;
-            EXPECT_TRUE(p.has("答 y=" + Text(a) + "x" + Signed(b), 5)) << where;
-            EXPECT_TRUE(p.has("=" + Text(b), 3)) << where;
+            EXPECT_TRUE(p.has("答 y=" + Text(a) + "x" + Signed(b), ink::answer)) << where;
+            EXPECT_TRUE(p.has("=" + Text(b), ink::emphasis)) << where;
         } else {
-            EXPECT_TRUE(p.has("=ﾀ" + Text(p.y2 - p.y1) + "/" + Text(p.x2 - p.x1) + "ﾀ", 0)) << where;
-            EXPECT_TRUE(p.has("=" + Text(a), 5)) << where;
+            EXPECT_TRUE(p.has("=ﾀ" + Text(p.y2 - p.y1) + "/" + Text(p.x2 - p.x1) + "ﾀ", ink::text)) << where;
+            EXPECT_TRUE(p.has("=" + Text(a), ink::answer)) << where;
         }
         if (c.keys == 8) {
-            EXPECT_TRUE(p.has("b=" + Text(p.y2) + Signed(-a * p.x2) + "=" + Text(b), 0)) << where;
-            EXPECT_TRUE(p.has("y=" + Coefficient(a) + "x" + Signed(b), 5)) << where;
+            EXPECT_TRUE(p.has("b=" + Text(p.y2) + Signed(-a * p.x2) + "=" + Text(b), ink::text)) << where;
+            EXPECT_TRUE(p.has("y=" + Coefficient(a) + "x" + Signed(b), ink::answer)) << where;
         }
     }
 }

@@ -31,7 +31,7 @@ std::vector<std::string> SolutionRows(const GrebeRun& run) {
             out.push_back(r.text);
         else
             out.push_back(std::to_string(static_cast<int>(r.y)) + " " +
-                          std::to_string(static_cast<int>(r.colour)) + " " + r.text);
+                          std::to_string(colourNumber(r.colour)) + " " + r.text);
     }
     return out;
 }
@@ -96,7 +96,7 @@ TEST(GrebeSystemExample, SignMarksTouchNeitherRow) {
         GrebeRun run(kExample + " 1 Enter", &Grebe::RandomTwoPointsSystemExample, chosenLines({line}));
         const Trace trace = run.records();
         std::vector<Segment> marks;
-        for (const Segment& s : trace.segments({.colour = 3}))
+        for (const Segment& s : trace.segments({.colour = ink::emphasis}))
             if (s.width == 3 && std::hypot(s.x2 - s.x1, s.y2 - s.y1) <= 10) marks.push_back(s);
         ASSERT_FALSE(marks.empty()) << line.a << " " << line.b;
         float left = 1e9f, right = -1e9f, top = 1e9f, bottom = -1e9f;
@@ -109,7 +109,7 @@ TEST(GrebeSystemExample, SignMarksTouchNeitherRow) {
         top -= 1.5f;  // half the marks' pen
         bottom += 1.5f;
         // The rows' own signs near the marks: 5-unit black strokes.
-        for (const Segment& s : trace.segments({.colour = 0})) {
+        for (const Segment& s : trace.segments({.colour = ink::text})) {
             if (s.width != 5 || std::max(s.x1, s.x2) < left - 30 || std::min(s.x1, s.x2) > right + 30)
                 continue;
             const float high = std::min(s.y1, s.y2) - 2.5f, low = std::max(s.y1, s.y2) + 2.5f;
@@ -138,13 +138,14 @@ TEST(GrebeSystemExample, ProblemAndEquationsStandInPlace) {
                               {"答 y=-2x+3", "760 440 5"}}),
               std::vector<std::string>{});
     // Both points in colour 3, y=ax+b too.
-    for (const char* text : {"(1,1)", "(4,-5)", "y=ax+b"}) EXPECT_EQ(run.drawn(text).at(0).colour, 3) << text;
+    for (const char* text : {"(1,1)", "(4,-5)", "y=ax+b"})
+        EXPECT_EQ(run.drawn(text).at(0).colour, ink::emphasis) << text;
     const auto lines = run.lines();
     const Trace trace(lines);
     // The brace from y 365 to 450, its point at x 48.
     EXPECT_FALSE(trace
                      .polygons({.filled = false,
-                                .colour = 0,
+                                .colour = ink::text,
                                 .width = 5,
                                 .points = {{{75, 365},
                                             {63, 368},
@@ -158,7 +159,7 @@ TEST(GrebeSystemExample, ProblemAndEquationsStandInPlace) {
     // The block 40 right of equation 2, on the row of equation 1.
     const auto heading = run.drawn("①-②").at(0);
     EXPECT_EQ(heading.y, 360);
-    EXPECT_EQ(heading.colour, 7);
+    EXPECT_EQ(heading.colour, ink::heading);
     const Num e = heading.x;
     EXPECT_GT(e, 80 + 40);
     auto n = [](Num v) { return std::to_string(static_cast<int>(v)); };
@@ -180,8 +181,8 @@ TEST(GrebeSystemExample, KeysNewExamplesAndLeaving) {
     EXPECT_EQ(run.count("答 y=2x-2"), 1);
     const auto trace = run.records();
     // The first topic clear has pen 3.
-    const auto clears =
-        trace.segments({.colour = 15, .from = At(0, 0), .to = At(1320, 1300), .kind = 2, .fill = 15});
+    const auto clears = trace.segments(
+        {.colour = ink::page, .from = At(0, 0), .to = At(1320, 1300), .kind = 2, .fill = ink::page});
     ASSERT_FALSE(clears.empty());
     EXPECT_EQ(clears.front().width, 3);
     EXPECT_TRUE(trace.after(trace.lastKey("1") + 1).segments({.from = At(0, 30)}).empty());
@@ -206,15 +207,16 @@ TEST(GrebeTwoPointsSummary, FrameMethodsAndExerciseLine) {
     EXPECT_EQ(run.place("教科書P73 問4 をしなさい。"), "76 310 0");
     const auto lines = run.lines();
     const Trace trace(lines);
+    EXPECT_FALSE(trace
+                     .segments({.colour = ink::page,
+                                .from = At(0, 0),
+                                .to = At(1320, 1300),
+                                .kind = 2,
+                                .fill = ink::page,
+                                .width = 3})
+                     .empty());
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 15, .from = At(0, 0), .to = At(1320, 1300), .kind = 2, .fill = 15, .width = 3})
-            .empty());
-    EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 9, .from = At(76, 140), .to = At(874, 290), .kind = 1, .fill = -1, .width = 9})
+        trace.segments({.colour = ink::onBox, .from = At(76, 140), .to = At(874, 290), .kind = 1, .width = 9})
             .empty());
 }
 
@@ -224,12 +226,15 @@ TEST(GrebeExerciseAnswers, TwoScreensWithTheirAlternatives) {
     EXPECT_EQ(run.waits(), 3);
     const auto lines = run.lines();
     const Trace trace(lines);
-    EXPECT_EQ(
-        trace
-            .segments(
-                {.colour = 15, .from = At(0, 0), .to = At(1320, 1300), .kind = 2, .fill = 15, .width = 3})
-            .size(),
-        2u);
+    EXPECT_EQ(trace
+                  .segments({.colour = ink::page,
+                             .from = At(0, 0),
+                             .to = At(1320, 1300),
+                             .kind = 2,
+                             .fill = ink::page,
+                             .width = 3})
+                  .size(),
+              2u);
     // Left columns from x 38, the systems' equations at 78 right of the
     // brace; right columns from 760, the column results at 814. The sign
     // marks of part (2) stand between the rows, which moves the lower row and
@@ -252,7 +257,7 @@ TEST(GrebeExerciseAnswers, TwoScreensWithTheirAlternatives) {
     EXPECT_EQ(run.count("-1= 3a+b"), 1);
     EXPECT_FALSE(trace
                      .polygons({.filled = false,
-                                .colour = 0,
+                                .colour = ink::text,
                                 .width = 5,
                                 .points = {{{73, 525},
                                             {61, 528},
@@ -263,7 +268,7 @@ TEST(GrebeExerciseAnswers, TwoScreensWithTheirAlternatives) {
                                             {73, 610}}}})
                      .empty());
     EXPECT_EQ(run.drawn("3").back().y, 390);
-    EXPECT_EQ(run.drawn("3").back().colour, 3);
+    EXPECT_EQ(run.drawn("3").back().colour, ink::emphasis);
     EXPECT_EQ(run.drawn("答 y=-3x+3").at(1).y, 440);
 }
 

@@ -64,30 +64,40 @@ TEST(EquationFromGraphExample, PlaneLineArrowsAndLabels) {
     const Trace trace(lines);
     // The plane (722,100)-(1122,500), its origin at (922,380).
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(922, 100), .to = At(922, 500), .colour = 0, .width = 4}).empty());
+        trace.segments(Stroke{.from = At(922, 100), .to = At(922, 500), .colour = ink::text, .width = 4})
+            .empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(722, 380), .to = At(1122, 380), .colour = 0, .width = 4}).empty());
+        trace.segments(Stroke{.from = At(722, 380), .to = At(1122, 380), .colour = ink::text, .width = 4})
+            .empty());
     // y = x/2 + 3 passes A (922,260) and (1122,160) in colour 0.
-    EXPECT_FALSE(run.records().dots({.r = 1, .colour = 0, .near = Near{922, 260}}).empty());
-    EXPECT_FALSE(run.records().dots({.r = 1, .colour = 0, .near = Near{1122, 160}}).empty());
+    EXPECT_FALSE(run.records().dots({.r = 1, .colour = ink::text, .near = Near{922, 260}}).empty());
+    EXPECT_FALSE(run.records().dots({.r = 1, .colour = ink::text, .near = Near{1122, 160}}).empty());
     // Each arrow drawn twice at pen width 5 in colour 3, its one head at its end.
     EXPECT_EQ(
-        trace.segments(Stroke{.from = At(922, 260), .to = At(1002, 260), .colour = 3, .width = 5}).size(),
+        trace.segments(Stroke{.from = At(922, 260), .to = At(1002, 260), .colour = ink::emphasis, .width = 5})
+            .size(),
         2u);
     EXPECT_EQ(
-        trace.segments(Stroke{.from = At(986, 268), .to = At(1002, 260), .colour = 3, .width = 5}).size(),
+        trace.segments(Stroke{.from = At(986, 268), .to = At(1002, 260), .colour = ink::emphasis, .width = 5})
+            .size(),
         2u);
     EXPECT_EQ(
-        trace.segments(Stroke{.from = At(986, 252), .to = At(1002, 260), .colour = 3, .width = 5}).size(),
+        trace.segments(Stroke{.from = At(986, 252), .to = At(1002, 260), .colour = ink::emphasis, .width = 5})
+            .size(),
         2u);
     EXPECT_EQ(
-        trace.segments(Stroke{.from = At(1002, 260), .to = At(1002, 220), .colour = 3, .width = 5}).size(),
+        trace
+            .segments(Stroke{.from = At(1002, 260), .to = At(1002, 220), .colour = ink::emphasis, .width = 5})
+            .size(),
         2u);
     EXPECT_EQ(
-        trace.segments(Stroke{.from = At(1010, 236), .to = At(1002, 220), .colour = 3, .width = 5}).size(),
+        trace
+            .segments(Stroke{.from = At(1010, 236), .to = At(1002, 220), .colour = ink::emphasis, .width = 5})
+            .size(),
         2u);
     EXPECT_EQ(
-        trace.segments(Stroke{.from = At(994, 236), .to = At(1002, 220), .colour = 3, .width = 5}).size(),
+        trace.segments(Stroke{.from = At(994, 236), .to = At(1002, 220), .colour = ink::emphasis, .width = 5})
+            .size(),
         2u);
     // Labels by the figure, not in the text column.
     EXPECT_EQ(run.ownPlace("(0,3)"), "787 210 3");
@@ -103,10 +113,10 @@ TEST(EquationFromGraphExample, PlaneLineArrowsAndLabels) {
     EXPECT_EQ(run.ownPlace("右へ2進むと、"), "76 250 0");
     EXPECT_EQ(run.drawn("上へ1進むから、")[0].y, 250);
     EXPECT_EQ(run.ownPlace("a=ﾀ1/2ﾀ"), "76 320 3");
-    EXPECT_EQ(run.drawn("答 y=ﾀ1/2ﾀx+3")[0].colour, 5);
+    EXPECT_EQ(run.drawn("答 y=ﾀ1/2ﾀx+3")[0].colour, ink::answer);
     EXPECT_EQ(run.ownPlace("傾きと切片をよみとれば、a,bがわかる。"), "38 400 3");
     EXPECT_EQ(run.ownPlace("図のグラフを"), "40 480 0");
-    EXPECT_EQ(run.drawn("直線 y=ﾀ1/2ﾀx+3")[0].colour, 5);
+    EXPECT_EQ(run.drawn("直線 y=ﾀ1/2ﾀx+3")[0].colour, ink::answer);
     EXPECT_EQ(run.ownPlace("y=ﾀ1/2ﾀx+3"), "40 550 5");
     EXPECT_EQ(run.drawn("という。")[0].y, 550);
 }
@@ -134,13 +144,15 @@ TEST(EquationFromGraphAnswers, ThreeLinesDotsArrowsAndAnswers) {
     EXPECT_EQ(run.ownPlace("教科書P71 問1　解答"), "38 30 3");
     // Intercept dots, then run and rise arrows over them.
     for (const float y : {460, 260, 220}) {
-        EXPECT_FALSE(trace.dots(Disc{.at = At(580, y), .r = 8, .colour = 3, .width = 5}).empty()) << y;
+        EXPECT_FALSE(trace.dots(Disc{.at = At(580, y), .r = 8, .colour = ink::emphasis, .width = 5}).empty())
+            << y;
     }
     const Near shafts[][2] = {{At(580, 460), At(620, 460)}, {At(620, 460), At(620, 420)},
                               {At(580, 260), At(620, 260)}, {At(620, 260), At(620, 340)},
                               {At(580, 220), At(660, 220)}, {At(660, 220), At(660, 100)}};
     for (const auto& a : shafts) {
-        EXPECT_EQ(trace.segments(Stroke{.from = a[0], .to = a[1], .colour = 3, .width = 5}).size(), 2u)
+        EXPECT_EQ(
+            trace.segments(Stroke{.from = a[0], .to = a[1], .colour = ink::emphasis, .width = 5}).size(), 2u)
             << a[0].x << ' ' << a[0].y << ' ' << a[1].x << ' ' << a[1].y;
     }
     // The labels at the ends of the lines: (1) at the right edge, (2) on the
@@ -162,13 +174,13 @@ TEST(EquationFromGraphAnswers, ThreeLinesDotsArrowsAndAnswers) {
 TEST(LineEquationSummary, RulesRowsAndColours) {
     GrebeRun run(steps(4), topic(&Grebe::LineEquationSummary));
     EXPECT_EQ(run.ownPlace("1次関数の式を求める"), "38 30 3");
-    EXPECT_EQ(run.drawn("a,b")[0].colour, 5);
+    EXPECT_EQ(run.drawn("a,b")[0].colour, ink::answer);
     EXPECT_EQ(run.ownPlace("① "), "38 105 3");
     EXPECT_EQ(run.ownPlace("平行のときは、△=平行な直線の傾き"), "92 155 3");
     EXPECT_EQ(run.ownPlace("② "), "38 230 3");
     EXPECT_EQ(run.ownPlace("座標のときは、△=交点のy座標"), "92 280 3");
     EXPECT_EQ(run.ownPlace("③ "), "38 355 3");
-    EXPECT_EQ(run.drawn("x=2,y=3を代入")[0].colour, 5);
+    EXPECT_EQ(run.drawn("x=2,y=3を代入")[0].colour, ink::answer);
     EXPECT_EQ(run.drawn("x=2,y=3を代入")[0].y, 355);
     EXPECT_EQ(run.count("　とする"), 2);
     EXPECT_EQ(run.count("　→　"), 3);
@@ -207,7 +219,7 @@ TEST(SlopeAndPointAnswers, TwoColumnsAtTheirPlaces) {
     };
     for (const auto& p : places) EXPECT_EQ(run.ownPlace(p[0]), p[1]) << p[0];
     EXPECT_EQ(run.drawn("求める式をy=-x+b")[0].y, 80);
-    EXPECT_EQ(run.drawn("求める式をy=-x+b")[0].colour, 3);
+    EXPECT_EQ(run.drawn("求める式をy=-x+b")[0].colour, ink::emphasis);
     EXPECT_EQ(run.count("とする。"), 4);
 }
 

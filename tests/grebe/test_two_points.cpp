@@ -161,7 +161,9 @@ TEST(GrebeChapter3Frame, OutOfRangeLeavesTheScreenAsItWas) {
     const Trace afterZero = trace.after(zero + 1);
     EXPECT_TRUE(afterZero.segments({.from = At(0, 0)}).empty());
     EXPECT_FALSE(
-        afterZero.segments({.colour = 15, .from = At(0, 657), .to = At(992, 720), .kind = 2, .fill = 15})
+        afterZero
+            .segments(
+                {.colour = ink::page, .from = At(0, 657), .to = At(992, 720), .kind = 2, .fill = ink::page})
             .empty());
 }
 
@@ -191,11 +193,17 @@ TEST_P(GrebeTwoPointTopic, ProblemsRunOnTheirKeysUntilA1) {
     EXPECT_EQ(three.status, 0);
     const auto trace = three.records();
     EXPECT_EQ(
-        trace.segments({.colour = 15, .from = At(0, 0), .to = At(1320, 1300), .kind = 2, .fill = 15}).size(),
+        trace
+            .segments(
+                {.colour = ink::page, .from = At(0, 0), .to = At(1320, 1300), .kind = 2, .fill = ink::page})
+            .size(),
         1u)
         << c.name;
     EXPECT_EQ(
-        trace.segments({.colour = 15, .from = At(0, 30), .to = At(1600, 1830), .kind = 2, .fill = 15}).size(),
+        trace
+            .segments(
+                {.colour = ink::page, .from = At(0, 30), .to = At(1600, 1830), .kind = 2, .fill = ink::page})
+            .size(),
         3u)
         << c.name;
 
@@ -363,18 +371,22 @@ TEST_P(GrebeTwoPointFigure, PointsLabelsAndSlopeTriangle) {
     auto n = [](Num v) { return std::to_string(static_cast<int>(v)); };
     // The plane: axes only, origin (1000, 400).
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(800, 400), .to = At(1200, 400), .colour = 0, .width = 4}).empty())
+        trace.segments(Stroke{.from = At(800, 400), .to = At(1200, 400), .colour = ink::text, .width = 4})
+            .empty())
         << c.name;
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(1000, 200), .to = At(1000, 600), .colour = 0, .width = 4}).empty())
+        trace.segments(Stroke{.from = At(1000, 200), .to = At(1000, 600), .colour = ink::text, .width = 4})
+            .empty())
         << c.name;
     // The dots and their labels.
     // Whole screen places, as the dots are drawn.
     auto at = [](Num x, Num y) {
         return At(static_cast<float>(static_cast<int>(x)), static_cast<float>(static_cast<int>(y)));
     };
-    EXPECT_FALSE(trace.dots(Disc{.at = at(x1, y1), .r = 8, .colour = 3, .width = 5}).empty()) << c.name;
-    EXPECT_FALSE(trace.dots(Disc{.at = at(x2, y2), .r = 8, .colour = 5, .width = 5}).empty()) << c.name;
+    EXPECT_FALSE(trace.dots(Disc{.at = at(x1, y1), .r = 8, .colour = ink::emphasis, .width = 5}).empty())
+        << c.name;
+    EXPECT_FALSE(trace.dots(Disc{.at = at(x2, y2), .r = 8, .colour = ink::answer, .width = 5}).empty())
+        << c.name;
     // Each label on the side of its dot away from the y axis: point 1's ends
     // 20 left of it, point 2's starts 20 right of it (a step of the label
     // off what it would meet aside).
@@ -382,25 +394,28 @@ TEST_P(GrebeTwoPointFigure, PointsLabelsAndSlopeTriangle) {
     EXPECT_FALSE(
         run.records()
             .glyphs({.text = "(",
-                     .colour = 3,
+                     .colour = ink::emphasis,
                      .near = Near{x1 - 20 - Width(label1), y1 + c.label1Top, kStepAside, kStepAside}})
             .empty())
         << c.name;
-    EXPECT_FALSE(
-        run.records()
-            .glyphs(
-                {.text = "(", .colour = 5, .near = Near{x2 + 20, y2 + c.label2Top, kStepAside, kStepAside}})
-            .empty())
+    EXPECT_FALSE(run.records()
+                     .glyphs({.text = "(",
+                              .colour = ink::answer,
+                              .near = Near{x2 + 20, y2 + c.label2Top, kStepAside, kStepAside}})
+                     .empty())
         << c.name;
     // The triangle, drawn twice: run then rise, heads of 16 at their ends.
-    EXPECT_EQ(trace.segments(Stroke{.from = at(x1, y1), .to = at(x2, y1), .colour = 7, .width = 4}).size(),
+    EXPECT_EQ(trace.segments(Stroke{.from = at(x1, y1), .to = at(x2, y1), .colour = ink::heading, .width = 4})
+                  .size(),
               2u);
-    EXPECT_EQ(trace.segments(Stroke{.from = at(x2, y1), .to = at(x2, y2), .colour = 3, .width = 4}).size(),
-              2u);
+    EXPECT_EQ(
+        trace.segments(Stroke{.from = at(x2, y1), .to = at(x2, y2), .colour = ink::emphasis, .width = 4})
+            .size(),
+        2u);
     // Its values only the second time.
     EXPECT_FALSE(run.records()
                      .glyphs({.text = std::string(1, c.run[0]),
-                              .colour = 7,
+                              .colour = ink::heading,
                               .near = Near{(x1 + x2) / 2 - 14, y1 + c.runTop, kStepAside, kStepAside}})
                      .empty())
         << c.name;
@@ -408,7 +423,7 @@ TEST_P(GrebeTwoPointFigure, PointsLabelsAndSlopeTriangle) {
     EXPECT_FALSE(
         run.records()
             .glyphs({.text = rise.substr(rise.size() - 2, 1),
-                     .colour = 3,
+                     .colour = ink::emphasis,
                      .near = Near{x2 + c.digitDx, (y1 + y2) / 2 + c.riseTop, kStepAside, kStepAside}})
             .empty())
         << c.name;
@@ -436,8 +451,8 @@ TEST(GrebeTwoPointFigure, WidestLabelsClearTheYAxisAndTheRows) {
         auto n = [](Num v) { return std::to_string(static_cast<int>(v)); };
         const Num y1 = line.a * line.x1 + line.b;
         const std::string label1 = "(" + n(line.x1) + "," + n(y1) + ")";
-        const auto first = run.records().glyphs({.text = "(", .colour = 3, .in = plane});
-        const auto second = run.records().glyphs({.text = "(", .colour = 5, .in = plane});
+        const auto first = run.records().glyphs({.text = "(", .colour = ink::emphasis, .in = plane});
+        const auto second = run.records().glyphs({.text = "(", .colour = ink::answer, .in = plane});
         ASSERT_FALSE(first.empty()) << label1;
         ASSERT_FALSE(second.empty()) << label1;
         EXPECT_LE(first.front().x + Width(label1), kAxis - kAxisHalf - kClear) << label1;

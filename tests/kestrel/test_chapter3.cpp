@@ -25,9 +25,14 @@ TEST(KestrelChapter3Frame, GoalScreenClearsAndTheChoiceLineFollowsWithoutAKey) {
     const auto trace = run.records();
     const auto goal =
         trace.after(trace.lastKey("Enter") + 1)
-            .fromFirst({.colour = 15, .from = At(0, 0), .to = At(1760, 1800), .kind = 2, .fill = 15});
+            .fromFirst(
+                {.colour = ink::page, .from = At(0, 0), .to = At(1760, 1800), .kind = 2, .fill = ink::page});
     ASSERT_FALSE(goal.records().empty());
-    EXPECT_TRUE(goal.segments({.colour = 13, .from = At(96, 657), .to = At(400, 693), .kind = 2, .fill = 4})
+    EXPECT_TRUE(goal.segments({.colour = ink::accent,
+                               .from = At(96, 657),
+                               .to = At(400, 693),
+                               .kind = 2,
+                               .fill = ink::keyBox})
                     .empty());  // no key wait
 }
 
@@ -152,11 +157,11 @@ TEST(StepByOneTopic, TablesAndValuesOneAKey) {
     // Header cells, "…" at both ends of both rows, x = 0 in the sixth value column.
     for (const float top : {140, 190, 430, 480}) {
         EXPECT_FALSE(trace
-                         .segments({.colour = 3,
+                         .segments({.colour = ink::emphasis,
                                     .from = At(38, top),
                                     .to = At(98, top + 50),
                                     .kind = 2,
-                                    .fill = 15,
+                                    .fill = ink::page,
                                     .width = 5})
                          .empty())
             << top;
@@ -174,7 +179,7 @@ TEST(StepByOneTopic, TablesAndValuesOneAKey) {
         KestrelRun part(steps(keys), &Kestrel::StepByOneTopic);
         int shown = 0;
         for (const auto& r : part.texts)
-            if (r.y == 190 && r.colour == 5) {
+            if (r.y == 190 && r.colour == ink::answer) {
                 EXPECT_EQ(r.x, 98 + 60 * (shown + 1));
                 EXPECT_EQ(r.text, std::to_string(first[shown]));
                 ++shown;
@@ -183,7 +188,7 @@ TEST(StepByOneTopic, TablesAndValuesOneAKey) {
     }
     int second = 0;
     for (const auto& r : run.texts) {
-        if (r.y == 480 && r.colour == 5) {
+        if (r.y == 480 && r.colour == ink::answer) {
             EXPECT_EQ(r.text, std::to_string(2 * (++second - 5)));
         }
     }
@@ -217,14 +222,16 @@ TEST(StepByTwoThreeTopic, ArcsAndLabelsAtTheirPlaces) {
                          Arc{"3", 286, {278, 458, 638}}, Arc{"6", 430, {278, 458, 638}}}) {
         for (float m : a.middles)
             EXPECT_EQ(
-                g.glyphs({.text = a.label, .colour = 3, .near = Near{m - 13.5f, a.y, 0.5f, 0.5f}}).size(), 1u)
+                g.glyphs({.text = a.label, .colour = ink::emphasis, .near = Near{m - 13.5f, a.y, 0.5f, 0.5f}})
+                    .size(),
+                1u)
                 << a.label << " " << m;
     }
 
     // Dots: 19 an arc in the first table, reaching both ends; 26 in the second.
     const auto lines = run.lines();
     const Trace trace(lines);
-    EXPECT_EQ(trace.dots({.r = 0.5f, .colour = 7}).size(), 12u * 19 + 9 * 26);
+    EXPECT_EQ(trace.dots({.r = 0.5f, .colour = ink::heading}).size(), 12u * 19 + 9 * 26);
     for (float x : {188.0f, 308.0f, 548.0f, 668.0f}) {
         EXPECT_FALSE(trace.dots({.r = 0.5f, .near = Near{x, 130, 0.01f, 0.01f}}).empty()) << x;
         EXPECT_FALSE(trace.dots({.r = 0.5f, .near = Near{x, 230, 0.01f, 0.01f}}).empty()) << x;
@@ -242,9 +249,12 @@ TEST(StepByTwoThreeTopic, ArcsAndLabelsAtTheirPlaces) {
     KestrelRun firstPass(steps(5), &Kestrel::StepByTwoThreeTopic);
     KestrelRun secondPass(steps(9), &Kestrel::StepByTwoThreeTopic);
     const Trace g1 = firstPass.records(), g2 = secondPass.records();
-    EXPECT_EQ(g1.glyphs({.text = "2", .colour = 3, .near = Near{594.5f, 86, 0.5f, 0.5f}}).size(), 1u);
-    EXPECT_EQ(g1.glyphs({.text = "4", .colour = 3, .near = Near{594.5f, 230, 0.5f, 0.5f}}).size(), 0u);
-    EXPECT_EQ(g2.glyphs({.text = "4", .colour = 3, .near = Near{594.5f, 230, 0.5f, 0.5f}}).size(), 1u);
+    EXPECT_EQ(g1.glyphs({.text = "2", .colour = ink::emphasis, .near = Near{594.5f, 86, 0.5f, 0.5f}}).size(),
+              1u);
+    EXPECT_EQ(g1.glyphs({.text = "4", .colour = ink::emphasis, .near = Near{594.5f, 230, 0.5f, 0.5f}}).size(),
+              0u);
+    EXPECT_EQ(g2.glyphs({.text = "4", .colour = ink::emphasis, .near = Near{594.5f, 230, 0.5f, 0.5f}}).size(),
+              1u);
 }
 
 // ---- Two-column worked answers ------------------------------------------------------------------
@@ -258,16 +268,22 @@ TEST(RateExercise1, BothHalvesAtTheirPlaces) {
     EXPECT_EQ(run.drawn("<解答>")[0].y, 150);
     EXPECT_EQ(run.drawn("<解答>")[1].x, 646);
     EXPECT_EQ(run.drawn("<解答>")[1].y, 100);
-    EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 3, .from = At(190, 180), .to = At(280, 230), .kind = 2, .fill = 15, .width = 5})
-            .empty());
-    EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 3, .from = At(1068, 150), .to = At(1158, 200), .kind = 2, .fill = 15, .width = 5})
-            .empty());
+    EXPECT_FALSE(trace
+                     .segments({.colour = ink::emphasis,
+                                .from = At(190, 180),
+                                .to = At(280, 230),
+                                .kind = 2,
+                                .fill = ink::page,
+                                .width = 5})
+                     .empty());
+    EXPECT_FALSE(trace
+                     .segments({.colour = ink::emphasis,
+                                .from = At(1068, 150),
+                                .to = At(1158, 200),
+                                .kind = 2,
+                                .fill = ink::page,
+                                .width = 5})
+                     .empty());
     expectPlaces(run, {{"x=4のとき y=-3*4-2=", "38 326 0"},
                        {"x=6のとき y=-3*6-2=", "38 376 0"},
                        {" ﾀ-20-(-14)/6-4ﾀ", "38 496 0"},
@@ -289,7 +305,7 @@ TEST(RateExercise1, BothHalvesAtTheirPlaces) {
     EXPECT_EQ(run.drawn("-14")[1].y, 230);
     EXPECT_EQ(run.drawn("-20")[1].x, 460);
     EXPECT_EQ(run.drawn("16")[1].x, 888);
-    EXPECT_EQ(run.drawn("16")[1].colour, 3);
+    EXPECT_EQ(run.drawn("16")[1].colour, ink::emphasis);
     EXPECT_EQ(run.place("-6"), "385 281 5");
     EXPECT_EQ(run.place("-12"), "993 201 5");
     EXPECT_EQ(run.drawn("2").back().x, 400);
@@ -320,27 +336,32 @@ TEST(InverseRateTopic, BothHalvesAndTheClosingLine) {
     EXPECT_EQ(run.drawn("12")[1].y, 180);
     EXPECT_EQ(run.drawn("3")[1].x, 1068);
     EXPECT_EQ(run.place("反比例では、変化の割合が一定ではない。"), "120 570 7");
-    EXPECT_FALSE(
-        run.records()
-            .segments(
-                {.colour = 3, .from = At(798, 130), .to = At(888, 180), .kind = 2, .fill = 15, .width = 3})
-            .empty());
+    EXPECT_FALSE(run.records()
+                     .segments({.colour = ink::emphasis,
+                                .from = At(798, 130),
+                                .to = At(888, 180),
+                                .kind = 2,
+                                .fill = ink::page,
+                                .width = 3})
+                     .empty());
 }
 
 TEST(RateEqualsSlopeTopic, FramedExplanationAndTextbookColumn) {
     KestrelRun run(steps(4) + " " + typed("1") + steps(13), &Kestrel::RateEqualsSlopeTopic);
     EXPECT_FALSE(
         run.records()
-            .segments(
-                {.colour = 9, .from = At(38, 16), .to = At(608, 291), .kind = 1, .fill = -1, .width = 10})
+            .segments({.colour = ink::onBox, .from = At(38, 16), .to = At(608, 291), .kind = 1, .width = 10})
             .empty());
     EXPECT_EQ(run.place("<１次関数の変化の割合>"), "76 30 3");
     EXPECT_EQ(run.place("変化の割合=ﾀyの増加量/xの増加量ﾀ=a"), "76 200 5");
-    EXPECT_FALSE(
-        run.records()
-            .segments(
-                {.colour = 15, .from = At(0, 310), .to = At(1320, 1610), .kind = 2, .fill = 15, .width = 5})
-            .empty());
+    EXPECT_FALSE(run.records()
+                     .segments({.colour = ink::page,
+                                .from = At(0, 310),
+                                .to = At(1320, 1610),
+                                .kind = 2,
+                                .fill = ink::page,
+                                .width = 5})
+                     .empty());
     expectPlaces(run, {{"yの増加量=a*(xの増加量)", "40 510 3"},
                        {"教科書P64 問2 をしなさい。", "646 30 3"},
                        {"(2)変化の割合…", "646 180 0"}});

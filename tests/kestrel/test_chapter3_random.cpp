@@ -170,11 +170,11 @@ TEST(YIncreaseUnderItsCell, MinusClearOfTheTableRules) {
         SCOPED_TRACE(c.name);
         KestrelRun run(c.keys, c.topic, c.before);
         const Trace trace = run.records();
-        const auto cells = trace.segments({.colour = 3, .kind = 2});
+        const auto cells = trace.segments({.colour = ink::emphasis, .kind = 2});
         for (const std::string& digits : c.increases) {
             // Its first digit: the one of the increase's colour in or just under a table row.
             std::vector<Glyph> near;
-            for (const Glyph& g : trace.glyphs({.text = digits.substr(0, 1), .colour = 5}))
+            for (const Glyph& g : trace.glyphs({.text = digits.substr(0, 1), .colour = ink::answer}))
                 for (const Segment& s : cells)
                     if (s.x1 <= g.x && g.x <= s.x2 && g.y >= s.y2 - 30 && g.y <= s.y2 + 10) {
                         near.push_back(g);
@@ -183,7 +183,7 @@ TEST(YIncreaseUnderItsCell, MinusClearOfTheTableRules) {
             ASSERT_EQ(near.size(), 1u) << digits;
             const Glyph& first = near[0];
             std::vector<Segment> minus;
-            for (const Segment& s : trace.segments({.colour = 5, .kind = 0, .width = 5}))
+            for (const Segment& s : trace.segments({.colour = ink::answer, .kind = 0, .width = 5}))
                 if (s.y1 == s.y2 && s.x2 <= first.x && s.x2 >= first.x - 8 && s.y1 > first.y &&
                     s.y1 < first.y + 41)
                     minus.push_back(s);
@@ -209,12 +209,12 @@ TEST(RateExampleLoop, PlacesColoursAndWhereItLeavesTheCursor) {
     const auto e = examples(run)[0];
     auto at = [&](std::size_t i) {
         return std::to_string(static_cast<int>(e[i].x)) + " " + std::to_string(static_cast<int>(e[i].y)) +
-               " " + std::to_string(static_cast<int>(e[i].colour));
+               " " + std::to_string(colourNumber(e[i].colour));
     };
     EXPECT_EQ(at(0), "40 30 0");
-    EXPECT_EQ(e[1].colour, 3);  // the equation
-    EXPECT_EQ(e[3].colour, 3);  // x1
-    EXPECT_EQ(e[5].colour, 3);  // x2
+    EXPECT_EQ(e[1].colour, ink::emphasis);  // the equation
+    EXPECT_EQ(e[3].colour, ink::emphasis);  // x1
+    EXPECT_EQ(e[5].colour, ink::emphasis);  // x2
     EXPECT_EQ(at(7), "80 120 3");
     const Num table = e[8].x + 238 + 30;  // "を求めなさい。" is 7 characters of 34
     EXPECT_EQ(e[8].x, 80 + 184 + 40);
@@ -222,24 +222,24 @@ TEST(RateExampleLoop, PlacesColoursAndWhereItLeavesTheCursor) {
     EXPECT_EQ(e[9].y, 120);
     EXPECT_EQ(e[13].y, 170);
     EXPECT_EQ(at(17), "40 266 0");
-    EXPECT_EQ(e[20].colour, 3);      // y1 on its row
-    EXPECT_EQ(e[21].x, table + 90);  // and in its cell
+    EXPECT_EQ(e[20].colour, ink::emphasis);  // y1 on its row
+    EXPECT_EQ(e[21].x, table + 90);          // and in its cell
     EXPECT_EQ(e[21].y, 170);
-    EXPECT_EQ(e[21].colour, 3);
+    EXPECT_EQ(e[21].colour, ink::emphasis);
     EXPECT_EQ(at(22), "40 316 0");
     EXPECT_EQ(e[26].x, table + 270);
     EXPECT_EQ(at(27), "154 366 0");
     EXPECT_EQ(at(28), "40 416 0");
-    EXPECT_EQ(e[31].colour, 3);
+    EXPECT_EQ(e[31].colour, ink::emphasis);
     EXPECT_EQ(e[32].x, table + 200);  // the x increase above the arrow
     EXPECT_EQ(e[32].y, 100);
-    EXPECT_EQ(e[32].colour, 5);
+    EXPECT_EQ(e[32].colour, ink::answer);
     EXPECT_EQ(at(33), "40 466 0");
     EXPECT_EQ(e[37].x, table + 200);
     EXPECT_EQ(e[37].y, 221);
     EXPECT_EQ(at(38), "80 530 3");
-    EXPECT_EQ(e[39].colour, 0);
-    EXPECT_EQ(e[40].colour, 5);
+    EXPECT_EQ(e[39].colour, ink::text);
+    EXPECT_EQ(e[40].colour, ink::answer);
     EXPECT_EQ(e[40].y, 530);
     EXPECT_EQ(run.place("変化の割合は、xの係数に等しい。"),
               std::to_string(static_cast<int>(e[40].x + 27 + 40)) + " 530 5");
@@ -400,11 +400,11 @@ TEST_P(RatePractice, FromChosenNumbers) {
     EXPECT_EQ(p[0].y, 310);
     EXPECT_EQ(p[1].y, 360);
     EXPECT_EQ(p[2].y, 360);
-    EXPECT_EQ(p[2].colour, 5);
+    EXPECT_EQ(p[2].colour, ink::answer);
     EXPECT_EQ(p[3].y, 410);
     EXPECT_EQ(p[4].x, 120);
     EXPECT_EQ(p[4].y, 460);
-    EXPECT_EQ(p[5].colour, 5);
+    EXPECT_EQ(p[5].colour, ink::answer);
     EXPECT_EQ(run.place(c.rule), "40 560 0");
 }
 

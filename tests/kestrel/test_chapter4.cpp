@@ -164,14 +164,19 @@ INSTANTIATE_TEST_SUITE_P(
 // The drill and the first two worked topics draw with the start-up pen width.
 TEST(KestrelChapter4, TopicsWithoutAWidthOfTheirOwnDrawWithTheStartUpWidth) {
     KestrelRun dense(steps(11), &Kestrel::DensePointsDemo);
+    EXPECT_FALSE(dense.records()
+                     .segments({.colour = ink::text,
+                                .from = At(38, 160),
+                                .to = At(98, 210),
+                                .kind = 2,
+                                .fill = ink::page,
+                                .width = 3})
+                     .empty());
     EXPECT_FALSE(
-        dense.records()
-            .segments(
-                {.colour = 0, .from = At(38, 160), .to = At(98, 210), .kind = 2, .fill = 15, .width = 3})
-            .empty());
-    EXPECT_FALSE(dense.records().dots(Disc{.at = At(832, 620), .r = 8, .colour = 3, .width = 3}).empty());
+        dense.records().dots(Disc{.at = At(832, 620), .r = 8, .colour = ink::emphasis, .width = 3}).empty());
     KestrelRun answer(steps(4), &Kestrel::PointsOnLineAnswer);
-    EXPECT_FALSE(answer.records().dots(Disc{.at = At(1104, 220), .r = 8, .colour = 5, .width = 3}).empty());
+    EXPECT_FALSE(
+        answer.records().dots(Disc{.at = At(1104, 220), .r = 8, .colour = ink::answer, .width = 3}).empty());
 }
 
 // ---- Ever denser points ----------------------------------------------------------------------
@@ -180,7 +185,7 @@ TEST(KestrelChapter4, TopicsWithoutAWidthOfTheirOwnDrawWithTheStartUpWidth) {
 int valuesIn(const KestrelRun& run, Num rowTop) {
     int n = 0;
     for (const auto& r : run.texts)
-        if (r.y == rowTop && r.colour == 3 && !r.text.empty()) ++n;
+        if (r.y == rowTop && r.colour == ink::emphasis && !r.text.empty()) ++n;
     return n;
 }
 
@@ -195,7 +200,8 @@ TEST(DensePointsDemo, TablesAndPointsFillOneKeyAtATime) {
         KestrelRun run(steps(s.keys), &Kestrel::DensePointsDemo);
         EXPECT_EQ(valuesIn(run, 210), s.wholeValues) << s.keys;
         EXPECT_EQ(valuesIn(run, 310), s.halfValues) << s.keys;
-        EXPECT_EQ(run.records().dots({.r = 8, .colour = 3}).size(), static_cast<std::size_t>(s.bigDots))
+        EXPECT_EQ(run.records().dots({.r = 8, .colour = ink::emphasis}).size(),
+                  static_cast<std::size_t>(s.bigDots))
             << s.keys;
     }
 }
@@ -205,18 +211,24 @@ TEST(DensePointsDemo, CellsTextsAndScale) {
     const auto lines = run.lines();
     const Trace trace(lines);
     // A value is drawn over its empty cell with the same box.
-    EXPECT_EQ(
-        trace
-            .segments(
-                {.colour = 0, .from = At(98, 210), .to = At(158, 260), .kind = 2, .fill = 15, .width = 3})
-            .size(),
-        2u);
-    EXPECT_EQ(
-        trace
-            .segments(
-                {.colour = 0, .from = At(478, 310), .to = At(573, 360), .kind = 2, .fill = 15, .width = 3})
-            .size(),
-        2u);
+    EXPECT_EQ(trace
+                  .segments({.colour = ink::text,
+                             .from = At(98, 210),
+                             .to = At(158, 260),
+                             .kind = 2,
+                             .fill = ink::page,
+                             .width = 3})
+                  .size(),
+              2u);
+    EXPECT_EQ(trace
+                  .segments({.colour = ink::text,
+                             .from = At(478, 310),
+                             .to = At(573, 360),
+                             .kind = 2,
+                             .fill = ink::page,
+                             .width = 3})
+                  .size(),
+              2u);
     EXPECT_EQ(run.place("-4"), "98 160 0");
     EXPECT_EQ(run.place("9"), "518 210 3");
     // Halfway x with their 0 before the point, whatever the number text is.
@@ -228,7 +240,10 @@ TEST(DensePointsDemo, CellsTextsAndScale) {
     EXPECT_EQ(run.count(".5"), 0);
     EXPECT_EQ(run.place("-3.5"), "98 260 0");
     EXPECT_EQ(
-        trace.segments({.colour = 0, .from = At(38, 260), .to = At(98, 310), .kind = 2, .fill = 15}).size(),
+        trace
+            .segments(
+                {.colour = ink::text, .from = At(38, 260), .to = At(98, 310), .kind = 2, .fill = ink::page})
+            .size(),
         1u);
     EXPECT_EQ(run.place("8"), "668 310 3");
     // Only the topic's own four scale numbers, three across and two down;
@@ -237,7 +252,7 @@ TEST(DensePointsDemo, CellsTextsAndScale) {
                                    std::pair{"5", At(972, 210)}, std::pair{"-5", At(952, 610)}}) {
         EXPECT_FALSE(trace
                          .glyphs({.text = text,
-                                  .colour = 0,
+                                  .colour = ink::text,
                                   .face = "ゴシック",
                                   .near = at,
                                   .h = 3,
@@ -255,7 +270,7 @@ TEST(DensePointsDemo, CellsTextsAndScale) {
         4);
     // Every fine point lies on y=2x+3 inside the plane.
     int fine = 0;
-    for (const Dot& d : trace.dots({.r = 2, .colour = 3})) {
+    for (const Dot& d : trace.dots({.r = 2, .colour = ink::emphasis})) {
         EXPECT_NEAR(d.y, 300 - 2 * (d.x - 992), 0.01f) << d.x << ' ' << d.y;
         EXPECT_TRUE(d.x >= 832 - 0.01f && d.x <= 1112 + 0.01f && d.y >= 60 - 0.01f && d.y <= 620 + 0.01f)
             << d.x << ' ' << d.y;
@@ -277,20 +292,23 @@ TEST(PointsOnLineAnswer, SubstitutionsAndPointsOnTheLine) {
     EXPECT_EQ(run.drawn("y=")[0].y, 130);
     EXPECT_EQ(run.place("B"), "38 220 3");
     EXPECT_EQ(run.drawn("y=")[1].y, 270);
-    EXPECT_EQ(run.drawn("-7 ")[0].colour, 3);
-    EXPECT_EQ(run.drawn("B(-5,-7)")[0].colour, 5);
+    EXPECT_EQ(run.drawn("-7 ")[0].colour, ink::emphasis);
+    EXPECT_EQ(run.drawn("B(-5,-7)")[0].colour, ink::answer);
     const auto lines = run.lines();
     const Trace trace(lines);
-    EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 15, .from = At(0, 0), .to = At(1900, 1500), .kind = 2, .fill = 15, .width = 3})
-            .empty());
+    EXPECT_FALSE(trace
+                     .segments({.colour = ink::page,
+                                .from = At(0, 0),
+                                .to = At(1900, 1500),
+                                .kind = 2,
+                                .fill = ink::page,
+                                .width = 3})
+                     .empty());
     // The line passes both dots.
-    EXPECT_FALSE(trace.dots(Disc{.at = At(1104, 220), .r = 8, .colour = 5, .width = 3}).empty());
-    EXPECT_FALSE(trace.dots(Disc{.at = At(934, 560), .r = 8, .colour = 5, .width = 3}).empty());
+    EXPECT_FALSE(trace.dots(Disc{.at = At(1104, 220), .r = 8, .colour = ink::answer, .width = 3}).empty());
+    EXPECT_FALSE(trace.dots(Disc{.at = At(934, 560), .r = 8, .colour = ink::answer, .width = 3}).empty());
     auto onLine = [&](float x, float y) {
-        return !trace.dots({.r = 1, .colour = 3, .near = Near{x, y, 0.1f, 0.3f}}).empty();
+        return !trace.dots({.r = 1, .colour = ink::emphasis, .near = Near{x, y, 0.1f, 0.3f}}).empty();
     };
     EXPECT_TRUE(onLine(1104, 220));
     EXPECT_TRUE(onLine(934, 560));
@@ -304,8 +322,8 @@ std::vector<std::pair<Segment, int>> barsWithKeys(const KestrelRun& run) {
     std::vector<std::pair<Segment, int>> out;
     for (const auto& r : run.records().records()) {
         const Segment& s = r.segment;
-        if (r.kind == TraceRecord::Kind::segment && s.colour == 5 && s.kind == 2 && s.fill == 5 &&
-            s.width == 5)
+        if (r.kind == TraceRecord::Kind::segment && s.colour == ink::answer && s.kind == 2 &&
+            s.fill == ink::answer && s.width == 5)
             out.push_back({s, r.keys});
     }
     return out;
@@ -323,11 +341,11 @@ TEST(TranslationTopic, TableThenOnePairAKeyThenAnEmptyWait) {
     for (int x = -4; x <= 3; ++x) {
         const float left = 148 + 60 * (x + 4);
         EXPECT_FALSE(trace
-                         .segments({.colour = 3,
+                         .segments({.colour = ink::emphasis,
                                     .from = At(left, 140),
                                     .to = At(left + 60, 190),
                                     .kind = 2,
-                                    .fill = 13,
+                                    .fill = ink::accent,
                                     .width = 5})
                          .empty())
             << x;
@@ -346,7 +364,7 @@ TEST(TranslationTopic, TableThenOnePairAKeyThenAnEmptyWait) {
         EXPECT_TRUE(isBar(bars[i - 1].first, px, 375 - 70 * x, 270 - 70 * x)) << x;
         EXPECT_EQ(bars[i - 1].second, i + 1) << x;
         for (const float y : {375 - 70 * x, 270 - 70 * x}) {
-            EXPECT_FALSE(trace.dots(Disc{.at = At(px, y), .r = 6, .colour = 5, .width = 5}).empty())
+            EXPECT_FALSE(trace.dots(Disc{.at = At(px, y), .r = 6, .colour = ink::answer, .width = 5}).empty())
                 << x << ' ' << y;
         }
     }
@@ -359,9 +377,9 @@ TEST(TranslationTopic, TableThenOnePairAKeyThenAnEmptyWait) {
     // The pairs stand where the plane puts them: its axes cross at (1049, 375)
     // and a step is 35, so x = -4 lies at 909 and y=2x+3 at x = 3 at 60.
     EXPECT_FALSE(
-        trace.segments({.colour = 0, .from = At(1049, 60), .to = At(1049, 655), .width = 4}).empty());
+        trace.segments({.colour = ink::text, .from = At(1049, 60), .to = At(1049, 655), .width = 4}).empty());
     EXPECT_FALSE(
-        trace.segments({.colour = 0, .from = At(874, 375), .to = At(1224, 375), .width = 4}).empty());
+        trace.segments({.colour = ink::text, .from = At(874, 375), .to = At(1224, 375), .width = 4}).empty());
     EXPECT_EQ(bars[0].first.x1, 1049 - 35 * 4);
     EXPECT_EQ(bars[7].first.y2, 375 - 35 * (2 * 3 + 3));
 }
@@ -372,11 +390,14 @@ TEST(TranslationDownAnswer, PlaneOnTheFirstKeyAllPairsOnTheSecond) {
     KestrelRun run(steps(3), &Kestrel::TranslationDownAnswer);
     EXPECT_EQ(run.place("(1)"), "38 80 3");
     EXPECT_EQ(run.place("-11"), "148 270 0");
-    EXPECT_FALSE(
-        run.records()
-            .segments(
-                {.colour = 3, .from = At(778, 270), .to = At(868, 320), .kind = 2, .fill = 11, .width = 5})
-            .empty());
+    EXPECT_FALSE(run.records()
+                     .segments({.colour = ink::emphasis,
+                                .from = At(778, 270),
+                                .to = At(868, 320),
+                                .kind = 2,
+                                .fill = ink::paleCyan,
+                                .width = 5})
+                     .empty());
     const auto bars = barsWithKeys(run);
     ASSERT_EQ(bars.size(), 7u);
     for (int x = -2; x <= 4; ++x) {
@@ -396,9 +417,7 @@ TEST(MovedProportionTopic, TwoPlanesWithArrowsToB) {
     const auto lines = run.lines();
     const Trace trace(lines);
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 9, .from = At(38, 16), .to = At(608, 291), .kind = 1, .fill = -1, .width = 10})
+        trace.segments({.colour = ink::onBox, .from = At(38, 16), .to = At(608, 291), .kind = 1, .width = 10})
             .empty());
     EXPECT_EQ(run.place("させた"), "76 230 0");
     EXPECT_EQ(run.drawn("直線")[0].y, 230);
@@ -408,33 +427,42 @@ TEST(MovedProportionTopic, TwoPlanesWithArrowsToB) {
                             {At(478, 320), At(478, 620)},
                             {At(418, 440), At(538, 440)}};
     for (const auto& a : axes) {
-        EXPECT_FALSE(trace.segments(Stroke{.from = a[0], .to = a[1], .colour = 0, .width = 4}).empty())
+        EXPECT_FALSE(
+            trace.segments(Stroke{.from = a[0], .to = a[1], .colour = ink::text, .width = 4}).empty())
             << a[0].x << ' ' << a[0].y << ' ' << a[1].x << ' ' << a[1].y;
     }
     // Up from the origin to (0,3) on the left, down to (0,-3) on the right,
     // each with its head at (0,b).
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(212, 560), .to = At(212, 470), .colour = 5, .width = 4}).empty());
+        trace.segments(Stroke{.from = At(212, 560), .to = At(212, 470), .colour = ink::answer, .width = 4})
+            .empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(220, 486), .to = At(212, 470), .colour = 5, .width = 4}).empty());
+        trace.segments(Stroke{.from = At(220, 486), .to = At(212, 470), .colour = ink::answer, .width = 4})
+            .empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(478, 440), .to = At(478, 530), .colour = 5, .width = 4}).empty());
+        trace.segments(Stroke{.from = At(478, 440), .to = At(478, 530), .colour = ink::answer, .width = 4})
+            .empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(470, 514), .to = At(478, 530), .colour = 5, .width = 4}).empty());
+        trace.segments(Stroke{.from = At(470, 514), .to = At(478, 530), .colour = ink::answer, .width = 4})
+            .empty());
     const auto b = run.drawn("b");
     ASSERT_EQ(b.size(), 2u);
     EXPECT_EQ(b[0].x, 232);
     EXPECT_EQ(b[0].y, 470);
     EXPECT_EQ(b[1].x, 498);
     EXPECT_EQ(b[1].y, 470);
-    EXPECT_EQ(b[1].colour, 5);
+    EXPECT_EQ(b[1].colour, ink::answer);
     // The graph labels where the lines end, moved by their shifts; those
     // that would cross a y axis stand wholly beside it instead: y=ax+b left
     // of the left plane's axis, y=ax left and y=ax+b right of the right one's.
-    EXPECT_FALSE(trace.glyphs({.text = "y", .colour = 3, .near = Near{39, 380, 1.5f, 1.5f}}).empty());
-    EXPECT_FALSE(trace.glyphs({.text = "y", .colour = 7, .near = Near{218, 570, 1.5f, 1.5f}}).empty());
-    EXPECT_FALSE(trace.glyphs({.text = "y", .colour = 3, .near = Near{485, 540, 1.5f, 1.5f}}).empty());
-    EXPECT_FALSE(trace.glyphs({.text = "y", .colour = 7, .near = Near{355, 350, 1.5f, 1.5f}}).empty());
+    EXPECT_FALSE(
+        trace.glyphs({.text = "y", .colour = ink::emphasis, .near = Near{39, 380, 1.5f, 1.5f}}).empty());
+    EXPECT_FALSE(
+        trace.glyphs({.text = "y", .colour = ink::heading, .near = Near{218, 570, 1.5f, 1.5f}}).empty());
+    EXPECT_FALSE(
+        trace.glyphs({.text = "y", .colour = ink::emphasis, .near = Near{485, 540, 1.5f, 1.5f}}).empty());
+    EXPECT_FALSE(
+        trace.glyphs({.text = "y", .colour = ink::heading, .near = Near{355, 350, 1.5f, 1.5f}}).empty());
 }
 
 TEST(InterceptTopic, BoxesPlaneThenParallelLineThenAssignment) {
@@ -442,27 +470,29 @@ TEST(InterceptTopic, BoxesPlaneThenParallelLineThenAssignment) {
     const auto first = entry.lines();
     EXPECT_FALSE(
         Trace(first)
-            .segments(
-                {.colour = 9, .from = At(38, 16), .to = At(760, 191), .kind = 1, .fill = -1, .width = 10})
+            .segments({.colour = ink::onBox, .from = At(38, 16), .to = At(760, 191), .kind = 1, .width = 10})
             .empty());
     EXPECT_FALSE(
         Trace(first)
             .segments(
-                {.colour = 3, .from = At(38, 210), .to = At(646, 435), .kind = 1, .fill = -1, .width = 10})
+                {.colour = ink::emphasis, .from = At(38, 210), .to = At(646, 435), .kind = 1, .width = 10})
             .empty());
-    EXPECT_FALSE(Trace(first).dots(Disc{.at = At(986, 310), .r = 8, .colour = 5, .width = 5}).empty());
+    EXPECT_FALSE(
+        Trace(first).dots(Disc{.at = At(986, 310), .r = 8, .colour = ink::answer, .width = 5}).empty());
     EXPECT_EQ(entry.place("<切片>"), "76 220 5");
     EXPECT_EQ(entry.place("②y軸と交わる点(0,b)のy座標"), "76 370 0");
     EXPECT_EQ(entry.place("(0,b)"), "851 285 5");
-    EXPECT_FALSE(
-        entry.records().glyphs({.text = "y", .colour = 3, .near = Near{1005, 80, 1.5f, 1.5f}}).empty());
+    EXPECT_FALSE(entry.records()
+                     .glyphs({.text = "y", .colour = ink::emphasis, .near = Near{1005, 80, 1.5f, 1.5f}})
+                     .empty());
     EXPECT_EQ(entry.count("平行"), 0);
 
     KestrelRun run(steps(2), &Kestrel::InterceptTopic);
     EXPECT_EQ(run.place("y=ax+b　のグラフは、y=ax のグラフに"), "38 450 0");
     EXPECT_EQ(run.place("平行"), "38 500 5");
-    EXPECT_FALSE(
-        run.records().glyphs({.text = "y", .colour = 0, .near = Near{1032, 260, 1.5f, 1.5f}}).empty());
+    EXPECT_FALSE(run.records()
+                     .glyphs({.text = "y", .colour = ink::text, .near = Near{1032, 260, 1.5f, 1.5f}})
+                     .empty());
     EXPECT_EQ(run.place("教科書P66の問3 をしなさい。"), "114 570 0");
 }
 
@@ -475,10 +505,12 @@ TEST(InterceptAnswer, AnswersOneAKey) {
     EXPECT_EQ(run.place("(1) y軸と交わる点の座標 "), "570 80 0");
     EXPECT_EQ(run.drawn("(0,4)")[0].y, 80);
     EXPECT_EQ(run.place("(2) 切片 "), "570 130 0");
-    EXPECT_EQ(run.drawn("4")[0].colour, 5);
-    EXPECT_FALSE(run.records().dots(Disc{.at = At(234, 380), .r = 8, .colour = 5, .width = 5}).empty());
+    EXPECT_EQ(run.drawn("4")[0].colour, ink::answer);
     EXPECT_FALSE(
-        run.records().glyphs({.text = "y", .colour = 3, .near = Near{293, 250, 1.5f, 1.5f}}).empty());
+        run.records().dots(Disc{.at = At(234, 380), .r = 8, .colour = ink::answer, .width = 5}).empty());
+    EXPECT_FALSE(run.records()
+                     .glyphs({.text = "y", .colour = ink::emphasis, .near = Near{293, 250, 1.5f, 1.5f}})
+                     .empty());
 }
 
 // ---- Every text -----------------------------------------------------------------------------------

@@ -79,7 +79,7 @@ std::vector<Trace> problemScreens(const std::string& trace) {
     return Trace(trace).parts([](const TraceRecord& r) {
         const Segment& s = r.segment;
         return r.kind == TraceRecord::Kind::segment && s.x1 == 0 && s.y1 == 0 && s.x2 == 1760 &&
-               s.y2 == 1800 && s.colour == 15 && s.kind == 2 && s.fill == 15 && s.width == 3;
+               s.y2 == 1800 && s.colour == ink::page && s.kind == 2 && s.fill == ink::page && s.width == 3;
     });
 }
 
@@ -145,19 +145,19 @@ TEST(QuadrantPointDrill, EveryProblemFollowsItsDrawsOverManySeeds) {
                     EXPECT_EQ(d[m].x, 704 + 44 * sx[m] * xw) << where;
                     EXPECT_EQ(d[m].y, 364 - 44 * sy[m] * b) << where;
                     EXPECT_EQ(d[m].r, 12) << where;
-                    EXPECT_EQ(d[m].colour, 3) << where;
+                    EXPECT_EQ(d[m].colour, ink::emphasis) << where;
                 }
                 EXPECT_EQ(d[4].x, 704 + 44 * x) << where;
                 EXPECT_EQ(d[4].y, 364 - 44 * y) << where;
                 EXPECT_EQ(d[4].r, 15) << where;
-                EXPECT_EQ(d[4].colour, 5) << where;
+                EXPECT_EQ(d[4].colour, ink::answer) << where;
                 EXPECT_EQ(d[4].x, d[q - 1].x) << where;
                 EXPECT_EQ(d[4].y, d[q - 1].y) << where;
             } else {
                 ASSERT_EQ(d.size(), 1u) << where;
                 EXPECT_EQ(d[0].x, 704 + 44 * x) << where;
                 EXPECT_EQ(d[0].y, 364 - 44 * y) << where;
-                EXPECT_EQ(d[0].colour, 3) << where;
+                EXPECT_EQ(d[0].colour, ink::emphasis) << where;
             }
         }
         EXPECT_EQ(k.lastDrillQuadrant, remembered) << seed;
@@ -199,7 +199,7 @@ TEST(QuadrantPointDrill, LettersKeepOffTheAxisTheDotsAndTheFives) {
                 if (g.text == "5" || g.text == "-5") fives.push_back({g.x, g.y, g.x + 30, g.y + 22});
             int letters = 0;
             for (const char* name : {"A", "B", "C", "D"})
-                for (const Glyph& g : t.glyphs({.text = name, .colour = 3})) {
+                for (const Glyph& g : t.glyphs({.text = name, .colour = ink::emphasis})) {
                     ++letters;
                     const Box ink{g.x, g.y + 4, g.x + 24, g.y + 41};
                     for (const Box& d : dots)

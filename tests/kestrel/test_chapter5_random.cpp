@@ -35,7 +35,7 @@ std::vector<Trace> problemScreens(const KestrelRun& run) {
     return run.records().parts([](const TraceRecord& r) {
         const Segment& s = r.segment;
         return r.kind == TraceRecord::Kind::segment && s.x1 == 0 && s.y1 == 0 && s.x2 == 1760 &&
-               s.y2 == 1800 && s.colour == 15 && s.kind == 2 && s.fill == 15;
+               s.y2 == 1800 && s.colour == ink::page && s.kind == 2 && s.fill == ink::page;
     });
 }
 
@@ -112,7 +112,7 @@ Near onPracticePlane(float x, float y) { return Near{930 + 25 * x, 300 - 25 * y,
 // plane, and each line has its dots.
 void expectLines(const Trace& screen, const Equation& l1, const Equation& l2, const std::string& what) {
     int on1 = 0, on2 = 0;
-    for (const Dot& d : screen.dots({.r = 1, .colour = 3})) {
+    for (const Dot& d : screen.dots({.r = 1, .colour = ink::emphasis})) {
         const float x = (d.x - 930) / 25, y = (300 - d.y) / 25;
         const bool a = std::abs(y - (static_cast<float>(l1.num) / l1.den * x + l1.b)) < 0.05f;
         const bool b = std::abs(y - (static_cast<float>(l2.num) / l2.den * x + l2.b)) < 0.05f;
@@ -172,7 +172,7 @@ PracticeSeen checkPractice(
             seen.intercepts.insert(e2.b);
 
             // Each line's two points in its colour: on the y axis and one run on.
-            for (const auto& [colour, e] : {std::pair{7, e1}, std::pair{5, e2}}) {
+            for (const auto& [colour, e] : {std::pair{ink::heading, e1}, std::pair{ink::answer, e2}}) {
                 EXPECT_EQ(screens[p].dots({.r = 10, .colour = colour}).size(), 2u) << what;
                 for (const Near& at : {onPracticePlane(0, e.b), onPracticePlane(e.den, e.b + e.num)})
                     EXPECT_FALSE(screens[p].dots({.r = 10, .colour = colour, .near = at}).empty()) << what;
@@ -242,7 +242,7 @@ TEST(SlopeInterceptDrill, EveryProblemOverManySeeds) {
             EXPECT_EQ(all[i + 3].text, std::to_string(e.num)) << what;
             EXPECT_EQ(all[i + 4].text, "切片…");
             EXPECT_EQ(all[i + 5].text, std::to_string(e.b)) << what;
-            EXPECT_EQ(all[i + 5].colour, 5);
+            EXPECT_EQ(all[i + 5].colour, ink::answer);
             slopes.insert(e.num);
             intercepts.insert(e.b);
         }
@@ -317,8 +317,8 @@ TEST(FractionSlopePractice, ReducedSlopeStepsByItsLowestTerms) {
                    handIn(Fraction{.num1 = 2, .den1 = 4, .num2 = -2, .den2 = 4, .b1 = 3, .b2 = -1}));
     const auto screens = problemScreens(run);
     ASSERT_EQ(screens.size(), 1u);
-    EXPECT_FALSE(screens[0].dots({.r = 10, .colour = 7, .near = onPracticePlane(2, 4)}).empty());
-    EXPECT_FALSE(screens[0].dots({.r = 10, .colour = 5, .near = onPracticePlane(2, -2)}).empty());
+    EXPECT_FALSE(screens[0].dots({.r = 10, .colour = ink::heading, .near = onPracticePlane(2, 4)}).empty());
+    EXPECT_FALSE(screens[0].dots({.r = 10, .colour = ink::answer, .near = onPracticePlane(2, -2)}).empty());
 }
 
 // A next-step entry without a value counts as 0: a new problem, not the end.

@@ -81,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(Chapter5, KestrelChapter5Topic, ::testing::ValuesIn(kTo
 struct Ends {
     float x1 = 1e9f, y1 = 0, x2 = -1e9f, y2 = 0;
 };
-Ends graphEnds(const Trace& trace, int colour) {
+Ends graphEnds(const Trace& trace, Colour colour) {
     Ends e;
     for (const Dot& d : trace.dots({.r = 1, .colour = colour})) {
         const float x = d.x, y = d.y;
@@ -99,29 +99,42 @@ TEST(SlopeOnGraph, StaircasesAndLargeTriangles) {
     const Trace trace(lines);
     // Screen 1: unit steps drawn twice (run labels, then rise labels), pen 4.
     EXPECT_EQ(
-        trace.segments(Stroke{.from = At(878, 540), .to = At(918, 540), .colour = 7, .width = 4}).size(), 2u);
-    EXPECT_EQ(
-        trace.segments(Stroke{.from = At(1038, 220), .to = At(1078, 220), .colour = 7, .width = 4}).size(),
+        trace.segments(Stroke{.from = At(878, 540), .to = At(918, 540), .colour = ink::heading, .width = 4})
+            .size(),
         2u);
     EXPECT_EQ(
-        trace.segments(Stroke{.from = At(1078, 220), .to = At(1078, 140), .colour = 3, .width = 4}).size(),
+        trace.segments(Stroke{.from = At(1038, 220), .to = At(1078, 220), .colour = ink::heading, .width = 4})
+            .size(),
+        2u);
+    EXPECT_EQ(
+        trace
+            .segments(Stroke{.from = At(1078, 220), .to = At(1078, 140), .colour = ink::emphasis, .width = 4})
+            .size(),
         2u);
     // The large triangle in colour 5, at the pen width the staircase left.
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(878, 540), .to = At(998, 540), .colour = 5, .width = 4}).empty());
+        trace.segments(Stroke{.from = At(878, 540), .to = At(998, 540), .colour = ink::answer, .width = 4})
+            .empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(998, 540), .to = At(998, 300), .colour = 5, .width = 4}).empty());
+        trace.segments(Stroke{.from = At(998, 540), .to = At(998, 300), .colour = ink::answer, .width = 4})
+            .empty());
     EXPECT_EQ(run.place("3"), "924 540 5");
     EXPECT_EQ(run.place("6"), "998 404 5");
     // Screen 2: falling steps; the triangle hangs below its run arrow.
     EXPECT_EQ(
-        trace.segments(Stroke{.from = At(878, 140), .to = At(918, 140), .colour = 7, .width = 4}).size(), 2u);
+        trace.segments(Stroke{.from = At(878, 140), .to = At(918, 140), .colour = ink::heading, .width = 4})
+            .size(),
+        2u);
     EXPECT_EQ(
-        trace.segments(Stroke{.from = At(918, 140), .to = At(918, 220), .colour = 3, .width = 4}).size(), 2u);
+        trace.segments(Stroke{.from = At(918, 140), .to = At(918, 220), .colour = ink::emphasis, .width = 4})
+            .size(),
+        2u);
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(878, 140), .to = At(1038, 140), .colour = 5, .width = 4}).empty());
+        trace.segments(Stroke{.from = At(878, 140), .to = At(1038, 140), .colour = ink::answer, .width = 4})
+            .empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(1038, 140), .to = At(1038, 460), .colour = 5, .width = 4}).empty());
+        trace.segments(Stroke{.from = At(1038, 140), .to = At(1038, 460), .colour = ink::answer, .width = 4})
+            .empty());
     EXPECT_EQ(run.place("4"), "944 96 5");
     EXPECT_EQ(run.place("-8"), "1038 284 5");
 
@@ -140,7 +153,7 @@ TEST(SlopeOnGraph, StaircasesAndLargeTriangles) {
     EXPECT_EQ(run.place("問　直線y=ax+bは、"), "38 30 0");
     EXPECT_EQ(run.place("aの値が変わるとどうなりますか。"), "76 80 0");
     EXPECT_EQ(run.place("直線の傾きぐあいが急になる。"), "38 180 3");
-    EXPECT_EQ(run.drawn("傾き")[0].colour, 5);
+    EXPECT_EQ(run.drawn("傾き")[0].colour, ink::answer);
     EXPECT_EQ(run.place("変化の割合=ﾀyの増加量/xの増加量ﾀ=a=傾き"), "38 320 5");
     EXPECT_EQ(run.place("傾きaは、xが1増加したときのyの増加量"), "38 410 3");
 }
@@ -154,25 +167,25 @@ TEST(SlopeOnGraph, LinesClippedToThePlane) {
     const auto screens = trace.parts([](const TraceRecord& r) {
         const Segment& s = r.segment;
         return r.kind == TraceRecord::Kind::segment && s.x1 == 0 && s.y1 == 0 && s.x2 == 1320 &&
-               s.y2 == 1300 && s.colour == 15 && s.kind == 2 && s.fill == 15;
+               s.y2 == 1300 && s.colour == ink::page && s.kind == 2 && s.fill == ink::page;
     });
     ASSERT_EQ(screens.size(), 3u);
     const Trace &screen1 = screens[0], &screen2 = screens[1], &screen3 = screens[2];
-    Ends a = graphEnds(screen1, 0);
+    Ends a = graphEnds(screen1, ink::text);
     EXPECT_NEAR(a.x1, 958 - 2.5f * 40, 1);
     EXPECT_NEAR(a.y1, 580, 1);
     EXPECT_NEAR(a.x2, 958 + 3.5f * 40, 1);
     EXPECT_NEAR(a.y2, 100, 1);
-    Ends b = graphEnds(screen2, 0);
+    Ends b = graphEnds(screen2, ink::text);
     EXPECT_NEAR(b.x1, 878 - 0.5f * 40, 1);
     EXPECT_NEAR(b.y1, 100, 1);
     EXPECT_NEAR(b.x2, 1078, 1);
     EXPECT_NEAR(b.y2, 540, 1);
     // Screen 3: y=x+2 to the right edge, y=2x+2 and y=3x+2 to the top.
-    EXPECT_NEAR(graphEnds(screen3, 0).x2, 1118, 1);
-    EXPECT_NEAR(graphEnds(screen3, 0).y2, 540 - 7 * 40, 1);
-    EXPECT_NEAR(graphEnds(screen3, 3).x2, 918 + 4.5f * 40, 1);
-    EXPECT_NEAR(graphEnds(screen3, 7).x2, 918 + 3 * 40, 1);
+    EXPECT_NEAR(graphEnds(screen3, ink::text).x2, 1118, 1);
+    EXPECT_NEAR(graphEnds(screen3, ink::text).y2, 540 - 7 * 40, 1);
+    EXPECT_NEAR(graphEnds(screen3, ink::emphasis).x2, 918 + 4.5f * 40, 1);
+    EXPECT_NEAR(graphEnds(screen3, ink::heading).x2, 918 + 3 * 40, 1);
     // Labels moved from the last dot: y=2x+3 108 left and 50 up from the
     // top edge, y=-2x+5 135 left at the bottom edge, the family's first two
     // 54 left and down, the third right at its end.
@@ -191,42 +204,47 @@ TEST(SlopeIntercept, PlanesTrianglesAndLabels) {
     const auto lines = run.lines();
     const Trace trace(lines);
     EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 9, .from = At(38, 16), .to = At(608, 191), .kind = 1, .fill = -1, .width = 10})
+        trace.segments({.colour = ink::onBox, .from = At(38, 16), .to = At(608, 191), .kind = 1, .width = 10})
             .empty());
     EXPECT_EQ(run.place("傾きがa,切片がbの直線"), "76 130 5");
     EXPECT_EQ(run.place("a>0のとき"), "59 230 3");
     EXPECT_EQ(run.place("y=ax+b"), "194 520 3");
-    EXPECT_FALSE(trace.dots({.r = 8, .colour = 5, .near = Near{194, 480, 0.6f, 0.6f}}).empty());
+    EXPECT_FALSE(trace.dots({.r = 8, .colour = ink::answer, .near = Near{194, 480, 0.6f, 0.6f}}).empty());
     EXPECT_EQ(run.place("(0,b)"), "59 460 5");
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(214, 450), .to = At(294, 450), .colour = 5, .width = 5}).empty());
+        trace.segments(Stroke{.from = At(214, 450), .to = At(294, 450), .colour = ink::answer, .width = 5})
+            .empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(294, 450), .to = At(294, 330), .colour = 5, .width = 5}).empty());
+        trace.segments(Stroke{.from = At(294, 450), .to = At(294, 330), .colour = ink::answer, .width = 5})
+            .empty());
     EXPECT_EQ(run.place("1"), "240 450 5");
     EXPECT_EQ(run.place("a"), "294 374 5");
     EXPECT_EQ(run.place("右上がりの直線"), "76 592 7");
     // The falling line: its run number over the arrow, the rise pointing down.
     EXPECT_EQ(run.place("a<0のとき"), "439 230 3");
-    EXPECT_FALSE(trace.dots({.r = 8, .colour = 5, .near = Near{574, 320, 0.6f, 0.6f}}).empty());
+    EXPECT_FALSE(trace.dots({.r = 8, .colour = ink::answer, .near = Near{574, 320, 0.6f, 0.6f}}).empty());
     EXPECT_EQ(run.drawn("(0,b)")[1].x, 439);
     EXPECT_EQ(run.drawn("(0,b)")[1].y, 300);
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(594, 350), .to = At(674, 350), .colour = 5, .width = 5}).empty());
+        trace.segments(Stroke{.from = At(594, 350), .to = At(674, 350), .colour = ink::answer, .width = 5})
+            .empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(674, 350), .to = At(674, 470), .colour = 5, .width = 5}).empty());
+        trace.segments(Stroke{.from = At(674, 350), .to = At(674, 470), .colour = ink::answer, .width = 5})
+            .empty());
     EXPECT_EQ(run.drawn("1")[1].x, 620);
     EXPECT_EQ(run.drawn("1")[1].y, 300);
     EXPECT_EQ(run.drawn("a")[1].x, 674);
     EXPECT_EQ(run.drawn("a")[1].y, 394);
     EXPECT_EQ(run.place("右下がりの直線"), "584 592 7");
     // The drill area is cleared per problem; the assignment after one more key.
-    EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 15, .from = At(720, 30), .to = At(1320, 330), .kind = 2, .fill = 15, .width = 5})
-            .empty());
+    EXPECT_FALSE(trace
+                     .segments({.colour = ink::page,
+                                .from = At(720, 30),
+                                .to = At(1320, 330),
+                                .kind = 2,
+                                .fill = ink::page,
+                                .width = 5})
+                     .empty());
     EXPECT_EQ(run.place("傾きと切片をいいなさい。"), "756 80 0");
     EXPECT_EQ(run.place("傾き…"), "756 130 0");
     EXPECT_EQ(run.place("切片…"), "756 180 0");
@@ -256,7 +274,7 @@ TEST(SlopeInterceptAnswers, TwoColumns) {
         EXPECT_EQ(intercepts[k].x, interceptRows[k][0]) << k;
         EXPECT_EQ(intercepts[k].y, interceptRows[k][1]) << k;
     }
-    EXPECT_EQ(run.drawn("0")[0].colour, 5);
+    EXPECT_EQ(run.drawn("0")[0].colour, ink::answer);
     EXPECT_EQ(run.drawn("ﾀ3/2ﾀ")[0].y, 260);
     // Key 4 shows the answers of (4) and nothing more.
     KestrelRun three(steps(3), &Kestrel::SlopeInterceptAnswers);
@@ -273,21 +291,23 @@ TEST(GraphFromSlopeExample, PointsArrowsAndLine) {
     EXPECT_EQ(run.place("直線だから、2点がわかればかける。"), "38 130 5");
     EXPECT_EQ(run.place("①切片が3 だから、"), "38 210 0");
     EXPECT_EQ(run.drawn("(0,3)に点をうつ")[0].y, 210);
-    EXPECT_EQ(run.drawn("(0,3)に点をうつ")[0].colour, 3);
-    EXPECT_FALSE(trace.dots({.r = 8, .colour = 3, .near = Near{872, 250, 0.6f, 0.6f}}).empty());
+    EXPECT_EQ(run.drawn("(0,3)に点をうつ")[0].colour, ink::emphasis);
+    EXPECT_FALSE(trace.dots({.r = 8, .colour = ink::emphasis, .near = Near{872, 250, 0.6f, 0.6f}}).empty());
     EXPECT_EQ(run.place("②傾きが-2だから、右へ1進むと、"), "38 290 0");
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(872, 250), .to = At(922, 250), .colour = 5, .width = 5}).empty());
+        trace.segments(Stroke{.from = At(872, 250), .to = At(922, 250), .colour = ink::answer, .width = 5})
+            .empty());
     EXPECT_EQ(run.place("1"), "883 200 5");
     EXPECT_EQ(run.place("下へ2進むから　"), "76 340 0");
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(922, 250), .to = At(922, 350), .colour = 5, .width = 5}).empty());
+        trace.segments(Stroke{.from = At(922, 250), .to = At(922, 350), .colour = ink::answer, .width = 5})
+            .empty());
     EXPECT_EQ(run.place("-2"), "922 284 5");
     EXPECT_EQ(run.place("(1,1)に点をうつ"), "76 390 3");
-    EXPECT_FALSE(trace.dots({.r = 8, .colour = 3, .near = Near{922, 350, 0.6f, 0.6f}}).empty());
+    EXPECT_FALSE(trace.dots({.r = 8, .colour = ink::emphasis, .near = Near{922, 350, 0.6f, 0.6f}}).empty());
     EXPECT_EQ(run.place("③2点を通る直線をひく。"), "38 470 0");
     // The line from the top edge at x = -1.5 to the bottom edge at x = 3.5.
-    const Ends e = graphEnds(lines, 3);
+    const Ends e = graphEnds(lines, ink::emphasis);
     EXPECT_NEAR(e.x1, 797, 1);
     EXPECT_NEAR(e.y1, 100, 1);
     EXPECT_NEAR(e.x2, 1047, 1);
@@ -313,20 +333,22 @@ TEST(GraphFromSlopeProblem5, PointsArrowsAndLine) {
     EXPECT_EQ(run.place("傾きと切片を使ってかきなさい。"), "76 90 0");
     EXPECT_EQ(run.place("直線だから、2点がわかればかける。"), "38 140 5");
     EXPECT_EQ(run.place("①切片が1 だから、"), "38 220 0");
-    EXPECT_FALSE(trace.dots({.r = 8, .colour = 3, .near = Near{962, 300, 0.6f, 0.6f}}).empty());
+    EXPECT_FALSE(trace.dots({.r = 8, .colour = ink::emphasis, .near = Near{962, 300, 0.6f, 0.6f}}).empty());
     EXPECT_EQ(run.place("②傾きがﾀ1/2ﾀだから、"), "38 300 0");
-    EXPECT_EQ(run.drawn("右へ2進むと、")[0].colour, 3);
+    EXPECT_EQ(run.drawn("右へ2進むと、")[0].colour, ink::emphasis);
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(962, 300), .to = At(1042, 300), .colour = 5, .width = 5}).empty());
+        trace.segments(Stroke{.from = At(962, 300), .to = At(1042, 300), .colour = ink::answer, .width = 5})
+            .empty());
     EXPECT_EQ(run.place("2"), "988 300 5");
     EXPECT_EQ(run.place("上へ1進むから　"), "76 360 0");
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(1042, 300), .to = At(1042, 260), .colour = 5, .width = 5}).empty());
+        trace.segments(Stroke{.from = At(1042, 300), .to = At(1042, 260), .colour = ink::answer, .width = 5})
+            .empty());
     EXPECT_EQ(run.place("1"), "1042 264 5");
     EXPECT_EQ(run.place("(2,2)に点をうつ"), "76 410 3");
-    EXPECT_FALSE(trace.dots({.r = 8, .colour = 3, .near = Near{1042, 260, 0.6f, 0.6f}}).empty());
+    EXPECT_FALSE(trace.dots({.r = 8, .colour = ink::emphasis, .near = Near{1042, 260, 0.6f, 0.6f}}).empty());
     EXPECT_EQ(run.place("③2点を通る直線をひく。"), "38 490 0");
-    const Ends e = graphEnds(lines, 3);
+    const Ends e = graphEnds(lines, ink::emphasis);
     EXPECT_NEAR(e.x1, 722, 1);
     EXPECT_NEAR(e.y1, 420, 1);
     EXPECT_NEAR(e.x2, 1202, 1);
@@ -338,9 +360,10 @@ TEST(GraphFromSlopeProblem5, PointsArrowsAndLine) {
     // The run arrow comes one key after the slope's line.
     KestrelRun six(steps(5), &Kestrel::GraphFromSlopeProblem5);
     EXPECT_EQ(six.count("②傾きがﾀ1/2ﾀだから、"), 1);
-    EXPECT_TRUE(six.records()
-                    .segments(Stroke{.from = At(962, 300), .to = At(1042, 300), .colour = 5, .width = 5})
-                    .empty());
+    EXPECT_TRUE(
+        six.records()
+            .segments(Stroke{.from = At(962, 300), .to = At(1042, 300), .colour = ink::answer, .width = 5})
+            .empty());
 }
 
 // ---- Topic 8: answers of problem 6 ---------------------------------------------------------
@@ -349,19 +372,23 @@ TEST(GraphDrawingAnswers, FourLinesAndTheirPointsAtOnce) {
     KestrelRun run("", &Kestrel::GraphDrawingAnswers);
     const auto lines = run.lines();
     const Trace trace(lines);
-    EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 15, .from = At(0, 0), .to = At(1320, 1300), .kind = 2, .fill = 15, .width = 3})
-            .empty());
+    EXPECT_FALSE(trace
+                     .segments({.colour = ink::page,
+                                .from = At(0, 0),
+                                .to = At(1320, 1300),
+                                .kind = 2,
+                                .fill = ink::page,
+                                .width = 3})
+                     .empty());
     EXPECT_EQ(run.place("教科書P69 問6　解答"), "38 30 3");
     // Points in the colour of the next answer's line, (4)'s in (1)'s.
     struct P {
         float x, y;
-        int colour;
+        Colour colour;
     };
-    for (const P& p : {P{0, -1, 3}, P{1, 1, 3}, P{0, 1, 5}, P{1, 2, 5}, P{0, 2, 7}, P{1, 0, 7}, P{0, -3, 0},
-                       P{3, -4, 0}}) {
+    for (const P& p :
+         {P{0, -1, ink::emphasis}, P{1, 1, ink::emphasis}, P{0, 1, ink::answer}, P{1, 2, ink::answer},
+          P{0, 2, ink::heading}, P{1, 0, ink::heading}, P{0, -3, ink::text}, P{3, -4, ink::text}}) {
         EXPECT_FALSE(
             trace.dots({.r = 8, .colour = p.colour, .near = Near{582 + 40 * p.x, 340 - 40 * p.y, 0.6f, 0.6f}})
                 .empty())
@@ -369,12 +396,12 @@ TEST(GraphDrawingAnswers, FourLinesAndTheirPointsAtOnce) {
     }
     // (1) to the top at x = 3.5, (2) at x = 5, (3) to the bottom at x = 4,
     // (4) to the right edge at y = -5.
-    EXPECT_NEAR(graphEnds(lines, 0).x2, 582 + 3.5f * 40, 1);
-    EXPECT_NEAR(graphEnds(lines, 3).x2, 582 + 5 * 40, 1);
-    EXPECT_NEAR(graphEnds(lines, 5).x2, 582 + 4 * 40, 1);
-    EXPECT_NEAR(graphEnds(lines, 5).y2, 580, 1);
-    EXPECT_NEAR(graphEnds(lines, 7).x2, 822, 1);
-    EXPECT_NEAR(graphEnds(lines, 7).y2, 340 + 5 * 40, 1);
+    EXPECT_NEAR(graphEnds(lines, ink::text).x2, 582 + 3.5f * 40, 1);
+    EXPECT_NEAR(graphEnds(lines, ink::emphasis).x2, 582 + 5 * 40, 1);
+    EXPECT_NEAR(graphEnds(lines, ink::answer).x2, 582 + 4 * 40, 1);
+    EXPECT_NEAR(graphEnds(lines, ink::answer).y2, 580, 1);
+    EXPECT_NEAR(graphEnds(lines, ink::heading).x2, 822, 1);
+    EXPECT_NEAR(graphEnds(lines, ink::heading).y2, 340 + 5 * 40, 1);
     for (const char* label : {"(1)", "(2)", "(3)", "(4)"}) EXPECT_EQ(run.count(label), 1) << label;
     EXPECT_FALSE(trace.glyphs({.text = "(", .near = Near{722 - 54, 100 - 50, 1, 1}}).empty());
     EXPECT_FALSE(trace.glyphs({.text = "(", .near = Near{782 - 27, 100 - 50, 1, 1}}).empty());

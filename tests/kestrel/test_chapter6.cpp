@@ -117,13 +117,16 @@ TEST(ThreeFormsCoefficients, EveryElementAtItsPlace) {
     KestrelRun run(steps(12), &Kestrel::ThreeFormsCoefficients);
     const auto lines = run.lines();
     const Trace trace(lines);
-    EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 15, .from = At(0, 0), .to = At(1320, 1300), .kind = 2, .fill = 15, .width = 3})
-            .empty());
+    EXPECT_FALSE(trace
+                     .segments({.colour = ink::page,
+                                .from = At(0, 0),
+                                .to = At(1320, 1300),
+                                .kind = 2,
+                                .fill = ink::page,
+                                .width = 3})
+                     .empty());
     EXPECT_EQ(run.place("問　1次関数y=ax+b の"), "38 30 0");
-    EXPECT_EQ(run.drawn("a,b")[0].colour, 3);
+    EXPECT_EQ(run.drawn("a,b")[0].colour, ink::emphasis);
     expectPlaces(run, {
                           {"(1) y=2x+3", "38 90 0"},
                           {"(2)", "38 270 0"},
@@ -141,17 +144,21 @@ TEST(ThreeFormsCoefficients, EveryElementAtItsPlace) {
     // Plane (874,40)-(1054,340), origin (934,280), no grid; the sketch of
     // slope 1.5 and the point (0,3).
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(934, 40), .to = At(934, 340), .colour = 0, .width = 4}).empty());
+        trace.segments(Stroke{.from = At(934, 40), .to = At(934, 340), .colour = ink::text, .width = 4})
+            .empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(874, 280), .to = At(1054, 280), .colour = 0, .width = 4}).empty());
-    EXPECT_FALSE(trace.dots(Disc{.at = At(934, 190), .r = 8, .colour = 0, .width = 5}).empty());
+        trace.segments(Stroke{.from = At(874, 280), .to = At(1054, 280), .colour = ink::text, .width = 4})
+            .empty());
+    EXPECT_FALSE(trace.dots(Disc{.at = At(934, 190), .r = 8, .colour = ink::text, .width = 5}).empty());
     // The triangle: run (949,167.5)-(1009,167.5), rise up to 77.5, pen 5.
-    EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(949, 167.5f), .to = At(1009, 167.5f), .colour = 0, .width = 5})
-            .empty());
-    EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(1009, 167.5f), .to = At(1009, 77.5f), .colour = 0, .width = 5})
-            .empty());
+    EXPECT_FALSE(trace
+                     .segments(Stroke{
+                         .from = At(949, 167.5f), .to = At(1009, 167.5f), .colour = ink::text, .width = 5})
+                     .empty());
+    EXPECT_FALSE(trace
+                     .segments(Stroke{
+                         .from = At(1009, 167.5f), .to = At(1009, 77.5f), .colour = ink::text, .width = 5})
+                     .empty());
     auto at = [&](const std::string& text, Num x) {
         std::vector<ScreenTextRecord> out;
         for (const auto& r : run.drawn(text))
@@ -164,10 +171,10 @@ TEST(ThreeFormsCoefficients, EveryElementAtItsPlace) {
     ASSERT_EQ(twos.size(), 2u);
     EXPECT_EQ(twos.front().x, 1009);
     EXPECT_EQ(twos.front().y, 106.5);
-    EXPECT_EQ(twos.front().colour, 0);
+    EXPECT_EQ(twos.front().colour, ink::text);
     EXPECT_EQ(twos.back().x, 1009);
     EXPECT_EQ(twos.back().y, 106.5);
-    EXPECT_EQ(twos.back().colour, 5);
+    EXPECT_EQ(twos.back().colour, ink::answer);
     // Answer rows.
     const auto as = run.drawn("a="), bs = run.drawn("b=");
     ASSERT_EQ(as.size(), 3u);
@@ -181,25 +188,26 @@ TEST(ThreeFormsCoefficients, EveryElementAtItsPlace) {
         EXPECT_EQ(bs[k].y, bPlaces[k][1]);
     }
     EXPECT_EQ(run.drawn("xが1増加したときのyの増加量")[0].y, 450);
-    EXPECT_EQ(run.drawn("傾き")[0].colour, 3);
+    EXPECT_EQ(run.drawn("傾き")[0].colour, ink::emphasis);
     // Highlights over the table's 3 and the point label's 3.
     const auto threes = run.drawn("3");
     ASSERT_EQ(threes.size(), 3u);  // the cell, the table highlight, the label highlight
     EXPECT_EQ(threes[0].x, 356);
-    EXPECT_EQ(threes[0].colour, 0);
+    EXPECT_EQ(threes[0].colour, ink::text);
     EXPECT_EQ(threes[1].x, 371);
     EXPECT_EQ(threes[1].y, 322);
-    EXPECT_EQ(threes[1].colour, 5);
+    EXPECT_EQ(threes[1].colour, ink::answer);
     EXPECT_EQ(threes[2].x, run.drawn("3)")[0].x);
     EXPECT_EQ(threes[2].y, 175);
-    EXPECT_EQ(threes[2].colour, 5);
+    EXPECT_EQ(threes[2].colour, ink::answer);
 }
 
 TEST(ThreeFormsCoefficients, ArcsComeWithTheSixthKey) {
     KestrelRun five(steps(5), &Kestrel::ThreeFormsCoefficients);
-    EXPECT_EQ(five.records().dots({.r = 0.5f, .colour = 3}).size(), 0u);
+    EXPECT_EQ(five.records().dots({.r = 0.5f, .colour = ink::emphasis}).size(), 0u);
     KestrelRun six(steps(6), &Kestrel::ThreeFormsCoefficients);
-    EXPECT_EQ(six.records().dots({.r = 0.5f, .colour = 3}).size(), 4u * 13);  // 180 to 360 degrees every 15
+    EXPECT_EQ(six.records().dots({.r = 0.5f, .colour = ink::emphasis}).size(),
+              4u * 13);  // 180 to 360 degrees every 15
     const auto lines = six.lines();
     const Trace trace(lines);
     // Each arc is lowest, 20 below the table's edge, at a column border.
@@ -209,7 +217,7 @@ TEST(ThreeFormsCoefficients, ArcsComeWithTheSixthKey) {
     }
     // Their labels go to the arc routine, in colour 5 under the arcs.
     int labels = 0;
-    for (const Glyph& g : trace.glyphs({.text = "2", .colour = 5}))
+    for (const Glyph& g : trace.glyphs({.text = "2", .colour = ink::answer}))
         if (g.y >= 390 && g.y < 450) ++labels;
     EXPECT_EQ(labels, 4);
 }
@@ -237,14 +245,19 @@ TEST_P(IncreaseDecrease, ScreenAndSteps) {
     EXPECT_EQ(run.place("yの増減をいいなさい。"), "60 80 0");
     // Plane (792,120)-(1032,480), origin (912,300), grid on.
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(912, 120), .to = At(912, 480), .colour = 0, .width = 4}).empty());
+        trace.segments(Stroke{.from = At(912, 120), .to = At(912, 480), .colour = ink::text, .width = 4})
+            .empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(792, 300), .to = At(1032, 300), .colour = 0, .width = 4}).empty());
+        trace.segments(Stroke{.from = At(792, 300), .to = At(1032, 300), .colour = ink::text, .width = 4})
+            .empty());
     EXPECT_EQ(run.place(c.label), "1032 120 0");
     for (int k = 0; k < 3; ++k) {
         const auto& a = c.arrows[k];
         EXPECT_FALSE(
-            trace.segments(Stroke{.from = a[0], .to = a[1], .colour = k < 2 ? 7 : 5, .width = 6}).empty())
+            trace
+                .segments(Stroke{
+                    .from = a[0], .to = a[1], .colour = k < 2 ? ink::heading : ink::answer, .width = 6})
+                .empty())
             << c.name << ": " << k;
     }
     EXPECT_EQ(run.place(c.answer).substr(0, 7), "60 150 ");
@@ -277,12 +290,12 @@ INSTANTIATE_TEST_SUITE_P(Topics, IncreaseDecrease,
 
 TEST(IncreaseDecrease, ColoursAndTheAssignment) {
     KestrelRun up(steps(5), &Kestrel::IncreasingFunctionTopic);
-    EXPECT_EQ(up.drawn("増加する")[0].colour, 3);
-    EXPECT_EQ(up.drawn("右上がりは増加")[0].colour, 5);
+    EXPECT_EQ(up.drawn("増加する")[0].colour, ink::emphasis);
+    EXPECT_EQ(up.drawn("右上がりは増加")[0].colour, ink::answer);
     EXPECT_EQ(up.count("教科書P65 問8 をしなさい。"), 0);
     KestrelRun down(steps(6), &Kestrel::DecreasingFunctionTopic);
-    EXPECT_EQ(down.drawn("減少する")[0].colour, 5);
-    EXPECT_EQ(down.drawn("右下がりは減少")[0].colour, 3);
+    EXPECT_EQ(down.drawn("減少する")[0].colour, ink::answer);
+    EXPECT_EQ(down.drawn("右下がりは減少")[0].colour, ink::emphasis);
     EXPECT_EQ(down.place("教科書P65 問8 をしなさい。"), "38 550 3");
     // The assignment comes only with the sixth key.
     KestrelRun five(steps(5), &Kestrel::DecreasingFunctionTopic);
@@ -307,7 +320,7 @@ TEST_P(TypedSlope, DrawsTheLineInsideThePlane) {
     KestrelRun run(typed(c.typed) + "1 Enter", &Kestrel::ParameterGraphExplorer);
     EXPECT_EQ(run.status, 0) << c.typed;
     EXPECT_EQ(run.count("aの値を入力して下さい。(整数か小数)"), c.prompts);
-    const auto dots = run.records().dots({.r = 1, .colour = 3});
+    const auto dots = run.records().dots({.r = 1, .colour = ink::emphasis});
     ASSERT_FALSE(dots.empty()) << c.typed;
     for (const Dot& d : dots) {
         ASSERT_GE(d.x, 680 - 0.01);
@@ -341,7 +354,7 @@ TEST(TypedSlope, LargestSlopesDrawOnlyDotsInside) {
         KestrelRun run(typed(entry) + "1 Enter", &Kestrel::ParameterGraphExplorer);
         EXPECT_EQ(run.status, 0) << entry;
         EXPECT_EQ(run.records().count(TraceRecord::Kind::error), 0) << entry;
-        for (const Dot& d : run.records().dots({.r = 1, .colour = 3})) {
+        for (const Dot& d : run.records().dots({.r = 1, .colour = ink::emphasis})) {
             ASSERT_GE(d.y, 50) << entry;
             ASSERT_LE(d.y, 550) << entry;
             EXPECT_NEAR(d.x, 930, 1) << entry;
@@ -349,7 +362,7 @@ TEST(TypedSlope, LargestSlopesDrawOnlyDotsInside) {
     }
     // The slope 100: a short run of dots across the y axis, about 10 apart.
     KestrelRun steep(typed("100") + "1 Enter", &Kestrel::ParameterGraphExplorer);
-    const auto dots = steep.records().dots({.r = 1, .colour = 3});
+    const auto dots = steep.records().dots({.r = 1, .colour = ink::emphasis});
     ASSERT_GE(dots.size(), 40u);
     EXPECT_NEAR(dots.front().x, 930 - 0.12 * 25, 0.2);
     EXPECT_NEAR(dots.back().x, 930 + 0.08 * 25, 0.2);
@@ -366,7 +379,7 @@ TEST_P(TypedIntercept, DrawsOnlyInterceptsOnThePlane) {
         &Kestrel::ParameterGraphExplorer);
     EXPECT_TRUE(run.ended()) << c.typed;
     EXPECT_EQ(run.count("bの値を入力して下さい。(整数か小数)"), c.prompts) << c.typed;
-    const auto dots = run.records().dots({.r = 1, .colour = 7});
+    const auto dots = run.records().dots({.r = 1, .colour = ink::heading});
     ASSERT_FALSE(dots.empty());
     for (const Dot& d : dots) {
         const double x = (d.x - 930) / 25.0;
@@ -392,9 +405,9 @@ TEST(ParameterGraphExplorer, TitlesStepsAndOnePlaneForAllGraphs) {
                    &Kestrel::ParameterGraphExplorer);
     EXPECT_TRUE(run.ended());
     EXPECT_EQ(run.place("P70 問7 1次関数 "), "40 30 0");
-    EXPECT_EQ(run.drawn("y=ax+b で、")[0].colour, 3);
+    EXPECT_EQ(run.drawn("y=ax+b で、")[0].colour, ink::emphasis);
     EXPECT_EQ(run.place("(1)"), "40 80 0");
-    EXPECT_EQ(run.drawn("b=2")[0].colour, 3);
+    EXPECT_EQ(run.drawn("b=2")[0].colour, ink::emphasis);
     expectPlaces(run, {
                           {"aの値を変化させたグラフでの気づき", "40 130 3"},
                           {"①つねに点(0,2)を通る。", "40 200 0"},
@@ -402,25 +415,30 @@ TEST(ParameterGraphExplorer, TitlesStepsAndOnePlaneForAllGraphs) {
                           {"③a<0…aを小さくするとy軸に近づく。", "40 340 0"},
                           {"(2)", "40 420 0"},
                       });
-    EXPECT_EQ(run.drawn("a=2")[0].colour, 3);
+    EXPECT_EQ(run.drawn("a=2")[0].colour, ink::emphasis);
     // Two slopes (2, -1) and two intercepts (4, -4), one clear only.
     EXPECT_EQ(run.count("aの値を入力して下さい。(整数か小数)"), 2);
     EXPECT_EQ(run.count("bの値を入力して下さい。(整数か小数)"), 2);
-    EXPECT_EQ(
-        run.records()
-            .segments(
-                {.colour = 15, .from = At(0, 0), .to = At(1320, 1300), .kind = 2, .fill = 15, .width = 3})
-            .size(),
-        1u);
+    EXPECT_EQ(run.records()
+                  .segments({.colour = ink::page,
+                             .from = At(0, 0),
+                             .to = At(1320, 1300),
+                             .kind = 2,
+                             .fill = ink::page,
+                             .width = 3})
+                  .size(),
+              1u);
     const auto lines = run.lines();
     const Trace trace(lines);
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(930, 50), .to = At(930, 550), .colour = 0, .width = 4}).empty());
+        trace.segments(Stroke{.from = At(930, 50), .to = At(930, 550), .colour = ink::text, .width = 4})
+            .empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(680, 300), .to = At(1180, 300), .colour = 0, .width = 4}).empty());
+        trace.segments(Stroke{.from = At(680, 300), .to = At(1180, 300), .colour = ink::text, .width = 4})
+            .empty());
     // Both intercept lines pass their y-axis point in colour 7.
     int onAxis = 0;
-    for (const Dot& d : run.records().dots({.r = 1, .colour = 7}))
+    for (const Dot& d : run.records().dots({.r = 1, .colour = ink::heading}))
         if (std::fabs(d.x - 930) < 0.06 && (std::fabs(d.y - 200) < 0.2 || std::fabs(d.y - 400) < 0.2))
             ++onAxis;
     EXPECT_GE(onAxis, 2);

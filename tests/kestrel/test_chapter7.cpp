@@ -66,7 +66,8 @@ TEST(SpareItem, BringsTheMenuBackAtOnce) {
     const auto clear =
         run.records()
             .after(run.records().firstKey("Enter") + 1)
-            .fromFirst({.colour = 15, .from = At(0, 0), .to = At(1760, 1800), .kind = 2, .fill = 15});
+            .fromFirst(
+                {.colour = ink::page, .from = At(0, 0), .to = At(1760, 1800), .kind = 2, .fill = ink::page});
     const auto again = clear.fromFirst({.from = At(0, 54), .to = At(1440, 900)});
     ASSERT_FALSE(again.records().empty());
     EXPECT_EQ(clear.glyphs().size(), again.glyphs().size());
@@ -91,9 +92,11 @@ TEST(DomainRangeExample, FourteenStepsAtTheirPlaces) {
                       });
     // Plane (722,30)-(1142,646), origin (778,590), grid, numbers 5 a step on y.
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(778, 30), .to = At(778, 646), .colour = 0, .width = 4}).empty());
+        trace.segments(Stroke{.from = At(778, 30), .to = At(778, 646), .colour = ink::text, .width = 4})
+            .empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(722, 590), .to = At(1142, 590), .colour = 0, .width = 4}).empty());
+        trace.segments(Stroke{.from = At(722, 590), .to = At(1142, 590), .colour = ink::text, .width = 4})
+            .empty());
     for (const Near at : {At(905, 594), At(1032, 594), At(722, 437), At(722, 297), At(722, 157),
                           At(690, 17)}) {  // the top number stands apart from the axis letter "y"
 
@@ -102,28 +105,32 @@ TEST(DomainRangeExample, FourteenStepsAtTheirPlaces) {
     EXPECT_EQ(run.count("y=5x+20"), 1);
     // Domain, range and the thick piece of the graph.
     for (const Near at : {At(918, 590), At(1058, 590), At(778, 338), At(778, 198)})
-        EXPECT_FALSE(trace.dots({.r = 8, .colour = 5, .near = at}).empty()) << at.x << ' ' << at.y;
+        EXPECT_FALSE(trace.dots({.r = 8, .colour = ink::answer, .near = at}).empty()) << at.x << ' ' << at.y;
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(918, 590), .to = At(1058, 590), .colour = 5, .width = 5}).empty());
+        trace.segments(Stroke{.from = At(918, 590), .to = At(1058, 590), .colour = ink::answer, .width = 5})
+            .empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(918, 338), .to = At(1058, 198), .colour = 3, .width = 9}).empty());
+        trace.segments(Stroke{.from = At(918, 338), .to = At(1058, 198), .colour = ink::emphasis, .width = 9})
+            .empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(778, 338), .to = At(778, 198), .colour = 5, .width = 5}).empty());
+        trace.segments(Stroke{.from = At(778, 338), .to = At(778, 198), .colour = ink::answer, .width = 5})
+            .empty());
     // Four arrows, each with one head (drawn twice over itself).
     const Near shafts[][2] = {{At(918, 590), At(918, 338)},
                               {At(1058, 590), At(1058, 198)},
                               {At(918, 338), At(778, 338)},
                               {At(1058, 198), At(778, 198)}};
     for (const auto& a : shafts)
-        EXPECT_EQ(trace.segments(Stroke{.from = a[0], .to = a[1], .colour = 5, .width = 5}).size(), 2u)
+        EXPECT_EQ(trace.segments(Stroke{.from = a[0], .to = a[1], .colour = ink::answer, .width = 5}).size(),
+                  2u)
             << a[0].x << ' ' << a[0].y << ' ' << a[1].x << ' ' << a[1].y;
     EXPECT_EQ(run.place("グラフから"), "38 210 3");
     EXPECT_EQ(run.place("x=5 のとき　"), "38 260 0");
     EXPECT_EQ(run.drawn("最小値 y=45")[0].y, 260);
     EXPECT_EQ(run.place("x=10 のとき　"), "38 310 0");
-    EXPECT_EQ(run.drawn("最大値 y=70")[0].colour, 3);
+    EXPECT_EQ(run.drawn("最大値 y=70")[0].colour, ink::emphasis);
     EXPECT_EQ(run.place("したがって、yの変域は　"), "38 360 0");
-    EXPECT_EQ(run.drawn("45≦y≦70")[0].colour, 5);
+    EXPECT_EQ(run.drawn("45≦y≦70")[0].colour, ink::answer);
     EXPECT_EQ(run.drawn("45≦y≦70")[0].y, 360);
 }
 
@@ -317,9 +324,9 @@ TEST_P(DomainRangeTexts, ProblemRowsAndRange) {
     EXPECT_EQ(run.waits(), 9);
     EXPECT_EQ(run.place("練習　"), "40 30 7");
     EXPECT_EQ(run.drawn(c.equation).size(), 1u) << c.equation;
-    EXPECT_EQ(run.drawn(c.equation)[0].colour, 3);
+    EXPECT_EQ(run.drawn(c.equation)[0].colour, ink::emphasis);
     EXPECT_EQ(run.drawn(c.equation)[0].y, 30);
-    EXPECT_EQ(run.drawn(c.domain)[0].colour, 3) << c.domain;
+    EXPECT_EQ(run.drawn(c.domain)[0].colour, ink::emphasis) << c.domain;
     EXPECT_EQ(run.drawn(c.domain)[0].y, 80);
     EXPECT_EQ(run.place("yの変域を求めなさい。"), "40 130 0");
     EXPECT_EQ(run.place("<解答>"), "40 180 3");
@@ -328,7 +335,7 @@ TEST_P(DomainRangeTexts, ProblemRowsAndRange) {
         const Num y = row == 0 ? 280 : 380;
         const auto parts = split(substitution);
         ASSERT_EQ(parts.size(), 3u);
-        const int colours[3] = {0, 0, 3};
+        const Colour colours[3] = {ink::text, ink::text, ink::emphasis};
         for (int k = 0; k < 3; ++k) {
             bool found = false;
             for (const auto& r : run.drawn(parts[k])) found |= r.y == y && r.colour == colours[k];
@@ -382,7 +389,8 @@ TEST(DomainRangeSolution, PointsAtMinusTenStayClearOfTheStatusBand) {
         const auto points = trace.dots({.r = 8});
         ASSERT_EQ(points.size(), 2u) << c.a << " " << c.b;
         for (const Dot& d : points) EXPECT_LT(d.y + d.r, 639) << c.a << " " << c.b << " at " << d.x;
-        for (const Segment& s : trace.segments({.colour = 7})) EXPECT_LT(std::max(s.y1, s.y2), 639);
+        for (const Segment& s : trace.segments({.colour = ink::heading}))
+            EXPECT_LT(std::max(s.y1, s.y2), 639);
     }
 }
 
@@ -461,7 +469,7 @@ struct ValueBox {
 // run of its glyphs 27 apart with the minus just before them.
 std::vector<ValueBox> valueBoxes(const Trace& trace) {
     std::vector<ValueBox> out;
-    for (const Glyph& g : trace.glyphs({.colour = 3, .in = Box{640, 1300, 0, 700}})) {
+    for (const Glyph& g : trace.glyphs({.colour = ink::emphasis, .in = Box{640, 1300, 0, 700}})) {
         if (!out.empty() && out.back().text.size() < 3 && g.y + 4 == out.back().y0 &&
             g.x == out.back().x1 + 1) {
             out.back().x1 = g.x + 26;
@@ -470,7 +478,7 @@ std::vector<ValueBox> valueBoxes(const Trace& trace) {
         }
         out.push_back({g.x, g.y + 4, g.x + 26, g.y + 41, g.text});
     }
-    for (const Segment& m : trace.segments({.colour = 3, .kind = 0, .width = 5}))
+    for (const Segment& m : trace.segments({.colour = ink::emphasis, .kind = 0, .width = 5}))
         for (ValueBox& v : out)
             if (m.y1 == m.y2 && m.y1 == v.y0 + 16 && m.x2 + 4 == v.x0) {
                 v.x0 = m.x1 - 3;
@@ -536,7 +544,7 @@ void expectValuesReadApart(const Kestrel::DomainRangeProblem& pr, const std::str
             }
     }
     // A point on an axis has no guide line to it: no stub of one under the dot.
-    for (const Segment& s : trace.segments({.colour = 7}))
+    for (const Segment& s : trace.segments({.colour = ink::heading}))
         EXPECT_FALSE(s.x1 == s.x2 && s.y1 == s.y2) << where << " a guide line of no length at " << s.x1;
     for (int k = 0; k < 2; ++k) {
         const ValueBox& x = values[static_cast<std::size_t>(k)];

@@ -53,22 +53,28 @@ TEST(ProportionTables, TablesAndSteps) {
     const auto lines = run.lines();
     const Trace trace(lines);
     // Cells of 44 by 50, edged 0 and filled 15; the x row of y=2x from x 44.
-    EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(44, 150), .to = At(88, 200), .kind = 2, .fill = 15, .width = 3})
-            .empty());
-    EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(308, 200), .to = At(352, 250), .kind = 2, .fill = 15, .width = 3})
-            .empty());
+    EXPECT_FALSE(trace
+                     .segments({.colour = ink::text,
+                                .from = At(44, 150),
+                                .to = At(88, 200),
+                                .kind = 2,
+                                .fill = ink::page,
+                                .width = 3})
+                     .empty());
+    EXPECT_FALSE(trace
+                     .segments({.colour = ink::text,
+                                .from = At(308, 200),
+                                .to = At(352, 250),
+                                .kind = 2,
+                                .fill = ink::page,
+                                .width = 3})
+                     .empty());
     // y=6/x has no value at x=0: its cell shows ×.
     const auto times = run.drawn("*");
     ASSERT_EQ(times.size(), 1u);
     EXPECT_EQ(times[0].x, 132);
     EXPECT_EQ(times[0].y, 370);
-    EXPECT_EQ(times[0].colour, 3);
+    EXPECT_EQ(times[0].colour, ink::emphasis);
     // Numbers carry no blank.
     EXPECT_EQ(run.count("0"), 3);
     EXPECT_EQ(run.count("6"), 2);
@@ -84,11 +90,14 @@ TEST(ProportionTables, TablesAndSteps) {
     ASSERT_FALSE(summary.empty());
     EXPECT_EQ(summary[0].y, 30);
     EXPECT_GT(summary[0].x, 396 + 44);
-    EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 15, .from = At(396, 90), .to = At(2156, 1890), .kind = 2, .fill = 15, .width = 3})
-            .empty());
+    EXPECT_FALSE(trace
+                     .segments({.colour = ink::page,
+                                .from = At(396, 90),
+                                .to = At(2156, 1890),
+                                .kind = 2,
+                                .fill = ink::page,
+                                .width = 3})
+                     .empty());
     EXPECT_EQ(run.place("(2)xが1ずつ増加するとyは？"), "396 100 0");
     EXPECT_EQ(summary[1].x, 440);
     EXPECT_EQ(summary[1].y, 150);
@@ -97,7 +106,7 @@ TEST(ProportionTables, TablesAndSteps) {
     EXPECT_EQ(run.place("(3)xが２倍、３倍…となると、yは？"), "396 270 0");
     EXPECT_EQ(run.drawn("②").back().x, 440);
     EXPECT_EQ(run.drawn("②").back().y, 400);
-    EXPECT_EQ(run.drawn("ﾀ1/2ﾀ倍、ﾀ1/3ﾀ倍…となる")[0].colour, 3);
+    EXPECT_EQ(run.drawn("ﾀ1/2ﾀ倍、ﾀ1/3ﾀ倍…となる")[0].colour, ink::emphasis);
 }
 
 // ---- A plane with graphs: chapter 1, topic 2 -----------------------------------------
@@ -108,19 +117,21 @@ TEST(ProportionGraphs, PlaneGraphsAndLabels) {
     const Trace trace(lines);
     // Axes of the plane (748,100)-(1108,460) with its origin at (928,280).
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(928, 100), .to = At(928, 460), .colour = 0, .width = 4}).empty());
+        trace.segments(Stroke{.from = At(928, 100), .to = At(928, 460), .colour = ink::text, .width = 4})
+            .empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(748, 280), .to = At(1108, 280), .colour = 0, .width = 4}).empty());
+        trace.segments(Stroke{.from = At(748, 280), .to = At(1108, 280), .colour = ink::text, .width = 4})
+            .empty());
     // y=2x (ウ) passes the origin in colour 7; y=x+1 (イ) through (0,1) in colour 0.
-    EXPECT_FALSE(trace.dots({.colour = 7, .near = Near{928, 280, 0.2f, 0.4f}}).empty());
-    EXPECT_FALSE(trace.dots({.colour = 0, .near = Near{928, 250, 0.2f, 0.4f}}).empty());
-    EXPECT_TRUE(
-        trace.dots({.colour = 3, .near = Near{928, 280, 0.2f, 0.4f}}).empty());  // y=6/x never near x = 0
+    EXPECT_FALSE(trace.dots({.colour = ink::heading, .near = Near{928, 280, 0.2f, 0.4f}}).empty());
+    EXPECT_FALSE(trace.dots({.colour = ink::text, .near = Near{928, 250, 0.2f, 0.4f}}).empty());
+    EXPECT_TRUE(trace.dots({.colour = ink::emphasis, .near = Near{928, 280, 0.2f, 0.4f}})
+                    .empty());  // y=6/x never near x = 0
     EXPECT_EQ(run.drawn("①y=2x ②y=ﾀ6/xﾀ ")[0].y, 30);
     EXPECT_GT(run.drawn("①y=2x ②y=ﾀ6/xﾀ ")[0].x, 44);
     EXPECT_EQ(run.drawn("(1)①,②の関数のグラフは？")[0].y, 110);
-    EXPECT_EQ(run.drawn("ウ ")[0].colour, 3);
-    EXPECT_EQ(run.drawn("ア").back().colour, 3);
+    EXPECT_EQ(run.drawn("ウ ")[0].colour, ink::emphasis);
+    EXPECT_EQ(run.drawn("ア").back().colour, ink::emphasis);
     EXPECT_EQ(run.place("a>0のとき右上がり"), "132 330 0");
     EXPECT_EQ(run.place("a<0のとき右下がり"), "132 380 0");
     EXPECT_EQ(run.drawn("②").back().x, 88);
@@ -166,7 +177,7 @@ TEST(BoilingWaterQuestion, PointsOneAKeyOnTheLine) {
     // Points (k, 8k+20): from (880,480) to (980,280), radius 6, colour 3.
     int pointsSeen = 0, lastKeys = 0;
     for (const TraceRecord& r : run.records().records()) {
-        if (r.kind != TraceRecord::Kind::dot || r.dot.r != 6 || r.dot.colour != 3) continue;
+        if (r.kind != TraceRecord::Kind::dot || r.dot.r != 6 || r.dot.colour != ink::emphasis) continue;
         for (int k = 0; k <= 5; ++k) {
             if (r.dot.x == 880 + 20 * k && r.dot.y == 480 - 40 * k) {
                 EXPECT_EQ(k, pointsSeen);
@@ -180,16 +191,22 @@ TEST(BoilingWaterQuestion, PointsOneAKeyOnTheLine) {
     EXPECT_EQ(lastKeys, 14);
     EXPECT_EQ(run.place("沸くまでの時間がわかれば比べられる。"), "40 375 3");
     EXPECT_EQ(run.place("時間を知るために、水の温度の上がり方を調べよう。"), "40 475 7");
-    EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 3, .from = At(400, 255), .to = At(760, 310), .kind = 2, .fill = 15, .width = 5})
-            .empty());  // gas costs, last row, right cell
-    EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 3, .from = At(418, 240), .to = At(532, 290), .kind = 2, .fill = 13, .width = 5})
-            .empty());  // heating, last row, last cell
+    EXPECT_FALSE(trace
+                     .segments({.colour = ink::emphasis,
+                                .from = At(400, 255),
+                                .to = At(760, 310),
+                                .kind = 2,
+                                .fill = ink::page,
+                                .width = 5})
+                     .empty());  // gas costs, last row, right cell
+    EXPECT_FALSE(trace
+                     .segments({.colour = ink::emphasis,
+                                .from = At(418, 240),
+                                .to = At(532, 290),
+                                .kind = 2,
+                                .fill = ink::accent,
+                                .width = 5})
+                     .empty());  // heating, last row, last cell
     EXPECT_EQ(run.place("1分間におよそ8.0℃ずつ上がっている。"), "38 290 3");
     EXPECT_EQ(run.place("点をとった図の特徴は？"), "38 440 7");
     EXPECT_EQ(run.place("熱し始めてからの時間"), "38 590 3");
@@ -204,8 +221,8 @@ TEST(BoilingWaterEquation, GraphOnEntryAndAnswersOnTheirOwnKeys) {
     const Trace drawn = entry.records();
     // The line y=8x+20 from (880,480) up to (1080,80), drawn before any text;
     // no points yet.
-    EXPECT_FALSE(drawn.dots({.r = 1, .colour = 3, .near = Near{880, 480, 0, 0}}).empty());
-    EXPECT_TRUE(drawn.dots({.r = 6, .colour = 3}).empty());
+    EXPECT_FALSE(drawn.dots({.r = 1, .colour = ink::emphasis, .near = Near{880, 480, 0, 0}}).empty());
+    EXPECT_TRUE(drawn.dots({.r = 6, .colour = ink::emphasis}).empty());
 
     KestrelRun run(steps(14), &Kestrel::BoilingWaterEquation);
     EXPECT_EQ(run.place("yはxの関数といえますか？"), "38 290 7");
@@ -216,10 +233,10 @@ TEST(BoilingWaterEquation, GraphOnEntryAndAnswersOnTheirOwnKeys) {
     EXPECT_EQ(run.place("x=7.5"), "38 595 3");
     EXPECT_EQ(run.drawn("教科書P60 問1をしなさい。")[0].y, 595);
     // Its full stop inks the first 12 of its cell.
-    const auto stops = run.records().glyphs({.text = "。", .colour = 7});
+    const auto stops = run.records().glyphs({.text = "。", .colour = ink::heading});
     ASSERT_FALSE(stops.empty());
     EXPECT_LE(stops.back().x + 12, 852 - 10);
-    EXPECT_EQ(run.drawn("教科書P60 問1をしなさい。")[0].colour, 7);
+    EXPECT_EQ(run.drawn("教科書P60 問1をしなさい。")[0].colour, ink::heading);
 }
 
 // ---- Step reveals: chapter 2, topic 4 --------------------------------------------------
@@ -228,8 +245,7 @@ TEST(LinearFunctionDefinition, GroupsAppearOneKeyAtATime) {
     KestrelRun run(steps(3), &Kestrel::LinearFunctionDefinition);
     EXPECT_FALSE(
         run.records()
-            .segments(
-                {.colour = 5, .from = At(38, 16), .to = At(570, 291), .kind = 1, .fill = -1, .width = 5})
+            .segments({.colour = ink::answer, .from = At(38, 16), .to = At(570, 291), .kind = 1, .width = 5})
             .empty());
     EXPECT_EQ(run.place("<１次関数の意味>"), "76 30 3");
     EXPECT_EQ(run.place("yはxの１次関数"), "76 230 5");
@@ -268,25 +284,30 @@ TEST(WaterDepthExample, WaterRisesFromTheThreeCentimetreLevel) {
     KestrelRun run(steps(13), &Kestrel::WaterDepthExample);
     const auto lines = run.lines();
     const Trace trace(lines);
-    EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(968, 560), .to = At(1218, 485), .kind = 2, .fill = 10, .width = 3})
-            .empty());  // the first water
+    EXPECT_FALSE(trace
+                     .segments({.colour = ink::text,
+                                .from = At(968, 560),
+                                .to = At(1218, 485),
+                                .kind = 2,
+                                .fill = ink::panel,
+                                .width = 3})
+                     .empty());  // the first water
     for (const float top : {435, 385, 335, 285, 110}) {
         EXPECT_FALSE(trace
-                         .segments({.colour = 0,
+                         .segments({.colour = ink::text,
                                     .from = At(968, 485),
                                     .to = At(1218, top),
                                     .kind = 2,
-                                    .fill = 11,
+                                    .fill = ink::paleCyan,
                                     .width = 3})
                          .empty())
             << top;
     }
     // The ruler is drawn again over every new water level.
     EXPECT_EQ(
-        trace.segments(Stroke{.from = At(993, 560), .to = At(993, 285), .colour = 5, .width = 5}).size(), 6u);
+        trace.segments(Stroke{.from = At(993, 560), .to = At(993, 285), .colour = ink::answer, .width = 5})
+            .size(),
+        6u);
     EXPECT_EQ(run.place("x分後"), "1043 135 0");
     for (const char* label : {"y㎝", "2x㎝", "3㎝"}) EXPECT_EQ(run.count(label), 1) << label;
     EXPECT_EQ(run.place("①1分間に2cm深くなるからx分間では、"), "38 330 0");
@@ -301,16 +322,21 @@ TEST(IncenseExample, MinuteLabelsOneAtATime) {
     }
     const auto lines = run.lines();
     const Trace trace(lines);
-    EXPECT_EQ(
-        trace
-            .segments(
-                {.colour = 15, .from = At(968, 85), .to = At(2108, 145), .kind = 2, .fill = 15, .width = 15})
-            .size(),
-        16u);
-    EXPECT_FALSE(trace.segments(Stroke{.from = At(1093, 160), .to = At(1093, 360), .colour = 14, .width = 15})
-                     .empty());  // after 16 minutes
-    EXPECT_FALSE(trace.segments(Stroke{.from = At(1093, 160), .to = At(1093, 385), .colour = 14, .width = 15})
-                     .empty());  // after x minutes
+    EXPECT_EQ(trace
+                  .segments({.colour = ink::page,
+                             .from = At(968, 85),
+                             .to = At(2108, 145),
+                             .kind = 2,
+                             .fill = ink::page,
+                             .width = 15})
+                  .size(),
+              16u);
+    EXPECT_FALSE(
+        trace.segments(Stroke{.from = At(1093, 160), .to = At(1093, 360), .colour = ink::yellow, .width = 15})
+            .empty());  // after 16 minutes
+    EXPECT_FALSE(
+        trace.segments(Stroke{.from = At(1093, 160), .to = At(1093, 385), .colour = ink::yellow, .width = 15})
+            .empty());  // after x minutes
     EXPECT_EQ(run.place("x分後"), "1043 85 0");
     EXPECT_EQ(run.place("教科書P61 問3　をしなさい。"), "44 570 3");
 }

@@ -67,7 +67,7 @@ TEST_P(MainMenuPick, LeadsWhereTheTypedEntrySays) {
     const MenuCase& c = GetParam();
     MenuPick pick;
     LessonRun run(typed(c.entry), [&](LessonUnderTest& l) {
-        pick = l.MainMenuChoice({kItems, 704, 120, 13});
+        pick = l.MainMenuChoice({kItems, 704, 120, ink::accent});
     });
     EXPECT_EQ(pick.kind, c.kind) << c.entry;
     if (c.kind == MenuPick::Item) {
@@ -95,41 +95,49 @@ INSTANTIATE_TEST_SUITE_P(
                       MenuCase{"-", MenuPick::Redraw, 0}, MenuCase{"9.5", MenuPick::Redraw, 0}));
 
 TEST(MainMenu, DrawsPanelHeadingItemsAndExit) {
-    LessonRun run("Enter", [](LessonUnderTest& l) { l.MainMenuChoice({kItems, 704, 120, 13}); });
+    LessonRun run("Enter", [](LessonUnderTest& l) { l.MainMenuChoice({kItems, 704, 120, ink::accent}); });
     const Trace trace(run.trace.str());
-    EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 15, .from = At(0, 0), .to = At(1760, 1800), .kind = 2, .fill = 15, .width = 3})
-            .empty());
-    EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 15, .from = At(22, 10), .to = At(1342, 610), .kind = 2, .fill = 10, .width = 3})
-            .empty());
+    EXPECT_FALSE(trace
+                     .segments({.colour = ink::page,
+                                .from = At(0, 0),
+                                .to = At(1760, 1800),
+                                .kind = 2,
+                                .fill = ink::page,
+                                .width = 3})
+                     .empty());
+    EXPECT_FALSE(trace
+                     .segments({.colour = ink::page,
+                                .from = At(22, 10),
+                                .to = At(1342, 610),
+                                .kind = 2,
+                                .fill = ink::panel,
+                                .width = 3})
+                     .empty());
     ASSERT_GE(run.texts.size(), 10u);
     EXPECT_EQ(run.texts[0].text, "＜Test　メニュー＞");
     EXPECT_EQ(run.texts[0].x, 264);
-    EXPECT_EQ(run.texts[0].colour, 15);
+    EXPECT_EQ(run.texts[0].colour, ink::page);
     for (int k = 1; k <= 8; ++k) {
         const auto& r = run.texts[k];
         EXPECT_EQ(r.text, kItems[k - 1]);
         EXPECT_EQ(r.x, 44);
         EXPECT_EQ(r.y, 120 + 60 * (k - 1));
-        EXPECT_EQ(r.colour, k % 2 ? 13 : 15);
+        EXPECT_EQ(r.colour, k % 2 ? ink::accent : ink::page);
     }
     EXPECT_EQ(run.texts[9].text, "9　終了");
     EXPECT_EQ(run.texts[9].x, 704);
     EXPECT_EQ(run.texts[9].y, 120);
-    EXPECT_EQ(run.texts[9].colour, 13);
+    EXPECT_EQ(run.texts[9].colour, ink::accent);
 }
 
 TEST(MainMenu, ValidPickClearsTheScreenBeforeTheChapter) {
-    LessonRun run(typed("2"), [](LessonUnderTest& l) { l.MainMenuChoice({kItems, 704, 120, 13}); });
+    LessonRun run(typed("2"), [](LessonUnderTest& l) { l.MainMenuChoice({kItems, 704, 120, ink::accent}); });
     const Trace trace(run.trace.str());
-    EXPECT_FALSE(trace.after(trace.lastKey("Enter") + 1)
-                     .segments({.colour = 15, .from = At(0, 0), .to = At(1760, 1800), .kind = 2, .fill = 15})
-                     .empty());
+    EXPECT_FALSE(
+        trace.after(trace.lastKey("Enter") + 1)
+            .segments(
+                {.colour = ink::page, .from = At(0, 0), .to = At(1760, 1800), .kind = 2, .fill = ink::page})
+            .empty());
 }
 
 TEST(SubMenu, RedrawsTheChoiceLineUntilTheValueIsAnItem) {
@@ -156,17 +164,20 @@ TEST(GoalScreen, IndentDependsOnItsOwnClear) {
         EXPECT_EQ(run.texts[0].text, "<めあて>");
         EXPECT_EQ(run.texts[0].x, 44);
         EXPECT_EQ(run.texts[0].y, 240);
-        EXPECT_EQ(run.texts[0].colour, 3);
+        EXPECT_EQ(run.texts[0].colour, ink::emphasis);
         const Num x = ownClear ? 44 : 76;
         EXPECT_EQ(run.texts[1].x, x);
         EXPECT_EQ(run.texts[1].y, 305);
-        EXPECT_EQ(run.texts[1].colour, 0);
+        EXPECT_EQ(run.texts[1].colour, ink::text);
         EXPECT_EQ(run.texts[2].x, x);
         EXPECT_EQ(run.texts[2].y, 370);
-        const bool cleared =
-            !Trace(run.trace.str())
-                 .segments({.colour = 15, .from = At(0, 0), .to = At(1760, 1800), .kind = 2, .fill = 15})
-                 .empty();
+        const bool cleared = !Trace(run.trace.str())
+                                  .segments({.colour = ink::page,
+                                             .from = At(0, 0),
+                                             .to = At(1760, 1800),
+                                             .kind = 2,
+                                             .fill = ink::page})
+                                  .empty();
         EXPECT_EQ(cleared, ownClear);
         EXPECT_EQ(run.runtime->waits(), 0);
     }
@@ -175,11 +186,11 @@ TEST(GoalScreen, IndentDependsOnItsOwnClear) {
 TEST(TextCursor, RowsAndContinuations) {
     LessonRun run("", [](LessonUnderTest& l) {
         l.TopicScreen(1320, 1300, 114);
-        l.Put(114, 30, 3, "見出し");
-        l.NewRow(50, 0, "行", -76);
-        l.Next(5, "続き", 40);
-        l.Label(900, 500, 0, "ラベル");
-        l.NewRow(70, 0, "次の行");
+        l.Put(114, 30, ink::emphasis, "見出し");
+        l.NewRow(50, ink::text, "行", -76);
+        l.Next(ink::answer, "続き", 40);
+        l.Label(900, 500, ink::text, "ラベル");
+        l.NewRow(70, ink::text, "次の行");
     });
     ASSERT_EQ(run.texts.size(), 5u);
     EXPECT_EQ(run.texts[1].x, 38);

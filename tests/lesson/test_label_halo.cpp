@@ -69,7 +69,7 @@ TEST(LabelHalo, TheGridLineStopsShortOfTheMinusOf2xMinus3y) {
     const Split split = splitByHalo(run.lines());
     // The minus: a 5-wide stroke of the label's colour across x 972.
     std::optional<float> y;
-    for (const Segment& l : split.inside.segments({.colour = 3}))
+    for (const Segment& l : split.inside.segments({.colour = ink::emphasis}))
         if (l.width == 5 && l.y1 == l.y2 && l.x1 < 972 && l.x2 > 972) y = l.y1;
     ASSERT_TRUE(y) << "no minus across x 972 inside a halo";
     rt::Canvas& c = run.runtime->canvas();
@@ -116,19 +116,19 @@ TEST(LabelHalo, OnlyLabelsOnAPlaneGetAHalo) {
     TernRun run = pictured([](Tern& t) {
         const auto plane =
             t.PlaneAt({.left = 500, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .grid = true});
-        t.Label(600, 200, 0, "inside");
-        t.Label(100, 200, 0, "left");
-        t.Label(500, 500, 0, "under");  // at the bottom-left corner: hangs below the box
-        t.TableText(650, 250, 0, "Q");
-        plane.PointAt(2, 3, {.radius = 8, .colour = 3, .label = "P", .labelDx = 10});
-        plane.GraphOf({.kind = Curve::General, .a = 1, .b = 1, .c = 4, .colour = 5, .label = "W"});
+        t.Label(600, 200, ink::text, "inside");
+        t.Label(100, 200, ink::text, "left");
+        t.Label(500, 500, ink::text, "under");  // at the bottom-left corner: hangs below the box
+        t.TableText(650, 250, ink::text, "Q");
+        plane.PointAt(2, 3, {.radius = 8, .colour = ink::emphasis, .label = "P", .labelDx = 10});
+        plane.GraphOf({.kind = Curve::General, .a = 1, .b = 1, .c = 4, .colour = ink::answer, .label = "W"});
         t.EraseBox(0, 0, 1760, 1800);
-        t.Label(600, 300, 0, "cleared");
+        t.Label(600, 300, ink::text, "cleared");
         t.PlaneAt({.left = 500, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -5, .yTo = 5, .grid = true});
         t.EraseBox(0, 0, 300, 300);  // leaves the plane
-        t.Label(601, 301, 0, "kept");
+        t.Label(601, 301, ink::text, "kept");
         t.ClearWorkArea();
-        t.Label(602, 302, 0, "gone");
+        t.Label(602, 302, ink::text, "gone");
     });
     ASSERT_TRUE(run.ended());
     const Split split = splitByHalo(run.lines());
@@ -385,11 +385,11 @@ std::pair<float, float> referenceAfter(rt::Placing placing, const std::function<
     r.setFontSize(20);
     r.setFontBold(true);
     r.setDrawWidth(4);
-    r.line(100, 100, 300, 100, 0, 0, -1);  // the x axis
-    r.line(200, 20, 200, 180, 0, 0, -1);   // the y axis
+    r.segment(100, 100, 300, 100, ink::text);  // the x axis
+    r.segment(200, 20, 200, 180, ink::text);   // the y axis
     {
         rt::HaloScope ground(r, placing);
-        r.symbol("0", 176, 107, 2, 1, 0);
+        r.symbol("0", 176, 107, 2, 1, ink::text);
     }
     lines(r);
     std::istringstream in(trace.str());
@@ -408,17 +408,17 @@ std::pair<float, float> referenceAfter(rt::Placing placing, const std::function<
 // (a slope arrow's run, a dotted dimension arc) is drawn through it: then
 // it steps a little aside, never far from the origin.
 TEST(ReferenceLabel, StepsALittleAsideOnlyForALineOfMeaning) {
-    auto run = [](rt::Runtime& r) { r.line(120, 118, 240, 118, 4, 0, -1); };
+    auto run = [](rt::Runtime& r) { r.segment(120, 118, 240, 118, ink::keyBox); };
     auto dotted = [](rt::Runtime& r) {
         r.setDrawWidth(5);
-        for (float x = 120; x < 240; x += 10) r.circle(x, 118, 0.5f, 7, 0, 0, true, -1);
+        for (float x = 120; x < 240; x += 10) r.disc(x, 118, 0.5f, ink::heading);
     };
     auto grid = [](rt::Runtime& r) {
         rt::LineRoleScope role(r, rt::LineRole::givesWay);
-        r.line(120, 118, 240, 118, 1, 0, -1);
+        r.segment(120, 118, 240, 118, ink::blue);
     };
     auto walled = [](rt::Runtime& r) {
-        for (float y = 70; y <= 170; y += 8) r.line(60, y, 340, y, 4, 0, -1);
+        for (float y = 70; y <= 170; y += 8) r.segment(60, y, 340, y, ink::keyBox);
     };
     const struct {
         const char* what;

@@ -25,9 +25,9 @@ TEST(PlaneView, DrawsOnItsOwnPlaneWhateverWasDrawnSince) {
                                       .xPerStep = 2,
                                       .yPerStep = 1});
         t.PlaceOfPlane({.left = 300, .top = 500, .xTo = 3, .yTo = 3, .step = 10});
-        left.PointAt(1, 2, {.radius = 8, .colour = 3});
-        right.PointAt(4, 3, {.radius = 6, .colour = 5, .xPerStep = 2});
-        left.GraphOf({.a = 1, .b = 0, .colour = 5});
+        left.PointAt(1, 2, {.radius = 8, .colour = ink::emphasis});
+        right.PointAt(4, 3, {.radius = 6, .colour = ink::answer, .xPerStep = 2});
+        left.GraphOf({.a = 1, .b = 0, .colour = ink::answer});
         right.ScaleNumbers(2, 1);
     });
     ASSERT_TRUE(run.ended());

@@ -34,12 +34,15 @@ TEST(ExerciseA6, DistanceTimePlaneInValuesWithUnitsAndThickSegments) {
     // The units are screen texts like every other plane's, seen by the lint.
     EXPECT_EQ(run.place("km"), "690 34 0");
     // The first part ends at minute 25, 5 km; both segments at pen 8.
-    EXPECT_FALSE(trace.dots({.r = 1, .colour = 0, .in = Box{959.5f, 960.5f, 209.5f, 210.5f}}).empty());
-    EXPECT_TRUE(trace.dots({.r = 1, .colour = 0, .in = Box{961, 1300, 0, 720}}).empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(960, 210), .to = At(1200, 130), .colour = 0, .width = 8}).empty());
+        trace.dots({.r = 1, .colour = ink::text, .in = Box{959.5f, 960.5f, 209.5f, 210.5f}}).empty());
+    EXPECT_TRUE(trace.dots({.r = 1, .colour = ink::text, .in = Box{961, 1300, 0, 720}}).empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(920, 410), .to = At(1160, 50), .colour = 3, .width = 8}).empty());
+        trace.segments(Stroke{.from = At(960, 210), .to = At(1200, 130), .colour = ink::text, .width = 8})
+            .empty());
+    EXPECT_FALSE(
+        trace.segments(Stroke{.from = At(920, 410), .to = At(1160, 50), .colour = ink::emphasis, .width = 8})
+            .empty());
     EXPECT_EQ(run.place("(1)"), "19 100 3");
     EXPECT_EQ(run.drawn("  時速12km").at(0).y, 160);
     EXPECT_EQ(run.place("(2)"), "19 240 3");
@@ -56,12 +59,14 @@ TEST(ExerciseA4, ThreeLinesOfWhichOneIsVertical) {
     // x = 3/2 halfway between the grid lines 1 and 2, over the whole plane,
     // its label 10 right of the top moved by (-27, -44).
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(680, 580), .to = At(680, 100), .colour = 7, .width = 5}).empty());
+        trace.segments(Stroke{.from = At(680, 580), .to = At(680, 100), .colour = ink::heading, .width = 5})
+            .empty());
     EXPECT_FALSE(trace.glyphs({.text = "(", .near = Near{663, 56, 0.1f, 0.1f}}).empty());
-    EXPECT_EQ(trace.dots({.r = 1, .colour = 5, .in = Box{380, 860, 459.5f, 460.5f}}).size(),
-              trace.dots({.r = 1, .colour = 5, .in = Box{0, 1400, 0, 720}}).size());  // y = -3 is flat
-    EXPECT_FALSE(
-        trace.dots({.r = 1, .colour = 3, .in = Box{859.5f, 860.5f, 139.5f, 140.5f}}).empty());  // (6, 5)
+    EXPECT_EQ(
+        trace.dots({.r = 1, .colour = ink::answer, .in = Box{380, 860, 459.5f, 460.5f}}).size(),
+        trace.dots({.r = 1, .colour = ink::answer, .in = Box{0, 1400, 0, 720}}).size());  // y = -3 is flat
+    EXPECT_FALSE(trace.dots({.r = 1, .colour = ink::emphasis, .in = Box{859.5f, 860.5f, 139.5f, 140.5f}})
+                     .empty());  // (6, 5)
     EXPECT_EQ(run.place("(2)"), "38 230 3");
     EXPECT_EQ(run.place("y=-3"), "76 280 3");
     EXPECT_EQ(run.place("x=ﾀ3/2ﾀ"), "76 400 3");
@@ -74,15 +79,15 @@ TEST(ExerciseB2, FiguresArcsAndTheGraphWithItsUnits) {
     const Trace trace(lines);
     EXPECT_FALSE(trace
                      .polygons({.filled = true,
-                                .colour = 0,
-                                .fillColour = 13,
+                                .colour = ink::text,
+                                .fillColour = ink::accent,
                                 .width = 5,
                                 .points = {{{152, 340}, {327, 340}, {432, 130}, {152, 340}}}})
                      .empty());
     EXPECT_FALSE(trace
                      .polygons({.filled = true,
-                                .colour = 0,
-                                .fillColour = 13,
+                                .colour = ink::text,
+                                .fillColour = ink::accent,
                                 .width = 5,
                                 .points = {{{712, 340}, {992, 270}, {992, 130}, {712, 340}}}})
                      .empty());
@@ -95,7 +100,7 @@ TEST(ExerciseB2, FiguresArcsAndTheGraphWithItsUnits) {
     EXPECT_EQ(run.place("y=14-2x"), "712 530 5");
     // The arc from C down to P, right of BC, every 8 degrees: 23 dots that
     // stop short of C.
-    const auto pc = trace.dots({.r = 0.5f, .colour = 5, .in = Box{990, 1030, 120, 280}});
+    const auto pc = trace.dots({.r = 0.5f, .colour = ink::answer, .in = Box{990, 1030, 120, 280}});
     ASSERT_EQ(pc.size(), 23u);
     EXPECT_GT(std::min_element(pc.begin(), pc.end(), [](const Dot& a, const Dot& b) { return a.y < b.y; })->y,
               130.1f);
@@ -109,8 +114,9 @@ TEST(ExerciseB2, FiguresArcsAndTheGraphWithItsUnits) {
     EXPECT_EQ(run.place("㎝"), "921 434 0");
     EXPECT_FALSE(
         trace.glyphs(Typeset{.text = "2", .at = At(622, 156), .h = 2, .v = 2, .bold = false}).empty());
-    EXPECT_FALSE(trace.dots({.r = 1, .colour = 5, .in = Box{805.5f, 806.5f, 189.5f, 190.5f}}).empty());
-    EXPECT_TRUE(trace.dots({.r = 1, .colour = 5, .in = Box{0, 1400, 0, 189}}).empty());
+    EXPECT_FALSE(
+        trace.dots({.r = 1, .colour = ink::answer, .in = Box{805.5f, 806.5f, 189.5f, 190.5f}}).empty());
+    EXPECT_TRUE(trace.dots({.r = 1, .colour = ink::answer, .in = Box{0, 1400, 0, 189}}).empty());
 }
 
 // ---- Elimination layouts -----------------------------------------------------------------
@@ -158,8 +164,10 @@ TEST(ExerciseA5, SystemFromTheGraphAndItsSolution) {
     // Both lines pass the y axis at their intercepts 4 and -1.
     const auto lines = run.lines();
     const Trace trace(lines);
-    EXPECT_FALSE(trace.dots({.r = 1, .colour = 0, .in = Box{1033.9f, 1034.1f, 179.5f, 180.5f}}).empty());
-    EXPECT_FALSE(trace.dots({.r = 1, .colour = 0, .in = Box{1033.9f, 1034.1f, 379.5f, 380.5f}}).empty());
+    EXPECT_FALSE(
+        trace.dots({.r = 1, .colour = ink::text, .in = Box{1033.9f, 1034.1f, 179.5f, 180.5f}}).empty());
+    EXPECT_FALSE(
+        trace.dots({.r = 1, .colour = ink::text, .in = Box{1033.9f, 1034.1f, 379.5f, 380.5f}}).empty());
 }
 
 TEST(ExerciseB3, FigureShadedUnderTheAxisAndBothScreensWorked) {
@@ -170,8 +178,8 @@ TEST(ExerciseB3, FigureShadedUnderTheAxisAndBothScreensWorked) {
     const Trace trace(lines);
     // The triangle ABP filled over the axis, then the y axis drawn again.
     const PolygonQuery shade{.filled = true,
-                             .colour = 0,
-                             .fillColour = 13,
+                             .colour = ink::text,
+                             .fillColour = ink::accent,
                              .width = 5,
                              .points = {{{790, 460}, {1150, 460}, {910, 220}, {790, 460}}}};
     const auto& records = trace.records();
@@ -179,13 +187,14 @@ TEST(ExerciseB3, FigureShadedUnderTheAxisAndBothScreensWorked) {
                                    [&](const TraceRecord& r) { return isPolygon(r, shade); });
     ASSERT_NE(fill, records.end());
     ASSERT_NE(fill + 1, records.end());
-    EXPECT_TRUE(
-        isSegment(*(fill + 1), Stroke{.from = At(850, 100), .to = At(850, 490), .colour = 0, .width = 3}));
+    EXPECT_TRUE(isSegment(*(fill + 1),
+                          Stroke{.from = At(850, 100), .to = At(850, 490), .colour = ink::text, .width = 3}));
     EXPECT_FALSE(trace.glyphs({.text = "n", .near = Near{760, 100, 0.1f, 0.1f}})
                      .empty());  // n's label at the plane's corner
-    EXPECT_FALSE(trace.dots(Disc{.at = At(970, 460), .r = 6, .colour = 3, .width = 5}).empty());  // Q
+    EXPECT_FALSE(
+        trace.dots(Disc{.at = At(970, 460), .r = 6, .colour = ink::emphasis, .width = 5}).empty());  // Q
     // Line PQ only inside the plane's height, from (1,12) to (4.25,-1).
-    const auto pq = trace.dots({.r = 1, .colour = 3, .in = Box{760, 1210, 0, 720}});
+    const auto pq = trace.dots({.r = 1, .colour = ink::emphasis, .in = Box{760, 1210, 0, 720}});
     ASSERT_FALSE(pq.empty());
     for (const Dot& d : pq) {
         EXPECT_GE(d.y, 100);
@@ -201,8 +210,9 @@ TEST(ExerciseB3, FigureShadedUnderTheAxisAndBothScreensWorked) {
     EXPECT_EQ(run.drawn("P(2,8)").at(0).x, cx);
     EXPECT_EQ(run.drawn("P(2,8)").at(0).y, 240);
     const auto tens = run.drawn("10");
-    EXPECT_TRUE(std::any_of(tens.begin(), tens.end(),
-                            [](const auto& r) { return r.x == 796 && r.y == 160 && r.colour == 3; }));
+    EXPECT_TRUE(std::any_of(tens.begin(), tens.end(), [](const auto& r) {
+        return r.x == 796 && r.y == 160 && r.colour == ink::emphasis;
+    }));
     EXPECT_EQ(run.drawn("48(cm^2)").at(0).y, 560);
     // Screen 2: the question label beside the cells, the elimination at 40.
     EXPECT_EQ(run.place("(3)"), "550 30 3");
@@ -211,7 +221,7 @@ TEST(ExerciseB3, FigureShadedUnderTheAxisAndBothScreensWorked) {
     EXPECT_EQ(run.place("a=-4"), "94 596 3");
     EXPECT_EQ(run.drawn("a=-4 を②に代入して").at(0).y, 340);
     EXPECT_EQ(run.drawn("答 y=-4x+16").at(0).y, 540);
-    EXPECT_EQ(run.drawn("答 y=-4x+16").at(0).colour, 5);
+    EXPECT_EQ(run.drawn("答 y=-4x+16").at(0).colour, ink::answer);
 }
 
 // ---- Resting state --------------------------------------------------------------------------

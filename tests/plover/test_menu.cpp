@@ -49,14 +49,22 @@ TEST(PloverMenu, ItemsHeadingAndPromptFirst) {
     for (const Glyph& g : prompt) {
         EXPECT_EQ(g.x, 816);
         EXPECT_EQ(g.y, 648);
-        EXPECT_EQ(g.colour, 0);
+        EXPECT_EQ(g.colour, ink::text);
     }
     // The work area is cleared before the whole screen.
     const auto trace = run.records();
-    const SegmentQuery screen{
-        .colour = 15, .from = At(0, 0), .to = At(1760, 1800), .kind = 2, .fill = 15, .width = 3};
-    const auto fromWorkArea = trace.fromFirst(
-        {.colour = 15, .from = At(0, 54), .to = At(1440, 900), .kind = 2, .fill = 15, .width = 3});
+    const SegmentQuery screen{.colour = ink::page,
+                              .from = At(0, 0),
+                              .to = At(1760, 1800),
+                              .kind = 2,
+                              .fill = ink::page,
+                              .width = 3};
+    const auto fromWorkArea = trace.fromFirst({.colour = ink::page,
+                                               .from = At(0, 54),
+                                               .to = At(1440, 900),
+                                               .kind = 2,
+                                               .fill = ink::page,
+                                               .width = 3});
     ASSERT_FALSE(fromWorkArea.records().empty());
     EXPECT_EQ(fromWorkArea.segments(screen).size(), trace.segments(screen).size());
 }

@@ -27,7 +27,7 @@ class MovingPointAnimation : public ::testing::TestWithParam<Frame> {};
 TEST_P(MovingPointAnimation, FrameShowsPAndItsLetterWhereTheStepPutsThem) {
     const Frame& fr = GetParam();
     PloverRun run("a" + steps(fr.moves), &Plover::MovingPointQuestion);
-    const auto dots = run.records().dots({.r = 6, .colour = 3});  // P
+    const auto dots = run.records().dots({.r = 6, .colour = ink::emphasis});  // P
     ASSERT_FALSE(dots.empty());
     EXPECT_EQ(dots.back().x, fr.px) << fr.moves;
     EXPECT_EQ(dots.back().y, fr.py) << fr.moves;
@@ -38,8 +38,8 @@ TEST_P(MovingPointAnimation, FrameShowsPAndItsLetterWhereTheStepPutsThem) {
     // The triangle APD, outlined in 0 and filled with 13 at pen 7.
     const auto polys = run.records().polygons({.filled = true});
     ASSERT_FALSE(polys.empty());
-    EXPECT_TRUE((PolygonQuery{.colour = 0,
-                              .fillColour = 13,
+    EXPECT_TRUE((PolygonQuery{.colour = ink::text,
+                              .fillColour = ink::accent,
                               .width = 7,
                               .points = {{{200, 230}, {fr.px, fr.py}, {560, 230}, {200, 230}}}})
                     .holds(polys.back()))
@@ -64,8 +64,8 @@ TEST(MovingPointAnimation, FirstStateShowsPFourStepsBelowAWithArcAndArea) {
     PloverRun run("", &Plover::MovingPointQuestion);
     EXPECT_FALSE(run.records()
                      .polygons({.filled = true,
-                                .colour = 0,
-                                .fillColour = 13,
+                                .colour = ink::text,
+                                .fillColour = ink::accent,
                                 .width = 7,
                                 .points = {{{200, 230}, {200, 410}, {560, 230}, {200, 230}}}})
                      .empty());
@@ -73,17 +73,19 @@ TEST(MovingPointAnimation, FirstStateShowsPFourStepsBelowAWithArcAndArea) {
     EXPECT_EQ(run.place("ycm^2"), "250 270 7");
     EXPECT_EQ(run.count("xcm"), 1);
     // The rectangle at pen 5, in grid steps of 45 from (200, 230).
-    EXPECT_FALSE(run.records()
-                     .segments(Stroke{.from = At(200, 230), .to = At(200, 500), .colour = 0, .width = 5})
-                     .empty());
-    EXPECT_FALSE(run.records()
-                     .segments(Stroke{.from = At(560, 500), .to = At(560, 230), .colour = 0, .width = 5})
-                     .empty());
+    EXPECT_FALSE(
+        run.records()
+            .segments(Stroke{.from = At(200, 230), .to = At(200, 500), .colour = ink::text, .width = 5})
+            .empty());
+    EXPECT_FALSE(
+        run.records()
+            .segments(Stroke{.from = At(560, 500), .to = At(560, 230), .colour = ink::text, .width = 5})
+            .empty());
 }
 
 TEST(MovingPointAnimation, EveryKeyButTheDigit1MovesP) {
     PloverRun run("a Enter 2 b Space 0", &Plover::MovingPointQuestion);
-    const auto dots = run.records().dots({.r = 6, .colour = 3});  // P
+    const auto dots = run.records().dots({.r = 6, .colour = ink::emphasis});  // P
     ASSERT_FALSE(dots.empty());
     EXPECT_EQ(dots.back().x, 200);
     EXPECT_EQ(dots.back().y, 455);
@@ -105,10 +107,14 @@ TEST(MovingPointAnimation, OneInTheFirstFrameRestoresTheFirstState) {
     // Only the closing erase: the frame of the "1" is not erased on its own.
     const Trace afterStop = trace.after(stop + 1);
     EXPECT_TRUE(
-        afterStop.segments({.colour = 15, .from = At(100, 180), .to = At(660, 600), .kind = 2, .fill = 15})
+        afterStop
+            .segments(
+                {.colour = ink::page, .from = At(100, 180), .to = At(660, 600), .kind = 2, .fill = ink::page})
             .empty());
     EXPECT_FALSE(
-        afterStop.segments({.colour = 15, .from = At(100, 180), .to = At(660, 550), .kind = 2, .fill = 15})
+        afterStop
+            .segments(
+                {.colour = ink::page, .from = At(100, 180), .to = At(660, 550), .kind = 2, .fill = ink::page})
             .empty());
     EXPECT_EQ(run.waits(), 3);  // first state, frame 0, the wait before the cases
 }
@@ -134,26 +140,26 @@ TEST(MovingPointEquations, CaseFiguresArcsAndEquations) {
     // The shaded triangles APD, outlined over their fill, at pen 5.
     EXPECT_FALSE(trace
                      .polygons({.filled = true,
-                                .colour = 0,
-                                .fillColour = 13,
+                                .colour = ink::text,
+                                .fillColour = ink::accent,
                                 .width = 5,
                                 .points = {{{152, 190}, {152, 330}, {432, 190}, {152, 190}}}})
                      .empty());
     EXPECT_FALSE(trace
                      .polygons({.filled = true,
-                                .colour = 0,
-                                .fillColour = 13,
+                                .colour = ink::text,
+                                .fillColour = ink::accent,
                                 .width = 5,
                                 .points = {{{502, 190}, {642, 400}, {782, 190}, {502, 190}}}})
                      .empty());
     EXPECT_FALSE(trace
                      .polygons({.filled = true,
-                                .colour = 0,
-                                .fillColour = 13,
+                                .colour = ink::text,
+                                .fillColour = ink::accent,
                                 .width = 5,
                                 .points = {{{852, 190}, {1132, 330}, {1132, 190}, {852, 190}}}})
                      .empty());
-    EXPECT_FALSE(trace.dots(Disc{.at = At(642, 400), .r = 6, .colour = 3, .width = 5}).empty());
+    EXPECT_FALSE(trace.dots(Disc{.at = At(642, 400), .r = 6, .colour = ink::emphasis, .width = 5}).empty());
     EXPECT_EQ(run.place("(1)PがAB上"), "152 90 3");
     EXPECT_EQ(run.place("(3)PがCD上"), "852 90 3");
     EXPECT_EQ(run.place("ycm^2"), "182 220 7");
@@ -167,7 +173,7 @@ TEST(MovingPointEquations, CaseFiguresArcsAndEquations) {
     EXPECT_EQ(run.place("y=ﾀ1/2ﾀ*4*x"), "152 450 0");
     EXPECT_EQ(run.place("y=2x"), "152 510 5");
     EXPECT_EQ(run.drawn("(0≦x≦3)").at(0).y, 510);
-    EXPECT_EQ(run.drawn("(0≦x≦3)").at(0).colour, 3);
+    EXPECT_EQ(run.drawn("(0≦x≦3)").at(0).colour, ink::emphasis);
     EXPECT_EQ(run.place("y=ﾀ1/2ﾀ*4*3"), "502 480 0");
     EXPECT_EQ(run.place("y=6"), "502 540 5");
     EXPECT_EQ(run.drawn("(3≦x≦7)").at(0).y, 540);
@@ -179,14 +185,17 @@ TEST(MovingPointEquations, CaseFiguresArcsAndEquations) {
 
     // Only the arc D to P of figure 3 (colour 5) lies inside the rectangle;
     // the "xcm" arc of figure 1 lies left of AB.
-    const auto all5 = trace.dots({.r = 0.5f, .colour = 5, .in = Box{0, 1400, 0, 720}});
+    const auto all5 = trace.dots({.r = 0.5f, .colour = ink::answer, .in = Box{0, 1400, 0, 720}});
     EXPECT_GT(all5.size(), 20u);
-    EXPECT_EQ(trace.dots({.r = 0.5f, .colour = 5, .in = Box{1111, 1132.01f, 189.99f, 330.01f}}).size(),
-              all5.size());
-    const auto nearAB = trace.dots({.r = 0.5f, .colour = 7, .in = Box{100, 170, 189.99f, 330.01f}});
+    EXPECT_EQ(
+        trace.dots({.r = 0.5f, .colour = ink::answer, .in = Box{1111, 1132.01f, 189.99f, 330.01f}}).size(),
+        all5.size());
+    const auto nearAB =
+        trace.dots({.r = 0.5f, .colour = ink::heading, .in = Box{100, 170, 189.99f, 330.01f}});
     EXPECT_GT(nearAB.size(), 20u);
-    EXPECT_EQ(trace.dots({.r = 0.5f, .colour = 7, .in = Box{100, 152.01f, 189.99f, 330.01f}}).size(),
-              nearAB.size());
+    EXPECT_EQ(
+        trace.dots({.r = 0.5f, .colour = ink::heading, .in = Box{100, 152.01f, 189.99f, 330.01f}}).size(),
+        nearAB.size());
 }
 
 // "(10-x)cm" names DP of figure 3, A (852,190), C (1132,400), P (1132,330):
@@ -198,7 +207,7 @@ TEST(MovingPointEquations, TenMinusXStandsClearOfTheDiagonal) {
     const Trace trace(run.lines());
     rt::Canvas& c = run.runtime->canvas();
     rt::UnitBox label;
-    for (const Glyph& g : trace.glyphs({.colour = 5, .in = Box{852, 1132, 190, 400}})) {
+    for (const Glyph& g : trace.glyphs({.colour = ink::answer, .in = Box{852, 1132, 190, 400}})) {
         const rt::UnitBox b =
             c.textInk(g.text, g.x, g.y, g.h, g.v, rt::TextStyle{g.face, g.size, g.bold, g.italic});
         if (b.empty()) continue;
@@ -255,10 +264,11 @@ TEST(MovingPointGraph, ThreePiecesAndUnitLabels) {
     EXPECT_EQ(run.place("y=20-2x(7≦x≦10)"), "114 330 0");
     for (auto [x, y] : {std::pair{646.f, 380.f}, {766.f, 140.f}, {926.f, 140.f}, {1046.f, 380.f}})
         EXPECT_FALSE(
-            trace.dots({.r = 1, .colour = 5, .in = Box{x - 0.5f, x + 0.5f, y - 0.5f, y + 0.5f}}).empty())
+            trace.dots({.r = 1, .colour = ink::answer, .in = Box{x - 0.5f, x + 0.5f, y - 0.5f, y + 0.5f}})
+                .empty())
             << x << ' ' << y;
     // Nothing beyond x = 10.
-    EXPECT_TRUE(trace.dots({.r = 1, .colour = 5, .in = Box{1047, 1400, 0, 720}}).empty());
+    EXPECT_TRUE(trace.dots({.r = 1, .colour = ink::answer, .in = Box{1047, 1400, 0, 720}}).empty());
 }
 
 }  // namespace

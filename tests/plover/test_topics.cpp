@@ -20,7 +20,8 @@ namespace {
 
 // A topic's clear, whose invisible border takes the pen width an earlier
 // screen left.
-const SegmentQuery kTopicClear{.colour = 15, .from = At(0, 0), .to = At(1600, 1800), .kind = 2, .fill = 15};
+const SegmentQuery kTopicClear{
+    .colour = ink::page, .from = At(0, 0), .to = At(1600, 1800), .kind = 2, .fill = ink::page};
 
 // Where dots stand, whatever else they draw.
 std::vector<std::pair<float, float>> centres(const std::vector<Dot>& dots) {
@@ -85,35 +86,47 @@ TEST(CoolBagTableMethod, TableArcsAndAnswerCell) {
     PloverRun run(steps(17), &Plover::CoolBagTableMethod);
     const auto lines = run.lines();
     const Trace trace(lines);
-    EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 3, .from = At(76, 90), .to = At(228, 140), .kind = 2, .fill = 15, .width = 5})
-            .empty());  // "時間(分)"
-    EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 3, .from = At(76, 140), .to = At(228, 190), .kind = 2, .fill = 13, .width = 5})
-            .empty());  // "温度(℃)"
-    EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 3, .from = At(753, 140), .to = At(858, 190), .kind = 2, .fill = 13, .width = 5})
-            .empty());  // "10.0"
+    EXPECT_FALSE(trace
+                     .segments({.colour = ink::emphasis,
+                                .from = At(76, 90),
+                                .to = At(228, 140),
+                                .kind = 2,
+                                .fill = ink::page,
+                                .width = 5})
+                     .empty());  // "時間(分)"
+    EXPECT_FALSE(trace
+                     .segments({.colour = ink::emphasis,
+                                .from = At(76, 140),
+                                .to = At(228, 190),
+                                .kind = 2,
+                                .fill = ink::accent,
+                                .width = 5})
+                     .empty());  // "温度(℃)"
+    EXPECT_FALSE(trace
+                     .segments({.colour = ink::emphasis,
+                                .from = At(753, 140),
+                                .to = At(858, 190),
+                                .kind = 2,
+                                .fill = ink::accent,
+                                .width = 5})
+                     .empty());  // "10.0"
     // The "?" cell, then "100" over it in colour 5 on fill 15.
-    EXPECT_EQ(
-        trace
-            .segments(
-                {.colour = 3, .from = At(753, 90), .to = At(858, 140), .kind = 2, .fill = 15, .width = 5})
-            .size(),
-        2u);
+    EXPECT_EQ(trace
+                  .segments({.colour = ink::emphasis,
+                             .from = At(753, 90),
+                             .to = At(858, 140),
+                             .kind = 2,
+                             .fill = ink::page,
+                             .width = 5})
+                  .size(),
+              2u);
     EXPECT_EQ(run.place("?"), "753 90 0");
     EXPECT_EQ(run.place("100"), "753 90 5");
     EXPECT_EQ(run.place("10.0"), "753 140 0");
 
     // Five arcs of dots hanging 20 below the table's bottom edge, each between
     // the middles of two neighbouring data columns.
-    const auto arcDots = run.records().dots({.r = 0.5f, .colour = 3});
+    const auto arcDots = run.records().dots({.r = 0.5f, .colour = ink::emphasis});
     ASSERT_EQ(arcDots.size(), 5u * 17u);
     for (int k = 1; k <= 5; ++k) {
         const float from = 280 + 105 * (k - 1), to = from + 105;
@@ -128,7 +141,8 @@ TEST(CoolBagTableMethod, TableArcsAndAnswerCell) {
     }
     // The labels: four increases in colour 0, the last difference in colour 7,
     // each with its top at the arc's deepest point.
-    EXPECT_FALSE(trace.glyphs({.text = "2", .colour = 7, .near = Near{721.5f, 210, 0.01f, 0.01f}}).empty());
+    EXPECT_FALSE(
+        trace.glyphs({.text = "2", .colour = ink::heading, .near = Near{721.5f, 210, 0.01f, 0.01f}}).empty());
     for (const char* label : {"0.6", "0.7", "0.5", "2.4"}) EXPECT_GE(run.count(label), 1) << label;
 
     EXPECT_EQ(run.place("①10分ごとの温度の変化は?"), "40 260 0");
@@ -140,22 +154,29 @@ TEST(CoolBagTableMethod, TableArcsAndAnswerCell) {
 }
 
 TEST(CoolBagTableMethod, TwoKeysAfterTheQuestionBeforeTheFirstArc) {
-    EXPECT_EQ(
-        PloverRun(steps(2), &Plover::CoolBagTableMethod).records().dots({.r = 0.5f, .colour = 3}).size(), 0u);
-    EXPECT_EQ(
-        PloverRun(steps(3), &Plover::CoolBagTableMethod).records().dots({.r = 0.5f, .colour = 3}).size(),
-        17u);
-    EXPECT_EQ(
-        PloverRun(steps(6), &Plover::CoolBagTableMethod).records().dots({.r = 0.5f, .colour = 3}).size(),
-        4u * 17u);
+    EXPECT_EQ(PloverRun(steps(2), &Plover::CoolBagTableMethod)
+                  .records()
+                  .dots({.r = 0.5f, .colour = ink::emphasis})
+                  .size(),
+              0u);
+    EXPECT_EQ(PloverRun(steps(3), &Plover::CoolBagTableMethod)
+                  .records()
+                  .dots({.r = 0.5f, .colour = ink::emphasis})
+                  .size(),
+              17u);
+    EXPECT_EQ(PloverRun(steps(6), &Plover::CoolBagTableMethod)
+                  .records()
+                  .dots({.r = 0.5f, .colour = ink::emphasis})
+                  .size(),
+              4u * 17u);
 }
 
 // The hint is the method's screen up to its fourth arc, without numbers.
 TEST(CoolBagTableHint, MethodScreenUpToTheFourthArcUnlabelled) {
     PloverRun hint(steps(6), &Plover::CoolBagTableHint);
     PloverRun method(steps(6), &Plover::CoolBagTableMethod);
-    EXPECT_EQ(centres(hint.records().dots({.r = 0.5f, .colour = 3})),
-              centres(method.records().dots({.r = 0.5f, .colour = 3})));
+    EXPECT_EQ(centres(hint.records().dots({.r = 0.5f, .colour = ink::emphasis})),
+              centres(method.records().dots({.r = 0.5f, .colour = ink::emphasis})));
     EXPECT_EQ(hint.count("0.6"), 0);
     EXPECT_EQ(method.count("0.6"), 2);
     EXPECT_EQ(hint.count("?"), 1);
@@ -172,7 +193,7 @@ TEST(CoolBagTables, ColumnsAndArcsOnEntry) {
     EXPECT_EQ(equation.place("x(分)"), "76 90 0");
     EXPECT_EQ(equation.place("y(℃)"), "76 140 0");
     EXPECT_EQ(equation.count("?"), 1);
-    EXPECT_EQ(equation.records().dots({.r = 0.5f, .colour = 3}).size(), 4u * 17u);
+    EXPECT_EQ(equation.records().dots({.r = 0.5f, .colour = ink::emphasis}).size(), 4u * 17u);
     EXPECT_EQ(equation.count("2.4"), 0);
 }
 
@@ -195,20 +216,23 @@ TEST(CoolBagGraphMethod, PointsClippedLineAndReadingArrows) {
     PloverRun run(steps(13), &Plover::CoolBagGraphMethod);
     const auto lines = run.lines();
     const Trace trace(lines);
-    EXPECT_FALSE(trace.segments(Stroke{.from = At(874, 60), .to = At(874, 610), .colour = 0, .width = 4})
-                     .empty());  // y axis
-    EXPECT_FALSE(trace.segments(Stroke{.from = At(874, 610), .to = At(1224, 610), .colour = 0, .width = 4})
-                     .empty());  // x axis
+    EXPECT_FALSE(
+        trace.segments(Stroke{.from = At(874, 60), .to = At(874, 610), .colour = ink::text, .width = 4})
+            .empty());  // y axis
+    EXPECT_FALSE(
+        trace.segments(Stroke{.from = At(874, 610), .to = At(1224, 610), .colour = ink::text, .width = 4})
+            .empty());  // x axis
     EXPECT_EQ(run.place("分"), "1185 610 0");
     EXPECT_EQ(run.place("℃"), "824 60 0");
     const float centres[5][2] = {{924, 350}, {949, 320}, {974, 285}, {999, 260}, {1024, 230}};
     for (const auto& c : centres)
-        EXPECT_FALSE(
-            run.records().dots({.r = 6, .colour = 3, .near = Near{c[0], c[1], 0.01f, 0.01f}}).empty())
+        EXPECT_FALSE(run.records()
+                         .dots({.r = 6, .colour = ink::emphasis, .near = Near{c[0], c[1], 0.01f, 0.01f}})
+                         .empty())
             << c[0];
 
     // The line y=0.06x+4 from (874,410) up to the top edge, nothing above it.
-    const auto line = run.records().dots({.r = 1, .colour = 3});
+    const auto line = run.records().dots({.r = 1, .colour = ink::emphasis});
     ASSERT_FALSE(line.empty());
     EXPECT_NEAR(line.front().x, 874, 0.01f);
     EXPECT_NEAR(line.front().y, 410, 0.01f);
@@ -216,22 +240,25 @@ TEST(CoolBagGraphMethod, PointsClippedLineAndReadingArrows) {
     EXPECT_NEAR(line.back().x, 874 + 25 * (7.0f / 0.06f) / 10, 0.2f);
     EXPECT_NEAR(line.back().y, 60, 0.2f);
     // The third point lies off the line, the others on it.
-    EXPECT_TRUE(run.records().dots({.r = 1, .colour = 3, .near = Near{974, 285, 0.5f, 0.5f}}).empty());
-    EXPECT_FALSE(run.records().dots({.r = 1, .colour = 3, .near = Near{999, 260, 0.5f, 0.5f}}).empty());
+    EXPECT_TRUE(
+        run.records().dots({.r = 1, .colour = ink::emphasis, .near = Near{974, 285, 0.5f, 0.5f}}).empty());
+    EXPECT_FALSE(
+        run.records().dots({.r = 1, .colour = ink::emphasis, .near = Near{999, 260, 0.5f, 0.5f}}).empty());
 
     // One head each: at the line for the arrow across, on the x axis for the
     // one down; the dot of radius 8 on the point (100, 10).
-    EXPECT_GE(run.records().segments({.colour = 5, .to = Near{1124, 110, 0, 0}}).size(), 3u);
-    EXPECT_EQ(run.records().segments({.colour = 5, .to = Near{874, 110, 0, 0}}).size(), 0u);
-    EXPECT_GE(run.records().segments({.colour = 5, .to = Near{1124, 610, 0, 0}}).size(), 3u);
-    EXPECT_FALSE(trace.dots(Disc{.at = At(1124, 110), .r = 8, .colour = 5, .width = 5}).empty());
+    EXPECT_GE(run.records().segments({.colour = ink::answer, .to = Near{1124, 110, 0, 0}}).size(), 3u);
+    EXPECT_EQ(run.records().segments({.colour = ink::answer, .to = Near{874, 110, 0, 0}}).size(), 0u);
+    EXPECT_GE(run.records().segments({.colour = ink::answer, .to = Near{1124, 610, 0, 0}}).size(), 3u);
+    EXPECT_FALSE(trace.dots(Disc{.at = At(1124, 110), .r = 8, .colour = ink::answer, .width = 5}).empty());
     EXPECT_EQ(run.place("x=100"), "318 370 5");
     EXPECT_EQ(run.place("10℃になるのは100分後"), "38 430 5");
 }
 
 TEST(CoolBagGraphMethod, TwoKeysAfterTheFifthPoint) {
     PloverRun six(steps(6), &Plover::CoolBagGraphMethod);
-    EXPECT_FALSE(six.records().dots({.r = 6, .colour = 3, .near = Near{1024, 230, 0.01f, 0.01f}}).empty());
+    EXPECT_FALSE(
+        six.records().dots({.r = 6, .colour = ink::emphasis, .near = Near{1024, 230, 0.01f, 0.01f}}).empty());
     EXPECT_EQ(PloverRun(steps(7), &Plover::CoolBagGraphMethod).count("ほぼ1つの直線上に並んでいる。"), 0);
     EXPECT_EQ(PloverRun(steps(8), &Plover::CoolBagGraphMethod).place("ほぼ1つの直線上に並んでいる。"),
               "271 200 3");
@@ -248,10 +275,10 @@ TEST(CoolBagSummary, TheLastRowStaysAboveTheStatusBand) {
 TEST(CoolBagSummary, SamePlaneAndLineAsTheGraphMethod) {
     PloverRun summary(steps(15), &Plover::CoolBagSummary);
     PloverRun method(steps(13), &Plover::CoolBagGraphMethod);
-    EXPECT_EQ(centres(summary.records().dots({.r = 1, .colour = 3})),
-              centres(method.records().dots({.r = 1, .colour = 3})));
-    EXPECT_EQ(centres(summary.records().dots({.r = 6, .colour = 3})),
-              centres(method.records().dots({.r = 6, .colour = 3})));
+    EXPECT_EQ(centres(summary.records().dots({.r = 1, .colour = ink::emphasis})),
+              centres(method.records().dots({.r = 1, .colour = ink::emphasis})));
+    EXPECT_EQ(centres(summary.records().dots({.r = 6, .colour = ink::emphasis})),
+              centres(method.records().dots({.r = 6, .colour = ink::emphasis})));
     EXPECT_EQ(summary.place("①"), "40 187 0");
     EXPECT_EQ(summary.place("100"), "711 30 5");
     EXPECT_EQ(summary.place("②グラフでは、"), "40 339 0");
@@ -267,21 +294,26 @@ TEST(FerryChartQuestion, ChartRunsAndCrossings) {
     for (int k = 0; k <= 30; ++k) {
         const float x = 113.5f + 30 * k;
         EXPECT_FALSE(
-            trace.segments(Stroke{.from = At(x, 270), .to = At(x, 510), .colour = 0, .width = 1}).empty())
+            trace.segments(Stroke{.from = At(x, 270), .to = At(x, 510), .colour = ink::text, .width = 1})
+                .empty())
             << k;
     }
     for (int j = 0; j <= 10; ++j) {
         const float x = 114 + 90 * j;
         EXPECT_FALSE(
-            trace.segments(Stroke{.from = At(x, 270), .to = At(x, 510), .colour = 1, .width = 3}).empty())
+            trace.segments(Stroke{.from = At(x, 270), .to = At(x, 510), .colour = ink::blue, .width = 3})
+                .empty())
             << j;
     }
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(114, 270), .to = At(114, 510), .colour = 0, .width = 4}).empty());
+        trace.segments(Stroke{.from = At(114, 270), .to = At(114, 510), .colour = ink::text, .width = 4})
+            .empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(114, 510), .to = At(1014, 510), .colour = 0, .width = 4}).empty());
+        trace.segments(Stroke{.from = At(114, 510), .to = At(1014, 510), .colour = ink::text, .width = 4})
+            .empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(114, 270), .to = At(1014, 270), .colour = 0, .width = 4}).empty());
+        trace.segments(Stroke{.from = At(114, 270), .to = At(1014, 270), .colour = ink::text, .width = 4})
+            .empty());
     const char* labels[][2] = {{"0", "101 514 0"},   {"60", "268 514 0"},   {"300", "975 514 0"},
                                {"11時", "62 540 0"}, {"16時", "962 540 0"}, {"分", "1014 480 0"},
                                {"新潟", "18 480 0"}, {"両津", "18 270 0"}};
@@ -289,15 +321,17 @@ TEST(FerryChartQuestion, ChartRunsAndCrossings) {
 
     // The runs, in the chart's pen width 4: the car ferry, then the jetfoils.
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(414, 270), .to = At(864, 510), .colour = 3, .width = 4}).empty());
+        trace.segments(Stroke{.from = At(414, 270), .to = At(864, 510), .colour = ink::emphasis, .width = 4})
+            .empty());
     const Near jetfoils[][2] = {{At(204, 510), At(399, 270)},  {At(444, 510), At(639, 270)},
                                 {At(819, 510), At(1014, 270)}, {At(159, 270), At(354, 510)},
                                 {At(534, 270), At(729, 510)},  {At(729, 270), At(924, 510)}};
     for (const auto& j : jetfoils)
-        EXPECT_FALSE(trace.segments(Stroke{.from = j[0], .to = j[1], .colour = 5, .width = 4}).empty())
+        EXPECT_FALSE(
+            trace.segments(Stroke{.from = j[0], .to = j[1], .colour = ink::answer, .width = 4}).empty())
             << j[0].x << ' ' << j[0].y;
-    EXPECT_FALSE(trace.dots(Disc{.at = At(414, 270), .r = 8, .colour = 3, .width = 4}).empty());
-    EXPECT_FALSE(trace.dots(Disc{.at = At(864, 510), .r = 8, .colour = 3, .width = 4}).empty());
+    EXPECT_FALSE(trace.dots(Disc{.at = At(414, 270), .r = 8, .colour = ink::emphasis, .width = 4}).empty());
+    EXPECT_FALSE(trace.dots(Disc{.at = At(864, 510), .r = 8, .colour = ink::emphasis, .width = 4}).empty());
 
     // The crossings with the two jetfoils coming the other way.
     auto crossing = [](double ax, double ay, double bx, double by, double cx, double cy, double dx,
@@ -313,7 +347,7 @@ TEST(FerryChartQuestion, ChartRunsAndCrossings) {
     for (const auto& [x, y] : {first, second})
         EXPECT_FALSE(run.records()
                          .dots({.r = 8,
-                                .colour = 5,
+                                .colour = ink::answer,
                                 .near = Near{static_cast<float>(x), static_cast<float>(y), 0.05f, 0.05f}})
                          .empty())
             << x << "," << y;
@@ -323,9 +357,9 @@ TEST(FerryChartQuestion, ChartRunsAndCrossings) {
 
     // Each crossing dot comes with its text.
     PloverRun before(steps(15), &Plover::FerryChartQuestion);
-    EXPECT_TRUE(before.records().dots({.r = 8, .colour = 5}).empty());
+    EXPECT_TRUE(before.records().dots({.r = 8, .colour = ink::answer}).empty());
     PloverRun withFirst(steps(16), &Plover::FerryChartQuestion);
-    EXPECT_EQ(withFirst.records().dots({.r = 8, .colour = 5}).size(), 1u);
+    EXPECT_EQ(withFirst.records().dots({.r = 8, .colour = ink::answer}).size(), 1u);
     EXPECT_EQ(withFirst.count("1回目…13時30分ごろ"), 1);
 }
 
@@ -389,11 +423,11 @@ TEST(AltitudeQuestion, TwoLineHeadersStationRowsAndEmptyPlane) {
     const Trace trace(lines);
     for (const float x : {40, 154, 268})
         EXPECT_FALSE(trace
-                         .segments({.colour = 3,
+                         .segments({.colour = ink::emphasis,
                                     .from = At(x, 190),
                                     .to = At(x + 114, 290),
                                     .kind = 2,
-                                    .fill = 13,
+                                    .fill = ink::accent,
                                     .width = 5})
                          .empty())
             << x;
@@ -411,42 +445,52 @@ TEST(AltitudeQuestion, TwoLineHeadersStationRowsAndEmptyPlane) {
 
     EXPECT_EQ(run.place("甲府"), "40 290 0");
     EXPECT_EQ(run.place("1.1"), "268 540 0");
-    EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 3, .from = At(40, 540), .to = At(154, 590), .kind = 2, .fill = 13, .width = 5})
-            .empty());
-    EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 3, .from = At(268, 540), .to = At(382, 590), .kind = 2, .fill = 15, .width = 5})
-            .empty());
+    EXPECT_FALSE(trace
+                     .segments({.colour = ink::emphasis,
+                                .from = At(40, 540),
+                                .to = At(154, 590),
+                                .kind = 2,
+                                .fill = ink::accent,
+                                .width = 5})
+                     .empty());
+    EXPECT_FALSE(trace
+                     .segments({.colour = ink::emphasis,
+                                .from = At(268, 540),
+                                .to = At(382, 590),
+                                .kind = 2,
+                                .fill = ink::page,
+                                .width = 5})
+                     .empty());
     // The empty plane: 41 by 25 grid steps of 15 from (482,160).
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(482, 535), .to = At(1097, 535), .colour = 0, .width = 4}).empty());
+        trace.segments(Stroke{.from = At(482, 535), .to = At(1097, 535), .colour = ink::text, .width = 4})
+            .empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(482, 160), .to = At(482, 535), .colour = 0, .width = 4}).empty());
+        trace.segments(Stroke{.from = At(482, 160), .to = At(482, 535), .colour = ink::text, .width = 4})
+            .empty());
     EXPECT_EQ(run.place("km"), "1101 483 0");
     EXPECT_EQ(run.place("℃"), "432 176 0");
-    EXPECT_TRUE(run.records().dots({.r = 6, .colour = 3}).empty());
+    EXPECT_TRUE(run.records().dots({.r = 6, .colour = ink::emphasis}).empty());
 }
 
 TEST(AltitudeAnswer, StationsLineAndReading) {
     PloverRun run(steps(8), &Plover::AltitudeAnswer);
     const float centres[6][2] = {{472, 158}, {496, 172}, {528, 190}, {590, 226}, {616, 242}, {1174, 578}};
     for (const auto& c : centres)
-        EXPECT_FALSE(
-            run.records().dots({.r = 6, .colour = 3, .near = Near{c[0], c[1], 0.05f, 0.05f}}).empty())
+        EXPECT_FALSE(run.records()
+                         .dots({.r = 6, .colour = ink::emphasis, .near = Near{c[0], c[1], 0.05f, 0.05f}})
+                         .empty())
             << c[0];
-    const auto line = run.records().dots({.r = 1, .colour = 3});
+    const auto line = run.records().dots({.r = 1, .colour = ink::emphasis});
     ASSERT_FALSE(line.empty());
     EXPECT_NEAR(line.front().y, 126, 0.01f);
     EXPECT_NEAR(line.back().x, 418 + 20 * 39.5f, 0.2f);
     for (const Dot& d : line) EXPECT_LE(d.y, 600);
-    EXPECT_GE(run.records().segments({.colour = 5, .to = Near{978, 462, 0, 0}}).size(), 3u);
-    EXPECT_GE(run.records().segments({.colour = 5, .to = Near{418, 462, 0, 0}}).size(), 3u);
-    EXPECT_EQ(run.records().segments({.colour = 5, .to = Near{978, 600, 0, 0}}).size(), 0u);
-    EXPECT_FALSE(run.records().dots(Disc{.at = At(978, 462), .r = 8, .colour = 5, .width = 5}).empty());
+    EXPECT_GE(run.records().segments({.colour = ink::answer, .to = Near{978, 462, 0, 0}}).size(), 3u);
+    EXPECT_GE(run.records().segments({.colour = ink::answer, .to = Near{418, 462, 0, 0}}).size(), 3u);
+    EXPECT_EQ(run.records().segments({.colour = ink::answer, .to = Near{978, 600, 0, 0}}).size(), 0u);
+    EXPECT_FALSE(
+        run.records().dots(Disc{.at = At(978, 462), .r = 8, .colour = ink::answer, .width = 5}).empty());
     EXPECT_EQ(run.place("yをxの1次関数とみなして、"), "711 30 3");
     EXPECT_EQ(run.place("およそ 7.0℃"), "38 230 5");
     EXPECT_EQ(run.place(" =6.9"), "38 530 5");
@@ -459,14 +503,17 @@ TEST(FerryChartExercise, JourneyLinesInPenEight) {
     const auto lines = run.lines();
     const Trace trace(lines);
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(886, 290), .to = At(966, 290), .colour = 3, .width = 8}).empty());
+        trace.segments(Stroke{.from = At(886, 290), .to = At(966, 290), .colour = ink::emphasis, .width = 8})
+            .empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(966, 290), .to = At(1126, 50), .colour = 3, .width = 8}).empty());
+        trace.segments(Stroke{.from = At(966, 290), .to = At(1126, 50), .colour = ink::emphasis, .width = 8})
+            .empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(726, 530), .to = At(1126, 50), .colour = 5, .width = 8}).empty());
-    EXPECT_EQ(run.records().dots({.r = 0.01f, .colour = 0}).size(), 5u);
-    EXPECT_FALSE(trace.dots(Disc{.at = At(926, 290), .r = 10, .colour = 7, .width = 8}).empty());
-    EXPECT_FALSE(trace.dots(Disc{.at = At(1126, 50), .r = 10, .colour = 7, .width = 8}).empty());
+        trace.segments(Stroke{.from = At(726, 530), .to = At(1126, 50), .colour = ink::answer, .width = 8})
+            .empty());
+    EXPECT_EQ(run.records().dots({.r = 0.01f, .colour = ink::text}).size(), 5u);
+    EXPECT_FALSE(trace.dots(Disc{.at = At(926, 290), .r = 10, .colour = ink::heading, .width = 8}).empty());
+    EXPECT_FALSE(trace.dots(Disc{.at = At(1126, 50), .r = 10, .colour = ink::heading, .width = 8}).empty());
     EXPECT_EQ(run.runtime->drawWidth(), 8);
     EXPECT_EQ(run.place("分"), "1084 534 0");
     EXPECT_EQ(run.place("km"), "582 66 0");

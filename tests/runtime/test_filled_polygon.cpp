@@ -13,6 +13,8 @@
 
 namespace {
 
+using rt::Colour;
+
 std::uint32_t rgb(int colour) {
     const rt::Rgb& c = rt::paletteColour(colour);
     return (static_cast<std::uint32_t>(c.r) << 16) | (static_cast<std::uint32_t>(c.g) << 8) | c.b;
@@ -25,10 +27,10 @@ TEST(FilledPolygon, FillCoversWhatLayInsideAndTheOutlineLiesOnTop) {
     std::ostringstream trace;
     r.setTrace(&trace);
     r.setDrawWidth(5);
-    r.line(50, 150, 300, 150, 2, 0, -1);  // a line the fill must cover inside
+    r.segment(50, 150, 300, 150, Colour::green);  // a line the fill must cover inside
     const std::array<rt::Point, 4> triangle{{{100, 100}, {250, 100}, {100, 250}, {100, 100}}};
-    r.connectFilled(0, 13, triangle);
-    r.connect(0, triangle);  // the open form is unchanged
+    r.connectFilled(Colour::black, Colour::pink, triangle);
+    r.connect(Colour::black, triangle);  // the open form is unchanged
 
     std::istringstream lines(trace.str());
     std::vector<std::string> l;

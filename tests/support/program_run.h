@@ -26,6 +26,9 @@
 
 namespace lesson::testing {
 
+// A logged text's palette number; -1 for one handed to an engine routine.
+inline int colourNumber(std::optional<Colour> c) { return c ? rt::paletteIndex(*c) : -1; }
+
 // The program whose main menu is replaced by entry, when given.
 template <class Program>
 class ProgramUnderTest : public Program {
@@ -86,16 +89,16 @@ struct RecordedRun {
         auto d = drawn(text);
         if (d.empty()) return "";
         std::ostringstream s;
-        s << d.front().x << ' ' << d.front().y << ' ' << d.front().colour;
+        s << d.front().x << ' ' << d.front().y << ' ' << colourNumber(d.front().colour);
         return s.str();
     }
     // Where the text was first drawn at a place of its own (not handed to an
     // engine routine as a label): "x y colour", or "" when never.
     std::string ownPlace(const std::string& text) const {
         for (const auto& r : drawn(text)) {
-            if (r.colour < 0) continue;
+            if (!r.colour) continue;
             std::ostringstream s;
-            s << r.x << ' ' << r.y << ' ' << r.colour;
+            s << r.x << ' ' << r.y << ' ' << colourNumber(r.colour);
             return s.str();
         }
         return "";
@@ -113,7 +116,7 @@ struct RecordedRun {
         for (const auto& r : texts) {
             if (r.x < 0) continue;
             std::ostringstream s;
-            s << r.y << ' ' << r.colour << ' ' << r.text;
+            s << r.y << ' ' << colourNumber(r.colour) << ' ' << r.text;
             out.push_back(s.str());
         }
         return out;
@@ -181,7 +184,7 @@ inline std::vector<std::string> onScreen(const RecordedRun& run) {
     std::vector<std::string> out;
     for (const auto& r : run.records().records()) {
         const bool clear = r.kind == TraceRecord::Kind::segment && r.segment.x1 == 0 && r.segment.y1 == 0 &&
-                           r.segment.colour == 15 && r.segment.fill == 15;
+                           r.segment.colour == ink::page && r.segment.fill == ink::page;
         out.push_back(clear ? r.line.substr(0, r.line.rfind(' ')) : r.line);
     }
     return out;

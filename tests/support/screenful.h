@@ -17,7 +17,8 @@ inline void DrawScreenfulOfMathsText(Engine& e) {
         "1次関数y=ax+bでは、変化の割合は一定で、aに等しい。",
     };
     for (int row = 0; row < 14; ++row) {
-        e.DrawMathText({.text = kLines[row % 6], .at = {16, static_cast<Num>(60 + row * 44)}, .colour = 0});
+        e.DrawMathText(
+            {.text = kLines[row % 6], .at = {16, static_cast<Num>(60 + row * 44)}, .colour = ink::text});
     }
 }
 

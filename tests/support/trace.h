@@ -8,43 +8,60 @@
 #include <cmath>
 #include <iterator>
 #include <optional>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "engine/basic.h"
+
+namespace rt {
+// A colour in a failing test's message.
+inline std::ostream& operator<<(std::ostream& out, Colour c) { return out << "colour " << paletteIndex(c); }
+}  // namespace rt
+
 namespace lesson::testing {
 
 // "text X Y H V COLOUR FACE SIZE BOLD ITALIC TEXT"
 struct Glyph {
     float x = 0, y = 0;
-    int h = 0, v = 0, colour = 0;
+    int h = 0, v = 0;
+    Colour colour = ink::text;
     std::string face;
     int size = 0;
     bool bold = false, italic = false;
     std::string text;
 };
 
-// "line X1 Y1 X2 Y2 COLOUR KIND FILL WIDTH": a segment or a box.
+// "line X1 Y1 X2 Y2 COLOUR KIND FILL WIDTH": a segment or a box (a fill
+// only for a filled box, kind 2).
 struct Segment {
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    int colour = 0, kind = 0, fill = 0, width = 0;
+    Colour colour = ink::text;
+    int kind = 0;
+    std::optional<Colour> fill;
+    int width = 0;
 };
 
-// "circle X Y R COLOUR START END FILLED FILLCOLOUR WIDTH": a dot, a circle or an arc.
+// "circle X Y R COLOUR START END FILLED FILLCOLOUR WIDTH": a dot, a circle,
+// an arc or a sector (a fill colour only for a sector).
 struct Dot {
     float x = 0, y = 0, r = 0;
-    int colour = 0;
+    Colour colour = ink::text;
     float start = 0, end = 0;
     bool filled = false;
-    int fillColour = 0, width = 0;
+    std::optional<Colour> fillColour;
+    int width = 0;
 };
 
 // "poly COLOUR WIDTH N X Y ..." or "fpoly OUTLINE FILL WIDTH N X Y ...".
 struct Polygon {
     bool filled = false;
-    int colour = 0, fillColour = -1, width = 0;
+    Colour colour = ink::text;
+    std::optional<Colour> fillColour;
+    int width = 0;
     struct Vertex {
         float x = 0, y = 0;
         bool operator==(const Vertex&) const = default;
@@ -76,7 +93,7 @@ struct Box {
 // What the glyph finder asks; an unset field matches anything.
 struct GlyphQuery {
     std::optional<std::string> text;
-    std::optional<int> colour;
+    std::optional<Colour> colour;
     std::optional<std::string> face;
     std::optional<Near> near;
     std::optional<Box> in;
@@ -86,20 +103,23 @@ struct GlyphQuery {
 // What the dot finder asks; an unset field matches anything.
 struct DotQuery {
     std::optional<float> r;
-    std::optional<int> colour;
+    std::optional<Colour> colour;
     std::optional<Near> near;
     std::optional<Box> in;
     std::optional<int> keys;  // drawn after exactly that many keys
     std::optional<float> start, end;
     std::optional<bool> filled;
-    std::optional<int> fillColour, width;
+    std::optional<Colour> fillColour;
+    std::optional<int> width;
 };
 // What the segment finder asks; an unset field matches anything.
 struct SegmentQuery {
-    std::optional<int> colour;
+    std::optional<Colour> colour;
     std::optional<Near> from;  // (x1, y1)
     std::optional<Near> to;    // (x2, y2)
-    std::optional<int> kind, fill, width;
+    std::optional<int> kind;
+    std::optional<Colour> fill;
+    std::optional<int> width;
 
     bool holds(const Segment& s) const {
         return unsetOrEqual(colour, s.colour) && (!from || from->holds(s.x1, s.y1)) &&
@@ -112,30 +132,25 @@ struct SegmentQuery {
 struct Disc {
     Near at;
     float r = 0;
-    int colour = 0, width = 0;
+    Colour colour = ink::text;
+    int width = 0;
     operator DotQuery() const {  // NOLINT: a disc is asked for wherever a dot query is
-        return {.r = r,
-                .colour = colour,
-                .near = at,
-                .start = 0,
-                .end = 0,
-                .filled = true,
-                .fillColour = -1,
-                .width = width};
+        return {.r = r, .colour = colour, .near = at, .start = 0, .end = 0, .filled = true, .width = width};
     }
 };
 struct Stroke {
     Near from, to;
-    int colour = 0, width = 0;
+    Colour colour = ink::text;
+    int width = 0;
     operator SegmentQuery() const {  // NOLINT: a stroke is asked for wherever a segment query is
-        return {.colour = colour, .from = from, .to = to, .kind = 0, .fill = -1, .width = width};
+        return {.colour = colour, .from = from, .to = to, .kind = 0, .width = width};
     }
 };
 // A glyph asked for whole, every field exact; the defaults are those of the
-// maths text's digits and signs (bold Gothic at 16, magnified 3 by 3, colour 0).
+// maths text's digits and signs (bold Gothic at 16, magnified 3 by 3, ink::text).
 struct Typeset {
     std::string text;
-    int colour = 0;
+    Colour colour = ink::text;
     std::string face = "ゴシック";
     Near at;
     int h = 3, v = 3, size = 16;
@@ -156,7 +171,8 @@ struct Typeset {
 // match exactly and in order.
 struct PolygonQuery {
     std::optional<bool> filled;
-    std::optional<int> colour, fillColour, width;
+    std::optional<Colour> colour, fillColour;
+    std::optional<int> width;
     std::optional<std::vector<Polygon::Vertex>> points;
 
     bool holds(const Polygon& p) const {
@@ -335,13 +351,18 @@ private:
             if (parseGlyph(l, r.glyph)) r.kind = K::glyph;
         } else if (kind == "line") {
             Segment& s = r.segment;
-            if (in >> s.x1 >> s.y1 >> s.x2 >> s.y2 >> s.colour >> s.kind >> s.fill >> s.width)
+            int colour = 0, fill = 0;
+            if (in >> s.x1 >> s.y1 >> s.x2 >> s.y2 >> colour >> s.kind >> fill >> s.width) {
+                s.colour = rt::paletteEntry(colour);
+                s.fill = given(fill);
                 r.kind = K::segment;
+            }
         } else if (kind == "circle") {
             Dot& d = r.dot;
-            int filled = 0;
-            if (in >> d.x >> d.y >> d.r >> d.colour >> d.start >> d.end >> filled >> d.fillColour >>
-                d.width) {
+            int filled = 0, colour = 0, fill = 0;
+            if (in >> d.x >> d.y >> d.r >> colour >> d.start >> d.end >> filled >> fill >> d.width) {
+                d.colour = rt::paletteEntry(colour);
+                d.fillColour = given(fill);
                 d.filled = filled;
                 r.kind = K::dot;
             }
@@ -349,9 +370,11 @@ private:
             Polygon& p = r.polygon;
             p.filled = kind == "fpoly";
             std::size_t n = 0;
-            if (p.filled ? !(in >> p.colour >> p.fillColour >> p.width >> n)
-                         : !(in >> p.colour >> p.width >> n))
+            int colour = 0, fill = -1;
+            if (p.filled ? !(in >> colour >> fill >> p.width >> n) : !(in >> colour >> p.width >> n))
                 return r;
+            p.colour = rt::paletteEntry(colour);
+            p.fillColour = given(fill);
             for (Polygon::Vertex v; p.points.size() < n && in >> v.x >> v.y;) p.points.push_back(v);
             r.kind = K::polygon;
         } else if (kind == "key") {
@@ -366,6 +389,12 @@ private:
             r.kind = K::error;
         }
         return r;
+    }
+
+    // A trace's palette number, -1 where a shape has no fill of its own.
+    static std::optional<Colour> given(int n) {
+        if (n < 0) return std::nullopt;
+        return rt::paletteEntry(n);
     }
 
     // The face ("MT Extra") and the text may hold blanks: the face ends
@@ -393,7 +422,7 @@ private:
         g.y = std::stof(word(2));
         g.h = std::stoi(word(3));
         g.v = std::stoi(word(4));
-        g.colour = std::stoi(word(5));
+        g.colour = rt::paletteEntry(std::stoi(word(5)));
         g.face = l.substr(words[6].first, words[size - 1].first + words[size - 1].second - words[6].first);
         g.size = std::stoi(word(size));
         g.bold = word(size + 1) == "1";

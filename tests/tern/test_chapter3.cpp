@@ -182,10 +182,11 @@ TEST_P(SystemByGraphChosen, TextsAndThePointOnScreen) {
     EXPECT_EQ(run.place("交点の座標は、"), "88 260 3");
     EXPECT_EQ(run.drawn(c.point).at(0).y, 260);
     EXPECT_EQ(run.place("だから、解は "), "88 330 0");
-    EXPECT_EQ(run.drawn(c.answer).at(0).colour, 5);
+    EXPECT_EQ(run.drawn(c.answer).at(0).colour, ink::answer);
     // The dot at S on the plane whose origin is (930, 300), 25 a unit.
-    EXPECT_FALSE(
-        run.records().dots({.r = 8, .colour = 7, .near = At(930 + 25 * c.x, 300 - 25 * c.y)}).empty())
+    EXPECT_FALSE(run.records()
+                     .dots({.r = 8, .colour = ink::heading, .near = At(930 + 25 * c.x, 300 - 25 * c.y)})
+                     .empty())
         << c.x << ' ' << c.y;
 }
 
@@ -271,7 +272,7 @@ TEST(RandomIntersection, DrawsTextsAndColumnsOverManySeeds) {
 struct IntersectionCase {
     Num x, y, m1, m2;
     const char* rows[14];  // ①, ②, upper, lower, signs, result, x row, x, substituted, y row, =, =y, answer
-    int xRowColour;
+    Colour xRowColour;
 };
 
 class IntersectionChosen : public ::testing::TestWithParam<IntersectionCase> {};
@@ -297,16 +298,16 @@ TEST_P(IntersectionChosen, RowsOfOnePass) {
     // The lower row and all under it stand 10 lower, for the sign marks between the rows.
     EXPECT_EQ(run.textAt(40, 265), r[4]);
     EXPECT_EQ(run.textAt(94, 340), r[5]);
-    EXPECT_EQ(run.place(r[6]), "40 390 " + std::to_string(c.xRowColour));
+    EXPECT_EQ(run.place(r[6]), "40 390 " + std::to_string(rt::paletteIndex(c.xRowColour)));
     EXPECT_EQ(run.count(r[7]), *r[7] ? 1 : 0);
     if (*r[7]) {
-        EXPECT_EQ(run.drawn(r[7]).at(0).colour, 3);
+        EXPECT_EQ(run.drawn(r[7]).at(0).colour, ink::emphasis);
     }
     EXPECT_EQ(run.place(r[8]), "40 440 3");
     EXPECT_EQ(run.place(r[9]), "40 490 0");
     EXPECT_EQ(run.place(r[10]), "67 540 0");
     EXPECT_EQ(run.drawn(r[11]).at(0).y, 540);
-    EXPECT_EQ(run.drawn(r[12]).at(0).colour, 5);
+    EXPECT_EQ(run.drawn(r[12]).at(0).colour, ink::answer);
     for (const auto& t : run.texts) EXPECT_EQ(t.text.find("-0"), std::string::npos) << t.text;
 }
 
@@ -320,7 +321,7 @@ INSTANTIATE_TEST_SUITE_P(
                          1,
                          {"y=2x+5…①", "y=x+2…②", "y= 2x +5", "y=  x +2", "+-  -   -", "0=  x +3", "  x=-3",
                           "", "x=-3 を①に代入して", "y=2*(-3)+5", "=-6+5", "=-1", "答 (-3,-1)"},
-                         3},
+                         ink::emphasis},
         // x = 0 (a negative zero from the negations): no constant in the result.
         IntersectionCase{0,
                          4,
@@ -328,7 +329,7 @@ INSTANTIATE_TEST_SUITE_P(
                          1,
                          {"y=-x+4…①", "y=x+4…②", "y= -x +4", "y=  x +4", "+-  -   -", "0=-2x", "-2x=0",
                           "  x=0", "x=0 を①に代入して", "y=-1*0+4", "=0+4", "=4", "答 (0,4)"},
-                         0},
+                         ink::text},
         // A two-digit constant takes no blank; line 2 without a constant.
         IntersectionCase{2,
                          -6,
@@ -336,7 +337,7 @@ INSTANTIATE_TEST_SUITE_P(
                          -3,
                          {"y=2x-10…①", "y=-3x…②", "y= 2x-10", "y=-3x", "+-  +   ", "0= 5x-10", " 5x=10",
                           "  x=2", "x=2 を①に代入して", "y=2*2-10", "=4-10", "=-6", "答 (2,-6)"},
-                         0},
+                         ink::text},
         // m1-m2 = -1; line 1 without a constant, its slope 1 written "1" in the product.
         IntersectionCase{3,
                          3,
@@ -344,7 +345,7 @@ INSTANTIATE_TEST_SUITE_P(
                          2,
                          {"y=x…①", "y=2x-3…②", "y=  x", "y= 2x -3", "+-  -   +", "0= -x +3", " -x=-3",
                           "  x=3", "x=3 を①に代入して", "y=1*3", "=3", "=3", "答 (3,3)"},
-                         0},
+                         ink::text},
         // Slope -1 in line 2; a two-digit positive constant.
         IntersectionCase{-2,
                          6,
@@ -352,7 +353,7 @@ INSTANTIATE_TEST_SUITE_P(
                          -1,
                          {"y=2x+10…①", "y=-x+4…②", "y= 2x+10", "y= -x +4", "+-  +   -", "0= 3x +6", " 3x=-6",
                           "  x=-2", "x=-2 を①に代入して", "y=2*(-2)+10", "=-4+10", "=6", "答 (-2,6)"},
-                         0}));
+                         ink::text}));
 
 // The closing: one more key after the 1, the assignment, the sub-menu.
 TEST(RandomIntersection, LeavingShowsTheAssignment) {
@@ -371,22 +372,25 @@ TEST(IntersectionIntro, PlaneTwoLinesThePointAndTheColumns) {
     const auto lines = run.lines();
     const Trace trace(lines);
     // The intersection (2,-1) on the plane with its origin at (960, 190), twice.
-    EXPECT_EQ(trace.dots(Disc{.at = At(1040, 230), .r = 6, .colour = 5, .width = 5}).size(), 2u);
+    EXPECT_EQ(trace.dots(Disc{.at = At(1040, 230), .r = 6, .colour = ink::answer, .width = 5}).size(), 2u);
     // Its label 4 lower than asked, off the scale number 5.
     EXPECT_FALSE(
-        trace.glyphs({.text = "(", .colour = 5, .in = Box{1048.5f, 1051.5f, 222.5f, 225.5f}}).empty());
+        trace.glyphs({.text = "(", .colour = ink::answer, .in = Box{1048.5f, 1051.5f, 222.5f, 225.5f}})
+            .empty());
     // x-2y=4 ends at the right edge (5, 0.5): its label 108 left, 60 up
     // (its "2" two characters on); x+y=1 at the lower right corner (5,-4).
-    EXPECT_FALSE(
-        trace.glyphs({.text = "2", .colour = 0, .in = Box{1104.5f, 1107.5f, 108.5f, 111.5f}}).empty());
-    EXPECT_FALSE(
-        trace.glyphs({.text = "y", .colour = 0, .in = Box{1104.5f, 1107.5f, 358.5f, 361.5f}}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "2", .colour = ink::text, .in = Box{1104.5f, 1107.5f, 108.5f, 111.5f}})
+                     .empty());
+    EXPECT_FALSE(trace.glyphs({.text = "y", .colour = ink::text, .in = Box{1104.5f, 1107.5f, 358.5f, 361.5f}})
+                     .empty());
     // The columns: ")" after the operator at (40, 496), the lower row at 490
     // (10 lower, for the sign marks between the rows), the rule at 540 from
     // 67, 30 longer than "x-2y=4".
-    EXPECT_FALSE(trace.glyphs({.text = ")", .colour = 0, .in = Box{65.5f, 68.5f, 494.5f, 497.5f}}).empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(67, 540), .to = At(264, 540), .colour = 0, .width = 3}).empty());
+        trace.glyphs({.text = ")", .colour = ink::text, .in = Box{65.5f, 68.5f, 494.5f, 497.5f}}).empty());
+    EXPECT_FALSE(
+        trace.segments(Stroke{.from = At(67, 540), .to = At(264, 540), .colour = ink::text, .width = 3})
+            .empty());
     EXPECT_EQ(run.place("+- -  -"), "40 465 3");
     EXPECT_EQ(run.place(" -3y=3"), "94 540 0");
     EXPECT_EQ(run.place("   y=-1"), "94 590 0");
@@ -401,10 +405,12 @@ TEST(SystemByGraphAnswer, BraceAfterTheHeadingAndThePoint) {
     const Num h = 38 + 34 * 3 + 27 * 2;  // "問1 解答"
     EXPECT_EQ(run.place("2x+y=1…①"), whole(static_cast<long>(h + 40)) + " 30 0");
     EXPECT_EQ(run.place(" x-y=-4…②"), whole(static_cast<long>(h + 40)) + " 80 0");
-    EXPECT_FALSE(run.records().dots(Disc{.at = At(880, 220), .r = 6, .colour = 5, .width = 5}).empty());
-    // The point's label just right of the y axis (920) it would cross, at the height asked.
     EXPECT_FALSE(
-        run.records().glyphs({.text = "(", .colour = 5, .in = Box{917.5f, 923.5f, 208.5f, 211.5f}}).empty());
+        run.records().dots(Disc{.at = At(880, 220), .r = 6, .colour = ink::answer, .width = 5}).empty());
+    // The point's label just right of the y axis (920) it would cross, at the height asked.
+    EXPECT_FALSE(run.records()
+                     .glyphs({.text = "(", .colour = ink::answer, .in = Box{917.5f, 923.5f, 208.5f, 211.5f}})
+                     .empty());
     EXPECT_EQ(run.place("したがって、連立方程式の解は"), "38 400 0");
     EXPECT_EQ(run.place("x=-1,y=3"), "38 450 5");
 }
@@ -421,11 +427,12 @@ TEST(IntersectionFromFigure, ColumnsAndTheSubstitutionBesideThem) {
     EXPECT_EQ(run.place("x=ﾀ4/5ﾀ を②に代入して"), "418 300 3");
     EXPECT_EQ(run.place("答 (ﾀ4/5ﾀ,ﾀ3/5ﾀ)"), "418 440 5");
     EXPECT_EQ(run.place("教科書P81 問3　をやってみよう。"), "456 570 7");
-    EXPECT_TRUE(
-        !run.records()
-             .glyphs({.text = ")", .colour = 0, .in = Box{119.5f, 122.5f, 483.5f, 486.5f}})
-             .empty() ||
-        !run.records().glyphs({.text = ")", .colour = 0, .in = Box{63.5f, 66.5f, 483.5f, 486.5f}}).empty());
+    EXPECT_TRUE(!run.records()
+                     .glyphs({.text = ")", .colour = ink::text, .in = Box{119.5f, 122.5f, 483.5f, 486.5f}})
+                     .empty() ||
+                !run.records()
+                     .glyphs({.text = ")", .colour = ink::text, .in = Box{63.5f, 66.5f, 483.5f, 486.5f}})
+                     .empty());
 }
 
 TEST(AxisIntersection, PointAAndTheIntercept) {
@@ -433,9 +440,10 @@ TEST(AxisIntersection, PointAAndTheIntercept) {
     ASSERT_TRUE(run.ended());
     const auto lines = run.lines();
     const Trace trace(lines);
-    EXPECT_FALSE(trace.dots(Disc{.at = At(788, 260), .r = 6, .colour = 5, .width = 5}).empty());
-    EXPECT_FALSE(trace.glyphs({.text = "A", .colour = 5, .in = Box{746.5f, 749.5f, 208.5f, 211.5f}}).empty());
-    EXPECT_FALSE(trace.dots(Disc{.at = At(728, 380), .r = 1, .colour = 0, .width = 5}).empty());
+    EXPECT_FALSE(trace.dots(Disc{.at = At(788, 260), .r = 6, .colour = ink::answer, .width = 5}).empty());
+    EXPECT_FALSE(trace.glyphs({.text = "A", .colour = ink::answer, .in = Box{746.5f, 749.5f, 208.5f, 211.5f}})
+                     .empty());
+    EXPECT_FALSE(trace.dots(Disc{.at = At(728, 380), .r = 1, .colour = ink::text, .width = 5}).empty());
     EXPECT_EQ(run.place("y=0…②"), "78 180 0");
     EXPECT_EQ(run.place("答 (ﾀ3/2ﾀ,0)"), "38 470 5");
 }
@@ -448,11 +456,12 @@ TEST(ParallelNoSolution, TwoParallelLinesAndTheReasons) {
     EXPECT_EQ(run.place("ﾀ1/2ﾀ, "), "162 320 3");
     // Both lines run the whole width: their labels from (5, 0.5) and (5, 3.5).
     EXPECT_FALSE(run.records()
-                     .glyphs({.text = "2", .colour = 0, .in = Box{1104.5f, 1107.5f, 148.5f, 151.5f}})
+                     .glyphs({.text = "2", .colour = ink::text, .in = Box{1104.5f, 1107.5f, 148.5f, 151.5f}})
                      .empty());
     // Line 2's label left of the y axis it would cross, at the height asked.
-    EXPECT_FALSE(
-        run.records().glyphs({.text = "3", .colour = 3, .in = Box{759.5f, 762.5f, 98.5f, 101.5f}}).empty());
+    EXPECT_FALSE(run.records()
+                     .glyphs({.text = "3", .colour = ink::emphasis, .in = Box{759.5f, 762.5f, 98.5f, 101.5f}})
+                     .empty());
     EXPECT_EQ(run.place("教科書P82 基本の問題　をやってみよう。"), "456 570 7");
 }
 

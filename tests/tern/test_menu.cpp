@@ -66,11 +66,13 @@ TEST(TernChapterFrames, GoalScreens) {
     EXPECT_EQ(four.count("<めあて>"), 0);
     EXPECT_EQ(four.count(kChapter4Line), 1);
     // After the last clear nothing else clears.
-    EXPECT_EQ(four.records()
-                  .fromLast({.colour = 15, .from = At(0, 0), .to = At(1760, 1800), .kind = 2, .fill = 15})
-                  .segments({.from = At(0, 0)})
-                  .size(),
-              1u);
+    EXPECT_EQ(
+        four.records()
+            .fromLast(
+                {.colour = ink::page, .from = At(0, 0), .to = At(1760, 1800), .kind = 2, .fill = ink::page})
+            .segments({.from = At(0, 0)})
+            .size(),
+        1u);
 }
 
 // A choice that is not whole opens the item it begins with: 5/2 is topic 2,
@@ -91,7 +93,7 @@ TEST(TernChapterFrames, ReturningFromATopicKeepsItsScreenAndSkipsTheGoal) {
     EXPECT_EQ(run.count(kChapter2Goal), 1);
     // The summary's frame is drawn, and nothing is cleared after it.
     const auto fromFrame = run.records().fromFirst(
-        {.colour = 9, .from = At(38, 16), .to = At(838, 376), .kind = 1, .fill = -1, .width = 8});
+        {.colour = ink::onBox, .from = At(38, 16), .to = At(838, 376), .kind = 1, .width = 8});
     ASSERT_FALSE(fromFrame.records().empty());
     EXPECT_TRUE(fromFrame.segments({.from = At(0, 0)}).empty());
 }

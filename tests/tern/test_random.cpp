@@ -328,7 +328,7 @@ TEST(RandomSlopeIntercept, ChosenProblemsOnScreen) {
         const auto interceptLabel = run.drawn("切片 ");
         ASSERT_EQ(interceptLabel.size(), 1u);
         EXPECT_EQ(run.drawn(c.intercept).back().y, 570);
-        EXPECT_EQ(run.drawn(c.intercept).back().colour, 5);
+        EXPECT_EQ(run.drawn(c.intercept).back().colour, ink::answer);
         // The line's label is the equation as the problem states it.
         EXPECT_EQ(run.count(c.equation), 2);
     }
@@ -350,7 +350,7 @@ TEST(RandomEquationGraph, ChosenProblemsTriangleOnScreen) {
         const auto trace = run.records();
         const float top = 350 - 25 * static_cast<float>(c.n);
         // The dots' pen width is whatever the screen left.
-        const DotQuery dot = {.r = 8, .colour = 9, .start = 0, .end = 0, .filled = true, .fillColour = -1};
+        const DotQuery dot = {.r = 8, .colour = ink::onBox, .start = 0, .end = 0, .filled = true};
         auto at = [dot](Near n) {
             DotQuery q = dot;
             q.near = n;
@@ -362,9 +362,11 @@ TEST(RandomEquationGraph, ChosenProblemsTriangleOnScreen) {
         // The run in colour 7 to the corner, the rise in colour 3 to the second point, pen 4.
         const Near corner = At(c.second[0], top);
         EXPECT_FALSE(
-            trace.segments(Stroke{.from = At(896, top), .to = corner, .colour = 7, .width = 4}).empty())
+            trace.segments(Stroke{.from = At(896, top), .to = corner, .colour = ink::heading, .width = 4})
+                .empty())
             << c.second[0];
-        EXPECT_FALSE(trace.segments(Stroke{.from = corner, .to = second, .colour = 3, .width = 4}).empty())
+        EXPECT_FALSE(
+            trace.segments(Stroke{.from = corner, .to = second, .colour = ink::emphasis, .width = 4}).empty())
             << c.second[1];
     }
 }
@@ -408,21 +410,19 @@ TEST(RandomInterceptsGraph, ChosenProblemsOnScreen) {
         const auto trace = run.records();
         EXPECT_FALSE(trace
                          .dots({.r = 8,
-                                .colour = 5,
+                                .colour = ink::answer,
                                 .near = At(896, static_cast<float>(350 - 25 * c.q)),
                                 .start = 0,
                                 .end = 0,
-                                .filled = true,
-                                .fillColour = -1})
+                                .filled = true})
                          .empty());
         EXPECT_FALSE(trace
                          .dots({.r = 8,
-                                .colour = 5,
+                                .colour = ink::answer,
                                 .near = At(static_cast<float>(896 + 25 * c.p), 350),
                                 .start = 0,
                                 .end = 0,
-                                .filled = true,
-                                .fillColour = -1})
+                                .filled = true})
                          .empty());
     }
 }
@@ -435,7 +435,7 @@ TEST(RandomInterceptsGraph, ChosenProblemsOnScreen) {
 struct InkBox {
     float left = 0, top = 0, right = 0, bottom = 0;
 };
-std::optional<InkBox> lastLabel(const Trace& trace, int colour) {
+std::optional<InkBox> lastLabel(const Trace& trace, Colour colour) {
     std::optional<InkBox> last;
     std::optional<InkBox> held;
     bool onGround = false, ofColour = true;
@@ -488,7 +488,7 @@ TEST(RandomSlopeIntercept, TheEquationReadsBesideItsLine) {
             t.chosen.Add(Tern::SlopeReading{a, b, k});
             t.RandomSlopeInterceptExample();
         });
-        const auto label = lastLabel(run.records(), 3);
+        const auto label = lastLabel(run.records(), ink::emphasis);
         const std::string what = equation(c.a, c.b, c.c);
         ASSERT_TRUE(label) << what;
         expectEquationLabelReads(*label, -a / b, k / b, what);
@@ -507,7 +507,7 @@ TEST(RandomEquationGraph, TheEquationReadsBesideItsLineAndTriangle) {
             t.chosen.Add(Tern::InterceptGraph{a, b, n});
             t.RandomEquationGraphExample();
         });
-        const auto label = lastLabel(run.records(), 5);
+        const auto label = lastLabel(run.records(), ink::answer);
         const std::string what = equation(c.a, c.b, c.b * c.n);
         ASSERT_TRUE(label) << what;
         expectEquationLabelReads(*label, -a / b, n, what);

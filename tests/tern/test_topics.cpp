@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
                       fixedTopic("BasicProblemTwoLines", &Tern::BasicProblemTwoLines, 19)),
     [](const auto& info) { return std::string(info.param.name); });
 
-::testing::AssertionResult dotIs(const Dot& d, float x, float y, float r, int colour) {
+::testing::AssertionResult dotIs(const Dot& d, float x, float y, float r, Colour colour) {
     if (std::abs(d.x - x) < 0.01f && std::abs(d.y - y) < 0.01f && d.r == r && d.colour == colour)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "dot " << d.x << " " << d.y << " " << d.r << " " << d.colour;
@@ -96,19 +96,25 @@ TEST(EquationGraphIntro, TableValuesThenPointsOneAKeyThenDenserSets) {
     const auto lines = run.lines();
     const Trace trace(lines);
     // The empty table: 68 wide, x row 50 high at y 100, y row 80 high at y 150.
-    EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(40, 100), .to = At(108, 150), .kind = 2, .fill = 15, .width = 5})
-            .empty());
-    EXPECT_FALSE(
-        trace
-            .segments(
-                {.colour = 0, .from = At(652, 150), .to = At(720, 230), .kind = 2, .fill = 15, .width = 5})
-            .empty());
+    EXPECT_FALSE(trace
+                     .segments({.colour = ink::text,
+                                .from = At(40, 100),
+                                .to = At(108, 150),
+                                .kind = 2,
+                                .fill = ink::page,
+                                .width = 5})
+                     .empty());
+    EXPECT_FALSE(trace
+                     .segments({.colour = ink::text,
+                                .from = At(652, 150),
+                                .to = At(720, 230),
+                                .kind = 2,
+                                .fill = ink::page,
+                                .width = 5})
+                     .empty());
     EXPECT_EQ(run.place("x"), "40 100 0");
     EXPECT_EQ(run.place("-4"), "108 100 0");
-    EXPECT_EQ(run.drawn("-4")[1].colour, 3);  // the first y value, under x = -4
+    EXPECT_EQ(run.drawn("-4")[1].colour, ink::emphasis);  // the first y value, under x = -4
     EXPECT_EQ(run.place("-ﾀ7/2ﾀ"), "176 150 3");
     EXPECT_EQ(run.place("0").substr(0, 7), "380 100");
     EXPECT_EQ(run.drawn("0").back().x, 652);  // y = 0 under x = 4
@@ -119,8 +125,10 @@ TEST(EquationGraphIntro, TableValuesThenPointsOneAKeyThenDenserSets) {
     for (int k = 0; k < 9; ++k) {
         const float x = static_cast<float>(800 + 40 * k), y = static_cast<float>(460 - 20 * k);
         EXPECT_EQ(trace.dots({.keys = 11 + k}).size(), 1u) << k;
-        EXPECT_EQ(trace.dots({.r = 6, .colour = 3, .near = Near{x, y, 0.01f, 0.01f}, .keys = 11 + k}).size(),
-                  1u)
+        EXPECT_EQ(
+            trace.dots({.r = 6, .colour = ink::emphasis, .near = Near{x, y, 0.01f, 0.01f}, .keys = 11 + k})
+                .size(),
+            1u)
             << k;
     }
     EXPECT_TRUE(trace.dots({.keys = 20}).empty());
@@ -129,12 +137,14 @@ TEST(EquationGraphIntro, TableValuesThenPointsOneAKeyThenDenserSets) {
     const auto fifths = trace.dots({.keys = 23});
     ASSERT_EQ(halves.size(), 21u);
     ASSERT_EQ(fifths.size(), 51u);
-    EXPECT_TRUE(dotIs(halves.front(), 760, 480, 2, 3));
-    EXPECT_TRUE(dotIs(fifths.back(), 1160, 280, 2, 3));
+    EXPECT_TRUE(dotIs(halves.front(), 760, 480, 2, ink::emphasis));
+    EXPECT_TRUE(dotIs(fifths.back(), 1160, 280, 2, ink::emphasis));
     // The line of 5001 dots comes after the next key, then the intercept's dot.
     EXPECT_EQ(trace.dots({.keys = 24}).size(), 5001u);
     EXPECT_EQ(trace.dots({.keys = 27}).size(), 1u);
-    EXPECT_EQ(trace.dots({.r = 8, .colour = 5, .near = Near{960, 380, 0.01f, 0.01f}, .keys = 27}).size(), 1u);
+    EXPECT_EQ(
+        trace.dots({.r = 8, .colour = ink::answer, .near = Near{960, 380, 0.01f, 0.01f}, .keys = 27}).size(),
+        1u);
 
     EXPECT_EQ(run.place("①点をさらに多くとると、"), "40 250 0");
     EXPECT_EQ(run.place("直線になる。"), "468 250 3");
@@ -150,10 +160,12 @@ TEST(EquationGraphIntro, TableValuesThenPointsOneAKeyThenDenserSets) {
     EXPECT_EQ(run.place("教科書P77 問1　をやってみよう。"), "76 594 7");
     // The slope triangle: two units right, one up, one head each.
     EXPECT_EQ(
-        trace.segments(Stroke{.from = At(960, 380), .to = At(1040, 380), .colour = 5, .width = 5}).size(),
+        trace.segments(Stroke{.from = At(960, 380), .to = At(1040, 380), .colour = ink::answer, .width = 5})
+            .size(),
         2u);
     EXPECT_EQ(
-        trace.segments(Stroke{.from = At(1040, 380), .to = At(1040, 340), .colour = 5, .width = 5}).size(),
+        trace.segments(Stroke{.from = At(1040, 380), .to = At(1040, 340), .colour = ink::answer, .width = 5})
+            .size(),
         2u);
 }
 
@@ -176,17 +188,23 @@ TEST(PointOnGraphCheck, EachPointWithItsVerdict) {
     EXPECT_EQ(run.place("方程式にx座標とy座標の値を代入して成り立つ → グラフ上の点"), "76 520 5");
     EXPECT_EQ(run.place("グラフ上の点 → 方程式にx座標とy座標の値を代入してよい"), "76 580 5");
     // The line ends at (1200,140) inside the plane; its label 216 left, 100 down.
-    EXPECT_TRUE(dotIs(trace.dots({.keys = 0}).back(), 1200, 140, 1, 3));
-    EXPECT_FALSE(trace.glyphs({.text = "2", .colour = 3, .near = Near{984 + 54, 240, 0.5f, 0.5f}}).empty());
+    EXPECT_TRUE(dotIs(trace.dots({.keys = 0}).back(), 1200, 140, 1, ink::emphasis));
+    EXPECT_FALSE(trace.glyphs({.text = "2", .colour = ink::emphasis, .near = Near{984 + 54, 240, 0.5f, 0.5f}})
+                     .empty());
     // A only with its verdict, off the line in colour 7; B with its verdict, in colour 5.
     EXPECT_EQ(trace.dots({.keys = 6}).size(), 1u);
-    EXPECT_EQ(trace.dots({.r = 10, .colour = 7, .near = Near{760, 300, 0.01f, 0.01f}, .keys = 6}).size(), 1u);
+    EXPECT_EQ(
+        trace.dots({.r = 10, .colour = ink::heading, .near = Near{760, 300, 0.01f, 0.01f}, .keys = 6}).size(),
+        1u);
     EXPECT_EQ(trace.dots({.keys = 12}).size(), 1u);
-    EXPECT_EQ(trace.dots({.r = 10, .colour = 5, .near = Near{1168, 156, 0.01f, 0.01f}, .keys = 12}).size(),
+    EXPECT_EQ(trace.dots({.r = 10, .colour = ink::answer, .near = Near{1168, 156, 0.01f, 0.01f}, .keys = 12})
+                  .size(),
               1u);
-    EXPECT_FALSE(trace.glyphs({.text = "A", .colour = 7, .near = Near{752, 230, 0.5f, 0.5f}}).empty())
+    EXPECT_FALSE(
+        trace.glyphs({.text = "A", .colour = ink::heading, .near = Near{752, 230, 0.5f, 0.5f}}).empty())
         << "12 right, off the scale number";
-    EXPECT_FALSE(trace.glyphs({.text = "B", .colour = 5, .near = Near{1148, 86, 0.5f, 0.5f}}).empty());
+    EXPECT_FALSE(
+        trace.glyphs({.text = "B", .colour = ink::answer, .near = Near{1148, 86, 0.5f, 0.5f}}).empty());
 }
 
 // ---- Slope triangles: question 2 -----------------------------------------------------------------
@@ -202,16 +220,21 @@ TEST(RewriteAndGraphAnswers, TrianglesEndOnTheirLines) {
                               {At(886, 420), At(966, 420)}, {At(966, 420), At(966, 460)},
                               {At(886, 180), At(966, 180)}, {At(966, 180), At(966, 60)}};
     for (const auto& a : arrows) {
-        EXPECT_EQ(trace.segments(Stroke{.from = a[0], .to = a[1], .colour = 5, .width = 5}).size(), 2u)
+        EXPECT_EQ(trace.segments(Stroke{.from = a[0], .to = a[1], .colour = ink::answer, .width = 5}).size(),
+                  2u)
             << a[0].x << ' ' << a[0].y << ' ' << a[1].x << ' ' << a[1].y;
     }
     // Question (3) shows its answer one key before its triangle; the dot of
     // (3) is drawn again on that of (1).
     EXPECT_EQ(trace.dots({.keys = 9}).size(), 0u);
     EXPECT_EQ(trace.dots({.keys = 10}).size(), 1u);
-    EXPECT_EQ(trace.dots({.r = 8, .colour = 5, .near = Near{886, 180, 0.01f, 0.01f}, .keys = 10}).size(), 1u);
+    EXPECT_EQ(
+        trace.dots({.r = 8, .colour = ink::answer, .near = Near{886, 180, 0.01f, 0.01f}, .keys = 10}).size(),
+        1u);
     EXPECT_EQ(trace.dots({.keys = 2}).size(), 1u);
-    EXPECT_EQ(trace.dots({.r = 8, .colour = 5, .near = Near{886, 180, 0.01f, 0.01f}, .keys = 2}).size(), 1u);
+    EXPECT_EQ(
+        trace.dots({.r = 8, .colour = ink::answer, .near = Near{886, 180, 0.01f, 0.01f}, .keys = 2}).size(),
+        1u);
 }
 
 // ---- Vertical lines: question 5 ----------------------------------------------------------------
@@ -221,17 +244,24 @@ TEST(VerticalLineAnswers, LinesSpanThePlaneWithLabelsAtTheTop) {
     const auto lines = run.lines();
     const Trace trace(lines);
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(880, 610), .to = At(880, 50), .colour = 3, .width = 5}).empty());
+        trace.segments(Stroke{.from = At(880, 610), .to = At(880, 50), .colour = ink::emphasis, .width = 5})
+            .empty());
     EXPECT_FALSE(
-        trace.segments(Stroke{.from = At(1120, 610), .to = At(1120, 50), .colour = 3, .width = 5}).empty());
-    EXPECT_FALSE(trace.glyphs({.text = "(", .colour = 3, .near = Near{880, 58, 0.5f, 0.5f}}).empty())
+        trace.segments(Stroke{.from = At(1120, 610), .to = At(1120, 50), .colour = ink::emphasis, .width = 5})
+            .empty());
+    EXPECT_FALSE(
+        trace.glyphs({.text = "(", .colour = ink::emphasis, .near = Near{880, 58, 0.5f, 0.5f}}).empty())
         << "between the line and the y axis, lower than the axis's letter";
-    EXPECT_FALSE(trace.glyphs({.text = "(", .colour = 3, .near = Near{1136, 50, 0.5f, 0.5f}}).empty());
+    EXPECT_FALSE(
+        trace.glyphs({.text = "(", .colour = ink::emphasis, .near = Near{1136, 50, 0.5f, 0.5f}}).empty());
     EXPECT_EQ(trace.dots({.keys = 4}).size(), 1u);
-    EXPECT_EQ(trace.dots({.r = 8, .colour = 5, .near = Near{880, 330, 0.01f, 0.01f}, .keys = 4}).size(), 1u);
+    EXPECT_EQ(
+        trace.dots({.r = 8, .colour = ink::answer, .near = Near{880, 330, 0.01f, 0.01f}, .keys = 4}).size(),
+        1u);
     EXPECT_EQ(trace.dots({.keys = 10}).size(), 1u);
-    EXPECT_EQ(trace.dots({.r = 8, .colour = 5, .near = Near{1120, 330, 0.01f, 0.01f}, .keys = 10}).size(),
-              1u);
+    EXPECT_EQ(
+        trace.dots({.r = 8, .colour = ink::answer, .near = Near{1120, 330, 0.01f, 0.01f}, .keys = 10}).size(),
+        1u);
     EXPECT_EQ(run.place("(2)-x+4=0"), "38 310 0");
     EXPECT_EQ(run.place("y軸に平行な直線をかけばよい"), "114 230 3");
 }
@@ -244,11 +274,15 @@ TEST(AxisLineExamples, TwinScreens) {
     EXPECT_EQ(horizontal.place("教科書P79 問4　をやってみよう。"), "38 540 7");
     const Trace h = horizontal.records();
     EXPECT_EQ(h.dots({.keys = 5}).size(), 1u);
-    EXPECT_EQ(h.dots({.r = 8, .colour = 5, .near = Near{920, 180, 0.01f, 0.01f}, .keys = 5}).size(), 1u);
+    EXPECT_EQ(h.dots({.r = 8, .colour = ink::answer, .near = Near{920, 180, 0.01f, 0.01f}, .keys = 5}).size(),
+              1u);
     EXPECT_EQ(h.dots({.keys = 10}).size(), 1u);
-    EXPECT_EQ(h.dots({.r = 8, .colour = 5, .near = Near{1040, 180, 0.01f, 0.01f}, .keys = 10}).size(), 1u);
-    EXPECT_TRUE(dotIs(h.dots({.keys = 11}).back(), 1080, 180, 1, 3));
-    EXPECT_FALSE(h.glyphs({.text = "2", .colour = 3, .near = Near{945, 180 + 12, 0.5f, 0.5f}}).empty())
+    EXPECT_EQ(
+        h.dots({.r = 8, .colour = ink::answer, .near = Near{1040, 180, 0.01f, 0.01f}, .keys = 10}).size(),
+        1u);
+    EXPECT_TRUE(dotIs(h.dots({.keys = 11}).back(), 1080, 180, 1, ink::emphasis));
+    EXPECT_FALSE(
+        h.glyphs({.text = "2", .colour = ink::emphasis, .near = Near{945, 180 + 12, 0.5f, 0.5f}}).empty())
         << "12 down, off the point";
 
     TernRun vertical(steps(13), topic(&Tern::VerticalLineExample));
@@ -256,9 +290,11 @@ TEST(AxisLineExamples, TwinScreens) {
     EXPECT_EQ(vertical.place("点(2,3)を通る。"), "38 330 3");
     const Trace v = vertical.records();
     EXPECT_FALSE(
-        v.segments(Stroke{.from = At(964, 580), .to = At(964, 100), .colour = 3, .width = 5}).empty());
+        v.segments(Stroke{.from = At(964, 580), .to = At(964, 100), .colour = ink::emphasis, .width = 5})
+            .empty());
     EXPECT_EQ(v.dots({.keys = 10}).size(), 1u);
-    EXPECT_EQ(v.dots({.r = 8, .colour = 5, .near = Near{964, 220, 0.01f, 0.01f}, .keys = 10}).size(), 1u);
+    EXPECT_EQ(
+        v.dots({.r = 8, .colour = ink::answer, .near = Near{964, 220, 0.01f, 0.01f}, .keys = 10}).size(), 1u);
 }
 
 TEST(AxisParallelSummary, FramedAtOnceWithPenEight) {
@@ -266,8 +302,7 @@ TEST(AxisParallelSummary, FramedAtOnceWithPenEight) {
     EXPECT_TRUE(run.ended());
     EXPECT_FALSE(
         run.records()
-            .segments(
-                {.colour = 9, .from = At(38, 16), .to = At(838, 376), .kind = 1, .fill = -1, .width = 8})
+            .segments({.colour = ink::onBox, .from = At(38, 16), .to = At(838, 376), .kind = 1, .width = 8})
             .empty());
     EXPECT_EQ(run.place("<2元1次方程式のグラフ>"), "76 60 3");
     EXPECT_EQ(run.place(" と表すことができる。"), "270 160 0");
