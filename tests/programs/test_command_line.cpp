@@ -110,6 +110,7 @@ TEST(CommandLine, AnyOtherArgumentGetsAOneLineUsage) {
         {"replay", "kestrel --clock 1a:00:00"},
         {"replay", "--text x --at 1,2,3"},
         {"replay", "--text x --colour red"},
+        {"replay", "--text x --colour 16"},  // no such palette entry
         {"replay", "--version garbage"},
         {"replay", "--help x"},
         {"replay", "kestrel --help"},
